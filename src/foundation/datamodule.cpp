@@ -1,0 +1,188 @@
+#include "foundation/datamodule.h"
+
+#include "foundation/startup.h"
+#include "platform/base/programfolder.h"
+#include "platform/db/dberror.h"
+#include "platform/db/valuetext.h"
+#include "platform/ui/prompt.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+TF_DataModule* F_DataModule = nullptr;
+
+TF_DataModule::TF_DataModule(QObject* parent)
+    : QObject(parent),
+      QueryTmp(&ADOConn),
+      QuerySelect(&ADOConn),
+      QueryTmp2(&ADOConn),
+      QueryTmpZT(&ADOConnZT),
+      QueryXtzt(&ADOConnZT),
+      Q_Excel(&XLSConn),
+      Q_GoodsPrin(&ADOConn),
+      dsTmp(&QueryTmp),
+      dsXtzt(&QueryXtzt)
+{
+    setObjectName(QStringLiteral("F_DataModule"));
+    F_DataModule = this;
+    QueryXtzt.SetSQL(QStringLiteral("select * from jxc_xtzt order by id "));
+    dsXtzt.SetReadOnly(true);
+    cxStyleRedFont = QFont(QStringLiteral("Tahoma"));
+    cxStyleRedFont.setPixelSize(11);
+}
+
+TF_DataModule::~TF_DataModule()
+{
+    queries_.clear();
+    if (F_DataModule == this)
+        F_DataModule = nullptr;
+}
+
+void TF_DataModule::DataModuleCreate()
+{
+    const QString file = ProgramFolder::File(QStringLiteral("data/jxc.mdb"));
+    QFile f(file);
+    if (f.exists() && !(f.permissions() & QFileDevice::WriteOwner))
+        f.setPermissions(f.permissions() | QFileDevice::WriteOwner | QFileDevice::WriteUser);
+    ConnectDatabase(QStringLiteral("jxc.mdb"));
+}
+
+Query& TF_DataModule::Q(const QString& name)
+{
+    auto it = queries_.find(name);
+    if (it == queries_.end())
+        it = queries_.emplace(name, std::make_unique<Query>(&ADOConn)).first;
+    it->second->setObjectName(name);
+    return *it->second;
+}
+
+DataSource& TF_DataModule::D(const QString& name)
+{
+    auto it = sources_.find(name);
+    if (it == sources_.end()) {
+        QString q = name;
+        if (q.startsWith(QLatin1String("D_")))
+            q = QStringLiteral("Q_") + q.mid(2);
+        it = sources_.emplace(name, std::make_unique<DataSource>(&Q(q))).first;
+    }
+    return *it->second;
+}
+
+void TF_DataModule::EnsureExcelConnected()
+{
+    if (XLSConn.Connected())
+        return;
+    if (ExcelPath.isEmpty())
+        throw DbError(QStringLiteral("no spreadsheet file has been chosen"));
+    // Reading the workbook into the connection is the spreadsheet layer's work.
+    throw DbError(QStringLiteral("spreadsheet files cannot be read yet"), ExcelPath);
+}
+
+void TF_DataModule::ApplicationEvents1Exception(QObject*, const std::exception& error)
+{
+    const QString lowered = QString::fromUtf8(error.what()).toLower();
+    if (lowered.contains(QLatin1String("jxc.mdb"))) {
+        Prompt::Info(QStringLiteral("数据库格式不可识别！\r\n\r\n系统将退出！"));
+        EndProgram(1);
+        return;
+    }
+    Prompt::Info(lowered);
+}
+
+// ---- routines ----
+
+void SetQuerySQL(Query& query, const QString& statement)
+{
+    query.Close();
+    query.SetSQL(statement);
+}
+
+void ExecSQL(const QString& statement)
+{
+    SetQuerySQL(F_DataModule->QueryTmp, statement);
+    F_DataModule->QueryTmp.ExecSQL();
+}
+
+namespace {
+QString scalarOn(Query& q, const QString& statement)
+{
+    SetQuerySQL(q, statement);
+    q.Open();
+    QString result;
+    if (q.RecordCount() > 0 && q.FieldCount() > 0)
+        result = q.FieldAt(0).AsString();
+    q.Close();
+    return result;
+}
+}
+
+QString QueryScalar(const QString& statement)
+{
+    return scalarOn(F_DataModule->QueryTmp, statement);
+}
+
+QString QueryScalarZT(const QString& statement)
+{
+    return scalarOn(F_DataModule->QueryTmpZT, statement);
+}
+
+void OpenSelect(const QString& statement)
+{
+    OpenQuery(F_DataModule->QuerySelect, statement);
+}
+
+void OpenQuery(Query& query, const QString& statement)
+{
+    SetQuerySQL(query, statement);
+    if (&query == &F_DataModule->Q_Excel)
+        F_DataModule->EnsureExcelConnected();
+    query.Open();
+}
+
+void DropTableIfExists(const QString& table)
+{
+    try {
+        SetQuerySQL(F_DataModule->QueryTmp, QStringLiteral("select * from ") + table + QStringLiteral(" where 1>2"));
+        F_DataModule->QueryTmp.Open();
+        F_DataModule->QueryTmp.Close();
+        ExecSQL(QStringLiteral("drop table ") + table);
+    } catch (const std::exception&) {
+        // A table that is not there is what the caller wanted.
+    }
+}
+
+void ConnectDatabase(const QString& fileName)
+{
+    F_DataModule->ADOConn.Close();
+    F_DataModule->ADOConn.Open(ProgramFolder::File(QStringLiteral("data/") + fileName));
+}
+
+void ConnectAccountSets()
+{
+    F_DataModule->ADOConnZT.Close();
+    F_DataModule->ADOConnZT.Open(ProgramFolder::File(QStringLiteral("data/codeinfo.dll")));
+}
+
+void CloseAccountSets()
+{
+    F_DataModule->QueryTmpZT.Close();
+    F_DataModule->QueryXtzt.Close();
+    F_DataModule->ADOConnZT.Close();
+}
+
+void ConnectExcel(const QString& path)
+{
+    CloseExcel();
+    F_DataModule->ExcelPath = path;
+    // The extension, in lower case, decides the reader: exactly ".xls" is the older format.
+    const bool old = QFileInfo(path).suffix().toLower() == QLatin1String("xls");
+    F_DataModule->ExcelConnectionString = old
+        ? QStringLiteral("Data Source=") + path + QStringLiteral(";Extended Properties=excel 8.0")
+        : QStringLiteral("Data Source=") + path + QStringLiteral(";Extended Properties='Excel 12.0;IMEX=1;HDR=YES'");
+}
+
+void CloseExcel()
+{
+    F_DataModule->Q_Excel.Close();
+    F_DataModule->XLSConn.Close();
+}

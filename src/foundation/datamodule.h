@@ -1,0 +1,74 @@
+#pragma once
+#include "platform/db/connection.h"
+#include "platform/db/datasource.h"
+#include "platform/db/query.h"
+
+#include <QColor>
+#include <QFont>
+#include <QObject>
+#include <exception>
+#include <map>
+#include <memory>
+
+// The data module: the three connections, the shared queries and the datasets that
+// the windows' grids are bound to (windows own no datasets of their own).
+class TF_DataModule : public QObject {
+    Q_OBJECT
+public:
+    explicit TF_DataModule(QObject* parent = nullptr);
+    ~TF_DataModule() override;
+
+    // Connects the delivered account set; a missing file raises to the caller.
+    void DataModuleCreate();
+    // The handler of every error that no event handler caught.
+    void ApplicationEvents1Exception(QObject* sender, const std::exception& error);
+
+    Connection ADOConn;   // the current account set
+    Connection ADOConnZT; // the account-set catalogue
+    Connection XLSConn;   // the spreadsheet being imported
+
+    Query QueryTmp;
+    Query QuerySelect;
+    Query QueryTmp2;
+    Query QueryTmpZT;
+    Query QueryXtzt;
+    Query Q_Excel;
+    Query Q_GoodsPrin;
+    DataSource dsTmp;
+    DataSource dsXtzt;
+
+    // A window's dataset by its name ("Q_Goods"), created on first use on ADOConn.
+    Query& Q(const QString& name);
+    // Its data source ("D_Goods" goes with "Q_Goods").
+    DataSource& D(const QString& name);
+
+    // The spreadsheet chosen by ConnectExcel and how it is to be read.
+    QString ExcelPath;
+    QString ExcelConnectionString;
+    // Loads the chosen spreadsheet into XLSConn when it is not connected yet.
+    void EnsureExcelConnected();
+
+    // The red footer style of the grids.
+    QFont cxStyleRedFont;
+    QColor cxStyleRedColor = Qt::red;
+
+private:
+    std::map<QString, std::unique_ptr<Query>> queries_;
+    std::map<QString, std::unique_ptr<DataSource>> sources_;
+};
+
+extern TF_DataModule* F_DataModule;
+
+// ---- the one-statement routines every window uses ----
+void SetQuerySQL(Query& query, const QString& statement);
+void ExecSQL(const QString& statement);
+QString QueryScalar(const QString& statement);
+QString QueryScalarZT(const QString& statement);
+void OpenSelect(const QString& statement);
+void OpenQuery(Query& query, const QString& statement);
+void DropTableIfExists(const QString& table);
+void ConnectDatabase(const QString& fileName);
+void ConnectAccountSets();
+void CloseAccountSets();
+void ConnectExcel(const QString& path);
+void CloseExcel();

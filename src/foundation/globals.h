@@ -1,0 +1,35 @@
+#pragma once
+#include <QString>
+
+// Program-wide values: product constants, the login state and the texts that
+// windows hand to the dialogs they open and receive back.
+
+// Product constants (SetProductConstants).
+extern QString BrandWord;
+extern QString ProductVersion;
+
+// Login state, empty before the first login.
+extern QString CurrentAdminName;
+extern QString CurrentAdminSn;
+extern QString CurrentRoleSn;
+extern QString CurrentDbName;
+extern QString CurrentAccountSetName;
+extern QString LocalIp;
+
+// Hand-over values between windows.
+extern QString OpenMode;
+extern QString PickerCaller;
+extern QString ActiveDocKind;
+extern QString SelectedSn;
+extern QString SelectedLineId;
+extern QString AuxTag;
+extern QString SourceDocNo;
+extern QString WholeReturnDocNo;
+extern QString ResultText;
+extern QString ExpenseDocToPrint;
+extern QString UnapproveResult;
+
+// The date and time forms the program shows; forced at start-up when the
+// system's own forms differ.
+extern QString ShortDateFormat;
+extern QString LongTimeFormat;

@@ -1,0 +1,583 @@
+#include "platform/db/query.h"
+
+#include "platform/db/connection.h"
+#include "platform/db/dberror.h"
+#include "platform/db/rowfilter.h"
+#include "platform/db/valuetext.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+#include <cmath>
+#include <sqlite3.h>
+
+// ---- Field ----
+
+QString Field::Name() const { return q_->FieldName(col_); }
+QVariant Field::Value() const { return q_->CurrentValue(col_); }
+QString Field::AsString() const { return ValueText(q_->CurrentValue(col_), q_->IsBitColumn(col_)); }
+double Field::AsFloat() const { return ValueNumber(q_->CurrentValue(col_)); }
+qint64 Field::AsInteger() const { return qint64(std::llround(AsFloat())); }
+bool Field::IsNull() const { return q_->CurrentValue(col_).isNull(); }
+void Field::SetValue(const QVariant& v) { q_->SetCurrentValue(col_, v); }
+
+bool Field::AsBoolean() const
+{
+    QVariant v = q_->CurrentValue(col_);
+    if (v.isNull())
+        return false;
+    if (v.typeId() == QMetaType::QString) {
+        QString s = v.toString().trimmed();
+        return s.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 || (s.toDouble() != 0);
+    }
+    return ValueNumber(v) != 0;
+}
+
+// ---- Query ----
+
+Query::Query(Connection* connection, QObject* parent) : QObject(parent), conn_(connection) {}
+
+Query::~Query() = default;
+
+void Query::SetConnection(Connection* c)
+{
+    Close();
+    conn_ = c;
+}
+
+void Query::SetSQL(const QString& sql)
+{
+    Close();
+    sql_ = sql;
+    sortCol_ = -1;
+}
+
+void Query::SetParam(const QString& name, const QVariant& value)
+{
+    QString n = name.startsWith(':') ? name.mid(1) : name;
+    params_.insert(n, value);
+}
+
+void Query::ClearParams()
+{
+    params_.clear();
+}
+
+void Query::SetBaseTable(const QString& table)
+{
+    baseTable_ = table;
+    if (Active())
+        ResolveWritableColumns();
+}
+
+QString Query::BaseTable() const
+{
+    if (!baseTable_.isEmpty())
+        return baseTable_;
+    static const QRegularExpression from(QStringLiteral("\\bfrom\\s+\\[?([A-Za-z_][A-Za-z0-9_]*)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    auto m = from.match(sql_);
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+void Query::Open()
+{
+    if (!conn_)
+        throw DbError(QStringLiteral("the query has no connection"));
+    Close();
+    sqlite3_stmt* st = conn_->Prepare(sql_);
+    BindParams(st, params_, *conn_);
+    const int cols = sqlite3_column_count(st);
+    names_.clear();
+    bit_.clear();
+    originTable_.clear();
+    originColumn_.clear();
+    for (int i = 0; i < cols; ++i) {
+        names_ << QString::fromUtf8(sqlite3_column_name(st, i));
+        const char* decl = sqlite3_column_decltype(st, i);
+        bit_ << (decl && qstrnicmp(decl, "bit", 3) == 0);
+        const char* tab = sqlite3_column_table_name(st, i);
+        const char* org = sqlite3_column_origin_name(st, i);
+        originTable_ << (tab ? QString::fromUtf8(tab) : QString());
+        originColumn_ << (org ? QString::fromUtf8(org) : QString());
+    }
+    std::vector<Row> rows;
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        Row r(cols);
+        for (int i = 0; i < cols; ++i)
+            r[i] = ColumnValue(st, i);
+        rows.push_back(std::move(r));
+    }
+    if (rc != SQLITE_DONE) {
+        QString msg = QString::fromUtf8(sqlite3_errmsg(conn_->Handle()));
+        sqlite3_reset(st);
+        names_.clear();
+        throw DbError(msg + QStringLiteral(": ") + sql_, conn_->FileName());
+    }
+    sqlite3_reset(st);
+    rows_ = std::move(rows);
+    state_ = State::Browse;
+    filter_.reset();
+    if (!filterText_.isEmpty())
+        filter_ = std::make_shared<RowFilter>(filterText_, names_);
+    if (sortCol_ >= names_.size())
+        sortCol_ = -1;
+    ResolveWritableColumns();
+    RebuildView();
+    emit reset();
+    SetCursor(view_.empty() ? -1 : 0);
+}
+
+void Query::ResolveWritableColumns()
+{
+    writable_ = QVector<bool>(names_.size(), false);
+    const QString base = BaseTable();
+    if (base.isEmpty())
+        return;
+    for (int i = 0; i < names_.size(); ++i)
+        writable_[i] = !originColumn_[i].isEmpty() && originTable_[i].compare(base, Qt::CaseInsensitive) == 0;
+}
+
+void Query::Close()
+{
+    if (state_ == State::Inactive)
+        return;
+    state_ = State::Inactive;
+    rows_.clear();
+    view_.clear();
+    names_.clear();
+    cur_ = -1;
+    eof_ = bof_ = true;
+    emit reset();
+}
+
+void Query::Requery()
+{
+    qint64 id = (cur_ >= 0 && IdColumn() >= 0) ? IdAt(cur_) : -1;
+    int pos = cur_;
+    Open();
+    if (id < 0 || !LocateId(id))
+        SetCursor(view_.empty() ? -1 : qBound(0, pos, int(view_.size()) - 1));
+}
+
+void Query::ExecSQL()
+{
+    if (!conn_)
+        throw DbError(QStringLiteral("the query has no connection"));
+    Close();
+    conn_->Exec(sql_, params_);
+}
+
+void Query::RebuildView()
+{
+    view_.clear();
+    view_.reserve(rows_.size());
+    for (int i = 0; i < int(rows_.size()); ++i) {
+        if (filtered_ && filter_) {
+            const Row& r = rows_[i];
+            if (!filter_->Matches([&r](int c) { return r.value(c); }))
+                continue;
+        }
+        view_.push_back(i);
+    }
+    if (sortCol_ >= 0 && sortCol_ < names_.size()) {
+        const int c = sortCol_;
+        const bool asc = sortAsc_;
+        std::stable_sort(view_.begin(), view_.end(), [&](int a, int b) {
+            const QVariant& x = rows_[a][c];
+            const QVariant& y = rows_[b][c];
+            int cmp;
+            if (x.isNull() || y.isNull())
+                cmp = x.isNull() == y.isNull() ? 0 : (x.isNull() ? -1 : 1);
+            else if ((x.typeId() == QMetaType::QString) || (y.typeId() == QMetaType::QString))
+                cmp = ValueText(x).localeAwareCompare(ValueText(y));
+            else
+                cmp = x.toDouble() < y.toDouble() ? -1 : (x.toDouble() > y.toDouble() ? 1 : 0);
+            return asc ? cmp < 0 : cmp > 0;
+        });
+    }
+}
+
+void Query::SetCursor(int row, bool notify)
+{
+    const int n = int(view_.size());
+    if (n == 0) {
+        cur_ = -1;
+        eof_ = bof_ = true;
+    } else {
+        cur_ = qBound(0, row, n - 1);
+        eof_ = bof_ = false;
+    }
+    if (notify)
+        emit currentChanged(cur_);
+}
+
+void Query::SetRecNo(int row)
+{
+    if (state_ == State::Edit || state_ == State::Insert)
+        Post();
+    SetCursor(row);
+}
+
+void Query::First()
+{
+    SetRecNo(0);
+}
+
+void Query::Last()
+{
+    SetRecNo(int(view_.size()) - 1);
+}
+
+void Query::Next()
+{
+    if (state_ == State::Edit || state_ == State::Insert)
+        Post();
+    if (view_.empty() || cur_ >= int(view_.size()) - 1) {
+        eof_ = true;
+        return;
+    }
+    SetCursor(cur_ + 1);
+    bof_ = false;
+}
+
+void Query::Prior()
+{
+    if (state_ == State::Edit || state_ == State::Insert)
+        Post();
+    if (view_.empty() || cur_ <= 0) {
+        bof_ = true;
+        return;
+    }
+    SetCursor(cur_ - 1);
+    eof_ = false;
+}
+
+bool Query::Locate(const QString& field, const QVariant& value, bool partial)
+{
+    const int c = RequireField(field);
+    const bool textual = value.typeId() == QMetaType::QString;
+    const QString want = ValueText(value);
+    for (int i = 0; i < int(view_.size()); ++i) {
+        const QVariant& v = rows_[view_[i]][c];
+        bool hit;
+        if (textual || v.typeId() == QMetaType::QString) {
+            const QString have = ValueText(v, bit_.value(c));
+            hit = partial ? have.startsWith(want, Qt::CaseInsensitive)
+                          : have.compare(want, Qt::CaseInsensitive) == 0;
+            if (!hit && !textual)
+                hit = ValueNumber(v) == ValueNumber(value) && !v.isNull();
+        } else {
+            hit = !v.isNull() && !value.isNull() && ValueNumber(v) == ValueNumber(value);
+        }
+        if (hit) {
+            SetRecNo(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Query::LocateId(qint64 id)
+{
+    const int c = IdColumn();
+    if (c < 0)
+        return false;
+    for (int i = 0; i < int(view_.size()); ++i)
+        if (rows_[view_[i]][c].toLongLong() == id) {
+            SetRecNo(i);
+            return true;
+        }
+    return false;
+}
+
+int Query::FieldIndex(const QString& name) const
+{
+    for (int i = 0; i < names_.size(); ++i)
+        if (names_[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    // "a.g_sn" names the field g_sn.
+    int dot = name.lastIndexOf('.');
+    if (dot >= 0)
+        return FieldIndex(name.mid(dot + 1));
+    return -1;
+}
+
+int Query::RequireField(const QString& name) const
+{
+    int c = FieldIndex(name);
+    if (c < 0)
+        throw DbError(QStringLiteral("field '%1' not found").arg(name));
+    return c;
+}
+
+bool Query::IsBitColumn(int col) const
+{
+    return bit_.value(col, false);
+}
+
+Field Query::FieldByName(const QString& name)
+{
+    return Field(this, RequireField(name));
+}
+
+const Query::Row* Query::CurrentRow() const
+{
+    if (cur_ < 0 || cur_ >= int(view_.size()))
+        return nullptr;
+    return &rows_[view_[cur_]];
+}
+
+QVariant Query::CurrentValue(int col) const
+{
+    const Row* r = CurrentRow();
+    return r ? r->value(col) : QVariant();
+}
+
+QVariant Query::Value(const QString& field) const
+{
+    return CurrentValue(RequireField(field));
+}
+
+QString Query::AsString(const QString& field) const
+{
+    int c = RequireField(field);
+    return ValueText(CurrentValue(c), IsBitColumn(c));
+}
+
+double Query::AsFloat(const QString& field) const
+{
+    return ValueNumber(Value(field));
+}
+
+qint64 Query::AsInteger(const QString& field) const
+{
+    return qint64(std::llround(AsFloat(field)));
+}
+
+QVariant Query::ValueAt(int row, int col) const
+{
+    if (row < 0 || row >= int(view_.size()))
+        return QVariant();
+    return rows_[view_[row]].value(col);
+}
+
+QString Query::TextAt(int row, int col) const
+{
+    return ValueText(ValueAt(row, col), IsBitColumn(col));
+}
+
+qint64 Query::IdAt(int row) const
+{
+    int c = IdColumn();
+    return c < 0 ? -1 : ValueAt(row, c).toLongLong();
+}
+
+int Query::IdColumn() const
+{
+    const QString base = BaseTable();
+    int fallback = -1;
+    for (int i = 0; i < names_.size(); ++i) {
+        bool isId = originColumn_.value(i).compare(QLatin1String("id"), Qt::CaseInsensitive) == 0;
+        if (isId && originTable_.value(i).compare(base, Qt::CaseInsensitive) == 0)
+            return i;
+        if (fallback < 0 && names_[i].compare(QLatin1String("id"), Qt::CaseInsensitive) == 0)
+            fallback = i;
+    }
+    return fallback;
+}
+
+void Query::CheckWritable() const
+{
+    if (state_ == State::Inactive)
+        throw DbError(QStringLiteral("the dataset is closed"));
+    if (readOnly_)
+        throw DbError(QStringLiteral("the dataset is read-only"));
+    if (BaseTable().isEmpty())
+        throw DbError(QStringLiteral("the dataset has no table to write to"));
+}
+
+void Query::SetCurrentValue(int col, const QVariant& v)
+{
+    if (col < 0 || col >= names_.size())
+        throw DbError(QStringLiteral("no such field"));
+    if (state_ == State::Browse)
+        Edit();
+    if (state_ != State::Edit && state_ != State::Insert)
+        throw DbError(QStringLiteral("the dataset is not being edited"));
+    QVariant value = v;
+    if (value.typeId() == QMetaType::Bool)
+        value = qlonglong(value.toBool() ? 1 : 0);
+    else if (value.typeId() == QMetaType::Int)
+        value = qlonglong(value.toInt());
+    rows_[view_[cur_]][col] = value;
+    dirty_[col] = true;
+    emit rowChanged(cur_);
+}
+
+void Query::SetValue(const QString& field, const QVariant& value)
+{
+    SetCurrentValue(RequireField(field), value);
+}
+
+void Query::Append()
+{
+    CheckWritable();
+    if (state_ == State::Edit || state_ == State::Insert)
+        Post();
+    rows_.push_back(Row(names_.size()));
+    view_.push_back(int(rows_.size()) - 1);
+    dirty_ = QVector<bool>(names_.size(), false);
+    state_ = State::Insert;
+    const int row = int(view_.size()) - 1;
+    emit rowInserted(row);
+    SetCursor(row);
+}
+
+void Query::Edit()
+{
+    CheckWritable();
+    if (state_ == State::Edit || state_ == State::Insert)
+        return;
+    if (cur_ < 0)
+        throw DbError(QStringLiteral("there is no row to edit"));
+    saved_ = rows_[view_[cur_]];
+    dirty_ = QVector<bool>(names_.size(), false);
+    state_ = State::Edit;
+}
+
+void Query::Post()
+{
+    if (state_ != State::Edit && state_ != State::Insert)
+        return;
+    const QString base = BaseTable();
+    Row& row = rows_[view_[cur_]];
+    QStringList cols;
+    QHash<QString, QVariant> params;
+    for (int i = 0; i < names_.size(); ++i) {
+        if (!dirty_[i] || !writable_.value(i))
+            continue;
+        if (originColumn_[i].compare(QLatin1String("id"), Qt::CaseInsensitive) == 0)
+            continue;
+        cols << originColumn_[i];
+        params.insert(QStringLiteral("p%1").arg(i), row[i]);
+    }
+    const int idCol = IdColumn();
+    if (state_ == State::Insert) {
+        QStringList holders;
+        for (int i = 0; i < names_.size(); ++i)
+            if (params.contains(QStringLiteral("p%1").arg(i)))
+                holders << QStringLiteral(":p%1").arg(i);
+        QString sql = cols.isEmpty()
+            ? QStringLiteral("insert into %1 default values").arg(base)
+            : QStringLiteral("insert into %1 (%2) values (%3)").arg(base, cols.join(','), holders.join(','));
+        conn_->Exec(sql, params);
+        const qint64 id = conn_->LastInsertId();
+        // Read the stored row back so that defaults show as the database holds them.
+        sqlite3_stmt* st = conn_->Prepare(QStringLiteral("select * from %1 where id=%2").arg(base).arg(id));
+        if (sqlite3_step(st) == SQLITE_ROW) {
+            const int n = sqlite3_column_count(st);
+            for (int k = 0; k < n; ++k) {
+                const QString name = QString::fromUtf8(sqlite3_column_name(st, k));
+                for (int i = 0; i < names_.size(); ++i)
+                    if (writable_.value(i) && originColumn_[i].compare(name, Qt::CaseInsensitive) == 0)
+                        row[i] = ColumnValue(st, k);
+            }
+        }
+        sqlite3_reset(st);
+        if (idCol >= 0)
+            row[idCol] = id;
+    } else if (!cols.isEmpty()) {
+        if (idCol < 0 || row[idCol].isNull())
+            throw DbError(QStringLiteral("the row has no id to be written back by"));
+        QStringList sets;
+        int k = 0;
+        for (int i = 0; i < names_.size(); ++i)
+            if (params.contains(QStringLiteral("p%1").arg(i)))
+                sets << QStringLiteral("%1=:p%2").arg(cols[k++]).arg(i);
+        params.insert(QStringLiteral("rowid_"), saved_.value(idCol));
+        conn_->Exec(QStringLiteral("update %1 set %2 where id=:rowid_").arg(base, sets.join(',')), params);
+    }
+    state_ = State::Browse;
+    emit rowChanged(cur_);
+}
+
+void Query::Cancel()
+{
+    if (state_ == State::Insert) {
+        const int row = cur_;
+        // An appended row is always the last of rows_, so no other position moves.
+        rows_.erase(rows_.begin() + view_[row]);
+        view_.erase(view_.begin() + row);
+        state_ = State::Browse;
+        emit rowRemoved(row);
+        SetCursor(row);
+    } else if (state_ == State::Edit) {
+        rows_[view_[cur_]] = saved_;
+        state_ = State::Browse;
+        emit rowChanged(cur_);
+    }
+}
+
+void Query::Delete()
+{
+    CheckWritable();
+    if (state_ == State::Insert) {
+        Cancel();
+        return;
+    }
+    if (state_ == State::Edit)
+        Cancel();
+    if (cur_ < 0)
+        throw DbError(QStringLiteral("there is no row to delete"));
+    const int idCol = IdColumn();
+    if (idCol < 0)
+        throw DbError(QStringLiteral("the row has no id to be deleted by"));
+    const int row = cur_;
+    const int index = view_[row];
+    conn_->Exec(QStringLiteral("delete from %1 where id=:id").arg(BaseTable()),
+                {{QStringLiteral("id"), rows_[index][idCol]}});
+    rows_.erase(rows_.begin() + index);
+    view_.erase(view_.begin() + row);
+    for (int& v : view_)
+        if (v > index)
+            --v;
+    emit rowRemoved(row);
+    SetCursor(row);
+}
+
+void Query::SetFilter(const QString& expression)
+{
+    filterText_ = expression.trimmed();
+    filter_.reset();
+    if (!filterText_.isEmpty() && !names_.isEmpty())
+        filter_ = std::make_shared<RowFilter>(filterText_, names_);
+    if (Active() && filtered_) {
+        RebuildView();
+        emit reset();
+        SetCursor(0);
+    }
+}
+
+void Query::SetFiltered(bool on)
+{
+    if (on == filtered_ && (!on || filter_))
+        return;
+    filtered_ = on;
+    if (on && !filter_ && !filterText_.isEmpty() && !names_.isEmpty())
+        filter_ = std::make_shared<RowFilter>(filterText_, names_);
+    if (Active()) {
+        RebuildView();
+        emit reset();
+        SetCursor(0);
+    }
+}
+
+void Query::SortBy(const QString& field, bool ascending)
+{
+    sortCol_ = RequireField(field);
+    sortAsc_ = ascending;
+    RebuildView();
+    emit reset();
+    SetCursor(0);
+}
