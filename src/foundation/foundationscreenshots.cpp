@@ -1,0 +1,2 @@
+// The foundation's windows for the developers' screenshot command.
+void RegisterFoundationScreenshots() {}

@@ -1,0 +1,2 @@
+// Sample grids for the developers' screenshot command.
+void RegisterGridScreenshots() {}

@@ -1,0 +1,2 @@
+// Sample reports for the developers' screenshot command.
+void RegisterReportScreenshots() {}
