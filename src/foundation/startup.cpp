@@ -75,6 +75,26 @@ bool VestoraApplication::notify(QObject* receiver, QEvent* event)
     return false;
 }
 
+ProgramWindows::~ProgramWindows() = default;
+
+bool StartProgram(ProgramWindows& w)
+{
+    ResetProgramEnding();
+    {
+        TF_Loading splash;
+        splash.ShowModal();
+    }
+    // The main window is made first and must not touch the database.
+    w.mainForm = std::make_unique<TF_MainForm>();
+    w.dataModule = std::make_unique<TF_DataModule>();
+    try {
+        w.dataModule->DataModuleCreate();
+    } catch (const std::exception& e) {
+        w.dataModule->ApplicationEvents1Exception(w.dataModule.get(), e);
+    }
+    return !ProgramEnding();
+}
+
 int RunProgram(int argc, char** argv)
 {
     std::unique_ptr<QLockFile> lock(AcquireSingleInstance(QStringLiteral("vestpos")));
@@ -82,24 +102,15 @@ int RunProgram(int argc, char** argv)
         return 0;
 
     VestoraApplication app(argc, argv);
-    ResetProgramEnding();
-    {
-        TF_Loading splash;
-        splash.ShowModal();
-    }
-
-    TF_MainForm mainForm;
-    TF_DataModule dataModule;
-    try {
-        dataModule.DataModuleCreate();
-    } catch (const std::exception& e) {
-        dataModule.ApplicationEvents1Exception(&dataModule, e);
-    }
-    if (ProgramEnding())
+    ProgramWindows windows;
+    if (!StartProgram(windows))
         return g_exitCode;
-    mainForm.show();
+    windows.mainForm->show();
     int rc = app.exec();
     if (ProgramEnding())
         rc = g_exitCode;
+    // The data module goes after the windows that use it.
+    windows.mainForm.reset();
+    windows.dataModule.reset();
     return rc;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QApplication>
 #include <QString>
+#include <memory>
 
 class QLockFile;
 
@@ -27,5 +28,19 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-// The main routine: single instance, splash, main window, data module, message loop.
+class TF_MainForm;
+class TF_DataModule;
+
+// What start-up makes once the application object exists.
+struct ProgramWindows {
+    std::unique_ptr<TF_MainForm> mainForm;
+    std::unique_ptr<TF_DataModule> dataModule;
+    ~ProgramWindows();
+};
+
+// The splash, then the main window, then the data module connected to data/jxc.mdb.
+// False when start-up had to end the program.
+bool StartProgram(ProgramWindows& w);
+
+// The main routine: single instance, start-up, message loop.
 int RunProgram(int argc, char** argv);

@@ -85,18 +85,44 @@ void Connection::Close()
     depth_ = 0;
 }
 
-void Connection::Throw(const QString& context) const
+namespace {
+bool isFileFailure(int code)
 {
-    QString msg = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("not connected");
+    switch (code & 0xff) {
+    case SQLITE_CANTOPEN:
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+    case SQLITE_IOERR:
+    case SQLITE_PERM:
+    case SQLITE_READONLY:
+    case SQLITE_FULL:
+        return true;
+    default:
+        return false;
+    }
+}
+}
+
+DbError Connection::LastError(const QString& context) const
+{
+    if (!db_)
+        return DbError(QStringLiteral("not connected"), file_, DbError::Kind::Statement);
+    QString msg = QString::fromUtf8(sqlite3_errmsg(db_));
     if (!context.isEmpty())
         msg += QStringLiteral(": ") + context;
-    throw DbError(msg, file_);
+    return DbError(msg, file_,
+                   isFileFailure(sqlite3_extended_errcode(db_)) ? DbError::Kind::File : DbError::Kind::Statement);
+}
+
+void Connection::Throw(const QString& context) const
+{
+    throw LastError(context);
 }
 
 sqlite3_stmt* Connection::Prepare(const QString& sql) const
 {
     if (!db_)
-        throw DbError(QStringLiteral("not connected"), file_);
+        throw DbError(QStringLiteral("not connected"), file_, DbError::Kind::Statement);
     auto it = cache_.find(sql);
     if (it != cache_.end()) {
         sqlite3_stmt* st = it.value();
@@ -110,7 +136,7 @@ sqlite3_stmt* Connection::Prepare(const QString& sql) const
         != SQLITE_OK)
         Throw(sql);
     if (!st)
-        throw DbError(QStringLiteral("empty statement"), file_);
+        throw DbError(QStringLiteral("empty statement"), file_, DbError::Kind::Statement);
     if (cache_.size() >= kCacheSize) {
         for (sqlite3_stmt* old : std::as_const(cache_))
             sqlite3_finalize(old);
@@ -187,13 +213,9 @@ QVariant ColumnValue(sqlite3_stmt* st, int col)
 void Connection::Exec(const QString& sql)
 {
     if (!db_)
-        throw DbError(QStringLiteral("not connected"), file_);
-    char* err = nullptr;
-    if (sqlite3_exec(db_, RewriteJetSql(sql).toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
-        QString msg = QString::fromUtf8(err ? err : sqlite3_errmsg(db_));
-        sqlite3_free(err);
-        throw DbError(msg + QStringLiteral(": ") + sql, file_);
-    }
+        throw DbError(QStringLiteral("not connected"), file_, DbError::Kind::Statement);
+    if (sqlite3_exec(db_, RewriteJetSql(sql).toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        Throw(sql);
 }
 
 void Connection::Exec(const QString& sql, const QHash<QString, QVariant>& params)

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <memory>
 
+class DbError;
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -43,6 +44,8 @@ public:
     sqlite3_stmt* Prepare(const QString& sql) const;
     sqlite3* Handle() const { return db_; }
     [[noreturn]] void Throw(const QString& context = QString()) const;
+    // The error for SQLite's last failure: a file failure or a statement failure.
+    DbError LastError(const QString& context = QString()) const;
 
     // Transaction depth, kept by Transaction.
     int& Depth() { return depth_; }

@@ -109,10 +109,10 @@ void Query::Open()
         rows.push_back(std::move(r));
     }
     if (rc != SQLITE_DONE) {
-        QString msg = QString::fromUtf8(sqlite3_errmsg(conn_->Handle()));
+        DbError error = conn_->LastError(sql_);
         sqlite3_reset(st);
         names_.clear();
-        throw DbError(msg + QStringLiteral(": ") + sql_, conn_->FileName());
+        throw error;
     }
     sqlite3_reset(st);
     rows_ = std::move(rows);
