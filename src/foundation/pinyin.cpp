@@ -77,7 +77,7 @@ QString GetPyInitials(const QString& text)
 
 QString GetPyCode(const QString& name)
 {
-    CodePage page;
+    thread_local CodePage page;
     QString carried;
     carried.reserve(name.size());
     for (const char32_t c : name.toUcs4())
