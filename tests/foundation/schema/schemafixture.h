@@ -1,0 +1,58 @@
+#pragma once
+#include "foundation/schema/schema.h"
+#include "platform/db/connection.h"
+#include "platform/db/query.h"
+#include "support/platform/uitest.h"
+
+// A fresh, empty database file in the test's folder, with the clock fixed at
+// 2024-03-05 10:20:30.
+class SchemaTest : public UiTest
+{
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        c.Open(Folder() + QStringLiteral("jxc.mdb"), Connection::OpenMode::CreateIfMissing);
+    }
+
+    // The first column of every row, as text.
+    QStringList Column(const QString& sql)
+    {
+        Query q(&c);
+        q.SetSQL(sql);
+        q.Open();
+        QStringList out;
+        for (q.First(); !q.Eof(); q.Next())
+            out << q.FieldAt(0).AsString();
+        return out;
+    }
+    QString Scalar(const QString& sql) { return Column(sql).value(0); }
+    int Count(const QString& table, const QString& where = QString())
+    {
+        return Scalar(QStringLiteral("select count(*) from ") + table
+            + (where.isEmpty() ? QString() : QStringLiteral(" where ") + where))
+            .toInt();
+    }
+    // Every row of a table, every column, as one text per row.
+    QStringList Rows(const QString& table)
+    {
+        Query q(&c);
+        q.SetSQL(QStringLiteral("select * from ") + table + QStringLiteral(" order by id"));
+        q.Open();
+        QStringList out;
+        for (int r = 0; r < q.RecordCount(); ++r) {
+            QStringList cells;
+            for (int col = 0; col < q.FieldCount(); ++col)
+                cells << (q.ValueAt(r, col).isNull() ? QStringLiteral("<null>") : q.TextAt(r, col));
+            out << cells.join(QLatin1Char('|'));
+        }
+        return out;
+    }
+    QStringList Tables()
+    {
+        return Column(QStringLiteral("select name from sqlite_master where type='table' and name like 'jxc!_%' "
+                                     "escape '!' order by name"));
+    }
+
+    Connection c;
+};
