@@ -1,47 +1,7 @@
 #include "support/accountset.h"
 
 #include "foundation/globals.h"
-#include "foundation/schema/schema.h"
 #include "platform/db/connection.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-namespace {
-// Building every table takes a while; each process builds once and copies.
-const QString& templateFolder()
-{
-    static QTemporaryDir dir;
-    static bool built = false;
-    if (!built) {
-        built = true;
-        {
-            Connection c;
-            c.Open(dir.filePath(QStringLiteral("jxc.mdb")), Connection::OpenMode::CreateIfMissing);
-            CreateAllTables(c);
-        }
-        {
-            Connection c;
-            c.Open(dir.filePath(QStringLiteral("codeinfo.dll")), Connection::OpenMode::CreateIfMissing);
-            CreateCatalogue(c);
-        }
-    }
-    static QString path = dir.path() + QLatin1Char('/');
-    return path;
-}
-}
-
-void LayOutAccountSet(const QString& folder)
-{
-    QDir(folder).mkpath(QStringLiteral("data"));
-    for (const QString& f : {QStringLiteral("jxc.mdb"), QStringLiteral("codeinfo.dll")}) {
-        const QString target = folder + QStringLiteral("/data/") + f;
-        QFile::remove(target);
-        QFile::copy(templateFolder() + f, target);
-        QFile(target).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    }
-}
 
 void AccountSetTest::SetUp()
 {
@@ -53,7 +13,7 @@ void AccountSetTest::SetUp()
     CurrentAdminSn = QStringLiteral("100001");
     CurrentRoleSn = QStringLiteral("100001");
     CurrentDbName = QStringLiteral("jxc.mdb");
-    CurrentAccountSetName = QStringLiteral("默认账套");
+    CurrentAccountSetName = QStringLiteral("默认帐套");
 }
 
 void AccountSetTest::TearDown()
