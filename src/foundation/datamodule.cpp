@@ -3,11 +3,14 @@
 #include "foundation/startup.h"
 #include "platform/base/programfolder.h"
 #include "platform/db/dberror.h"
+#include "platform/db/transaction.h"
 #include "platform/db/valuetext.h"
+#include "platform/sheet/sheetreader.h"
 #include "platform/ui/prompt.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <sqlite3.h>
 
 TF_DataModule* F_DataModule = nullptr;
 
@@ -74,8 +77,54 @@ void TF_DataModule::EnsureExcelConnected()
         return;
     if (ExcelPath.isEmpty())
         throw DbError(QStringLiteral("no spreadsheet file has been chosen"));
-    // Reading the workbook into the connection is the spreadsheet layer's work.
-    throw DbError(QStringLiteral("spreadsheet files cannot be read yet"), ExcelPath);
+    // The first sheet becomes a table of its own name in a database held in memory,
+    // its columns named by the sheet's first row, so that the import windows read it
+    // with "select * from [" + sheet + "] " like any other table.
+    SheetData sheet;
+    QString error;
+    if (!SheetReader::ReadSheet(ExcelPath, 0, &sheet, &error))
+        throw DbError(error);
+    if (sheet.columns.isEmpty())
+        sheet.columns << QStringLiteral("F1");
+    auto quoted = [](QString name) {
+        return QLatin1Char('"') + name.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+    };
+    QStringList columns, marks;
+    for (const QString& c : sheet.columns) {
+        columns << quoted(c) + QStringLiteral(" text");
+        marks << QStringLiteral("?");
+    }
+    XLSConn.OpenMemory();
+    try {
+        Transaction work(XLSConn);
+        XLSConn.Exec(QStringLiteral("create table ") + quoted(sheet.name) + QStringLiteral(" (")
+                     + columns.join(QLatin1Char(',')) + QStringLiteral(")"));
+        sqlite3_stmt* insert = XLSConn.Prepare(QStringLiteral("insert into ") + quoted(sheet.name)
+                                               + QStringLiteral(" values (") + marks.join(QLatin1Char(','))
+                                               + QStringLiteral(")"));
+        for (const QStringList& row : sheet.rows) {
+            sqlite3_reset(insert);
+            for (int c = 0; c < row.size(); ++c) {
+                // An empty cell is null, as a spreadsheet provider reads it.
+                if (row.at(c).isEmpty()) {
+                    sqlite3_bind_null(insert, c + 1);
+                } else {
+                    const QByteArray text = row.at(c).toUtf8();
+                    sqlite3_bind_text(insert, c + 1, text.constData(), static_cast<int>(text.size()),
+                                      SQLITE_TRANSIENT);
+                }
+            }
+            if (sqlite3_step(insert) != SQLITE_DONE) {
+                sqlite3_reset(insert);
+                XLSConn.Throw();
+            }
+        }
+        sqlite3_reset(insert);
+        work.Commit();
+    } catch (...) {
+        XLSConn.Close();
+        throw;
+    }
 }
 
 void TF_DataModule::ApplicationEvents1Exception(QObject*, const std::exception& error)
@@ -179,6 +228,15 @@ void ConnectExcel(const QString& path)
     F_DataModule->ExcelConnectionString = old
         ? QStringLiteral("Data Source=") + path + QStringLiteral(";Extended Properties=excel 8.0")
         : QStringLiteral("Data Source=") + path + QStringLiteral(";Extended Properties='Excel 12.0;IMEX=1;HDR=YES'");
+}
+
+QStringList ExcelSheetNames()
+{
+    QStringList names;
+    QString error;
+    if (!SheetReader::SheetNames(F_DataModule->ExcelPath, &names, &error))
+        throw DbError(error);
+    return names;
 }
 
 void CloseExcel()

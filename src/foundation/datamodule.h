@@ -71,4 +71,7 @@ void ConnectDatabase(const QString& fileName);
 void ConnectAccountSets();
 void CloseAccountSets();
 void ConnectExcel(const QString& path);
+// The sheet names of the workbook chosen by ConnectExcel, in workbook order (the
+// import windows read the first); a file that cannot be read raises its reason.
+QStringList ExcelSheetNames();
 void CloseExcel();

@@ -1,0 +1,28 @@
+#pragma once
+#include "platform/sheet/sheetdata.h"
+
+#include <QString>
+#include <QStringList>
+
+// A workbook of the older format (.xls, BIFF8 and earlier) read through FreeXL.
+// Failures give a short reason in the operator's language.
+class XlsWorkbook
+{
+public:
+    XlsWorkbook() = default;
+    ~XlsWorkbook();
+    XlsWorkbook(const XlsWorkbook&) = delete;
+    XlsWorkbook& operator=(const XlsWorkbook&) = delete;
+
+    bool Open(const QString& path, QString* reason);
+    QStringList SheetNames() const { return names_; }
+    bool ReadSheet(int index, SheetData* out, QString* reason);
+
+private:
+    const void* handle_ = nullptr;
+    QStringList names_;
+};
+
+// Whether a compound file holds an encrypted package of the newer format (what a
+// spreadsheet program writes when a .xlsx file is given a password to open).
+bool IsEncryptedPackage(const QString& path);

@@ -1,0 +1,31 @@
+#pragma once
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <utility>
+#include <vector>
+#include <zip.h>
+
+// Writes a zip package of the given parts: the fixtures build their workbooks of
+// the newer format by hand, part by part, so that every kind of cell can be placed.
+inline bool WriteZip(const QString& path, const std::vector<std::pair<QString, QByteArray>>& parts)
+{
+    zip_t* z = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
+    if (!z)
+        return false;
+    for (const auto& [name, data] : parts) {
+        zip_source_t* src = zip_source_buffer(z, data.constData(), static_cast<zip_uint64_t>(data.size()), 0);
+        if (!src || zip_file_add(z, name.toUtf8().constData(), src, ZIP_FL_ENC_UTF_8) < 0) {
+            zip_source_free(src);
+            zip_discard(z);
+            return false;
+        }
+    }
+    return zip_close(z) == 0;
+}
+
+inline bool WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
