@@ -1,4 +1,5 @@
 #pragma once
+#include "foundation/accountsetlayout.h"
 #include "foundation/datamodule.h"
 #include "support/platform/uitest.h"
 
@@ -18,6 +19,3 @@ protected:
 
     std::unique_ptr<TF_DataModule> dm;
 };
-
-// Writes a fresh account set and catalogue into folder/data/ (copies of ones built once per process).
-void LayOutAccountSet(const QString& folder);

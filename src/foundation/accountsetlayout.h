@@ -1,0 +1,8 @@
+#pragma once
+#include <QString>
+
+// Writes a fresh account set (data/jxc.mdb, every table with its seed rows) and the
+// catalogue (data/codeinfo.dll) into a program folder. Building every table takes a
+// while, so each process builds them once and copies them. For tests and the
+// developers' screenshot command.
+void LayOutAccountSet(const QString& folder);
