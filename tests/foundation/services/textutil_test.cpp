@@ -1,4 +1,5 @@
 #include "foundation/textutil.h"
+#include "support/accountset.h"
 
 #include <gtest/gtest.h>
 
@@ -96,6 +97,21 @@ TEST(PosAfterNth, FindsTheNthOccurrenceOrTheLastOne)
     EXPECT_EQ(PosAfterNth(QStringLiteral("aa"), QStringLiteral("aaaa"), 4), 3);
     const QString sql = QStringLiteral("select * from (select a from t order by a) order by b order by c order by d");
     EXPECT_EQ(PosAfterNth(QStringLiteral("order"), sql, 4), sql.lastIndexOf(QStringLiteral("order")) + 1);
+}
+
+} // namespace
+
+namespace {
+
+class PosKeyNameTest : public AccountSetTest {};
+
+TEST_F(PosKeyNameTest, NamesTheKeyAssignedToATillFunction)
+{
+    dm->ADOConn.Exec(QStringLiteral("delete from jxc_gnb"));
+    dm->ADOConn.Exec(QStringLiteral("insert into jxc_gnb (gn_name,gn_jz) values ('结帐',116),('挂单','x')"));
+    EXPECT_EQ(GetPosKeyName(QStringLiteral("结帐")), QStringLiteral("F5"));
+    EXPECT_EQ(GetPosKeyName(QStringLiteral("会员")), QString());
+    EXPECT_THROW(GetPosKeyName(QStringLiteral("挂单")), std::exception);
 }
 
 } // namespace
