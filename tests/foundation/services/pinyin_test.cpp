@@ -22,7 +22,7 @@ TEST(PinyinShortCode, TakesThePrimaryInitialOfEachCharacter)
     }
 }
 
-TEST(PinyinShortCode, TheTableHoldsTheTellingRows)
+TEST(PinyinShortCode, TheTableHoldsTheReadingsOfCommonCharacters)
 {
     const std::pair<char32_t, const char*> rows[] = {
         {0x4E00, "y"}, {0x4E01, "dz"}, {0x4E07, "wm"}, {0x4E2D, "z"}, {0x4E50, "ly"}, {0x5973, "nr"},
