@@ -312,13 +312,13 @@ private:
         // Fill the last page up with empty rows.
         const int perPage = s.master->rowsPerPage;
         if (perPage > 0) {
-            padding_ = true;
+            filler_ = true;
             cur_[dsName] = -1;
             for (int i = pageRows_; i < perPage; ++i) {
                 PlaceRow(Build(*s.master, Scope::Report));
                 ++pageRows_;
             }
-            padding_ = false;
+            filler_ = false;
         }
         col_ = 0;
         cur_[dsName] = rows - 1;
@@ -456,13 +456,13 @@ private:
                 out += FieldText(s.dataset, s.field, o.format);
                 break;
             case ReportSegment::Kind::Sum:
-                if (!padding_) {
+                if (!filler_) {
                     const double v = Aggregate(s.dataset, s.field).sum;
                     out += o.format.isEmpty() ? NumberText(v) : FormatFloat(o.format, v);
                 }
                 break;
             case ReportSegment::Kind::Count:
-                if (!padding_)
+                if (!filler_)
                     out += QString::number(Aggregate(s.dataset, QString()).count);
                 break;
             case ReportSegment::Kind::Page:
@@ -472,7 +472,7 @@ private:
                 out += kTotalPagesMark;
                 break;
             case ReportSegment::Kind::Line:
-                if (!padding_ && line_ > 0)
+                if (!filler_ && line_ > 0)
                     out += QString::number(line_);
                 break;
             }
@@ -519,7 +519,7 @@ private:
     QImage Picture(const ReportObject& o)
     {
         if (!o.field.isEmpty()) {
-            if (padding_)
+            if (filler_)
                 return QImage();
             const ReportExpression e = ParseReportText(QLatin1Char('[') + o.field + QLatin1Char(']'));
             if (e.size() != 1 || e[0].kind != ReportSegment::Kind::Field)
@@ -572,7 +572,7 @@ private:
     int pageRows_ = 0;
     bool inData_ = false;
     bool columnHeaderOnPage_ = false;
-    bool padding_ = false;
+    bool filler_ = false;
     int line_ = 0;
     QHash<QString, int> cur_;
 
@@ -598,7 +598,7 @@ double MeasureTextHeight(const ReportObject& o, const QString& text)
     if (o.wordWrap)
         flags |= Qt::TextWordWrap;
     const QRectF r = fm.boundingRect(QRectF(0, 0, width, 1e9), flags, text.isEmpty() ? QStringLiteral(" ") : text);
-    return r.height() / k + 2 * o.padding;
+    return r.height() / k + o.padding;
 }
 
 PreparedReport LayoutReport(const ReportTemplate& tmpl, const QHash<QString, QVariant>& variables,

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -66,6 +67,7 @@ ReportPreview::ReportPreview(Report* report, QWidget* parent) : Form(parent), re
     view_->setAlignment(Qt::AlignCenter);
     scroll_->setWidget(view_);
     scroll_->setWidgetResizable(false);
+    scroll_->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
@@ -158,8 +160,12 @@ void ReportPreview::ApplyFit()
     if (fit_ != Fit::None && report_ && PageCount() > 0) {
         const PreparedPage& p = report_->Pages().pages[page_];
         const double mm = kScreenDpi / 25.4;
-        const double w = std::max(100, scroll_->viewport()->width() - 24);
-        const double h = std::max(100, scroll_->viewport()->height() - 24);
+        // The room inside the scroll area whether or not its scroll bars show, so
+        // that a bar appearing does not change the fit.
+        const int bar = scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const int frame = 2 * scroll_->frameWidth();
+        const double w = std::max(100, scroll_->width() - frame - bar - 16);
+        const double h = std::max(100, scroll_->height() - frame - bar - 16);
         double z = w / (p.width * mm);
         if (fit_ == Fit::Page && p.height > 0)
             z = std::min(z, h / (p.height * mm));
@@ -257,9 +263,9 @@ void ReportPreview::keyPressEvent(QKeyEvent* e)
     }
 }
 
-void ReportPreview::resizeEvent(QResizeEvent* e)
+bool ReportPreview::eventFilter(QObject* watched, QEvent* e)
 {
-    Form::resizeEvent(e);
-    if (fit_ != Fit::None)
+    if (watched == scroll_ && e->type() == QEvent::Resize && fit_ != Fit::None)
         ApplyFit();
+    return Form::eventFilter(watched, e);
 }

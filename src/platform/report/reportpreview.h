@@ -42,7 +42,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     enum class Fit { None, Width, Page };

@@ -22,7 +22,7 @@ void DrawText(QPainter& p, const PreparedItem& it, const QRectF& r, double k, do
         p.fillRect(r, o.fill);
     if (!it.text.isEmpty()) {
         const double pad = o.padding * k;
-        const QRectF inner = r.adjusted(pad, pad, -pad, -pad);
+        const QRectF inner = r.adjusted(pad, pad / 2, -pad, -pad / 2);
         int flags = int(o.halign | o.valign);
         if (o.wordWrap)
             flags |= Qt::TextWordWrap;

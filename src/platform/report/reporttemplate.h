@@ -37,7 +37,7 @@ struct ReportObject {
     double frameWidth = 0.5;
     QColor frameColor = Qt::black;
     QColor fill; // invalid: no fill
-    double padding = 0.5;
+    double padding = 1; // between frame and text at the sides; half of it above and below
     ReportStretch stretch = ReportStretch::None;
 
     // Line and rectangle (frameWidth and frameColor give the pen; fill the inside).
