@@ -140,11 +140,14 @@ bool Save(const QString& path, const QByteArray& bytes, QString* error)
     return true;
 }
 
-bool CheckLimits(const QString& path, const PreparedSheet& sheet, qint64 maxRows, int maxColumns, const QString& limits,
-    QString* error)
+// Checked before anything is prepared, so that an oversized table costs nothing.
+bool CheckLimits(
+    const QString& path, const SheetTable& table, qint64 maxRows, int maxColumns, const QString& limits, QString* error)
 {
-    const qint64 rows = static_cast<qint64>(sheet.rows.size());
-    if (rows > maxRows || static_cast<int>(sheet.widths.size()) > maxColumns) {
+    qsizetype columns = table.captions.size();
+    for (const auto& row : table.rows)
+        columns = std::max(columns, row.size());
+    if (table.rows.size() + 1 > maxRows || columns > maxColumns) {
         if (error)
             *error = Failure(path, QStringLiteral("数据超出此文件格式的上限：") + limits);
         return false;
@@ -156,9 +159,9 @@ bool CheckLimits(const QString& path, const PreparedSheet& sheet, qint64 maxRows
 
 bool WriteXlsx(const QString& path, const SheetTable& table, QString* error)
 {
-    const PreparedSheet sheet = Prepare(table, MaxXlsxText);
-    if (!CheckLimits(path, sheet, LXW_ROW_MAX, LXW_COL_MAX, QStringLiteral("1048576行，16384列"), error))
+    if (!CheckLimits(path, table, LXW_ROW_MAX, LXW_COL_MAX, QStringLiteral("1048576行，16384列"), error))
         return false;
+    const PreparedSheet sheet = Prepare(table, MaxXlsxText);
 
     // The library writes to a file of its own; the target is replaced only once
     // that file is whole.
@@ -218,9 +221,9 @@ bool WriteXlsx(const QString& path, const SheetTable& table, QString* error)
 
 bool WriteXls(const QString& path, const SheetTable& table, QString* error)
 {
-    const PreparedSheet sheet = Prepare(table, MaxBiffText);
-    if (!CheckLimits(path, sheet, 65536, 256, QStringLiteral("65536行，256列"), error))
+    if (!CheckLimits(path, table, 65536, 256, QStringLiteral("65536行，256列"), error))
         return false;
+    const PreparedSheet sheet = Prepare(table, MaxBiffText);
     const QByteArray workbook = BuildBiffWorkbook(SheetName, sheet);
     return Save(path, BuildCompoundFile({ { QStringLiteral("Workbook"), workbook } }), error);
 }

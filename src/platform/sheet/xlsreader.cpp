@@ -1,9 +1,109 @@
 #include "platform/sheet/xlsreader.h"
 
 #include "platform/sheet/celltext.h"
+#include "platform/sheet/compoundreader.h"
 
 #include <QFile>
+#include <QtEndian>
 #include <freexl.h>
+
+namespace
+{
+
+enum class StringTable { Readable, TooLong, Broken };
+
+// FreeXL misreads a shared string that runs over more than two records of the
+// string table (it cuts it short, and with several such strings it may crash), so
+// such a workbook is refused before FreeXL sees it. Spreadsheet programs write
+// texts of more than about 4,000 characters that way.
+StringTable CheckStringTable(const QByteArray& stream)
+{
+    // The string table and its continuation records, as spans of the stream.
+    std::vector<std::pair<qsizetype, qsizetype>> records;
+    for (qsizetype at = 0; at + 4 <= stream.size();) {
+        const quint16 type = qFromLittleEndian<quint16>(stream.constData() + at);
+        const quint16 length = qFromLittleEndian<quint16>(stream.constData() + at + 2);
+        if (at + 4 + length > stream.size())
+            break;
+        if (type == 0x00FC || (type == 0x003C && !records.empty()))
+            records.emplace_back(at + 4, length);
+        else if (!records.empty())
+            break;
+        at += 4 + length;
+    }
+    if (records.empty())
+        return StringTable::Readable;
+
+    size_t record = 0;
+    qsizetype pos = 8; // after the two counts
+    const char* data = stream.constData();
+    auto left = [&]() { return records[record].second - pos; };
+    auto nextRecord = [&]() {
+        ++record;
+        pos = 0;
+        return record < records.size();
+    };
+    // Reads a little-endian field that never straddles records.
+    auto field = [&](int bytes, quint32* value) {
+        if (left() == 0 && !nextRecord())
+            return false;
+        if (left() < bytes)
+            return false;
+        const char* p = data + records[record].first + pos;
+        *value = bytes == 1 ? quint8(*p) : bytes == 2 ? qFromLittleEndian<quint16>(p) : qFromLittleEndian<quint32>(p);
+        pos += bytes;
+        return true;
+    };
+    // Skips bytes that may run over into later records.
+    auto skip = [&](qint64 bytes) {
+        while (bytes > 0) {
+            if (left() == 0 && !nextRecord())
+                return false;
+            const qint64 take = std::min<qint64>(bytes, left());
+            pos += take;
+            bytes -= take;
+        }
+        return true;
+    };
+
+    if (records[0].second < 8)
+        return StringTable::Broken;
+    const quint32 unique = qFromLittleEndian<quint32>(data + records[0].first + 4);
+    for (quint32 i = 0; i < unique; ++i) {
+        quint32 count = 0, flags = 0, runs = 0, extra = 0;
+        if (!field(2, &count) || !field(1, &flags))
+            return StringTable::Broken;
+        const size_t first = record;
+        if ((flags & 0x08) && !field(2, &runs))
+            return StringTable::Broken;
+        if ((flags & 0x04) && !field(4, &extra))
+            return StringTable::Broken;
+        qint64 remaining = count;
+        int width = (flags & 0x01) ? 2 : 1;
+        while (remaining > 0) {
+            if (left() == 0) {
+                // A string continued in the next record repeats its character width there.
+                quint32 again = 0;
+                if (!nextRecord() || !field(1, &again))
+                    return StringTable::Broken;
+                width = (again & 0x01) ? 2 : 1;
+                continue;
+            }
+            const qint64 take = std::min<qint64>(remaining, left() / width);
+            if (take == 0)
+                return StringTable::Broken;
+            pos += take * width;
+            remaining -= take;
+        }
+        if (!skip(qint64(runs) * 4 + extra))
+            return StringTable::Broken;
+        if (record > first + 1)
+            return StringTable::TooLong;
+    }
+    return StringTable::Readable;
+}
+
+}
 
 XlsWorkbook::~XlsWorkbook()
 {
@@ -13,11 +113,29 @@ XlsWorkbook::~XlsWorkbook()
 
 bool XlsWorkbook::Open(const QString& path, QString* reason)
 {
+    CompoundFileReader container;
+    if (container.Open(path)) {
+        if (container.StreamNames().contains(QStringLiteral("EncryptedPackage"), Qt::CaseInsensitive)) {
+            *reason = QStringLiteral("文件已加密");
+            return false;
+        }
+        QByteArray stream;
+        if (container.Stream(QStringLiteral("Workbook"), &stream)) {
+            switch (CheckStringTable(stream)) {
+            case StringTable::TooLong:
+                *reason = QStringLiteral("单元格文字过长");
+                return false;
+            case StringTable::Broken:
+                *reason = QStringLiteral("文件已损坏");
+                return false;
+            case StringTable::Readable:
+                break;
+            }
+        }
+    }
     const int rc = freexl_open(QFile::encodeName(path).constData(), &handle_);
     if (rc != FREEXL_OK) {
-        if (IsEncryptedPackage(path))
-            *reason = QStringLiteral("文件已加密");
-        else if (rc == FREEXL_BIFF_WORKBOOK_NOT_FOUND)
+        if (rc == FREEXL_BIFF_WORKBOOK_NOT_FOUND)
             *reason = QStringLiteral("不是Excel文件");
         else
             *reason = QStringLiteral("文件已损坏");
@@ -92,24 +210,4 @@ bool XlsWorkbook::ReadSheet(int index, SheetData* out, QString* reason)
         }
     }
     return builder.Build(names_.at(index), out, reason);
-}
-
-bool IsEncryptedPackage(const QString& path)
-{
-    // The directory of a compound file names its streams in UTF-16; the stream
-    // "EncryptedPackage" holds the encrypted workbook.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QString marker = QStringLiteral("EncryptedPackage");
-    const QByteArray needle(reinterpret_cast<const char*>(marker.utf16()), marker.size() * 2);
-    constexpr qint64 chunk = 1 << 20;
-    QByteArray carry;
-    while (!file.atEnd()) {
-        const QByteArray block = carry + file.read(chunk);
-        if (block.contains(needle))
-            return true;
-        carry = block.right(needle.size());
-    }
-    return false;
 }

@@ -22,7 +22,3 @@ private:
     const void* handle_ = nullptr;
     QStringList names_;
 };
-
-// Whether a compound file holds an encrypted package of the newer format (what a
-// spreadsheet program writes when a .xlsx file is given a password to open).
-bool IsEncryptedPackage(const QString& path);

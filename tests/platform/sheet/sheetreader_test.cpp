@@ -202,6 +202,68 @@ QByteArray EncryptedBiff()
     return s;
 }
 
+// A one-sheet workbook stream whose only cell (A1) is a shared string, the string
+// table split over as many records as the text needs. "claimed" is the count of
+// distinct strings that the table states.
+QByteArray BiffWithOneString(const QString& text, quint32 claimed = 1)
+{
+    QByteArray s;
+    auto record = [&](quint16 type, const QByteArray& body) {
+        char h[4];
+        qToLittleEndian(type, h);
+        qToLittleEndian(static_cast<quint16>(body.size()), h + 2);
+        s.append(h, 4);
+        s.append(body);
+    };
+    auto le = [](quint32 v, int bytes) {
+        char b[4];
+        qToLittleEndian(v, b);
+        return QByteArray(b, bytes);
+    };
+    record(0x0809, QByteArray::fromHex("00060500bb0dcc070000000006000000"));
+    const int sheetOffsetAt = s.size() + 4;
+    record(0x0085, le(0, 4) + le(0, 2) + le(1, 1) + le(0, 1) + "S");
+    QByteArray body = le(1, 4) + le(claimed, 4) + le(text.size(), 2) + le(1, 1);
+    QByteArray chars(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    bool first = true;
+    while (true) {
+        const int room = (8224 - body.size()) / 2 * 2;
+        body += chars.left(room);
+        chars = chars.mid(room);
+        record(first ? 0x00FC : 0x003C, body);
+        first = false;
+        if (chars.isEmpty())
+            break;
+        body = le(1, 1);
+    }
+    record(0x000A, QByteArray());
+    qToLittleEndian(static_cast<quint32>(s.size()), s.data() + sheetOffsetAt);
+    record(0x0809, QByteArray::fromHex("00061000bb0dcc070000000006000000"));
+    record(0x0200, le(0, 4) + le(1, 4) + le(0, 2) + le(1, 2) + le(0, 2));
+    record(0x00FD, le(0, 2) + le(0, 2) + le(15, 2) + le(0, 4));
+    record(0x000A, QByteArray());
+    return s;
+}
+
+TEST_F(SheetReaderTest, XlsStringTableThatTheReaderCannotTakeIsRefused)
+{
+    // Texts of more than two string-table records would come back cut short.
+    const QString shortText(3000, QChar(u'甲'));
+    const QString longText(9000, QChar(u'乙'));
+    ASSERT_TRUE(WriteBytes(Path("short.xls"), BuildCompoundFile({ { "Workbook", BiffWithOneString(shortText) } })));
+    ASSERT_TRUE(WriteBytes(Path("long.xls"), BuildCompoundFile({ { "Workbook", BiffWithOneString(longText) } })));
+    ASSERT_TRUE(WriteBytes(Path("lying.xls"), BuildCompoundFile({ { "Workbook", BiffWithOneString(shortText, 3) } })));
+
+    SheetData sheet;
+    QString error;
+    ASSERT_TRUE(SheetReader::ReadSheet(Path("short.xls"), 0, &sheet, &error)) << error.toStdString();
+    EXPECT_EQ(sheet.columns, QStringList({ shortText }));
+    EXPECT_FALSE(SheetReader::ReadSheet(Path("long.xls"), 0, &sheet, &error));
+    EXPECT_EQ(error, "无法读取文件：long.xls（单元格文字过长）");
+    EXPECT_FALSE(SheetReader::ReadSheet(Path("lying.xls"), 0, &sheet, &error));
+    EXPECT_EQ(error, "无法读取文件：lying.xls（文件已损坏）");
+}
+
 TEST_F(SheetReaderTest, UnreadableFilesGiveAReasonNotACrash)
 {
     ASSERT_TRUE(WriteBytes(Path("text.xlsx"), "商品编号,名称\r\n1,2\r\n"));
