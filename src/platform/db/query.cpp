@@ -86,6 +86,9 @@ void Query::Open()
     Close();
     sqlite3_stmt* st = conn_->Prepare(sql_);
     BindParams(st, params_, *conn_);
+    // The first step re-prepares a cached statement whose tables have changed, so the
+    // columns are read after it.
+    int rc = sqlite3_step(st);
     const int cols = sqlite3_column_count(st);
     names_.clear();
     bit_.clear();
@@ -101,8 +104,7 @@ void Query::Open()
         originColumn_ << (org ? QString::fromUtf8(org) : QString());
     }
     std::vector<Row> rows;
-    int rc;
-    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+    for (; rc == SQLITE_ROW; rc = sqlite3_step(st)) {
         Row r(cols);
         for (int i = 0; i < cols; ++i)
             r[i] = ColumnValue(st, i);

@@ -274,6 +274,21 @@ TEST_F(QueryTest, NamedParametersAndDataSourceFollowTheQuery)
     EXPECT_EQ(ds.rowCount(), 0);
 }
 
+TEST_F(QueryTest, AReusedStatementSeesTheTableAsItIsNow)
+{
+    const QString sql = "select * from jxc_kcsp order by id";
+    Query q(&c);
+    q.SetSQL(sql);
+    q.Open();
+    EXPECT_EQ(q.FieldCount(), 3);
+    c.Exec("alter table jxc_kcsp add column kc_note varchar(20) collate nocase");
+    c.Exec("update jxc_kcsp set kc_note='new'");
+    q.Open();
+    ASSERT_EQ(q.FieldCount(), 4);
+    EXPECT_EQ(q.AsString("kc_note"), "new");
+    EXPECT_EQ(q.AsString("g_sn"), "A1");
+}
+
 TEST_F(QueryTest, OnlineBackupCopiesAWholeDatabase)
 {
     QString error;
