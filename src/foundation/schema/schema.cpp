@@ -101,6 +101,10 @@ void Build(Connection& c, const TableDef& t)
 {
     c.Exec(QStringLiteral("drop table if exists ") + QLatin1String(t.name));
     c.Exec(CreateTableText(t));
+    // Drawing the next document number looks up the day's largest number.
+    for (const ColumnDef& col : t.columns)
+        if (qstrcmp(col.name, "gl_djh") == 0)
+            c.Exec(QStringLiteral("create index ix_%1_gl_djh on %1 (gl_djh)").arg(QLatin1String(t.name)));
     if (t.seed)
         t.seed(c);
 }
