@@ -30,6 +30,12 @@ TF_Skin::TF_Skin(QObject* parent) : QObject(parent)
     setObjectName(QStringLiteral("F_Skin"));
 }
 
+TF_Skin::~TF_Skin()
+{
+    if (F_Skin == this)
+        F_Skin = nullptr;
+}
+
 void TF_Skin::ChangeSkin(const QString& name)
 {
     QString path = skinFile(name);

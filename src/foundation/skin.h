@@ -9,6 +9,7 @@ class TF_Skin : public QObject {
     Q_OBJECT
 public:
     explicit TF_Skin(QObject* parent = nullptr);
+    ~TF_Skin() override;
 
     // Loads the named skin; when its file is missing, every operator's skin is set back
     // to "iMaginary" and that one is loaded. A missing "iMaginary" file throws.

@@ -1,0 +1,58 @@
+#pragma once
+#include "platform/ui/form.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+// The windows that the main window opens live in subsystems built on this one, so
+// the main window cannot name their classes. Each subsystem registers its windows
+// here by class name ("TF_Cgjh"); the main window opens them by that name with the
+// lifetime its function table gives, and shows a function whose window is not
+// registered as disabled.
+namespace FunctionWindows {
+
+enum class Lifetime {
+    Kept,  // created on first use and kept until the program ends
+    Freed, // created for one showing and freed afterwards
+};
+
+struct Entry {
+    // A new instance of the window.
+    std::function<Form*()> create;
+    // The window's own global (`F_Cgjh`), where it has one: a kept window lives there.
+    std::function<Form*()> getGlobal;
+    std::function<void(Form*)> setGlobal;
+};
+
+void Register(const QString& windowClass, Entry entry);
+void Unregister(const QString& windowClass);
+bool Available(const QString& windowClass);
+
+// Registers a window; kept instances live in the main window's keeping.
+template <class T>
+void Register(const QString& windowClass)
+{
+    Register(windowClass, Entry{[]() -> Form* { return new T(); }, nullptr, nullptr});
+}
+
+// Registers a window whose kept instance lives in its global (`F_Cgjh`).
+template <class T>
+void Register(const QString& windowClass, T*& global)
+{
+    T** slot = &global;
+    Register(windowClass, Entry{[]() -> Form* { return new T(); }, [slot]() -> Form* { return *slot; },
+                                [slot](Form* f) { *slot = static_cast<T*>(f); }});
+}
+
+// Shows the window modally: a kept window is created on first use and shown again
+// with its state; a freed one is created and freed around the showing. False when no
+// window of that class is registered.
+bool Open(const QString& windowClass, Lifetime lifetime);
+
+// The kept instance of a window, nullptr before its first opening.
+Form* KeptInstance(const QString& windowClass);
+// Frees every kept window that no global holds (program end, tests).
+void FreeKept();
+
+}
