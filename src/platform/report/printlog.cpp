@@ -8,7 +8,7 @@ namespace {
 QList<PrintRecord> g_records;
 QString g_folder;
 // A long session prints a great deal; only the latest records are of use.
-constexpr int kKeep = 200;
+constexpr int kKeep = 50;
 }
 
 int PrintedRows::Column(const QString& field) const

@@ -103,6 +103,20 @@ QString NextPrintFile()
 
 } // namespace
 
+bool ChoosePrinter(PrintOptions& options)
+{
+    QPrinter printer;
+    if (!options.printer.isEmpty())
+        printer.setPrinterName(options.printer);
+    printer.setCopyCount(std::max(1, options.copies));
+    QPrintDialog dialog(&printer);
+    if (Prompt::ShowModal(&dialog) != QDialog::Accepted)
+        return false;
+    options.printer = printer.printerName();
+    options.copies = printer.copyCount();
+    return true;
+}
+
 Report::Report(QObject* parent) : QObject(parent) {}
 
 Report::~Report()
@@ -310,15 +324,12 @@ bool Report::Print(const PrintOptions& options)
     QString printer = options.printer.isEmpty() ? tmpl_.page.printer : options.printer;
     int copies = options.copies;
     if (options.showDialog) {
-        QPrinter chosen;
-        if (!printer.isEmpty())
-            chosen.setPrinterName(printer);
-        chosen.setCopyCount(std::max(1, copies));
-        QPrintDialog dialog(&chosen);
-        if (Prompt::ShowModal(&dialog) != QDialog::Accepted)
+        PrintOptions chosen = options;
+        chosen.printer = printer;
+        if (!ChoosePrinter(chosen))
             return false;
-        printer = chosen.printerName();
-        copies = chosen.copyCount();
+        printer = chosen.printer;
+        copies = chosen.copies;
     }
     if (copies < 1)
         return false;

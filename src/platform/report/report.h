@@ -21,6 +21,10 @@ struct PrintOptions {
     bool showDialog = false;
 };
 
+// The printer dialog (windows show it before they print): the operator's printer
+// and number of copies go into the options. False when the dialog is cancelled.
+bool ChoosePrinter(PrintOptions& options);
+
 // A report: a template from report/, the variables and datasets the caller sets,
 // and the pages made from them, shown in the preview, printed, or exported to
 // PDF and PNG. Variables are plain values (text, numbers): a value prints as it

@@ -84,7 +84,7 @@ class Layout {
 public:
     Layout(const ReportTemplate& t, const QHash<QString, QVariant>& vars,
            const QHash<QString, const ReportDataSource*>& ds)
-        : t_(t), pg_(t.page), vars_(vars), ds_(ds)
+        : pg_(t.page), vars_(vars), ds_(ds)
     {
     }
 
@@ -552,7 +552,6 @@ private:
         return img;
     }
 
-    const ReportTemplate& t_;
     const ReportPage& pg_;
     const QHash<QString, QVariant>& vars_;
     const QHash<QString, const ReportDataSource*>& ds_;
@@ -598,7 +597,9 @@ double MeasureTextHeight(const ReportObject& o, const QString& text)
     if (o.wordWrap)
         flags |= Qt::TextWordWrap;
     const QRectF r = fm.boundingRect(QRectF(0, 0, width, 1e9), flags, text.isEmpty() ? QStringLiteral(" ") : text);
-    return r.height() / k + o.padding;
+    const QRectF one = fm.boundingRect(QRectF(0, 0, width, 1e9), flags, QStringLiteral(" "));
+    // The designed height holds one line; every further line adds its height.
+    return o.height + std::max(0.0, r.height() - one.height()) / k;
 }
 
 PreparedReport LayoutReport(const ReportTemplate& tmpl, const QHash<QString, QVariant>& variables,

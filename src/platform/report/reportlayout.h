@@ -12,5 +12,6 @@
 PreparedReport LayoutReport(const ReportTemplate& tmpl, const QHash<QString, QVariant>& variables,
                             const QHash<QString, const ReportDataSource*>& datasets);
 
-// The height in millimetres that a text object needs for its text.
+// The height in millimetres that a text object needs for its text: its designed
+// height for the first line and the height of every further line.
 double MeasureTextHeight(const ReportObject& o, const QString& text);

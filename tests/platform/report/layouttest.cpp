@@ -4,6 +4,9 @@
 #include "platform/report/printlog.h"
 #include "platform/ui/displayformat.h"
 
+#include <QBuffer>
+#include <QDir>
+
 namespace {
 
 const QString kRowsWithSummary = QStringLiteral(
@@ -354,4 +357,48 @@ TEST_F(ReportTest, MissingTemplateGivesAnEmptyReport)
     EXPECT_GT(r.PageCount(), 0);
     EXPECT_FALSE(r.LoadFromFile(Folder() + QStringLiteral("report/nothere.fr3")));
     EXPECT_EQ(r.PageCount(), 0);
+}
+
+// Pictures come from a file of the program folder or from a field holding the
+// image itself or a file name.
+TEST_F(ReportTest, PicturesComeFromFilesAndFields)
+{
+    QDir(Folder()).mkpath(QStringLiteral("picture"));
+    auto solid = [](QColor c) {
+        QImage img(20, 10, QImage::Format_RGB32);
+        img.fill(c);
+        return img;
+    };
+    ASSERT_TRUE(solid(Qt::red).save(Folder() + QStringLiteral("picture/red.png")));
+    QByteArray blue;
+    {
+        QBuffer buf(&blue);
+        buf.open(QIODevice::WriteOnly);
+        solid(Qt::blue).save(&buf, "PNG");
+    }
+    db.Exec(QStringLiteral("create table t(id integer primary key, pic)"));
+    db.Exec(QStringLiteral("insert into t(pic) values (:p)"), {{QStringLiteral("p"), blue}});
+    db.Exec(QStringLiteral("insert into t(pic) values (:p)"), {{QStringLiteral("p"), QStringLiteral("picture/red.png")}});
+    db.Exec(QStringLiteral("insert into t(pic) values ('')"));
+
+    Report r;
+    Load(r, Tpl(QStringLiteral("<band type=\"ReportTitle\" height=\"20\">"
+                               "  <picture name=\"logo\" left=\"0\" top=\"0\" width=\"20\" height=\"20\" file=\"picture/red.png\" "
+                               "keepAspect=\"0\"/></band>"
+                               "<band type=\"MasterData\" dataset=\"t\" height=\"20\">"
+                               "  <picture name=\"pic\" left=\"0\" top=\"0\" width=\"20\" height=\"20\" field=\"t.&quot;pic&quot;\" "
+                               "keepAspect=\"0\"/></band>")));
+    r.SetDataset(QStringLiteral("t"), Open(QStringLiteral("select * from t order by id")));
+    const QImage page = r.RenderPage(0, 100);
+    const auto centre = [&](const PreparedItem* it) {
+        const double k = 100 / 25.4;
+        return QColor(page.pixel(int(it->rect.center().x() * k), int(it->rect.center().y() * k)));
+    };
+    const PreparedPage& p = r.Pages().pages[0];
+    EXPECT_EQ(centre(Items(p, QStringLiteral("logo")).at(0)), QColor(Qt::red));
+    const auto pics = Items(p, QStringLiteral("pic"));
+    ASSERT_EQ(pics.size(), 3u);
+    EXPECT_EQ(centre(pics[0]), QColor(Qt::blue));
+    EXPECT_EQ(centre(pics[1]), QColor(Qt::red));
+    EXPECT_EQ(centre(pics[2]), QColor(Qt::white));
 }
