@@ -135,7 +135,7 @@ void DataGrid::SetColumnVisible(int col, bool visible)
         setColumnHidden(col, true);
     } else {
         setColumnHidden(col, false);
-        if (columnWidth(col) <= 0)
+        if (!autoWidth_)
             setColumnWidth(col, designWidth_.value(col, 64));
     }
     if (autoWidth_)
