@@ -361,6 +361,20 @@ TEST_F(MainFormTest, TheFirstShowingLogsInAndActivates)
     qApp->setStyleSheet(QString());
 }
 
+TEST_F(MainFormTest, AMissingSkinIsReportedAndTheLoginStillRuns)
+{
+    CurrentAdminName.clear();
+    prompt.OnModal("TF_Login", [](QDialog* d) {
+        static_cast<TF_Login*>(d)->btnOKClick();
+        return d->result();
+    });
+    form->FormShow();
+    ASSERT_EQ(prompt.Messages().size(), 1);
+    EXPECT_TRUE(prompt.LastMessage().contains("skinfiles/imaginary.skinres")); // shown in lower case
+    EXPECT_EQ(CurrentAdminName, "admin");
+    EXPECT_EQ(form->ActivationCount(), 1);
+}
+
 TEST_F(MainFormTest, ActivationShowsGoodsInPreparesTheMonthAndArmsTimedBackups)
 {
     for (int hours : {0, -3, 2}) {
