@@ -9,6 +9,28 @@
 // A banded report template as kept in report/*.fr3: one page description with its
 // bands and the objects on them. Every length is in millimetres, measured from the
 // top left corner of the band an object sits on; font sizes and line widths are in points.
+//
+// The file is XML:
+//   <report name="..">
+//     <variables><variable name="comName" value="default"/>..</variables>
+//     <page paper="A4|A5|B5|Roll58|Roll80|Custom" orientation="landscape" width=".." height=".."
+//           marginLeft/Top/Right/Bottom=".." columns="2" columnGap="2" printer="..">
+//       <band type="ReportTitle|PageHeader|ColumnHeader|MasterData|GroupHeader|GroupFooter|
+//                   ReportSummary|PageFooter" height=".." name=".." dataset=".." rowsPerPage=".."
+//             field="(group header)" group="(group footer: its header's name)">
+//         <text left top width height font size bold italic underline color align valign wrap
+//               format frame="all|left,top,right,bottom" frameWidth frameColor fill padding
+//               stretch="grow|band">[Variable] [Dataset."field"] [SUM(Dataset."field")]
+//               [COUNT(Dataset)] [Page#] [TotalPages#] [Line#]</text>
+//         <line left top width height lineWidth color/>   (from left,top to left+width,top+height)
+//         <rect left top width height lineWidth color fill/>
+//         <picture left top width height file="picture/x.jpg" field="Dataset.&quot;f&quot;" keepAspect/>
+//         <barcode left top width height type="ean13|code128|code39|qr" showText>[..]</barcode>
+//         <band type="Child" height="..">..</band>
+//       </band>
+//     </page>
+//   </report>
+// A page height of 0 (the rolls) makes one page as long as its content.
 
 enum class ReportObjectKind { Text, Line, Rect, Picture, Barcode };
 enum class ReportBarcodeType { Ean13, Code128, Code39, Qr };

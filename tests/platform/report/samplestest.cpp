@@ -124,10 +124,12 @@ TEST_F(SamplesTest, DeliveredTemplatesDeclareWhatTheyUse)
         std::function<void(const ReportBand&)> check = [&](const ReportBand& b) {
             for (const ReportObject& o : b.objects)
                 for (const ReportSegment& s : ParseReportText(o.text)) {
-                    if (s.kind == ReportSegment::Kind::Variable)
+                    if (s.kind == ReportSegment::Kind::Variable) {
                         EXPECT_TRUE(vars.contains(s.text)) << s.text.toStdString();
-                    if (!s.dataset.isEmpty())
+                    }
+                    if (!s.dataset.isEmpty()) {
                         EXPECT_TRUE(datasets.contains(s.dataset)) << s.dataset.toStdString();
+                    }
                 }
             for (const ReportBand& c : b.children)
                 check(c);
@@ -175,8 +177,9 @@ TEST_F(SamplesTest, LabelsGoTwoAcrossAndReceiptsGrowWithTheirLines)
             ASSERT_EQ(receipt.PageCount(), 1);
             height[lines == 10] = receipt.Pages().pages[0].height;
             EXPECT_DOUBLE_EQ(receipt.Pages().pages[0].width, file == QLatin1String("posxp.fr3") ? 80 : 58);
-            if (lines == 10)
+            if (lines == 10) {
                 EXPECT_EQ(receipt.ExportPng(Out(file + QStringLiteral(".png")), 203).size(), 1);
+            }
         }
         EXPECT_DOUBLE_EQ(height[1] - height[0], 7 * 4.5);
     }
