@@ -39,6 +39,15 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent)
     connect(header_, &QHeaderView::sectionMoved, footer_, qOverload<>(&QWidget::update));
     connect(model_, &GridModel::footerChanged, footer_, qOverload<>(&QWidget::update));
     connect(model_, &QAbstractItemModel::modelReset, this, [this] { chosen_.clear(); });
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int first, int last) {
+        QList<int> kept;
+        for (int row : std::as_const(chosen_))
+            if (row < first)
+                kept << row;
+            else if (row > last)
+                kept << row - (last - first + 1);
+        chosen_ = kept;
+    });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& cur) { model_->SetCurrentCell(cur.row(), cur.column()); });
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,

@@ -5,6 +5,7 @@
 #include "platform/sheet/sheetreader.h"
 #include "support/platform/uitest.h"
 
+#include <QComboBox>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
@@ -229,13 +230,17 @@ TEST_F(DataGridTest, MultiSelectionComesBackInTheOrderChosen)
     EXPECT_EQ(grid.SelectedRows(), QList<int>({3, 2}));
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ControlModifier, CellCentre(0, colName));
     EXPECT_EQ(grid.SelectedRows(), QList<int>({3, 2, 0}));
+    // Deleting a chosen row keeps the order of the others, renumbered.
+    q.SetRecNo(2);
+    q.Delete();
+    EXPECT_EQ(grid.SelectedRows(), QList<int>({2, 0}));
     // A plain click starts again.
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, CellCentre(1, colName));
     EXPECT_EQ(grid.SelectedRows(), QList<int>({1}));
 
     grid.SetMultiSelect(false);
-    grid.SetCurrentRow(4);
-    EXPECT_EQ(grid.SelectedRows(), QList<int>({4}));
+    grid.SetCurrentRow(3);
+    EXPECT_EQ(grid.SelectedRows(), QList<int>({3}));
 }
 
 TEST_F(DataGridTest, CheckColumnWritesBackAtOnceOrWhenTheRowIsLeft)
@@ -302,6 +307,65 @@ TEST_F(DataGridTest, CellsShowFormatsLookupsImagesAndStyles)
     EXPECT_EQ(grid.model()->index(1, colName).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::gray));
     EXPECT_FALSE(grid.model()->index(0, colName).data(Qt::ForegroundRole).isValid());
     EXPECT_TRUE(grid.model()->index(0, colKc).data(Qt::FontRole).value<QFont>().bold());
+}
+
+TEST_F(DataGridTest, RowIndicatorNumbersRowsAndMarksTheCurrentCellsHeaders)
+{
+    grid.show();
+    grid.SetRowIndicator(true);
+    EXPECT_TRUE(grid.verticalHeader()->isVisible());
+    QAbstractItemModel* m = grid.model();
+    EXPECT_EQ(m->headerData(0, Qt::Vertical).toInt(), 1);
+    EXPECT_EQ(m->headerData(4, Qt::Vertical).toInt(), 5);
+    grid.setCurrentIndex(m->index(3, colName));
+    EXPECT_EQ(m->headerData(3, Qt::Vertical, Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+    EXPECT_FALSE(m->headerData(2, Qt::Vertical, Qt::ForegroundRole).isValid());
+    EXPECT_EQ(m->headerData(colName, Qt::Horizontal, Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+    EXPECT_FALSE(m->headerData(colSn, Qt::Horizontal, Qt::ForegroundRole).isValid());
+}
+
+TEST_F(DataGridTest, AutoColumnWidthFitsTheGridKeepingProportions)
+{
+    grid.show();
+    grid.SetColumnVisible(colJy, false); // designed 80, 120, 70, 70 shown
+    grid.SetAutoColumnWidth(true);
+    const int avail = grid.viewport()->width();
+    int total = 0;
+    for (int col : {colSn, colName, colKc, colSj})
+        total += grid.columnWidth(col);
+    EXPECT_EQ(total, avail);
+    EXPECT_NEAR(double(grid.columnWidth(colName)) / grid.columnWidth(colSn), 1.5, 0.05);
+    grid.resize(900, 300);
+    QCoreApplication::processEvents();
+    EXPECT_GT(grid.columnWidth(colName), 120 * avail / 340);
+    // Switched off, the widths stay where they are and the columns may be dragged.
+    const int before = grid.columnWidth(colName);
+    grid.SetAutoColumnWidth(false);
+    grid.resize(500, 300);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid.columnWidth(colName), before);
+}
+
+TEST_F(DataGridTest, LookupCellOffersTheOtherDatasetAndStoresItsKey)
+{
+    Query units(&c);
+    units.SetSQL("select * from jxc_dw order by id");
+    units.Open();
+    const int colDw = grid.AddColumn("dw_sn", "单位");
+    grid.SetLookupColumn(colDw, &units, "dw_sn", "dw_name");
+    grid.SetColumnEditable(colDw, true);
+    const QModelIndex cell = grid.model()->index(0, colDw);
+    QStyleOptionViewItem option;
+    std::unique_ptr<QWidget> editor(grid.itemDelegate()->createEditor(grid.viewport(), option, cell));
+    auto* box = qobject_cast<QComboBox*>(editor.get());
+    ASSERT_NE(box, nullptr);
+    ASSERT_EQ(box->count(), 2);
+    grid.itemDelegate()->setEditorData(box, cell);
+    EXPECT_EQ(box->currentText(), "件");
+    box->setCurrentIndex(1);
+    grid.itemDelegate()->setModelData(box, grid.model(), cell);
+    EXPECT_EQ(Db("select dw_sn from jxc_goods where g_sn='A01'"), "2");
+    EXPECT_EQ(grid.Text(0, colDw), "条");
 }
 
 TEST_F(DataGridTest, EnterDoubleClickAndRightClickAreSignalled)
