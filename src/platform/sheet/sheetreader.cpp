@@ -1,5 +1,6 @@
 #include "platform/sheet/sheetreader.h"
 
+#include "platform/sheet/childprocess.h"
 #include "platform/sheet/xlsreader.h"
 #include "platform/sheet/xlsxreader.h"
 
@@ -41,22 +42,39 @@ bool Detect(const QString& path, Format* format, QString* reason)
     return false;
 }
 
-// Opens the workbook in the reader its content calls for and runs the step on it.
-template <typename Step> bool WithWorkbook(const QString& path, QString* error, Step step)
+// The worksheet names and, when index is not negative, that worksheet.
+bool Read(const QString& path, int index, QStringList* names, SheetData* sheet, QString* reason)
 {
     Format format;
-    QString reason;
-    bool ok = Detect(path, &format, &reason);
-    if (ok && format == Format::Xlsx) {
+    if (!Detect(path, &format, reason))
+        return false;
+    if (format == Format::Xlsx) {
         XlsxWorkbook book;
-        ok = book.Open(path, &reason) && step(book, &reason);
-    } else if (ok) {
-        XlsWorkbook book;
-        ok = book.Open(path, &reason) && step(book, &reason);
+        if (!book.Open(path, reason))
+            return false;
+        *names = book.SheetNames();
+        return index < 0 || book.ReadSheet(index, sheet, reason);
     }
-    if (!ok && error)
-        *error = Failure(path, reason);
-    return ok;
+
+    // FreeXL crashes on some damaged files. A child process reads the file first;
+    // only when it came through is the file read here, the same way.
+    auto probe = [&]() {
+        XlsWorkbook book;
+        QString why;
+        if (book.Open(path, &why) && index >= 0)
+            book.ReadSheet(index, nullptr, &why);
+        return QByteArray("1");
+    };
+    QByteArray done;
+    if (!RunInChildProcess(probe, &done, 300)) {
+        *reason = QStringLiteral("文件已损坏");
+        return false;
+    }
+    XlsWorkbook book;
+    if (!book.Open(path, reason))
+        return false;
+    *names = book.SheetNames();
+    return index < 0 || book.ReadSheet(index, sheet, reason);
 }
 
 }
@@ -67,16 +85,26 @@ namespace SheetReader
 bool SheetNames(const QString& path, QStringList* names, QString* error)
 {
     names->clear();
-    return WithWorkbook(path, error, [&](auto& book, QString*) {
-        *names = book.SheetNames();
-        return true;
-    });
+    SheetData unused;
+    QString reason;
+    const bool ok = Read(path, -1, names, &unused, &reason);
+    if (!ok && error)
+        *error = Failure(path, reason);
+    return ok;
 }
 
 bool ReadSheet(const QString& path, int index, SheetData* out, QString* error)
 {
     *out = SheetData();
-    return WithWorkbook(path, error, [&](auto& book, QString* reason) { return book.ReadSheet(index, out, reason); });
+    QStringList names;
+    QString reason;
+    const bool ok = Read(path, index, &names, out, &reason);
+    if (!ok) {
+        *out = SheetData();
+        if (error)
+            *error = Failure(path, reason);
+    }
+    return ok;
 }
 
 }

@@ -183,6 +183,8 @@ bool XlsWorkbook::ReadSheet(int index, SheetData* out, QString* reason)
                 *reason = QStringLiteral("文件已损坏");
                 return false;
             }
+            if (!out)
+                continue;
             QString text;
             switch (cell.type) {
             case FREEXL_CELL_INT:
@@ -209,5 +211,5 @@ bool XlsWorkbook::ReadSheet(int index, SheetData* out, QString* reason)
             }
         }
     }
-    return builder.Build(names_.at(index), out, reason);
+    return !out || builder.Build(names_.at(index), out, reason);
 }

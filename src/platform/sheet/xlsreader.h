@@ -16,6 +16,7 @@ public:
 
     bool Open(const QString& path, QString* reason);
     QStringList SheetNames() const { return names_; }
+    // Without a table to fill (out null) the cells are only visited.
     bool ReadSheet(int index, SheetData* out, QString* reason);
 
 private:
