@@ -141,7 +141,7 @@ std::vector<std::pair<QString, QByteArray>> FixtureParts()
         { "xl/worksheets/sheet1.xml",
             Part("<?xml version=\"1.0\"?><worksheet "
                  "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData>"
-                 "<row r=\"1\"><c r=\"B1\" t=\"inlineStr\"><is><t>X</t></is></c></row>"
+                 "<row r=\"3\"><c r=\"B3\" t=\"inlineStr\"><is><t>X</t></is></c></row>"
                  "</sheetData></worksheet>") },
     };
 }
@@ -179,6 +179,7 @@ TEST_F(SheetReaderTest, XlsxFirstSheetByPositionAsTable)
     EXPECT_EQ(sheet.Text(0, "no such column"), "");
     EXPECT_EQ(sheet.Text(5, 0), "");
 
+    // Blank rows above the headings are passed over; columns still count from A.
     ASSERT_TRUE(SheetReader::ReadSheet(path, 1, &sheet, &error));
     EXPECT_EQ(sheet.columns, QStringList({ "F1", "X" }));
     EXPECT_EQ(sheet.RowCount(), 0);
