@@ -75,11 +75,11 @@ QString Resolve(const QString& folder, const QString& target)
 {
     QString path = target.startsWith(QLatin1Char('/')) ? target.mid(1) : folder + target;
     QStringList kept;
-    for (const QString& piece : path.split(QLatin1Char('/'))) {
-        if (piece == QLatin1String(".."))
+    for (const QString& segment : path.split(QLatin1Char('/'))) {
+        if (segment == QLatin1String(".."))
             kept.removeLast();
-        else if (!piece.isEmpty() && piece != QLatin1String("."))
-            kept << piece;
+        else if (!segment.isEmpty() && segment != QLatin1String("."))
+            kept << segment;
     }
     return kept.join(QLatin1Char('/'));
 }
