@@ -9,7 +9,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <QSettings>
 
 DataGrid::DataGrid(QWidget* parent) : QTableView(parent)
@@ -38,7 +37,11 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent)
     connect(header_, &QHeaderView::sectionResized, footer_, qOverload<>(&QWidget::update));
     connect(header_, &QHeaderView::sectionMoved, footer_, qOverload<>(&QWidget::update));
     connect(model_, &GridModel::footerChanged, footer_, qOverload<>(&QWidget::update));
-    connect(model_, &QAbstractItemModel::modelReset, this, [this] { chosen_.clear(); });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        chosen_.clear();
+        if (GetQuery() != query_)
+            LinkQuery();
+    });
     connect(model_, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int first, int last) {
         QList<int> kept;
         for (int row : std::as_const(chosen_))
@@ -63,11 +66,17 @@ DataGrid::~DataGrid() = default;
 
 void DataGrid::SetDataSource(DataSource* ds)
 {
+    model_->SetDataSource(ds);
+    LinkQuery();
+}
+
+// The grid follows the cursor of whichever Query its DataSource carries.
+void DataGrid::LinkQuery()
+{
     for (const auto& l : std::as_const(queryLinks_))
         disconnect(l);
     queryLinks_.clear();
-    model_->SetDataSource(ds);
-    query_ = ds ? ds->GetQuery() : nullptr;
+    query_ = model_->GetQuery();
     if (query_)
         queryLinks_ << connect(query_, &Query::currentChanged, this, [this] { SyncFromQuery(); });
     SyncFromQuery();

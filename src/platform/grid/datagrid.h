@@ -157,6 +157,7 @@ private:
     void OnHeaderClicked(int logical);
     void ApplySort(int col, Qt::SortOrder order);
     void SyncFromQuery();
+    void LinkQuery();
     void AfterRefresh();
     void OnCurrentChanged(const QModelIndex& current);
     void OnSelectionChanged();
@@ -174,7 +175,6 @@ private:
     bool footerOn_ = false;
     bool autoWidth_ = false;
     bool syncing_ = false;
-    QList<int> bandHidden_;
     QVector<int> designWidth_;
     QList<int> chosen_;
 };
