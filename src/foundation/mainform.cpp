@@ -837,20 +837,6 @@ void TF_MainForm::TimerBackUpTimer()
     backupDatabase();
 }
 
-void TF_MainForm::reject()
-{
-    if (!FormClose())
-        return;
-    QDialog::reject();
-}
-
-void TF_MainForm::closeEvent(QCloseEvent* e)
-{
-    // The exit question is asked once, in reject().
-    e->ignore();
-    reject();
-}
-
 bool TF_MainForm::FormClose()
 {
     if (Prompt::YesNo(QStringLiteral("是否要退出系统？"), Prompt::kAskCaption, Prompt::Icon::Information)

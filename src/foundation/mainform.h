@@ -98,12 +98,11 @@ public:
     // The tooltip of a function that is not available yet.
     static const QString kNotAvailable;
 
-public slots:
-    void reject() override;
+    // Closing asks the exit question (FormClose).
+    bool FormCloseQuery() override { return FormClose(); }
 
 protected:
     void showEvent(QShowEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
 private:

@@ -75,7 +75,10 @@ void Form::closeEvent(QCloseEvent* e)
         e->ignore();
         return;
     }
+    // QDialog closes through reject(); the question has been answered already.
+    closeApproved_ = true;
     QDialog::closeEvent(e);
+    closeApproved_ = false;
 }
 
 void Form::keyPressEvent(QKeyEvent* e)
@@ -89,7 +92,7 @@ void Form::keyPressEvent(QKeyEvent* e)
 
 void Form::reject()
 {
-    if (!FormCloseQuery())
+    if (!closeApproved_ && !FormCloseQuery())
         return;
     QDialog::reject();
 }

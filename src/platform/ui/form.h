@@ -46,5 +46,6 @@ public slots:
 private:
     bool reactivateAfterModal_ = false;
     bool escCloses_ = true;
+    bool closeApproved_ = false;
     int activations_ = 0;
 };

@@ -67,6 +67,29 @@ TEST_F(FormTest, EscClosesUnlessTheWindowSaysOtherwise)
     EXPECT_FALSE(f.isVisible());
 }
 
+class AskingForm : public Form {
+public:
+    int asked = 0;
+    bool FormCloseQuery() override
+    {
+        ++asked;
+        return Prompt::YesNo("是否退出？") == Prompt::Answer::Yes;
+    }
+};
+
+TEST_F(FormTest, ClosingAsksOnceAndNoKeepsTheWindow)
+{
+    AskingForm f;
+    f.show();
+    prompt.Answer(Prompt::Answer::No);
+    f.close();
+    EXPECT_TRUE(f.isVisible());
+    prompt.Answer(Prompt::Answer::Yes);
+    f.close();
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(f.asked, 2);
+}
+
 TEST_F(FormTest, ScriptedPromptRecordsAndAnswersInOrder)
 {
     Prompt::Info("保存成功！");
