@@ -23,13 +23,7 @@ QString Quoted(const QString& text)
 
 QStringList FirstColumn(const QString& sql)
 {
-    Query q(&F_DataModule->ADOConn);
-    q.SetSQL(sql);
-    q.Open();
-    QStringList out;
-    for (q.First(); !q.Eof(); q.Next())
-        out << q.FieldAt(0).AsString();
-    return out;
+    return SelectColumn(F_DataModule->ADOConn, sql);
 }
 
 QString SumOrZero(const QString& text)

@@ -29,13 +29,7 @@ void AccountSetTest::TearDown()
 
 QStringList AccountSetTest::Column(const QString& sql)
 {
-    Query q(&dm->ADOConn);
-    q.SetSQL(sql);
-    q.Open();
-    QStringList out;
-    for (q.First(); !q.Eof(); q.Next())
-        out << q.FieldAt(0).AsString();
-    return out;
+    return SelectColumn(dm->ADOConn, sql);
 }
 
 int AccountSetTest::Count(const QString& table, const QString& where)

@@ -10,6 +10,23 @@
 #include <cmath>
 #include <sqlite3.h>
 
+QStringList SelectColumn(Connection& c, const QString& sql)
+{
+    Query q(&c);
+    q.SetSQL(sql);
+    q.Open();
+    QStringList out;
+    out.reserve(q.RecordCount());
+    for (int row = 0; row < q.RecordCount(); ++row)
+        out << q.TextAt(row, 0);
+    return out;
+}
+
+QString SelectScalar(Connection& c, const QString& sql)
+{
+    return SelectColumn(c, sql).value(0);
+}
+
 // ---- Field ----
 
 QString Field::Name() const { return q_->FieldName(col_); }

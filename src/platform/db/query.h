@@ -12,6 +12,11 @@ class Connection;
 class Query;
 class RowFilter;
 
+// The first column of every row of a statement, as text.
+QStringList SelectColumn(Connection& c, const QString& sql);
+// The first value of a statement as text; "" when there is no row.
+QString SelectScalar(Connection& c, const QString& sql);
+
 // One field of a Query's current row.
 class Field {
 public:

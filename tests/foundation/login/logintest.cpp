@@ -85,13 +85,7 @@ protected:
 
     QStringList LogRows(Connection& c)
     {
-        Query q(&c);
-        q.SetSQL("select a_name || ':' || log_note from jxc_log order by id");
-        q.Open();
-        QStringList out;
-        for (q.First(); !q.Eof(); q.Next())
-            out << q.FieldAt(0).AsString();
-        return out;
+        return SelectColumn(c, "select a_name || ':' || log_note from jxc_log order by id");
     }
 
     // Shows the login modally and runs the script inside it.

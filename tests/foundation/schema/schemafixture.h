@@ -18,13 +18,7 @@ protected:
     // The first column of every row, as text.
     QStringList Column(const QString& sql)
     {
-        Query q(&c);
-        q.SetSQL(sql);
-        q.Open();
-        QStringList out;
-        for (q.First(); !q.Eof(); q.Next())
-            out << q.FieldAt(0).AsString();
-        return out;
+        return SelectColumn(c, sql);
     }
     QString Scalar(const QString& sql) { return Column(sql).value(0); }
     int Count(const QString& table, const QString& where = QString())

@@ -29,10 +29,7 @@ protected:
 
     QString scalar(const QString& sql)
     {
-        Query q(&c);
-        q.SetSQL(sql);
-        q.Open();
-        return q.IsEmpty() ? QString() : q.FieldAt(0).AsString();
+        return SelectScalar(c, sql);
     }
 
     Connection c;

@@ -40,10 +40,7 @@ protected:
 
     QString Db(const QString& sql)
     {
-        Query r(&c);
-        r.SetSQL(sql);
-        r.Open();
-        return r.IsEmpty() ? QString() : r.FieldAt(0).AsString();
+        return SelectScalar(c, sql);
     }
 
     QStringList Shown(int col)
