@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <memory>
 
 namespace {
 
@@ -62,10 +63,15 @@ struct Fixture {
     }
 };
 
+// Made on first use and destroyed by main() while the application object still
+// exists: widgets must not outlive it.
+std::unique_ptr<Fixture> g_fixture;
+
 Fixture& fixture()
 {
-    static Fixture f;
-    return f;
+    if (!g_fixture)
+        g_fixture = std::make_unique<Fixture>();
+    return *g_fixture;
 }
 
 // What the operator waits for: the rows fetched, the grid reset and drawn, the footer summed.
@@ -114,5 +120,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    g_fixture.reset();
     return 0;
 }

@@ -63,14 +63,14 @@ void Draw(benchmark::State& state)
 
 void BM_NextDocNo_NoIndex(benchmark::State& state)
 {
-    fixture().dm->ADOConn.Exec("drop index if exists ix_jhd_gl_djh");
+    fixture().dm->ADOConn.Exec("drop index if exists ix_jxc_jhd_gl_djh");
     Draw(state);
 }
 BENCHMARK(BM_NextDocNo_NoIndex)->Unit(benchmark::kMicrosecond);
 
 void BM_NextDocNo_Indexed(benchmark::State& state)
 {
-    fixture().dm->ADOConn.Exec("create index if not exists ix_jhd_gl_djh on jxc_jhd (gl_djh)");
+    fixture().dm->ADOConn.Exec("create index if not exists ix_jxc_jhd_gl_djh on jxc_jhd (gl_djh)");
     Draw(state);
 }
 BENCHMARK(BM_NextDocNo_Indexed)->Unit(benchmark::kMicrosecond);

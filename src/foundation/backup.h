@@ -22,10 +22,16 @@ struct BackupResult {
 };
 
 // Copies the database of the connection into folder (which must exist) under
-// BackupFileName. A backup of the same name is replaced only once the new copy is
-// whole; a failed copy leaves no .DAT file behind.
+// BackupFileName, checks the copy with SQLite's quick check and only then gives it
+// its name; a backup of the same second gets the first free name with "_2", "_3"...
+// A failed or damaged copy leaves no .DAT file behind, and its error names the .DAT
+// file and the reason in the operator's words where it is a common one.
 BackupResult BackupDatabaseTo(const Connection& source, const QString& folder, const QString& accountSetName,
                               const QDateTime& moment);
+
+// The reason of a failed copy as the operator reads it: no space, no permission, or
+// SQLite's own words for anything else.
+QString BackupFailureReason(const QString& raw, bool folderWritable, bool spaceLeft);
 
 // Deletes every *.DAT file of the folder (any account set) whose last write lies more
 // than days days before today's midnight; days <= 0 keeps everything. Returns how

@@ -1,6 +1,7 @@
 #include "foundation/datamodule.h"
 
-#include "foundation/startup.h"
+#include "foundation/dbfaults.h"
+#include "foundation/lifecycle.h"
 #include "platform/base/programfolder.h"
 #include "platform/db/dberror.h"
 #include "platform/db/transaction.h"
@@ -8,6 +9,7 @@
 #include "platform/sheet/sheetreader.h"
 #include "platform/ui/prompt.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <sqlite3.h>
@@ -127,8 +129,39 @@ void TF_DataModule::EnsureExcelConnected()
     }
 }
 
+namespace {
+bool isCatalogue(const QString& file)
+{
+    return QFileInfo(file).fileName().compare(QLatin1String("codeinfo.dll"), Qt::CaseInsensitive) == 0;
+}
+
+bool isDeliveredSet(const QString& file)
+{
+    return QFileInfo(file).fileName().compare(QLatin1String("jxc.mdb"), Qt::CaseInsensitive) == 0;
+}
+
+const QString kWillExit = QStringLiteral("\r\n\r\n系统将退出！");
+}
+
 void TF_DataModule::ApplicationEvents1Exception(QObject*, const std::exception& error)
 {
+    // A file that cannot be written must not read as a damaged one: that could lead an
+    // operator to restore an old backup over good data.
+    if (const auto* f = dynamic_cast<const DbFileError*>(&error)) {
+        const bool vital = isCatalogue(f->file()) || isDeliveredSet(f->file());
+        if (f->fault() == DbFileFault::CannotWrite) {
+            Prompt::Info(QStringLiteral("数据库文件无法写入：") + QDir::toNativeSeparators(f->where())
+                         + (vital ? kWillExit : QString()));
+            if (vital)
+                EndProgram(1);
+            return;
+        }
+        if (isCatalogue(f->file())) {
+            Prompt::Info(QStringLiteral("帐套列表文件不可识别：") + QDir::toNativeSeparators(f->file()) + kWillExit);
+            EndProgram(1);
+            return;
+        }
+    }
     const QString lowered = QString::fromUtf8(error.what()).toLower();
     if (lowered.contains(QLatin1String("jxc.mdb"))) {
         Prompt::Info(QStringLiteral("数据库格式不可识别！\r\n\r\n系统将退出！"));
@@ -202,14 +235,14 @@ void DropTableIfExists(const QString& table)
 
 void ConnectDatabase(const QString& fileName)
 {
-    F_DataModule->ADOConn.Close();
-    F_DataModule->ADOConn.Open(ProgramFolder::File(QStringLiteral("data/") + fileName));
+    OpenDatabaseFile(F_DataModule->ADOConn, ProgramFolder::File(QStringLiteral("data/") + fileName),
+                     {QStringLiteral("jxc_admin"), QStringLiteral("jxc_xtcs")});
 }
 
 void ConnectAccountSets()
 {
-    F_DataModule->ADOConnZT.Close();
-    F_DataModule->ADOConnZT.Open(ProgramFolder::File(QStringLiteral("data/codeinfo.dll")));
+    OpenDatabaseFile(F_DataModule->ADOConnZT, ProgramFolder::File(QStringLiteral("data/codeinfo.dll")),
+                     {QStringLiteral("jxc_xtzt")});
 }
 
 void CloseAccountSets()

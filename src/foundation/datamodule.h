@@ -18,9 +18,11 @@ public:
     explicit TF_DataModule(QObject* parent = nullptr);
     ~TF_DataModule() override;
 
-    // Connects the delivered account set; a missing file raises to the caller.
+    // Connects the delivered account set; a missing, damaged or unwritable file raises
+    // to the caller.
     void DataModuleCreate();
-    // The handler of every error that no event handler caught.
+    // The handler of every error that no event handler caught. The delivered set or the
+    // catalogue unusable or unwritable ends the program.
     void ApplicationEvents1Exception(QObject* sender, const std::exception& error);
 
     Connection ADOConn;   // the current account set
@@ -67,6 +69,8 @@ QString QueryScalarZT(const QString& statement);
 void OpenSelect(const QString& statement);
 void OpenQuery(Query& query, const QString& statement);
 void DropTableIfExists(const QString& table);
+// Both check the file before they use it (dbfaults.h): a file that is not an account
+// set, or not the catalogue, is refused as it is, and one that cannot be written says so.
 void ConnectDatabase(const QString& fileName);
 void ConnectAccountSets();
 void CloseAccountSets();

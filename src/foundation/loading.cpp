@@ -1,7 +1,7 @@
 #include "foundation/loading.h"
 
 #include "foundation/globals.h"
-#include "foundation/startup.h"
+#include "foundation/lifecycle.h"
 #include "platform/base/clock.h"
 
 #include <QLabel>

@@ -2,12 +2,13 @@
 
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
+#include "foundation/dbfaults.h"
 #include "foundation/globals.h"
 #include "foundation/keypreview.h"
 #include "foundation/rights.h"
 #include "foundation/schema/schema.h"
 #include "foundation/settings.h"
-#include "foundation/startup.h"
+#include "foundation/lifecycle.h"
 #include "foundation/textutil.h"
 #include "foundation/topup.h"
 #include "platform/base/programfolder.h"
@@ -25,6 +26,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <iterator>
 
 QString LoginKeepRunning;
 QString LoginFilling;
@@ -118,7 +120,18 @@ void TF_Login::FormActivate()
     LoginFilling = QStringLiteral("1");
     {
         QSignalBlocker block(comZt);
-        ConnectAccountSets();
+        try {
+            ConnectAccountSets();
+        } catch (const std::exception& e) {
+            // Without its list of account sets the program cannot go on: one message, then
+            // the end, rather than further errors and an empty login.
+            LoginFilling = QStringLiteral("0");
+            if (F_DataModule)
+                F_DataModule->ApplicationEvents1Exception(this, e);
+            if (ProgramEnding())
+                QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+            return;
+        }
         FillAccountSetCombo(*comZt, QStringLiteral("jxc_xtzt"), QStringLiteral("zt_name"), QStringLiteral("zt_dbname"),
                             QStringLiteral("zt_sn"));
         comZt->setCurrentIndex(comZt->count() > 0 ? 0 : -1);
@@ -177,6 +190,32 @@ void TF_Login::btnOKClick()
 {
     if (!btnOK->isEnabled())
         return;
+    // Off while the login runs, so a second F5 cannot start another; given back on every
+    // path that leaves the window open, errors included.
+    btnOK->setEnabled(false);
+    QString* const state[] = {&CurrentAdminName, &CurrentAdminSn, &CurrentRoleSn, &CurrentDbName,
+                              &CurrentAccountSetName};
+    QString before[std::size(state)];
+    for (size_t i = 0; i < std::size(state); ++i)
+        before[i] = *state[i];
+    try {
+        if (logIn())
+            return;
+    } catch (const std::exception& e) {
+        // A failed attempt changes no login state.
+        for (size_t i = 0; i < std::size(state); ++i)
+            *state[i] = before[i];
+        btnOK->setEnabled(true);
+        if (!IsDatabaseBusy(e))
+            throw;
+        Prompt::Info(QStringLiteral("数据库正忙，请稍后再试！"), Prompt::kInfoCaption, Prompt::Icon::Information);
+        return;
+    }
+    btnOK->setEnabled(true);
+}
+
+bool TF_Login::logIn()
+{
     const QString name = comAdmin->currentText();
     // Passwords are stored in this mapped form; a stored null means no password.
     const QString password = ToFullWidthText(tpwd2->text().trimmed());
@@ -196,9 +235,8 @@ void TF_Login::btnOKClick()
         Prompt::Info(QStringLiteral("用户密码不正确，请重新输入！"), Prompt::kInfoCaption, Prompt::Icon::Information);
         tpwd2->clear();
         tpwd2->setFocus();
-        return;
+        return false;
     }
-    btnOK->setEnabled(false);
     q.First();
     CurrentAdminName = q.AsString(QStringLiteral("a_name"));
     CurrentAdminSn = q.AsString(QStringLiteral("a_sn"));
@@ -219,6 +257,7 @@ void TF_Login::btnOKClick()
     LoginKeepRunning = QStringLiteral("1");
     loggedIn_ = true;
     accept();
+    return true;
 }
 
 void TF_Login::btnCancelClick()

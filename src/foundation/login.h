@@ -48,6 +48,9 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    // The check and the steps after it; false when the password does not match.
+    bool logIn();
+
     QLabel* banner_;
     bool loggedIn_ = false;
 };

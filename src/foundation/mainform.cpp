@@ -11,7 +11,7 @@
 #include "foundation/rights.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
-#include "foundation/startup.h"
+#include "foundation/lifecycle.h"
 #include "foundation/stockservices.h"
 #include "platform/base/clock.h"
 #include "platform/base/programfolder.h"
@@ -842,6 +842,12 @@ bool TF_MainForm::FormClose()
     if (Prompt::YesNo(QStringLiteral("是否要退出系统？"), Prompt::kAskCaption, Prompt::Icon::Information)
         != Prompt::Answer::Yes)
         return false;
+    ExitConfirmed();
+    return true;
+}
+
+void TF_MainForm::ExitConfirmed()
+{
     try {
         WriteLog(QStringLiteral("退出系统"));
     } catch (const std::exception&) {
@@ -855,7 +861,6 @@ bool TF_MainForm::FormClose()
     Timer1->stop();
     TimerBackUp->stop();
     EndProgram(0);
-    return true;
 }
 
 void TF_MainForm::ReportBackupFailure(const QString& why)

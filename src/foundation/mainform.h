@@ -33,6 +33,8 @@ public:
     void FormActivate() override;
     // The exit: asks, logs, backs up and ends the program; false when the operator stays.
     bool FormClose();
+    // The exit once answered Yes: log line, exit backup, end of the program.
+    void ExitConfirmed();
     // F1 opens the help, Esc closes; true when the key was taken.
     bool FormKeyDown(int key);
     void Timer1Timer();

@@ -4,61 +4,10 @@
 #include "foundation/globals.h"
 #include "foundation/loading.h"
 #include "foundation/mainform.h"
-#include "platform/base/clock.h"
 
-#include <QDir>
 #include <QLockFile>
-#include <QLocale>
 #include <QMessageBox>
 #include <memory>
-
-namespace {
-bool g_ending = false;
-int g_exitCode = 0;
-}
-
-void SetProductConstants()
-{
-    BrandWord = QStringLiteral("Vestora");
-    ProductVersion = QStringLiteral("2023V2");
-}
-
-bool ForceDateTimeFormats(const QString& systemText, const QString& wantedText)
-{
-    if (systemText == wantedText)
-        return false;
-    ShortDateFormat = QStringLiteral("yyyy-MM-dd");
-    LongTimeFormat = QStringLiteral("HH:mm:ss");
-    return true;
-}
-
-QLockFile* AcquireSingleInstance(const QString& name)
-{
-    auto lock = std::make_unique<QLockFile>(QDir::temp().filePath(name + QStringLiteral(".lock")));
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0))
-        return nullptr;
-    return lock.release();
-}
-
-void EndProgram(int code)
-{
-    g_ending = true;
-    g_exitCode = code;
-    if (QCoreApplication::instance())
-        QCoreApplication::exit(code);
-}
-
-bool ProgramEnding()
-{
-    return g_ending;
-}
-
-void ResetProgramEnding()
-{
-    g_ending = false;
-    g_exitCode = 0;
-}
 
 VestoraApplication::VestoraApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -95,6 +44,16 @@ bool StartProgram(ProgramWindows& w)
     return !ProgramEnding();
 }
 
+void ExitWithoutAsking(TF_MainForm* mainForm)
+{
+    if (ProgramEnding())
+        return;
+    if (mainForm && !CurrentAdminName.isEmpty() && F_DataModule && F_DataModule->ADOConn.Connected())
+        mainForm->ExitConfirmed();
+    else
+        EndProgram(0);
+}
+
 int RunProgram(int argc, char** argv)
 {
     std::unique_ptr<QLockFile> lock(AcquireSingleInstance(QStringLiteral("vestpos")));
@@ -104,12 +63,14 @@ int RunProgram(int argc, char** argv)
     VestoraApplication app(argc, argv);
     ProgramWindows windows;
     if (!StartProgram(windows))
-        return g_exitCode;
+        return ProgramExitCode();
+    InstallExitSignals([&windows] { ExitWithoutAsking(windows.mainForm.get()); });
     windows.mainForm->show();
     int rc = app.exec();
+    RemoveExitSignals();
     if (ProgramEnding())
-        rc = g_exitCode;
-    // The data module goes after the windows that use it.
+        rc = ProgramExitCode();
+    // The data module goes after the windows that use it; it closes the database.
     windows.mainForm.reset();
     windows.dataModule.reset();
     return rc;

@@ -1,24 +1,12 @@
 #pragma once
+#include "foundation/lifecycle.h"
+
 #include <QApplication>
 #include <QString>
 #include <memory>
 
-class QLockFile;
-
-// Fills the brand word and version; harmless to call twice.
-void SetProductConstants();
-
-// Forces "yyyy-MM-dd" and "HH:mm:ss" when the system's default text of a moment
-// differs from "yyyy-MM-dd HH:mm:ss". Returns whether it forced them.
-bool ForceDateTimeFormats(const QString& systemText, const QString& wantedText);
-
-// Takes the one-per-machine lock of that name; nullptr when another copy holds it.
-QLockFile* AcquireSingleInstance(const QString& name);
-
-// Ends the program: leaves the message loop, or keeps it from starting.
-void EndProgram(int code);
-bool ProgramEnding();
-void ResetProgramEnding();
+// The composition root: the application object, the windows that live as long as
+// the program, and the main routine that ties them together.
 
 // The application object: errors that escape an event handler reach the data
 // module's handler instead of ending the program.
@@ -41,6 +29,10 @@ struct ProgramWindows {
 // The splash, then the main window, then the data module connected to data/jxc.mdb.
 // False when start-up had to end the program.
 bool StartProgram(ProgramWindows& w);
+
+// The end asked for by a signal: the exit as if the operator had answered Yes (log
+// line, exit backup) once somebody is logged in; before that, just the end.
+void ExitWithoutAsking(TF_MainForm* mainForm);
 
 // The main routine: single instance, start-up, message loop.
 int RunProgram(int argc, char** argv);

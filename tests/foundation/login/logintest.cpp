@@ -253,6 +253,77 @@ TEST_F(LoginTest, EnterAndF5ConfirmAndEscCancels)
     EXPECT_FALSE(ProgramEnding());
 }
 
+TEST_F(LoginTest, ABusyDatabaseIsReportedAndF5CanBePressedAgain)
+{
+    // Another program holds a write transaction for longer than the busy timeout.
+    Connection other;
+    other.Open(Folder() + "data/jxc.mdb");
+    other.Exec("begin immediate");
+    TF_Login login;
+    ShowLogin(login, [&](TF_Login& l) {
+        dm->ADOConn.Exec("pragma busy_timeout=50");
+        l.btnOKClick();
+        EXPECT_TRUE(l.isVisible());
+        EXPECT_TRUE(l.btnOK->isEnabled());
+        EXPECT_EQ(prompt.Messages(), QStringList{"数据库正忙，请稍后再试！"});
+        EXPECT_TRUE(CurrentAdminName.isEmpty());
+        EXPECT_TRUE(CurrentDbName.isEmpty());
+        other.Exec("rollback");
+        QTest::keyClick(l.tpwd2, Qt::Key_F5);
+        EXPECT_FALSE(l.isVisible());
+    });
+    EXPECT_EQ(login.result(), QDialog::Accepted);
+    EXPECT_EQ(CurrentAdminName, "admin");
+    EXPECT_EQ(LogRows(dm->ADOConn), QStringList{"admin:登录系统"});
+}
+
+TEST_F(LoginTest, AnyOtherErrorAfterTheCheckGoesToTheHandlerAndGivesTheButtonBack)
+{
+    CurrentAdminName = "before";
+    TF_Login login;
+    ShowLogin(login, [&](TF_Login& l) {
+        ExecSQL("drop table jxc_log");
+        EXPECT_THROW(l.btnOKClick(), std::exception);
+        EXPECT_TRUE(l.isVisible());
+        EXPECT_TRUE(l.btnOK->isEnabled());
+        EXPECT_EQ(CurrentAdminName, "before");
+        l.btnCancelClick();
+    });
+    EXPECT_TRUE(prompt.Messages().isEmpty());
+}
+
+TEST_F(LoginTest, AMissingOrDamagedCatalogueIsReportedOnceAndEndsTheProgram)
+{
+    const QString catalogue = Folder() + "data/codeinfo.dll";
+    const QString message = "帐套列表文件不可识别：" + QDir::toNativeSeparators(catalogue) + "\r\n\r\n系统将退出！";
+    QByteArray noise(4096, '\0');
+    for (int i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 7919 + 13) % 251);
+    for (const QByteArray& content : {QByteArray(), noise}) {
+        SCOPED_TRACE(content.size());
+        QFile::remove(catalogue);
+        if (!content.isEmpty()) {
+            QFile f(catalogue);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
+        prompt.Clear();
+        ResetProgramEnding();
+        TF_Login login;
+        ShowLogin(login, [&](TF_Login& l) { EXPECT_EQ(l.comZt->count(), 0); return; });
+        EXPECT_EQ(prompt.Messages(), QStringList{message});
+        EXPECT_TRUE(ProgramEnding());
+        EXPECT_EQ(ProgramExitCode(), 1);
+        QFile f(catalogue);
+        if (content.isEmpty()) {
+            EXPECT_FALSE(f.exists());
+        } else {
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            EXPECT_EQ(f.readAll(), content);
+        }
+    }
+}
+
 // ---- password change ----
 
 class PwdModiTest : public LoginTest {

@@ -1,21 +1,59 @@
 #include "foundation/datamodule.h"
+#include "foundation/dbfaults.h"
 #include "foundation/globals.h"
 #include "foundation/loading.h"
 #include "foundation/mainform.h"
+#include "foundation/settings.h"
 #include "foundation/startup.h"
 #include "platform/db/dberror.h"
 #include "support/accountset.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLockFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <csignal>
+#include <functional>
 #include <memory>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
 const QString kBadDatabase = QStringLiteral("数据库格式不可识别！\r\n\r\n系统将退出！");
+const QString kWillExit = QStringLiteral("\r\n\r\n系统将退出！");
+
+// The file's bytes, or "" when it is not there.
+QByteArray Fingerprint(const QString& file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256).toHex() + ":"
+        + QByteArray::number(f.size());
+}
+
+void WriteFile(const QString& file, const QByteArray& bytes)
+{
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+QByteArray RandomBytes(int n)
+{
+    QByteArray b(n, '\0');
+    QRandomGenerator gen(15);
+    for (char& c : b)
+        c = char(gen.bounded(256));
+    return b;
+}
 
 using DataModuleTest = AccountSetTest;
 
@@ -112,12 +150,113 @@ TEST_F(StartUpTest, ReadOnlyDeliveredDatabaseIsMadeWritableAndConnected)
     EXPECT_TRUE(prompt.Messages().isEmpty());
 }
 
-TEST_F(StartUpTest, ASecondCopyEndsSilently)
+TEST_F(StartUpTest, AnUnusableDeliveredDatabaseIsToldApartFromAnUnwritableOneAndLeftAsItWas)
+{
+    const QString file = Folder() + "data/jxc.mdb";
+    const QString folder = Folder() + "data";
+    const QString cannotWriteFile = "数据库文件无法写入：" + QDir::toNativeSeparators(file) + kWillExit;
+    const QString cannotWriteFolder = "数据库文件无法写入：" + QDir::toNativeSeparators(folder) + kWillExit;
+    struct Case {
+        const char* what;
+        std::function<void()> arrange;
+        QString message;
+    };
+    const Case cases[] = {
+        {"missing", [&] { QFile::remove(file); }, kBadDatabase},
+        {"zero bytes", [&] { QFile::resize(file, 0); }, kBadDatabase},
+        {"truncated", [&] { QFile::resize(file, QFileInfo(file).size() / 2); }, kBadDatabase},
+        {"random bytes", [&] { WriteFile(file, RandomBytes(8192)); }, kBadDatabase},
+        {"a database of something else",
+         [&] {
+             QFile::remove(file);
+             Connection other;
+             other.Open(file, Connection::OpenMode::CreateIfMissing);
+             other.Exec("create table t_other (id integer)");
+         },
+         kBadDatabase},
+        // Root may write anything, so the system's answer is stood in for.
+        {"read-only file", [&] { SetWritableCheck([&](const QString& p) { return p != file; }); }, cannotWriteFile},
+        {"read-only folder", [&] { SetWritableCheck([&](const QString& p) { return p != folder; }); },
+         cannotWriteFolder},
+        // What SQLite meets when it cannot create the log beside the file, even as root.
+        {"log cannot be created", [&] { ASSERT_TRUE(QDir().mkpath(file + "-wal")); }, cannotWriteFolder},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QDir(folder).removeRecursively();
+        LayOutAccountSet(Folder());
+        c.arrange();
+        const QByteArray before = Fingerprint(file);
+        prompt.Clear();
+        ResetProgramEnding();
+        {
+            ProgramWindows w;
+            EXPECT_FALSE(StartProgram(w));
+            EXPECT_FALSE(w.dataModule->ADOConn.Connected());
+        }
+        SetWritableCheck(nullptr);
+        EXPECT_EQ(prompt.Messages(), QStringList{c.message});
+        EXPECT_TRUE(ProgramEnding());
+        EXPECT_EQ(ProgramExitCode(), 1);
+        EXPECT_EQ(Fingerprint(file), before);
+    }
+    ResetProgramEnding();
+}
+
+TEST_F(StartUpTest, AFurtherSetThatCannotBeWrittenIsReportedAndTheProgramGoesOn)
+{
+    LayOutAccountSet(Folder());
+    ASSERT_TRUE(QFile::copy(Folder() + "data/jxc.mdb", Folder() + "data/jxc_1002.mdb"));
+    ResetProgramEnding();
+    TF_DataModule dm;
+    dm.DataModuleCreate();
+    SetWritableCheck([](const QString& p) { return !p.endsWith("jxc_1002.mdb"); });
+    try {
+        ConnectDatabase("jxc_1002.mdb");
+        ADD_FAILURE() << "connected";
+    } catch (const std::exception& e) {
+        dm.ApplicationEvents1Exception(nullptr, e);
+    }
+    SetWritableCheck(nullptr);
+    EXPECT_EQ(prompt.Messages(),
+              QStringList{"数据库文件无法写入：" + QDir::toNativeSeparators(Folder() + "data/jxc_1002.mdb")});
+    EXPECT_FALSE(ProgramEnding());
+}
+
+// Each user's runtime folder is a temporary one, so that the test neither meets
+// nor leaves a lock of a real session.
+class SingleInstanceTest : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        saved_ = qgetenv("XDG_RUNTIME_DIR");
+        UseRuntimeFolder("me");
+    }
+    void TearDown() override
+    {
+        qputenv("XDG_RUNTIME_DIR", saved_);
+        UiTest::TearDown();
+    }
+    QString UseRuntimeFolder(const QString& user)
+    {
+        const QString folder = users_.path() + "/" + user;
+        QDir().mkpath(folder);
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", folder.toUtf8());
+        return folder;
+    }
+
+private:
+    QByteArray saved_;
+    QTemporaryDir users_;
+};
+
+TEST_F(SingleInstanceTest, ASecondCopyOfTheSameUserEndsSilently)
 {
     std::unique_ptr<QLockFile> first(AcquireSingleInstance("vestpos"));
-    ASSERT_TRUE(first) << "another Vestora is running on this machine";
-    std::unique_ptr<QLockFile> second(AcquireSingleInstance("vestpos"));
-    EXPECT_FALSE(second);
+    ASSERT_TRUE(first);
+    EXPECT_FALSE(std::unique_ptr<QLockFile>(AcquireSingleInstance("vestpos")));
     const int windowsBefore = int(QApplication::topLevelWidgets().size());
     char name[] = "vestora";
     char* argv[] = {name, nullptr};
@@ -125,8 +264,94 @@ TEST_F(StartUpTest, ASecondCopyEndsSilently)
     EXPECT_EQ(int(QApplication::topLevelWidgets().size()), windowsBefore);
     EXPECT_TRUE(prompt.History().isEmpty());
     first.reset();
-    std::unique_ptr<QLockFile> again(AcquireSingleInstance("vestpos"));
-    EXPECT_TRUE(again);
+    EXPECT_TRUE(std::unique_ptr<QLockFile>(AcquireSingleInstance("vestpos")));
+}
+
+TEST_F(SingleInstanceTest, AnotherUsersCopyIsNotConsulted)
+{
+    const QString other = UseRuntimeFolder("other");
+    std::unique_ptr<QLockFile> theirs(AcquireSingleInstance("vestpos"));
+    ASSERT_TRUE(theirs);
+    EXPECT_TRUE(QFile::exists(other + "/vestpos.lock"));
+    const QString mine = UseRuntimeFolder("me");
+    std::unique_ptr<QLockFile> own(AcquireSingleInstance("vestpos"));
+    EXPECT_TRUE(own);
+    EXPECT_EQ(SingleInstanceLockFile("vestpos"), mine + "/vestpos.lock");
+}
+
+TEST_F(SingleInstanceTest, TheLockOfACopyThatDiedIsTakenOver)
+{
+    const QString lockFile = SingleInstanceLockFile("vestpos");
+    // A copy that takes the lock and ends without giving it back, as a crash would.
+    const pid_t child = fork();
+    if (child == 0) {
+        QLockFile lock(lockFile);
+        lock.setStaleLockTime(0);
+        _exit(lock.tryLock(0) ? 0 : 1);
+    }
+    ASSERT_GT(child, 0);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_TRUE(QFile::exists(lockFile));
+    std::unique_ptr<QLockFile> lock(AcquireSingleInstance("vestpos"));
+    EXPECT_TRUE(lock);
+}
+
+class ExitSignalTest : public AccountSetTest {
+protected:
+    void SetUp() override
+    {
+        AccountSetTest::SetUp();
+        ResetProgramEnding();
+        ClosingFlag.clear();
+        LoadSystemSettings();
+    }
+    void TearDown() override
+    {
+        RemoveExitSignals();
+        ResetProgramEnding();
+        ClosingFlag.clear();
+        AccountSetTest::TearDown();
+    }
+    void RaiseAndWait(int signal)
+    {
+        ASSERT_EQ(raise(signal), 0);
+        QDeadlineTimer deadline(5000);
+        while (!ProgramEnding() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+};
+
+TEST_F(ExitSignalTest, TermAndHangUpRunTheExitAsIfItWereConfirmed)
+{
+    for (int signal : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        ExecSQL("delete from jxc_log");
+        QDir(Folder() + "数据备份").removeRecursively();
+        ResetProgramEnding();
+        TF_MainForm main;
+        InstallExitSignals([&] { ExitWithoutAsking(&main); });
+        RaiseAndWait(signal);
+        EXPECT_TRUE(ProgramEnding());
+        EXPECT_EQ(ProgramExitCode(), 0);
+        EXPECT_EQ(ClosingFlag, "1");
+        EXPECT_EQ(Column("select a_name || ':' || log_note from jxc_log"), QStringList{"admin:退出系统"});
+        EXPECT_EQ(QDir(Folder() + "数据备份").entryList({"*.DAT"}, QDir::Files).size(), 1);
+        EXPECT_TRUE(prompt.Questions().isEmpty());
+        RemoveExitSignals();
+    }
+}
+
+TEST_F(ExitSignalTest, BeforeTheFirstLoginASignalJustEndsTheProgram)
+{
+    CurrentAdminName.clear();
+    TF_MainForm main;
+    InstallExitSignals([&] { ExitWithoutAsking(&main); });
+    RaiseAndWait(SIGTERM);
+    EXPECT_TRUE(ProgramEnding());
+    EXPECT_EQ(Count("jxc_log"), 0);
+    EXPECT_FALSE(QDir(Folder() + "数据备份").exists());
 }
 
 TEST_F(StartUpTest, SplashStepsItsTextOncePerTickAndClosesOnTheThird)
