@@ -48,6 +48,8 @@ TF_Login::TF_Login(QWidget* parent) : Form(parent)
     bf.setBold(true);
     banner->setFont(bf);
     banner->setMinimumHeight(64);
+    banner->setMinimumWidth(420);
+    banner->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     banner->setStyleSheet(QStringLiteral("QLabel#loginBanner { color: #ffffff; background-color: #35597f; }"));
 
     comZt = new KeyedCombo(this);
@@ -92,7 +94,9 @@ TF_Login::TF_Login(QWidget* parent) : Form(parent)
     root->setSpacing(0);
     root->addWidget(banner);
     root->addLayout(body);
-    setMinimumWidth(420);
+    // The window is as large as its contents and no larger, whatever asks it to grow
+    // (a showing cut short by an error left it at the window system's default size).
+    root->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(comZt, &QComboBox::currentIndexChanged, this, [this] { comZtPropertiesChange(); });
     connect(comAdmin, &QComboBox::currentIndexChanged, this, [this] { comAdminPropertiesChange(); });

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -322,6 +323,23 @@ TEST_F(LoginTest, AMissingOrDamagedCatalogueIsReportedOnceAndEndsTheProgram)
             EXPECT_EQ(f.readAll(), content);
         }
     }
+}
+
+TEST_F(LoginTest, TheWindowKeepsItsSizeWhateverAsksItToGrow)
+{
+    TF_Login login;
+    ShowLogin(login, [&](TF_Login& l) {
+        l.layout()->activate();
+        const QSize size = l.size();
+        EXPECT_EQ(size, l.sizeHint());
+        EXPECT_GE(size.width(), 420);
+        // What a window system, or a showing interrupted by an error, may ask of it.
+        l.resize(640, 480);
+        l.adjustSize();
+        EXPECT_EQ(l.size(), size);
+        EXPECT_EQ(l.findChild<QLabel*>("loginBanner")->height(), 64);
+        l.btnCancelClick();
+    });
 }
 
 // ---- password change ----
