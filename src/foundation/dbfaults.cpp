@@ -5,7 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace {
+namespace
+{
 WritableCheck g_writable;
 
 bool writable(const QString& path)
@@ -59,7 +60,9 @@ bool isWriteFailure(const DbError& e)
 }
 
 DbFileError::DbFileError(DbFileFault fault, const QString& message, const QString& file, const QString& where)
-    : DbError(message, file, Kind::File), fault_(fault), where_(where)
+    : DbError(message, file, Kind::File)
+    , fault_(fault)
+    , where_(where)
 {
 }
 
@@ -78,8 +81,7 @@ void OpenDatabaseFile(Connection& c, const QString& file, const QStringList& mar
     if (!writable(file))
         throw DbFileError(DbFileFault::CannotWrite, QStringLiteral("attempt to write a readonly database"), file, file);
     if (!writable(folder))
-        throw DbFileError(DbFileFault::CannotWrite, QStringLiteral("unable to create the journal files"), file,
-                          folder);
+        throw DbFileError(DbFileFault::CannotWrite, QStringLiteral("unable to create the journal files"), file, folder);
     try {
         c.Open(file);
     } catch (const DbError& e) {
@@ -99,5 +101,6 @@ bool IsDatabaseBusy(const std::exception& error)
 {
     // SQLite's fixed words for SQLITE_BUSY and SQLITE_LOCKED.
     const QString text = QString::fromUtf8(error.what());
-    return text.contains(QLatin1String("database is locked")) || text.contains(QLatin1String("database table is locked"));
+    return text.contains(QLatin1String("database is locked"))
+        || text.contains(QLatin1String("database table is locked"));
 }

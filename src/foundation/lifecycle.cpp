@@ -12,12 +12,13 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 bool g_ending = false;
 int g_exitCode = 0;
 
 // The signal handler may only write to a descriptor; the message loop reads it.
-int g_signalFds[2] = {-1, -1};
+int g_signalFds[2] = { -1, -1 };
 QSocketNotifier* g_signalNotifier = nullptr;
 std::function<void()> g_onSignal;
 
@@ -97,8 +98,7 @@ void InstallExitSignals(std::function<void()> onSignal)
     g_signalNotifier = new QSocketNotifier(g_signalFds[0], QSocketNotifier::Read);
     QObject::connect(g_signalNotifier, &QSocketNotifier::activated, [] {
         char buffer[16];
-        while (::read(g_signalFds[0], buffer, sizeof buffer) > 0) {
-        }
+        while (::read(g_signalFds[0], buffer, sizeof buffer) > 0) { }
         // A copy: the routine may remove the handlers while it runs.
         if (auto run = g_onSignal)
             run();

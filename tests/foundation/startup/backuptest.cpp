@@ -11,7 +11,8 @@
 #include <QFileInfo>
 #include <thread>
 
-namespace {
+namespace
+{
 
 const QDateTime kMoment(QDate(2024, 3, 5), QTime(10, 20, 30));
 
@@ -26,10 +27,11 @@ bool SoundCopy(const QString& file)
 {
     Connection c;
     c.Open(file);
-    return SelectColumn(c, "pragma quick_check") == QStringList{"ok"};
+    return SelectColumn(c, "pragma quick_check") == QStringList { "ok" };
 }
 
-class BackupTest : public AccountSetTest {
+class BackupTest : public AccountSetTest
+{
 protected:
     void SetUp() override
     {
@@ -66,7 +68,7 @@ TEST_F(BackupTest, TwoBackupsOfTheSameSecondBothSucceed)
     const BackupResult second = BackupDatabaseTo(dm->ADOConn, bk, "默认帐套", kMoment);
     ASSERT_TRUE(first.ok) << first.error.toStdString();
     ASSERT_TRUE(second.ok) << second.error.toStdString();
-    EXPECT_EQ(DatFiles(bk), (QStringList{"默认帐套24_03_05_10_20_30.DAT", "默认帐套24_03_05_10_20_30_2.DAT"}));
+    EXPECT_EQ(DatFiles(bk), (QStringList { "默认帐套24_03_05_10_20_30.DAT", "默认帐套24_03_05_10_20_30_2.DAT" }));
 
     // Two copies of the same second written at the same time, as two programs would.
     QDir(bk).removeRecursively();
@@ -98,7 +100,8 @@ TEST_F(BackupTest, FailuresNameTheBackupFileAndTheReasonInTheOperatorsWords)
     Connection closed;
     r = BackupDatabaseTo(closed, bk, "默认帐套", kMoment);
     EXPECT_FALSE(r.ok);
-    EXPECT_TRUE(r.error.startsWith("无法写入备份文件：" + QDir::toNativeSeparators(bk + "默认帐套24_03_05_10_20_30.DAT")))
+    EXPECT_TRUE(
+        r.error.startsWith("无法写入备份文件：" + QDir::toNativeSeparators(bk + "默认帐套24_03_05_10_20_30.DAT")))
         << r.error.toStdString();
     EXPECT_FALSE(r.error.contains(".part"));
     EXPECT_TRUE(DatFiles(bk).isEmpty());
@@ -108,12 +111,12 @@ TEST_F(BackupTest, FailuresNameTheBackupFileAndTheReasonInTheOperatorsWords)
         bool writable, space;
         const char* reason;
     };
-    for (const Case& c : {Case{"database or disk is full", true, true, "磁盘空间不足"},
-                          Case{"disk I/O error", true, false, "磁盘空间不足"},
-                          Case{"unable to open database file", true, true, "没有写入备份文件夹的权限"},
-                          Case{"disk I/O error", false, true, "没有写入备份文件夹的权限"},
-                          Case{"attempt to write a readonly database", true, true, "没有写入备份文件夹的权限"},
-                          Case{"disk I/O error", true, true, "disk I/O error"}})
+    for (const Case& c : { Case { "database or disk is full", true, true, "磁盘空间不足" },
+             Case { "disk I/O error", true, false, "磁盘空间不足" },
+             Case { "unable to open database file", true, true, "没有写入备份文件夹的权限" },
+             Case { "disk I/O error", false, true, "没有写入备份文件夹的权限" },
+             Case { "attempt to write a readonly database", true, true, "没有写入备份文件夹的权限" },
+             Case { "disk I/O error", true, true, "disk I/O error" } })
         EXPECT_EQ(BackupFailureReason(c.raw, c.writable, c.space), c.reason) << c.raw << c.writable << c.space;
 }
 
@@ -134,11 +137,11 @@ TEST_F(BackupTest, ACopyOfADamagedDatabaseIsAFailedBackupAndPrunesNothing)
     ExecSQL("delete from jxc_backup");
     dm->ADOConn.Exec("insert into jxc_backup (back_auto,back_sj,back_days,back_path,back_exit) "
                      "values (1,12,15,:p,0)",
-                     {{"p", bk}});
+        { { "p", bk } });
     LoadSystemSettings();
     TF_MainForm form;
     EXPECT_FALSE(form.backupDatabase());
-    EXPECT_EQ(DatFiles(bk), QStringList{"默认帐套24_02_01_09_00_00.DAT"});
+    EXPECT_EQ(DatFiles(bk), QStringList { "默认帐套24_02_01_09_00_00.DAT" });
     ASSERT_EQ(prompt.Messages().size(), 1);
     EXPECT_TRUE(prompt.LastMessage().startsWith("数据备份失败！")) << prompt.LastMessage().toStdString();
 }
