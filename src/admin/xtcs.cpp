@@ -29,6 +29,7 @@ QLineEdit* companyEdit(QWidget* parent, const char* name, int maxLength)
     auto* e = new QLineEdit(parent);
     e->setObjectName(QString::fromLatin1(name));
     e->setMaxLength(maxLength);
+    e->setMaximumWidth(480);
     return e;
 }
 
@@ -60,6 +61,7 @@ TF_Xtcs::TF_Xtcs(QWidget* parent) : Form(parent)
     tnote = new QPlainTextEdit(company);
     tnote->setObjectName(QStringLiteral("tnote"));
     tnote->setFixedHeight(90);
+    tnote->setMaximumWidth(480);
     auto* companyForm = new QFormLayout(company);
     companyForm->setContentsMargins(40, 24, 40, 24);
     companyForm->setVerticalSpacing(12);
