@@ -1,5 +1,6 @@
 #include "admin/admin.h"
 
+#include "admin/listparts.h"
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
 #include "foundation/keypreview.h"
@@ -35,14 +36,6 @@ void reopenAdminList()
     OpenQuery(adminQuery(), kListStatement);
 }
 
-QPushButton* toolButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 // ---- the list ----
@@ -54,29 +47,22 @@ TF_Admin::TF_Admin(QWidget* parent) : Form(parent)
     SetEscCloses(false);
     SetReactivateAfterModal(true);
 
-    btn_Add = toolButton(this, "btn_Add", QStringLiteral("增加"));
-    btn_Modi = toolButton(this, "btn_Modi", QStringLiteral("修改"));
-    btn_Dele = toolButton(this, "btn_Dele", QStringLiteral("删除"));
-    btn_Exit = toolButton(this, "btn_Exit", QStringLiteral("退出"));
-    auto* toolbar = new QHBoxLayout;
-    for (QPushButton* b : {btn_Add, btn_Modi, btn_Dele, btn_Exit})
-        toolbar->addWidget(b);
-    toolbar->addStretch();
+    const ListButtons toolbar = MakeListButtons(this);
+    btn_Add = toolbar.add;
+    btn_Modi = toolbar.modi;
+    btn_Dele = toolbar.dele;
+    btn_Exit = toolbar.exit;
 
     tkey = new QLineEdit(this);
     tkey->setObjectName(QStringLiteral("tkey"));
     tkey->installEventFilter(this);
-    btnSearch2 = toolButton(this, "btnSearch2", QStringLiteral("查询(F2)"));
+    btnSearch2 = MakeButton(this, "btnSearch2", QStringLiteral("查询(F2)"));
     auto* search = new QHBoxLayout;
     search->addWidget(new QLabel(QStringLiteral("请输入操作员的相关信息进行查询："), this));
     search->addWidget(tkey, 1);
     search->addWidget(btnSearch2);
 
-    cxGridView = new DataGrid(this);
-    cxGridView->setObjectName(QStringLiteral("cxGridView"));
-    DataSource& ds = F_DataModule->D(QStringLiteral("D_Admin"));
-    ds.SetReadOnly(true);
-    cxGridView->SetDataSource(&ds);
+    cxGridView = MakeListGrid(this, QStringLiteral("D_Admin"));
     const int colSn = cxGridView->AddColumn(QStringLiteral("a_sn"), QStringLiteral("编号"), 80);
     cxGridView->AddColumn(QStringLiteral("a_name"), QStringLiteral("用户名称"), 140);
     cxGridView->AddColumn(QStringLiteral("r_name"), QStringLiteral("所属角色"), 140);
@@ -86,7 +72,6 @@ TF_Admin::TF_Admin(QWidget* parent) : Form(parent)
     const int colJy = cxGridView->AddColumn(QStringLiteral("a_jy"), QStringLiteral("停用"), 50);
     cxGridView->SetCheckColumn(colJy, false);
     cxGridView->SetColumnEditable(colJy, false);
-    cxGridView->SetFooterVisible(true);
     cxGridView->SetFooterCount(colSn, QStringLiteral("数量："));
 
     PopupMenu1 = new QMenu(this);
@@ -98,7 +83,7 @@ TF_Admin::TF_Admin(QWidget* parent) : Form(parent)
     mnuPaste = PopupMenu1->addAction(QStringLiteral("粘贴操作员(&Z)"));
 
     auto* root = new QVBoxLayout(this);
-    root->addLayout(toolbar);
+    root->addLayout(toolbar.layout);
     root->addLayout(search);
     root->addWidget(cxGridView, 1);
     resize(640, 420);
@@ -266,8 +251,8 @@ void OperatorFields::Build(Form* dialog, std::function<void()> save)
     form->addRow(QStringLiteral("再次输入密码："), tpwd1);
     form->addRow(QStringLiteral("抹零金额："), tzreoje);
 
-    btnOK = toolButton(dialog, "btnOK", QStringLiteral("确定(F5)"));
-    btnCancel = toolButton(dialog, "btnCancel", QStringLiteral("取消(Esc)"));
+    btnOK = MakeButton(dialog, "btnOK", QStringLiteral("确定(F5)"));
+    btnCancel = MakeButton(dialog, "btnCancel", QStringLiteral("取消(Esc)"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(btnOK);

@@ -1,5 +1,6 @@
 #include "admin/role.h"
 
+#include "admin/listparts.h"
 #include "admin/rightstable.h"
 #include "admin/roles.h"
 #include "foundation/datamodule.h"
@@ -31,14 +32,6 @@ void reopenRoleList()
     OpenQuery(roleQuery(), QStringLiteral("select * from jxc_role order by id"));
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 // ---- the list ----
@@ -49,27 +42,19 @@ TF_Role::TF_Role(QWidget* parent) : Form(parent)
     setWindowTitle(QStringLiteral("角色管理"));
     SetReactivateAfterModal(true);
 
-    btn_Add = button(this, "btn_Add", QStringLiteral("增加"));
-    btn_Modi = button(this, "btn_Modi", QStringLiteral("修改"));
-    btn_Dele = button(this, "btn_Dele", QStringLiteral("删除"));
-    btn_Exit = button(this, "btn_Exit", QStringLiteral("退出"));
-    auto* toolbar = new QHBoxLayout;
-    for (QPushButton* b : {btn_Add, btn_Modi, btn_Dele, btn_Exit})
-        toolbar->addWidget(b);
-    toolbar->addStretch();
+    const ListButtons toolbar = MakeListButtons(this);
+    btn_Add = toolbar.add;
+    btn_Modi = toolbar.modi;
+    btn_Dele = toolbar.dele;
+    btn_Exit = toolbar.exit;
 
-    cxGridView = new DataGrid(this);
-    cxGridView->setObjectName(QStringLiteral("cxGridView"));
-    DataSource& ds = F_DataModule->D(QStringLiteral("D_Role"));
-    ds.SetReadOnly(true);
-    cxGridView->SetDataSource(&ds);
+    cxGridView = MakeListGrid(this, QStringLiteral("D_Role"));
     const int colSn = cxGridView->AddColumn(QStringLiteral("r_sn"), QStringLiteral("角色编号"), 100);
     cxGridView->AddColumn(QStringLiteral("r_name"), QStringLiteral("角色名称"), 200);
-    cxGridView->SetFooterVisible(true);
     cxGridView->SetFooterCount(colSn, QStringLiteral("记录数："));
 
     auto* root = new QVBoxLayout(this);
-    root->addLayout(toolbar);
+    root->addLayout(toolbar.layout);
     root->addWidget(cxGridView, 1);
     resize(420, 360);
 
@@ -159,8 +144,8 @@ TF_Role_Add::TF_Role_Add(QWidget* parent) : Form(parent)
     chkTree->setObjectName(QStringLiteral("chkTree"));
     chkSele = new QCheckBox(QStringLiteral("全选"), this);
     chkSele->setObjectName(QStringLiteral("chkSele"));
-    btnOK = button(this, "btnOK", QStringLiteral("确定(F5)"));
-    btnCancel = button(this, "btnCancel", QStringLiteral("取消(Esc)"));
+    btnOK = MakeButton(this, "btnOK", QStringLiteral("确定(F5)"));
+    btnCancel = MakeButton(this, "btnCancel", QStringLiteral("取消(Esc)"));
 
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(new QLabel(QStringLiteral("角色名称："), this));
