@@ -142,12 +142,8 @@ void TF_Admin::btn_DeleClick()
     if (q.IsEmpty())
         return;
     const QString sn = q.AsString(QStringLiteral("a_sn"));
-    const QString refusal = OperatorDeleteRefusal(q.AsString(QStringLiteral("a_name")), sn);
-    if (!refusal.isEmpty()) {
-        Prompt::Info(refusal);
-        return;
-    }
-    if (Prompt::YesNo(QStringLiteral("您确定要删除当前操作员吗！")) != Prompt::Answer::Yes)
+    if (!ConfirmUnlessRefused(OperatorDeleteRefusal(q.AsString(QStringLiteral("a_name")), sn),
+                              QStringLiteral("您确定要删除当前操作员吗！")))
         return;
     DeleteOperator(sn);
     reopenAdminList();

@@ -2,6 +2,7 @@
 
 #include "foundation/datamodule.h"
 #include "platform/grid/datagrid.h"
+#include "platform/ui/prompt.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -35,4 +36,13 @@ DataGrid* MakeListGrid(QWidget* parent, const QString& dataSource)
     grid->SetDataSource(&ds);
     grid->SetFooterVisible(true);
     return grid;
+}
+
+bool ConfirmUnlessRefused(const QString& refusal, const QString& question)
+{
+    if (!refusal.isEmpty()) {
+        Prompt::Info(refusal);
+        return false;
+    }
+    return Prompt::YesNo(question) == Prompt::Answer::Yes;
 }

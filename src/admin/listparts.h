@@ -23,3 +23,6 @@ ListButtons MakeListButtons(QWidget* parent);
 
 // A read-only grid on a data source of the data module ("D_Admin").
 DataGrid* MakeListGrid(QWidget* parent, const QString& dataSource);
+
+// Shows the refusal when there is one, else asks the question: whether to go ahead.
+bool ConfirmUnlessRefused(const QString& refusal, const QString& question);

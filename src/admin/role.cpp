@@ -113,12 +113,7 @@ void TF_Role::btn_DeleClick()
     if (q.IsEmpty())
         return;
     const QString sn = q.AsString(QStringLiteral("r_sn"));
-    const QString refusal = RoleDeleteRefusal(sn);
-    if (!refusal.isEmpty()) {
-        Prompt::Info(refusal);
-        return;
-    }
-    if (Prompt::YesNo(QStringLiteral("您确定要删除选中的角色吗？")) != Prompt::Answer::Yes)
+    if (!ConfirmUnlessRefused(RoleDeleteRefusal(sn), QStringLiteral("您确定要删除选中的角色吗？")))
         return;
     DeleteRole(sn);
     reopenRoleList();
