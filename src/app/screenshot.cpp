@@ -13,6 +13,7 @@
 void RegisterGridScreenshots();
 void RegisterReportScreenshots();
 void RegisterFoundationScreenshots();
+void RegisterAdminScreenshots();
 
 int main(int argc, char** argv)
 {
@@ -24,6 +25,7 @@ int main(int argc, char** argv)
     RegisterGridScreenshots();
     RegisterReportScreenshots();
     RegisterFoundationScreenshots();
+    RegisterAdminScreenshots();
 
     const QStringList args = app.arguments();
     if (args.size() < 3) {

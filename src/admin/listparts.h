@@ -1,0 +1,28 @@
+#pragma once
+#include <QString>
+
+class DataGrid;
+class QHBoxLayout;
+class QPushButton;
+class QWidget;
+
+// Pieces the administration lists and dialogs share.
+
+// A push button that Enter does not press (Enter moves between fields).
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption);
+
+// The list toolbar "增加", "修改", "删除", "退出" (btn_Add, btn_Modi, btn_Dele, btn_Exit).
+struct ListButtons {
+    QPushButton* add;
+    QPushButton* modi;
+    QPushButton* dele;
+    QPushButton* exit;
+    QHBoxLayout* layout;
+};
+ListButtons MakeListButtons(QWidget* parent);
+
+// A read-only grid on a data source of the data module ("D_Admin").
+DataGrid* MakeListGrid(QWidget* parent, const QString& dataSource);
+
+// Shows the refusal when there is one, else asks the question: whether to go ahead.
+bool ConfirmUnlessRefused(const QString& refusal, const QString& question);
