@@ -9,7 +9,6 @@
 #include "platform/ui/prompt.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <sqlite3.h>
 
 TF_DataModule* F_DataModule = nullptr;
@@ -223,11 +222,6 @@ void ConnectExcel(const QString& path)
 {
     CloseExcel();
     F_DataModule->ExcelPath = path;
-    // The extension, in lower case, decides the reader: exactly ".xls" is the older format.
-    const bool old = QFileInfo(path).suffix().toLower() == QLatin1String("xls");
-    F_DataModule->ExcelConnectionString = old
-        ? QStringLiteral("Data Source=") + path + QStringLiteral(";Extended Properties=excel 8.0")
-        : QStringLiteral("Data Source=") + path + QStringLiteral(";Extended Properties='Excel 12.0;IMEX=1;HDR=YES'");
 }
 
 QStringList ExcelSheetNames()
