@@ -363,8 +363,10 @@ bool XlsWorkbook::ReadGlobals(QString* reason)
             *reason = QStringLiteral("文件已加密");
             return false;
         case CodePage:
-            if (r.size >= 2)
+            if (r.size >= 2) {
                 codePage_ = U16(r.data);
+                decoder_.reset();
+            }
             break;
         case DateMode:
             if (r.size >= 2)

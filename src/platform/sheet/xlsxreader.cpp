@@ -195,6 +195,15 @@ XlsxWorkbook::ReadResult XlsxWorkbook::ReadPart(
     const auto found = entries_.constFind(EntryKey(name));
     if (found == entries_.cend())
         return ReadResult::Missing;
+    // A size stated beyond the limit is refused before anything inflates; a part that
+    // states less than it holds stops at the limit as it is read.
+    zip_stat_t st;
+    zip_stat_init(&st);
+    if (zip_stat_index(zip_, *found, 0, &st) == 0 && (st.valid & ZIP_STAT_SIZE)
+        && st.size > static_cast<zip_uint64_t>(MaxPartSize)) {
+        *reason = TooLarge;
+        return ReadResult::Failed;
+    }
     zip_file_t* file = zip_fopen_index(zip_, *found, 0);
     if (!file) {
         const int code = zip_error_code_zip(zip_get_error(zip_));
