@@ -42,6 +42,13 @@ bool SheetBuilder::Set(int row, int column, const QString& text)
             rows_.clear();
             return true;
         }
+        // A row takes at once the width of the widest row so far, so that a large
+        // sheet's rows hold no spare room.
+        if (column >= cells.capacity()) {
+            const qsizetype want = std::max<qsizetype>(column + 1, widest_);
+            cells.reserve(want > widest_ ? std::max(want, cells.capacity() * 2) : want);
+        }
+        widest_ = std::max<qsizetype>(widest_, column + 1);
         cells.resize(column + 1);
     }
     cells[column] = trimmed;
@@ -69,6 +76,7 @@ bool SheetBuilder::Build(const QString& name, SheetData* out, QString* error)
     std::vector<QStringList> rows;
     rows.swap(rows_);
     slots_ = 0;
+    widest_ = 0;
     if (std::exchange(tooLarge_, false)) {
         if (error)
             *error = QStringLiteral("工作表过大");

@@ -49,5 +49,6 @@ private:
 
     std::vector<QStringList> rows_;
     qint64 slots_ = 0; // cells held, empty ones included
+    qsizetype widest_ = 0;
     bool tooLarge_ = false;
 };

@@ -2,7 +2,6 @@
 #include "platform/sheet/celltext.h"
 #include "platform/sheet/sheetdata.h"
 
-#include <QByteArray>
 #include <QHash>
 #include <QString>
 #include <QStringList>
