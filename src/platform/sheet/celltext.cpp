@@ -166,24 +166,13 @@ QString Boolean(bool value)
 
 QString Error(int code)
 {
-    switch (code) {
-    case 0x00:
-        return QStringLiteral("#NULL!");
-    case 0x07:
-        return QStringLiteral("#DIV/0!");
-    case 0x0F:
-        return QStringLiteral("#VALUE!");
-    case 0x17:
-        return QStringLiteral("#REF!");
-    case 0x1D:
-        return QStringLiteral("#NAME?");
-    case 0x24:
-        return QStringLiteral("#NUM!");
-    case 0x2A:
-        return QStringLiteral("#N/A");
-    default:
-        return QString();
+    static const std::pair<int, const char*> errors[] = { { 0x00, "#NULL!" }, { 0x07, "#DIV/0!" },
+        { 0x0F, "#VALUE!" }, { 0x17, "#REF!" }, { 0x1D, "#NAME?" }, { 0x24, "#NUM!" }, { 0x2A, "#N/A" } };
+    for (const auto& [known, text] : errors) {
+        if (known == code)
+            return QString::fromLatin1(text);
     }
+    return QString();
 }
 
 QString NumberTexts::Text(double value, DateKind kind)

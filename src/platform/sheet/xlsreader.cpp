@@ -217,14 +217,6 @@ bool ReadText(Pieces& in, int lengthBytes, bool rich, QString* out)
     return in.Chars(count, flags & 0x01, out) && in.Skip(qint64(runs) * 4 + extra);
 }
 
-bool ReadText(const Record& r, int offset, int lengthBytes, QString* out)
-{
-    if (offset > r.size)
-        return false;
-    Pieces in;
-    in.Add(r.data + offset, r.size - offset);
-    return ReadText(in, lengthBytes, false, out);
-}
 
 const char* CodePageName(int codePage)
 {
@@ -283,6 +275,23 @@ QString XlsWorkbook::Decode(const char* bytes, qsizetype size) const
         return QString::fromLatin1(bytes, size);
     decoder_->resetState();
     return decoder_->decode(QByteArrayView(bytes, size));
+}
+
+bool XlsWorkbook::RecordText(
+    const char* data, int size, int offset, int lengthBytes8, int lengthBytes5, QString* out) const
+{
+    if (offset + (biff8_ ? lengthBytes8 : lengthBytes5) > size)
+        return false;
+    if (biff8_) {
+        Pieces in;
+        in.Add(data + offset, size - offset);
+        return ReadText(in, lengthBytes8, false, out);
+    }
+    const int length = lengthBytes5 == 1 ? quint8(data[offset]) : U16(data + offset);
+    if (offset + lengthBytes5 + length > size)
+        return false;
+    *out = Decode(data + offset + lengthBytes5, length);
+    return true;
 }
 
 bool XlsWorkbook::Open(const QString& path, QString* reason)
@@ -374,17 +383,8 @@ bool XlsWorkbook::ReadGlobals(QString* reason)
             break;
         case Format: {
             QString code;
-            if (r.size < 3)
+            if (r.size < 2 || !RecordText(r.data, r.size, 2, 2, 1, &code))
                 return false;
-            if (biff8_) {
-                if (!ReadText(r, 2, 2, &code))
-                    return false;
-            } else {
-                const int length = quint8(r.data[2]);
-                if (3 + length > r.size)
-                    return false;
-                code = Decode(r.data + 3, length);
-            }
             formats.insert(U16(r.data), CellText::KindOfFormat(code));
             break;
         }
@@ -397,15 +397,8 @@ bool XlsWorkbook::ReadGlobals(QString* reason)
             if (r.size < 7)
                 return false;
             QString name;
-            if (biff8_) {
-                if (!ReadText(r, 6, 1, &name))
-                    return false;
-            } else {
-                const int length = quint8(r.data[6]);
-                if (7 + length > r.size)
-                    return false;
-                name = Decode(r.data + 7, length);
-            }
+            if (!RecordText(r.data, r.size, 6, 1, 1, &name))
+                return false;
             // Type 0 is a worksheet (or a dialog); charts, macro sheets and modules are no tables.
             if (quint8(r.data[5]) == 0) {
                 names_ << name;
@@ -486,17 +479,13 @@ bool XlsWorkbook::ReadSheet(int index, SheetData* out, QString* reason)
         if (r.type == String) {
             if (textRow < 0)
                 continue;
+            // In the newer version a long result goes on in continuation records.
             QString text;
-            if (biff8_) {
-                Pieces in;
-                in.Add(r.data, r.size);
-                if (!in.AddContinues(records) || !ReadText(in, 2, false, &text))
-                    return false;
-            } else {
-                if (r.size < 2 || 2 + U16(r.data) > r.size)
-                    return false;
-                text = Decode(r.data + 2, U16(r.data));
-            }
+            Pieces in;
+            in.Add(r.data, r.size);
+            if (biff8_ ? !in.AddContinues(records) || !ReadText(in, 2, false, &text)
+                       : !RecordText(r.data, r.size, 0, 2, 2, &text))
+                return false;
             if (!builder.Set(textRow, textColumn, text))
                 return false;
             textRow = -1;
@@ -557,14 +546,8 @@ bool XlsWorkbook::ReadSheet(int index, SheetData* out, QString* reason)
         }
         case Label:
         case RString:
-            if (biff8_) {
-                if (!ReadText(r, 6, 2, &text))
-                    return false;
-            } else {
-                if (r.size < 8 || 8 + U16(r.data + 6) > r.size)
-                    return false;
-                text = Decode(r.data + 8, U16(r.data + 6));
-            }
+            if (!RecordText(r.data, r.size, 6, 2, 2, &text))
+                return false;
             break;
         case BoolErr:
             text = r.data[7] ? CellText::Error(quint8(r.data[6])) : CellText::Boolean(r.data[6] != 0);

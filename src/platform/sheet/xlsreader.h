@@ -29,6 +29,10 @@ public:
 
 private:
     bool ReadGlobals(QString* reason);
+    // A text within a record at offset, its length in lengthBytes8 or lengthBytes5
+    // bytes: in BIFF8 with a flags byte and 8- or 16-bit characters, in BIFF5 with
+    // 8-bit characters in the code page.
+    bool RecordText(const char* data, int size, int offset, int lengthBytes8, int lengthBytes5, QString* out) const;
     // An 8-bit text of the older version in the workbook's code page.
     QString Decode(const char* bytes, qsizetype size) const;
 

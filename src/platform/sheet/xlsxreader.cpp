@@ -189,6 +189,13 @@ QString EntryKey(const QString& name)
 
 }
 
+bool XlsxWorkbook::Required(ReadResult result, const QString& whenMissing, QString* reason)
+{
+    if (result == ReadResult::Missing)
+        *reason = whenMissing;
+    return result == ReadResult::Ok;
+}
+
 XlsxWorkbook::ReadResult XlsxWorkbook::ReadPart(
     const QString& name, const std::function<void(QXmlStreamReader&)>& parse, QString* reason) const
 {
@@ -285,20 +292,9 @@ bool XlsxWorkbook::Open(const QString& path, QString* reason)
             }
         }
     };
-    switch (ReadPart(workbookPart, parseWorkbook, reason)) {
-    case ReadResult::Missing:
-        *reason = NotWorkbook;
+    if (!Required(ReadPart(workbookPart, parseWorkbook, reason), NotWorkbook, reason)
+        || !Required(relsRead, Damaged, reason))
         return false;
-    case ReadResult::Failed:
-        return false;
-    case ReadResult::Ok:
-        break;
-    }
-    if (relsRead != ReadResult::Ok) {
-        if (relsRead == ReadResult::Missing)
-            *reason = Damaged;
-        return false;
-    }
     numbers_.SetEpoch1904(epoch1904);
     for (const Listed& sheet : listed) {
         const auto rel = rels.constFind(sheet.id);
@@ -421,15 +417,8 @@ bool XlsxWorkbook::ReadSheet(int index, SheetData* out, QString* reason)
             }
         }
     };
-    switch (ReadPart(sheets_[static_cast<size_t>(index)].part, parse, reason)) {
-    case ReadResult::Missing:
-        *reason = Damaged;
+    if (!Required(ReadPart(sheets_[static_cast<size_t>(index)].part, parse, reason), Damaged, reason))
         return false;
-    case ReadResult::Failed:
-        return false;
-    case ReadResult::Ok:
-        break;
-    }
     if (outside) {
         *reason = Damaged;
         return false;

@@ -37,6 +37,8 @@ private:
     // backslash standing for "/".
     ReadResult ReadPart(
         const QString& name, const std::function<void(QXmlStreamReader&)>& parse, QString* reason) const;
+    // Whether a part that must be there was read; a missing one gives whenMissing.
+    static bool Required(ReadResult result, const QString& whenMissing, QString* reason);
     bool ReadSharedStrings(const QString& part, QString* reason);
     bool ReadStyles(const QString& part, QString* reason);
     // A cell's text by its type ("s", "b", "e", ...), raw value and style.
