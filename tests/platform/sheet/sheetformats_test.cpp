@@ -220,6 +220,57 @@ std::vector<Case> Cases()
     return cases;
 }
 
+// A compound document whose one stream, under 4096 bytes, lives in the mini stream:
+// the header, the allocation table, the directory, the mini table, then the mini
+// stream itself in the root entry's sectors.
+QByteArray SmallCompoundFile(const QString& name, const QByteArray& stream)
+{
+    auto put32 = [](QByteArray& b, int at, quint32 v) { qToLittleEndian(v, b.data() + at); };
+    const int miniSectors = static_cast<int>((stream.size() + 63) / 64);
+    const int dataSectors = (miniSectors * 64 + 511) / 512;
+    QByteArray header(512, '\0');
+    header.replace(0, 8, QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8));
+    qToLittleEndian<quint16>(0x3E, header.data() + 24);
+    qToLittleEndian<quint16>(3, header.data() + 26);
+    qToLittleEndian<quint16>(0xFFFE, header.data() + 28);
+    qToLittleEndian<quint16>(9, header.data() + 30);
+    qToLittleEndian<quint16>(6, header.data() + 32);
+    put32(header, 44, 1);
+    put32(header, 48, 1);
+    put32(header, 56, 4096);
+    put32(header, 60, 2);
+    put32(header, 64, 1);
+    put32(header, 68, 0xFFFFFFFE);
+    for (int i = 0; i < 109; ++i)
+        put32(header, 76 + i * 4, i == 0 ? 0 : 0xFFFFFFFF);
+    QByteArray fat(512, '\xFF');
+    put32(fat, 0, 0xFFFFFFFD);
+    put32(fat, 4, 0xFFFFFFFE);
+    put32(fat, 8, 0xFFFFFFFE);
+    for (int i = 0; i < dataSectors; ++i)
+        put32(fat, (3 + i) * 4, i + 1 < dataSectors ? 4 + i : 0xFFFFFFFE);
+    QByteArray directory(512, '\0');
+    auto entry = [&](int at, const QString& entryName, quint8 type, quint32 child, quint32 start, quint32 size) {
+        for (int i = 0; i < entryName.size(); ++i)
+            qToLittleEndian<quint16>(entryName.at(i).unicode(), directory.data() + at + i * 2);
+        qToLittleEndian<quint16>(static_cast<quint16>((entryName.size() + 1) * 2), directory.data() + at + 64);
+        directory[at + 66] = static_cast<char>(type);
+        put32(directory, at + 68, 0xFFFFFFFF);
+        put32(directory, at + 72, 0xFFFFFFFF);
+        put32(directory, at + 76, child);
+        put32(directory, at + 116, start);
+        put32(directory, at + 120, size);
+    };
+    entry(0, "Root Entry", 5, 1, 3, static_cast<quint32>(miniSectors * 64));
+    entry(128, name, 2, 0xFFFFFFFF, 0, static_cast<quint32>(stream.size()));
+    QByteArray miniFat(512, '\xFF');
+    for (int i = 0; i < miniSectors; ++i)
+        put32(miniFat, i * 4, i + 1 < miniSectors ? i + 1 : 0xFFFFFFFE);
+    QByteArray data = stream;
+    data.resize(dataSectors * 512, '\0');
+    return header + fat + directory + miniFat + data;
+}
+
 class SheetFormatsTest : public ::testing::Test
 {
 protected:
@@ -269,6 +320,10 @@ TEST_F(SheetFormatsTest, OlderVersionsAndStreamNames)
     current.Text(0, 0, "编号");
     current.Rk(1, 0, 0x405EC000); // 123 as the high half of a double
     ASSERT_TRUE(WriteBytes(Path("capitals.xls"), BuildCompoundFile({ { "WORKBOOK", current.Stream() } })));
+    // A stream under 4096 bytes lives in the container's mini stream.
+    ASSERT_LT(current.Stream().size(), 4096);
+    ASSERT_TRUE(WriteBytes(Path("small.xls"), SmallCompoundFile("Workbook", current.Stream())));
+
     SheetData sheet;
     QString error;
     ASSERT_TRUE(SheetReader::ReadSheet(Path("old.xls"), 0, &sheet, &error)) << error.toStdString();
@@ -277,10 +332,12 @@ TEST_F(SheetFormatsTest, OlderVersionsAndStreamNames)
     ASSERT_EQ(sheet.RowCount(), 2);
     EXPECT_EQ(sheet.rows[0], QStringList({ "红色T恤", "36:00:00" }));
     EXPECT_EQ(sheet.rows[1], QStringList({ "合计", "" }));
-    ASSERT_TRUE(SheetReader::ReadSheet(Path("capitals.xls"), 0, &sheet, &error)) << error.toStdString();
-    EXPECT_EQ(sheet.columns, QStringList({ "编号" }));
-    ASSERT_EQ(sheet.RowCount(), 1);
-    EXPECT_EQ(sheet.rows[0], QStringList({ "123" }));
+    for (const char* file : { "capitals.xls", "small.xls" }) {
+        ASSERT_TRUE(SheetReader::ReadSheet(Path(file), 0, &sheet, &error)) << file << error.toStdString();
+        EXPECT_EQ(sheet.columns, QStringList({ "编号" })) << file;
+        ASSERT_EQ(sheet.RowCount(), 1) << file;
+        EXPECT_EQ(sheet.rows[0], QStringList({ "123" })) << file;
+    }
 }
 
 // The reasons a reader gives, after "无法读取文件：name（".
