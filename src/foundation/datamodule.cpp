@@ -11,7 +11,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <sqlite3.h>
 
 TF_DataModule* F_DataModule = nullptr;
@@ -256,11 +255,6 @@ void ConnectExcel(const QString& path)
 {
     CloseExcel();
     F_DataModule->ExcelPath = path;
-    // The extension, in lower case, decides the reader: exactly ".xls" is the older format.
-    const bool old = QFileInfo(path).suffix().toLower() == QLatin1String("xls");
-    F_DataModule->ExcelConnectionString = old
-        ? QStringLiteral("Data Source=") + path + QStringLiteral(";Extended Properties=excel 8.0")
-        : QStringLiteral("Data Source=") + path + QStringLiteral(";Extended Properties='Excel 12.0;IMEX=1;HDR=YES'");
 }
 
 QStringList ExcelSheetNames()

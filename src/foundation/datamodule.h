@@ -44,9 +44,8 @@ public:
     // Its data source ("D_Goods" goes with "Q_Goods").
     DataSource& D(const QString& name);
 
-    // The spreadsheet chosen by ConnectExcel and how it is to be read.
+    // The spreadsheet chosen by ConnectExcel; the reader tells the format by the content.
     QString ExcelPath;
-    QString ExcelConnectionString;
     // Loads the chosen spreadsheet into XLSConn when it is not connected yet.
     void EnsureExcelConnected();
 

@@ -131,11 +131,9 @@ struct StringTable {
         };
         for (int i = 0; i < count; ++i) {
             const QString& s = strings.at(i);
-            // A string's header never splits, nor does it stand without its first
-            // character; and no string spans more than two records, which FreeXL
-            // cannot read back.
+            // A string's header never splits, nor does it stand without its first character.
             const int room = MaxRecordData - current.Size();
-            if (room < 3 + (s.isEmpty() ? 0 : 2) || 3 + 2 * s.size() > room + MaxRecordData - 1)
+            if (room < 3 + (s.isEmpty() ? 0 : 2))
                 startContinue();
             if (i % bucket == 0)
                 seeks.push_back({ static_cast<quint32>(recordStart + 4 + current.Size()),

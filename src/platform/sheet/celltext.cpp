@@ -37,7 +37,7 @@ DateKind KindOfFormat(const QString& formatCode)
     // Only the first section decides; quoted text, escaped characters and bracketed
     // parts (colours, locales, conditions) carry no date letters of their own,
     // except the elapsed-time brackets [h], [mm], [ss].
-    bool date = false, time = false, month = false;
+    bool date = false, time = false, month = false, elapsed = false;
     bool inQuote = false;
     for (int i = 0; i < formatCode.size(); ++i) {
         const QChar c = formatCode.at(i);
@@ -61,7 +61,7 @@ DateKind KindOfFormat(const QString& formatCode)
                 && (inside.at(0) == QLatin1Char('h') || inside.at(0) == QLatin1Char('m')
                     || inside.at(0) == QLatin1Char('s'))
                 && inside.count(inside.at(0)) == inside.size())
-                time = true;
+                time = elapsed = true;
             i = end;
         } else {
             switch (c.toLower().unicode()) {
@@ -99,6 +99,8 @@ DateKind KindOfFormat(const QString& formatCode)
     // "m" is minutes beside hours or seconds, otherwise months.
     if (month && !time)
         date = true;
+    if (elapsed && !date)
+        return DateKind::Duration;
     if (date && time)
         return DateKind::DateTime;
     if (date)
@@ -112,7 +114,9 @@ DateKind KindOfBuiltInFormat(int id)
 {
     if ((id >= 14 && id <= 17) || (id >= 27 && id <= 31) || id == 36 || (id >= 50 && id <= 54) || id == 57 || id == 58)
         return DateKind::Date;
-    if ((id >= 18 && id <= 21) || (id >= 32 && id <= 35) || (id >= 45 && id <= 47) || id == 55 || id == 56)
+    if (id == 46)
+        return DateKind::Duration; // [h]:mm:ss
+    if ((id >= 18 && id <= 21) || (id >= 32 && id <= 35) || id == 45 || id == 47 || id == 55 || id == 56)
         return DateKind::Time;
     if (id == 22)
         return DateKind::DateTime;
@@ -124,6 +128,12 @@ QString Date(double serial, DateKind kind, bool epoch1904)
     if (!std::isfinite(serial) || serial < 0 || serial > 2958466.0)
         return Number(serial);
     qint64 seconds = std::llround(serial * 86400.0);
+    if (kind == DateKind::Duration) {
+        return QStringLiteral("%1:%2:%3")
+            .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
+            .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+            .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    }
     qint64 days = seconds / 86400;
     seconds %= 86400;
     QDate date;
@@ -147,6 +157,36 @@ QString Date(double serial, DateKind kind, bool epoch1904)
     default:
         return date.toString(QStringLiteral("yyyy-MM-dd"));
     }
+}
+
+QString Boolean(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+QString Error(int code)
+{
+    static const std::pair<int, const char*> errors[] = { { 0x00, "#NULL!" }, { 0x07, "#DIV/0!" },
+        { 0x0F, "#VALUE!" }, { 0x17, "#REF!" }, { 0x1D, "#NAME?" }, { 0x24, "#NUM!" }, { 0x2A, "#N/A" } };
+    for (const auto& [known, text] : errors) {
+        if (known == code)
+            return QString::fromLatin1(text);
+    }
+    return QString();
+}
+
+QString NumberTexts::Text(double value, DateKind kind)
+{
+    const QPair<double, int> key(value, static_cast<int>(kind));
+    const auto it = cache_.constFind(key);
+    if (it != cache_.cend())
+        return *it;
+    // Bounded: a sheet of all-different numbers only pays for the lookups.
+    if (cache_.size() >= 65536)
+        cache_.clear();
+    const QString text = kind == DateKind::None ? Number(value) : Date(value, kind, epoch1904_);
+    cache_.insert(key, text);
+    return text;
 }
 
 }

@@ -1,6 +1,5 @@
 #include "platform/sheet/compoundreader.h"
 
-#include <QFile>
 #include <QtEndian>
 
 namespace
@@ -8,15 +7,22 @@ namespace
 
 constexpr quint32 EndOfChain = 0xFFFFFFFE;
 constexpr quint32 FreeSector = 0xFFFFFFFF;
+constexpr int MiniSectorSize = 64;
 
 }
 
 bool CompoundFileReader::Open(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    file_.setFileName(path);
+    if (!file_.open(QIODevice::ReadOnly))
         return false;
-    data_ = file.readAll();
+    const qint64 fileSize = file_.size();
+    if (fileSize < 512)
+        return false;
+    if (uchar* mapped = file_.map(0, fileSize))
+        data_ = QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), static_cast<qsizetype>(fileSize));
+    else
+        data_ = file_.readAll();
     if (data_.size() < 512 || !data_.startsWith(QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8)))
         return false;
     const auto u16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(data_.constData() + at); };
@@ -34,7 +40,7 @@ bool CompoundFileReader::Open(const QString& path)
 
     // The allocation table's own sectors: 109 listed in the header, the rest in a chain.
     std::vector<quint32> fatSectors;
-    const quint32 fatCount = u32(44);
+    const quint32 fatCount = std::min<quint32>(u32(44), static_cast<quint32>(sectors));
     for (int i = 0; i < 109 && fatSectors.size() < fatCount; ++i)
         fatSectors.push_back(u32(76 + i * 4));
     quint32 difat = u32(68);
@@ -56,7 +62,7 @@ bool CompoundFileReader::Open(const QString& path)
     }
 
     QByteArray directory;
-    if (!Chain(u32(48), &directory, qint64(fat_.size()) * sectorSize_))
+    if (!Chain(fat_, u32(48), data_, sectorSize_, sectorSize_, qint64(fat_.size()) * sectorSize_, &directory))
         return false;
     for (qsizetype at = 0; at + 128 <= directory.size(); at += 128) {
         const char* e = directory.constData() + at;
@@ -69,20 +75,51 @@ bool CompoundFileReader::Open(const QString& path)
         if (entry.type != 0)
             entries_.push_back(entry);
     }
+    if (entries_.empty() || entries_.front().type != 5)
+        return false;
+
+    // Streams below the cutoff live in the mini stream, the root entry's content,
+    // in 64-byte sectors chained by the mini allocation table. A file whose small
+    // streams are broken is still read when the stream asked for is a large one.
+    const Entry& root = entries_.front();
+    QByteArray table;
+    if (root.size > 0 && root.size <= quint64(data_.size())
+        && Chain(fat_, root.start, data_, sectorSize_, sectorSize_, qint64(root.size), &miniStream_)
+        && Chain(fat_, u32(60), data_, sectorSize_, sectorSize_, qint64(u32(64)) * sectorSize_, &table)) {
+        for (qsizetype at = 0; at + 4 <= table.size(); at += 4)
+            miniFat_.push_back(qFromLittleEndian<quint32>(table.constData() + at));
+    }
     return true;
 }
 
-bool CompoundFileReader::Chain(quint32 start, QByteArray* out, qint64 limit) const
+bool CompoundFileReader::Chain(const std::vector<quint32>& table, quint32 start, const QByteArray& data,
+    int sectorSize, qint64 offset, qint64 limit, QByteArray* out) const
 {
     out->clear();
+    // Sectors that follow one another are handed out as one view without a copy.
+    const qint64 first = qint64(start) * sectorSize + offset;
+    qint64 length = 0;
+    bool contiguous = true;
     quint32 s = start;
-    for (size_t hops = 0; s != EndOfChain && out->size() < limit; ++hops) {
-        const qint64 at = (qint64(s) + 1) * sectorSize_;
-        if (s >= fat_.size() || hops > fat_.size() || at + sectorSize_ > data_.size())
+    for (size_t hops = 0; s != EndOfChain && length < limit; ++hops) {
+        const qint64 at = qint64(s) * sectorSize + offset;
+        if (s >= table.size() || hops > table.size() || at + sectorSize > data.size())
             return false;
-        out->append(data_.constData() + at, sectorSize_);
-        s = fat_[s];
+        if (contiguous && at != first + length) {
+            contiguous = false;
+            out->reserve(static_cast<qsizetype>(std::min<qint64>(limit, data.size())));
+            out->append(data.constData() + first, static_cast<qsizetype>(length));
+        }
+        if (!contiguous)
+            out->append(data.constData() + at, sectorSize);
+        length += sectorSize;
+        s = table[s];
     }
+    const qsizetype size = static_cast<qsizetype>(std::min(length, limit));
+    if (contiguous)
+        *out = QByteArray::fromRawData(data.constData() + first, size);
+    else
+        out->truncate(size);
     return true;
 }
 
@@ -101,12 +138,12 @@ bool CompoundFileReader::Stream(const QString& name, QByteArray* out) const
     for (const Entry& e : entries_) {
         if (e.type != 2 || e.name.compare(name, Qt::CaseInsensitive) != 0)
             continue;
-        if (e.size < miniCutoff_ || e.size > quint64(data_.size()))
+        if (e.size > quint64(data_.size()))
             return false;
-        if (!Chain(e.start, out, static_cast<qint64>(e.size)) || quint64(out->size()) < e.size)
-            return false;
-        out->truncate(static_cast<qsizetype>(e.size));
-        return true;
+        const bool mini = e.size < miniCutoff_;
+        const bool ok = mini ? Chain(miniFat_, e.start, miniStream_, MiniSectorSize, 0, qint64(e.size), out)
+                             : Chain(fat_, e.start, data_, sectorSize_, sectorSize_, qint64(e.size), out);
+        return ok && quint64(out->size()) == e.size;
     }
     return false;
 }

@@ -1,7 +1,6 @@
 #pragma once
 #include <QString>
 #include <QStringList>
-#include <map>
 #include <vector>
 
 // One worksheet read as a table: the first row that holds anything names the
@@ -23,7 +22,9 @@ public:
     QString Text(int row, const QString& column) const;
 };
 
-// Collects the cells of a worksheet in any order and makes the table of them.
+// Collects the cells of a worksheet in any order and makes the table of them. The
+// cells are kept row by row in the table's own form, so that a large sheet is held
+// once and its texts are moved, not copied, into the table.
 class SheetBuilder
 {
 public:
@@ -31,15 +32,23 @@ public:
     static constexpr int MaxRows = 1048576;
     static constexpr int MaxColumns = 16384;
 
-    // Keeps a cell's trimmed text; empty texts are not kept. False when the cell lies
-    // outside the limits above.
+    // Keeps a cell's trimmed text; an empty text empties the cell. False when the cell
+    // lies outside the limits above.
     bool Set(int row, int column, const QString& text);
-    // The table. Blank rows between records stay as empty records (an importer counts
-    // them); blank rows after the last record do not. Headings that are blank or repeat
-    // an earlier one are named "F" + the column's position counted from 1.
-    // False with a reason when the table would be unreasonably large.
-    bool Build(const QString& name, SheetData* out, QString* error) const;
+    // The table, taking the cells (the builder is empty afterwards). Blank rows between
+    // records stay as empty records (an importer counts them); blank rows after the last
+    // record do not. Headings that are blank or repeat an earlier one are named "F" +
+    // the column's position counted from 1. False with a reason when the table would
+    // be unreasonably large.
+    bool Build(const QString& name, SheetData* out, QString* error);
 
 private:
-    std::map<int, std::map<int, QString>> cells_;
+    // A crafted file may place one cell far down and one far right; a table beyond
+    // this many cells would need more memory than any real sheet of an import.
+    static constexpr qint64 MaxCells = 50'000'000;
+
+    std::vector<QStringList> rows_;
+    qint64 slots_ = 0; // cells held, empty ones included
+    qsizetype widest_ = 0;
+    bool tooLarge_ = false;
 };

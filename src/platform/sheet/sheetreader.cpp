@@ -1,6 +1,5 @@
 #include "platform/sheet/sheetreader.h"
 
-#include "platform/sheet/childprocess.h"
 #include "platform/sheet/xlsreader.h"
 #include "platform/sheet/xlsxreader.h"
 
@@ -30,6 +29,10 @@ bool Detect(const QString& path, Format* format, QString* reason)
         return false;
     }
     const QByteArray head = file.read(8);
+    if (XlsWorkbook::IsOldFormat(head)) {
+        *reason = XlsWorkbook::OldFormat();
+        return false;
+    }
     if (head.startsWith("PK\x03\x04")) {
         *format = Format::Xlsx;
         return true;
@@ -48,33 +51,18 @@ bool Read(const QString& path, int index, QStringList* names, SheetData* sheet, 
     Format format;
     if (!Detect(path, &format, reason))
         return false;
-    if (format == Format::Xlsx) {
-        XlsxWorkbook book;
+    auto read = [&](auto& book) {
         if (!book.Open(path, reason))
             return false;
         *names = book.SheetNames();
         return index < 0 || book.ReadSheet(index, sheet, reason);
-    }
-
-    // FreeXL crashes on some damaged files. A child process reads the file first;
-    // only when it came through is the file read here, the same way.
-    auto probe = [&]() {
-        XlsWorkbook book;
-        QString why;
-        if (book.Open(path, &why) && index >= 0)
-            book.ReadSheet(index, nullptr, &why);
-        return QByteArray("1");
     };
-    QByteArray done;
-    if (!RunInChildProcess(probe, &done, 300)) {
-        *reason = QStringLiteral("文件已损坏");
-        return false;
+    if (format == Format::Xlsx) {
+        XlsxWorkbook book;
+        return read(book);
     }
     XlsWorkbook book;
-    if (!book.Open(path, reason))
-        return false;
-    *names = book.SheetNames();
-    return index < 0 || book.ReadSheet(index, sheet, reason);
+    return read(book);
 }
 
 }

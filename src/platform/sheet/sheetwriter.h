@@ -19,7 +19,6 @@ struct SheetTable {
 
 // Writes the table as the only worksheet ("Sheet1") of a new file, replacing the
 // file only when the whole of it could be written. False with the reason to show
-// otherwise. A text is cut to 32,767 characters in .xlsx and to 8,000 in .xls,
-// the longest that the .xls reader takes back.
+// otherwise. A text is cut to 32,767 characters, the most a cell holds.
 bool WriteXlsx(const QString& path, const SheetTable& table, QString* error);
 bool WriteXls(const QString& path, const SheetTable& table, QString* error);

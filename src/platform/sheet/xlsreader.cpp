@@ -1,164 +1,440 @@
 #include "platform/sheet/xlsreader.h"
 
-#include "platform/sheet/celltext.h"
-#include "platform/sheet/compoundreader.h"
-
-#include <QFile>
+#include <QStringDecoder>
 #include <QtEndian>
-#include <freexl.h>
+#include <cstring>
 
 namespace
 {
 
-enum class StringTable { Readable, TooLong, Broken };
+const QString Damaged = QStringLiteral("文件已损坏");
 
-// FreeXL misreads a shared string that runs over more than two records of the
-// string table (it cuts it short, and with several such strings it may crash), so
-// such a workbook is refused before FreeXL sees it. Spreadsheet programs write
-// texts of more than about 4,000 characters that way.
-StringTable CheckStringTable(const QByteArray& stream)
+enum RecordType : quint16 {
+    Formula = 0x0006,
+    Eof = 0x000A,
+    DateMode = 0x0022,
+    FilePass = 0x002F,
+    Continue = 0x003C,
+    CodePage = 0x0042,
+    BoundSheet = 0x0085,
+    MulRk = 0x00BD,
+    RString = 0x00D6,
+    Xf = 0x00E0,
+    Sst = 0x00FC,
+    LabelSst = 0x00FD,
+    Number = 0x0203,
+    Label = 0x0204,
+    BoolErr = 0x0205,
+    String = 0x0207,
+    Rk = 0x027E,
+    Format = 0x041E,
+    Bof = 0x0809,
+};
+
+quint16 U16(const char* p)
 {
-    // The string table and its continuation records, as spans of the stream.
-    std::vector<std::pair<qsizetype, qsizetype>> records;
-    for (qsizetype at = 0; at + 4 <= stream.size();) {
-        const quint16 type = qFromLittleEndian<quint16>(stream.constData() + at);
-        const quint16 length = qFromLittleEndian<quint16>(stream.constData() + at + 2);
-        if (at + 4 + length > stream.size())
-            break;
-        if (type == 0x00FC || (type == 0x003C && !records.empty()))
-            records.emplace_back(at + 4, length);
-        else if (!records.empty())
-            break;
-        at += 4 + length;
-    }
-    if (records.empty())
-        return StringTable::Readable;
+    return qFromLittleEndian<quint16>(p);
+}
+quint32 U32(const char* p)
+{
+    return qFromLittleEndian<quint32>(p);
+}
+double F64(const char* p)
+{
+    const quint64 bits = qFromLittleEndian<quint64>(p);
+    double v;
+    std::memcpy(&v, &bits, sizeof v);
+    return v;
+}
 
-    size_t record = 0;
-    qsizetype pos = 8; // after the two counts
-    const char* data = stream.constData();
-    auto left = [&]() { return records[record].second - pos; };
-    auto nextRecord = [&]() {
-        ++record;
-        pos = 0;
-        return record < records.size();
-    };
-    // Reads a little-endian field that never straddles records.
-    auto field = [&](int bytes, quint32* value) {
-        if (left() == 0 && !nextRecord())
-            return false;
-        if (left() < bytes)
-            return false;
-        const char* p = data + records[record].first + pos;
-        *value = bytes == 1 ? quint8(*p) : bytes == 2 ? qFromLittleEndian<quint16>(p) : qFromLittleEndian<quint32>(p);
-        pos += bytes;
-        return true;
-    };
-    // Skips bytes that may run over into later records.
-    auto skip = [&](qint64 bytes) {
-        while (bytes > 0) {
-            if (left() == 0 && !nextRecord())
+// A number packed into 32 bits: an integer or the high half of a double, either
+// possibly divided by 100.
+double RkValue(quint32 rk)
+{
+    double v;
+    if (rk & 2) {
+        v = static_cast<double>(static_cast<qint32>(rk) >> 2);
+    } else {
+        const quint64 bits = quint64(rk & 0xFFFFFFFC) << 32;
+        std::memcpy(&v, &bits, sizeof v);
+    }
+    return (rk & 1) ? v / 100 : v;
+}
+
+struct Record {
+    quint16 type = 0;
+    const char* data = nullptr;
+    int size = 0;
+};
+
+// The records of a workbook stream one after another, each checked to lie within it.
+class Records
+{
+public:
+    enum Step { Ok, End, Broken };
+    Records(const QByteArray& stream, qsizetype at) : stream_(stream), at_(at) { }
+
+    Step Next(Record* r)
+    {
+        if (at_ >= stream_.size())
+            return End;
+        if (at_ < 0 || at_ + 4 > stream_.size())
+            return Broken;
+        const char* p = stream_.constData() + at_;
+        r->type = U16(p);
+        r->size = U16(p + 2);
+        if (at_ + 4 + r->size > stream_.size())
+            return Broken;
+        r->data = p + 4;
+        at_ += 4 + r->size;
+        return Ok;
+    }
+    // Whether the next record continues the one just read.
+    bool NextIsContinue() const
+    {
+        return at_ + 4 <= stream_.size() && U16(stream_.constData() + at_) == Continue;
+    }
+
+private:
+    const QByteArray& stream_;
+    qsizetype at_;
+};
+
+// A record's body followed by the bodies of the continuation records after it, read
+// as one run of bytes. Characters of a text that runs over into the next record
+// are preceded there by a byte that repeats whether they take one or two bytes.
+class Pieces
+{
+public:
+    void Add(const char* data, qsizetype size) { parts_.push_back({ data, size }); }
+    // Gathers the continuation records that follow the record just read.
+    bool AddContinues(Records& records)
+    {
+        Record r;
+        while (records.NextIsContinue()) {
+            if (records.Next(&r) != Records::Ok)
                 return false;
-            const qint64 take = std::min<qint64>(bytes, left());
-            pos += take;
-            bytes -= take;
+            Add(r.data, r.size);
         }
         return true;
-    };
+    }
+    bool Skip(qint64 n) { return Bytes(nullptr, n); }
+    bool U8(quint8* v) { return Bytes(reinterpret_cast<char*>(v), 1); }
+    bool U16(quint16* v)
+    {
+        char b[2];
+        if (!Bytes(b, 2))
+            return false;
+        *v = qFromLittleEndian<quint16>(b);
+        return true;
+    }
+    bool U32(quint32* v)
+    {
+        char b[4];
+        if (!Bytes(b, 4))
+            return false;
+        *v = qFromLittleEndian<quint32>(b);
+        return true;
+    }
 
-    if (records[0].second < 8)
-        return StringTable::Broken;
-    const quint32 unique = qFromLittleEndian<quint32>(data + records[0].first + 4);
-    for (quint32 i = 0; i < unique; ++i) {
-        quint32 count = 0, flags = 0, runs = 0, extra = 0;
-        if (!field(2, &count) || !field(1, &flags))
-            return StringTable::Broken;
-        const size_t first = record;
-        if ((flags & 0x08) && !field(2, &runs))
-            return StringTable::Broken;
-        if ((flags & 0x04) && !field(4, &extra))
-            return StringTable::Broken;
-        qint64 remaining = count;
-        int width = (flags & 0x01) ? 2 : 1;
-        while (remaining > 0) {
-            if (left() == 0) {
-                // A string continued in the next record repeats its character width there.
-                quint32 again = 0;
-                if (!nextRecord() || !field(1, &again))
-                    return StringTable::Broken;
-                width = (again & 0x01) ? 2 : 1;
+    // count characters of one or two bytes each; one-byte characters are Latin-1.
+    bool Chars(qsizetype count, bool wide, QString* out)
+    {
+        out->clear();
+        if (count > 0)
+            out->reserve(count);
+        while (count > 0) {
+            if (part_ >= parts_.size())
+                return false;
+            if (pos_ == Left(part_)) {
+                if (++part_ >= parts_.size() || parts_[part_].second < 1)
+                    return false;
+                wide = (parts_[part_].first[0] & 0x01) != 0;
+                pos_ = 1;
+            }
+            const int width = wide ? 2 : 1;
+            const qsizetype take = std::min(count, (Left(part_) - pos_) / width);
+            if (take == 0)
+                return false;
+            const char* p = parts_[part_].first + pos_;
+            if (wide)
+                out->append(QStringView(reinterpret_cast<const char16_t*>(p), take));
+            else
+                out->append(QLatin1StringView(p, take));
+            pos_ += take * width;
+            count -= take;
+        }
+        return true;
+    }
+
+private:
+    qsizetype Left(size_t part) const { return parts_[part].second; }
+    bool Bytes(char* out, qint64 n)
+    {
+        while (n > 0) {
+            if (part_ >= parts_.size())
+                return false;
+            if (pos_ == Left(part_)) {
+                ++part_;
+                pos_ = 0;
                 continue;
             }
-            const qint64 take = std::min<qint64>(remaining, left() / width);
-            if (take == 0)
-                return StringTable::Broken;
-            pos += take * width;
-            remaining -= take;
+            const qint64 take = std::min<qint64>(n, Left(part_) - pos_);
+            if (out) {
+                std::memcpy(out, parts_[part_].first + pos_, static_cast<size_t>(take));
+                out += take;
+            }
+            pos_ += take;
+            n -= take;
         }
-        if (!skip(qint64(runs) * 4 + extra))
-            return StringTable::Broken;
-        if (record > first + 1)
-            return StringTable::TooLong;
+        return true;
     }
-    return StringTable::Readable;
-}
 
-}
+    std::vector<std::pair<const char*, qsizetype>> parts_;
+    size_t part_ = 0;
+    qsizetype pos_ = 0;
+};
 
-XlsWorkbook::~XlsWorkbook()
+// A text of the newer version: its length (in one or two bytes), a flags byte, and
+// for a rich text of the string table its formatting runs and phonetic block, which
+// are skipped.
+bool ReadText(Pieces& in, int lengthBytes, bool rich, QString* out)
 {
-    if (handle_)
-        freexl_close(handle_);
+    quint16 count = 0;
+    quint8 flags = 0, shortCount = 0;
+    if (lengthBytes == 1 ? !in.U8(&shortCount) : !in.U16(&count))
+        return false;
+    if (lengthBytes == 1)
+        count = shortCount;
+    if (!in.U8(&flags))
+        return false;
+    quint16 runs = 0;
+    quint32 extra = 0;
+    if (rich && (flags & 0x08) && !in.U16(&runs))
+        return false;
+    if (rich && (flags & 0x04) && !in.U32(&extra))
+        return false;
+    return in.Chars(count, flags & 0x01, out) && in.Skip(qint64(runs) * 4 + extra);
+}
+
+
+const char* CodePageName(int codePage)
+{
+    switch (codePage) {
+    case 367:
+        return "US-ASCII";
+    case 932:
+        return "Shift_JIS";
+    case 936:
+        return "GBK";
+    case 949:
+        return "windows-949";
+    case 950:
+        return "Big5";
+    case 10000:
+    case 32768:
+        return "macintosh";
+    default:
+        return nullptr;
+    }
+}
+
+}
+
+QString XlsWorkbook::OldFormat()
+{
+    return QStringLiteral("不支持Excel 4.0及更早的文件格式");
+}
+
+bool XlsWorkbook::IsOldFormat(const QByteArray& head)
+{
+    if (head.size() < 4)
+        return false;
+    const quint16 type = U16(head.constData());
+    const quint16 length = U16(head.constData() + 2);
+    return (type == 0x0009 || type == 0x0209 || type == 0x0409) && length >= 4 && length <= 16;
+}
+
+QString XlsWorkbook::Decode(const char* bytes, qsizetype size) const
+{
+    if (!decoder_) {
+        QByteArray name;
+        if (const char* known = CodePageName(codePage_))
+            name = known;
+        else if ((codePage_ >= 1250 && codePage_ <= 1258) || codePage_ == 874)
+            name = "windows-" + QByteArray::number(codePage_);
+        else if (codePage_ == 32769)
+            name = "windows-1252";
+        else
+            name = "IBM" + QByteArray::number(codePage_);
+        decoder_.emplace(name.constData());
+        if (!decoder_->isValid())
+            decoder_.emplace("windows-1252");
+    }
+    if (!decoder_->isValid())
+        return QString::fromLatin1(bytes, size);
+    decoder_->resetState();
+    return decoder_->decode(QByteArrayView(bytes, size));
+}
+
+bool XlsWorkbook::RecordText(
+    const char* data, int size, int offset, int lengthBytes8, int lengthBytes5, QString* out) const
+{
+    if (offset + (biff8_ ? lengthBytes8 : lengthBytes5) > size)
+        return false;
+    if (biff8_) {
+        Pieces in;
+        in.Add(data + offset, size - offset);
+        return ReadText(in, lengthBytes8, false, out);
+    }
+    const int length = lengthBytes5 == 1 ? quint8(data[offset]) : U16(data + offset);
+    if (offset + lengthBytes5 + length > size)
+        return false;
+    *out = Decode(data + offset + lengthBytes5, length);
+    return true;
 }
 
 bool XlsWorkbook::Open(const QString& path, QString* reason)
 {
-    CompoundFileReader container;
-    if (container.Open(path)) {
-        if (container.StreamNames().contains(QStringLiteral("EncryptedPackage"), Qt::CaseInsensitive)) {
-            *reason = QStringLiteral("文件已加密");
-            return false;
-        }
-        QByteArray stream;
-        if (container.Stream(QStringLiteral("Workbook"), &stream)) {
-            switch (CheckStringTable(stream)) {
-            case StringTable::TooLong:
-                *reason = QStringLiteral("单元格文字过长");
-                return false;
-            case StringTable::Broken:
-                *reason = QStringLiteral("文件已损坏");
-                return false;
-            case StringTable::Readable:
-                break;
-            }
-        }
-    }
-    const int rc = freexl_open(QFile::encodeName(path).constData(), &handle_);
-    if (rc != FREEXL_OK) {
-        if (rc == FREEXL_BIFF_WORKBOOK_NOT_FOUND)
-            *reason = QStringLiteral("不是Excel文件");
-        else
-            *reason = QStringLiteral("文件已损坏");
+    if (!container_.Open(path)) {
+        *reason = Damaged;
         return false;
     }
-    unsigned int info = 0;
-    if (freexl_get_info(handle_, FREEXL_BIFF_PASSWORD, &info) == FREEXL_OK && info == FREEXL_BIFF_OBFUSCATED) {
+    const QStringList streams = container_.StreamNames();
+    if (streams.contains(QStringLiteral("EncryptedPackage"), Qt::CaseInsensitive)) {
         *reason = QStringLiteral("文件已加密");
         return false;
     }
-    unsigned int count = 0;
-    if (freexl_get_info(handle_, FREEXL_BIFF_SHEET_COUNT, &count) != FREEXL_OK) {
-        *reason = QStringLiteral("文件已损坏");
+    // "Workbook" for the newer version, "Book" for the older; some programs write them in capitals.
+    QString name;
+    for (const QString& candidate : { QStringLiteral("Workbook"), QStringLiteral("Book") }) {
+        if (name.isEmpty() && streams.contains(candidate, Qt::CaseInsensitive))
+            name = candidate;
+    }
+    if (name.isEmpty()) {
+        *reason = QStringLiteral("不是Excel文件");
         return false;
     }
-    for (unsigned int i = 0; i < count && i < 65535; ++i) {
-        const char* name = nullptr;
-        if (freexl_get_worksheet_name(handle_, static_cast<unsigned short>(i), &name) != FREEXL_OK) {
-            *reason = QStringLiteral("文件已损坏");
+    if (!container_.Stream(name, &stream_)) {
+        *reason = Damaged;
+        return false;
+    }
+    return ReadGlobals(reason);
+}
+
+bool XlsWorkbook::ReadGlobals(QString* reason)
+{
+    *reason = Damaged;
+    Records records(stream_, 0);
+    Record r;
+    if (records.Next(&r) != Records::Ok)
+        return false;
+    if (r.type != Bof) {
+        if (IsOldFormat(stream_.left(4)))
+            *reason = OldFormat();
+        return false;
+    }
+    if (r.size < 4)
+        return false;
+    switch (U16(r.data)) {
+    case 0x0600:
+        biff8_ = true;
+        break;
+    case 0x0500:
+        biff8_ = false;
+        break;
+    case 0x0200:
+    case 0x0300:
+    case 0x0400:
+        *reason = OldFormat();
+        return false;
+    default:
+        // Some programs leave the version out; the length of the record still tells.
+        biff8_ = r.size >= 16;
+        break;
+    }
+
+    std::vector<quint16> xfFormats;
+    QHash<int, CellText::DateKind> formats;
+    bool epoch1904 = false;
+    for (;;) {
+        switch (records.Next(&r)) {
+        case Records::Ok:
+            break;
+        case Records::End:
+        case Records::Broken:
             return false;
         }
-        names_ << QString::fromUtf8(name ? name : "");
+        if (r.type == Eof)
+            break;
+        switch (r.type) {
+        case FilePass:
+            *reason = QStringLiteral("文件已加密");
+            return false;
+        case CodePage:
+            if (r.size >= 2) {
+                codePage_ = U16(r.data);
+                decoder_.reset();
+            }
+            break;
+        case DateMode:
+            if (r.size >= 2)
+                epoch1904 = U16(r.data) == 1;
+            break;
+        case Format: {
+            QString code;
+            if (r.size < 2 || !RecordText(r.data, r.size, 2, 2, 1, &code))
+                return false;
+            formats.insert(U16(r.data), CellText::KindOfFormat(code));
+            break;
+        }
+        case Xf:
+            if (r.size < 4)
+                return false;
+            xfFormats.push_back(U16(r.data + 2));
+            break;
+        case BoundSheet: {
+            if (r.size < 7)
+                return false;
+            QString name;
+            if (!RecordText(r.data, r.size, 6, 1, 1, &name))
+                return false;
+            // Type 0 is a worksheet (or a dialog); charts, macro sheets and modules are no tables.
+            if (quint8(r.data[5]) == 0) {
+                names_ << name;
+                offsets_.push_back(U32(r.data));
+            }
+            break;
+        }
+        case Sst: {
+            Pieces in;
+            in.Add(r.data, r.size);
+            if (!in.AddContinues(records))
+                return false;
+            quint32 total = 0, unique = 0;
+            if (!in.U32(&total) || !in.U32(&unique))
+                return false;
+            // The count is only trusted as far as the records hold strings (three bytes at least).
+            strings_.reserve(static_cast<qsizetype>(std::min<quint64>(unique, r.size / 3 + 1)));
+            for (quint32 i = 0; i < unique; ++i) {
+                QString text;
+                if (!ReadText(in, 2, true, &text))
+                    return false;
+                strings_ << text;
+            }
+            break;
+        }
+        default:
+            break;
+        }
     }
+
+    for (quint16 format : xfFormats) {
+        const auto custom = formats.constFind(format);
+        cellFormats_.push_back(custom != formats.cend() ? *custom : CellText::KindOfBuiltInFormat(format));
+    }
+    numbers_.SetEpoch1904(epoch1904);
+    reason->clear();
     return true;
 }
 
@@ -168,48 +444,141 @@ bool XlsWorkbook::ReadSheet(int index, SheetData* out, QString* reason)
         *reason = QStringLiteral("工作表不存在");
         return false;
     }
-    unsigned int rows = 0;
-    unsigned short columns = 0;
-    if (freexl_select_active_worksheet(handle_, static_cast<unsigned short>(index)) != FREEXL_OK
-        || freexl_worksheet_dimensions(handle_, &rows, &columns) != FREEXL_OK) {
-        *reason = QStringLiteral("文件已损坏");
+    *reason = Damaged;
+    Records records(stream_, static_cast<qsizetype>(offsets_[static_cast<size_t>(index)]));
+    Record r;
+    if (records.Next(&r) != Records::Ok || r.type != Bof)
         return false;
-    }
+
     SheetBuilder builder;
-    for (unsigned int r = 0; r < rows; ++r) {
-        for (unsigned short c = 0; c < columns; ++c) {
-            FreeXL_CellValue cell;
-            if (freexl_get_cell_value(handle_, r, c, &cell) != FREEXL_OK) {
-                *reason = QStringLiteral("文件已损坏");
-                return false;
-            }
-            if (!out)
+    // A formula with a text result names its cell here; the text follows in a STRING record.
+    int textRow = -1, textColumn = -1;
+    auto kindOf = [&](quint16 xf) {
+        return xf < cellFormats_.size() ? cellFormats_[xf] : CellText::DateKind::None;
+    };
+    // Embedded charts are whole substreams of their own inside the worksheet's.
+    int depth = 1;
+    for (;;) {
+        const Records::Step step = records.Next(&r);
+        if (step == Records::Broken)
+            return false;
+        if (step == Records::End)
+            break;
+        if (r.type == Bof) {
+            ++depth;
+            continue;
+        }
+        if (r.type == Eof) {
+            if (--depth == 0)
+                break;
+            continue;
+        }
+        if (depth != 1)
+            continue;
+
+        if (r.type == String) {
+            if (textRow < 0)
                 continue;
+            // In the newer version a long result goes on in continuation records.
             QString text;
-            switch (cell.type) {
-            case FREEXL_CELL_INT:
-                text = QString::number(cell.value.int_value);
+            Pieces in;
+            in.Add(r.data, r.size);
+            if (biff8_ ? !in.AddContinues(records) || !ReadText(in, 2, false, &text)
+                       : !RecordText(r.data, r.size, 0, 2, 2, &text))
+                return false;
+            if (!builder.Set(textRow, textColumn, text))
+                return false;
+            textRow = -1;
+            continue;
+        }
+
+        int need = 0;
+        switch (r.type) {
+        case Number:
+        case Formula:
+            need = 14;
+            break;
+        case Rk:
+        case LabelSst:
+            need = 10;
+            break;
+        case BoolErr:
+            need = 8;
+            break;
+        case Label:
+        case RString:
+        case MulRk:
+            need = 6;
+            break;
+        default:
+            continue; // no value of a cell
+        }
+        if (r.size < need)
+            return false;
+        textRow = -1;
+        const int row = U16(r.data);
+        const int column = U16(r.data + 2);
+        const quint16 xf = U16(r.data + 4);
+        QString text;
+        switch (r.type) {
+        case Number:
+            text = numbers_.Text(F64(r.data + 6), kindOf(xf));
+            break;
+        case Rk:
+            text = numbers_.Text(RkValue(U32(r.data + 6)), kindOf(xf));
+            break;
+        case MulRk: {
+            // Pairs of format and number for the columns from the first on, then the last column.
+            const int count = (r.size - 6) / 6;
+            for (int i = 0; i < count; ++i) {
+                const char* p = r.data + 4 + i * 6;
+                if (!builder.Set(row, column + i, numbers_.Text(RkValue(U32(p + 2)), kindOf(U16(p)))))
+                    return false;
+            }
+            continue;
+        }
+        case LabelSst: {
+            const quint32 i = U32(r.data + 6);
+            if (i >= quint32(strings_.size()))
+                return false;
+            text = strings_.at(i);
+            break;
+        }
+        case Label:
+        case RString:
+            if (!RecordText(r.data, r.size, 6, 2, 2, &text))
+                return false;
+            break;
+        case BoolErr:
+            text = r.data[7] ? CellText::Error(quint8(r.data[6])) : CellText::Boolean(r.data[6] != 0);
+            break;
+        case Formula:
+            // The cached result: a number, or a kind in the first byte and 0xFFFF in the last two.
+            if (U16(r.data + 12) != 0xFFFF) {
+                text = numbers_.Text(F64(r.data + 6), kindOf(xf));
                 break;
-            case FREEXL_CELL_DOUBLE:
-                text = CellText::Number(cell.value.double_value);
+            }
+            switch (quint8(r.data[6])) {
+            case 0:
+                textRow = row;
+                textColumn = column;
                 break;
-            case FREEXL_CELL_TEXT:
-            case FREEXL_CELL_SST_TEXT:
-            case FREEXL_CELL_DATE:
-            case FREEXL_CELL_DATETIME:
-            case FREEXL_CELL_TIME:
-                // Dates come as "YYYY-MM-DD", "YYYY-MM-DD HH:MM:SS" and "HH:MM:SS",
-                // the program's own forms.
-                text = QString::fromUtf8(cell.value.text_value ? cell.value.text_value : "");
+            case 1:
+                text = CellText::Boolean(r.data[8] != 0);
+                break;
+            case 2:
+                text = CellText::Error(quint8(r.data[8]));
                 break;
             default:
-                continue;
+                break; // an empty text
             }
-            if (!builder.Set(static_cast<int>(r), c, text)) {
-                *reason = QStringLiteral("文件已损坏");
-                return false;
-            }
+            break;
+        default:
+            break;
         }
+        if (!builder.Set(row, column, text))
+            return false;
     }
-    return !out || builder.Build(names_.at(index), out, reason);
+    reason->clear();
+    return out ? builder.Build(names_.at(index), out, reason) : true;
 }

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QIODevice>
 #include <QXmlStreamReader>
 #include <zip.h>
 
@@ -13,9 +14,55 @@ namespace
 const QString Damaged = QStringLiteral("文件已损坏");
 const QString Encrypted = QStringLiteral("文件已加密");
 const QString NotWorkbook = QStringLiteral("不是Excel文件");
+const QString TooLarge = QStringLiteral("文件过大");
 
-// No part of a real workbook comes near this; a larger one is a zip bomb.
-constexpr qint64 MaxPartSize = 1024LL * 1024 * 1024;
+// The most a part may inflate to. A full sheet of a real workbook stays well below;
+// a larger part is a zip bomb and is refused before it fills the memory.
+constexpr qint64 MaxPartSize = 256LL * 1024 * 1024;
+
+// A part read as it inflates, never beyond MaxPartSize bytes.
+class PartDevice : public QIODevice
+{
+public:
+    explicit PartDevice(zip_file_t* file) : file_(file) { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
+    ~PartDevice() override { zip_fclose(file_); }
+    bool isSequential() const override { return true; }
+    bool TooLarge() const { return tooLarge_; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        if (tooLarge_)
+            return -1;
+        const zip_int64_t n = zip_fread(file_, data, static_cast<zip_uint64_t>(maxSize));
+        if (n < 0)
+            return -1;
+        read_ += n;
+        if (read_ > MaxPartSize) {
+            tooLarge_ = true;
+            return -1;
+        }
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    zip_file_t* file_;
+    qint64 read_ = 0;
+    bool tooLarge_ = false;
+};
+
+// The next token of a part. A document type declaration is refused: the package
+// format allows none, and the entities it declares could expand without end.
+QXmlStreamReader::TokenType Next(QXmlStreamReader& xml)
+{
+    const QXmlStreamReader::TokenType token = xml.readNext();
+    if (token == QXmlStreamReader::DTD) {
+        xml.raiseError(QStringLiteral("DTD"));
+        return QXmlStreamReader::Invalid;
+    }
+    return token;
+}
 
 // Control characters are stored as "_x000D_"; "_x005F_" escapes a literal underscore.
 QString DecodeEscapes(const QString& text)
@@ -46,7 +93,7 @@ QString ReadStringItem(QXmlStreamReader& xml)
     QString text;
     const QString end = xml.name().toString();
     int phonetic = 0;
-    while (xml.readNext() != QXmlStreamReader::Invalid) {
+    while (Next(xml) != QXmlStreamReader::Invalid) {
         if (xml.isStartElement()) {
             if (xml.name() == u"rPh")
                 ++phonetic;
@@ -90,21 +137,18 @@ struct Relationship {
 };
 
 // Relationship id -> relationship, from a .rels part.
-QHash<QString, Relationship> ParseRelationships(const QByteArray& data, const QString& folder)
+void ParseRelationships(QXmlStreamReader& xml, const QString& folder, QHash<QString, Relationship>* out)
 {
-    QHash<QString, Relationship> out;
-    QXmlStreamReader xml(data);
     while (!xml.atEnd()) {
-        xml.readNext();
+        Next(xml);
         if (xml.isStartElement() && xml.name() == u"Relationship") {
             const auto a = xml.attributes();
             if (a.value(QLatin1String("TargetMode")) != u"External")
-                out.insert(a.value(QLatin1String("Id")).toString(),
+                out->insert(a.value(QLatin1String("Id")).toString(),
                     { a.value(QLatin1String("Type")).toString(),
                         Resolve(folder, a.value(QLatin1String("Target")).toString()) });
         }
     }
-    return out;
 }
 
 // A cell reference ("AB12") as row and column counted from 0; -1 for a part that is malformed.
@@ -131,39 +175,54 @@ XlsxWorkbook::~XlsxWorkbook()
         zip_discard(zip_);
 }
 
-XlsxWorkbook::ReadResult XlsxWorkbook::ReadPart(const QString& name, QByteArray* data, QString* reason) const
+namespace
 {
-    data->clear();
-    const zip_int64_t index = zip_name_locate(zip_, name.toUtf8().constData(), ZIP_FL_NOCASE);
-    if (index < 0)
+
+// An entry name as the package's parts are looked up: "/" for "\" (some programs
+// write their zip entries that way), without regard to case.
+QString EntryKey(const QString& name)
+{
+    QString key = name.toLower();
+    key.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return key;
+}
+
+}
+
+bool XlsxWorkbook::Required(ReadResult result, const QString& whenMissing, QString* reason)
+{
+    if (result == ReadResult::Missing)
+        *reason = whenMissing;
+    return result == ReadResult::Ok;
+}
+
+XlsxWorkbook::ReadResult XlsxWorkbook::ReadPart(
+    const QString& name, const std::function<void(QXmlStreamReader&)>& parse, QString* reason) const
+{
+    const auto found = entries_.constFind(EntryKey(name));
+    if (found == entries_.cend())
         return ReadResult::Missing;
+    // A size stated beyond the limit is refused before anything inflates; a part that
+    // states less than it holds stops at the limit as it is read.
     zip_stat_t st;
     zip_stat_init(&st);
-    if (zip_stat_index(zip_, static_cast<zip_uint64_t>(index), 0, &st) == 0 && (st.valid & ZIP_STAT_SIZE)
+    if (zip_stat_index(zip_, *found, 0, &st) == 0 && (st.valid & ZIP_STAT_SIZE)
         && st.size > static_cast<zip_uint64_t>(MaxPartSize)) {
-        *reason = Damaged;
+        *reason = TooLarge;
         return ReadResult::Failed;
     }
-    zip_file_t* file = zip_fopen_index(zip_, static_cast<zip_uint64_t>(index), 0);
+    zip_file_t* file = zip_fopen_index(zip_, *found, 0);
     if (!file) {
         const int code = zip_error_code_zip(zip_get_error(zip_));
         *reason = (code == ZIP_ER_NOPASSWD || code == ZIP_ER_WRONGPASSWD || code == ZIP_ER_ENCRNOTSUPP) ? Encrypted
                                                                                                         : Damaged;
         return ReadResult::Failed;
     }
-    if (st.valid & ZIP_STAT_SIZE)
-        data->reserve(static_cast<qsizetype>(st.size));
-    char buffer[65536];
-    zip_int64_t n = 0;
-    while ((n = zip_fread(file, buffer, sizeof buffer)) > 0) {
-        data->append(buffer, static_cast<qsizetype>(n));
-        if (data->size() > MaxPartSize)
-            break;
-    }
-    zip_fclose(file);
-    if (n < 0 || data->size() > MaxPartSize) {
-        data->clear();
-        *reason = Damaged;
+    PartDevice device(file);
+    QXmlStreamReader xml(&device);
+    parse(xml);
+    if (device.TooLarge() || xml.hasError()) {
+        *reason = device.TooLarge() ? TooLarge : Damaged;
         return ReadResult::Failed;
     }
     return ReadResult::Ok;
@@ -177,62 +236,73 @@ bool XlsxWorkbook::Open(const QString& path, QString* reason)
         *reason = Damaged;
         return false;
     }
-
-    // The package's root relationships name the workbook part.
-    QByteArray data;
-    QString workbookPart = QStringLiteral("xl/workbook.xml");
-    if (ReadPart(QStringLiteral("_rels/.rels"), &data, reason) == ReadResult::Ok) {
-        for (const Relationship& r : ParseRelationships(data, QString())) {
-            if (r.type.endsWith(QLatin1String("/officeDocument")))
-                workbookPart = r.target;
+    const zip_int64_t count = zip_get_num_entries(zip_, 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        if (const char* name = zip_get_name(zip_, static_cast<zip_uint64_t>(i), 0)) {
+            const QString key = EntryKey(QString::fromUtf8(name));
+            if (!entries_.contains(key))
+                entries_.insert(key, static_cast<quint64>(i));
         }
     }
-    switch (ReadPart(workbookPart, &data, reason)) {
-    case ReadResult::Missing:
-        *reason = NotWorkbook;
-        return false;
-    case ReadResult::Failed:
-        return false;
-    case ReadResult::Ok:
-        break;
-    }
-    const QByteArray workbook = data;
 
+    // The package's root relationships name the workbook part.
+    QString workbookPart = QStringLiteral("xl/workbook.xml");
+    QHash<QString, Relationship> rels;
+    const auto parseRels = [&](const QString& folder) {
+        return [&rels, folder](QXmlStreamReader& xml) { ParseRelationships(xml, folder, &rels); };
+    };
+    if (ReadPart(QStringLiteral("_rels/.rels"), parseRels(QString()), reason) == ReadResult::Failed)
+        return false;
+    for (const Relationship& r : std::as_const(rels)) {
+        if (r.type.endsWith(QLatin1String("/officeDocument")))
+            workbookPart = r.target;
+    }
+
+    // The workbook names its sheets by relationship id; its own relationships say
+    // which part each one is. Without them no sheet can be found: the file is damaged.
     const QString folder = Folder(workbookPart);
     const QString relsPart
         = folder + QStringLiteral("_rels/") + workbookPart.mid(folder.size()) + QStringLiteral(".rels");
-    QHash<QString, Relationship> rels;
-    if (ReadPart(relsPart, &data, reason) == ReadResult::Ok)
-        rels = ParseRelationships(data, folder);
+    rels.clear();
+    const ReadResult relsRead = ReadPart(relsPart, parseRels(folder), reason);
 
-    QXmlStreamReader xml(workbook);
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement())
-            continue;
-        const auto a = xml.attributes();
-        if (xml.name() == u"workbookPr") {
-            const auto v = a.value(QLatin1String("date1904"));
-            epoch1904_ = v == u"1" || v == u"true";
-        } else if (xml.name() == u"sheet") {
-            // The relationship id is the attribute "id" of the relationships namespace.
-            QString id;
-            for (const QXmlStreamAttribute& attr : a) {
-                if (attr.name() == u"id" && !attr.namespaceUri().isEmpty())
-                    id = attr.value().toString();
-            }
-            const auto rel = rels.constFind(id);
-            if (rel == rels.cend() || !rel->type.endsWith(QLatin1String("/worksheet")))
+    struct Listed {
+        QString name;
+        QString id;
+    };
+    std::vector<Listed> listed;
+    bool epoch1904 = false;
+    const auto parseWorkbook = [&](QXmlStreamReader& xml) {
+        while (!xml.atEnd()) {
+            Next(xml);
+            if (!xml.isStartElement())
                 continue;
-            sheets_.push_back({ a.value(QLatin1String("name")).toString(), rel->target });
+            const auto a = xml.attributes();
+            if (xml.name() == u"workbookPr") {
+                const auto v = a.value(QLatin1String("date1904"));
+                epoch1904 = v == u"1" || v == u"true";
+            } else if (xml.name() == u"sheet") {
+                // The relationship id is the attribute "id" of the relationships namespace.
+                QString id;
+                for (const QXmlStreamAttribute& attr : a) {
+                    if (attr.name() == u"id" && !attr.namespaceUri().isEmpty())
+                        id = attr.value().toString();
+                }
+                listed.push_back({ a.value(QLatin1String("name")).toString(), id });
+            }
         }
-    }
-    if (xml.hasError()) {
-        *reason = Damaged;
+    };
+    if (!Required(ReadPart(workbookPart, parseWorkbook, reason), NotWorkbook, reason)
+        || !Required(relsRead, Damaged, reason))
         return false;
+    numbers_.SetEpoch1904(epoch1904);
+    for (const Listed& sheet : listed) {
+        const auto rel = rels.constFind(sheet.id);
+        if (rel != rels.cend() && rel->type.endsWith(QLatin1String("/worksheet")))
+            sheets_.push_back({ sheet.name, rel->target });
     }
 
-    for (const Relationship& r : rels) {
+    for (const Relationship& r : std::as_const(rels)) {
         if (r.type.endsWith(QLatin1String("/sharedStrings")) && !ReadSharedStrings(r.target, reason))
             return false;
         if (r.type.endsWith(QLatin1String("/styles")) && !ReadStyles(r.target, reason))
@@ -243,56 +313,47 @@ bool XlsxWorkbook::Open(const QString& path, QString* reason)
 
 bool XlsxWorkbook::ReadSharedStrings(const QString& part, QString* reason)
 {
-    QByteArray data;
-    const ReadResult result = ReadPart(part, &data, reason);
-    if (result == ReadResult::Failed)
-        return false;
-    QXmlStreamReader xml(data);
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isStartElement() && xml.name() == u"si")
-            sharedStrings_ << ReadStringItem(xml);
-    }
-    if (xml.hasError()) {
-        *reason = Damaged;
-        return false;
-    }
-    return true;
+    return ReadPart(
+               part,
+               [&](QXmlStreamReader& xml) {
+                   while (!xml.atEnd()) {
+                       Next(xml);
+                       if (xml.isStartElement() && xml.name() == u"si")
+                           sharedStrings_ << ReadStringItem(xml);
+                   }
+               },
+               reason)
+        != ReadResult::Failed;
 }
 
 bool XlsxWorkbook::ReadStyles(const QString& part, QString* reason)
 {
-    QByteArray data;
-    const ReadResult result = ReadPart(part, &data, reason);
-    if (result == ReadResult::Failed)
-        return false;
     QHash<int, CellText::DateKind> custom;
-    QXmlStreamReader xml(data);
-    bool inCellXfs = false;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isStartElement()) {
-            const auto a = xml.attributes();
-            if (xml.name() == u"numFmt") {
-                custom.insert(a.value(QLatin1String("numFmtId")).toInt(),
-                    CellText::KindOfFormat(a.value(QLatin1String("formatCode")).toString()));
-            } else if (xml.name() == u"cellXfs") {
-                inCellXfs = true;
-            } else if (inCellXfs && xml.name() == u"xf") {
-                const int id = a.value(QLatin1String("numFmtId")).toInt();
-                const CellText::DateKind kind
-                    = custom.contains(id) ? custom.value(id) : CellText::KindOfBuiltInFormat(id);
-                dateKinds_.push_back(static_cast<int>(kind));
-            }
-        } else if (xml.isEndElement() && xml.name() == u"cellXfs") {
-            inCellXfs = false;
-        }
-    }
-    if (xml.hasError()) {
-        *reason = Damaged;
-        return false;
-    }
-    return true;
+    return ReadPart(
+               part,
+               [&](QXmlStreamReader& xml) {
+                   bool inCellXfs = false;
+                   while (!xml.atEnd()) {
+                       Next(xml);
+                       if (xml.isStartElement()) {
+                           const auto a = xml.attributes();
+                           if (xml.name() == u"numFmt") {
+                               custom.insert(a.value(QLatin1String("numFmtId")).toInt(),
+                                   CellText::KindOfFormat(a.value(QLatin1String("formatCode")).toString()));
+                           } else if (xml.name() == u"cellXfs") {
+                               inCellXfs = true;
+                           } else if (inCellXfs && xml.name() == u"xf") {
+                               const int id = a.value(QLatin1String("numFmtId")).toInt();
+                               dateKinds_.push_back(
+                                   custom.contains(id) ? custom.value(id) : CellText::KindOfBuiltInFormat(id));
+                           }
+                       } else if (xml.isEndElement() && xml.name() == u"cellXfs") {
+                           inCellXfs = false;
+                       }
+                   }
+               },
+               reason)
+        != ReadResult::Failed;
 }
 
 QStringList XlsxWorkbook::SheetNames() const
@@ -309,93 +370,87 @@ bool XlsxWorkbook::ReadSheet(int index, SheetData* out, QString* reason)
         *reason = QStringLiteral("工作表不存在");
         return false;
     }
-    QByteArray data;
-    switch (ReadPart(sheets_[static_cast<size_t>(index)].part, &data, reason)) {
-    case ReadResult::Missing:
-        *reason = Damaged;
-        return false;
-    case ReadResult::Failed:
-        return false;
-    case ReadResult::Ok:
-        break;
-    }
-
     SheetBuilder builder;
-    QXmlStreamReader xml(data);
-    int row = -1, column = -1;
-    // The cell being read.
-    QString type, value;
-    int style = 0;
-    bool inCell = false;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isStartElement()) {
-            const auto name = xml.name();
-            if (name == u"row") {
-                const auto r = xml.attributes().value(QLatin1String("r"));
-                row = r.isEmpty() ? row + 1 : r.toInt() - 1;
-                column = -1;
-            } else if (name == u"c") {
-                const auto a = xml.attributes();
-                const auto ref = a.value(QLatin1String("r"));
-                if (ref.isEmpty()) {
-                    ++column;
-                } else {
-                    int r = -1;
-                    ParseReference(ref, &r, &column);
-                    if (r >= 0)
-                        row = r;
+    bool outside = false; // a cell beyond the limits of a sheet
+    const auto parse = [&](QXmlStreamReader& xml) {
+        int row = -1, column = -1;
+        // The cell being read.
+        QString type, value;
+        int style = 0;
+        bool inCell = false;
+        while (!xml.atEnd()) {
+            Next(xml);
+            if (xml.isStartElement()) {
+                const auto name = xml.name();
+                if (name == u"row") {
+                    const auto r = xml.attributes().value(QLatin1String("r"));
+                    row = r.isEmpty() ? row + 1 : r.toInt() - 1;
+                    column = -1;
+                } else if (name == u"c") {
+                    const auto a = xml.attributes();
+                    const auto ref = a.value(QLatin1String("r"));
+                    if (ref.isEmpty()) {
+                        ++column;
+                    } else {
+                        int r = -1;
+                        ParseReference(ref, &r, &column);
+                        if (r >= 0)
+                            row = r;
+                    }
+                    type = a.value(QLatin1String("t")).toString();
+                    style = a.value(QLatin1String("s")).toInt();
+                    value.clear();
+                    inCell = true;
+                } else if (inCell && name == u"v") {
+                    value = xml.readElementText();
+                } else if (inCell && name == u"is") {
+                    value = ReadStringItem(xml);
                 }
-                type = a.value(QLatin1String("t")).toString();
-                style = a.value(QLatin1String("s")).toInt();
-                value.clear();
-                inCell = true;
-            } else if (inCell && name == u"v") {
-                value = xml.readElementText();
-            } else if (inCell && name == u"is") {
-                value = ReadStringItem(xml);
-            }
-        } else if (xml.isEndElement() && xml.name() == u"c") {
-            inCell = false;
-            if (value.isEmpty())
-                continue;
-            QString text;
-            if (type == u"s") {
-                bool ok = false;
-                const int i = value.toInt(&ok);
-                if (ok && i >= 0 && i < sharedStrings_.size())
-                    text = sharedStrings_.at(i);
-            } else if (type == u"inlineStr" || type == u"e") {
-                text = value;
-            } else if (type == u"str") {
-                text = DecodeEscapes(value);
-            } else if (type == u"b") {
-                text = value.trimmed() == u"1" || value.trimmed() == u"true" ? QStringLiteral("True")
-                                                                             : QStringLiteral("False");
-            } else if (type == u"d") {
-                const QDateTime when = QDateTime::fromString(value, Qt::ISODate);
-                text = !when.isValid()           ? value
-                    : when.time() == QTime(0, 0) ? when.toString(QStringLiteral("yyyy-MM-dd"))
-                                                 : when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-            } else {
-                bool ok = false;
-                const double number = value.toDouble(&ok);
-                const auto kind = style >= 0 && style < static_cast<int>(dateKinds_.size())
-                    ? static_cast<CellText::DateKind>(dateKinds_[static_cast<size_t>(style)])
-                    : CellText::DateKind::None;
-                text = !ok                             ? value
-                    : kind == CellText::DateKind::None ? CellText::Number(number)
-                                                       : CellText::Date(number, kind, epoch1904_);
-            }
-            if (!builder.Set(row, column, text)) {
-                *reason = Damaged;
-                return false;
+            } else if (xml.isEndElement() && xml.name() == u"c") {
+                inCell = false;
+                if (value.isEmpty())
+                    continue;
+                if (!builder.Set(row, column, CellValue(type, value, style))) {
+                    outside = true;
+                    return;
+                }
             }
         }
-    }
-    if (xml.hasError()) {
+    };
+    if (!Required(ReadPart(sheets_[static_cast<size_t>(index)].part, parse, reason), Damaged, reason))
+        return false;
+    if (outside) {
         *reason = Damaged;
         return false;
     }
     return builder.Build(sheets_[static_cast<size_t>(index)].name, out, reason);
+}
+
+QString XlsxWorkbook::CellValue(const QString& type, const QString& value, int style)
+{
+    if (type == u"s") {
+        bool ok = false;
+        const int i = value.toInt(&ok);
+        return ok && i >= 0 && i < sharedStrings_.size() ? sharedStrings_.at(i) : QString();
+    }
+    if (type == u"inlineStr" || type == u"e")
+        return value;
+    if (type == u"str")
+        return DecodeEscapes(value);
+    if (type == u"b")
+        return CellText::Boolean(value.trimmed() == u"1" || value.trimmed() == u"true");
+    if (type == u"d") {
+        const QDateTime when = QDateTime::fromString(value, Qt::ISODate);
+        return !when.isValid()           ? value
+            : when.time() == QTime(0, 0) ? when.toString(QStringLiteral("yyyy-MM-dd"))
+                                         : when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    }
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    if (!ok)
+        return value;
+    const auto kind = style >= 0 && style < static_cast<int>(dateKinds_.size())
+        ? dateKinds_[static_cast<size_t>(style)]
+        : CellText::DateKind::None;
+    return numbers_.Text(number, kind);
 }

@@ -110,19 +110,6 @@ TEST_F(DataModuleTest, ErrorsReachTheHandlerInLowerCaseAndOnlyTheDeliveredSetEnd
     ResetProgramEnding();
 }
 
-TEST_F(DataModuleTest, ConnectExcelChoosesTheReaderByTheLowerCaseExtension)
-{
-    ConnectExcel("/x/IMPORT.XLS");
-    EXPECT_TRUE(dm->ExcelConnectionString.contains("excel 8.0"));
-    ConnectExcel("/x/import.xlsx");
-    EXPECT_TRUE(dm->ExcelConnectionString.contains("Excel 12.0"));
-    ConnectExcel("/x/import.csv");
-    EXPECT_TRUE(dm->ExcelConnectionString.contains("HDR=YES"));
-    EXPECT_FALSE(dm->XLSConn.Connected());
-    CloseExcel();
-    CloseAccountSets(); // closed already: nothing happens
-}
-
 using StartUpTest = UiTest;
 
 TEST_F(StartUpTest, AMissingDeliveredDatabaseEndsStartUp)

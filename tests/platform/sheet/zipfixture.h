@@ -2,6 +2,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QtEndian>
 #include <utility>
 #include <vector>
 #include <zip.h>
@@ -28,4 +29,27 @@ inline bool WriteBytes(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// Rewrites the uncompressed size that a package states for one entry, in its local
+// header and in the central directory, leaving the content as it is.
+inline bool StateEntrySize(const QString& path, const QByteArray& entry, quint32 size)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadWrite))
+        return false;
+    QByteArray bytes = f.readAll();
+    int patched = 0;
+    for (qsizetype at = bytes.indexOf(entry); at >= 0; at = bytes.indexOf(entry, at + 1)) {
+        // The name follows 30 bytes of a local header or 46 of a central one.
+        if (at >= 30 && bytes.mid(at - 30, 4) == QByteArray("PK\x03\x04", 4)) {
+            qToLittleEndian(size, bytes.data() + at - 30 + 22);
+            ++patched;
+        } else if (at >= 46 && bytes.mid(at - 46, 4) == QByteArray("PK\x01\x02", 4)) {
+            qToLittleEndian(size, bytes.data() + at - 46 + 24);
+            ++patched;
+        }
+    }
+    f.seek(0);
+    return patched == 2 && f.write(bytes) == bytes.size();
 }
