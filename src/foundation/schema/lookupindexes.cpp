@@ -21,6 +21,10 @@ void CreateLookupIndexes(Connection& c, const TableDef& t)
         { "jxc_tkc", "ix_jxc_tkc_combination", "g_sn,ck_sn,cm_sn,color_sn" },
         { "jxc_kcsp", "ix_jxc_kcsp_goods", "g_sn,ck_sn" },
         { "jxc_rklist", "ix_jxc_rklist_goods", "g_sn,ck_sn" },
+        // The walk's starting average, the goods totals and the partners' mirrored balances.
+        { "jxc_goods", "ix_jxc_goods_g_sn", "g_sn" },
+        { "jxc_khxx", "ix_jxc_khxx_kh_sn", "kh_sn" },
+        { "jxc_ghsxx", "ix_jxc_ghsxx_ghs_sn", "ghs_sn" },
     };
     for (const auto& ix : kIndexes)
         if (qstrcmp(ix.table, t.name) == 0)
