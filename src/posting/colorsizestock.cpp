@@ -76,6 +76,17 @@ const QString kWarehouseTotal = QStringLiteral(
     "update jxc_kcsp set kc_sl=(select coalesce(sum(k.t_sl),0) from jxc_tkc k "
     "where k.g_sn=jxc_kcsp.g_sn and k.ck_sn=jxc_kcsp.ck_sn) ");
 
+// Each counted row's combination takes the quantity of `column`, then the totals follow.
+void SetCountedCombinations(const QString& table, const QString& docNo, const QString& warehouseSn, const QString& column)
+{
+    Query rows(&Db());
+    OpenRows(rows, table, docNo, QStringLiteral("g_sn,cm_sn,color_sn,") + column, QStringLiteral(" and tid>0"));
+    for (int r = 0; r < rows.RecordCount(); ++r)
+        ApplyToCombination(Apply::Set, rows.TextAt(r, 0), rows.TextAt(r, 1), rows.TextAt(r, 2), warehouseSn,
+            ValueNumber(rows.ValueAt(r, 3)));
+    RefreshGoodsStockTotals(table, docNo, warehouseSn);
+}
+
 } // namespace
 
 void AddColorSizeStock(const QString& table, const QString& docNo, const QString& warehouseSn)
@@ -126,24 +137,14 @@ void SetStockTakeSizeColorStock(const QString& table, const QString& docNo, cons
     Run(QStringLiteral("update jxc_tkc set t_sl=0 where ck_sn=:ck and g_sn in (select d.g_sn from ") + table
             + QStringLiteral(" d where d.gl_djh=:djh and d.tid>0)"),
         { { QStringLiteral("djh"), docNo }, { QStringLiteral("ck"), warehouseSn } });
-    Query rows(&Db());
-    OpenRows(rows, table, docNo, QStringLiteral("g_sn,cm_sn,color_sn,t_sl"), QStringLiteral(" and tid>0"));
-    for (int r = 0; r < rows.RecordCount(); ++r)
-        ApplyToCombination(Apply::Set, rows.TextAt(r, 0), rows.TextAt(r, 1), rows.TextAt(r, 2), warehouseSn,
-            ValueNumber(rows.ValueAt(r, 3)));
-    RefreshGoodsStockTotals(table, docNo, warehouseSn);
+    SetCountedCombinations(table, docNo, warehouseSn, QStringLiteral("t_sl"));
     t.Commit();
 }
 
 void RestoreStockTakeSizeColorStock(const QString& table, const QString& docNo, const QString& warehouseSn)
 {
     Transaction t(Db());
-    Query rows(&Db());
-    OpenRows(rows, table, docNo, QStringLiteral("g_sn,cm_sn,color_sn,t_oldsl"), QStringLiteral(" and tid>0"));
-    for (int r = 0; r < rows.RecordCount(); ++r)
-        ApplyToCombination(Apply::Set, rows.TextAt(r, 0), rows.TextAt(r, 1), rows.TextAt(r, 2), warehouseSn,
-            ValueNumber(rows.ValueAt(r, 3)));
-    RefreshGoodsStockTotals(table, docNo, warehouseSn);
+    SetCountedCombinations(table, docNo, warehouseSn, QStringLiteral("t_oldsl"));
     t.Commit();
 }
 

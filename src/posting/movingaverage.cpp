@@ -102,6 +102,20 @@ void OpenRowsFrom(Query& q, const StartRow& s, const QString& columns, bool leav
     q.Open();
 }
 
+struct Walk {
+    StartRow start;
+    Balance opening;
+};
+
+// The start row and the balance before its date; false when the row is gone.
+bool BeginWalk(const QString& rowId, Walk& w)
+{
+    if (!ReadStart(rowId, w.start))
+        return false;
+    w.opening = Opening(w.start);
+    return true;
+}
+
 void WriteRunning(qint64 id, double beforeQty, double beforeValue, double average, double qty, double value)
 {
     Run(QStringLiteral("update jxc_goodslist set gl_sqsl=:sq,gl_sqje=:sj,gl_pjjj=:a,gl_kc=:q,gl_kczje=:v where id=:id"),
@@ -121,15 +135,13 @@ void WriteWarehouseCost(const StartRow& s, double average, double value)
 
 void RecalcMovingAverageCost(const QString& rowId, const QString& flag)
 {
-    StartRow start;
-    if (!ReadStart(rowId, start))
+    Walk w;
+    if (!BeginWalk(rowId, w))
         return;
+    const StartRow& start = w.start;
+    const int qd = QtyDecimals, ad = AmountDecimals, vd = ValueDecimals();
     Transaction t(Db());
-    const int qd = QtyDecimals;
-    const int ad = AmountDecimals;
-    const int vd = ValueDecimals();
-    Balance b = Opening(start);
-    double Q = b.qty, V = b.value, A = b.average;
+    double Q = w.opening.qty, V = w.opening.value, A = w.opening.average;
     Query rows(&Db());
     OpenRowsFrom(rows, start, QStringLiteral("id,gl_flag,gl_sl,gl_je,gl_dj,gl_zcb"), flag == QLatin1String("1"));
     for (int r = 0; r < rows.RecordCount(); ++r) {
@@ -239,19 +251,17 @@ void RepriceSourceLines(const QString& k, bool fixedCost, const QString& docNo, 
 
 void RecalcMovingAverageCostAll(const QString& rowId, const QString& flag)
 {
-    StartRow start;
-    if (!ReadStart(rowId, start))
+    Walk w;
+    if (!BeginWalk(rowId, w))
         return;
+    const StartRow& start = w.start;
+    const int qd = QtyDecimals, ad = AmountDecimals, vd = ValueDecimals();
     Transaction t(Db());
-    const int qd = QtyDecimals;
-    const int ad = AmountDecimals;
-    const int vd = ValueDecimals();
     const bool fixedCost = FirstNumber(QStringLiteral("select g_gdcbj from jxc_goods where g_sn=:g"),
                                { { QStringLiteral("g"), start.goods } })
         != 0;
     const bool intoDocuments = flag == QLatin1String("1");
-    Balance b = Opening(start);
-    double Q = b.qty, V = b.value, A = b.average;
+    double Q = w.opening.qty, V = w.opening.value, A = w.opening.average;
     double A0 = A;
     Query rows(&Db());
     OpenRowsFrom(rows, start, QStringLiteral("id,gl_flag,gl_sl,gl_je,gl_zcb,gl_djh"), false);
