@@ -105,6 +105,7 @@ void Build(Connection& c, const TableDef& t)
     for (const ColumnDef& col : t.columns)
         if (qstrcmp(col.name, "gl_djh") == 0)
             c.Exec(QStringLiteral("create index ix_%1_gl_djh on %1 (gl_djh)").arg(QLatin1String(t.name)));
+    CreateLookupIndexes(c, t);
     if (t.seed)
         t.seed(c);
 }

@@ -67,5 +67,8 @@ std::span<const TableDef> MemberTables();
 std::span<const TableDef> SettingsTables();
 std::span<const TableDef> WorkTables();
 
+// The indexes of the postings' lookups on a table just created (lookupindexes.cpp).
+void CreateLookupIndexes(Connection& c, const TableDef& t);
+
 // The definition of a table by name, or nullptr.
 const TableDef* FindTableDef(const QString& table);

@@ -1,0 +1,159 @@
+// Posting on a shop-size account set (20,000 goods, 1,000,000 stock-ledger rows over
+// 5 warehouses, 1,000,000 partner-ledger rows over 2,000 partners). Targets: the
+// full walk of every (goods, warehouse) under 10 s; every partner's balance from its
+// first row under 10 s; a back-dated recomputation of a partner with 50,000 later
+// rows under 0.5 s; the stock part of approving a 200-line document at most 5 times
+// the bare inserts of its ledger and colour-by-size rows ("ratio" counter).
+#include "shopdata.h"
+
+#include "foundation/datamodule.h"
+#include "platform/db/connection.h"
+#include "platform/db/query.h"
+#include "platform/db/transaction.h"
+#include "posting/balances.h"
+#include "posting/colorsizestock.h"
+#include "posting/movingaverage.h"
+
+#include <benchmark/benchmark.h>
+#include <chrono>
+
+namespace {
+
+Connection& Db()
+{
+    return ShopData::Get().Module().ADOConn;
+}
+
+QStringList Column(const QString& sql)
+{
+    return SelectColumn(Db(), sql);
+}
+
+void BM_FullWalkOfEveryGoodsAndWarehouse(benchmark::State& state)
+{
+    const QStringList firsts = Column(QStringLiteral(
+        "select id from (select id,row_number() over (partition by g_sn,ck_sn order by gl_kdrq,id) as n "
+        "from jxc_goodslist) x where n=1"));
+    for (auto _ : state) {
+        Transaction t(Db());
+        for (const QString& id : firsts)
+            RecalcMovingAverageCost(id, QStringLiteral("0"));
+        t.Commit();
+    }
+    state.counters["walks"] = double(firsts.size());
+    if (firsts.size() != ShopData::Get().Size().goods * ShopData::Get().Size().warehouses)
+        state.SkipWithError("unexpected number of (goods, warehouse) pairs");
+}
+BENCHMARK(BM_FullWalkOfEveryGoodsAndWarehouse)->Unit(benchmark::kSecond)->Iterations(1);
+
+void BM_EveryPartnersBalanceFromItsFirstRow(benchmark::State& state)
+{
+    Query partners(&Db());
+    partners.SetSQL(QStringLiteral("select k_ghskh,k_type,min(k_rq) from jxc_ysyfk group by k_ghskh,k_type"));
+    partners.Open();
+    for (auto _ : state) {
+        Transaction t(Db());
+        for (int r = 0; r < partners.RecordCount(); ++r)
+            RecalcLedgerBalance(partners.TextAt(r, 0), partners.TextAt(r, 1), partners.TextAt(r, 2));
+        t.Commit();
+    }
+    state.counters["partners"] = partners.RecordCount();
+}
+BENCHMARK(BM_EveryPartnersBalanceFromItsFirstRow)->Unit(benchmark::kSecond)->Iterations(1);
+
+void BM_BackDatedPartnerRecomputation(benchmark::State& state)
+{
+    // A row dated before every row of the busy customer.
+    Db().Exec(QStringLiteral("insert into jxc_ysyfk (k_type,k_ghskh,k_rq,k_yfje,k_sfje,k_qcje,k_yhje,k_ljje,k_flag) "
+                             "values ('kh','KBUSY','2017-12-31 09:00',12.5,0,0,0,0,1)"));
+    for (auto _ : state)
+        RecalcLedgerBalance(QStringLiteral("KBUSY"), QStringLiteral("kh"), QStringLiteral("2017-12-31 09:00"));
+    state.counters["rows"] = QueryScalar(QStringLiteral("select count(*) from jxc_ysyfk where k_ghskh='KBUSY'")).toDouble();
+}
+BENCHMARK(BM_BackDatedPartnerRecomputation)->Unit(benchmark::kMillisecond);
+
+// A goods-in of 200 lines of different goods, 4 colour-by-size rows a line, dated today.
+struct Document {
+    QList<qint64> lines;
+    QStringList goods;
+};
+
+Document MakeDocument()
+{
+    static Document doc;
+    if (!doc.lines.isEmpty())
+        return doc;
+    Transaction t(Db());
+    Db().Exec(QStringLiteral("insert into jxc_jhd (gl_djh,ghs_sn,ck_sn,j_jhrq,j_status,a_name) "
+                             "values ('CJ24030510001','S1000','100001','2024-03-05 10:00',1,'admin')"));
+    for (int i = 0; i < 200; ++i) {
+        const QString goods = QStringLiteral("G%1").arg(100000 + i * 97);
+        Db().Exec(QStringLiteral("insert into jxc_jhsp (gl_djh,g_sn,jh_dj,jh_sl,jh_je,jh_zje,a_name) "
+                                 "values ('CJ24030510001',:g,12,8,96,96,'admin')"),
+            { { QStringLiteral("g"), goods } });
+        const qint64 id = Db().LastInsertId();
+        Db().Exec(QStringLiteral("update jxc_jhsp set tid=id,id2=id where id=:id"), { { QStringLiteral("id"), id } });
+        for (const char* combo : { "C1Z1", "C1Z2", "C2Z3", "C3Z4" })
+            Db().Exec(QStringLiteral("insert into jxc_jhspmx (gl_djh,g_sn,color_sn,cm_sn,t_sl,a_name,tid) "
+                                     "values ('CJ24030510001',:g,:c,:s,2,'admin',:tid)"),
+                { { QStringLiteral("g"), goods }, { QStringLiteral("c"), QString::fromLatin1(combo).left(2) },
+                    { QStringLiteral("s"), QString::fromLatin1(combo).mid(2) }, { QStringLiteral("tid"), id } });
+        doc.lines << id;
+        doc.goods << goods;
+    }
+    t.Commit();
+    return doc;
+}
+
+void InsertLedgerRows(const Document& doc)
+{
+    for (int i = 0; i < doc.lines.size(); ++i)
+        Db().Exec(QStringLiteral("insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,ck_sn,gl_sl,gl_dj,gl_je,gl_zje,"
+                                 "tid,id2,a_name) values ('cj','CJ24030510001','2024-03-05 10:00',:g,'100001',8,12,96,96,"
+                                 ":tid,:tid,'admin')"),
+            { { QStringLiteral("g"), doc.goods[i] }, { QStringLiteral("tid"), doc.lines[i] } });
+}
+
+double BareSeconds = 0;
+
+void BM_BareInsertsOf200Lines(benchmark::State& state)
+{
+    const Document doc = MakeDocument();
+    double total = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        Transaction t(Db());
+        InsertLedgerRows(doc);
+        for (int i = 0; i < doc.lines.size(); ++i)
+            for (const char* combo : { "C1Z1", "C1Z2", "C2Z3", "C3Z4" })
+                Db().Exec(QStringLiteral("insert into jxc_tkc (g_sn,ck_sn,color_sn,cm_sn,t_sl) values (:g,'100001',:c,:s,2)"),
+                    { { QStringLiteral("g"), doc.goods[i] }, { QStringLiteral("c"), QString::fromLatin1(combo).left(2) },
+                        { QStringLiteral("s"), QString::fromLatin1(combo).mid(2) } });
+        t.Rollback();
+        total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    BareSeconds = total / double(state.iterations());
+}
+BENCHMARK(BM_BareInsertsOf200Lines)->Unit(benchmark::kMillisecond);
+
+void BM_StockPartOfApproving200Lines(benchmark::State& state)
+{
+    const Document doc = MakeDocument();
+    double total = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        Transaction t(Db());
+        InsertLedgerRows(doc);
+        AddColorSizeStock(QStringLiteral("jxc_jhspmx"), QStringLiteral("CJ24030510001"), QStringLiteral("100001"));
+        RecalcMovingAverageCostOfDoc(QStringLiteral("CJ24030510001"), QStringLiteral("0"));
+        t.Rollback();
+        total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    if (BareSeconds > 0)
+        state.counters["ratio"] = total / double(state.iterations()) / BareSeconds;
+}
+BENCHMARK(BM_StockPartOfApproving200Lines)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

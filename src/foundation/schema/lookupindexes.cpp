@@ -1,0 +1,40 @@
+#include "foundation/schema/tabledef.h"
+
+#include "platform/db/connection.h"
+
+#include <QStringList>
+
+// Indexes for the lookups the postings repeat: the ledger walk of one goods in one
+// warehouse, the running balances of one partner or account, the colour-by-size
+// stock of one combination and the rows of one document line.
+void CreateLookupIndexes(Connection& c, const TableDef& t)
+{
+    static const struct {
+        const char* table;
+        const char* name;
+        const char* columns;
+    } kIndexes[] = {
+        { "jxc_goodslist", "ix_jxc_goodslist_walk", "g_sn,ck_sn,gl_kdrq,id" },
+        { "jxc_ysyfk", "ix_jxc_ysyfk_balance", "k_type,k_ghskh,k_rq,id" },
+        { "jxc_xjyh", "ix_jxc_xjyh_balance", "xj_kmmc,xj_rq,id" },
+        { "jxc_fpdjb", "ix_jxc_fpdjb_balance", "fp_type,fp_ghskh,fp_rq,id" },
+        { "jxc_tkc", "ix_jxc_tkc_combination", "g_sn,ck_sn,cm_sn,color_sn" },
+        { "jxc_kcsp", "ix_jxc_kcsp_goods", "g_sn,ck_sn" },
+        { "jxc_rklist", "ix_jxc_rklist_goods", "g_sn,ck_sn" },
+        // The walk's starting average, the goods totals and the partners' mirrored balances.
+        { "jxc_goods", "ix_jxc_goods_g_sn", "g_sn" },
+        { "jxc_khxx", "ix_jxc_khxx_kh_sn", "kh_sn" },
+        { "jxc_ghsxx", "ix_jxc_ghsxx_ghs_sn", "ghs_sn" },
+    };
+    for (const auto& ix : kIndexes)
+        if (qstrcmp(ix.table, t.name) == 0)
+            c.Exec(QStringLiteral("create index if not exists %1 on %2 (%3)")
+                       .arg(QLatin1String(ix.name), QLatin1String(ix.table), QLatin1String(ix.columns)));
+    // Colour-by-size rows are found by the line they belong to.
+    const QLatin1String name(t.name);
+    if (!name.endsWith(QLatin1String("mx")))
+        return;
+    for (const ColumnDef& col : t.columns)
+        if (qstrcmp(col.name, "tid") == 0)
+            c.Exec(QStringLiteral("create index if not exists ix_%1_tid on %1 (tid)").arg(name));
+}

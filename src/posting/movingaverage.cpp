@@ -1,0 +1,322 @@
+#include "posting/movingaverage.h"
+
+#include "foundation/settings.h"
+#include "platform/db/query.h"
+#include "platform/db/transaction.h"
+#include "platform/db/valuetext.h"
+#include "posting/postingdb.h"
+
+#include <cmath>
+#include <initializer_list>
+
+using namespace posting;
+
+namespace {
+
+bool OneOf(const QString& kind, std::initializer_list<const char*> kinds)
+{
+    for (const char* k : kinds)
+        if (kind.compare(QLatin1String(k), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+bool StockInKind(const QString& k)
+{
+    return OneOf(k, { "cj", "sc", "pd", "ct", "st", "db", "bh", "cf", "kb", "bs", "by", "jg", "pl", "bf", "wp", "ws",
+                        "wt", "qc", "hh" });
+}
+
+bool IssueKind(const QString& k)
+{
+    return OneOf(k, { "xt", "lt", "xs", "ly", "dh", "jh" });
+}
+
+bool ReaveragingKind(const QString& k, double s)
+{
+    return OneOf(k, { "cj", "ct", "jg", "sc", "st", "qc", "db", "kb", "ws", "pd" })
+        || (s > 0 && OneOf(k, { "bh", "cf" }));
+}
+
+bool ResetKind(const QString& k, double s)
+{
+    return OneOf(k, { "cj", "ct", "jg", "sc", "st", "kb", "ws", "pd" }) || (s > 0 && OneOf(k, { "db", "bh", "cf" }));
+}
+
+bool CostReducedKind(const QString& k)
+{
+    return OneOf(k, { "xt", "xs", "ly", "lt" });
+}
+
+struct StartRow {
+    QString docNo, goods, warehouse, date;
+};
+
+bool ReadStart(const QString& rowId, StartRow& s)
+{
+    Query q(&Db());
+    q.SetSQL(QStringLiteral("select gl_djh,g_sn,ck_sn,gl_kdrq from jxc_goodslist where id=:id"));
+    q.SetParam(QStringLiteral("id"), rowId.toLongLong());
+    q.Open();
+    if (q.IsEmpty())
+        return false;
+    s = { q.TextAt(0, 0), q.TextAt(0, 1), q.TextAt(0, 2), q.TextAt(0, 3) };
+    return true;
+}
+
+struct Balance {
+    double qty = 0, value = 0, average = 0;
+};
+
+// The balance after the last row before the date, or nothing at the goods' average.
+Balance Opening(const StartRow& s)
+{
+    Query q(&Db());
+    q.SetSQL(QStringLiteral("select gl_kc,gl_pjjj,gl_kczje from jxc_goodslist where g_sn=:g and ck_sn=:ck "
+                            "and gl_kdrq<:t order by gl_kdrq desc,id desc limit 1"));
+    q.SetParam(QStringLiteral("g"), s.goods);
+    q.SetParam(QStringLiteral("ck"), s.warehouse);
+    q.SetParam(QStringLiteral("t"), s.date);
+    q.Open();
+    Balance b;
+    if (!q.IsEmpty()) {
+        b.qty = ValueNumber(q.ValueAt(0, 0));
+        b.average = ValueNumber(q.ValueAt(0, 1));
+        b.value = ValueNumber(q.ValueAt(0, 2));
+    } else {
+        b.average = FirstNumber(QStringLiteral("select g_pjjj from jxc_goods where g_sn=:g"), { { QStringLiteral("g"), s.goods } });
+    }
+    return b;
+}
+
+void OpenRowsFrom(Query& q, const StartRow& s, const QString& columns, bool leaveOutDoc)
+{
+    q.SetSQL(QStringLiteral("select ") + columns
+        + QStringLiteral(" from jxc_goodslist where g_sn=:g and ck_sn=:ck and gl_kdrq>=:t")
+        + (leaveOutDoc ? QStringLiteral(" and gl_djh<>:djh") : QString()) + QStringLiteral(" order by gl_kdrq,id"));
+    q.SetParam(QStringLiteral("g"), s.goods);
+    q.SetParam(QStringLiteral("ck"), s.warehouse);
+    q.SetParam(QStringLiteral("t"), s.date);
+    if (leaveOutDoc)
+        q.SetParam(QStringLiteral("djh"), s.docNo);
+    q.Open();
+}
+
+struct Walk {
+    StartRow start;
+    Balance opening;
+};
+
+// The start row and the balance before its date; false when the row is gone.
+bool BeginWalk(const QString& rowId, Walk& w)
+{
+    if (!ReadStart(rowId, w.start))
+        return false;
+    w.opening = Opening(w.start);
+    return true;
+}
+
+void WriteRunning(qint64 id, double beforeQty, double beforeValue, double average, double qty, double value)
+{
+    Run(QStringLiteral("update jxc_goodslist set gl_sqsl=:sq,gl_sqje=:sj,gl_pjjj=:a,gl_kc=:q,gl_kczje=:v where id=:id"),
+        { { QStringLiteral("sq"), Round8(beforeQty) }, { QStringLiteral("sj"), Round8(beforeValue) },
+            { QStringLiteral("a"), Round8(average) }, { QStringLiteral("q"), Round8(qty) },
+            { QStringLiteral("v"), Round8(value) }, { QStringLiteral("id"), id } });
+}
+
+void WriteWarehouseCost(const StartRow& s, double average, double value)
+{
+    Run(QStringLiteral("update jxc_kcsp set kc_cbj=:a,kc_zcb=:v where ck_sn=:ck and g_sn=:g"),
+        { { QStringLiteral("a"), Round8(average) }, { QStringLiteral("v"), Round8(value) },
+            { QStringLiteral("ck"), s.warehouse }, { QStringLiteral("g"), s.goods } });
+}
+
+} // namespace
+
+void RecalcMovingAverageCost(const QString& rowId, const QString& flag)
+{
+    Walk w;
+    if (!BeginWalk(rowId, w))
+        return;
+    const StartRow& start = w.start;
+    const int qd = QtyDecimals, ad = AmountDecimals, vd = ValueDecimals();
+    Transaction t(Db());
+    double Q = w.opening.qty, V = w.opening.value, A = w.opening.average;
+    Query rows(&Db());
+    OpenRowsFrom(rows, start, QStringLiteral("id,gl_flag,gl_sl,gl_je,gl_dj,gl_zcb"), flag == QLatin1String("1"));
+    for (int r = 0; r < rows.RecordCount(); ++r) {
+        const qint64 id = rows.IdAt(r);
+        const QString k = rows.TextAt(r, 1);
+        const double s = ValueNumber(rows.ValueAt(r, 2));
+        const double je = ValueNumber(rows.ValueAt(r, 3));
+        const double dj = ValueNumber(rows.ValueAt(r, 4));
+        const double zcb = ValueNumber(rows.ValueAt(r, 5));
+        const double beforeQ = Q, beforeV = V;
+
+        double Qb = Q, s1 = s, Vb = V, je1 = je;
+        if (StockInKind(k)) {
+            if ((s > 0 && Q < 0) || (s < 0 && Q > 0)) {
+                Qb = std::abs(Qb);
+                s1 = std::abs(s1);
+                je1 = std::abs(je1);
+                Vb = std::abs(Vb);
+            }
+            Q += s;
+            Qb += s1;
+            Vb += je1;
+        } else if (IssueKind(k)) {
+            Q -= s;
+        }
+        if (ReaveragingKind(k, s) && Q != 0 && Qb != 0) {
+            Q = RoundUp(Q, qd);
+            if (Q != 0)
+                A = std::abs(Vb / Qb);
+        }
+        if (ResetKind(k, s) && Q == 0 && Qb != 0)
+            A = std::abs(dj);
+        A = RoundUp(A, ad);
+        Q = RoundUp(Q, qd);
+        if (CostReducedKind(k))
+            V -= zcb;
+        else
+            V += je;
+        if (Q > 0 && V >= 0) {
+            A = std::abs(V / Q);
+        } else if (Q != 0) {
+            // A stock-in row counts a second time here; stored rows rely on it.
+            Qb = std::abs(Qb) + std::abs(s1);
+            Vb = std::abs(Vb) + std::abs(je1);
+            if (Qb != 0)
+                A = std::abs(Vb / Qb);
+            V = A * Q;
+        }
+        if (Q == 0)
+            V = 0;
+        V = RoundUp(V, vd);
+        WriteRunning(id, beforeQ, beforeV, A, Q, V);
+    }
+    WriteWarehouseCost(start, A, V);
+    t.Commit();
+}
+
+void RecalcMovingAverageCostOfDoc(const QString& docNo, const QString& flag)
+{
+    Transaction t(Db());
+    // The earliest row of each (goods, warehouse): a walk from it covers every later one.
+    Query q(&Db());
+    q.SetSQL(QStringLiteral("select id from (select id,row_number() over (partition by g_sn,ck_sn "
+                            "order by gl_kdrq,id) as n from jxc_goodslist where gl_djh=:djh) x where n=1 order by id"));
+    q.SetParam(QStringLiteral("djh"), docNo);
+    q.Open();
+    for (int r = 0; r < q.RecordCount(); ++r)
+        RecalcMovingAverageCost(q.TextAt(r, 0), flag);
+    t.Commit();
+}
+
+namespace {
+
+// The repair walk carries a row's new cost into the line of its own document.
+void RepriceSourceLines(const QString& k, bool fixedCost, const QString& docNo, const QString& goods, double cost,
+    double value)
+{
+    const Params p{ { QStringLiteral("a"), Round8(cost) }, { QStringLiteral("v"), Round8(value) },
+        { QStringLiteral("djh"), docNo }, { QStringLiteral("g"), goods } };
+    const Params doc{ { QStringLiteral("djh"), docNo } };
+    if (OneOf(k, { "xs" }) && !fixedCost) {
+        Run(QStringLiteral("update jxc_lsxssp set ls_cbj=:a,ls_cbj2=:a,ls_zcb=:v where gl_djh=:djh and g_sn=:g"), p);
+        Run(QStringLiteral("update jxc_lsxsd set ls_lr=coalesce((select sum(s.ls_je-s.ls_zcb) from jxc_lsxssp s "
+                           "where s.gl_djh=:djh),0) where gl_djh=:djh"),
+            doc);
+    } else if (OneOf(k, { "xt" }) && !fixedCost) {
+        Run(QStringLiteral("update jxc_xsthsp set th_cbj=:a,th_zcb=:v where gl_djh=:djh and g_sn=:g"), p);
+        Run(QStringLiteral("update jxc_xsthd set th_lr=coalesce((select sum(s.th_zcb-s.th_je) from jxc_xsthsp s "
+                           "where s.gl_djh=:djh),0) where gl_djh=:djh"),
+            doc);
+    } else if (OneOf(k, { "ly", "lt" })) {
+        Run(QStringLiteral("update jxc_bmlysp set ly_dj=:a,ly_zje=:v where gl_djh=:djh and g_sn=:g"), p);
+    } else if (OneOf(k, { "bs" })) {
+        Run(QStringLiteral("update jxc_bssp set bs_dj=:a,bs_zje=:v where gl_djh=:djh and g_sn=:g"), p);
+    } else if (OneOf(k, { "by" })) {
+        Run(QStringLiteral("update jxc_bysp set by_dj=:a,by_zje=:v where gl_djh=:djh and g_sn=:g"), p);
+    } else if (OneOf(k, { "pd" })) {
+        Run(QStringLiteral("update jxc_kcpdsp set pd_dj=:a,pd_zje=:v where gl_djh=:djh and g_sn=:g"), p);
+    } else if (OneOf(k, { "pl" })) {
+        Run(QStringLiteral("update jxc_scjgdpl set pl_dj=:a,pl_zcb=:v where gl_djh=:djh and pl_gsn=:g"), p);
+    } else if (OneOf(k, { "wp" })) {
+        Run(QStringLiteral("update jxc_wfjgdpl set pl_dj=:a,pl_zcb=:v where gl_djh=:djh and pl_gsn=:g"), p);
+    }
+}
+
+} // namespace
+
+void RecalcMovingAverageCostAll(const QString& rowId, const QString& flag)
+{
+    Walk w;
+    if (!BeginWalk(rowId, w))
+        return;
+    const StartRow& start = w.start;
+    const int qd = QtyDecimals, ad = AmountDecimals, vd = ValueDecimals();
+    Transaction t(Db());
+    const bool fixedCost = FirstNumber(QStringLiteral("select g_gdcbj from jxc_goods where g_sn=:g"),
+                               { { QStringLiteral("g"), start.goods } })
+        != 0;
+    const bool intoDocuments = flag == QLatin1String("1");
+    double Q = w.opening.qty, V = w.opening.value, A = w.opening.average;
+    double A0 = A;
+    Query rows(&Db());
+    OpenRowsFrom(rows, start, QStringLiteral("id,gl_flag,gl_sl,gl_je,gl_zcb,gl_djh"), false);
+    for (int r = 0; r < rows.RecordCount(); ++r) {
+        const qint64 id = rows.IdAt(r);
+        const QString k = rows.TextAt(r, 1);
+        double s = ValueNumber(rows.ValueAt(r, 2));
+        double je = ValueNumber(rows.ValueAt(r, 3));
+        const double zcb = ValueNumber(rows.ValueAt(r, 4));
+        const QString docNo = rows.TextAt(r, 5);
+        const double beforeQ = Q, beforeV = V;
+
+        double Qb = Q, s1 = s, Vb = V, je1 = je;
+        if (OneOf(k, { "xt", "lt", "xs", "ly", "dh" }))
+            s = -s;
+        if (CostReducedKind(k))
+            je = s * A0; // outgoing rows leave at the previous average
+        if (fixedCost && OneOf(k, { "xs", "xt" }))
+            je = -zcb;
+        Q += s;
+        V += je;
+        if ((s > 0 && Q < 0) || (s < 0 && Q > 0)) {
+            Qb = std::abs(Q);
+            s1 = std::abs(s);
+            je1 = std::abs(je);
+            Vb = std::abs(V);
+        }
+        Q = RoundUp(Q, qd);
+        if (Q > 0 && V >= 0) {
+            A = std::abs(V / Q);
+        } else if (Q != 0) {
+            Qb = std::abs(Qb) + std::abs(s1);
+            Vb = std::abs(Vb) + std::abs(je1);
+            if (Qb != 0)
+                A = std::abs(Vb / Qb);
+            V = A * Q;
+        }
+        A = RoundUp(A, ad);
+        je = s * A0;
+        if ((OneOf(k, { "xs", "xt" }) && !fixedCost) || OneOf(k, { "ly", "lt" }))
+            je = -s * A0;
+        V = Q == 0 ? 0 : RoundUp(V, vd);
+        je = RoundUp(je, vd);
+        WriteRunning(id, beforeQ, beforeV, A, Q, V);
+        if (OneOf(k, { "xs", "xt" }) && !fixedCost) {
+            Run(QStringLiteral("update jxc_goodslist set gl_cbj=:a,gl_zcb=:v,gl_lr=gl_je-:v where id=:id"),
+                { { QStringLiteral("a"), Round8(A0) }, { QStringLiteral("v"), Round8(je) }, { QStringLiteral("id"), id } });
+        } else if (OneOf(k, { "ly", "lt", "bs", "by", "pd", "bh", "cf", "kb", "pl", "wp", "wt" })) {
+            Run(QStringLiteral("update jxc_goodslist set gl_dj=:a,gl_je=:v,gl_zje=:v where id=:id"),
+                { { QStringLiteral("a"), Round8(A0) }, { QStringLiteral("v"), Round8(je) }, { QStringLiteral("id"), id } });
+        }
+        if (intoDocuments)
+            RepriceSourceLines(k, fixedCost, docNo, start.goods, A0, je);
+        A0 = A;
+    }
+    WriteWarehouseCost(start, A, V);
+    t.Commit();
+}
