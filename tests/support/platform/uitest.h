@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/ui/scriptedprompt.h"
+#include "support/platform/testtext.h"
 
 #include <QDateTime>
 #include <QTemporaryDir>
