@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 #include <memory>
 
 namespace {
@@ -44,17 +43,7 @@ const PreparedItem* Named(const PreparedPage& p, const QString& name)
 
 } // namespace
 
-// The renderings go where VESTORA_REPORT_SAMPLES points, so that they can be looked at.
-class ReportSamplesTest : public UiTest {
-protected:
-    QString Out(const QString& name)
-    {
-        const QString dir = qEnvironmentVariable("VESTORA_REPORT_SAMPLES", out_.path());
-        QDir().mkpath(dir);
-        return QDir(dir).filePath(name);
-    }
-    QTemporaryDir out_;
-};
+class ReportSamplesTest : public UiTest {};
 
 TEST_F(ReportSamplesTest, DocumentSampleRendersWithItsTotalsAndChineseText)
 {
@@ -69,7 +58,7 @@ TEST_F(ReportSamplesTest, DocumentSampleRendersWithItsTotalsAndChineseText)
     EXPECT_EQ(Named(p, QStringLiteral("words"))->text, QStringLiteral("金额大写：") + r->Variable(QStringLiteral("yf")).toString());
     EXPECT_EQ(Named(p, QStringLiteral("pageNo"))->text, QStringLiteral("第 1 页 / 共 1 页"));
 
-    const QString pdf = Out(QStringLiteral("cgjh.pdf"));
+    const QString pdf = SampleFile(QStringLiteral("cgjh.pdf"));
     ASSERT_TRUE(r->ExportPdf(pdf)) << r->LastError().toStdString();
     QFile f(pdf);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -77,7 +66,7 @@ TEST_F(ReportSamplesTest, DocumentSampleRendersWithItsTotalsAndChineseText)
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_TRUE(bytes.contains("NotoSansCJK")); // the CJK font is embedded
 
-    const QStringList png = r->ExportPng(Out(QStringLiteral("cgjh.png")), 150);
+    const QStringList png = r->ExportPng(SampleFile(QStringLiteral("cgjh.png")), 150);
     ASSERT_EQ(png.size(), 1);
     const QImage img(png[0]);
     EXPECT_GT(Ink(img, Named(p, QStringLiteral("title"))->rect, 150), 200);
@@ -96,6 +85,6 @@ TEST_F(ReportSamplesTest, ListSampleRunsOverTwoPages)
             printed += it.object->text == QLatin1String("[cgjhdjb.\"djh\"]");
     EXPECT_EQ(printed, rows);
     EXPECT_EQ(Named(r->Pages().pages[0], QStringLiteral("bTitle"))->text, QStringLiteral("供货商采购业务单据表"));
-    EXPECT_EQ(r->ExportPng(Out(QStringLiteral("cgjhdjb.png")), 120).size(), 2);
-    EXPECT_TRUE(r->ExportPdf(Out(QStringLiteral("cgjhdjb.pdf"))));
+    EXPECT_EQ(r->ExportPng(SampleFile(QStringLiteral("cgjhdjb.png")), 120).size(), 2);
+    EXPECT_TRUE(r->ExportPdf(SampleFile(QStringLiteral("cgjhdjb.pdf"))));
 }

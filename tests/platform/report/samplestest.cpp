@@ -6,20 +6,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <functional>
 
-// Samples go where VESTORA_REPORT_SAMPLES points, so that they can be looked at.
-class SamplesTest : public ReportTest {
-protected:
-    QString Out(const QString& name)
-    {
-        const QString dir = qEnvironmentVariable("VESTORA_REPORT_SAMPLES", out_.path());
-        QDir().mkpath(dir);
-        return QDir(dir).filePath(name);
-    }
-    QTemporaryDir out_;
-};
+class SamplesTest : public ReportTest {};
 
 // Every delivered template reads, and names only variables it declares and
 // datasets its data bands run over.
@@ -81,7 +70,7 @@ TEST_F(SamplesTest, LabelsGoTwoAcrossAndReceiptsGrowWithTheirLines)
                 codes << it.text;
     EXPECT_EQ(codes, (QStringList{QStringLiteral("69300001010101"), QStringLiteral("69300001010102"),
                                   QStringLiteral("69300001020101")}));
-    EXPECT_EQ(labels.ExportPng(Out(QStringLiteral("txm.png")), 300).size(), 2);
+    EXPECT_EQ(labels.ExportPng(SampleFile(QStringLiteral("txm.png")), 300).size(), 2);
 
     db.Exec(QStringLiteral("create table s(id integer primary key, gl_djh text, g_name text, pos_sl real, pos_dj real, "
                            "pos_zje real);"
@@ -102,7 +91,7 @@ TEST_F(SamplesTest, LabelsGoTwoAcrossAndReceiptsGrowWithTheirLines)
             height[lines == 10] = receipt.Pages().pages[0].height;
             EXPECT_DOUBLE_EQ(receipt.Pages().pages[0].width, file == QLatin1String("posxp.fr3") ? 80 : 58);
             if (lines == 10) {
-                EXPECT_EQ(receipt.ExportPng(Out(file + QStringLiteral(".png")), 203).size(), 1);
+                EXPECT_EQ(receipt.ExportPng(SampleFile(file + QStringLiteral(".png")), 203).size(), 1);
             }
         }
         EXPECT_DOUBLE_EQ(height[1] - height[0], 7 * 4.5);
