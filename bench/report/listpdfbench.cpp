@@ -3,7 +3,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/query.h"
 #include "platform/report/report.h"
-#include "platform/report/reportsamples.h"
+#include "app/devtools/reportsamples.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -5,7 +5,7 @@
 #include "foundation/datamodule.h"
 #include "foundation/keypreview.h"
 #include "foundation/settings.h"
-#include "foundation/textutil.h"
+#include "foundation/sqltext.h"
 #include "platform/grid/datagrid.h"
 #include "platform/ui/keyedcombo.h"
 #include "platform/ui/prompt.h"

@@ -3,7 +3,7 @@
 #include "admin/rightstable.h"
 #include "foundation/datamodule.h"
 #include "foundation/numbering.h"
-#include "foundation/textutil.h"
+#include "foundation/sqltext.h"
 
 #include <QStringList>
 

@@ -2,7 +2,7 @@
 
 #include "foundation/datamodule.h"
 #include "foundation/schema/schema.h"
-#include "foundation/textutil.h"
+#include "foundation/sqltext.h"
 #include "platform/db/transaction.h"
 
 #include <algorithm>

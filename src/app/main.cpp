@@ -1,8 +1,8 @@
-#include "admin/adminwindows.h"
+#include "app/allwindows.h"
 #include "foundation/startup.h"
 
 int main(int argc, char** argv)
 {
-    RegisterAdminWindows();
+    RegisterAllWindows();
     return RunProgram(argc, argv);
 }

@@ -1,5 +1,7 @@
 // Developers' tool: renders a named window headless and writes it as a PNG.
-// Usage: vestora-screenshot NAME OUT.png   (vestora-screenshot --list)
+// Usage: vestora-screenshot NAME OUT.png   (vestora-screenshot --list prints the names)
+#include "app/allwindows.h"
+#include "app/devtools/samplescreenshots.h"
 #include "platform/base/programfolder.h"
 #include "platform/ui/screenshots.h"
 
@@ -10,11 +12,6 @@
 #include <cstdio>
 #include <memory>
 
-void RegisterGridScreenshots();
-void RegisterReportScreenshots();
-void RegisterFoundationScreenshots();
-void RegisterAdminScreenshots();
-
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -22,21 +19,22 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QTemporaryDir folder;
     ProgramFolder::Set(folder.path());
-    RegisterGridScreenshots();
-    RegisterReportScreenshots();
-    RegisterFoundationScreenshots();
-    RegisterAdminScreenshots();
+    RegisterAllWindows();
+    RegisterSampleScreenshots();
 
     const QStringList args = app.arguments();
+    if (args.size() == 2 && args[1] == QLatin1String("--list")) {
+        for (const QString& name : Screenshots::Names())
+            std::printf("%s\n", qPrintable(name));
+        return 0;
+    }
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: vestora-screenshot NAME OUT.png\nnames: %s\n",
-                     qPrintable(Screenshots::Names().join(QStringLiteral(", "))));
-        return args.contains(QStringLiteral("--list")) ? 0 : 2;
+        std::fprintf(stderr, "usage: vestora-screenshot NAME OUT.png | --list\n");
+        return 2;
     }
     auto build = Screenshots::Find(args[1]);
     if (!build) {
-        std::fprintf(stderr, "unknown window '%s'; names: %s\n", qPrintable(args[1]),
-                     qPrintable(Screenshots::Names().join(QStringLiteral(", "))));
+        std::fprintf(stderr, "unknown window '%s'; see vestora-screenshot --list\n", qPrintable(args[1]));
         return 2;
     }
     std::unique_ptr<QWidget> w(build());

@@ -4,7 +4,6 @@
 #include <QString>
 
 class QComboBox;
-class Query;
 
 // Combo fillers: each clears the combo and lists the rows of a table, a keyed item
 // showing the name column and carrying the key column in its TMyObject. The
@@ -50,35 +49,3 @@ void FillComboNamesWhere(QComboBox& combo, const QString& table, const QString& 
 // The code behind an item; an index outside the list or an item without a key
 // throws std::out_of_range.
 QString GetComboCode(const KeyedCombo& combo, int index);
-
-// Defaults of a new document; empty when the table is empty.
-QString DefaultUserSn();
-QString DefaultUserName();
-QString DefaultSupplierSn();
-QString DefaultSupplierName();
-QString DefaultCustomerSn();
-QString DefaultCustomerName();
-QString DefaultWarehouseSn();
-QString DefaultWarehouseName();
-
-// condition carries its own "where".
-bool RowExists(const QString& table, const QString& column, const QString& condition);
-bool ValueExists(const QString& table, const QString& column, const QString& value);
-QString FirstRowId(const QString& table, const QString& column, const QString& value);
-// The customer's price type; "1000" (the plain preset price) while grade prices are off.
-QString GetCustomerType(const QString& customerSn);
-// The import field mapped to a spreadsheet column caption, empty when none is.
-QString GetImportFieldId(const QString& caption, const QString& table);
-
-// The data module's supplier and customer lists, newest first when the flag is "1",
-// restricted to the operator's warehouses when he is bound.
-void OpenSupplierList(const QString& orderFlag);
-void OpenCustomerList(const QString& orderFlag);
-// Open them again with their last statement unless they are open.
-void ReopenSupplierQuery();
-void ReopenCustomerQuery();
-
-// Fills in the short code, code and number of the category row the dataset is on
-// (as a rule one just appended) and posts it.
-void CompleteGoodsClassRow(Query& goodsClass);
-void SetGoodsClassName(Query& goodsClass, const QString& name);

@@ -11,6 +11,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <stdexcept>
 #include <sqlite3.h>
 
 TF_DataModule* F_DataModule = nullptr;
@@ -31,8 +34,8 @@ TF_DataModule::TF_DataModule(QObject* parent)
     F_DataModule = this;
     QueryXtzt.SetSQL(QStringLiteral("select * from jxc_xtzt order by id "));
     dsXtzt.SetReadOnly(true);
-    cxStyleRedFont = QFont(QStringLiteral("Tahoma"));
-    cxStyleRedFont.setPixelSize(11);
+    // The supplier and customer lists of the pickers (combos.h).
+    DeclareDatasets({QStringLiteral("Q_Ghsxx"), QStringLiteral("Q_Khxx")});
 }
 
 TF_DataModule::~TF_DataModule()
@@ -51,9 +54,25 @@ void TF_DataModule::DataModuleCreate()
     ConnectDatabase(QStringLiteral("jxc.mdb"));
 }
 
+namespace {
+QSet<QString>& declaredDatasets()
+{
+    static QSet<QString> names;
+    return names;
+}
+}
+
+void DeclareDatasets(const QStringList& names)
+{
+    for (const QString& n : names)
+        declaredDatasets().insert(n);
+}
+
 Query& TF_DataModule::Q(const QString& name)
 {
     auto it = queries_.find(name);
+    if (it == queries_.end() && !declaredDatasets().contains(name))
+        throw std::invalid_argument("no window declares the dataset " + name.toStdString());
     if (it == queries_.end())
         it = queries_.emplace(name, std::make_unique<Query>(&ADOConn)).first;
     it->second->setObjectName(name);

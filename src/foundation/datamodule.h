@@ -3,9 +3,8 @@
 #include "platform/db/datasource.h"
 #include "platform/db/query.h"
 
-#include <QColor>
-#include <QFont>
 #include <QObject>
+#include <QStringList>
 #include <exception>
 #include <map>
 #include <memory>
@@ -39,7 +38,9 @@ public:
     DataSource dsTmp;
     DataSource dsXtzt;
 
-    // A window's dataset by its name ("Q_Goods"), created on first use on ADOConn.
+    // A window's dataset by its name ("Q_Goods"), created on first use on ADOConn; a
+    // name that no window declared (DeclareDatasets) raises std::invalid_argument
+    // naming it, so a misspelt name fails at once instead of giving an empty dataset.
     Query& Q(const QString& name);
     // Its data source ("D_Goods" goes with "Q_Goods").
     DataSource& D(const QString& name);
@@ -49,16 +50,16 @@ public:
     // Loads the chosen spreadsheet into XLSConn when it is not connected yet.
     void EnsureExcelConnected();
 
-    // The red footer style of the grids.
-    QFont cxStyleRedFont;
-    QColor cxStyleRedColor = Qt::red;
-
 private:
     std::map<QString, std::unique_ptr<Query>> queries_;
     std::map<QString, std::unique_ptr<DataSource>> sources_;
 };
 
 extern TF_DataModule* F_DataModule;
+
+// Declares the datasets that windows reach through Q() and D(), by their Q_ names;
+// each subsystem declares its windows' datasets where it registers the windows.
+void DeclareDatasets(const QStringList& names);
 
 // ---- the one-statement routines every window uses ----
 void SetQuerySQL(Query& query, const QString& statement);

@@ -7,7 +7,7 @@
 // following the decimals of the settings (AmountDecimals, QtyDecimals,
 // TotalDecimals) and CurrencySign. The setters reach their target through the
 // callbacks it offers, so they work for any edit or grid; an unset callback is skipped.
-// The format texts are rendered by FormatFloat (platform/ui/displayformat.h).
+// The format texts are rendered by FormatFloat (platform/base/displayformat.h).
 
 // S,0.00;-S,0.00 with S the currency sign, or "#" without one.
 QString AmountFormatText(int decimals, const QString& currencySign);

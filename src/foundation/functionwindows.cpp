@@ -1,5 +1,7 @@
 #include "foundation/functionwindows.h"
 
+#include "platform/ui/screenshots.h"
+
 #include <map>
 
 namespace {
@@ -21,13 +23,34 @@ namespace FunctionWindows {
 
 void Register(const QString& windowClass, Entry entry)
 {
+    Screenshots::Register(windowClass, [create = entry.create, sample = entry.sample]() -> QWidget* {
+        Screenshots::Prepare();
+        return sample ? sample() : create();
+    });
     registry()[windowClass] = std::move(entry);
+}
+
+void RegisterView(const QString& windowClass, const QString& view, std::function<void(Form&)> show)
+{
+    Screenshots::Register(windowClass + QLatin1Char('-') + view, [windowClass, show]() -> QWidget* {
+        auto it = registry().find(windowClass);
+        if (it == registry().end() || !it->second.create)
+            return nullptr;
+        Screenshots::Prepare();
+        Form* w = it->second.create();
+        show(*w);
+        return w;
+    });
 }
 
 void Unregister(const QString& windowClass)
 {
     registry().erase(windowClass);
     keeping().erase(windowClass);
+    const QString prefix = windowClass + QLatin1Char('-');
+    for (const QString& name : Screenshots::Names())
+        if (name == windowClass || name.startsWith(prefix))
+            Screenshots::Unregister(name);
 }
 
 bool Available(const QString& windowClass)

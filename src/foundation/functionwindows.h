@@ -9,7 +9,8 @@
 // the main window cannot name their classes. Each subsystem registers its windows
 // here by class name ("TF_Cgjh"); the main window opens them by that name with the
 // lifetime its function table gives, and shows a function whose window is not
-// registered as disabled.
+// registered as disabled. Registering a window also names its screenshot for the
+// developers' command after its class, so a window is registered once.
 namespace FunctionWindows {
 
 enum class Lifetime {
@@ -23,6 +24,9 @@ struct Entry {
     // The window's own global (`F_Cgjh`), where it has one: a kept window lives there.
     std::function<Form*()> getGlobal;
     std::function<void(Form*)> setGlobal;
+    // The window as its screenshot shows it (a sample document on screen, say); a
+    // fresh instance when not given.
+    std::function<QWidget*()> sample;
 };
 
 void Register(const QString& windowClass, Entry entry);
@@ -31,19 +35,23 @@ bool Available(const QString& windowClass);
 
 // Registers a window; kept instances live in the main window's keeping.
 template <class T>
-void Register(const QString& windowClass)
+void Register(const QString& windowClass, std::function<QWidget*()> sample = {})
 {
-    Register(windowClass, Entry{[]() -> Form* { return new T(); }, nullptr, nullptr});
+    Register(windowClass, Entry{[]() -> Form* { return new T(); }, nullptr, nullptr, std::move(sample)});
 }
 
 // Registers a window whose kept instance lives in its global (`F_Cgjh`).
 template <class T>
-void Register(const QString& windowClass, T*& global)
+void Register(const QString& windowClass, T*& global, std::function<QWidget*()> sample = {})
 {
     T** slot = &global;
     Register(windowClass, Entry{[]() -> Form* { return new T(); }, [slot]() -> Form* { return *slot; },
-                                [slot](Form* f) { *slot = static_cast<T*>(f); }});
+                                [slot](Form* f) { *slot = static_cast<T*>(f); }, std::move(sample)});
 }
+
+// A second screenshot of a registered window, named "<class>-<view>" ("TF_Cgjh-query"):
+// a fresh instance that `show` turns to the view.
+void RegisterView(const QString& windowClass, const QString& view, std::function<void(Form&)> show);
 
 // Shows the window modally: a kept window is created on first use and shown again
 // with its state; a freed one is created and freed around the showing. False when no

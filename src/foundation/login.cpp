@@ -9,7 +9,7 @@
 #include "foundation/schema/schema.h"
 #include "foundation/settings.h"
 #include "foundation/lifecycle.h"
-#include "foundation/textutil.h"
+#include "foundation/sqltext.h"
 #include "foundation/topup.h"
 #include "platform/base/programfolder.h"
 #include "platform/ui/keyedcombo.h"

@@ -4,7 +4,7 @@
 #include "foundation/globals.h"
 #include "foundation/keypreview.h"
 #include "foundation/settings.h"
-#include "foundation/textutil.h"
+#include "foundation/sqltext.h"
 #include "platform/ui/prompt.h"
 
 #include <QFormLayout>

@@ -75,9 +75,10 @@ QString GetNextMemberNo(const QString& table, const QString& column)
 {
     const QString max = QueryScalar(QStringLiteral("select max(") + column + QStringLiteral(") as sn from ") + table
         + QStringLiteral(" where len(hy_bh)=6 and isnumeric(hy_bh) "));
-    if (max.size() < 6)
-        return QStringLiteral("100001");
-    return Plus1(max);
+    // The number handed out must be six characters itself: a shorter one ("000002" + 1
+    // is "3") would be left out of the next look-up and handed out again.
+    const QString next = max.isEmpty() ? QString() : Plus1(max);
+    return next.size() < 6 ? QStringLiteral("100001") : next;
 }
 
 QString NextDocNo(const QString& table, const QString& column, const QString& prefix, const QString& date)

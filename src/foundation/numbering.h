@@ -12,7 +12,8 @@
 QString GetNextSn(const QString& table, const QString& column);
 // The same on the account-set catalogue.
 QString GetNextSnZt(const QString& table, const QString& column);
-// Member number: the largest six-digit numeric one + 1, else "100001".
+// Member number: the largest six-digit numeric one + 1, else "100001" (also when
+// that gives fewer than six digits, "000002" + 1, which the next look-up would miss).
 QString GetNextMemberNo(const QString& table, const QString& column);
 
 // Document number: prefix + date as yymmdd + five-digit serial from 10001.

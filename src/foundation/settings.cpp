@@ -402,3 +402,32 @@ void LoadSystemSettings()
     EmailDue = QStringLiteral("0");
     Guarded(ReadEmail);
 }
+
+void ClearSystemSettings()
+{
+    for (QString* v : {&CompanyName, &CompanyTele, &CompanyContact, &CompanyAddress, &CompanyShortName, &CompanyNote,
+             &PurchasePriceDefault, &SalePriceDefault, &AllowEditSalePrice, &AllowZeroStockOut, &UseOriginalDocNo,
+             &AutoGoodsSn, &EnterStartsSearch, &ReturnOnlySupplierGoods, &ReturnOnlyCustomerGoods, &ApproveOnSave,
+             &UseCashBank, &PosFreePriceEdit, &DocDateMode, &PrintLineOrder, &WarnLowPrepayment, &AllowEditSaleCost,
+             &CurrencySign, &DisplayBaudRate, &UsePurchaseOrders, &UseSalesOrders, &UseStockCostOnly,
+             &ChooseSalesPrintFormat, &ChoosePurchasePrintFormat, &UseGradePrices, &PrintDocTime, &SalesPrintRows,
+             &PurchasePrintRows, &NoPrintBeforeSave, &AutoPrintSalesDoc, &AutoMakeBarcodes, &BarcodeMakeMethod,
+             &PromoEarnsPoints, &PosPayDecimals, &PurgeOldHeldSales, &RoundTotals, &TotalDecimals, &UseInvoices,
+             &UseTaxPrice, &UseStockOut, &UseStockIn, &UseRetailPrice, &UseSms, &DefaultTaxRate, &TransferPriceMode,
+             &UseDiscount, &MinSaleDiscount, &ScanAccumulates, &UseContracts, &UseFreightFees, &UseSecondUnits,
+             &ShowSecondUnitStock, &PurchasePayDefault, &SalesCollectDefault, &FreightBoxDefault, &UseDocPayment,
+             &UseDocCollection, &BindPartnersWarehouse, &BindOperatorWarehouse, &BindSalesmanCustomer, &DiscountLineMode,
+             &DefaultSettleMode, &ShowSummaryDiff, &UseShelves, &CostMethod, &UseColors, &ShowRemindersAtStart,
+             &ShowDailyTipAtStart, &UsePos, &MergeSizesInPrint, &AutoBackup, &BackupOnExit, &PointsRule, &AmountPerPoint,
+             &PointsJsrjl, &MultiPoints, &MultiPointsFrom, &MultiPointsTo, &CarryPointRemainder, &IcCardType,
+             &BirthdayPointsType, &BirthdayPointsFactor, &BirthdayPointsDays, &MemberDayDiscount, &IsMemberDay,
+             &EmailDue, &SmsSign, &SmsUser, &SmsPassword, &SmsTopUpText, &SmsSaleText, &SalesDocTemplate,
+             &SalesReturnTemplate, &TransferDocTemplate, &PurchaseDocTemplate, &PurchaseReturnTemplate,
+             &DeptIssueTemplate, &DeptReturnTemplate, &ProductionInTemplate, &ProductionReturnTemplate,
+             &displaySpeedSetting})
+        v->clear();
+    for (int* v : {&AmountDecimals, &QtyDecimals, &FontSize, &BackupIntervalHours})
+        *v = 0;
+    for (bool* v : {&ShowCostPrice, &CanChangeDocDate, &ShowSalePrice, &CanEditSaleCost})
+        *v = false;
+}

@@ -13,6 +13,8 @@
 void LoadSystemSettings();
 // Fills the SMS values from the first row of jxc_smscs (empty without a row).
 void LoadSmsSettings();
+// Empties every value below, as before the first load.
+void ClearSystemSettings();
 
 // True unless the text is empty, "0" or "False".
 bool IsTrue(const QString& value);

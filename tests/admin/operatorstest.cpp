@@ -1,9 +1,10 @@
 #include "admin/admin.h"
+#include "admin/adminwindows.h"
 #include "admin/operators.h"
 #include "foundation/globals.h"
 #include "foundation/login.h"
 #include "foundation/startup.h"
-#include "foundation/textutil.h"
+#include "foundation/sqltext.h"
 #include "platform/grid/datagrid.h"
 #include "platform/ui/keyedcombo.h"
 #include "support/accountset.h"
@@ -12,11 +13,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-static void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << s.toStdString();
-}
-
 namespace {
 
 class OperatorTest : public AccountSetTest {
@@ -24,6 +20,7 @@ protected:
     void SetUp() override
     {
         AccountSetTest::SetUp();
+        RegisterAdminWindows();
         SetProductConstants();
         ExecSQL("insert into jxc_role (r_sn,r_name,cggl) values ('100002','收银员','1')");
     }

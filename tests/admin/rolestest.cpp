@@ -1,3 +1,4 @@
+#include "admin/adminwindows.h"
 #include "admin/rightstable.h"
 #include "admin/role.h"
 #include "admin/roles.h"
@@ -10,15 +11,16 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-static void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << s.toStdString();
-}
-
 namespace {
 
 class RoleTest : public AccountSetTest {
 protected:
+    void SetUp() override
+    {
+        AccountSetTest::SetUp();
+        RegisterAdminWindows();
+    }
+
     void TearDown() override
     {
         OpenMode.clear();
@@ -168,7 +170,6 @@ TEST_F(RoleTest, ARightPastAStoredStringIsDenied)
 
 } // namespace
 
-#include "admin/adminwindows.h"
 #include "foundation/functionwindows.h"
 
 TEST(AdminWindows, TheMainWindowFindsTheThreeWindows)

@@ -12,11 +12,6 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
-static void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << s.toStdString();
-}
-
 namespace {
 
 class XtcsTest : public AccountSetTest {

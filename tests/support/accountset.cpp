@@ -1,11 +1,13 @@
 #include "support/accountset.h"
 
 #include "foundation/globals.h"
+#include "foundation/programstate.h"
 #include "platform/db/connection.h"
 
 void AccountSetTest::SetUp()
 {
     UiTest::SetUp();
+    ResetProgramState();
     LayOutAccountSet(Folder());
     dm = std::make_unique<TF_DataModule>();
     dm->DataModuleCreate();
@@ -19,23 +21,6 @@ void AccountSetTest::SetUp()
 void AccountSetTest::TearDown()
 {
     dm.reset();
-    CurrentAdminName.clear();
-    CurrentAdminSn.clear();
-    CurrentRoleSn.clear();
-    CurrentDbName.clear();
-    CurrentAccountSetName.clear();
+    ResetProgramState();
     UiTest::TearDown();
-}
-
-QStringList AccountSetTest::Column(const QString& sql)
-{
-    return SelectColumn(dm->ADOConn, sql);
-}
-
-int AccountSetTest::Count(const QString& table, const QString& where)
-{
-    QString sql = QStringLiteral("select count(*) from ") + table;
-    if (!where.isEmpty())
-        sql += QStringLiteral(" where ") + where;
-    return QueryScalar(sql).toInt();
 }

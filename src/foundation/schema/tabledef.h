@@ -5,8 +5,8 @@
 
 class Connection;
 
-// One column of an account-set table. The type is written as the original create
-// texts write it ("varchar (32)", "numeric(28,8)", "bit"), optionally followed by a
+// One column of an account-set table. The type is written as the schema
+// declares it ("varchar (32)", "numeric(28,8)", "bit"), optionally followed by a
 // constraint ("not null", "default 1"); ColumnDeclaration turns it into SQLite's form.
 // `seed` is used by the settings table only: the SQL literal of its one seed row.
 struct ColumnDef {

@@ -1,11 +1,10 @@
 #pragma once
 struct sqlite3;
 
-// The SQL functions that statements written for the original desktop database
-// expect: left, right, mid, len, isnumeric, datediff, date, now, format, val, trim.
+// The Jet SQL functions that the program's statements use: left, right, mid, len, isnumeric, datediff, date, now, format, val, trim.
 void RegisterJetFunctions(sqlite3* db);
 
-// datediff as the original computed it: the number of interval boundaries crossed
+// Jet's datediff: the number of interval boundaries crossed
 // between two date texts ("yyyy", "q", "m", "y", "d", "w", "ww", "h", "n", "s").
 class QString;
 class QDateTime;
@@ -13,5 +12,5 @@ long long JetDateDiff(const QString& interval, const QDateTime& a, const QDateTi
 QDateTime ParseDbDateTime(const QString& text);
 
 // SQLite reads left( and right( as join keywords; statements may use them as the
-// functions they are in the original's dialect, so they are quoted before preparing.
+// functions they are in Jet's dialect, so they are quoted before preparing.
 QString RewriteJetSql(const QString& sql);

@@ -2,7 +2,7 @@
 
 #include "platform/db/query.h"
 #include "platform/sheet/sheetwriter.h"
-#include "platform/ui/displayformat.h"
+#include "platform/base/displayformat.h"
 
 #include <QHeaderView>
 

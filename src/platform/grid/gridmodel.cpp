@@ -3,7 +3,7 @@
 #include "platform/db/datasource.h"
 #include "platform/db/query.h"
 #include "platform/db/valuetext.h"
-#include "platform/ui/displayformat.h"
+#include "platform/base/displayformat.h"
 
 #include <algorithm>
 #include <numeric>

@@ -4,7 +4,7 @@
 #include "platform/db/valuetext.h"
 #include "platform/report/reportexpression.h"
 #include "platform/report/reportrenderer.h"
-#include "platform/ui/displayformat.h"
+#include "platform/base/displayformat.h"
 
 #include <QDir>
 #include <QFileInfo>

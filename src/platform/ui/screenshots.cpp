@@ -8,12 +8,23 @@ std::map<QString, Screenshots::Builder>& registry()
     static std::map<QString, Screenshots::Builder> r;
     return r;
 }
+
+std::function<void()>& preparation()
+{
+    static std::function<void()> p;
+    return p;
+}
 }
 
 namespace Screenshots {
 void Register(const QString& name, Builder builder)
 {
     registry()[name] = std::move(builder);
+}
+
+void Unregister(const QString& name)
+{
+    registry().erase(name);
 }
 
 QStringList Names()
@@ -28,5 +39,16 @@ Builder Find(const QString& name)
 {
     auto it = registry().find(name);
     return it == registry().end() ? Builder() : it->second;
+}
+
+void SetPreparation(std::function<void()> prepare)
+{
+    preparation() = std::move(prepare);
+}
+
+void Prepare()
+{
+    if (preparation())
+        preparation()();
 }
 }

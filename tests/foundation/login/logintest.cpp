@@ -3,9 +3,9 @@
 #include "foundation/login.h"
 #include "foundation/modipwd.h"
 #include "foundation/settings.h"
+#include "foundation/sqltext.h"
 #include "foundation/skin.h"
 #include "foundation/startup.h"
-#include "foundation/textutil.h"
 #include "platform/db/connection.h"
 #include "platform/ui/keyedcombo.h"
 #include "support/accountset.h"
@@ -22,16 +22,12 @@
 #include <QPushButton>
 #include <QTest>
 
-static void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << s.toStdString();
-}
 
 namespace {
 
 QString deliveredSkin()
 {
-    return QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../../../resources/skinfiles/iMaginary.skinres"));
+    return SourceResource(QStringLiteral("skinfiles/iMaginary.skinres"));
 }
 
 QStringList items(const QComboBox* c)

@@ -24,10 +24,6 @@
 #include <map>
 #include <thread>
 
-static void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << s.toStdString();
-}
 
 namespace {
 
@@ -121,10 +117,7 @@ protected:
     void LayOutSkin()
     {
         QDir().mkpath(Folder() + "skinfiles");
-        QFile::copy(QFileInfo(QStringLiteral(__FILE__))
-                        .dir()
-                        .filePath(QStringLiteral("../../../resources/skinfiles/iMaginary.skinres")),
-                    Folder() + "skinfiles/iMaginary.skinres");
+        QFile::copy(SourceResource(QStringLiteral("skinfiles/iMaginary.skinres")), Folder() + "skinfiles/iMaginary.skinres");
     }
 
     std::unique_ptr<TF_MainForm> form;

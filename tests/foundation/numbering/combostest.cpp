@@ -1,4 +1,6 @@
 #include "foundation/combos.h"
+#include "foundation/goodsclass.h"
+#include "foundation/lookups.h"
 #include "foundation/globals.h"
 #include "foundation/settings.h"
 #include "platform/db/query.h"

@@ -138,6 +138,34 @@ TEST_F(Numbering, MemberNumbersIgnoreCodesThatAreNotSixDigits)
     EXPECT_EQ(GetNextMemberNo("jxc_hyxx", "hy_bh"), "100006");
 }
 
+// The length that counts is that of the number handed out, not of the largest stored:
+// a shorter one would be missed by the next look-up and handed out again.
+TEST_F(Numbering, MemberNumbersAreSixDigitsOrStartAgainAt100001)
+{
+    const struct {
+        QStringList stored;
+        QString next;
+    } cases[] = {
+        {{"000001", "000002"}, "100001"},
+        {{"000123", "012345"}, "100001"},
+        {{"099998"}, "100001"},
+        {{"099999"}, "100000"},
+        {{"100001", "123456"}, "123457"},
+    };
+    for (const auto& c : cases) {
+        ExecSQL("delete from jxc_hyxx");
+        for (const QString& no : c.stored)
+            ExecSQL("insert into jxc_hyxx (hy_sn,hy_bh) values ('" + no + "','" + no + "')");
+        EXPECT_EQ(GetNextMemberNo("jxc_hyxx", "hy_bh"), c.next) << c.stored.join(',').toStdString();
+    }
+    // What is handed out is found again: no number is given twice.
+    ExecSQL("delete from jxc_hyxx");
+    ExecSQL("insert into jxc_hyxx (hy_sn,hy_bh) values ('1','000002')");
+    const QString first = GetNextMemberNo("jxc_hyxx", "hy_bh");
+    ExecSQL("insert into jxc_hyxx (hy_sn,hy_bh) values ('2','" + first + "')");
+    EXPECT_NE(GetNextMemberNo("jxc_hyxx", "hy_bh"), first);
+}
+
 TEST_F(Numbering, CategoryCodesEncodeTheTree)
 {
     // The seed holds the root (key 1) and "默认类别" 1000 (key 2) at the top.

@@ -1,4 +1,8 @@
+#include "foundation/customerprice.h"
+#include "foundation/housekeeping.h"
+#include "foundation/staffcounters.h"
 #include "foundation/stockservices.h"
+#include "foundation/zones.h"
 #include "foundation/globals.h"
 #include "foundation/settings.h"
 #include "support/accountset.h"

@@ -2,31 +2,21 @@
 #include "foundation/schema/schema.h"
 #include "platform/db/connection.h"
 #include "platform/db/query.h"
+#include "support/platform/dbprobe.h"
 #include "support/platform/uitest.h"
 
 // A fresh, empty database file in the test's folder, with the clock fixed at
 // 2024-03-05 10:20:30.
-class SchemaTest : public UiTest
+class SchemaTest : public UiTest, protected DbProbe
 {
 protected:
+    SchemaTest() : DbProbe([this]() -> Connection& { return c; }) {}
     void SetUp() override
     {
         UiTest::SetUp();
         c.Open(Folder() + QStringLiteral("jxc.mdb"), Connection::OpenMode::CreateIfMissing);
     }
 
-    // The first column of every row, as text.
-    QStringList Column(const QString& sql)
-    {
-        return SelectColumn(c, sql);
-    }
-    QString Scalar(const QString& sql) { return Column(sql).value(0); }
-    int Count(const QString& table, const QString& where = QString())
-    {
-        return Scalar(QStringLiteral("select count(*) from ") + table
-            + (where.isEmpty() ? QString() : QStringLiteral(" where ") + where))
-            .toInt();
-    }
     // Every row of a table, every column, as one text per row.
     QStringList Rows(const QString& table)
     {

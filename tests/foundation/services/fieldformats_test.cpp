@@ -1,6 +1,6 @@
 #include "foundation/fieldformats.h"
 #include "foundation/settings.h"
-#include "platform/ui/displayformat.h"
+#include "platform/base/displayformat.h"
 
 #include <gtest/gtest.h>
 

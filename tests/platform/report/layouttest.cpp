@@ -2,7 +2,7 @@
 
 #include "platform/db/valuetext.h"
 #include "platform/report/printlog.h"
-#include "platform/ui/displayformat.h"
+#include "platform/base/displayformat.h"
 
 #include <QBuffer>
 #include <QDir>

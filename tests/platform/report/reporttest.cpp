@@ -102,7 +102,5 @@ QStringList ReportTest::AllTexts(Report& r, const QString& name)
 
 QString ResourceTemplate(const QString& name)
 {
-    // tests/platform/report/ -> resources/report/
-    const QDir here = QFileInfo(QStringLiteral(__FILE__)).absoluteDir();
-    return here.absoluteFilePath(QStringLiteral("../../../resources/report/") + name);
+    return SourceResource(QStringLiteral("report/") + name);
 }

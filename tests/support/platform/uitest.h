@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/ui/scriptedprompt.h"
+#include "support/platform/testtext.h"
 
 #include <QDateTime>
 #include <QTemporaryDir>
@@ -13,6 +14,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
     QString Folder() const { return dir_.path() + QLatin1Char('/'); }
+    // A file for a rendering worth looking at: in the folder that VESTORA_REPORT_SAMPLES
+    // names when set, else in the test's folder.
+    QString SampleFile(const QString& name) const;
 
     ScriptedPrompt prompt;
 

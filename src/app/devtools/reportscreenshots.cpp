@@ -1,7 +1,8 @@
 // Sample reports for the developers' screenshot command.
+#include "app/devtools/samplescreenshots.h"
+#include "app/devtools/reportsamples.h"
 #include "platform/report/report.h"
 #include "platform/report/reportpreview.h"
-#include "platform/report/reportsamples.h"
 #include "platform/ui/screenshots.h"
 
 namespace {

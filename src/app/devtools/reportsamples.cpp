@@ -1,13 +1,10 @@
-#include "platform/report/reportsamples.h"
+#include "app/devtools/reportsamples.h"
 
-#include "platform/base/programfolder.h"
+#include "app/devtools/deliveredfile.h"
 #include "platform/db/connection.h"
 #include "platform/db/query.h"
 #include "platform/report/report.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <memory>
 
 namespace {
@@ -30,16 +27,7 @@ public:
 
 QString DeliveredTemplate(const QString& name)
 {
-    const QString rel = QStringLiteral("report/") + name;
-    const QStringList candidates = {
-        ProgramFolder::File(rel),
-        QDir(QCoreApplication::applicationDirPath()).filePath(rel),
-        QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath(QStringLiteral("../../../resources/") + rel),
-    };
-    for (const QString& c : candidates)
-        if (QFileInfo::exists(c))
-            return QFileInfo(c).absoluteFilePath();
-    return candidates.front();
+    return DeliveredFile(QStringLiteral("report/") + name);
 }
 
 Report* SampleDocumentReport(QObject* owner)

@@ -1,4 +1,5 @@
 // Sample grids for the developers' screenshot command.
+#include "app/devtools/samplescreenshots.h"
 #include "platform/db/connection.h"
 #include "platform/db/datasource.h"
 #include "platform/db/query.h"

@@ -7,8 +7,7 @@ class Report;
 // Sample rows and values for looking at the delivered goods-in document and
 // document list templates (the developers' screenshot command and the tests).
 
-// A delivered template: report/ of the program folder, else report/ beside the
-// running program, else the source tree's resources/report/.
+// A delivered template of report/ (see DeliveredFile).
 QString DeliveredTemplate(const QString& name);
 
 // "cgjh.fr3" with nine colour-by-size lines of one goods-in document; the owner

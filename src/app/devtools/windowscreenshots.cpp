@@ -1,18 +1,20 @@
-// The foundation's windows for the developers' screenshot command. Each builder
-// lays out a fresh account set in the (temporary) program folder, connects the data
-// module and returns the window as an operator would see it.
-#include "foundation/accountsetlayout.h"
+// The windows for the developers' screenshot command. Every window is built on a
+// fresh account set laid out in the (temporary) program folder, with the data module
+// connected and the administrator logged in, as an operator would see it.
+#include "app/devtools/accountsetlayout.h"
+#include "app/devtools/deliveredfile.h"
+#include "app/devtools/samplescreenshots.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "foundation/login.h"
 #include "foundation/mainform.h"
+#include "foundation/settings.h"
 #include "foundation/skin.h"
 #include "foundation/startup.h"
 #include "platform/base/programfolder.h"
 #include "platform/ui/screenshots.h"
 #include "platform/ui/scriptedprompt.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,20 +25,14 @@ namespace {
 std::unique_ptr<TF_DataModule> g_dataModule;
 std::unique_ptr<ScriptedPrompt> g_prompt;
 
-// The delivered skin: laid out beside the built program, or still in the source tree.
 void layOutSkin()
 {
-    const QString target = ProgramFolder::File(QStringLiteral("skinfiles/iMaginary.skinres"));
+    const QString rel = QStringLiteral("skinfiles/iMaginary.skinres");
+    const QString target = ProgramFolder::File(rel);
     if (QFile::exists(target))
         return;
     QDir().mkpath(QFileInfo(target).path());
-    const QStringList candidates = {
-        QCoreApplication::applicationDirPath() + QStringLiteral("/skinfiles/iMaginary.skinres"),
-        QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../../resources/skinfiles/iMaginary.skinres")),
-    };
-    for (const QString& c : candidates)
-        if (QFile::copy(c, target))
-            return;
+    QFile::copy(DeliveredFile(rel), target);
 }
 
 void prepareAccountSet()
@@ -47,6 +43,19 @@ void prepareAccountSet()
     layOutSkin();
     g_dataModule = std::make_unique<TF_DataModule>();
     g_dataModule->DataModuleCreate();
+}
+
+// A business window opens after the login: the administrator of the delivered set.
+void prepareLoggedIn()
+{
+    prepareAccountSet();
+    CurrentAdminName = QStringLiteral("admin");
+    CurrentAdminSn = QStringLiteral("100001");
+    CurrentRoleSn = QStringLiteral("100001");
+    CurrentDbName = QStringLiteral("jxc.mdb");
+    CurrentAccountSetName = QStringLiteral("默认帐套");
+    SetProductConstants();
+    LoadSystemSettings();
 }
 
 // Answers the first login of the main window as the administrator with an empty password.
@@ -82,8 +91,12 @@ QWidget* buildMain()
 
 } // namespace
 
-void RegisterFoundationScreenshots()
+void RegisterSampleScreenshots()
 {
-    Screenshots::Register(QStringLiteral("login"), buildLogin);
-    Screenshots::Register(QStringLiteral("main"), buildMain);
+    Screenshots::SetPreparation(prepareLoggedIn);
+    Screenshots::Register(QStringLiteral("TF_Login"), buildLogin);
+    Screenshots::Register(QStringLiteral("TF_MainForm"), buildMain);
+    RegisterGridScreenshots();
+    RegisterReportScreenshots();
+    RegisterAdminScreenshots();
 }

@@ -1,4 +1,4 @@
-#include "platform/ui/displayformat.h"
+#include "platform/base/displayformat.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,0 +1,12 @@
+#include "app/allwindows.h"
+
+#include "admin/adminwindows.h"
+
+// One line per subsystem, in the overview's order; each routine lives in its own
+// subsystem's folder ("masterdata/masterdatawindows.h": RegisterMasterDataWindows()).
+// The foundation opens its own windows (login, password, main window) itself, so the
+// list starts with the first subsystem above it.
+void RegisterAllWindows()
+{
+    RegisterAdminWindows();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+// Registers the screenshot command's samples (grids, reports, the login and main
+// windows) and the preparation that the registered business windows need.
+void RegisterSampleScreenshots();
+
+// The parts of it: the sample grids and the sample reports.
+void RegisterGridScreenshots();
+void RegisterReportScreenshots();
+
+// Sample data behind the screenshots of the subsystems' windows.
+void RegisterAdminScreenshots();

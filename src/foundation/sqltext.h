@@ -1,0 +1,17 @@
+#pragma once
+#include <QString>
+
+// Operator text made safe inside the SQL literals of statements built as text.
+
+// Replaces the ASCII punctuation that would break or widen a statement by its
+// full-width form; the apostrophe and double quote become typographic quotes, '^'
+// and '`' are dropped. For search keys, names and notes going into statements.
+QString SafeSqlText(const QString& text);
+// As SafeSqlText but keeps ( ) + - /, which names and notes of master data need.
+QString ToFullWidthText(const QString& text);
+// Replaces only ' ? % and drops '`'; for the fields of the goods windows.
+QString SafeSqlText2(const QString& text);
+
+// The text between single quotes, as it stands: for keys and codes that come from
+// the database or the program, never for operator text (clean that first).
+QString SqlQuoted(const QString& text);

@@ -1,0 +1,5 @@
+#pragma once
+#include <QString>
+
+// Adds a zone name typed in a partner window to the zone list when it is new.
+void EnsureZone(const QString& name);
