@@ -1,8 +1,7 @@
 #pragma once
-#include "platform/ui/keyedcombo.h"
-
 #include <QString>
 
+class KeyedCombo;
 class QComboBox;
 class Query;
 

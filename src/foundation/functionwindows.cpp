@@ -1,5 +1,7 @@
 #include "foundation/functionwindows.h"
 
+#include "platform/ui/form.h"
+
 #include <map>
 
 namespace {
