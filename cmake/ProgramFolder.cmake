@@ -22,6 +22,7 @@ endif()
 # the database layer, so it needs no display.
 add_executable(vestora-mkdata ${CMAKE_SOURCE_DIR}/tools/mkdata/main.cpp)
 target_link_libraries(vestora-mkdata PRIVATE foundation_schema platform_db platform_base)
+vestora_speed_up(vestora-mkdata)
 set_target_properties(vestora-mkdata PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 
 set(_program_folder ${CMAKE_BINARY_DIR}/bin)

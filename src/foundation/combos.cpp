@@ -6,6 +6,7 @@
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
 #include "platform/db/query.h"
+#include "platform/ui/keyedcombo.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>

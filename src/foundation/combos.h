@@ -1,8 +1,7 @@
 #pragma once
-#include "platform/ui/keyedcombo.h"
-
 #include <QString>
 
+class KeyedCombo;
 class QComboBox;
 
 // Combo fillers: each clears the combo and lists the rows of a table, a keyed item

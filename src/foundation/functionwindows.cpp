@@ -1,5 +1,6 @@
 #include "foundation/functionwindows.h"
 
+#include "platform/ui/form.h"
 #include "platform/ui/screenshots.h"
 
 #include <map>

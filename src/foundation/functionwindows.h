@@ -1,9 +1,9 @@
 #pragma once
-#include "platform/ui/form.h"
-
 #include <QString>
 #include <functional>
 #include <memory>
+
+class Form;
 
 // The windows that the main window opens live in subsystems built on this one, so
 // the main window cannot name their classes. Each subsystem registers its windows

@@ -581,7 +581,7 @@ const ColumnDef cols_khjhsp[] = {
     { "a_name", "nvarchar (32)" },
 };
 
-const TableDef tables[] = {
+const TableDef documentTables[] = {
     { "jxc_jhd", cols_jhd, nullptr },
     { "jxc_jhsp", cols_jhsp, nullptr },
     { "jxc_jhspmx", cols_jhspmx, nullptr },
@@ -612,5 +612,5 @@ const TableDef tables[] = {
 
 std::span<const TableDef> DocumentTables()
 {
-    return tables;
+    return documentTables;
 }

@@ -373,7 +373,7 @@ void SeedLabelLayout(Connection& c)
             1, 1, SchemaBrandWord() + QStringLiteral("软件脚注"), 2, 100, 2, 0 });
 }
 
-const TableDef tables[] = {
+const TableDef goodsTables[] = {
     { "jxc_goods", cols_goods, SeedGoods },
     { "jxc_goodsclass", cols_goodsclass, SeedGoodsClass },
     { "jxc_goodsprice", cols_goodsprice, nullptr },
@@ -400,5 +400,5 @@ const TableDef tables[] = {
 
 std::span<const TableDef> GoodsTables()
 {
-    return tables;
+    return goodsTables;
 }

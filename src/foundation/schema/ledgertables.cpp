@@ -169,7 +169,7 @@ const ColumnDef cols_jhglmx[] = {
     { "tid", "int" },
 };
 
-const TableDef tables[] = {
+const TableDef ledgerTables[] = {
     { "jxc_goodslist", cols_goodslist, nullptr },
     { "jxc_goodslistmx", cols_goodslistmx, nullptr },
     { "jxc_kcsp", cols_kcsp, nullptr },
@@ -185,5 +185,5 @@ const TableDef tables[] = {
 
 std::span<const TableDef> LedgerTables()
 {
-    return tables;
+    return ledgerTables;
 }

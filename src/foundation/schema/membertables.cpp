@@ -457,7 +457,7 @@ void SeedTillKeys(Connection& c)
         InsertSeedRow(c, "jxc_gnb", "gn_name,gn_jz", { r.name, r.key });
 }
 
-const TableDef tables[] = {
+const TableDef memberTables[] = {
     { "jxc_hyxx", cols_hyxx, SeedMember },
     { "jxc_hyfl", cols_hyfl, SeedMemberLevel },
     { "jxc_hyjbxx", cols_hyjbxx, nullptr },
@@ -487,5 +487,5 @@ const TableDef tables[] = {
 
 std::span<const TableDef> MemberTables()
 {
-    return tables;
+    return memberTables;
 }

@@ -373,7 +373,7 @@ void SeedAssetOption(Connection& c)
         InsertSeedRow(c, "jxc_gdzccs", "gs_sn,gs_name,gs_flag", { r[0], r[1], r[2] });
 }
 
-const TableDef tables[] = {
+const TableDef moneyTables[] = {
     { "jxc_ysyfk", cols_ysyfk, nullptr },
     { "jxc_ysyfk_dj", cols_ysyfk_dj, nullptr },
     { "jxc_xjyh", cols_xjyh, SeedCashJournal },
@@ -397,5 +397,5 @@ const TableDef tables[] = {
 
 std::span<const TableDef> MoneyTables()
 {
-    return tables;
+    return moneyTables;
 }

@@ -359,7 +359,7 @@ void SeedCourier(Connection& c)
         InsertSeedRow(c, "jxc_kdgs", "kg_sn,kg_name", { QString::number(sn++), name });
 }
 
-const TableDef tables[] = {
+const TableDef partnerTables[] = {
     { "jxc_ckxx", cols_ckxx, SeedWarehouse },
     { "jxc_ghsxx", cols_ghsxx, SeedSupplier },
     { "jxc_ghstype", cols_ghstype, SeedSupplierType },
@@ -386,5 +386,5 @@ const TableDef tables[] = {
 
 std::span<const TableDef> PartnerTables()
 {
-    return tables;
+    return partnerTables;
 }

@@ -381,7 +381,7 @@ const ColumnDef cols_wxfk[] = {
     { "a_name", "nvarchar (32)" },
 };
 
-const TableDef tables[] = {
+const TableDef processingTables[] = {
     { "jxc_scjgd", cols_scjgd, nullptr },
     { "jxc_scjgdlb", cols_scjgdlb, nullptr },
     { "jxc_scjgdpl", cols_scjgdpl, nullptr },
@@ -407,5 +407,5 @@ const TableDef tables[] = {
 
 std::span<const TableDef> ProcessingTables()
 {
-    return tables;
+    return processingTables;
 }

@@ -576,7 +576,7 @@ void SeedImportFields(Connection& c)
         InsertSeedRow(c, "jxc_import", "i_tablename,i_fieldid,i_fieldname", { r[0], r[1], r[2] });
 }
 
-const TableDef tables[] = {
+const TableDef settingsTables[] = {
     { "jxc_xtcs", cols_xtcs, SeedSettings },
     { "jxc_company", cols_company, SeedCompany },
     { "jxc_backup", cols_backup, nullptr },
@@ -600,5 +600,5 @@ const TableDef tables[] = {
 
 std::span<const TableDef> SettingsTables()
 {
-    return tables;
+    return settingsTables;
 }

@@ -394,7 +394,7 @@ const ColumnDef cols_scrkspmx[] = {
     { "tid", "int" },
 };
 
-const TableDef tables[] = {
+const TableDef stockDocumentTables[] = {
     { "jxc_kcdbd", cols_kcdbd, nullptr },
     { "jxc_dbsp", cols_dbsp, nullptr },
     { "jxc_dbspmx", cols_dbspmx, nullptr },
@@ -430,5 +430,5 @@ const TableDef tables[] = {
 
 std::span<const TableDef> StockDocumentTables()
 {
-    return tables;
+    return stockDocumentTables;
 }

@@ -279,7 +279,7 @@ const ColumnDef cols_cfsptmp[] = {
     { "a_name", "nvarchar (32)" },
 };
 
-const TableDef tables[] = {
+const TableDef workTables[] = {
     { "jxc_tempspxf", cols_tempspxf, nullptr },
     { "jxc_tempspxf2", cols_tempspxf2, nullptr },
     { "jxc_tempspxfmx", cols_tempspxfmx, nullptr },
@@ -301,5 +301,5 @@ const TableDef tables[] = {
 
 std::span<const TableDef> WorkTables()
 {
-    return tables;
+    return workTables;
 }

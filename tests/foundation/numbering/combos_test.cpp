@@ -4,6 +4,7 @@
 #include "foundation/globals.h"
 #include "foundation/settings.h"
 #include "platform/db/query.h"
+#include "platform/ui/keyedcombo.h"
 #include "support/accountset.h"
 
 #include <QComboBox>
