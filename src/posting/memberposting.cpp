@@ -74,7 +74,7 @@ void PayInstalments(const QString& docNo, const QString& member)
                            ":paid,0,0")
                 + due + QStringLiteral(" order by id"),
             ins);
-        Run(QStringLiteral("update jxc_hyxf set xf_zsrq=:today,hs_zsje=hs_zsje-hs_myje") + due.mid(15), p);
+        Run(QStringLiteral("update jxc_hyxf set xf_zsrq=:today,hs_zsje=hs_zsje-hs_myje") + due.mid(14), p);
         Run(QStringLiteral("update jxc_hyxx set hy_zhje=coalesce(hy_zhje,0)+:a where hy_sn=:m"),
             { { QStringLiteral("a"), Round8(sum) }, { QStringLiteral("m"), member } });
         Run(QStringLiteral("update jxc_posxsd set pos_zftype='1' where gl_djh=:djh"), { { QStringLiteral("djh"), docNo } });
