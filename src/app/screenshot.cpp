@@ -13,6 +13,7 @@
 void RegisterGridScreenshots();
 void RegisterReportScreenshots();
 void RegisterFoundationScreenshots();
+void RegisterMasterDataScreenshots();
 
 int main(int argc, char** argv)
 {
@@ -24,6 +25,7 @@ int main(int argc, char** argv)
     RegisterGridScreenshots();
     RegisterReportScreenshots();
     RegisterFoundationScreenshots();
+    RegisterMasterDataScreenshots();
 
     const QStringList args = app.arguments();
     if (args.size() < 3) {

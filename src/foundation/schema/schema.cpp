@@ -105,6 +105,13 @@ void Build(Connection& c, const TableDef& t)
     for (const ColumnDef& col : t.columns)
         if (qstrcmp(col.name, "gl_djh") == 0)
             c.Exec(QStringLiteral("create index ix_%1_gl_djh on %1 (gl_djh)").arg(QLatin1String(t.name)));
+    // Goods codes looked up row by row: whether a goods was ever used (and its
+    // rows when it is deleted), and the goods of a category when codes are renumbered.
+    static const char* const kCodeIndexes[][2] = {
+        {"jxc_jhsp", "g_sn"}, {"jxc_lsxssp", "g_sn"}, {"jxc_goodslist", "g_sn"}, {"jxc_goods", "gc_sn"}};
+    for (const auto& ix : kCodeIndexes)
+        if (qstrcmp(t.name, ix[0]) == 0)
+            c.Exec(QStringLiteral("create index ix_%1_%2 on %1 (%2)").arg(QLatin1String(ix[0]), QLatin1String(ix[1])));
     if (t.seed)
         t.seed(c);
 }

@@ -1,0 +1,9 @@
+#include "masterdata/registration.h"
+
+#include "foundation/functionwindows.h"
+#include "masterdata/spxxgl.h"
+
+void RegisterMasterDataWindows()
+{
+    FunctionWindows::Register<TF_Spxxgl>(QStringLiteral("TF_Spxxgl"), F_Spxxgl);
+}
