@@ -454,6 +454,8 @@ void TF_Spxxgl::hcjSx()
 
 void TF_Spxxgl::GridSortChanged(int column, Qt::SortOrder order)
 {
+    if (Q_Goods.SQL().isEmpty())
+        return;
     Q_Goods.Close();
     QString sql = Q_Goods.SQL();
     const int at = PosAfterNth(QStringLiteral("order"), sql, 4);

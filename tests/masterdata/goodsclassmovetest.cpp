@@ -103,7 +103,8 @@ TEST_F(ClassMoveTest, BelowAndUnderTheRoot)
     ExpectConsistent();
 
     EXPECT_EQ(Move("A1", "所有类别", ClassMovePosition::Below), QString());
-    EXPECT_EQ(ClassCode("A1"), "1004");
+    // C left 1003 free: the next four-digit code after the largest in use (1002).
+    EXPECT_EQ(ClassCode("A1"), "1003");
     ExpectConsistent();
 }
 

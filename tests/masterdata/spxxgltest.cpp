@@ -15,7 +15,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QDoubleSpinBox>
+#include <QFileInfo>
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -90,22 +92,27 @@ protected:
     {
         return Grid().FooterText(Grid().ColumnByField("g_kc")).remove(',').toDouble();
     }
-    // The goods codes a price-label or list print shows, read from its preview.
-    QStringList PrintedCodes(const QString& dataset)
+    // The goods codes that the next price-label or list print shows, read from its
+    // preview, with the delivered template.
+    void CapturePrint(const QString& template_, const QString& dataset)
     {
-        QStringList codes;
-        prompt.OnModal("ReportPreview", [&](QDialog* d) {
+        const QString source = QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../../resources/report/" + template_);
+        QDir().mkpath(Folder() + "report");
+        QFile::remove(Folder() + "report/" + template_);
+        ASSERT_TRUE(QFile::copy(source, Folder() + "report/" + template_));
+        printed.clear();
+        prompt.OnModal("ReportPreview", [this, dataset](QDialog* d) {
             Report* r = static_cast<ReportPreview*>(d)->GetReport();
             for (const PreparedPage& p : r->Pages().pages)
                 for (const PreparedItem& i : p.items)
-                    if (Count("jxc_goods", "g_sn='" + i.text + "'") > 0)
-                        codes << i.text;
+                    if (!i.text.isEmpty() && Count("jxc_goods", "g_sn='" + i.text + "'") > 0)
+                        printed << i.text;
             lastDataset = r->Dataset(dataset);
             lastClass = r->Variable("goodsclass").toString();
             return 0;
         });
-        return codes;
     }
+    QStringList printed;
     std::unique_ptr<TF_Spxxgl> list;
     Query* lastDataset = nullptr;
     QString lastClass;
@@ -201,14 +208,14 @@ TEST_F(GoodsListTest, LabelsOfAllGoodsTakeTheCategorysOwnOrTheTextMatches)
     CompanyShortName = "小店";
     Open(false);
     ClickClass(3);
-    QStringList printed = PrintedCodes("frxDBDataset1");
+    CapturePrint("goodsprice.fr3", "frxDBDataset1");
     list->miPrintAllLabelsClick();
     EXPECT_EQ(printed, QStringList{"A1"});
     ASSERT_NE(lastDataset, nullptr);
     EXPECT_EQ(lastDataset->AsString("company"), "小店");
     EXPECT_EQ(lastDataset->AsString("gc_name"), "上装");
 
-    printed = PrintedCodes("frxDBDataset1");
+    CapturePrint("goodsprice.fr3", "frxDBDataset1");
     list->tkey->setText("衬衫");
     list->miPrintAllLabelsClick();
     EXPECT_EQ(printed, (QStringList{"A2", "B1"}));
@@ -219,7 +226,7 @@ TEST_F(GoodsListTest, ListPrintShowsTheGridsRowsAndExportWritesTheChosenType)
 {
     Open(false);
     ClickClass(5);
-    const QStringList printed = PrintedCodes("frxDB_Goods");
+    CapturePrint("spxxgl.fr3", "frxDB_Goods");
     list->btn_PrinClick();
     EXPECT_EQ(printed, (QStringList{"B1", "B2"}));
     EXPECT_EQ(lastClass, "下装");
