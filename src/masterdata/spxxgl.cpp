@@ -847,5 +847,8 @@ void TF_Spxxgl::ReloadAfterClassMove()
 {
     ADOQueryGoodsClass.Close();
     classTree->Open();
+    // The codes the list was narrowed by may have changed: it follows the root again.
+    tkey->clear();
+    filterGoods(QString());
     ReopenGoods();
 }

@@ -7,6 +7,7 @@
 #include "masterdata/registration.h"
 #include "masterdata/spxxgl.h"
 #include "masterdata/spxxgldialogs.h"
+#include "masterdata/spxxglmove.h"
 #include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
 #include "platform/grid/dbtree.h"
@@ -324,6 +325,30 @@ TEST_F(GoodsListTest, MinimumStockAndShortCodeDialogs)
     jm.tjm->setText(" lcs ");
     jm.btnOKClick();
     EXPECT_EQ(Scalar("select g_jm from jxc_goods where g_sn='B1'"), "LCS");
+}
+
+TEST_F(GoodsListTest, MoveDialogRefusesThenMovesAndTheListStartsAgainAtTheRoot)
+{
+    Open(false);
+    ClickClass(4);
+    prompt.OnModal("TF_Spxxgl_Move", [](QDialog* d) {
+        auto* dialog = static_cast<TF_Spxxgl_Move*>(d);
+        EXPECT_EQ(dialog->lgcname->text(), "衬衫类");
+        EXPECT_EQ(dialog->leibie->text(), "所有类别");
+        dialog->comLb->setCurrentIndex(1);
+        dialog->btnOKClick(); // beside the root
+        dialog->tree->SelectKey(5);
+        dialog->selectNode();
+        dialog->comLb->setCurrentIndex(0);
+        dialog->btnOKClick();
+        return dialog->result();
+    });
+    list->classTree->miMoveClick();
+    EXPECT_EQ(prompt.Messages(), (QStringList{"当前类别是最高级类别，不能出现同级别的类别！", "类别移动成功！"}));
+    EXPECT_EQ(ClassCode("衬衫类"), "1100101");
+    EXPECT_EQ(Scalar("select gc_sn from jxc_goods where g_sn='A2'"), "1100101");
+    EXPECT_TRUE(list->classTree->CurrentIsRoot());
+    EXPECT_EQ(Codes(), (QStringList{"A1", "A2", "B1", "B2"}));
 }
 
 TEST_F(GoodsListTest, RegisteredAndCommandsOfLaterWindowsStayOff)
