@@ -9,6 +9,14 @@
 #include "masterdata/registration.h"
 #include "masterdata/spxxgl.h"
 #include "masterdata/spxxglmove.h"
+// Colours, sizes, barcodes and the line detail.
+#include "masterdata/colorsizeside.h"
+#include "masterdata/colorz.h"
+#include "masterdata/detail.h"
+#include "masterdata/tmgl.h"
+#include "masterdata/tmgldialogs.h"
+#include "masterdata/tmglops.h"
+#include "platform/db/query.h"
 #include "platform/base/programfolder.h"
 #include "platform/grid/dbtree.h"
 #include "platform/ui/screenshots.h"
@@ -64,10 +72,94 @@ QWidget* buildClassMove()
     return new TF_Spxxgl_Move();
 }
 
+// ---- colours, sizes, barcodes and the line detail ----
+
+QString g_colourGroup;
+
+// Colours and sizes with their groups; the T-shirt comes in 2 colours and 3 sizes
+// and carries its barcodes and one purchase line spread over them.
+void prepareColourSizeSample()
+{
+    prepareSampleShop();
+    if (!g_colourGroup.isEmpty())
+        return;
+    QStringList colours, sizes;
+    for (const auto& c : {std::pair{"白色", "01"}, {"黑色", "02"}, {"藏青", "03"}, {"米黄", "04"}})
+        colours << ColorSizeRules::AddItem(ColourSide(), QString::fromUtf8(c.first), QString::fromLatin1(c.second));
+    for (const auto& c : {std::pair{"S", "1"}, {"M", "2"}, {"L", "3"}, {"XL", "4"}})
+        sizes << ColorSizeRules::AddItem(SizeSide(), QString::fromUtf8(c.first), QString::fromLatin1(c.second));
+    g_colourGroup = ColorSizeRules::AddGroup(ColourSide(), QStringLiteral("基础色"));
+    ColorSizeRules::AddMembers(ColourSide(), g_colourGroup, colours.mid(0, 2));
+    const QString other = ColorSizeRules::AddGroup(ColourSide(), QStringLiteral("秋冬色"));
+    ColorSizeRules::AddMembers(ColourSide(), other, colours.mid(2));
+    const QString sizeGroup = ColorSizeRules::AddGroup(SizeSide(), QStringLiteral("上衣码"));
+    ColorSizeRules::AddMembers(SizeSide(), sizeGroup, sizes.mid(0, 3));
+    ExecSQL(QStringLiteral("update jxc_goods set colorz_sn='%1',color_name='基础色',cmz_sn='%2',cmz_name='上衣码',"
+                           "g_tmtype=1 where g_sn in ('10010001','10010002')")
+                .arg(g_colourGroup, sizeGroup));
+    Query goods(&F_DataModule->ADOConn);
+    goods.SetSQL(QStringLiteral("select * from jxc_goods where g_sn in ('10010001','10010002')"));
+    goods.Open();
+    RegenerateBarcodes(goods);
+    const int qty[2][3] = {{2, 5, 3}, {1, 0, 4}};
+    for (int c = 0; c < 2; ++c)
+        for (int z = 0; z < 3; ++z)
+            ExecSQL(QStringLiteral("insert into jxc_jhspmx (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,tid) "
+                                   "values ('JH20240305001','10010001','%1','%2',%3,'admin',1)")
+                        .arg(sizes[z], colours[c])
+                        .arg(qty[c][z]));
+}
+
+QWidget* buildColorz()
+{
+    prepareColourSizeSample();
+    return new TF_Colorz();
+}
+
+QWidget* buildColorzZl()
+{
+    prepareColourSizeSample();
+    PickerCaller = g_colourGroup;
+    return new TF_Colorz_Zl();
+}
+
+QWidget* buildTmgl()
+{
+    prepareColourSizeSample();
+    return new TF_Tmgl();
+}
+
+QWidget* buildTmglSet()
+{
+    prepareColourSizeSample();
+    // The barcode window stays hidden behind the dialog, on the T-shirt.
+    static TF_Tmgl* window = new TF_Tmgl();
+    window->Activate();
+    window->Q_Tmgl1.Locate(QStringLiteral("g_sn"), QStringLiteral("10010001"));
+    F_Tmgl = window;
+    return new TF_Tmgl_Set();
+}
+
+QWidget* buildDetail()
+{
+    prepareColourSizeSample();
+    AuxTag = QStringLiteral("jxc_jhspmx");
+    SelectedSn = QStringLiteral("10010001");
+    SelectedLineId = QStringLiteral("1");
+    return new TF_Detail();
+}
+
 }
 
 void RegisterMasterDataScreenshots()
 {
     Screenshots::Register(QStringLiteral("TF_Spxxgl"), buildGoodsList);
     Screenshots::Register(QStringLiteral("TF_Spxxgl_Move"), buildClassMove);
+
+    // Colours, sizes, barcodes and the line detail.
+    Screenshots::Register(QStringLiteral("TF_Colorz"), buildColorz);
+    Screenshots::Register(QStringLiteral("TF_Colorz_Zl"), buildColorzZl);
+    Screenshots::Register(QStringLiteral("TF_Tmgl"), buildTmgl);
+    Screenshots::Register(QStringLiteral("TF_Tmgl_Set"), buildTmglSet);
+    Screenshots::Register(QStringLiteral("TF_Detail"), buildDetail);
 }
