@@ -35,6 +35,14 @@ const SideCase kSize{false, "TF_Cmz", "TF_Cmz_Add", "TF_Cmz_Zl", "请先添加�
 
 class ColorSizeTest : public GoodsTest, public ::testing::WithParamInterface<SideCase> {
 protected:
+    // Only the built-in colour and size: each test states the ones it is about.
+    void SetUp() override
+    {
+        GoodsTest::SetUp();
+        for (const char* t : {"delete from jxc_color where color_sn<>'100001'", "delete from jxc_cm where cm_sn<>'100001'",
+                              "delete from jxc_colorz2 where colorz_sn<>'100001'", "delete from jxc_cmz2 where cmz_sn<>'100001'"})
+            ExecSQL(t);
+    }
     const SideCase& C() const { return GetParam(); }
     const ColorSizeSide& Side() const { return C().colour ? ColourSide() : SizeSide(); }
 
