@@ -1,6 +1,7 @@
 #include "app/allwindows.h"
 
 #include "admin/adminwindows.h"
+#include "masterdata/registration.h"
 
 // One line per subsystem, in the overview's order; each routine lives in its own
 // subsystem's folder ("masterdata/masterdatawindows.h": RegisterMasterDataWindows()).
@@ -8,5 +9,6 @@
 // list starts with the first subsystem above it.
 void RegisterAllWindows()
 {
+    RegisterMasterDataWindows();
     RegisterAdminWindows();
 }

@@ -9,4 +9,5 @@ void RegisterGridScreenshots();
 void RegisterReportScreenshots();
 
 // Sample data behind the screenshots of the subsystems' windows.
+void RegisterMasterDataScreenshots();
 void RegisterAdminScreenshots();

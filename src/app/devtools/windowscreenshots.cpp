@@ -98,5 +98,6 @@ void RegisterSampleScreenshots()
     Screenshots::Register(QStringLiteral("TF_MainForm"), buildMain);
     RegisterGridScreenshots();
     RegisterReportScreenshots();
+    RegisterMasterDataScreenshots();
     RegisterAdminScreenshots();
 }

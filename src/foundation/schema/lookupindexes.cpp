@@ -25,6 +25,11 @@ void CreateLookupIndexes(Connection& c, const TableDef& t)
         { "jxc_goods", "ix_jxc_goods_g_sn", "g_sn" },
         { "jxc_khxx", "ix_jxc_khxx_kh_sn", "kh_sn" },
         { "jxc_ghsxx", "ix_jxc_ghsxx_ghs_sn", "ghs_sn" },
+        // Whether a goods was ever bought or sold (the ledger's walk index serves it
+        // there), and the goods of a category when codes are renumbered.
+        { "jxc_jhsp", "ix_jxc_jhsp_g_sn", "g_sn" },
+        { "jxc_lsxssp", "ix_jxc_lsxssp_g_sn", "g_sn" },
+        { "jxc_goods", "ix_jxc_goods_gc_sn", "gc_sn" },
     };
     for (const auto& ix : kIndexes)
         if (qstrcmp(ix.table, t.name) == 0)

@@ -1,0 +1,166 @@
+// Screenshots of the master-data windows: each builder lays out a fresh account set
+// in the (temporary) program folder, adds a few categories and goods and returns
+// the window as the operator sees it after opening it.
+#include "app/devtools/accountsetlayout.h"
+#include "app/devtools/samplescreenshots.h"
+#include "foundation/datamodule.h"
+#include "foundation/globals.h"
+#include "foundation/settings.h"
+#include "masterdata/goodsclasstree.h"
+#include "masterdata/registration.h"
+#include "masterdata/spxxgl.h"
+#include "masterdata/spxxglmove.h"
+// Colours, sizes, barcodes and the line detail.
+#include "masterdata/colorsizeside.h"
+#include "masterdata/colorz.h"
+#include "masterdata/detail.h"
+#include "masterdata/tmgl.h"
+#include "masterdata/tmgldialogs.h"
+#include "masterdata/tmglops.h"
+#include "platform/db/query.h"
+#include "platform/base/programfolder.h"
+#include "platform/grid/dbtree.h"
+#include "platform/ui/screenshots.h"
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<TF_DataModule> g_dataModule;
+
+void prepareSampleShop()
+{
+    if (g_dataModule)
+        return;
+    LayOutAccountSet(ProgramFolder::Path());
+    g_dataModule = std::make_unique<TF_DataModule>();
+    g_dataModule->DataModuleCreate();
+    CurrentAdminName = QStringLiteral("admin");
+    CurrentAdminSn = QStringLiteral("100001");
+    CurrentRoleSn = QStringLiteral("100001");
+    ExecSQL(QStringLiteral(
+        "insert into jxc_goodsclass (gc_name,gc_pid,gc_cid,gc_sn,gc_jm,gc_key) values "
+        "('男装',1,3,'1001','NZ',3),('上衣',3,4,'1001100','SY',4),('裤子',3,5,'1001101','KZ',5),"
+        "('女装',1,6,'1002','NZ',6),('连衣裙',6,7,'1002100','LYQ',7)"));
+    ExecSQL(QStringLiteral(
+        "insert into jxc_goods (g_sn,g_name,g_jm,gc_sn,gc_cid,dw_name,gg_name,color_name,cmz_name,g_zdkc,g_kc,"
+        "g_jj,g_sj,g_lsj,g_zhxs,g_jy,g_iszp,g_gdcbj,g_tc,g_dzll,g_sptm,g_sccs) values "
+        "('10010001','纯棉圆领T恤','CMYLTX','1001100',4,'件','春夏款','统一','均码',5,36,45,89,99,1,0,0,0,0,1,'6901000000011','海岸'),"
+        "('10010002','牛津纺衬衫','NJFCS','1001100',4,'件','修身','统一','均码',3,18,78,159,169,1,0,0,1,2,1,'6901000000028','海岸'),"
+        "('10010003','休闲直筒裤','XXZTK','1001101',5,'条','直筒','统一','均码',4,22,68,139,149,1,0,0,0,0,1,'6901000000035','远山'),"
+        "('10020001','碎花连衣裙','SHLYQ','1002100',7,'件','A字','统一','均码',2,12,98,219,239,1,0,0,0,3,1,'6901000000042','晴川'),"
+        "('10020002','针织开衫','ZZKS','1002',6,'件','宽松','统一','均码',2,9,88,179,189,1,0,0,0,0,1,'6901000000059','晴川'),"
+        "('10000001','帆布袋','FBD','1000',2,'个','','统一','均码',0,40,6,15,15,1,0,1,0,0,1,'6901000000066','')"));
+    LoadSystemSettings();
+}
+
+QWidget* buildGoodsList()
+{
+    prepareSampleShop();
+    // Showing it runs its activation.
+    F_Spxxgl = new TF_Spxxgl();
+    return F_Spxxgl;
+}
+
+QWidget* buildClassMove()
+{
+    prepareSampleShop();
+    // The list stays hidden behind the dialog; "裤子" is the category being moved.
+    static TF_Spxxgl* list = new TF_Spxxgl();
+    F_Spxxgl = list;
+    list->Activate();
+    list->classTree->tree->SelectKey(5);
+    return new TF_Spxxgl_Move();
+}
+
+// ---- colours, sizes, barcodes and the line detail ----
+
+QString g_colourGroup;
+
+// Colours and sizes with their groups; the T-shirt comes in 2 colours and 3 sizes
+// and carries its barcodes and one purchase line spread over them.
+void prepareColourSizeSample()
+{
+    prepareSampleShop();
+    if (!g_colourGroup.isEmpty())
+        return;
+    QStringList colours, sizes;
+    for (const auto& c : {std::pair{"白色", "01"}, {"黑色", "02"}, {"藏青", "03"}, {"米黄", "04"}})
+        colours << ColorSizeRules::AddItem(ColourSide(), QString::fromUtf8(c.first), QString::fromLatin1(c.second));
+    for (const auto& c : {std::pair{"S", "1"}, {"M", "2"}, {"L", "3"}, {"XL", "4"}})
+        sizes << ColorSizeRules::AddItem(SizeSide(), QString::fromUtf8(c.first), QString::fromLatin1(c.second));
+    g_colourGroup = ColorSizeRules::AddGroup(ColourSide(), QStringLiteral("基础色"));
+    ColorSizeRules::AddMembers(ColourSide(), g_colourGroup, colours.mid(0, 2));
+    const QString other = ColorSizeRules::AddGroup(ColourSide(), QStringLiteral("秋冬色"));
+    ColorSizeRules::AddMembers(ColourSide(), other, colours.mid(2));
+    const QString sizeGroup = ColorSizeRules::AddGroup(SizeSide(), QStringLiteral("上衣码"));
+    ColorSizeRules::AddMembers(SizeSide(), sizeGroup, sizes.mid(0, 3));
+    ExecSQL(QStringLiteral("update jxc_goods set colorz_sn='%1',color_name='基础色',cmz_sn='%2',cmz_name='上衣码',"
+                           "g_tmtype=1 where g_sn in ('10010001','10010002')")
+                .arg(g_colourGroup, sizeGroup));
+    Query goods(&F_DataModule->ADOConn);
+    goods.SetSQL(QStringLiteral("select * from jxc_goods where g_sn in ('10010001','10010002')"));
+    goods.Open();
+    RegenerateBarcodes(goods);
+    const int qty[2][3] = {{2, 5, 3}, {1, 0, 4}};
+    for (int c = 0; c < 2; ++c)
+        for (int z = 0; z < 3; ++z)
+            ExecSQL(QStringLiteral("insert into jxc_jhspmx (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,tid) "
+                                   "values ('JH20240305001','10010001','%1','%2',%3,'admin',1)")
+                        .arg(sizes[z], colours[c])
+                        .arg(qty[c][z]));
+}
+
+QWidget* buildColorz()
+{
+    prepareColourSizeSample();
+    return new TF_Colorz();
+}
+
+QWidget* buildColorzZl()
+{
+    prepareColourSizeSample();
+    PickerCaller = g_colourGroup;
+    return new TF_Colorz_Zl();
+}
+
+QWidget* buildTmgl()
+{
+    prepareColourSizeSample();
+    return new TF_Tmgl();
+}
+
+QWidget* buildTmglSet()
+{
+    prepareColourSizeSample();
+    // The barcode window stays hidden behind the dialog, on the T-shirt.
+    static TF_Tmgl* window = new TF_Tmgl();
+    window->Activate();
+    window->Q_Tmgl1.Locate(QStringLiteral("g_sn"), QStringLiteral("10010001"));
+    F_Tmgl = window;
+    return new TF_Tmgl_Set();
+}
+
+QWidget* buildDetail()
+{
+    prepareColourSizeSample();
+    AuxTag = QStringLiteral("jxc_jhspmx");
+    SelectedSn = QStringLiteral("10010001");
+    SelectedLineId = QStringLiteral("1");
+    return new TF_Detail();
+}
+
+}
+
+void RegisterMasterDataScreenshots()
+{
+    Screenshots::Register(QStringLiteral("TF_Spxxgl"), buildGoodsList);
+    Screenshots::Register(QStringLiteral("TF_Spxxgl_Move"), buildClassMove);
+
+    // Colours, sizes, barcodes and the line detail.
+    Screenshots::Register(QStringLiteral("TF_Colorz"), buildColorz);
+    Screenshots::Register(QStringLiteral("TF_Colorz_Zl"), buildColorzZl);
+    Screenshots::Register(QStringLiteral("TF_Tmgl"), buildTmgl);
+    Screenshots::Register(QStringLiteral("TF_Tmgl_Set"), buildTmglSet);
+    Screenshots::Register(QStringLiteral("TF_Detail"), buildDetail);
+}

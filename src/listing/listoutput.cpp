@@ -1,0 +1,40 @@
+#include "listing/listoutput.h"
+
+#include "foundation/settings.h"
+#include "platform/base/programfolder.h"
+#include "platform/grid/datagrid.h"
+#include "platform/report/report.h"
+#include "platform/ui/prompt.h"
+
+bool ExportGridList(const DataGrid& grid)
+{
+    QString path = Prompt::SaveFile(QStringLiteral("导出"), QStringLiteral("(*.xlsx) (*.xlsx);;(*.xls) (*.xls)"));
+    if (path.isEmpty())
+        return false;
+    // The file type follows the chosen name; a bare name gets the first type.
+    if (!path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)
+        && !path.endsWith(QLatin1String(".xls"), Qt::CaseInsensitive))
+        path += QStringLiteral(".xlsx");
+    QString error;
+    if (!grid.ExportTo(path, &error)) {
+        Prompt::Info(error, Prompt::kInfoCaption, Prompt::Icon::Warning);
+        return false;
+    }
+    return true;
+}
+
+void PrintGridList(const QString& templateFile, const QString& dataset, const DataGrid& grid,
+                   const ReportVariables& variables)
+{
+    Report report;
+    report.LoadFromFile(ProgramFolder::File(QStringLiteral("report/") + templateFile));
+    report.SetDataset(dataset, grid.GetQuery(), grid.FilterText());
+    report.SetVariable(QStringLiteral("comName"), CompanyName);
+    report.SetVariable(QStringLiteral("comTele"), CompanyTele);
+    report.SetVariable(QStringLiteral("comLxr"), CompanyContact);
+    report.SetVariable(QStringLiteral("comNote"), CompanyNote);
+    report.SetVariable(QStringLiteral("comAddress"), CompanyAddress);
+    for (const auto& v : variables)
+        report.SetVariable(v.first, v.second);
+    report.ShowReport();
+}

@@ -1,0 +1,4 @@
+#pragma once
+
+// The master-data windows that the main window opens by class name.
+void RegisterMasterDataWindows();
