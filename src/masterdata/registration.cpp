@@ -1,9 +1,11 @@
 #include "masterdata/registration.h"
 
 #include "foundation/functionwindows.h"
+#include "masterdata/ckgl.h"
 #include "masterdata/spxxgl.h"
 
 void RegisterMasterDataWindows()
 {
     FunctionWindows::Register<TF_Spxxgl>(QStringLiteral("TF_Spxxgl"), F_Spxxgl);
+    FunctionWindows::Register<TF_Ckgl>(QStringLiteral("TF_Ckgl"), F_Ckgl);
 }
