@@ -25,18 +25,7 @@ TF_Ckgl* F_Ckgl = nullptr;
 
 namespace {
 
-void Inform(const QString& text)
-{
-    Prompt::Info(text, Prompt::kInfoCaption, Prompt::Icon::Information);
-}
 
-QLineEdit* Edit(QWidget* parent, const char* name, int maxLength)
-{
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QString::fromLatin1(name));
-    e->setMaxLength(maxLength);
-    return e;
-}
 
 }
 
@@ -56,13 +45,8 @@ TF_Ckgl::TF_Ckgl(QWidget* parent) : Form(parent), Q_Ckxx(F_DataModule->Q(QString
     bar->addStretch(1);
     box->addLayout(bar);
 
-    auto* search = new QHBoxLayout;
-    search->addWidget(new QLabel(QStringLiteral("请输入仓库的相关信息进行查询："), this));
-    tkey = Edit(this, "tkey", 64);
-    DiscardSearchPunctuation(tkey);
-    search->addWidget(tkey, 1);
-    btnKey = AddButton(search, this, QStringLiteral("查询(F2)"), [this] { btnKeyClick(); });
-    box->addLayout(search);
+    tkey = AddSearchLine(box, this, QStringLiteral("请输入仓库的相关信息进行查询："), QStringLiteral("查询(F2)"),
+                         [this] { btnKeyClick(); }, &btnKey);
 
     cxGrid = new DataGrid(this);
     cxGrid->setObjectName(QStringLiteral("cxGrid"));
@@ -188,7 +172,7 @@ void TF_Ckgl::btnDeleClick()
     const QString c = Q_Ckxx.AsString(QStringLiteral("ck_sn"));
     const QString refusal = WarehouseDeleteRefusal(c);
     if (!refusal.isEmpty()) {
-        Inform(refusal);
+        InformRefusal(refusal);
         return;
     }
     if (Prompt::YesNo(QStringLiteral("您确定要删除该仓库信息吗！")) != Prompt::Answer::Yes)
@@ -225,11 +209,11 @@ CkglEditDialog::CkglEditDialog(const QString& objectName, const QString& caption
     setWindowTitle(caption);
     auto* box = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    tname = Edit(this, "tname", 32);
-    tfzr = Edit(this, "tfzr", 16);
-    ttele = Edit(this, "ttele", 32);
-    taddress = Edit(this, "taddress", 32);
-    tnote = Edit(this, "tnote", 64);
+    tname = NamedEdit(this, "tname", 32);
+    tfzr = NamedEdit(this, "tfzr", 16);
+    ttele = NamedEdit(this, "ttele", 32);
+    taddress = NamedEdit(this, "taddress", 32);
+    tnote = NamedEdit(this, "tnote", 64);
     form->addRow(QStringLiteral("仓库名称："), tname);
     form->addRow(QStringLiteral("负  责  人："), tfzr);
     form->addRow(QStringLiteral("联系电话："), ttele);
@@ -279,7 +263,7 @@ QStringList CkglEditDialog::TickedOperators() const
 bool CkglEditDialog::Finish(const QString& refusal)
 {
     if (!refusal.isEmpty()) {
-        Inform(refusal);
+        InformRefusal(refusal);
         return false;
     }
     Query& q = F_DataModule->Q(QStringLiteral("Q_Ckxx"));
@@ -376,10 +360,10 @@ TF_Ckgl_Search::TF_Ckgl_Search(TF_Ckgl* list, QWidget* parent) : Form(parent), l
     setWindowTitle(QStringLiteral("仓库查找"));
     auto* box = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    tname = Edit(this, "tname", 32);
-    tfzr = Edit(this, "tfzr", 16);
-    ttele = Edit(this, "ttele", 32);
-    taddress = Edit(this, "taddress", 32);
+    tname = NamedEdit(this, "tname", 32);
+    tfzr = NamedEdit(this, "tfzr", 16);
+    ttele = NamedEdit(this, "ttele", 32);
+    taddress = NamedEdit(this, "taddress", 32);
     form->addRow(QStringLiteral("仓库名称："), tname);
     form->addRow(QStringLiteral("负  责  人："), tfzr);
     form->addRow(QStringLiteral("联系电话："), ttele);

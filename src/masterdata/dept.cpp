@@ -24,10 +24,6 @@
 
 namespace {
 
-void Inform(const QString& text)
-{
-    Prompt::Info(text, Prompt::kInfoCaption, Prompt::Icon::Information);
-}
 
 }
 
@@ -129,7 +125,7 @@ void TF_Dept::btnDeleClick()
         return;
     const QString refusal = DeptDeleteRefusal(Q_Dept.AsString(QStringLiteral("de_sn")));
     if (!refusal.isEmpty()) {
-        Inform(refusal);
+        InformRefusal(refusal);
         return;
     }
     if (Prompt::YesNo(QStringLiteral("您确定要删除该部门信息吗！")) != Prompt::Answer::Yes)
@@ -191,7 +187,7 @@ void TF_Dept_Sele::FormActivate()
 void TF_Dept_Sele::btnSaveClick()
 {
     if (tname->text().trimmed().isEmpty()) {
-        Inform(kDeptNameMissing);
+        InformRefusal(kDeptNameMissing);
         return;
     }
     const QString name = SafeSqlText(tname->text().trimmed());

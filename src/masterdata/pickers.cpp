@@ -72,14 +72,7 @@ TF_User2::TF_User2(QWidget* parent) : Form(parent), Q_User(F_DataModule->Q(QStri
     setWindowTitle(QStringLiteral("选择经办人"));
     resize(760, 440);
     auto* box = new QVBoxLayout(this);
-    auto* search = new QHBoxLayout;
-    search->addWidget(new QLabel(QStringLiteral("请输入员工信息查询："), this));
-    tkey = new QLineEdit(this);
-    tkey->setObjectName(QStringLiteral("tkey"));
-    DiscardSearchPunctuation(tkey);
-    search->addWidget(tkey, 1);
-    AddButton(search, this, QStringLiteral("查询"), [this] { searchKeys(); });
-    box->addLayout(search);
+    tkey = AddSearchLine(box, this, QStringLiteral("请输入员工信息查询："), QStringLiteral("查询"), [this] { searchKeys(); });
     cxGrid = new DataGrid(this);
     cxGrid->setObjectName(QStringLiteral("cxGrid"));
     cxGrid->SetDataSource(&F_DataModule->D(QStringLiteral("D_User")));
@@ -142,15 +135,7 @@ void TF_User2::UpdateFooter()
 
 void TF_User2::searchKeys()
 {
-    const QString t = tkey->text().trimmed();
-    cxGrid->SetFilterActive(false);
-    cxGrid->ClearFilter();
-    cxGrid->SetFilterJoin(GridFilter::Join::Or);
-    if (!t.isEmpty()) {
-        for (const char* f : {"u_name", "u_jm", "u_duty", "u_tele", "u_address"})
-            cxGrid->AddFilter(QString::fromLatin1(f), QLatin1Char('%') + t + QLatin1Char('%'));
-        cxGrid->SetFilterActive(true);
-    }
+    FilterGridByText(*cxGrid, tkey->text().trimmed(), StaffSearchFields());
     UpdateFooter();
 }
 
@@ -322,7 +307,7 @@ void TF_Djbz_Add::btnSaveClick()
     const QString currentSn = !adding && q.Active() && !q.IsEmpty() ? q.AsString(QStringLiteral("dj_sn")) : QString();
     const QString refusal = RemarkSaveRefusal(tname->text(), btnFlag, currentSn);
     if (!refusal.isEmpty()) {
-        Prompt::Info(refusal, Prompt::kInfoCaption, Prompt::Icon::Information);
+        InformRefusal(refusal);
         return;
     }
     const QString text = SafeSqlText(tname->text().trimmed());

@@ -167,15 +167,8 @@ void TF_Spxs_Clsele::setPlxx()
 
 void TF_Spxs_Clsele::tkeyChange()
 {
-    const QString t = tkey->text().trimmed();
-    cxGridGoods->SetFilterActive(false);
-    cxGridGoods->ClearFilter();
-    cxGridGoods->SetFilterJoin(GridFilter::Join::Or);
-    if (!t.isEmpty()) {
-        for (const char* f : {"g_name", "g_jm", "g_sn", "gg_name"})
-            cxGridGoods->AddFilter(QString::fromLatin1(f), QLatin1Char('%') + t + QLatin1Char('%'));
-        cxGridGoods->SetFilterActive(true);
-    }
+    FilterGridByText(*cxGridGoods, tkey->text().trimmed(),
+                     {QStringLiteral("g_name"), QStringLiteral("g_jm"), QStringLiteral("g_sn"), QStringLiteral("gg_name")});
 }
 
 void TF_Spxs_Clsele::btnOKClick()

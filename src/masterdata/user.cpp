@@ -27,21 +27,16 @@
 
 namespace {
 
-void Inform(const QString& text)
-{
-    Prompt::Info(text, Prompt::kInfoCaption, Prompt::Icon::Information);
-}
 
-QLineEdit* Edit(QWidget* parent, const char* name, int maxLength)
-{
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QString::fromLatin1(name));
-    e->setMaxLength(maxLength);
-    return e;
-}
 
 const QString kAdminRole = QStringLiteral("100001");
 
+}
+
+QStringList StaffSearchFields()
+{
+    return {QStringLiteral("u_name"), QStringLiteral("u_jm"), QStringLiteral("u_duty"), QStringLiteral("u_tele"),
+            QStringLiteral("u_address")};
 }
 
 QString StaffListSql(bool activeOnly)
@@ -75,14 +70,9 @@ TF_User::TF_User(QWidget* parent) : Form(parent), Q_User(F_DataModule->Q(QString
     btnAll = AddButton(bar, this, QStringLiteral("全部"), [this] { btnAllClick(); });
     bar->addStretch(1);
     box->addLayout(bar);
-    auto* search = new QHBoxLayout;
-    search->addWidget(new QLabel(QStringLiteral("请输入员工的相关信息进行查询："), this));
-    tkey = Edit(this, "tkey", 64);
-    DiscardSearchPunctuation(tkey);
-    search->addWidget(tkey, 1);
-    btnKey = AddButton(search, this, QStringLiteral("查询(F2)"), [this] { searchKeys(); });
-    search->addWidget(new QLabel(QStringLiteral("(被“禁用”的员工，做业务时将不再显示)"), this));
-    box->addLayout(search);
+    tkey = AddSearchLine(box, this, QStringLiteral("请输入员工的相关信息进行查询："), QStringLiteral("查询(F2)"),
+                         [this] { searchKeys(); }, &btnKey);
+    box->addWidget(new QLabel(QStringLiteral("(被“禁用”的员工，做业务时将不再显示)"), this));
 
     cxGrid = new DataGrid(this);
     cxGrid->setObjectName(QStringLiteral("cxGrid"));
@@ -154,15 +144,7 @@ bool TF_User::HasRows() const
 
 void TF_User::searchKeys()
 {
-    const QString t = tkey->text().trimmed();
-    cxGrid->SetFilterActive(false);
-    cxGrid->ClearFilter();
-    cxGrid->SetFilterJoin(GridFilter::Join::Or);
-    if (!t.isEmpty()) {
-        for (const char* f : {"u_name", "u_jm", "u_duty", "u_tele", "u_address"})
-            cxGrid->AddFilter(QString::fromLatin1(f), QLatin1Char('%') + t + QLatin1Char('%'));
-        cxGrid->SetFilterActive(true);
-    }
+    FilterGridByText(*cxGrid, tkey->text().trimmed(), StaffSearchFields());
     UpdateFooter();
 }
 
@@ -213,7 +195,7 @@ void TF_User::btnDeleClick()
     const QString refusal
         = StaffDeleteRefusal(Q_User.AsString(QStringLiteral("u_sn")), Q_User.AsString(QStringLiteral("u_name")));
     if (!refusal.isEmpty()) {
-        Inform(refusal);
+        InformRefusal(refusal);
         return;
     }
     if (Prompt::YesNo(QStringLiteral("您确定要删除当前员工吗！")) != Prompt::Answer::Yes)
@@ -265,16 +247,16 @@ UserEditDialog::UserEditDialog(const QString& objectName, const QString& caption
     setWindowTitle(caption);
     auto* box = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    tname = Edit(this, "tname", 16);
-    tduty = Edit(this, "tduty", 16);
-    ttc = Edit(this, "ttc", 5);
+    tname = NamedEdit(this, "tname", 16);
+    tduty = NamedEdit(this, "tduty", 16);
+    ttc = NamedEdit(this, "ttc", 5);
     comTcfs = new QComboBox(this);
     comTcfs->addItems({CommissionMethodText(0), CommissionMethodText(1)});
-    tzdlr = Edit(this, "tzdlr", 5);
+    tzdlr = NamedEdit(this, "tzdlr", 5);
     tzdlr->setValidator(new QIntValidator(0, 99999, tzdlr));
-    ttele = Edit(this, "ttele", 32);
-    taddress = Edit(this, "taddress", 64);
-    tnote = Edit(this, "tnote", 100);
+    ttele = NamedEdit(this, "ttele", 32);
+    taddress = NamedEdit(this, "taddress", 64);
+    tnote = NamedEdit(this, "tnote", 100);
     form->addRow(QStringLiteral("员工姓名："), tname);
     form->addRow(QStringLiteral("所任职务："), tduty);
     auto* rate = new QHBoxLayout;
@@ -358,7 +340,7 @@ StaffInput UserEditDialog::Gather() const
 void UserEditDialog::Finish(const QString& refusal)
 {
     if (!refusal.isEmpty()) {
-        Inform(refusal);
+        InformRefusal(refusal);
         return;
     }
     close();
@@ -434,10 +416,10 @@ TF_User_Search::TF_User_Search(TF_User* list, QWidget* parent) : Form(parent), l
     setWindowTitle(QStringLiteral("员工查询"));
     auto* box = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    tname = Edit(this, "tname", 64);
-    tduty = Edit(this, "tduty", 16);
-    ttele = Edit(this, "ttele", 32);
-    taddress = Edit(this, "taddress", 64);
+    tname = NamedEdit(this, "tname", 64);
+    tduty = NamedEdit(this, "tduty", 16);
+    ttele = NamedEdit(this, "ttele", 32);
+    taddress = NamedEdit(this, "taddress", 64);
     form->addRow(QStringLiteral("员工姓名："), tname);
     form->addRow(QStringLiteral("所任职务："), tduty);
     form->addRow(QStringLiteral("联系电话："), ttele);

@@ -2,6 +2,8 @@
 #include "masterdata/userops.h"
 #include "platform/ui/form.h"
 
+#include <QStringList>
+
 class DataGrid;
 class KeyedCombo;
 class QAction;
@@ -134,3 +136,5 @@ private:
 // The staff statement of the list and the handler picker: only the operator's
 // warehouses when partners are bound to warehouses and he is not an administrator.
 QString StaffListSql(bool activeOnly);
+// The fields the staff list and the handler picker search with one text.
+QStringList StaffSearchFields();
