@@ -25,6 +25,24 @@ TF_Ckgl* F_Ckgl = nullptr;
 
 namespace {
 
+// The fields that the edit and search dialogs have alike.
+void AddWarehouseFields(QFormLayout* form, QWidget* parent, QLineEdit*& tname, QLineEdit*& tfzr, QLineEdit*& ttele,
+                        QLineEdit*& taddress)
+{
+    tname = NamedEdit(parent, "tname", 32);
+    tfzr = NamedEdit(parent, "tfzr", 16);
+    ttele = NamedEdit(parent, "ttele", 32);
+    taddress = NamedEdit(parent, "taddress", 32);
+    form->addRow(QStringLiteral("仓库名称："), tname);
+    form->addRow(QStringLiteral("负  责  人："), tfzr);
+    form->addRow(QStringLiteral("联系电话："), ttele);
+    form->addRow(QStringLiteral("仓库地址："), taddress);
+}
+
+}
+
+namespace {
+
 
 
 }
@@ -209,15 +227,8 @@ CkglEditDialog::CkglEditDialog(const QString& objectName, const QString& caption
     setWindowTitle(caption);
     auto* box = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    tname = NamedEdit(this, "tname", 32);
-    tfzr = NamedEdit(this, "tfzr", 16);
-    ttele = NamedEdit(this, "ttele", 32);
-    taddress = NamedEdit(this, "taddress", 32);
+    AddWarehouseFields(form, this, tname, tfzr, ttele, taddress);
     tnote = NamedEdit(this, "tnote", 64);
-    form->addRow(QStringLiteral("仓库名称："), tname);
-    form->addRow(QStringLiteral("负  责  人："), tfzr);
-    form->addRow(QStringLiteral("联系电话："), ttele);
-    form->addRow(QStringLiteral("仓库地址："), taddress);
     form->addRow(QStringLiteral("备        注："), tnote);
     chkDefault = new QCheckBox(QStringLiteral("默认仓库"), this);
     chkPos = new QCheckBox(QStringLiteral("默认POS仓库"), this);
@@ -360,14 +371,7 @@ TF_Ckgl_Search::TF_Ckgl_Search(TF_Ckgl* list, QWidget* parent) : Form(parent), l
     setWindowTitle(QStringLiteral("仓库查找"));
     auto* box = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    tname = NamedEdit(this, "tname", 32);
-    tfzr = NamedEdit(this, "tfzr", 16);
-    ttele = NamedEdit(this, "ttele", 32);
-    taddress = NamedEdit(this, "taddress", 32);
-    form->addRow(QStringLiteral("仓库名称："), tname);
-    form->addRow(QStringLiteral("负  责  人："), tfzr);
-    form->addRow(QStringLiteral("联系电话："), ttele);
-    form->addRow(QStringLiteral("仓库地址："), taddress);
+    AddWarehouseFields(form, this, tname, tfzr, ttele, taddress);
     box->addLayout(form);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
