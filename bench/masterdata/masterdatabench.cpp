@@ -12,7 +12,7 @@
 #include "platform/base/programfolder.h"
 #include "platform/db/connection.h"
 #include "platform/db/query.h"
-#include "support/goodsgen.h"
+#include "goodsgen.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,10 @@
 #include "masterdata/colorzwindows.h"
 
+#include "masterdata/inform.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "foundation/settings.h"
-#include "foundation/textutil.h"
+#include "foundation/sqltext.h"
 #include "masterdata/boundsql.h"
 #include "masterdata/keyfilter.h"
 #include "platform/db/datasource.h"
@@ -24,11 +25,6 @@
 #include <memory>
 
 namespace {
-
-void Inform(const QString& text)
-{
-    Prompt::Info(text, Prompt::kInfoCaption, Prompt::Icon::Information);
-}
 
 bool Confirm(const QString& text)
 {

@@ -1,6 +1,7 @@
 #include "masterdata/goodsclass.h"
 
 #include "foundation/combos.h"
+#include "foundation/goodsclass.h"
 #include "foundation/datamodule.h"
 #include "masterdata/boundsql.h"
 #include "platform/db/query.h"

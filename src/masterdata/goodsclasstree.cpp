@@ -1,6 +1,7 @@
 #include "masterdata/goodsclasstree.h"
 
 #include "foundation/combos.h"
+#include "foundation/goodsclass.h"
 #include "masterdata/goodsclass.h"
 #include "platform/db/datasource.h"
 #include "platform/db/query.h"

@@ -1,7 +1,11 @@
 #include "masterdata/registration.h"
 
+#include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
+#include "masterdata/ckgl.h"
+#include "masterdata/dept.h"
 #include "masterdata/spxxgl.h"
+#include "masterdata/user.h"
 
 // Colours, sizes, barcodes and the colour-by-size line detail.
 #include "masterdata/cmz.h"
@@ -9,9 +13,26 @@
 #include "masterdata/detail.h"
 #include "masterdata/tmgl.h"
 
+void DeclareMasterDataDatasets()
+{
+    DeclareDatasets({QStringLiteral("ADOQueryGoodsClass"), QStringLiteral("ADOQueryGoodsClass2"),
+                     QStringLiteral("Q_GClassA"), QStringLiteral("Q_Goods"), QStringLiteral("Q_Goods3"),
+                     QStringLiteral("Q_GoodsClass"), QStringLiteral("Q_Plxx"), QStringLiteral("Q_Ckxx"),
+                     QStringLiteral("Q_User"), QStringLiteral("Q_Dept"), QStringLiteral("Q_Dept2"),
+                     QStringLiteral("Q_Djbz"), QStringLiteral("Q_DjbzLs"), QStringLiteral("Q_Colorz"),
+                     QStringLiteral("Q_Colorz1"), QStringLiteral("Q_Colorz2"), QStringLiteral("Q_Colorz3"),
+                     QStringLiteral("Q_Cmz"), QStringLiteral("Q_Cmz1"), QStringLiteral("Q_Cmz2"),
+                     QStringLiteral("Q_Cmz3"), QStringLiteral("Q_Tmgl1"), QStringLiteral("Q_Tmgl2"),
+                     QStringLiteral("Q_Tmgl3")});
+}
+
 void RegisterMasterDataWindows()
 {
+    DeclareMasterDataDatasets();
     FunctionWindows::Register<TF_Spxxgl>(QStringLiteral("TF_Spxxgl"), F_Spxxgl);
+    FunctionWindows::Register<TF_Ckgl>(QStringLiteral("TF_Ckgl"), F_Ckgl);
+    FunctionWindows::Register<TF_User>(QStringLiteral("TF_User"));
+    FunctionWindows::Register<TF_Dept>(QStringLiteral("TF_Dept"));
 
     // Colours, sizes, barcodes and the colour-by-size line detail: each created for
     // one showing ("TF_Tmgl" lives in F_Tmgl while it shows).

@@ -1,12 +1,14 @@
 #include "masterdata/spxxgl.h"
 
+#include "masterdata/inform.h"
 #include "foundation/datamodule.h"
 #include "foundation/fieldformats.h"
 #include "foundation/functionwindows.h"
 #include "foundation/globals.h"
 #include "foundation/gridlayout.h"
 #include "foundation/settings.h"
-#include "foundation/textutil.h"
+#include "foundation/sqltext.h"
+#include "platform/base/textsearch.h"
 #include "listing/gridformats.h"
 #include "listing/listoutput.h"
 #include "masterdata/boundsql.h"
@@ -21,7 +23,7 @@
 #include "platform/grid/datagrid.h"
 #include "platform/grid/dbtree.h"
 #include "platform/report/report.h"
-#include "platform/ui/displayformat.h"
+#include "platform/base/displayformat.h"
 #include "platform/ui/prompt.h"
 
 #include <QCheckBox>
@@ -110,11 +112,6 @@ bool IsShown(Shown s)
     case Shown::Shelves: return IsTrue(UseShelves);
     }
     return true;
-}
-
-void Inform(const QString& text)
-{
-    Prompt::Info(text, Prompt::kInfoCaption, Prompt::Icon::Information);
 }
 
 bool Confirm(const QString& text)

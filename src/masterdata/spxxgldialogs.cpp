@@ -1,9 +1,10 @@
 #include "masterdata/spxxgldialogs.h"
 
+#include "masterdata/inform.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "foundation/settings.h"
-#include "foundation/textutil.h"
+#include "foundation/sqltext.h"
 #include "masterdata/goodsclasstree.h"
 #include "masterdata/goodsops.h"
 #include "masterdata/keyfilter.h"
@@ -26,11 +27,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-void Inform(const QString& text)
-{
-    Prompt::Info(text, Prompt::kInfoCaption, Prompt::Icon::Information);
-}
 
 QLabel* ValueLabel(QWidget* parent)
 {

@@ -3,7 +3,7 @@
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "foundation/settings.h"
-#include "foundation/textutil.h"
+#include "foundation/sqltext.h"
 #include "masterdata/tmgl.h"
 #include "masterdata/tmglops.h"
 #include "platform/db/query.h"

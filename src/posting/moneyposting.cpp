@@ -1,6 +1,7 @@
 #include "posting/moneyposting.h"
 
 #include "foundation/combos.h"
+#include "foundation/lookups.h"
 #include "foundation/globals.h"
 #include "foundation/numbering.h"
 #include "foundation/rights.h"

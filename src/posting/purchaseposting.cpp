@@ -3,6 +3,7 @@
 #include "foundation/globals.h"
 #include "foundation/rights.h"
 #include "foundation/settings.h"
+#include "foundation/staffcounters.h"
 #include "foundation/stockservices.h"
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
@@ -24,7 +25,7 @@ namespace {
 
 const QString kSupplier = QStringLiteral("ghs");
 
-MoneyEntry EntryOf(const Fields& h, const QString& docNo, const QString& date, const QString& account,
+MoneyEntry PurchaseEntryOf(const Fields& h, const QString& docNo, const QString& date, const QString& account,
     const QString& note)
 {
     return { docNo, date, h.Text(QStringLiteral("u_sn")), h.Text(QStringLiteral("u_name")),
@@ -56,7 +57,7 @@ void ApprovePurchaseDoc(const QString& docNo)
     const double payable = h.Number(QStringLiteral("j_yfje"));
     const double paid = h.Number(QStringLiteral("j_sfje"));
     const bool byPayment = SettlesByPayment(h.Text(QStringLiteral("j_jsfs")));
-    const MoneyEntry e = EntryOf(h, docNo, date, account, h.Text(QStringLiteral("j_note")));
+    const MoneyEntry e = PurchaseEntryOf(h, docNo, date, account, h.Text(QStringLiteral("j_note")));
 
     InsertRow(QStringLiteral("jxc_xjyh"), CashRow(e, QStringLiteral("采购进货"), -paid));
     RecalcCashBalance(account, date);
@@ -191,7 +192,7 @@ void ApprovePurchaseReturn(const QString& docNo)
     Run(QStringLiteral("delete from jxc_thd where th_status=0 and gl_djh=:djh"), doc);
     IncUserPurchaseCount(h.Text(QStringLiteral("u_sn")));
 
-    const MoneyEntry e = EntryOf(h, docNo, day, account, h.Text(QStringLiteral("th_note")));
+    const MoneyEntry e = PurchaseEntryOf(h, docNo, day, account, h.Text(QStringLiteral("th_note")));
     InsertRow(QStringLiteral("jxc_xjyh"), CashRow(e, QStringLiteral("采购退货"), -paid));
     RecalcCashBalance(account, day);
 

@@ -1,9 +1,11 @@
 #include "posting/salesposting.h"
 
 #include "foundation/combos.h"
+#include "foundation/lookups.h"
 #include "foundation/globals.h"
 #include "foundation/rights.h"
 #include "foundation/settings.h"
+#include "foundation/staffcounters.h"
 #include "foundation/stockservices.h"
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
@@ -24,7 +26,7 @@ namespace {
 
 const QString kCustomer = QStringLiteral("kh");
 
-MoneyEntry EntryOf(const Fields& h, const QString& docNo, const QString& date, const QString& account,
+MoneyEntry SalesEntryOf(const Fields& h, const QString& docNo, const QString& date, const QString& account,
     const QString& note)
 {
     return { docNo, date, h.Text(QStringLiteral("u_sn")), h.Text(QStringLiteral("u_name")),
@@ -70,7 +72,7 @@ void ApproveSalesDoc(const QString& docNo)
     const Params doc{ { QStringLiteral("djh"), docNo } };
 
     IncUserSalesCount(h.Text(QStringLiteral("u_sn")));
-    const MoneyEntry e = EntryOf(h, docNo, date, account, h.Text(QStringLiteral("ls_note")));
+    const MoneyEntry e = SalesEntryOf(h, docNo, date, account, h.Text(QStringLiteral("ls_note")));
     InsertRow(QStringLiteral("jxc_xjyh"), CashRow(e, QStringLiteral("商品销售"), received));
     RecalcCashBalance(account, date);
 
@@ -203,7 +205,7 @@ void ApproveSalesReturn(const QString& docNo)
     const Params doc{ { QStringLiteral("djh"), docNo } };
 
     IncUserSalesCount(h.Text(QStringLiteral("u_sn")));
-    const MoneyEntry e = EntryOf(h, docNo, date, account, h.Text(QStringLiteral("th_note")));
+    const MoneyEntry e = SalesEntryOf(h, docNo, date, account, h.Text(QStringLiteral("th_note")));
     InsertRow(QStringLiteral("jxc_xjyh"), CashRow(e, QStringLiteral("顾客退货"), refunded));
     RecalcCashBalance(account, date);
 

@@ -4,9 +4,14 @@
 #include "app/devtools/accountsetlayout.h"
 #include "app/devtools/samplescreenshots.h"
 #include "foundation/datamodule.h"
-#include "foundation/globals.h"
 #include "foundation/settings.h"
+#include "foundation/globals.h"
+#include "masterdata/ckgl.h"
+#include "masterdata/dept.h"
 #include "masterdata/goodsclasstree.h"
+#include "masterdata/pickers.h"
+#include "masterdata/pickersclsele.h"
+#include "masterdata/user.h"
 #include "masterdata/registration.h"
 #include "masterdata/spxxgl.h"
 #include "masterdata/spxxglmove.h"
@@ -26,18 +31,14 @@
 
 namespace {
 
-std::unique_ptr<TF_DataModule> g_dataModule;
-
+// Categories and goods of a small shop, on the account set the command prepared.
 void prepareSampleShop()
 {
-    if (g_dataModule)
+    static bool done = false;
+    if (done)
         return;
-    LayOutAccountSet(ProgramFolder::Path());
-    g_dataModule = std::make_unique<TF_DataModule>();
-    g_dataModule->DataModuleCreate();
-    CurrentAdminName = QStringLiteral("admin");
-    CurrentAdminSn = QStringLiteral("100001");
-    CurrentRoleSn = QStringLiteral("100001");
+    done = true;
+    Screenshots::Prepare();
     ExecSQL(QStringLiteral(
         "insert into jxc_goodsclass (gc_name,gc_pid,gc_cid,gc_sn,gc_jm,gc_key) values "
         "('男装',1,3,'1001','NZ',3),('上衣',3,4,'1001100','SY',4),('裤子',3,5,'1001101','KZ',5),"
@@ -150,12 +151,94 @@ QWidget* buildDetail()
     return new TF_Detail();
 }
 
+// Warehouses, operators, staff, departments, remarks and a material set.
+void prepareRegistry()
+{
+    prepareSampleShop();
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    ExecSQL(QStringLiteral("insert into jxc_admin (a_sn,a_name,r_sn,a_jyt) values ('100002','小王','100002',0),"
+                           "('100003','小陈','100002',0)"));
+    ExecSQL(QStringLiteral("insert into jxc_ckxx (ck_sn,ck_name,ck_jm,ck_fzr,ck_aname,ck_asn,ck_tele,ck_address,ck_note,"
+                           "ck_default,ck_pos) values ('100002','城东仓','CDC','小王','admin,小王,','100001,100002,',"
+                           "'0571-8866001','城东路8号','换季商品',0,0),('100003','门店仓','MDC','小陈','小陈,','100003,',"
+                           "'0571-8866002','解放路21号','',0,0)"));
+    ExecSQL(QStringLiteral("insert into jxc_user (u_sn,u_name,u_jm,u_duty,u_tele,u_address,u_note,u_tc,u_tcfs,u_tctxt,"
+                           "u_zdlr,u_cg,u_xs,u_kc,u_jy,ck_sn,ck_name,u_cgpl,u_xspl) values "
+                           "('100002','张丽','ZL','店长','13800001111','城东路8号','',3,0,'按销售额提成',0,1,1,1,0,'-1','所有仓库',0,0),"
+                           "('100003','王强','WQ','导购','13800002222','解放路21号','',5,1,'按毛利提成',20,0,1,0,0,'-1','所有仓库',0,0),"
+                           "('100004','李梅','LM','仓管','13800003333','','',0,0,'按销售额提成',0,0,0,1,0,'-1','所有仓库',0,0)"));
+    ExecSQL(QStringLiteral("insert into jxc_dept (de_sn,de_name) values ('100002','裁剪部'),('100003','车缝部'),('100004','后整部')"));
+    ExecSQL(QStringLiteral("insert into jxc_djbz (dj_sn,dj_name) values ('100001','货到付款'),('100002','月结30天'),"
+                           "('100003','含税价')"));
+    ExecSQL(QStringLiteral("insert into jxc_plxx (g_sn,pl_gsn,pl_sl) values ('10020001','10010001',1),"
+                           "('10020001','10000001',2),('10010003','10010002',1)"));
+}
+
+QWidget* buildCkgl()
+{
+    prepareRegistry();
+    return new TF_Ckgl();
+}
+
+QWidget* buildCkglModi()
+{
+    prepareRegistry();
+    // The list stays hidden behind the dialog, on "城东仓".
+    static TF_Ckgl* list = new TF_Ckgl();
+    list->Activate();
+    list->Q_Ckxx.Locate(QStringLiteral("ck_sn"), QStringLiteral("100002"));
+    return new TF_Ckgl_Modi();
+}
+
+QWidget* buildUser()
+{
+    prepareRegistry();
+    return new TF_User();
+}
+
+QWidget* buildDept()
+{
+    prepareRegistry();
+    return new TF_Dept();
+}
+
+QWidget* buildUser2()
+{
+    prepareRegistry();
+    PickerCaller = QStringLiteral("jh");
+    return new TF_User2();
+}
+
+QWidget* buildDjbz()
+{
+    prepareRegistry();
+    PickerCaller = QStringLiteral("jh");
+    return new TF_Djbz();
+}
+
+QWidget* buildClsele()
+{
+    prepareRegistry();
+    OpenMode = QStringLiteral("spxs");
+    return new TF_Spxs_Clsele();
+}
+
 }
 
 void RegisterMasterDataScreenshots()
 {
     Screenshots::Register(QStringLiteral("TF_Spxxgl"), buildGoodsList);
     Screenshots::Register(QStringLiteral("TF_Spxxgl_Move"), buildClassMove);
+    Screenshots::Register(QStringLiteral("TF_Ckgl"), buildCkgl);
+    Screenshots::Register(QStringLiteral("TF_Ckgl_Modi"), buildCkglModi);
+    Screenshots::Register(QStringLiteral("TF_User"), buildUser);
+    Screenshots::Register(QStringLiteral("TF_Dept"), buildDept);
+    Screenshots::Register(QStringLiteral("TF_User2"), buildUser2);
+    Screenshots::Register(QStringLiteral("TF_Djbz"), buildDjbz);
+    Screenshots::Register(QStringLiteral("TF_Spxs_Clsele"), buildClsele);
 
     // Colours, sizes, barcodes and the line detail.
     Screenshots::Register(QStringLiteral("TF_Colorz"), buildColorz);

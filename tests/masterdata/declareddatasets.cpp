@@ -1,0 +1,5 @@
+#include "masterdata/registration.h"
+
+// The windows under test reach their datasets by name, as they do once the program
+// has registered them.
+static const bool masterDataDatasetsDeclared = (DeclareMasterDataDatasets(), true);
