@@ -14,6 +14,7 @@ void RegisterGridScreenshots();
 void RegisterReportScreenshots();
 void RegisterFoundationScreenshots();
 void RegisterAdminScreenshots();
+void RegisterDocumentsScreenshots();
 
 int main(int argc, char** argv)
 {
@@ -26,6 +27,7 @@ int main(int argc, char** argv)
     RegisterReportScreenshots();
     RegisterFoundationScreenshots();
     RegisterAdminScreenshots();
+    RegisterDocumentsScreenshots();
 
     const QStringList args = app.arguments();
     if (args.size() < 3) {

@@ -31,7 +31,6 @@ protected:
         for (const char* file : { "posxp.fr3", "posxp58.fr3", "posxsd.fr3" })
             ASSERT_TRUE(QFile::copy(source.filePath(QLatin1String(file)), Folder() + QStringLiteral("report/") + QLatin1String(file)));
         PrintLog::Clear();
-        PrintLog::SetOutputFolder(Folder() + QStringLiteral("printed"));
         AddCustomer(S("K1"), S("散客"));
         Sql(S("update jxc_posprint set pp_kd=1,pp_bzxx=0,pp_bt1='衣尚旗舰店',pp_jz1='谢谢惠顾'"));
         Sql(S("insert into jxc_hyxx (hy_sn,hy_bh,hy_name,hy_jf,hy_zjf,hy_zhje,hy_mobile) "

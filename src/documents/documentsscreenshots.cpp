@@ -1,0 +1,25 @@
+// The documents' windows for the developers' screenshot command.
+#include "documents/prinsele.h"
+#include "foundation/globals.h"
+#include "foundation/settings.h"
+#include "platform/ui/screenshots.h"
+
+namespace {
+
+QWidget* BuildPrinSele(const char* family, const char* chosen)
+{
+    PrintTemplateKind = QLatin1String(family);
+    SalesDocTemplate = QStringLiteral("spxs.fr3");
+    PurchaseDocTemplate = QLatin1String(chosen);
+    if (PrintTemplateKind == QLatin1String("spxs"))
+        SalesDocTemplate = QLatin1String(chosen);
+    return new TF_PrinSele; // showing it runs the activation step
+}
+
+} // namespace
+
+void RegisterDocumentsScreenshots()
+{
+    Screenshots::Register(QStringLiteral("TF_PrinSele"), [] { return BuildPrinSele("spxs", "spxs4.fr3"); });
+    Screenshots::Register(QStringLiteral("TF_PrinSele-cgjh"), [] { return BuildPrinSele("cgjh", "cgjh.fr3"); });
+}
