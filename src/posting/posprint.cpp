@@ -11,25 +11,12 @@
 #include "posting/printvars.h"
 
 #include <QHash>
+#include <initializer_list>
+#include <utility>
 
 namespace {
 
 const QString kDataset = QStringLiteral("frxDBDataset1");
-
-// The first row of a statement as texts by column name; empty texts for no row.
-QHash<QString, QString> FirstRow(const QString& sql, const QString& value)
-{
-    Query q(&posting::Db());
-    q.SetSQL(sql);
-    q.SetParam(QStringLiteral("n"), value);
-    q.Open();
-    QHash<QString, QString> row;
-    if (!q.IsEmpty())
-        for (int c = 0; c < q.FieldCount(); ++c)
-            if (!row.contains(q.FieldName(c).toLower()))
-                row.insert(q.FieldName(c).toLower(), ValueText(q.ValueAt(0, c), q.IsBitColumn(c)));
-    return row;
-}
 
 void Set(Report& r, const char* name, const QString& value)
 {
@@ -69,6 +56,17 @@ QString TenderText(const QHash<QString, QString>& h)
     return text;
 }
 
+// The member variables from the member row: variable and column in pairs, all
+// empty for a ticket without a member.
+void SetMember(Report& r, const QString& member, std::initializer_list<std::pair<const char*, const char*>> pairs)
+{
+    QHash<QString, QString> m;
+    if (!member.isEmpty())
+        m = FirstRowTexts(QStringLiteral("select * from jxc_hyxx where hy_sn=:n"), member);
+    for (const auto& [variable, column] : pairs)
+        Set(r, variable, m.value(QLatin1String(column)));
+}
+
 } // namespace
 
 void PrintPosReceipt(Report& report, const QString& number, int copies)
@@ -90,7 +88,7 @@ void PrintPosReceipt(Report& report, const QString& number, int copies)
     Set(report, "jz1", pp[2]);
     Set(report, "jz2", pp[3]);
 
-    const auto h = FirstRow(
+    const auto h = FirstRowTexts(
         QStringLiteral("select a.*,a.pos_bcjf+a.pos_zjf as zjf,a.pos_xj+a.pos_czk+a.pos_yhk+a.pos_djq+a.pos_wxje+"
                        "a.pos_zfbje as fkje,b.kh_name,c.u_name from jxc_posxsd a,jxc_khxx b,jxc_user c where "
                        "a.kh_sn=b.kh_sn and a.u_sn=c.u_sn and a.gl_djh=:n"),
@@ -117,16 +115,9 @@ void PrintPosReceipt(Report& report, const QString& number, int copies)
         Set(report, "bcjf", QString());
         Set(report, "zjf", QString());
     }
-    QHash<QString, QString> m;
-    if (!member.isEmpty())
-        m = FirstRow(QStringLiteral("select hy_name,hy_bh,hy_jf,hy_zhje,hy_tele,hy_mobile from jxc_hyxx where hy_sn=:n"),
-                     member);
-    Set(report, "hybh", m.value(QStringLiteral("hy_bh")));
-    Set(report, "hyye", m.value(QStringLiteral("hy_zhje")));
-    Set(report, "hyjf", m.value(QStringLiteral("hy_jf")));
-    Set(report, "hytele", m.value(QStringLiteral("hy_tele")));
-    Set(report, "hymobile", m.value(QStringLiteral("hy_mobile")));
-    Set(report, "hyname", m.value(QStringLiteral("hy_name")));
+    SetMember(report, member,
+              { { "hybh", "hy_bh" }, { "hyye", "hy_zhje" }, { "hyjf", "hy_jf" }, { "hytele", "hy_tele" },
+                { "hymobile", "hy_mobile" }, { "hyname", "hy_name" } });
 
     OpenLines(report,
               QStringLiteral("select a.*,coalesce(b.g_name,'')||coalesce(a.t_zp,'') as g_name,b.g_sccs,b.dw_name,"
@@ -150,19 +141,14 @@ void PrintPosDocument(Report& report, const QString& number)
     const QString title = kind == QLatin1String("XS")   ? QStringLiteral("POS销售单")
                           : kind == QLatin1String("XT") ? QStringLiteral("POS退货单")
                                                         : QString();
-    const auto t = FirstRow(QStringLiteral("select pos_yfje,pos_sfje,hy_sn from jxc_posxsd where gl_djh=:n"), number);
+    const auto t = FirstRowTexts(QStringLiteral("select pos_yfje,pos_sfje,hy_sn from jxc_posxsd where gl_djh=:n"), number);
     const QString due = AmountInWords(t.value(QStringLiteral("pos_yfje")));
     const QString paid = AmountInWords(t.value(QStringLiteral("pos_sfje")));
 
-    const QString member = t.value(QStringLiteral("hy_sn"));
-    QHash<QString, QString> m;
-    if (!member.isEmpty())
-        m = FirstRow(QStringLiteral("select hy_bh,hy_zhje,hy_zjf,hy_name,hy_mobile from jxc_hyxx where hy_sn=:n"), member);
-    Set(report, "hybh", m.value(QStringLiteral("hy_bh")));
-    Set(report, "hyye", m.value(QStringLiteral("hy_zhje")));
-    Set(report, "hyjf", m.value(QStringLiteral("hy_zjf")));
-    Set(report, "hyname", m.value(QStringLiteral("hy_name")));
-    Set(report, "hymobile", m.value(QStringLiteral("hy_mobile")));
+    // The document shows the member's total points, the receipt his current ones.
+    SetMember(report, t.value(QStringLiteral("hy_sn")),
+              { { "hybh", "hy_bh" }, { "hyye", "hy_zhje" }, { "hyjf", "hy_zjf" }, { "hyname", "hy_name" },
+                { "hymobile", "hy_mobile" } });
 
     OpenLines(report,
               QStringLiteral("select a.g_sn,a.pos_dj,a.pos_dzl,a.pos_sl,a.pos_zje,a.pos_dj*a.pos_dzl as zhdj,b.g_name,c.* "

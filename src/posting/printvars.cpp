@@ -17,24 +17,10 @@ namespace {
 
 using Pairs = std::initializer_list<std::pair<const char*, const char*>>;
 
-// The first row of a header statement as texts by column name; empty texts when
-// the number matches no row. The first of two equal names wins (a.* before d.*).
+// The first row of a header statement; empty texts when the number matches no row.
 class HeaderRow {
 public:
-    HeaderRow(const QString& sql, const QString& number)
-    {
-        Query q(&posting::Db());
-        q.SetSQL(sql);
-        q.SetParam(QStringLiteral("n"), number);
-        q.Open();
-        if (q.IsEmpty())
-            return;
-        for (int c = 0; c < q.FieldCount(); ++c) {
-            const QString name = q.FieldName(c).toLower();
-            if (!values_.contains(name))
-                values_.insert(name, ValueText(q.ValueAt(0, c), q.IsBitColumn(c)));
-        }
-    }
+    HeaderRow(const QString& sql, const QString& number) : values_(FirstRowTexts(sql, number)) {}
     QString operator[](const char* column) const { return values_.value(QLatin1String(column)); }
 
 private:
@@ -338,6 +324,20 @@ void Department(Report& r, const QString& number)
 }
 
 } // namespace
+
+QHash<QString, QString> FirstRowTexts(const QString& sql, const QString& value)
+{
+    Query q(&posting::Db());
+    q.SetSQL(sql);
+    q.SetParam(QStringLiteral("n"), value);
+    q.Open();
+    QHash<QString, QString> row;
+    if (!q.IsEmpty())
+        for (int c = 0; c < q.FieldCount(); ++c)
+            if (!row.contains(q.FieldName(c).toLower()))
+                row.insert(q.FieldName(c).toLower(), ValueText(q.ValueAt(0, c), q.IsBitColumn(c)));
+    return row;
+}
 
 QString PrintNumber(double value)
 {

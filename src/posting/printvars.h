@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QString>
 
 class Report;
@@ -12,3 +13,7 @@ void SetDocPrintVars(Report& report, const QString& number, const QString& kind)
 
 // Computed numbers on printed forms: general format, 15 significant digits.
 QString PrintNumber(double value);
+
+// The first row of a statement bound to ":n" as texts by lower-case column name
+// (the first of two equal names wins); empty when no row matches.
+QHash<QString, QString> FirstRowTexts(const QString& sql, const QString& value);

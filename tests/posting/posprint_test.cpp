@@ -14,11 +14,6 @@ using namespace fixture;
 
 namespace {
 
-QString S(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 // The delivered templates copied into the test's program folder.
 class PosPrintTest : public PostingTest {
 protected:

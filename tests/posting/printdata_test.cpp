@@ -7,11 +7,6 @@ using namespace fixture;
 
 namespace {
 
-QString S(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 // Goods G2 in red and blue; sizes S and M are among the first eight size codes of
 // the account set, "S9" sorts after all of them.
 class PrintDataTest : public PostingTest {

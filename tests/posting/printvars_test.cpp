@@ -8,11 +8,6 @@ using namespace fixture;
 
 namespace {
 
-const QString S(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 class PrintVarsTest : public PostingTest {
 protected:
     void SetUp() override
