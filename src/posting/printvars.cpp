@@ -75,6 +75,17 @@ Balances PartnerBalances(const HeaderRow& row, const QString& partner, const cha
     return b;
 }
 
+// The supplier block; the order prints the supplier's code as well.
+void SetSupplier(Report& r, const QString& supplier, bool withCode)
+{
+    const HeaderRow p(QStringLiteral("select * from jxc_ghsxx where ghs_sn=:n"), supplier);
+    if (withCode)
+        Set(r, "ghsBh", p["ghs_sn"]);
+    SetColumns(r, p,
+               { { "ghsName", "ghs_name" }, { "ghsLxr", "ghs_lxr" }, { "ghsTele", "ghs_tele" },
+                 { "ghsAddress", "ghs_address" } });
+}
+
 QString HeaderSql(const char* table, const char* extra = "")
 {
     return QStringLiteral("select a.*,b.ck_name,c.u_name%1 from %2 a,jxc_ckxx b,jxc_user c where "
@@ -111,10 +122,7 @@ void GoodsIn(Report& r, const QString& number)
     const Balances b = PartnerBalances(h, h["ghs_sn"], "ghs", "j_status", "j_jsfs", "j_yfje", "j_sfje");
     Set(r, "khqk", b.before);
     Set(r, "ljqkje", b.after);
-    const HeaderRow p(QStringLiteral("select * from jxc_ghsxx where ghs_sn=:n"), h["ghs_sn"]);
-    SetColumns(r, p,
-               { { "ghsName", "ghs_name" }, { "ghsLxr", "ghs_lxr" }, { "ghsTele", "ghs_tele" },
-                 { "ghsAddress", "ghs_address" } });
+    SetSupplier(r, h["ghs_sn"], false);
     Set(r, "yf", Words(h["j_yfje"]));
     Set(r, "sf", Words(h["j_sfje"]));
 }
@@ -127,10 +135,7 @@ void PurchaseReturn(Report& r, const QString& number)
     SetColumns(r, h,
                { { "ckName", "ck_name" }, { "jhDate", "th_thrq" }, { "uName", "u_name" }, { "Kmmc", "th_kmmc" },
                  { "Note", "th_note" }, { "checker", "th_checker" }, { "chkrq", "th_chkrq" } });
-    const HeaderRow p(QStringLiteral("select * from jxc_ghsxx where ghs_sn=:n"), h["ghs_sn"]);
-    SetColumns(r, p,
-               { { "ghsName", "ghs_name" }, { "ghsLxr", "ghs_lxr" }, { "ghsTele", "ghs_tele" },
-                 { "ghsAddress", "ghs_address" } });
+    SetSupplier(r, h["ghs_sn"], false);
     Set(r, "yf", Words(h["th_yfje"]));
     Set(r, "sf", Words(h["th_sfje"]));
 }
@@ -144,10 +149,7 @@ void PurchaseOrder(Report& r, const QString& number)
                { { "ckName", "ck_name" }, { "jhDate", "j_jhrq" }, { "uName", "u_name" }, { "uTele", "u_tele" },
                  { "Kmmc", "j_kmmc" }, { "Note", "j_note" }, { "checker", "j_checker" }, { "chkrq", "j_chkrq" },
                  { "xxyf", "j_yfje" }, { "xxsf", "j_sfje" }, { "aName", "a_name" }, { "gldjh2", "gl_djh2" } });
-    const HeaderRow p(QStringLiteral("select * from jxc_ghsxx where ghs_sn=:n"), h["ghs_sn"]);
-    SetColumns(r, p,
-               { { "ghsBh", "ghs_sn" }, { "ghsName", "ghs_name" }, { "ghsLxr", "ghs_lxr" }, { "ghsTele", "ghs_tele" },
-                 { "ghsAddress", "ghs_address" } });
+    SetSupplier(r, h["ghs_sn"], true);
     Set(r, "yf", Words(h["j_yfje"]));
     Set(r, "sf", Words(h["j_sfje"]));
 }
