@@ -21,6 +21,8 @@ QString WholeReturnDocNo;
 QString ResultText;
 QString ExpenseDocToPrint;
 QString UnapproveResult;
+QString PrintTemplateKind;
+QString PictureName;
 
 QString ShortDateFormat = QStringLiteral("yyyy-MM-dd");
 QString LongTimeFormat = QStringLiteral("HH:mm:ss");

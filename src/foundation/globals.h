@@ -28,6 +28,10 @@ extern QString WholeReturnDocNo;
 extern QString ResultText;
 extern QString ExpenseDocToPrint;
 extern QString UnapproveResult;
+// The template family that the print-format dialog offers ("spxs" or "cgjh").
+extern QString PrintTemplateKind;
+// Shared hand-over text; "1" when the print-format dialog was confirmed.
+extern QString PictureName;
 
 // The date and time forms the program shows; forced at start-up when the
 // system's own forms differ.

@@ -10,4 +10,5 @@ void RegisterReportScreenshots();
 
 // Sample data behind the screenshots of the subsystems' windows.
 void RegisterMasterDataScreenshots();
+void RegisterDocumentsScreenshots();
 void RegisterAdminScreenshots();

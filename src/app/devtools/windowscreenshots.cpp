@@ -99,5 +99,6 @@ void RegisterSampleScreenshots()
     RegisterGridScreenshots();
     RegisterReportScreenshots();
     RegisterMasterDataScreenshots();
+    RegisterDocumentsScreenshots();
     RegisterAdminScreenshots();
 }
