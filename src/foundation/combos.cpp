@@ -6,6 +6,7 @@
 #include "foundation/pinyin.h"
 #include "foundation/settings.h"
 #include "platform/db/query.h"
+#include "platform/db/sqltext.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
@@ -17,11 +18,6 @@ namespace
 
 const QString kAll = QStringLiteral("-1");
 const QString kAdminRole = QStringLiteral("100001");
-
-QString Quoted(const QString& text)
-{
-    return QLatin1Char('\'') + text + QLatin1Char('\'');
-}
 
 // Whether the operator is kept to the partners and staff of his own warehouses.
 bool OperatorBound()
@@ -131,7 +127,7 @@ void FillAccountSetCombo(KeyedCombo& combo, const QString& table, const QString&
 void FillAdminCombo(KeyedCombo& combo, const QString& firstItem)
 {
     const QString sql = OperatorBound() ? QStringLiteral("select * from jxc_admin where a_jyt=0 and a_sn=")
-            + Quoted(CurrentAdminSn) + QStringLiteral(" order by id")
+            + SqlQuoted(CurrentAdminSn) + QStringLiteral(" order by id")
                                         : QStringLiteral("select * from jxc_admin where a_jyt=0 order by id");
     FillKeyed(combo, sql, QStringLiteral("a_name"), QStringLiteral("a_sn"),
         CurrentRoleSn == kAdminRole ? firstItem : QString());
@@ -153,14 +149,14 @@ void FillStaffCombo(KeyedCombo& combo, const QString& flagColumn, const QString&
 void FillSalesmanCombo(KeyedCombo& combo, const QString& nameColumn, const QString& keyColumn, const QString& lastItem)
 {
     const QString listed
-        = QueryScalar(QStringLiteral("select kh_usn from jxc_khxx where kh_sn=") + Quoted(CurrentCustomerSn));
+        = QueryScalar(QStringLiteral("select kh_usn from jxc_khxx where kh_sn=") + SqlQuoted(CurrentCustomerSn));
     const QString bound
         = OperatorBound() ? QStringLiteral(" and ") + WarehouseRestriction() + QLatin1Char(' ') : QString();
     const QString sql
         = QStringLiteral("select u_sn,u_name,1 as dsort from jxc_user where u_jy=0 and u_xs<>0 and instr(")
-        + Quoted(listed) + QStringLiteral(",u_sn)>0 ") + bound + QStringLiteral(" union ")
+        + SqlQuoted(listed) + QStringLiteral(",u_sn)>0 ") + bound + QStringLiteral(" union ")
         + QStringLiteral(" select u_sn,u_name,2 as dsort from jxc_user where u_jy=0 and u_xs<>0 and instr(")
-        + Quoted(listed) + QStringLiteral(",u_sn)=0 ") + bound + QStringLiteral(" order by dsort,u_sn ");
+        + SqlQuoted(listed) + QStringLiteral(",u_sn)=0 ") + bound + QStringLiteral(" order by dsort,u_sn ");
     FillKeyed(combo, sql, nameColumn, keyColumn, QString(), lastItem);
     if (combo.count() > 0)
         combo.setCurrentIndex(0);
@@ -277,22 +273,22 @@ bool ValueExists(const QString& table, const QString& column, const QString& val
 QString FirstRowId(const QString& table, const QString& column, const QString& value)
 {
     return QueryScalar(QStringLiteral("select id from ") + table + QStringLiteral(" where ") + column
-        + QStringLiteral("=") + Quoted(value) + QStringLiteral(" order by id limit 1"));
+        + QStringLiteral("=") + SqlQuoted(value) + QStringLiteral(" order by id limit 1"));
 }
 
 QString GetCustomerType(const QString& customerSn)
 {
     QString type;
     if (IsTrue(UseGradePrices))
-        type = QueryScalar(QStringLiteral("select kt_sn from jxc_khxx where kh_sn=") + Quoted(customerSn)
+        type = QueryScalar(QStringLiteral("select kt_sn from jxc_khxx where kh_sn=") + SqlQuoted(customerSn)
             + QStringLiteral(" limit 1"));
     return type.isEmpty() ? QStringLiteral("1000") : type;
 }
 
 QString GetImportFieldId(const QString& caption, const QString& table)
 {
-    return QueryScalar(QStringLiteral("select i_fieldid from jxc_import where i_tablename=") + Quoted(table)
-        + QStringLiteral(" and i_fieldname=") + Quoted(caption));
+    return QueryScalar(QStringLiteral("select i_fieldid from jxc_import where i_tablename=") + SqlQuoted(table)
+        + QStringLiteral(" and i_fieldname=") + SqlQuoted(caption));
 }
 
 void OpenSupplierList(const QString& orderFlag)

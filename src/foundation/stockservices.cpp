@@ -9,17 +9,13 @@
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
 #include "platform/db/valuetext.h"
+#include "platform/db/sqltext.h"
 
 #include <cmath>
 #include <stdexcept>
 
 namespace
 {
-
-QString Quoted(const QString& text)
-{
-    return QLatin1Char('\'') + text + QLatin1Char('\'');
-}
 
 QStringList FirstColumn(const QString& sql)
 {
@@ -34,8 +30,8 @@ QString SumOrZero(const QString& text)
 void SetMonthTotals(const QString& warehouse, const QString& month, const QString& qty, const QString& value)
 {
     ExecSQL(QStringLiteral("update jxc_kcjs set js_sl=") + SumOrZero(qty) + QStringLiteral(",js_zje=")
-        + SumOrZero(value) + QStringLiteral(" where js_rq=") + Quoted(month) + QStringLiteral(" and ck_sn=")
-        + Quoted(warehouse));
+        + SumOrZero(value) + QStringLiteral(" where js_rq=") + SqlQuoted(month) + QStringLiteral(" and ck_sn=")
+        + SqlQuoted(warehouse));
 }
 
 double PriceNumber(const QString& text)
@@ -58,13 +54,13 @@ QString PriceColumn(const QString& type)
 
 QString CustomerKind(const QString& customer)
 {
-    return QueryScalar(QStringLiteral("select kt_sn from jxc_khxx where kh_sn=") + Quoted(customer));
+    return QueryScalar(QStringLiteral("select kt_sn from jxc_khxx where kh_sn=") + SqlQuoted(customer));
 }
 
 QString GoodsColumn(const QString& column, const QString& goods)
 {
     return QueryScalar(
-        QStringLiteral("select ") + column + QStringLiteral(" from jxc_goods where g_sn=") + Quoted(goods));
+        QStringLiteral("select ") + column + QStringLiteral(" from jxc_goods where g_sn=") + SqlQuoted(goods));
 }
 
 } // namespace
@@ -75,17 +71,17 @@ void PrepareStockRows(const QString& month)
     for (const QString& warehouse : FirstColumn(QStringLiteral(
              "select ck_sn from jxc_ckxx where (ck_sn not in (select ck_sn from jxc_kcsp where g_sn='00000000'))")))
         ExecSQL(QStringLiteral("insert into jxc_kcsp (kc_sl,kc_cbj,kc_xssl,ck_sn,g_sn,kc_zsl) values (0,0,0,")
-            + Quoted(warehouse) + QStringLiteral(",'00000000',0)"));
+            + SqlQuoted(warehouse) + QStringLiteral(",'00000000',0)"));
 
     const QStringList missing = FirstColumn(
         QStringLiteral("select ck_sn from jxc_ckxx where ck_sn not in (select ck_sn from jxc_kcjs where js_rq=")
-        + Quoted(month) + QStringLiteral(") order by ck_sn"));
+        + SqlQuoted(month) + QStringLiteral(") order by ck_sn"));
     if (!missing.isEmpty()) {
         for (const QString& warehouse : missing)
             ExecSQL(QStringLiteral("insert into jxc_kcjs (js_rq,js_sl,js_zje,ck_sn,js_xssl,js_xsje,js_cgsl,js_cgje,"
                                    "js_xslr,js_xscb) select ")
-                + Quoted(month) + QStringLiteral(",0,0,ck_sn,0,0,0,0,0,0 from jxc_ckxx where ck_sn=")
-                + Quoted(warehouse));
+                + SqlQuoted(month) + QStringLiteral(",0,0,ck_sn,0,0,0,0,0,0 from jxc_ckxx where ck_sn=")
+                + SqlQuoted(warehouse));
         Query totals(&F_DataModule->ADOConn);
         totals.SetSQL(
             QStringLiteral("select sum(kc_sl) as sl,sum(kc_sl*kc_cbj) as zje,ck_sn from jxc_kcsp group by ck_sn"));
@@ -101,7 +97,7 @@ void UpdateMonthStockTotals(const QString& warehouseSn, const QString& month)
 {
     Query totals(&F_DataModule->ADOConn);
     totals.SetSQL(QStringLiteral("select sum(kc_sl) as sl,sum(kc_sl*kc_cbj) as zje from jxc_kcsp where ck_sn=")
-        + Quoted(warehouseSn));
+        + SqlQuoted(warehouseSn));
     totals.Open();
     SetMonthTotals(warehouseSn, month, totals.AsString(QStringLiteral("sl")), totals.AsString(QStringLiteral("zje")));
 }
@@ -110,14 +106,14 @@ void ClearTempLines()
 {
     for (const char* table : { "jxc_tempspxf", "jxc_tempspxf2", "jxc_tempspxfmx" })
         ExecSQL(QStringLiteral("delete from ") + QLatin1String(table) + QStringLiteral(" where a_name=")
-            + Quoted(CurrentAdminName));
+            + SqlQuoted(CurrentAdminName));
 }
 
 void ClearSpecialPrices()
 {
     ExecSQL(QStringLiteral("update jxc_goods set g_tjsp=0,g_tjqx=0,g_ks=null,g_js=null where g_tjsp<>0 and "
                            "g_tjqx<>0 and g_js<")
-        + Quoted(Clock::Today().toString(ShortDateFormat)));
+        + SqlQuoted(Clock::Today().toString(ShortDateFormat)));
 }
 
 void DeleteOldHeldPosSales()
@@ -127,33 +123,33 @@ void DeleteOldHeldPosSales()
     Transaction work(F_DataModule->ADOConn);
     for (const QString& number :
         FirstColumn(QStringLiteral("select gl_djh from jxc_posxsd where pos_note='gd' and pos_xsrq<")
-            + Quoted(Clock::Today().toString(QStringLiteral("yyyy-MM-dd"))))) {
-        ExecSQL(QStringLiteral("delete from jxc_posxssp where gl_djh=") + Quoted(number));
-        ExecSQL(QStringLiteral("delete from jxc_posxsd where gl_djh=") + Quoted(number));
+            + SqlQuoted(Clock::Today().toString(QStringLiteral("yyyy-MM-dd"))))) {
+        ExecSQL(QStringLiteral("delete from jxc_posxssp where gl_djh=") + SqlQuoted(number));
+        ExecSQL(QStringLiteral("delete from jxc_posxsd where gl_djh=") + SqlQuoted(number));
     }
     work.Commit();
 }
 
 void IncUserPurchaseCount(const QString& staffSn)
 {
-    ExecSQL(QStringLiteral("update jxc_user set u_cgpl=u_cgpl+1 where u_sn=") + Quoted(staffSn));
+    ExecSQL(QStringLiteral("update jxc_user set u_cgpl=u_cgpl+1 where u_sn=") + SqlQuoted(staffSn));
 }
 
 void IncUserSalesCount(const QString& staffSn)
 {
-    ExecSQL(QStringLiteral("update jxc_user set u_xspl=u_xspl+1 where u_sn=") + Quoted(staffSn));
+    ExecSQL(QStringLiteral("update jxc_user set u_xspl=u_xspl+1 where u_sn=") + SqlQuoted(staffSn));
 }
 
 QString GetCustomerPrice(const QString& customerSn, const QString& goodsSn)
 {
-    QString price = QueryScalar(QStringLiteral("select kb_bj from jxc_khbj where g_sn=") + Quoted(goodsSn)
-        + QStringLiteral(" and kh_sn=") + Quoted(customerSn) + QStringLiteral(" order by id desc limit 1"));
+    QString price = QueryScalar(QStringLiteral("select kb_bj from jxc_khbj where g_sn=") + SqlQuoted(goodsSn)
+        + QStringLiteral(" and kh_sn=") + SqlQuoted(customerSn) + QStringLiteral(" order by id desc limit 1"));
     QString type = QStringLiteral("1000");
     if (price.isEmpty() && SalePriceDefault == QLatin1String("1")) {
         // The price of the newest approved sale to this customer.
         price = QueryScalar(QStringLiteral("select a.ls_dj from jxc_lsxssp a,jxc_lsxsd b where b.ls_status=1 and "
                                            "a.gl_djh=b.gl_djh and b.kh_sn=")
-            + Quoted(customerSn) + QStringLiteral(" and a.g_sn=") + Quoted(goodsSn)
+            + SqlQuoted(customerSn) + QStringLiteral(" and a.g_sn=") + SqlQuoted(goodsSn)
             + QStringLiteral(" order by a.id desc limit 1"));
         if (price.isEmpty()) {
             if (IsTrue(UseGradePrices))
@@ -182,9 +178,9 @@ void EnsureZone(const QString& name)
 {
     if (name.isEmpty())
         return;
-    if (!QueryScalar(QStringLiteral("select z_name from jxc_zone where z_name=") + Quoted(name)).isEmpty())
+    if (!QueryScalar(QStringLiteral("select z_name from jxc_zone where z_name=") + SqlQuoted(name)).isEmpty())
         return;
     ExecSQL(QStringLiteral("insert into jxc_zone (z_sn,z_name,z_jm,z_default) values (")
-        + Quoted(GetNextSn(QStringLiteral("jxc_zone"), QStringLiteral("z_sn"))) + QStringLiteral(",") + Quoted(name)
-        + QStringLiteral(",") + Quoted(GetPyCode(name)) + QStringLiteral(",0)"));
+        + SqlQuoted(GetNextSn(QStringLiteral("jxc_zone"), QStringLiteral("z_sn"))) + QStringLiteral(",") + SqlQuoted(name)
+        + QStringLiteral(",") + SqlQuoted(GetPyCode(name)) + QStringLiteral(",0)"));
 }

@@ -5,6 +5,11 @@ struct sqlite3;
 // expect: left, right, mid, len, isnumeric, datediff, date, now, format, val, trim.
 void RegisterJetFunctions(sqlite3* db);
 
+// On a server database, creates the Jet functions that SQLite connections register
+// for themselves (and the case-blind text type); nothing on SQLite.
+class Connection;
+void CreateServerFunctions(Connection& c);
+
 // datediff as the original computed it: the number of interval boundaries crossed
 // between two date texts ("yyyy", "q", "m", "y", "d", "w", "ww", "h", "n", "s").
 class QString;

@@ -2,6 +2,9 @@
 #include "foundation/schema/schema.h"
 #include "platform/db/connection.h"
 #include "platform/db/query.h"
+
+#include <QRegularExpression>
+#include "support/platform/testdb.h"
 #include "support/platform/uitest.h"
 
 // A fresh, empty database file in the test's folder, with the clock fixed at
@@ -12,7 +15,7 @@ protected:
     void SetUp() override
     {
         UiTest::SetUp();
-        c.Open(Folder() + QStringLiteral("jxc.mdb"), Connection::OpenMode::CreateIfMissing);
+        fresh.Open(c, Folder());
     }
 
     // The first column of every row, as text.
@@ -44,9 +47,9 @@ protected:
     }
     QStringList Tables()
     {
-        return Column(QStringLiteral("select name from sqlite_master where type='table' and name like 'jxc!_%' "
-                                     "escape '!' order by name"));
+        return c.TableNames().filter(QRegularExpression(QStringLiteral("^jxc_")));
     }
 
+    TestDb::FreshDatabase fresh;
     Connection c;
 };

@@ -5,6 +5,7 @@
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
 #include "platform/db/valuetext.h"
+#include "support/platform/testdb.h"
 #include "support/platform/uitest.h"
 
 #include <QFile>
@@ -17,7 +18,7 @@ protected:
     void SetUp() override
     {
         UiTest::SetUp();
-        c.Open(Folder() + "t.db", Connection::OpenMode::CreateIfMissing);
+        fresh.Open(c, Folder());
         c.Exec("create table jxc_goods (id integer primary key autoincrement, g_sn varchar(32) collate nocase, "
                "g_name nvarchar(128) collate nocase, g_sj real, g_jy bit not null default 0);"
                "create table jxc_kcsp (id integer primary key autoincrement, g_sn varchar(32) collate nocase, "
@@ -32,6 +33,7 @@ protected:
         return SelectScalar(c, sql);
     }
 
+    TestDb::FreshDatabase fresh;
     Connection c;
 };
 
