@@ -181,7 +181,7 @@ void TF_Login::btnOKClick()
     // Passwords are stored in this mapped form; a stored null means no password.
     const QString password = ToFullWidthText(tpwd2->text().trimmed());
     Query& q = F_DataModule->QuerySelect;
-    OpenWithParams(q, QStringLiteral("select * from jxc_admin where a_name=:name and ifnull(a_pwd,'')=:pwd"),
+    OpenWithParams(q, QStringLiteral("select * from jxc_admin where a_name=:name and ifnull(a_pwd,'')||''=:pwd"),
                    {{QStringLiteral("name"), name}, {QStringLiteral("pwd"), password}});
     if (q.RecordCount() == 0) {
         q.Close();

@@ -148,7 +148,7 @@ void TF_PwdModi::btnOKClick()
     const QString name = aname->text();
     bool found = false;
     SelectScalar(F_DataModule->ADOConn,
-                 QStringLiteral("select a_sn from jxc_admin where a_name=:name and ifnull(a_pwd,'')=:pwd"),
+                 QStringLiteral("select a_sn from jxc_admin where a_name=:name and ifnull(a_pwd,'')||''=:pwd"),
                  {{QStringLiteral("name"), name}, {QStringLiteral("pwd"), ToFullWidthText(tOldPwd->text().trimmed())}},
                  &found);
     if (!found) {

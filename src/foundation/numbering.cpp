@@ -70,7 +70,7 @@ QString GetNextSnZt(const QString& table, const QString& column)
 QString GetNextMemberNo(const QString& table, const QString& column)
 {
     const QString max = QueryScalar(QStringLiteral("select max(") + column + QStringLiteral(") as sn from ") + table
-        + QStringLiteral(" where len(hy_bh)=6 and isnumeric(hy_bh) "));
+        + QStringLiteral(" where len(hy_bh)=6 and isnumeric(hy_bh)=1 "));
     if (max.size() < 6)
         return QStringLiteral("100001");
     return Plus1(max);
@@ -158,7 +158,7 @@ QString GetNextGoodsSn(const QString& prefixIn)
 
     auto maxOfLength = [](const QString& p, int length) {
         return QueryScalar(QStringLiteral("select max(g_sn) from jxc_goods where g_sn like ")
-            + SqlQuoted(p + QLatin1Char('%')) + QStringLiteral(" and isnumeric(g_sn) and len(g_sn)=")
+            + SqlQuoted(p + QLatin1Char('%')) + QStringLiteral(" and isnumeric(g_sn)=1 and len(g_sn)=")
             + QString::number(length) + QLatin1Char(' '));
     };
     // Next after the largest eight-character code under p, START(p) when there is none.
@@ -170,7 +170,7 @@ QString GetNextGoodsSn(const QString& prefixIn)
         return TryPlus1(max, &next) ? next : StartCode(p);
     };
 
-    const QString last = QueryScalar(QStringLiteral("select g_sn from jxc_goods where isnumeric(g_sn) and g_sn like ")
+    const QString last = QueryScalar(QStringLiteral("select g_sn from jxc_goods where isnumeric(g_sn)=1 and g_sn like ")
         + SqlQuoted(prefix + QLatin1Char('%')) + QStringLiteral(" order by id desc limit 1"));
     if (last.isEmpty())
         return nextEight(prefix);

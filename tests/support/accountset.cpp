@@ -3,6 +3,7 @@
 #include "foundation/globals.h"
 #include "foundation/schema/schema.h"
 #include "platform/db/connection.h"
+#include "platform/db/serverset.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ QString ServerTemplate()
         Connection c;
         c.Open(address);
         CreateAllTables(c);
-        return address.section(QLatin1Char('/'), -1).section(QLatin1Char('?'), 0, 0);
+        return ServerDatabaseName(address);
     }();
     return name;
 }

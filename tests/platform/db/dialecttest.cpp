@@ -42,7 +42,7 @@ TEST_F(DialectTest, FunctionsCollationAndNumbersReadAlike)
         {"select datediff('x','2024-03-01','2024-03-02')", ""},
         {"select left('abcdef',2)||'/'||right('abcdef',2)||'/'||mid('abcdef',2,3)||'/'||mid('abcdef',3)", "ab/ef/bcd/cdef"},
         {"select len('abc')", "3"},
-        {"select isnumeric('12.5')||isnumeric('12a')||isnumeric('')||isnumeric(' -3 ')", "1001"},
+        {"select isnumeric('12.5')*1000+isnumeric('12a')*100+isnumeric('')*10+isnumeric(' -3 ')", "1001"},
         {"select round(2.345, 2)", "2.35"},
         {"select round(v, 2) from jxc_names where nm='beta'", "2.35"},
         {"select round(v * 3, 1) from jxc_names where nm='BETA'", "7"},
@@ -50,7 +50,7 @@ TEST_F(DialectTest, FunctionsCollationAndNumbersReadAlike)
         {"select count(*) from jxc_names where nm like 'al%'", "2"},
         {"select flag from jxc_names where nm='beta'", "True"},
         {"select ifnull(v, 0) from jxc_names where nm='gamma'", "0"},
-        {"select sum(v) from jxc_names", "1.845"},
+        {"select round(sum(v), 3) from jxc_names", "1.845"},
         {"select count(*) from jxc_names where v > 1.5", "1"},
     };
     for (const auto& k : cases)
