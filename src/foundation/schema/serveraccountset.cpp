@@ -21,7 +21,9 @@ QString CreateServerAccountSet(const QString& address, const QString& name, cons
 
     Connection set;
     set.Open(address, Connection::OpenMode::ExistingOnly, password);
-    CreateAllTables(set);
+    // A set that another machine has built already is only listed, never rebuilt.
+    if (!set.TableExists(QStringLiteral("jxc_xtcs")))
+        CreateAllTables(set);
     UpgradeSchema(set);
     set.Close();
 

@@ -2,7 +2,8 @@
 #include <QString>
 
 // Sets up an account set on a PostgreSQL server: builds every table with its seed rows
-// in the (existing, empty or older) database of the address, then lists it in the
+// in the existing database of the address when it holds no set yet (another machine's
+// run may have built it), brings it up to date, then lists it in the
 // catalogue file under the name, with the server password. Returns the new entry's
 // code. DbError when the server or the catalogue refuses, or when the catalogue
 // already lists the address.

@@ -40,8 +40,24 @@ TEST_F(ServerSetTest, ACreatedServerSetMatchesTheDeliveredFileAndIsCatalogued)
     EXPECT_EQ(SelectColumn(catalogue, "select zt_sn||'/'||zt_name||'/'||zt_default||'/'||zt_dbname||'/'||zt_dbpwd "
                                       "from jxc_xtzt order by id"),
               QStringList({"100001/默认帐套/1/jxc.mdb/", "100002/分店帐套/0/" + address + "/secret"}));
-    // Listing the same set twice is refused.
+    // Listing the same set twice is refused; another machine's catalogue lists it
+    // without rebuilding what is in it.
     EXPECT_ANY_THROW(CreateServerAccountSet(address, "again", "", Folder() + "codeinfo.dll"));
+    {
+        Connection set;
+        set.Open(address);
+        set.Exec("insert into jxc_goods (g_sn) values ('KEEP')");
+    }
+    Connection other;
+    other.Open(Folder() + "other.dll", Connection::OpenMode::CreateIfMissing);
+    CreateCatalogue(other);
+    CreateServerAccountSet(address, "分店帐套", "secret", Folder() + "other.dll");
+    {
+        Connection set;
+        set.Open(address);
+        EXPECT_EQ(SelectScalar(set, "select count(*) from jxc_goods where g_sn='keep'"), "1");
+        set.Exec("delete from jxc_goods where g_sn='KEEP'");
+    }
 
     Connection file;
     file.Open(Folder() + "jxc.mdb", Connection::OpenMode::CreateIfMissing);
