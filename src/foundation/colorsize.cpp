@@ -3,17 +3,13 @@
 #include "foundation/datamodule.h"
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
+#include "platform/db/sqltext.h"
 
 #include <stdexcept>
 #include <vector>
 
 namespace
 {
-QString Quoted(const QString& text)
-{
-    return QLatin1Char('\'') + text + QLatin1Char('\'');
-}
-
 struct Segment {
     QString sn;
     QString tm;
@@ -33,12 +29,12 @@ std::vector<Segment> ReadSegments(const QString& sql, const QString& snColumn, c
 
 QString SizeSnByName(const QString& name)
 {
-    return QueryScalar(QStringLiteral("select cm_sn from jxc_cm where cm_name=") + Quoted(name));
+    return QueryScalar(QStringLiteral("select cm_sn from jxc_cm where cm_name=") + SqlQuoted(name));
 }
 
 QString ColorSnByName(const QString& name)
 {
-    return QueryScalar(QStringLiteral("select color_sn from jxc_color where color_name=") + Quoted(name));
+    return QueryScalar(QStringLiteral("select color_sn from jxc_color where color_name=") + SqlQuoted(name));
 }
 
 void MakeGoodsBarcodes(const QString& goodsSn, const QString& sizeGroup, const QString& colourGroup,
@@ -56,12 +52,12 @@ void MakeGoodsBarcodes(const QString& goodsSn, const QString& sizeGroup, const Q
     const std::vector<Segment> colours
         = ReadSegments(QStringLiteral("select a.* from jxc_color a,jxc_colorz2 b where a.color_sn=b.color_sn and "
                                       " b.colorz_sn=")
-                + Quoted(colourGroup) + QStringLiteral(" order by a.id"),
+                + SqlQuoted(colourGroup) + QStringLiteral(" order by a.id"),
             QStringLiteral("color_sn"), QStringLiteral("color_tm"));
     const std::vector<Segment> sizes
         = ReadSegments(QStringLiteral("select a.* from jxc_cm a,jxc_cmz2 b where a.cm_sn=b.cm_sn and "
                                       " b.cmz_sn=")
-                + Quoted(sizeGroup) + QStringLiteral(" order by a.id"),
+                + SqlQuoted(sizeGroup) + QStringLiteral(" order by a.id"),
             QStringLiteral("cm_sn"), QStringLiteral("cm_tm"));
     const QString insert = QStringLiteral("insert into jxc_tm (g_sn,tm_sl,tm_dy,cm_sn,color_sn,tm_tm,g_sptm,"
                                           "cm_tm,color_tm) values (:g,1,1,:cm,:color,:tm,:sptm,:cmtm,:colortm)");
@@ -84,7 +80,7 @@ void UpdateGoodsSecondUnit(const QString& goodsSn)
     bool found = false;
     try {
         Query q(&F_DataModule->ADOConn);
-        q.SetSQL(QStringLiteral("select g_zhxs,dw_name from jxc_goodsdw where g_zhxs>0 and g_sn=") + Quoted(goodsSn)
+        q.SetSQL(QStringLiteral("select g_zhxs,dw_name from jxc_goodsdw where g_zhxs>0 and g_sn=") + SqlQuoted(goodsSn)
             + QStringLiteral(" order by id limit 1"));
         q.Open();
         if (!q.IsEmpty()) {
@@ -93,11 +89,11 @@ void UpdateGoodsSecondUnit(const QString& goodsSn)
             if (factor.isEmpty())
                 factor = QStringLiteral("1");
             ExecSQL(QStringLiteral("update jxc_goods set g_zhxs=") + factor + QStringLiteral(",dw_name2=")
-                + Quoted(q.AsString(QStringLiteral("dw_name"))) + QStringLiteral(" where g_sn=") + Quoted(goodsSn));
+                + SqlQuoted(q.AsString(QStringLiteral("dw_name"))) + QStringLiteral(" where g_sn=") + SqlQuoted(goodsSn));
         }
     } catch (const std::exception&) {
         // The unit is a convenience for entry windows; a failure here must not stop the save.
     }
     if (!found)
-        ExecSQL(QStringLiteral("update jxc_goods set dw_name2=dw_name,g_zhxs=1 where g_sn=") + Quoted(goodsSn));
+        ExecSQL(QStringLiteral("update jxc_goods set dw_name2=dw_name,g_zhxs=1 where g_sn=") + SqlQuoted(goodsSn));
 }

@@ -14,7 +14,6 @@
 #include <QFileInfo>
 #include <QSet>
 #include <stdexcept>
-#include <sqlite3.h>
 
 TF_DataModule* F_DataModule = nullptr;
 
@@ -119,27 +118,15 @@ void TF_DataModule::EnsureExcelConnected()
         Transaction work(XLSConn);
         XLSConn.Exec(QStringLiteral("create table ") + quoted(sheet.name) + QStringLiteral(" (")
                      + columns.join(QLatin1Char(',')) + QStringLiteral(")"));
-        sqlite3_stmt* insert = XLSConn.Prepare(QStringLiteral("insert into ") + quoted(sheet.name)
-                                               + QStringLiteral(" values (") + marks.join(QLatin1Char(','))
-                                               + QStringLiteral(")"));
+        Statement insert = XLSConn.Prepare(QStringLiteral("insert into ") + quoted(sheet.name)
+                                           + QStringLiteral(" values (") + marks.join(QLatin1Char(','))
+                                           + QStringLiteral(")"));
         for (const QStringList& row : sheet.rows) {
-            sqlite3_reset(insert);
-            for (int c = 0; c < row.size(); ++c) {
+            for (int c = 0; c < row.size(); ++c)
                 // An empty cell is null, as a spreadsheet provider reads it.
-                if (row.at(c).isEmpty()) {
-                    sqlite3_bind_null(insert, c + 1);
-                } else {
-                    const QByteArray text = row.at(c).toUtf8();
-                    sqlite3_bind_text(insert, c + 1, text.constData(), static_cast<int>(text.size()),
-                                      SQLITE_TRANSIENT);
-                }
-            }
-            if (sqlite3_step(insert) != SQLITE_DONE) {
-                sqlite3_reset(insert);
-                XLSConn.Throw();
-            }
+                insert.Bind(c + 1, row.at(c).isEmpty() ? QVariant() : QVariant(row.at(c)));
+            insert.Run();
         }
-        sqlite3_reset(insert);
         work.Commit();
     } catch (...) {
         XLSConn.Close();
@@ -197,33 +184,21 @@ void SetQuerySQL(Query& query, const QString& statement)
     query.SetSQL(statement);
 }
 
+// These run on the connection directly rather than on QueryTmp, so that a caller
+// walking QueryTmp keeps its rows.
 void ExecSQL(const QString& statement)
 {
-    SetQuerySQL(F_DataModule->QueryTmp, statement);
-    F_DataModule->QueryTmp.ExecSQL();
-}
-
-namespace {
-QString scalarOn(Query& q, const QString& statement)
-{
-    SetQuerySQL(q, statement);
-    q.Open();
-    QString result;
-    if (q.RecordCount() > 0 && q.FieldCount() > 0)
-        result = q.FieldAt(0).AsString();
-    q.Close();
-    return result;
-}
+    F_DataModule->ADOConn.Exec(statement, {});
 }
 
 QString QueryScalar(const QString& statement)
 {
-    return scalarOn(F_DataModule->QueryTmp, statement);
+    return SelectScalar(F_DataModule->ADOConn, statement);
 }
 
 QString QueryScalarZT(const QString& statement)
 {
-    return scalarOn(F_DataModule->QueryTmpZT, statement);
+    return SelectScalar(F_DataModule->ADOConnZT, statement);
 }
 
 void OpenSelect(const QString& statement)
@@ -241,20 +216,28 @@ void OpenQuery(Query& query, const QString& statement)
 
 void DropTableIfExists(const QString& table)
 {
-    try {
-        SetQuerySQL(F_DataModule->QueryTmp, QStringLiteral("select * from ") + table + QStringLiteral(" where 1>2"));
-        F_DataModule->QueryTmp.Open();
-        F_DataModule->QueryTmp.Close();
+    // Only a table that is not there is passed over; a failed drop raises.
+    if (F_DataModule->ADOConn.TableExists(table))
         ExecSQL(QStringLiteral("drop table ") + table);
-    } catch (const std::exception&) {
-        // A table that is not there is what the caller wanted.
-    }
 }
 
 void ConnectDatabase(const QString& fileName)
 {
-    OpenDatabaseFile(F_DataModule->ADOConn, ProgramFolder::File(QStringLiteral("data/") + fileName),
-                     {QStringLiteral("jxc_admin"), QStringLiteral("jxc_xtcs")});
+    if (!Connection::IsServerAddress(fileName)) {
+        OpenDatabaseFile(F_DataModule->ADOConn, ProgramFolder::File(QStringLiteral("data/") + fileName),
+                         {QStringLiteral("jxc_admin"), QStringLiteral("jxc_xtcs")});
+        return;
+    }
+    F_DataModule->ADOConn.Close();
+    // A set on a server: its password is kept beside it in this machine's catalogue.
+    QString password;
+    {
+        Connection catalogue;
+        catalogue.Open(ProgramFolder::File(QStringLiteral("data/codeinfo.dll")));
+        password = SelectScalar(catalogue, QStringLiteral("select zt_dbpwd from jxc_xtzt where zt_dbname=:name"),
+                                {{QStringLiteral("name"), fileName}});
+    }
+    F_DataModule->ADOConn.Open(fileName, Connection::OpenMode::ExistingOnly, password);
 }
 
 void ConnectAccountSets()

@@ -224,16 +224,8 @@ bool TF_Login::logIn()
     // Passwords are stored in this mapped form; a stored null means no password.
     const QString password = ToFullWidthText(tpwd2->text().trimmed());
     Query& q = F_DataModule->QuerySelect;
-    SetQuerySQL(q, QStringLiteral("select * from jxc_admin where a_name=:name and ifnull(a_pwd,'')=:pwd"));
-    q.SetParam(QStringLiteral("name"), name);
-    q.SetParam(QStringLiteral("pwd"), password);
-    try {
-        q.Open();
-    } catch (...) {
-        q.ClearParams();
-        throw;
-    }
-    q.ClearParams();
+    OpenWithParams(q, QStringLiteral("select * from jxc_admin where a_name=:name and ifnull(a_pwd,'')||''=:pwd"),
+                   {{QStringLiteral("name"), name}, {QStringLiteral("pwd"), password}});
     if (q.RecordCount() == 0) {
         q.Close();
         Prompt::Info(QStringLiteral("用户密码不正确，请重新输入！"), Prompt::kInfoCaption, Prompt::Icon::Information);

@@ -146,20 +146,11 @@ void TF_PwdModi::btnOKClick()
         return;
     }
     const QString name = aname->text();
-    Query& q = F_DataModule->QueryTmp;
-    SetQuerySQL(q, QStringLiteral("select a_sn from jxc_admin where a_name=:name and ifnull(a_pwd,'')=:pwd"));
-    q.SetParam(QStringLiteral("name"), name);
-    q.SetParam(QStringLiteral("pwd"), ToFullWidthText(tOldPwd->text().trimmed()));
     bool found = false;
-    try {
-        q.Open();
-        found = q.RecordCount() > 0;
-        q.Close();
-    } catch (...) {
-        q.ClearParams();
-        throw;
-    }
-    q.ClearParams();
+    SelectScalar(F_DataModule->ADOConn,
+                 QStringLiteral("select a_sn from jxc_admin where a_name=:name and ifnull(a_pwd,'')||''=:pwd"),
+                 {{QStringLiteral("name"), name}, {QStringLiteral("pwd"), ToFullWidthText(tOldPwd->text().trimmed())}},
+                 &found);
     if (!found) {
         info(QStringLiteral("当前密码错误，不能修改密码！"));
         return;

@@ -1,5 +1,6 @@
 #include "foundation/numbering.h"
 
+#include "platform/db/sqltext.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "platform/base/clock.h"
@@ -24,11 +25,6 @@ QString Plus1(const QString& text)
     return QString::number(WholeNumber(text) + 1);
 }
 
-QString Quoted(const QString& text)
-{
-    return QLatin1Char('\'') + text + QLatin1Char('\'');
-}
-
 // The largest number of a day: a range on the number column rather than a like,
 // so that an index on the column serves it. base ends in a digit, so the upper
 // bound is base with its last character raised by one.
@@ -37,8 +33,8 @@ QString DayMax(const QString& table, const QString& column, const QString& base)
     QString upper = base;
     upper[upper.size() - 1] = QChar(upper.at(upper.size() - 1).unicode() + 1);
     return QueryScalar(QStringLiteral("select max(") + column + QStringLiteral(") as sn from ") + table
-        + QStringLiteral(" where ") + column + QStringLiteral(">=") + Quoted(base) + QStringLiteral(" and ") + column
-        + QStringLiteral("<") + Quoted(upper));
+        + QStringLiteral(" where ") + column + QStringLiteral(">=") + SqlQuoted(base) + QStringLiteral(" and ") + column
+        + QStringLiteral("<") + SqlQuoted(upper));
 }
 
 // START(P): the prefix (at most seven characters) padded with zeros, then "1".
@@ -74,7 +70,7 @@ QString GetNextSnZt(const QString& table, const QString& column)
 QString GetNextMemberNo(const QString& table, const QString& column)
 {
     const QString max = QueryScalar(QStringLiteral("select max(") + column + QStringLiteral(") as sn from ") + table
-        + QStringLiteral(" where len(hy_bh)=6 and isnumeric(hy_bh) "));
+        + QStringLiteral(" where len(hy_bh)=6 and isnumeric(hy_bh)=1 "));
     // The number handed out must be six characters itself: a shorter one ("000002" + 1
     // is "3") would be left out of the next look-up and handed out again.
     const QString next = max.isEmpty() ? QString() : Plus1(max);
@@ -121,14 +117,14 @@ bool DocNoExists(const QString& table, const QString& column, const QString& num
     // A number held only by this operator is his own draft; any row of another
     // operator (or of none) means someone else has taken it.
     bool taken = !QueryScalar(QStringLiteral("select 1 from ") + table + QStringLiteral(" where ") + column
-        + QStringLiteral("=") + Quoted(number) + QStringLiteral(" and (a_name is null or a_name<>")
-        + Quoted(CurrentAdminName) + QStringLiteral(") limit 1"))
+        + QStringLiteral("=") + SqlQuoted(number) + QStringLiteral(" and (a_name is null or a_name<>")
+        + SqlQuoted(CurrentAdminName) + QStringLiteral(") limit 1"))
                       .isEmpty();
     // A sale number may also be held by lines still being entered or by the POS.
     if (!taken && number.startsWith(QLatin1String("XS"))) {
         for (const QString lines : { QStringLiteral("jxc_lsxssptemp"), QStringLiteral("jxc_posxssp") }) {
             if (!QueryScalar(QStringLiteral("select 1 from ") + lines + QStringLiteral(" where gl_djh=")
-                    + Quoted(number) + QStringLiteral(" limit 1"))
+                    + SqlQuoted(number) + QStringLiteral(" limit 1"))
                      .isEmpty())
                 taken = true;
         }
@@ -146,7 +142,7 @@ QString GetNextClassSn(const QString& key)
     }
     const QString p = QueryScalar(QStringLiteral("select gc_sn from jxc_goodsclass where gc_key=") + parent);
     const QString max = QueryScalar(QStringLiteral("select max(gc_sn) as gcsn from jxc_goodsclass where gc_sn like ")
-        + Quoted(p + QLatin1Char('%')) + QStringLiteral(" and len(gc_sn)=") + QString::number(p.size())
+        + SqlQuoted(p + QLatin1Char('%')) + QStringLiteral(" and len(gc_sn)=") + QString::number(p.size())
         + QStringLiteral("+3"));
     if (max.isEmpty())
         return p + QStringLiteral("100");
@@ -163,7 +159,7 @@ QString GetNextGoodsSn(const QString& prefixIn)
 
     auto maxOfLength = [](const QString& p, int length) {
         return QueryScalar(QStringLiteral("select max(g_sn) from jxc_goods where g_sn like ")
-            + Quoted(p + QLatin1Char('%')) + QStringLiteral(" and isnumeric(g_sn) and len(g_sn)=")
+            + SqlQuoted(p + QLatin1Char('%')) + QStringLiteral(" and isnumeric(g_sn)=1 and len(g_sn)=")
             + QString::number(length) + QLatin1Char(' '));
     };
     // Next after the largest eight-character code under p, START(p) when there is none.
@@ -175,8 +171,8 @@ QString GetNextGoodsSn(const QString& prefixIn)
         return TryPlus1(max, &next) ? next : StartCode(p);
     };
 
-    const QString last = QueryScalar(QStringLiteral("select g_sn from jxc_goods where isnumeric(g_sn) and g_sn like ")
-        + Quoted(prefix + QLatin1Char('%')) + QStringLiteral(" order by id desc limit 1"));
+    const QString last = QueryScalar(QStringLiteral("select g_sn from jxc_goods where isnumeric(g_sn)=1 and g_sn like ")
+        + SqlQuoted(prefix + QLatin1Char('%')) + QStringLiteral(" order by id desc limit 1"));
     if (last.isEmpty())
         return nextEight(prefix);
 

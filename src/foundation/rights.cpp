@@ -4,6 +4,7 @@
 #include "foundation/globals.h"
 #include "foundation/settings.h"
 #include "platform/base/clock.h"
+#include "platform/db/sqltext.h"
 
 namespace {
 
@@ -15,16 +16,14 @@ bool FlagAt(const QString& flags, int position)
     return position >= 1 && position <= flags.size() && flags[position - 1] == QLatin1Char('1');
 }
 
-// The first value of a statement's first column, and whether there was a row.
+// The first value of a statement's first column, and whether there was a row; on a
+// statement of its own, so that a caller walking a shared query keeps its rows.
 bool FirstValue(const QString& statement, QString* value)
 {
-    Query& q = F_DataModule->QueryTmp;
-    SetQuerySQL(q, statement);
-    q.Open();
-    const bool found = !q.IsEmpty();
-    if (found && value)
-        *value = q.FieldAt(0).AsString();
-    q.Close();
+    bool found = false;
+    const QString text = SelectScalar(F_DataModule->ADOConn, statement, {}, &found);
+    if (value)
+        *value = text;
     return found;
 }
 
@@ -50,8 +49,8 @@ bool HasRightOf(const QString& module, int position, const QString& adminName)
 {
     QString flags;
     FirstValue(QStringLiteral("select a.") + module
-                   + QStringLiteral(" from jxc_role a,jxc_admin b where a.r_sn=b.r_sn and b.a_name='")
-                   + QString(adminName).replace(QLatin1Char('\''), QStringLiteral("''")) + QStringLiteral("'"),
+                   + QStringLiteral(" from jxc_role a,jxc_admin b where a.r_sn=b.r_sn and b.a_name=")
+                   + SqlQuoted(adminName),
                &flags);
     return FlagAt(flags, position);
 }

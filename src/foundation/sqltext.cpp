@@ -51,8 +51,3 @@ QString SafeSqlText2(const QString& text)
 {
     return ReplaceEach(text, {{'\'', u"\u2018"}, {'?', u"？"}, {'%', u"％"}, {'`', u""}});
 }
-
-QString SqlQuoted(const QString& text)
-{
-    return QLatin1Char('\'') + text + QLatin1Char('\'');
-}

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/db/sqltext.h"
+
 #include <QString>
 
 // Operator text made safe inside the SQL literals of statements built as text.
@@ -11,7 +13,3 @@ QString SafeSqlText(const QString& text);
 QString ToFullWidthText(const QString& text);
 // Replaces only ' ? % and drops '`'; for the fields of the goods windows.
 QString SafeSqlText2(const QString& text);
-
-// The text between single quotes, as it stands: for keys and codes that come from
-// the database or the program, never for operator text (clean that first).
-QString SqlQuoted(const QString& text);

@@ -7,16 +7,12 @@
 #include "platform/base/clock.h"
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
+#include "platform/db/sqltext.h"
 
 #include <QDate>
 
 namespace
 {
-
-QString Quoted(const QString& text)
-{
-    return QLatin1Char('\'') + text + QLatin1Char('\'');
-}
 
 // One time-based mode: the interval of datediff, the top-up rows' mode, and what
 // an instalment row of this run carries.
@@ -32,7 +28,7 @@ struct Release {
 // and instalments are left; returns the largest number of periods found due.
 int PayInstalments(const Release& r, const QString& number, const QString& today)
 {
-    const QString diff = QStringLiteral("datediff('") + r.interval + QStringLiteral("',xf_zsrq,") + Quoted(today)
+    const QString diff = QStringLiteral("datediff('") + r.interval + QStringLiteral("',xf_zsrq,") + SqlQuoted(today)
         + QStringLiteral(")");
     const QString mode = QStringLiteral("hs_zsfs=") + QString::number(r.mode);
     const QString due
@@ -47,11 +43,11 @@ int PayInstalments(const Release& r, const QString& number, const QString& today
             + QStringLiteral(" and ") + diff + QStringLiteral(">=") + ks;
         ExecSQL(QStringLiteral("insert into jxc_hyxf (gl_djh,hy_sn,xf_rq,xf_je,xf_yhje,xf_djq,xf_czk,xf_xj,xf_xyk,"
                                "xf_wxje,xf_zfbje,xf_zlje,a_name,xf_note,xf_zt,xf_zsrq,hs_zsfs,hs_myje,hs_zsje) select ")
-            + Quoted(number) + QStringLiteral(",hy_sn,") + Quoted(today) + QStringLiteral(",") + ks
-            + QStringLiteral("*hs_myje,0,0,0,0,0,0,0,0,") + Quoted(CurrentAdminName) + QStringLiteral(",gl_djh||")
-            + Quoted(r.note + ks + r.unit) + QStringLiteral(",") + Quoted(r.kind) + QStringLiteral(",") + Quoted(today)
+            + SqlQuoted(number) + QStringLiteral(",hy_sn,") + SqlQuoted(today) + QStringLiteral(",") + ks
+            + QStringLiteral("*hs_myje,0,0,0,0,0,0,0,0,") + SqlQuoted(CurrentAdminName) + QStringLiteral(",gl_djh||")
+            + SqlQuoted(r.note + ks + r.unit) + QStringLiteral(",") + SqlQuoted(r.kind) + QStringLiteral(",") + SqlQuoted(today)
             + QStringLiteral(",-") + QString::number(r.mode) + QStringLiteral(",0,0 from jxc_hyxf") + match);
-        ExecSQL(QStringLiteral("update jxc_hyxf set xf_zsrq=") + Quoted(today)
+        ExecSQL(QStringLiteral("update jxc_hyxf set xf_zsrq=") + SqlQuoted(today)
             + QStringLiteral(",hs_zsje=hs_zsje-hs_myje*") + ks + match);
     }
     return n;
@@ -62,9 +58,9 @@ int PayInstalments(const Release& r, const QString& number, const QString& today
 void WriteOff(const QString& interval, int mode, const QString& until)
 {
     const QString diff
-        = QStringLiteral("datediff('") + interval + QStringLiteral("',xf_zsrq,") + Quoted(until) + QStringLiteral(")");
+        = QStringLiteral("datediff('") + interval + QStringLiteral("',xf_zsrq,") + SqlQuoted(until) + QStringLiteral(")");
     const QString m = QString::number(mode);
-    ExecSQL(QStringLiteral("update jxc_hyxf set xf_zsrq=") + Quoted(until) + QStringLiteral(",hs_zsje=hs_zsje-hs_myje*")
+    ExecSQL(QStringLiteral("update jxc_hyxf set xf_zsrq=") + SqlQuoted(until) + QStringLiteral(",hs_zsje=hs_zsje-hs_myje*")
         + diff + QStringLiteral(" where hs_zsfs=") + m + QStringLiteral(" and  hs_zsje>=hs_myje and ") + diff
         + QStringLiteral(">=1"));
     ExecSQL(QStringLiteral("update jxc_hyxf set hs_zsje=0 where hs_zsfs=") + m + QStringLiteral(" and hs_zsje<0"));
@@ -95,7 +91,7 @@ void ApplyMonthlyTopUpGifts()
             WriteOff(QStringLiteral("d"), 4, day.addDays(-1).toString(format));
         // Each member gains the sum of his rows of this run; a join update would
         // credit only one of two rows.
-        const QString paid = QStringLiteral("(f.hs_zsfs=-1 or f.hs_zsfs=-3) and f.gl_djh=") + Quoted(number);
+        const QString paid = QStringLiteral("(f.hs_zsfs=-1 or f.hs_zsfs=-3) and f.gl_djh=") + SqlQuoted(number);
         ExecSQL(QStringLiteral("update jxc_hyxx set hy_zhje=ifnull(hy_zhje,0)+(select sum(f.xf_je) from jxc_hyxf f "
                                "where f.hy_sn=jxc_hyxx.hy_sn and ")
             + paid + QStringLiteral(") where hy_sn in (select f.hy_sn from jxc_hyxf f where ") + paid
@@ -109,7 +105,7 @@ void ApplyMonthlyTopUpGifts()
 QString GetMemberLevelByPoints(const QString& memberSn, qint64 addedPoints)
 {
     Query member(&F_DataModule->ADOConn);
-    member.SetSQL(QStringLiteral("select hy_zjf,hy_jf,hy_sj,hl_sn from jxc_hyxx where hy_sn=") + Quoted(memberSn));
+    member.SetSQL(QStringLiteral("select hy_zjf,hy_jf,hy_sj,hl_sn from jxc_hyxx where hy_sn=") + SqlQuoted(memberSn));
     member.Open();
     if (member.IsEmpty())
         return QString();

@@ -3,12 +3,12 @@
 #include "foundation/schema/tabledef.h"
 #include "platform/db/connection.h"
 #include "platform/db/dberror.h"
+#include "platform/db/jetfunctions.h"
+#include "platform/db/query.h"
 #include "platform/db/transaction.h"
-#include "platform/db/valuetext.h"
 
 #include <QHash>
 #include <QRegularExpression>
-#include <sqlite3.h>
 
 namespace
 {
@@ -118,29 +118,19 @@ bool Kept(const char* table)
     return false;
 }
 
-// The first row's first value as text ("" for no row or a null).
-QString FirstValueText(Connection& c, const QString& sql)
-{
-    sqlite3_stmt* st = c.Prepare(sql);
-    const int rc = sqlite3_step(st);
-    QString text;
-    if (rc == SQLITE_ROW)
-        text = ValueText(ColumnValue(st, 0));
-    sqlite3_reset(st);
-    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
-        c.Throw(sql);
-    return text;
-}
-
 // Whether a statement can be run at all (its tables and columns exist).
 bool Runs(Connection& c, const QString& sql)
 {
+    // In a savepoint of its own: on a server a failed statement spoils the whole
+    // transaction around it unless it is rolled back to a savepoint.
+    Transaction probe(c);
     try {
-        FirstValueText(c, sql);
-        return true;
+        SelectScalar(c, sql);
     } catch (const DbError&) {
         return false;
     }
+    probe.Commit();
+    return true;
 }
 
 }
@@ -240,6 +230,7 @@ void CreateTable(Connection& c, const QString& table)
 void CreateAllTables(Connection& c)
 {
     Transaction t(c);
+    CreateServerFunctions(c);
     for (const char* name : kBuildOrder)
         Build(c, Definition(QLatin1String(name)));
     t.Commit();
@@ -287,7 +278,7 @@ void UpgradeSchema(Connection& c)
 {
     Transaction t(c);
     // Text order is date order for "yyyy-MM-dd"; an empty or missing stamp is older.
-    if (FirstValueText(c, QStringLiteral("select cs_employdate from jxc_xtcs")) >= SchemaStamp()) {
+    if (SelectScalar(c, QStringLiteral("select cs_employdate from jxc_xtcs")) >= SchemaStamp()) {
         t.Commit();
         return;
     }

@@ -1,6 +1,8 @@
 #include "platform/db/jetfunctions.h"
 
 #include "platform/base/clock.h"
+#include "platform/db/connection.h"
+#include "platform/db/serverdialect.h"
 
 #include <QDateTime>
 #include <QString>
@@ -236,4 +238,10 @@ void RegisterJetFunctions(sqlite3* db)
     sqlite3_create_function(db, "datediff", 3, SQLITE_UTF8, nullptr, fnDateDiff, nullptr, nullptr);
     sqlite3_create_function(db, "date", 0, SQLITE_UTF8, nullptr, fnDate, nullptr, nullptr);
     sqlite3_create_function(db, "now", 0, SQLITE_UTF8, nullptr, fnNow, nullptr, nullptr);
+}
+
+void CreateServerFunctions(Connection& c)
+{
+    if (c.IsServer())
+        c.Exec(ServerFunctionsSql());
 }

@@ -8,23 +8,40 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
-#include <sqlite3.h>
 
-QStringList SelectColumn(Connection& c, const QString& sql)
+QStringList SelectColumn(Connection& c, const QString& sql, const QHash<QString, QVariant>& params)
 {
-    Query q(&c);
-    q.SetSQL(sql);
-    q.Open();
+    const ResultSet r = c.Fetch(sql, params);
     QStringList out;
-    out.reserve(q.RecordCount());
-    for (int row = 0; row < q.RecordCount(); ++row)
-        out << q.TextAt(row, 0);
+    if (r.names.isEmpty())
+        return out;
+    out.reserve(int(r.rows.size()));
+    for (const auto& row : r.rows)
+        out << ValueText(row.value(0), r.bit.value(0));
     return out;
 }
 
-QString SelectScalar(Connection& c, const QString& sql)
+QString SelectScalar(Connection& c, const QString& sql, const QHash<QString, QVariant>& params, bool* found)
 {
-    return SelectColumn(c, sql).value(0);
+    const QStringList column = SelectColumn(c, sql, params);
+    if (found)
+        *found = !column.isEmpty();
+    return column.value(0);
+}
+
+void OpenWithParams(Query& q, const QString& sql, const QHash<QString, QVariant>& params)
+{
+    q.SetSQL(sql);
+    q.ClearParams();
+    for (auto it = params.begin(); it != params.end(); ++it)
+        q.SetParam(it.key(), it.value());
+    try {
+        q.Open();
+    } catch (...) {
+        q.ClearParams();
+        throw;
+    }
+    q.ClearParams();
 }
 
 // ---- Field ----
@@ -101,39 +118,12 @@ void Query::Open()
     if (!conn_)
         throw DbError(QStringLiteral("the query has no connection"));
     Close();
-    sqlite3_stmt* st = conn_->Prepare(sql_);
-    BindParams(st, params_, *conn_);
-    // The first step re-prepares a cached statement whose tables have changed, so the
-    // columns are read after it.
-    int rc = sqlite3_step(st);
-    const int cols = sqlite3_column_count(st);
-    names_.clear();
-    bit_.clear();
-    originTable_.clear();
-    originColumn_.clear();
-    for (int i = 0; i < cols; ++i) {
-        names_ << QString::fromUtf8(sqlite3_column_name(st, i));
-        const char* decl = sqlite3_column_decltype(st, i);
-        bit_ << (decl && qstrnicmp(decl, "bit", 3) == 0);
-        const char* tab = sqlite3_column_table_name(st, i);
-        const char* org = sqlite3_column_origin_name(st, i);
-        originTable_ << (tab ? QString::fromUtf8(tab) : QString());
-        originColumn_ << (org ? QString::fromUtf8(org) : QString());
-    }
-    std::vector<Row> rows;
-    for (; rc == SQLITE_ROW; rc = sqlite3_step(st)) {
-        Row r(cols);
-        for (int i = 0; i < cols; ++i)
-            r[i] = ColumnValue(st, i);
-        rows.push_back(std::move(r));
-    }
-    if (rc != SQLITE_DONE) {
-        DbError error = conn_->LastError(sql_);
-        sqlite3_reset(st);
-        names_.clear();
-        throw error;
-    }
-    sqlite3_reset(st);
+    ResultSet r = conn_->Fetch(sql_, params_);
+    names_ = r.names;
+    bit_ = r.bit;
+    originTable_ = r.originTable;
+    originColumn_ = r.originColumn;
+    std::vector<Row> rows = std::move(r.rows);
     rows_ = std::move(rows);
     state_ = State::Browse;
     filter_.reset();
@@ -490,20 +480,16 @@ void Query::Post()
         QString sql = cols.isEmpty()
             ? QStringLiteral("insert into %1 default values").arg(base)
             : QStringLiteral("insert into %1 (%2) values (%3)").arg(base, cols.join(','), holders.join(','));
-        conn_->Exec(sql, params);
-        const qint64 id = conn_->LastInsertId();
+        const qint64 id = conn_->Insert(sql, params);
         // Read the stored row back so that defaults show as the database holds them.
-        sqlite3_stmt* st = conn_->Prepare(QStringLiteral("select * from %1 where id=%2").arg(base).arg(id));
-        if (sqlite3_step(st) == SQLITE_ROW) {
-            const int n = sqlite3_column_count(st);
-            for (int k = 0; k < n; ++k) {
-                const QString name = QString::fromUtf8(sqlite3_column_name(st, k));
+        const ResultSet stored = conn_->Fetch(QStringLiteral("select * from %1 where id=:id").arg(base),
+                                              {{QStringLiteral("id"), id}});
+        if (!stored.rows.empty()) {
+            for (int k = 0; k < stored.names.size(); ++k)
                 for (int i = 0; i < names_.size(); ++i)
-                    if (writable_.value(i) && originColumn_[i].compare(name, Qt::CaseInsensitive) == 0)
-                        row[i] = ColumnValue(st, k);
-            }
+                    if (writable_.value(i) && originColumn_[i].compare(stored.names[k], Qt::CaseInsensitive) == 0)
+                        row[i] = stored.rows.front().value(k);
         }
-        sqlite3_reset(st);
         if (idCol >= 0)
             row[idCol] = id;
     } else if (!cols.isEmpty()) {

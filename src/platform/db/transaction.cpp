@@ -1,14 +1,14 @@
 #include "platform/db/transaction.h"
 
-#include "platform/db/connection.h"
+#include "platform/db/backend.h"
 
 Transaction::Transaction(Connection& c) : c_(c), level_(c.Depth())
 {
     if (level_ == 0)
-        c_.Exec(QStringLiteral("begin immediate"));
+        c_.Exec(c_.Require().BeginText());
     else
         c_.Exec(QStringLiteral("savepoint sp%1").arg(level_));
-    ++c_.Depth();
+    ++c_.depth_;
 }
 
 Transaction::~Transaction()
@@ -27,7 +27,7 @@ void Transaction::Commit()
     if (!active_)
         return;
     active_ = false;
-    --c_.Depth();
+    --c_.depth_;
     if (level_ == 0)
         c_.Exec(QStringLiteral("commit"));
     else
@@ -39,7 +39,7 @@ void Transaction::Rollback()
     if (!active_)
         return;
     active_ = false;
-    --c_.Depth();
+    --c_.depth_;
     if (!c_.Connected())
         return;
     if (level_ == 0)

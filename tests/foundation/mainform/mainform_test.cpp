@@ -443,6 +443,7 @@ TEST_F(MainFormTest, AnsweringNoToTheExitQuestionChangesNothing)
 
 TEST_F(MainFormTest, TheExitBackupIsAWholeDatabaseWhileAnotherConnectionWrites)
 {
+    SQLITE_FILE_ONLY();
     ConfigureBackup(false, 12, 0, Folder() + "bk", true);
     QDir().mkpath(Folder() + "bk");
     // A second operator keeps writing while the copy is made.
@@ -481,6 +482,7 @@ TEST_F(MainFormTest, TheExitBackupIsAWholeDatabaseWhileAnotherConnectionWrites)
 
 TEST_F(MainFormTest, TheExitBacksUpUnlessOnlyTimedBackupsAreOn)
 {
+    SQLITE_FILE_ONLY();
     struct Case {
         bool timed, onExit, backedUp;
     };
@@ -497,6 +499,7 @@ TEST_F(MainFormTest, TheExitBacksUpUnlessOnlyTimedBackupsAreOn)
 
 TEST_F(MainFormTest, WithNothingConfiguredTheBackupWritesTheDefaults)
 {
+    SQLITE_FILE_ONLY();
     ASSERT_EQ(Count("jxc_backup"), 0);
     LoadSystemSettings();
     EXPECT_TRUE(form->backupDatabase());
@@ -516,6 +519,7 @@ TEST_F(MainFormTest, AFailedBackupIsReportedAndKeepsTheOldCopies)
 
 TEST_F(MainFormTest, OldBackupsPastTheKeptDaysAreDeleted)
 {
+    SQLITE_FILE_ONLY();
     const QString bk = Folder() + "bk/";
     QDir().mkpath(bk);
     const QDateTime midnight(QDate(2024, 3, 5), QTime(0, 0));

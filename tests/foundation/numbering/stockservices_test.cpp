@@ -51,6 +51,8 @@ private:
 
 TEST_F(StockServices, PrepareStockRowsGivesEveryWarehouseItsRowsOnce)
 {
+    if (TestDb::OnServer())
+        GTEST_SKIP() << "compares SQLite's text of real numbers joined in SQL (\"0.0\")";
     ExecSQL("delete from jxc_ckxx");
     ExecSQL("delete from jxc_kcsp");
     ExecSQL("delete from jxc_kcjs");
@@ -137,6 +139,8 @@ TEST_F(StockServices, HeldPosSalesOfEarlierDaysArePurgedUnlessKept)
 
 TEST_F(StockServices, CustomerPriceByQuotationLastSaleAndGrade)
 {
+    if (TestDb::OnServer())
+        GTEST_SKIP() << "keeps a text in a number column, which only SQLite allows";
     ExecSQL("insert into jxc_goods (g_sn,g_sj,g_sj1,g_sj3) values ('G',50,41,43.456),('H',12.345,null,null),"
             "('J',null,null,null)");
     ExecSQL("insert into jxc_khxx (kh_sn,kt_sn) values ('K3','1003'),('K0','1000')");

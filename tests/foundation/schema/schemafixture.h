@@ -3,6 +3,9 @@
 #include "platform/db/connection.h"
 #include "platform/db/query.h"
 #include "support/platform/dbprobe.h"
+#include "support/platform/testdb.h"
+
+#include <QRegularExpression>
 #include "support/platform/uitest.h"
 
 // A fresh, empty database file in the test's folder, with the clock fixed at
@@ -14,7 +17,7 @@ protected:
     void SetUp() override
     {
         UiTest::SetUp();
-        c.Open(Folder() + QStringLiteral("jxc.mdb"), Connection::OpenMode::CreateIfMissing);
+        fresh.Open(c, Folder());
     }
 
     // Every row of a table, every column, as one text per row.
@@ -34,9 +37,9 @@ protected:
     }
     QStringList Tables()
     {
-        return Column(QStringLiteral("select name from sqlite_master where type='table' and name like 'jxc!_%' "
-                                     "escape '!' order by name"));
+        return c.TableNames().filter(QRegularExpression(QStringLiteral("^jxc_")));
     }
 
+    TestDb::FreshDatabase fresh;
     Connection c;
 };

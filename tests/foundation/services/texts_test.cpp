@@ -97,6 +97,8 @@ class PosKeyNameTest : public AccountSetTest {};
 TEST_F(PosKeyNameTest, NamesTheKeyAssignedToATillFunction)
 {
     dm->ADOConn.Exec(QStringLiteral("delete from jxc_gnb"));
+    if (TestDb::OnServer())
+        GTEST_SKIP() << "a text kept in a number column, which only SQLite allows";
     dm->ADOConn.Exec(QStringLiteral("insert into jxc_gnb (gn_name,gn_jz) values ('结帐',116),('挂单','x')"));
     EXPECT_EQ(GetPosKeyName(QStringLiteral("结帐")), QStringLiteral("F5"));
     EXPECT_EQ(GetPosKeyName(QStringLiteral("会员")), QString());

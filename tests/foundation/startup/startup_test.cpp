@@ -78,6 +78,11 @@ TEST_F(DataModuleTest, DropTableIfExistsIsSilentForAMissingTable)
     DropTableIfExists("t_gone");
     EXPECT_FALSE(dm->ADOConn.TableExists("t_gone"));
     EXPECT_TRUE(prompt.History().isEmpty());
+
+    // A table that is there but cannot be dropped (a view by that name) raises.
+    dm->ADOConn.Exec("create view t_view as select 1 as id");
+    EXPECT_ANY_THROW(DropTableIfExists("t_view"));
+    EXPECT_TRUE(dm->ADOConn.TableExists("t_view"));
 }
 
 TEST_F(DataModuleTest, ErrorsReachTheHandlerInLowerCaseAndOnlyTheDeliveredSetEndsTheProgram)
@@ -90,7 +95,8 @@ TEST_F(DataModuleTest, ErrorsReachTheHandlerInLowerCaseAndOnlyTheDeliveredSetEnd
         dm->ApplicationEvents1Exception(nullptr, e);
     }
     ASSERT_EQ(prompt.Messages().size(), 1);
-    EXPECT_TRUE(prompt.LastMessage().startsWith("no such table: jxc_missing"));
+    EXPECT_TRUE(prompt.LastMessage().contains("jxc_missing"));
+    EXPECT_EQ(prompt.LastMessage(), prompt.LastMessage().toLower());
     EXPECT_EQ(prompt.History().last().caption, "系统提示");
     EXPECT_FALSE(ProgramEnding());
 
@@ -285,11 +291,13 @@ TEST_F(SingleInstanceTest, TheLockOfACopyThatDiedIsTakenOver)
     EXPECT_TRUE(lock);
 }
 
-class ExitSignalTest : public AccountSetTest {
+class ExitSignalTest : public FileAccountSetTest {
 protected:
     void SetUp() override
     {
-        AccountSetTest::SetUp();
+        FileAccountSetTest::SetUp();
+        if (IsSkipped())
+            return;
         ResetProgramEnding();
         ClosingFlag.clear();
         LoadSystemSettings();
@@ -299,7 +307,7 @@ protected:
         RemoveExitSignals();
         ResetProgramEnding();
         ClosingFlag.clear();
-        AccountSetTest::TearDown();
+        FileAccountSetTest::TearDown();
     }
     void RaiseAndWait(int signal)
     {

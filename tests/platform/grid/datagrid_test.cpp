@@ -3,6 +3,7 @@
 #include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
 #include "platform/sheet/sheetreader.h"
+#include "support/platform/testdb.h"
 #include "support/platform/uitest.h"
 
 #include <QComboBox>
@@ -17,7 +18,7 @@ protected:
     void SetUp() override
     {
         UiTest::SetUp();
-        c.Open(Folder() + "g.db", Connection::OpenMode::CreateIfMissing);
+        fresh.Open(c, Folder());
         c.Exec("create table jxc_goods (id integer primary key autoincrement, g_sn varchar(32) collate nocase, "
                "g_name nvarchar(64) collate nocase, g_kc real, g_sj real, g_jy bit not null default 0, "
                "dw_sn varchar(8) collate nocase);"
@@ -53,6 +54,7 @@ protected:
 
     QPoint CellCentre(int row, int col) { return grid.visualRect(grid.model()->index(row, col)).center(); }
 
+    TestDb::FreshDatabase fresh;
     Connection c;
     Query q;
     DataSource ds{&q};

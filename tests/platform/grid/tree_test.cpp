@@ -3,6 +3,7 @@
 #include "platform/db/query.h"
 #include "platform/grid/checktree.h"
 #include "platform/grid/dbtree.h"
+#include "support/platform/testdb.h"
 #include "support/platform/uitest.h"
 
 #include <QLineEdit>
@@ -16,7 +17,7 @@ protected:
     void SetUp() override
     {
         UiTest::SetUp();
-        c.Open(Folder() + "t.db", Connection::OpenMode::CreateIfMissing);
+        fresh.Open(c, Folder());
         c.Exec("create table jxc_goodsclass (id integer primary key autoincrement, gc_sn varchar(32), "
                "gc_name varchar(64), gc_key integer, gc_pid integer);"
                "insert into jxc_goodsclass (gc_sn,gc_name,gc_key,gc_pid) values "
@@ -28,6 +29,7 @@ protected:
         tree.SetDataSource(&ds, "gc_key", "gc_pid", "gc_name");
     }
 
+    TestDb::FreshDatabase fresh;
     Connection c;
     Query q;
     DataSource ds{&q};
