@@ -1,0 +1,17 @@
+#pragma once
+#include <QString>
+
+// Cancelling the approval of a trade document: the posting's ledger, stock, cost,
+// money, invoice and batch rows are taken back and the header is pending again,
+// its lines intact. Each checks its right and its refusals first and asks (unless
+// AuxTag is "kcpd", a batch call); only then does it log and reverse, in one
+// transaction. UnapproveResult becomes "ok" when the reversal ran; a refusal, a No
+// or a number with no approved header changes nothing, UnapproveResult included.
+void UnapprovePurchaseDoc(const QString& docNo);
+void UnapprovePurchaseReturn(const QString& docNo);
+void UnapproveSalesDoc(const QString& docNo);
+void UnapproveSalesReturn(const QString& docNo);
+
+// The cancel routine of the number's prefix, for callers that cancel documents of
+// mixed kinds. False for a prefix that has no cancel routine here.
+bool UnapproveDocument(const QString& docNo);
