@@ -23,10 +23,8 @@ void fill(Connection& c)
     Transaction t(c);
     for (int i = 0; i < 10000; ++i)
         c.Exec("insert into jxc_goods (g_sn,g_name,g_sj,g_jj,g_bz) values (:sn,:name,:sj,:jj,'备注')",
-               {{"sn", QString::number(10000000 + i)},
-                {"name", QString("商品%1").arg(10000000 + i)},
-                {"sj", i * 1.5},
-                {"jj", i * 0.75}});
+            { { "sn", QString::number(10000000 + i) }, { "name", QString("商品%1").arg(10000000 + i) },
+                { "sj", i * 1.5 }, { "jj", i * 0.75 } });
     t.Commit();
 }
 
@@ -45,8 +43,8 @@ Connection& serverSet()
 {
     static Connection c;
     if (!c.Connected()) {
-        const QString address = ServerAddressWithDatabase(qEnvironmentVariable("VESTORA_BENCH_SERVER"),
-                                                          "vestora_bench_db");
+        const QString address
+            = ServerAddressWithDatabase(qEnvironmentVariable("VESTORA_BENCH_SERVER"), "vestora_bench_db");
         DropServerDatabase(address);
         CreateServerDatabase(address);
         c.Open(address);
@@ -77,13 +75,15 @@ void open10000(benchmark::State& state, Connection& c)
 int main(int argc, char** argv)
 {
     benchmark::RegisterBenchmark("BM_QueryScalarOneRow/sqlite", [](benchmark::State& s) { queryScalar(s, fileSet()); });
-    benchmark::RegisterBenchmark("BM_Open10000Rows/sqlite", [](benchmark::State& s) { open10000(s, fileSet()); })
-        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_Open10000Rows/sqlite", [](benchmark::State& s) {
+        open10000(s, fileSet());
+    })->Unit(benchmark::kMillisecond);
     if (!qEnvironmentVariable("VESTORA_BENCH_SERVER").isEmpty()) {
-        benchmark::RegisterBenchmark("BM_QueryScalarOneRow/server",
-                                     [](benchmark::State& s) { queryScalar(s, serverSet()); });
-        benchmark::RegisterBenchmark("BM_Open10000Rows/server", [](benchmark::State& s) { open10000(s, serverSet()); })
-            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(
+            "BM_QueryScalarOneRow/server", [](benchmark::State& s) { queryScalar(s, serverSet()); });
+        benchmark::RegisterBenchmark("BM_Open10000Rows/server", [](benchmark::State& s) {
+            open10000(s, serverSet());
+        })->Unit(benchmark::kMillisecond);
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -19,7 +19,7 @@ struct Fixture {
     QTemporaryDir dir;
     Connection c;
     Query q;
-    DataSource ds{&q};
+    DataSource ds { &q };
     DataGrid grid;
 
     Fixture()
@@ -98,7 +98,7 @@ void BM_FilterHundredThousandRows(benchmark::State& state)
     f.q.Open();
     for (auto _ : state) {
         f.grid.ClearFilter();
-        for (const char* field : {"g_jm", "g_name", "g_sn", "gg_name", "g_sptm", "color_name"})
+        for (const char* field : { "g_jm", "g_name", "g_sn", "gg_name", "g_sptm", "color_name" })
             f.grid.AddFilter(field, "%12%");
         f.grid.SetFilterActive(true);
         Show(f);

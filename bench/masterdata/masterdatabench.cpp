@@ -6,13 +6,13 @@
 #include "foundation/globals.h"
 #include "foundation/schema/schema.h"
 #include "foundation/settings.h"
+#include "goodsgen.h"
 #include "masterdata/goodsclassmove.h"
 #include "masterdata/goodsops.h"
 #include "masterdata/spxxgl.h"
 #include "platform/base/programfolder.h"
 #include "platform/db/connection.h"
 #include "platform/db/query.h"
-#include "goodsgen.h"
 
 #include <QApplication>
 #include <QDir>
@@ -105,7 +105,8 @@ void BM_MoveBranchOf5000Goods(benchmark::State& state)
         after = !after;
     }
     state.counters["goods"] = QueryScalar("select count(*) from jxc_goods a, jxc_goodsclass b where b.gc_name='类别0' "
-                                          "and a.gc_sn like b.gc_sn||'%'").toDouble();
+                                          "and a.gc_sn like b.gc_sn||'%'")
+                                  .toDouble();
 }
 BENCHMARK(BM_MoveBranchOf5000Goods)->Unit(benchmark::kMillisecond);
 

@@ -38,7 +38,8 @@ struct RegistryFixture {
                    "select 'JH'||i, printf('%08d', i % 20000), printf('1000%02d', i % 10), '仓'||(i % 10), "
                    "'员工'||(i % 100), 1 from n");
             c.Exec("with recursive n(i) as (select 1 union all select i+1 from n where i<100000) "
-                   "insert into jxc_xjyh (gl_djh,ck_name,u_name) select 'SK'||i, '仓'||(i % 10), '员工'||(i % 100) from n");
+                   "insert into jxc_xjyh (gl_djh,ck_name,u_name) select 'SK'||i, '仓'||(i % 10), '员工'||(i % 100) "
+                   "from n");
         }
         dm = std::make_unique<TF_DataModule>();
         dm->DataModuleCreate();
@@ -83,7 +84,7 @@ void BM_WarehouseRenameCascade(benchmark::State& state)
     registry();
     ExecSQL("insert into jxc_ckxx (ck_sn,ck_name) values ('100003','仓3')");
     WarehouseInput in;
-    in.operatorNames = {"admin"};
+    in.operatorNames = { "admin" };
     bool back = false;
     for (auto _ : state) {
         in.name = back ? "仓3" : "三号仓";

@@ -11,8 +11,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-namespace
-{
+namespace {
 
 struct Fixture {
     QTemporaryDir dir;

@@ -31,9 +31,9 @@ QStringList Column(const QString& sql)
 
 void BM_FullWalkOfEveryGoodsAndWarehouse(benchmark::State& state)
 {
-    const QStringList firsts = Column(QStringLiteral(
-        "select id from (select id,row_number() over (partition by g_sn,ck_sn order by gl_kdrq,id) as n "
-        "from jxc_goodslist) x where n=1"));
+    const QStringList firsts = Column(
+        QStringLiteral("select id from (select id,row_number() over (partition by g_sn,ck_sn order by gl_kdrq,id) as n "
+                       "from jxc_goodslist) x where n=1"));
     for (auto _ : state) {
         Transaction t(Db());
         for (const QString& id : firsts)
@@ -68,7 +68,8 @@ void BM_BackDatedPartnerRecomputation(benchmark::State& state)
                              "values ('kh','KBUSY','2017-12-31 09:00',12.5,0,0,0,0,1)"));
     for (auto _ : state)
         RecalcLedgerBalance(QStringLiteral("KBUSY"), QStringLiteral("kh"), QStringLiteral("2017-12-31 09:00"));
-    state.counters["rows"] = QueryScalar(QStringLiteral("select count(*) from jxc_ysyfk where k_ghskh='KBUSY'")).toDouble();
+    state.counters["rows"]
+        = QueryScalar(QStringLiteral("select count(*) from jxc_ysyfk where k_ghskh='KBUSY'")).toDouble();
 }
 BENCHMARK(BM_BackDatedPartnerRecomputation)->Unit(benchmark::kMillisecond);
 
@@ -108,9 +109,10 @@ Document MakeDocument()
 void InsertLedgerRows(const Document& doc)
 {
     for (int i = 0; i < doc.lines.size(); ++i)
-        Db().Exec(QStringLiteral("insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,ck_sn,gl_sl,gl_dj,gl_je,gl_zje,"
-                                 "tid,id2,a_name) values ('cj','CJ24030510001','2024-03-05 10:00',:g,'100001',8,12,96,96,"
-                                 ":tid,:tid,'admin')"),
+        Db().Exec(
+            QStringLiteral("insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,ck_sn,gl_sl,gl_dj,gl_je,gl_zje,"
+                           "tid,id2,a_name) values ('cj','CJ24030510001','2024-03-05 10:00',:g,'100001',8,12,96,96,"
+                           ":tid,:tid,'admin')"),
             { { QStringLiteral("g"), doc.goods[i] }, { QStringLiteral("tid"), doc.lines[i] } });
 }
 
@@ -126,8 +128,10 @@ void BM_BareInsertsOf200Lines(benchmark::State& state)
         InsertLedgerRows(doc);
         for (int i = 0; i < doc.lines.size(); ++i)
             for (const char* combo : { "C1Z1", "C1Z2", "C2Z3", "C3Z4" })
-                Db().Exec(QStringLiteral("insert into jxc_tkc (g_sn,ck_sn,color_sn,cm_sn,t_sl) values (:g,'100001',:c,:s,2)"),
-                    { { QStringLiteral("g"), doc.goods[i] }, { QStringLiteral("c"), QString::fromLatin1(combo).left(2) },
+                Db().Exec(
+                    QStringLiteral("insert into jxc_tkc (g_sn,ck_sn,color_sn,cm_sn,t_sl) values (:g,'100001',:c,:s,2)"),
+                    { { QStringLiteral("g"), doc.goods[i] },
+                        { QStringLiteral("c"), QString::fromLatin1(combo).left(2) },
                         { QStringLiteral("s"), QString::fromLatin1(combo).mid(2) } });
         t.Rollback();
         total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -28,15 +28,15 @@ void AddPrintedDelivery(Connection& c)
         const QString goods = QStringLiteral("G%1").arg(100000 + i);
         c.Exec(QStringLiteral("insert into jxc_lsxssp (gl_djh,g_sn,ls_sl,ls_dj,ls_taxdj,ls_dzl,ls_je,a_name) "
                               "values ('XSPRINT',:g,12,20,20,1,240,'admin')"),
-               { { QStringLiteral("g"), goods } });
+            { { QStringLiteral("g"), goods } });
         const qint64 id = c.LastInsertId();
         c.Exec(QStringLiteral("update jxc_lsxssp set tid=id where id=:id"), { { QStringLiteral("id"), id } });
         for (const char* color : { "C1", "C2" })
             for (int s = 1; s <= 6; ++s)
                 c.Exec(QStringLiteral("insert into jxc_lsxsspmx (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,tid) "
                                       "values ('XSPRINT',:g,:s,:c,1,'admin',:tid)"),
-                       { { QStringLiteral("g"), goods }, { QStringLiteral("s"), QStringLiteral("Z%1").arg(s) },
-                         { QStringLiteral("c"), QLatin1String(color) }, { QStringLiteral("tid"), id } });
+                    { { QStringLiteral("g"), goods }, { QStringLiteral("s"), QStringLiteral("Z%1").arg(s) },
+                        { QStringLiteral("c"), QLatin1String(color) }, { QStringLiteral("tid"), id } });
     }
     t.Commit();
 }

@@ -1,9 +1,9 @@
 // Report speed: a 1,000-row document list (the delivered goods-in list template)
 // filled and written to PDF. Target: under 2 s.
+#include "app/devtools/reportsamples.h"
 #include "platform/db/connection.h"
 #include "platform/db/query.h"
 #include "platform/report/report.h"
-#include "app/devtools/reportsamples.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

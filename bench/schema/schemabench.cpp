@@ -9,8 +9,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-namespace
-{
+namespace {
 
 void BM_CreateAllTablesOnAnEmptyFile(benchmark::State& state)
 {
@@ -34,8 +33,8 @@ void BM_CreateAllTablesOnAnEmptyFile(benchmark::State& state)
 
 void BM_CreateAllTablesOnAnEmptyServerDatabase(benchmark::State& state)
 {
-    const QString address
-        = ServerAddressWithDatabase(qEnvironmentVariable("VESTORA_BENCH_SERVER"), QStringLiteral("vestora_bench_schema"));
+    const QString address = ServerAddressWithDatabase(
+        qEnvironmentVariable("VESTORA_BENCH_SERVER"), QStringLiteral("vestora_bench_schema"));
     for (auto _ : state) {
         state.PauseTiming();
         DropServerDatabase(address);
@@ -60,8 +59,8 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("BM_CreateAllTablesOnAnEmptyFile", BM_CreateAllTablesOnAnEmptyFile)
         ->Unit(benchmark::kMillisecond);
     if (!qEnvironmentVariable("VESTORA_BENCH_SERVER").isEmpty())
-        benchmark::RegisterBenchmark("BM_CreateAllTablesOnAnEmptyServerDatabase",
-                                     BM_CreateAllTablesOnAnEmptyServerDatabase)
+        benchmark::RegisterBenchmark(
+            "BM_CreateAllTablesOnAnEmptyServerDatabase", BM_CreateAllTablesOnAnEmptyServerDatabase)
             ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

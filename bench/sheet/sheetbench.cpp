@@ -13,8 +13,7 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
-namespace
-{
+namespace {
 
 constexpr int Rows = 10000;
 

@@ -2,8 +2,8 @@
 
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
-#include "foundation/settings.h"
 #include "foundation/schema/schema.h"
+#include "foundation/settings.h"
 #include "platform/base/clock.h"
 #include "platform/base/programfolder.h"
 #include "platform/db/connection.h"
@@ -26,9 +26,11 @@ void FillShopData(Connection& c, const ShopSize& s)
     c.Exec(QStringLiteral("insert into jxc_color (color_sn,color_name) values ('C1','红'),('C2','蓝'),('C3','黑')"));
     c.Exec(QStringLiteral("insert into jxc_cm (cm_sn,cm_name) values ('Z1','S'),('Z2','M'),('Z3','L'),('Z4','XL')"));
     c.Exec(QStringLiteral("insert into jxc_colorz (colorz_sn,colorz_name) values ('CZ1','三色')"));
-    c.Exec(QStringLiteral("insert into jxc_colorz2 (colorz_sn,color_sn) values ('CZ1','C1'),('CZ1','C2'),('CZ1','C3')"));
+    c.Exec(
+        QStringLiteral("insert into jxc_colorz2 (colorz_sn,color_sn) values ('CZ1','C1'),('CZ1','C2'),('CZ1','C3')"));
     c.Exec(QStringLiteral("insert into jxc_cmz (cmz_sn,cmz_name) values ('MZ1','四码')"));
-    c.Exec(QStringLiteral("insert into jxc_cmz2 (cmz_sn,cm_sn) values ('MZ1','Z1'),('MZ1','Z2'),('MZ1','Z3'),('MZ1','Z4')"));
+    c.Exec(QStringLiteral(
+        "insert into jxc_cmz2 (cmz_sn,cm_sn) values ('MZ1','Z1'),('MZ1','Z2'),('MZ1','Z3'),('MZ1','Z4')"));
     for (int w = 2; w <= s.warehouses; ++w)
         c.Exec(QStringLiteral("insert into jxc_ckxx (ck_sn,ck_name,ck_asn) values ('W%1','%1号仓','100001,')").arg(w));
     c.Exec(QStringLiteral("create temp table bench_wh (n integer, ck_sn text)"));
@@ -52,7 +54,8 @@ void FillShopData(Connection& c, const ShopSize& s)
     c.Exec(Counter(s.ledgerRows)
         + QStringLiteral(
             ", r as (select i, i%$PAIRS as p, i/$PAIRS as k from n) "
-            "insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,g_name,ck_sn,gl_sl,gl_dj,gl_je,gl_zje,gl_zcb,gl_cbj,"
+            "insert into jxc_goodslist "
+            "(gl_flag,gl_djh,gl_kdrq,g_sn,g_name,ck_sn,gl_sl,gl_dj,gl_je,gl_zje,gl_zcb,gl_cbj,"
             "gl_lr,tid,id2,a_name) "
             "select case when k=0 then 'qc' when k%2=1 then 'xs' else 'cj' end,"
             "'B'||k||'-'||(p/200),"
@@ -80,17 +83,20 @@ void FillShopData(Connection& c, const ShopSize& s)
 
     // Partners and their ledger: the busy customer's rows last, evenly over 2018-2023.
     const int half = s.partners / 2;
-    c.Exec(Counter(half) + QStringLiteral("insert into jxc_khxx (kh_sn,kh_name,kh_lwje) select 'K'||(1000+i),'客户'||i,0 from n"));
-    c.Exec(Counter(half) + QStringLiteral("insert into jxc_ghsxx (ghs_sn,ghs_name,ghs_lwje) select 'S'||(1000+i),'供货商'||i,0 from n"));
+    c.Exec(Counter(half)
+        + QStringLiteral("insert into jxc_khxx (kh_sn,kh_name,kh_lwje) select 'K'||(1000+i),'客户'||i,0 from n"));
+    c.Exec(Counter(half)
+        + QStringLiteral("insert into jxc_ghsxx (ghs_sn,ghs_name,ghs_lwje) select 'S'||(1000+i),'供货商'||i,0 from n"));
     c.Exec(QStringLiteral("insert into jxc_khxx (kh_sn,kh_name,kh_lwje) values ('KBUSY','大客户',0)"));
     const int spread = s.partnerRows - s.busyPartnerRows;
     c.Exec(Counter(spread)
-        + QStringLiteral("insert into jxc_ysyfk (k_type,k_ghskh,k_rq,k_yfje,k_sfje,k_qcje,k_yhje,k_ljje,k_flag,k_djlx) "
-                         "select case when i%$PARTNERS<$HALF then 'kh' else 'ghs' end,"
-                         "case when i%$PARTNERS<$HALF then 'K' else 'S' end||(1000+i%$HALF),"
-                         "printf('%04d-%02d-%02d 10:00',2018+(i/$PARTNERS)/336,1+((i/$PARTNERS)/28)%12,1+(i/$PARTNERS)%28),"
-                         "case when i%3=2 then 0 else 100+i%7 end,case when i%3=2 then 150 else 0 end,0,0,0,1,'XS' "
-                         "from n order by i")
+        + QStringLiteral(
+            "insert into jxc_ysyfk (k_type,k_ghskh,k_rq,k_yfje,k_sfje,k_qcje,k_yhje,k_ljje,k_flag,k_djlx) "
+            "select case when i%$PARTNERS<$HALF then 'kh' else 'ghs' end,"
+            "case when i%$PARTNERS<$HALF then 'K' else 'S' end||(1000+i%$HALF),"
+            "printf('%04d-%02d-%02d 10:00',2018+(i/$PARTNERS)/336,1+((i/$PARTNERS)/28)%12,1+(i/$PARTNERS)%28),"
+            "case when i%3=2 then 0 else 100+i%7 end,case when i%3=2 then 150 else 0 end,0,0,0,1,'XS' "
+            "from n order by i")
               .replace(QStringLiteral("$PARTNERS"), QString::number(s.partners))
               .replace(QStringLiteral("$HALF"), QString::number(half)));
     c.Exec(Counter(s.busyPartnerRows)
@@ -108,8 +114,7 @@ ShopData& ShopData::Get(const ShopSize& size)
     return data;
 }
 
-ShopData::ShopData(const ShopSize& size)
-    : size_(size)
+ShopData::ShopData(const ShopSize& size) : size_(size)
 {
     ProgramFolder::Set(dir_.path());
     QDir(dir_.path()).mkpath(QStringLiteral("data"));

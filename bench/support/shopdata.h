@@ -8,10 +8,10 @@ class TF_DataModule;
 // The size of a shop's account set for the benchmarks.
 struct ShopSize {
     int goods = 20000;
-    int warehouses = 5;          // "100001" and "W2".."W5"
-    int ledgerRows = 1000000;    // spread evenly over every (goods, warehouse)
-    int partners = 2000;         // half customers "K…", half suppliers "S…"
-    int partnerRows = 1000000;   // of which `busyPartnerRows` belong to customer "KBUSY"
+    int warehouses = 5;        // "100001" and "W2".."W5"
+    int ledgerRows = 1000000;  // spread evenly over every (goods, warehouse)
+    int partners = 2000;       // half customers "K…", half suppliers "S…"
+    int partnerRows = 1000000; // of which `busyPartnerRows` belong to customer "KBUSY"
     int busyPartnerRows = 50000;
 };
 

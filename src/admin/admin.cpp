@@ -23,8 +23,8 @@
 
 namespace {
 
-const QString kListStatement = QStringLiteral(
-    "select a.*,b.r_name from jxc_admin a,jxc_role b where a.r_sn=b.r_sn order by a.a_jyt,a.id");
+const QString kListStatement
+    = QStringLiteral("select a.*,b.r_name from jxc_admin a,jxc_role b where a.r_sn=b.r_sn order by a.a_jyt,a.id");
 
 Query& adminQuery()
 {
@@ -66,8 +66,8 @@ TF_Admin::TF_Admin(QWidget* parent) : Form(parent)
     const int colSn = cxGridView->AddColumn(QStringLiteral("a_sn"), QStringLiteral("编号"), 80);
     cxGridView->AddColumn(QStringLiteral("a_name"), QStringLiteral("用户名称"), 140);
     cxGridView->AddColumn(QStringLiteral("r_name"), QStringLiteral("所属角色"), 140);
-    const int colAmount = cxGridView->AddColumn(QStringLiteral("a_zreoje"), QStringLiteral("最多抹零金额"), 100,
-                                                Qt::AlignRight | Qt::AlignVCenter);
+    const int colAmount = cxGridView->AddColumn(
+        QStringLiteral("a_zreoje"), QStringLiteral("最多抹零金额"), 100, Qt::AlignRight | Qt::AlignVCenter);
     cxGridView->SetColumnFormat(colAmount, QStringLiteral("￥,0.00"));
     const int colJy = cxGridView->AddColumn(QStringLiteral("a_jy"), QStringLiteral("停用"), 50);
     cxGridView->SetCheckColumn(colJy, false);
@@ -143,7 +143,7 @@ void TF_Admin::btn_DeleClick()
         return;
     const QString sn = q.AsString(QStringLiteral("a_sn"));
     if (!ConfirmUnlessRefused(OperatorDeleteRefusal(q.AsString(QStringLiteral("a_name")), sn),
-                              QStringLiteral("您确定要删除当前操作员吗！")))
+            QStringLiteral("您确定要删除当前操作员吗！")))
         return;
     DeleteOperator(sn);
     reopenAdminList();
@@ -229,7 +229,7 @@ void OperatorFields::Build(Form* dialog, std::function<void()> save)
     tpwd->setObjectName(QStringLiteral("tpwd"));
     tpwd1 = new QLineEdit(dialog);
     tpwd1->setObjectName(QStringLiteral("tpwd1"));
-    for (QLineEdit* e : {tpwd, tpwd1}) {
+    for (QLineEdit* e : { tpwd, tpwd1 }) {
         e->setEchoMode(QLineEdit::Password);
         e->setMaxLength(16);
     }
@@ -284,8 +284,8 @@ void OperatorFields::Build(Form* dialog, std::function<void()> save)
 
 void OperatorFields::FillRoles()
 {
-    FillCombo(*comRole, QStringLiteral("jxc_role"), QStringLiteral("r_name"), QStringLiteral("r_sn"),
-              QStringLiteral("id"));
+    FillCombo(
+        *comRole, QStringLiteral("jxc_role"), QStringLiteral("r_name"), QStringLiteral("r_sn"), QStringLiteral("id"));
 }
 
 OperatorInput OperatorFields::Input() const

@@ -11,5 +11,5 @@ void RegisterAdminWindows()
     FunctionWindows::Register<TF_Xtcs>(QStringLiteral("TF_Xtcs"));
     FunctionWindows::Register<TF_Admin>(QStringLiteral("TF_Admin"));
     FunctionWindows::Register<TF_Role>(QStringLiteral("TF_Role"));
-    DeclareDatasets({QStringLiteral("Q_Admin"), QStringLiteral("Q_Role")});
+    DeclareDatasets({ QStringLiteral("Q_Admin"), QStringLiteral("Q_Role") });
 }

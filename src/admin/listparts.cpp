@@ -17,11 +17,10 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 ListButtons MakeListButtons(QWidget* parent)
 {
-    ListButtons b{MakeButton(parent, "btn_Add", QStringLiteral("增加")),
-                  MakeButton(parent, "btn_Modi", QStringLiteral("修改")),
-                  MakeButton(parent, "btn_Dele", QStringLiteral("删除")),
-                  MakeButton(parent, "btn_Exit", QStringLiteral("退出")), new QHBoxLayout};
-    for (QPushButton* p : {b.add, b.modi, b.dele, b.exit})
+    ListButtons b { MakeButton(parent, "btn_Add", QStringLiteral("增加")),
+        MakeButton(parent, "btn_Modi", QStringLiteral("修改")), MakeButton(parent, "btn_Dele", QStringLiteral("删除")),
+        MakeButton(parent, "btn_Exit", QStringLiteral("退出")), new QHBoxLayout };
+    for (QPushButton* p : { b.add, b.modi, b.dele, b.exit })
         b.layout->addWidget(p);
     b.layout->addStretch();
     return b;

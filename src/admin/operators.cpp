@@ -23,10 +23,9 @@ QString inputRefusal(const OperatorInput& in, qint64 excludeId)
         return QStringLiteral("用户名称必须填写！");
     if (in.password.trimmed() != in.password2.trimmed())
         return QStringLiteral("两次密码输入不一致！");
-    const QString taken =
-        SelectScalar(F_DataModule->ADOConn, QStringLiteral("select a_name from jxc_admin where a_name='")
-                                                + stored(in.name) + QStringLiteral("' and id<>")
-                                                + QString::number(excludeId));
+    const QString taken = SelectScalar(F_DataModule->ADOConn,
+        QStringLiteral("select a_name from jxc_admin where a_name='") + stored(in.name) + QStringLiteral("' and id<>")
+            + QString::number(excludeId));
     if (!taken.isEmpty())
         return QStringLiteral("用户名称不能重复！");
     return {};
@@ -44,7 +43,7 @@ void renameInWarehouses(Connection& c, const QString& oldName, const QString& ne
         const QString renamed = RenameNameListEntry(list, oldName, newName);
         if (renamed != list)
             c.Exec(QStringLiteral("update jxc_ckxx set ck_aname=:list where id=:id"),
-                   {{QStringLiteral("list"), renamed}, {QStringLiteral("id"), q.AsInteger(QStringLiteral("id"))}});
+                { { QStringLiteral("list"), renamed }, { QStringLiteral("id"), q.AsInteger(QStringLiteral("id")) } });
     }
     q.Close();
 }
@@ -59,11 +58,9 @@ QString AddOperator(const OperatorInput& in)
     F_DataModule->ADOConn.Exec(
         QStringLiteral("insert into jxc_admin (a_sn,a_name,r_sn,a_zreoje,a_pwd,a_pos,a_jy,a_jyt) "
                        "values (:sn,:name,:role,:zreoje,:pwd,0,0,0)"),
-        {{QStringLiteral("sn"), GetNextSn(QStringLiteral("jxc_admin"), QStringLiteral("a_sn"))},
-         {QStringLiteral("name"), stored(in.name)},
-         {QStringLiteral("role"), in.roleSn},
-         {QStringLiteral("zreoje"), in.zreoje},
-         {QStringLiteral("pwd"), stored(in.password)}});
+        { { QStringLiteral("sn"), GetNextSn(QStringLiteral("jxc_admin"), QStringLiteral("a_sn")) },
+            { QStringLiteral("name"), stored(in.name) }, { QStringLiteral("role"), in.roleSn },
+            { QStringLiteral("zreoje"), in.zreoje }, { QStringLiteral("pwd"), stored(in.password) } });
     return {};
 }
 
@@ -74,14 +71,12 @@ QString ModifyOperator(qint64 id, const OperatorInput& in)
         return refusal;
     Connection& c = F_DataModule->ADOConn;
     Transaction t(c);
-    const QString oldName = SelectScalar(c, QStringLiteral("select a_name from jxc_admin where id=") + QString::number(id));
+    const QString oldName
+        = SelectScalar(c, QStringLiteral("select a_name from jxc_admin where id=") + QString::number(id));
     const QString name = stored(in.name);
-    QHash<QString, QVariant> params{{QStringLiteral("name"), name},
-                                    {QStringLiteral("role"), in.roleSn},
-                                    {QStringLiteral("zreoje"), in.zreoje},
-                                    {QStringLiteral("pos"), in.pos ? 1 : 0},
-                                    {QStringLiteral("jy"), in.disabled ? 1 : 0},
-                                    {QStringLiteral("id"), id}};
+    QHash<QString, QVariant> params { { QStringLiteral("name"), name }, { QStringLiteral("role"), in.roleSn },
+        { QStringLiteral("zreoje"), in.zreoje }, { QStringLiteral("pos"), in.pos ? 1 : 0 },
+        { QStringLiteral("jy"), in.disabled ? 1 : 0 }, { QStringLiteral("id"), id } };
     QString sql = QStringLiteral("update jxc_admin set a_name=:name,r_sn=:role,a_zreoje=:zreoje,a_pos=:pos,"
                                  "a_jy=:jy,a_jyt=:jy");
     // Both password edits emptied: the stored password stays.
@@ -114,7 +109,8 @@ QString OperatorDeleteRefusal(const QString& name, const QString& sn)
 
 void DeleteOperator(const QString& sn)
 {
-    F_DataModule->ADOConn.Exec(QStringLiteral("delete from jxc_admin where a_sn=:sn"), {{QStringLiteral("sn"), sn}});
+    F_DataModule->ADOConn.Exec(
+        QStringLiteral("delete from jxc_admin where a_sn=:sn"), { { QStringLiteral("sn"), sn } });
 }
 
 QString PasteOperator(const QString& copiedName, const QString& roleSn, const QString& password, double zreoje)
@@ -122,11 +118,8 @@ QString PasteOperator(const QString& copiedName, const QString& roleSn, const QS
     const QString sn = GetNextSn(QStringLiteral("jxc_admin"), QStringLiteral("a_sn"));
     F_DataModule->ADOConn.Exec(
         QStringLiteral("insert into jxc_admin (a_sn,a_name,r_sn,a_pwd,a_zreoje) values (:sn,:name,:role,:pwd,:zreoje)"),
-        {{QStringLiteral("sn"), sn},
-         {QStringLiteral("name"), copiedName + sn},
-         {QStringLiteral("role"), roleSn},
-         {QStringLiteral("pwd"), password},
-         {QStringLiteral("zreoje"), zreoje}});
+        { { QStringLiteral("sn"), sn }, { QStringLiteral("name"), copiedName + sn }, { QStringLiteral("role"), roleSn },
+            { QStringLiteral("pwd"), password }, { QStringLiteral("zreoje"), zreoje } });
     return sn;
 }
 

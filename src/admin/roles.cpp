@@ -19,7 +19,7 @@ QString RoleModifyRefusal(const QString& roleSn)
 QString RoleDeleteRefusal(const QString& roleSn)
 {
     if (!SelectScalar(F_DataModule->ADOConn,
-                      QStringLiteral("select r_sn from jxc_admin where r_sn='") + SafeSqlText(roleSn) + QLatin1Char('\''))
+            QStringLiteral("select r_sn from jxc_admin where r_sn='") + SafeSqlText(roleSn) + QLatin1Char('\''))
              .isEmpty())
         return QStringLiteral("该角色已在使用，不能删除！");
     if (roleSn == kAdministratorRole)
@@ -29,7 +29,8 @@ QString RoleDeleteRefusal(const QString& roleSn)
 
 void DeleteRole(const QString& roleSn)
 {
-    F_DataModule->ADOConn.Exec(QStringLiteral("delete from jxc_role where r_sn=:sn"), {{QStringLiteral("sn"), roleSn}});
+    F_DataModule->ADOConn.Exec(
+        QStringLiteral("delete from jxc_role where r_sn=:sn"), { { QStringLiteral("sn"), roleSn } });
 }
 
 QString SaveRole(qint64 id, const QString& typedName, const QHash<QString, QString>& flags)
@@ -43,7 +44,7 @@ QString SaveRole(qint64 id, const QString& typedName, const QHash<QString, QStri
     if (!SelectScalar(F_DataModule->ADOConn, sameName).isEmpty())
         return QStringLiteral("角色名称已经存在，请重新输入！");
 
-    QHash<QString, QVariant> params{{QStringLiteral("name"), name}, {QStringLiteral("rcgl"), QString()}};
+    QHash<QString, QVariant> params { { QStringLiteral("name"), name }, { QStringLiteral("rcgl"), QString() } };
     QStringList columns;
     for (const RightGroup& g : RightGroups()) {
         columns << g.column;
@@ -53,11 +54,10 @@ QString SaveRole(qint64 id, const QString& typedName, const QHash<QString, QStri
     if (id == 0) {
         params.insert(QStringLiteral("sn"), GetNextSn(QStringLiteral("jxc_role"), QStringLiteral("r_sn")));
         F_DataModule->ADOConn.Exec(QStringLiteral("insert into jxc_role (r_sn,r_name,") + columns.join(QLatin1Char(','))
-                                       + QStringLiteral(") values (:sn,:name,:") + columns.join(QStringLiteral(",:"))
-                                       + QLatin1Char(')'),
-                                   params);
+                + QStringLiteral(") values (:sn,:name,:") + columns.join(QStringLiteral(",:")) + QLatin1Char(')'),
+            params);
     } else {
-        QStringList sets{QStringLiteral("r_name=:name")};
+        QStringList sets { QStringLiteral("r_name=:name") };
         for (const QString& col : columns)
             sets << col + QStringLiteral("=:") + col;
         params.insert(QStringLiteral("id"), id);

@@ -11,7 +11,7 @@ namespace {
 
 SettingColumn box(const char* column, const char* control, const char* caption, const char* seed)
 {
-    SettingColumn e{column, SettingKind::Box, control, caption};
+    SettingColumn e { column, SettingKind::Box, control, caption };
     e.seed = seed;
     return e;
 }
@@ -23,10 +23,10 @@ SettingColumn intBox(const char* column, const char* control, const char* captio
     return e;
 }
 
-SettingColumn choice(const char* column, const char* control, const char* label, const char* items,
-                     const char* seed, const char* suffix = "")
+SettingColumn choice(const char* column, const char* control, const char* label, const char* items, const char* seed,
+    const char* suffix = "")
 {
-    SettingColumn e{column, SettingKind::Choice, control, label};
+    SettingColumn e { column, SettingKind::Choice, control, label };
     e.items = QString::fromUtf8(items).split(QLatin1Char('|'));
     e.suffix = suffix;
     e.seed = seed;
@@ -34,9 +34,9 @@ SettingColumn choice(const char* column, const char* control, const char* label,
 }
 
 SettingColumn digits(const char* column, const char* control, const char* label, const char* suffix, int maxLength,
-                     int clampMax, const char* zeroUnless, const char* seed)
+    int clampMax, const char* zeroUnless, const char* seed)
 {
-    SettingColumn e{column, SettingKind::Digits, control, label};
+    SettingColumn e { column, SettingKind::Digits, control, label };
     e.suffix = suffix;
     e.maxLength = maxLength;
     e.clampMax = clampMax;
@@ -46,9 +46,9 @@ SettingColumn digits(const char* column, const char* control, const char* label,
 }
 
 SettingColumn number(const char* column, const char* control, const char* label, const char* suffix,
-                     const char* zeroUnless, bool nonNegative)
+    const char* zeroUnless, bool nonNegative)
 {
-    SettingColumn e{column, SettingKind::Number, control, label};
+    SettingColumn e { column, SettingKind::Number, control, label };
     e.suffix = suffix;
     e.maxLength = 9;
     e.decimals = 4;
@@ -75,7 +75,7 @@ SettingColumn hiddenBox(const char* column, const char* control, const char* cap
 
 SettingColumn constant(const char* column, const char* written, const char* seed)
 {
-    SettingColumn e{column, SettingKind::Constant};
+    SettingColumn e { column, SettingKind::Constant };
     e.written = written;
     e.seed = seed;
     return e;
@@ -142,7 +142,7 @@ std::vector<SettingColumn> buildColumns()
         digits("cs_cs005", "txsdhs", "", "行打印", 2, -1, "chkXsdhs", "0"),
         digits("cs_cs006", "tcgdhs", "", "行打印", 2, -1, "chkCgdhs", "0"),
         [] {
-            SettingColumn e{"cs_hbfh", SettingKind::Text, "tXshbfh", "金额前面货币符号："};
+            SettingColumn e { "cs_hbfh", SettingKind::Text, "tXshbfh", "金额前面货币符号：" };
             e.maxLength = 3;
             e.seed = QStringLiteral("￥");
             return e;
@@ -250,20 +250,21 @@ int ClampedDigits(const SettingColumn& entry, const QString& text)
     return entry.clampMax < 0 ? n : std::clamp(n, 0, entry.clampMax);
 }
 
-QString SaveSystemSettings(const CompanyDetails& company, const QHash<QString, QVariant>& controls,
-                           const QString& employDate)
+QString SaveSystemSettings(
+    const CompanyDetails& company, const QHash<QString, QVariant>& controls, const QString& employDate)
 {
     if (company.name.trimmed().isEmpty() || company.shortName.trimmed().isEmpty())
         return QStringLiteral("公司信息必须填写！");
 
     Connection& c = F_DataModule->ADOConn;
     Transaction t(c);
-    c.Exec(kCompanyStatement, {{QStringLiteral("name"), companyText(company.name, 64)},
-                               {QStringLiteral("jc"), companyText(company.shortName, 16)},
-                               {QStringLiteral("tele"), companyText(company.tele, -1)},
-                               {QStringLiteral("lxr"), companyText(company.contact, -1)},
-                               {QStringLiteral("address"), companyText(company.address, 128)},
-                               {QStringLiteral("note"), companyText(company.note, 200)}});
+    c.Exec(kCompanyStatement,
+        { { QStringLiteral("name"), companyText(company.name, 64) },
+            { QStringLiteral("jc"), companyText(company.shortName, 16) },
+            { QStringLiteral("tele"), companyText(company.tele, -1) },
+            { QStringLiteral("lxr"), companyText(company.contact, -1) },
+            { QStringLiteral("address"), companyText(company.address, 128) },
+            { QStringLiteral("note"), companyText(company.note, 200) } });
 
     // The new row starts from the stored one, so that columns this window does not
     // edit (the barcode method among them) keep their values.
@@ -297,8 +298,8 @@ QString SaveSystemSettings(const CompanyDetails& company, const QHash<QString, Q
         params.insert(p, row.value(columns[i]));
     }
     c.Exec(QStringLiteral("insert into jxc_xtcs (") + columns.join(QLatin1Char(',')) + QStringLiteral(") values (")
-               + marks.join(QLatin1Char(',')) + QLatin1Char(')'),
-           params);
+            + marks.join(QLatin1Char(',')) + QLatin1Char(')'),
+        params);
     t.Commit();
     return {};
 }
@@ -313,6 +314,6 @@ void RestoreDefaultSettings()
     CreateEmailTable(c);
     c.Exec(QStringLiteral("update jxc_xtcs set cs_employdate='1900-01-01'"));
     if (!costMethod.isEmpty())
-        c.Exec(QStringLiteral("update jxc_xtcs set cs_cs032=:m"), {{QStringLiteral("m"), costMethod.toInt()}});
+        c.Exec(QStringLiteral("update jxc_xtcs set cs_cs032=:m"), { { QStringLiteral("m"), costMethod.toInt() } });
     t.Commit();
 }

@@ -35,8 +35,8 @@ struct SettingColumn {
     int decimals = 0;   // decimals of a number edit
     int clampMax = -1;  // Digits kept within 0..clampMax when not -1
     bool nonNegative = false;
-    QString written;    // the value a constant is written with
-    QString seed;       // the value of a new account set's row ("1"/"0" for bits)
+    QString written; // the value a constant is written with
+    QString seed;    // the value of a new account set's row ("1"/"0" for bits)
 };
 
 // Every column the settings window handles, in the order of the page.
@@ -63,8 +63,8 @@ struct CompanyDetails {
 // (bool for boxes, the position for drop-downs, the text for edits); `employDate` is
 // the schema stamp as read when the window filled itself. Returns the refusal to show
 // ("" when saved).
-QString SaveSystemSettings(const CompanyDetails& company, const QHash<QString, QVariant>& controls,
-                           const QString& employDate);
+QString SaveSystemSettings(
+    const CompanyDetails& company, const QHash<QString, QVariant>& controls, const QString& employDate);
 
 // Recreates the settings row and the e-mail settings from their seeds and marks the
 // schema stamp for the next login; the company row and the cost method stay.

@@ -37,7 +37,7 @@ QLineEdit* companyEdit(QWidget* parent, const char* name, int maxLength)
 bool besideItsBox(const SettingColumn& e)
 {
     return (e.kind == SettingKind::Digits || e.kind == SettingKind::Number) && e.caption.isEmpty()
-           && !e.zeroUnless.isEmpty();
+        && !e.zeroUnless.isEmpty();
 }
 
 } // namespace
@@ -96,9 +96,7 @@ TF_Xtcs::TF_Xtcs(QWidget* parent) : Form(parent)
                 break;
             }
             const bool switchesEdit = std::any_of(SettingColumns().begin(), SettingColumns().end(),
-                                                  [&](const SettingColumn& x) {
-                                                      return besideItsBox(x) && x.zeroUnless == e.control;
-                                                  });
+                [&](const SettingColumn& x) { return besideItsBox(x) && x.zeroUnless == e.control; });
             if (switchesEdit) {
                 auto* row = new QHBoxLayout;
                 row->setSpacing(4);
@@ -179,7 +177,7 @@ TF_Xtcs::TF_Xtcs(QWidget* parent) : Form(parent)
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnDefault = new QPushButton(QStringLiteral("恢复默认系统设置"), this);
     btnDefault->setObjectName(QStringLiteral("btnDefault"));
-    for (QPushButton* b : {btnOK, btnCancel, btnDefault})
+    for (QPushButton* b : { btnOK, btnCancel, btnDefault })
         b->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnDefault);
@@ -279,8 +277,8 @@ QHash<QString, QVariant> TF_Xtcs::controlValues() const
 
 bool TF_Xtcs::saveValue()
 {
-    const CompanyDetails company{tname->text(), tjc->text(),     ttele->text(),
-                                 tlxr->text(),  taddress->text(), tnote->toPlainText()};
+    const CompanyDetails company { tname->text(), tjc->text(), ttele->text(), tlxr->text(), taddress->text(),
+        tnote->toPlainText() };
     const QString refusal = SaveSystemSettings(company, controlValues(), employDate_);
     if (!refusal.isEmpty()) {
         Prompt::Info(refusal);

@@ -20,7 +20,8 @@ struct Choice {
     const char* caption;
     const char* file;
 };
-const Choice kSales[] = { { "销售单", "spxs.fr3" }, { "销售单(不含售价)", "spxs4.fr3" }, { "销售单(含零售价)", "spxs2.fr3" } };
+const Choice kSales[]
+    = { { "销售单", "spxs.fr3" }, { "销售单(不含售价)", "spxs4.fr3" }, { "销售单(含零售价)", "spxs2.fr3" } };
 const Choice kPurchase[] = { { "采购进货单", "cgjh.fr3" }, { "采购进货单(无进价)", "cgjh2.fr3" } };
 
 bool IsSales()

@@ -45,11 +45,9 @@ namespace {
 // second, by this program or another, never write into one file.
 QString partFileName(const QDir& dir, const QString& base)
 {
-    static std::atomic<int> serial{0};
-    return dir.filePath(QStringLiteral("%1.%2.%3.part")
-                            .arg(base)
-                            .arg(QCoreApplication::applicationPid())
-                            .arg(++serial));
+    static std::atomic<int> serial { 0 };
+    return dir.filePath(
+        QStringLiteral("%1.%2.%3.part").arg(base).arg(QCoreApplication::applicationPid()).arg(++serial));
 }
 
 // The copy passes SQLite's check and is left as one plain file; empty when it is sound.
@@ -60,7 +58,7 @@ QString copyProblem(const QString& file)
         copy.Open(file);
         const QStringList check = SelectColumn(copy, QStringLiteral("pragma quick_check"));
         copy.Exec(QStringLiteral("pragma journal_mode=delete"));
-        if (check == QStringList{QStringLiteral("ok")})
+        if (check == QStringList { QStringLiteral("ok") })
             return QString();
         return check.join(QLatin1Char('\n'));
     } catch (const std::exception& e) {
@@ -69,8 +67,8 @@ QString copyProblem(const QString& file)
 }
 }
 
-BackupResult BackupDatabaseTo(const Connection& source, const QString& folder, const QString& accountSetName,
-                              const QDateTime& moment)
+BackupResult BackupDatabaseTo(
+    const Connection& source, const QString& folder, const QString& accountSetName, const QDateTime& moment)
 {
     BackupResult r;
     const QDir dir(folder);
@@ -83,8 +81,8 @@ BackupResult BackupDatabaseTo(const Connection& source, const QString& folder, c
     const QString part = partFileName(dir, base);
     auto fail = [&](const QString& reason) {
         QFile::remove(part);
-        r.error = QStringLiteral("无法写入备份文件：") + QDir::toNativeSeparators(target) + QStringLiteral("\r\n")
-            + reason;
+        r.error
+            = QStringLiteral("无法写入备份文件：") + QDir::toNativeSeparators(target) + QStringLiteral("\r\n") + reason;
         return r;
     };
     QString why;

@@ -26,8 +26,8 @@ struct BackupResult {
 // its name; a backup of the same second gets the first free name with "_2", "_3"...
 // A failed or damaged copy leaves no .DAT file behind, and its error names the .DAT
 // file and the reason in the operator's words where it is a common one.
-BackupResult BackupDatabaseTo(const Connection& source, const QString& folder, const QString& accountSetName,
-                              const QDateTime& moment);
+BackupResult BackupDatabaseTo(
+    const Connection& source, const QString& folder, const QString& accountSetName, const QDateTime& moment);
 
 // The reason of a failed copy as the operator reads it: no space, no permission, or
 // SQLite's own words for anything else.

@@ -2,14 +2,13 @@
 
 #include "foundation/datamodule.h"
 #include "platform/db/query.h"
-#include "platform/db/transaction.h"
 #include "platform/db/sqltext.h"
+#include "platform/db/transaction.h"
 
 #include <stdexcept>
 #include <vector>
 
-namespace
-{
+namespace {
 struct Segment {
     QString sn;
     QString tm;
@@ -89,7 +88,8 @@ void UpdateGoodsSecondUnit(const QString& goodsSn)
             if (factor.isEmpty())
                 factor = QStringLiteral("1");
             ExecSQL(QStringLiteral("update jxc_goods set g_zhxs=") + factor + QStringLiteral(",dw_name2=")
-                + SqlQuoted(q.AsString(QStringLiteral("dw_name"))) + QStringLiteral(" where g_sn=") + SqlQuoted(goodsSn));
+                + SqlQuoted(q.AsString(QStringLiteral("dw_name"))) + QStringLiteral(" where g_sn=")
+                + SqlQuoted(goodsSn));
         }
     } catch (const std::exception&) {
         // The unit is a convenience for entry windows; a failure here must not stop the save.

@@ -13,8 +13,7 @@
 
 QString CurrentCustomerSn;
 
-namespace
-{
+namespace {
 
 const QString kAll = QStringLiteral("-1");
 const QString kAdminRole = QStringLiteral("100001");

@@ -8,8 +8,7 @@
 #include <cmath>
 #include <stdexcept>
 
-namespace
-{
+namespace {
 
 double PriceNumber(const QString& text)
 {

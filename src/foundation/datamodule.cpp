@@ -18,23 +18,15 @@
 TF_DataModule* F_DataModule = nullptr;
 
 TF_DataModule::TF_DataModule(QObject* parent)
-    : QObject(parent),
-      QueryTmp(&ADOConn),
-      QuerySelect(&ADOConn),
-      QueryTmp2(&ADOConn),
-      QueryTmpZT(&ADOConnZT),
-      QueryXtzt(&ADOConnZT),
-      Q_Excel(&XLSConn),
-      Q_GoodsPrin(&ADOConn),
-      dsTmp(&QueryTmp),
-      dsXtzt(&QueryXtzt)
+    : QObject(parent), QueryTmp(&ADOConn), QuerySelect(&ADOConn), QueryTmp2(&ADOConn), QueryTmpZT(&ADOConnZT),
+      QueryXtzt(&ADOConnZT), Q_Excel(&XLSConn), Q_GoodsPrin(&ADOConn), dsTmp(&QueryTmp), dsXtzt(&QueryXtzt)
 {
     setObjectName(QStringLiteral("F_DataModule"));
     F_DataModule = this;
     QueryXtzt.SetSQL(QStringLiteral("select * from jxc_xtzt order by id "));
     dsXtzt.SetReadOnly(true);
     // The supplier and customer lists of the pickers (combos.h).
-    DeclareDatasets({QStringLiteral("Q_Ghsxx"), QStringLiteral("Q_Khxx")});
+    DeclareDatasets({ QStringLiteral("Q_Ghsxx"), QStringLiteral("Q_Khxx") });
 }
 
 TF_DataModule::~TF_DataModule()
@@ -117,10 +109,9 @@ void TF_DataModule::EnsureExcelConnected()
     try {
         Transaction work(XLSConn);
         XLSConn.Exec(QStringLiteral("create table ") + quoted(sheet.name) + QStringLiteral(" (")
-                     + columns.join(QLatin1Char(',')) + QStringLiteral(")"));
+            + columns.join(QLatin1Char(',')) + QStringLiteral(")"));
         Statement insert = XLSConn.Prepare(QStringLiteral("insert into ") + quoted(sheet.name)
-                                           + QStringLiteral(" values (") + marks.join(QLatin1Char(','))
-                                           + QStringLiteral(")"));
+            + QStringLiteral(" values (") + marks.join(QLatin1Char(',')) + QStringLiteral(")"));
         for (const QStringList& row : sheet.rows) {
             for (int c = 0; c < row.size(); ++c)
                 // An empty cell is null, as a spreadsheet provider reads it.
@@ -156,7 +147,7 @@ void TF_DataModule::ApplicationEvents1Exception(QObject*, const std::exception& 
         const bool vital = isCatalogue(f->file()) || isDeliveredSet(f->file());
         if (f->fault() == DbFileFault::CannotWrite) {
             Prompt::Info(QStringLiteral("数据库文件无法写入：") + QDir::toNativeSeparators(f->where())
-                         + (vital ? kWillExit : QString()));
+                + (vital ? kWillExit : QString()));
             if (vital)
                 EndProgram(1);
             return;
@@ -225,7 +216,7 @@ void ConnectDatabase(const QString& fileName)
 {
     if (!Connection::IsServerAddress(fileName)) {
         OpenDatabaseFile(F_DataModule->ADOConn, ProgramFolder::File(QStringLiteral("data/") + fileName),
-                         {QStringLiteral("jxc_admin"), QStringLiteral("jxc_xtcs")});
+            { QStringLiteral("jxc_admin"), QStringLiteral("jxc_xtcs") });
         return;
     }
     F_DataModule->ADOConn.Close();
@@ -235,7 +226,7 @@ void ConnectDatabase(const QString& fileName)
         Connection catalogue;
         catalogue.Open(ProgramFolder::File(QStringLiteral("data/codeinfo.dll")));
         password = SelectScalar(catalogue, QStringLiteral("select zt_dbpwd from jxc_xtzt where zt_dbname=:name"),
-                                {{QStringLiteral("name"), fileName}});
+            { { QStringLiteral("name"), fileName } });
     }
     F_DataModule->ADOConn.Open(fileName, Connection::OpenMode::ExistingOnly, password);
 }
@@ -243,7 +234,7 @@ void ConnectDatabase(const QString& fileName)
 void ConnectAccountSets()
 {
     OpenDatabaseFile(F_DataModule->ADOConnZT, ProgramFolder::File(QStringLiteral("data/codeinfo.dll")),
-                     {QStringLiteral("jxc_xtzt")});
+        { QStringLiteral("jxc_xtzt") });
 }
 
 void CloseAccountSets()

@@ -5,8 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace
-{
+namespace {
 WritableCheck g_writable;
 
 bool writable(const QString& path)
@@ -60,9 +59,7 @@ bool isWriteFailure(const DbError& e)
 }
 
 DbFileError::DbFileError(DbFileFault fault, const QString& message, const QString& file, const QString& where)
-    : DbError(message, file, Kind::File)
-    , fault_(fault)
-    , where_(where)
+    : DbError(message, file, Kind::File), fault_(fault), where_(where)
 {
 }
 

@@ -8,14 +8,13 @@ class Connection;
 
 // What keeps a database file of data/ (an account set, the catalogue) from being used.
 enum class DbFileFault {
-    Unusable, // missing, empty, not a database, damaged, or not the kind of file expected
+    Unusable,    // missing, empty, not a database, damaged, or not the kind of file expected
     CannotWrite, // the file, or the folder where its journal files go, cannot be written
 };
 
 // A file failure found by OpenDatabaseFile. Its text names the file, as every file
 // failure does.
-class DbFileError : public DbError
-{
+class DbFileError : public DbError {
 public:
     DbFileError(DbFileFault fault, const QString& message, const QString& file, const QString& where = QString());
     DbFileFault fault() const { return fault_; }

@@ -17,8 +17,7 @@ bool InRange(int d)
     return d >= 0 && d <= 8;
 }
 
-template <class F, class... Args>
-void Call(const F& f, Args&&... args)
+template <class F, class... Args> void Call(const F& f, Args&&... args)
 {
     if (f)
         f(std::forward<Args>(args)...);
@@ -84,8 +83,8 @@ void SetAmountSummaryFormat(const FooterFormatTarget& footer)
     if (!InRange(AmountDecimals))
         return;
     // TotalDecimals is a text; anything but "0".."8" leaves the footer unformatted.
-    const bool digit = TotalDecimals.size() == 1 && TotalDecimals[0] >= QLatin1Char('0')
-                    && TotalDecimals[0] <= QLatin1Char('8');
+    const bool digit
+        = TotalDecimals.size() == 1 && TotalDecimals[0] >= QLatin1Char('0') && TotalDecimals[0] <= QLatin1Char('8');
     Call(footer, digit ? AmountFooterFormatText(TotalDecimals.toInt()) : QString());
 }
 

@@ -58,36 +58,36 @@ FlowPicture::FlowPicture(const QString& title, int columns, int rows, QWidget* p
     setMinimumSize(560, 340);
 }
 
-QPushButton* FlowPicture::AddButton(const QString& name, const QString& caption, double column, double row,
-                                    int variants, double rowSpan, bool station)
+QPushButton* FlowPicture::AddButton(
+    const QString& name, const QString& caption, double column, double row, int variants, double rowSpan, bool station)
 {
     auto* b = new QPushButton(caption, this);
     b->setObjectName(name);
     b->setProperty("station", station);
     b->setCursor(Qt::PointingHandCursor);
     b->setFocusPolicy(Qt::NoFocus);
-    boxes_.push_back({name, caption, column, row, rowSpan, variants, b, true});
+    boxes_.push_back({ name, caption, column, row, rowSpan, variants, b, true });
     Relayout();
     return b;
 }
 
-void FlowPicture::AddStation(const QString& id, const QString& caption, double column, double row, double rowSpan,
-                             int variants)
+void FlowPicture::AddStation(
+    const QString& id, const QString& caption, double column, double row, double rowSpan, int variants)
 {
-    boxes_.push_back({id, caption, column, row, rowSpan, variants, nullptr, true});
+    boxes_.push_back({ id, caption, column, row, rowSpan, variants, nullptr, true });
     update();
 }
 
 void FlowPicture::AddArrow(const QString& from, const QString& to, int variants, bool twoWay)
 {
-    arrows_.push_back({from, to, variants, twoWay});
+    arrows_.push_back({ from, to, variants, twoWay });
     update();
 }
 
 void FlowPicture::AddLane(const QString& title, double column, double row, double columns, double rows, int variants,
-                          const QString& followBox)
+    const QString& followBox)
 {
-    lanes_.push_back({title, column, row, columns, rows, variants, followBox});
+    lanes_.push_back({ title, column, row, columns, rows, variants, followBox });
     update();
 }
 

@@ -22,16 +22,16 @@ public:
 
     // A function button at a cell (column, row may be fractional), spanning rows.
     // A station button is drawn like a station (the warehouse that opens the stock query).
-    QPushButton* AddButton(const QString& name, const QString& caption, double column, double row,
-                           int variants = Both, double rowSpan = 1, bool station = false);
+    QPushButton* AddButton(const QString& name, const QString& caption, double column, double row, int variants = Both,
+        double rowSpan = 1, bool station = false);
     // A drawn box that is no function: the supplier, the customer, the workshop.
-    void AddStation(const QString& id, const QString& caption, double column, double row, double rowSpan = 1,
-                    int variants = Both);
+    void AddStation(
+        const QString& id, const QString& caption, double column, double row, double rowSpan = 1, int variants = Both);
     // An arrow from one box to another, by button name or station id.
     void AddArrow(const QString& from, const QString& to, int variants = Both, bool twoWay = false);
     // A titled band behind a group of boxes; with a box id it shows only while that box does.
     void AddLane(const QString& title, double column, double row, double columns, double rows, int variants = Both,
-                 const QString& followBox = QString());
+        const QString& followBox = QString());
 
     void SetVariant(int variant);
     int Variant() const { return variant_; }

@@ -34,19 +34,18 @@ void Unregister(const QString& windowClass);
 bool Available(const QString& windowClass);
 
 // Registers a window; kept instances live in the main window's keeping.
-template <class T>
-void Register(const QString& windowClass, std::function<QWidget*()> sample = {})
+template <class T> void Register(const QString& windowClass, std::function<QWidget*()> sample = {})
 {
-    Register(windowClass, Entry{[]() -> Form* { return new T(); }, nullptr, nullptr, std::move(sample)});
+    Register(windowClass, Entry { []() -> Form* { return new T(); }, nullptr, nullptr, std::move(sample) });
 }
 
 // Registers a window whose kept instance lives in its global (`F_Cgjh`).
-template <class T>
-void Register(const QString& windowClass, T*& global, std::function<QWidget*()> sample = {})
+template <class T> void Register(const QString& windowClass, T*& global, std::function<QWidget*()> sample = {})
 {
     T** slot = &global;
-    Register(windowClass, Entry{[]() -> Form* { return new T(); }, [slot]() -> Form* { return *slot; },
-                                [slot](Form* f) { *slot = static_cast<T*>(f); }, std::move(sample)});
+    Register(windowClass,
+        Entry { []() -> Form* { return new T(); }, [slot]() -> Form* { return *slot; },
+            [slot](Form* f) { *slot = static_cast<T*>(f); }, std::move(sample) });
 }
 
 // A second screenshot of a registered window, named "<class>-<view>" ("TF_Cgjh-query"):

@@ -5,8 +5,8 @@
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
 #include "platform/base/clock.h"
-#include "platform/db/transaction.h"
 #include "platform/db/query.h"
+#include "platform/db/transaction.h"
 
 void ClearTempLines()
 {

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-KeyPreview::KeyPreview(QWidget* window, Handler handler) : QObject(window), handler_(std::move(handler)) {}
+KeyPreview::KeyPreview(QWidget* window, Handler handler) : QObject(window), handler_(std::move(handler)) { }
 
 KeyPreview* KeyPreview::Install(QWidget* window, Handler handler)
 {

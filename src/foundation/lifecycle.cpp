@@ -12,8 +12,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-namespace
-{
+namespace {
 bool g_ending = false;
 int g_exitCode = 0;
 

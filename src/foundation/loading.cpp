@@ -33,8 +33,8 @@ TF_Loading::TF_Loading(QWidget* parent) : Form(parent)
 void TF_Loading::FormActivate()
 {
     const QDateTime now = Clock::Now();
-    ForceDateTimeFormats(QLocale::system().toString(now, QLocale::ShortFormat),
-                         now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    ForceDateTimeFormats(
+        QLocale::system().toString(now, QLocale::ShortFormat), now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     SetProductConstants();
     setWindowTitle(BrandWord + QStringLiteral("服装进销存管理系统"));
     Timer1->start(1000);

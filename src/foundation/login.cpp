@@ -5,10 +5,10 @@
 #include "foundation/dbfaults.h"
 #include "foundation/globals.h"
 #include "foundation/keypreview.h"
+#include "foundation/lifecycle.h"
 #include "foundation/rights.h"
 #include "foundation/schema/schema.h"
 #include "foundation/settings.h"
-#include "foundation/lifecycle.h"
 #include "foundation/sqltext.h"
 #include "foundation/topup.h"
 #include "platform/base/programfolder.h"
@@ -137,7 +137,7 @@ void TF_Login::FormActivate()
             return;
         }
         FillAccountSetCombo(*comZt, QStringLiteral("jxc_xtzt"), QStringLiteral("zt_name"), QStringLiteral("zt_dbname"),
-                            QStringLiteral("zt_sn"));
+            QStringLiteral("zt_sn"));
         comZt->setCurrentIndex(comZt->count() > 0 ? 0 : -1);
         CloseAccountSets();
     }
@@ -160,11 +160,11 @@ void TF_Login::setAdminValue()
         QSignalBlocker block(comAdmin);
         try {
             FillComboWhere(*comAdmin, QStringLiteral("jxc_admin"), QStringLiteral("a_name"), QStringLiteral("a_sn"),
-                           QStringLiteral("id"), QStringLiteral("where a_jyt=0"));
+                QStringLiteral("id"), QStringLiteral("where a_jyt=0"));
         } catch (const std::exception&) {
             // An older account set without a_jyt: every operator by name.
             FillComboNames(*comAdmin, QStringLiteral("jxc_admin"), QStringLiteral("a_name"), QStringLiteral("id"),
-                           QStringLiteral("0"));
+                QStringLiteral("0"));
         }
         comAdmin->setCurrentIndex(comAdmin->count() > 0 ? 0 : -1);
     }
@@ -185,7 +185,7 @@ void TF_Login::comAdminPropertiesChange()
     if (comAdmin->currentIndex() < 0)
         return;
     if (QueryScalar(QStringLiteral("select a_pwd from jxc_admin where a_name='") + comAdmin->currentText()
-                    + QStringLiteral("'"))
+            + QStringLiteral("'"))
             .isEmpty())
         lMsg->setText(QStringLiteral("初始密码为空"));
 }
@@ -197,8 +197,8 @@ void TF_Login::btnOKClick()
     // Off while the login runs, so a second F5 cannot start another; given back on every
     // path that leaves the window open, errors included.
     btnOK->setEnabled(false);
-    QString* const state[] = {&CurrentAdminName, &CurrentAdminSn, &CurrentRoleSn, &CurrentDbName,
-                              &CurrentAccountSetName};
+    QString* const state[]
+        = { &CurrentAdminName, &CurrentAdminSn, &CurrentRoleSn, &CurrentDbName, &CurrentAccountSetName };
     QString before[std::size(state)];
     for (size_t i = 0; i < std::size(state); ++i)
         before[i] = *state[i];
@@ -225,7 +225,7 @@ bool TF_Login::logIn()
     const QString password = ToFullWidthText(tpwd2->text().trimmed());
     Query& q = F_DataModule->QuerySelect;
     OpenWithParams(q, QStringLiteral("select * from jxc_admin where a_name=:name and ifnull(a_pwd,'')||''=:pwd"),
-                   {{QStringLiteral("name"), name}, {QStringLiteral("pwd"), password}});
+        { { QStringLiteral("name"), name }, { QStringLiteral("pwd"), password } });
     if (q.RecordCount() == 0) {
         q.Close();
         Prompt::Info(QStringLiteral("用户密码不正确，请重新输入！"), Prompt::kInfoCaption, Prompt::Icon::Information);

@@ -6,8 +6,7 @@
 #include "foundation/sqltext.h"
 #include "platform/db/query.h"
 
-namespace
-{
+namespace {
 
 // The first choice when it names a row, otherwise the fallback.
 QString FirstOf(const QString& first, const QString& fallback)
@@ -125,8 +124,7 @@ void OpenCustomerList(const QString& orderFlag)
         F_DataModule->Q(QStringLiteral("Q_Khxx")), sql + QStringLiteral(" order by a.id ") + Direction(orderFlag));
 }
 
-namespace
-{
+namespace {
 void Reopen(const QString& name)
 {
     Query& q = F_DataModule->Q(name);

@@ -6,12 +6,12 @@
 #include "foundation/functionwindows.h"
 #include "foundation/globals.h"
 #include "foundation/keypreview.h"
+#include "foundation/lifecycle.h"
 #include "foundation/login.h"
 #include "foundation/modipwd.h"
 #include "foundation/rights.h"
 #include "foundation/settings.h"
 #include "foundation/skin.h"
-#include "foundation/lifecycle.h"
 #include "foundation/stockservices.h"
 #include "platform/base/clock.h"
 #include "platform/base/programfolder.h"
@@ -74,65 +74,65 @@ const std::vector<Function>& functions()
         const Lifetime F = Lifetime::Freed;
         auto S = [](const char* s) { return QString::fromUtf8(s); };
         std::vector<Function> v = {
-            {S("btn_Menu1_Btn1"), S("采购进货！"), S("cggl"), {1, 2, 3}, S("TF_Cgjh"), K, Flow::GoodsIn},
-            {S("btn_Menu1_Btn8"), S("采购进货！"), S("cggl"), {1, 2, 3}, S("TF_Cgjh"), K, Flow::GoodsIn},
-            {S("btn_Menu1_Btn2"), S("采购退货！"), S("cggl"), {4, 5, 6}, S("TF_Cgth"), K, Flow::Plain},
-            {S("btn_Menu1_Btn9"), S("采购退货！"), S("cggl"), {4, 5, 6}, S("TF_Cgth"), K, Flow::Plain},
-            {S("btn_Menu1_Btn7"), S("采购订单！"), S("cggl"), {18, 19, 20}, S("TF_Cgd"), K, Flow::ExpenseFlag},
-            {S("btn_Menu1_Btn5"), S("生产入库！"), S("cggl"), {7, 8, 9}, S("TF_Scrk"), K, Flow::ExpenseFlag},
-            {S("btn_Menu1_Btn4"), S("生产退库！"), S("cggl"), {10, 11, 12}, S("TF_Sctk"), K, Flow::ExpenseFlag},
-            {S("btn_Menu1_Btn3"), S("入库统计！"), S("cggl"), {13}, S("TF_Rktj"), K, Flow::Plain},
-            {S("btn_Menu1_Btn6"), S("退货统计！"), S("cggl"), {14}, S("TF_Rkthtj"), K, Flow::Plain},
-            {S("btn_Menu2_Btn1"), S("商品销售！"), S("xsgl"), {1, 2, 3}, S("TF_Spxs"), K, Flow::Sales},
-            {S("btn_Menu2_Btn8"), S("商品销售！"), S("xsgl"), {1, 2, 3}, S("TF_Spxs"), K, Flow::Sales},
-            {S("btn_Menu2_Btn4"), S("销售退货！"), S("xsgl"), {4, 5, 6}, S("TF_Xsth"), K, Flow::Plain},
-            {S("btn_Menu2_Btn9"), S("销售退货！"), S("xsgl"), {4, 5, 6}, S("TF_Xsth"), K, Flow::Plain},
-            {S("btn_Menu2_Btn3"), S("销售订单！"), S("xsgl"), {18, 19, 20}, S("TF_Spdd"), K, Flow::Plain},
-            {S("btn_Menu2_Btn5"), S("部门领用！"), S("xsgl"), {7, 8, 9}, S("TF_Bmly"), K, Flow::Plain},
-            {S("btn_Menu2_Btn2"), S("部门退回！"), S("xsgl"), {10, 11, 12}, S("TF_Bmth"), K, Flow::Plain},
-            {S("btn_Menu2_Btn6"), S("出库统计！"), S("xsgl"), {13}, S("TF_Cktj"), K, Flow::Plain},
-            {S("btn_Menu2_Btn7"), S("退库统计！"), S("xsgl"), {14}, S("TF_Cktktj"), K, Flow::Plain},
-            {S("btn_Menu2_BtnA"), S("POS销售！"), S("xsgl"), {21}, S("TF_PosMainForm"), K, Flow::Plain},
-            {S("btn_Menu2_BtnB"), S("POS查询！"), S("xsgl"), {22}, QString(), K, Flow::PosMenu},
-            {S("btn_Menu3_Btn1"), S("库存调拨！"), S("kcgl"), {2, 3, 4}, S("TF_Kcdb"), K, Flow::Plain},
-            {S("btn_Menu3_Btn3"), S("报损报溢！"), S("kcgl"), {8, 9, 10}, S("TF_Bsby"), K, Flow::Plain},
-            {S("btn_Menu3_Btn4"), S("库存盘点！"), S("kcgl"), {5, 6, 7}, S("TF_Kcpd"), K, Flow::Plain},
-            {S("btn_Menu3_Btn6"), S("库存报警查询！"), S("kcgl"), {11}, S("TF_Kcbj"), F, Flow::Plain},
-            {S("btn_Menu4_Btn1"), S("进销存明细！"), S("tjgl"), {1}, S("TF_Jxcmx"), K, Flow::Plain},
-            {S("btn_Menu4_Btn2"), S("进销存汇总！"), S("tjgl"), {2}, S("TF_Jxchz"), K, Flow::Plain},
-            {S("btn_Menu4_Btn4"), S("发货对账单！"), S("tjgl"), {3}, S("TF_Fhdzd"), K, Flow::Plain},
-            {S("btn_Menu4_Btn3"), S("收货对账单！"), S("tjgl"), {4}, S("TF_Shdzd"), K, Flow::Plain},
-            {S("btn_Menu4_Btn5"), S("发货成本！"), S("tjgl"), {5}, S("TF_Fhcb"), K, Flow::Plain},
-            {S("btn_Menu4_Btn6"), S("销售毛利！"), S("tjgl"), {6}, S("TF_Xsmltj"), K, Flow::Plain},
-            {S("btn_Menu4_Btn7"), S("业务员销售统计！"), S("tjgl"), {7}, S("TF_Ywyxstj"), K, Flow::Plain},
-            {S("btn_Menu8_Btn1"), S("应收登记！"), S("wlzk"), {1, 7}, S("TF_Yskdj"), K, Flow::Plain},
-            {S("btn_Menu8_Btn2"), S("收款登记！"), S("wlzk"), {2, 8}, S("TF_Ysksk"), K, Flow::Plain},
-            {S("btn_Menu8_Btn3"), S("应收帐表！"), S("wlzk"), {3}, S("TF_Yskgl"), K, Flow::Plain},
-            {S("btn_Menu8_Btn4"), S("应付登记！"), S("wlzk"), {4, 9}, S("TF_Yfkdj"), K, Flow::Plain},
-            {S("btn_Menu8_Btn5"), S("付款登记！"), S("wlzk"), {5, 10}, S("TF_Yfkfk"), K, Flow::Plain},
-            {S("btn_Menu8_Btn6"), S("应付帐表！"), S("wlzk"), {6}, S("TF_Yfkgl"), K, Flow::Plain},
-            {S("btn_Menu8_Btn7"), S("现金银行！"), S("wlzk"), {13, 15}, S("TF_Xjyh"), K, Flow::Plain},
-            {S("btn_Menu8_Btn8"), S("费用及收入！"), S("wlzk"), {12, 14}, S("TF_Fyjsr"), K, Flow::Plain},
-            {S("btn_Menu6_Btn1"), S("商品信息管理！"), S("qtcz"), {1}, S("TF_Spxxgl"), K, Flow::Plain},
-            {S("btn_Bqjl"), S("商品信息管理！"), S("qtcz"), {1}, S("TF_Spxxgl"), K, Flow::Plain},
-            {S("btn_Menu6_Btn2"), S("供货商管理！"), S("qtcz"), {2}, S("TF_Ghsgl"), K, Flow::Plain},
-            {S("btn_Menu6_Btn3"), S("客户管理！"), S("qtcz"), {3}, S("TF_Khgl"), K, Flow::Plain},
-            {S("btn_Menu6_Btn9"), S("员工管理！"), S("qtcz"), {4}, S("TF_User"), F, Flow::Plain},
-            {S("btn_Menu6_Btn8"), S("仓库设置！"), S("qtcz"), {5}, S("TF_Ckgl"), F, Flow::Plain},
-            {S("btn_Menu6_Btn6"), S("操作员设置！"), S("qtcz"), {6}, S("TF_Admin"), F, Flow::Plain},
-            {S("btn_Menu6_Btn5"), S("系统设置！"), S("qtcz"), {7}, S("TF_Xtcs"), F, Flow::Plain},
-            {S("btn_Menu6_Btn4"), S("部门管理！"), S("qtcz"), {8}, S("TF_Dept"), F, Flow::Plain},
-            {S("btn_Menu6_BtnB"), S("备份/恢复数据库！"), S("qtcz"), {9}, S("TF_Backup"), F, Flow::Plain},
-            {S("btn_Menu6_BtnA"), S("期初建账！"), S("qtcz"), {12}, S("TF_Qcjz"), F, Flow::Plain},
-            {S("btn_Menu6_BtnC1"), S("帐套管理！"), S("qtcz"), {13}, S("TF_Ztgl"), F, Flow::Plain},
-            {S("btn_Menu6_BtnC"), S("会员管理！"), S("qtcz"), {20}, S("TF_Hygl"), K, Flow::Plain},
-            {S("btn_Menu6_Btn7"), QString(), S("role"), {}, S("TF_Role"), F, Flow::Plain},
-            {S("btn_Menu6_BtnD"), QString(), QString(), {}, S("TF_Xtwh"), F, Flow::Plain},
-            {S("btn_Djcx"), S("单据查询！"), S("tjgl"), {8}, S("TF_Djcx"), K, Flow::Plain},
+            { S("btn_Menu1_Btn1"), S("采购进货！"), S("cggl"), { 1, 2, 3 }, S("TF_Cgjh"), K, Flow::GoodsIn },
+            { S("btn_Menu1_Btn8"), S("采购进货！"), S("cggl"), { 1, 2, 3 }, S("TF_Cgjh"), K, Flow::GoodsIn },
+            { S("btn_Menu1_Btn2"), S("采购退货！"), S("cggl"), { 4, 5, 6 }, S("TF_Cgth"), K, Flow::Plain },
+            { S("btn_Menu1_Btn9"), S("采购退货！"), S("cggl"), { 4, 5, 6 }, S("TF_Cgth"), K, Flow::Plain },
+            { S("btn_Menu1_Btn7"), S("采购订单！"), S("cggl"), { 18, 19, 20 }, S("TF_Cgd"), K, Flow::ExpenseFlag },
+            { S("btn_Menu1_Btn5"), S("生产入库！"), S("cggl"), { 7, 8, 9 }, S("TF_Scrk"), K, Flow::ExpenseFlag },
+            { S("btn_Menu1_Btn4"), S("生产退库！"), S("cggl"), { 10, 11, 12 }, S("TF_Sctk"), K, Flow::ExpenseFlag },
+            { S("btn_Menu1_Btn3"), S("入库统计！"), S("cggl"), { 13 }, S("TF_Rktj"), K, Flow::Plain },
+            { S("btn_Menu1_Btn6"), S("退货统计！"), S("cggl"), { 14 }, S("TF_Rkthtj"), K, Flow::Plain },
+            { S("btn_Menu2_Btn1"), S("商品销售！"), S("xsgl"), { 1, 2, 3 }, S("TF_Spxs"), K, Flow::Sales },
+            { S("btn_Menu2_Btn8"), S("商品销售！"), S("xsgl"), { 1, 2, 3 }, S("TF_Spxs"), K, Flow::Sales },
+            { S("btn_Menu2_Btn4"), S("销售退货！"), S("xsgl"), { 4, 5, 6 }, S("TF_Xsth"), K, Flow::Plain },
+            { S("btn_Menu2_Btn9"), S("销售退货！"), S("xsgl"), { 4, 5, 6 }, S("TF_Xsth"), K, Flow::Plain },
+            { S("btn_Menu2_Btn3"), S("销售订单！"), S("xsgl"), { 18, 19, 20 }, S("TF_Spdd"), K, Flow::Plain },
+            { S("btn_Menu2_Btn5"), S("部门领用！"), S("xsgl"), { 7, 8, 9 }, S("TF_Bmly"), K, Flow::Plain },
+            { S("btn_Menu2_Btn2"), S("部门退回！"), S("xsgl"), { 10, 11, 12 }, S("TF_Bmth"), K, Flow::Plain },
+            { S("btn_Menu2_Btn6"), S("出库统计！"), S("xsgl"), { 13 }, S("TF_Cktj"), K, Flow::Plain },
+            { S("btn_Menu2_Btn7"), S("退库统计！"), S("xsgl"), { 14 }, S("TF_Cktktj"), K, Flow::Plain },
+            { S("btn_Menu2_BtnA"), S("POS销售！"), S("xsgl"), { 21 }, S("TF_PosMainForm"), K, Flow::Plain },
+            { S("btn_Menu2_BtnB"), S("POS查询！"), S("xsgl"), { 22 }, QString(), K, Flow::PosMenu },
+            { S("btn_Menu3_Btn1"), S("库存调拨！"), S("kcgl"), { 2, 3, 4 }, S("TF_Kcdb"), K, Flow::Plain },
+            { S("btn_Menu3_Btn3"), S("报损报溢！"), S("kcgl"), { 8, 9, 10 }, S("TF_Bsby"), K, Flow::Plain },
+            { S("btn_Menu3_Btn4"), S("库存盘点！"), S("kcgl"), { 5, 6, 7 }, S("TF_Kcpd"), K, Flow::Plain },
+            { S("btn_Menu3_Btn6"), S("库存报警查询！"), S("kcgl"), { 11 }, S("TF_Kcbj"), F, Flow::Plain },
+            { S("btn_Menu4_Btn1"), S("进销存明细！"), S("tjgl"), { 1 }, S("TF_Jxcmx"), K, Flow::Plain },
+            { S("btn_Menu4_Btn2"), S("进销存汇总！"), S("tjgl"), { 2 }, S("TF_Jxchz"), K, Flow::Plain },
+            { S("btn_Menu4_Btn4"), S("发货对账单！"), S("tjgl"), { 3 }, S("TF_Fhdzd"), K, Flow::Plain },
+            { S("btn_Menu4_Btn3"), S("收货对账单！"), S("tjgl"), { 4 }, S("TF_Shdzd"), K, Flow::Plain },
+            { S("btn_Menu4_Btn5"), S("发货成本！"), S("tjgl"), { 5 }, S("TF_Fhcb"), K, Flow::Plain },
+            { S("btn_Menu4_Btn6"), S("销售毛利！"), S("tjgl"), { 6 }, S("TF_Xsmltj"), K, Flow::Plain },
+            { S("btn_Menu4_Btn7"), S("业务员销售统计！"), S("tjgl"), { 7 }, S("TF_Ywyxstj"), K, Flow::Plain },
+            { S("btn_Menu8_Btn1"), S("应收登记！"), S("wlzk"), { 1, 7 }, S("TF_Yskdj"), K, Flow::Plain },
+            { S("btn_Menu8_Btn2"), S("收款登记！"), S("wlzk"), { 2, 8 }, S("TF_Ysksk"), K, Flow::Plain },
+            { S("btn_Menu8_Btn3"), S("应收帐表！"), S("wlzk"), { 3 }, S("TF_Yskgl"), K, Flow::Plain },
+            { S("btn_Menu8_Btn4"), S("应付登记！"), S("wlzk"), { 4, 9 }, S("TF_Yfkdj"), K, Flow::Plain },
+            { S("btn_Menu8_Btn5"), S("付款登记！"), S("wlzk"), { 5, 10 }, S("TF_Yfkfk"), K, Flow::Plain },
+            { S("btn_Menu8_Btn6"), S("应付帐表！"), S("wlzk"), { 6 }, S("TF_Yfkgl"), K, Flow::Plain },
+            { S("btn_Menu8_Btn7"), S("现金银行！"), S("wlzk"), { 13, 15 }, S("TF_Xjyh"), K, Flow::Plain },
+            { S("btn_Menu8_Btn8"), S("费用及收入！"), S("wlzk"), { 12, 14 }, S("TF_Fyjsr"), K, Flow::Plain },
+            { S("btn_Menu6_Btn1"), S("商品信息管理！"), S("qtcz"), { 1 }, S("TF_Spxxgl"), K, Flow::Plain },
+            { S("btn_Bqjl"), S("商品信息管理！"), S("qtcz"), { 1 }, S("TF_Spxxgl"), K, Flow::Plain },
+            { S("btn_Menu6_Btn2"), S("供货商管理！"), S("qtcz"), { 2 }, S("TF_Ghsgl"), K, Flow::Plain },
+            { S("btn_Menu6_Btn3"), S("客户管理！"), S("qtcz"), { 3 }, S("TF_Khgl"), K, Flow::Plain },
+            { S("btn_Menu6_Btn9"), S("员工管理！"), S("qtcz"), { 4 }, S("TF_User"), F, Flow::Plain },
+            { S("btn_Menu6_Btn8"), S("仓库设置！"), S("qtcz"), { 5 }, S("TF_Ckgl"), F, Flow::Plain },
+            { S("btn_Menu6_Btn6"), S("操作员设置！"), S("qtcz"), { 6 }, S("TF_Admin"), F, Flow::Plain },
+            { S("btn_Menu6_Btn5"), S("系统设置！"), S("qtcz"), { 7 }, S("TF_Xtcs"), F, Flow::Plain },
+            { S("btn_Menu6_Btn4"), S("部门管理！"), S("qtcz"), { 8 }, S("TF_Dept"), F, Flow::Plain },
+            { S("btn_Menu6_BtnB"), S("备份/恢复数据库！"), S("qtcz"), { 9 }, S("TF_Backup"), F, Flow::Plain },
+            { S("btn_Menu6_BtnA"), S("期初建账！"), S("qtcz"), { 12 }, S("TF_Qcjz"), F, Flow::Plain },
+            { S("btn_Menu6_BtnC1"), S("帐套管理！"), S("qtcz"), { 13 }, S("TF_Ztgl"), F, Flow::Plain },
+            { S("btn_Menu6_BtnC"), S("会员管理！"), S("qtcz"), { 20 }, S("TF_Hygl"), K, Flow::Plain },
+            { S("btn_Menu6_Btn7"), QString(), S("role"), {}, S("TF_Role"), F, Flow::Plain },
+            { S("btn_Menu6_BtnD"), QString(), QString(), {}, S("TF_Xtwh"), F, Flow::Plain },
+            { S("btn_Djcx"), S("单据查询！"), S("tjgl"), { 8 }, S("TF_Djcx"), K, Flow::Plain },
         };
-        for (const char* cangku : {"img_Menu1_Cangku", "img_Menu2_Cangku", "img_Menu3_Cangku", "img_Menu4_Cangku",
-                                   "img_Menu8_Cangku"})
-            v.push_back({S(cangku), S("库存商品变动查询！"), S("kcgl"), {1}, S("TF_Kccx"), K, Flow::Plain});
+        for (const char* cangku :
+            { "img_Menu1_Cangku", "img_Menu2_Cangku", "img_Menu3_Cangku", "img_Menu4_Cangku", "img_Menu8_Cangku" })
+            v.push_back({ S(cangku), S("库存商品变动查询！"), S("kcgl"), { 1 }, S("TF_Kccx"), K, Flow::Plain });
         return v;
     }();
     return f;
@@ -157,20 +157,20 @@ struct PosItem {
 const std::vector<PosItem>& posItems()
 {
     static const std::vector<PosItem> items = {
-        {QStringLiteral("POS销售流水账(&T)"), QStringLiteral("POS销售流水账！"), QStringLiteral("xsgl"), 22,
-         QStringLiteral("TF_Posxs_Lsz")},
-        {QStringLiteral("POS商品销售统计(&U)"), QStringLiteral("POS商品销售统计！"), QStringLiteral("xsgl"), 22,
-         QStringLiteral("TF_Posxs_Tj")},
-        {QStringLiteral("POS销售排行(&V)"), QStringLiteral("POS销售排行！"), QStringLiteral("xsgl"), 22,
-         QStringLiteral("TF_Posxs_Ph")},
-        {QStringLiteral("会员消费统计(&W)"), QStringLiteral("会员消费统计！"), QStringLiteral("xsgl"), 22,
-         QStringLiteral("TF_Posxs_Hy")},
-        {QStringLiteral("收银员收银统计(&X)"), QStringLiteral("收银员收银统计！"), QStringLiteral("tjgl"), 18,
-         QStringLiteral("TF_Posxs_Sytj")},
-        {QStringLiteral("收银员出入款管理(&Y)"), QStringLiteral("收银员出入款管理！"), QStringLiteral("tjgl"), 19,
-         QStringLiteral("TF_Posxs_Crk")},
-        {QStringLiteral("POS销售提成(&Z)"), QStringLiteral("POS销售提成！"), QStringLiteral("xsgl"), 22,
-         QStringLiteral("TF_Posxs_Tc")},
+        { QStringLiteral("POS销售流水账(&T)"), QStringLiteral("POS销售流水账！"), QStringLiteral("xsgl"), 22,
+            QStringLiteral("TF_Posxs_Lsz") },
+        { QStringLiteral("POS商品销售统计(&U)"), QStringLiteral("POS商品销售统计！"), QStringLiteral("xsgl"), 22,
+            QStringLiteral("TF_Posxs_Tj") },
+        { QStringLiteral("POS销售排行(&V)"), QStringLiteral("POS销售排行！"), QStringLiteral("xsgl"), 22,
+            QStringLiteral("TF_Posxs_Ph") },
+        { QStringLiteral("会员消费统计(&W)"), QStringLiteral("会员消费统计！"), QStringLiteral("xsgl"), 22,
+            QStringLiteral("TF_Posxs_Hy") },
+        { QStringLiteral("收银员收银统计(&X)"), QStringLiteral("收银员收银统计！"), QStringLiteral("tjgl"), 18,
+            QStringLiteral("TF_Posxs_Sytj") },
+        { QStringLiteral("收银员出入款管理(&Y)"), QStringLiteral("收银员出入款管理！"), QStringLiteral("tjgl"), 19,
+            QStringLiteral("TF_Posxs_Crk") },
+        { QStringLiteral("POS销售提成(&Z)"), QStringLiteral("POS销售提成！"), QStringLiteral("xsgl"), 22,
+            QStringLiteral("TF_Posxs_Tc") },
     };
     return items;
 }
@@ -353,17 +353,17 @@ void TF_MainForm::BuildPanels(QStackedWidget* stack)
         connectButton(p->AddButton(QString::fromUtf8(name), QString::fromUtf8(caption), col, row, variants, span));
     };
     auto cangku = [&](FlowPicture* p, const char* name, double col, double row, double span) {
-        connectButton(p->AddButton(QString::fromUtf8(name), QStringLiteral("仓库\n库存查询"), col, row,
-                                   FlowPicture::Both, span, true));
+        connectButton(p->AddButton(
+            QString::fromUtf8(name), QStringLiteral("仓库\n库存查询"), col, row, FlowPicture::Both, span, true));
     };
     auto station = [](FlowPicture* p, const char* id, const char* caption, double col, double row, double span = 1,
-                      int variants = FlowPicture::Both) {
+                       int variants = FlowPicture::Both) {
         p->AddStation(QString::fromUtf8(id), QString::fromUtf8(caption), col, row, span, variants);
     };
-    auto arrow = [](FlowPicture* p, const char* from, const char* to, int variants = FlowPicture::Both,
-                    bool twoWay = false) {
-        p->AddArrow(QString::fromUtf8(from), QString::fromUtf8(to), variants, twoWay);
-    };
+    auto arrow
+        = [](FlowPicture* p, const char* from, const char* to, int variants = FlowPicture::Both, bool twoWay = false) {
+              p->AddArrow(QString::fromUtf8(from), QString::fromUtf8(to), variants, twoWay);
+          };
 
     // Goods in: from the supplier (and the workshop) into the warehouse, returns back.
     auto* p1 = new FlowPicture(QStringLiteral("入库管理流程"), 7, 4, stack);
@@ -524,7 +524,7 @@ void TF_MainForm::BuildPanels(QStackedWidget* stack)
     arrow(p6, "btn_Menu6_Btn1", "btn_Menu6_BtnA");
     RzPanel_Menu6 = p6;
 
-    for (FlowPicture* p : {p1, p2, p3, p4, p8, p6})
+    for (FlowPicture* p : { p1, p2, p3, p4, p8, p6 })
         stack->addWidget(p);
 
     PopupMenu_Pos = new QMenu(this);
@@ -568,8 +568,9 @@ void TF_MainForm::UpdateFunctionAvailability()
 
 void TF_MainForm::dispMsg(const QString& label)
 {
-    Prompt::Info(QStringLiteral("您没有权限进行") + label + QStringLiteral("\r\n\r\n") + QStringLiteral("或者没有可用的仓库。"),
-                 Prompt::kInfoCaption, Prompt::Icon::Information);
+    Prompt::Info(
+        QStringLiteral("您没有权限进行") + label + QStringLiteral("\r\n\r\n") + QStringLiteral("或者没有可用的仓库。"),
+        Prompt::kInfoCaption, Prompt::Icon::Information);
 }
 
 void TF_MainForm::dispMsg2()
@@ -789,7 +790,7 @@ void TF_MainForm::FormShow()
 
     SetStatusPanes();
     RzStatusPane_LoginTime->setText(QStringLiteral("登录时间:") + Clock::Today().toString(QStringLiteral("yyyy-MM-dd"))
-                                    + QStringLiteral(" ") + Clock::Now().toString(QStringLiteral("HH:mm:ss")));
+        + QStringLiteral(" ") + Clock::Now().toString(QStringLiteral("HH:mm:ss")));
     Timer1->start(200);
     // The main window becomes the active window once the login has closed.
     Activate();
@@ -803,8 +804,8 @@ void TF_MainForm::FormActivate()
     WholeReturnDocNo.clear();
     ClosingFlag.clear();
     PrepareStockRows(Clock::Today().toString(QStringLiteral("yyyy-MM")));
-    setWindowTitle(BrandWord + QStringLiteral("服装进销存管理系统 [") + CompanyShortName + QStringLiteral("] ")
-                   + ProductVersion);
+    setWindowTitle(
+        BrandWord + QStringLiteral("服装进销存管理系统 [") + CompanyShortName + QStringLiteral("] ") + ProductVersion);
     ApplyFontSize(FontSize);
     ArmBackupTimer();
     UpdateFunctionAvailability();
@@ -883,7 +884,7 @@ bool TF_MainForm::backupDatabase()
             F_DataModule->ADOConn.Exec(
                 QStringLiteral("insert into jxc_backup (back_auto,back_sj,back_days,back_path,back_exit) "
                                "values (0,12,15,:path,1)"),
-                {{QStringLiteral("path"), folder + QLatin1Char('/')}});
+                { { QStringLiteral("path"), folder + QLatin1Char('/') } });
         }
         QString path = QueryScalar(QStringLiteral("select back_path from jxc_backup"));
         if (path.isEmpty())

@@ -48,7 +48,7 @@ TF_PwdModi::TF_PwdModi(QWidget* parent) : Form(parent)
     tnewpwd->setObjectName(QStringLiteral("tnewpwd"));
     tnewpwd2 = new QLineEdit(this);
     tnewpwd2->setObjectName(QStringLiteral("tnewpwd2"));
-    for (QLineEdit* e : {tOldPwd, tnewpwd, tnewpwd2})
+    for (QLineEdit* e : { tOldPwd, tnewpwd, tnewpwd2 })
         e->setEchoMode(QLineEdit::Password);
     btnOK = new QPushButton(QStringLiteral("修改(F5)"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
@@ -148,15 +148,15 @@ void TF_PwdModi::btnOKClick()
     const QString name = aname->text();
     bool found = false;
     SelectScalar(F_DataModule->ADOConn,
-                 QStringLiteral("select a_sn from jxc_admin where a_name=:name and ifnull(a_pwd,'')||''=:pwd"),
-                 {{QStringLiteral("name"), name}, {QStringLiteral("pwd"), ToFullWidthText(tOldPwd->text().trimmed())}},
-                 &found);
+        QStringLiteral("select a_sn from jxc_admin where a_name=:name and ifnull(a_pwd,'')||''=:pwd"),
+        { { QStringLiteral("name"), name }, { QStringLiteral("pwd"), ToFullWidthText(tOldPwd->text().trimmed()) } },
+        &found);
     if (!found) {
         info(QStringLiteral("当前密码错误，不能修改密码！"));
         return;
     }
     F_DataModule->ADOConn.Exec(QStringLiteral("update jxc_admin set a_pwd=:pwd where a_name=:name"),
-                               {{QStringLiteral("pwd"), stored}, {QStringLiteral("name"), name}});
+        { { QStringLiteral("pwd"), stored }, { QStringLiteral("name"), name } });
     info(QStringLiteral("密码修改成功！"));
     close();
 }

@@ -32,21 +32,34 @@ QString FenDigits(const QString& s)
 QString PositionWord(int p)
 {
     switch (p) {
-    case 1: return QStringLiteral("分");
-    case 2: return QStringLiteral("角");
-    case 3: return QString();
-    case 7: return QStringLiteral("万");
-    case 11: return QStringLiteral("亿");
-    case 15: return QStringLiteral("万亿");
-    case 19: return QStringLiteral("亿亿");
-    case 23: return QStringLiteral("万亿亿");
-    case 27: return QStringLiteral("亿亿亿");
-    default: break;
+    case 1:
+        return QStringLiteral("分");
+    case 2:
+        return QStringLiteral("角");
+    case 3:
+        return QString();
+    case 7:
+        return QStringLiteral("万");
+    case 11:
+        return QStringLiteral("亿");
+    case 15:
+        return QStringLiteral("万亿");
+    case 19:
+        return QStringLiteral("亿亿");
+    case 23:
+        return QStringLiteral("万亿亿");
+    case 27:
+        return QStringLiteral("亿亿亿");
+    default:
+        break;
     }
     switch ((p - 4) % 4) {
-    case 0: return QStringLiteral("拾");
-    case 1: return QStringLiteral("佰");
-    default: return QStringLiteral("仟");
+    case 0:
+        return QStringLiteral("拾");
+    case 1:
+        return QStringLiteral("佰");
+    default:
+        return QStringLiteral("仟");
     }
 }
 
@@ -80,10 +93,9 @@ QString AmountInWords(const QString& amount)
     if (t.size() > kLastPosition)
         return QString();
 
-    static const QString digitWords[] = {QString(), QStringLiteral("壹"), QStringLiteral("贰"),
-                                         QStringLiteral("叁"), QStringLiteral("肆"), QStringLiteral("伍"),
-                                         QStringLiteral("陆"), QStringLiteral("柒"), QStringLiteral("捌"),
-                                         QStringLiteral("玖")};
+    static const QString digitWords[] = { QString(), QStringLiteral("壹"), QStringLiteral("贰"), QStringLiteral("叁"),
+        QStringLiteral("肆"), QStringLiteral("伍"), QStringLiteral("陆"), QStringLiteral("柒"), QStringLiteral("捌"),
+        QStringLiteral("玖") };
     QString words;
     bool zeroPending = false;
     bool groupOpen = true;

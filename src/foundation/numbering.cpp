@@ -1,15 +1,14 @@
 #include "foundation/numbering.h"
 
-#include "platform/db/sqltext.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "platform/base/clock.h"
+#include "platform/db/sqltext.h"
 
 #include <QDate>
 #include <stdexcept>
 
-namespace
-{
+namespace {
 
 qint64 WholeNumber(const QString& text)
 {

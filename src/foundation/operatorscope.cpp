@@ -3,8 +3,7 @@
 #include "foundation/globals.h"
 #include "foundation/settings.h"
 
-namespace
-{
+namespace {
 const QString kAdminRole = QStringLiteral("100001");
 }
 

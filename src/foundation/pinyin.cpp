@@ -19,7 +19,7 @@ const char* Slot(char32_t c)
 // covers and ASCII always can.
 class CodePage {
 public:
-    CodePage() : cd_(iconv_open("CP936", "UTF-32LE")) {}
+    CodePage() : cd_(iconv_open("CP936", "UTF-32LE")) { }
     ~CodePage()
     {
         if (cd_ != reinterpret_cast<iconv_t>(-1))
@@ -35,7 +35,7 @@ public:
         if (cd_ == reinterpret_cast<iconv_t>(-1))
             return true; // without the converter no character is lost
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-        char in[4] = {char(c & 0xFF), char((c >> 8) & 0xFF), char((c >> 16) & 0xFF), char((c >> 24) & 0xFF)};
+        char in[4] = { char(c & 0xFF), char((c >> 8) & 0xFF), char((c >> 16) & 0xFF), char((c >> 24) & 0xFF) };
         char out[16];
         char* inPtr = in;
         char* outPtr = out;

@@ -3,20 +3,20 @@
 #include "foundation/combos.h"
 #include "foundation/globals.h"
 #include "foundation/gridlayout.h"
+#include "foundation/lifecycle.h"
 #include "foundation/login.h"
 #include "foundation/mainform.h"
 #include "foundation/settings.h"
-#include "foundation/lifecycle.h"
 
 void ResetProgramState()
 {
-    for (QString* v : {&CurrentAdminName, &CurrentAdminSn, &CurrentRoleSn, &CurrentDbName, &CurrentAccountSetName,
-                       &LocalIp})
+    for (QString* v :
+        { &CurrentAdminName, &CurrentAdminSn, &CurrentRoleSn, &CurrentDbName, &CurrentAccountSetName, &LocalIp })
         v->clear();
-    for (QString* v : {&OpenMode, &PickerCaller, &ActiveDocKind, &SelectedSn, &SelectedLineId, &AuxTag, &SourceDocNo,
-                       &WholeReturnDocNo, &ResultText, &ExpenseDocToPrint, &UnapproveResult, &CurrentCustomerSn})
+    for (QString* v : { &OpenMode, &PickerCaller, &ActiveDocKind, &SelectedSn, &SelectedLineId, &AuxTag, &SourceDocNo,
+             &WholeReturnDocNo, &ResultText, &ExpenseDocToPrint, &UnapproveResult, &CurrentCustomerSn })
         v->clear();
-    for (QString* v : {&LoginKeepRunning, &LoginFilling, &GridLayoutConfirmed, &ClosingFlag})
+    for (QString* v : { &LoginKeepRunning, &LoginFilling, &GridLayoutConfirmed, &ClosingFlag })
         v->clear();
     ClearSystemSettings();
     ResetProgramEnding();

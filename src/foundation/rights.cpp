@@ -34,14 +34,14 @@ bool HasRight(const QString& module, int position)
     if (BindOperatorWarehouse == QLatin1String("1") && CurrentRoleSn != kAdministratorRole) {
         // Containment, as the warehouse lists its operators' codes in one text.
         if (!FirstValue(QStringLiteral("select ck_sn from jxc_ckxx where ck_asn like '%") + CurrentAdminSn
-                            + QStringLiteral("%'"),
-                        nullptr))
+                    + QStringLiteral("%'"),
+                nullptr))
             return false;
     }
     QString flags;
     FirstValue(QStringLiteral("select ") + module + QStringLiteral(" from jxc_role where r_sn='") + CurrentRoleSn
-                   + QStringLiteral("'"),
-               &flags);
+            + QStringLiteral("'"),
+        &flags);
     return FlagAt(flags, position);
 }
 
@@ -49,9 +49,8 @@ bool HasRightOf(const QString& module, int position, const QString& adminName)
 {
     QString flags;
     FirstValue(QStringLiteral("select a.") + module
-                   + QStringLiteral(" from jxc_role a,jxc_admin b where a.r_sn=b.r_sn and b.a_name=")
-                   + SqlQuoted(adminName),
-               &flags);
+            + QStringLiteral(" from jxc_role a,jxc_admin b where a.r_sn=b.r_sn and b.a_name=") + SqlQuoted(adminName),
+        &flags);
     return FlagAt(flags, position);
 }
 
@@ -64,8 +63,6 @@ void WriteLog(const QString& note)
     const QDateTime now = Clock::Now();
     // A statement of its own, so that a caller's open select query is left alone.
     F_DataModule->ADOConn.Exec(QStringLiteral("insert into jxc_log (log_time,a_name,log_note) values (:t,:a,:n)"),
-                               {{QStringLiteral("t"), now.toString(ShortDateFormat) + QLatin1Char(' ')
-                                                          + now.toString(LongTimeFormat)},
-                                {QStringLiteral("a"), CurrentAdminName},
-                                {QStringLiteral("n"), cut}});
+        { { QStringLiteral("t"), now.toString(ShortDateFormat) + QLatin1Char(' ') + now.toString(LongTimeFormat) },
+            { QStringLiteral("a"), CurrentAdminName }, { QStringLiteral("n"), cut } });
 }

@@ -168,52 +168,86 @@ void ReadSettingsRow()
         QString* value;
     };
     static const Column before[] = {
-        {"cs_cgdj", &PurchasePriceDefault}, {"cs_xsdj", &SalePriceDefault},
-        {"cs_xgdj", &AllowEditSalePrice},   {"cs_kc", &AllowZeroStockOut},
-        {"cs_ysdh", &UseOriginalDocNo},     {"cs_spbh", &AutoGoodsSn},
-        {"cs_hcj", &EnterStartsSearch},     {"cs_ct", &ReturnOnlySupplierGoods},
-        {"cs_xt", &ReturnOnlyCustomerGoods}, {"cs_shdj", &ApproveOnSave},
-        {"cs_xjyh", &UseCashBank},          {"cs_posdj", &PosFreePriceEdit},
-        {"cs_djrq", &DocDateMode},          {"cs_dysx", &PrintLineOrder},
-        {"cs_cs001", &WarnLowPrepayment},   {"cs_cs002", &AllowEditSaleCost},
-        {"cs_hbfh", &CurrencySign},         {"cs_cs004", &displaySpeedSetting},
-        {"cs_cs007", &UsePurchaseOrders},   {"cs_cs008", &UseSalesOrders},
-        {"cs_cs009", &UseStockCostOnly},    {"cs_cs010", &ChooseSalesPrintFormat},
-        {"cs_cs011", &ChoosePurchasePrintFormat}, {"cs_cs013", &UseGradePrices},
-        {"cs_cs014", &PrintDocTime},        {"cs_cs005", &SalesPrintRows},
-        {"cs_cs006", &PurchasePrintRows},   {"cs_bcqdy", &NoPrintBeforeSave},
-        {"cs_djzddy", &AutoPrintSalesDoc},  {"cs_tmzdsc", &AutoMakeBarcodes},
-        {"cs_tmscff", &BarcodeMakeMethod},  {"cs_tjcyjf", &PromoEarnsPoints},
-        {"cs_posfkws", &PosPayDecimals},    {"cs_poshooktoday", &PurgeOldHeldSales},
-        {"cs_zjews", &RoundTotals},         {"cs_jews", &TotalDecimals},
+        { "cs_cgdj", &PurchasePriceDefault },
+        { "cs_xsdj", &SalePriceDefault },
+        { "cs_xgdj", &AllowEditSalePrice },
+        { "cs_kc", &AllowZeroStockOut },
+        { "cs_ysdh", &UseOriginalDocNo },
+        { "cs_spbh", &AutoGoodsSn },
+        { "cs_hcj", &EnterStartsSearch },
+        { "cs_ct", &ReturnOnlySupplierGoods },
+        { "cs_xt", &ReturnOnlyCustomerGoods },
+        { "cs_shdj", &ApproveOnSave },
+        { "cs_xjyh", &UseCashBank },
+        { "cs_posdj", &PosFreePriceEdit },
+        { "cs_djrq", &DocDateMode },
+        { "cs_dysx", &PrintLineOrder },
+        { "cs_cs001", &WarnLowPrepayment },
+        { "cs_cs002", &AllowEditSaleCost },
+        { "cs_hbfh", &CurrencySign },
+        { "cs_cs004", &displaySpeedSetting },
+        { "cs_cs007", &UsePurchaseOrders },
+        { "cs_cs008", &UseSalesOrders },
+        { "cs_cs009", &UseStockCostOnly },
+        { "cs_cs010", &ChooseSalesPrintFormat },
+        { "cs_cs011", &ChoosePurchasePrintFormat },
+        { "cs_cs013", &UseGradePrices },
+        { "cs_cs014", &PrintDocTime },
+        { "cs_cs005", &SalesPrintRows },
+        { "cs_cs006", &PurchasePrintRows },
+        { "cs_bcqdy", &NoPrintBeforeSave },
+        { "cs_djzddy", &AutoPrintSalesDoc },
+        { "cs_tmzdsc", &AutoMakeBarcodes },
+        { "cs_tmscff", &BarcodeMakeMethod },
+        { "cs_tjcyjf", &PromoEarnsPoints },
+        { "cs_posfkws", &PosPayDecimals },
+        { "cs_poshooktoday", &PurgeOldHeldSales },
+        { "cs_zjews", &RoundTotals },
+        { "cs_jews", &TotalDecimals },
     };
     for (const auto& c : before)
         *c.value = Text(q, QLatin1String(c.name));
     AmountDecimals = WholeNumber(q, QStringLiteral("cs_xsws"));
     QtyDecimals = WholeNumber(q, QStringLiteral("cs_cbjs"));
     static const Column middle[] = {
-        {"cs_kp", &UseInvoices},           {"cs_hs", &UseTaxPrice},
-        {"cs_spck", &UseStockOut},         {"cs_sprk", &UseStockIn},
-        {"cs_lsj", &UseRetailPrice},       {"cs_sms", &UseSms},
-        {"cs_tax", &DefaultTaxRate},       {"cs_dbdj", &TransferPriceMode},
-        {"cs_jhzk", &UseDiscount},         {"cs_zdzk", &MinSaleDiscount},
-        {"cs_possk", &ScanAccumulates},    {"cs_ht", &UseContracts},
-        {"cs_kddy", &UseFreightFees},      {"cs_fzdw", &UseSecondUnits},
-        {"cs_cs003", &ShowSecondUnitStock}, {"cs_cgje", &PurchasePayDefault},
-        {"cs_xsje", &SalesCollectDefault}, {"cs_djsh", &FreightBoxDefault},
-        {"cs_barunique", &UseDocPayment},  {"cs_zerocost", &UseDocCollection},
-        {"cs_shtc", &BindPartnersWarehouse}, {"cs_cgyh", &BindOperatorWarehouse},
-        {"cs_xsyh", &BindSalesmanCustomer}, {"cs_xsjgts", &DiscountLineMode},
-        {"cs_activatets", &DefaultSettleMode},
+        { "cs_kp", &UseInvoices },
+        { "cs_hs", &UseTaxPrice },
+        { "cs_spck", &UseStockOut },
+        { "cs_sprk", &UseStockIn },
+        { "cs_lsj", &UseRetailPrice },
+        { "cs_sms", &UseSms },
+        { "cs_tax", &DefaultTaxRate },
+        { "cs_dbdj", &TransferPriceMode },
+        { "cs_jhzk", &UseDiscount },
+        { "cs_zdzk", &MinSaleDiscount },
+        { "cs_possk", &ScanAccumulates },
+        { "cs_ht", &UseContracts },
+        { "cs_kddy", &UseFreightFees },
+        { "cs_fzdw", &UseSecondUnits },
+        { "cs_cs003", &ShowSecondUnitStock },
+        { "cs_cgje", &PurchasePayDefault },
+        { "cs_xsje", &SalesCollectDefault },
+        { "cs_djsh", &FreightBoxDefault },
+        { "cs_barunique", &UseDocPayment },
+        { "cs_zerocost", &UseDocCollection },
+        { "cs_shtc", &BindPartnersWarehouse },
+        { "cs_cgyh", &BindOperatorWarehouse },
+        { "cs_xsyh", &BindSalesmanCustomer },
+        { "cs_xsjgts", &DiscountLineMode },
+        { "cs_activatets", &DefaultSettleMode },
     };
     for (const auto& c : middle)
         *c.value = Text(q, QLatin1String(c.name));
     FontSize = WholeNumber(q, QStringLiteral("cs_cs031")) + 8;
     static const Column after[] = {
-        {"cs_cs023", &ShowSummaryDiff},    {"cs_cs012", &UseShelves},
-        {"cs_cs032", &CostMethod},         {"cs_cs026", &UseColors},
-        {"cs_tx", &ShowRemindersAtStart},  {"cs_mryt", &ShowDailyTipAtStart},
-        {"cs_posblur", &UsePos},           {"cs_cs018", &MergeSizesInPrint},
+        { "cs_cs023", &ShowSummaryDiff },
+        { "cs_cs012", &UseShelves },
+        { "cs_cs032", &CostMethod },
+        { "cs_cs026", &UseColors },
+        { "cs_tx", &ShowRemindersAtStart },
+        { "cs_mryt", &ShowDailyTipAtStart },
+        { "cs_posblur", &UsePos },
+        { "cs_cs018", &MergeSizesInPrint },
     };
     for (const auto& c : after)
         *c.value = Text(q, QLatin1String(c.name));
@@ -228,8 +262,8 @@ void ChooseTemplates()
         SalesDocTemplate = QStringLiteral("spxs2.fr3");
         SalesReturnTemplate = QStringLiteral("xsth2.fr3");
     }
-    TransferDocTemplate = TransferPriceMode == QLatin1String("1") ? QStringLiteral("kcdbd2.fr3")
-                                                                  : QStringLiteral("kcdbd.fr3");
+    TransferDocTemplate
+        = TransferPriceMode == QLatin1String("1") ? QStringLiteral("kcdbd2.fr3") : QStringLiteral("kcdbd.fr3");
     PurchaseDocTemplate = QStringLiteral("cgjh.fr3");
     PurchaseReturnTemplate = QStringLiteral("cgth.fr3");
     DeptIssueTemplate = QStringLiteral("bmlyd.fr3");
@@ -322,8 +356,7 @@ void ReadEmail()
 }
 
 // A step whose failure the load passes over without a word.
-template <class Step>
-void Guarded(Step step)
+template <class Step> void Guarded(Step step)
 {
     try {
         step();
@@ -405,7 +438,7 @@ void LoadSystemSettings()
 
 void ClearSystemSettings()
 {
-    for (QString* v : {&CompanyName, &CompanyTele, &CompanyContact, &CompanyAddress, &CompanyShortName, &CompanyNote,
+    for (QString* v : { &CompanyName, &CompanyTele, &CompanyContact, &CompanyAddress, &CompanyShortName, &CompanyNote,
              &PurchasePriceDefault, &SalePriceDefault, &AllowEditSalePrice, &AllowZeroStockOut, &UseOriginalDocNo,
              &AutoGoodsSn, &EnterStartsSearch, &ReturnOnlySupplierGoods, &ReturnOnlyCustomerGoods, &ApproveOnSave,
              &UseCashBank, &PosFreePriceEdit, &DocDateMode, &PrintLineOrder, &WarnLowPrepayment, &AllowEditSaleCost,
@@ -416,18 +449,18 @@ void ClearSystemSettings()
              &UseTaxPrice, &UseStockOut, &UseStockIn, &UseRetailPrice, &UseSms, &DefaultTaxRate, &TransferPriceMode,
              &UseDiscount, &MinSaleDiscount, &ScanAccumulates, &UseContracts, &UseFreightFees, &UseSecondUnits,
              &ShowSecondUnitStock, &PurchasePayDefault, &SalesCollectDefault, &FreightBoxDefault, &UseDocPayment,
-             &UseDocCollection, &BindPartnersWarehouse, &BindOperatorWarehouse, &BindSalesmanCustomer, &DiscountLineMode,
-             &DefaultSettleMode, &ShowSummaryDiff, &UseShelves, &CostMethod, &UseColors, &ShowRemindersAtStart,
-             &ShowDailyTipAtStart, &UsePos, &MergeSizesInPrint, &AutoBackup, &BackupOnExit, &PointsRule, &AmountPerPoint,
-             &PointsJsrjl, &MultiPoints, &MultiPointsFrom, &MultiPointsTo, &CarryPointRemainder, &IcCardType,
-             &BirthdayPointsType, &BirthdayPointsFactor, &BirthdayPointsDays, &MemberDayDiscount, &IsMemberDay,
-             &EmailDue, &SmsSign, &SmsUser, &SmsPassword, &SmsTopUpText, &SmsSaleText, &SalesDocTemplate,
-             &SalesReturnTemplate, &TransferDocTemplate, &PurchaseDocTemplate, &PurchaseReturnTemplate,
-             &DeptIssueTemplate, &DeptReturnTemplate, &ProductionInTemplate, &ProductionReturnTemplate,
-             &displaySpeedSetting})
+             &UseDocCollection, &BindPartnersWarehouse, &BindOperatorWarehouse, &BindSalesmanCustomer,
+             &DiscountLineMode, &DefaultSettleMode, &ShowSummaryDiff, &UseShelves, &CostMethod, &UseColors,
+             &ShowRemindersAtStart, &ShowDailyTipAtStart, &UsePos, &MergeSizesInPrint, &AutoBackup, &BackupOnExit,
+             &PointsRule, &AmountPerPoint, &PointsJsrjl, &MultiPoints, &MultiPointsFrom, &MultiPointsTo,
+             &CarryPointRemainder, &IcCardType, &BirthdayPointsType, &BirthdayPointsFactor, &BirthdayPointsDays,
+             &MemberDayDiscount, &IsMemberDay, &EmailDue, &SmsSign, &SmsUser, &SmsPassword, &SmsTopUpText, &SmsSaleText,
+             &SalesDocTemplate, &SalesReturnTemplate, &TransferDocTemplate, &PurchaseDocTemplate,
+             &PurchaseReturnTemplate, &DeptIssueTemplate, &DeptReturnTemplate, &ProductionInTemplate,
+             &ProductionReturnTemplate, &displaySpeedSetting })
         v->clear();
-    for (int* v : {&AmountDecimals, &QtyDecimals, &FontSize, &BackupIntervalHours})
+    for (int* v : { &AmountDecimals, &QtyDecimals, &FontSize, &BackupIntervalHours })
         *v = 0;
-    for (bool* v : {&ShowCostPrice, &CanChangeDocDate, &ShowSalePrice, &CanEditSaleCost})
+    for (bool* v : { &ShowCostPrice, &CanChangeDocDate, &ShowSalePrice, &CanEditSaleCost })
         *v = false;
 }

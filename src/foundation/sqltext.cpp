@@ -34,20 +34,20 @@ QString ReplaceEach(const QString& text, std::initializer_list<Replacement> tabl
 
 QString SafeSqlText(const QString& text)
 {
-    return ReplaceEach(text, {{'\'', u"\u2018"}, {'?', u"？"}, {'%', u"％"}, {'!', u"！"}, {'$', u"￥"},
-                              {'&', u"＆"}, {',', u"，"}, {'(', u"（"}, {')', u"）"}, {'+', u"＋"},
-                              {'-', u"－"}, {'/', u"／"}, {'@', u"＠"}, {'~', u"～"}, {'"', u"\u201C"},
-                              {'^', u""}, {'`', u""}});
+    return ReplaceEach(text,
+        { { '\'', u"\u2018" }, { '?', u"？" }, { '%', u"％" }, { '!', u"！" }, { '$', u"￥" }, { '&', u"＆" },
+            { ',', u"，" }, { '(', u"（" }, { ')', u"）" }, { '+', u"＋" }, { '-', u"－" }, { '/', u"／" },
+            { '@', u"＠" }, { '~', u"～" }, { '"', u"\u201C" }, { '^', u"" }, { '`', u"" } });
 }
 
 QString ToFullWidthText(const QString& text)
 {
-    return ReplaceEach(text, {{'\'', u"\u2018"}, {'?', u"？"}, {'%', u"％"}, {'!', u"！"}, {'$', u"￥"},
-                              {'&', u"＆"}, {',', u"，"}, {'@', u"＠"}, {'~', u"～"}, {'"', u"\u201C"},
-                              {'^', u""}, {'`', u""}});
+    return ReplaceEach(text,
+        { { '\'', u"\u2018" }, { '?', u"？" }, { '%', u"％" }, { '!', u"！" }, { '$', u"￥" }, { '&', u"＆" },
+            { ',', u"，" }, { '@', u"＠" }, { '~', u"～" }, { '"', u"\u201C" }, { '^', u"" }, { '`', u"" } });
 }
 
 QString SafeSqlText2(const QString& text)
 {
-    return ReplaceEach(text, {{'\'', u"\u2018"}, {'?', u"？"}, {'%', u"％"}, {'`', u""}});
+    return ReplaceEach(text, { { '\'', u"\u2018" }, { '?', u"？" }, { '%', u"％" }, { '`', u"" } });
 }

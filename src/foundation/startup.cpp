@@ -9,7 +9,7 @@
 #include <QMessageBox>
 #include <memory>
 
-VestoraApplication::VestoraApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+VestoraApplication::VestoraApplication(int& argc, char** argv) : QApplication(argc, argv) { }
 
 bool VestoraApplication::notify(QObject* receiver, QEvent* event)
 {

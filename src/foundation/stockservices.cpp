@@ -5,8 +5,7 @@
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
 
-namespace
-{
+namespace {
 
 QStringList FirstColumn(const QString& sql)
 {

@@ -6,20 +6,19 @@
 #include "foundation/settings.h"
 #include "platform/base/clock.h"
 #include "platform/db/query.h"
-#include "platform/db/transaction.h"
 #include "platform/db/sqltext.h"
+#include "platform/db/transaction.h"
 
 #include <QDate>
 
-namespace
-{
+namespace {
 
 // One time-based mode: the interval of datediff, the top-up rows' mode, and what
 // an instalment row of this run carries.
 struct Release {
     QString interval; // 'm' or 'd'
-    int mode; // 1 or 3
-    QString note; // followed by the count and the unit
+    int mode;         // 1 or 3
+    QString note;     // followed by the count and the unit
     QString unit;
     QString kind; // xf_zt of the instalment row
 };
@@ -45,8 +44,9 @@ int PayInstalments(const Release& r, const QString& number, const QString& today
                                "xf_wxje,xf_zfbje,xf_zlje,a_name,xf_note,xf_zt,xf_zsrq,hs_zsfs,hs_myje,hs_zsje) select ")
             + SqlQuoted(number) + QStringLiteral(",hy_sn,") + SqlQuoted(today) + QStringLiteral(",") + ks
             + QStringLiteral("*hs_myje,0,0,0,0,0,0,0,0,") + SqlQuoted(CurrentAdminName) + QStringLiteral(",gl_djh||")
-            + SqlQuoted(r.note + ks + r.unit) + QStringLiteral(",") + SqlQuoted(r.kind) + QStringLiteral(",") + SqlQuoted(today)
-            + QStringLiteral(",-") + QString::number(r.mode) + QStringLiteral(",0,0 from jxc_hyxf") + match);
+            + SqlQuoted(r.note + ks + r.unit) + QStringLiteral(",") + SqlQuoted(r.kind) + QStringLiteral(",")
+            + SqlQuoted(today) + QStringLiteral(",-") + QString::number(r.mode) + QStringLiteral(",0,0 from jxc_hyxf")
+            + match);
         ExecSQL(QStringLiteral("update jxc_hyxf set xf_zsrq=") + SqlQuoted(today)
             + QStringLiteral(",hs_zsje=hs_zsje-hs_myje*") + ks + match);
     }
@@ -57,12 +57,12 @@ int PayInstalments(const Release& r, const QString& number, const QString& today
 // collected, and moves their date to `until`.
 void WriteOff(const QString& interval, int mode, const QString& until)
 {
-    const QString diff
-        = QStringLiteral("datediff('") + interval + QStringLiteral("',xf_zsrq,") + SqlQuoted(until) + QStringLiteral(")");
+    const QString diff = QStringLiteral("datediff('") + interval + QStringLiteral("',xf_zsrq,") + SqlQuoted(until)
+        + QStringLiteral(")");
     const QString m = QString::number(mode);
-    ExecSQL(QStringLiteral("update jxc_hyxf set xf_zsrq=") + SqlQuoted(until) + QStringLiteral(",hs_zsje=hs_zsje-hs_myje*")
-        + diff + QStringLiteral(" where hs_zsfs=") + m + QStringLiteral(" and  hs_zsje>=hs_myje and ") + diff
-        + QStringLiteral(">=1"));
+    ExecSQL(QStringLiteral("update jxc_hyxf set xf_zsrq=") + SqlQuoted(until)
+        + QStringLiteral(",hs_zsje=hs_zsje-hs_myje*") + diff + QStringLiteral(" where hs_zsfs=") + m
+        + QStringLiteral(" and  hs_zsje>=hs_myje and ") + diff + QStringLiteral(">=1"));
     ExecSQL(QStringLiteral("update jxc_hyxf set hs_zsje=0 where hs_zsfs=") + m + QStringLiteral(" and hs_zsje<0"));
 }
 

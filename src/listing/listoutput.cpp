@@ -23,8 +23,8 @@ bool ExportGridList(const DataGrid& grid)
     return true;
 }
 
-void PrintGridList(const QString& templateFile, const QString& dataset, const DataGrid& grid,
-                   const ReportVariables& variables)
+void PrintGridList(
+    const QString& templateFile, const QString& dataset, const DataGrid& grid, const ReportVariables& variables)
 {
     Report report;
     report.LoadFromFile(ProgramFolder::File(QStringLiteral("report/") + templateFile));

@@ -20,5 +20,5 @@ using ReportVariables = QList<QPair<QString, QVariant>>;
 // query narrowed by the grid's filter, so the print shows what the grid shows; the
 // company variables (comName, comTele, comLxr, comNote, comAddress) and the extra
 // ones are set, and the preview is shown. The query itself is left unfiltered.
-void PrintGridList(const QString& templateFile, const QString& dataset, const DataGrid& grid,
-                   const ReportVariables& variables = {});
+void PrintGridList(
+    const QString& templateFile, const QString& dataset, const DataGrid& grid, const ReportVariables& variables = {});

@@ -26,8 +26,8 @@ TF_Ckgl* F_Ckgl = nullptr;
 namespace {
 
 // The fields that the edit and search dialogs have alike.
-void AddWarehouseFields(QFormLayout* form, QWidget* parent, QLineEdit*& tname, QLineEdit*& tfzr, QLineEdit*& ttele,
-                        QLineEdit*& taddress)
+void AddWarehouseFields(
+    QFormLayout* form, QWidget* parent, QLineEdit*& tname, QLineEdit*& tfzr, QLineEdit*& ttele, QLineEdit*& taddress)
 {
     tname = NamedEdit(parent, "tname", 32);
     tfzr = NamedEdit(parent, "tfzr", 16);
@@ -42,8 +42,6 @@ void AddWarehouseFields(QFormLayout* form, QWidget* parent, QLineEdit*& tname, Q
 }
 
 namespace {
-
-
 
 }
 
@@ -63,22 +61,23 @@ TF_Ckgl::TF_Ckgl(QWidget* parent) : Form(parent), Q_Ckxx(F_DataModule->Q(QString
     bar->addStretch(1);
     box->addLayout(bar);
 
-    tkey = AddSearchLine(box, this, QStringLiteral("请输入仓库的相关信息进行查询："), QStringLiteral("查询(F2)"),
-                         [this] { btnKeyClick(); }, &btnKey);
+    tkey = AddSearchLine(
+        box, this, QStringLiteral("请输入仓库的相关信息进行查询："), QStringLiteral("查询(F2)"),
+        [this] { btnKeyClick(); }, &btnKey);
 
     cxGrid = new DataGrid(this);
     cxGrid->setObjectName(QStringLiteral("cxGrid"));
     cxGrid->SetDataSource(&F_DataModule->D(QStringLiteral("D_Ckxx")));
-    const char* const columns[][3] = {{"ck_name", "仓库名称", "120"}, {"ck_fzr", "负责人", "80"},
-                                      {"ck_aname", "操作员", "140"},  {"ck_tele", "联系电话", "100"},
-                                      {"ck_address", "仓库地址", "160"}, {"ck_default", "默认仓库", "64"},
-                                      {"ck_sn", "仓库编号", "70"},     {"ck_note", "备注", "140"}};
+    const char* const columns[][3] = { { "ck_name", "仓库名称", "120" }, { "ck_fzr", "负责人", "80" },
+        { "ck_aname", "操作员", "140" }, { "ck_tele", "联系电话", "100" }, { "ck_address", "仓库地址", "160" },
+        { "ck_default", "默认仓库", "64" }, { "ck_sn", "仓库编号", "70" }, { "ck_note", "备注", "140" } };
     for (const auto& c : columns) {
-        const int col = cxGrid->AddColumn(QString::fromLatin1(c[0]), QString::fromUtf8(c[1]), QString::fromLatin1(c[2]).toInt());
+        const int col
+            = cxGrid->AddColumn(QString::fromLatin1(c[0]), QString::fromUtf8(c[1]), QString::fromLatin1(c[2]).toInt());
         if (qstrcmp(c[0], "ck_default") == 0)
             cxGrid->SetCheckColumn(col, false);
     }
-    for (const char* hidden : {"id", "ck_jm", "a_name", "ck_pos", "ck_asn"})
+    for (const char* hidden : { "id", "ck_jm", "a_name", "ck_pos", "ck_asn" })
         cxGrid->SetColumnVisible(cxGrid->AddColumn(QString::fromLatin1(hidden), QString::fromLatin1(hidden)), false);
     cxGrid->SetFooterVisible(true);
     box->addWidget(cxGrid, 1);
@@ -219,8 +218,8 @@ void TF_Ckgl::btnExitClick()
     close();
 }
 
-CkglEditDialog::CkglEditDialog(const QString& objectName, const QString& caption, const QString& rootCaption,
-                               QWidget* parent)
+CkglEditDialog::CkglEditDialog(
+    const QString& objectName, const QString& caption, const QString& rootCaption, QWidget* parent)
     : Form(parent), rootCaption_(rootCaption)
 {
     setObjectName(objectName);
@@ -260,8 +259,8 @@ void CkglEditDialog::BuildTree()
 {
     chkTree->ClearAll();
     const int root = chkTree->AddGroup(rootCaption_);
-    for (const QString& name : SelectColumn(F_DataModule->ADOConn,
-                                            QStringLiteral("select a_name from jxc_admin order by r_sn")))
+    for (const QString& name :
+        SelectColumn(F_DataModule->ADOConn, QStringLiteral("select a_name from jxc_admin order by r_sn")))
         chkTree->AddItem(root, name);
     chkTree->expandAll();
 }
@@ -313,7 +312,7 @@ void TF_Ckgl_Add::FormActivate()
 {
     if (FontSize > 0)
         ApplyFontSize(FontSize);
-    for (QLineEdit* e : {tname, ttele, taddress, tnote})
+    for (QLineEdit* e : { tname, ttele, taddress, tnote })
         e->clear();
     chkDefault->setChecked(false);
     chkPos->setChecked(false);

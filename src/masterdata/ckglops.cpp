@@ -15,16 +15,12 @@ const QString kBuiltIn = QStringLiteral("100001");
 SqlParams Values(const WarehouseInput& in)
 {
     const QString name = in.name.trimmed();
-    return {{QStringLiteral("name"), name},
-            {QStringLiteral("fzr"), in.fzr.trimmed()},
-            {QStringLiteral("aname"), OperatorNameList(in.operatorNames)},
-            {QStringLiteral("asn"), OperatorCodeList(in.operatorNames)},
-            {QStringLiteral("tele"), in.tele.trimmed()},
-            {QStringLiteral("address"), in.address.trimmed()},
-            {QStringLiteral("note"), in.note.trimmed()},
-            {QStringLiteral("jm"), GetPyCode(name)},
-            {QStringLiteral("cdefault"), in.isDefault ? 1 : 0},
-            {QStringLiteral("cpos"), in.pos ? 1 : 0}};
+    return { { QStringLiteral("name"), name }, { QStringLiteral("fzr"), in.fzr.trimmed() },
+        { QStringLiteral("aname"), OperatorNameList(in.operatorNames) },
+        { QStringLiteral("asn"), OperatorCodeList(in.operatorNames) }, { QStringLiteral("tele"), in.tele.trimmed() },
+        { QStringLiteral("address"), in.address.trimmed() }, { QStringLiteral("note"), in.note.trimmed() },
+        { QStringLiteral("jm"), GetPyCode(name) }, { QStringLiteral("cdefault"), in.isDefault ? 1 : 0 },
+        { QStringLiteral("cpos"), in.pos ? 1 : 0 } };
 }
 
 // The flags belong to one warehouse only: the one being saved.
@@ -40,7 +36,8 @@ void ClearFlags(const WarehouseInput& in)
 
 QString WarehouseDeleteRefusal(const QString& code)
 {
-    if (!ScalarBound(QStringLiteral("select ck_sn from jxc_goodslist where ck_sn=:c limit 1"), {{"c", code}}).isEmpty())
+    if (!ScalarBound(QStringLiteral("select ck_sn from jxc_goodslist where ck_sn=:c limit 1"), { { "c", code } })
+             .isEmpty())
         return kWarehouseInUse;
     if (code == kBuiltIn)
         return kWarehouseBuiltIn;
@@ -50,7 +47,7 @@ QString WarehouseDeleteRefusal(const QString& code)
 void DeleteWarehouse(const QString& code)
 {
     Transaction t(F_DataModule->ADOConn);
-    ExecBound(QStringLiteral("delete from jxc_ckxx where ck_sn=:c"), {{"c", code}});
+    ExecBound(QStringLiteral("delete from jxc_ckxx where ck_sn=:c"), { { "c", code } });
     t.Commit();
 }
 
@@ -66,7 +63,7 @@ QString OperatorCodeList(const QStringList& names)
 {
     QString list;
     for (const QString& n : names)
-        list += ScalarBound(QStringLiteral("select a_sn from jxc_admin where a_name=:n"), {{"n", n}})
+        list += ScalarBound(QStringLiteral("select a_sn from jxc_admin where a_name=:n"), { { "n", n } })
             + QLatin1Char(',');
     return list;
 }
@@ -93,7 +90,7 @@ QString AddWarehouse(const WarehouseInput& in, QString* newCode)
     ExecBound(QStringLiteral("insert into jxc_ckxx (ck_sn,ck_name,ck_fzr,ck_aname,ck_asn,ck_tele,ck_address,ck_note,"
                              "ck_jm,ck_default,ck_pos) values (:sn,:name,:fzr,:aname,:asn,:tele,:address,:note,:jm,"
                              ":cdefault,:cpos)"),
-              v);
+        v);
     t.Commit();
     if (newCode)
         *newCode = code;
@@ -106,18 +103,19 @@ QString ModifyWarehouse(const QString& code, const WarehouseInput& in)
     if (!refusal.isEmpty())
         return refusal;
     Transaction t(F_DataModule->ADOConn);
-    const QString oldName = ScalarBound(QStringLiteral("select ck_name from jxc_ckxx where ck_sn=:c"), {{"c", code}});
+    const QString oldName
+        = ScalarBound(QStringLiteral("select ck_name from jxc_ckxx where ck_sn=:c"), { { "c", code } });
     ClearFlags(in);
     SqlParams v = Values(in);
     v.insert(QStringLiteral("c"), code);
     ExecBound(QStringLiteral("update jxc_ckxx set ck_name=:name,ck_fzr=:fzr,ck_aname=:aname,ck_asn=:asn,ck_tele=:tele,"
                              "ck_address=:address,ck_note=:note,ck_default=:cdefault,ck_pos=:cpos,ck_jm=:jm "
                              "where ck_sn=:c"),
-              v);
+        v);
     // Posting copies the warehouse row's name into the ledgers, so they follow that form.
     const QString newName = in.name.trimmed();
     if (newName != oldName) {
-        const SqlParams names{{"n", newName}, {"o", oldName}};
+        const SqlParams names { { "n", newName }, { "o", oldName } };
         ExecBound(QStringLiteral("update jxc_goodslist set ck_name=:n where ck_name=:o"), names);
         ExecBound(QStringLiteral("update jxc_xjyh set ck_name=:n where ck_name=:o"), names);
     }
@@ -127,8 +125,7 @@ QString ModifyWarehouse(const QString& code, const WarehouseInput& in)
 
 QList<bool> StoredOperatorMarks(const QString& storedNames, const QStringList& treeNames)
 {
-    const QStringList stored
-        = storedNames.split(QRegularExpression(QStringLiteral("[, ]")), Qt::SkipEmptyParts);
+    const QStringList stored = storedNames.split(QRegularExpression(QStringLiteral("[, ]")), Qt::SkipEmptyParts);
     QList<bool> marks;
     for (const QString& n : treeNames)
         marks << stored.contains(n);

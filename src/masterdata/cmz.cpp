@@ -1,6 +1,6 @@
 #include "masterdata/cmz.h"
 
-TF_Cmz::TF_Cmz(QWidget* parent) : ColorSizeGroupList(SizeSide(), QStringLiteral("TF_Cmz"), parent) {}
+TF_Cmz::TF_Cmz(QWidget* parent) : ColorSizeGroupList(SizeSide(), QStringLiteral("TF_Cmz"), parent) { }
 
 Form* TF_Cmz::NewGroupName()
 {
@@ -12,14 +12,9 @@ Form* TF_Cmz::NewMembers()
     return new TF_Cmz_Zl(this);
 }
 
-TF_Cmz_Add::TF_Cmz_Add(QWidget* parent)
-    : ColorSizeGroupName(SizeSide(), QStringLiteral("TF_Cmz_Add"), parent)
-{
-}
+TF_Cmz_Add::TF_Cmz_Add(QWidget* parent) : ColorSizeGroupName(SizeSide(), QStringLiteral("TF_Cmz_Add"), parent) { }
 
-TF_Cmz_Zl::TF_Cmz_Zl(QWidget* parent) : ColorSizeMembers(SizeSide(), QStringLiteral("TF_Cmz_Zl"), parent)
-{
-}
+TF_Cmz_Zl::TF_Cmz_Zl(QWidget* parent) : ColorSizeMembers(SizeSide(), QStringLiteral("TF_Cmz_Zl"), parent) { }
 
 Form* TF_Cmz_Zl::NewItemAdd()
 {
@@ -31,12 +26,7 @@ Form* TF_Cmz_Zl::NewItemModi()
     return new TF_Cm_Modi(this);
 }
 
-TF_Cm_Add::TF_Cm_Add(QWidget* parent)
-    : ColorSizeItemDialog(SizeSide(), false, QStringLiteral("TF_Cm_Add"), parent)
-{
-}
+TF_Cm_Add::TF_Cm_Add(QWidget* parent) : ColorSizeItemDialog(SizeSide(), false, QStringLiteral("TF_Cm_Add"), parent) { }
 
 TF_Cm_Modi::TF_Cm_Modi(QWidget* parent)
-    : ColorSizeItemDialog(SizeSide(), true, QStringLiteral("TF_Cm_Modi"), parent)
-{
-}
+    : ColorSizeItemDialog(SizeSide(), true, QStringLiteral("TF_Cm_Modi"), parent) { }

@@ -145,24 +145,24 @@ namespace ColorSizeRules {
 
 bool GroupInUse(const ColorSizeSide& s, const QString& groupSn, const QString& groupName)
 {
-    return !ScalarBound(QStringLiteral("select g_sn from jxc_goods where %1=:n or %2=:c limit 1")
-                            .arg(s.goodsGroupName, s.goodsGroupSn),
-                        {{P("n"), groupName}, {P("c"), groupSn}})
+    return !ScalarBound(
+        QStringLiteral("select g_sn from jxc_goods where %1=:n or %2=:c limit 1").arg(s.goodsGroupName, s.goodsGroupSn),
+        { { P("n"), groupName }, { P("c"), groupSn } })
                 .isEmpty();
 }
 
 bool ItemInAnyGroup(const ColorSizeSide& s, const QString& itemSn)
 {
-    return !ScalarBound(QStringLiteral("select %1 from %2 where %1=:c limit 1").arg(s.itemSn, s.memberTable),
-                        {{P("c"), itemSn}})
+    return !ScalarBound(
+        QStringLiteral("select %1 from %2 where %1=:c limit 1").arg(s.itemSn, s.memberTable), { { P("c"), itemSn } })
                 .isEmpty();
 }
 
 bool GroupNameTaken(const ColorSizeSide& s, const QString& name, const QString& exceptSn)
 {
-    return !ScalarBound(QStringLiteral("select %1 from %2 where %1<>:c and %3=:n limit 1")
-                            .arg(s.groupSn, s.groupTable, s.groupName),
-                        {{P("c"), exceptSn}, {P("n"), name}})
+    return !ScalarBound(
+        QStringLiteral("select %1 from %2 where %1<>:c and %3=:n limit 1").arg(s.groupSn, s.groupTable, s.groupName),
+        { { P("c"), exceptSn }, { P("n"), name } })
                 .isEmpty();
 }
 
@@ -170,21 +170,21 @@ QString AddGroup(const ColorSizeSide& s, const QString& name)
 {
     const QString code = GetNextSn(s.groupTable, s.groupSn);
     ExecBound(QStringLiteral("insert into %1 (%2,%3) values (:c,:n)").arg(s.groupTable, s.groupSn, s.groupName),
-              {{P("c"), code}, {P("n"), name}});
+        { { P("c"), code }, { P("n"), name } });
     return code;
 }
 
 void RenameGroup(const ColorSizeSide& s, const QString& groupSn, const QString& name)
 {
     ExecBound(QStringLiteral("update %1 set %2=:n where %3=:c").arg(s.groupTable, s.groupName, s.groupSn),
-              {{P("c"), groupSn}, {P("n"), name}});
+        { { P("c"), groupSn }, { P("n"), name } });
 }
 
 void DeleteGroup(const ColorSizeSide& s, const QString& groupSn)
 {
     Transaction tr(F_DataModule->ADOConn);
-    ExecBound(QStringLiteral("delete from %1 where %2=:c").arg(s.memberTable, s.groupSn), {{P("c"), groupSn}});
-    ExecBound(QStringLiteral("delete from %1 where %2=:c").arg(s.groupTable, s.groupSn), {{P("c"), groupSn}});
+    ExecBound(QStringLiteral("delete from %1 where %2=:c").arg(s.memberTable, s.groupSn), { { P("c"), groupSn } });
+    ExecBound(QStringLiteral("delete from %1 where %2=:c").arg(s.groupTable, s.groupSn), { { P("c"), groupSn } });
     tr.Commit();
 }
 
@@ -193,37 +193,37 @@ void AddMembers(const ColorSizeSide& s, const QString& groupSn, const QStringLis
     Transaction tr(F_DataModule->ADOConn);
     const QString sql = QStringLiteral("insert into %1 (%2,%3) values (:g,:i)").arg(s.memberTable, s.groupSn, s.itemSn);
     for (const QString& item : itemSns)
-        ExecBound(sql, {{P("g"), groupSn}, {P("i"), item}});
+        ExecBound(sql, { { P("g"), groupSn }, { P("i"), item } });
     tr.Commit();
 }
 
 void RemoveMember(const ColorSizeSide& s, const QString& groupSn, const QString& itemSn)
 {
     ExecBound(QStringLiteral("delete from %1 where %2=:g and %3=:i").arg(s.memberTable, s.groupSn, s.itemSn),
-              {{P("g"), groupSn}, {P("i"), itemSn}});
+        { { P("g"), groupSn }, { P("i"), itemSn } });
 }
 
 void RemoveAllMembers(const ColorSizeSide& s, const QString& groupSn)
 {
-    ExecBound(QStringLiteral("delete from %1 where %2=:g").arg(s.memberTable, s.groupSn), {{P("g"), groupSn}});
+    ExecBound(QStringLiteral("delete from %1 where %2=:g").arg(s.memberTable, s.groupSn), { { P("g"), groupSn } });
 }
 
 bool ItemTaken(const ColorSizeSide& s, const QString& name, const QString& code, const QString& exceptSn)
 {
     return !ScalarBound(QStringLiteral("select %1 from %2 where (%3=:n or %4=:t) and %1<>:c limit 1")
                             .arg(s.itemSn, s.itemTable, s.itemName, s.itemTm),
-                        {{P("n"), name}, {P("t"), code}, {P("c"), exceptSn}})
+        { { P("n"), name }, { P("t"), code }, { P("c"), exceptSn } })
                 .isEmpty();
 }
 
 QString AddItem(const ColorSizeSide& s, const QString& name, const QString& code)
 {
     const QString sn = GetNextSn(s.itemTable, s.itemSn);
-    const QString columns = QStringList{s.itemSn, s.itemName, s.itemJm, s.itemTm}.join(QLatin1Char(','))
+    const QString columns = QStringList { s.itemSn, s.itemName, s.itemJm, s.itemTm }.join(QLatin1Char(','))
         + (s.hasClick ? QStringLiteral(",color_click") : QString());
     ExecBound(QStringLiteral("insert into %1 (%2) values (:s,:n,:j,:t%3)")
                   .arg(s.itemTable, columns, s.hasClick ? QStringLiteral(",0") : QString()),
-              {{P("s"), sn}, {P("n"), name}, {P("j"), GetPyCode(name)}, {P("t"), code}});
+        { { P("s"), sn }, { P("n"), name }, { P("j"), GetPyCode(name) }, { P("t"), code } });
     return sn;
 }
 
@@ -231,12 +231,12 @@ void ModifyItem(const ColorSizeSide& s, const QString& itemSn, const QString& na
 {
     ExecBound(QStringLiteral("update %1 set %2=:n,%3=:t,%4=:j where %5=:s")
                   .arg(s.itemTable, s.itemName, s.itemTm, s.itemJm, s.itemSn),
-              {{P("s"), itemSn}, {P("n"), name}, {P("j"), GetPyCode(name)}, {P("t"), code}});
+        { { P("s"), itemSn }, { P("n"), name }, { P("j"), GetPyCode(name) }, { P("t"), code } });
 }
 
 void DeleteItem(const ColorSizeSide& s, const QString& itemSn)
 {
-    ExecBound(QStringLiteral("delete from %1 where %2=:s").arg(s.itemTable, s.itemSn), {{P("s"), itemSn}});
+    ExecBound(QStringLiteral("delete from %1 where %2=:s").arg(s.itemTable, s.itemSn), { { P("s"), itemSn } });
 }
 
 }

@@ -11,10 +11,10 @@ struct ColorSizeSide {
     QString groupTable;  // jxc_colorz
     QString memberTable; // jxc_colorz2
     // Item columns.
-    QString itemSn;   // color_sn
-    QString itemName; // color_name
-    QString itemJm;   // color_jm
-    QString itemTm;   // color_tm
+    QString itemSn;        // color_sn
+    QString itemName;      // color_name
+    QString itemJm;        // color_jm
+    QString itemTm;        // color_tm
     bool hasClick = false; // color_click, written 0 on creation
     // Group columns.
     QString groupSn;   // colorz_sn
@@ -23,10 +23,10 @@ struct ColorSizeSide {
     QString goodsGroupName; // jxc_goods.color_name
     QString goodsGroupSn;   // jxc_goods.colorz_sn
     // Shared queries of the data module.
-    QString qGroups;       // Q_Colorz
-    QString qGroupItems;   // Q_Colorz1
-    QString qMembers;      // Q_Colorz2
-    QString qOthers;       // Q_Colorz3
+    QString qGroups;     // Q_Colorz
+    QString qGroupItems; // Q_Colorz1
+    QString qMembers;    // Q_Colorz2
+    QString qOthers;     // Q_Colorz3
     // Window captions.
     QString listCaption, groupNameCaption, membersCaption, itemAddCaption, itemModiCaption;
     // Item name length in the add and the modify dialog.
@@ -39,8 +39,8 @@ struct ColorSizeSide {
     // Item dialog labels.
     QString nameLabel, codeLabel;
     // Messages.
-    QString groupNameEmpty, groupNameTaken, addGroupFirst, groupInUse, groupDeleteAsk, memberInUse,
-        memberDeleteAsk, itemNameEmpty, itemCodeEmpty, newItemTaken, modiItemTaken, itemInGroup, itemDeleteAsk;
+    QString groupNameEmpty, groupNameTaken, addGroupFirst, groupInUse, groupDeleteAsk, memberInUse, memberDeleteAsk,
+        itemNameEmpty, itemCodeEmpty, newItemTaken, modiItemTaken, itemInGroup, itemDeleteAsk;
 };
 
 const ColorSizeSide& ColourSide();

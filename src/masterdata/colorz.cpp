@@ -1,6 +1,6 @@
 #include "masterdata/colorz.h"
 
-TF_Colorz::TF_Colorz(QWidget* parent) : ColorSizeGroupList(ColourSide(), QStringLiteral("TF_Colorz"), parent) {}
+TF_Colorz::TF_Colorz(QWidget* parent) : ColorSizeGroupList(ColourSide(), QStringLiteral("TF_Colorz"), parent) { }
 
 Form* TF_Colorz::NewGroupName()
 {
@@ -17,9 +17,7 @@ TF_Colorz_Add::TF_Colorz_Add(QWidget* parent)
 {
 }
 
-TF_Colorz_Zl::TF_Colorz_Zl(QWidget* parent) : ColorSizeMembers(ColourSide(), QStringLiteral("TF_Colorz_Zl"), parent)
-{
-}
+TF_Colorz_Zl::TF_Colorz_Zl(QWidget* parent) : ColorSizeMembers(ColourSide(), QStringLiteral("TF_Colorz_Zl"), parent) { }
 
 Form* TF_Colorz_Zl::NewItemAdd()
 {

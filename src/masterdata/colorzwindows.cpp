@@ -1,11 +1,11 @@
 #include "masterdata/colorzwindows.h"
 
-#include "masterdata/inform.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
 #include "masterdata/boundsql.h"
+#include "masterdata/inform.h"
 #include "masterdata/keyfilter.h"
 #include "platform/db/datasource.h"
 #include "platform/db/query.h"
@@ -60,7 +60,7 @@ QString CurrentValue(const DataGrid* grid, const Query& q, const QString& field)
 }
 
 DataGrid* ItemGrid(QWidget* parent, Query& q, const QString& nameField, const QString& nameCaption,
-                   const QString& tmField, const QString& tmCaption)
+    const QString& tmField, const QString& tmCaption)
 {
     auto* g = new DataGrid(parent);
     g->SetDataSource(new DataSource(&q, g));
@@ -83,14 +83,14 @@ ColorSizeGroupList::ColorSizeGroupList(const ColorSizeSide& s, const QString& ob
 
     auto* boxGroups = new QGroupBox(side.groupsPanel, this);
     auto* left = new QVBoxLayout(boxGroups);
-    gridGroups = ItemGrid(boxGroups, Q_Groups, side.groupName, side.groupNameColumn, side.groupSn,
-                          QStringLiteral("组编号"));
+    gridGroups
+        = ItemGrid(boxGroups, Q_Groups, side.groupName, side.groupNameColumn, side.groupSn, QStringLiteral("组编号"));
     left->addWidget(gridGroups);
     auto* leftButtons = new QHBoxLayout;
     btnAddGroup = new QPushButton(QStringLiteral("新增"), boxGroups);
     btnModiGroup = new QPushButton(QStringLiteral("修改"), boxGroups);
     btnDeleGroup = new QPushButton(QStringLiteral("删除"), boxGroups);
-    for (auto* b : {btnAddGroup, btnModiGroup, btnDeleGroup})
+    for (auto* b : { btnAddGroup, btnModiGroup, btnDeleGroup })
         leftButtons->addWidget(b);
     left->addLayout(leftButtons);
     row->addWidget(boxGroups);
@@ -103,7 +103,7 @@ ColorSizeGroupList::ColorSizeGroupList(const ColorSizeSide& s, const QString& ob
     btnAddItem = new QPushButton(QStringLiteral("新增"), boxItems);
     btnDeleItem = new QPushButton(QStringLiteral("删除"), boxItems);
     btnExit = new QPushButton(QStringLiteral("确定退出"), boxItems);
-    for (auto* b : {btnAddItem, btnDeleItem, btnExit})
+    for (auto* b : { btnAddItem, btnDeleItem, btnExit })
         rightButtons->addWidget(b);
     right->addLayout(rightButtons);
     row->addWidget(boxItems);
@@ -127,7 +127,8 @@ ColorSizeGroupList::~ColorSizeGroupList()
 void ColorSizeGroupList::FormActivate()
 {
     ApplyFont(this);
-    Open(Q_Groups, QStringLiteral("select * from %1 where %2<>'100001' order by id").arg(side.groupTable, side.groupSn));
+    Open(
+        Q_Groups, QStringLiteral("select * from %1 where %2<>'100001' order by id").arg(side.groupTable, side.groupSn));
     ShowGroupItems();
 }
 
@@ -146,9 +147,9 @@ void ColorSizeGroupList::ShowGroupItems()
     }
     boxItems->setTitle(CurrentGroup(side.groupName) + side.itemsPanel);
     Open(Q_Items,
-         QStringLiteral("select a.* from %1 a,%2 b where a.%3=b.%3 and b.%4=:g order by a.id")
-             .arg(side.itemTable, side.memberTable, side.itemSn, side.groupSn),
-         code);
+        QStringLiteral("select a.* from %1 a,%2 b where a.%3=b.%3 and b.%4=:g order by a.id")
+            .arg(side.itemTable, side.memberTable, side.itemSn, side.groupSn),
+        code);
 }
 
 void ColorSizeGroupList::ReopenGroups()
@@ -332,7 +333,7 @@ ColorSizeMembers::ColorSizeMembers(const ColorSizeSide& s, const QString& object
     btnRemoveOne = new QPushButton(QStringLiteral(">"), this);
     btnRemoveAll = new QPushButton(QStringLiteral(">>"), this);
     middle->addStretch(1);
-    for (auto* b : {btnAddOne, btnAddAll, btnRemoveOne, btnRemoveAll})
+    for (auto* b : { btnAddOne, btnAddAll, btnRemoveOne, btnRemoveAll })
         middle->addWidget(b);
     middle->addStretch(1);
     lists->addLayout(middle);
@@ -346,7 +347,7 @@ ColorSizeMembers::ColorSizeMembers(const ColorSizeSide& s, const QString& object
     btnDeleItem = new QPushButton(side.deleItem, this);
     btnExit = new QPushButton(QStringLiteral("确定退出"), this);
     buttons->addStretch(1);
-    for (auto* b : {btnNewItem, btnModiItem, btnDeleItem, btnExit})
+    for (auto* b : { btnNewItem, btnModiItem, btnDeleItem, btnExit })
         buttons->addWidget(b);
     box->addLayout(buttons);
 
@@ -374,8 +375,9 @@ void ColorSizeMembers::FormActivate()
     ApplyFont(this);
     group = PickerCaller;
     tkey->clear();
-    lGroup->setText(ScalarBound(QStringLiteral("select %1 from %2 where %3=:g").arg(side.groupName, side.groupTable, side.groupSn),
-                                {{QStringLiteral("g"), group}}));
+    lGroup->setText(
+        ScalarBound(QStringLiteral("select %1 from %2 where %3=:g").arg(side.groupName, side.groupTable, side.groupSn),
+            { { QStringLiteral("g"), group } }));
     LoadMembers();
     LoadOthers();
 }
@@ -383,18 +385,18 @@ void ColorSizeMembers::FormActivate()
 void ColorSizeMembers::LoadMembers()
 {
     Open(Q_Members,
-         QStringLiteral("select a.* from %1 a,%2 b where a.%3=b.%3 and b.%4=:g order by a.id")
-             .arg(side.itemTable, side.memberTable, side.itemSn, side.groupSn),
-         group);
+        QStringLiteral("select a.* from %1 a,%2 b where a.%3=b.%3 and b.%4=:g order by a.id")
+            .arg(side.itemTable, side.memberTable, side.itemSn, side.groupSn),
+        group);
 }
 
 void ColorSizeMembers::LoadOthers()
 {
     // Never the built-in item, which only the built-in group holds.
     Open(Q_Others,
-         QStringLiteral("select * from %1 where %2 not in (select %2 from %3 where %4=:g) and %2<>'100001' order by id")
-             .arg(side.itemTable, side.itemSn, side.memberTable, side.groupSn),
-         group);
+        QStringLiteral("select * from %1 where %2 not in (select %2 from %3 where %4=:g) and %2<>'100001' order by id")
+            .arg(side.itemTable, side.itemSn, side.memberTable, side.groupSn),
+        group);
     searchItems();
 }
 
@@ -413,7 +415,7 @@ void ColorSizeMembers::searchItems()
         return;
     }
     gridOthers->SetFilterJoin(GridFilter::Join::Or);
-    for (const QString& f : {side.itemName, side.itemJm, side.itemSn, side.itemTm})
+    for (const QString& f : { side.itemName, side.itemJm, side.itemSn, side.itemTm })
         gridOthers->AddFilter(f, QLatin1Char('%') + t + QLatin1Char('%'));
     gridOthers->SetFilterActive(true);
 }
@@ -423,7 +425,7 @@ void ColorSizeMembers::btnAddOneClick()
     const QString item = CurrentValue(gridOthers, Q_Others, side.itemSn);
     if (item.isEmpty())
         return;
-    ColorSizeRules::AddMembers(side, group, {item});
+    ColorSizeRules::AddMembers(side, group, { item });
     ReloadBoth();
 }
 
@@ -490,8 +492,7 @@ void ColorSizeMembers::btnExitClick()
 
 // ---- item dialogs ----
 
-ColorSizeItemDialog::ColorSizeItemDialog(const ColorSizeSide& s, bool modi, const QString& objectName,
-                                         QWidget* parent)
+ColorSizeItemDialog::ColorSizeItemDialog(const ColorSizeSide& s, bool modi, const QString& objectName, QWidget* parent)
     : Form(parent), side(s), modify(modi)
 {
     setObjectName(objectName);
@@ -520,8 +521,8 @@ ColorSizeItemDialog::ColorSizeItemDialog(const ColorSizeSide& s, bool modi, cons
     box->addLayout(buttons);
     connect(btnSave, &QPushButton::clicked, this, &ColorSizeItemDialog::btnSaveClick);
     connect(btnExit, &QPushButton::clicked, this, &ColorSizeItemDialog::btnExitClick);
-    connect(new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, this,
-            &ColorSizeItemDialog::btnSaveClick);
+    connect(
+        new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, this, &ColorSizeItemDialog::btnSaveClick);
 }
 
 void ColorSizeItemDialog::FormActivate()

@@ -24,7 +24,6 @@
 
 namespace {
 
-
 }
 
 bool IsDeptDocumentCaller(const QString& tag)
@@ -138,8 +137,9 @@ void TF_Dept::btnOKClick()
     if (PickerCaller == QLatin1String("fyjsr_add") || PickerCaller == QLatin1String("fyjsr_add1")) {
         if (KeyedCombo* comDept = PickerCallers::DeptCombo(PickerCaller)) {
             FillComboWhere(*comDept, QStringLiteral("jxc_dept"), QStringLiteral("de_name"), QStringLiteral("de_sn"),
-                           QStringLiteral("id"), QStringLiteral("where 1=1"), QStringLiteral("添加新部门..."));
-            const QString name = HasRows() && Q_Dept.RecNo() >= 0 ? Q_Dept.AsString(QStringLiteral("de_name")) : QString();
+                QStringLiteral("id"), QStringLiteral("where 1=1"), QStringLiteral("添加新部门..."));
+            const QString name
+                = HasRows() && Q_Dept.RecNo() >= 0 ? Q_Dept.AsString(QStringLiteral("de_name")) : QString();
             comDept->setCurrentIndex(comDept->findText(name, Qt::MatchExactly));
         }
     } else if (IsDeptDocumentCaller(PickerCaller)) {

@@ -7,7 +7,7 @@ QString DeptDeleteRefusal(const QString& code)
 {
     if (code == QLatin1String("100001"))
         return kDeptBuiltIn;
-    if (!ScalarBound(QStringLiteral("select de_sn from jxc_yyfy where de_sn=:c limit 1"), {{"c", code}}).isEmpty())
+    if (!ScalarBound(QStringLiteral("select de_sn from jxc_yyfy where de_sn=:c limit 1"), { { "c", code } }).isEmpty())
         return kDeptInUse;
     return QString();
 }
@@ -15,7 +15,7 @@ QString DeptDeleteRefusal(const QString& code)
 void RenameDeptInLedger(const QString& code, const QString& oldName, const QString& newName)
 {
     ExecBound(QStringLiteral("update jxc_goodslist set ghs_name=:n where ghs_sn=:c and ghs_name=:o"),
-              {{"n", newName}, {"c", code}, {"o", oldName}});
+        { { "n", newName }, { "c", code }, { "o", oldName } });
 }
 
 void ReopenDeptList2()

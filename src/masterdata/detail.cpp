@@ -64,9 +64,9 @@ TF_Detail::TF_Detail(QWidget* parent) : Form(parent)
 
 bool TF_Detail::IsDetailTable(const QString& table)
 {
-    static const QStringList tables = {
-        S("jxc_jhspmx"),  S("jxc_thspmx"), S("jxc_cgspmx"), S("jxc_lsxsspmx"),   S("jxc_xsthspmx"),   S("jxc_xsspmx"),
-        S("jxc_dbspmx"),  S("jxc_bsspmx"), S("jxc_byspmx"), S("jxc_kcpdspmx"), S("jxc_bmlyspmx"), S("jxc_scrkspmx")};
+    static const QStringList tables = { S("jxc_jhspmx"), S("jxc_thspmx"), S("jxc_cgspmx"), S("jxc_lsxsspmx"),
+        S("jxc_xsthspmx"), S("jxc_xsspmx"), S("jxc_dbspmx"), S("jxc_bsspmx"), S("jxc_byspmx"), S("jxc_kcpdspmx"),
+        S("jxc_bmlyspmx"), S("jxc_scrkspmx") };
     return tables.contains(table);
 }
 
@@ -100,7 +100,8 @@ void TF_Detail::setGoodsSL(const QString& table, const QString& lineId, MatrixGr
     // either shows nowhere.
     Query q(&F_DataModule->ADOConn);
     q.SetSQL(S("select distinct a.* from jxc_cm a,%1 b,jxc_color c where a.cm_sn=b.cm_sn and c.color_sn=b.color_sn "
-               "and b.tid=:t order by a.id").arg(table));
+               "and b.tid=:t order by a.id")
+                 .arg(table));
     q.SetParam(S("t"), lineId.toLongLong());
     q.Open();
     if (q.RecordCount() > 0) {

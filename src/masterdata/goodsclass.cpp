@@ -1,8 +1,8 @@
 #include "masterdata/goodsclass.h"
 
 #include "foundation/combos.h"
-#include "foundation/goodsclass.h"
 #include "foundation/datamodule.h"
+#include "foundation/goodsclass.h"
 #include "masterdata/boundsql.h"
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
@@ -25,7 +25,8 @@ QString CreateGoodsClass(Query& goodsClass)
     const QString parentKey = goodsClass.AsString(QStringLiteral("gc_key"));
     Transaction tr(F_DataModule->ADOConn);
     try {
-        const qint64 key = NextGoodsClassKey(QueryScalar(QStringLiteral("select max(gc_key) from jxc_goodsclass")).toLongLong());
+        const qint64 key
+            = NextGoodsClassKey(QueryScalar(QStringLiteral("select max(gc_key) from jxc_goodsclass")).toLongLong());
         goodsClass.Append();
         goodsClass.SetValue(QStringLiteral("gc_key"), key);
         goodsClass.SetValue(QStringLiteral("gc_pid"), parentKey.toLongLong());
@@ -47,7 +48,7 @@ QString GoodsClassDeleteRefusal(const QString& parentKey, const QString& code)
     if (parentKey == QLatin1String("0") || code == QLatin1String("1000"))
         return kClassBuiltIn;
     if (!ScalarBound(QStringLiteral("select g_sn from jxc_goods where gc_sn like :p limit 1"),
-                     {{QStringLiteral("p"), code + QLatin1Char('%')}})
+            { { QStringLiteral("p"), code + QLatin1Char('%') } })
              .isEmpty())
         return kClassHasGoods;
     return QString();
@@ -56,7 +57,7 @@ QString GoodsClassDeleteRefusal(const QString& parentKey, const QString& code)
 void DeleteGoodsClassBranch(const QString& key)
 {
     Transaction tr(F_DataModule->ADOConn);
-    QStringList level{key};
+    QStringList level { key };
     while (!level.isEmpty()) {
         const QString keys = level.join(QLatin1Char(','));
         QStringList below = SelectColumn(F_DataModule->ADOConn,
@@ -71,5 +72,5 @@ QString FindGoodsClassName(const QString& text)
 {
     return ScalarBound(QStringLiteral("select gc_name from jxc_goodsclass where (gc_jm like :t or gc_name like :t) "
                                       "and gc_pid<>0 order by id limit 1"),
-                       {{QStringLiteral("t"), text + QLatin1Char('%')}});
+        { { QStringLiteral("t"), text + QLatin1Char('%') } });
 }

@@ -19,7 +19,8 @@ struct ClassRow {
 ClassRow ReadClass(qint64 id)
 {
     Query q(&F_DataModule->ADOConn);
-    q.SetSQL(QStringLiteral("select id,gc_sn,gc_name,gc_key,gc_pid from jxc_goodsclass where id=") + QString::number(id));
+    q.SetSQL(
+        QStringLiteral("select id,gc_sn,gc_name,gc_key,gc_pid from jxc_goodsclass where id=") + QString::number(id));
     q.Open();
     ClassRow r;
     if (q.IsEmpty())
@@ -49,7 +50,8 @@ void ShiftKeys(const QString& range, bool ascending, int d)
         const qint64 key = q.AsInteger(QStringLiteral("gc_key"));
         ExecSQL(QStringLiteral("update jxc_goodsclass set gc_key=") + N(key + d) + QStringLiteral(" where id=")
             + N(q.AsInteger(QStringLiteral("id"))));
-        ExecSQL(QStringLiteral("update jxc_goodsclass set gc_pid=") + N(key + d) + QStringLiteral(" where gc_pid=") + N(key));
+        ExecSQL(QStringLiteral("update jxc_goodsclass set gc_pid=") + N(key + d) + QStringLiteral(" where gc_pid=")
+            + N(key));
     }
 }
 
@@ -66,9 +68,9 @@ void SetClassSN(const QString& from, const QString& to)
         QString renamed = old;
         renamed.replace(renamed.indexOf(from), from.size(), to);
         ExecBound(QStringLiteral("update jxc_goodsclass set gc_sn=:n where id=:id"),
-                  {{QStringLiteral("n"), renamed}, {QStringLiteral("id"), q.AsInteger(QStringLiteral("id"))}});
+            { { QStringLiteral("n"), renamed }, { QStringLiteral("id"), q.AsInteger(QStringLiteral("id")) } });
         ExecBound(QStringLiteral("update jxc_goods set gc_sn=:n where gc_sn=:o"),
-                  {{QStringLiteral("n"), renamed}, {QStringLiteral("o"), old}});
+            { { QStringLiteral("n"), renamed }, { QStringLiteral("o"), old } });
     }
 }
 
@@ -88,17 +90,19 @@ QString MoveGoodsClass(qint64 movedId, qint64 targetId, ClassMovePosition positi
     if (position == ClassMovePosition::Below) {
         const QString deep = ScalarBound(
             QStringLiteral("select gc_name from jxc_goodsclass where len(gc_sn)+:n>15 and gc_sn like :p limit 1"),
-            {{QStringLiteral("n"), t.sn.size()}, {QStringLiteral("p"), s.sn + QLatin1Char('%')}});
+            { { QStringLiteral("n"), t.sn.size() }, { QStringLiteral("p"), s.sn + QLatin1Char('%') } });
         if (!deep.isEmpty())
             return QStringLiteral("类别‘") + deep + QStringLiteral("’ 层数移动之后超过底层，不能移动到下级类别！");
-        ExecSQL(QStringLiteral("update jxc_goodsclass set gc_pid=") + N(t.key) + QStringLiteral(" where id=") + N(s.id));
+        ExecSQL(
+            QStringLiteral("update jxc_goodsclass set gc_pid=") + N(t.key) + QStringLiteral(" where id=") + N(s.id));
         SetClassSN(s.sn, GetNextClassSn(N(s.key)));
         tr.Commit();
         return QString();
     }
 
     if (t.pid != s.pid)
-        ExecSQL(QStringLiteral("update jxc_goodsclass set gc_pid=") + N(t.pid) + QStringLiteral(" where id=") + N(s.id));
+        ExecSQL(
+            QStringLiteral("update jxc_goodsclass set gc_pid=") + N(t.pid) + QStringLiteral(" where id=") + N(s.id));
     // S stands aside under -9999 while the keys between it and T shift.
     ExecSQL(QStringLiteral("update jxc_goodsclass set gc_key=-9999 where id=") + N(s.id));
     ExecSQL(QStringLiteral("update jxc_goodsclass set gc_pid=-9999 where gc_pid=") + N(s.key));

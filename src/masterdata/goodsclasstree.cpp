@@ -71,7 +71,7 @@ GoodsClassTree::GoodsClassTree(QWidget* parent) : QWidget(parent)
     tree->setObjectName(QStringLiteral("cxDBTreeList1"));
     tree->SetImages(NodeImage(true), NodeImage(false));
     box->addWidget(tree, 1);
-    for (const char* line : {"单击右键,在弹出菜单中选择不同", "菜单项进行类别的添加,删除,修改", "等操作"})
+    for (const char* line : { "单击右键,在弹出菜单中选择不同", "菜单项进行类别的添加,删除,修改", "等操作" })
         box->addWidget(new QLabel(QString::fromUtf8(line), this));
 
     menu = new QMenu(this);
@@ -180,8 +180,8 @@ void GoodsClassTree::miDeleteClick()
 {
     if (!tree->currentItem() || !query_)
         return;
-    const QString refusal
-        = GoodsClassDeleteRefusal(query_->AsString(QStringLiteral("gc_pid")), query_->AsString(QStringLiteral("gc_sn")));
+    const QString refusal = GoodsClassDeleteRefusal(
+        query_->AsString(QStringLiteral("gc_pid")), query_->AsString(QStringLiteral("gc_sn")));
     if (!refusal.isEmpty()) {
         Prompt::Info(refusal, Prompt::kInfoCaption, Prompt::Icon::Information);
         return;

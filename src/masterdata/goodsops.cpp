@@ -29,7 +29,7 @@ QString GoodsBusinessDocNo(const QString& code)
         "select gl_djh from jxc_goodslist where gl_flag<>'qc' and g_sn=:c order by id limit 1",
     };
     for (const char* sql : probes) {
-        const QString no = ScalarBound(QString::fromLatin1(sql), {{QStringLiteral("c"), code}});
+        const QString no = ScalarBound(QString::fromLatin1(sql), { { QStringLiteral("c"), code } });
         if (!no.isEmpty())
             return no;
     }
@@ -50,9 +50,9 @@ void DeleteGoods(const QStringList& codes)
 {
     Transaction tr(F_DataModule->ADOConn);
     for (const QString& code : codes)
-        for (const char* table : {"jxc_goods", "jxc_goodslist", "jxc_kcsp", "jxc_tkc", "jxc_tm"})
+        for (const char* table : { "jxc_goods", "jxc_goodslist", "jxc_kcsp", "jxc_tkc", "jxc_tm" })
             ExecBound(QStringLiteral("delete from %1 where g_sn=:c").arg(QLatin1String(table)),
-                      {{QStringLiteral("c"), code}});
+                { { QStringLiteral("c"), code } });
     tr.Commit();
     for (const QString& code : codes) {
         const QString picture = ProgramFolder::File(QStringLiteral("picture/") + code + QStringLiteral(".jpg"));
@@ -90,10 +90,11 @@ void SetGoodsPresetCost(const QList<qint64>& ids, bool on)
 void SetGoodsClass(const QList<qint64>& ids, const QString& classCode)
 {
     Transaction tr(F_DataModule->ADOConn);
-    const QString cid = ScalarBound(QStringLiteral("select gc_cid from jxc_goodsclass where gc_sn=:c"),
-                                    {{QStringLiteral("c"), classCode}});
+    const QString cid = ScalarBound(
+        QStringLiteral("select gc_cid from jxc_goodsclass where gc_sn=:c"), { { QStringLiteral("c"), classCode } });
     ExecBound(QStringLiteral("update jxc_goods set gc_sn=:c,gc_cid=:n where id in (") + Ids(ids) + QStringLiteral(")"),
-              {{QStringLiteral("c"), classCode}, {QStringLiteral("n"), cid.isEmpty() ? QVariant() : QVariant(cid.toLongLong())}});
+        { { QStringLiteral("c"), classCode },
+            { QStringLiteral("n"), cid.isEmpty() ? QVariant() : QVariant(cid.toLongLong()) } });
     tr.Commit();
 }
 
@@ -108,16 +109,19 @@ void SetGoodsMinimumStock(const QList<qint64>& ids, double minimum)
 void SetGoodsShortCode(qint64 id, const QString& shortCode)
 {
     ExecBound(QStringLiteral("update jxc_goods set g_jm=:j where id=:id"),
-              {{QStringLiteral("j"), shortCode}, {QStringLiteral("id"), id}});
+        { { QStringLiteral("j"), shortCode }, { QStringLiteral("id"), id } });
 }
 
 QString WholesaleTargetColumn(const QString& caption)
 {
     static const QHash<QString, QString> columns = {
-        {QStringLiteral("一级批发价"), QStringLiteral("g_sj1")}, {QStringLiteral("二级批发价"), QStringLiteral("g_sj2")},
-        {QStringLiteral("三级批发价"), QStringLiteral("g_sj3")}, {QStringLiteral("四级批发价"), QStringLiteral("g_sj4")},
-        {QStringLiteral("五级批发价"), QStringLiteral("g_sj5")}, {QStringLiteral("零售价"), QStringLiteral("g_lsj")},
-        {QStringLiteral("预设售价"), QStringLiteral("g_sj")},
+        { QStringLiteral("一级批发价"), QStringLiteral("g_sj1") },
+        { QStringLiteral("二级批发价"), QStringLiteral("g_sj2") },
+        { QStringLiteral("三级批发价"), QStringLiteral("g_sj3") },
+        { QStringLiteral("四级批发价"), QStringLiteral("g_sj4") },
+        { QStringLiteral("五级批发价"), QStringLiteral("g_sj5") },
+        { QStringLiteral("零售价"), QStringLiteral("g_lsj") },
+        { QStringLiteral("预设售价"), QStringLiteral("g_sj") },
     };
     return columns.value(caption);
 }
@@ -125,23 +129,28 @@ QString WholesaleTargetColumn(const QString& caption)
 QString WholesaleSourceColumn(const QString& caption)
 {
     static const QHash<QString, QString> columns = {
-        {QStringLiteral("预设售价"), QStringLiteral("g_sj")}, {QStringLiteral("一级批发价"), QStringLiteral("g_sj1")},
-        {QStringLiteral("二级批发价"), QStringLiteral("g_sj2")}, {QStringLiteral("三级批发价"), QStringLiteral("g_sj3")},
-        {QStringLiteral("四级批发价"), QStringLiteral("g_sj4")}, {QStringLiteral("五级批发价"), QStringLiteral("g_sj5")},
-        {QStringLiteral("零售价"), QStringLiteral("g_lsj")}, {QStringLiteral("预设进价"), QStringLiteral("g_jj")},
-        {QStringLiteral("上次进价"), QStringLiteral("g_scjj")}, {QStringLiteral("成本均价"), QStringLiteral("g_pjjj")},
+        { QStringLiteral("预设售价"), QStringLiteral("g_sj") },
+        { QStringLiteral("一级批发价"), QStringLiteral("g_sj1") },
+        { QStringLiteral("二级批发价"), QStringLiteral("g_sj2") },
+        { QStringLiteral("三级批发价"), QStringLiteral("g_sj3") },
+        { QStringLiteral("四级批发价"), QStringLiteral("g_sj4") },
+        { QStringLiteral("五级批发价"), QStringLiteral("g_sj5") },
+        { QStringLiteral("零售价"), QStringLiteral("g_lsj") },
+        { QStringLiteral("预设进价"), QStringLiteral("g_jj") },
+        { QStringLiteral("上次进价"), QStringLiteral("g_scjj") },
+        { QStringLiteral("成本均价"), QStringLiteral("g_pjjj") },
     };
     return columns.value(caption);
 }
 
-void SetWholesalePrices(const QString& targetColumn, const QString& sourceColumn, double factor, bool allGoods,
-                        const QString& classCode)
+void SetWholesalePrices(
+    const QString& targetColumn, const QString& sourceColumn, double factor, bool allGoods, const QString& classCode)
 {
     if (targetColumn.isEmpty() || sourceColumn.isEmpty())
         return;
     QString sql = QStringLiteral("update jxc_goods set ") + targetColumn + QLatin1Char('=') + sourceColumn
         + QStringLiteral("*:f ");
-    SqlParams params{{QStringLiteral("f"), factor}};
+    SqlParams params { { QStringLiteral("f"), factor } };
     if (!allGoods) {
         sql += QStringLiteral(" where gc_sn=:c ");
         params.insert(QStringLiteral("c"), classCode);

@@ -35,5 +35,5 @@ QString WholesaleTargetColumn(const QString& caption);
 QString WholesaleSourceColumn(const QString& caption);
 // target = source × factor for every goods row (disabled and built-in goods too), or
 // for the goods of one category (its own goods only, not those of sub-categories).
-void SetWholesalePrices(const QString& targetColumn, const QString& sourceColumn, double factor, bool allGoods,
-                        const QString& classCode);
+void SetWholesalePrices(
+    const QString& targetColumn, const QString& sourceColumn, double factor, bool allGoods, const QString& classCode);

@@ -28,14 +28,13 @@
 
 std::optional<QString> HandlerFlagForTag(const QString& tag)
 {
-    static const QHash<QString, QString> flags{
-        {QStringLiteral("jh"), QStringLiteral("u_cg")},   {QStringLiteral("th"), QStringLiteral("u_cg")},
-        {QStringLiteral("cgd"), QStringLiteral("u_cg")},  {QStringLiteral("xs"), QStringLiteral("u_xs")},
-        {QStringLiteral("xsth"), QStringLiteral("u_xs")}, {QStringLiteral("spdd"), QStringLiteral("u_xs")},
-        {QStringLiteral("kcdb"), QStringLiteral("u_kc")}, {QStringLiteral("bsby"), QStringLiteral("u_kc")},
-        {QStringLiteral("kcpd"), QStringLiteral("u_kc")}, {QStringLiteral("scrk"), QStringLiteral("u_cg")},
-        {QStringLiteral("sctk"), QStringLiteral("u_cg")}, {QStringLiteral("bmly"), QString()},
-        {QStringLiteral("bmth"), QString()}};
+    static const QHash<QString, QString> flags { { QStringLiteral("jh"), QStringLiteral("u_cg") },
+        { QStringLiteral("th"), QStringLiteral("u_cg") }, { QStringLiteral("cgd"), QStringLiteral("u_cg") },
+        { QStringLiteral("xs"), QStringLiteral("u_xs") }, { QStringLiteral("xsth"), QStringLiteral("u_xs") },
+        { QStringLiteral("spdd"), QStringLiteral("u_xs") }, { QStringLiteral("kcdb"), QStringLiteral("u_kc") },
+        { QStringLiteral("bsby"), QStringLiteral("u_kc") }, { QStringLiteral("kcpd"), QStringLiteral("u_kc") },
+        { QStringLiteral("scrk"), QStringLiteral("u_cg") }, { QStringLiteral("sctk"), QStringLiteral("u_cg") },
+        { QStringLiteral("bmly"), QString() }, { QStringLiteral("bmth"), QString() } };
     const auto it = flags.find(tag);
     if (it == flags.end())
         return std::nullopt;
@@ -72,13 +71,14 @@ TF_User2::TF_User2(QWidget* parent) : Form(parent), Q_User(F_DataModule->Q(QStri
     setWindowTitle(QStringLiteral("选择经办人"));
     resize(760, 440);
     auto* box = new QVBoxLayout(this);
-    tkey = AddSearchLine(box, this, QStringLiteral("请输入员工信息查询："), QStringLiteral("查询"), [this] { searchKeys(); });
+    tkey = AddSearchLine(
+        box, this, QStringLiteral("请输入员工信息查询："), QStringLiteral("查询"), [this] { searchKeys(); });
     cxGrid = new DataGrid(this);
     cxGrid->setObjectName(QStringLiteral("cxGrid"));
     cxGrid->SetDataSource(&F_DataModule->D(QStringLiteral("D_User")));
-    const char* const columns[][3] = {{"u_name", "员工姓名", "90"}, {"u_duty", "所任职务", "80"},
-                                      {"u_tc", "提成比例", "70"},   {"u_tele", "联系电话", "100"},
-                                      {"u_address", "联系地址", "160"}, {"u_note", "备注", "120"}};
+    const char* const columns[][3]
+        = { { "u_name", "员工姓名", "90" }, { "u_duty", "所任职务", "80" }, { "u_tc", "提成比例", "70" },
+              { "u_tele", "联系电话", "100" }, { "u_address", "联系地址", "160" }, { "u_note", "备注", "120" } };
     for (const auto& c : columns)
         cxGrid->AddColumn(QString::fromLatin1(c[0]), QString::fromUtf8(c[1]), QString::fromLatin1(c[2]).toInt());
     cxGrid->SetColumnFormat(cxGrid->ColumnByField(QStringLiteral("u_tc")), QStringLiteral("0.00%;-0.00%"));
@@ -95,10 +95,19 @@ TF_User2::TF_User2(QWidget* parent) : Form(parent), Q_User(F_DataModule->Q(QStri
     connect(cxGrid, &DataGrid::rowDoubleClicked, this, [this] { btnOKClick(); });
     KeyPreview::Install(this, [this](QKeyEvent* e) {
         switch (e->key()) {
-        case Qt::Key_F5: btnOKClick(); return true;
-        case Qt::Key_F8: if (btnAdd->isVisible()) btnAddClick(); return true;
-        case Qt::Key_F9: if (btnModi->isVisible()) btnModiClick(); return true;
-        default: return false;
+        case Qt::Key_F5:
+            btnOKClick();
+            return true;
+        case Qt::Key_F8:
+            if (btnAdd->isVisible())
+                btnAddClick();
+            return true;
+        case Qt::Key_F9:
+            if (btnModi->isVisible())
+                btnModiClick();
+            return true;
+        default:
+            return false;
         }
     });
 }
@@ -260,7 +269,7 @@ QString RemarkSaveRefusal(const QString& text, const QString& mode, const QStrin
     if (t.isEmpty())
         return kRemarkMissing;
     QString sql = QStringLiteral("select dj_name from jxc_djbz where dj_name=:t");
-    SqlParams params{{"t", SafeSqlText(t)}};
+    SqlParams params { { "t", SafeSqlText(t) } };
     if (mode != QLatin1String("1")) {
         sql += QStringLiteral(" and dj_sn<>:sn");
         params.insert(QStringLiteral("sn"), currentSn);

@@ -17,7 +17,8 @@
 TF_Spxs_Clsele* F_Spxs_Clsele = nullptr;
 
 TF_Spxs_Clsele::TF_Spxs_Clsele(QWidget* parent)
-    : Form(parent), Q_Goods3(F_DataModule->Q(QStringLiteral("Q_Goods3"))), Q_Plxx(F_DataModule->Q(QStringLiteral("Q_Plxx")))
+    : Form(parent), Q_Goods3(F_DataModule->Q(QStringLiteral("Q_Goods3"))),
+      Q_Plxx(F_DataModule->Q(QStringLiteral("Q_Plxx")))
 {
     setObjectName(QStringLiteral("TF_Spxs_Clsele"));
     setWindowTitle(QStringLiteral("商品套料选择"));
@@ -34,23 +35,23 @@ TF_Spxs_Clsele::TF_Spxs_Clsele(QWidget* parent)
     cxGridGoods = new DataGrid(this);
     cxGridGoods->setObjectName(QStringLiteral("cxGridGoods"));
     cxGridGoods->SetDataSource(&F_DataModule->D(QStringLiteral("D_Goods3")));
-    const char* const goods[][3] = {{"g_sn", "商品编号", "90"},   {"g_name", "商品名称", "160"}, {"dw_name", "单位", "50"},
-                                    {"gg_name", "款型说明", "90"}, {"color_name", "颜色", "70"},  {"g_jj", "进价", "80"},
-                                    {"g_sj", "预设售价", "80"}};
+    const char* const goods[][3] = { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" },
+        { "dw_name", "单位", "50" }, { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "70" },
+        { "g_jj", "进价", "80" }, { "g_sj", "预设售价", "80" } };
     for (const auto& c : goods)
         cxGridGoods->AddColumn(QString::fromLatin1(c[0]), QString::fromUtf8(c[1]), QString::fromLatin1(c[2]).toInt());
-    for (const char* price : {"g_jj", "g_sj"})
-        cxGridGoods->SetColumnFormat(cxGridGoods->ColumnByField(QString::fromLatin1(price)),
-                                     QStringLiteral("￥,0.00;￥-,0.00"));
+    for (const char* price : { "g_jj", "g_sj" })
+        cxGridGoods->SetColumnFormat(
+            cxGridGoods->ColumnByField(QString::fromLatin1(price)), QStringLiteral("￥,0.00;￥-,0.00"));
     cxGridGoods->SetFooterVisible(true);
     box->addWidget(cxGridGoods, 3);
 
     cxGridPl = new DataGrid(this);
     cxGridPl->setObjectName(QStringLiteral("cxGridPl"));
     cxGridPl->SetDataSource(&F_DataModule->D(QStringLiteral("D_Plxx")));
-    const char* const materials[][3] = {{"pl_gsn", "配料编号", "90"}, {"g_name", "配料名称", "160"},
-                                        {"dw_name", "单位", "50"},    {"gg_name", "款型说明", "90"},
-                                        {"pl_sl", "数量", "80"},      {"g_kc", "当前库存(总)", "90"}};
+    const char* const materials[][3]
+        = { { "pl_gsn", "配料编号", "90" }, { "g_name", "配料名称", "160" }, { "dw_name", "单位", "50" },
+              { "gg_name", "款型说明", "90" }, { "pl_sl", "数量", "80" }, { "g_kc", "当前库存(总)", "90" } };
     for (const auto& c : materials)
         cxGridPl->AddColumn(QString::fromLatin1(c[0]), QString::fromUtf8(c[1]), QString::fromLatin1(c[2]).toInt());
     cxGridPl->SetFooterVisible(true);
@@ -118,9 +119,10 @@ void TF_Spxs_Clsele::FormActivate()
         cxGridGoods->SetColumnVisible(sale, ShowSalePrice);
     else
         cxGridGoods->SetColumnVisible(cost, ShowCostPrice);
-    OpenQuery(Q_Goods3, QStringLiteral("select distinct a.g_sn,b.g_name,b.gg_name,b.dw_name,b.color_name,b.g_sj,g_jj,"
-                                       "g_pjjj,b.g_jm from jxc_plxx a,jxc_goods b where a.g_sn=b.g_sn and b.g_jy=0 "
-                                       "order by a.g_sn"));
+    OpenQuery(Q_Goods3,
+        QStringLiteral("select distinct a.g_sn,b.g_name,b.gg_name,b.dw_name,b.color_name,b.g_sj,g_jj,"
+                       "g_pjjj,b.g_jm from jxc_plxx a,jxc_goods b where a.g_sn=b.g_sn and b.g_jy=0 "
+                       "order by a.g_sn"));
     cxGridGoods->SetFooterCount(cxGridGoods->ColumnByField(QStringLiteral("g_sn")), QStringLiteral("记录数："));
     Q_Plxx.Close();
     if (!Q_Goods3.IsEmpty()) {
@@ -129,7 +131,7 @@ void TF_Spxs_Clsele::FormActivate()
         gname->setText(Q_Goods3.AsString(QStringLiteral("g_name")));
         LoadMaterials();
     }
-    for (const char* qty : {"pl_sl", "g_kc"}) {
+    for (const char* qty : { "pl_sl", "g_kc" }) {
         const int col = cxGridPl->ColumnByField(QString::fromLatin1(qty));
         SetQtyColumnFormat(GridColumnFormat(*cxGridPl, col));
     }
@@ -146,7 +148,7 @@ void TF_Spxs_Clsele::LoadMaterials()
     cxGridPl->SetFooterCount(cxGridPl->ColumnByField(QStringLiteral("pl_gsn")), QStringLiteral("记录数："));
     QString qtyFormat;
     SetQtySummaryFormat([&qtyFormat](const QString& f) { qtyFormat = f; });
-    for (const char* qty : {"pl_sl", "g_kc"})
+    for (const char* qty : { "pl_sl", "g_kc" })
         cxGridPl->SetFooterSum(cxGridPl->ColumnByField(QString::fromLatin1(qty)), qtyFormat);
 }
 
@@ -168,7 +170,7 @@ void TF_Spxs_Clsele::setPlxx()
 void TF_Spxs_Clsele::tkeyChange()
 {
     FilterGridByText(*cxGridGoods, tkey->text().trimmed(),
-                     {QStringLiteral("g_name"), QStringLiteral("g_jm"), QStringLiteral("g_sn"), QStringLiteral("gg_name")});
+        { QStringLiteral("g_name"), QStringLiteral("g_jm"), QStringLiteral("g_sn"), QStringLiteral("gg_name") });
 }
 
 void TF_Spxs_Clsele::btnOKClick()

@@ -3,8 +3,8 @@
 #include "foundation/keypreview.h"
 #include "masterdata/keyfilter.h"
 #include "platform/grid/datagrid.h"
-#include "platform/ui/prompt.h"
 #include "platform/ui/form.h"
+#include "platform/ui/prompt.h"
 
 #include <QBoxLayout>
 #include <QCoreApplication>
@@ -57,7 +57,7 @@ void InformRefusal(const QString& text)
 }
 
 QLineEdit* AddSearchLine(QBoxLayout* box, QWidget* parent, const QString& label, const QString& buttonCaption,
-                         std::function<void()> handler, QPushButton** button)
+    std::function<void()> handler, QPushButton** button)
 {
     auto* line = new QHBoxLayout;
     line->addWidget(new QLabel(label, parent));

@@ -23,6 +23,6 @@ void InformRefusal(const QString& text);
 // The search line of a list: label, the edit tkey (typed punctuation discarded) and
 // its button.
 QLineEdit* AddSearchLine(QBoxLayout* box, QWidget* parent, const QString& label, const QString& buttonCaption,
-                         std::function<void()> handler, QPushButton** button = nullptr);
+    std::function<void()> handler, QPushButton** button = nullptr);
 // The grid shows the rows whose fields contain the text (all rows for an empty text).
 void FilterGridByText(DataGrid& grid, const QString& text, const QStringList& fields);

@@ -15,15 +15,13 @@
 
 void DeclareMasterDataDatasets()
 {
-    DeclareDatasets({QStringLiteral("ADOQueryGoodsClass"), QStringLiteral("ADOQueryGoodsClass2"),
-                     QStringLiteral("Q_GClassA"), QStringLiteral("Q_Goods"), QStringLiteral("Q_Goods3"),
-                     QStringLiteral("Q_GoodsClass"), QStringLiteral("Q_Plxx"), QStringLiteral("Q_Ckxx"),
-                     QStringLiteral("Q_User"), QStringLiteral("Q_Dept"), QStringLiteral("Q_Dept2"),
-                     QStringLiteral("Q_Djbz"), QStringLiteral("Q_DjbzLs"), QStringLiteral("Q_Colorz"),
-                     QStringLiteral("Q_Colorz1"), QStringLiteral("Q_Colorz2"), QStringLiteral("Q_Colorz3"),
-                     QStringLiteral("Q_Cmz"), QStringLiteral("Q_Cmz1"), QStringLiteral("Q_Cmz2"),
-                     QStringLiteral("Q_Cmz3"), QStringLiteral("Q_Tmgl1"), QStringLiteral("Q_Tmgl2"),
-                     QStringLiteral("Q_Tmgl3")});
+    DeclareDatasets({ QStringLiteral("ADOQueryGoodsClass"), QStringLiteral("ADOQueryGoodsClass2"),
+        QStringLiteral("Q_GClassA"), QStringLiteral("Q_Goods"), QStringLiteral("Q_Goods3"),
+        QStringLiteral("Q_GoodsClass"), QStringLiteral("Q_Plxx"), QStringLiteral("Q_Ckxx"), QStringLiteral("Q_User"),
+        QStringLiteral("Q_Dept"), QStringLiteral("Q_Dept2"), QStringLiteral("Q_Djbz"), QStringLiteral("Q_DjbzLs"),
+        QStringLiteral("Q_Colorz"), QStringLiteral("Q_Colorz1"), QStringLiteral("Q_Colorz2"),
+        QStringLiteral("Q_Colorz3"), QStringLiteral("Q_Cmz"), QStringLiteral("Q_Cmz1"), QStringLiteral("Q_Cmz2"),
+        QStringLiteral("Q_Cmz3"), QStringLiteral("Q_Tmgl1"), QStringLiteral("Q_Tmgl2"), QStringLiteral("Q_Tmgl3") });
 }
 
 void RegisterMasterDataWindows()

@@ -1,6 +1,5 @@
 #include "masterdata/spxxgl.h"
 
-#include "masterdata/inform.h"
 #include "foundation/datamodule.h"
 #include "foundation/fieldformats.h"
 #include "foundation/functionwindows.h"
@@ -8,22 +7,23 @@
 #include "foundation/gridlayout.h"
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
-#include "platform/base/textsearch.h"
 #include "listing/gridformats.h"
 #include "listing/listoutput.h"
 #include "masterdata/boundsql.h"
 #include "masterdata/goodsclasstree.h"
 #include "masterdata/goodsops.h"
+#include "masterdata/inform.h"
 #include "masterdata/keyfilter.h"
 #include "masterdata/spxxgldialogs.h"
 #include "masterdata/spxxglmove.h"
+#include "platform/base/displayformat.h"
 #include "platform/base/programfolder.h"
+#include "platform/base/textsearch.h"
 #include "platform/db/datasource.h"
 #include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
 #include "platform/grid/dbtree.h"
 #include "platform/report/report.h"
-#include "platform/base/displayformat.h"
 #include "platform/ui/prompt.h"
 
 #include <QCheckBox>
@@ -52,7 +52,7 @@ const QString kOrder = QStringLiteral(" order by a.g_sn");
 QString TextCondition(const QString& prefix)
 {
     QStringList parts;
-    for (const char* col : {"g_sn", "g_name", "g_jm", "g_sptm", "gg_name", "color_name"})
+    for (const char* col : { "g_sn", "g_name", "g_jm", "g_sptm", "gg_name", "color_name" })
         parts << prefix + QLatin1String(col) + QStringLiteral(" like :t");
     return QStringLiteral(" and (") + parts.join(QStringLiteral(" or ")) + QStringLiteral(") ");
 }
@@ -71,45 +71,52 @@ struct ColumnSpec {
 };
 
 const ColumnSpec kColumns[] = {
-    {"g_sn", "商品编号", 90, Shown::Always, Format::None, false},
-    {"g_name", "商品名称", 150, Shown::Always, Format::None, false},
-    {"gc_name", "商品类别", 90, Shown::Always, Format::None, false},
-    {"dw_name", "单位", 50, Shown::Always, Format::None, false},
-    {"gg_name", "款型说明", 80, Shown::Always, Format::None, false},
-    {"color_name", "颜色组", 70, Shown::Always, Format::None, false},
-    {"cmz_name", "尺码组", 70, Shown::Always, Format::None, false},
-    {"g_zdkc", "最低库存", 64, Shown::Always, Format::None, false},
-    {"g_kc", "当前库存", 70, Shown::Always, Format::Qty, false},
-    {"g_jy", "禁用", 40, Shown::Always, Format::None, true},
-    {"g_iszp", "赠品", 40, Shown::Always, Format::None, true},
-    {"g_jj", "预设进价", 70, Shown::CostPrice, Format::Amount, false},
-    {"g_sj", "预设售价", 70, Shown::SalePrice, Format::Amount, false},
-    {"g_lsj", "零售价", 70, Shown::RetailPrice, Format::Amount, false},
-    {"g_sj1", "一级价格", 70, Shown::GradePrices, Format::Amount, false},
-    {"g_sj2", "二级价格", 70, Shown::GradePrices, Format::Amount, false},
-    {"g_sj3", "三级价格", 70, Shown::GradePrices, Format::Amount, false},
-    {"g_sj4", "四级价格", 70, Shown::GradePrices, Format::Amount, false},
-    {"g_sj5", "五级价格", 70, Shown::GradePrices, Format::Amount, false},
-    {"hj_name", "所在货架", 70, Shown::Shelves, Format::None, false},
-    {"g_gdcbj", "销售成本价", 70, Shown::CostAndSale, Format::None, true},
-    {"g_tc", "提成", 60, Shown::Always, Format::Commission, false},
-    {"g_dzll", "打折率", 60, Shown::Always, Format::Discount, false},
-    {"g_jm", "名称简码", 80, Shown::Always, Format::None, false},
-    {"g_sptm", "商品条码", 100, Shown::Always, Format::None, false},
-    {"g_sccs", "品牌厂商", 90, Shown::Always, Format::None, false},
-    {"g_bz", "备注", 120, Shown::Always, Format::None, false},
+    { "g_sn", "商品编号", 90, Shown::Always, Format::None, false },
+    { "g_name", "商品名称", 150, Shown::Always, Format::None, false },
+    { "gc_name", "商品类别", 90, Shown::Always, Format::None, false },
+    { "dw_name", "单位", 50, Shown::Always, Format::None, false },
+    { "gg_name", "款型说明", 80, Shown::Always, Format::None, false },
+    { "color_name", "颜色组", 70, Shown::Always, Format::None, false },
+    { "cmz_name", "尺码组", 70, Shown::Always, Format::None, false },
+    { "g_zdkc", "最低库存", 64, Shown::Always, Format::None, false },
+    { "g_kc", "当前库存", 70, Shown::Always, Format::Qty, false },
+    { "g_jy", "禁用", 40, Shown::Always, Format::None, true },
+    { "g_iszp", "赠品", 40, Shown::Always, Format::None, true },
+    { "g_jj", "预设进价", 70, Shown::CostPrice, Format::Amount, false },
+    { "g_sj", "预设售价", 70, Shown::SalePrice, Format::Amount, false },
+    { "g_lsj", "零售价", 70, Shown::RetailPrice, Format::Amount, false },
+    { "g_sj1", "一级价格", 70, Shown::GradePrices, Format::Amount, false },
+    { "g_sj2", "二级价格", 70, Shown::GradePrices, Format::Amount, false },
+    { "g_sj3", "三级价格", 70, Shown::GradePrices, Format::Amount, false },
+    { "g_sj4", "四级价格", 70, Shown::GradePrices, Format::Amount, false },
+    { "g_sj5", "五级价格", 70, Shown::GradePrices, Format::Amount, false },
+    { "hj_name", "所在货架", 70, Shown::Shelves, Format::None, false },
+    { "g_gdcbj", "销售成本价", 70, Shown::CostAndSale, Format::None, true },
+    { "g_tc", "提成", 60, Shown::Always, Format::Commission, false },
+    { "g_dzll", "打折率", 60, Shown::Always, Format::Discount, false },
+    { "g_jm", "名称简码", 80, Shown::Always, Format::None, false },
+    { "g_sptm", "商品条码", 100, Shown::Always, Format::None, false },
+    { "g_sccs", "品牌厂商", 90, Shown::Always, Format::None, false },
+    { "g_bz", "备注", 120, Shown::Always, Format::None, false },
 };
 
 bool IsShown(Shown s)
 {
     switch (s) {
-    case Shown::Always: return true;
-    case Shown::CostPrice: return ShowCostPrice;
-    case Shown::SalePrice: return ShowSalePrice;
-    case Shown::CostAndSale: return ShowCostPrice && ShowSalePrice;
-    case Shown::RetailPrice: return IsTrue(UseRetailPrice);
-    case Shown::GradePrices: return IsTrue(UseGradePrices);
-    case Shown::Shelves: return IsTrue(UseShelves);
+    case Shown::Always:
+        return true;
+    case Shown::CostPrice:
+        return ShowCostPrice;
+    case Shown::SalePrice:
+        return ShowSalePrice;
+    case Shown::CostAndSale:
+        return ShowCostPrice && ShowSalePrice;
+    case Shown::RetailPrice:
+        return IsTrue(UseRetailPrice);
+    case Shown::GradePrices:
+        return IsTrue(UseGradePrices);
+    case Shown::Shelves:
+        return IsTrue(UseShelves);
     }
     return true;
 }
@@ -206,7 +213,7 @@ TF_Spxxgl::TF_Spxxgl(QWidget* parent)
     split->addWidget(classTree);
     split->addWidget(right);
     split->setStretchFactor(1, 1);
-    split->setSizes({220, 880});
+    split->setSizes({ 220, 880 });
     auto* box = new QVBoxLayout(this);
     box->setContentsMargins(4, 4, 4, 4);
     box->addWidget(split);
@@ -442,7 +449,7 @@ void TF_Spxxgl::hcjSx()
     cxGridView->SetFilterActive(false);
     cxGridView->ClearFilter();
     if (!t.isEmpty()) {
-        for (const char* col : {"g_jm", "g_name", "g_sn", "gg_name", "g_sptm", "color_name"})
+        for (const char* col : { "g_jm", "g_name", "g_sn", "gg_name", "g_sptm", "color_name" })
             cxGridView->AddFilter(QString::fromLatin1(col), QLatin1Char('%') + t + QLatin1Char('%'));
         cxGridView->SetFilterActive(true);
     }
@@ -479,7 +486,8 @@ void TF_Spxxgl::UpdateFooter()
     if (!Q_Goods.Active())
         return;
     cxGridView->SetFooterText(cxGridView->ColumnByField(QStringLiteral("g_sn")), QStringLiteral("商品合计:"));
-    cxGridView->SetFooterText(cxGridView->ColumnByField(QStringLiteral("g_name")), QString::number(cxGridView->RowCount()));
+    cxGridView->SetFooterText(
+        cxGridView->ColumnByField(QStringLiteral("g_name")), QString::number(cxGridView->RowCount()));
     try {
         QString sql = QStringLiteral("select sum(g_kc) as gkc from jxc_goods where g_jy=0 ");
         SqlParams params;
@@ -494,7 +502,7 @@ void TF_Spxxgl::UpdateFooter()
         }
         const QString total = ScalarBound(sql, params);
         cxGridView->SetFooterText(cxGridView->ColumnByField(QStringLiteral("g_kc")),
-                                  total.isEmpty() ? QStringLiteral("0") : FormatFloat(stockFooterFormat_, total.toDouble()));
+            total.isEmpty() ? QStringLiteral("0") : FormatFloat(stockFooterFormat_, total.toDouble()));
     } catch (const std::exception&) {
         // The total is a courtesy; a failure leaves the last one shown.
     }
@@ -584,7 +592,7 @@ void TF_Spxxgl::btnDele2Click()
     }
     if (!Confirm(QStringLiteral("您确定要删除该商品信息吗！")))
         return;
-    DeleteGoods({code});
+    DeleteGoods({ code });
     ReopenGoods();
 }
 
@@ -608,7 +616,7 @@ void TF_Spxxgl::btn_PrinClick()
 {
     if (HasRows())
         PrintGridList(QStringLiteral("spxxgl.fr3"), QStringLiteral("frxDB_Goods"), *cxGridView,
-                      {{QStringLiteral("goodsclass"), classTree->CurrentName()}});
+            { { QStringLiteral("goodsclass"), classTree->CurrentName() } });
 }
 
 void TF_Spxxgl::btnExit2Click()
@@ -736,7 +744,8 @@ void TF_Spxxgl::miPresetCostClick()
     const QList<qint64> ids = SelectedIds();
     SetGoodsPresetCost(ids, true);
     ReopenGoods();
-    Inform(QStringLiteral("成功设置：") + QString::number(ids.size()) + QStringLiteral("  个商品预设进价作为销售成本价。"));
+    Inform(QStringLiteral("成功设置：") + QString::number(ids.size())
+        + QStringLiteral("  个商品预设进价作为销售成本价。"));
 }
 
 void TF_Spxxgl::miCancelPresetCostClick()
@@ -746,7 +755,8 @@ void TF_Spxxgl::miCancelPresetCostClick()
     const QList<qint64> ids = SelectedIds();
     SetGoodsPresetCost(ids, false);
     ReopenGoods();
-    Inform(QStringLiteral("成功取消：") + QString::number(ids.size()) + QStringLiteral("  个商品预设进价作为销售成本价。"));
+    Inform(QStringLiteral("成功取消：") + QString::number(ids.size())
+        + QStringLiteral("  个商品预设进价作为销售成本价。"));
 }
 
 void TF_Spxxgl::PrintLabels()
@@ -814,8 +824,8 @@ void TF_Spxxgl::ShowRowPicture()
     if (!chkPic->isChecked() || !HasRows())
         return;
     Image_Pic->clear();
-    const QString file = ProgramFolder::File(QStringLiteral("picture/") + FocusedValue(QStringLiteral("g_sn"))
-                                             + QStringLiteral(".jpg"));
+    const QString file = ProgramFolder::File(
+        QStringLiteral("picture/") + FocusedValue(QStringLiteral("g_sn")) + QStringLiteral(".jpg"));
     QPixmap pm;
     if (QFile::exists(file) && pm.load(file)) {
         Image_Pic->setPixmap(pm);

@@ -1,12 +1,12 @@
 #include "masterdata/spxxgldialogs.h"
 
-#include "masterdata/inform.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
 #include "masterdata/goodsclasstree.h"
 #include "masterdata/goodsops.h"
+#include "masterdata/inform.h"
 #include "masterdata/keyfilter.h"
 #include "masterdata/spxxgl.h"
 #include "platform/db/datasource.h"
@@ -53,8 +53,8 @@ void ReopenList()
 
 }
 
-BulkGoodsDialog::BulkGoodsDialog(const QString& objectName, const QString& caption, const QString& okCaption,
-                                 QWidget* parent)
+BulkGoodsDialog::BulkGoodsDialog(
+    const QString& objectName, const QString& caption, const QString& okCaption, QWidget* parent)
     : Form(parent)
 {
     setObjectName(objectName);
@@ -94,14 +94,15 @@ void BulkGoodsDialog::AddNote(const QString& text)
 // ---- change of category ----
 
 TF_Spxxgl_Class::TF_Spxxgl_Class(QWidget* parent)
-    : BulkGoodsDialog(QStringLiteral("TF_Spxxgl_Class"), QStringLiteral("修改商品类别"), QStringLiteral("保存(F5)"), parent),
+    : BulkGoodsDialog(
+        QStringLiteral("TF_Spxxgl_Class"), QStringLiteral("修改商品类别"), QStringLiteral("保存(F5)"), parent),
       Q_GClassA(F_DataModule->Q(QStringLiteral("Q_GClassA")))
 {
     resize(360, 460);
     AddNote(QStringLiteral("选择商品类别"));
     tree = new DbTree(this);
     tree->SetDataSource(new DataSource(&Q_GClassA, this), QStringLiteral("gc_key"), QStringLiteral("gc_pid"),
-                        QStringLiteral("gc_name"));
+        QStringLiteral("gc_name"));
     tree->setMinimumHeight(260);
     AddRow(QString(), tree);
     AddNote(QStringLiteral("确认信息"));
@@ -157,7 +158,8 @@ void TF_Spxxgl_Class::btnExitClick()
 // ---- bulk delete ----
 
 TF_Spxxgl_Dele::TF_Spxxgl_Dele(QWidget* parent)
-    : BulkGoodsDialog(QStringLiteral("TF_Spxxgl_Dele"), QStringLiteral("批量删除商品"), QStringLiteral("确认删除(F5)"), parent)
+    : BulkGoodsDialog(
+        QStringLiteral("TF_Spxxgl_Dele"), QStringLiteral("批量删除商品"), QStringLiteral("确认删除(F5)"), parent)
 {
     resize(460, 380);
     AddNote(QStringLiteral("确认信息"));
@@ -198,7 +200,8 @@ void TF_Spxxgl_Dele::btnOKClick()
             }
             const QString no = GoodsBusinessDocNo(code);
             if (!no.isEmpty()) {
-                tnote->appendPlainText(head + QStringLiteral("  已发生过业务，单据号：") + no + QStringLiteral(" 不能删除！"));
+                tnote->appendPlainText(
+                    head + QStringLiteral("  已发生过业务，单据号：") + no + QStringLiteral(" 不能删除！"));
                 continue;
             }
             deletable << code;
@@ -218,7 +221,8 @@ void TF_Spxxgl_Dele::btnExitClick()
 // ---- minimum stock ----
 
 TF_Spxxgl_Zdkc::TF_Spxxgl_Zdkc(QWidget* parent)
-    : BulkGoodsDialog(QStringLiteral("TF_Spxxgl_Zdkc"), QStringLiteral("批量设置库存下限"), QStringLiteral("确认(F5)"), parent)
+    : BulkGoodsDialog(
+        QStringLiteral("TF_Spxxgl_Zdkc"), QStringLiteral("批量设置库存下限"), QStringLiteral("确认(F5)"), parent)
 {
     lNum = ValueLabel(this);
     AddRow(QStringLiteral("选择商品个数："), lNum);
@@ -257,23 +261,23 @@ void TF_Spxxgl_Zdkc::btnExitClick()
 // ---- wholesale prices ----
 
 TF_Spxxgl_Pfj::TF_Spxxgl_Pfj(QWidget* parent)
-    : BulkGoodsDialog(QStringLiteral("TF_Spxxgl_Pfj"), QStringLiteral("批量定义批发价"), QStringLiteral("保存(F5)"), parent)
+    : BulkGoodsDialog(
+        QStringLiteral("TF_Spxxgl_Pfj"), QStringLiteral("批量定义批发价"), QStringLiteral("保存(F5)"), parent)
 {
     lbName = ValueLabel(this);
     AddRow(QStringLiteral("当前类别："), lbName);
     comJb = new QComboBox(this);
-    comJb->addItems({QStringLiteral("一级批发价"), QStringLiteral("二级批发价"), QStringLiteral("三级批发价"),
-                     QStringLiteral("四级批发价"), QStringLiteral("五级批发价"), QStringLiteral("零售价"),
-                     QStringLiteral("预设售价")});
+    comJb->addItems({ QStringLiteral("一级批发价"), QStringLiteral("二级批发价"), QStringLiteral("三级批发价"),
+        QStringLiteral("四级批发价"), QStringLiteral("五级批发价"), QStringLiteral("零售价"),
+        QStringLiteral("预设售价") });
     AddRow(QStringLiteral("批发价级别："), comJb);
     auto* formula = new QWidget(this);
     auto* line = new QHBoxLayout(formula);
     line->setContentsMargins(0, 0, 0, 0);
     comJs = new QComboBox(formula);
-    comJs->addItems({QStringLiteral("预设售价"), QStringLiteral("一级批发价"), QStringLiteral("二级批发价"),
-                     QStringLiteral("三级批发价"), QStringLiteral("四级批发价"), QStringLiteral("五级批发价"),
-                     QStringLiteral("零售价"), QStringLiteral("预设进价"), QStringLiteral("上次进价"),
-                     QStringLiteral("成本均价")});
+    comJs->addItems({ QStringLiteral("预设售价"), QStringLiteral("一级批发价"), QStringLiteral("二级批发价"),
+        QStringLiteral("三级批发价"), QStringLiteral("四级批发价"), QStringLiteral("五级批发价"),
+        QStringLiteral("零售价"), QStringLiteral("预设进价"), QStringLiteral("上次进价"), QStringLiteral("成本均价") });
     line->addWidget(comJs);
     line->addWidget(new QLabel(QStringLiteral("X "), formula));
     tjgbl = new QDoubleSpinBox(formula);
@@ -283,7 +287,7 @@ TF_Spxxgl_Pfj::TF_Spxxgl_Pfj(QWidget* parent)
     AddRow(QStringLiteral("批发价="), formula);
     AddNote(QStringLiteral("批发价=预设售价 X 0.xxxx 的格式"));
     comFw = new QComboBox(this);
-    comFw->addItems({QStringLiteral("当前类别"), QStringLiteral("全部商品")});
+    comFw->addItems({ QStringLiteral("当前类别"), QStringLiteral("全部商品") });
     AddRow(QStringLiteral("批发价定义范围："), comFw);
 }
 
@@ -304,7 +308,7 @@ void TF_Spxxgl_Pfj::btnOKClick()
     const QString code = F_Spxxgl ? F_Spxxgl->FocusedValue(QStringLiteral("gc_sn")) : QString();
     if (all || !code.isEmpty())
         SetWholesalePrices(WholesaleTargetColumn(comJb->currentText()), WholesaleSourceColumn(comJs->currentText()),
-                           tjgbl->value(), all, code);
+            tjgbl->value(), all, code);
     ReopenList();
     accept();
 }
@@ -312,7 +316,8 @@ void TF_Spxxgl_Pfj::btnOKClick()
 // ---- short code ----
 
 TF_Spxxgl_JmModi::TF_Spxxgl_JmModi(QWidget* parent)
-    : BulkGoodsDialog(QStringLiteral("TF_Spxxgl_JmModi"), QStringLiteral("简码修改"), QStringLiteral("保存(F5)"), parent)
+    : BulkGoodsDialog(
+        QStringLiteral("TF_Spxxgl_JmModi"), QStringLiteral("简码修改"), QStringLiteral("保存(F5)"), parent)
 {
     lName = ValueLabel(this);
     AddRow(QStringLiteral("商品名称："), lName);

@@ -31,7 +31,7 @@ TF_Spxxgl_Move::TF_Spxxgl_Move(QWidget* parent)
     grid->addWidget(lgcname, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("移动到下面选中类别的："), this), 1, 0);
     comLb = new QComboBox(this);
-    comLb->addItems({QStringLiteral("下级类别"), QStringLiteral("同级下一行"), QStringLiteral("同级上一行")});
+    comLb->addItems({ QStringLiteral("下级类别"), QStringLiteral("同级下一行"), QStringLiteral("同级上一行") });
     grid->addWidget(comLb, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("所选类别："), this), 2, 0);
     leibie = new QLabel(this);
@@ -40,7 +40,7 @@ TF_Spxxgl_Move::TF_Spxxgl_Move(QWidget* parent)
     box->addLayout(grid);
     tree = new DbTree(this);
     tree->SetDataSource(new DataSource(&Q_GoodsClass, this), QStringLiteral("gc_key"), QStringLiteral("gc_pid"),
-                        QStringLiteral("gc_name"));
+        QStringLiteral("gc_name"));
     box->addWidget(tree, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -84,7 +84,7 @@ void TF_Spxxgl_Move::selectNode()
 void TF_Spxxgl_Move::btnOKClick()
 {
     static const ClassMovePosition positions[]
-        = {ClassMovePosition::Below, ClassMovePosition::NextSibling, ClassMovePosition::PriorSibling};
+        = { ClassMovePosition::Below, ClassMovePosition::NextSibling, ClassMovePosition::PriorSibling };
     const QString refusal = MoveGoodsClass(movedId, targetId, positions[qBound(0, comLb->currentIndex(), 2)]);
     if (!refusal.isEmpty()) {
         Prompt::Info(refusal, Prompt::kInfoCaption, Prompt::Icon::Information);

@@ -88,15 +88,15 @@ TF_Tmgl::TF_Tmgl(QWidget* parent)
     btnSearch = Button(page1, bar1, "查询(F2)");
     p1->addLayout(bar1);
     gridGoods = Grid(page1, Q_Tmgl1,
-                     {{"g_sn", "商品编号"}, {"g_name", "商品名称"}, {"dw_name", "单位"}, {"color_name", "颜色组"},
-                      {"cmz_name", "尺码组"}});
+        { { "g_sn", "商品编号" }, { "g_name", "商品名称" }, { "dw_name", "单位" }, { "color_name", "颜色组" },
+            { "cmz_name", "尺码组" } });
     const int goodsBand = gridGoods->AddBand(S("所有商品信息"));
     for (int c = 0; c < gridGoods->ColumnCount(); ++c)
         gridGoods->SetColumnBand(c, goodsBand);
     p1->addWidget(gridGoods, 3);
     gridTm = Grid(page1, Q_Tmgl2,
-                  {{"g_sptm", "商品条码"}, {"color_name", "颜色"}, {"color_tm", "颜色条码"}, {"cm_name", "尺码"},
-                   {"cm_tm", "尺码条码"}, {"tm_tm", "条码标签"}});
+        { { "g_sptm", "商品条码" }, { "color_name", "颜色" }, { "color_tm", "颜色条码" }, { "cm_name", "尺码" },
+            { "cm_tm", "尺码条码" }, { "tm_tm", "条码标签" } });
     const int tmBand = gridTm->AddBand(S("对应的条码"));
     for (int c = 0; c < gridTm->ColumnCount(); ++c)
         gridTm->SetColumnBand(c, tmBand);
@@ -124,9 +124,9 @@ TF_Tmgl::TF_Tmgl(QWidget* parent)
     p2->addLayout(bar2);
     Q_Tmgl3.SetBaseTable(S("jxc_tm"));
     gridLabels = Grid(page2, Q_Tmgl3,
-                      {{"g_sn", "商品编号"}, {"g_name", "商品名称"}, {"g_sptm", "商品条码"}, {"g_sj", "商品售价"},
-                       {"color_name", "颜色"}, {"color_tm", "颜色代码"}, {"cm_name", "尺码"}, {"cm_tm", "尺码代码"},
-                       {"tm_tm", "条码标签"}, {"tm_sl", "打印数量"}});
+        { { "g_sn", "商品编号" }, { "g_name", "商品名称" }, { "g_sptm", "商品条码" }, { "g_sj", "商品售价" },
+            { "color_name", "颜色" }, { "color_tm", "颜色代码" }, { "cm_name", "尺码" }, { "cm_tm", "尺码代码" },
+            { "tm_tm", "条码标签" }, { "tm_sl", "打印数量" } });
     gridLabels->SetColumnFormat(gridLabels->ColumnByField(S("g_sj")), S("￥,0.00;-￥,0.00"));
     gridLabels->SetColumnEditable(gridLabels->ColumnByField(S("tm_sl")), true);
     gridLabels->SetMultiSelect(true);
@@ -264,9 +264,10 @@ void TF_Tmgl::PageChanged(int page)
 void TF_Tmgl::btnSearch2Click()
 {
     const QString k = tkey2->text().trimmed();
-    QString sql = S("select a.g_sn,a.g_sptm,a.gg_name,b.color_name,b.color_tm,c.cm_name,c.cm_tm,d.tm_tm,d.tm_dy as tm_sl,"
-                    "d.id,a.g_name,a.g_sj from jxc_goods a,jxc_color b,jxc_cm c,jxc_tm d where a.g_sn=d.g_sn and "
-                    "b.color_sn=d.color_sn and c.cm_sn=d.cm_sn ");
+    QString sql
+        = S("select a.g_sn,a.g_sptm,a.gg_name,b.color_name,b.color_tm,c.cm_name,c.cm_tm,d.tm_tm,d.tm_dy as tm_sl,"
+            "d.id,a.g_name,a.g_sj from jxc_goods a,jxc_color b,jxc_cm c,jxc_tm d where a.g_sn=d.g_sn and "
+            "b.color_sn=d.color_sn and c.cm_sn=d.cm_sn ");
     if (!k.isEmpty())
         sql += S(" and (a.g_sn like :k or a.g_name like :k or a.g_jm like :k) ");
     sql += S("order by a.g_sn");
@@ -304,8 +305,8 @@ void TF_Tmgl::btnModiSlClick()
     gridLabels->SetCurrentRow(rows.first());
     {
         std::unique_ptr<TF_Tmgl_Add> dialog(new TF_Tmgl_Add(this));
-        dialog->lgoods->setText(rows.size() == 1 ? Q_Tmgl3.AsString(S("g_name"))
-                                                 : S("共 ") + QString::number(rows.size()) + S(" 个"));
+        dialog->lgoods->setText(
+            rows.size() == 1 ? Q_Tmgl3.AsString(S("g_name")) : S("共 ") + QString::number(rows.size()) + S(" 个"));
         dialog->tsl->setText(QString::number(Q_Tmgl3.AsInteger(S("tm_sl"))));
         dialog->ShowModal();
     }
@@ -326,8 +327,8 @@ void TF_Tmgl::PrintLabelRows(const QList<int>& rows)
 {
     QList<LabelCount> labels;
     for (int r : rows)
-        labels.append({gridLabels->Value(r, S("tm_tm")).toString(),
-                       int(gridLabels->Value(r, S("tm_sl")).toDouble())});
+        labels.append(
+            { gridLabels->Value(r, S("tm_tm")).toString(), int(gridLabels->Value(r, S("tm_sl")).toDouble()) });
     Query& prin = F_DataModule->Q_GoodsPrin;
     FillLabels(labels, prin);
     Report report;

@@ -32,8 +32,8 @@ void ApplyFont(Form* f)
         f->ApplyFontSize(FontSize);
 }
 
-QHBoxLayout* OkCancel(Form* f, const QString& ok, const QString& cancel, QPushButton** okButton,
-                      QPushButton** cancelButton)
+QHBoxLayout* OkCancel(
+    Form* f, const QString& ok, const QString& cancel, QPushButton** okButton, QPushButton** cancelButton)
 {
     auto* row = new QHBoxLayout;
     row->addStretch(1);
@@ -67,7 +67,7 @@ QList<SegmentColumn> ReadSegments(const MatrixGrid* g)
 {
     QList<SegmentColumn> cols;
     for (int c = 0; c < g->ColCount(); ++c)
-        cols.append({g->Cell(c, 0), g->Cell(c, 1)});
+        cols.append({ g->Cell(c, 0), g->Cell(c, 1) });
     return cols;
 }
 
@@ -121,7 +121,7 @@ void TF_Tmgl_Set::FormActivate()
 {
     ApplyFont(this);
     comTmtype->clear();
-    comTmtype->addItems({QStringLiteral("商品条码+颜色+尺码"), QStringLiteral("商品条码+尺码+颜色")});
+    comTmtype->addItems({ QStringLiteral("商品条码+颜色+尺码"), QStringLiteral("商品条码+尺码+颜色") });
     Query& goods = F_Tmgl->Q_Tmgl1;
     code_ = goods.AsString(QStringLiteral("g_sn"));
     lsn->setText(code_);
@@ -138,7 +138,7 @@ void TF_Tmgl_Set::btnOKClick()
 {
     const QString b = tsptm->text().trimmed();
     if (SaveGoodsBarcodes(code_, b, comTmtype->currentIndex() + 1, ReadSegments(StringGridColor),
-                          ReadSegments(StringGridCm), barcodeAtOpening_)) {
+            ReadSegments(StringGridCm), barcodeAtOpening_)) {
         Query& goods = F_Tmgl->Q_Tmgl1;
         goods.Requery();
         goods.Locate(QStringLiteral("g_sn"), code_);
@@ -241,7 +241,7 @@ void TF_Tmgl_Cs::FormActivate()
 {
     ApplyFont(this);
     tkey->clear();
-    for (QLabel* l : {lsn, lname, lgg, ldw, lcolor, lcolortm, lcm, lcmtm})
+    for (QLabel* l : { lsn, lname, lgg, ldw, lcolor, lcolortm, lcm, lcmtm })
         l->clear();
 }
 

@@ -14,8 +14,7 @@ QString P(const char* n)
 }
 
 QList<SegmentColumn> Segments(const QString& goodsSn, const QString& group, const QString& itemTable,
-                              const QString& memberTable, const QString& sn, const QString& groupSn,
-                              const QString& name, const QString& tm)
+    const QString& memberTable, const QString& sn, const QString& groupSn, const QString& name, const QString& tm)
 {
     Query q(&F_DataModule->ADOConn);
     // The goods' own segment of each item, where it has barcodes with it.
@@ -28,7 +27,7 @@ QList<SegmentColumn> Segments(const QString& goodsSn, const QString& group, cons
     q.Open();
     QList<SegmentColumn> out;
     for (q.First(); !q.Eof(); q.Next())
-        out.append({q.AsString(name), q.AsString(P("seg"))});
+        out.append({ q.AsString(name), q.AsString(P("seg")) });
     return out;
 }
 
@@ -42,7 +41,7 @@ QString ComposeBarcode(const QString& goodsBarcode, const QString& colourSegment
 QList<SegmentColumn> GoodsColourSegments(const QString& goodsSn, const QString& colourGroup)
 {
     return Segments(goodsSn, colourGroup, P("jxc_color"), P("jxc_colorz2"), P("color_sn"), P("colorz_sn"),
-                    P("color_name"), P("color_tm"));
+        P("color_name"), P("color_tm"));
 }
 
 QList<SegmentColumn> GoodsSizeSegments(const QString& goodsSn, const QString& sizeGroup)
@@ -51,33 +50,30 @@ QList<SegmentColumn> GoodsSizeSegments(const QString& goodsSn, const QString& si
 }
 
 bool SaveGoodsBarcodes(const QString& goodsSn, const QString& goodsBarcode, int rule,
-                       const QList<SegmentColumn>& colours, const QList<SegmentColumn>& sizes,
-                       const QString& barcodeAtOpening)
+    const QList<SegmentColumn>& colours, const QList<SegmentColumn>& sizes, const QString& barcodeAtOpening)
 {
     Transaction tr(F_DataModule->ADOConn);
-    ExecBound(QStringLiteral("delete from jxc_tm where g_sn=:g"), {{P("g"), goodsSn}});
+    ExecBound(QStringLiteral("delete from jxc_tm where g_sn=:g"), { { P("g"), goodsSn } });
     if (!goodsBarcode.isEmpty()) {
-        const QString insert = QStringLiteral(
-            "insert into jxc_tm (g_sn,tm_sl,tm_dy,cm_sn,color_sn,tm_tm,g_sptm,cm_tm,color_tm) "
-            "values (:g,1,1,:cm,:color,:tm,:b,:cmtm,:colortm)");
+        const QString insert
+            = QStringLiteral("insert into jxc_tm (g_sn,tm_sl,tm_dy,cm_sn,color_sn,tm_tm,g_sptm,cm_tm,color_tm) "
+                             "values (:g,1,1,:cm,:color,:tm,:b,:cmtm,:colortm)");
         for (const SegmentColumn& colour : colours) {
             const QString colourSn = ColorSnByName(colour.name);
             const QString colourSeg = colour.segment.left(8);
             for (const SegmentColumn& size : sizes) {
                 const QString sizeSeg = size.segment.left(8);
-                ExecBound(insert, {{P("g"), goodsSn},
-                                   {P("cm"), SizeSnByName(size.name)},
-                                   {P("color"), colourSn},
-                                   {P("tm"), ComposeBarcode(goodsBarcode, colourSeg, sizeSeg, rule)},
-                                   {P("b"), goodsBarcode},
-                                   {P("cmtm"), sizeSeg},
-                                   {P("colortm"), colourSeg}});
+                ExecBound(insert,
+                    { { P("g"), goodsSn }, { P("cm"), SizeSnByName(size.name) }, { P("color"), colourSn },
+                        { P("tm"), ComposeBarcode(goodsBarcode, colourSeg, sizeSeg, rule) }, { P("b"), goodsBarcode },
+                        { P("cmtm"), sizeSeg }, { P("colortm"), colourSeg } });
             }
         }
     }
     const bool changed = goodsBarcode != barcodeAtOpening;
     if (changed)
-        ExecBound(QStringLiteral("update jxc_goods set g_sptm=:b where g_sn=:g"), {{P("b"), goodsBarcode}, {P("g"), goodsSn}});
+        ExecBound(QStringLiteral("update jxc_goods set g_sptm=:b where g_sn=:g"),
+            { { P("b"), goodsBarcode }, { P("g"), goodsSn } });
     tr.Commit();
     return changed;
 }
@@ -92,7 +88,7 @@ void RegenerateBarcodes(Query& goods, const std::function<void(int, int)>& progr
         // The foundation's rule refuses other rules; such goods keep what they have.
         if (rule == QLatin1String("1") || rule == QLatin1String("2"))
             MakeGoodsBarcodes(goods.AsString(P("g_sn")), goods.AsString(P("cmz_sn")), goods.AsString(P("colorz_sn")),
-                              rule, goods.AsString(P("g_sptm")));
+                rule, goods.AsString(P("g_sptm")));
         if (progress)
             progress(++done, total);
     }
@@ -106,7 +102,7 @@ int FillLabels(const QList<LabelCount>& rows, Query& labels)
     int n = 0;
     for (const LabelCount& r : rows)
         for (int i = 0; i < r.second; ++i, ++n)
-            ExecBound(QStringLiteral("insert into jxc_txm (tm_code) values (:c)"), {{P("c"), r.first}});
+            ExecBound(QStringLiteral("insert into jxc_txm (tm_code) values (:c)"), { { P("c"), r.first } });
     labels.Close();
     labels.ClearParams();
     labels.SetSQL(QStringLiteral(

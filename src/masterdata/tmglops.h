@@ -10,8 +10,7 @@ class Query;
 
 // The barcode of one colour and size: rule 1 goods barcode + colour segment + size
 // segment, rule 2 goods barcode + size segment + colour segment.
-QString ComposeBarcode(const QString& goodsBarcode, const QString& colourSegment, const QString& sizeSegment,
-                       int rule);
+QString ComposeBarcode(const QString& goodsBarcode, const QString& colourSegment, const QString& sizeSegment, int rule);
 
 // One column of the segment grids: a colour (size) of the goods' group and its segment.
 struct SegmentColumn {
@@ -29,8 +28,7 @@ QList<SegmentColumn> GoodsSizeSegments(const QString& goodsSn, const QString& si
 // 8 characters (none when the goods barcode is empty), and stores the goods barcode
 // when it differs from `barcodeAtOpening`. One transaction. True when g_sptm changed.
 bool SaveGoodsBarcodes(const QString& goodsSn, const QString& goodsBarcode, int rule,
-                       const QList<SegmentColumn>& colours, const QList<SegmentColumn>& sizes,
-                       const QString& barcodeAtOpening);
+    const QList<SegmentColumn>& colours, const QList<SegmentColumn>& sizes, const QString& barcodeAtOpening);
 
 // Rebuilds the barcodes of every goods row of `goods` (fields g_sn, cmz_sn, colorz_sn,
 // g_tmtype, g_sptm) in one transaction; `progress` hears (done, total). A goods

@@ -27,16 +27,14 @@
 
 namespace {
 
-
-
 const QString kAdminRole = QStringLiteral("100001");
 
 }
 
 QStringList StaffSearchFields()
 {
-    return {QStringLiteral("u_name"), QStringLiteral("u_jm"), QStringLiteral("u_duty"), QStringLiteral("u_tele"),
-            QStringLiteral("u_address")};
+    return { QStringLiteral("u_name"), QStringLiteral("u_jm"), QStringLiteral("u_duty"), QStringLiteral("u_tele"),
+        QStringLiteral("u_address") };
 }
 
 QString StaffListSql(bool activeOnly)
@@ -44,7 +42,8 @@ QString StaffListSql(bool activeOnly)
     const QString active = activeOnly ? QStringLiteral("u_jy=0") : QString();
     if (IsTrue(BindPartnersWarehouse) && CurrentRoleSn != kAdminRole) {
         // The operator code is a six-digit code of our own, never operator text.
-        return QStringLiteral("select * from jxc_user where ") + (activeOnly ? active + QStringLiteral(" and ") : QString())
+        return QStringLiteral("select * from jxc_user where ")
+            + (activeOnly ? active + QStringLiteral(" and ") : QString())
             + QStringLiteral("(ck_sn='-1' or ck_sn in (select ck_sn from jxc_ckxx where ck_asn  like '%")
             + CurrentAdminSn + QStringLiteral("%'))  order by id");
     }
@@ -70,18 +69,18 @@ TF_User::TF_User(QWidget* parent) : Form(parent), Q_User(F_DataModule->Q(QString
     btnAll = AddButton(bar, this, QStringLiteral("全部"), [this] { btnAllClick(); });
     bar->addStretch(1);
     box->addLayout(bar);
-    tkey = AddSearchLine(box, this, QStringLiteral("请输入员工的相关信息进行查询："), QStringLiteral("查询(F2)"),
-                         [this] { searchKeys(); }, &btnKey);
+    tkey = AddSearchLine(
+        box, this, QStringLiteral("请输入员工的相关信息进行查询："), QStringLiteral("查询(F2)"),
+        [this] { searchKeys(); }, &btnKey);
     box->addWidget(new QLabel(QStringLiteral("(被“禁用”的员工，做业务时将不再显示)"), this));
 
     cxGrid = new DataGrid(this);
     cxGrid->setObjectName(QStringLiteral("cxGrid"));
     cxGrid->SetDataSource(&F_DataModule->D(QStringLiteral("D_User")));
-    const char* const columns[][3] = {{"u_name", "员工姓名", "90"},   {"u_duty", "所任职务", "80"},
-                                      {"u_tc", "提成比例", "70"},     {"u_tctxt", "提成方式", "90"},
-                                      {"u_zdlr", "最低提成毛利", "90"}, {"u_tele", "联系电话", "100"},
-                                      {"u_address", "联系地址", "150"}, {"u_jy", "禁用", "40"},
-                                      {"u_note", "备注", "120"},       {"ck_name", "所属仓库", "90"}};
+    const char* const columns[][3] = { { "u_name", "员工姓名", "90" }, { "u_duty", "所任职务", "80" },
+        { "u_tc", "提成比例", "70" }, { "u_tctxt", "提成方式", "90" }, { "u_zdlr", "最低提成毛利", "90" },
+        { "u_tele", "联系电话", "100" }, { "u_address", "联系地址", "150" }, { "u_jy", "禁用", "40" },
+        { "u_note", "备注", "120" }, { "ck_name", "所属仓库", "90" } };
     for (const auto& c : columns)
         cxGrid->AddColumn(QString::fromLatin1(c[0]), QString::fromUtf8(c[1]), QString::fromLatin1(c[2]).toInt());
     cxGrid->SetColumnFormat(cxGrid->ColumnByField(QStringLiteral("u_tc")), QStringLiteral("0.00%;-0.00%"));
@@ -164,10 +163,10 @@ void TF_User::filterData()
         for (const char* f : fields)
             cxGrid->AddFilter(QString::fromLatin1(f), QLatin1Char('%') + v + QLatin1Char('%'));
     };
-    add(strname, {"u_name", "u_jm"});
-    add(strlxr, {"u_duty"});
-    add(strtele, {"u_tele"});
-    add(straddress, {"u_address"});
+    add(strname, { "u_name", "u_jm" });
+    add(strlxr, { "u_duty" });
+    add(strtele, { "u_tele" });
+    add(straddress, { "u_address" });
     cxGrid->SetFilterActive(true);
     UpdateFooter();
 }
@@ -251,7 +250,7 @@ UserEditDialog::UserEditDialog(const QString& objectName, const QString& caption
     tduty = NamedEdit(this, "tduty", 16);
     ttc = NamedEdit(this, "ttc", 5);
     comTcfs = new QComboBox(this);
-    comTcfs->addItems({CommissionMethodText(0), CommissionMethodText(1)});
+    comTcfs->addItems({ CommissionMethodText(0), CommissionMethodText(1) });
     tzdlr = NamedEdit(this, "tzdlr", 5);
     tzdlr->setValidator(new QIntValidator(0, 99999, tzdlr));
     ttele = NamedEdit(this, "ttele", 32);
@@ -276,7 +275,7 @@ UserEditDialog::UserEditDialog(const QString& objectName, const QString& caption
     chkXs = new QCheckBox(QStringLiteral("销售管理"), this);
     chkKc = new QCheckBox(QStringLiteral("库存管理"), this);
     chkJy = new QCheckBox(QStringLiteral("禁用"), this);
-    for (QCheckBox* c : {chkCg, chkXs, chkKc, chkJy})
+    for (QCheckBox* c : { chkCg, chkXs, chkKc, chkJy })
         flags->addWidget(c);
     form->addRow(QStringLiteral("业务权限："), flags);
     lCk = new QLabel(QStringLiteral("绑定仓库："), this);
@@ -304,11 +303,11 @@ void UserEditDialog::FillWarehouses()
     comCk->setVisible(shown);
     if (BindOperatorWarehouse == QLatin1String("1") && CurrentRoleSn != kAdminRole) {
         FillComboWhere(*comCk, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"),
-                       QStringLiteral("id"), QStringLiteral("where ck_asn like '%") + CurrentAdminSn + QStringLiteral("%'"),
-                       QStringLiteral("所有仓库"));
+            QStringLiteral("id"), QStringLiteral("where ck_asn like '%") + CurrentAdminSn + QStringLiteral("%'"),
+            QStringLiteral("所有仓库"));
     } else {
         FillCombo(*comCk, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"),
-                  QStringLiteral("id"), QStringLiteral("所有仓库"));
+            QStringLiteral("id"), QStringLiteral("所有仓库"));
     }
     comCk->setCurrentIndex(comCk->count() > 0 ? 0 : -1);
 }
@@ -346,7 +345,8 @@ void UserEditDialog::Finish(const QString& refusal)
     close();
 }
 
-TF_User_Add::TF_User_Add(QWidget* parent) : UserEditDialog(QStringLiteral("TF_User_Add"), QStringLiteral("增加员工"), parent)
+TF_User_Add::TF_User_Add(QWidget* parent)
+    : UserEditDialog(QStringLiteral("TF_User_Add"), QStringLiteral("增加员工"), parent)
 {
 }
 
@@ -354,13 +354,13 @@ void TF_User_Add::FormActivate()
 {
     if (FontSize > 0)
         ApplyFontSize(FontSize);
-    for (QLineEdit* e : {tname, tduty, ttele, taddress, tnote})
+    for (QLineEdit* e : { tname, tduty, ttele, taddress, tnote })
         e->clear();
     comTcfs->setCurrentIndex(0);
     ttc->setText(QStringLiteral("0.00"));
     tzdlr->setText(QStringLiteral("0"));
     comTcfsChange();
-    for (QCheckBox* c : {chkCg, chkXs, chkKc})
+    for (QCheckBox* c : { chkCg, chkXs, chkKc })
         c->setChecked(true);
     chkJy->setChecked(false);
     FillWarehouses();
@@ -435,7 +435,7 @@ TF_User_Search::TF_User_Search(TF_User* list, QWidget* parent) : Form(parent), l
 
 void TF_User_Search::FormActivate()
 {
-    for (QLineEdit* e : {tname, tduty, ttele, taddress})
+    for (QLineEdit* e : { tname, tduty, ttele, taddress })
         e->clear();
     tname->setFocus();
 }

@@ -40,8 +40,8 @@ void WriteFields(Query& q, const StaffInput& in)
 
 void RenameReferences(const QString& oldName, const QString& newName)
 {
-    const SqlParams names{{"n", newName}, {"o", oldName}};
-    for (const char* table : {"jxc_goodslist", "jxc_xjyh", "jxc_zcmx"})
+    const SqlParams names { { "n", newName }, { "o", oldName } };
+    for (const char* table : { "jxc_goodslist", "jxc_xjyh", "jxc_zcmx" })
         ExecBound(QStringLiteral("update %1 set u_name=:n where u_name=:o").arg(QLatin1String(table)), names);
     Query customers(&F_DataModule->ADOConn);
     customers.SetSQL(QStringLiteral("select id,kh_uname from jxc_khxx where kh_uname like :p"));
@@ -52,7 +52,7 @@ void RenameReferences(const QString& oldName, const QString& newName)
         const QString renamed = ReplaceSalesmanEntry(list, oldName, newName);
         if (renamed != list)
             ExecBound(QStringLiteral("update jxc_khxx set kh_uname=:l where id=:id"),
-                      {{"l", renamed}, {"id", customers.AsInteger(QStringLiteral("id"))}});
+                { { "l", renamed }, { "id", customers.AsInteger(QStringLiteral("id")) } });
     }
 }
 
@@ -73,7 +73,7 @@ QString StaffDeleteRefusal(const QString& code, const QString& name)
                        "select * from (select u_name as u_sn from jxc_zcmx where u_name=:n limit 1) union "
                        "select * from (select u_sn from jxc_yyfy where u_sn=:c limit 1) union "
                        "select * from (select u_name as u_sn from jxc_xjyh where u_name=:n limit 1)"),
-        {{"n", name}, {"c", code}});
+        { { "n", name }, { "c", code } });
     return found.isEmpty() ? QString() : kStaffInUse;
 }
 
@@ -83,7 +83,7 @@ QString StaffSaveRefusal(const StaffInput& in, qint64 exceptId)
     if (name.isEmpty())
         return kStaffNameMissing;
     const QString taken = ScalarBound(QStringLiteral("select u_name from jxc_user where u_name=:n and id<>:id"),
-                                      {{"n", name}, {"id", exceptId}});
+        { { "n", name }, { "id", exceptId } });
     return taken.isEmpty() ? QString() : kStaffNameTaken;
 }
 

@@ -23,7 +23,7 @@ struct Journal {
 
 const Journal& Ledger()
 {
-    static const Journal j{ QStringLiteral("jxc_ysyfk"), QStringLiteral("k_type=:side and k_ghskh=:key"),
+    static const Journal j { QStringLiteral("jxc_ysyfk"), QStringLiteral("k_type=:side and k_ghskh=:key"),
         QStringLiteral("k_rq"), QStringLiteral("k_ljje"),
         QStringLiteral("coalesce(k_qcje,0)+coalesce(k_yfje,0)-coalesce(k_sfje,0)") };
     return j;
@@ -31,15 +31,15 @@ const Journal& Ledger()
 
 const Journal& Invoices()
 {
-    static const Journal j{ QStringLiteral("jxc_fpdjb"), QStringLiteral("fp_check<>0 and fp_type=:side and fp_ghskh=:key"),
-        QStringLiteral("fp_rq"), QStringLiteral("fp_ljje"),
-        QStringLiteral("coalesce(fp_qcje,0)+coalesce(fp_yfje,0)-coalesce(fp_kpje,0)") };
+    static const Journal j { QStringLiteral("jxc_fpdjb"),
+        QStringLiteral("fp_check<>0 and fp_type=:side and fp_ghskh=:key"), QStringLiteral("fp_rq"),
+        QStringLiteral("fp_ljje"), QStringLiteral("coalesce(fp_qcje,0)+coalesce(fp_yfje,0)-coalesce(fp_kpje,0)") };
     return j;
 }
 
 const Journal& Cash()
 {
-    static const Journal j{ QStringLiteral("jxc_xjyh"), QStringLiteral("xj_chk=:side and xj_kmmc=:key"),
+    static const Journal j { QStringLiteral("jxc_xjyh"), QStringLiteral("xj_chk=:side and xj_kmmc=:key"),
         QStringLiteral("xj_rq"), QStringLiteral("xj_ljje"), QStringLiteral("coalesce(xj_je,0)") };
     return j;
 }
@@ -66,7 +66,7 @@ QString LastBalance(const Journal& j, const Params& key, const QString& conditio
 QString BalanceAt(const Journal& j, const Params& key, const QString& idLimit, const QString& date)
 {
     const QString limit = idLimit.isEmpty() ? QStringLiteral("0") : idLimit;
-    Params extra{ { QStringLiteral("d"), date } };
+    Params extra { { QStringLiteral("d"), date } };
     QString condition = QStringLiteral(" and ") + j.date + QStringLiteral("<=:d");
     if (limit != QLatin1String("0")) {
         condition += QStringLiteral(" and id<:lim");
@@ -79,9 +79,8 @@ QString BalanceAt(const Journal& j, const Params& key, const QString& idLimit, c
 // the last balance (the one before the date when no row follows it).
 double Recompute(const Journal& j, const Params& key, const QString& fromDate)
 {
-    const Params from{ { QStringLiteral("d"), fromDate } };
-    double balance = ValueNumber(
-        LastBalance(j, key, QStringLiteral(" and ") + j.date + QStringLiteral("<:d"), from));
+    const Params from { { QStringLiteral("d"), fromDate } };
+    double balance = ValueNumber(LastBalance(j, key, QStringLiteral(" and ") + j.date + QStringLiteral("<:d"), from));
     Query q(&Db());
     q.SetSQL(QStringLiteral("select id,") + j.movement + QStringLiteral(" from ") + j.table + QStringLiteral(" where ")
         + j.filter + QStringLiteral(" and ") + j.date + QStringLiteral(">=:d order by ") + j.date
@@ -90,8 +89,8 @@ double Recompute(const Journal& j, const Params& key, const QString& fromDate)
         q.SetParam(it.key(), it.value());
     q.SetParam(QStringLiteral("d"), fromDate);
     q.Open();
-    const QString update
-        = QStringLiteral("update ") + j.table + QStringLiteral(" set ") + j.balance + QStringLiteral("=:b where id=:id");
+    const QString update = QStringLiteral("update ") + j.table + QStringLiteral(" set ") + j.balance
+        + QStringLiteral("=:b where id=:id");
     for (int r = 0; r < q.RecordCount(); ++r) {
         // Written at the columns' scale, so no floating remainder builds up over the rows.
         balance = Round8(balance + ValueNumber(q.ValueAt(r, 1)));
@@ -131,7 +130,7 @@ void RecalcLedgerBalance(const QString& partnerSn, const QString& side, const QS
 {
     Transaction t(Db());
     const double balance = Recompute(Ledger(), KeyParams(side, partnerSn), fromDate);
-    const Params mirror{ { QStringLiteral("b"), balance }, { QStringLiteral("key"), partnerSn } };
+    const Params mirror { { QStringLiteral("b"), balance }, { QStringLiteral("key"), partnerSn } };
     if (side == QLatin1String("kh"))
         Run(QStringLiteral("update jxc_khxx set kh_lwje=:b where kh_sn=:key"), mirror);
     else if (side == QLatin1String("ghs"))

@@ -14,8 +14,8 @@ using namespace posting;
 namespace {
 
 // The document's colour-by-size rows in entry order.
-void OpenRows(Query& q, const QString& table, const QString& docNo, const QString& columns,
-    const QString& extra = QString())
+void OpenRows(
+    Query& q, const QString& table, const QString& docNo, const QString& columns, const QString& extra = QString())
 {
     q.SetSQL(QStringLiteral("select ") + columns + QStringLiteral(" from ") + table
         + QStringLiteral(" where gl_djh=:djh") + extra + QStringLiteral(" order by id"));
@@ -26,11 +26,11 @@ void OpenRows(Query& q, const QString& table, const QString& docNo, const QStrin
 enum class Apply { Add, Subtract, Set };
 
 // One combination of one warehouse: changed when its row exists, inserted otherwise.
-void ApplyToCombination(Apply how, const QString& goods, const QString& size, const QString& colour,
-    const QString& warehouse, double qty)
+void ApplyToCombination(
+    Apply how, const QString& goods, const QString& size, const QString& colour, const QString& warehouse, double qty)
 {
     static const QString where = QStringLiteral(" where g_sn=:g and cm_sn=:cm and color_sn=:co and ck_sn=:ck");
-    const Params p{ { QStringLiteral("g"), goods }, { QStringLiteral("cm"), size }, { QStringLiteral("co"), colour },
+    const Params p { { QStringLiteral("g"), goods }, { QStringLiteral("cm"), size }, { QStringLiteral("co"), colour },
         { QStringLiteral("ck"), warehouse }, { QStringLiteral("q"), qty } };
     QString update;
     switch (how) {
@@ -60,8 +60,8 @@ void ApplyRows(Apply how, const QString& table, const QString& docNo, const QStr
         perRow ? QStringLiteral("g_sn,cm_sn,color_sn,t_sl,ck_sn") : QStringLiteral("g_sn,cm_sn,color_sn,t_sl"));
     for (int r = 0; r < rows.RecordCount(); ++r) {
         const QString warehouse = perRow ? rows.TextAt(r, 4) : warehouseSn;
-        ApplyToCombination(how, rows.TextAt(r, 0), rows.TextAt(r, 1), rows.TextAt(r, 2), warehouse,
-            ValueNumber(rows.ValueAt(r, 3)));
+        ApplyToCombination(
+            how, rows.TextAt(r, 0), rows.TextAt(r, 1), rows.TextAt(r, 2), warehouse, ValueNumber(rows.ValueAt(r, 3)));
     }
     if (perRow)
         RefreshGoodsStockTotalsPerRow(table, docNo);
@@ -72,12 +72,13 @@ void ApplyRows(Apply how, const QString& table, const QString& docNo, const QStr
 
 const QString kGoodsTotal = QStringLiteral(
     "update jxc_goods set g_kc=(select coalesce(sum(k.t_sl),0) from jxc_tkc k where k.g_sn=jxc_goods.g_sn) ");
-const QString kWarehouseTotal = QStringLiteral(
-    "update jxc_kcsp set kc_sl=(select coalesce(sum(k.t_sl),0) from jxc_tkc k "
-    "where k.g_sn=jxc_kcsp.g_sn and k.ck_sn=jxc_kcsp.ck_sn) ");
+const QString kWarehouseTotal
+    = QStringLiteral("update jxc_kcsp set kc_sl=(select coalesce(sum(k.t_sl),0) from jxc_tkc k "
+                     "where k.g_sn=jxc_kcsp.g_sn and k.ck_sn=jxc_kcsp.ck_sn) ");
 
 // Each counted row's combination takes the quantity of `column`, then the totals follow.
-void SetCountedCombinations(const QString& table, const QString& docNo, const QString& warehouseSn, const QString& column)
+void SetCountedCombinations(
+    const QString& table, const QString& docNo, const QString& warehouseSn, const QString& column)
 {
     Query rows(&Db());
     OpenRows(rows, table, docNo, QStringLiteral("g_sn,cm_sn,color_sn,") + column, QStringLiteral(" and tid>0"));
@@ -112,7 +113,8 @@ void SubColorSizeStockPerRow(const QString& table, const QString& docNo)
 void RefreshGoodsStockTotals(const QString& table, const QString& docNo, const QString& warehouseSn)
 {
     Transaction t(Db());
-    const QString goods = QStringLiteral("g_sn in (select d.g_sn from ") + table + QStringLiteral(" d where d.gl_djh=:djh)");
+    const QString goods
+        = QStringLiteral("g_sn in (select d.g_sn from ") + table + QStringLiteral(" d where d.gl_djh=:djh)");
     Run(kGoodsTotal + QStringLiteral("where ") + goods, { { QStringLiteral("djh"), docNo } });
     Run(kWarehouseTotal + QStringLiteral("where ck_sn=:ck and ") + goods,
         { { QStringLiteral("djh"), docNo }, { QStringLiteral("ck"), warehouseSn } });
@@ -122,7 +124,8 @@ void RefreshGoodsStockTotals(const QString& table, const QString& docNo, const Q
 void RefreshGoodsStockTotalsPerRow(const QString& table, const QString& docNo)
 {
     Transaction t(Db());
-    Run(kGoodsTotal + QStringLiteral("where g_sn in (select d.g_sn from ") + table + QStringLiteral(" d where d.gl_djh=:djh)"),
+    Run(kGoodsTotal + QStringLiteral("where g_sn in (select d.g_sn from ") + table
+            + QStringLiteral(" d where d.gl_djh=:djh)"),
         { { QStringLiteral("djh"), docNo } });
     Run(kWarehouseTotal + QStringLiteral("where exists (select 1 from ") + table
             + QStringLiteral(" d where d.gl_djh=:djh and d.g_sn=jxc_kcsp.g_sn and d.ck_sn=jxc_kcsp.ck_sn)"),
@@ -156,9 +159,8 @@ QString CheckNegativeSizeColorStock(
     // A difference within the columns' scale is no shortage (sums of decimal
     // quantities in floating point leave a remainder such as -2.7e-17).
     Query q(&Db());
-    q.SetSQL(QStringLiteral(
-                 "select x.g_sn,coalesce(g.g_name,''),coalesce(c.color_name,''),coalesce(m.cm_name,'') from "
-                 "(select g_sn,color_sn,cm_sn,sum(t_sl) as sl from ")
+    q.SetSQL(QStringLiteral("select x.g_sn,coalesce(g.g_name,''),coalesce(c.color_name,''),coalesce(m.cm_name,'') from "
+                            "(select g_sn,color_sn,cm_sn,sum(t_sl) as sl from ")
         + table
         + QStringLiteral(
             " where gl_djh=:djh group by g_sn,color_sn,cm_sn) x "
@@ -183,11 +185,10 @@ QString CheckNegativeSizeColorStock(
 void CopyDetailToGoodsListMx(const QString& table, const QString& docNo)
 {
     Transaction t(Db());
-    Run(QStringLiteral(
-            "insert into jxc_goodslistmx "
-            "(gl_flag,gl_djh,gl_kdrq,g_sn,gl_dj,ck_sn,ghs_sn,u_name,a_name,gl_sl,cm_sn,color_sn,tid) "
-            "select l.gl_flag,l.gl_djh,l.gl_kdrq,l.g_sn,l.gl_dj,l.ck_sn,l.ghs_sn,l.u_name,l.a_name,"
-            "m.t_sl,m.cm_sn,m.color_sn,m.tid from ")
+    Run(QStringLiteral("insert into jxc_goodslistmx "
+                       "(gl_flag,gl_djh,gl_kdrq,g_sn,gl_dj,ck_sn,ghs_sn,u_name,a_name,gl_sl,cm_sn,color_sn,tid) "
+                       "select l.gl_flag,l.gl_djh,l.gl_kdrq,l.g_sn,l.gl_dj,l.ck_sn,l.ghs_sn,l.u_name,l.a_name,"
+                       "m.t_sl,m.cm_sn,m.color_sn,m.tid from ")
             + table
             + QStringLiteral(" m inner join jxc_goodslist l on l.gl_djh=m.gl_djh and l.g_sn=m.g_sn and l.tid=m.tid "
                              "where m.gl_djh=:djh order by m.id,l.id"),

@@ -32,8 +32,8 @@ bool WarehouseOrGoodsCost(const QString& goodsSn, const QString& warehouseSn, do
 }
 
 // The average of the last ledger row of (goods, warehouse) that the condition keeps.
-bool LastAverage(const QString& goodsSn, const QString& warehouseSn, const QString& condition, const Params& extra,
-    double& cost)
+bool LastAverage(
+    const QString& goodsSn, const QString& warehouseSn, const QString& condition, const Params& extra, double& cost)
 {
     Params p = extra;
     p[QStringLiteral("g")] = goodsSn;
@@ -77,17 +77,18 @@ void TakeFromBatches(const QString& select, const Params& params, const QString&
     }
 }
 
-const QString kOpenBatches = QStringLiteral("select id,gl_sysl,gl_dj,id2,gl_djh from jxc_rklist where gl_sysl>0 and g_sn=:g");
+const QString kOpenBatches
+    = QStringLiteral("select id,gl_sysl,gl_dj,id2,gl_djh from jxc_rklist where gl_sysl>0 and g_sn=:g");
 const QString kBatchOrder = QStringLiteral(" order by gl_kdrq,id");
 
 void ConsumeInto(const QString& docNo, const QString& goodsSn, const QString& warehouseSn, const QString& date,
     const QString& lineId, const QString& kind, Take& take)
 {
-    const Params own{ { QStringLiteral("g"), goodsSn }, { QStringLiteral("ck"), warehouseSn } };
-    TakeFromBatches(kOpenBatches + QStringLiteral(" and ck_sn=:ck") + kBatchOrder, own, docNo, goodsSn, date, lineId,
-        kind, take);
-    TakeFromBatches(kOpenBatches + kBatchOrder, { { QStringLiteral("g"), goodsSn } }, docNo, goodsSn, date, lineId,
-        kind, take);
+    const Params own { { QStringLiteral("g"), goodsSn }, { QStringLiteral("ck"), warehouseSn } };
+    TakeFromBatches(
+        kOpenBatches + QStringLiteral(" and ck_sn=:ck") + kBatchOrder, own, docNo, goodsSn, date, lineId, kind, take);
+    TakeFromBatches(
+        kOpenBatches + kBatchOrder, { { QStringLiteral("g"), goodsSn } }, docNo, goodsSn, date, lineId, kind, take);
 }
 
 } // namespace
@@ -112,11 +113,11 @@ double GetCostPriceAt(const QString& goodsSn, const QString& warehouseSn, const 
 {
     double cost = 0;
     if (!FixedCost(goodsSn, cost)) {
-        const Params t{ { QStringLiteral("t"), dateTime } };
+        const Params t { { QStringLiteral("t"), dateTime } };
         Params sameMoment = t;
         sameMoment[QStringLiteral("id")] = rowId.toLongLong();
-        const bool found
-            = LastAverage(goodsSn, warehouseSn, QStringLiteral("gl_flag<>'qc' and gl_kdrq=:t and id<:id"), sameMoment, cost)
+        const bool found = LastAverage(goodsSn, warehouseSn, QStringLiteral("gl_flag<>'qc' and gl_kdrq=:t and id<:id"),
+                               sameMoment, cost)
             || LastAverage(goodsSn, warehouseSn, QStringLiteral("gl_flag<>'qc' and gl_kdrq<:t"), t, cost)
             || LastAverage(goodsSn, warehouseSn, QStringLiteral("gl_kdrq<:t"), t, cost)
             || LastAverage(goodsSn, warehouseSn, QStringLiteral("gl_kdrq<=:t"), t, cost)
@@ -132,13 +133,15 @@ void ConsumeFifoBatches(const QString& docNo, const QString& goodsSn, const QStr
 {
     Transaction t(Db());
     const QString day = date.left(10);
-    Take take{ qty, 0 };
+    Take take { qty, 0 };
     ConsumeInto(docNo, goodsSn, warehouseSn, day, lineId, kind, take);
     if (kind == QLatin1String("xs")) {
-        const Params line{ { QStringLiteral("djh"), docNo }, { QStringLiteral("line"), lineId.toLongLong() } };
+        const Params line { { QStringLiteral("djh"), docNo }, { QStringLiteral("line"), lineId.toLongLong() } };
         if (take.remaining > 0)
             take.cost += take.remaining
-                * FirstNumber(QStringLiteral("select ls_cbj from jxc_lsxssp where gl_djh=:djh and id2=:line order by id limit 1"), line);
+                * FirstNumber(
+                    QStringLiteral("select ls_cbj from jxc_lsxssp where gl_djh=:djh and id2=:line order by id limit 1"),
+                    line);
         Params p = line;
         p[QStringLiteral("zcb")] = Round8(take.cost);
         if (qty != 0) {
@@ -157,7 +160,7 @@ void ConsumeFifoBatchesOfDoc(const QString& docNo, const QString& goodsSn, const
 {
     Transaction t(Db());
     const QString day = date.left(10);
-    Take take{ qty, 0 };
+    Take take { qty, 0 };
     TakeFromBatches(kOpenBatches + QStringLiteral(" and gl_djh=:src") + kBatchOrder,
         { { QStringLiteral("g"), goodsSn }, { QStringLiteral("src"), sourceDocNo } }, docNo, goodsSn, day, lineId,
         QStringLiteral("ct"), take);
@@ -166,11 +169,11 @@ void ConsumeFifoBatchesOfDoc(const QString& docNo, const QString& goodsSn, const
     t.Commit();
 }
 
-void GetLastPurchasePrice(const QString& docNo, const QString& goodsSn, const QString& warehouseSn,
-    const QString& date, const QString&, const QString&, double)
+void GetLastPurchasePrice(const QString& docNo, const QString& goodsSn, const QString& warehouseSn, const QString& date,
+    const QString&, const QString&, double)
 {
     Transaction t(Db());
-    const Params p{ { QStringLiteral("g"), goodsSn }, { QStringLiteral("d"), date.left(10) } };
+    const Params p { { QStringLiteral("g"), goodsSn }, { QStringLiteral("d"), date.left(10) } };
     static const QString lines = QStringLiteral(
         "select b.jh_dj from jxc_jhsp b inner join jxc_jhd a on a.gl_djh=b.gl_djh where a.j_status=1 and b.g_sn=:g ");
     double price = 0;
@@ -192,9 +195,10 @@ void CreateGoodsInBatches(const QString& docNo)
     head.Open();
     if (head.IsEmpty())
         return;
-    Run(QStringLiteral("insert into jxc_rklist (gl_flag,gl_djh,gl_kdrq,g_sn,gl_dj,gl_sl,gl_zje,ck_sn,gl_sysl,gl_dqkc,id2) "
-                       "select 'cj',gl_djh,:rq,g_sn,jh_je/jh_sl,jh_sl,jh_je,:ck,jh_sl,0,id from jxc_jhsp "
-                       "where gl_djh=:djh and jh_sl>0 and g_sn<>'00000000' order by id"),
+    Run(QStringLiteral(
+            "insert into jxc_rklist (gl_flag,gl_djh,gl_kdrq,g_sn,gl_dj,gl_sl,gl_zje,ck_sn,gl_sysl,gl_dqkc,id2) "
+            "select 'cj',gl_djh,:rq,g_sn,jh_je/jh_sl,jh_sl,jh_je,:ck,jh_sl,0,id from jxc_jhsp "
+            "where gl_djh=:djh and jh_sl>0 and g_sn<>'00000000' order by id"),
         { { QStringLiteral("rq"), head.TextAt(0, 0).left(10) }, { QStringLiteral("ck"), head.TextAt(0, 1) },
             { QStringLiteral("djh"), docNo } });
     t.Commit();

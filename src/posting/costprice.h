@@ -11,7 +11,8 @@
 // answer their preset purchase price.
 double GetCostPrice(const QString& goodsSn, const QString& warehouseSn, const QString& date);
 // The cost just before ledger row `rowId` dated `dateTime`, for re-pricing that row.
-double GetCostPriceAt(const QString& goodsSn, const QString& warehouseSn, const QString& dateTime, const QString& rowId);
+double GetCostPriceAt(
+    const QString& goodsSn, const QString& warehouseSn, const QString& dateTime, const QString& rowId);
 
 // Takes `qty` of the goods from the open batches of the warehouse, then of any
 // warehouse, and records each take under the document. For a sale ("xs") the
@@ -23,8 +24,8 @@ void ConsumeFifoBatches(const QString& docNo, const QString& goodsSn, const QStr
 void ConsumeFifoBatchesOfDoc(const QString& docNo, const QString& goodsSn, const QString& warehouseSn,
     const QString& date, const QString& lineId, const QString& sourceDocNo, double qty);
 // Prices the sales-return lines of the goods at the last purchase price up to the date.
-void GetLastPurchasePrice(const QString& docNo, const QString& goodsSn, const QString& warehouseSn,
-    const QString& date, const QString& lineId, const QString& kind, double qty);
+void GetLastPurchasePrice(const QString& docNo, const QString& goodsSn, const QString& warehouseSn, const QString& date,
+    const QString& lineId, const QString& kind, double qty);
 
 // One batch per line of an approved goods-in with a quantity above 0 (the discount
 // goods "00000000" left out), identified by the line's id.

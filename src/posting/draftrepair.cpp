@@ -41,7 +41,7 @@ void FixDuplicateDocNo(const QString& docNo, const QString& prefix, const QStrin
         return;
     const QString header = QString::fromLatin1(k->header);
     const QString status = QString::fromLatin1(k->status);
-    const Params n{ { QStringLiteral("n"), docNo } };
+    const Params n { { QStringLiteral("n"), docNo } };
 
     Transaction t(Db());
     if (FirstNumber(QStringLiteral("select count(*) from ") + header + QStringLiteral(" where gl_djh=:n"), n) <= 1)
@@ -85,8 +85,8 @@ void FixDuplicateDocNo(const QString& docNo, const QString& prefix, const QStrin
                 + QStringLiteral(" from ") + header + QStringLiteral(" where id=:id"),
             { { QStringLiteral("id"), rid } }));
         const QString fresh = NextDocNo(QString::fromLatin1(k->lines), QStringLiteral("gl_djh"), prefix, date.left(10));
-        const Params move{ { QStringLiteral("n"), docNo }, { QStringLiteral("a"), op }, { QStringLiteral("new"), fresh },
-            { QStringLiteral("id"), rid } };
+        const Params move { { QStringLiteral("n"), docNo }, { QStringLiteral("a"), op },
+            { QStringLiteral("new"), fresh }, { QStringLiteral("id"), rid } };
         Run(QStringLiteral("update ") + header + QStringLiteral(" set gl_djh=:new where id=:id"), move);
         for (const char* table : { k->lines, k->detail })
             Run(QStringLiteral("update ") + QString::fromLatin1(table)
@@ -107,7 +107,7 @@ void LinkContract(const QString& contractSn, const QString& partnerSn, const QSt
 
 void DeleteContract(const QString& contractSn)
 {
-    const Params c{ { QStringLiteral("c"), contractSn } };
+    const Params c { { QStringLiteral("c"), contractSn } };
     Transaction t(Db());
     QString path = ValueText(First(QStringLiteral("select coalesce(ht_path,'')||coalesce(ht_fjname,'') from jxc_htgl "
                                                   "where ht_path<>'远程FTP服务器' and ht_sn=:c"),

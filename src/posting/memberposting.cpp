@@ -38,7 +38,7 @@ bool Off(const QString& value)
 }
 
 struct Instalment {
-    int mode;        // 2 monthly, 4 daily
+    int mode;         // 2 monthly, 4 daily
     const char* unit; // datediff unit
     const char* note;
     const char* arrival;
@@ -58,7 +58,7 @@ void PayInstalments(const QString& docNo, const QString& member)
                                            "datediff('%2',xf_zsrq,:today)>=1 and hy_sn=:m")
                                 .arg(i.mode)
                                 .arg(QLatin1String(i.unit));
-        const Params p{ { QStringLiteral("today"), today }, { QStringLiteral("m"), member } };
+        const Params p { { QStringLiteral("today"), today }, { QStringLiteral("m"), member } };
         const double sum = FirstNumber(QStringLiteral("select sum(hs_myje)") + due, p);
         if (sum <= 0)
             continue;
@@ -68,16 +68,18 @@ void PayInstalments(const QString& docNo, const QString& member)
         ins.insert(QStringLiteral("note"), QString::fromUtf8(i.note));
         ins.insert(QStringLiteral("zt"), docNo + QString::fromUtf8(i.arrival));
         ins.insert(QStringLiteral("paid"), -i.mode);
-        Run(QStringLiteral("insert into jxc_hyxf (gl_djh,hy_sn,xf_rq,xf_zsrq,xf_je,xf_yhje,xf_djq,xf_czk,xf_xj,xf_xyk,"
-                           "xf_wxje,xf_zfbje,xf_zlje,a_name,xf_note,xf_zt,hs_zsfs,hs_myje,hs_zsje) "
-                           "select :pos,hy_sn,:today,:today,hs_myje,0,0,0,0,0,0,0,0,:who,coalesce(gl_djh,'')||:note,:zt,"
-                           ":paid,0,0")
+        Run(QStringLiteral(
+                "insert into jxc_hyxf (gl_djh,hy_sn,xf_rq,xf_zsrq,xf_je,xf_yhje,xf_djq,xf_czk,xf_xj,xf_xyk,"
+                "xf_wxje,xf_zfbje,xf_zlje,a_name,xf_note,xf_zt,hs_zsfs,hs_myje,hs_zsje) "
+                "select :pos,hy_sn,:today,:today,hs_myje,0,0,0,0,0,0,0,0,:who,coalesce(gl_djh,'')||:note,:zt,"
+                ":paid,0,0")
                 + due + QStringLiteral(" order by id"),
             ins);
         Run(QStringLiteral("update jxc_hyxf set xf_zsrq=:today,hs_zsje=hs_zsje-hs_myje") + due.mid(14), p);
         Run(QStringLiteral("update jxc_hyxx set hy_zhje=coalesce(hy_zhje,0)+:a where hy_sn=:m"),
             { { QStringLiteral("a"), Round8(sum) }, { QStringLiteral("m"), member } });
-        Run(QStringLiteral("update jxc_posxsd set pos_zftype='1' where gl_djh=:djh"), { { QStringLiteral("djh"), docNo } });
+        Run(QStringLiteral("update jxc_posxsd set pos_zftype='1' where gl_djh=:djh"),
+            { { QStringLiteral("djh"), docNo } });
     }
 }
 
@@ -89,15 +91,18 @@ void TakeBackInstalments(const QString& member, const QString& saleStamp)
     const QDate today = Clock::Today();
     for (const Instalment& i : kInstalments) {
         const bool monthly = i.mode == 2;
-        const QString paidIn = monthly ? QStringLiteral(" from jxc_hyxf where hs_zsfs=-2 and left(xf_zsrq,7)=:period and hy_sn=:m")
-                                       : QStringLiteral(" from jxc_hyxf where hs_zsfs=-4 and xf_zsrq=:period and hy_sn=:m");
-        const Params p{ { QStringLiteral("period"), monthly ? saleDate.left(7) : saleDate }, { QStringLiteral("m"), member } };
+        const QString paidIn = monthly
+            ? QStringLiteral(" from jxc_hyxf where hs_zsfs=-2 and left(xf_zsrq,7)=:period and hy_sn=:m")
+            : QStringLiteral(" from jxc_hyxf where hs_zsfs=-4 and xf_zsrq=:period and hy_sn=:m");
+        const Params p { { QStringLiteral("period"), monthly ? saleDate.left(7) : saleDate },
+            { QStringLiteral("m"), member } };
         double sum = 0;
         if (!FindNumber(QStringLiteral("select sum(xf_je)") + paidIn, p, sum))
             continue;
-        const Params sale{ { QStringLiteral("d"), saleDate }, { QStringLiteral("m"), member } };
+        const Params sale { { QStringLiteral("d"), saleDate }, { QStringLiteral("m"), member } };
         const QString unit = QLatin1String(i.unit);
-        if (FirstNumber(QStringLiteral("select count(*) from jxc_posxsd where datediff('%1',pos_xsrq,:d)=0 and hy_sn=:m")
+        if (FirstNumber(
+                QStringLiteral("select count(*) from jxc_posxsd where datediff('%1',pos_xsrq,:d)=0 and hy_sn=:m")
                     .arg(unit),
                 sale)
             != 1)
@@ -105,8 +110,8 @@ void TakeBackInstalments(const QString& member, const QString& saleStamp)
         Run(QStringLiteral("delete") + paidIn, p);
         Run(QStringLiteral("update jxc_hyxx set hy_zhje=coalesce(hy_zhje,0)-:a where hy_sn=:m"),
             { { QStringLiteral("a"), Round8(sum) }, { QStringLiteral("m"), member } });
-        const bool current = monthly ? saleDate.left(7) == today.toString(QStringLiteral("yyyy-MM"))
-                                     : saleDate == Day(today);
+        const bool current
+            = monthly ? saleDate.left(7) == today.toString(QStringLiteral("yyyy-MM")) : saleDate == Day(today);
         if (current)
             Run(QStringLiteral("update jxc_hyxf set xf_zsrq=:back,hs_zsje=hs_zsje+hs_myje where hs_zsfs=%1 and "
                                "datediff('%2',xf_zsrq,:d)=0 and hy_sn=:m")
@@ -119,8 +124,9 @@ void TakeBackInstalments(const QString& member, const QString& saleStamp)
 
 QString LevelOf(double points, const QString& otherwise)
 {
-    const QVariant level = First(QStringLiteral("select hl_sn from jxc_hyfl where hl_jfxx<=:p and hl_jfsx>=:p order by id"),
-        { { QStringLiteral("p"), points } });
+    const QVariant level
+        = First(QStringLiteral("select hl_sn from jxc_hyfl where hl_jfxx<=:p and hl_jfsx>=:p order by id"),
+            { { QStringLiteral("p"), points } });
     return level.isValid() && !level.isNull() ? ValueText(level) : otherwise;
 }
 
@@ -139,8 +145,8 @@ bool LinesSum(const QString& expression, const QString& goodsCondition, const QS
 void PostPosDocument(const QString& docNo, const QString& memberSn, const QString& mode)
 {
     Transaction t(Db());
-    const Params doc{ { QStringLiteral("djh"), docNo } };
-    const Params who{ { QStringLiteral("m"), memberSn } };
+    const Params doc { { QStringLiteral("djh"), docNo } };
+    const Params who { { QStringLiteral("m"), memberSn } };
     Query pos(&Db());
     pos.SetSQL(QStringLiteral("select pos_czk,pos_yfje,pos_xsrq,pos_jfye,pos_bcjf from jxc_posxsd where gl_djh=:djh "
                               "order by id limit 1"));
@@ -162,8 +168,9 @@ void PostPosDocument(const QString& docNo, const QString& memberSn, const QStrin
     const bool undoSale = mode == QLatin1String("unXS");
     const bool undoReturn = mode == QLatin1String("unXT");
     if (undoSale || undoReturn) {
-        changeMember(QStringLiteral("hy_zjf=coalesce(hy_zjf,0)-:p,hy_jf=coalesce(hy_jf,0)-:p,hy_zje=coalesce(hy_zje,0)-:a,"
-                                    "hy_cs=coalesce(hy_cs,0)+:c,hy_zhje=coalesce(hy_zhje,0)+:s-:b"),
+        changeMember(
+            QStringLiteral("hy_zjf=coalesce(hy_zjf,0)-:p,hy_jf=coalesce(hy_jf,0)-:p,hy_zje=coalesce(hy_zje,0)-:a,"
+                           "hy_cs=coalesce(hy_cs,0)+:c,hy_zhje=coalesce(hy_zhje,0)+:s-:b"),
             { { QStringLiteral("p"), pointsBefore }, { QStringLiteral("a"), amount },
                 { QStringLiteral("c"), undoSale ? -1 : 1 }, { QStringLiteral("s"), stored },
                 { QStringLiteral("b"), bonusBefore } });
@@ -172,7 +179,8 @@ void PostPosDocument(const QString& docNo, const QString& memberSn, const QStrin
     }
 
     Query m(&Db());
-    m.SetSQL(QStringLiteral("select hy_jf,hy_zjf,hy_ye,hy_sj,hl_sn,hy_sr,hh_sn from jxc_hyxx where hy_sn=:m order by id limit 1"));
+    m.SetSQL(QStringLiteral(
+        "select hy_jf,hy_zjf,hy_ye,hy_sj,hl_sn,hy_sr,hh_sn from jxc_hyxx where hy_sn=:m order by id limit 1"));
     m.SetParam(QStringLiteral("m"), memberSn);
     m.Open();
     if (m.IsEmpty()) {
@@ -189,7 +197,8 @@ void PostPosDocument(const QString& docNo, const QString& memberSn, const QStrin
 
     if (undoSale || undoReturn) {
         if (cumulative != 0)
-            changeMember(QStringLiteral("hl_sn=:l"), { { QStringLiteral("l"), GetLevelByPoints(NumberText(cumulative)) } });
+            changeMember(
+                QStringLiteral("hl_sn=:l"), { { QStringLiteral("l"), GetLevelByPoints(NumberText(cumulative)) } });
         UpdateMemberBalance(memberSn);
         t.Commit();
         return;
@@ -292,8 +301,8 @@ void PostPosDocument(const QString& docNo, const QString& memberSn, const QStrin
             { { QStringLiteral("p"), points }, { QStringLiteral("l"), newLevel }, { QStringLiteral("a"), amount },
                 { QStringLiteral("b"), bonus } });
     Run(QStringLiteral("update jxc_posxsd set pos_bcjf=:p,pos_zjf=:u,pos_jfye=:b where gl_djh=:djh"),
-        { { QStringLiteral("p"), sign * points }, { QStringLiteral("u"), newUsable }, { QStringLiteral("b"), sign * bonus },
-            { QStringLiteral("djh"), docNo } });
+        { { QStringLiteral("p"), sign * points }, { QStringLiteral("u"), newUsable },
+            { QStringLiteral("b"), sign * bonus }, { QStringLiteral("djh"), docNo } });
     UpdateMemberBalance(memberSn);
     t.Commit();
 }
@@ -303,10 +312,11 @@ void UpdateMemberBalance(const QString& memberSn)
     const long long perPoint = AmountPerPoint.toLongLong();
     if (!IsTrue(CarryPointRemainder) || perPoint == 0)
         return;
-    const double total = FirstNumber(QStringLiteral("select hy_zje from jxc_hyxx where hy_sn=:m"),
-        { { QStringLiteral("m"), memberSn } });
+    const double total = FirstNumber(
+        QStringLiteral("select hy_zje from jxc_hyxx where hy_sn=:m"), { { QStringLiteral("m"), memberSn } });
     Run(QStringLiteral("update jxc_hyxx set hy_ye=:r where hy_sn=:m"),
-        { { QStringLiteral("r"), static_cast<long long>(std::trunc(total)) % perPoint }, { QStringLiteral("m"), memberSn } });
+        { { QStringLiteral("r"), static_cast<long long>(std::trunc(total)) % perPoint },
+            { QStringLiteral("m"), memberSn } });
 }
 
 QString GetLevelByPoints(const QString& points)

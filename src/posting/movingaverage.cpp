@@ -23,8 +23,9 @@ bool OneOf(const QString& kind, std::initializer_list<const char*> kinds)
 
 bool StockInKind(const QString& k)
 {
-    return OneOf(k, { "cj", "sc", "pd", "ct", "st", "db", "bh", "cf", "kb", "bs", "by", "jg", "pl", "bf", "wp", "ws",
-                        "wt", "qc", "hh" });
+    return OneOf(k,
+        { "cj", "sc", "pd", "ct", "st", "db", "bh", "cf", "kb", "bs", "by", "jg", "pl", "bf", "wp", "ws", "wt", "qc",
+            "hh" });
 }
 
 bool IssueKind(const QString& k)
@@ -84,7 +85,8 @@ Balance Opening(const StartRow& s)
         b.average = ValueNumber(q.ValueAt(0, 1));
         b.value = ValueNumber(q.ValueAt(0, 2));
     } else {
-        b.average = FirstNumber(QStringLiteral("select g_pjjj from jxc_goods where g_sn=:g"), { { QStringLiteral("g"), s.goods } });
+        b.average = FirstNumber(
+            QStringLiteral("select g_pjjj from jxc_goods where g_sn=:g"), { { QStringLiteral("g"), s.goods } });
     }
     return b;
 }
@@ -216,12 +218,12 @@ void RecalcMovingAverageCostOfDoc(const QString& docNo, const QString& flag)
 namespace {
 
 // The repair walk carries a row's new cost into the line of its own document.
-void RepriceSourceLines(const QString& k, bool fixedCost, const QString& docNo, const QString& goods, double cost,
-    double value)
+void RepriceSourceLines(
+    const QString& k, bool fixedCost, const QString& docNo, const QString& goods, double cost, double value)
 {
-    const Params p{ { QStringLiteral("a"), Round8(cost) }, { QStringLiteral("v"), Round8(value) },
+    const Params p { { QStringLiteral("a"), Round8(cost) }, { QStringLiteral("v"), Round8(value) },
         { QStringLiteral("djh"), docNo }, { QStringLiteral("g"), goods } };
-    const Params doc{ { QStringLiteral("djh"), docNo } };
+    const Params doc { { QStringLiteral("djh"), docNo } };
     if (OneOf(k, { "xs" }) && !fixedCost) {
         Run(QStringLiteral("update jxc_lsxssp set ls_cbj=:a,ls_cbj2=:a,ls_zcb=:v where gl_djh=:djh and g_sn=:g"), p);
         Run(QStringLiteral("update jxc_lsxsd set ls_lr=coalesce((select sum(s.ls_je-s.ls_zcb) from jxc_lsxssp s "
@@ -308,10 +310,12 @@ void RecalcMovingAverageCostAll(const QString& rowId, const QString& flag)
         WriteRunning(id, beforeQ, beforeV, A, Q, V);
         if (OneOf(k, { "xs", "xt" }) && !fixedCost) {
             Run(QStringLiteral("update jxc_goodslist set gl_cbj=:a,gl_zcb=:v,gl_lr=gl_je-:v where id=:id"),
-                { { QStringLiteral("a"), Round8(A0) }, { QStringLiteral("v"), Round8(je) }, { QStringLiteral("id"), id } });
+                { { QStringLiteral("a"), Round8(A0) }, { QStringLiteral("v"), Round8(je) },
+                    { QStringLiteral("id"), id } });
         } else if (OneOf(k, { "ly", "lt", "bs", "by", "pd", "bh", "cf", "kb", "pl", "wp", "wt" })) {
             Run(QStringLiteral("update jxc_goodslist set gl_dj=:a,gl_je=:v,gl_zje=:v where id=:id"),
-                { { QStringLiteral("a"), Round8(A0) }, { QStringLiteral("v"), Round8(je) }, { QStringLiteral("id"), id } });
+                { { QStringLiteral("a"), Round8(A0) }, { QStringLiteral("v"), Round8(je) },
+                    { QStringLiteral("id"), id } });
         }
         if (intoDocuments)
             RepriceSourceLines(k, fixedCost, docNo, start.goods, A0, je);

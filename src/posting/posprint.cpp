@@ -1,9 +1,9 @@
 #include "posting/posprint.h"
 
 #include "foundation/datamodule.h"
+#include "foundation/moneywords.h"
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
-#include "foundation/moneywords.h"
 #include "platform/base/programfolder.h"
 #include "platform/db/query.h"
 #include "platform/db/valuetext.h"
@@ -47,8 +47,12 @@ void CloseLines(Report& r)
 QString TenderText(const QHash<QString, QString>& h)
 {
     static const std::pair<const char*, const char*> tenders[] = {
-        { "pos_xj", "现金结账" },    { "pos_czk", "储值卡结账" }, { "pos_yhk", "银行卡结账" },
-        { "pos_djq", "代金券结账" }, { "pos_wxje", "微信结账" },  { "pos_zfbje", "支付宝结账" },
+        { "pos_xj", "现金结账" },
+        { "pos_czk", "储值卡结账" },
+        { "pos_yhk", "银行卡结账" },
+        { "pos_djq", "代金券结账" },
+        { "pos_wxje", "微信结账" },
+        { "pos_zfbje", "支付宝结账" },
     };
     QString text;
     for (const auto& [column, name] : tenders)
@@ -73,7 +77,8 @@ void SetMember(Report& r, const QString& member, std::initializer_list<std::pair
 void PrintPosReceipt(Report& report, const QString& number, int copies)
 {
     Query settings(&posting::Db());
-    settings.SetSQL(QStringLiteral("select pp_bt1,pp_bt2,pp_jz1,pp_jz2,pp_kd,pp_bzxx from jxc_posprint order by id limit 1"));
+    settings.SetSQL(
+        QStringLiteral("select pp_bt1,pp_bt2,pp_jz1,pp_jz2,pp_kd,pp_bzxx from jxc_posprint order by id limit 1"));
     settings.Open();
     QStringList pp(6);
     if (!settings.IsEmpty())
@@ -82,8 +87,8 @@ void PrintPosReceipt(Report& report, const QString& number, int copies)
     settings.Close();
     const bool preview = IsTrue(pp[5]);
 
-    report.LoadFromFile(ProgramFolder::File(pp[4] == QLatin1String("0") ? QStringLiteral("report/posxp58.fr3")
-                                                                        : QStringLiteral("report/posxp.fr3")));
+    report.LoadFromFile(ProgramFolder::File(
+        pp[4] == QLatin1String("0") ? QStringLiteral("report/posxp58.fr3") : QStringLiteral("report/posxp.fr3")));
     Set(report, "bt1", pp[0]);
     Set(report, "bt2", pp[1]);
     Set(report, "jz1", pp[2]);
@@ -99,9 +104,9 @@ void PrintPosReceipt(Report& report, const QString& number, int copies)
     Set(report, "khName", h.value(QStringLiteral("kh_name")));
     Set(report, "yfje", h.value(QStringLiteral("pos_yfje")));
     // Tendered = paid + change; a return pays back exactly what it shows.
-    Set(report, "sfje", number.left(2) == QLatin1String("XT")
-                            ? h.value(QStringLiteral("pos_sfje"))
-                            : PrintNumber(ValueNumber(h.value(QStringLiteral("pos_sfje"))) + change));
+    Set(report, "sfje",
+        number.left(2) == QLatin1String("XT") ? h.value(QStringLiteral("pos_sfje"))
+                                              : PrintNumber(ValueNumber(h.value(QStringLiteral("pos_sfje"))) + change));
     Set(report, "mlje", h.value(QStringLiteral("pos_mlje")));
     Set(report, "fkje", h.value(QStringLiteral("fkje")));
     Set(report, "zlje", change > 0 ? h.value(QStringLiteral("pos_zlje")) : QString());
@@ -117,20 +122,20 @@ void PrintPosReceipt(Report& report, const QString& number, int copies)
         Set(report, "zjf", QString());
     }
     SetMember(report, member,
-              { { "hybh", "hy_bh" }, { "hyye", "hy_zhje" }, { "hyjf", "hy_jf" }, { "hytele", "hy_tele" },
-                { "hymobile", "hy_mobile" }, { "hyname", "hy_name" } });
+        { { "hybh", "hy_bh" }, { "hyye", "hy_zhje" }, { "hyjf", "hy_jf" }, { "hytele", "hy_tele" },
+            { "hymobile", "hy_mobile" }, { "hyname", "hy_name" } });
 
     OpenLines(report,
-              QStringLiteral("select a.*,coalesce(b.g_name,'')||coalesce(a.t_zp,'') as g_name,b.g_sccs,b.dw_name,"
-                             "b.gg_name,b.color_name from jxc_posxssp a,jxc_goods b where a.g_sn=b.g_sn and "
-                             "a.gl_djh=:n order by a.id"),
-              number);
+        QStringLiteral("select a.*,coalesce(b.g_name,'')||coalesce(a.t_zp,'') as g_name,b.g_sccs,b.dw_name,"
+                       "b.gg_name,b.color_name from jxc_posxssp a,jxc_goods b where a.g_sn=b.g_sn and "
+                       "a.gl_djh=:n order by a.id"),
+        number);
     if (preview) {
         report.ShowReport();
     } else {
         report.PrepareReport();
         for (int i = 0; i < copies; ++i)
-            report.Print(PrintOptions{}); // the template's own printer, no dialog
+            report.Print(PrintOptions {}); // the template's own printer, no dialog
     }
     CloseLines(report);
 }
@@ -139,23 +144,24 @@ void PrintPosDocument(Report& report, const QString& number)
 {
     report.LoadFromFile(ProgramFolder::File(QStringLiteral("report/posxsd.fr3")));
     const QString kind = number.left(2);
-    const QString title = kind == QLatin1String("XS")   ? QStringLiteral("POS销售单")
-                          : kind == QLatin1String("XT") ? QStringLiteral("POS退货单")
-                                                        : QString();
-    const auto t = FirstRowTexts(QStringLiteral("select pos_yfje,pos_sfje,hy_sn from jxc_posxsd where gl_djh=:n"), number);
+    const QString title = kind == QLatin1String("XS") ? QStringLiteral("POS销售单")
+        : kind == QLatin1String("XT")                 ? QStringLiteral("POS退货单")
+                                                      : QString();
+    const auto t
+        = FirstRowTexts(QStringLiteral("select pos_yfje,pos_sfje,hy_sn from jxc_posxsd where gl_djh=:n"), number);
     const QString due = AmountInWords(t.value(QStringLiteral("pos_yfje")));
     const QString paid = AmountInWords(t.value(QStringLiteral("pos_sfje")));
 
     // The document shows the member's total points, the receipt his current ones.
     SetMember(report, t.value(QStringLiteral("hy_sn")),
-              { { "hybh", "hy_bh" }, { "hyye", "hy_zhje" }, { "hyjf", "hy_zjf" }, { "hyname", "hy_name" },
-                { "hymobile", "hy_mobile" } });
+        { { "hybh", "hy_bh" }, { "hyye", "hy_zhje" }, { "hyjf", "hy_zjf" }, { "hyname", "hy_name" },
+            { "hymobile", "hy_mobile" } });
 
     OpenLines(report,
-              QStringLiteral("select a.g_sn,a.pos_dj,a.pos_dzl,a.pos_sl,a.pos_zje,a.pos_dj*a.pos_dzl as zhdj,b.g_name,c.* "
-                             "from jxc_posxssp a,jxc_goods b,jxc_posxsd c where a.g_sn=b.g_sn and a.gl_djh=c.gl_djh and "
-                             "a.gl_djh=:n order by a.id"),
-              number);
+        QStringLiteral("select a.g_sn,a.pos_dj,a.pos_dzl,a.pos_sl,a.pos_zje,a.pos_dj*a.pos_dzl as zhdj,b.g_name,c.* "
+                       "from jxc_posxssp a,jxc_goods b,jxc_posxsd c where a.g_sn=b.g_sn and a.gl_djh=c.gl_djh and "
+                       "a.gl_djh=:n order by a.id"),
+        number);
     Set(report, "sTitle", title);
     Set(report, "yf", due);
     Set(report, "sf", paid);

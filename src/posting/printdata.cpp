@@ -32,24 +32,36 @@ posting::Params DocParams(const QString& number)
 const char* LogText(const QString& prefix)
 {
     static const QHash<QString, const char*> texts = {
-        { QStringLiteral("CJ"), "打印采购进货单" }, { QStringLiteral("CT"), "打印采购退货单" },
-        { QStringLiteral("XS"), "打印商品销售单" }, { QStringLiteral("XT"), "打印顾客退货单" },
-        { QStringLiteral("XH"), "打印商品换货单" }, { QStringLiteral("CD"), "打印采购订单" },
-        { QStringLiteral("XD"), "打印销售订单" },   { QStringLiteral("DB"), "打印库存调拨单" },
-        { QStringLiteral("PD"), "打印库存盘点单" }, { QStringLiteral("CF"), "打印商品拆分单" },
-        { QStringLiteral("KB"), "打印商品捆绑单" }, { QStringLiteral("khjh"), "打印客户借货单" },
-        { QStringLiteral("JG"), "打印产品加工单" }, { QStringLiteral("SC"), "打印生产入库单" },
-        { QStringLiteral("ST"), "打印生产退回单" }, { QStringLiteral("LY"), "打印部门领用单" },
-        { QStringLiteral("LT"), "打印部门退回单" }, { QStringLiteral("WF"), "打印外发加工单" },
-        { QStringLiteral("WS"), "打印外发收货单" }, { QStringLiteral("WT"), "打印外发调整单" },
-        { QStringLiteral("BS"), "打印商品报损单" }, { QStringLiteral("BY"), "打印商品报溢单" },
+        { QStringLiteral("CJ"), "打印采购进货单" },
+        { QStringLiteral("CT"), "打印采购退货单" },
+        { QStringLiteral("XS"), "打印商品销售单" },
+        { QStringLiteral("XT"), "打印顾客退货单" },
+        { QStringLiteral("XH"), "打印商品换货单" },
+        { QStringLiteral("CD"), "打印采购订单" },
+        { QStringLiteral("XD"), "打印销售订单" },
+        { QStringLiteral("DB"), "打印库存调拨单" },
+        { QStringLiteral("PD"), "打印库存盘点单" },
+        { QStringLiteral("CF"), "打印商品拆分单" },
+        { QStringLiteral("KB"), "打印商品捆绑单" },
+        { QStringLiteral("khjh"), "打印客户借货单" },
+        { QStringLiteral("JG"), "打印产品加工单" },
+        { QStringLiteral("SC"), "打印生产入库单" },
+        { QStringLiteral("ST"), "打印生产退回单" },
+        { QStringLiteral("LY"), "打印部门领用单" },
+        { QStringLiteral("LT"), "打印部门退回单" },
+        { QStringLiteral("WF"), "打印外发加工单" },
+        { QStringLiteral("WS"), "打印外发收货单" },
+        { QStringLiteral("WT"), "打印外发调整单" },
+        { QStringLiteral("BS"), "打印商品报损单" },
+        { QStringLiteral("BY"), "打印商品报溢单" },
     };
     return texts.value(prefix, "");
 }
 
 const QString kSalesCols = QStringLiteral(
     "coalesce(b.g_name,'')||coalesce(a.t_zp,'') as g_name,b.dw_name,b.gg_name,c.cm_name,d.color_name,e.t_sl,"
-    "a.ls_taxdj*a.ls_dzl as sj,a.ls_dj*a.ls_dzl*e.t_sl as je,a.ls_taxdj*a.ls_dzl*e.t_sl as zje,b.g_bz,b.g_sccs,g.gc_name");
+    "a.ls_taxdj*a.ls_dzl as sj,a.ls_dj*a.ls_dzl*e.t_sl as je,a.ls_taxdj*a.ls_dzl*e.t_sl as "
+    "zje,b.g_bz,b.g_sccs,g.gc_name");
 const QString kPurchaseCols = QStringLiteral(
     "b.g_name,b.dw_name,b.gg_name,c.cm_name,d.color_name,e.t_sl,a.jh_dj*e.t_sl as je,a.jh_taxdj*e.t_sl as zje,"
     "b.g_bz,b.g_sccs,g.gc_name");
@@ -69,34 +81,37 @@ const SizedKind* Sized(const QString& prefix)
         { QStringLiteral("XS"), { "jxc_lsxssp", "jxc_lsxsspmx", kSalesCols, true, true } },
         { QStringLiteral("XD"), { "jxc_xssp", "jxc_xsspmx", kSalesCols, true, true } },
         { QStringLiteral("XT"),
-          { "jxc_xsthsp", "jxc_xsthspmx",
-            QStringLiteral("b.g_name,b.dw_name,b.gg_name,c.cm_name,d.color_name,e.t_sl,a.th_dj*a.th_dzl as sj,b.g_sptm,"
-                           "a.th_dj*a.th_dzl*e.t_sl as je,a.th_taxdj*a.th_dzl*e.t_sl as zje,b.g_bz,b.g_sccs,g.gc_name"),
-            true, false } },
+            { "jxc_xsthsp", "jxc_xsthspmx",
+                QStringLiteral(
+                    "b.g_name,b.dw_name,b.gg_name,c.cm_name,d.color_name,e.t_sl,a.th_dj*a.th_dzl as sj,b.g_sptm,"
+                    "a.th_dj*a.th_dzl*e.t_sl as je,a.th_taxdj*a.th_dzl*e.t_sl as zje,b.g_bz,b.g_sccs,g.gc_name"),
+                true, false } },
         { QStringLiteral("CJ"), { "jxc_jhsp", "jxc_jhspmx", kPurchaseCols, true, true } },
         { QStringLiteral("CD"), { "jxc_cgsp", "jxc_cgspmx", kPurchaseCols, true, true } },
         { QStringLiteral("CT"),
-          { "jxc_thsp", "jxc_thspmx",
-            QStringLiteral("b.g_name,b.dw_name,b.gg_name,c.cm_name,d.color_name,e.t_sl,a.th_dj*e.t_sl as je,"
-                           "a.th_taxdj*e.t_sl as zje,b.g_bz,b.g_sccs,g.gc_name"),
-            true, false } },
+            { "jxc_thsp", "jxc_thspmx",
+                QStringLiteral("b.g_name,b.dw_name,b.gg_name,c.cm_name,d.color_name,e.t_sl,a.th_dj*e.t_sl as je,"
+                               "a.th_taxdj*e.t_sl as zje,b.g_bz,b.g_sccs,g.gc_name"),
+                true, false } },
         { QStringLiteral("DB"),
-          { "jxc_dbsp", "jxc_dbspmx", QStringLiteral("b.g_name,b.dw_name,b.gg_name,c.cm_name,d.color_name,e.t_sl"), false,
-            false } },
+            { "jxc_dbsp", "jxc_dbspmx", QStringLiteral("b.g_name,b.dw_name,b.gg_name,c.cm_name,d.color_name,e.t_sl"),
+                false, false } },
         { QStringLiteral("SC"),
-          { "jxc_scrksp", "jxc_scrkspmx",
-            QStringLiteral("b.g_name,b.dw_name,b.gg_name,c.cm_name,d.color_name,e.t_sl,a.sc_dj*e.t_sl as zje,b.g_bz,"
-                           "b.g_sccs,g.gc_name"),
-            true, false } },
+            { "jxc_scrksp", "jxc_scrkspmx",
+                QStringLiteral(
+                    "b.g_name,b.dw_name,b.gg_name,c.cm_name,d.color_name,e.t_sl,a.sc_dj*e.t_sl as zje,b.g_bz,"
+                    "b.g_sccs,g.gc_name"),
+                true, false } },
         { QStringLiteral("LY"),
-          { "jxc_bmlysp", "jxc_bmlyspmx",
-            QStringLiteral("b.g_name,b.dw_name,b.gg_name,c.cm_name,d.color_name,e.t_sl,a.ly_dj*e.t_sl as zje,b.g_bz,"
-                           "b.g_sccs,g.gc_name"),
-            true, false } },
+            { "jxc_bmlysp", "jxc_bmlyspmx",
+                QStringLiteral(
+                    "b.g_name,b.dw_name,b.gg_name,c.cm_name,d.color_name,e.t_sl,a.ly_dj*e.t_sl as zje,b.g_bz,"
+                    "b.g_sccs,g.gc_name"),
+                true, false } },
     };
     const QString key = prefix == QLatin1String("ST") ? QStringLiteral("SC")
-                        : prefix == QLatin1String("LT") ? QStringLiteral("LY")
-                                                        : prefix;
+        : prefix == QLatin1String("LT")               ? QStringLiteral("LY")
+                                                      : prefix;
     auto it = kinds.constFind(key);
     return it == kinds.constEnd() ? nullptr : &*it;
 }
@@ -116,7 +131,7 @@ QString LineOrder(const QString& entry, const QString& code, const QString& name
 QString SizedStatement(const SizedKind& k, const QString& number)
 {
     QString sql = QStringLiteral("select a.*,") + k.columns + QStringLiteral(" from ") + QLatin1String(k.lines)
-                  + QStringLiteral(" a,jxc_goods b,jxc_cm c,jxc_color d,") + QLatin1String(k.detail) + QStringLiteral(" e");
+        + QStringLiteral(" a,jxc_goods b,jxc_cm c,jxc_color d,") + QLatin1String(k.detail) + QStringLiteral(" e");
     if (k.withClass)
         sql += QStringLiteral(",jxc_goodsclass g");
     sql += QStringLiteral(" where a.g_sn=b.g_sn and a.gl_djh=e.gl_djh and a.id=e.tid and e.cm_sn=c.cm_sn "
@@ -143,8 +158,9 @@ QString LineStatement(const QString& prefix, const QString& number)
             .arg(p, n);
     }
     if (prefix == QLatin1String("CF") || prefix == QLatin1String("KB"))
-        return QStringLiteral("select a.*,b.g_name,b.dw_name,b.gg_name,b.color_name,c.ck_name from jxc_%1sp a,jxc_goods b,"
-                              "jxc_ckxx c where a.g_sn=b.g_sn and a.ck_sn=c.ck_sn and a.gl_djh=%2 order by a.id")
+        return QStringLiteral(
+            "select a.*,b.g_name,b.dw_name,b.gg_name,b.color_name,c.ck_name from jxc_%1sp a,jxc_goods b,"
+            "jxc_ckxx c where a.g_sn=b.g_sn and a.ck_sn=c.ck_sn and a.gl_djh=%2 order by a.id")
             .arg(prefix.toLower(), n);
     if (prefix == QLatin1String("PD"))
         return QStringLiteral("select a.*,b.g_name,b.dw_name,b.gg_name,b.color_name,a.pd_sl-a.kc_sl as cysl from "
@@ -160,9 +176,9 @@ QString FillFixedRows(bool sales, const QString& number, int rowsPerForm)
     ClearTempLines();
     const posting::Params p = DocParams(number);
     posting::Run(QStringLiteral("insert into jxc_tempspxf (rid,a_name) select id,:op from ")
-                     + (sales ? QStringLiteral("jxc_lsxsspmx") : QStringLiteral("jxc_jhsp"))
-                     + QStringLiteral(" where gl_djh=:n order by id"),
-                 p);
+            + (sales ? QStringLiteral("jxc_lsxsspmx") : QStringLiteral("jxc_jhsp"))
+            + QStringLiteral(" where gl_djh=:n order by id"),
+        p);
     const int n = int(posting::FirstNumber(QStringLiteral("select count(*) from jxc_tempspxf where a_name=:op"), p));
     const int k = rowsPerForm - n % rowsPerForm;
     if (k != rowsPerForm) {
@@ -180,16 +196,16 @@ QString FillFixedRows(bool sales, const QString& number, int rowsPerForm)
                    "b.g_bz,b.g_sccs,d.color_sn,c.cm_sn,g.gc_name from jxc_lsxssp a,jxc_goods b,jxc_cm c,jxc_color d,"
                    "jxc_lsxsspmx e,jxc_goodsclass g where a.g_sn=b.g_sn and a.gl_djh=e.gl_djh and a.id=e.tid and "
                    "e.cm_sn=c.cm_sn and e.color_sn=d.color_sn and b.gc_sn=g.gc_sn and a.gl_djh=")
-               + Literal(number) + QStringLiteral(") y on x.rid=y.eid where x.a_name=") + op
-               + LineOrder(QStringLiteral("x.id"), QStringLiteral("y.g_sn"), QStringLiteral("y.g_name"),
-                           QStringLiteral(",y.color_sn,y.cm_sn"));
+            + Literal(number) + QStringLiteral(") y on x.rid=y.eid where x.a_name=") + op
+            + LineOrder(QStringLiteral("x.id"), QStringLiteral("y.g_sn"), QStringLiteral("y.g_name"),
+                QStringLiteral(",y.color_sn,y.cm_sn"));
     return QStringLiteral("select y.* from jxc_tempspxf x left join (select a.*,b.g_name,b.dw_name,b.gg_name,c.cm_name,"
                           "d.color_name,e.t_sl,a.jh_dj*e.t_sl as je,a.jh_taxdj*e.t_sl as zje,b.g_bz,b.g_sccs,g.gc_name "
                           "from jxc_jhsp a,jxc_goods b,jxc_cm c,jxc_color d,jxc_jhspmx e,jxc_goodsclass g where "
                           "a.g_sn=b.g_sn and a.gl_djh=e.gl_djh and a.id=e.tid and e.cm_sn=c.cm_sn and "
                           "e.color_sn=d.color_sn and b.gc_sn=g.gc_sn and a.gl_djh=")
-           + Literal(number) + QStringLiteral(") y on x.rid=y.id where x.a_name=") + op
-           + LineOrder(QStringLiteral("x.id"), QStringLiteral("y.g_sn"), QStringLiteral("y.g_name"), QString());
+        + Literal(number) + QStringLiteral(") y on x.rid=y.id where x.a_name=") + op
+        + LineOrder(QStringLiteral("x.id"), QStringLiteral("y.g_sn"), QStringLiteral("y.g_name"), QString());
 }
 
 // Folds the sizes of one goods and colour of a line into one row: the size names
@@ -197,27 +213,26 @@ QString FillFixedRows(bool sales, const QString& number, int rowsPerForm)
 QString MergeSizes(bool sales, const QString& number)
 {
     const posting::Params p = DocParams(number);
-    const QStringList codes = SelectColumn(posting::Db(),
-        QStringLiteral("select cm_sn from jxc_cm where cm_sn<>'100001' order by cm_sn limit 8"));
+    const QStringList codes = SelectColumn(
+        posting::Db(), QStringLiteral("select cm_sn from jxc_cm where cm_sn<>'100001' order by cm_sn limit 8"));
     ClearTempLines();
     const QString detail = sales ? QStringLiteral("jxc_lsxsspmx") : QStringLiteral("jxc_jhspmx");
     posting::Run(QStringLiteral("insert into jxc_tempspxf (g_sn,ts_sl,hy_sn,rid,a_name) select g_sn,sum(t_sl),"
                                 "color_sn,tid,:op from ")
-                     + detail
-                     + QStringLiteral(" where gl_djh=:n group by g_sn,color_sn,tid order by g_sn,color_sn,tid"),
-                 p);
+            + detail + QStringLiteral(" where gl_djh=:n group by g_sn,color_sn,tid order by g_sn,color_sn,tid"),
+        p);
 
     // The document's size rows, read once and grouped by goods, colour and line.
     using Key = std::tuple<QString, QString, qint64>;
     struct Group {
         QStringList names;
-        std::array<double, 8> qty{};
+        std::array<double, 8> qty {};
     };
     std::map<Key, Group> groups;
     {
         Query q(&posting::Db());
         q.SetSQL(QStringLiteral("select a.g_sn,a.color_sn,a.tid,a.cm_sn,a.t_sl,b.cm_name from ") + detail
-                 + QStringLiteral(" a,jxc_cm b where a.cm_sn=b.cm_sn and a.gl_djh=:n order by a.id"));
+            + QStringLiteral(" a,jxc_cm b where a.cm_sn=b.cm_sn and a.gl_djh=:n order by a.id"));
         q.SetParam(QStringLiteral("n"), number);
         q.Open();
         for (int r = 0; r < q.RecordCount(); ++r) {
@@ -234,7 +249,8 @@ QString MergeSizes(bool sales, const QString& number)
     rows.SetParam(QStringLiteral("op"), CurrentAdminName);
     rows.Open();
     Transaction t(posting::Db());
-    static const char* const columns[8] = { "ts_dj", "ts_cbj", "ts_zcb", "ts_cbj2", "ts_je", "ts_tax", "ts_taxdj", "ts_taxje" };
+    static const char* const columns[8]
+        = { "ts_dj", "ts_cbj", "ts_zcb", "ts_cbj2", "ts_je", "ts_tax", "ts_taxdj", "ts_taxje" };
     QString update = QStringLiteral("update jxc_tempspxf set t_ph=:names");
     for (int i = 0; i < 8; ++i)
         update += QStringLiteral(",%1=:q%2").arg(QLatin1String(columns[i])).arg(i);
@@ -243,8 +259,8 @@ QString MergeSizes(bool sales, const QString& number)
         auto it = groups.find({ rows.TextAt(r, 1), rows.TextAt(r, 2), qint64(ValueNumber(rows.ValueAt(r, 3))) });
         if (it == groups.end() || it->second.names.isEmpty())
             continue;
-        posting::Params u{ { QStringLiteral("names"), it->second.names.join(QLatin1Char(',')) },
-                           { QStringLiteral("id"), rows.IdAt(r) } };
+        posting::Params u { { QStringLiteral("names"), it->second.names.join(QLatin1Char(',')) },
+            { QStringLiteral("id"), rows.IdAt(r) } };
         double rest = ValueNumber(rows.ValueAt(r, 4));
         for (int i = 0; i < 8; ++i) {
             u.insert(QStringLiteral("q%1").arg(i), it->second.qty[i]);
@@ -256,9 +272,9 @@ QString MergeSizes(bool sales, const QString& number)
     t.Commit();
 
     const QString tail = QStringLiteral(" and a.tid=c.rid and a.gl_djh=") + Literal(number)
-                         + QStringLiteral(" and c.a_name=") + Literal(CurrentAdminName)
-                         + LineOrder(QStringLiteral("a.id"), QStringLiteral("a.g_sn"), QStringLiteral("b.g_name"),
-                                     QStringLiteral(",c.hy_sn"));
+        + QStringLiteral(" and c.a_name=") + Literal(CurrentAdminName)
+        + LineOrder(
+            QStringLiteral("a.id"), QStringLiteral("a.g_sn"), QStringLiteral("b.g_name"), QStringLiteral(",c.hy_sn"));
     if (sales)
         return QStringLiteral("select a.*,coalesce(b.g_name,'')||coalesce(a.t_zp,'') as g_name,b.dw_name,b.gg_name,"
                               "c.t_ph as cm_name,d.color_name,c.ts_sl as t_sl,a.ls_taxdj*a.ls_dzl as sj,"
@@ -267,13 +283,13 @@ QString MergeSizes(bool sales, const QString& number)
                               "c.ts_taxje,c.ts_lsj,c.ts_zje from jxc_lsxssp a,jxc_goods b,jxc_tempspxf c,jxc_color d,"
                               "jxc_goodsclass g where a.g_sn=b.g_sn and a.g_sn=c.g_sn and c.hy_sn=d.color_sn and "
                               "b.gc_sn=g.gc_sn")
-               + tail;
+            + tail;
     return QStringLiteral("select a.*,b.g_name,b.dw_name,b.gg_name,c.t_ph as cm_name,d.color_name,c.ts_sl as t_sl,"
                           "a.jh_dj*c.ts_sl as je,a.jh_taxdj*c.ts_sl as zje,b.g_bz,b.g_sccs,g.gc_name,c.ts_dj,c.ts_cbj,"
                           "c.ts_zcb,c.ts_cbj2,c.ts_je,c.ts_tax,c.ts_taxdj,c.ts_taxje,c.ts_lsj,c.ts_zje,c.hy_sn from "
                           "jxc_jhsp a,jxc_goods b,jxc_tempspxf c,jxc_color d,jxc_goodsclass g where a.g_sn=b.g_sn and "
                           "a.g_sn=c.g_sn and c.hy_sn=d.color_sn and b.gc_sn=g.gc_sn")
-           + tail;
+        + tail;
 }
 
 // The rows setting as a count of rows per form; anything but a positive whole

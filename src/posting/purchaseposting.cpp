@@ -25,8 +25,8 @@ namespace {
 
 const QString kSupplier = QStringLiteral("ghs");
 
-MoneyEntry PurchaseEntryOf(const Fields& h, const QString& docNo, const QString& date, const QString& account,
-    const QString& note)
+MoneyEntry PurchaseEntryOf(
+    const Fields& h, const QString& docNo, const QString& date, const QString& account, const QString& note)
 {
     return { docNo, date, h.Text(QStringLiteral("u_sn")), h.Text(QStringLiteral("u_name")),
         h.Text(QStringLiteral("ghs_sn")), h.Text(QStringLiteral("ghs_name")), h.Text(QStringLiteral("ck_name")),
@@ -46,9 +46,10 @@ void ApprovePurchaseDoc(const QString& docNo)
     Transaction t(Db());
     const QString today = Today();
     const Fields h = ReadHeader(
-        QStringLiteral("select a.*,b.u_name,c.ghs_name,d.ck_name from jxc_jhd a "
-                       "inner join jxc_user b on a.u_sn=b.u_sn inner join jxc_ghsxx c on a.ghs_sn=c.ghs_sn "
-                       "inner join jxc_ckxx d on a.ck_sn=d.ck_sn where a.gl_djh=:djh order by a.j_status desc,a.id limit 1"),
+        QStringLiteral(
+            "select a.*,b.u_name,c.ghs_name,d.ck_name from jxc_jhd a "
+            "inner join jxc_user b on a.u_sn=b.u_sn inner join jxc_ghsxx c on a.ghs_sn=c.ghs_sn "
+            "inner join jxc_ckxx d on a.ck_sn=d.ck_sn where a.gl_djh=:djh order by a.j_status desc,a.id limit 1"),
         docNo);
     const QString date = h.Text(QStringLiteral("j_jhrq"));
     const QString supplier = h.Text(QStringLiteral("ghs_sn"));
@@ -62,7 +63,7 @@ void ApprovePurchaseDoc(const QString& docNo)
     InsertRow(QStringLiteral("jxc_xjyh"), CashRow(e, QStringLiteral("采购进货"), -paid));
     RecalcCashBalance(account, date);
 
-    PartnerEntry p{ kSupplier, QStringLiteral("CJ"), QStringLiteral("采购进货单"), byPayment ? paid : payable, paid };
+    PartnerEntry p { kSupplier, QStringLiteral("CJ"), QStringLiteral("采购进货单"), byPayment ? paid : payable, paid };
     const double before = ValueNumber(GetLedgerBalanceAt(supplier, kSupplier, QStringLiteral("0"), date));
     p.balance = byPayment ? before : before + payable - paid;
     InsertRow(QStringLiteral("jxc_ysyfk"), LedgerRow(e, p));
@@ -78,9 +79,10 @@ void ApprovePurchaseDoc(const QString& docNo)
     }
 
     if (h.Text(QStringLiteral("j_yffs")) == QStringLiteral("我方付运费"))
-        PostFreightAndPacking(e, QStringLiteral("采购单"), h.Number(QStringLiteral("j_yf")), h.Number(QStringLiteral("j_bzf")));
+        PostFreightAndPacking(
+            e, QStringLiteral("采购单"), h.Number(QStringLiteral("j_yf")), h.Number(QStringLiteral("j_bzf")));
 
-    const Params doc{ { QStringLiteral("djh"), docNo } };
+    const Params doc { { QStringLiteral("djh"), docNo } };
     Run(QStringLiteral("update jxc_jhsp set id2=id,jh_qxsl=0 where gl_djh=:djh"), doc);
     Run(QStringLiteral(
             "insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,g_name,g_jm,dw_name,gl_dj,gl_sl,gl_zje,gl_lr,"
@@ -133,8 +135,8 @@ void ApprovePurchaseDoc(const QString& docNo)
     WriteLog(QStringLiteral("审核采购进货单") + docNo + QStringLiteral("，共") + QString::number(rows.RecordCount())
         + QStringLiteral("种商品"));
     if (received)
-        MoveColorSizeStockOfLines(QStringLiteral("jxc_jhspmx"), QStringLiteral("jxc_jhsp"), QStringLiteral("jh_rksl"),
-            docNo, warehouse, 1);
+        MoveColorSizeStockOfLines(
+            QStringLiteral("jxc_jhspmx"), QStringLiteral("jxc_jhsp"), QStringLiteral("jh_rksl"), docNo, warehouse, 1);
     UpdateMonth(warehouse, date);
     IncUserPurchaseCount(h.Text(QStringLiteral("u_sn")));
     t.Commit();
@@ -145,7 +147,7 @@ void ApplyPurchaseDiscount(const QString& docNo, double paid, double payable)
     if (!CentsDiffer(paid, payable))
         return;
     Transaction t(Db());
-    const Params doc{ { QStringLiteral("djh"), docNo } };
+    const Params doc { { QStringLiteral("djh"), docNo } };
     if (DiscountLineMode == QLatin1String("1")) {
         const double d = RoundUp(paid - payable, AmountDecimals);
         Run(QStringLiteral("update jxc_jhsp set jh_zje=:d,jh_je=:d where g_sn='00000000' and gl_djh=:djh"),
@@ -159,9 +161,9 @@ void ApplyPurchaseDiscount(const QString& docNo, double paid, double payable)
                     { QStringLiteral("jh_taxdj"), 0 }, { QStringLiteral("jh_taxje"), 0 },
                     { QStringLiteral("jh_rksl"), 0 }, { QStringLiteral("jh_dzl"), 1 } });
     } else if (DiscountLineMode == QLatin1String("0")) {
-        static const SpreadColumns columns{ QStringLiteral("jxc_jhsp"), QStringLiteral("jh_zje"), QStringLiteral("jh_sl"),
-            QStringLiteral("jh_dj"), QStringLiteral("jh_taxdj"), QStringLiteral("jh_tax"), QStringLiteral("jh_je"),
-            QStringLiteral("jh_taxje"), QString(), QString() };
+        static const SpreadColumns columns { QStringLiteral("jxc_jhsp"), QStringLiteral("jh_zje"),
+            QStringLiteral("jh_sl"), QStringLiteral("jh_dj"), QStringLiteral("jh_taxdj"), QStringLiteral("jh_tax"),
+            QStringLiteral("jh_je"), QStringLiteral("jh_taxje"), QString(), QString() };
         double total = 0;
         if (SpreadReduction(columns, docNo, paid, payable, total))
             Run(QStringLiteral("update jxc_jhd set j_yfje=:t,j_sfje=:t where gl_djh=:djh"),
@@ -175,19 +177,21 @@ void ApprovePurchaseReturn(const QString& docNo)
     Transaction t(Db());
     const QString today = Today();
     const Fields h = ReadHeader(
-        QStringLiteral("select a.*,b.u_name,c.ghs_name,d.ck_name from jxc_thd a "
-                       "inner join jxc_user b on a.u_sn=b.u_sn inner join jxc_ghsxx c on a.ghs_sn=c.ghs_sn "
-                       "inner join jxc_ckxx d on a.ck_sn=d.ck_sn where a.gl_djh=:djh order by a.th_status desc,a.id limit 1"),
+        QStringLiteral(
+            "select a.*,b.u_name,c.ghs_name,d.ck_name from jxc_thd a "
+            "inner join jxc_user b on a.u_sn=b.u_sn inner join jxc_ghsxx c on a.ghs_sn=c.ghs_sn "
+            "inner join jxc_ckxx d on a.ck_sn=d.ck_sn where a.gl_djh=:djh order by a.th_status desc,a.id limit 1"),
         docNo);
     const QString stamp = h.Text(QStringLiteral("th_thrq"));
     // Money rows carry the day only; the ledger rows the moment.
-    const QString day = QDate::fromString(stamp.left(10), QStringLiteral("yyyy-MM-dd")).toString(QStringLiteral("yyyy-MM-dd"));
+    const QString day
+        = QDate::fromString(stamp.left(10), QStringLiteral("yyyy-MM-dd")).toString(QStringLiteral("yyyy-MM-dd"));
     const QString supplier = h.Text(QStringLiteral("ghs_sn"));
     const QString warehouse = h.Text(QStringLiteral("ck_sn"));
     const QString account = h.Text(QStringLiteral("th_kmmc"));
     const double due = h.Number(QStringLiteral("th_yfje"));
     const double paid = h.Number(QStringLiteral("th_sfje"));
-    const Params doc{ { QStringLiteral("djh"), docNo } };
+    const Params doc { { QStringLiteral("djh"), docNo } };
 
     Run(QStringLiteral("delete from jxc_thd where th_status=0 and gl_djh=:djh"), doc);
     IncUserPurchaseCount(h.Text(QStringLiteral("u_sn")));
@@ -196,7 +200,7 @@ void ApprovePurchaseReturn(const QString& docNo)
     InsertRow(QStringLiteral("jxc_xjyh"), CashRow(e, QStringLiteral("采购退货"), -paid));
     RecalcCashBalance(account, day);
 
-    PartnerEntry p{ kSupplier, QStringLiteral("CT"), QStringLiteral("采购退货单"), due, paid };
+    PartnerEntry p { kSupplier, QStringLiteral("CT"), QStringLiteral("采购退货单"), due, paid };
     p.balance = ValueNumber(GetLedgerBalanceAt(supplier, kSupplier, QStringLiteral("0"), day)) + due - paid;
     InsertRow(QStringLiteral("jxc_ysyfk"), LedgerRow(e, p));
     RecalcLedgerBalance(supplier, kSupplier, day);
@@ -222,7 +226,8 @@ void ApprovePurchaseReturn(const QString& docNo)
             const QString source = lines.TextAt(r, 4);
             const double qty = ValueNumber(lines.ValueAt(r, 2));
             if (source.isEmpty())
-                ConsumeFifoBatches(docNo, lines.TextAt(r, 1), warehouse, day, lines.TextAt(r, 3), QStringLiteral("ct"), qty);
+                ConsumeFifoBatches(
+                    docNo, lines.TextAt(r, 1), warehouse, day, lines.TextAt(r, 3), QStringLiteral("ct"), qty);
             else
                 ConsumeFifoBatchesOfDoc(docNo, lines.TextAt(r, 1), warehouse, day, lines.TextAt(r, 3), source, qty);
         }
@@ -246,7 +251,8 @@ void ApprovePurchaseReturn(const QString& docNo)
     CopyDetailToGoodsListMx(QStringLiteral("jxc_thspmx"), docNo);
 
     Query rows(&Db());
-    rows.SetSQL(QStringLiteral("select g_sn,gl_sl,gl_dj from jxc_goodslist where gl_flag='ct' and gl_djh=:djh order by id"));
+    rows.SetSQL(
+        QStringLiteral("select g_sn,gl_sl,gl_dj from jxc_goodslist where gl_flag='ct' and gl_djh=:djh order by id"));
     rows.SetParam(QStringLiteral("djh"), docNo);
     rows.Open();
     QMap<QString, PostedGoods> goods;

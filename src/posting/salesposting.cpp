@@ -1,8 +1,8 @@
 #include "posting/salesposting.h"
 
 #include "foundation/combos.h"
-#include "foundation/lookups.h"
 #include "foundation/globals.h"
+#include "foundation/lookups.h"
 #include "foundation/rights.h"
 #include "foundation/settings.h"
 #include "foundation/staffcounters.h"
@@ -26,8 +26,8 @@ namespace {
 
 const QString kCustomer = QStringLiteral("kh");
 
-MoneyEntry SalesEntryOf(const Fields& h, const QString& docNo, const QString& date, const QString& account,
-    const QString& note)
+MoneyEntry SalesEntryOf(
+    const Fields& h, const QString& docNo, const QString& date, const QString& account, const QString& note)
 {
     return { docNo, date, h.Text(QStringLiteral("u_sn")), h.Text(QStringLiteral("u_name")),
         h.Text(QStringLiteral("kh_sn")), h.Text(QStringLiteral("kh_name")), h.Text(QStringLiteral("ck_name")), account,
@@ -69,14 +69,15 @@ void ApproveSalesDoc(const QString& docNo)
     const double due = h.Number(QStringLiteral("ls_yfje"));
     const double received = h.Number(QStringLiteral("ls_sfje"));
     const bool byPayment = SettlesByPayment(h.Text(QStringLiteral("ls_jsfs")));
-    const Params doc{ { QStringLiteral("djh"), docNo } };
+    const Params doc { { QStringLiteral("djh"), docNo } };
 
     IncUserSalesCount(h.Text(QStringLiteral("u_sn")));
     const MoneyEntry e = SalesEntryOf(h, docNo, date, account, h.Text(QStringLiteral("ls_note")));
     InsertRow(QStringLiteral("jxc_xjyh"), CashRow(e, QStringLiteral("商品销售"), received));
     RecalcCashBalance(account, date);
 
-    PartnerEntry p{ kCustomer, QStringLiteral("XS"), QStringLiteral("商品销售单"), byPayment ? received : due, received };
+    PartnerEntry p { kCustomer, QStringLiteral("XS"), QStringLiteral("商品销售单"), byPayment ? received : due,
+        received };
     const double before = ValueNumber(GetLedgerBalanceAt(customer, kCustomer, QStringLiteral("0"), date));
     p.balance = byPayment ? before : before + due - received;
     InsertRow(QStringLiteral("jxc_ysyfk"), LedgerRow(e, p));
@@ -93,7 +94,8 @@ void ApproveSalesDoc(const QString& docNo)
     }
 
     if (h.Text(QStringLiteral("ls_yffs")) == QStringLiteral("我方付运费"))
-        PostFreightAndPacking(e, QStringLiteral("销售单"), h.Number(QStringLiteral("ls_yf")), h.Number(QStringLiteral("ls_bzf")));
+        PostFreightAndPacking(
+            e, QStringLiteral("销售单"), h.Number(QStringLiteral("ls_yf")), h.Number(QStringLiteral("ls_bzf")));
 
     Run(QStringLiteral("update jxc_lsxssp set id2=id,ls_qxsl=0 where gl_djh=:djh"), doc);
     if (CostMethod == QLatin1String("1")) {
@@ -129,7 +131,8 @@ void ApproveSalesDoc(const QString& docNo)
         { { QStringLiteral("djh"), docNo }, { QStringLiteral("hid"), h.Number(QStringLiteral("id")) },
             { QStringLiteral("chk"), CurrentAdminName }, { QStringLiteral("today"), today } });
     CopyDetailToGoodsListMx(QStringLiteral("jxc_lsxsspmx"), docNo);
-    Run(QStringLiteral("update jxc_goodslist set gl_lr=gl_je where g_sn='00000000' and gl_flag='xs' and gl_djh=:djh"), doc);
+    Run(QStringLiteral("update jxc_goodslist set gl_lr=gl_je where g_sn='00000000' and gl_flag='xs' and gl_djh=:djh"),
+        doc);
 
     Query rows(&Db());
     rows.SetSQL(QStringLiteral("select a.g_sn,a.gl_sl,a.gl_cbj,c.ls_cksl from jxc_goodslist a "
@@ -153,8 +156,8 @@ void ApproveSalesDoc(const QString& docNo)
     WriteLog(QStringLiteral("审核销售单") + docNo + QStringLiteral("，共") + QString::number(rows.RecordCount())
         + QStringLiteral("种商品"));
     if (issued)
-        MoveColorSizeStockOfLines(QStringLiteral("jxc_lsxsspmx"), QStringLiteral("jxc_lsxssp"), QStringLiteral("ls_cksl"),
-            docNo, warehouse, -1);
+        MoveColorSizeStockOfLines(QStringLiteral("jxc_lsxsspmx"), QStringLiteral("jxc_lsxssp"),
+            QStringLiteral("ls_cksl"), docNo, warehouse, -1);
     UpdateMonth(warehouse, date);
     t.Commit();
 }
@@ -169,20 +172,22 @@ void ApplyDocDiscount(const QString& docNo, double target, double linesTotal)
         Run(QStringLiteral("update jxc_lsxssp set ls_zje=:d,ls_je=:d where g_sn='00000000' and gl_djh=:djh"),
             { { QStringLiteral("d"), d }, { QStringLiteral("djh"), docNo } });
         if (Db().Changes() == 0) {
-            Row line{ { QStringLiteral("gl_djh"), docNo }, { QStringLiteral("ls_dj"), 0 }, { QStringLiteral("ls_sl"), 0 },
-                { QStringLiteral("ls_zje"), d }, { QStringLiteral("g_sn"), QStringLiteral("00000000") },
-                { QStringLiteral("a_name"), CurrentAdminName }, { QStringLiteral("ls_dzl"), 1 },
-                { QStringLiteral("ls_zhje"), 0 }, { QStringLiteral("t_zp"), QString() },
-                { QStringLiteral("ghs_sn"), DefaultSupplierSn() }, { QStringLiteral("ls_je"), d } };
-            for (const char* zero : { "ls_tax", "ls_taxdj", "ls_taxje", "ls_cksl", "ls_lsj", "ls_cbj", "ls_zcb", "tid",
-                     "ls_cbj2" })
+            Row line { { QStringLiteral("gl_djh"), docNo }, { QStringLiteral("ls_dj"), 0 },
+                { QStringLiteral("ls_sl"), 0 }, { QStringLiteral("ls_zje"), d },
+                { QStringLiteral("g_sn"), QStringLiteral("00000000") }, { QStringLiteral("a_name"), CurrentAdminName },
+                { QStringLiteral("ls_dzl"), 1 }, { QStringLiteral("ls_zhje"), 0 },
+                { QStringLiteral("t_zp"), QString() }, { QStringLiteral("ghs_sn"), DefaultSupplierSn() },
+                { QStringLiteral("ls_je"), d } };
+            for (const char* zero :
+                { "ls_tax", "ls_taxdj", "ls_taxje", "ls_cksl", "ls_lsj", "ls_cbj", "ls_zcb", "tid", "ls_cbj2" })
                 line.append({ QString::fromLatin1(zero), 0 });
             InsertRow(QStringLiteral("jxc_lsxssp"), line);
         }
     } else if (DiscountLineMode == QLatin1String("0")) {
-        static const SpreadColumns columns{ QStringLiteral("jxc_lsxssp"), QStringLiteral("ls_zje"), QStringLiteral("ls_sl"),
-            QStringLiteral("ls_dj"), QStringLiteral("ls_taxdj"), QStringLiteral("ls_tax"), QStringLiteral("ls_je"),
-            QStringLiteral("ls_taxje"), QStringLiteral("ls_dzl"), QStringLiteral("coalesce(t_zp,'')=''") };
+        static const SpreadColumns columns { QStringLiteral("jxc_lsxssp"), QStringLiteral("ls_zje"),
+            QStringLiteral("ls_sl"), QStringLiteral("ls_dj"), QStringLiteral("ls_taxdj"), QStringLiteral("ls_tax"),
+            QStringLiteral("ls_je"), QStringLiteral("ls_taxje"), QStringLiteral("ls_dzl"),
+            QStringLiteral("coalesce(t_zp,'')=''") };
         double total = 0;
         if (SpreadReduction(columns, docNo, target, linesTotal, total))
             Run(QStringLiteral("update jxc_lsxsd set ls_yfje=:t,ls_sfje=:t where gl_djh=:djh"),
@@ -202,14 +207,14 @@ void ApproveSalesReturn(const QString& docNo)
     const QString account = h.Text(QStringLiteral("th_kmmc"));
     const double due = h.Number(QStringLiteral("th_yfje"));
     const double refunded = h.Number(QStringLiteral("th_sfje"));
-    const Params doc{ { QStringLiteral("djh"), docNo } };
+    const Params doc { { QStringLiteral("djh"), docNo } };
 
     IncUserSalesCount(h.Text(QStringLiteral("u_sn")));
     const MoneyEntry e = SalesEntryOf(h, docNo, date, account, h.Text(QStringLiteral("th_note")));
     InsertRow(QStringLiteral("jxc_xjyh"), CashRow(e, QStringLiteral("顾客退货"), refunded));
     RecalcCashBalance(account, date);
 
-    PartnerEntry p{ kCustomer, QStringLiteral("XT"), QStringLiteral("顾客退货单"), due, refunded };
+    PartnerEntry p { kCustomer, QStringLiteral("XT"), QStringLiteral("顾客退货单"), due, refunded };
     p.balance = ValueNumber(GetLedgerBalanceAt(customer, kCustomer, QStringLiteral("0"), date)) + refunded - due;
     InsertRow(QStringLiteral("jxc_ysyfk"), LedgerRow(e, p));
     RecalcLedgerBalance(customer, kCustomer, date);
@@ -260,7 +265,8 @@ void ApproveSalesReturn(const QString& docNo)
     CopyDetailToGoodsListMx(QStringLiteral("jxc_xsthspmx"), docNo);
 
     Query rows(&Db());
-    rows.SetSQL(QStringLiteral("select g_sn,gl_sl,gl_cbj from jxc_goodslist where gl_flag='xt' and gl_djh=:djh order by id"));
+    rows.SetSQL(
+        QStringLiteral("select g_sn,gl_sl,gl_cbj from jxc_goodslist where gl_flag='xt' and gl_djh=:djh order by id"));
     rows.SetParam(QStringLiteral("djh"), docNo);
     rows.Open();
     QMap<QString, MovedGoods> goods;
@@ -278,10 +284,12 @@ void ApproveSalesReturn(const QString& docNo)
     AddColorSizeStock(QStringLiteral("jxc_xsthspmx"), docNo, warehouse);
     if (fifo) {
         Run(QStringLiteral("delete from jxc_rklist where gl_djh=:djh"), doc);
-        Run(QStringLiteral("insert into jxc_rklist (gl_flag,gl_djh,gl_kdrq,g_sn,gl_dj,gl_sl,gl_zje,ck_sn,gl_sysl,gl_dqkc,id2) "
-                           "select 'xt',gl_djh,:d,g_sn,th_cbj,th_sl,th_zcb,:ck,th_sl,0,id2 from jxc_xsthsp "
-                           "where gl_djh=:djh order by id"),
-            { { QStringLiteral("d"), date.left(10) }, { QStringLiteral("ck"), warehouse }, { QStringLiteral("djh"), docNo } });
+        Run(QStringLiteral(
+                "insert into jxc_rklist (gl_flag,gl_djh,gl_kdrq,g_sn,gl_dj,gl_sl,gl_zje,ck_sn,gl_sysl,gl_dqkc,id2) "
+                "select 'xt',gl_djh,:d,g_sn,th_cbj,th_sl,th_zcb,:ck,th_sl,0,id2 from jxc_xsthsp "
+                "where gl_djh=:djh order by id"),
+            { { QStringLiteral("d"), date.left(10) }, { QStringLiteral("ck"), warehouse },
+                { QStringLiteral("djh"), docNo } });
     }
     UpdateMonth(warehouse, date);
     t.Commit();

@@ -12,15 +12,15 @@ namespace posting {
 
 namespace {
 
-long long Cents(double x)
-{
-    return std::llround(x * 100);
-}
+    long long Cents(double x)
+    {
+        return std::llround(x * 100);
+    }
 
-struct Line {
-    qint64 id;
-    double total, qty, taxRate, discount;
-};
+    struct Line {
+        qint64 id;
+        double total, qty, taxRate, discount;
+    };
 
 } // namespace
 
@@ -50,10 +50,9 @@ bool SpreadReduction(const SpreadColumns& c, const QString& docNo, double target
         return true;
 
     // The lines not spread over keep their totals.
-    const double all
-        = FirstNumber(QStringLiteral("select sum(") + c.total + QStringLiteral(") from ") + c.table
-                + QStringLiteral(" where gl_djh=:djh"),
-            { { QStringLiteral("djh"), docNo } });
+    const double all = FirstNumber(QStringLiteral("select sum(") + c.total + QStringLiteral(") from ") + c.table
+            + QStringLiteral(" where gl_djh=:djh"),
+        { { QStringLiteral("djh"), docNo } });
     double spreadSum = 0;
     for (const Line& l : lines)
         spreadSum += l.total;
@@ -93,12 +92,12 @@ bool SpreadReduction(const SpreadColumns& c, const QString& docNo, double target
         const double divisor = l.discount * l.qty;
         const double taxPrice = RoundUp(divisor != 0 ? l.total / divisor : l.total / l.qty, ad);
         const double price = RoundUp(taxPrice / (1 + l.taxRate / 100), ad);
-        Run(QStringLiteral("update ") + c.table + QStringLiteral(" set ") + c.total + QStringLiteral("=:t,") + c.taxPrice
-                + QStringLiteral("=:tp,") + c.price + QStringLiteral("=:p,") + c.amount + QStringLiteral("=:a,")
-                + c.taxAmount + QStringLiteral("=:ta where id=:id"),
+        Run(QStringLiteral("update ") + c.table + QStringLiteral(" set ") + c.total + QStringLiteral("=:t,")
+                + c.taxPrice + QStringLiteral("=:tp,") + c.price + QStringLiteral("=:p,") + c.amount
+                + QStringLiteral("=:a,") + c.taxAmount + QStringLiteral("=:ta where id=:id"),
             { { QStringLiteral("t"), l.total }, { QStringLiteral("tp"), taxPrice }, { QStringLiteral("p"), price },
-                { QStringLiteral("a"), Round8(price * l.qty) }, { QStringLiteral("ta"), Round8(l.total - price * l.qty) },
-                { QStringLiteral("id"), l.id } });
+                { QStringLiteral("a"), Round8(price * l.qty) },
+                { QStringLiteral("ta"), Round8(l.total - price * l.qty) }, { QStringLiteral("id"), l.id } });
     }
     result = Round8(sum());
     return true;

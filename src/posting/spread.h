@@ -9,16 +9,16 @@
 namespace posting {
 
 struct SpreadColumns {
-    QString table;       // the line table
-    QString total;       // line total with tax
-    QString qty;         // quantity
-    QString price;       // price before tax
-    QString taxPrice;    // price with tax
-    QString taxRate;     // tax rate in percent
-    QString amount;      // amount before tax
-    QString taxAmount;   // tax amount
-    QString discount;    // discount rate dividing the price with tax; empty: none
-    QString onlyWhere;   // a further condition on the lines spread over; empty: none
+    QString table;     // the line table
+    QString total;     // line total with tax
+    QString qty;       // quantity
+    QString price;     // price before tax
+    QString taxPrice;  // price with tax
+    QString taxRate;   // tax rate in percent
+    QString amount;    // amount before tax
+    QString taxAmount; // tax amount
+    QString discount;  // discount rate dividing the price with tax; empty: none
+    QString onlyWhere; // a further condition on the lines spread over; empty: none
 };
 
 // Spreads `linesTotal` - `target` over the lines of the number with a quantity

@@ -67,12 +67,12 @@ Row LedgerRow(const MoneyEntry& e, const PartnerEntry& p)
         { QStringLiteral("k_sfje"), Round8(p.paid) }, { QStringLiteral("k_yhje"), 0 }, { QStringLiteral("k_qcje"), 0 },
         { QStringLiteral("k_ljje"), Round8(p.balance) }, { QStringLiteral("k_yfje"), Round8(p.due) },
         { QStringLiteral("k_type"), p.side }, { QStringLiteral("k_djlx"), p.kind },
-        { QStringLiteral("k_djtxt"), p.kindText }, { QStringLiteral("k_note"), e.note }, { QStringLiteral("k_flag"), 1 },
-        { QStringLiteral("k_rq"), e.date }, { QStringLiteral("gl_djh"), e.docNo } };
+        { QStringLiteral("k_djtxt"), p.kindText }, { QStringLiteral("k_note"), e.note },
+        { QStringLiteral("k_flag"), 1 }, { QStringLiteral("k_rq"), e.date }, { QStringLiteral("gl_djh"), e.docNo } };
 }
 
-Row InvoiceRow(const MoneyEntry& e, const PartnerEntry& p, double invoiced, const QString& invoiceNo,
-    const QString& checkDate)
+Row InvoiceRow(
+    const MoneyEntry& e, const PartnerEntry& p, double invoiced, const QString& invoiceNo, const QString& checkDate)
 {
     return { { QStringLiteral("fp_ghskh"), e.partnerSn }, { QStringLiteral("a_name"), CurrentAdminName },
         { QStringLiteral("u_sn"), e.staffSn }, { QStringLiteral("fp_sfje"), Round8(p.paid) },
@@ -101,8 +101,10 @@ void PostFreightAndPacking(const MoneyEntry& e, const QString& notePrefix, doubl
                 { QStringLiteral("fy_lx"), QString::fromUtf8(f.kind) }, { QStringLiteral("fy_je"), Round8(-f.amount) },
                 { QStringLiteral("u_sn"), e.staffSn }, { QStringLiteral("fy_note"), note },
                 { QStringLiteral("a_name"), CurrentAdminName }, { QStringLiteral("fy_sc"), QStringLiteral("费用") },
-                { QStringLiteral("de_sn"), QStringLiteral("100001") }, { QStringLiteral("fy_kmmc"), QStringLiteral("现金") },
-                { QStringLiteral("fy_chk"), QStringLiteral("1") }, { QStringLiteral("fy_flag"), QStringLiteral("1") } });
+                { QStringLiteral("de_sn"), QStringLiteral("100001") },
+                { QStringLiteral("fy_kmmc"), QStringLiteral("现金") },
+                { QStringLiteral("fy_chk"), QStringLiteral("1") },
+                { QStringLiteral("fy_flag"), QStringLiteral("1") } });
         MoneyEntry cash = e;
         cash.note = note;
         cash.warehouseName.clear();
@@ -113,10 +115,10 @@ void PostFreightAndPacking(const MoneyEntry& e, const QString& notePrefix, doubl
     RecalcCashBalance(e.account, e.date);
 }
 
-void AddWarehouseStock(const QString& goods, const QString& warehouse, double qty, double bookQty, double soldQty,
-    double newCost)
+void AddWarehouseStock(
+    const QString& goods, const QString& warehouse, double qty, double bookQty, double soldQty, double newCost)
 {
-    const Params p{ { QStringLiteral("g"), goods }, { QStringLiteral("ck"), warehouse }, { QStringLiteral("q"), qty },
+    const Params p { { QStringLiteral("g"), goods }, { QStringLiteral("ck"), warehouse }, { QStringLiteral("q"), qty },
         { QStringLiteral("b"), bookQty }, { QStringLiteral("x"), soldQty } };
     Run(QStringLiteral("update jxc_kcsp set kc_sl=coalesce(kc_sl,0)+:q,kc_zsl=coalesce(kc_zsl,0)+:b,"
                        "kc_xssl=coalesce(kc_xssl,0)+:x where ck_sn=:ck and g_sn=:g"),
@@ -125,7 +127,8 @@ void AddWarehouseStock(const QString& goods, const QString& warehouse, double qt
         return;
     Params ins = p;
     ins.insert(QStringLiteral("c"), newCost);
-    Run(QStringLiteral("insert into jxc_kcsp (kc_sl,kc_cbj,kc_xssl,g_sn,ck_sn,kc_zsl) values (:q,:c,:x,:g,:ck,:b)"), ins);
+    Run(QStringLiteral("insert into jxc_kcsp (kc_sl,kc_cbj,kc_xssl,g_sn,ck_sn,kc_zsl) values (:q,:c,:x,:g,:ck,:b)"),
+        ins);
 }
 
 void SetGoodsAverage(const QString& goods, double price)
@@ -148,7 +151,7 @@ void MoveColorSizeStockOfLines(const QString& detailTable, const QString& lineTa
     q.SetParam(QStringLiteral("djh"), docNo);
     q.Open();
     for (int r = 0; r < q.RecordCount(); ++r) {
-        const Params p{ { QStringLiteral("g"), q.TextAt(r, 0) }, { QStringLiteral("cm"), q.TextAt(r, 1) },
+        const Params p { { QStringLiteral("g"), q.TextAt(r, 0) }, { QStringLiteral("cm"), q.TextAt(r, 1) },
             { QStringLiteral("co"), q.TextAt(r, 2) }, { QStringLiteral("ck"), warehouse },
             { QStringLiteral("q"), Round8(sign * ValueNumber(q.ValueAt(r, 3))) } };
         Run(QStringLiteral("update jxc_tkc set t_sl=coalesce(t_sl,0)+:q "

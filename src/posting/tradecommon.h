@@ -14,10 +14,7 @@ namespace posting::trade {
 class Fields {
 public:
     Fields() = default;
-    explicit Fields(QHash<QString, QVariant> values)
-        : values_(std::move(values))
-    {
-    }
+    explicit Fields(QHash<QString, QVariant> values) : values_(std::move(values)) { }
     QVariant Value(const QString& column) const { return values_.value(column); }
     QString Text(const QString& column) const;
     // An empty or missing value counts as 0.
@@ -52,8 +49,8 @@ struct PartnerEntry {
     double balance = 0; // provisional; the recalculation sets the final one
 };
 Row LedgerRow(const MoneyEntry& e, const PartnerEntry& p);
-Row InvoiceRow(const MoneyEntry& e, const PartnerEntry& p, double invoiced, const QString& invoiceNo,
-    const QString& checkDate);
+Row InvoiceRow(
+    const MoneyEntry& e, const PartnerEntry& p, double invoiced, const QString& invoiceNo, const QString& checkDate);
 
 // Freight and packing the shop pays: an expense row and a cash row each when the
 // amount is above 0, then the account's balance from the date.
@@ -61,8 +58,8 @@ void PostFreightAndPacking(const MoneyEntry& e, const QString& notePrefix, doubl
 
 // Adds to the warehouse stock row of the goods (physical, book and sold
 // quantities); a missing row is inserted with `newCost` as its cost.
-void AddWarehouseStock(const QString& goods, const QString& warehouse, double qty, double bookQty, double soldQty,
-    double newCost);
+void AddWarehouseStock(
+    const QString& goods, const QString& warehouse, double qty, double bookQty, double soldQty, double newCost);
 
 // The goods' average after a purchase-side posting: the goods-wide average of its
 // warehouses, or `price` when the book quantities sum to 0 or the average is negative.

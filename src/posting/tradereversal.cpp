@@ -32,11 +32,11 @@ struct TradeRevSpec {
     int position;
     const char* noRight;
     const char* header;
-    const char* status, *date, *checker, *paidLater;
+    const char *status, *date, *checker, *paidLater;
     const char* side; // "ghs" or "kh"
-    const char* lines, *detail;
-    const char* movedQty;  // line column whose rows moved colour-by-size stock; "" = all rows moved
-    const char* posFlag;   // header column marking a till document; "" = none
+    const char *lines, *detail;
+    const char* movedQty; // line column whose rows moved colour-by-size stock; "" = all rows moved
+    const char* posFlag;  // header column marking a till document; "" = none
     const char* logText;
     bool negativeCheck;
     bool deletesBatches;
@@ -68,15 +68,17 @@ QString TradeRevU(const char* s)
 // The stock-in or stock-out document rows that keep a goods-in or sale approved.
 QString TradeRevLinkedRefusal(TradeRevKind kind, const QString& docNo)
 {
-    const Params p{ { QStringLiteral("djh"), docNo } };
+    const Params p { { QStringLiteral("djh"), docNo } };
     if (kind == TradeRevKind::GoodsIn
         && First(QStringLiteral("select gl_djh from jxc_rksp where gl_djh=:djh limit 1"), p).isValid())
-        return QStringLiteral("该单据") + docNo + QStringLiteral("已有入库信息，不能取消审核！\r\n\r\n"
-                                                                 "请在商品入库单中删除该单据的所有信息，\r\n\r\n然后再取消审核！");
+        return QStringLiteral("该单据") + docNo
+            + QStringLiteral("已有入库信息，不能取消审核！\r\n\r\n"
+                             "请在商品入库单中删除该单据的所有信息，\r\n\r\n然后再取消审核！");
     if (kind == TradeRevKind::Sale
         && First(QStringLiteral("select gl_djh from jxc_cksp where gl_djh2=:djh limit 1"), p).isValid())
-        return QStringLiteral("该单据") + docNo + QStringLiteral("已有出库信息，不能取消审核！\r\n\r\n"
-                                                                 "请在商品出库单中删除该单据的所有信息，\r\n\r\n然后再取消审核！");
+        return QStringLiteral("该单据") + docNo
+            + QStringLiteral("已有出库信息，不能取消审核！\r\n\r\n"
+                             "请在商品出库单中删除该单据的所有信息，\r\n\r\n然后再取消审核！");
     return QString();
 }
 
@@ -164,18 +166,24 @@ QMap<QString, double> TradeRevStock(const TradeRevSpec& s, const QString& docNo,
     }
     RecalcMovingAverageCostOfDoc(docNo, QStringLiteral("1"));
     for (auto it = goods.begin(); it != goods.end(); ++it) {
-        const Params p{ { QStringLiteral("q"), Round8(it->physical) }, { QStringLiteral("n"), it->rows },
+        const Params p { { QStringLiteral("q"), Round8(it->physical) }, { QStringLiteral("n"), it->rows },
             { QStringLiteral("g"), it.key() } };
         switch (s.kind) {
         case TradeRevKind::GoodsIn:
-            Run(QStringLiteral("update jxc_goods set g_kc=coalesce(g_kc,0)-:q,g_cgpl=coalesce(g_cgpl,0)-:n where g_sn=:g"), p);
+            Run(QStringLiteral(
+                    "update jxc_goods set g_kc=coalesce(g_kc,0)-:q,g_cgpl=coalesce(g_cgpl,0)-:n where g_sn=:g"),
+                p);
             break;
         case TradeRevKind::PurchaseReturn:
-            Run(QStringLiteral("update jxc_goods set g_kc=coalesce(g_kc,0)-:q,g_cgpl=coalesce(g_cgpl,0)+:n where g_sn=:g"), p);
+            Run(QStringLiteral(
+                    "update jxc_goods set g_kc=coalesce(g_kc,0)-:q,g_cgpl=coalesce(g_cgpl,0)+:n where g_sn=:g"),
+                p);
             break;
         case TradeRevKind::Sale:
         case TradeRevKind::SalesReturn:
-            Run(QStringLiteral("update jxc_goods set g_kc=coalesce(g_kc,0)+:q,g_xspl=coalesce(g_xspl,0)-:n where g_sn=:g"), p);
+            Run(QStringLiteral(
+                    "update jxc_goods set g_kc=coalesce(g_kc,0)+:q,g_xspl=coalesce(g_xspl,0)-:n where g_sn=:g"),
+                p);
             break;
         }
     }
@@ -189,7 +197,7 @@ QMap<QString, double> TradeRevStock(const TradeRevSpec& s, const QString& docNo,
 // against it, found by their keys; answers the cash accounts they touched.
 QStringList TradeRevDeleteMoney(const QString& docNo)
 {
-    const Params p{ { QStringLiteral("djh"), docNo } };
+    const Params p { { QStringLiteral("djh"), docNo } };
     const QString regs = QStringLiteral("select gl_djh from jxc_ysyfk_dj where gl_djh2=:djh");
     QStringList accounts;
     Query q(&Db());
@@ -238,7 +246,8 @@ void TradeRevUnapprove(TradeRevKind kind, const QString& docNo)
     }
     const bool moved = TradeRevAnyMoved(s, docNo);
     if (s.negativeCheck && moved) {
-        const QString negative = CheckNegativeSizeColorStock(TradeRevU(s.detail), h.warehouse, docNo, QStringLiteral("出库"));
+        const QString negative
+            = CheckNegativeSizeColorStock(TradeRevU(s.detail), h.warehouse, docNo, QStringLiteral("出库"));
         if (!negative.isEmpty()) {
             Prompt::Info(negative, Prompt::kInfoCaption, Prompt::Icon::Information);
             return;
@@ -251,7 +260,7 @@ void TradeRevUnapprove(TradeRevKind kind, const QString& docNo)
         return;
 
     Transaction t(Db());
-    const Params doc{ { QStringLiteral("djh"), docNo } };
+    const Params doc { { QStringLiteral("djh"), docNo } };
     WriteLog(TradeRevU(s.logText) + docNo);
     Run(QStringLiteral("delete from ") + TradeRevU(s.header) + QStringLiteral(" where ") + TradeRevU(s.status)
             + QStringLiteral("=0 and gl_djh=:djh"),
@@ -260,14 +269,14 @@ void TradeRevUnapprove(TradeRevKind kind, const QString& docNo)
 
     if (h.pos) {
         if (!h.member.isEmpty())
-            PostPosDocument(docNo, h.member,
-                kind == TradeRevKind::Sale ? QStringLiteral("unXS") : QStringLiteral("unXT"));
+            PostPosDocument(
+                docNo, h.member, kind == TradeRevKind::Sale ? QStringLiteral("unXS") : QStringLiteral("unXT"));
         for (const char* pos : { "jxc_posxsd", "jxc_posxssp", "jxc_posxsspmx" })
             Run(QStringLiteral("delete from ") + TradeRevU(pos) + QStringLiteral(" where gl_djh=:djh"), doc);
     }
     const QString prefix = TradeRevU(s.status).left(TradeRevU(s.status).indexOf(QLatin1Char('_')) + 1);
-    QString reset = TradeRevU(s.status) + QStringLiteral("=0,") + prefix + QStringLiteral("chkrq='',") + TradeRevU(s.checker) + QStringLiteral("='',") + TradeRevU(s.paidLater)
-        + QStringLiteral("=0");
+    QString reset = TradeRevU(s.status) + QStringLiteral("=0,") + prefix + QStringLiteral("chkrq='',")
+        + TradeRevU(s.checker) + QStringLiteral("='',") + TradeRevU(s.paidLater) + QStringLiteral("=0");
     if (*s.posFlag)
         reset += QStringLiteral(",") + TradeRevU(s.posFlag) + QStringLiteral("=0");
     Run(QStringLiteral("update ") + TradeRevU(s.header) + QStringLiteral(" set ") + reset
@@ -293,11 +302,13 @@ void TradeRevUnapprove(TradeRevKind kind, const QString& docNo)
     switch (kind) {
     case TradeRevKind::GoodsIn:
         if (moved)
-            MoveColorSizeStockOfLines(TradeRevU(s.detail), TradeRevU(s.lines), TradeRevU(s.movedQty), docNo, h.warehouse, -1);
+            MoveColorSizeStockOfLines(
+                TradeRevU(s.detail), TradeRevU(s.lines), TradeRevU(s.movedQty), docNo, h.warehouse, -1);
         break;
     case TradeRevKind::Sale:
         if (moved)
-            MoveColorSizeStockOfLines(TradeRevU(s.detail), TradeRevU(s.lines), TradeRevU(s.movedQty), docNo, h.warehouse, 1);
+            MoveColorSizeStockOfLines(
+                TradeRevU(s.detail), TradeRevU(s.lines), TradeRevU(s.movedQty), docNo, h.warehouse, 1);
         break;
     case TradeRevKind::PurchaseReturn:
         AddColorSizeStock(TradeRevU(s.detail), docNo, h.warehouse);

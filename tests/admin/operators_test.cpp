@@ -3,8 +3,8 @@
 #include "admin/operators.h"
 #include "foundation/globals.h"
 #include "foundation/login.h"
-#include "foundation/startup.h"
 #include "foundation/sqltext.h"
+#include "foundation/startup.h"
 #include "platform/grid/datagrid.h"
 #include "platform/ui/keyedcombo.h"
 #include "support/accountset.h"
@@ -29,7 +29,7 @@ protected:
     {
         dm->ADOConn.Exec("insert into jxc_admin (a_sn,a_name,r_sn,a_pwd,a_zreoje,a_pos,a_jy,a_jyt) "
                          "values (:sn,:name,'100002',:pwd,2.5,1,:jy,:jy)",
-                         {{"sn", sn}, {"name", name}, {"pwd", pwd}, {"jy", disabled}});
+            { { "sn", sn }, { "name", name }, { "pwd", pwd }, { "jy", disabled } });
     }
 
     QString Field(const QString& column, const QString& name)
@@ -60,8 +60,7 @@ protected:
     }
 
     // Opens the list and runs the add or modify dialog with the script.
-    template <class Dialog>
-    void RunDialog(TF_Admin& list, std::function<void(Dialog&)> script)
+    template <class Dialog> void RunDialog(TF_Admin& list, std::function<void(Dialog&)> script)
     {
         prompt.OnModal(Dialog().objectName(), [&](QDialog* d) {
             script(*static_cast<Dialog*>(d));
@@ -107,7 +106,7 @@ TEST_F(OperatorTest, AddingStoresTheConvertedNameAndPasswordAndTheFirstRole)
     EXPECT_EQ(Field("r_sn", "李，四"), "100002");
     EXPECT_EQ(Field("a_pwd", "李，四"), "a‘b");
     EXPECT_EQ(Field("a_zreoje", "李，四"), "1.5");
-    EXPECT_EQ(Names(list), (QStringList{"admin", "业务甲", "李，四"}));
+    EXPECT_EQ(Names(list), (QStringList { "admin", "业务甲", "李，四" }));
 }
 
 TEST_F(OperatorTest, RefusalsWriteNothing)
@@ -117,32 +116,32 @@ TEST_F(OperatorTest, RefusalsWriteNothing)
         QString name, pwd, pwd2, message;
     };
     const std::vector<Case> cases = {
-        {"  ", "", "", "用户名称必须填写！"},
-        {"王五", "1", "2", "两次密码输入不一致！"},
-        {"李,四", "", "", "用户名称不能重复！"},
-        {"ADMIN", "", "", "用户名称不能重复！"},
+        { "  ", "", "", "用户名称必须填写！" },
+        { "王五", "1", "2", "两次密码输入不一致！" },
+        { "李,四", "", "", "用户名称不能重复！" },
+        { "ADMIN", "", "", "用户名称不能重复！" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message.toStdString());
-        EXPECT_EQ(AddOperator({c.name, "100001", c.pwd, c.pwd2}), c.message);
+        EXPECT_EQ(AddOperator({ c.name, "100001", c.pwd, c.pwd2 }), c.message);
     }
     EXPECT_EQ(Count("jxc_admin"), 2);
     // Renaming onto another operator is refused too; keeping one's own name is not.
     const qint64 id = QueryScalar("select id from jxc_admin where a_sn='100002'").toLongLong();
-    EXPECT_EQ(ModifyOperator(id, {"admin", "100002"}), "用户名称不能重复！");
-    EXPECT_EQ(ModifyOperator(id, {"李,四", "100002"}), "");
+    EXPECT_EQ(ModifyOperator(id, { "admin", "100002" }), "用户名称不能重复！");
+    EXPECT_EQ(ModifyOperator(id, { "李,四", "100002" }), "");
 }
 
 TEST_F(OperatorTest, PasswordsWithPunctuationLogIn)
 {
-    for (const QString pwd : {"a'b", "(1)", "x-y/z+"}) {
+    for (const QString pwd : { "a'b", "(1)", "x-y/z+" }) {
         SCOPED_TRACE(pwd.toStdString());
         const QString name = "员" + QString::number(pwd.size()) + pwd.left(1);
-        ASSERT_EQ(AddOperator({name, "100001", pwd, pwd}), "");
+        ASSERT_EQ(AddOperator({ name, "100001", pwd, pwd }), "");
         EXPECT_FALSE(LogsIn(name, "wrong"));
         EXPECT_TRUE(LogsIn(name, pwd));
     }
-    ASSERT_EQ(AddOperator({"无密码", "100001", "", ""}), "");
+    ASSERT_EQ(AddOperator({ "无密码", "100001", "", "" }), "");
     EXPECT_TRUE(LogsIn("无密码", ""));
 }
 
@@ -169,7 +168,7 @@ TEST_F(OperatorTest, ModifyingKeepsAClearedPasswordAndDisables)
     // Disabled operators come last and are not offered at login.
     Insert("100003", "业务乙");
     list.Activate();
-    EXPECT_EQ(Names(list), (QStringList{"admin", "业务乙", "业务甲"}));
+    EXPECT_EQ(Names(list), (QStringList { "admin", "业务乙", "业务甲" }));
     EXPECT_FALSE(LogsIn("业务甲", "old'1"));
     EXPECT_TRUE(LogsIn("业务乙", ""));
 }
@@ -191,12 +190,12 @@ TEST_F(OperatorTest, RenamingCarriesWholeEntriesIntoTheWarehouses)
         const char* renamed;
     };
     const Case cases[] = {
-        {"业务甲,业务乙,", "业务丙,业务乙,"},
-        {"业务乙,业务甲,", "业务乙,业务丙,"},
-        {"业务甲乙,", "业务甲乙,"},
-        {"老业务甲,", "老业务甲,"},
-        {"业务甲", "业务甲"},
-        {"", ""},
+        { "业务甲,业务乙,", "业务丙,业务乙," },
+        { "业务乙,业务甲,", "业务乙,业务丙," },
+        { "业务甲乙,", "业务甲乙," },
+        { "老业务甲,", "老业务甲," },
+        { "业务甲", "业务甲" },
+        { "", "" },
     };
     for (const Case& c : cases)
         EXPECT_EQ(RenameNameListEntry(c.list, "业务甲", "业务丙"), QString(c.renamed)) << c.list;
@@ -206,9 +205,9 @@ TEST_F(OperatorTest, RenamingCarriesWholeEntriesIntoTheWarehouses)
     ExecSQL("insert into jxc_ckxx (ck_sn,ck_name,ck_aname) values ('201','一号库','业务甲,业务乙,'),"
             "('202','二号库','业务甲乙,'),('203','三号库','业务乙,')");
     const qint64 id = QueryScalar("select id from jxc_admin where a_sn='100002'").toLongLong();
-    ASSERT_EQ(ModifyOperator(id, {"业务丙", "100002"}), "");
+    ASSERT_EQ(ModifyOperator(id, { "业务丙", "100002" }), "");
     EXPECT_EQ(Column("select ck_aname from jxc_ckxx where ck_sn>'200' order by ck_sn"),
-              (QStringList{"业务丙,业务乙,", "业务甲乙,", "业务乙,"}));
+        (QStringList { "业务丙,业务乙,", "业务甲乙,", "业务乙," }));
 }
 
 TEST_F(OperatorTest, DeletingNeedsNoDocumentsAndNotTheBuiltInAdministrator)
@@ -251,7 +250,7 @@ TEST_F(OperatorTest, PastingTwiceMakesTwoCopiesWithNewCodes)
     list.mnuPasteClick();
     EXPECT_EQ(Column("select a_name||'/'||r_sn||'/'||a_pwd||'/'||a_zreoje from jxc_admin where a_sn>'100002' "
                      "order by a_sn"),
-              (QStringList{"复制 业务甲100003/100002/pw/2.5", "复制 业务甲100004/100002/pw/2.5"}));
+        (QStringList { "复制 业务甲100003/100002/pw/2.5", "复制 业务甲100004/100002/pw/2.5" }));
     // Kept as it is: a copy is offered at login only once it was saved in the modify dialog.
     EXPECT_FALSE(LogsIn("复制 业务甲100003", "pw"));
 }
@@ -264,17 +263,17 @@ TEST_F(OperatorTest, TheSearchKeepsMatchingNamesOrCodes)
     list.Activate();
     list.tkey->setText(" 业务 ");
     list.btnSearch2Click();
-    EXPECT_EQ(Names(list), QStringList{"业务甲"});
+    EXPECT_EQ(Names(list), QStringList { "业务甲" });
     list.tkey->setText("100003");
     list.btnSearch2Click();
-    EXPECT_EQ(Names(list), QStringList{"收银乙"});
+    EXPECT_EQ(Names(list), QStringList { "收银乙" });
     list.tkey->clear();
     list.btnSearch2Click();
     EXPECT_EQ(Names(list).size(), 3);
 
-    for (const char* c : {"!", "\"", "%", "&", "'", ",", "=", "?", "@", "[", "\\", "]", "^"})
+    for (const char* c : { "!", "\"", "%", "&", "'", ",", "=", "?", "@", "[", "\\", "]", "^" })
         EXPECT_TRUE(TF_Admin::tkeyRefuses(c)) << c;
-    for (const char* c : {"a", "(", "-", "#", "_"})
+    for (const char* c : { "a", "(", "-", "#", "_" })
         EXPECT_FALSE(TF_Admin::tkeyRefuses(c)) << c;
 }
 

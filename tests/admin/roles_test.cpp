@@ -51,15 +51,16 @@ TEST_F(RoleTest, TheEditorShowsTheSixGroupsInOrder)
         captions << g.column + ":" + g.caption;
         counts << int(g.labels.size());
     }
-    EXPECT_EQ(captions, (QStringList{"cggl:入库管理", "xsgl:出库管理", "kcgl:库存管理", "wlzk:往来帐款",
-                                     "tjgl:统计报表", "qtcz:其它操作"}));
-    EXPECT_EQ(counts, (QList<int>{20, 22, 13, 15, 8, 20}));
+    EXPECT_EQ(captions,
+        (QStringList {
+            "cggl:入库管理", "xsgl:出库管理", "kcgl:库存管理", "wlzk:往来帐款", "tjgl:统计报表", "qtcz:其它操作" }));
+    EXPECT_EQ(counts, (QList<int> { 20, 22, 13, 15, 8, 20 }));
     EXPECT_EQ(RightGroupOf("qtcz")->labels[6], "系统参数");
     EXPECT_EQ(RightGroupOf("xsgl")->labels[21], "POS查询");
     EXPECT_EQ(RightGroupOf("rcgl"), nullptr);
 
-    EXPECT_EQ(FlagsFromTicks({true, false, true}), "101");
-    EXPECT_EQ(TicksFromFlags("10x", 5), (QList<bool>{true, false, false, false, false}));
+    EXPECT_EQ(FlagsFromTicks({ true, false, true }), "101");
+    EXPECT_EQ(TicksFromFlags("10x", 5), (QList<bool> { true, false, false, false, false }));
 }
 
 TEST_F(RoleTest, ANewRoleStartsWithEveryRightAndStoresSixStrings)
@@ -106,8 +107,8 @@ TEST_F(RoleTest, ModifyingShowsTheStoredRightsAndKeepsTheUnshownStrings)
             EXPECT_EQ(d.tname->text(), "店长");
             EXPECT_FALSE(d.chkSele->isChecked());
             EXPECT_EQ(d.chkTree->CheckedCaptions(),
-                      (QStringList{"采购进货", "采购进货取消审核", "商品库存", "进销存明细", "进销存汇总", "发货对账单",
-                                   "收货对账单", "发货成本", "销售毛利", "业务员销售", "单据查询", "系统参数"}));
+                (QStringList { "采购进货", "采购进货取消审核", "商品库存", "进销存明细", "进销存汇总", "发货对账单",
+                    "收货对账单", "发货成本", "销售毛利", "业务员销售", "单据查询", "系统参数" }));
             d.btnOKClick();
         },
         [&] { list.btn_ModiClick(); });
@@ -126,7 +127,7 @@ TEST_F(RoleTest, NamesAreUniqueAfterConversion)
     EXPECT_EQ(SaveRole(0, " ", {}), "角色名称必须填写！");
     EXPECT_EQ(SaveRole(0, "店长,副", {}), "角色名称已经存在，请重新输入！");
     EXPECT_EQ(SaveRole(1, "店长,副", {}), "角色名称已经存在，请重新输入！");
-    EXPECT_EQ(SaveRole(id, "店长,副", {{"cggl", "1"}}), "");
+    EXPECT_EQ(SaveRole(id, "店长,副", { { "cggl", "1" } }), "");
     EXPECT_EQ(Role("cggl", "店长，副"), "1");
     EXPECT_EQ(Count("jxc_role"), 2);
 }
@@ -159,7 +160,7 @@ TEST_F(RoleTest, ARightPastAStoredStringIsDenied)
 {
     ExecSQL("insert into jxc_role (r_sn,r_name) values ('100002','统计')");
     const qint64 id = QueryScalar("select id from jxc_role where r_sn='100002'").toLongLong();
-    ASSERT_EQ(SaveRole(id, "统计", {{"tjgl", "11111111"}}), "");
+    ASSERT_EQ(SaveRole(id, "统计", { { "tjgl", "11111111" } }), "");
     CurrentRoleSn = "100002";
     EXPECT_TRUE(HasRight("tjgl", 8));
     EXPECT_FALSE(HasRight("tjgl", 9));
@@ -175,6 +176,6 @@ TEST_F(RoleTest, ARightPastAStoredStringIsDenied)
 TEST(AdminWindows, TheMainWindowFindsTheThreeWindows)
 {
     RegisterAdminWindows();
-    for (const char* name : {"TF_Xtcs", "TF_Admin", "TF_Role"})
+    for (const char* name : { "TF_Xtcs", "TF_Admin", "TF_Role" })
         EXPECT_TRUE(FunctionWindows::Available(name)) << name;
 }

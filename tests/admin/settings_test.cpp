@@ -139,45 +139,63 @@ TEST_F(XtcsTest, ValuesThatDependOnTheirBoxOrRange)
         const char* stored;
     };
     const std::vector<Case> cases = {
-        {"decimals 9", [](TF_Xtcs& w) { w.Edit("tXsws")->setText("9"); }, "cs_xsws", "8"},
-        {"totals unticked", [](TF_Xtcs& w) {
-             w.Box("chkZjews")->setChecked(false);
-             w.Edit("tzjews")->setText("3");
-         }, "cs_jews", "0"},
-        {"totals ticked", [](TF_Xtcs& w) {
-             w.Box("chkZjews")->setChecked(true);
-             w.Edit("tzjews")->setText("3");
-         }, "cs_jews", "3"},
-        {"discount unticked", [](TF_Xtcs& w) {
-             w.Box("chkJhzk")->setChecked(false);
-             w.Edit("tzdzk")->setText("0.8");
-         }, "cs_zdzk", "0"},
-        {"discount negative", [](TF_Xtcs& w) {
-             w.Box("chkJhzk")->setChecked(true);
-             w.Edit("tzdzk")->setText("-0.5");
-         }, "cs_zdzk", "0"},
-        {"discount ticked", [](TF_Xtcs& w) {
-             w.Box("chkJhzk")->setChecked(true);
-             w.Edit("tzdzk")->setText("0.85");
-         }, "cs_zdzk", "0.85"},
-        {"tax unticked", [](TF_Xtcs& w) {
-             w.Box("chkHs")->setChecked(false);
-             w.Edit("tTax")->setText("13");
-         }, "cs_tax", "0"},
-        {"print rows unticked", [](TF_Xtcs& w) {
-             w.Box("chkXsdhs")->setChecked(false);
-             w.Edit("txsdhs")->setText("12");
-         }, "cs_cs005", "0"},
-        {"print rows ticked", [](TF_Xtcs& w) {
-             w.Box("chkCgdhs")->setChecked(true);
-             w.Edit("tcgdhs")->setText("12");
-         }, "cs_cs006", "12"},
-        {"second-unit stock without second units", [](TF_Xtcs& w) {
-             w.Box("chkFzdw")->setChecked(false);
-             w.Box("chkFzdwkc")->setChecked(true);
-         }, "cs_cs003", "False"},
-        {"font size", [](TF_Xtcs& w) { w.Combo("comFontSize")->setCurrentIndex(4); }, "cs_cs031", "4"},
-        {"currency sign", [](TF_Xtcs& w) { w.Edit("tXshbfh")->setText(" $ "); }, "cs_hbfh", "$"},
+        { "decimals 9", [](TF_Xtcs& w) { w.Edit("tXsws")->setText("9"); }, "cs_xsws", "8" },
+        { "totals unticked",
+            [](TF_Xtcs& w) {
+                w.Box("chkZjews")->setChecked(false);
+                w.Edit("tzjews")->setText("3");
+            },
+            "cs_jews", "0" },
+        { "totals ticked",
+            [](TF_Xtcs& w) {
+                w.Box("chkZjews")->setChecked(true);
+                w.Edit("tzjews")->setText("3");
+            },
+            "cs_jews", "3" },
+        { "discount unticked",
+            [](TF_Xtcs& w) {
+                w.Box("chkJhzk")->setChecked(false);
+                w.Edit("tzdzk")->setText("0.8");
+            },
+            "cs_zdzk", "0" },
+        { "discount negative",
+            [](TF_Xtcs& w) {
+                w.Box("chkJhzk")->setChecked(true);
+                w.Edit("tzdzk")->setText("-0.5");
+            },
+            "cs_zdzk", "0" },
+        { "discount ticked",
+            [](TF_Xtcs& w) {
+                w.Box("chkJhzk")->setChecked(true);
+                w.Edit("tzdzk")->setText("0.85");
+            },
+            "cs_zdzk", "0.85" },
+        { "tax unticked",
+            [](TF_Xtcs& w) {
+                w.Box("chkHs")->setChecked(false);
+                w.Edit("tTax")->setText("13");
+            },
+            "cs_tax", "0" },
+        { "print rows unticked",
+            [](TF_Xtcs& w) {
+                w.Box("chkXsdhs")->setChecked(false);
+                w.Edit("txsdhs")->setText("12");
+            },
+            "cs_cs005", "0" },
+        { "print rows ticked",
+            [](TF_Xtcs& w) {
+                w.Box("chkCgdhs")->setChecked(true);
+                w.Edit("tcgdhs")->setText("12");
+            },
+            "cs_cs006", "12" },
+        { "second-unit stock without second units",
+            [](TF_Xtcs& w) {
+                w.Box("chkFzdw")->setChecked(false);
+                w.Box("chkFzdwkc")->setChecked(true);
+            },
+            "cs_cs003", "False" },
+        { "font size", [](TF_Xtcs& w) { w.Combo("comFontSize")->setCurrentIndex(4); }, "cs_cs031", "4" },
+        { "currency sign", [](TF_Xtcs& w) { w.Edit("tXshbfh")->setText(" $ "); }, "cs_hbfh", "$" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -207,7 +225,7 @@ TEST_F(XtcsTest, ClampedDecimalsShowAndTotalsFollowAmountsAfterTheReload)
 TEST_F(XtcsTest, BlankCompanyNamesWriteNothing)
 {
     const QString shortName = Company("c_jc");
-    for (const char* field : {"name", "short"}) {
+    for (const char* field : { "name", "short" }) {
         SCOPED_TRACE(field);
         TF_Xtcs w;
         Open(w);

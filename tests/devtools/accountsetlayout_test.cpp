@@ -7,12 +7,12 @@
 
 namespace {
 
-class AccountSetLayoutTest : public UiTest {};
+class AccountSetLayoutTest : public UiTest { };
 
 TEST_F(AccountSetLayoutTest, LaysOutBothFilesAndReportsOneItCannotWrite)
 {
     LayOutAccountSet(Folder() + "a");
-    for (const char* f : {"a/data/jxc.mdb", "a/data/codeinfo.dll"})
+    for (const char* f : { "a/data/jxc.mdb", "a/data/codeinfo.dll" })
         EXPECT_GT(QFile(Folder() + f).size(), 0) << f;
 
     // A folder where the account set should go: the copy fails and says which file.

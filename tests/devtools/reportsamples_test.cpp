@@ -1,10 +1,10 @@
 // The sample reports that the screenshot command and the benchmarks show.
 #include "app/devtools/reportsamples.h"
+#include "platform/base/displayformat.h"
 #include "platform/db/query.h"
 #include "platform/db/valuetext.h"
 #include "platform/report/preparedreport.h"
 #include "platform/report/report.h"
-#include "platform/base/displayformat.h"
 #include "support/platform/uitest.h"
 
 #include <QDir>
@@ -43,7 +43,7 @@ const PreparedItem* Named(const PreparedPage& p, const QString& name)
 
 } // namespace
 
-class ReportSamplesTest : public UiTest {};
+class ReportSamplesTest : public UiTest { };
 
 TEST_F(ReportSamplesTest, DocumentSampleRendersWithItsTotalsAndChineseText)
 {
@@ -54,8 +54,9 @@ TEST_F(ReportSamplesTest, DocumentSampleRendersWithItsTotalsAndChineseText)
     Query* lines = r->Dataset(QStringLiteral("frxDBDataset1"));
     EXPECT_EQ(Named(p, QStringLiteral("sumQty"))->text, NumberText(Sum(lines, QStringLiteral("t_sl"))));
     EXPECT_EQ(Named(p, QStringLiteral("sumAmount"))->text,
-              FormatFloat(QStringLiteral("#,0.00"), Sum(lines, QStringLiteral("je"))));
-    EXPECT_EQ(Named(p, QStringLiteral("words"))->text, QStringLiteral("金额大写：") + r->Variable(QStringLiteral("yf")).toString());
+        FormatFloat(QStringLiteral("#,0.00"), Sum(lines, QStringLiteral("je"))));
+    EXPECT_EQ(Named(p, QStringLiteral("words"))->text,
+        QStringLiteral("金额大写：") + r->Variable(QStringLiteral("yf")).toString());
     EXPECT_EQ(Named(p, QStringLiteral("pageNo"))->text, QStringLiteral("第 1 页 / 共 1 页"));
 
     const QString pdf = SampleFile(QStringLiteral("cgjh.pdf"));

@@ -13,7 +13,7 @@ namespace {
 
 class WarehouseTest : public RegistryTest {
 protected:
-    WarehouseInput Input(const QString& name, const QStringList& operators = {"admin"})
+    WarehouseInput Input(const QString& name, const QStringList& operators = { "admin" })
     {
         WarehouseInput in;
         in.name = name;
@@ -61,8 +61,8 @@ TEST_F(WarehouseTest, DeleteRefusesLedgerNamesFirstThenTheBuiltIn)
     Focus("三仓");
     prompt.Answer(Prompt::Answer::Yes);
     list->btnDeleClick();
-    EXPECT_EQ(prompt.Questions(), QStringList{"您确定要删除该仓库信息吗！"});
-    EXPECT_EQ(Listed(), (QStringList{"主仓库", "二仓"}));
+    EXPECT_EQ(prompt.Questions(), QStringList { "您确定要删除该仓库信息吗！" });
+    EXPECT_EQ(Listed(), (QStringList { "主仓库", "二仓" }));
 }
 
 TEST_F(WarehouseTest, DefaultFlagsStayWithOneWarehouse)
@@ -71,15 +71,15 @@ TEST_F(WarehouseTest, DefaultFlagsStayWithOneWarehouse)
     QString code;
     WarehouseInput in = Input("三仓");
     ASSERT_EQ(AddWarehouse(in, &code), QString());
-    EXPECT_EQ(Flagged("ck_default"), QStringList{"主仓库"});
-    EXPECT_EQ(Flagged("ck_pos"), (QStringList{"主仓库", "二仓"}));
+    EXPECT_EQ(Flagged("ck_default"), QStringList { "主仓库" });
+    EXPECT_EQ(Flagged("ck_pos"), (QStringList { "主仓库", "二仓" }));
 
     in.isDefault = true;
     ASSERT_EQ(ModifyWarehouse(code, in), QString());
-    EXPECT_EQ(Flagged("ck_default"), QStringList{"三仓"});
+    EXPECT_EQ(Flagged("ck_default"), QStringList { "三仓" });
     in.pos = true;
     ASSERT_EQ(ModifyWarehouse(code, in), QString());
-    EXPECT_EQ(Flagged("ck_pos"), QStringList{"三仓"});
+    EXPECT_EQ(Flagged("ck_pos"), QStringList { "三仓" });
 }
 
 TEST_F(WarehouseTest, RefusedSaveClearsNoFlag)
@@ -91,8 +91,8 @@ TEST_F(WarehouseTest, RefusedSaveClearsNoFlag)
     EXPECT_EQ(AddWarehouse(noName), kWarehouseNameMissing);
     EXPECT_EQ(AddWarehouse(noOperator), kWarehouseNoOperator);
     EXPECT_EQ(ModifyWarehouse("100001", noOperator), kWarehouseNoOperator);
-    EXPECT_EQ(Flagged("ck_default"), QStringList{"主仓库"});
-    EXPECT_EQ(Flagged("ck_pos"), QStringList{"主仓库"});
+    EXPECT_EQ(Flagged("ck_default"), QStringList { "主仓库" });
+    EXPECT_EQ(Flagged("ck_pos"), QStringList { "主仓库" });
     EXPECT_EQ(Count("jxc_ckxx"), 1);
 }
 
@@ -100,21 +100,21 @@ TEST_F(WarehouseTest, ModifyTicksStoredOperatorsInAnyOrderAndKeepsThem)
 {
     AddOperator("100002", "甲", "100002");
     AddOperator("100003", "乙", "100003");
-    EXPECT_EQ(StoredOperatorMarks("乙,甲,", {"admin", "甲", "乙"}), (QList<bool>{false, true, true}));
-    EXPECT_EQ(StoredOperatorMarks("", {"admin"}), QList<bool>{false});
-    EXPECT_EQ(StoredOperatorMarks("甲 乙,", {"甲", "乙", "甲乙"}), (QList<bool>{true, true, false}));
+    EXPECT_EQ(StoredOperatorMarks("乙,甲,", { "admin", "甲", "乙" }), (QList<bool> { false, true, true }));
+    EXPECT_EQ(StoredOperatorMarks("", { "admin" }), QList<bool> { false });
+    EXPECT_EQ(StoredOperatorMarks("甲 乙,", { "甲", "乙", "甲乙" }), (QList<bool> { true, true, false }));
 
     ExecSQL("update jxc_ckxx set ck_aname='乙,甲,',ck_asn='100003,100002,'");
     OpenList();
     TF_Ckgl_Modi dialog;
     dialog.Activate();
-    EXPECT_EQ(dialog.TickedOperators(), (QStringList{"甲", "乙"}));
+    EXPECT_EQ(dialog.TickedOperators(), (QStringList { "甲", "乙" }));
     EXPECT_EQ(dialog.tname->text(), "主仓库");
     EXPECT_TRUE(dialog.chkPos->isChecked());
     dialog.btnSaveClick();
     EXPECT_EQ(Scalar("select ck_aname from jxc_ckxx where ck_sn='100001'"), "甲,乙,");
     EXPECT_EQ(Scalar("select ck_asn from jxc_ckxx where ck_sn='100001'"), "100002,100003,");
-    EXPECT_EQ(Flagged("ck_pos"), QStringList{"主仓库"});
+    EXPECT_EQ(Flagged("ck_pos"), QStringList { "主仓库" });
 }
 
 TEST_F(WarehouseTest, RenameCarriesTheStoredNameIntoLedgerAndCash)
@@ -123,8 +123,9 @@ TEST_F(WarehouseTest, RenameCarriesTheStoredNameIntoLedgerAndCash)
     ExecSQL("insert into jxc_goodslist (ck_sn,ck_name,g_sn) values ('100001','主仓库','G1'),('100002','二仓','G1')");
     ExecSQL("insert into jxc_xjyh (ck_name,gl_djh) values ('主仓库','SK1'),('二仓','SK2')");
     ASSERT_EQ(ModifyWarehouse("100001", Input(" 总仓 ")), QString());
-    EXPECT_EQ(Column("select ck_name from jxc_goodslist order by id"), (QStringList{"总仓", "二仓"}));
-    EXPECT_EQ(Column("select ck_name from jxc_xjyh where gl_djh like 'SK_' order by id"), (QStringList{"总仓", "二仓"}));
+    EXPECT_EQ(Column("select ck_name from jxc_goodslist order by id"), (QStringList { "总仓", "二仓" }));
+    EXPECT_EQ(
+        Column("select ck_name from jxc_xjyh where gl_djh like 'SK_' order by id"), (QStringList { "总仓", "二仓" }));
     EXPECT_EQ(Scalar("select ck_jm from jxc_ckxx where ck_sn='100001'"), "ZC");
 
     // Punctuation stays as typed in the row and in the ledgers alike.
@@ -144,7 +145,7 @@ TEST_F(WarehouseTest, QuickSearchSearchDialogAndPrint)
 
     list->tkey->setText("cdc");
     list->btnKeyClick();
-    EXPECT_EQ(Listed(), QStringList{"城东仓"});
+    EXPECT_EQ(Listed(), QStringList { "城东仓" });
     CapturePrint("ckgl.fr3");
     list->btnPrintClick();
     EXPECT_TRUE(printed.contains("城东仓"));
@@ -156,10 +157,10 @@ TEST_F(WarehouseTest, QuickSearchSearchDialogAndPrint)
     TF_Ckgl_Search search(list.get());
     search.tname->setText("城");
     search.btnSearchClick();
-    EXPECT_EQ(Listed(), (QStringList{"城西仓", "城东仓"}));
+    EXPECT_EQ(Listed(), (QStringList { "城西仓", "城东仓" }));
     search.ttele->setText("88");
     search.btnSearchClick();
-    EXPECT_EQ(Listed(), QStringList{"城东仓"});
+    EXPECT_EQ(Listed(), QStringList { "城东仓" });
 }
 
 TEST_F(WarehouseTest, AddDialogWritesTheTickedOperators)
@@ -176,7 +177,7 @@ TEST_F(WarehouseTest, AddDialogWritesTheTickedOperators)
     dialog.chkDefault->setChecked(true);
     dialog.btnSaveClick();
     EXPECT_EQ(Scalar("select ck_aname || '|' || ck_asn from jxc_ckxx where ck_name='新仓'"), "甲,|100002,");
-    EXPECT_EQ(Flagged("ck_default"), QStringList{"新仓"});
+    EXPECT_EQ(Flagged("ck_default"), QStringList { "新仓" });
     EXPECT_EQ(Listed().size(), 2);
 }
 

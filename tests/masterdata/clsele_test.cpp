@@ -66,17 +66,17 @@ TEST_F(MaterialSetTest, SetsListedOnceWithTheirMaterials)
     AddMaterial("T2", "M1", 1);
 
     Open("spxs", [this](TF_Spxs_Clsele* p) {
-        EXPECT_EQ(Listed(*p->cxGridGoods, "g_sn"), (QStringList{"T1", "T3"}));
+        EXPECT_EQ(Listed(*p->cxGridGoods, "g_sn"), (QStringList { "T1", "T3" }));
         EXPECT_EQ(p->gsn->text(), "T1");
         EXPECT_EQ(p->tsl->value(), 1);
         p->cxGridGoods->SetCurrentRow(1);
         p->setPlxx();
-        EXPECT_EQ(Listed(*p->cxGridPl, "pl_gsn"), (QStringList{"M1", "M2", "M3", "M4", "M5"}));
+        EXPECT_EQ(Listed(*p->cxGridPl, "pl_gsn"), (QStringList { "M1", "M2", "M3", "M4", "M5" }));
         EXPECT_DOUBLE_EQ(p->cxGridPl->FooterSum(p->cxGridPl->ColumnByField("pl_sl")), 15);
         EXPECT_DOUBLE_EQ(p->cxGridPl->FooterSum(p->cxGridPl->ColumnByField("g_kc")), 150);
         // A search by short code leaves the choice where it was.
         p->tkey->setText("tz");
-        EXPECT_EQ(Listed(*p->cxGridGoods, "g_sn"), QStringList{"T1"});
+        EXPECT_EQ(Listed(*p->cxGridGoods, "g_sn"), QStringList { "T1" });
         EXPECT_EQ(p->gsn->text(), "T3");
         p->tsl->setValue(3);
         p->btnOKClick();

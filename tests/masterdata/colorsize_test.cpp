@@ -26,12 +26,12 @@ struct SideCase {
     const char* newItemTaken;
 };
 
-const SideCase kColour{true, "TF_Colorz", "TF_Colorz_Add", "TF_Colorz_Zl", "请先添加颜色组！", "颜色组名称不能重复！",
-                       "该颜色组已经有商品在使用，不能删除！", "该颜色组的颜色已经有商品在使用，不能删除！",
-                       "该颜色已在颜色组中使用，不能删除！", "颜色名称或编码不能重复！"};
-const SideCase kSize{false, "TF_Cmz", "TF_Cmz_Add", "TF_Cmz_Zl", "请先添加尺码组！", "尺码组名称不能重复！",
-                     "该尺码组已经有商品在使用，不能删除！", "该尺码组的尺码已经有商品在使用，不能删除！",
-                     "该尺码已在尺码组中使用，不能删除！", "尺码名称或编码不能重复！"};
+const SideCase kColour { true, "TF_Colorz", "TF_Colorz_Add", "TF_Colorz_Zl", "请先添加颜色组！", "颜色组名称不能重复！",
+    "该颜色组已经有商品在使用，不能删除！", "该颜色组的颜色已经有商品在使用，不能删除！",
+    "该颜色已在颜色组中使用，不能删除！", "颜色名称或编码不能重复！" };
+const SideCase kSize { false, "TF_Cmz", "TF_Cmz_Add", "TF_Cmz_Zl", "请先添加尺码组！", "尺码组名称不能重复！",
+    "该尺码组已经有商品在使用，不能删除！", "该尺码组的尺码已经有商品在使用，不能删除！",
+    "该尺码已在尺码组中使用，不能删除！", "尺码名称或编码不能重复！" };
 
 class ColorSizeTest : public GoodsTest, public ::testing::WithParamInterface<SideCase> {
 protected:
@@ -39,8 +39,9 @@ protected:
     void SetUp() override
     {
         GoodsTest::SetUp();
-        for (const char* t : {"delete from jxc_color where color_sn<>'100001'", "delete from jxc_cm where cm_sn<>'100001'",
-                              "delete from jxc_colorz2 where colorz_sn<>'100001'", "delete from jxc_cmz2 where cmz_sn<>'100001'"})
+        for (const char* t :
+            { "delete from jxc_color where color_sn<>'100001'", "delete from jxc_cm where cm_sn<>'100001'",
+                "delete from jxc_colorz2 where colorz_sn<>'100001'", "delete from jxc_cmz2 where cmz_sn<>'100001'" })
             ExecSQL(t);
     }
     const SideCase& C() const { return GetParam(); }
@@ -95,7 +96,7 @@ TEST_P(ColorSizeTest, FreshAccountSetListsNoGroupAndAsksForAGroupFirst)
     auto list = OpenList();
     EXPECT_EQ(list->gridGroups->RowCount(), 0);
     list->btnAddItemClick();
-    EXPECT_EQ(prompt.Messages(), QStringList{C().addFirst});
+    EXPECT_EQ(prompt.Messages(), QStringList { C().addFirst });
 }
 
 TEST_P(ColorSizeTest, AddingAGroupOpensItsMembersEditorCancellingOpensNothing)
@@ -114,13 +115,13 @@ TEST_P(ColorSizeTest, AddingAGroupOpensItsMembersEditorCancellingOpensNothing)
     });
     list->btnAddGroupClick();
     EXPECT_EQ(editorGroup, "春季");
-    EXPECT_EQ(Codes(list->gridGroups, Side().groupName), QStringList{"春季"});
+    EXPECT_EQ(Codes(list->gridGroups, Side().groupName), QStringList { "春季" });
     EXPECT_TRUE(PickerCaller.isEmpty());
 
     prompt.Clear();
     prompt.OnModal(C().nameDialog, [](QDialog*) { return int(QDialog::Rejected); });
     list->btnAddGroupClick();
-    EXPECT_EQ(prompt.ModalNames(), QStringList{C().nameDialog});
+    EXPECT_EQ(prompt.ModalNames(), QStringList { C().nameDialog });
     EXPECT_EQ(list->gridGroups->RowCount(), 1);
 }
 
@@ -144,7 +145,7 @@ TEST_P(ColorSizeTest, GroupNamesAreUniqueOnAddAndRename)
     };
     rename("modi", "乙");
     rename("add", "甲");
-    EXPECT_EQ(prompt.Messages(), (QStringList{C().nameTaken, C().nameTaken}));
+    EXPECT_EQ(prompt.Messages(), (QStringList { C().nameTaken, C().nameTaken }));
     prompt.Clear();
     rename("modi", "甲"); // its own name
     EXPECT_TRUE(prompt.Messages().isEmpty());
@@ -155,9 +156,9 @@ TEST_P(ColorSizeTest, GroupNamesAreUniqueOnAddAndRename)
 TEST_P(ColorSizeTest, AGroupThatGoodsUseByNameOrByCodeIsNotDeleted)
 {
     const QString item = AddItem("红", "01");
-    const QString g = AddGroup("甲", {item});
+    const QString g = AddGroup("甲", { item });
     auto list = OpenList();
-    for (const QString& goodsName : {QStringLiteral("甲"), QStringLiteral("旧名")}) {
+    for (const QString& goodsName : { QStringLiteral("甲"), QStringLiteral("旧名") }) {
         GoodsUsing(goodsName, goodsName == "甲" ? QString() : g);
         list->btnDeleGroupClick();
         EXPECT_EQ(prompt.LastMessage(), C().groupInUse) << goodsName.toStdString();
@@ -165,7 +166,7 @@ TEST_P(ColorSizeTest, AGroupThatGoodsUseByNameOrByCodeIsNotDeleted)
         EXPECT_EQ(prompt.LastMessage(), C().memberInUse);
         ExecSQL("delete from jxc_goods");
     }
-    EXPECT_EQ(Members(g), QStringList{item});
+    EXPECT_EQ(Members(g), QStringList { item });
 
     prompt.Answer(Prompt::Answer::Yes);
     list->btnDeleGroupClick();
@@ -181,22 +182,21 @@ TEST_P(ColorSizeTest, MembersEditorMovesItemsAndKeepsTheBuiltInOut)
     const QString g = AddGroup("甲", {});
     GoodsUsing("甲", g); // the editor does not ask about goods
     PickerCaller = g;
-    std::unique_ptr<ColorSizeMembers> ed(C().colour ? static_cast<ColorSizeMembers*>(new TF_Colorz_Zl)
-                                                    : new TF_Cmz_Zl);
+    std::unique_ptr<ColorSizeMembers> ed(C().colour ? static_cast<ColorSizeMembers*>(new TF_Colorz_Zl) : new TF_Cmz_Zl);
     ed->Activate();
-    EXPECT_EQ(Codes(ed->gridOthers, Side().itemSn), (QStringList{red, blue, navy}));
+    EXPECT_EQ(Codes(ed->gridOthers, Side().itemSn), (QStringList { red, blue, navy }));
 
     ed->tkey->setText("色");
     ed->btnAddAllClick();
-    EXPECT_EQ(Members(g), (QStringList{red, blue}));
+    EXPECT_EQ(Members(g), (QStringList { red, blue }));
     ed->tkey->clear();
-    EXPECT_EQ(Codes(ed->gridOthers, Side().itemSn), QStringList{navy});
+    EXPECT_EQ(Codes(ed->gridOthers, Side().itemSn), QStringList { navy });
 
     FocusCode(ed->gridMembers, Side().itemSn, blue);
     ed->btnRemoveOneClick();
-    EXPECT_EQ(Members(g), QStringList{red});
+    EXPECT_EQ(Members(g), QStringList { red });
     ed->btnAddAllClick();
-    EXPECT_EQ(Members(g), (QStringList{red, blue, navy}));
+    EXPECT_EQ(Members(g), (QStringList { red, blue, navy }));
     ed->btnRemoveAllClick();
     EXPECT_TRUE(Members(g).isEmpty());
     EXPECT_TRUE(prompt.Messages().isEmpty());
@@ -207,14 +207,13 @@ TEST_P(ColorSizeTest, ItemsInAGroupAreKeptAndNamesOrCodesStayUnique)
 {
     const QString red = AddItem("红", "01");
     const QString loose = AddItem("绿", "02");
-    const QString g = AddGroup("甲", {red});
+    const QString g = AddGroup("甲", { red });
     PickerCaller = g;
-    std::unique_ptr<ColorSizeMembers> ed(C().colour ? static_cast<ColorSizeMembers*>(new TF_Colorz_Zl)
-                                                    : new TF_Cmz_Zl);
+    std::unique_ptr<ColorSizeMembers> ed(C().colour ? static_cast<ColorSizeMembers*>(new TF_Colorz_Zl) : new TF_Cmz_Zl);
     ed->Activate();
     // A red member of another group cannot go; a loose one can.
     const QString other = AddGroup("乙", {});
-    ColorSizeRules::AddMembers(Side(), other, {loose});
+    ColorSizeRules::AddMembers(Side(), other, { loose });
     ed->LoadOthers();
     FocusCode(ed->gridOthers, Side().itemSn, loose);
     ed->btnDeleItemClick();
@@ -241,7 +240,7 @@ TEST_P(ColorSizeTest, ItemsInAGroupAreKeptAndNamesOrCodesStayUnique)
     prompt.Clear();
     EXPECT_NE(save(false, "红", "09"), QDialog::Accepted);
     EXPECT_NE(save(false, "紫", "01"), QDialog::Accepted);
-    EXPECT_EQ(prompt.Messages(), (QStringList{C().newItemTaken, C().newItemTaken}));
+    EXPECT_EQ(prompt.Messages(), (QStringList { C().newItemTaken, C().newItemTaken }));
     prompt.Clear();
     FocusCode(ed->gridMembers, Side().itemSn, red);
     EXPECT_EQ(save(true, "红", "01"), QDialog::Accepted);
@@ -252,6 +251,6 @@ TEST_P(ColorSizeTest, ItemsInAGroupAreKeptAndNamesOrCodesStayUnique)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sides, ColorSizeTest, ::testing::Values(kColour, kSize),
-                         [](const auto& info) { return std::string(info.param.colour ? "Colour" : "Size"); });
+    [](const auto& info) { return std::string(info.param.colour ? "Colour" : "Size"); });
 
 }

@@ -64,8 +64,8 @@ TEST_F(DeptTest, DeleteRefusesBuiltInAndExpensesButNotDocuments)
     Focus("车缝部");
     prompt.Answer(Prompt::Answer::Yes);
     list->btnDeleClick();
-    EXPECT_EQ(prompt.Questions(), QStringList{"您确定要删除该部门信息吗！"});
-    EXPECT_EQ(Listed(), (QStringList{"默认部门", "裁剪部"}));
+    EXPECT_EQ(prompt.Questions(), QStringList { "您确定要删除该部门信息吗！" });
+    EXPECT_EQ(Listed(), (QStringList { "默认部门", "裁剪部" }));
 }
 
 TEST_F(DeptTest, AddAndRenameWithLedgerRowsOfTheOldName)
@@ -81,7 +81,8 @@ TEST_F(DeptTest, AddAndRenameWithLedgerRowsOfTheOldName)
     list->tkey->setText("100002");
     list->btnKeyClick();
     Edit(false, "裁床(一)");
-    EXPECT_EQ(Column("select ghs_name from jxc_goodslist order by id"), (QStringList{"裁床（一）", "别名", "裁剪部"}));
+    EXPECT_EQ(
+        Column("select ghs_name from jxc_goodslist order by id"), (QStringList { "裁床（一）", "别名", "裁剪部" }));
     EXPECT_TRUE(OpenMode.isEmpty());
 
     // The built-in department takes a new name.

@@ -15,9 +15,9 @@ protected:
     void SetUp() override
     {
         GoodsTest::SetUp();
-        for (const char* s : {"S", "M", "L"})
+        for (const char* s : { "S", "M", "L" })
             sizes << ColorSizeRules::AddItem(SizeSide(), s, "1");
-        for (const char* c : {"红", "蓝"})
+        for (const char* c : { "红", "蓝" })
             colours << ColorSizeRules::AddItem(ColourSide(), c, "2");
         AddGoods("G1", "1000", 42, false, "衬衫");
     }
@@ -67,7 +67,8 @@ TEST_F(DetailTest, ThreeSizesByTwoColoursWithTotals)
     Row("jxc_jhspmx", 7, colours[1], sizes[0], "0");
     Row("jxc_jhspmx", 8, colours[1], sizes[1], "99"); // another line
     auto w = Open("jxc_jhspmx", 7);
-    EXPECT_EQ(Rows(w->StringGridIn), (QStringList{"颜色/尺码|S|M|L|合计", "红|1|2||3", "蓝|0||4|4", "合计|1|2|4|7"}));
+    EXPECT_EQ(
+        Rows(w->StringGridIn), (QStringList { "颜色/尺码|S|M|L|合计", "红|1|2||3", "蓝|0||4|4", "合计|1|2|4|7" }));
     EXPECT_EQ(w->lkc->text(), "42");
     EXPECT_EQ(w->lname->text(), "衬衫");
 
@@ -91,11 +92,10 @@ TEST_F(DetailTest, MissingColoursFractionsAndEmptyLines)
     Row("jxc_xsspmx", 3, colours[0], sizes[1], "2");
     Row("jxc_xsspmx", 3, "999999", sizes[2], "5"); // its colour was deleted
     auto w = Open("jxc_xsspmx", 3);
-    EXPECT_EQ(Rows(w->StringGridIn), (QStringList{"颜色/尺码|S|M|合计", "红|1.5|2|3.5", "合计|1.5|2|3.5"}));
+    EXPECT_EQ(Rows(w->StringGridIn), (QStringList { "颜色/尺码|S|M|合计", "红|1.5|2|3.5", "合计|1.5|2|3.5" }));
 
     auto empty = Open("jxc_xsspmx", 4);
-    EXPECT_EQ(Rows(empty->StringGridIn),
-              (QStringList{"颜色/尺码||||", "||||0", "||||0", "||||0", "|0|0|0|0"}));
+    EXPECT_EQ(Rows(empty->StringGridIn), (QStringList { "颜色/尺码||||", "||||0", "||||0", "||||0", "|0|0|0|0" }));
 }
 
 TEST_F(DetailTest, OnlyTheDocumentsColourBySizeTablesAreRead)
@@ -103,7 +103,7 @@ TEST_F(DetailTest, OnlyTheDocumentsColourBySizeTablesAreRead)
     Row("jxc_jhspmx", 1, colours[0], sizes[0], "3");
     EXPECT_TRUE(TF_Detail::IsDetailTable("jxc_scrkspmx"));
     // A goods table (or anything spliced) is refused before it reaches a statement.
-    for (const char* table : {"jxc_goods", "jxc_jhspmx b where 1=1; --"}) {
+    for (const char* table : { "jxc_goods", "jxc_jhspmx b where 1=1; --" }) {
         auto w = Open(table, 1);
         EXPECT_EQ(w->StringGridIn->ColCount(), 5);
         EXPECT_EQ(w->StringGridIn->Cell(1, 0), "") << table;

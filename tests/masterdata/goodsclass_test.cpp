@@ -37,12 +37,12 @@ TEST_F(GoodsClassTest, NewCategoriesTakeCodesUnderTheirParent)
     EXPECT_EQ(CreateUnder("1001"), "1001100");
     EXPECT_EQ(CreateUnder("1001"), "1001101");
     EXPECT_EQ(Column("select gc_name||'|'||gc_jm||'|'||gc_cid||'|'||gc_key from jxc_goodsclass where gc_sn='1001101'"),
-              QStringList{"新类别|XLB|5|5"});
+        QStringList { "新类别|XLB|5|5" });
 }
 
 TEST_F(GoodsClassTest, KeysStepOverMultiplesOfTenAboveTen)
 {
-    const std::pair<qint64, qint64> cases[] = {{2, 3}, {9, 10}, {10, 11}, {19, 21}, {29, 31}, {99, 101}};
+    const std::pair<qint64, qint64> cases[] = { { 2, 3 }, { 9, 10 }, { 10, 11 }, { 19, 21 }, { 29, 31 }, { 99, 101 } };
     for (const auto& [largest, next] : cases)
         EXPECT_EQ(NextGoodsClassKey(largest), next) << largest;
 
@@ -50,7 +50,7 @@ TEST_F(GoodsClassTest, KeysStepOverMultiplesOfTenAboveTen)
     CreateUnder(QString());
     EXPECT_EQ(Count("jxc_goodsclass", "gc_key=20"), 0);
     EXPECT_EQ(Column("select gc_key||'/'||gc_cid||'/'||gc_sn from jxc_goodsclass where gc_name='新类别'"),
-              QStringList{"21/21/1002"});
+        QStringList { "21/21/1002" });
 }
 
 TEST_F(GoodsClassTest, ThirteenCharacterCodeTakesTheLastLevelSixteenRefuses)
@@ -81,7 +81,7 @@ TEST_F(GoodsClassTest, DeleteRefusalsAndBranch)
 
     DeleteGoodsClassBranch("5");
     EXPECT_EQ(Column("select gc_name from jxc_goodsclass order by gc_key"),
-              (QStringList{"所有类别", "默认类别", "甲", "甲一"}));
+        (QStringList { "所有类别", "默认类别", "甲", "甲一" }));
 }
 
 TEST_F(GoodsClassTest, TreeMenuAsksBeforeDeletingAndSearchFallsBackToRoot)
@@ -113,7 +113,7 @@ TEST_F(GoodsClassTest, TreeMenuAsksBeforeDeletingAndSearchFallsBackToRoot)
     EXPECT_EQ(Count("jxc_goodsclass"), 4);
     prompt.Answer(Prompt::Answer::Yes);
     panel.miDeleteClick();
-    EXPECT_EQ(prompt.Questions(), (QStringList{"您确定要删除当前类别吗?", "您确定要删除当前类别吗?"}));
+    EXPECT_EQ(prompt.Questions(), (QStringList { "您确定要删除当前类别吗?", "您确定要删除当前类别吗?" }));
     EXPECT_EQ(Count("jxc_goodsclass"), 2);
     EXPECT_EQ(panel.tree->topLevelItem(0)->childCount(), 1);
 }

@@ -23,10 +23,7 @@ protected:
         AddGoods("GC1", "1003100");
         cids = Snapshot("gc_name||':'||gc_cid");
     }
-    QStringList Snapshot(const QString& expr)
-    {
-        return Column("select " + expr + " from jxc_goodsclass order by id");
-    }
+    QStringList Snapshot(const QString& expr) { return Column("select " + expr + " from jxc_goodsclass order by id"); }
     QString Move(const QString& moved, const QString& target, ClassMovePosition p)
     {
         return MoveGoodsClass(ClassId(moved), ClassId(target), p);
@@ -51,7 +48,9 @@ protected:
             EXPECT_TRUE(sn.startsWith(parent)) << r.toStdString();
             EXPECT_EQ(sn.size(), parent.isEmpty() ? 4 : parent.size() + 3) << r.toStdString();
         }
-        EXPECT_EQ(Count("jxc_goods a", "g_sn<>'00000000' and not exists (select 1 from jxc_goodsclass b where b.gc_sn=a.gc_sn)"), 0);
+        EXPECT_EQ(Count("jxc_goods a",
+                      "g_sn<>'00000000' and not exists (select 1 from jxc_goodsclass b where b.gc_sn=a.gc_sn)"),
+            0);
         EXPECT_EQ(Snapshot("gc_name||':'||gc_cid"), cids);
         EXPECT_EQ(Count("jxc_goodsclass", "gc_key<0 or gc_pid<0"), 0);
     }
@@ -89,7 +88,9 @@ TEST_F(ClassMoveTest, PriorSiblingTakesTheLowerKeyAndShiftsTheOnesBetween)
 TEST_F(ClassMoveTest, SameLevelNextToAnotherParentsCategoryChangesParent)
 {
     EXPECT_EQ(Move("B", "A1", ClassMovePosition::NextSibling), QString());
-    EXPECT_EQ(Scalar("select p.gc_name from jxc_goodsclass c, jxc_goodsclass p where c.gc_pid=p.gc_key and c.gc_name='B'"), "A");
+    EXPECT_EQ(
+        Scalar("select p.gc_name from jxc_goodsclass c, jxc_goodsclass p where c.gc_pid=p.gc_key and c.gc_name='B'"),
+        "A");
     EXPECT_EQ(ClassCode("B"), "1001101");
     ExpectConsistent();
 }
@@ -118,12 +119,12 @@ TEST_F(ClassMoveTest, Refusals)
         ClassMovePosition position;
         QString refusal;
     } cases[] = {
-        {"A", "A", ClassMovePosition::Below, kMoveSameClass},
-        {"A", "所有类别", ClassMovePosition::NextSibling, kMoveNextToRoot},
-        {"A", "所有类别", ClassMovePosition::PriorSibling, kMoveNextToRoot},
-        {"D", "B", ClassMovePosition::Below, QStringLiteral("类别‘D1’ 层数移动之后超过底层，不能移动到下级类别！")},
-        {"A", "A1", ClassMovePosition::Below, kMoveIntoOwnBranch},
-        {"A", "A1", ClassMovePosition::NextSibling, kMoveIntoOwnBranch},
+        { "A", "A", ClassMovePosition::Below, kMoveSameClass },
+        { "A", "所有类别", ClassMovePosition::NextSibling, kMoveNextToRoot },
+        { "A", "所有类别", ClassMovePosition::PriorSibling, kMoveNextToRoot },
+        { "D", "B", ClassMovePosition::Below, QStringLiteral("类别‘D1’ 层数移动之后超过底层，不能移动到下级类别！") },
+        { "A", "A1", ClassMovePosition::Below, kMoveIntoOwnBranch },
+        { "A", "A1", ClassMovePosition::NextSibling, kMoveIntoOwnBranch },
     };
     const QStringList before = Snapshot("gc_key||'/'||gc_pid||'/'||gc_sn");
     for (const Case& c : cases) {

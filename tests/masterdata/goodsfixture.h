@@ -11,11 +11,15 @@ class GoodsTest : public AccountSetTest {
 protected:
     void AddClass(const QString& name, int key, int parentKey, const QString& code)
     {
-        ExecSQL(QStringLiteral("insert into jxc_goodsclass (gc_name,gc_key,gc_pid,gc_cid,gc_sn,gc_jm) values ('%1',%2,%3,%2,'%4','')")
-                    .arg(name).arg(key).arg(parentKey).arg(code));
+        ExecSQL(QStringLiteral(
+            "insert into jxc_goodsclass (gc_name,gc_key,gc_pid,gc_cid,gc_sn,gc_jm) values ('%1',%2,%3,%2,'%4','')")
+                    .arg(name)
+                    .arg(key)
+                    .arg(parentKey)
+                    .arg(code));
     }
     void AddGoods(const QString& code, const QString& classCode, double stock = 0, bool disabled = false,
-                  const QString& name = QString())
+        const QString& name = QString())
     {
         ExecSQL(QStringLiteral("insert into jxc_goods (g_sn,g_name,g_jm,gc_sn,gc_cid,g_kc,g_zhxs,g_jy,g_sj,g_jj) "
                                "values ('%1','%2','','%3',0,%4,1,%5,100,60)")
@@ -38,10 +42,12 @@ protected:
     }
     qint64 ClassId(const QString& name)
     {
-        return Scalar(QStringLiteral("select id from jxc_goodsclass where gc_name='") + name + QStringLiteral("'")).toLongLong();
+        return Scalar(QStringLiteral("select id from jxc_goodsclass where gc_name='") + name + QStringLiteral("'"))
+            .toLongLong();
     }
     qint64 GoodsId(const QString& code)
     {
-        return Scalar(QStringLiteral("select id from jxc_goods where g_sn='") + code + QStringLiteral("'")).toLongLong();
+        return Scalar(QStringLiteral("select id from jxc_goods where g_sn='") + code + QStringLiteral("'"))
+            .toLongLong();
     }
 };

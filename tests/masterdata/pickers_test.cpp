@@ -80,12 +80,12 @@ TEST_F(PickerTest, HandlerAnswerFollowsTheCallersFlag)
         QStringList items;
         const char* selected;
     } cases[] = {
-        {"jh", "采购员", {"默认员工", "采购员"}, "采购员"},
-        {"jh", "销售员", {"默认员工", "采购员"}, ""},
-        {"kcpd", "仓管员", {"默认员工", "仓管员"}, "仓管员"},
-        {"xs", "销售员", {"默认员工", "销售员"}, "销售员"},
-        {"sctk", "采购员", {"默认员工", "采购员"}, "采购员"},
-        {"bmth", "仓管员", {"默认员工", "采购员", "销售员", "仓管员"}, "仓管员"},
+        { "jh", "采购员", { "默认员工", "采购员" }, "采购员" },
+        { "jh", "销售员", { "默认员工", "采购员" }, "" },
+        { "kcpd", "仓管员", { "默认员工", "仓管员" }, "仓管员" },
+        { "xs", "销售员", { "默认员工", "销售员" }, "销售员" },
+        { "sctk", "采购员", { "默认员工", "采购员" }, "采购员" },
+        { "bmth", "仓管员", { "默认员工", "采购员", "销售员", "仓管员" }, "仓管员" },
     };
     for (const Case& c : cases) {
         Caller(c.tag);
@@ -118,10 +118,10 @@ TEST_F(PickerTest, PickerListsActiveStaffAndOffersEditingByRight)
     {
         TF_User2 picker;
         picker.Activate();
-        EXPECT_EQ(Listed(*picker.cxGrid, "u_name"), (QStringList{"默认员工", "采购员", "销售员", "仓管员"}));
+        EXPECT_EQ(Listed(*picker.cxGrid, "u_name"), (QStringList { "默认员工", "采购员", "销售员", "仓管员" }));
         EXPECT_FALSE(picker.btnAdd->isHidden());
         picker.tkey->setText("仓管");
-        EXPECT_EQ(Listed(*picker.cxGrid, "u_name"), QStringList{"仓管员"});
+        EXPECT_EQ(Listed(*picker.cxGrid, "u_name"), QStringList { "仓管员" });
         picker.tkey->clear();
 
         // A member added from the picker is listed at once and can be chosen.

@@ -19,8 +19,8 @@ protected:
         ExecSQL(QStringLiteral("insert into jxc_admin (a_sn,a_name,r_sn,a_jyt) values ('%1','%2','%3',0)")
                     .arg(code, name, role));
     }
-    void AddWarehouseRow(const QString& code, const QString& name, const QString& asn = QString(), bool isDefault = false,
-                      bool pos = false)
+    void AddWarehouseRow(const QString& code, const QString& name, const QString& asn = QString(),
+        bool isDefault = false, bool pos = false)
     {
         ExecSQL(QStringLiteral("insert into jxc_ckxx (ck_sn,ck_name,ck_jm,ck_asn,ck_aname,ck_default,ck_pos) "
                                "values ('%1','%2','','%3','',%4,%5)")
@@ -29,7 +29,7 @@ protected:
                     .arg(pos ? 1 : 0));
     }
     void AddStaff(const QString& code, const QString& name, const QString& flags = QStringLiteral("111"),
-                  bool disabled = false, const QString& warehouse = QStringLiteral("-1"))
+        bool disabled = false, const QString& warehouse = QStringLiteral("-1"))
     {
         ExecSQL(QStringLiteral("insert into jxc_user (u_sn,u_name,u_jm,u_cg,u_xs,u_kc,u_jy,ck_sn,ck_name,u_tc,u_tcfs,"
                                "u_zdlr,u_cgpl,u_xspl) values ('%1','%2','',%3,%4,%5,%6,'%7','',0,0,0,0,0)")

@@ -18,8 +18,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,8 +80,8 @@ protected:
         for (const QString& c : codes) {
             const int r = RowOf(c);
             Grid().SetCurrentRow(r);
-            Grid().selectionModel()->select(Grid().model()->index(r, 0),
-                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            Grid().selectionModel()->select(
+                Grid().model()->index(r, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
         }
     }
     void ClickClass(int key)
@@ -89,15 +89,13 @@ protected:
         ASSERT_TRUE(list->classTree->tree->SelectKey(key));
         emit list->classTree->classClicked(list->classTree->CurrentCode());
     }
-    double StockTotal()
-    {
-        return Grid().FooterText(Grid().ColumnByField("g_kc")).remove(',').toDouble();
-    }
+    double StockTotal() { return Grid().FooterText(Grid().ColumnByField("g_kc")).remove(',').toDouble(); }
     // The goods codes that the next price-label or list print shows, read from its
     // preview, with the delivered template.
     void CapturePrint(const QString& template_, const QString& dataset)
     {
-        const QString source = QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../../resources/report/" + template_);
+        const QString source
+            = QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../../resources/report/" + template_);
         QDir().mkpath(Folder() + "report");
         QFile::remove(Folder() + "report/" + template_);
         ASSERT_TRUE(QFile::copy(source, Folder() + "report/" + template_));
@@ -122,15 +120,15 @@ protected:
 TEST_F(GoodsListTest, FilterModeNarrowsByCategoryAndTextInTheGrid)
 {
     Open(false);
-    EXPECT_EQ(Codes(), (QStringList{"A1", "A2", "B1", "B2"}));
+    EXPECT_EQ(Codes(), (QStringList { "A1", "A2", "B1", "B2" }));
     EXPECT_EQ(Grid().FooterText(Grid().ColumnByField("g_name")), "4");
     EXPECT_DOUBLE_EQ(StockTotal(), 25);
     ClickClass(3);
-    EXPECT_EQ(Codes(), (QStringList{"A1", "A2"}));
+    EXPECT_EQ(Codes(), (QStringList { "A1", "A2" }));
     EXPECT_DOUBLE_EQ(StockTotal(), 12);
     // The text replaces the category in the grid; the total keeps both.
     list->tkey->setText("衬衫");
-    EXPECT_EQ(Codes(), (QStringList{"A2", "B1"}));
+    EXPECT_EQ(Codes(), (QStringList { "A2", "B1" }));
     EXPECT_DOUBLE_EQ(StockTotal(), 7);
 }
 
@@ -138,11 +136,11 @@ TEST_F(GoodsListTest, StatementModeSearchesEveryCategoryAndTotalsTheSelectedOne)
 {
     Open(true);
     ClickClass(3);
-    EXPECT_EQ(Codes(), (QStringList{"A1", "A2"}));
+    EXPECT_EQ(Codes(), (QStringList { "A1", "A2" }));
     list->tkey->setText("衬衫");
-    EXPECT_EQ(Codes(), (QStringList{"A1", "A2"})) << "typing alone does not search";
+    EXPECT_EQ(Codes(), (QStringList { "A1", "A2" })) << "typing alone does not search";
     list->hcjSx();
-    EXPECT_EQ(Codes(), (QStringList{"A2", "B1"}));
+    EXPECT_EQ(Codes(), (QStringList { "A2", "B1" }));
     EXPECT_DOUBLE_EQ(StockTotal(), 12);
     // A pasted quote is searched as text.
     list->tkey->setText("蓝'");
@@ -155,7 +153,7 @@ TEST_F(GoodsListTest, ShowCategoryGoodsMatchesTheCodeAnywhere)
     Open(false);
     Focus("A1");
     list->miShowClassGoodsClick();
-    EXPECT_EQ(Codes(), (QStringList{"A1", "A2", "B1"}));
+    EXPECT_EQ(Codes(), (QStringList { "A1", "A2", "B1" }));
 }
 
 TEST_F(GoodsListTest, SortingRequeriesAndRemovingItRestoresCodeOrder)
@@ -165,20 +163,20 @@ TEST_F(GoodsListTest, SortingRequeriesAndRemovingItRestoresCodeOrder)
     Grid().SortByColumn(nameCol, Qt::DescendingOrder);
     EXPECT_TRUE(list->Q_Goods.SQL().endsWith("order by g_name desc"));
     EXPECT_EQ(Codes().size(), 4);
-    EXPECT_NE(Codes(), (QStringList{"A1", "A2", "B1", "B2"}));
+    EXPECT_NE(Codes(), (QStringList { "A1", "A2", "B1", "B2" }));
     Grid().ClearSort();
     EXPECT_TRUE(list->Q_Goods.Active());
-    EXPECT_EQ(Codes(), (QStringList{"A1", "A2", "B1", "B2"}));
+    EXPECT_EQ(Codes(), (QStringList { "A1", "A2", "B1", "B2" }));
 }
 
 TEST_F(GoodsListTest, BulkDisableTogglesAndKeepsTheBuiltInDisabled)
 {
     Open(false);
     list->chkDisp->setChecked(true);
-    Select({"A1", "A3", "00000000"});
+    Select({ "A1", "A3", "00000000" });
     prompt.Answer(Prompt::Answer::Yes);
     list->miBulkDisableClick();
-    EXPECT_EQ(Column("select g_sn from jxc_goods where g_jy=1 order by g_sn"), (QStringList{"00000000", "A1"}));
+    EXPECT_EQ(Column("select g_sn from jxc_goods where g_jy=1 order by g_sn"), (QStringList { "00000000", "A1" }));
 }
 
 TEST_F(GoodsListTest, DisableKeepsTheGoodsInView)
@@ -197,11 +195,11 @@ TEST_F(GoodsListTest, DisableKeepsTheGoodsInView)
 TEST_F(GoodsListTest, PresetCostReportsTheSelectedCount)
 {
     Open(false);
-    Select({"A1", "A2", "B1"});
+    Select({ "A1", "A2", "B1" });
     prompt.Answer(Prompt::Answer::Yes);
     list->miPresetCostClick();
     EXPECT_EQ(prompt.LastMessage(), "成功设置：3  个商品预设进价作为销售成本价。");
-    EXPECT_EQ(Column("select g_sn from jxc_goods where g_gdcbj=1 order by g_sn"), (QStringList{"A1", "A2", "B1"}));
+    EXPECT_EQ(Column("select g_sn from jxc_goods where g_gdcbj=1 order by g_sn"), (QStringList { "A1", "A2", "B1" }));
 }
 
 TEST_F(GoodsListTest, LabelsOfAllGoodsTakeTheCategorysOwnOrTheTextMatches)
@@ -211,7 +209,7 @@ TEST_F(GoodsListTest, LabelsOfAllGoodsTakeTheCategorysOwnOrTheTextMatches)
     ClickClass(3);
     CapturePrint("goodsprice.fr3", "frxDBDataset1");
     list->miPrintAllLabelsClick();
-    EXPECT_EQ(printed, QStringList{"A1"});
+    EXPECT_EQ(printed, QStringList { "A1" });
     ASSERT_NE(lastDataset, nullptr);
     EXPECT_EQ(lastDataset->AsString("company"), "小店");
     EXPECT_EQ(lastDataset->AsString("gc_name"), "上装");
@@ -219,7 +217,7 @@ TEST_F(GoodsListTest, LabelsOfAllGoodsTakeTheCategorysOwnOrTheTextMatches)
     CapturePrint("goodsprice.fr3", "frxDBDataset1");
     list->tkey->setText("衬衫");
     list->miPrintAllLabelsClick();
-    EXPECT_EQ(printed, (QStringList{"A2", "B1"}));
+    EXPECT_EQ(printed, (QStringList { "A2", "B1" }));
     CompanyShortName.clear();
 }
 
@@ -229,7 +227,7 @@ TEST_F(GoodsListTest, ListPrintShowsTheGridsRowsAndExportWritesTheChosenType)
     ClickClass(5);
     CapturePrint("spxxgl.fr3", "frxDB_Goods");
     list->btn_PrinClick();
-    EXPECT_EQ(printed, (QStringList{"B1", "B2"}));
+    EXPECT_EQ(printed, (QStringList { "B1", "B2" }));
     EXPECT_EQ(lastClass, "下装");
     EXPECT_FALSE(list->Q_Goods.Filtered());
 
@@ -251,7 +249,7 @@ TEST_F(GoodsListTest, DeleteAsksAndRefusesTheBuiltInGoods)
     Focus("B2");
     prompt.Answer(Prompt::Answer::Yes);
     list->btnDele2Click();
-    EXPECT_EQ(prompt.Questions(), QStringList{"您确定要删除该商品信息吗！"});
+    EXPECT_EQ(prompt.Questions(), QStringList { "您确定要删除该商品信息吗！" });
     EXPECT_FALSE(Codes().contains("B2"));
     EXPECT_EQ(Count("jxc_goods", "g_sn='B2'"), 0);
 }
@@ -261,15 +259,15 @@ TEST_F(GoodsListTest, BulkDeleteListsRefusalsAndCountsTheDeleted)
     AddLine("jxc_jhsp", "JH240305001", "A1");
     Open(false);
     list->chkDisp->setChecked(true);
-    Select({"A1", "00000000", "B2"});
+    Select({ "A1", "00000000", "B2" });
     TF_Spxxgl_Dele dialog;
     dialog.Activate();
     EXPECT_EQ(dialog.lNum->text(), "3");
     prompt.Answer(Prompt::Answer::Yes);
     dialog.btnOKClick();
     EXPECT_EQ(dialog.tnote->toPlainText(),
-              "商品编号：A1 商品名称：圆领T恤  已发生过业务，单据号：JH240305001 不能删除！\n"
-              "商品编号：00000000 商品名称：优惠商品  为系统内置商品，不能删除！");
+        "商品编号：A1 商品名称：圆领T恤  已发生过业务，单据号：JH240305001 不能删除！\n"
+        "商品编号：00000000 商品名称：优惠商品  为系统内置商品，不能删除！");
     EXPECT_EQ(prompt.LastMessage(), "成功删除：1  个商品信息。");
     EXPECT_EQ(Count("jxc_goods", "g_sn in ('A1','00000000','B2')"), 2);
 }
@@ -277,7 +275,7 @@ TEST_F(GoodsListTest, BulkDeleteListsRefusalsAndCountsTheDeleted)
 TEST_F(GoodsListTest, ChangeOfCategoryNeedsAChosenCategory)
 {
     Open(false);
-    Select({"A1", "B2"});
+    Select({ "A1", "B2" });
     prompt.OnModal("TF_Spxxgl_Class", [](QDialog* d) {
         auto* dialog = static_cast<TF_Spxxgl_Class*>(d);
         EXPECT_EQ(dialog->lNum->text(), "2");
@@ -288,9 +286,9 @@ TEST_F(GoodsListTest, ChangeOfCategoryNeedsAChosenCategory)
         return dialog->result();
     });
     list->miChangeClassClick();
-    EXPECT_EQ(prompt.Messages(), QStringList{"请选择商品类别！"});
+    EXPECT_EQ(prompt.Messages(), QStringList { "请选择商品类别！" });
     EXPECT_EQ(Column("select gc_sn||'/'||gc_cid from jxc_goods where g_sn in ('A1','B2')"),
-              (QStringList{"1100100/6", "1100100/6"}));
+        (QStringList { "1100100/6", "1100100/6" }));
     EXPECT_TRUE(SelectedSn.isEmpty());
 }
 
@@ -303,20 +301,20 @@ TEST_F(GoodsListTest, WholesaleDialogOnTheFocusedGoodsCategory)
     EXPECT_EQ(dialog.lbName->text(), "衬衫类");
     dialog.tjgbl->setValue(0.8);
     dialog.btnOKClick();
-    EXPECT_EQ(Column("select g_sn from jxc_goods where g_sj1=80"), QStringList{"A2"});
+    EXPECT_EQ(Column("select g_sn from jxc_goods where g_sj1=80"), QStringList { "A2" });
 }
 
 TEST_F(GoodsListTest, MinimumStockAndShortCodeDialogs)
 {
     Open(false);
-    Select({"A1", "B1"});
+    Select({ "A1", "B1" });
     TF_Spxxgl_Zdkc zdkc;
     zdkc.Activate();
     zdkc.tsl->setValue(4.4);
     prompt.Answer(Prompt::Answer::Yes);
     zdkc.btnOKClick();
     EXPECT_EQ(prompt.LastMessage(), "成功修改：2  个商品信息。");
-    EXPECT_EQ(Column("select g_sn from jxc_goods where g_zdkc=4 order by g_sn"), (QStringList{"A1", "B1"}));
+    EXPECT_EQ(Column("select g_sn from jxc_goods where g_zdkc=4 order by g_sn"), (QStringList { "A1", "B1" }));
 
     Focus("B1");
     TF_Spxxgl_JmModi jm;
@@ -344,11 +342,11 @@ TEST_F(GoodsListTest, MoveDialogRefusesThenMovesAndTheListStartsAgainAtTheRoot)
         return dialog->result();
     });
     list->classTree->miMoveClick();
-    EXPECT_EQ(prompt.Messages(), (QStringList{"当前类别是最高级类别，不能出现同级别的类别！", "类别移动成功！"}));
+    EXPECT_EQ(prompt.Messages(), (QStringList { "当前类别是最高级类别，不能出现同级别的类别！", "类别移动成功！" }));
     EXPECT_EQ(ClassCode("衬衫类"), "1100101");
     EXPECT_EQ(Scalar("select gc_sn from jxc_goods where g_sn='A2'"), "1100101");
     EXPECT_TRUE(list->classTree->CurrentIsRoot());
-    EXPECT_EQ(Codes(), (QStringList{"A1", "A2", "B1", "B2"}));
+    EXPECT_EQ(Codes(), (QStringList { "A1", "A2", "B1", "B2" }));
 }
 
 TEST_F(GoodsListTest, RegisteredAndCommandsOfLaterWindowsStayOff)

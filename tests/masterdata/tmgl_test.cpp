@@ -28,19 +28,21 @@ protected:
     void SetUp() override
     {
         GoodsTest::SetUp();
-        for (const char* t : {"delete from jxc_color where color_sn<>'100001'", "delete from jxc_cm where cm_sn<>'100001'"})
+        for (const char* t :
+            { "delete from jxc_color where color_sn<>'100001'", "delete from jxc_cm where cm_sn<>'100001'" })
             ExecSQL(t);
         red = ColorSizeRules::AddItem(ColourSide(), "红", "C1");
         blue = ColorSizeRules::AddItem(ColourSide(), "蓝", "C2");
         small = ColorSizeRules::AddItem(SizeSide(), "S", "S1");
         medium = ColorSizeRules::AddItem(SizeSide(), "M", "S2");
         colourGroup = ColorSizeRules::AddGroup(ColourSide(), "色组");
-        ColorSizeRules::AddMembers(ColourSide(), colourGroup, {red, blue});
+        ColorSizeRules::AddMembers(ColourSide(), colourGroup, { red, blue });
         sizeGroup = ColorSizeRules::AddGroup(SizeSide(), "码组");
-        ColorSizeRules::AddMembers(SizeSide(), sizeGroup, {small, medium});
+        ColorSizeRules::AddMembers(SizeSide(), sizeGroup, { small, medium });
         AddGoods("G1", "1000", 0, false, "衬衫");
         AddGoods("G2", "1000", 0, false, "长裤");
-        ExecSQL(QStringLiteral("update jxc_goods set colorz_sn='%1',cmz_sn='%2',g_tmtype=1,g_sptm='A' where g_sn in ('G1','G2')")
+        ExecSQL(QStringLiteral(
+            "update jxc_goods set colorz_sn='%1',cmz_sn='%2',g_tmtype=1,g_sptm='A' where g_sn in ('G1','G2')")
                     .arg(colourGroup, sizeGroup));
         ExecSQL("update jxc_goods set g_sptm='B' where g_sn='G2'");
     }
@@ -89,7 +91,7 @@ TEST_F(TmglTest, SettingsUnchangedKeepTheBarcodesAndAClearedBarcodeDeletesThem)
     Regenerate();
     ExecSQL("update jxc_color set color_tm='00' where color_sn='" + red + "'");
     const QStringList before = Barcodes("G1");
-    ASSERT_EQ(before, (QStringList{"AZ9S1", "AZ9S2", "AC2S1", "AC2S2"}));
+    ASSERT_EQ(before, (QStringList { "AZ9S1", "AZ9S2", "AC2S1", "AC2S2" }));
     OpenWindow();
     Focus(window->gridGoods, "g_sn", "G1");
 
@@ -119,7 +121,7 @@ TEST_F(TmglTest, SettingsUnchangedKeepTheBarcodesAndAClearedBarcodeDeletesThem)
     EXPECT_EQ(test.lcm->text(), "M");
     test.tkey->setText("NOPE");
     test.btnOKClick();
-    EXPECT_EQ(prompt.Messages(), QStringList{"商品不存在！"});
+    EXPECT_EQ(prompt.Messages(), QStringList { "商品不存在！" });
     EXPECT_EQ(test.lsn->text(), "G1");
 
     prompt.OnModal("TF_Tmgl_Set", [](QDialog* d) {
@@ -145,13 +147,14 @@ TEST_F(TmglTest, UnknownRuleOpensOnTheFirstRule)
         return int(QDialog::Accepted);
     });
     window->btnSetClick();
-    EXPECT_EQ(Barcodes("G1"), (QStringList{"AC1S1", "AC1S2", "AC2S1", "AC2S2"}));
+    EXPECT_EQ(Barcodes("G1"), (QStringList { "AC1S1", "AC1S2", "AC2S1", "AC2S2" }));
 }
 
 TEST_F(TmglTest, RegenerationCoversTheFoundGoodsOnly)
 {
     AddGoods("G3", "1000", 0, false, "无码");
-    ExecSQL("update jxc_goods set colorz_sn='" + colourGroup + "',cmz_sn='" + sizeGroup + "',g_tmtype=1 where g_sn='G3'");
+    ExecSQL(
+        "update jxc_goods set colorz_sn='" + colourGroup + "',cmz_sn='" + sizeGroup + "',g_tmtype=1 where g_sn='G3'");
     ExecSQL("insert into jxc_tm (g_sn,tm_tm) values ('G3','OLD')");
     OpenWindow();
     window->tkey->setText("衬衫");
@@ -167,7 +170,7 @@ TEST_F(TmglTest, RegenerationCoversTheFoundGoodsOnly)
     prompt.Answer(Prompt::Answer::Yes);
     window->btnMakeClick();
     EXPECT_EQ(Barcodes("G2").size(), 4);
-    EXPECT_EQ(Barcodes("G3"), QStringList{"OLD"});
+    EXPECT_EQ(Barcodes("G3"), QStringList { "OLD" });
 }
 
 TEST_F(TmglTest, LabelListQuantitiesAndPrint)
@@ -196,8 +199,8 @@ TEST_F(TmglTest, LabelListQuantitiesAndPrint)
         });
         window->btnModiSlClick();
     };
-    setQty({0}, "3");
-    setQty({1, 2}, "0");
+    setQty({ 0 }, "3");
+    setQty({ 1, 2 }, "0");
     ExecSQL("update jxc_tm set tm_dy=-1 where tm_tm='" + window->gridLabels->Value(3, "tm_tm").toString() + "'");
     window->btnSearch2Click();
     EXPECT_EQ(Count("jxc_tm", "tm_dy=3"), 1);
@@ -215,10 +218,11 @@ TEST_F(TmglTest, LabelListQuantitiesAndPrint)
     });
     // Every row selected: 3 labels for the one row set to 3, none for 0 and -1.
     const QString three = Scalar("select tm_tm from jxc_tm where tm_dy=3");
-    const QString colour = Scalar("select b.color_name from jxc_tm a,jxc_color b where a.color_sn=b.color_sn and a.tm_dy=3");
+    const QString colour
+        = Scalar("select b.color_name from jxc_tm a,jxc_color b where a.color_sn=b.color_sn and a.tm_dy=3");
     window->gridLabels->selectAll();
     window->miPrintSelectedClick();
-    EXPECT_EQ(printed, (QStringList{three + "/" + colour, three + "/" + colour, three + "/" + colour}));
+    EXPECT_EQ(printed, (QStringList { three + "/" + colour, three + "/" + colour, three + "/" + colour }));
     EXPECT_EQ(Count("jxc_txm"), 3);
 }
 

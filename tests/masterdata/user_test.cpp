@@ -44,11 +44,11 @@ TEST_F(StaffTest, DeleteRefusalsAndTheBuiltInFirst)
         const char* name;
         const char* reference;
     } cases[] = {
-        {"100002", "甲", "insert into jxc_goodslist (u_name,g_sn) values ('甲','G1')"},
-        {"100003", "乙", "insert into jxc_ysyfk (u_sn,k_ghskh) values ('100003','K1')"},
-        {"100004", "丙", "insert into jxc_yyfy (u_sn,de_sn) values ('100004','100001')"},
-        {"100005", "丁", "insert into jxc_xjyh (u_name,gl_djh) values ('丁','SK1')"},
-        {"100006", "戊", "insert into jxc_zcmx (u_name) values ('戊')"},
+        { "100002", "甲", "insert into jxc_goodslist (u_name,g_sn) values ('甲','G1')" },
+        { "100003", "乙", "insert into jxc_ysyfk (u_sn,k_ghskh) values ('100003','K1')" },
+        { "100004", "丙", "insert into jxc_yyfy (u_sn,de_sn) values ('100004','100001')" },
+        { "100005", "丁", "insert into jxc_xjyh (u_name,gl_djh) values ('丁','SK1')" },
+        { "100006", "戊", "insert into jxc_zcmx (u_name) values ('戊')" },
     };
     for (const Case& c : cases) {
         AddStaff(c.code, c.name);
@@ -85,7 +85,7 @@ TEST_F(StaffTest, AddStoresRateMethodAndRefusesDuplicates)
     add.btnOKClick();
     EXPECT_EQ(Scalar("select u_tc || '|' || u_zdlr || '|' || u_tcfs || '|' || u_tctxt || '|' || u_cg || u_xs || u_kc "
                      "|| u_jy || '|' || ck_sn || '|' || ck_name from jxc_user where u_name='业务-甲'"),
-              "5.0|0.0|0|按销售额提成|1110|-1|所有仓库");
+        "5.0|0.0|0|按销售额提成|1110|-1|所有仓库");
     EXPECT_EQ(Listed().last(), "业务-甲");
 
     TF_User_Add again;
@@ -108,18 +108,19 @@ TEST_F(StaffTest, RenameFollowsIntoLedgersAndOnlyTheEqualSalesmanEntry)
     ExecSQL("insert into jxc_goodslist (u_name,g_sn) values ('业务甲','G1'),('业务甲乙','G1')");
     ExecSQL("insert into jxc_xjyh (u_name,gl_djh) values ('业务甲','SK1')");
     ExecSQL("insert into jxc_zcmx (u_name) values ('业务甲')");
-    ExecSQL("insert into jxc_khxx (kh_sn,kh_name,kh_uname) values ('K1','客一','业务甲乙,业务甲,'),('K2','客二','业务甲乙,')");
+    ExecSQL("insert into jxc_khxx (kh_sn,kh_name,kh_uname) values "
+            "('K1','客一','业务甲乙,业务甲,'),('K2','客二','业务甲乙,')");
     OpenList();
     Focus("业务甲");
     TF_User_Modi modi;
     modi.Activate();
     modi.tname->setText("业务丙");
     modi.btnOKClick();
-    EXPECT_EQ(Column("select u_name from jxc_goodslist order by id"), (QStringList{"业务丙", "业务甲乙"}));
+    EXPECT_EQ(Column("select u_name from jxc_goodslist order by id"), (QStringList { "业务丙", "业务甲乙" }));
     EXPECT_EQ(Count("jxc_xjyh", "u_name='业务丙'"), 1);
     EXPECT_EQ(Count("jxc_zcmx", "u_name='业务丙'"), 1);
     EXPECT_EQ(Column("select kh_uname from jxc_khxx where kh_sn like 'K_' order by kh_sn"),
-              (QStringList{"业务甲乙,业务丙,", "业务甲乙,"}));
+        (QStringList { "业务甲乙,业务丙,", "业务甲乙," }));
     EXPECT_TRUE(Listed().contains("业务丙"));
 
     // Its own name is no duplicate; another member's is.
@@ -164,7 +165,7 @@ TEST_F(StaffTest, BoundOperatorSeesOwnWarehousesStaffOnly)
     CurrentRoleSn = "100002";
     CurrentAdminSn = "100009";
     OpenList();
-    EXPECT_EQ(Listed(), (QStringList{"默认员工", "二仓员"}));
+    EXPECT_EQ(Listed(), (QStringList { "默认员工", "二仓员" }));
     CurrentRoleSn = "100001";
     OpenList();
     EXPECT_EQ(Listed().size(), 3);
@@ -179,7 +180,7 @@ TEST_F(StaffTest, QuickSearchDisableAndPrint)
     EXPECT_EQ(list->cxGrid->Text(1, list->cxGrid->ColumnByField("u_tc")), "5.00%");
     list->tkey->setText("zs");
     list->searchKeys();
-    EXPECT_EQ(Listed(), QStringList{"张三"});
+    EXPECT_EQ(Listed(), QStringList { "张三" });
     CapturePrint("user.fr3");
     list->btnPrintClick();
     EXPECT_TRUE(printed.contains("张三"));
@@ -189,7 +190,7 @@ TEST_F(StaffTest, QuickSearchDisableAndPrint)
     list->strtele = "";
     list->strname = "李";
     list->filterData();
-    EXPECT_EQ(Listed(), QStringList{"李四"});
+    EXPECT_EQ(Listed(), QStringList { "李四" });
     list->miDisableClick(true);
     EXPECT_EQ(Scalar("select u_jy from jxc_user where u_sn='100003'"), "True");
     list->btnAllClick();

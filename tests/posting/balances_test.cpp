@@ -48,7 +48,8 @@ TEST_F(BalancesTest, LedgerRecomputationFollowsDateThenId)
     Movement(QStringLiteral("kh"), QStringLiteral("K1"), QStringLiteral("2024-05-02 09:00"), 0.2, 0);
     RecalcLedgerBalance(QStringLiteral("K1"), QStringLiteral("kh"), QStringLiteral("2024-05-02 09:00"));
     EXPECT_EQ(Column(QStringLiteral("select k_ljje from jxc_ysyfk where k_type='kh' order by k_rq,id")),
-        QStringList({ QStringLiteral("100"), QStringLiteral("100.2"), QStringLiteral("130.2"), QStringLiteral("130.3") }));
+        QStringList(
+            { QStringLiteral("100"), QStringLiteral("100.2"), QStringLiteral("130.2"), QStringLiteral("130.3") }));
     EXPECT_EQ(Text(QStringLiteral("select kh_lwje from jxc_khxx where kh_sn='K1'")), QStringLiteral("130.3"));
     EXPECT_EQ(Text(QStringLiteral("select k_ljje from jxc_ysyfk where k_type='ghs'")), QStringLiteral("-1"));
 
@@ -62,16 +63,15 @@ TEST_F(BalancesTest, LedgerRecomputationFollowsDateThenId)
 TEST_F(BalancesTest, LedgerLookups)
 {
     Movement(QStringLiteral("ghs"), QStringLiteral("S1"), QStringLiteral("2024-05-01 09:00"), 10, 0);
-    const qint64 second = Movement(QStringLiteral("ghs"), QStringLiteral("S1"), QStringLiteral("2024-05-01 09:00"), 5, 0);
+    const qint64 second
+        = Movement(QStringLiteral("ghs"), QStringLiteral("S1"), QStringLiteral("2024-05-01 09:00"), 5, 0);
     Movement(QStringLiteral("ghs"), QStringLiteral("S1"), QStringLiteral("2024-05-04 09:00"), 0, 12.655);
     RecalcLedgerBalance(QStringLiteral("S1"), QStringLiteral("ghs"), QStringLiteral("2024-01-01"));
     struct Case {
         QString limit, date, expected;
     };
     const Case cases[] = {
-        { "0", "2024-05-01 09:00", "15" },
-        { "", "2024-05-03", "15" },
-        { "0", "9999-12-31", "2.345" },
+        { "0", "2024-05-01 09:00", "15" }, { "", "2024-05-03", "15" }, { "0", "9999-12-31", "2.345" },
         { "0", "2024-04-30", "0" },
         { QString::number(second), "2024-05-01 09:00", "10" }, // only rows with a smaller id
     };
@@ -85,14 +85,16 @@ TEST_F(BalancesTest, LedgerLookups)
 
 TEST_F(BalancesTest, InvoiceAndCashRowsOutsideTheAuditKeepTheirValue)
 {
-    Sql(QStringLiteral("insert into jxc_fpdjb (fp_type,fp_ghskh,fp_rq,fp_qcje,fp_yfje,fp_kpje,fp_sfje,fp_ljje,fp_check) values "
-                       "('kh','K1','2024-05-01',5,0,0,0,0,1),"
-                       "('kh','K1','2024-05-02',0,40,0,0,-7,0),"
-                       "('kh','K1','2024-05-03',0,30,10,99,0,1)"));
+    Sql(QStringLiteral(
+        "insert into jxc_fpdjb (fp_type,fp_ghskh,fp_rq,fp_qcje,fp_yfje,fp_kpje,fp_sfje,fp_ljje,fp_check) values "
+        "('kh','K1','2024-05-01',5,0,0,0,0,1),"
+        "('kh','K1','2024-05-02',0,40,0,0,-7,0),"
+        "('kh','K1','2024-05-03',0,30,10,99,0,1)"));
     RecalcInvoiceBalance(QStringLiteral("K1"), QStringLiteral("kh"), QStringLiteral("2024-05-01"));
     EXPECT_EQ(Column(QStringLiteral("select fp_ljje from jxc_fpdjb order by id")),
         QStringList({ QStringLiteral("5"), QStringLiteral("-7"), QStringLiteral("25") }));
-    EXPECT_EQ(GetInvoiceBalanceAt(QStringLiteral("K1"), QStringLiteral("kh"), QStringLiteral("0"), QStringLiteral("2024-05-02")),
+    EXPECT_EQ(GetInvoiceBalanceAt(
+                  QStringLiteral("K1"), QStringLiteral("kh"), QStringLiteral("0"), QStringLiteral("2024-05-02")),
         QStringLiteral("5"));
 
     AddAccount(QStringLiteral("A1"), QStringLiteral("工行"));

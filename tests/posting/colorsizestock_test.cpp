@@ -10,8 +10,9 @@ class ColorSizeStockTest : public PostingTest {
 protected:
     double Stock(const QString& colour, const QString& size, const QString& warehouse = QStringLiteral("100001"))
     {
-        return Number(QStringLiteral("select t_sl from jxc_tkc where g_sn='G1' and color_sn='%1' and cm_sn='%2' and ck_sn='%3'")
-                          .arg(colour, size, warehouse));
+        return Number(
+            QStringLiteral("select t_sl from jxc_tkc where g_sn='G1' and color_sn='%1' and cm_sn='%2' and ck_sn='%3'")
+                .arg(colour, size, warehouse));
     }
     int TkcRows() { return Count(QStringLiteral("jxc_tkc"), QStringLiteral("g_sn='G1'")); }
 };
@@ -24,7 +25,8 @@ TEST_F(ColorSizeStockTest, AddingAndSubtractingSetTheTotalsFromTheColourBySizeSt
     Sql(QStringLiteral("insert into jxc_tkc (g_sn,cm_sn,color_sn,ck_sn,t_sl) values ('G1','S','R','W2',4)"));
     Sql(QStringLiteral("insert into jxc_tkc (g_sn,cm_sn,color_sn,ck_sn,t_sl) values ('G1','S','R','100001',1)"));
     AddDocument({ Trade::GoodsIn, QStringLiteral("CJ2405100001"), QStringLiteral("2024-05-10 09:00"), {}, {}, {}, 0,
-        { { QStringLiteral("G1"), 5, 10, { { QStringLiteral("R"), QStringLiteral("S"), 3 }, { QStringLiteral("B"), QStringLiteral("M"), 2 } } } } });
+        { { QStringLiteral("G1"), 5, 10,
+            { { QStringLiteral("R"), QStringLiteral("S"), 3 }, { QStringLiteral("B"), QStringLiteral("M"), 2 } } } } });
 
     AddColorSizeStock(QStringLiteral("jxc_jhspmx"), QStringLiteral("CJ2405100001"), QStringLiteral("100001"));
     EXPECT_DOUBLE_EQ(Stock(QStringLiteral("R"), QStringLiteral("S")), 4);
@@ -36,7 +38,8 @@ TEST_F(ColorSizeStockTest, AddingAndSubtractingSetTheTotalsFromTheColourBySizeSt
     // A sale of a combination never stocked in the warehouse goes below 0 there.
     AddDocument({ Trade::Sale, QStringLiteral("XS2405100001"), QStringLiteral("2024-05-10 09:30"), {},
         QStringLiteral("W2"), {}, 0,
-        { { QStringLiteral("G1"), 3, 20, { { QStringLiteral("B"), QStringLiteral("S"), 1 }, { QStringLiteral("R"), QStringLiteral("S"), 2 } } } } });
+        { { QStringLiteral("G1"), 3, 20,
+            { { QStringLiteral("B"), QStringLiteral("S"), 1 }, { QStringLiteral("R"), QStringLiteral("S"), 2 } } } } });
     SetWarehouseStock(QStringLiteral("G1"), QStringLiteral("W2"), 50, 5, 50);
     SubColorSizeStock(QStringLiteral("jxc_lsxsspmx"), QStringLiteral("XS2405100001"), QStringLiteral("W2"));
     EXPECT_DOUBLE_EQ(Stock(QStringLiteral("B"), QStringLiteral("S"), QStringLiteral("W2")), -1);
@@ -101,15 +104,16 @@ TEST_F(ColorSizeStockTest, NegativeCheckSumsTheDocumentsRowsPerCombination)
         { { QStringLiteral("G1"), 2, 20, { { QStringLiteral("R"), QStringLiteral("S"), 2 } } },
             { QStringLiteral("G1"), 2, 20, { { QStringLiteral("R"), QStringLiteral("S"), 2 } } },
             { QStringLiteral("G1"), 0.3, 20,
-                { { QStringLiteral("B"), QStringLiteral("M"), 0.1 }, { QStringLiteral("B"), QStringLiteral("M"), 0.2 } } },
+                { { QStringLiteral("B"), QStringLiteral("M"), 0.1 },
+                    { QStringLiteral("B"), QStringLiteral("M"), 0.2 } } },
             // a combination without a stock row in the warehouse is not reported
             { QStringLiteral("G1"), 5, 20, { { QStringLiteral("B"), QStringLiteral("S"), 5 } } } } });
 
     EXPECT_EQ(CheckNegativeSizeColorStock(QStringLiteral("jxc_lsxsspmx"), QStringLiteral("100001"),
                   QStringLiteral("XS1"), QStringLiteral("出库")),
         QStringLiteral("G1 衬衫 颜色：红 尺码：小码\r\n\r\n库存出现负数，不能出库"));
-    EXPECT_EQ(CheckNegativeSizeColorStock(QStringLiteral("jxc_lsxsspmx"), QStringLiteral("W2"), QStringLiteral("XS1"),
-                  QStringLiteral("出库")),
+    EXPECT_EQ(CheckNegativeSizeColorStock(
+                  QStringLiteral("jxc_lsxsspmx"), QStringLiteral("W2"), QStringLiteral("XS1"), QStringLiteral("出库")),
         QString());
     AllowZeroStockOut = QStringLiteral("True");
     EXPECT_EQ(CheckNegativeSizeColorStock(QStringLiteral("jxc_lsxsspmx"), QStringLiteral("100001"),
@@ -121,15 +125,17 @@ TEST_F(ColorSizeStockTest, DetailIsCopiedBesideEachLedgerRowOfItsLine)
 {
     const auto lines = AddDocument({ Trade::GoodsIn, QStringLiteral("CJ1"), QStringLiteral("2024-05-10 09:00"), {}, {},
         {}, 1,
-        { { QStringLiteral("G1"), 3, 10, { { QStringLiteral("R"), QStringLiteral("S"), 1 }, { QStringLiteral("B"), QStringLiteral("M"), 2 } } },
+        { { QStringLiteral("G1"), 3, 10,
+              { { QStringLiteral("R"), QStringLiteral("S"), 1 }, { QStringLiteral("B"), QStringLiteral("M"), 2 } } },
             { QStringLiteral("G1"), 4, 11, { { QStringLiteral("R"), QStringLiteral("M"), 4 } } } } });
-    AddLedgerRow({ QStringLiteral("cj"), QStringLiteral("CJ1"), QStringLiteral("2024-05-10 09:00"), QStringLiteral("G1"),
-        QStringLiteral("100001"), 3, 30, 10, 0, lines[0] });
-    AddLedgerRow({ QStringLiteral("cj"), QStringLiteral("CJ1"), QStringLiteral("2024-05-10 09:00"), QStringLiteral("G1"),
-        QStringLiteral("100001"), 4, 44, 11, 0, lines[1] });
+    AddLedgerRow({ QStringLiteral("cj"), QStringLiteral("CJ1"), QStringLiteral("2024-05-10 09:00"),
+        QStringLiteral("G1"), QStringLiteral("100001"), 3, 30, 10, 0, lines[0] });
+    AddLedgerRow({ QStringLiteral("cj"), QStringLiteral("CJ1"), QStringLiteral("2024-05-10 09:00"),
+        QStringLiteral("G1"), QStringLiteral("100001"), 4, 44, 11, 0, lines[1] });
 
     CopyDetailToGoodsListMx(QStringLiteral("jxc_jhspmx"), QStringLiteral("CJ1"));
-    EXPECT_EQ(Rows(QStringLiteral("select gl_flag,color_sn,cm_sn,gl_sl,gl_dj,ck_sn,gl_djh from jxc_goodslistmx order by id")),
+    EXPECT_EQ(
+        Rows(QStringLiteral("select gl_flag,color_sn,cm_sn,gl_sl,gl_dj,ck_sn,gl_djh from jxc_goodslistmx order by id")),
         QStringList({ QStringLiteral("cj R S 1 10 100001 CJ1"), QStringLiteral("cj B M 2 10 100001 CJ1"),
             QStringLiteral("cj R M 4 11 100001 CJ1") }));
     EXPECT_EQ(Column(QStringLiteral("select tid from jxc_goodslistmx order by id")),

@@ -22,8 +22,9 @@ protected:
     void Batch(const QString& kind, const QString& doc, const QString& date, double open, double price,
         const QString& warehouse, int lineId)
     {
-        Sql(QStringLiteral("insert into jxc_rklist (gl_flag,gl_djh,gl_kdrq,g_sn,gl_dj,gl_sl,gl_zje,ck_sn,gl_sysl,gl_dqkc,id2) "
-                           "values ('%1','%2','%3','G1',%4,%5,%4*%5,'%6',%5,0,%7)")
+        Sql(QStringLiteral(
+            "insert into jxc_rklist (gl_flag,gl_djh,gl_kdrq,g_sn,gl_dj,gl_sl,gl_zje,ck_sn,gl_sysl,gl_dqkc,id2) "
+            "values ('%1','%2','%3','G1',%4,%5,%4*%5,'%6',%5,0,%7)")
                 .arg(kind, doc, date)
                 .arg(price)
                 .arg(open)
@@ -33,13 +34,14 @@ protected:
     QStringList Batches() { return Rows(QStringLiteral("select gl_djh,ck_sn,gl_sysl from jxc_rklist order by id")); }
     QStringList Records()
     {
-        return Rows(QStringLiteral("select gl_flag,gl_djh,gl_kdrq,gl_sl,gl_cbj,gl_zcb,gl_djh2,rkid from jxc_cklist order by id"));
+        return Rows(QStringLiteral(
+            "select gl_flag,gl_djh,gl_kdrq,gl_sl,gl_cbj,gl_zcb,gl_djh2,rkid from jxc_cklist order by id"));
     }
     // A pending sale of G1 with its line's id2 set as approval sets it.
     QString SaleLine(double qty, double cost)
     {
-        const auto ids = AddDocument({ Trade::Sale, QStringLiteral("XS1"), QStringLiteral("2024-05-10 09:00"), {}, {}, {},
-            1, { { QStringLiteral("G1"), qty, 20 } } });
+        const auto ids = AddDocument({ Trade::Sale, QStringLiteral("XS1"), QStringLiteral("2024-05-10 09:00"), {}, {},
+            {}, 1, { { QStringLiteral("G1"), qty, 20 } } });
         Sql(QStringLiteral("update jxc_lsxssp set id2=id,ls_cbj=%1,ls_zcb=%2").arg(cost).arg(cost * qty));
         return QString::number(ids[0]);
     }
@@ -48,7 +50,10 @@ protected:
         ConsumeFifoBatches(QStringLiteral("XS1"), QStringLiteral("G1"), QStringLiteral("100001"),
             QStringLiteral("2024-05-10 09:00"), line, QStringLiteral("xs"), qty);
     }
-    std::vector<double> LineCost() { return Numbers(QStringLiteral("select ls_cbj,ls_zcb from jxc_lsxssp where gl_djh='XS1'")); }
+    std::vector<double> LineCost()
+    {
+        return Numbers(QStringLiteral("select ls_cbj,ls_zcb from jxc_lsxssp where gl_djh='XS1'"));
+    }
 };
 
 TEST_F(CostPriceTest, CostPriceLookups)
@@ -61,11 +66,13 @@ TEST_F(CostPriceTest, CostPriceLookups)
 
     EXPECT_DOUBLE_EQ(GetCostPrice(QStringLiteral("FX"), QStringLiteral("100001"), QStringLiteral("2024-05-10")), 12.35);
     EXPECT_DOUBLE_EQ(GetCostPrice(QStringLiteral("G1"), QStringLiteral("100001"), QStringLiteral("2024-05-10")), 6);
-    EXPECT_DOUBLE_EQ(GetCostPrice(QStringLiteral("G1"), QStringLiteral("100001"), QStringLiteral("2024-05-10 12:00")), 9);
+    EXPECT_DOUBLE_EQ(
+        GetCostPrice(QStringLiteral("G1"), QStringLiteral("100001"), QStringLiteral("2024-05-10 12:00")), 9);
     EXPECT_DOUBLE_EQ(GetCostPrice(QStringLiteral("G1"), QStringLiteral("100001"), QStringLiteral("2024-05-01")), 7.78);
     EXPECT_DOUBLE_EQ(GetCostPrice(QStringLiteral("G1"), QStringLiteral("W2"), QStringLiteral("2024-05-10")), 4.44);
     UseStockCostOnly = QStringLiteral("True");
-    EXPECT_DOUBLE_EQ(GetCostPrice(QStringLiteral("G1"), QStringLiteral("100001"), QStringLiteral("2024-05-10 12:00")), 7.78);
+    EXPECT_DOUBLE_EQ(
+        GetCostPrice(QStringLiteral("G1"), QStringLiteral("100001"), QStringLiteral("2024-05-10 12:00")), 7.78);
 }
 
 TEST_F(CostPriceTest, CostAtARowTakesTheRowsBeforeIt)
@@ -87,27 +94,30 @@ TEST_F(CostPriceTest, CostAtARowTakesTheRowsBeforeIt)
 
 TEST_F(CostPriceTest, SaleTakesTheOldestBatchesFirstAndGivingBackRestoresThem)
 {
-    Batch(QStringLiteral("cj"), QStringLiteral("CJ1"), QStringLiteral("2024-05-01"), 3, 10, QStringLiteral("100001"), 101);
-    Batch(QStringLiteral("xt"), QStringLiteral("XT1"), QStringLiteral("2024-05-02"), 5, 12, QStringLiteral("100001"), 102);
+    Batch(QStringLiteral("cj"), QStringLiteral("CJ1"), QStringLiteral("2024-05-01"), 3, 10, QStringLiteral("100001"),
+        101);
+    Batch(QStringLiteral("xt"), QStringLiteral("XT1"), QStringLiteral("2024-05-02"), 5, 12, QStringLiteral("100001"),
+        102);
     // Another document's batch with the same line id: never touched through the other's records.
     Batch(QStringLiteral("cj"), QStringLiteral("CJ2"), QStringLiteral("2024-05-03"), 1, 20, QStringLiteral("W2"), 101);
     const QString line = SaleLine(6, 9);
 
     Sell(line, 6);
-    EXPECT_EQ(Records(), QStringList({ QStringLiteral("xs XS1 2024-05-10 3 10 30 CJ1 101"),
-                             QStringLiteral("xs XS1 2024-05-10 3 12 66 XT1 102") }));
-    EXPECT_EQ(Batches(), QStringList({ QStringLiteral("CJ1 100001 0"), QStringLiteral("XT1 100001 2"),
-                             QStringLiteral("CJ2 W2 1") }));
-    EXPECT_EQ(LineCost(), (std::vector<double>{ 11, 66 }));
+    EXPECT_EQ(Records(),
+        QStringList({ QStringLiteral("xs XS1 2024-05-10 3 10 30 CJ1 101"),
+            QStringLiteral("xs XS1 2024-05-10 3 12 66 XT1 102") }));
+    EXPECT_EQ(Batches(),
+        QStringList({ QStringLiteral("CJ1 100001 0"), QStringLiteral("XT1 100001 2"), QStringLiteral("CJ2 W2 1") }));
+    EXPECT_EQ(LineCost(), (std::vector<double> { 11, 66 }));
 
     GiveBackFifoConsumption(QStringLiteral("XS1"));
-    EXPECT_EQ(Batches(), QStringList({ QStringLiteral("CJ1 100001 3"), QStringLiteral("XT1 100001 5"),
-                             QStringLiteral("CJ2 W2 1") }));
+    EXPECT_EQ(Batches(),
+        QStringList({ QStringLiteral("CJ1 100001 3"), QStringLiteral("XT1 100001 5"), QStringLiteral("CJ2 W2 1") }));
     EXPECT_TRUE(Records().isEmpty());
     // Posting again takes the same batches once, not twice.
     Sell(line, 6);
-    EXPECT_EQ(Batches(), QStringList({ QStringLiteral("CJ1 100001 0"), QStringLiteral("XT1 100001 2"),
-                             QStringLiteral("CJ2 W2 1") }));
+    EXPECT_EQ(Batches(),
+        QStringList({ QStringLiteral("CJ1 100001 0"), QStringLiteral("XT1 100001 2"), QStringLiteral("CJ2 W2 1") }));
 }
 
 TEST_F(CostPriceTest, SaleBeyondTheWarehousesBatches)
@@ -133,7 +143,8 @@ TEST_F(CostPriceTest, SaleBeyondTheWarehousesBatches)
         Sql(QStringLiteral("delete from jxc_lsxssp"));
         Sql(QStringLiteral("delete from jxc_lsxsd"));
         if (c.batchElsewhere)
-            Batch(QStringLiteral("cj"), QStringLiteral("CJ1"), QStringLiteral("2024-05-01"), 4, 10, QStringLiteral("W2"), 7);
+            Batch(QStringLiteral("cj"), QStringLiteral("CJ1"), QStringLiteral("2024-05-01"), 4, 10,
+                QStringLiteral("W2"), 7);
         const QString line = SaleLine(c.qty, 9);
         Sell(line, c.qty);
         EXPECT_EQ(Records(), c.records);
@@ -146,12 +157,14 @@ TEST_F(CostPriceTest, SaleBeyondTheWarehousesBatches)
 
 TEST_F(CostPriceTest, PurchaseReturnTakesItsGoodsInsBatchesFirst)
 {
-    Batch(QStringLiteral("cj"), QStringLiteral("CJ1"), QStringLiteral("2024-05-01"), 5, 10, QStringLiteral("100001"), 1);
+    Batch(
+        QStringLiteral("cj"), QStringLiteral("CJ1"), QStringLiteral("2024-05-01"), 5, 10, QStringLiteral("100001"), 1);
     Batch(QStringLiteral("cj"), QStringLiteral("CJ2"), QStringLiteral("2024-05-03"), 5, 12, QStringLiteral("W2"), 2);
     ConsumeFifoBatchesOfDoc(QStringLiteral("CT1"), QStringLiteral("G1"), QStringLiteral("100001"),
         QStringLiteral("2024-05-10 09:00"), QStringLiteral("44"), QStringLiteral("CJ2"), 7);
-    EXPECT_EQ(Records(), QStringList({ QStringLiteral("ct CT1 2024-05-10 5 12 60 CJ2 2"),
-                             QStringLiteral("ct CT1 2024-05-10 2 10 20 CJ1 1") }));
+    EXPECT_EQ(Records(),
+        QStringList(
+            { QStringLiteral("ct CT1 2024-05-10 5 12 60 CJ2 2"), QStringLiteral("ct CT1 2024-05-10 2 10 20 CJ1 1") }));
     EXPECT_EQ(Batches(), QStringList({ QStringLiteral("CJ1 100001 3"), QStringLiteral("CJ2 W2 0") }));
 }
 
@@ -161,16 +174,21 @@ TEST_F(CostPriceTest, GoodsInCreatesOneBatchPerStockedLine)
         QStringLiteral("W2"), {}, 1,
         { { QStringLiteral("G1"), 4, 2.5 }, { QStringLiteral("G1"), 0, 3 }, { QStringLiteral("00000000"), 1, -2 } } });
     CreateGoodsInBatches(QStringLiteral("CJ5"));
-    EXPECT_EQ(Rows(QStringLiteral("select gl_flag,gl_djh,gl_kdrq,g_sn,gl_dj,gl_sl,gl_zje,ck_sn,gl_sysl,gl_dqkc,id2 from jxc_rklist")),
+    EXPECT_EQ(Rows(QStringLiteral(
+                  "select gl_flag,gl_djh,gl_kdrq,g_sn,gl_dj,gl_sl,gl_zje,ck_sn,gl_sysl,gl_dqkc,id2 from jxc_rklist")),
         QStringList({ QStringLiteral("cj CJ5 2024-05-10 G1 2.5 4 10 W2 4 0 %1").arg(ids[0]) }));
 }
 
 TEST_F(CostPriceTest, SalesReturnIsPricedAtTheLastPurchasePriceUpToItsDay)
 {
-    AddDocument({ Trade::GoodsIn, QStringLiteral("CJ1"), QStringLiteral("2024-05-01 09:00"), {}, {}, {}, 1, { { QStringLiteral("G1"), 1, 8 } } });
-    AddDocument({ Trade::GoodsIn, QStringLiteral("CJ2"), QStringLiteral("2024-05-10 09:00"), {}, {}, {}, 1, { { QStringLiteral("G1"), 1, 9 } } });
-    AddDocument({ Trade::GoodsIn, QStringLiteral("CJ3"), QStringLiteral("2024-05-11 09:00"), {}, {}, {}, 1, { { QStringLiteral("G1"), 1, 10 } } });
-    AddDocument({ Trade::GoodsIn, QStringLiteral("CJ4"), QStringLiteral("2024-04-01 09:00"), {}, {}, {}, 0, { { QStringLiteral("G1"), 1, 1 } } });
+    AddDocument({ Trade::GoodsIn, QStringLiteral("CJ1"), QStringLiteral("2024-05-01 09:00"), {}, {}, {}, 1,
+        { { QStringLiteral("G1"), 1, 8 } } });
+    AddDocument({ Trade::GoodsIn, QStringLiteral("CJ2"), QStringLiteral("2024-05-10 09:00"), {}, {}, {}, 1,
+        { { QStringLiteral("G1"), 1, 9 } } });
+    AddDocument({ Trade::GoodsIn, QStringLiteral("CJ3"), QStringLiteral("2024-05-11 09:00"), {}, {}, {}, 1,
+        { { QStringLiteral("G1"), 1, 10 } } });
+    AddDocument({ Trade::GoodsIn, QStringLiteral("CJ4"), QStringLiteral("2024-04-01 09:00"), {}, {}, {}, 0,
+        { { QStringLiteral("G1"), 1, 1 } } });
     AddDocument({ Trade::SalesReturn, QStringLiteral("XT1"), QStringLiteral("2024-05-10 12:00"), {}, {}, {}, 1,
         { { QStringLiteral("G1"), 2, 20 }, { QStringLiteral("G1"), 1, 20 } } });
     SetWarehouseStock(QStringLiteral("G1"), QStringLiteral("100001"), 0, 7, 0);

@@ -13,15 +13,16 @@ protected:
         PostingTest::SetUp();
         SetWarehouseStock(QStringLiteral("G1"), QStringLiteral("100001"), 0, 0, 0);
     }
-    qint64 Row(const QString& kind, const QString& doc, const QString& date, double qty, double amount,
-        double cost = 0, const QString& goods = QStringLiteral("G1"), const QString& warehouse = QStringLiteral("100001"))
+    qint64 Row(const QString& kind, const QString& doc, const QString& date, double qty, double amount, double cost = 0,
+        const QString& goods = QStringLiteral("G1"), const QString& warehouse = QStringLiteral("100001"))
     {
         return AddLedgerRow({ kind, doc, date, goods, warehouse, qty, amount, qty ? amount / qty : 0, cost });
     }
     // gl_sqsl, gl_sqje, gl_kc, gl_kczje, gl_pjjj of a row.
     std::vector<double> Running(qint64 id)
     {
-        return Numbers(QStringLiteral("select gl_sqsl,gl_sqje,gl_kc,gl_kczje,gl_pjjj from jxc_goodslist where id=%1").arg(id));
+        return Numbers(
+            QStringLiteral("select gl_sqsl,gl_sqje,gl_kc,gl_kczje,gl_pjjj from jxc_goodslist where id=%1").arg(id));
     }
     void Walk(qint64 id, const char* flag = "0") { RecalcMovingAverageCost(QString::number(id), QLatin1String(flag)); }
 };
@@ -55,8 +56,8 @@ TEST_F(MovingAverageTest, RunningColumnsOfTheWalk)
         qint64 first = 0, last = 0;
         int day = 0;
         for (const Step& s : c.steps) {
-            last = Row(QLatin1String(s.kind), QStringLiteral("D%1").arg(day), QStringLiteral("2024-05-0%1 09:00").arg(++day),
-                s.qty, s.amount, s.cost, goods);
+            last = Row(QLatin1String(s.kind), QStringLiteral("D%1").arg(day),
+                QStringLiteral("2024-05-0%1 09:00").arg(++day), s.qty, s.amount, s.cost, goods);
             if (!first)
                 first = last;
         }
@@ -79,8 +80,8 @@ TEST_F(MovingAverageTest, BackDatedGoodsInRepricesLaterRowsButNotTheirStoredCost
     const qint64 back = Row(QStringLiteral("cj"), QStringLiteral("CJ2"), QStringLiteral("2024-05-02 09:00"), 10, 110);
     Walk(back);
 
-    EXPECT_EQ(Running(back), (std::vector<double>{ 10, 50, 20, 160, 8 }));
-    EXPECT_EQ(Running(sale), (std::vector<double>{ 20, 160, 16, 140, 8.75 }));
+    EXPECT_EQ(Running(back), (std::vector<double> { 10, 50, 20, 160, 8 }));
+    EXPECT_EQ(Running(sale), (std::vector<double> { 20, 160, 16, 140, 8.75 }));
     EXPECT_DOUBLE_EQ(Number(QStringLiteral("select gl_zcb from jxc_goodslist where id=%1").arg(sale)), 20);
     const auto last = Running(later);
     EXPECT_NEAR(last[4], 220.0 / 26, 1e-8);
@@ -95,7 +96,7 @@ TEST_F(MovingAverageTest, ReversalWalkLeavesTheDocumentOut)
     const qint64 a = Row(QStringLiteral("cj"), QStringLiteral("CJ9"), QStringLiteral("2024-05-01 09:00"), 10, 50);
     const qint64 b = Row(QStringLiteral("cj"), QStringLiteral("CJ9"), QStringLiteral("2024-05-01 09:00"), 5, 40);
     Walk(b, "1");
-    EXPECT_EQ(Running(a), (std::vector<double>{ 0, 0, 0, 0, 0 }));
+    EXPECT_EQ(Running(a), (std::vector<double> { 0, 0, 0, 0, 0 }));
     EXPECT_DOUBLE_EQ(Number(QStringLiteral("select kc_cbj from jxc_kcsp where g_sn='G1'")), 4.5);
     EXPECT_DOUBLE_EQ(Number(QStringLiteral("select kc_zcb from jxc_kcsp where g_sn='G1'")), 0);
 }
@@ -109,19 +110,22 @@ TEST_F(MovingAverageTest, OneWalkPerGoodsAndWarehouseEqualsOneWalkPerRow)
         QStringLiteral("G2"), QStringLiteral("W2"));
     Row(QStringLiteral("xs"), QStringLiteral("XS1"), QStringLiteral("2024-05-04 08:00"), 6, 90, 33);
     Row(QStringLiteral("cj"), QStringLiteral("CJ1"), QStringLiteral("2024-05-06 08:00"), 4, 30);
-    Row(QStringLiteral("ly"), QStringLiteral("LY1"), QStringLiteral("2024-05-06 08:00"), 2, 0, 11, QStringLiteral("G2"), QStringLiteral("W2"));
+    Row(QStringLiteral("ly"), QStringLiteral("LY1"), QStringLiteral("2024-05-06 08:00"), 2, 0, 11, QStringLiteral("G2"),
+        QStringLiteral("W2"));
     Walk(first1);
     Walk(first2);
     // The document: rows of two goods, one of them dated before rows walked already.
     QList<qint64> doc;
     doc << Row(QStringLiteral("ct"), QStringLiteral("D1"), QStringLiteral("2024-05-05 08:00"), -2, -15);
-    doc << Row(QStringLiteral("cj"), QStringLiteral("D1"), QStringLiteral("2024-05-02 08:00"), 5, 35, 0, QStringLiteral("G2"), QStringLiteral("W2"));
+    doc << Row(QStringLiteral("cj"), QStringLiteral("D1"), QStringLiteral("2024-05-02 08:00"), 5, 35, 0,
+        QStringLiteral("G2"), QStringLiteral("W2"));
     doc << Row(QStringLiteral("cj"), QStringLiteral("D1"), QStringLiteral("2024-05-03 08:00"), 3, 27);
     for (qint64 id : doc)
         Walk(id);
     const fixture::Snapshot perRow = TakeSnapshot();
 
-    Sql(QStringLiteral("update jxc_goodslist set gl_sqsl=99,gl_sqje=99,gl_kc=99,gl_kczje=99,gl_pjjj=99 where gl_kdrq>='2024-05-02'"));
+    Sql(QStringLiteral(
+        "update jxc_goodslist set gl_sqsl=99,gl_sqje=99,gl_kc=99,gl_kczje=99,gl_pjjj=99 where gl_kdrq>='2024-05-02'"));
     Sql(QStringLiteral("update jxc_kcsp set kc_cbj=99,kc_zcb=99"));
     RecalcMovingAverageCostOfDoc(QStringLiteral("D1"), QStringLiteral("0"));
     const fixture::Snapshot perPair = TakeSnapshot();
@@ -137,13 +141,14 @@ TEST_F(MovingAverageTest, RepairWalkRepricesSalesAndTheirDocuments)
     const qint64 sale = Row(QStringLiteral("xs"), QStringLiteral("XS1"), QStringLiteral("2024-05-02 09:00"), 4, 80, 99);
 
     RecalcMovingAverageCostAll(QString::number(in), QStringLiteral("1"));
-    EXPECT_EQ(Running(sale), (std::vector<double>{ 10, 50, 6, 30, 5 }));
+    EXPECT_EQ(Running(sale), (std::vector<double> { 10, 50, 6, 30, 5 }));
     EXPECT_EQ(Numbers(QStringLiteral("select gl_cbj,gl_zcb,gl_lr from jxc_goodslist where id=%1").arg(sale)),
-        (std::vector<double>{ 5, 20, 60 }));
+        (std::vector<double> { 5, 20, 60 }));
     EXPECT_EQ(Numbers(QStringLiteral("select ls_cbj,ls_cbj2,ls_zcb from jxc_lsxssp where gl_djh='XS1'")),
-        (std::vector<double>{ 5, 5, 20 }));
+        (std::vector<double> { 5, 5, 20 }));
     EXPECT_DOUBLE_EQ(Number(QStringLiteral("select ls_lr from jxc_lsxsd where gl_djh='XS1'")), 60);
-    EXPECT_EQ(Numbers(QStringLiteral("select kc_cbj,kc_zcb from jxc_kcsp where g_sn='G1'")), (std::vector<double>{ 5, 30 }));
+    EXPECT_EQ(
+        Numbers(QStringLiteral("select kc_cbj,kc_zcb from jxc_kcsp where g_sn='G1'")), (std::vector<double> { 5, 30 }));
 }
 
 } // namespace

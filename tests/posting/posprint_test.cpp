@@ -1,7 +1,7 @@
 #include "postingtest.h"
 
-#include "foundation/sqltext.h"
 #include "foundation/moneywords.h"
+#include "foundation/sqltext.h"
 #include "platform/report/printlog.h"
 #include "platform/report/report.h"
 #include "posting/posprint.h"
@@ -21,11 +21,13 @@ protected:
     void SetUp() override
     {
         PostingTest::SetUp();
-        const QDir source(QFileInfo(QStringLiteral(__FILE__)).absoluteDir().absoluteFilePath(
-            QStringLiteral("../../resources/report")));
+        const QDir source(QFileInfo(QStringLiteral(__FILE__))
+                              .absoluteDir()
+                              .absoluteFilePath(QStringLiteral("../../resources/report")));
         QDir().mkpath(Folder() + QStringLiteral("report"));
         for (const char* file : { "posxp.fr3", "posxp58.fr3", "posxsd.fr3" })
-            ASSERT_TRUE(QFile::copy(source.filePath(QLatin1String(file)), Folder() + QStringLiteral("report/") + QLatin1String(file)));
+            ASSERT_TRUE(QFile::copy(
+                source.filePath(QLatin1String(file)), Folder() + QStringLiteral("report/") + QLatin1String(file)));
         PrintLog::Clear();
         AddCustomer(S("K1"), S("散客"));
         Sql(S("update jxc_posprint set pp_kd=1,pp_bzxx=0,pp_bt1='衣尚旗舰店',pp_jz1='谢谢惠顾'"));
@@ -35,10 +37,11 @@ protected:
     // A ticket with one line of G1: 86 due and paid, 14 change by default.
     void Ticket(const QString& number, const QString& member = QString(), double cash = 100, double wechat = 0)
     {
-        Sql(QStringLiteral("insert into jxc_posxsd (gl_djh,hy_sn,pos_xsrq,kh_sn,ck_sn,u_sn,a_name,pos_yfje,pos_sfje,"
-                           "pos_zlje,pos_mlje,pos_xj,pos_czk,pos_yhk,pos_djq,pos_wxje,pos_zfbje,pos_bcjf,pos_zjf,pos_note) "
-                           "values ('%1','%2','2024-05-10 10:20:30','K1','100001','100001','admin',86,86,14,0,%3,0,0,0,%4,0,"
-                           "8,100,'it''s a gift')")
+        Sql(QStringLiteral(
+            "insert into jxc_posxsd (gl_djh,hy_sn,pos_xsrq,kh_sn,ck_sn,u_sn,a_name,pos_yfje,pos_sfje,"
+            "pos_zlje,pos_mlje,pos_xj,pos_czk,pos_yhk,pos_djq,pos_wxje,pos_zfbje,pos_bcjf,pos_zjf,pos_note) "
+            "values ('%1','%2','2024-05-10 10:20:30','K1','100001','100001','admin',86,86,14,0,%3,0,0,0,%4,0,"
+            "8,100,'it''s a gift')")
                 .arg(number, member)
                 .arg(cash)
                 .arg(wechat));
@@ -90,9 +93,9 @@ TEST_F(PosPrintTest, PaperWidthPicksTheTemplate)
         const char* setup;
         const char* file;
     };
-    for (const Case& c : { Case{ "update jxc_posprint set pp_kd=0", "posxp58.fr3" },
-                           Case{ "update jxc_posprint set pp_kd=1", "posxp.fr3" },
-                           Case{ "delete from jxc_posprint", "posxp.fr3" } }) {
+    for (const Case& c : { Case { "update jxc_posprint set pp_kd=0", "posxp58.fr3" },
+             Case { "update jxc_posprint set pp_kd=1", "posxp.fr3" },
+             Case { "delete from jxc_posprint", "posxp.fr3" } }) {
         Sql(S(c.setup));
         PrintPosReceipt(report, S("XS001"), 1);
         EXPECT_EQ(QFileInfo(report.FileName()).fileName(), S(c.file)) << c.setup;

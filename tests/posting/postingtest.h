@@ -23,8 +23,9 @@ protected:
         LoadSystemSettings();
         Clock::SetFixed(QDateTime(QDate(2024, 5, 10), QTime(10, 20, 30)));
         fixture::AddWarehouse(QStringLiteral("W2"), QStringLiteral("二号仓"));
-        fixture::AddGoods({ QStringLiteral("G1"), QStringLiteral("衬衫"), { QStringLiteral("R:红"), QStringLiteral("B:蓝") },
-            { QStringLiteral("S:小码"), QStringLiteral("M:中码") } });
+        fixture::AddGoods(
+            { QStringLiteral("G1"), QStringLiteral("衬衫"), { QStringLiteral("R:红"), QStringLiteral("B:蓝") },
+                { QStringLiteral("S:小码"), QStringLiteral("M:中码") } });
     }
     void TearDown() override
     {

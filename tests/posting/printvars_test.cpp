@@ -1,7 +1,7 @@
 #include "postingtest.h"
 
-#include "foundation/sqltext.h"
 #include "foundation/moneywords.h"
+#include "foundation/sqltext.h"
 #include "platform/report/report.h"
 #include "posting/printvars.h"
 
@@ -40,13 +40,13 @@ TEST_F(PrintVarsTest, GoodsInBalancesBeforeAndAfterFollowStatusAndSettlement)
         const char* before;
         const char* after;
     };
-    const Case cases[] = { { 1, "1", "300", "500" }, { 0, "1", "500", "700" }, { 1, "0", "500", "500" },
-                           { 0, "0", "500", "500" } };
+    const Case cases[]
+        = { { 1, "1", "300", "500" }, { 0, "1", "500", "700" }, { 1, "0", "500", "500" }, { 0, "0", "500", "500" } };
     int i = 0;
     for (const Case& c : cases) {
         const QString number = QStringLiteral("CJ00%1").arg(++i);
         AddDocument({ Trade::GoodsIn, number, S("2024-05-02 10:00"), S("S1"), S("100001"), S("100001"), c.status,
-                      { { S("G1"), 3, 100 } } });
+            { { S("G1"), 3, 100 } } });
         Sql(QStringLiteral("update jxc_jhd set j_sfje=100,j_jsfs=%1,j_note='it''s urgent' where gl_djh='%2'")
                 .arg(QLatin1String(c.settle), number));
         report.SetVariable(S("fromTemplate"), S("x"));
@@ -69,7 +69,7 @@ TEST_F(PrintVarsTest, SalesKindsUseTheCustomerBalance)
 {
     Balance(S("kh"), S("K1"), 250);
     AddDocument({ Trade::Sale, S("XS001"), S("2024-05-02 10:00"), S("K1"), S("100001"), S("100001"), 1,
-                  { { S("G1"), 2, 50 } } });
+        { { S("G1"), 2, 50 } } });
     Sql(S("update jxc_lsxsd set ls_sfje=40,ls_jsfs=1 where gl_djh='XS001'"));
     SetDocPrintVars(report, S("XS001"), S("spxs"));
     EXPECT_EQ(Var("khqk"), S("190")); // 250 - 100 + 40: the approved delivery is already in the balance
@@ -89,13 +89,13 @@ TEST_F(PrintVarsTest, SalesKindsUseTheCustomerBalance)
 TEST_F(PrintVarsTest, WordsOfReturnsAndOfADeliveryWithoutLines)
 {
     AddDocument({ Trade::SalesReturn, S("XT001"), S("2024-05-02 10:00"), S("K1"), S("100001"), S("100001"), 0,
-                  { { S("G1"), 1, 80 } } });
+        { { S("G1"), 1, 80 } } });
     SetDocPrintVars(report, S("XT001"), S("xsth"));
     EXPECT_EQ(Var("yf"), AmountInWords(S("80")));
     EXPECT_FALSE(Var("yf").startsWith(S("负")));
 
     AddDocument({ Trade::PurchaseReturn, S("CT001"), S("2024-05-02 10:00"), S("S1"), S("100001"), S("100001"), 0,
-                  { { S("G1"), 1, 80 } } });
+        { { S("G1"), 1, 80 } } });
     SetDocPrintVars(report, S("CT001"), S("cgth"));
     EXPECT_EQ(Var("yf"), AmountInWords(S("-80")));
     EXPECT_TRUE(Var("yf").startsWith(S("负")));
@@ -119,7 +119,7 @@ TEST_F(PrintVarsTest, KindsWithoutVariablesAndProductionLeaveTheTemplateAlone)
         Report r;
         r.SetVariable(S("comLxr"), S("模板"));
         SetDocPrintVars(r, S("XS001"), S(kind));
-        EXPECT_EQ(r.VariableNames(), QStringList{ S("comLxr") }) << kind;
+        EXPECT_EQ(r.VariableNames(), QStringList { S("comLxr") }) << kind;
         EXPECT_EQ(r.Variable(S("comLxr")).toString(), S("模板")) << kind;
     }
     report.SetVariable(S("comLxr"), S("模板联系人"));
@@ -133,8 +133,8 @@ TEST_F(PrintVarsTest, KindsWithoutVariablesAndProductionLeaveTheTemplateAlone)
 // Every kind's statements run, and a number without a header leaves its fields empty.
 TEST_F(PrintVarsTest, EveryKindReadsItsHeaderAndSetsEmptyFieldsForAMissingDocument)
 {
-    for (const char* kind :
-         { "cgjh", "cgth", "spxs", "xsth", "kcdb", "cgd", "spdd", "spcf", "spkb", "spbs", "spby", "kcpd", "khjh", "SC", "LY" }) {
+    for (const char* kind : { "cgjh", "cgth", "spxs", "xsth", "kcdb", "cgd", "spdd", "spcf", "spkb", "spbs", "spby",
+             "kcpd", "khjh", "SC", "LY" }) {
         Report r;
         SetDocPrintVars(r, S("NONE"), S(kind));
         EXPECT_TRUE(r.HasVariable(S("jhDate"))) << kind;
@@ -145,7 +145,8 @@ TEST_F(PrintVarsTest, EveryKindReadsItsHeaderAndSetsEmptyFieldsForAMissingDocume
 
 TEST_F(PrintVarsTest, StockDocumentsReadTheirOwnColumns)
 {
-    Sql(S("insert into jxc_kcdbd (gl_djh,ck_out,ck_in,u_sn,db_dbrq,db_note) values ('DB001','100001','W2','100001','2024-05-03','调货')"));
+    Sql(S("insert into jxc_kcdbd (gl_djh,ck_out,ck_in,u_sn,db_dbrq,db_note) values "
+          "('DB001','100001','W2','100001','2024-05-03','调货')"));
     Sql(S("insert into jxc_dbsp (gl_djh,g_sn,db_sl) values ('DB001','G1',3)"));
     Sql(S("update jxc_goods set g_sj=20 where g_sn='G1'"));
     SetDocPrintVars(report, S("DB001"), S("kcdb"));
@@ -153,7 +154,8 @@ TEST_F(PrintVarsTest, StockDocumentsReadTheirOwnColumns)
     EXPECT_EQ(Var("Note"), S("调货"));
     EXPECT_EQ(Var("yf"), AmountInWords(S("60")));
 
-    Sql(S("insert into jxc_bsd (gl_djh,ck_sn,u_sn,bs_bsrq,bs_note,a_name) values ('BS001','100001','100001','2024-05-04','破损','admin')"));
+    Sql(S("insert into jxc_bsd (gl_djh,ck_sn,u_sn,bs_bsrq,bs_note,a_name) values "
+          "('BS001','100001','100001','2024-05-04','破损','admin')"));
     SetDocPrintVars(report, S("BS001"), S("spbs"));
     EXPECT_EQ(Var("title"), S("商品报损单"));
     EXPECT_EQ(Var("dNote"), S("破损"));

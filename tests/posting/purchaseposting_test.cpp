@@ -17,11 +17,11 @@ protected:
         AddSupplier(QStringLiteral("S1"), QStringLiteral("供应一"));
         UseInvoices = QStringLiteral("0");
     }
-    void GoodsIn(const QString& no, QList<LineSpec> lines, double payable, double paid, const QString& mode = QStringLiteral("1"),
-        const QString& date = QStringLiteral("2024-05-10 09:00"))
+    void GoodsIn(const QString& no, QList<LineSpec> lines, double payable, double paid,
+        const QString& mode = QStringLiteral("1"), const QString& date = QStringLiteral("2024-05-10 09:00"))
     {
-        AddDocument({ Trade::GoodsIn, no, date, QStringLiteral("S1"), QStringLiteral("100001"), QStringLiteral("100001"), 1,
-            lines });
+        AddDocument({ Trade::GoodsIn, no, date, QStringLiteral("S1"), QStringLiteral("100001"),
+            QStringLiteral("100001"), 1, lines });
         Sql(QStringLiteral("update jxc_jhsp set jh_rksl=jh_sl,jh_tax=0 where gl_djh='%1'").arg(no));
         Sql(QStringLiteral("update jxc_jhd set j_yfje=%1,j_sfje=%2,j_jsfs='%3',j_kmmc='现金' where gl_djh='%4'")
                 .arg(payable)
@@ -31,7 +31,8 @@ protected:
     static LineSpec Shirts(double qty, double price)
     {
         return { QStringLiteral("G1"), qty, price,
-            { { QStringLiteral("R"), QStringLiteral("S"), qty / 2 }, { QStringLiteral("B"), QStringLiteral("M"), qty / 2 } } };
+            { { QStringLiteral("R"), QStringLiteral("S"), qty / 2 },
+                { QStringLiteral("B"), QStringLiteral("M"), qty / 2 } } };
     }
     // A ledger row of the supplier with its balance already standing.
     void SupplierOwes(double amount)
@@ -50,20 +51,22 @@ TEST_F(GoodsInTest, SettledToAccountWritesMoneyLedgerAndStock)
     ApprovePurchaseDoc(QStringLiteral("CJ1"));
 
     EXPECT_EQ(Rows(QStringLiteral("select k_yfje,k_sfje,k_ljje,k_djlx,k_djtxt from jxc_ysyfk where gl_djh='CJ1'")),
-        QStringList{ QStringLiteral("1000 600 600 CJ 采购进货单") });
+        QStringList { QStringLiteral("1000 600 600 CJ 采购进货单") });
     EXPECT_EQ(Rows(QStringLiteral("select xj_dlx,xj_je,xj_kmmc,xj_note from jxc_xjyh where gl_djh='CJ1' order by id")),
-        (QStringList{ QStringLiteral("采购进货 -600 现金 "), QStringLiteral("费用付款 -30 现金 采购单CJ1产生的运费") }));
+        (QStringList {
+            QStringLiteral("采购进货 -600 现金 "), QStringLiteral("费用付款 -30 现金 采购单CJ1产生的运费") }));
     EXPECT_EQ(Rows(QStringLiteral("select fy_lx,fy_je,fy_kmmc from jxc_yyfy where gl_djh='CJ1'")),
-        QStringList{ QStringLiteral("运费 -30 现金") });
-    EXPECT_EQ(Rows(QStringLiteral("select gl_flag,gl_sl,gl_je,gl_kc,gl_pjjj,tid=id2 from jxc_goodslist where gl_djh='CJ1'")),
-        QStringList{ QStringLiteral("cj 10 1000 10 100 1") });
+        QStringList { QStringLiteral("运费 -30 现金") });
+    EXPECT_EQ(
+        Rows(QStringLiteral("select gl_flag,gl_sl,gl_je,gl_kc,gl_pjjj,tid=id2 from jxc_goodslist where gl_djh='CJ1'")),
+        QStringList { QStringLiteral("cj 10 1000 10 100 1") });
     EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_goodslistmx where gl_djh='CJ1'")), 2);
     EXPECT_EQ(Rows(QStringLiteral("select kc_sl,kc_zsl,kc_cbj from jxc_kcsp where g_sn='G1'")),
-        QStringList{ QStringLiteral("10 10 100") });
+        QStringList { QStringLiteral("10 10 100") });
     EXPECT_EQ(Rows(QStringLiteral("select g_kc,g_pjjj,g_scjj,ghs_sn,g_cgpl from jxc_goods where g_sn='G1'")),
-        QStringList{ QStringLiteral("10 100 100 S1 1") });
+        QStringList { QStringLiteral("10 100 100 S1 1") });
     EXPECT_EQ(Rows(QStringLiteral("select color_sn,cm_sn,t_sl from jxc_tkc order by color_sn")),
-        (QStringList{ QStringLiteral("B M 5"), QStringLiteral("R S 5") }));
+        (QStringList { QStringLiteral("B M 5"), QStringLiteral("R S 5") }));
     EXPECT_EQ(Number(QStringLiteral("select js_sl from jxc_kcjs where ck_sn='100001' and js_rq like '2024-05%'")), 10);
     EXPECT_EQ(Text(QStringLiteral("select log_note from jxc_log order by id desc limit 1")),
         QStringLiteral("审核采购进货单CJ1，共1种商品"));
@@ -75,7 +78,8 @@ TEST_F(GoodsInTest, FreightThePartnerPaysAndNothingPaid)
     GoodsIn(QStringLiteral("CJ1"), { Shirts(2, 10) }, 20, 0);
     Sql(QStringLiteral("update jxc_jhd set j_yffs='对方付运费',j_yf=30"));
     ApprovePurchaseDoc(QStringLiteral("CJ1"));
-    EXPECT_EQ(Rows(QStringLiteral("select xj_je from jxc_xjyh where gl_djh='CJ1'")), QStringList{ QStringLiteral("0") });
+    EXPECT_EQ(
+        Rows(QStringLiteral("select xj_je from jxc_xjyh where gl_djh='CJ1'")), QStringList { QStringLiteral("0") });
     EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_yyfy")), 0);
     EXPECT_EQ(Number(QStringLiteral("select ghs_lwje from jxc_ghsxx where ghs_sn='S1'")), 20);
 }
@@ -85,18 +89,21 @@ TEST_F(GoodsInTest, DeferredStockInMovesOnlyTheBookQuantity)
     GoodsIn(QStringLiteral("CJ1"), { Shirts(4, 10) }, 40, 40);
     Sql(QStringLiteral("update jxc_jhsp set jh_rksl=0"));
     ApprovePurchaseDoc(QStringLiteral("CJ1"));
-    EXPECT_EQ(Rows(QStringLiteral("select kc_sl,kc_zsl from jxc_kcsp where g_sn='G1'")), QStringList{ QStringLiteral("0 4") });
+    EXPECT_EQ(Rows(QStringLiteral("select kc_sl,kc_zsl from jxc_kcsp where g_sn='G1'")),
+        QStringList { QStringLiteral("0 4") });
     EXPECT_EQ(Number(QStringLiteral("select g_kc from jxc_goods where g_sn='G1'")), 0);
     EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_tkc")), 0);
 
     // One line received, one deferred: only the received line's rows reach the colour-by-size stock.
-    const auto ids = AddDocument({ Trade::GoodsIn, QStringLiteral("CJ2"), QStringLiteral("2024-05-10 09:30"),
-        QStringLiteral("S1"), QStringLiteral("100001"), QStringLiteral("100001"), 1, { Shirts(2, 10), Shirts(6, 10) } });
+    const auto ids
+        = AddDocument({ Trade::GoodsIn, QStringLiteral("CJ2"), QStringLiteral("2024-05-10 09:30"), QStringLiteral("S1"),
+            QStringLiteral("100001"), QStringLiteral("100001"), 1, { Shirts(2, 10), Shirts(6, 10) } });
     Sql(QStringLiteral("update jxc_jhsp set jh_rksl=jh_sl where id=%1").arg(ids[0]));
     ApprovePurchaseDoc(QStringLiteral("CJ2"));
     EXPECT_EQ(Rows(QStringLiteral("select color_sn,t_sl from jxc_tkc order by color_sn")),
-        (QStringList{ QStringLiteral("B 1"), QStringLiteral("R 1") }));
-    EXPECT_EQ(Rows(QStringLiteral("select kc_sl,kc_zsl from jxc_kcsp where g_sn='G1'")), QStringList{ QStringLiteral("2 12") });
+        (QStringList { QStringLiteral("B 1"), QStringLiteral("R 1") }));
+    EXPECT_EQ(Rows(QStringLiteral("select kc_sl,kc_zsl from jxc_kcsp where g_sn='G1'")),
+        QStringList { QStringLiteral("2 12") });
 }
 
 TEST_F(GoodsInTest, DiscountLineThenSettledByPayment)
@@ -106,14 +113,15 @@ TEST_F(GoodsInTest, DiscountLineThenSettledByPayment)
     GoodsIn(QStringLiteral("CJ1"), { Shirts(10, 100) }, 1000, 950, QStringLiteral("0"));
     ApplyPurchaseDiscount(QStringLiteral("CJ1"), 950, 1000);
     EXPECT_EQ(Rows(QStringLiteral("select jh_zje,jh_je,jh_sl,jh_dzl from jxc_jhsp where g_sn='00000000'")),
-        QStringList{ QStringLiteral("-50 -50 0 1") });
+        QStringList { QStringLiteral("-50 -50 0 1") });
     ApplyPurchaseDiscount(QStringLiteral("CJ1"), 940, 1000); // a second save rewrites the same line
-    EXPECT_EQ(Rows(QStringLiteral("select jh_zje from jxc_jhsp where g_sn='00000000'")), QStringList{ QStringLiteral("-60") });
+    EXPECT_EQ(Rows(QStringLiteral("select jh_zje from jxc_jhsp where g_sn='00000000'")),
+        QStringList { QStringLiteral("-60") });
     Sql(QStringLiteral("update jxc_jhsp set jh_zje=-50,jh_je=-50 where g_sn='00000000'"));
 
     ApprovePurchaseDoc(QStringLiteral("CJ1"));
     EXPECT_EQ(Rows(QStringLiteral("select k_yfje,k_sfje,k_ljje from jxc_ysyfk where gl_djh='CJ1'")),
-        QStringList{ QStringLiteral("950 950 200") });
+        QStringList { QStringLiteral("950 950 200") });
     EXPECT_EQ(Number(QStringLiteral("select ghs_lwje from jxc_ghsxx where ghs_sn='S1'")), 200);
     EXPECT_EQ(Text(QStringLiteral("select log_note from jxc_log order by id desc limit 1")),
         QStringLiteral("审核采购进货单CJ1，共1种商品"));
@@ -125,22 +133,22 @@ TEST_F(GoodsInTest, SpreadReachesTheTargetEvenWhenASharRoundsAway)
     GoodsIn(QStringLiteral("CJ1"), { Shirts(1, 100), Shirts(1, 50) }, 150, 120, QStringLiteral("0"));
     ApplyPurchaseDiscount(QStringLiteral("CJ1"), 120, 150);
     EXPECT_EQ(Rows(QStringLiteral("select jh_zje,jh_dj,jh_je,jh_taxdj from jxc_jhsp order by id")),
-        (QStringList{ QStringLiteral("85 85 85 85"), QStringLiteral("35 35 35 35") }));
-    EXPECT_EQ(Rows(QStringLiteral("select j_yfje,j_sfje from jxc_jhd")), QStringList{ QStringLiteral("120 120") });
+        (QStringList { QStringLiteral("85 85 85 85"), QStringLiteral("35 35 35 35") }));
+    EXPECT_EQ(Rows(QStringLiteral("select j_yfje,j_sfje from jxc_jhd")), QStringList { QStringLiteral("120 120") });
 
     // 0.01 over three lines: the share rounds to 0, the cent goes onto the largest line.
     GoodsIn(QStringLiteral("CJ2"), { Shirts(1, 10), Shirts(1, 20), Shirts(1, 30) }, 60, 59.99, QStringLiteral("0"));
     ApplyPurchaseDiscount(QStringLiteral("CJ2"), 59.99, 60);
     EXPECT_EQ(Rows(QStringLiteral("select jh_zje from jxc_jhsp where gl_djh='CJ2' order by id")),
-        (QStringList{ QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("29.99") }));
+        (QStringList { QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("29.99") }));
     EXPECT_EQ(Rows(QStringLiteral("select j_yfje,j_sfje from jxc_jhd where gl_djh='CJ2'")),
-        QStringList{ QStringLiteral("59.99 59.99") });
+        QStringList { QStringLiteral("59.99 59.99") });
 
     // Paid more than payable: nothing to spread, both amounts become the payable.
     GoodsIn(QStringLiteral("CJ3"), { Shirts(1, 10) }, 10, 12, QStringLiteral("0"));
     ApplyPurchaseDiscount(QStringLiteral("CJ3"), 12, 10);
     EXPECT_EQ(Rows(QStringLiteral("select j_yfje,j_sfje from jxc_jhd where gl_djh='CJ3'")),
-        QStringList{ QStringLiteral("10 10") });
+        QStringList { QStringLiteral("10 10") });
 }
 
 TEST_F(GoodsInTest, FirstInFirstOutBatchesFeedALaterSale)
@@ -149,18 +157,17 @@ TEST_F(GoodsInTest, FirstInFirstOutBatchesFeedALaterSale)
     GoodsIn(QStringLiteral("CJ1"), { Shirts(2, 10), Shirts(4, 12) }, 68, 68);
     ApprovePurchaseDoc(QStringLiteral("CJ1"));
     EXPECT_EQ(Rows(QStringLiteral("select gl_dj,gl_sysl from jxc_rklist where gl_djh='CJ1' order by id")),
-        (QStringList{ QStringLiteral("10 2"), QStringLiteral("12 4") }));
+        (QStringList { QStringLiteral("10 2"), QStringLiteral("12 4") }));
 
     AddDocument({ Trade::Sale, QStringLiteral("XS1"), QStringLiteral("2024-05-10 11:00"), QStringLiteral("100001"),
-        QStringLiteral("100001"), QStringLiteral("100001"), 1,
-        { { QStringLiteral("G1"), 3, 20 } } });
+        QStringLiteral("100001"), QStringLiteral("100001"), 1, { { QStringLiteral("G1"), 3, 20 } } });
     Sql(QStringLiteral("update jxc_lsxssp set ls_cksl=ls_sl,t_zp='',ls_zcb=0,ls_cbj=0"));
     Sql(QStringLiteral("update jxc_lsxsd set ls_sfje=60,ls_jsfs='1'"));
     ApproveSalesDoc(QStringLiteral("XS1"));
     EXPECT_EQ(Rows(QStringLiteral("select gl_sysl from jxc_rklist order by id")),
-        (QStringList{ QStringLiteral("0"), QStringLiteral("3") }));
+        (QStringList { QStringLiteral("0"), QStringLiteral("3") }));
     // The header profit is that of the re-costed lines, as in the ledger.
-    EXPECT_EQ(Rows(QStringLiteral("select ls_zcb from jxc_lsxssp")), QStringList{ QStringLiteral("32") });
+    EXPECT_EQ(Rows(QStringLiteral("select ls_zcb from jxc_lsxssp")), QStringList { QStringLiteral("32") });
     EXPECT_EQ(Number(QStringLiteral("select ls_lr from jxc_lsxsd")), 28);
     EXPECT_EQ(Number(QStringLiteral("select sum(gl_lr) from jxc_goodslist where gl_djh='XS1'")), 28);
 }
@@ -186,8 +193,9 @@ TEST_F(GoodsInTest, PurchaseReturnKeepsTheDayOnMoneyRows)
 {
     GoodsIn(QStringLiteral("CJ1"), { Shirts(10, 50) }, 500, 500);
     ApprovePurchaseDoc(QStringLiteral("CJ1"));
-    AddDocument({ Trade::PurchaseReturn, QStringLiteral("CT1"), QStringLiteral("2024-03-05 16:40"), QStringLiteral("S1"),
-        QStringLiteral("100001"), QStringLiteral("100001"), 1, { { QStringLiteral("G1"), 2, 50, { { QStringLiteral("R"), QStringLiteral("S"), 2 } } } } });
+    AddDocument({ Trade::PurchaseReturn, QStringLiteral("CT1"), QStringLiteral("2024-03-05 16:40"),
+        QStringLiteral("S1"), QStringLiteral("100001"), QStringLiteral("100001"), 1,
+        { { QStringLiteral("G1"), 2, 50, { { QStringLiteral("R"), QStringLiteral("S"), 2 } } } } });
     Sql(QStringLiteral("insert into jxc_thd (gl_djh,ghs_sn,ck_sn,u_sn,th_thrq,th_status,a_name) "
                        "values ('CT1','S1','100001','100001','2024-03-05 16:40',0,'other')"));
     Sql(QStringLiteral("update jxc_thd set th_yfje=-100,th_sfje=-100,th_kmmc='现金',th_jsfs='1'"));
@@ -196,14 +204,16 @@ TEST_F(GoodsInTest, PurchaseReturnKeepsTheDayOnMoneyRows)
 
     EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_thd")), 1); // the pending copy is gone
     EXPECT_EQ(Rows(QStringLiteral("select xj_rq,xj_je,xj_dlx from jxc_xjyh where gl_djh='CT1'")),
-        QStringList{ QStringLiteral("2024-03-05 100 采购退货") });
+        QStringList { QStringLiteral("2024-03-05 100 采购退货") });
     EXPECT_EQ(Rows(QStringLiteral("select k_rq,k_yfje,k_sfje from jxc_ysyfk where gl_djh='CT1'")),
-        QStringList{ QStringLiteral("2024-03-05 -100 -100") });
+        QStringList { QStringLiteral("2024-03-05 -100 -100") });
     EXPECT_EQ(Number(QStringLiteral("select ghs_lwje from jxc_ghsxx where ghs_sn='S1'")), balance);
     EXPECT_EQ(Rows(QStringLiteral("select gl_kdrq,gl_sl,gl_sysl,gl_je from jxc_goodslist where gl_djh='CT1'")),
-        QStringList{ QStringLiteral("2024-03-05 16:40 -2 -2 -100") });
-    EXPECT_EQ(Rows(QStringLiteral("select kc_sl,kc_zsl from jxc_kcsp where g_sn='G1'")), QStringList{ QStringLiteral("8 8") });
-    EXPECT_EQ(Rows(QStringLiteral("select g_kc,g_cgpl from jxc_goods where g_sn='G1'")), QStringList{ QStringLiteral("8 0") });
+        QStringList { QStringLiteral("2024-03-05 16:40 -2 -2 -100") });
+    EXPECT_EQ(Rows(QStringLiteral("select kc_sl,kc_zsl from jxc_kcsp where g_sn='G1'")),
+        QStringList { QStringLiteral("8 8") });
+    EXPECT_EQ(Rows(QStringLiteral("select g_kc,g_cgpl from jxc_goods where g_sn='G1'")),
+        QStringList { QStringLiteral("8 0") });
     EXPECT_EQ(Number(QStringLiteral("select t_sl from jxc_tkc where color_sn='R'")), 3);
     EXPECT_EQ(Text(QStringLiteral("select log_note from jxc_log order by id desc limit 1")),
         QStringLiteral("增加采购退货单CT1，共1种商品"));

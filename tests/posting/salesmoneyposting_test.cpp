@@ -20,13 +20,15 @@ protected:
         PostingTest::SetUp();
         AddCustomer(QStringLiteral("K1"), QStringLiteral("客户一"));
         SetWarehouseStock(QStringLiteral("G1"), QStringLiteral("100001"), 10, 5, 10);
-        Sql(QStringLiteral("insert into jxc_tkc (g_sn,cm_sn,color_sn,ck_sn,t_sl) values ('G1','100001','100001','100001',10)"));
+        Sql(QStringLiteral(
+            "insert into jxc_tkc (g_sn,cm_sn,color_sn,ck_sn,t_sl) values ('G1','100001','100001','100001',10)"));
     }
     void Sale(const QString& no, double qty, double price, double received, const QString& mode)
     {
-        AddDocument({ Trade::Sale, no, QStringLiteral("2024-05-10 09:00"), QStringLiteral("K1"), QStringLiteral("100001"),
-            QStringLiteral("100001"), 1, { { QStringLiteral("G1"), qty, price } } });
-        Sql(QStringLiteral("update jxc_lsxssp set ls_cksl=ls_sl,t_zp='',ls_cbj=5,ls_zcb=5*ls_sl where gl_djh='%1'").arg(no));
+        AddDocument({ Trade::Sale, no, QStringLiteral("2024-05-10 09:00"), QStringLiteral("K1"),
+            QStringLiteral("100001"), QStringLiteral("100001"), 1, { { QStringLiteral("G1"), qty, price } } });
+        Sql(QStringLiteral("update jxc_lsxssp set ls_cksl=ls_sl,t_zp='',ls_cbj=5,ls_zcb=5*ls_sl where gl_djh='%1'")
+                .arg(no));
         Sql(QStringLiteral("update jxc_lsxsd set ls_sfje=%1,ls_jsfs='%2',ls_kmmc='现金' where gl_djh='%3'")
                 .arg(received)
                 .arg(mode, no));
@@ -46,13 +48,13 @@ TEST_F(SalesPostingTest, SettlementModeDecidesTheReceivable)
         Sale(no, 2, 50, 80, QString::fromLatin1(c.mode));
         ApproveSalesDoc(no);
         EXPECT_EQ(Numbers(QStringLiteral("select k_yfje,k_sfje from jxc_ysyfk where gl_djh='%1'").arg(no)),
-            (std::vector<double>{ c.due, c.received }))
+            (std::vector<double> { c.due, c.received }))
             << c.mode;
         EXPECT_EQ(Number(QStringLiteral("select xj_je from jxc_xjyh where gl_djh='%1'").arg(no)), 80);
     }
     EXPECT_EQ(Balance(), 40);
     EXPECT_EQ(Rows(QStringLiteral("select kc_sl,kc_zsl,kc_xssl from jxc_kcsp where g_sn='G1' and ck_sn='100001'")),
-        QStringList{ QStringLiteral("4 4 6") });
+        QStringList { QStringLiteral("4 4 6") });
 }
 
 TEST_F(SalesPostingTest, UnissuedLineAndDiscountLine)
@@ -63,11 +65,11 @@ TEST_F(SalesPostingTest, UnissuedLineAndDiscountLine)
     ApplyDocDiscount(QStringLiteral("XS1"), 95, 100);
     ApproveSalesDoc(QStringLiteral("XS1"));
     EXPECT_EQ(Rows(QStringLiteral("select kc_sl,kc_zsl,kc_xssl from jxc_kcsp where g_sn='G1' and ck_sn='100001'")),
-        QStringList{ QStringLiteral("10 8 2") });
+        QStringList { QStringLiteral("10 8 2") });
     EXPECT_EQ(Number(QStringLiteral("select g_kc from jxc_goods where g_sn='G1'")), 0); // untouched
     EXPECT_EQ(Number(QStringLiteral("select t_sl from jxc_tkc")), 10);
     EXPECT_EQ(Rows(QStringLiteral("select g_name,gl_je,gl_lr from jxc_goodslist where gl_djh='XS1' order by id")),
-        (QStringList{ QStringLiteral("衬衫(赠品) 100 90"), QStringLiteral("优惠商品 -5 -5") }));
+        (QStringList { QStringLiteral("衬衫(赠品) 100 90"), QStringLiteral("优惠商品 -5 -5") }));
     EXPECT_EQ(Text(QStringLiteral("select log_note from jxc_log order by id desc limit 1")),
         QStringLiteral("审核销售单XS1，共1种商品"));
 }
@@ -82,8 +84,8 @@ TEST_F(SalesPostingTest, SpreadSkipsGiftsAndMeetsTheTarget)
     Sql(QStringLiteral("update jxc_lsxssp set t_zp='(赠品)' where ls_zje=7"));
     ApplyDocDiscount(QStringLiteral("XS1"), 97, 107);
     EXPECT_EQ(Rows(QStringLiteral("select ls_zje,ls_dj from jxc_lsxssp order by id")),
-        (QStringList{ QStringLiteral("45 45"), QStringLiteral("45 45"), QStringLiteral("7 7") }));
-    EXPECT_EQ(Rows(QStringLiteral("select ls_yfje,ls_sfje from jxc_lsxsd")), QStringList{ QStringLiteral("97 97") });
+        (QStringList { QStringLiteral("45 45"), QStringLiteral("45 45"), QStringLiteral("7 7") }));
+    EXPECT_EQ(Rows(QStringLiteral("select ls_yfje,ls_sfje from jxc_lsxsd")), QStringList { QStringLiteral("97 97") });
 }
 
 TEST_F(SalesPostingTest, SalesReturnComesBackIntoStockAndBatches)
@@ -98,11 +100,12 @@ TEST_F(SalesPostingTest, SalesReturnComesBackIntoStockAndBatches)
     EXPECT_EQ(Number(QStringLiteral("select xj_je from jxc_xjyh where gl_djh='XT1'")), -60);
     EXPECT_EQ(Balance(), -40);
     EXPECT_EQ(Rows(QStringLiteral("select gl_sl,gl_sysl,gl_zcb,gl_lr from jxc_goodslist where gl_djh='XT1'")),
-        QStringList{ QStringLiteral("-3 3 -15 -85") });
+        QStringList { QStringLiteral("-3 3 -15 -85") });
     EXPECT_EQ(Number(QStringLiteral("select th_lr from jxc_xsthd")), -85); // after the re-costing, as the ledger
     EXPECT_EQ(Rows(QStringLiteral("select kc_sl,kc_zsl,kc_xssl from jxc_kcsp where g_sn='G1' and ck_sn='100001'")),
-        QStringList{ QStringLiteral("13 13 -3") });
-    EXPECT_EQ(Rows(QStringLiteral("select gl_flag,gl_sl,gl_sysl,gl_dj from jxc_rklist")), QStringList{ QStringLiteral("xt 3 3 5") });
+        QStringList { QStringLiteral("13 13 -3") });
+    EXPECT_EQ(Rows(QStringLiteral("select gl_flag,gl_sl,gl_sysl,gl_dj from jxc_rklist")),
+        QStringList { QStringLiteral("xt 3 3 5") });
 }
 
 // Registrations of receipts and payments with a rounding-off.
@@ -124,10 +127,11 @@ protected:
     void Register(const QString& no, const QString& partner, const QString& kind, double paid, double rounding,
         double opening = 0)
     {
-        Sql(QStringLiteral("insert into jxc_ysyfk_dj (gl_djh,k_rq,k_fkfs,k_yfje,k_sfje,k_qcje,k_yhje,k_mlje,k_flag,k_type,"
-                           "k_djlx,k_djtxt,gl_djh2,k_note,k_check,u_sn,a_name,k_ghskh) values "
-                           "('%1','2024-05-10 09:00','现金',0,%2,%3,0,%4,1,'%5','%6','单','',"
-                           "'备注',0,'100001','admin','%7')")
+        Sql(QStringLiteral(
+            "insert into jxc_ysyfk_dj (gl_djh,k_rq,k_fkfs,k_yfje,k_sfje,k_qcje,k_yhje,k_mlje,k_flag,k_type,"
+            "k_djlx,k_djtxt,gl_djh2,k_note,k_check,u_sn,a_name,k_ghskh) values "
+            "('%1','2024-05-10 09:00','现金',0,%2,%3,0,%4,1,'%5','%6','单','',"
+            "'备注',0,'100001','admin','%7')")
                 .arg(no)
                 .arg(paid)
                 .arg(opening)
@@ -143,13 +147,15 @@ TEST_F(MoneyPostingTest, ReceiptWithRoundingOff)
     ApproveReceiptDoc(QStringLiteral("SK1"));
     EXPECT_EQ(Rows(QStringLiteral("select gl_djh,k_djlx,k_djtxt,k_fkfs,k_yfje,k_sfje,k_note from jxc_ysyfk "
                                   "where gl_djh2='SK1'")),
-        QStringList{ QStringLiteral("YS24051010001 YS 增加应收款(抹零) 应收款 -0.4 0 收款单抹零登记：SK1") });
+        QStringList { QStringLiteral("YS24051010001 YS 增加应收款(抹零) 应收款 -0.4 0 收款单抹零登记：SK1") });
     EXPECT_NEAR(Number(QStringLiteral("select kh_lwje from jxc_khxx where kh_sn='K1'")), 0, 1e-9);
-    EXPECT_EQ(Rows(QStringLiteral("select gl_flag,gl_djh,g_sn,gl_je,gl_lr,ck_sn from jxc_goodslist where gl_djh2='SK1'")),
-        QStringList{ QStringLiteral("xs YS24051010001 00000000 -0.4 -0.4 100001") });
+    EXPECT_EQ(
+        Rows(QStringLiteral("select gl_flag,gl_djh,g_sn,gl_je,gl_lr,ck_sn from jxc_goodslist where gl_djh2='SK1'")),
+        QStringList { QStringLiteral("xs YS24051010001 00000000 -0.4 -0.4 100001") });
     EXPECT_EQ(Rows(QStringLiteral("select xj_dlx,xj_je from jxc_xjyh where gl_djh='SK1'")),
-        QStringList{ QStringLiteral("收款单 300") });
-    EXPECT_EQ(Rows(QStringLiteral("select k_check,k_chkrq from jxc_ysyfk_dj")), QStringList{ QStringLiteral("1 2024-05-10") });
+        QStringList { QStringLiteral("收款单 300") });
+    EXPECT_EQ(Rows(QStringLiteral("select k_check,k_chkrq from jxc_ysyfk_dj")),
+        QStringList { QStringLiteral("1 2024-05-10") });
     EXPECT_EQ(Text(QStringLiteral("select log_note from jxc_log order by id desc limit 1")),
         QStringLiteral("审核收款，客户：客户一，金额：300"));
 }
@@ -159,8 +165,8 @@ TEST_F(MoneyPostingTest, PaymentWithRoundingOffCountsTheOpeningOnce)
     Register(QStringLiteral("FK1"), QStringLiteral("S1"), QStringLiteral("FK"), 50, 0.5, 100);
     ApprovePaymentDoc(QStringLiteral("FK1"));
     EXPECT_EQ(Rows(QStringLiteral("select k_djtxt,k_qcje from jxc_ysyfk order by id")),
-        (QStringList{ QStringLiteral("单 100"), QStringLiteral("增加应付款(抹零) 0") }));
-    EXPECT_EQ(Rows(QStringLiteral("select gl_flag,gl_lr from jxc_goodslist")), QStringList{ QStringLiteral("cj 0") });
+        (QStringList { QStringLiteral("单 100"), QStringLiteral("增加应付款(抹零) 0") }));
+    EXPECT_EQ(Rows(QStringLiteral("select gl_flag,gl_lr from jxc_goodslist")), QStringList { QStringLiteral("cj 0") });
     EXPECT_EQ(Number(QStringLiteral("select xj_je from jxc_xjyh where gl_djh='FK1'")), -50);
 }
 
@@ -168,7 +174,8 @@ class DraftRepairTest : public PostingTest {
 protected:
     void Draft(const QString& op, int status = 0)
     {
-        Sql(QStringLiteral("insert into jxc_jhd (gl_djh,j_jhrq,j_status,a_name) values ('N','2024-05-09 10:00',%1,'%2')")
+        Sql(QStringLiteral(
+            "insert into jxc_jhd (gl_djh,j_jhrq,j_status,a_name) values ('N','2024-05-09 10:00',%1,'%2')")
                 .arg(status)
                 .arg(op));
         Sql(QStringLiteral("insert into jxc_jhsp (gl_djh,g_sn,a_name) values ('N','G1','%1')").arg(op));
@@ -182,12 +189,12 @@ TEST_F(DraftRepairTest, OneDraftPerNumber)
 {
     Draft(QStringLiteral("A"));
     FixDuplicateDocNo(QStringLiteral("N"), QStringLiteral("CJ"), QStringLiteral("A"));
-    EXPECT_EQ(Headers(), QStringList{ QStringLiteral("A N 0") });
+    EXPECT_EQ(Headers(), QStringList { QStringLiteral("A N 0") });
 
     Draft(QStringLiteral("B"));
     FixDuplicateDocNo(QStringLiteral("N"), QStringLiteral("CJ"), QStringLiteral("B")); // B approves his own draft
-    EXPECT_EQ(Headers(), (QStringList{ QStringLiteral("A CJ24050910001 0"), QStringLiteral("B N 0") }));
-    EXPECT_EQ(Lines(), (QStringList{ QStringLiteral("A CJ24050910001"), QStringLiteral("B N") }));
+    EXPECT_EQ(Headers(), (QStringList { QStringLiteral("A CJ24050910001 0"), QStringLiteral("B N 0") }));
+    EXPECT_EQ(Lines(), (QStringList { QStringLiteral("A CJ24050910001"), QStringLiteral("B N") }));
 }
 
 TEST_F(DraftRepairTest, NoApprovingDraftAndApprovedNumber)
@@ -197,19 +204,21 @@ TEST_F(DraftRepairTest, NoApprovingDraftAndApprovedNumber)
     Draft(QStringLiteral("B"));
     FixDuplicateDocNo(QStringLiteral("N"), QStringLiteral("CJ"), QStringLiteral("C"));
     // The smallest header keeps the number; B's two headers become one under a new number.
-    EXPECT_EQ(Headers(), (QStringList{ QStringLiteral("A N 0"), QStringLiteral("B CJ24050910001 0") }));
+    EXPECT_EQ(Headers(), (QStringList { QStringLiteral("A N 0"), QStringLiteral("B CJ24050910001 0") }));
 
     Sql(QStringLiteral("update jxc_jhd set j_status=1 where a_name='A'"));
     Draft(QStringLiteral("A"));
     Draft(QStringLiteral("C"));
     FixDuplicateDocNo(QStringLiteral("N"), QStringLiteral("CJ"), QStringLiteral("C"));
     EXPECT_EQ(Headers(),
-        (QStringList{ QStringLiteral("A N 1"), QStringLiteral("B CJ24050910001 0"), QStringLiteral("C CJ24050910002 0") }));
+        (QStringList {
+            QStringLiteral("A N 1"), QStringLiteral("B CJ24050910001 0"), QStringLiteral("C CJ24050910002 0") }));
 }
 
 TEST_F(DraftRepairTest, DeletingAContractRemovesItsLocalFileOnly)
 {
-    const QString folder = QDir::tempPath() + QStringLiteral("/htgl") + QString::number(QCoreApplication::applicationPid());
+    const QString folder
+        = QDir::tempPath() + QStringLiteral("/htgl") + QString::number(QCoreApplication::applicationPid());
     QDir().mkpath(folder);
     QFile f(folder + QStringLiteral("/a.txt"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -220,7 +229,8 @@ TEST_F(DraftRepairTest, DeletingAContractRemovesItsLocalFileOnly)
                        "('H2','远程FTP服务器','a.txt')")
             .arg(stored.startsWith(QLatin1Char('\\')) ? QStringLiteral("/") + stored.mid(1) : stored));
     LinkContract(QStringLiteral("H1"), QStringLiteral("S1"), QStringLiteral("CJ1"));
-    EXPECT_EQ(Rows(QStringLiteral("select ghs_sn,gl_djh from jxc_htgl where ht_sn='H1'")), QStringList{ QStringLiteral("S1 CJ1") });
+    EXPECT_EQ(Rows(QStringLiteral("select ghs_sn,gl_djh from jxc_htgl where ht_sn='H1'")),
+        QStringList { QStringLiteral("S1 CJ1") });
     DeleteContract(QStringLiteral("H2"));
     EXPECT_TRUE(QFile::exists(f.fileName()));
     DeleteContract(QStringLiteral("H1"));
@@ -240,30 +250,38 @@ protected:
         PointsRule = QStringLiteral("1");
         PromoEarnsPoints = QStringLiteral("1");
         MultiPoints = BirthdayPointsFactor = QStringLiteral("0");
-        Sql(QStringLiteral("insert into jxc_hyxx (hy_sn,hy_jf,hy_zjf,hy_zhje,hy_ye,hy_zje,hy_cs,hl_sn,hy_sj,hy_sr,hh_sn) "
-                           "values ('M1',0,0,100,5,0,0,'100001',1,'1990-05-12','')"));
+        Sql(QStringLiteral(
+            "insert into jxc_hyxx (hy_sn,hy_jf,hy_zjf,hy_zhje,hy_ye,hy_zje,hy_cs,hl_sn,hy_sj,hy_sr,hh_sn) "
+            "values ('M1',0,0,100,5,0,0,'100001',1,'1990-05-12','')"));
     }
-    void Pos(const QString& no, double amount, double stored, const QString& when = QStringLiteral("2024-05-10 10:00:00"))
+    void Pos(
+        const QString& no, double amount, double stored, const QString& when = QStringLiteral("2024-05-10 10:00:00"))
     {
-        Sql(QStringLiteral("insert into jxc_posxsd (gl_djh,hy_sn,pos_xsrq,pos_yfje,pos_czk) values ('%1','M1','%2',%3,%4)")
+        Sql(QStringLiteral(
+            "insert into jxc_posxsd (gl_djh,hy_sn,pos_xsrq,pos_yfje,pos_czk) values ('%1','M1','%2',%3,%4)")
                 .arg(no, when)
                 .arg(amount)
                 .arg(stored));
-        Sql(QStringLiteral("insert into jxc_posxssp (gl_djh,g_sn,pos_sl,pos_zje) values ('%1','G1',1,%2)").arg(no).arg(amount));
+        Sql(QStringLiteral("insert into jxc_posxssp (gl_djh,g_sn,pos_sl,pos_zje) values ('%1','G1',1,%2)")
+                .arg(no)
+                .arg(amount));
     }
-    std::vector<double> Member() { return Numbers(QStringLiteral("select hy_jf,hy_zje,hy_cs,hy_zhje,hy_ye from jxc_hyxx where hy_sn='M1'")); }
+    std::vector<double> Member()
+    {
+        return Numbers(QStringLiteral("select hy_jf,hy_zje,hy_cs,hy_zhje,hy_ye from jxc_hyxx where hy_sn='M1'"));
+    }
 };
 
 TEST_F(MemberPostingTest, PointsWithCarriedRemainderAndReturn)
 {
     Pos(QStringLiteral("XS1"), 27, 0);
     PostPosDocument(QStringLiteral("XS1"), QStringLiteral("M1"), QStringLiteral("XS"));
-    EXPECT_EQ(Member(), (std::vector<double>{ 3, 27, 1, 100, 7 }));
+    EXPECT_EQ(Member(), (std::vector<double> { 3, 27, 1, 100, 7 }));
     EXPECT_EQ(Number(QStringLiteral("select pos_bcjf from jxc_posxsd where gl_djh='XS1'")), 3);
 
     Pos(QStringLiteral("XT1"), -27, 0);
     PostPosDocument(QStringLiteral("XT1"), QStringLiteral("M1"), QStringLiteral("XT"));
-    EXPECT_EQ(Member(), (std::vector<double>{ 1, 0, 0, 100, 0 }));
+    EXPECT_EQ(Member(), (std::vector<double> { 1, 0, 0, 100, 0 }));
     EXPECT_EQ(Number(QStringLiteral("select pos_bcjf from jxc_posxsd where gl_djh='XT1'")), -2);
 }
 
@@ -273,7 +291,7 @@ TEST_F(MemberPostingTest, StoredValuePaymentBirthdayAndBonus)
     CarryPointRemainder = QStringLiteral("0");
     Pos(QStringLiteral("XS1"), 27, 27);
     PostPosDocument(QStringLiteral("XS1"), QStringLiteral("M1"), QStringLiteral("XS"));
-    EXPECT_EQ(Member(), (std::vector<double>{ 0, 27, 1, 73, 5 }));
+    EXPECT_EQ(Member(), (std::vector<double> { 0, 27, 1, 73, 5 }));
 
     PointsRule = QStringLiteral("1");
     BirthdayPointsFactor = QStringLiteral("2");
@@ -288,7 +306,7 @@ TEST_F(MemberPostingTest, StoredValuePaymentBirthdayAndBonus)
     PostPosDocument(QStringLiteral("XS2"), QStringLiteral("M1"), QStringLiteral("XS"));
     // 25 points doubled once, not multiplied again; the bonus of 2 steps of 100.
     EXPECT_EQ(Numbers(QStringLiteral("select pos_bcjf,pos_jfye from jxc_posxsd where gl_djh='XS2'")),
-        (std::vector<double>{ 50, 10 }));
+        (std::vector<double> { 50, 10 }));
     EXPECT_EQ(Number(QStringLiteral("select hy_zhje from jxc_hyxx where hy_sn='M1'")), 83);
 }
 
@@ -300,15 +318,15 @@ TEST_F(MemberPostingTest, MonthlyInstalmentsPaidAndTakenBack)
     PostPosDocument(QStringLiteral("XS1"), QStringLiteral("M1"), QStringLiteral("XS"));
     EXPECT_EQ(Number(QStringLiteral("select hy_zhje from jxc_hyxx where hy_sn='M1'")), 130);
     EXPECT_EQ(Rows(QStringLiteral("select gl_djh,xf_je,xf_zt from jxc_hyxf where hs_zsfs=-2 order by id")),
-        (QStringList{ QStringLiteral("XS1 10 XS1本月消费到账"), QStringLiteral("XS1 20 XS1本月消费到账") }));
+        (QStringList { QStringLiteral("XS1 10 XS1本月消费到账"), QStringLiteral("XS1 20 XS1本月消费到账") }));
     EXPECT_EQ(Rows(QStringLiteral("select xf_zsrq,hs_zsje from jxc_hyxf where hs_zsfs=2 order by id")),
-        (QStringList{ QStringLiteral("2024-05-10 20"), QStringLiteral("2024-05-10 0") }));
+        (QStringList { QStringLiteral("2024-05-10 20"), QStringLiteral("2024-05-10 0") }));
 
     PostPosDocument(QStringLiteral("XS1"), QStringLiteral("M1"), QStringLiteral("unXS"));
     EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_hyxf where hs_zsfs=-2")), 0);
-    EXPECT_EQ(Member(), (std::vector<double>{ 0, 0, 0, 100, 0 }));
+    EXPECT_EQ(Member(), (std::vector<double> { 0, 0, 0, 100, 0 }));
     EXPECT_EQ(Rows(QStringLiteral("select xf_zsrq,hs_zsje from jxc_hyxf order by id")),
-        (QStringList{ QStringLiteral("2024-04-10 30"), QStringLiteral("2024-04-10 20") }));
+        (QStringList { QStringLiteral("2024-04-10 30"), QStringLiteral("2024-04-10 20") }));
     EXPECT_EQ(GetLevelByPoints(QStringLiteral("999999999")), QStringLiteral("100001"));
 }
 

@@ -46,14 +46,16 @@ protected:
         const QString& mode = QStringLiteral("1"))
     {
         const TradeTables& t = TablesOf(kind);
-        const QString partner = kind == Trade::GoodsIn || kind == Trade::PurchaseReturn ? QStringLiteral("S1")
-                                                                                        : QStringLiteral("K1");
+        const QString partner
+            = kind == Trade::GoodsIn || kind == Trade::PurchaseReturn ? QStringLiteral("S1") : QStringLiteral("K1");
         AddDocument({ kind, no, date, partner, QStringLiteral("100001"), QStringLiteral("100001"), 1,
             { { QStringLiteral("G1"), qty, price,
-                { { QStringLiteral("R"), QStringLiteral("S"), qty / 2 }, { QStringLiteral("B"), QStringLiteral("M"), qty / 2 } } } } });
+                { { QStringLiteral("R"), QStringLiteral("S"), qty / 2 },
+                    { QStringLiteral("B"), QStringLiteral("M"), qty / 2 } } } } });
         const QString p = t.status.left(t.status.indexOf(QLatin1Char('_')) + 1);
         const double sign = kind == Trade::PurchaseReturn || kind == Trade::SalesReturn ? -1 : 1;
-        Sql(QStringLiteral("update %1 set %2sfje=%3,%2kmmc='现金',%2jsfs='%4',%2fpje=%5,%2checker='admin' where gl_djh='%6'")
+        Sql(QStringLiteral(
+            "update %1 set %2sfje=%3,%2kmmc='现金',%2jsfs='%4',%2fpje=%5,%2checker='admin' where gl_djh='%6'")
                 .arg(t.header, p)
                 .arg(sign * qty * price / 2)
                 .arg(mode)
@@ -69,10 +71,18 @@ protected:
     static void Approve(Trade kind, const QString& no)
     {
         switch (kind) {
-        case Trade::GoodsIn: ApprovePurchaseDoc(no); break;
-        case Trade::PurchaseReturn: ApprovePurchaseReturn(no); break;
-        case Trade::Sale: ApproveSalesDoc(no); break;
-        case Trade::SalesReturn: ApproveSalesReturn(no); break;
+        case Trade::GoodsIn:
+            ApprovePurchaseDoc(no);
+            break;
+        case Trade::PurchaseReturn:
+            ApprovePurchaseReturn(no);
+            break;
+        case Trade::Sale:
+            ApproveSalesDoc(no);
+            break;
+        case Trade::SalesReturn:
+            ApproveSalesReturn(no);
+            break;
         }
     }
     QString Status(const QString& no, Trade kind = Trade::GoodsIn)
@@ -94,13 +104,13 @@ protected:
 
 using PropertyCase = std::tuple<Trade, bool, QString>; // kind, first in first out, settlement mode
 
-class TradeReversalProperty : public TradeReversalTest, public ::testing::WithParamInterface<PropertyCase> {};
+class TradeReversalProperty : public TradeReversalTest, public ::testing::WithParamInterface<PropertyCase> { };
 
 TEST_P(TradeReversalProperty, ApproveThenCancelRestoresEveryLedger)
 {
     const auto [kind, fifo, mode] = GetParam();
     CostMethod = fifo ? QStringLiteral("1") : QStringLiteral("0");
-    const QString prefix = QStringList{ "CJ", "CT", "XS", "XT" }[static_cast<int>(kind)];
+    const QString prefix = QStringList { "CJ", "CT", "XS", "XT" }[static_cast<int>(kind)];
     const QString no = prefix + QStringLiteral("240510001");
     Make(kind, no, QStringLiteral("2024-05-10 11:00"), 6, kind == Trade::GoodsIn ? 70 : 80, mode);
     const int lines = Number(QStringLiteral("select count(*) from ") + TablesOf(kind).lines);
@@ -115,8 +125,8 @@ TEST_P(TradeReversalProperty, ApproveThenCancelRestoresEveryLedger)
     EXPECT_EQ(Status(no, kind), QStringLiteral("0"));
     EXPECT_EQ(Number(QStringLiteral("select count(*) from ") + TablesOf(kind).lines), lines);
     EXPECT_EQ(Text(QStringLiteral("select log_note from jxc_log order by id desc limit 1")),
-        U(std::vector<const char*>{ "取消审核采购进货单", "取消审核采购退货单", "取消审核商品销售单", "取消审核商品退货单" }
-                [static_cast<int>(kind)])
+        U(std::vector<const char*> { "取消审核采购进货单", "取消审核采购退货单", "取消审核商品销售单",
+            "取消审核商品退货单" }[static_cast<int>(kind)])
             + no);
 
     // A second cancel finds no approved header: no question, nothing changed.
@@ -137,9 +147,10 @@ TEST_F(TradeReversalTest, PaymentAgainstTheGoodsInGoesWithItAndManualCashStays)
                        "values ('XJ1','2024-05-12','银行',-5,'补付CJ1的差额',1,-5)"));
     const Snapshot before = TakeSnapshot();
     Approve(Trade::GoodsIn, QStringLiteral("CJ1"));
-    Sql(QStringLiteral("insert into jxc_ysyfk_dj (gl_djh,k_rq,k_fkfs,k_yfje,k_sfje,k_qcje,k_yhje,k_mlje,k_flag,k_type,"
-                       "k_djlx,k_djtxt,gl_djh2,k_note,k_check,u_sn,a_name,k_ghskh) values "
-                       "('FK1','2024-05-11 09:00','银行',0,100,0,0,2,1,'ghs','FK','付款单','CJ1','',0,'100001','admin','S1')"));
+    Sql(QStringLiteral(
+        "insert into jxc_ysyfk_dj (gl_djh,k_rq,k_fkfs,k_yfje,k_sfje,k_qcje,k_yhje,k_mlje,k_flag,k_type,"
+        "k_djlx,k_djtxt,gl_djh2,k_note,k_check,u_sn,a_name,k_ghskh) values "
+        "('FK1','2024-05-11 09:00','银行',0,100,0,0,2,1,'ghs','FK','付款单','CJ1','',0,'100001','admin','S1')"));
     ApprovePaymentDoc(QStringLiteral("FK1"));
     ASSERT_GT(Number(QStringLiteral("select count(*) from jxc_goodslist where gl_djh2='FK1'")), 0);
 
@@ -147,7 +158,8 @@ TEST_F(TradeReversalTest, PaymentAgainstTheGoodsInGoesWithItAndManualCashStays)
     EXPECT_EQ(Cancel(QStringLiteral("CJ1")), QStringLiteral("ok"));
     EXPECT_EQ(before, TakeSnapshot()) << Difference(before, TakeSnapshot()).toStdString();
     EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_ysyfk_dj")), 0);
-    EXPECT_EQ(Rows(QStringLiteral("select xj_je,xj_ljje from jxc_xjyh where gl_djh='XJ1'")), QStringList{ QStringLiteral("-5 -5") });
+    EXPECT_EQ(Rows(QStringLiteral("select xj_je,xj_ljje from jxc_xjyh where gl_djh='XJ1'")),
+        QStringList { QStringLiteral("-5 -5") });
 }
 
 TEST_F(TradeReversalTest, RefusalsAndNoChangeNothing)
@@ -165,7 +177,7 @@ TEST_F(TradeReversalTest, RefusalsAndNoChangeNothing)
         std::function<void()> arrange;
         QString message; // empty: the question, answered No
     };
-    const QList<Case> cases{
+    const QList<Case> cases {
         { "no right",
             [&] {
                 CurrentRoleSn = QStringLiteral("R2");
@@ -181,7 +193,8 @@ TEST_F(TradeReversalTest, RefusalsAndNoChangeNothing)
             U("单据：CJ1，的审核人：boss\r\n\r\n不允许其他人取消审核！") },
         { "goods-in received through a stock-in document",
             [&] { Sql(QStringLiteral("insert into jxc_rksp (gl_djh,g_sn) values ('CJ1','G1')")); },
-            U("该单据CJ1已有入库信息，不能取消审核！\r\n\r\n请在商品入库单中删除该单据的所有信息，\r\n\r\n然后再取消审核！") },
+            U("该单据CJ1已有入库信息，不能取消审核！\r\n\r\n请在商品入库单中删除该单据的所有信息，\r\n\r\n然后再取消审"
+              "核！") },
         { "answered No", [] {}, QString() },
     };
     for (const Case& c : cases) {
@@ -199,7 +212,7 @@ TEST_F(TradeReversalTest, RefusalsAndNoChangeNothing)
         if (!c.message.isEmpty())
             EXPECT_EQ(prompt.LastMessage(), c.message);
         else
-            EXPECT_EQ(prompt.Questions(), QStringList{ U("您的操作将取消当前选中的已审核单据：CJ1，确认吗？") });
+            EXPECT_EQ(prompt.Questions(), QStringList { U("您的操作将取消当前选中的已审核单据：CJ1，确认吗？") });
         EXPECT_EQ(approved, TakeSnapshot());
         EXPECT_EQ(Status(QStringLiteral("CJ1")), QStringLiteral("1"));
         EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_log")), logLines);
@@ -226,7 +239,8 @@ TEST_F(TradeReversalTest, NegativeColorSizeStockRefusesBeforeAnythingIsWritten)
     Approve(Trade::GoodsIn, QStringLiteral("CJ1"));
     Sql(QStringLiteral("update jxc_tkc set t_sl=1 where color_sn='R'"));
     // A pending duplicate of the number stays too.
-    Sql(QStringLiteral("insert into jxc_jhd (gl_djh,ghs_sn,ck_sn,u_sn,j_status) values ('CJ1','S1','100001','100001',0)"));
+    Sql(QStringLiteral(
+        "insert into jxc_jhd (gl_djh,ghs_sn,ck_sn,u_sn,j_status) values ('CJ1','S1','100001','100001',0)"));
     const Snapshot approved = TakeSnapshot();
     UnapproveResult.clear();
     UnapprovePurchaseDoc(QStringLiteral("CJ1"));
@@ -242,10 +256,13 @@ TEST_F(TradeReversalTest, UnreceivedGoodsInLeavesPhysicalStock)
     Sql(QStringLiteral("update jxc_jhsp set jh_rksl=0 where gl_djh='CJ1'"));
     const Snapshot before = TakeSnapshot();
     Approve(Trade::GoodsIn, QStringLiteral("CJ1"));
-    const auto stock = Numbers(QStringLiteral("select kc_sl,(select g_kc from jxc_goods where g_sn='G1') from jxc_kcsp where g_sn='G1' and ck_sn='100001'"));
+    const auto stock = Numbers(QStringLiteral(
+        "select kc_sl,(select g_kc from jxc_goods where g_sn='G1') from jxc_kcsp where g_sn='G1' and ck_sn='100001'"));
     AuxTag = QStringLiteral("kcpd");
     EXPECT_EQ(Cancel(QStringLiteral("CJ1")), QStringLiteral("ok"));
-    EXPECT_EQ(Numbers(QStringLiteral("select kc_sl,(select g_kc from jxc_goods where g_sn='G1') from jxc_kcsp where g_sn='G1' and ck_sn='100001'")), stock);
+    EXPECT_EQ(Numbers(QStringLiteral("select kc_sl,(select g_kc from jxc_goods where g_sn='G1') from jxc_kcsp where "
+                                     "g_sn='G1' and ck_sn='100001'")),
+        stock);
     EXPECT_EQ(before, TakeSnapshot()) << Difference(before, TakeSnapshot()).toStdString();
 }
 
@@ -253,12 +270,15 @@ TEST_F(TradeReversalTest, PosSaleWithoutMemberLosesItsTillRows)
 {
     Make(Trade::Sale, QStringLiteral("XS1"), QStringLiteral("2024-05-10 11:00"), 2, 80);
     Sql(QStringLiteral("update jxc_lsxsd set ls_dhbz=1,hy_sn='' where gl_djh='XS1'"));
-    Sql(QStringLiteral("insert into jxc_posxsd (gl_djh,hy_sn,pos_xsrq,pos_yfje) values ('XS1','','2024-05-10 11:00',160)"));
+    Sql(QStringLiteral(
+        "insert into jxc_posxsd (gl_djh,hy_sn,pos_xsrq,pos_yfje) values ('XS1','','2024-05-10 11:00',160)"));
     Sql(QStringLiteral("insert into jxc_posxssp (gl_djh,g_sn,pos_sl,pos_zje) values ('XS1','G1',2,160)"));
     Approve(Trade::Sale, QStringLiteral("XS1"));
     AuxTag = QStringLiteral("kcpd");
     EXPECT_EQ(Cancel(QStringLiteral("XS1")), QStringLiteral("ok"));
-    EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_posxsd")) + Number(QStringLiteral("select count(*) from jxc_posxssp")), 0);
+    EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_posxsd"))
+            + Number(QStringLiteral("select count(*) from jxc_posxssp")),
+        0);
     EXPECT_EQ(Text(QStringLiteral("select ls_dhbz from jxc_lsxsd where gl_djh='XS1'")), QStringLiteral("0"));
 }
 

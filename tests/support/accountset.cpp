@@ -35,7 +35,7 @@ void AccountSetTest::SetUp()
         Connection catalogue;
         catalogue.Open(Folder() + QStringLiteral("data/codeinfo.dll"));
         catalogue.Exec(QStringLiteral("update jxc_xtzt set zt_dbname=:name where zt_sn='100001'"),
-                       {{QStringLiteral("name"), serverSet_}});
+            { { QStringLiteral("name"), serverSet_ } });
     }
     dm = std::make_unique<TF_DataModule>();
     dm->DataModuleCreate();

@@ -13,7 +13,7 @@
 // on the test server, which the catalogue's delivered entry names instead of the file.
 class AccountSetTest : public UiTest, protected DbProbe {
 protected:
-    AccountSetTest() : DbProbe([this]() -> Connection& { return dm->ADOConn; }) {}
+    AccountSetTest() : DbProbe([this]() -> Connection& { return dm->ADOConn; }) { }
     void SetUp() override;
     void TearDown() override;
 

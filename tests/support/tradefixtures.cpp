@@ -12,54 +12,55 @@ namespace fixture {
 
 namespace {
 
-using Params = QHash<QString, QVariant>;
+    using Params = QHash<QString, QVariant>;
 
-Connection& Db()
-{
-    return F_DataModule->ADOConn;
-}
+    Connection& Db()
+    {
+        return F_DataModule->ADOConn;
+    }
 
-void Run(const QString& sql, const Params& p = {})
-{
-    Db().Exec(sql, p);
-}
+    void Run(const QString& sql, const Params& p = {})
+    {
+        Db().Exec(sql, p);
+    }
 
-bool Exists(const QString& sql, const Params& p)
-{
-    Query q(&Db());
-    q.SetSQL(sql);
-    for (auto it = p.begin(); it != p.end(); ++it)
-        q.SetParam(it.key(), it.value());
-    q.Open();
-    return !q.IsEmpty();
-}
+    bool Exists(const QString& sql, const Params& p)
+    {
+        Query q(&Db());
+        q.SetSQL(sql);
+        for (auto it = p.begin(); it != p.end(); ++it)
+            q.SetParam(it.key(), it.value());
+        q.Open();
+        return !q.IsEmpty();
+    }
 
-// "code:name" or "code".
-std::pair<QString, QString> CodeAndName(const QString& spec)
-{
-    const int colon = spec.indexOf(QLatin1Char(':'));
-    if (colon < 0)
-        return { spec, spec };
-    return { spec.left(colon), spec.mid(colon + 1) };
-}
+    // "code:name" or "code".
+    std::pair<QString, QString> CodeAndName(const QString& spec)
+    {
+        const int colon = spec.indexOf(QLatin1Char(':'));
+        if (colon < 0)
+            return { spec, spec };
+        return { spec.left(colon), spec.mid(colon + 1) };
+    }
 
-void EnsureNamed(const QString& table, const QString& codeColumn, const QString& nameColumn, const QString& spec)
-{
-    const auto [code, name] = CodeAndName(spec);
-    if (!Exists(QStringLiteral("select 1 from ") + table + QStringLiteral(" where ") + codeColumn + QStringLiteral("=:c"),
-            { { QStringLiteral("c"), code } }))
-        Run(QStringLiteral("insert into ") + table + QStringLiteral(" (") + codeColumn + QStringLiteral(",")
-                + nameColumn + QStringLiteral(") values (:c,:n)"),
-            { { QStringLiteral("c"), code }, { QStringLiteral("n"), name } });
-}
+    void EnsureNamed(const QString& table, const QString& codeColumn, const QString& nameColumn, const QString& spec)
+    {
+        const auto [code, name] = CodeAndName(spec);
+        if (!Exists(QStringLiteral("select 1 from ") + table + QStringLiteral(" where ") + codeColumn
+                    + QStringLiteral("=:c"),
+                { { QStringLiteral("c"), code } }))
+            Run(QStringLiteral("insert into ") + table + QStringLiteral(" (") + codeColumn + QStringLiteral(",")
+                    + nameColumn + QStringLiteral(") values (:c,:n)"),
+                { { QStringLiteral("c"), code }, { QStringLiteral("n"), name } });
+    }
 
-QStringList Codes(const QStringList& specs)
-{
-    QStringList out;
-    for (const QString& s : specs)
-        out << CodeAndName(s).first;
-    return out.isEmpty() ? QStringList{ QStringLiteral("100001") } : out;
-}
+    QStringList Codes(const QStringList& specs)
+    {
+        QStringList out;
+        for (const QString& s : specs)
+            out << CodeAndName(s).first;
+        return out.isEmpty() ? QStringList { QStringLiteral("100001") } : out;
+    }
 
 } // namespace
 
@@ -129,13 +130,13 @@ void AddAccount(const QString& sn, const QString& name)
 
 const TradeTables& TablesOf(Trade kind)
 {
-    static const TradeTables goodsIn{ "jxc_jhd", "jxc_jhsp", "jxc_jhspmx", "j_jhrq", "ghs_sn", "j_status", "jh_dj",
+    static const TradeTables goodsIn { "jxc_jhd", "jxc_jhsp", "jxc_jhspmx", "j_jhrq", "ghs_sn", "j_status", "jh_dj",
         "jh_sl", "jh_je", "jh_zje", "jh_dzl" };
-    static const TradeTables purchaseReturn{ "jxc_thd", "jxc_thsp", "jxc_thspmx", "th_thrq", "ghs_sn", "th_status",
+    static const TradeTables purchaseReturn { "jxc_thd", "jxc_thsp", "jxc_thspmx", "th_thrq", "ghs_sn", "th_status",
         "th_dj", "th_sl", "th_je", "th_zje", "th_dzl" };
-    static const TradeTables sale{ "jxc_lsxsd", "jxc_lsxssp", "jxc_lsxsspmx", "ls_xsrq", "kh_sn", "ls_status", "ls_dj",
+    static const TradeTables sale { "jxc_lsxsd", "jxc_lsxssp", "jxc_lsxsspmx", "ls_xsrq", "kh_sn", "ls_status", "ls_dj",
         "ls_sl", "ls_je", "ls_zje", "ls_dzl" };
-    static const TradeTables salesReturn{ "jxc_xsthd", "jxc_xsthsp", "jxc_xsthspmx", "th_xsrq", "kh_sn", "th_status",
+    static const TradeTables salesReturn { "jxc_xsthd", "jxc_xsthsp", "jxc_xsthspmx", "th_xsrq", "kh_sn", "th_status",
         "th_dj", "th_sl", "th_je", "th_zje", "th_dzl" };
     switch (kind) {
     case Trade::GoodsIn:
@@ -176,10 +177,11 @@ QList<qint64> AddDocument(const DocSpec& doc)
                 { QStringLiteral("sl"), l.qty }, { QStringLiteral("je"), l.qty * l.price } });
         const qint64 id = Db().LastInsertId();
         ids << id;
-        Run(QStringLiteral("update ") + t.lines + QStringLiteral(" set tid=id where id=:id"), { { QStringLiteral("id"), id } });
+        Run(QStringLiteral("update ") + t.lines + QStringLiteral(" set tid=id where id=:id"),
+            { { QStringLiteral("id"), id } });
         QList<SizeQty> rows = l.rows;
         if (rows.isEmpty())
-            rows << SizeQty{ QStringLiteral("100001"), QStringLiteral("100001"), l.qty };
+            rows << SizeQty { QStringLiteral("100001"), QStringLiteral("100001"), l.qty };
         for (const SizeQty& r : rows)
             Run(QStringLiteral("insert into ") + t.detail
                     + QStringLiteral(" (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,tid) values (:djh,:g,:s,:c,:q,:a,:tid)"),
@@ -203,7 +205,7 @@ qint64 AddLedgerRow(const LedgerSpec& r)
 
 void SetWarehouseStock(const QString& goods, const QString& warehouse, double qty, double cost, double bookQty)
 {
-    const Params p{ { QStringLiteral("g"), goods }, { QStringLiteral("ck"), warehouse }, { QStringLiteral("q"), qty },
+    const Params p { { QStringLiteral("g"), goods }, { QStringLiteral("ck"), warehouse }, { QStringLiteral("q"), qty },
         { QStringLiteral("c"), cost }, { QStringLiteral("b"), bookQty } };
     Run(QStringLiteral("update jxc_kcsp set kc_sl=:q,kc_cbj=:c,kc_zsl=:b,kc_zcb=:q*:c where g_sn=:g and ck_sn=:ck"), p);
     if (Db().Changes() == 0)

@@ -53,7 +53,7 @@ struct LineSpec {
 struct DocSpec {
     Trade kind = Trade::GoodsIn;
     QString number;
-    QString date;        // "yyyy-MM-dd HH:mm"
+    QString date; // "yyyy-MM-dd HH:mm"
     QString partner = QStringLiteral("100001");
     QString warehouse = QStringLiteral("100001");
     QString staff = QStringLiteral("100001");

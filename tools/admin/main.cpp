@@ -22,7 +22,7 @@ int main(int argc, char** argv)
     }
     try {
         const QString code = CreateServerAccountSet(args[1], args[2], qEnvironmentVariable("PGPASSWORD"),
-                                                    ProgramFolder::File(QStringLiteral("data/codeinfo.dll")));
+            ProgramFolder::File(QStringLiteral("data/codeinfo.dll")));
         out << "account set " << code << " \"" << args[2] << "\" created on " << args[1] << "\n";
         return 0;
     } catch (const std::exception& e) {

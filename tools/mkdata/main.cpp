@@ -10,8 +10,7 @@
 #include <cstdio>
 #include <functional>
 
-namespace
-{
+namespace {
 
 // Builds into a fresh file beside the target and puts it in place only when whole,
 // so a failed build never leaves a half-made database behind.

@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString kFiles[] = {QStringLiteral("jxc.mdb"), QStringLiteral("codeinfo.dll")};
+const QString kFiles[] = { QStringLiteral("jxc.mdb"), QStringLiteral("codeinfo.dll") };
 
 void build(const QString& file, void (*create)(Connection&))
 {

@@ -15,8 +15,9 @@ namespace {
 
 void sampleCompany()
 {
-    ExecSQL(QStringLiteral("update jxc_company set c_name='华彩服饰贸易有限公司',c_jc='华彩服饰',c_tele='0571-88886666',"
-                           "c_lxr='王经理',c_address='杭州市四季青服装市场二楼208号'"));
+    ExecSQL(
+        QStringLiteral("update jxc_company set c_name='华彩服饰贸易有限公司',c_jc='华彩服饰',c_tele='0571-88886666',"
+                       "c_lxr='王经理',c_address='杭州市四季青服装市场二楼208号'"));
 }
 
 QWidget* buildSettings(int page)

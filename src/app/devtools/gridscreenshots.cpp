@@ -37,7 +37,7 @@ public:
         const int sn = grid->AddColumn("g_sn", "商品编号", 90);
         const int name = grid->AddColumn("g_name", "商品名称", 90);
         const int unit = grid->AddColumn("dw_name", "单位", 50);
-        for (int col : {sn, name, unit})
+        for (int col : { sn, name, unit })
             grid->SetColumnBand(col, goods);
         const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
         const struct {
@@ -45,9 +45,9 @@ public:
             const char* caption;
             int band;
             bool amount;
-        } numbers[] = {{"gl_kc", "数量", opening, false}, {"gl_kczje", "金额", opening, true},
-                       {"rksl", "数量", in, false},        {"rkzje", "金额", in, true},
-                       {"cksl", "数量", out, false},       {"ckzje", "金额", out, true}};
+        } numbers[] = { { "gl_kc", "数量", opening, false }, { "gl_kczje", "金额", opening, true },
+            { "rksl", "数量", in, false }, { "rkzje", "金额", in, true }, { "cksl", "数量", out, false },
+            { "ckzje", "金额", out, true } };
         for (const auto& n : numbers) {
             const int col = grid->AddColumn(n.field, n.caption, 70, right);
             grid->SetColumnBand(col, n.band);
@@ -66,14 +66,14 @@ public:
 private:
     Connection c_;
     Query q_;
-    DataSource ds_{&q_};
+    DataSource ds_ { &q_ };
 };
 
 // The colour-by-size entry grid with a few quantities and its totals.
 QWidget* SampleMatrix()
 {
     auto* g = new MatrixGrid;
-    g->Build("颜色/尺码", {"S", "M", "L", "XL"}, {"红色", "蓝色", "黑色"}, "合计");
+    g->Build("颜色/尺码", { "S", "M", "L", "XL" }, { "红色", "蓝色", "黑色" }, "合计");
     const QColor green(142, 216, 129);
     g->SetCellStyler([g, green](int col, int row, CellStyle& s) {
         const int lastCol = g->ColCount() - 1;
@@ -96,7 +96,7 @@ QWidget* SampleMatrix()
     const struct {
         int col, row;
         const char* qty;
-    } cells[] = {{1, 1, "5"}, {2, 1, "3"}, {3, 2, "2"}, {4, 3, "1.5"}, {2, 3, "4"}};
+    } cells[] = { { 1, 1, "5" }, { 2, 1, "3" }, { 3, 2, "2" }, { 4, 3, "1.5" }, { 2, 3, "4" } };
     for (const auto& c : cells) {
         g->SetCell(c.col, c.row, c.qty);
         g->UpdateTotals(c.col, c.row);

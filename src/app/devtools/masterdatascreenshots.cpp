@@ -4,17 +4,17 @@
 #include "app/devtools/accountsetlayout.h"
 #include "app/devtools/samplescreenshots.h"
 #include "foundation/datamodule.h"
-#include "foundation/settings.h"
 #include "foundation/globals.h"
+#include "foundation/settings.h"
 #include "masterdata/ckgl.h"
 #include "masterdata/dept.h"
 #include "masterdata/goodsclasstree.h"
 #include "masterdata/pickers.h"
 #include "masterdata/pickersclsele.h"
-#include "masterdata/user.h"
 #include "masterdata/registration.h"
 #include "masterdata/spxxgl.h"
 #include "masterdata/spxxglmove.h"
+#include "masterdata/user.h"
 // Colours, sizes, barcodes and the line detail.
 #include "masterdata/colorsizeside.h"
 #include "masterdata/colorz.h"
@@ -22,8 +22,8 @@
 #include "masterdata/tmgl.h"
 #include "masterdata/tmgldialogs.h"
 #include "masterdata/tmglops.h"
-#include "platform/db/query.h"
 #include "platform/base/programfolder.h"
+#include "platform/db/query.h"
 #include "platform/grid/dbtree.h"
 #include "platform/ui/screenshots.h"
 
@@ -39,18 +39,22 @@ void prepareSampleShop()
         return;
     done = true;
     Screenshots::Prepare();
-    ExecSQL(QStringLiteral(
-        "insert into jxc_goodsclass (gc_name,gc_pid,gc_cid,gc_sn,gc_jm,gc_key) values "
-        "('男装',1,3,'1001','NZ',3),('上衣',3,4,'1001100','SY',4),('裤子',3,5,'1001101','KZ',5),"
-        "('女装',1,6,'1002','NZ',6),('连衣裙',6,7,'1002100','LYQ',7)"));
+    ExecSQL(QStringLiteral("insert into jxc_goodsclass (gc_name,gc_pid,gc_cid,gc_sn,gc_jm,gc_key) values "
+                           "('男装',1,3,'1001','NZ',3),('上衣',3,4,'1001100','SY',4),('裤子',3,5,'1001101','KZ',5),"
+                           "('女装',1,6,'1002','NZ',6),('连衣裙',6,7,'1002100','LYQ',7)"));
     ExecSQL(QStringLiteral(
         "insert into jxc_goods (g_sn,g_name,g_jm,gc_sn,gc_cid,dw_name,gg_name,color_name,cmz_name,g_zdkc,g_kc,"
         "g_jj,g_sj,g_lsj,g_zhxs,g_jy,g_iszp,g_gdcbj,g_tc,g_dzll,g_sptm,g_sccs) values "
-        "('10010001','纯棉圆领T恤','CMYLTX','1001100',4,'件','春夏款','统一','均码',5,36,45,89,99,1,0,0,0,0,1,'6901000000011','海岸'),"
-        "('10010002','牛津纺衬衫','NJFCS','1001100',4,'件','修身','统一','均码',3,18,78,159,169,1,0,0,1,2,1,'6901000000028','海岸'),"
-        "('10010003','休闲直筒裤','XXZTK','1001101',5,'条','直筒','统一','均码',4,22,68,139,149,1,0,0,0,0,1,'6901000000035','远山'),"
-        "('10020001','碎花连衣裙','SHLYQ','1002100',7,'件','A字','统一','均码',2,12,98,219,239,1,0,0,0,3,1,'6901000000042','晴川'),"
-        "('10020002','针织开衫','ZZKS','1002',6,'件','宽松','统一','均码',2,9,88,179,189,1,0,0,0,0,1,'6901000000059','晴川'),"
+        "('10010001','纯棉圆领T恤','CMYLTX','1001100',4,'件','春夏款','统一','均码',5,36,45,89,99,1,0,0,0,0,1,'"
+        "6901000000011','海岸'),"
+        "('10010002','牛津纺衬衫','NJFCS','1001100',4,'件','修身','统一','均码',3,18,78,159,169,1,0,0,1,2,1,'"
+        "6901000000028','海岸'),"
+        "('10010003','休闲直筒裤','XXZTK','1001101',5,'条','直筒','统一','均码',4,22,68,139,149,1,0,0,0,0,1,'"
+        "6901000000035','远山'),"
+        "('10020001','碎花连衣裙','SHLYQ','1002100',7,'件','A字','统一','均码',2,12,98,219,239,1,0,0,0,3,1,'"
+        "6901000000042','晴川'),"
+        "('10020002','针织开衫','ZZKS','1002',6,'件','宽松','统一','均码',2,9,88,179,189,1,0,0,0,0,1,'6901000000059','"
+        "晴川'),"
         "('10000001','帆布袋','FBD','1000',2,'个','','统一','均码',0,40,6,15,15,1,0,1,0,0,1,'6901000000066','')"));
     LoadSystemSettings();
 }
@@ -86,9 +90,9 @@ void prepareColourSizeSample()
     if (!g_colourGroup.isEmpty())
         return;
     QStringList colours, sizes;
-    for (const auto& c : {std::pair{"白色", "01"}, {"黑色", "02"}, {"藏青", "03"}, {"米黄", "04"}})
+    for (const auto& c : { std::pair { "白色", "01" }, { "黑色", "02" }, { "藏青", "03" }, { "米黄", "04" } })
         colours << ColorSizeRules::AddItem(ColourSide(), QString::fromUtf8(c.first), QString::fromLatin1(c.second));
-    for (const auto& c : {std::pair{"S", "1"}, {"M", "2"}, {"L", "3"}, {"XL", "4"}})
+    for (const auto& c : { std::pair { "S", "1" }, { "M", "2" }, { "L", "3" }, { "XL", "4" } })
         sizes << ColorSizeRules::AddItem(SizeSide(), QString::fromUtf8(c.first), QString::fromLatin1(c.second));
     g_colourGroup = ColorSizeRules::AddGroup(ColourSide(), QStringLiteral("基础色"));
     ColorSizeRules::AddMembers(ColourSide(), g_colourGroup, colours.mid(0, 2));
@@ -103,7 +107,7 @@ void prepareColourSizeSample()
     goods.SetSQL(QStringLiteral("select * from jxc_goods where g_sn in ('10010001','10010002')"));
     goods.Open();
     RegenerateBarcodes(goods);
-    const int qty[2][3] = {{2, 5, 3}, {1, 0, 4}};
+    const int qty[2][3] = { { 2, 5, 3 }, { 1, 0, 4 } };
     for (int c = 0; c < 2; ++c)
         for (int z = 0; z < 3; ++z)
             ExecSQL(QStringLiteral("insert into jxc_jhspmx (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,tid) "
@@ -161,16 +165,19 @@ void prepareRegistry()
     done = true;
     ExecSQL(QStringLiteral("insert into jxc_admin (a_sn,a_name,r_sn,a_jyt) values ('100002','小王','100002',0),"
                            "('100003','小陈','100002',0)"));
-    ExecSQL(QStringLiteral("insert into jxc_ckxx (ck_sn,ck_name,ck_jm,ck_fzr,ck_aname,ck_asn,ck_tele,ck_address,ck_note,"
-                           "ck_default,ck_pos) values ('100002','城东仓','CDC','小王','admin,小王,','100001,100002,',"
-                           "'0571-8866001','城东路8号','换季商品',0,0),('100003','门店仓','MDC','小陈','小陈,','100003,',"
-                           "'0571-8866002','解放路21号','',0,0)"));
-    ExecSQL(QStringLiteral("insert into jxc_user (u_sn,u_name,u_jm,u_duty,u_tele,u_address,u_note,u_tc,u_tcfs,u_tctxt,"
-                           "u_zdlr,u_cg,u_xs,u_kc,u_jy,ck_sn,ck_name,u_cgpl,u_xspl) values "
-                           "('100002','张丽','ZL','店长','13800001111','城东路8号','',3,0,'按销售额提成',0,1,1,1,0,'-1','所有仓库',0,0),"
-                           "('100003','王强','WQ','导购','13800002222','解放路21号','',5,1,'按毛利提成',20,0,1,0,0,'-1','所有仓库',0,0),"
-                           "('100004','李梅','LM','仓管','13800003333','','',0,0,'按销售额提成',0,0,0,1,0,'-1','所有仓库',0,0)"));
-    ExecSQL(QStringLiteral("insert into jxc_dept (de_sn,de_name) values ('100002','裁剪部'),('100003','车缝部'),('100004','后整部')"));
+    ExecSQL(
+        QStringLiteral("insert into jxc_ckxx (ck_sn,ck_name,ck_jm,ck_fzr,ck_aname,ck_asn,ck_tele,ck_address,ck_note,"
+                       "ck_default,ck_pos) values ('100002','城东仓','CDC','小王','admin,小王,','100001,100002,',"
+                       "'0571-8866001','城东路8号','换季商品',0,0),('100003','门店仓','MDC','小陈','小陈,','100003,',"
+                       "'0571-8866002','解放路21号','',0,0)"));
+    ExecSQL(QStringLiteral(
+        "insert into jxc_user (u_sn,u_name,u_jm,u_duty,u_tele,u_address,u_note,u_tc,u_tcfs,u_tctxt,"
+        "u_zdlr,u_cg,u_xs,u_kc,u_jy,ck_sn,ck_name,u_cgpl,u_xspl) values "
+        "('100002','张丽','ZL','店长','13800001111','城东路8号','',3,0,'按销售额提成',0,1,1,1,0,'-1','所有仓库',0,0),"
+        "('100003','王强','WQ','导购','13800002222','解放路21号','',5,1,'按毛利提成',20,0,1,0,0,'-1','所有仓库',0,0),"
+        "('100004','李梅','LM','仓管','13800003333','','',0,0,'按销售额提成',0,0,0,1,0,'-1','所有仓库',0,0)"));
+    ExecSQL(QStringLiteral(
+        "insert into jxc_dept (de_sn,de_name) values ('100002','裁剪部'),('100003','车缝部'),('100004','后整部')"));
     ExecSQL(QStringLiteral("insert into jxc_djbz (dj_sn,dj_name) values ('100001','货到付款'),('100002','月结30天'),"
                            "('100003','含税价')"));
     ExecSQL(QStringLiteral("insert into jxc_plxx (g_sn,pl_gsn,pl_sl) values ('10020001','10010001',1),"

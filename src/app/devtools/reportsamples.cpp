@@ -48,35 +48,35 @@ Report* SampleDocumentReport(QObject* owner)
         "('CJ202403050001','100105','碎花连衣裙','粉色','均码','件',5,128,'含赠品袋'),"
         "('CJ202403050001','100108','羊毛针织开衫','米白','L','件',4,166.5,'')"));
     report->LoadFromFile(DeliveredTemplate(QStringLiteral("cgjh.fr3")));
-    report->SetDataset(QStringLiteral("frxDBDataset1"),
-                       rows->Open(QStringLiteral("select t.*, jh_dj*t_sl as je from t order by id")));
+    report->SetDataset(
+        QStringLiteral("frxDBDataset1"), rows->Open(QStringLiteral("select t.*, jh_dj*t_sl as je from t order by id")));
     // The lines come to 90 pieces and 5,437.00.
     const std::pair<const char*, const char*> values[] = {
-        {"comName", "杭州衣尚服饰有限公司"},
-        {"comTele", "0571-8888 6666"},
-        {"comLxr", "王经理"},
-        {"comAddress", "杭州市上城区解放路 88 号"},
-        {"ghsName", "广州天河制衣厂"},
-        {"ghsLxr", "李女士"},
-        {"ghsTele", "020-3888 1234"},
-        {"ghsAddress", "广州市天河区中山大道 201 号"},
-        {"ckName", "总仓"},
-        {"jhDate", "2024-03-05"},
-        {"uName", "张三"},
-        {"aName", "admin"},
-        {"gldjh2", "CD202403010002"},
-        {"fpno", "04419876"},
-        {"Kmmc", "现金"},
-        {"yunfei", "0"},
-        {"baozfei", "0"},
-        {"khqk", "1200"},
-        {"xxyf", "5437"},
-        {"xxsf", "3000"},
-        {"ljqkje", "3637"},
-        {"yf", "伍仟肆佰叁拾柒元整"},
-        {"sf", "叁仟元整"},
-        {"checker", ""},
-        {"Note", "三月春装首批到货"},
+        { "comName", "杭州衣尚服饰有限公司" },
+        { "comTele", "0571-8888 6666" },
+        { "comLxr", "王经理" },
+        { "comAddress", "杭州市上城区解放路 88 号" },
+        { "ghsName", "广州天河制衣厂" },
+        { "ghsLxr", "李女士" },
+        { "ghsTele", "020-3888 1234" },
+        { "ghsAddress", "广州市天河区中山大道 201 号" },
+        { "ckName", "总仓" },
+        { "jhDate", "2024-03-05" },
+        { "uName", "张三" },
+        { "aName", "admin" },
+        { "gldjh2", "CD202403010002" },
+        { "fpno", "04419876" },
+        { "Kmmc", "现金" },
+        { "yunfei", "0" },
+        { "baozfei", "0" },
+        { "khqk", "1200" },
+        { "xxyf", "5437" },
+        { "xxsf", "3000" },
+        { "ljqkje", "3637" },
+        { "yf", "伍仟肆佰叁拾柒元整" },
+        { "sf", "叁仟元整" },
+        { "checker", "" },
+        { "Note", "三月春装首批到货" },
     };
     for (const auto& [name, value] : values)
         report->SetVariable(QString::fromUtf8(name), QString::fromUtf8(value));
@@ -102,7 +102,7 @@ Report* SampleListReport(QObject* owner)
         "case when i%6=0 then '补货' else '' end from s"));
     report->LoadFromFile(DeliveredTemplate(QStringLiteral("cgjhdjb.fr3")));
     report->SetDataset(QStringLiteral("cgjhdjb"),
-                       rows->Open(QStringLiteral("select d.*, yfje-sfje-yhje as wfje from d order by rq desc, djh desc")));
+        rows->Open(QStringLiteral("select d.*, yfje-sfje-yhje as wfje from d order by rq desc, djh desc")));
     report->SetVariable(QStringLiteral("comName"), QStringLiteral("杭州衣尚服饰有限公司"));
     report->SetVariable(QStringLiteral("comTele"), QStringLiteral("0571-8888 6666"));
     report->SetVariable(QStringLiteral("comAddress"), QStringLiteral("杭州市上城区解放路 88 号"));

@@ -1,6 +1,6 @@
 // Sample reports for the developers' screenshot command.
-#include "app/devtools/samplescreenshots.h"
 #include "app/devtools/reportsamples.h"
+#include "app/devtools/samplescreenshots.h"
 #include "platform/report/report.h"
 #include "platform/report/reportpreview.h"
 #include "platform/ui/screenshots.h"

@@ -4,8 +4,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/transaction.h"
 
-namespace
-{
+namespace {
 
 // The catalogue lives in its own file; its column types are ours to choose: codes
 // and file names as text, the default and disabled marks as yes/no.

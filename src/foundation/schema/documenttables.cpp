@@ -2,8 +2,7 @@
 
 // Purchase and sales documents: header, line and colour-by-size tables per kind.
 
-namespace
-{
+namespace {
 
 const ColumnDef cols_jhd[] = {
     { "gl_djh", "varchar (16)" },

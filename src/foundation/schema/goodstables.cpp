@@ -5,8 +5,7 @@
 // Goods and their attributes: categories, prices, colours, sizes and their groups,
 // units, brands, shelves, barcodes, second units and material lists.
 
-namespace
-{
+namespace {
 
 const ColumnDef cols_goods[] = {
     { "g_sn", "varchar (32)" },

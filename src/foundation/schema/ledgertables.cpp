@@ -3,8 +3,7 @@
 // The stock ledger, stock per warehouse and per colour and size, monthly balances
 // and first-in-first-out batches.
 
-namespace
-{
+namespace {
 
 const ColumnDef cols_goodslist[] = {
     { "gl_flag", "varchar (8)" },

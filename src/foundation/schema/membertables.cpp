@@ -4,8 +4,7 @@
 
 // Members, points and gifts, the till and SMS.
 
-namespace
-{
+namespace {
 
 const ColumnDef cols_hyxx[] = {
     { "hy_sn", "varchar (8)" },
@@ -443,12 +442,12 @@ void SeedTillKeys(Connection& c)
         { "付款结账", 187 }, // = +
         { "修改折扣", 118 }, // F7
         { "修改数量", 115 }, // F4
-        { "删除当前", 46 }, // Delete
-        { "删除全部", 34 }, // Page Down
+        { "删除当前", 46 },  // Delete
+        { "删除全部", 34 },  // Page Down
         { "选择会员", 113 }, // F2
         { "打开钱箱", 117 }, // F6
-        { "挂单", 119 }, // F8
-        { "解挂", 120 }, // F9
+        { "挂单", 119 },     // F8
+        { "解挂", 120 },     // F9
         { "锁定屏幕", 121 }, // F10
         { "浏览图片", 122 }, // F11
         { "设为赠品", 123 }, // F12

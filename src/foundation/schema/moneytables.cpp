@@ -4,8 +4,7 @@
 
 // Receivables and payables, cash and bank, invoices, expenses and income, fixed assets.
 
-namespace
-{
+namespace {
 
 const ColumnDef cols_ysyfk[] = {
     { "gl_djh", "varchar (16)" },

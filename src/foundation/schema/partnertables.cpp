@@ -5,8 +5,7 @@
 // Warehouses, suppliers, customers with their types and zones, staff, departments,
 // the side tables of partners, shops and couriers.
 
-namespace
-{
+namespace {
 
 const ColumnDef cols_ckxx[] = {
     { "ck_sn", "varchar (8)" },

@@ -2,8 +2,7 @@
 
 // Processing, outsourcing, planning and repair documents and mobile payments.
 
-namespace
-{
+namespace {
 
 const ColumnDef cols_scjgd[] = {
     { "gl_djh", "varchar (16)" },

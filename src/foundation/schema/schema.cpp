@@ -10,8 +10,7 @@
 #include <QHash>
 #include <QRegularExpression>
 
-namespace
-{
+namespace {
 
 // clang-format off
 // Build order. Nothing depends on it but where a failure would stop; the till's

@@ -6,8 +6,8 @@
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
 
-QString CreateServerAccountSet(const QString& address, const QString& name, const QString& password,
-                               const QString& catalogueFile)
+QString CreateServerAccountSet(
+    const QString& address, const QString& name, const QString& password, const QString& catalogueFile)
 {
     if (!Connection::IsServerAddress(address))
         throw DbError(QStringLiteral("not a server address: ") + address, QString(), DbError::Kind::Statement);
@@ -15,7 +15,7 @@ QString CreateServerAccountSet(const QString& address, const QString& name, cons
     catalogue.Open(catalogueFile);
     bool listed = false;
     SelectScalar(catalogue, QStringLiteral("select zt_sn from jxc_xtzt where zt_dbname=:a"),
-                 {{QStringLiteral("a"), address}}, &listed);
+        { { QStringLiteral("a"), address } }, &listed);
     if (listed)
         throw DbError(QStringLiteral("the catalogue already lists ") + address, QString(), DbError::Kind::Statement);
 
@@ -28,15 +28,13 @@ QString CreateServerAccountSet(const QString& address, const QString& name, cons
     set.Close();
 
     Transaction t(catalogue);
-    const QString code = QString::number(
-        qMax(100001LL, SelectScalar(catalogue, QStringLiteral("select max(cast(zt_sn as integer)) from jxc_xtzt"))
-                               .toLongLong() + 1));
-    catalogue.Exec(QStringLiteral("insert into jxc_xtzt (zt_sn,zt_name,zt_default,zt_forbid,zt_note,zt_dbname,zt_dbpwd) "
-                                  "values (:sn,:name,0,0,'',:a,:pwd)"),
-                   {{QStringLiteral("sn"), code},
-                    {QStringLiteral("name"), name},
-                    {QStringLiteral("a"), address},
-                    {QStringLiteral("pwd"), password}});
+    const QString code = QString::number(qMax(100001LL,
+        SelectScalar(catalogue, QStringLiteral("select max(cast(zt_sn as integer)) from jxc_xtzt")).toLongLong() + 1));
+    catalogue.Exec(
+        QStringLiteral("insert into jxc_xtzt (zt_sn,zt_name,zt_default,zt_forbid,zt_note,zt_dbname,zt_dbpwd) "
+                       "values (:sn,:name,0,0,'',:a,:pwd)"),
+        { { QStringLiteral("sn"), code }, { QStringLiteral("name"), name }, { QStringLiteral("a"), address },
+            { QStringLiteral("pwd"), password } });
     t.Commit();
     return code;
 }

@@ -7,5 +7,5 @@
 // catalogue file under the name, with the server password. Returns the new entry's
 // code. DbError when the server or the catalogue refuses, or when the catalogue
 // already lists the address.
-QString CreateServerAccountSet(const QString& address, const QString& name, const QString& password,
-                               const QString& catalogueFile);
+QString CreateServerAccountSet(
+    const QString& address, const QString& name, const QString& password, const QString& catalogueFile);

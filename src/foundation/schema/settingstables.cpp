@@ -6,8 +6,7 @@
 // Settings and administration: settings row, company, operators, roles, log,
 // report list, tips, reminders and import field mapping.
 
-namespace
-{
+namespace {
 
 const ColumnDef cols_xtcs[] = {
     { "cs_cgdj", "int", "2" },

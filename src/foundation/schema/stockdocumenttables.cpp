@@ -3,8 +3,7 @@
 // Documents that move stock without a trading partner: transfers, losses, overflows,
 // stock-takes, splits and bundles, stock vouchers, requisitions and production.
 
-namespace
-{
+namespace {
 
 const ColumnDef cols_kcdbd[] = {
     { "gl_djh", "varchar (16)" },

@@ -31,14 +31,9 @@ QString ColumnDeclaration(const QString& type);
 QString CreateTableText(const TableDef& t);
 
 // A seed row named column by column, then appended.
-class SeedRow
-{
+class SeedRow {
 public:
-    SeedRow(Connection& c, const char* table)
-        : c_(c)
-        , table_(table)
-    {
-    }
+    SeedRow(Connection& c, const char* table) : c_(c), table_(table) { }
     SeedRow& Set(const char* column, const QVariant& value);
     // Every column of a comma-separated list takes the value.
     SeedRow& Fill(const char* columns, const QVariant& value);

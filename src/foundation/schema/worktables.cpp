@@ -2,8 +2,7 @@
 
 // Work tables of entry, import and statistics.
 
-namespace
-{
+namespace {
 
 const ColumnDef cols_tempspxf[] = {
     { "g_sn", "varchar (32)" },

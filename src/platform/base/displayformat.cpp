@@ -87,7 +87,7 @@ QString GeneralText(double value)
 
 QStringList SplitSections(const QString& format)
 {
-    QStringList sections{QString()};
+    QStringList sections { QString() };
     QChar quote;
     for (const QChar c : format) {
         if (!quote.isNull()) {
@@ -130,10 +130,10 @@ Section ParseSection(const QString& text)
         if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
             const qsizetype end = text.indexOf(c, i + 1);
             const qsizetype stop = end < 0 ? text.size() : end;
-            s.tokens.push_back({Section::Kind::Literal, QChar(), text.mid(i + 1, stop - i - 1)});
+            s.tokens.push_back({ Section::Kind::Literal, QChar(), text.mid(i + 1, stop - i - 1) });
             i = stop;
         } else if (c == QLatin1Char('0') || c == QLatin1Char('#')) {
-            s.tokens.push_back({Section::Kind::Digit, c, QString()});
+            s.tokens.push_back({ Section::Kind::Digit, c, QString() });
             s.hasDigits = true;
             if (afterPoint) {
                 ++s.decPlaces;
@@ -145,12 +145,12 @@ Section ParseSection(const QString& text)
                 ++s.intPlaces;
             }
         } else if (c == QLatin1Char('.') && !afterPoint) {
-            s.tokens.push_back({Section::Kind::Point, QChar(), QString()});
+            s.tokens.push_back({ Section::Kind::Point, QChar(), QString() });
             afterPoint = true;
         } else if (c == QLatin1Char(',')) {
             s.grouping = true;
         } else {
-            s.tokens.push_back({Section::Kind::Literal, QChar(), QString(c)});
+            s.tokens.push_back({ Section::Kind::Literal, QChar(), QString(c) });
         }
     }
     s.minIntDigits = firstIntZero < 0 ? 0 : s.intPlaces - firstIntZero;

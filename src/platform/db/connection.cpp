@@ -7,21 +7,38 @@
 
 // ---- Statement ----
 
-Statement::Statement(std::unique_ptr<StatementImpl> impl) : d_(std::move(impl)) {}
+Statement::Statement(std::unique_ptr<StatementImpl> impl) : d_(std::move(impl)) { }
 Statement::Statement(Statement&&) noexcept = default;
 Statement::~Statement() = default;
 
-void Statement::Bind(int position, const QVariant& value) { d_->Bind(position, value); }
-void Statement::Bind(const SqlParams& params) { d_->Bind(params); }
-bool Statement::Next() { return d_->Next(); }
-QVariant Statement::Value(int col) const { return d_->Value(col); }
-int Statement::ColumnCount() const { return d_->ColumnCount(); }
-void Statement::Reset() { d_->Reset(); }
+void Statement::Bind(int position, const QVariant& value)
+{
+    d_->Bind(position, value);
+}
+void Statement::Bind(const SqlParams& params)
+{
+    d_->Bind(params);
+}
+bool Statement::Next()
+{
+    return d_->Next();
+}
+QVariant Statement::Value(int col) const
+{
+    return d_->Value(col);
+}
+int Statement::ColumnCount() const
+{
+    return d_->ColumnCount();
+}
+void Statement::Reset()
+{
+    d_->Reset();
+}
 
 void Statement::Run()
 {
-    while (d_->Next()) {
-    }
+    while (d_->Next()) { }
     d_->Reset();
 }
 

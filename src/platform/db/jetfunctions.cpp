@@ -123,8 +123,8 @@ QDateTime ParseDbDateTime(const QString& text)
 {
     QString t = text.trimmed();
     t.replace('/', '-');
-    static const char* forms[] = {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm", "yyyy-MM-dd", "yyyy-M-d H:m:s",
-                                  "yyyy-M-d H:m", "yyyy-M-d", "yyyy-MM-ddTHH:mm:ss"};
+    static const char* forms[] = { "yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm", "yyyy-MM-dd", "yyyy-M-d H:m:s",
+        "yyyy-M-d H:m", "yyyy-M-d", "yyyy-MM-ddTHH:mm:ss" };
     for (const char* f : forms) {
         QDateTime d = QDateTime::fromString(t, QString::fromLatin1(f));
         if (d.isValid())

@@ -1,7 +1,8 @@
 #pragma once
 struct sqlite3;
 
-// The Jet SQL functions that the program's statements use: left, right, mid, len, isnumeric, datediff, date, now, format, val, trim.
+// The Jet SQL functions that the program's statements use: left, right, mid, len, isnumeric, datediff, date, now,
+// format, val, trim.
 void RegisterJetFunctions(sqlite3* db);
 
 // On a server database, creates the Jet functions that SQLite connections register

@@ -46,13 +46,34 @@ void OpenWithParams(Query& q, const QString& sql, const QHash<QString, QVariant>
 
 // ---- Field ----
 
-QString Field::Name() const { return q_->FieldName(col_); }
-QVariant Field::Value() const { return q_->CurrentValue(col_); }
-QString Field::AsString() const { return ValueText(q_->CurrentValue(col_), q_->IsBitColumn(col_)); }
-double Field::AsFloat() const { return ValueNumber(q_->CurrentValue(col_)); }
-qint64 Field::AsInteger() const { return qint64(std::llround(AsFloat())); }
-bool Field::IsNull() const { return q_->CurrentValue(col_).isNull(); }
-void Field::SetValue(const QVariant& v) { q_->SetCurrentValue(col_, v); }
+QString Field::Name() const
+{
+    return q_->FieldName(col_);
+}
+QVariant Field::Value() const
+{
+    return q_->CurrentValue(col_);
+}
+QString Field::AsString() const
+{
+    return ValueText(q_->CurrentValue(col_), q_->IsBitColumn(col_));
+}
+double Field::AsFloat() const
+{
+    return ValueNumber(q_->CurrentValue(col_));
+}
+qint64 Field::AsInteger() const
+{
+    return qint64(std::llround(AsFloat()));
+}
+bool Field::IsNull() const
+{
+    return q_->CurrentValue(col_).isNull();
+}
+void Field::SetValue(const QVariant& v)
+{
+    q_->SetCurrentValue(col_, v);
+}
 
 bool Field::AsBoolean() const
 {
@@ -68,7 +89,7 @@ bool Field::AsBoolean() const
 
 // ---- Query ----
 
-Query::Query(Connection* connection, QObject* parent) : QObject(parent), conn_(connection) {}
+Query::Query(Connection* connection, QObject* parent) : QObject(parent), conn_(connection) { }
 
 Query::~Query() = default;
 
@@ -107,8 +128,8 @@ QString Query::BaseTable() const
 {
     if (!baseTable_.isEmpty())
         return baseTable_;
-    static const QRegularExpression from(QStringLiteral("\\bfrom\\s+\\[?([A-Za-z_][A-Za-z0-9_]*)"),
-                                         QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression from(
+        QStringLiteral("\\bfrom\\s+\\[?([A-Za-z_][A-Za-z0-9_]*)"), QRegularExpression::CaseInsensitiveOption);
     auto m = from.match(sql_);
     return m.hasMatch() ? m.captured(1) : QString();
 }
@@ -272,8 +293,7 @@ bool Query::Locate(const QString& field, const QVariant& value, bool partial)
         bool hit;
         if (textual || v.typeId() == QMetaType::QString) {
             const QString have = ValueText(v, bit_.value(c));
-            hit = partial ? have.startsWith(want, Qt::CaseInsensitive)
-                          : have.compare(want, Qt::CaseInsensitive) == 0;
+            hit = partial ? have.startsWith(want, Qt::CaseInsensitive) : have.compare(want, Qt::CaseInsensitive) == 0;
             if (!hit && !textual)
                 hit = ValueNumber(v) == ValueNumber(value) && !v.isNull();
         } else {
@@ -482,8 +502,8 @@ void Query::Post()
             : QStringLiteral("insert into %1 (%2) values (%3)").arg(base, cols.join(','), holders.join(','));
         const qint64 id = conn_->Insert(sql, params);
         // Read the stored row back so that defaults show as the database holds them.
-        const ResultSet stored = conn_->Fetch(QStringLiteral("select * from %1 where id=:id").arg(base),
-                                              {{QStringLiteral("id"), id}});
+        const ResultSet stored
+            = conn_->Fetch(QStringLiteral("select * from %1 where id=:id").arg(base), { { QStringLiteral("id"), id } });
         if (!stored.rows.empty()) {
             for (int k = 0; k < stored.names.size(); ++k)
                 for (int i = 0; i < names_.size(); ++i)
@@ -541,7 +561,7 @@ void Query::Delete()
     const int row = cur_;
     const int index = view_[row];
     conn_->Exec(QStringLiteral("delete from %1 where id=:id").arg(BaseTable()),
-                {{QStringLiteral("id"), rows_[index][idCol]}});
+        { { QStringLiteral("id"), rows_[index][idCol] } });
     rows_.erase(rows_.begin() + index);
     view_.erase(view_.begin() + row);
     for (int& v : view_)

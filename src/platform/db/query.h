@@ -15,8 +15,8 @@ class RowFilter;
 // The first column of every row of a statement, as text.
 QStringList SelectColumn(Connection& c, const QString& sql, const QHash<QString, QVariant>& params = {});
 // The first value of a statement as text; "" when there is no row (and *found false).
-QString SelectScalar(Connection& c, const QString& sql, const QHash<QString, QVariant>& params = {},
-                     bool* found = nullptr);
+QString SelectScalar(
+    Connection& c, const QString& sql, const QHash<QString, QVariant>& params = {}, bool* found = nullptr);
 // Opens a query on a statement with these parameters only; they are cleared again
 // afterwards, so that no later use of a shared query binds them by mistake.
 void OpenWithParams(Query& q, const QString& sql, const QHash<QString, QVariant>& params);
@@ -24,7 +24,7 @@ void OpenWithParams(Query& q, const QString& sql, const QHash<QString, QVariant>
 // One field of a Query's current row.
 class Field {
 public:
-    Field(Query* q, int column) : q_(q), col_(column) {}
+    Field(Query* q, int column) : q_(q), col_(column) { }
     QString Name() const;
     QVariant Value() const;
     QString AsString() const;

@@ -10,11 +10,11 @@
 namespace {
 
 // Type ids of the server's built-in types that are read as numbers.
-constexpr Oid kBool = 16, kInt8 = 20, kInt2 = 21, kInt4 = 23, kOid = 26, kFloat4 = 700, kFloat8 = 701,
-              kNumeric = 1700, kBytea = 17;
+constexpr Oid kBool = 16, kInt8 = 20, kInt2 = 21, kInt4 = 23, kOid = 26, kFloat4 = 700, kFloat8 = 701, kNumeric = 1700,
+              kBytea = 17;
 constexpr int kCacheSize = 200;
 
-void quietNotices(void*, const char*) {}
+void quietNotices(void*, const char*) { }
 
 struct PrepResult {
     PGresult* r = nullptr;
@@ -141,16 +141,16 @@ public:
             && !sql.contains(QLatin1String("date("), Qt::CaseInsensitive))
             return;
         const QByteArray now = Clock::Now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1();
-        const char* values[] = {now.constData()};
-        PrepResult r{PQexecParams(conn_, "select pg_catalog.set_config('vestora.now', $1, false)", 1, nullptr,
-                                  values, nullptr, nullptr, 0)};
+        const char* values[] = { now.constData() };
+        PrepResult r { PQexecParams(
+            conn_, "select pg_catalog.set_config('vestora.now', $1, false)", 1, nullptr, values, nullptr, nullptr, 0) };
         Check(r.r, sql);
     }
 
     void ForgetSchema()
     {
         if (!prepared_.isEmpty()) {
-            PrepResult r{PQexec(conn_, "deallocate all")};
+            PrepResult r { PQexec(conn_, "deallocate all") };
             prepared_.clear();
         }
         columns_.clear();
@@ -167,8 +167,8 @@ public:
             QStringList names;
             const QByteArray text = ServerStatement(sql, &names).toUtf8();
             ParamValues v(names, params);
-            PGresult* r = PQexecParams(conn_, text.constData(), v.count(), nullptr, v.values(), v.lengths(),
-                                       v.formats(), 0);
+            PGresult* r
+                = PQexecParams(conn_, text.constData(), v.count(), nullptr, v.values(), v.lengths(), v.formats(), 0);
             return r;
         }
         auto it = prepared_.find(sql);
@@ -178,7 +178,7 @@ public:
             Prepared p;
             const QByteArray text = ServerStatement(sql, &p.params).toUtf8();
             p.name = "s" + QByteArray::number(++serial_);
-            PrepResult r{PQprepare(conn_, p.name.constData(), text.constData(), 0, nullptr)};
+            PrepResult r { PQprepare(conn_, p.name.constData(), text.constData(), 0, nullptr) };
             Check(r.r, sql);
             it = prepared_.insert(sql, p);
         }
@@ -191,7 +191,7 @@ public:
         SyncClock(sql);
         if (IsSchemaStatement(sql))
             ForgetSchema();
-        PrepResult r{PQexec(conn_, ServerStatement(sql).toUtf8().constData())};
+        PrepResult r { PQexec(conn_, ServerStatement(sql).toUtf8().constData()) };
         Check(r.r, sql);
         changes_ = atoi(PQcmdTuples(r.r));
     }
@@ -203,15 +203,12 @@ public:
             Insert(sql, params);
             return;
         }
-        PrepResult r{Run(sql, params)};
+        PrepResult r { Run(sql, params) };
         Check(r.r, sql);
         changes_ = atoi(PQcmdTuples(r.r));
     }
 
-    QString OriginTable(Oid table)
-    {
-        return Origin(table).name;
-    }
+    QString OriginTable(Oid table) { return Origin(table).name; }
 
     struct TableColumns {
         QString name;
@@ -225,12 +222,12 @@ public:
             return *it;
         TableColumns t;
         const QByteArray id = QByteArray::number(table);
-        const char* values[] = {id.constData()};
-        PrepResult r{PQexecParams(conn_,
-                                  "select c.relname, a.attnum, a.attname from pg_catalog.pg_class c "
-                                  "join pg_catalog.pg_attribute a on a.attrelid = c.oid "
-                                  "where c.oid = $1::oid and a.attnum > 0 order by a.attnum",
-                                  1, nullptr, values, nullptr, nullptr, 0)};
+        const char* values[] = { id.constData() };
+        PrepResult r { PQexecParams(conn_,
+            "select c.relname, a.attnum, a.attname from pg_catalog.pg_class c "
+            "join pg_catalog.pg_attribute a on a.attrelid = c.oid "
+            "where c.oid = $1::oid and a.attnum > 0 order by a.attnum",
+            1, nullptr, values, nullptr, nullptr, 0) };
         if (PQresultStatus(r.r) == PGRES_TUPLES_OK) {
             for (int row = 0; row < PQntuples(r.r); ++row) {
                 t.name = QString::fromUtf8(PQgetvalue(r.r, row, 0));
@@ -245,7 +242,7 @@ public:
 
     ResultSet Fetch(const QString& sql, const SqlParams& params) override
     {
-        PrepResult r{Run(sql, params)};
+        PrepResult r { Run(sql, params) };
         Check(r.r, sql);
         return Read(r.r);
     }
@@ -285,7 +282,7 @@ public:
     static QString InsertTable(const QString& sql)
     {
         static const QRegularExpression insert(QStringLiteral(R"(^\s*insert\s+into\s+"?([A-Za-z_][A-Za-z0-9_]*))"),
-                                               QRegularExpression::CaseInsensitiveOption);
+            QRegularExpression::CaseInsensitiveOption);
         const auto m = insert.match(sql);
         if (!m.hasMatch() || sql.contains(QLatin1String("returning"), Qt::CaseInsensitive) || sql.contains(';'))
             return QString();
@@ -304,12 +301,12 @@ public:
     {
         const QString table = InsertTable(sql);
         if (table.isEmpty() || !HasId(table)) {
-            PrepResult r{Run(sql, params)};
+            PrepResult r { Run(sql, params) };
             Check(r.r, sql);
             changes_ = atoi(PQcmdTuples(r.r));
             return lastId_;
         }
-        PrepResult r{Run(sql + QStringLiteral(" returning id"), params)};
+        PrepResult r { Run(sql + QStringLiteral(" returning id"), params) };
         Check(r.r, sql);
         const int rows = PQntuples(r.r);
         changes_ = rows;
@@ -324,8 +321,8 @@ public:
     QStringList Column(const char* sql, const QString& arg)
     {
         const QByteArray a = arg.toLower().toUtf8();
-        const char* values[] = {a.constData()};
-        PrepResult r{PQexecParams(conn_, sql, arg.isNull() ? 0 : 1, nullptr, values, nullptr, nullptr, 0)};
+        const char* values[] = { a.constData() };
+        PrepResult r { PQexecParams(conn_, sql, arg.isNull() ? 0 : 1, nullptr, values, nullptr, nullptr, 0) };
         Check(r.r, QString::fromUtf8(sql));
         QStringList out;
         for (int row = 0; row < PQntuples(r.r); ++row)
@@ -337,7 +334,7 @@ public:
     {
         return !Column("select 1 from pg_catalog.pg_class c join pg_catalog.pg_namespace n on n.oid = c.relnamespace "
                        "where n.nspname = current_schema() and c.relname = $1 and c.relkind in ('r','v','p','m')",
-                       table)
+            table)
                     .isEmpty();
     }
 
@@ -346,14 +343,14 @@ public:
         return Column("select c.relname::text from pg_catalog.pg_class c join pg_catalog.pg_namespace n "
                       "on n.oid = c.relnamespace where n.nspname = current_schema() and c.relkind in ('r','p') "
                       "order by 1",
-                      QString());
+            QString());
     }
 
     QStringList ColumnNames(const QString& table) override
     {
         return Column("select column_name::text from information_schema.columns where table_schema = "
                       "current_schema() and table_name = $1 order by ordinal_position",
-                      table);
+            table);
     }
 
     std::unique_ptr<StatementImpl> Prepare(const QString& sql) override;
@@ -379,7 +376,7 @@ private:
 // A held statement on the server: bound here, run as a whole at its first step.
 class ServerStatement : public StatementImpl {
 public:
-    ServerStatement(ServerBackend& b, const QString& sql) : b_(b), sql_(sql) {}
+    ServerStatement(ServerBackend& b, const QString& sql) : b_(b), sql_(sql) { }
     void Bind(int position, const QVariant& value) override { params_.insert(QString::number(position), value); }
     void Bind(const SqlParams& params) override
     {
@@ -428,23 +425,18 @@ std::unique_ptr<DbBackend> OpenServerBackend(const QString& address, const QStri
     const QByteArray pwd = password.toUtf8();
     // Jet functions come before the built-in ones; a lock is waited for as long as a
     // busy file is.
-    const char* keys[] = {"dbname", "password", "options", "client_encoding", "connect_timeout", "application_name",
-                          nullptr};
-    const char* values[] = {db.constData(),
-                            password.isEmpty() ? nullptr : pwd.constData(),
-                            "-c search_path=public,jet,pg_catalog -c lock_timeout=10000 -c DateStyle=ISO",
-                            "UTF8",
-                            "10",
-                            "vestora",
-                            nullptr};
+    const char* keys[]
+        = { "dbname", "password", "options", "client_encoding", "connect_timeout", "application_name", nullptr };
+    const char* values[] = { db.constData(), password.isEmpty() ? nullptr : pwd.constData(),
+        "-c search_path=public,jet,pg_catalog -c lock_timeout=10000 -c DateStyle=ISO", "UTF8", "10", "vestora",
+        nullptr };
     if (password.isEmpty()) {
         keys[1] = "application_name";
         values[1] = "vestora";
     }
     PGconn* conn = PQconnectdbParams(keys, values, 1);
     if (!conn || PQstatus(conn) != CONNECTION_OK) {
-        const QString why = conn ? QString::fromUtf8(PQerrorMessage(conn)).trimmed()
-                                 : QStringLiteral("out of memory");
+        const QString why = conn ? QString::fromUtf8(PQerrorMessage(conn)).trimmed() : QStringLiteral("out of memory");
         PQfinish(conn);
         throw DbError(why, shown, DbError::Kind::File);
     }

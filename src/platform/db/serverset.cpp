@@ -33,8 +33,8 @@ QString identifier(const QString& name)
 
 void openMaintenance(Connection& c, const QString& address, const QString& password)
 {
-    c.Open(ServerAddressWithDatabase(address, QStringLiteral("postgres")), Connection::OpenMode::ExistingOnly,
-           password);
+    c.Open(
+        ServerAddressWithDatabase(address, QStringLiteral("postgres")), Connection::OpenMode::ExistingOnly, password);
 }
 
 bool runTool(const QString& program, const QStringList& args, const QString& password, QString* error)
@@ -87,19 +87,19 @@ void DropServerDatabase(const QString& address, const QString& password)
     Connection c;
     openMaintenance(c, address, password);
     c.Exec(QStringLiteral("drop database if exists ") + identifier(ServerDatabaseName(address))
-           + QStringLiteral(" with (force)"));
+        + QStringLiteral(" with (force)"));
 }
 
 bool BackupServerSet(const QString& address, const QString& password, const QString& datFile, QString* error)
 {
     return runTool(QStringLiteral("pg_dump"),
-                   {QStringLiteral("--format=custom"), QStringLiteral("--file=") + datFile,
-                    QStringLiteral("--dbname=") + address},
-                   password, error);
+        { QStringLiteral("--format=custom"), QStringLiteral("--file=") + datFile,
+            QStringLiteral("--dbname=") + address },
+        password, error);
 }
 
 bool RestoreServerSet(const QString& address, const QString& password, const QString& datFile,
-                      const std::function<bool(Connection&, QString*)>& check, QString* error)
+    const std::function<bool(Connection&, QString*)>& check, QString* error)
 {
     auto fail = [&](const QString& why) {
         if (error)
@@ -125,9 +125,9 @@ bool RestoreServerSet(const QString& address, const QString& password, const QSt
     };
     QString why;
     if (!runTool(QStringLiteral("pg_restore"),
-                 {QStringLiteral("--no-owner"), QStringLiteral("--no-privileges"), QStringLiteral("--exit-on-error"),
-                  QStringLiteral("--dbname=") + candidateAddress, datFile},
-                 password, &why)) {
+            { QStringLiteral("--no-owner"), QStringLiteral("--no-privileges"), QStringLiteral("--exit-on-error"),
+                QStringLiteral("--dbname=") + candidateAddress, datFile },
+            password, &why)) {
         dropCandidate();
         return fail(why);
     }
@@ -151,10 +151,10 @@ bool RestoreServerSet(const QString& address, const QString& password, const QSt
         m.Exec(QStringLiteral("alter database ") + identifier(name) + QStringLiteral(" rename to ") + identifier(old));
         try {
             m.Exec(QStringLiteral("alter database ") + identifier(candidate) + QStringLiteral(" rename to ")
-                   + identifier(name));
+                + identifier(name));
         } catch (const DbError&) {
-            m.Exec(QStringLiteral("alter database ") + identifier(old) + QStringLiteral(" rename to ")
-                   + identifier(name));
+            m.Exec(
+                QStringLiteral("alter database ") + identifier(old) + QStringLiteral(" rename to ") + identifier(name));
             throw;
         }
         m.Exec(QStringLiteral("drop database ") + identifier(old));

@@ -18,12 +18,11 @@ void DropServerDatabase(const QString& address, const QString& password = QStrin
 
 // Writes the whole database into one file with pg_dump (custom format). False and
 // the reason when the copy could not be made whole.
-bool BackupServerSet(const QString& address, const QString& password, const QString& datFile,
-                     QString* error = nullptr);
+bool BackupServerSet(const QString& address, const QString& password, const QString& datFile, QString* error = nullptr);
 
 // Loads a backup into a new database beside the set, lets `check` look at it, then
 // swaps it in under the set's name; the old database is kept until the swap has
 // succeeded and dropped after. Nobody may be connected to the set meanwhile. False
 // and the reason when anything failed, with the set as it was.
 bool RestoreServerSet(const QString& address, const QString& password, const QString& datFile,
-                      const std::function<bool(Connection&, QString*)>& check = {}, QString* error = nullptr);
+    const std::function<bool(Connection&, QString*)>& check = {}, QString* error = nullptr);

@@ -33,11 +33,11 @@ QVariant columnValue(sqlite3_stmt* st, int col)
     case SQLITE_FLOAT:
         return QVariant(sqlite3_column_double(st, col));
     case SQLITE_TEXT:
-        return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, col)),
-                                          sqlite3_column_bytes(st, col)));
+        return QVariant(QString::fromUtf8(
+            reinterpret_cast<const char*>(sqlite3_column_text(st, col)), sqlite3_column_bytes(st, col)));
     case SQLITE_BLOB:
-        return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(st, col)),
-                                   sqlite3_column_bytes(st, col)));
+        return QVariant(
+            QByteArray(static_cast<const char*>(sqlite3_column_blob(st, col)), sqlite3_column_bytes(st, col)));
     default:
         return QVariant();
     }
@@ -95,7 +95,7 @@ private:
 
 class SqliteBackend : public DbBackend {
 public:
-    SqliteBackend(sqlite3* db, const QString& file) : db_(db), file_(file) {}
+    SqliteBackend(sqlite3* db, const QString& file) : db_(db), file_(file) { }
     ~SqliteBackend() override
     {
         for (const CacheEntry& e : std::as_const(cache_))
@@ -112,8 +112,8 @@ public:
         QString msg = QString::fromUtf8(sqlite3_errmsg(db_));
         if (!context.isEmpty())
             msg += QStringLiteral(": ") + context;
-        return DbError(msg, file_,
-                       isFileFailure(sqlite3_extended_errcode(db_)) ? DbError::Kind::File : DbError::Kind::Statement);
+        return DbError(
+            msg, file_, isFileFailure(sqlite3_extended_errcode(db_)) ? DbError::Kind::File : DbError::Kind::Statement);
     }
 
     // A statement for the text: the cached one when nobody holds it, else a new one.
@@ -145,7 +145,7 @@ public:
                 }
             }
         }
-        cache_.insert(sql, CacheEntry{st, true});
+        cache_.insert(sql, CacheEntry { st, true });
         *cached = true;
         return st;
     }
@@ -192,8 +192,7 @@ public:
         Lease l(*this, sql);
         BindAll(l.get(), params);
         int rc;
-        while ((rc = sqlite3_step(l.get())) == SQLITE_ROW) {
-        }
+        while ((rc = sqlite3_step(l.get())) == SQLITE_ROW) { }
         if (rc != SQLITE_DONE)
             throw LastError(sql);
         changes_ = sqlite3_changes(db_);
@@ -242,7 +241,7 @@ public:
     {
         return !Fetch(QStringLiteral("select 1 from sqlite_master where type in ('table','view') and name=:t "
                                      "collate nocase"),
-                      {{QStringLiteral("t"), table}})
+            { { QStringLiteral("t"), table } })
                     .rows.empty();
     }
 
@@ -251,7 +250,7 @@ public:
         QStringList out;
         for (const auto& row : Fetch(QStringLiteral("select lower(name) from sqlite_master where type='table' "
                                                     "and name not like 'sqlite!_%' escape '!' order by 1"),
-                                     {})
+                 {})
                                    .rows)
             out << row.value(0).toString();
         return out;
@@ -261,8 +260,8 @@ public:
     {
         QStringList out;
         for (const auto& row : Fetch(QStringLiteral("select name from pragma_table_info(:t) order by cid"),
-                                     {{QStringLiteral("t"), table}})
-                                   .rows)
+                 { { QStringLiteral("t"),
+                     table } }).rows)
             out << row.value(0).toString();
         return out;
     }
@@ -291,7 +290,7 @@ Lease::~Lease()
 
 class SqliteStatement : public StatementImpl {
 public:
-    SqliteStatement(SqliteBackend& b, const QString& sql) : b_(b), sql_(sql), lease_(b, sql) {}
+    SqliteStatement(SqliteBackend& b, const QString& sql) : b_(b), sql_(sql), lease_(b, sql) { }
     void Bind(int position, const QVariant& value) override
     {
         if (bindValue(lease_.get(), position, value) != SQLITE_OK)
@@ -336,8 +335,7 @@ std::unique_ptr<DbBackend> OpenSqliteBackend(const QString& file, bool create, b
         flags |= SQLITE_OPEN_MEMORY | SQLITE_OPEN_URI;
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(file.toUtf8().constData(), &db, flags, nullptr) != SQLITE_OK) {
-        QString msg = db ? QString::fromUtf8(sqlite3_errmsg(db))
-                         : QStringLiteral("unable to open database file");
+        QString msg = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("unable to open database file");
         sqlite3_close(db);
         if (memory)
             throw DbError(QStringLiteral("unable to open an in-memory database"));

@@ -8,7 +8,7 @@ CheckTree::CheckTree(QWidget* parent) : QTreeWidget(parent)
 
 int CheckTree::AddGroup(const QString& caption)
 {
-    auto* g = new QTreeWidgetItem(this, {caption});
+    auto* g = new QTreeWidgetItem(this, { caption });
     g->setFlags(g->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
     g->setCheckState(0, Qt::Unchecked);
     g->setExpanded(true);
@@ -20,7 +20,7 @@ int CheckTree::AddItem(int group, const QString& caption, const QVariant& data)
     QTreeWidgetItem* g = topLevelItem(group);
     if (!g)
         return -1;
-    auto* i = new QTreeWidgetItem(g, {caption});
+    auto* i = new QTreeWidgetItem(g, { caption });
     i->setFlags(i->flags() | Qt::ItemIsUserCheckable);
     i->setData(0, Qt::UserRole, data);
     i->setCheckState(0, Qt::Unchecked);

@@ -23,8 +23,8 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent)
 
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
-                    QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
+        | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     setWordWrap(false);
     setAlternatingRowColors(false);
     // Fixed row heights keep a list of a hundred thousand rows as quick as a short one.
@@ -52,9 +52,9 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent)
         chosen_ = kept;
     });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& cur) { model_->SetCurrentCell(cur.row(), cur.column()); });
+        [this](const QModelIndex& cur) { model_->SetCurrentCell(cur.row(), cur.column()); });
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& cur) { OnCurrentChanged(cur); });
+        [this](const QModelIndex& cur) { OnCurrentChanged(cur); });
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { OnSelectionChanged(); });
     connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& i) {
         if (i.isValid())
@@ -404,9 +404,8 @@ void DataGrid::OnHeaderClicked(int logical)
             ApplySort(-1, Qt::AscendingOrder);
         return;
     }
-    const Qt::SortOrder order = (SortColumn() == logical && SortOrder() == Qt::AscendingOrder)
-                                    ? Qt::DescendingOrder
-                                    : Qt::AscendingOrder;
+    const Qt::SortOrder order
+        = (SortColumn() == logical && SortOrder() == Qt::AscendingOrder) ? Qt::DescendingOrder : Qt::AscendingOrder;
     ApplySort(logical, order);
 }
 
@@ -465,8 +464,8 @@ void DataGrid::SetCurrentRow(int row)
     while (col < ColumnCount() - 1 && isColumnHidden(col))
         ++col;
     const auto how = selectionMode() == QAbstractItemView::SingleSelection
-                         ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
-                         : QItemSelectionModel::NoUpdate;
+        ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
+        : QItemSelectionModel::NoUpdate;
     selectionModel()->setCurrentIndex(model_->index(row, qMax(0, col)), how);
 }
 
@@ -501,7 +500,7 @@ QList<int> DataGrid::SelectedRows() const
 {
     if (!MultiSelect()) {
         const int r = CurrentRow();
-        return r >= 0 ? QList<int>{r} : QList<int>{};
+        return r >= 0 ? QList<int> { r } : QList<int> {};
     }
     return chosen_;
 }
@@ -605,8 +604,7 @@ void DataGrid::FitColumns()
     int used = 0;
     for (int i = 0; i < shown.size(); ++i) {
         const int c = shown[i];
-        int w = i + 1 == shown.size() ? avail - used
-                                      : int(qint64(qMax(1, designWidth_.value(c, 64))) * avail / total);
+        int w = i + 1 == shown.size() ? avail - used : int(qint64(qMax(1, designWidth_.value(c, 64))) * avail / total);
         w = qMax(w, 8);
         used += w;
         setColumnWidth(c, w);

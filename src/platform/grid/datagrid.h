@@ -38,7 +38,7 @@ public:
 
     // Columns, numbered in the order they were added.
     int AddColumn(const QString& field, const QString& caption, int width = 64,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
     int ColumnCount() const;
     // The first column bound to the field, -1 when none is.
     int ColumnByField(const QString& field) const;

@@ -22,8 +22,8 @@ DbTree::DbTree(QWidget* parent) : QTreeWidget(parent)
     connect(this, &QTreeWidget::itemChanged, this, &DbTree::OnItemChanged);
 }
 
-void DbTree::SetDataSource(DataSource* ds, const QString& keyField, const QString& parentField,
-                           const QString& captionField)
+void DbTree::SetDataSource(
+    DataSource* ds, const QString& keyField, const QString& parentField, const QString& captionField)
 {
     for (const auto& l : std::as_const(links_))
         disconnect(l);

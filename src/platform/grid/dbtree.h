@@ -17,8 +17,8 @@ class DbTree : public QTreeWidget {
 public:
     explicit DbTree(QWidget* parent = nullptr);
 
-    void SetDataSource(DataSource* ds, const QString& keyField, const QString& parentField,
-                       const QString& captionField);
+    void SetDataSource(
+        DataSource* ds, const QString& keyField, const QString& parentField, const QString& captionField);
     Query* GetQuery() const { return query_; }
     void SetImages(const QIcon& branch, const QIcon& leaf);
 

@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-GridDelegate::GridDelegate(GridModel* model, QObject* parent) : QStyledItemDelegate(parent), model_(model) {}
+GridDelegate::GridDelegate(GridModel* model, QObject* parent) : QStyledItemDelegate(parent), model_(model) { }
 
 bool GridDelegate::IsNumberCell(const QModelIndex& index) const
 {
@@ -19,8 +19,7 @@ bool GridDelegate::IsNumberCell(const QModelIndex& index) const
     return v.typeId() == QMetaType::LongLong || v.typeId() == QMetaType::Double;
 }
 
-QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                                    const QModelIndex& index) const
+QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const GridColumn& c = model_->Column(index.column());
     if (c.kind == GridColumn::Kind::Lookup) {

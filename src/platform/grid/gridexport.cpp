@@ -1,8 +1,8 @@
 #include "platform/grid/datagrid.h"
 
+#include "platform/base/displayformat.h"
 #include "platform/db/query.h"
 #include "platform/sheet/sheetwriter.h"
-#include "platform/base/displayformat.h"
 
 #include <QHeaderView>
 
@@ -38,7 +38,7 @@ bool DataGrid::ExportTo(const QString& path, QString* error) const
     }
     QString why;
     const bool ok = path.endsWith(QLatin1String(".xls"), Qt::CaseInsensitive) ? WriteXls(path, t, &why)
-                                                                               : WriteXlsx(path, t, &why);
+                                                                              : WriteXlsx(path, t, &why);
     if (!ok && error)
         *error = why;
     return ok;

@@ -1,9 +1,9 @@
 #include "platform/grid/gridmodel.h"
 
+#include "platform/base/displayformat.h"
 #include "platform/db/datasource.h"
 #include "platform/db/query.h"
 #include "platform/db/valuetext.h"
-#include "platform/base/displayformat.h"
 
 #include <algorithm>
 #include <numeric>
@@ -38,7 +38,7 @@ bool IsTicked(const QVariant& v)
 
 }
 
-GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent) {}
+GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent) { }
 
 void GridModel::SetDataSource(DataSource* ds)
 {
@@ -56,11 +56,11 @@ void GridModel::SetDataSource(DataSource* ds)
             InvalidateFooter();
         });
         links_ << connect(ds, &QAbstractItemModel::rowsInserted, this,
-                          [this](const QModelIndex&, int first, int last) { OnSourceInserted(first, last); });
+            [this](const QModelIndex&, int first, int last) { OnSourceInserted(first, last); });
         links_ << connect(ds, &QAbstractItemModel::rowsRemoved, this,
-                          [this](const QModelIndex&, int first, int last) { OnSourceRemoved(first, last); });
+            [this](const QModelIndex&, int first, int last) { OnSourceRemoved(first, last); });
         links_ << connect(ds, &QAbstractItemModel::dataChanged, this,
-                          [this](const QModelIndex& a, const QModelIndex& b) { OnSourceChanged(a.row(), b.row()); });
+            [this](const QModelIndex& a, const QModelIndex& b) { OnSourceChanged(a.row(), b.row()); });
         links_ << connect(ds, &QObject::destroyed, this, [this] {
             beginResetModel();
             links_.clear();
@@ -527,10 +527,10 @@ void GridModel::SetCurrentCell(int row, int col)
     curCol_ = col;
     if (!rowIndicator_)
         return;
-    for (int r : {oldRow, row})
+    for (int r : { oldRow, row })
         if (r >= 0 && r < int(map_.size()))
             emit headerDataChanged(Qt::Vertical, r, r);
-    for (int c : {oldCol, col})
+    for (int c : { oldCol, col })
         if (c >= 0 && c < cols_.size())
             emit headerDataChanged(Qt::Horizontal, c, c);
 }

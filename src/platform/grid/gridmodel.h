@@ -14,7 +14,6 @@
 #include <optional>
 #include <vector>
 
-
 // How a footer cell of a column is filled.
 enum class FooterKind { None, Count, Sum, Text };
 

@@ -26,7 +26,7 @@ public:
 
 class MatrixDelegate : public QStyledItemDelegate {
 public:
-    explicit MatrixDelegate(MatrixGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+    explicit MatrixDelegate(MatrixGrid* grid) : QStyledItemDelegate(grid), grid_(grid) { }
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override
     {
@@ -64,8 +64,8 @@ MatrixGrid::MatrixGrid(QWidget* parent) : QTableWidget(parent)
     verticalHeader()->setDefaultSectionSize(18);
     verticalHeader()->setMinimumSectionSize(8);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
-                    QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
+        | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     setItemDelegate(new MatrixDelegate(this));
     connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
         if (row < 0 || col < 0)
@@ -136,8 +136,8 @@ void MatrixGrid::ClearRow(int row)
         SetCell(c, row, QString());
 }
 
-void MatrixGrid::Build(const QString& corner, const QStringList& columnHeads, const QStringList& rowHeads,
-                       const QString& total)
+void MatrixGrid::Build(
+    const QString& corner, const QStringList& columnHeads, const QStringList& rowHeads, const QString& total)
 {
     building_ = true;
     clearContents();

@@ -28,8 +28,8 @@ public:
 
     // The colour-by-size shape: the corner caption, one column per column heading and
     // one row per row heading, then a totals column and a totals row captioned total.
-    void Build(const QString& corner, const QStringList& columnHeads, const QStringList& rowHeads,
-               const QString& total);
+    void Build(
+        const QString& corner, const QStringList& columnHeads, const QStringList& rowHeads, const QString& total);
     // The last row and column hold totals (Build switches this on).
     void SetTotals(bool on);
     bool Totals() const { return totals_; }

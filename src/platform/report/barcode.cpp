@@ -86,8 +86,8 @@ int ZintSymbology(ReportBarcodeType type)
     return BARCODE_CODE128;
 }
 
-bool DrawBarcode(QPainter& p, const QRectF& rect, ReportBarcodeType type, const QString& data, bool showText,
-                 const QFont& font)
+bool DrawBarcode(
+    QPainter& p, const QRectF& rect, ReportBarcodeType type, const QString& data, bool showText, const QFont& font)
 {
     const QByteArray utf8 = data.trimmed().toUtf8();
     if (utf8.isEmpty() || rect.width() <= 0 || rect.height() <= 0)
@@ -98,7 +98,7 @@ bool DrawBarcode(QPainter& p, const QRectF& rect, ReportBarcodeType type, const 
             return false;
         const double scale = std::min(rect.width() / s->vector->width, rect.height() / s->vector->height);
         const QPointF origin(rect.left() + (rect.width() - s->vector->width * scale) / 2,
-                             rect.top() + (rect.height() - s->vector->height * scale) / 2);
+            rect.top() + (rect.height() - s->vector->height * scale) / 2);
         Draw(p, *s, origin, scale, font);
         return true;
     }

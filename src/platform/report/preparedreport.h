@@ -11,8 +11,8 @@
 struct PreparedItem {
     const ReportObject* object = nullptr; // kind and look; owned by the template
     QRectF rect;
-    QString text;  // text, or the data of a barcode
-    QImage image;  // picture
+    QString text; // text, or the data of a barcode
+    QImage image; // picture
 };
 
 struct PreparedPage {

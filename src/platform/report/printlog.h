@@ -23,7 +23,7 @@ struct PrintRecord {
     QMap<QString, PrintedRows> datasets;
     int pages = 0;
     int copies = 0;
-    QString printer; // empty: the default printer
+    QString printer;    // empty: the default printer
     QString outputFile; // the PDF that stood in for paper (offscreen)
 };
 

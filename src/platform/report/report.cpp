@@ -68,8 +68,7 @@ void SetDevicePage(QPagedPaintDevice& d, const PreparedPage& page)
     const bool wide = page.width > page.height;
     const QSizeF size = wide ? QSizeF(page.height, page.width) : QSizeF(page.width, page.height);
     QPageLayout layout(QPageSize(size, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
-                       wide ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                       QPageLayout::Millimeter);
+        wide ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     d.setPageLayout(layout);
 }
 
@@ -117,7 +116,7 @@ bool ChoosePrinter(PrintOptions& options)
     return true;
 }
 
-Report::Report(QObject* parent) : QObject(parent) {}
+Report::Report(QObject* parent) : QObject(parent) { }
 
 Report::~Report()
 {
@@ -166,7 +165,7 @@ void Report::SetVariable(const QString& name, const QVariant& value)
             v.second = value;
             return;
         }
-    tmpl_.variables.append({name, value});
+    tmpl_.variables.append({ name, value });
 }
 
 QVariant Report::Variable(const QString& name) const

@@ -61,7 +61,7 @@ void AddLiteral(ReportExpression& out, const QString& text)
     if (!out.empty() && out.back().kind == ReportSegment::Kind::Literal)
         out.back().text += text;
     else
-        out.push_back({ReportSegment::Kind::Literal, text, {}, {}});
+        out.push_back({ ReportSegment::Kind::Literal, text, {}, {} });
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 #include "platform/report/reportlayout.h"
 
+#include "platform/base/displayformat.h"
 #include "platform/base/programfolder.h"
 #include "platform/db/valuetext.h"
 #include "platform/report/reportexpression.h"
 #include "platform/report/reportrenderer.h"
-#include "platform/base/displayformat.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -83,7 +83,7 @@ struct Section {
 class Layout {
 public:
     Layout(const ReportTemplate& t, const QHash<QString, QVariant>& vars,
-           const QHash<QString, const ReportDataSource*>& ds)
+        const QHash<QString, const ReportDataSource*>& ds)
         : pg_(t.page), vars_(vars), ds_(ds)
     {
     }
@@ -137,7 +137,7 @@ private:
                 pendingHeaders.push_back(&b);
                 break;
             case ReportBandType::MasterData:
-                sections_.push_back({&b, pendingHeaders, {}});
+                sections_.push_back({ &b, pendingHeaders, {} });
                 sections_.back().footers.assign(pendingHeaders.size(), nullptr);
                 pendingHeaders.clear();
                 last = &sections_.back();
@@ -173,7 +173,7 @@ private:
 
     void StartPage(bool first)
     {
-        out_.pages.push_back({pg_.width, PageHeight(), {}});
+        out_.pages.push_back({ pg_.width, PageHeight(), {} });
         ++pageNo_;
         y_ = pg_.marginTop;
         col_ = 0;
@@ -603,7 +603,7 @@ double MeasureTextHeight(const ReportObject& o, const QString& text)
 }
 
 PreparedReport LayoutReport(const ReportTemplate& tmpl, const QHash<QString, QVariant>& variables,
-                            const QHash<QString, const ReportDataSource*>& datasets)
+    const QHash<QString, const ReportDataSource*>& datasets)
 {
     return Layout(tmpl, variables, datasets).Run();
 }

@@ -10,7 +10,7 @@
 // rows, group footers), the report summary after the data, and the page footer at
 // the bottom of every page. A band that does not fit goes to the next page.
 PreparedReport LayoutReport(const ReportTemplate& tmpl, const QHash<QString, QVariant>& variables,
-                            const QHash<QString, const ReportDataSource*>& datasets);
+    const QHash<QString, const ReportDataSource*>& datasets);
 
 // The height in millimetres that a text object needs for its text: its designed
 // height for the first line and the height of every further line.

@@ -19,9 +19,9 @@ namespace {
 // Screen pixels per inch at 100%.
 constexpr double kScreenDpi = 96;
 constexpr double kMinZoom = 0.25, kMaxZoom = 4.0;
-const double kZoomSteps[] = {0.25, 0.5, 0.75, 1.0, 1.25, 1.5, 2.0, 3.0, 4.0};
+const double kZoomSteps[] = { 0.25, 0.5, 0.75, 1.0, 1.25, 1.5, 2.0, 3.0, 4.0 };
 // Zoom choices after the two fitting ones.
-const double kZoomChoices[] = {0.5, 0.75, 1.0, 1.5, 2.0};
+const double kZoomChoices[] = { 0.5, 0.75, 1.0, 1.5, 2.0 };
 }
 
 ReportPreview::ReportPreview(Report* report, QWidget* parent) : Form(parent), report_(report)
@@ -212,7 +212,7 @@ bool ReportPreview::btnExportPdfClick()
         return false;
     const QString base = QFileInfo(report_->FileName()).completeBaseName();
     const QString file = Prompt::SaveFile(QStringLiteral("导出PDF"), QStringLiteral("PDF文件 (*.pdf)"),
-                                          base.isEmpty() ? QString() : base + QStringLiteral(".pdf"));
+        base.isEmpty() ? QString() : base + QStringLiteral(".pdf"));
     if (file.isEmpty())
         return false;
     if (report_->ExportPdf(file))
@@ -227,7 +227,7 @@ bool ReportPreview::btnExportPngClick()
         return false;
     const QString base = QFileInfo(report_->FileName()).completeBaseName();
     const QString file = Prompt::SaveFile(QStringLiteral("导出图片"), QStringLiteral("PNG图片 (*.png)"),
-                                          base.isEmpty() ? QString() : base + QStringLiteral(".png"));
+        base.isEmpty() ? QString() : base + QStringLiteral(".png"));
     if (file.isEmpty())
         return false;
     if (!report_->ExportPng(file).isEmpty())

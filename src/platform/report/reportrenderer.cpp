@@ -53,8 +53,8 @@ void DrawPicture(QPainter& p, const PreparedItem& it, const QRectF& r)
     QRectF target = r;
     if (it.object->keepAspect) {
         const QSizeF s = QSizeF(it.image.size()).scaled(r.size(), Qt::KeepAspectRatio);
-        target = QRectF(r.left() + (r.width() - s.width()) / 2, r.top() + (r.height() - s.height()) / 2, s.width(),
-                        s.height());
+        target = QRectF(
+            r.left() + (r.width() - s.width()) / 2, r.top() + (r.height() - s.height()) / 2, s.width(), s.height());
     }
     p.drawImage(target, it.image);
 }

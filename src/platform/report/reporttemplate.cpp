@@ -12,22 +12,30 @@ struct Paper {
     double width, height;
 };
 const Paper kPapers[] = {
-    {"A4", 210, 297}, {"A5", 148, 210}, {"B5", 176, 250}, {"Roll58", 58, 0}, {"Roll80", 80, 0},
+    { "A4", 210, 297 },
+    { "A5", 148, 210 },
+    { "B5", 176, 250 },
+    { "Roll58", 58, 0 },
+    { "Roll80", 80, 0 },
 };
 
 const std::pair<ReportBandType, const char*> kBandNames[] = {
-    {ReportBandType::ReportTitle, "ReportTitle"},     {ReportBandType::PageHeader, "PageHeader"},
-    {ReportBandType::ColumnHeader, "ColumnHeader"},   {ReportBandType::MasterData, "MasterData"},
-    {ReportBandType::GroupHeader, "GroupHeader"},     {ReportBandType::GroupFooter, "GroupFooter"},
-    {ReportBandType::ReportSummary, "ReportSummary"}, {ReportBandType::PageFooter, "PageFooter"},
-    {ReportBandType::Child, "Child"},
+    { ReportBandType::ReportTitle, "ReportTitle" },
+    { ReportBandType::PageHeader, "PageHeader" },
+    { ReportBandType::ColumnHeader, "ColumnHeader" },
+    { ReportBandType::MasterData, "MasterData" },
+    { ReportBandType::GroupHeader, "GroupHeader" },
+    { ReportBandType::GroupFooter, "GroupFooter" },
+    { ReportBandType::ReportSummary, "ReportSummary" },
+    { ReportBandType::PageFooter, "PageFooter" },
+    { ReportBandType::Child, "Child" },
 };
 
 const std::pair<ReportBarcodeType, const char*> kBarcodeNames[] = {
-    {ReportBarcodeType::Ean13, "ean13"},
-    {ReportBarcodeType::Code128, "code128"},
-    {ReportBarcodeType::Code39, "code39"},
-    {ReportBarcodeType::Qr, "qr"},
+    { ReportBarcodeType::Ean13, "ean13" },
+    { ReportBarcodeType::Code128, "code128" },
+    { ReportBarcodeType::Code39, "code39" },
+    { ReportBarcodeType::Qr, "qr" },
 };
 
 QString Num(double v)
@@ -135,7 +143,7 @@ QString FrameName(const ReportObject& o)
 
 class Reader {
 public:
-    explicit Reader(const QByteArray& xml) : r_(xml) {}
+    explicit Reader(const QByteArray& xml) : r_(xml) { }
 
     bool Read(ReportTemplate& t)
     {
@@ -155,10 +163,7 @@ public:
         return !r_.hasError();
     }
 
-    QString Error() const
-    {
-        return QStringLiteral("%1 (line %2)").arg(r_.errorString()).arg(r_.lineNumber());
-    }
+    QString Error() const { return QStringLiteral("%1 (line %2)").arg(r_.errorString()).arg(r_.lineNumber()); }
 
 private:
     void ReadVariables(ReportTemplate& t)
@@ -166,7 +171,7 @@ private:
         while (r_.readNextStartElement()) {
             if (r_.name() == QLatin1String("variable")) {
                 const auto a = r_.attributes();
-                t.variables.append({Text(a, "name"), Text(a, "value")});
+                t.variables.append({ Text(a, "name"), Text(a, "value") });
             }
             r_.skipCurrentElement();
         }
@@ -176,7 +181,7 @@ private:
     {
         const auto a = r_.attributes();
         p.SetPaper(a.hasAttribute(QLatin1String("paper")) ? Text(a, "paper") : QStringLiteral("A4"),
-                   Text(a, "orientation") == QLatin1String("landscape"));
+            Text(a, "orientation") == QLatin1String("landscape"));
         p.width = Number(a, "width", p.width);
         p.height = Number(a, "height", p.height);
         p.marginLeft = Number(a, "marginLeft", p.marginLeft);
@@ -220,8 +225,8 @@ private:
                 b.children.emplace_back();
                 ReadBand(b.children.back());
                 b.children.back().type = ReportBandType::Child;
-            } else if (n == QLatin1String("text") || n == QLatin1String("line") || n == QLatin1String("rect") ||
-                       n == QLatin1String("picture") || n == QLatin1String("barcode")) {
+            } else if (n == QLatin1String("text") || n == QLatin1String("line") || n == QLatin1String("rect")
+                || n == QLatin1String("picture") || n == QLatin1String("barcode")) {
                 b.objects.emplace_back();
                 ReadObject(b.objects.back());
             } else {
@@ -255,9 +260,9 @@ private:
         o.fill = Colour(a, "fill", QColor());
         o.padding = Number(a, "padding", o.padding);
         const QString st = Text(a, "stretch");
-        o.stretch = st == QLatin1String("grow")   ? ReportStretch::Grow
-                    : st == QLatin1String("band") ? ReportStretch::Band
-                                                  : ReportStretch::None;
+        o.stretch = st == QLatin1String("grow") ? ReportStretch::Grow
+            : st == QLatin1String("band")       ? ReportStretch::Band
+                                                : ReportStretch::None;
         if (n == QLatin1String("line") || n == QLatin1String("rect")) {
             o.kind = n == QLatin1String("line") ? ReportObjectKind::Line : ReportObjectKind::Rect;
             o.frameWidth = Number(a, "lineWidth", o.frameWidth);
@@ -375,7 +380,7 @@ void WriteObject(QXmlStreamWriter& w, const ReportObject& o)
         w.writeAttribute(QStringLiteral("padding"), Num(o.padding));
     if (o.stretch != ReportStretch::None)
         w.writeAttribute(QStringLiteral("stretch"),
-                         o.stretch == ReportStretch::Grow ? QStringLiteral("grow") : QStringLiteral("band"));
+            o.stretch == ReportStretch::Grow ? QStringLiteral("grow") : QStringLiteral("band"));
     w.writeCharacters(o.text);
     w.writeEndElement();
 }

@@ -58,7 +58,7 @@ struct ReportObject {
     bool frameLeft = false, frameTop = false, frameRight = false, frameBottom = false;
     double frameWidth = 0.5;
     QColor frameColor = Qt::black;
-    QColor fill; // invalid: no fill
+    QColor fill;        // invalid: no fill
     double padding = 1; // between frame and text at the sides; half of it above and below
     ReportStretch stretch = ReportStretch::None;
 

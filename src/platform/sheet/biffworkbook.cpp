@@ -5,16 +5,14 @@
 #include <algorithm>
 #include <cstring>
 
-namespace
-{
+namespace {
 
 constexpr int MaxRecordData = 8224;
-constexpr quint16 CellXf = 15; // the default cell format
+constexpr quint16 CellXf = 15;   // the default cell format
 constexpr quint16 HeaderXf = 16; // the same with the bold font
 
 // A growing byte buffer in little-endian order.
-class Bytes
-{
+class Bytes {
 public:
     QByteArray data;
     void U8(quint8 v) { data.append(static_cast<char>(v)); }
@@ -56,13 +54,13 @@ void Record(Bytes& out, quint16 type, const QByteArray& body)
 QByteArray Font(quint16 weight)
 {
     Bytes b;
-    b.U16(220); // 11 points, in twentieths
-    b.U16(0); // no italic or strike-through
+    b.U16(220);    // 11 points, in twentieths
+    b.U16(0);      // no italic or strike-through
     b.U16(0x7FFF); // the window text colour
     b.U16(weight);
-    b.U16(0); // no super- or subscript
-    b.U8(0); // no underline
-    b.U8(0); // family
+    b.U16(0);   // no super- or subscript
+    b.U8(0);    // no underline
+    b.U8(0);    // family
     b.U8(0x86); // GB 2312 character set
     b.U8(0);
     const QString name = QStringLiteral("宋体");
@@ -76,13 +74,13 @@ QByteArray Xf(quint16 font, bool style)
 {
     Bytes b;
     b.U16(font);
-    b.U16(0); // the General number format
+    b.U16(0);                       // the General number format
     b.U16(style ? 0xFFF5 : 0x0001); // locked; a style has no parent
-    b.U8(0x20); // bottom-aligned
+    b.U8(0x20);                     // bottom-aligned
     b.U8(0);
     b.U8(0);
     b.U8(style ? 0xF4 : (font == 5 ? 0x08 : 0x00)); // which attributes this format sets
-    b.U32(0); // no borders
+    b.U32(0);                                       // no borders
     b.U32(0);
     b.U16(0x20C0); // default pattern colours
     return b.data;
@@ -243,7 +241,7 @@ QByteArray BuildBiffWorkbook(const QString& sheetName, const PreparedSheet& shee
     {
         Bytes b;
         b.U16(0x8000); // built-in style on format 0
-        b.U8(0); // Normal
+        b.U8(0);       // Normal
         b.U8(0xFF);
         Record(book, 0x0293, b.data); // STYLE
     }
@@ -252,8 +250,8 @@ QByteArray BuildBiffWorkbook(const QString& sheetName, const PreparedSheet& shee
         const QString name = sheetName.left(31);
         Bytes b;
         b.U32(0); // where the worksheet starts, set below
-        b.U8(0); // visible
-        b.U8(0); // a worksheet
+        b.U8(0);  // visible
+        b.U8(0);  // a worksheet
         b.U8(static_cast<quint8>(name.size()));
         b.U8(1);
         b.Utf16(name);

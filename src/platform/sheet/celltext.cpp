@@ -6,8 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace CellText
-{
+namespace CellText {
 
 QString Number(double value)
 {
@@ -166,8 +165,8 @@ QString Boolean(bool value)
 
 QString Error(int code)
 {
-    static const std::pair<int, const char*> errors[] = { { 0x00, "#NULL!" }, { 0x07, "#DIV/0!" },
-        { 0x0F, "#VALUE!" }, { 0x17, "#REF!" }, { 0x1D, "#NAME?" }, { 0x24, "#NUM!" }, { 0x2A, "#N/A" } };
+    static const std::pair<int, const char*> errors[] = { { 0x00, "#NULL!" }, { 0x07, "#DIV/0!" }, { 0x0F, "#VALUE!" },
+        { 0x17, "#REF!" }, { 0x1D, "#NAME?" }, { 0x24, "#NUM!" }, { 0x2A, "#N/A" } };
     for (const auto& [known, text] : errors) {
         if (known == code)
             return QString::fromLatin1(text);

@@ -3,8 +3,7 @@
 #include <QString>
 
 // How a spreadsheet cell's value reads as text, the same for every file format.
-namespace CellText
-{
+namespace CellText {
 
 // A number in plain decimal form: whole numbers without ".0", never in exponent
 // form (a barcode stored as a number reads as its digits), at most 15 significant
@@ -33,8 +32,7 @@ QString Error(int code);
 // The text of a number cell shown in a format of the given kind. Large sheets repeat
 // the same numbers over and over: the texts are remembered so that repeats share
 // one string instead of each holding its own.
-class NumberTexts
-{
+class NumberTexts {
 public:
     explicit NumberTexts(bool epoch1904 = false) : epoch1904_(epoch1904) { }
     void SetEpoch1904(bool epoch1904)

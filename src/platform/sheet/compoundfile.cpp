@@ -4,8 +4,7 @@
 #include <algorithm>
 #include <functional>
 
-namespace
-{
+namespace {
 
 constexpr quint32 FreeSector = 0xFFFFFFFF;
 constexpr quint32 EndOfChain = 0xFFFFFFFE;

@@ -2,8 +2,7 @@
 
 #include <QtEndian>
 
-namespace
-{
+namespace {
 
 constexpr quint32 EndOfChain = 0xFFFFFFFE;
 constexpr quint32 FreeSector = 0xFFFFFFFF;
@@ -92,8 +91,8 @@ bool CompoundFileReader::Open(const QString& path)
     return true;
 }
 
-bool CompoundFileReader::Chain(const std::vector<quint32>& table, quint32 start, const QByteArray& data,
-    int sectorSize, qint64 offset, qint64 limit, QByteArray* out) const
+bool CompoundFileReader::Chain(const std::vector<quint32>& table, quint32 start, const QByteArray& data, int sectorSize,
+    qint64 offset, qint64 limit, QByteArray* out) const
 {
     out->clear();
     // Sectors that follow one another are handed out as one view without a copy.

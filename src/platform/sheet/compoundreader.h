@@ -8,8 +8,7 @@
 // Reads the directory and the streams of a compound document. The file is mapped,
 // not copied; every index is checked and every chain is bounded, so a damaged or
 // crafted file only makes Open or Stream answer false.
-class CompoundFileReader
-{
+class CompoundFileReader {
 public:
     bool Open(const QString& path);
     QStringList StreamNames() const;
@@ -25,8 +24,8 @@ private:
         quint32 start = 0;
         quint64 size = 0;
     };
-    bool Chain(const std::vector<quint32>& table, quint32 start, const QByteArray& data, int sectorSize,
-        qint64 offset, qint64 limit, QByteArray* out) const;
+    bool Chain(const std::vector<quint32>& table, quint32 start, const QByteArray& data, int sectorSize, qint64 offset,
+        qint64 limit, QByteArray* out) const;
 
     QFile file_;
     QByteArray data_;

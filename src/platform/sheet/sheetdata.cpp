@@ -55,8 +55,7 @@ bool SheetBuilder::Set(int row, int column, const QString& text)
     return true;
 }
 
-namespace
-{
+namespace {
 
 // The number of cells up to the last one that holds text.
 qsizetype UsedWidth(const QStringList& cells)

@@ -6,8 +6,7 @@
 // One worksheet read as a table: the first row that holds anything names the
 // columns, the rows below it are the records. Every cell is trimmed text; an empty
 // cell is the empty text.
-class SheetData
-{
+class SheetData {
 public:
     QString name;
     QStringList columns;
@@ -25,8 +24,7 @@ public:
 // Collects the cells of a worksheet in any order and makes the table of them. The
 // cells are kept row by row in the table's own form, so that a large sheet is held
 // once and its texts are moved, not copied, into the table.
-class SheetBuilder
-{
+class SheetBuilder {
 public:
     // Limits of the newest spreadsheet format; cells beyond them are refused.
     static constexpr int MaxRows = 1048576;

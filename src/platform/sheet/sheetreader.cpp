@@ -6,8 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace
-{
+namespace {
 
 enum class Format { Xlsx, Xls };
 
@@ -67,8 +66,7 @@ bool Read(const QString& path, int index, QStringList* names, SheetData* sheet, 
 
 }
 
-namespace SheetReader
-{
+namespace SheetReader {
 
 bool SheetNames(const QString& path, QStringList* names, QString* error)
 {

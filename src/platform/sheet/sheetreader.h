@@ -7,8 +7,7 @@
 // Reading spreadsheet files of either format, told apart by their content, not by
 // their extension. A failure gives the text to show the operator:
 // "无法读取文件：" + the file's name + "（" + why + "）".
-namespace SheetReader
-{
+namespace SheetReader {
 
 // The worksheet names in workbook order.
 bool SheetNames(const QString& path, QStringList* names, QString* error);

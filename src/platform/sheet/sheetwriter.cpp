@@ -14,8 +14,7 @@
 #include <cmath>
 #include <xlsxwriter.h>
 
-namespace
-{
+namespace {
 
 const QString SheetName = QStringLiteral("Sheet1");
 // The most characters a cell of the newer format holds.

@@ -4,8 +4,7 @@
 #include <QtEndian>
 #include <cstring>
 
-namespace
-{
+namespace {
 
 const QString Damaged = QStringLiteral("文件已损坏");
 
@@ -68,8 +67,7 @@ struct Record {
 };
 
 // The records of a workbook stream one after another, each checked to lie within it.
-class Records
-{
+class Records {
 public:
     enum Step { Ok, End, Broken };
     Records(const QByteArray& stream, qsizetype at) : stream_(stream), at_(at) { }
@@ -90,10 +88,7 @@ public:
         return Ok;
     }
     // Whether the next record continues the one just read.
-    bool NextIsContinue() const
-    {
-        return at_ + 4 <= stream_.size() && U16(stream_.constData() + at_) == Continue;
-    }
+    bool NextIsContinue() const { return at_ + 4 <= stream_.size() && U16(stream_.constData() + at_) == Continue; }
 
 private:
     const QByteArray& stream_;
@@ -103,8 +98,7 @@ private:
 // A record's body followed by the bodies of the continuation records after it, read
 // as one run of bytes. Characters of a text that runs over into the next record
 // are preceded there by a byte that repeats whether they take one or two bytes.
-class Pieces
-{
+class Pieces {
 public:
     void Add(const char* data, qsizetype size) { parts_.push_back({ data, size }); }
     // Gathers the continuation records that follow the record just read.
@@ -216,7 +210,6 @@ bool ReadText(Pieces& in, int lengthBytes, bool rich, QString* out)
         return false;
     return in.Chars(count, flags & 0x01, out) && in.Skip(qint64(runs) * 4 + extra);
 }
-
 
 const char* CodePageName(int codePage)
 {
@@ -453,9 +446,7 @@ bool XlsWorkbook::ReadSheet(int index, SheetData* out, QString* reason)
     SheetBuilder builder;
     // A formula with a text result names its cell here; the text follows in a STRING record.
     int textRow = -1, textColumn = -1;
-    auto kindOf = [&](quint16 xf) {
-        return xf < cellFormats_.size() ? cellFormats_[xf] : CellText::DateKind::None;
-    };
+    auto kindOf = [&](quint16 xf) { return xf < cellFormats_.size() ? cellFormats_[xf] : CellText::DateKind::None; };
     // Embedded charts are whole substreams of their own inside the worksheet's.
     int depth = 1;
     for (;;) {

@@ -15,8 +15,7 @@
 // records that carry no cell values are passed over. Every length is checked against
 // the stream, so a damaged file ends in a reason, never a crash. Failures give a
 // short reason in the operator's language.
-class XlsWorkbook
-{
+class XlsWorkbook {
 public:
     // The reason given for the raw files of Excel 4.0 and before, and whether the
     // first bytes of a file are such a file's first record.
@@ -41,8 +40,8 @@ private:
     bool biff8_ = true;
     int codePage_ = 1252;
     QStringList names_;
-    std::vector<quint32> offsets_; // where each worksheet's records begin
-    QStringList strings_; // the shared string table
+    std::vector<quint32> offsets_;                // where each worksheet's records begin
+    QStringList strings_;                         // the shared string table
     std::vector<CellText::DateKind> cellFormats_; // per cell format (XF)
     CellText::NumberTexts numbers_;
     mutable std::optional<QStringDecoder> decoder_;

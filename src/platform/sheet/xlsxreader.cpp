@@ -8,8 +8,7 @@
 #include <QXmlStreamReader>
 #include <zip.h>
 
-namespace
-{
+namespace {
 
 const QString Damaged = QStringLiteral("文件已损坏");
 const QString Encrypted = QStringLiteral("文件已加密");
@@ -21,8 +20,7 @@ const QString TooLarge = QStringLiteral("文件过大");
 constexpr qint64 MaxPartSize = 256LL * 1024 * 1024;
 
 // A part read as it inflates, never beyond MaxPartSize bytes.
-class PartDevice : public QIODevice
-{
+class PartDevice : public QIODevice {
 public:
     explicit PartDevice(zip_file_t* file) : file_(file) { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
     ~PartDevice() override { zip_fclose(file_); }
@@ -175,8 +173,7 @@ XlsxWorkbook::~XlsxWorkbook()
         zip_discard(zip_);
 }
 
-namespace
-{
+namespace {
 
 // An entry name as the package's parts are looked up: "/" for "\" (some programs
 // write their zip entries that way), without regard to case.
@@ -449,8 +446,7 @@ QString XlsxWorkbook::CellValue(const QString& type, const QString& value, int s
     const double number = value.toDouble(&ok);
     if (!ok)
         return value;
-    const auto kind = style >= 0 && style < static_cast<int>(dateKinds_.size())
-        ? dateKinds_[static_cast<size_t>(style)]
-        : CellText::DateKind::None;
+    const auto kind = style >= 0 && style < static_cast<int>(dateKinds_.size()) ? dateKinds_[static_cast<size_t>(style)]
+                                                                                : CellText::DateKind::None;
     return numbers_.Text(number, kind);
 }

@@ -14,8 +14,7 @@ typedef struct zip zip_t;
 // A workbook of the newer format (.xlsx): a zip package of XML parts read with
 // libzip and QXmlStreamReader, each part parsed as it inflates. Failures give a
 // short reason in the operator's language; the caller adds which file it was.
-class XlsxWorkbook
-{
+class XlsxWorkbook {
 public:
     XlsxWorkbook() = default;
     ~XlsxWorkbook();

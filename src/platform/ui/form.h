@@ -23,7 +23,7 @@ public:
     int ShowModal();
 
     // The activation step; windows put their set-up for each showing here.
-    virtual void FormActivate() {}
+    virtual void FormActivate() { }
     // Asked before the window closes; false keeps it open.
     virtual bool FormCloseQuery() { return true; }
 

@@ -3,10 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-KeyedCombo::KeyedCombo(QWidget* parent)
-    : QComboBox(parent)
-{
-}
+KeyedCombo::KeyedCombo(QWidget* parent) : QComboBox(parent) { }
 
 void KeyedCombo::AddKeyed(const QString& text, const QString& code)
 {

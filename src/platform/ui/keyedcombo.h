@@ -6,8 +6,7 @@
 
 // The key object behind a combo item: the code of the record whose name the item
 // shows ("-1" for an "all" or "none" item). Items of plain name lists carry none.
-class TMyObject
-{
+class TMyObject {
 public:
     QString comboS;
 };
@@ -16,8 +15,7 @@ Q_DECLARE_METATYPE(TMyObject)
 // The drop-down that windows use to pick a record by name while working with its
 // code. Each keyed item holds its own key object, which lives exactly as long as
 // the item does.
-class KeyedCombo : public QComboBox
-{
+class KeyedCombo : public QComboBox {
     Q_OBJECT
 public:
     explicit KeyedCombo(QWidget* parent = nullptr);

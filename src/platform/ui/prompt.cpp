@@ -57,12 +57,12 @@ public:
         }
     }
 
-    std::optional<QString> InputText(const QString& caption, const QString& label, const QString& value,
-                                     bool password) override
+    std::optional<QString> InputText(
+        const QString& caption, const QString& label, const QString& value, bool password) override
     {
         bool ok = false;
         QString t = QInputDialog::getText(QApplication::activeWindow(), caption, label,
-                                          password ? QLineEdit::Password : QLineEdit::Normal, value, &ok);
+            password ? QLineEdit::Password : QLineEdit::Normal, value, &ok);
         if (!ok)
             return std::nullopt;
         return t;

@@ -23,8 +23,9 @@ public:
     virtual void Message(const QString& text, const QString& caption, Icon icon) = 0;
     // withCancel: Yes/No/Cancel, otherwise Yes/No.
     virtual Answer Question(const QString& text, const QString& caption, bool withCancel, Icon icon) = 0;
-    virtual std::optional<QString> InputText(const QString& caption, const QString& label, const QString& value,
-                                             bool password) = 0;
+    virtual std::optional<QString> InputText(
+        const QString& caption, const QString& label, const QString& value, bool password)
+        = 0;
     virtual QString OpenFileName(const QString& caption, const QString& filter, const QString& dir) = 0;
     virtual QString SaveFileName(const QString& caption, const QString& filter, const QString& suggested) = 0;
     virtual QString Directory(const QString& caption, const QString& dir) = 0;
@@ -44,8 +45,8 @@ Answer YesNo(const QString& text, const QString& caption = kAskCaption, Icon ico
 // A question with Yes, No and Cancel (closing with unsaved work).
 Answer YesNoCancel(const QString& text, const QString& caption = kAskCaption, Icon icon = Icon::Question);
 // A line of text; nothing when the operator cancels.
-std::optional<QString> Text(const QString& caption, const QString& label, const QString& value = QString(),
-                            bool password = false);
+std::optional<QString> Text(
+    const QString& caption, const QString& label, const QString& value = QString(), bool password = false);
 QString OpenFile(const QString& caption, const QString& filter, const QString& dir = QString());
 QString SaveFile(const QString& caption, const QString& filter, const QString& suggested = QString());
 QString ChooseDirectory(const QString& caption, const QString& dir = QString());

@@ -56,12 +56,12 @@ void ScriptedPrompt::Clear()
 
 void ScriptedPrompt::Message(const QString& text, const QString& caption, Prompt::Icon)
 {
-    history_.append({QStringLiteral("message"), text, caption});
+    history_.append({ QStringLiteral("message"), text, caption });
 }
 
 Prompt::Answer ScriptedPrompt::Question(const QString& text, const QString& caption, bool withCancel, Prompt::Icon)
 {
-    history_.append({QStringLiteral("question"), text, caption});
+    history_.append({ QStringLiteral("question"), text, caption });
     if (answers_.empty()) {
         Fail(QStringLiteral("unscripted question: ") + text);
         return withCancel ? Prompt::Answer::Cancel : Prompt::Answer::No;
@@ -73,7 +73,7 @@ Prompt::Answer ScriptedPrompt::Question(const QString& text, const QString& capt
 
 std::optional<QString> ScriptedPrompt::InputText(const QString& caption, const QString& label, const QString&, bool)
 {
-    history_.append({QStringLiteral("input"), label, caption});
+    history_.append({ QStringLiteral("input"), label, caption });
     if (texts_.empty()) {
         Fail(QStringLiteral("unscripted text prompt: ") + label);
         return std::nullopt;
@@ -85,7 +85,7 @@ std::optional<QString> ScriptedPrompt::InputText(const QString& caption, const Q
 
 QString ScriptedPrompt::NextFile(const QString& kind, const QString& caption)
 {
-    history_.append({kind, QString(), caption});
+    history_.append({ kind, QString(), caption });
     if (files_.empty()) {
         Fail(QStringLiteral("unscripted file dialog: ") + caption);
         return QString();
@@ -112,7 +112,7 @@ QString ScriptedPrompt::Directory(const QString& caption, const QString&)
 
 bool ScriptedPrompt::OpenUrl(const QUrl& url)
 {
-    history_.append({QStringLiteral("url"), url.toString(), QString()});
+    history_.append({ QStringLiteral("url"), url.toString(), QString() });
     if (urls_.empty())
         return true;
     bool ok = urls_.front();
@@ -124,7 +124,7 @@ int ScriptedPrompt::ShowModal(QDialog* dialog)
 {
     const QString cls = QString::fromLatin1(dialog->metaObject()->className());
     const QString obj = dialog->objectName();
-    history_.append({QStringLiteral("modal"), cls, dialog->windowTitle()});
+    history_.append({ QStringLiteral("modal"), cls, dialog->windowTitle() });
     ModalScript script;
     for (auto it = modals_.begin(); it != modals_.end(); ++it) {
         if (it->first.isEmpty() || it->first == cls || it->first == obj) {

@@ -27,7 +27,7 @@ public:
     void AnswerFile(const QString& path) { files_.push_back(path); }
     void AnswerUrl(bool ok) { urls_.push_back(ok); }
     // Scripts the next modal showing of a window of that object or class name ("" = any).
-    void OnModal(const QString& name, ModalScript script) { modals_.push_back({name, std::move(script)}); }
+    void OnModal(const QString& name, ModalScript script) { modals_.push_back({ name, std::move(script) }); }
     // Unscripted modal windows are shown, activated and closed as Rejected when this is on.
     void SetRejectUnscriptedModals(bool on) { rejectUnscripted_ = on; }
     std::function<void(const QString&)> OnFailure;
@@ -42,8 +42,8 @@ public:
 
     void Message(const QString& text, const QString& caption, Prompt::Icon icon) override;
     Prompt::Answer Question(const QString& text, const QString& caption, bool withCancel, Prompt::Icon icon) override;
-    std::optional<QString> InputText(const QString& caption, const QString& label, const QString& value,
-                                     bool password) override;
+    std::optional<QString> InputText(
+        const QString& caption, const QString& label, const QString& value, bool password) override;
     QString OpenFileName(const QString& caption, const QString& filter, const QString& dir) override;
     QString SaveFileName(const QString& caption, const QString& filter, const QString& suggested) override;
     QString Directory(const QString& caption, const QString& dir) override;

@@ -6,11 +6,9 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
-class ExcelConnectionTest : public AccountSetTest, public ::testing::WithParamInterface<const char*>
-{
+class ExcelConnectionTest : public AccountSetTest, public ::testing::WithParamInterface<const char*> {
 protected:
     // A workbook with a blank heading, an empty cell and a number column.
     QString Workbook(const QString& name, const QString& firstCode)

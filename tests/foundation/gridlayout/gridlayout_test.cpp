@@ -36,7 +36,7 @@ protected:
 TEST_F(GridLayoutTest, LayoutRoundTripKeepsOrderWidthsAndVisibilityWithColumnsAddedOrGoneSince)
 {
     DataGrid saved;
-    Design(saved, {"g_sn", "g_name", "dw_name", "g_kc"});
+    Design(saved, { "g_sn", "g_name", "dw_name", "g_kc" });
     saved.MoveColumn(saved.ColumnByField("g_kc"), 0);
     saved.setColumnWidth(saved.ColumnByField("g_name"), 150);
     saved.SetColumnVisible(saved.ColumnByField("dw_name"), false);
@@ -48,14 +48,14 @@ TEST_F(GridLayoutTest, LayoutRoundTripKeepsOrderWidthsAndVisibilityWithColumnsAd
 
     // Since then the list gained "g_sj" and lost "g_kc".
     DataGrid later;
-    Design(later, {"g_sn", "g_name", "g_sj", "dw_name"});
+    Design(later, { "g_sn", "g_name", "g_sj", "dw_name" });
     later.SetAutoColumnWidth(true);
     const int fitted = later.columnWidth(later.ColumnByField("g_sj"));
     GridLayoutConfirmed = "1";
     LoadGridLayout("spxxgl", &later);
     EXPECT_EQ(GridLayoutConfirmed, "");
     EXPECT_FALSE(later.AutoColumnWidth());
-    EXPECT_EQ(Order(later), QStringList({"g_kc", "g_sn", "g_name", "dw_name", "g_sj"}));
+    EXPECT_EQ(Order(later), QStringList({ "g_kc", "g_sn", "g_name", "dw_name", "g_sj" }));
     const int kc = later.ColumnByField("g_kc");
     ASSERT_GE(kc, 0); // named by the file, so it is made
     EXPECT_EQ(later.ColumnCaption(kc), "列g_kc");
@@ -69,7 +69,7 @@ TEST_F(GridLayoutTest, LayoutRoundTripKeepsOrderWidthsAndVisibilityWithColumnsAd
     later.SetColumnVisible(later.ColumnByField("dw_name"), true);
     SaveGridLayout("spxxgl", &later);
     DataGrid third;
-    Design(third, {"g_sn", "g_name", "dw_name", "g_sj", "g_kc"});
+    Design(third, { "g_sn", "g_name", "dw_name", "g_sj", "g_kc" });
     third.SetColumnVisible(third.ColumnByField("dw_name"), false);
     LoadGridLayout("spxxgl", &third);
     EXPECT_TRUE(third.ColumnVisible(third.ColumnByField("dw_name")));
@@ -80,13 +80,13 @@ TEST_F(GridLayoutTest, LayoutRoundTripKeepsOrderWidthsAndVisibilityWithColumnsAd
 TEST_F(GridLayoutTest, MissingFileLeavesTheGridAsDesigned)
 {
     DataGrid g;
-    Design(g, {"a", "b"});
+    Design(g, { "a", "b" });
     g.SetAutoColumnWidth(true);
     GridLayoutConfirmed = "1";
     LoadGridLayout("kccx", &g);
     EXPECT_EQ(GridLayoutConfirmed, "");
     EXPECT_TRUE(g.AutoColumnWidth());
-    EXPECT_EQ(Order(g), QStringList({"a", "b"}));
+    EXPECT_EQ(Order(g), QStringList({ "a", "b" }));
 }
 
 TEST_F(GridLayoutTest, UnwritableLayoutFileIsAnErrorNotASuccess)
@@ -95,7 +95,7 @@ TEST_F(GridLayoutTest, UnwritableLayoutFileIsAnErrorNotASuccess)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     DataGrid g;
-    Design(g, {"a"});
+    Design(g, { "a" });
     GridLayoutConfirmed = "1";
     EXPECT_THROW(SaveGridLayout("xjyh", &g), std::exception);
     EXPECT_TRUE(prompt.Messages().isEmpty());
@@ -105,7 +105,7 @@ TEST_F(GridLayoutTest, UnwritableLayoutFileIsAnErrorNotASuccess)
 TEST_F(GridLayoutTest, HintConfirmedOrCancelledAndAutoWidthOffEitherWay)
 {
     DataGrid g;
-    Design(g, {"a", "b"});
+    Design(g, { "a", "b" });
     g.SetAutoColumnWidth(true);
     GridLayoutConfirmed = "1";
     prompt.OnModal("TF_GridMsg", [](QDialog* d) {

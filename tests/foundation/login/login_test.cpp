@@ -3,8 +3,8 @@
 #include "foundation/login.h"
 #include "foundation/modipwd.h"
 #include "foundation/settings.h"
-#include "foundation/sqltext.h"
 #include "foundation/skin.h"
+#include "foundation/sqltext.h"
 #include "foundation/startup.h"
 #include "platform/db/connection.h"
 #include "platform/ui/keyedcombo.h"
@@ -21,7 +21,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
 
 namespace {
 
@@ -48,7 +47,8 @@ protected:
         ResetProgramEnding();
         OpenMode.clear();
         LoginKeepRunning.clear();
-        for (QString* v : {&CurrentAdminName, &CurrentAdminSn, &CurrentRoleSn, &CurrentDbName, &CurrentAccountSetName})
+        for (QString* v :
+            { &CurrentAdminName, &CurrentAdminSn, &CurrentRoleSn, &CurrentDbName, &CurrentAccountSetName })
             v->clear();
     }
     void TearDown() override
@@ -66,8 +66,9 @@ protected:
         Connection set2;
         set2.Open(Folder() + "data/jxc_100003.mdb");
         set2.Exec("insert into jxc_admin (a_sn,a_name,r_sn,a_pwd,a_jy,a_jyt) values ('100002','小王','100001','"
-                  + ToFullWidthText("wang") + "',0,0)");
-        set2.Exec("insert into jxc_admin (a_sn,a_name,r_sn,a_pwd,a_jy,a_jyt) values ('100003','停用员','100001','',1,1)");
+            + ToFullWidthText("wang") + "',0,0)");
+        set2.Exec(
+            "insert into jxc_admin (a_sn,a_name,r_sn,a_pwd,a_jy,a_jyt) values ('100003','停用员','100001','',1,1)");
         Connection cat;
         cat.Open(Folder() + "data/codeinfo.dll");
         // Codes below the default's: the default still comes first.
@@ -77,7 +78,7 @@ protected:
 
     void SetAdminPassword(const QString& typed)
     {
-        dm->ADOConn.Exec("update jxc_admin set a_pwd=:p where a_name='admin'", {{"p", ToFullWidthText(typed)}});
+        dm->ADOConn.Exec("update jxc_admin set a_pwd=:p where a_name='admin'", { { "p", ToFullWidthText(typed) } });
     }
 
     QStringList LogRows(Connection& c)
@@ -114,7 +115,7 @@ TEST_F(LoginTest, AdminWithAnEmptyPasswordLogsInOnTheDeliveredSet)
     EXPECT_EQ(CurrentRoleSn, "100001");
     EXPECT_EQ(CurrentDbName, SetName());
     EXPECT_EQ(CurrentAccountSetName, "默认帐套");
-    EXPECT_EQ(LogRows(dm->ADOConn), QStringList{"admin:登录系统"});
+    EXPECT_EQ(LogRows(dm->ADOConn), QStringList { "admin:登录系统" });
     // The settings are loaded and the schema stamp written.
     EXPECT_EQ(FontSize, 10);
     EXPECT_EQ(QueryScalar("select cs_employdate from jxc_xtcs"), "2023-04-30");
@@ -132,7 +133,7 @@ TEST_F(LoginTest, AWrongPasswordChangesNothingAndTheWindowStays)
     TF_Login login;
     ShowLogin(login, [&](TF_Login& l) {
         EXPECT_EQ(l.lMsg->text(), "");
-        for (const QString& wrong : {QString(""), QString("secreT"), QString("' or '1'='1")}) {
+        for (const QString& wrong : { QString(""), QString("secreT"), QString("' or '1'='1") }) {
             l.tpwd2->setText(wrong);
             l.btnOKClick();
             EXPECT_TRUE(l.isVisible()) << wrong.toStdString();
@@ -177,11 +178,11 @@ TEST_F(LoginTest, OnlyUsableSetsAndOperatorsAreListedAndASecondLoginReplacesTheF
     OpenMode = "hb";
     TF_Login login;
     ShowLogin(login, [&](TF_Login& l) {
-        EXPECT_EQ(items(l.comZt), (QStringList{"默认帐套", "乙帐套"}));
-        EXPECT_EQ(items(l.comAdmin), QStringList{"admin"});
+        EXPECT_EQ(items(l.comZt), (QStringList { "默认帐套", "乙帐套" }));
+        EXPECT_EQ(items(l.comAdmin), QStringList { "admin" });
         l.comZt->setCurrentIndex(1);
         EXPECT_TRUE(dm->ADOConn.FileName().endsWith("jxc_100003.mdb"));
-        EXPECT_EQ(items(l.comAdmin), (QStringList{"admin", "小王"}));
+        EXPECT_EQ(items(l.comAdmin), (QStringList { "admin", "小王" }));
         l.comAdmin->setCurrentIndex(1);
         EXPECT_EQ(l.lMsg->text(), "");
         l.tpwd2->setText("wang");
@@ -193,13 +194,13 @@ TEST_F(LoginTest, OnlyUsableSetsAndOperatorsAreListedAndASecondLoginReplacesTheF
     EXPECT_EQ(CurrentAccountSetName, "乙帐套");
     Connection set2;
     set2.Open(Folder() + "data/jxc_100003.mdb");
-    EXPECT_EQ(LogRows(set2), QStringList{"小王:登录系统"});
+    EXPECT_EQ(LogRows(set2), QStringList { "小王:登录系统" });
     EXPECT_EQ(Count("jxc_log"), 1); // the data module is on the second set now
 }
 
 TEST_F(LoginTest, CancellingTheFirstLoginEndsTheProgram)
 {
-    for (bool closeBox : {false, true}) {
+    for (bool closeBox : { false, true }) {
         ResetProgramEnding();
         TF_Login login;
         ShowLogin(login, [&](TF_Login& l) {
@@ -237,7 +238,7 @@ TEST_F(LoginTest, ACancelledNewLoginKeepsWorkingOnTheSetInUse)
 TEST_F(LoginTest, EnterAndF5ConfirmAndEscCancels)
 {
     OpenMode = "hb";
-    for (int key : {int(Qt::Key_Return), int(Qt::Key_F5)}) {
+    for (int key : { int(Qt::Key_Return), int(Qt::Key_F5) }) {
         CurrentAdminName.clear();
         TF_Login login;
         ShowLogin(login, [&](TF_Login& l) { QTest::keyClick(l.tpwd2, Qt::Key(key)); });
@@ -265,7 +266,7 @@ TEST_F(LoginTest, ABusyDatabaseIsReportedAndF5CanBePressedAgain)
         l.btnOKClick();
         EXPECT_TRUE(l.isVisible());
         EXPECT_TRUE(l.btnOK->isEnabled());
-        EXPECT_EQ(prompt.Messages(), QStringList{"数据库正忙，请稍后再试！"});
+        EXPECT_EQ(prompt.Messages(), QStringList { "数据库正忙，请稍后再试！" });
         EXPECT_TRUE(CurrentAdminName.isEmpty());
         EXPECT_TRUE(CurrentDbName.isEmpty());
         other.Exec("rollback");
@@ -274,7 +275,7 @@ TEST_F(LoginTest, ABusyDatabaseIsReportedAndF5CanBePressedAgain)
     });
     EXPECT_EQ(login.result(), QDialog::Accepted);
     EXPECT_EQ(CurrentAdminName, "admin");
-    EXPECT_EQ(LogRows(dm->ADOConn), QStringList{"admin:登录系统"});
+    EXPECT_EQ(LogRows(dm->ADOConn), QStringList { "admin:登录系统" });
 }
 
 TEST_F(LoginTest, AnyOtherErrorAfterTheCheckGoesToTheHandlerAndGivesTheButtonBack)
@@ -299,7 +300,7 @@ TEST_F(LoginTest, AMissingOrDamagedCatalogueIsReportedOnceAndEndsTheProgram)
     QByteArray noise(4096, '\0');
     for (int i = 0; i < noise.size(); ++i)
         noise[i] = char((i * 7919 + 13) % 251);
-    for (const QByteArray& content : {QByteArray(), noise}) {
+    for (const QByteArray& content : { QByteArray(), noise }) {
         SCOPED_TRACE(content.size());
         QFile::remove(catalogue);
         if (!content.isEmpty()) {
@@ -310,8 +311,11 @@ TEST_F(LoginTest, AMissingOrDamagedCatalogueIsReportedOnceAndEndsTheProgram)
         prompt.Clear();
         ResetProgramEnding();
         TF_Login login;
-        ShowLogin(login, [&](TF_Login& l) { EXPECT_EQ(l.comZt->count(), 0); return; });
-        EXPECT_EQ(prompt.Messages(), QStringList{message});
+        ShowLogin(login, [&](TF_Login& l) {
+            EXPECT_EQ(l.comZt->count(), 0);
+            return;
+        });
+        EXPECT_EQ(prompt.Messages(), QStringList { message });
         EXPECT_TRUE(ProgramEnding());
         EXPECT_EQ(ProgramExitCode(), 1);
         QFile f(catalogue);
@@ -385,17 +389,17 @@ TEST_F(PwdModiTest, ChangesAreCheckedAndStoredInTheMappedForm)
         const char* storedAfter; // typed form after
     };
     const Case cases[] = {
-        {"", "  ", "abc", "abd", "两次密码输入不一致，不能修改密码！", ""},
-        {"", "x", "abc", "abc", "当前密码错误，不能修改密码！", ""},
+        { "", "  ", "abc", "abd", "两次密码输入不一致，不能修改密码！", "" },
+        { "", "x", "abc", "abc", "当前密码错误，不能修改密码！", "" },
         // No password yet: the current field is left blank; surrounding blanks do not count.
-        {"", "  ", " abc ", "abc", "密码修改成功！", "abc"},
+        { "", "  ", " abc ", "abc", "密码修改成功！", "abc" },
         // The current password is found in its mapped form (￥ and ～).
-        {"a$~", "a$~", "n$w", "n$w", "密码修改成功！", "n$w"},
+        { "a$~", "a$~", "n$w", "n$w", "密码修改成功！", "n$w" },
         // The stored column holds 32 characters.
-        {"", "", "123456789012345678901234567890123", "123456789012345678901234567890123",
-         "新密码不能超过32个字符，不能修改密码！", ""},
-        {"", "", "12345678901234567890123456789012", "12345678901234567890123456789012", "密码修改成功！",
-         "12345678901234567890123456789012"},
+        { "", "", "123456789012345678901234567890123", "123456789012345678901234567890123",
+            "新密码不能超过32个字符，不能修改密码！", "" },
+        { "", "", "12345678901234567890123456789012", "12345678901234567890123456789012", "密码修改成功！",
+            "12345678901234567890123456789012" },
     };
     for (const Case& c : cases) {
         SetAdminPassword(c.stored);

@@ -24,7 +24,6 @@
 #include <map>
 #include <thread>
 
-
 namespace {
 
 const QString kBackupName = QStringLiteral("默认帐套24_03_05_10_20_30.DAT");
@@ -47,7 +46,7 @@ protected:
         FunctionWindows::FreeKept();
         ResetProgramEnding();
         ClosingFlag.clear();
-        for (QString* v : {&ExpenseDocToPrint, &WholeReturnDocNo, &SourceDocNo, &ResultText, &OpenMode})
+        for (QString* v : { &ExpenseDocToPrint, &WholeReturnDocNo, &SourceDocNo, &ResultText, &OpenMode })
             v->clear();
         AccountSetTest::TearDown();
     }
@@ -57,14 +56,15 @@ protected:
     void Stand(const QString& windowClass, std::function<void()> whileShown = {})
     {
         registered << windowClass;
-        FunctionWindows::Register(windowClass, FunctionWindows::Entry{[this, windowClass]() -> Form* {
-                                                                         ++made[windowClass];
-                                                                         auto* f = new Form();
-                                                                         f->setObjectName(windowClass);
-                                                                         f->setWindowTitle(windowClass);
-                                                                         return f;
-                                                                     },
-                                                                     nullptr, nullptr});
+        FunctionWindows::Register(windowClass,
+            FunctionWindows::Entry { [this, windowClass]() -> Form* {
+                                        ++made[windowClass];
+                                        auto* f = new Form();
+                                        f->setObjectName(windowClass);
+                                        f->setWindowTitle(windowClass);
+                                        return f;
+                                    },
+                nullptr, nullptr });
         scripts[windowClass] = std::move(whileShown);
         form->UpdateFunctionAvailability();
     }
@@ -93,8 +93,8 @@ protected:
         for (int p : positions)
             rights[p - 1] = QLatin1Char('1');
         dm->ADOConn.Exec("delete from jxc_role where r_sn='200001'");
-        dm->ADOConn.Exec("insert into jxc_role (r_sn,r_name," + module + ") values ('200001','店员',:r)",
-                         {{"r", rights}});
+        dm->ADOConn.Exec(
+            "insert into jxc_role (r_sn,r_name," + module + ") values ('200001','店员',:r)", { { "r", rights } });
         CurrentRoleSn = "200001";
     }
     void ConfigureBackup(bool timed, int hours, int days, const QString& folder, bool onExit)
@@ -102,7 +102,7 @@ protected:
         dm->ADOConn.Exec("delete from jxc_backup");
         dm->ADOConn.Exec("insert into jxc_backup (back_auto,back_sj,back_days,back_path,back_exit) "
                          "values (:a,:h,:d,:p,:e)",
-                         {{"a", timed ? 1 : 0}, {"h", hours}, {"d", days}, {"p", folder}, {"e", onExit ? 1 : 0}});
+            { { "a", timed ? 1 : 0 }, { "h", hours }, { "d", days }, { "p", folder }, { "e", onExit ? 1 : 0 } });
         LoadSystemSettings();
     }
     static QStringList Sorted(QStringList l)
@@ -110,14 +110,12 @@ protected:
         l.sort();
         return l;
     }
-    QStringList Files(const QString& folder) const
-    {
-        return Sorted(QDir(folder).entryList(QDir::Files));
-    }
+    QStringList Files(const QString& folder) const { return Sorted(QDir(folder).entryList(QDir::Files)); }
     void LayOutSkin()
     {
         QDir().mkpath(Folder() + "skinfiles");
-        QFile::copy(SourceResource(QStringLiteral("skinfiles/iMaginary.skinres")), Folder() + "skinfiles/iMaginary.skinres");
+        QFile::copy(
+            SourceResource(QStringLiteral("skinfiles/iMaginary.skinres")), Folder() + "skinfiles/iMaginary.skinres");
     }
 
     std::unique_ptr<TF_MainForm> form;
@@ -132,18 +130,18 @@ TEST_F(MainFormTest, GoodsInIsRefusedWithoutItsRightAndOpensWithAnyOfIt)
 {
     Stand("TF_Cgjh");
     WholeReturnDocNo = "untouched";
-    LogInWithRights("cggl", {4, 5, 6, 13});
+    LogInWithRights("cggl", { 4, 5, 6, 13 });
     form->ClickFunction("btn_Menu1_Btn1");
-    EXPECT_EQ(prompt.Messages(), QStringList{"您没有权限进行采购进货！" + kNoRight});
+    EXPECT_EQ(prompt.Messages(), QStringList { "您没有权限进行采购进货！" + kNoRight });
     EXPECT_EQ(prompt.History().last().caption, "系统提示");
     EXPECT_TRUE(Opened().isEmpty());
     EXPECT_EQ(WholeReturnDocNo, "untouched");
 
     prompt.Clear();
-    LogInWithRights("cggl", {2});
-    ExpectShown({"TF_Cgjh"});
+    LogInWithRights("cggl", { 2 });
+    ExpectShown({ "TF_Cgjh" });
     form->ClickFunction("btn_Menu1_Btn1");
-    EXPECT_EQ(Opened(), QStringList{"TF_Cgjh"});
+    EXPECT_EQ(Opened(), QStringList { "TF_Cgjh" });
     EXPECT_TRUE(prompt.Messages().isEmpty());
 }
 
@@ -157,15 +155,15 @@ TEST_F(MainFormTest, EachFunctionTestsItsOwnRight)
         const char* window;
     };
     const Case cases[] = {
-        {"btn_Menu1_Btn7", "cggl", {18, 19, 20}, "采购订单！", "TF_Cgd"},
-        {"btn_Menu2_Btn9", "xsgl", {4, 5, 6}, "销售退货！", "TF_Xsth"},
-        {"img_Menu3_Cangku", "kcgl", {1}, "库存商品变动查询！", "TF_Kccx"},
-        {"btn_Menu3_Btn6", "kcgl", {11}, "库存报警查询！", "TF_Kcbj"},
-        {"btn_Menu4_Btn3", "tjgl", {4}, "收货对账单！", "TF_Shdzd"},
-        {"btn_Menu8_Btn7", "wlzk", {13, 15}, "现金银行！", "TF_Xjyh"},
-        {"btn_Menu6_BtnC1", "qtcz", {13}, "帐套管理！", "TF_Ztgl"},
-        {"btn_Bqjl", "qtcz", {1}, "商品信息管理！", "TF_Spxxgl"},
-        {"btn_Djcx", "tjgl", {8}, "单据查询！", "TF_Djcx"},
+        { "btn_Menu1_Btn7", "cggl", { 18, 19, 20 }, "采购订单！", "TF_Cgd" },
+        { "btn_Menu2_Btn9", "xsgl", { 4, 5, 6 }, "销售退货！", "TF_Xsth" },
+        { "img_Menu3_Cangku", "kcgl", { 1 }, "库存商品变动查询！", "TF_Kccx" },
+        { "btn_Menu3_Btn6", "kcgl", { 11 }, "库存报警查询！", "TF_Kcbj" },
+        { "btn_Menu4_Btn3", "tjgl", { 4 }, "收货对账单！", "TF_Shdzd" },
+        { "btn_Menu8_Btn7", "wlzk", { 13, 15 }, "现金银行！", "TF_Xjyh" },
+        { "btn_Menu6_BtnC1", "qtcz", { 13 }, "帐套管理！", "TF_Ztgl" },
+        { "btn_Bqjl", "qtcz", { 1 }, "商品信息管理！", "TF_Spxxgl" },
+        { "btn_Djcx", "tjgl", { 8 }, "单据查询！", "TF_Djcx" },
     };
     for (const Case& c : cases) {
         prompt.Clear();
@@ -177,16 +175,17 @@ TEST_F(MainFormTest, EachFunctionTestsItsOwnRight)
                 others << p;
         LogInWithRights(c.module, others);
         form->ClickFunction(c.button);
-        EXPECT_EQ(prompt.Messages(), QStringList{QString::fromUtf8("您没有权限进行") + QString::fromUtf8(c.label) + kNoRight})
+        EXPECT_EQ(prompt.Messages(),
+            QStringList { QString::fromUtf8("您没有权限进行") + QString::fromUtf8(c.label) + kNoRight })
             << c.button;
         EXPECT_TRUE(Opened().isEmpty()) << c.button;
 
         for (int p : c.positions) {
             prompt.Clear();
-            LogInWithRights(c.module, {p});
-            ExpectShown({c.window});
+            LogInWithRights(c.module, { p });
+            ExpectShown({ c.window });
             form->ClickFunction(c.button);
-            EXPECT_EQ(Opened(), QStringList{c.window}) << c.button << " " << p;
+            EXPECT_EQ(Opened(), QStringList { c.window }) << c.button << " " << p;
         }
     }
 }
@@ -195,26 +194,26 @@ TEST_F(MainFormTest, RolesAreForTheAdministratorRoleOnlyAndMaintenanceForEveryon
 {
     Stand("TF_Role");
     Stand("TF_Xtwh");
-    LogInWithRights("qtcz", QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    LogInWithRights("qtcz", QList<int> { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 });
     form->ClickFunction("btn_Menu6_Btn7");
-    EXPECT_EQ(prompt.Messages(), QStringList{"只有系统管理员才能使用此功能！"});
-    ExpectShown({"TF_Xtwh"});
+    EXPECT_EQ(prompt.Messages(), QStringList { "只有系统管理员才能使用此功能！" });
+    ExpectShown({ "TF_Xtwh" });
     form->ClickFunction("btn_Menu6_BtnD");
-    EXPECT_EQ(Opened(), QStringList{"TF_Xtwh"});
+    EXPECT_EQ(Opened(), QStringList { "TF_Xtwh" });
 
     prompt.Clear();
     CurrentRoleSn = "100001";
-    ExpectShown({"TF_Role"});
+    ExpectShown({ "TF_Role" });
     form->ClickFunction("btn_Menu6_Btn7");
-    EXPECT_EQ(Opened(), QStringList{"TF_Role"});
+    EXPECT_EQ(Opened(), QStringList { "TF_Role" });
     EXPECT_TRUE(prompt.Messages().isEmpty());
 }
 
 TEST_F(MainFormTest, KeptWindowsLiveOnAndFreedOnesAreMadeAtEachPress)
 {
-    Stand("TF_Kcdb");   // kept
-    Stand("TF_User");   // freed
-    ExpectShown({"TF_Kcdb", "TF_Kcdb", "TF_User", "TF_User"});
+    Stand("TF_Kcdb"); // kept
+    Stand("TF_User"); // freed
+    ExpectShown({ "TF_Kcdb", "TF_Kcdb", "TF_User", "TF_User" });
     form->ClickFunction("btn_Menu3_Btn1");
     form->ClickFunction("btn_Menu3_Btn1");
     form->ClickFunction("btn_Menu6_Btn9");
@@ -238,17 +237,17 @@ TEST_F(MainFormTest, TakeOversOfTheGoodsInWindowOpenTheirWindows)
     Stand("TF_Bmly");
     Stand("TF_Spxs");
     SourceDocNo = "left over";
-    ExpectShown({"TF_Cgjh", "TF_Cgth", "TF_Spxs"});
+    ExpectShown({ "TF_Cgjh", "TF_Cgth", "TF_Spxs" });
     form->ClickFunction("btn_Menu1_Btn8");
-    EXPECT_EQ(Opened(), (QStringList{"TF_Cgjh", "TF_Cgth", "TF_Spxs"}));
+    EXPECT_EQ(Opened(), (QStringList { "TF_Cgjh", "TF_Cgth", "TF_Spxs" }));
 
     // The sales window's whole-document return opens the sales return, and is emptied after.
     prompt.Clear();
     scripts["TF_Spxs"] = [] { WholeReturnDocNo = "XS2403050001"; };
     Stand("TF_Xsth", [] { EXPECT_EQ(WholeReturnDocNo, "XS2403050001"); });
-    ExpectShown({"TF_Spxs", "TF_Xsth"});
+    ExpectShown({ "TF_Spxs", "TF_Xsth" });
     form->ClickFunction("btn_Menu2_Btn1");
-    EXPECT_EQ(Opened(), (QStringList{"TF_Spxs", "TF_Xsth"}));
+    EXPECT_EQ(Opened(), (QStringList { "TF_Spxs", "TF_Xsth" }));
     EXPECT_TRUE(WholeReturnDocNo.isEmpty());
 }
 
@@ -258,7 +257,7 @@ TEST_F(MainFormTest, PanelVariantsFollowTheSettings)
         int purchaseOrders, salesOrders, pos;
     };
     QRectF members, accountSets;
-    for (const Case c : {Case{0, 0, 0}, Case{1, 1, 1}, Case{1, 0, 1}, Case{0, 1, 0}}) {
+    for (const Case c : { Case { 0, 0, 0 }, Case { 1, 1, 1 }, Case { 1, 0, 1 }, Case { 0, 1, 0 } }) {
         dm->ADOConn.Exec(QString("update jxc_xtcs set cs_cs007=%1,cs_cs008=%2,cs_posblur=%3")
                              .arg(c.purchaseOrders)
                              .arg(c.salesOrders)
@@ -273,7 +272,7 @@ TEST_F(MainFormTest, PanelVariantsFollowTheSettings)
         const FlowPicture* p1 = form->RzPanel_Menu1;
         EXPECT_EQ(p1->BoxShown("btn_Menu1_Btn1"), !c.purchaseOrders) << at;
         EXPECT_EQ(p1->BoxShown("btn_Menu1_Btn2"), !c.purchaseOrders) << at;
-        for (const char* b : {"btn_Menu1_Btn7", "btn_Menu1_Btn8", "btn_Menu1_Btn9"})
+        for (const char* b : { "btn_Menu1_Btn7", "btn_Menu1_Btn8", "btn_Menu1_Btn9" })
             EXPECT_EQ(p1->BoxShown(b), bool(c.purchaseOrders)) << at << b;
         EXPECT_TRUE(p1->BoxShown("btn_Menu1_Btn5") && p1->BoxShown("img_Menu1_Cangku")) << at;
 
@@ -283,7 +282,7 @@ TEST_F(MainFormTest, PanelVariantsFollowTheSettings)
         const FlowPicture* p2 = form->RzPanel_Menu2;
         EXPECT_EQ(p2->BoxShown("btn_Menu2_Btn1"), !c.salesOrders) << at;
         EXPECT_EQ(p2->BoxShown("btn_Menu2_Btn4"), !c.salesOrders) << at;
-        for (const char* b : {"btn_Menu2_Btn3", "btn_Menu2_Btn8", "btn_Menu2_Btn9"})
+        for (const char* b : { "btn_Menu2_Btn3", "btn_Menu2_Btn8", "btn_Menu2_Btn9" })
             EXPECT_EQ(p2->BoxShown(b), bool(c.salesOrders)) << at << b;
         EXPECT_EQ(p2->BoxShown("btn_Menu2_BtnA"), bool(c.pos)) << at;
         EXPECT_EQ(p2->BoxShown("btn_Menu2_BtnB"), bool(c.pos)) << at;
@@ -307,7 +306,7 @@ TEST_F(MainFormTest, FunctionsWithoutTheirWindowAreShownDisabledAndSaySo)
     QPushButton* posQuery = form->FunctionButton("btn_Menu2_BtnB");
     EXPECT_FALSE(posQuery->isEnabled());
     EXPECT_FALSE(form->btn_Djcx->isEnabled());
-    for (QToolButton* always : {form->btn_Login, form->btn_ModiPwd, form->btn_Help, form->btn_Tcxt})
+    for (QToolButton* always : { form->btn_Login, form->btn_ModiPwd, form->btn_Help, form->btn_Tcxt })
         EXPECT_TRUE(always->isEnabled()) << always->objectName().toStdString();
 
     Stand("TF_Cgjh");
@@ -324,12 +323,12 @@ TEST_F(MainFormTest, FunctionsWithoutTheirWindowAreShownDisabledAndSaySo)
 
     // The cashier takings item tests its own right, not the POS query's.
     Stand("TF_Posxs_Sytj");
-    LogInWithRights("xsgl", {22});
+    LogInWithRights("xsgl", { 22 });
     form->PosMenuClick(4);
-    EXPECT_EQ(prompt.Messages(), QStringList{"您没有权限进行收银员收银统计！" + kNoRight});
-    ExpectShown({"TF_Posxs_Ph"});
+    EXPECT_EQ(prompt.Messages(), QStringList { "您没有权限进行收银员收银统计！" + kNoRight });
+    ExpectShown({ "TF_Posxs_Ph" });
     form->PosMenuClick(2);
-    EXPECT_EQ(Opened(), QStringList{"TF_Posxs_Ph"});
+    EXPECT_EQ(Opened(), QStringList { "TF_Posxs_Ph" });
 }
 
 TEST_F(MainFormTest, TheFirstShowingLogsInAndActivates)
@@ -370,7 +369,7 @@ TEST_F(MainFormTest, AMissingSkinIsReportedAndTheLoginStillRuns)
 
 TEST_F(MainFormTest, ActivationShowsGoodsInPreparesTheMonthAndArmsTimedBackups)
 {
-    for (int hours : {0, -3, 2}) {
+    for (int hours : { 0, -3, 2 }) {
         ConfigureBackup(true, hours, 0, Folder() + "bk/", false);
         ExpenseDocToPrint = "1";
         form->menu4_btnClick();
@@ -390,7 +389,7 @@ TEST_F(MainFormTest, TheStartTimerOpensTheTipAndTheRemindersOnce)
 {
     Stand("TF_Mryt");
     Stand("TF_Sjtx");
-    for (auto [tip, reminders] : {std::pair{1, 1}, std::pair{0, 1}, std::pair{0, 0}}) {
+    for (auto [tip, reminders] : { std::pair { 1, 1 }, std::pair { 0, 1 }, std::pair { 0, 0 } }) {
         prompt.Clear();
         dm->ADOConn.Exec(QString("update jxc_xtcs set cs_mryt=%1,cs_tx=%2").arg(tip).arg(reminders));
         LoadSystemSettings();
@@ -447,8 +446,8 @@ TEST_F(MainFormTest, TheExitBackupIsAWholeDatabaseWhileAnotherConnectionWrites)
     ConfigureBackup(false, 12, 0, Folder() + "bk", true);
     QDir().mkpath(Folder() + "bk");
     // A second operator keeps writing while the copy is made.
-    std::atomic<bool> stop{false};
-    std::atomic<int> written{0};
+    std::atomic<bool> stop { false };
+    std::atomic<int> written { 0 };
     std::thread writer([&] {
         Connection other;
         other.Open(Folder() + "data/jxc.mdb");
@@ -467,7 +466,7 @@ TEST_F(MainFormTest, TheExitBackupIsAWholeDatabaseWhileAnotherConnectionWrites)
     EXPECT_TRUE(closed);
     EXPECT_TRUE(ProgramEnding());
     EXPECT_EQ(ClosingFlag, "1");
-    ASSERT_EQ(Files(Folder() + "bk"), QStringList{kBackupName});
+    ASSERT_EQ(Files(Folder() + "bk"), QStringList { kBackupName });
     Connection copy;
     copy.Open(Folder() + "bk/" + kBackupName);
     Query q(&copy);
@@ -486,7 +485,7 @@ TEST_F(MainFormTest, TheExitBacksUpUnlessOnlyTimedBackupsAreOn)
     struct Case {
         bool timed, onExit, backedUp;
     };
-    for (const Case c : {Case{true, false, false}, Case{true, true, true}, Case{false, true, true}}) {
+    for (const Case c : { Case { true, false, false }, Case { true, true, true }, Case { false, true, true } }) {
         QDir(Folder() + "bk").removeRecursively();
         QDir().mkpath(Folder() + "bk");
         ConfigureBackup(c.timed, 12, 0, Folder() + "bk/", c.onExit);
@@ -503,9 +502,9 @@ TEST_F(MainFormTest, WithNothingConfiguredTheBackupWritesTheDefaults)
     ASSERT_EQ(Count("jxc_backup"), 0);
     LoadSystemSettings();
     EXPECT_TRUE(form->backupDatabase());
-    EXPECT_EQ(Files(Folder() + "数据备份"), QStringList{kBackupName});
+    EXPECT_EQ(Files(Folder() + "数据备份"), QStringList { kBackupName });
     EXPECT_EQ(Column("select back_auto||','||back_sj||','||back_days||','||back_exit||','||back_path from jxc_backup"),
-              QStringList{"0,12,15,1," + Folder() + "数据备份/"});
+        QStringList { "0,12,15,1," + Folder() + "数据备份/" });
 }
 
 TEST_F(MainFormTest, AFailedBackupIsReportedAndKeepsTheOldCopies)
@@ -524,12 +523,12 @@ TEST_F(MainFormTest, OldBackupsPastTheKeptDaysAreDeleted)
     QDir().mkpath(bk);
     const QDateTime midnight(QDate(2024, 3, 5), QTime(0, 0));
     const std::map<QString, QDateTime> files = {
-        {"默认帐套24_02_18_09_00_00.DAT", midnight.addDays(-16)},
-        {"其他帐套24_02_15_09_00_00.DAT", midnight.addDays(-20)},
-        {"lower.dat", midnight.addDays(-20)},
-        {"默认帐套24_02_19_00_00_00.DAT", midnight.addDays(-15)},
-        {"默认帐套24_03_01_09_00_00.DAT", midnight.addDays(-3)},
-        {"notes.txt", midnight.addDays(-30)},
+        { "默认帐套24_02_18_09_00_00.DAT", midnight.addDays(-16) },
+        { "其他帐套24_02_15_09_00_00.DAT", midnight.addDays(-20) },
+        { "lower.dat", midnight.addDays(-20) },
+        { "默认帐套24_02_19_00_00_00.DAT", midnight.addDays(-15) },
+        { "默认帐套24_03_01_09_00_00.DAT", midnight.addDays(-3) },
+        { "notes.txt", midnight.addDays(-30) },
     };
     for (const auto& [name, written] : files) {
         QFile f(bk + name);
@@ -541,8 +540,8 @@ TEST_F(MainFormTest, OldBackupsPastTheKeptDaysAreDeleted)
     }
     ConfigureBackup(true, 12, 15, bk, false);
     EXPECT_TRUE(form->backupDatabase());
-    EXPECT_EQ(Files(bk), Sorted({kBackupName, "notes.txt", "默认帐套24_02_19_00_00_00.DAT",
-                                 "默认帐套24_03_01_09_00_00.DAT"}));
+    EXPECT_EQ(Files(bk),
+        Sorted({ kBackupName, "notes.txt", "默认帐套24_02_19_00_00_00.DAT", "默认帐套24_03_01_09_00_00.DAT" }));
 
     // Zero days keeps everything.
     ConfigureBackup(true, 12, 0, bk, false);
@@ -570,8 +569,9 @@ TEST_F(MainFormTest, F1OpensTheHelpAndTheHelpButtonTheGuide)
     for (const auto& s : prompt.History())
         if (s.kind == "url")
             urls << s.text;
-    EXPECT_EQ(urls, (QStringList{QUrl::fromLocalFile(Folder() + "readme.htm").toString(),
-                                 QUrl::fromLocalFile(Folder() + "readme2.htm").toString()}));
+    EXPECT_EQ(urls,
+        (QStringList { QUrl::fromLocalFile(Folder() + "readme.htm").toString(),
+            QUrl::fromLocalFile(Folder() + "readme2.htm").toString() }));
 }
 
 } // namespace

@@ -30,7 +30,7 @@ TEST_F(RegistrationTest, OneRegistrationGivesTheFunctionAndItsScreenshot)
     Screenshots::SetPreparation([&] { ++prepared; });
     FunctionWindows::Register<TF_StandIn>(QStringLiteral("TF_StandIn"), F_StandIn);
     FunctionWindows::RegisterView(QStringLiteral("TF_StandIn"), QStringLiteral("query"),
-                                  [](Form& f) { static_cast<TF_StandIn&>(f).view = QStringLiteral("query"); });
+        [](Form& f) { static_cast<TF_StandIn&>(f).view = QStringLiteral("query"); });
 
     EXPECT_TRUE(FunctionWindows::Available(QStringLiteral("TF_StandIn")));
     const QStringList names = Screenshots::Names();

@@ -4,8 +4,7 @@
 
 #include <stdexcept>
 
-namespace
-{
+namespace {
 
 struct Seg {
     const char* sn;
@@ -17,8 +16,7 @@ const Seg kColours[] = { { "300003", "红", "R" }, { "300001", "蓝", "B" }, { "
 const Seg kSizes[]
     = { { "400004", "童S", "1" }, { "400002", "童M", "2" }, { "400003", "童L", "3" }, { "400001", "童XL", "4" } };
 
-class ColorSize : public AccountSetTest
-{
+class ColorSize : public AccountSetTest {
 protected:
     void SetUp() override
     {

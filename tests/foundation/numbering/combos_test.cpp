@@ -1,7 +1,7 @@
 #include "foundation/combos.h"
+#include "foundation/globals.h"
 #include "foundation/goodsclass.h"
 #include "foundation/lookups.h"
-#include "foundation/globals.h"
 #include "foundation/settings.h"
 #include "platform/db/query.h"
 #include "platform/ui/keyedcombo.h"
@@ -10,8 +10,7 @@
 #include <QComboBox>
 #include <stdexcept>
 
-namespace
-{
+namespace {
 
 QStringList Texts(const QComboBox& c)
 {
@@ -29,8 +28,7 @@ QStringList Codes(const KeyedCombo& c)
     return out;
 }
 
-class Combos : public AccountSetTest
-{
+class Combos : public AccountSetTest {
 protected:
     void SetUp() override
     {

@@ -1,14 +1,12 @@
-#include "foundation/numbering.h"
 #include "foundation/globals.h"
+#include "foundation/numbering.h"
 #include "support/accountset.h"
 
 #include <stdexcept>
 
-namespace
-{
+namespace {
 
-class Numbering : public AccountSetTest
-{
+class Numbering : public AccountSetTest {
 protected:
     void Doc(const QString& table, const QString& number, const QString& operatorName = QStringLiteral("admin"))
     {
@@ -146,11 +144,11 @@ TEST_F(Numbering, MemberNumbersAreSixDigitsOrStartAgainAt100001)
         QStringList stored;
         QString next;
     } cases[] = {
-        {{"000001", "000002"}, "100001"},
-        {{"000123", "012345"}, "100001"},
-        {{"099998"}, "100001"},
-        {{"099999"}, "100000"},
-        {{"100001", "123456"}, "123457"},
+        { { "000001", "000002" }, "100001" },
+        { { "000123", "012345" }, "100001" },
+        { { "099998" }, "100001" },
+        { { "099999" }, "100000" },
+        { { "100001", "123456" }, "123457" },
     };
     for (const auto& c : cases) {
         ExecSQL("delete from jxc_hyxx");

@@ -1,19 +1,17 @@
 #include "foundation/customerprice.h"
+#include "foundation/globals.h"
 #include "foundation/housekeeping.h"
+#include "foundation/settings.h"
 #include "foundation/staffcounters.h"
 #include "foundation/stockservices.h"
 #include "foundation/zones.h"
-#include "foundation/globals.h"
-#include "foundation/settings.h"
 #include "support/accountset.h"
 
 #include <stdexcept>
 
-namespace
-{
+namespace {
 
-class StockServices : public AccountSetTest
-{
+class StockServices : public AccountSetTest {
 protected:
     void SetUp() override
     {
@@ -156,11 +154,11 @@ TEST_F(StockServices, CustomerPriceByQuotationLastSaleAndGrade)
         const char* price;
     };
     const Case cases[] = {
-        { "1", "True", "K3", "G", "47.5" }, // the newest approved sale, not the pending one
-        { "1", "True", "K0", "G", "50" }, // no sale: the preset price of type 1000
+        { "1", "True", "K3", "G", "47.5" },  // the newest approved sale, not the pending one
+        { "1", "True", "K0", "G", "50" },    // no sale: the preset price of type 1000
         { "1", "True", "K3", "H", "12.35" }, // no sale, no grade price: g_sj, rounded
         { "0", "True", "K3", "G", "43.46" }, // preset price of grade 3
-        { "0", "False", "K3", "G", "50" }, // grade prices off
+        { "0", "False", "K3", "G", "50" },   // grade prices off
         { "0", "True", "K0", "G", "50" },
         { "0", "True", "K3", "J", "0" }, // no price at all
         { "2", "True", "K3", "G", "50" },

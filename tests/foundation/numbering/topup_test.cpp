@@ -1,13 +1,11 @@
-#include "foundation/topup.h"
 #include "foundation/globals.h"
+#include "foundation/topup.h"
 #include "platform/base/clock.h"
 #include "support/accountset.h"
 
-namespace
-{
+namespace {
 
-class TopUp : public AccountSetTest
-{
+class TopUp : public AccountSetTest {
 protected:
     void SetUp() override
     {

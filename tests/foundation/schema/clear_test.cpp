@@ -4,13 +4,11 @@
 #include <QHash>
 #include <optional>
 
-namespace
-{
+namespace {
 
 // A built set with business on it: goods with stock, stock rows, a document, an
 // extra size and barcode, a second operator and a changed setting.
-class ClearTest : public SchemaTest
-{
+class ClearTest : public SchemaTest {
 protected:
     void SetUp() override
     {

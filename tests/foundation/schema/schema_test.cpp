@@ -3,11 +3,10 @@
 #include "schemafixture.h"
 
 #include <QHash>
-#include <QSet>
 #include <QRegularExpression>
+#include <QSet>
 
-namespace
-{
+namespace {
 
 // Columns this system adds to documented tables because other statements write or
 // read them: {table, column, declared type}.
@@ -52,8 +51,9 @@ std::vector<ColumnInfo> Columns(Connection& c, const QStringList& tables)
 {
     std::vector<ColumnInfo> out;
     for (const QString& t : tables) {
-        const QString create = SelectScalar(c, "select sql from sqlite_master where name=:t", {{"t", t}});
-        const ResultSet r = c.Fetch("select cid,name,type,\"notnull\",dflt_value from pragma_table_info(:t)", {{"t", t}});
+        const QString create = SelectScalar(c, "select sql from sqlite_master where name=:t", { { "t", t } });
+        const ResultSet r
+            = c.Fetch("select cid,name,type,\"notnull\",dflt_value from pragma_table_info(:t)", { { "t", t } });
         for (const auto& row : r.rows) {
             ColumnInfo info;
             info.table = t;
@@ -63,9 +63,8 @@ std::vector<ColumnInfo> Columns(Connection& c, const QStringList& tables)
             info.notNull = row[3].toInt() != 0;
             info.defaultValue = row[4].toString();
             const QRegularExpression declared("[(,]\\s*" + info.name + "\\s+([^,]*)");
-            info.collation = declared.match(create).captured(1).contains("collate nocase", Qt::CaseInsensitive)
-                ? "nocase"
-                : "";
+            info.collation
+                = declared.match(create).captured(1).contains("collate nocase", Qt::CaseInsensitive) ? "nocase" : "";
             out.push_back(info);
         }
     }

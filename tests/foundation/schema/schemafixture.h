@@ -5,15 +5,14 @@
 #include "support/platform/dbprobe.h"
 #include "support/platform/testdb.h"
 
-#include <QRegularExpression>
 #include "support/platform/uitest.h"
+#include <QRegularExpression>
 
 // A fresh, empty database file in the test's folder, with the clock fixed at
 // 2024-03-05 10:20:30.
-class SchemaTest : public UiTest, protected DbProbe
-{
+class SchemaTest : public UiTest, protected DbProbe {
 protected:
-    SchemaTest() : DbProbe([this]() -> Connection& { return c; }) {}
+    SchemaTest() : DbProbe([this]() -> Connection& { return c; }) { }
     void SetUp() override
     {
         UiTest::SetUp();
@@ -35,10 +34,7 @@ protected:
         }
         return out;
     }
-    QStringList Tables()
-    {
-        return c.TableNames().filter(QRegularExpression(QStringLiteral("^jxc_")));
-    }
+    QStringList Tables() { return c.TableNames().filter(QRegularExpression(QStringLiteral("^jxc_"))); }
 
     TestDb::FreshDatabase fresh;
     Connection c;

@@ -37,9 +37,10 @@ TEST_F(ServerSetTest, ACreatedServerSetMatchesTheDeliveredFileAndIsCatalogued)
     catalogue.Open(Folder() + "codeinfo.dll", Connection::OpenMode::CreateIfMissing);
     CreateCatalogue(catalogue);
     EXPECT_EQ(CreateServerAccountSet(address, "分店帐套", "secret", Folder() + "codeinfo.dll"), "100002");
-    EXPECT_EQ(SelectColumn(catalogue, "select zt_sn||'/'||zt_name||'/'||zt_default||'/'||zt_dbname||'/'||zt_dbpwd "
-                                      "from jxc_xtzt order by id"),
-              QStringList({"100001/默认帐套/1/jxc.mdb/", "100002/分店帐套/0/" + address + "/secret"}));
+    EXPECT_EQ(SelectColumn(catalogue,
+                  "select zt_sn||'/'||zt_name||'/'||zt_default||'/'||zt_dbname||'/'||zt_dbpwd "
+                  "from jxc_xtzt order by id"),
+        QStringList({ "100001/默认帐套/1/jxc.mdb/", "100002/分店帐套/0/" + address + "/secret" }));
     // Listing the same set twice is refused; another machine's catalogue lists it
     // without rebuilding what is in it.
     EXPECT_ANY_THROW(CreateServerAccountSet(address, "again", "", Folder() + "codeinfo.dll"));
@@ -75,7 +76,7 @@ TEST_F(ServerSetTest, ACreatedServerSetMatchesTheDeliveredFileAndIsCatalogued)
     const QString settings = "select cs_employdate||'/'||cs_hbfh||'/'||cs_cgdj from jxc_xtcs";
     EXPECT_EQ(SelectScalar(server, settings), SelectScalar(file, settings));
     EXPECT_EQ(SelectScalar(server, "select count(*) from pg_indexes where indexname like 'ix_%'"),
-              SelectScalar(file, "select count(*) from sqlite_master where type='index' and name like 'ix!_%' escape '!'"));
+        SelectScalar(file, "select count(*) from sqlite_master where type='index' and name like 'ix!_%' escape '!'"));
 }
 
 TEST_F(ServerSetTest, BackupAndRestoreGiveBackTheSameRows)
@@ -108,8 +109,8 @@ TEST_F(ServerSetTest, BackupAndRestoreGiveBackTheSameRows)
     EXPECT_FALSE(RestoreServerSet(address, "", junk.fileName(), {}, &error));
     EXPECT_TRUE(goods().isEmpty());
 
-    ASSERT_TRUE(RestoreServerSet(address, "", dat,
-                                 [](Connection& c, QString*) { return c.TableExists("jxc_xtcs"); }, &error))
+    ASSERT_TRUE(RestoreServerSet(
+        address, "", dat, [](Connection& c, QString*) { return c.TableExists("jxc_xtcs"); }, &error))
         << error.toStdString();
     EXPECT_EQ(goods(), before);
     EXPECT_EQ(before.size(), 2);

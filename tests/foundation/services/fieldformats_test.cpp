@@ -10,8 +10,8 @@ TEST(FieldFormatTexts, FollowTheDecimals)
 {
     EXPECT_EQ(AmountFormatText(2, QStringLiteral("￥")), QStringLiteral("￥,0.00;-￥,0.00"));
     EXPECT_EQ(AmountFormatText(0, QStringLiteral("$")), QStringLiteral("$,0;-$,0"));
-    EXPECT_EQ(AmountFormatText(2, QString()), QStringLiteral("#") + QStringLiteral(",0.00;-") + QStringLiteral("#")
-                                                  + QStringLiteral(",0.00"));
+    EXPECT_EQ(AmountFormatText(2, QString()),
+        QStringLiteral("#") + QStringLiteral(",0.00;-") + QStringLiteral("#") + QStringLiteral(",0.00"));
     EXPECT_EQ(AmountFooterFormatText(0), QStringLiteral("#,0;-#,0"));
     EXPECT_EQ(AmountFooterFormatText(1), QStringLiteral("#,0.0;-#,0.0"));
     EXPECT_EQ(AmountFooterFormatText(8), QStringLiteral("#,0.00000000;-#,0.00000000"));
@@ -33,15 +33,15 @@ struct Recorder {
     QStringList calls;
     NumberEditTarget Edit()
     {
-        return {[this](const QString& f) { calls << QStringLiteral("format ") + f; },
-                [this](int d) { calls << QStringLiteral("decimals %1").arg(d); },
-                [this](int n) { calls << QStringLiteral("length %1").arg(n); }};
+        return { [this](const QString& f) { calls << QStringLiteral("format ") + f; },
+            [this](int d) { calls << QStringLiteral("decimals %1").arg(d); },
+            [this](int n) { calls << QStringLiteral("length %1").arg(n); } };
     }
     GridColumnTarget Column()
     {
-        return {[this](const QString& f) { calls << QStringLiteral("format ") + f; },
-                [this] { calls << QStringLiteral("currency editor"); },
-                [this](int d) { calls << QStringLiteral("decimals %1").arg(d); }};
+        return { [this](const QString& f) { calls << QStringLiteral("format ") + f; },
+            [this] { calls << QStringLiteral("currency editor"); },
+            [this](int d) { calls << QStringLiteral("decimals %1").arg(d); } };
     }
     FooterFormatTarget Footer()
     {
@@ -80,18 +80,29 @@ TEST_F(FieldFormatSetters, SetEditsColumnsAndFootersFromTheSettings)
     SetBandedQtyColumnFormat(r.Column());
     SetQtySummaryFormat(r.Footer());
     SetBandedQtySummaryFormat(r.Footer());
-    EXPECT_EQ(r.calls, (QStringList{
-                           "format ￥,0.00;-￥,0.00", "decimals 2", "length 15",
-                           "format ￥,0.00;-￥,0.00", "currency editor", "decimals 2",
-                           "format ￥,0.00;-￥,0.00", "currency editor",
-                           "footer #,0.000;-#,0.000",
-                           "footer #,0.00;-#,0.00",
-                           "format #;-#", "decimals 0", "length 13",
-                           "format #0;-#0", "currency editor", "decimals 0",
-                           "format #;-#", "currency editor",
-                           "footer #0;-#0",
-                           "footer #;-#",
-                       }));
+    EXPECT_EQ(r.calls,
+        (QStringList {
+            "format ￥,0.00;-￥,0.00",
+            "decimals 2",
+            "length 15",
+            "format ￥,0.00;-￥,0.00",
+            "currency editor",
+            "decimals 2",
+            "format ￥,0.00;-￥,0.00",
+            "currency editor",
+            "footer #,0.000;-#,0.000",
+            "footer #,0.00;-#,0.00",
+            "format #;-#",
+            "decimals 0",
+            "length 13",
+            "format #0;-#0",
+            "currency editor",
+            "decimals 0",
+            "format #;-#",
+            "currency editor",
+            "footer #0;-#0",
+            "footer #;-#",
+        }));
 }
 
 TEST_F(FieldFormatSetters, DecimalsOutsideTheRangeLeaveFormatsAlone)
@@ -105,16 +116,16 @@ TEST_F(FieldFormatSetters, DecimalsOutsideTheRangeLeaveFormatsAlone)
     SetQtyEditFormat(r.Edit());
     SetBandedQtyColumnFormat(r.Column());
     SetQtySummaryFormat(r.Footer());
-    EXPECT_EQ(r.calls, (QStringList{"decimals 9", "length 22", "decimals -1", "length 12"}));
+    EXPECT_EQ(r.calls, (QStringList { "decimals 9", "length 22", "decimals -1", "length 12" }));
 }
 
 TEST_F(FieldFormatSetters, TotalDecimalsOtherThanOneDigitGiveAnEmptyFooterFormat)
 {
-    for (const char* totals : {"9", "", "10", "2.0"}) {
+    for (const char* totals : { "9", "", "10", "2.0" }) {
         r.calls.clear();
         TotalDecimals = QLatin1String(totals);
         SetAmountSummaryFormat(r.Footer());
-        EXPECT_EQ(r.calls, QStringList{QStringLiteral("footer ")}) << totals;
+        EXPECT_EQ(r.calls, QStringList { QStringLiteral("footer ") }) << totals;
     }
 }
 
@@ -123,9 +134,9 @@ TEST_F(FieldFormatSetters, UnsetCallbacksAreSkipped)
     NumberEditTarget edit;
     edit.setMaxLength = [this](int n) { r.calls << QString::number(n); };
     SetAmountEditFormat(edit);
-    SetAmountColumnFormat(GridColumnTarget{});
+    SetAmountColumnFormat(GridColumnTarget {});
     SetAmountSummaryFormat(nullptr);
-    EXPECT_EQ(r.calls, QStringList{"15"});
+    EXPECT_EQ(r.calls, QStringList { "15" });
 }
 
 } // namespace

@@ -7,14 +7,14 @@ namespace {
 TEST(PinyinShortCode, TakesThePrimaryInitialOfEachCharacter)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"服装", "FZ"},
-        {"长袖T恤", "CXTX"},
-        {"牛仔裤2023", "NZK2023"},
-        {"Polo衫（白）", "POLOS（B）"},
-        {"", ""},
-        {"重庆红行", "ZQHX"},
-        {"a-b_c d", "A-B_C D"},
-        {"é", "é"},
+        { "服装", "FZ" },
+        { "长袖T恤", "CXTX" },
+        { "牛仔裤2023", "NZK2023" },
+        { "Polo衫（白）", "POLOS（B）" },
+        { "", "" },
+        { "重庆红行", "ZQHX" },
+        { "a-b_c d", "A-B_C D" },
+        { "é", "é" },
     };
     for (const auto& [name, code] : cases) {
         EXPECT_EQ(GetPyInitials(QString::fromUtf8(name)), QString::fromUtf8(code)) << name;
@@ -25,8 +25,18 @@ TEST(PinyinShortCode, TakesThePrimaryInitialOfEachCharacter)
 TEST(PinyinShortCode, TheTableHoldsTheReadingsOfCommonCharacters)
 {
     const std::pair<char32_t, const char*> rows[] = {
-        {0x4E00, "y"}, {0x4E01, "dz"}, {0x4E07, "wm"}, {0x4E2D, "z"}, {0x4E50, "ly"}, {0x5973, "nr"},
-        {0x670D, "f"}, {0x7EA2, "hg"}, {0x884C, "xh"}, {0x88C5, "z"}, {0x91CD, "zc"}, {0x957F, "cz"},
+        { 0x4E00, "y" },
+        { 0x4E01, "dz" },
+        { 0x4E07, "wm" },
+        { 0x4E2D, "z" },
+        { 0x4E50, "ly" },
+        { 0x5973, "nr" },
+        { 0x670D, "f" },
+        { 0x7EA2, "hg" },
+        { 0x884C, "xh" },
+        { 0x88C5, "z" },
+        { 0x91CD, "zc" },
+        { 0x957F, "cz" },
     };
     for (const auto& [cp, letters] : rows)
         EXPECT_EQ(PyInitialsOf(cp), QLatin1String(letters)) << std::hex << unsigned(cp);

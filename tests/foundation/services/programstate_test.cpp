@@ -9,7 +9,7 @@
 
 namespace {
 
-class ProgramStateTest : public AccountSetTest {};
+class ProgramStateTest : public AccountSetTest { };
 
 TEST_F(ProgramStateTest, ResetEmptiesLoginHandOverAndSettings)
 {
@@ -22,9 +22,9 @@ TEST_F(ProgramStateTest, ResetEmptiesLoginHandOverAndSettings)
 
     ResetProgramState();
 
-    for (const QString* v : {&CurrentAdminName, &CurrentAdminSn, &CurrentRoleSn, &CurrentDbName,
-                             &CurrentAccountSetName, &OpenMode, &SelectedSn, &CurrentCustomerSn, &CompanyName,
-                             &TotalDecimals, &DocDateMode})
+    for (const QString* v :
+        { &CurrentAdminName, &CurrentAdminSn, &CurrentRoleSn, &CurrentDbName, &CurrentAccountSetName, &OpenMode,
+            &SelectedSn, &CurrentCustomerSn, &CompanyName, &TotalDecimals, &DocDateMode })
         EXPECT_TRUE(v->isEmpty()) << v->toStdString();
     EXPECT_EQ(AmountDecimals, 0);
     EXPECT_FALSE(ShowCostPrice);
@@ -40,7 +40,7 @@ TEST_F(ProgramStateTest, DatasetsMustBeDeclared)
     }
     EXPECT_THROW(dm->D(QStringLiteral("D_Undeclared")), std::invalid_argument);
 
-    DeclareDatasets({QStringLiteral("Q_Declared")});
+    DeclareDatasets({ QStringLiteral("Q_Declared") });
     Query& q = dm->Q(QStringLiteral("Q_Declared"));
     EXPECT_EQ(dm->D(QStringLiteral("D_Declared")).GetQuery(), &q);
     // The foundation's own pickers are declared by the data module.

@@ -31,8 +31,8 @@ protected:
 TEST_F(RightsTest, ARightIsACharacterOneAtItsPosition)
 {
     LogInAsClerk();
-    const std::pair<int, bool> cases[] = {{1, false}, {2, true}, {3, false}, {4, true},
-                                          {5, false}, {20, false}, {0, false}, {-1, false}};
+    const std::pair<int, bool> cases[] = { { 1, false }, { 2, true }, { 3, false }, { 4, true }, { 5, false },
+        { 20, false }, { 0, false }, { -1, false } };
     for (const auto& [position, expected] : cases)
         EXPECT_EQ(HasRight(QStringLiteral("cggl"), position), expected) << position;
     EXPECT_FALSE(HasRight(QStringLiteral("qtcz"), 1)); // empty text

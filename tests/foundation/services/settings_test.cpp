@@ -51,13 +51,13 @@ TEST_F(SettingsTest, DecimalsAreKeptInRangeAndTotalsFollowAmountsUnlessRounded)
         const char* totals;
     };
     const Case cases[] = {
-        {"9", "-1", "0", "0", 2, 2, "2"},
-        {"3", "0", "0", "5", 3, 0, "3"},
-        {"2", "2", "1", "4", 2, 2, "4"},
-        {"2", "2", "1", "9", 2, 2, "2"},
-        {"2", "2", "1", "-1", 2, 2, "2"},
-        {"2", "2", "1", "null", 2, 2, "2"},
-        {"0", "8", "1", "0", 0, 8, "0"},
+        { "9", "-1", "0", "0", 2, 2, "2" },
+        { "3", "0", "0", "5", 3, 0, "3" },
+        { "2", "2", "1", "4", 2, 2, "4" },
+        { "2", "2", "1", "9", 2, 2, "2" },
+        { "2", "2", "1", "-1", 2, 2, "2" },
+        { "2", "2", "1", "null", 2, 2, "2" },
+        { "0", "8", "1", "0", 0, 8, "0" },
     };
     for (const auto& c : cases) {
         Sql(QStringLiteral("update jxc_xtcs set cs_xsws=%1,cs_cbjs=%2,cs_zjews=%3,cs_jews=%4")
@@ -105,11 +105,12 @@ TEST_F(SettingsTest, TemplatesFollowTheSettingsAndTheOperatorsRights)
     const QString noSale = QString(all).replace(17, 1, QLatin1Char('0'));
     const std::string allS = all.toStdString(), noCostS = noCost.toStdString(), noSaleS = noSale.toStdString();
     const Case cases[] = {
-        {allS.c_str(), "0", "0", "0", "spxs.fr3", "xsth.fr3", "kcdbd.fr3", "cgjh.fr3", "cgth.fr3", "bmlyd.fr3"},
-        {allS.c_str(), "1", "1", "0", "spxs2.fr3", "xsth2.fr3", "kcdbd2.fr3", "cgjh.fr3", "cgth.fr3", "bmlyd.fr3"},
-        {noCostS.c_str(), "0", "2", "1", "spxs3.fr3", "xsth.fr3", "kcdbd.fr3", "cgjh3.fr3", "cgth2.fr3", "bmlyd2.fr3"},
-        {noSaleS.c_str(), "1", "0", "0", "spxs4.fr3", "xsth4.fr3", "kcdbd.fr3", "cgjh.fr3", "cgth.fr3", "bmlyd.fr3"},
-        {noSaleS.c_str(), "0", "0", "1", "spxs3.fr3", "xsth4.fr3", "kcdbd.fr3", "cgjh3.fr3", "cgth.fr3", "bmlyd.fr3"},
+        { allS.c_str(), "0", "0", "0", "spxs.fr3", "xsth.fr3", "kcdbd.fr3", "cgjh.fr3", "cgth.fr3", "bmlyd.fr3" },
+        { allS.c_str(), "1", "1", "0", "spxs2.fr3", "xsth2.fr3", "kcdbd2.fr3", "cgjh.fr3", "cgth.fr3", "bmlyd.fr3" },
+        { noCostS.c_str(), "0", "2", "1", "spxs3.fr3", "xsth.fr3", "kcdbd.fr3", "cgjh3.fr3", "cgth2.fr3",
+            "bmlyd2.fr3" },
+        { noSaleS.c_str(), "1", "0", "0", "spxs4.fr3", "xsth4.fr3", "kcdbd.fr3", "cgjh.fr3", "cgth.fr3", "bmlyd.fr3" },
+        { noSaleS.c_str(), "0", "0", "1", "spxs3.fr3", "xsth4.fr3", "kcdbd.fr3", "cgjh3.fr3", "cgth.fr3", "bmlyd.fr3" },
     };
     Sql(QStringLiteral("insert into jxc_role (r_sn,r_name,xsgl) values ('100002','店员','')"));
     CurrentRoleSn = QStringLiteral("100002");
@@ -117,8 +118,8 @@ TEST_F(SettingsTest, TemplatesFollowTheSettingsAndTheOperatorsRights)
         Sql(QStringLiteral("update jxc_role set qtcz='%1' where r_sn='100002'").arg(QLatin1String(c.qtcz)));
         Sql(QStringLiteral("update jxc_xtcs set cs_lsj=%1,cs_dbdj=%2,cs_cs018=%3").arg(c.retail, c.transfer, c.merge));
         LoadSystemSettings();
-        const std::string where = std::string(c.retail) + c.transfer + c.merge + " cost " + std::to_string(ShowCostPrice)
-                                + " sale " + std::to_string(ShowSalePrice);
+        const std::string where = std::string(c.retail) + c.transfer + c.merge + " cost "
+            + std::to_string(ShowCostPrice) + " sale " + std::to_string(ShowSalePrice);
         EXPECT_EQ(SalesDocTemplate, QLatin1String(c.sales)) << where;
         EXPECT_EQ(SalesReturnTemplate, QLatin1String(c.salesReturn)) << where;
         EXPECT_EQ(TransferDocTemplate, QLatin1String(c.transferDoc)) << where;
@@ -138,10 +139,16 @@ TEST_F(SettingsTest, MemberDays)
     };
     Sql(QStringLiteral("update jxc_jfsz set jf_hyrmy1='10',jf_hyrmy2='20',jf_hyr1='2024-05-01',jf_hyr2='2024-05-03'"));
     const Case cases[] = {
-        {"1", QDate(2024, 3, 15), "1"}, {"1", QDate(2024, 4, 9), ""},   {"1", QDate(2024, 4, 10), "1"},
-        {"1", QDate(2024, 4, 20), "1"}, {"1", QDate(2024, 4, 21), ""},  {"2", QDate(2024, 5, 1), "1"},
-        {"2", QDate(2024, 5, 3), "1"},  {"2", QDate(2024, 5, 4), ""},   {"2", QDate(2024, 4, 15), ""},
-        {"0", QDate(2024, 3, 15), ""},
+        { "1", QDate(2024, 3, 15), "1" },
+        { "1", QDate(2024, 4, 9), "" },
+        { "1", QDate(2024, 4, 10), "1" },
+        { "1", QDate(2024, 4, 20), "1" },
+        { "1", QDate(2024, 4, 21), "" },
+        { "2", QDate(2024, 5, 1), "1" },
+        { "2", QDate(2024, 5, 3), "1" },
+        { "2", QDate(2024, 5, 4), "" },
+        { "2", QDate(2024, 4, 15), "" },
+        { "0", QDate(2024, 3, 15), "" },
     };
     for (const auto& c : cases) {
         Sql(QStringLiteral("update jxc_jfsz set jf_hyr=") + QLatin1String(c.kind));
@@ -204,9 +211,9 @@ TEST_F(SettingsTest, AColumnMissingFromTheSettingsRowStopsTheCopyThere)
 
 TEST(SettingsTests, IsTrueAndIsTrueFor)
 {
-    for (const char* on : {"1", "True", "2", "x"})
+    for (const char* on : { "1", "True", "2", "x" })
         EXPECT_TRUE(IsTrue(QLatin1String(on))) << on;
-    for (const char* off : {"", "0", "False"})
+    for (const char* off : { "", "0", "False" })
         EXPECT_FALSE(IsTrue(QLatin1String(off))) << off;
 
     ShowCostPrice = true;

@@ -11,8 +11,7 @@
 #include <QFileInfo>
 #include <thread>
 
-namespace
-{
+namespace {
 
 const QDateTime kMoment(QDate(2024, 3, 5), QTime(10, 20, 30));
 
@@ -30,8 +29,7 @@ bool SoundCopy(const QString& file)
     return SelectColumn(c, "pragma quick_check") == QStringList { "ok" };
 }
 
-class BackupTest : public FileAccountSetTest
-{
+class BackupTest : public FileAccountSetTest {
 protected:
     void SetUp() override
     {

@@ -139,7 +139,7 @@ TEST_F(StartUpTest, ReadOnlyDeliveredDatabaseIsMadeWritableAndConnected)
     EXPECT_TRUE(w.dataModule->ADOConn.Connected());
     EXPECT_EQ(F_DataModule, w.dataModule.get());
     EXPECT_EQ(F_MainForm, w.mainForm.get());
-    EXPECT_EQ(prompt.ModalNames(), QStringList({"TF_Loading"}));
+    EXPECT_EQ(prompt.ModalNames(), QStringList({ "TF_Loading" }));
     EXPECT_TRUE(prompt.Messages().isEmpty());
 }
 
@@ -155,24 +155,24 @@ TEST_F(StartUpTest, AnUnusableDeliveredDatabaseIsToldApartFromAnUnwritableOneAnd
         QString message;
     };
     const Case cases[] = {
-        {"missing", [&] { QFile::remove(file); }, kBadDatabase},
-        {"zero bytes", [&] { QFile::resize(file, 0); }, kBadDatabase},
-        {"truncated", [&] { QFile::resize(file, QFileInfo(file).size() / 2); }, kBadDatabase},
-        {"random bytes", [&] { WriteFile(file, RandomBytes(8192)); }, kBadDatabase},
-        {"a database of something else",
-         [&] {
-             QFile::remove(file);
-             Connection other;
-             other.Open(file, Connection::OpenMode::CreateIfMissing);
-             other.Exec("create table t_other (id integer)");
-         },
-         kBadDatabase},
+        { "missing", [&] { QFile::remove(file); }, kBadDatabase },
+        { "zero bytes", [&] { QFile::resize(file, 0); }, kBadDatabase },
+        { "truncated", [&] { QFile::resize(file, QFileInfo(file).size() / 2); }, kBadDatabase },
+        { "random bytes", [&] { WriteFile(file, RandomBytes(8192)); }, kBadDatabase },
+        { "a database of something else",
+            [&] {
+                QFile::remove(file);
+                Connection other;
+                other.Open(file, Connection::OpenMode::CreateIfMissing);
+                other.Exec("create table t_other (id integer)");
+            },
+            kBadDatabase },
         // Root may write anything, so the system's answer is stood in for.
-        {"read-only file", [&] { SetWritableCheck([&](const QString& p) { return p != file; }); }, cannotWriteFile},
-        {"read-only folder", [&] { SetWritableCheck([&](const QString& p) { return p != folder; }); },
-         cannotWriteFolder},
+        { "read-only file", [&] { SetWritableCheck([&](const QString& p) { return p != file; }); }, cannotWriteFile },
+        { "read-only folder", [&] { SetWritableCheck([&](const QString& p) { return p != folder; }); },
+            cannotWriteFolder },
         // What SQLite meets when it cannot create the log beside the file, even as root.
-        {"log cannot be created", [&] { ASSERT_TRUE(QDir().mkpath(file + "-wal")); }, cannotWriteFolder},
+        { "log cannot be created", [&] { ASSERT_TRUE(QDir().mkpath(file + "-wal")); }, cannotWriteFolder },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -188,7 +188,7 @@ TEST_F(StartUpTest, AnUnusableDeliveredDatabaseIsToldApartFromAnUnwritableOneAnd
             EXPECT_FALSE(w.dataModule->ADOConn.Connected());
         }
         SetWritableCheck(nullptr);
-        EXPECT_EQ(prompt.Messages(), QStringList{c.message});
+        EXPECT_EQ(prompt.Messages(), QStringList { c.message });
         EXPECT_TRUE(ProgramEnding());
         EXPECT_EQ(ProgramExitCode(), 1);
         EXPECT_EQ(Fingerprint(file), before);
@@ -212,7 +212,7 @@ TEST_F(StartUpTest, AFurtherSetThatCannotBeWrittenIsReportedAndTheProgramGoesOn)
     }
     SetWritableCheck(nullptr);
     EXPECT_EQ(prompt.Messages(),
-              QStringList{"数据库文件无法写入：" + QDir::toNativeSeparators(Folder() + "data/jxc_1002.mdb")});
+        QStringList { "数据库文件无法写入：" + QDir::toNativeSeparators(Folder() + "data/jxc_1002.mdb") });
     EXPECT_FALSE(ProgramEnding());
 }
 
@@ -252,7 +252,7 @@ TEST_F(SingleInstanceTest, ASecondCopyOfTheSameUserEndsSilently)
     EXPECT_FALSE(std::unique_ptr<QLockFile>(AcquireSingleInstance("vestpos")));
     const int windowsBefore = int(QApplication::topLevelWidgets().size());
     char name[] = "vestora";
-    char* argv[] = {name, nullptr};
+    char* argv[] = { name, nullptr };
     EXPECT_EQ(RunProgram(1, argv), 0);
     EXPECT_EQ(int(QApplication::topLevelWidgets().size()), windowsBefore);
     EXPECT_TRUE(prompt.History().isEmpty());
@@ -320,7 +320,7 @@ protected:
 
 TEST_F(ExitSignalTest, TermAndHangUpRunTheExitAsIfItWereConfirmed)
 {
-    for (int signal : {SIGTERM, SIGHUP}) {
+    for (int signal : { SIGTERM, SIGHUP }) {
         SCOPED_TRACE(signal);
         ExecSQL("delete from jxc_log");
         QDir(Folder() + "数据备份").removeRecursively();
@@ -331,8 +331,8 @@ TEST_F(ExitSignalTest, TermAndHangUpRunTheExitAsIfItWereConfirmed)
         EXPECT_TRUE(ProgramEnding());
         EXPECT_EQ(ProgramExitCode(), 0);
         EXPECT_EQ(ClosingFlag, "1");
-        EXPECT_EQ(Column("select a_name || ':' || log_note from jxc_log"), QStringList{"admin:退出系统"});
-        EXPECT_EQ(QDir(Folder() + "数据备份").entryList({"*.DAT"}, QDir::Files).size(), 1);
+        EXPECT_EQ(Column("select a_name || ':' || log_note from jxc_log"), QStringList { "admin:退出系统" });
+        EXPECT_EQ(QDir(Folder() + "数据备份").entryList({ "*.DAT" }, QDir::Files).size(), 1);
         EXPECT_TRUE(prompt.Questions().isEmpty());
         RemoveExitSignals();
     }

@@ -31,46 +31,47 @@ TEST_F(DialectTest, FunctionsCollationAndNumbersReadAlike)
         const char* sql;
         const char* text;
     } cases[] = {
-        {"select now()", "2024-03-05 10:20:30"},
-        {"select date()", "2024-03-05"},
-        {"select datediff('m','2024-01-31','2024-03-01')", "2"},
-        {"select datediff('yyyy','2023-12-31','2024-01-01')", "1"},
-        {"select datediff('w','2024-03-01','2024-03-14')", "1"},
-        {"select datediff('ww','2024-03-02','2024-03-03')", "1"},
-        {"select datediff('d','2024-03-01 23:00:00','2024-03-02 01:00:00')", "1"},
-        {"select datediff('d',now(),'2024-03-15')", "10"},
-        {"select datediff('x','2024-03-01','2024-03-02')", ""},
-        {"select left('abcdef',2)||'/'||right('abcdef',2)||'/'||mid('abcdef',2,3)||'/'||mid('abcdef',3)", "ab/ef/bcd/cdef"},
-        {"select len('abc')", "3"},
-        {"select isnumeric('12.5')*1000+isnumeric('12a')*100+isnumeric('')*10+isnumeric(' -3 ')", "1001"},
-        {"select round(2.345, 2)", "2.35"},
-        {"select round(v, 2) from jxc_names where nm='beta'", "2.35"},
-        {"select round(v * 3, 1) from jxc_names where nm='BETA'", "7"},
-        {"select count(*) from jxc_names where nm='ALPHA'", "1"},
-        {"select count(*) from jxc_names where nm like 'al%'", "2"},
-        {"select flag from jxc_names where nm='beta'", "True"},
-        {"select ifnull(v, 0) from jxc_names where nm='gamma'", "0"},
-        {"select round(sum(v), 3) from jxc_names", "1.845"},
-        {"select count(*) from jxc_names where v > 1.5", "1"},
+        { "select now()", "2024-03-05 10:20:30" },
+        { "select date()", "2024-03-05" },
+        { "select datediff('m','2024-01-31','2024-03-01')", "2" },
+        { "select datediff('yyyy','2023-12-31','2024-01-01')", "1" },
+        { "select datediff('w','2024-03-01','2024-03-14')", "1" },
+        { "select datediff('ww','2024-03-02','2024-03-03')", "1" },
+        { "select datediff('d','2024-03-01 23:00:00','2024-03-02 01:00:00')", "1" },
+        { "select datediff('d',now(),'2024-03-15')", "10" },
+        { "select datediff('x','2024-03-01','2024-03-02')", "" },
+        { "select left('abcdef',2)||'/'||right('abcdef',2)||'/'||mid('abcdef',2,3)||'/'||mid('abcdef',3)",
+            "ab/ef/bcd/cdef" },
+        { "select len('abc')", "3" },
+        { "select isnumeric('12.5')*1000+isnumeric('12a')*100+isnumeric('')*10+isnumeric(' -3 ')", "1001" },
+        { "select round(2.345, 2)", "2.35" },
+        { "select round(v, 2) from jxc_names where nm='beta'", "2.35" },
+        { "select round(v * 3, 1) from jxc_names where nm='BETA'", "7" },
+        { "select count(*) from jxc_names where nm='ALPHA'", "1" },
+        { "select count(*) from jxc_names where nm like 'al%'", "2" },
+        { "select flag from jxc_names where nm='beta'", "True" },
+        { "select ifnull(v, 0) from jxc_names where nm='gamma'", "0" },
+        { "select round(sum(v), 3) from jxc_names", "1.845" },
+        { "select count(*) from jxc_names where v > 1.5", "1" },
     };
     for (const auto& k : cases)
         EXPECT_EQ(SelectScalar(c, k.sql), k.text) << k.sql;
-    EXPECT_EQ(SelectColumn(c, "select nm from jxc_names order by nm"),
-              QStringList({"Alpha", "alpha2", "beta", "Gamma"}));
+    EXPECT_EQ(
+        SelectColumn(c, "select nm from jxc_names order by nm"), QStringList({ "Alpha", "alpha2", "beta", "Gamma" }));
 }
 
 TEST_F(DialectTest, ParametersNewIdsAndSavepoints)
 {
     EXPECT_EQ(SelectScalar(c, "select nm from jxc_names where v > :low and nm <> :skip order by v desc",
-                           {{"low", 0.5}, {":skip", "BETA"}}),
-              "Alpha");
+                  { { "low", 0.5 }, { ":skip", "BETA" } }),
+        "Alpha");
     bool found = true;
-    EXPECT_EQ(SelectScalar(c, "select nm from jxc_names where nm = :n", {{"n", "none"}}, &found), "");
+    EXPECT_EQ(SelectScalar(c, "select nm from jxc_names where nm = :n", { { "n", "none" } }, &found), "");
     EXPECT_FALSE(found);
     // A quote inside a bound text is just a character; a text with a colon is no mark.
-    c.Exec("insert into jxc_names (nm) values (:n)", {{"n", "it's"}});
+    c.Exec("insert into jxc_names (nm) values (:n)", { { "n", "it's" } });
     const qint64 id = c.LastInsertId();
-    EXPECT_EQ(SelectScalar(c, "select nm || ':x' from jxc_names where id = :id", {{"id", id}}), "it's:x");
+    EXPECT_EQ(SelectScalar(c, "select nm || ':x' from jxc_names where id = :id", { { "id", id } }), "it's:x");
     EXPECT_EQ(c.Insert("insert into jxc_names (nm) values ('z')"), id + 1);
 
     {
@@ -99,7 +100,7 @@ TEST_F(DialectTest, QueryPostReadsTheStoredRowBack)
     q.Post();
     // The default of the yes/no column shows as stored, and the new id is the row's.
     EXPECT_EQ(q.AsString("flag"), "False");
-    EXPECT_EQ(SelectScalar(c, "select nm from jxc_names where id = :id", {{"id", q.AsInteger("id")}}), "delta");
+    EXPECT_EQ(SelectScalar(c, "select nm from jxc_names where id = :id", { { "id", q.AsInteger("id") } }), "delta");
     q.Edit();
     q.SetValue("v", 4.5);
     q.Post();
@@ -147,8 +148,8 @@ TEST_F(DialectTest, TablesAndColumnsAreListedInOrder)
 {
     EXPECT_TRUE(c.TableExists("JXC_NAMES"));
     EXPECT_FALSE(c.TableExists("jxc_none"));
-    EXPECT_EQ(c.TableNames(), QStringList({"jxc_names"}));
-    EXPECT_EQ(c.ColumnNames("jxc_names"), QStringList({"id", "nm", "v", "flag"}));
+    EXPECT_EQ(c.TableNames(), QStringList({ "jxc_names" }));
+    EXPECT_EQ(c.ColumnNames("jxc_names"), QStringList({ "id", "nm", "v", "flag" }));
 }
 
 }

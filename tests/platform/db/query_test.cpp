@@ -28,10 +28,7 @@ protected:
                "insert into jxc_kcsp (g_sn,kc_sl) values ('A1',3),('B2',4);");
     }
 
-    QString scalar(const QString& sql)
-    {
-        return SelectScalar(c, sql);
-    }
+    QString scalar(const QString& sql) { return SelectScalar(c, sql); }
 
     TestDb::FreshDatabase fresh;
     Connection c;
@@ -66,7 +63,7 @@ TEST_F(QueryTest, CursorWalksEveryRowOnceAndLocateIgnoresCase)
     QStringList seen;
     for (q.First(); !q.Eof(); q.Next())
         seen << q.AsString("g_sn");
-    EXPECT_EQ(seen, QStringList({"A1", "B2", "C3"}));
+    EXPECT_EQ(seen, QStringList({ "A1", "B2", "C3" }));
     EXPECT_TRUE(q.Locate("g_name", QString("JEANS")));
     EXPECT_EQ(q.AsString("g_sn"), "B2");
     EXPECT_TRUE(q.Locate("g_sn", QString("c"), true));
@@ -137,7 +134,7 @@ TEST_F(QueryTest, FilterJoinsLikeConditionsWithoutRegardToCase)
     QStringList seen;
     for (q.First(); !q.Eof(); q.Next())
         seen << q.AsString("g_sn");
-    EXPECT_EQ(seen, QStringList({"A1", "B2"}));
+    EXPECT_EQ(seen, QStringList({ "A1", "B2" }));
     q.SetFilter("not (g_name like 'shirt%')");
     EXPECT_EQ(q.RecordCount(), 1);
     q.SetFiltered(false);
@@ -177,7 +174,7 @@ TEST_F(QueryTest, TransactionRollsBackWhenLeftByAnErrorAndNestsThroughSavepoints
         outer.Commit();
     }
     EXPECT_EQ(goods(), 5);
-    EXPECT_EQ(SelectColumn(c, "select g_sn from jxc_goods where id>3 order by id"), QStringList({"Y", "W"}));
+    EXPECT_EQ(SelectColumn(c, "select g_sn from jxc_goods where id>3 order by id"), QStringList({ "Y", "W" }));
 }
 
 TEST_F(QueryTest, JetFunctionsWorkInStatements)
@@ -203,17 +200,17 @@ TEST(JetDateDiff, CountsBoundariesAsTheOriginalDid)
         const char* to;
         long long expected;
     } cases[] = {
-        {"m", "2024-01-31", "2024-02-01", 1},
-        {"m", "2024-03-01", "2024-03-31", 0},
-        {"m", "2023-12-15 10:00", "2024-03-05", 3},
-        {"m", "2024-05-01", "2024-03-05", -2},
-        {"d", "2024-03-04 23:59:00", "2024-03-05 00:01:00", 1},
-        {"d", "2024-02-28", "2024-03-01", 2},
-        {"ww", "2024-03-02", "2024-03-03", 1}, // Saturday to Sunday crosses a week
-        {"ww", "2024-03-03", "2024-03-09", 0}, // Sunday to Saturday does not
-        {"w", "2024-03-01", "2024-03-14", 1},
-        {"yyyy", "2023-12-31", "2024-01-01", 1},
-        {"h", "2024-03-05 10:59", "2024-03-05 11:00", 1},
+        { "m", "2024-01-31", "2024-02-01", 1 },
+        { "m", "2024-03-01", "2024-03-31", 0 },
+        { "m", "2023-12-15 10:00", "2024-03-05", 3 },
+        { "m", "2024-05-01", "2024-03-05", -2 },
+        { "d", "2024-03-04 23:59:00", "2024-03-05 00:01:00", 1 },
+        { "d", "2024-02-28", "2024-03-01", 2 },
+        { "ww", "2024-03-02", "2024-03-03", 1 }, // Saturday to Sunday crosses a week
+        { "ww", "2024-03-03", "2024-03-09", 0 }, // Sunday to Saturday does not
+        { "w", "2024-03-01", "2024-03-14", 1 },
+        { "yyyy", "2023-12-31", "2024-01-01", 1 },
+        { "h", "2024-03-05 10:59", "2024-03-05 11:00", 1 },
     };
     for (const Case& c : cases) {
         bool ok = false;

@@ -39,10 +39,7 @@ protected:
         grid.resize(640, 300);
     }
 
-    QString Db(const QString& sql)
-    {
-        return SelectScalar(c, sql);
-    }
+    QString Db(const QString& sql) { return SelectScalar(c, sql); }
 
     QStringList Shown(int col)
     {
@@ -57,7 +54,7 @@ protected:
     TestDb::FreshDatabase fresh;
     Connection c;
     Query q;
-    DataSource ds{&q};
+    DataSource ds { &q };
     DataGrid grid;
     int colSn = -1, colName = -1, colKc = -1, colSj = -1, colJy = -1;
 };
@@ -79,7 +76,7 @@ TEST_F(DataGridTest, FooterSumsAndCountsFollowTheFilter)
     grid.AddFilter("g_sn", "%d0%");
     EXPECT_EQ(grid.RowCount(), 5); // not active yet
     grid.SetFilterActive(true);
-    EXPECT_EQ(Shown(colSn), QStringList({"A01", "C03", "D04", "E05"}));
+    EXPECT_EQ(Shown(colSn), QStringList({ "A01", "C03", "D04", "E05" }));
     EXPECT_EQ(grid.FooterText(colSn), "记录数：4");
     EXPECT_EQ(grid.FooterText(colKc), "18.00");
     EXPECT_EQ(grid.FooterText(colSj), "334.75");
@@ -97,7 +94,7 @@ TEST_F(DataGridTest, FooterSumsAndCountsFollowTheFilter)
     grid.AddFilter("g_name", "s%");
     grid.AddFilter("dw_sn", "2");
     grid.SetFilterActive(true);
-    EXPECT_EQ(Shown(colSn), QStringList({"A01", "B02", "C03"}));
+    EXPECT_EQ(Shown(colSn), QStringList({ "A01", "B02", "C03" }));
     Query print(&c);
     print.SetSQL("select * from jxc_goods order by id");
     print.Open();
@@ -115,9 +112,9 @@ TEST_F(DataGridTest, FooterSumsAndCountsFollowTheFilter)
     EXPECT_EQ(print.RecordCount(), 4);
 
     // The incremental search of a picker panel over chosen fields.
-    grid.SetSearchColumns({"g_sn", "g_name"});
+    grid.SetSearchColumns({ "g_sn", "g_name" });
     grid.SetSearchText("T");
-    EXPECT_EQ(Shown(colSn), QStringList({"A01", "C03", "D04", "E05"}));
+    EXPECT_EQ(Shown(colSn), QStringList({ "A01", "C03", "D04", "E05" }));
     grid.SetSearchText("");
     EXPECT_EQ(grid.RowCount(), 5);
     EXPECT_FALSE(grid.FilterActive());
@@ -186,7 +183,7 @@ TEST_F(DataGridTest, SortHookReceivesTheColumnAndOrderAndRowsStayAsQueried)
 {
     grid.show();
     QList<QPair<int, Qt::SortOrder>> calls;
-    grid.SetSortHook([&](int col, Qt::SortOrder order) { calls.append({col, order}); });
+    grid.SetSortHook([&](int col, Qt::SortOrder order) { calls.append({ col, order }); });
     QHeaderView* h = grid.horizontalHeader();
     const QPoint onKc(h->sectionViewportPosition(colKc) + 10, h->height() / 2);
     QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, onKc);
@@ -194,7 +191,7 @@ TEST_F(DataGridTest, SortHookReceivesTheColumnAndOrderAndRowsStayAsQueried)
     ASSERT_EQ(calls.size(), 2);
     EXPECT_EQ(calls[0], qMakePair(colKc, Qt::AscendingOrder));
     EXPECT_EQ(calls[1], qMakePair(colKc, Qt::DescendingOrder));
-    EXPECT_EQ(Shown(colSn), QStringList({"A01", "B02", "C03", "D04", "E05"}));
+    EXPECT_EQ(Shown(colSn), QStringList({ "A01", "B02", "C03", "D04", "E05" }));
     grid.ClearSort();
     ASSERT_EQ(calls.size(), 3);
     EXPECT_EQ(calls[2].first, -1);
@@ -205,7 +202,7 @@ TEST_F(DataGridTest, SortsInMemoryWithoutAHookKeepingTheCurrentRecord)
     grid.show();
     ASSERT_TRUE(q.Locate("g_sn", "B02"));
     grid.SortByColumn(colKc, Qt::DescendingOrder);
-    EXPECT_EQ(Shown(colSn), QStringList({"E05", "C03", "B02", "A01", "D04"})); // null last when descending
+    EXPECT_EQ(Shown(colSn), QStringList({ "E05", "C03", "B02", "A01", "D04" })); // null last when descending
     EXPECT_EQ(grid.CurrentRow(), 2);
     EXPECT_EQ(q.AsString("g_sn"), "B02");
     grid.SortByColumn(colName, Qt::AscendingOrder);
@@ -214,7 +211,7 @@ TEST_F(DataGridTest, SortsInMemoryWithoutAHookKeepingTheCurrentRecord)
     q.Requery();
     EXPECT_EQ(Shown(colName).first(), "Coat");
     grid.ClearSort();
-    EXPECT_EQ(Shown(colSn), QStringList({"A01", "B02", "C03", "D04", "E05"}));
+    EXPECT_EQ(Shown(colSn), QStringList({ "A01", "B02", "C03", "D04", "E05" }));
 }
 
 TEST_F(DataGridTest, MultiSelectionComesBackInTheOrderChosen)
@@ -224,22 +221,22 @@ TEST_F(DataGridTest, MultiSelectionComesBackInTheOrderChosen)
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, CellCentre(3, colName));
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ControlModifier, CellCentre(0, colName));
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ControlModifier, CellCentre(2, colName));
-    EXPECT_EQ(grid.SelectedRows(), QList<int>({3, 0, 2}));
+    EXPECT_EQ(grid.SelectedRows(), QList<int>({ 3, 0, 2 }));
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ControlModifier, CellCentre(0, colName));
-    EXPECT_EQ(grid.SelectedRows(), QList<int>({3, 2}));
+    EXPECT_EQ(grid.SelectedRows(), QList<int>({ 3, 2 }));
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ControlModifier, CellCentre(0, colName));
-    EXPECT_EQ(grid.SelectedRows(), QList<int>({3, 2, 0}));
+    EXPECT_EQ(grid.SelectedRows(), QList<int>({ 3, 2, 0 }));
     // Deleting a chosen row keeps the order of the others, renumbered.
     q.SetRecNo(2);
     q.Delete();
-    EXPECT_EQ(grid.SelectedRows(), QList<int>({2, 0}));
+    EXPECT_EQ(grid.SelectedRows(), QList<int>({ 2, 0 }));
     // A plain click starts again.
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, CellCentre(1, colName));
-    EXPECT_EQ(grid.SelectedRows(), QList<int>({1}));
+    EXPECT_EQ(grid.SelectedRows(), QList<int>({ 1 }));
 
     grid.SetMultiSelect(false);
     grid.SetCurrentRow(3);
-    EXPECT_EQ(grid.SelectedRows(), QList<int>({3}));
+    EXPECT_EQ(grid.SelectedRows(), QList<int>({ 3 }));
 }
 
 TEST_F(DataGridTest, CheckColumnWritesBackAtOnceOrWhenTheRowIsLeft)
@@ -286,13 +283,13 @@ TEST_F(DataGridTest, CellsShowFormatsLookupsImagesAndStyles)
     units.Open();
     const int colDw = grid.AddColumn("dw_sn", "单位");
     grid.SetLookupColumn(colDw, &units, "dw_sn", "dw_name");
-    EXPECT_EQ(Shown(colDw), QStringList({"件", "条", "件", "", ""}));
+    EXPECT_EQ(Shown(colDw), QStringList({ "件", "条", "件", "", "" }));
 
     QPixmap red(4, 4), blue(4, 4);
     red.fill(Qt::red);
     blue.fill(Qt::blue);
     const QIcon off(red), on(blue);
-    grid.SetImageColumn(colJy, {off, on});
+    grid.SetImageColumn(colJy, { off, on });
     auto image = [&](int row) { return grid.model()->index(row, colJy).data(Qt::DecorationRole).value<QIcon>(); };
     EXPECT_EQ(image(0).cacheKey(), off.cacheKey());
     EXPECT_EQ(image(1).cacheKey(), on.cacheKey());
@@ -330,7 +327,7 @@ TEST_F(DataGridTest, AutoColumnWidthFitsTheGridKeepingProportions)
     grid.SetAutoColumnWidth(true);
     const int avail = grid.viewport()->width();
     int total = 0;
-    for (int col : {colSn, colName, colKc, colSj})
+    for (int col : { colSn, colName, colKc, colSj })
         total += grid.columnWidth(col);
     EXPECT_EQ(total, avail);
     EXPECT_NEAR(double(grid.columnWidth(colName)) / grid.columnWidth(colSn), 1.5, 0.05);
@@ -392,13 +389,13 @@ TEST_F(DataGridTest, ExportWritesTheVisibleColumnsOfTheRowsShownAsTheyShow)
     grid.MoveColumn(colName, 0);
     grid.AddFilter("g_name", "%shirt%");
     grid.SetFilterActive(true);
-    for (const QString ext : {"xlsx", "xls"}) {
+    for (const QString ext : { "xlsx", "xls" }) {
         const QString path = Folder() + "out." + ext;
         QString error;
         ASSERT_TRUE(grid.ExportTo(path, &error)) << error.toStdString();
         SheetData sheet;
         ASSERT_TRUE(SheetReader::ReadSheet(path, 0, &sheet, &error)) << error.toStdString();
-        EXPECT_EQ(sheet.columns, QStringList({"商品名称", "商品编号", "预设售价", "禁用"})) << ext.toStdString();
+        EXPECT_EQ(sheet.columns, QStringList({ "商品名称", "商品编号", "预设售价", "禁用" })) << ext.toStdString();
         ASSERT_EQ(sheet.RowCount(), 3);
         EXPECT_EQ(sheet.Text(0, "商品编号"), "A01");
         EXPECT_EQ(sheet.Text(1, "预设售价"), "7.25");

@@ -11,8 +11,8 @@ protected:
     void SetUp() override
     {
         UiTest::SetUp();
-        in.Build("颜色/尺码", {"S", "M", "L"}, {"红", "蓝"}, "合计");
-        stock.Build("颜色/尺码", {"S", "M", "L"}, {"红", "蓝"}, "合计");
+        in.Build("颜色/尺码", { "S", "M", "L" }, { "红", "蓝" }, "合计");
+        stock.Build("颜色/尺码", { "S", "M", "L" }, { "红", "蓝" }, "合计");
         stock.SetReadOnly(true);
         in.SetFollower(&stock);
         in.resize(400, 200);
@@ -100,9 +100,9 @@ TEST_F(MatrixGridTest, EditorTakesDigitsAndAPointUpToSevenCharacters)
     EXPECT_EQ(in.Cell(1, 2), ".5");
     EXPECT_EQ(in.Cell(1, 3), "123.5");
 
-    for (const QString ok : {"0", "12", "1.5", ".5", "5."})
+    for (const QString ok : { "0", "12", "1.5", ".5", "5." })
         EXPECT_TRUE(MatrixGrid::IsQuantity(ok)) << ok.toStdString();
-    for (const QString bad : {"", ".", "1.2.3", "-1", "1e3", "a"})
+    for (const QString bad : { "", ".", "1.2.3", "-1", "1e3", "a" })
         EXPECT_FALSE(MatrixGrid::IsQuantity(bad)) << bad.toStdString();
 }
 
@@ -119,7 +119,7 @@ TEST_F(MatrixGridTest, EmptyRowsAndColumnsHideInBothGrids)
     EXPECT_FALSE(in.isColumnHidden(1));
     EXPECT_TRUE(in.isColumnHidden(2));
     EXPECT_TRUE(in.isColumnHidden(3)); // holds only "0"
-    EXPECT_FALSE(in.isRowHidden(3));    // totals never hide
+    EXPECT_FALSE(in.isRowHidden(3));   // totals never hide
     EXPECT_FALSE(in.isColumnHidden(4));
     stock.HideEmpty(false, &in);
     EXPECT_FALSE(in.isRowHidden(2));

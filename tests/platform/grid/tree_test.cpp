@@ -32,7 +32,7 @@ protected:
     TestDb::FreshDatabase fresh;
     Connection c;
     Query q;
-    DataSource ds{&q};
+    DataSource ds { &q };
     DbTree tree;
 };
 
@@ -117,10 +117,10 @@ TEST_F(CheckTreeTest, AGroupTicksAllItsItemsAndShowsTheirState)
     t.AddItem(g, "李四", "100003");
     t.SetChecked(g, 2, true);
     EXPECT_EQ(t.GroupState(g), Qt::PartiallyChecked);
-    EXPECT_EQ(t.CheckedCaptions(), QStringList({"李四"}));
+    EXPECT_EQ(t.CheckedCaptions(), QStringList({ "李四" }));
     t.SetGroupChecked(g, true);
-    EXPECT_EQ(t.CheckedCaptions(), QStringList({"admin", "张三", "李四"}));
-    EXPECT_EQ(t.CheckedData(), QList<QVariant>({"100001", "100002", "100003"}));
+    EXPECT_EQ(t.CheckedCaptions(), QStringList({ "admin", "张三", "李四" }));
+    EXPECT_EQ(t.CheckedData(), QList<QVariant>({ "100001", "100002", "100003" }));
     t.SetChecked(g, 0, false);
     EXPECT_EQ(t.GroupState(g), Qt::PartiallyChecked);
     t.SetGroupChecked(g, false);

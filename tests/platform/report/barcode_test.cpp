@@ -13,11 +13,11 @@ constexpr double kDotsPerMm = kDpi / 25.4;
 // A 100 x 50 mm page with one barcode at 10,10 mm, 80 x 30 mm.
 QString BarcodeTemplate(const QString& type)
 {
-    return Tpl(
-        QStringLiteral("<band type=\"ReportTitle\" height=\"40\">"
-                       "<barcode name=\"bc\" left=\"5\" top=\"5\" width=\"80\" height=\"30\" type=\"%1\">[code]</barcode>"
-                       "</band>")
-            .arg(type),
+    return Tpl(QStringLiteral(
+                   "<band type=\"ReportTitle\" height=\"40\">"
+                   "<barcode name=\"bc\" left=\"5\" top=\"5\" width=\"80\" height=\"30\" type=\"%1\">[code]</barcode>"
+                   "</band>")
+                   .arg(type),
         QStringLiteral("paper=\"Custom\" width=\"100\" height=\"50\" marginLeft=\"5\" marginTop=\"5\" "
                        "marginRight=\"5\" marginBottom=\"5\""));
 }
@@ -76,10 +76,10 @@ std::vector<bool> ReadLine(const QImage& img, int y, int left, int right, int mo
 // EAN-13 read from its 95 modules: the first digit from the parity of the left half.
 QString DecodeEan13(const std::vector<bool>& m)
 {
-    static const char* L[] = {"0001101", "0011001", "0010011", "0111101", "0100011",
-                              "0110001", "0101111", "0111011", "0110111", "0001011"};
-    static const char* parity[] = {"LLLLLL", "LLGLGG", "LLGGLG", "LLGGGL", "LGLLGG",
-                                   "LGGLLG", "LGGGLL", "LGLGLG", "LGLGGL", "LGGLGL"};
+    static const char* L[] = { "0001101", "0011001", "0010011", "0111101", "0100011", "0110001", "0101111", "0111011",
+        "0110111", "0001011" };
+    static const char* parity[]
+        = { "LLLLLL", "LLGLGG", "LLGGLG", "LLGGGL", "LGLLGG", "LGGLLG", "LGGGLL", "LGLGLG", "LGLGGL", "LGGLGL" };
     if (m.size() != 95)
         return QString();
     auto pattern = [&](int from) {
@@ -152,7 +152,11 @@ protected:
         return files.isEmpty() ? QImage() : QImage(files[0]);
     }
     // The barcode object's area on the page, in pixels.
-    static QRect Area() { return QRect(qRound(10 * kDotsPerMm), qRound(10 * kDotsPerMm), qRound(80 * kDotsPerMm), qRound(30 * kDotsPerMm)); }
+    static QRect Area()
+    {
+        return QRect(
+            qRound(10 * kDotsPerMm), qRound(10 * kDotsPerMm), qRound(80 * kDotsPerMm), qRound(30 * kDotsPerMm));
+    }
 };
 
 TEST_F(BarcodeTest, Ean13ReadsBackAsItsNumber)
@@ -174,10 +178,10 @@ TEST_F(BarcodeTest, EverySymbologyDrawsZintsModules)
         QString data;
     };
     const Case cases[] = {
-        {QStringLiteral("ean13"), BARCODE_EANX, QStringLiteral("693000000015")},
-        {QStringLiteral("code128"), BARCODE_CODE128, QStringLiteral("TM-100001-xl")},
-        {QStringLiteral("code39"), BARCODE_CODE39, QStringLiteral("VESTORA-39")},
-        {QStringLiteral("qr"), BARCODE_QRCODE, QStringLiteral("货号 100001 / 红色 / XL")},
+        { QStringLiteral("ean13"), BARCODE_EANX, QStringLiteral("693000000015") },
+        { QStringLiteral("code128"), BARCODE_CODE128, QStringLiteral("TM-100001-xl") },
+        { QStringLiteral("code39"), BARCODE_CODE39, QStringLiteral("VESTORA-39") },
+        { QStringLiteral("qr"), BARCODE_QRCODE, QStringLiteral("货号 100001 / 红色 / XL") },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.type.toStdString());

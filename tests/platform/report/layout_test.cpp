@@ -1,8 +1,8 @@
 #include "reporttest.h"
 
+#include "platform/base/displayformat.h"
 #include "platform/db/valuetext.h"
 #include "platform/report/printlog.h"
-#include "platform/base/displayformat.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -39,9 +39,9 @@ TEST_F(ReportTest, RowsBreakIntoPagesAndTheSummaryFollowsTheLastRow)
         std::vector<int> perPage;
     };
     const Case cases[] = {
-        {120, {53, 53, 14}},
-        {106, {53, 53, 0}}, // two full pages: the summary goes to a page of its own
-        {0, {0}},
+        { 120, { 53, 53, 14 } },
+        { 106, { 53, 53, 0 } }, // two full pages: the summary goes to a page of its own
+        { 0, { 0 } },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rows);
@@ -53,7 +53,8 @@ TEST_F(ReportTest, RowsBreakIntoPagesAndTheSummaryFollowsTheLastRow)
         QStringList printed;
         for (int i = 0; i < pages; ++i) {
             const PreparedPage& p = r.Pages().pages[i];
-            EXPECT_EQ(Texts(p, QStringLiteral("head")), QStringList{QStringLiteral("第%1页/共%2页").arg(i + 1).arg(pages)});
+            EXPECT_EQ(Texts(p, QStringLiteral("head")),
+                QStringList { QStringLiteral("第%1页/共%2页").arg(i + 1).arg(pages) });
             EXPECT_EQ(Texts(p, QStringLiteral("row")).size(), c.perPage[i]);
             printed << Texts(p, QStringLiteral("row"));
             EXPECT_EQ(Items(p, QStringLiteral("total")).size(), i + 1 == pages ? 1u : 0u);
@@ -61,8 +62,8 @@ TEST_F(ReportTest, RowsBreakIntoPagesAndTheSummaryFollowsTheLastRow)
         EXPECT_EQ(printed, Names(1, c.rows));
         const PreparedPage& last = r.Pages().pages.back();
         EXPECT_EQ(Texts(last, QStringLiteral("total")),
-                  QStringList{NumberText(Scalar(QStringLiteral("select coalesce(sum(qty),0) from t")))});
-        EXPECT_EQ(Texts(last, QStringLiteral("count")), QStringList{QString::number(c.rows)});
+            QStringList { NumberText(Scalar(QStringLiteral("select coalesce(sum(qty),0) from t"))) });
+        EXPECT_EQ(Texts(last, QStringLiteral("count")), QStringList { QString::number(c.rows) });
         // Nothing runs into the bottom margin.
         for (const PreparedPage& p : r.Pages().pages)
             for (const PreparedItem& it : p.items)
@@ -86,7 +87,7 @@ TEST_F(ReportTest, FixedRowsPerPageFillTheLastPageWithEmptyRows)
     struct Case {
         int rows, pages;
     };
-    for (const Case& c : {Case{12, 2}, Case{10, 1}, Case{0, 1}}) {
+    for (const Case& c : { Case { 12, 2 }, Case { 10, 1 }, Case { 0, 1 } }) {
         SCOPED_TRACE(c.rows);
         Report r;
         Load(r, Tpl(bands));
@@ -107,9 +108,9 @@ TEST_F(ReportTest, FixedRowsPerPageFillTheLastPageWithEmptyRows)
             EXPECT_EQ(Items(p, QStringLiteral("hdr")).size(), 1u);
         }
         // Empty rows count for nothing.
-        EXPECT_EQ(AllTexts(r, QStringLiteral("count")), QStringList{QString::number(c.rows)});
+        EXPECT_EQ(AllTexts(r, QStringLiteral("count")), QStringList { QString::number(c.rows) });
         EXPECT_EQ(AllTexts(r, QStringLiteral("total")),
-                  QStringList{NumberText(Scalar(QStringLiteral("select coalesce(sum(qty),0) from t")))});
+            QStringList { NumberText(Scalar(QStringLiteral("select coalesce(sum(qty),0) from t"))) });
     }
 }
 
@@ -133,7 +134,8 @@ TEST_F(ReportTest, VariablesAndFieldsPrintAsTheyStand)
     Report r;
     Load(r, Tpl(bands, QStringLiteral("paper=\"A4\""), vars));
     db.Exec(QStringLiteral("create table t(id integer primary key, g_name text, qty real)"));
-    db.Exec(QStringLiteral("insert into t(g_name,qty) values (:n, 2.5)"), {{QStringLiteral("n"), QStringLiteral("It's [x]")}});
+    db.Exec(QStringLiteral("insert into t(g_name,qty) values (:n, 2.5)"),
+        { { QStringLiteral("n"), QStringLiteral("It's [x]") } });
     r.SetDataset(QStringLiteral("t"), Open(QStringLiteral("select * from t")));
     const QString odd = QStringLiteral("O'Neil's \"[comName]\" 服装");
     r.SetVariable(QStringLiteral("ghsName"), odd);
@@ -142,23 +144,23 @@ TEST_F(ReportTest, VariablesAndFieldsPrintAsTheyStand)
     r.SetVariable(QStringLiteral("Note"), QStringLiteral("先付'50'"));
 
     const PreparedPage& p = r.Pages().pages.at(0);
-    EXPECT_EQ(Texts(p, QStringLiteral("ghs")), QStringList{QStringLiteral("供货商：") + odd});
-    EXPECT_EQ(Texts(p, QStringLiteral("com")), QStringList{QStringLiteral("默认公司")});
-    EXPECT_EQ(Texts(p, QStringLiteral("tele")), QStringList{QStringLiteral("0571-1234")});
-    EXPECT_EQ(Texts(p, QStringLiteral("due")), QStringList{FormatFloat(QStringLiteral("#,0.00"), 1234.5)});
-    EXPECT_EQ(Texts(p, QStringLiteral("paid")), QStringList{FormatFloat(QStringLiteral("#,0.00"), 86)});
-    EXPECT_EQ(Texts(p, QStringLiteral("note")), QStringList{QStringLiteral("先付'50'")});
-    EXPECT_EQ(Texts(p, QStringLiteral("missing")), QStringList{QStringLiteral("<> [ ] x[")});
-    EXPECT_EQ(Texts(p, QStringLiteral("row")), QStringList{QStringLiteral("It's [x]/2.5")});
+    EXPECT_EQ(Texts(p, QStringLiteral("ghs")), QStringList { QStringLiteral("供货商：") + odd });
+    EXPECT_EQ(Texts(p, QStringLiteral("com")), QStringList { QStringLiteral("默认公司") });
+    EXPECT_EQ(Texts(p, QStringLiteral("tele")), QStringList { QStringLiteral("0571-1234") });
+    EXPECT_EQ(Texts(p, QStringLiteral("due")), QStringList { FormatFloat(QStringLiteral("#,0.00"), 1234.5) });
+    EXPECT_EQ(Texts(p, QStringLiteral("paid")), QStringList { FormatFloat(QStringLiteral("#,0.00"), 86) });
+    EXPECT_EQ(Texts(p, QStringLiteral("note")), QStringList { QStringLiteral("先付'50'") });
+    EXPECT_EQ(Texts(p, QStringLiteral("missing")), QStringList { QStringLiteral("<> [ ] x[") });
+    EXPECT_EQ(Texts(p, QStringLiteral("row")), QStringList { QStringLiteral("It's [x]/2.5") });
 
     // Emptying the list drops the template's own values too.
     r.ClearVariables();
     r.SetVariable(QStringLiteral("comName"), QStringLiteral("新公司"));
-    EXPECT_EQ(r.VariableNames(), QStringList{QStringLiteral("comName")});
+    EXPECT_EQ(r.VariableNames(), QStringList { QStringLiteral("comName") });
     const PreparedPage& q = r.Pages().pages.at(0);
-    EXPECT_EQ(Texts(q, QStringLiteral("com")), QStringList{QStringLiteral("新公司")});
-    EXPECT_EQ(Texts(q, QStringLiteral("tele")), QStringList{QString()});
-    EXPECT_EQ(Texts(q, QStringLiteral("ghs")), QStringList{QStringLiteral("供货商：")});
+    EXPECT_EQ(Texts(q, QStringLiteral("com")), QStringList { QStringLiteral("新公司") });
+    EXPECT_EQ(Texts(q, QStringLiteral("tele")), QStringList { QString() });
+    EXPECT_EQ(Texts(q, QStringLiteral("ghs")), QStringList { QStringLiteral("供货商：") });
 }
 
 // Group sums close each group; page footer sums add up the rows of their own page.
@@ -177,28 +179,30 @@ TEST_F(ReportTest, GroupAndPageSumsCoverTheirOwnRows)
         "<band type=\"ReportSummary\" height=\"5\">"
         "  <text name=\"total\" left=\"0\" top=\"0\" width=\"40\" height=\"5\">[SUM(t.\"qty\")]</text></band>");
     Report r;
-    Load(r, Tpl(bands, QStringLiteral("paper=\"Custom\" width=\"100\" height=\"60\" marginLeft=\"5\" "
-                                      "marginTop=\"5\" marginRight=\"5\" marginBottom=\"5\"")));
+    Load(r,
+        Tpl(bands,
+            QStringLiteral("paper=\"Custom\" width=\"100\" height=\"60\" marginLeft=\"5\" "
+                           "marginTop=\"5\" marginRight=\"5\" marginBottom=\"5\"")));
     Query* q = Goods(17);
     r.SetDataset(QStringLiteral("t"), q);
     QHash<QString, double> qty;
     for (int i = 0; i < q->RecordCount(); ++i)
         qty.insert(q->TextAt(i, q->FieldIndex(QStringLiteral("g_name"))),
-                   q->ValueAt(i, q->FieldIndex(QStringLiteral("qty"))).toDouble());
+            q->ValueAt(i, q->FieldIndex(QStringLiteral("qty"))).toDouble());
 
     ASSERT_GT(r.PageCount(), 2);
-    EXPECT_EQ(AllTexts(r, QStringLiteral("gh")), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    EXPECT_EQ(AllTexts(r, QStringLiteral("gh")), (QStringList { QStringLiteral("A"), QStringLiteral("B") }));
     EXPECT_EQ(AllTexts(r, QStringLiteral("gsum")),
-              (QStringList{NumberText(Scalar(QStringLiteral("select sum(qty) from t where cls='A'"))),
-                           NumberText(Scalar(QStringLiteral("select sum(qty) from t where cls='B'")))}));
-    EXPECT_EQ(AllTexts(r, QStringLiteral("gcount")), (QStringList{QStringLiteral("8"), QStringLiteral("9")}));
+        (QStringList { NumberText(Scalar(QStringLiteral("select sum(qty) from t where cls='A'"))),
+            NumberText(Scalar(QStringLiteral("select sum(qty) from t where cls='B'"))) }));
+    EXPECT_EQ(AllTexts(r, QStringLiteral("gcount")), (QStringList { QStringLiteral("8"), QStringLiteral("9") }));
     EXPECT_EQ(AllTexts(r, QStringLiteral("total")),
-              QStringList{NumberText(Scalar(QStringLiteral("select sum(qty) from t")))});
+        QStringList { NumberText(Scalar(QStringLiteral("select sum(qty) from t"))) });
     for (const PreparedPage& p : r.Pages().pages) {
         double sum = 0;
         for (const QString& name : Texts(p, QStringLiteral("row")))
             sum += qty.value(name);
-        EXPECT_EQ(Texts(p, QStringLiteral("psum")), QStringList{NumberText(sum)});
+        EXPECT_EQ(Texts(p, QStringLiteral("psum")), QStringList { NumberText(sum) });
         // The page footer sits on the bottom margin.
         EXPECT_NEAR(Items(p, QStringLiteral("psum")).at(0)->rect.top(), 60 - 5 - 6, 1e-6);
     }
@@ -222,7 +226,8 @@ TEST_F(ReportTest, StretchedTextGrowsTheBandAndItsChild)
         "<band type=\"MasterData\" dataset=\"t\" height=\"6\">"
         "  <text name=\"name\" left=\"0\" top=\"0\" width=\"20\" height=\"6\" wrap=\"1\" stretch=\"grow\" "
         "frame=\"all\">[t.\"g_name\"]</text>"
-        "  <text name=\"cell\" left=\"20\" top=\"0\" width=\"30\" height=\"6\" stretch=\"band\" frame=\"all\">[t.\"qty\"]</text>"
+        "  <text name=\"cell\" left=\"20\" top=\"0\" width=\"30\" height=\"6\" stretch=\"band\" "
+        "frame=\"all\">[t.\"qty\"]</text>"
         "  <band type=\"Child\" height=\"4\">"
         "    <text name=\"child\" left=\"0\" top=\"0\" width=\"50\" height=\"4\">子[t.\"g_name\"]</text>"
         "  </band>"
@@ -231,7 +236,8 @@ TEST_F(ReportTest, StretchedTextGrowsTheBandAndItsChild)
     Load(r, Tpl(bands));
     db.Exec(QStringLiteral("create table t(id integer primary key, g_name text, qty real)"));
     const QString longName = QStringLiteral("很长的商品名称需要换行显示好几行文字的纯棉短袖T恤衫");
-    db.Exec(QStringLiteral("insert into t(g_name,qty) values ('短',1),('") + longName + QStringLiteral("',2),('尾',3)"));
+    db.Exec(
+        QStringLiteral("insert into t(g_name,qty) values ('短',1),('") + longName + QStringLiteral("',2),('尾',3)"));
     r.SetDataset(QStringLiteral("t"), Open(QStringLiteral("select * from t order by id")));
     ASSERT_EQ(r.PageCount(), 1);
     const PreparedPage& p = r.Pages().pages[0];
@@ -256,8 +262,10 @@ TEST_F(ReportTest, LabelColumnsFillAcrossThenDown)
         "<band type=\"MasterData\" dataset=\"t\" height=\"20\">"
         "  <text name=\"lab\" left=\"1\" top=\"1\" width=\"26\" height=\"8\">[t.\"g_name\"]</text></band>");
     Report r;
-    Load(r, Tpl(bands, QStringLiteral("paper=\"Custom\" width=\"100\" height=\"100\" marginLeft=\"5\" marginTop=\"5\" "
-                                      "marginRight=\"5\" marginBottom=\"5\" columns=\"3\" columnGap=\"2\"")));
+    Load(r,
+        Tpl(bands,
+            QStringLiteral("paper=\"Custom\" width=\"100\" height=\"100\" marginLeft=\"5\" marginTop=\"5\" "
+                           "marginRight=\"5\" marginBottom=\"5\" columns=\"3\" columnGap=\"2\"")));
     r.SetDataset(QStringLiteral("t"), Goods(14));
     // 90 mm of height takes four rows of 20 mm labels: 12 labels a page.
     ASSERT_EQ(r.PageCount(), 2);
@@ -277,14 +285,18 @@ TEST_F(ReportTest, LabelColumnsFillAcrossThenDown)
 TEST_F(ReportTest, ReceiptRollIsOnePageAsLongAsItsContent)
 {
     const QString bands = QStringLiteral(
-        "<band type=\"ReportTitle\" height=\"10\"><text name=\"t\" left=\"0\" top=\"0\" width=\"54\" height=\"8\">小票</text></band>"
+        "<band type=\"ReportTitle\" height=\"10\"><text name=\"t\" left=\"0\" top=\"0\" width=\"54\" "
+        "height=\"8\">小票</text></band>"
         "<band type=\"MasterData\" dataset=\"t\" height=\"5\">"
         "  <text name=\"row\" left=\"0\" top=\"0\" width=\"54\" height=\"5\">[t.\"g_name\"]</text></band>"
-        "<band type=\"PageFooter\" height=\"8\"><text name=\"end\" left=\"0\" top=\"0\" width=\"54\" height=\"8\">谢谢惠顾</text></band>");
-    for (int rows : {7, 150}) {
+        "<band type=\"PageFooter\" height=\"8\"><text name=\"end\" left=\"0\" top=\"0\" width=\"54\" "
+        "height=\"8\">谢谢惠顾</text></band>");
+    for (int rows : { 7, 150 }) {
         Report r;
-        Load(r, Tpl(bands, QStringLiteral("paper=\"Roll58\" marginLeft=\"2\" marginTop=\"2\" marginRight=\"2\" "
-                                          "marginBottom=\"2\"")));
+        Load(r,
+            Tpl(bands,
+                QStringLiteral("paper=\"Roll58\" marginLeft=\"2\" marginTop=\"2\" marginRight=\"2\" "
+                               "marginBottom=\"2\"")));
         r.SetDataset(QStringLiteral("t"), Goods(rows));
         ASSERT_EQ(r.PageCount(), 1);
         const PreparedPage& p = r.Pages().pages[0];
@@ -302,15 +314,15 @@ TEST_F(ReportTest, GridFilterNarrowsThePrintedRows)
         QStringList rows;
     };
     const Case cases[] = {
-        {QStringLiteral("g_name like 'G1%'"), QStringList{QStringLiteral("G1")} + Names(10, 19)},
-        {QStringLiteral("cls = 'B' and qty > 5"), {}},
-        {QStringLiteral("g_name likes ((("), Names(1, 30)}, // unreadable: all rows
-        {QString(), Names(1, 30)},
+        { QStringLiteral("g_name like 'G1%'"), QStringList { QStringLiteral("G1") } + Names(10, 19) },
+        { QStringLiteral("cls = 'B' and qty > 5"), {} },
+        { QStringLiteral("g_name likes ((("), Names(1, 30) }, // unreadable: all rows
+        { QString(), Names(1, 30) },
     };
     QStringList wanted;
     for (int i = 0; i < q->RecordCount(); ++i)
-        if (q->TextAt(i, q->FieldIndex(QStringLiteral("cls"))) == QLatin1String("B") &&
-            q->ValueAt(i, q->FieldIndex(QStringLiteral("qty"))).toDouble() > 5)
+        if (q->TextAt(i, q->FieldIndex(QStringLiteral("cls"))) == QLatin1String("B")
+            && q->ValueAt(i, q->FieldIndex(QStringLiteral("qty"))).toDouble() > 5)
             wanted << q->TextAt(i, q->FieldIndex(QStringLiteral("g_name")));
     ASSERT_FALSE(wanted.isEmpty());
     for (Case c : cases) {
@@ -321,7 +333,7 @@ TEST_F(ReportTest, GridFilterNarrowsThePrintedRows)
         Load(r, Tpl(kRowsWithSummary));
         r.SetDataset(QStringLiteral("t"), q, c.filter);
         EXPECT_EQ(AllTexts(r, QStringLiteral("row")), c.rows);
-        EXPECT_EQ(AllTexts(r, QStringLiteral("count")), QStringList{QString::number(c.rows.size())});
+        EXPECT_EQ(AllTexts(r, QStringLiteral("count")), QStringList { QString::number(c.rows.size()) });
         EXPECT_EQ(q->RecordCount(), 30); // the query itself stays unfiltered
     }
 }
@@ -332,12 +344,12 @@ TEST_F(ReportTest, NewRowsOrValuesMakeThePagesAgain)
     Load(r, Tpl(kRowsWithSummary));
     Query* q = Goods(3);
     r.SetDataset(QStringLiteral("t"), q);
-    EXPECT_EQ(AllTexts(r, QStringLiteral("count")), QStringList{QStringLiteral("3")});
+    EXPECT_EQ(AllTexts(r, QStringLiteral("count")), QStringList { QStringLiteral("3") });
     q->SetSQL(QStringLiteral("select * from t where id<=2"));
     q->Open();
-    EXPECT_EQ(AllTexts(r, QStringLiteral("count")), QStringList{QStringLiteral("2")});
+    EXPECT_EQ(AllTexts(r, QStringLiteral("count")), QStringList { QStringLiteral("2") });
     q->Close();
-    EXPECT_EQ(AllTexts(r, QStringLiteral("count")), QStringList{QStringLiteral("0")});
+    EXPECT_EQ(AllTexts(r, QStringLiteral("count")), QStringList { QStringLiteral("0") });
 }
 
 TEST_F(ReportTest, MissingTemplateGivesAnEmptyReport)
@@ -376,17 +388,20 @@ TEST_F(ReportTest, PicturesComeFromFilesAndFields)
         solid(Qt::blue).save(&buf, "PNG");
     }
     db.Exec(QStringLiteral("create table t(id integer primary key, pic)"));
-    db.Exec(QStringLiteral("insert into t(pic) values (:p)"), {{QStringLiteral("p"), blue}});
-    db.Exec(QStringLiteral("insert into t(pic) values (:p)"), {{QStringLiteral("p"), QStringLiteral("picture/red.png")}});
+    db.Exec(QStringLiteral("insert into t(pic) values (:p)"), { { QStringLiteral("p"), blue } });
+    db.Exec(QStringLiteral("insert into t(pic) values (:p)"),
+        { { QStringLiteral("p"), QStringLiteral("picture/red.png") } });
     db.Exec(QStringLiteral("insert into t(pic) values ('')"));
 
     Report r;
-    Load(r, Tpl(QStringLiteral("<band type=\"ReportTitle\" height=\"20\">"
-                               "  <picture name=\"logo\" left=\"0\" top=\"0\" width=\"20\" height=\"20\" file=\"picture/red.png\" "
-                               "keepAspect=\"0\"/></band>"
-                               "<band type=\"MasterData\" dataset=\"t\" height=\"20\">"
-                               "  <picture name=\"pic\" left=\"0\" top=\"0\" width=\"20\" height=\"20\" field=\"t.&quot;pic&quot;\" "
-                               "keepAspect=\"0\"/></band>")));
+    Load(r,
+        Tpl(QStringLiteral(
+            "<band type=\"ReportTitle\" height=\"20\">"
+            "  <picture name=\"logo\" left=\"0\" top=\"0\" width=\"20\" height=\"20\" file=\"picture/red.png\" "
+            "keepAspect=\"0\"/></band>"
+            "<band type=\"MasterData\" dataset=\"t\" height=\"20\">"
+            "  <picture name=\"pic\" left=\"0\" top=\"0\" width=\"20\" height=\"20\" field=\"t.&quot;pic&quot;\" "
+            "keepAspect=\"0\"/></band>")));
     r.SetDataset(QStringLiteral("t"), Open(QStringLiteral("select * from t order by id")));
     const QImage page = r.RenderPage(0, 100);
     const auto centre = [&](const PreparedItem* it) {

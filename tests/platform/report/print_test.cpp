@@ -12,11 +12,13 @@ namespace {
 // A4, 53 rows a page (see the pagination test), sent to the till's printer.
 QString ListTemplate(const QString& printer)
 {
-    return Tpl(QStringLiteral("<band type=\"ReportTitle\" height=\"10\">"
-                              "  <text name=\"title\" left=\"0\" top=\"0\" width=\"190\" height=\"8\">[comName]采购单据</text></band>"
-                              "<band type=\"MasterData\" dataset=\"t\" height=\"5\">"
-                              "  <text name=\"row\" left=\"0\" top=\"0\" width=\"50\" height=\"5\">[t.\"g_name\"]</text></band>"),
-               QStringLiteral("paper=\"A4\" printer=\"%1\"").arg(printer));
+    return Tpl(
+        QStringLiteral(
+            "<band type=\"ReportTitle\" height=\"10\">"
+            "  <text name=\"title\" left=\"0\" top=\"0\" width=\"190\" height=\"8\">[comName]采购单据</text></band>"
+            "<band type=\"MasterData\" dataset=\"t\" height=\"5\">"
+            "  <text name=\"row\" left=\"0\" top=\"0\" width=\"50\" height=\"5\">[t.\"g_name\"]</text></band>"),
+        QStringLiteral("paper=\"A4\" printer=\"%1\"").arg(printer));
 }
 
 QByteArray ReadFile(const QString& file)
@@ -41,9 +43,9 @@ TEST_F(ReportTest, PrintingRecordsTemplateValuesRowsCopiesAndPrinter)
         QString printer;
     };
     const Case cases[] = {
-        {QStringLiteral("收银打印机"), QString(), 1, QStringLiteral("收银打印机")},
-        {QStringLiteral("收银打印机"), QStringLiteral("LPT2"), 3, QStringLiteral("LPT2")},
-        {QString(), QString(), 2, QString()}, // the default printer
+        { QStringLiteral("收银打印机"), QString(), 1, QStringLiteral("收银打印机") },
+        { QStringLiteral("收银打印机"), QStringLiteral("LPT2"), 3, QStringLiteral("LPT2") },
+        { QString(), QString(), 2, QString() }, // the default printer
     };
     Query* q = Goods(60);
     for (const Case& c : cases) {

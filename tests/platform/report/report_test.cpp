@@ -25,9 +25,9 @@ void ReportTest::TearDown()
 
 QString Tpl(const QString& bands, const QString& page, const QString& variables)
 {
-    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<report name=\"t\">") +
-           (variables.isEmpty() ? QString() : QStringLiteral("<variables>") + variables + QStringLiteral("</variables>")) +
-           QStringLiteral("<page ") + page + QStringLiteral(">") + bands + QStringLiteral("</page></report>");
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<report name=\"t\">")
+        + (variables.isEmpty() ? QString() : QStringLiteral("<variables>") + variables + QStringLiteral("</variables>"))
+        + QStringLiteral("<page ") + page + QStringLiteral(">") + bands + QStringLiteral("</page></report>");
 }
 
 void ReportTest::Load(Report& r, const QString& xml, const QString& name)

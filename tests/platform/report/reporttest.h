@@ -33,9 +33,9 @@ protected:
 
 // A template: the page's attributes and the bands inside it.
 QString Tpl(const QString& bands,
-            const QString& page = QStringLiteral("paper=\"A4\" marginLeft=\"10\" marginTop=\"10\" "
-                                                 "marginRight=\"10\" marginBottom=\"10\""),
-            const QString& variables = QString());
+    const QString& page = QStringLiteral("paper=\"A4\" marginLeft=\"10\" marginTop=\"10\" "
+                                         "marginRight=\"10\" marginBottom=\"10\""),
+    const QString& variables = QString());
 
 // Where the delivered templates are kept in the source tree.
 QString ResourceTemplate(const QString& name);

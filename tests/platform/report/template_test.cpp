@@ -6,10 +6,12 @@ const QString kEveryPart = QStringLiteral(
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
     "<report name=\"样单\">"
     "<variables><variable name=\"comName\" value=\"公司\"/><variable name=\"bTitle\" value=\"\"/></variables>"
-    "<page paper=\"A5\" orientation=\"landscape\" marginLeft=\"8\" marginTop=\"6\" marginRight=\"8\" marginBottom=\"6\" "
+    "<page paper=\"A5\" orientation=\"landscape\" marginLeft=\"8\" marginTop=\"6\" marginRight=\"8\" "
+    "marginBottom=\"6\" "
     "columns=\"2\" columnGap=\"3\" printer=\"标签机\">"
     "<band type=\"ReportTitle\" height=\"20\">"
-    "  <text name=\"a\" left=\"1\" top=\"2\" width=\"50\" height=\"6\" font=\"Noto Serif CJK SC\" size=\"14\" bold=\"1\" "
+    "  <text name=\"a\" left=\"1\" top=\"2\" width=\"50\" height=\"6\" font=\"Noto Serif CJK SC\" size=\"14\" "
+    "bold=\"1\" "
     "italic=\"1\" underline=\"1\" color=\"#ff0000\" align=\"center\" valign=\"bottom\" wrap=\"1\" format=\"#,0.00\" "
     "frame=\"left,bottom\" frameWidth=\"1.5\" frameColor=\"#0000ff\" fill=\"#eeeeee\" padding=\"1\" "
     "stretch=\"grow\">[comName]\n第二行</text>"
@@ -71,9 +73,9 @@ TEST_F(ReportTest, TemplatesReadAndWriteEveryPart)
 
 TEST_F(ReportTest, UnreadableTemplatesLeaveAnEmptyReport)
 {
-    for (const QString& xml : {QStringLiteral("<report><page><band type=\"MasterData\""),
-                               QStringLiteral("<report><page><band type=\"Nonsense\" height=\"5\"/></page></report>"),
-                               QStringLiteral("<html/>")}) {
+    for (const QString& xml : { QStringLiteral("<report><page><band type=\"MasterData\""),
+             QStringLiteral("<report><page><band type=\"Nonsense\" height=\"5\"/></page></report>"),
+             QStringLiteral("<html/>") }) {
         SCOPED_TRACE(xml.toStdString());
         ReportTemplate t;
         QString err;

@@ -9,8 +9,7 @@
 #include <gtest/gtest.h>
 #include <random>
 
-namespace
-{
+namespace {
 
 // A workbook of the newer format with the given sheets ("worksheet" or "chartsheet"
 // parts), number formats and cell formats, and shared strings.
@@ -108,8 +107,10 @@ std::vector<Case> Cases()
         [] {
             XlsxBook x;
             x.sheets.push_back({ "价目",
-                "<row r=\"1\"><c r=\"A1\" t=\"str\"><f>\"商品\"</f><v>商品</v></c><c r=\"B1\" t=\"str\"><f>\"金额\"</f><v>金额</v></c>"
-                "<c r=\"C1\" t=\"str\"><f>\"有货\"</f><v>有货</v></c><c r=\"D1\" t=\"str\"><f>\"比率\"</f><v>比率</v></c></row>"
+                "<row r=\"1\"><c r=\"A1\" t=\"str\"><f>\"商品\"</f><v>商品</v></c><c r=\"B1\" "
+                "t=\"str\"><f>\"金额\"</f><v>金额</v></c>"
+                "<c r=\"C1\" t=\"str\"><f>\"有货\"</f><v>有货</v></c><c r=\"D1\" "
+                "t=\"str\"><f>\"比率\"</f><v>比率</v></c></row>"
                 "<row r=\"2\"><c r=\"A2\" t=\"str\"><f>\"T恤\"</f><v>T恤</v></c><c r=\"B2\"><f>B2*C2</f><v>20</v></c>"
                 "<c r=\"C2\" t=\"b\"><f>TRUE()</f><v>1</v></c><c r=\"D2\" t=\"e\"><f>1/0</f><v>#DIV/0!</v></c></row>"
                 "<row r=\"3\"><c r=\"A3\" t=\"s\"><v>0</v></c><c r=\"B3\"><v>35</v></c><c r=\"C3\" t=\"b\"><v>0</v></c>"
@@ -141,8 +142,9 @@ std::vector<Case> Cases()
         [] {
             XlsxBook x;
             x.sheets.push_back({ "图表", {}, true });
-            x.sheets.push_back({ "库存", "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>编号</t></is></c></row>"
-                                         "<row r=\"301\"><c r=\"GS301\"><v>5</v></c></row>" });
+            x.sheets.push_back({ "库存",
+                "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>编号</t></is></c></row>"
+                "<row r=\"301\"><c r=\"GS301\"><v>5</v></c></row>" });
             x.sheets.push_back({ "Sheet2", "" });
             return x;
         },
@@ -187,8 +189,10 @@ std::vector<Case> Cases()
             x.cellXfs = "<xf numFmtId=\"0\"/><xf numFmtId=\"164\"/><xf numFmtId=\"165\"/><xf numFmtId=\"56\"/>"
                         "<xf numFmtId=\"57\"/><xf numFmtId=\"14\"/>";
             x.sheets.push_back({ "日期",
-                "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>时长</t></is></c><c r=\"B1\" t=\"inlineStr\"><is><t>日期</t></is></c>"
-                "<c r=\"C1\" t=\"inlineStr\"><is><t>时间</t></is></c><c r=\"D1\" t=\"inlineStr\"><is><t>年月</t></is></c>"
+                "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>时长</t></is></c><c r=\"B1\" "
+                "t=\"inlineStr\"><is><t>日期</t></is></c>"
+                "<c r=\"C1\" t=\"inlineStr\"><is><t>时间</t></is></c><c r=\"D1\" "
+                "t=\"inlineStr\"><is><t>年月</t></is></c>"
                 "<c r=\"E1\" t=\"inlineStr\"><is><t>公式日期</t></is></c></row>"
                 "<row r=\"2\"><c r=\"A2\" s=\"1\"><v>"
                     + QByteArray::number(918610 / 86400.0, 'g', 17)
@@ -212,8 +216,9 @@ std::vector<Case> Cases()
         [] {
             XlsxBook x;
             x.strings = { "备注", LongText(), QStringLiteral("é") + QString(9000, 'x') };
-            x.sheets.push_back({ "S", "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row><row r=\"2\"><c r=\"A2\" "
-                                      "t=\"s\"><v>1</v></c></row><row r=\"3\"><c r=\"A3\" t=\"s\"><v>2</v></c></row>" });
+            x.sheets.push_back({ "S",
+                "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row><row r=\"2\"><c r=\"A2\" "
+                "t=\"s\"><v>1</v></c></row><row r=\"3\"><c r=\"A3\" t=\"s\"><v>2</v></c></row>" });
             return x;
         },
         { "S" }, { "备注" }, { { LongText() }, { QStringLiteral("é") + QString(9000, 'x') } } });
@@ -271,8 +276,7 @@ QByteArray SmallCompoundFile(const QString& name, const QByteArray& stream)
     return header + fat + directory + miniFat + data;
 }
 
-class SheetFormatsTest : public ::testing::Test
-{
+class SheetFormatsTest : public ::testing::Test {
 protected:
     QString Path(const QString& name) const { return dir.filePath(name); }
     QTemporaryDir dir;
@@ -362,7 +366,9 @@ void ExpectReadEndsWell(const QString& path, const std::string& what)
 TEST_F(SheetFormatsTest, DamagedFilesEndInAReasonNeverACrashOrAHang)
 {
     std::mt19937 random(20240517);
-    auto pick = [&](qsizetype n) { return static_cast<qsizetype>(random() % static_cast<quint32>(std::max<qsizetype>(n, 1))); };
+    auto pick = [&](qsizetype n) {
+        return static_cast<qsizetype>(random() % static_cast<quint32>(std::max<qsizetype>(n, 1)));
+    };
 
     // The .xls: the first case's workbook, damaged in its records, its sectors and anywhere.
     const Case base = Cases().front();
@@ -370,8 +376,7 @@ TEST_F(SheetFormatsTest, DamagedFilesEndInAReasonNeverACrashOrAHang)
     const QByteArray file = BuildCompoundFile({ { "Workbook", stream } });
     // Where each record header of the stream begins, and the container's allocation table.
     std::vector<qsizetype> records;
-    for (qsizetype at = 0; at + 4 <= stream.size();
-         at += 4 + qFromLittleEndian<quint16>(stream.constData() + at + 2))
+    for (qsizetype at = 0; at + 4 <= stream.size(); at += 4 + qFromLittleEndian<quint16>(stream.constData() + at + 2))
         records.push_back(at);
     const qsizetype fatAt = 512 * (1 + qFromLittleEndian<quint32>(file.constData() + 76));
     for (int i = 0; i < 2500; ++i) {

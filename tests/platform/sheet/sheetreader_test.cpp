@@ -8,8 +8,7 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 TEST(CellText, NumbersReadAsPlainDecimals)
 {
@@ -152,8 +151,7 @@ std::vector<std::pair<QString, QByteArray>> FixtureParts()
     };
 }
 
-class SheetReaderTest : public ::testing::Test
-{
+class SheetReaderTest : public ::testing::Test {
 protected:
     QString Path(const QString& name) const { return dir.filePath(name); }
     QTemporaryDir dir;

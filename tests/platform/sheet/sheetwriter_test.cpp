@@ -8,8 +8,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 using Writer = bool (*)(const QString&, const SheetTable&, QString*);
 
@@ -19,8 +18,7 @@ struct Format {
     const char* extension;
 };
 
-class SheetWriterTest : public ::testing::TestWithParam<Format>
-{
+class SheetWriterTest : public ::testing::TestWithParam<Format> {
 protected:
     QString Path(const QString& name) const { return dir.filePath(name) + QLatin1String(GetParam().extension); }
 

@@ -4,8 +4,7 @@
 #include <QtEndian>
 #include <cstring>
 
-namespace
-{
+namespace {
 
 QByteArray U8(quint8 v)
 {
@@ -163,12 +162,11 @@ void BiffBuilder::Formula(int row, int column, const QByteArray& result, bool sh
 {
     // Not shared: =B2*C2 as two references and a multiplication. Shared: a pointer to
     // the SHRFMLA record that holds the tokens.
-    const QByteArray tokens = shared
-        ? U8(0x01) + U16(static_cast<quint16>(row)) + U16(static_cast<quint16>(column))
-        : U8(0x24) + U16(1) + U16(0xC001) + U8(0x24) + U16(1) + U16(0xC002) + U8(0x05);
+    const QByteArray tokens = shared ? U8(0x01) + U16(static_cast<quint16>(row)) + U16(static_cast<quint16>(column))
+                                     : U8(0x24) + U16(1) + U16(0xC001) + U8(0x24) + U16(1) + U16(0xC002) + U8(0x05);
     Raw(0x0006,
-        CellHead(row, column, xf) + result + U16(shared ? 0x0008 : 0) + U32(0) + U16(static_cast<quint16>(tokens.size()))
-            + tokens);
+        CellHead(row, column, xf) + result + U16(shared ? 0x0008 : 0) + U32(0)
+            + U16(static_cast<quint16>(tokens.size())) + tokens);
     if (shared) {
         const QByteArray relative = U8(0x2C) + U16(0) + U16(0xC001) + U8(0x2C) + U16(0) + U16(0xC002) + U8(0x05);
         Raw(0x04BC,
@@ -201,7 +199,7 @@ void BiffBuilder::FormulaError(int row, int column, quint8 code)
 
 void BiffBuilder::EmbeddedChart()
 {
-    Raw(0x00EC, QByteArray(60, '\x0F')); // a drawing
+    Raw(0x00EC, QByteArray(60, '\x0F'));                                         // a drawing
     Raw(0x005D, U16(0x15) + U16(0x12) + U16(5) + U16(1) + QByteArray(12, '\0')); // its object: a chart
     QByteArray& records = sheets_.back().records;
     records += Bof(0x0020);

@@ -9,8 +9,7 @@
 // chart sheets, a password record, a string table over many continuation records,
 // the older version with 8-bit texts in a code page. Wrap the stream with
 // BuildCompoundFile under the name a test needs ("Workbook", "WORKBOOK", "Book").
-class BiffBuilder
-{
+class BiffBuilder {
 public:
     // version 8 writes BIFF8 (16-bit texts, a shared string table); 5 writes BIFF5
     // (8-bit texts in the code page, labels in the cells).

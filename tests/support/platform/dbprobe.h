@@ -9,7 +9,7 @@ class Connection;
 // the rows of a table that meet a condition.
 class DbProbe {
 public:
-    explicit DbProbe(std::function<Connection&()> database) : database_(std::move(database)) {}
+    explicit DbProbe(std::function<Connection&()> database) : database_(std::move(database)) { }
 
     QStringList Column(const QString& sql) const;
     QString Scalar(const QString& sql) const;

@@ -33,13 +33,13 @@ bool ServerPassWithoutServer()
 
 QString NewServerDatabase(const QString& templateName)
 {
-    static std::atomic<int> serial{0};
+    static std::atomic<int> serial { 0 };
     const QString name = QStringLiteral("vt_%1_%2").arg(QCoreApplication::applicationPid()).arg(++serial);
     const QString address = ServerAddressWithDatabase(serverAddress(), name);
     Connection c;
     c.Open(serverAddress());
     c.Exec(QStringLiteral("create database ") + name
-           + (templateName.isEmpty() ? QString() : QStringLiteral(" template ") + templateName));
+        + (templateName.isEmpty() ? QString() : QStringLiteral(" template ") + templateName));
     return address;
 }
 
