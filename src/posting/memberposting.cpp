@@ -58,7 +58,10 @@ void PayInstalments(const QString& docNo, const QString& member)
                                            "datediff('%2',xf_zsrq,:today)>=1 and hy_sn=:m")
                                 .arg(i.mode)
                                 .arg(QLatin1String(i.unit));
-        const Params p { { QStringLiteral("today"), today }, { QStringLiteral("m"), member } };
+        // The date written goes under its own name: the server gives one parameter one
+        // type, and the column (citext) and datediff's argument (text) differ.
+        const Params p{ { QStringLiteral("today"), today }, { QStringLiteral("day"), today },
+            { QStringLiteral("m"), member } };
         const double sum = FirstNumber(QStringLiteral("select sum(hs_myje)") + due, p);
         if (sum <= 0)
             continue;
@@ -68,14 +71,13 @@ void PayInstalments(const QString& docNo, const QString& member)
         ins.insert(QStringLiteral("note"), QString::fromUtf8(i.note));
         ins.insert(QStringLiteral("zt"), docNo + QString::fromUtf8(i.arrival));
         ins.insert(QStringLiteral("paid"), -i.mode);
-        Run(QStringLiteral(
-                "insert into jxc_hyxf (gl_djh,hy_sn,xf_rq,xf_zsrq,xf_je,xf_yhje,xf_djq,xf_czk,xf_xj,xf_xyk,"
-                "xf_wxje,xf_zfbje,xf_zlje,a_name,xf_note,xf_zt,hs_zsfs,hs_myje,hs_zsje) "
-                "select :pos,hy_sn,:today,:today,hs_myje,0,0,0,0,0,0,0,0,:who,coalesce(gl_djh,'')||:note,:zt,"
-                ":paid,0,0")
+        Run(QStringLiteral("insert into jxc_hyxf (gl_djh,hy_sn,xf_rq,xf_zsrq,xf_je,xf_yhje,xf_djq,xf_czk,xf_xj,xf_xyk,"
+                           "xf_wxje,xf_zfbje,xf_zlje,a_name,xf_note,xf_zt,hs_zsfs,hs_myje,hs_zsje) "
+                           "select :pos,hy_sn,:day,:day,hs_myje,0,0,0,0,0,0,0,0,:who,coalesce(gl_djh,'')||:note,:zt,"
+                           ":paid,0,0")
                 + due + QStringLiteral(" order by id"),
             ins);
-        Run(QStringLiteral("update jxc_hyxf set xf_zsrq=:today,hs_zsje=hs_zsje-hs_myje") + due.mid(14), p);
+        Run(QStringLiteral("update jxc_hyxf set xf_zsrq=:day,hs_zsje=hs_zsje-hs_myje") + due.mid(14), p);
         Run(QStringLiteral("update jxc_hyxx set hy_zhje=coalesce(hy_zhje,0)+:a where hy_sn=:m"),
             { { QStringLiteral("a"), Round8(sum) }, { QStringLiteral("m"), member } });
         Run(QStringLiteral("update jxc_posxsd set pos_zftype='1' where gl_djh=:djh"),

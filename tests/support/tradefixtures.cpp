@@ -205,12 +205,12 @@ qint64 AddLedgerRow(const LedgerSpec& r)
 
 void SetWarehouseStock(const QString& goods, const QString& warehouse, double qty, double cost, double bookQty)
 {
-    const Params p { { QStringLiteral("g"), goods }, { QStringLiteral("ck"), warehouse }, { QStringLiteral("q"), qty },
-        { QStringLiteral("c"), cost }, { QStringLiteral("b"), bookQty } };
-    Run(QStringLiteral("update jxc_kcsp set kc_sl=:q,kc_cbj=:c,kc_zsl=:b,kc_zcb=:q*:c where g_sn=:g and ck_sn=:ck"), p);
+    const Params p{ { QStringLiteral("g"), goods }, { QStringLiteral("ck"), warehouse }, { QStringLiteral("q"), qty },
+        { QStringLiteral("c"), cost }, { QStringLiteral("b"), bookQty }, { QStringLiteral("z"), qty * cost } };
+    Run(QStringLiteral("update jxc_kcsp set kc_sl=:q,kc_cbj=:c,kc_zsl=:b,kc_zcb=:z where g_sn=:g and ck_sn=:ck"), p);
     if (Db().Changes() == 0)
         Run(QStringLiteral("insert into jxc_kcsp (g_sn,ck_sn,kc_sl,kc_cbj,kc_zsl,kc_xssl,kc_zcb) "
-                           "values (:g,:ck,:q,:c,:b,0,:q*:c)"),
+                           "values (:g,:ck,:q,:c,:b,0,:z)"),
             p);
 }
 
