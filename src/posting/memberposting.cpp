@@ -60,7 +60,7 @@ void PayInstalments(const QString& docNo, const QString& member)
                                 .arg(QLatin1String(i.unit));
         // The date written goes under its own name: the server gives one parameter one
         // type, and the column (citext) and datediff's argument (text) differ.
-        const Params p{ { QStringLiteral("today"), today }, { QStringLiteral("day"), today },
+        const Params p { { QStringLiteral("today"), today }, { QStringLiteral("day"), today },
             { QStringLiteral("m"), member } };
         const double sum = FirstNumber(QStringLiteral("select sum(hs_myje)") + due, p);
         if (sum <= 0)

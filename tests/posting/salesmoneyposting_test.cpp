@@ -25,9 +25,10 @@ protected:
     }
     void Sale(const QString& no, double qty, double price, double received, const QString& mode)
     {
-        AddDocument({ Trade::Sale, no, QStringLiteral("2024-05-10 09:00"), QStringLiteral("K1"), QStringLiteral("100001"),
-            QStringLiteral("100001"), 1, { { QStringLiteral("G1"), qty, price } } });
-        Sql(QStringLiteral("update jxc_lsxssp set ls_cksl=ls_sl,t_zp='',ls_cbj=5,ls_zcb=5*ls_sl where gl_djh='%1'").arg(no));
+        AddDocument({ Trade::Sale, no, QStringLiteral("2024-05-10 09:00"), QStringLiteral("K1"),
+            QStringLiteral("100001"), QStringLiteral("100001"), 1, { { QStringLiteral("G1"), qty, price } } });
+        Sql(QStringLiteral("update jxc_lsxssp set ls_cksl=ls_sl,t_zp='',ls_cbj=5,ls_zcb=5*ls_sl where gl_djh='%1'")
+                .arg(no));
         // No mode is null: the server's integer column cannot hold an empty text.
         Sql(QStringLiteral("update jxc_lsxsd set ls_sfje=%1,ls_jsfs=%2,ls_kmmc='现金' where gl_djh='%3'")
                 .arg(received)

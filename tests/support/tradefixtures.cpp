@@ -205,7 +205,7 @@ qint64 AddLedgerRow(const LedgerSpec& r)
 
 void SetWarehouseStock(const QString& goods, const QString& warehouse, double qty, double cost, double bookQty)
 {
-    const Params p{ { QStringLiteral("g"), goods }, { QStringLiteral("ck"), warehouse }, { QStringLiteral("q"), qty },
+    const Params p { { QStringLiteral("g"), goods }, { QStringLiteral("ck"), warehouse }, { QStringLiteral("q"), qty },
         { QStringLiteral("c"), cost }, { QStringLiteral("b"), bookQty }, { QStringLiteral("z"), qty * cost } };
     Run(QStringLiteral("update jxc_kcsp set kc_sl=:q,kc_cbj=:c,kc_zsl=:b,kc_zcb=:z where g_sn=:g and ck_sn=:ck"), p);
     if (Db().Changes() == 0)
