@@ -68,12 +68,12 @@ QString StaffDeleteRefusal(const QString& code, const QString& name)
     if (code == QLatin1String("100001"))
         return kStaffBuiltIn;
     const QString found = ScalarBound(
-        QStringLiteral("select * from (select u_name as u_sn from jxc_goodslist where u_name=:n limit 1) union "
-                       "select * from (select u_sn from jxc_ysyfk where u_sn=:c limit 1) union "
-                       "select * from (select u_name as u_sn from jxc_zcmx where u_name=:n limit 1) union "
-                       "select * from (select u_sn from jxc_yyfy where u_sn=:c limit 1) union "
-                       "select * from (select u_name as u_sn from jxc_xjyh where u_name=:n limit 1)"),
-        { { "n", name }, { "c", code } });
+        QStringLiteral("select * from (select u_name as u_sn from jxc_goodslist where u_name=:n limit 1) t1 union "
+                       "select * from (select u_sn from jxc_ysyfk where u_sn=:c limit 1) t2 union "
+                       "select * from (select u_name as u_sn from jxc_zcmx where u_name=:n limit 1) t3 union "
+                       "select * from (select u_sn from jxc_yyfy where u_sn=:c limit 1) t4 union "
+                       "select * from (select u_name as u_sn from jxc_xjyh where u_name=:n limit 1) t5"),
+        {{"n", name}, {"c", code}});
     return found.isEmpty() ? QString() : kStaffInUse;
 }
 

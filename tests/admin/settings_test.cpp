@@ -5,6 +5,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/dberror.h"
 #include "support/accountset.h"
+#include "support/platform/testdb.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -242,7 +243,13 @@ TEST_F(XtcsTest, BlankCompanyNamesWriteNothing)
 TEST_F(XtcsTest, AFailedAppendLeavesTheOldRows)
 {
     ExecSQL("update jxc_company set c_name='旧公司'");
-    ExecSQL("create trigger refuse before insert on jxc_xtcs begin select raise(abort,'refused'); end");
+    if (TestDb::OnServer()) {
+        ExecSQL("create function refuse() returns trigger language plpgsql as "
+                "'begin raise exception ''refused''; end'");
+        ExecSQL("create trigger refuse before insert on jxc_xtcs for each row execute function refuse()");
+    } else {
+        ExecSQL("create trigger refuse before insert on jxc_xtcs begin select raise(abort,'refused'); end");
+    }
     TF_Xtcs w;
     Open(w);
     w.Box("chkXjyh")->setChecked(false);

@@ -2,6 +2,7 @@
 
 #include "masterdata/goodsclassmove.h"
 #include "platform/db/dberror.h"
+#include "support/platform/testdb.h"
 
 #include <QMap>
 
@@ -138,8 +139,15 @@ TEST_F(ClassMoveTest, FailureHalfwayLeavesTheTreeAsItWas)
     const QStringList before = Snapshot("gc_key||'/'||gc_pid||'/'||gc_sn");
     const QStringList goods = Column("select gc_sn from jxc_goods order by id");
     // The shift of C (key 5 to 4) fails after B was already shifted.
-    ExecSQL("create trigger boom before update of gc_key on jxc_goodsclass when new.gc_key=4 and old.gc_key=5 "
-            "begin select raise(abort, 'boom'); end");
+    if (TestDb::OnServer()) {
+        ExecSQL("create function boom() returns trigger language plpgsql as "
+                "'begin raise exception ''boom''; end'");
+        ExecSQL("create trigger boom before update of gc_key on jxc_goodsclass for each row "
+                "when (new.gc_key=4 and old.gc_key=5) execute function boom()");
+    } else {
+        ExecSQL("create trigger boom before update of gc_key on jxc_goodsclass when new.gc_key=4 and old.gc_key=5 "
+                "begin select raise(abort, 'boom'); end");
+    }
     EXPECT_THROW(Move("A", "C", ClassMovePosition::NextSibling), DbError);
     EXPECT_EQ(Snapshot("gc_key||'/'||gc_pid||'/'||gc_sn"), before);
     EXPECT_EQ(Column("select gc_sn from jxc_goods order by id"), goods);

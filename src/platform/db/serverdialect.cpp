@@ -64,9 +64,11 @@ QString ServerStatement(const QString& sqlIn, QStringList* params)
         out += ddl ? adaptTypes(plain) : dropNoCase(plain);
         plain.clear();
     };
+    // Each use of a name gets its own placeholder: the server deduces one type per
+    // placeholder, and one value may fill columns of different types.
     auto mark = [&](const QString& name) {
-        int index = params ? int(params->indexOf(name)) : -1;
-        if (index < 0 && params) {
+        int index = -1;
+        if (params) {
             params->append(name);
             index = int(params->size()) - 1;
         }
