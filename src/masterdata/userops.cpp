@@ -73,7 +73,7 @@ QString StaffDeleteRefusal(const QString& code, const QString& name)
                        "select * from (select u_name as u_sn from jxc_zcmx where u_name=:n limit 1) t3 union "
                        "select * from (select u_sn from jxc_yyfy where u_sn=:c limit 1) t4 union "
                        "select * from (select u_name as u_sn from jxc_xjyh where u_name=:n limit 1) t5"),
-        {{"n", name}, {"c", code}});
+        { { "n", name }, { "c", code } });
     return found.isEmpty() ? QString() : kStaffInUse;
 }
 

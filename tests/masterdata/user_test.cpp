@@ -88,7 +88,7 @@ TEST_F(StaffTest, AddStoresRateMethodAndRefusesDuplicates)
     EXPECT_EQ(Scalar("select u_zdlr from jxc_user where u_name='业务-甲'"), "0");
     EXPECT_EQ(Scalar("select u_tcfs || '|' || u_tctxt || '|' || u_cg || u_xs || u_kc "
                      "|| u_jy || '|' || ck_sn || '|' || ck_name from jxc_user where u_name='业务-甲'"),
-              "0|按销售额提成|1110|-1|所有仓库");
+        "0|按销售额提成|1110|-1|所有仓库");
     EXPECT_EQ(Listed().last(), "业务-甲");
 
     TF_User_Add again;

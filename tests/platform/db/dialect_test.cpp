@@ -74,7 +74,7 @@ TEST_F(DialectTest, ParametersNewIdsAndSavepoints)
     EXPECT_EQ(SelectScalar(c, "select nm || ':x' from jxc_names where id = :id", { { "id", id } }), "it's:x");
     EXPECT_EQ(c.Insert("insert into jxc_names (nm) values ('z')"), id + 1);
     // One name may fill columns of different types.
-    c.Exec("insert into jxc_names (nm,v,flag) values ('twice',:k,:k)", {{"k", 1}});
+    c.Exec("insert into jxc_names (nm,v,flag) values ('twice',:k,:k)", { { "k", 1 } });
     EXPECT_EQ(SelectScalar(c, "select v from jxc_names where nm = 'twice'"), "1");
     EXPECT_EQ(SelectScalar(c, "select flag from jxc_names where nm = 'twice'"), "True");
 
