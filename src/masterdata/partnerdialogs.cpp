@@ -97,9 +97,10 @@ PartnerEditDialog::PartnerEditDialog(PartnerKind k, bool m, QWidget* parent) : F
         form->addRow(QStringLiteral("所属业务员："), chkTree);
     }
     box->addLayout(form);
-    auto* note = new QLabel(customer ? QStringLiteral("客户已经欠的款项，也可以以后在应收款功能中作为期初应收款录入。")
-                                     : QStringLiteral("已经欠供货商的款项，也可以以后在应付款功能中作为期初应付款录入。"),
-        this);
+    auto* note
+        = new QLabel(customer ? QStringLiteral("客户已经欠的款项，也可以以后在应收款功能中作为期初应收款录入。")
+                              : QStringLiteral("已经欠供货商的款项，也可以以后在应付款功能中作为期初应付款录入。"),
+            this);
     note->setStyleSheet(QStringLiteral("color: red"));
     note->setWordWrap(true);
     box->addWidget(note);
@@ -222,9 +223,9 @@ void PartnerEditDialog::LoadRow()
     tzone->setText(q.AsString(QStringLiteral("z_name")));
     chkDefault->setChecked(q.FieldByName(p + QStringLiteral("default")).AsBoolean());
     chkForbid->setChecked(q.FieldByName(p + QStringLiteral("forbid")).AsBoolean());
-    const QString typeField = !customer ? QStringLiteral("gt_name")
+    const QString typeField = !customer        ? QStringLiteral("gt_name")
         : q.HasField(QStringLiteral("ktname")) ? QStringLiteral("ktname")
-                                                : QStringLiteral("kt_name");
+                                               : QStringLiteral("kt_name");
     SelectType(q.AsString(typeField));
     comCk->setCurrentIndex(comCk->findText(q.AsString(QStringLiteral("ck_name")), Qt::MatchFixedString));
     const bool builtIn = keptCode == kPartnerBuiltInSn;
@@ -284,8 +285,7 @@ void PartnerEditDialog::btnSaveClick()
     }
     const PartnerInput in = Gather();
     QString code = keptCode;
-    const QString refusal
-        = modify ? ModifyPartner(kind, keptCode, in, tje->isEnabled()) : AddPartner(kind, in, &code);
+    const QString refusal = modify ? ModifyPartner(kind, keptCode, in, tje->isEnabled()) : AddPartner(kind, in, &code);
     if (!refusal.isEmpty()) {
         InformRefusal(refusal);
         return;

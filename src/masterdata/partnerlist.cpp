@@ -69,8 +69,8 @@ PartnerListForm::PartnerListForm(PartnerKind k, QWidget* parent)
         if (c.field.endsWith(QLatin1String("lwje")))
             cxGrid->SetColumnFormat(col, QStringLiteral("￥,0.00;-￥,0.00"));
     }
-    const QStringList hidden = customer ? QStringList { "id", "kh_usn", "kt_sn", "kt_name" }
-                                        : QStringList { "id", "ghs_pl" };
+    const QStringList hidden
+        = customer ? QStringList { "id", "kh_usn", "kt_sn", "kt_name" } : QStringList { "id", "ghs_pl" };
     for (const QString& h : hidden)
         cxGrid->SetColumnVisible(cxGrid->AddColumn(h, h), false);
     cxGrid->SetFooterVisible(true);
@@ -232,8 +232,8 @@ void PartnerListForm::btnSearchClick()
 
 void PartnerListForm::btnImportClick()
 {
-    FunctionWindows::Open(kind == PartnerKind::Customer ? QStringLiteral("TF_Khgl_Import")
-                                                        : QStringLiteral("TF_Ghsgl_Import"),
+    FunctionWindows::Open(
+        kind == PartnerKind::Customer ? QStringLiteral("TF_Khgl_Import") : QStringLiteral("TF_Ghsgl_Import"),
         FunctionWindows::Lifetime::Freed);
 }
 

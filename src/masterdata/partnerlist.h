@@ -115,9 +115,7 @@ public:
 class TF_Ghsgl_Search : public PartnerSearchDialog {
     Q_OBJECT
 public:
-    explicit TF_Ghsgl_Search(PartnerListForm* list, QWidget* parent = nullptr) : PartnerSearchDialog(list, parent)
-    {
-    }
+    explicit TF_Ghsgl_Search(PartnerListForm* list, QWidget* parent = nullptr) : PartnerSearchDialog(list, parent) { }
 };
 
 // "修改简码": SelectedSn "1" when saved; the caller stores the code.

@@ -53,8 +53,8 @@ void PartnerSearchDialog::FormActivate()
     const bool customer = list_->kind == PartnerKind::Customer;
     FillComboNames(*comType, customer ? QStringLiteral("jxc_khtype") : QStringLiteral("jxc_ghstype"),
         customer ? QStringLiteral("kt_name") : QStringLiteral("gt_name"), QStringLiteral("id"), QStringLiteral("1"));
-    FillComboNames(*comZone, QStringLiteral("jxc_zone"), QStringLiteral("z_name"), QStringLiteral("id"),
-        QStringLiteral("1"));
+    FillComboNames(
+        *comZone, QStringLiteral("jxc_zone"), QStringLiteral("z_name"), QStringLiteral("id"), QStringLiteral("1"));
     comType->setCurrentIndex(0);
     comZone->setCurrentIndex(0);
     for (QLineEdit* e : { tname, tlxr, ttele, taddress })
@@ -117,9 +117,9 @@ TF_Ghsgl_Copy::TF_Ghsgl_Copy(QWidget* parent) : Form(parent), Q_Khxx(F_DataModul
     cxGrid = new DataGrid(this);
     cxGrid->setObjectName(QStringLiteral("cxGrid"));
     cxGrid->SetDataSource(&F_DataModule->D(QStringLiteral("D_Khxx")));
-    const char* const cols[][3] = { { "kh_name", "客户名称", "160" }, { "kh_lxr", "联系人", "80" },
-        { "kh_tele", "联系电话", "100" }, { "kh_address", "联系地址", "160" }, { "kt_name", "客户类型", "90" },
-        { "z_name", "所属地区", "90" } };
+    const char* const cols[][3]
+        = { { "kh_name", "客户名称", "160" }, { "kh_lxr", "联系人", "80" }, { "kh_tele", "联系电话", "100" },
+              { "kh_address", "联系地址", "160" }, { "kt_name", "客户类型", "90" }, { "z_name", "所属地区", "90" } };
     for (const auto& c : cols)
         cxGrid->AddColumn(QString::fromLatin1(c[0]), QString::fromUtf8(c[1]), QString::fromLatin1(c[2]).toInt());
     box->addWidget(cxGrid, 1);

@@ -109,9 +109,9 @@ QString BookOpeningAmount(PartnerKind kind, const QString& code, double amount, 
     ExecBound(QStringLiteral("insert into jxc_ysyfk_dj (k_ghskh,a_name,u_sn,k_fkfs,k_sfje,k_yhje,k_qcje,k_ljje,"
                              "k_yfje,k_type,k_djlx,k_djtxt,k_note,k_flag,k_rq,gl_djh,k_check,k_checker,k_chkrq) "
                              "values (:c,:op,:usn,:x,0,0,0,:a,:a,:t,:p,:x,:note,1,:d,:n,1,:op,:d)"),
-        { { "c", code }, { "op", CurrentAdminName }, { "usn", DefaultUserSn() }, { "x", k.openingText },
-            { "a", a }, { "t", k.ledgerType }, { "p", k.prefix },
-            { "note", note.isEmpty() ? k.openingNote : note }, { "d", date }, { "n", number } });
+        { { "c", code }, { "op", CurrentAdminName }, { "usn", DefaultUserSn() }, { "x", k.openingText }, { "a", a },
+            { "t", k.ledgerType }, { "p", k.prefix }, { "note", note.isEmpty() ? k.openingNote : note }, { "d", date },
+            { "n", number } });
     ExecBound(QStringLiteral("insert into jxc_ysyfk (k_ghskh,a_name,u_sn,k_fkfs,k_sfje,k_yhje,k_qcje,k_ljje,k_yfje,"
                              "k_type,k_djlx,k_djtxt,k_note,k_flag,k_rq,gl_djh) select k_ghskh,a_name,u_sn,k_fkfs,"
                              "k_sfje,k_yhje,k_qcje,k_ljje,k_yfje,k_type,k_djlx,k_djtxt,k_note,k_flag,k_rq,gl_djh "
@@ -216,8 +216,8 @@ QString SalesmanCodeList(const QStringList& names)
 {
     QString list;
     for (const QString& n : names)
-        list += ScalarBound(QStringLiteral("select u_sn from jxc_user where u_name=:n order by id limit 1"),
-                    { { "n", n } })
+        list += ScalarBound(
+                    QStringLiteral("select u_sn from jxc_user where u_name=:n order by id limit 1"), { { "n", n } })
             + QLatin1Char(',');
     return list;
 }
@@ -293,7 +293,8 @@ QString ModifyPartner(PartnerKind kind, const QString& code, const PartnerInput&
 QString PartnerListSql(PartnerKind kind)
 {
     if (kind == PartnerKind::Customer) {
-        QString sql = QStringLiteral("select a.*,b.kt_name as ktname from jxc_khxx a,jxc_khtype b where a.kt_sn=b.kt_sn");
+        QString sql
+            = QStringLiteral("select a.*,b.kt_name as ktname from jxc_khxx a,jxc_khtype b where a.kt_sn=b.kt_sn");
         if (OperatorBound())
             sql += QStringLiteral(" and ") + WarehouseRestriction(QStringLiteral("a.ck_sn"));
         return sql + QStringLiteral(" order by a.id");

@@ -18,8 +18,8 @@ struct PartnerKindInfo {
     QString codeColumn;  // kh_sn / ghs_sn
     QString nameColumn;  // kh_name / ghs_name
     QString balanceColumn;
-    QString inUse;    // refusal: the partner has business
-    QString builtIn;  // refusal: the built-in partner
+    QString inUse;   // refusal: the partner has business
+    QString builtIn; // refusal: the built-in partner
     QString nameMissing;
 };
 const PartnerKindInfo& KindInfo(PartnerKind kind);

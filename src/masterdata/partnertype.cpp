@@ -129,9 +129,10 @@ TF_Ghsgl_Type::TF_Ghsgl_Type(QWidget* parent)
 
 void TF_Ghsgl_Type::btnExitClick()
 {
-    PartnerEditDialog* caller = PickerCaller == QLatin1String("ghsgl_add") ? static_cast<PartnerEditDialog*>(F_Ghsgl_Add)
-        : PickerCaller == QLatin1String("ghsgl_modi")                       ? F_Ghsgl_Modi
-                                                                            : nullptr;
+    PartnerEditDialog* caller = PickerCaller == QLatin1String("ghsgl_add")
+        ? static_cast<PartnerEditDialog*>(F_Ghsgl_Add)
+        : PickerCaller == QLatin1String("ghsgl_modi") ? F_Ghsgl_Modi
+                                                      : nullptr;
     if (caller) {
         caller->FillTypes();
         if (HasRows())

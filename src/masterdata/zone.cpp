@@ -38,9 +38,8 @@ void FilterZoneGrid(DataGrid& grid, const QString& typed)
 }
 
 TF_Zone::TF_Zone(QWidget* parent)
-    : NamedListWindow(
-        { "TF_Zone", "所属地区设置", "Q_Zone", "select * from jxc_zone order by id", "z_name", "z_default",
-            "所属地区：", 16, "您确定要删除当前地区吗！" },
+    : NamedListWindow({ "TF_Zone", "所属地区设置", "Q_Zone", "select * from jxc_zone order by id", "z_name",
+                          "z_default", "所属地区：", 16, "您确定要删除当前地区吗！" },
         parent)
 {
     auto* search = new QHBoxLayout;

@@ -30,12 +30,11 @@ QString SaveZone(qint64 id, const QString& name, bool isDefault)
 
 QString ZoneDeleteRefusal(const QString& name)
 {
-    const bool used
-        = !ScalarBound(QStringLiteral("select z_name from (select z_name from jxc_ghsxx where z_name=:n limit 1) a "
-                                      "union select z_name from (select z_name from jxc_khxx where z_name=:n "
-                                      "limit 1) b"),
-            { { "n", name } })
-               .isEmpty();
+    const bool used = !ScalarBound(
+        QStringLiteral("select z_name from (select z_name from jxc_ghsxx where z_name=:n limit 1) a "
+                       "union select z_name from (select z_name from jxc_khxx where z_name=:n "
+                       "limit 1) b"),
+        { { "n", name } }).isEmpty();
     return used ? kZoneInUse : QString();
 }
 
@@ -54,8 +53,7 @@ QString RenameCustomerType(qint64 id, const QString& name)
     const QString old = ScalarBound(QStringLiteral("select kt_name from jxc_khtype where id=:i"), { { "i", id } });
     ExecBound(QStringLiteral("update jxc_khtype set kt_name=:n where id=:i"), { { "n", stored }, { "i", id } });
     if (stored != old)
-        ExecBound(
-            QStringLiteral("update jxc_khxx set kt_name=:n where kt_name=:o"), { { "n", stored }, { "o", old } });
+        ExecBound(QStringLiteral("update jxc_khxx set kt_name=:n where kt_name=:o"), { { "n", stored }, { "o", old } });
     t.Commit();
     return QString();
 }
@@ -71,8 +69,7 @@ QString SaveSupplierType(qint64 id, const QString& name, bool isDefault)
         ExecSQL(QStringLiteral("update jxc_ghstype set gt_default=0"));
     SqlParams v { { "n", stored }, { "d", isDefault ? 1 : 0 } };
     if (id >= 0) {
-        const QString old
-            = ScalarBound(QStringLiteral("select gt_name from jxc_ghstype where id=:i"), { { "i", id } });
+        const QString old = ScalarBound(QStringLiteral("select gt_name from jxc_ghstype where id=:i"), { { "i", id } });
         v.insert(QStringLiteral("i"), id);
         ExecBound(QStringLiteral("update jxc_ghstype set gt_name=:n,gt_default=:d where id=:i"), v);
         // Suppliers carry their type by name; a renamed type keeps its suppliers.

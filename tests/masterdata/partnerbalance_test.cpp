@@ -23,7 +23,8 @@ protected:
     // The partner's rows as "number:due:balance", numbers as the program reads them.
     QStringList Amounts(const QString& table, const QString& type, const QString& code)
     {
-        const QString where = QStringLiteral(" from %1 where k_type='%2' and k_ghskh='%3' order by id").arg(table, type, code);
+        const QString where
+            = QStringLiteral(" from %1 where k_type='%2' and k_ghskh='%3' order by id").arg(table, type, code);
         const QStringList numbers = Column("select gl_djh" + where);
         const QStringList due = Column("select k_yfje" + where);
         const QStringList balance = Column("select k_ljje" + where);
@@ -90,7 +91,8 @@ TEST_F(OpeningBalanceTest, OpeningEditFollowsOnlyTheOpeningBookingWhileItIsAlone
     const QString code = Add(PartnerKind::Customer, "甲", 100);
     // An unapproved registration of the same customer: no ledger row yet.
     ExecSQL("insert into jxc_ysyfk_dj (gl_djh,k_type,k_ghskh,k_djlx,k_yfje,k_ljje,k_check) values "
-            "('YS24030510002','kh','" + code + "','YS',30,30,0)");
+            "('YS24030510002','kh','"
+        + code + "','YS',30,30,0)");
     ASSERT_TRUE(OpeningAmountEditable(PartnerKind::Customer, code));
     PartnerInput in;
     in.name = "甲";
@@ -107,7 +109,8 @@ TEST_F(OpeningBalanceTest, OpeningEditFollowsOnlyTheOpeningBookingWhileItIsAlone
 
     // After a receipt the opening amount is history.
     ExecSQL("insert into jxc_ysyfk (gl_djh,k_type,k_ghskh,k_djtxt,k_yfje,k_ljje) values "
-            "('SK24030510001','kh','" + code + "','收款',0,-20)");
+            "('SK24030510001','kh','"
+        + code + "','收款',0,-20)");
     EXPECT_FALSE(OpeningAmountEditable(PartnerKind::Customer, code));
     in.amount = 50;
     ASSERT_EQ(ModifyPartner(PartnerKind::Customer, code, in, false), QString());

@@ -29,8 +29,8 @@ protected:
     QString AddCustomer(const QString& name, const QString& extra = QString(), const QString& values = QString())
     {
         const QString code = QString::number(Scalar("select max(kh_sn) from jxc_khxx").toInt() + 1);
-        ExecSQL("insert into jxc_khxx (kh_sn,kh_name,kh_jm,kt_sn,kt_name,ck_sn,ck_name,kh_lwje" + extra
-            + ") values ('" + code + "','" + name + "','','1000','零售客户','-1','所有仓库',0" + values + ")");
+        ExecSQL("insert into jxc_khxx (kh_sn,kh_name,kh_jm,kt_sn,kt_name,ck_sn,ck_name,kh_lwje" + extra + ") values ('"
+            + code + "','" + name + "','','1000','零售客户','-1','所有仓库',0" + values + ")");
         return code;
     }
     template <class List> std::unique_ptr<List> Open()
@@ -281,8 +281,7 @@ TEST_F(PartnerTest, ModifyTicksSalesmenInAnyOrderAndRenamesOnlyItsOwnRows)
     EXPECT_EQ(Column("select ghs_name from jxc_goodslist order by id"), (QStringList { "甲(新)", "别名", "甲" }));
     EXPECT_EQ(Column("select ghs_name from jxc_xjyh where gl_djh in ('SK1','FK1') order by gl_djh"),
         (QStringList { "甲", "甲(新)" }));
-    EXPECT_EQ(Scalar("select kh_uname || kh_usn from jxc_khxx where kh_sn='" + code + "'"),
-        "张三,李四,100002,100003,");
+    EXPECT_EQ(Scalar("select kh_uname || kh_usn from jxc_khxx where kh_sn='" + code + "'"), "张三,李四,100002,100003,");
 
     // The built-in customer keeps its type and warehouse.
     Focus(*list, "普通客户");
