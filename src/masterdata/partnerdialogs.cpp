@@ -37,6 +37,7 @@ QHBoxLayout* EditWithButton(QWidget* parent, QWidget* edit, QPushButton*& button
     auto* row = new QHBoxLayout;
     row->addWidget(edit, 1);
     button = new QPushButton(caption, parent);
+    button->setFixedWidth(36);
     button->setAutoDefault(false);
     row->addWidget(button);
     return row;
@@ -50,6 +51,7 @@ PartnerEditDialog::PartnerEditDialog(PartnerKind k, bool m, QWidget* parent) : F
     const QString who = customer ? QStringLiteral("客户") : QStringLiteral("供货商");
     setObjectName(customer ? (modify ? QStringLiteral("TF_Khgl_Modi") : QStringLiteral("TF_Khgl_Add"))
                            : (modify ? QStringLiteral("TF_Ghsgl_Modi") : QStringLiteral("TF_Ghsgl_Add")));
+    resize(520, 0);
     setWindowTitle(customer ? (modify ? QStringLiteral("修改客户") : QStringLiteral("增加客户"))
                             : (modify ? QStringLiteral("修改供货商") : QStringLiteral("添加供货商")));
     auto* box = new QVBoxLayout(this);
