@@ -105,7 +105,7 @@ void NamedListWindow::btnOKClick()
 {
     const bool adding = mode != QLatin1String("modi");
     const qint64 id = adding || !HasRows() ? -1 : Q.AsInteger(QStringLiteral("id"));
-    const QString refusal = SaveRow(id, tname->text(), chkDefault->isChecked());
+    const QString refusal = config_.save(id, tname->text(), chkDefault->isChecked());
     if (!refusal.isEmpty()) {
         InformRefusal(refusal);
         return;
@@ -125,14 +125,14 @@ void NamedListWindow::btnDeleClick()
 {
     if (!HasRows())
         return;
-    const QString refusal = DeleteRefusal(Q.AsString(QString::fromLatin1(config_.nameField)));
+    const QString refusal = config_.deleteRefusal(Q.AsString(QString::fromLatin1(config_.nameField)));
     if (!refusal.isEmpty()) {
         InformRefusal(refusal);
         return;
     }
     if (Prompt::YesNo(QString::fromUtf8(config_.deleteQuestion), Prompt::kInfoCaption) != Prompt::Answer::Yes)
         return;
-    DeleteRow(Q.AsInteger(QStringLiteral("id")));
+    config_.remove(Q.AsInteger(QStringLiteral("id")));
     Q.Requery();
 }
 

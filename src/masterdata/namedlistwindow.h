@@ -24,6 +24,10 @@ public:
         const char* nameLabel;
         int nameLength;
         const char* deleteQuestion;
+        // The refusal of a save or a delete, "" when it may go ahead; id < 0 adds.
+        QString (*save)(qint64 id, const QString& name, bool isDefault);
+        QString (*deleteRefusal)(const QString& name);
+        void (*remove)(qint64 id);
     };
     NamedListWindow(const Config& config, QWidget* parent);
 
@@ -51,10 +55,6 @@ public:
     QString mode;
 
 protected:
-    // The refusal of a save or a delete, "" when it may go ahead; id < 0 adds.
-    virtual QString SaveRow(qint64 id, const QString& name, bool isDefault) = 0;
-    virtual QString DeleteRefusal(const QString& name) = 0;
-    virtual void DeleteRow(qint64 id) = 0;
     void hideEvent(QHideEvent* e) override;
     void ShowPanel(bool on);
     // The page above the grid, where a window adds its own controls.

@@ -330,39 +330,28 @@ void PartnerEditDialog::btnZoneClick()
     FilterZoneGrid(*zonePanel->cxGrid, tzone->text());
 }
 
+PartnerEditDialog::~PartnerEditDialog()
+{
+    if (release_)
+        release_();
+}
+
 TF_Khgl_Add::TF_Khgl_Add(QWidget* parent) : PartnerEditDialog(PartnerKind::Customer, false, parent)
 {
-    F_Khgl_Add = this;
+    Hold(F_Khgl_Add, this);
 }
-TF_Khgl_Add::~TF_Khgl_Add()
-{
-    if (F_Khgl_Add == this)
-        F_Khgl_Add = nullptr;
-}
+
 TF_Khgl_Modi::TF_Khgl_Modi(QWidget* parent) : PartnerEditDialog(PartnerKind::Customer, true, parent)
 {
-    F_Khgl_Modi = this;
+    Hold(F_Khgl_Modi, this);
 }
-TF_Khgl_Modi::~TF_Khgl_Modi()
-{
-    if (F_Khgl_Modi == this)
-        F_Khgl_Modi = nullptr;
-}
+
 TF_Ghsgl_Add::TF_Ghsgl_Add(QWidget* parent) : PartnerEditDialog(PartnerKind::Supplier, false, parent)
 {
-    F_Ghsgl_Add = this;
+    Hold(F_Ghsgl_Add, this);
 }
-TF_Ghsgl_Add::~TF_Ghsgl_Add()
-{
-    if (F_Ghsgl_Add == this)
-        F_Ghsgl_Add = nullptr;
-}
+
 TF_Ghsgl_Modi::TF_Ghsgl_Modi(QWidget* parent) : PartnerEditDialog(PartnerKind::Supplier, true, parent)
 {
-    F_Ghsgl_Modi = this;
-}
-TF_Ghsgl_Modi::~TF_Ghsgl_Modi()
-{
-    if (F_Ghsgl_Modi == this)
-        F_Ghsgl_Modi = nullptr;
+    Hold(F_Ghsgl_Modi, this);
 }

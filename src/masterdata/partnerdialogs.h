@@ -2,6 +2,8 @@
 #include "masterdata/partnerops.h"
 #include "platform/ui/form.h"
 
+#include <functional>
+
 class CheckTree;
 class KeyedCombo;
 class QCheckBox;
@@ -19,6 +21,7 @@ class PartnerEditDialog : public Form {
     Q_OBJECT
 public:
     PartnerEditDialog(PartnerKind kind, bool modify, QWidget* parent);
+    ~PartnerEditDialog() override;
 
     void FormActivate() override;
     void btnSaveClick();
@@ -61,7 +64,19 @@ public:
     qint64 keptId = -1;
     QString keptCode;
 
+protected:
+    // The dialog lives in its global while it exists.
+    template <class T> void Hold(T*& global, T* self)
+    {
+        global = self;
+        release_ = [&global, self] {
+            if (global == self)
+                global = nullptr;
+        };
+    }
+
 private:
+    std::function<void()> release_;
     Query& List() const;
     void FillWarehouses();
     void LoadRow();
@@ -72,25 +87,21 @@ class TF_Khgl_Add : public PartnerEditDialog {
     Q_OBJECT
 public:
     explicit TF_Khgl_Add(QWidget* parent = nullptr);
-    ~TF_Khgl_Add() override;
 };
 class TF_Khgl_Modi : public PartnerEditDialog {
     Q_OBJECT
 public:
     explicit TF_Khgl_Modi(QWidget* parent = nullptr);
-    ~TF_Khgl_Modi() override;
 };
 class TF_Ghsgl_Add : public PartnerEditDialog {
     Q_OBJECT
 public:
     explicit TF_Ghsgl_Add(QWidget* parent = nullptr);
-    ~TF_Ghsgl_Add() override;
 };
 class TF_Ghsgl_Modi : public PartnerEditDialog {
     Q_OBJECT
 public:
     explicit TF_Ghsgl_Modi(QWidget* parent = nullptr);
-    ~TF_Ghsgl_Modi() override;
 };
 
 // Each dialog lives in its global while it exists, so that the type windows can

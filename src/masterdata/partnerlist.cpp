@@ -37,6 +37,14 @@ PartnerListForm::PartnerListForm(PartnerKind k, QWidget* parent)
     auto* bar = new QHBoxLayout;
     bar_ = bar;
     box->addLayout(bar);
+    AddBarButton(QStringLiteral("增加"), [this] { btnAddClick(); });
+    AddBarButton(QStringLiteral("修改"), [this] { btnModiClick(); });
+    AddBarButton(QStringLiteral("删除"), [this] { btnDeleClick(); });
+    AddBarButton(QStringLiteral("退出"), [this] { btnExitClick(); });
+    AddBarButton(QStringLiteral("打印"), [this] { btnPrintClick(); });
+    AddBarButton(QStringLiteral("导入"), [this] { btnImportClick(); });
+    AddBarButton(QStringLiteral("查找"), [this] { btnSearchClick(); });
+    AddBarButton(QStringLiteral("导出"), [this] { btnExportClick(); });
     tkey = AddSearchLine(
         box, this, QStringLiteral("请输入") + who + QStringLiteral("的相关信息进行查询："), QStringLiteral("查询(F2)"),
         [this] { searchKeys(); }, &btnKey);
@@ -101,9 +109,14 @@ PartnerListForm::PartnerListForm(PartnerKind k, QWidget* parent)
     connect(f2, &QShortcut::activated, this, &PartnerListForm::searchKeys);
 }
 
-QPushButton* PartnerListForm::AddBarButton(const QString& caption, std::function<void()> handler)
+QPushButton* PartnerListForm::AddBarButton(const QString& caption, std::function<void()> handler, int position)
 {
-    return AddButton(static_cast<QHBoxLayout*>(bar_), this, caption, std::move(handler));
+    QPushButton* b = AddButton(bar_, this, caption, std::move(handler));
+    if (position >= 0) {
+        bar_->removeWidget(b);
+        bar_->insertWidget(position, b);
+    }
+    return b;
 }
 
 QString PartnerListForm::Field(const char* suffix) const
@@ -261,14 +274,6 @@ TF_Khgl::TF_Khgl(QWidget* parent)
       straddress(critAddress), khtype(critType), khzone(critZone)
 {
     setObjectName(QStringLiteral("TF_Khgl"));
-    AddBarButton(QStringLiteral("增加"), [this] { btnAddClick(); });
-    AddBarButton(QStringLiteral("修改"), [this] { btnModiClick(); });
-    AddBarButton(QStringLiteral("删除"), [this] { btnDeleClick(); });
-    AddBarButton(QStringLiteral("退出"), [this] { btnExitClick(); });
-    AddBarButton(QStringLiteral("打印"), [this] { btnPrintClick(); });
-    AddBarButton(QStringLiteral("导入"), [this] { btnImportClick(); });
-    AddBarButton(QStringLiteral("查找"), [this] { btnSearchClick(); });
-    AddBarButton(QStringLiteral("导出"), [this] { btnExportClick(); });
 }
 
 TF_Khgl::~TF_Khgl()
@@ -304,15 +309,9 @@ TF_Ghsgl::TF_Ghsgl(QWidget* parent)
       ghsaddress(critAddress), ghstype(critType), ghszone(critZone)
 {
     setObjectName(QStringLiteral("TF_Ghsgl"));
-    AddBarButton(QStringLiteral("增加"), [this] { btnAddClick(); });
-    AddBarButton(QStringLiteral("修改"), [this] { btnModiClick(); });
-    AddBarButton(QStringLiteral("删除"), [this] { btnDeleClick(); });
-    AddBarButton(QStringLiteral("退出"), [this] { btnExitClick(); });
-    AddBarButton(QStringLiteral("打印"), [this] { btnPrintClick(); });
-    AddBarButton(QStringLiteral("导入"), [this] { btnImportClick(); });
-    AddBarButton(QStringLiteral("查找"), [this] { btnSearchClick(); });
-    AddBarButton(QStringLiteral("复制"), [this] { btnCopyClick(); });
-    AddBarButton(QStringLiteral("导出"), [this] { btnExportClick(); });
+    // "复制" stands before "导出".
+    AddBarButton(
+        QStringLiteral("复制"), [this] { btnCopyClick(); }, 7);
 }
 
 TF_Ghsgl::~TF_Ghsgl()

@@ -5,6 +5,7 @@
 class DataGrid;
 class KeyedCombo;
 class QAction;
+class QHBoxLayout;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -53,12 +54,12 @@ public:
 protected:
     void hideEvent(QHideEvent* e) override;
     void Reopen();
-    // The top bar, where each list puts its buttons.
-    QPushButton* AddBarButton(const QString& caption, std::function<void()> handler);
+    // A button of the top bar, at that position (-1: last).
+    QPushButton* AddBarButton(const QString& caption, std::function<void()> handler, int position = -1);
 
 private:
     QString Field(const char* suffix) const;
-    QLayout* bar_ = nullptr;
+    QHBoxLayout* bar_ = nullptr;
 };
 
 // "客户信息".

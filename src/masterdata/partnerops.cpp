@@ -9,6 +9,7 @@
 #include "foundation/sqltext.h"
 #include "foundation/zones.h"
 #include "masterdata/boundsql.h"
+#include "masterdata/ckglops.h"
 #include "platform/base/clock.h"
 #include "platform/db/transaction.h"
 
@@ -20,10 +21,10 @@ PartnerKindInfo MakeKind(bool customer)
 {
     PartnerKindInfo k;
     if (customer) {
-        k = { "kh", "YS", "期初应收款", "客户的期初应收款", "SK", "jxc_khxx", "kh_sn", "kh_name", "kh_lwje",
+        k = { "kh", "YS", "期初应收款", "客户的期初应收款", "jxc_khxx", "kh_sn", "kh_name",
             "该客户已发生过业务，不能删除！", "该客户为系统内置客户，不能删除！", kCustomerNameMissing };
     } else {
-        k = { "ghs", "YF", "期初应付款", "供货商的期初应付款", "FK", "jxc_ghsxx", "ghs_sn", "ghs_name", "ghs_lwje",
+        k = { "ghs", "YF", "期初应付款", "供货商的期初应付款", "jxc_ghsxx", "ghs_sn", "ghs_name",
             "该供货商已发生过业务，不能删除！", "该供货商为系统内置供货商，不能删除！", kSupplierNameMissing };
     }
     return k;
@@ -41,7 +42,7 @@ QString Sub(const QString& sql, const PartnerKindInfo& k)
     s.replace(QLatin1String("{table}"), k.table);
     s.replace(QLatin1String("{code}"), k.codeColumn);
     s.replace(QLatin1String("{name}"), k.nameColumn);
-    s.replace(QLatin1String("{balance}"), k.balanceColumn);
+    s.replace(QLatin1String("{default}"), k.codeColumn.chopped(2) + QStringLiteral("default"));
     return s;
 }
 
@@ -81,7 +82,7 @@ SqlParams Values(PartnerKind kind, const PartnerInput& in)
         { "cksn", in.warehouseCode }, { "ckname", in.warehouseName }, { "tname", in.typeName } };
     if (kind == PartnerKind::Customer) {
         v.insert(QStringLiteral("tsn"), in.typeCode);
-        v.insert(QStringLiteral("uname"), SalesmanNameList(in.salesmen));
+        v.insert(QStringLiteral("uname"), OperatorNameList(in.salesmen));
         v.insert(QStringLiteral("usn"), SalesmanCodeList(in.salesmen));
     }
     return v;
@@ -204,14 +205,6 @@ bool PartnerNameTaken(PartnerKind kind, const QString& name, qint64 excludeId)
                 .isEmpty();
 }
 
-QString SalesmanNameList(const QStringList& names)
-{
-    QString list;
-    for (const QString& n : names)
-        list += n + QLatin1Char(',');
-    return list;
-}
-
 QString SalesmanCodeList(const QStringList& names)
 {
     QString list;
@@ -229,8 +222,7 @@ QString AddPartner(PartnerKind kind, const PartnerInput& in, QString* newCode)
         return k.nameMissing;
     Transaction t(F_DataModule->ADOConn);
     if (in.isDefault)
-        ExecSQL(kind == PartnerKind::Customer ? QStringLiteral("update jxc_khxx set kh_default=0")
-                                              : QStringLiteral("update jxc_ghsxx set ghs_default=0"));
+        ExecSQL(Sub(QStringLiteral("update {table} set {default}=0"), k));
     SqlParams v = Values(kind, in);
     // Drawn inside the transaction, which holds the write lock, so two operators
     // saving at once get distinct codes.
@@ -266,8 +258,7 @@ QString ModifyPartner(PartnerKind kind, const QString& code, const PartnerInput&
     const QString oldName
         = ScalarBound(Sub(QStringLiteral("select {name} from {table} where {code}=:sn"), k), { { "sn", code } });
     if (in.isDefault)
-        ExecSQL(kind == PartnerKind::Customer ? QStringLiteral("update jxc_khxx set kh_default=0")
-                                              : QStringLiteral("update jxc_ghsxx set ghs_default=0"));
+        ExecSQL(Sub(QStringLiteral("update {table} set {default}=0"), k));
     SqlParams v = Values(kind, in);
     v.insert(QStringLiteral("sn"), code);
     if (kind == PartnerKind::Customer)

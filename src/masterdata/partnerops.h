@@ -13,13 +13,11 @@ struct PartnerKindInfo {
     QString prefix;      // registration prefix and k_djlx: "YS" / "YF"
     QString openingText; // k_fkfs and k_djtxt of the opening booking
     QString openingNote; // k_note of the opening booking
-    QString cashPrefix;  // receipts "SK" / payments "FK" in the cash journal
     QString table;       // jxc_khxx / jxc_ghsxx
     QString codeColumn;  // kh_sn / ghs_sn
     QString nameColumn;  // kh_name / ghs_name
-    QString balanceColumn;
-    QString inUse;   // refusal: the partner has business
-    QString builtIn; // refusal: the built-in partner
+    QString inUse;       // refusal: the partner has business
+    QString builtIn;     // refusal: the built-in partner
     QString nameMissing;
 };
 const PartnerKindInfo& KindInfo(PartnerKind kind);
@@ -81,8 +79,8 @@ QString AddPartner(PartnerKind kind, const PartnerInput& in, QString* newCode = 
 // the opening amount may still change, sets it.
 QString ModifyPartner(PartnerKind kind, const QString& code, const PartnerInput& in, bool openingEditable);
 
-// The stored salesman lists: each name, or its first staff code, followed by ",".
-QString SalesmanNameList(const QStringList& names);
+// The stored salesman codes: each name's first staff code followed by "," (the names
+// are stored as OperatorNameList writes them).
 QString SalesmanCodeList(const QStringList& names);
 
 // ---- lists ----

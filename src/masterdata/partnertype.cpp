@@ -118,7 +118,8 @@ void TF_Khgl_Type_Sele::btnSaveClick()
 
 TF_Ghsgl_Type::TF_Ghsgl_Type(QWidget* parent)
     : NamedListWindow({ "TF_Ghsgl_Type", "供货商类型设置", "Q_GhsType", "select * from jxc_ghstype order by id",
-                          "gt_name", "gt_default", "供货商类型：", 32, "您确定要删除当前类型吗！" },
+                          "gt_name", "gt_default", "供货商类型：", 32, "您确定要删除当前类型吗！", SaveSupplierType,
+                          SupplierTypeDeleteRefusal, DeleteSupplierType },
         parent)
 {
     cxGrid->AddColumn(QStringLiteral("gt_sn"), QStringLiteral("编号"), 80);
@@ -139,19 +140,4 @@ void TF_Ghsgl_Type::btnExitClick()
             caller->SelectType(Q.AsString(QStringLiteral("gt_name")));
     }
     close();
-}
-
-QString TF_Ghsgl_Type::SaveRow(qint64 id, const QString& name, bool isDefault)
-{
-    return SaveSupplierType(id, name, isDefault);
-}
-
-QString TF_Ghsgl_Type::DeleteRefusal(const QString& name)
-{
-    return SupplierTypeDeleteRefusal(name);
-}
-
-void TF_Ghsgl_Type::DeleteRow(qint64 id)
-{
-    DeleteSupplierType(id);
 }

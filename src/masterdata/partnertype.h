@@ -44,9 +44,4 @@ class TF_Ghsgl_Type : public NamedListWindow {
 public:
     explicit TF_Ghsgl_Type(QWidget* parent = nullptr);
     void btnExitClick() override;
-
-protected:
-    QString SaveRow(qint64 id, const QString& name, bool isDefault) override;
-    QString DeleteRefusal(const QString& name) override;
-    void DeleteRow(qint64 id) override;
 };

@@ -38,8 +38,9 @@ void FilterZoneGrid(DataGrid& grid, const QString& typed)
 }
 
 TF_Zone::TF_Zone(QWidget* parent)
-    : NamedListWindow({ "TF_Zone", "所属地区设置", "Q_Zone", "select * from jxc_zone order by id", "z_name",
-                          "z_default", "所属地区：", 16, "您确定要删除当前地区吗！" },
+    : NamedListWindow(
+        { "TF_Zone", "所属地区设置", "Q_Zone", "select * from jxc_zone order by id", "z_name", "z_default",
+            "所属地区：", 16, "您确定要删除当前地区吗！", SaveZone, ZoneDeleteRefusal, DeleteZone },
         parent)
 {
     auto* search = new QHBoxLayout;
@@ -66,21 +67,6 @@ void TF_Zone::FormActivate()
 void TF_Zone::tkeyChange()
 {
     FilterZoneGrid(*cxGrid, tkey->text());
-}
-
-QString TF_Zone::SaveRow(qint64 id, const QString& name, bool isDefault)
-{
-    return SaveZone(id, name, isDefault);
-}
-
-QString TF_Zone::DeleteRefusal(const QString& name)
-{
-    return ZoneDeleteRefusal(name);
-}
-
-void TF_Zone::DeleteRow(qint64 id)
-{
-    DeleteZone(id);
 }
 
 ZonePanel::ZonePanel(QLineEdit* zoneEdit, const QString& tag, QWidget* parent)

@@ -18,11 +18,6 @@ public:
     void tkeyChange();
 
     QLineEdit* tkey = nullptr;
-
-protected:
-    QString SaveRow(qint64 id, const QString& name, bool isDefault) override;
-    QString DeleteRefusal(const QString& name) override;
-    void DeleteRow(qint64 id) override;
 };
 
 extern TF_Zone* F_Zone;
