@@ -338,4 +338,29 @@ TEST_F(PartnerTest, CopyingACustomerTwiceIsRefusedTheSecondTime)
     EXPECT_EQ(Count("jxc_ghsxx", "ghs_name='甲'"), 1);
 }
 
+TEST_F(PartnerTest, ListsShowWhatTheirDialogsSaved)
+{
+    auto customers = Open<TF_Khgl>();
+    prompt.OnModal("TF_Khgl_Add", [](QDialog* d) {
+        EXPECT_EQ(PickerCaller, "khgl_add");
+        auto* add = static_cast<TF_Khgl_Add*>(d);
+        add->tname->setText("新客户");
+        add->btnSaveClick();
+        return 0;
+    });
+    customers->btnAddClick();
+    EXPECT_TRUE(PickerCaller.isEmpty());
+    EXPECT_EQ(Listed(*customers), (QStringList { "普通客户", "新客户" }));
+
+    auto suppliers = Open<TF_Ghsgl>();
+    prompt.OnModal("TF_Ghsgl_Modi", [](QDialog* d) {
+        auto* modi = static_cast<TF_Ghsgl_Modi*>(d);
+        modi->tname->setText("改名供货商");
+        modi->btnSaveClick();
+        return 0;
+    });
+    suppliers->btnModiClick();
+    EXPECT_EQ(Listed(*suppliers), QStringList { "改名供货商" });
+}
+
 }
