@@ -275,6 +275,11 @@ PartnerInput PartnerEditDialog::Gather() const
 void PartnerEditDialog::btnSaveClick()
 {
     const bool customer = kind == PartnerKind::Customer;
+    // A modify dialog opened on no row has nothing to save.
+    if (modify && keptCode.isEmpty()) {
+        close();
+        return;
+    }
     if (tname->text().trimmed().isEmpty()) {
         InformRefusal(KindInfo(kind).nameMissing);
         return;
