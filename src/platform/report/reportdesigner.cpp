@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -316,6 +317,8 @@ void ReportDesigner::OpenFile(const QString& file)
 bool ReportDesigner::Save(QString* error)
 {
     QString why;
+    // A new template may be the first file of its folder.
+    QDir().mkpath(QFileInfo(file_).absolutePath());
     if (!tmpl_.Save(file_, &why)) {
         if (error)
             *error = why;
@@ -531,7 +534,8 @@ QList<ReportDesigner::Strip> ReportDesigner::Strips() const
     QList<Strip> out;
     double y = tmpl_.page.marginTop;
     for (const ReportBandRef& ref : Bands()) {
-        const ReportBand& b = ref.child < 0 ? tmpl_.page.bands[ref.band] : tmpl_.page.bands[ref.band].children[ref.child];
+        const ReportBand& b
+            = ref.child < 0 ? tmpl_.page.bands[ref.band] : tmpl_.page.bands[ref.band].children[ref.child];
         Strip s;
         s.band = ref;
         s.labelTop = y;
@@ -589,7 +593,8 @@ ReportDesigner::Hit ReportDesigner::HitTest(double xMm, double yMm) const
 QImage ReportDesigner::DesignImage() const
 {
     const QList<Strip> strips = Strips();
-    const double contentBottom = strips.isEmpty() ? tmpl_.page.marginTop + 20 : strips.last().top + strips.last().height;
+    const double contentBottom
+        = strips.isEmpty() ? tmpl_.page.marginTop + 20 : strips.last().top + strips.last().height;
     PreparedPage page;
     page.width = tmpl_.page.width;
     page.height = contentBottom + tmpl_.page.marginBottom;
@@ -632,9 +637,9 @@ QImage ReportDesigner::DesignImage() const
         p.drawLine(QPointF(left, bottom), QPointF(right, bottom));
         if (s.band == band_ && object_ >= 0 && object_ < int(b->objects.size())) {
             const ReportObject& o = b->objects[object_];
-            const QRectF r = QRectF((tmpl_.page.marginLeft + o.left) * k, (s.top + o.top) * k, o.width * k,
-                o.height * k)
-                                 .normalized();
+            const QRectF r
+                = QRectF((tmpl_.page.marginLeft + o.left) * k, (s.top + o.top) * k, o.width * k, o.height * k)
+                      .normalized();
             p.setPen(QPen(QColor(0, 90, 220), 1, Qt::DashLine));
             p.setBrush(Qt::NoBrush);
             p.drawRect(r);
@@ -734,11 +739,11 @@ void ReportDesigner::RefreshPanel()
             eFrame_[i]->setChecked(frame[i]);
         eFrameWidth_->setValue(o->frameWidth);
         eFill_->setText(o->fill.isValid() ? o->fill.name() : QString());
-        eStretch_->setCurrentIndex(int(std::find(std::begin(kStretches), std::end(kStretches), o->stretch)
-            - std::begin(kStretches)));
+        eStretch_->setCurrentIndex(
+            int(std::find(std::begin(kStretches), std::end(kStretches), o->stretch) - std::begin(kStretches)));
         eField_->setText(o->field);
-        eBarcode_->setCurrentIndex(int(std::find(std::begin(kBarcodeTypes), std::end(kBarcodeTypes), o->barcode)
-            - std::begin(kBarcodeTypes)));
+        eBarcode_->setCurrentIndex(
+            int(std::find(std::begin(kBarcodeTypes), std::end(kBarcodeTypes), o->barcode) - std::begin(kBarcodeTypes)));
     } else if (const ReportBand* b = SelectedBandPtr()) {
         panel_->setCurrentIndex(2);
         bType_->setCurrentIndex(IndexOfBandType(b->type));
@@ -789,4 +794,11 @@ void ReportDesigner::BandPanelEdited()
         return;
     ApplyToBand(band_, kBandTypes[std::clamp(bType_->currentIndex(), 0, int(std::size(kBandTypes)) - 1)],
         bHeight_->value(), bDataset_->text(), bRows_->value(), bField_->text());
+}
+
+void DesignReport(const QString& file, QWidget* parent)
+{
+    ReportDesigner d(parent);
+    d.OpenFile(file);
+    Prompt::ShowModal(&d);
 }

@@ -159,3 +159,6 @@ private:
     QSpinBox* bRows_ = nullptr;
     QLineEdit* bField_ = nullptr;
 };
+
+// Opens the designer modally on a template file (a missing one opens empty).
+void DesignReport(const QString& file, QWidget* parent = nullptr);
