@@ -1,11 +1,14 @@
 // Sample data for the screenshots of the administration windows: a company, a few
 // operators and a role, on the account set the screenshot command prepared.
 #include "admin/admin.h"
+#include "admin/bbsj.h"
 #include "admin/role.h"
 #include "admin/xtcs.h"
+#include "app/devtools/deliveredfile.h"
 #include "app/devtools/samplescreenshots.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
+#include "platform/report/reportdesigner.h"
 #include "platform/ui/screenshots.h"
 
 #include <QTabWidget>
@@ -54,6 +57,19 @@ QWidget* buildRole()
     return new TF_Role_Add();
 }
 
+QWidget* buildDesigner()
+{
+    auto* d = new ReportDesigner();
+    d->OpenFile(DeliveredFile(QStringLiteral("report/cgjh.fr3")));
+    // A text object selected, so the property panel shows.
+    for (const ReportBandRef& ref : d->Bands())
+        if (!d->Band(ref)->objects.empty()) {
+            d->SelectObject(ref, 0);
+            break;
+        }
+    return d;
+}
+
 } // namespace
 
 void RegisterAdminScreenshots()
@@ -62,4 +78,5 @@ void RegisterAdminScreenshots()
     Screenshots::Register(QStringLiteral("TF_Xtcs-parameters"), [] { return buildSettings(1); });
     Screenshots::Register(QStringLiteral("TF_Admin"), buildOperators);
     Screenshots::Register(QStringLiteral("TF_Role_Add"), buildRole);
+    Screenshots::Register(QStringLiteral("ReportDesigner"), buildDesigner);
 }
