@@ -82,7 +82,7 @@ void DiscardDraft(const DocKind& kind, const QString& number)
 double LineTotal(double taxPrice, double discount, double qty)
 {
     const double total = RoundUp(taxPrice, AmountDecimals) * discount * qty;
-    return IsTrue(RoundTotals) ? RoundUp(total, TotalPlaces()) : total;
+    return IsTrue(RoundTotals) ? RoundUp(total, TotalPlaces()) : Round8(total);
 }
 
 LineValues LineArithmetic(const LineEntry& e)
@@ -103,8 +103,9 @@ LineValues LineArithmetic(const LineEntry& e)
     }
     v.price = RoundUp(price, AmountDecimals);
     v.taxPrice = RoundUp(taxPrice, AmountDecimals);
-    v.amount = v.discount * (v.qty * v.price);
-    v.taxAmount = v.discount * (v.qty * (v.taxPrice - v.price));
+    // The columns' own scale, so that 0.9 × 3 × 1.7 is stored as 4.59.
+    v.amount = Round8(v.discount * (v.qty * v.price));
+    v.taxAmount = Round8(v.discount * (v.qty * (v.taxPrice - v.price)));
     if (IsTrue(RoundTotals)) {
         v.amount = RoundUp(v.amount, TotalPlaces());
         v.taxAmount = RoundUp(v.taxAmount, TotalPlaces());
