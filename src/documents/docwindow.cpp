@@ -243,7 +243,7 @@ void SupplierPicker::btnGhs2ExitClick()
 QString SupplierSearchText(const QString& typed)
 {
     const QString t = typed.trimmed();
-    if (t == QLatin1String("全部供货商") || t == QLatin1String("当前供货商"))
+    if (t == QStringLiteral("全部供货商") || t == QStringLiteral("当前供货商"))
         return QString();
     return t;
 }
