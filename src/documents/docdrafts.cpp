@@ -119,9 +119,9 @@ bool DeleteDetailRow(const DocKind& kind, qint64 detailId, qint64 lineId)
     Transaction t(Db());
     Run(QStringLiteral("delete from ") + kind.detail + QStringLiteral(" where id=:id"),
         { { QStringLiteral("id"), detailId } });
-    const double rest = FirstNumber(
-        QStringLiteral("select sum(t_sl) from ") + kind.detail + QStringLiteral(" where tid=:id"),
-        { { QStringLiteral("id"), lineId } });
+    const double rest
+        = FirstNumber(QStringLiteral("select sum(t_sl) from ") + kind.detail + QStringLiteral(" where tid=:id"),
+            { { QStringLiteral("id"), lineId } });
     const Params id { { QStringLiteral("id"), lineId } };
     if (rest == 0) {
         Run(QStringLiteral("delete from ") + kind.lines + QStringLiteral(" where id=:id"), id);
@@ -203,15 +203,15 @@ bool ApproveDocument(const DocKind& kind, const QString& number, const QString& 
 {
     const Params n { { QStringLiteral("n"), number } };
     if (!First(QStringLiteral("select id from ") + kind.lines + QStringLiteral(" where gl_djh=:n limit 1"), n)
-            .isValid())
+             .isValid())
         return false;
     Transaction t(Db());
     FixDuplicateDocNo(number, kind.prefix, approvingOperator);
     Query header(&Db());
     OpenWithParams(header,
-        QStringLiteral("select id,") + kind.statusColumn + QStringLiteral(",") + kind.settleColumn
-            + QStringLiteral(",") + kind.payableColumn + QStringLiteral(",") + kind.paidColumn
-            + QStringLiteral(" from ") + kind.header + QStringLiteral(" where gl_djh=:n order by id limit 1"),
+        QStringLiteral("select id,") + kind.statusColumn + QStringLiteral(",") + kind.settleColumn + QStringLiteral(",")
+            + kind.payableColumn + QStringLiteral(",") + kind.paidColumn + QStringLiteral(" from ") + kind.header
+            + QStringLiteral(" where gl_djh=:n order by id limit 1"),
         n);
     if (header.IsEmpty()) {
         t.Commit();

@@ -71,12 +71,11 @@ QLabel* CgjhLabel(QWidget* parent, const char* caption, const char* name = nullp
 
 // The entry grid's columns: field, caption, width.
 const char* const kEntryColumns[][3] = { { "g_sn", "商品编号", "80" }, { "g_name", "商品名称", "140" },
-    { "dw_name", "单位", "40" }, { "gg_name", "款型说明", "80" }, { "color_name", "颜色", "50" },
+    { "dw_name", "单位", "50" }, { "gg_name", "款型说明", "80" }, { "color_name", "颜色", "50" },
     { "cm_name", "尺码", "50" }, { "jh_dj", "单价", "64" }, { "jh_tax", "税率", "48" },
-    { "jh_taxdj", "含税单价", "64" }, { "jh_dzl", "折扣", "48" }, { "dj", "折后价", "64" },
-    { "t_sl", "数量", "56" }, { "je", "金额", "72" }, { "jh_je", "金额", "72" }, { "taxje", "税额", "64" },
-    { "jh_taxje", "税额", "64" }, { "zje", "总金额", "80" }, { "gl_djh2", "订单编号", "110" },
-    { "jh_bz", "备注", "120" } };
+    { "jh_taxdj", "含税单价", "64" }, { "jh_dzl", "折扣", "48" }, { "dj", "折后价", "64" }, { "t_sl", "数量", "56" },
+    { "je", "金额", "72" }, { "jh_je", "金额", "72" }, { "taxje", "税额", "64" }, { "jh_taxje", "税额", "64" },
+    { "zje", "总金额", "80" }, { "gl_djh2", "订单编号", "110" }, { "jh_bz", "备注", "120" } };
 
 double EditNumber(const QLineEdit* e)
 {
@@ -259,8 +258,8 @@ void TF_Cgjh::BuildEntryTab()
         btnRModi->setEnabled(rows);
         btnRDel->setEnabled(rows);
         btnPrinSub->setEnabled(rows && !IsTrue(NoPrintBeforeSave));
-        btnRTm->setText(RzPanel_Tm->isVisible() ? QStringLiteral("隐藏条码输入面板(&Z)")
-                                                : QStringLiteral("显示条码输入面板(&Z)"));
+        btnRTm->setText(
+            RzPanel_Tm->isVisible() ? QStringLiteral("隐藏条码输入面板(&Z)") : QStringLiteral("显示条码输入面板(&Z)"));
         barPopupMenu->popup(at);
     });
 
@@ -314,8 +313,8 @@ void TF_Cgjh::BuildEntryTab()
     for (QLineEdit* e : { tghs, RzPanelGhs->tkey, tnote, tsn2, tfpno })
         DiscardSearchPunctuation(e);
     // Entering a field shows or hides the side buttons and the account panel.
-    for (QWidget* w : std::initializer_list<QWidget*> {
-             tsfje, tghs, comCk, comUser, comJsfs, tnote, cxGridView, btnSeleGhs })
+    for (QWidget* w :
+        std::initializer_list<QWidget*> { tsfje, tghs, comCk, comUser, comJsfs, tnote, cxGridView, btnSeleGhs })
         w->installEventFilter(this);
 }
 
@@ -369,13 +368,13 @@ void TF_Cgjh::FormActivate()
     FillSettleModes(*comJsfs, QStringLiteral("cg"));
     if (BindOperatorWarehouse == QLatin1String("1") && CurrentRoleSn != QLatin1String("100001"))
         FillComboWhere(*comCk, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"),
-            QStringLiteral("id"), QStringLiteral("where ck_asn like '%") + SafeSqlText(CurrentAdminSn)
-                + QStringLiteral("%'"));
+            QStringLiteral("id"),
+            QStringLiteral("where ck_asn like '%") + SafeSqlText(CurrentAdminSn) + QStringLiteral("%'"));
     else
         FillCombo(*comCk, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"),
             QStringLiteral("id"));
-    FillCombo(*comYhzh, QStringLiteral("jxc_yhzh"), QStringLiteral("yh_name"), QStringLiteral("yh_sn"),
-        QStringLiteral("id"));
+    FillCombo(
+        *comYhzh, QStringLiteral("jxc_yhzh"), QStringLiteral("yh_name"), QStringLiteral("yh_sn"), QStringLiteral("id"));
     if (comYhzh->count() > 0)
         comYhzh->setCurrentIndex(0);
     OpenSupplierList(QString::number(RzPanelGhs->comSx->currentIndex()));
@@ -521,13 +520,16 @@ bool TF_Cgjh::EntryHasRows() const
 
 void TF_Cgjh::openGridViewData(const QString& number)
 {
+    // The goods' own columns come first: the line table has a unit column of its own
+    // (empty for entered lines) that would otherwise hide the goods' unit.
     Q_Jhsp.SetSQL(QStringLiteral(
-        "select b.*,a.g_name,a.g_jm,a.dw_name,a.gg_name,d.color_name,a.g_sccs,a.g_kc,a.g_bz,c.cm_name,"
+        "select a.g_name,a.g_jm,a.dw_name,a.gg_name,d.color_name,a.g_sccs,a.g_kc,a.g_bz,c.cm_name,b.*,"
         "b.jh_dj*b.jh_dzl as dj,e.t_sl,e.t_sl*b.jh_dj*b.jh_dzl as je,"
         "e.t_sl*b.jh_dj*b.jh_tax/100.00*b.jh_dzl as taxje,e.t_sl*b.jh_taxdj*b.jh_dzl as zje,"
         "e.id as eid from jxc_goods a,jxc_jhsp b,jxc_cm c,jxc_color d,jxc_jhspmx e "
         "where a.g_sn=b.g_sn and b.id=e.tid and a.g_sn=e.g_sn and c.cm_sn=e.cm_sn and d.color_sn=e.color_sn "
         "and b.gl_djh=:djh and b.a_name=:aname order by b.id,e.id"));
+    Q_Jhsp.SetBaseTable(QStringLiteral("jxc_jhsp"));
     Q_Jhsp.SetParam(QStringLiteral("djh"), number);
     Q_Jhsp.SetParam(QStringLiteral("aname"), CurrentAdminName);
     Q_Jhsp.Open();
@@ -571,8 +573,8 @@ void TF_Cgjh::tSptmKeyDown()
     if (code.isEmpty())
         return;
     Query tm(&Db());
-    OpenWithParams(tm, QStringLiteral("select g_sn,cm_sn,color_sn from jxc_tm where tm_tm=:b"),
-        { { QStringLiteral("b"), code } });
+    OpenWithParams(
+        tm, QStringLiteral("select g_sn,cm_sn,color_sn from jxc_tm where tm_tm=:b"), { { QStringLiteral("b"), code } });
     if (tm.IsEmpty()) {
         Prompt::Info(QStringLiteral("没有找到与该条码匹配的商品，请检查！"));
         return;
@@ -588,12 +590,12 @@ void TF_Cgjh::tSptmKeyDown()
         return;
     }
     const QString priceColumn = PurchasePriceDefault == QLatin1String("1") ? QStringLiteral("g_scjj")
-        : PurchasePriceDefault == QLatin1String("2")                      ? QStringLiteral("g_jj")
-                                                                          : QStringLiteral("g_pjjj");
-    const double price = RoundUp(FirstNumber(QStringLiteral("select ") + priceColumn
-                                         + QStringLiteral(" from jxc_goods where g_sn=:g"),
-                                     { { QStringLiteral("g"), goods } }),
-        AmountDecimals);
+        : PurchasePriceDefault == QLatin1String("2")                       ? QStringLiteral("g_jj")
+                                                                           : QStringLiteral("g_pjjj");
+    const double price
+        = RoundUp(FirstNumber(QStringLiteral("select ") + priceColumn + QStringLiteral(" from jxc_goods where g_sn=:g"),
+                      { { QStringLiteral("g"), goods } }),
+            AmountDecimals);
     const double amount = IsTrue(RoundTotals) ? RoundUp(price, TotalDecimals.toInt()) : price;
 
     Transaction t(Db());
@@ -602,9 +604,8 @@ void TF_Cgjh::tSptmKeyDown()
         { { QStringLiteral("gl_djh"), number }, { QStringLiteral("jh_dj"), price }, { QStringLiteral("jh_sl"), 1 },
             { QStringLiteral("jh_zje"), amount }, { QStringLiteral("g_sn"), goods },
             { QStringLiteral("a_name"), CurrentAdminName }, { QStringLiteral("jh_je"), amount },
-            { QStringLiteral("jh_tax"), 0 }, { QStringLiteral("jh_taxdj"), price },
-            { QStringLiteral("jh_taxje"), 0 }, { QStringLiteral("jh_rksl"), IsTrue(UseStockIn) ? 0 : 1 },
-            { QStringLiteral("jh_dzl"), 1 } });
+            { QStringLiteral("jh_tax"), 0 }, { QStringLiteral("jh_taxdj"), price }, { QStringLiteral("jh_taxje"), 0 },
+            { QStringLiteral("jh_rksl"), IsTrue(UseStockIn) ? 0 : 1 }, { QStringLiteral("jh_dzl"), 1 } });
     Run(QStringLiteral("update jxc_jhsp set tid=id where id=:id"), { { QStringLiteral("id"), id } });
     InsertRow(QStringLiteral("jxc_jhspmx"),
         { { QStringLiteral("gl_djh"), number }, { QStringLiteral("g_sn"), goods }, { QStringLiteral("t_sl"), 1 },

@@ -124,7 +124,7 @@ void TF_Cgjh::BuildPendingTab()
         { { "j_jhrq", "开单日期", "130" }, { "gl_djh", "单据号", "124" }, { "ck_name", "仓库", "90" },
             { "g_sn", "商品编号", "80" }, { "g_name", "商品名称", "140" }, { "gg_name", "款型说明", "80" },
             { "color_name", "颜色", "50" }, { "cm_name", "尺码", "50" }, { "t_sl", "数量", "56" },
-            { "jh_taxdj", "单价", "64" }, { "zje", "总金额", "80" }, { "dw_name", "单位", "40" },
+            { "jh_taxdj", "单价", "64" }, { "zje", "总金额", "80" }, { "dw_name", "单位", "50" },
             { "g_sccs", "品牌厂家", "90" }, { "a_name", "操作员", "70" } });
     cxGridSpMx0View->SetFooterVisible(true);
     cxGridSpMx0View->SetFooterCount(0, QStringLiteral("记录数："));
@@ -154,7 +154,7 @@ void TF_Cgjh::BuildPendingTab()
     cxGrid3View->SetDataSource(&F_DataModule->D(QStringLiteral("D_Shsp")));
     AddColumns(cxGrid3View,
         { { "gl_djh", "单据号", "124" }, { "g_sn", "商品编号", "80" }, { "g_name", "商品名称", "140" },
-            { "gg_name", "款型说明", "80" }, { "dw_name", "单位", "40" }, { "jh_dj", "单价", "64" },
+            { "gg_name", "款型说明", "80" }, { "dw_name", "单位", "50" }, { "jh_dj", "单价", "64" },
             { "jh_tax", "税率", "48" }, { "jh_taxdj", "含税单价", "64" }, { "jh_dzl", "折扣", "48" },
             { "dj", "折后价", "64" }, { "jh_sl", "数量", "56" }, { "jh_je", "金额", "72" },
             { "jh_taxje", "税金", "64" }, { "jh_zje", "总金额", "80" }, { "gl_djh2", "订单编号", "110" },
@@ -165,9 +165,10 @@ void TF_Cgjh::BuildPendingTab()
     SumColumns(cxGrid3View, { "jh_je", "jh_taxje", "jh_zje" }, true);
     lines->addWidget(cxGrid3View);
     box->addWidget(RzPanel_Shsp);
-    auto* note = new QLabel(QStringLiteral("说明：“待审核”的采购单只有变成“已审核”状态后，才能使库存量、账务等信息发生变化。"
-                                           "“已审核”状态的单据不允许再修改，“待审核”的允许修改。"),
-        cxTab2);
+    auto* note
+        = new QLabel(QStringLiteral("说明：“待审核”的采购单只有变成“已审核”状态后，才能使库存量、账务等信息发生变化。"
+                                    "“已审核”状态的单据不允许再修改，“待审核”的允许修改。"),
+            cxTab2);
     note->setWordWrap(true);
     box->addWidget(note);
 
@@ -290,8 +291,9 @@ void TF_Cgjh::setShspList()
     btnTab2Modi->setEnabled(true);
     btnDele->setEnabled(btn_Dele->isEnabled());
     ghsname->setText(Q_Shdj.AsString(QStringLiteral("ghs_name")));
-    Q_Shsp.SetSQL(QStringLiteral("select a.*,a.jh_dj*a.jh_dzl as dj,b.g_name,b.dw_name,b.gg_name,b.color_name,"
-                                 "b.g_sccs,b.g_kc,b.g_bz,b.hj_name from jxc_jhsp a,jxc_goods b "
+    // The goods' columns first, as on the entry tab: the line's own unit column is empty.
+    Q_Shsp.SetSQL(QStringLiteral("select b.g_name,b.dw_name,b.gg_name,b.color_name,b.g_sccs,b.g_kc,b.g_bz,b.hj_name,"
+                                 "a.*,a.jh_dj*a.jh_dzl as dj from jxc_jhsp a,jxc_goods b "
                                  "where a.g_sn=b.g_sn and a.gl_djh=:djh order by a.id"));
     Q_Shsp.SetParam(QStringLiteral("djh"), number);
     Q_Shsp.Open();
@@ -319,7 +321,8 @@ void TF_Cgjh::btn_CheckClick()
 {
     if (SelectedPendingNo().isEmpty())
         return;
-    if (Prompt::YesNo(QStringLiteral("您的操作将审核当前列表中所有未审核的单据，确认吗？\r\n\r\n（如需审核某个单据，请按右键！）"))
+    if (Prompt::YesNo(QStringLiteral(
+            "您的操作将审核当前列表中所有未审核的单据，确认吗？\r\n\r\n（如需审核某个单据，请按右键！）"))
         == Prompt::Answer::No)
         return;
     doc.ApproveAll(DocWindow::PendingRows(Q_Shdj, QStringLiteral("j_jhrq")), this);

@@ -60,7 +60,8 @@ void TF_Cgjh::btnOKClick()
     const QString question = pendingOnly
         ? QStringLiteral("单据保存后处于“未审核”状态，是否确认保存？\r\n\r\n处于“未审核”状态的采购单，可以在“待审核采"
                          "\r\n\r\n购单”面板中，进行修改及审核操作！")
-        : QStringLiteral("单据保存后将直接审核，是否确认保存？\r\n\r\n保存后如果有问题可以在“进退货查询”功能中取消审核！");
+        : QStringLiteral(
+            "单据保存后将直接审核，是否确认保存？\r\n\r\n保存后如果有问题可以在“进退货查询”功能中取消审核！");
     if (Prompt::YesNo(question) == Prompt::Answer::No)
         return;
 
@@ -94,19 +95,18 @@ void TF_Cgjh::btnOKClick()
     InsertRow(QStringLiteral("jxc_jhd"),
         { { QStringLiteral("gl_djh"), number }, { QStringLiteral("ghs_sn"), CurrentSupplierSn },
             { QStringLiteral("ck_sn"), warehouse },
-            { QStringLiteral("j_jhrq"),
-                date + QLatin1Char(' ') + Clock::Now().toString(QStringLiteral("HH:mm")) },
+            { QStringLiteral("j_jhrq"), date + QLatin1Char(' ') + Clock::Now().toString(QStringLiteral("HH:mm")) },
             { QStringLiteral("j_yfje"), byPayment && DiscountLineMode == QLatin1String("0") ? paid : payable },
             { QStringLiteral("j_sfje"), paid }, { QStringLiteral("u_sn"), handler },
             { QStringLiteral("j_note"), tnote->text().trimmed() },
             { QStringLiteral("gl_djh2"), tsn2->text().trimmed() }, { QStringLiteral("a_name"), CurrentAdminName },
             { QStringLiteral("j_status"), 0 }, { QStringLiteral("j_checker"), QString() },
             { QStringLiteral("j_chkrq"), QString() }, { QStringLiteral("j_yhje"), 0 },
-            { QStringLiteral("j_fpno"), tfpno->text().trimmed() },
-            { QStringLiteral("j_fpje"), SaveEditNumber(tfpje) }, { QStringLiteral("j_yf"), freight },
-            { QStringLiteral("j_bzf"), packing }, { QStringLiteral("j_jsfs"), comJsfs->currentIndex() },
-            { QStringLiteral("j_kmmc"), comYhzh->currentText() }, { QStringLiteral("j_hkje"), 0 },
-            { QStringLiteral("j_th"), 0 }, { QStringLiteral("j_crk"), 1 }, { QStringLiteral("j_qk"), 1 },
+            { QStringLiteral("j_fpno"), tfpno->text().trimmed() }, { QStringLiteral("j_fpje"), SaveEditNumber(tfpje) },
+            { QStringLiteral("j_yf"), freight }, { QStringLiteral("j_bzf"), packing },
+            { QStringLiteral("j_jsfs"), comJsfs->currentIndex() }, { QStringLiteral("j_kmmc"), comYhzh->currentText() },
+            { QStringLiteral("j_hkje"), 0 }, { QStringLiteral("j_th"), 0 }, { QStringLiteral("j_crk"), 1 },
+            { QStringLiteral("j_qk"), 1 },
             { QStringLiteral("j_yffs"), freight > 0 || packing > 0 ? QStringLiteral("我方付运费") : QString() },
             { QStringLiteral("ht_sn"), contractSn } });
     if (!IsTrue(UseStockIn))

@@ -10,8 +10,8 @@
 
 void DeclarePurchasingDatasets()
 {
-    DeclareDatasets({ QStringLiteral("Q_Jhsp"), QStringLiteral("Q_Shdj"), QStringLiteral("Q_Shsp"),
-        QStringLiteral("Q_PdStep2") });
+    DeclareDatasets(
+        { QStringLiteral("Q_Jhsp"), QStringLiteral("Q_Shdj"), QStringLiteral("Q_Shsp"), QStringLiteral("Q_PdStep2") });
 }
 
 void RegisterPurchasingWindows()

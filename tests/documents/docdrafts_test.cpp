@@ -93,7 +93,8 @@ TEST_P(DocDraftsTest, RedrawForSaveLeavesASavedNumberAndThenAHeldOne)
     Draft(No("10001"), U("admin"));
     EXPECT_EQ(RedrawForSave(Kind(), No("10001"), U("2024-05-10")), No("10001"));
 
-    dm->ADOConn.Exec(QStringLiteral("insert into %1 (gl_djh,a_name) values ('%2','other')").arg(Kind().header, No("10001")));
+    dm->ADOConn.Exec(
+        QStringLiteral("insert into %1 (gl_djh,a_name) values ('%2','other')").arg(Kind().header, No("10001")));
     Draft(No("10002"), U("other"));
     const QString moved = RedrawForSave(Kind(), No("10001"), U("2024-05-10"));
     EXPECT_EQ(moved, No("10003")) << "10002 is the next header number, but another operator drafts under it";

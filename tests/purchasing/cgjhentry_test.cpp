@@ -20,6 +20,7 @@ TEST_F(EntryTest, EachScanAddsALineOfOneWithItsColourAndSizeRow)
                                   "where b.tid=a.id and b.gl_djh=a.gl_djh order by b.id")),
         QStringList(2, QStringLiteral("R S 1")));
     EXPECT_EQ(w->Q_Jhsp.RecordCount(), 2);
+    EXPECT_EQ(w->Q_Jhsp.AsString(QStringLiteral("dw_name")), U8("件"));
     EXPECT_EQ(w->tyfje->text(), QStringLiteral("20"));
     EXPECT_EQ(w->tsfje->text(), QStringLiteral("20")) << "paid follows the payable";
     EXPECT_TRUE(w->btnDel->isVisibleTo(w.get()));

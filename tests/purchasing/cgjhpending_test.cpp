@@ -140,8 +140,8 @@ TEST_F(PendingTest, SearchBySupplierAndDocumentTextAndTheColourAndSizeView)
         const char* key;
         int rows;
     };
-    for (const Case& c : { Case { "全部供货商", "", 2 }, Case { "供应二", "", 1 }, Case { "", "急件", 1 },
-             Case { "S1", "10002", 0 } }) {
+    for (const Case& c :
+        { Case { "全部供货商", "", 2 }, Case { "供应二", "", 1 }, Case { "", "急件", 1 }, Case { "S1", "10002", 0 } }) {
         ShowPending();
         w->tGhsName->setText(U8(c.supplier));
         w->tchkKey->setText(U8(c.key));

@@ -53,7 +53,7 @@ TEST_F(SaveTest, SavingPendingLogsTheDocumentAndPreparesTheNext)
     EXPECT_EQ(Rows(QStringLiteral("select gl_djh,ghs_sn,ck_sn,j_jhrq,j_yfje,j_sfje,j_note,j_status,j_jsfs,j_yhje,"
                                   "j_crk,j_qk,coalesce(j_yffs,''),a_name from jxc_jhd")),
         QStringList { U8("CJ24051010001 %1 100001 2024-05-10 10:20 20 5 春季到货 0 1 0 1 1  admin")
-                .arg(Scalar(QStringLiteral("select ghs_sn from jxc_ghsxx order by id limit 1"))) });
+                          .arg(Scalar(QStringLiteral("select ghs_sn from jxc_ghsxx order by id limit 1"))) });
     EXPECT_EQ(Column(QStringLiteral("select jh_rksl from jxc_jhsp")), QStringList(2, QStringLiteral("1")));
     EXPECT_EQ(Scalar(QStringLiteral("select log_note from jxc_log order by id desc limit 1")),
         U8("增加未审核进货单CJ24051010001，共2种商品"));
@@ -113,11 +113,10 @@ TEST_F(SaveTest, PaidBelowPayableSettledByPayment)
         EXPECT_EQ(Rows(QStringLiteral("select j_yfje,j_sfje from jxc_jhd where gl_djh='%1'").arg(number)),
             QStringList { QLatin1String(c.header) })
             << c.mode;
-        EXPECT_EQ(Number(QStringLiteral("select round(sum(jh_zje),2) from jxc_jhsp where gl_djh='%1'").arg(number)),
-            15)
+        EXPECT_EQ(Number(QStringLiteral("select round(sum(jh_zje),2) from jxc_jhsp where gl_djh='%1'").arg(number)), 15)
             << c.mode;
-        EXPECT_EQ(Scalar(QStringLiteral("select count(*) from jxc_jhsp where g_sn='00000000' and gl_djh='%1'")
-                             .arg(number)),
+        EXPECT_EQ(
+            Scalar(QStringLiteral("select count(*) from jxc_jhsp where g_sn='00000000' and gl_djh='%1'").arg(number)),
             QLatin1String(c.discountLines))
             << c.mode;
     }
@@ -132,9 +131,11 @@ TEST_F(SaveTest, AFailingApprovalLeavesTheDraftAsItWas)
     if (TestDb::OnServer()) {
         Sql(QStringLiteral("create function refuse() returns trigger language plpgsql as "
                            "'begin raise exception ''refused''; end'"));
-        Sql(QStringLiteral("create trigger refuse before insert on jxc_goodslist for each row execute function refuse()"));
+        Sql(QStringLiteral(
+            "create trigger refuse before insert on jxc_goodslist for each row execute function refuse()"));
     } else {
-        Sql(QStringLiteral("create trigger refuse before insert on jxc_goodslist begin select raise(abort,'refused'); end"));
+        Sql(QStringLiteral(
+            "create trigger refuse before insert on jxc_goodslist begin select raise(abort,'refused'); end"));
     }
     prompt.Answer(Prompt::Answer::Yes);
     EXPECT_ANY_THROW(w->btnOKClick());

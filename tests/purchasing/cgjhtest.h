@@ -79,8 +79,8 @@ protected:
     }
     // A line of goods G1 with one colour-by-size row per quantity given (red/small,
     // blue/medium, ...), entered by the operator under the number.
-    qint64 Line(const QString& number, const QString& op, double price, double tax, double discount,
-        const QList<double>& rows)
+    qint64 Line(
+        const QString& number, const QString& op, double price, double tax, double discount, const QList<double>& rows)
     {
         double qty = 0;
         for (double r : rows)
