@@ -96,25 +96,27 @@ DataGrid* NewSupplierGrid(QWidget* parent, const QString& objectName)
     auto* grid = new DataGrid(parent);
     grid->setObjectName(objectName);
     grid->SetDataSource(&F_DataModule->D(QStringLiteral("D_Ghsxx")));
-    const char* const columns[][3] = { { "ghs_sn", "编号", "70" }, { "ghs_name", "供货商名称", "180" },
-        { "ghs_lxr", "联系人", "80" }, { "ghs_tele", "联系电话", "100" }, { "ghs_address", "联系地址", "160" },
-        { "gt_name", "供货商类型", "90" } };
-    for (const auto& c : columns)
-        grid->AddColumn(QString::fromLatin1(c[0]), QString::fromUtf8(c[1]), QString::fromLatin1(c[2]).toInt());
+    AddGridColumns(*grid,
+        { { "ghs_sn", "编号", "70" }, { "ghs_name", "供货商名称", "180" }, { "ghs_lxr", "联系人", "80" },
+            { "ghs_tele", "联系电话", "100" }, { "ghs_address", "联系地址", "160" },
+            { "gt_name", "供货商类型", "90" } });
     return grid;
 }
 
-namespace {
-
-QPushButton* PanelButton(QHBoxLayout* bar, QWidget* parent, const char* name, const char* caption)
+QPushButton* NamedButton(QWidget* parent, const char* name, const char* caption, QBoxLayout* row)
 {
     auto* b = new QPushButton(QString::fromUtf8(caption), parent);
     b->setObjectName(QLatin1String(name));
-    bar->addWidget(b);
+    if (row)
+        row->addWidget(b);
     return b;
 }
 
-} // namespace
+void AddGridColumns(DataGrid& grid, std::initializer_list<std::array<const char*, 3>> columns)
+{
+    for (const auto& c : columns)
+        grid.AddColumn(QString::fromLatin1(c[0]), QString::fromUtf8(c[1]), QString::fromLatin1(c[2]).toInt());
+}
 
 SupplierPanel::SupplierPanel(QWidget* parent) : QFrame(parent)
 {
@@ -135,11 +137,11 @@ SupplierPanel::SupplierPanel(QWidget* parent) : QFrame(parent)
     cxGridGhsView = NewSupplierGrid(this, QStringLiteral("cxGridGhsView"));
     box->addWidget(cxGridGhsView, 1);
     auto* bar = new QHBoxLayout;
-    btnGhsAdd = PanelButton(bar, this, "btnGhsAdd", "添加(F8)");
-    btnGhsModi = PanelButton(bar, this, "btnGhsModi", "修改(F9)");
+    btnGhsAdd = NamedButton(this, "btnGhsAdd", "添加(F8)", bar);
+    btnGhsModi = NamedButton(this, "btnGhsModi", "修改(F9)", bar);
     bar->addStretch(1);
-    btnGhsOK = PanelButton(bar, this, "btnGhsOK", "确定(F5)");
-    btnGhsExit = PanelButton(bar, this, "btnGhsExit", "退出(Esc)");
+    btnGhsOK = NamedButton(this, "btnGhsOK", "确定(F5)", bar);
+    btnGhsExit = NamedButton(this, "btnGhsExit", "退出(Esc)", bar);
     box->addLayout(bar);
 
     connect(tkey, &QLineEdit::textChanged, this, [this] { ghsFilter(tkey->text().trimmed()); });
@@ -200,8 +202,8 @@ SupplierPicker::SupplierPicker(QWidget* parent) : QFrame(parent)
     chkGhsAll->setObjectName(QStringLiteral("chkGhsAll"));
     bar->addWidget(chkGhsAll);
     bar->addStretch(1);
-    btnGhs2OK = PanelButton(bar, this, "btnGhs2OK", "确定(F5)");
-    btnGhs2Exit = PanelButton(bar, this, "btnGhs2Exit", "退出(Esc)");
+    btnGhs2OK = NamedButton(this, "btnGhs2OK", "确定(F5)", bar);
+    btnGhs2Exit = NamedButton(this, "btnGhs2Exit", "退出(Esc)", bar);
     box->addLayout(bar);
     connect(chkGhsAll, &QCheckBox::clicked, this, [this](bool on) {
         if (!on)

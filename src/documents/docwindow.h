@@ -5,10 +5,13 @@
 #include <QFrame>
 #include <QList>
 #include <QString>
+#include <array>
 #include <functional>
+#include <initializer_list>
 
 class DataGrid;
 class KeyedCombo;
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -120,6 +123,11 @@ public:
     QPushButton* btnGhs2OK = nullptr;
     QPushButton* btnGhs2Exit = nullptr;
 };
+
+// Pieces the document windows build their tabs with: a push button with its object
+// name (added to the row when one is given) and grid columns as field, caption, width.
+QPushButton* NamedButton(QWidget* parent, const char* name, const char* caption, QBoxLayout* row = nullptr);
+void AddGridColumns(DataGrid& grid, std::initializer_list<std::array<const char*, 3>> columns);
 
 // The supplier texts of the list tabs' search fields that stand for no supplier.
 QString SupplierSearchText(const QString& typed);

@@ -54,13 +54,6 @@ QLineEdit* CgjhEdit(QWidget* parent, const char* name, int maxLength = 0)
     return e;
 }
 
-QPushButton* CgjhButton(QWidget* parent, const char* name, const char* caption)
-{
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QLatin1String(name));
-    return b;
-}
-
 QLabel* CgjhLabel(QWidget* parent, const char* caption, const char* name = nullptr)
 {
     auto* l = new QLabel(QString::fromUtf8(caption), parent);
@@ -131,7 +124,7 @@ void TF_Cgjh::BuildEntryTab()
     head->addWidget(CgjhLabel(cxTab1, "供货商："), 0, 2);
     auto* ghsRow = new QHBoxLayout;
     tghs = CgjhEdit(cxTab1, "tghs", 32);
-    btnSeleGhs = CgjhButton(cxTab1, "btnSeleGhs", "…");
+    btnSeleGhs = NamedButton(cxTab1, "btnSeleGhs", "…");
     btnSeleGhs->setMaximumWidth(28);
     ghsRow->addWidget(tghs, 1);
     ghsRow->addWidget(btnSeleGhs);
@@ -151,7 +144,7 @@ void TF_Cgjh::BuildEntryTab()
     auto* userRow = new QHBoxLayout;
     comUser = new KeyedCombo(cxTab1);
     comUser->setObjectName(QStringLiteral("comUser"));
-    btnUser = CgjhButton(cxTab1, "btnUser", "…");
+    btnUser = NamedButton(cxTab1, "btnUser", "…");
     btnUser->setMaximumWidth(28);
     btnUser->hide();
     userRow->addWidget(comUser, 1);
@@ -193,7 +186,7 @@ void TF_Cgjh::BuildEntryTab()
     head->addWidget(CgjhLabel(cxTab1, "备注："), 3, 0);
     auto* noteRow = new QHBoxLayout;
     tnote = CgjhEdit(cxTab1, "tnote", 200);
-    btnDjbz = CgjhButton(cxTab1, "btnDjbz", "…");
+    btnDjbz = NamedButton(cxTab1, "btnDjbz", "…");
     btnDjbz->setMaximumWidth(28);
     btnDjbz->hide();
     noteRow->addWidget(tnote, 1);
@@ -208,7 +201,7 @@ void TF_Cgjh::BuildEntryTab()
     comYhzh = new KeyedCombo(RzPanel_Yhzh);
     comYhzh->setObjectName(QStringLiteral("comYhzh"));
     yh->addWidget(comYhzh, 1);
-    btnYhzhClose = CgjhButton(RzPanel_Yhzh, "btnYhzhClose", "X");
+    btnYhzhClose = NamedButton(RzPanel_Yhzh, "btnYhzhClose", "X");
     yh->addWidget(btnYhzhClose);
     RzPanel_Yhzh->hide();
     box->addWidget(RzPanel_Yhzh);
@@ -216,20 +209,20 @@ void TF_Cgjh::BuildEntryTab()
     RzGroupBox_Btns = new QGroupBox(cxTab1);
     RzGroupBox_Btns->setObjectName(QStringLiteral("RzGroupBox_Btns"));
     auto* bar = new QHBoxLayout(RzGroupBox_Btns);
-    btnAddOld = CgjhButton(RzGroupBox_Btns, "btnAddOld", "老商品添加(F2)");
-    btnAddNew = CgjhButton(RzGroupBox_Btns, "btnAddNew", "新商品添加(F9)");
-    btnModi = CgjhButton(RzGroupBox_Btns, "btnModi", "修改");
-    btnDel = CgjhButton(RzGroupBox_Btns, "btnDel", "删除");
-    btnPrin = CgjhButton(RzGroupBox_Btns, "btnPrin", "打印");
+    btnAddOld = NamedButton(RzGroupBox_Btns, "btnAddOld", "老商品添加(F2)");
+    btnAddNew = NamedButton(RzGroupBox_Btns, "btnAddNew", "新商品添加(F9)");
+    btnModi = NamedButton(RzGroupBox_Btns, "btnModi", "修改");
+    btnDel = NamedButton(RzGroupBox_Btns, "btnDel", "删除");
+    btnPrin = NamedButton(RzGroupBox_Btns, "btnPrin", "打印");
     for (QPushButton* b : { btnAddOld, btnAddNew, btnModi, btnDel, btnPrin })
         bar->addWidget(b);
     bar->addStretch(1);
     auto* actions = new QHBoxLayout;
     actions->addWidget(RzGroupBox_Btns, 1);
-    btnCgdImport = CgjhButton(cxTab1, "btnCgdImport", "导入订单");
-    btnImportMenu = CgjhButton(cxTab1, "btnImportMenu", "导入、导出");
+    btnCgdImport = NamedButton(cxTab1, "btnCgdImport", "导入订单");
+    btnImportMenu = NamedButton(cxTab1, "btnImportMenu", "导入、导出");
     btnImportMenu->setToolTip(QStringLiteral("模板中标题为红色的列,要求必须输入！"));
-    btnOK = CgjhButton(cxTab1, "btnOK", "保存(F5)");
+    btnOK = NamedButton(cxTab1, "btnOK", "保存(F5)");
     actions->addWidget(btnCgdImport);
     actions->addWidget(btnImportMenu);
     actions->addWidget(btnOK);
@@ -272,8 +265,8 @@ void TF_Cgjh::BuildEntryTab()
     img_Tm = CgjhLabel(RzPanel_Tm, "▤", "img_Tm");
     img_Move = CgjhLabel(RzPanel_Tm, "✥", "img_Move");
     tSptm = CgjhEdit(RzPanel_Tm, "tSptm", 32);
-    btnPanelMenu = CgjhButton(RzPanel_Tm, "btnPanelMenu", "▾");
-    btnPanelClose = CgjhButton(RzPanel_Tm, "btnPanelClose", "X");
+    btnPanelMenu = NamedButton(RzPanel_Tm, "btnPanelMenu", "▾");
+    btnPanelClose = NamedButton(RzPanel_Tm, "btnPanelClose", "X");
     tm->addWidget(img_Move);
     tm->addWidget(img_Tm);
     tm->addWidget(CgjhLabel(RzPanel_Tm, "条码："));

@@ -28,20 +28,6 @@
 
 namespace {
 
-QPushButton* PendingButton(QBoxLayout* bar, QWidget* parent, const char* name, const char* caption)
-{
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
-    b->setObjectName(QLatin1String(name));
-    bar->addWidget(b);
-    return b;
-}
-
-void AddColumns(DataGrid* grid, std::initializer_list<std::array<const char*, 3>> columns)
-{
-    for (const auto& c : columns)
-        grid->AddColumn(QString::fromLatin1(c[0]), QString::fromUtf8(c[1]), QString::fromLatin1(c[2]).toInt());
-}
-
 void SumColumns(DataGrid* grid, std::initializer_list<const char*> fields, bool amounts)
 {
     for (const char* f : fields) {
@@ -67,7 +53,7 @@ void TF_Cgjh::BuildPendingTab()
     tGhsName = new QLineEdit(cxTab2);
     tGhsName->setObjectName(QStringLiteral("tGhsName"));
     search->addWidget(tGhsName);
-    btnSearchGhs = PendingButton(search, cxTab2, "btnSearchGhs", "…");
+    btnSearchGhs = NamedButton(cxTab2, "btnSearchGhs", "…", search);
     btnSearchGhs->setMaximumWidth(28);
     search->addWidget(new QLabel(QStringLiteral("单据信息："), cxTab2));
     tchkKey = new QLineEdit(cxTab2);
@@ -90,21 +76,21 @@ void TF_Cgjh::BuildPendingTab()
     tgname = new QLineEdit(cxTab2);
     tgname->setObjectName(QStringLiteral("tgname"));
     search->addWidget(tgname);
-    btnSearch2 = PendingButton(search, cxTab2, "btnSearch2", "查询(F2)");
+    btnSearch2 = NamedButton(cxTab2, "btnSearch2", "查询(F2)", search);
     search->addStretch(1);
     box->addLayout(search);
 
     auto* bar = new QHBoxLayout;
-    btn_Check = PendingButton(bar, cxTab2, "btn_Check", "审核全部");
-    btn_Dele = PendingButton(bar, cxTab2, "btn_Dele", "删除单据");
-    btn_Date = PendingButton(bar, cxTab2, "btn_Date", "修改");
+    btn_Check = NamedButton(cxTab2, "btn_Check", "审核全部", bar);
+    btn_Dele = NamedButton(cxTab2, "btn_Dele", "删除单据", bar);
+    btn_Date = NamedButton(cxTab2, "btn_Date", "修改", bar);
     bar->addStretch(1);
     box->addLayout(bar);
 
     cxGrid2View = new DataGrid(cxTab2);
     cxGrid2View->setObjectName(QStringLiteral("cxGrid2View"));
     cxGrid2View->SetDataSource(&F_DataModule->D(QStringLiteral("D_Shdj")));
-    AddColumns(cxGrid2View,
+    AddGridColumns(*cxGrid2View,
         { { "gl_djh", "单据号", "124" }, { "j_jhrq", "开单日期", "138" }, { "ghs_name", "供货商", "180" },
             { "ck_name", "仓库名称", "90" }, { "j_yfje", "应付金额", "80" }, { "j_sfje", "实付金额", "80" },
             { "wfje", "欠款金额", "80" }, { "j_yhje", "优惠金额", "80" }, { "j_kmmc", "结算方式", "80" },
@@ -120,7 +106,7 @@ void TF_Cgjh::BuildPendingTab()
     cxGridSpMx0View = new DataGrid(cxTab2);
     cxGridSpMx0View->setObjectName(QStringLiteral("cxGridSpMx0View"));
     cxGridSpMx0View->SetDataSource(&F_DataModule->D(QStringLiteral("D_PdStep2")));
-    AddColumns(cxGridSpMx0View,
+    AddGridColumns(*cxGridSpMx0View,
         { { "j_jhrq", "开单日期", "130" }, { "gl_djh", "单据号", "124" }, { "ck_name", "仓库", "90" },
             { "g_sn", "商品编号", "80" }, { "g_name", "商品名称", "140" }, { "gg_name", "款型说明", "80" },
             { "color_name", "颜色", "50" }, { "cm_name", "尺码", "50" }, { "t_sl", "数量", "56" },
@@ -143,16 +129,16 @@ void TF_Cgjh::BuildPendingTab()
     ghsname->setObjectName(QStringLiteral("ghsname"));
     lineBar->addWidget(ghsname);
     lineBar->addStretch(1);
-    btnAdd = PendingButton(lineBar, RzPanel_Shsp, "btnAdd", "新增商品");
-    btnTab2Modi = PendingButton(lineBar, RzPanel_Shsp, "btnTab2Modi", "修改商品");
-    btnDele = PendingButton(lineBar, RzPanel_Shsp, "btnDele", "删除商品");
-    linkMx = PendingButton(lineBar, RzPanel_Shsp, "linkMx", "查看详细数量");
+    btnAdd = NamedButton(RzPanel_Shsp, "btnAdd", "新增商品", lineBar);
+    btnTab2Modi = NamedButton(RzPanel_Shsp, "btnTab2Modi", "修改商品", lineBar);
+    btnDele = NamedButton(RzPanel_Shsp, "btnDele", "删除商品", lineBar);
+    linkMx = NamedButton(RzPanel_Shsp, "linkMx", "查看详细数量", lineBar);
     linkMx->setFlat(true);
     lines->addLayout(lineBar);
     cxGrid3View = new DataGrid(RzPanel_Shsp);
     cxGrid3View->setObjectName(QStringLiteral("cxGrid3View"));
     cxGrid3View->SetDataSource(&F_DataModule->D(QStringLiteral("D_Shsp")));
-    AddColumns(cxGrid3View,
+    AddGridColumns(*cxGrid3View,
         { { "gl_djh", "单据号", "124" }, { "g_sn", "商品编号", "80" }, { "g_name", "商品名称", "140" },
             { "gg_name", "款型说明", "80" }, { "dw_name", "单位", "50" }, { "jh_dj", "单价", "64" },
             { "jh_tax", "税率", "48" }, { "jh_taxdj", "含税单价", "64" }, { "jh_dzl", "折扣", "48" },

@@ -59,13 +59,7 @@ TEST_F(PendingTest, ApproveAllSkipsWhatTheApprovalHookRefusesAndIsDeclinable)
 TEST_F(PendingTest, AFailingPostingLeavesTheDocumentPending)
 {
     Pending(QStringLiteral("CJ24051010001"), QStringLiteral("admin"), 20, 20, 0);
-    if (TestDb::OnServer()) {
-        Sql(QStringLiteral("create function refuse() returns trigger language plpgsql as "
-                           "'begin raise exception ''refused''; end'"));
-        Sql(QStringLiteral("create trigger refuse before insert on jxc_kcjs for each row execute function refuse()"));
-    } else {
-        Sql(QStringLiteral("create trigger refuse before insert on jxc_kcjs begin select raise(abort,'refused'); end"));
-    }
+    TestDb::RefuseInserts(dm->ADOConn, QStringLiteral("jxc_kcjs"));
     ShowPending();
     const fixture::Snapshot before = fixture::TakeSnapshot();
     EXPECT_ANY_THROW(w->checkDj(QStringLiteral("CJ24051010001")));

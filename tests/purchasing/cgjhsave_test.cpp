@@ -128,15 +128,7 @@ TEST_F(SaveTest, AFailingApprovalLeavesTheDraftAsItWas)
     Scan(QStringLiteral("G1RS"));
     // The save moves the lines away from a saved number before it fails.
     Pending(No(), QStringLiteral("other"), 40, 40, 0);
-    if (TestDb::OnServer()) {
-        Sql(QStringLiteral("create function refuse() returns trigger language plpgsql as "
-                           "'begin raise exception ''refused''; end'"));
-        Sql(QStringLiteral(
-            "create trigger refuse before insert on jxc_goodslist for each row execute function refuse()"));
-    } else {
-        Sql(QStringLiteral(
-            "create trigger refuse before insert on jxc_goodslist begin select raise(abort,'refused'); end"));
-    }
+    TestDb::RefuseInserts(dm->ADOConn, QStringLiteral("jxc_goodslist"));
     prompt.Answer(Prompt::Answer::Yes);
     EXPECT_ANY_THROW(w->btnOKClick());
     EXPECT_EQ(Count(QStringLiteral("jxc_jhd"), QStringLiteral("a_name='admin'")), 0);

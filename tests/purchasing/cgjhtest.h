@@ -62,21 +62,6 @@ protected:
     QString No() const { return w->jsn->text(); }
     void Sql(const QString& statement) { dm->ADOConn.Exec(statement); }
     double Number(const QString& sql) { return ValueNumber(Scalar(sql)); }
-    // Each row's columns as text joined by blanks.
-    QStringList Rows(const QString& sql)
-    {
-        Query q(&dm->ADOConn);
-        q.SetSQL(sql);
-        q.Open();
-        QStringList out;
-        for (int r = 0; r < q.RecordCount(); ++r) {
-            QStringList cells;
-            for (int c = 0; c < q.FieldCount(); ++c)
-                cells << ValueText(q.ValueAt(r, c));
-            out << cells.join(QLatin1Char(' '));
-        }
-        return out;
-    }
     // A line of goods G1 with one colour-by-size row per quantity given (red/small,
     // blue/medium, ...), entered by the operator under the number.
     qint64 Line(

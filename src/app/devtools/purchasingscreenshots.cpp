@@ -32,7 +32,8 @@ void preparePurchasingSamples()
     ExecSQL(QStringLiteral("insert into jxc_cm (cm_sn,cm_name) values ('200001','M'),('200002','L'),('200003','XL')"));
     ExecSQL(QStringLiteral("insert into jxc_colorz (colorz_sn,colorz_name) values ('200001','基础色')"));
     ExecSQL(QStringLiteral("insert into jxc_cmz (cmz_sn,cmz_name) values ('200001','上衣码')"));
-    ExecSQL(QStringLiteral("insert into jxc_colorz2 (colorz_sn,color_sn) values ('200001','200001'),('200001','200002')"));
+    ExecSQL(
+        QStringLiteral("insert into jxc_colorz2 (colorz_sn,color_sn) values ('200001','200001'),('200001','200002')"));
     ExecSQL(QStringLiteral("insert into jxc_cmz2 (cmz_sn,cm_sn) values ('200001','200001'),('200001','200002'),"
                            "('200001','200003')"));
     ExecSQL(QStringLiteral("insert into jxc_goods (g_sn,g_name,g_jm,dw_name,gg_name,g_jj,g_pjjj,g_scjj,g_kc,g_jy,"
