@@ -715,7 +715,7 @@ void TF_Cgjh::hideEvent(QHideEvent* e)
 
 void TF_Cgjh::FormKeyDown(int key)
 {
-    if (RzPanelGhs->isVisible()) {
+    if (!RzPanelGhs->isHidden()) {
         switch (key) {
         case Qt::Key_F8:
             btnGhsAddClick();
@@ -736,7 +736,7 @@ void TF_Cgjh::FormKeyDown(int key)
             return;
         }
     }
-    if (RzPanel_Ghs2->isVisible()) {
+    if (!RzPanel_Ghs2->isHidden()) {
         if (key == Qt::Key_F5)
             btnGhs2OKClick();
         else if (key == Qt::Key_Escape)

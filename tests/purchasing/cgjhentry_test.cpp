@@ -1,5 +1,11 @@
 #include "cgjhtest.h"
 
+#include "foundation/functionwindows.h"
+#include "masterdata/pickers.h"
+#include "masterdata/pickerscallers.h"
+#include "platform/grid/datagrid.h"
+#include "platform/ui/keyedcombo.h"
+
 #include <QAction>
 #include <QDateEdit>
 #include <QPushButton>
@@ -140,6 +146,54 @@ TEST_F(EntryTest, ANewDocumentTakesTheDefaultsAndTheOperatorsLeftLines)
     EXPECT_TRUE(w->tnote->text().isEmpty());
     EXPECT_EQ(CurrentSupplierSn, Scalar(QStringLiteral("select ghs_sn from jxc_ghsxx order by id limit 1")));
     EXPECT_EQ(ActiveDocKind, QStringLiteral("cgjh"));
+}
+
+TEST_F(EntryTest, ChoosingASupplierFromThePanel)
+{
+    w->btnSeleGhsClick();
+    EXPECT_TRUE(w->RzPanelGhs->isVisibleTo(w.get()));
+    w->RzPanelGhs->tkey->setText(U8("供应一"));
+    ASSERT_EQ(w->RzPanelGhs->cxGridGhsView->RowCount(), 1);
+    w->FormKeyDown(Qt::Key_F5);
+    EXPECT_EQ(w->tghs->text(), U8("供应一"));
+    EXPECT_EQ(CurrentSupplierSn, QStringLiteral("S1"));
+    EXPECT_FALSE(w->RzPanelGhs->isVisibleTo(w.get()));
+
+    // A list filtered to nothing chooses nobody, and the document cannot be saved.
+    w->tghs->setText(QStringLiteral("zzz"));
+    w->tghsKeyUp();
+    EXPECT_EQ(w->RzPanelGhs->cxGridGhsView->RowCount(), 0);
+    w->RzPanelGhs->btnGhsOKClick();
+    EXPECT_TRUE(w->tghs->text().isEmpty());
+    EXPECT_TRUE(CurrentSupplierSn.isEmpty());
+    Scan(QStringLiteral("G1RS"));
+    w->cxPage->setCurrentWidget(w->cxTab2);
+    w->FormKeyDown(Qt::Key_F5);
+    EXPECT_EQ(prompt.LastMessage(), U8("请选择供货商！")) << "F5 on the pending tab saves the entry document";
+}
+
+TEST_F(EntryTest, TheHandlerAndRemarkPickersAnswerIntoThisWindow)
+{
+    FunctionWindows::Register<TF_User2>(QStringLiteral("TF_User2"));
+    FunctionWindows::Register<TF_Djbz>(QStringLiteral("TF_Djbz"));
+    EXPECT_EQ(PickerCallers::HandlerCombo(QStringLiteral("jh")), w->comUser);
+    EXPECT_EQ(PickerCallers::RemarkEdit(QStringLiteral("jh")), w->tnote);
+    QString during;
+    prompt.OnModal(QStringLiteral("TF_User2"), [&](QDialog*) {
+        during = PickerCaller;
+        return 0;
+    });
+    w->btnUserClick();
+    EXPECT_EQ(during, QStringLiteral("jh"));
+    EXPECT_TRUE(PickerCaller.isEmpty());
+    prompt.OnModal(QStringLiteral("TF_Djbz"), [&](QDialog*) {
+        during = PickerCaller + QStringLiteral("/remark");
+        return 0;
+    });
+    w->btnDjbzClick();
+    EXPECT_EQ(during, QStringLiteral("jh/remark"));
+    FunctionWindows::Unregister(QStringLiteral("TF_User2"));
+    FunctionWindows::Unregister(QStringLiteral("TF_Djbz"));
 }
 
 } // namespace
