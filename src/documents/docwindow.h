@@ -10,7 +10,6 @@
 #include <initializer_list>
 
 class DataGrid;
-class KeyedCombo;
 class QBoxLayout;
 class QCheckBox;
 class QComboBox;
@@ -43,6 +42,13 @@ class QWidget;
 // The windows' text fields drop search punctuation as it is typed through
 // DiscardSearchPunctuation of the master data (masterdata/keyfilter.h), which the
 // windows' subsystems stand on.
+//
+// Wiring a window (the goods-in window, purchasing/cgjh.cpp, is the full example):
+//   DocWindow doc { GoodsInKind() };            // a new kind adds its description to dockind.cpp
+//   bool FormCloseQuery() override { return doc.CloseQuery(hasRows, jsn, [this] { btnOKClick(); }); }
+//   void checkDj(no)      { doc.Approve(no, operatorOfTheSelectedHeader); }
+//   void updateBottomJe() { tyfje := DraftPayable(doc.Kind(), jsn); }
+//   saving                { Transaction; no := RedrawForSave(...); header; ...; Commit; }
 class DocWindow {
 public:
     explicit DocWindow(const DocKind& kind) : kind_(kind) { }

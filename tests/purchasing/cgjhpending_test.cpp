@@ -45,7 +45,7 @@ TEST_F(PendingTest, ApproveAllOverTwoOperatorsDraftsUnderOneNumber)
     EXPECT_EQ(w->Q_Shdj.RecordCount(), 1);
 }
 
-TEST_F(PendingTest, ApproveAllSkipsWhatTheApprovalHookRefusesAndIsDeclinable)
+TEST_F(PendingTest, ApproveAllAsksFirst)
 {
     Pending(QStringLiteral("CJ24051010001"), QStringLiteral("admin"), 20, 20, 0);
     ShowPending();
