@@ -11,4 +11,5 @@ void RegisterReportScreenshots();
 // Sample data behind the screenshots of the subsystems' windows.
 void RegisterMasterDataScreenshots();
 void RegisterDocumentsScreenshots();
+void RegisterPurchasingScreenshots();
 void RegisterAdminScreenshots();

@@ -100,5 +100,6 @@ void RegisterSampleScreenshots()
     RegisterReportScreenshots();
     RegisterMasterDataScreenshots();
     RegisterDocumentsScreenshots();
+    RegisterPurchasingScreenshots();
     RegisterAdminScreenshots();
 }
