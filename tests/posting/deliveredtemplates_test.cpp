@@ -78,7 +78,8 @@ TEST_F(DeliveredTemplatesTest, EachFormPrintsItsDocumentsVariablesAndRows)
         QStringList expected; // texts the form must print
         int goodsRows;        // printed rows naming the goods
     } cases[] = {
-        { "cfd.fr3", "CF0001", "spcf", "CF", "商品拆分单", { S("经 办 人：李经办"), S("成 本 价：20"), S("备注：cf备注") }, 1 },
+        { "cfd.fr3", "CF0001", "spcf", "CF", "商品拆分单",
+            { S("经 办 人：李经办"), S("成 本 价：20"), S("备注：cf备注") }, 1 },
         { "cfd2.fr3", "CF0001", "spcf", "CF", "商品拆分单", { S("数　　量：2 件"), S("制单人：admin") }, 1 },
         { "kbd.fr3", "KB0001", "spkb", "KB", "商品捆绑单", { S("成本金额：40"), S("备注：kb备注") }, 1 },
         { "kbd2.fr3", "KB0001", "spkb", "KB", "商品捆绑单", { S("经 办 人：李经办") }, 1 },
