@@ -11,7 +11,6 @@
 
 namespace {
 
-
 QToolButton* PictureButton(QWidget* parent, const char* name, const QString& caption, QStyle::StandardPixmap icon)
 {
     auto* b = new QToolButton(parent);
@@ -31,7 +30,8 @@ TF_Xtwh::TF_Xtwh(QWidget* parent) : Form(parent)
 {
     setObjectName(QStringLiteral("TF_Xtwh"));
     setWindowTitle(QStringLiteral("系统维护"));
-    btn_Menu6_Btn9 = PictureButton(this, "btn_Menu6_Btn9", QStringLiteral("报表设计"), QStyle::SP_FileDialogDetailedView);
+    btn_Menu6_Btn9
+        = PictureButton(this, "btn_Menu6_Btn9", QStringLiteral("报表设计"), QStyle::SP_FileDialogDetailedView);
     btn_Menu6_BtnF = PictureButton(this, "btn_Menu6_BtnF", QStringLiteral("数据结算"), QStyle::SP_DialogApplyButton);
     btn_Menu6_BtnG = PictureButton(this, "btn_Menu6_BtnG", QStringLiteral("查看日志"), QStyle::SP_FileDialogInfoView);
     btn_Menu6_BtnD = PictureButton(this, "btn_Menu6_BtnD", QStringLiteral("数据清理"), QStyle::SP_TrashIcon);

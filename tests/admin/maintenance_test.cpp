@@ -116,7 +116,8 @@ TEST_F(MaintenanceTest, AnOperatorBoundToNoWarehouseIsRefusedEverything)
     for (const Button& b : Buttons()) {
         SCOPED_TRACE(b.window);
         const bool adminOnly = QString::fromUtf8(b.refusal).isEmpty();
-        EXPECT_EQ(Click(b), adminOnly ? QStringLiteral("只有系统管理员才能使用此功能！") : QString::fromUtf8(b.refusal));
+        EXPECT_EQ(
+            Click(b), adminOnly ? QStringLiteral("只有系统管理员才能使用此功能！") : QString::fromUtf8(b.refusal));
     }
 }
 
