@@ -1,8 +1,11 @@
 #include "admin/adminwindows.h"
 
 #include "admin/admin.h"
+#include "admin/backupwindow.h"
 #include "admin/role.h"
+#include "admin/sjql.h"
 #include "admin/xtcs.h"
+#include "admin/ztgl.h"
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
 
@@ -11,5 +14,8 @@ void RegisterAdminWindows()
     FunctionWindows::Register<TF_Xtcs>(QStringLiteral("TF_Xtcs"));
     FunctionWindows::Register<TF_Admin>(QStringLiteral("TF_Admin"));
     FunctionWindows::Register<TF_Role>(QStringLiteral("TF_Role"));
+    FunctionWindows::Register<TF_Ztgl>(QStringLiteral("TF_Ztgl"));
+    FunctionWindows::Register<TF_Backup>(QStringLiteral("TF_Backup"));
+    FunctionWindows::Register<TF_Sjql>(QStringLiteral("TF_Sjql"));
     DeclareDatasets({ QStringLiteral("Q_Admin"), QStringLiteral("Q_Role") });
 }
