@@ -163,6 +163,8 @@ RestoreResult RestoreAccountSet(const QString& dbName, const QString& file, cons
             return false;
         };
         if (!RestoreServerSet(dbName, AccountSetPassword(dbName), file, hasSettings, &r.error)) {
+            // The set is as it was: the copy of it is not needed.
+            QFile::remove(kept.file);
             if (inUse)
                 reopenInUse(dbName);
             return r;
