@@ -2,6 +2,7 @@
 
 #include "admin/admin.h"
 #include "admin/backupwindow.h"
+#include "admin/qcjz.h"
 #include "admin/role.h"
 #include "admin/sjql.h"
 #include "admin/xtcs.h"
@@ -17,5 +18,7 @@ void RegisterAdminWindows()
     FunctionWindows::Register<TF_Ztgl>(QStringLiteral("TF_Ztgl"));
     FunctionWindows::Register<TF_Backup>(QStringLiteral("TF_Backup"));
     FunctionWindows::Register<TF_Sjql>(QStringLiteral("TF_Sjql"));
-    DeclareDatasets({ QStringLiteral("Q_Admin"), QStringLiteral("Q_Role") });
+    FunctionWindows::Register<TF_Qcjz>(QStringLiteral("TF_Qcjz"));
+    DeclareDatasets(
+        { QStringLiteral("Q_Admin"), QStringLiteral("Q_Role"), QStringLiteral("Q_Goods1"), QStringLiteral("Q_Kcsp") });
 }

@@ -35,7 +35,8 @@ namespace {
 const QStringList kDayItems = { QStringLiteral("5"), QStringLiteral("7"), QStringLiteral("10"), QStringLiteral("15") };
 
 const QString kExplanation = QStringLiteral(
-    "          自动进行备份的“时间间隔”是指软件持续运行的时间(即，每次打开\r到第一次关闭)。比如设置为“每隔1小时备份一次”，"
+    "          "
+    "自动进行备份的“时间间隔”是指软件持续运行的时间(即，每次打开\r到第一次关闭)。比如设置为“每隔1小时备份一次”，"
     "那么软件打开后开始\r计时，计够一个小时，就会自动备份一次数据。如果中间重新打开软件，\r将会重新从零开始计时。");
 
 } // namespace

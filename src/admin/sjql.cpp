@@ -83,7 +83,8 @@ void TF_Sjql::FormActivate()
 void TF_Sjql::btnOK2Click()
 {
     if (Prompt::YesNo(QStringLiteral("系统初始化之前建议先备份数据库，现在是否备份数据库？")) == Prompt::Answer::Yes) {
-        const BackupResult r = BackupAccountSet(CurrentDbName, ProgramFolder::Path(), CurrentAccountSetName, Clock::Now());
+        const BackupResult r
+            = BackupAccountSet(CurrentDbName, ProgramFolder::Path(), CurrentAccountSetName, Clock::Now());
         if (!r.ok) {
             // The copy that was asked for is missing: nothing is cleared.
             ShowBackupFailure(r.error);

@@ -194,7 +194,8 @@ TF_Ztgl::TF_Ztgl(QWidget* parent) : Form(parent)
     cxGrid_XtztView->SetFooterVisible(true);
     const int colSn = cxGrid_XtztView->AddColumn(QStringLiteral("zt_sn"), QStringLiteral("编号"), 90);
     cxGrid_XtztView->AddColumn(QStringLiteral("zt_name"), QStringLiteral("帐套名称"), 180);
-    for (const auto& [field, caption] : { std::pair { "zt_default", "默认帐套" }, std::pair { "zt_forbid", "是否禁用" } }) {
+    for (const auto& [field, caption] :
+        { std::pair { "zt_default", "默认帐套" }, std::pair { "zt_forbid", "是否禁用" } }) {
         const int col = cxGrid_XtztView->AddColumn(QLatin1String(field), QString::fromUtf8(caption), 70);
         cxGrid_XtztView->SetCheckColumn(col, false);
         cxGrid_XtztView->SetColumnEditable(col, false);
@@ -505,8 +506,8 @@ void TF_Ztgl_BackUp::btnOKClick()
         return;
     }
     fields.Start();
-    const BackupResult r = BackupAccountSet(xtzt().AsString(QStringLiteral("zt_dbname")), fields.tPath->text().trimmed(),
-        xtzt().AsString(QStringLiteral("zt_name")), Clock::Now());
+    const BackupResult r = BackupAccountSet(xtzt().AsString(QStringLiteral("zt_dbname")),
+        fields.tPath->text().trimmed(), xtzt().AsString(QStringLiteral("zt_name")), Clock::Now());
     if (!r.ok) {
         ShowBackupFailure(r.error);
         return;

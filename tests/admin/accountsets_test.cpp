@@ -26,8 +26,9 @@ protected:
     {
         Connection c;
         c.Open(Folder() + "data/codeinfo.dll");
-        return SelectColumn(c, "select zt_sn||'/'||zt_name||'/'||zt_default||'/'||zt_forbid||'/'||zt_dbname "
-                               "from jxc_xtzt order by id");
+        return SelectColumn(c,
+            "select zt_sn||'/'||zt_name||'/'||zt_default||'/'||zt_forbid||'/'||zt_dbname "
+            "from jxc_xtzt order by id");
     }
 
     // Runs the list with a script while it shows; the list closes afterwards.

@@ -73,8 +73,8 @@ TEST_F(BackupWindowTest, ABackupSavesTheSettingsCopiesTheSetAndPrunesOldCopies)
         w.btnOKClick();
     });
     EXPECT_EQ(prompt.LastMessage(), "备份完成！");
-    EXPECT_EQ(Scalar("select back_auto||'/'||back_exit||'/'||back_days||'/'||back_path from jxc_backup"),
-        "0/1/7/" + backups);
+    EXPECT_EQ(
+        Scalar("select back_auto||'/'||back_exit||'/'||back_days||'/'||back_path from jxc_backup"), "0/1/7/" + backups);
     EXPECT_EQ(AutoBackup, "0");
     EXPECT_EQ(BackupOnExit, "1");
     EXPECT_EQ(QDir(backups).entryList(QDir::Files, QDir::Name),
@@ -112,8 +112,8 @@ TEST_F(BackupWindowTest, ALongPathIsUsedButNotStoredAndAMissingFolderIsRefused)
 TEST_F(BackupWindowTest, ARestoreChecksTheFileAndKeepsTheReplacedDatabase)
 {
     ExecSQL("insert into jxc_goods (g_sn,g_name) values ('G1','衬衫')");
-    ExecSQL("insert into jxc_backup (back_auto,back_sj,back_days,back_path,back_exit) values (0,12,0,'" + backups
-        + "',0)");
+    ExecSQL(
+        "insert into jxc_backup (back_auto,back_sj,back_days,back_path,back_exit) values (0,12,0,'" + backups + "',0)");
     WithWindow([&](TF_Backup& w) { w.btnOKClick(); });
     const QStringList made = QDir(backups).entryList({ "*.DAT" });
     ASSERT_EQ(made.size(), 1);
