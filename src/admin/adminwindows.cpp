@@ -2,6 +2,7 @@
 
 #include "admin/admin.h"
 #include "admin/backupwindow.h"
+#include "admin/nzjs.h"
 #include "admin/qcjz.h"
 #include "admin/role.h"
 #include "admin/sjql.h"
@@ -19,6 +20,7 @@ void RegisterAdminWindows()
     FunctionWindows::Register<TF_Backup>(QStringLiteral("TF_Backup"));
     FunctionWindows::Register<TF_Sjql>(QStringLiteral("TF_Sjql"));
     FunctionWindows::Register<TF_Qcjz>(QStringLiteral("TF_Qcjz"));
-    DeclareDatasets(
-        { QStringLiteral("Q_Admin"), QStringLiteral("Q_Role"), QStringLiteral("Q_Goods1"), QStringLiteral("Q_Kcsp") });
+    FunctionWindows::Register<TF_Nzjs>(QStringLiteral("TF_Nzjs"));
+    DeclareDatasets({ QStringLiteral("Q_Admin"), QStringLiteral("Q_Role"), QStringLiteral("Q_Goods1"),
+        QStringLiteral("Q_Kcsp"), QStringLiteral("Q_Nzjs") });
 }

@@ -43,7 +43,8 @@ void rebuildDetail(const OpeningStockInput& in)
     for (const OpeningCell& c : in.cells)
         db().Exec(QStringLiteral("insert into jxc_tkc (g_sn,ck_sn,t_sl,cm_sn,color_sn) values (:g,:w,:q,:s,:c)"),
             { { QStringLiteral("g"), in.goodsSn }, { QStringLiteral("w"), in.warehouseSn },
-                { QStringLiteral("q"), c.qty }, { QStringLiteral("s"), c.sizeSn }, { QStringLiteral("c"), c.colorSn } });
+                { QStringLiteral("q"), c.qty }, { QStringLiteral("s"), c.sizeSn },
+                { QStringLiteral("c"), c.colorSn } });
     db().Exec(QStringLiteral("delete from jxc_goodslistmx where ck_sn=:w and g_sn=:g"), gw);
     db().Exec(QStringLiteral("insert into jxc_goodslistmx (gl_flag,gl_djh,gl_kdrq,g_sn,gl_dj,gl_sl,cm_sn,color_sn,"
                              "ck_sn,ghs_sn,u_name,a_name,tid) select a.gl_flag,a.gl_djh,a.gl_kdrq,a.g_sn,a.gl_dj,"
@@ -96,21 +97,20 @@ QString AddOpeningStock(const OpeningStockInput& in)
                              "values (:sl,:cbj,0,:g,:w,:sl)"),
         { { QStringLiteral("sl"), s }, { QStringLiteral("cbj"), c }, { QStringLiteral("g"), in.goodsSn },
             { QStringLiteral("w"), in.warehouseSn } });
-    db().Exec(
-        QStringLiteral("update jxc_goods set g_kc=g_kc+:sl,g_jj=:cbj,g_scjj=:cbj,g_pjjj=:cbj where g_sn=:g"),
+    db().Exec(QStringLiteral("update jxc_goods set g_kc=g_kc+:sl,g_jj=:cbj,g_scjj=:cbj,g_pjjj=:cbj where g_sn=:g"),
         { { QStringLiteral("sl"), s }, { QStringLiteral("cbj"), c }, { QStringLiteral("g"), in.goodsSn } });
     db().Exec(QStringLiteral("update jxc_kcjs set js_sl=js_sl+:sl,js_zje=js_zje+:v where js_rq=:m and ck_sn=:w"),
         { { QStringLiteral("sl"), s }, { QStringLiteral("v"), v }, { QStringLiteral("m"), month },
             { QStringLiteral("w"), in.warehouseSn } });
     // Dated well before any document of the goods.
     const QString date = QString::number(Clock::Today().year() - 5) + QStringLiteral("-01-01");
-    db().Exec(QStringLiteral(
-                  "insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,g_name,g_jm,dw_name,gl_dj,gl_sl,gl_zje,"
-                  "gl_lr,gl_dzl,u_name,a_name,ck_sn,ck_name,ghs_sn,ghs_name,gg_name,color_name,gl_sysl,gl_fdmc,"
-                  "gl_dqkc,gl_kc,gl_pjjj,gl_kczje,gl_checker,gl_chkrq,gl_sqsl,gl_sqje,gl_note,gl_tax,gl_taxdj,"
-                  "gl_taxje,gl_je,gl_lsj) select 'qc','',:date,g_sn,g_name,g_jm,dw_name,g_jj,:sl,:v,0,1,:user,"
-                  ":admin,:w,:wname,'','期初建账',gg_name,color_name,:sl,'',0,:sl,g_jj,:v,:admin,:today,0,0,g_bz,"
-                  "0,g_jj,0,:v,0 from jxc_goods where g_sn=:g"),
+    db().Exec(
+        QStringLiteral("insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,g_name,g_jm,dw_name,gl_dj,gl_sl,gl_zje,"
+                       "gl_lr,gl_dzl,u_name,a_name,ck_sn,ck_name,ghs_sn,ghs_name,gg_name,color_name,gl_sysl,gl_fdmc,"
+                       "gl_dqkc,gl_kc,gl_pjjj,gl_kczje,gl_checker,gl_chkrq,gl_sqsl,gl_sqje,gl_note,gl_tax,gl_taxdj,"
+                       "gl_taxje,gl_je,gl_lsj) select 'qc','',:date,g_sn,g_name,g_jm,dw_name,g_jj,:sl,:v,0,1,:user,"
+                       ":admin,:w,:wname,'','期初建账',gg_name,color_name,:sl,'',0,:sl,g_jj,:v,:admin,:today,0,0,g_bz,"
+                       "0,g_jj,0,:v,0 from jxc_goods where g_sn=:g"),
         { { QStringLiteral("date"), date }, { QStringLiteral("sl"), s }, { QStringLiteral("v"), v },
             { QStringLiteral("user"), DefaultUserName() }, { QStringLiteral("admin"), CurrentAdminName },
             { QStringLiteral("w"), in.warehouseSn }, { QStringLiteral("wname"), in.warehouseName },
@@ -178,7 +178,8 @@ OpeningDeleteResult DeleteOpeningStock(const QString& warehouseSn, const QList<O
         PrepareStockRows(month);
         // Adding raised only the month's stock and value, so only those go down.
         if (g.qty != 0)
-            db().Exec(QStringLiteral("update jxc_kcjs set js_sl=js_sl-:sl,js_zje=js_zje-:v where js_rq=:m and ck_sn=:w"),
+            db().Exec(
+                QStringLiteral("update jxc_kcjs set js_sl=js_sl-:sl,js_zje=js_zje-:v where js_rq=:m and ck_sn=:w"),
                 { { QStringLiteral("sl"), g.qty }, { QStringLiteral("v"), g.qty * g.cost },
                     { QStringLiteral("m"), month }, { QStringLiteral("w"), warehouseSn } });
         db().Exec(QStringLiteral("update jxc_goods set g_kc=g_kc-:sl where g_sn=:g"),

@@ -7,8 +7,8 @@
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
 #include "foundation/fieldformats.h"
-#include "foundation/globals.h"
 #include "foundation/functionwindows.h"
+#include "foundation/globals.h"
 #include "foundation/keypreview.h"
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
@@ -126,11 +126,11 @@ TF_Qcjz::TF_Qcjz(QWidget* parent) : Form(parent)
     cxGridView->AddColumn(QStringLiteral("gc_name"), QStringLiteral("类别"), 70);
     cxGridView->AddColumn(QStringLiteral("dw_name"), QStringLiteral("单位"), 50);
     cxGridView->AddColumn(QStringLiteral("gg_name"), QStringLiteral("款型说明"), 90);
-    const int colQty
-        = cxGridView->AddColumn(QStringLiteral("kc_sl"), QStringLiteral("库存数量"), 70, Qt::AlignRight | Qt::AlignVCenter);
+    const int colQty = cxGridView->AddColumn(
+        QStringLiteral("kc_sl"), QStringLiteral("库存数量"), 70, Qt::AlignRight | Qt::AlignVCenter);
     cxGridView->SetColumnFormat(colQty, QStringLiteral("0.00;-0.00"));
-    const int colCost
-        = cxGridView->AddColumn(QStringLiteral("kc_cbj"), QStringLiteral("成本价"), 70, Qt::AlignRight | Qt::AlignVCenter);
+    const int colCost = cxGridView->AddColumn(
+        QStringLiteral("kc_cbj"), QStringLiteral("成本价"), 70, Qt::AlignRight | Qt::AlignVCenter);
     cxGridView->SetColumnFormat(colCost, AmountFormatText(AmountDecimals, CurrencySign));
     cxGridView->SetFooterCount(colStock, QStringLiteral("合计："));
     auto* rightTop = new QHBoxLayout;
@@ -198,8 +198,8 @@ void TF_Qcjz::FormActivate()
 {
     ApplyFontSize(FontSize);
     resetting_ = true;
-    FillCombo(*comCkxx, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"),
-        QStringLiteral("id"));
+    FillCombo(
+        *comCkxx, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"), QStringLiteral("id"));
     if (comCkxx->count() == 0) {
         resetting_ = false;
         Prompt::Info(QStringLiteral("没有仓库信息，需要先添加仓库信息！"));
@@ -244,7 +244,8 @@ void TF_Qcjz::OpenStockList()
                        "m.cmz_sn from jxc_goods m,jxc_goodsclass n,jxc_kcsp p where m.gc_sn=n.gc_sn and m.g_sn=p.g_sn "
                        "and m.g_jy=0 and m.g_sn<>'00000000' and p.ck_sn='")
             + w
-            + QStringLiteral("') a left outer join (select distinct g_sn from jxc_goodslist where gl_djh<>'' and ck_sn='")
+            + QStringLiteral(
+                "') a left outer join (select distinct g_sn from jxc_goodslist where gl_djh<>'' and ck_sn='")
             + w + QStringLiteral("') b on a.g_sn=b.g_sn ") + stockOrder_);
 }
 
@@ -531,9 +532,8 @@ void TF_Qcjz_Add::saveValue()
         for (int c = 1; c < StringGridIn->ColCount() - 1; ++c)
             in.cells.append({ ColorSnByName(StringGridIn->Cell(0, r)), SizeSnByName(StringGridIn->Cell(c, 0)),
                 StringGridIn->Cell(c, r).toDouble() });
-    const QString refusal = btnFlag == QLatin1String("2")
-        ? ChangeOpeningStock(in, oldSl.toDouble(), OldCbj.toDouble())
-        : AddOpeningStock(in);
+    const QString refusal = btnFlag == QLatin1String("2") ? ChangeOpeningStock(in, oldSl.toDouble(), OldCbj.toDouble())
+                                                          : AddOpeningStock(in);
     if (!refusal.isEmpty()) {
         Prompt::Info(refusal);
         return;

@@ -66,16 +66,15 @@ TEST_F(OpeningStockTest, AddingWritesStockLedgerDetailAndTotals)
 {
     const QString month = "2024-03";
     ASSERT_EQ(AddOpeningStock(ShirtEach(1, 5)), "");
-    EXPECT_EQ(Rows("select kc_sl,kc_zsl,kc_cbj,kc_zcb from jxc_kcsp where g_sn='G1'"),
-        QStringList({ "12/12/5/60" }));
+    EXPECT_EQ(Rows("select kc_sl,kc_zsl,kc_cbj,kc_zcb from jxc_kcsp where g_sn='G1'"), QStringList({ "12/12/5/60" }));
     EXPECT_EQ(Rows("select gl_flag,gl_djh,gl_kdrq,gl_sl,gl_kc,gl_zje,gl_pjjj,"
-                     "ghs_name,gl_chkrq from jxc_goodslist where g_sn='G1'"),
+                   "ghs_name,gl_chkrq from jxc_goodslist where g_sn='G1'"),
         QStringList({ "qc//2019-01-01/12/12/60/5/期初建账/2024-03-05" }));
     EXPECT_EQ(Count("jxc_tkc", "g_sn='G1' and t_sl=1"), 12);
     EXPECT_EQ(Count("jxc_goodslistmx", "g_sn='G1' and gl_flag='qc' and gl_sl=1"), 12);
     EXPECT_EQ(Row("select g_kc,g_jj,g_pjjj from jxc_goods where g_sn='G1'"), "12/5/5");
-    EXPECT_EQ(Row("select js_sl,js_zje from jxc_kcjs where js_rq='" + month + "' and ck_sn='" + warehouse + "'"),
-        "12/60");
+    EXPECT_EQ(
+        Row("select js_sl,js_zje from jxc_kcjs where js_rq='" + month + "' and ck_sn='" + warehouse + "'"), "12/60");
 
     EXPECT_EQ(AddOpeningStock(ShirtEach(2, 5)), "当前仓库中已存在该商品，不能重复建账！");
     EXPECT_EQ(Scalar("select g_kc from jxc_goods where g_sn='G1'"), "12");
@@ -90,11 +89,10 @@ TEST_F(OpeningStockTest, ChangingMovesTotalsByTheDifferenceUnlessTheGoodsHasBusi
     more.cells[0].qty = 4;
     ASSERT_EQ(ChangeOpeningStock(more, 12, 5), "");
     EXPECT_EQ(Row("select g_kc,g_jj from jxc_goods where g_sn='G1'"), "15/6");
-    EXPECT_EQ(Rows("select gl_sl,gl_zje from jxc_goodslist where g_sn='G1' order by id"),
-        QStringList({ "15/90", "15/90" }));
+    EXPECT_EQ(
+        Rows("select gl_sl,gl_zje from jxc_goodslist where g_sn='G1' order by id"), QStringList({ "15/90", "15/90" }));
     EXPECT_EQ(Row("select kc_sl,kc_cbj from jxc_kcsp where g_sn='G1'"), "15/6");
-    EXPECT_EQ(Row("select js_sl,js_zje from jxc_kcjs where js_rq='2024-03' and ck_sn='" + warehouse + "'"),
-        "15/90");
+    EXPECT_EQ(Row("select js_sl,js_zje from jxc_kcjs where js_rq='2024-03' and ck_sn='" + warehouse + "'"), "15/90");
     EXPECT_EQ(Scalar("select t_sl from jxc_tkc where g_sn='G1' and color_sn='C1' and cm_sn='S1'"), "4");
 
     fixture::AddLedgerRow({ "xs", "XS24030500001", "2024-03-05 09:00", "G1", warehouse, -1, -6, 6 });
@@ -177,9 +175,8 @@ TEST_F(OpeningStockTest, TheWindowAddsChangesAndDeletesThroughItsDialogs)
         QStringList({ "G1/0", "G2/0", "G3/2" }));
     EXPECT_EQ(Count("jxc_goodslistmx", "g_sn in ('G1','G2')"), 0);
     EXPECT_EQ(Count("jxc_tkc", "g_sn in ('G1','G2')"), 0);
-    EXPECT_EQ(Row("select js_sl,js_zje,js_cgsl from jxc_kcjs where js_rq='2024-03' and ck_sn='"
-                  + warehouse + "'"),
-        "2/20/0");
+    EXPECT_EQ(
+        Row("select js_sl,js_zje,js_cgsl from jxc_kcjs where js_rq='2024-03' and ck_sn='" + warehouse + "'"), "2/20/0");
 }
 
 TEST_F(OpeningStockTest, SortingRequeriesAndClearingItGivesTheFirstOrder)
