@@ -79,12 +79,12 @@ TF_Nzjs::TF_Nzjs(QWidget* parent) : Form(parent)
     const int colDate = cxGrid1View->AddColumn(QStringLiteral("nj_jsrq"), QStringLiteral("结算日期"), 90);
     cxGrid1View->AddColumn(QStringLiteral("nj_year"), QStringLiteral("年份"), 90);
     cxGrid1View->AddColumn(QStringLiteral("nj_xm"), QStringLiteral("结算项目"), 150);
-    const int colCount
-        = cxGrid1View->AddColumn(QStringLiteral("nj_ds"), QStringLiteral("单据数"), 70, Qt::AlignRight | Qt::AlignVCenter);
-    const int colQty
-        = cxGrid1View->AddColumn(QStringLiteral("nj_sl"), QStringLiteral("数量"), 90, Qt::AlignRight | Qt::AlignVCenter);
-    const int colAmount
-        = cxGrid1View->AddColumn(QStringLiteral("nj_je"), QStringLiteral("金额"), 110, Qt::AlignRight | Qt::AlignVCenter);
+    const int colCount = cxGrid1View->AddColumn(
+        QStringLiteral("nj_ds"), QStringLiteral("单据数"), 70, Qt::AlignRight | Qt::AlignVCenter);
+    const int colQty = cxGrid1View->AddColumn(
+        QStringLiteral("nj_sl"), QStringLiteral("数量"), 90, Qt::AlignRight | Qt::AlignVCenter);
+    const int colAmount = cxGrid1View->AddColumn(
+        QStringLiteral("nj_je"), QStringLiteral("金额"), 110, Qt::AlignRight | Qt::AlignVCenter);
     cxGrid1View->SetFooterCount(colDate, QStringLiteral("记录数："));
     cxGrid1View->SetFooterSum(colCount);
     cxGrid1View->SetFooterSum(colQty);
@@ -92,7 +92,8 @@ TF_Nzjs::TF_Nzjs(QWidget* parent) : Form(parent)
 
     auto* root = new QVBoxLayout(this);
     root->addLayout(top);
-    root->addWidget(noteLabel(this, QStringLiteral("数据结算前一定要备份数据库。结算日期(含)及之前的数据将被删除。"), true));
+    root->addWidget(
+        noteLabel(this, QStringLiteral("数据结算前一定要备份数据库。结算日期(含)及之前的数据将被删除。"), true));
     root->addWidget(noteLabel(this, QStringLiteral("提示：结算时需要较长时间，请耐心等待。"), false));
     root->addWidget(noteLabel(this, QStringLiteral("注：库存盘点项的数量为盘点数量，金额为库存数量。"), false));
     root->addLayout(buttons);
@@ -158,8 +159,8 @@ void TF_Nzjs::btn_OKClick()
         return;
     btn_OK->setEnabled(false);
     if (chkBackup->isChecked()) {
-        const BackupResult r = BackupAccountSet(CurrentDbName, ProgramFolder::Path(),
-            CurrentAccountSetName + QStringLiteral("(数据结算)"), Clock::Now());
+        const BackupResult r = BackupAccountSet(
+            CurrentDbName, ProgramFolder::Path(), CurrentAccountSetName + QStringLiteral("(数据结算)"), Clock::Now());
         if (!r.ok) {
             // Without the copy that was asked for, nothing is settled.
             ShowBackupFailure(r.error);

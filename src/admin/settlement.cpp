@@ -121,8 +121,10 @@ QList<SummaryRow> summaryRows()
         { QStringLiteral("商品入库单"), countOf(rkd), lineSum(rkd, "jxc_rksp", "rk_sl"), kNone },
         { QStringLiteral("商品出库单"), countOf(ckd), lineSum(ckd, "jxc_cksp", "ck_sl"), kNone },
         { QStringLiteral("库存调拨单"), countOf(dbd), lineSum(dbd, "jxc_dbsp", "db_sl"), kNone },
-        { QStringLiteral("商品报损单"), countOf(bsd), lineSum(bsd, "jxc_bssp", "bs_sl"), lineSum(bsd, "jxc_bssp", "bs_zje") },
-        { QStringLiteral("商品报溢单"), countOf(byd), lineSum(byd, "jxc_bysp", "by_sl"), lineSum(byd, "jxc_bysp", "by_zje") },
+        { QStringLiteral("商品报损单"), countOf(bsd), lineSum(bsd, "jxc_bssp", "bs_sl"),
+            lineSum(bsd, "jxc_bssp", "bs_zje") },
+        { QStringLiteral("商品报溢单"), countOf(byd), lineSum(byd, "jxc_bysp", "by_sl"),
+            lineSum(byd, "jxc_bysp", "by_zje") },
         { QStringLiteral("被拆分商品"), countOf(cfd), headerSum(cfd, "cf_sl"), headerSum(cfd, "cf_sl*cf_cbj") },
         { QStringLiteral("拆分成的商品"), countOf(cfd), lineSum(cfd, "jxc_cfsp", "cf_sl"),
             lineSum(cfd, "jxc_cfsp", "cf_zje") },
@@ -218,8 +220,8 @@ void deleteDocuments(const SqlParams& p)
 // Keeps in the operator's scratch rows the id of the last row of each group up to the
 // cut-off: the latest date, and of rows of that date the highest id. Groups are
 // matched column by column, so that codes of different lengths cannot run together.
-void keepLastRows(const QString& table, const QString& date, const QStringList& group, const QString& filter,
-    const SqlParams& p)
+void keepLastRows(
+    const QString& table, const QString& date, const QStringList& group, const QString& filter, const SqlParams& p)
 {
     QString on;
     for (const QString& g : group)
@@ -228,9 +230,10 @@ void keepLastRows(const QString& table, const QString& date, const QStringList& 
     const QString cond = filter.isEmpty() ? QString() : QStringLiteral(" and ") + filter;
     ClearTempLines();
     run(QStringLiteral("insert into jxc_tempspxf (rid,a_name) select max(a.id),:op from ") + table
-            + QStringLiteral(" a join (select ") + cols + QStringLiteral(",max(") + date + QStringLiteral(") as mrq from ")
-            + table + QStringLiteral(" where ") + date + QStringLiteral("<:next") + cond + QStringLiteral(" group by ")
-            + cols + QStringLiteral(") b on a.") + date + QStringLiteral("=b.mrq") + on + QStringLiteral(" where 1=1")
+            + QStringLiteral(" a join (select ") + cols + QStringLiteral(",max(") + date
+            + QStringLiteral(") as mrq from ") + table + QStringLiteral(" where ") + date + QStringLiteral("<:next")
+            + cond + QStringLiteral(" group by ") + cols + QStringLiteral(") b on a.") + date + QStringLiteral("=b.mrq")
+            + on + QStringLiteral(" where 1=1")
             + QString(cond).replace(QStringLiteral(" and "), QStringLiteral(" and a.")) + QStringLiteral(" group by a.")
             + group.join(QStringLiteral(",a.")),
         p);

@@ -174,6 +174,8 @@ TF_Ztgl::TF_Ztgl(QWidget* parent) : Form(parent)
     btn_BackRestore->setObjectName(QStringLiteral("btn_BackRestore"));
     btn_BackRestore->setText(QStringLiteral("备份恢复"));
     btn_BackRestore->setPopupMode(QToolButton::InstantPopup);
+    btn_BackRestore->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    btn_BackRestore->setMinimumWidth(btn_Add->sizeHint().width() + 16);
     PopupMenu1 = new QMenu(this);
     mnuBackup = PopupMenu1->addAction(QStringLiteral("备份帐套数据到文件(&Y)"));
     mnuRestore = PopupMenu1->addAction(QStringLiteral("从帐套备份文件恢复数据(&Z)"));

@@ -52,16 +52,17 @@ protected:
     void Ledger(const QString& kind, const QString& number, const QString& date, const QString& warehouse, double qty,
         double stock, double value, double average)
     {
-        dm->ADOConn.Exec("insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,ck_sn,gl_sl,gl_kc,gl_kczje,gl_pjjj,"
-                         "gl_dj,gl_zje,gl_je,gl_sqsl,gl_sqje,ghs_name) values (:k,:n,:d,'G1',:w,:q,:s,:v,:a,:a,:z,:z,1,1,'x')",
+        dm->ADOConn.Exec(
+            "insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,ck_sn,gl_sl,gl_kc,gl_kczje,gl_pjjj,"
+            "gl_dj,gl_zje,gl_je,gl_sqsl,gl_sqje,ghs_name) values (:k,:n,:d,'G1',:w,:q,:s,:v,:a,:a,:z,:z,1,1,'x')",
             { { "k", kind }, { "n", number }, { "d", date }, { "w", warehouse }, { "q", qty }, { "s", stock },
                 { "v", value }, { "a", average }, { "z", qty * average } });
     }
 
     void Doc(const QString& number, const QString& date, int status, double qty)
     {
-        fixture::AddDocument({ fixture::Trade::GoodsIn, number, date, "100001", "100001", "100001", status,
-            { { "G1", qty, 10 } } });
+        fixture::AddDocument(
+            { fixture::Trade::GoodsIn, number, date, "100001", "100001", "100001", status, { { "G1", qty, 10 } } });
         ExecSQL("update jxc_jhd set j_yfje=" + QString::number(qty * 10) + " where gl_djh='" + number + "'");
     }
 
