@@ -175,26 +175,16 @@ TF_Backup::TF_Backup(QWidget* parent) : Form(parent)
     restoreGrid->setRowStretch(2, 1);
     PageControl1->addTab(restorePage, QStringLiteral("恢复数据"));
 
-    btnOK = MakeButton(this, "btnOK", QStringLiteral("确定(F5)"));
-    btnExit = MakeButton(this, "btnExit", QStringLiteral("退出(Esc)"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnExit);
+    const DialogButtons buttons
+        = MakeDialogButtons(this, "btnOK", QStringLiteral("确定(F5)"), "btnExit", QStringLiteral("退出(Esc)"));
+    btnOK = buttons.ok;
+    btnExit = buttons.cancel;
     auto* root = new QVBoxLayout(this);
     root->addWidget(PageControl1, 1);
-    root->addLayout(buttons);
+    root->addLayout(buttons.layout);
     resize(520, 340);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(100);
-    connect(Timer1, &QTimer::timeout, this, [this] {
-        if (!running_)
-            return;
-        running_->setValue(std::min(100, running_->value() + 20));
-        if (running_->value() >= 100)
-            Timer1->stop();
-    });
+    Timer1 = MakeProgressTimer(this, [this] { return running_; });
     connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
     connect(btnExit, &QPushButton::clicked, this, [this] { close(); });
     connect(chkAuto, &QCheckBox::clicked, this, [this] { chkAutoClick(); });
@@ -203,7 +193,14 @@ TF_Backup::TF_Backup(QWidget* parent) : Form(parent)
     connect(Image1, &QToolButton::clicked, this, [this] { Image1Click(); });
     connect(btnClose, &QPushButton::clicked, this, [this] { btnCloseClick(); });
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControlChange(); });
-    KeyPreview::Install(this, [this](QKeyEvent* e) { return FormKeyDown(e->key()); });
+    InstallActionKeys(
+        this, [this] { btnOKClick(); },
+        [this] {
+            if (Panel1->isVisible())
+                btnCloseClick();
+            else
+                close();
+        });
 }
 
 void TF_Backup::FormActivate()
@@ -338,20 +335,4 @@ void TF_Backup::PageControlChange()
     if (running_ == ProgressBar2)
         Timer1->stop();
     ProgressBar2->setValue(0);
-}
-
-bool TF_Backup::FormKeyDown(int key)
-{
-    if (key == Qt::Key_F5) {
-        btnOKClick();
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
-        if (Panel1->isVisible())
-            btnCloseClick();
-        else
-            close();
-        return true;
-    }
-    return false;
 }

@@ -49,7 +49,6 @@ public:
     void Image1Click();
     void btnCloseClick();
     void PageControlChange();
-    bool FormKeyDown(int key);
 
     QTabWidget* PageControl1;
     QCheckBox* chkAuto;

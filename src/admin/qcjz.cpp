@@ -304,21 +304,17 @@ void TF_Qcjz::mnuAllClick()
     cxGridView->SetFilterActive(false);
 }
 
-void TF_Qcjz::btnAddClick()
+void TF_Qcjz::openEntry(DataGrid* grid, int row, const QString& flag)
 {
-    const int row = cxGridGoods1View->CurrentRow();
-    if (row < 0 || cxGridGoods1View->RowCount() == 0)
-        return;
-    const auto value = [&](const char* f) { return cxGridGoods1View->Value(row, QLatin1String(f)).toString(); };
+    const auto value = [&](const char* f) { return grid->Value(row, QLatin1String(f)).toString(); };
     const QString g = value("g_sn");
-    if (!QueryScalar(QStringLiteral("select g_sn from jxc_kcsp where g_sn='") + SafeSqlText(g)
-            + QStringLiteral("' and ck_sn='") + SafeSqlText(WarehouseSn()) + QStringLiteral("'"))
-             .isEmpty()) {
-        Prompt::Info(QStringLiteral("当前仓库中已存在该商品，不能重复建账！"));
-        return;
-    }
+    const bool change = flag == QLatin1String("2");
     TF_Qcjz_Add dialog(this);
-    dialog.btnFlag = QStringLiteral("1");
+    dialog.btnFlag = flag;
+    if (change) {
+        dialog.oldSl = value("kc_sl");
+        dialog.OldCbj = value("kc_cbj");
+    }
     dialog.goodsSn = g;
     dialog.goodsName = value("g_name");
     dialog.unitName = value("dw_name");
@@ -327,11 +323,27 @@ void TF_Qcjz::btnAddClick()
     dialog.sizeGroup = value("cmz_sn");
     dialog.colorGroup = value("colorz_sn");
     dialog.startCost = value("g_jj");
-    dialog.startQty = QStringLiteral("0");
+    dialog.startQty = change ? value("kc_sl") : QStringLiteral("0");
     dialog.ShowModal();
     OpenGoodsList();
     OpenStockList();
-    goodsList().Locate(QStringLiteral("g_sn"), g);
+    // Back on the goods in the list it was opened from.
+    (change ? stockList() : goodsList()).Locate(QStringLiteral("g_sn"), g);
+}
+
+void TF_Qcjz::btnAddClick()
+{
+    const int row = cxGridGoods1View->CurrentRow();
+    if (row < 0 || cxGridGoods1View->RowCount() == 0)
+        return;
+    const QString g = cxGridGoods1View->Value(row, QStringLiteral("g_sn")).toString();
+    if (!QueryScalar(QStringLiteral("select g_sn from jxc_kcsp where g_sn='") + SafeSqlText(g)
+            + QStringLiteral("' and ck_sn='") + SafeSqlText(WarehouseSn()) + QStringLiteral("'"))
+             .isEmpty()) {
+        Prompt::Info(QStringLiteral("当前仓库中已存在该商品，不能重复建账！"));
+        return;
+    }
+    openEntry(cxGridGoods1View, row, QStringLiteral("1"));
 }
 
 void TF_Qcjz::btnModiClick()
@@ -339,29 +351,11 @@ void TF_Qcjz::btnModiClick()
     const int row = cxGridView->CurrentRow();
     if (row < 0 || cxGridView->RowCount() == 0)
         return;
-    const auto value = [&](const char* f) { return cxGridView->Value(row, QLatin1String(f)).toString(); };
-    if (!value("ggsn").isEmpty()) {
+    if (!cxGridView->Value(row, QStringLiteral("ggsn")).toString().isEmpty()) {
         Prompt::Info(QStringLiteral("该商品发生过业务，不能修改建账信息！"));
         return;
     }
-    const QString g = value("g_sn");
-    TF_Qcjz_Add dialog(this);
-    dialog.btnFlag = QStringLiteral("2");
-    dialog.oldSl = value("kc_sl");
-    dialog.OldCbj = value("kc_cbj");
-    dialog.goodsSn = g;
-    dialog.goodsName = value("g_name");
-    dialog.unitName = value("dw_name");
-    dialog.warehouseSn = WarehouseSn();
-    dialog.warehouseName = WarehouseName();
-    dialog.sizeGroup = value("cmz_sn");
-    dialog.colorGroup = value("colorz_sn");
-    dialog.startCost = value("g_jj");
-    dialog.startQty = value("kc_sl");
-    dialog.ShowModal();
-    OpenGoodsList();
-    OpenStockList();
-    stockList().Locate(QStringLiteral("g_sn"), g);
+    openEntry(cxGridView, row, QStringLiteral("2"));
 }
 
 void TF_Qcjz::mnuDeleClick()
@@ -444,12 +438,10 @@ TF_Qcjz_Add::TF_Qcjz_Add(QWidget* parent) : Form(parent)
     totalRow->addStretch();
     totalRow->addWidget(new QLabel(QStringLiteral("合计数量："), this));
     totalRow->addWidget(tsl);
-    btnOK = MakeButton(this, "btnOK", QStringLiteral("确定(F5)"));
-    btnCancel = MakeButton(this, "btnCancel", QStringLiteral("取消(Esc)"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
+    const DialogButtons buttons
+        = MakeDialogButtons(this, "btnOK", QStringLiteral("确定(F5)"), "btnCancel", QStringLiteral("取消(Esc)"));
+    btnOK = buttons.ok;
+    btnCancel = buttons.cancel;
     auto* root = new QVBoxLayout(this);
     root->addWidget(info);
     root->addLayout(costRow);
@@ -457,23 +449,13 @@ TF_Qcjz_Add::TF_Qcjz_Add(QWidget* parent) : Form(parent)
     root->addWidget(new QLabel(QStringLiteral("在下面表格中输入期初数量："), this));
     root->addWidget(StringGridIn, 1);
     root->addLayout(totalRow);
-    root->addLayout(buttons);
+    root->addLayout(buttons.layout);
     resize(620, 460);
 
     connect(StringGridIn, &MatrixGrid::cellEdited, this, [this](int c, int r) { StringGridInChange(c, r); });
     connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
     connect(btnCancel, &QPushButton::clicked, this, [this] { close(); });
-    KeyPreview::Install(this, [this](QKeyEvent* e) {
-        if (e->key() == Qt::Key_F5) {
-            btnOKClick();
-            return true;
-        }
-        if (e->key() == Qt::Key_Escape) {
-            close();
-            return true;
-        }
-        return false;
-    });
+    InstallActionKeys(this, [this] { btnOKClick(); });
 }
 
 void TF_Qcjz_Add::FormActivate()
@@ -564,16 +546,14 @@ TF_Qcjz_Dele::TF_Qcjz_Dele(TF_Qcjz* owner) : Form(owner), owner_(owner)
     mResult->setObjectName(QStringLiteral("mResult"));
     mResult->setReadOnly(true);
     (new QVBoxLayout(result))->addWidget(mResult);
-    btnOK = MakeButton(this, "btnOK", QStringLiteral("确认删除(F5)"));
-    btnExit = MakeButton(this, "btnExit", QStringLiteral("退出(Esc)"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnExit);
+    const DialogButtons buttons
+        = MakeDialogButtons(this, "btnOK", QStringLiteral("确认删除(F5)"), "btnExit", QStringLiteral("退出(Esc)"));
+    btnOK = buttons.ok;
+    btnExit = buttons.cancel;
     auto* root = new QVBoxLayout(this);
     root->addWidget(confirm);
     root->addWidget(result, 1);
-    root->addLayout(buttons);
+    root->addLayout(buttons.layout);
     resize(460, 360);
     const auto quit = [this] {
         SelectedSn.clear();
@@ -581,17 +561,8 @@ TF_Qcjz_Dele::TF_Qcjz_Dele(TF_Qcjz* owner) : Form(owner), owner_(owner)
     };
     connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
     connect(btnExit, &QPushButton::clicked, this, quit);
-    KeyPreview::Install(this, [this, quit](QKeyEvent* e) {
-        if (e->key() == Qt::Key_F5) {
-            btnOKClick();
-            return true;
-        }
-        if (e->key() == Qt::Key_Escape) {
-            quit();
-            return true;
-        }
-        return false;
-    });
+    InstallActionKeys(
+        this, [this] { btnOKClick(); }, quit);
 }
 
 void TF_Qcjz_Dele::FormActivate()

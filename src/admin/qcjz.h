@@ -59,6 +59,8 @@ protected:
     void done(int result) override;
 
 private:
+    // The quantity dialog for the goods of a row: "1" adds, "2" changes.
+    void openEntry(DataGrid* grid, int row, const QString& flag);
     QString goodsOrder_;
     QString stockOrder_;
     bool resetting_ = false;

@@ -58,20 +58,18 @@ TF_Sjql::TF_Sjql(QWidget* parent) : Form(parent)
         groupLayout->addWidget(note);
     }
 
-    btnOK2 = MakeButton(this, "btnOK2", QStringLiteral("确定(F5)"));
-    btnExit = MakeButton(this, "btnExit", QStringLiteral("退出(Esc)"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK2);
-    buttons->addWidget(btnExit);
+    const DialogButtons buttons
+        = MakeDialogButtons(this, "btnOK2", QStringLiteral("确定(F5)"), "btnExit", QStringLiteral("退出(Esc)"));
+    btnOK2 = buttons.ok;
+    btnExit = buttons.cancel;
     auto* root = new QVBoxLayout(this);
     root->addWidget(group, 1);
-    root->addLayout(buttons);
+    root->addLayout(buttons.layout);
     resize(420, 300);
 
     connect(btnOK2, &QPushButton::clicked, this, [this] { btnOK2Click(); });
     connect(btnExit, &QPushButton::clicked, this, [this] { close(); });
-    KeyPreview::Install(this, [this](QKeyEvent* e) { return FormKeyDown(e->key()); });
+    InstallActionKeys(this, [this] { btnOK2Click(); });
 }
 
 void TF_Sjql::FormActivate()
@@ -99,17 +97,4 @@ void TF_Sjql::btnOK2Click()
     ClearAccountSet(rSele21->isChecked());
     Prompt::Info(QStringLiteral("删除完成！"));
     close();
-}
-
-bool TF_Sjql::FormKeyDown(int key)
-{
-    if (key == Qt::Key_F5) {
-        btnOK2Click();
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
-        close();
-        return true;
-    }
-    return false;
 }

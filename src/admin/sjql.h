@@ -17,7 +17,6 @@ public:
 
     void FormActivate() override;
     void btnOK2Click();
-    bool FormKeyDown(int key);
 
     QRadioButton* rSele21;
     QRadioButton* rSele22;

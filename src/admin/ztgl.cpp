@@ -58,22 +58,6 @@ void buildSetFile(const QString& file)
     UpgradeSchema(c);
 }
 
-void keyEnterMovesOn(Form* dialog, std::function<void()> save)
-{
-    KeyPreview::Install(dialog, [dialog, save](QKeyEvent* e) {
-        switch (e->key()) {
-        case Qt::Key_F5:
-            save();
-            return true;
-        case Qt::Key_Escape:
-            dialog->close();
-            return true;
-        default:
-            return false;
-        }
-    });
-}
-
 } // namespace
 
 // ---- the rules ----
@@ -331,21 +315,17 @@ void AccountSetFields::Build(Form* dialog, std::function<void()> save)
     form->addRow(QStringLiteral("帐套名称："), tname);
     form->addRow(QStringLiteral("帐套备注："), tnote);
     form->addRow(QString(), flags);
-    auto* btnOK = MakeButton(dialog, "btnOK", QStringLiteral("确定(F5)"));
-    auto* btnCancel = MakeButton(dialog, "btnCancel", QStringLiteral("取消(Esc)"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
+    const DialogButtons buttons
+        = MakeDialogButtons(dialog, "btnOK", QStringLiteral("确定(F5)"), "btnCancel", QStringLiteral("取消(Esc)"));
     auto* root = new QVBoxLayout(dialog);
     root->setContentsMargins(24, 18, 24, 18);
     root->addLayout(form);
-    root->addLayout(buttons);
+    root->addLayout(buttons.layout);
     dialog->setMinimumWidth(360);
     dialog->SetEscCloses(false);
-    QObject::connect(btnOK, &QPushButton::clicked, dialog, save);
-    QObject::connect(btnCancel, &QPushButton::clicked, dialog, [dialog] { dialog->close(); });
-    keyEnterMovesOn(dialog, save);
+    QObject::connect(buttons.ok, &QPushButton::clicked, dialog, save);
+    QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, [dialog] { dialog->close(); });
+    InstallActionKeys(dialog, save);
 }
 
 AccountSetInput AccountSetFields::Input() const
@@ -439,30 +419,21 @@ void AccountSetFileFields::Build(Form* dialog, const QString& pathLabel, const Q
     auto* progressRow = new QHBoxLayout;
     progressRow->addWidget(new QLabel(progressLabel, dialog));
     progressRow->addWidget(ProgressBar1, 1);
-    auto* btnOK = MakeButton(dialog, "btnOK", QStringLiteral("确定(F5)"));
-    auto* btnExit = MakeButton(dialog, "btnExit", QStringLiteral("退出(Esc)"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnExit);
+    const DialogButtons buttons
+        = MakeDialogButtons(dialog, "btnOK", QStringLiteral("确定(F5)"), "btnExit", QStringLiteral("退出(Esc)"));
     auto* root = new QVBoxLayout(dialog);
     root->addWidget(info);
     root->addLayout(pathRow);
     root->addLayout(progressRow);
-    root->addLayout(buttons);
+    root->addLayout(buttons.layout);
     dialog->setMinimumWidth(440);
     dialog->SetEscCloses(false);
-    Timer1 = new QTimer(dialog);
-    Timer1->setInterval(100);
-    QObject::connect(Timer1, &QTimer::timeout, dialog, [this] {
-        ProgressBar1->setValue(std::min(100, ProgressBar1->value() + 20));
-        if (ProgressBar1->value() >= 100)
-            Timer1->stop();
-    });
-    QObject::connect(btnOK, &QPushButton::clicked, dialog, save);
-    QObject::connect(btnExit, &QPushButton::clicked, dialog, [dialog] { dialog->close(); });
+    QProgressBar* bar = ProgressBar1;
+    Timer1 = MakeProgressTimer(dialog, [bar] { return bar; });
+    QObject::connect(buttons.ok, &QPushButton::clicked, dialog, save);
+    QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, [dialog] { dialog->close(); });
     QObject::connect(btnPath, &QPushButton::clicked, dialog, browse);
-    keyEnterMovesOn(dialog, save);
+    InstallActionKeys(dialog, save);
 }
 
 void AccountSetFileFields::Fill()
