@@ -7,11 +7,11 @@
 #include "admin/adminwindows.h"
 #include "admin/qcjz.h"
 #include "admin/settlement.h"
-#include "platform/grid/datagrid.h"
 #include "foundation/datamodule.h"
 #include "platform/db/connection.h"
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
+#include "platform/grid/datagrid.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -26,8 +26,10 @@ Connection& Db()
 void BM_SettlementAtTheMiddleDate(benchmark::State& state)
 {
     Connection& c = Db();
-    const QDate first = QDate::fromString(SelectScalar(c, "select min(gl_kdrq) from jxc_goodslist").left(10), "yyyy-MM-dd");
-    const QDate last = QDate::fromString(SelectScalar(c, "select max(gl_kdrq) from jxc_goodslist").left(10), "yyyy-MM-dd");
+    const QDate first
+        = QDate::fromString(SelectScalar(c, "select min(gl_kdrq) from jxc_goodslist").left(10), "yyyy-MM-dd");
+    const QDate last
+        = QDate::fromString(SelectScalar(c, "select max(gl_kdrq) from jxc_goodslist").left(10), "yyyy-MM-dd");
     const QDate middle = first.addDays(first.daysTo(last) / 2);
     const int before = SelectScalar(c, "select count(*) from jxc_goodslist").toInt();
     int after = 0;

@@ -238,15 +238,15 @@ void TF_Qcjz::OpenGoodsList()
 void TF_Qcjz::OpenStockList()
 {
     const QString w = SafeSqlText(WarehouseSn());
+    // Business is looked up per goods through the ledger's goods-and-warehouse index
+    // rather than by gathering every numbered row of the warehouse first.
     OpenQuery(stockList(),
-        QStringLiteral("select a.*,b.g_sn as ggsn from (select m.id,n.gc_sn,m.g_sn,m.g_name,n.gc_name,m.dw_name,"
-                       "m.gg_name,m.color_name,p.kc_sl,p.kc_cbj,m.g_jm,m.g_bzq,m.g_sccs,m.g_jj,m.cmz_name,m.colorz_sn,"
-                       "m.cmz_sn from jxc_goods m,jxc_goodsclass n,jxc_kcsp p where m.gc_sn=n.gc_sn and m.g_sn=p.g_sn "
-                       "and m.g_jy=0 and m.g_sn<>'00000000' and p.ck_sn='")
-            + w
-            + QStringLiteral(
-                "') a left outer join (select distinct g_sn from jxc_goodslist where gl_djh<>'' and ck_sn='")
-            + w + QStringLiteral("') b on a.g_sn=b.g_sn ") + stockOrder_);
+        QStringLiteral("select a.*,(select max(x.g_sn) from jxc_goodslist x where x.g_sn=a.g_sn and x.ck_sn='") + w
+            + QStringLiteral("' and x.gl_djh<>'') as ggsn from (select m.id,n.gc_sn,m.g_sn,m.g_name,n.gc_name,"
+                             "m.dw_name,m.gg_name,m.color_name,p.kc_sl,p.kc_cbj,m.g_jm,m.g_bzq,m.g_sccs,m.g_jj,"
+                             "m.cmz_name,m.colorz_sn,m.cmz_sn from jxc_goods m,jxc_goodsclass n,jxc_kcsp p where "
+                             "m.gc_sn=n.gc_sn and m.g_sn=p.g_sn and m.g_jy=0 and m.g_sn<>'00000000' and p.ck_sn='")
+            + w + QStringLiteral("') a ") + stockOrder_);
 }
 
 void TF_Qcjz::FormClose()
