@@ -3,6 +3,7 @@
 // middle date of the ledger (summary, deletions and every collapse) under 30 s; the
 // opening-stock window's two lists of one warehouse under 500 ms.
 #include "shopdata.h"
+#include "widgetbench.h"
 
 #include "admin/adminwindows.h"
 #include "admin/qcjz.h"
@@ -13,7 +14,6 @@
 #include "platform/db/transaction.h"
 #include "platform/grid/datagrid.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -74,11 +74,5 @@ BENCHMARK(BM_OpeningStockLists)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWidgetBenchmarks(argc, argv);
 }
