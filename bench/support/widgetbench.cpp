@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
-int RunWidgetBenchmarks(int argc, char** argv)
+int RunWidgetBenchmarks(int argc, char** argv, const std::function<void()>& atEnd)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -11,5 +11,7 @@ int RunWidgetBenchmarks(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    if (atEnd)
+        atEnd();
     return 0;
 }
