@@ -1,0 +1,201 @@
+#include "postingtest.h"
+#include "stockdocfixture.h"
+
+#include "foundation/globals.h"
+#include "platform/ui/scriptedprompt.h"
+#include "posting/purchaseposting.h"
+#include "posting/stockreversal.h"
+#include "posting/tradereversal.h"
+
+#include <QMap>
+
+using namespace fixture;
+using namespace stockfixture;
+
+namespace {
+
+// Stock built by goods-in postings: G1 (red S, blue M) in both warehouses, G2 in
+// the first, and a goods-in on the 20th so that a reversal on the 10th has later
+// rows to recompute.
+class StockReversalTest : public PostingTest {
+protected:
+    void SetUp() override
+    {
+        PostingTest::SetUp();
+        Prompt::Install(&prompt);
+        AddSupplier(QStringLiteral("S1"), S("供应一"));
+        AddGoods({ QStringLiteral("G2"), S("纽扣") });
+        GoodsIn(QStringLiteral("CJ1"), QStringLiteral("2024-05-01 09:00"), QStringLiteral("100001"),
+            { { QStringLiteral("G1"), 20, 50, { { QStringLiteral("R"), QStringLiteral("S"), 10 },
+                                                  { QStringLiteral("B"), QStringLiteral("M"), 10 } } },
+                { QStringLiteral("G2"), 10, 30, {} } });
+        GoodsIn(QStringLiteral("CJ2"), QStringLiteral("2024-05-02 09:00"), QStringLiteral("W2"),
+            { { QStringLiteral("G1"), 8, 40, { { QStringLiteral("R"), QStringLiteral("S"), 4 },
+                                                 { QStringLiteral("B"), QStringLiteral("M"), 4 } } } });
+        GoodsIn(QStringLiteral("CJ3"), QStringLiteral("2024-05-20 09:00"), QStringLiteral("100001"),
+            { { QStringLiteral("G1"), 4, 60, { { QStringLiteral("R"), QStringLiteral("S"), 2 },
+                                                 { QStringLiteral("B"), QStringLiteral("M"), 2 } } } });
+        // A loan-out line and a requisition line for the loan back and the department return to point at.
+        Sql(QStringLiteral("insert into jxc_khjhsp (gl_djh,g_sn,jh_sl,jh_hhsl,jh_xssl) values ('JH0','G1',5,0,0)"));
+        loanLine = static_cast<qint64>(Number(QStringLiteral("select max(id) from jxc_khjhsp")));
+        Sql(QStringLiteral("insert into jxc_bmlysp (gl_djh,g_sn,ly_sl,ly_hhsl,ly_qxsl) values ('LY0','G1',5,0,0)"));
+        requisitionLine = static_cast<qint64>(Number(QStringLiteral("select max(id) from jxc_bmlysp")));
+        AllowZeroStockOut = QStringLiteral("0");
+    }
+    void TearDown() override
+    {
+        Prompt::Install(nullptr);
+        AuxTag.clear();
+        PostingTest::TearDown();
+    }
+
+    void GoodsIn(const QString& no, const QString& date, const QString& warehouse, const QList<LineSpec>& lines)
+    {
+        AddDocument({ Trade::GoodsIn, no, date, QStringLiteral("S1"), warehouse, QStringLiteral("100001"), 1, lines });
+        Sql(QStringLiteral("update jxc_jhd set j_sfje=0,j_kmmc='现金',j_jsfs='1',j_checker='admin' where gl_djh='%1'")
+                .arg(no));
+        Sql(QStringLiteral("update jxc_jhsp set jh_rksl=jh_sl,jh_tax=0 where gl_djh='%1'").arg(no));
+        ApprovePurchaseDoc(no);
+    }
+
+    // Cancels through the prefix dispatch; answers UnapproveResult.
+    QString Cancel(const QString& no)
+    {
+        UnapproveResult.clear();
+        EXPECT_TRUE(UnapproveDocument(no));
+        return UnapproveResult;
+    }
+    // What the posted-state snapshot leaves out: the loan and requisition counters.
+    QStringList Counters()
+    {
+        return Rows(QStringLiteral("select jh_hhsl,jh_xssl from jxc_khjhsp where gl_djh='JH0'"))
+            + Rows(QStringLiteral("select ly_hhsl from jxc_bmlysp where gl_djh='LY0'"));
+    }
+
+    ScriptedPrompt prompt;
+    qint64 loanLine = 0;
+    qint64 requisitionLine = 0;
+};
+
+const QString kDay = QStringLiteral("2024-05-10 11:00");
+
+SizeRow RS(double q)
+{
+    return { QStringLiteral("R"), QStringLiteral("S"), q };
+}
+SizeRow BM(double q)
+{
+    return { QStringLiteral("B"), QStringLiteral("M"), q };
+}
+SizeRow Plain(double q)
+{
+    return { QStringLiteral("100001"), QStringLiteral("100001"), q };
+}
+
+// One approved document of each kind, as its posting leaves it.
+StockDoc Document(const QString& prefix, qint64 loanLine, qint64 requisitionLine)
+{
+    const QString no = prefix + QStringLiteral("240510001");
+    const QString g1 = QStringLiteral("G1");
+    const QString g2 = QStringLiteral("G2");
+    if (prefix == QLatin1String("DB"))
+        return { no, kDay, QStringLiteral("100001"), QStringLiteral("W2"), { { g1, 4, 50, { RS(2), BM(2) } } } };
+    if (prefix == QLatin1String("PD"))
+        return { no, kDay, QStringLiteral("100001"), {}, { { g1, 17, 50, { RS(9), BM(8) } } } };
+    if (prefix == QLatin1String("CF"))
+        return { no, kDay, QStringLiteral("100001"), {},
+            { { g1, -2, 50, { RS(-1), BM(-1) } }, { g2, 4, 25, { Plain(4) } } } };
+    if (prefix == QLatin1String("KB"))
+        return { no, kDay, QStringLiteral("100001"), {}, { { g2, -4, 30, { Plain(4) } }, { g1, 2, 60, {} } } };
+    if (prefix == QLatin1String("BS"))
+        return { no, kDay, QStringLiteral("100001"), {}, { { g1, -3, 50, { RS(2), BM(1) } } } };
+    if (prefix == QLatin1String("BY"))
+        return { no, kDay, QStringLiteral("100001"), {}, { { g1, 3, 50, { RS(3) } } } };
+    if (prefix == QLatin1String("JH"))
+        return { no, kDay, QStringLiteral("100001"), {}, { { g1, 2, 50, {} } } };
+    if (prefix == QLatin1String("HH"))
+        return { no, kDay, QStringLiteral("100001"), {},
+            { { g1, 2, 50, {}, {}, loanLine, QStringLiteral("hh") },
+                { g1, 1, 50, {}, {}, loanLine, QStringLiteral("xs") } } };
+    if (prefix == QLatin1String("SC"))
+        return { no, kDay, QStringLiteral("100001"), {}, { { g1, 5, 45, { RS(5) } } } };
+    if (prefix == QLatin1String("ST"))
+        return { no, kDay, QStringLiteral("100001"), {}, { { g1, -2, 50, { RS(2) } } } };
+    if (prefix == QLatin1String("LY"))
+        return { no, kDay, QStringLiteral("100001"), {}, { { g1, 3, 50, { RS(3) } } } };
+    // LT and LF: a return of 2 against the requisition line.
+    return { no, kDay, QStringLiteral("100001"), {}, { { g1, -2, 50, { BM(2) }, {}, requisitionLine } } };
+}
+
+// The header table and status column of a prefix.
+std::pair<QString, QString> HeaderOf(const QString& prefix)
+{
+    static const QMap<QString, std::pair<QString, QString>> headers {
+        { QStringLiteral("DB"), { QStringLiteral("jxc_kcdbd"), QStringLiteral("db_status") } },
+        { QStringLiteral("PD"), { QStringLiteral("jxc_kcpd"), QStringLiteral("pd_status") } },
+        { QStringLiteral("CF"), { QStringLiteral("jxc_cfd"), QStringLiteral("cf_status") } },
+        { QStringLiteral("KB"), { QStringLiteral("jxc_kbd"), QStringLiteral("kb_status") } },
+        { QStringLiteral("BS"), { QStringLiteral("jxc_bsd"), QStringLiteral("bs_status") } },
+        { QStringLiteral("BY"), { QStringLiteral("jxc_byd"), QStringLiteral("by_status") } },
+        { QStringLiteral("JH"), { QStringLiteral("jxc_khjh"), QStringLiteral("jh_status") } },
+        { QStringLiteral("SC"), { QStringLiteral("jxc_scrkd"), QStringLiteral("sc_status") } },
+        { QStringLiteral("ST"), { QStringLiteral("jxc_scrkd"), QStringLiteral("sc_status") } },
+        { QStringLiteral("LY"), { QStringLiteral("jxc_bmlyd"), QStringLiteral("ly_status") } },
+        { QStringLiteral("LT"), { QStringLiteral("jxc_bmlyd"), QStringLiteral("ly_status") } },
+        { QStringLiteral("LF"), { QStringLiteral("jxc_bmlyd"), QStringLiteral("ly_status") } },
+    };
+    return headers.value(prefix);
+}
+
+class StockReversalProperty : public StockReversalTest, public ::testing::WithParamInterface<const char*> { };
+
+TEST_P(StockReversalProperty, ApproveThenCancelRestoresEveryLedger)
+{
+    const QString prefix = QLatin1String(GetParam());
+    const StockDoc doc = Document(prefix, loanLine, requisitionLine);
+    // A manual expense row that merely names the number is no row of the posting.
+    Sql(QStringLiteral("insert into jxc_yyfy (gl_djh,fy_rq,fy_lx,fy_je,fy_note) values ('FY1','2024-05-12','费用',-8,'")
+        + doc.number + QStringLiteral("的运费')"));
+    const Snapshot before = TakeSnapshot();
+    const QStringList counters = Counters();
+    PostStockDoc(doc);
+    ASSERT_NE(before, TakeSnapshot());
+    const int lines = Number(QStringLiteral("select count(*) from jxc_goodslist where gl_djh='") + doc.number
+        + QStringLiteral("'"));
+    ASSERT_GT(lines, 0);
+    if (prefix == QLatin1String("HH") || prefix == QLatin1String("LT"))
+        ASSERT_NE(Counters(), counters);
+
+    prompt.Answer(Prompt::Answer::Yes);
+    EXPECT_EQ(Cancel(doc.number), QStringLiteral("ok"));
+    const Snapshot after = TakeSnapshot();
+    EXPECT_EQ(before, after) << Difference(before, after).toStdString();
+    EXPECT_EQ(Counters(), counters);
+    EXPECT_TRUE(Text(QStringLiteral("select log_note from jxc_log order by id desc limit 1")).endsWith(doc.number));
+
+    if (prefix == QLatin1String("HH")) {
+        // A loan back is deleted, not kept pending.
+        EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_khjh where gl_djh='") + doc.number
+                      + QStringLiteral("'"))
+                + Number(QStringLiteral("select count(*) from jxc_khjhsp where gl_djh='") + doc.number
+                    + QStringLiteral("'")),
+            0);
+    } else {
+        const auto [header, column] = HeaderOf(prefix);
+        EXPECT_EQ(Rows(QStringLiteral("select ") + column + QStringLiteral(",") + column.left(3)
+                      + QStringLiteral("checker from ") + header + QStringLiteral(" where gl_djh='") + doc.number
+                      + QStringLiteral("'")),
+            QStringList { QStringLiteral("0 ") });
+    }
+
+    // A second cancel finds no approved header: no question, nothing changed.
+    EXPECT_EQ(Cancel(doc.number), QString());
+    EXPECT_EQ(after, TakeSnapshot());
+    EXPECT_TRUE(prompt.AllAnswersUsed());
+    EXPECT_EQ(prompt.Questions().size(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, StockReversalProperty,
+    ::testing::Values("DB", "PD", "CF", "KB", "BS", "BY", "JH", "HH", "SC", "ST", "LY", "LT", "LF"));
+
+} // namespace
