@@ -47,10 +47,10 @@ struct StockRevSpec {
     const char* date;
     const char* detail; // colour-by-size table; "" for the loans
     const char* logText;
-    int sign;              // +1: the posting took stock out and the reversal puts it back
-    bool headerWarehouse;  // stock rows of the header's warehouse, not the ledger row's
-    bool goodsTotal;       // g_kc follows the ledger row
-    bool monthBalance;     // jxc_kcjs follows the ledger row
+    int sign;             // +1: the posting took stock out and the reversal puts it back
+    bool headerWarehouse; // stock rows of the header's warehouse, not the ledger row's
+    bool goodsTotal;      // g_kc follows the ledger row
+    bool monthBalance;    // jxc_kcjs follows the ledger row
     StockRevAverage average;
     const char* negativeAction; // the colour-by-size check before anything; "" = none
 };
@@ -63,8 +63,8 @@ const StockRevSpec& StockRevSpecOf(StockRevKind k)
             "jxc_dbspmx", "取消审核库存调拨单", -1, false, false, true, A::None, "调拨" },
         { StockRevKind::StockTake, "kcgl", 13, "您没有取消审核库存盘点单的权限！", "jxc_kcpd", "pd", "pd_rq",
             "jxc_kcpdspmx", "取消审核库存盘点单：", -1, false, true, true, A::None, "" },
-        { StockRevKind::Split, "kcgl", 15, "您没有取消审核商品拆分单的权限！", "jxc_cfd", "cf", "cf_cfrq",
-            "jxc_cfspmx", "取消审核商品拆分单", -1, false, true, true, A::PositiveRows, "" },
+        { StockRevKind::Split, "kcgl", 15, "您没有取消审核商品拆分单的权限！", "jxc_cfd", "cf", "cf_cfrq", "jxc_cfspmx",
+            "取消审核商品拆分单", -1, false, true, true, A::PositiveRows, "" },
         { StockRevKind::Bundle, "kcgl", 15, "您没有取消审核商品捆绑单的权限！", "jxc_kbd", "kb", "kb_kbrq",
             "jxc_kbspmx", "取消审核商品捆绑单", -1, false, true, true, A::All, "" },
         { StockRevKind::Loss, "kcgl", 14, "您没有取消审核商品报损单的权限！", "jxc_bsd", "bs", "bs_bsrq", "jxc_bsspmx",
@@ -108,8 +108,8 @@ struct StockRevHeader {
 bool StockRevReadHeader(const StockRevSpec& s, const QString& docNo, StockRevHeader& h)
 {
     Query q(&Db());
-    q.SetSQL(QStringLiteral("select * from ") + StockRevU(s.header) + QStringLiteral(" where ")
-        + StockRevU(s.prefix) + QStringLiteral("_status=1 and gl_djh=:djh order by id limit 1"));
+    q.SetSQL(QStringLiteral("select * from ") + StockRevU(s.header) + QStringLiteral(" where ") + StockRevU(s.prefix)
+        + QStringLiteral("_status=1 and gl_djh=:djh order by id limit 1"));
     q.SetParam(QStringLiteral("djh"), docNo);
     q.Open();
     if (q.IsEmpty())

@@ -108,8 +108,7 @@ QList<qint64> PostStockDoc(const StockDoc& doc)
     for (const StockLine& l : doc.lines) {
         const QString warehouse = l.warehouse.isEmpty() ? doc.warehouse : l.warehouse;
         const Params stockKey { { QStringLiteral("g"), l.goods }, { QStringLiteral("ck"), warehouse } };
-        const double book
-            = Scalar(QStringLiteral("select kc_sl from jxc_kcsp where g_sn=:g and ck_sn=:ck"), stockKey);
+        const double book = Scalar(QStringLiteral("select kc_sl from jxc_kcsp where g_sn=:g and ck_sn=:ck"), stockKey);
         const double bookTotal
             = Scalar(QStringLiteral("select kc_zsl from jxc_kcsp where g_sn=:g and ck_sn=:ck"), stockKey);
         Exec(QStringLiteral("insert into ") + L(k.lines) + QStringLiteral(" (gl_djh,g_sn,") + col
@@ -120,7 +119,8 @@ QList<qint64> PostStockDoc(const StockDoc& doc)
         ids << id;
         const Params line { { QStringLiteral("id"), id } };
         const bool lineTid = QLatin1String(k.lines) != QLatin1String("jxc_cfsp")
-            && QLatin1String(k.lines) != QLatin1String("jxc_kbsp") && QLatin1String(k.lines) != QLatin1String("jxc_khjhsp");
+            && QLatin1String(k.lines) != QLatin1String("jxc_kbsp")
+            && QLatin1String(k.lines) != QLatin1String("jxc_khjhsp");
         if (lineTid)
             Exec(QStringLiteral("update ") + L(k.lines) + QStringLiteral(" set tid=id where id=:id"), line);
         if (take)
@@ -186,7 +186,8 @@ QList<qint64> PostStockDoc(const StockDoc& doc)
             if (k.goodsTotal)
                 Exec(QStringLiteral("update jxc_goods set g_kc=g_kc+:q where g_sn=:g"), change);
             if (k.month)
-                Exec(QStringLiteral("update jxc_kcjs set js_sl=js_sl+:q,js_zje=js_zje+:je where js_rq=:m and ck_sn=:ck"),
+                Exec(
+                    QStringLiteral("update jxc_kcjs set js_sl=js_sl+:q,js_zje=js_zje+:je where js_rq=:m and ck_sn=:ck"),
                     { { QStringLiteral("q"), k.direction * m.qty }, { QStringLiteral("je"), k.direction * amount },
                         { QStringLiteral("m"), month }, { QStringLiteral("ck"), stockWarehouse } });
             if (k.average == 1 || (k.average == 2 && m.qty > 0))

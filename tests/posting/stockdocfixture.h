@@ -16,8 +16,8 @@ struct StockLine {
     QString goods;
     double qty = 0; // as the ledger row carries it, signed
     double price = 0;
-    QList<SizeRow> rows; // colour-by-size rows, quantities as the detail table holds them
-    QString warehouse;   // split and bundle lines name their own; empty: the header's
+    QList<SizeRow> rows;   // colour-by-size rows, quantities as the detail table holds them
+    QString warehouse;     // split and bundle lines name their own; empty: the header's
     qint64 sourceLine = 0; // the loan-out or requisition line a loan back or return points at
     QString loanMove;      // loan back: "hh" given back, "xs" sold
 };

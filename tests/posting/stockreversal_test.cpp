@@ -26,15 +26,18 @@ protected:
         AddSupplier(QStringLiteral("S1"), S("供应一"));
         AddGoods({ QStringLiteral("G2"), S("纽扣") });
         GoodsIn(QStringLiteral("CJ1"), QStringLiteral("2024-05-01 09:00"), QStringLiteral("100001"),
-            { { QStringLiteral("G1"), 20, 50, { { QStringLiteral("R"), QStringLiteral("S"), 10 },
-                                                  { QStringLiteral("B"), QStringLiteral("M"), 10 } } },
+            { { QStringLiteral("G1"), 20, 50,
+                  { { QStringLiteral("R"), QStringLiteral("S"), 10 },
+                      { QStringLiteral("B"), QStringLiteral("M"), 10 } } },
                 { QStringLiteral("G2"), 10, 30, {} } });
         GoodsIn(QStringLiteral("CJ2"), QStringLiteral("2024-05-02 09:00"), QStringLiteral("W2"),
-            { { QStringLiteral("G1"), 8, 40, { { QStringLiteral("R"), QStringLiteral("S"), 4 },
-                                                 { QStringLiteral("B"), QStringLiteral("M"), 4 } } } });
+            { { QStringLiteral("G1"), 8, 40,
+                { { QStringLiteral("R"), QStringLiteral("S"), 4 },
+                    { QStringLiteral("B"), QStringLiteral("M"), 4 } } } });
         GoodsIn(QStringLiteral("CJ3"), QStringLiteral("2024-05-20 09:00"), QStringLiteral("100001"),
-            { { QStringLiteral("G1"), 4, 60, { { QStringLiteral("R"), QStringLiteral("S"), 2 },
-                                                 { QStringLiteral("B"), QStringLiteral("M"), 2 } } } });
+            { { QStringLiteral("G1"), 4, 60,
+                { { QStringLiteral("R"), QStringLiteral("S"), 2 },
+                    { QStringLiteral("B"), QStringLiteral("M"), 2 } } } });
         // A loan-out line and a requisition line for the loan back and the department return to point at.
         Sql(QStringLiteral("insert into jxc_khjhsp (gl_djh,g_sn,jh_sl,jh_hhsl,jh_xssl) values ('JH0','G1',5,0,0)"));
         loanLine = static_cast<qint64>(Number(QStringLiteral("select max(id) from jxc_khjhsp")));
@@ -160,8 +163,8 @@ TEST_P(StockReversalProperty, ApproveThenCancelRestoresEveryLedger)
     const QStringList counters = Counters();
     PostStockDoc(doc);
     ASSERT_NE(before, TakeSnapshot());
-    const int lines = Number(QStringLiteral("select count(*) from jxc_goodslist where gl_djh='") + doc.number
-        + QStringLiteral("'"));
+    const int lines = Number(
+        QStringLiteral("select count(*) from jxc_goodslist where gl_djh='") + doc.number + QStringLiteral("'"));
     ASSERT_GT(lines, 0);
     if (prefix == QLatin1String("HH") || prefix == QLatin1String("LT"))
         ASSERT_NE(Counters(), counters);
@@ -175,8 +178,8 @@ TEST_P(StockReversalProperty, ApproveThenCancelRestoresEveryLedger)
 
     if (prefix == QLatin1String("HH")) {
         // A loan back is deleted, not kept pending.
-        EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_khjh where gl_djh='") + doc.number
-                      + QStringLiteral("'"))
+        EXPECT_EQ(
+            Number(QStringLiteral("select count(*) from jxc_khjh where gl_djh='") + doc.number + QStringLiteral("'"))
                 + Number(QStringLiteral("select count(*) from jxc_khjhsp where gl_djh='") + doc.number
                     + QStringLiteral("'")),
             0);
@@ -197,5 +200,102 @@ TEST_P(StockReversalProperty, ApproveThenCancelRestoresEveryLedger)
 
 INSTANTIATE_TEST_SUITE_P(Kinds, StockReversalProperty,
     ::testing::Values("DB", "PD", "CF", "KB", "BS", "BY", "JH", "HH", "SC", "ST", "LY", "LT", "LF"));
+
+} // namespace
+
+namespace {
+
+TEST_F(StockReversalTest, RefusalsAndNoChangeNothing)
+{
+    const StockDoc doc = Document(QStringLiteral("DB"), loanLine, requisitionLine);
+    PostStockDoc(doc);
+    // A pending duplicate of the number stays with every refusal.
+    Sql(QStringLiteral("insert into jxc_kcdbd (gl_djh,ck_out,ck_in,db_status) values ('") + doc.number
+        + QStringLiteral("','100001','W2',0)"));
+    Sql(QStringLiteral("insert into jxc_role (r_sn,r_name,kcgl) values ('R2','店员','0000000000000000')"));
+    const Snapshot approved = TakeSnapshot();
+    const int logLines = Number(QStringLiteral("select count(*) from jxc_log"));
+    const double received = Number(QStringLiteral("select t_sl from jxc_tkc where ck_sn='W2' and color_sn='R'"));
+
+    struct Case {
+        const char* name;
+        std::function<void()> arrange;
+        QString message; // empty: the question, answered No
+    };
+    const QList<Case> cases {
+        { "no right", [] { CurrentRoleSn = QStringLiteral("R2"); }, S("您没有取消审核库存调拨单的权限！") },
+        // The receiving warehouse no longer holds what came in.
+        { "receiving colour-by-size stock would go negative",
+            [&] { Sql(QStringLiteral("update jxc_tkc set t_sl=1 where ck_sn='W2' and color_sn='R'")); },
+            S("G1 衬衫 颜色：红 尺码：小码\r\n\r\n库存出现负数，不能调拨") },
+        { "answered No", [] {}, QString() },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CurrentRoleSn = QStringLiteral("100001");
+        prompt.Clear();
+        c.arrange();
+        const Snapshot arranged = TakeSnapshot();
+        if (c.message.isEmpty())
+            prompt.Answer(Prompt::Answer::No);
+        UnapproveResult = QStringLiteral("untouched");
+        UnapproveTransfer(doc.number);
+        EXPECT_EQ(UnapproveResult, QStringLiteral("untouched"));
+        if (!c.message.isEmpty())
+            EXPECT_EQ(prompt.LastMessage(), c.message);
+        else
+            EXPECT_EQ(prompt.Questions(),
+                QStringList { S("您的操作将取消当前选中的已审核单据：") + doc.number + S("，确认吗？") });
+        EXPECT_EQ(arranged, TakeSnapshot());
+        EXPECT_EQ(
+            Number(QStringLiteral("select count(*) from jxc_kcdbd where gl_djh='") + doc.number + QStringLiteral("'")),
+            2);
+        EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_log")), logLines);
+        Sql(QStringLiteral("update jxc_tkc set t_sl=%1 where ck_sn='W2' and color_sn='R'").arg(received));
+    }
+    EXPECT_EQ(approved, TakeSnapshot());
+}
+
+TEST_F(StockReversalTest, StockTakeRefusedByLaterBusinessInItsWarehouseOnly)
+{
+    const StockDoc doc = Document(QStringLiteral("PD"), loanLine, requisitionLine);
+    PostStockDoc(doc);
+    AddLedgerRow({ QStringLiteral("xs"), QStringLiteral("XS240511001"), QStringLiteral("2024-05-11 09:00"),
+        QStringLiteral("G1"), QStringLiteral("W2"), 1, 50, 50 });
+    AuxTag = QStringLiteral("kcpd");
+    EXPECT_EQ(Cancel(doc.number), QStringLiteral("ok")) << prompt.LastMessage().toStdString();
+    EXPECT_TRUE(prompt.Questions().isEmpty());
+
+    StockDoc second = doc;
+    second.number = QStringLiteral("PD240510002");
+    PostStockDoc(second);
+    AddLedgerRow({ QStringLiteral("xs"), QStringLiteral("XS240510002"), kDay, QStringLiteral("G1"),
+        QStringLiteral("100001"), 1, 50, 50 });
+    const Snapshot approved = TakeSnapshot();
+    EXPECT_EQ(Cancel(second.number), QString());
+    EXPECT_EQ(prompt.LastMessage(),
+        S("在【") + kDay + S("】日期之后盘点商品已发生业务，\r\n\r\n单号为：【XS240510002】，\r\n\r\n该盘点单 ")
+            + second.number + S(" 不能撤销！"));
+    EXPECT_EQ(approved, TakeSnapshot());
+}
+
+TEST_F(StockReversalTest, LoanBackCountersNeverBelowZeroAndOverflowIgnoresNegativeStock)
+{
+    PostStockDoc(Document(QStringLiteral("HH"), loanLine, requisitionLine));
+    // The loan-out line was corrected meanwhile to less than this document gave back.
+    Sql(QStringLiteral("update jxc_khjhsp set jh_hhsl=1 where gl_djh='JH0'"));
+    const StockDoc overflow = Document(QStringLiteral("BY"), loanLine, requisitionLine);
+    PostStockDoc(overflow);
+    Sql(QStringLiteral("update jxc_tkc set t_sl=1 where ck_sn='100001' and g_sn='G1' and color_sn='R'"));
+    AuxTag = QStringLiteral("kcpd");
+
+    EXPECT_EQ(Cancel(QStringLiteral("HH240510001")), QStringLiteral("ok"));
+    EXPECT_EQ(Rows(QStringLiteral("select jh_hhsl,jh_xssl from jxc_khjhsp where gl_djh='JH0'")),
+        QStringList { QStringLiteral("0 0") });
+
+    EXPECT_EQ(Cancel(overflow.number), QStringLiteral("ok"));
+    EXPECT_EQ(
+        Number(QStringLiteral("select t_sl from jxc_tkc where ck_sn='100001' and g_sn='G1' and color_sn='R'")), -2);
+}
 
 } // namespace
