@@ -7,6 +7,7 @@
 #include "platform/db/valuetext.h"
 #include "posting/colorsizestock.h"
 #include "posting/movingaverage.h"
+#include "posting/stockposting.h"
 #include "posting/tradecommon.h"
 #include "support/tradefixtures.h"
 
@@ -90,16 +91,21 @@ QList<qint64> PostStockDoc(const StockDoc& doc)
     const QString month = doc.date.left(7);
     const bool transfer = QLatin1String(k.prefix) == QLatin1String("DB");
     const bool take = QLatin1String(k.prefix) == QLatin1String("PD");
-    const Params djh { { QStringLiteral("djh"), doc.number } };
+    // The kinds whose approval exists are posted by it.
+    using Approval = void (*)(const QString&);
+    const QHash<QString, Approval> approvals { { QStringLiteral("DB"), &ApproveTransfer },
+        { QStringLiteral("BS"), &ApproveLoss }, { QStringLiteral("BY"), &ApproveOverflow },
+        { QStringLiteral("PD"), &ApproveStockTake } };
+    const Approval approve = approvals.value(QLatin1String(k.prefix));
 
     Exec(QStringLiteral("insert into ") + L(k.header) + QStringLiteral(" (gl_djh,") + L(k.date) + QStringLiteral(",")
             + (transfer ? QStringLiteral("ck_out,ck_in") : QStringLiteral("ck_sn,ck_sn")) + QStringLiteral(",u_sn,")
             + col + QStringLiteral("_status,") + col + QStringLiteral("_checker,") + col
-            + QStringLiteral("_chkrq) values (:djh,:d,:ck,:ck2,'100001',1,:a,:d)"),
+            + QStringLiteral("_chkrq) values (:djh,:d,:ck,:ck2,'100001',:st,:a,:d)"),
         { { QStringLiteral("djh"), doc.number }, { QStringLiteral("d"), doc.date },
             { QStringLiteral("ck"), doc.warehouse },
             { QStringLiteral("ck2"), transfer ? doc.receiving : doc.warehouse },
-            { QStringLiteral("a"), CurrentAdminName } });
+            { QStringLiteral("a"), CurrentAdminName }, { QStringLiteral("st"), approve ? 0 : 1 } });
 
     QList<qint64> ids;
     QList<qint64> ledger;
@@ -112,9 +118,12 @@ QList<qint64> PostStockDoc(const StockDoc& doc)
         const double bookTotal
             = Scalar(QStringLiteral("select kc_zsl from jxc_kcsp where g_sn=:g and ck_sn=:ck"), stockKey);
         Exec(QStringLiteral("insert into ") + L(k.lines) + QStringLiteral(" (gl_djh,g_sn,") + col
-                + QStringLiteral("_sl,") + col + QStringLiteral("_dj) values (:djh,:g,:sl,:dj)"),
+                + QStringLiteral("_sl,") + col + QStringLiteral("_dj,") + col
+                + QStringLiteral("_zje,a_name) values (:djh,:g,:sl,:dj,:je,:a)"),
             { { QStringLiteral("djh"), doc.number }, { QStringLiteral("g"), l.goods },
-                { QStringLiteral("sl"), take ? l.qty : qAbs(l.qty) }, { QStringLiteral("dj"), l.price } });
+                { QStringLiteral("sl"), take ? l.qty : qAbs(l.qty) }, { QStringLiteral("dj"), l.price },
+                { QStringLiteral("je"), (take ? l.qty - book : qAbs(l.qty)) * l.price },
+                { QStringLiteral("a"), CurrentAdminName } });
         const qint64 id = StockDb().LastInsertId();
         ids << id;
         const Params line { { QStringLiteral("id"), id } };
@@ -149,6 +158,8 @@ QList<qint64> PostStockDoc(const StockDoc& doc)
                 Exec(QStringLiteral("update jxc_kcpdspmx set t_oldsl=:o where id=:id"),
                     { { QStringLiteral("id"), rowId }, { QStringLiteral("o"), old } });
         }
+        if (approve)
+            continue;
 
         // The ledger rows: a transfer's in and out rows, a stock-take's difference.
         struct Move {
@@ -203,6 +214,10 @@ QList<qint64> PostStockDoc(const StockDoc& doc)
                 Exec(QStringLiteral("update jxc_bmlysp set ly_hhsl=ly_hhsl-:q where id=:id"),
                     { { QStringLiteral("id"), l.sourceLine }, { QStringLiteral("q"), m.qty } });
         }
+    }
+    if (approve) {
+        approve(doc.number);
+        return ids;
     }
     RecalcMovingAverageCostOfDoc(doc.number, QStringLiteral("0"));
     for (const QString& g : averaged)

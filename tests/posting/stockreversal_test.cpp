@@ -2,8 +2,6 @@
 #include "stockdocfixture.h"
 
 #include "foundation/globals.h"
-#include "platform/ui/scriptedprompt.h"
-#include "posting/purchaseposting.h"
 #include "posting/stockreversal.h"
 #include "posting/tradereversal.h"
 
@@ -13,72 +11,6 @@ using namespace fixture;
 using namespace stockfixture;
 
 namespace {
-
-// Stock built by goods-in postings: G1 (red S, blue M) in both warehouses, G2 in
-// the first, and a goods-in on the 20th so that a reversal on the 10th has later
-// rows to recompute.
-class StockReversalTest : public PostingTest {
-protected:
-    void SetUp() override
-    {
-        PostingTest::SetUp();
-        Prompt::Install(&prompt);
-        AddSupplier(QStringLiteral("S1"), S("供应一"));
-        AddGoods({ QStringLiteral("G2"), S("纽扣") });
-        GoodsIn(QStringLiteral("CJ1"), QStringLiteral("2024-05-01 09:00"), QStringLiteral("100001"),
-            { { QStringLiteral("G1"), 20, 50,
-                  { { QStringLiteral("R"), QStringLiteral("S"), 10 },
-                      { QStringLiteral("B"), QStringLiteral("M"), 10 } } },
-                { QStringLiteral("G2"), 10, 30, {} } });
-        GoodsIn(QStringLiteral("CJ2"), QStringLiteral("2024-05-02 09:00"), QStringLiteral("W2"),
-            { { QStringLiteral("G1"), 8, 40,
-                { { QStringLiteral("R"), QStringLiteral("S"), 4 },
-                    { QStringLiteral("B"), QStringLiteral("M"), 4 } } } });
-        GoodsIn(QStringLiteral("CJ3"), QStringLiteral("2024-05-20 09:00"), QStringLiteral("100001"),
-            { { QStringLiteral("G1"), 4, 60,
-                { { QStringLiteral("R"), QStringLiteral("S"), 2 },
-                    { QStringLiteral("B"), QStringLiteral("M"), 2 } } } });
-        // A loan-out line and a requisition line for the loan back and the department return to point at.
-        Sql(QStringLiteral("insert into jxc_khjhsp (gl_djh,g_sn,jh_sl,jh_hhsl,jh_xssl) values ('JH0','G1',5,0,0)"));
-        loanLine = static_cast<qint64>(Number(QStringLiteral("select max(id) from jxc_khjhsp")));
-        Sql(QStringLiteral("insert into jxc_bmlysp (gl_djh,g_sn,ly_sl,ly_hhsl,ly_qxsl) values ('LY0','G1',5,0,0)"));
-        requisitionLine = static_cast<qint64>(Number(QStringLiteral("select max(id) from jxc_bmlysp")));
-        AllowZeroStockOut = QStringLiteral("0");
-    }
-    void TearDown() override
-    {
-        Prompt::Install(nullptr);
-        AuxTag.clear();
-        PostingTest::TearDown();
-    }
-
-    void GoodsIn(const QString& no, const QString& date, const QString& warehouse, const QList<LineSpec>& lines)
-    {
-        AddDocument({ Trade::GoodsIn, no, date, QStringLiteral("S1"), warehouse, QStringLiteral("100001"), 1, lines });
-        Sql(QStringLiteral("update jxc_jhd set j_sfje=0,j_kmmc='现金',j_jsfs='1',j_checker='admin' where gl_djh='%1'")
-                .arg(no));
-        Sql(QStringLiteral("update jxc_jhsp set jh_rksl=jh_sl,jh_tax=0 where gl_djh='%1'").arg(no));
-        ApprovePurchaseDoc(no);
-    }
-
-    // Cancels through the prefix dispatch; answers UnapproveResult.
-    QString Cancel(const QString& no)
-    {
-        UnapproveResult.clear();
-        EXPECT_TRUE(UnapproveDocument(no));
-        return UnapproveResult;
-    }
-    // What the posted-state snapshot leaves out: the loan and requisition counters.
-    QStringList Counters()
-    {
-        return Rows(QStringLiteral("select jh_hhsl,jh_xssl from jxc_khjhsp where gl_djh='JH0'"))
-            + Rows(QStringLiteral("select ly_hhsl from jxc_bmlysp where gl_djh='LY0'"));
-    }
-
-    ScriptedPrompt prompt;
-    qint64 loanLine = 0;
-    qint64 requisitionLine = 0;
-};
 
 const QString kDay = QStringLiteral("2024-05-10 11:00");
 
@@ -150,7 +82,7 @@ std::pair<QString, QString> HeaderOf(const QString& prefix)
     return headers.value(prefix);
 }
 
-class StockReversalProperty : public StockReversalTest, public ::testing::WithParamInterface<const char*> { };
+class StockReversalProperty : public StockDocTest, public ::testing::WithParamInterface<const char*> { };
 
 TEST_P(StockReversalProperty, ApproveThenCancelRestoresEveryLedger)
 {
@@ -205,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, StockReversalProperty,
 
 namespace {
 
-TEST_F(StockReversalTest, RefusalsAndNoChangeNothing)
+TEST_F(StockDocTest, RefusalsAndNoChangeNothing)
 {
     const StockDoc doc = Document(QStringLiteral("DB"), loanLine, requisitionLine);
     PostStockDoc(doc);
@@ -256,7 +188,7 @@ TEST_F(StockReversalTest, RefusalsAndNoChangeNothing)
     EXPECT_EQ(approved, TakeSnapshot());
 }
 
-TEST_F(StockReversalTest, StockTakeRefusedByLaterBusinessInItsWarehouseOnly)
+TEST_F(StockDocTest, StockTakeRefusedByLaterBusinessInItsWarehouseOnly)
 {
     const StockDoc doc = Document(QStringLiteral("PD"), loanLine, requisitionLine);
     PostStockDoc(doc);
@@ -279,7 +211,7 @@ TEST_F(StockReversalTest, StockTakeRefusedByLaterBusinessInItsWarehouseOnly)
     EXPECT_EQ(approved, TakeSnapshot());
 }
 
-TEST_F(StockReversalTest, LoanBackCountersNeverBelowZeroAndOverflowIgnoresNegativeStock)
+TEST_F(StockDocTest, LoanBackCountersNeverBelowZeroAndOverflowIgnoresNegativeStock)
 {
     PostStockDoc(Document(QStringLiteral("HH"), loanLine, requisitionLine));
     // The loan-out line was corrected meanwhile to less than this document gave back.
