@@ -163,12 +163,13 @@ void BM_StockPartOfApproving200Lines(benchmark::State& state)
 }
 BENCHMARK(BM_StockPartOfApproving200Lines)->Unit(benchmark::kMillisecond);
 
-// A pending goods-in of `lines` goods from `firstGoods` on, 4 colour-by-size rows a
-// line, received in full and paid in cash.
-void MakePendingGoodsIn(const QString& no, int firstGoods, int lines, int step)
+// A goods-in of `lines` goods from `firstGoods` on, 4 colour-by-size rows a line,
+// received in full and paid in cash, its header approved as the window's approval
+// leaves it before the posting runs.
+void MakeGoodsIn(const QString& no, int firstGoods, int lines, int step)
 {
     Db().Exec(QStringLiteral("insert into jxc_jhd (gl_djh,ghs_sn,ck_sn,u_sn,j_jhrq,j_status,a_name,j_yfje,j_sfje,"
-                             "j_kmmc,j_jsfs) values (:djh,'S1000','100001','100001','2024-03-05 10:00',0,'admin',"
+                             "j_kmmc,j_jsfs) values (:djh,'S1000','100001','100001','2024-03-05 10:00',1,'admin',"
                              ":je,:je,'现金','0')"),
         { { QStringLiteral("djh"), no }, { QStringLiteral("je"), lines * 96 } });
     for (int i = 0; i < lines; ++i) {
@@ -193,6 +194,7 @@ double BareApprovalSeconds = 0;
 // ledger rows, their colour-by-size ledger rows and the colour-by-size stock rows.
 void BM_BareInsertsOfAGoodsInApproval(benchmark::State& state)
 {
+    Db(); // the shop's data is built before the clock runs
     double total = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
@@ -230,7 +232,7 @@ void BM_ApprovePurchaseDocOf200Lines(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         Transaction t(Db());
-        MakePendingGoodsIn(QStringLiteral("CJ24030510002"), 100001, 200, 97);
+        MakeGoodsIn(QStringLiteral("CJ24030510002"), 100001, 200, 97);
         state.ResumeTiming();
         const auto start = std::chrono::steady_clock::now();
         ApprovePurchaseDoc(QStringLiteral("CJ24030510002"));
@@ -254,7 +256,7 @@ void BM_BatchCancelOf200GoodsIn(benchmark::State& state)
         QStringList numbers;
         for (int d = 0; d < 200; ++d) {
             const QString no = QStringLiteral("CJ240305%1").arg(20001 + d);
-            MakePendingGoodsIn(no, 100002 + d * 5 * 19, 5, 19);
+            MakeGoodsIn(no, 100002 + d * 5 * 19, 5, 19);
             ApprovePurchaseDoc(no);
             numbers << no;
         }
@@ -268,9 +270,17 @@ void BM_BatchCancelOf200GoodsIn(benchmark::State& state)
         }
         state.PauseTiming();
         AuxTag.clear();
+        const QString left = QueryScalar(QStringLiteral("select count(*) from jxc_jhd where j_status=1"));
         t.Rollback();
-        if (cancelled != numbers.size())
-            state.SkipWithError("not every document was cancelled");
+        if (cancelled != numbers.size()) {
+            state.SkipWithError(QStringLiteral("%1 of %2 cancelled, %3 left approved")
+                                    .arg(cancelled)
+                                    .arg(numbers.size())
+                                    .arg(left)
+                                    .toStdString()
+                                    .c_str());
+            break;
+        }
         state.ResumeTiming();
     }
 }

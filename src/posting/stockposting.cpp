@@ -102,8 +102,7 @@ void StockPostLedger(StockPostKind kind, const QString& docNo, const QString& to
     }
     case StockPostKind::StockTake:
         // Only the lines whose count differs from the book move anything.
-        Run(kStockPostColumns
-                + QStringLiteral("select 'pd',b.gl_djh,c.pd_rq,") + goods
+        Run(kStockPostColumns + QStringLiteral("select 'pd',b.gl_djh,c.pd_rq,") + goods
                 + QStringLiteral("b.pd_dj,b.pd_sl-b.kc_sl,b.pd_zje,0,1,e.u_name,b.a_name,f.ck_sn,f.ck_name,'',"
                                  "'库存盘点',d.gg_name,d.color_name,b.pd_sl,'',0,0,b.pd_dj,0,:who,:today,0,0,'',"
                                  "c.pd_note,0,b.pd_dj,0,b.pd_zje,0,b.id2 from jxc_kcpdsp b inner join jxc_kcpd c on "
@@ -156,7 +155,8 @@ void StockPostApprove(StockPostKind kind, const QString& docNo)
             ? QStringLiteral("select a.id,a.g_sn,a.ck_sn,a.gl_sl,a.gl_zje,a.gl_dj,b.pd_sl from jxc_goodslist a "
                              "inner join jxc_kcpdsp b on a.gl_djh=b.gl_djh and a.id2=b.id2 where a.gl_djh=:djh "
                              "order by a.id")
-            : QStringLiteral("select id,g_sn,ck_sn,gl_sl,gl_zje,gl_dj from jxc_goodslist where gl_djh=:djh order by id"));
+            : QStringLiteral(
+                "select id,g_sn,ck_sn,gl_sl,gl_zje,gl_dj from jxc_goodslist where gl_djh=:djh order by id"));
     rows.SetParam(QStringLiteral("djh"), docNo);
     rows.Open();
     double total = 0;
@@ -192,8 +192,8 @@ void StockPostApprove(StockPostKind kind, const QString& docNo)
         WriteLog(StockPostU(s.logText) + docNo + QStringLiteral("审核，共") + QString::number(count)
             + QStringLiteral("个商品"));
     else
-        WriteLog(StockPostU(s.logText) + docNo + QStringLiteral("，共") + QString::number(count)
-            + QStringLiteral("种商品"));
+        WriteLog(
+            StockPostU(s.logText) + docNo + QStringLiteral("，共") + QString::number(count) + QStringLiteral("种商品"));
 
     total = RoundUp(total, ValueDecimals());
     if (*s.moneyNote && qAbs(total) >= 0.005) {
@@ -206,7 +206,8 @@ void StockPostApprove(StockPostKind kind, const QString& docNo)
                 { QStringLiteral("fy_note"), StockPostU(s.moneyNote) + docNo + QStringLiteral("成本差额") },
                 { QStringLiteral("a_name"), CurrentAdminName }, { QStringLiteral("fy_sc"), kindText },
                 { QStringLiteral("fy_flag"), expense ? QStringLiteral("1") : QStringLiteral("2") },
-                { QStringLiteral("de_sn"), QStringLiteral("100001") }, { QStringLiteral("fy_kmmc"), QStringLiteral("现金") },
+                { QStringLiteral("de_sn"), QStringLiteral("100001") },
+                { QStringLiteral("fy_kmmc"), QStringLiteral("现金") },
                 { QStringLiteral("fy_chk"), QStringLiteral("1") } });
     }
 
