@@ -224,6 +224,16 @@ void StockPostApprove(StockPostKind kind, const QString& docNo)
         AddColorSizeStock(detail, docNo, warehouse);
         break;
     case StockPostKind::StockTake:
+        // The colours and sizes of a counted goods that were not counted become 0:
+        // their stock before is kept on the document (tid -1) so a cancel can restore it.
+        Run(QStringLiteral("insert into jxc_kcpdspmx (gl_djh,g_sn,cm_sn,color_sn,t_sl,t_oldsl,a_name,tid) "
+                           "select :djh,k.g_sn,k.cm_sn,k.color_sn,0,k.t_sl,:who,-1 from jxc_tkc k "
+                           "where k.ck_sn=:ck and k.t_sl<>0 and k.g_sn in (select d.g_sn from jxc_kcpdspmx d "
+                           "where d.gl_djh=:djh and d.tid>0) and not exists (select 1 from jxc_kcpdspmx d "
+                           "where d.gl_djh=:djh and d.tid>0 and d.g_sn=k.g_sn and d.cm_sn=k.cm_sn "
+                           "and d.color_sn=k.color_sn) order by k.id"),
+            { { QStringLiteral("djh"), docNo }, { QStringLiteral("who"), CurrentAdminName },
+                { QStringLiteral("ck"), warehouse } });
         SetStockTakeSizeColorStock(detail, docNo, warehouse);
         break;
     }

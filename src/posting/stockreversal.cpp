@@ -297,6 +297,13 @@ void StockRevUnapprove(StockRevKind kind, const QString& docNo)
         AddColorSizeStock(detail, docNo, h.sending);
         break;
     case StockRevKind::StockTake:
+        // The combinations the count did not name, which the approval emptied.
+        Run(QStringLiteral("update jxc_tkc set t_sl=(select max(d.t_oldsl) from jxc_kcpdspmx d where d.gl_djh=:djh "
+                           "and d.tid=-1 and d.g_sn=jxc_tkc.g_sn and d.cm_sn=jxc_tkc.cm_sn and "
+                           "d.color_sn=jxc_tkc.color_sn) where ck_sn=:ck and exists (select 1 from jxc_kcpdspmx d "
+                           "where d.gl_djh=:djh and d.tid=-1 and d.g_sn=jxc_tkc.g_sn and d.cm_sn=jxc_tkc.cm_sn and "
+                           "d.color_sn=jxc_tkc.color_sn)"),
+            { { QStringLiteral("djh"), docNo }, { QStringLiteral("ck"), h.warehouse } });
         RestoreStockTakeSizeColorStock(detail, docNo, h.warehouse);
         Run(QStringLiteral("delete from jxc_kcpdspmx where tid<0 and gl_djh=:djh"), doc);
         break;

@@ -36,7 +36,8 @@ StockDoc Document(const QString& prefix, qint64 loanLine, qint64 requisitionLine
     if (prefix == QLatin1String("DB"))
         return { no, kDay, QStringLiteral("100001"), QStringLiteral("W2"), { { g1, 4, 50, { RS(2), BM(2) } } } };
     if (prefix == QLatin1String("PD"))
-        return { no, kDay, QStringLiteral("100001"), {}, { { g1, 17, 50, { RS(9), BM(8) } } } };
+        // Blue M is not counted: the approval empties it, the cancel must give it back.
+        return { no, kDay, QStringLiteral("100001"), {}, { { g1, 9, 50, { RS(9) } } } };
     if (prefix == QLatin1String("CF"))
         return { no, kDay, QStringLiteral("100001"), {},
             { { g1, -2, 50, { RS(-1), BM(-1) } }, { g2, 4, 25, { Plain(4) } } } };
