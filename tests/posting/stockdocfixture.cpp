@@ -98,14 +98,17 @@ QList<qint64> PostStockDoc(const StockDoc& doc)
         { QStringLiteral("PD"), &ApproveStockTake } };
     const Approval approve = approvals.value(QLatin1String(k.prefix));
 
+    Params head { { QStringLiteral("djh"), doc.number }, { QStringLiteral("d"), doc.date },
+        { QStringLiteral("ck"), doc.warehouse }, { QStringLiteral("a"), CurrentAdminName },
+        { QStringLiteral("st"), approve ? 0 : 1 } };
+    if (transfer)
+        head.insert(QStringLiteral("ck2"), doc.receiving);
     Exec(QStringLiteral("insert into ") + L(k.header) + QStringLiteral(" (gl_djh,") + L(k.date) + QStringLiteral(",")
-            + (transfer ? QStringLiteral("ck_out,ck_in") : QStringLiteral("ck_sn,ck_sn")) + QStringLiteral(",u_sn,")
-            + col + QStringLiteral("_status,") + col + QStringLiteral("_checker,") + col
-            + QStringLiteral("_chkrq) values (:djh,:d,:ck,:ck2,'100001',:st,:a,:d)"),
-        { { QStringLiteral("djh"), doc.number }, { QStringLiteral("d"), doc.date },
-            { QStringLiteral("ck"), doc.warehouse },
-            { QStringLiteral("ck2"), transfer ? doc.receiving : doc.warehouse },
-            { QStringLiteral("a"), CurrentAdminName }, { QStringLiteral("st"), approve ? 0 : 1 } });
+            + (transfer ? QStringLiteral("ck_out,ck_in") : QStringLiteral("ck_sn")) + QStringLiteral(",u_sn,") + col
+            + QStringLiteral("_status,") + col + QStringLiteral("_checker,") + col
+            + QStringLiteral("_chkrq) values (:djh,:d,:ck,") + (transfer ? QStringLiteral(":ck2,") : QString())
+            + QStringLiteral("'100001',:st,:a,:d)"),
+        head);
 
     QList<qint64> ids;
     QList<qint64> ledger;
