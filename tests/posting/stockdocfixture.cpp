@@ -7,6 +7,7 @@
 #include "platform/db/valuetext.h"
 #include "posting/colorsizestock.h"
 #include "posting/movingaverage.h"
+#include "posting/postingdb.h"
 #include "posting/stockposting.h"
 #include "posting/tradecommon.h"
 #include "support/tradefixtures.h"
@@ -17,28 +18,6 @@
 namespace stockfixture {
 
 namespace {
-
-    using Params = QHash<QString, QVariant>;
-
-    Connection& StockDb()
-    {
-        return F_DataModule->ADOConn;
-    }
-
-    void Exec(const QString& sql, const Params& p = {})
-    {
-        StockDb().Exec(sql, p);
-    }
-
-    double Scalar(const QString& sql, const Params& p)
-    {
-        Query q(&StockDb());
-        q.SetSQL(sql);
-        for (auto it = p.begin(); it != p.end(); ++it)
-            q.SetParam(it.key(), it.value());
-        q.Open();
-        return q.IsEmpty() ? 0 : ValueNumber(q.ValueAt(0, 0));
-    }
 
     // What the approval of each kind does, as the stock windows post it.
     struct Kind {
@@ -98,14 +77,14 @@ QList<qint64> PostStockDoc(const StockDoc& doc)
         { QStringLiteral("PD"), &ApproveStockTake } };
     const Approval approve = approvals.value(QLatin1String(k.prefix));
 
-    Params head { { QStringLiteral("djh"), doc.number }, { QStringLiteral("d"), doc.date },
+    posting::Params head { { QStringLiteral("djh"), doc.number }, { QStringLiteral("d"), doc.date },
         { QStringLiteral("ck"), doc.warehouse }, { QStringLiteral("a"), CurrentAdminName },
         { QStringLiteral("st"), approve ? 0 : 1 } };
     if (transfer)
         head.insert(QStringLiteral("ck2"), doc.receiving);
-    Exec(QStringLiteral("insert into ") + L(k.header) + QStringLiteral(" (gl_djh,") + L(k.date) + QStringLiteral(",")
-            + (transfer ? QStringLiteral("ck_out,ck_in") : QStringLiteral("ck_sn")) + QStringLiteral(",u_sn,") + col
-            + QStringLiteral("_status,") + col + QStringLiteral("_checker,") + col
+    posting::Run(QStringLiteral("insert into ") + L(k.header) + QStringLiteral(" (gl_djh,") + L(k.date)
+            + QStringLiteral(",") + (transfer ? QStringLiteral("ck_out,ck_in") : QStringLiteral("ck_sn"))
+            + QStringLiteral(",u_sn,") + col + QStringLiteral("_status,") + col + QStringLiteral("_checker,") + col
             + QStringLiteral("_chkrq) values (:djh,:d,:ck,") + (transfer ? QStringLiteral(":ck2,") : QString())
             + QStringLiteral("'100001',:st,:a,:d)"),
         head);
@@ -116,49 +95,50 @@ QList<qint64> PostStockDoc(const StockDoc& doc)
     double total = 0;
     for (const StockLine& l : doc.lines) {
         const QString warehouse = l.warehouse.isEmpty() ? doc.warehouse : l.warehouse;
-        const Params stockKey { { QStringLiteral("g"), l.goods }, { QStringLiteral("ck"), warehouse } };
-        const double book = Scalar(QStringLiteral("select kc_sl from jxc_kcsp where g_sn=:g and ck_sn=:ck"), stockKey);
+        const posting::Params stockKey { { QStringLiteral("g"), l.goods }, { QStringLiteral("ck"), warehouse } };
+        const double book
+            = posting::FirstNumber(QStringLiteral("select kc_sl from jxc_kcsp where g_sn=:g and ck_sn=:ck"), stockKey);
         const double bookTotal
-            = Scalar(QStringLiteral("select kc_zsl from jxc_kcsp where g_sn=:g and ck_sn=:ck"), stockKey);
-        Exec(QStringLiteral("insert into ") + L(k.lines) + QStringLiteral(" (gl_djh,g_sn,") + col
+            = posting::FirstNumber(QStringLiteral("select kc_zsl from jxc_kcsp where g_sn=:g and ck_sn=:ck"), stockKey);
+        posting::Run(QStringLiteral("insert into ") + L(k.lines) + QStringLiteral(" (gl_djh,g_sn,") + col
                 + QStringLiteral("_sl,") + col + QStringLiteral("_dj,") + col
                 + QStringLiteral("_zje,a_name) values (:djh,:g,:sl,:dj,:je,:a)"),
             { { QStringLiteral("djh"), doc.number }, { QStringLiteral("g"), l.goods },
                 { QStringLiteral("sl"), take ? l.qty : qAbs(l.qty) }, { QStringLiteral("dj"), l.price },
                 { QStringLiteral("je"), (take ? l.qty - book : qAbs(l.qty)) * l.price },
                 { QStringLiteral("a"), CurrentAdminName } });
-        const qint64 id = StockDb().LastInsertId();
+        const qint64 id = posting::Db().LastInsertId();
         ids << id;
-        const Params line { { QStringLiteral("id"), id } };
+        const posting::Params line { { QStringLiteral("id"), id } };
         const bool lineTid = QLatin1String(k.lines) != QLatin1String("jxc_cfsp")
             && QLatin1String(k.lines) != QLatin1String("jxc_kbsp")
             && QLatin1String(k.lines) != QLatin1String("jxc_khjhsp");
         if (lineTid)
-            Exec(QStringLiteral("update ") + L(k.lines) + QStringLiteral(" set tid=id where id=:id"), line);
+            posting::Run(QStringLiteral("update ") + L(k.lines) + QStringLiteral(" set tid=id where id=:id"), line);
         if (take)
-            Exec(QStringLiteral("update jxc_kcpdsp set id2=id,kc_sl=:b,kc_zsl=:bz where id=:id"),
+            posting::Run(QStringLiteral("update jxc_kcpdsp set id2=id,kc_sl=:b,kc_zsl=:bz where id=:id"),
                 { { QStringLiteral("id"), id }, { QStringLiteral("b"), book }, { QStringLiteral("bz"), bookTotal } });
         if (QLatin1String(k.lines) == QLatin1String("jxc_cfsp") || QLatin1String(k.lines) == QLatin1String("jxc_kbsp"))
-            Exec(QStringLiteral("update ") + L(k.lines) + QStringLiteral(" set ck_sn=:ck where id=:id"),
+            posting::Run(QStringLiteral("update ") + L(k.lines) + QStringLiteral(" set ck_sn=:ck where id=:id"),
                 { { QStringLiteral("id"), id }, { QStringLiteral("ck"), warehouse } });
         for (const SizeRow& r : l.rows) {
             const bool perRow = QLatin1String(k.detail) == QLatin1String("jxc_cfspmx")
                 || QLatin1String(k.detail) == QLatin1String("jxc_kbspmx");
-            const double old = Scalar(
+            const double old = posting::FirstNumber(
                 QStringLiteral("select t_sl from jxc_tkc where g_sn=:g and ck_sn=:ck and color_sn=:co and cm_sn=:cm"),
                 { { QStringLiteral("g"), l.goods }, { QStringLiteral("ck"), warehouse },
                     { QStringLiteral("co"), r.color }, { QStringLiteral("cm"), r.size } });
-            Exec(QStringLiteral("insert into ") + L(k.detail)
+            posting::Run(QStringLiteral("insert into ") + L(k.detail)
                     + QStringLiteral(" (gl_djh,g_sn,color_sn,cm_sn,t_sl,tid) values (:djh,:g,:co,:cm,:q,:tid)"),
                 { { QStringLiteral("djh"), doc.number }, { QStringLiteral("g"), l.goods },
                     { QStringLiteral("co"), r.color }, { QStringLiteral("cm"), r.size }, { QStringLiteral("q"), r.qty },
                     { QStringLiteral("tid"), id } });
-            const qint64 rowId = StockDb().LastInsertId();
+            const qint64 rowId = posting::Db().LastInsertId();
             if (perRow)
-                Exec(QStringLiteral("update ") + L(k.detail) + QStringLiteral(" set ck_sn=:ck where id=:id"),
+                posting::Run(QStringLiteral("update ") + L(k.detail) + QStringLiteral(" set ck_sn=:ck where id=:id"),
                     { { QStringLiteral("id"), rowId }, { QStringLiteral("ck"), warehouse } });
             if (take)
-                Exec(QStringLiteral("update jxc_kcpdspmx set t_oldsl=:o where id=:id"),
+                posting::Run(QStringLiteral("update jxc_kcpdspmx set t_oldsl=:o where id=:id"),
                     { { QStringLiteral("id"), rowId }, { QStringLiteral("o"), old } });
         }
         if (approve)
@@ -185,22 +165,23 @@ QList<qint64> PostStockDoc(const StockDoc& doc)
             ledger << row;
             total += amount;
             if (!l.loanMove.isEmpty())
-                Exec(QStringLiteral("update jxc_goodslist set gl_fdmc=:f where id=:id"),
+                posting::Run(QStringLiteral("update jxc_goodslist set gl_fdmc=:f where id=:id"),
                     { { QStringLiteral("id"), row }, { QStringLiteral("f"), l.loanMove } });
             const QString stockWarehouse = k.headerStock ? doc.warehouse : m.warehouse;
-            const Params change { { QStringLiteral("g"), l.goods }, { QStringLiteral("ck"), stockWarehouse },
+            const posting::Params change { { QStringLiteral("g"), l.goods }, { QStringLiteral("ck"), stockWarehouse },
                 { QStringLiteral("q"), k.direction * m.qty } };
             if (take)
-                Exec(QStringLiteral("update jxc_kcsp set kc_sl=:q,kc_zsl=:q where g_sn=:g and ck_sn=:ck"),
+                posting::Run(QStringLiteral("update jxc_kcsp set kc_sl=:q,kc_zsl=:q where g_sn=:g and ck_sn=:ck"),
                     { { QStringLiteral("g"), l.goods }, { QStringLiteral("ck"), stockWarehouse },
                         { QStringLiteral("q"), l.qty } });
             else
-                Exec(QStringLiteral("update jxc_kcsp set kc_sl=kc_sl+:q,kc_zsl=kc_zsl+:q where g_sn=:g and ck_sn=:ck"),
+                posting::Run(
+                    QStringLiteral("update jxc_kcsp set kc_sl=kc_sl+:q,kc_zsl=kc_zsl+:q where g_sn=:g and ck_sn=:ck"),
                     change);
             if (k.goodsTotal)
-                Exec(QStringLiteral("update jxc_goods set g_kc=g_kc+:q where g_sn=:g"), change);
+                posting::Run(QStringLiteral("update jxc_goods set g_kc=g_kc+:q where g_sn=:g"), change);
             if (k.month)
-                Exec(
+                posting::Run(
                     QStringLiteral("update jxc_kcjs set js_sl=js_sl+:q,js_zje=js_zje+:je where js_rq=:m and ck_sn=:ck"),
                     { { QStringLiteral("q"), k.direction * m.qty }, { QStringLiteral("je"), k.direction * amount },
                         { QStringLiteral("m"), month }, { QStringLiteral("ck"), stockWarehouse } });
@@ -209,12 +190,12 @@ QList<qint64> PostStockDoc(const StockDoc& doc)
             if (QLatin1String(k.prefix) == QLatin1String("HH")) {
                 const QString counter
                     = l.loanMove == QLatin1String("xs") ? QStringLiteral("jh_xssl") : QStringLiteral("jh_hhsl");
-                Exec(QStringLiteral("update jxc_khjhsp set ") + counter + QStringLiteral("=") + counter
+                posting::Run(QStringLiteral("update jxc_khjhsp set ") + counter + QStringLiteral("=") + counter
                         + QStringLiteral("+:q where id=:id"),
                     { { QStringLiteral("id"), l.sourceLine }, { QStringLiteral("q"), m.qty } });
             }
             if (QLatin1String(k.prefix) == QLatin1String("LT"))
-                Exec(QStringLiteral("update jxc_bmlysp set ly_hhsl=ly_hhsl-:q where id=:id"),
+                posting::Run(QStringLiteral("update jxc_bmlysp set ly_hhsl=ly_hhsl-:q where id=:id"),
                     { { QStringLiteral("id"), l.sourceLine }, { QStringLiteral("q"), m.qty } });
         }
     }
@@ -226,8 +207,8 @@ QList<qint64> PostStockDoc(const StockDoc& doc)
     for (const QString& g : averaged)
         posting::trade::SetGoodsAverage(g, doc.lines.last().price);
     if (k.money && total != 0)
-        Exec(QStringLiteral("insert into jxc_yyfy (gl_djh,fy_rq,fy_lx,fy_je,u_sn,fy_note,fy_sc,fy_flag) "
-                            "values (:djh,:d,'费用',:je,'100001',:n,'费用','1')"),
+        posting::Run(QStringLiteral("insert into jxc_yyfy (gl_djh,fy_rq,fy_lx,fy_je,u_sn,fy_note,fy_sc,fy_flag) "
+                                    "values (:djh,:d,'费用',:je,'100001',:n,'费用','1')"),
             { { QStringLiteral("djh"), doc.number }, { QStringLiteral("d"), doc.date },
                 { QStringLiteral("je"), -total }, { QStringLiteral("n"), doc.number + QStringLiteral("成本差额") } });
     if (k.detailLedger)

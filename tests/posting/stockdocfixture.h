@@ -40,6 +40,21 @@ struct StockDoc {
 // Writes the approved document and its postings; answers the line ids.
 QList<qint64> PostStockDoc(const StockDoc& doc);
 
+// The documents' day, and the colour-by-size rows of goods G1 (red S, blue M) and G2.
+inline const QString kDay = QStringLiteral("2024-05-10 11:00");
+inline SizeRow RS(double q)
+{
+    return { QStringLiteral("R"), QStringLiteral("S"), q };
+}
+inline SizeRow BM(double q)
+{
+    return { QStringLiteral("B"), QStringLiteral("M"), q };
+}
+inline SizeRow Plain(double q)
+{
+    return { QStringLiteral("100001"), QStringLiteral("100001"), q };
+}
+
 } // namespace stockfixture
 
 // Stock built by goods-in postings: G1 (red S, blue M) in both warehouses, G2 in

@@ -6,24 +6,13 @@ using namespace stockfixture;
 
 namespace {
 
-const QString kWhen = QStringLiteral("2024-05-10 11:00");
-
-SizeRow Red(double q)
-{
-    return { QStringLiteral("R"), QStringLiteral("S"), q };
-}
-SizeRow Blue(double q)
-{
-    return { QStringLiteral("B"), QStringLiteral("M"), q };
-}
-
 const QString kLastLog = QStringLiteral("select log_note from jxc_log order by id desc limit 1");
 
 TEST_F(StockDocTest, TransferMovesStockBetweenWarehousesAndKeepsTheTotal)
 {
     const double total = Number(QStringLiteral("select g_kc from jxc_goods where g_sn='G1'"));
-    PostStockDoc({ QStringLiteral("DB240510001"), kWhen, QStringLiteral("100001"), QStringLiteral("W2"),
-        { { QStringLiteral("G1"), 4, 50, { Red(3), Blue(1) } }, { QStringLiteral("G2"), 2, 30, {} } } });
+    PostStockDoc({ QStringLiteral("DB240510001"), kDay, QStringLiteral("100001"), QStringLiteral("W2"),
+        { { QStringLiteral("G1"), 4, 50, { RS(3), BM(1) } }, { QStringLiteral("G2"), 2, 30, {} } } });
     // In rows first, then out rows; a whole half is written without decimals.
     EXPECT_EQ(Rows(QStringLiteral("select g_sn,ck_sn,gl_sl,gl_zje,ghs_name from jxc_goodslist where "
                                   "gl_djh='DB240510001' order by id")),
@@ -49,10 +38,10 @@ TEST_F(StockDocTest, TransferMovesStockBetweenWarehousesAndKeepsTheTotal)
 
 TEST_F(StockDocTest, LossAndOverflowBookTheirCostDifference)
 {
-    PostStockDoc({ QStringLiteral("BS240510001"), kWhen, QStringLiteral("100001"), {},
-        { { QStringLiteral("G1"), -3, 50, { Red(2), Blue(1) } } } });
-    PostStockDoc({ QStringLiteral("BY240510001"), kWhen, QStringLiteral("100001"), {},
-        { { QStringLiteral("G2"), 2, 30, {} } } });
+    PostStockDoc({ QStringLiteral("BS240510001"), kDay, QStringLiteral("100001"), {},
+        { { QStringLiteral("G1"), -3, 50, { RS(2), BM(1) } } } });
+    PostStockDoc(
+        { QStringLiteral("BY240510001"), kDay, QStringLiteral("100001"), {}, { { QStringLiteral("G2"), 2, 30, {} } } });
     EXPECT_EQ(Rows(QStringLiteral("select gl_djh,gl_sl,gl_zje,gl_sysl from jxc_goodslist where gl_flag in ('bs','by') "
                                   "order by id")),
         (QStringList { QStringLiteral("BS240510001 -3 -150 3"), QStringLiteral("BY240510001 2 60 2") }));
@@ -67,8 +56,8 @@ TEST_F(StockDocTest, LossAndOverflowBookTheirCostDifference)
 TEST_F(StockDocTest, StockTakeMakesTheCountTheStock)
 {
     // G1 counted 15 (book 24), red S 9 and blue M 6; G2 counted as booked.
-    PostStockDoc({ QStringLiteral("PD240510001"), kWhen, QStringLiteral("100001"), {},
-        { { QStringLiteral("G1"), 15, 50, { Red(9), Blue(6) } }, { QStringLiteral("G2"), 10, 30, {} } } });
+    PostStockDoc({ QStringLiteral("PD240510001"), kDay, QStringLiteral("100001"), {},
+        { { QStringLiteral("G1"), 15, 50, { RS(9), BM(6) } }, { QStringLiteral("G2"), 10, 30, {} } } });
     EXPECT_EQ(Rows(QStringLiteral("select g_sn,gl_sl,gl_zje,gl_sysl from jxc_goodslist where gl_djh='PD240510001'")),
         QStringList { QStringLiteral("G1 -9 -450 15") });
     EXPECT_EQ(Numbers(QStringLiteral("select kc_sl,kc_zsl from jxc_kcsp where g_sn='G1' and ck_sn='100001'")),

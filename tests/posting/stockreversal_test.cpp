@@ -12,21 +12,6 @@ using namespace stockfixture;
 
 namespace {
 
-const QString kDay = QStringLiteral("2024-05-10 11:00");
-
-SizeRow RS(double q)
-{
-    return { QStringLiteral("R"), QStringLiteral("S"), q };
-}
-SizeRow BM(double q)
-{
-    return { QStringLiteral("B"), QStringLiteral("M"), q };
-}
-SizeRow Plain(double q)
-{
-    return { QStringLiteral("100001"), QStringLiteral("100001"), q };
-}
-
 // One approved document of each kind, as its posting leaves it.
 StockDoc Document(const QString& prefix, qint64 loanLine, qint64 requisitionLine)
 {
