@@ -26,9 +26,8 @@
 #include <QVBoxLayout>
 
 TF_Dhzp::TF_Dhzp(QWidget* parent)
-    : Form(parent)
-    , Q_Dhzp(F_DataModule->Q(QStringLiteral("Q_Dhzp")))
-    , Q_GoodsCX(F_DataModule->Q(QStringLiteral("Q_GoodsCX")))
+    : Form(parent), Q_Dhzp(F_DataModule->Q(QStringLiteral("Q_Dhzp"))),
+      Q_GoodsCX(F_DataModule->Q(QStringLiteral("Q_GoodsCX")))
 {
     setObjectName(QStringLiteral("TF_Dhzp"));
     setWindowTitle(QStringLiteral("兑换赠品"));

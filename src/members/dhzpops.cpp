@@ -54,8 +54,8 @@ void AddGiftLine(const QString& number, const QString& goodsSn, const QString& o
     const SqlParams p { { QStringLiteral("djh"), number }, { QStringLiteral("g"), goodsSn },
         { QStringLiteral("a"), operatorName } };
     bool found = false;
-    SelectScalar(ExchangeDb(), QStringLiteral("select id from jxc_dhzp where gl_djh=:djh and g_sn=:g and a_name=:a"),
-        p, &found);
+    SelectScalar(
+        ExchangeDb(), QStringLiteral("select id from jxc_dhzp where gl_djh=:djh and g_sn=:g and a_name=:a"), p, &found);
     if (found)
         ExchangeDb().Exec(QStringLiteral("update jxc_dhzp set dh_sl=dh_sl+1,dh_jf=dh_jf+dh_zpjf "
                                          "where gl_djh=:djh and g_sn=:g and a_name=:a"),
@@ -94,8 +94,7 @@ int GiftLineCount(const QString& number, const QString& operatorName)
 ExchangeResult SaveGiftExchange(const ExchangeInput& in)
 {
     if (in.periodBlocked)
-        return { ExchangeOutcome::Refused,
-            QStringLiteral("当前会员在规则时间段内已经兑换过赠品，不能重复兑换！") };
+        return { ExchangeOutcome::Refused, QStringLiteral("当前会员在规则时间段内已经兑换过赠品，不能重复兑换！") };
     const SqlParams lines { { QStringLiteral("djh"), in.number }, { QStringLiteral("a"), in.operatorName } };
     if (GiftLineCount(in.number, in.operatorName) == 0)
         return {};
@@ -153,28 +152,31 @@ ExchangeResult SaveGiftExchange(const ExchangeInput& in)
                     QStringLiteral("兑换赠品数量 ") + NumberText(costQty) + QStringLiteral(" 的成本费用") },
                 { QStringLiteral("a"), in.operatorName } });
 
-    db.Exec(QStringLiteral(
-                "insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,gl_chkrq,g_sn,g_name,g_jm,dw_name,gg_name,color_name,"
-                "gl_dj,gl_pjjj,gl_taxdj,gl_sl,gl_sysl,gl_zje,gl_je,gl_lr,gl_tax,gl_taxje,gl_lsj,gl_dqkc,gl_kc,gl_kczje,"
-                "gl_sqsl,gl_sqje,gl_dzl,gl_fdmc,u_name,a_name,gl_checker,ck_sn,ck_name,ghs_sn,ghs_name,gl_note) "
-                "select 'dh',a.gl_djh,:rq,:rq,c.g_sn,c.g_name,c.g_jm,c.dw_name,c.gg_name,c.color_name,"
-                "f.kc_cbj,f.kc_cbj,f.kc_cbj,a.dh_sl,a.dh_sl,a.dh_sl*f.kc_cbj,a.dh_sl*f.kc_cbj,0,0,0,0,0,0,0,0,0,1,'',"
-                ":u,a.a_name,:chk,d.ck_sn,d.ck_name,e.hy_sn,e.hy_name,b.dh_note "
-                "from jxc_dhzp a,jxc_dhd b,jxc_goods c,jxc_ckxx d,jxc_hyxx e,jxc_kcsp f "
-                "where a.gl_djh=b.gl_djh and a.g_sn=c.g_sn and b.ck_sn=d.ck_sn and b.hy_sn=e.hy_sn "
-                "and f.g_sn=a.g_sn and f.ck_sn=b.ck_sn and a.gl_djh=:djh and a.a_name=:a order by a.id"),
+    db.Exec(
+        QStringLiteral(
+            "insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,gl_chkrq,g_sn,g_name,g_jm,dw_name,gg_name,color_name,"
+            "gl_dj,gl_pjjj,gl_taxdj,gl_sl,gl_sysl,gl_zje,gl_je,gl_lr,gl_tax,gl_taxje,gl_lsj,gl_dqkc,gl_kc,gl_kczje,"
+            "gl_sqsl,gl_sqje,gl_dzl,gl_fdmc,u_name,a_name,gl_checker,ck_sn,ck_name,ghs_sn,ghs_name,gl_note) "
+            "select 'dh',a.gl_djh,:rq,:rq,c.g_sn,c.g_name,c.g_jm,c.dw_name,c.gg_name,c.color_name,"
+            "f.kc_cbj,f.kc_cbj,f.kc_cbj,a.dh_sl,a.dh_sl,a.dh_sl*f.kc_cbj,a.dh_sl*f.kc_cbj,0,0,0,0,0,0,0,0,0,1,'',"
+            ":u,a.a_name,:chk,d.ck_sn,d.ck_name,e.hy_sn,e.hy_name,b.dh_note "
+            "from jxc_dhzp a,jxc_dhd b,jxc_goods c,jxc_ckxx d,jxc_hyxx e,jxc_kcsp f "
+            "where a.gl_djh=b.gl_djh and a.g_sn=c.g_sn and b.ck_sn=d.ck_sn and b.hy_sn=e.hy_sn "
+            "and f.g_sn=a.g_sn and f.ck_sn=b.ck_sn and a.gl_djh=:djh and a.a_name=:a order by a.id"),
         { { QStringLiteral("rq"), today }, { QStringLiteral("u"), DefaultUserName() },
             { QStringLiteral("chk"), CurrentAdminName }, { QStringLiteral("djh"), in.number },
             { QStringLiteral("a"), in.operatorName } });
 
     Query rows(&db);
-    OpenWithParams(rows, QStringLiteral("select id,g_sn,gl_sl from jxc_goodslist where gl_djh=:djh and gl_flag='dh' order by id"),
+    OpenWithParams(rows,
+        QStringLiteral("select id,g_sn,gl_sl from jxc_goodslist where gl_djh=:djh and gl_flag='dh' order by id"),
         { { QStringLiteral("djh"), in.number } });
     for (int r = 0; r < rows.RecordCount(); ++r) {
         const SqlParams stock { { QStringLiteral("s"), ValueNumber(rows.ValueAt(r, 2)) },
             { QStringLiteral("ck"), in.warehouseSn }, { QStringLiteral("g"), rows.TextAt(r, 1) } };
         // Every ledger row has its stock row: the insert above joins it.
-        db.Exec(QStringLiteral("update jxc_kcsp set kc_sl=kc_sl-:s,kc_zsl=kc_zsl-:s where ck_sn=:ck and g_sn=:g"), stock);
+        db.Exec(
+            QStringLiteral("update jxc_kcsp set kc_sl=kc_sl-:s,kc_zsl=kc_zsl-:s where ck_sn=:ck and g_sn=:g"), stock);
         db.Exec(QStringLiteral("update jxc_goods set g_kc=g_kc-:s where g_sn=:g"), stock);
         RecalcMovingAverageCost(rows.TextAt(r, 0), QStringLiteral("0"));
     }

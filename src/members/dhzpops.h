@@ -21,7 +21,7 @@ int GiftLineCount(const QString& number, const QString& operatorName);
 struct ExchangeInput {
     QString number;
     QString operatorName;
-    QString card;          // the member's card number, "" for an ordinary customer
+    QString card; // the member's card number, "" for an ordinary customer
     bool ordinaryCustomer = false;
     bool periodBlocked = false;
     QString warehouseSn;

@@ -69,11 +69,9 @@ QString DateText(const QDateEdit* e)
 } // namespace
 
 TF_Hygl::TF_Hygl(QWidget* parent)
-    : Form(parent)
-    , Q_Hyxx(F_DataModule->Q(QStringLiteral("Q_Hyxx")))
-    , Q_Hyxs(F_DataModule->Q(QStringLiteral("Q_Hyxs")))
-    , Q_Hyxf(F_DataModule->Q(QStringLiteral("Q_Hyxf")))
-    , Q_Hysr(F_DataModule->Q(QStringLiteral("Q_Hysr")))
+    : Form(parent), Q_Hyxx(F_DataModule->Q(QStringLiteral("Q_Hyxx"))),
+      Q_Hyxs(F_DataModule->Q(QStringLiteral("Q_Hyxs"))), Q_Hyxf(F_DataModule->Q(QStringLiteral("Q_Hyxf"))),
+      Q_Hysr(F_DataModule->Q(QStringLiteral("Q_Hysr")))
 {
     setObjectName(QStringLiteral("TF_Hygl"));
     setWindowTitle(QStringLiteral("会员管理"));
@@ -593,7 +591,8 @@ void TF_Hygl::btnPhotoClick()
 void TF_Hygl::PrepareMemberMenu()
 {
     const bool usable = HasMembers() && Q_Hyxx.FieldByName(QStringLiteral("hy_status")).AsBoolean();
-    miStatus->setText(usable ? QStringLiteral("设置会员状态为“不可用”(&U)") : QStringLiteral("设置会员状态为“可用”(&U)"));
+    miStatus->setText(
+        usable ? QStringLiteral("设置会员状态为“不可用”(&U)") : QStringLiteral("设置会员状态为“可用”(&U)"));
     miLayout->setText(GridLayoutConfirmed == QLatin1String("1") ? QStringLiteral("保存当前列表布局(&B)")
                                                                 : QStringLiteral("定义列表布局(&B)"));
 }

@@ -100,7 +100,8 @@ void MemberRowDialog::ReopenOn(const QString& card)
     q.Locate(QStringLiteral("hy_bh"), card);
 }
 
-TF_Hygl_Hk::TF_Hygl_Hk(QWidget* parent) : MemberRowDialog(QStringLiteral("TF_Hygl_Hk"), QStringLiteral("会员换卡"), parent)
+TF_Hygl_Hk::TF_Hygl_Hk(QWidget* parent)
+    : MemberRowDialog(QStringLiteral("TF_Hygl_Hk"), QStringLiteral("会员换卡"), parent)
 {
     Build({ QStringLiteral("hy_bh"), QStringLiteral("hy_name"), QStringLiteral("hh_name"), QStringLiteral("hl_name"),
               QStringLiteral("hy_jf"), QStringLiteral("hy_zhje") },
@@ -328,8 +329,8 @@ void TF_Hygl_Gjcx::FormActivate()
 {
     if (FontSize > 0)
         ApplyFontSize(FontSize);
-    FillCombo(*comHyyh, QStringLiteral("jxc_hyyh"), QStringLiteral("hh_name"), QStringLiteral("hh_sn"),
-        QStringLiteral("id"));
+    FillCombo(
+        *comHyyh, QStringLiteral("jxc_hyyh"), QStringLiteral("hh_name"), QStringLiteral("hh_sn"), QStringLiteral("id"));
     comHyyh->setCurrentIndex(0);
     for (QCheckBox* c : { chkHyyh, chkJf, chkXf, chkJe, chkSr, chkJr, chkSx, chkZjhm, chkAddress })
         c->setChecked(false);
@@ -364,13 +365,13 @@ AdvancedMemberQuery TF_Hygl_Gjcx::Conditions() const
     AdvancedMemberQuery q;
     if (chkHyyh->isChecked() && comHyyh->currentIndex() >= 0)
         q.method = comHyyh->Code(comHyyh->currentIndex());
-    auto compare = [](const QCheckBox* box, const QComboBox* op, const QLineEdit* value, QString& opOut,
-                       QString& valueOut) {
-        if (!box->isChecked())
-            return;
-        opOut = op->currentText();
-        valueOut = value->text();
-    };
+    auto compare
+        = [](const QCheckBox* box, const QComboBox* op, const QLineEdit* value, QString& opOut, QString& valueOut) {
+              if (!box->isChecked())
+                  return;
+              opOut = op->currentText();
+              valueOut = value->text();
+          };
     compare(chkJf, comJf, tjf, q.pointsOp, q.points);
     compare(chkXf, comXf, txf, q.spendingOp, q.spending);
     compare(chkJe, comJe, tje, q.balanceOp, q.balance);

@@ -50,8 +50,8 @@ QString MemberListWhere(const MemberFilter& f)
 int ClearListed(const MemberFilter& f, const QString& assignments)
 {
     Transaction t(MemberDb());
-    MemberDb().Exec(QStringLiteral("update jxc_hyxx set ") + assignments
-        + QStringLiteral(" where id in (select a.id ") + MemberListWhere(f) + QStringLiteral(")"));
+    MemberDb().Exec(QStringLiteral("update jxc_hyxx set ") + assignments + QStringLiteral(" where id in (select a.id ")
+        + MemberListWhere(f) + QStringLiteral(")"));
     const int changed = MemberDb().Changes();
     t.Commit();
     return changed;
@@ -69,8 +69,8 @@ QString RangeCondition(const QString& column, const QDate& from, const QDate& to
 {
     if (!from.isValid())
         return QString();
-    return QStringLiteral(" and a.") + column + QStringLiteral(">='") + Day(from) + QStringLiteral("' and a.")
-        + column + QStringLiteral("<='") + Day(to) + QStringLiteral("' ");
+    return QStringLiteral(" and a.") + column + QStringLiteral(">='") + Day(from) + QStringLiteral("' and a.") + column
+        + QStringLiteral("<='") + Day(to) + QStringLiteral("' ");
 }
 
 } // namespace
@@ -138,14 +138,14 @@ QString MemberDeleteRefusal(const QString& memberSn)
     bool found = false;
     for (const char* table : tables) {
         SelectScalar(MemberDb(),
-            QStringLiteral("select hy_sn from ") + QLatin1String(table) + QStringLiteral(" where hy_sn=:sn limit 1"),
-            p, &found);
+            QStringLiteral("select hy_sn from ") + QLatin1String(table) + QStringLiteral(" where hy_sn=:sn limit 1"), p,
+            &found);
         if (found)
             return QStringLiteral("该会员已发生过业务，不能删除！");
     }
-    const double stored = SelectScalar(MemberDb(),
-        QStringLiteral("select coalesce(hy_zhje,0) from jxc_hyxx where hy_sn=:sn"), p)
-                              .toDouble();
+    const double stored
+        = SelectScalar(MemberDb(), QStringLiteral("select coalesce(hy_zhje,0) from jxc_hyxx where hy_sn=:sn"), p)
+              .toDouble();
     if (std::round(stored * 100) != 0)
         return QStringLiteral("该会员已发生过业务，不能删除！");
     return QString();
@@ -211,9 +211,9 @@ void AdjustMemberPoints(qint64 id, qint64 entry)
         return;
     const SqlParams byId { { QStringLiteral("id"), id } };
     Transaction t(MemberDb());
-    const qint64 accumulated = qint64(
-        SelectScalar(MemberDb(), QStringLiteral("select coalesce(hy_zjf,0) from jxc_hyxx where id=:id"), byId)
-            .toDouble());
+    const qint64 accumulated
+        = qint64(SelectScalar(MemberDb(), QStringLiteral("select coalesce(hy_zjf,0) from jxc_hyxx where id=:id"), byId)
+                     .toDouble());
     const QString level = GetLevelByPoints(QString::number(accumulated + entry));
     MemberDb().Exec(QStringLiteral("update jxc_hyxx set hy_zjf=hy_zjf+:e,hy_jf=hy_jf+:e,hl_sn=:l where id=:id"),
         { { QStringLiteral("e"), entry }, { QStringLiteral("l"), level }, { QStringLiteral("id"), id } });

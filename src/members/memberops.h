@@ -60,15 +60,15 @@ bool WriteMobileExport(const QString& chosenName, const QStringList& lines);
 // The advanced query's ticked conditions (an unticked one is left empty); operators
 // are "=", ">" or "<".
 struct AdvancedMemberQuery {
-    QString method;                 // hh_sn
-    QString pointsOp, points;       // hy_jf
-    QString spendingOp, spending;   // hy_zje
-    QString balanceOp, balance;     // hy_zhje
-    QDate birthFrom, birthTo;       // hy_sr
-    QDate joinFrom, joinTo;         // hy_jrrq
-    QDate expiryFrom, expiryTo;     // hy_dqrq
-    QString idNumber;               // hy_zjhm
-    QString address;                // hy_address
+    QString method;               // hh_sn
+    QString pointsOp, points;     // hy_jf
+    QString spendingOp, spending; // hy_zje
+    QString balanceOp, balance;   // hy_zhje
+    QDate birthFrom, birthTo;     // hy_sr
+    QDate joinFrom, joinTo;       // hy_jrrq
+    QDate expiryFrom, expiryTo;   // hy_dqrq
+    QString idNumber;             // hy_zjhm
+    QString address;              // hy_address
 };
 // The conditions appended to the member search, in the dialog's order.
 QString AdvancedConditions(const AdvancedMemberQuery& q);

@@ -20,9 +20,13 @@ protected:
         Gift("G1", "围巾", 40, 10, 6);
         Gift("G2", "钥匙扣", 0, 5, 0);
         Gift("G3", "雨伞", 0, 0.5, 3);
-        const qint64 opening
-            = fixture::AddLedgerRow({ .kind = "cj", .number = "CJ1", .date = "2024-03-01", .goods = "G1",
-                .qty = 10, .amount = 60, .price = 6 });
+        const qint64 opening = fixture::AddLedgerRow({ .kind = "cj",
+            .number = "CJ1",
+            .date = "2024-03-01",
+            .goods = "G1",
+            .qty = 10,
+            .amount = 60,
+            .price = 6 });
         RecalcMovingAverageCost(QString::number(opening), "0");
         AddMember({ .sn = "100002", .card = "A001", .name = "张三", .points = 100 });
         AddMember({ .sn = "100003", .card = "A002", .name = "李四", .mobile = "13900001111", .points = 120 });
@@ -71,7 +75,8 @@ TEST_F(DhzpTest, WeeklyRuleBlocksASecondExchange)
     IcCardType = "2";
     ExecSQL("insert into jxc_dhd (gl_djh,hy_sn,dh_dhrq) values ('DH0','100002','2024-03-04 09:00:00')");
     Open("A001");
-    EXPECT_EQ(prompt.LastMessage(), QStringLiteral("本周已经兑换过赠品，不能重复兑换，兑换日期【2024-03-04 09:00:00】"));
+    EXPECT_EQ(
+        prompt.LastMessage(), QStringLiteral("本周已经兑换过赠品，不能重复兑换，兑换日期【2024-03-04 09:00:00】"));
     Pick("G2");
     w->btnOkClick();
     EXPECT_EQ(prompt.LastMessage(), QStringLiteral("当前会员在规则时间段内已经兑换过赠品，不能重复兑换！"));
@@ -143,8 +148,8 @@ TEST_F(DhzpTest, SavingPostsStockPointsCostAndKeepsTheAverage)
     // Another operator's lines under the same number are left alone.
     Open("A002");
     const QString number = w->Number();
-    ExecSQL("insert into jxc_dhzp (gl_djh,g_sn,dh_zpjf,dh_sl,dh_jf,a_name) values ('" + number
-        + "','G2',0,4,0,'other')");
+    ExecSQL(
+        "insert into jxc_dhzp (gl_djh,g_sn,dh_zpjf,dh_sl,dh_jf,a_name) values ('" + number + "','G2',0,4,0,'other')");
     Pick("G1", 3);
     EXPECT_NE(w->Number(), number); // redrawn: the other operator holds the number
     const QString saved = w->Number();
@@ -153,10 +158,11 @@ TEST_F(DhzpTest, SavingPostsStockPointsCostAndKeepsTheAverage)
     EXPECT_NE(w->Number(), saved);
     EXPECT_EQ(Scalar("select hy_sn||'|'||cast(dh_sl as integer)||'|'||cast(dh_jf as integer)||'|'||ck_sn||'|'||dh_note "
                      "from jxc_dhd where gl_djh='"
-        + saved + "'"),
+                  + saved + "'"),
         QStringLiteral("100003|3|120|100001|兑换"));
     EXPECT_EQ(Scalar("select hy_jf from jxc_hyxx where hy_sn='100003'"), "0");
-    EXPECT_EQ(Scalar("select cast(kc_sl as integer)||'|'||cast(kc_zsl as integer) from jxc_kcsp where g_sn='G1'"), "7|7");
+    EXPECT_EQ(
+        Scalar("select cast(kc_sl as integer)||'|'||cast(kc_zsl as integer) from jxc_kcsp where g_sn='G1'"), "7|7");
     EXPECT_EQ(Scalar("select g_kc from jxc_goods where g_sn='G1'"), "7");
     EXPECT_EQ(Scalar("select fy_je from jxc_yyfy where gl_djh='" + saved + "'"), "-18");
     EXPECT_EQ(Scalar("select fy_note from jxc_yyfy"), QStringLiteral("兑换赠品数量 3 的成本费用"));

@@ -23,10 +23,21 @@ protected:
     void SetUp() override
     {
         MembersTest::SetUp();
-        AddMember({ .sn = "100002", .card = "A001", .name = "张三", .tele = "0571-1234", .points = 50,
-            .total = 300, .accumulated = 50 });
-        AddMember({ .sn = "100003", .card = "A002", .name = "李四", .mobile = "13900001111", .points = 20,
-            .total = 100, .accumulated = 20, .usable = false });
+        AddMember({ .sn = "100002",
+            .card = "A001",
+            .name = "张三",
+            .tele = "0571-1234",
+            .points = 50,
+            .total = 300,
+            .accumulated = 50 });
+        AddMember({ .sn = "100003",
+            .card = "A002",
+            .name = "李四",
+            .mobile = "13900001111",
+            .points = 20,
+            .total = 100,
+            .accumulated = 20,
+            .usable = false });
         AddMember({ .sn = "100004", .card = "B003", .name = "王五", .level = "100001", .total = 80 });
         window = std::make_unique<TF_Hygl>();
         window->Activate();
@@ -138,8 +149,8 @@ TEST_F(HyglTest, ClearsChangeExactlyTheListedMembers)
     window->btnRAlljfClick();
     EXPECT_EQ(Count("jxc_hyxx", "hy_jf<>0 or hy_zjf<>0"), 1); // the built-in member keeps his
     EXPECT_EQ(Count("jxc_hyxx", "hl_sn='100001' and hy_sn<>'100001'"), 3);
-    EXPECT_EQ(LogNotes().last(),
-        QStringLiteral("清除当前3个会员的积分。会员状态：所有状态，会员等级：所有等级，会员信息："));
+    EXPECT_EQ(
+        LogNotes().last(), QStringLiteral("清除当前3个会员的积分。会员状态：所有状态，会员等级：所有等级，会员信息："));
 
     prompt.Answer(Prompt::Answer::No);
     window->btnRAllJeClick();

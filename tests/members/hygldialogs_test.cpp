@@ -23,11 +23,23 @@ protected:
     void SetUp() override
     {
         MembersTest::SetUp();
-        AddMember({ .sn = "100002", .card = "A001", .name = "张三", .mobile = "13900001111",
-            .birthday = "1990-03-05", .points = 3, .total = 300, .accumulated = 3,
+        AddMember({ .sn = "100002",
+            .card = "A001",
+            .name = "张三",
+            .mobile = "13900001111",
+            .birthday = "1990-03-05",
+            .points = 3,
+            .total = 300,
+            .accumulated = 3,
             .password = ToFullWidthText("a,b") });
-        AddMember({ .sn = "100003", .card = "A002", .name = "李四", .tele = "0571-1", .mobile = "13800002222",
-            .points = 60, .total = 50, .accumulated = 60 });
+        AddMember({ .sn = "100003",
+            .card = "A002",
+            .name = "李四",
+            .tele = "0571-1",
+            .mobile = "13800002222",
+            .points = 60,
+            .total = 50,
+            .accumulated = 60 });
         window = std::make_unique<TF_Hygl>();
         window->Activate();
     }
@@ -141,9 +153,8 @@ TEST_F(MemberDialogsTest, MobileExportWritesTheShopCodePage)
         QFile f(file + ".txt");
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     };
-    const QByteArray all = exportAs([](TF_Hygl_Mobile*) { });
-    EXPECT_EQ(all,
-        ToShopCodePage(QStringLiteral("A001 张三 13900001111\r\nA002 李四 13800002222\r\n\r\n")));
+    const QByteArray all = exportAs([](TF_Hygl_Mobile*) {});
+    EXPECT_EQ(all, ToShopCodePage(QStringLiteral("A001 张三 13900001111\r\nA002 李四 13800002222\r\n\r\n")));
     EXPECT_EQ(all.mid(5, 4), QByteArray("\xd5\xc5\xc8\xfd")); // 张三 in GBK
     EXPECT_EQ(prompt.LastMessage(), QStringLiteral("导出成功！"));
     // Born today (03-05) matches "-MM-dd" anywhere in the birthday.
@@ -182,9 +193,9 @@ TEST_F(MemberDialogsTest, AdvancedConditionsNarrowTheSearch)
     id.idNumber = "3301";
     address.address = "西湖";
     method.method = "100002";
-    const Case cases[] = { { points, { "A002" } }, { spending, { "A002" } }, { balance, { "A002" } },
-        { birth, { "A001" } }, { join, {} }, { expiry, { "A002" } }, { id, { "A002" } }, { address, { "A002" } },
-        { method, {} } };
+    const Case cases[]
+        = { { points, { "A002" } }, { spending, { "A002" } }, { balance, { "A002" } }, { birth, { "A001" } },
+              { join, {} }, { expiry, { "A002" } }, { id, { "A002" } }, { address, { "A002" } }, { method, {} } };
     for (const Case& c : cases)
         EXPECT_EQ(Listed(c.q), c.expected) << AdvancedConditions(c.q).toStdString();
 

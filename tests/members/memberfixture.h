@@ -38,11 +38,11 @@ protected:
     };
     void AddMember(const Member& m)
     {
-        dm->ADOConn.Exec(QStringLiteral(
-                             "insert into jxc_hyxx (hy_sn,hy_fsn,hy_bh,hy_name,hy_jm,hy_status,hl_sn,hh_sn,hy_mm,hy_jf,"
-                             "hy_zjf,hy_zhje,hy_ye,hy_zje,hy_tele,hy_mobile,hy_sr,hy_jrrq,hy_sj,hy_qx,hy_address) "
-                             "values (:sn,:f,:bh,:n,'',:st,:hl,'100001',:mm,:jf,:zjf,:zh,5,:zje,:t,:m,:sr,'2024-01-01',"
-                             "0,0,'')"),
+        dm->ADOConn.Exec(
+            QStringLiteral("insert into jxc_hyxx (hy_sn,hy_fsn,hy_bh,hy_name,hy_jm,hy_status,hl_sn,hh_sn,hy_mm,hy_jf,"
+                           "hy_zjf,hy_zhje,hy_ye,hy_zje,hy_tele,hy_mobile,hy_sr,hy_jrrq,hy_sj,hy_qx,hy_address) "
+                           "values (:sn,:f,:bh,:n,'',:st,:hl,'100001',:mm,:jf,:zjf,:zh,5,:zje,:t,:m,:sr,'2024-01-01',"
+                           "0,0,'')"),
             { { "sn", m.sn }, { "f", m.introducer }, { "bh", m.card }, { "n", m.name }, { "st", m.usable ? 1 : 0 },
                 { "hl", m.level }, { "mm", m.password }, { "jf", m.points }, { "zjf", m.accumulated },
                 { "zh", m.stored }, { "zje", m.total }, { "t", m.tele }, { "m", m.mobile }, { "sr", m.birthday } });
