@@ -6,6 +6,7 @@
 #include "members/hyfl.h"
 #include "members/hygl.h"
 #include "members/hygldialogs.h"
+#include "members/hyglimport.h"
 #include "members/posprinset.h"
 
 void DeclareMembersDatasets()
@@ -22,4 +23,5 @@ void RegisterMembersWindows()
     FunctionWindows::Register<TF_Hygl>(QStringLiteral("TF_Hygl"), F_Hygl);
     FunctionWindows::Register<TF_Dhzp>(QStringLiteral("TF_Dhzp"));
     FunctionWindows::Register<TF_PosPrinSet>(QStringLiteral("TF_PosPrinSet"));
+    FunctionWindows::Register<TF_Hygl_Import>(QStringLiteral("TF_Hygl_Import"));
 }

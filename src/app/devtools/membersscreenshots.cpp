@@ -1,5 +1,6 @@
 // Screenshots of the member windows: a few members with purchases, top-ups and gift
 // goods on the account set the screenshot command prepared.
+#include "app/devtools/deliveredfile.h"
 #include "app/devtools/samplescreenshots.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
@@ -7,9 +8,12 @@
 #include "foundation/settings.h"
 #include "members/dhzp.h"
 #include "members/hygl.h"
+#include "members/hyglimport.h"
 #include "members/memberswindows.h"
 #include "members/posprinset.h"
 #include "platform/ui/screenshots.h"
+
+#include <QTimer>
 
 namespace {
 
@@ -53,6 +57,18 @@ QWidget* buildGiftExchange()
     return new TF_Dhzp();
 }
 
+QWidget* buildImport()
+{
+    sampleMembers();
+    auto* w = new TF_Hygl_Import();
+    // The mapping panel with the delivered sample file opened, once the window shows.
+    QTimer::singleShot(0, w, [w] {
+        w->btnNext1Click();
+        w->OpenFile(DeliveredFile(QStringLiteral("模板文件/会员信息模板.xlsx")));
+    });
+    return w;
+}
+
 QWidget* buildReceiptSettings()
 {
     sampleMembers();
@@ -66,4 +82,5 @@ void RegisterMembersScreenshots()
     Screenshots::Register(QStringLiteral("TF_Hygl"), buildRegister);
     Screenshots::Register(QStringLiteral("TF_Dhzp"), buildGiftExchange);
     Screenshots::Register(QStringLiteral("TF_PosPrinSet"), buildReceiptSettings);
+    Screenshots::Register(QStringLiteral("TF_Hygl_Import"), buildImport);
 }
