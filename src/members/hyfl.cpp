@@ -52,12 +52,7 @@ MemberLevelDialog::MemberLevelDialog(const QString& objectName, const QString& c
     range->addWidget(tjfsx);
     form->addRow(QStringLiteral("积分区间："), range);
     box->addLayout(form);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    AddButton(buttons, this, QStringLiteral("保存(F5)"), [this] { btnSaveClick(); });
-    AddButton(buttons, this, QStringLiteral("退出(Esc)"), [this] { close(); });
-    box->addLayout(buttons);
-    InstallDialogKeys(this, [this] { btnSaveClick(); });
+    AddDialogButtons(box, this, QStringLiteral("保存(F5)"), QStringLiteral("退出(Esc)"), [this] { btnSaveClick(); });
 }
 
 void MemberLevelDialog::FormActivate()

@@ -38,16 +38,6 @@ QLineEdit* MaskedEdit(QWidget* parent, const char* name)
     return e;
 }
 
-void OkCancelRow(QVBoxLayout* box, Form* form, const QString& ok, const QString& cancel, std::function<void()> onOk)
-{
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    AddButton(row, form, ok, onOk);
-    AddButton(row, form, cancel, [form] { form->close(); });
-    box->addLayout(row);
-    InstallDialogKeys(form, std::move(onOk));
-}
-
 } // namespace
 
 MemberRowDialog::MemberRowDialog(const QString& objectName, const QString& caption, QWidget* parent) : Form(parent)
@@ -77,7 +67,7 @@ void MemberRowDialog::Build(const QStringList& shown, const std::function<void(Q
     }
     entries(form);
     box->addLayout(form);
-    OkCancelRow(box, this, QStringLiteral("确定(F5)"), QStringLiteral("取消(Esc)"), [this] { btnOkClick(); });
+    AddDialogButtons(box, this, QStringLiteral("确定(F5)"), QStringLiteral("取消(Esc)"), [this] { btnOkClick(); });
 }
 
 void MemberRowDialog::FormActivate()
@@ -232,7 +222,7 @@ TF_Hygl_Mobile::TF_Hygl_Mobile(QWidget* parent) : Form(parent)
     box->addWidget(rSr);
     for (QRadioButton* r : { rAll, rJf, rWjf, rSr })
         connect(r, &QRadioButton::toggled, this, &TF_Hygl_Mobile::ChoiceChanged);
-    OkCancelRow(box, this, QStringLiteral("确定(F5)"), QStringLiteral("取消(Esc)"), [this] { btnOkClick(); });
+    AddDialogButtons(box, this, QStringLiteral("确定(F5)"), QStringLiteral("取消(Esc)"), [this] { btnOkClick(); });
 }
 
 void TF_Hygl_Mobile::FormActivate()
@@ -322,7 +312,7 @@ TF_Hygl_Gjcx::TF_Hygl_Gjcx(QWidget* parent) : Form(parent)
     DiscardSearchPunctuation(tAddress);
     line(chkAddress, QStringLiteral("联系地址"), { tAddress });
     box->addLayout(grid);
-    OkCancelRow(box, this, QStringLiteral("确定"), QStringLiteral("取消"), [this] { btnOkClick(); });
+    AddDialogButtons(box, this, QStringLiteral("确定"), QStringLiteral("取消"), [this] { btnOkClick(); });
 }
 
 void TF_Hygl_Gjcx::FormActivate()

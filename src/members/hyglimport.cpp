@@ -19,16 +19,15 @@
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QStyle>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QUrl>
 #include <QVBoxLayout>
 
 TF_Hygl_Import::TF_Hygl_Import(QWidget* parent)
-    : Form(parent)
-    , Q_Importchk(F_DataModule->Q(QStringLiteral("Q_Importchk")))
-    , Q_ImportData(F_DataModule->Q(QStringLiteral("Q_ImportData")))
-    , Q_Import(F_DataModule->Q(QStringLiteral("Q_Import")))
+    : Form(parent), Q_Importchk(F_DataModule->Q(QStringLiteral("Q_Importchk"))),
+      Q_ImportData(F_DataModule->Q(QStringLiteral("Q_ImportData"))),
+      Q_Import(F_DataModule->Q(QStringLiteral("Q_Import")))
 {
     setObjectName(QStringLiteral("TF_Hygl_Import"));
     setWindowTitle(QStringLiteral("导入会员信息"));
@@ -94,7 +93,8 @@ TF_Hygl_Import::TF_Hygl_Import(QWidget* parent)
     cxGridData->SetCheckColumn(cxGridData->AddColumn(QStringLiteral("id_sele"), QString(), 30), true);
     cxGridData->SetImageColumn(cxGridData->AddColumn(QStringLiteral("id_image"), QString(), 24),
         { QIcon(), style()->standardIcon(QStyle::SP_MessageBoxInformation),
-            style()->standardIcon(QStyle::SP_DialogApplyButton), style()->standardIcon(QStyle::SP_MessageBoxCritical) });
+            style()->standardIcon(QStyle::SP_DialogApplyButton),
+            style()->standardIcon(QStyle::SP_MessageBoxCritical) });
     cxGridData->AddColumn(QStringLiteral("id_exceldata"), QStringLiteral("会员编号"), 220);
     cxGridData->AddColumn(QStringLiteral("id_status"), QStringLiteral("导入状态"), 240);
     l3->addWidget(cxGridData, 1);
@@ -116,11 +116,11 @@ void TF_Hygl_Import::FormActivate()
 {
     if (FontSize > 0)
         ApplyFontSize(FontSize);
-    FillCombo(*comHyfl, QStringLiteral("jxc_hyfl"), QStringLiteral("hl_name"), QStringLiteral("hl_sn"),
-        QStringLiteral("id"));
+    FillCombo(
+        *comHyfl, QStringLiteral("jxc_hyfl"), QStringLiteral("hl_name"), QStringLiteral("hl_sn"), QStringLiteral("id"));
     comHyfl->setCurrentIndex(0);
-    FillCombo(*comHyyh, QStringLiteral("jxc_hyyh"), QStringLiteral("hh_name"), QStringLiteral("hh_sn"),
-        QStringLiteral("id"));
+    FillCombo(
+        *comHyyh, QStringLiteral("jxc_hyyh"), QStringLiteral("hh_name"), QStringLiteral("hh_sn"), QStringLiteral("id"));
     comHyyh->setCurrentIndex(0);
     panels->setCurrentIndex(0);
     ClearMapping();
@@ -142,8 +142,8 @@ bool TF_Hygl_Import::FormCloseQuery()
 
 void TF_Hygl_Import::ClearMapping()
 {
-    F_DataModule->ADOConn.Exec(QStringLiteral("delete from jxc_importchk where a_name=:a"),
-        { { QStringLiteral("a"), CurrentAdminName } });
+    F_DataModule->ADOConn.Exec(
+        QStringLiteral("delete from jxc_importchk where a_name=:a"), { { QStringLiteral("a"), CurrentAdminName } });
 }
 
 void TF_Hygl_Import::ReopenMapping()
@@ -187,7 +187,8 @@ void TF_Hygl_Import::OpenFile(const QString& path)
         Prompt::Info(refusal);
         return;
     }
-    grpFields->setTitle(QStringLiteral("请选择要导入的字段（共") + QString::number(columns) + QStringLiteral("个字段）"));
+    grpFields->setTitle(
+        QStringLiteral("请选择要导入的字段（共") + QString::number(columns) + QStringLiteral("个字段）"));
     if (!Q_Import.Active())
         OpenQuery(Q_Import, QStringLiteral("select * from jxc_import where i_tablename='jxc_hyxx' order by id"));
     ReopenMapping();
@@ -220,8 +221,8 @@ void TF_Hygl_Import::btnNext2Click()
     }
     sheetRows_ = preview.sheetRows;
     panels->setCurrentIndex(2);
-    grpData->setTitle(QStringLiteral("选择要导入的 会员资料（共") + QString::number(sheetRows_.size())
-        + QStringLiteral("条记录）"));
+    grpData->setTitle(
+        QStringLiteral("选择要导入的 会员资料（共") + QString::number(sheetRows_.size()) + QStringLiteral("条记录）"));
     ReopenPreview();
 }
 

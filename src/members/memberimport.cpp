@@ -68,7 +68,8 @@ QString LoadImportMapping(const QString& path, int* columnCount)
     if (!ReadFirstSheet(path, sheet))
         return kNoExcel;
     Transaction t(ImportDb());
-    ImportDb().Exec(QStringLiteral("delete from jxc_importchk where a_name=:a"), { { QStringLiteral("a"), CurrentAdminName } });
+    ImportDb().Exec(
+        QStringLiteral("delete from jxc_importchk where a_name=:a"), { { QStringLiteral("a"), CurrentAdminName } });
     for (const QString& heading : sheet.columns) {
         const QString field = GetImportFieldId(heading, QStringLiteral("jxc_hyxx"));
         ImportDb().Exec(QStringLiteral("insert into jxc_importchk (i_fieldid,i_excelfield,i_sele,i_image,a_name) "
@@ -96,7 +97,8 @@ ImportPreview PreviewMemberImport(const QString& path, bool autoNumber, bool sel
         return preview;
     }
     Transaction t(ImportDb());
-    ImportDb().Exec(QStringLiteral("delete from jxc_importdata where a_name=:a"), { { QStringLiteral("a"), CurrentAdminName } });
+    ImportDb().Exec(
+        QStringLiteral("delete from jxc_importdata where a_name=:a"), { { QStringLiteral("a"), CurrentAdminName } });
     QString running = autoNumber ? GetNextMemberNo(QStringLiteral("jxc_hyxx"), QStringLiteral("hy_bh")) : QString();
     for (int r = 0; r < sheet.RowCount(); ++r) {
         const QString name = Cell(sheet, r, map, "hy_name");

@@ -93,12 +93,7 @@ TF_PosPrinSet::TF_PosPrinSet(QWidget* parent) : Form(parent)
     pp_fs->setValidator(new QIntValidator(0, 9, pp_fs));
     texts->addRow(QStringLiteral("默认打印小票份数："), pp_fs);
     box->addWidget(group);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    AddButton(buttons, this, QStringLiteral("保存(F5)"), [this] { btnSaveClick(); });
-    AddButton(buttons, this, QStringLiteral("退出(Esc)"), [this] { btnExitClick(); });
-    box->addLayout(buttons);
-    InstallDialogKeys(this, [this] { btnSaveClick(); });
+    AddDialogButtons(box, this, QStringLiteral("保存(F5)"), QStringLiteral("退出(Esc)"), [this] { btnSaveClick(); });
 }
 
 void TF_PosPrinSet::FormActivate()

@@ -39,13 +39,7 @@ protected:
             .accumulated = 20,
             .usable = false });
         AddMember({ .sn = "100004", .card = "B003", .name = "王五", .level = "100001", .total = 80 });
-        window = std::make_unique<TF_Hygl>();
-        window->Activate();
-    }
-    void TearDown() override
-    {
-        window.reset();
-        MembersTest::TearDown();
+        OpenRegister();
     }
     QStringList Listed(DataGrid* grid, const char* field = "hy_name")
     {
@@ -55,7 +49,6 @@ protected:
         return out;
     }
     void Focus(const QString& name) { window->cxGrid1View->SetCurrentRow(Listed(window->cxGrid1View).indexOf(name)); }
-    std::unique_ptr<TF_Hygl> window;
 };
 
 TEST_F(HyglTest, MemberSearchFilters)

@@ -40,13 +40,7 @@ protected:
             .points = 60,
             .total = 50,
             .accumulated = 60 });
-        window = std::make_unique<TF_Hygl>();
-        window->Activate();
-    }
-    void TearDown() override
-    {
-        window.reset();
-        MembersTest::TearDown();
+        OpenRegister();
     }
     void Focus(const QString& card) { window->Q_Hyxx.Locate("hy_bh", card); }
     template <class Dialog> void Run(std::function<void(Dialog*)> script, void (TF_Hygl::*open)())
@@ -63,7 +57,6 @@ protected:
         f.extra = AdvancedConditions(q);
         return Column(MemberSearchSql(f).replace("a.*,", "a.hy_bh,"));
     }
-    std::unique_ptr<TF_Hygl> window;
 };
 
 TEST_F(MemberDialogsTest, CardChange)

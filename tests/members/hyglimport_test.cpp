@@ -16,11 +16,11 @@ protected:
     void SetUp() override
     {
         MembersTest::SetUp();
-        window = std::make_unique<TF_Hygl_Import>();
+        wizard = std::make_unique<TF_Hygl_Import>();
     }
     void TearDown() override
     {
-        window.reset();
+        wizard.reset();
         MembersTest::TearDown();
     }
     QString Sheet(const QString& name, const QStringList& captions, const QList<QStringList>& rows)
@@ -52,9 +52,12 @@ protected:
         return Column("select i_excelfield||'='||coalesce(i_fieldid,'')||':'||cast(case when i_sele<>0 then 1 else 0 "
                       "end as text) from jxc_importchk order by id");
     }
-    QStringList Outcomes() { return Column("select id_exceldata||' '||coalesce(id_status,'') from jxc_importdata order by id"); }
-    std::unique_ptr<TF_Hygl_Import> window;
-    TF_Hygl_Import& w() { return *window; }
+    QStringList Outcomes()
+    {
+        return Column("select id_exceldata||' '||coalesce(id_status,'') from jxc_importdata order by id");
+    }
+    std::unique_ptr<TF_Hygl_Import> wizard;
+    TF_Hygl_Import& w() { return *wizard; }
 };
 
 TEST_F(HyglImportTest, MappingPreviewAndImportPairRowsWithTheirSheetRows)
@@ -63,8 +66,9 @@ TEST_F(HyglImportTest, MappingPreviewAndImportPairRowsWithTheirSheetRows)
         { { "C1", "甲", "abc", "女", "1990-01-02", "x" }, { "C1", "乙", "5", "男", "1991-01-02", "" },
             { "C9", "", "7", "", "", "" }, { "C3", "丙", "12", "", "", "" } });
     Open(path);
-    EXPECT_EQ(Mapping(), (QStringList { "会员卡号=hy_bh:1", "会员姓名=hy_name:1", "会员积分=hy_jf:1", "性别=hy_sex:1",
-                             "出生日期=hy_sr:1", "备用=:0" }));
+    EXPECT_EQ(Mapping(),
+        (QStringList { "会员卡号=hy_bh:1", "会员姓名=hy_name:1", "会员积分=hy_jf:1", "性别=hy_sex:1",
+            "出生日期=hy_sr:1", "备用=:0" }));
     EXPECT_EQ(w().grpFields->title(), QStringLiteral("请选择要导入的字段（共6个字段）"));
     // Without automatic numbers a card column must be mapped.
     w().chkAuto->setChecked(false);
@@ -82,8 +86,9 @@ TEST_F(HyglImportTest, MappingPreviewAndImportPairRowsWithTheirSheetRows)
     w().btnImportClick();
     EXPECT_EQ(prompt.LastMessage(),
         QStringLiteral("导入完毕\r\n\r\n共3条记录\r\n\r\n成功导入2条\r\n\r\n失败1条\r\n\r\n取消导入0条"));
-    EXPECT_EQ(Outcomes(), (QStringList { "[C1]甲 加入日期为空，将使用默认日期!", "[C1]乙 导入失败,会员卡号不能重复!",
-                              "[C3]丙 性别为空，将使用默认性别!" }));
+    EXPECT_EQ(Outcomes(),
+        (QStringList { "[C1]甲 加入日期为空，将使用默认日期!", "[C1]乙 导入失败,会员卡号不能重复!",
+            "[C3]丙 性别为空，将使用默认性别!" }));
     EXPECT_EQ(Column("select hy_bh||' '||hy_name||' '||cast(cast(hy_jf as integer) as text)||' '||"
                      "cast(cast(hy_zjf as integer) as text)||' '||hy_sex||' '||hy_sr from jxc_hyxx "
                      "where hy_sn<>'100001' order by id"),

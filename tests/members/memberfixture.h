@@ -4,12 +4,14 @@
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "foundation/settings.h"
+#include "members/hygl.h"
 #include "members/memberswindows.h"
 #include "platform/report/printlog.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <memory>
 
 // An account set with the member windows' datasets declared, and builders for the
 // members, tickets and money rows a case is about.
@@ -23,6 +25,7 @@ protected:
     }
     void TearDown() override
     {
+        window.reset();
         OpenMode.clear();
         PickerCaller.clear();
         ActiveDocKind.clear();
@@ -68,5 +71,12 @@ protected:
         QFile::remove(Folder() + "report/" + templateFile);
         ASSERT_TRUE(QFile::copy(source, Folder() + "report/" + templateFile));
     }
+    // The member register, shown once (its activation runs the member search).
+    void OpenRegister()
+    {
+        window = std::make_unique<TF_Hygl>();
+        window->Activate();
+    }
+    std::unique_ptr<TF_Hygl> window;
     QStringList LogNotes() { return Column(QStringLiteral("select log_note from jxc_log order by id")); }
 };
