@@ -55,7 +55,7 @@ QString NumberOrZero(const QString& text)
     return ok ? text : QStringLiteral("0");
 }
 
-QString NextCard(const QString& card)
+QString NextCode(const QString& card)
 {
     return QString::number(card.toLongLong() + 1).rightJustified(card.size(), QLatin1Char('0'));
 }
@@ -111,7 +111,7 @@ ImportPreview PreviewMemberImport(const QString& path, bool autoNumber, bool sel
             preview.sheetRows << r;
         }
         if (autoNumber)
-            running = NextCard(running);
+            running = NextCode(running);
     }
     t.Commit();
     return preview;
@@ -155,6 +155,7 @@ ImportCounts ImportMembers(const QString& path, const QVector<int>& sheetRows, c
             { { QStringLiteral("s"), status }, { QStringLiteral("i"), icon }, { QStringLiteral("id"), id } });
     };
     bool found = false;
+    QString nextSn, nextCard;
     Transaction t(db);
     for (int step = 0; step < rows.RecordCount() && step < sheetRows.size(); ++step) {
         ++counts.steps;
@@ -198,9 +199,18 @@ ImportCounts ImportMembers(const QString& path, const QVector<int>& sheetRows, c
                 continue;
             }
         }
-        const QString sn = GetNextSn(QStringLiteral("jxc_hyxx"), QStringLiteral("hy_sn"));
-        if (options.autoNumber)
-            card = GetNextMemberNo(QStringLiteral("jxc_hyxx"), QStringLiteral("hy_bh"));
+        // Drawn once, then carried on: inside the one transaction each new member holds
+        // the highest code, so drawing again would give the same numbers.
+        if (nextSn.isEmpty())
+            nextSn = GetNextSn(QStringLiteral("jxc_hyxx"), QStringLiteral("hy_sn"));
+        const QString sn = nextSn;
+        nextSn = NextCode(nextSn);
+        if (options.autoNumber) {
+            if (nextCard.isEmpty())
+                nextCard = GetNextMemberNo(QStringLiteral("jxc_hyxx"), QStringLiteral("hy_bh"));
+            card = nextCard;
+            nextCard = NextCode(nextCard);
+        }
         const QString points = NumberOrZero(Cell(sheet, r, map, "hy_jf"));
         db.Exec(QStringLiteral(
                     "insert into jxc_hyxx (hy_sn,hy_bh,hy_name,hy_jm,hl_sn,hh_sn,hy_mm,hy_jf,hy_zhje,hy_status,hy_sj,"
