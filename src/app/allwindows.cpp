@@ -2,6 +2,7 @@
 
 #include "admin/adminwindows.h"
 #include "masterdata/registration.h"
+#include "members/memberswindows.h"
 #include "purchasing/purchasingwindows.h"
 
 // One line per subsystem, in the overview's order; each routine lives in its own
@@ -12,5 +13,6 @@ void RegisterAllWindows()
 {
     RegisterMasterDataWindows();
     RegisterPurchasingWindows();
+    RegisterMembersWindows();
     RegisterAdminWindows();
 }

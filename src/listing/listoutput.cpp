@@ -23,12 +23,14 @@ bool ExportGridList(const DataGrid& grid)
     return true;
 }
 
-void PrintGridList(
-    const QString& templateFile, const QString& dataset, const DataGrid& grid, const ReportVariables& variables)
+namespace {
+
+void PrintListOf(const QString& templateFile, const QString& dataset, Query* query, const QString& filter,
+    const ReportVariables& variables)
 {
     Report report;
     report.LoadFromFile(ProgramFolder::File(QStringLiteral("report/") + templateFile));
-    report.SetDataset(dataset, grid.GetQuery(), grid.FilterText());
+    report.SetDataset(dataset, query, filter);
     report.SetVariable(QStringLiteral("comName"), CompanyName);
     report.SetVariable(QStringLiteral("comTele"), CompanyTele);
     report.SetVariable(QStringLiteral("comLxr"), CompanyContact);
@@ -37,4 +39,18 @@ void PrintGridList(
     for (const auto& v : variables)
         report.SetVariable(v.first, v.second);
     report.ShowReport();
+}
+
+} // namespace
+
+void PrintGridList(
+    const QString& templateFile, const QString& dataset, const DataGrid& grid, const ReportVariables& variables)
+{
+    PrintListOf(templateFile, dataset, grid.GetQuery(), grid.FilterText(), variables);
+}
+
+void PrintQueryReport(
+    const QString& templateFile, const QString& dataset, Query& query, const ReportVariables& variables)
+{
+    PrintListOf(templateFile, dataset, &query, QString(), variables);
 }

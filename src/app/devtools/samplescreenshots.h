@@ -13,3 +13,4 @@ void RegisterMasterDataScreenshots();
 void RegisterDocumentsScreenshots();
 void RegisterPurchasingScreenshots();
 void RegisterAdminScreenshots();
+void RegisterMembersScreenshots();

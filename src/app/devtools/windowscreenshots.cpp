@@ -102,4 +102,5 @@ void RegisterSampleScreenshots()
     RegisterDocumentsScreenshots();
     RegisterPurchasingScreenshots();
     RegisterAdminScreenshots();
+    RegisterMembersScreenshots();
 }
