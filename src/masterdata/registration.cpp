@@ -13,6 +13,12 @@
 #include "masterdata/detail.h"
 #include "masterdata/tmgl.h"
 
+// Adding and modifying goods, units, brands, shelves and goods pictures.
+#include "masterdata/goodsunits.h"
+#include "masterdata/spxxgladd.h"
+#include "masterdata/spxxglmodi.h"
+#include "masterdata/spxxglpic.h"
+
 void DeclareMasterDataDatasets()
 {
     DeclareDatasets({ QStringLiteral("ADOQueryGoodsClass"), QStringLiteral("ADOQueryGoodsClass2"),
@@ -22,6 +28,7 @@ void DeclareMasterDataDatasets()
         QStringLiteral("Q_Colorz"), QStringLiteral("Q_Colorz1"), QStringLiteral("Q_Colorz2"),
         QStringLiteral("Q_Colorz3"), QStringLiteral("Q_Cmz"), QStringLiteral("Q_Cmz1"), QStringLiteral("Q_Cmz2"),
         QStringLiteral("Q_Cmz3"), QStringLiteral("Q_Tmgl1"), QStringLiteral("Q_Tmgl2"), QStringLiteral("Q_Tmgl3") });
+    DeclareDatasets({ QStringLiteral("Q_Dw"), QStringLiteral("Q_Ppcs"), QStringLiteral("Q_Hjxx") });
 }
 
 void RegisterMasterDataWindows()
@@ -38,4 +45,16 @@ void RegisterMasterDataWindows()
     FunctionWindows::Register<TF_Cmz>(QStringLiteral("TF_Cmz"));
     FunctionWindows::Register<TF_Tmgl>(QStringLiteral("TF_Tmgl"));
     FunctionWindows::Register<TF_Detail>(QStringLiteral("TF_Detail"));
+
+    // The goods record and its small lists and pictures.
+    FunctionWindows::Register<TF_Spxxgl_Add>(QStringLiteral("TF_Spxxgl_Add"), F_Spxxgl_Add);
+    FunctionWindows::Register<TF_Spxxgl_Modi>(QStringLiteral("TF_Spxxgl_Modi"), F_Spxxgl_Modi);
+    FunctionWindows::Register<TF_Spxxgl_Pic>(QStringLiteral("TF_Spxxgl_Pic"), F_Spxxgl_Pic);
+    FunctionWindows::Register<TF_Spxxgl_Pic2>(QStringLiteral("TF_Spxxgl_Pic2"), F_Spxxgl_Pic2);
+    FunctionWindows::Register<TF_Dwgl>(QStringLiteral("TF_Dwgl"));
+    FunctionWindows::Register<TF_Dwgl_Add>(QStringLiteral("TF_Dwgl_Add"));
+    FunctionWindows::Register<TF_Ppcs>(QStringLiteral("TF_Ppcs"));
+    FunctionWindows::Register<TF_Ppcs_Add>(QStringLiteral("TF_Ppcs_Add"), F_Ppcs_Add);
+    FunctionWindows::Register<TF_HJxx>(QStringLiteral("TF_HJxx"));
+    FunctionWindows::Register<TF_Hjxx_Add>(QStringLiteral("TF_Hjxx_Add"));
 }
