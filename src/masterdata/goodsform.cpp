@@ -26,8 +26,8 @@
 #include <QDoubleSpinBox>
 #include <QFrame>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -158,8 +158,8 @@ GoodsEntryForm::GoodsEntryForm(const QString& callerTag, QWidget* parent)
     grid->addWidget(chkZp, 6, 3);
 
     comTcbl = new QComboBox(this);
-    comTcbl->addItems(
-        { QStringLiteral("不提成"), QStringLiteral("按件数提成"), QStringLiteral("按比例提成"), QStringLiteral("按毛利提成") });
+    comTcbl->addItems({ QStringLiteral("不提成"), QStringLiteral("按件数提成"), QStringLiteral("按比例提成"),
+        QStringLiteral("按毛利提成") });
     put(7, 0, QStringLiteral("提成比例："), comTcbl);
     tTcbl = NewAmountEdit(this, QStringLiteral("tTcbl"));
     tTcbl->setRange(-999999.0, 999999.0);
@@ -371,12 +371,14 @@ void GoodsEntryForm::FillUnits(const QString& order)
 
 void GoodsEntryForm::FillBrands()
 {
-    FillComboBox(*comSccs, QStringLiteral("jxc_ppcs"), QStringLiteral("pp_name"), QStringLiteral("id"), QStringLiteral("0"));
+    FillComboBox(
+        *comSccs, QStringLiteral("jxc_ppcs"), QStringLiteral("pp_name"), QStringLiteral("id"), QStringLiteral("0"));
 }
 
 void GoodsEntryForm::FillShelves()
 {
-    FillComboBox(*comHjxx, QStringLiteral("jxc_hjxx"), QStringLiteral("hj_name"), QStringLiteral("id"), QStringLiteral("0"));
+    FillComboBox(
+        *comHjxx, QStringLiteral("jxc_hjxx"), QStringLiteral("hj_name"), QStringLiteral("id"), QStringLiteral("0"));
 }
 
 void GoodsEntryForm::AnswerUnit(const QString& name)

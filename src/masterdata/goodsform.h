@@ -106,7 +106,7 @@ public:
     // Set by the window.
     QString caller;
     bool commissionRight = false;
-    std::function<void()> onClassChosen;  // after a category was chosen (adding renumbers)
+    std::function<void()> onClassChosen; // after a category was chosen (adding renumbers)
     std::function<void()> onStemClicked; // after a single click in the tree
 
     // State.

@@ -172,7 +172,8 @@ GoodsSaveResult InsertGoods(const GoodsEntry& e, const GoodsQuestion& ask)
             + QStringLiteral("g_sj1,g_sj2,g_sj3,g_sj4,g_sj5,g_lsj,g_gdcbj,g_tclb,g_tc,hj_name) values ")
             + QStringLiteral("(:sn,:name,:jm,:zhxs,:dwname2,:jj,:sj,:zdkc,:tjsp,:sccs,:bz,:kc,:scjj,:cbj,:cgpl,:xspl,:"
                              "jy,:sptm,:pjjj,:ghssn,:gcid,")
-            + QStringLiteral(":gcsn,:dwname,:ggname,:colorname,:clxs,:bzq,:tcje,:dzll,:tjqx,:dxdz,:tj,:hyj,:cmz,:tmtype,")
+            + QStringLiteral(
+                ":gcsn,:dwname,:ggname,:colorname,:clxs,:bzq,:tcje,:dzll,:tjqx,:dxdz,:tj,:hyj,:cmz,:tmtype,")
             + QStringLiteral(":tssp,:tsjf,:colorzsn,:cmzsn,:iszp,:zpif,:sy,:sj1,:sj2,:sj3,:sj4,:sj5,:lsj,:gdcbj,:tclb,:"
                              "tc,:hjname)"),
         p);
@@ -209,8 +210,9 @@ GoodsSaveResult UpdateGoods(
         p.remove(QStringLiteral("scjj"));
         p.remove(QStringLiteral("pjjj"));
     }
-    ExecBound(QStringLiteral("update jxc_goods set gc_cid=:gcid,gc_sn=:gcsn,g_name=:name,g_sn=:sn,g_jm=:jm,g_sptm=:sptm,"
-                             "gg_name=:ggname,dw_name=:dwname,")
+    ExecBound(
+        QStringLiteral("update jxc_goods set gc_cid=:gcid,gc_sn=:gcsn,g_name=:name,g_sn=:sn,g_jm=:jm,g_sptm=:sptm,"
+                       "gg_name=:ggname,dw_name=:dwname,")
             + QStringLiteral("color_name=:colorname,g_zdkc=:zdkc,g_jj=:jj,")
             + (posted ? QString() : QStringLiteral("g_scjj=:scjj,g_pjjj=:pjjj,"))
             + QStringLiteral("g_sj=:sj,g_sccs=:sccs,g_bz=:bz,")

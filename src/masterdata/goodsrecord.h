@@ -27,8 +27,8 @@ struct GoodsEntry {
     QString shelf;
     QString style;
     QString remark;
-    double purchasePrice = 0; // g_jj
-    double salePrice = 0;     // g_sj
+    double purchasePrice = 0;             // g_jj
+    double salePrice = 0;                 // g_sj
     std::array<double, 5> levelPrices {}; // g_sj1 .. g_sj5
     double retailPrice = 0;
     int minStock = 0;

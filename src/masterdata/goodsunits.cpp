@@ -66,7 +66,8 @@ QString AddBrand(const QString& typedName)
     const QString name = SafeSqlText(typedName.trimmed());
     if (name.isEmpty())
         return QStringLiteral("品牌厂商必须填写！");
-    if (!ScalarBound(QStringLiteral("select pp_sn from jxc_ppcs where pp_name=:name"), { { QStringLiteral("name"), name } })
+    if (!ScalarBound(
+            QStringLiteral("select pp_sn from jxc_ppcs where pp_name=:name"), { { QStringLiteral("name"), name } })
              .isEmpty())
         return QStringLiteral("品牌厂商不能重复！");
     ExecBound(QStringLiteral("insert into jxc_ppcs (pp_sn,pp_name,pp_jm) values (:sn,:name,:jm)"),

@@ -84,7 +84,8 @@ void TF_Spxxgl_Add::FormActivate()
         return;
     }
     // Only this operator's extra barcodes: another operator may be adding goods too.
-    ExecBound(QStringLiteral("delete from jxc_goodstmp where a_name=:a"), { { QStringLiteral("a"), CurrentAdminName } });
+    ExecBound(
+        QStringLiteral("delete from jxc_goodstmp where a_name=:a"), { { QStringLiteral("a"), CurrentAdminName } });
     entry->barcodeStem.clear();
     ResetEntries();
     entry->ApplyVisibility();

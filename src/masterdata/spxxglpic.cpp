@@ -34,8 +34,7 @@ QLabel* NewImageBox(QWidget* parent)
 
 void ShowIn(QLabel* box, const QImage& image)
 {
-    box->setPixmap(
-        QPixmap::fromImage(image).scaled(box->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    box->setPixmap(QPixmap::fromImage(image).scaled(box->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 }
