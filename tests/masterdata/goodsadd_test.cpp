@@ -80,8 +80,8 @@ TEST_F(GoodsAddTest, AutomaticBarcodeFollowsTheMethodAndTheClickedCategory)
         bool clickFive;
         const char* barcode;
     };
-    for (const Case& c : { Case { "0", true, "20000001" }, Case { "1", true, "520000001" },
-             Case { "1", false, "20000001" } }) {
+    for (const Case& c :
+        { Case { "0", true, "20000001" }, Case { "1", true, "520000001" }, Case { "1", false, "20000001" } }) {
         AutoMakeBarcodes = "1";
         BarcodeMakeMethod = c.method;
         Open();
@@ -226,10 +226,11 @@ TEST_F(GoodsAddTest, DocumentModeAnswersTheCodeAndClosing)
 
 TEST_F(GoodsAddTest, CopyProposesTheNextCodeAndLeavesTheRestOut)
 {
-    ExecSQL("insert into jxc_goods (g_sn,g_name,g_jm,gc_sn,gc_cid,dw_name,gg_name,color_name,cmz_name,colorz_sn,"
-            "cmz_sn,g_sccs,g_tmtype,g_zdkc,g_jj,g_sj,g_bz,g_sptm,g_sj1,g_lsj,hj_name,g_iszp,g_gdcbj,g_tclb,g_tc,g_zhxs) "
-            "values ('S1','源商品','','1000',2,'套','修身','三色','四码','100002','100002','默认品牌',2,3,50,90,'备注',"
-            "'TM9',80,99,'二号架',1,1,2,5,1)");
+    ExecSQL(
+        "insert into jxc_goods (g_sn,g_name,g_jm,gc_sn,gc_cid,dw_name,gg_name,color_name,cmz_name,colorz_sn,"
+        "cmz_sn,g_sccs,g_tmtype,g_zdkc,g_jj,g_sj,g_bz,g_sptm,g_sj1,g_lsj,hj_name,g_iszp,g_gdcbj,g_tclb,g_tc,g_zhxs) "
+        "values ('S1','源商品','','1000',2,'套','修身','三色','四码','100002','100002','默认品牌',2,3,50,90,'备注',"
+        "'TM9',80,99,'二号架',1,1,2,5,1)");
     AuxTag = QString::number(GoodsId("S1"));
     Open();
     EXPECT_EQ(F().g_sn->text(), "20000001");
@@ -310,8 +311,8 @@ TEST_F(GoodsAddTest, CommissionFollowsTheRightAndTheKind)
     EXPECT_EQ(F().lTcbl->text(), "%");
 
     const QString flags = Scalar("select qtcz from jxc_role where r_sn='" + CurrentRoleSn + "'");
-    ExecSQL("update jxc_role set qtcz='" + flags.left(19) + "0" + flags.mid(20) + "' where r_sn='" + CurrentRoleSn
-        + "'");
+    ExecSQL(
+        "update jxc_role set qtcz='" + flags.left(19) + "0" + flags.mid(20) + "' where r_sn='" + CurrentRoleSn + "'");
     Open();
     EXPECT_FALSE(F().comTcbl->isEnabled());
     EXPECT_FALSE(F().tTcbl->isEnabled());
