@@ -93,7 +93,8 @@ TEST_F(GoodsModiTest, NameChangeRenamesOnlyThisGoodsLedgerRowsAndIsLogged)
     // The style description follows on every row of the goods.
     EXPECT_EQ(Count("jxc_goodslist", "g_sn='M1' and gg_name='新款'"), 2);
     EXPECT_EQ(Scalar("select log_note from jxc_log order by id desc limit 1"),
-        "修改商品，原商品信息，编号：M1，名称：旧名，款型说明：旧款。新商品信息，编号：M1，名称：新名，款型说明：新款。");
+        "修改商品，原商品信息，编号：M1，名称：旧名，款型说明：旧款。新商品信息，编号：M1，名称：新名，款型说明：新款"
+        "。");
 }
 
 TEST_F(GoodsModiTest, SameCommissionForTheExactCategoryOnly)
