@@ -62,8 +62,8 @@ TEST_F(GoodsPictureTest, SavePicConvertsByLowerCaseExtension)
         const char* source;
         bool written;
     };
-    for (const Case& c : { Case { "a.png", true }, Case { "b.JPG", true }, Case { "c.jpeg", false },
-             Case { "d.tif", false } }) {
+    for (const Case& c :
+        { Case { "a.png", true }, Case { "b.JPG", true }, Case { "c.jpeg", false }, Case { "d.tif", false } }) {
         QFile::remove(Picture("G1.jpg"));
         TF_Spxxgl_Pic pic;
         EXPECT_EQ(pic.savePic(Source(c.source), "G1.jpg"), c.written) << c.source;
