@@ -78,8 +78,8 @@ QString AddBrand(const QString& typedName)
 
 // ---- the list windows ----
 
-CodeListWindow::CodeListWindow(
-    const QString& objectName, const QString& caption, const QString& dataset, QWidget* parent)
+CodeListWindow::CodeListWindow(const QString& objectName, const QString& caption, const QString& dataset, bool answers,
+    const QList<std::pair<QString, QString>>& columns, QWidget* parent)
     : Form(parent), Q_List(F_DataModule->Q(dataset))
 {
     setObjectName(objectName);
@@ -88,24 +88,25 @@ CodeListWindow::CodeListWindow(
     auto* box = new QVBoxLayout(this);
     cxGrid = new DataGrid(this);
     cxGrid->SetDataSource(&F_DataModule->D(DatasourceName(dataset)));
+    for (const auto& [field, title] : columns)
+        cxGrid->AddColumn(field, title, columns.size() == 1 ? 220 : 120);
     box->addWidget(cxGrid, 1);
-}
-
-void CodeListWindow::AddButtonRow(bool withOk)
-{
     auto* row = new QHBoxLayout;
+    row->addStretch(1);
     btnAdd = new QPushButton(QStringLiteral("增加"), this);
     btnDele = new QPushButton(QStringLiteral("删除"), this);
     btnExit = new QPushButton(QStringLiteral("退出"), this);
-    row->addStretch(1);
     row->addWidget(btnAdd);
     row->addWidget(btnDele);
-    if (withOk) {
-        btnOKButton = new QPushButton(QStringLiteral("确定"), this);
-        row->addWidget(btnOKButton);
+    if (answers) {
+        setWindowFlag(Qt::WindowStaysOnTopHint);
+        btnOK = new QPushButton(QStringLiteral("确定"), this);
+        row->addWidget(btnOK);
+        connect(btnOK, &QPushButton::clicked, this, &CodeListWindow::btnOKClick);
+        connect(cxGrid, &DataGrid::rowDoubleClicked, this, &CodeListWindow::btnOKClick);
     }
     row->addWidget(btnExit);
-    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+    box->addLayout(row);
     connect(btnAdd, &QPushButton::clicked, this, [this] { btnAddClick(); });
     connect(btnDele, &QPushButton::clicked, this, [this] { btnDeleClick(); });
     connect(btnExit, &QPushButton::clicked, this, &CodeListWindow::btnExitClick);
@@ -127,6 +128,12 @@ void CodeListWindow::hideEvent(QHideEvent* e)
     Form::hideEvent(e);
 }
 
+void CodeListWindow::btnOKClick()
+{
+    AnswerCaller();
+    accept();
+}
+
 void CodeListWindow::btnExitClick()
 {
     reject();
@@ -138,14 +145,11 @@ bool CodeListWindow::HasRows() const
 }
 
 TF_Dwgl::TF_Dwgl(QWidget* parent)
-    : CodeListWindow(QStringLiteral("TF_Dwgl"), QStringLiteral("单位管理"), QStringLiteral("Q_Dw"), parent)
+    : CodeListWindow(QStringLiteral("TF_Dwgl"), QStringLiteral("单位管理"), QStringLiteral("Q_Dw"), true,
+        { { QStringLiteral("dw_sn"), QStringLiteral("编号") },
+            { QStringLiteral("dw_name"), QStringLiteral("单位名称") } },
+        parent)
 {
-    setWindowFlag(Qt::WindowStaysOnTopHint);
-    cxGrid->AddColumn(QStringLiteral("dw_sn"), QStringLiteral("编号"), 80);
-    cxGrid->AddColumn(QStringLiteral("dw_name"), QStringLiteral("单位名称"), 160);
-    AddButtonRow(true);
-    connect(btnOKButton, &QPushButton::clicked, this, &TF_Dwgl::btnOKClick);
-    connect(cxGrid, &DataGrid::rowDoubleClicked, this, &TF_Dwgl::btnOKClick);
 }
 
 QString TF_Dwgl::ListSql() const
@@ -177,17 +181,10 @@ void TF_Dwgl::btnDeleClick()
     AnswerCaller();
 }
 
-void TF_Dwgl::btnOKClick()
-{
-    AnswerCaller();
-    accept();
-}
-
 TF_Ppcs::TF_Ppcs(QWidget* parent)
-    : CodeListWindow(QStringLiteral("TF_Ppcs"), QStringLiteral("品牌厂商"), QStringLiteral("Q_Ppcs"), parent)
+    : CodeListWindow(QStringLiteral("TF_Ppcs"), QStringLiteral("品牌厂商"), QStringLiteral("Q_Ppcs"), false,
+        { { QStringLiteral("pp_name"), QStringLiteral("品牌厂商") } }, parent)
 {
-    cxGrid->AddColumn(QStringLiteral("pp_name"), QStringLiteral("品牌厂商"), 220);
-    AddButtonRow(false);
 }
 
 QString TF_Ppcs::ListSql() const
@@ -211,14 +208,11 @@ void TF_Ppcs::btnDeleClick()
 }
 
 TF_HJxx::TF_HJxx(QWidget* parent)
-    : CodeListWindow(QStringLiteral("TF_HJxx"), QStringLiteral("库位信息"), QStringLiteral("Q_Hjxx"), parent)
+    : CodeListWindow(QStringLiteral("TF_HJxx"), QStringLiteral("库位信息"), QStringLiteral("Q_Hjxx"), true,
+        { { QStringLiteral("hj_sn"), QStringLiteral("库位编号") },
+            { QStringLiteral("hj_name"), QStringLiteral("库位名称") } },
+        parent)
 {
-    setWindowFlag(Qt::WindowStaysOnTopHint);
-    cxGrid->AddColumn(QStringLiteral("hj_sn"), QStringLiteral("库位编号"), 80);
-    cxGrid->AddColumn(QStringLiteral("hj_name"), QStringLiteral("库位名称"), 160);
-    AddButtonRow(true);
-    connect(btnOKButton, &QPushButton::clicked, this, &TF_HJxx::btnOKClick);
-    connect(cxGrid, &DataGrid::rowDoubleClicked, this, &TF_HJxx::btnOKClick);
 }
 
 QString TF_HJxx::ListSql() const
@@ -250,12 +244,6 @@ void TF_HJxx::btnDeleClick()
         return;
     Q_List.Delete();
     AnswerCaller();
-}
-
-void TF_HJxx::btnOKClick()
-{
-    AnswerCaller();
-    accept();
 }
 
 // ---- the add dialogs ----

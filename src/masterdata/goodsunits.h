@@ -1,6 +1,9 @@
 #pragma once
 #include "platform/ui/form.h"
 
+#include <QList>
+#include <utility>
+
 class DataGrid;
 class QLineEdit;
 class QPushButton;
@@ -19,27 +22,32 @@ QString AddBrand(const QString& typedName);
 
 // A list window of one of the three families: a grid over its dataset and its
 // buttons; the families differ in their dataset, columns, add dialog and answer.
+// A list that answers into the goods window has "确定" (and the double click), and
+// stays on top.
 class CodeListWindow : public Form {
     Q_OBJECT
 public:
-    CodeListWindow(const QString& objectName, const QString& caption, const QString& dataset, QWidget* parent);
+    CodeListWindow(const QString& objectName, const QString& caption, const QString& dataset, bool answers,
+        const QList<std::pair<QString, QString>>& columns, QWidget* parent);
     void FormActivate() override;
 
     virtual void btnAddClick() = 0;
     virtual void btnDeleClick() = 0;
+    // The answer into the goods window that PickerCaller names.
+    virtual void AnswerCaller() { }
+    void btnOKClick();
     void btnExitClick();
 
     Query& Q_List;
     DataGrid* cxGrid = nullptr;
     QPushButton* btnAdd = nullptr;
     QPushButton* btnDele = nullptr;
+    QPushButton* btnOK = nullptr;
     QPushButton* btnExit = nullptr;
 
 protected:
     void hideEvent(QHideEvent* e) override;
     virtual QString ListSql() const = 0;
-    void AddButtonRow(bool withOk);
-    QPushButton* btnOKButton = nullptr;
     bool HasRows() const;
 };
 
@@ -49,9 +57,8 @@ public:
     explicit TF_Dwgl(QWidget* parent = nullptr);
     void btnAddClick() override;
     void btnDeleClick() override;
-    void btnOKClick();
-    // The answer into the goods window: its unit combo refilled, the current unit chosen.
-    void AnswerCaller();
+    // The unit combo refilled, the current unit chosen.
+    void AnswerCaller() override;
 
 protected:
     QString ListSql() const override;
@@ -74,8 +81,8 @@ public:
     explicit TF_HJxx(QWidget* parent = nullptr);
     void btnAddClick() override;
     void btnDeleClick() override;
-    void btnOKClick();
-    void AnswerCaller();
+    // The shelf combo refilled, the current shelf chosen.
+    void AnswerCaller() override;
 
 protected:
     QString ListSql() const override;
