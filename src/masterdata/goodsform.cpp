@@ -236,6 +236,10 @@ GoodsEntryForm::GoodsEntryForm(const QString& callerTag, QWidget* parent)
     classTree->SetQuery(Q_GoodsClass);
     classTree->tname->hide();
     classTree->btnSearch->hide();
+    // The panel has no category search: its label goes with the box.
+    for (QLabel* l : classTree->findChildren<QLabel*>())
+        if (l->text() == QLatin1String("类别名称："))
+            l->hide();
     classTree->miNew->setText(QStringLiteral("创建类别(&X)"));
     classTree->miRename->setText(QStringLiteral("重命名(&Y)"));
     classTree->miDelete->setText(QStringLiteral("删除类别(&Z)"));

@@ -97,15 +97,19 @@ CodeListWindow::CodeListWindow(const QString& objectName, const QString& caption
     btnDele = new QPushButton(QStringLiteral("删除"), this);
     btnExit = new QPushButton(QStringLiteral("退出"), this);
     row->addWidget(btnAdd);
-    row->addWidget(btnDele);
     if (answers) {
         setWindowFlag(Qt::WindowStaysOnTopHint);
         btnOK = new QPushButton(QStringLiteral("确定"), this);
+        row->addWidget(btnDele);
         row->addWidget(btnOK);
+        row->addWidget(btnExit);
         connect(btnOK, &QPushButton::clicked, this, &CodeListWindow::btnOKClick);
         connect(cxGrid, &DataGrid::rowDoubleClicked, this, &CodeListWindow::btnOKClick);
+    } else {
+        // The brand list's own order.
+        row->addWidget(btnExit);
+        row->addWidget(btnDele);
     }
-    row->addWidget(btnExit);
     box->addLayout(row);
     connect(btnAdd, &QPushButton::clicked, this, [this] { btnAddClick(); });
     connect(btnDele, &QPushButton::clicked, this, [this] { btnDeleClick(); });

@@ -15,7 +15,9 @@
 #include <QFile>
 #include <QImage>
 #include <QPushButton>
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -97,26 +99,22 @@ TEST_F(GoodsAddTest, AutomaticBarcodeFollowsTheMethodAndTheClickedCategory)
 
 TEST_F(GoodsAddTest, RequiredFieldsAreRefusedInOrder)
 {
+    // Each step fills one more field; the refusal names the first one still empty.
     GoodsEntry e;
-    const QStringList expected { "类别名称必须填写！", "商品编号必须填写！", "商品名称必须填写！", "商品单位必须填写！",
-        "商品单位必须填写！", "颜色组必须填写！", "尺码组必须填写！", "" };
-    QStringList got;
-    got << GoodsEntryRefusal(e);
-    e.className = "默认类别";
-    got << GoodsEntryRefusal(e);
-    e.sn = "X1";
-    got << GoodsEntryRefusal(e);
-    e.name = "名";
-    got << GoodsEntryRefusal(e);
-    e.unit = kNewUnitItem;
-    got << GoodsEntryRefusal(e);
-    e.unit = "件";
-    got << GoodsEntryRefusal(e);
-    e.colourGroupName = "三色";
-    got << GoodsEntryRefusal(e);
-    e.sizeGroupName = "四码";
-    got << GoodsEntryRefusal(e);
-    EXPECT_EQ(got, expected);
+    const std::vector<std::pair<std::function<void()>, QString>> steps {
+        { [] {}, "类别名称必须填写！" },
+        { [&] { e.className = "默认类别"; }, "商品编号必须填写！" },
+        { [&] { e.sn = "X1"; }, "商品名称必须填写！" },
+        { [&] { e.name = "名"; }, "商品单位必须填写！" },
+        { [&] { e.unit = kNewUnitItem; }, "商品单位必须填写！" },
+        { [&] { e.unit = "件"; }, "颜色组必须填写！" },
+        { [&] { e.colourGroupName = "三色"; }, "尺码组必须填写！" },
+        { [&] { e.sizeGroupName = "四码"; }, "" },
+    };
+    for (const auto& [fill, refusal] : steps) {
+        fill();
+        EXPECT_EQ(GoodsEntryRefusal(e), refusal);
+    }
 }
 
 TEST_F(GoodsAddTest, DuplicatesRefuseOrAskAndNoWritesNothing)
