@@ -238,7 +238,7 @@ GoodsEntryForm::GoodsEntryForm(const QString& callerTag, QWidget* parent)
     classTree->btnSearch->hide();
     // The panel has no category search: its label goes with the box.
     for (QLabel* l : classTree->findChildren<QLabel*>())
-        if (l->text() == QLatin1String("类别名称："))
+        if (l->text() == QStringLiteral("类别名称："))
             l->hide();
     classTree->miNew->setText(QStringLiteral("创建类别(&X)"));
     classTree->miRename->setText(QStringLiteral("重命名(&Y)"));

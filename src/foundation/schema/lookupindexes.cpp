@@ -30,6 +30,8 @@ void CreateLookupIndexes(Connection& c, const TableDef& t)
         { "jxc_jhsp", "ix_jxc_jhsp_g_sn", "g_sn" },
         { "jxc_lsxssp", "ix_jxc_lsxssp_g_sn", "g_sn" },
         { "jxc_goods", "ix_jxc_goods_gc_sn", "gc_sn" },
+        // A goods' colour-by-size barcodes, rebuilt at each save of the goods.
+        { "jxc_tm", "ix_jxc_tm_g_sn", "g_sn" },
     };
     for (const auto& ix : kIndexes)
         if (qstrcmp(ix.table, t.name) == 0)
