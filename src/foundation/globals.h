@@ -32,7 +32,8 @@ extern QString ExpenseDocToPrint;
 extern QString UnapproveResult;
 // The template family that the print-format dialog offers ("spxs" or "cgjh").
 extern QString PrintTemplateKind;
-// Shared hand-over text; "1" when the print-format dialog was confirmed.
+// The picture file the photo windows work on (without extension for the capture
+// window, with it for the viewer); also "1" when the print-format dialog was confirmed.
 extern QString PictureName;
 
 // The date and time forms the program shows; forced at start-up when the

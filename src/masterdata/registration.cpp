@@ -18,6 +18,11 @@
 #include "masterdata/partnerlist.h"
 #include "masterdata/partnertype.h"
 #include "masterdata/zone.h"
+// Adding and modifying goods, units, brands, shelves and goods pictures.
+#include "masterdata/goodsunits.h"
+#include "masterdata/spxxgladd.h"
+#include "masterdata/spxxglmodi.h"
+#include "masterdata/spxxglpic.h"
 
 void DeclareMasterDataDatasets()
 {
@@ -29,6 +34,7 @@ void DeclareMasterDataDatasets()
         QStringLiteral("Q_Colorz3"), QStringLiteral("Q_Cmz"), QStringLiteral("Q_Cmz1"), QStringLiteral("Q_Cmz2"),
         QStringLiteral("Q_Cmz3"), QStringLiteral("Q_Tmgl1"), QStringLiteral("Q_Tmgl2"), QStringLiteral("Q_Tmgl3"),
         QStringLiteral("Q_Zone"), QStringLiteral("Q_Khtype"), QStringLiteral("Q_GhsType") });
+    DeclareDatasets({ QStringLiteral("Q_Dw"), QStringLiteral("Q_Ppcs"), QStringLiteral("Q_Hjxx") });
 }
 
 void RegisterMasterDataWindows()
@@ -58,4 +64,15 @@ void RegisterMasterDataWindows()
     FunctionWindows::Register<TF_Zone>(QStringLiteral("TF_Zone"));
     FunctionWindows::Register<TF_Khgl_Type>(QStringLiteral("TF_Khgl_Type"));
     FunctionWindows::Register<TF_Ghsgl_Type>(QStringLiteral("TF_Ghsgl_Type"));
+    // The goods record and its small lists and pictures.
+    FunctionWindows::Register<TF_Spxxgl_Add>(QStringLiteral("TF_Spxxgl_Add"), F_Spxxgl_Add);
+    FunctionWindows::Register<TF_Spxxgl_Modi>(QStringLiteral("TF_Spxxgl_Modi"), F_Spxxgl_Modi);
+    FunctionWindows::Register<TF_Spxxgl_Pic>(QStringLiteral("TF_Spxxgl_Pic"), F_Spxxgl_Pic);
+    FunctionWindows::Register<TF_Spxxgl_Pic2>(QStringLiteral("TF_Spxxgl_Pic2"), F_Spxxgl_Pic2);
+    FunctionWindows::Register<TF_Dwgl>(QStringLiteral("TF_Dwgl"));
+    FunctionWindows::Register<TF_Dwgl_Add>(QStringLiteral("TF_Dwgl_Add"));
+    FunctionWindows::Register<TF_Ppcs>(QStringLiteral("TF_Ppcs"));
+    FunctionWindows::Register<TF_Ppcs_Add>(QStringLiteral("TF_Ppcs_Add"), F_Ppcs_Add);
+    FunctionWindows::Register<TF_HJxx>(QStringLiteral("TF_HJxx"));
+    FunctionWindows::Register<TF_Hjxx_Add>(QStringLiteral("TF_Hjxx_Add"));
 }

@@ -815,8 +815,11 @@ void TF_Spxxgl::miPrintAllLabelsClick()
 
 void TF_Spxxgl::miViewPictureClick()
 {
-    if (HasRows())
-        OpenFreed(QStringLiteral("TF_Spxxgl_Pic2"));
+    if (!HasRows())
+        return;
+    PictureName = FocusedValue(QStringLiteral("g_sn")) + QStringLiteral(".jpg");
+    OpenFreed(QStringLiteral("TF_Spxxgl_Pic2"));
+    PictureName.clear();
 }
 
 void TF_Spxxgl::ShowRowPicture()

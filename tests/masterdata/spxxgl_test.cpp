@@ -4,9 +4,12 @@
 #include "foundation/globals.h"
 #include "foundation/settings.h"
 #include "masterdata/goodsclasstree.h"
+#include "masterdata/goodsform.h"
 #include "masterdata/registration.h"
 #include "masterdata/spxxgl.h"
+#include "masterdata/spxxgladd.h"
 #include "masterdata/spxxgldialogs.h"
+#include "masterdata/spxxglmodi.h"
 #include "masterdata/spxxglmove.h"
 #include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
@@ -51,6 +54,7 @@ protected:
     void TearDown() override
     {
         list.reset();
+        delete F_Spxxgl_Add;
         EnterStartsSearch.clear();
         GoodsTest::TearDown();
     }
@@ -355,10 +359,52 @@ TEST_F(GoodsListTest, RegisteredAndCommandsOfLaterWindowsStayOff)
     EXPECT_TRUE(FunctionWindows::Available("TF_Spxxgl"));
     FunctionWindows::Unregister("TF_Spxxgl");
     Open(false);
-    EXPECT_FALSE(list->btnAdd2->isEnabled());
-    EXPECT_FALSE(list->btnModi2->isEnabled());
+    EXPECT_TRUE(list->btnAdd2->isEnabled());
+    EXPECT_TRUE(list->btnModi2->isEnabled());
     EXPECT_FALSE(list->btnImport2->isEnabled());
     EXPECT_TRUE(list->btnDele2->isEnabled());
+}
+
+TEST_F(GoodsListTest, AddModifyPasteAndPictureOpenTheirWindows)
+{
+    RegisterMasterDataWindows();
+    Open(false);
+    ExecSQL("delete from jxc_ckxx");
+    list->btnAdd2Click();
+    EXPECT_EQ(prompt.LastMessage(), "请先添加仓库信息！");
+    ExecSQL("insert into jxc_ckxx (ck_sn,ck_name) values ('100001','总仓')");
+
+    QString kind, copied;
+    prompt.OnModal("TF_Spxxgl_Add", [&](QDialog* d) {
+        kind = ActiveDocKind;
+        copied = static_cast<TF_Spxxgl_Add*>(d)->entry->g_name->text();
+        return QDialog::Rejected;
+    });
+    Focus("A2");
+    list->miCopyClick();
+    list->miPasteClick();
+    EXPECT_EQ(kind, "spxxgl");
+    EXPECT_EQ(copied, "白衬衫");
+    EXPECT_EQ(ActiveDocKind, "");
+    EXPECT_EQ(AuxTag, "");
+
+    QString shown;
+    prompt.OnModal("TF_Spxxgl_Modi", [&](QDialog* d) {
+        shown = static_cast<TF_Spxxgl_Modi*>(d)->entry->g_sn->text();
+        return QDialog::Rejected;
+    });
+    Focus("B1");
+    list->btnModi2Click();
+    EXPECT_EQ(shown, "B1");
+    EXPECT_EQ(list->FocusedValue("g_sn"), "B1");
+
+    prompt.OnModal("TF_Spxxgl_Pic2", [&](QDialog*) {
+        shown = PictureName;
+        return QDialog::Rejected;
+    });
+    list->miViewPictureClick();
+    EXPECT_EQ(shown, "B1.jpg");
+    EXPECT_EQ(PictureName, "");
 }
 
 }

@@ -22,6 +22,10 @@
 #include "masterdata/tmgl.h"
 #include "masterdata/tmgldialogs.h"
 #include "masterdata/tmglops.h"
+// Adding and modifying goods.
+#include "masterdata/goodsform.h"
+#include "masterdata/spxxgladd.h"
+#include "masterdata/spxxglmodi.h"
 #include "platform/base/programfolder.h"
 #include "platform/db/query.h"
 #include "platform/grid/dbtree.h"
@@ -35,6 +39,7 @@
 
 #include <QTimer>
 
+#include <QLineEdit>
 #include <memory>
 
 namespace {
@@ -338,7 +343,35 @@ QWidget* buildGhsglType()
     return new TF_Ghsgl_Type();
 }
 
+// Adding goods from the goods list, with the category panel open on a name typed.
+QWidget* buildGoodsAdd()
+{
+    prepareSampleShop();
+    ActiveDocKind = QStringLiteral("spxxgl");
+    auto* w = new TF_Spxxgl_Add();
+    F_Spxxgl_Add = w;
+    // After the showing's activation, which resets the entries.
+    QTimer::singleShot(0, w, [w] {
+        w->entry->g_name->setText(QStringLiteral("纯棉短袖T恤"));
+        w->entry->gg_name->setText(QStringLiteral("夏款"));
+        w->entry->btnClassClick();
+    });
+    return w;
 }
+
+// Modifying the goods list's current goods.
+QWidget* buildGoodsModi()
+{
+    prepareSampleShop();
+    Query& goods = F_DataModule->Q(QStringLiteral("Q_Goods"));
+    goods.Close();
+    goods.SetSQL(GoodsListHead() + QStringLiteral(" order by a.g_sn"));
+    goods.Open();
+    goods.Locate(QStringLiteral("g_sn"), QStringLiteral("10010002"));
+    return new TF_Spxxgl_Modi();
+}
+
+} // namespace
 
 void RegisterMasterDataScreenshots()
 {
@@ -366,4 +399,8 @@ void RegisterMasterDataScreenshots()
     Screenshots::Register(QStringLiteral("TF_Ghsgl_Modi"), buildGhsglModi);
     Screenshots::Register(QStringLiteral("TF_Zone"), buildZone);
     Screenshots::Register(QStringLiteral("TF_Ghsgl_Type"), buildGhsglType);
+
+    // Adding and modifying goods.
+    Screenshots::Register(QStringLiteral("TF_Spxxgl_Add"), buildGoodsAdd);
+    Screenshots::Register(QStringLiteral("TF_Spxxgl_Modi"), buildGoodsModi);
 }
