@@ -2,6 +2,7 @@
 
 #include "admin/adminwindows.h"
 #include "masterdata/registration.h"
+#include "pos/poswindows.h"
 
 // One line per subsystem, in the overview's order; each routine lives in its own
 // subsystem's folder ("masterdata/masterdatawindows.h": RegisterMasterDataWindows()).
@@ -10,5 +11,6 @@
 void RegisterAllWindows()
 {
     RegisterMasterDataWindows();
+    RegisterPosWindows();
     RegisterAdminWindows();
 }
