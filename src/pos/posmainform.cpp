@@ -33,6 +33,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -44,6 +45,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 TF_PosMainForm* F_PosMainForm = nullptr;
@@ -287,7 +289,32 @@ TF_PosMainForm::TF_PosMainForm(QWidget* parent) : Form(parent)
     connect(eRate, &QLineEdit::textEdited, this, &TF_PosMainForm::eRateChange);
     connect(ePrice, &QLineEdit::textEdited, this, &TF_PosMainForm::ePriceChange);
     connect(eNewSl, &QLineEdit::textEdited, this, &TF_PosMainForm::eNewSlChange);
+    connect(cxGrid2, &QAbstractItemView::clicked, this, [this] { RzPanel_Spsl->hide(); });
+    tbh->installEventFilter(this);
+    Image_Pic->installEventFilter(this);
+    auto* clock = new QTimer(this);
+    connect(clock, &QTimer::timeout, this, [this] { stClock->setText(tillNow()); });
+    clock->start(1000);
     KeyPreview::Install(this, [this](QKeyEvent* e) { return FormKeyDown(e); });
+}
+
+bool TF_PosMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // Focus coming back with the window (after a dialog or message) is not the cashier
+    // entering the edit, and must not close a panel opened meanwhile.
+    if (watched == tbh && event->type() == QEvent::FocusIn
+        && static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason
+        && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        tbhEnterFocus();
+    else if (watched == Image_Pic && event->type() == QEvent::MouseButtonPress)
+        Image_Pic->hide();
+    return Form::eventFilter(watched, event);
+}
+
+void TF_PosMainForm::tbhEnterFocus()
+{
+    cxGrid1->setVisible(false);
+    RzPanel_Spsl->hide();
 }
 
 Query& TF_PosMainForm::Cart() const
@@ -1007,6 +1034,7 @@ bool TF_PosMainForm::FormCloseQuery()
     ActiveDocKind.clear();
     Cart().Close();
     Goods().Close();
+    CustomerDisplay::Close();
     WriteLog(QStringLiteral("退出POS系统"));
     return true;
 }

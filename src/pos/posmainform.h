@@ -79,6 +79,8 @@ public:
     // Member panel and picture.
     void afterMemberChoice();
     void btnHideMemberClick();
+    // Entering the entry edit closes the goods list and the line-edit panel.
+    void tbhEnterFocus();
     void toggleBottomPanel();
     void showPicture();
 
@@ -139,6 +141,9 @@ public:
     // The cart view (Q_Posxs) and the goods search list (Q_PosGoods).
     Query& Cart() const;
     Query& Goods() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QString Warehouse() const;

@@ -8,6 +8,7 @@
 #include "foundation/settings.h"
 #include "platform/db/query.h"
 #include "platform/db/valuetext.h"
+#include "platform/device/customerdisplay.h"
 #include "platform/device/devicefiles.h"
 #include "pos/posmainform.h"
 #include "pos/poswindows.h"
@@ -37,6 +38,7 @@ protected:
     void TearDown() override
     {
         till.reset();
+        CustomerDisplay::Close();
         DeviceFiles::ResetPaths();
         TF_PosMainForm::TillHooks() = {};
         AccountSetTest::TearDown();

@@ -30,6 +30,9 @@ void CreateLookupIndexes(Connection& c, const TableDef& t)
         { "jxc_jhsp", "ix_jxc_jhsp_g_sn", "g_sn" },
         { "jxc_lsxssp", "ix_jxc_lsxssp_g_sn", "g_sn" },
         { "jxc_goods", "ix_jxc_goods_gc_sn", "gc_sn" },
+        // The till's scan: the barcode, then the cart lines of the sale number.
+        { "jxc_tm", "ix_jxc_tm_tm_tm", "tm_tm" },
+        { "jxc_lsxssp", "ix_jxc_lsxssp_gl_djh", "gl_djh" },
     };
     for (const auto& ix : kIndexes)
         if (qstrcmp(ix.table, t.name) == 0)
