@@ -13,6 +13,7 @@
 #include "platform/base/programfolder.h"
 #include "platform/db/connection.h"
 #include "platform/db/query.h"
+#include "widgetbench.h"
 
 #include <QApplication>
 #include <QDir>
@@ -114,11 +115,5 @@ BENCHMARK(BM_MoveBranchOf5000Goods)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWidgetBenchmarks(argc, argv);
 }

@@ -2,6 +2,7 @@
 // 1,000,000 stock-ledger rows): from Enter in the entry edit to the cart showing the
 // new line with its total and the customer display written. Target: under 10 ms a scan.
 #include "shopdata.h"
+#include "widgetbench.h"
 
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
@@ -80,11 +81,5 @@ BENCHMARK(BM_ScanToLine)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->Iterati
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWidgetBenchmarks(argc, argv);
 }

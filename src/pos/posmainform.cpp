@@ -18,6 +18,7 @@
 #include "platform/base/clock.h"
 #include "platform/base/programfolder.h"
 #include "platform/db/query.h"
+#include "platform/db/transaction.h"
 #include "platform/db/valuetext.h"
 #include "platform/device/cashdrawer.h"
 #include "platform/device/customerdisplay.h"
@@ -610,9 +611,13 @@ void TF_PosMainForm::selectGoods()
     line.rate = price.rate;
     line.retail = goods.AsFloat(QStringLiteral("g_lsj"));
     line.cost = GetCostPrice(sn, warehouse, Clock::Today().toString(QStringLiteral("yyyy-MM-dd")));
-    number_ = PosCart::EnsureOwnNumber(number_, CurrentAdminName);
+    // The number check and the line are one unit: a failure leaves the cart as it was.
+    Transaction scan(F_DataModule->ADOConn);
+    const QString number = PosCart::EnsureOwnNumber(number_, CurrentAdminName);
+    const qint64 id = PosCart::Add(number, CurrentAdminName, line);
+    scan.Commit();
+    number_ = number;
     gldjh->setText(number_);
-    const qint64 id = PosCart::Add(number_, CurrentAdminName, line);
 
     SelectedSn.clear();
     OpenMode.clear();
