@@ -726,11 +726,15 @@ void TF_PosMainForm::loadKey()
 bool TF_PosMainForm::FormKeyDown(QKeyEvent* e)
 {
     const int key = e->key();
-    if (RzPanel_Spsl->isVisible()) {
+    if (!RzPanel_Spsl->isHidden()) {
         switch (key) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            focusNextChild();
+            // Enter in the new quantity saves; elsewhere it moves on.
+            if (focusWidget() == eNewSl)
+                btnSaveClick();
+            else
+                focusNextChild();
             return true;
         case Qt::Key_Escape:
             btnPanelExitClick();
@@ -750,12 +754,13 @@ bool TF_PosMainForm::FormKeyDown(QKeyEvent* e)
             return false;
         }
     }
-    if (key == Qt::Key_Escape && cxGrid1->isVisible()) {
+    if (key == Qt::Key_Escape && !cxGrid1->isHidden()) {
         cxGrid1->setVisible(false);
         tbh->setFocus();
         return true;
     }
-    if ((key == Qt::Key_Up || key == Qt::Key_Down) && !cxGrid1->isVisible() && !CartEmpty()) {
+    const bool inEntry = focusWidget() == nullptr || focusWidget() == tbh || focusWidget() == cxGrid2;
+    if ((key == Qt::Key_Up || key == Qt::Key_Down) && inEntry && cxGrid1->isHidden() && !CartEmpty()) {
         const int row = cxGrid2->CurrentRow() + (key == Qt::Key_Up ? -1 : 1);
         if (row >= 0 && row < cxGrid2->RowCount())
             cxGrid2->SetCurrentRow(row);
@@ -866,9 +871,9 @@ void TF_PosMainForm::btnHideMemberClick()
 
 void TF_PosMainForm::toggleBottomPanel()
 {
-    if (bottomPanel->isVisible() && bottomPanel->currentIndex() == 0)
+    if (!bottomPanel->isHidden() && bottomPanel->currentIndex() == 0)
         bottomPanel->hide();
-    else if (!bottomPanel->isVisible() && bottomPanel->currentIndex() == 0)
+    else if (bottomPanel->isHidden() && bottomPanel->currentIndex() == 0)
         bottomPanel->show();
 }
 
@@ -876,7 +881,7 @@ void TF_PosMainForm::showPicture()
 {
     if (CartEmpty())
         return;
-    if (Image_Pic->isVisible()) {
+    if (!Image_Pic->isHidden()) {
         Image_Pic->hide();
         return;
     }

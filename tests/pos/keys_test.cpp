@@ -5,6 +5,9 @@
 #include "pos/poskeys.h"
 #include "pos/xtsd.h"
 
+#include <QCoreApplication>
+#include <QFrame>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace {
@@ -63,6 +66,26 @@ TEST_F(KeysTest, AKeyBoundToTwoFunctionsDoesBoth)
     EXPECT_TRUE(till->DispatchKey(46));
     // The current line is deleted, then the line now current becomes a gift.
     EXPECT_EQ(Lines(), QStringList { "G1|1|0|1|0|(赠品)" });
+}
+
+TEST_F(KeysTest, KeyPressesReachTheDispatchUnlessThePanelIsOpen)
+{
+    Open();
+    Scan(QStringLiteral("G10101"));
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QCoreApplication::sendEvent(till->tbh, &del);
+    EXPECT_TRUE(Lines().isEmpty());
+
+    Scan(QStringLiteral("G10101"));
+    till->DispatchKey(115);
+    ASSERT_TRUE(till->RzPanel_Spsl->isVisibleTo(till.get()));
+    // The panel takes the keys: Esc closes it, not the till; Delete deletes nothing.
+    QCoreApplication::sendEvent(till->eNewSl, &del);
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(till->eNewSl, &esc);
+    EXPECT_FALSE(till->RzPanel_Spsl->isVisibleTo(till.get()));
+    EXPECT_TRUE(prompt.Questions().isEmpty());
+    EXPECT_EQ(Lines().size(), 1);
 }
 
 TEST_F(KeysTest, PayKeyRunsThePaymentOnceWithLines)
