@@ -133,6 +133,7 @@ TF_PosMainForm::TF_PosMainForm(QWidget* parent) : Form(parent)
     cxGrid2->SetFooterSum(5);
     cxGrid2->SetFooterSum(6);
     cxGrid2->SetRowIndicator(true);
+    cxGrid2->SetAutoColumnWidth(true);
     QFont indicator(QStringLiteral("Tahoma"));
     indicator.setPixelSize(16);
     cxGrid2->verticalHeader()->setFont(indicator);
