@@ -5,6 +5,7 @@
 #include "platform/db/datasource.h"
 #include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
+#include "widgetbench.h"
 
 #include "widgetbench.h"
 #include <QApplication>

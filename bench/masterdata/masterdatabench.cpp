@@ -13,6 +13,7 @@
 #include "platform/base/programfolder.h"
 #include "platform/db/connection.h"
 #include "platform/db/query.h"
+#include "widgetbench.h"
 
 #include "widgetbench.h"
 #include <QDir>

@@ -4,6 +4,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/query.h"
 #include "platform/report/report.h"
+#include "widgetbench.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -46,10 +47,5 @@ BENCHMARK(BM_ListOf1000RowsToPdf)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWidgetBenchmarks(argc, argv);
 }

@@ -3,6 +3,7 @@
 #include "admin/adminwindows.h"
 #include "masterdata/registration.h"
 #include "members/memberswindows.h"
+#include "pos/poswindows.h"
 #include "purchasing/purchasingwindows.h"
 
 // One line per subsystem, in the overview's order; each routine lives in its own
@@ -14,5 +15,6 @@ void RegisterAllWindows()
     RegisterMasterDataWindows();
     RegisterPurchasingWindows();
     RegisterMembersWindows();
+    RegisterPosWindows();
     RegisterAdminWindows();
 }

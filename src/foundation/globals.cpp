@@ -24,6 +24,9 @@ QString ExpenseDocToPrint;
 QString UnapproveResult;
 QString PrintTemplateKind;
 QString PictureName;
+QString AuthSupervisorName;
+QString AuthSupervisorRole;
+QString ShiftStartTime;
 
 QString ShortDateFormat = QStringLiteral("yyyy-MM-dd");
 QString LongTimeFormat = QStringLiteral("HH:mm:ss");

@@ -36,6 +36,12 @@ extern QString PrintTemplateKind;
 // window, with it for the viewer); also "1" when the print-format dialog was confirmed.
 extern QString PictureName;
 
+// The till: the supervisor who authorised an action (empty when nobody did) and his
+// role, and the start of the current cashier's shift ("yyyy-MM-dd HH:mm:ss").
+extern QString AuthSupervisorName;
+extern QString AuthSupervisorRole;
+extern QString ShiftStartTime;
+
 // The date and time forms the program shows; forced at start-up when the
 // system's own forms differ.
 extern QString ShortDateFormat;

@@ -14,7 +14,8 @@ void ResetProgramState()
         { &CurrentAdminName, &CurrentAdminSn, &CurrentRoleSn, &CurrentDbName, &CurrentAccountSetName, &LocalIp })
         v->clear();
     for (QString* v : { &OpenMode, &PickerCaller, &ActiveDocKind, &SelectedSn, &SelectedLineId, &AuxTag, &SourceDocNo,
-             &WholeReturnDocNo, &ResultText, &ExpenseDocToPrint, &UnapproveResult, &CurrentCustomerSn })
+             &WholeReturnDocNo, &ResultText, &ExpenseDocToPrint, &UnapproveResult, &CurrentCustomerSn,
+             &AuthSupervisorName, &AuthSupervisorRole, &ShiftStartTime })
         v->clear();
     for (QString* v : { &LoginKeepRunning, &LoginFilling, &GridLayoutConfirmed, &ClosingFlag })
         v->clear();

@@ -14,3 +14,4 @@ void RegisterDocumentsScreenshots();
 void RegisterPurchasingScreenshots();
 void RegisterAdminScreenshots();
 void RegisterMembersScreenshots();
+void RegisterPosScreenshots();

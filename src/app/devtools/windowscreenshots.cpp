@@ -103,4 +103,5 @@ void RegisterSampleScreenshots()
     RegisterPurchasingScreenshots();
     RegisterAdminScreenshots();
     RegisterMembersScreenshots();
+    RegisterPosScreenshots();
 }

@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -85,6 +86,15 @@ public:
 
     bool OpenUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
 
+    std::optional<QFont> ChooseFont(const QFont& initial, const QString& caption) override
+    {
+        bool ok = false;
+        const QFont f = QFontDialog::getFont(&ok, initial, QApplication::activeWindow(), caption);
+        if (!ok)
+            return std::nullopt;
+        return f;
+    }
+
     int ShowModal(QDialog* dialog) override { return dialog->exec(); }
 };
 
@@ -143,6 +153,11 @@ QString ChooseDirectory(const QString& caption, const QString& dir)
 bool OpenDocument(const QUrl& url)
 {
     return Current().OpenUrl(url);
+}
+
+std::optional<QFont> Font(const QFont& initial, const QString& caption)
+{
+    return Current().ChooseFont(initial, caption);
 }
 
 int ShowModal(QDialog* dialog)

@@ -1,4 +1,5 @@
 #pragma once
+#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -30,6 +31,8 @@ public:
     virtual QString SaveFileName(const QString& caption, const QString& filter, const QString& suggested) = 0;
     virtual QString Directory(const QString& caption, const QString& dir) = 0;
     virtual bool OpenUrl(const QUrl& url) = 0;
+    // The font dialog; nothing when the operator cancels.
+    virtual std::optional<QFont> ChooseFont(const QFont& initial, const QString& caption) = 0;
     virtual int ShowModal(QDialog* dialog) = 0;
 };
 
@@ -51,6 +54,8 @@ QString OpenFile(const QString& caption, const QString& filter, const QString& d
 QString SaveFile(const QString& caption, const QString& filter, const QString& suggested = QString());
 QString ChooseDirectory(const QString& caption, const QString& dir = QString());
 bool OpenDocument(const QUrl& url);
+// A font, starting from `initial`; nothing when the operator cancels.
+std::optional<QFont> Font(const QFont& initial, const QString& caption = QString());
 // Shows a window modally and returns its result (QDialog::Accepted or Rejected).
 int ShowModal(QDialog* dialog);
 

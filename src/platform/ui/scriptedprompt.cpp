@@ -51,6 +51,7 @@ void ScriptedPrompt::Clear()
     texts_.clear();
     files_.clear();
     urls_.clear();
+    fonts_.clear();
     modals_.clear();
 }
 
@@ -118,6 +119,22 @@ bool ScriptedPrompt::OpenUrl(const QUrl& url)
     bool ok = urls_.front();
     urls_.pop_front();
     return ok;
+}
+
+std::optional<QFont> ScriptedPrompt::ChooseFont(const QFont& initial, const QString& caption)
+{
+    history_.append({ QStringLiteral("font"), QString(), caption });
+    if (fonts_.empty()) {
+        Fail(QStringLiteral("unscripted font dialog: ") + caption);
+        return std::nullopt;
+    }
+    const std::optional<int> size = fonts_.front();
+    fonts_.pop_front();
+    if (!size)
+        return std::nullopt;
+    QFont f = initial;
+    f.setPointSize(*size);
+    return f;
 }
 
 int ScriptedPrompt::ShowModal(QDialog* dialog)

@@ -12,7 +12,7 @@
 class ScriptedPrompt : public Prompt::Handler {
 public:
     struct Shown {
-        QString kind; // "message", "question", "input", "open", "save", "dir", "url", "modal"
+        QString kind; // "message", "question", "input", "open", "save", "dir", "url", "font", "modal"
         QString text;
         QString caption;
     };
@@ -26,6 +26,8 @@ public:
     void AnswerText(std::optional<QString> t) { texts_.push_back(std::move(t)); }
     void AnswerFile(const QString& path) { files_.push_back(path); }
     void AnswerUrl(bool ok) { urls_.push_back(ok); }
+    // The next font dialog's answer: a point size, or nothing for Cancel.
+    void AnswerFont(std::optional<int> pointSize) { fonts_.push_back(pointSize); }
     // Scripts the next modal showing of a window of that object or class name ("" = any).
     void OnModal(const QString& name, ModalScript script) { modals_.push_back({ name, std::move(script) }); }
     // Unscripted modal windows are shown, activated and closed as Rejected when this is on.
@@ -37,7 +39,10 @@ public:
     QString LastMessage() const;
     QStringList Questions() const;
     QStringList ModalNames() const;
-    bool AllAnswersUsed() const { return answers_.empty() && texts_.empty() && files_.empty() && modals_.empty(); }
+    bool AllAnswersUsed() const
+    {
+        return answers_.empty() && texts_.empty() && files_.empty() && modals_.empty() && fonts_.empty();
+    }
     void Clear();
 
     void Message(const QString& text, const QString& caption, Prompt::Icon icon) override;
@@ -48,6 +53,7 @@ public:
     QString SaveFileName(const QString& caption, const QString& filter, const QString& suggested) override;
     QString Directory(const QString& caption, const QString& dir) override;
     bool OpenUrl(const QUrl& url) override;
+    std::optional<QFont> ChooseFont(const QFont& initial, const QString& caption) override;
     int ShowModal(QDialog* dialog) override;
 
 private:
@@ -59,6 +65,7 @@ private:
     std::deque<std::optional<QString>> texts_;
     std::deque<QString> files_;
     std::deque<bool> urls_;
+    std::deque<std::optional<int>> fonts_;
     std::deque<std::pair<QString, ModalScript>> modals_;
     bool rejectUnscripted_ = true;
 };
