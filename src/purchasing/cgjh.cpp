@@ -102,6 +102,17 @@ TF_Cgjh::TF_Cgjh(QWidget* parent)
     BuildPendingTab();
     connect(cxPage, &QTabWidget::currentChanged, this, [this] { cxPageChange(); });
     PickerCallers::RegisterHandlerCombo(kJh, comUser);
+    doc.SetHost(
+        { [this] { return jsn->text(); }, [this](const QString& n) { jsn->setText(n); }, [this] { return DocDate(); },
+            [this] { return comCk->currentIndex() >= 0 ? comCk->Code(comCk->currentIndex()) : QString(); },
+            [this] {
+                openGridViewData(jsn->text());
+                updateBottomJe();
+            },
+            [this] {
+                setShspList();
+                updateCheckShdjYfje();
+            } });
     PickerCallers::RegisterRemarkEdit(kJh, tnote);
 }
 
@@ -240,7 +251,7 @@ void TF_Cgjh::BuildEntryTab()
 
     barPopupMenu = new QMenu(this);
     btnRAdd = barPopupMenu->addAction(QStringLiteral("新增商品(&V)"));
-    btnRModi = barPopupMenu->addAction(QStringLiteral("修改商品(&W)"));
+    btnRModi = barPopupMenu->addAction(QStringLiteral("修改商品(&W)"), this, &TF_Cgjh::btnModiClick);
     btnRDel = barPopupMenu->addAction(QStringLiteral("删除商品(&X)"), this, &TF_Cgjh::btnDelClick);
     btnPrinSub = barPopupMenu->addMenu(QStringLiteral("打印单据(&Y)"));
     btnPrinSub->addAction(QStringLiteral("打印单据(&Y)"));
@@ -297,6 +308,9 @@ void TF_Cgjh::BuildEntryTab()
     connect(dateCg, &QDateEdit::dateChanged, this, &TF_Cgjh::dateCgChange);
     connect(tSptm, &QLineEdit::returnPressed, this, &TF_Cgjh::tSptmKeyDown);
     connect(btnDel, &QPushButton::clicked, this, &TF_Cgjh::btnDelClick);
+    connect(btnAddNew, &QPushButton::clicked, this, &TF_Cgjh::btnAddNewClick);
+    connect(btnModi, &QPushButton::clicked, this, &TF_Cgjh::btnModiClick);
+    connect(cxGridView, &DataGrid::rowDoubleClicked, this, [this] { btnModiClick(); });
     connect(btnUser, &QPushButton::clicked, this, &TF_Cgjh::btnUserClick);
     connect(btnDjbz, &QPushButton::clicked, this, &TF_Cgjh::btnDjbzClick);
     connect(btnPanelMenu, &QPushButton::clicked, this, &TF_Cgjh::btnPanelMenuClick);
@@ -749,6 +763,10 @@ void TF_Cgjh::FormKeyDown(int key)
         if (cxPage->currentWidget() == cxTab2)
             btnSearch2Click();
         return;
+    case Qt::Key_F9:
+        if (lineRights_)
+            btnAddNewClick();
+        return;
     case Qt::Key_F5:
         btnOKClick();
         return;
@@ -794,4 +812,33 @@ void TF_Cgjh::resizeEvent(QResizeEvent* e)
 {
     Form::resizeEvent(e);
     FormResize();
+}
+
+void TF_Cgjh::btnAddNewClick()
+{
+    if (btnAddNew->isHidden())
+        return;
+    SelectedSn.clear();
+    FunctionWindows::Open(QStringLiteral("TF_Spxxgl_Add"), FunctionWindows::Lifetime::Freed);
+    if (!SelectedSn.isEmpty()) {
+        OpenMode = QStringLiteral("cgjh_new");
+        FunctionWindows::Open(QStringLiteral("TF_Cgjh_Sele"), FunctionWindows::Lifetime::Freed);
+    }
+    OpenMode.clear();
+    SelectedSn.clear();
+    if (EntryHasRows())
+        ShowLineButtons(true);
+    updateBottomJe();
+}
+
+void TF_Cgjh::btnModiClick()
+{
+    if (!EntryHasRows())
+        return;
+    OpenMode = QStringLiteral("cgjh");
+    SelectedSn = Q_Jhsp.AsString(QStringLiteral("g_sn"));
+    FunctionWindows::Open(QStringLiteral("TF_Cgjh_Sele"), FunctionWindows::Lifetime::Freed);
+    OpenMode.clear();
+    SelectedSn.clear();
+    updateBottomJe();
 }

@@ -44,6 +44,8 @@ public:
     // Enter in the barcode field.
     void tSptmKeyDown();
     void btnDelClick();
+    void btnAddNewClick();
+    void btnModiClick();
     void btnUserClick();
     void btnDjbzClick();
     void btnSeleGhsClick();
@@ -66,6 +68,7 @@ public:
     void checkDj(const QString& number);
     void updateCheckShdjYfje();
     void btnDeleClick();
+    void btnTab2ModiClick();
     void btn_DeleClick();
     void linkMxClick();
     void btnSearchGhsClick();
