@@ -199,8 +199,8 @@ QString ColorSizeEntry::checkGridNum(const QString& zeroStock, const QString& ov
     return QString();
 }
 
-void saveGridValueMx(const QString& lineTable, const QString& detailTable, const QString& docNo,
-    const QString& goodsSn, qint64 lineId, const QList<ColorSizeEntry::Cell>& cells)
+void saveGridValueMx(const QString& lineTable, const QString& detailTable, const QString& docNo, const QString& goodsSn,
+    qint64 lineId, const QList<ColorSizeEntry::Cell>& cells)
 {
     const Params id { { QStringLiteral("id"), lineId } };
     Run(QStringLiteral("delete from ") + detailTable + QStringLiteral(" where tid=:id"), id);
@@ -227,8 +227,7 @@ Row LineRow(const EntryLineColumns& columns, const LineValues& v, const QString&
 {
     auto col = [&](const char* stem) { return columns.prefix + QLatin1Char('_') + QLatin1String(stem); };
     Row row { { col("dj"), v.price }, { col("sl"), v.qty }, { col("zje"), v.total }, { col("je"), v.amount },
-        { col("tax"), v.tax }, { col("taxdj"), v.taxPrice }, { col("taxje"), v.taxAmount },
-        { col("dzl"), v.discount },
+        { col("tax"), v.tax }, { col("taxdj"), v.taxPrice }, { col("taxje"), v.taxAmount }, { col("dzl"), v.discount },
         { columns.prefix == QLatin1String("ts") ? col("note") : col("bz"), remark } };
     if (!columns.stockQtyColumn.isEmpty())
         row.append({ columns.stockQtyColumn, v.stockQty });

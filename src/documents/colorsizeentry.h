@@ -80,8 +80,8 @@ private:
 // Replaces the colour-by-size rows of a line: its old rows (tid = lineId) go, the
 // line's own tid becomes its id, and one row per cell is written with bound values.
 // docNo is empty for the scratch table, which has no number.
-void saveGridValueMx(const QString& lineTable, const QString& detailTable, const QString& docNo,
-    const QString& goodsSn, qint64 lineId, const QList<ColorSizeEntry::Cell>& cells);
+void saveGridValueMx(const QString& lineTable, const QString& detailTable, const QString& docNo, const QString& goodsSn,
+    qint64 lineId, const QList<ColorSizeEntry::Cell>& cells);
 
 // The line columns of a dialog's OK: unit price, quantity, amounts, tax, discount and
 // remark under the line prefix ("jh", "th", "ts": the scratch line's remark is
@@ -96,5 +96,5 @@ const EntryLineColumns& ScratchLineColumns();
 qint64 InsertEntryLine(const EntryLineColumns& columns, const LineValues& v, const QString& remark,
     const QList<QPair<QString, QVariant>>& extra);
 // Rewrites the values of a line in place; setOperator also sets a_name.
-void UpdateEntryLine(const EntryLineColumns& columns, qint64 id, const LineValues& v, const QString& remark,
-    bool setOperator);
+void UpdateEntryLine(
+    const EntryLineColumns& columns, qint64 id, const LineValues& v, const QString& remark, bool setOperator);

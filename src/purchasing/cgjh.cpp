@@ -250,7 +250,7 @@ void TF_Cgjh::BuildEntryTab()
     box->addWidget(cxGridView, 1);
 
     barPopupMenu = new QMenu(this);
-    btnRAdd = barPopupMenu->addAction(QStringLiteral("新增商品(&V)"));
+    btnRAdd = barPopupMenu->addAction(QStringLiteral("新增商品(&V)"), this, &TF_Cgjh::btnAddOldClick);
     btnRModi = barPopupMenu->addAction(QStringLiteral("修改商品(&W)"), this, &TF_Cgjh::btnModiClick);
     btnRDel = barPopupMenu->addAction(QStringLiteral("删除商品(&X)"), this, &TF_Cgjh::btnDelClick);
     btnPrinSub = barPopupMenu->addMenu(QStringLiteral("打印单据(&Y)"));
@@ -308,6 +308,7 @@ void TF_Cgjh::BuildEntryTab()
     connect(dateCg, &QDateEdit::dateChanged, this, &TF_Cgjh::dateCgChange);
     connect(tSptm, &QLineEdit::returnPressed, this, &TF_Cgjh::tSptmKeyDown);
     connect(btnDel, &QPushButton::clicked, this, &TF_Cgjh::btnDelClick);
+    connect(btnAddOld, &QPushButton::clicked, this, &TF_Cgjh::btnAddOldClick);
     connect(btnAddNew, &QPushButton::clicked, this, &TF_Cgjh::btnAddNewClick);
     connect(btnModi, &QPushButton::clicked, this, &TF_Cgjh::btnModiClick);
     connect(cxGridView, &DataGrid::rowDoubleClicked, this, [this] { btnModiClick(); });
@@ -762,6 +763,8 @@ void TF_Cgjh::FormKeyDown(int key)
         // The goods browser comes with its own dialog; on the pending tab F2 searches.
         if (cxPage->currentWidget() == cxTab2)
             btnSearch2Click();
+        else if (cxPage->currentWidget() == cxTab1 && lineRights_)
+            btnAddOldClick();
         return;
     case Qt::Key_F9:
         if (lineRights_)
@@ -840,5 +843,13 @@ void TF_Cgjh::btnModiClick()
     FunctionWindows::Open(QStringLiteral("TF_Cgjh_Sele"), FunctionWindows::Lifetime::Freed);
     OpenMode.clear();
     SelectedSn.clear();
+    updateBottomJe();
+}
+
+void TF_Cgjh::btnAddOldClick()
+{
+    FunctionWindows::Open(QStringLiteral("TF_Cgjh_Add"), FunctionWindows::Lifetime::Kept);
+    if (EntryHasRows())
+        ShowLineButtons(true);
     updateBottomJe();
 }

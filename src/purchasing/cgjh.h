@@ -44,6 +44,7 @@ public:
     // Enter in the barcode field.
     void tSptmKeyDown();
     void btnDelClick();
+    void btnAddOldClick();
     void btnAddNewClick();
     void btnModiClick();
     void btnUserClick();
@@ -69,6 +70,7 @@ public:
     void updateCheckShdjYfje();
     void btnDeleClick();
     void btnTab2ModiClick();
+    void btnAddClick();
     void btn_DeleClick();
     void linkMxClick();
     void btnSearchGhsClick();

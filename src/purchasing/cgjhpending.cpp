@@ -194,6 +194,7 @@ void TF_Cgjh::BuildPendingTab()
     connect(btn_Check, &QPushButton::clicked, this, &TF_Cgjh::btn_CheckClick);
     connect(btn_Dele, &QPushButton::clicked, this, &TF_Cgjh::btn_DeleClick);
     connect(btnDele, &QPushButton::clicked, this, &TF_Cgjh::btnDeleClick);
+    connect(btnAdd, &QPushButton::clicked, this, &TF_Cgjh::btnAddClick);
     connect(btnTab2Modi, &QPushButton::clicked, this, &TF_Cgjh::btnTab2ModiClick);
     connect(linkMx, &QPushButton::clicked, this, &TF_Cgjh::linkMxClick);
     connect(btnSearchGhs, &QPushButton::clicked, this, &TF_Cgjh::btnSearchGhsClick);
@@ -411,4 +412,13 @@ void TF_Cgjh::btnTab2ModiClick()
     ActiveDocKind = QStringLiteral("cgjh");
     OpenMode.clear();
     SelectedSn.clear();
+}
+
+void TF_Cgjh::btnAddClick()
+{
+    if (SelectedPendingNo().isEmpty())
+        return;
+    ActiveDocKind = QStringLiteral("cgjhsh");
+    FunctionWindows::Open(QStringLiteral("TF_Cgjh_Add"), FunctionWindows::Lifetime::Kept);
+    ActiveDocKind = QStringLiteral("cgjh");
 }

@@ -64,8 +64,7 @@ TF_Cgjh_Sele::TF_Cgjh_Sele(QWidget* parent)
 {
 }
 
-TF_Cgjh_Sele::TF_Cgjh_Sele(const Variant& variant, QWidget* parent)
-    : Form(parent), grid(this), variant_(variant)
+TF_Cgjh_Sele::TF_Cgjh_Sele(const Variant& variant, QWidget* parent) : Form(parent), grid(this), variant_(variant)
 {
     setObjectName(variant.order ? QStringLiteral("TF_Cgd_Sele") : QStringLiteral("TF_Cgjh_Sele"));
     setWindowTitle(QStringLiteral("商品信息(") + variant.caption + QStringLiteral(")"));
@@ -209,7 +208,8 @@ void TF_Cgjh_Sele::FormActivate()
 
     goodsSn_ = SelectedSn;
     Query goods(&posting::Db());
-    OpenWithParams(goods, QStringLiteral("select * from jxc_goods where g_sn=:g"), { { QStringLiteral("g"), goodsSn_ } });
+    OpenWithParams(
+        goods, QStringLiteral("select * from jxc_goods where g_sn=:g"), { { QStringLiteral("g"), goodsSn_ } });
     gsn->setText(goods.AsString(QStringLiteral("g_sn")));
     gname->setText(goods.AsString(QStringLiteral("g_name")));
     ggname->setText(goods.AsString(QStringLiteral("gg_name")));
@@ -228,8 +228,10 @@ void TF_Cgjh_Sele::FormActivate()
     SetNumber(tsl, 0);
     grid.StockCursorFollows = true;
 
-    grid.setGoodsSL(goods.AsString(QStringLiteral("cmz_sn")), goods.AsString(QStringLiteral("colorz_sn")), StringGridIn);
-    grid.setGoodsSL(goods.AsString(QStringLiteral("cmz_sn")), goods.AsString(QStringLiteral("colorz_sn")), StringGridKc);
+    grid.setGoodsSL(
+        goods.AsString(QStringLiteral("cmz_sn")), goods.AsString(QStringLiteral("colorz_sn")), StringGridIn);
+    grid.setGoodsSL(
+        goods.AsString(QStringLiteral("cmz_sn")), goods.AsString(QStringLiteral("colorz_sn")), StringGridKc);
     grid.setGoodsSLValue(StockWarehouseSn, goodsSn_, QString(), StringGridKc, QStringLiteral("1"));
     gkc->setText(grid.StockText());
     setWindowTitle(QStringLiteral("商品信息(") + variant_.caption + QStringLiteral(")(商品编号:") + goodsSn_

@@ -2,6 +2,7 @@
 
 #include "foundation/functionwindows.h"
 #include "platform/grid/matrixgrid.h"
+#include "platform/ui/keyedcombo.h"
 #include "purchasing/cgjhsele.h"
 
 #include <QCheckBox>
@@ -70,7 +71,8 @@ TEST_F(SeleTest, TheGridFollowsTheGoodsGroupsAndTotalsEachKeystroke)
 
 TEST_F(SeleTest, AGoodsWithEmptyGroupsGetsTheBuiltInColourAndSize)
 {
-    Sql(QStringLiteral("insert into jxc_goods (g_sn,g_name,cmz_sn,colorz_sn,g_pjjj) values ('G2','plain','nz','nz',0)"));
+    Sql(QStringLiteral(
+        "insert into jxc_goods (g_sn,g_name,cmz_sn,colorz_sn,g_pjjj) values ('G2','plain','nz','nz',0)"));
     auto& s = Open(QStringLiteral("cgjh_new"), QStringLiteral("G2"));
     ASSERT_EQ(s.StringGridIn->ColCount(), 3);
     ASSERT_EQ(s.StringGridIn->RowCount(), 3);
@@ -247,7 +249,7 @@ TEST_F(SeleTest, TheOrderDialogWritesOrderLinesThroughItsHost)
     QString number = QStringLiteral("CD-20240510-0001");
     int reloads = 0;
     DocHost host { [&] { return number; }, [&](const QString& n) { number = n; },
-        [] { return QStringLiteral("2024-05-10"); }, [this] { return Warehouse(); }, [&] { ++reloads; }, [] { } };
+        [] { return QStringLiteral("2024-05-10"); }, [this] { return Warehouse(); }, [&] { ++reloads; }, [] {} };
     SetDocHost(QStringLiteral("CD"), &host);
     Sql(QStringLiteral("insert into jxc_cgsp (gl_djh,g_sn,a_name,jh_sl) values ('CD-20240510-0001','G1','other',1)"));
     OpenMode = QStringLiteral("cgjh_new");
@@ -264,8 +266,8 @@ TEST_F(SeleTest, TheOrderDialogWritesOrderLinesThroughItsHost)
     EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_cgsp where a_name='admin' and gl_djh='") + number
                   + QStringLiteral("'")),
         1);
-    EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_cgspmx where gl_djh='") + number + QStringLiteral("'")),
-        1);
+    EXPECT_EQ(
+        Number(QStringLiteral("select count(*) from jxc_cgspmx where gl_djh='") + number + QStringLiteral("'")), 1);
     EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_jhsp")), 0);
 }
 
