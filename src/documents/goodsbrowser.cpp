@@ -7,8 +7,8 @@
 
 using namespace posting;
 
-GoodsListQuery PurchaseGoodsList(const DocKind& kind, const QString& mode, bool bindOperatorWarehouse,
-    bool supplierBox, const QString& warehouse, const QString& supplier, const QString& category)
+GoodsListQuery PurchaseGoodsList(const DocKind& kind, const QString& mode, bool bindOperatorWarehouse, bool supplierBox,
+    const QString& warehouse, const QString& supplier, const QString& category)
 {
     GoodsListQuery q;
     QString from = QStringLiteral("select a.*,a.g_kc as kc_sl from jxc_goods a where ");
@@ -52,8 +52,8 @@ bool GoodsAlreadyAdded(const DocKind& kind, const QString& number, const QString
     const Params p { { QStringLiteral("g"), goodsSn }, { QStringLiteral("a"), CurrentAdminName },
         { QStringLiteral("n"), number } };
     return First(QStringLiteral("select id from jxc_tempspxf where g_sn=:g and a_name=:a limit 1"), p).isValid()
-        || First(QStringLiteral("select id from ") + kind.lines + QStringLiteral(" where g_sn=:g and gl_djh=:n limit 1"),
-            p)
+        || First(
+            QStringLiteral("select id from ") + kind.lines + QStringLiteral(" where g_sn=:g and gl_djh=:n limit 1"), p)
                .isValid();
 }
 

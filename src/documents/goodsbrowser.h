@@ -21,8 +21,8 @@ struct GoodsListQuery {
 // with a stock row there. Supplier and warehouse together: goods on the supplier's
 // approved documents of the kind into that warehouse. An empty category lists every
 // category. Goods are listed by purchase frequency, then code.
-GoodsListQuery PurchaseGoodsList(const DocKind& kind, const QString& mode, bool bindOperatorWarehouse,
-    bool supplierBox, const QString& warehouse, const QString& supplier, const QString& category);
+GoodsListQuery PurchaseGoodsList(const DocKind& kind, const QString& mode, bool bindOperatorWarehouse, bool supplierBox,
+    const QString& warehouse, const QString& supplier, const QString& category);
 
 // The list statement re-sorted by a field of the list ("kc_sl", "g_name", ...) as
 // the list's mode qualifies it: stock is b.kc_sl in mode "2", the goods' total stock

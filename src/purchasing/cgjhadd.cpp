@@ -223,8 +223,8 @@ void TF_Cgjh_Add::openGoodsList()
             return;
         category = ADOQueryGoodsClass2.AsString(QStringLiteral("gc_sn"));
     }
-    const GoodsListQuery list = PurchaseGoodsList(kind_, SelectedLineId, IsTrue(BindOperatorWarehouse),
-        chkGhs->isChecked(), warehouse_, supplier_, category);
+    const GoodsListQuery list = PurchaseGoodsList(
+        kind_, SelectedLineId, IsTrue(BindOperatorWarehouse), chkGhs->isChecked(), warehouse_, supplier_, category);
     Query& q = ActiveQuery();
     q.Close();
     q.ClearParams();

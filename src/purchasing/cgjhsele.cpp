@@ -60,20 +60,27 @@ QLineEdit* SeleEdit(QWidget* parent, const char* name, int maxLength = 0)
 } // namespace
 
 TF_Cgjh_Sele::TF_Cgjh_Sele(QWidget* parent)
-    : TF_Cgjh_Sele(Variant { &GoodsInKind(), QStringLiteral("采购进货"), false }, parent)
+    : TF_Cgjh_Sele(Variant { &GoodsInKind(), QStringLiteral("采购进货"), false, false }, parent)
 {
 }
 
 TF_Cgjh_Sele::TF_Cgjh_Sele(const Variant& variant, QWidget* parent) : Form(parent), grid(this), variant_(variant)
 {
-    setObjectName(variant.order ? QStringLiteral("TF_Cgd_Sele") : QStringLiteral("TF_Cgjh_Sele"));
+    setObjectName(variant.ret ? QStringLiteral("TF_Cgth_Sele")
+            : variant.order   ? QStringLiteral("TF_Cgd_Sele")
+                              : QStringLiteral("TF_Cgjh_Sele"));
     setWindowTitle(QStringLiteral("商品信息(") + variant.caption + QStringLiteral(")"));
     resize(660, 626);
     Build();
 }
 
 TF_Cgd_Sele::TF_Cgd_Sele(QWidget* parent)
-    : TF_Cgjh_Sele(Variant { &PurchaseOrderKind(), QStringLiteral("采购订单"), true }, parent)
+    : TF_Cgjh_Sele(Variant { &PurchaseOrderKind(), QStringLiteral("采购订单"), true, false }, parent)
+{
+}
+
+TF_Cgth_Sele::TF_Cgth_Sele(QWidget* parent)
+    : TF_Cgjh_Sele(Variant { &PurchaseReturnKind(), QStringLiteral("采购退货"), false, true }, parent)
 {
 }
 
@@ -114,13 +121,13 @@ void TF_Cgjh_Sele::Build()
     chkHide->setObjectName(QStringLiteral("chkHide"));
     stock->addWidget(chkHide);
 
-    auto* group = new QGroupBox(QStringLiteral("商品进货信息"), this);
+    auto* group = new QGroupBox(variant_.ret ? QStringLiteral("商品退货信息") : QStringLiteral("商品进货信息"), this);
     auto* fields = new QGridLayout(group);
     fields->addWidget(SeleLabel(group, "上次进价："), 0, 0);
     gscjj = SeleLabel(group, "", "gscjj");
     fields->addWidget(gscjj, 0, 1);
-    fields->addWidget(SeleLabel(group, "参考进价："), 0, 2);
-    tgpjjj = SeleEdit(group, "tgpjjj");
+    fields->addWidget(SeleLabel(group, variant_.ret ? "退货价格：" : "参考进价："), 0, 2);
+    tgpjjj = SeleEdit(group, "tgpjjj", variant_.ret ? 9 : 0);
     fields->addWidget(tgpjjj, 0, 3);
     fields->addWidget(SeleLabel(group, "总数量："), 0, 4);
     tsl = SeleEdit(group, "tsl");
@@ -146,18 +153,25 @@ void TF_Cgjh_Sele::Build()
     ttaxdj = SeleEdit(group, "ttaxdj");
     fields->addWidget(ttaxdj, 2, 1);
     fields->addWidget(SeleLabel(group, "备注："), 2, 2);
-    tnote = SeleEdit(group, "tnote", 64);
+    tnote = SeleEdit(group, "tnote", variant_.ret ? 60 : 64);
     fields->addWidget(tnote, 2, 3, 1, 4);
+    if (variant_.ret) {
+        ldazhe = SeleLabel(group, "1为不打折,0.8为打8折", "ldazhe");
+        ldazhe->setStyleSheet(QStringLiteral("color: red"));
+        fields->addWidget(ldazhe, 1, 7);
+        for (QWidget* w : std::initializer_list<QWidget*> { gscjj, lZje, tzje })
+            w->hide();
+    }
     box->addWidget(group);
 
-    box->addWidget(SeleLabel(this, "请在下面表格中输入您的进货数量"));
+    box->addWidget(SeleLabel(this, variant_.ret ? "请在下面表格中输入您的退货数量" : "请在下面表格中输入您的进货数量"));
     StringGridIn->setParent(this);
     box->addWidget(StringGridIn, 3);
 
     auto* bar = new QHBoxLayout;
     btnPic = new QPushButton(QStringLiteral("查看图片(F4)"), this);
     btnPic->setObjectName(QStringLiteral("btnPic"));
-    btnPic->setVisible(!variant_.order);
+    btnPic->setVisible(!variant_.order && !variant_.ret);
     bar->addWidget(btnPic);
     bar->addStretch(1);
     btnOK = new QPushButton(QStringLiteral("确定(F5)"), this);
@@ -199,7 +213,16 @@ void TF_Cgjh_Sele::FormActivate()
     ApplyFontSize(FontSize);
     TaxPriceTyped = false;
     Query& shdj = F_DataModule->Q(QStringLiteral("Q_Shdj"));
-    if (ActiveDocKind == QLatin1String("cgjh")) {
+    if (variant_.ret) {
+        // A return works out its warehouse afresh at every showing.
+        StockWarehouseSn.clear();
+        if (ActiveDocKind == QLatin1String("cgthsh")) {
+            if (shdj.Active() && !shdj.IsEmpty())
+                StockWarehouseSn = shdj.AsString(QStringLiteral("ck_sn"));
+        } else if (DocHost* host = FindDocHost(variant_.kind->prefix)) {
+            StockWarehouseSn = host->warehouse();
+        }
+    } else if (ActiveDocKind == QLatin1String("cgjh")) {
         if (DocHost* host = FindDocHost(variant_.kind->prefix))
             StockWarehouseSn = host->warehouse();
     } else if (ActiveDocKind == QLatin1String("cgjhsh") && shdj.Active() && !shdj.IsEmpty()) {
@@ -226,7 +249,7 @@ void TF_Cgjh_Sele::FormActivate()
     tnote->clear();
     SetNumber(tdzl, 1);
     SetNumber(tsl, 0);
-    grid.StockCursorFollows = true;
+    grid.StockCursorFollows = !variant_.ret;
 
     grid.setGoodsSL(
         goods.AsString(QStringLiteral("cmz_sn")), goods.AsString(QStringLiteral("colorz_sn")), StringGridIn);
@@ -245,14 +268,14 @@ void TF_Cgjh_Sele::FormActivate()
     QString prefix = variant_.kind->linePrefix;
     QString remark = prefix + QStringLiteral("_bz");
     QString idField = QStringLiteral("id");
-    if (OpenMode == QLatin1String("cgjh_modi")) {
+    if (Mode() == QLatin1String("cgjh_modi")) {
         line = &F_DataModule->Q(QStringLiteral("Q_Tempspxf"));
         flag = QStringLiteral("2");
         prefix = QStringLiteral("ts");
         remark = QStringLiteral("ts_note");
-    } else if (OpenMode == QLatin1String("cgjh")) {
-        line = &F_DataModule->Q(QStringLiteral("Q_Jhsp"));
-    } else if (OpenMode == QLatin1String("cgjh_modish")) {
+    } else if (Mode() == QLatin1String("cgjh")) {
+        line = &F_DataModule->Q(DraftLines());
+    } else if (Mode() == QLatin1String("cgjh_modish")) {
         line = &F_DataModule->Q(QStringLiteral("Q_Shsp"));
         idField = QStringLiteral("tid");
     }
@@ -269,16 +292,24 @@ void TF_Cgjh_Sele::FormActivate()
             SetNumber(tsl, grid.Quantity());
     }
     cxPage->setCurrentWidget(cxTab2);
-    ttaxPropertiesChange();
+    if (variant_.ret) {
+        chkHide->setChecked(false);
+        ReturnTaxPrice();
+    } else {
+        ttaxPropertiesChange();
+    }
 
     const bool cost = ShowCostPrice;
-    for (QWidget* w : std::initializer_list<QWidget*> { gscjj, tgpjjj, lZje, tzje })
-        w->setVisible(cost);
+    tgpjjj->setVisible(cost);
+    for (QWidget* w : std::initializer_list<QWidget*> { gscjj, lZje, tzje })
+        w->setVisible(cost && !variant_.ret);
     const bool tax = IsTrueFor(UseTaxPrice, QStringLiteral("cj"));
     for (QWidget* w : std::initializer_list<QWidget*> { LTax, ttax, LPercent, LTaxPrice, ttaxdj })
         w->setVisible(tax);
     const bool discount = IsTrueFor(UseDiscount, QStringLiteral("cj"));
     LDzl->setVisible(discount);
+    if (ldazhe)
+        ldazhe->setVisible(discount);
     tdzl->setVisible(discount);
 }
 
@@ -288,8 +319,36 @@ void TF_Cgjh_Sele::QuantityChanged()
     tgpjjjChange();
 }
 
+void TF_Cgjh_Sele::ReturnTaxPrice()
+{
+    SetNumber(ttaxdj, (Number(ttax) / 100 + 1) * Number(tgpjjj));
+}
+
+void TF_Cgjh_Sele::ttaxdjPropertiesChange()
+{
+    const double t = Number(ttax);
+    const double q = Number(ttaxdj);
+    SetNumber(tgpjjj, t <= 0 ? q : q / (t / 100 + 1));
+}
+
+QString TF_Cgjh_Sele::Mode() const
+{
+    if (!variant_.ret || !OpenMode.startsWith(QLatin1String("cgth")))
+        return variant_.ret ? QString() : OpenMode;
+    return QStringLiteral("cgjh") + OpenMode.mid(4);
+}
+
+QString TF_Cgjh_Sele::DraftLines() const
+{
+    return variant_.ret ? QStringLiteral("Q_Thsp") : QStringLiteral("Q_Jhsp");
+}
+
 void TF_Cgjh_Sele::tgpjjjChange()
 {
+    if (variant_.ret) {
+        ReturnTaxPrice();
+        return;
+    }
     if (TaxPriceTyped) {
         // The order dialog recomputes a typed tax-inclusive price at the next change.
         if (variant_.order)
@@ -303,6 +362,10 @@ void TF_Cgjh_Sele::tgpjjjChange()
 
 void TF_Cgjh_Sele::ttaxPropertiesChange()
 {
+    if (variant_.ret) {
+        ReturnTaxPrice();
+        return;
+    }
     if (RepricingLock)
         return;
     SetNumber(ttaxdj, RoundPlain((Number(ttax) / 100 + 1) * Number(tgpjjj), AmountDecimals));
@@ -311,6 +374,8 @@ void TF_Cgjh_Sele::ttaxPropertiesChange()
 
 void TF_Cgjh_Sele::setZje()
 {
+    if (variant_.ret)
+        return;
     if (!TaxPriceTyped || variant_.order)
         SetNumber(ttaxdj, RoundPlain(Number(ttaxdj), AmountDecimals));
     double z = Number(ttaxdj) * Number(tdzl) * Number(tsl);
@@ -329,6 +394,10 @@ void TF_Cgjh_Sele::tdzlPropertiesChange()
 
 void TF_Cgjh_Sele::ttaxdjKeyUp()
 {
+    if (variant_.ret) {
+        ttaxdjPropertiesChange();
+        return;
+    }
     if (!variant_.order)
         TaxPriceTyped = true;
     const double t = Number(ttax);
@@ -359,8 +428,18 @@ void TF_Cgjh_Sele::tzjeKeyUp()
 void TF_Cgjh_Sele::btnOKClick()
 {
     if (Number(tsl) <= 0) {
-        Prompt::Info(QStringLiteral("数量不能为0或负数，重新输入！"), Prompt::kInfoCaption, Prompt::Icon::Information);
+        Prompt::Info(variant_.ret ? QStringLiteral("数量必须大于0，重新输入！")
+                                  : QStringLiteral("数量不能为0或负数，重新输入！"),
+            Prompt::kInfoCaption, Prompt::Icon::Information);
         return;
+    }
+    if (variant_.ret && !IsTrue(AllowZeroStockOut)) {
+        const QString message = grid.checkGridNum(
+            QStringLiteral("库存为0不允许退货，重新输入！"), QStringLiteral("退货数量不能大于库存数量，重新输入！"));
+        if (!message.isEmpty()) {
+            Prompt::Info(message);
+            return;
+        }
     }
     LineEntry e;
     e.price = Number(tgpjjj);
@@ -369,7 +448,18 @@ void TF_Cgjh_Sele::btnOKClick()
     e.discount = Number(tdzl);
     e.qty = Number(tsl);
     e.total = Number(tzje);
-    const LineValues v = LineArithmetic(e);
+    if (variant_.ret)
+        e.total = 0; // a return is never priced from its total
+    LineValues v = LineArithmetic(e);
+    if (variant_.ret) {
+        // Lines edited on the document keep the shown tax price in their total; picked
+        // lines and rounded totals take the rounded one.
+        const bool onDocument = Mode() == QLatin1String("cgjh") || Mode() == QLatin1String("cgjh_modish");
+        v.total
+            = posting::Round8(onDocument ? v.discount * (Number(ttaxdj) * v.qty) : v.discount * (v.qty * v.taxPrice));
+        if (IsTrue(RoundTotals))
+            v.total = posting::RoundUp(v.discount * (v.qty * v.taxPrice), TotalDecimals.toInt());
+    }
     const QString remark = SafeSqlText(tnote->text().trimmed());
     const QList<ColorSizeEntry::Cell> cells = grid.EnteredCells();
     const DocKind& kind = *variant_.kind;
@@ -379,8 +469,8 @@ void TF_Cgjh_Sele::btnOKClick()
 
     Transaction t(posting::Db());
     std::function<void()> after;
-    if (OpenMode == QLatin1String("cgjh_new")) {
-        if (!host)
+    if (Mode() == QLatin1String("cgjh_new")) {
+        if (!host || variant_.ret)
             return;
         const QString before = host->number();
         const QString number = RedrawIfHeld(kind, before, host->date());
@@ -393,8 +483,8 @@ void TF_Cgjh_Sele::btnOKClick()
                 host->showNumber(number);
             host->reloadDraft();
         };
-    } else if (OpenMode == QLatin1String("cgjh")) {
-        Query& jhsp = F_DataModule->Q(QStringLiteral("Q_Jhsp"));
+    } else if (Mode() == QLatin1String("cgjh")) {
+        Query& jhsp = F_DataModule->Q(DraftLines());
         if (!jhsp.Active() || jhsp.IsEmpty())
             return;
         const qint64 id = jhsp.AsInteger(QStringLiteral("id"));
@@ -406,9 +496,9 @@ void TF_Cgjh_Sele::btnOKClick()
             else
                 jhsp.Requery();
         };
-    } else if (OpenMode == QLatin1String("cgjh_add") || OpenMode == QLatin1String("cgjh_modi")) {
+    } else if (Mode() == QLatin1String("cgjh_add") || Mode() == QLatin1String("cgjh_modi")) {
         qint64 id = 0;
-        if (OpenMode == QLatin1String("cgjh_add")) {
+        if (Mode() == QLatin1String("cgjh_add")) {
             id = InsertEntryLine(scratch, v, remark,
                 { { QStringLiteral("g_sn"), goodsSn_ }, { QStringLiteral("a_name"), CurrentAdminName } });
         } else {
@@ -424,7 +514,7 @@ void TF_Cgjh_Sele::btnOKClick()
                 tempspxf.LocateId(id);
             }
         };
-    } else if (OpenMode == QLatin1String("cgjh_modish")) {
+    } else if (Mode() == QLatin1String("cgjh_modish")) {
         Query& shsp = F_DataModule->Q(QStringLiteral("Q_Shsp"));
         if (!shsp.Active() || shsp.IsEmpty())
             return;
@@ -456,7 +546,7 @@ void TF_Cgjh_Sele::btnCancelClick()
 
 void TF_Cgjh_Sele::btnPicClick()
 {
-    if (variant_.order)
+    if (variant_.order || variant_.ret)
         return;
     PictureName = goodsSn_ + QStringLiteral(".jpg");
     FunctionWindows::Open(QStringLiteral("TF_Spxxgl_Pic2"), FunctionWindows::Lifetime::Freed);

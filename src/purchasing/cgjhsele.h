@@ -38,6 +38,8 @@ public:
     void tdzlPropertiesChange();
     void ttaxdjKeyUp();
     void tzjeKeyUp();
+    // The return dialog's tax-inclusive price: typed, it sets the unit price.
+    void ttaxdjPropertiesChange();
 
     ColorSizeEntry grid;
     MatrixGrid* StringGridIn = nullptr;
@@ -66,6 +68,7 @@ public:
     QLabel* LTaxPrice = nullptr;
     QLineEdit* ttaxdj = nullptr;
     QLineEdit* tnote = nullptr;
+    QLabel* ldazhe = nullptr;
     QCheckBox* chkHide = nullptr;
     QPushButton* btnPic = nullptr;
     QPushButton* btnOK = nullptr;
@@ -77,6 +80,7 @@ protected:
         const DocKind* kind;
         QString caption; // "采购进货"
         bool order = false;
+        bool ret = false;
     };
     TF_Cgjh_Sele(const Variant& variant, QWidget* parent);
     void keyPressEvent(QKeyEvent* e) override;
@@ -88,6 +92,11 @@ private:
     static double Number(const QLineEdit* e);
     void QuantityChanged();
     EntryLineColumns DocColumns() const;
+    // The mode in the goods-in dialog's terms ("cgth_add" is "cgjh_add").
+    QString Mode() const;
+    QString DraftLines() const;
+    // A return's tax-inclusive price follows its price and tax unrounded.
+    void ReturnTaxPrice();
 
     Variant variant_;
     QString goodsSn_;
@@ -99,4 +108,12 @@ class TF_Cgd_Sele : public TF_Cgjh_Sele {
     Q_OBJECT
 public:
     explicit TF_Cgd_Sele(QWidget* parent = nullptr);
+};
+
+// "商品信息(采购退货)": one purchase-return line, its returned quantities kept within
+// the warehouse stock unless zero-stock returns are allowed.
+class TF_Cgth_Sele : public TF_Cgjh_Sele {
+    Q_OBJECT
+public:
+    explicit TF_Cgth_Sele(QWidget* parent = nullptr);
 };

@@ -67,7 +67,8 @@ TEST_F(BrowserTest, PickingAGoodsTwiceAsksFirst)
 {
     Pick(QStringLiteral("G1"), QStringLiteral("2"));
     ASSERT_EQ(b->Q_Tempspxf.RecordCount(), 1);
-    EXPECT_EQ(Scalar(QStringLiteral("select tid from jxc_tempspxfmx")), Scalar(QStringLiteral("select id from jxc_tempspxf")));
+    EXPECT_EQ(Scalar(QStringLiteral("select tid from jxc_tempspxfmx")),
+        Scalar(QStringLiteral("select id from jxc_tempspxf")));
     Focus(b->cxGrid1View, QStringLiteral("G1"));
     prompt.Answer(Prompt::Answer::No);
     b->btnAddClick();
