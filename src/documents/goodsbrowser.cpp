@@ -37,6 +37,30 @@ GoodsListQuery PurchaseGoodsList(const DocKind& kind, const QString& mode, bool 
     return q;
 }
 
+GoodsListQuery ReturnGoodsList(bool onlySupplierGoods, bool zeroStockAllowed, const QString& warehouse,
+    const QString& supplier, const QString& category)
+{
+    GoodsListQuery q;
+    q.params.insert(QStringLiteral("ck"), warehouse);
+    QString sql = zeroStockAllowed
+        ? QStringLiteral("select a.*,coalesce(b.kc_sl,0) as kc_sl from jxc_goods a left join jxc_kcsp b on "
+                         "b.g_sn=a.g_sn and b.ck_sn=:ck where a.g_jy=0 and a.g_sn<>'00000000'")
+        : QStringLiteral("select a.*,b.kc_sl from jxc_goods a,jxc_kcsp b where b.g_sn=a.g_sn and b.ck_sn=:ck and "
+                         "b.kc_sl>0 and a.g_jy=0 and a.g_sn<>'00000000'");
+    if (onlySupplierGoods) {
+        q.params.insert(QStringLiteral("ghs"), supplier);
+        sql += QStringLiteral(" and a.g_sn in (select c.g_sn from jxc_jhsp c,jxc_jhd d where c.gl_djh=d.gl_djh and "
+                              "d.j_status=1 and d.ghs_sn=:ghs")
+            + (zeroStockAllowed ? QStringLiteral(")") : QStringLiteral(" and d.ck_sn=:ck)"));
+    }
+    if (!category.isEmpty()) {
+        q.params.insert(QStringLiteral("gc"), category);
+        sql += QStringLiteral(" and a.gc_sn=:gc");
+    }
+    q.sql = sql + QStringLiteral(" order by a.g_cgpl desc,a.g_sn");
+    return q;
+}
+
 QString ResortGoodsList(const QString& sql, const QString& mode, const QString& field, bool descending)
 {
     QString column = QStringLiteral("a.") + field;

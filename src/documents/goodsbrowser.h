@@ -24,6 +24,13 @@ struct GoodsListQuery {
 GoodsListQuery PurchaseGoodsList(const DocKind& kind, const QString& mode, bool bindOperatorWarehouse, bool supplierBox,
     const QString& warehouse, const QString& supplier, const QString& category);
 
+// The return browser's list: with onlySupplierGoods the goods on approved goods-in
+// lines of the supplier (into this warehouse unless zero-stock returns are allowed);
+// with zeroStockAllowed every such goods with the warehouse stock, 0 where none,
+// otherwise only goods with stock above 0 there. Stock is b.kc_sl.
+GoodsListQuery ReturnGoodsList(bool onlySupplierGoods, bool zeroStockAllowed, const QString& warehouse,
+    const QString& supplier, const QString& category);
+
 // The list statement re-sorted by a field of the list ("kc_sl", "g_name", ...) as
 // the list's mode qualifies it: stock is b.kc_sl in mode "2", the goods' total stock
 // otherwise, other fields are the goods'.

@@ -49,12 +49,34 @@ QPushButton* AddButton(QWidget* parent, QBoxLayout* row, const char* name, const
 } // namespace
 
 TF_Cgjh_Add::TF_Cgjh_Add(QWidget* parent)
+    : TF_Cgjh_Add(Variant { &GoodsInKind(), QStringLiteral("采购进货"), QStringLiteral("TF_Cgjh_Sele"),
+                      QStringLiteral("cgjh"), QStringLiteral("cgjhsh"), false, false },
+        parent)
+{
+}
+
+TF_Cgd_Add::TF_Cgd_Add(QWidget* parent)
+    : TF_Cgjh_Add(Variant { &PurchaseOrderKind(), QStringLiteral("采购订单"), QStringLiteral("TF_Cgd_Sele"),
+                      QStringLiteral("cgjh"), QStringLiteral("cgjhsh"), true, false },
+        parent)
+{
+}
+
+TF_Cgth_Add::TF_Cgth_Add(QWidget* parent)
+    : TF_Cgjh_Add(Variant { &PurchaseReturnKind(), QStringLiteral("采购退货"), QStringLiteral("TF_Cgth_Sele"),
+                      QStringLiteral("cgth"), QStringLiteral("cgthsh"), false, true },
+        parent)
+{
+}
+
+TF_Cgjh_Add::TF_Cgjh_Add(const Variant& variant, QWidget* parent)
     : Form(parent), Q_GoodsJh(F_DataModule->Q(QStringLiteral("Q_GoodsJh"))),
       Q_Goods2(F_DataModule->Q(QStringLiteral("Q_Goods2"))), Q_Tempspxf(F_DataModule->Q(QStringLiteral("Q_Tempspxf"))),
-      ADOQueryGoodsClass2(F_DataModule->Q(QStringLiteral("ADOQueryGoodsClass2"))), kind_(GoodsInKind())
+      ADOQueryGoodsClass2(F_DataModule->Q(QStringLiteral("ADOQueryGoodsClass2"))), variant_(variant),
+      kind_(*variant.kind)
 {
-    setObjectName(QStringLiteral("TF_Cgjh_Add"));
-    setWindowTitle(QStringLiteral("增加商品(采购进货)"));
+    setObjectName(QString(variant.dialog).replace(QStringLiteral("_Sele"), QStringLiteral("_Add")));
+    setWindowTitle(QStringLiteral("增加商品(") + variant.caption + QStringLiteral(")"));
     resize(1200, 640);
     auto* box = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
@@ -159,12 +181,15 @@ void TF_Cgjh_Add::FormActivate()
     cxGrid2View->ClearFilter();
     lkey->setText(IsTrue(EnterStartsSearch) ? QStringLiteral("输入商品编号或名称,回车查询：")
                                             : QStringLiteral("输入商品编号或名称查询商品："));
-    SelectedLineId = QStringLiteral("1");
+    if (!variant_.ret)
+        SelectedLineId = QStringLiteral("1");
     DocHost* host = FindDocHost(kind_.prefix);
     Query& shdj = F_DataModule->Q(QStringLiteral("Q_Shdj"));
     if (Pending() && shdj.Active() && !shdj.IsEmpty()) {
         warehouse_ = shdj.AsString(QStringLiteral("ck_sn"));
         supplier_ = shdj.AsString(QStringLiteral("ghs_sn"));
+        if (variant_.ret)
+            CurrentSupplierSn = supplier_;
     } else {
         warehouse_ = host ? host->warehouse() : QString();
         supplier_ = CurrentSupplierSn;
@@ -180,6 +205,8 @@ void TF_Cgjh_Add::FormActivate()
     chkCk->setChecked(IsTrue(BindOperatorWarehouse));
     chkCk->setEnabled(!IsTrue(BindOperatorWarehouse));
     chkGhs->setChecked(false);
+    chkCk->setVisible(!variant_.ret);
+    chkGhs->setVisible(!variant_.ret);
     openGoodsList();
     ClearTempLines();
     Q_Tempspxf.SetSQL(QStringLiteral("select b.g_name,b.dw_name,b.gg_name,b.color_name,a.*,a.ts_dj*a.ts_dzl as g_sj "
@@ -187,7 +214,7 @@ void TF_Cgjh_Add::FormActivate()
                                      "a.a_name=:aname order by a.id"));
     Q_Tempspxf.SetParam(QStringLiteral("aname"), CurrentAdminName);
     Q_Tempspxf.Open();
-    btnNew->setVisible(HasRight(QStringLiteral("qtcz"), 1));
+    btnNew->setVisible(!variant_.ret && HasRight(QStringLiteral("qtcz"), 1));
     const bool cost = ShowCostPrice;
     for (DataGrid* g : { cxGrid1View, cxGrid2View })
         g->SetColumnVisible(g->ColumnByField(QStringLiteral("g_jj")), cost);
@@ -213,9 +240,11 @@ Query& TF_Cgjh_Add::ActiveQuery() const
 
 void TF_Cgjh_Add::openGoodsList()
 {
-    SelectedLineId = chkCk->isChecked() ? QStringLiteral("2")
-        : chkGhs->isChecked()           ? QStringLiteral("3")
-                                        : QStringLiteral("1");
+    const QString mode = chkCk->isChecked() ? QStringLiteral("2")
+        : chkGhs->isChecked()               ? QStringLiteral("3")
+                                            : QStringLiteral("1");
+    if (!variant_.ret)
+        SelectedLineId = mode;
     const bool categories = cxPage->currentWidget() == cxTab2;
     QString category;
     if (categories) {
@@ -223,8 +252,12 @@ void TF_Cgjh_Add::openGoodsList()
             return;
         category = ADOQueryGoodsClass2.AsString(QStringLiteral("gc_sn"));
     }
-    const GoodsListQuery list = PurchaseGoodsList(
-        kind_, SelectedLineId, IsTrue(BindOperatorWarehouse), chkGhs->isChecked(), warehouse_, supplier_, category);
+    const GoodsListQuery list = variant_.ret
+        ? ReturnGoodsList(
+            !(ReturnOnlySupplierGoods == QLatin1String("0") || ReturnOnlySupplierGoods == QLatin1String("False")),
+            IsTrue(AllowZeroStockOut), warehouse_, supplier_, category)
+        : PurchaseGoodsList(
+            kind_, mode, IsTrue(BindOperatorWarehouse), chkGhs->isChecked(), warehouse_, supplier_, category);
     Query& q = ActiveQuery();
     q.Close();
     q.ClearParams();
@@ -267,13 +300,14 @@ void TF_Cgjh_Add::cxGridSortChange(DataGrid* grid, int column, Qt::SortOrder ord
     }
     const QString field = grid->ColumnField(column);
     q.Close();
-    q.SetSQL(ResortGoodsList(q.SQL(), SelectedLineId, field, order == Qt::DescendingOrder));
+    q.SetSQL(ResortGoodsList(
+        q.SQL(), variant_.ret ? QStringLiteral("2") : SelectedLineId, field, order == Qt::DescendingOrder));
     q.Open();
 }
 
 bool TF_Cgjh_Add::Pending() const
 {
-    return ActiveDocKind == QLatin1String("cgjhsh");
+    return ActiveDocKind == variant_.pendingKind;
 }
 
 QString TF_Cgjh_Add::Number() const
@@ -288,12 +322,12 @@ QString TF_Cgjh_Add::Number() const
 
 void TF_Cgjh_Add::Pick(bool askDuplicate)
 {
-    if (askDuplicate && GoodsAlreadyAdded(kind_, Number(), SelectedSn)
+    if (askDuplicate && !variant_.ret && GoodsAlreadyAdded(kind_, Number(), SelectedSn)
         && Prompt::YesNo(QStringLiteral("该商品已添加，需要重复添加吗？")) == Prompt::Answer::No)
         return;
     AuxTag.clear();
-    OpenMode = QStringLiteral("cgjh_add");
-    FunctionWindows::Open(QStringLiteral("TF_Cgjh_Sele"), FunctionWindows::Lifetime::Freed);
+    OpenMode = variant_.modePrefix + QStringLiteral("_add");
+    FunctionWindows::Open(variant_.dialog, FunctionWindows::Lifetime::Freed);
     tkey->setFocus();
     AuxTag.clear();
 }
@@ -305,6 +339,12 @@ void TF_Cgjh_Add::btnAddClick()
     if (g->RowCount() == 0 || row < 0)
         return;
     SelectedSn = g->Value(row, QStringLiteral("g_sn")).toString();
+    if (variant_.ret && g->Value(row, QStringLiteral("kc_sl")).toDouble() <= 0
+        && (AllowZeroStockOut == QLatin1String("0") || AllowZeroStockOut == QLatin1String("False"))) {
+        Prompt::Info(QStringLiteral("库存为零不能退货！"));
+        SelectedSn.clear();
+        return;
+    }
     Pick(true);
     SelectedSn.clear();
     OpenMode.clear();
@@ -332,9 +372,9 @@ void TF_Cgjh_Add::btnModiClick()
     const int row = cxGrid3View->CurrentRow();
     if (row >= 0)
         Q_Tempspxf.SetRecNo(row);
-    OpenMode = QStringLiteral("cgjh_modi");
+    OpenMode = variant_.modePrefix + QStringLiteral("_modi");
     SelectedSn = Q_Tempspxf.AsString(QStringLiteral("g_sn"));
-    FunctionWindows::Open(QStringLiteral("TF_Cgjh_Sele"), FunctionWindows::Lifetime::Freed);
+    FunctionWindows::Open(variant_.dialog, FunctionWindows::Lifetime::Freed);
     SelectedSn.clear();
     OpenMode.clear();
 }
@@ -373,15 +413,16 @@ void TF_Cgjh_Add::btnOKClick()
 {
     DocHost* host = FindDocHost(kind_.prefix);
     Transaction t(posting::Db());
-    posting::Run(QStringLiteral("delete from jxc_tempspxf where (g_sn='' or g_sn is null) and a_name=:a"),
-        { { QStringLiteral("a"), CurrentAdminName } });
+    if (!variant_.ret)
+        posting::Run(QStringLiteral("delete from jxc_tempspxf where (g_sn='' or g_sn is null) and a_name=:a"),
+            { { QStringLiteral("a"), CurrentAdminName } });
     QString number = Number();
     const QString shown = number;
     if (!Pending() && host)
         number = RedrawIfHeld(kind_, number, host->date());
-    CopyPickedLines(kind_, number, IsTrue(UseStockIn));
+    CopyPickedLines(kind_, number, !variant_.order && IsTrue(UseStockIn));
     const posting::Params n { { QStringLiteral("n"), number } };
-    if (Pending()
+    if (Pending() && !variant_.order && !variant_.ret
         && posting::First(QStringLiteral("select jh_rksl from jxc_jhsp where jh_rksl=0 and gl_djh=:n limit 1"), n)
                .isValid())
         posting::Run(QStringLiteral("update jxc_jhsp set jh_rksl=0 where gl_djh=:n"), n);
@@ -398,14 +439,16 @@ void TF_Cgjh_Add::btnOKClick()
     ReopenPicked();
     Q_GoodsJh.Close();
     Q_Goods2.Close();
-    SelectedLineId.clear();
+    if (!variant_.ret)
+        SelectedLineId.clear();
     accept();
 }
 
 bool TF_Cgjh_Add::FormCloseQuery()
 {
-    if (result() == QDialog::Accepted || !Q_Tempspxf.Active() || Q_Tempspxf.IsEmpty()) {
-        SelectedLineId.clear();
+    if (!Q_Tempspxf.Active() || Q_Tempspxf.IsEmpty()) {
+        if (!variant_.ret)
+            SelectedLineId.clear();
         return true;
     }
     switch (Prompt::YesNoCancel(QStringLiteral("当前单据还未保存，是否保存？"))) {
@@ -415,7 +458,8 @@ bool TF_Cgjh_Add::FormCloseQuery()
     case Prompt::Answer::No:
         ClearTempLines();
         ReopenPicked();
-        SelectedLineId.clear();
+        if (!variant_.ret)
+            SelectedLineId.clear();
         return true;
     default:
         return false;

@@ -61,6 +61,17 @@ public:
     QPushButton* btnCancel = nullptr;
 
 protected:
+    // The order and return browsers' differences.
+    struct Variant {
+        const DocKind* kind;
+        QString caption;     // "采购进货"
+        QString dialog;      // "TF_Cgjh_Sele"
+        QString modePrefix;  // "cgjh": cgjh_add, cgjh_modi
+        QString pendingKind; // "cgjhsh"
+        bool order = false;
+        bool ret = false;
+    };
+    TF_Cgjh_Add(const Variant& variant, QWidget* parent);
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
@@ -71,8 +82,24 @@ private:
     QString Number() const;
     bool Pending() const;
 
+    Variant variant_;
     const DocKind& kind_;
     QString warehouse_;
     QString supplier_;
     bool loading_ = false;
+};
+
+// "增加商品(采购订单)": lines of a purchase order.
+class TF_Cgd_Add : public TF_Cgjh_Add {
+    Q_OBJECT
+public:
+    explicit TF_Cgd_Add(QWidget* parent = nullptr);
+};
+
+// "增加商品(采购退货)": lines of a purchase return, listed by the return settings;
+// goods without stock are refused unless zero-stock returns are allowed.
+class TF_Cgth_Add : public TF_Cgjh_Add {
+    Q_OBJECT
+public:
+    explicit TF_Cgth_Add(QWidget* parent = nullptr);
 };

@@ -23,6 +23,8 @@ void RegisterPurchasingWindows()
     FunctionWindows::Register<TF_Cgjh>(QStringLiteral("TF_Cgjh"), F_Cgjh);
     FunctionWindows::Register<TF_Cgjh_Sele>(QStringLiteral("TF_Cgjh_Sele"));
     FunctionWindows::Register<TF_Cgjh_Add>(QStringLiteral("TF_Cgjh_Add"));
+    FunctionWindows::Register<TF_Cgd_Add>(QStringLiteral("TF_Cgd_Add"));
+    FunctionWindows::Register<TF_Cgth_Add>(QStringLiteral("TF_Cgth_Add"));
     FunctionWindows::Register<TF_Cgd_Sele>(QStringLiteral("TF_Cgd_Sele"));
     FunctionWindows::Register<TF_Cgth_Sele>(QStringLiteral("TF_Cgth_Sele"));
     FunctionWindows::RegisterView(QStringLiteral("TF_Cgjh"), QStringLiteral("pending"), [](Form& f) {

@@ -1,5 +1,6 @@
 #include "cgjhtest.h"
 
+#include "documents/docwindow.h"
 #include "foundation/functionwindows.h"
 #include "platform/grid/datagrid.h"
 #include "platform/grid/matrixgrid.h"
@@ -169,6 +170,54 @@ TEST_F(BrowserTest, ClosingWithPickedLinesCanBeCancelled)
     EXPECT_TRUE(b->FormCloseQuery());
     EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_tempspxf")), 0);
     EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_jhsp")), 0);
+}
+
+TEST_F(BrowserTest, TheOrderBrowserWritesOrderLinesReceivedInFull)
+{
+    QString number = QStringLiteral("CD-20240510-0001");
+    DocHost host { [&] { return number; }, [&](const QString& n) { number = n; },
+        [] { return QStringLiteral("2024-05-10"); }, [] { return QStringLiteral("100001"); }, [] {}, [] {} };
+    SetDocHost(QStringLiteral("CD"), &host);
+    FunctionWindows::Register<TF_Cgd_Sele>(QStringLiteral("TF_Cgd_Sele"));
+    UseStockIn = QStringLiteral("1");
+    TF_Cgd_Add o;
+    o.Activate();
+    Focus(o.cxGrid1View, QStringLiteral("G1"));
+    prompt.OnModal(QStringLiteral("TF_Cgd_Sele"), [](QDialog* dlg) {
+        auto* s = static_cast<TF_Cgd_Sele*>(dlg);
+        s->StringGridIn->CommitEdit(2, 1, QStringLiteral("3"));
+        s->btnOKClick();
+        return s->result();
+    });
+    o.btnAddClick();
+    o.btnOKClick();
+    SetDocHost(QStringLiteral("CD"), nullptr);
+    FunctionWindows::Unregister(QStringLiteral("TF_Cgd_Sele"));
+    EXPECT_EQ(Number(QStringLiteral("select jh_rksl from jxc_cgsp where gl_djh='CD-20240510-0001'")), 3);
+    EXPECT_EQ(Scalar(QStringLiteral("select cm_sn || color_sn from jxc_cgspmx")), QStringLiteral("MR"));
+    EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_jhsp")), 0);
+}
+
+TEST_F(BrowserTest, TheReturnBrowserRefusesGoodsWithoutStock)
+{
+    ReturnOnlySupplierGoods = QStringLiteral("0");
+    AllowZeroStockOut = QStringLiteral("1");
+    ActiveDocKind = QStringLiteral("cgth");
+    TF_Cgth_Add r;
+    r.Activate();
+    EXPECT_TRUE(r.chkCk->isHidden());
+    ASSERT_EQ(Listed(r.cxGrid1View), (QStringList { QStringLiteral("G1=0"), QStringLiteral("G2=0") }));
+    AllowZeroStockOut = QStringLiteral("0");
+    r.openGoodsList();
+    EXPECT_EQ(r.cxGrid1View->RowCount(), 0) << "only goods in stock";
+    // Listed while zero-stock returns were allowed, refused once they are not.
+    AllowZeroStockOut = QStringLiteral("1");
+    r.openGoodsList();
+    AllowZeroStockOut = QStringLiteral("0");
+    Focus(r.cxGrid1View, QStringLiteral("G2"));
+    r.btnAddClick();
+    EXPECT_EQ(prompt.LastMessage(), U8("库存为零不能退货！"));
+    EXPECT_TRUE(prompt.ModalNames().isEmpty());
 }
 
 } // namespace

@@ -18,8 +18,8 @@ protected:
             { QStringLiteral("C1"), QStringLiteral("C2"), QStringLiteral("C3"), QStringLiteral("C4"),
                 QStringLiteral("C5") },
             { QStringLiteral("F") }, 5, 5 });
-        host = { [] { return QStringLiteral("CT-20240510-0001"); }, [](const QString&) { },
-            [] { return QStringLiteral("2024-05-10"); }, [] { return QStringLiteral("W1"); }, [] { }, [] { } };
+        host = { [] { return QStringLiteral("CT-20240510-0001"); }, [](const QString&) {},
+            [] { return QStringLiteral("2024-05-10"); }, [] { return QStringLiteral("W1"); }, [] {}, [] {} };
         SetDocHost(QStringLiteral("CT"), &host);
         AllowZeroStockOut = QStringLiteral("0");
         DefaultTaxRate = QStringLiteral("13");
