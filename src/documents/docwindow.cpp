@@ -149,6 +149,14 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const char* caption,
     return b;
 }
 
+QLabel* NamedLabel(QWidget* parent, const char* caption, const char* name)
+{
+    auto* l = new QLabel(QString::fromUtf8(caption), parent);
+    if (name)
+        l->setObjectName(QLatin1String(name));
+    return l;
+}
+
 void AddGridColumns(DataGrid& grid, std::initializer_list<std::array<const char*, 3>> columns)
 {
     for (const auto& c : columns)

@@ -13,6 +13,7 @@ class DataGrid;
 class QBoxLayout;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class Query;
@@ -158,6 +159,7 @@ public:
 // Pieces the document windows build their tabs with: a push button with its object
 // name (added to the row when one is given) and grid columns as field, caption, width.
 QPushButton* NamedButton(QWidget* parent, const char* name, const char* caption, QBoxLayout* row = nullptr);
+QLabel* NamedLabel(QWidget* parent, const char* caption, const char* name = nullptr);
 void AddGridColumns(DataGrid& grid, std::initializer_list<std::array<const char*, 3>> columns);
 
 // The supplier texts of the list tabs' search fields that stand for no supplier.

@@ -6,6 +6,7 @@
 #include "foundation/globals.h"
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
+#include "masterdata/pickersform.h"
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
 #include "platform/db/valuetext.h"
@@ -38,23 +39,6 @@ double RoundPlain(double x, int d)
 {
     const double f = std::pow(10.0, d);
     return x < 0 ? -std::floor(-x * f + 0.5) / f : std::floor(x * f + 0.5) / f;
-}
-
-QLabel* SeleLabel(QWidget* parent, const char* caption, const char* name = nullptr)
-{
-    auto* l = new QLabel(QString::fromUtf8(caption), parent);
-    if (name)
-        l->setObjectName(QLatin1String(name));
-    return l;
-}
-
-QLineEdit* SeleEdit(QWidget* parent, const char* name, int maxLength = 0)
-{
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QLatin1String(name));
-    if (maxLength > 0)
-        e->setMaxLength(maxLength);
-    return e;
 }
 
 } // namespace
@@ -99,8 +83,8 @@ void TF_Cgjh_Sele::Build()
     auto* info = new QGridLayout(cxTab1);
     int r = 0;
     auto infoRow = [&](const char* caption, QLabel*& field, const char* name) {
-        info->addWidget(SeleLabel(cxTab1, caption), r / 2, (r % 2) * 2);
-        field = SeleLabel(cxTab1, "", name);
+        info->addWidget(NamedLabel(cxTab1, caption), r / 2, (r % 2) * 2);
+        field = NamedLabel(cxTab1, "", name);
         info->addWidget(field, r / 2, (r % 2) * 2 + 1);
         ++r;
     };
@@ -123,40 +107,40 @@ void TF_Cgjh_Sele::Build()
 
     auto* group = new QGroupBox(variant_.ret ? QStringLiteral("商品退货信息") : QStringLiteral("商品进货信息"), this);
     auto* fields = new QGridLayout(group);
-    fields->addWidget(SeleLabel(group, "上次进价："), 0, 0);
-    gscjj = SeleLabel(group, "", "gscjj");
+    fields->addWidget(NamedLabel(group, "上次进价："), 0, 0);
+    gscjj = NamedLabel(group, "", "gscjj");
     fields->addWidget(gscjj, 0, 1);
-    fields->addWidget(SeleLabel(group, variant_.ret ? "退货价格：" : "参考进价："), 0, 2);
-    tgpjjj = SeleEdit(group, "tgpjjj", variant_.ret ? 9 : 0);
+    fields->addWidget(NamedLabel(group, variant_.ret ? "退货价格：" : "参考进价："), 0, 2);
+    tgpjjj = NamedEdit(group, "tgpjjj", variant_.ret ? 9 : 32767);
     fields->addWidget(tgpjjj, 0, 3);
-    fields->addWidget(SeleLabel(group, "总数量："), 0, 4);
-    tsl = SeleEdit(group, "tsl");
+    fields->addWidget(NamedLabel(group, "总数量："), 0, 4);
+    tsl = NamedEdit(group, "tsl", 32767);
     tsl->setReadOnly(true);
     fields->addWidget(tsl, 0, 5);
-    lZje = SeleLabel(group, "总金额：", "lZje");
+    lZje = NamedLabel(group, "总金额：", "lZje");
     fields->addWidget(lZje, 1, 0);
-    tzje = SeleEdit(group, "tzje");
+    tzje = NamedEdit(group, "tzje", 32767);
     tzje->setReadOnly(true);
     fields->addWidget(tzje, 1, 1);
-    LDzl = SeleLabel(group, "打折率：", "LDzl");
+    LDzl = NamedLabel(group, "打折率：", "LDzl");
     fields->addWidget(LDzl, 1, 2);
-    tdzl = SeleEdit(group, "tdzl", 6);
+    tdzl = NamedEdit(group, "tdzl", 6);
     fields->addWidget(tdzl, 1, 3);
-    LTax = SeleLabel(group, "税率：", "LTax");
+    LTax = NamedLabel(group, "税率：", "LTax");
     fields->addWidget(LTax, 1, 4);
-    ttax = SeleEdit(group, "ttax", 9);
+    ttax = NamedEdit(group, "ttax", 9);
     fields->addWidget(ttax, 1, 5);
-    LPercent = SeleLabel(group, "%", "LPercent");
+    LPercent = NamedLabel(group, "%", "LPercent");
     fields->addWidget(LPercent, 1, 6);
-    LTaxPrice = SeleLabel(group, "含税单价：", "LTaxPrice");
+    LTaxPrice = NamedLabel(group, "含税单价：", "LTaxPrice");
     fields->addWidget(LTaxPrice, 2, 0);
-    ttaxdj = SeleEdit(group, "ttaxdj");
+    ttaxdj = NamedEdit(group, "ttaxdj", 32767);
     fields->addWidget(ttaxdj, 2, 1);
-    fields->addWidget(SeleLabel(group, "备注："), 2, 2);
-    tnote = SeleEdit(group, "tnote", variant_.ret ? 60 : 64);
+    fields->addWidget(NamedLabel(group, "备注："), 2, 2);
+    tnote = NamedEdit(group, "tnote", variant_.ret ? 60 : 64);
     fields->addWidget(tnote, 2, 3, 1, 4);
     if (variant_.ret) {
-        ldazhe = SeleLabel(group, "1为不打折,0.8为打8折", "ldazhe");
+        ldazhe = NamedLabel(group, "1为不打折,0.8为打8折", "ldazhe");
         ldazhe->setStyleSheet(QStringLiteral("color: red"));
         fields->addWidget(ldazhe, 1, 7);
         for (QWidget* w : std::initializer_list<QWidget*> { gscjj, lZje, tzje })
@@ -164,7 +148,8 @@ void TF_Cgjh_Sele::Build()
     }
     box->addWidget(group);
 
-    box->addWidget(SeleLabel(this, variant_.ret ? "请在下面表格中输入您的退货数量" : "请在下面表格中输入您的进货数量"));
+    box->addWidget(
+        NamedLabel(this, variant_.ret ? "请在下面表格中输入您的退货数量" : "请在下面表格中输入您的进货数量"));
     StringGridIn->setParent(this);
     box->addWidget(StringGridIn, 3);
 
