@@ -53,3 +53,31 @@ const DocKind& PurchaseReturnKind()
     }();
     return kind;
 }
+
+const DocKind& PurchaseOrderKind()
+{
+    // Orders post nothing: the kind names their tables for the line mechanics; the
+    // order window brings its own approval.
+    static const DocKind kind = [] {
+        DocKind k;
+        k.header = QStringLiteral("jxc_cgd");
+        k.lines = QStringLiteral("jxc_cgsp");
+        k.detail = QStringLiteral("jxc_cgspmx");
+        k.prefix = QStringLiteral("CD");
+        k.linePrefix = QStringLiteral("jh");
+        k.dateColumn = QStringLiteral("j_jhrq");
+        k.statusColumn = QStringLiteral("j_status");
+        k.checkerColumn = QStringLiteral("j_checker");
+        k.checkDateColumn = QStringLiteral("j_chkrq");
+        k.payableColumn = QStringLiteral("j_yfje");
+        k.paidColumn = QStringLiteral("j_sfje");
+        k.discountColumn = QStringLiteral("j_yhje");
+        k.settleColumn = QStringLiteral("j_jsfs");
+        k.stockQtyColumn = QStringLiteral("jh_rksl");
+        k.logName = QStringLiteral("采购订单");
+        k.rightModule = QStringLiteral("cggl");
+        k.post = [](const QString&) {};
+        return k;
+    }();
+    return kind;
+}

@@ -43,3 +43,5 @@ struct DocKind {
 // Purchase goods-in (jxc_jhd, "CJ") and purchase return (jxc_thd, "CT").
 const DocKind& GoodsInKind();
 const DocKind& PurchaseReturnKind();
+// Purchase order (jxc_cgd, "CD").
+const DocKind& PurchaseOrderKind();

@@ -11,11 +11,48 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+QHash<QString, DocHost*>& Hosts()
+{
+    static QHash<QString, DocHost*> hosts;
+    return hosts;
+}
+
+} // namespace
+
+DocHost* FindDocHost(const QString& prefix)
+{
+    return Hosts().value(prefix);
+}
+
+void SetDocHost(const QString& prefix, DocHost* host)
+{
+    if (host)
+        Hosts().insert(prefix, host);
+    else
+        Hosts().remove(prefix);
+}
+
+DocWindow::~DocWindow()
+{
+    if (hosting_ && FindDocHost(kind_.prefix) == &host_)
+        SetDocHost(kind_.prefix, nullptr);
+}
+
+void DocWindow::SetHost(DocHost host)
+{
+    host_ = std::move(host);
+    hosting_ = true;
+    SetDocHost(kind_.prefix, &host_);
+}
 
 bool DocWindow::CloseQuery(bool hasLines, const QString& number, const std::function<void()>& save) const
 {
@@ -110,6 +147,14 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const char* caption,
     if (row)
         row->addWidget(b);
     return b;
+}
+
+QLabel* NamedLabel(QWidget* parent, const char* caption, const char* name)
+{
+    auto* l = new QLabel(QString::fromUtf8(caption), parent);
+    if (name)
+        l->setObjectName(QLatin1String(name));
+    return l;
 }
 
 void AddGridColumns(DataGrid& grid, std::initializer_list<std::array<const char*, 3>> columns)

@@ -13,6 +13,7 @@ class DataGrid;
 class QBoxLayout;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class Query;
@@ -49,10 +50,33 @@ class QWidget;
 //   void checkDj(no)      { doc.Approve(no, operatorOfTheSelectedHeader); }
 //   void updateBottomJe() { tyfje := DraftPayable(doc.Kind(), jsn); }
 //   saving                { Transaction; no := RedrawForSave(...); header; ...; Commit; }
+// What the colour-by-size dialogs and goods browsers need of the document window
+// they work for: its number, date and warehouse, and its reload routines. A window
+// hands it to its DocWindow (SetHost); the dialogs find it by the kind's number
+// prefix, so they work with any window of that kind, also before it exists (tests).
+struct DocHost {
+    std::function<QString()> number;
+    std::function<void(const QString&)> showNumber;
+    std::function<QString()> date; // "yyyy-MM-dd"
+    std::function<QString()> warehouse;
+    // The entry tab's lines reloaded under the number and its totals brought up to date.
+    std::function<void()> reloadDraft;
+    // The pending document's lines reloaded and its header amounts brought up to date.
+    std::function<void()> reloadPending;
+};
+// The host of the window of a kind ("CJ"), nullptr when none is open.
+DocHost* FindDocHost(const QString& prefix);
+void SetDocHost(const QString& prefix, DocHost* host);
+
 class DocWindow {
 public:
     explicit DocWindow(const DocKind& kind) : kind_(kind) { }
+    ~DocWindow();
+    DocWindow(const DocWindow&) = delete;
+    DocWindow& operator=(const DocWindow&) = delete;
     const DocKind& Kind() const { return kind_; }
+    // Offers the window to the dialogs and browsers of its kind until it goes.
+    void SetHost(DocHost host);
 
     // Closing with unsaved lines: "当前单据还未保存，是否保存？" with Yes, No and Cancel.
     // Yes saves (the window closes whatever the save did), No discards the operator's
@@ -77,6 +101,8 @@ public:
 
 private:
     const DocKind& kind_;
+    DocHost host_;
+    bool hosting_ = false;
 };
 
 // The supplier list's OR filter on name, short code, code, telephone and address;
@@ -133,6 +159,7 @@ public:
 // Pieces the document windows build their tabs with: a push button with its object
 // name (added to the row when one is given) and grid columns as field, caption, width.
 QPushButton* NamedButton(QWidget* parent, const char* name, const char* caption, QBoxLayout* row = nullptr);
+QLabel* NamedLabel(QWidget* parent, const char* caption, const char* name = nullptr);
 void AddGridColumns(DataGrid& grid, std::initializer_list<std::array<const char*, 3>> columns);
 
 // The supplier texts of the list tabs' search fields that stand for no supplier.

@@ -12,6 +12,7 @@
 #include "listing/gridformats.h"
 #include "masterdata/keyfilter.h"
 #include "masterdata/pickerscallers.h"
+#include "masterdata/pickersform.h"
 #include "platform/base/clock.h"
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
@@ -44,23 +45,6 @@ TF_Cgjh* F_Cgjh = nullptr;
 namespace {
 
 const QString kJh = QStringLiteral("jh");
-
-QLineEdit* CgjhEdit(QWidget* parent, const char* name, int maxLength = 0)
-{
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QLatin1String(name));
-    if (maxLength > 0)
-        e->setMaxLength(maxLength);
-    return e;
-}
-
-QLabel* CgjhLabel(QWidget* parent, const char* caption, const char* name = nullptr)
-{
-    auto* l = new QLabel(QString::fromUtf8(caption), parent);
-    if (name)
-        l->setObjectName(QLatin1String(name));
-    return l;
-}
 
 // The entry grid's columns: field, caption, width.
 const char* const kEntryColumns[][3] = { { "g_sn", "商品编号", "80" }, { "g_name", "商品名称", "140" },
@@ -102,6 +86,17 @@ TF_Cgjh::TF_Cgjh(QWidget* parent)
     BuildPendingTab();
     connect(cxPage, &QTabWidget::currentChanged, this, [this] { cxPageChange(); });
     PickerCallers::RegisterHandlerCombo(kJh, comUser);
+    doc.SetHost(
+        { [this] { return jsn->text(); }, [this](const QString& n) { jsn->setText(n); }, [this] { return DocDate(); },
+            [this] { return comCk->currentIndex() >= 0 ? comCk->Code(comCk->currentIndex()) : QString(); },
+            [this] {
+                openGridViewData(jsn->text());
+                updateBottomJe();
+            },
+            [this] {
+                setShspList();
+                updateCheckShdjYfje();
+            } });
     PickerCallers::RegisterRemarkEdit(kJh, tnote);
 }
 
@@ -117,30 +112,30 @@ void TF_Cgjh::BuildEntryTab()
     auto* head = new QGridLayout;
     box->addLayout(head);
 
-    head->addWidget(CgjhLabel(cxTab1, "单号"), 0, 0);
-    jsn = CgjhLabel(cxTab1, "", "jsn");
+    head->addWidget(NamedLabel(cxTab1, "单号"), 0, 0);
+    jsn = NamedLabel(cxTab1, "", "jsn");
     jsn->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
     head->addWidget(jsn, 0, 1);
-    head->addWidget(CgjhLabel(cxTab1, "供货商："), 0, 2);
+    head->addWidget(NamedLabel(cxTab1, "供货商："), 0, 2);
     auto* ghsRow = new QHBoxLayout;
-    tghs = CgjhEdit(cxTab1, "tghs", 32);
+    tghs = NamedEdit(cxTab1, "tghs", 32);
     btnSeleGhs = NamedButton(cxTab1, "btnSeleGhs", "…");
     btnSeleGhs->setMaximumWidth(28);
     ghsRow->addWidget(tghs, 1);
     ghsRow->addWidget(btnSeleGhs);
     head->addLayout(ghsRow, 0, 3);
-    head->addWidget(CgjhLabel(cxTab1, "仓库："), 0, 4);
+    head->addWidget(NamedLabel(cxTab1, "仓库："), 0, 4);
     comCk = new KeyedCombo(cxTab1);
     comCk->setObjectName(QStringLiteral("comCk"));
     head->addWidget(comCk, 0, 5);
-    head->addWidget(CgjhLabel(cxTab1, "进货日期："), 0, 6);
+    head->addWidget(NamedLabel(cxTab1, "进货日期："), 0, 6);
     dateCg = new QDateEdit(cxTab1);
     dateCg->setObjectName(QStringLiteral("dateCg"));
     dateCg->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     dateCg->setCalendarPopup(true);
     head->addWidget(dateCg, 0, 7);
 
-    head->addWidget(CgjhLabel(cxTab1, "经办人："), 1, 0);
+    head->addWidget(NamedLabel(cxTab1, "经办人："), 1, 0);
     auto* userRow = new QHBoxLayout;
     comUser = new KeyedCombo(cxTab1);
     comUser->setObjectName(QStringLiteral("comUser"));
@@ -150,42 +145,42 @@ void TF_Cgjh::BuildEntryTab()
     userRow->addWidget(comUser, 1);
     userRow->addWidget(btnUser);
     head->addLayout(userRow, 1, 1);
-    head->addWidget(CgjhLabel(cxTab1, "结算方式："), 1, 2);
+    head->addWidget(NamedLabel(cxTab1, "结算方式："), 1, 2);
     comJsfs = new KeyedCombo(cxTab1);
     comJsfs->setObjectName(QStringLiteral("comJsfs"));
     head->addWidget(comJsfs, 1, 3);
-    head->addWidget(CgjhLabel(cxTab1, "应付金额："), 1, 4);
-    tyfje = CgjhEdit(cxTab1, "tyfje");
+    head->addWidget(NamedLabel(cxTab1, "应付金额："), 1, 4);
+    tyfje = NamedEdit(cxTab1, "tyfje", 32767);
     tyfje->setReadOnly(true);
     head->addWidget(tyfje, 1, 5);
-    head->addWidget(CgjhLabel(cxTab1, "实付金额："), 1, 6);
-    tsfje = CgjhEdit(cxTab1, "tsfje");
+    head->addWidget(NamedLabel(cxTab1, "实付金额："), 1, 6);
+    tsfje = NamedEdit(cxTab1, "tsfje", 32767);
     head->addWidget(tsfje, 1, 7);
 
-    lsn2 = CgjhLabel(cxTab1, "原始单号：", "lsn2");
+    lsn2 = NamedLabel(cxTab1, "原始单号：", "lsn2");
     head->addWidget(lsn2, 2, 0);
-    tsn2 = CgjhEdit(cxTab1, "tsn2", 16);
+    tsn2 = NamedEdit(cxTab1, "tsn2", 16);
     head->addWidget(tsn2, 2, 1);
-    lfpno = CgjhLabel(cxTab1, "发票号：", "lfpno");
+    lfpno = NamedLabel(cxTab1, "发票号：", "lfpno");
     head->addWidget(lfpno, 2, 2);
     auto* fpRow = new QHBoxLayout;
-    tfpno = CgjhEdit(cxTab1, "tfpno", 32);
-    tfpje = CgjhEdit(cxTab1, "tfpje");
+    tfpno = NamedEdit(cxTab1, "tfpno", 32);
+    tfpje = NamedEdit(cxTab1, "tfpje", 32767);
     fpRow->addWidget(tfpno, 2);
     fpRow->addWidget(tfpje, 1);
     head->addLayout(fpRow, 2, 3);
-    lyf = CgjhLabel(cxTab1, "运费：", "lyf");
+    lyf = NamedLabel(cxTab1, "运费：", "lyf");
     head->addWidget(lyf, 2, 4);
-    tyf = CgjhEdit(cxTab1, "tyf");
+    tyf = NamedEdit(cxTab1, "tyf", 32767);
     head->addWidget(tyf, 2, 5);
-    lbzf = CgjhLabel(cxTab1, "包装费：", "lbzf");
+    lbzf = NamedLabel(cxTab1, "包装费：", "lbzf");
     head->addWidget(lbzf, 2, 6);
-    tbzf = CgjhEdit(cxTab1, "tbzf");
+    tbzf = NamedEdit(cxTab1, "tbzf", 32767);
     head->addWidget(tbzf, 2, 7);
 
-    head->addWidget(CgjhLabel(cxTab1, "备注："), 3, 0);
+    head->addWidget(NamedLabel(cxTab1, "备注："), 3, 0);
     auto* noteRow = new QHBoxLayout;
-    tnote = CgjhEdit(cxTab1, "tnote", 200);
+    tnote = NamedEdit(cxTab1, "tnote", 200);
     btnDjbz = NamedButton(cxTab1, "btnDjbz", "…");
     btnDjbz->setMaximumWidth(28);
     btnDjbz->hide();
@@ -197,7 +192,7 @@ void TF_Cgjh::BuildEntryTab()
     RzPanel_Yhzh->setObjectName(QStringLiteral("RzPanel_Yhzh"));
     RzPanel_Yhzh->setFrameShape(QFrame::Box);
     auto* yh = new QHBoxLayout(RzPanel_Yhzh);
-    yh->addWidget(CgjhLabel(RzPanel_Yhzh, "同时选择付款账户："));
+    yh->addWidget(NamedLabel(RzPanel_Yhzh, "同时选择付款账户："));
     comYhzh = new KeyedCombo(RzPanel_Yhzh);
     comYhzh->setObjectName(QStringLiteral("comYhzh"));
     yh->addWidget(comYhzh, 1);
@@ -239,8 +234,8 @@ void TF_Cgjh::BuildEntryTab()
     box->addWidget(cxGridView, 1);
 
     barPopupMenu = new QMenu(this);
-    btnRAdd = barPopupMenu->addAction(QStringLiteral("新增商品(&V)"));
-    btnRModi = barPopupMenu->addAction(QStringLiteral("修改商品(&W)"));
+    btnRAdd = barPopupMenu->addAction(QStringLiteral("新增商品(&V)"), this, &TF_Cgjh::btnAddOldClick);
+    btnRModi = barPopupMenu->addAction(QStringLiteral("修改商品(&W)"), this, &TF_Cgjh::btnModiClick);
     btnRDel = barPopupMenu->addAction(QStringLiteral("删除商品(&X)"), this, &TF_Cgjh::btnDelClick);
     btnPrinSub = barPopupMenu->addMenu(QStringLiteral("打印单据(&Y)"));
     btnPrinSub->addAction(QStringLiteral("打印单据(&Y)"));
@@ -262,14 +257,14 @@ void TF_Cgjh::BuildEntryTab()
     RzPanel_Tm->setFrameShape(QFrame::Box);
     RzPanel_Tm->setAutoFillBackground(true);
     auto* tm = new QHBoxLayout(RzPanel_Tm);
-    img_Tm = CgjhLabel(RzPanel_Tm, "▤", "img_Tm");
-    img_Move = CgjhLabel(RzPanel_Tm, "✥", "img_Move");
-    tSptm = CgjhEdit(RzPanel_Tm, "tSptm", 32);
+    img_Tm = NamedLabel(RzPanel_Tm, "▤", "img_Tm");
+    img_Move = NamedLabel(RzPanel_Tm, "✥", "img_Move");
+    tSptm = NamedEdit(RzPanel_Tm, "tSptm", 32);
     btnPanelMenu = NamedButton(RzPanel_Tm, "btnPanelMenu", "▾");
     btnPanelClose = NamedButton(RzPanel_Tm, "btnPanelClose", "X");
     tm->addWidget(img_Move);
     tm->addWidget(img_Tm);
-    tm->addWidget(CgjhLabel(RzPanel_Tm, "条码："));
+    tm->addWidget(NamedLabel(RzPanel_Tm, "条码："));
     tm->addWidget(tSptm);
     tm->addWidget(btnPanelMenu);
     tm->addWidget(btnPanelClose);
@@ -297,6 +292,10 @@ void TF_Cgjh::BuildEntryTab()
     connect(dateCg, &QDateEdit::dateChanged, this, &TF_Cgjh::dateCgChange);
     connect(tSptm, &QLineEdit::returnPressed, this, &TF_Cgjh::tSptmKeyDown);
     connect(btnDel, &QPushButton::clicked, this, &TF_Cgjh::btnDelClick);
+    connect(btnAddOld, &QPushButton::clicked, this, &TF_Cgjh::btnAddOldClick);
+    connect(btnAddNew, &QPushButton::clicked, this, &TF_Cgjh::btnAddNewClick);
+    connect(btnModi, &QPushButton::clicked, this, &TF_Cgjh::btnModiClick);
+    connect(cxGridView, &DataGrid::rowDoubleClicked, this, [this] { btnModiClick(); });
     connect(btnUser, &QPushButton::clicked, this, &TF_Cgjh::btnUserClick);
     connect(btnDjbz, &QPushButton::clicked, this, &TF_Cgjh::btnDjbzClick);
     connect(btnPanelMenu, &QPushButton::clicked, this, &TF_Cgjh::btnPanelMenuClick);
@@ -748,6 +747,12 @@ void TF_Cgjh::FormKeyDown(int key)
         // The goods browser comes with its own dialog; on the pending tab F2 searches.
         if (cxPage->currentWidget() == cxTab2)
             btnSearch2Click();
+        else if (cxPage->currentWidget() == cxTab1 && lineRights_)
+            btnAddOldClick();
+        return;
+    case Qt::Key_F9:
+        if (lineRights_)
+            btnAddNewClick();
         return;
     case Qt::Key_F5:
         btnOKClick();
@@ -794,4 +799,41 @@ void TF_Cgjh::resizeEvent(QResizeEvent* e)
 {
     Form::resizeEvent(e);
     FormResize();
+}
+
+void TF_Cgjh::btnAddNewClick()
+{
+    if (btnAddNew->isHidden())
+        return;
+    SelectedSn.clear();
+    FunctionWindows::Open(QStringLiteral("TF_Spxxgl_Add"), FunctionWindows::Lifetime::Freed);
+    if (!SelectedSn.isEmpty()) {
+        OpenMode = QStringLiteral("cgjh_new");
+        FunctionWindows::Open(QStringLiteral("TF_Cgjh_Sele"), FunctionWindows::Lifetime::Freed);
+    }
+    OpenMode.clear();
+    SelectedSn.clear();
+    if (EntryHasRows())
+        ShowLineButtons(true);
+    updateBottomJe();
+}
+
+void TF_Cgjh::btnModiClick()
+{
+    if (!EntryHasRows())
+        return;
+    OpenMode = QStringLiteral("cgjh");
+    SelectedSn = Q_Jhsp.AsString(QStringLiteral("g_sn"));
+    FunctionWindows::Open(QStringLiteral("TF_Cgjh_Sele"), FunctionWindows::Lifetime::Freed);
+    OpenMode.clear();
+    SelectedSn.clear();
+    updateBottomJe();
+}
+
+void TF_Cgjh::btnAddOldClick()
+{
+    FunctionWindows::Open(QStringLiteral("TF_Cgjh_Add"), FunctionWindows::Lifetime::Kept);
+    if (EntryHasRows())
+        ShowLineButtons(true);
+    updateBottomJe();
 }

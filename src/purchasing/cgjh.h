@@ -44,6 +44,9 @@ public:
     // Enter in the barcode field.
     void tSptmKeyDown();
     void btnDelClick();
+    void btnAddOldClick();
+    void btnAddNewClick();
+    void btnModiClick();
     void btnUserClick();
     void btnDjbzClick();
     void btnSeleGhsClick();
@@ -66,6 +69,8 @@ public:
     void checkDj(const QString& number);
     void updateCheckShdjYfje();
     void btnDeleClick();
+    void btnTab2ModiClick();
+    void btnAddClick();
     void btn_DeleClick();
     void linkMxClick();
     void btnSearchGhsClick();

@@ -194,6 +194,8 @@ void TF_Cgjh::BuildPendingTab()
     connect(btn_Check, &QPushButton::clicked, this, &TF_Cgjh::btn_CheckClick);
     connect(btn_Dele, &QPushButton::clicked, this, &TF_Cgjh::btn_DeleClick);
     connect(btnDele, &QPushButton::clicked, this, &TF_Cgjh::btnDeleClick);
+    connect(btnAdd, &QPushButton::clicked, this, &TF_Cgjh::btnAddClick);
+    connect(btnTab2Modi, &QPushButton::clicked, this, &TF_Cgjh::btnTab2ModiClick);
     connect(linkMx, &QPushButton::clicked, this, &TF_Cgjh::linkMxClick);
     connect(btnSearchGhs, &QPushButton::clicked, this, &TF_Cgjh::btnSearchGhsClick);
     connect(tGhsName, &QLineEdit::textEdited, this, &TF_Cgjh::tGhsNameChange);
@@ -395,4 +397,28 @@ void TF_Cgjh::btnGhs2OKClick()
 void TF_Cgjh::btnGhs2ExitClick()
 {
     RzPanel_Ghs2->btnGhs2ExitClick();
+}
+
+void TF_Cgjh::btnTab2ModiClick()
+{
+    if (!Q_Shsp.Active() || Q_Shsp.IsEmpty())
+        return;
+    const qint64 id = Q_Shsp.AsInteger(QStringLiteral("id"));
+    OpenMode = QStringLiteral("cgjh_modish");
+    ActiveDocKind = QStringLiteral("cgjhsh");
+    SelectedSn = Q_Shsp.AsString(QStringLiteral("g_sn"));
+    FunctionWindows::Open(QStringLiteral("TF_Cgjh_Sele"), FunctionWindows::Lifetime::Freed);
+    Q_Shsp.LocateId(id);
+    ActiveDocKind = QStringLiteral("cgjh");
+    OpenMode.clear();
+    SelectedSn.clear();
+}
+
+void TF_Cgjh::btnAddClick()
+{
+    if (SelectedPendingNo().isEmpty())
+        return;
+    ActiveDocKind = QStringLiteral("cgjhsh");
+    FunctionWindows::Open(QStringLiteral("TF_Cgjh_Add"), FunctionWindows::Lifetime::Kept);
+    ActiveDocKind = QStringLiteral("cgjh");
 }

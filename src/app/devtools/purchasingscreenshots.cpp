@@ -5,8 +5,11 @@
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "foundation/settings.h"
+#include "platform/grid/matrixgrid.h"
 #include "platform/ui/screenshots.h"
 #include "purchasing/cgjh.h"
+#include "purchasing/cgjhadd.h"
+#include "purchasing/cgjhsele.h"
 
 #include <QDateEdit>
 #include <QLabel>
@@ -28,14 +31,20 @@ void preparePurchasingSamples()
                            "('200001','海岸服饰有限公司','HAFS','周立','0571-86012345','杭州市四季青服装市场',0,0,1,'"
                            "服装厂'),"
                            "('200002','晴川制衣厂','QCZY','林晴','020-83456789','广州市白马服装城',0,0,0,'服装厂')"));
-    ExecSQL(QStringLiteral("insert into jxc_color (color_sn,color_name) values ('200001','白色'),('200002','藏青')"));
-    ExecSQL(QStringLiteral("insert into jxc_cm (cm_sn,cm_name) values ('200001','M'),('200002','L'),('200003','XL')"));
+    ExecSQL(QStringLiteral(
+        "insert into jxc_color (color_sn,color_name) values ('200001','白色'),('200002','藏青'),('200003','浅灰')"));
+    ExecSQL(QStringLiteral("insert into jxc_cm (cm_sn,cm_name) values ('200001','M'),('200002','L'),('200003','XL'),"
+                           "('200004','XXL')"));
     ExecSQL(QStringLiteral("insert into jxc_colorz (colorz_sn,colorz_name) values ('200001','基础色')"));
     ExecSQL(QStringLiteral("insert into jxc_cmz (cmz_sn,cmz_name) values ('200001','上衣码')"));
     ExecSQL(
-        QStringLiteral("insert into jxc_colorz2 (colorz_sn,color_sn) values ('200001','200001'),('200001','200002')"));
+        QStringLiteral("insert into jxc_colorz2 (colorz_sn,color_sn) values ('200001','200001'),('200001','200002'),"
+                       "('200001','200003')"));
     ExecSQL(QStringLiteral("insert into jxc_cmz2 (cmz_sn,cm_sn) values ('200001','200001'),('200001','200002'),"
-                           "('200001','200003')"));
+                           "('200001','200003'),('200001','200004')"));
+    ExecSQL(QStringLiteral("insert into jxc_tkc (g_sn,ck_sn,cm_sn,color_sn,t_sl) values "
+                           "('10010001','100001','200001','200001',12),('10010001','100001','200002','200001',8),"
+                           "('10010001','100001','200003','200002',5),('10010001','100001','200002','200003',3)"));
     ExecSQL(QStringLiteral("insert into jxc_goods (g_sn,g_name,g_jm,dw_name,gg_name,g_jj,g_pjjj,g_scjj,g_kc,g_jy,"
                            "colorz_sn,cmz_sn,g_sccs) values "
                            "('10010001','纯棉圆领T恤','CMYLTX','件','春夏款',45,45,45,0,0,'200001','200001','海岸'),"
@@ -89,10 +98,53 @@ QWidget* buildCgjhPending()
     return w;
 }
 
+// The line dialog over a goods-in being entered, quantities typed in three cells.
+QWidget* buildCgjhSele()
+{
+    preparePurchasingSamples();
+    if (!F_Cgjh) {
+        F_Cgjh = new TF_Cgjh();
+        F_Cgjh->Activate();
+    }
+    OpenMode = QStringLiteral("cgjh_new");
+    ActiveDocKind = QStringLiteral("cgjh");
+    SelectedSn = QStringLiteral("10010001");
+    auto* d = new TF_Cgjh_Sele();
+    QTimer::singleShot(0, d, [d] {
+        d->StringGridIn->CommitEdit(1, 1, QStringLiteral("6"));
+        d->StringGridIn->CommitEdit(2, 1, QStringLiteral("4"));
+        d->StringGridIn->CommitEdit(3, 2, QStringLiteral("2"));
+        d->cxPage->setCurrentWidget(d->cxTab2);
+    });
+    return d;
+}
+
+// The goods browser with two picked lines.
+QWidget* buildCgjhAdd()
+{
+    preparePurchasingSamples();
+    if (!F_Cgjh) {
+        F_Cgjh = new TF_Cgjh();
+        F_Cgjh->Activate();
+    }
+    ActiveDocKind = QStringLiteral("cgjh");
+    auto* b = new TF_Cgjh_Add();
+    QTimer::singleShot(0, b, [b] {
+        ExecSQL(QStringLiteral("insert into jxc_tempspxf (g_sn,ts_dj,ts_sl,ts_zje,ts_je,ts_tax,ts_taxdj,ts_taxje,"
+                               "ts_dzl,ts_note,a_name) values "
+                               "('10010001',45,10,450,450,0,45,0,1,'','%1'),('10010002',78,5,390,390,0,78,0,1,'','%1')")
+                    .arg(CurrentAdminName));
+        b->Q_Tempspxf.Requery();
+    });
+    return b;
+}
+
 } // namespace
 
 void RegisterPurchasingScreenshots()
 {
     Screenshots::Register(QStringLiteral("TF_Cgjh"), buildCgjh);
     Screenshots::Register(QStringLiteral("TF_Cgjh-pending"), buildCgjhPending);
+    Screenshots::Register(QStringLiteral("TF_Cgjh_Sele"), buildCgjhSele);
+    Screenshots::Register(QStringLiteral("TF_Cgjh_Add"), buildCgjhAdd);
 }

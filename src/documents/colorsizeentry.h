@@ -1,0 +1,100 @@
+#pragma once
+#include "documents/docdrafts.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class MatrixGrid;
+class QCheckBox;
+class QWidget;
+
+// The colour-by-size entry of one goods line, shared by the purchase, sales,
+// warehouse and department dialogs: an entry grid (sizes across, colours down) and
+// a stock grid of the same shape that follows it. Each grid keeps the size code of
+// every column and the colour code of every row from its build, so stored rows are
+// matched and written by code, never looked up by the names shown.
+class ColorSizeEntry {
+public:
+    // The codes of a built grid: column k (1-based data column) is sizes[k - 1],
+    // row k colours[k - 1].
+    struct Axes {
+        QStringList sizes;
+        QStringList colors;
+    };
+    // One entered cell, in row order and within a row from left to right.
+    struct Cell {
+        QString size;
+        QString color;
+        double qty = 0;
+    };
+
+    // Creates StringGridIn (editable quantities) and StringGridKc (read-only stock).
+    explicit ColorSizeEntry(QWidget* parent);
+    ColorSizeEntry(const ColorSizeEntry&) = delete;
+    ColorSizeEntry& operator=(const ColorSizeEntry&) = delete;
+
+    MatrixGrid* StringGridIn = nullptr;
+    MatrixGrid* StringGridKc = nullptr;
+
+    // Builds both grids' heads for the size and colour groups: sizes in jxc_cm.id
+    // order, colours in jxc_color.id order. A group without members gets the
+    // built-in size "100001" (均码) or colour "100001" (统一), so a goods can always
+    // be entered. Empties every quantity and total of a previous opening.
+    void setGoodsSL(const QString& cmz, const QString& colorz, MatrixGrid* myGrid);
+    // Fills a grid's cells. flag "1": stock of the goods in warehouse cksn; "2":
+    // scratch rows (jxc_tempspxfmx) with tid = rid; "3": the rows of the document
+    // kind's colour-by-size table (detailTable) with tid = rid. Rows of a colour or
+    // size outside the goods' groups are skipped.
+    void setGoodsSLValue(const QString& cksn, const QString& goodssn, const QString& rid, MatrixGrid* myGrid,
+        const QString& flag, const QString& detailTable = QString());
+    // Recomputes the totals of a column and a row and the grand total.
+    void setGridSum(int iCol, int iRow, MatrixGrid* myGrid);
+    // The entry grid's grand total as a number (N).
+    double Quantity() const;
+    // The stock grid's grand total as text, "0" when there is none.
+    QString StockText() const;
+
+    // Hides (true) or shows again the colours and sizes without stock in both grids.
+    void HideEmptyStock(bool hide);
+
+    // The entered cells (neither empty nor "0").
+    QList<Cell> EnteredCells() const;
+    // The stock check of a return: the first entered cell whose stock cell is empty or
+    // "0" answers zeroStock, the first one above its stock overStock; the entry grid's
+    // current cell moves to it. Empty when every cell is covered.
+    QString checkGridNum(const QString& zeroStock, const QString& overStock);
+
+    // Whether the stock grid's current cell keeps the selection look (set while the
+    // operator works in the entry grid).
+    bool StockCursorFollows = false;
+
+    const Axes& InAxes() const { return inAxes_; }
+
+private:
+    Axes& AxesOf(MatrixGrid* grid) { return grid == StringGridIn ? inAxes_ : kcAxes_; }
+    Axes inAxes_;
+    Axes kcAxes_;
+};
+
+// Replaces the colour-by-size rows of a line: its old rows (tid = lineId) go, the
+// line's own tid becomes its id, and one row per cell is written with bound values.
+// docNo is empty for the scratch table, which has no number.
+void saveGridValueMx(const QString& lineTable, const QString& detailTable, const QString& docNo, const QString& goodsSn,
+    qint64 lineId, const QList<ColorSizeEntry::Cell>& cells);
+
+// The line columns of a dialog's OK: unit price, quantity, amounts, tax, discount and
+// remark under the line prefix ("jh", "th", "ts": the scratch line's remark is
+// ts_note); the received quantity only where stockQtyColumn is given.
+struct EntryLineColumns {
+    QString table;
+    QString prefix;
+    QString stockQtyColumn;
+};
+const EntryLineColumns& ScratchLineColumns();
+// Inserts a line with the values (and the extra columns given) and answers its id.
+qint64 InsertEntryLine(const EntryLineColumns& columns, const LineValues& v, const QString& remark,
+    const QList<QPair<QString, QVariant>>& extra);
+// Rewrites the values of a line in place; setOperator also sets a_name.
+void UpdateEntryLine(
+    const EntryLineColumns& columns, qint64 id, const LineValues& v, const QString& remark, bool setOperator);
