@@ -19,6 +19,10 @@
 #include "masterdata/partnertype.h"
 #include "masterdata/zone.h"
 
+// Spreadsheet imports.
+#include "masterdata/goodsimport.h"
+#include "masterdata/partnerimport.h"
+
 void DeclareMasterDataDatasets()
 {
     DeclareDatasets({ QStringLiteral("ADOQueryGoodsClass"), QStringLiteral("ADOQueryGoodsClass2"),
@@ -29,6 +33,9 @@ void DeclareMasterDataDatasets()
         QStringLiteral("Q_Colorz3"), QStringLiteral("Q_Cmz"), QStringLiteral("Q_Cmz1"), QStringLiteral("Q_Cmz2"),
         QStringLiteral("Q_Cmz3"), QStringLiteral("Q_Tmgl1"), QStringLiteral("Q_Tmgl2"), QStringLiteral("Q_Tmgl3"),
         QStringLiteral("Q_Zone"), QStringLiteral("Q_Khtype"), QStringLiteral("Q_GhsType") });
+    // The spreadsheet imports.
+    DeclareDatasets({ QStringLiteral("Q_Import"), QStringLiteral("Q_Importchk"), QStringLiteral("Q_ImportData"),
+        QStringLiteral("Q_JhImport") });
 }
 
 void RegisterMasterDataWindows()
@@ -58,4 +65,9 @@ void RegisterMasterDataWindows()
     FunctionWindows::Register<TF_Zone>(QStringLiteral("TF_Zone"));
     FunctionWindows::Register<TF_Khgl_Type>(QStringLiteral("TF_Khgl_Type"));
     FunctionWindows::Register<TF_Ghsgl_Type>(QStringLiteral("TF_Ghsgl_Type"));
+
+    // Spreadsheet imports, each created for one showing.
+    FunctionWindows::Register<TF_Khgl_Import>(QStringLiteral("TF_Khgl_Import"));
+    FunctionWindows::Register<TF_Ghsgl_Import>(QStringLiteral("TF_Ghsgl_Import"));
+    FunctionWindows::Register<TF_Spxxgl_Import>(QStringLiteral("TF_Spxxgl_Import"));
 }
