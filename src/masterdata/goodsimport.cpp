@@ -56,8 +56,8 @@ QString GroupCode(const QString& table, const QString& prefix, const QString& na
 void AddNamedOnce(const QString& table, const QString& prefix, const QString& name)
 {
     const QString nameColumn = prefix + QStringLiteral("_name");
-    if (!ScalarBound(QStringLiteral("select ") + nameColumn + QStringLiteral(" from ") + table + QStringLiteral(" where ")
-                + nameColumn + QStringLiteral("=:name"),
+    if (!ScalarBound(QStringLiteral("select ") + nameColumn + QStringLiteral(" from ") + table
+                + QStringLiteral(" where ") + nameColumn + QStringLiteral("=:name"),
             { { QStringLiteral("name"), name } })
              .isEmpty())
         return;
@@ -115,8 +115,9 @@ QString GoodsImportRun::ImportRowCells(const ImportRow& row)
         const QString className = row.Trimmed(QStringLiteral("gc_name"));
         if (className.isEmpty())
             return QStringLiteral("导入失败,商品类别不能为空!");
-        const QString sn = ScalarBound(QStringLiteral("select gc_sn from jxc_goodsclass where gc_name=:name order by id"),
-            { { QStringLiteral("name"), className } });
+        const QString sn
+            = ScalarBound(QStringLiteral("select gc_sn from jxc_goodsclass where gc_name=:name order by id"),
+                { { QStringLiteral("name"), className } });
         if (sn.isEmpty())
             return QStringLiteral("导入失败,商品类别不存在!");
         categorySn = sn;
@@ -128,15 +129,15 @@ QString GoodsImportRun::ImportRowCells(const ImportRow& row)
         if (code.isEmpty())
             code = GetNextGoodsSn(categoryCid);
         currentCode_ = NoApostrophe(code);
-        if (!ScalarBound(QStringLiteral("select g_sn from jxc_goods where g_sn=:sn"),
-                { { QStringLiteral("sn"), currentCode_ } })
+        if (!ScalarBound(
+                QStringLiteral("select g_sn from jxc_goods where g_sn=:sn"), { { QStringLiteral("sn"), currentCode_ } })
                  .isEmpty())
             return QStringLiteral("导入失败,商品编号已经存在!");
     }
     const QString name = NoApostrophe(row.Trimmed(QStringLiteral("g_name"))).left(128);
     if (uniqueNames
-        && !ScalarBound(QStringLiteral("select g_name from jxc_goods where g_name=:name"),
-            { { QStringLiteral("name"), name } })
+        && !ScalarBound(
+            QStringLiteral("select g_name from jxc_goods where g_name=:name"), { { QStringLiteral("name"), name } })
                 .isEmpty())
         return QStringLiteral("导入失败,商品名称已经存在!");
     SqlParams p;
@@ -146,12 +147,12 @@ QString GoodsImportRun::ImportRowCells(const ImportRow& row)
         p.insert(field, NumberCell(row.Cell(field)));
     }
     const QString colour = row.Trimmed(QStringLiteral("color_name")).left(64);
-    const QString colourSn = GroupCode(QStringLiteral("jxc_colorz"), QStringLiteral("colorz"), colour,
-        QStringLiteral("不关心颜色"));
+    const QString colourSn
+        = GroupCode(QStringLiteral("jxc_colorz"), QStringLiteral("colorz"), colour, QStringLiteral("不关心颜色"));
     const QString size = row.Trimmed(QStringLiteral("cmz_name"));
-    const QString sizeSn = GroupCode(QStringLiteral("jxc_cmz"), QStringLiteral("cmz"), size, QStringLiteral("不关心尺码"));
-    if (autoNumber
-        && (!row.Mapped(QStringLiteral("g_sn")) || row.Trimmed(QStringLiteral("g_sn")).isEmpty() || perRow))
+    const QString sizeSn
+        = GroupCode(QStringLiteral("jxc_cmz"), QStringLiteral("cmz"), size, QStringLiteral("不关心尺码"));
+    if (autoNumber && (!row.Mapped(QStringLiteral("g_sn")) || row.Trimmed(QStringLiteral("g_sn")).isEmpty() || perRow))
         currentCode_ = GetNextGoodsSn(categoryCid);
     const QString style = row.Trimmed(QStringLiteral("gg_name")).left(64);
     const QString brand = row.Trimmed(QStringLiteral("g_sccs"));
@@ -190,110 +191,115 @@ QString GoodsImportRun::ImportRowCells(const ImportRow& row)
 }
 
 TF_Spxxgl_Import::TF_Spxxgl_Import(QWidget* parent)
-    : Form(parent)
-    , import({ QStringLiteral("TF_Spxxgl_Import"), QStringLiteral("jxc_goods"), QStringLiteral("g_name"),
+    : Form(parent),
+      import({ QStringLiteral("TF_Spxxgl_Import"), QStringLiteral("jxc_goods"), QStringLiteral("g_name"),
           QStringLiteral("选择要导入的 商品资料"), QStringLiteral("Q_Goods"), QStringLiteral("商品信息模板") })
 {
     setObjectName(QStringLiteral("TF_Spxxgl_Import"));
     setWindowTitle(QStringLiteral("导入商品信息"));
     resize(680, 500);
-    import.displayText = [this](const ImportRow& row, int sheetRow) { return run.DisplayText(row, sheetRow); };
-    import.endsPass = &GoodsImportRun::EndsPass;
-    import.beforePass = [this] { run.BeginPass(); };
-    import.importRow = [this](const ImportRow& row) { return run.ImportRowCells(row); };
+    import.displayText = [this](const ImportRow& row, int sheetRow) { return run.DisplayText(row, sheetRow);
+};
+import.endsPass = &GoodsImportRun::EndsPass;
+import.beforePass = [this] { run.BeginPass();
+}
+;
+import.importRow = [this](const ImportRow& row) { return run.ImportRowCells(row);
+}
+;
 
-    auto* box = new QVBoxLayout(this);
-    pages = new QStackedWidget(this);
-    box->addWidget(pages);
-    auto* costNote = new QLabel(QStringLiteral("预设进价 是该商品的成本价"));
-    costNote->setStyleSheet(QStringLiteral("color:red;font-weight:bold"));
-    box->addWidget(costNote);
-    auto buttonRow = [this](QVBoxLayout* into, const QList<QPair<QString, std::function<void()>>>& buttons) {
-        auto* row = new QHBoxLayout;
-        row->addStretch(1);
-        QList<QPushButton*> made;
-        for (const auto& [text, handler] : buttons) {
-            auto* b = new QPushButton(text);
-            connect(b, &QPushButton::clicked, this, handler);
-            row->addWidget(b);
-            made << b;
-        }
-        into->addLayout(row);
-        return made;
-    };
-    const auto cancel = [this] { reject(); };
-    const auto prior = [this] { btnPriorClick(); };
+auto* box = new QVBoxLayout(this);
+pages = new QStackedWidget(this);
+box->addWidget(pages);
+auto* costNote = new QLabel(QStringLiteral("预设进价 是该商品的成本价"));
+costNote->setStyleSheet(QStringLiteral("color:red;font-weight:bold"));
+box->addWidget(costNote);
+auto buttonRow = [this](QVBoxLayout* into, const QList<QPair<QString, std::function<void()>>>& buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    QList<QPushButton*> made;
+    for (const auto& [text, handler] : buttons) {
+        auto* b = new QPushButton(text);
+        connect(b, &QPushButton::clicked, this, handler);
+        row->addWidget(b);
+        made << b;
+    }
+    into->addLayout(row);
+    return made;
+};
+const auto cancel = [this] { reject(); };
+const auto prior = [this] { btnPriorClick(); };
 
-    gbNotes = new QGroupBox(QStringLiteral("商品信息导入功能使用说明"));
-    auto* notes = new QVBoxLayout(gbNotes);
-    auto* usage = new QLabel(QStringLiteral(
-        "1、先选择导入的商品类别，每次只能导入一个类别的商品，也可以选择“所有类别”，由表格的“商品类别”列指定类别；\n"
-        "2、打开Excel文件，表格的第一行为标题信息，与数据库的字段名称相同的列自动对应；\n"
-        "3、选择要导入的商品后点击“导入”。"));
-    usage->setWordWrap(true);
-    notes->addWidget(usage, 1);
-    auto* link = new QLabel(QStringLiteral("<a href=\"#\">软件提供的Excel模板</a>"));
-    connect(link, &QLabel::linkActivated, this, [this] { urlExcelClick(); });
-    notes->addWidget(link);
-    buttonRow(notes, { { QStringLiteral("准备开始"), [this] { btnStartClick(); } }, { QStringLiteral("取消"), cancel } });
-    pages->addWidget(gbNotes);
+gbNotes = new QGroupBox(QStringLiteral("商品信息导入功能使用说明"));
+auto* notes = new QVBoxLayout(gbNotes);
+auto* usage = new QLabel(QStringLiteral(
+    "1、先选择导入的商品类别，每次只能导入一个类别的商品，也可以选择“所有类别”，由表格的“商品类别”列指定类别；\n"
+    "2、打开Excel文件，表格的第一行为标题信息，与数据库的字段名称相同的列自动对应；\n"
+    "3、选择要导入的商品后点击“导入”。"));
+usage->setWordWrap(true);
+notes->addWidget(usage, 1);
+auto* link = new QLabel(QStringLiteral("<a href=\"#\">软件提供的Excel模板</a>"));
+connect(link, &QLabel::linkActivated, this, [this] { urlExcelClick(); });
+notes->addWidget(link);
+buttonRow(notes, { { QStringLiteral("准备开始"), [this] { btnStartClick(); } }, { QStringLiteral("取消"), cancel } });
+pages->addWidget(gbNotes);
 
-    gbClass = new QGroupBox(QStringLiteral("第一步：选择导入类别"));
-    auto* classBox = new QVBoxLayout(gbClass);
-    tvClass = new DbTree(gbClass);
-    tvClass->setObjectName(QStringLiteral("tvClass"));
-    tvClass->SetDataSource(&F_DataModule->D(QStringLiteral("D_GoodsClass")), QStringLiteral("gc_key"),
-        QStringLiteral("gc_pid"), QStringLiteral("gc_name"));
-    connect(tvClass, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { tvClassClick(node); });
-    classBox->addWidget(tvClass, 1);
-    auto* chosen = new QHBoxLayout;
-    chosen->addWidget(new QLabel(QStringLiteral("所选类别：")));
-    lblClass = new QLabel;
-    lblClass->setStyleSheet(QStringLiteral("color:red"));
-    chosen->addWidget(lblClass, 1);
-    classBox->addLayout(chosen);
-    classBox->addWidget(new QLabel(QStringLiteral("说明：每次只能导入一个类别的商品。")));
-    btnNext1 = buttonRow(classBox,
-        { { QStringLiteral("上一步"), prior }, { QStringLiteral("下一步"), [this] { btnNext1Click(); } },
-            { QStringLiteral("取消"), cancel } })
-                   .at(1);
-    pages->addWidget(gbClass);
+gbClass = new QGroupBox(QStringLiteral("第一步：选择导入类别"));
+auto* classBox = new QVBoxLayout(gbClass);
+tvClass = new DbTree(gbClass);
+tvClass->setObjectName(QStringLiteral("tvClass"));
+tvClass->SetDataSource(&F_DataModule->D(QStringLiteral("D_GoodsClass")), QStringLiteral("gc_key"),
+    QStringLiteral("gc_pid"), QStringLiteral("gc_name"));
+connect(tvClass, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { tvClassClick(node); });
+classBox->addWidget(tvClass, 1);
+auto* chosen = new QHBoxLayout;
+chosen->addWidget(new QLabel(QStringLiteral("所选类别：")));
+lblClass = new QLabel;
+lblClass->setStyleSheet(QStringLiteral("color:red"));
+chosen->addWidget(lblClass, 1);
+classBox->addLayout(chosen);
+classBox->addWidget(new QLabel(QStringLiteral("说明：每次只能导入一个类别的商品。")));
+btnNext1 = buttonRow(classBox,
+    { { QStringLiteral("上一步"), prior }, { QStringLiteral("下一步"), [this] { btnNext1Click(); } },
+        { QStringLiteral("取消"), cancel } })
+               .at(1);
+pages->addWidget(gbClass);
 
-    gbMapping = new QGroupBox(QStringLiteral("第二步：请选择要导入的字段"));
-    auto* mapBox = new QVBoxLayout(gbMapping);
-    cxGrid3 = new DataGrid(gbMapping);
-    cxGrid3->setObjectName(QStringLiteral("cxGrid3"));
-    SheetImport::SetUpMappingGrid(*cxGrid3);
-    mapBox->addWidget(cxGrid3, 1);
-    chkAutoSn = new QCheckBox(QStringLiteral("自动编号"));
-    chkAutoSn->setChecked(true);
-    mapBox->addWidget(chkAutoSn);
-    btnNext2 = buttonRow(mapBox,
-        { { QStringLiteral("打开文件"), [this] { btnOpenClick(); } }, { QStringLiteral("上一步"), prior },
-            { QStringLiteral("下一步"), [this] { btnNext2Click(); } }, { QStringLiteral("取消"), cancel } })
-                   .at(2);
-    pages->addWidget(gbMapping);
+gbMapping = new QGroupBox(QStringLiteral("第二步：请选择要导入的字段"));
+auto* mapBox = new QVBoxLayout(gbMapping);
+cxGrid3 = new DataGrid(gbMapping);
+cxGrid3->setObjectName(QStringLiteral("cxGrid3"));
+SheetImport::SetUpMappingGrid(*cxGrid3);
+mapBox->addWidget(cxGrid3, 1);
+chkAutoSn = new QCheckBox(QStringLiteral("自动编号"));
+chkAutoSn->setChecked(true);
+mapBox->addWidget(chkAutoSn);
+btnNext2 = buttonRow(mapBox,
+    { { QStringLiteral("打开文件"), [this] { btnOpenClick(); } }, { QStringLiteral("上一步"), prior },
+        { QStringLiteral("下一步"), [this] { btnNext2Click(); } }, { QStringLiteral("取消"), cancel } })
+               .at(2);
+pages->addWidget(gbMapping);
 
-    gbRows = new QGroupBox(QStringLiteral("选择要导入的 商品资料"));
-    auto* rowBox = new QVBoxLayout(gbRows);
-    cxGrid4 = new DataGrid(gbRows);
-    cxGrid4->setObjectName(QStringLiteral("cxGrid4"));
-    SheetImport::SetUpRowsGrid(*cxGrid4, QStringLiteral("商品编号"));
-    rowBox->addWidget(cxGrid4, 1);
-    auto* ticks = new QHBoxLayout;
-    chkAll = new QCheckBox(QStringLiteral("全选"));
-    chkAll->setChecked(true);
-    connect(chkAll, &QCheckBox::clicked, this, [this] { chkAllClick(); });
-    chkNameUnique = new QCheckBox(QStringLiteral("商品名称不允许重复"));
-    ticks->addWidget(chkAll);
-    ticks->addWidget(chkNameUnique);
-    ticks->addStretch(1);
-    rowBox->addLayout(ticks);
-    btnImport = buttonRow(rowBox,
-        { { QStringLiteral("上一步"), prior }, { QStringLiteral("导入"), [this] { btnImportClick(); } },
-            { QStringLiteral("取消"), cancel } })
-                    .at(1);
-    pages->addWidget(gbRows);
+gbRows = new QGroupBox(QStringLiteral("选择要导入的 商品资料"));
+auto* rowBox = new QVBoxLayout(gbRows);
+cxGrid4 = new DataGrid(gbRows);
+cxGrid4->setObjectName(QStringLiteral("cxGrid4"));
+SheetImport::SetUpRowsGrid(*cxGrid4, QStringLiteral("商品编号"));
+rowBox->addWidget(cxGrid4, 1);
+auto* ticks = new QHBoxLayout;
+chkAll = new QCheckBox(QStringLiteral("全选"));
+chkAll->setChecked(true);
+connect(chkAll, &QCheckBox::clicked, this, [this] { chkAllClick(); });
+chkNameUnique = new QCheckBox(QStringLiteral("商品名称不允许重复"));
+ticks->addWidget(chkAll);
+ticks->addWidget(chkNameUnique);
+ticks->addStretch(1);
+rowBox->addLayout(ticks);
+btnImport = buttonRow(rowBox,
+    { { QStringLiteral("上一步"), prior }, { QStringLiteral("导入"), [this] { btnImportClick(); } },
+        { QStringLiteral("取消"), cancel } })
+                .at(1);
+pages->addWidget(gbRows);
 }
 
 TF_Spxxgl_Import::~TF_Spxxgl_Import()

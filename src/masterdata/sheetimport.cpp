@@ -33,7 +33,8 @@ QString ImportSummaryText(int total, int imported, int failed, int cancelled, bo
         + QStringLiteral("\r\n\r\n") + QStringLiteral("成功导入") + QString::number(imported) + QStringLiteral("条")
         + QStringLiteral("\r\n\r\n") + QStringLiteral("失败") + QString::number(failed) + QStringLiteral("条");
     if (withCancelled)
-        text += QStringLiteral("\r\n\r\n") + QStringLiteral("取消导入") + QString::number(cancelled) + QStringLiteral("条");
+        text += QStringLiteral("\r\n\r\n") + QStringLiteral("取消导入") + QString::number(cancelled)
+            + QStringLiteral("条");
     return text;
 }
 
@@ -92,8 +93,8 @@ bool ChooseWorkbook(const QString& windowClass, QString* sheet)
 
 void OpenSampleFile(const QString& sampleName)
 {
-    Prompt::OpenDocument(QUrl::fromLocalFile(
-        ProgramFolder::File(QStringLiteral("模板文件/") + sampleName + QStringLiteral(".xlsx"))));
+    Prompt::OpenDocument(
+        QUrl::fromLocalFile(ProgramFolder::File(QStringLiteral("模板文件/") + sampleName + QStringLiteral(".xlsx"))));
 }
 
 bool RunImportPass(QWidget* parent, int steps, const std::function<void(const std::function<void()>& step)>& work)
@@ -103,9 +104,7 @@ bool RunImportPass(QWidget* parent, int steps, const std::function<void(const st
     progress.setMinimumDuration(500);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     int done = 0;
-    const auto step = [&] {
-        progress.setValue(qMin(++done, progress.maximum()));
-    };
+    const auto step = [&] { progress.setValue(qMin(++done, progress.maximum())); };
     try {
         Transaction pass(F_DataModule->ADOConn);
         work(step);
@@ -144,7 +143,8 @@ void SheetImport::SetUpMappingGrid(DataGrid& grid)
     grid.SetCheckColumn(grid.AddColumn(QStringLiteral("i_sele"), QString(), 30), true);
     grid.SetImageColumn(grid.AddColumn(QStringLiteral("i_image"), QString(), 30),
         { QApplication::style()->standardIcon(QStyle::SP_FileIcon) });
-    grid.SetColumnEditable(grid.AddColumn(QStringLiteral("i_excelfield"), QStringLiteral("Excel文件的字段"), 200), false);
+    grid.SetColumnEditable(
+        grid.AddColumn(QStringLiteral("i_excelfield"), QStringLiteral("Excel文件的字段"), 200), false);
     const int field = grid.AddColumn(QStringLiteral("i_fieldid"), QStringLiteral("数据库的字段"), 200);
     grid.SetLookupColumn(field, &Q_Import(), QStringLiteral("i_fieldid"), QStringLiteral("i_fieldname"));
     grid.SetColumnEditable(field, true);
@@ -171,7 +171,8 @@ void SheetImport::ClearMapping()
 
 void SheetImport::OpenMapping()
 {
-    OpenWithParams(Q_Importchk(), QStringLiteral("select * from jxc_importchk where a_name=:op order by id"), Operator());
+    OpenWithParams(
+        Q_Importchk(), QStringLiteral("select * from jxc_importchk where a_name=:op order by id"), Operator());
 }
 
 void SheetImport::OpenRows()

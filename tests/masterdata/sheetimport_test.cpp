@@ -4,9 +4,9 @@
 #include "platform/db/query.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
-#include <QFile>
 #include <memory>
 
 namespace {
@@ -60,22 +60,20 @@ TEST_F(PartnerImportTest, SummaryCountsAndIconsLandOnTheirOwnRows)
     ExecSQL("update jxc_importdata set id_sele=0 where id_exceldata='丁'");
     prompt.Clear();
     w->btnImportClick();
-    EXPECT_EQ(prompt.LastMessage(),
-        "导入完毕\r\n\r\n共5条记录\r\n\r\n成功导入3条\r\n\r\n失败1条\r\n\r\n取消导入1条");
+    EXPECT_EQ(prompt.LastMessage(), "导入完毕\r\n\r\n共5条记录\r\n\r\n成功导入3条\r\n\r\n失败1条\r\n\r\n取消导入1条");
     EXPECT_EQ(Statuses(), QStringList({ "2:导入成功", "3:导入失败,客户已经存在!", "2:导入成功", "1:", "2:导入成功" }));
     EXPECT_EQ(Scalar("select count(*) from jxc_khxx where kh_name='丁'"), "0");
 }
 
 TEST_F(PartnerImportTest, BlankNameKeepsLaterStatusesOnTheirRows)
 {
-    auto w = OpenCustomers(
-        Sheet("d.xlsx", { "客户名称", "备注" }, { { "甲", "1" }, { "乙", "2" }, { "", "3" }, { "丁", "4" }, { "戊", "5" }, { "己", "6" } }));
+    auto w = OpenCustomers(Sheet("d.xlsx", { "客户名称", "备注" },
+        { { "甲", "1" }, { "乙", "2" }, { "", "3" }, { "丁", "4" }, { "戊", "5" }, { "己", "6" } }));
     w->btnNextClick();
     ExecSQL("update jxc_importdata set id_sele=0 where id_exceldata='戊'");
     prompt.Clear();
     w->btnImportClick();
-    EXPECT_EQ(prompt.LastMessage(),
-        "导入完毕\r\n\r\n共6条记录\r\n\r\n成功导入4条\r\n\r\n失败1条\r\n\r\n取消导入1条");
+    EXPECT_EQ(prompt.LastMessage(), "导入完毕\r\n\r\n共6条记录\r\n\r\n成功导入4条\r\n\r\n失败1条\r\n\r\n取消导入1条");
     EXPECT_EQ(Statuses(), QStringList({ "2:导入成功", "2:导入成功", "2:导入成功", "1:", "2:导入成功" }));
     EXPECT_EQ(Scalar("select count(*) from jxc_khxx where kh_name='戊'"), "0");
     EXPECT_EQ(Scalar("select kh_note from jxc_khxx where kh_name='己'"), "6");
@@ -106,7 +104,8 @@ TEST_F(PartnerImportTest, TwoOperatorsStageApart)
     prompt.AnswerFile(Sheet("f.xlsx", { "供货商名称" }, { { "乙" }, { "丙" } }));
     other->btnOpenClick();
     other->btnNextClick();
-    EXPECT_EQ(Column("select i_excelfield from jxc_importchk where a_name='" + first + "'"), QStringList({ "客户名称" }));
+    EXPECT_EQ(
+        Column("select i_excelfield from jxc_importchk where a_name='" + first + "'"), QStringList({ "客户名称" }));
     EXPECT_EQ(Column("select id_exceldata from jxc_importdata where a_name='另一位' order by id"),
         QStringList({ "乙", "丙" }));
     CurrentAdminName = first;
@@ -133,7 +132,8 @@ TEST_F(PartnerImportTest, UntickingAllDisablesImportAndClearsSelection)
 TEST_F(PartnerImportTest, OpeningAmountsTypesZonesAndCuts)
 {
     const QString longText = QString(300, QChar('x'));
-    auto w = OpenCustomers(Sheet("h.xlsx", { "客户名称", "期初应收", "客户类型", "所属地区", "联系人", "联系电话", "备注" },
+    auto w = OpenCustomers(Sheet("h.xlsx",
+        { "客户名称", "期初应收", "客户类型", "所属地区", "联系人", "联系电话", "备注" },
         { { "零", "", "", "东区", longText, longText, longText }, { "零二", "0.00", "未知类型", "东区", "", "", "" },
             { "欠款", "150", "", "", "", "", "" }, { "O'Neil", "abc", "", "", "", "", "" } }));
     w->btnNextClick();
