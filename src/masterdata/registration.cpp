@@ -22,6 +22,7 @@
 // Spreadsheet imports.
 #include "masterdata/goodsimport.h"
 #include "masterdata/partnerimport.h"
+#include "masterdata/positionalimport.h"
 
 void DeclareMasterDataDatasets()
 {
@@ -70,4 +71,7 @@ void RegisterMasterDataWindows()
     FunctionWindows::Register<TF_Khgl_Import>(QStringLiteral("TF_Khgl_Import"));
     FunctionWindows::Register<TF_Ghsgl_Import>(QStringLiteral("TF_Ghsgl_Import"));
     FunctionWindows::Register<TF_Spxxgl_Import>(QStringLiteral("TF_Spxxgl_Import"));
+    FunctionWindows::Register<TF_Spxxgl_ImportFzdw>(QStringLiteral("TF_Spxxgl_ImportFzdw"));
+    FunctionWindows::Register<TF_Spxxgl_ImportDj>(QStringLiteral("TF_Spxxgl_ImportDj"));
+    FunctionWindows::Register<TF_Spxxgl_ImportKw>(QStringLiteral("TF_Spxxgl_ImportKw"));
 }

@@ -16,8 +16,8 @@ class GoodsImportTest : public ImportTest {
 protected:
     // Runs a whole import: the first leaf category (or every row's own), the sheet,
     // the options.
-    std::unique_ptr<TF_Spxxgl_Import> Import(const QList<QStringList>& rows, bool autoSn = true, bool perRow = false,
-        bool uniqueNames = false)
+    std::unique_ptr<TF_Spxxgl_Import> Import(
+        const QList<QStringList>& rows, bool autoSn = true, bool perRow = false, bool uniqueNames = false)
     {
         auto w = std::make_unique<TF_Spxxgl_Import>();
         w->Activate();
@@ -40,14 +40,17 @@ protected:
 TEST_F(GoodsImportTest, AutoNumberingIgnoresSheetCodesAndABlankNameEndsThePass)
 {
     auto w = Import({ { "X1", "衬衫", "件", "", "", "" }, { "X2", "长裤", "条", "12.5", "秋季色", "" },
-        { "X3", "外套", "件", "30", "秋季色", "" }, { "X4", "", "件", "", "", "" }, { "X5", "帽子", "顶", "", "", "" } });
+        { "X3", "外套", "件", "30", "秋季色", "" }, { "X4", "", "件", "", "", "" },
+        { "X5", "帽子", "顶", "", "", "" } });
     EXPECT_EQ(w->lblClass->text(), "默认类别");
     EXPECT_EQ(prompt.LastMessage(), "导入完毕\r\n\r\n共3条记录\r\n\r\n成功导入3条\r\n\r\n失败0条\r\n\r\n取消导入0条");
-    EXPECT_EQ(Column("select g_sn from jxc_goods where g_sn<>'00000000' order by id"), QStringList({ "20000001", "20000002", "20000003" }));
+    EXPECT_EQ(Column("select g_sn from jxc_goods where g_sn<>'00000000' order by id"),
+        QStringList({ "20000001", "20000002", "20000003" }));
     EXPECT_EQ(Column("select id_exceldata from jxc_importdata order by id").first(), "[20000001]衬衫");
     EXPECT_EQ(Scalar("select cast(g_jj+g_scjj+g_cbj+g_pjjj as varchar(10)) || colorz_sn || gc_sn from jxc_goods "
                      "where g_name='衬衫'"),
-        "0.0100001" "1000");
+        "0.0100001"
+        "1000");
     EXPECT_EQ(Scalar("select count(*) from jxc_colorz where colorz_name='秋季色'"), "1");
     EXPECT_EQ(Scalar("select count(distinct colorz_sn) from jxc_goods where color_name='秋季色'"), "1");
     EXPECT_EQ(Scalar("select count(*) from jxc_dw where dw_name='条'"), "1");
@@ -61,8 +64,9 @@ TEST_F(GoodsImportTest, SheetCodesChecksAndRepeatedNames)
                { "A2", "外套", "", "", "", "" }, { "A3", "帽子", "顶", "abc", "", "" },
                { "A'4", "围巾", "条", "3", "", "" } },
         false);
-    EXPECT_EQ(Statuses(), QStringList({ "导入成功", "导入失败,商品编号已经存在!", "导入失败,单位不能为空!",
-                              "导入失败,预设进价必须是数字!", "导入成功" }));
+    EXPECT_EQ(Statuses(),
+        QStringList({ "导入成功", "导入失败,商品编号已经存在!", "导入失败,单位不能为空!",
+            "导入失败,预设进价必须是数字!", "导入成功" }));
     EXPECT_EQ(Scalar("select colorz_sn from jxc_goods where g_sn='A1'"), "100001");
     EXPECT_EQ(Scalar("select g_sn from jxc_goods where g_name='围巾'"), "A‘4");
     EXPECT_EQ(Scalar("select count(*) from jxc_goods where g_name='衬衫'"), "2");
@@ -79,10 +83,10 @@ TEST_F(GoodsImportTest, PerRowCategoriesAreReadAgainOnASecondPass)
 {
     ExecSQL("insert into jxc_goodsclass (gc_name,gc_pid,gc_key,gc_sn,gc_jm,gc_cid) values ('男装',1,3,'1001','NZ',3)");
     auto w = Import({ { "", "衬衫", "件", "", "", "男装" }, { "", "长裤", "件", "", "", "" },
-        { "", "外套", "件", "", "", "童装" }, { "", "帽子", "顶", "", "", "默认类别" } },
+                        { "", "外套", "件", "", "", "童装" }, { "", "帽子", "顶", "", "", "默认类别" } },
         true, true);
-    EXPECT_EQ(Statuses(),
-        QStringList({ "导入成功", "导入失败,商品类别不能为空!", "导入失败,商品类别不存在!", "导入成功" }));
+    EXPECT_EQ(
+        Statuses(), QStringList({ "导入成功", "导入失败,商品类别不能为空!", "导入失败,商品类别不存在!", "导入成功" }));
     EXPECT_EQ(Scalar("select gc_sn || '/' || g_sn from jxc_goods where g_name='衬衫'"), "1001/30000001");
     EXPECT_EQ(Scalar("select gc_sn || '/' || g_sn from jxc_goods where g_name='帽子'"), "1000/20000001");
     w->btnImportClick();
