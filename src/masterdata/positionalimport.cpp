@@ -38,8 +38,8 @@ struct KindText {
 const KindText& TextOf(PositionalKind kind)
 {
     static const KindText texts[] = {
-        { "TF_Spxxgl_ImportFzdw", "商品辅助单位数据导入", "商品辅助单位模板", "必须是已经存在的商品才可以导入辅助单位。",
-            "选择要导入的商品", "导入(F5)", 5 },
+        { "TF_Spxxgl_ImportFzdw", "商品辅助单位数据导入", "商品辅助单位模板",
+            "必须是已经存在的商品才可以导入辅助单位。", "选择要导入的商品", "导入(F5)", 5 },
         { "TF_Spxxgl_ImportDj", "商品单价信息导入", "商品单价模板", "必须是已经存在的商品才可以导入单价信息。",
             "导入的商品单价信息", "打开并导入(F5)", 3 },
         { "TF_Spxxgl_ImportKw", "商品库位信息导入", "商品库位信息模板", "必须是已经存在的商品才可以导入库位信息。",
@@ -75,7 +75,8 @@ bool BarcodeInUse(const QString& barcode, const QString& code, const QString& un
 void AddUnitOnce(const QString& unit)
 {
     if (unit.isEmpty()
-        || !ScalarBound(QStringLiteral("select dw_name from jxc_dw where dw_name=:u"), { { QStringLiteral("u"), unit } })
+        || !ScalarBound(
+            QStringLiteral("select dw_name from jxc_dw where dw_name=:u"), { { QStringLiteral("u"), unit } })
                 .isEmpty())
         return;
     ExecBound(QStringLiteral("insert into jxc_dw (dw_sn,dw_name) values (:sn,:u)"),
@@ -222,10 +223,11 @@ PositionalImportForm::PositionalImportForm(PositionalKind k, QWidget* parent)
 
     gbFirst = new QGroupBox(QStringLiteral("第一步：准备导入数据"));
     auto* first = new QVBoxLayout(gbFirst);
-    auto* usage = new QLabel(QStringLiteral("Excel表格的第一行为标题信息，从第二行起按列的顺序读取：商品编号、商品名称、")
-        + (kind == PositionalKind::SecondUnits ? QStringLiteral("单位、转换系数、商品条码。")
-                : kind == PositionalKind::Prices ? QStringLiteral("单价。")
-                                                 : QStringLiteral("库位名称。")));
+    auto* usage
+        = new QLabel(QStringLiteral("Excel表格的第一行为标题信息，从第二行起按列的顺序读取：商品编号、商品名称、")
+            + (kind == PositionalKind::SecondUnits   ? QStringLiteral("单位、转换系数、商品条码。")
+                    : kind == PositionalKind::Prices ? QStringLiteral("单价。")
+                                                     : QStringLiteral("库位名称。")));
     usage->setWordWrap(true);
     first->addWidget(usage);
     auto* link = new QLabel(QStringLiteral("<a href=\"#\">软件提供的Excel模板</a>"));
@@ -338,7 +340,8 @@ void PositionalImportForm::btnPriorClick()
 
 void PositionalImportForm::OpenStatusGrid()
 {
-    const QString table = kind == PositionalKind::SecondUnits ? QStringLiteral("jxc_tempspxf2") : QStringLiteral("jxc_tempspxf");
+    const QString table
+        = kind == PositionalKind::SecondUnits ? QStringLiteral("jxc_tempspxf2") : QStringLiteral("jxc_tempspxf");
     OpenWithParams(F_DataModule->Q(QStringLiteral("Q_JhImport")),
         QStringLiteral("select a.*,b.g_name,b.gg_name,b.color_name from ") + table
             + QStringLiteral(" a left outer join jxc_goods b on a.g_sn=b.g_sn where a.a_name=:op order by a.id"),
@@ -379,9 +382,8 @@ void PositionalImportForm::btnOpenClick()
         return;
     counts = PositionalCounts();
     counts.total = int(rows.size());
-    const bool done = RunImportPass(this, 1, [&](const std::function<void()>&) {
-        counts.failed = CheckSecondUnitRows(rows);
-    });
+    const bool done
+        = RunImportPass(this, 1, [&](const std::function<void()>&) { counts.failed = CheckSecondUnitRows(rows); });
     if (done)
         btnNext->setEnabled(true);
 }

@@ -76,8 +76,9 @@ private:
 class TF_Spxxgl_ImportFzdw : public PositionalImportForm {
     Q_OBJECT
 public:
-    explicit TF_Spxxgl_ImportFzdw(QWidget* parent = nullptr)
-        : PositionalImportForm(PositionalKind::SecondUnits, parent) { }
+    explicit TF_Spxxgl_ImportFzdw(QWidget* parent = nullptr) : PositionalImportForm(PositionalKind::SecondUnits, parent)
+    {
+    }
 };
 
 class TF_Spxxgl_ImportDj : public PositionalImportForm {

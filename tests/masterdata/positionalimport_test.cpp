@@ -75,7 +75,8 @@ TEST_F(PositionalImportTest, SecondUnitOfTheSameNameIsReplacedAndKeepsItsBarcode
     ExecSQL("insert into jxc_goodsdw (g_sn,dw_name,g_sptm,g_zhxs,g_sj) values ('G1','箱','777',6,60)");
     auto w = std::make_unique<TF_Spxxgl_ImportFzdw>();
     w->Activate();
-    prompt.AnswerFile(Sheet("fzdw2.xlsx", { "编号", "名称", "单位", "系数", "条码" }, { { "G1", "衬衫", "箱", "12", "777" } }));
+    prompt.AnswerFile(
+        Sheet("fzdw2.xlsx", { "编号", "名称", "单位", "系数", "条码" }, { { "G1", "衬衫", "箱", "12", "777" } }));
     w->btnOpenClick();
     w->btnImportClick();
     EXPECT_EQ(Column("select g_zhxs from jxc_goodsdw where g_sn='G1'"), QStringList({ "12" }));
@@ -89,7 +90,8 @@ TEST_F(PositionalImportTest, PricesAreCheckedAndSet)
     w->cbbDj->setCurrentText("预设进价");
     prompt.Clear();
     prompt.AnswerFile(Sheet("dj.xlsx", { "编号", "名称", "单价" },
-        { { "G1", "衬衫", "abc" }, { "G1", "衬衫", "-1" }, { "G2", "长裤" }, { "G2", "长裤", "0" }, { "Z9", "x", "3" } }));
+        { { "G1", "衬衫", "abc" }, { "G1", "衬衫", "-1" }, { "G2", "长裤" }, { "G2", "长裤", "0" },
+            { "Z9", "x", "3" } }));
     w->btnImportClick();
     EXPECT_EQ(JhImport("t_zp"),
         QStringList({ "单价必须为数字", "单价不能为负数", "单价不能为空", "可顺利导入", "商品不存在" }));
