@@ -350,8 +350,18 @@ void TF_Spxxgl_Import::btnNext1Click()
 
 void TF_Spxxgl_Import::btnOpenClick()
 {
-    if (!import.btnOpenClick())
-        return;
+    if (import.btnOpenClick())
+        WorkbookOpened();
+}
+
+void TF_Spxxgl_Import::OpenWorkbook(const QString& path)
+{
+    if (import.OpenWorkbook(path))
+        WorkbookOpened();
+}
+
+void TF_Spxxgl_Import::WorkbookOpened()
+{
     gbMapping->setTitle(import.MappingCaption());
     btnNext2->setEnabled(true);
 }

@@ -56,6 +56,8 @@ public:
     // 下一步 of the category step: the mapping step, emptied.
     void btnNext1Click();
     void btnOpenClick();
+    // The same for a workbook already chosen.
+    void OpenWorkbook(const QString& path);
     // 下一步 of the mapping step: stages the rows.
     void btnNext2Click();
     void btnPriorClick();
@@ -81,4 +83,7 @@ public:
     QCheckBox* chkAutoSn = nullptr;
     QCheckBox* chkNameUnique = nullptr;
     QCheckBox* chkAll = nullptr;
+
+private:
+    void WorkbookOpened();
 };

@@ -62,8 +62,11 @@ WorkbookChoice& RememberedWorkbook(const QString& windowClass)
 bool ChooseWorkbook(const QString& windowClass, QString* sheet)
 {
     const QString path = Prompt::OpenFile(QStringLiteral("打开"), kWorkbookFilter);
-    if (path.isEmpty())
-        return false;
+    return !path.isEmpty() && ConnectWorkbook(windowClass, path, sheet);
+}
+
+bool ConnectWorkbook(const QString& windowClass, const QString& path, QString* sheet)
+{
     WorkbookChoice& remembered = RememberedWorkbook(windowClass);
     remembered.path = path;
     ConnectExcel(path);
@@ -183,8 +186,14 @@ void SheetImport::OpenRows()
 
 bool SheetImport::btnOpenClick()
 {
+    const QString path = Prompt::OpenFile(QStringLiteral("打开"), kWorkbookFilter);
+    return !path.isEmpty() && OpenWorkbook(path);
+}
+
+bool SheetImport::OpenWorkbook(const QString& path)
+{
     QString sheet;
-    if (!ChooseWorkbook(config_.windowClass, &sheet))
+    if (!ConnectWorkbook(config_.windowClass, path, &sheet))
         return false;
     Query& excel = F_DataModule->Q_Excel;
     const QStringList headers = excel.FieldNames();

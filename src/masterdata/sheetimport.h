@@ -50,6 +50,8 @@ WorkbookChoice& RememberedWorkbook(const QString& windowClass);
 // for the window; false (with the message shown) when it cannot be read, and false
 // quietly when the dialog is cancelled.
 bool ChooseWorkbook(const QString& windowClass, QString* sheet);
+// The same for a workbook already chosen.
+bool ConnectWorkbook(const QString& windowClass, const QString& path, QString* sheet);
 
 // Opens a sample spreadsheet of the program folder's "模板文件/".
 void OpenSampleFile(const QString& sampleName);
@@ -89,6 +91,8 @@ public:
     // 打开文件: adds the columns of a chosen workbook to the mapping. False when
     // nothing was opened.
     bool btnOpenClick();
+    // The same for a workbook already chosen.
+    bool OpenWorkbook(const QString& path);
     // The mapping group caption after the last opening.
     QString MappingCaption() const;
     // Leaving the mapping step: stages the rows whose naming cell is filled.
