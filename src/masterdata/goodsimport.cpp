@@ -98,7 +98,19 @@ QString GoodsImportRun::DisplayText(const ImportRow& row, int sheetRow) const
 void GoodsImportRun::BeginPass()
 {
     defaultSupplier_ = QueryScalar(QStringLiteral("select ghs_sn from jxc_ghsxx where ghs_default<>0"));
-    currentCode_ = GetNextGoodsSn(categoryCid);
+    knownNext_.clear();
+    currentCode_ = NextGoodsSn();
+}
+
+QString GoodsImportRun::NextGoodsSn()
+{
+    // Within the pass nobody else writes goods, so after a generated code the next one
+    // under the same category is that code plus one; the table is read once per category.
+    if (knownNextCid_ != categoryCid || knownNext_.isEmpty()) {
+        knownNextCid_ = categoryCid;
+        knownNext_ = GetNextGoodsSn(categoryCid);
+    }
+    return knownNext_;
 }
 
 bool GoodsImportRun::EndsPass(const ImportRow& row)
@@ -127,7 +139,7 @@ QString GoodsImportRun::ImportRowCells(const ImportRow& row)
     if (!autoNumber) {
         QString code = row.Trimmed(QStringLiteral("g_sn"));
         if (code.isEmpty())
-            code = GetNextGoodsSn(categoryCid);
+            code = NextGoodsSn();
         currentCode_ = NoApostrophe(code);
         if (!ScalarBound(
                 QStringLiteral("select g_sn from jxc_goods where g_sn=:sn"), { { QStringLiteral("sn"), currentCode_ } })
@@ -153,7 +165,7 @@ QString GoodsImportRun::ImportRowCells(const ImportRow& row)
     const QString sizeSn
         = GroupCode(QStringLiteral("jxc_cmz"), QStringLiteral("cmz"), size, QStringLiteral("不关心尺码"));
     if (autoNumber && (!row.Mapped(QStringLiteral("g_sn")) || row.Trimmed(QStringLiteral("g_sn")).isEmpty() || perRow))
-        currentCode_ = GetNextGoodsSn(categoryCid);
+        currentCode_ = NextGoodsSn();
     const QString style = row.Trimmed(QStringLiteral("gg_name")).left(64);
     const QString brand = row.Trimmed(QStringLiteral("g_sccs"));
     p.insert(QStringLiteral("sn"), currentCode_);
@@ -182,6 +194,10 @@ QString GoodsImportRun::ImportRowCells(const ImportRow& row)
                   ":g_jj,0,0,0,:sptm,:g_jj,:ghs,:cid,:gcsn,:unit,:gg,:color,:ggjm,'',0,0,0,0,0,1,0,:cmz,1,0,0,0,0,0,"
                   ":colorzsn,:cmzsn,:g_lsj,0,0,:hj)"),
         p);
+    if (currentCode_ == knownNext_ && knownNextCid_ == categoryCid)
+        knownNext_ = QString::number(currentCode_.toLongLong() + 1);
+    else
+        knownNext_.clear();
     if (autoNumber)
         currentCode_ = QString::number(currentCode_.toLongLong() + 1);
     AddNamedOnce(QStringLiteral("jxc_dw"), QStringLiteral("dw"), unit);

@@ -36,6 +36,11 @@ public:
     QString ImportRowCells(const ImportRow& row);
 
 private:
+    // GetNextGoodsSn of the run's category, remembered through the pass.
+    QString NextGoodsSn();
+
+    QString knownNext_;
+    QString knownNextCid_;
     QString previewBase_;
     QString defaultSupplier_;
     QString currentCode_;
