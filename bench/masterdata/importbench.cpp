@@ -38,7 +38,8 @@ struct ImportBenchFixture {
             CreateAllTables(c);
             Transaction t(c);
             for (int i = 0; i < 20000; ++i)
-                c.Exec("insert into jxc_goods (g_sn,g_name,dw_name,g_sj,gc_sn,gc_cid) values (:sn,:name,'件',10,'1000',2)",
+                c.Exec(
+                    "insert into jxc_goods (g_sn,g_name,dw_name,g_sj,gc_sn,gc_cid) values (:sn,:name,'件',10,'1000',2)",
                     { { "sn", QString::number(20000001 + i) }, { "name", "现有商品" + QString::number(i) } });
             t.Commit();
         }
@@ -57,8 +58,8 @@ struct ImportBenchFixture {
         ProgramFolder::Set(dir.path());
         Prompt::Install(&prompt);
     }
-    QString Write(const QString& name, const QStringList& captions, int rows,
-        const std::function<QVector<QVariant>(int)>& row)
+    QString Write(
+        const QString& name, const QStringList& captions, int rows, const std::function<QVector<QVariant>(int)>& row)
     {
         SheetTable table;
         table.captions = captions;
@@ -81,9 +82,11 @@ ImportBenchFixture& importBench()
 void BM_GoodsImport5000(benchmark::State& state)
 {
     ImportBenchFixture& f = importBench();
-    const QString path = f.Write("goods.xlsx", { "商品名称", "单位", "预设进价", "预设售价", "颜色组" }, 5000, [](int i) {
-        return QVector<QVariant> { "导入商品" + QString::number(i), "件", "12.5", "30", "颜色组" + QString::number(i % 50) };
-    });
+    const QString path
+        = f.Write("goods.xlsx", { "商品名称", "单位", "预设进价", "预设售价", "颜色组" }, 5000, [](int i) {
+              return QVector<QVariant> { "导入商品" + QString::number(i), "件", "12.5", "30",
+                  "颜色组" + QString::number(i % 50) };
+          });
     for (auto _ : state) {
         TF_Spxxgl_Import w;
         w.Activate();
@@ -103,10 +106,11 @@ void BM_CustomerImport2000(benchmark::State& state)
     int run = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        const QString path = f.Write("customers.xlsx", { "客户名称", "联系人", "期初应收", "所属地区" }, 2000, [&](int i) {
-            return QVector<QVariant> { QString("客户%1-%2").arg(run).arg(i), "联系人", i % 4 == 0 ? "100" : "0",
-                "地区" + QString::number(i % 20) };
-        });
+        const QString path
+            = f.Write("customers.xlsx", { "客户名称", "联系人", "期初应收", "所属地区" }, 2000, [&](int i) {
+                  return QVector<QVariant> { QString("客户%1-%2").arg(run).arg(i), "联系人", i % 4 == 0 ? "100" : "0",
+                      "地区" + QString::number(i % 20) };
+              });
         ++run;
         f.prompt.AnswerFile(path);
         state.ResumeTiming();

@@ -52,21 +52,6 @@ QString GroupCode(const QString& table, const QString& prefix, const QString& na
     return code;
 }
 
-// A unit or brand name added to its list when new.
-void AddNamedOnce(const QString& table, const QString& prefix, const QString& name)
-{
-    const QString nameColumn = prefix + QStringLiteral("_name");
-    if (!ScalarBound(QStringLiteral("select ") + nameColumn + QStringLiteral(" from ") + table
-                + QStringLiteral(" where ") + nameColumn + QStringLiteral("=:name"),
-            { { QStringLiteral("name"), name } })
-             .isEmpty())
-        return;
-    const QString sn = prefix + QStringLiteral("_sn");
-    ExecBound(QStringLiteral("insert into ") + table + QStringLiteral(" (") + sn + QLatin1Char(',') + nameColumn
-            + QStringLiteral(") values (:sn,:name)"),
-        { { QStringLiteral("sn"), GetNextSn(table, sn) }, { QStringLiteral("name"), name } });
-}
-
 }
 
 void GoodsImportRun::SetCategory(const QString& sn, const QString& cid)
@@ -200,9 +185,9 @@ QString GoodsImportRun::ImportRowCells(const ImportRow& row)
         knownNext_.clear();
     if (autoNumber)
         currentCode_ = QString::number(currentCode_.toLongLong() + 1);
-    AddNamedOnce(QStringLiteral("jxc_dw"), QStringLiteral("dw"), unit);
+    AddListEntryOnce(QStringLiteral("jxc_dw"), QStringLiteral("dw"), unit);
     if (!brand.isEmpty() && brand != QLatin1String("默认品牌"))
-        AddNamedOnce(QStringLiteral("jxc_ppcs"), QStringLiteral("pp"), brand);
+        AddListEntryOnce(QStringLiteral("jxc_ppcs"), QStringLiteral("pp"), brand);
     return QString();
 }
 

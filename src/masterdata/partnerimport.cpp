@@ -41,30 +41,6 @@ QVariant CutCell(const ImportRow& row, const QString& field, int length)
     return row.Mapped(field) ? QVariant(row.Trimmed(field).left(length)) : QVariant();
 }
 
-void AddZoneOnce(const QString& zone)
-{
-    if (zone.isEmpty()
-        || !ScalarBound(
-            QStringLiteral("select z_name from jxc_zone where z_name=:z"), { { QStringLiteral("z"), zone } })
-                .isEmpty())
-        return;
-    ExecBound(QStringLiteral("insert into jxc_zone (z_sn,z_name,z_jm,z_default) values (:sn,:z,:jm,0)"),
-        { { QStringLiteral("sn"), GetNextSn(QStringLiteral("jxc_zone"), QStringLiteral("z_sn")) },
-            { QStringLiteral("z"), zone }, { QStringLiteral("jm"), GetPyCode(zone) } });
-}
-
-void AddSupplierTypeOnce(const QString& type)
-{
-    if (type.isEmpty()
-        || !ScalarBound(
-            QStringLiteral("select gt_name from jxc_ghstype where gt_name=:t"), { { QStringLiteral("t"), type } })
-                .isEmpty())
-        return;
-    ExecBound(QStringLiteral("insert into jxc_ghstype (gt_sn,gt_name,gt_default) values (:sn,:t,0)"),
-        { { QStringLiteral("sn"), GetNextSn(QStringLiteral("jxc_ghstype"), QStringLiteral("gt_sn")) },
-            { QStringLiteral("t"), type } });
-}
-
 }
 
 QString ImportPartnerRow(PartnerKind kind, const ImportRow& row, const QString& defaultTypeName)
@@ -124,8 +100,10 @@ QString ImportPartnerRow(PartnerKind kind, const ImportRow& row, const QString& 
     if (amount != QLatin1String("0"))
         BookOpeningAmount(kind, code, NumberCell(amount), f.bookingNote);
     if (kind == PartnerKind::Supplier)
-        AddSupplierTypeOnce(type);
-    AddZoneOnce(zone);
+        AddListEntryOnce(
+            QStringLiteral("jxc_ghstype"), QStringLiteral("gt"), type, { { QStringLiteral("gt_default"), 0 } });
+    AddListEntryOnce(QStringLiteral("jxc_zone"), QStringLiteral("z"), zone,
+        { { QStringLiteral("z_jm"), GetPyCode(zone) }, { QStringLiteral("z_default"), 0 } });
     return QString();
 }
 

@@ -72,18 +72,6 @@ bool BarcodeInUse(const QString& barcode, const QString& code, const QString& un
                 .isEmpty();
 }
 
-void AddUnitOnce(const QString& unit)
-{
-    if (unit.isEmpty()
-        || !ScalarBound(
-            QStringLiteral("select dw_name from jxc_dw where dw_name=:u"), { { QStringLiteral("u"), unit } })
-                .isEmpty())
-        return;
-    ExecBound(QStringLiteral("insert into jxc_dw (dw_sn,dw_name) values (:sn,:u)"),
-        { { QStringLiteral("sn"), GetNextSn(QStringLiteral("jxc_dw"), QStringLiteral("dw_sn")) },
-            { QStringLiteral("u"), unit } });
-}
-
 const QString kImportable = QStringLiteral("可顺利导入");
 
 }
@@ -126,7 +114,7 @@ int CheckSecondUnitRows(const PositionalRows& rows)
                 { QStringLiteral("note"), note }, { QStringLiteral("ghssn"), status },
                 { QStringLiteral("aname"), CurrentAdminName }, { QStringLiteral("dwname"), unit },
                 { QStringLiteral("sptm"), barcode } });
-        AddUnitOnce(unit);
+        AddListEntryOnce(QStringLiteral("jxc_dw"), QStringLiteral("dw"), unit);
     }
     return failed;
 }

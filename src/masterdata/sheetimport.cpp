@@ -2,6 +2,7 @@
 
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
+#include "foundation/numbering.h"
 #include "masterdata/boundsql.h"
 #include "platform/base/programfolder.h"
 #include "platform/db/dberror.h"
@@ -51,6 +52,28 @@ bool IsNumberCell(const QString& text)
 double NumberCell(const QString& text)
 {
     return QLocale::c().toDouble(text.trimmed());
+}
+
+void AddListEntryOnce(const QString& table, const QString& prefix, const QString& name, const SqlParams& extra)
+{
+    const QString nameColumn = prefix + QStringLiteral("_name");
+    if (name.isEmpty()
+        || !ScalarBound(QStringLiteral("select ") + nameColumn + QStringLiteral(" from ") + table
+                + QStringLiteral(" where ") + nameColumn + QStringLiteral("=:name"),
+            { { QStringLiteral("name"), name } })
+                .isEmpty())
+        return;
+    const QString sn = prefix + QStringLiteral("_sn");
+    QStringList columns { sn, nameColumn }, values { QStringLiteral(":sn"), QStringLiteral(":name") };
+    SqlParams params { { QStringLiteral("sn"), GetNextSn(table, sn) }, { QStringLiteral("name"), name } };
+    for (auto it = extra.begin(); it != extra.end(); ++it) {
+        columns << it.key();
+        values << QLatin1Char(':') + it.key();
+        params.insert(it.key(), it.value());
+    }
+    ExecBound(QStringLiteral("insert into ") + table + QStringLiteral(" (") + columns.join(QLatin1Char(','))
+            + QStringLiteral(") values (") + values.join(QLatin1Char(',')) + QLatin1Char(')'),
+        params);
 }
 
 WorkbookChoice& RememberedWorkbook(const QString& windowClass)

@@ -2,6 +2,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <functional>
 #include <vector>
 
@@ -33,6 +34,12 @@ QString ImportSummaryText(int total, int imported, int failed, int cancelled, bo
 // A number cell: empty, or a decimal number. Empty reads as 0.
 bool IsNumberCell(const QString& text);
 double NumberCell(const QString& text);
+
+// Adds a name to a small list table (units, brands, zones, types) unless it is there:
+// code column prefix + "_sn" takes GetNextSn, name column prefix + "_name"; extra
+// gives further columns and their values.
+void AddListEntryOnce(
+    const QString& table, const QString& prefix, const QString& name, const QHash<QString, QVariant>& extra = {});
 
 inline const QString kImportSuccess = QStringLiteral("导入成功");
 inline const QString kNotAWorkbook = QStringLiteral("您没有安装Excel或导入文件不是Excel，不能进行导入操作！");
