@@ -247,19 +247,6 @@ QString SheetImport::MappingCaption() const
     return QStringLiteral("请选择要导入的字段（共") + QString::number(columnCount_) + QStringLiteral("个字段）");
 }
 
-void SheetImport::SetMappingTicked(int row, bool on)
-{
-    Query& map = Q_Importchk();
-    const qint64 id = map.IdAt(row);
-    if (on)
-        ExecBound(QStringLiteral("update jxc_importchk set i_sele=1 where id=:id and a_name=:op"),
-            { { QStringLiteral("id"), id }, { QStringLiteral("op"), CurrentAdminName } });
-    else
-        ExecBound(QStringLiteral("update jxc_importchk set i_sele=0,i_fieldid='' where id=:id and a_name=:op"),
-            { { QStringLiteral("id"), id }, { QStringLiteral("op"), CurrentAdminName } });
-    OpenMapping();
-}
-
 QHash<QString, QString> SheetImport::ReadMapping() const
 {
     Query map(&F_DataModule->ADOConn);

@@ -107,8 +107,6 @@ public:
     QString RowsCaption() const;
     // 全选.
     void chkAllClick(bool on);
-    // Ticks or unticks a mapping row by its position; unticking empties its field.
-    void SetMappingTicked(int row, bool on);
     // 导入: false when refused or rolled back.
     bool btnImportClick(QWidget* parent);
     // Whether the staged row of this sheet row is selected.
@@ -133,7 +131,8 @@ public:
 private:
     void OpenMapping();
     void OpenRows();
-    // Field id -> sheet column header, ticked mapping rows only, later rows winning.
+    // Field id -> sheet column header, later rows winning. Only ticked rows count, so an
+    // unticked column feeds nothing in every import window.
     QHash<QString, QString> ReadMapping() const;
     ImportRow RowAt(const Query& sheet, int row, const QHash<QString, int>& columns) const;
 

@@ -171,4 +171,14 @@ TEST_F(PartnerImportTest, SupplierAddsTypesAndTakesApostrophes)
     EXPECT_EQ(Scalar("select count(*) from jxc_ysyfk_dj where k_note='导入时应付款' and gl_djh like 'YF%'"), "1");
 }
 
+TEST_F(PartnerImportTest, AnUntickedColumnFeedsNothing)
+{
+    auto w = OpenCustomers(Sheet("u.xlsx", { "客户名称", "备注" }, { { "甲", "不要" } }));
+    ExecSQL("update jxc_importchk set i_sele=0 where i_excelfield='备注'");
+    w->btnNextClick();
+    prompt.Clear();
+    w->btnImportClick();
+    EXPECT_EQ(Scalar("select coalesce(kh_note,'null') from jxc_khxx where kh_name='甲'"), "null");
+}
+
 }

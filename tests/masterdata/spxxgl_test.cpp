@@ -357,7 +357,7 @@ TEST_F(GoodsListTest, RegisteredAndCommandsOfLaterWindowsStayOff)
     Open(false);
     EXPECT_FALSE(list->btnAdd2->isEnabled());
     EXPECT_FALSE(list->btnModi2->isEnabled());
-    EXPECT_FALSE(list->btnImport2->isEnabled());
+    EXPECT_TRUE(list->btnImport2->isEnabled());
     EXPECT_TRUE(list->btnDele2->isEnabled());
 }
 
