@@ -24,6 +24,11 @@
 #include "masterdata/spxxglmodi.h"
 #include "masterdata/spxxglpic.h"
 
+// Spreadsheet imports.
+#include "masterdata/goodsimport.h"
+#include "masterdata/partnerimport.h"
+#include "masterdata/positionalimport.h"
+
 void DeclareMasterDataDatasets()
 {
     DeclareDatasets({ QStringLiteral("ADOQueryGoodsClass"), QStringLiteral("ADOQueryGoodsClass2"),
@@ -35,6 +40,9 @@ void DeclareMasterDataDatasets()
         QStringLiteral("Q_Cmz3"), QStringLiteral("Q_Tmgl1"), QStringLiteral("Q_Tmgl2"), QStringLiteral("Q_Tmgl3"),
         QStringLiteral("Q_Zone"), QStringLiteral("Q_Khtype"), QStringLiteral("Q_GhsType") });
     DeclareDatasets({ QStringLiteral("Q_Dw"), QStringLiteral("Q_Ppcs"), QStringLiteral("Q_Hjxx") });
+    // The spreadsheet imports.
+    DeclareDatasets({ QStringLiteral("Q_Import"), QStringLiteral("Q_Importchk"), QStringLiteral("Q_ImportData"),
+        QStringLiteral("Q_JhImport") });
 }
 
 void RegisterMasterDataWindows()
@@ -75,4 +83,12 @@ void RegisterMasterDataWindows()
     FunctionWindows::Register<TF_Ppcs_Add>(QStringLiteral("TF_Ppcs_Add"), F_Ppcs_Add);
     FunctionWindows::Register<TF_HJxx>(QStringLiteral("TF_HJxx"));
     FunctionWindows::Register<TF_Hjxx_Add>(QStringLiteral("TF_Hjxx_Add"));
+
+    // Spreadsheet imports, each created for one showing.
+    FunctionWindows::Register<TF_Khgl_Import>(QStringLiteral("TF_Khgl_Import"));
+    FunctionWindows::Register<TF_Ghsgl_Import>(QStringLiteral("TF_Ghsgl_Import"));
+    FunctionWindows::Register<TF_Spxxgl_Import>(QStringLiteral("TF_Spxxgl_Import"));
+    FunctionWindows::Register<TF_Spxxgl_ImportFzdw>(QStringLiteral("TF_Spxxgl_ImportFzdw"));
+    FunctionWindows::Register<TF_Spxxgl_ImportDj>(QStringLiteral("TF_Spxxgl_ImportDj"));
+    FunctionWindows::Register<TF_Spxxgl_ImportKw>(QStringLiteral("TF_Spxxgl_ImportKw"));
 }

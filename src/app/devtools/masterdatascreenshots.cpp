@@ -37,6 +37,11 @@
 #include "masterdata/partnertype.h"
 #include "masterdata/zone.h"
 
+// Spreadsheet imports.
+#include "app/devtools/deliveredfile.h"
+#include "masterdata/goodsimport.h"
+#include "masterdata/positionalimport.h"
+
 #include <QTimer>
 
 #include <QLineEdit>
@@ -359,6 +364,35 @@ QWidget* buildGoodsAdd()
     return w;
 }
 
+// The goods import at its mapping step, on the delivered goods sample.
+QWidget* buildSpxxglImport()
+{
+    prepareSampleShop();
+    auto* w = new TF_Spxxgl_Import();
+    // The steps follow the window's activation, as the operator takes them.
+    QTimer::singleShot(0, w, [w] {
+        w->btnStartClick();
+        w->btnNext1Click();
+        w->OpenWorkbook(DeliveredFile(QStringLiteral("模板文件/商品信息模板.xlsx")));
+    });
+    return w;
+}
+
+// The second-unit import's status grid after a check pass over sample rows.
+QWidget* buildSpxxglImportFzdw()
+{
+    prepareSampleShop();
+    const QString first = QueryScalar(QStringLiteral("select g_sn from jxc_goods where g_sn<>'00000000' order by id"));
+    const QString name = QueryScalar(QStringLiteral("select g_name from jxc_goods where g_sn='") + first + "'");
+    CheckSecondUnitRows({ { first, name, QStringLiteral("箱"), QStringLiteral("20"), QString() },
+        { first, QStringLiteral("别的名称"), QStringLiteral("包"), QStringLiteral("10"), QString() },
+        { first, name, QStringLiteral("打"), QStringLiteral("1"), QString() },
+        { QStringLiteral("99999999"), QString(), QStringLiteral("箱"), QStringLiteral("12"), QString() } });
+    auto* w = new TF_Spxxgl_ImportFzdw();
+    QTimer::singleShot(0, w, [w] { w->btnNextClick(); });
+    return w;
+}
+
 // Modifying the goods list's current goods.
 QWidget* buildGoodsModi()
 {
@@ -403,4 +437,6 @@ void RegisterMasterDataScreenshots()
     // Adding and modifying goods.
     Screenshots::Register(QStringLiteral("TF_Spxxgl_Add"), buildGoodsAdd);
     Screenshots::Register(QStringLiteral("TF_Spxxgl_Modi"), buildGoodsModi);
+    Screenshots::Register(QStringLiteral("TF_Spxxgl_Import"), buildSpxxglImport);
+    Screenshots::Register(QStringLiteral("TF_Spxxgl_ImportFzdw"), buildSpxxglImportFzdw);
 }
