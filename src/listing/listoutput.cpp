@@ -6,15 +6,16 @@
 #include "platform/report/report.h"
 #include "platform/ui/prompt.h"
 
-bool ExportGridList(const DataGrid& grid)
+bool ExportGridList(const DataGrid& grid, bool xlsOnly)
 {
-    QString path = Prompt::SaveFile(QStringLiteral("导出"), QStringLiteral("(*.xlsx) (*.xlsx);;(*.xls) (*.xls)"));
+    QString path = Prompt::SaveFile(QStringLiteral("导出"),
+        xlsOnly ? QStringLiteral("(*.xls) (*.xls)") : QStringLiteral("(*.xlsx) (*.xlsx);;(*.xls) (*.xls)"));
     if (path.isEmpty())
         return false;
     // The file type follows the chosen name; a bare name gets the first type.
     if (!path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)
         && !path.endsWith(QLatin1String(".xls"), Qt::CaseInsensitive))
-        path += QStringLiteral(".xlsx");
+        path += xlsOnly ? QStringLiteral(".xls") : QStringLiteral(".xlsx");
     QString error;
     if (!grid.ExportTo(path, &error)) {
         Prompt::Info(error, Prompt::kInfoCaption, Prompt::Icon::Warning);
@@ -23,12 +24,14 @@ bool ExportGridList(const DataGrid& grid)
     return true;
 }
 
-void PrintGridList(
-    const QString& templateFile, const QString& dataset, const DataGrid& grid, const ReportVariables& variables)
+namespace {
+
+void showList(const QString& templateFile, const QString& dataset, Query* rows, const QString& filter,
+    const ReportVariables& variables)
 {
     Report report;
     report.LoadFromFile(ProgramFolder::File(QStringLiteral("report/") + templateFile));
-    report.SetDataset(dataset, grid.GetQuery(), grid.FilterText());
+    report.SetDataset(dataset, rows, filter);
     report.SetVariable(QStringLiteral("comName"), CompanyName);
     report.SetVariable(QStringLiteral("comTele"), CompanyTele);
     report.SetVariable(QStringLiteral("comLxr"), CompanyContact);
@@ -37,4 +40,17 @@ void PrintGridList(
     for (const auto& v : variables)
         report.SetVariable(v.first, v.second);
     report.ShowReport();
+}
+
+} // namespace
+
+void PrintGridList(
+    const QString& templateFile, const QString& dataset, const DataGrid& grid, const ReportVariables& variables)
+{
+    showList(templateFile, dataset, grid.GetQuery(), grid.FilterText(), variables);
+}
+
+void PrintQueryList(const QString& templateFile, const QString& dataset, Query& rows, const ReportVariables& variables)
+{
+    showList(templateFile, dataset, &rows, QString(), variables);
 }
