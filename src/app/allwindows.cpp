@@ -1,5 +1,6 @@
 #include "app/allwindows.h"
 
+#include "accounts/accountswindows.h"
 #include "admin/adminwindows.h"
 #include "masterdata/registration.h"
 
@@ -10,5 +11,6 @@
 void RegisterAllWindows()
 {
     RegisterMasterDataWindows();
+    RegisterAccountsWindows();
     RegisterAdminWindows();
 }

@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 
 QString CurrentCustomerSn;
+QString CurrentSupplierSn;
 
 namespace {
 
