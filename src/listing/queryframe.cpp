@@ -234,7 +234,7 @@ QString PartnerPanel::SearchCode() const
 
 bool PartnerPanel::HandleKey(int key)
 {
-    if (!isVisible())
+    if (isHidden())
         return false;
     if (key == Qt::Key_Escape)
         Exit();
