@@ -144,7 +144,8 @@ void RegistrationDialog::FormActivate()
         lDjh->setText(q.AsString(QStringLiteral("gl_djh")));
         {
             const QSignalBlocker quiet(dateCg);
-            dateCg->setDate(QDate::fromString(q.AsString(QStringLiteral("k_rq")).left(10), QStringLiteral("yyyy-MM-dd")));
+            dateCg->setDate(
+                QDate::fromString(q.AsString(QStringLiteral("k_rq")).left(10), QStringLiteral("yyyy-MM-dd")));
         }
         comUser->setCurrentIndex(comUser->findText(q.AsString(QStringLiteral("u_name"))));
         tnote->setText(q.AsString(QStringLiteral("k_note")));

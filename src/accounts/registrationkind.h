@@ -6,18 +6,18 @@
 // payments ("FK"). The windows and the routines of each twin pair are written once
 // and read their differences from here.
 struct RegistrationKind {
-    QString prefix;    // YS YF SK FK
-    bool customers;    // customer side (kh) or supplier side (ghs)
-    bool money;        // a receipt or payment, which goes through an account
-    int approveRight;  // wlzk position of approval
-    QString djtxt;     // k_djtxt of a new row
-    QString noun;      // 应收款 应付款 收款 付款: in questions and refusals
+    QString prefix;      // YS YF SK FK
+    bool customers;      // customer side (kh) or supplier side (ghs)
+    bool money;          // a receipt or payment, which goes through an account
+    int approveRight;    // wlzk position of approval
+    QString djtxt;       // k_djtxt of a new row
+    QString noun;        // 应收款 应付款 收款 付款: in questions and refusals
     QString partnerNoun; // 客户 供货商
     QString addCaption, modiCaption;
     QString logAdd, logModi, logApprove, logCancel; // followed by the partner name
-    QString askDelete; // the delete question of the window
-    QString listTemplate; // report/<name>.fr3, dataset of that name
-    QString docTemplate;  // one document, dataset "ysyfkd"
+    QString askDelete;                              // the delete question of the window
+    QString listTemplate;                           // report/<name>.fr3, dataset of that name
+    QString docTemplate;                            // one document, dataset "ysyfkd"
 
     QString Side() const { return customers ? QStringLiteral("kh") : QStringLiteral("ghs"); }
     QString PartnerTable() const { return customers ? QStringLiteral("jxc_khxx") : QStringLiteral("jxc_ghsxx"); }

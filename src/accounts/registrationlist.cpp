@@ -104,7 +104,8 @@ RegistrationList::RegistrationList(
                       << cxGrid1View->AddColumn(QStringLiteral("k_mlje"), QStringLiteral("抹零金额"), 80, right);
         cxGrid1View->AddColumn(QStringLiteral("k_fkfs"), kind.noun + QStringLiteral("方式"), 90);
     } else {
-        amountColumns << cxGrid1View->AddColumn(QStringLiteral("k_yfje"), kind.noun.left(2) + QStringLiteral("金额"), 90, right);
+        amountColumns << cxGrid1View->AddColumn(
+            QStringLiteral("k_yfje"), kind.noun.left(2) + QStringLiteral("金额"), 90, right);
     }
     const int colCheck = cxGrid1View->AddColumn(QStringLiteral("k_check"), QStringLiteral("审核"), 44);
     cxGrid1View->SetCheckColumn(colCheck, false);
@@ -123,9 +124,9 @@ RegistrationList::RegistrationList(
         cxGrid1View->SetFooterSum(c);
     cxGrid1View->SetAutoColumnWidth(true);
 
-    partnerPanel = new PartnerPanel(this,
-        kind.customers ? PartnerPanel::Side::Customers : PartnerPanel::Side::Suppliers, tPartnerName,
-        PickedPartner(), [this] { btnSearch1Click(); });
+    partnerPanel
+        = new PartnerPanel(this, kind.customers ? PartnerPanel::Side::Customers : PartnerPanel::Side::Suppliers,
+            tPartnerName, PickedPartner(), [this] { btnSearch1Click(); });
 
     PopupMenu1 = new QMenu(this);
     mnuAdd = PopupMenu1->addAction(QStringLiteral("增加(&W)"));
@@ -216,8 +217,9 @@ void RegistrationList::btnSearch1Click()
             + QStringLiteral(" m,jxc_ckxx n where (m.ck_sn=n.ck_sn or m.ck_sn='-1') and m.") + p
             + QStringLiteral("forbid=0 and n.ck_asn like '%") + SafeSqlText(CurrentAdminSn) + QStringLiteral("%') c ");
     QString sql = QStringLiteral("select a.*,b.u_name,c.") + kind_.PartnerName()
-        + QStringLiteral(" from jxc_ysyfk_dj a,jxc_user b,") + partners + QStringLiteral("where a.u_sn=b.u_sn and a.k_ghskh=c.")
-        + kind_.PartnerCode() + QStringLiteral(" and a.k_djlx='") + kind_.prefix + QStringLiteral("' and ")
+        + QStringLiteral(" from jxc_ysyfk_dj a,jxc_user b,") + partners
+        + QStringLiteral("where a.u_sn=b.u_sn and a.k_ghskh=c.") + kind_.PartnerCode()
+        + QStringLiteral(" and a.k_djlx='") + kind_.prefix + QStringLiteral("' and ")
         + PeriodCondition(QStringLiteral("a.k_rq"), tdate11->date(), tdate12->date());
     const QString partner = partnerPanel->SearchCode();
     if (!tPartnerName->text().trimmed().isEmpty())
@@ -322,7 +324,8 @@ void RegistrationList::btn_CheckClick()
     Query& q = List();
     if (!q.Active() || q.IsEmpty())
         return;
-    if (Prompt::YesNo(QStringLiteral("您的操作将审核当前列表中所有未审核的单据，确认吗？\r\n\r\n如需审核某个单据，请按右键！"))
+    if (Prompt::YesNo(
+            QStringLiteral("您的操作将审核当前列表中所有未审核的单据，确认吗？\r\n\r\n如需审核某个单据，请按右键！"))
         != Prompt::Answer::Yes)
         return;
     const int listed = q.RecordCount();
@@ -353,8 +356,9 @@ void RegistrationList::prinDj(const QString& number)
     report.LoadFromFile(ProgramFolder::File(QStringLiteral("report/") + kind_.docTemplate + QStringLiteral(".fr3")));
     Query& rows = F_DataModule->Q_GoodsPrin;
     OpenWithParams(rows,
-        QStringLiteral("select a.*,b.u_name,c.") + kind_.PartnerName() + QStringLiteral(" from jxc_ysyfk_dj a,jxc_user b,")
-            + kind_.PartnerTable() + QStringLiteral(" c where a.u_sn=b.u_sn and a.k_ghskh=c.") + kind_.PartnerCode()
+        QStringLiteral("select a.*,b.u_name,c.") + kind_.PartnerName()
+            + QStringLiteral(" from jxc_ysyfk_dj a,jxc_user b,") + kind_.PartnerTable()
+            + QStringLiteral(" c where a.u_sn=b.u_sn and a.k_ghskh=c.") + kind_.PartnerCode()
             + QStringLiteral(" and a.gl_djh=:n"),
         { { QStringLiteral("n"), number } });
     const double amount = rows.IsEmpty() ? 0 : rows.AsFloat(kind_.AmountColumn());

@@ -19,8 +19,8 @@ class Query;
 class RegistrationList : public Form {
     Q_OBJECT
 public:
-    RegistrationList(const RegistrationKind& kind, const char* objectName, const QString& caption,
-        QWidget* parent = nullptr);
+    RegistrationList(
+        const RegistrationKind& kind, const char* objectName, const QString& caption, QWidget* parent = nullptr);
 
     const RegistrationKind& Kind() const { return kind_; }
     Query& List() const;

@@ -20,9 +20,9 @@ const RegistrationKind& ReceivableKind()
 {
     static const RegistrationKind k { QStringLiteral("YS"), true, false, 7, QStringLiteral("增加应收款"),
         QStringLiteral("应收款"), QStringLiteral("客户"), QStringLiteral("增加应收款"), QStringLiteral("修改应收款"),
-        QStringLiteral("增加应收款，客户："), QStringLiteral("修改应收款，客户："), QStringLiteral("审核应收款，客户："),
-        QStringLiteral("取消审核应收款，客户："), QStringLiteral("您确定要删除该应收款信息吗！"),
-        QStringLiteral("yskdj"), QStringLiteral("ysyfysk") };
+        QStringLiteral("增加应收款，客户："), QStringLiteral("修改应收款，客户："),
+        QStringLiteral("审核应收款，客户："), QStringLiteral("取消审核应收款，客户："),
+        QStringLiteral("您确定要删除该应收款信息吗！"), QStringLiteral("yskdj"), QStringLiteral("ysyfysk") };
     return k;
 }
 
@@ -84,9 +84,10 @@ Registration readRegistration(const RegistrationKind& kind, const QString& where
 {
     Query q(&Db());
     OpenWithParams(q,
-        QStringLiteral("select a.*,c.") + kind.PartnerName() + QStringLiteral(" as partner_name from jxc_ysyfk_dj a left join ")
-            + kind.PartnerTable() + QStringLiteral(" c on a.k_ghskh=c.") + kind.PartnerCode() + QStringLiteral(" where ")
-            + where + QStringLiteral(" order by a.id limit 1"),
+        QStringLiteral("select a.*,c.") + kind.PartnerName()
+            + QStringLiteral(" as partner_name from jxc_ysyfk_dj a left join ") + kind.PartnerTable()
+            + QStringLiteral(" c on a.k_ghskh=c.") + kind.PartnerCode() + QStringLiteral(" where ") + where
+            + QStringLiteral(" order by a.id limit 1"),
         params);
     Registration r;
     if (q.IsEmpty())
@@ -144,8 +145,9 @@ QString AddRegistration(const RegistrationKind& kind, const RegistrationEntry& e
     InsertRow(QStringLiteral("jxc_ysyfk_dj"),
         { { QStringLiteral("gl_djh"), number }, { QStringLiteral("k_rq"), stamp },
             { QStringLiteral("k_fkfs"), kind.money ? e.account : kind.noun },
-            { QStringLiteral("k_yfje"), kind.money ? 0.0 : amount }, { QStringLiteral("k_sfje"), kind.money ? amount : 0.0 },
-            { QStringLiteral("k_qcje"), 0 }, { QStringLiteral("k_yhje"), 0 }, { QStringLiteral("k_ljje"), 0 },
+            { QStringLiteral("k_yfje"), kind.money ? 0.0 : amount },
+            { QStringLiteral("k_sfje"), kind.money ? amount : 0.0 }, { QStringLiteral("k_qcje"), 0 },
+            { QStringLiteral("k_yhje"), 0 }, { QStringLiteral("k_ljje"), 0 },
             { QStringLiteral("k_mlje"), kind.money ? Round8(e.rounding) : 0.0 },
             { QStringLiteral("k_flag"), kind.money ? -1 : 1 }, { QStringLiteral("k_type"), kind.Side() },
             { QStringLiteral("k_djlx"), kind.prefix }, { QStringLiteral("k_djtxt"), kind.djtxt },
@@ -278,8 +280,9 @@ bool DeleteRegistration(const RegistrationKind& kind, qint64 id)
 
 QString ApproveAllMessage(int listed, int approved)
 {
-    return QStringLiteral("审核完成，共 ") + QString::number(listed) + QStringLiteral(" 个单据，") + QStringLiteral("\r\n\r\n")
-        + QStringLiteral("审核成功 ") + QString::number(approved) + QStringLiteral(" 个单据。");
+    return QStringLiteral("审核完成，共 ") + QString::number(listed) + QStringLiteral(" 个单据，")
+        + QStringLiteral("\r\n\r\n") + QStringLiteral("审核成功 ") + QString::number(approved)
+        + QStringLiteral(" 个单据。");
 }
 
 double PrintedBalance(const RegistrationKind& kind, const QString& number)

@@ -23,7 +23,8 @@ template <class Dialog> bool runEntryDialog(QWidget* owner, bool& printAfter)
 
 } // namespace
 
-TF_Yskdj::TF_Yskdj(QWidget* parent) : RegistrationList(ReceivableKind(), "TF_Yskdj", QStringLiteral("应收款登记"), parent)
+TF_Yskdj::TF_Yskdj(QWidget* parent)
+    : RegistrationList(ReceivableKind(), "TF_Yskdj", QStringLiteral("应收款登记"), parent)
 {
 }
 bool TF_Yskdj::RunDialog(bool& printAfter)
@@ -39,13 +40,15 @@ bool TF_Yfkdj::RunDialog(bool& printAfter)
     return runEntryDialog<TF_Yfkdj_Sele>(this, printAfter);
 }
 
-TF_Ysksk::TF_Ysksk(QWidget* parent) : RegistrationList(ReceiptKind(), "TF_Ysksk", QStringLiteral("收款登记"), parent) { }
+TF_Ysksk::TF_Ysksk(QWidget* parent)
+    : RegistrationList(ReceiptKind(), "TF_Ysksk", QStringLiteral("收款登记"), parent) { }
 bool TF_Ysksk::RunDialog(bool& printAfter)
 {
     return runEntryDialog<TF_Ysksk_Sele>(this, printAfter);
 }
 
-TF_Yfkfk::TF_Yfkfk(QWidget* parent) : RegistrationList(PaymentKind(), "TF_Yfkfk", QStringLiteral("付款登记"), parent) { }
+TF_Yfkfk::TF_Yfkfk(QWidget* parent)
+    : RegistrationList(PaymentKind(), "TF_Yfkfk", QStringLiteral("付款登记"), parent) { }
 bool TF_Yfkfk::RunDialog(bool& printAfter)
 {
     return runEntryDialog<TF_Yfkfk_Sele>(this, printAfter);

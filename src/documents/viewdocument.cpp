@@ -13,8 +13,8 @@ namespace {
 
 struct DocumentPrint {
     const char* prefix;
-    QString* templateFile; // the settings' template of the kind
-    const char* varsKind;  // SetDocPrintVars
+    QString* templateFile;  // the settings' template of the kind
+    const char* varsKind;   // SetDocPrintVars
     const char* choiceKind; // TF_PrinSele's family, when the settings ask for the choice
     QString* chooseSetting;
 };

@@ -124,8 +124,8 @@ QToolButton* MakePresetButton(QWidget* parent, QDateEdit* from, QDateEdit* to, c
         if (item.separatorAfter)
             menu->addSeparator();
     }
-    QObject::connect(button, &QToolButton::clicked, button,
-        [button, menu] { menu->popup(button->mapToGlobal(QPoint(0, 26))); });
+    QObject::connect(
+        button, &QToolButton::clicked, button, [button, menu] { menu->popup(button->mapToGlobal(QPoint(0, 26))); });
     return button;
 }
 
@@ -143,8 +143,7 @@ QPushButton* frameButton(QWidget* parent, const char* name, const QString& capti
 
 } // namespace
 
-PartnerPanel::PartnerPanel(
-    QWidget* parent, Side side, QLineEdit* edit, QString& code, std::function<void()> search)
+PartnerPanel::PartnerPanel(QWidget* parent, Side side, QLineEdit* edit, QString& code, std::function<void()> search)
     : QFrame(parent), side_(side), edit_(edit), code_(code), search_(std::move(search))
 {
     const bool customers = side == Side::Customers;
@@ -156,7 +155,8 @@ PartnerPanel::PartnerPanel(
     grid_->SetDataSource(&F_DataModule->D(customers ? QStringLiteral("Q_Khxx") : QStringLiteral("Q_Ghsxx")));
     const QString p = customers ? QStringLiteral("kh_") : QStringLiteral("ghs_");
     grid_->AddColumn(p + QStringLiteral("sn"), QStringLiteral("编号"), 70);
-    grid_->AddColumn(p + QStringLiteral("name"), customers ? QStringLiteral("客户名称") : QStringLiteral("供货商名称"), 160);
+    grid_->AddColumn(
+        p + QStringLiteral("name"), customers ? QStringLiteral("客户名称") : QStringLiteral("供货商名称"), 160);
     grid_->AddColumn(p + QStringLiteral("lxr"), QStringLiteral("联系人"), 70);
     grid_->AddColumn(p + QStringLiteral("tele"), QStringLiteral("联系电话"), 90);
     grid_->AddColumn(p + QStringLiteral("address"), QStringLiteral("联系地址"), 160);

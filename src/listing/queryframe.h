@@ -47,8 +47,7 @@ void SetPeriod(QDateEdit* from, QDateEdit* to, const Period& period);
 // The small button beside a pair of pickers and its menu PopupMenu_Date: each item
 // sets the pair and runs `search`. Windows with pages give each page its own
 // button, so a preset reaches only the pickers of the page it stands on.
-QToolButton* MakePresetButton(
-    QWidget* parent, QDateEdit* from, QDateEdit* to, const std::function<void()>& search);
+QToolButton* MakePresetButton(QWidget* parent, QDateEdit* from, QDateEdit* to, const std::function<void()>& search);
 // What one item does (btnT1Click ... btnAllTimeClick call it).
 void ApplyPreset(DatePreset preset, QDateEdit* from, QDateEdit* to, const std::function<void()>& search);
 
@@ -172,14 +171,13 @@ void PopupWhenRows(QMenu* menu, const DataGrid& grid, const QPoint& at);
 
 enum class ExportRows { Always, OnlyWithRows };
 enum class ExportTypes { XlsxOrXls, XlsOnly };
-bool ExportList(const DataGrid& grid, ExportRows rows = ExportRows::Always,
-    ExportTypes types = ExportTypes::XlsxOrXls);
+bool ExportList(const DataGrid& grid, ExportRows rows = ExportRows::Always, ExportTypes types = ExportTypes::XlsxOrXls);
 
 // The printed list: the template report/<name>.fr3 with the dataset of that name on
 // the query as last searched (the data filter narrows the grid, not the print),
 // "date1" and "date2", the company variables and the window's own.
-void PrintSearchedList(const QString& name, Query& rows, const QDate& from, const QDate& to,
-    const ReportVariables& extra = {});
+void PrintSearchedList(
+    const QString& name, Query& rows, const QDate& from, const QDate& to, const ReportVariables& extra = {});
 
 // The document behind a row, shown by the caller's routine (a preview).
 using ViewDocumentFn = std::function<void(const QString& number)>;

@@ -1,9 +1,9 @@
-#include "accountsfixture.h"
 #include "accounts/registrationdialog.h"
 #include "accounts/registrationops.h"
 #include "accounts/registrationwindows.h"
-#include "platform/grid/datagrid.h"
+#include "accountsfixture.h"
 #include "listing/queryframe.h"
+#include "platform/grid/datagrid.h"
 
 #include <QDateEdit>
 #include <QLineEdit>
@@ -121,10 +121,12 @@ TEST_F(RegistrationTest, DeletingAPendingReceiptGivesBackTheSourceAmount)
         const QString source = QString::fromLatin1(c.source);
         const QString table = QString::fromLatin1(c.table);
         const QString column = QString::fromLatin1(c.column);
-        ExecSQL(QStringLiteral("insert into %1 (gl_djh,%2) values ('%3',%4)").arg(table, column, source).arg(c.collected));
+        ExecSQL(
+            QStringLiteral("insert into %1 (gl_djh,%2) values ('%3',%4)").arg(table, column, source).arg(c.collected));
         const bool sales = source.startsWith(QLatin1Char('X'));
         const RegistrationKind& kind = sales ? ReceiptKind() : PaymentKind();
-        const QString no = Add(kind, QDate(2024, 3, 5), c.receipt, 0, sales ? QStringLiteral("K1") : QStringLiteral("G1"));
+        const QString no
+            = Add(kind, QDate(2024, 3, 5), c.receipt, 0, sales ? QStringLiteral("K1") : QStringLiteral("G1"));
         ExecSQL(QStringLiteral("update jxc_ysyfk_dj set gl_djh2='%1' where gl_djh='%2'").arg(source, no));
         const qint64 id = Scalar(QStringLiteral("select id from jxc_ysyfk_dj where gl_djh='%1'").arg(no)).toLongLong();
         EXPECT_TRUE(DeleteRegistration(kind, id));
@@ -169,8 +171,9 @@ TEST_F(RegistrationWindowTest, ApproveAllCountsTheListAndTheApproved)
     w.btn_CheckClick();
     EXPECT_EQ(prompt.LastMessage(), S("审核完成，共 5 个单据，\r\n\r\n审核成功 3 个单据。"));
     EXPECT_EQ(Count(QStringLiteral("jxc_ysyfk_dj"), QStringLiteral("k_check=1")), 5);
-    EXPECT_EQ(Balances(), (QStringList { QStringLiteral("10"), QStringLiteral("21"), QStringLiteral("33"),
-                              QStringLiteral("46"), QStringLiteral("60") }));
+    EXPECT_EQ(Balances(),
+        (QStringList { QStringLiteral("10"), QStringLiteral("21"), QStringLiteral("33"), QStringLiteral("46"),
+            QStringLiteral("60") }));
     EXPECT_EQ(Number(QStringLiteral("select kh_lwje from jxc_khxx where kh_sn='K1'")), 60);
 }
 
