@@ -26,7 +26,8 @@ QString nameOf(qint64 id)
 // The opening row's date, "" when the account has none.
 QString openingDate(const QString& name)
 {
-    return First(QStringLiteral("select xj_rq from jxc_xjyh where xj_kmmc=:n and xj_dlx='期初金额' order by id limit 1"),
+    return First(
+        QStringLiteral("select xj_rq from jxc_xjyh where xj_kmmc=:n and xj_dlx='期初金额' order by id limit 1"),
         { { QStringLiteral("n"), name } })
         .toString();
 }
@@ -84,8 +85,8 @@ void ModifyCashAccount(qint64 id, const CashAccountEntry& e, bool withAmount)
     const QString name = stored(e.name);
     const QString note = stored(e.note);
     const double amount = Round8(e.amount);
-    Params p { { QStringLiteral("t"), stored(e.type) }, { QStringLiteral("n"), name },
-        { QStringLiteral("note"), note }, { QStringLiteral("id"), id } };
+    Params p { { QStringLiteral("t"), stored(e.type) }, { QStringLiteral("n"), name }, { QStringLiteral("note"), note },
+        { QStringLiteral("id"), id } };
     if (withAmount) {
         p.insert(QStringLiteral("a"), amount);
         Run(QStringLiteral("update jxc_yhzh set yh_type=:t,yh_name=:n,yh_zje=:a,yh_note=:note where id=:id"), p);

@@ -172,7 +172,8 @@ void TF_Yhzh::btnQcjeClick()
     if (!q.Active() || q.IsEmpty())
         return;
     if (CashAccountHasBusiness(q.AsString(QStringLiteral("yh_name")))
-        && Prompt::YesNo(QStringLiteral("该银行账户已有业务发生，\r\n\r\n建立期初帐将会改变该账户的余额，\r\n\r\n是否继续？"))
+        && Prompt::YesNo(
+               QStringLiteral("该银行账户已有业务发生，\r\n\r\n建立期初帐将会改变该账户的余额，\r\n\r\n是否继续？"))
             == Prompt::Answer::No)
         return;
     TF_Yhzh_Qcjz dialog(this);

@@ -59,14 +59,19 @@ Period CurrentMonth(const QDate& today)
     return PresetPeriod(DatePreset::ThisMonth, today);
 }
 
-QString PeriodCondition(const QString& column, const QDate& from, const QDate& to)
+QString PeriodEndCondition(const QString& column, const QDate& to)
 {
     const QDate next = to.addDays(1);
     // Past the last representable day the bound is a text above every date of it.
     const QString end = next.isValid() && next.year() <= 9999 ? next.toString(QStringLiteral("yyyy-MM-dd"))
                                                               : QStringLiteral("9999-12-32");
+    return column + QStringLiteral("<'") + end + QLatin1Char('\'');
+}
+
+QString PeriodCondition(const QString& column, const QDate& from, const QDate& to)
+{
     return column + QStringLiteral(">='") + from.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral("' and ")
-        + column + QStringLiteral("<'") + end + QLatin1Char('\'');
+        + PeriodEndCondition(column, to);
 }
 
 QDateEdit* MakeDateEdit(QWidget* parent, const char* name)

@@ -39,6 +39,8 @@ Period CurrentMonth(const QDate& today);
 // "col>='from' and col<'next day'": a period ending on day E includes all of E,
 // whatever time of day a row carries.
 QString PeriodCondition(const QString& column, const QDate& from, const QDate& to);
+// Its upper half alone: "col<'next day'".
+QString PeriodEndCondition(const QString& column, const QDate& to);
 
 // A date picker in the frame's form "yyyy-MM-dd".
 QDateEdit* MakeDateEdit(QWidget* parent, const char* name);

@@ -1,6 +1,6 @@
-#include "accountsfixture.h"
 #include "accounts/cashaccounts.h"
 #include "accounts/yhzh.h"
+#include "accountsfixture.h"
 
 namespace {
 
@@ -25,7 +25,8 @@ TEST_F(CashAccountsTest, NewAccountGetsItsOpeningRowAlsoForZero)
     const CashAccountEntry e { QStringLiteral(" 农行 "), QStringLiteral("农行,一"), QStringLiteral("n"), 0 };
     EXPECT_EQ(CashAccountRefusal(e), QString());
     AddCashAccount(e, QDate(2024, 2, 1));
-    EXPECT_EQ(Column(QStringLiteral("select yh_sn || ' ' || yh_type || ' ' || yh_name from jxc_yhzh where yh_sn='100007'")),
+    EXPECT_EQ(
+        Column(QStringLiteral("select yh_sn || ' ' || yh_type || ' ' || yh_name from jxc_yhzh where yh_sn='100007'")),
         QStringList { S("100007 农行 农行，一") });
     EXPECT_EQ(Column(QStringLiteral("select xj_rq || ' ' || xj_dlx || ' ' || xj_chk from jxc_xjyh where xj_kmmc='%1'")
                          .arg(S("农行，一"))),
