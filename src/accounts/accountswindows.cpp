@@ -1,6 +1,7 @@
 #include "accounts/accountswindows.h"
 
 #include "accounts/registrationwindows.h"
+#include "accounts/xjyh.h"
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
 
@@ -16,5 +17,6 @@ void RegisterAccountsWindows()
     FunctionWindows::Register<TF_Ysksk>(QStringLiteral("TF_Ysksk"), F_Ysksk);
     FunctionWindows::Register<TF_Yfkdj>(QStringLiteral("TF_Yfkdj"), F_Yfkdj);
     FunctionWindows::Register<TF_Yfkfk>(QStringLiteral("TF_Yfkfk"), F_Yfkfk);
+    FunctionWindows::Register<TF_Xjyh>(QStringLiteral("TF_Xjyh"), F_Xjyh);
     DeclareAccountsDatasets();
 }

@@ -84,8 +84,8 @@ QString AddCashEntry(CashEntryKind kind, const CashEntry& e)
 void ModifyCashEntry(CashEntryKind kind, qint64 id, const CashEntry& e)
 {
     Transaction t(Db());
-    const QString old = First(QStringLiteral("select xj_rq from jxc_xjyh where id=:id"), { { QStringLiteral("id"), id } })
-                            .toString();
+    const QString old
+        = First(QStringLiteral("select xj_rq from jxc_xjyh where id=:id"), { { QStringLiteral("id"), id } }).toString();
     const QString time = old.size() > 11 ? old.mid(11) : nowTime();
     Run(QStringLiteral("update jxc_xjyh set xj_rq=:rq,u_name=:u,xj_je=:je,xj_kmmc=:k,xj_note=:note "
                        "where id=:id and xj_chk='0'"),
@@ -130,7 +130,8 @@ void ApproveCashEntry(const QString& number)
 {
     Transaction t(Db());
     const auto rows = rowsOf(number);
-    Run(QStringLiteral("update jxc_xjyh set xj_chk='1' where gl_djh=:n and xj_chk='0'"), { { QStringLiteral("n"), number } });
+    Run(QStringLiteral("update jxc_xjyh set xj_chk='1' where gl_djh=:n and xj_chk='0'"),
+        { { QStringLiteral("n"), number } });
     for (const auto& [account, date] : rows)
         RecalcCashBalance(account, date);
     t.Commit();
@@ -207,7 +208,8 @@ QString SummaryCashStatement(const QDate& from, const QDate& to, const QString& 
         + PeriodEndCondition(QStringLiteral("x.xj_rq"), to) + accountCondition
         + QStringLiteral(" and x.id=(select max(y.id) from jxc_xjyh y where y.xj_chk='1' and y.xj_kmmc=x.xj_kmmc and "
                          "y.xj_rq=(select max(z.xj_rq) from jxc_xjyh z where z.xj_chk='1' and z.xj_kmmc=x.xj_kmmc and ")
-        + PeriodEndCondition(QStringLiteral("z.xj_rq"), to) + QStringLiteral("))) n on m.xj_kmmc=n.xj_kmmc order by m.xj_kmmc");
+        + PeriodEndCondition(QStringLiteral("z.xj_rq"), to)
+        + QStringLiteral("))) n on m.xj_kmmc=n.xj_kmmc order by m.xj_kmmc");
 }
 
 QMap<QString, QString> VoucherDigits(double amount, const QString& currencySign)

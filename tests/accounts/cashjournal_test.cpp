@@ -1,5 +1,5 @@
-#include "accountsfixture.h"
 #include "accounts/cashjournal.h"
+#include "accountsfixture.h"
 
 namespace {
 
@@ -12,9 +12,10 @@ protected:
     // Opening amounts through the opening rows, balances recomputed.
     void Opening(const char* account, double amount)
     {
-        ExecSQL(QStringLiteral("update jxc_xjyh set xj_rq='2024-01-01',xj_je=%1 where xj_kmmc='%2' and xj_dlx='期初金额'")
-                    .arg(amount)
-                    .arg(S(account)));
+        ExecSQL(
+            QStringLiteral("update jxc_xjyh set xj_rq='2024-01-01',xj_je=%1 where xj_kmmc='%2' and xj_dlx='期初金额'")
+                .arg(amount)
+                .arg(S(account)));
         RecalcCashAccounts(QString(), QDate(2000, 1, 1));
     }
     QStringList Rows(const QString& number)
@@ -40,7 +41,8 @@ TEST_F(CashJournalTest, EntriesNumbersSignsAndDates)
 {
     const QString in = AddCashEntry(CashEntryKind::MoneyIn, Entry("现金", 30, QStringLiteral(" a,b ")));
     EXPECT_EQ(in, QStringLiteral("XJ24030510001"));
-    EXPECT_EQ(Scalar(QStringLiteral("select xj_rq || '|' || xj_note || '|' || xj_dlx from jxc_xjyh where gl_djh='XJ24030510001'")),
+    EXPECT_EQ(Scalar(QStringLiteral(
+                  "select xj_rq || '|' || xj_note || '|' || xj_dlx from jxc_xjyh where gl_djh='XJ24030510001'")),
         S("2024-03-05 10:20|a，b|现金银行收款"));
     const QString out = AddCashEntry(CashEntryKind::MoneyOut, Entry("现金", 50));
     EXPECT_EQ(Number(QStringLiteral("select xj_je from jxc_xjyh where gl_djh='%1'").arg(out)), -50);
@@ -55,7 +57,8 @@ TEST_F(CashJournalTest, EntriesNumbersSignsAndDates)
     CashEntry moved = Entry("微信", 40);
     moved.date = QDate(2024, 3, 9);
     ModifyCashEntry(CashEntryKind::MoneyIn, id, moved);
-    EXPECT_EQ(Scalar(QStringLiteral("select gl_djh || ' ' || xj_rq || ' ' || xj_kmmc from jxc_xjyh where id=%1").arg(id)),
+    EXPECT_EQ(
+        Scalar(QStringLiteral("select gl_djh || ' ' || xj_rq || ' ' || xj_kmmc from jxc_xjyh where id=%1").arg(id)),
         S("XJ24030510001 2024-03-09 08:15 微信"));
 }
 
@@ -111,9 +114,9 @@ TEST_F(CashJournalTest, OnlyEntriesAreCancelled)
 TEST_F(CashJournalTest, SummaryBalanceIsTheOneAtThePeriodEnd)
 {
     Opening("现金", 100);
-    for (const auto& [date, amount, note] : { std::tuple { "2024-03-02 09:00", 10, "租金" },
-             std::tuple { "2024-03-03 09:00", 20, "货款" }, std::tuple { "2024-03-31 23:59:30", 5, "货款" },
-             std::tuple { "2024-04-02 09:00", 7, "货款" } })
+    for (const auto& [date, amount, note] :
+        { std::tuple { "2024-03-02 09:00", 10, "租金" }, std::tuple { "2024-03-03 09:00", 20, "货款" },
+            std::tuple { "2024-03-31 23:59:30", 5, "货款" }, std::tuple { "2024-04-02 09:00", 7, "货款" } })
         ExecSQL(QStringLiteral("insert into jxc_xjyh (xj_rq,gl_djh,xj_dlx,xj_je,xj_chk,xj_kmmc,xj_note) values "
                                "('%1','XJ','现金银行收款',%2,'1','%3','%4')")
                     .arg(QString::fromLatin1(date))
