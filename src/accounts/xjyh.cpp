@@ -54,8 +54,8 @@ QString chosenAccount(const KeyedCombo& combo)
 
 void fillAccountChoice(KeyedCombo& combo)
 {
-    FillCombo(combo, QStringLiteral("jxc_yhzh"), QStringLiteral("yh_name"), QStringLiteral("yh_sn"), QStringLiteral("id"),
-        QStringLiteral("全部账户"));
+    FillCombo(combo, QStringLiteral("jxc_yhzh"), QStringLiteral("yh_name"), QStringLiteral("yh_sn"),
+        QStringLiteral("id"), QStringLiteral("全部账户"));
     combo.setCurrentIndex(0);
 }
 
@@ -94,7 +94,8 @@ void journalColumns(DataGrid* g, bool withBalance)
     g->AddColumn(QStringLiteral("gl_djh"), QStringLiteral("单据号"), 110);
     g->AddColumn(QStringLiteral("xj_dlx"), QStringLiteral("单据类型"), 90);
     const int amount = g->AddColumn(QStringLiteral("xj_je"), QStringLiteral("发生金额"), 90, right);
-    const int balance = g->AddColumn(QStringLiteral("xj_ljje"), withBalance ? QStringLiteral("累计余额") : QStringLiteral("期末余额"), 90, right);
+    const int balance = g->AddColumn(
+        QStringLiteral("xj_ljje"), withBalance ? QStringLiteral("累计余额") : QStringLiteral("期末余额"), 90, right);
     g->SetColumnVisible(balance, withBalance);
     g->AddColumn(QStringLiteral("xj_kmmc"), QStringLiteral("账户名称"), 90);
     g->AddColumn(QStringLiteral("ghs_name"), QStringLiteral("往来单位"), 120);
@@ -302,7 +303,8 @@ void TF_Xjyh::done(int result)
 
 void TF_Xjyh::btnSearch1Click()
 {
-    OpenQuery(Pending(), PendingCashStatement(tdate11->date(), tdate12->date(), chosenAccount(*comYhzh), tKey1->text()));
+    OpenQuery(
+        Pending(), PendingCashStatement(tdate11->date(), tdate12->date(), chosenAccount(*comYhzh), tKey1->text()));
 }
 
 void TF_Xjyh::btnSearch2Click()
@@ -481,8 +483,8 @@ void TF_Xjyh::btn_Prin2Click()
     Query& q = summary ? Summary() : Detail();
     if (!q.Active() || q.IsEmpty())
         return;
-    PrintSearchedList(summary ? QStringLiteral("xjyhhzb") : QStringLiteral("xjyhmxb"), q, tdate21->date(),
-        tdate22->date());
+    PrintSearchedList(
+        summary ? QStringLiteral("xjyhhzb") : QStringLiteral("xjyhmxb"), q, tdate21->date(), tdate22->date());
 }
 
 void TF_Xjyh::btn_Export0Click()

@@ -58,7 +58,8 @@ QLineEdit* entryNote(QWidget* parent)
 
 void fillAccounts(KeyedCombo& combo)
 {
-    FillCombo(combo, QStringLiteral("jxc_yhzh"), QStringLiteral("yh_name"), QStringLiteral("yh_sn"), QStringLiteral("id"));
+    FillCombo(
+        combo, QStringLiteral("jxc_yhzh"), QStringLiteral("yh_name"), QStringLiteral("yh_sn"), QStringLiteral("id"));
     combo.setCurrentIndex(combo.count() > 0 ? 0 : -1);
 }
 
@@ -131,8 +132,9 @@ void CashEntryDialog::FormActivate()
         comYhzh->setCurrentIndex(comYhzh->findText(q.AsString(QStringLiteral("xj_kmmc"))));
         comUser->setCurrentIndex(comUser->findText(q.AsString(QStringLiteral("u_name"))));
         tnote->setText(q.AsString(QStringLiteral("xj_note")));
-        tfyje->setText(QString::number(
-            ShownCashAmount(q.AsString(QStringLiteral("gl_djh")), q.AsFloat(QStringLiteral("xj_je"))), 'f', AmountDecimals));
+        tfyje->setText(
+            QString::number(ShownCashAmount(q.AsString(QStringLiteral("gl_djh")), q.AsFloat(QStringLiteral("xj_je"))),
+                'f', AmountDecimals));
         dateCg->setDate(QDate::fromString(q.AsString(QStringLiteral("xj_rq")).left(10), QStringLiteral("yyyy-MM-dd")));
     } else {
         tnote->clear();

@@ -1,7 +1,7 @@
-#include "accountsfixture.h"
 #include "accounts/cashjournal.h"
 #include "accounts/xjyh.h"
 #include "accounts/xjyhentry.h"
+#include "accountsfixture.h"
 #include "platform/grid/datagrid.h"
 
 #include <QLineEdit>
@@ -90,8 +90,9 @@ TEST_F(XjyhWindowTest, VoucherOfAPendingMoneyOut)
     QStringList digits;
     for (const char* cell : { "qian", "bai", "shi", "yuan", "jiao", "fen" })
         digits << v.value(QString::fromLatin1(cell));
-    EXPECT_EQ(digits, (QStringList { CurrencySign, QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("0"),
-                          QStringLiteral("0"), QStringLiteral("0") }));
+    EXPECT_EQ(digits,
+        (QStringList { CurrencySign, QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("0"), QStringLiteral("0"),
+            QStringLiteral("0") }));
     EXPECT_FALSE(v.value(QStringLiteral("sf")).isEmpty());
     CompanyShortName.clear();
 }

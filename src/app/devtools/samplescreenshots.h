@@ -12,3 +12,4 @@ void RegisterReportScreenshots();
 void RegisterMasterDataScreenshots();
 void RegisterDocumentsScreenshots();
 void RegisterAdminScreenshots();
+void RegisterAccountsScreenshots();

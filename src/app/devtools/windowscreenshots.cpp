@@ -101,4 +101,5 @@ void RegisterSampleScreenshots()
     RegisterMasterDataScreenshots();
     RegisterDocumentsScreenshots();
     RegisterAdminScreenshots();
+    RegisterAccountsScreenshots();
 }
