@@ -26,12 +26,14 @@ QDate dayOfMonth(int day)
 void samplePartners()
 {
     ExecSQL(QStringLiteral("update jxc_company set c_name='华彩服饰贸易有限公司',c_jc='华彩服饰'"));
-    ExecSQL(QStringLiteral("insert into jxc_khxx (kh_sn,kh_name,kh_jm,kh_lxr,kh_tele,kh_address,kh_forbid,ck_sn,kt_sn,"
-                           "kh_lwje) select '200001','杭州丽人服饰','HZLRFS','陈丽','13805710001','杭州市下城区',0,'-1',"
-                           "min(kt_sn),0 from jxc_khtype"));
-    ExecSQL(QStringLiteral("insert into jxc_khxx (kh_sn,kh_name,kh_jm,kh_lxr,kh_tele,kh_address,kh_forbid,ck_sn,kt_sn,"
-                           "kh_lwje) select '200002','温州时尚女装店','WZSSNZD','周敏','13905770002','温州市鹿城区',0,'-1',"
-                           "min(kt_sn),0 from jxc_khtype"));
+    ExecSQL(
+        QStringLiteral("insert into jxc_khxx (kh_sn,kh_name,kh_jm,kh_lxr,kh_tele,kh_address,kh_forbid,ck_sn,kt_sn,"
+                       "kh_lwje) select '200001','杭州丽人服饰','HZLRFS','陈丽','13805710001','杭州市下城区',0,'-1',"
+                       "min(kt_sn),0 from jxc_khtype"));
+    ExecSQL(
+        QStringLiteral("insert into jxc_khxx (kh_sn,kh_name,kh_jm,kh_lxr,kh_tele,kh_address,kh_forbid,ck_sn,kt_sn,"
+                       "kh_lwje) select '200002','温州时尚女装店','WZSSNZD','周敏','13905770002','温州市鹿城区',0,'-1',"
+                       "min(kt_sn),0 from jxc_khtype"));
     ExecSQL(QStringLiteral("insert into jxc_user (u_sn,u_name,u_jy,u_xs) values ('100002','王晓梅',0,1)"));
 }
 
@@ -72,7 +74,8 @@ void sampleJournal()
     samplePartners();
     // The accounts were opened before the month's movements.
     ExecSQL(QStringLiteral("update jxc_xjyh set xj_rq='")
-        + dayOfMonth(1).addMonths(-1).toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral("' where xj_dlx='期初金额'"));
+        + dayOfMonth(1).addMonths(-1).toString(QStringLiteral("yyyy-MM-dd"))
+        + QStringLiteral("' where xj_dlx='期初金额'"));
     ExecSQL(QStringLiteral("update jxc_xjyh set xj_je=3000 where xj_kmmc='现金' and xj_dlx='期初金额'"));
     RecalcCashAccounts(QString(), QDate(2000, 1, 1));
     sampleReceipts();
@@ -85,7 +88,8 @@ void sampleJournal()
         { QStringLiteral("现金"), 1000, QStringLiteral("王晓梅"), dayOfMonth(2), QStringLiteral("存入银行") },
         QStringLiteral("工行帐号"));
     ApproveCashEntry(zz);
-    AddTransfer({ QStringLiteral("工行帐号"), 500, QStringLiteral("王晓梅"), dayOfMonth(3), QStringLiteral("充值微信") },
+    AddTransfer(
+        { QStringLiteral("工行帐号"), 500, QStringLiteral("王晓梅"), dayOfMonth(3), QStringLiteral("充值微信") },
         QStringLiteral("微信"));
 }
 
