@@ -21,9 +21,9 @@ protected:
         // Printed lines carry the goods' category.
         ExecSQL(QStringLiteral("insert into jxc_goodsclass (gc_sn,gc_name) values ('C1','C')"));
         ExecSQL(QStringLiteral("update jxc_goods set gc_sn='C1' where g_sn='G1'"));
-        fixture::AddDocument({ fixture::Trade::Sale, QStringLiteral("XS1"), QStringLiteral("2024-03-05 09:00"),
-            QStringLiteral("K1"), QStringLiteral("100001"), QStringLiteral("100001"), 1,
-            { { QStringLiteral("G1"), 2, 10 } } });
+        fixture::AddDocument(
+            { fixture::Trade::Sale, QStringLiteral("XS1"), QStringLiteral("2024-03-05 09:00"), QStringLiteral("K1"),
+                QStringLiteral("100001"), QStringLiteral("100001"), 1, { { QStringLiteral("G1"), 2, 10 } } });
         PrintLog::Clear();
     }
     void TearDown() override
