@@ -32,8 +32,8 @@ Connection& Db()
 void BM_ApproveAllRegistrations(benchmark::State& state)
 {
     Db();
-    const QStringList customers
-        = SelectColumn(Db(), QStringLiteral("select kh_sn from jxc_khxx where kh_sn like 'K1%' order by kh_sn limit 50"));
+    const QStringList customers = SelectColumn(
+        Db(), QStringLiteral("select kh_sn from jxc_khxx where kh_sn like 'K1%' order by kh_sn limit 50"));
     QStringList numbers;
     {
         Transaction t(Db());
@@ -59,12 +59,13 @@ BENCHMARK(BM_ApproveAllRegistrations)->Unit(benchmark::kMillisecond)->Iterations
 
 void BM_RecalculateTheJournal(benchmark::State& state)
 {
-    Db().Exec(QStringLiteral(
-        "insert into jxc_xjyh (xj_rq,gl_djh,xj_dlx,xj_je,xj_ljje,xj_chk,xj_kmmc) "
-        "with recursive n(i) as (select 1 union all select i+1 from n where i<200000) "
-        "select '2023-' || substr('0' || (1+i%12),-2) || '-' || substr('0' || (1+i%28),-2) || ' 10:00','XJ','现金银行收款',"
-        "1+i%50,0,'1',case i%6 when 0 then '现金' when 1 then '工行帐号' when 2 then '建行帐号' when 3 then '微信' when 4 then '支付宝' "
-        "else '对账账户' end from n"));
+    Db().Exec(QStringLiteral("insert into jxc_xjyh (xj_rq,gl_djh,xj_dlx,xj_je,xj_ljje,xj_chk,xj_kmmc) "
+                             "with recursive n(i) as (select 1 union all select i+1 from n where i<200000) "
+                             "select '2023-' || substr('0' || (1+i%12),-2) || '-' || substr('0' || (1+i%28),-2) || ' "
+                             "10:00','XJ','现金银行收款',"
+                             "1+i%50,0,'1',case i%6 when 0 then '现金' when 1 then '工行帐号' when 2 then '建行帐号' "
+                             "when 3 then '微信' when 4 then '支付宝' "
+                             "else '对账账户' end from n"));
     for (auto _ : state)
         RecalcCashAccounts(QString(), QDate(2000, 1, 1));
     state.counters["rows"] = SelectScalar(Db(), QStringLiteral("select count(*) from jxc_xjyh")).toDouble();

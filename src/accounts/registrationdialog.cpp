@@ -1,5 +1,6 @@
 #include "accounts/registrationdialog.h"
 
+#include "accounts/dialogparts.h"
 #include "accounts/registrationops.h"
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
@@ -30,15 +31,6 @@
 
 namespace {
 
-QLineEdit* amountEdit(QWidget* parent, const char* name)
-{
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QString::fromLatin1(name));
-    e->setValidator(new QDoubleValidator(e));
-    e->setAlignment(Qt::AlignRight);
-    return e;
-}
-
 QString amountText(double v)
 {
     return QString::number(v, 'f', AmountDecimals);
@@ -59,8 +51,8 @@ RegistrationDialog::RegistrationDialog(const RegistrationKind& kind, const char*
     lBalance = new QLabel(this);
     comUser = new KeyedCombo(this);
     comUser->setObjectName(QStringLiteral("comUser"));
-    tgsj = amountEdit(this, "tgsj");
-    tmlje = kind.money ? amountEdit(this, "tmlje") : nullptr;
+    tgsj = MakeAmountEdit(this, "tgsj");
+    tmlje = kind.money ? MakeAmountEdit(this, "tmlje") : nullptr;
     comYhzh = nullptr;
     if (kind.money) {
         comYhzh = new KeyedCombo(this);
@@ -71,12 +63,8 @@ RegistrationDialog::RegistrationDialog(const RegistrationKind& kind, const char*
     tnote->setMaxLength(64);
     chkPrint = new QCheckBox(QStringLiteral("保存后打印"), this);
     chkPrint->setObjectName(QStringLiteral("chkPrint"));
-    btnOK = new QPushButton(QStringLiteral("确定(F5)"), this);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnOK->setAutoDefault(false);
-    btnCancel = new QPushButton(QStringLiteral("退出(Esc)"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnCancel->setAutoDefault(false);
+    btnOK = MakeAccountsButton(this, "btnOK", QStringLiteral("确定(F5)"));
+    btnCancel = MakeAccountsButton(this, "btnCancel", QStringLiteral("退出(Esc)"));
 
     const QString partnerNoun = kind.partnerNoun + QStringLiteral("名称：");
     // The balance label names what the partner owes or is owed.
@@ -93,14 +81,7 @@ RegistrationDialog::RegistrationDialog(const RegistrationKind& kind, const char*
         form->addRow(kind.noun + QStringLiteral("账户："), comYhzh);
     }
     form->addRow(QStringLiteral("备注："), tnote);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(chkPrint);
-    buttons->addStretch(1);
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
-    auto* root = new QVBoxLayout(this);
-    root->addLayout(form);
-    root->addLayout(buttons);
+    LayOutDialog(this, form, chkPrint, { btnOK, btnCancel });
 
     connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
     connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });

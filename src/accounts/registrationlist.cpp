@@ -1,5 +1,6 @@
 #include "accounts/registrationlist.h"
 
+#include "accounts/dialogparts.h"
 #include "accounts/registrationops.h"
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
@@ -31,18 +32,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QPushButton* listButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-} // namespace
-
 RegistrationList::RegistrationList(
     const RegistrationKind& kind, const char* objectName, const QString& caption, QWidget* parent)
     : Form(parent), kind_(kind)
@@ -53,14 +42,14 @@ RegistrationList::RegistrationList(
     // The period and filters go back to their start after every dialog and preview.
     SetReactivateAfterModal(true);
 
-    btn_Add = listButton(this, "btn_Add", QStringLiteral("增加"));
-    btn_Modi = listButton(this, "btn_Modi", QStringLiteral("修改"));
-    btn_Dele = listButton(this, "btn_Dele", QStringLiteral("删除"));
-    btn_Check = listButton(this, "btn_Check", QStringLiteral("审核全部"));
-    btn_ChaKan = listButton(this, "btn_ChaKan", QStringLiteral("查看单据"));
-    btn_Prin = listButton(this, "btn_Prin", QStringLiteral("打印"));
-    btn_Export = listButton(this, "btn_Export", QStringLiteral("导出"));
-    btn_Exit = listButton(this, "btn_Exit", QStringLiteral("退出"));
+    btn_Add = MakeAccountsButton(this, "btn_Add", QStringLiteral("增加"));
+    btn_Modi = MakeAccountsButton(this, "btn_Modi", QStringLiteral("修改"));
+    btn_Dele = MakeAccountsButton(this, "btn_Dele", QStringLiteral("删除"));
+    btn_Check = MakeAccountsButton(this, "btn_Check", QStringLiteral("审核全部"));
+    btn_ChaKan = MakeAccountsButton(this, "btn_ChaKan", QStringLiteral("查看单据"));
+    btn_Prin = MakeAccountsButton(this, "btn_Prin", QStringLiteral("打印"));
+    btn_Export = MakeAccountsButton(this, "btn_Export", QStringLiteral("导出"));
+    btn_Exit = MakeAccountsButton(this, "btn_Exit", QStringLiteral("退出"));
     auto* toolbar = new QHBoxLayout;
     for (QPushButton* b : { btn_Add, btn_Modi, btn_Dele, btn_Check, btn_ChaKan, btn_Prin, btn_Export, btn_Exit })
         toolbar->addWidget(b);
@@ -76,7 +65,7 @@ RegistrationList::RegistrationList(
     btnGhsSele->setText(QStringLiteral("…"));
     tDocKey = new QLineEdit(this);
     tDocKey->setObjectName(kind.customers ? QStringLiteral("tkey") : QStringLiteral("tkey2"));
-    btnSearch1 = listButton(this, "btnSearch1", QStringLiteral("查询(F2)"));
+    btnSearch1 = MakeAccountsButton(this, "btnSearch1", QStringLiteral("查询(F2)"));
     auto* search = new QHBoxLayout;
     search->addWidget(new QLabel(QStringLiteral("开单日期："), this));
     search->addWidget(tdate11);

@@ -2,6 +2,7 @@
 
 #include "accounts/cashjournal.h"
 #include "accounts/cashvoucher.h"
+#include "accounts/dialogparts.h"
 #include "accounts/xjyhentry.h"
 #include "accounts/yhzh.h"
 #include "foundation/combos.h"
@@ -35,14 +36,6 @@
 TF_Xjyh* F_Xjyh = nullptr;
 
 namespace {
-
-QPushButton* journalButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 // The account chosen in a combo; empty for "全部账户".
 QString chosenAccount(const KeyedCombo& combo)
@@ -123,17 +116,17 @@ TF_Xjyh::TF_Xjyh(QWidget* parent) : Form(parent)
     cxPage->addTab(cxTab2, QStringLiteral("现金银行统计"));
 
     // Page 1: pending entries.
-    btn_ChaKan = journalButton(cxTab1, "btn_ChaKan", QStringLiteral("查看单据"));
-    btn_Chuk = journalButton(cxTab1, "btn_Chuk", QStringLiteral("出款"));
-    btn_Rukuan = journalButton(cxTab1, "btn_Rukuan", QStringLiteral("进款"));
-    btn_Yhzz = journalButton(cxTab1, "btn_Yhzz", QStringLiteral("银行转账"));
-    btn_Modi = journalButton(cxTab1, "btn_Modi", QStringLiteral("修改"));
-    btn_Dele = journalButton(cxTab1, "btn_Dele", QStringLiteral("删除"));
-    btn_Check = journalButton(cxTab1, "btn_Check", QStringLiteral("审核"));
-    btn_Qcjz = journalButton(cxTab1, "btn_Qcjz", QStringLiteral("期初建账"));
-    btn_Export0 = journalButton(cxTab1, "btn_Export0", QStringLiteral("导出"));
-    btn_Prin = journalButton(cxTab1, "btn_Prin", QStringLiteral("打印"));
-    btn_Exit = journalButton(cxTab1, "btn_Exit", QStringLiteral("退出"));
+    btn_ChaKan = MakeAccountsButton(cxTab1, "btn_ChaKan", QStringLiteral("查看单据"));
+    btn_Chuk = MakeAccountsButton(cxTab1, "btn_Chuk", QStringLiteral("出款"));
+    btn_Rukuan = MakeAccountsButton(cxTab1, "btn_Rukuan", QStringLiteral("进款"));
+    btn_Yhzz = MakeAccountsButton(cxTab1, "btn_Yhzz", QStringLiteral("银行转账"));
+    btn_Modi = MakeAccountsButton(cxTab1, "btn_Modi", QStringLiteral("修改"));
+    btn_Dele = MakeAccountsButton(cxTab1, "btn_Dele", QStringLiteral("删除"));
+    btn_Check = MakeAccountsButton(cxTab1, "btn_Check", QStringLiteral("审核"));
+    btn_Qcjz = MakeAccountsButton(cxTab1, "btn_Qcjz", QStringLiteral("期初建账"));
+    btn_Export0 = MakeAccountsButton(cxTab1, "btn_Export0", QStringLiteral("导出"));
+    btn_Prin = MakeAccountsButton(cxTab1, "btn_Prin", QStringLiteral("打印"));
+    btn_Exit = MakeAccountsButton(cxTab1, "btn_Exit", QStringLiteral("退出"));
     auto* tools1 = new QHBoxLayout;
     for (QPushButton* b : { btn_ChaKan, btn_Chuk, btn_Rukuan, btn_Yhzz, btn_Modi, btn_Dele, btn_Check, btn_Qcjz,
              btn_Export0, btn_Prin, btn_Exit })
@@ -147,7 +140,7 @@ TF_Xjyh::TF_Xjyh(QWidget* parent) : Form(parent)
     tKey1 = new QLineEdit(cxTab1);
     tKey1->setObjectName(QStringLiteral("tKey1"));
     tKey1->setPlaceholderText(QStringLiteral("单据号、单据类型、往来单位、备注信息进行查询"));
-    btnSearch1 = journalButton(cxTab1, "btnSearch1", QStringLiteral("查询(F2)"));
+    btnSearch1 = MakeAccountsButton(cxTab1, "btnSearch1", QStringLiteral("查询(F2)"));
     cxGrid2View = journalGrid(cxTab1, "cxGrid2View", QStringLiteral("Q_Xjyh2"));
     journalColumns(cxGrid2View, false);
     popupPending = new QMenu(this);
@@ -159,11 +152,11 @@ TF_Xjyh::TF_Xjyh(QWidget* parent) : Form(parent)
     page1->addWidget(cxGrid2View, 1);
 
     // Page 2: the approved journal.
-    btn_Cxjs = journalButton(cxTab2, "btn_Cxjs", QStringLiteral("重新计算"));
-    btn_UnChk = journalButton(cxTab2, "btn_UnChk", QStringLiteral("取消审核"));
-    btn_Export = journalButton(cxTab2, "btn_Export", QStringLiteral("导出"));
-    btn_Prin2 = journalButton(cxTab2, "btn_Prin2", QStringLiteral("打印"));
-    btn_Exit2 = journalButton(cxTab2, "btn_Exit2", QStringLiteral("退出"));
+    btn_Cxjs = MakeAccountsButton(cxTab2, "btn_Cxjs", QStringLiteral("重新计算"));
+    btn_UnChk = MakeAccountsButton(cxTab2, "btn_UnChk", QStringLiteral("取消审核"));
+    btn_Export = MakeAccountsButton(cxTab2, "btn_Export", QStringLiteral("导出"));
+    btn_Prin2 = MakeAccountsButton(cxTab2, "btn_Prin2", QStringLiteral("打印"));
+    btn_Exit2 = MakeAccountsButton(cxTab2, "btn_Exit2", QStringLiteral("退出"));
     rMxb = new QRadioButton(QStringLiteral("明细表"), cxTab2);
     rMxb->setObjectName(QStringLiteral("rMxb"));
     rHzb = new QRadioButton(QStringLiteral("汇总表"), cxTab2);
@@ -181,7 +174,7 @@ TF_Xjyh::TF_Xjyh(QWidget* parent) : Form(parent)
     comYhzh2->setObjectName(QStringLiteral("comYhzh2"));
     tKey2 = new QLineEdit(cxTab2);
     tKey2->setObjectName(QStringLiteral("tKey2"));
-    btnSearch2 = journalButton(cxTab2, "btnSearch2", QStringLiteral("查询(F2)"));
+    btnSearch2 = MakeAccountsButton(cxTab2, "btnSearch2", QStringLiteral("查询(F2)"));
     views = new QStackedWidget(cxTab2);
     cxGrid3View = journalGrid(views, "cxGrid3View", QStringLiteral("Q_Dhxssp"));
     journalColumns(cxGrid3View, true);

@@ -1,6 +1,7 @@
 #include "accounts/xjyhentry.h"
 
 #include "accounts/cashvoucher.h"
+#include "accounts/dialogparts.h"
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
@@ -24,28 +25,11 @@
 
 namespace {
 
-QPushButton* entryButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 KeyedCombo* entryCombo(QWidget* parent, const char* name)
 {
     auto* c = new KeyedCombo(parent);
     c->setObjectName(QString::fromLatin1(name));
     return c;
-}
-
-QLineEdit* entryAmount(QWidget* parent)
-{
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QStringLiteral("tfyje"));
-    e->setValidator(new QDoubleValidator(e));
-    e->setAlignment(Qt::AlignRight);
-    return e;
 }
 
 QLineEdit* entryNote(QWidget* parent)
@@ -91,13 +75,13 @@ CashEntryDialog::CashEntryDialog(CashEntryKind kind, QWidget* parent) : Form(par
     // Not activated again after the voucher preview: what was typed stays.
     SetEscCloses(false);
     comYhzh = entryCombo(this, "comYhzh");
-    tfyje = entryAmount(this);
+    tfyje = MakeAmountEdit(this, "tfyje");
     comUser = entryCombo(this, "comUser");
     dateCg = MakeDateEdit(this, "dateCg");
     tnote = entryNote(this);
-    btnOK = entryButton(this, "btnOK", QStringLiteral("确定(F5)"));
-    btnExit = entryButton(this, "btnExit", QStringLiteral("退出(Esc)"));
-    btnPrin = entryButton(this, "btnPrin", QStringLiteral("打印(F4)"));
+    btnOK = MakeAccountsButton(this, "btnOK", QStringLiteral("确定(F5)"));
+    btnExit = MakeAccountsButton(this, "btnExit", QStringLiteral("退出(Esc)"));
+    btnPrin = MakeAccountsButton(this, "btnPrin", QStringLiteral("打印(F4)"));
     auto* form = new QFormLayout;
     form->addRow(in ? QStringLiteral("进款账户：") : QStringLiteral("出款账户："), comYhzh);
     form->addRow(in ? QStringLiteral("进款金额：") : QStringLiteral("出款金额："), tfyje);
@@ -107,14 +91,7 @@ CashEntryDialog::CashEntryDialog(CashEntryKind kind, QWidget* parent) : Form(par
     form->addRow(new QLabel(in ? QStringLiteral("(进款：如还款，转款等款项收入的项目。)")
                                : QStringLiteral("(出款：如借款，转款等款项支出的项目。)"),
         this));
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(btnPrin);
-    buttons->addStretch(1);
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnExit);
-    auto* root = new QVBoxLayout(this);
-    root->addLayout(form);
-    root->addLayout(buttons);
+    LayOutDialog(this, form, btnPrin, { btnOK, btnExit });
     connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
     connect(btnExit, &QPushButton::clicked, this, [this] { reject(); });
     connect(btnPrin, &QPushButton::clicked, this, [this] { btnPrinClick(); });
@@ -211,12 +188,12 @@ TF_Xjyh_Zz::TF_Xjyh_Zz(QWidget* parent) : Form(parent)
     SetEscCloses(false);
     comYhzh = entryCombo(this, "comYhzh");
     comYhzh1 = entryCombo(this, "comYhzh1");
-    tfyje = entryAmount(this);
+    tfyje = MakeAmountEdit(this, "tfyje");
     comUser = entryCombo(this, "comUser");
     dateCg = MakeDateEdit(this, "dateCg");
     tnote = entryNote(this);
-    btnOK = entryButton(this, "btnOK", QStringLiteral("确定(F5)"));
-    btnExit = entryButton(this, "btnExit", QStringLiteral("退出(Esc)"));
+    btnOK = MakeAccountsButton(this, "btnOK", QStringLiteral("确定(F5)"));
+    btnExit = MakeAccountsButton(this, "btnExit", QStringLiteral("退出(Esc)"));
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("转出账户："), comYhzh);
     form->addRow(QStringLiteral("转入账户："), comYhzh1);
@@ -225,26 +202,10 @@ TF_Xjyh_Zz::TF_Xjyh_Zz(QWidget* parent) : Form(parent)
     form->addRow(QStringLiteral("发生日期："), dateCg);
     form->addRow(QStringLiteral("备        注："), tnote);
     form->addRow(new QLabel(QStringLiteral("(出款：如借款，转款等款项支出的项目。)"), this));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnExit);
-    auto* root = new QVBoxLayout(this);
-    root->addLayout(form);
-    root->addLayout(buttons);
+    LayOutDialog(this, form, nullptr, { btnOK, btnExit });
     connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
     connect(btnExit, &QPushButton::clicked, this, [this] { reject(); });
-    KeyPreview::Install(this, [this](QKeyEvent* e) {
-        if (e->key() == Qt::Key_F5) {
-            btnOKClick();
-            return true;
-        }
-        if (e->key() == Qt::Key_Escape) {
-            reject();
-            return true;
-        }
-        return false;
-    });
+    InstallConfirmKeys(this, [this] { btnOKClick(); });
 }
 
 void TF_Xjyh_Zz::FormActivate()

@@ -1,6 +1,7 @@
 #include "accounts/yhzh.h"
 
 #include "accounts/cashaccounts.h"
+#include "accounts/dialogparts.h"
 #include "foundation/datamodule.h"
 #include "foundation/keypreview.h"
 #include "foundation/settings.h"
@@ -22,45 +23,12 @@
 
 namespace {
 
-QPushButton* yhzhButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 QLineEdit* textEdit(QWidget* parent, const char* name, int maxLength)
 {
     auto* e = new QLineEdit(parent);
     e->setObjectName(QString::fromLatin1(name));
-    if (maxLength > 0)
-        e->setMaxLength(maxLength);
+    e->setMaxLength(maxLength);
     return e;
-}
-
-QLineEdit* moneyEdit(QWidget* parent, const char* name)
-{
-    QLineEdit* e = textEdit(parent, name, 0);
-    e->setValidator(new QDoubleValidator(e));
-    e->setAlignment(Qt::AlignRight);
-    return e;
-}
-
-// F5 confirms, Esc closes without saving.
-void dialogKeys(Form* dialog, const std::function<void()>& confirm)
-{
-    KeyPreview::Install(dialog, [dialog, confirm](QKeyEvent* e) {
-        if (e->key() == Qt::Key_F5) {
-            confirm();
-            return true;
-        }
-        if (e->key() == Qt::Key_Escape) {
-            dialog->reject();
-            return true;
-        }
-        return false;
-    });
 }
 
 void reopenAccounts()
@@ -79,11 +47,11 @@ TF_Yhzh::TF_Yhzh(QWidget* parent) : Form(parent)
 {
     setObjectName(QStringLiteral("TF_Yhzh"));
     setWindowTitle(QStringLiteral("现金银行期初建账"));
-    btnAdd = yhzhButton(this, "btnAdd", QStringLiteral("增加"));
-    btnModi = yhzhButton(this, "btnModi", QStringLiteral("修改"));
-    btnDele = yhzhButton(this, "btnDele", QStringLiteral("删除"));
-    btnQcje = yhzhButton(this, "btnQcje", QStringLiteral("期初金额"));
-    btnExit = yhzhButton(this, "btnExit", QStringLiteral("退出"));
+    btnAdd = MakeAccountsButton(this, "btnAdd", QStringLiteral("增加"));
+    btnModi = MakeAccountsButton(this, "btnModi", QStringLiteral("修改"));
+    btnDele = MakeAccountsButton(this, "btnDele", QStringLiteral("删除"));
+    btnQcje = MakeAccountsButton(this, "btnQcje", QStringLiteral("期初金额"));
+    btnExit = MakeAccountsButton(this, "btnExit", QStringLiteral("退出"));
     auto* toolbar = new QHBoxLayout;
     for (QPushButton* b : { btnAdd, btnModi, btnDele, btnQcje, btnExit })
         toolbar->addWidget(b);
@@ -187,12 +155,12 @@ TF_Yhzh_Add::TF_Yhzh_Add(QWidget* parent, bool modify) : Form(parent), modify_(m
     SetEscCloses(false);
     ttype = textEdit(this, "ttype", 32);
     tname = textEdit(this, "tname", 16);
-    tzje = moneyEdit(this, "tzje");
+    tzje = MakeAmountEdit(this, "tzje");
     lzje = new QLabel(QStringLiteral("期初余额："), this);
     dateCg = modify ? nullptr : MakeDateEdit(this, "dateCg");
     tnote = textEdit(this, "tnote", 64);
-    btnOk = yhzhButton(this, "btnOk", QStringLiteral("保存(F5)"));
-    btnExit = yhzhButton(this, "btnExit", QStringLiteral("退出(Esc)"));
+    btnOk = MakeAccountsButton(this, "btnOk", QStringLiteral("保存(F5)"));
+    btnExit = MakeAccountsButton(this, "btnExit", QStringLiteral("退出(Esc)"));
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("账户类型："), ttype);
     form->addRow(QStringLiteral("账户名称："), tname);
@@ -200,16 +168,10 @@ TF_Yhzh_Add::TF_Yhzh_Add(QWidget* parent, bool modify) : Form(parent), modify_(m
     if (dateCg)
         form->addRow(QStringLiteral("期初日期："), dateCg);
     form->addRow(QStringLiteral("备        注："), tnote);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnExit);
-    auto* root = new QVBoxLayout(this);
-    root->addLayout(form);
-    root->addLayout(buttons);
+    LayOutDialog(this, form, nullptr, { btnOk, btnExit });
     connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
     connect(btnExit, &QPushButton::clicked, this, [this] { reject(); });
-    dialogKeys(this, [this] { btnOkClick(); });
+    InstallConfirmKeys(this, [this] { btnOkClick(); });
 }
 
 void TF_Yhzh_Add::FormActivate()
@@ -261,22 +223,16 @@ TF_Yhzh_Qcjz::TF_Yhzh_Qcjz(QWidget* parent) : Form(parent)
     yhzh = new QLabel(this);
     yhzh->setObjectName(QStringLiteral("yhzh"));
     yhzh->setStyleSheet(QStringLiteral("color:red"));
-    tfyje = moneyEdit(this, "tfyje");
-    btnOk = yhzhButton(this, "btnOk", QStringLiteral("确定(F5)"));
-    btnExit = yhzhButton(this, "btnExit", QStringLiteral("退出(Esc)"));
+    tfyje = MakeAmountEdit(this, "tfyje");
+    btnOk = MakeAccountsButton(this, "btnOk", QStringLiteral("确定(F5)"));
+    btnExit = MakeAccountsButton(this, "btnExit", QStringLiteral("退出(Esc)"));
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("银行账户："), yhzh);
     form->addRow(QStringLiteral("期初金额："), tfyje);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnExit);
-    auto* root = new QVBoxLayout(this);
-    root->addLayout(form);
-    root->addLayout(buttons);
+    LayOutDialog(this, form, nullptr, { btnOk, btnExit });
     connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
     connect(btnExit, &QPushButton::clicked, this, [this] { reject(); });
-    dialogKeys(this, [this] { btnOkClick(); });
+    InstallConfirmKeys(this, [this] { btnOkClick(); });
 }
 
 void TF_Yhzh_Qcjz::FormActivate()
