@@ -6,6 +6,7 @@
 #include "platform/base/clock.h"
 #include "platform/db/datasource.h"
 #include "platform/grid/datagrid.h"
+#include "platform/grid/dbtree.h"
 #include "platform/ui/keyedcombo.h"
 #include "support/accountset.h"
 #include "support/tradefixtures.h"
@@ -118,6 +119,26 @@ TEST_F(QueryFrameTest, PartnerPanelKeepsTheConfirmedCode)
     EXPECT_TRUE(panel.HandleKey(Qt::Key_Escape));
     EXPECT_FALSE(panel.HandleKey(Qt::Key_Escape));
     CurrentCustomerSn.clear();
+}
+
+TEST_F(QueryFrameTest, CategoryPanelSearchesTheCurrentNode)
+{
+    DeclareDatasets({ QStringLiteral("Q_GClassA") });
+    QWidget window;
+    auto* edit = new QLineEdit(&window);
+    int searches = 0;
+    CategoryPanel panel(&window, QStringLiteral("Q_GClassA"), edit, [&] { ++searches; });
+    panel.Prepare();
+    EXPECT_EQ(panel.Condition(QStringLiteral("c")), QStringLiteral("c.gc_sn like '%'"));
+
+    ASSERT_TRUE(panel.Tree()->SelectKey(2));
+    panel.Exit(); // the edit keeps its text, the search takes the tree's node
+    EXPECT_EQ(edit->text(), QString());
+    EXPECT_EQ(panel.Condition(QStringLiteral("c")), QStringLiteral("c.gc_sn like '1000%'"));
+    EXPECT_EQ(searches, 0);
+    panel.Confirm();
+    EXPECT_EQ(edit->text(), S("默认类别"));
+    EXPECT_EQ(searches, 1);
 }
 
 TEST_F(QueryFrameTest, WarehouseChoiceAndBinding)
