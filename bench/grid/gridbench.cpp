@@ -6,6 +6,7 @@
 #include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
 
+#include "widgetbench.h"
 #include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -114,12 +115,5 @@ BENCHMARK(BM_FilterHundredThousandRows)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    g_fixture.reset();
-    return 0;
+    return RunWidgetBenchmarks(argc, argv, [] { g_fixture.reset(); });
 }

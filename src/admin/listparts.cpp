@@ -1,11 +1,16 @@
 #include "admin/listparts.h"
 
 #include "foundation/datamodule.h"
+#include "foundation/keypreview.h"
 #include "platform/grid/datagrid.h"
+#include "platform/ui/form.h"
 #include "platform/ui/prompt.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption)
 {
@@ -44,4 +49,48 @@ bool ConfirmUnlessRefused(const QString& refusal, const QString& question)
         return false;
     }
     return Prompt::YesNo(question) == Prompt::Answer::Yes;
+}
+
+DialogButtons MakeDialogButtons(
+    QWidget* parent, const char* okName, const QString& okCaption, const char* cancelName, const QString& cancelCaption)
+{
+    DialogButtons b { MakeButton(parent, okName, okCaption), MakeButton(parent, cancelName, cancelCaption),
+        new QHBoxLayout };
+    b.layout->addStretch();
+    b.layout->addWidget(b.ok);
+    b.layout->addWidget(b.cancel);
+    return b;
+}
+
+void InstallActionKeys(Form* window, std::function<void()> action, std::function<void()> escape)
+{
+    KeyPreview::Install(window, [window, action, escape](QKeyEvent* e) {
+        if (e->key() == Qt::Key_F5) {
+            action();
+            return true;
+        }
+        if (e->key() == Qt::Key_Escape) {
+            if (escape)
+                escape();
+            else
+                window->close();
+            return true;
+        }
+        return false;
+    });
+}
+
+QTimer* MakeProgressTimer(QObject* parent, std::function<QProgressBar*()> bar)
+{
+    auto* timer = new QTimer(parent);
+    timer->setInterval(100);
+    QObject::connect(timer, &QTimer::timeout, parent, [timer, bar] {
+        QProgressBar* b = bar();
+        if (!b)
+            return;
+        b->setValue(std::min(100, b->value() + 20));
+        if (b->value() >= 100)
+            timer->stop();
+    });
+    return timer;
 }

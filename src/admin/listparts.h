@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 
 class DataGrid;
 class QHBoxLayout;
@@ -26,3 +27,23 @@ DataGrid* MakeListGrid(QWidget* parent, const QString& dataSource);
 
 // Shows the refusal when there is one, else asks the question: whether to go ahead.
 bool ConfirmUnlessRefused(const QString& refusal, const QString& question);
+
+class Form;
+class QProgressBar;
+class QTimer;
+
+// A dialog's buttons at the bottom right: the action and the closing one.
+struct DialogButtons {
+    QPushButton* ok;
+    QPushButton* cancel;
+    QHBoxLayout* layout;
+};
+DialogButtons MakeDialogButtons(QWidget* parent, const char* okName, const QString& okCaption, const char* cancelName,
+    const QString& cancelCaption);
+
+// F5 runs the action; Esc runs escape, or closes the window when none is given.
+void InstallActionKeys(Form* window, std::function<void()> action, std::function<void()> escape = {});
+
+// The progress bars of the copies: the bar that `bar` gives advances by 20 every
+// 100 ms up to 100 while the timer runs.
+QTimer* MakeProgressTimer(QObject* parent, std::function<QProgressBar*()> bar);

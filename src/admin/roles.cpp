@@ -3,13 +3,10 @@
 #include "admin/rightstable.h"
 #include "foundation/datamodule.h"
 #include "foundation/numbering.h"
+#include "foundation/rights.h"
 #include "foundation/sqltext.h"
 
 #include <QStringList>
-
-namespace {
-const QString kAdministratorRole = QStringLiteral("100001");
-}
 
 QString RoleModifyRefusal(const QString& roleSn)
 {

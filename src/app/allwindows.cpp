@@ -3,6 +3,7 @@
 #include "accounts/accountswindows.h"
 #include "admin/adminwindows.h"
 #include "masterdata/registration.h"
+#include "purchasing/purchasingwindows.h"
 
 // One line per subsystem, in the overview's order; each routine lives in its own
 // subsystem's folder ("masterdata/masterdatawindows.h": RegisterMasterDataWindows()).
@@ -11,6 +12,7 @@
 void RegisterAllWindows()
 {
     RegisterMasterDataWindows();
+    RegisterPurchasingWindows();
     RegisterAccountsWindows();
     RegisterAdminWindows();
 }

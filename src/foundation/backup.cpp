@@ -50,8 +50,9 @@ QString partFileName(const QDir& dir, const QString& base)
         QStringLiteral("%1.%2.%3.part").arg(base).arg(QCoreApplication::applicationPid()).arg(++serial));
 }
 
-// The copy passes SQLite's check and is left as one plain file; empty when it is sound.
-QString copyProblem(const QString& file)
+}
+
+QString DatabaseCopyProblem(const QString& file)
 {
     try {
         Connection copy;
@@ -64,7 +65,6 @@ QString copyProblem(const QString& file)
     } catch (const std::exception& e) {
         return QString::fromUtf8(e.what());
     }
-}
 }
 
 BackupResult BackupDatabaseTo(
@@ -94,7 +94,7 @@ BackupResult BackupDatabaseTo(
     }
     // The online backup copies pages as they are: a damaged database gives a damaged
     // copy, which must not count as a backup (nor let older, good ones be pruned).
-    const QString problem = copyProblem(part);
+    const QString problem = DatabaseCopyProblem(part);
     if (!problem.isEmpty())
         return fail(QStringLiteral("备份副本校验未通过，数据库可能已损坏（") + problem + QStringLiteral("）"));
     // The first free name: a second backup of the same second gets "_2" and so on.

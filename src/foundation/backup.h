@@ -29,6 +29,10 @@ struct BackupResult {
 BackupResult BackupDatabaseTo(
     const Connection& source, const QString& folder, const QString& accountSetName, const QDateTime& moment);
 
+// Checks a database file with SQLite's quick check and leaves it as one plain file
+// (no journal beside it); empty when it is sound, else the reason.
+QString DatabaseCopyProblem(const QString& file);
+
 // The reason of a failed copy as the operator reads it: no space, no permission, or
 // SQLite's own words for anything else.
 QString BackupFailureReason(const QString& raw, bool folderWritable, bool spaceLeft);

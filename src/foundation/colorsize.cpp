@@ -58,17 +58,23 @@ void MakeGoodsBarcodes(const QString& goodsSn, const QString& sizeGroup, const Q
                                       " b.cmz_sn=")
                 + SqlQuoted(sizeGroup) + QStringLiteral(" order by a.id"),
             QStringLiteral("cm_sn"), QStringLiteral("cm_tm"));
-    const QString insert = QStringLiteral("insert into jxc_tm (g_sn,tm_sl,tm_dy,cm_sn,color_sn,tm_tm,g_sptm,"
-                                          "cm_tm,color_tm) values (:g,1,1,:cm,:color,:tm,:sptm,:cmtm,:colortm)");
+    // Rebuilding the barcodes of a whole shop runs this for every goods: one prepared
+    // statement bound by position per goods.
+    Statement insert = c.Prepare(QStringLiteral("insert into jxc_tm (g_sn,tm_sl,tm_dy,cm_sn,color_sn,tm_tm,g_sptm,"
+                                                "cm_tm,color_tm) values (?,1,1,?,?,?,?,?,?)"));
     for (const Segment& colour : colours) {
         for (const Segment& size : sizes) {
             const QString barcode
                 = colourFirst ? goodsBarcode + colour.tm + size.tm : goodsBarcode + size.tm + colour.tm;
-            c.Exec(insert,
-                { { QStringLiteral(":g"), goodsSn }, { QStringLiteral(":cm"), size.sn },
-                    { QStringLiteral(":color"), colour.sn }, { QStringLiteral(":tm"), barcode },
-                    { QStringLiteral(":sptm"), goodsBarcode }, { QStringLiteral(":cmtm"), size.tm },
-                    { QStringLiteral(":colortm"), colour.tm } });
+            insert.Bind(1, goodsSn);
+            insert.Bind(2, size.sn);
+            insert.Bind(3, colour.sn);
+            insert.Bind(4, barcode);
+            insert.Bind(5, goodsBarcode);
+            insert.Bind(6, size.tm);
+            insert.Bind(7, colour.tm);
+            insert.Run();
+            insert.Reset();
         }
     }
     work.Commit();

@@ -12,7 +12,6 @@
 #include <QSignalBlocker>
 
 QString CurrentCustomerSn;
-QString CurrentSupplierSn;
 
 namespace {
 

@@ -11,8 +11,6 @@ class QComboBox;
 // The customer of the sales document being entered; its salesmen come first in
 // FillSalesmanCombo.
 extern QString CurrentCustomerSn;
-// The supplier picked in a supplier list window's picker.
-extern QString CurrentSupplierSn;
 
 // first item (keyed "-1") before the rows when not empty.
 void FillCombo(KeyedCombo& combo, const QString& table, const QString& nameColumn, const QString& keyColumn,

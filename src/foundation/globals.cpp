@@ -14,6 +14,7 @@ QString OpenMode;
 QString PickerCaller;
 QString ActiveDocKind;
 QString SelectedSn;
+QString CurrentSupplierSn;
 QString SelectedLineId;
 QString AuxTag;
 QString SourceDocNo;

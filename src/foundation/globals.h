@@ -21,6 +21,8 @@ extern QString OpenMode;
 extern QString PickerCaller;
 extern QString ActiveDocKind;
 extern QString SelectedSn;
+// The supplier chosen for the purchase document being entered.
+extern QString CurrentSupplierSn;
 extern QString SelectedLineId;
 extern QString AuxTag;
 extern QString SourceDocNo;

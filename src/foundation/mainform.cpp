@@ -129,6 +129,7 @@ const std::vector<Function>& functions()
             { S("btn_Menu6_Btn7"), QString(), S("role"), {}, S("TF_Role"), F, Flow::Plain },
             { S("btn_Menu6_BtnD"), QString(), QString(), {}, S("TF_Xtwh"), F, Flow::Plain },
             { S("btn_Djcx"), S("单据查询！"), S("tjgl"), { 8 }, S("TF_Djcx"), K, Flow::Plain },
+            { S("btn_Lxwm"), QString(), QString(), {}, S("TF_Lxwm"), F, Flow::Plain },
         };
         for (const char* cangku :
             { "img_Menu1_Cangku", "img_Menu2_Cangku", "img_Menu3_Cangku", "img_Menu4_Cangku", "img_Menu8_Cangku" })
@@ -328,9 +329,11 @@ void TF_MainForm::BuildTopBar(QBoxLayout* root)
     btn_Djcx = tool("btn_Djcx", "单据查询");
     btn_Help = tool("btn_Help", "入门操作");
     btn_Spjc = tool("btn_Spjc", "视频教程");
+    btn_Lxwm = tool("btn_Lxwm", "联系我们");
     btn_Tcxt = tool("btn_Tcxt", "退出系统");
     connect(btn_Bqjl, &QToolButton::clicked, this, [this] { ClickFunction(QStringLiteral("btn_Bqjl")); });
     connect(btn_Djcx, &QToolButton::clicked, this, [this] { ClickFunction(QStringLiteral("btn_Djcx")); });
+    connect(btn_Lxwm, &QToolButton::clicked, this, [this] { ClickFunction(QStringLiteral("btn_Lxwm")); });
     connect(btn_Login, &QToolButton::clicked, this, [this] { btn_LoginClick(); });
     connect(btn_ModiPwd, &QToolButton::clicked, this, [this] { btn_ModiPwdClick(); });
     connect(btn_Help, &QToolButton::clicked, this, [this] { btn_HelpClick(); });

@@ -87,6 +87,7 @@ public:
     QToolButton* btn_Djcx;
     QToolButton* btn_Help;
     QToolButton* btn_Spjc;
+    QToolButton* btn_Lxwm;
     QToolButton* btn_Tcxt;
     QMenu* PopupMenu_Pos;
     QLabel* RzStatusPane_Rj;

@@ -8,7 +8,6 @@
 
 namespace {
 
-const QString kAdministratorRole = QStringLiteral("100001");
 constexpr int kLogNoteLength = 200;
 
 bool FlagAt(const QString& flags, int position)

@@ -12,6 +12,7 @@
 #include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
 #include "platform/report/report.h"
+#include "platform/report/reportdesigner.h"
 #include "platform/ui/prompt.h"
 
 #include <QApplication>
@@ -114,8 +115,6 @@ TF_Tmgl::TF_Tmgl(QWidget* parent)
     btnTest2 = Button(page2, bar2, "条码测试");
     btnPrint = Button(page2, bar2, "打印条码");
     btnDesign = Button(page2, bar2, "打印设置");
-    // The report designer comes with the report-design windows; until then it stays off.
-    btnDesign->setEnabled(false);
     bar2->addStretch(1);
     bar2->addWidget(new QLabel(S("商品编号或名称："), page2));
     tkey2 = new QLineEdit(page2);
@@ -140,11 +139,12 @@ TF_Tmgl::TF_Tmgl(QWidget* parent)
     connect(labelMenu->addAction(S("打印选中(&X)")), &QAction::triggered, this, &TF_Tmgl::miPrintSelectedClick);
     connect(labelMenu->addAction(S("打印所有(&Y)")), &QAction::triggered, this, &TF_Tmgl::btnPrintClick);
     miDesign = labelMenu->addAction(S("打印设置(&Z)"));
-    miDesign->setEnabled(false);
     connect(gridLabels, &DataGrid::rightClicked, this, [this](const QPoint& at) { labelMenu->popup(at); });
 
     connect(btnMake, &QPushButton::clicked, this, &TF_Tmgl::btnMakeClick);
     connect(btnSet, &QPushButton::clicked, this, &TF_Tmgl::btnSetClick);
+    connect(btnDesign, &QPushButton::clicked, this, &TF_Tmgl::btnDesignClick);
+    connect(miDesign, &QAction::triggered, this, &TF_Tmgl::btnDesignClick);
     connect(btnTest, &QPushButton::clicked, this, &TF_Tmgl::btnTestClick);
     connect(btnExit, &QPushButton::clicked, this, &TF_Tmgl::btnExitClick);
     connect(btnSearch, &QPushButton::clicked, this, &TF_Tmgl::btnSearchClick);
@@ -354,4 +354,11 @@ void TF_Tmgl::miPrintSelectedClick()
 {
     if (gridLabels->RowCount() > 0)
         PrintLabelRows(gridLabels->SelectedRows());
+}
+
+void TF_Tmgl::btnDesignClick()
+{
+    if (gridGoods->RowCount() == 0)
+        return;
+    DesignReport(ProgramFolder::File(S("report/txm.fr3")), this);
 }

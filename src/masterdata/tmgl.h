@@ -33,6 +33,7 @@ public:
     void btnExportClick();
     void btnModiSlClick();
     void btnPrintClick();
+    void btnDesignClick();
     void miPrintSelectedClick();
 
     Query& Q_Tmgl1;

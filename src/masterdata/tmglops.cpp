@@ -105,10 +105,13 @@ int FillLabels(const QList<LabelCount>& rows, Query& labels)
             ExecBound(QStringLiteral("insert into jxc_txm (tm_code) values (:c)"), { { P("c"), r.first } });
     labels.Close();
     labels.ClearParams();
+    // The joins run in the order written (SQLite keeps the order of a cross join): from
+    // the few labels to their barcodes by index. Left to itself the planner would walk
+    // every barcode of the shop.
     labels.SetSQL(QStringLiteral(
         "select a.*,b.g_sn,b.g_name,b.gg_name,b.g_bz,b.g_sccs,c.cm_name,d.color_name,b.g_sj,b.g_lsj,c.cm_tm,d.color_tm "
-        "from jxc_txm a,jxc_goods b,jxc_cm c,jxc_color d,jxc_tm e where a.tm_code=e.tm_tm and "
-        "e.g_sn=b.g_sn and e.cm_sn=c.cm_sn and e.color_sn=d.color_sn order by a.id"));
+        "from jxc_txm a cross join jxc_tm e cross join jxc_goods b cross join jxc_cm c cross join jxc_color d "
+        "where a.tm_code=e.tm_tm and e.g_sn=b.g_sn and e.cm_sn=c.cm_sn and e.color_sn=d.color_sn order by a.id"));
     labels.Open();
     tr.Commit();
     return n;

@@ -89,12 +89,14 @@ double Recompute(const Journal& j, const Params& key, const QString& fromDate)
         q.SetParam(it.key(), it.value());
     q.SetParam(QStringLiteral("d"), fromDate);
     q.Open();
-    const QString update = QStringLiteral("update ") + j.table + QStringLiteral(" set ") + j.balance
-        + QStringLiteral("=:b where id=:id");
+    Statement update = Db().Prepare(
+        QStringLiteral("update ") + j.table + QStringLiteral(" set ") + j.balance + QStringLiteral("=? where id=?"));
     for (int r = 0; r < q.RecordCount(); ++r) {
         // Written at the columns' scale, so no floating remainder builds up over the rows.
         balance = Round8(balance + ValueNumber(q.ValueAt(r, 1)));
-        Run(update, { { QStringLiteral("b"), balance }, { QStringLiteral("id"), q.IdAt(r) } });
+        update.Bind(1, balance);
+        update.Bind(2, q.IdAt(r));
+        update.Run();
     }
     return balance;
 }

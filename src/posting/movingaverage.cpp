@@ -53,15 +53,16 @@ struct StartRow {
     QString docNo, goods, warehouse, date;
 };
 
+// A full recalculation walks every (goods, warehouse) of the shop, a few rows each:
+// the per-walk reads run as prepared statements bound by position.
 bool ReadStart(const QString& rowId, StartRow& s)
 {
-    Query q(&Db());
-    q.SetSQL(QStringLiteral("select gl_djh,g_sn,ck_sn,gl_kdrq from jxc_goodslist where id=:id"));
-    q.SetParam(QStringLiteral("id"), rowId.toLongLong());
-    q.Open();
-    if (q.IsEmpty())
+    Statement q = Db().Prepare(QStringLiteral("select gl_djh,g_sn,ck_sn,gl_kdrq from jxc_goodslist where id=?"));
+    q.Bind(1, rowId.toLongLong());
+    if (!q.Next())
         return false;
-    s = { q.TextAt(0, 0), q.TextAt(0, 1), q.TextAt(0, 2), q.TextAt(0, 3) };
+    s = { ValueText(q.Value(0)), ValueText(q.Value(1)), ValueText(q.Value(2)), ValueText(q.Value(3)) };
+    q.Reset();
     return true;
 }
 
@@ -72,19 +73,19 @@ struct Balance {
 // The balance after the last row before the date, or nothing at the goods' average.
 Balance Opening(const StartRow& s)
 {
-    Query q(&Db());
-    q.SetSQL(QStringLiteral("select gl_kc,gl_pjjj,gl_kczje from jxc_goodslist where g_sn=:g and ck_sn=:ck "
-                            "and gl_kdrq<:t order by gl_kdrq desc,id desc limit 1"));
-    q.SetParam(QStringLiteral("g"), s.goods);
-    q.SetParam(QStringLiteral("ck"), s.warehouse);
-    q.SetParam(QStringLiteral("t"), s.date);
-    q.Open();
+    Statement q = Db().Prepare(QStringLiteral("select gl_kc,gl_pjjj,gl_kczje from jxc_goodslist where g_sn=? "
+                                              "and ck_sn=? and gl_kdrq<? order by gl_kdrq desc,id desc limit 1"));
+    q.Bind(1, s.goods);
+    q.Bind(2, s.warehouse);
+    q.Bind(3, s.date);
     Balance b;
-    if (!q.IsEmpty()) {
-        b.qty = ValueNumber(q.ValueAt(0, 0));
-        b.average = ValueNumber(q.ValueAt(0, 1));
-        b.value = ValueNumber(q.ValueAt(0, 2));
+    if (q.Next()) {
+        b.qty = ValueNumber(q.Value(0));
+        b.average = ValueNumber(q.Value(1));
+        b.value = ValueNumber(q.Value(2));
+        q.Reset();
     } else {
+        q.Reset();
         b.average = FirstNumber(
             QStringLiteral("select g_pjjj from jxc_goods where g_sn=:g"), { { QStringLiteral("g"), s.goods } });
     }
@@ -118,13 +119,28 @@ bool BeginWalk(const QString& rowId, Walk& w)
     return true;
 }
 
-void WriteRunning(qint64 id, double beforeQty, double beforeValue, double average, double qty, double value)
-{
-    Run(QStringLiteral("update jxc_goodslist set gl_sqsl=:sq,gl_sqje=:sj,gl_pjjj=:a,gl_kc=:q,gl_kczje=:v where id=:id"),
-        { { QStringLiteral("sq"), Round8(beforeQty) }, { QStringLiteral("sj"), Round8(beforeValue) },
-            { QStringLiteral("a"), Round8(average) }, { QStringLiteral("q"), Round8(qty) },
-            { QStringLiteral("v"), Round8(value) }, { QStringLiteral("id"), id } });
-}
+// The running columns of one ledger row, written once per row of every walk.
+class RunningWriter {
+public:
+    RunningWriter()
+        : st_(Db().Prepare(
+            QStringLiteral("update jxc_goodslist set gl_sqsl=?,gl_sqje=?,gl_pjjj=?,gl_kc=?,gl_kczje=? where id=?")))
+    {
+    }
+    void Write(qint64 id, double beforeQty, double beforeValue, double average, double qty, double value)
+    {
+        st_.Bind(1, Round8(beforeQty));
+        st_.Bind(2, Round8(beforeValue));
+        st_.Bind(3, Round8(average));
+        st_.Bind(4, Round8(qty));
+        st_.Bind(5, Round8(value));
+        st_.Bind(6, id);
+        st_.Run();
+    }
+
+private:
+    Statement st_;
+};
 
 void WriteWarehouseCost(const StartRow& s, double average, double value)
 {
@@ -144,6 +160,7 @@ void RecalcMovingAverageCost(const QString& rowId, const QString& flag)
     const int qd = QtyDecimals, ad = AmountDecimals, vd = ValueDecimals();
     Transaction t(Db());
     double Q = w.opening.qty, V = w.opening.value, A = w.opening.average;
+    RunningWriter running;
     Query rows(&Db());
     OpenRowsFrom(rows, start, QStringLiteral("id,gl_flag,gl_sl,gl_je,gl_dj,gl_zcb"), flag == QLatin1String("1"));
     for (int r = 0; r < rows.RecordCount(); ++r) {
@@ -195,7 +212,7 @@ void RecalcMovingAverageCost(const QString& rowId, const QString& flag)
         if (Q == 0)
             V = 0;
         V = RoundUp(V, vd);
-        WriteRunning(id, beforeQ, beforeV, A, Q, V);
+        running.Write(id, beforeQ, beforeV, A, Q, V);
     }
     WriteWarehouseCost(start, A, V);
     t.Commit();
@@ -265,6 +282,7 @@ void RecalcMovingAverageCostAll(const QString& rowId, const QString& flag)
     const bool intoDocuments = flag == QLatin1String("1");
     double Q = w.opening.qty, V = w.opening.value, A = w.opening.average;
     double A0 = A;
+    RunningWriter running;
     Query rows(&Db());
     OpenRowsFrom(rows, start, QStringLiteral("id,gl_flag,gl_sl,gl_je,gl_zcb,gl_djh"), false);
     for (int r = 0; r < rows.RecordCount(); ++r) {
@@ -307,7 +325,7 @@ void RecalcMovingAverageCostAll(const QString& rowId, const QString& flag)
             je = -s * A0;
         V = Q == 0 ? 0 : RoundUp(V, vd);
         je = RoundUp(je, vd);
-        WriteRunning(id, beforeQ, beforeV, A, Q, V);
+        running.Write(id, beforeQ, beforeV, A, Q, V);
         if (OneOf(k, { "xs", "xt" }) && !fixedCost) {
             Run(QStringLiteral("update jxc_goodslist set gl_cbj=:a,gl_zcb=:v,gl_lr=gl_je-:v where id=:id"),
                 { { QStringLiteral("a"), Round8(A0) }, { QStringLiteral("v"), Round8(je) },

@@ -9,6 +9,7 @@
 #include "platform/grid/datagrid.h"
 #include "platform/grid/matrixgrid.h"
 #include "platform/report/report.h"
+#include "platform/report/reportdesigner.h"
 #include "platform/report/reportpreview.h"
 
 #include <QComboBox>
@@ -226,4 +227,24 @@ TEST_F(TmglTest, LabelListQuantitiesAndPrint)
     EXPECT_EQ(Count("jxc_txm"), 3);
 }
 
+}
+
+TEST_F(TmglTest, PrintSettingsOpensTheLabelTemplateInTheDesignerWhenGoodsAreListed)
+{
+    OpenWindow();
+    ASSERT_GT(window->gridGoods->RowCount(), 0);
+    QString opened;
+    prompt.OnModal("ReportDesigner", [&](QDialog* d) {
+        opened = static_cast<ReportDesigner*>(d)->FileName();
+        return 0;
+    });
+    window->btnDesignClick();
+    EXPECT_TRUE(opened.endsWith("report/txm.fr3"));
+
+    // With no goods listed it does nothing (an unscripted modal would fail the test).
+    window->tkey->setText("没有这种商品");
+    window->btnSearchClick();
+    ASSERT_EQ(window->gridGoods->RowCount(), 0);
+    window->btnDesignClick();
+    EXPECT_TRUE(prompt.AllAnswersUsed());
 }

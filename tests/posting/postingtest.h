@@ -36,21 +36,6 @@ protected:
     void Sql(const QString& statement) { dm->ADOConn.Exec(statement); }
     double Number(const QString& sql) { return ValueNumber(QueryScalar(sql)); }
     QString Text(const QString& sql) { return QueryScalar(sql); }
-    // Each row's columns as text joined by blanks.
-    QStringList Rows(const QString& sql)
-    {
-        Query q(&dm->ADOConn);
-        q.SetSQL(sql);
-        q.Open();
-        QStringList out;
-        for (int r = 0; r < q.RecordCount(); ++r) {
-            QStringList cells;
-            for (int c = 0; c < q.FieldCount(); ++c)
-                cells << ValueText(q.ValueAt(r, c));
-            out << cells.join(QLatin1Char(' '));
-        }
-        return out;
-    }
     // One row's columns as numbers.
     std::vector<double> Numbers(const QString& sql)
     {

@@ -176,18 +176,11 @@ TEST_F(GoodsInTest, AFailureAnywhereLeavesNothingWritten)
 {
     GoodsIn(QStringLiteral("CJ1"), { Shirts(2, 10) }, 20, 20);
     const Snapshot before = TakeSnapshot();
-    // The refusing trigger in each backend's own syntax.
-    if (TestDb::OnServer()) {
-        Sql(QStringLiteral("create function refuse() returns trigger language plpgsql as "
-                           "'begin raise exception ''refused''; end'"));
-        Sql(QStringLiteral("create trigger refuse before insert on jxc_kcjs for each row execute function refuse()"));
-    } else {
-        Sql(QStringLiteral("create trigger refuse before insert on jxc_kcjs begin select raise(abort,'refused'); end"));
-    }
+    TestDb::RefuseInserts(dm->ADOConn, QStringLiteral("jxc_kcjs"));
     EXPECT_ANY_THROW(ApprovePurchaseDoc(QStringLiteral("CJ1")));
     const Snapshot after = TakeSnapshot();
     EXPECT_TRUE(before == after) << Difference(before, after).toStdString();
-    Sql(TestDb::OnServer() ? QStringLiteral("drop trigger refuse on jxc_kcjs") : QStringLiteral("drop trigger refuse"));
+    TestDb::AllowInserts(dm->ADOConn, QStringLiteral("jxc_kcjs"));
 
     // A header whose supplier is missing posts nothing at all.
     Sql(QStringLiteral("update jxc_jhd set ghs_sn='NONE'"));

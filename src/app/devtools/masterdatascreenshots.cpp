@@ -26,6 +26,14 @@
 #include "platform/db/query.h"
 #include "platform/grid/dbtree.h"
 #include "platform/ui/screenshots.h"
+// Customers, suppliers, zones and partner types.
+#include "masterdata/partnerdialogs.h"
+#include "masterdata/partnerlist.h"
+#include "masterdata/partnerops.h"
+#include "masterdata/partnertype.h"
+#include "masterdata/zone.h"
+
+#include <QTimer>
 
 #include <memory>
 
@@ -233,6 +241,103 @@ QWidget* buildClsele()
     return new TF_Spxs_Clsele();
 }
 
+// Customers and suppliers of the sample shop, with opening amounts booked as the
+// dialogs book them.
+void preparePartners()
+{
+    prepareRegistry();
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    ExecSQL(QStringLiteral("insert into jxc_user (u_sn,u_name,u_jm,u_cg,u_xs,u_kc,u_jy,ck_sn,ck_name,u_tc,u_tcfs,"
+                           "u_zdlr,u_cgpl,u_xspl) values ('100002','张敏','ZM',1,1,1,0,'-1','',0,0,0,0,0),"
+                           "('100003','刘洋','LY',1,1,1,0,'-1','',0,0,0,0,0)"));
+    const struct {
+        const char *name, *contact, *tele, *address, *zone, *typeCode, *typeName;
+        double amount;
+    } customers[] = { { "城东服饰店", "陈丽", "13805710001", "城东路12号", "省会地区", "1001", "一级", 1200 },
+        { "西湖童装", "王芳", "13805710002", "湖滨路3号", "省会地区", "1002", "二级", 0 },
+        { "义乌小商品批发部", "周强", "13905790003", "福田市场5区", "地市区域", "1001", "一级", 3560.5 },
+        { "绍兴服装城", "何静", "13705750004", "柯桥中国轻纺城", "地市区域", "1003", "三级", 0 } };
+    for (const auto& c : customers) {
+        PartnerInput in;
+        in.name = QString::fromUtf8(c.name);
+        in.contact = QString::fromUtf8(c.contact);
+        in.tele = QString::fromLatin1(c.tele);
+        in.address = QString::fromUtf8(c.address);
+        in.zone = QString::fromUtf8(c.zone);
+        in.typeCode = QString::fromLatin1(c.typeCode);
+        in.typeName = QString::fromUtf8(c.typeName);
+        in.amount = c.amount;
+        in.salesmen = { QStringLiteral("张敏") };
+        AddPartner(PartnerKind::Customer, in);
+    }
+    const struct {
+        const char *name, *contact, *tele, *address, *zone, *type;
+        double amount;
+    } suppliers[] = { { "海岸制衣厂", "林海", "0574-8800101", "宁波鄞州工业区", "地市区域", "A级供货商", 8800 },
+        { "晴川服饰有限公司", "赵晴", "020-6600202", "广州白马服装市场", "其他区域", "B级供货商", 0 },
+        { "远山面料行", "孙远", "0571-8600303", "杭州四季青", "省会地区", "C级供货商", 1500 } };
+    for (const auto& g : suppliers) {
+        PartnerInput in;
+        in.name = QString::fromUtf8(g.name);
+        in.contact = QString::fromUtf8(g.contact);
+        in.tele = QString::fromLatin1(g.tele);
+        in.address = QString::fromUtf8(g.address);
+        in.zone = QString::fromUtf8(g.zone);
+        in.typeName = QString::fromUtf8(g.type);
+        in.amount = g.amount;
+        AddPartner(PartnerKind::Supplier, in);
+    }
+}
+
+QWidget* buildKhgl()
+{
+    preparePartners();
+    F_Khgl = new TF_Khgl();
+    return F_Khgl;
+}
+
+QWidget* buildGhsgl()
+{
+    preparePartners();
+    F_Ghsgl = new TF_Ghsgl();
+    return F_Ghsgl;
+}
+
+QWidget* buildKhglAdd()
+{
+    preparePartners();
+    auto* d = new TF_Khgl_Add();
+    // The zone panel opens after the dialog's activation, as the operator opens it.
+    QTimer::singleShot(0, d, [d] {
+        d->tname->setText(QStringLiteral("滨江潮服"));
+        d->btnZoneClick();
+    });
+    return d;
+}
+
+QWidget* buildGhsglModi()
+{
+    preparePartners();
+    OpenQuery(F_DataModule->Q(QStringLiteral("Q_Ghsxx")), QStringLiteral("select * from jxc_ghsxx order by id"));
+    F_DataModule->Q(QStringLiteral("Q_Ghsxx")).Locate(QStringLiteral("ghs_name"), QStringLiteral("海岸制衣厂"));
+    return new TF_Ghsgl_Modi();
+}
+
+QWidget* buildZone()
+{
+    preparePartners();
+    return new TF_Zone();
+}
+
+QWidget* buildGhsglType()
+{
+    preparePartners();
+    return new TF_Ghsgl_Type();
+}
+
 }
 
 void RegisterMasterDataScreenshots()
@@ -253,4 +358,12 @@ void RegisterMasterDataScreenshots()
     Screenshots::Register(QStringLiteral("TF_Tmgl"), buildTmgl);
     Screenshots::Register(QStringLiteral("TF_Tmgl_Set"), buildTmglSet);
     Screenshots::Register(QStringLiteral("TF_Detail"), buildDetail);
+
+    // Customers, suppliers, zones and partner types.
+    Screenshots::Register(QStringLiteral("TF_Khgl"), buildKhgl);
+    Screenshots::Register(QStringLiteral("TF_Ghsgl"), buildGhsgl);
+    Screenshots::Register(QStringLiteral("TF_Khgl_Add"), buildKhglAdd);
+    Screenshots::Register(QStringLiteral("TF_Ghsgl_Modi"), buildGhsglModi);
+    Screenshots::Register(QStringLiteral("TF_Zone"), buildZone);
+    Screenshots::Register(QStringLiteral("TF_Ghsgl_Type"), buildGhsglType);
 }

@@ -11,5 +11,6 @@ void RegisterReportScreenshots();
 // Sample data behind the screenshots of the subsystems' windows.
 void RegisterMasterDataScreenshots();
 void RegisterDocumentsScreenshots();
+void RegisterPurchasingScreenshots();
 void RegisterAdminScreenshots();
 void RegisterAccountsScreenshots();

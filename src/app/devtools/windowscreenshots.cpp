@@ -100,6 +100,7 @@ void RegisterSampleScreenshots()
     RegisterReportScreenshots();
     RegisterMasterDataScreenshots();
     RegisterDocumentsScreenshots();
+    RegisterPurchasingScreenshots();
     RegisterAdminScreenshots();
     RegisterAccountsScreenshots();
 }

@@ -30,6 +30,10 @@ void CreateLookupIndexes(Connection& c, const TableDef& t)
         { "jxc_jhsp", "ix_jxc_jhsp_g_sn", "g_sn" },
         { "jxc_lsxssp", "ix_jxc_lsxssp_g_sn", "g_sn" },
         { "jxc_goods", "ix_jxc_goods_gc_sn", "gc_sn" },
+        // A scanned barcode at the till and in the entry windows, and the goods'
+        // own barcode rows when they are rebuilt.
+        { "jxc_tm", "ix_jxc_tm_tm_tm", "tm_tm" },
+        { "jxc_tm", "ix_jxc_tm_g_sn", "g_sn" },
     };
     for (const auto& ix : kIndexes)
         if (qstrcmp(ix.table, t.name) == 0)

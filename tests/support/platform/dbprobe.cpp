@@ -1,6 +1,7 @@
 #include "support/platform/dbprobe.h"
 
 #include "platform/db/query.h"
+#include "platform/db/valuetext.h"
 
 QStringList DbProbe::Column(const QString& sql) const
 {
@@ -18,4 +19,19 @@ int DbProbe::Count(const QString& table, const QString& where) const
     if (!where.isEmpty())
         sql += QStringLiteral(" where ") + where;
     return Scalar(sql).toInt();
+}
+
+QStringList DbProbe::Rows(const QString& sql) const
+{
+    Query q(&database_());
+    q.SetSQL(sql);
+    q.Open();
+    QStringList out;
+    for (int r = 0; r < q.RecordCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < q.FieldCount(); ++c)
+            cells << ValueText(q.ValueAt(r, c));
+        out << cells.join(QLatin1Char(' '));
+    }
+    return out;
 }

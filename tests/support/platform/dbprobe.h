@@ -14,6 +14,8 @@ public:
     QStringList Column(const QString& sql) const;
     QString Scalar(const QString& sql) const;
     int Count(const QString& table, const QString& where = QString()) const;
+    // Each row of a statement, its columns as text joined by blanks.
+    QStringList Rows(const QString& sql) const;
 
 private:
     std::function<Connection&()> database_;

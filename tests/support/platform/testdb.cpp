@@ -26,6 +26,24 @@ bool OnServer()
     return serverPass() && !serverAddress().isEmpty();
 }
 
+void RefuseInserts(Connection& c, const QString& table)
+{
+    if (OnServer()) {
+        c.Exec(QStringLiteral("create or replace function refuse() returns trigger language plpgsql as "
+                              "'begin raise exception ''refused''; end'"));
+        c.Exec(QStringLiteral("create trigger refuse before insert on ") + table
+            + QStringLiteral(" for each row execute function refuse()"));
+    } else {
+        c.Exec(QStringLiteral("create trigger refuse before insert on ") + table
+            + QStringLiteral(" begin select raise(abort,'refused'); end"));
+    }
+}
+
+void AllowInserts(Connection& c, const QString& table)
+{
+    c.Exec(OnServer() ? QStringLiteral("drop trigger refuse on ") + table : QStringLiteral("drop trigger refuse"));
+}
+
 bool ServerPassWithoutServer()
 {
     return serverPass() && serverAddress().isEmpty();

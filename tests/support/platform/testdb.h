@@ -19,6 +19,10 @@ QString OpenFresh(Connection& c, const QString& folder);
 // A new database on the test server, a copy of the template database when one is named.
 QString NewServerDatabase(const QString& templateName = QString());
 void DropServerDatabase(const QString& address);
+// A trigger that makes every insert into the table fail ("refused"), in the backend's
+// own syntax, to test what a failure part-way leaves; AllowInserts drops it again.
+void RefuseInserts(Connection& c, const QString& table);
+void AllowInserts(Connection& c, const QString& table);
 
 // A fresh empty database for one test (see OpenFresh); a server database is dropped
 // when this goes, so declare it before the connection.

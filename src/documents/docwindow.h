@@ -1,0 +1,139 @@
+#pragma once
+#include "documents/docdrafts.h"
+#include "documents/dockind.h"
+
+#include <QFrame>
+#include <QList>
+#include <QString>
+#include <array>
+#include <functional>
+#include <initializer_list>
+
+class DataGrid;
+class QBoxLayout;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class Query;
+class QWidget;
+
+// The shared mechanics of the document windows (goods-in, purchase return, order,
+// sales, stock, department and production documents), configured by the kind's
+// plain description (dockind.h). A window owns one DocWindow and keeps its own
+// class, controls and handler names; its handlers call the helper for what all
+// document windows do alike:
+//
+//   - the operator's draft lines: discarding them on closing (CloseQuery), deleting
+//     one colour-by-size row with its line recomputed (docdrafts.h DeleteDetailRow);
+//   - number redraws that always move the operator's lines along (docdrafts.h:
+//     RedrawIfHeld on a scan and before a dialog, a browser, an import or a take-over
+//     writes lines; RedrawForDate on a date change; RedrawForSave on saving);
+//   - the line arithmetic of the colour-by-size dialogs (docdrafts.h LineArithmetic);
+//   - the totals of the draft (DraftPayable, the window's updateBottomJe) and of a
+//     pending document (UpdatePendingAmounts, the window's updateCheckShdjYfje);
+//   - approval of one document or of a whole pending list (Approve, ApproveAll):
+//     each document in its own transaction, with the approval hook and a progress
+//     display for the list;
+//   - the supplier panels: the chooser beside the supplier field (SupplierPanel,
+//     RzPanelGhs) and the picker of the list tabs (SupplierPicker, RzPanel_Ghs2),
+//     both on the data module's supplier list Q_Ghsxx and filtered by GhsFilter.
+//
+// The windows' text fields drop search punctuation as it is typed through
+// DiscardSearchPunctuation of the master data (masterdata/keyfilter.h), which the
+// windows' subsystems stand on.
+//
+// Wiring a window (the goods-in window, purchasing/cgjh.cpp, is the full example):
+//   DocWindow doc { GoodsInKind() };            // a new kind adds its description to dockind.cpp
+//   bool FormCloseQuery() override { return doc.CloseQuery(hasRows, jsn, [this] { btnOKClick(); }); }
+//   void checkDj(no)      { doc.Approve(no, operatorOfTheSelectedHeader); }
+//   void updateBottomJe() { tyfje := DraftPayable(doc.Kind(), jsn); }
+//   saving                { Transaction; no := RedrawForSave(...); header; ...; Commit; }
+class DocWindow {
+public:
+    explicit DocWindow(const DocKind& kind) : kind_(kind) { }
+    const DocKind& Kind() const { return kind_; }
+
+    // Closing with unsaved lines: "当前单据还未保存，是否保存？" with Yes, No and Cancel.
+    // Yes saves (the window closes whatever the save did), No discards the operator's
+    // lines under the number, Cancel keeps the window open (false).
+    bool CloseQuery(bool hasLines, const QString& number, const std::function<void()>& save) const;
+
+    // Approves one document; the approving operator's draft keeps the number.
+    bool Approve(const QString& number, const QString& approvingOperator) const;
+
+    // One row of a pending list to approve.
+    struct PendingDoc {
+        QString number;
+        QString date;
+        QString operatorName;
+    };
+    // The rows of a pending list in their order (number, date and operator columns).
+    static QList<PendingDoc> PendingRows(Query& list, const QString& dateColumn);
+    // Approves the documents one after another, each in its own transaction, with a
+    // progress display; a document that the approval hook refuses is skipped with
+    // the hook's text. Answers how many were approved.
+    int ApproveAll(const QList<PendingDoc>& docs, QWidget* parent) const;
+
+private:
+    const DocKind& kind_;
+};
+
+// The supplier list's OR filter on name, short code, code, telephone and address;
+// an empty text shows every supplier.
+void GhsFilter(DataGrid& grid, const QString& text);
+// The grid of the supplier panels: 编号, 供货商名称, 联系人, 联系电话, 联系地址, 供货商类型.
+DataGrid* NewSupplierGrid(QWidget* parent, const QString& objectName);
+
+// "查找供货商(F2)：" beside a document's supplier field: search text, supplier list,
+// order combo and the add, modify, choose and leave buttons. Choosing hands the
+// current supplier to `chosen` and hides the panel.
+class SupplierPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit SupplierPanel(QWidget* parent);
+
+    // Shows the panel with the list filtered by the text (all when empty).
+    void ShowFiltered(const QString& text);
+    void ghsFilter(const QString& text);
+    void comSxChange();
+    void btnGhsOKClick();
+    void btnGhsExitClick();
+
+    std::function<void(const QString& sn, const QString& name)> chosen;
+
+    QLineEdit* tkey = nullptr;
+    DataGrid* cxGridGhsView = nullptr;
+    QComboBox* comSx = nullptr;
+    QPushButton* btnGhsAdd = nullptr;
+    QPushButton* btnGhsModi = nullptr;
+    QPushButton* btnGhsOK = nullptr;
+    QPushButton* btnGhsExit = nullptr;
+};
+
+// The supplier picker of the list tabs, with "查询全部供货商".
+class SupplierPicker : public QFrame {
+    Q_OBJECT
+public:
+    explicit SupplierPicker(QWidget* parent);
+
+    void ShowFiltered(const QString& text);
+    void btnGhs2OKClick();
+    void btnGhs2ExitClick();
+
+    // The chosen supplier's name; "查询全部供货商" hands "全部供货商".
+    std::function<void(const QString& name)> chosen;
+
+    DataGrid* cxGrid4View = nullptr;
+    QCheckBox* chkGhsAll = nullptr;
+    QPushButton* btnGhs2OK = nullptr;
+    QPushButton* btnGhs2Exit = nullptr;
+};
+
+// Pieces the document windows build their tabs with: a push button with its object
+// name (added to the row when one is given) and grid columns as field, caption, width.
+QPushButton* NamedButton(QWidget* parent, const char* name, const char* caption, QBoxLayout* row = nullptr);
+void AddGridColumns(DataGrid& grid, std::initializer_list<std::array<const char*, 3>> columns);
+
+// The supplier texts of the list tabs' search fields that stand for no supplier.
+QString SupplierSearchText(const QString& typed);

@@ -1,0 +1,797 @@
+#include "purchasing/cgjh.h"
+
+#include "foundation/combos.h"
+#include "foundation/datamodule.h"
+#include "foundation/functionwindows.h"
+#include "foundation/globals.h"
+#include "foundation/lookups.h"
+#include "foundation/numbering.h"
+#include "foundation/rights.h"
+#include "foundation/settings.h"
+#include "foundation/sqltext.h"
+#include "listing/gridformats.h"
+#include "masterdata/keyfilter.h"
+#include "masterdata/pickerscallers.h"
+#include "platform/base/clock.h"
+#include "platform/db/query.h"
+#include "platform/db/transaction.h"
+#include "platform/db/valuetext.h"
+#include "platform/grid/datagrid.h"
+#include "platform/ui/keyedcombo.h"
+#include "platform/ui/prompt.h"
+#include "posting/balances.h"
+#include "posting/draftrepair.h"
+#include "posting/postingdb.h"
+#include "posting/rowinsert.h"
+
+#include <QAction>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+TF_Cgjh* F_Cgjh = nullptr;
+
+namespace {
+
+const QString kJh = QStringLiteral("jh");
+
+QLineEdit* CgjhEdit(QWidget* parent, const char* name, int maxLength = 0)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    if (maxLength > 0)
+        e->setMaxLength(maxLength);
+    return e;
+}
+
+QLabel* CgjhLabel(QWidget* parent, const char* caption, const char* name = nullptr)
+{
+    auto* l = new QLabel(QString::fromUtf8(caption), parent);
+    if (name)
+        l->setObjectName(QLatin1String(name));
+    return l;
+}
+
+// The entry grid's columns: field, caption, width.
+const char* const kEntryColumns[][3] = { { "g_sn", "商品编号", "80" }, { "g_name", "商品名称", "140" },
+    { "dw_name", "单位", "50" }, { "gg_name", "款型说明", "80" }, { "color_name", "颜色", "50" },
+    { "cm_name", "尺码", "50" }, { "jh_dj", "单价", "64" }, { "jh_tax", "税率", "48" },
+    { "jh_taxdj", "含税单价", "64" }, { "jh_dzl", "折扣", "48" }, { "dj", "折后价", "64" }, { "t_sl", "数量", "56" },
+    { "je", "金额", "72" }, { "jh_je", "金额", "72" }, { "taxje", "税额", "64" }, { "jh_taxje", "税额", "64" },
+    { "zje", "总金额", "80" }, { "gl_djh2", "订单编号", "110" }, { "jh_bz", "备注", "120" } };
+
+double EditNumber(const QLineEdit* e)
+{
+    return e->text().trimmed().toDouble();
+}
+
+} // namespace
+
+TF_Cgjh::TF_Cgjh(QWidget* parent)
+    : Form(parent), doc(GoodsInKind()), Q_Jhsp(F_DataModule->Q(QStringLiteral("Q_Jhsp"))),
+      Q_Shdj(F_DataModule->Q(QStringLiteral("Q_Shdj"))), Q_Shsp(F_DataModule->Q(QStringLiteral("Q_Shsp"))),
+      Q_PdStep2(F_DataModule->Q(QStringLiteral("Q_PdStep2")))
+{
+    setObjectName(QStringLiteral("TF_Cgjh"));
+    setWindowTitle(QStringLiteral("采购进货"));
+    resize(1024, 680);
+    auto* box = new QVBoxLayout(this);
+    cxPage = new QTabWidget(this);
+    cxPage->setObjectName(QStringLiteral("cxPage"));
+    cxTab1 = new QWidget;
+    cxTab1->setObjectName(QStringLiteral("cxTab1"));
+    cxTab2 = new QWidget;
+    cxTab2->setObjectName(QStringLiteral("cxTab2"));
+    cxTab3 = new QWidget;
+    cxTab3->setObjectName(QStringLiteral("cxTab3"));
+    cxPage->addTab(cxTab1, QStringLiteral("采购进货"));
+    cxPage->addTab(cxTab2, QStringLiteral("待审核采购单"));
+    cxPage->addTab(cxTab3, QStringLiteral("采购进货查询"));
+    box->addWidget(cxPage);
+    BuildEntryTab();
+    BuildPendingTab();
+    connect(cxPage, &QTabWidget::currentChanged, this, [this] { cxPageChange(); });
+    PickerCallers::RegisterHandlerCombo(kJh, comUser);
+    PickerCallers::RegisterRemarkEdit(kJh, tnote);
+}
+
+TF_Cgjh::~TF_Cgjh()
+{
+    if (F_Cgjh == this)
+        F_Cgjh = nullptr;
+}
+
+void TF_Cgjh::BuildEntryTab()
+{
+    auto* box = new QVBoxLayout(cxTab1);
+    auto* head = new QGridLayout;
+    box->addLayout(head);
+
+    head->addWidget(CgjhLabel(cxTab1, "单号"), 0, 0);
+    jsn = CgjhLabel(cxTab1, "", "jsn");
+    jsn->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    head->addWidget(jsn, 0, 1);
+    head->addWidget(CgjhLabel(cxTab1, "供货商："), 0, 2);
+    auto* ghsRow = new QHBoxLayout;
+    tghs = CgjhEdit(cxTab1, "tghs", 32);
+    btnSeleGhs = NamedButton(cxTab1, "btnSeleGhs", "…");
+    btnSeleGhs->setMaximumWidth(28);
+    ghsRow->addWidget(tghs, 1);
+    ghsRow->addWidget(btnSeleGhs);
+    head->addLayout(ghsRow, 0, 3);
+    head->addWidget(CgjhLabel(cxTab1, "仓库："), 0, 4);
+    comCk = new KeyedCombo(cxTab1);
+    comCk->setObjectName(QStringLiteral("comCk"));
+    head->addWidget(comCk, 0, 5);
+    head->addWidget(CgjhLabel(cxTab1, "进货日期："), 0, 6);
+    dateCg = new QDateEdit(cxTab1);
+    dateCg->setObjectName(QStringLiteral("dateCg"));
+    dateCg->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    dateCg->setCalendarPopup(true);
+    head->addWidget(dateCg, 0, 7);
+
+    head->addWidget(CgjhLabel(cxTab1, "经办人："), 1, 0);
+    auto* userRow = new QHBoxLayout;
+    comUser = new KeyedCombo(cxTab1);
+    comUser->setObjectName(QStringLiteral("comUser"));
+    btnUser = NamedButton(cxTab1, "btnUser", "…");
+    btnUser->setMaximumWidth(28);
+    btnUser->hide();
+    userRow->addWidget(comUser, 1);
+    userRow->addWidget(btnUser);
+    head->addLayout(userRow, 1, 1);
+    head->addWidget(CgjhLabel(cxTab1, "结算方式："), 1, 2);
+    comJsfs = new KeyedCombo(cxTab1);
+    comJsfs->setObjectName(QStringLiteral("comJsfs"));
+    head->addWidget(comJsfs, 1, 3);
+    head->addWidget(CgjhLabel(cxTab1, "应付金额："), 1, 4);
+    tyfje = CgjhEdit(cxTab1, "tyfje");
+    tyfje->setReadOnly(true);
+    head->addWidget(tyfje, 1, 5);
+    head->addWidget(CgjhLabel(cxTab1, "实付金额："), 1, 6);
+    tsfje = CgjhEdit(cxTab1, "tsfje");
+    head->addWidget(tsfje, 1, 7);
+
+    lsn2 = CgjhLabel(cxTab1, "原始单号：", "lsn2");
+    head->addWidget(lsn2, 2, 0);
+    tsn2 = CgjhEdit(cxTab1, "tsn2", 16);
+    head->addWidget(tsn2, 2, 1);
+    lfpno = CgjhLabel(cxTab1, "发票号：", "lfpno");
+    head->addWidget(lfpno, 2, 2);
+    auto* fpRow = new QHBoxLayout;
+    tfpno = CgjhEdit(cxTab1, "tfpno", 32);
+    tfpje = CgjhEdit(cxTab1, "tfpje");
+    fpRow->addWidget(tfpno, 2);
+    fpRow->addWidget(tfpje, 1);
+    head->addLayout(fpRow, 2, 3);
+    lyf = CgjhLabel(cxTab1, "运费：", "lyf");
+    head->addWidget(lyf, 2, 4);
+    tyf = CgjhEdit(cxTab1, "tyf");
+    head->addWidget(tyf, 2, 5);
+    lbzf = CgjhLabel(cxTab1, "包装费：", "lbzf");
+    head->addWidget(lbzf, 2, 6);
+    tbzf = CgjhEdit(cxTab1, "tbzf");
+    head->addWidget(tbzf, 2, 7);
+
+    head->addWidget(CgjhLabel(cxTab1, "备注："), 3, 0);
+    auto* noteRow = new QHBoxLayout;
+    tnote = CgjhEdit(cxTab1, "tnote", 200);
+    btnDjbz = NamedButton(cxTab1, "btnDjbz", "…");
+    btnDjbz->setMaximumWidth(28);
+    btnDjbz->hide();
+    noteRow->addWidget(tnote, 1);
+    noteRow->addWidget(btnDjbz);
+    head->addLayout(noteRow, 3, 1, 1, 7);
+
+    RzPanel_Yhzh = new QFrame(cxTab1);
+    RzPanel_Yhzh->setObjectName(QStringLiteral("RzPanel_Yhzh"));
+    RzPanel_Yhzh->setFrameShape(QFrame::Box);
+    auto* yh = new QHBoxLayout(RzPanel_Yhzh);
+    yh->addWidget(CgjhLabel(RzPanel_Yhzh, "同时选择付款账户："));
+    comYhzh = new KeyedCombo(RzPanel_Yhzh);
+    comYhzh->setObjectName(QStringLiteral("comYhzh"));
+    yh->addWidget(comYhzh, 1);
+    btnYhzhClose = NamedButton(RzPanel_Yhzh, "btnYhzhClose", "X");
+    yh->addWidget(btnYhzhClose);
+    RzPanel_Yhzh->hide();
+    box->addWidget(RzPanel_Yhzh);
+
+    RzGroupBox_Btns = new QGroupBox(cxTab1);
+    RzGroupBox_Btns->setObjectName(QStringLiteral("RzGroupBox_Btns"));
+    auto* bar = new QHBoxLayout(RzGroupBox_Btns);
+    btnAddOld = NamedButton(RzGroupBox_Btns, "btnAddOld", "老商品添加(F2)");
+    btnAddNew = NamedButton(RzGroupBox_Btns, "btnAddNew", "新商品添加(F9)");
+    btnModi = NamedButton(RzGroupBox_Btns, "btnModi", "修改");
+    btnDel = NamedButton(RzGroupBox_Btns, "btnDel", "删除");
+    btnPrin = NamedButton(RzGroupBox_Btns, "btnPrin", "打印");
+    for (QPushButton* b : { btnAddOld, btnAddNew, btnModi, btnDel, btnPrin })
+        bar->addWidget(b);
+    bar->addStretch(1);
+    auto* actions = new QHBoxLayout;
+    actions->addWidget(RzGroupBox_Btns, 1);
+    btnCgdImport = NamedButton(cxTab1, "btnCgdImport", "导入订单");
+    btnImportMenu = NamedButton(cxTab1, "btnImportMenu", "导入、导出");
+    btnImportMenu->setToolTip(QStringLiteral("模板中标题为红色的列,要求必须输入！"));
+    btnOK = NamedButton(cxTab1, "btnOK", "保存(F5)");
+    actions->addWidget(btnCgdImport);
+    actions->addWidget(btnImportMenu);
+    actions->addWidget(btnOK);
+    box->addLayout(actions);
+
+    cxGridView = new DataGrid(cxTab1);
+    cxGridView->setObjectName(QStringLiteral("cxGridView"));
+    cxGridView->SetDataSource(&F_DataModule->D(QStringLiteral("D_Jhsp")));
+    for (const auto& c : kEntryColumns)
+        cxGridView->AddColumn(QString::fromLatin1(c[0]), QString::fromUtf8(c[1]), QString::fromLatin1(c[2]).toInt());
+    cxGridView->SetFooterVisible(true);
+    for (const char* f : { "t_sl", "je", "jh_je", "taxje", "jh_taxje", "zje" })
+        cxGridView->SetFooterSum(cxGridView->ColumnByField(QLatin1String(f)));
+    box->addWidget(cxGridView, 1);
+
+    barPopupMenu = new QMenu(this);
+    btnRAdd = barPopupMenu->addAction(QStringLiteral("新增商品(&V)"));
+    btnRModi = barPopupMenu->addAction(QStringLiteral("修改商品(&W)"));
+    btnRDel = barPopupMenu->addAction(QStringLiteral("删除商品(&X)"), this, &TF_Cgjh::btnDelClick);
+    btnPrinSub = barPopupMenu->addMenu(QStringLiteral("打印单据(&Y)"));
+    btnPrinSub->addAction(QStringLiteral("打印单据(&Y)"));
+    btnPrinSub->addAction(QStringLiteral("预览单据(&Z)"));
+    btnRTm = barPopupMenu->addAction(QStringLiteral("隐藏条码输入面板(&Z)"), this, &TF_Cgjh::btnRTmClick);
+    connect(cxGridView, &DataGrid::rightClicked, this, [this](const QPoint& at) {
+        const bool rows = EntryHasRows();
+        btnRModi->setEnabled(rows);
+        btnRDel->setEnabled(rows);
+        btnPrinSub->setEnabled(rows && !IsTrue(NoPrintBeforeSave));
+        btnRTm->setText(
+            RzPanel_Tm->isVisible() ? QStringLiteral("隐藏条码输入面板(&Z)") : QStringLiteral("显示条码输入面板(&Z)"));
+        barPopupMenu->popup(at);
+    });
+
+    // The floating barcode panel, placed by FormResize and dragged by its images.
+    RzPanel_Tm = new QFrame(cxTab1);
+    RzPanel_Tm->setObjectName(QStringLiteral("RzPanel_Tm"));
+    RzPanel_Tm->setFrameShape(QFrame::Box);
+    RzPanel_Tm->setAutoFillBackground(true);
+    auto* tm = new QHBoxLayout(RzPanel_Tm);
+    img_Tm = CgjhLabel(RzPanel_Tm, "▤", "img_Tm");
+    img_Move = CgjhLabel(RzPanel_Tm, "✥", "img_Move");
+    tSptm = CgjhEdit(RzPanel_Tm, "tSptm", 32);
+    btnPanelMenu = NamedButton(RzPanel_Tm, "btnPanelMenu", "▾");
+    btnPanelClose = NamedButton(RzPanel_Tm, "btnPanelClose", "X");
+    tm->addWidget(img_Move);
+    tm->addWidget(img_Tm);
+    tm->addWidget(CgjhLabel(RzPanel_Tm, "条码："));
+    tm->addWidget(tSptm);
+    tm->addWidget(btnPanelMenu);
+    tm->addWidget(btnPanelClose);
+    RzPanel_Tm->resize(360, 40);
+    img_Tm->installEventFilter(this);
+    img_Move->installEventFilter(this);
+    PopupMenu_Tm = new QMenu(this);
+    PopupMenu_Tm->addAction(QStringLiteral("隐藏条码输入面板(&X)"), this, &TF_Cgjh::btnPanelCloseClick);
+    btnPanelAdd = PopupMenu_Tm->addAction(QStringLiteral("同一条码不能重复添加商品(&Y)"));
+    btnPanelAdd->setCheckable(true);
+    btnPanelModi = PopupMenu_Tm->addAction(QStringLiteral("添加完商品后打开修改窗口(&Z)"));
+    btnPanelModi->setCheckable(true);
+
+    RzPanelGhs = new SupplierPanel(cxTab1);
+    RzPanelGhs->setGeometry(80, 40, 640, 300);
+    RzPanelGhs->chosen = [this](const QString& sn, const QString& name) {
+        tghs->setText(name);
+        CurrentSupplierSn = sn;
+    };
+
+    connect(btnSeleGhs, &QPushButton::clicked, this, &TF_Cgjh::btnSeleGhsClick);
+    connect(tghs, &QLineEdit::textEdited, this, &TF_Cgjh::tghsKeyUp);
+    connect(RzPanelGhs->btnGhsAdd, &QPushButton::clicked, this, &TF_Cgjh::btnGhsAddClick);
+    connect(RzPanelGhs->btnGhsModi, &QPushButton::clicked, this, &TF_Cgjh::btnGhsModiClick);
+    connect(dateCg, &QDateEdit::dateChanged, this, &TF_Cgjh::dateCgChange);
+    connect(tSptm, &QLineEdit::returnPressed, this, &TF_Cgjh::tSptmKeyDown);
+    connect(btnDel, &QPushButton::clicked, this, &TF_Cgjh::btnDelClick);
+    connect(btnUser, &QPushButton::clicked, this, &TF_Cgjh::btnUserClick);
+    connect(btnDjbz, &QPushButton::clicked, this, &TF_Cgjh::btnDjbzClick);
+    connect(btnPanelMenu, &QPushButton::clicked, this, &TF_Cgjh::btnPanelMenuClick);
+    connect(btnPanelClose, &QPushButton::clicked, this, &TF_Cgjh::btnPanelCloseClick);
+    connect(btnYhzhClose, &QPushButton::clicked, this, &TF_Cgjh::btnYhzhCloseClick);
+    connect(btnOK, &QPushButton::clicked, this, &TF_Cgjh::btnOKClick);
+    for (QLineEdit* e : { tghs, RzPanelGhs->tkey, tnote, tsn2, tfpno })
+        DiscardSearchPunctuation(e);
+    // Entering a field shows or hides the side buttons and the account panel.
+    for (QWidget* w :
+        std::initializer_list<QWidget*> { tsfje, tghs, comCk, comUser, comJsfs, tnote, cxGridView, btnSeleGhs })
+        w->installEventFilter(this);
+}
+
+bool TF_Cgjh::eventFilter(QObject* watched, QEvent* e)
+{
+    if ((watched == img_Tm || watched == img_Move) && RzPanel_Tm) {
+        auto* m = static_cast<QMouseEvent*>(e);
+        if (e->type() == QEvent::MouseButtonPress)
+            dragStart_ = m->globalPosition().toPoint() - RzPanel_Tm->pos();
+        else if (e->type() == QEvent::MouseMove && (m->buttons() & Qt::LeftButton))
+            RzPanel_Tm->move(m->globalPosition().toPoint() - dragStart_);
+    }
+    if (e->type() == QEvent::FocusIn) {
+        if (watched == tsfje)
+            tsfjeEnter();
+        else
+            RzPanel_Yhzh->hide();
+        btnUser->setVisible(watched == comUser || watched == comJsfs);
+        btnDjbz->setVisible(watched == tnote);
+    }
+    return Form::eventFilter(watched, e);
+}
+
+void TF_Cgjh::FormActivate()
+{
+    if (FontSize > 0)
+        ApplyFontSize(FontSize);
+    btnOK->setEnabled(true);
+    if (IsTrue(UseOriginalDocNo)) {
+        lsn2->show();
+        tsn2->show();
+    } else {
+        lsn2->hide();
+        tsn2->hide();
+    }
+    btnCgdImport->setVisible(IsTrue(UsePurchaseOrders));
+    ActiveDocKind = QStringLiteral("cgjh");
+    SelectedLineId.clear();
+    WholeReturnDocNo.clear();
+    SourceDocNo.clear();
+    ResultText.clear();
+    tsfje->setText(QStringLiteral("0"));
+    rDjb0->setChecked(true);
+    cxPage->setCurrentWidget(cxTab1);
+    SetDocDate(Clock::Today());
+    LastDocDate = DocDate();
+
+    FillStaffCombo(*comUser, QStringLiteral("u_cg"));
+    if (comUser->count() > 0)
+        comUser->setCurrentIndex(0);
+    FillSettleModes(*comJsfs, QStringLiteral("cg"));
+    if (BindOperatorWarehouse == QLatin1String("1") && CurrentRoleSn != QLatin1String("100001"))
+        FillComboWhere(*comCk, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"),
+            QStringLiteral("id"),
+            QStringLiteral("where ck_asn like '%") + SafeSqlText(CurrentAdminSn) + QStringLiteral("%'"));
+    else
+        FillCombo(*comCk, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"),
+            QStringLiteral("id"));
+    FillCombo(
+        *comYhzh, QStringLiteral("jxc_yhzh"), QStringLiteral("yh_name"), QStringLiteral("yh_sn"), QStringLiteral("id"));
+    if (comYhzh->count() > 0)
+        comYhzh->setCurrentIndex(0);
+    OpenSupplierList(QString::number(RzPanelGhs->comSx->currentIndex()));
+
+    initTab();
+    ApplyRightsAndVisibility();
+}
+
+void TF_Cgjh::ApplyRightsAndVisibility()
+{
+    const QString cg = QStringLiteral("cggl");
+    lineRights_ = HasRight(cg, 1);
+    RzGroupBox_Btns->setEnabled(lineRights_);
+    btnRAdd->setEnabled(lineRights_);
+    btnRTm->setEnabled(lineRights_);
+    btnAddNew->setVisible(lineRights_ && HasRight(cg, 17));
+    const bool ghsRights = HasRight(QStringLiteral("qtcz"), 2);
+    RzPanelGhs->btnGhsAdd->setVisible(ghsRights);
+    RzPanelGhs->btnGhsModi->setVisible(ghsRights);
+    btn_Check->setEnabled(HasRight(cg, 2));
+    btnRChk->setEnabled(HasRight(cg, 2));
+    btn_Dele->setEnabled(HasRight(cg, 16));
+    btnRDel2->setEnabled(HasRight(cg, 16));
+    btnAdd->setEnabled(HasRight(cg, 15));
+    btn_Date->setEnabled(CanChangeDocDate);
+    btnRDate->setEnabled(CanChangeDocDate);
+    btnPrinSub->setEnabled(!IsTrue(NoPrintBeforeSave));
+    RzPanel_Tm->setVisible(lineRights_);
+    if (lineRights_)
+        tSptm->setFocus();
+
+    // Columns by settings and the cost-price right.
+    const bool tax = IsTrueFor(UseTaxPrice, QStringLiteral("cj"));
+    const bool discount = IsTrue(UseDiscount) && ShowCostPrice;
+    auto show = [](DataGrid* g, const char* field, bool on) {
+        const int col = g->ColumnByField(QLatin1String(field));
+        if (col >= 0)
+            g->SetColumnVisible(col, on);
+    };
+    show(cxGridView, "jh_dj", ShowCostPrice);
+    show(cxGridView, "zje", ShowCostPrice);
+    for (const char* f : { "jh_tax", "jh_taxdj", "jh_je", "je", "jh_taxje", "taxje" })
+        show(cxGridView, f, tax);
+    show(cxGridView, "jh_dzl", discount);
+    show(cxGridView, "dj", discount);
+    show(cxGridView, "gl_djh2", IsTrue(UsePurchaseOrders));
+    tyfje->setVisible(ShowCostPrice);
+    tsfje->setVisible(ShowCostPrice);
+    const bool freight = IsTrue(UseFreightFees);
+    for (QWidget* w : std::initializer_list<QWidget*> { tyf, tbzf, lyf, lbzf })
+        w->setVisible(freight);
+    const bool invoices = IsTrue(UseInvoices);
+    for (QWidget* w : std::initializer_list<QWidget*> { tfpno, tfpje, lfpno })
+        w->setVisible(invoices);
+    for (const char* f : { "j_yfje", "j_sfje", "wfje", "j_yhje" })
+        show(cxGrid2View, f, ShowCostPrice);
+    for (const char* f : { "jh_dj", "dj", "jh_je", "jh_zje" })
+        show(cxGrid3View, f, ShowCostPrice);
+    for (const char* f : { "jh_tax", "jh_taxdj", "jh_taxje" })
+        show(cxGrid3View, f, tax);
+    show(cxGrid3View, "jh_dzl", discount);
+    show(cxGrid3View, "gl_djh2", IsTrue(UsePurchaseOrders));
+    show(cxGrid2View, "j_yf", freight);
+    show(cxGrid2View, "j_bzf", freight);
+    show(cxGrid2View, "gl_djh2", IsTrue(UseOriginalDocNo));
+    show(cxGridSpMx0View, "jh_taxdj", ShowCostPrice);
+    show(cxGridSpMx0View, "zje", ShowCostPrice);
+
+    for (const char* f : { "jh_dj", "jh_taxdj", "dj", "je", "jh_je", "taxje", "jh_taxje", "zje" }) {
+        const int col = cxGridView->ColumnByField(QLatin1String(f));
+        SetAmountColumnFormat(GridColumnFormat(*cxGridView, col));
+        SetAmountSummaryFormat(GridFooterFormat(*cxGridView, col));
+    }
+    const int qty = cxGridView->ColumnByField(QStringLiteral("t_sl"));
+    SetQtyColumnFormat(GridColumnFormat(*cxGridView, qty));
+    SetQtySummaryFormat(GridFooterFormat(*cxGridView, qty));
+}
+
+void TF_Cgjh::SetDocDate(const QDate& date)
+{
+    const QSignalBlocker quiet(dateCg);
+    dateCg->setDate(date);
+}
+
+QString TF_Cgjh::DocDate() const
+{
+    return dateCg->date().toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+void TF_Cgjh::initTab()
+{
+    btnOK->setEnabled(true);
+    tsn2->clear();
+    ActiveDocKind = QStringLiteral("cgjh");
+    SelectedLineId.clear();
+    tsfje->setText(QStringLiteral("0"));
+    cxPage->setCurrentWidget(cxTab1);
+    RzPanelGhs->hide();
+    RzPanel_Ghs2->hide();
+    ShowLineButtons(false);
+    tghs->setText(DefaultSupplierName());
+    CurrentSupplierSn = DefaultSupplierSn();
+    tyfje->setText(QStringLiteral("0"));
+    tnote->clear();
+    tfpno->clear();
+    for (QLineEdit* e : { tfpje, tyf, tbzf })
+        e->setText(QStringLiteral("0"));
+    rDjb0->setChecked(true);
+    tgname->clear();
+    tgname->hide();
+    lgname->hide();
+    contractSn.clear();
+    if (DocDateMode == QLatin1String("0"))
+        SetDocDate(Clock::Today());
+    jsn->setText(NextDocNo(QStringLiteral("jxc_jhd"), QStringLiteral("gl_djh"), QStringLiteral("CJ"), DocDate()));
+    AuxTag.clear();
+    OpenMode.clear();
+    LastDocDate = DocDate();
+    openGridViewData(jsn->text());
+    if (EntryHasRows()) {
+        ShowLineButtons(true);
+        updateBottomJe();
+    }
+    comJsfs->setCurrentIndex(DefaultSettleMode.toInt() == 1 && comJsfs->count() > 1 ? 1 : 0);
+    const int ck = comCk->findText(DefaultWarehouseName());
+    comCk->setCurrentIndex(ck >= 0 ? ck : (comCk->count() > 0 ? 0 : -1));
+    comCk->setEnabled(true);
+    if (comYhzh->count() > 0)
+        comYhzh->setCurrentIndex(0);
+}
+
+void TF_Cgjh::ShowLineButtons(bool on)
+{
+    btnModi->setVisible(on);
+    btnDel->setVisible(on);
+    btnPrin->setVisible(on && !IsTrue(NoPrintBeforeSave));
+}
+
+bool TF_Cgjh::EntryHasRows() const
+{
+    return Q_Jhsp.Active() && Q_Jhsp.RecordCount() > 0;
+}
+
+void TF_Cgjh::openGridViewData(const QString& number)
+{
+    // The goods' own columns come first: the line table has a unit column of its own
+    // (empty for entered lines) that would otherwise hide the goods' unit.
+    Q_Jhsp.SetSQL(QStringLiteral(
+        "select a.g_name,a.g_jm,a.dw_name,a.gg_name,d.color_name,a.g_sccs,a.g_kc,a.g_bz,c.cm_name,b.*,"
+        "b.jh_dj*b.jh_dzl as dj,e.t_sl,e.t_sl*b.jh_dj*b.jh_dzl as je,"
+        "e.t_sl*b.jh_dj*b.jh_tax/100.00*b.jh_dzl as taxje,e.t_sl*b.jh_taxdj*b.jh_dzl as zje,"
+        "e.id as eid from jxc_goods a,jxc_jhsp b,jxc_cm c,jxc_color d,jxc_jhspmx e "
+        "where a.g_sn=b.g_sn and b.id=e.tid and a.g_sn=e.g_sn and c.cm_sn=e.cm_sn and d.color_sn=e.color_sn "
+        "and b.gl_djh=:djh and b.a_name=:aname order by b.id,e.id"));
+    Q_Jhsp.SetBaseTable(QStringLiteral("jxc_jhsp"));
+    Q_Jhsp.SetParam(QStringLiteral("djh"), number);
+    Q_Jhsp.SetParam(QStringLiteral("aname"), CurrentAdminName);
+    Q_Jhsp.Open();
+}
+
+void TF_Cgjh::updateBottomJe()
+{
+    const double payable = DraftPayable(doc.Kind(), jsn->text());
+    tyfje->setText(NumberText(payable));
+    if (PurchasePayDefault == QLatin1String("0"))
+        tsfje->setText(tyfje->text());
+}
+
+void TF_Cgjh::dateCgChange()
+{
+    const QString d = DocDate();
+    const QString today = Clock::Today().toString(QStringLiteral("yyyy-MM-dd"));
+    if (d > today
+        && Prompt::YesNo(QStringLiteral("您选择的日期：") + d + QStringLiteral("，") + QStringLiteral("\r\n\r\n")
+               + QStringLiteral("大于计算机的当前日期：") + today + QStringLiteral("，") + QStringLiteral("\r\n\r\n")
+               + QStringLiteral("确认继续吗？"))
+            == Prompt::Answer::No) {
+        SetDocDate(QDate::fromString(LastDocDate, QStringLiteral("yyyy-MM-dd")));
+        return;
+    }
+    if (d == LastDocDate)
+        return;
+    LastDocDate = d;
+    // The date stays changed even when the number cannot be redrawn.
+    try {
+        jsn->setText(RedrawForDate(doc.Kind(), jsn->text(), d));
+        openGridViewData(jsn->text());
+    } catch (const std::exception&) {
+    }
+}
+
+void TF_Cgjh::tSptmKeyDown()
+{
+    using namespace posting;
+    const QString code = tSptm->text().trimmed();
+    if (code.isEmpty())
+        return;
+    Query tm(&Db());
+    OpenWithParams(
+        tm, QStringLiteral("select g_sn,cm_sn,color_sn from jxc_tm where tm_tm=:b"), { { QStringLiteral("b"), code } });
+    if (tm.IsEmpty()) {
+        Prompt::Info(QStringLiteral("没有找到与该条码匹配的商品，请检查！"));
+        return;
+    }
+    const QString goods = tm.AsString(QStringLiteral("g_sn"));
+    if (btnPanelAdd->isChecked()
+        && First(QStringLiteral("select id from jxc_jhsp where g_sn=:g and gl_djh=:n and a_name=:a limit 1"),
+            { { QStringLiteral("g"), goods }, { QStringLiteral("n"), jsn->text() },
+                { QStringLiteral("a"), CurrentAdminName } })
+               .isValid()) {
+        Prompt::Info(QStringLiteral("该商品已添加，不能重复添加，\r\n\r\n可以修改已添加商品的数量！"));
+        tSptm->clear();
+        return;
+    }
+    const QString priceColumn = PurchasePriceDefault == QLatin1String("1") ? QStringLiteral("g_scjj")
+        : PurchasePriceDefault == QLatin1String("2")                       ? QStringLiteral("g_jj")
+                                                                           : QStringLiteral("g_pjjj");
+    const double price
+        = RoundUp(FirstNumber(QStringLiteral("select ") + priceColumn + QStringLiteral(" from jxc_goods where g_sn=:g"),
+                      { { QStringLiteral("g"), goods } }),
+            AmountDecimals);
+    const double amount = IsTrue(RoundTotals) ? RoundUp(price, TotalDecimals.toInt()) : price;
+
+    Transaction t(Db());
+    const QString number = RedrawIfHeld(doc.Kind(), jsn->text(), DocDate());
+    const qint64 id = InsertRow(QStringLiteral("jxc_jhsp"),
+        { { QStringLiteral("gl_djh"), number }, { QStringLiteral("jh_dj"), price }, { QStringLiteral("jh_sl"), 1 },
+            { QStringLiteral("jh_zje"), amount }, { QStringLiteral("g_sn"), goods },
+            { QStringLiteral("a_name"), CurrentAdminName }, { QStringLiteral("jh_je"), amount },
+            { QStringLiteral("jh_tax"), 0 }, { QStringLiteral("jh_taxdj"), price }, { QStringLiteral("jh_taxje"), 0 },
+            { QStringLiteral("jh_rksl"), IsTrue(UseStockIn) ? 0 : 1 }, { QStringLiteral("jh_dzl"), 1 } });
+    Run(QStringLiteral("update jxc_jhsp set tid=id where id=:id"), { { QStringLiteral("id"), id } });
+    InsertRow(QStringLiteral("jxc_jhspmx"),
+        { { QStringLiteral("gl_djh"), number }, { QStringLiteral("g_sn"), goods }, { QStringLiteral("t_sl"), 1 },
+            { QStringLiteral("cm_sn"), tm.AsString(QStringLiteral("cm_sn")) },
+            { QStringLiteral("color_sn"), tm.AsString(QStringLiteral("color_sn")) },
+            { QStringLiteral("a_name"), CurrentAdminName }, { QStringLiteral("tid"), id } });
+    t.Commit();
+
+    jsn->setText(number);
+    openGridViewData(number);
+    Q_Jhsp.Last();
+    ShowLineButtons(true);
+    updateBottomJe();
+    tSptm->clear();
+}
+
+void TF_Cgjh::btnDelClick()
+{
+    if (!EntryHasRows())
+        return;
+    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) == Prompt::Answer::No)
+        return;
+    DeleteDetailRow(doc.Kind(), Q_Jhsp.AsInteger(QStringLiteral("eid")), Q_Jhsp.AsInteger(QStringLiteral("id")));
+    openGridViewData(jsn->text());
+    if (!EntryHasRows())
+        ShowLineButtons(false);
+    updateBottomJe();
+}
+
+void TF_Cgjh::btnUserClick()
+{
+    PickerCaller = kJh;
+    FunctionWindows::Open(QStringLiteral("TF_User2"), FunctionWindows::Lifetime::Freed);
+    PickerCaller.clear();
+}
+
+void TF_Cgjh::btnDjbzClick()
+{
+    PickerCaller = kJh;
+    FunctionWindows::Open(QStringLiteral("TF_Djbz"), FunctionWindows::Lifetime::Freed);
+}
+
+void TF_Cgjh::btnSeleGhsClick()
+{
+    RzPanel_Yhzh->hide();
+    RzPanelGhs->ShowFiltered(QString());
+}
+
+void TF_Cgjh::tghsKeyUp()
+{
+    RzPanelGhs->ShowFiltered(tghs->text().trimmed());
+}
+
+void TF_Cgjh::btnGhsAddClick()
+{
+    if (RzPanelGhs->btnGhsAdd->isHidden())
+        return;
+    FunctionWindows::Open(QStringLiteral("TF_Ghsgl_Add"), FunctionWindows::Lifetime::Freed);
+    RzPanelGhs->comSx->setCurrentIndex(1);
+    OpenSupplierList(QStringLiteral("1"));
+}
+
+void TF_Cgjh::btnGhsModiClick()
+{
+    if (RzPanelGhs->btnGhsModi->isHidden() || RzPanelGhs->cxGridGhsView->RowCount() == 0)
+        return;
+    FunctionWindows::Open(QStringLiteral("TF_Ghsgl_Modi"), FunctionWindows::Lifetime::Freed);
+    OpenSupplierList(QString::number(RzPanelGhs->comSx->currentIndex()));
+}
+
+void TF_Cgjh::btnPanelMenuClick()
+{
+    PopupMenu_Tm->popup(btnPanelMenu->mapToGlobal(QPoint(-40, 13)));
+}
+
+void TF_Cgjh::btnPanelCloseClick()
+{
+    RzPanel_Tm->hide();
+}
+
+void TF_Cgjh::btnRTmClick()
+{
+    RzPanel_Tm->setVisible(!RzPanel_Tm->isVisible());
+}
+
+void TF_Cgjh::tsfjeEnter()
+{
+    if (UseCashBank != QLatin1String("0") && UseCashBank != QLatin1String("False"))
+        RzPanel_Yhzh->show();
+}
+
+void TF_Cgjh::btnYhzhCloseClick()
+{
+    RzPanel_Yhzh->hide();
+}
+
+bool TF_Cgjh::FormCloseQuery()
+{
+    return doc.CloseQuery(EntryHasRows(), jsn->text(), [this] { btnOKClick(); });
+}
+
+void TF_Cgjh::hideEvent(QHideEvent* e)
+{
+    for (Query* q : { &Q_Jhsp, &Q_Shdj, &Q_Shsp, &Q_PdStep2, &F_DataModule->Q(QStringLiteral("Q_Ghsxx")) })
+        q->Close();
+    F_DataModule->Q_GoodsPrin.Close();
+    // A contract attached to a document that was never saved goes with it.
+    if (!contractSn.isEmpty()) {
+        DeleteContract(contractSn);
+        contractSn.clear();
+    }
+    Form::hideEvent(e);
+}
+
+void TF_Cgjh::FormKeyDown(int key)
+{
+    if (!RzPanelGhs->isHidden()) {
+        switch (key) {
+        case Qt::Key_F8:
+            btnGhsAddClick();
+            return;
+        case Qt::Key_F9:
+            btnGhsModiClick();
+            return;
+        case Qt::Key_F5:
+            RzPanelGhs->btnGhsOKClick();
+            return;
+        case Qt::Key_Escape:
+            RzPanelGhs->btnGhsExitClick();
+            return;
+        case Qt::Key_F2:
+            RzPanelGhs->tkey->setFocus();
+            return;
+        default:
+            return;
+        }
+    }
+    if (!RzPanel_Ghs2->isHidden()) {
+        if (key == Qt::Key_F5)
+            btnGhs2OKClick();
+        else if (key == Qt::Key_Escape)
+            btnGhs2ExitClick();
+        return;
+    }
+    switch (key) {
+    case Qt::Key_F2:
+        // The goods browser comes with its own dialog; on the pending tab F2 searches.
+        if (cxPage->currentWidget() == cxTab2)
+            btnSearch2Click();
+        return;
+    case Qt::Key_F5:
+        btnOKClick();
+        return;
+    case Qt::Key_Escape:
+        close();
+        return;
+    default:
+        return;
+    }
+}
+
+void TF_Cgjh::keyPressEvent(QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_F2:
+    case Qt::Key_F5:
+    case Qt::Key_F8:
+    case Qt::Key_F9:
+    case Qt::Key_Escape:
+        FormKeyDown(e->key());
+        e->accept();
+        return;
+    default:
+        Form::keyPressEvent(e);
+    }
+}
+
+void TF_Cgjh::FormResize()
+{
+    const int h = height();
+    int panelHeight = 245;
+    if (h <= 650)
+        RzPanel_Tm->move(16, 388);
+    else {
+        RzPanel_Tm->move(16, cxTab1->height() - 150);
+        panelHeight = (h - 260) / 2;
+    }
+    RzPanel_Shsp->setFixedHeight(panelHeight);
+    cxGrid3View->setFixedHeight(std::max(0, panelHeight - 36));
+}
+
+void TF_Cgjh::resizeEvent(QResizeEvent* e)
+{
+    Form::resizeEvent(e);
+    FormResize();
+}

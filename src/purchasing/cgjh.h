@@ -1,0 +1,193 @@
+#pragma once
+#include "documents/docwindow.h"
+#include "platform/ui/form.h"
+
+#include <QString>
+
+class DataGrid;
+class KeyedCombo;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QWidget;
+class Query;
+
+// "采购进货": entry of a goods-in document (tab 1), the saved documents waiting for
+// approval (tab 2) and, later, the query of approved documents (tab 3). Lines are
+// written under the window's number and the operator's name as they are entered;
+// saving adds the header. The draft, numbering, totals and approval mechanics are
+// the shared document-window helper's (documents/docwindow.h).
+class TF_Cgjh : public Form {
+    Q_OBJECT
+public:
+    explicit TF_Cgjh(QWidget* parent = nullptr);
+    ~TF_Cgjh() override;
+
+    // ---- entry tab ----
+    void FormActivate() override;
+    bool FormCloseQuery() override;
+    void FormKeyDown(int key);
+    void FormResize();
+    void initTab();
+    void openGridViewData(const QString& number);
+    void updateBottomJe();
+    void dateCgChange();
+    // Enter in the barcode field.
+    void tSptmKeyDown();
+    void btnDelClick();
+    void btnUserClick();
+    void btnDjbzClick();
+    void btnSeleGhsClick();
+    void tghsKeyUp();
+    void btnGhsAddClick();
+    void btnGhsModiClick();
+    void btnPanelMenuClick();
+    void btnPanelCloseClick();
+    void btnRTmClick();
+    void tsfjeEnter();
+    void btnYhzhCloseClick();
+    void btnOKClick();
+
+    // ---- pending tab ----
+    void cxPageChange();
+    void btnSearch2Click();
+    void setShspList();
+    void btnRChkClick();
+    void btn_CheckClick();
+    void checkDj(const QString& number);
+    void updateCheckShdjYfje();
+    void btnDeleClick();
+    void btn_DeleClick();
+    void linkMxClick();
+    void btnSearchGhsClick();
+    void tGhsNameChange();
+    void btnGhs2OKClick();
+    void btnGhs2ExitClick();
+
+    bool EntryHasRows() const;
+    // The contract code of the document being entered; nothing in this window sets it.
+    QString contractSn;
+    QString LastDocDate;
+
+    DocWindow doc;
+    Query& Q_Jhsp;
+    Query& Q_Shdj;
+    Query& Q_Shsp;
+    Query& Q_PdStep2;
+
+    QTabWidget* cxPage = nullptr;
+    QWidget* cxTab1 = nullptr;
+    QWidget* cxTab2 = nullptr;
+    QWidget* cxTab3 = nullptr;
+
+    // entry tab
+    QLabel* jsn = nullptr;
+    QLineEdit* tghs = nullptr;
+    QPushButton* btnSeleGhs = nullptr;
+    KeyedCombo* comCk = nullptr;
+    QDateEdit* dateCg = nullptr;
+    KeyedCombo* comUser = nullptr;
+    QPushButton* btnUser = nullptr;
+    KeyedCombo* comJsfs = nullptr;
+    QLineEdit* tyfje = nullptr;
+    QLineEdit* tsfje = nullptr;
+    QFrame* RzPanel_Yhzh = nullptr;
+    KeyedCombo* comYhzh = nullptr;
+    QPushButton* btnYhzhClose = nullptr;
+    QLabel* lsn2 = nullptr;
+    QLineEdit* tsn2 = nullptr;
+    QLabel* lfpno = nullptr;
+    QLineEdit* tfpno = nullptr;
+    QLineEdit* tfpje = nullptr;
+    QLabel* lyf = nullptr;
+    QLineEdit* tyf = nullptr;
+    QLabel* lbzf = nullptr;
+    QLineEdit* tbzf = nullptr;
+    QLineEdit* tnote = nullptr;
+    QPushButton* btnDjbz = nullptr;
+    QGroupBox* RzGroupBox_Btns = nullptr;
+    QPushButton* btnAddOld = nullptr;
+    QPushButton* btnAddNew = nullptr;
+    QPushButton* btnModi = nullptr;
+    QPushButton* btnDel = nullptr;
+    QPushButton* btnPrin = nullptr;
+    QPushButton* btnCgdImport = nullptr;
+    QPushButton* btnImportMenu = nullptr;
+    QPushButton* btnOK = nullptr;
+    DataGrid* cxGridView = nullptr;
+    QMenu* barPopupMenu = nullptr;
+    QAction* btnRAdd = nullptr;
+    QAction* btnRModi = nullptr;
+    QAction* btnRDel = nullptr;
+    QMenu* btnPrinSub = nullptr;
+    QAction* btnRTm = nullptr;
+    QFrame* RzPanel_Tm = nullptr;
+    QLineEdit* tSptm = nullptr;
+    QLabel* img_Tm = nullptr;
+    QLabel* img_Move = nullptr;
+    QPushButton* btnPanelMenu = nullptr;
+    QPushButton* btnPanelClose = nullptr;
+    QMenu* PopupMenu_Tm = nullptr;
+    QAction* btnPanelAdd = nullptr;
+    QAction* btnPanelModi = nullptr;
+    SupplierPanel* RzPanelGhs = nullptr;
+
+    // pending tab
+    QLineEdit* tGhsName = nullptr;
+    QPushButton* btnSearchGhs = nullptr;
+    QLineEdit* tchkKey = nullptr;
+    QComboBox* comSort = nullptr;
+    QRadioButton* rDjb0 = nullptr;
+    QRadioButton* rYscm0 = nullptr;
+    QLabel* lgname = nullptr;
+    QLineEdit* tgname = nullptr;
+    QPushButton* btnSearch2 = nullptr;
+    QPushButton* btn_Check = nullptr;
+    QPushButton* btn_Dele = nullptr;
+    QPushButton* btn_Date = nullptr;
+    DataGrid* cxGrid2View = nullptr;
+    DataGrid* cxGridSpMx0View = nullptr;
+    QWidget* RzPanel_Shsp = nullptr;
+    QLabel* ghsname = nullptr;
+    QPushButton* btnAdd = nullptr;
+    QPushButton* btnTab2Modi = nullptr;
+    QPushButton* btnDele = nullptr;
+    QPushButton* linkMx = nullptr;
+    DataGrid* cxGrid3View = nullptr;
+    QMenu* barPopupMenu2 = nullptr;
+    QAction* btnRChk = nullptr;
+    QAction* btnRDel2 = nullptr;
+    QAction* btnRDate = nullptr;
+    SupplierPicker* RzPanel_Ghs2 = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void BuildEntryTab();
+    void BuildPendingTab();
+    void ApplyRightsAndVisibility();
+    void ShowLineButtons(bool on);
+    // Changes the date edit without running dateCgChange.
+    void SetDocDate(const QDate& date);
+    QString DocDate() const;
+    // The number selected in the pending list, empty when the list is empty.
+    QString SelectedPendingNo() const;
+    void ReopenPending(const QString& number);
+    bool lineRights_ = false;
+    QPoint dragStart_;
+};
+
+extern TF_Cgjh* F_Cgjh;

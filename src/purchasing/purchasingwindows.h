@@ -1,0 +1,5 @@
+#pragma once
+
+// The purchasing windows and the datasets they reach by name.
+void DeclarePurchasingDatasets();
+void RegisterPurchasingWindows();
