@@ -3,6 +3,7 @@
 #include "accounts/accountswindows.h"
 #include "admin/adminwindows.h"
 #include "masterdata/registration.h"
+#include "members/memberswindows.h"
 #include "purchasing/purchasingwindows.h"
 
 // One line per subsystem, in the overview's order; each routine lives in its own
@@ -13,6 +14,7 @@ void RegisterAllWindows()
 {
     RegisterMasterDataWindows();
     RegisterPurchasingWindows();
+    RegisterMembersWindows();
     RegisterAccountsWindows();
     RegisterAdminWindows();
 }

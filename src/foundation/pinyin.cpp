@@ -34,6 +34,24 @@ public:
             return true;
         if (cd_ == reinterpret_cast<iconv_t>(-1))
             return true; // without the converter no character is lost
+        QByteArray bytes;
+        return Convert(c, bytes);
+    }
+
+    // One character in the code page's bytes; '?' when it cannot be held.
+    QByteArray Encode(char32_t c)
+    {
+        if (c < 0x80)
+            return QByteArray(1, char(c));
+        QByteArray bytes;
+        if (cd_ == reinterpret_cast<iconv_t>(-1) || !Convert(c, bytes))
+            return QByteArray(1, '?');
+        return bytes;
+    }
+
+private:
+    bool Convert(char32_t c, QByteArray& bytes)
+    {
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         char in[4] = { char(c & 0xFF), char((c >> 8) & 0xFF), char((c >> 16) & 0xFF), char((c >> 24) & 0xFF) };
         char out[16];
@@ -41,10 +59,12 @@ public:
         char* outPtr = out;
         size_t inLeft = sizeof in;
         size_t outLeft = sizeof out;
-        return iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft) != size_t(-1) && inLeft == 0;
+        if (iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1) || inLeft != 0)
+            return false;
+        bytes = QByteArray(out, int(sizeof out - outLeft));
+        return true;
     }
 
-private:
     iconv_t cd_;
 };
 
@@ -72,6 +92,15 @@ QString GetPyInitials(const QString& text)
         if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
             c = QChar(c.unicode() - 'a' + 'A');
     }
+    return out;
+}
+
+QByteArray ToShopCodePage(const QString& text)
+{
+    thread_local CodePage page;
+    QByteArray out;
+    for (const char32_t c : text.toUcs4())
+        out += page.Encode(c);
     return out;
 }
 

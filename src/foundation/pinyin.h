@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 
 // Short codes ("简码") of names: the pinyin initials of their Chinese characters,
@@ -10,6 +11,9 @@ QString GetPyInitials(const QString& text);
 // The short code of a name as the windows derive it: the name passes through the
 // shop's 8-bit code page (GBK) first, so a character it cannot hold becomes '?'.
 QString GetPyCode(const QString& name);
+// The text in the shop's 8-bit code page (GBK), as files for other programs are
+// written; a character the code page cannot hold becomes '?'.
+QByteArray ToShopCodePage(const QString& text);
 // The initials of all readings of one character, primary first ("cz" for 长); empty
 // outside U+4E00..U+9FA5.
 QString PyInitialsOf(char32_t codePoint);

@@ -26,12 +26,12 @@ bool ExportGridList(const DataGrid& grid, bool xlsOnly)
 
 namespace {
 
-void showList(const QString& templateFile, const QString& dataset, Query* rows, const QString& filter,
+void PrintListOf(const QString& templateFile, const QString& dataset, Query* query, const QString& filter,
     const ReportVariables& variables)
 {
     Report report;
     report.LoadFromFile(ProgramFolder::File(QStringLiteral("report/") + templateFile));
-    report.SetDataset(dataset, rows, filter);
+    report.SetDataset(dataset, query, filter);
     report.SetVariable(QStringLiteral("comName"), CompanyName);
     report.SetVariable(QStringLiteral("comTele"), CompanyTele);
     report.SetVariable(QStringLiteral("comLxr"), CompanyContact);
@@ -47,10 +47,11 @@ void showList(const QString& templateFile, const QString& dataset, Query* rows, 
 void PrintGridList(
     const QString& templateFile, const QString& dataset, const DataGrid& grid, const ReportVariables& variables)
 {
-    showList(templateFile, dataset, grid.GetQuery(), grid.FilterText(), variables);
+    PrintListOf(templateFile, dataset, grid.GetQuery(), grid.FilterText(), variables);
 }
 
-void PrintQueryList(const QString& templateFile, const QString& dataset, Query& rows, const ReportVariables& variables)
+void PrintQueryReport(
+    const QString& templateFile, const QString& dataset, Query& query, const ReportVariables& variables)
 {
-    showList(templateFile, dataset, &rows, QString(), variables);
+    PrintListOf(templateFile, dataset, &query, QString(), variables);
 }

@@ -22,6 +22,6 @@ using ReportVariables = QList<QPair<QString, QVariant>>;
 // ones are set, and the preview is shown. The query itself is left unfiltered.
 void PrintGridList(
     const QString& templateFile, const QString& dataset, const DataGrid& grid, const ReportVariables& variables = {});
-// The same on every row of the query, whatever a grid over it shows.
-void PrintQueryList(
-    const QString& templateFile, const QString& dataset, Query& rows, const ReportVariables& variables = {});
+// The same for every row of a query that no grid shows (one document's rows).
+void PrintQueryReport(
+    const QString& templateFile, const QString& dataset, Query& query, const ReportVariables& variables = {});

@@ -504,5 +504,5 @@ void PrintSearchedList(
     ReportVariables vars { { QStringLiteral("date1"), from.toString(QStringLiteral("yyyy-MM-dd")) },
         { QStringLiteral("date2"), to.toString(QStringLiteral("yyyy-MM-dd")) } };
     vars += extra;
-    PrintQueryList(name + QStringLiteral(".fr3"), name, rows, vars);
+    PrintQueryReport(name + QStringLiteral(".fr3"), name, rows, vars);
 }

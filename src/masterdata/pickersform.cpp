@@ -82,3 +82,14 @@ void FilterGridByText(DataGrid& grid, const QString& text, const QStringList& fi
         grid.AddFilter(f, QLatin1Char('%') + text + QLatin1Char('%'));
     grid.SetFilterActive(true);
 }
+
+void AddDialogButtons(
+    QBoxLayout* box, Form* form, const QString& confirm, const QString& close, std::function<void()> onConfirm)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    AddButton(row, form, confirm, onConfirm);
+    AddButton(row, form, close, [form] { form->close(); });
+    box->addLayout(row);
+    InstallDialogKeys(form, std::move(onConfirm));
+}

@@ -16,6 +16,9 @@ class QWidget;
 void InstallDialogKeys(Form* form, std::function<void()> onF5);
 // A push button in the layout whose click runs the handler.
 QPushButton* AddButton(QBoxLayout* row, QWidget* parent, const QString& caption, std::function<void()> handler);
+// The closing row of a dialog: the confirm button (also F5) and the one that closes it.
+void AddDialogButtons(
+    QBoxLayout* box, Form* form, const QString& confirm, const QString& close, std::function<void()> onConfirm);
 // A line edit with its object name and length limit.
 QLineEdit* NamedEdit(QWidget* parent, const char* name, int maxLength);
 // A refusal in the box captioned "系统提示".

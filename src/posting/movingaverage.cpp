@@ -49,6 +49,12 @@ bool CostReducedKind(const QString& k)
     return OneOf(k, { "xt", "xs", "ly", "lt" });
 }
 
+// A gift exchange leaves at the cost it carries in gl_je, so the average stays.
+bool CarriedCostKind(const QString& k)
+{
+    return OneOf(k, { "dh" });
+}
+
 struct StartRow {
     QString docNo, goods, warehouse, date;
 };
@@ -197,6 +203,8 @@ void RecalcMovingAverageCost(const QString& rowId, const QString& flag)
         Q = RoundUp(Q, qd);
         if (CostReducedKind(k))
             V -= zcb;
+        else if (CarriedCostKind(k))
+            V -= je;
         else
             V += je;
         if (Q > 0 && V >= 0) {
@@ -299,6 +307,8 @@ void RecalcMovingAverageCostAll(const QString& rowId, const QString& flag)
             s = -s;
         if (CostReducedKind(k))
             je = s * A0; // outgoing rows leave at the previous average
+        if (CarriedCostKind(k))
+            je = -je;
         if (fixedCost && OneOf(k, { "xs", "xt" }))
             je = -zcb;
         Q += s;

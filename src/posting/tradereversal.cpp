@@ -14,6 +14,7 @@
 #include "posting/memberposting.h"
 #include "posting/movingaverage.h"
 #include "posting/postingdb.h"
+#include "posting/stockreversal.h"
 #include "posting/tradecommon.h"
 
 #include <QMap>
@@ -355,16 +356,29 @@ void UnapproveSalesReturn(const QString& docNo)
 
 bool UnapproveDocument(const QString& docNo)
 {
-    const QString prefix = docNo.left(2).toUpper();
-    if (prefix == QLatin1String("CJ"))
-        UnapprovePurchaseDoc(docNo);
-    else if (prefix == QLatin1String("CT"))
-        UnapprovePurchaseReturn(docNo);
-    else if (prefix == QLatin1String("XS"))
-        UnapproveSalesDoc(docNo);
-    else if (prefix == QLatin1String("XT"))
-        UnapproveSalesReturn(docNo);
-    else
+    using Routine = void (*)(const QString&);
+    static const QMap<QString, Routine> routines {
+        { QStringLiteral("CJ"), &UnapprovePurchaseDoc },
+        { QStringLiteral("CT"), &UnapprovePurchaseReturn },
+        { QStringLiteral("XS"), &UnapproveSalesDoc },
+        { QStringLiteral("XT"), &UnapproveSalesReturn },
+        { QStringLiteral("DB"), &UnapproveTransfer },
+        { QStringLiteral("PD"), &UnapproveStockTake },
+        { QStringLiteral("CF"), &UnapproveSplit },
+        { QStringLiteral("KB"), &UnapproveBundle },
+        { QStringLiteral("BS"), &UnapproveLoss },
+        { QStringLiteral("BY"), &UnapproveOverflow },
+        { QStringLiteral("JH"), &UnapproveCustomerLoanOut },
+        { QStringLiteral("HH"), &UnapproveCustomerLoanBack },
+        { QStringLiteral("SC"), &UnapproveProductionIn },
+        { QStringLiteral("ST"), &UnapproveProductionReturn },
+        { QStringLiteral("LY"), &UnapproveDeptIssue },
+        { QStringLiteral("LT"), &UnapproveDeptReturn },
+        { QStringLiteral("LF"), &UnapproveDeptReturn },
+    };
+    const Routine routine = routines.value(docNo.left(2).toUpper());
+    if (!routine)
         return false;
+    routine(docNo);
     return true;
 }

@@ -12,6 +12,8 @@ void UnapprovePurchaseReturn(const QString& docNo);
 void UnapproveSalesDoc(const QString& docNo);
 void UnapproveSalesReturn(const QString& docNo);
 
-// The cancel routine of the number's prefix, for callers that cancel documents of
-// mixed kinds. False for a prefix that has no cancel routine here.
+// The cancel routine of the number's prefix, trade or stock document (see
+// stockreversal.h), for callers that cancel documents of mixed kinds: the batch
+// cancel after a stock-take, the query windows, the purchase-sales-stock detail.
+// False for a prefix that has no cancel routine.
 bool UnapproveDocument(const QString& docNo);

@@ -1,5 +1,5 @@
-#include "documents/dockind.h"
 #include "documents/docdrafts.h"
+#include "documents/dockind.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "foundation/numbering.h"
@@ -51,8 +51,8 @@ protected:
 
 TEST_F(TwoConnectionsTest, TheSecondSaveOnOneDrawnNumberMovesItsLinesToTheNext)
 {
-    const QString number = NextDocNo(QStringLiteral("jxc_jhsp"), QStringLiteral("gl_djh"), QStringLiteral("CJ"),
-        QStringLiteral("2024-05-10"));
+    const QString number = NextDocNo(
+        QStringLiteral("jxc_jhsp"), QStringLiteral("gl_djh"), QStringLiteral("CJ"), QStringLiteral("2024-05-10"));
     Draft(dm->ADOConn, number, QStringLiteral("admin"));
     Draft(till, number, QStringLiteral("till1"));
     // Each machine sees the other's lines under the number.

@@ -45,6 +45,8 @@ TEST_F(MovingAverageTest, RunningColumnsOfTheWalk)
         { "negative balance counts the goods-in twice", 2, { { "qc", -5, -50, 0 }, { "cj", 3, 45, 0 } },
             { -5, -50, -2, -25.45, 140.0 / 11 } },
         { "quantity decimals", 0, { { "cj", 2.4, 24, 0 } }, { 0, 0, 2, 24, 12 } },
+        { "a gift exchange leaves at its carried cost", 2, { { "cj", 10, 60, 0 }, { "dh", 3, 18, 0 } },
+            { 10, 60, 7, 42, 6 } },
     };
     int n = 0;
     for (const Case& c : cases) {

@@ -2,6 +2,7 @@
 
 #include "foundation/globals.h"
 #include "platform/ui/scriptedprompt.h"
+#include "posting/memberposting.h"
 #include "posting/moneyposting.h"
 #include "posting/purchaseposting.h"
 #include "posting/salesposting.h"
@@ -139,6 +140,51 @@ TEST_P(TradeReversalProperty, ApproveThenCancelRestoresEveryLedger)
 INSTANTIATE_TEST_SUITE_P(Kinds, TradeReversalProperty,
     ::testing::Combine(::testing::Values(Trade::GoodsIn, Trade::PurchaseReturn, Trade::Sale, Trade::SalesReturn),
         ::testing::Bool(), ::testing::Values(QStringLiteral("0"), QStringLiteral("1"))));
+
+// A till sale or return of member M1, paid partly from stored value: the member's
+// points, spending, visits and stored value come back with the cancel.
+class PosMemberReversal : public TradeReversalTest, public ::testing::WithParamInterface<Trade> { };
+
+TEST_P(PosMemberReversal, ApproveThenCancelRestoresTheMemberToo)
+{
+    const Trade kind = GetParam();
+    const bool sale = kind == Trade::Sale;
+    const QString no = sale ? QStringLiteral("XS240510001") : QStringLiteral("XT240510001");
+    AmountPerPoint = QStringLiteral("10");
+    PointsRule = QStringLiteral("1");
+    CarryPointRemainder = QStringLiteral("1");
+    MultiPoints = BirthdayPointsFactor = QStringLiteral("0");
+    // Remainder and level as the member's postings keep them: 300 spent, 40 points.
+    Sql(QStringLiteral("insert into jxc_hyxx (hy_sn,hy_jf,hy_zjf,hy_zhje,hy_ye,hy_zje,hy_cs,hl_sn,hy_sj,hy_sr,hh_sn) "
+                       "values ('M1',40,40,100,0,300,3,'%1',1,'1990-01-12','')")
+            .arg(GetLevelByPoints(QStringLiteral("40"))));
+    Make(kind, no, QStringLiteral("2024-05-10 11:00"), 2, 80);
+    Sql(QStringLiteral("update %1 set %2=1,hy_sn='M1' where gl_djh='%3'")
+            .arg(TablesOf(kind).header, sale ? QStringLiteral("ls_dhbz") : QStringLiteral("th_qk"), no));
+    const double amount = sale ? 160 : -160;
+    Sql(QStringLiteral("insert into jxc_posxsd (gl_djh,hy_sn,pos_xsrq,pos_yfje,pos_czk) "
+                       "values ('%1','M1','2024-05-10 11:00',%2,%3)")
+            .arg(no)
+            .arg(amount)
+            .arg(sale ? 60 : 0));
+    Sql(QStringLiteral("insert into jxc_posxssp (gl_djh,g_sn,pos_sl,pos_zje) values ('%1','G1',2,%2)")
+            .arg(no)
+            .arg(amount));
+    const Snapshot before = TakeSnapshot();
+    PostPosDocument(no, QStringLiteral("M1"), sale ? QStringLiteral("XS") : QStringLiteral("XT"));
+    Approve(kind, no);
+    const Snapshot posted = TakeSnapshot();
+    ASSERT_NE(before.tables.at(QStringLiteral("jxc_hyxx")), posted.tables.at(QStringLiteral("jxc_hyxx")));
+
+    AuxTag = QStringLiteral("kcpd");
+    EXPECT_EQ(Cancel(no), QStringLiteral("ok"));
+    EXPECT_EQ(before, TakeSnapshot()) << Difference(before, TakeSnapshot()).toStdString();
+    EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_posxsd"))
+            + Number(QStringLiteral("select count(*) from jxc_posxssp")),
+        0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, PosMemberReversal, ::testing::Values(Trade::Sale, Trade::SalesReturn));
 
 TEST_F(TradeReversalTest, PaymentAgainstTheGoodsInGoesWithItAndManualCashStays)
 {

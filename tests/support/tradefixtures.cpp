@@ -229,9 +229,11 @@ Snapshot TakeSnapshot()
         { "jxc_fpdjb", "*" },
         { "jxc_xjyh", "*" },
         { "jxc_yyfy", "*" },
+        { "jxc_ysyfk_dj", "*" },
         { "jxc_goods", "g_sn,g_kc,g_pjjj" },
         { "jxc_khxx", "kh_sn,kh_lwje" },
         { "jxc_ghsxx", "ghs_sn,ghs_lwje" },
+        { "jxc_hyxx", "hy_sn,hy_jf,hy_zjf,hy_zhje,hy_ye,hy_zje,hy_cs,hl_sn" },
     };
     Snapshot s;
     for (const auto& t : kTables) {

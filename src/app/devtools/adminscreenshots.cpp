@@ -73,101 +73,103 @@ QWidget* buildDesigner()
             d->SelectObject(ref, 0);
             break;
         }
-    QWidget* buildAccountSets()
-    {
-        Screenshots::Prepare();
-        ConnectAccountSets();
-        F_DataModule->ADOConnZT.Exec(QStringLiteral(
-            "insert into jxc_xtzt (zt_sn,zt_name,zt_default,zt_forbid,zt_note,zt_dbname,zt_dbpwd) values "
-            "('100002','华彩服饰总店',0,0,'四季青总店','jxc_100002.mdb','pvk419'),"
-            "('100003','华彩服饰二分店',0,0,'下沙分店','jxc_100003.mdb','pvk419'),"
-            "('100004','2023年旧帐',0,1,'已停用','jxc_100004.mdb','pvk419')"));
-        CloseAccountSets();
-        return new TF_Ztgl();
-    }
+    return d;
+}
 
-    QWidget* buildBackup()
-    {
-        Screenshots::Prepare();
-        ExecSQL(
-            QStringLiteral("insert into jxc_backup (back_auto,back_sj,back_days,back_path,back_exit) values (1,4,7,'")
-            + ProgramFolder::Path() + QStringLiteral("数据备份/',1)"));
-        return new TF_Backup();
-    }
+QWidget* buildAccountSets()
+{
+    Screenshots::Prepare();
+    ConnectAccountSets();
+    F_DataModule->ADOConnZT.Exec(
+        QStringLiteral("insert into jxc_xtzt (zt_sn,zt_name,zt_default,zt_forbid,zt_note,zt_dbname,zt_dbpwd) values "
+                       "('100002','华彩服饰总店',0,0,'四季青总店','jxc_100002.mdb','pvk419'),"
+                       "('100003','华彩服饰二分店',0,0,'下沙分店','jxc_100003.mdb','pvk419'),"
+                       "('100004','2023年旧帐',0,1,'已停用','jxc_100004.mdb','pvk419')"));
+    CloseAccountSets();
+    return new TF_Ztgl();
+}
 
-    QWidget* buildSettlement()
-    {
-        Screenshots::Prepare();
-        ExecSQL(QStringLiteral("insert into jxc_nj (nj_jsrq,nj_year,nj_xm,nj_ds,nj_sl,nj_je) values "
-                               "('2024-01-03','2023-12-31','采购进货单',126,8640,412380.5),"
-                               "('2024-01-03','2023-12-31','采购退货单',9,215,-10320),"
-                               "('2024-01-03','2023-12-31','商品销售单',1874,10233,968420.8),"
-                               "('2024-01-03','2023-12-31','销售退货单',41,96,-9120),"
-                               "('2024-01-03','2023-12-31','库存盘点单',4,2210,2236),"
-                               "('2024-01-03','2023-12-31','费用及收入--费用',58,0,36200)"));
-        LoadSystemSettings();
-        return new TF_Nzjs();
-    }
+QWidget* buildBackup()
+{
+    Screenshots::Prepare();
+    ExecSQL(QStringLiteral("insert into jxc_backup (back_auto,back_sj,back_days,back_path,back_exit) values (1,4,7,'")
+        + ProgramFolder::Path() + QStringLiteral("数据备份/',1)"));
+    return new TF_Backup();
+}
 
-    // A shop with three goods, one of them set up with colours and sizes, one with business.
-    void sampleOpeningStock()
-    {
-        Screenshots::Prepare();
-        ExecSQL(QStringLiteral("insert into jxc_goodsclass (gc_name,gc_pid,gc_cid,gc_sn,gc_jm,gc_key) values "
-                               "('上衣',1,3,'1001','SY',3),('裤子',1,4,'1002','KZ',4)"));
-        ExecSQL(QStringLiteral("insert into jxc_color (color_sn,color_name) values ('201','黑色'),('202','白色'),"
-                               "('203','藏青')"));
-        ExecSQL(QStringLiteral(
-            "insert into jxc_cm (cm_sn,cm_name) values ('301','S'),('302','M'),('303','L'),('304','XL')"));
-        ExecSQL(QStringLiteral("insert into jxc_colorz (colorz_sn,colorz_name) values ('C01','常用颜色')"));
-        ExecSQL(QStringLiteral("insert into jxc_cmz (cmz_sn,cmz_name) values ('M01','常用尺码')"));
-        ExecSQL(QStringLiteral("insert into jxc_colorz2 (colorz_sn,color_sn) values ('C01','201'),('C01','202'),"
-                               "('C01','203')"));
-        ExecSQL(QStringLiteral("insert into jxc_cmz2 (cmz_sn,cm_sn) values ('M01','301'),('M01','302'),('M01','303'),"
-                               "('M01','304')"));
-        ExecSQL(QStringLiteral("insert into jxc_goods "
-                               "(g_sn,g_name,g_jm,gc_sn,dw_name,gg_name,g_sccs,g_jj,g_kc,colorz_sn,cmz_sn,g_jy) values "
-                               "('10010001','纯棉圆领T恤','CMYLTX','1001','件','春夏款','海岸',45,12,'C01','M01',0),"
-                               "('10010002','牛津纺衬衫','NJFCS','1001','件','修身','海岸',78,20,'C01','M01',0),"
-                               "('10020001','休闲直筒裤','XXZTK','1002','条','直筒','远山',68,0,'C01','M01',0),"
-                               "('10020002','工装束脚裤','GZSJK','1002','条','宽松','远山',72,0,'C01','M01',0)"));
-        const QString w = QueryScalar(QStringLiteral("select ck_sn from jxc_ckxx order by id limit 1"));
-        ExecSQL(QStringLiteral("insert into jxc_kcsp (g_sn,ck_sn,kc_sl,kc_zsl,kc_cbj,kc_xssl,kc_zcb) values "
-                               "('10010001','")
-            + w + QStringLiteral("',12,12,45,0,540),('10010002','") + w + QStringLiteral("',20,20,78,0,1560)"));
-        ExecSQL(QStringLiteral("insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,ck_sn,gl_sl) values "
-                               "('xs','XS24030100001','2024-03-01 10:00','10010002','")
-            + w + QStringLiteral("',-1)"));
-        ExecSQL(QStringLiteral("insert into jxc_tkc (g_sn,ck_sn,t_sl,cm_sn,color_sn) values ('10010001','") + w
-            + QStringLiteral("',2,'302','201'),('10010001','") + w + QStringLiteral("',4,'303','201'),('10010001','")
-            + w + QStringLiteral("',6,'302','202')"));
-        LoadSystemSettings();
-    }
+QWidget* buildSettlement()
+{
+    Screenshots::Prepare();
+    ExecSQL(QStringLiteral("insert into jxc_nj (nj_jsrq,nj_year,nj_xm,nj_ds,nj_sl,nj_je) values "
+                           "('2024-01-03','2023-12-31','采购进货单',126,8640,412380.5),"
+                           "('2024-01-03','2023-12-31','采购退货单',9,215,-10320),"
+                           "('2024-01-03','2023-12-31','商品销售单',1874,10233,968420.8),"
+                           "('2024-01-03','2023-12-31','销售退货单',41,96,-9120),"
+                           "('2024-01-03','2023-12-31','库存盘点单',4,2210,2236),"
+                           "('2024-01-03','2023-12-31','费用及收入--费用',58,0,36200)"));
+    LoadSystemSettings();
+    return new TF_Nzjs();
+}
 
-    QWidget* buildOpeningStock()
-    {
-        sampleOpeningStock();
-        return new TF_Qcjz();
-    }
+// A shop with three goods, one of them set up with colours and sizes, one with business.
+void sampleOpeningStock()
+{
+    Screenshots::Prepare();
+    ExecSQL(QStringLiteral("insert into jxc_goodsclass (gc_name,gc_pid,gc_cid,gc_sn,gc_jm,gc_key) values "
+                           "('上衣',1,3,'1001','SY',3),('裤子',1,4,'1002','KZ',4)"));
+    ExecSQL(QStringLiteral("insert into jxc_color (color_sn,color_name) values ('201','黑色'),('202','白色'),"
+                           "('203','藏青')"));
+    ExecSQL(
+        QStringLiteral("insert into jxc_cm (cm_sn,cm_name) values ('301','S'),('302','M'),('303','L'),('304','XL')"));
+    ExecSQL(QStringLiteral("insert into jxc_colorz (colorz_sn,colorz_name) values ('C01','常用颜色')"));
+    ExecSQL(QStringLiteral("insert into jxc_cmz (cmz_sn,cmz_name) values ('M01','常用尺码')"));
+    ExecSQL(QStringLiteral("insert into jxc_colorz2 (colorz_sn,color_sn) values ('C01','201'),('C01','202'),"
+                           "('C01','203')"));
+    ExecSQL(QStringLiteral("insert into jxc_cmz2 (cmz_sn,cm_sn) values ('M01','301'),('M01','302'),('M01','303'),"
+                           "('M01','304')"));
+    ExecSQL(QStringLiteral("insert into jxc_goods "
+                           "(g_sn,g_name,g_jm,gc_sn,dw_name,gg_name,g_sccs,g_jj,g_kc,colorz_sn,cmz_sn,g_jy) values "
+                           "('10010001','纯棉圆领T恤','CMYLTX','1001','件','春夏款','海岸',45,12,'C01','M01',0),"
+                           "('10010002','牛津纺衬衫','NJFCS','1001','件','修身','海岸',78,20,'C01','M01',0),"
+                           "('10020001','休闲直筒裤','XXZTK','1002','条','直筒','远山',68,0,'C01','M01',0),"
+                           "('10020002','工装束脚裤','GZSJK','1002','条','宽松','远山',72,0,'C01','M01',0)"));
+    const QString w = QueryScalar(QStringLiteral("select ck_sn from jxc_ckxx order by id limit 1"));
+    ExecSQL(QStringLiteral("insert into jxc_kcsp (g_sn,ck_sn,kc_sl,kc_zsl,kc_cbj,kc_xssl,kc_zcb) values "
+                           "('10010001','")
+        + w + QStringLiteral("',12,12,45,0,540),('10010002','") + w + QStringLiteral("',20,20,78,0,1560)"));
+    ExecSQL(QStringLiteral("insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,ck_sn,gl_sl) values "
+                           "('xs','XS24030100001','2024-03-01 10:00','10010002','")
+        + w + QStringLiteral("',-1)"));
+    ExecSQL(QStringLiteral("insert into jxc_tkc (g_sn,ck_sn,t_sl,cm_sn,color_sn) values ('10010001','") + w
+        + QStringLiteral("',2,'302','201'),('10010001','") + w + QStringLiteral("',4,'303','201'),('10010001','") + w
+        + QStringLiteral("',6,'302','202')"));
+    LoadSystemSettings();
+}
 
-    QWidget* buildOpeningStockEntry()
-    {
-        sampleOpeningStock();
-        auto* d = new TF_Qcjz_Add();
-        d->btnFlag = QStringLiteral("2");
-        d->oldSl = QStringLiteral("12");
-        d->OldCbj = QStringLiteral("45");
-        d->goodsSn = QStringLiteral("10010001");
-        d->goodsName = QStringLiteral("纯棉圆领T恤");
-        d->unitName = QStringLiteral("件");
-        d->warehouseSn = QueryScalar(QStringLiteral("select ck_sn from jxc_ckxx order by id limit 1"));
-        d->warehouseName = QueryScalar(QStringLiteral("select ck_name from jxc_ckxx order by id limit 1"));
-        d->sizeGroup = QStringLiteral("M01");
-        d->colorGroup = QStringLiteral("C01");
-        d->startCost = QStringLiteral("45");
-        d->startQty = QStringLiteral("12");
-        return d;
-    }
+QWidget* buildOpeningStock()
+{
+    sampleOpeningStock();
+    return new TF_Qcjz();
+}
+
+QWidget* buildOpeningStockEntry()
+{
+    sampleOpeningStock();
+    auto* d = new TF_Qcjz_Add();
+    d->btnFlag = QStringLiteral("2");
+    d->oldSl = QStringLiteral("12");
+    d->OldCbj = QStringLiteral("45");
+    d->goodsSn = QStringLiteral("10010001");
+    d->goodsName = QStringLiteral("纯棉圆领T恤");
+    d->unitName = QStringLiteral("件");
+    d->warehouseSn = QueryScalar(QStringLiteral("select ck_sn from jxc_ckxx order by id limit 1"));
+    d->warehouseName = QueryScalar(QStringLiteral("select ck_name from jxc_ckxx order by id limit 1"));
+    d->sizeGroup = QStringLiteral("M01");
+    d->colorGroup = QStringLiteral("C01");
+    d->startCost = QStringLiteral("45");
+    d->startQty = QStringLiteral("12");
+    return d;
+}
 
 } // namespace
 

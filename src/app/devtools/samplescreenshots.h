@@ -13,4 +13,5 @@ void RegisterMasterDataScreenshots();
 void RegisterDocumentsScreenshots();
 void RegisterPurchasingScreenshots();
 void RegisterAdminScreenshots();
+void RegisterMembersScreenshots();
 void RegisterAccountsScreenshots();

@@ -102,5 +102,6 @@ void RegisterSampleScreenshots()
     RegisterDocumentsScreenshots();
     RegisterPurchasingScreenshots();
     RegisterAdminScreenshots();
+    RegisterMembersScreenshots();
     RegisterAccountsScreenshots();
 }

@@ -16,6 +16,12 @@ void CreateLookupIndexes(Connection& c, const TableDef& t)
     } kIndexes[] = {
         { "jxc_goodslist", "ix_jxc_goodslist_walk", "g_sn,ck_sn,gl_kdrq,id" },
         { "jxc_ysyfk", "ix_jxc_ysyfk_balance", "k_type,k_ghskh,k_rq,id" },
+        // A document's own ledger rows and those registered against it, which every
+        // approval and cancel reads and deletes by number.
+        { "jxc_goodslist", "ix_jxc_goodslist_djh", "gl_djh" },
+        { "jxc_goodslist", "ix_jxc_goodslist_djh2", "gl_djh2" },
+        { "jxc_ysyfk", "ix_jxc_ysyfk_djh", "gl_djh" },
+        { "jxc_ysyfk", "ix_jxc_ysyfk_djh2", "gl_djh2" },
         { "jxc_xjyh", "ix_jxc_xjyh_balance", "xj_kmmc,xj_rq,id" },
         { "jxc_fpdjb", "ix_jxc_fpdjb_balance", "fp_type,fp_ghskh,fp_rq,id" },
         { "jxc_tkc", "ix_jxc_tkc_combination", "g_sn,ck_sn,cm_sn,color_sn" },
