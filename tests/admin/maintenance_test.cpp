@@ -1,6 +1,7 @@
 #include "admin/adminwindows.h"
 #include "admin/mryt.h"
 #include "admin/xtwh.h"
+#include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
 #include "foundation/globals.h"
 #include "foundation/settings.h"
@@ -22,6 +23,8 @@ protected:
         AccountSetTest::SetUp();
         RegisterAdminWindows();
         RegisterMasterDataWindows();
+        // The account-set list reads the catalogue.
+        ConnectAccountSets();
         // Windows of the maintenance buttons that this build may not hold yet stand in
         // as empty windows of their class name.
         for (const char* w : { "TF_Bbsj", "TF_Nzjs", "TF_ViewLog", "TF_Sjql", "TF_Tmgl", "TF_Ztgl" })
@@ -68,6 +71,8 @@ protected:
         prompt.Clear();
         prompt.OnModal(QString::fromLatin1(b.window), [&](QDialog* d) {
             opened = d->objectName();
+            // Closed as the operator closes it, so that it puts back what it took.
+            d->done(QDialog::Rejected);
             return 0;
         });
         b.click(w);
