@@ -1,5 +1,6 @@
 #include "app/allwindows.h"
 
+#include "accounts/accountswindows.h"
 #include "admin/adminwindows.h"
 #include "masterdata/registration.h"
 #include "members/memberswindows.h"
@@ -16,5 +17,6 @@ void RegisterAllWindows()
     RegisterPurchasingWindows();
     RegisterMembersWindows();
     RegisterPosWindows();
+    RegisterAccountsWindows();
     RegisterAdminWindows();
 }

@@ -6,15 +6,16 @@
 #include "platform/report/report.h"
 #include "platform/ui/prompt.h"
 
-bool ExportGridList(const DataGrid& grid)
+bool ExportGridList(const DataGrid& grid, bool xlsOnly)
 {
-    QString path = Prompt::SaveFile(QStringLiteral("导出"), QStringLiteral("(*.xlsx) (*.xlsx);;(*.xls) (*.xls)"));
+    QString path = Prompt::SaveFile(QStringLiteral("导出"),
+        xlsOnly ? QStringLiteral("(*.xls) (*.xls)") : QStringLiteral("(*.xlsx) (*.xlsx);;(*.xls) (*.xls)"));
     if (path.isEmpty())
         return false;
     // The file type follows the chosen name; a bare name gets the first type.
     if (!path.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)
         && !path.endsWith(QLatin1String(".xls"), Qt::CaseInsensitive))
-        path += QStringLiteral(".xlsx");
+        path += xlsOnly ? QStringLiteral(".xls") : QStringLiteral(".xlsx");
     QString error;
     if (!grid.ExportTo(path, &error)) {
         Prompt::Info(error, Prompt::kInfoCaption, Prompt::Icon::Warning);

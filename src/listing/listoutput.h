@@ -11,8 +11,8 @@ class Query;
 
 // Asks for a file and writes every row the grid shows to it: .xlsx, or .xls when
 // that type was chosen. Nothing happens when the dialog is cancelled; a failure is
-// shown. Returns whether a file was written.
-bool ExportGridList(const DataGrid& grid);
+// shown. Returns whether a file was written. xlsOnly offers .xls alone.
+bool ExportGridList(const DataGrid& grid, bool xlsOnly = false);
 
 using ReportVariables = QList<QPair<QString, QVariant>>;
 

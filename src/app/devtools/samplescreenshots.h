@@ -15,3 +15,4 @@ void RegisterPurchasingScreenshots();
 void RegisterAdminScreenshots();
 void RegisterMembersScreenshots();
 void RegisterPosScreenshots();
+void RegisterAccountsScreenshots();

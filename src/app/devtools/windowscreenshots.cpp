@@ -104,4 +104,5 @@ void RegisterSampleScreenshots()
     RegisterAdminScreenshots();
     RegisterMembersScreenshots();
     RegisterPosScreenshots();
+    RegisterAccountsScreenshots();
 }

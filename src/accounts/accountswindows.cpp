@@ -1,0 +1,22 @@
+#include "accounts/accountswindows.h"
+
+#include "accounts/registrationwindows.h"
+#include "accounts/xjyh.h"
+#include "foundation/datamodule.h"
+#include "foundation/functionwindows.h"
+
+void DeclareAccountsDatasets()
+{
+    DeclareDatasets({ QStringLiteral("Q_Yskdj"), QStringLiteral("Q_Yhzh"), QStringLiteral("Q_Xjyh1"),
+        QStringLiteral("Q_Xjyh2"), QStringLiteral("Q_Dhxssp") });
+}
+
+void RegisterAccountsWindows()
+{
+    FunctionWindows::Register<TF_Yskdj>(QStringLiteral("TF_Yskdj"), F_Yskdj);
+    FunctionWindows::Register<TF_Ysksk>(QStringLiteral("TF_Ysksk"), F_Ysksk);
+    FunctionWindows::Register<TF_Yfkdj>(QStringLiteral("TF_Yfkdj"), F_Yfkdj);
+    FunctionWindows::Register<TF_Yfkfk>(QStringLiteral("TF_Yfkfk"), F_Yfkfk);
+    FunctionWindows::Register<TF_Xjyh>(QStringLiteral("TF_Xjyh"), F_Xjyh);
+    DeclareAccountsDatasets();
+}
