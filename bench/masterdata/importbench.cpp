@@ -16,6 +16,7 @@
 #include "platform/ui/prompt.h"
 #include "platform/ui/scriptedprompt.h"
 
+#include "benchset.h"
 #include <QDir>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -24,38 +25,25 @@
 namespace {
 
 struct ImportBenchFixture {
-    QTemporaryDir dir;
-    std::unique_ptr<TF_DataModule> dm;
+    BenchAccountSet set;
     ScriptedPrompt prompt;
 
     ImportBenchFixture()
+        : set([](Connection& c) {
+              Transaction t(c);
+              for (int i = 0; i < 20000; ++i)
+                  c.Exec("insert into jxc_goods (g_sn,g_name,dw_name,g_sj,gc_sn,gc_cid) values "
+                         "(:sn,:name,'件',10,'1000',2)",
+                      { { "sn", QString::number(20000001 + i) }, { "name", "现有商品" + QString::number(i) } });
+              t.Commit();
+          })
     {
-        ProgramFolder::Set(dir.path());
-        QDir(dir.path()).mkpath("data");
-        {
-            Connection c;
-            c.Open(dir.filePath("data/jxc.mdb"), Connection::OpenMode::CreateIfMissing);
-            CreateAllTables(c);
-            Transaction t(c);
-            for (int i = 0; i < 20000; ++i)
-                c.Exec(
-                    "insert into jxc_goods (g_sn,g_name,dw_name,g_sj,gc_sn,gc_cid) values (:sn,:name,'件',10,'1000',2)",
-                    { { "sn", QString::number(20000001 + i) }, { "name", "现有商品" + QString::number(i) } });
-            t.Commit();
-        }
-        dm = std::make_unique<TF_DataModule>();
-        dm->DataModuleCreate();
-        CurrentAdminName = "admin";
-        CurrentAdminSn = "100001";
-        CurrentRoleSn = "100001";
-        LoadSystemSettings();
         DeclareMasterDataDatasets();
         Prompt::Install(&prompt);
     }
     void Use()
     {
-        F_DataModule = dm.get();
-        ProgramFolder::Set(dir.path());
+        set.Use();
         Prompt::Install(&prompt);
     }
     QString Write(
@@ -65,7 +53,7 @@ struct ImportBenchFixture {
         table.captions = captions;
         for (int i = 0; i < rows; ++i)
             table.rows << row(i);
-        const QString path = dir.filePath(name);
+        const QString path = set.Path(name);
         QString error;
         WriteXlsx(path, table, &error);
         return path;

@@ -2,6 +2,7 @@
 // 1,000,000 stock-ledger rows, 100,000 goods-in and sales lines). Targets: the goods
 // statement under 300 ms, the footer total under 20 ms, the delete business test of
 // one goods under 1 ms, moving a category whose branch holds 5,000 goods under 500 ms.
+#include "benchset.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "foundation/schema/schema.h"
@@ -24,29 +25,18 @@
 namespace {
 
 struct Fixture {
-    QTemporaryDir dir;
-    std::unique_ptr<TF_DataModule> dm;
+    BenchAccountSet set;
     std::unique_ptr<TF_Spxxgl> list;
 
     Fixture()
+        : set([](Connection& c) {
+              GoodsgenFillShop(c);
+              // One top category's branch holds 5,000 goods.
+              c.Exec(
+                  "update jxc_goods set gc_sn='1001100' where id in (select id from jxc_goods where g_sn<>'00000000' "
+                  "order by id limit 5000)");
+          })
     {
-        ProgramFolder::Set(dir.path());
-        QDir(dir.path()).mkpath("data");
-        {
-            Connection c;
-            c.Open(dir.filePath("data/jxc.mdb"), Connection::OpenMode::CreateIfMissing);
-            CreateAllTables(c);
-            GoodsgenFillShop(c);
-            // One top category's branch holds 5,000 goods.
-            c.Exec("update jxc_goods set gc_sn='1001100' where id in (select id from jxc_goods where g_sn<>'00000000' "
-                   "order by id limit 5000)");
-        }
-        dm = std::make_unique<TF_DataModule>();
-        dm->DataModuleCreate();
-        CurrentAdminName = "admin";
-        CurrentAdminSn = "100001";
-        CurrentRoleSn = "100001";
-        LoadSystemSettings();
         list = std::make_unique<TF_Spxxgl>();
         F_Spxxgl = list.get();
         list->Activate();

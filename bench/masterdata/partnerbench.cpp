@@ -12,6 +12,7 @@
 #include "platform/db/connection.h"
 #include "platform/db/query.h"
 
+#include "benchset.h"
 #include <QDir>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -20,41 +21,30 @@
 namespace {
 
 struct PartnerFixture {
-    QTemporaryDir dir;
-    std::unique_ptr<TF_DataModule> dm;
+    BenchAccountSet set;
 
     PartnerFixture()
+        : set([](Connection& c) {
+              // Customers 100002..110000 with every kind of business; "110001" has none.
+              c.Exec("with recursive n(i) as (select 100002 union all select i+1 from n where i<110001) "
+                     "insert into jxc_khxx (kh_sn,kh_name,kh_jm,kt_sn,kt_name,ck_sn,ck_name,kh_lwje,kh_forbid,"
+                     "kh_default) select cast(i as text), '客户'||i, 'KH'||i, '100'||(i % 6), '', '-1', '所有仓库', 0, "
+                     "0, 0 from n");
+              c.Exec("with recursive n(i) as (select 1 union all select i+1 from n where i<200000) "
+                     "insert into jxc_lsxsd (gl_djh,kh_sn) select 'XS'||i, cast(100002 + i % 9999 as text) from n");
+              c.Exec("with recursive n(i) as (select 1 union all select i+1 from n where i<200000) "
+                     "insert into jxc_ysyfk (gl_djh,k_type,k_ghskh,k_djtxt,k_rq,k_yfje,k_ljje) select 'YS'||i, "
+                     "'kh', cast(100002 + i % 9999 as text), '应收款', '2024-03-05', 1, i from n");
+              c.Exec("with recursive n(i) as (select 1 union all select i+1 from n where i<100000) "
+                     "insert into jxc_xjyh (gl_djh,ghs_sn,ghs_name) select 'SK'||i, cast(100002 + i % 9999 as text), "
+                     "'客户'||(100002 + i % 9999) from n");
+              c.Exec(
+                  "with recursive n(i) as (select 1 union all select i+1 from n where i<1000000) "
+                  "insert into jxc_goodslist (gl_djh,g_sn,ck_sn,ghs_sn,ghs_name,gl_sl) select 'XS'||i, "
+                  "printf('%08d', i % 20000), '100001', cast(100002 + i % 9999 as text), '客户'||(100002 + i % 9999), "
+                  "1 from n");
+          })
     {
-        ProgramFolder::Set(dir.path());
-        QDir(dir.path()).mkpath("data");
-        {
-            Connection c;
-            c.Open(dir.filePath("data/jxc.mdb"), Connection::OpenMode::CreateIfMissing);
-            CreateAllTables(c);
-            // Customers 100002..110000 with every kind of business; "110001" has none.
-            c.Exec("with recursive n(i) as (select 100002 union all select i+1 from n where i<110001) "
-                   "insert into jxc_khxx (kh_sn,kh_name,kh_jm,kt_sn,kt_name,ck_sn,ck_name,kh_lwje,kh_forbid,"
-                   "kh_default) select cast(i as text), '客户'||i, 'KH'||i, '100'||(i % 6), '', '-1', '所有仓库', 0, "
-                   "0, 0 from n");
-            c.Exec("with recursive n(i) as (select 1 union all select i+1 from n where i<200000) "
-                   "insert into jxc_lsxsd (gl_djh,kh_sn) select 'XS'||i, cast(100002 + i % 9999 as text) from n");
-            c.Exec("with recursive n(i) as (select 1 union all select i+1 from n where i<200000) "
-                   "insert into jxc_ysyfk (gl_djh,k_type,k_ghskh,k_djtxt,k_rq,k_yfje,k_ljje) select 'YS'||i, "
-                   "'kh', cast(100002 + i % 9999 as text), '应收款', '2024-03-05', 1, i from n");
-            c.Exec("with recursive n(i) as (select 1 union all select i+1 from n where i<100000) "
-                   "insert into jxc_xjyh (gl_djh,ghs_sn,ghs_name) select 'SK'||i, cast(100002 + i % 9999 as text), "
-                   "'客户'||(100002 + i % 9999) from n");
-            c.Exec("with recursive n(i) as (select 1 union all select i+1 from n where i<1000000) "
-                   "insert into jxc_goodslist (gl_djh,g_sn,ck_sn,ghs_sn,ghs_name,gl_sl) select 'XS'||i, "
-                   "printf('%08d', i % 20000), '100001', cast(100002 + i % 9999 as text), '客户'||(100002 + i % 9999), "
-                   "1 from n");
-        }
-        dm = std::make_unique<TF_DataModule>();
-        dm->DataModuleCreate();
-        CurrentAdminName = "admin";
-        CurrentAdminSn = "100001";
-        CurrentRoleSn = "100001";
-        LoadSystemSettings();
     }
 };
 

@@ -1,6 +1,7 @@
 // The member windows on a shop-size account set (100,000 members, 1,000,000
 // stock-ledger rows). Targets: the member search under 100 ms, the import of 5,000
 // members from a spreadsheet under 3 s, a gift exchange saved under 100 ms.
+#include "benchset.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "foundation/schema/schema.h"
@@ -23,35 +24,23 @@
 namespace {
 
 struct Fixture {
-    QTemporaryDir dir;
-    std::unique_ptr<TF_DataModule> dm;
+    BenchAccountSet set;
     std::unique_ptr<TF_Hygl> hygl;
     QString sheet;
 
     Fixture()
+        : set([](Connection& c) {
+              GoodsgenFillShop(c);
+              c.Exec("with recursive n(i) as (select 1 union all select i+1 from n where i<100000) "
+                     "insert into jxc_hyxx (hy_sn,hy_bh,hy_name,hy_jm,hy_status,hl_sn,hh_sn,hy_mm,hy_jf,hy_zjf,hy_zhje,"
+                     "hy_ye,hy_zje,hy_tele,hy_mobile,hy_sr,hy_jrrq,hy_sj,hy_qx) "
+                     "select printf('%06d',100001+i),printf('%06d',200000+i),'会员'||i,'HY'||i,1,'100002','100001','',"
+                     "1000000,1000000,0,0,i,'','139'||printf('%08d',i),'1990-01-01','2024-01-01',0,0 from n");
+              // The first goods is a gift of one point in the main warehouse.
+              c.Exec("update jxc_goods set g_iszp=1,g_sy=1,g_zpjf=1 where g_sn='G000000'");
+              c.Exec("update jxc_kcsp set kc_sl=1000000,kc_zsl=1000000 where g_sn='G000000' and ck_sn='100001'");
+          })
     {
-        ProgramFolder::Set(dir.path());
-        QDir(dir.path()).mkpath("data");
-        {
-            Connection c;
-            c.Open(dir.filePath("data/jxc.mdb"), Connection::OpenMode::CreateIfMissing);
-            CreateAllTables(c);
-            GoodsgenFillShop(c);
-            c.Exec("with recursive n(i) as (select 1 union all select i+1 from n where i<100000) "
-                   "insert into jxc_hyxx (hy_sn,hy_bh,hy_name,hy_jm,hy_status,hl_sn,hh_sn,hy_mm,hy_jf,hy_zjf,hy_zhje,"
-                   "hy_ye,hy_zje,hy_tele,hy_mobile,hy_sr,hy_jrrq,hy_sj,hy_qx) "
-                   "select printf('%06d',100001+i),printf('%06d',200000+i),'会员'||i,'HY'||i,1,'100002','100001','',"
-                   "1000000,1000000,0,0,i,'','139'||printf('%08d',i),'1990-01-01','2024-01-01',0,0 from n");
-            // The first goods is a gift of one point in the main warehouse.
-            c.Exec("update jxc_goods set g_iszp=1,g_sy=1,g_zpjf=1 where g_sn='G000000'");
-            c.Exec("update jxc_kcsp set kc_sl=1000000,kc_zsl=1000000 where g_sn='G000000' and ck_sn='100001'");
-        }
-        dm = std::make_unique<TF_DataModule>();
-        dm->DataModuleCreate();
-        CurrentAdminName = "admin";
-        CurrentAdminSn = "100001";
-        CurrentRoleSn = "100001";
-        LoadSystemSettings();
         RegisterMembersWindows();
         hygl = std::make_unique<TF_Hygl>();
         hygl->Activate();
@@ -61,7 +50,7 @@ struct Fixture {
         for (int i = 0; i < 5000; ++i)
             t.rows << QVector<QVariant> { QString("导入%1").arg(i), QString("1380000%1").arg(i, 4, 10, QChar('0')),
                 "10", "1991-02-03" };
-        sheet = dir.filePath("members.xlsx");
+        sheet = set.Path("members.xlsx");
         QString error;
         WriteXlsx(sheet, t, &error);
     }
