@@ -3,7 +3,9 @@
 #include "app/allwindows.h"
 #include "app/devtools/samplescreenshots.h"
 #include "platform/base/programfolder.h"
+#include "platform/ui/prompt.h"
 #include "platform/ui/screenshots.h"
+#include "platform/ui/scriptedprompt.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -19,6 +21,12 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QTemporaryDir folder;
     ProgramFolder::Set(folder.path());
+    // No message box or dialog may wait for a hand headless: messages are noted on
+    // stderr, questions and dialogs that a window opens while it is built are declined.
+    ScriptedPrompt prompt;
+    prompt.SetRejectUnscriptedModals(true);
+    prompt.OnFailure = [](const QString& what) { std::fprintf(stderr, "declined: %s\n", qPrintable(what)); };
+    Prompt::Install(&prompt);
     RegisterAllWindows();
     RegisterSampleScreenshots();
 
@@ -43,6 +51,8 @@ int main(int argc, char** argv)
     w->show();
     for (int i = 0; i < 5; ++i)
         app.processEvents();
+    for (const QString& m : prompt.Messages())
+        std::fprintf(stderr, "message: %s\n", qPrintable(m));
     if (!w->grab().save(args[2])) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(args[2]));
         return 1;
