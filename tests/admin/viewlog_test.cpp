@@ -30,10 +30,9 @@ protected:
             const char* note;
         } lines[] = {
             { "2024-02-29 23:59:59", "王芳", "审核销售单" }, // before the period
-            { "2024-03-01 00:00:00", "王芳", "登录系统" },
-            { "2024-03-05 09:30:00", "李强", "增加进货单" },
+            { "2024-03-01 00:00:00", "王芳", "登录系统" }, { "2024-03-05 09:30:00", "李强", "增加进货单" },
             { "2024-03-20 23:59:30", "李强", "审核销售单" }, // the last day's last minute
-            { "2024-03-21 00:00:00", "王芳", "退出系统" }, // after the period
+            { "2024-03-21 00:00:00", "王芳", "退出系统" },   // after the period
         };
         for (const Line& l : lines)
             ExecSQL(QStringLiteral("insert into jxc_log (log_time,a_name,log_note) values ('%1','%2','%3')")
@@ -67,10 +66,8 @@ TEST_F(ViewLogTest, ListsThePeriodNewestFirstAndSearchesTextAndOperator)
         const char* text;
         QStringList expected;
     } cases[] = {
-        { "审核", { "2024-03-20 23:59:30" } },
-        { " 李强 ", { "2024-03-20 23:59:30", "2024-03-05 09:30:00" } },
-        { "删除", {} },
-        { "'", {} }, // made safe, not a broken statement
+        { "审核", { "2024-03-20 23:59:30" } }, { " 李强 ", { "2024-03-20 23:59:30", "2024-03-05 09:30:00" } },
+        { "删除", {} }, { "'", {} }, // made safe, not a broken statement
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
