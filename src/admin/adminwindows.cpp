@@ -8,6 +8,7 @@
 #include "admin/qcjz.h"
 #include "admin/role.h"
 #include "admin/sjql.h"
+#include "admin/viewlog.h"
 #include "admin/xtcs.h"
 #include "admin/xtwh.h"
 #include "admin/ztgl.h"
@@ -21,6 +22,7 @@ void RegisterAdminWindows()
     FunctionWindows::Register<TF_Role>(QStringLiteral("TF_Role"));
     FunctionWindows::Register<TF_Bbsj>(QStringLiteral("TF_Bbsj"));
     FunctionWindows::Register<TF_Xtwh>(QStringLiteral("TF_Xtwh"));
+    FunctionWindows::Register<TF_ViewLog>(QStringLiteral("TF_ViewLog"));
     FunctionWindows::Register<TF_Mryt>(QStringLiteral("TF_Mryt"));
     FunctionWindows::Register<TF_Lxwm>(QStringLiteral("TF_Lxwm"));
     FunctionWindows::Register<TF_Ztgl>(QStringLiteral("TF_Ztgl"));
@@ -29,5 +31,5 @@ void RegisterAdminWindows()
     FunctionWindows::Register<TF_Qcjz>(QStringLiteral("TF_Qcjz"));
     FunctionWindows::Register<TF_Nzjs>(QStringLiteral("TF_Nzjs"));
     DeclareDatasets({ QStringLiteral("Q_Admin"), QStringLiteral("Q_Role"), QStringLiteral("Q_GoodsPrice"),
-        QStringLiteral("Q_Goods1"), QStringLiteral("Q_Kcsp"), QStringLiteral("Q_Nzjs") });
+        QStringLiteral("Q_Goods1"), QStringLiteral("Q_Kcsp"), QStringLiteral("Q_Nzjs"), QStringLiteral("Q_Log") });
 }

@@ -6,6 +6,7 @@
 #include "admin/nzjs.h"
 #include "admin/qcjz.h"
 #include "admin/role.h"
+#include "admin/viewlog.h"
 #include "admin/xtcs.h"
 #include "admin/ztgl.h"
 #include "app/devtools/deliveredfile.h"
@@ -13,6 +14,7 @@
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "foundation/settings.h"
+#include "platform/base/clock.h"
 #include "platform/base/programfolder.h"
 #include "platform/report/reportdesigner.h"
 #include "platform/ui/screenshots.h"
@@ -171,6 +173,24 @@ QWidget* buildOpeningStockEntry()
     return d;
 }
 
+QWidget* buildLog()
+{
+    Screenshots::Prepare();
+    const QString today = Clock::Today().toString(QStringLiteral("yyyy-MM-dd"));
+    const char* lines[][3] = {
+        { "08:31:05", "王芳", "登录系统" },
+        { "09:12:40", "王芳", "审核销售单：XS20240301001" },
+        { "10:05:18", "李强", "登录系统" },
+        { "10:47:02", "李强", "增加进货单：JH20240301002" },
+        { "14:26:55", "王芳", "修改商品资料：纯棉圆领T恤" },
+        { "17:58:11", "李强", "退出系统" },
+    };
+    for (const auto& l : lines)
+        ExecSQL(QStringLiteral("insert into jxc_log (log_time,a_name,log_note) values ('%1 %2','%3','%4')")
+                    .arg(today, QString::fromUtf8(l[0]), QString::fromUtf8(l[1]), QString::fromUtf8(l[2])));
+    return new TF_ViewLog();
+}
+
 } // namespace
 
 void RegisterAdminScreenshots()
@@ -185,4 +205,5 @@ void RegisterAdminScreenshots()
     Screenshots::Register(QStringLiteral("TF_Nzjs"), buildSettlement);
     Screenshots::Register(QStringLiteral("TF_Qcjz"), buildOpeningStock);
     Screenshots::Register(QStringLiteral("TF_Qcjz_Add"), buildOpeningStockEntry);
+    Screenshots::Register(QStringLiteral("TF_ViewLog"), buildLog);
 }
