@@ -38,9 +38,8 @@ TEST_F(RemindersTest, LowStockListsGoodsBelowTheirMinimumInTotalOrPerWarehouse)
         int disabled;
     } goods[] = {
         { "10010001", "圆领T恤", 5, 10, 0 },
-        { "10010002", "牛仔裤", -2, 0, 0 }, // negative stock is below a minimum of 0
-        { "10010003", "衬衫", 20, 10, 0 },
-        { "10010004", "风衣", 1, 10, 1 }, // disabled
+        { "10010002", "牛仔裤", -2, 0, 0 },                                  // negative stock is below a minimum of 0
+        { "10010003", "衬衫", 20, 10, 0 }, { "10010004", "风衣", 1, 10, 1 }, // disabled
     };
     for (const Goods& g : goods) {
         fixture::AddGoods({ QString::fromUtf8(g.sn), QString::fromUtf8(g.name) });
@@ -77,13 +76,10 @@ protected:
             double balance;
             const char* staff;
         } rows[] = {
-            { "K001", "2024-03-01", 100, "0001" },
-            { "K001", "2024-03-05", 0, "0001" }, // settled by the latest row
-            { "K002", "2024-03-05", 50, "0001" },
-            { "K002", "2024-03-05", 80, "0001" }, // same day, higher id decides
-            { "K002", "2024-03-01", 20, "0001" }, // entered later, dated earlier
-            { "K003", "2024-03-01", 0, "0001" },
-            { "K003", "2024-03-02", 30, "0001" },
+            { "K001", "2024-03-01", 100, "0001" }, { "K001", "2024-03-05", 0, "0001" }, // settled by the latest row
+            { "K002", "2024-03-05", 50, "0001" }, { "K002", "2024-03-05", 80, "0001" }, // same day, higher id decides
+            { "K002", "2024-03-01", 20, "0001" },                                       // entered later, dated earlier
+            { "K003", "2024-03-01", 0, "0001" }, { "K003", "2024-03-02", 30, "0001" },
             { "K004", "2024-03-02", 30, "0001" }, // disabled customer
             { "K005", "2024-03-02", 40, "9999" }, // handler without a staff row
         };
@@ -121,9 +117,9 @@ TEST_F(ReceivablesReminderTest, FiltersByTheLastConfirmedCustomerUnlessTheNameIs
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(Rows(ReceivablesStatement(ReceivablesView::Reminder, QString::fromUtf8(c.name),
-                           QString::fromUtf8(c.code)),
-                      "k_ghskh", "k_ljje"),
+        EXPECT_EQ(
+            Rows(ReceivablesStatement(ReceivablesView::Reminder, QString::fromUtf8(c.name), QString::fromUtf8(c.code)),
+                "k_ghskh", "k_ljje"),
             c.expected);
     }
 }
@@ -138,8 +134,8 @@ TEST_F(ReceivablesReminderTest, BoundOperatorSeesHisWarehousesCustomersAndThoseO
     BindPartnersWarehouse = QStringLiteral("1");
     CurrentRoleSn = QStringLiteral("100002");
     CurrentAdminSn = QStringLiteral("A01");
-    EXPECT_EQ(Rows(ReceivablesStatement(ReceivablesView::Reminder, "", ""), "k_ghskh", "k_ljje"),
-        QStringList { "K003:30" });
+    EXPECT_EQ(
+        Rows(ReceivablesStatement(ReceivablesView::Reminder, "", ""), "k_ghskh", "k_ljje"), QStringList { "K003:30" });
     CurrentRoleSn = QStringLiteral("100001");
     EXPECT_EQ(Rows(ReceivablesStatement(ReceivablesView::Reminder, "", ""), "k_ghskh", "k_ljje"),
         (QStringList { "K002:80", "K003:30" }));
