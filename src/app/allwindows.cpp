@@ -6,6 +6,9 @@
 #include "members/memberswindows.h"
 #include "pos/poswindows.h"
 #include "purchasing/purchasingwindows.h"
+#include "reports/reportswindows.h"
+#include "sales/saleswindows.h"
+#include "warehouse/warehousewindows.h"
 
 // One line per subsystem, in the overview's order; each routine lives in its own
 // subsystem's folder ("masterdata/masterdatawindows.h": RegisterMasterDataWindows()).
@@ -15,8 +18,11 @@ void RegisterAllWindows()
 {
     RegisterMasterDataWindows();
     RegisterPurchasingWindows();
+    RegisterSalesWindows();
     RegisterMembersWindows();
     RegisterPosWindows();
+    RegisterWarehouseWindows();
     RegisterAccountsWindows();
+    RegisterReportsWindows();
     RegisterAdminWindows();
 }

@@ -1,0 +1,5 @@
+#pragma once
+
+// The sales windows and the datasets they reach by name.
+void DeclareSalesDatasets();
+void RegisterSalesWindows();
