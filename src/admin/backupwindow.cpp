@@ -1,11 +1,11 @@
 #include "admin/backupwindow.h"
 
 #include "admin/listparts.h"
-#include "admin/setfiles.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "foundation/keypreview.h"
 #include "foundation/mainform.h"
+#include "foundation/setfiles.h"
 #include "foundation/settings.h"
 #include "platform/base/clock.h"
 #include "platform/base/programfolder.h"

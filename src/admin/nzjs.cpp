@@ -2,12 +2,12 @@
 
 #include "admin/listparts.h"
 #include "admin/longrun.h"
-#include "admin/setfiles.h"
 #include "admin/settlement.h"
 #include "foundation/datamodule.h"
 #include "foundation/fieldformats.h"
 #include "foundation/globals.h"
 #include "foundation/keypreview.h"
+#include "foundation/setfiles.h"
 #include "foundation/settings.h"
 #include "listing/listoutput.h"
 #include "platform/base/clock.h"

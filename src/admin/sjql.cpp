@@ -2,11 +2,11 @@
 
 #include "admin/listparts.h"
 #include "admin/longrun.h"
-#include "admin/setfiles.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "foundation/keypreview.h"
 #include "foundation/schema/schema.h"
+#include "foundation/setfiles.h"
 #include "foundation/settings.h"
 #include "platform/base/clock.h"
 #include "platform/base/programfolder.h"

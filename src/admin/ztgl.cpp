@@ -1,12 +1,12 @@
 #include "admin/ztgl.h"
 
 #include "admin/listparts.h"
-#include "admin/setfiles.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "foundation/keypreview.h"
 #include "foundation/numbering.h"
 #include "foundation/schema/schema.h"
+#include "foundation/setfiles.h"
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
 #include "platform/base/clock.h"

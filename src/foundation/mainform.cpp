@@ -1,4 +1,5 @@
 #include "foundation/mainform.h"
+#include "foundation/setfiles.h"
 
 #include "foundation/backup.h"
 #include "foundation/datamodule.h"
@@ -895,15 +896,9 @@ bool TF_MainForm::backupDatabase()
         if (!path.endsWith(QLatin1Char('/')))
             path += QLatin1Char('/');
 
-        // The current set's file, copied through the connection that has it open when it can be.
-        const QString dbFile = ProgramFolder::File(QStringLiteral("data/") + CurrentDbName);
-        const Connection* source = &F_DataModule->ADOConn;
-        Connection own;
-        if (!source->Connected() || QFileInfo(source->FileName()) != QFileInfo(dbFile)) {
-            own.Open(dbFile);
-            source = &own;
-        }
-        const BackupResult r = BackupDatabaseTo(*source, path, CurrentAccountSetName, Clock::Now());
+        // A file set is copied through the connection that has it open; a set on a
+        // server is dumped by the server's own tool.
+        const BackupResult r = BackupAccountSet(CurrentDbName, path, CurrentAccountSetName, Clock::Now());
         if (!r.ok) {
             // Old copies stay when no new one was made.
             ReportBackupFailure(r.error);

@@ -507,6 +507,20 @@ TEST_F(MainFormTest, WithNothingConfiguredTheBackupWritesTheDefaults)
         QStringList { "0,12,15,1," + Folder() + "数据备份/" });
 }
 
+TEST_F(MainFormTest, ASetOnAServerIsBackedUpByTheTimedBackupToo)
+{
+    if (!TestDb::OnServer())
+        GTEST_SKIP() << "about a set on a server";
+    const QString bk = Folder() + "bk/";
+    QDir().mkpath(bk);
+    ConfigureBackup(true, 12, 0, bk, false);
+    EXPECT_TRUE(form->backupDatabase());
+    EXPECT_EQ(Files(bk), QStringList { kBackupName });
+    QFile dump(bk + kBackupName);
+    EXPECT_GT(dump.size(), 0);
+    EXPECT_TRUE(prompt.Messages().isEmpty());
+}
+
 TEST_F(MainFormTest, AFailedBackupIsReportedAndKeepsTheOldCopies)
 {
     ConfigureBackup(true, 12, 1, Folder() + "missing/", false);

@@ -1,4 +1,4 @@
-#include "admin/setfiles.h"
+#include "foundation/setfiles.h"
 
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
