@@ -388,8 +388,8 @@ void RegistrationList::cxGrid1ViewMouseUp(const QPoint& at)
 
 bool RegistrationList::FormKeyDown(int key)
 {
-    if (partnerPanel->HandleKey(key))
-        return true;
+    if (const auto use = partnerPanel->HandleKey(key); use != PartnerPanel::KeyUse::PanelHidden)
+        return use == PartnerPanel::KeyUse::Used;
     if (key == Qt::Key_F2) {
         btnSearch1Click();
         return true;

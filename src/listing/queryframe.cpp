@@ -237,15 +237,25 @@ QString PartnerPanel::SearchCode() const
     return edit_->text().trimmed().isEmpty() ? QString() : code_;
 }
 
-bool PartnerPanel::HandleKey(int key)
+PartnerPanel::KeyUse PartnerPanel::HandleKey(int key)
 {
     if (isHidden())
-        return false;
+        return KeyUse::PanelHidden;
     if (key == Qt::Key_Escape)
         Exit();
     else if (key == Qt::Key_F5)
         Confirm();
-    return true;
+    else
+        return KeyUse::LeftToControl;
+    return KeyUse::Used;
+}
+
+void PartnerPanel::SetOpensOnTyping(bool on)
+{
+    if (on)
+        edit_->installEventFilter(this);
+    else
+        edit_->removeEventFilter(this);
 }
 
 bool PartnerPanel::eventFilter(QObject* watched, QEvent* event)

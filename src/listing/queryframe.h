@@ -80,9 +80,14 @@ public:
     // The code a search filters by: none while the edit is blank, else the last
     // confirmed code, whatever the edit holds now.
     QString SearchCode() const;
-    // The panel-aware keys: Esc hides, F5 confirms, every other key is swallowed while
-    // the panel shows. False when the panel is hidden.
-    bool HandleKey(int key);
+    // The panel-aware keys while the panel shows: Esc hides it and F5 confirms it; no
+    // other key acts on the window, but it still reaches the control that has the
+    // focus, so typing in the partner edit goes on.
+    enum class KeyUse { PanelHidden, Used, LeftToControl };
+    KeyUse HandleKey(int key);
+    // Whether typing in the edit opens the panel (on by default); with it off the
+    // panel opens only through Open().
+    void SetOpensOnTyping(bool on);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     QPushButton* btnOK;

@@ -1,10 +1,26 @@
+#include "admin/adminwindows.h"
 #include "admin/reminders.h"
+#include "admin/sjtx.h"
+#include "foundation/combos.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "foundation/settings.h"
+#include "listing/queryframe.h"
 #include "platform/db/query.h"
+#include "platform/grid/datagrid.h"
+#include "platform/report/report.h"
+#include "platform/report/reportpreview.h"
 #include "support/accountset.h"
 #include "support/tradefixtures.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
 
 namespace {
 
@@ -139,6 +155,117 @@ TEST_F(ReceivablesReminderTest, BoundOperatorSeesHisWarehousesCustomersAndThoseO
     CurrentRoleSn = QStringLiteral("100001");
     EXPECT_EQ(Rows(ReceivablesStatement(ReceivablesView::Reminder, "", ""), "k_ghskh", "k_ljje"),
         (QStringList { "K002:80", "K003:30" }));
+}
+
+// The reminder window and the stock-alarm query over the same rows.
+class ReminderWindowTest : public ReceivablesReminderTest {
+protected:
+    void SetUp() override
+    {
+        ReceivablesReminderTest::SetUp();
+        RegisterAdminWindows();
+        fixture::AddGoods({ QStringLiteral("10010001"), QStringLiteral("圆领T恤") });
+        fixture::AddGoods({ QStringLiteral("10010002"), QStringLiteral("牛仔裤") });
+        ExecSQL("update jxc_goods set g_kc=5,g_zdkc=10 where g_sn='10010001'");
+        ExecSQL("update jxc_goods set g_kc=-2,g_zdkc=0 where g_sn='10010002'");
+    }
+    void TearDown() override
+    {
+        CurrentRoleSn = QStringLiteral("100001");
+        CurrentCustomerSn.clear();
+        ReceivablesReminderTest::TearDown();
+    }
+    static QStringList Customers(const DataGrid& grid)
+    {
+        QStringList l;
+        for (int r = 0; r < grid.RowCount(); ++r)
+            l << grid.Value(r, "k_ghskh").toString();
+        return l;
+    }
+};
+
+TEST_F(ReminderWindowTest, ActivationCountsTheStockAlarmsAndShowsReceivablesByRight)
+{
+    TF_Sjtx w;
+    w.FormActivate();
+    EXPECT_EQ(w.cxPage->currentWidget(), w.cxTab3);
+    EXPECT_EQ(w.cxGrid3View->RowCount(), 2);
+    EXPECT_EQ(w.kctx->text(), QStringLiteral("2 条"));
+    EXPECT_TRUE(w.qktx->text().isEmpty());
+    EXPECT_TRUE(w.cxPage->isTabVisible(w.cxPage->indexOf(w.cxTab1)));
+    // The count stays what activation found while the stock query runs again.
+    w.tkey->setText(QStringLiteral("牛仔"));
+    w.btnSearch3Click();
+    EXPECT_EQ(w.cxGrid3View->RowCount(), 1);
+    EXPECT_EQ(w.kctx->text(), QStringLiteral("2 条"));
+
+    ExecSQL("update jxc_goods set g_zdkc=-5");
+    CurrentRoleSn = QStringLiteral("100002"); // no right to the receivables
+    TF_Sjtx again;
+    again.FormActivate();
+    EXPECT_EQ(again.kctx->text(), QStringLiteral("0 条"));
+    EXPECT_EQ(again.cxGrid3View->RowCount(), 0);
+    EXPECT_FALSE(again.cxPage->isTabVisible(again.cxPage->indexOf(again.cxTab1)));
+}
+
+TEST_F(ReminderWindowTest, TheCustomerPanelOpensOnTypingOnlyInTheAlarmQuery)
+{
+    TF_Sjtx reminder;
+    reminder.FormActivate();
+    reminder.cxPage->setCurrentWidget(reminder.cxTab1);
+    EXPECT_EQ(Customers(*reminder.cxGrid1View), (QStringList { "K002", "K003" }));
+    EXPECT_EQ(reminder.qktx->text(), QStringLiteral("2 条"));
+    QTest::keyClick(reminder.tKhName, Qt::Key_K);
+    EXPECT_FALSE(reminder.RzPanel_Kh->isVisibleTo(&reminder));
+
+    // The alarm's panel lists the customers with their type.
+    ExecSQL("update jxc_khxx set kt_sn=(select min(kt_sn) from jxc_khtype)");
+    TF_Kcbj alarm;
+    alarm.FormActivate();
+    alarm.cxPage->setCurrentWidget(alarm.cxTab1);
+    EXPECT_EQ(Customers(*alarm.cxGrid1View), (QStringList { "K002", "K003", "K005" }));
+    EXPECT_FALSE(alarm.cxGrid1View->ColumnVisible(alarm.cxGrid1View->ColumnByField("u_name")));
+    alarm.chkKhAll->setChecked(true);
+    QTest::keyClicks(alarm.tKhName, QStringLiteral("k003"));
+    EXPECT_FALSE(alarm.chkKhAll->isChecked());
+    ASSERT_TRUE(alarm.RzPanel_Kh->isVisibleTo(&alarm));
+    ASSERT_EQ(alarm.RzPanel_Kh->Grid()->RowCount(), 1); // found by its code
+    alarm.RzPanel_Kh->Grid()->SetCurrentRow(0);
+    EXPECT_TRUE(alarm.FormKeyDown(Qt::Key_F5));
+    EXPECT_EQ(CurrentCustomerSn, QStringLiteral("K003"));
+    EXPECT_EQ(Customers(*alarm.cxGrid1View), QStringList { "K003" });
+    EXPECT_EQ(alarm.qktx->text(), QStringLiteral("1 条"));
+
+    alarm.chkKhAll->click();
+    EXPECT_TRUE(alarm.tKhName->text().isEmpty());
+    EXPECT_EQ(alarm.cxGrid1View->RowCount(), 3);
+}
+
+TEST_F(ReminderWindowTest, OnlyTheReminderPrintsTheStockAlarms)
+{
+    const QString source = QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../../resources/report/sjtxkc.fr3");
+    QDir().mkpath(Folder() + "report");
+    QFile::remove(Folder() + "report/sjtxkc.fr3");
+    ASSERT_TRUE(QFile::copy(source, Folder() + "report/sjtxkc.fr3"));
+    QStringList printed;
+    prompt.OnModal("ReportPreview", [&](QDialog* d) {
+        Report* r = static_cast<ReportPreview*>(d)->GetReport();
+        for (const PreparedPage& p : r->Pages().pages)
+            for (const PreparedItem& i : p.items)
+                printed << i.text;
+        return 0;
+    });
+    TF_Kcbj alarm;
+    alarm.FormActivate();
+    alarm.btnPrintClick();
+    EXPECT_TRUE(printed.isEmpty());
+    EXPECT_FALSE(alarm.btnPrint3->isVisibleTo(&alarm));
+
+    TF_Sjtx w;
+    w.FormActivate();
+    w.btnPrintClick();
+    EXPECT_TRUE(printed.contains(QStringLiteral("10010002")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("仓库：所有仓库")));
 }
 
 } // namespace

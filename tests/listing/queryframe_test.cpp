@@ -115,9 +115,10 @@ TEST_F(QueryFrameTest, PartnerPanelKeepsTheConfirmedCode)
     EXPECT_EQ(panel.SearchCode(), QString());
 
     panel.Open();
-    EXPECT_TRUE(panel.HandleKey(Qt::Key_F2)); // swallowed while the panel shows
-    EXPECT_TRUE(panel.HandleKey(Qt::Key_Escape));
-    EXPECT_FALSE(panel.HandleKey(Qt::Key_Escape));
+    // While the panel shows, F2 does not search but still reaches the edit.
+    EXPECT_EQ(panel.HandleKey(Qt::Key_F2), PartnerPanel::KeyUse::LeftToControl);
+    EXPECT_EQ(panel.HandleKey(Qt::Key_Escape), PartnerPanel::KeyUse::Used);
+    EXPECT_EQ(panel.HandleKey(Qt::Key_Escape), PartnerPanel::KeyUse::PanelHidden);
     CurrentCustomerSn.clear();
 }
 

@@ -6,6 +6,7 @@
 #include "admin/nzjs.h"
 #include "admin/qcjz.h"
 #include "admin/role.h"
+#include "admin/sjtx.h"
 #include "admin/viewlog.h"
 #include "admin/xtcs.h"
 #include "admin/ztgl.h"
@@ -191,6 +192,41 @@ QWidget* buildLog()
     return new TF_ViewLog();
 }
 
+// Goods under their minimum stock and customers who owe, for the reminder window.
+QWidget* buildReminders(bool receivables)
+{
+    Screenshots::Prepare();
+    const char* goods[][5] = {
+        { "10010001", "纯棉圆领T恤", "件", "白色", "3" },
+        { "10010002", "修身牛仔裤", "条", "深蓝", "-2" },
+        { "10010003", "羊毛开衫", "件", "米色", "5" },
+        { "10010004", "印花连衣裙", "件", "粉色", "1" },
+    };
+    for (const auto& g : goods)
+        ExecSQL(QStringLiteral("insert into jxc_goods (g_sn,g_name,dw_name,gg_name,color_name,g_kc,g_zdkc,g_jy) "
+                               "values ('%1','%2','%3','2024春季款','%4',%5,10,0)")
+                    .arg(QString::fromUtf8(g[0]), QString::fromUtf8(g[1]), QString::fromUtf8(g[2]),
+                        QString::fromUtf8(g[3]), QString::fromUtf8(g[4])));
+    ExecSQL(QStringLiteral("insert into jxc_user (u_sn,u_name) values ('0001','王芳')"));
+    const char* owed[][5] = {
+        { "K001", "杭州丽人服饰", "XS20241203001", "2024-12-03", "3680" },
+        { "K002", "宁波时尚之家", "XS20241205004", "2024-12-05", "1250.5" },
+        { "K003", "绍兴锦绣商行", "XS20241208002", "2024-12-08", "8920" },
+    };
+    for (const auto& o : owed) {
+        ExecSQL(QStringLiteral("insert into jxc_khxx (kh_sn,kh_name,kh_forbid) values ('%1','%2',0)")
+                    .arg(QString::fromUtf8(o[0]), QString::fromUtf8(o[1])));
+        ExecSQL(QStringLiteral("insert into jxc_ysyfk (k_ghskh,gl_djh,k_rq,k_ljje,k_type,u_sn,k_fkfs,k_djtxt) "
+                               "values ('%1','%2','%3',%4,'kh','0001','现金','销售单')")
+                    .arg(QString::fromUtf8(o[0]), QString::fromUtf8(o[2]), QString::fromUtf8(o[3]),
+                        QString::fromUtf8(o[4])));
+    }
+    auto* w = new TF_Sjtx();
+    if (receivables)
+        QTimer::singleShot(0, w, [w] { w->cxPage->setCurrentWidget(w->cxTab1); });
+    return w;
+}
+
 } // namespace
 
 void RegisterAdminScreenshots()
@@ -206,4 +242,6 @@ void RegisterAdminScreenshots()
     Screenshots::Register(QStringLiteral("TF_Qcjz"), buildOpeningStock);
     Screenshots::Register(QStringLiteral("TF_Qcjz_Add"), buildOpeningStockEntry);
     Screenshots::Register(QStringLiteral("TF_ViewLog"), buildLog);
+    Screenshots::Register(QStringLiteral("TF_Sjtx"), [] { return buildReminders(false); });
+    Screenshots::Register(QStringLiteral("TF_Sjtx-receivables"), [] { return buildReminders(true); });
 }
