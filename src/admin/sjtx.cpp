@@ -170,8 +170,8 @@ TF_Sjtx::TF_Sjtx(Kind kind, QWidget* parent) : Form(parent), kind_(kind)
     owedBox->addWidget(cxGrid1View, 1);
     cxPage->addTab(cxTab1, QStringLiteral("我方收款提醒"));
 
-    RzPanel_Kh = new PartnerPanel(cxTab1, PartnerPanel::Side::Customers, tKhName, CurrentCustomerSn,
-        [this] { btnSearch1Click(); });
+    RzPanel_Kh = new PartnerPanel(
+        cxTab1, PartnerPanel::Side::Customers, tKhName, CurrentCustomerSn, [this] { btnSearch1Click(); });
     RzPanel_Kh->setObjectName(QStringLiteral("RzPanel_Kh"));
     chkKhAll = new QCheckBox(QStringLiteral("查询全部客户"), RzPanel_Kh);
     chkKhAll->setObjectName(QStringLiteral("chkKhAll"));
@@ -180,7 +180,8 @@ TF_Sjtx::TF_Sjtx(Kind kind, QWidget* parent) : Form(parent), kind_(kind)
     // narrows the panel as one types, on the code too.
     RzPanel_Kh->SetOpensOnTyping(false);
     if (!reminder) {
-        RzPanel_Kh->Grid()->SetSearchColumns({ QStringLiteral("kh_name"), QStringLiteral("kh_jm"), QStringLiteral("kh_sn") });
+        RzPanel_Kh->Grid()->SetSearchColumns(
+            { QStringLiteral("kh_name"), QStringLiteral("kh_jm"), QStringLiteral("kh_sn") });
         tKhName->installEventFilter(new KeyUpWatcher(this, [this] { tKhNameKeyUp(); }));
     }
 
@@ -306,8 +307,7 @@ void TF_Sjtx::tKhNameKeyUp()
 void TF_Sjtx::btnExportClick()
 {
     const DataGrid* grid = cxPage->currentWidget() == cxTab1 ? cxGrid1View : cxGrid3View;
-    ExportList(*grid, ExportRows::OnlyWithRows,
-        kind_ == Kind::Alarm ? ExportTypes::XlsOnly : ExportTypes::XlsxOrXls);
+    ExportList(*grid, ExportRows::OnlyWithRows, kind_ == Kind::Alarm ? ExportTypes::XlsOnly : ExportTypes::XlsxOrXls);
 }
 
 void TF_Sjtx::btnPrintClick()
