@@ -73,6 +73,36 @@ TEST_F(GoodsInTest, SettledToAccountWritesMoneyLedgerAndStock)
     EXPECT_EQ(Number(QStringLiteral("select u_cgpl from jxc_user where u_sn='100001'")), 1);
 }
 
+TEST_F(GoodsInTest, WithInvoicesOnTheInvoiceRegisterKeepsItsRunningBalance)
+{
+    UseInvoices = QStringLiteral("1");
+    struct Case {
+        const char* no;
+        const char* mode;
+        const char* expected; // fp_yfje fp_sfje fp_kpje fp_ljje fp_no
+    } cases[] = {
+        // The balance grows by what is to be invoiced less what was invoiced.
+        { "CJ1", "1", "1000 600 300 700 FP001" },
+        // Settled by payment the amount to be invoiced is what was paid; the row's
+        // provisional balance gives way to the recomputed one.
+        { "CJ2", "0", "600 600 200 1100 FP001" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.no);
+        const QString no = QString::fromLatin1(c.no);
+        GoodsIn(no, { Shirts(10, 100) }, 1000, 600, QString::fromLatin1(c.mode));
+        Sql(QStringLiteral("update jxc_jhd set j_fpje=%1,j_fpno='FP001' where gl_djh='%2'")
+                .arg(no == QLatin1String("CJ1") ? 300 : 200)
+                .arg(no));
+        ApprovePurchaseDoc(no);
+        EXPECT_EQ(Rows(QStringLiteral("select fp_yfje,fp_sfje,fp_kpje,fp_ljje,fp_no from jxc_fpdjb where gl_djh='%1'")
+                           .arg(no)),
+            QStringList { QString::fromUtf8(c.expected) });
+    }
+    EXPECT_EQ(Rows(QStringLiteral("select distinct fp_type||' '||fp_ghskh||' '||fp_djlx from jxc_fpdjb")),
+        QStringList { QStringLiteral("ghs S1 CJ") });
+}
+
 TEST_F(GoodsInTest, FreightThePartnerPaysAndNothingPaid)
 {
     GoodsIn(QStringLiteral("CJ1"), { Shirts(2, 10) }, 20, 0);

@@ -331,4 +331,38 @@ TEST_F(MemberPostingTest, MonthlyInstalmentsPaidAndTakenBack)
     EXPECT_EQ(GetLevelByPoints(QStringLiteral("999999999")), QStringLiteral("100001"));
 }
 
+TEST_F(MemberPostingTest, DailyInstalmentsFollowTheDay)
+{
+    // Due once a day: one top-up last paid yesterday, one already paid today.
+    Sql(QStringLiteral("insert into jxc_hyxf (gl_djh,hy_sn,hs_zsfs,hs_myje,hs_zsje,xf_zsrq) values "
+                       "('XF1','M1',4,2,6,'2024-05-09'),('XF2','M1',4,3,9,'2024-05-10')"));
+    Pos(QStringLiteral("XS1"), 27, 0);
+    PostPosDocument(QStringLiteral("XS1"), QStringLiteral("M1"), QStringLiteral("XS"));
+    EXPECT_EQ(Number(QStringLiteral("select hy_zhje from jxc_hyxx where hy_sn='M1'")), 102);
+    EXPECT_EQ(Rows(QStringLiteral("select gl_djh,xf_je,xf_zt from jxc_hyxf where hs_zsfs=-4 order by id")),
+        QStringList { QStringLiteral("XS1 2 XS1今天消费到账") });
+    EXPECT_EQ(Rows(QStringLiteral("select xf_zsrq,hs_zsje from jxc_hyxf where hs_zsfs=4 order by id")),
+        (QStringList { QStringLiteral("2024-05-10 4"), QStringLiteral("2024-05-10 9") }));
+
+    // Cancelling the day's only sale takes the instalment back; today's top-ups open again.
+    PostPosDocument(QStringLiteral("XS1"), QStringLiteral("M1"), QStringLiteral("unXS"));
+    EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_hyxf where hs_zsfs=-4")), 0);
+    EXPECT_EQ(Number(QStringLiteral("select hy_zhje from jxc_hyxx where hy_sn='M1'")), 100);
+    EXPECT_EQ(Rows(QStringLiteral("select xf_zsrq,hs_zsje from jxc_hyxf where hs_zsfs=4 order by id")),
+        (QStringList { QStringLiteral("2024-05-09 6"), QStringLiteral("2024-05-09 12") }));
+}
+
+TEST_F(MemberPostingTest, SpecialPointsGoodsEarnTheirOwnPoints)
+{
+    Sql(QStringLiteral("insert into jxc_goods (g_sn,g_name,g_tssp,g_tsjf,g_tjsp) values ('G9','积分礼盒',1,5,0)"));
+    Pos(QStringLiteral("XS1"), 27, 0);
+    // Two special goods for 50: 5 points each, their amount left out of the ordinary base.
+    Sql(QStringLiteral("insert into jxc_posxssp (gl_djh,g_sn,pos_sl,pos_zje) values ('XS1','G9',2,50)"));
+    Sql(QStringLiteral("update jxc_posxsd set pos_yfje=77 where gl_djh='XS1'"));
+    PostPosDocument(QStringLiteral("XS1"), QStringLiteral("M1"), QStringLiteral("XS"));
+    // (27 + remainder 5) / 10 = 3 points, plus 10 special.
+    EXPECT_EQ(Number(QStringLiteral("select pos_bcjf from jxc_posxsd where gl_djh='XS1'")), 13);
+    EXPECT_EQ(Member(), (std::vector<double> { 13, 77, 1, 100, 7 }));
+}
+
 } // namespace
