@@ -9,11 +9,13 @@
 #include "goodsgen.h"
 #include "members/dhzpops.h"
 #include "members/hygl.h"
-#include "members/memberimport.h"
+#include "members/hyglimport.h"
 #include "members/memberswindows.h"
 #include "platform/base/programfolder.h"
 #include "platform/db/connection.h"
 #include "platform/sheet/sheetwriter.h"
+#include "platform/ui/prompt.h"
+#include "platform/ui/scriptedprompt.h"
 #include "widgetbench.h"
 
 #include <QDir>
@@ -25,6 +27,7 @@ namespace {
 
 struct Fixture {
     BenchAccountSet set;
+    ScriptedPrompt prompt;
     std::unique_ptr<TF_Hygl> hygl;
     QString sheet;
 
@@ -42,6 +45,7 @@ struct Fixture {
           })
     {
         RegisterMembersWindows();
+        Prompt::Install(&prompt);
         hygl = std::make_unique<TF_Hygl>();
         hygl->Activate();
 
@@ -74,16 +78,21 @@ BENCHMARK(BM_MemberSearch)->Unit(benchmark::kMillisecond);
 void BM_Import5000Members(benchmark::State& state)
 {
     Fixture& f = fixture();
-    const MemberImportOptions options { QStringLiteral("100002"), QStringLiteral("100001"), true, false };
     for (auto _ : state) {
-        LoadImportMapping(f.sheet);
-        const ImportPreview preview = PreviewMemberImport(f.sheet, true, true);
-        const ImportCounts counts = ImportMembers(f.sheet, preview.sheetRows, options);
-        if (counts.imported != 5000)
-            state.SkipWithError("not every member was imported");
+        TF_Hygl_Import w;
+        w.Activate();
+        w.btnNext1Click();
+        w.OpenFile(f.sheet);
+        w.btnNext2Click();
+        w.btnImportClick();
         state.PauseTiming();
+        const int imported = QueryScalar("select count(*) from jxc_hyxx where hy_name like '导入%'").toInt();
         ExecSQL("delete from jxc_hyxx where hy_name like '导入%'");
         state.ResumeTiming();
+        if (imported != 5000) {
+            state.SkipWithError("not every member was imported");
+            break;
+        }
     }
 }
 BENCHMARK(BM_Import5000Members)->Unit(benchmark::kMillisecond)->Iterations(3);

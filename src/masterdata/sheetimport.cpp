@@ -242,6 +242,11 @@ bool SheetImport::OpenWorkbook(const QString& path)
     return true;
 }
 
+bool SheetImport::MapsField(const QString& fieldId) const
+{
+    return ReadMapping().contains(fieldId);
+}
+
 QString SheetImport::MappingCaption() const
 {
     return QStringLiteral("请选择要导入的字段（共") + QString::number(columnCount_) + QStringLiteral("个字段）");
@@ -367,9 +372,11 @@ bool SheetImport::btnImportClick(QWidget* parent)
             const ImportRow cells = RowAt(excel, row, columns);
             if (endsPass && endsPass(cells))
                 break;
-            ++counts.total;
             // A sheet row without a staged row (its naming cell was empty) fails.
-            if (row >= int(stagedIds_.size()) || stagedIds_[size_t(row)] == 0)
+            const bool staged = row < int(stagedIds_.size()) && stagedIds_[size_t(row)] != 0;
+            if (staged || config_.countsUnstagedRows)
+                ++counts.total;
+            if (!staged)
                 continue;
             if (!getRecSele(row)) {
                 ++counts.cancelled;
@@ -377,7 +384,8 @@ bool SheetImport::btnImportClick(QWidget* parent)
             }
             const QString failure = importRow(cells);
             if (failure.isEmpty()) {
-                updateImportData(row, kImportSuccess, 2);
+                const QString note = successNote ? successNote(cells) : QString();
+                updateImportData(row, note.isEmpty() ? kImportSuccess : note, note.isEmpty() ? 2 : 1);
                 ++counts.imported;
             } else {
                 updateImportData(row, failure, 3);

@@ -80,6 +80,9 @@ public:
         QString rowsPrefix;  // the rows group caption before "（共N条记录）"
         QString listDataset; // reopened after a pass ("" for none)
         QString sampleName;  // under "模板文件/", without ".xlsx"
+        // A sheet row that was not staged counts as failed in the pass; without this
+        // the pass steps over it uncounted.
+        bool countsUnstagedRows = true;
     };
     explicit SheetImport(Config config);
 
@@ -90,6 +93,9 @@ public:
     std::function<void()> beforePass;
     // Checks and writes one selected row: "" when written, else the failure text.
     std::function<QString(const ImportRow&)> importRow;
+    // A written row's note, shown with the note icon in place of "导入成功"; none by
+    // default.
+    std::function<QString(const ImportRow&)> successNote;
 
     const Config& Settings() const { return config_; }
 
@@ -100,6 +106,8 @@ public:
     bool btnOpenClick();
     // The same for a workbook already chosen.
     bool OpenWorkbook(const QString& path);
+    // Whether a ticked mapping row feeds the field.
+    bool MapsField(const QString& fieldId) const;
     // The mapping group caption after the last opening.
     QString MappingCaption() const;
     // Leaving the mapping step: stages the rows whose naming cell is filled.

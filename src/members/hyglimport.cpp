@@ -3,10 +3,11 @@
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
+#include "foundation/numbering.h"
 #include "foundation/settings.h"
 #include "masterdata/pickersform.h"
 #include "members/memberimport.h"
-#include "platform/base/programfolder.h"
+#include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
 #include "platform/ui/keyedcombo.h"
 #include "platform/ui/prompt.h"
@@ -17,18 +18,24 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QStyle>
-#include <QUrl>
 #include <QVBoxLayout>
 
 TF_Hygl_Import::TF_Hygl_Import(QWidget* parent)
-    : Form(parent), Q_Importchk(F_DataModule->Q(QStringLiteral("Q_Importchk"))),
-      Q_ImportData(F_DataModule->Q(QStringLiteral("Q_ImportData"))),
-      Q_Import(F_DataModule->Q(QStringLiteral("Q_Import")))
+    : Form(parent),
+      import_({ QStringLiteral("TF_Hygl_Import"), QStringLiteral("jxc_hyxx"), QStringLiteral("hy_name"),
+          QStringLiteral("选择要导入的 会员资料"), QStringLiteral("Q_Hyxx"), QStringLiteral("会员信息模板"), false })
 {
+    // Rows without a name are not staged and the pass steps over them uncounted.
+    import_.displayText = [this](const ImportRow& row, int sheetRow) {
+        return MemberPreviewText(row, sheetRow, chkAuto->isChecked(), firstCard_);
+    };
+    import_.beforePass = [this] { numbers_ = MemberNumbers(); };
+    import_.importRow = [this](const ImportRow& row) { return ImportMemberRow(row, options_, numbers_); };
+    import_.successNote = [](const ImportRow& row) { return MemberRowNote(row); };
+
     setObjectName(QStringLiteral("TF_Hygl_Import"));
     setWindowTitle(QStringLiteral("导入会员信息"));
     resize(640, 480);
@@ -58,15 +65,11 @@ TF_Hygl_Import::TF_Hygl_Import(QWidget* parent)
     auto* l2 = new QVBoxLayout(grpFields);
     cxGridFields = new DataGrid(grpFields);
     cxGridFields->setObjectName(QStringLiteral("cxGridFields"));
-    cxGridFields->SetDataSource(&F_DataModule->D(QStringLiteral("D_Importchk")));
-    const int tick = cxGridFields->AddColumn(QStringLiteral("i_sele"), QString(), 30);
-    cxGridFields->SetCheckColumn(tick, false);
-    cxGridFields->AddColumn(QStringLiteral("i_excelfield"), QStringLiteral("Excel文件的字段"), 200);
-    const int field = cxGridFields->AddColumn(QStringLiteral("i_fieldid"), QStringLiteral("数据库的字段"), 200);
-    cxGridFields->SetLookupColumn(field, &Q_Import, QStringLiteral("i_fieldid"), QStringLiteral("i_fieldname"));
-    cxGridFields->SetColumnEditable(field, true);
-    connect(cxGridFields, &QAbstractItemView::clicked, this, [this, tick](const QModelIndex& index) {
-        if (index.column() == tick)
+    SheetImport::SetUpMappingGrid(*cxGridFields);
+    // The tick is the window's own: unticking also empties the member column.
+    cxGridFields->SetCheckColumn(0, false);
+    connect(cxGridFields, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        if (index.column() == 0)
             MappingTickClick(index.row());
     });
     l2->addWidget(cxGridFields, 1);
@@ -89,14 +92,7 @@ TF_Hygl_Import::TF_Hygl_Import(QWidget* parent)
     auto* l3 = new QVBoxLayout(grpData);
     cxGridData = new DataGrid(grpData);
     cxGridData->setObjectName(QStringLiteral("cxGridData"));
-    cxGridData->SetDataSource(&F_DataModule->D(QStringLiteral("D_ImportData")));
-    cxGridData->SetCheckColumn(cxGridData->AddColumn(QStringLiteral("id_sele"), QString(), 30), true);
-    cxGridData->SetImageColumn(cxGridData->AddColumn(QStringLiteral("id_image"), QString(), 24),
-        { QIcon(), style()->standardIcon(QStyle::SP_MessageBoxInformation),
-            style()->standardIcon(QStyle::SP_DialogApplyButton),
-            style()->standardIcon(QStyle::SP_MessageBoxCritical) });
-    cxGridData->AddColumn(QStringLiteral("id_exceldata"), QStringLiteral("会员编号"), 220);
-    cxGridData->AddColumn(QStringLiteral("id_status"), QStringLiteral("导入状态"), 240);
+    SheetImport::SetUpRowsGrid(*cxGridData, QStringLiteral("会员编号"));
     l3->addWidget(cxGridData, 1);
     auto* b3 = new QHBoxLayout;
     chkAll = new QCheckBox(QStringLiteral("全选"), grpData);
@@ -123,76 +119,47 @@ void TF_Hygl_Import::FormActivate()
         *comHyyh, QStringLiteral("jxc_hyyh"), QStringLiteral("hh_name"), QStringLiteral("hh_sn"), QStringLiteral("id"));
     comHyyh->setCurrentIndex(0);
     panels->setCurrentIndex(0);
-    ClearMapping();
-    Q_Importchk.Close();
-    Q_ImportData.Close();
+    import_.ClearMapping();
+    SheetImport::Q_Importchk().Close();
+    SheetImport::Q_ImportData().Close();
     chkAuto->setChecked(true);
     chkAll->setChecked(true);
     btnImport->setEnabled(true);
     btnNext2->setEnabled(false);
-    path_.clear();
-    sheetRows_.clear();
 }
 
 bool TF_Hygl_Import::FormCloseQuery()
 {
     F_DataModule->Q(QStringLiteral("Q_Hyfl")).Close();
+    import_.FormClose();
     return true;
-}
-
-void TF_Hygl_Import::ClearMapping()
-{
-    F_DataModule->ADOConn.Exec(
-        QStringLiteral("delete from jxc_importchk where a_name=:a"), { { QStringLiteral("a"), CurrentAdminName } });
-}
-
-void TF_Hygl_Import::ReopenMapping()
-{
-    OpenWithParams(Q_Importchk, QStringLiteral("select * from jxc_importchk where a_name=:a order by id"),
-        { { QStringLiteral("a"), CurrentAdminName } });
-}
-
-void TF_Hygl_Import::ReopenPreview()
-{
-    OpenWithParams(Q_ImportData, QStringLiteral("select * from jxc_importdata where a_name=:a order by id"),
-        { { QStringLiteral("a"), CurrentAdminName } });
 }
 
 void TF_Hygl_Import::btnNext1Click()
 {
     panels->setCurrentIndex(1);
-    ClearMapping();
-    ReopenMapping();
+    import_.ClearMapping();
 }
 
 void TF_Hygl_Import::lblTemplateClick()
 {
-    Prompt::OpenDocument(QUrl::fromLocalFile(ProgramFolder::File(QStringLiteral("模板文件/会员信息模板.xlsx"))));
+    import_.urlExcelClick();
 }
 
 void TF_Hygl_Import::btnOpenClick()
 {
-    const QString path
-        = Prompt::OpenFile(QStringLiteral("打开文件"), QStringLiteral("(*.xlsx) (*.xlsx);;(*.xls) (*.xls)"));
-    if (!path.isEmpty())
-        OpenFile(path);
+    if (import_.btnOpenClick()) {
+        grpFields->setTitle(import_.MappingCaption());
+        btnNext2->setEnabled(true);
+    }
 }
 
 void TF_Hygl_Import::OpenFile(const QString& path)
 {
-    path_ = path;
-    int columns = 0;
-    const QString refusal = LoadImportMapping(path_, &columns);
-    if (!refusal.isEmpty()) {
-        Prompt::Info(refusal);
-        return;
+    if (import_.OpenWorkbook(path)) {
+        grpFields->setTitle(import_.MappingCaption());
+        btnNext2->setEnabled(true);
     }
-    grpFields->setTitle(
-        QStringLiteral("请选择要导入的字段（共") + QString::number(columns) + QStringLiteral("个字段）"));
-    if (!Q_Import.Active())
-        OpenQuery(Q_Import, QStringLiteral("select * from jxc_import where i_tablename='jxc_hyxx' order by id"));
-    ReopenMapping();
-    btnNext2->setEnabled(true);
 }
 
 void TF_Hygl_Import::MappingTickClick(int row)
@@ -200,30 +167,33 @@ void TF_Hygl_Import::MappingTickClick(int row)
     if (row < 0 || row >= cxGridFields->RowCount())
         return;
     cxGridFields->SetCurrentRow(row);
-    const bool ticked = Q_Importchk.FieldByName(QStringLiteral("i_sele")).AsBoolean();
-    Q_Importchk.Edit();
-    Q_Importchk.SetValue(QStringLiteral("i_sele"), ticked ? 0 : 1);
+    Query& mapping = SheetImport::Q_Importchk();
+    const bool ticked = mapping.FieldByName(QStringLiteral("i_sele")).AsBoolean();
+    mapping.Edit();
+    mapping.SetValue(QStringLiteral("i_sele"), ticked ? 0 : 1);
     if (ticked)
-        Q_Importchk.SetValue(QStringLiteral("i_fieldid"), QString());
-    Q_Importchk.Post();
+        mapping.SetValue(QStringLiteral("i_fieldid"), QString());
+    mapping.Post();
     if (!ticked)
-        cxGridFields->setCurrentIndex(cxGridFields->model()->index(row, 2));
+        cxGridFields->setCurrentIndex(
+            cxGridFields->model()->index(row, cxGridFields->ColumnByField(QStringLiteral("i_fieldid"))));
 }
 
 void TF_Hygl_Import::btnNext2Click()
 {
-    if (Q_Importchk.Active() && Q_Importchk.GetState() != Query::State::Browse)
-        Q_Importchk.Post();
-    const ImportPreview preview = PreviewMemberImport(path_, chkAuto->isChecked(), chkAll->isChecked());
-    if (!preview.refusal.isEmpty()) {
-        Prompt::Info(preview.refusal);
+    Query& mapping = SheetImport::Q_Importchk();
+    if (mapping.Active() && mapping.GetState() != Query::State::Browse)
+        mapping.Post();
+    if (!chkAuto->isChecked() && !import_.MapsField(QStringLiteral("hy_bh"))) {
+        Prompt::Info(QStringLiteral("请选择会员卡号对应的字段！"));
         return;
     }
-    sheetRows_ = preview.sheetRows;
+    // The preview's card numbers run with the sheet rows, nameless ones included.
+    firstCard_
+        = chkAuto->isChecked() ? GetNextMemberNo(QStringLiteral("jxc_hyxx"), QStringLiteral("hy_bh")) : QString();
+    import_.setcxGrid4Value(chkAll->isChecked());
     panels->setCurrentIndex(2);
-    grpData->setTitle(
-        QStringLiteral("选择要导入的 会员资料（共") + QString::number(sheetRows_.size()) + QStringLiteral("条记录）"));
-    ReopenPreview();
+    grpData->setTitle(import_.RowsCaption());
 }
 
 void TF_Hygl_Import::btnPrior2Click()
@@ -233,8 +203,7 @@ void TF_Hygl_Import::btnPrior2Click()
 
 void TF_Hygl_Import::chkAllClick()
 {
-    SelectAllImportRows(chkAll->isChecked());
-    ReopenPreview();
+    import_.chkAllClick(chkAll->isChecked());
     btnImport->setEnabled(chkAll->isChecked());
 }
 
@@ -242,33 +211,12 @@ void TF_Hygl_Import::btnImportClick()
 {
     if (!btnImport->isEnabled())
         return;
-    MemberImportOptions options;
-    options.level = comHyfl->currentIndex() >= 0 ? comHyfl->Code(comHyfl->currentIndex()) : QString();
-    options.method = comHyyh->currentIndex() >= 0 ? comHyyh->Code(comHyyh->currentIndex()) : QString();
-    options.autoNumber = chkAuto->isChecked();
-    options.uniqueNames = chkUnique->isChecked();
-    QProgressDialog progress(QStringLiteral("正在导入会员信息..."), QString(), 0, int(sheetRows_.size()), this);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    ImportCounts counts;
-    try {
-        counts = ImportMembers(path_, sheetRows_, options, [&progress](int done) { progress.setValue(done); });
-    } catch (...) {
-        QApplication::restoreOverrideCursor();
-        throw;
-    }
-    QApplication::restoreOverrideCursor();
-    if (!counts.refusal.isEmpty()) {
-        Prompt::Info(counts.refusal);
-        return;
-    }
-    ReopenPreview();
-    Prompt::Info(counts.Summary());
-    Query& members = F_DataModule->Q(QStringLiteral("Q_Hyxx"));
-    if (members.Active())
-        members.Requery();
-    close();
+    options_.level = comHyfl->currentIndex() >= 0 ? comHyfl->Code(comHyfl->currentIndex()) : QString();
+    options_.method = comHyyh->currentIndex() >= 0 ? comHyyh->Code(comHyyh->currentIndex()) : QString();
+    options_.autoNumber = chkAuto->isChecked();
+    options_.uniqueNames = chkUnique->isChecked();
+    if (import_.btnImportClick(this))
+        close();
 }
 
 void TF_Hygl_Import::btnPrior3Click()

@@ -1,7 +1,7 @@
 #pragma once
+#include "masterdata/sheetimport.h"
+#include "members/memberimport.h"
 #include "platform/ui/form.h"
-
-#include <QVector>
 
 class DataGrid;
 class KeyedCombo;
@@ -11,7 +11,8 @@ class QPushButton;
 class QStackedWidget;
 class Query;
 
-// "导入会员信息": level and method, column mapping, preview and import of members.
+// "导入会员信息": level and method, column mapping, preview and import of members,
+// through the spreadsheet import mechanism of the master data.
 class TF_Hygl_Import : public Form {
     Q_OBJECT
 public:
@@ -36,9 +37,6 @@ public:
     void btnPrior3Click();
     void btnCancelClick();
 
-    Query& Q_Importchk;
-    Query& Q_ImportData;
-    Query& Q_Import;
     QStackedWidget* panels = nullptr;
     KeyedCombo* comHyfl = nullptr;
     KeyedCombo* comHyyh = nullptr;
@@ -53,9 +51,8 @@ public:
     QPushButton* btnImport = nullptr;
 
 private:
-    void ClearMapping();
-    void ReopenMapping();
-    void ReopenPreview();
-    QString path_;
-    QVector<int> sheetRows_;
+    SheetImport import_;
+    MemberImportOptions options_;
+    MemberNumbers numbers_;
+    QString firstCard_;
 };

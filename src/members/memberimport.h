@@ -1,25 +1,10 @@
 #pragma once
 #include <QString>
-#include <QVector>
-#include <functional>
 
-// Member import from a spreadsheet without widgets: the operator's mapping rows
-// (jxc_importchk), his preview rows (jxc_importdata) each paired with its own sheet
-// row, and the import itself in one transaction.
+class ImportRow;
 
-// Reads the first sheet's headings into the operator's mapping rows; a heading that
-// names a member column in the field map comes ticked. "" or the refusal to show.
-QString LoadImportMapping(const QString& path, int* columnCount = nullptr);
-
-struct ImportPreview {
-    QString refusal;
-    // The sheet row behind each preview row, in the preview's order.
-    QVector<int> sheetRows;
-};
-// One preview row per sheet row that has a name; with autoNumber the card numbers
-// the members would get.
-ImportPreview PreviewMemberImport(const QString& path, bool autoNumber, bool selectAll);
-void SelectAllImportRows(bool on);
+// The member import's rules for one sheet row; the import mechanism of the master
+// data (mapping, staged rows, the pass in one transaction) drives them.
 
 struct MemberImportOptions {
     QString level;  // hl_sn
@@ -27,13 +12,23 @@ struct MemberImportOptions {
     bool autoNumber = true;
     bool uniqueNames = false;
 };
-struct ImportCounts {
-    int steps = 0, imported = 0, cancelled = 0;
-    QString refusal;
-    // "导入完毕 … 共 … 成功导入 … 失败 … 取消导入 …".
-    QString Summary() const;
+
+// The card and member codes a pass gives out: drawn once, then carried on, since
+// inside the one transaction each new member holds the highest code and drawing
+// again would give the same numbers.
+struct MemberNumbers {
+    QString nextSn;
+    QString nextCard;
 };
-// Imports the ticked preview rows; each preview row gets its outcome. progress gets
-// the number of rows done.
-ImportCounts ImportMembers(const QString& path, const QVector<int>& sheetRows, const MemberImportOptions& options,
-    const std::function<void(int)>& progress = {});
+
+// The code after this one, keeping its width ("0099" -> "0100").
+QString NextMemberCode(const QString& code);
+
+// The staged row's text: "[card]name", the card being the one the member would get.
+// firstCard is the first automatic card number, given to the first sheet row.
+QString MemberPreviewText(const ImportRow& row, int sheetRow, bool autoNumber, const QString& firstCard);
+
+// Checks and inserts one member: "" when written, else the failure text.
+QString ImportMemberRow(const ImportRow& row, const MemberImportOptions& options, MemberNumbers& numbers);
+// The note of a written member whose birthday, joining date or sex was empty.
+QString MemberRowNote(const ImportRow& row);
