@@ -1,5 +1,9 @@
 #include "members/hygl.h"
 
+#include "listing/queryframe.h"
+
+#include <QToolButton>
+
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
 #include "foundation/fieldformats.h"
@@ -167,10 +171,6 @@ TF_Hygl::TF_Hygl(QWidget* parent)
     });
     connect(cxGrid1View, &DataGrid::rowDoubleClicked, this, [this] { btn_ModiClick(); });
 
-    pmDate = new QMenu(this);
-    const QStringList dates = DateMenuCaptions();
-    for (int i = 0; i < dates.size(); ++i)
-        item(pmDate, dates[i], [this, i] { DateMenuClick(i); });
     auto layoutMenu = [this, item](DataGrid* grid) {
         auto* m = new QMenu(this);
         QAction* a = item(m, QStringLiteral("定义列表布局(&B)"), [this] { btnLayoutClick(); });
@@ -180,8 +180,8 @@ TF_Hygl::TF_Hygl(QWidget* parent)
             m->popup(at);
         });
     };
-    auto rangeRow = [this](QWidget* tab, QDateEdit*& from, QDateEdit*& to, const char* fromName, const char* toName,
-                        QLineEdit*& key, const char* keyName) {
+    auto rangeRow = [](QWidget* tab, QDateEdit*& from, QDateEdit*& to, const char* fromName, const char* toName,
+                        QLineEdit*& key, const char* keyName, const std::function<void()>& search) {
         auto* row = new QHBoxLayout;
         row->addWidget(new QLabel(QStringLiteral("查询时间："), tab));
         from = HyglDateEdit(tab, fromName);
@@ -189,9 +189,7 @@ TF_Hygl::TF_Hygl(QWidget* parent)
         row->addWidget(new QLabel(QStringLiteral("至"), tab));
         to = HyglDateEdit(tab, toName);
         row->addWidget(to);
-        auto* dateButton = new QPushButton(QStringLiteral("..."), tab);
-        dateButton->setMenu(pmDate);
-        row->addWidget(dateButton);
+        row->addWidget(MakePresetButton(tab, from, to, search));
         row->addWidget(new QLabel(QStringLiteral("会员卡号或姓名："), tab));
         key = new QLineEdit(tab);
         key->setObjectName(QLatin1String(keyName));
@@ -202,7 +200,8 @@ TF_Hygl::TF_Hygl(QWidget* parent)
     // Tab 2: POS purchases of members.
     auto* tab2 = new QWidget(cxTab);
     auto* t2 = new QVBoxLayout(tab2);
-    QHBoxLayout* r2 = rangeRow(tab2, tdate21, tdate22, "tdate21", "tdate22", tKey2, "tKey2");
+    QHBoxLayout* r2
+        = rangeRow(tab2, tdate21, tdate22, "tdate21", "tdate22", tKey2, "tKey2", [this] { btnSearch3Click(); });
     AddButton(r2, tab2, QStringLiteral("查询(F3)"), [this] { btnSearch3Click(); });
     AddButton(r2, tab2, QStringLiteral("打印"), [this] { cxButton2Click(); });
     AddButton(r2, tab2, QStringLiteral("导出"), [this] { btn_ExportClick(); });
@@ -224,7 +223,8 @@ TF_Hygl::TF_Hygl(QWidget* parent)
     // Tab 3: money rows of members.
     auto* tab3 = new QWidget(cxTab);
     auto* t3 = new QVBoxLayout(tab3);
-    QHBoxLayout* r3 = rangeRow(tab3, tdate31, tdate32, "tdate31", "tdate32", tKey3, "tKey3");
+    QHBoxLayout* r3
+        = rangeRow(tab3, tdate31, tdate32, "tdate31", "tdate32", tKey3, "tKey3", [this] { btnSearch4Click(); });
     DiscardSearchPunctuation(tKey3);
     AddButton(r3, tab3, QStringLiteral("查询(F3)"), [this] { btnSearch4Click(); });
     AddButton(r3, tab3, QStringLiteral("打印"), [this] { btnPrin3Click(); });
@@ -671,18 +671,12 @@ void TF_Hygl::btnExport5Click()
     ExportGridList(*cxGrid5View);
 }
 
-void TF_Hygl::DateMenuClick(int item)
+void TF_Hygl::DateMenuClick(DatePreset preset)
 {
-    const auto range = DateMenuRange(item, Clock::Today());
-    if (cxTab->currentIndex() == 2) {
-        tdate31->setDate(range.first);
-        tdate32->setDate(range.second);
-        btnSearch4Click();
-    } else {
-        tdate21->setDate(range.first);
-        tdate22->setDate(range.second);
-        btnSearch3Click();
-    }
+    if (cxTab->currentIndex() == 2)
+        ApplyPreset(preset, tdate31, tdate32, [this] { btnSearch4Click(); });
+    else
+        ApplyPreset(preset, tdate21, tdate22, [this] { btnSearch3Click(); });
 }
 
 void TF_Hygl::TabChanged(int index)

@@ -2,6 +2,8 @@
 #include "members/memberops.h"
 #include "platform/ui/form.h"
 
+enum class DatePreset;
+
 class DataGrid;
 class KeyedCombo;
 class QAction;
@@ -65,7 +67,8 @@ public:
     void btnPrin5Click();
     void btnExport5Click();
     // The date menu: the item's range on the tab shown, then that tab's search.
-    void DateMenuClick(int item);
+    // An item of the period menu, on the pickers of the tab in view.
+    void DateMenuClick(DatePreset preset);
     void TabChanged(int index);
 
     bool HasMembers() const;
@@ -94,7 +97,6 @@ public:
     QMenu* pmMember = nullptr;
     QAction* miStatus = nullptr;
     QAction* miLayout = nullptr;
-    QMenu* pmDate = nullptr;
 
 protected:
     void hideEvent(QHideEvent* e) override;

@@ -24,7 +24,8 @@ double NumberOrZero(const QString& text)
 bool MemberExists(const QString& column, const QString& value)
 {
     bool found = false;
-    SelectScalar(MemberImportDb(), QStringLiteral("select hy_name from jxc_hyxx where ") + column + QStringLiteral("=:v"),
+    SelectScalar(MemberImportDb(),
+        QStringLiteral("select hy_name from jxc_hyxx where ") + column + QStringLiteral("=:v"),
         { { QStringLiteral("v"), value } }, &found);
     return found;
 }

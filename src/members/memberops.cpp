@@ -284,33 +284,3 @@ QString AdvancedConditions(const AdvancedMemberQuery& q)
         w += QStringLiteral(" and a.hy_address like ") + LikeAny(SafeSqlText(q.address.trimmed())) + QLatin1Char(' ');
     return w;
 }
-
-QStringList DateMenuCaptions()
-{
-    return { QStringLiteral("今天(&T)"), QStringLiteral("昨天(&U)"), QStringLiteral("前天(&V)"),
-        QStringLiteral("最近七天(&W)"), QStringLiteral("最近一月(&X)"), QStringLiteral("本月(&Y)"),
-        QStringLiteral("上月(&Z)"), QStringLiteral("所有时间(&A)") };
-}
-
-QPair<QDate, QDate> DateMenuRange(int item, const QDate& today)
-{
-    const QDate monthStart(today.year(), today.month(), 1);
-    switch (item) {
-    case 0:
-        return { today, today };
-    case 1:
-        return { today.addDays(-1), today.addDays(-1) };
-    case 2:
-        return { today.addDays(-2), today.addDays(-2) };
-    case 3:
-        return { today.addDays(-7), today };
-    case 4:
-        return { monthStart.addMonths(-1), today };
-    case 5:
-        return { monthStart, today };
-    case 6:
-        return { monthStart.addMonths(-1), monthStart.addDays(-1) };
-    default:
-        return { QDate(2000, 1, 1), QDate(9999, 12, 31) };
-    }
-}

@@ -75,5 +75,3 @@ QString AdvancedConditions(const AdvancedMemberQuery& q);
 
 // The date menu of the consumption and top-up tabs, by the item's position:
 // 今天, 昨天, 前天, 最近七天, 最近一月, 本月, 上月, 所有时间.
-QStringList DateMenuCaptions();
-QPair<QDate, QDate> DateMenuRange(int item, const QDate& today);
