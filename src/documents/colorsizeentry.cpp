@@ -126,7 +126,9 @@ void ColorSizeEntry::setGoodsSLValue(const QString& cksn, const QString& goodssn
     Query q(&Db());
     if (flag == QLatin1String("1")) {
         OpenWithParams(q,
-            QStringLiteral("select cm_sn,color_sn,t_sl from jxc_tkc where g_sn=:g and ck_sn=:ck order by id"),
+            // The stock of a colour and size is the sum of its rows (batches).
+            QStringLiteral("select cm_sn,color_sn,sum(t_sl) as t_sl from jxc_tkc where g_sn=:g and ck_sn=:ck "
+                           "group by cm_sn,color_sn"),
             { { QStringLiteral("g"), goodssn }, { QStringLiteral("ck"), cksn } });
     } else {
         const QString table = flag == QLatin1String("2") ? QStringLiteral("jxc_tempspxfmx") : detailTable;
@@ -180,6 +182,8 @@ QList<ColorSizeEntry::Cell> ColorSizeEntry::EnteredCells() const
 
 QString ColorSizeEntry::checkGridNum(const QString& zeroStock, const QString& overStock)
 {
+    // Row by row; an offending cell ends its row, and the last one found is reported.
+    QString found;
     for (int r = 1; r <= inAxes_.colors.size(); ++r)
         for (int c = 1; c <= inAxes_.sizes.size(); ++c) {
             const QString t = StringGridIn->Cell(c, r);
@@ -193,10 +197,11 @@ QString ColorSizeEntry::checkGridNum(const QString& zeroStock, const QString& ov
                 message = overStock;
             if (!message.isEmpty()) {
                 StringGridIn->setCurrentCell(r, c);
-                return message;
+                found = message;
+                break;
             }
         }
-    return QString();
+    return found;
 }
 
 void saveGridValueMx(const QString& lineTable, const QString& detailTable, const QString& docNo, const QString& goodsSn,

@@ -42,7 +42,8 @@ public:
     // built-in size "100001" (均码) or colour "100001" (统一), so a goods can always
     // be entered. Empties every quantity and total of a previous opening.
     void setGoodsSL(const QString& cmz, const QString& colorz, MatrixGrid* myGrid);
-    // Fills a grid's cells. flag "1": stock of the goods in warehouse cksn; "2":
+    // Fills a grid's cells. flag "1": stock of the goods in warehouse cksn (the sum
+    // of the rows of each colour and size); "2":
     // scratch rows (jxc_tempspxfmx) with tid = rid; "3": the rows of the document
     // kind's colour-by-size table (detailTable) with tid = rid. Rows of a colour or
     // size outside the goods' groups are skipped.
@@ -60,9 +61,10 @@ public:
 
     // The entered cells (neither empty nor "0").
     QList<Cell> EnteredCells() const;
-    // The stock check of a return: the first entered cell whose stock cell is empty or
-    // "0" answers zeroStock, the first one above its stock overStock; the entry grid's
-    // current cell moves to it. Empty when every cell is covered.
+    // The stock check: visited row by row, an entered cell whose stock cell is empty
+    // or "0" answers zeroStock, one above its stock overStock, and ends its row; the
+    // last offending cell found is reported and becomes the entry grid's current
+    // cell. Empty when every cell is covered.
     QString checkGridNum(const QString& zeroStock, const QString& overStock);
 
     // Whether the stock grid's current cell keeps the selection look (set while the
