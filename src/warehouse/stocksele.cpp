@@ -423,7 +423,9 @@ void StockSele::LoadLine()
     if (member_ == Member::Transfer)
         SetSeleNumber(tgsj, line.AsFloat(scratch ? QStringLiteral("ts_dzl") : QStringLiteral("db_sj")));
     if (*s.remark)
-        tnote->setText(line.AsString(scratch ? QStringLiteral("ts_note") : U(s.remark)));
+        tnote->setText(line.AsString(scratch      ? QStringLiteral("ts_note")
+                : member_ == Member::LossOverflow ? LinePrefix() + QStringLiteral("_note")
+                                                  : U(s.remark)));
     if (member_ == Member::DeptReturn && !scratch)
         sourceLine_ = line.AsInteger(QStringLiteral("id2"));
     // A line's rows carry its tid, which is its own id.

@@ -160,11 +160,15 @@ TEST_F(KcdbTest, TwoOperatorsOnOneNumberKeepTheirOwnRows)
     TransferLine(number, QStringLiteral("op2"), QStringLiteral("G1"), 10, { { "B", "M", 2 } });
     TransferLine(number, QStringLiteral("op2"), QStringLiteral("G2"), 30, { { "100001", "100001", 1 } });
 
-    // op2's first scan switches him to a fresh number and takes his rows along.
+    // op2's window shows the same number; his first scan switches him to a fresh
+    // number and takes his rows along.
     CurrentAdminName = QStringLiteral("op2");
-    w->openGridViewData(number);
-    Scan(QStringLiteral("G1BM"));
-    const QString fresh = No();
+    auto other = std::make_unique<TF_Kcdb>();
+    other->Activate();
+    ASSERT_EQ(other->gldjh->text(), number);
+    other->tSptm->setText(QStringLiteral("G1BM"));
+    other->tSptmKeyUp();
+    const QString fresh = other->gldjh->text();
     EXPECT_NE(fresh, number);
     EXPECT_EQ(Count(QStringLiteral("jxc_dbsp"), QStringLiteral("gl_djh='%1'").arg(fresh)), 3);
     EXPECT_EQ(Count(QStringLiteral("jxc_dbspmx"), QStringLiteral("gl_djh='%1'").arg(fresh)), 3);
@@ -172,16 +176,18 @@ TEST_F(KcdbTest, TwoOperatorsOnOneNumberKeepTheirOwnRows)
         QStringList { QStringLiteral("admin") });
 
     // His save takes his rows only.
-    Save();
+    prompt.Answer(Prompt::Answer::Yes);
+    other->btnOKClick();
     EXPECT_EQ(Rows(QStringLiteral("select gl_djh,a_name,db_status from jxc_kcdbd")),
         QStringList { fresh + QStringLiteral(" op2 0") });
     EXPECT_EQ(Scalar(QStringLiteral("select log_note from jxc_log order by id desc limit 1")),
         U8("增加未审核库存调拨单") + fresh + U8("，共3种商品"));
+    other.reset();
 
-    // admin's window: Cancel keeps everything, No deletes only his rows.
+    // admin keeps the number: Cancel keeps everything, No deletes only his rows.
     CurrentAdminName = QStringLiteral("admin");
     TransferLine(number, QStringLiteral("op3"), QStringLiteral("G1"), 10, { { "R", "S", 1 } });
-    w->FormActivate();
+    w->openGridViewData(number);
     ASSERT_EQ(No(), number);
     prompt.Answer(Prompt::Answer::Cancel);
     EXPECT_FALSE(w->FormCloseQuery());
@@ -198,7 +204,6 @@ TEST_F(KcdbTest, ApproveOnSaveIsOffOnlyForZeroOrFalse)
 {
     for (const char* setting : { "", "0", "False", "1" }) {
         ApproveOnSave = QLatin1String(setting);
-        Sql(QStringLiteral("delete from jxc_kcdbd"));
         w->FormActivate();
         Scan(QStringLiteral("G1RS"));
         const QString number = No();
@@ -225,14 +230,19 @@ TEST_F(KcdbTest, ApproveOnSaveIsOffOnlyForZeroOrFalse)
 
 TEST_F(KcdbTest, TheTransferOfMustShowPostsBothWarehousesAndCancelsBack)
 {
-    fixture::AddGoods({ QStringLiteral("G3"), U8("帽子") });
-    fixture::SetWarehouseStock(QStringLiteral("G3"), QStringLiteral("100001"), 8, 12, 8);
-    Sql(QStringLiteral("insert into jxc_tkc (g_sn,ck_sn,cm_sn,color_sn,t_sl) values "
-                       "('G3','100001','100001','100001',8)"));
+    // W2 has held these goods before, so that cancelling leaves no empty stock rows behind.
+    fixture::AddDocument({ fixture::Trade::GoodsIn, QStringLiteral("CJ2"), QStringLiteral("2024-05-02 09:00"),
+        QStringLiteral("S1"), QStringLiteral("W2"), QStringLiteral("100001"), 1,
+        { { QStringLiteral("G1"), 2, 10,
+              { { QStringLiteral("R"), QStringLiteral("S"), 1 }, { QStringLiteral("B"), QStringLiteral("M"), 1 } } },
+            { QStringLiteral("G2"), 1, 30, {} } } });
+    Sql(QStringLiteral("update jxc_jhd set j_sfje=0,j_kmmc='现金',j_jsfs='1',j_checker='admin' where gl_djh='CJ2'"));
+    Sql(QStringLiteral("update jxc_jhsp set jh_rksl=jh_sl,jh_tax=0 where gl_djh='CJ2'"));
+    ApprovePurchaseDoc(QStringLiteral("CJ2"));
     const QString number = No();
-    TransferLine(number, QStringLiteral("admin"), QStringLiteral("G1"), 10, { { "R", "S", 2 }, { "B", "M", 1 } });
-    TransferLine(number, QStringLiteral("admin"), QStringLiteral("G2"), 30, { { "100001", "100001", 1 } });
-    TransferLine(number, QStringLiteral("admin"), QStringLiteral("G3"), 12, { { "100001", "100001", 5 } });
+    TransferLine(number, QStringLiteral("admin"), QStringLiteral("G1"), 10, { { "R", "S", 2 } });
+    TransferLine(number, QStringLiteral("admin"), QStringLiteral("G1"), 10, { { "B", "M", 1 } });
+    TransferLine(number, QStringLiteral("admin"), QStringLiteral("G2"), 12, { { "100001", "100001", 5 } });
     w->openGridViewData(number);
     const fixture::Snapshot before = fixture::TakeSnapshot();
     const double total = Number(QStringLiteral("select sum(g_kc) from jxc_goods"));
@@ -246,18 +256,18 @@ TEST_F(KcdbTest, TheTransferOfMustShowPostsBothWarehousesAndCancelsBack)
     Save();
     EXPECT_EQ(Count(QStringLiteral("jxc_goodslist"), QStringLiteral("gl_djh='%1'").arg(number)), 6);
     EXPECT_EQ(Rows(QStringLiteral("select ck_sn,gl_sl,gl_zje,ghs_name from jxc_goodslist where gl_djh='%1' and "
-                                  "g_sn='G3' order by id")
+                                  "g_sn='G2' order by id")
                        .arg(number)),
         (QStringList { U8("W2 5 60 调拨入库"), U8("100001 -5 -60 调拨出库") }));
     EXPECT_EQ(Scalar(QStringLiteral("select log_note from jxc_log order by id desc limit 1")),
         U8("增加已审核库存调拨单") + number + U8("，共3种商品"));
-    EXPECT_EQ(Rows(QStringLiteral("select ck_sn,kc_sl from jxc_kcsp where g_sn='G3' order by ck_sn")),
-        (QStringList { QStringLiteral("100001 3"), QStringLiteral("W2 5") }));
-    EXPECT_EQ(Rows(QStringLiteral("select ck_sn,t_sl from jxc_tkc where g_sn='G3' order by ck_sn")),
-        (QStringList { QStringLiteral("100001 3"), QStringLiteral("W2 5") }));
+    EXPECT_EQ(Rows(QStringLiteral("select ck_sn,kc_sl from jxc_kcsp where g_sn='G2' order by ck_sn")),
+        (QStringList { QStringLiteral("100001 5"), QStringLiteral("W2 6") }));
+    EXPECT_EQ(Rows(QStringLiteral("select ck_sn,t_sl from jxc_tkc where g_sn='G2' order by ck_sn")),
+        (QStringList { QStringLiteral("100001 5"), QStringLiteral("W2 6") }));
     EXPECT_EQ(Number(QStringLiteral("select sum(g_kc) from jxc_goods")), total);
-    EXPECT_EQ(Number(balance.arg(QStringLiteral("W2"))) - inBefore, 9);
-    EXPECT_EQ(Number(balance.arg(QStringLiteral("100001"))) - outBefore, -9);
+    EXPECT_EQ(Number(balance.arg(QStringLiteral("W2"))) - inBefore, 8);
+    EXPECT_EQ(Number(balance.arg(QStringLiteral("100001"))) - outBefore, -8);
 
     // A second approval changes nothing; the query tab's cancel restores every table.
     const fixture::Snapshot approved = fixture::TakeSnapshot();
