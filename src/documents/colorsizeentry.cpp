@@ -180,9 +180,9 @@ QList<ColorSizeEntry::Cell> ColorSizeEntry::EnteredCells() const
     return cells;
 }
 
-QString ColorSizeEntry::checkGridNum(const QString& zeroStock, const QString& overStock)
+QString ColorSizeEntry::checkGridNum(const QString& zeroStock, const QString& overStock, Offender reported)
 {
-    // Row by row; an offending cell ends its row, and the last one found is reported.
+    // Row by row; an offending cell ends its row (the purchase return's ends the visit).
     QString found;
     for (int r = 1; r <= inAxes_.colors.size(); ++r)
         for (int c = 1; c <= inAxes_.sizes.size(); ++c) {
@@ -197,6 +197,8 @@ QString ColorSizeEntry::checkGridNum(const QString& zeroStock, const QString& ov
                 message = overStock;
             if (!message.isEmpty()) {
                 StringGridIn->setCurrentCell(r, c);
+                if (reported == Offender::First)
+                    return message;
                 found = message;
                 break;
             }

@@ -61,11 +61,14 @@ public:
 
     // The entered cells (neither empty nor "0").
     QList<Cell> EnteredCells() const;
-    // The stock check: visited row by row, an entered cell whose stock cell is empty
-    // or "0" answers zeroStock, one above its stock overStock, and ends its row; the
-    // last offending cell found is reported and becomes the entry grid's current
-    // cell. Empty when every cell is covered.
-    QString checkGridNum(const QString& zeroStock, const QString& overStock);
+    // The stock check: the entered cells are visited row by row, each row from left
+    // to right; a cell whose stock cell is empty or "0" answers zeroStock, one above
+    // its stock overStock. With Offender::First the first such cell is reported;
+    // with Offender::Last an offending cell ends its row and the last one found is
+    // reported. The reported cell becomes the entry grid's current cell. Empty when
+    // every cell is covered.
+    enum class Offender { First, Last };
+    QString checkGridNum(const QString& zeroStock, const QString& overStock, Offender reported = Offender::First);
 
     // Whether the stock grid's current cell keeps the selection look (set while the
     // operator works in the entry grid).

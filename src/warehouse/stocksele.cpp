@@ -444,7 +444,7 @@ void StockSele::QuantityChanged()
 QString StockSele::checkGridNum()
 {
     const SeleSpec& s = SpecOf(member_);
-    return grid.checkGridNum(U(s.zeroStockMessage), U(s.overStockMessage));
+    return grid.checkGridNum(U(s.zeroStockMessage), U(s.overStockMessage), ColorSizeEntry::Offender::Last);
 }
 
 QString StockSele::CheckEntry()
