@@ -6,8 +6,12 @@
 #include <QStringList>
 
 class MatrixGrid;
+class QBoxLayout;
 class QCheckBox;
+class QLabel;
+class QTabWidget;
 class QWidget;
+class Query;
 
 // The colour-by-size entry of one goods line, shared by the purchase, sales,
 // warehouse and department dialogs: an entry grid (sizes across, colours down) and
@@ -80,6 +84,36 @@ private:
     Axes& AxesOf(MatrixGrid* grid) { return grid == StringGridIn ? inAxes_ : kcAxes_; }
     Axes inAxes_;
     Axes kcAxes_;
+};
+
+// What every colour-by-size dialog shows around its grids: the tab "商品信息" with
+// the goods labels and the tab "库存详细信息" with the stock grid and the box that
+// hides colours and sizes without stock. A dialog derives from it beside Form, so
+// the controls keep their names on the dialog.
+class ColorSizeDialogParts {
+public:
+    explicit ColorSizeDialogParts(QWidget* dialog) : grid(dialog) { }
+
+    ColorSizeEntry grid;
+    MatrixGrid* StringGridIn = nullptr;
+    MatrixGrid* StringGridKc = nullptr;
+    QTabWidget* cxPage = nullptr;
+    QWidget* cxTab1 = nullptr;
+    QWidget* cxTab2 = nullptr;
+    QLabel* gsn = nullptr;
+    QLabel* gname = nullptr;
+    QLabel* ggname = nullptr;
+    QLabel* dwname = nullptr;
+    QLabel* gsccs = nullptr;
+    QLabel* gkc = nullptr;
+    QLabel* gbz = nullptr;
+    QCheckBox* chkHide = nullptr;
+
+protected:
+    // Adds the two tabs to the dialog's layout.
+    void BuildEntryTabs(QWidget* dialog, QBoxLayout* box);
+    // The goods row's code, name, style, unit, maker and remark in the labels.
+    void ShowGoods(const Query& goods);
 };
 
 // Replaces the colour-by-size rows of a line: its old rows (tid = lineId) go, the

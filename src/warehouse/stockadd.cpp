@@ -1,5 +1,6 @@
 #include "warehouse/stockadd.h"
 
+#include "documents/browserparts.h"
 #include "documents/docdrafts.h"
 #include "documents/docwindow.h"
 #include "foundation/datamodule.h"
@@ -123,23 +124,16 @@ StockAdd::StockAdd(Member member, QWidget* parent)
     btnSele = NamedButton(this, "btnSele", "加入所选商品", search);
     left->addLayout(search);
 
-    cxPage = new QTabWidget(this);
-    cxTab1 = new QWidget;
-    cxTab2 = new QWidget;
-    cxPage->addTab(cxTab1, QStringLiteral("商品清单"));
-    cxPage->addTab(cxTab2, QStringLiteral("商品列表"));
-    left->addWidget(cxPage, 1);
-    auto* t1 = new QVBoxLayout(cxTab1);
-    cxGridView = AddGrid(cxTab1, "cxGridView", QStringLiteral("D_StockGoods"));
-    t1->addWidget(cxGridView);
-    auto* t2 = new QHBoxLayout(cxTab2);
-    DBTreeView = new DbTree(cxTab2);
-    DBTreeView->setObjectName(QStringLiteral("DBTreeView"));
-    DBTreeView->SetDataSource(&F_DataModule->D(QStringLiteral("D_StockGoodsClass")), QStringLiteral("gc_key"),
-        QStringLiteral("gc_pid"), QStringLiteral("gc_name"));
-    t2->addWidget(DBTreeView, 1);
-    cxGridGoods2View = AddGrid(cxTab2, "cxGridGoods2View", QStringLiteral("D_StockGoods2"));
-    t2->addWidget(cxGridGoods2View, 3);
+    const CatalogueTabs tabs = BuildCatalogueTabs(this, left,
+        { "cxGridView", "DBTreeView", "cxGridGoods2View", QStringLiteral("D_StockGoods"),
+            QStringLiteral("D_StockGoodsClass"), QStringLiteral("D_StockGoods2") },
+        AddGrid);
+    cxPage = tabs.page;
+    cxTab1 = tabs.tab1;
+    cxTab2 = tabs.tab2;
+    cxGridView = tabs.list1;
+    DBTreeView = tabs.tree;
+    cxGridGoods2View = tabs.list2;
     for (DataGrid* g : { cxGridView, cxGridGoods2View }) {
         if (member == Member::DeptReturn)
             AddGridColumns(*g,
@@ -178,11 +172,8 @@ StockAdd::StockAdd(Member member, QWidget* parent)
     btnCancel = NamedButton(this, "btnCancel", "取消(Esc)", bar);
     right->addLayout(bar);
 
-    connect(tkey, &QLineEdit::textChanged, this, [this] {
-        if (!IsTrue(EnterStartsSearch))
-            hcjSx();
-    });
-    connect(tkey, &QLineEdit::returnPressed, this, &StockAdd::hcjSx);
+    ConnectSearchKey(
+        tkey, this, [this] { hcjSx(); }, [this] { hcjSx(); });
     connect(cxPage, &QTabWidget::currentChanged, this, [this] { cxPageChange(); });
     connect(DBTreeView, &QTreeWidget::itemClicked, this, [this] { cxPageChange(); });
     for (DataGrid* g : { cxGridView, cxGridGoods2View }) {
@@ -233,8 +224,7 @@ void StockAdd::FormActivate()
     tkey->setFocus();
     cxGridView->ClearFilter();
     cxGridGoods2View->ClearFilter();
-    Label5->setText(IsTrue(EnterStartsSearch) ? QStringLiteral("输入商品编号或名称,回车查询：")
-                                              : QStringLiteral("输入商品编号或名称查询商品："));
+    Label5->setText(GoodsSearchHint());
     DocHost* host = FindDocHost(Prefix());
     BrowseWarehouseSn.clear();
     BrowseDeptSn.clear();
@@ -255,11 +245,7 @@ void StockAdd::FormActivate()
         const QSignalBlocker block(cxPage);
         cxPage->setCurrentWidget(cxTab1);
     }
-    Q_Class.Close();
-    Q_Class.SetSQL(QStringLiteral("select * from jxc_goodsclass where gc_pid<>0 order by gc_key"));
-    Q_Class.Open();
-    if (QTreeWidgetItem* leaf = DBTreeView->FirstLeaf())
-        DBTreeView->SelectNode(leaf);
+    OpenGoodsClasses(Q_Class, DBTreeView);
     cxPageChange();
     ClearTempLines();
     Q_Spxf.Close();
@@ -370,18 +356,7 @@ void StockAdd::cxPageChange()
 
 void StockAdd::hcjSx()
 {
-    DataGrid* g = ActiveList();
-    g->ClearFilter();
-    const QString key = tkey->text().trimmed().toUpper();
-    if (key.isEmpty()) {
-        g->SetFilterActive(false);
-        return;
-    }
-    g->SetFilterJoin(GridFilter::Join::Or);
-    const QString pattern = QLatin1Char('%') + key + QLatin1Char('%');
-    for (const char* f : { "g_name", "g_jm", "g_sn", "g_sptm", "gg_name" })
-        g->AddFilter(QLatin1String(f), pattern);
-    g->SetFilterActive(true);
+    FilterGoodsList(*ActiveList(), tkey->text(), { "g_name", "g_jm", "g_sn", "g_sptm", "gg_name" });
 }
 
 void StockAdd::cxGridSortChange(DataGrid* grid, int column, Qt::SortOrder order)
@@ -459,11 +434,7 @@ void StockAdd::btnDelClick()
     const int row = cxGrid1View->CurrentRow();
     if (row >= 0)
         Q_Spxf.SetRecNo(row);
-    const Params id { { QStringLiteral("id"), Q_Spxf.AsInteger(QStringLiteral("id")) } };
-    Transaction t(Db());
-    Run(QStringLiteral("delete from jxc_tempspxf where id=:id"), id);
-    Run(QStringLiteral("delete from jxc_tempspxfmx where tid=:id"), id);
-    t.Commit();
+    DeletePick(Q_Spxf.AsInteger(QStringLiteral("id")));
     ReopenPicks();
 }
 
@@ -601,17 +572,12 @@ bool StockAdd::FormCloseQuery()
 {
     if (!Q_Spxf.Active() || Q_Spxf.IsEmpty())
         return true;
-    switch (Prompt::YesNoCancel(AU(AddSpecOf(member_).closeQuestion))) {
-    case Prompt::Answer::Yes:
-        CopyPicks();
-        return true;
-    case Prompt::Answer::No:
-        ClearTempLines();
-        ReopenPicks();
-        return true;
-    default:
-        return false;
-    }
+    return ClosePicksQuery(
+        AU(AddSpecOf(member_).closeQuestion), [this] { CopyPicks(); },
+        [this] {
+            ClearTempLines();
+            ReopenPicks();
+        });
 }
 
 void StockAdd::btnCancelClick()
@@ -673,21 +639,11 @@ void StockAdd::btnZdrkClick()
 
 void StockAdd::keyPressEvent(QKeyEvent* e)
 {
-    switch (e->key()) {
-    case Qt::Key_Delete:
-        btnDelClick();
-        return;
-    case Qt::Key_F9:
-        btnModiClick();
-        return;
-    case Qt::Key_F8:
-        if (member_ != Member::Transfer && member_ != Member::LossOverflow)
-            btnSeleClick();
-        return;
-    case Qt::Key_F5:
-        btnOKClick();
-        return;
-    default:
+    if (!HandleBrowserKey(
+            e->key(), [this] { btnDelClick(); }, [this] { btnModiClick(); },
+            member_ != Member::Transfer && member_ != Member::LossOverflow
+                ? std::function<void()>([this] { btnSeleClick(); })
+                : std::function<void()>(),
+            [this] { btnOKClick(); }))
         Form::keyPressEvent(e);
-    }
 }

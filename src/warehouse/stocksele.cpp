@@ -111,7 +111,7 @@ const QString& BrowserLinesDataset()
     return name;
 }
 
-StockSele::StockSele(Member member, QWidget* parent) : Form(parent), grid(this), member_(member)
+StockSele::StockSele(Member member, QWidget* parent) : Form(parent), ColorSizeDialogParts(this), member_(member)
 {
     setObjectName(U(SpecOf(member).objectName));
     setWindowTitle(Caption());
@@ -131,37 +131,8 @@ void StockSele::Build()
 {
     const SeleSpec& s = SpecOf(member_);
     auto* box = new QVBoxLayout(this);
-    cxPage = new QTabWidget(this);
-    cxTab1 = new QWidget;
-    cxTab2 = new QWidget;
-    cxPage->addTab(cxTab1, QStringLiteral("商品信息"));
-    cxPage->addTab(cxTab2, QStringLiteral("库存详细信息"));
-    box->addWidget(cxPage, 2);
-    auto* info = new QGridLayout(cxTab1);
-    int r = 0;
-    auto infoRow = [&](const char* caption, QLabel*& field, const char* name) {
-        info->addWidget(NamedLabel(cxTab1, caption), r / 2, (r % 2) * 2);
-        field = NamedLabel(cxTab1, "", name);
-        info->addWidget(field, r / 2, (r % 2) * 2 + 1);
-        ++r;
-    };
-    infoRow("商品编号：", gsn, "gsn");
-    infoRow("商品名称：", gname, "gname");
-    infoRow("款型说明：", ggname, "ggname");
-    infoRow("单        位：", dwname, "dwname");
-    infoRow("品牌厂商：", gsccs, "gsccs");
-    infoRow("当前库存：", gkc, "gkc");
-    infoRow("备        注：", gbz, "gbz");
-
-    StringGridIn = grid.StringGridIn;
-    StringGridKc = grid.StringGridKc;
-    auto* stock = new QVBoxLayout(cxTab2);
-    StringGridKc->setParent(cxTab2);
-    stock->addWidget(StringGridKc, 1);
-    chkHide = new QCheckBox(QStringLiteral("隐藏0库存的颜色尺码"), cxTab2);
-    chkHide->setObjectName(QStringLiteral("chkHide"));
+    BuildEntryTabs(this, box);
     chkHide->setVisible(member_ != Member::StockTake);
-    stock->addWidget(chkHide);
 
     auto* group = new QGroupBox(U(s.group), this);
     auto* fields = new QGridLayout(group);
@@ -310,12 +281,7 @@ void StockSele::FormActivate()
         OpenWithParams(
             goods, QStringLiteral("select * from jxc_goods where g_sn=:g"), { { QStringLiteral("g"), goodsSn_ } });
     }
-    gsn->setText(goodsSn_);
-    gname->setText(goods.AsString(QStringLiteral("g_name")));
-    ggname->setText(goods.AsString(QStringLiteral("gg_name")));
-    dwname->setText(goods.AsString(QStringLiteral("dw_name")));
-    gsccs->setText(goods.AsString(QStringLiteral("g_sccs")));
-    gbz->setText(goods.AsString(QStringLiteral("g_bz")));
+    ShowGoods(goods);
     tnote->clear();
     SetSeleNumber(tsl, 0);
     SetSeleNumber(tgsj, goods.AsFloat(QStringLiteral("g_sj")));

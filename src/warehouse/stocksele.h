@@ -19,7 +19,7 @@ class QTabWidget;
 // (the member's pending mode). It reaches its document window through the DocHost of
 // the kind's number prefix (its number, date, warehouse, selected lines and pending
 // header), so it works before the window exists.
-class StockSele : public Form {
+class StockSele : public Form, public ColorSizeDialogParts {
     Q_OBJECT
 public:
     enum class Member { Transfer, LossOverflow, StockTake, DeptIssue, DeptReturn, ProductionIn, ProductionReturn };
@@ -34,19 +34,6 @@ public:
     // The members' stock check of the entered cells: the last offending cell's message.
     QString checkGridNum();
 
-    ColorSizeEntry grid;
-    MatrixGrid* StringGridIn = nullptr;
-    MatrixGrid* StringGridKc = nullptr;
-    QTabWidget* cxPage = nullptr;
-    QWidget* cxTab1 = nullptr;
-    QWidget* cxTab2 = nullptr;
-    QLabel* gsn = nullptr;
-    QLabel* gname = nullptr;
-    QLabel* ggname = nullptr;
-    QLabel* dwname = nullptr;
-    QLabel* gsccs = nullptr;
-    QLabel* gkc = nullptr;
-    QLabel* gbz = nullptr;
     QLabel* lprice = nullptr;
     QLineEdit* tgpjjj = nullptr; // price (cost) edit
     QLineEdit* tgsj = nullptr;   // the transfer's sale price edit
@@ -55,7 +42,6 @@ public:
     QLineEdit* tlysl = nullptr; // department return: requisitioned
     QLineEdit* thhsl = nullptr; // department return: returned so far
     QLabel* tgldjh = nullptr;   // department return: requisition number
-    QCheckBox* chkHide = nullptr;
     QPushButton* btnPic = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnCancel = nullptr;
