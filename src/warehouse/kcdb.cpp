@@ -91,8 +91,12 @@ void KcdbOpen(Query& q, const QString& sql, const posting::Params& params = {})
     q.Open();
 }
 
-const QString kKcdbLines = QStringLiteral("select a.*,b.g_name,b.dw_name,b.gg_name,b.color_name from jxc_dbsp a "
-                                          "left join jxc_goods b on a.g_sn=b.g_sn where a.gl_djh=:n order by a.id");
+// The line columns without the line table's own (unused) unit, which the goods' unit stands for.
+const QString kKcdbLineColumns
+    = QStringLiteral("b.id,b.gl_djh,b.g_sn,b.db_sl,b.db_dj,b.db_sj,b.db_zje,b.a_name,b.t_ph,b.t_scrq,b.tid");
+const QString kKcdbLines = QStringLiteral("select ") + kKcdbLineColumns
+    + QStringLiteral(",a.g_name,a.dw_name,a.gg_name,a.color_name from jxc_dbsp b left join jxc_goods a on "
+                     "a.g_sn=b.g_sn where b.gl_djh=:n order by b.id");
 
 } // namespace
 
@@ -604,8 +608,9 @@ void TF_Kcdb::initTab()
 void TF_Kcdb::openGridViewData(const QString& number)
 {
     KcdbOpen(Q_Dbsp,
-        QStringLiteral("select b.*,a.g_name,a.g_jm,a.gg_name,a.dw_name,a.color_name,a.g_pjjj from jxc_dbsp b "
-                       "left join jxc_goods a on a.g_sn=b.g_sn where b.gl_djh=:n and b.a_name=:a order by b.id"),
+        QStringLiteral("select ") + kKcdbLineColumns
+            + QStringLiteral(",a.g_name,a.g_jm,a.gg_name,a.dw_name,a.color_name,a.g_pjjj from jxc_dbsp b left join "
+                             "jxc_goods a on a.g_sn=b.g_sn where b.gl_djh=:n and b.a_name=:a order by b.id"),
         { { QStringLiteral("n"), number }, { QStringLiteral("a"), CurrentAdminName } });
 }
 
