@@ -1,5 +1,7 @@
 #include "documents/colorsizeentry.h"
 
+#include "documents/docwindow.h"
+
 #include "foundation/globals.h"
 #include "platform/db/query.h"
 #include "platform/db/valuetext.h"
@@ -8,7 +10,12 @@
 #include "posting/rowinsert.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
 #include <QPalette>
+#include <QTabWidget>
+#include <QVBoxLayout>
 
 using namespace posting;
 
@@ -126,7 +133,9 @@ void ColorSizeEntry::setGoodsSLValue(const QString& cksn, const QString& goodssn
     Query q(&Db());
     if (flag == QLatin1String("1")) {
         OpenWithParams(q,
-            QStringLiteral("select cm_sn,color_sn,t_sl from jxc_tkc where g_sn=:g and ck_sn=:ck order by id"),
+            // The stock of a colour and size is the sum of its rows (batches).
+            QStringLiteral("select cm_sn,color_sn,sum(t_sl) as t_sl from jxc_tkc where g_sn=:g and ck_sn=:ck "
+                           "group by cm_sn,color_sn"),
             { { QStringLiteral("g"), goodssn }, { QStringLiteral("ck"), cksn } });
     } else {
         const QString table = flag == QLatin1String("2") ? QStringLiteral("jxc_tempspxfmx") : detailTable;
@@ -178,8 +187,10 @@ QList<ColorSizeEntry::Cell> ColorSizeEntry::EnteredCells() const
     return cells;
 }
 
-QString ColorSizeEntry::checkGridNum(const QString& zeroStock, const QString& overStock)
+QString ColorSizeEntry::checkGridNum(const QString& zeroStock, const QString& overStock, Offender reported)
 {
+    // Row by row; an offending cell ends its row (the purchase return's ends the visit).
+    QString found;
     for (int r = 1; r <= inAxes_.colors.size(); ++r)
         for (int c = 1; c <= inAxes_.sizes.size(); ++c) {
             const QString t = StringGridIn->Cell(c, r);
@@ -193,10 +204,60 @@ QString ColorSizeEntry::checkGridNum(const QString& zeroStock, const QString& ov
                 message = overStock;
             if (!message.isEmpty()) {
                 StringGridIn->setCurrentCell(r, c);
-                return message;
+                if (reported == Offender::First)
+                    return message;
+                found = message;
+                break;
             }
         }
-    return QString();
+    return found;
+}
+
+void ColorSizeDialogParts::BuildEntryTabs(QWidget* dialog, QBoxLayout* box)
+{
+    cxPage = new QTabWidget(dialog);
+    cxTab1 = new QWidget;
+    cxTab1->setObjectName(QStringLiteral("cxTab1"));
+    cxTab2 = new QWidget;
+    cxTab2->setObjectName(QStringLiteral("cxTab2"));
+    cxPage->addTab(cxTab1, QStringLiteral("商品信息"));
+    cxPage->addTab(cxTab2, QStringLiteral("库存详细信息"));
+    box->addWidget(cxPage, 2);
+
+    auto* info = new QGridLayout(cxTab1);
+    int r = 0;
+    auto infoRow = [&](const char* caption, QLabel*& field, const char* name) {
+        info->addWidget(NamedLabel(cxTab1, caption), r / 2, (r % 2) * 2);
+        field = NamedLabel(cxTab1, "", name);
+        info->addWidget(field, r / 2, (r % 2) * 2 + 1);
+        ++r;
+    };
+    infoRow("商品编号：", gsn, "gsn");
+    infoRow("商品名称：", gname, "gname");
+    infoRow("款型说明：", ggname, "ggname");
+    infoRow("单        位：", dwname, "dwname");
+    infoRow("品牌厂商：", gsccs, "gsccs");
+    infoRow("当前库存：", gkc, "gkc");
+    infoRow("备        注：", gbz, "gbz");
+
+    StringGridIn = grid.StringGridIn;
+    StringGridKc = grid.StringGridKc;
+    auto* stock = new QVBoxLayout(cxTab2);
+    StringGridKc->setParent(cxTab2);
+    stock->addWidget(StringGridKc, 1);
+    chkHide = new QCheckBox(QStringLiteral("隐藏0库存的颜色尺码"), cxTab2);
+    chkHide->setObjectName(QStringLiteral("chkHide"));
+    stock->addWidget(chkHide);
+}
+
+void ColorSizeDialogParts::ShowGoods(const Query& goods)
+{
+    gsn->setText(goods.AsString(QStringLiteral("g_sn")));
+    gname->setText(goods.AsString(QStringLiteral("g_name")));
+    ggname->setText(goods.AsString(QStringLiteral("gg_name")));
+    dwname->setText(goods.AsString(QStringLiteral("dw_name")));
+    gsccs->setText(goods.AsString(QStringLiteral("g_sccs")));
+    gbz->setText(goods.AsString(QStringLiteral("g_bz")));
 }
 
 void saveGridValueMx(const QString& lineTable, const QString& detailTable, const QString& docNo, const QString& goodsSn,

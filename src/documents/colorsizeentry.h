@@ -6,8 +6,12 @@
 #include <QStringList>
 
 class MatrixGrid;
+class QBoxLayout;
 class QCheckBox;
+class QLabel;
+class QTabWidget;
 class QWidget;
+class Query;
 
 // The colour-by-size entry of one goods line, shared by the purchase, sales,
 // warehouse and department dialogs: an entry grid (sizes across, colours down) and
@@ -42,7 +46,8 @@ public:
     // built-in size "100001" (均码) or colour "100001" (统一), so a goods can always
     // be entered. Empties every quantity and total of a previous opening.
     void setGoodsSL(const QString& cmz, const QString& colorz, MatrixGrid* myGrid);
-    // Fills a grid's cells. flag "1": stock of the goods in warehouse cksn; "2":
+    // Fills a grid's cells. flag "1": stock of the goods in warehouse cksn (the sum
+    // of the rows of each colour and size); "2":
     // scratch rows (jxc_tempspxfmx) with tid = rid; "3": the rows of the document
     // kind's colour-by-size table (detailTable) with tid = rid. Rows of a colour or
     // size outside the goods' groups are skipped.
@@ -60,10 +65,14 @@ public:
 
     // The entered cells (neither empty nor "0").
     QList<Cell> EnteredCells() const;
-    // The stock check of a return: the first entered cell whose stock cell is empty or
-    // "0" answers zeroStock, the first one above its stock overStock; the entry grid's
-    // current cell moves to it. Empty when every cell is covered.
-    QString checkGridNum(const QString& zeroStock, const QString& overStock);
+    // The stock check: the entered cells are visited row by row, each row from left
+    // to right; a cell whose stock cell is empty or "0" answers zeroStock, one above
+    // its stock overStock. With Offender::First the first such cell is reported;
+    // with Offender::Last an offending cell ends its row and the last one found is
+    // reported. The reported cell becomes the entry grid's current cell. Empty when
+    // every cell is covered.
+    enum class Offender { First, Last };
+    QString checkGridNum(const QString& zeroStock, const QString& overStock, Offender reported = Offender::First);
 
     // Whether the stock grid's current cell keeps the selection look (set while the
     // operator works in the entry grid).
@@ -75,6 +84,36 @@ private:
     Axes& AxesOf(MatrixGrid* grid) { return grid == StringGridIn ? inAxes_ : kcAxes_; }
     Axes inAxes_;
     Axes kcAxes_;
+};
+
+// What every colour-by-size dialog shows around its grids: the tab "商品信息" with
+// the goods labels and the tab "库存详细信息" with the stock grid and the box that
+// hides colours and sizes without stock. A dialog derives from it beside Form, so
+// the controls keep their names on the dialog.
+class ColorSizeDialogParts {
+public:
+    explicit ColorSizeDialogParts(QWidget* dialog) : grid(dialog) { }
+
+    ColorSizeEntry grid;
+    MatrixGrid* StringGridIn = nullptr;
+    MatrixGrid* StringGridKc = nullptr;
+    QTabWidget* cxPage = nullptr;
+    QWidget* cxTab1 = nullptr;
+    QWidget* cxTab2 = nullptr;
+    QLabel* gsn = nullptr;
+    QLabel* gname = nullptr;
+    QLabel* ggname = nullptr;
+    QLabel* dwname = nullptr;
+    QLabel* gsccs = nullptr;
+    QLabel* gkc = nullptr;
+    QLabel* gbz = nullptr;
+    QCheckBox* chkHide = nullptr;
+
+protected:
+    // Adds the two tabs to the dialog's layout.
+    void BuildEntryTabs(QWidget* dialog, QBoxLayout* box);
+    // The goods row's code, name, style, unit, maker and remark in the labels.
+    void ShowGoods(const Query& goods);
 };
 
 // Replaces the colour-by-size rows of a line: its old rows (tid = lineId) go, the

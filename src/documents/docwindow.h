@@ -63,6 +63,14 @@ struct DocHost {
     std::function<void()> reloadDraft;
     // The pending document's lines reloaded and its header amounts brought up to date.
     std::function<void()> reloadPending;
+    // What the stock documents' dialogs read besides: a column of the pending header
+    // selected on the pending tab (empty when none), the ids of the draft line and
+    // of the pending line selected (0 when none) and the document type of a window
+    // that enters two kinds ("BS" or "BY"). Unset where a window has none.
+    std::function<QString(const QString& column)> pendingHeader;
+    std::function<qint64()> draftLine;
+    std::function<qint64()> pendingLine;
+    std::function<QString()> docType;
 };
 // The host of the window of a kind ("CJ"), nullptr when none is open.
 DocHost* FindDocHost(const QString& prefix);

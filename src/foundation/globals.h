@@ -30,6 +30,10 @@ extern QString WholeReturnDocNo;
 extern QString ResultText;
 extern QString ExpenseDocToPrint;
 extern QString UnapproveResult;
+// "1" when the date-change dialog was saved; empty otherwise.
+extern QString DateEditDocNo;
+// The department chosen in the department and production document windows.
+extern QString CurrentDeptSn;
 // The template family that the print-format dialog offers ("spxs" or "cgjh").
 extern QString PrintTemplateKind;
 // The picture file the photo windows work on (without extension for the capture

@@ -53,7 +53,8 @@ const QString kStockPostColumns = QStringLiteral(
     "gl_checker,gl_chkrq,gl_sqsl,gl_sqje,gl_bz,gl_note,gl_tax,gl_taxdj,gl_taxje,gl_je,gl_lsj,id2) ");
 
 // The ledger rows of the lines, one insert-select per kind (and per side of a
-// transfer); inner joins leave out a line whose goods, handler or warehouse is gone.
+// transfer); apart from the transfer, inner joins leave out a line whose goods,
+// handler or warehouse is gone.
 void StockPostLedger(StockPostKind kind, const QString& docNo, const QString& today)
 {
     const Params p { { QStringLiteral("djh"), docNo }, { QStringLiteral("who"), CurrentAdminName },
@@ -61,21 +62,26 @@ void StockPostLedger(StockPostKind kind, const QString& docNo, const QString& to
     const QString goods = QStringLiteral("d.g_sn,d.g_name,d.g_jm,d.dw_name,");
     switch (kind) {
     case StockPostKind::Transfer:
-        // The in rows first, then the out rows.
+        // The in rows first, then the out rows. Outer joins: every line moves stock
+        // (its colour-by-size rows do), so every line gets its ledger rows, with
+        // empty names where its goods, handler or warehouse row is gone.
         for (const auto& side : { std::pair { "ck_in", "调拨入库" }, std::pair { "ck_out", "调拨出库" } }) {
             const bool in = QLatin1String(side.first) == QLatin1String("ck_in");
             const QString sign = in ? QString() : QStringLiteral("-");
-            Run(kStockPostColumns + QStringLiteral("select 'db',b.gl_djh,c.db_dbrq,") + goods
-                    + QStringLiteral("b.db_dj,") + sign + QStringLiteral("b.db_sl,") + sign
-                    + QStringLiteral("b.db_dj*b.db_sl,0,1,e.u_name,b.a_name,f.ck_sn,f.ck_name,'','")
-                    + StockPostU(side.second)
-                    + QStringLiteral("',d.gg_name,d.color_name,b.db_sl,'',0,0,d.g_pjjj,0,:who,:today,0,0,'',"
-                                     "c.db_note,0,b.db_dj,0,")
+            const QString warehouse = QStringLiteral("c.") + QLatin1String(side.first);
+            Run(kStockPostColumns
+                    + QStringLiteral("select 'db',b.gl_djh,c.db_dbrq,b.g_sn,coalesce(d.g_name,''),coalesce(d.g_jm,''),"
+                                     "coalesce(d.dw_name,''),b.db_dj,")
+                    + sign + QStringLiteral("b.db_sl,") + sign
+                    + QStringLiteral("b.db_dj*b.db_sl,0,1,coalesce(e.u_name,''),b.a_name,") + warehouse
+                    + QStringLiteral(",coalesce(f.ck_name,''),'','") + StockPostU(side.second)
+                    + QStringLiteral("',coalesce(d.gg_name,''),coalesce(d.color_name,''),b.db_sl,'',0,0,"
+                                     "coalesce(d.g_pjjj,0),0,:who,:today,0,0,'',c.db_note,0,b.db_dj,0,")
                     + sign
                     + QStringLiteral("b.db_dj*b.db_sl,0,null from jxc_dbsp b inner join jxc_kcdbd c on "
-                                     "b.gl_djh=c.gl_djh and c.db_status=1 inner join jxc_goods d on b.g_sn=d.g_sn "
-                                     "inner join jxc_user e on c.u_sn=e.u_sn inner join jxc_ckxx f on c.")
-                    + QLatin1String(side.first) + QStringLiteral("=f.ck_sn where b.gl_djh=:djh order by b.id"),
+                                     "b.gl_djh=c.gl_djh and c.db_status=1 left join jxc_goods d on b.g_sn=d.g_sn "
+                                     "left join jxc_user e on c.u_sn=e.u_sn left join jxc_ckxx f on ")
+                    + warehouse + QStringLiteral("=f.ck_sn where b.gl_djh=:djh order by b.id"),
                 p);
         }
         break;

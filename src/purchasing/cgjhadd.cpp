@@ -1,5 +1,6 @@
 #include "purchasing/cgjhadd.h"
 
+#include "documents/browserparts.h"
 #include "documents/docdrafts.h"
 #include "documents/docwindow.h"
 #include "documents/goodsbrowser.h"
@@ -96,23 +97,16 @@ TF_Cgjh_Add::TF_Cgjh_Add(const Variant& variant, QWidget* parent)
     search->addWidget(chkGhs);
     left->addLayout(search);
 
-    cxPage = new QTabWidget(this);
-    cxTab1 = new QWidget;
-    cxTab2 = new QWidget;
-    cxPage->addTab(cxTab1, QStringLiteral("商品清单"));
-    cxPage->addTab(cxTab2, QStringLiteral("商品列表"));
-    left->addWidget(cxPage, 1);
-    auto* t1 = new QVBoxLayout(cxTab1);
-    cxGrid1View = AddGoodsGrid(cxTab1, "cxGrid1View", QStringLiteral("D_GoodsJh"));
-    t1->addWidget(cxGrid1View);
-    auto* t2 = new QHBoxLayout(cxTab2);
-    TreeView = new DbTree(cxTab2);
-    TreeView->setObjectName(QStringLiteral("TreeView"));
-    TreeView->SetDataSource(&F_DataModule->D(QStringLiteral("ADOQueryGoodsClass2")), QStringLiteral("gc_key"),
-        QStringLiteral("gc_pid"), QStringLiteral("gc_name"));
-    t2->addWidget(TreeView, 1);
-    cxGrid2View = AddGoodsGrid(cxTab2, "cxGrid2View", QStringLiteral("D_Goods2"));
-    t2->addWidget(cxGrid2View, 3);
+    const CatalogueTabs tabs = BuildCatalogueTabs(this, left,
+        { "cxGrid1View", "TreeView", "cxGrid2View", QStringLiteral("D_GoodsJh"), QStringLiteral("ADOQueryGoodsClass2"),
+            QStringLiteral("D_Goods2") },
+        AddGoodsGrid);
+    cxPage = tabs.page;
+    cxTab1 = tabs.tab1;
+    cxTab2 = tabs.tab2;
+    cxGrid1View = tabs.list1;
+    TreeView = tabs.tree;
+    cxGrid2View = tabs.list2;
     auto* bar = new QHBoxLayout;
     btnAdd = AddButton(this, bar, "btnAdd", "加入所选商品");
     btnNew = AddButton(this, bar, "btnNew", "添加新商品");
@@ -142,15 +136,13 @@ TF_Cgjh_Add::TF_Cgjh_Add(const Variant& variant, QWidget* parent)
     btnCancel = AddButton(this, bar2, "btnCancel", "取消(Esc)");
     right->addLayout(bar2);
 
-    connect(tkey, &QLineEdit::textChanged, this, [this] {
-        if (!IsTrue(EnterStartsSearch))
-            hcjSx();
-    });
-    connect(tkey, &QLineEdit::returnPressed, this, [this] {
-        if (IsTrue(EnterStartsSearch))
-            hcjSx();
-        ActiveList()->setFocus();
-    });
+    ConnectSearchKey(
+        tkey, this, [this] { hcjSx(); },
+        [this] {
+            if (IsTrue(EnterStartsSearch))
+                hcjSx();
+            ActiveList()->setFocus();
+        });
     connect(cxPage, &QTabWidget::currentChanged, this, [this] { openGoodsList(); });
     connect(chkCk, &QCheckBox::clicked, this, [this] { openGoodsList(); });
     connect(chkGhs, &QCheckBox::clicked, this, [this] { openGoodsList(); });
@@ -179,8 +171,7 @@ void TF_Cgjh_Add::FormActivate()
     tkey->setFocus();
     cxGrid1View->ClearFilter();
     cxGrid2View->ClearFilter();
-    lkey->setText(IsTrue(EnterStartsSearch) ? QStringLiteral("输入商品编号或名称,回车查询：")
-                                            : QStringLiteral("输入商品编号或名称查询商品："));
+    lkey->setText(GoodsSearchHint());
     if (!variant_.ret)
         SelectedLineId = QStringLiteral("1");
     DocHost* host = FindDocHost(kind_.prefix);
@@ -198,10 +189,7 @@ void TF_Cgjh_Add::FormActivate()
         const QSignalBlocker block(cxPage);
         cxPage->setCurrentWidget(cxTab1);
     }
-    ADOQueryGoodsClass2.SetSQL(QStringLiteral("select * from jxc_goodsclass where gc_pid<>0 order by gc_key"));
-    ADOQueryGoodsClass2.Open();
-    if (QTreeWidgetItem* leaf = TreeView->FirstLeaf())
-        TreeView->SelectNode(leaf);
+    OpenGoodsClasses(ADOQueryGoodsClass2, TreeView);
     chkCk->setChecked(IsTrue(BindOperatorWarehouse));
     chkCk->setEnabled(!IsTrue(BindOperatorWarehouse));
     chkGhs->setChecked(false);
@@ -274,18 +262,7 @@ void TF_Cgjh_Add::openGoodsList()
 
 void TF_Cgjh_Add::hcjSx()
 {
-    DataGrid* g = ActiveList();
-    g->ClearFilter();
-    const QString key = tkey->text().trimmed().toUpper();
-    if (key.isEmpty()) {
-        g->SetFilterActive(false);
-        return;
-    }
-    g->SetFilterJoin(GridFilter::Join::Or);
-    const QString pattern = QLatin1Char('%') + key + QLatin1Char('%');
-    for (const char* f : { "g_name", "g_jm", "g_sn", "g_sptm", "gg_name", "color_name" })
-        g->AddFilter(QLatin1String(f), pattern);
-    g->SetFilterActive(true);
+    FilterGoodsList(*ActiveList(), tkey->text(), { "g_name", "g_jm", "g_sn", "g_sptm", "gg_name", "color_name" });
 }
 
 void TF_Cgjh_Add::cxGridSortChange(DataGrid* grid, int column, Qt::SortOrder order)
@@ -388,11 +365,7 @@ void TF_Cgjh_Add::btnDelClick()
     const int row = cxGrid3View->CurrentRow();
     if (row >= 0)
         Q_Tempspxf.SetRecNo(row);
-    const posting::Params id { { QStringLiteral("id"), Q_Tempspxf.AsInteger(QStringLiteral("id")) } };
-    Transaction t(posting::Db());
-    posting::Run(QStringLiteral("delete from jxc_tempspxf where id=:id"), id);
-    posting::Run(QStringLiteral("delete from jxc_tempspxfmx where tid=:id"), id);
-    t.Commit();
+    DeletePick(Q_Tempspxf.AsInteger(QStringLiteral("id")));
     ReopenPicked();
 }
 
@@ -451,19 +424,14 @@ bool TF_Cgjh_Add::FormCloseQuery()
             SelectedLineId.clear();
         return true;
     }
-    switch (Prompt::YesNoCancel(QStringLiteral("当前单据还未保存，是否保存？"))) {
-    case Prompt::Answer::Yes:
-        btnOKClick();
-        return true;
-    case Prompt::Answer::No:
-        ClearTempLines();
-        ReopenPicked();
-        if (!variant_.ret)
-            SelectedLineId.clear();
-        return true;
-    default:
-        return false;
-    }
+    return ClosePicksQuery(
+        QStringLiteral("当前单据还未保存，是否保存？"), [this] { btnOKClick(); },
+        [this] {
+            ClearTempLines();
+            ReopenPicked();
+            if (!variant_.ret)
+                SelectedLineId.clear();
+        });
 }
 
 void TF_Cgjh_Add::btnCancelClick()
@@ -473,20 +441,8 @@ void TF_Cgjh_Add::btnCancelClick()
 
 void TF_Cgjh_Add::keyPressEvent(QKeyEvent* e)
 {
-    switch (e->key()) {
-    case Qt::Key_Delete:
-        btnDelClick();
-        return;
-    case Qt::Key_F9:
-        btnModiClick();
-        return;
-    case Qt::Key_F8:
-        btnAddClick();
-        return;
-    case Qt::Key_F5:
-        btnOKClick();
-        return;
-    default:
+    if (!HandleBrowserKey(
+            e->key(), [this] { btnDelClick(); }, [this] { btnModiClick(); }, [this] { btnAddClick(); },
+            [this] { btnOKClick(); }))
         Form::keyPressEvent(e);
-    }
 }

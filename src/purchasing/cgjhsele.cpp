@@ -48,7 +48,8 @@ TF_Cgjh_Sele::TF_Cgjh_Sele(QWidget* parent)
 {
 }
 
-TF_Cgjh_Sele::TF_Cgjh_Sele(const Variant& variant, QWidget* parent) : Form(parent), grid(this), variant_(variant)
+TF_Cgjh_Sele::TF_Cgjh_Sele(const Variant& variant, QWidget* parent)
+    : Form(parent), ColorSizeDialogParts(this), variant_(variant)
 {
     setObjectName(variant.ret ? QStringLiteral("TF_Cgth_Sele")
             : variant.order   ? QStringLiteral("TF_Cgd_Sele")
@@ -71,39 +72,7 @@ TF_Cgth_Sele::TF_Cgth_Sele(QWidget* parent)
 void TF_Cgjh_Sele::Build()
 {
     auto* box = new QVBoxLayout(this);
-    cxPage = new QTabWidget(this);
-    cxTab1 = new QWidget;
-    cxTab1->setObjectName(QStringLiteral("cxTab1"));
-    cxTab2 = new QWidget;
-    cxTab2->setObjectName(QStringLiteral("cxTab2"));
-    cxPage->addTab(cxTab1, QStringLiteral("商品信息"));
-    cxPage->addTab(cxTab2, QStringLiteral("库存详细信息"));
-    box->addWidget(cxPage, 2);
-
-    auto* info = new QGridLayout(cxTab1);
-    int r = 0;
-    auto infoRow = [&](const char* caption, QLabel*& field, const char* name) {
-        info->addWidget(NamedLabel(cxTab1, caption), r / 2, (r % 2) * 2);
-        field = NamedLabel(cxTab1, "", name);
-        info->addWidget(field, r / 2, (r % 2) * 2 + 1);
-        ++r;
-    };
-    infoRow("商品编号：", gsn, "gsn");
-    infoRow("商品名称：", gname, "gname");
-    infoRow("款型说明：", ggname, "ggname");
-    infoRow("单        位：", dwname, "dwname");
-    infoRow("品牌厂商：", gsccs, "gsccs");
-    infoRow("当前库存：", gkc, "gkc");
-    infoRow("备        注：", gbz, "gbz");
-
-    StringGridIn = grid.StringGridIn;
-    StringGridKc = grid.StringGridKc;
-    auto* stock = new QVBoxLayout(cxTab2);
-    StringGridKc->setParent(cxTab2);
-    stock->addWidget(StringGridKc, 1);
-    chkHide = new QCheckBox(QStringLiteral("隐藏0库存的颜色尺码"), cxTab2);
-    chkHide->setObjectName(QStringLiteral("chkHide"));
-    stock->addWidget(chkHide);
+    BuildEntryTabs(this, box);
 
     auto* group = new QGroupBox(variant_.ret ? QStringLiteral("商品退货信息") : QStringLiteral("商品进货信息"), this);
     auto* fields = new QGridLayout(group);
@@ -218,12 +187,7 @@ void TF_Cgjh_Sele::FormActivate()
     Query goods(&posting::Db());
     OpenWithParams(
         goods, QStringLiteral("select * from jxc_goods where g_sn=:g"), { { QStringLiteral("g"), goodsSn_ } });
-    gsn->setText(goods.AsString(QStringLiteral("g_sn")));
-    gname->setText(goods.AsString(QStringLiteral("g_name")));
-    ggname->setText(goods.AsString(QStringLiteral("gg_name")));
-    dwname->setText(goods.AsString(QStringLiteral("dw_name")));
-    gsccs->setText(goods.AsString(QStringLiteral("g_sccs")));
-    gbz->setText(goods.AsString(QStringLiteral("g_bz")));
+    ShowGoods(goods);
     gscjj->setText(CurrencySign + goods.AsString(QStringLiteral("g_scjj")) + QStringLiteral("元"));
     double price = goods.AsFloat(QStringLiteral("g_pjjj"));
     if (PurchasePriceDefault == QLatin1String("1"))

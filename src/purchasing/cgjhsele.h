@@ -19,7 +19,7 @@ class Query;
 // line of a pending document ("cgjh_modish"). It reaches its document window through
 // the kind's DocHost. Preparation runs once per showing, so closing the picture
 // viewer keeps what was typed.
-class TF_Cgjh_Sele : public Form {
+class TF_Cgjh_Sele : public Form, public ColorSizeDialogParts {
     Q_OBJECT
 public:
     explicit TF_Cgjh_Sele(QWidget* parent = nullptr);
@@ -41,20 +41,6 @@ public:
     // The return dialog's tax-inclusive price: typed, it sets the unit price.
     void ttaxdjPropertiesChange();
 
-    ColorSizeEntry grid;
-    MatrixGrid* StringGridIn = nullptr;
-    MatrixGrid* StringGridKc = nullptr;
-
-    QTabWidget* cxPage = nullptr;
-    QWidget* cxTab1 = nullptr;
-    QWidget* cxTab2 = nullptr;
-    QLabel* gsn = nullptr;
-    QLabel* gname = nullptr;
-    QLabel* ggname = nullptr;
-    QLabel* dwname = nullptr;
-    QLabel* gsccs = nullptr;
-    QLabel* gkc = nullptr;
-    QLabel* gbz = nullptr;
     QLabel* gscjj = nullptr;
     QLineEdit* tgpjjj = nullptr;
     QLineEdit* tsl = nullptr;
@@ -69,7 +55,6 @@ public:
     QLineEdit* ttaxdj = nullptr;
     QLineEdit* tnote = nullptr;
     QLabel* ldazhe = nullptr;
-    QCheckBox* chkHide = nullptr;
     QPushButton* btnPic = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnCancel = nullptr;

@@ -36,6 +36,25 @@ TEST_F(StockDocTest, TransferMovesStockBetweenWarehousesAndKeepsTheTotal)
     EXPECT_EQ(posted, TakeSnapshot());
 }
 
+TEST_F(StockDocTest, EveryTransferLineGetsItsLedgerRowsValuedAtItsPrice)
+{
+    // Valued at db_dj whatever the sale price; a goods whose row is gone and a handler
+    // who left still write both rows, with empty names, as their stock moves anyway.
+    Sql(QStringLiteral("insert into jxc_kcdbd (gl_djh,ck_out,ck_in,db_dbrq,db_status,u_sn,db_note,a_name) values "
+                       "('DB240510009','100001','W2','2024-05-10 11:00',0,'GONE','','admin')"));
+    Sql(QStringLiteral("insert into jxc_dbsp (gl_djh,g_sn,db_sl,db_dj,db_sj,db_zje,a_name) values "
+                       "('DB240510009','G1',5,12,30,150,'admin'),('DB240510009','GX',1,7,7,7,'admin')"));
+    Sql(QStringLiteral("update jxc_dbsp set tid=id"));
+    ApproveTransfer(QStringLiteral("DB240510009"));
+    EXPECT_EQ(
+        Rows(QStringLiteral("select g_sn,'['||g_name||']',ck_sn,'['||ck_name||']',gl_sl,gl_zje,gl_dj,gl_je,"
+                            "'['||u_name||']',ghs_name from jxc_goodslist where gl_djh='DB240510009' order by id")),
+        (QStringList { S("G1 [衬衫] W2 [二号仓] 5 60 12 60 [] 调拨入库"), S("GX [] W2 [二号仓] 1 7 7 7 [] 调拨入库"),
+            S("G1 [衬衫] 100001 [主仓库] -5 -60 12 -60 [] 调拨出库"),
+            S("GX [] 100001 [主仓库] -1 -7 7 -7 [] 调拨出库") }));
+    EXPECT_EQ(Text(kLastLog), S("增加已审核库存调拨单DB240510009，共2种商品"));
+}
+
 TEST_F(StockDocTest, LossAndOverflowBookTheirCostDifference)
 {
     PostStockDoc({ QStringLiteral("BS240510001"), kDay, QStringLiteral("100001"), {},

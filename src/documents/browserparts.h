@@ -1,0 +1,61 @@
+#pragma once
+#include <QString>
+#include <functional>
+#include <initializer_list>
+
+class DataGrid;
+class DbTree;
+class QBoxLayout;
+class QLineEdit;
+class QTabWidget;
+class QWidget;
+class Query;
+
+// The pieces every goods browser builds the same way (the purchase browsers and the
+// stock documents' catalogue browsers); each browser keeps the control names of its
+// own Part and calls these.
+
+// The two catalogue tabs: "商品清单" with one list, "商品列表" with the category tree
+// beside a second list. makeList creates a list grid (parent, object name, dataset).
+struct CatalogueTabs {
+    QTabWidget* page = nullptr;
+    QWidget* tab1 = nullptr;
+    QWidget* tab2 = nullptr;
+    DataGrid* list1 = nullptr;
+    DbTree* tree = nullptr;
+    DataGrid* list2 = nullptr;
+};
+struct CatalogueNames {
+    const char* list1;
+    const char* tree;
+    const char* list2;
+    QString list1Source;
+    QString treeSource; // the category dataset (gc_key, gc_pid, gc_name)
+    QString list2Source;
+};
+CatalogueTabs BuildCatalogueTabs(QWidget* parent, QBoxLayout* into, const CatalogueNames& names,
+    const std::function<DataGrid*(QWidget*, const char*, const QString&)>& makeList);
+
+// The categories below the top (gc_pid<>0) by key, and the first leaf selected.
+void OpenGoodsClasses(Query& classes, DbTree* tree);
+
+// The search key's hint: searching as typed, or on Enter when EnterStartsSearch.
+QString GoodsSearchHint();
+// Filters the list on the typed key (trimmed, upper-cased) over the fields, joined
+// by OR; an empty key shows every row.
+void FilterGoodsList(DataGrid& list, const QString& typed, std::initializer_list<const char*> fields);
+// Wires the key edit: each change filters unless EnterStartsSearch; Enter always runs
+// `enter`.
+void ConnectSearchKey(
+    QLineEdit* key, QWidget* receiver, const std::function<void()>& filter, const std::function<void()>& enter);
+
+// The browsers' keys: Del drops the current pick, F9 changes it, F8 picks (when a
+// pick routine is given), F5 confirms. False for any other key.
+bool HandleBrowserKey(int key, const std::function<void()>& drop, const std::function<void()>& change,
+    const std::function<void()>& pick, const std::function<void()>& confirm);
+
+// Drops one pick (a scratch line) with its colour-by-size rows, in one transaction.
+void DeletePick(qint64 pickId);
+// Closing a browser that holds picks: Yes saves them, No drops them, Cancel keeps the
+// browser open (false).
+bool ClosePicksQuery(const QString& question, const std::function<void()>& save, const std::function<void()>& drop);

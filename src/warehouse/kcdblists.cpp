@@ -1,0 +1,836 @@
+// The transfer window's pending and query tabs and its advanced query.
+#include "warehouse/kcdb.h"
+
+#include "documents/docdrafts.h"
+#include "foundation/approvalhooks.h"
+#include "foundation/combos.h"
+#include "foundation/datamodule.h"
+#include "foundation/functionwindows.h"
+#include "foundation/globals.h"
+#include "foundation/lookups.h"
+#include "foundation/numbering.h"
+#include "foundation/rights.h"
+#include "foundation/settings.h"
+#include "foundation/sqltext.h"
+#include "listing/listoutput.h"
+#include "listing/queryframe.h"
+#include "masterdata/keyfilter.h"
+#include "masterdata/pickerscallers.h"
+#include "platform/base/clock.h"
+#include "platform/base/programfolder.h"
+#include "platform/db/query.h"
+#include "platform/grid/datagrid.h"
+#include "platform/report/report.h"
+#include "platform/ui/keyedcombo.h"
+#include "platform/ui/prompt.h"
+#include "posting/postingdb.h"
+#include "posting/printdata.h"
+#include "posting/printvars.h"
+#include "warehouse/kcdbgrids.h"
+#include "warehouse/modidate.h"
+#include "warehouse/stockdocs.h"
+#include <QAction>
+#include <QDate>
+#include <QDateEdit>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <array>
+
+using namespace kcdb_detail;
+
+void TF_Kcdb::BuildPendingTab()
+{
+    auto* v = new QVBoxLayout(cxTab2);
+    v->addWidget(NamedLabel(cxTab2,
+        "“待审核”的库存调拨单只有变成“已审核”状态后，\n才能使库存量、账务等信息发生变化。“已审核”状态\n"
+        "的单据不允许再修改，“待审核”的允许修改。"));
+    auto* buttons = new QHBoxLayout;
+    btnView = NamedButton(cxTab2, "btnView", "查看单据", buttons);
+    btnDele = NamedButton(cxTab2, "btnDele", "删除单据", buttons);
+    auto* exit2 = NamedButton(cxTab2, "btnExit2", "退出", buttons);
+    btnPrin2 = NamedButton(cxTab2, "btnPrin2", "打印", buttons);
+    btnCheckAll = NamedButton(cxTab2, "btnCheckAll", "审核全部", buttons);
+    btnExport = NamedButton(cxTab2, "btnExport", "导出", buttons);
+    btnDate = NamedButton(cxTab2, "btnDate", "更改日期", buttons);
+    buttons->addStretch(1);
+    v->addLayout(buttons);
+    auto* filters = new QHBoxLayout;
+    filters->addWidget(NamedLabel(cxTab2, "单据相关信息："));
+    tkey = new QLineEdit(cxTab2);
+    tkey->setObjectName(QStringLiteral("tkey"));
+    DiscardSearchPunctuation(tkey);
+    filters->addWidget(tkey);
+    filters->addWidget(NamedLabel(cxTab2, "调出仓库："));
+    comCk2 = new KeyedCombo(cxTab2);
+    comCk2->setObjectName(QStringLiteral("comCk2"));
+    filters->addWidget(comCk2);
+    btnSearch = NamedButton(cxTab2, "btnSearch", "查询(F2)", filters);
+    rDjb = new QRadioButton(QStringLiteral("单据表"), cxTab2);
+    rDjb->setChecked(true);
+    rYscm = new QRadioButton(QStringLiteral("颜色尺码"), cxTab2);
+    filters->addWidget(rDjb);
+    filters->addWidget(rYscm);
+    lgname = NamedLabel(cxTab2, "商品名称编号：", "lgname");
+    filters->addWidget(lgname);
+    tgname = new QLineEdit(cxTab2);
+    tgname->setObjectName(QStringLiteral("tgname"));
+    filters->addWidget(tgname);
+    filters->addStretch(1);
+    v->addLayout(filters);
+
+    pendingViews = new QStackedWidget(cxTab2);
+    auto* list = new QWidget;
+    auto* lv = new QVBoxLayout(list);
+    cxGrid2View = KcdbGrid(list, "cxGrid2View", QStringLiteral("D_Kcdbsh"),
+        { { "gl_djh", "单据号", "120" }, { "dcck", "调出仓库", "90" }, { "drck", "调入仓库", "90" },
+            { "db_dbrq", "调拨日期", "120" }, { "u_name", "经办人", "70" }, { "a_name", "操作员", "70" },
+            { "db_note", "备注", "160" } });
+    cxGrid2View->setContextMenuPolicy(Qt::CustomContextMenu);
+    lv->addWidget(cxGrid2View, 1);
+    auto* row = new QHBoxLayout;
+    row->addWidget(NamedLabel(list, "单据编号："));
+    ldjh = NamedLabel(list, "", "ldjh");
+    row->addWidget(ldjh);
+    linkMx = NamedButton(list, "linkMx", "查看详细数量", row);
+    row->addStretch(1);
+    btnAdd2 = NamedButton(list, "btnAdd2", "新增商品", row);
+    btnModi2 = NamedButton(list, "btnModi2", "修改商品", row);
+    btnDel2 = NamedButton(list, "btnDel2", "删除商品", row);
+    lv->addLayout(row);
+    cxGrid3View = KcdbGrid(list, "cxGrid3View", QStringLiteral("D_Kcdbsh2"),
+        { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "db_dj", "单价", "70" },
+            { "db_sj", "售价", "70" }, { "db_sl", "数量", "60" }, { "db_zje", "总金额", "90" },
+            { "dw_name", "单位", "50" }, { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "60" } });
+    lv->addWidget(cxGrid3View, 1);
+    pendingViews->addWidget(list);
+    std::initializer_list<std::array<const char*, 3>> sizeColumns = { { "db_dbrq", "开单日期", "110" },
+        { "gl_djh", "单据号", "120" }, { "ck_name", "调出仓库", "80" }, { "ck_name2", "调入仓库", "80" },
+        { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "140" }, { "gg_name", "款型说明", "80" },
+        { "color_name", "颜色", "60" }, { "cm_name", "尺码", "60" }, { "t_sl", "数量", "60" },
+        { "dw_name", "单位", "50" }, { "g_sccs", "品牌厂家", "90" }, { "a_name", "操作员", "70" } };
+    cxGridPdStep2View = KcdbGrid(cxTab2, "cxGridPdStep2View", QStringLiteral("D_PdStep2"), sizeColumns);
+    pendingViews->addWidget(cxGridPdStep2View);
+    v->addWidget(pendingViews, 1);
+
+    barPopupMenu2 = new QMenu(this);
+    btnRChk = barPopupMenu2->addAction(QStringLiteral("审核单据(&Y)"), this, &TF_Kcdb::btnRChkClick);
+    btnRDel2 = barPopupMenu2->addAction(QStringLiteral("删除单据(&Z)"), this, &TF_Kcdb::btnDeleClick);
+    connect(cxGrid2View, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint& at) { barPopupMenu2->popup(cxGrid2View->mapToGlobal(at)); });
+    connect(btnSearch, &QPushButton::clicked, this, &TF_Kcdb::btnSearchClick);
+    connect(rDjb, &QRadioButton::clicked, this, &TF_Kcdb::rDjbClick);
+    connect(rYscm, &QRadioButton::clicked, this, &TF_Kcdb::rDjbClick);
+    connect(btnView, &QPushButton::clicked, this, &TF_Kcdb::btnViewClick);
+    connect(btnDele, &QPushButton::clicked, this, &TF_Kcdb::btnDeleClick);
+    connect(exit2, &QPushButton::clicked, this, &QWidget::close);
+    connect(btnPrin2, &QPushButton::clicked, this, &TF_Kcdb::btnPrin2Click);
+    connect(btnCheckAll, &QPushButton::clicked, this, &TF_Kcdb::btnCheckAllClick);
+    connect(btnExport, &QPushButton::clicked, this, &TF_Kcdb::btnExportClick);
+    connect(btnDate, &QPushButton::clicked, this, &TF_Kcdb::btnDateClick);
+    connect(btnAdd2, &QPushButton::clicked, this, &TF_Kcdb::btnAdd2Click);
+    connect(btnModi2, &QPushButton::clicked, this, &TF_Kcdb::btnModi2Click);
+    connect(btnDel2, &QPushButton::clicked, this, &TF_Kcdb::btnDel2Click);
+    connect(linkMx, &QPushButton::clicked, this, &TF_Kcdb::linkMxClick);
+    connect(cxGrid2View, &DataGrid::currentRowChanged, this, [this] { setShspList(); });
+    connect(cxGrid2View, &DataGrid::rowDoubleClicked, this, [this] { btnViewClick(); });
+    connect(cxGrid3View, &DataGrid::rowDoubleClicked, this, [this] { btnModi2Click(); });
+}
+
+void TF_Kcdb::BuildQueryTab()
+{
+    auto* v = new QVBoxLayout(cxTab3);
+    auto* filters = new QHBoxLayout;
+    filters->addWidget(NamedLabel(cxTab3, "查询日期："));
+    date1 = MakeDateEdit(cxTab3, "date1");
+    filters->addWidget(date1);
+    filters->addWidget(NamedLabel(cxTab3, "至"));
+    date2 = MakeDateEdit(cxTab3, "date2");
+    filters->addWidget(date2);
+    filters->addWidget(MakePresetButton(cxTab3, date1, date2, [this] { btnSearch2Click(); }));
+    filters->addWidget(NamedLabel(cxTab3, "单据/调出仓库信息："));
+    tkey2 = new QLineEdit(cxTab3);
+    tkey2->setObjectName(QStringLiteral("tkey2"));
+    DiscardSearchPunctuation(tkey2);
+    filters->addWidget(tkey2);
+    btnSearch2 = NamedButton(cxTab3, "btnSearch2", "查询(F2)", filters);
+    rDjb2 = new QRadioButton(QStringLiteral("单据表"), cxTab3);
+    rDjb2->setChecked(true);
+    rHzb2 = new QRadioButton(QStringLiteral("汇总表"), cxTab3);
+    rMxb2 = new QRadioButton(QStringLiteral("明细表"), cxTab3);
+    rYscm2 = new QRadioButton(QStringLiteral("颜色尺码"), cxTab3);
+    for (QRadioButton* r : { rDjb2, rHzb2, rMxb2, rYscm2 })
+        filters->addWidget(r);
+    lgname2 = NamedLabel(cxTab3, "商品名称编号：", "lgname2");
+    filters->addWidget(lgname2);
+    tgname2 = new QLineEdit(cxTab3);
+    tgname2->setObjectName(QStringLiteral("tgname2"));
+    filters->addWidget(tgname2);
+    filters->addStretch(1);
+    v->addLayout(filters);
+    auto* buttons = new QHBoxLayout;
+    btnView2 = NamedButton(cxTab3, "btnView2", "查看单据", buttons);
+    btnAdvanced = NamedButton(cxTab3, "btnAdvanced", "高级查询", buttons);
+    auto* exit3 = NamedButton(cxTab3, "btnExit3", "退出", buttons);
+    btnExport2 = NamedButton(cxTab3, "btnExport2", "导出", buttons);
+    btnUnapprove = NamedButton(cxTab3, "btnUnapprove", "取消审核", buttons);
+    btnPrin3 = NamedButton(cxTab3, "btnPrin3", "打印", buttons);
+    buttons->addStretch(1);
+    v->addLayout(buttons);
+
+    queryViews = new QStackedWidget(cxTab3);
+    auto* djb = new QWidget;
+    auto* dv = new QVBoxLayout(djb);
+    cxGridDjbView = KcdbGrid(djb, "cxGridDjbView", QStringLiteral("D_Dbdjb"),
+        { { "gl_djh", "单据号", "120" }, { "dcck", "调出仓库", "90" }, { "drck", "调入仓库", "90" },
+            { "db_dbrq", "调拨日期", "120" }, { "db_checker", "审核人", "70" }, { "db_chkrq", "审核日期", "90" },
+            { "u_name", "经办人", "70" }, { "a_name", "操作员", "70" }, { "db_note", "备注", "160" } });
+    dv->addWidget(cxGridDjbView, 1);
+    auto* row = new QHBoxLayout;
+    row->addWidget(NamedLabel(djb, "单据详细信息："));
+    ldjh2 = NamedLabel(djb, "", "ldjh2");
+    row->addWidget(ldjh2);
+    linkMx2 = NamedButton(djb, "linkMx2", "查看详细数量", row);
+    row->addStretch(1);
+    dv->addLayout(row);
+    cxGridDjb1View = KcdbGrid(djb, "cxGridDjb1View", QStringLiteral("D_Dbdjb1"),
+        { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "db_dj", "单价", "70" },
+            { "db_sj", "售价", "70" }, { "db_sl", "数量", "60" }, { "db_zje", "总金额", "90" },
+            { "dw_name", "单位", "50" }, { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "60" } });
+    dv->addWidget(cxGridDjb1View, 1);
+    queryViews->addWidget(djb);
+
+    auto* hzb = new QWidget;
+    auto* hv = new QVBoxLayout(hzb);
+    cxGridHzbView = KcdbGrid(hzb, "cxGridHzbView", QStringLiteral("D_Dbhzb"),
+        { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "sl", "调拨数量", "70" },
+            { "zje", "总金额", "90" }, { "dw_name", "单位", "50" }, { "gg_name", "款型说明", "90" },
+            { "color_name", "颜色", "60" }, { "g_bz", "备注", "120" } });
+    hv->addWidget(cxGridHzbView, 1);
+    auto* hrow = new QHBoxLayout;
+    hrow->addWidget(NamedLabel(hzb, "单据详细信息："));
+    lgname3 = NamedLabel(hzb, "", "lgname3");
+    hrow->addWidget(lgname3);
+    hrow->addStretch(1);
+    hv->addLayout(hrow);
+    cxGridHzb1View = KcdbGrid(hzb, "cxGridHzb1View", QStringLiteral("D_Dbhzb1"),
+        { { "gl_djh", "调拨单号", "120" }, { "g_sn", "商品编号", "90" }, { "db_dj", "单价", "70" },
+            { "db_sj", "售价", "70" }, { "db_sl", "调拨数量", "70" }, { "db_zje", "总金额", "90" },
+            { "dcck", "调出仓库", "80" }, { "drck", "调入仓库", "80" }, { "db_dbrq", "调拨日期", "110" },
+            { "db_checker", "审核人", "70" }, { "db_chkrq", "审核日期", "90" }, { "u_name", "经办人", "70" },
+            { "a_name", "操作员", "70" }, { "db_note", "备注", "120" } });
+    hv->addWidget(cxGridHzb1View, 1);
+    queryViews->addWidget(hzb);
+
+    cxGridMxbView = KcdbGrid(cxTab3, "cxGridMxbView", QStringLiteral("D_Dbmxb"),
+        { { "gl_djh", "调拨单号", "120" }, { "db_dbrq", "调拨日期", "110" }, { "g_sn", "商品编号", "90" },
+            { "g_name", "商品名称", "140" }, { "gg_name", "款型说明", "80" }, { "dcck", "调出仓库", "80" },
+            { "drck", "调入仓库", "80" }, { "db_dj", "单价", "70" }, { "db_sj", "售价", "70" },
+            { "db_sl", "调拨数量", "70" }, { "db_zje", "总金额", "90" }, { "db_checker", "审核人", "70" },
+            { "db_chkrq", "审核日期", "90" }, { "u_name", "经办人", "70" }, { "a_name", "操作员", "70" },
+            { "db_note", "备注", "120" } });
+    queryViews->addWidget(cxGridMxbView);
+    cxGridPdStep1View = KcdbGrid(cxTab3, "cxGridPdStep1View", QStringLiteral("D_PdStep1"),
+        { { "db_dbrq", "开单日期", "110" }, { "gl_djh", "单据号", "120" }, { "ck_name", "调出仓库", "80" },
+            { "ck_name2", "调入仓库", "80" }, { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "140" },
+            { "gg_name", "款型说明", "80" }, { "color_name", "颜色", "60" }, { "cm_name", "尺码", "60" },
+            { "t_sl", "数量", "60" }, { "dw_name", "单位", "50" }, { "g_sccs", "品牌厂家", "90" },
+            { "a_name", "操作员", "70" } });
+    queryViews->addWidget(cxGridPdStep1View);
+    v->addWidget(queryViews, 1);
+
+    connect(btnSearch2, &QPushButton::clicked, this, &TF_Kcdb::btnSearch2Click);
+    int view = 0;
+    for (QRadioButton* r : { rDjb2, rHzb2, rMxb2, rYscm2 }) {
+        connect(r, &QRadioButton::clicked, this, [this, view] { setQueryView(view); });
+        ++view;
+    }
+    connect(btnView2, &QPushButton::clicked, this, &TF_Kcdb::btnView2Click);
+    connect(btnAdvanced, &QPushButton::clicked, this, &TF_Kcdb::btnAdvancedClick);
+    connect(exit3, &QPushButton::clicked, this, &QWidget::close);
+    connect(btnExport2, &QPushButton::clicked, this, &TF_Kcdb::btnExport2Click);
+    connect(btnUnapprove, &QPushButton::clicked, this, &TF_Kcdb::btnUnapproveClick);
+    connect(btnPrin3, &QPushButton::clicked, this, &TF_Kcdb::btnPrin3Click);
+    connect(linkMx2, &QPushButton::clicked, this, &TF_Kcdb::linkMx2Click);
+    connect(cxGridDjbView, &DataGrid::currentRowChanged, this, [this] { setDbdjb2(); });
+    connect(cxGridHzbView, &DataGrid::currentRowChanged, this, [this] { setDbhzb2(); });
+    for (DataGrid* g : { cxGridDjbView, cxGridHzbView, cxGridMxbView })
+        connect(g, &DataGrid::rowDoubleClicked, this, [this] { btnView2Click(); });
+}
+
+// ---------------------------------------------------------------- pending tab
+
+QString TF_Kcdb::BindingCondition(const QString& outAlias, const QString& inAlias) const
+{
+    if (!(BindOperatorWarehouse == QLatin1String("1") && CurrentRoleSn != QLatin1String("100001")))
+        return QString();
+    const QString code = SafeSqlText(CurrentAdminSn);
+    if (inAlias.isEmpty())
+        return QStringLiteral(" and ") + outAlias + QStringLiteral(".ck_asn like '%") + code + QStringLiteral("%' ");
+    return QStringLiteral(" and (") + outAlias + QStringLiteral(".ck_asn like '%") + code + QStringLiteral("%' or ")
+        + inAlias + QStringLiteral(".ck_asn like '%") + code + QStringLiteral("%') ");
+}
+
+void TF_Kcdb::btnSearchClick()
+{
+    const QString key = SafeSqlText(tkey->text().trimmed());
+    const QString goods = SafeSqlText(tgname->text().trimmed());
+    const QString warehouse = comCk2->currentIndex() < 0 ? QStringLiteral("-1") : comCk2->Code(comCk2->currentIndex());
+    const QString like = QStringLiteral(" like '%") + key + QStringLiteral("%'");
+    if (rDjb->isChecked()) {
+        QString sql = QStringLiteral("select a.*,b.ck_name as drck,c.ck_name as dcck,d.u_name from jxc_kcdbd a "
+                                     "left join jxc_ckxx b on a.ck_in=b.ck_sn left join jxc_ckxx c on a.ck_out=c.ck_sn "
+                                     "left join jxc_user d on a.u_sn=d.u_sn where a.db_status=0 ")
+            + BindingCondition(QStringLiteral("c"), QStringLiteral("b"));
+        if (warehouse != QLatin1String("-1"))
+            sql += QStringLiteral(" and a.ck_out='") + SafeSqlText(warehouse) + QStringLiteral("' ");
+        sql += QStringLiteral(" and (a.gl_djh") + like + QStringLiteral(" or a.db_note") + like
+            + QStringLiteral(" or a.ck_out") + like + QStringLiteral(" or a.ck_in") + like
+            + QStringLiteral(" or b.ck_jm") + like + QStringLiteral(" or b.ck_name") + like
+            + QStringLiteral(" or c.ck_jm") + like + QStringLiteral(" or c.ck_name") + like
+            + QStringLiteral(") order by a.gl_djh");
+        KcdbOpen(Q_Kcdbsh, sql);
+        setShspList();
+        return;
+    }
+    QString sql = QStringLiteral(
+                      "select distinct a.*,c.db_dbrq,d.g_name,d.g_jm,d.gg_name,d.dw_name,d.g_sccs,e.ck_name,f.ck_name "
+                      "as ck_name2,"
+                      "g.cm_name,h.color_name,a.t_sl*b.db_dj as zje from jxc_dbspmx a inner join jxc_dbsp b on "
+                      "a.g_sn=b.g_sn and "
+                      "a.tid=b.tid inner join jxc_kcdbd c on a.gl_djh=c.gl_djh left join jxc_goods d on a.g_sn=d.g_sn "
+                      "left join jxc_ckxx e on c.ck_out=e.ck_sn left join jxc_ckxx f on c.ck_in=f.ck_sn "
+                      "left join jxc_cm g on a.cm_sn=g.cm_sn left join jxc_color h on a.color_sn=h.color_sn where "
+                      "c.db_status=0 ")
+        + BindingCondition(QStringLiteral("e"), QString());
+    if (warehouse != QLatin1String("-1"))
+        sql += QStringLiteral(" and c.ck_out='") + SafeSqlText(warehouse) + QStringLiteral("' ");
+    if (!key.isEmpty())
+        sql += QStringLiteral(" and a.gl_djh") + like + QStringLiteral(" ");
+    sql += QStringLiteral(" and (d.g_sn like '%") + goods + QStringLiteral("%' or d.g_name like '%") + goods
+        + QStringLiteral("%' or d.g_jm like '%") + goods
+        + QStringLiteral("%') order by a.gl_djh,a.g_sn,a.cm_sn,a.color_sn,a.t_sl,a.id");
+    KcdbOpen(Q_PdStep2, sql);
+}
+
+void TF_Kcdb::rDjbClick()
+{
+    const bool list = rDjb->isChecked();
+    pendingViews->setCurrentIndex(list ? 0 : 1);
+    lgname->setVisible(!list);
+    tgname->setVisible(!list);
+    btnSearchClick();
+}
+
+QString TF_Kcdb::SelectedPendingNo() const
+{
+    if (!Q_Kcdbsh.Active() || Q_Kcdbsh.IsEmpty())
+        return QString();
+    const int row = cxGrid2View->CurrentRow();
+    return Q_Kcdbsh.TextAt(row >= 0 ? row : 0, Q_Kcdbsh.FieldIndex(QStringLiteral("gl_djh")));
+}
+
+void TF_Kcdb::setShspList()
+{
+    const QString number = SelectedPendingNo();
+    const bool rows = !number.isEmpty();
+    for (QWidget* w : std::initializer_list<QWidget*> { btnAdd2, btnModi2, btnDel2 })
+        w->setEnabled(rows);
+    ldjh->setText(number);
+    if (!rows) {
+        Q_Kcdbsh2.Close();
+        return;
+    }
+    const int row = cxGrid2View->CurrentRow();
+    if (row >= 0)
+        Q_Kcdbsh.SetRecNo(row);
+    KcdbOpen(Q_Kcdbsh2, kKcdbLines, { { QStringLiteral("n"), number } });
+}
+
+void TF_Kcdb::ReopenPending(const QString& number)
+{
+    Q_Kcdbsh.Requery();
+    if (!number.isEmpty() && Q_Kcdbsh.Locate(QStringLiteral("gl_djh"), number))
+        cxGrid2View->SetCurrentRow(Q_Kcdbsh.RecNo());
+    setShspList();
+}
+
+void TF_Kcdb::btnViewClick()
+{
+    if (!rDjb->isChecked()) {
+        Prompt::Info(QStringLiteral("该操作只能在“单据表”进行。"));
+        return;
+    }
+    const QString number = SelectedPendingNo();
+    if (!number.isEmpty())
+        ShowStored(number);
+}
+
+void TF_Kcdb::btnDeleClick()
+{
+    const QString number = SelectedPendingNo();
+    if (number.isEmpty())
+        return;
+    if (!rDjb->isChecked()) {
+        Prompt::Info(QStringLiteral("该操作只能在“单据表”进行。"));
+        return;
+    }
+    if (Prompt::YesNo(QStringLiteral("您确定要删除“待审核”单据吗！")) != Prompt::Answer::Yes)
+        return;
+    DeletePendingDocument(kind.doc, number);
+    ReopenPending(QString());
+}
+
+void TF_Kcdb::btnPrin2Click()
+{
+    if (SelectedPendingNo().isEmpty())
+        return;
+    if (!rDjb->isChecked()) {
+        Prompt::Info(QStringLiteral("该操作只能在“单据表”进行。"));
+        return;
+    }
+    PrintGridList(kind.pendingTemplate, kind.pendingDataset, *cxGrid2View);
+}
+
+void TF_Kcdb::checkDj(const QString& number)
+{
+    ApproveStockDocument(kind, number);
+}
+
+void TF_Kcdb::btnRChkClick()
+{
+    const QString number = SelectedPendingNo();
+    if (number.isEmpty() || !btnRChk->isEnabled())
+        return;
+    if (Prompt::YesNo(QStringLiteral("您确定要审核当前选中的单据吗！")) != Prompt::Answer::Yes)
+        return;
+    const QString answer = CheckApproveAllowed(number, Q_Kcdbsh.AsString(kind.doc.dateColumn).left(10));
+    if (answer != QLatin1String("ok"))
+        Prompt::Info(answer);
+    else
+        checkDj(number);
+    ReopenPending(QString());
+}
+
+void TF_Kcdb::btnCheckAllClick()
+{
+    if (!rDjb->isChecked()) {
+        Prompt::Info(QStringLiteral("该操作只能在“单据表”进行。"));
+        return;
+    }
+    if (!Q_Kcdbsh.Active() || Q_Kcdbsh.IsEmpty())
+        return;
+    if (Prompt::YesNo(QStringLiteral("您的操作将审核当前列表中所有未审核的单据，确认吗？\r\n\r\n（如需审核某个单据，"
+                                     "请按右键！）"))
+        != Prompt::Answer::Yes)
+        return;
+    for (const DocWindow::PendingDoc& d : DocWindow::PendingRows(Q_Kcdbsh, kind.doc.dateColumn)) {
+        const QString answer = CheckApproveAllowed(d.number, d.date.left(10));
+        if (answer != QLatin1String("ok")) {
+            Prompt::Info(answer);
+            continue;
+        }
+        checkDj(d.number);
+    }
+    ReopenPending(QString());
+}
+
+void TF_Kcdb::btnExportClick()
+{
+    DataGrid* g = rDjb->isChecked() ? cxGrid2View : cxGridPdStep2View;
+    if (g->RowCount() > 0)
+        ExportGridList(*g, true);
+}
+
+void TF_Kcdb::btnDateClick()
+{
+    const QString number = SelectedPendingNo();
+    if (number.isEmpty() || !btnDate->isEnabled())
+        return;
+    if (!rDjb->isChecked()) {
+        Prompt::Info(QStringLiteral("该操作只能在“单据表”进行。"));
+        return;
+    }
+    DateEditDocNo.clear();
+    TF_ModiDate dialog(this);
+    dialog.Fill(number,
+        QDate::fromString(Q_Kcdbsh.AsString(kind.doc.dateColumn).left(10), QStringLiteral("yyyy-MM-dd")),
+        Q_Kcdbsh.AsString(kind.noteColumn));
+    dialog.ShowModal();
+    if (!DateEditDocNo.isEmpty()) {
+        const QString moved = ChangeStockDocDate(kind, number, dialog.gldjh->text(),
+            dialog.dateCg->date().toString(QStringLiteral("yyyy-MM-dd")), dialog.tnote->toPlainText());
+        ReopenPending(moved);
+    }
+    DateEditDocNo.clear();
+}
+
+void TF_Kcdb::btnAdd2Click()
+{
+    if (SelectedPendingNo().isEmpty())
+        return;
+    const QString lineNo = SelectedPendingNo();
+    ActiveDocKind = kind.pendingTag;
+    FunctionWindows::Open(QStringLiteral("TF_Kcdb_Add"), FunctionWindows::Lifetime::Freed);
+    ActiveDocKind = kind.tag;
+    ReopenPending(lineNo);
+}
+
+void TF_Kcdb::btnModi2Click()
+{
+    if (!Q_Kcdbsh2.Active() || Q_Kcdbsh2.IsEmpty())
+        return;
+    const int row = cxGrid3View->CurrentRow();
+    if (row >= 0)
+        Q_Kcdbsh2.SetRecNo(row);
+    const qint64 id = Q_Kcdbsh2.AsInteger(QStringLiteral("id"));
+    OpenMode = QStringLiteral("modish");
+    ActiveDocKind = kind.pendingTag;
+    SelectedSn = Q_Kcdbsh2.AsString(QStringLiteral("g_sn"));
+    FunctionWindows::Open(QStringLiteral("TF_Kcdb_Sele"), FunctionWindows::Lifetime::Freed);
+    OpenMode.clear();
+    SelectedSn.clear();
+    ActiveDocKind = kind.tag;
+    Q_Kcdbsh2.Requery();
+    if (Q_Kcdbsh2.LocateId(id))
+        cxGrid3View->SetCurrentRow(Q_Kcdbsh2.RecNo());
+}
+
+void TF_Kcdb::btnDel2Click()
+{
+    if (!Q_Kcdbsh2.Active() || Q_Kcdbsh2.IsEmpty())
+        return;
+    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) != Prompt::Answer::Yes)
+        return;
+    const int row = cxGrid3View->CurrentRow();
+    if (row >= 0)
+        Q_Kcdbsh2.SetRecNo(row);
+    const QString number = SelectedPendingNo();
+    if (DeletePendingLine(kind.doc, number, Q_Kcdbsh2.AsInteger(QStringLiteral("id"))))
+        ReopenPending(QString());
+    else
+        Q_Kcdbsh2.Requery();
+}
+
+void TF_Kcdb::ShowDetail(Query& lines)
+{
+    if (!lines.Active() || lines.IsEmpty() || lines.AsString(QStringLiteral("tid")).isEmpty())
+        return;
+    AuxTag = kind.doc.detail;
+    SelectedSn = lines.AsString(QStringLiteral("g_sn"));
+    SelectedLineId = lines.AsString(QStringLiteral("tid"));
+    FunctionWindows::Open(QStringLiteral("TF_Detail"), FunctionWindows::Lifetime::Freed);
+    AuxTag.clear();
+    SelectedSn.clear();
+    SelectedLineId.clear();
+}
+
+void TF_Kcdb::linkMxClick()
+{
+    const int row = cxGrid3View->CurrentRow();
+    if (row >= 0 && Q_Kcdbsh2.Active())
+        Q_Kcdbsh2.SetRecNo(row);
+    ShowDetail(Q_Kcdbsh2);
+}
+
+// ---------------------------------------------------------------- query tab
+
+void TF_Kcdb::cxPageChange()
+{
+    if (cxPage->currentWidget() == cxTab2) {
+        btnSearchClick();
+        return;
+    }
+    if (cxPage->currentWidget() != cxTab3)
+        return;
+    SetPeriod(date1, date2, CurrentMonth(Clock::Today()));
+    if (!rDjb2->isChecked()) {
+        rDjb2->setChecked(true);
+        setQueryView(0);
+        return;
+    }
+    btnSearch2Click();
+}
+
+int TF_Kcdb::QueryView() const
+{
+    return rHzb2->isChecked() ? 1 : rMxb2->isChecked() ? 2 : rYscm2->isChecked() ? 3 : 0;
+}
+
+void TF_Kcdb::setQueryView(int view)
+{
+    queryViews->setCurrentIndex(view);
+    lgname2->setVisible(view == 3);
+    tgname2->setVisible(view == 3);
+    QueryOutWarehouseSn.clear();
+    QueryInWarehouseSn.clear();
+    QueryHandlerSn.clear();
+    btnSearch2Click();
+}
+
+QString TF_Kcdb::QueryConditions(bool keyword) const
+{
+    QString sql = QStringLiteral(" and ") + PeriodCondition(QStringLiteral("a.db_dbrq"), date1->date(), date2->date());
+    if (!QueryOutWarehouseSn.isEmpty())
+        sql += QStringLiteral(" and a.ck_out='") + SafeSqlText(QueryOutWarehouseSn) + QStringLiteral("'");
+    if (!QueryInWarehouseSn.isEmpty())
+        sql += QStringLiteral(" and a.ck_in='") + SafeSqlText(QueryInWarehouseSn) + QStringLiteral("'");
+    if (!QueryHandlerSn.isEmpty())
+        sql += QStringLiteral(" and a.u_sn='") + SafeSqlText(QueryHandlerSn) + QStringLiteral("'");
+    if (keyword) {
+        const QString like = QStringLiteral(" like '%") + SafeSqlText(tkey2->text().trimmed()) + QStringLiteral("%'");
+        sql += QStringLiteral(" and (a.gl_djh") + like + QStringLiteral(" or a.ck_out") + like
+            + QStringLiteral(" or c.ck_name") + like + QStringLiteral(")");
+    }
+    return sql + BindingCondition(QStringLiteral("c"), QStringLiteral("b"));
+}
+
+void TF_Kcdb::btnSearch2Click()
+{
+    const QString heads = QStringLiteral(
+        "from jxc_kcdbd a left join jxc_ckxx b on a.ck_in=b.ck_sn left join jxc_ckxx c on a.ck_out=c.ck_sn "
+        "left join jxc_user d on a.u_sn=d.u_sn ");
+    switch (QueryView()) {
+    case 0:
+        KcdbOpen(Q_Dbdjb,
+            QStringLiteral("select a.*,b.ck_name as drck,c.ck_name as dcck,d.u_name ") + heads
+                + QStringLiteral("where a.db_status=1") + QueryConditions(true)
+                + QStringLiteral(" order by a.gl_djh desc"));
+        setDbdjb2();
+        break;
+    case 1:
+        KcdbOpen(Q_Dbhzb,
+            QStringLiteral("select x.g_sn,max(g.g_name) as g_name,max(g.dw_name) as dw_name,max(g.gg_name) as gg_name,"
+                           "max(g.color_name) as color_name,max(g.g_sccs) as g_sccs,max(g.g_bz) as g_bz,"
+                           "sum(x.db_sl) as sl,sum(x.db_zje) as zje from jxc_dbsp x inner join jxc_kcdbd a on "
+                           "x.gl_djh=a.gl_djh left join jxc_ckxx b on a.ck_in=b.ck_sn left join jxc_ckxx c on "
+                           "a.ck_out=c.ck_sn left join jxc_goods g on x.g_sn=g.g_sn where a.db_status=1")
+                + QueryConditions(true) + QStringLiteral(" group by x.g_sn order by x.g_sn"));
+        setDbhzb2();
+        break;
+    case 2:
+        KcdbOpen(Q_Dbmxb,
+            QStringLiteral("select x.*,a.db_dbrq,a.db_checker,a.db_chkrq,a.db_note,a.u_sn,b.ck_name as drck,"
+                           "c.ck_name as dcck,d.u_name,g.g_name,g.gg_name from jxc_kcdbd a inner join jxc_dbsp x on "
+                           "x.gl_djh=a.gl_djh left join jxc_ckxx b on a.ck_in=b.ck_sn left join jxc_ckxx c on "
+                           "a.ck_out=c.ck_sn left join jxc_user d on a.u_sn=d.u_sn left join jxc_goods g on "
+                           "x.g_sn=g.g_sn where a.db_status=1")
+                + QueryConditions(true) + QStringLiteral(" order by a.id desc,x.id"));
+        break;
+    default: {
+        const QString key = SafeSqlText(tkey2->text().trimmed());
+        const QString goods = SafeSqlText(tgname2->text().trimmed());
+        KcdbOpen(Q_PdStep1,
+            QStringLiteral("select distinct a.*,c.db_dbrq,d.g_name,d.g_jm,d.gg_name,d.dw_name,d.g_sccs,e.ck_name,"
+                           "f.ck_name as ck_name2,g.cm_name,h.color_name,a.t_sl*b.db_dj as zje from jxc_dbspmx a "
+                           "inner join jxc_dbsp b on a.g_sn=b.g_sn and a.tid=b.tid inner join jxc_kcdbd c on "
+                           "a.gl_djh=c.gl_djh left join jxc_goods d on a.g_sn=d.g_sn left join jxc_ckxx e on "
+                           "c.ck_out=e.ck_sn left join jxc_ckxx f on c.ck_in=f.ck_sn left join jxc_cm g on "
+                           "a.cm_sn=g.cm_sn left join jxc_color h on a.color_sn=h.color_sn where c.db_status=1 ")
+                + BindingCondition(QStringLiteral("e"), QString()) + QStringLiteral(" and (a.gl_djh like '%") + key
+                + QStringLiteral("%' or c.ck_out like '%") + key + QStringLiteral("%' or e.ck_name like '%") + key
+                + QStringLiteral("%') and (d.g_sn like '%") + goods + QStringLiteral("%' or d.g_name like '%") + goods
+                + QStringLiteral("%' or d.g_jm like '%") + goods
+                + QStringLiteral("%') order by a.gl_djh,a.g_sn,a.cm_sn,a.color_sn,a.t_sl,a.id"));
+        break;
+    }
+    }
+}
+
+void TF_Kcdb::setDbdjb2()
+{
+    if (!Q_Dbdjb.Active() || Q_Dbdjb.IsEmpty()) {
+        Q_Dbdjb1.Close();
+        ldjh2->clear();
+        return;
+    }
+    const int row = cxGridDjbView->CurrentRow();
+    if (row >= 0)
+        Q_Dbdjb.SetRecNo(row);
+    const QString number = Q_Dbdjb.AsString(QStringLiteral("gl_djh"));
+    ldjh2->setText(number);
+    KcdbOpen(Q_Dbdjb1, kKcdbLines, { { QStringLiteral("n"), number } });
+}
+
+void TF_Kcdb::setDbhzb2()
+{
+    if (!Q_Dbhzb.Active() || Q_Dbhzb.IsEmpty()) {
+        Q_Dbhzb1.Close();
+        lgname3->clear();
+        return;
+    }
+    const int row = cxGridHzbView->CurrentRow();
+    if (row >= 0)
+        Q_Dbhzb.SetRecNo(row);
+    lgname3->setText(Q_Dbhzb.AsString(QStringLiteral("g_name")));
+    KcdbOpen(Q_Dbhzb1,
+        QStringLiteral("select a.*,x.g_sn,x.db_sl,x.db_dj,x.db_zje,x.db_sj,b.ck_name as drck,c.ck_name as dcck,"
+                       "d.u_name from jxc_kcdbd a inner join jxc_dbsp x on x.gl_djh=a.gl_djh left join jxc_ckxx b on "
+                       "a.ck_in=b.ck_sn left join jxc_ckxx c on a.ck_out=c.ck_sn left join jxc_user d on "
+                       "a.u_sn=d.u_sn where a.db_status=1 and x.g_sn=:g")
+            + QueryConditions(false) + QStringLiteral(" order by a.id desc"),
+        { { QStringLiteral("g"), Q_Dbhzb.AsString(QStringLiteral("g_sn")) } });
+}
+
+void TF_Kcdb::btnView2Click()
+{
+    QString number;
+    switch (QueryView()) {
+    case 0:
+        if (Q_Dbdjb.Active() && !Q_Dbdjb.IsEmpty())
+            number = Q_Dbdjb.AsString(QStringLiteral("gl_djh"));
+        break;
+    case 1:
+        if (Q_Dbhzb1.Active() && !Q_Dbhzb1.IsEmpty()) {
+            const int row = cxGridHzb1View->CurrentRow();
+            if (row >= 0)
+                Q_Dbhzb1.SetRecNo(row);
+            number = Q_Dbhzb1.AsString(QStringLiteral("gl_djh"));
+        }
+        break;
+    case 2:
+        if (Q_Dbmxb.Active() && !Q_Dbmxb.IsEmpty()) {
+            const int row = cxGridMxbView->CurrentRow();
+            if (row >= 0)
+                Q_Dbmxb.SetRecNo(row);
+            number = Q_Dbmxb.AsString(QStringLiteral("gl_djh"));
+        }
+        break;
+    default:
+        break;
+    }
+    if (!number.isEmpty())
+        ShowStored(number);
+}
+
+void TF_Kcdb::btnAdvancedClick()
+{
+    if (QueryView() == 3)
+        return;
+    SelectedLineId.clear();
+    TF_Kcdb_Cx dialog(this);
+    dialog.ShowModal();
+    if (SelectedLineId.isEmpty())
+        return;
+    SelectedLineId.clear();
+    auto code = [](KeyedCombo* c) {
+        const QString k = c->currentIndex() < 0 ? QString() : c->Code(c->currentIndex());
+        return k == QLatin1String("-1") ? QString() : k;
+    };
+    QueryOutWarehouseSn = code(dialog.comCkOut);
+    QueryInWarehouseSn = code(dialog.comCkIn);
+    QueryHandlerSn = code(dialog.comUser);
+    btnSearch2Click();
+}
+
+void TF_Kcdb::btnUnapproveClick()
+{
+    if (QueryView() != 0) {
+        Prompt::Info(QStringLiteral("取消审核操作只能在“单据表”进行。"));
+        return;
+    }
+    if (!Q_Dbdjb.Active() || Q_Dbdjb.IsEmpty())
+        return;
+    UnapproveResult.clear();
+    kind.unapprove(Q_Dbdjb.AsString(QStringLiteral("gl_djh")));
+    if (UnapproveResult == QLatin1String("ok")) {
+        Q_Dbdjb.Requery();
+        setDbdjb2();
+    }
+}
+
+void TF_Kcdb::btnPrin3Click()
+{
+    const int view = QueryView();
+    if (view == 3)
+        return;
+    const DataGrid* grids[] = { cxGridDjbView, cxGridHzbView, cxGridMxbView };
+    PrintGridList(kind.listTemplates[view], kind.listDatasets[view], *grids[view],
+        { { QStringLiteral("date1"), date1->date().toString(QStringLiteral("yyyy-MM-dd")) },
+            { QStringLiteral("date2"), date2->date().toString(QStringLiteral("yyyy-MM-dd")) } });
+}
+
+void TF_Kcdb::btnExport2Click()
+{
+    const DataGrid* grids[] = { cxGridDjbView, cxGridHzbView, cxGridMxbView, cxGridPdStep1View };
+    const DataGrid* g = grids[QueryView()];
+    if (g->RowCount() > 0)
+        ExportGridList(*g, true);
+}
+
+void TF_Kcdb::linkMx2Click()
+{
+    const int row = cxGridDjb1View->CurrentRow();
+    if (row >= 0 && Q_Dbdjb1.Active())
+        Q_Dbdjb1.SetRecNo(row);
+    ShowDetail(Q_Dbdjb1);
+}
+
+// ---------------------------------------------------------------- advanced query
+
+TF_Kcdb_Cx::TF_Kcdb_Cx(QWidget* parent) : Form(parent)
+{
+    setObjectName(QStringLiteral("TF_Kcdb_Cx"));
+    setWindowTitle(QStringLiteral("库存调拨高级查询"));
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(NamedLabel(this, "调出仓库："), 0, 0);
+    comCkOut = new KeyedCombo(this);
+    comCkOut->setObjectName(QStringLiteral("comCkOut"));
+    grid->addWidget(comCkOut, 0, 1);
+    grid->addWidget(NamedLabel(this, "调入仓库："), 1, 0);
+    comCkIn = new KeyedCombo(this);
+    comCkIn->setObjectName(QStringLiteral("comCkIn"));
+    grid->addWidget(comCkIn, 1, 1);
+    grid->addWidget(NamedLabel(this, "经 办 人："), 2, 0);
+    comUser = new KeyedCombo(this);
+    comUser->setObjectName(QStringLiteral("comUser"));
+    grid->addWidget(comUser, 2, 1);
+    auto* bar = new QHBoxLayout;
+    btnOK = NamedButton(this, "btnOK", "确定(F5)", bar);
+    btnExit = NamedButton(this, "btnExit", "退出(Esc)", bar);
+    grid->addLayout(bar, 3, 0, 1, 2);
+    connect(btnOK, &QPushButton::clicked, this, &TF_Kcdb_Cx::btnOKClick);
+    connect(btnExit, &QPushButton::clicked, this, &TF_Kcdb_Cx::btnExitClick);
+}
+
+void TF_Kcdb_Cx::FormActivate()
+{
+    if (FontSize > 0)
+        ApplyFontSize(FontSize);
+    FillWarehouseChoice(*comCkOut);
+    FillWarehouseChoice(*comCkIn);
+    FillStaffCombo(*comUser, QStringLiteral("u_kc"), QStringLiteral("所有经办人"));
+    for (KeyedCombo* c : { comCkOut, comCkIn, comUser })
+        c->setCurrentIndex(c->count() > 0 ? 0 : -1);
+}
+
+void TF_Kcdb_Cx::btnOKClick()
+{
+    SelectedLineId = QStringLiteral("1");
+    close();
+}
+
+void TF_Kcdb_Cx::btnExitClick()
+{
+    close();
+}
+
+void TF_Kcdb_Cx::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_F5) {
+        btnOKClick();
+        return;
+    }
+    Form::keyPressEvent(e);
+}
