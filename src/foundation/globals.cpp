@@ -22,6 +22,8 @@ QString WholeReturnDocNo;
 QString ResultText;
 QString ExpenseDocToPrint;
 QString UnapproveResult;
+QString DateEditCaller;
+QString DateEditDocNo;
 QString PrintTemplateKind;
 QString PictureName;
 QString AuthSupervisorName;

@@ -30,6 +30,10 @@ extern QString WholeReturnDocNo;
 extern QString ResultText;
 extern QString ExpenseDocToPrint;
 extern QString UnapproveResult;
+// The document whose date the date-change dialog moves, and who opened it ("cgjh"
+// from a pending tab, "jthcx" from the goods-in and return query).
+extern QString DateEditCaller;
+extern QString DateEditDocNo;
 // The template family that the print-format dialog offers ("spxs" or "cgjh").
 extern QString PrintTemplateKind;
 // The picture file the photo windows work on (without extension for the capture
