@@ -49,11 +49,12 @@ struct QueryWindows {
                              "printf('2024-02-%02d %02d:%02d',1+i%28,8+i%10,i%60),-50,0,0,'100001','admin',1,"
                              "'admin','2024-02-28','' from n"));
         c.Exec(n.arg(29999)
-            + QStringLiteral("insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,g_name,ck_sn,ghs_sn,ghs_name,gl_sl,"
-                             "gl_dj,gl_je,gl_zje,gl_taxje,gl_bz,g_jm,gl_note,tid,id2,a_name) "
-                             "select 'cj','CJ2402'||printf('%05d',i/10),printf('2024-02-%02d %02d:%02d',1+(i/10)%28,"
-                             "8+(i/10)%10,(i/10)%60),'G'||(100000+i%20000),'商品','100001','S'||(1010+(i/10)%10),"
-                             "'供货商',5,10,50,50,0,'','','',i+1,i+1,'admin' from n"));
+            + QStringLiteral(
+                "insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,g_name,ck_sn,ghs_sn,ghs_name,gl_sl,"
+                "gl_dj,gl_je,gl_zje,gl_taxje,gl_bz,g_jm,gl_note,tid,id2,a_name) "
+                "select 'cj','CJ2402'||printf('%05d',i/10),printf('2024-02-%02d %02d:%02d',1+(i/10)%28,"
+                "8+(i/10)%10,(i/10)%60),'G'||(100000+i%20000),'商品','100001','S'||(1010+(i/10)%10),"
+                "'供货商',5,10,50,50,0,'','','',i+1,i+1,'admin' from n"));
         Prompt::Install(&prompt);
         DeclarePurchasingDatasets();
         cgjh = std::make_unique<TF_Cgjh>();

@@ -1,5 +1,6 @@
 // The pending tab of the goods-in window: saved documents waiting for approval.
 #include "purchasing/cgjh.h"
+#include "purchasing/modidate.h"
 
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
@@ -465,9 +466,5 @@ void TF_Cgjh::btn_DateClick()
     const QString number = SelectedPendingNo();
     if (number.isEmpty() || !btn_Date->isEnabled())
         return;
-    DateEditCaller = QStringLiteral("cgjh");
-    DateEditDocNo = number;
-    FunctionWindows::Open(QStringLiteral("TF_ModiDateJh"), FunctionWindows::Lifetime::Freed);
-    DateEditCaller.clear();
-    DateEditDocNo.clear();
+    OpenDateChange(QStringLiteral("cgjh"), number);
 }

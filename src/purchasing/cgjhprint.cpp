@@ -1,5 +1,6 @@
 // Printing and spreadsheet exports of the goods-in window.
 #include "purchasing/cgjh.h"
+#include "purchasing/querygrids.h"
 
 #include "documents/viewdocument.h"
 #include "foundation/datamodule.h"
@@ -132,10 +133,7 @@ void TF_Cgjh::btn_LxdyClick()
     if (Prompt::YesNo(QStringLiteral("您的操作将打印当前查询中的所有单据，\r\n\r\n将直接打印不做预览，确认打印吗?"))
         == Prompt::Answer::No)
         return;
-    QStringList numbers;
-    const int col = Q_Shdj.FieldIndex(QStringLiteral("gl_djh"));
-    for (int r = 0; r < Q_Shdj.RecordCount(); ++r)
-        numbers << Q_Shdj.TextAt(r, col);
+    const QStringList numbers = ColumnTexts(Q_Shdj, QStringLiteral("gl_djh"));
     BatchPrinting = QStringLiteral("1");
     struct Done {
         ~Done() { TF_Cgjh::BatchPrinting.clear(); }

@@ -32,7 +32,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-
 void TF_Cgjh::BuildQueryTab()
 {
     auto* box = new QVBoxLayout(cxTab3);
@@ -93,15 +92,7 @@ void TF_Cgjh::BuildQueryTab()
     auto* docsBox = new QVBoxLayout(docs);
     docsBox->setContentsMargins(0, 0, 0, 0);
     cxGrid1View = NewQueryGrid(docs, "cxGrid1View", "D_GhsDJ");
-    AddGridColumns(*cxGrid1View,
-        { { "djh", "单据号", "124" }, { "rq", "开单日期", "130" }, { "ghs_name", "供货商名称", "160" },
-            { "ck_name", "仓库名称", "90" }, { "yfje", "应付金额", "80" }, { "sfje", "实付金额", "80" },
-            { "wfje", "欠款金额", "80" }, { "hkje", "付款金额", "80" }, { "yhje", "优惠金额", "80" },
-            { "gtype", "单据类型", "70" }, { "j_yf", "运费", "64" }, { "j_bzf", "包装费", "64" },
-            { "ht_sn", "合同编号", "90" }, { "checker", "审核人", "70" }, { "chkrq", "审核日期", "90" },
-            { "u_name", "经办人", "70" }, { "a_name", "操作员", "70" }, { "gl_djh2", "原始单号", "100" },
-            { "dnote", "备注", "160" } });
-    SetQueryFooter(cxGrid1View, {}, { "yfje", "sfje", "wfje", "hkje", "yhje", "j_yf", "j_bzf" });
+    AddDocumentColumns(cxGrid1View, false);
     docsBox->addWidget(cxGrid1View, 1);
     auto* docLinesBar = new QHBoxLayout;
     ldjmsg = NamedLabel(docs, "", "ldjmsg");
@@ -120,12 +111,7 @@ void TF_Cgjh::BuildQueryTab()
     auto* sumsBox = new QVBoxLayout(sums);
     sumsBox->setContentsMargins(0, 0, 0, 0);
     cxGrid21View = NewQueryGrid(sums, "cxGrid21View", "D_GoodsHZ");
-    AddGridColumns(*cxGrid21View,
-        { { "g_sn", "商品编号", "80" }, { "g_name", "商品名称", "140" }, { "dw_name", "单位", "50" },
-            { "sl", "数量", "64" }, { "je", "金额", "80" }, { "taxje", "税额", "72" }, { "zje", "总金额", "80" },
-            { "g_kc", "库存数量", "64" }, { "gg_name", "款型说明", "80" }, { "color_name", "颜色", "60" },
-            { "gc_name", "商品类别", "80" }, { "g_bz", "备注", "120" } });
-    SetQueryFooter(cxGrid21View, { "sl", "g_kc" }, { "je", "taxje", "zje" });
+    AddGoodsSummaryColumns(cxGrid21View);
     sumsBox->addWidget(cxGrid21View, 1);
     gname = NamedLabel(sums, "", "gname");
     sumsBox->addWidget(gname);
@@ -142,10 +128,10 @@ void TF_Cgjh::BuildQueryTab()
     AddGridColumns(*cxGrid6View,
         { { "gl_kdrq", "开单日期", "130" }, { "gl_djh", "单据号", "124" }, { "g_sn", "商品编号", "80" },
             { "g_name", "商品名称", "140" }, { "gg_name", "款型说明", "80" }, { "color_name", "颜色", "60" },
-            { "cm_name", "尺码", "50" }, { "glsl", "数量", "56" }, { "gl_dj", "单价", "64" },
-            { "zje", "总金额", "80" }, { "dw_name", "单位", "50" }, { "gc_name", "商品类别", "80" },
-            { "ck_name", "仓库", "80" }, { "u_name", "经办人", "70" }, { "ghs_name", "供货商名称", "140" },
-            { "gl_bz", "商品备注", "120" }, { "gl_note", "单据备注", "120" } });
+            { "cm_name", "尺码", "50" }, { "glsl", "数量", "56" }, { "gl_dj", "单价", "64" }, { "zje", "总金额", "80" },
+            { "dw_name", "单位", "50" }, { "gc_name", "商品类别", "80" }, { "ck_name", "仓库", "80" },
+            { "u_name", "经办人", "70" }, { "ghs_name", "供货商名称", "140" }, { "gl_bz", "商品备注", "120" },
+            { "gl_note", "单据备注", "120" } });
     SetQueryFooter(cxGrid6View, { "glsl" }, { "zje" });
     views3->addWidget(cxGrid6View);
 
@@ -177,8 +163,10 @@ void TF_Cgjh::BuildQueryTab()
     connect(btn_Zdly, &QPushButton::clicked, this, &TF_Cgjh::btn_ZdlyClick);
     connect(btn_Zdxs, &QPushButton::clicked, this, &TF_Cgjh::btn_ZdxsClick);
     connect(btn_Exit, &QPushButton::clicked, this, &QWidget::close);
-    for (QLineEdit* e : { tGhsname3, tKey3 })
+    for (QLineEdit* e : { tGhsname3, tKey3 }) {
         DiscardSearchPunctuation(e);
+        e->setMinimumWidth(120);
+    }
     SetPeriod(tdate1, tdate2, CurrentMonth(Clock::Today()));
 }
 
@@ -271,13 +259,14 @@ void TF_Cgjh::btnSearch3Click()
         return;
     }
     if (rMxb->isChecked()) {
-        QString sql = QStringLiteral("select a.*,c.gc_name from jxc_goodslist a,jxc_goods b,jxc_goodsclass c,jxc_ckxx d "
-                                     "where a.g_sn=b.g_sn and b.gc_sn=c.gc_sn and a.ck_sn=d.ck_sn and a.gl_flag='cj' "
-                                     "and a.gl_djh<>'' and ");
+        QString sql
+            = QStringLiteral("select a.*,c.gc_name from jxc_goodslist a,jxc_goods b,jxc_goodsclass c,jxc_ckxx d "
+                             "where a.g_sn=b.g_sn and b.gc_sn=c.gc_sn and a.ck_sn=d.ck_sn and a.gl_flag='cj' "
+                             "and a.gl_djh<>'' and ");
         sql += PeriodCondition(QStringLiteral("a.gl_kdrq"), from, to) + WarehouseBindingCondition(QStringLiteral("d"));
         if (!s.isEmpty())
-            sql += QStringLiteral(" and (a.ghs_sn like '%") + s
-                + QStringLiteral("%' or a.ghs_name like '%") + s + QStringLiteral("%') ");
+            sql += QStringLiteral(" and (a.ghs_sn like '%") + s + QStringLiteral("%' or a.ghs_name like '%") + s
+                + QStringLiteral("%') ");
         if (!k.isEmpty())
             sql += QStringLiteral(" and (a.g_sn like '%") + k + QStringLiteral("%' or a.g_name like '%") + k
                 + QStringLiteral("%' or a.g_jm like '%") + k + QStringLiteral("%' or a.gl_bz like '%") + k
@@ -324,9 +313,9 @@ void TF_Cgjh::setGoodsList()
     const QString s = SafeSqlText(tGhsname3->text().trimmed());
     QString sql = QStringLiteral("select a.* from jxc_goodslist a,jxc_ghsxx b,jxc_ckxx c where a.ghs_sn=b.ghs_sn "
                                  "and a.ck_sn=c.ck_sn and a.gl_flag='cj' ")
-        + WarehouseBindingCondition(QStringLiteral("c"))
-        + QStringLiteral(" and a.g_sn=:g and (b.ghs_sn like '%") + s + QStringLiteral("%' or b.ghs_name like '%") + s
-        + QStringLiteral("%') and ") + PeriodCondition(QStringLiteral("a.gl_kdrq"), tdate1->date(), tdate2->date())
+        + WarehouseBindingCondition(QStringLiteral("c")) + QStringLiteral(" and a.g_sn=:g and (b.ghs_sn like '%") + s
+        + QStringLiteral("%' or b.ghs_name like '%") + s + QStringLiteral("%') and ")
+        + PeriodCondition(QStringLiteral("a.gl_kdrq"), tdate1->date(), tdate2->date())
         + QStringLiteral(" order by a.id");
     Q_GoodsList.SetSQL(sql);
     Q_GoodsList.SetParam(QStringLiteral("g"), Q_GoodsHZ.AsString(QStringLiteral("g_sn")));
@@ -396,11 +385,7 @@ void TF_Cgjh::btn_UnChkAllClick()
     }
     if (!Q_GhsDJ.Active() || Q_GhsDJ.IsEmpty())
         return;
-    QStringList numbers;
-    const int col = Q_GhsDJ.FieldIndex(QStringLiteral("djh"));
-    for (int r = 0; r < Q_GhsDJ.RecordCount(); ++r)
-        numbers << Q_GhsDJ.TextAt(r, col);
-    if (!DocWindow::UnapproveAll(numbers, this))
+    if (!DocWindow::UnapproveAll(ColumnTexts(Q_GhsDJ, QStringLiteral("djh")), this))
         return;
     Q_GhsDJ.Requery();
     setDjDetailList();

@@ -47,13 +47,14 @@ QString RecordDocPayment(const DocPayment& payment)
     const QString date = day + QLatin1Char(' ') + Clock::Now().toString(QStringLiteral("HH:mm"));
     const QString amount = PrintNumber(payment.amount);
     const QString note = payment.note.trimmed();
-    const QHash<QString, QString> doc = FirstRowTexts(QStringLiteral("select a.ghs_sn,a.") + p
-            + QStringLiteral("note,b.ghs_name from ") + header
-            + QStringLiteral(" a left join jxc_ghsxx b on a.ghs_sn=b.ghs_sn where a.gl_djh=:n"),
-        payment.docNo);
+    const QHash<QString, QString> doc
+        = FirstRowTexts(QStringLiteral("select a.ghs_sn,a.") + p + QStringLiteral("note,b.ghs_name from ") + header
+                + QStringLiteral(" a left join jxc_ghsxx b on a.ghs_sn=b.ghs_sn where a.gl_djh=:n"),
+            payment.docNo);
 
     Transaction t(Db());
-    const QString number = NextDocNo(QStringLiteral("jxc_ysyfk_dj"), QStringLiteral("gl_djh"), QStringLiteral("FK"), day);
+    const QString number
+        = NextDocNo(QStringLiteral("jxc_ysyfk_dj"), QStringLiteral("gl_djh"), QStringLiteral("FK"), day);
     InsertRow(QStringLiteral("jxc_ysyfk_dj"),
         { { QStringLiteral("gl_djh"), number }, { QStringLiteral("gl_djh2"), payment.docNo },
             { QStringLiteral("k_ghskh"), doc.value(QStringLiteral("ghs_sn")) },
@@ -63,8 +64,7 @@ QString RecordDocPayment(const DocPayment& payment)
             { QStringLiteral("k_mlje"), 0 }, { QStringLiteral("k_sfje"), payment.amount },
             { QStringLiteral("k_type"), QStringLiteral("ghs") }, { QStringLiteral("k_djlx"), QStringLiteral("FK") },
             { QStringLiteral("k_djtxt"), QStringLiteral("单据付款") },
-            { QStringLiteral("k_note"),
-                QStringLiteral("单据【") + payment.docNo + QStringLiteral("】付款 ") + note },
+            { QStringLiteral("k_note"), QStringLiteral("单据【") + payment.docNo + QStringLiteral("】付款 ") + note },
             { QStringLiteral("k_flag"), -1 }, { QStringLiteral("k_rq"), date }, { QStringLiteral("k_check"), 0 },
             { QStringLiteral("k_checker"), QString() }, { QStringLiteral("k_chkrq"), QString() } });
     WriteLog(QStringLiteral("增加付款，供货商：") + doc.value(QStringLiteral("ghs_name")) + QStringLiteral("，金额：")

@@ -22,6 +22,7 @@
 #include "posting/postingdb.h"
 #include "posting/tradereversal.h"
 #include "purchasing/docpayment.h"
+#include "purchasing/modidate.h"
 #include "purchasing/querygrids.h"
 
 #include <QAction>
@@ -60,8 +61,9 @@ bool HasRows(const Query& q)
 } // namespace
 
 TF_Jthcx::TF_Jthcx(QWidget* parent)
-    : Form(parent), Q_Jhd(F_DataModule->Q(QStringLiteral("Q_Jhd"))), Q_Jhsp2(F_DataModule->Q(QStringLiteral("Q_Jhsp2"))),
-      Q_GoodsHZ(F_DataModule->Q(QStringLiteral("Q_GoodsHZ"))), Q_GoodsList(F_DataModule->Q(QStringLiteral("Q_GoodsList")))
+    : Form(parent), Q_Jhd(F_DataModule->Q(QStringLiteral("Q_Jhd"))),
+      Q_Jhsp2(F_DataModule->Q(QStringLiteral("Q_Jhsp2"))), Q_GoodsHZ(F_DataModule->Q(QStringLiteral("Q_GoodsHZ"))),
+      Q_GoodsList(F_DataModule->Q(QStringLiteral("Q_GoodsList")))
 {
     setObjectName(QStringLiteral("TF_Jthcx"));
     setWindowTitle(QStringLiteral("进退货查询"));
@@ -79,6 +81,7 @@ TF_Jthcx::TF_Jthcx(QWidget* parent)
     search->addWidget(new QLabel(QStringLiteral("关键字："), this));
     tkey = NamedEdit(this, "tkey", 64);
     InstallGoodsTextFilter(tkey);
+    tkey->setMinimumWidth(140);
     search->addWidget(tkey);
     search->addWidget(new QLabel(QStringLiteral("日期排列："), this));
     comSort = new QComboBox(this);
@@ -97,8 +100,8 @@ TF_Jthcx::TF_Jthcx(QWidget* parent)
         search->addWidget(r);
     btnFilter = NamedButton(this, "btnFilter", "数据过滤", search);
     PopupMenu_Filter = new QMenu(btnFilter);
-    const std::pair<const char*, const char*> filters[] = { { "所有单据(&W)", "" }, { "进货单(&X)", "cj" },
-        { "退货单(&Y)", "ct" }, { "欠款单据查询(&Z)", "qk" } };
+    const std::pair<const char*, const char*> filters[]
+        = { { "所有单据(&W)", "" }, { "进货单(&X)", "cj" }, { "退货单(&Y)", "ct" }, { "欠款单据查询(&Z)", "qk" } };
     for (const auto& f : filters)
         PopupMenu_Filter->addAction(
             QString::fromUtf8(f.first), this, [this, k = QString::fromLatin1(f.second)] { SetKindFilter(k); });
@@ -128,15 +131,7 @@ TF_Jthcx::TF_Jthcx(QWidget* parent)
     auto* docsBox = new QVBoxLayout(docs);
     docsBox->setContentsMargins(0, 0, 0, 0);
     cxGridDjView = NewQueryGrid(docs, "cxGridDjView", "D_Jhd");
-    AddGridColumns(*cxGridDjView,
-        { { "djh", "单据号", "124" }, { "rq", "开单日期", "130" }, { "ghs_name", "供货商名称", "160" },
-            { "ck_name", "仓库名称", "90" }, { "yfje", "应付金额", "80" }, { "sfje", "实付金额", "80" },
-            { "wfje", "欠款金额", "80" }, { "hkje", "付款金额", "80" }, { "yhje", "优惠金额", "80" },
-            { "gtype", "单据类型", "70" }, { "j_yf", "运费", "64" }, { "j_bzf", "包装费", "64" },
-            { "j_yffs", "付费方式", "80" }, { "ht_sn", "合同编号", "90" }, { "checker", "审核人", "70" },
-            { "chkrq", "审核日期", "90" }, { "u_name", "经办人", "70" }, { "a_name", "操作员", "70" },
-            { "gl_djh2", "原始单号", "100" }, { "dnote", "备注", "160" } });
-    SetQueryFooter(cxGridDjView, {}, { "yfje", "sfje", "wfje", "hkje", "yhje", "j_yf", "j_bzf" });
+    AddDocumentColumns(cxGridDjView, true);
     cxGridDjView->SetCellStyler([this](int row, int column, CellStyle& style) {
         const QString field = cxGridDjView->ColumnField(column);
         const int source = cxGridDjView->SourceRow(row);
@@ -160,12 +155,7 @@ TF_Jthcx::TF_Jthcx(QWidget* parent)
     auto* sumsBox = new QVBoxLayout(sums);
     sumsBox->setContentsMargins(0, 0, 0, 0);
     cxGridHzView = NewQueryGrid(sums, "cxGridHzView", "D_GoodsHZ");
-    AddGridColumns(*cxGridHzView,
-        { { "g_sn", "商品编号", "80" }, { "g_name", "商品名称", "140" }, { "dw_name", "单位", "50" },
-            { "sl", "数量", "64" }, { "je", "金额", "80" }, { "taxje", "税额", "72" }, { "zje", "总金额", "80" },
-            { "g_kc", "库存数量", "64" }, { "gg_name", "款型说明", "80" }, { "color_name", "颜色", "60" },
-            { "gc_name", "商品类别", "80" }, { "g_bz", "备注", "120" } });
-    SetQueryFooter(cxGridHzView, { "sl" }, { "je", "taxje", "zje" });
+    AddGoodsSummaryColumns(cxGridHzView);
     sumsBox->addWidget(cxGridHzView, 1);
     gname = NamedLabel(sums, "", "gname");
     sumsBox->addWidget(gname);
@@ -361,10 +351,11 @@ void TF_Jthcx::btnSearchClick()
             "g.gc_name from jxc_goods a,jxc_goodsclass g,(select c.g_sn,sum(c.gl_sl) as sl,sum(c.gl_zje) as zje,"
             "sum(c.gl_je) as je,sum(c.gl_taxje) as taxje from jxc_goodslist c,jxc_ghsxx d,jxc_ckxx e "
             "where c.ghs_sn=d.ghs_sn and c.ck_sn=e.ck_sn ");
-        sql += WarehouseBindingCondition(QStringLiteral("e")) + KindCondition(QStringLiteral("c.")) + QStringLiteral(" and ")
-            + PeriodCondition(QStringLiteral("c.") + date, from, to) + QStringLiteral(" and (c.gl_djh") + like
-            + QStringLiteral(" or d.ghs_name") + like + QStringLiteral(" or d.ghs_jm") + like
-            + QStringLiteral(" or d.ghs_sn") + like + QStringLiteral(" or c.gl_note") + like + QStringLiteral(")");
+        sql += WarehouseBindingCondition(QStringLiteral("e")) + KindCondition(QStringLiteral("c."))
+            + QStringLiteral(" and ") + PeriodCondition(QStringLiteral("c.") + date, from, to)
+            + QStringLiteral(" and (c.gl_djh") + like + QStringLiteral(" or d.ghs_name") + like
+            + QStringLiteral(" or d.ghs_jm") + like + QStringLiteral(" or d.ghs_sn") + like
+            + QStringLiteral(" or c.gl_note") + like + QStringLiteral(")");
         if (!wh.isEmpty())
             sql += QStringLiteral(" and c.ck_sn='") + wh + QStringLiteral("'");
         if (!op.isEmpty())
@@ -388,8 +379,9 @@ void TF_Jthcx::btnSearchClick()
         sql += QStringLiteral(" and a.a_name='") + op + QStringLiteral("'");
     if (!cls.isEmpty())
         sql += QStringLiteral(" and b.gc_sn like '") + cls + QStringLiteral("%'");
-    sql += descending ? QStringLiteral(" order by a.") + date + QStringLiteral(" desc,a.gl_flag,a.gl_djh desc,a.id desc")
-                      : QStringLiteral(" order by a.") + date + QStringLiteral(",a.gl_flag,a.gl_djh,a.id");
+    sql += descending
+        ? QStringLiteral(" order by a.") + date + QStringLiteral(" desc,a.gl_flag,a.gl_djh desc,a.id desc")
+        : QStringLiteral(" order by a.") + date + QStringLiteral(",a.gl_flag,a.gl_djh,a.id");
     OpenQuery(Q_GoodsList, sql);
 }
 
@@ -492,11 +484,7 @@ void TF_Jthcx::btnUnChkAllClick()
     }
     if (!HasRows(Q_Jhd))
         return;
-    QStringList numbers;
-    const int col = Q_Jhd.FieldIndex(QStringLiteral("djh"));
-    for (int r = 0; r < Q_Jhd.RecordCount(); ++r)
-        numbers << Q_Jhd.TextAt(r, col);
-    if (!DocWindow::UnapproveAll(numbers, this))
+    if (!DocWindow::UnapproveAll(ColumnTexts(Q_Jhd, QStringLiteral("djh")), this))
         return;
     Q_Jhd.Requery();
     setJhspList();
@@ -533,11 +521,7 @@ void TF_Jthcx::btnModiClick()
 {
     if (!btnModi->isEnabled() || !rDjb->isChecked() || !HasRows(Q_Jhd))
         return;
-    DateEditCaller = QStringLiteral("jthcx");
-    DateEditDocNo = Q_Jhd.AsString(QStringLiteral("djh"));
-    FunctionWindows::Open(QStringLiteral("TF_ModiDateJh"), FunctionWindows::Lifetime::Freed);
-    DateEditCaller.clear();
-    DateEditDocNo.clear();
+    OpenDateChange(QStringLiteral("jthcx"), Q_Jhd.AsString(QStringLiteral("djh")));
     setJhspList();
 }
 
@@ -574,10 +558,7 @@ void TF_Jthcx::btnLxdyClick()
     if (Prompt::YesNo(QStringLiteral("您的操作将打印当前查询中的所有单据，\r\n\r\n将直接打印不做预览，确认打印吗？"))
         != Prompt::Answer::Yes)
         return;
-    QStringList numbers;
-    const int col = Q_Jhd.FieldIndex(QStringLiteral("djh"));
-    for (int r = 0; r < Q_Jhd.RecordCount(); ++r)
-        numbers << Q_Jhd.TextAt(r, col);
+    const QStringList numbers = ColumnTexts(Q_Jhd, QStringLiteral("djh"));
     ContinuousPrint = QStringLiteral("1");
     DirectPrint = QStringLiteral("1");
     for (const QString& n : numbers)
@@ -620,7 +601,8 @@ void TF_Jthcx::btnZdthClick()
         Prompt::Info(QStringLiteral("该单据已经进行过整单退货，不能重复退货！"));
         return;
     }
-    if (!posting::First(QStringLiteral("select gl_djh from jxc_jhd where gl_djh=:n"), { { QStringLiteral("n"), number } })
+    if (!posting::First(
+            QStringLiteral("select gl_djh from jxc_jhd where gl_djh=:n"), { { QStringLiteral("n"), number } })
              .isValid())
         return;
     // The return window copies the lines and marks the goods-in returned.
@@ -642,6 +624,10 @@ void TF_Jthcx::hideEvent(QHideEvent* e)
 {
     for (Query* q : { &Q_Jhd, &Q_Jhsp2, &Q_GoodsHZ, &Q_GoodsList })
         q->Close();
+    // The return window shows the lines a whole-document return copied.
+    Query& returnLines = F_DataModule->Q(QStringLiteral("Q_Thsp"));
+    if (returnLines.Active())
+        returnLines.Requery();
     Form::hideEvent(e);
 }
 

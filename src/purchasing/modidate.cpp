@@ -3,6 +3,7 @@
 #include "documents/docwindow.h"
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
+#include "foundation/functionwindows.h"
 #include "foundation/globals.h"
 #include "foundation/numbering.h"
 #include "foundation/settings.h"
@@ -61,6 +62,7 @@ TF_ModiDateJh::TF_ModiDateJh(QWidget* parent) : Form(parent)
 {
     setObjectName(QStringLiteral("TF_ModiDateJh"));
     setWindowTitle(QStringLiteral("修改开单日期"));
+    setMinimumWidth(380);
     auto* box = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     box->addLayout(grid);
@@ -232,9 +234,8 @@ bool TF_ModiDateJh::GatherValues(RedateValues& v) const
         Prompt::Info(QStringLiteral("请选择经办人！"));
         return false;
     }
-    const auto code = [](const KeyedCombo* c) {
-        return c->currentIndex() >= 0 ? GetComboCode(*c, c->currentIndex()) : QString();
-    };
+    const auto code
+        = [](const KeyedCombo* c) { return c->currentIndex() >= 0 ? GetComboCode(*c, c->currentIndex()) : QString(); };
     v.oldNo = oldNo_;
     v.newNo = gldjh->text();
     v.oldDate = oldDate_;
@@ -276,8 +277,8 @@ void TF_ModiDateJh::btnSaveClick()
             docs.Locate(QStringLiteral("djh"), number);
         }
     } else {
-        RefreshPendingWindow(prefix, prefix == QLatin1String("CT") ? QStringLiteral("jxc_thd") : QStringLiteral("jxc_jhd"),
-            number);
+        RefreshPendingWindow(
+            prefix, prefix == QLatin1String("CT") ? QStringLiteral("jxc_thd") : QStringLiteral("jxc_jhd"), number);
     }
     close();
 }
@@ -337,4 +338,13 @@ void TF_Cgd_Modi::btnSaveClick()
     gldjh->setText(number);
     RefreshPendingWindow(QStringLiteral("CD"), QStringLiteral("jxc_cgd"), number);
     close();
+}
+
+void OpenDateChange(const QString& caller, const QString& number)
+{
+    DateEditCaller = caller;
+    DateEditDocNo = number;
+    FunctionWindows::Open(QStringLiteral("TF_ModiDateJh"), FunctionWindows::Lifetime::Freed);
+    DateEditCaller.clear();
+    DateEditDocNo.clear();
 }

@@ -74,3 +74,7 @@ public:
     void FormActivate() override;
     void btnSaveClick();
 };
+
+// Opens TF_ModiDateJh on a document for a caller ("cgjh" or "jthcx"), the hand-over
+// values set around the showing.
+void OpenDateChange(const QString& caller, const QString& number);

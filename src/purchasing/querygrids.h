@@ -1,7 +1,9 @@
 #pragma once
+#include <QStringList>
 #include <initializer_list>
 
 class DataGrid;
+class Query;
 class QWidget;
 
 // The grids of the purchase query views (the goods-in window's query tab and the
@@ -14,3 +16,10 @@ DataGrid* NewQueryGrid(QWidget* parent, const char* name, const char* dataset);
 void SetQueryFooter(DataGrid* grid, std::initializer_list<const char*> qty, std::initializer_list<const char*> amounts);
 // The stock-ledger row columns of the line grids and detail views, with their footer.
 void AddLedgerColumns(DataGrid* grid);
+// The document-view columns (单据号 ... 备注 over djh, rq, yfje, wfje, hkje, ...), with
+// the freight payer after the packing fee when `withPayer`, and their footer.
+void AddDocumentColumns(DataGrid* grid, bool withPayer);
+// The goods-summary columns (商品编号 ... 备注 over g_sn, sl, je, taxje, zje, ...).
+void AddGoodsSummaryColumns(DataGrid* grid);
+// One field of every row of a query, in the query's order.
+QStringList ColumnTexts(Query& query, const QString& field);

@@ -45,12 +45,12 @@ void RewriteHeader(const DocKind& kind, const RedateValues& v, qint64 headerId)
         { QStringLiteral("ck"), v.warehouse }, { QStringLiteral("u"), v.handler },
         { QStringLiteral("rq"), RedateDateText(v) }, { QStringLiteral("yf"), v.payable * sign },
         { QStringLiteral("sf"), v.paid * sign },
-        { QStringLiteral("note"), ToFullWidthText(v.note.trimmed()).left(200) },
-        { QStringLiteral("js"), v.settle }, { QStringLiteral("km"), v.account }, { QStringLiteral("id"), headerId } };
-    QString sql = QStringLiteral("update ") + kind.header + QStringLiteral(" set gl_djh=:n,ghs_sn=:ghs,ck_sn=:ck,u_sn=:u,")
-        + kind.dateColumn + QStringLiteral("=:rq,") + kind.payableColumn + QStringLiteral("=:yf,") + kind.paidColumn
-        + QStringLiteral("=:sf,") + p + QStringLiteral("note=:note,") + p + QStringLiteral("jsfs=:js,") + p
-        + QStringLiteral("kmmc=:km");
+        { QStringLiteral("note"), ToFullWidthText(v.note.trimmed()).left(200) }, { QStringLiteral("js"), v.settle },
+        { QStringLiteral("km"), v.account }, { QStringLiteral("id"), headerId } };
+    QString sql = QStringLiteral("update ") + kind.header
+        + QStringLiteral(" set gl_djh=:n,ghs_sn=:ghs,ck_sn=:ck,u_sn=:u,") + kind.dateColumn + QStringLiteral("=:rq,")
+        + kind.payableColumn + QStringLiteral("=:yf,") + kind.paidColumn + QStringLiteral("=:sf,") + p
+        + QStringLiteral("note=:note,") + p + QStringLiteral("jsfs=:js,") + p + QStringLiteral("kmmc=:km");
     if (!ret) {
         sql += QStringLiteral(",gl_djh2=:n2");
         params.insert(QStringLiteral("n2"), v.externalNo.trimmed());

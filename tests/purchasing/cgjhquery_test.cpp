@@ -2,13 +2,13 @@
 
 #include "foundation/functionwindows.h"
 #include "foundation/moneywords.h"
-#include "posting/balances.h"
 #include "listing/queryframe.h"
 #include "platform/grid/datagrid.h"
 #include "platform/report/printlog.h"
 #include "platform/report/report.h"
 #include "platform/sheet/sheetdata.h"
 #include "platform/sheet/sheetreader.h"
+#include "posting/balances.h"
 #include "purchasing/purchasingwindows.h"
 
 #include <QDateEdit>
@@ -109,7 +109,8 @@ TEST_F(QueryTabTest, CancelAllCountsTheRefusedOnes)
     prompt.Answer(Prompt::Answer::Yes);
     w->btn_UnChkAllClick();
     EXPECT_EQ(prompt.Messages().last(),
-        U8("取消审核完成，共 3 个单据，\r\n\r\n取消审核 2 个单据，\r\n\r\n如果有未取消审核的单据，\r\n\r\n请单独取消审核！"));
+        U8("取消审核完成，共 3 个单据，\r\n\r\n取消审核 2 "
+           "个单据，\r\n\r\n如果有未取消审核的单据，\r\n\r\n请单独取消审核！"));
     EXPECT_EQ(DocNumbers(), QStringList { QStringLiteral("CJ24042010001") });
     EXPECT_EQ(Count(QStringLiteral("jxc_goodslist"), QStringLiteral("gl_djh<>'CJ24042010001'")), 0);
     EXPECT_EQ(AuxTag, QString());
@@ -194,7 +195,8 @@ TEST_F(QueryTabTest, SavingWithAutomaticPrintPrintsTheSavedDocument)
     const QString saved = Scalar(QStringLiteral("select gl_djh from jxc_jhd where j_status=0"));
     ASSERT_FALSE(saved.isEmpty());
     ASSERT_EQ(PrintLog::Count(QStringLiteral("print")), 1);
-    EXPECT_EQ(PrintLog::Last()->datasets.value(QStringLiteral("frxDBDataset1")).Text(0, QStringLiteral("gl_djh")), saved);
+    EXPECT_EQ(
+        PrintLog::Last()->datasets.value(QStringLiteral("frxDBDataset1")).Text(0, QStringLiteral("gl_djh")), saved);
     EXPECT_NE(No(), saved) << "the next document is prepared";
     EXPECT_EQ(w->Q_Jhsp.RecordCount(), 0);
 }

@@ -87,7 +87,8 @@ TEST_F(DateChangeTest, ApprovedGoodsInIsPostedOnceUnderTheNewNumberWithItsPaymen
     Pending(old, QStringLiteral("admin"), 100, 30, 1);
     w->checkDj(old);
     ApproveOnSave = QStringLiteral("1");
-    const QString fk = RecordDocPayment({ old, 50, QStringLiteral("100001"), QString(), QString(), QDate(2024, 5, 10) });
+    const QString fk
+        = RecordDocPayment({ old, 50, QStringLiteral("100001"), QString(), QString(), QDate(2024, 5, 10) });
     const int ledgerRows = Count(QStringLiteral("jxc_goodslist"));
     const QString balance = GetLedgerBalance(QStringLiteral("S1"), QStringLiteral("ghs"));
     const QString stock = Scalar(QStringLiteral("select g_kc from jxc_goods where g_sn='G1'"));
@@ -119,10 +120,12 @@ TEST_F(DateChangeTest, ApprovedGoodsInIsPostedOnceUnderTheNewNumberWithItsPaymen
 
 TEST_F(DateChangeTest, PendingOrderMovesUnderAnOrderNumberOfTheDate)
 {
-    Sql(QStringLiteral("insert into jxc_cgd (gl_djh,ghs_sn,ck_sn,j_jhrq,j_yfje,j_sfje,u_sn,a_name,j_status,j_jsfs,"
-                       "j_kmmc,j_note) values ('CD24051010001','S1','100001','2024-05-10 08:30',10,0,'100001','admin',0,"
-                       "1,'','')"));
-    Sql(QStringLiteral("insert into jxc_cgsp (gl_djh,g_sn,a_name,jh_sl,jh_dj) values ('CD24051010001','G1','admin',1,10)"));
+    Sql(QStringLiteral(
+        "insert into jxc_cgd (gl_djh,ghs_sn,ck_sn,j_jhrq,j_yfje,j_sfje,u_sn,a_name,j_status,j_jsfs,"
+        "j_kmmc,j_note) values ('CD24051010001','S1','100001','2024-05-10 08:30',10,0,'100001','admin',0,"
+        "1,'','')"));
+    Sql(QStringLiteral(
+        "insert into jxc_cgsp (gl_djh,g_sn,a_name,jh_sl,jh_dj) values ('CD24051010001','G1','admin',1,10)"));
     Sql(QStringLiteral("insert into jxc_cgspmx (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name) "
                        "values ('CD24051010001','G1','S','R',1,'admin')"));
     Query& pending = dm->Q(QStringLiteral("Q_Shdj"));

@@ -67,7 +67,8 @@ TEST_F(DocPaymentTest, SavedPaymentIsPostedAndNoted)
     d->tnote->setText(U8("尾款 '结清'"));
     d->btnSaveClick();
     EXPECT_EQ(ResultText, QStringLiteral("70"));
-    EXPECT_EQ(Rows(QStringLiteral("select gl_djh,gl_djh2,k_ghskh,k_sfje,k_type,k_djlx,k_check,k_note from jxc_ysyfk_dj")),
+    EXPECT_EQ(
+        Rows(QStringLiteral("select gl_djh,gl_djh2,k_ghskh,k_sfje,k_type,k_djlx,k_check,k_note from jxc_ysyfk_dj")),
         QStringList { U8("FK24051010001 CJ24051010001 S1 70 ghs FK 1 单据【CJ24051010001】付款 尾款 '结清'") });
     EXPECT_EQ(Count(QStringLiteral("jxc_ysyfk"), QStringLiteral("gl_djh='FK24051010001'")), 1) << "posted at once";
     EXPECT_EQ(Number(QStringLiteral("select j_hkje from jxc_jhd where gl_djh='CJ24051010001'")), 70);

@@ -21,9 +21,11 @@ protected:
         RegisterPurchasingWindows();
         PrepareForQueries();
         fixture::AddWarehouse(QStringLiteral("W2"), U8("二号仓"));
-        Pending(QStringLiteral("CJ24050210001"), QStringLiteral("admin"), 20, 20, 0, QStringLiteral("2024-05-02 09:00"));
+        Pending(
+            QStringLiteral("CJ24050210001"), QStringLiteral("admin"), 20, 20, 0, QStringLiteral("2024-05-02 09:00"));
         w->checkDj(QStringLiteral("CJ24050210001"));
-        Pending(QStringLiteral("CJ24050310001"), QStringLiteral("admin"), 40, 10, 1, QStringLiteral("2024-05-03 09:00"));
+        Pending(
+            QStringLiteral("CJ24050310001"), QStringLiteral("admin"), 40, 10, 1, QStringLiteral("2024-05-03 09:00"));
         Sql(QStringLiteral("update jxc_jhd set ck_sn='W2' where gl_djh='CJ24050310001'"));
         w->checkDj(QStringLiteral("CJ24050310001"));
         fixture::AddDocument({ fixture::Trade::PurchaseReturn, QStringLiteral("CT24050410001"),
@@ -165,7 +167,8 @@ TEST_F(JthcxTest, CancelAllAndListPrints)
     prompt.Answer(Prompt::Answer::Yes);
     q->btnUnChkAllClick();
     EXPECT_EQ(prompt.LastMessage(),
-        U8("取消审核完成，共 3 个单据，\r\n\r\n取消审核 3 个单据，\r\n\r\n如果有未取消审核的单据，\r\n\r\n请单独取消审核！"));
+        U8("取消审核完成，共 3 个单据，\r\n\r\n取消审核 3 "
+           "个单据，\r\n\r\n如果有未取消审核的单据，\r\n\r\n请单独取消审核！"));
     EXPECT_EQ(q->Q_Jhd.RecordCount(), 0);
     EXPECT_EQ(Count(QStringLiteral("jxc_goodslist")), 0);
 }

@@ -44,9 +44,8 @@ const QuerySamples& PrepareQuerySamples()
                                "j_status,j_yhje,j_hkje,j_jsfs,j_kmmc,j_th,j_crk,j_qk,j_yf,j_bzf,j_fpje) "
                                "select '%1','%2','100001','%3 09:30',sum(jh_zje),%4,'100001','春季到货','%5',"
                                "0,0,0,1,'现金',0,1,1,0,0,0 from jxc_jhsp where gl_djh='%1'")
-                    .arg(number, QLatin1String(suppliers[i]),
-                        w->dateCg->date().toString(QStringLiteral("yyyy-MM-dd")), QLatin1String(paid[i]),
-                        CurrentAdminName));
+                    .arg(number, QLatin1String(suppliers[i]), w->dateCg->date().toString(QStringLiteral("yyyy-MM-dd")),
+                        QLatin1String(paid[i]), CurrentAdminName));
         if (i < 2) {
             w->checkDj(number);
             samples.approved << number;
