@@ -35,17 +35,19 @@ struct QueryWindows {
         size.partnerRows = 100;
         size.busyPartnerRows = 10;
         Connection& c = ShopData::Get(size).Module().ADOConn;
+        // The views join the goods with their class.
+        c.Exec(QStringLiteral("update jxc_goods set gc_sn='1000' where coalesce(gc_sn,'')=''"));
         const QString n = QStringLiteral("with recursive n(i) as (select 0 union all select i+1 from n where i<%1) ");
         c.Exec(n.arg(2999)
             + QStringLiteral("insert into jxc_jhd (gl_djh,ghs_sn,ck_sn,j_jhrq,j_yfje,j_sfje,j_yhje,j_hkje,u_sn,a_name,"
                              "j_status,j_checker,j_chkrq,j_note,gl_djh2,j_th,j_yf,j_bzf,j_jsfs) "
-                             "select 'CJ2402'||printf('%05d',i),'S'||(1010+i%10),'100001',"
+                             "select 'CJ2402'||printf('%05d',i),'S'||(1000+i%10),'100001',"
                              "printf('2024-02-%02d %02d:%02d',1+i%28,8+i%10,i%60),500,400,0,0,'100001','admin',1,"
                              "'admin','2024-02-28','',' ',0,0,0,1 from n"));
         c.Exec(n.arg(999)
             + QStringLiteral("insert into jxc_thd (gl_djh,ghs_sn,ck_sn,th_thrq,th_yfje,th_sfje,th_hkje,u_sn,a_name,"
                              "th_status,th_checker,th_chkrq,th_note) "
-                             "select 'CT2402'||printf('%05d',i),'S'||(1010+i%10),'100001',"
+                             "select 'CT2402'||printf('%05d',i),'S'||(1000+i%10),'100001',"
                              "printf('2024-02-%02d %02d:%02d',1+i%28,8+i%10,i%60),-50,0,0,'100001','admin',1,"
                              "'admin','2024-02-28','' from n"));
         c.Exec(n.arg(29999)
@@ -53,7 +55,7 @@ struct QueryWindows {
                 "insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,g_name,ck_sn,ghs_sn,ghs_name,gl_sl,"
                 "gl_dj,gl_je,gl_zje,gl_taxje,gl_bz,g_jm,gl_note,tid,id2,a_name) "
                 "select 'cj','CJ2402'||printf('%05d',i/10),printf('2024-02-%02d %02d:%02d',1+(i/10)%28,"
-                "8+(i/10)%10,(i/10)%60),'G'||(100000+i%20000),'商品','100001','S'||(1010+(i/10)%10),"
+                "8+(i/10)%10,(i/10)%60),'G'||(100000+i%20000),'商品','100001','S'||(1000+(i/10)%10),"
                 "'供货商',5,10,50,50,0,'','','',i+1,i+1,'admin' from n"));
         Prompt::Install(&prompt);
         DeclarePurchasingDatasets();
