@@ -689,17 +689,10 @@ void TF_Cgth_Zdth_Search::FormActivate()
     if (FontSize > 0)
         ApplyFontSize(FontSize);
     SetPeriod(tdate1, tdate2, PresetPeriod(DatePreset::LastMonth, Clock::Today()));
-    if (BindOperatorWarehouse == QLatin1String("1") && CurrentRoleSn != QLatin1String("100001"))
-        FillComboWhere(*comCk, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"),
-            QStringLiteral("id"),
-            QStringLiteral("where ck_asn like '%") + SafeSqlText(CurrentAdminSn) + QStringLiteral("%'"));
-    else
-        FillCombo(*comCk, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"),
-            QStringLiteral("id"), QStringLiteral("所有仓库"));
+    FillWarehouseChoice(*comCk);
     FillCombo(*comAdmin, QStringLiteral("jxc_admin"), QStringLiteral("a_name"), QStringLiteral("a_name"),
         QStringLiteral("id"), QStringLiteral("所有操作员"));
-    for (KeyedCombo* c : { comCk, comAdmin })
-        c->setCurrentIndex(c->count() > 0 ? 0 : -1);
+    comAdmin->setCurrentIndex(comAdmin->count() > 0 ? 0 : -1);
     RzPanel_GClass->Prepare();
 }
 
