@@ -2,10 +2,12 @@
 
 #include "foundation/approvalhooks.h"
 #include "foundation/datamodule.h"
+#include "foundation/globals.h"
 #include "foundation/lookups.h"
 #include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
 #include "platform/ui/prompt.h"
+#include "posting/tradereversal.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -112,6 +114,44 @@ int DocWindow::ApproveAll(const QList<PendingDoc>& docs, QWidget* parent) const
     progress.setValue(int(docs.size()));
     QApplication::restoreOverrideCursor();
     return approved;
+}
+
+bool DocWindow::UnapproveAll(const QStringList& numbers, QWidget* parent)
+{
+    if (Prompt::YesNo(
+            QStringLiteral("您的操作将取消当前界面中所有已审核的单据，\r\n\r\n（如需取消审核某个单据，请按【否("
+                           "N)】！），\r\n\r\n如果在取消审核结束后仍有未取消审核的单据，\r\n\r\n请单独取消审核！"))
+        != Prompt::Answer::Yes)
+        return false;
+    QProgressDialog progress(QStringLiteral("正在取消审核，请稍候..."), QString(), 0, int(numbers.size()), parent);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    AuxTag = QStringLiteral("kcpd");
+    int cancelled = 0;
+    {
+        // The tag and the cursor go back however the run ends.
+        struct Restore {
+            ~Restore()
+            {
+                AuxTag.clear();
+                QApplication::restoreOverrideCursor();
+            }
+        } restore;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        for (int i = 0; i < numbers.size(); ++i) {
+            progress.setValue(i);
+            UnapproveResult.clear();
+            UnapproveDocument(numbers[i]);
+            if (UnapproveResult == QLatin1String("ok"))
+                ++cancelled;
+        }
+        progress.setValue(int(numbers.size()));
+    }
+    Prompt::Info(QStringLiteral("取消审核完成，共 ") + QString::number(numbers.size()) + QStringLiteral(" 个单据，")
+        + QStringLiteral("\r\n\r\n") + QStringLiteral("取消审核 ") + QString::number(cancelled)
+        + QStringLiteral(" 个单据，") + QStringLiteral("\r\n\r\n") + QStringLiteral("如果有未取消审核的单据，")
+        + QStringLiteral("\r\n\r\n") + QStringLiteral("请单独取消审核！"));
+    return true;
 }
 
 void GhsFilter(DataGrid& grid, const QString& text)

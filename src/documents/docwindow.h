@@ -71,6 +71,9 @@ struct DocHost {
     std::function<qint64()> draftLine;
     std::function<qint64()> pendingLine;
     std::function<QString()> docType;
+    // The pending tab's lines reloaded for its current document, amounts untouched
+    // (after the date-change dialog moved the document).
+    std::function<void()> reloadPendingLines;
 };
 // The host of the window of a kind ("CJ"), nullptr when none is open.
 DocHost* FindDocHost(const QString& prefix);
@@ -106,6 +109,13 @@ public:
     // progress display; a document that the approval hook refuses is skipped with
     // the hook's text. Answers how many were approved.
     int ApproveAll(const QList<PendingDoc>& docs, QWidget* parent) const;
+
+    // Cancels the approval of every listed document ("全部取消" of the query tabs):
+    // asks first (No stops, false), then runs each number's cancel routine in turn
+    // with AuxTag "kcpd" (the routine asks nothing of its own) and a progress
+    // display, and reports how many of the listed ones were cancelled. A document
+    // the routine refuses keeps its approval; the others stay cancelled.
+    static bool UnapproveAll(const QStringList& numbers, QWidget* parent);
 
 private:
     const DocKind& kind_;

@@ -31,9 +31,11 @@ const DocumentPrint kPrints[] = {
     { "LT", &DeptReturnTemplate, "LY", nullptr, nullptr },
 };
 
-void chooseTemplate(const char* kind)
+} // namespace
+
+void ChoosePrintTemplate(const QString& kind)
 {
-    PrintTemplateKind = QString::fromLatin1(kind);
+    PrintTemplateKind = kind;
     F_PrinSele = new TF_PrinSele();
     F_PrinSele->ShowModal();
     delete F_PrinSele;
@@ -41,16 +43,16 @@ void chooseTemplate(const char* kind)
     PrintTemplateKind.clear();
 }
 
-} // namespace
+namespace {
 
-bool ViewDocument(const QString& number)
+bool OutputDocument(const QString& number, bool print, bool offerChoice)
 {
     const QString prefix = number.left(2).toUpper();
     for (const DocumentPrint& p : kPrints) {
         if (prefix != QLatin1String(p.prefix))
             continue;
-        if (p.choiceKind && IsTrue(*p.chooseSetting))
-            chooseTemplate(p.choiceKind);
+        if (offerChoice && p.choiceKind && IsTrue(*p.chooseSetting))
+            ChoosePrintTemplate(QString::fromLatin1(p.choiceKind));
         Report report;
         report.LoadFromFile(ProgramFolder::File(QStringLiteral("report/") + *p.templateFile));
         // Detail rows before the variables, as the stored forms expect.
@@ -60,9 +62,24 @@ bool ViewDocument(const QString& number)
             OpenQuery(rows, sql);
         report.SetDataset(QStringLiteral("frxDBDataset1"), &rows);
         SetDocPrintVars(report, number, QString::fromLatin1(p.varsKind));
-        report.ShowReport();
+        if (print)
+            report.Print();
+        else
+            report.ShowReport();
         rows.Close();
         return true;
     }
     return false;
+}
+
+} // namespace
+
+bool ViewDocument(const QString& number)
+{
+    return OutputDocument(number, false, true);
+}
+
+bool PrintDocument(const QString& number, bool offerChoice)
+{
+    return OutputDocument(number, true, offerChoice);
 }

@@ -7,3 +7,10 @@
 // offer the template choice first when the settings ask for it. A number of any
 // other prefix shows nothing; false then.
 bool ViewDocument(const QString& number);
+// The same printed without the preview and the printer dialog, as continuous printing
+// does; offerChoice false skips the template choice.
+bool PrintDocument(const QString& number, bool offerChoice);
+
+// The template choice TF_PrinSele for a family ("cgjh", "spxs"), shown modally; the
+// choice lands in the family's template setting.
+void ChoosePrintTemplate(const QString& kind);

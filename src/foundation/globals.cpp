@@ -22,6 +22,7 @@ QString WholeReturnDocNo;
 QString ResultText;
 QString ExpenseDocToPrint;
 QString UnapproveResult;
+QString DateEditCaller;
 QString DateEditDocNo;
 QString CurrentDeptSn;
 QString PrintTemplateKind;

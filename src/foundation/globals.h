@@ -30,7 +30,10 @@ extern QString WholeReturnDocNo;
 extern QString ResultText;
 extern QString ExpenseDocToPrint;
 extern QString UnapproveResult;
-// "1" when the date-change dialog was saved; empty otherwise.
+// The date-change dialogs: the document whose date the purchase and sales dialogs
+// move, and who opened them ("cgjh" from a pending tab, "jthcx" from a query); the
+// stock documents' dialog sets DateEditDocNo to "1" when it was saved.
+extern QString DateEditCaller;
 extern QString DateEditDocNo;
 // The department chosen in the department and production document windows.
 extern QString CurrentDeptSn;

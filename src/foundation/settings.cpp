@@ -42,6 +42,7 @@ QString SalesPrintRows;
 QString PurchasePrintRows;
 QString NoPrintBeforeSave;
 QString AutoPrintSalesDoc;
+QString AutoPrintPurchaseDoc;
 QString AutoMakeBarcodes;
 QString BarcodeMakeMethod;
 QString PromoEarnsPoints;
@@ -197,6 +198,7 @@ void ReadSettingsRow()
         { "cs_cs006", &PurchasePrintRows },
         { "cs_bcqdy", &NoPrintBeforeSave },
         { "cs_djzddy", &AutoPrintSalesDoc },
+        { "cs_cs016", &AutoPrintPurchaseDoc },
         { "cs_tmzdsc", &AutoMakeBarcodes },
         { "cs_tmscff", &BarcodeMakeMethod },
         { "cs_tjcyjf", &PromoEarnsPoints },
@@ -444,12 +446,12 @@ void ClearSystemSettings()
              &UseCashBank, &PosFreePriceEdit, &DocDateMode, &PrintLineOrder, &WarnLowPrepayment, &AllowEditSaleCost,
              &CurrencySign, &DisplayBaudRate, &UsePurchaseOrders, &UseSalesOrders, &UseStockCostOnly,
              &ChooseSalesPrintFormat, &ChoosePurchasePrintFormat, &UseGradePrices, &PrintDocTime, &SalesPrintRows,
-             &PurchasePrintRows, &NoPrintBeforeSave, &AutoPrintSalesDoc, &AutoMakeBarcodes, &BarcodeMakeMethod,
-             &PromoEarnsPoints, &PosPayDecimals, &PurgeOldHeldSales, &RoundTotals, &TotalDecimals, &UseInvoices,
-             &UseTaxPrice, &UseStockOut, &UseStockIn, &UseRetailPrice, &UseSms, &DefaultTaxRate, &TransferPriceMode,
-             &UseDiscount, &MinSaleDiscount, &ScanAccumulates, &UseContracts, &UseFreightFees, &UseSecondUnits,
-             &ShowSecondUnitStock, &PurchasePayDefault, &SalesCollectDefault, &FreightBoxDefault, &UseDocPayment,
-             &UseDocCollection, &BindPartnersWarehouse, &BindOperatorWarehouse, &BindSalesmanCustomer,
+             &PurchasePrintRows, &NoPrintBeforeSave, &AutoPrintSalesDoc, &AutoPrintPurchaseDoc, &AutoMakeBarcodes,
+             &BarcodeMakeMethod, &PromoEarnsPoints, &PosPayDecimals, &PurgeOldHeldSales, &RoundTotals, &TotalDecimals,
+             &UseInvoices, &UseTaxPrice, &UseStockOut, &UseStockIn, &UseRetailPrice, &UseSms, &DefaultTaxRate,
+             &TransferPriceMode, &UseDiscount, &MinSaleDiscount, &ScanAccumulates, &UseContracts, &UseFreightFees,
+             &UseSecondUnits, &ShowSecondUnitStock, &PurchasePayDefault, &SalesCollectDefault, &FreightBoxDefault,
+             &UseDocPayment, &UseDocCollection, &BindPartnersWarehouse, &BindOperatorWarehouse, &BindSalesmanCustomer,
              &DiscountLineMode, &DefaultSettleMode, &ShowSummaryDiff, &UseShelves, &CostMethod, &UseColors,
              &ShowRemindersAtStart, &ShowDailyTipAtStart, &UsePos, &MergeSizesInPrint, &AutoBackup, &BackupOnExit,
              &PointsRule, &AmountPerPoint, &PointsJsrjl, &MultiPoints, &MultiPointsFrom, &MultiPointsTo,

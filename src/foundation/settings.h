@@ -61,6 +61,7 @@ extern QString SalesPrintRows;            // cs_cs005: fixed lines per printed s
 extern QString PurchasePrintRows;         // cs_cs006: the same for purchase documents
 extern QString NoPrintBeforeSave;         // cs_bcqdy
 extern QString AutoPrintSalesDoc;         // cs_djzddy
+extern QString AutoPrintPurchaseDoc;      // cs_cs016
 extern QString AutoMakeBarcodes;          // cs_tmzdsc
 extern QString BarcodeMakeMethod;         // cs_tmscff: "0" or "1"
 extern QString PromoEarnsPoints;          // cs_tjcyjf

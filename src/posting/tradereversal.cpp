@@ -196,9 +196,26 @@ QMap<QString, double> TradeRevStock(const TradeRevSpec& s, const QString& docNo,
 
 // The money rows of the document and of the receipts or payments registered
 // against it, found by their keys; answers the cash accounts they touched.
-QStringList TradeRevDeleteMoney(const QString& docNo)
+QStringList TradeRevDeleteMoney(const QString& docNo, bool keepPayments)
 {
     const Params p { { QStringLiteral("djh"), docNo } };
+    if (keepPayments) {
+        // Only the document's own rows: the registrations stay with their ledger,
+        // cash and rounding rows, to be re-pointed by the caller.
+        QStringList accounts;
+        Query q(&Db());
+        q.SetSQL(QStringLiteral("select distinct xj_kmmc from jxc_xjyh where gl_djh=:djh"));
+        q.SetParam(QStringLiteral("djh"), docNo);
+        q.Open();
+        for (int r = 0; r < q.RecordCount(); ++r)
+            accounts << q.TextAt(r, 0);
+        Run(QStringLiteral("delete from jxc_xjyh where gl_djh=:djh"), p);
+        Run(QStringLiteral("delete from jxc_yyfy where gl_djh=:djh"), p);
+        Run(QStringLiteral("delete from jxc_ysyfk where gl_djh=:djh or (gl_djh2=:djh and gl_djh not in "
+                           "(select gl_djh from jxc_ysyfk_dj where gl_djh2=:djh))"),
+            p);
+        return accounts;
+    }
     const QString regs = QStringLiteral("select gl_djh from jxc_ysyfk_dj where gl_djh2=:djh");
     QStringList accounts;
     Query q(&Db());
@@ -218,7 +235,7 @@ QStringList TradeRevDeleteMoney(const QString& docNo)
     return accounts;
 }
 
-void TradeRevUnapprove(TradeRevKind kind, const QString& docNo)
+void TradeRevUnapprove(TradeRevKind kind, const QString& docNo, bool keepPayments = false)
 {
     const TradeRevSpec& s = TradeRevSpecOf(kind);
     if (!HasRight(TradeRevU(s.module), s.position)) {
@@ -277,7 +294,9 @@ void TradeRevUnapprove(TradeRevKind kind, const QString& docNo)
     }
     const QString prefix = TradeRevU(s.status).left(TradeRevU(s.status).indexOf(QLatin1Char('_')) + 1);
     QString reset = TradeRevU(s.status) + QStringLiteral("=0,") + prefix + QStringLiteral("chkrq='',")
-        + TradeRevU(s.checker) + QStringLiteral("='',") + TradeRevU(s.paidLater) + QStringLiteral("=0");
+        + TradeRevU(s.checker) + QStringLiteral("=''");
+    if (!keepPayments)
+        reset += QStringLiteral(",") + TradeRevU(s.paidLater) + QStringLiteral("=0");
     if (*s.posFlag)
         reset += QStringLiteral(",") + TradeRevU(s.posFlag) + QStringLiteral("=0");
     Run(QStringLiteral("update ") + TradeRevU(s.header) + QStringLiteral(" set ") + reset
@@ -286,10 +305,12 @@ void TradeRevUnapprove(TradeRevKind kind, const QString& docNo)
 
     Run(QStringLiteral("delete from jxc_goodslist where gl_djh=:djh"), doc);
     Run(QStringLiteral("delete from jxc_goodslistmx where gl_djh=:djh"), doc);
-    const QStringList accounts = TradeRevDeleteMoney(docNo);
+    const QStringList accounts = TradeRevDeleteMoney(docNo, keepPayments);
     const QString side = TradeRevU(s.side);
     RecalcLedgerBalance(h.partner, side, h.date);
-    Run(QStringLiteral("delete from jxc_ysyfk_dj where gl_djh=:djh or gl_djh2=:djh"), doc);
+    Run(keepPayments ? QStringLiteral("delete from jxc_ysyfk_dj where gl_djh=:djh")
+                     : QStringLiteral("delete from jxc_ysyfk_dj where gl_djh=:djh or gl_djh2=:djh"),
+        doc);
     Run(QStringLiteral("delete from jxc_fpdjb where gl_djh=:djh"), doc);
     RecalcInvoiceBalance(h.partner, side, h.date);
 
@@ -342,6 +363,13 @@ void UnapprovePurchaseDoc(const QString& docNo)
 void UnapprovePurchaseReturn(const QString& docNo)
 {
     TradeRevUnapprove(TradeRevKind::PurchaseReturn, docNo);
+}
+
+void UnapprovePurchaseKeepingPayments(const QString& docNo)
+{
+    TradeRevUnapprove(docNo.startsWith(QLatin1String("CT"), Qt::CaseInsensitive) ? TradeRevKind::PurchaseReturn
+                                                                                 : TradeRevKind::GoodsIn,
+        docNo, true);
 }
 
 void UnapproveSalesDoc(const QString& docNo)

@@ -18,6 +18,7 @@
 #include "platform/db/transaction.h"
 #include "platform/db/valuetext.h"
 #include "platform/grid/datagrid.h"
+#include "platform/report/report.h"
 #include "platform/ui/keyedcombo.h"
 #include "platform/ui/prompt.h"
 #include "posting/balances.h"
@@ -64,7 +65,10 @@ double EditNumber(const QLineEdit* e)
 TF_Cgjh::TF_Cgjh(QWidget* parent)
     : Form(parent), doc(GoodsInKind()), Q_Jhsp(F_DataModule->Q(QStringLiteral("Q_Jhsp"))),
       Q_Shdj(F_DataModule->Q(QStringLiteral("Q_Shdj"))), Q_Shsp(F_DataModule->Q(QStringLiteral("Q_Shsp"))),
-      Q_PdStep2(F_DataModule->Q(QStringLiteral("Q_PdStep2")))
+      Q_PdStep2(F_DataModule->Q(QStringLiteral("Q_PdStep2"))), Q_GhsDJ(F_DataModule->Q(QStringLiteral("Q_GhsDJ"))),
+      Q_Jhsp2(F_DataModule->Q(QStringLiteral("Q_Jhsp2"))), Q_GoodsHZ(F_DataModule->Q(QStringLiteral("Q_GoodsHZ"))),
+      Q_GoodsList(F_DataModule->Q(QStringLiteral("Q_GoodsList"))), Q_Sppc(F_DataModule->Q(QStringLiteral("Q_Sppc"))),
+      Q_GoodsPrin(F_DataModule->Q_GoodsPrin), frxReport1(std::make_unique<Report>())
 {
     setObjectName(QStringLiteral("TF_Cgjh"));
     setWindowTitle(QStringLiteral("采购进货"));
@@ -84,6 +88,7 @@ TF_Cgjh::TF_Cgjh(QWidget* parent)
     box->addWidget(cxPage);
     BuildEntryTab();
     BuildPendingTab();
+    BuildQueryTab();
     connect(cxPage, &QTabWidget::currentChanged, this, [this] { cxPageChange(); });
     PickerCallers::RegisterHandlerCombo(kJh, comUser);
     doc.SetHost(
@@ -96,7 +101,8 @@ TF_Cgjh::TF_Cgjh(QWidget* parent)
             [this] {
                 setShspList();
                 updateCheckShdjYfje();
-            } });
+            },
+            [this] { setShspList(); } });
     PickerCallers::RegisterRemarkEdit(kJh, tnote);
 }
 
@@ -211,12 +217,19 @@ void TF_Cgjh::BuildEntryTab()
     btnPrin = NamedButton(RzGroupBox_Btns, "btnPrin", "打印");
     for (QPushButton* b : { btnAddOld, btnAddNew, btnModi, btnDel, btnPrin })
         bar->addWidget(b);
+    auto* prinMenu = new QMenu(btnPrin);
+    btnPrin_W = prinMenu->addAction(QStringLiteral("打印单据(&W)"), this, &TF_Cgjh::btnPrin_WClick);
+    btnPrin_X = prinMenu->addAction(QStringLiteral("预览单据(&X)"), this, &TF_Cgjh::btnPrin_XClick);
+    btnPrin->setMenu(prinMenu);
     bar->addStretch(1);
     auto* actions = new QHBoxLayout;
     actions->addWidget(RzGroupBox_Btns, 1);
     btnCgdImport = NamedButton(cxTab1, "btnCgdImport", "导入订单");
     btnImportMenu = NamedButton(cxTab1, "btnImportMenu", "导入、导出");
     btnImportMenu->setToolTip(QStringLiteral("模板中标题为红色的列,要求必须输入！"));
+    importMenu = new QMenu(btnImportMenu);
+    btnExport = importMenu->addAction(QStringLiteral("导出采购进货单到Excel(&X)"), this, &TF_Cgjh::btnExportClick);
+    btnImportMenu->setMenu(importMenu);
     btnOK = NamedButton(cxTab1, "btnOK", "保存(F5)");
     actions->addWidget(btnCgdImport);
     actions->addWidget(btnImportMenu);
@@ -238,8 +251,8 @@ void TF_Cgjh::BuildEntryTab()
     btnRModi = barPopupMenu->addAction(QStringLiteral("修改商品(&W)"), this, &TF_Cgjh::btnModiClick);
     btnRDel = barPopupMenu->addAction(QStringLiteral("删除商品(&X)"), this, &TF_Cgjh::btnDelClick);
     btnPrinSub = barPopupMenu->addMenu(QStringLiteral("打印单据(&Y)"));
-    btnPrinSub->addAction(QStringLiteral("打印单据(&Y)"));
-    btnPrinSub->addAction(QStringLiteral("预览单据(&Z)"));
+    btnPrinSub->addAction(QStringLiteral("打印单据(&Y)"), this, &TF_Cgjh::btnPrin_WClick);
+    btnPrinSub->addAction(QStringLiteral("预览单据(&Z)"), this, &TF_Cgjh::btnPrin_XClick);
     btnRTm = barPopupMenu->addAction(QStringLiteral("隐藏条码输入面板(&Z)"), this, &TF_Cgjh::btnRTmClick);
     connect(cxGridView, &DataGrid::rightClicked, this, [this](const QPoint& at) {
         const bool rows = EntryHasRows();
@@ -332,6 +345,8 @@ bool TF_Cgjh::eventFilter(QObject* watched, QEvent* e)
 
 void TF_Cgjh::FormActivate()
 {
+    if (BatchPrinting == QLatin1String("1"))
+        return;
     if (FontSize > 0)
         ApplyFontSize(FontSize);
     btnOK->setEnabled(true);
@@ -393,6 +408,7 @@ void TF_Cgjh::ApplyRightsAndVisibility()
     btnAdd->setEnabled(HasRight(cg, 15));
     btn_Date->setEnabled(CanChangeDocDate);
     btnRDate->setEnabled(CanChangeDocDate);
+    ApplyQueryRights();
     btnPrinSub->setEnabled(!IsTrue(NoPrintBeforeSave));
     RzPanel_Tm->setVisible(lineRights_);
     if (lineRights_)

@@ -3,6 +3,7 @@
 #include "platform/ui/form.h"
 
 #include <QString>
+#include <memory>
 
 class DataGrid;
 class KeyedCombo;
@@ -17,6 +18,9 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QStackedWidget;
+class QToolButton;
+class Report;
 class QTabWidget;
 class QWidget;
 class Query;
@@ -78,6 +82,37 @@ public:
     void btnGhs2OKClick();
     void btnGhs2ExitClick();
 
+    void btn_DateClick();
+
+    // ---- query tab ----
+    void btnSearch3Click();
+    void setDjDetailList();
+    void setGoodsList();
+    void linkMx3Click();
+    void btn_Chakan3Click();
+    void btn_UnChkClick();
+    void btn_UnChkAllClick();
+    void btn_Prin3Click();
+    void btn_Export3Click();
+    void btn_ZdthClick();
+    void btn_ZdlyClick();
+    void btn_ZdxsClick();
+    void btnGhsSeleClick();
+
+    // ---- printing and exports ----
+    // Prepares frxReport1 for one goods-in: flag "1" takes the header from the entry
+    // tab, "2" from the stored document.
+    void setPrinPara(const QString& number, const QString& flag);
+    void btnPrin_WClick();
+    void btnPrin_XClick();
+    void btn_ChaKanClick();
+    void btn_LxdyClick();
+    void btn_PrinClick();
+    void btn_ExportClick();
+    void btnExportClick();
+    // "1" while continuous printing runs: activations then do nothing.
+    static QString BatchPrinting;
+
     bool EntryHasRows() const;
     // The contract code of the document being entered; nothing in this window sets it.
     QString contractSn;
@@ -88,6 +123,13 @@ public:
     Query& Q_Shdj;
     Query& Q_Shsp;
     Query& Q_PdStep2;
+    Query& Q_GhsDJ;
+    Query& Q_Jhsp2;
+    Query& Q_GoodsHZ;
+    Query& Q_GoodsList;
+    Query& Q_Sppc;
+    Query& Q_GoodsPrin;
+    std::unique_ptr<Report> frxReport1;
 
     QTabWidget* cxPage = nullptr;
     QWidget* cxTab1 = nullptr;
@@ -173,6 +215,49 @@ public:
     QAction* btnRDel2 = nullptr;
     QAction* btnRDate = nullptr;
     SupplierPicker* RzPanel_Ghs2 = nullptr;
+    QPushButton* btn_ChaKan = nullptr;
+    QPushButton* btn_Prin = nullptr;
+    QPushButton* btn_Lxdy = nullptr;
+    QPushButton* btn_Export = nullptr;
+    QAction* btnPrin_W = nullptr;
+    QAction* btnPrin_X = nullptr;
+    QMenu* importMenu = nullptr;
+    QAction* btnExport = nullptr;
+
+    // query tab
+    QDateEdit* tdate1 = nullptr;
+    QDateEdit* tdate2 = nullptr;
+    QToolButton* btnMenu = nullptr;
+    QLineEdit* tGhsname3 = nullptr;
+    QPushButton* btnGhsSele = nullptr;
+    QLabel* lKey3 = nullptr;
+    QLineEdit* tKey3 = nullptr;
+    QPushButton* btnSearch3 = nullptr;
+    QRadioButton* rDjb = nullptr;
+    QRadioButton* rHzb = nullptr;
+    QRadioButton* rMxb = nullptr;
+    QRadioButton* rYscm = nullptr;
+    QStackedWidget* views3 = nullptr;
+    DataGrid* cxGrid1View = nullptr;
+    QLabel* ldjmsg = nullptr;
+    QPushButton* linkMx3 = nullptr;
+    DataGrid* cxGrid11View = nullptr;
+    DataGrid* cxGrid21View = nullptr;
+    QLabel* gname = nullptr;
+    DataGrid* cxGrid22View = nullptr;
+    DataGrid* cxGrid35View = nullptr;
+    DataGrid* cxGrid6View = nullptr;
+    QPushButton* btn_Chakan3 = nullptr;
+    QPushButton* btn_Prin3 = nullptr;
+    QPushButton* btn_Export3 = nullptr;
+    QPushButton* btn_UnChk = nullptr;
+    QPushButton* btn_UnChkAll = nullptr;
+    QPushButton* btn_Zdth = nullptr;
+    QPushButton* btn_Zdly = nullptr;
+    QPushButton* btn_Zdxs = nullptr;
+    QPushButton* btn_Exit = nullptr;
+    QMenu* barPopupMenu4 = nullptr;
+    QAction* btnRUnChk = nullptr;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -183,6 +268,16 @@ protected:
 private:
     void BuildEntryTab();
     void BuildPendingTab();
+    void BuildQueryTab();
+    void ApplyQueryRights();
+    void QueryViewChanged();
+    // The document number behind the query tab's current row, empty when none.
+    QString QueryDocNo() const;
+    // The hand-over of a whole approved document: false (with its message) outside
+    // the document view, nothing with an empty list.
+    void HandOver(QString& variable, const QString& refusal);
+    // The supplier picker over the pending or the query tab, filtered by the text.
+    void ShowSupplierPicker(QWidget* tab, const QString& text);
     void ApplyRightsAndVisibility();
     void ShowLineButtons(bool on);
     // Changes the date edit without running dateCgChange.

@@ -1,5 +1,6 @@
 // The pending tab of the goods-in window: saved documents waiting for approval.
 #include "purchasing/cgjh.h"
+#include "purchasing/modidate.h"
 
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
@@ -84,6 +85,10 @@ void TF_Cgjh::BuildPendingTab()
     btn_Check = NamedButton(cxTab2, "btn_Check", "审核全部", bar);
     btn_Dele = NamedButton(cxTab2, "btn_Dele", "删除单据", bar);
     btn_Date = NamedButton(cxTab2, "btn_Date", "修改", bar);
+    btn_ChaKan = NamedButton(cxTab2, "btn_ChaKan", "查看单据", bar);
+    btn_Prin = NamedButton(cxTab2, "btn_Prin", "打印", bar);
+    btn_Lxdy = NamedButton(cxTab2, "btn_Lxdy", "连续打印", bar);
+    btn_Export = NamedButton(cxTab2, "btn_Export", "导出", bar);
     bar->addStretch(1);
     box->addLayout(bar);
 
@@ -161,6 +166,13 @@ void TF_Cgjh::BuildPendingTab()
     RzPanel_Ghs2 = new SupplierPicker(cxTab2);
     RzPanel_Ghs2->setGeometry(60, 40, 600, 300);
     RzPanel_Ghs2->chosen = [this](const QString& name) {
+        // The picker serves the tab it was opened on; on the query tab "全部供货商"
+        // is simply no supplier text.
+        if (RzPanel_Ghs2->parentWidget() == cxTab3) {
+            tGhsname3->setText(name == QStringLiteral("全部供货商") ? QString() : name);
+            btnSearch3Click();
+            return;
+        }
         const QSignalBlocker quiet(tGhsName);
         tGhsName->setText(name);
         btnSearch2Click();
@@ -168,10 +180,10 @@ void TF_Cgjh::BuildPendingTab()
 
     barPopupMenu2 = new QMenu(this);
     btnRChk = barPopupMenu2->addAction(QStringLiteral("单据审核(&W)"), this, &TF_Cgjh::btnRChkClick);
-    barPopupMenu2->addAction(QStringLiteral("查看单据(&X)"));
+    barPopupMenu2->addAction(QStringLiteral("查看单据(&X)"), this, &TF_Cgjh::btn_ChaKanClick);
     btnRDel2 = barPopupMenu2->addAction(QStringLiteral("删除单据(&Y)"), this, &TF_Cgjh::btn_DeleClick);
-    btnRDate = barPopupMenu2->addAction(QStringLiteral("更改日期(&Z)"));
-    barPopupMenu2->addAction(QStringLiteral("导出Excel表(&E)"));
+    btnRDate = barPopupMenu2->addAction(QStringLiteral("更改日期(&Z)"), this, &TF_Cgjh::btn_DateClick);
+    barPopupMenu2->addAction(QStringLiteral("导出Excel表(&E)"), this, &TF_Cgjh::btn_ExportClick);
     connect(cxGrid2View, &DataGrid::rightClicked, this, [this](const QPoint& at) {
         if (Q_Shdj.RecordCount() > 0)
             barPopupMenu2->popup(at);
@@ -193,6 +205,12 @@ void TF_Cgjh::BuildPendingTab()
         });
     connect(btn_Check, &QPushButton::clicked, this, &TF_Cgjh::btn_CheckClick);
     connect(btn_Dele, &QPushButton::clicked, this, &TF_Cgjh::btn_DeleClick);
+    connect(btn_Date, &QPushButton::clicked, this, &TF_Cgjh::btn_DateClick);
+    connect(btn_ChaKan, &QPushButton::clicked, this, &TF_Cgjh::btn_ChaKanClick);
+    connect(cxGrid2View, &DataGrid::rowDoubleClicked, this, [this] { btn_ChaKanClick(); });
+    connect(btn_Prin, &QPushButton::clicked, this, &TF_Cgjh::btn_PrinClick);
+    connect(btn_Lxdy, &QPushButton::clicked, this, &TF_Cgjh::btn_LxdyClick);
+    connect(btn_Export, &QPushButton::clicked, this, &TF_Cgjh::btn_ExportClick);
     connect(btnDele, &QPushButton::clicked, this, &TF_Cgjh::btnDeleClick);
     connect(btnAdd, &QPushButton::clicked, this, &TF_Cgjh::btnAddClick);
     connect(btnTab2Modi, &QPushButton::clicked, this, &TF_Cgjh::btnTab2ModiClick);
@@ -206,6 +224,17 @@ void TF_Cgjh::BuildPendingTab()
 void TF_Cgjh::cxPageChange()
 {
     RzPanel_Ghs2->hide();
+    if (cxPage->currentWidget() == cxTab3) {
+        {
+            const QSignalBlocker quiet(tGhsname3);
+            tGhsname3->clear();
+        }
+        if (rDjb->isChecked())
+            btnSearch3Click();
+        else
+            rDjb->setChecked(true);
+        return;
+    }
     if (cxPage->currentWidget() != cxTab2)
         return;
     {
@@ -381,12 +410,21 @@ void TF_Cgjh::linkMxClick()
 
 void TF_Cgjh::btnSearchGhsClick()
 {
-    RzPanel_Ghs2->ShowFiltered(QString());
+    ShowSupplierPicker(cxTab2, QString());
 }
 
 void TF_Cgjh::tGhsNameChange()
 {
-    RzPanel_Ghs2->ShowFiltered(tGhsName->text());
+    ShowSupplierPicker(cxTab2, tGhsName->text());
+}
+
+void TF_Cgjh::ShowSupplierPicker(QWidget* tab, const QString& text)
+{
+    if (RzPanel_Ghs2->parentWidget() != tab) {
+        RzPanel_Ghs2->setParent(tab);
+        RzPanel_Ghs2->setGeometry(60, 40, 600, 300);
+    }
+    RzPanel_Ghs2->ShowFiltered(text);
 }
 
 void TF_Cgjh::btnGhs2OKClick()
@@ -421,4 +459,12 @@ void TF_Cgjh::btnAddClick()
     ActiveDocKind = QStringLiteral("cgjhsh");
     FunctionWindows::Open(QStringLiteral("TF_Cgjh_Add"), FunctionWindows::Lifetime::Kept);
     ActiveDocKind = QStringLiteral("cgjh");
+}
+
+void TF_Cgjh::btn_DateClick()
+{
+    const QString number = SelectedPendingNo();
+    if (number.isEmpty() || !btn_Date->isEnabled())
+        return;
+    OpenDateChange(QStringLiteral("cgjh"), number);
 }

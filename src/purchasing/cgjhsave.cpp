@@ -9,6 +9,7 @@
 #include "platform/base/clock.h"
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
+#include "platform/report/report.h"
 #include "platform/ui/keyedcombo.h"
 #include "platform/ui/prompt.h"
 #include "posting/draftrepair.h"
@@ -131,5 +132,10 @@ void TF_Cgjh::btnOKClick()
     t.Commit();
     jsn->setText(number);
     reenable.done = true;
+    if (IsTrue(AutoPrintPurchaseDoc)) {
+        setPrinPara(number, QStringLiteral("2"));
+        frxReport1->Print();
+        Q_GoodsPrin.Close();
+    }
     initTab();
 }

@@ -6,15 +6,21 @@
 #include "purchasing/cgjh.h"
 #include "purchasing/cgjhadd.h"
 #include "purchasing/cgjhsele.h"
+#include "purchasing/jthcx.h"
+#include "purchasing/modidate.h"
+#include "purchasing/yfkglfk.h"
 
 #include <QTabWidget>
 #include <QTimer>
 
 void DeclarePurchasingDatasets()
 {
-    DeclareDatasets({ QStringLiteral("Q_Jhsp"), QStringLiteral("Q_Shdj"), QStringLiteral("Q_Shsp"),
-        QStringLiteral("Q_PdStep2"), QStringLiteral("Q_Tempspxf"), QStringLiteral("Q_Thsp"),
-        QStringLiteral("Q_GoodsJh"), QStringLiteral("Q_Goods2"), QStringLiteral("ADOQueryGoodsClass2") });
+    DeclareDatasets(
+        { QStringLiteral("Q_Jhsp"), QStringLiteral("Q_Shdj"), QStringLiteral("Q_Shsp"), QStringLiteral("Q_PdStep2"),
+            QStringLiteral("Q_Tempspxf"), QStringLiteral("Q_Thsp"), QStringLiteral("Q_GoodsJh"),
+            QStringLiteral("Q_Goods2"), QStringLiteral("ADOQueryGoodsClass2"), QStringLiteral("Q_GhsDJ"),
+            QStringLiteral("Q_Jhsp2"), QStringLiteral("Q_GoodsHZ"), QStringLiteral("Q_GoodsList"),
+            QStringLiteral("Q_Sppc"), QStringLiteral("Q_Jhd"), QStringLiteral("Q_GClass5") });
 }
 
 void RegisterPurchasingWindows()
@@ -27,9 +33,15 @@ void RegisterPurchasingWindows()
     FunctionWindows::Register<TF_Cgth_Add>(QStringLiteral("TF_Cgth_Add"));
     FunctionWindows::Register<TF_Cgd_Sele>(QStringLiteral("TF_Cgd_Sele"));
     FunctionWindows::Register<TF_Cgth_Sele>(QStringLiteral("TF_Cgth_Sele"));
-    FunctionWindows::RegisterView(QStringLiteral("TF_Cgjh"), QStringLiteral("pending"), [](Form& f) {
-        // Showing prepares the entry tab; the pending tab is turned to afterwards.
-        auto* w = static_cast<TF_Cgjh*>(&f);
-        QTimer::singleShot(0, w, [w] { w->cxPage->setCurrentWidget(w->cxTab2); });
-    });
+    FunctionWindows::Register<TF_Jthcx>(QStringLiteral("TF_Jthcx"));
+    FunctionWindows::Register<TF_Cgth_Zdth_Search>(QStringLiteral("TF_Cgth_Zdth_Search"));
+    FunctionWindows::Register<TF_Yfkgl_Fk>(QStringLiteral("TF_Yfkgl_Fk"));
+    FunctionWindows::Register<TF_ModiDateJh>(QStringLiteral("TF_ModiDateJh"));
+    FunctionWindows::Register<TF_Cgd_Modi>(QStringLiteral("TF_Cgd_Modi"));
+    // Showing prepares the entry tab; the other tab is turned to afterwards.
+    for (const auto& view : { std::pair { QStringLiteral("pending"), 1 }, std::pair { QStringLiteral("query"), 2 } })
+        FunctionWindows::RegisterView(QStringLiteral("TF_Cgjh"), view.first, [tab = view.second](Form& f) {
+            auto* w = static_cast<TF_Cgjh*>(&f);
+            QTimer::singleShot(0, w, [w, tab] { w->cxPage->setCurrentIndex(tab); });
+        });
 }

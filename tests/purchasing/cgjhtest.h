@@ -10,6 +10,10 @@
 #include "support/accountset.h"
 #include "support/tradefixtures.h"
 
+#include "platform/base/programfolder.h"
+
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <memory>
@@ -107,6 +111,16 @@ protected:
                 .arg(op)
                 .arg(settle));
         Line(number, op, payable / 2, 0, 1, { 1, 1 });
+    }
+    // The goods in the default class, as the query views join goods with their class,
+    // and the delivered templates in the program folder, for the prints.
+    void PrepareForQueries()
+    {
+        Sql(QStringLiteral("update jxc_goods set gc_sn='1000'"));
+        const QDir source(SourceResource(QStringLiteral("report")));
+        QDir().mkpath(ProgramFolder::File(QStringLiteral("report")));
+        for (const QString& name : source.entryList({ QStringLiteral("*.fr3") }, QDir::Files))
+            QFile::copy(source.filePath(name), ProgramFolder::File(QStringLiteral("report/") + name));
     }
     void ShowPending()
     {

@@ -17,9 +17,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
-namespace {
-
-void preparePurchasingSamples()
+void PreparePurchasingSamples()
 {
     static bool done = false;
     if (done)
@@ -56,6 +54,8 @@ void preparePurchasingSamples()
     LoadSystemSettings();
 }
 
+namespace {
+
 // A goods-in being entered: five scans, as the barcode panel takes them.
 void scanSampleLines(TF_Cgjh& w)
 {
@@ -67,7 +67,7 @@ void scanSampleLines(TF_Cgjh& w)
 
 QWidget* buildCgjh()
 {
-    preparePurchasingSamples();
+    PreparePurchasingSamples();
     auto* w = new TF_Cgjh();
     F_Cgjh = w;
     w->Activate();
@@ -79,7 +79,7 @@ QWidget* buildCgjh()
 
 QWidget* buildCgjhPending()
 {
-    preparePurchasingSamples();
+    PreparePurchasingSamples();
     auto* w = new TF_Cgjh();
     F_Cgjh = w;
     const char* const suppliers[] = { "200001", "200002" };
@@ -101,7 +101,7 @@ QWidget* buildCgjhPending()
 // The line dialog over a goods-in being entered, quantities typed in three cells.
 QWidget* buildCgjhSele()
 {
-    preparePurchasingSamples();
+    PreparePurchasingSamples();
     if (!F_Cgjh) {
         F_Cgjh = new TF_Cgjh();
         F_Cgjh->Activate();
@@ -122,7 +122,7 @@ QWidget* buildCgjhSele()
 // The goods browser with two picked lines.
 QWidget* buildCgjhAdd()
 {
-    preparePurchasingSamples();
+    PreparePurchasingSamples();
     if (!F_Cgjh) {
         F_Cgjh = new TF_Cgjh();
         F_Cgjh->Activate();

@@ -12,6 +12,9 @@ void RegisterReportScreenshots();
 void RegisterMasterDataScreenshots();
 void RegisterDocumentsScreenshots();
 void RegisterPurchasingScreenshots();
+void RegisterPurchaseQueryScreenshots();
+// The purchasing samples' supplier, goods, colours, sizes and barcodes (once).
+void PreparePurchasingSamples();
 void RegisterAdminScreenshots();
 void RegisterMembersScreenshots();
 void RegisterPosScreenshots();

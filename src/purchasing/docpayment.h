@@ -1,0 +1,29 @@
+#pragma once
+#include <QDate>
+#include <QString>
+
+// A later payment against one approved purchase goods-in ("CJ") or return ("CT"):
+// a payment registration ("FK") naming the document, optionally approved at once,
+// and the amount added to the document's paid-later column with a line in its note.
+
+// What the document still owes: payable - paid at approval - paid later (negative
+// for a return). The discount is not counted.
+double ProposedDocPayment(const QString& docNo);
+
+// Whether the document of a query row still wants paying, judged on amounts rounded
+// to cents: a goods-in while paid + discount + paid later is below payable, a return
+// while paid + paid later is above its (negative) payable.
+bool DocNeedsPayment(const QString& docNo, double payable, double paid, double discount, double paidLater);
+
+struct DocPayment {
+    QString docNo;
+    double amount = 0;
+    QString handler; // u_sn
+    QString account; // the account's name
+    QString note;
+    QDate date;
+};
+
+// Registers and, with ApproveOnSave, posts the payment, then updates the document,
+// all in one transaction; answers the registration's number.
+QString RecordDocPayment(const DocPayment& payment);
