@@ -41,6 +41,64 @@ void chooseTemplate(const char* kind)
     PrintTemplateKind.clear();
 }
 
+// The preview itself: the template, the detail rows on the print query and the
+// header variables; dataFirst opens the rows before the variables are set.
+void showPreview(const QString& templateFile, const QString& number, const QString& dataPrefix, const QString& varsKind,
+    bool dataFirst)
+{
+    Report report;
+    report.LoadFromFile(ProgramFolder::File(QStringLiteral("report/") + templateFile));
+    Query& rows = F_DataModule->Q_GoodsPrin;
+    const auto openRows = [&] {
+        const QString sql = BuildColorSizePrintData(number, dataPrefix);
+        if (!sql.isEmpty())
+            OpenQuery(rows, sql);
+    };
+    if (dataFirst)
+        openRows();
+    report.SetDataset(QStringLiteral("frxDBDataset1"), &rows);
+    SetDocPrintVars(report, number, varsKind);
+    if (!dataFirst)
+        openRows();
+    report.ShowReport();
+    rows.Close();
+}
+
+// The purchase-sales-stock detail's table: templates by name, with a variant
+// without costs for operators who may not see them.
+struct LedgerDocumentPrint {
+    const char* prefix;
+    QString* templateSetting; // the settings' template, when the kind has one
+    const char* templateFile;
+    const char* withoutCost; // the template without costs, when the kind has one
+    const char* varsKind;
+    const char* dataPrefix;
+    bool dataFirst;
+    const char* choiceKind;
+    QString* chooseSetting;
+};
+
+const LedgerDocumentPrint kLedgerPrints[] = {
+    { "XS", &SalesDocTemplate, nullptr, nullptr, "spxs", "XS", false, "spxs", &ChooseSalesPrintFormat },
+    { "XT", &SalesReturnTemplate, nullptr, nullptr, "xsth", "XT", false, nullptr, nullptr },
+    { "XH", nullptr, "xshh.fr3", nullptr, "xshh", "XH", false, nullptr, nullptr },
+    { "CJ", &PurchaseDocTemplate, nullptr, nullptr, "cgjh", "CJ", false, "cgjh", &ChoosePurchasePrintFormat },
+    { "CT", nullptr, "cgth.fr3", "cgth2.fr3", "cgth", "CT", false, nullptr, nullptr },
+    { "DB", &TransferDocTemplate, nullptr, nullptr, "kcdb", "DB", false, nullptr, nullptr },
+    { "BS", nullptr, "bsby.fr3", "bsby2.fr3", "spbs", "BS", false, nullptr, nullptr },
+    { "BY", nullptr, "bsby.fr3", "bsby2.fr3", "spby", "BY", false, nullptr, nullptr },
+    { "CF", nullptr, "cfd.fr3", "cfd2.fr3", "spcf", "CF", false, nullptr, nullptr },
+    { "KB", nullptr, "kbd.fr3", "kbd2.fr3", "spkb", "KB", false, nullptr, nullptr },
+    { "PD", nullptr, "kcpdd.fr3", nullptr, "kcpd", "PD", true, nullptr, nullptr },
+    { "JH", nullptr, "khjh.fr3", nullptr, "khjh", "khjh", true, nullptr, nullptr },
+    { "HH", nullptr, "khjh.fr3", nullptr, "khjh", "khjh", true, nullptr, nullptr },
+    { "SC", nullptr, "scrkd.fr3", "scrkd2.fr3", "SC", "SC", false, nullptr, nullptr },
+    { "ST", nullptr, "sctkd.fr3", "sctkd2.fr3", "SC", "SC", false, nullptr, nullptr },
+    { "LY", nullptr, "bmlyd.fr3", "bmlyd2.fr3", "LY", "LY", true, nullptr, nullptr },
+    { "LT", nullptr, "bmthd.fr3", "bmthd2.fr3", "LY", "LY", true, nullptr, nullptr },
+    { "LF", nullptr, "bmbfd.fr3", "bmbfd2.fr3", "LY", "LY", true, nullptr, nullptr },
+};
+
 } // namespace
 
 bool ViewDocument(const QString& number)
@@ -51,17 +109,25 @@ bool ViewDocument(const QString& number)
             continue;
         if (p.choiceKind && IsTrue(*p.chooseSetting))
             chooseTemplate(p.choiceKind);
-        Report report;
-        report.LoadFromFile(ProgramFolder::File(QStringLiteral("report/") + *p.templateFile));
         // Detail rows before the variables, as the stored forms expect.
-        Query& rows = F_DataModule->Q_GoodsPrin;
-        const QString sql = BuildColorSizePrintData(number, prefix);
-        if (!sql.isEmpty())
-            OpenQuery(rows, sql);
-        report.SetDataset(QStringLiteral("frxDBDataset1"), &rows);
-        SetDocPrintVars(report, number, QString::fromLatin1(p.varsKind));
-        report.ShowReport();
-        rows.Close();
+        showPreview(*p.templateFile, number, prefix, QString::fromLatin1(p.varsKind), true);
+        return true;
+    }
+    return false;
+}
+
+bool ViewLedgerDocument(const QString& number)
+{
+    const QString prefix = number.left(2).toUpper();
+    for (const LedgerDocumentPrint& p : kLedgerPrints) {
+        if (prefix != QLatin1String(p.prefix))
+            continue;
+        if (p.choiceKind && IsTrue(*p.chooseSetting))
+            chooseTemplate(p.choiceKind);
+        const QString file = p.templateSetting  ? *p.templateSetting
+            : (p.withoutCost && !ShowCostPrice) ? QString::fromLatin1(p.withoutCost)
+                                                : QString::fromLatin1(p.templateFile);
+        showPreview(file, number, QString::fromLatin1(p.dataPrefix), QString::fromLatin1(p.varsKind), p.dataFirst);
         return true;
     }
     return false;

@@ -7,3 +7,9 @@
 // offer the template choice first when the settings ask for it. A number of any
 // other prefix shows nothing; false then.
 bool ViewDocument(const QString& number);
+
+// The same for the purchase-sales-stock detail, by its own table of kinds: more
+// prefixes (stock, loan, production and department documents), templates without
+// costs for operators who may not see costs, and the header variables set before
+// the detail rows except for stock-takes, loans and department documents.
+bool ViewLedgerDocument(const QString& number);

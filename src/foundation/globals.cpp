@@ -22,6 +22,7 @@ QString WholeReturnDocNo;
 QString ResultText;
 QString ExpenseDocToPrint;
 QString UnapproveResult;
+QString DetailGoodsSn;
 QString PrintTemplateKind;
 QString PictureName;
 QString AuthSupervisorName;

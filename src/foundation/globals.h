@@ -30,6 +30,8 @@ extern QString WholeReturnDocNo;
 extern QString ResultText;
 extern QString ExpenseDocToPrint;
 extern QString UnapproveResult;
+// The goods whose purchase-sales-stock detail the stock query opens (its code).
+extern QString DetailGoodsSn;
 // The template family that the print-format dialog offers ("spxs" or "cgjh").
 extern QString PrintTemplateKind;
 // The picture file the photo windows work on (without extension for the capture

@@ -1,0 +1,13 @@
+#pragma once
+#include <QString>
+
+// Conditions that the purchase-sales-stock summary and detail add to their ledger
+// statements.
+
+// The goods text on four columns of the alias (code, short code, name, style):
+// equal to one of them when exact, else contained in one; nothing for an empty text.
+QString GoodsTextMatch(const QString& alias, const QString& text, bool exact);
+
+// The chosen warehouse on the ledger alias; with none chosen the operator's
+// binding on the warehouse alias (only while he is bound and no administrator).
+QString LedgerWarehouseScope(const QString& warehouse, const QString& ledger, const QString& warehouses);
