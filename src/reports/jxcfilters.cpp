@@ -11,8 +11,8 @@ QString GoodsTextMatch(const QString& alias, const QString& text, bool exact)
     const QString t = SafeSqlText(text.trimmed());
     if (t.isEmpty())
         return QString();
-    const QString value = exact ? QStringLiteral("='") + t + QLatin1Char('\'')
-                                : QStringLiteral(" like '%") + t + QStringLiteral("%'");
+    const QString value
+        = exact ? QStringLiteral("='") + t + QLatin1Char('\'') : QStringLiteral(" like '%") + t + QStringLiteral("%'");
     QStringList parts;
     for (const char* column : { "g_sn", "g_jm", "g_name", "gg_name" })
         parts << alias + QLatin1Char('.') + QLatin1String(column) + value;

@@ -84,20 +84,20 @@ TF_Jxchz::TF_Jxchz(QWidget* parent) : Form(parent)
     DataGrid* g = cxGrid2View;
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     const int goods = g->AddBand(QStringLiteral("商品信息"));
-    for (const auto& [field, caption, width] : { std::tuple { "g_sn", "商品编号", 80 },
-             { "gc_name", "类别名称", 70 }, { "g_name", "商品名称", 120 }, { "dw_name", "单位", 40 },
-             { "gg_name", "规格型号", 70 }, { "color_name", "颜色", 50 } })
+    for (const auto& [field, caption, width] :
+        { std::tuple { "g_sn", "商品编号", 75 }, { "gc_name", "类别名称", 60 }, { "g_name", "商品名称", 105 },
+            { "dw_name", "单位", 36 }, { "gg_name", "规格型号", 65 }, { "color_name", "颜色", 45 } })
         g->SetColumnBand(g->AddColumn(QString::fromLatin1(field), QString::fromUtf8(caption), width), goods);
     const struct {
         const char* band;
         const char* qty;
         const char* value;
-    } bands[] = { { "上期结存", "gl_kc", "gl_kczje" }, { "本期入库", "rksl", "rkzje" },
-        { "本期出库", "cksl", "ckzje" }, { "期末存量", "glkc", "glkczje" }, { "差额", "cesl", "ceje" } };
+    } bands[] = { { "上期结存", "gl_kc", "gl_kczje" }, { "本期入库", "rksl", "rkzje" }, { "本期出库", "cksl", "ckzje" },
+        { "期末存量", "glkc", "glkczje" }, { "差额", "cesl", "ceje" } };
     for (const auto& b : bands) {
         const int band = g->AddBand(QString::fromUtf8(b.band));
-        const int qty = g->AddColumn(QString::fromLatin1(b.qty), QStringLiteral("数量"), 70, right);
-        const int value = g->AddColumn(QString::fromLatin1(b.value), QStringLiteral("金额"), 80, right);
+        const int qty = g->AddColumn(QString::fromLatin1(b.qty), QStringLiteral("数量"), 58, right);
+        const int value = g->AddColumn(QString::fromLatin1(b.value), QStringLiteral("金额"), 82, right);
         g->SetColumnBand(qty, band);
         g->SetColumnBand(value, band);
         g->SetFooterSum(qty);
@@ -112,7 +112,9 @@ TF_Jxchz::TF_Jxchz(QWidget* parent) : Form(parent)
     root->addLayout(bar);
     root->addWidget(cxGrid2View, 1);
     categories = new CategoryPanel(this, QStringLiteral("Q_GClass6"), tsplb, [this] { btnSearch1Click(); });
-    resize(1100, 600);
+    tsplb->setMinimumWidth(90);
+    tkey->setMinimumWidth(120);
+    resize(1240, 600);
 
     connect(btn_Prin, &QPushButton::clicked, this, [this] { btn_PrinClick(); });
     connect(btn_Export, &QPushButton::clicked, this, [this] { btn_ExportClick(); });
@@ -152,10 +154,12 @@ void TF_Jxchz::FormActivate()
     btn_Prin->setEnabled(ShowCostPrice && ShowSalePrice);
     preparing_ = false;
     btnSearch1Click();
-    SetBandedQtyColumns(*g, { QStringLiteral("gl_kc"), QStringLiteral("rksl"), QStringLiteral("cksl"),
-                                QStringLiteral("glkc"), QStringLiteral("cesl") });
-    SetBandedAmountColumns(*g, { QStringLiteral("gl_kczje"), QStringLiteral("rkzje"), QStringLiteral("ckzje"),
-                                   QStringLiteral("glkczje"), QStringLiteral("ceje") });
+    SetBandedQtyColumns(*g,
+        { QStringLiteral("gl_kc"), QStringLiteral("rksl"), QStringLiteral("cksl"), QStringLiteral("glkc"),
+            QStringLiteral("cesl") });
+    SetBandedAmountColumns(*g,
+        { QStringLiteral("gl_kczje"), QStringLiteral("rkzje"), QStringLiteral("ckzje"), QStringLiteral("glkczje"),
+            QStringLiteral("ceje") });
 }
 
 void TF_Jxchz::done(int result)
@@ -294,7 +298,8 @@ void TF_Jxctj_Cehd::FormActivate()
             QStringLiteral("id"), QStringLiteral("所有仓库"));
     else
         FillComboWhere(*comCk, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"),
-            QStringLiteral("id"), QStringLiteral("where ck_asn like '%") + SafeSqlText(CurrentAdminSn) + QStringLiteral("%'"));
+            QStringLiteral("id"),
+            QStringLiteral("where ck_asn like '%") + SafeSqlText(CurrentAdminSn) + QStringLiteral("%'"));
     if (comCk->count() > 0)
         comCk->setCurrentIndex(0);
     chkJg->setChecked(false);
@@ -308,7 +313,8 @@ void TF_Jxctj_Cehd::updateglist(const QString& gsn, const QString& cksn, const Q
 
 void TF_Jxctj_Cehd::btnSaveClick()
 {
-    if (Prompt::YesNo(QStringLiteral("金额核对会修改数据，\r\n\r\n并且不可恢复。现在是否核对？")) != Prompt::Answer::Yes) {
+    if (Prompt::YesNo(QStringLiteral("金额核对会修改数据，\r\n\r\n并且不可恢复。现在是否核对？"))
+        != Prompt::Answer::Yes) {
         close();
         return;
     }
@@ -337,8 +343,8 @@ void TF_Jxctj_Cehd::btnSaveClick()
             goods << item();
         rows.SetRecNo(bookmark);
     }
-    RunWithProgress(this, QStringLiteral("正在核对..."), int(warehouses.size()),
-        [&](const std::function<void(int)>& step) {
+    RunWithProgress(
+        this, QStringLiteral("正在核对..."), int(warehouses.size()), [&](const std::function<void(int)>& step) {
             RepairSummaryDifferences(warehouses, goods, tdate1->date(), flag, chkZero->isChecked(), step);
         });
     summary_->btnSearch1Click();

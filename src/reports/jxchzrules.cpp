@@ -151,8 +151,7 @@ QString BuildStockSummary(const SummaryFilter& f)
                           "sum(hz_kc) as gl_kc,sum(hz_kczje) as gl_kczje,sum(hz_rksl) as rksl,sum(hz_rkzje) as rkzje,"
                           "sum(hz_cksl) as cksl,sum(hz_ckzje) as ckzje,sum(hz_glkc) as glkc,sum(hz_glkczje) as glkczje "
                           "from jxc_jxchz where a_name=")
-        + me
-        + QStringLiteral(" group by g_sn) s,jxc_goods b,jxc_goodsclass c where s.g_sn=b.g_sn and b.gc_sn=c.gc_sn ")
+        + me + QStringLiteral(" group by g_sn) s,jxc_goods b,jxc_goodsclass c where s.g_sn=b.g_sn and b.gc_sn=c.gc_sn ")
         + GoodsTextMatch(QStringLiteral("b"), f.key, f.exact);
     if (!f.category.isEmpty())
         sql += QStringLiteral(" and b.gc_sn like '") + SafeSqlText(f.category) + QStringLiteral("%' ");
@@ -176,14 +175,14 @@ void UpdateGoodsLedger(const QString& goods, const QString& warehouse, const QDa
     ExecSQL(QStringLiteral("delete from jxc_goodslist where (ghs_name='期初结转' or ghs_name='库存同步') and "
                            "gl_flag='qc' and")
         + pair);
-    const QString first
-        = QueryScalar(QStringLiteral("select id from jxc_goodslist where") + pair + QStringLiteral(" order by gl_kdrq,id limit 1"));
+    const QString first = QueryScalar(
+        QStringLiteral("select id from jxc_goodslist where") + pair + QStringLiteral(" order by gl_kdrq,id limit 1"));
     if (!first.isEmpty())
         RecalcMovingAverageCostAll(first, flag);
 }
 
-int RepairSummaryDifferences(const QStringList& warehouses, const QList<DifferenceRepairItem>& goods,
-    const QDate& from, const QString& flag, bool evenWithoutDifference, const std::function<void(int)>& step)
+int RepairSummaryDifferences(const QStringList& warehouses, const QList<DifferenceRepairItem>& goods, const QDate& from,
+    const QString& flag, bool evenWithoutDifference, const std::function<void(int)>& step)
 {
     Transaction t(F_DataModule->ADOConn);
     int repaired = 0;

@@ -9,12 +9,12 @@
 struct SummaryFilter {
     QDate from;
     QDate to;
-    QString warehouse; // empty: every warehouse the operator may see
-    QString category;  // prefix of gc_sn; limits the final list only
-    QString key;       // goods text as typed
-    bool exact = false;       // 精确查询
-    bool periodOnly = false;  // 统计本期: only what moved in the period
-    bool costMode = false;    // 按成本价统计
+    QString warehouse;       // empty: every warehouse the operator may see
+    QString category;        // prefix of gc_sn; limits the final list only
+    QString key;             // goods text as typed
+    bool exact = false;      // 精确查询
+    bool periodOnly = false; // 统计本期: only what moved in the period
+    bool costMode = false;   // 按成本价统计
 };
 
 // Rewrites the operator's rows of jxc_jxchz (and his id list in jxc_tempspxf) and
@@ -40,5 +40,5 @@ struct DifferenceRepairItem {
 };
 // The difference check over warehouses and goods, warehouse by warehouse, as one
 // transaction; `step` is told after each warehouse. Answers how many repairs ran.
-int RepairSummaryDifferences(const QStringList& warehouses, const QList<DifferenceRepairItem>& goods,
-    const QDate& from, const QString& flag, bool evenWithoutDifference, const std::function<void(int)>& step = {});
+int RepairSummaryDifferences(const QStringList& warehouses, const QList<DifferenceRepairItem>& goods, const QDate& from,
+    const QString& flag, bool evenWithoutDifference, const std::function<void(int)>& step = {});

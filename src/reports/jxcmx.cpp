@@ -93,30 +93,30 @@ TF_Jxcmx::TF_Jxcmx(QWidget* parent) : Form(parent)
         int width;
         bool number;
     } columns[] = {
-        { "gc_name", "商品类别", goods, 70, false },
-        { "gl_djh", "单据号", goods, 110, false },
-        { "gl_kdrq", "开单日期", goods, 110, false },
-        { "g_sn", "商品编号", goods, 80, false },
-        { "g_name", "商品名称", goods, 110, false },
-        { "dw_name", "单位", goods, 40, false },
-        { "ghs_name", "相关单位", goods, 90, false },
-        { "gg_name", "款型说明", goods, 70, false },
+        { "gc_name", "商品类别", goods, 55, false },
+        { "gl_djh", "单据号", goods, 95, false },
+        { "gl_kdrq", "开单日期", goods, 108, false },
+        { "g_sn", "商品编号", goods, 72, false },
+        { "g_name", "商品名称", goods, 90, false },
+        { "dw_name", "单位", goods, 34, false },
+        { "ghs_name", "相关单位", goods, 85, false },
+        { "gg_name", "款型说明", goods, 62, false },
         { "dnote", "单据类型", goods, 80, false },
-        { "ck_name", "仓库", goods, 70, false },
+        { "ck_name", "仓库", goods, 52, false },
         { "id", "id", goods, 40, false },
         { "gl_flag", "gl_flag", goods, 40, false },
         { "color_name", "颜色", goods, 50, false },
-        { "gl_sqsl", "数量", before, 60, true },
-        { "gl_sqje", "成本", before, 70, true },
-        { "rkdj", "单价", in, 60, true },
-        { "rksl", "数量", in, 60, true },
-        { "rkje", "金额", in, 70, true },
-        { "ckdj", "单价", out, 60, true },
-        { "cksl", "数量", out, 60, true },
-        { "ckje", "金额", out, 70, true },
-        { "gl_kc", "数量", balance, 60, true },
-        { "gl_pjjj", "单价", balance, 60, true },
-        { "gl_kczje", "成本额", balance, 70, true },
+        { "gl_sqsl", "数量", before, 50, true },
+        { "gl_sqje", "成本", before, 72, true },
+        { "rkdj", "单价", in, 50, true },
+        { "rksl", "数量", in, 50, true },
+        { "rkje", "金额", in, 72, true },
+        { "ckdj", "单价", out, 50, true },
+        { "cksl", "数量", out, 50, true },
+        { "ckje", "金额", out, 72, true },
+        { "gl_kc", "数量", balance, 50, true },
+        { "gl_pjjj", "单价", balance, 50, true },
+        { "gl_kczje", "成本额", balance, 72, true },
         { "gl_checker", "审核人", other, 60, false },
         { "gl_chkrq", "审核日期", other, 100, false },
         { "a_name", "操作员", other, 60, false },
@@ -138,7 +138,9 @@ TF_Jxcmx::TF_Jxcmx(QWidget* parent) : Form(parent)
     root->addLayout(bar);
     root->addWidget(cxGrid1View, 1);
     categories = new CategoryPanel(this, QStringLiteral("Q_GClass6"), tsplb, [this] { btnSearch1Click(); });
-    resize(1100, 600);
+    tsplb->setMinimumWidth(90);
+    tkey->setMinimumWidth(120);
+    resize(1280, 640);
 
     connect(btnChakan2, &QPushButton::clicked, this, [this] { btnChakan2Click(); });
     connect(btn_UnChk, &QPushButton::clicked, this, [this] { btn_UnChkClick(); });
@@ -185,11 +187,11 @@ void TF_Jxcmx::FormActivate()
     btn_Prin->setEnabled(ShowCostPrice && ShowSalePrice);
     preparing_ = false;
     btnSearch1Click();
-    SetBandedQtyColumns(*g, { QStringLiteral("gl_sqsl"), QStringLiteral("rksl"), QStringLiteral("cksl"),
-                                QStringLiteral("gl_kc") });
-    SetBandedAmountColumns(*g, { QStringLiteral("gl_sqje"), QStringLiteral("rkdj"), QStringLiteral("rkje"),
-                                   QStringLiteral("ckdj"), QStringLiteral("ckje"), QStringLiteral("gl_pjjj"),
-                                   QStringLiteral("gl_kczje") });
+    SetBandedQtyColumns(
+        *g, { QStringLiteral("gl_sqsl"), QStringLiteral("rksl"), QStringLiteral("cksl"), QStringLiteral("gl_kc") });
+    SetBandedAmountColumns(*g,
+        { QStringLiteral("gl_sqje"), QStringLiteral("rkdj"), QStringLiteral("rkje"), QStringLiteral("ckdj"),
+            QStringLiteral("ckje"), QStringLiteral("gl_pjjj"), QStringLiteral("gl_kczje") });
     g->SetColumnCaption(g->ColumnByField(QStringLiteral("gl_sqje")), QStringLiteral("成本"));
     g->SetColumnCaption(g->ColumnByField(QStringLiteral("gl_kczje")), QStringLiteral("成本额"));
 }

@@ -108,9 +108,9 @@ QString MovementStatement(const DetailFilter& f)
 
 QString OpeningEntriesStatement(const DetailFilter& f, bool hideZero)
 {
-    QString sql = QStringLiteral("select ") + ledgerColumns(QStringLiteral("x"))
-        + QStringLiteral(",'期初数' as dnote,") + sideColumns("x.gl_dj,x.gl_sl,x.gl_zje", "rk") + QLatin1Char(',')
-        + sideColumns(nullptr, "ck") + kJoins + QStringLiteral(" and x.gl_flag='qc' ");
+    QString sql = QStringLiteral("select ") + ledgerColumns(QStringLiteral("x")) + QStringLiteral(",'期初数' as dnote,")
+        + sideColumns("x.gl_dj,x.gl_sl,x.gl_zje", "rk") + QLatin1Char(',') + sideColumns(nullptr, "ck") + kJoins
+        + QStringLiteral(" and x.gl_flag='qc' ");
     if (hideZero)
         sql += QStringLiteral(" and x.gl_sl<>0 ");
     return sql + commonConditions(f, QStringLiteral("x")) + QStringLiteral(" order by x.g_sn,x.gl_kdrq,x.id");

@@ -34,8 +34,8 @@ void FillReportWarehouses(KeyedCombo& combo)
             QStringLiteral("id"), all);
     else
         FillWarehouseCombo(combo, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"),
-            QStringLiteral("id"), QStringLiteral("where ck_asn like '%") + SafeSqlText(CurrentAdminSn) + QStringLiteral("%'"),
-            all);
+            QStringLiteral("id"),
+            QStringLiteral("where ck_asn like '%") + SafeSqlText(CurrentAdminSn) + QStringLiteral("%'"), all);
     if (combo.count() > 0)
         combo.setCurrentIndex(0);
 }

@@ -95,7 +95,8 @@ void fillWarehouses(KeyedCombo& combo, bool withAll)
             QStringLiteral("id"), withAll ? QStringLiteral("所有仓库") : QString());
     else
         FillComboWhere(combo, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"),
-            QStringLiteral("id"), QStringLiteral("where ck_asn like '%") + SafeSqlText(CurrentAdminSn) + QStringLiteral("%'"));
+            QStringLiteral("id"),
+            QStringLiteral("where ck_asn like '%") + SafeSqlText(CurrentAdminSn) + QStringLiteral("%'"));
     if (combo.count() > 0)
         combo.setCurrentIndex(0);
 }
@@ -250,14 +251,14 @@ TF_Kccx::TF_Kccx(QWidget* parent) : Form(parent)
         tools3->addWidget(b);
     cxGrid4View = stockGrid(cxTab3, "cxGrid4View", QStringLiteral("Q_Kcmx"));
     addColumns(*cxGrid4View,
-        { { "id", "id", 40, false, false }, { "g_sn", "商品编号", 80, false, true }, { "t_ph", "批号", 60, false, false },
-            { "cm_sn", "尺码编号", 60, false, false }, { "color_sn", "颜色编号", 60, false, false },
-            { "g_name", "商品名称", 120, false, true }, { "dw_name", "单位", 40, false, true },
-            { "t_sl", "库存数量", 70, true, true }, { "ck_sn", "仓库编号", 60, false, false },
-            { "g_jj", "预设进价", 70, true, true }, { "color_name", "颜色", 60, false, true },
-            { "cm_name", "尺码", 60, false, true }, { "tm_tm", "条码", 100, false, false },
-            { "g_sccs", "品牌厂商", 80, false, true }, { "ck_name", "所在仓库", 70, false, true },
-            { "g_bz", "备注", 100, false, true } });
+        { { "id", "id", 40, false, false }, { "g_sn", "商品编号", 80, false, true },
+            { "t_ph", "批号", 60, false, false }, { "cm_sn", "尺码编号", 60, false, false },
+            { "color_sn", "颜色编号", 60, false, false }, { "g_name", "商品名称", 120, false, true },
+            { "dw_name", "单位", 40, false, true }, { "t_sl", "库存数量", 70, true, true },
+            { "ck_sn", "仓库编号", 60, false, false }, { "g_jj", "预设进价", 70, true, true },
+            { "color_name", "颜色", 60, false, true }, { "cm_name", "尺码", 60, false, true },
+            { "tm_tm", "条码", 100, false, false }, { "g_sccs", "品牌厂商", 80, false, true },
+            { "ck_name", "所在仓库", 70, false, true }, { "g_bz", "备注", 100, false, true } });
     SetRecordCount(*cxGrid4View, 1);
     cxGrid4View->SetFooterSum(cxGrid4View->ColumnByField(QStringLiteral("t_sl")));
     auto* page3 = new QVBoxLayout(cxTab3);
@@ -458,8 +459,8 @@ void TF_Kccx::btn_PrinClick()
     Query& q = Stock();
     if (!btn_Prin->isEnabled() || !q.Active() || q.IsEmpty())
         return;
-    PrintQueryReport(
-        QStringLiteral("kccx.fr3"), QStringLiteral("frxDBDataset1"), q, { { QStringLiteral("ckName"), comCk->currentText() } });
+    PrintQueryReport(QStringLiteral("kccx.fr3"), QStringLiteral("frxDBDataset1"), q,
+        { { QStringLiteral("ckName"), comCk->currentText() } });
 }
 
 void TF_Kccx::btn_ExportClick()
@@ -475,7 +476,8 @@ void TF_Kccx::btn_CkmxClick()
     DetailGoodsSn = q.AsString(QStringLiteral("g_sn"));
     {
         TF_Jxcmx detail(this);
-        detail.setWindowTitle(QStringLiteral("商品库存明细表(") + q.AsString(QStringLiteral("g_name")) + QLatin1Char(')'));
+        detail.setWindowTitle(
+            QStringLiteral("商品库存明细表(") + q.AsString(QStringLiteral("g_name")) + QLatin1Char(')'));
         detail.ShowModal();
     }
     DetailGoodsSn.clear();
@@ -492,8 +494,8 @@ void TF_Kccx::btnKchdClick()
 
 void TF_Kccx::btnSearch1Click()
 {
-    OpenQuery(History(),
-        HistoryStockStatement(ChosenWarehouse(*comCk2), tdate1->date(), currentCategory(), tName->text()));
+    OpenQuery(
+        History(), HistoryStockStatement(ChosenWarehouse(*comCk2), tdate1->date(), currentCategory(), tName->text()));
 }
 
 void TF_Kccx::btnExport1Click()

@@ -53,7 +53,8 @@ QString CurrentStockStatement(const CurrentStockFilter& f)
     const QString dA = QString::number(AmountDecimals);
     const QString dT = roundedTotalDecimals();
     if (!f.warehouse.isEmpty())
-        return QStringLiteral("select a.*,c.gc_name,b.kcsl,b.kczsl,b.xssl,b.cbjj,") + secondUnitStock(QStringLiteral("b.kcsl"))
+        return QStringLiteral("select a.*,c.gc_name,b.kcsl,b.kczsl,b.xssl,b.cbjj,")
+            + secondUnitStock(QStringLiteral("b.kcsl"))
             + QStringLiteral(",round(b.kc_zcb+0.000000001,%1) as kczje,a.g_sj*b.kcsl as xszje "
                              "from jxc_goods a,jxc_goodsclass c,(select g_sn,kc_sl as kcsl,kc_zsl as kczsl,"
                              "kc_xssl as xssl,round(kc_cbj+0.000000001,%2) as cbjj,kc_zcb from jxc_kcsp where ck_sn=")
@@ -88,15 +89,17 @@ QString HistoryStockStatement(
     const QString w = SqlQuoted(warehouse);
     ExecSQL(QStringLiteral("delete from jxc_jxchz where a_name=") + me);
     ExecSQL(QStringLiteral("insert into jxc_jxchz (id2,a_name) select max(x.id),") + me
-        + QStringLiteral(" from jxc_goodslist x,(select g_sn,ck_sn,max(gl_kdrq) as kdrq from jxc_goodslist where ck_sn=")
+        + QStringLiteral(
+            " from jxc_goodslist x,(select g_sn,ck_sn,max(gl_kdrq) as kdrq from jxc_goodslist where ck_sn=")
         + w + QStringLiteral(" and ") + PeriodEndCondition(QStringLiteral("gl_kdrq"), cutOff)
         + QStringLiteral(" group by g_sn,ck_sn) y where x.g_sn=y.g_sn and x.ck_sn=y.ck_sn and x.gl_kdrq=y.kdrq "
                          "group by x.g_sn,x.ck_sn"));
-    QString sql = QStringLiteral(
-                      "select a.g_sn,a.g_name,a.dw_name,a.g_pjjj,b.kc_sl,b.kc_zsl,b.ck_sn,d.ck_name,a.gg_name,"
-                      "a.color_name,d.gl_kc,d.gl_pjjj,d.gl_kczje,c.gc_name from jxc_goods a,jxc_kcsp b,jxc_goodsclass c,"
-                      "(select g_sn,ck_sn,gl_kc,gl_kczje,gl_pjjj,ck_name from jxc_goodslist where id in "
-                      "(select id2 from jxc_jxchz where a_name=")
+    QString sql
+        = QStringLiteral(
+              "select a.g_sn,a.g_name,a.dw_name,a.g_pjjj,b.kc_sl,b.kc_zsl,b.ck_sn,d.ck_name,a.gg_name,"
+              "a.color_name,d.gl_kc,d.gl_pjjj,d.gl_kczje,c.gc_name from jxc_goods a,jxc_kcsp b,jxc_goodsclass c,"
+              "(select g_sn,ck_sn,gl_kc,gl_kczje,gl_pjjj,ck_name from jxc_goodslist where id in "
+              "(select id2 from jxc_jxchz where a_name=")
         + me
         + QStringLiteral(")) d where a.g_sn=b.g_sn and b.g_sn=d.g_sn and b.ck_sn=d.ck_sn and a.gc_sn=c.gc_sn "
                          "and a.g_jy=0 and a.g_sn<>'00000000' and b.ck_sn=")
@@ -114,7 +117,8 @@ QString HistoryStockStatement(
 QString StockDetailStatement(const StockDetailFilter& f)
 {
     const QString k = QLatin1Char('%') + SafeSqlText(f.key.trimmed()) + QLatin1Char('%');
-    QString sql = QStringLiteral("select a.*,b.ck_name,c.color_name,d.cm_name,e.g_name,e.dw_name,e.g_sccs,e.g_bz,e.g_jj");
+    QString sql
+        = QStringLiteral("select a.*,b.ck_name,c.color_name,d.cm_name,e.g_name,e.dw_name,e.g_sccs,e.g_bz,e.g_jj");
     if (f.withBarcodes)
         sql += QStringLiteral(",f.tm_tm");
     sql += QStringLiteral(" from jxc_tkc a,jxc_ckxx b,jxc_color c,jxc_cm d,jxc_goods e");
