@@ -46,9 +46,12 @@ TEST_F(DetailTest, KindsShowOnTheirSideWithPositiveQuantities)
     // Ordered by warehouse name (二号仓 after 默认仓库 or before it, as the collation says), goods, date.
     const QStringList rows = Movements();
     ASSERT_EQ(rows.size(), 4) << rows.join(QLatin1Char('|')).toStdString();
-    EXPECT_TRUE(rows.contains(S("销售退货单 A %1 2 16 0 0").arg(Scalar(S("select ck_name from jxc_ckxx where ck_sn='100001'")))));
-    EXPECT_TRUE(rows.contains(S("商品销售单 A %1 0 0 1 8").arg(Scalar(S("select ck_name from jxc_ckxx where ck_sn='100001'")))));
-    EXPECT_TRUE(rows.contains(S("库存调拨出库 A %1 0 0 3 30").arg(Scalar(S("select ck_name from jxc_ckxx where ck_sn='100001'")))));
+    EXPECT_TRUE(rows.contains(
+        S("销售退货单 A %1 2 16 0 0").arg(Scalar(S("select ck_name from jxc_ckxx where ck_sn='100001'")))));
+    EXPECT_TRUE(rows.contains(
+        S("商品销售单 A %1 0 0 1 8").arg(Scalar(S("select ck_name from jxc_ckxx where ck_sn='100001'")))));
+    EXPECT_TRUE(rows.contains(
+        S("库存调拨出库 A %1 0 0 3 30").arg(Scalar(S("select ck_name from jxc_ckxx where ck_sn='100001'")))));
     EXPECT_TRUE(rows.contains(S("库存调拨入库 A 二号仓 3 30 0 0")));
 }
 
@@ -88,9 +91,9 @@ protected:
         fixture::AddGoods({ QStringLiteral("G1"), S("衬衫") });
         Sql(QStringLiteral("update jxc_goods set gc_sn='1000' where g_sn='G1'"));
         UseInvoices = QStringLiteral("0");
-        fixture::AddDocument({ fixture::Trade::GoodsIn, QStringLiteral("CJ1"), QStringLiteral("2024-03-10 09:00"),
-            QStringLiteral("S1"), QStringLiteral("100001"), QStringLiteral("100001"), 1,
-            { { QStringLiteral("G1"), 4, 10, {} } } });
+        fixture::AddDocument(
+            { fixture::Trade::GoodsIn, QStringLiteral("CJ1"), QStringLiteral("2024-03-10 09:00"), QStringLiteral("S1"),
+                QStringLiteral("100001"), QStringLiteral("100001"), 1, { { QStringLiteral("G1"), 4, 10, {} } } });
         Sql(QStringLiteral("update jxc_jhsp set jh_rksl=jh_sl,jh_tax=0 where gl_djh='CJ1'"));
         Sql(S("update jxc_jhd set j_yfje=40,j_sfje=0,j_jsfs='1',j_kmmc='现金',j_checker='admin' where gl_djh='CJ1'"));
         ApprovePurchaseDoc(QStringLiteral("CJ1"));
@@ -99,10 +102,7 @@ protected:
         PrintLog::Clear();
     }
     // Puts the window's cursor on the row of a kind.
-    static void Select(const QString& kind)
-    {
-        ASSERT_TRUE(TF_Jxcmx::Rows().Locate(QStringLiteral("gl_flag"), kind));
-    }
+    static void Select(const QString& kind) { ASSERT_TRUE(TF_Jxcmx::Rows().Locate(QStringLiteral("gl_flag"), kind)); }
 };
 
 TEST_F(DetailWindowTest, ViewDocumentOffersTheTemplateChoiceForGoodsInAndNothingForOpenings)

@@ -148,7 +148,8 @@ TEST_F(StockQueryTest, DetailMatchesCategoryByPrefixAndBarcodesDropRows)
     Goods(QStringLiteral("A"), QStringLiteral("1100"));
     Goods(QStringLiteral("B"), QStringLiteral("1001100"));
     for (const char* g : { "A", "B" })
-        Sql(QStringLiteral("insert into jxc_tkc (g_sn,ck_sn,color_sn,cm_sn,t_sl) values ('%1','100001','100001','100001',3)")
+        Sql(QStringLiteral(
+            "insert into jxc_tkc (g_sn,ck_sn,color_sn,cm_sn,t_sl) values ('%1','100001','100001','100001',3)")
                 .arg(QLatin1String(g)));
     // A has a barcode for the combination, B none.
     Sql(QStringLiteral("delete from jxc_tm where g_sn='B'"));
