@@ -19,9 +19,15 @@ QString GoodsTextMatch(const QString& alias, const QString& text, bool exact)
     return QStringLiteral(" and (") + parts.join(QStringLiteral(" or ")) + QStringLiteral(") ");
 }
 
-QString LedgerWarehouseScope(const QString& warehouse, const QString& ledger, const QString& warehouses)
+QString LedgerWarehouseScope(const QString& warehouse, const QString& ledger)
 {
     if (!warehouse.isEmpty())
         return QStringLiteral(" and ") + ledger + QStringLiteral(".ck_sn=") + SqlQuoted(warehouse) + QLatin1Char(' ');
-    return WarehouseBindingCondition(warehouses);
+    // A sub-select rather than a join: most operators are not bound, and then the
+    // ledger's rows need no look-up of their warehouse at all.
+    const QString binding = WarehouseBindingCondition(QStringLiteral("m"));
+    if (binding.isEmpty())
+        return QString();
+    return QStringLiteral(" and ") + ledger + QStringLiteral(".ck_sn in (select m.ck_sn from jxc_ckxx m where 1=1")
+        + binding + QStringLiteral(") ");
 }

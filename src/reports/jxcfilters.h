@@ -9,5 +9,5 @@
 QString GoodsTextMatch(const QString& alias, const QString& text, bool exact);
 
 // The chosen warehouse on the ledger alias; with none chosen the operator's
-// binding on the warehouse alias (only while he is bound and no administrator).
-QString LedgerWarehouseScope(const QString& warehouse, const QString& ledger, const QString& warehouses);
+// warehouses (only while he is bound and no administrator).
+QString LedgerWarehouseScope(const QString& warehouse, const QString& ledger);

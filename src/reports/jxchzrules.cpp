@@ -26,11 +26,11 @@ class SummaryBuilder {
 public:
     explicit SummaryBuilder(const SummaryFilter& f) : f_(f), me_(SqlQuoted(CurrentAdminName)) { }
 
-    // Every ledger statement: the joined warehouse, the goods text and the scope.
+    // Every ledger statement: the goods text and the warehouses.
     QString Scope() const
     {
-        return QStringLiteral(" where a.ck_sn=m.ck_sn ") + GoodsTextMatch(QStringLiteral("a"), f_.key, f_.exact)
-            + LedgerWarehouseScope(f_.warehouse, QStringLiteral("a"), QStringLiteral("m"));
+        return QStringLiteral(" where 1=1 ") + GoodsTextMatch(QStringLiteral("a"), f_.key, f_.exact)
+            + LedgerWarehouseScope(f_.warehouse, QStringLiteral("a"));
     }
     QString InPeriod() const
     {
@@ -45,9 +45,8 @@ public:
             values << (s.isEmpty() ? QStringLiteral("0") : s);
         ExecSQL(QStringLiteral("insert into jxc_jxchz (g_sn,ck_sn,hz_kc,hz_kczje,hz_rksl,hz_rkzje,hz_cksl,hz_ckzje,"
                                "hz_glkc,hz_glkczje,a_name) select a.g_sn,a.ck_sn,")
-            + values.join(QLatin1Char(',')) + QLatin1Char(',') + me_
-            + QStringLiteral(" from jxc_goodslist a,jxc_ckxx m") + Scope() + InPeriod() + QStringLiteral(" and (")
-            + where + QStringLiteral(") group by a.g_sn,a.ck_sn"));
+            + values.join(QLatin1Char(',')) + QLatin1Char(',') + me_ + QStringLiteral(" from jxc_goodslist a") + Scope()
+            + InPeriod() + QStringLiteral(" and (") + where + QStringLiteral(") group by a.g_sn,a.ck_sn"));
     }
 
     void InsertMovement(bool in, const QString& kinds, const QString& valueColumn, bool withoutDiscountGoods) const
@@ -68,8 +67,7 @@ public:
     {
         ClearTempLines();
         ExecSQL(QStringLiteral("insert into jxc_tempspxf (rid,a_name) select max(x.id),") + me_
-            + QStringLiteral(" from jxc_goodslist x,(select a.g_sn,a.ck_sn,max(a.gl_kdrq) as kdrq from jxc_goodslist a,"
-                             "jxc_ckxx m")
+            + QStringLiteral(" from jxc_goodslist x,(select a.g_sn,a.ck_sn,max(a.gl_kdrq) as kdrq from jxc_goodslist a")
             + Scope() + QStringLiteral(" and a.g_sn<>'00000000' and ") + range + pairs
             + QStringLiteral(" group by a.g_sn,a.ck_sn) y where x.g_sn=y.g_sn and x.ck_sn=y.ck_sn and x.gl_kdrq=y.kdrq "
                              "group by x.g_sn,x.ck_sn"));

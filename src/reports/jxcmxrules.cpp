@@ -79,15 +79,15 @@ QString ledgerColumns(const QString& names)
     return columns.join(QLatin1Char(','));
 }
 
-const QString kJoins = QStringLiteral(" from jxc_goodslist x,jxc_goods y,jxc_goodsclass z,jxc_ckxx m where "
-                                      "x.g_sn=y.g_sn and y.gc_sn=z.gc_sn and x.ck_sn=m.ck_sn ");
+const QString kJoins
+    = QStringLiteral(" from jxc_goodslist x,jxc_goods y,jxc_goodsclass z where x.g_sn=y.g_sn and y.gc_sn=z.gc_sn ");
 
 QString commonConditions(const DetailFilter& f, const QString& textAlias)
 {
     QString sql = GoodsTextMatch(textAlias, f.key, f.exact);
     if (!f.category.isEmpty())
         sql += QStringLiteral(" and y.gc_sn like '") + SafeSqlText(f.category) + QStringLiteral("%' ");
-    return sql + LedgerWarehouseScope(f.warehouse, QStringLiteral("x"), QStringLiteral("m"));
+    return sql + LedgerWarehouseScope(f.warehouse, QStringLiteral("x"));
 }
 
 } // namespace

@@ -98,15 +98,16 @@ void sampleStock()
     running.clear();
     sold.clear();
     const QDate today = Clock::Today();
-    const QString lastMonth
-        = QDate(today.year(), today.month(), 1).addDays(-5).toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 09:00");
+    const QString lastMonth = QDate(today.year(), today.month(), 1).addDays(-5).toString(QStringLiteral("yyyy-MM-dd"))
+        + QStringLiteral(" 09:00");
     const QString main = QStringLiteral("100001");
     const QString shop = QStringLiteral("100002");
     int n = 0;
     for (const SampleGoods& g : kGoods) {
         ++n;
         ledger("qc", QString(), lastMonth, g, main, 10 + n * 3, g.cost, QStringLiteral("期初建账"));
-        ledger("cj", QStringLiteral("CJ%1").arg(n), dayOfMonth(1, 10), g, main, 20, g.cost, QStringLiteral("海岸制衣厂"));
+        ledger(
+            "cj", QStringLiteral("CJ%1").arg(n), dayOfMonth(1, 10), g, main, 20, g.cost, QStringLiteral("海岸制衣厂"));
         ledger("db", QStringLiteral("DB%1").arg(n), dayOfMonth(2, 11), g, main, -8, g.cost, QString());
         ledger("db", QStringLiteral("DB%1").arg(n), dayOfMonth(2, 11), g, shop, 8, g.cost, QString());
         // One goods' stored balance drifted, so the summary shows a difference.
