@@ -11,24 +11,55 @@
 
 namespace {
 
+// How the documents of a number prefix print: the settings' template or a named
+// one (with a variant without costs for operators who may not see them), the
+// header variables' kind, the detail rows' prefix and whether they open first,
+// and the template choice that the settings may ask for.
 struct DocumentPrint {
     const char* prefix;
-    QString* templateFile;  // the settings' template of the kind
-    const char* varsKind;   // SetDocPrintVars
-    const char* choiceKind; // TF_PrinSele's family, when the settings ask for the choice
+    QString* templateSetting;
+    const char* templateFile;
+    const char* withoutCost;
+    const char* varsKind;
+    const char* dataPrefix;
+    bool dataFirst;
+    const char* choiceKind;
     QString* chooseSetting;
 };
 
+// The list and query windows: the settings' templates, detail rows first.
 const DocumentPrint kPrints[] = {
-    { "XS", &SalesDocTemplate, "spxs", "spxs", &ChooseSalesPrintFormat },
-    { "XT", &SalesReturnTemplate, "xsth", nullptr, nullptr },
-    { "CJ", &PurchaseDocTemplate, "cgjh", "cgjh", &ChoosePurchasePrintFormat },
-    { "CT", &PurchaseReturnTemplate, "cgth", nullptr, nullptr },
-    { "DB", &TransferDocTemplate, "kcdb", nullptr, nullptr },
-    { "SC", &ProductionInTemplate, "SC", nullptr, nullptr },
-    { "ST", &ProductionReturnTemplate, "SC", nullptr, nullptr },
-    { "LY", &DeptIssueTemplate, "LY", nullptr, nullptr },
-    { "LT", &DeptReturnTemplate, "LY", nullptr, nullptr },
+    { "XS", &SalesDocTemplate, nullptr, nullptr, "spxs", "XS", true, "spxs", &ChooseSalesPrintFormat },
+    { "XT", &SalesReturnTemplate, nullptr, nullptr, "xsth", "XT", true, nullptr, nullptr },
+    { "CJ", &PurchaseDocTemplate, nullptr, nullptr, "cgjh", "CJ", true, "cgjh", &ChoosePurchasePrintFormat },
+    { "CT", &PurchaseReturnTemplate, nullptr, nullptr, "cgth", "CT", true, nullptr, nullptr },
+    { "DB", &TransferDocTemplate, nullptr, nullptr, "kcdb", "DB", true, nullptr, nullptr },
+    { "SC", &ProductionInTemplate, nullptr, nullptr, "SC", "SC", true, nullptr, nullptr },
+    { "ST", &ProductionReturnTemplate, nullptr, nullptr, "SC", "ST", true, nullptr, nullptr },
+    { "LY", &DeptIssueTemplate, nullptr, nullptr, "LY", "LY", true, nullptr, nullptr },
+    { "LT", &DeptReturnTemplate, nullptr, nullptr, "LY", "LT", true, nullptr, nullptr },
+};
+
+// The purchase-sales-stock detail's own table.
+const DocumentPrint kLedgerPrints[] = {
+    { "XS", &SalesDocTemplate, nullptr, nullptr, "spxs", "XS", false, "spxs", &ChooseSalesPrintFormat },
+    { "XT", &SalesReturnTemplate, nullptr, nullptr, "xsth", "XT", false, nullptr, nullptr },
+    { "XH", nullptr, "xshh.fr3", nullptr, "xshh", "XH", false, nullptr, nullptr },
+    { "CJ", &PurchaseDocTemplate, nullptr, nullptr, "cgjh", "CJ", false, "cgjh", &ChoosePurchasePrintFormat },
+    { "CT", nullptr, "cgth.fr3", "cgth2.fr3", "cgth", "CT", false, nullptr, nullptr },
+    { "DB", &TransferDocTemplate, nullptr, nullptr, "kcdb", "DB", false, nullptr, nullptr },
+    { "BS", nullptr, "bsby.fr3", "bsby2.fr3", "spbs", "BS", false, nullptr, nullptr },
+    { "BY", nullptr, "bsby.fr3", "bsby2.fr3", "spby", "BY", false, nullptr, nullptr },
+    { "CF", nullptr, "cfd.fr3", "cfd2.fr3", "spcf", "CF", false, nullptr, nullptr },
+    { "KB", nullptr, "kbd.fr3", "kbd2.fr3", "spkb", "KB", false, nullptr, nullptr },
+    { "PD", nullptr, "kcpdd.fr3", nullptr, "kcpd", "PD", true, nullptr, nullptr },
+    { "JH", nullptr, "khjh.fr3", nullptr, "khjh", "khjh", true, nullptr, nullptr },
+    { "HH", nullptr, "khjh.fr3", nullptr, "khjh", "khjh", true, nullptr, nullptr },
+    { "SC", nullptr, "scrkd.fr3", "scrkd2.fr3", "SC", "SC", false, nullptr, nullptr },
+    { "ST", nullptr, "sctkd.fr3", "sctkd2.fr3", "SC", "SC", false, nullptr, nullptr },
+    { "LY", nullptr, "bmlyd.fr3", "bmlyd2.fr3", "LY", "LY", true, nullptr, nullptr },
+    { "LT", nullptr, "bmthd.fr3", "bmthd2.fr3", "LY", "LY", true, nullptr, nullptr },
+    { "LF", nullptr, "bmbfd.fr3", "bmbfd2.fr3", "LY", "LY", true, nullptr, nullptr },
 };
 
 void chooseTemplate(const char* kind)
@@ -64,66 +95,15 @@ void showPreview(const QString& templateFile, const QString& number, const QStri
     rows.Close();
 }
 
-// The purchase-sales-stock detail's table: templates by name, with a variant
-// without costs for operators who may not see them.
-struct LedgerDocumentPrint {
-    const char* prefix;
-    QString* templateSetting; // the settings' template, when the kind has one
-    const char* templateFile;
-    const char* withoutCost; // the template without costs, when the kind has one
-    const char* varsKind;
-    const char* dataPrefix;
-    bool dataFirst;
-    const char* choiceKind;
-    QString* chooseSetting;
-};
-
-const LedgerDocumentPrint kLedgerPrints[] = {
-    { "XS", &SalesDocTemplate, nullptr, nullptr, "spxs", "XS", false, "spxs", &ChooseSalesPrintFormat },
-    { "XT", &SalesReturnTemplate, nullptr, nullptr, "xsth", "XT", false, nullptr, nullptr },
-    { "XH", nullptr, "xshh.fr3", nullptr, "xshh", "XH", false, nullptr, nullptr },
-    { "CJ", &PurchaseDocTemplate, nullptr, nullptr, "cgjh", "CJ", false, "cgjh", &ChoosePurchasePrintFormat },
-    { "CT", nullptr, "cgth.fr3", "cgth2.fr3", "cgth", "CT", false, nullptr, nullptr },
-    { "DB", &TransferDocTemplate, nullptr, nullptr, "kcdb", "DB", false, nullptr, nullptr },
-    { "BS", nullptr, "bsby.fr3", "bsby2.fr3", "spbs", "BS", false, nullptr, nullptr },
-    { "BY", nullptr, "bsby.fr3", "bsby2.fr3", "spby", "BY", false, nullptr, nullptr },
-    { "CF", nullptr, "cfd.fr3", "cfd2.fr3", "spcf", "CF", false, nullptr, nullptr },
-    { "KB", nullptr, "kbd.fr3", "kbd2.fr3", "spkb", "KB", false, nullptr, nullptr },
-    { "PD", nullptr, "kcpdd.fr3", nullptr, "kcpd", "PD", true, nullptr, nullptr },
-    { "JH", nullptr, "khjh.fr3", nullptr, "khjh", "khjh", true, nullptr, nullptr },
-    { "HH", nullptr, "khjh.fr3", nullptr, "khjh", "khjh", true, nullptr, nullptr },
-    { "SC", nullptr, "scrkd.fr3", "scrkd2.fr3", "SC", "SC", false, nullptr, nullptr },
-    { "ST", nullptr, "sctkd.fr3", "sctkd2.fr3", "SC", "SC", false, nullptr, nullptr },
-    { "LY", nullptr, "bmlyd.fr3", "bmlyd2.fr3", "LY", "LY", true, nullptr, nullptr },
-    { "LT", nullptr, "bmthd.fr3", "bmthd2.fr3", "LY", "LY", true, nullptr, nullptr },
-    { "LF", nullptr, "bmbfd.fr3", "bmbfd2.fr3", "LY", "LY", true, nullptr, nullptr },
-};
-
-} // namespace
-
-bool ViewDocument(const QString& number)
+template <size_t N> bool viewFrom(const DocumentPrint (&table)[N], const QString& number)
 {
     const QString prefix = number.left(2).toUpper();
-    for (const DocumentPrint& p : kPrints) {
+    for (const DocumentPrint& p : table) {
         if (prefix != QLatin1String(p.prefix))
             continue;
         if (p.choiceKind && IsTrue(*p.chooseSetting))
             chooseTemplate(p.choiceKind);
-        // Detail rows before the variables, as the stored forms expect.
-        showPreview(*p.templateFile, number, prefix, QString::fromLatin1(p.varsKind), true);
-        return true;
-    }
-    return false;
-}
-
-bool ViewLedgerDocument(const QString& number)
-{
-    const QString prefix = number.left(2).toUpper();
-    for (const LedgerDocumentPrint& p : kLedgerPrints) {
-        if (prefix != QLatin1String(p.prefix))
-            continue;
-        if (p.choiceKind && IsTrue(*p.chooseSetting))
-            chooseTemplate(p.choiceKind);
+        // Read after the choice, which may change the setting.
         const QString file = p.templateSetting  ? *p.templateSetting
             : (p.withoutCost && !ShowCostPrice) ? QString::fromLatin1(p.withoutCost)
                                                 : QString::fromLatin1(p.templateFile);
@@ -131,4 +111,16 @@ bool ViewLedgerDocument(const QString& number)
         return true;
     }
     return false;
+}
+
+} // namespace
+
+bool ViewDocument(const QString& number)
+{
+    return viewFrom(kPrints, number);
+}
+
+bool ViewLedgerDocument(const QString& number)
+{
+    return viewFrom(kLedgerPrints, number);
 }

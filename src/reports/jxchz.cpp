@@ -41,41 +41,21 @@ TF_Jxchz::TF_Jxchz(QWidget* parent) : Form(parent)
     btn_Export = ReportButton(this, "btn_Export", QStringLiteral("导出"));
     btn_Jgtb = ReportButton(this, "btn_Jgtb", QStringLiteral("差额核对"));
     btn_Exit = ReportButton(this, "btn_Exit", QStringLiteral("退出"));
-    auto* tools = new QHBoxLayout;
-    for (QPushButton* b : { btn_Prin, btn_Export, btn_Jgtb, btn_Exit })
-        tools->addWidget(b);
-    tools->addStretch(1);
+    QHBoxLayout* tools = ButtonRow({ btn_Prin, btn_Export, btn_Jgtb, btn_Exit });
 
-    tdate1 = MakeDateEdit(this, "tdate1");
-    tdate2 = MakeDateEdit(this, "tdate2");
-    btnMenu = MakePresetButton(this, tdate1, tdate2, [this] { btnSearch1Click(); });
-    tsplb = new QLineEdit(this);
-    tsplb->setObjectName(QStringLiteral("tsplb"));
-    tkey = new QLineEdit(this);
-    tkey->setObjectName(QStringLiteral("tkey"));
-    InstallGoodsTextFilter(tkey);
-    comCk = new KeyedCombo(this);
-    comCk->setObjectName(QStringLiteral("comCk"));
-    chkJq = ReportCheck(this, "chkJq", QStringLiteral("精确查询"));
+    const LedgerFilterBar bar = MakeLedgerFilterBar(this, QStringLiteral("统计日期："), [this] { btnSearch1Click(); });
+    tdate1 = bar.tdate1;
+    tdate2 = bar.tdate2;
+    btnMenu = bar.btnMenu;
+    tsplb = bar.tsplb;
+    tkey = bar.tkey;
+    comCk = bar.comCk;
+    chkJq = bar.chkJq;
+    btnSearch1 = bar.btnSearch1;
     chkBq = ReportCheck(this, "chkBq", QStringLiteral("统计本期"));
     chkCbj = ReportCheck(this, "chkCbj", QStringLiteral("按成本价统计"));
-    btnSearch1 = ReportButton(this, "btnSearch1", QStringLiteral("查询(F2)"));
-    auto* bar = new QHBoxLayout;
-    bar->addWidget(new QLabel(QStringLiteral("统计日期："), this));
-    bar->addWidget(tdate1);
-    bar->addWidget(new QLabel(QStringLiteral("至"), this));
-    bar->addWidget(tdate2);
-    bar->addWidget(btnMenu);
-    bar->addWidget(new QLabel(QStringLiteral("商品类别："), this));
-    bar->addWidget(tsplb);
-    bar->addWidget(new QLabel(QStringLiteral("商品相关信息："), this));
-    bar->addWidget(tkey, 1);
-    bar->addWidget(new QLabel(QStringLiteral("仓库："), this));
-    bar->addWidget(comCk);
-    bar->addWidget(chkJq);
-    bar->addWidget(chkBq);
-    bar->addWidget(chkCbj);
-    bar->addWidget(btnSearch1);
+    bar.AddBeforeSearch(chkBq);
+    bar.AddBeforeSearch(chkCbj);
 
     cxGrid2View = new DataGrid(this);
     cxGrid2View->setObjectName(QStringLiteral("cxGrid2View"));
@@ -109,18 +89,15 @@ TF_Jxchz::TF_Jxchz(QWidget* parent) : Form(parent)
 
     auto* root = new QVBoxLayout(this);
     root->addLayout(tools);
-    root->addLayout(bar);
+    root->addLayout(bar.layout);
     root->addWidget(cxGrid2View, 1);
     categories = new CategoryPanel(this, QStringLiteral("Q_GClass6"), tsplb, [this] { btnSearch1Click(); });
-    tsplb->setMinimumWidth(90);
-    tkey->setMinimumWidth(120);
     resize(1240, 600);
 
     connect(btn_Prin, &QPushButton::clicked, this, [this] { btn_PrinClick(); });
     connect(btn_Export, &QPushButton::clicked, this, [this] { btn_ExportClick(); });
     connect(btn_Jgtb, &QPushButton::clicked, this, [this] { btn_JgtbClick(); });
     connect(btn_Exit, &QPushButton::clicked, this, [this] { close(); });
-    connect(btnSearch1, &QPushButton::clicked, this, [this] { btnSearch1Click(); });
     connect(chkBq, &QCheckBox::clicked, this, [this] { btnSearch1Click(); });
     connect(chkCbj, &QCheckBox::clicked, this, [this] { btnSearch1Click(); });
     KeyPreview::Install(this, [this](QKeyEvent* e) { return FormKeyDown(e->key()); });
@@ -181,12 +158,11 @@ void TF_Jxchz::btnSearch1Click()
 {
     if (preparing_)
         return;
-    Query& category = F_DataModule->Q(QStringLiteral("Q_GClass6"));
     SummaryFilter f;
     f.from = tdate1->date();
     f.to = tdate2->date();
     f.warehouse = ChosenWarehouse(*comCk);
-    f.category = category.Active() && !category.IsEmpty() ? category.AsString(QStringLiteral("gc_sn")) : QString();
+    f.category = CurrentCategoryCode(QStringLiteral("Q_GClass6"));
     f.key = tkey->text();
     f.exact = chkJq->isChecked();
     f.periodOnly = chkBq->isChecked();
@@ -219,15 +195,7 @@ void TF_Jxchz::btn_ExportClick()
 
 bool TF_Jxchz::FormKeyDown(int key)
 {
-    if (key == Qt::Key_F2) {
-        btnSearch1Click();
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
-        close();
-        return true;
-    }
-    return false;
+    return SearchOrCloseKey(*this, key, [this] { btnSearch1Click(); });
 }
 
 // ---- the difference check ----
@@ -293,15 +261,7 @@ void TF_Jxctj_Cehd::FormActivate()
         + rows.AsString(QStringLiteral("g_name")) + QStringLiteral("，差额：") + rows.AsString(QStringLiteral("ceje")));
     tdate1->setDate(summary_->tdate1->date());
     comFw->setCurrentIndex(0);
-    if (BindOperatorWarehouse != QLatin1String("1") || CurrentRoleSn == QLatin1String("100001"))
-        FillCombo(*comCk, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"),
-            QStringLiteral("id"), QStringLiteral("所有仓库"));
-    else
-        FillComboWhere(*comCk, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"),
-            QStringLiteral("id"),
-            QStringLiteral("where ck_asn like '%") + SafeSqlText(CurrentAdminSn) + QStringLiteral("%'"));
-    if (comCk->count() > 0)
-        comCk->setCurrentIndex(0);
+    FillWarehouseChoice(*comCk);
     chkJg->setChecked(false);
     chkZero->setChecked(false);
 }

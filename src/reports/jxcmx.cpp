@@ -38,41 +38,21 @@ TF_Jxcmx::TF_Jxcmx(QWidget* parent) : Form(parent)
     btn_Prin = ReportButton(this, "btn_Prin", QStringLiteral("打印"));
     btn_Export = ReportButton(this, "btn_Export", QStringLiteral("导出"));
     btn_Exit = ReportButton(this, "btn_Exit", QStringLiteral("退出"));
-    auto* tools = new QHBoxLayout;
-    for (QPushButton* b : { btnChakan2, btn_UnChk, btn_Prin, btn_Export, btn_Exit })
-        tools->addWidget(b);
-    tools->addStretch(1);
+    QHBoxLayout* tools = ButtonRow({ btnChakan2, btn_UnChk, btn_Prin, btn_Export, btn_Exit });
 
-    tdate1 = MakeDateEdit(this, "tdate1");
-    tdate2 = MakeDateEdit(this, "tdate2");
-    btnMenu = MakePresetButton(this, tdate1, tdate2, [this] { btnSearch1Click(); });
-    tsplb = new QLineEdit(this);
-    tsplb->setObjectName(QStringLiteral("tsplb"));
-    tkey = new QLineEdit(this);
-    tkey->setObjectName(QStringLiteral("tkey"));
-    InstallGoodsTextFilter(tkey);
-    comCk = new KeyedCombo(this);
-    comCk->setObjectName(QStringLiteral("comCk"));
-    chkJq = ReportCheck(this, "chkJq", QStringLiteral("精确查询"));
+    const LedgerFilterBar bar = MakeLedgerFilterBar(this, QStringLiteral("开单日期："), [this] { btnSearch1Click(); });
+    tdate1 = bar.tdate1;
+    tdate2 = bar.tdate2;
+    btnMenu = bar.btnMenu;
+    tsplb = bar.tsplb;
+    tkey = bar.tkey;
+    comCk = bar.comCk;
+    chkJq = bar.chkJq;
+    btnSearch1 = bar.btnSearch1;
     chkQcjz = ReportCheck(this, "chkQcjz", QStringLiteral("查看期初建账信息"));
     chkZero = ReportCheck(this, "chkZero", QStringLiteral("数量为0不显示"));
-    btnSearch1 = ReportButton(this, "btnSearch1", QStringLiteral("查询(F2)"));
-    auto* bar = new QHBoxLayout;
-    bar->addWidget(new QLabel(QStringLiteral("开单日期："), this));
-    bar->addWidget(tdate1);
-    bar->addWidget(new QLabel(QStringLiteral("至"), this));
-    bar->addWidget(tdate2);
-    bar->addWidget(btnMenu);
-    bar->addWidget(new QLabel(QStringLiteral("商品类别："), this));
-    bar->addWidget(tsplb);
-    bar->addWidget(new QLabel(QStringLiteral("商品相关信息："), this));
-    bar->addWidget(tkey, 1);
-    bar->addWidget(new QLabel(QStringLiteral("仓库："), this));
-    bar->addWidget(comCk);
-    bar->addWidget(chkJq);
-    bar->addWidget(chkQcjz);
-    bar->addWidget(chkZero);
-    bar->addWidget(btnSearch1);
+    bar.AddBeforeSearch(chkQcjz);
+    bar.AddBeforeSearch(chkZero);
 
     cxGrid1View = new DataGrid(this);
     cxGrid1View->setObjectName(QStringLiteral("cxGrid1View"));
@@ -135,11 +115,9 @@ TF_Jxcmx::TF_Jxcmx(QWidget* parent) : Form(parent)
 
     auto* root = new QVBoxLayout(this);
     root->addLayout(tools);
-    root->addLayout(bar);
+    root->addLayout(bar.layout);
     root->addWidget(cxGrid1View, 1);
     categories = new CategoryPanel(this, QStringLiteral("Q_GClass6"), tsplb, [this] { btnSearch1Click(); });
-    tsplb->setMinimumWidth(90);
-    tkey->setMinimumWidth(120);
     resize(1280, 640);
 
     connect(btnChakan2, &QPushButton::clicked, this, [this] { btnChakan2Click(); });
@@ -147,7 +125,6 @@ TF_Jxcmx::TF_Jxcmx(QWidget* parent) : Form(parent)
     connect(btn_Prin, &QPushButton::clicked, this, [this] { btn_PrinClick(); });
     connect(btn_Export, &QPushButton::clicked, this, [this] { btn_ExportClick(); });
     connect(btn_Exit, &QPushButton::clicked, this, [this] { close(); });
-    connect(btnSearch1, &QPushButton::clicked, this, [this] { btnSearch1Click(); });
     connect(chkQcjz, &QCheckBox::clicked, this, [this] { chkQcjzClick(); });
     connect(chkZero, &QCheckBox::clicked, this, [this] { chkQcjzClick(); });
     connect(cxGrid1View, &DataGrid::rowDoubleClicked, this, [this] { btnChakan2Click(); });
@@ -208,12 +185,11 @@ void TF_Jxcmx::btnSearch1Click()
 {
     if (preparing_)
         return;
-    Query& category = F_DataModule->Q(QStringLiteral("Q_GClass6"));
     DetailFilter f;
     f.from = tdate1->date();
     f.to = tdate2->date();
     f.warehouse = ChosenWarehouse(*comCk);
-    f.category = category.Active() && !category.IsEmpty() ? category.AsString(QStringLiteral("gc_sn")) : QString();
+    f.category = CurrentCategoryCode(QStringLiteral("Q_GClass6"));
     f.key = tkey->text();
     f.exact = chkJq->isChecked();
     lastStatement_ = chkQcjz->isChecked() ? OpeningEntriesStatement(f, chkZero->isChecked()) : MovementStatement(f);
@@ -261,13 +237,5 @@ void TF_Jxcmx::btn_ExportClick()
 
 bool TF_Jxcmx::FormKeyDown(int key)
 {
-    if (key == Qt::Key_F2) {
-        btnSearch1Click();
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
-        close();
-        return true;
-    }
-    return false;
+    return SearchOrCloseKey(*this, key, [this] { btnSearch1Click(); });
 }

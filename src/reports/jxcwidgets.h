@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <initializer_list>
 
 class DataGrid;
 class KeyedCombo;
@@ -22,3 +24,37 @@ QString ChosenWarehouse(const KeyedCombo& combo);
 // The banded views' display and footer formats of the settings.
 void SetBandedQtyColumns(DataGrid& grid, const QStringList& fields);
 void SetBandedAmountColumns(DataGrid& grid, const QStringList& fields);
+
+// The warehouses an operator may see, without the "所有仓库" item.
+void FillOwnWarehouses(KeyedCombo& combo);
+
+// The code of the category the tree over the dataset stands on; empty for the top.
+QString CurrentCategoryCode(const QString& dataset);
+
+// A row of buttons, then space.
+class QHBoxLayout;
+QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons);
+
+// The filter bar of the summary and the detail: the period with its presets, the
+// category and goods text, the warehouse, "精确查询" and the search button. A window
+// puts its own check boxes before the search button with AddBeforeSearch.
+class QDateEdit;
+class QLineEdit;
+class QToolButton;
+struct LedgerFilterBar {
+    QDateEdit* tdate1;
+    QDateEdit* tdate2;
+    QToolButton* btnMenu;
+    QLineEdit* tsplb;
+    QLineEdit* tkey;
+    KeyedCombo* comCk;
+    QCheckBox* chkJq;
+    QPushButton* btnSearch1;
+    QHBoxLayout* layout;
+    void AddBeforeSearch(QWidget* widget) const;
+};
+LedgerFilterBar MakeLedgerFilterBar(QWidget* window, const QString& dateLabel, const std::function<void()>& search);
+
+// F2 searches, Esc closes; false for any other key.
+class QDialog;
+bool SearchOrCloseKey(QDialog& window, int key, const std::function<void()>& search);

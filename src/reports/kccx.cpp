@@ -88,28 +88,9 @@ void addLabelled(QHBoxLayout* bar, QWidget* page, const QString& label, QWidget*
     bar->addWidget(field, stretch);
 }
 
-void fillWarehouses(KeyedCombo& combo, bool withAll)
-{
-    if (BindOperatorWarehouse != QLatin1String("1") || CurrentRoleSn == QLatin1String("100001"))
-        FillCombo(combo, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"),
-            QStringLiteral("id"), withAll ? QStringLiteral("所有仓库") : QString());
-    else
-        FillComboWhere(combo, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"),
-            QStringLiteral("id"),
-            QStringLiteral("where ck_asn like '%") + SafeSqlText(CurrentAdminSn) + QStringLiteral("%'"));
-    if (combo.count() > 0)
-        combo.setCurrentIndex(0);
-}
-
 void setColumnShown(DataGrid& g, const char* field, bool shown)
 {
     g.SetColumnVisible(g.ColumnByField(QString::fromLatin1(field)), shown);
-}
-
-QString currentCategory()
-{
-    Query& q = F_DataModule->Q(QStringLiteral("Q_GClass5"));
-    return q.Active() && !q.IsEmpty() ? q.AsString(QStringLiteral("gc_sn")) : QString();
 }
 
 } // namespace
@@ -138,10 +119,7 @@ TF_Kccx::TF_Kccx(QWidget* parent) : Form(parent)
     btn_Prin = ReportButton(cxTab1, "btn_Prin", QStringLiteral("打印"));
     btn_Export = ReportButton(cxTab1, "btn_Export", QStringLiteral("导出"));
     btn_Exit = ReportButton(cxTab1, "btn_Exit", QStringLiteral("退出"));
-    auto* tools1 = new QHBoxLayout;
-    for (QPushButton* b : { btn_All, btn_Cz, btn_Ckmx, btnKchd, btn_Prin, btn_Export, btn_Exit })
-        tools1->addWidget(b);
-    tools1->addStretch(1);
+    QHBoxLayout* tools1 = ButtonRow({ btn_All, btn_Cz, btn_Ckmx, btnKchd, btn_Prin, btn_Export, btn_Exit });
     comCk = keyedCombo(cxTab1, "comCk");
     tsplb = lineEdit(cxTab1, "tsplb");
     tkey = lineEdit(cxTab1, "tkey");
@@ -338,8 +316,8 @@ void TF_Kccx::FormActivate()
     resetting_ = true;
     cxPage->setCurrentWidget(cxTab1);
     FillReportWarehouses(*comCk);
-    fillWarehouses(*comCk2, false);
-    fillWarehouses(*comCk4, true);
+    FillOwnWarehouses(*comCk2);
+    FillWarehouseChoice(*comCk4);
     // The check windows come with the stock repair; without them the buttons stay off.
     btnKchd->setEnabled(HasRight(QStringLiteral("kcgl"), 12) && FunctionWindows::Available(kCheckWindow));
     cxButton1->setEnabled(FunctionWindows::Available(kSingleItemWindow));
@@ -406,7 +384,7 @@ void TF_Kccx::btnCx1Click()
     CurrentStockFilter f = useFound_ ? found_ : CurrentStockFilter {};
     f.fromFind = useFound_;
     f.warehouse = ChosenWarehouse(*comCk);
-    f.category = tsplb->text() == kAllCategories ? QString() : currentCategory();
+    f.category = tsplb->text() == kAllCategories ? QString() : CurrentCategoryCode(QStringLiteral("Q_GClass5"));
     f.key = tkey->text();
     f.hideZero = chk0->isChecked();
     f.showDisabled = chkJy->isChecked();
@@ -494,8 +472,9 @@ void TF_Kccx::btnKchdClick()
 
 void TF_Kccx::btnSearch1Click()
 {
-    OpenQuery(
-        History(), HistoryStockStatement(ChosenWarehouse(*comCk2), tdate1->date(), currentCategory(), tName->text()));
+    OpenQuery(History(),
+        HistoryStockStatement(
+            ChosenWarehouse(*comCk2), tdate1->date(), CurrentCategoryCode(QStringLiteral("Q_GClass5")), tName->text()));
 }
 
 void TF_Kccx::btnExport1Click()
@@ -509,7 +488,7 @@ void TF_Kccx::btnCx4Click()
     f.warehouse = ChosenWarehouse(*comCk4);
     f.size = ChosenWarehouse(*comCm);
     f.color = ChosenWarehouse(*comColor);
-    f.category = currentCategory();
+    f.category = CurrentCategoryCode(QStringLiteral("Q_GClass5"));
     f.key = tkey4->text();
     f.hideZero = chk04->isChecked();
     f.withBarcodes = chkTm->isChecked();
@@ -622,9 +601,7 @@ void TF_Kccx_Cx::FormActivate()
     tGhs->clear();
     tGhs->setFocus();
     suppliers->hide();
-    FillReportWarehouses(*comCk);
-    if (BindOperatorWarehouse == QLatin1String("1") && CurrentRoleSn != QLatin1String("100001"))
-        fillWarehouses(*comCk, false);
+    FillWarehouseChoice(*comCk);
     OpenQuery(F_DataModule->Q(QStringLiteral("Q_Ghsxx")),
         QStringLiteral("select * from jxc_ghsxx where ghs_forbid=0  order by id"));
 }
