@@ -43,19 +43,11 @@ TF_Jxchz::TF_Jxchz(QWidget* parent) : Form(parent)
     btn_Exit = ReportButton(this, "btn_Exit", QStringLiteral("退出"));
     QHBoxLayout* tools = ButtonRow({ btn_Prin, btn_Export, btn_Jgtb, btn_Exit });
 
-    const LedgerFilterBar bar = MakeLedgerFilterBar(this, QStringLiteral("统计日期："), [this] { btnSearch1Click(); });
-    tdate1 = bar.tdate1;
-    tdate2 = bar.tdate2;
-    btnMenu = bar.btnMenu;
-    tsplb = bar.tsplb;
-    tkey = bar.tkey;
-    comCk = bar.comCk;
-    chkJq = bar.chkJq;
-    btnSearch1 = bar.btnSearch1;
+    MakeFilterBar(this, QStringLiteral("统计日期："), [this] { btnSearch1Click(); });
     chkBq = ReportCheck(this, "chkBq", QStringLiteral("统计本期"));
     chkCbj = ReportCheck(this, "chkCbj", QStringLiteral("按成本价统计"));
-    bar.AddBeforeSearch(chkBq);
-    bar.AddBeforeSearch(chkCbj);
+    AddBeforeSearch(chkBq);
+    AddBeforeSearch(chkCbj);
 
     cxGrid2View = new DataGrid(this);
     cxGrid2View->setObjectName(QStringLiteral("cxGrid2View"));
@@ -87,11 +79,7 @@ TF_Jxchz::TF_Jxchz(QWidget* parent) : Form(parent)
     g->SetFooterText(g->ColumnByField(QStringLiteral("g_sn")), QStringLiteral("记录数："));
     g->SetFooterCount(g->ColumnByField(QStringLiteral("g_name")));
 
-    auto* root = new QVBoxLayout(this);
-    root->addLayout(tools);
-    root->addLayout(bar.layout);
-    root->addWidget(cxGrid2View, 1);
-    categories = new CategoryPanel(this, QStringLiteral("Q_GClass6"), tsplb, [this] { btnSearch1Click(); });
+    LayOut(this, tools, cxGrid2View, [this] { btnSearch1Click(); });
     resize(1240, 600);
 
     connect(btn_Prin, &QPushButton::clicked, this, [this] { btn_PrinClick(); });
@@ -111,14 +99,9 @@ Query& TF_Jxchz::Rows()
 void TF_Jxchz::FormActivate()
 {
     preparing_ = true;
-    tsplb->clear();
-    tkey->clear();
-    chkJq->setChecked(false);
-    SetPeriod(tdate1, tdate2, CurrentMonth(Clock::Today()));
+    ResetFilters();
     cxGrid2View->SetBandVisible(bandDifference, false);
     btn_Jgtb->setVisible(false);
-    FillReportWarehouses(*comCk);
-    categories->Prepare();
     chkBq->setChecked(false);
     DataGrid* g = cxGrid2View;
     g->SetColumnCaption(g->ColumnByField(QStringLiteral("glkczje")), QStringLiteral("成本额"));
@@ -159,12 +142,7 @@ void TF_Jxchz::btnSearch1Click()
     if (preparing_)
         return;
     SummaryFilter f;
-    f.from = tdate1->date();
-    f.to = tdate2->date();
-    f.warehouse = ChosenWarehouse(*comCk);
-    f.category = CurrentCategoryCode(QStringLiteral("Q_GClass6"));
-    f.key = tkey->text();
-    f.exact = chkJq->isChecked();
+    ReadFilters(f);
     f.periodOnly = chkBq->isChecked();
     f.costMode = chkCbj->isChecked();
     OpenQuery(Rows(), BuildStockSummary(f));

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/ui/form.h"
+#include "reports/jxcwidgets.h"
 
 class CategoryPanel;
 class DataGrid;
@@ -15,7 +16,7 @@ class Query;
 
 // "进销存汇总": opening balance, movements in and out and closing balance per goods
 // over a period, in amounts or at cost, with the difference that the check repairs.
-class TF_Jxchz : public Form {
+class TF_Jxchz : public Form, public LedgerFilterBar {
     Q_OBJECT
 public:
     explicit TF_Jxchz(QWidget* parent = nullptr);
@@ -31,22 +32,13 @@ public:
     // The band "差额" and "差额核对" follow the mode and the setting.
     void ShowDifference();
 
-    QDateEdit* tdate1;
-    QDateEdit* tdate2;
-    QToolButton* btnMenu;
-    QLineEdit* tsplb;
-    QLineEdit* tkey;
-    KeyedCombo* comCk;
-    QCheckBox* chkJq;
     QCheckBox* chkBq;
     QCheckBox* chkCbj;
     QPushButton* btn_Prin;
     QPushButton* btn_Export;
     QPushButton* btn_Jgtb;
     QPushButton* btn_Exit;
-    QPushButton* btnSearch1;
     DataGrid* cxGrid2View;
-    CategoryPanel* categories;
     int bandDifference = -1;
 
 protected:

@@ -1,4 +1,6 @@
 #pragma once
+#include "reports/jxcfilters.h"
+
 #include <QDate>
 #include <QString>
 #include <functional>
@@ -6,13 +8,8 @@
 // The purchase-sales-stock summary: opening balance, movements in and out and
 // closing balance per goods over a period, built in the operator's scratch rows.
 
-struct SummaryFilter {
-    QDate from;
-    QDate to;
-    QString warehouse;       // empty: every warehouse the operator may see
-    QString category;        // prefix of gc_sn; limits the final list only
-    QString key;             // goods text as typed
-    bool exact = false;      // 精确查询
+// The category limits the final list only.
+struct SummaryFilter : LedgerFilter {
     bool periodOnly = false; // 统计本期: only what moved in the period
     bool costMode = false;   // 按成本价统计
 };

@@ -40,19 +40,11 @@ TF_Jxcmx::TF_Jxcmx(QWidget* parent) : Form(parent)
     btn_Exit = ReportButton(this, "btn_Exit", QStringLiteral("退出"));
     QHBoxLayout* tools = ButtonRow({ btnChakan2, btn_UnChk, btn_Prin, btn_Export, btn_Exit });
 
-    const LedgerFilterBar bar = MakeLedgerFilterBar(this, QStringLiteral("开单日期："), [this] { btnSearch1Click(); });
-    tdate1 = bar.tdate1;
-    tdate2 = bar.tdate2;
-    btnMenu = bar.btnMenu;
-    tsplb = bar.tsplb;
-    tkey = bar.tkey;
-    comCk = bar.comCk;
-    chkJq = bar.chkJq;
-    btnSearch1 = bar.btnSearch1;
+    MakeFilterBar(this, QStringLiteral("开单日期："), [this] { btnSearch1Click(); });
     chkQcjz = ReportCheck(this, "chkQcjz", QStringLiteral("查看期初建账信息"));
     chkZero = ReportCheck(this, "chkZero", QStringLiteral("数量为0不显示"));
-    bar.AddBeforeSearch(chkQcjz);
-    bar.AddBeforeSearch(chkZero);
+    AddBeforeSearch(chkQcjz);
+    AddBeforeSearch(chkZero);
 
     cxGrid1View = new DataGrid(this);
     cxGrid1View->setObjectName(QStringLiteral("cxGrid1View"));
@@ -113,11 +105,7 @@ TF_Jxcmx::TF_Jxcmx(QWidget* parent) : Form(parent)
     for (const char* sum : { "rksl", "rkje", "cksl", "ckje" })
         g->SetFooterSum(g->ColumnByField(QString::fromLatin1(sum)));
 
-    auto* root = new QVBoxLayout(this);
-    root->addLayout(tools);
-    root->addLayout(bar.layout);
-    root->addWidget(cxGrid1View, 1);
-    categories = new CategoryPanel(this, QStringLiteral("Q_GClass6"), tsplb, [this] { btnSearch1Click(); });
+    LayOut(this, tools, cxGrid1View, [this] { btnSearch1Click(); });
     resize(1280, 640);
 
     connect(btnChakan2, &QPushButton::clicked, this, [this] { btnChakan2Click(); });
@@ -139,11 +127,9 @@ Query& TF_Jxcmx::Rows()
 void TF_Jxcmx::FormActivate()
 {
     preparing_ = true;
-    tsplb->clear();
-    tkey->clear();
+    ResetFilters();
     chkZero->setVisible(false);
     chkQcjz->setChecked(false);
-    chkJq->setChecked(false);
     if (!DetailGoodsSn.isEmpty()) {
         // Opened by the stock query for one goods: its code, matched exactly.
         tkey->setText(DetailGoodsSn);
@@ -152,9 +138,6 @@ void TF_Jxcmx::FormActivate()
     } else {
         setWindowTitle(QStringLiteral("进销存明细"));
     }
-    SetPeriod(tdate1, tdate2, CurrentMonth(Clock::Today()));
-    FillReportWarehouses(*comCk);
-    categories->Prepare();
     DataGrid* g = cxGrid1View;
     for (const char* cost : { "gl_sqje", "rkdj", "rkje", "gl_pjjj", "gl_kczje" })
         g->SetColumnVisible(g->ColumnByField(QString::fromLatin1(cost)), ShowCostPrice);
@@ -186,12 +169,7 @@ void TF_Jxcmx::btnSearch1Click()
     if (preparing_)
         return;
     DetailFilter f;
-    f.from = tdate1->date();
-    f.to = tdate2->date();
-    f.warehouse = ChosenWarehouse(*comCk);
-    f.category = CurrentCategoryCode(QStringLiteral("Q_GClass6"));
-    f.key = tkey->text();
-    f.exact = chkJq->isChecked();
+    ReadFilters(f);
     lastStatement_ = chkQcjz->isChecked() ? OpeningEntriesStatement(f, chkZero->isChecked()) : MovementStatement(f);
     OpenQuery(Rows(), lastStatement_);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/ui/form.h"
+#include "reports/jxcwidgets.h"
 
 class CategoryPanel;
 class DataGrid;
@@ -13,7 +14,7 @@ class Query;
 
 // "进销存明细": the stock-ledger rows of a period one by one, with the document
 // behind each row to print or to cancel, and the opening entries.
-class TF_Jxcmx : public Form {
+class TF_Jxcmx : public Form, public LedgerFilterBar {
     Q_OBJECT
 public:
     explicit TF_Jxcmx(QWidget* parent = nullptr);
@@ -30,13 +31,6 @@ public:
     void chkQcjzClick();
     bool FormKeyDown(int key);
 
-    QDateEdit* tdate1;
-    QDateEdit* tdate2;
-    QToolButton* btnMenu;
-    QLineEdit* tsplb;
-    QLineEdit* tkey;
-    KeyedCombo* comCk;
-    QCheckBox* chkJq;
     QCheckBox* chkQcjz;
     QCheckBox* chkZero;
     QPushButton* btnChakan2;
@@ -44,9 +38,7 @@ public:
     QPushButton* btn_Prin;
     QPushButton* btn_Export;
     QPushButton* btn_Exit;
-    QPushButton* btnSearch1;
     DataGrid* cxGrid1View;
-    CategoryPanel* categories;
 
 protected:
     void done(int result) override;

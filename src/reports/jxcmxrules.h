@@ -1,18 +1,13 @@
 #pragma once
+#include "reports/jxcfilters.h"
+
 #include <QDate>
 #include <QString>
 
 // The purchase-sales-stock detail: the stock-ledger rows one by one, labelled with
 // their document kind and split into an in side and an out side (both positive).
 
-struct DetailFilter {
-    QDate from;
-    QDate to;
-    QString warehouse; // empty: every warehouse the operator may see
-    QString category;  // prefix of gc_sn
-    QString key;       // goods text as typed
-    bool exact = false;
-};
+using DetailFilter = LedgerFilter;
 
 // The movement view over the period.
 QString MovementStatement(const DetailFilter& f);

@@ -7,8 +7,10 @@
 #include "foundation/sqltext.h"
 #include "listing/gridformats.h"
 #include "listing/queryframe.h"
+#include "platform/base/clock.h"
 #include "platform/grid/datagrid.h"
 #include "platform/ui/keyedcombo.h"
+#include "reports/jxcfilters.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -17,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 QPushButton* ReportButton(QWidget* parent, const char* name, const QString& caption)
 {
@@ -97,43 +100,70 @@ QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons)
     return row;
 }
 
-void LedgerFilterBar::AddBeforeSearch(QWidget* widget) const
+void LedgerFilterBar::MakeFilterBar(QWidget* window, const QString& dateLabel, const std::function<void()>& search)
 {
-    layout->insertWidget(layout->indexOf(btnSearch1), widget);
+    tdate1 = MakeDateEdit(window, "tdate1");
+    tdate2 = MakeDateEdit(window, "tdate2");
+    btnMenu = MakePresetButton(window, tdate1, tdate2, search);
+    tsplb = new QLineEdit(window);
+    tsplb->setObjectName(QStringLiteral("tsplb"));
+    tsplb->setMinimumWidth(90);
+    tkey = new QLineEdit(window);
+    tkey->setObjectName(QStringLiteral("tkey"));
+    tkey->setMinimumWidth(120);
+    InstallGoodsTextFilter(tkey);
+    comCk = new KeyedCombo(window);
+    comCk->setObjectName(QStringLiteral("comCk"));
+    chkJq = ReportCheck(window, "chkJq", QStringLiteral("精确查询"));
+    btnSearch1 = ReportButton(window, "btnSearch1", QStringLiteral("查询(F2)"));
+    bar_ = new QHBoxLayout;
+    const auto labelled = [&](const QString& label, QWidget* field, int stretch = 0) {
+        bar_->addWidget(new QLabel(label, window));
+        bar_->addWidget(field, stretch);
+    };
+    labelled(dateLabel, tdate1);
+    labelled(QStringLiteral("至"), tdate2);
+    bar_->addWidget(btnMenu);
+    labelled(QStringLiteral("商品类别："), tsplb);
+    labelled(QStringLiteral("商品相关信息："), tkey, 1);
+    labelled(QStringLiteral("仓库："), comCk);
+    bar_->addWidget(chkJq);
+    bar_->addWidget(btnSearch1);
+    QObject::connect(btnSearch1, &QPushButton::clicked, window, search);
 }
 
-LedgerFilterBar MakeLedgerFilterBar(QWidget* window, const QString& dateLabel, const std::function<void()>& search)
+void LedgerFilterBar::AddBeforeSearch(QWidget* widget) const
 {
-    LedgerFilterBar b;
-    b.tdate1 = MakeDateEdit(window, "tdate1");
-    b.tdate2 = MakeDateEdit(window, "tdate2");
-    b.btnMenu = MakePresetButton(window, b.tdate1, b.tdate2, search);
-    b.tsplb = new QLineEdit(window);
-    b.tsplb->setObjectName(QStringLiteral("tsplb"));
-    b.tsplb->setMinimumWidth(90);
-    b.tkey = new QLineEdit(window);
-    b.tkey->setObjectName(QStringLiteral("tkey"));
-    b.tkey->setMinimumWidth(120);
-    InstallGoodsTextFilter(b.tkey);
-    b.comCk = new KeyedCombo(window);
-    b.comCk->setObjectName(QStringLiteral("comCk"));
-    b.chkJq = ReportCheck(window, "chkJq", QStringLiteral("精确查询"));
-    b.btnSearch1 = ReportButton(window, "btnSearch1", QStringLiteral("查询(F2)"));
-    b.layout = new QHBoxLayout;
-    const auto labelled = [&](const QString& label, QWidget* field, int stretch = 0) {
-        b.layout->addWidget(new QLabel(label, window));
-        b.layout->addWidget(field, stretch);
-    };
-    labelled(dateLabel, b.tdate1);
-    labelled(QStringLiteral("至"), b.tdate2);
-    b.layout->addWidget(b.btnMenu);
-    labelled(QStringLiteral("商品类别："), b.tsplb);
-    labelled(QStringLiteral("商品相关信息："), b.tkey, 1);
-    labelled(QStringLiteral("仓库："), b.comCk);
-    b.layout->addWidget(b.chkJq);
-    b.layout->addWidget(b.btnSearch1);
-    QObject::connect(b.btnSearch1, &QPushButton::clicked, window, search);
-    return b;
+    bar_->insertWidget(bar_->indexOf(btnSearch1), widget);
+}
+
+void LedgerFilterBar::LayOut(QWidget* window, QHBoxLayout* tools, DataGrid* grid, const std::function<void()>& search)
+{
+    auto* root = new QVBoxLayout(window);
+    root->addLayout(tools);
+    root->addLayout(bar_);
+    root->addWidget(grid, 1);
+    categories = new CategoryPanel(window, QStringLiteral("Q_GClass6"), tsplb, search);
+}
+
+void LedgerFilterBar::ResetFilters()
+{
+    tsplb->clear();
+    tkey->clear();
+    chkJq->setChecked(false);
+    SetPeriod(tdate1, tdate2, CurrentMonth(Clock::Today()));
+    FillReportWarehouses(*comCk);
+    categories->Prepare();
+}
+
+void LedgerFilterBar::ReadFilters(LedgerFilter& f) const
+{
+    f.from = tdate1->date();
+    f.to = tdate2->date();
+    f.warehouse = ChosenWarehouse(*comCk);
+    f.category = CurrentCategoryCode(QStringLiteral("Q_GClass6"));
+    f.key = tkey->text();
+    f.exact = chkJq->isChecked();
 }
 
 bool SearchOrCloseKey(QDialog& window, int key, const std::function<void()>& search)

@@ -36,24 +36,40 @@ class QHBoxLayout;
 QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons);
 
 // The filter bar of the summary and the detail: the period with its presets, the
-// category and goods text, the warehouse, "精确查询" and the search button. A window
-// puts its own check boxes before the search button with AddBeforeSearch.
+// category (with its panel over Q_GClass6) and goods text, the warehouse,
+// "精确查询" and the search button. The windows derive from it, so that the controls
+// keep their names; a window puts its own check boxes before the search button.
+class CategoryPanel;
+class DataGrid;
 class QDateEdit;
 class QLineEdit;
 class QToolButton;
+struct LedgerFilter;
 struct LedgerFilterBar {
-    QDateEdit* tdate1;
-    QDateEdit* tdate2;
-    QToolButton* btnMenu;
-    QLineEdit* tsplb;
-    QLineEdit* tkey;
-    KeyedCombo* comCk;
-    QCheckBox* chkJq;
-    QPushButton* btnSearch1;
-    QHBoxLayout* layout;
+    QDateEdit* tdate1 = nullptr;
+    QDateEdit* tdate2 = nullptr;
+    QToolButton* btnMenu = nullptr;
+    QLineEdit* tsplb = nullptr;
+    QLineEdit* tkey = nullptr;
+    KeyedCombo* comCk = nullptr;
+    QCheckBox* chkJq = nullptr;
+    QPushButton* btnSearch1 = nullptr;
+    CategoryPanel* categories = nullptr;
+
+    // Builds the controls on the window; `search` runs on the button and the presets.
+    void MakeFilterBar(QWidget* window, const QString& dateLabel, const std::function<void()>& search);
     void AddBeforeSearch(QWidget* widget) const;
+    // The window's layout: its buttons, this bar, its grid; then the category panel.
+    void LayOut(QWidget* window, QHBoxLayout* tools, DataGrid* grid, const std::function<void()>& search);
+    // At each activation: no category or text, not exact, this month, the first
+    // warehouse, the top category.
+    void ResetFilters();
+    // The filters as they stand.
+    void ReadFilters(LedgerFilter& f) const;
+
+private:
+    QHBoxLayout* bar_ = nullptr;
 };
-LedgerFilterBar MakeLedgerFilterBar(QWidget* window, const QString& dateLabel, const std::function<void()>& search);
 
 // F2 searches, Esc closes; false for any other key.
 class QDialog;
