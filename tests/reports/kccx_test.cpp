@@ -1,6 +1,7 @@
 #include "reportsfixture.h"
 
 #include "platform/grid/datagrid.h"
+#include "platform/report/printlog.h"
 #include "reports/kccx.h"
 #include "reports/kccxrules.h"
 
@@ -229,6 +230,20 @@ TEST_F(StockWindowTest, DetailOpensTheLedgerOfTheRowsGoodsAndCheckButtonsWaitFor
     EXPECT_EQ(caption, S("商品库存明细表(商品A)"));
     EXPECT_EQ(listed, QStringList { QStringLiteral("A") });
     EXPECT_EQ(DetailGoodsSn, QString());
+}
+
+TEST_F(StockWindowTest, PrintsTheFirstPageWithItsWarehouse)
+{
+    Goods(QStringLiteral("A"));
+    Stock(QStringLiteral("A"), QStringLiteral("100001"), 4, 4, 40);
+    TF_Kccx w;
+    w.Activate();
+    PrintLog::Clear();
+    w.btn_PrinClick();
+    ASSERT_NE(PrintLog::Last(), nullptr);
+    EXPECT_TRUE(PrintLog::Last()->templateFile.endsWith(QStringLiteral("kccx.fr3")));
+    EXPECT_EQ(PrintLog::Last()->variables.value(QStringLiteral("ckName")), S("所有仓库"));
+    EXPECT_EQ(PrintLog::Last()->datasets.value(QStringLiteral("frxDBDataset1")).rows.size(), 1);
 }
 
 TEST_F(StockWindowTest, WithoutCostRightNoCostColumnsAndNoPrint)
