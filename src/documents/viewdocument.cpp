@@ -11,24 +11,55 @@
 
 namespace {
 
+// How the documents of a number prefix print: the settings' template or a named
+// one (with a variant without costs for operators who may not see them), the
+// header variables' kind, the detail rows' prefix and whether they open first,
+// and the template choice that the settings may ask for.
 struct DocumentPrint {
     const char* prefix;
-    QString* templateFile;  // the settings' template of the kind
-    const char* varsKind;   // SetDocPrintVars
-    const char* choiceKind; // TF_PrinSele's family, when the settings ask for the choice
+    QString* templateSetting;
+    const char* templateFile;
+    const char* withoutCost;
+    const char* varsKind;
+    const char* dataPrefix;
+    bool dataFirst;
+    const char* choiceKind;
     QString* chooseSetting;
 };
 
+// The list and query windows: the settings' templates, detail rows first.
 const DocumentPrint kPrints[] = {
-    { "XS", &SalesDocTemplate, "spxs", "spxs", &ChooseSalesPrintFormat },
-    { "XT", &SalesReturnTemplate, "xsth", nullptr, nullptr },
-    { "CJ", &PurchaseDocTemplate, "cgjh", "cgjh", &ChoosePurchasePrintFormat },
-    { "CT", &PurchaseReturnTemplate, "cgth", nullptr, nullptr },
-    { "DB", &TransferDocTemplate, "kcdb", nullptr, nullptr },
-    { "SC", &ProductionInTemplate, "SC", nullptr, nullptr },
-    { "ST", &ProductionReturnTemplate, "SC", nullptr, nullptr },
-    { "LY", &DeptIssueTemplate, "LY", nullptr, nullptr },
-    { "LT", &DeptReturnTemplate, "LY", nullptr, nullptr },
+    { "XS", &SalesDocTemplate, nullptr, nullptr, "spxs", "XS", true, "spxs", &ChooseSalesPrintFormat },
+    { "XT", &SalesReturnTemplate, nullptr, nullptr, "xsth", "XT", true, nullptr, nullptr },
+    { "CJ", &PurchaseDocTemplate, nullptr, nullptr, "cgjh", "CJ", true, "cgjh", &ChoosePurchasePrintFormat },
+    { "CT", &PurchaseReturnTemplate, nullptr, nullptr, "cgth", "CT", true, nullptr, nullptr },
+    { "DB", &TransferDocTemplate, nullptr, nullptr, "kcdb", "DB", true, nullptr, nullptr },
+    { "SC", &ProductionInTemplate, nullptr, nullptr, "SC", "SC", true, nullptr, nullptr },
+    { "ST", &ProductionReturnTemplate, nullptr, nullptr, "SC", "ST", true, nullptr, nullptr },
+    { "LY", &DeptIssueTemplate, nullptr, nullptr, "LY", "LY", true, nullptr, nullptr },
+    { "LT", &DeptReturnTemplate, nullptr, nullptr, "LY", "LT", true, nullptr, nullptr },
+};
+
+// The purchase-sales-stock detail's own table.
+const DocumentPrint kLedgerPrints[] = {
+    { "XS", &SalesDocTemplate, nullptr, nullptr, "spxs", "XS", false, "spxs", &ChooseSalesPrintFormat },
+    { "XT", &SalesReturnTemplate, nullptr, nullptr, "xsth", "XT", false, nullptr, nullptr },
+    { "XH", nullptr, "xshh.fr3", nullptr, "xshh", "XH", false, nullptr, nullptr },
+    { "CJ", &PurchaseDocTemplate, nullptr, nullptr, "cgjh", "CJ", false, "cgjh", &ChoosePurchasePrintFormat },
+    { "CT", nullptr, "cgth.fr3", "cgth2.fr3", "cgth", "CT", false, nullptr, nullptr },
+    { "DB", &TransferDocTemplate, nullptr, nullptr, "kcdb", "DB", false, nullptr, nullptr },
+    { "BS", nullptr, "bsby.fr3", "bsby2.fr3", "spbs", "BS", false, nullptr, nullptr },
+    { "BY", nullptr, "bsby.fr3", "bsby2.fr3", "spby", "BY", false, nullptr, nullptr },
+    { "CF", nullptr, "cfd.fr3", "cfd2.fr3", "spcf", "CF", false, nullptr, nullptr },
+    { "KB", nullptr, "kbd.fr3", "kbd2.fr3", "spkb", "KB", false, nullptr, nullptr },
+    { "PD", nullptr, "kcpdd.fr3", nullptr, "kcpd", "PD", true, nullptr, nullptr },
+    { "JH", nullptr, "khjh.fr3", nullptr, "khjh", "khjh", true, nullptr, nullptr },
+    { "HH", nullptr, "khjh.fr3", nullptr, "khjh", "khjh", true, nullptr, nullptr },
+    { "SC", nullptr, "scrkd.fr3", "scrkd2.fr3", "SC", "SC", false, nullptr, nullptr },
+    { "ST", nullptr, "sctkd.fr3", "sctkd2.fr3", "SC", "SC", false, nullptr, nullptr },
+    { "LY", nullptr, "bmlyd.fr3", "bmlyd2.fr3", "LY", "LY", true, nullptr, nullptr },
+    { "LT", nullptr, "bmthd.fr3", "bmthd2.fr3", "LY", "LY", true, nullptr, nullptr },
+    { "LF", nullptr, "bmbfd.fr3", "bmbfd2.fr3", "LY", "LY", true, nullptr, nullptr },
 };
 
 } // namespace
@@ -45,28 +76,54 @@ void ChoosePrintTemplate(const QString& kind)
 
 namespace {
 
-bool OutputDocument(const QString& number, bool print, bool offerChoice)
+// The output itself: the template, the detail rows on the print query and the
+// header variables; dataFirst opens the rows before the variables are set. Printed
+// straight to the printer (continuous printing) or previewed.
+void outputDocument(const QString& templateFile, const QString& number, const QString& dataPrefix,
+    const QString& varsKind, bool dataFirst, bool print)
 {
-    const QString prefix = number.left(2).toUpper();
-    for (const DocumentPrint& p : kPrints) {
-        if (prefix != QLatin1String(p.prefix))
-            continue;
-        if (offerChoice && p.choiceKind && IsTrue(*p.chooseSetting))
-            ChoosePrintTemplate(QString::fromLatin1(p.choiceKind));
-        Report report;
-        report.LoadFromFile(ProgramFolder::File(QStringLiteral("report/") + *p.templateFile));
-        // Detail rows before the variables, as the stored forms expect.
-        Query& rows = F_DataModule->Q_GoodsPrin;
-        const QString sql = BuildColorSizePrintData(number, prefix);
+    Report report;
+    report.LoadFromFile(ProgramFolder::File(QStringLiteral("report/") + templateFile));
+    Query& rows = F_DataModule->Q_GoodsPrin;
+    const auto openRows = [&] {
+        const QString sql = BuildColorSizePrintData(number, dataPrefix);
         if (!sql.isEmpty())
             OpenQuery(rows, sql);
-        report.SetDataset(QStringLiteral("frxDBDataset1"), &rows);
-        SetDocPrintVars(report, number, QString::fromLatin1(p.varsKind));
-        if (print)
-            report.Print();
-        else
-            report.ShowReport();
-        rows.Close();
+    };
+    if (dataFirst)
+        openRows();
+    report.SetDataset(QStringLiteral("frxDBDataset1"), &rows);
+    SetDocPrintVars(report, number, varsKind);
+    if (!dataFirst)
+        openRows();
+    if (print)
+        report.Print();
+    else
+        report.ShowReport();
+    rows.Close();
+}
+
+struct Output {
+    bool print = false;
+    bool offerChoice = true;
+    QString templateFile; // replaces the table's template when given
+};
+
+template <size_t N> bool outputFrom(const DocumentPrint (&table)[N], const QString& number, const Output& how)
+{
+    const QString prefix = number.left(2).toUpper();
+    for (const DocumentPrint& p : table) {
+        if (prefix != QLatin1String(p.prefix))
+            continue;
+        if (how.offerChoice && p.choiceKind && IsTrue(*p.chooseSetting))
+            ChoosePrintTemplate(QString::fromLatin1(p.choiceKind));
+        // Read after the choice, which may change the setting.
+        const QString file = !how.templateFile.isEmpty() ? how.templateFile
+            : p.templateSetting                          ? *p.templateSetting
+            : (p.withoutCost && !ShowCostPrice) ? QString::fromLatin1(p.withoutCost)
+                                                : QString::fromLatin1(p.templateFile);
+        outputDocument(
+            file, number, QString::fromLatin1(p.dataPrefix), QString::fromLatin1(p.varsKind), p.dataFirst, how.print);
         return true;
     }
     return false;
@@ -74,12 +131,17 @@ bool OutputDocument(const QString& number, bool print, bool offerChoice)
 
 } // namespace
 
-bool ViewDocument(const QString& number)
+bool ViewDocument(const QString& number, const QString& templateFile)
 {
-    return OutputDocument(number, false, true);
+    return outputFrom(kPrints, number, { false, true, templateFile });
 }
 
 bool PrintDocument(const QString& number, bool offerChoice)
 {
-    return OutputDocument(number, true, offerChoice);
+    return outputFrom(kPrints, number, { true, offerChoice, QString() });
+}
+
+bool ViewLedgerDocument(const QString& number)
+{
+    return outputFrom(kLedgerPrints, number, {});
 }

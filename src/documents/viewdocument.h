@@ -6,7 +6,8 @@
 // setting, the header variables and the detail rows; sales deliveries and goods-in
 // offer the template choice first when the settings ask for it. A number of any
 // other prefix shows nothing; false then.
-bool ViewDocument(const QString& number);
+// templateFile, when given, replaces the settings' template (a file of report/).
+bool ViewDocument(const QString& number, const QString& templateFile = QString());
 // The same printed without the preview and the printer dialog, as continuous printing
 // does; offerChoice false skips the template choice.
 bool PrintDocument(const QString& number, bool offerChoice);
@@ -14,3 +15,9 @@ bool PrintDocument(const QString& number, bool offerChoice);
 // The template choice TF_PrinSele for a family ("cgjh", "spxs"), shown modally; the
 // choice lands in the family's template setting.
 void ChoosePrintTemplate(const QString& kind);
+
+// The same for the purchase-sales-stock detail, by its own table of kinds: more
+// prefixes (stock, loan, production and department documents), templates without
+// costs for operators who may not see costs, and the header variables set before
+// the detail rows except for stock-takes, loans and department documents.
+bool ViewLedgerDocument(const QString& number);

@@ -25,6 +25,7 @@ QString UnapproveResult;
 QString DateEditCaller;
 QString DateEditDocNo;
 QString CurrentDeptSn;
+QString DetailGoodsSn;
 QString PrintTemplateKind;
 QString PictureName;
 QString AuthSupervisorName;

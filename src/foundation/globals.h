@@ -37,6 +37,8 @@ extern QString DateEditCaller;
 extern QString DateEditDocNo;
 // The department chosen in the department and production document windows.
 extern QString CurrentDeptSn;
+// The goods whose purchase-sales-stock detail the stock query opens (its code).
+extern QString DetailGoodsSn;
 // The template family that the print-format dialog offers ("spxs" or "cgjh").
 extern QString PrintTemplateKind;
 // The picture file the photo windows work on (without extension for the capture

@@ -20,3 +20,4 @@ void RegisterMembersScreenshots();
 void RegisterPosScreenshots();
 void RegisterAccountsScreenshots();
 void RegisterWarehouseScreenshots();
+void RegisterStockReportsScreenshots();

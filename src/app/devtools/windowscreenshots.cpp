@@ -107,4 +107,5 @@ void RegisterSampleScreenshots()
     RegisterPosScreenshots();
     RegisterAccountsScreenshots();
     RegisterWarehouseScreenshots();
+    RegisterStockReportsScreenshots();
 }
