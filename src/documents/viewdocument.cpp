@@ -43,7 +43,7 @@ void chooseTemplate(const char* kind)
 
 } // namespace
 
-bool ViewDocument(const QString& number)
+bool ViewDocument(const QString& number, const QString& templateFile)
 {
     const QString prefix = number.left(2).toUpper();
     for (const DocumentPrint& p : kPrints) {
@@ -52,7 +52,8 @@ bool ViewDocument(const QString& number)
         if (p.choiceKind && IsTrue(*p.chooseSetting))
             chooseTemplate(p.choiceKind);
         Report report;
-        report.LoadFromFile(ProgramFolder::File(QStringLiteral("report/") + *p.templateFile));
+        report.LoadFromFile(
+            ProgramFolder::File(QStringLiteral("report/") + (templateFile.isEmpty() ? *p.templateFile : templateFile)));
         // Detail rows before the variables, as the stored forms expect.
         Query& rows = F_DataModule->Q_GoodsPrin;
         const QString sql = BuildColorSizePrintData(number, prefix);

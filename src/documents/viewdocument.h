@@ -6,4 +6,5 @@
 // setting, the header variables and the detail rows; sales deliveries and goods-in
 // offer the template choice first when the settings ask for it. A number of any
 // other prefix shows nothing; false then.
-bool ViewDocument(const QString& number);
+// templateFile, when given, replaces the settings' template (a file of report/).
+bool ViewDocument(const QString& number, const QString& templateFile = QString());
