@@ -163,6 +163,25 @@ QString MovementStatisticsSql(MovementKind kind, const LedgerChoice& c)
     return sql + kNewestFirst;
 }
 
+namespace {
+
+// The sales and returns of the period that both gross-profit lists read: goods text
+// (with the warehouse name), the operator's warehouses, the customer and the
+// warehouse combo.
+QString grossProfitRows(const LedgerChoice& c, const QString& warehouseAlias)
+{
+    QString sql = period(c)
+        + goodsText(c,
+            { QStringLiteral("a.g_sn"), QStringLiteral("a.g_name"), QStringLiteral("a.g_jm"),
+                QStringLiteral("a.ck_name") })
+        + QStringLiteral(" and (a.gl_flag='xs' or a.gl_flag='xt')") + WarehouseBindingCondition(warehouseAlias);
+    if (!c.partner.isEmpty())
+        sql += QStringLiteral(" and a.ghs_sn=") + quotedText(c.partner);
+    return sql + warehouseChoice(c.warehouse);
+}
+
+} // namespace
+
 QString GrossProfitLinesSql(const LedgerChoice& c)
 {
     QString sql = QStringLiteral(
@@ -171,31 +190,18 @@ QString GrossProfitLinesSql(const LedgerChoice& c)
                       "e.kh_address,e.kh_tele from jxc_goodslist a,jxc_ckxx b,jxc_goodsclass c,jxc_goods d,jxc_khxx e "
                       "where a.ck_sn=b.ck_sn and a.g_sn=d.g_sn and d.gc_sn=c.gc_sn and a.ghs_sn=e.kh_sn and "
                       "a.gl_djh<>''")
-        + period(c)
-        + goodsText(c,
-            { QStringLiteral("a.g_sn"), QStringLiteral("a.g_name"), QStringLiteral("a.g_jm"),
-                QStringLiteral("a.ck_name") })
-        + QStringLiteral(" and (a.gl_flag='xs' or a.gl_flag='xt')") + WarehouseBindingCondition(QStringLiteral("b"));
+        + grossProfitRows(c, QStringLiteral("b"));
     if (!c.category.isEmpty())
         sql += categoryPrefix(QStringLiteral("c"), c.category);
-    if (!c.partner.isEmpty())
-        sql += QStringLiteral(" and a.ghs_sn=") + quotedText(c.partner);
-    return sql + warehouseChoice(c.warehouse) + QStringLiteral(" order by a.id desc");
+    return sql + QStringLiteral(" order by a.id desc");
 }
 
 QString GrossProfitSummarySql(const LedgerChoice& c)
 {
-    QString rows = QStringLiteral("select a.g_sn,a.ghs_sn,sum(a.gl_sl) as zsl,sum(a.gl_zje) as zje,"
-                                  "sum(a.gl_zcb) as glzcb,sum(a.gl_lr) as zlr from jxc_goodslist a,jxc_ckxx w "
-                                  "where a.ck_sn=w.ck_sn and a.gl_djh<>''")
-        + period(c)
-        + goodsText(c,
-            { QStringLiteral("a.g_sn"), QStringLiteral("a.g_name"), QStringLiteral("a.g_jm"),
-                QStringLiteral("a.ck_name") })
-        + QStringLiteral(" and (a.gl_flag='xs' or a.gl_flag='xt')") + WarehouseBindingCondition(QStringLiteral("w"));
-    if (!c.partner.isEmpty())
-        rows += QStringLiteral(" and a.ghs_sn=") + quotedText(c.partner);
-    rows += warehouseChoice(c.warehouse) + QStringLiteral(" group by a.g_sn,a.ghs_sn");
+    const QString rows = QStringLiteral("select a.g_sn,a.ghs_sn,sum(a.gl_sl) as zsl,sum(a.gl_zje) as zje,"
+                                        "sum(a.gl_zcb) as glzcb,sum(a.gl_lr) as zlr from jxc_goodslist a,jxc_ckxx w "
+                                        "where a.ck_sn=w.ck_sn and a.gl_djh<>''")
+        + grossProfitRows(c, QStringLiteral("w")) + QStringLiteral(" group by a.g_sn,a.ghs_sn");
     QString sql = QStringLiteral("select t.g_sn,t.ghs_sn,b.g_name,b.dw_name,b.gg_name,b.color_name,c.gc_name,"
                                  "e.kh_name,e.kh_address,e.kh_tele,t.zsl,t.zje,t.glzcb,t.zlr,"
                                  "case when t.zje<>0 then t.zlr*100.00/t.zje else 0 end as lrl from (")

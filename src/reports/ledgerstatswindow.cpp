@@ -71,21 +71,11 @@ void ApplyStatColumns(DataGrid& grid, const QList<StatColumn>& columns, const st
     }
 }
 
-namespace {
-
-bool shownNow(ShownWhen when, const LedgerStatsKind& kind)
+bool ShownByRights(ShownWhen when)
 {
     switch (when) {
-    case ShownWhen::Always:
-        return true;
     case ShownWhen::Never:
         return false;
-    case ShownWhen::Prices:
-        return kind.prices();
-    case ShownWhen::Discount:
-        return IsTrue(UseDiscount) && (kind.discountOnSale ? ShowSalePrice : ShowCostPrice);
-    case ShownWhen::Tax:
-        return IsTrueFor(UseTaxPrice, QString::fromLatin1(kind.taxScope));
     case ShownWhen::Colors:
         return IsTrue(UseColors);
     case ShownWhen::Cost:
@@ -94,8 +84,25 @@ bool shownNow(ShownWhen when, const LedgerStatsKind& kind)
         return ShowSalePrice;
     case ShownWhen::CostAndSale:
         return ShowCostPrice && ShowSalePrice;
+    default:
+        return true;
     }
-    return true;
+}
+
+namespace {
+
+bool shownNow(ShownWhen when, const LedgerStatsKind& kind)
+{
+    switch (when) {
+    case ShownWhen::Prices:
+        return kind.prices();
+    case ShownWhen::Discount:
+        return IsTrue(UseDiscount) && (kind.discountOnSale ? ShowSalePrice : ShowCostPrice);
+    case ShownWhen::Tax:
+        return IsTrueFor(UseTaxPrice, QString::fromLatin1(kind.taxScope));
+    default:
+        return ShownByRights(when);
+    }
 }
 
 } // namespace

@@ -32,6 +32,9 @@ struct StatColumn {
     bool sum = false;
 };
 
+// Whether a column shows under the rules that hang on the operator's price rights
+// and the colour setting alone; Prices, Discount and Tax are the window's to answer.
+bool ShownByRights(ShownWhen when);
 QPushButton* MakeStatsButton(QWidget* parent, const char* name, const QString& caption);
 // A read-only grid on a dataset with the columns, their hidden ones and footer sums.
 DataGrid* MakeStatsGrid(QWidget* parent, const char* name, const QString& dataset, const QList<StatColumn>& columns);

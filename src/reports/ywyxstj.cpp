@@ -107,24 +107,10 @@ QList<StatColumn> commissionDetailColumns()
         { "tcje", "提成金额", 80, Always, Amount, true } };
 }
 
+// The tab's tax columns follow the setting alone, whatever the price rights.
 bool salesTabShown(ShownWhen when)
 {
-    switch (when) {
-    case ShownWhen::Cost:
-        return ShowCostPrice;
-    case ShownWhen::Sale:
-        return ShowSalePrice;
-    case ShownWhen::CostAndSale:
-        return ShowCostPrice && ShowSalePrice;
-    case ShownWhen::Tax:
-        return IsTrue(UseTaxPrice);
-    case ShownWhen::Colors:
-        return IsTrue(UseColors);
-    case ShownWhen::Never:
-        return false;
-    default:
-        return true;
-    }
+    return when == ShownWhen::Tax ? IsTrue(UseTaxPrice) : ShownByRights(when);
 }
 
 QHBoxLayout* rowOf(const QList<QWidget*>& widgets)
