@@ -388,7 +388,13 @@ bool LedgerStatsWindow::FormKeyDown(int key)
 
 void LedgerStatsWindow::done(int result)
 {
+    if (!kind_.closeQueriesOnExit) {
+        Form::done(result);
+        return;
+    }
     Lines().Close();
+    F_DataModule->Q(kind_.side == PartnerPanel::Side::Customers ? QStringLiteral("Q_Khxx") : QStringLiteral("Q_Ghsxx"))
+        .Close();
     if (Summary())
         Summary()->Close();
     if (kind_.categoryDataset)

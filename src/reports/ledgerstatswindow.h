@@ -74,6 +74,7 @@ struct LedgerStatsKind {
     std::function<bool()> prices; // the "Prices" columns and the print button
     const char* taxScope = "xs";
     bool discountOnSale = true; // 折扣 follows ShowSalePrice, else ShowCostPrice
+    bool closeQueriesOnExit = true;
 };
 
 // The window that one kind describes. Each statistics window is one of these.

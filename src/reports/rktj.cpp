@@ -113,6 +113,7 @@ const LedgerStatsKind& returnToStock()
         k.filterItems = { { "所有单据(&X)", "" }, { "顾客退货单(&Y)", "xt" }, { "部门退回单(&Z)", "lt" } };
         k.viewTemplates = { { "XT", "" }, { "LT", "" } };
         k.printLines = "tktjb";
+        k.closeQueriesOnExit = false;
         return k;
     }();
     return kind;

@@ -299,6 +299,12 @@ TF_Ywyxstj::TF_Ywyxstj(QWidget* parent) : Form(parent)
     cxGrid7View = MakeStatsGrid(commissionViews, "cxGrid7View", QStringLiteral("Q_Ckjth1"), commissionDetailColumns());
     SetRecordCount(*cxGrid7View, 0);
     cxGrid7View->SetColumnFormat(cxGrid7View->ColumnByField(QStringLiteral("u_tc")), QStringLiteral("0.0000;-0.0000"));
+    // The summary's own pop-up exports the summary.
+    popupCommission = new QMenu(this);
+    connect(popupCommission->addAction(QStringLiteral("导出为Excel(&E)")), &QAction::triggered, this,
+        [this] { ExportList(*cxGrid6View, ExportRows::OnlyWithRows); });
+    connect(cxGrid6View, &DataGrid::rightClicked, this,
+        [this](const QPoint& at) { PopupWhenRows(popupCommission, *cxGrid6View, at); });
     commissionViews->addWidget(cxGrid6View);
     commissionViews->addWidget(cxGrid7View);
     auto* page2 = new QVBoxLayout(cxTab2);

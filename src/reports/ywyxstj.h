@@ -121,6 +121,7 @@ public:
     QStackedWidget* commissionViews;
     DataGrid* cxGrid6View; // commission summary
     DataGrid* cxGrid7View; // commission detail
+    QMenu* popupCommission;
 
     // The filters last confirmed in TF_Ywyxstj_Cx.
     QString warehouseFilter;
