@@ -63,6 +63,8 @@ void ApplyStatColumns(DataGrid& grid, const QList<StatColumn>& columns, const st
             SetAmountColumnFormat(GridColumnFormat(grid, col));
             if (c.sum)
                 SetAmountSummaryFormat(GridFooterFormat(grid, col));
+        } else if (c.format == ColumnFormat::Percent) {
+            grid.SetColumnFormat(col, QStringLiteral("0.00"));
         } else if (c.format == ColumnFormat::Qty) {
             SetQtyColumnFormat(GridColumnFormat(grid, col));
             if (c.sum)
@@ -210,7 +212,7 @@ LedgerStatsWindow::LedgerStatsWindow(const LedgerStatsKind& kind, QWidget* paren
     root->addLayout(tools);
     root->addLayout(bar);
     root->addWidget(views, 1);
-    resize(1000, 600);
+    resize(1180, 620);
 
     partnerPanel = new PartnerPanel(this, kind.side, tGhsName, PickedPartner(), [this] { btnSearch2Click(); });
     if (kind.categoryDataset)

@@ -21,7 +21,7 @@ class Query;
 
 // When a column of a ledger statistics grid is shown.
 enum class ShownWhen { Always, Never, Prices, Discount, Tax, Colors, Cost, Sale, CostAndSale };
-enum class ColumnFormat { Text, Amount, Qty };
+enum class ColumnFormat { Text, Amount, Qty, Percent };
 
 struct StatColumn {
     const char* field;

@@ -79,7 +79,7 @@ QList<StatColumn> salesLineColumns()
         { "gl_je", "金额", 80, Tax, Amount, true }, { "gl_tax", "税率", 50, Tax },
         { "gl_taxdj", "含税单价", 70, Tax, Amount }, { "gl_taxje", "税额", 70, Tax, Amount, true },
         { "gl_cbj", "成本价", 70, Cost, Amount }, { "gl_zcb", "总成本", 80, Cost, Amount, true },
-        { "gl_lr", "毛利", 80, CostAndSale, Amount, true }, { "lrl", "毛利率", 60, CostAndSale, Amount },
+        { "gl_lr", "毛利", 80, CostAndSale, Amount, true }, { "lrl", "毛利率", 60, CostAndSale, Percent },
         { "ck_name", "仓库", 80 } };
 }
 

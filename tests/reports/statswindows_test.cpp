@@ -96,6 +96,27 @@ TEST_F(StatsWindowTest, StatementPrintNamesThePartner)
     EXPECT_EQ(w.cxGrid1View->RowCount(), 1);
 }
 
+TEST_F(StatsWindowTest, StatementViewsRequisitionsOnItsOwnForm)
+{
+    Ledger({ "ly", "LY1", "2024-03-05 09:00", "T1", "01", 2, 4 });
+    Ledger({ "xs", "XS1", "2024-03-02 09:00", "T1", "K1", 1, 10 });
+    TF_Fhdzd w;
+    w.Activate();
+    const auto viewed = [&w](const char* number) {
+        PrintLog::Clear();
+        for (int r = 0; r < w.cxGrid1View->RowCount(); ++r)
+            if (w.cxGrid1View->Value(r, QStringLiteral("gl_djh")).toString() == QLatin1String(number))
+                w.cxGrid1View->SetCurrentRow(r);
+        w.btn_ChaKanClick();
+        return PrintLog::Last() ? PrintLog::Last()->templateFile : QString();
+    };
+    // The statement keeps its own requisition form whatever the settings name.
+    DeptIssueTemplate = QStringLiteral("lyqt.fr3");
+    ASSERT_FALSE(SalesDocTemplate.isEmpty());
+    EXPECT_TRUE(viewed("LY1").endsWith(QStringLiteral("report/bmlyd.fr3")));
+    EXPECT_TRUE(viewed("XS1").endsWith(QStringLiteral("report/") + SalesDocTemplate));
+}
+
 TEST_F(StatsWindowTest, GoodsOutHandlerComboAndActivationReset)
 {
     fixture::AddStaff(QStringLiteral("U1"), S("业务甲"));
