@@ -343,11 +343,15 @@ void CategoryPanel::Exit()
     hide();
 }
 
-QString CategoryPanel::Condition(const QString& alias) const
+QString CategoryPanel::Code() const
 {
     Query& q = F_DataModule->Q(dataset_);
-    const QString code = q.Active() && !q.IsEmpty() ? q.AsString(QStringLiteral("gc_sn")) : QString();
-    return alias + QStringLiteral(".gc_sn like '") + SafeSqlText(code) + QStringLiteral("%'");
+    return q.Active() && !q.IsEmpty() ? q.AsString(QStringLiteral("gc_sn")) : QString();
+}
+
+QString CategoryPanel::Condition(const QString& alias) const
+{
+    return alias + QStringLiteral(".gc_sn like '") + SafeSqlText(Code()) + QStringLiteral("%'");
 }
 
 bool CategoryPanel::eventFilter(QObject* watched, QEvent* event)

@@ -123,6 +123,8 @@ public:
     void Exit();    // btnExit2
     // "alias.gc_sn like 'code%'"; the top node has an empty code and matches all.
     QString Condition(const QString& alias) const;
+    // gc_sn of the tree's current node; empty for the top node.
+    QString Code() const;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     QPushButton* btnOk2;

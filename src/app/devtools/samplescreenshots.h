@@ -21,3 +21,4 @@ void RegisterPosScreenshots();
 void RegisterAccountsScreenshots();
 void RegisterWarehouseScreenshots();
 void RegisterStockReportsScreenshots();
+void RegisterStatisticsScreenshots();

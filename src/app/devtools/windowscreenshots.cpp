@@ -108,4 +108,5 @@ void RegisterSampleScreenshots()
     RegisterAccountsScreenshots();
     RegisterWarehouseScreenshots();
     RegisterStockReportsScreenshots();
+    RegisterStatisticsScreenshots();
 }
