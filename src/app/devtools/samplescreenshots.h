@@ -16,3 +16,4 @@ void RegisterAdminScreenshots();
 void RegisterMembersScreenshots();
 void RegisterPosScreenshots();
 void RegisterAccountsScreenshots();
+void RegisterExpenseScreenshots();

@@ -105,4 +105,5 @@ void RegisterSampleScreenshots()
     RegisterMembersScreenshots();
     RegisterPosScreenshots();
     RegisterAccountsScreenshots();
+    RegisterExpenseScreenshots();
 }
