@@ -41,15 +41,6 @@ KeyedCombo* fyjsrCombo(QWidget* parent, const char* name)
     return c;
 }
 
-DataGrid* fyjsrGrid(QWidget* parent, const char* name, const QString& dataset)
-{
-    auto* g = new DataGrid(parent);
-    g->setObjectName(QString::fromLatin1(name));
-    g->SetDataSource(&F_DataModule->D(dataset));
-    g->SetFooterVisible(true);
-    return g;
-}
-
 // The record columns of the pending and the detail grid.
 void recordColumns(DataGrid* g, bool detail)
 {
@@ -152,7 +143,7 @@ TF_Fyjsr::TF_Fyjsr(QWidget* parent) : Form(parent)
     auto* bar1 = expenseQueryBar(cxTab1, tdate11, tdate12, btnMenu1, comFylx, comDept);
     bar1->addStretch(1);
     bar1->addWidget(btnSearch1);
-    cxGrid2View = fyjsrGrid(cxTab1, "cxGrid2View", QStringLiteral("Q_Fysr2"));
+    cxGrid2View = MakeListGrid(cxTab1, "cxGrid2View", QStringLiteral("Q_Fysr2"));
     recordColumns(cxGrid2View, false);
     popupPending = new QMenu(this);
     btnRChk = popupPending->addAction(QStringLiteral("审核(&Z)"));
@@ -190,9 +181,9 @@ TF_Fyjsr::TF_Fyjsr(QWidget* parent) : Form(parent)
     bar2->addWidget(new QLabel(QStringLiteral("明细表可以查询经办人"), cxTab2));
     bar2->addWidget(btnSearch2);
     views = new QStackedWidget(cxTab2);
-    cxGrid1View = fyjsrGrid(views, "cxGrid1View", QStringLiteral("Q_Fysr1"));
+    cxGrid1View = MakeListGrid(views, "cxGrid1View", QStringLiteral("Q_Fysr1"));
     recordColumns(cxGrid1View, true);
-    cxGrid3View = fyjsrGrid(views, "cxGrid3View", QStringLiteral("Q_DhxsHZ"));
+    cxGrid3View = MakeListGrid(views, "cxGrid3View", QStringLiteral("Q_DhxsHZ"));
     const int colDept = cxGrid3View->AddColumn(QStringLiteral("de_name"), QStringLiteral("部门名称"), 110);
     cxGrid3View->AddColumn(QStringLiteral("fy_lx"), QStringLiteral("项目名称"), 110);
     cxGrid3View->SetFooterSum(cxGrid3View->AddColumn(
@@ -238,16 +229,9 @@ TF_Fyjsr::TF_Fyjsr(QWidget* parent) : Form(parent)
         if (rMxb->isChecked())
             PopupWhenRows(popupDetail, *cxGrid1View, at);
     });
-    for (QRadioButton* r : { rMxb, rHzb })
-        connect(r, &QRadioButton::toggled, this, [this](bool on) {
-            if (on && !activating_)
-                btnSearch2Click();
-        });
-    connect(cxPage, &QTabWidget::currentChanged, this, [this] {
-        if (!activating_)
-            cxPageChange();
-    });
-    KeyPreview::Install(this, [this](QKeyEvent* e) { return FormKeyDown(e->key()); });
+    WirePagedWindow(
+        this, cxPage, { rMxb, rHzb }, activating_, [this] { btnSearch2Click(); }, [this] { cxPageChange(); },
+        [this](int key) { return FormKeyDown(key); });
 }
 
 Query& TF_Fyjsr::Pending()
@@ -284,13 +268,8 @@ void TF_Fyjsr::FormActivate()
         b->setEnabled(approve);
     btnRChk->setEnabled(approve);
     btnRUnChk->setEnabled(approve);
-    const QList<QPair<DataGrid*, QString>> amounts { { cxGrid2View, QStringLiteral("fy_je") },
-        { cxGrid1View, QStringLiteral("fy_je") }, { cxGrid3View, QStringLiteral("fyje") } };
-    for (const auto& [grid, field] : amounts) {
-        const int col = grid->ColumnByField(field);
-        SetAmountColumnFormat(GridColumnFormat(*grid, col));
-        SetAmountSummaryFormat(GridFooterFormat(*grid, col));
-    }
+    SetAmountFormats({ { cxGrid2View, QStringLiteral("fy_je") }, { cxGrid1View, QStringLiteral("fy_je") },
+        { cxGrid3View, QStringLiteral("fyje") } });
 }
 
 void TF_Fyjsr::FormClose()
@@ -486,13 +465,5 @@ void TF_Fyjsr::btn_ExportClick()
 
 bool TF_Fyjsr::FormKeyDown(int key)
 {
-    if (key == Qt::Key_F2) {
-        cxPageChange();
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
-        close();
-        return true;
-    }
-    return false;
+    return PagedWindowKey(this, key, [this] { cxPageChange(); });
 }

@@ -211,17 +211,6 @@ void ExpenseEntryDialog::comDeptChange()
 
 bool ExpenseEntryDialog::FormKeyDown(int key)
 {
-    switch (key) {
-    case Qt::Key_F5:
-        btnOKClick();
-        return true;
-    case Qt::Key_F4:
-        btnPrinClick();
-        return true;
-    case Qt::Key_Escape:
-        reject();
-        return true;
-    default:
-        return false;
-    }
+    return EntryDialogKey(
+        this, key, [this] { btnOKClick(); }, [this] { btnPrinClick(); });
 }

@@ -40,15 +40,6 @@ namespace {
 
 const Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
 
-DataGrid* accountGrid(QWidget* parent, const char* name, const QString& dataset)
-{
-    auto* g = new DataGrid(parent);
-    g->setObjectName(QString::fromLatin1(name));
-    g->SetDataSource(&F_DataModule->D(dataset));
-    g->SetFooterVisible(true);
-    return g;
-}
-
 // A balance that is not 0 in cents is drawn in red.
 void redWhenNotZero(DataGrid* grid, const QString& field)
 {
@@ -102,29 +93,15 @@ PartnerAccountWindow::PartnerAccountWindow(
     toolbar->addWidget(rHzb);
     toolbar->addWidget(rMxb);
 
-    tdate1 = MakeDateEdit(this, "tdate1");
-    tdate2 = MakeDateEdit(this, "tdate2");
-    btnMenu = MakePresetButton(this, tdate1, tdate2, [this] { btnSearch1Click(); });
-    tPartnerName = new QLineEdit(this);
-    tPartnerName->setObjectName(side.customers ? QStringLiteral("tKhName1") : QStringLiteral("tkey"));
-    btnGhsSele = new QToolButton(this);
-    btnGhsSele->setObjectName(QStringLiteral("btnGhsSele"));
-    btnGhsSele->setText(QStringLiteral("…"));
-    tDocKey = new QLineEdit(this);
-    tDocKey->setObjectName(side.customers ? QStringLiteral("tkey") : QStringLiteral("tkey2"));
-    btnSearch1 = MakeAccountsButton(this, "btnSearch1", QStringLiteral("查询(F2)"));
-    auto* search = new QHBoxLayout;
-    search->addWidget(new QLabel(QStringLiteral("开单日期："), this));
-    search->addWidget(tdate1);
-    search->addWidget(new QLabel(QStringLiteral("至"), this));
-    search->addWidget(tdate2);
-    search->addWidget(btnMenu);
-    search->addWidget(new QLabel(side.customers ? QStringLiteral("客户名称：") : QStringLiteral("供货商名称："), this));
-    search->addWidget(tPartnerName, 1);
-    search->addWidget(btnGhsSele);
-    search->addWidget(new QLabel(QStringLiteral("单据号/备注："), this));
-    search->addWidget(tDocKey, 1);
-    search->addWidget(btnSearch1);
+    const PartnerSearchRow row
+        = MakePartnerSearchRow(this, side.customers, "tdate1", "tdate2", [this] { btnSearch1Click(); });
+    tdate1 = row.from;
+    tdate2 = row.to;
+    btnMenu = row.presets;
+    tPartnerName = row.partner;
+    btnGhsSele = row.pick;
+    tDocKey = row.key;
+    btnSearch1 = row.search;
 
     views = new QStackedWidget(this);
     BuildGrids();
@@ -137,7 +114,7 @@ PartnerAccountWindow::PartnerAccountWindow(
 
     auto* root = new QVBoxLayout(this);
     root->addLayout(toolbar);
-    root->addLayout(search);
+    root->addLayout(row.layout);
     root->addWidget(views, 1);
     resize(1040, 580);
 
@@ -148,7 +125,6 @@ PartnerAccountWindow::PartnerAccountWindow(
     connect(btn_Export, &QPushButton::clicked, this, [this] { btn_ExportClick(); });
     connect(btn_Prin, &QPushButton::clicked, this, [this] { btn_PrinClick(); });
     connect(btn_Exit, &QPushButton::clicked, this, [this] { close(); });
-    connect(btnSearch1, &QPushButton::clicked, this, [this] { btnSearch1Click(); });
     connect(btnGhsSele, &QToolButton::clicked, this, [this] { partnerPanel->Open(); });
     connect(cxGrid1View, &DataGrid::rowDoubleClicked, this, [this] { btn_ChaKanClick(); });
     connect(cxGrid1View, &DataGrid::rightClicked, this, [this](const QPoint& at) { cxGrid1ViewMouseUp(at); });
@@ -172,7 +148,7 @@ void PartnerAccountWindow::BuildGrids()
     const QString name = kh ? QStringLiteral("客户名称") : QStringLiteral("供货商名称");
     const PartnerAccountSide& s = side_;
 
-    cxGrid1View = accountGrid(views, "cxGrid1View", QStringLiteral("Q_Ysk"));
+    cxGrid1View = MakeListGrid(views, "cxGrid1View", QStringLiteral("Q_Ysk"));
     DataGrid* g = cxGrid1View;
     const int colCode = g->AddColumn(QStringLiteral("k_ghskh"), code, 80);
     g->AddColumn(s.partnerName, name, 140);
@@ -190,7 +166,7 @@ void PartnerAccountWindow::BuildGrids()
     SetRecordCount(*g, colCode);
     redWhenNotZero(g, QStringLiteral("k_ljje"));
 
-    cxGrid2View = accountGrid(views, "cxGrid2View", QStringLiteral("Q_Yskhz"));
+    cxGrid2View = MakeListGrid(views, "cxGrid2View", QStringLiteral("Q_Yskhz"));
     g = cxGrid2View;
     const int colCode2 = g->AddColumn(QStringLiteral("k_ghskh"), code, 80);
     g->AddColumn(s.partnerName, name, 160);
@@ -201,7 +177,7 @@ void PartnerAccountWindow::BuildGrids()
     SetRecordCount(*g, colCode2);
     redWhenNotZero(g, QStringLiteral("wfje"));
 
-    cxGrid3View = accountGrid(views, "cxGrid3View", QStringLiteral("Q_Jhsp2"));
+    cxGrid3View = MakeListGrid(views, "cxGrid3View", QStringLiteral("Q_Jhsp2"));
     g = cxGrid3View;
     const int colCode3 = g->AddColumn(QStringLiteral("k_ghskh"), code, 80);
     g->AddColumn(s.partnerName, name, 120);
@@ -287,12 +263,11 @@ void PartnerAccountWindow::SetColumnFormats()
         { cxGrid3View,
             { QStringLiteral("gl_dj"), QStringLiteral("gl_je"), QStringLiteral("gl_taxdj"), QStringLiteral("gl_taxje"),
                 QStringLiteral("gl_zje") } } };
+    QList<QPair<DataGrid*, QString>> columns;
     for (const auto& [grid, fields] : amounts)
-        for (const QString& field : fields) {
-            const int col = grid->ColumnByField(field);
-            SetAmountColumnFormat(GridColumnFormat(*grid, col));
-            SetAmountSummaryFormat(GridFooterFormat(*grid, col));
-        }
+        for (const QString& field : fields)
+            columns.append({ grid, field });
+    SetAmountFormats(columns);
     const int qty = cxGrid3View->ColumnByField(QStringLiteral("gl_sl"));
     SetQtyColumnFormat(GridColumnFormat(*cxGrid3View, qty));
     SetQtySummaryFormat(GridFooterFormat(*cxGrid3View, qty));
