@@ -161,3 +161,10 @@ bool EntryDialogKey(Form* dialog, int key, const std::function<void()>& confirm,
         return false;
     }
 }
+
+bool PartnerListKey(Form* window, PartnerPanel* panel, int key, const std::function<void()>& search)
+{
+    if (panel->HandleKey(key))
+        return true;
+    return PagedWindowKey(window, key, search);
+}

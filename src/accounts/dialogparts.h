@@ -7,6 +7,7 @@
 
 class DataGrid;
 class Form;
+class PartnerPanel;
 class QDateEdit;
 class QFormLayout;
 class QHBoxLayout;
@@ -48,6 +49,10 @@ struct PartnerSearchRow {
 };
 PartnerSearchRow MakePartnerSearchRow(
     QWidget* parent, bool customers, const char* fromName, const char* toName, const std::function<void()>& search);
+
+// The keys of a list with the partner picker: while the panel shows it takes them;
+// otherwise F2 searches and Esc closes.
+bool PartnerListKey(Form* window, PartnerPanel* panel, int key, const std::function<void()>& search);
 
 // The two-page windows: choosing a view runs viewSearch and turning the page runs
 // pageSearch, both not while `activating`; the window's FormKeyDown takes the keys.

@@ -174,6 +174,7 @@ TF_Fyjsr::TF_Fyjsr(QWidget* parent) : Form(parent)
     comDept2 = fyjsrCombo(cxTab2, "comDept2");
     tkey = new QLineEdit(cxTab2);
     tkey->setObjectName(QStringLiteral("tkey"));
+    tkey->setMinimumWidth(160);
     btnSearch2 = MakeAccountsButton(cxTab2, "btnSearch2", QStringLiteral("查询(F2)"));
     auto* bar2 = expenseQueryBar(cxTab2, tdate21, tdate22, btnMenu2, comFylx2, comDept2);
     bar2->addWidget(new QLabel(QStringLiteral("单据号/账户/备注："), cxTab2));

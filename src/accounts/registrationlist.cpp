@@ -368,15 +368,5 @@ void RegistrationList::cxGrid1ViewMouseUp(const QPoint& at)
 
 bool RegistrationList::FormKeyDown(int key)
 {
-    if (partnerPanel->HandleKey(key))
-        return true;
-    if (key == Qt::Key_F2) {
-        btnSearch1Click();
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
-        close();
-        return true;
-    }
-    return false;
+    return PartnerListKey(this, partnerPanel, key, [this] { btnSearch1Click(); });
 }

@@ -425,17 +425,7 @@ void PartnerAccountWindow::cxGrid1ViewMouseUp(const QPoint& at)
 
 bool PartnerAccountWindow::FormKeyDown(int key)
 {
-    if (partnerPanel->HandleKey(key))
-        return true;
-    if (key == Qt::Key_F2) {
-        btnSearch1Click();
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
-        close();
-        return true;
-    }
-    return false;
+    return PartnerListKey(this, partnerPanel, key, [this] { btnSearch1Click(); });
 }
 
 TF_Yskgl::TF_Yskgl(QWidget* parent)
