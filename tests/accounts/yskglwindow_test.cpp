@@ -4,6 +4,7 @@
 #include "platform/grid/datagrid.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -93,6 +94,17 @@ TEST_F(YskglWindowTest, NonZeroClosingBalanceIsRed)
         colours << w.cxGrid1View->model()->index(row, col).data(Qt::ForegroundRole).value<QColor>().name();
     EXPECT_TRUE(colours.contains(QColor(Qt::red).name()));
     EXPECT_NE(colours.at(0), colours.at(1));
+}
+
+TEST_F(YskglWindowTest, ExportOffersXlsOnly)
+{
+    Sale(QStringLiteral("XS24030210001"), 50, 0);
+    TF_Yskgl w;
+    w.Activate();
+    prompt.AnswerFile(Folder() + QStringLiteral("ysk"));
+    w.btn_ExportClick();
+    EXPECT_TRUE(QFile::exists(Folder() + QStringLiteral("ysk.xls")));
+    EXPECT_FALSE(QFile::exists(Folder() + QStringLiteral("ysk.xlsx")));
 }
 
 TEST_F(YskglWindowTest, RecalculationDialogForEveryCustomerOrOne)
