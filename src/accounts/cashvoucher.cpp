@@ -9,7 +9,7 @@
 void PrintCashVoucher(const CashVoucher& v)
 {
     Report report;
-    report.LoadFromFile(ProgramFolder::File(QStringLiteral("report/xjyhd.fr3")));
+    report.LoadFromFile(ProgramFolder::File(QStringLiteral("report/") + v.templateFile + QStringLiteral(".fr3")));
     if (v.withCompany) {
         report.SetVariable(QStringLiteral("comName"), CompanyName);
         report.SetVariable(QStringLiteral("comTele"), CompanyTele);

@@ -55,29 +55,15 @@ RegistrationList::RegistrationList(
         toolbar->addWidget(b);
     toolbar->addStretch(1);
 
-    tdate11 = MakeDateEdit(this, "tdate11");
-    tdate12 = MakeDateEdit(this, "tdate12");
-    btnMenu = MakePresetButton(this, tdate11, tdate12, [this] { btnSearch1Click(); });
-    tPartnerName = new QLineEdit(this);
-    tPartnerName->setObjectName(kind.customers ? QStringLiteral("tKhName1") : QStringLiteral("tkey"));
-    btnGhsSele = new QToolButton(this);
-    btnGhsSele->setObjectName(QStringLiteral("btnGhsSele"));
-    btnGhsSele->setText(QStringLiteral("…"));
-    tDocKey = new QLineEdit(this);
-    tDocKey->setObjectName(kind.customers ? QStringLiteral("tkey") : QStringLiteral("tkey2"));
-    btnSearch1 = MakeAccountsButton(this, "btnSearch1", QStringLiteral("查询(F2)"));
-    auto* search = new QHBoxLayout;
-    search->addWidget(new QLabel(QStringLiteral("开单日期："), this));
-    search->addWidget(tdate11);
-    search->addWidget(new QLabel(QStringLiteral("至"), this));
-    search->addWidget(tdate12);
-    search->addWidget(btnMenu);
-    search->addWidget(new QLabel(kind.customers ? QStringLiteral("客户名称：") : QStringLiteral("供货商名称："), this));
-    search->addWidget(tPartnerName, 1);
-    search->addWidget(btnGhsSele);
-    search->addWidget(new QLabel(QStringLiteral("单据号/备注："), this));
-    search->addWidget(tDocKey, 1);
-    search->addWidget(btnSearch1);
+    const PartnerSearchRow row
+        = MakePartnerSearchRow(this, kind.customers, "tdate11", "tdate12", [this] { btnSearch1Click(); });
+    tdate11 = row.from;
+    tdate12 = row.to;
+    btnMenu = row.presets;
+    tPartnerName = row.partner;
+    btnGhsSele = row.pick;
+    tDocKey = row.key;
+    btnSearch1 = row.search;
 
     cxGrid1View = new DataGrid(this);
     cxGrid1View->setObjectName(QStringLiteral("cxGrid1View"));
@@ -125,7 +111,7 @@ RegistrationList::RegistrationList(
 
     auto* root = new QVBoxLayout(this);
     root->addLayout(toolbar);
-    root->addLayout(search);
+    root->addLayout(row.layout);
     root->addWidget(cxGrid1View, 1);
     resize(900, 520);
 
@@ -137,7 +123,6 @@ RegistrationList::RegistrationList(
     connect(btn_Prin, &QPushButton::clicked, this, [this] { btn_PrinClick(); });
     connect(btn_Export, &QPushButton::clicked, this, [this] { btn_ExportClick(); });
     connect(btn_Exit, &QPushButton::clicked, this, [this] { close(); });
-    connect(btnSearch1, &QPushButton::clicked, this, [this] { btnSearch1Click(); });
     connect(btnGhsSele, &QToolButton::clicked, this, [this] { partnerPanel->Open(); });
     connect(mnuAdd, &QAction::triggered, this, [this] { btn_AddClick(); });
     connect(mnuModi, &QAction::triggered, this, [this] { btn_ModiClick(); });
@@ -172,13 +157,8 @@ void RegistrationList::FormActivate()
         OpenSupplierList(QStringLiteral("0"));
     btnSearch1Click();
     btn_Check->setEnabled(HasRight(QStringLiteral("wlzk"), kind_.approveRight));
-    for (const QString& field : { QStringLiteral("k_yfje"), QStringLiteral("k_sfje"), QStringLiteral("k_mlje") }) {
-        const int col = cxGrid1View->ColumnByField(field);
-        if (col < 0)
-            continue;
-        SetAmountColumnFormat(GridColumnFormat(*cxGrid1View, col));
-        SetAmountSummaryFormat(GridFooterFormat(*cxGrid1View, col));
-    }
+    SetAmountFormats({ { cxGrid1View, QStringLiteral("k_yfje") }, { cxGrid1View, QStringLiteral("k_sfje") },
+        { cxGrid1View, QStringLiteral("k_mlje") } });
 }
 
 void RegistrationList::FormClose()
@@ -388,15 +368,5 @@ void RegistrationList::cxGrid1ViewMouseUp(const QPoint& at)
 
 bool RegistrationList::FormKeyDown(int key)
 {
-    if (const auto use = partnerPanel->HandleKey(key); use != PartnerPanel::KeyUse::PanelHidden)
-        return use == PartnerPanel::KeyUse::Used;
-    if (key == Qt::Key_F2) {
-        btnSearch1Click();
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
-        close();
-        return true;
-    }
-    return false;
+    return PartnerListKey(this, partnerPanel, key, [this] { btnSearch1Click(); });
 }

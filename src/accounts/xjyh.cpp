@@ -70,15 +70,6 @@ QHBoxLayout* queryBar(QWidget* page, QDateEdit* from, QDateEdit* to, QToolButton
     return bar;
 }
 
-DataGrid* journalGrid(QWidget* parent, const char* name, const QString& dataset)
-{
-    auto* g = new DataGrid(parent);
-    g->setObjectName(QString::fromLatin1(name));
-    g->SetDataSource(&F_DataModule->D(dataset));
-    g->SetFooterVisible(true);
-    return g;
-}
-
 // The journal columns shared by the pending and the detail grid.
 void journalColumns(DataGrid* g, bool withBalance)
 {
@@ -141,7 +132,7 @@ TF_Xjyh::TF_Xjyh(QWidget* parent) : Form(parent)
     tKey1->setObjectName(QStringLiteral("tKey1"));
     tKey1->setPlaceholderText(QStringLiteral("单据号、单据类型、往来单位、备注信息进行查询"));
     btnSearch1 = MakeAccountsButton(cxTab1, "btnSearch1", QStringLiteral("查询(F2)"));
-    cxGrid2View = journalGrid(cxTab1, "cxGrid2View", QStringLiteral("Q_Xjyh2"));
+    cxGrid2View = MakeListGrid(cxTab1, "cxGrid2View", QStringLiteral("Q_Xjyh2"));
     journalColumns(cxGrid2View, false);
     popupPending = new QMenu(this);
     btnRChk = popupPending->addAction(QStringLiteral("审核(&Z)"));
@@ -176,9 +167,9 @@ TF_Xjyh::TF_Xjyh(QWidget* parent) : Form(parent)
     tKey2->setObjectName(QStringLiteral("tKey2"));
     btnSearch2 = MakeAccountsButton(cxTab2, "btnSearch2", QStringLiteral("查询(F2)"));
     views = new QStackedWidget(cxTab2);
-    cxGrid3View = journalGrid(views, "cxGrid3View", QStringLiteral("Q_Dhxssp"));
+    cxGrid3View = MakeListGrid(views, "cxGrid3View", QStringLiteral("Q_Dhxssp"));
     journalColumns(cxGrid3View, true);
-    cxGrid1View = journalGrid(views, "cxGrid1View", QStringLiteral("Q_Xjyh1"));
+    cxGrid1View = MakeListGrid(views, "cxGrid1View", QStringLiteral("Q_Xjyh1"));
     const int colAccount = cxGrid1View->AddColumn(QStringLiteral("xj_kmmc"), QStringLiteral("账户名称"), 140);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     cxGrid1View->SetFooterSum(cxGrid1View->AddColumn(QStringLiteral("sfje"), QStringLiteral("发生金额"), 120, right));
@@ -224,16 +215,9 @@ TF_Xjyh::TF_Xjyh(QWidget* parent) : Form(parent)
     connect(btnRUnChk, &QAction::triggered, this, [this] { btn_UnChkClick(); });
     connect(cxGrid3View, &DataGrid::rightClicked, this,
         [this](const QPoint& at) { PopupWhenRows(popupDetail, *cxGrid3View, at); });
-    for (QRadioButton* r : { rMxb, rHzb })
-        connect(r, &QRadioButton::toggled, this, [this](bool on) {
-            if (on && !activating_)
-                btnSearch2Click();
-        });
-    connect(cxPage, &QTabWidget::currentChanged, this, [this] {
-        if (!activating_)
-            cxPageChange();
-    });
-    KeyPreview::Install(this, [this](QKeyEvent* e) { return FormKeyDown(e->key()); });
+    WirePagedWindow(
+        this, cxPage, { rMxb, rHzb }, activating_, [this] { btnSearch2Click(); }, [this] { cxPageChange(); },
+        [this](int key) { return FormKeyDown(key); });
 }
 
 Query& TF_Xjyh::Pending()
@@ -276,14 +260,9 @@ void TF_Xjyh::FormActivate()
 
 void TF_Xjyh::SetAmountFormats()
 {
-    const QList<QPair<DataGrid*, QString>> columns { { cxGrid2View, QStringLiteral("xj_je") },
-        { cxGrid3View, QStringLiteral("xj_je") }, { cxGrid3View, QStringLiteral("xj_ljje") },
-        { cxGrid1View, QStringLiteral("sfje") }, { cxGrid1View, QStringLiteral("ljje") } };
-    for (const auto& [grid, field] : columns) {
-        const int col = grid->ColumnByField(field);
-        SetAmountColumnFormat(GridColumnFormat(*grid, col));
-        SetAmountSummaryFormat(GridFooterFormat(*grid, col));
-    }
+    ::SetAmountFormats({ { cxGrid2View, QStringLiteral("xj_je") }, { cxGrid3View, QStringLiteral("xj_je") },
+        { cxGrid3View, QStringLiteral("xj_ljje") }, { cxGrid1View, QStringLiteral("sfje") },
+        { cxGrid1View, QStringLiteral("ljje") } });
 }
 
 void TF_Xjyh::done(int result)
@@ -492,13 +471,5 @@ void TF_Xjyh::btn_ExportClick()
 
 bool TF_Xjyh::FormKeyDown(int key)
 {
-    if (key == Qt::Key_F2) {
-        cxPageChange();
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
-        close();
-        return true;
-    }
-    return false;
+    return PagedWindowKey(this, key, [this] { cxPageChange(); });
 }

@@ -166,19 +166,8 @@ void CashEntryDialog::btnPrinClick()
 
 bool CashEntryDialog::FormKeyDown(int key)
 {
-    switch (key) {
-    case Qt::Key_F4:
-        btnPrinClick();
-        return true;
-    case Qt::Key_F5:
-        btnOKClick();
-        return true;
-    case Qt::Key_Escape:
-        reject();
-        return true;
-    default:
-        return false;
-    }
+    return EntryDialogKey(
+        this, key, [this] { btnOKClick(); }, [this] { btnPrinClick(); });
 }
 
 TF_Xjyh_Zz::TF_Xjyh_Zz(QWidget* parent) : Form(parent)

@@ -584,8 +584,8 @@ TF_Kccx_Cx::TF_Kccx_Cx(QWidget* parent) : Form(parent)
     connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
     connect(btnExit, &QPushButton::clicked, this, [this] { btnExitClick(); });
     KeyPreview::Install(this, [this](QKeyEvent* e) {
-        if (suppliers->HandleKey(e->key()))
-            return true;
+        if (const auto use = suppliers->HandleKey(e->key()); use != PartnerPanel::KeyUse::PanelHidden)
+            return use == PartnerPanel::KeyUse::Used;
         if (e->key() == Qt::Key_F5) {
             btnOKClick();
             return true;

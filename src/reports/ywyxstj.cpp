@@ -157,8 +157,8 @@ TF_Ywyxstj_Cx::TF_Ywyxstj_Cx(QWidget* parent) : Form(parent)
     connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
     connect(btnExit, &QPushButton::clicked, this, [this] { reject(); });
     KeyPreview::Install(this, [this](QKeyEvent* e) {
-        if (partnerPanel->HandleKey(e->key()))
-            return true;
+        if (const auto use = partnerPanel->HandleKey(e->key()); use != PartnerPanel::KeyUse::PanelHidden)
+            return use == PartnerPanel::KeyUse::Used;
         if (e->key() == Qt::Key_F5) {
             btnOKClick();
             return true;

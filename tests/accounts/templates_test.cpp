@@ -15,7 +15,10 @@ TEST(AccountsTemplates, AreDeliveredWithTheirDatasets)
         const char* dataset;
     } cases[] = { { "yskdj", "yskdj" }, { "yfkdj", "yfkdj" }, { "ysksk", "ysksk" }, { "yfkfk", "yfkfk" },
         { "ysyfysk", "ysyfkd" }, { "ysyfyfk", "ysyfkd" }, { "ysyfskd", "ysyfkd" }, { "ysyffkd", "ysyfkd" },
-        { "xjyhdsh", "xjyhdsh" }, { "xjyhmxb", "xjyhmxb" }, { "xjyhhzb", "xjyhhzb" }, { "xjyhd", nullptr } };
+        { "xjyhdsh", "xjyhdsh" }, { "xjyhmxb", "xjyhmxb" }, { "xjyhhzb", "xjyhhzb" }, { "xjyhd", nullptr },
+        { "yskmxb", "yskmxb" }, { "yskglhzb", "yskglhzb" }, { "yskglmxb", "yskglmxb" }, { "yfkmxb", "yfkmxb" },
+        { "yfkglhzb", "yfkglhzb" }, { "yfkglmxb", "yfkglmxb" }, { "fyjsrdsh", "fyjsrdsh" }, { "fyjsrmxb", "fyjsrmxb" },
+        { "fyjsrhzb", "fyjsrhzb" }, { "fyd", nullptr } };
     for (const Case& c : cases) {
         Report r;
         ASSERT_TRUE(r.LoadFromFile(SourceResource(QStringLiteral("report/%1.fr3").arg(QString::fromLatin1(c.file)))))

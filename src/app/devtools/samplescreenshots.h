@@ -22,3 +22,4 @@ void RegisterAccountsScreenshots();
 void RegisterWarehouseScreenshots();
 void RegisterStockReportsScreenshots();
 void RegisterStatisticsScreenshots();
+void RegisterExpenseScreenshots();

@@ -109,4 +109,5 @@ void RegisterSampleScreenshots()
     RegisterWarehouseScreenshots();
     RegisterStockReportsScreenshots();
     RegisterStatisticsScreenshots();
+    RegisterExpenseScreenshots();
 }
