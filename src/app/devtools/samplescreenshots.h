@@ -15,4 +15,7 @@ void RegisterPurchasingScreenshots();
 void RegisterAdminScreenshots();
 void RegisterMembersScreenshots();
 void RegisterPosScreenshots();
+void RegisterPosCheckoutScreenshots();
+// The till's sample shop (goods in colours and sizes with stock), made once.
+void PrepareTillShop();
 void RegisterAccountsScreenshots();

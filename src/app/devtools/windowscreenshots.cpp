@@ -104,5 +104,6 @@ void RegisterSampleScreenshots()
     RegisterAdminScreenshots();
     RegisterMembersScreenshots();
     RegisterPosScreenshots();
+    RegisterPosCheckoutScreenshots();
     RegisterAccountsScreenshots();
 }
