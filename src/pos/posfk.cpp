@@ -53,8 +53,8 @@ QString changeText(double v)
     return QString::number(cents(v + (v >= 0 ? 1e-9 : -1e-9)), 'f', 2);
 }
 
-const QString kShortBalance = QStringLiteral(
-    "该会员卡余额不足，请收取现金，\r\n\r\n或使用联合结账完成结算。\r\n\r\n确认结账吗？");
+const QString kShortBalance
+    = QStringLiteral("该会员卡余额不足，请收取现金，\r\n\r\n或使用联合结账完成结算。\r\n\r\n确认结账吗？");
 
 }
 
@@ -110,8 +110,8 @@ PosSaved SavePosPayment(const PosPayment& p)
                              "ls_cbj2=ls_cbj where gl_djh=:n and a_name=:op"),
         key);
     if (!p.memberNo.isEmpty())
-        out.memberSn = ScalarBound(QStringLiteral("select hy_sn from jxc_hyxx where hy_bh=:b"),
-            { { QStringLiteral("b"), p.memberNo } });
+        out.memberSn = ScalarBound(
+            QStringLiteral("select hy_sn from jxc_hyxx where hy_bh=:b"), { { QStringLiteral("b"), p.memberNo } });
 
     // A clean slate for the number; zero-quantity lines leave the sale.
     ExecBound(QStringLiteral("delete from jxc_posxsspmx where gl_djh=:n and a_name=:op"), key);
@@ -123,9 +123,10 @@ PosSaved SavePosPayment(const PosPayment& p)
     ExecBound(QStringLiteral("delete from jxc_lsxssp where ls_sl=0 and gl_djh=:n and a_name=:op"), key);
     ExecBound(QStringLiteral("delete from jxc_lsxsd where gl_djh=:n"), key);
 
-    ExecBound(QStringLiteral("insert into jxc_posxssp (gl_djh,g_sn,pos_dj,pos_sl,pos_zje,pos_dzl,pos_zhje,a_name,tid,t_zp) "
-                             "select gl_djh,g_sn,ls_dj,ls_sl,ls_zje,ls_dzl,ls_zhje,a_name,tid,t_zp from jxc_lsxssp "
-                             "where gl_djh=:n and a_name=:op order by id"),
+    ExecBound(
+        QStringLiteral("insert into jxc_posxssp (gl_djh,g_sn,pos_dj,pos_sl,pos_zje,pos_dzl,pos_zhje,a_name,tid,t_zp) "
+                       "select gl_djh,g_sn,ls_dj,ls_sl,ls_zje,ls_dzl,ls_zhje,a_name,tid,t_zp from jxc_lsxssp "
+                       "where gl_djh=:n and a_name=:op order by id"),
         key);
     ExecBound(QStringLiteral("update jxc_posxssp set t_zp='' where t_zp is null and gl_djh=:n and a_name=:op"), key);
     {
@@ -152,10 +153,11 @@ PosSaved SavePosPayment(const PosPayment& p)
               .toDouble();
     const double paid = p.due - p.rounding;
     const QString now = Clock::Now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    ExecBound(QStringLiteral("insert into jxc_posxsd (gl_djh,hy_sn,pos_xsrq,kh_sn,ck_sn,pos_yfje,pos_sfje,pos_mlje,"
-                             "pos_yhje,pos_yhzkje,a_name,u_sn,pos_note,pos_zffs,pos_xj,pos_czk,pos_yhk,pos_djq,pos_wxje,"
-                             "pos_zfbje,pos_zlje,pos_rjid,pos_bcjf,pos_zjf,pos_jfye) values (:n,:hy,:rq,:kh,:ck,:paid,"
-                             ":paid,:ml,:ml,:yhzk,:op,:u,:note,5,:xj,:czk,:yhk,:djq,:wx,:zfb,:zl,'',0,0,0)"),
+    ExecBound(
+        QStringLiteral("insert into jxc_posxsd (gl_djh,hy_sn,pos_xsrq,kh_sn,ck_sn,pos_yfje,pos_sfje,pos_mlje,"
+                       "pos_yhje,pos_yhzkje,a_name,u_sn,pos_note,pos_zffs,pos_xj,pos_czk,pos_yhk,pos_djq,pos_wxje,"
+                       "pos_zfbje,pos_zlje,pos_rjid,pos_bcjf,pos_zjf,pos_jfye) values (:n,:hy,:rq,:kh,:ck,:paid,"
+                       ":paid,:ml,:ml,:yhzk,:op,:u,:note,5,:xj,:czk,:yhk,:djq,:wx,:zfb,:zl,'',0,0,0)"),
         { { QStringLiteral("n"), n }, { QStringLiteral("hy"), out.memberSn }, { QStringLiteral("rq"), now },
             { QStringLiteral("kh"), DefaultCustomerSn() }, { QStringLiteral("ck"), p.warehouse },
             { QStringLiteral("paid"), paid }, { QStringLiteral("ml"), p.rounding },
@@ -168,19 +170,20 @@ PosSaved SavePosPayment(const PosPayment& p)
             { QStringLiteral("zl"), fkNumber(p.change) } });
     if (!out.memberSn.isEmpty())
         PostPosDocument(n, out.memberSn, QStringLiteral("XS"));
-    const double profit
-        = ScalarBound(QStringLiteral("select sum(a.pos_zje-a.pos_sl*b.g_pjjj) as lr from jxc_posxssp a,jxc_goods b "
-                                     "where a.g_sn=b.g_sn and a.gl_djh=:n"),
-            { { QStringLiteral("n"), n } })
-              .toDouble();
+    const double profit = ScalarBound(
+        QStringLiteral("select sum(a.pos_zje-a.pos_sl*b.g_pjjj) as lr from jxc_posxssp a,jxc_goods b "
+                       "where a.g_sn=b.g_sn and a.gl_djh=:n"),
+        { { QStringLiteral("n"),
+            n } }).toDouble();
     const QString d = Clock::Now().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     // Stored as settled in cash and approved by the cashier, marked as the till's.
-    ExecBound(QStringLiteral("insert into jxc_lsxsd (gl_djh,kh_sn,ck_sn,ls_xsrq,ls_yfje,ls_sfje,u_sn,ls_note,a_name,"
-                             "ls_yhje,ls_th,ls_qk,ls_lr,hy_sn,pos_zffs,pos_xj,pos_czk,pos_yhk,pos_djq,pos_rjid,ls_jsfs,"
-                             "ls_kmmc,ls_status,ls_checker,ls_chkrq,ls_dhbz,ls_zt,ls_hkje,ls_fpno,ls_fpje,ls_yf,ls_bzf) "
-                             "select gl_djh,kh_sn,ck_sn,:d,:due,pos_sfje,u_sn,pos_note,a_name,:ml,0,0,:lr,:hy,pos_zffs,"
-                             "pos_xj,pos_czk,pos_yhk,pos_djq,pos_rjid,0,:km,1,a_name,:d,1,'pos',0,'',0,0,0 "
-                             "from jxc_posxsd where gl_djh=:n"),
+    ExecBound(
+        QStringLiteral("insert into jxc_lsxsd (gl_djh,kh_sn,ck_sn,ls_xsrq,ls_yfje,ls_sfje,u_sn,ls_note,a_name,"
+                       "ls_yhje,ls_th,ls_qk,ls_lr,hy_sn,pos_zffs,pos_xj,pos_czk,pos_yhk,pos_djq,pos_rjid,ls_jsfs,"
+                       "ls_kmmc,ls_status,ls_checker,ls_chkrq,ls_dhbz,ls_zt,ls_hkje,ls_fpno,ls_fpje,ls_yf,ls_bzf) "
+                       "select gl_djh,kh_sn,ck_sn,:d,:due,pos_sfje,u_sn,pos_note,a_name,:ml,0,0,:lr,:hy,pos_zffs,"
+                       "pos_xj,pos_czk,pos_yhk,pos_djq,pos_rjid,0,:km,1,a_name,:d,1,'pos',0,'',0,0,0 "
+                       "from jxc_posxsd where gl_djh=:n"),
         { { QStringLiteral("n"), n }, { QStringLiteral("d"), d }, { QStringLiteral("due"), p.due },
             { QStringLiteral("ml"), p.rounding }, { QStringLiteral("lr"), profit },
             { QStringLiteral("hy"), out.memberSn }, { QStringLiteral("km"), QStringLiteral("现金") } });
@@ -188,7 +191,8 @@ PosSaved SavePosPayment(const PosPayment& p)
         ApplyDocDiscount(n, paid, p.due);
     ApproveSalesDoc(n);
     if (IsTrue(UseStockOut))
-        ExecBound(QStringLiteral("update jxc_lsxssp set ls_cksl=ls_sl where gl_djh=:n"), { { QStringLiteral("n"), n } });
+        ExecBound(
+            QStringLiteral("update jxc_lsxssp set ls_cksl=ls_sl where gl_djh=:n"), { { QStringLiteral("n"), n } });
     ExecBound(QStringLiteral("update jxc_goodslist set gl_fdmc='99' where gl_djh=:n"), { { QStringLiteral("n"), n } });
     tr.Commit();
     return out;
@@ -521,8 +525,9 @@ void TF_Posxs_Fk::btnCancelClick()
 
 void posFk(TF_PosMainForm& till)
 {
-    const QString warehouse
-        = till.comCk->count() > 0 && till.comCk->currentIndex() >= 0 ? GetComboCode(*till.comCk, till.comCk->currentIndex()) : QString();
+    const QString warehouse = till.comCk->count() > 0 && till.comCk->currentIndex() >= 0
+        ? GetComboCode(*till.comCk, till.comCk->currentIndex())
+        : QString();
     const QString refusal = CheckNegativeSizeColorStock(
         QStringLiteral("jxc_lsxsspmx"), warehouse, till.SaleNumber(), QStringLiteral("销售"));
     if (!refusal.isEmpty()) {

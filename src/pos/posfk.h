@@ -38,8 +38,8 @@ QString CheckPosPayment(const PosTenders& t, double due, double rounding, double
 struct PosPayment {
     QString number;
     QString op;
-    QString memberNo;  // the member panel's card number, "" without a member
-    QString salesman;  // the salesman combo's key; "" or "-1" for none
+    QString memberNo; // the member panel's card number, "" without a member
+    QString salesman; // the salesman combo's key; "" or "-1" for none
     QString warehouse;
     double due = 0;
     double rounding = 0;

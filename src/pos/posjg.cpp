@@ -53,10 +53,12 @@ void HoldPosSale(const PosHold& h)
     const SqlParams key { { QStringLiteral("n"), h.number }, { QStringLiteral("op"), h.op } };
     const QString memberSn = h.memberNo.isEmpty()
         ? QString()
-        : ScalarBound(QStringLiteral("select hy_sn from jxc_hyxx where hy_bh=:b"), { { QStringLiteral("b"), h.memberNo } });
-    ExecBound(QStringLiteral("insert into jxc_posxssp (gl_djh,g_sn,pos_dj,pos_sl,pos_zje,pos_dzl,pos_zhje,a_name,tid,"
-                             "pos_cbj,pos_zcb,pos_lsj,t_zp) select gl_djh,g_sn,ls_dj,ls_sl,ls_zje,ls_dzl,ls_zhje,a_name,"
-                             "id,ls_cbj,ls_zcb,ls_lsj,t_zp from jxc_lsxssp where gl_djh=:n and a_name=:op order by id"),
+        : ScalarBound(
+            QStringLiteral("select hy_sn from jxc_hyxx where hy_bh=:b"), { { QStringLiteral("b"), h.memberNo } });
+    ExecBound(
+        QStringLiteral("insert into jxc_posxssp (gl_djh,g_sn,pos_dj,pos_sl,pos_zje,pos_dzl,pos_zhje,a_name,tid,"
+                       "pos_cbj,pos_zcb,pos_lsj,t_zp) select gl_djh,g_sn,ls_dj,ls_sl,ls_zje,ls_dzl,ls_zhje,a_name,"
+                       "id,ls_cbj,ls_zcb,ls_lsj,t_zp from jxc_lsxssp where gl_djh=:n and a_name=:op order by id"),
         key);
     ExecBound(QStringLiteral("insert into jxc_posxsd (gl_djh,hy_sn,pos_xsrq,pos_yfje,pos_sfje,pos_note,a_name,u_sn,"
                              "ck_sn) values (:n,:hy,:rq,:total,0,'gd',:op,:u,:ck)"),
@@ -85,8 +87,8 @@ QString ResumeHeldSale(const QString& number, const QString& op)
 {
     Transaction t(holdDb());
     const SqlParams key { { QStringLiteral("n"), number }, { QStringLiteral("op"), op } };
-    const QString memberSn = ScalarBound(
-        QStringLiteral("select hy_sn from jxc_posxsd where gl_djh=:n and pos_note='gd'"), key);
+    const QString memberSn
+        = ScalarBound(QStringLiteral("select hy_sn from jxc_posxsd where gl_djh=:n and pos_note='gd'"), key);
     Query held(&holdDb());
     OpenWithParams(held, QStringLiteral("select id,tid from jxc_posxssp where gl_djh=:n order by id"), key);
     for (held.First(); !held.Eof(); held.Next()) {
@@ -94,11 +96,12 @@ QString ResumeHeldSale(const QString& number, const QString& op)
         line.insert(QStringLiteral("hid"), held.AsInteger(QStringLiteral("id")));
         // The resuming cashier takes the lines over, so his till shows and pays them.
         const qint64 id = holdDb().Insert(
-            QStringLiteral("insert into jxc_lsxssp (gl_djh,ls_dj,ls_sl,ls_zje,g_sn,a_name,ls_dzl,ls_zhje,t_zp,ls_je,"
-                           "ls_tax,ls_taxdj,ls_taxje,ls_lsj,ls_cksl,ls_cbj,ls_zcb,ls_dhdj,t_yxq,t_ph,t_scrq,ls_zsl,"
-                           "dw_name,g_sptm,g_zhxs,gl_djh2,idck) select gl_djh,pos_dj,pos_sl,pos_zje,g_sn,:op,pos_dzl,"
-                           "pos_zje,t_zp,pos_zje,0,pos_dj,0,pos_lsj,pos_sl,pos_cbj,pos_zcb,pos_dj*pos_dzl,t_yxq,t_ph,"
-                           "t_scrq,pos_zsl,dw_name,g_sptm,coalesce(g_zhxs,1),gl_djh3,idck from jxc_posxssp where id=:hid"),
+            QStringLiteral(
+                "insert into jxc_lsxssp (gl_djh,ls_dj,ls_sl,ls_zje,g_sn,a_name,ls_dzl,ls_zhje,t_zp,ls_je,"
+                "ls_tax,ls_taxdj,ls_taxje,ls_lsj,ls_cksl,ls_cbj,ls_zcb,ls_dhdj,t_yxq,t_ph,t_scrq,ls_zsl,"
+                "dw_name,g_sptm,g_zhxs,gl_djh2,idck) select gl_djh,pos_dj,pos_sl,pos_zje,g_sn,:op,pos_dzl,"
+                "pos_zje,t_zp,pos_zje,0,pos_dj,0,pos_lsj,pos_sl,pos_cbj,pos_zcb,pos_dj*pos_dzl,t_yxq,t_ph,"
+                "t_scrq,pos_zsl,dw_name,g_sptm,coalesce(g_zhxs,1),gl_djh3,idck from jxc_posxssp where id=:hid"),
             line);
         line.insert(QStringLiteral("id"), id);
         line.insert(QStringLiteral("tid"), held.AsInteger(QStringLiteral("tid")));
@@ -236,8 +239,9 @@ void TF_Posxs_Jg::btnSearchClick()
     q.Close();
     q.ClearParams();
     // Held sales of every cashier; the period takes in the whole end day.
-    q.SetSQL(QStringLiteral("select * from (select a.*,coalesce(b.hy_name,'') as hyname,coalesce(b.hy_bh,'') as hybh "
-                            "from jxc_posxsd a left outer join jxc_hyxx b on a.hy_sn=b.hy_sn) t where pos_note='gd' and ")
+    q.SetSQL(
+        QStringLiteral("select * from (select a.*,coalesce(b.hy_name,'') as hyname,coalesce(b.hy_bh,'') as hybh "
+                       "from jxc_posxsd a left outer join jxc_hyxx b on a.hy_sn=b.hy_sn) t where pos_note='gd' and ")
         + PeriodCondition(QStringLiteral("pos_xsrq"), tdate1->date(), tdate2->date())
         + QStringLiteral(" and (hyname like :k or hybh like :k) order by id"));
     q.SetParam(QStringLiteral("k"), QStringLiteral("%") + SafeSqlText(tkey->text().trimmed()) + QStringLiteral("%"));
@@ -283,7 +287,8 @@ void TF_Posxs_Jg::btnJgClick()
     if (!memberSn.isEmpty()) {
         Query m(&F_DataModule->ADOConn);
         OpenWithParams(m,
-            QStringLiteral("select a.*,b.hl_name,b.hl_zk from jxc_hyxx a,jxc_hyfl b where a.hl_sn=b.hl_sn and a.hy_sn=:s"),
+            QStringLiteral(
+                "select a.*,b.hl_name,b.hl_zk from jxc_hyxx a,jxc_hyfl b where a.hl_sn=b.hl_sn and a.hy_sn=:s"),
             { { QStringLiteral("s"), memberSn } });
         if (!m.IsEmpty()) {
             m.First();
@@ -301,8 +306,8 @@ void TF_Posxs_Jg::btnJgClick()
 
 void TF_Posxs_Jg::N_HzbClick()
 {
-    PrintSearchedList(QStringLiteral("posjghzb"), F_DataModule->Q(QStringLiteral("Q_PosJg")), tdate1->date(),
-        tdate2->date());
+    PrintSearchedList(
+        QStringLiteral("posjghzb"), F_DataModule->Q(QStringLiteral("Q_PosJg")), tdate1->date(), tdate2->date());
 }
 
 void TF_Posxs_Jg::N_MxbClick()
@@ -318,7 +323,8 @@ void TF_Posxs_Jg::N_MxbClick()
                                 "jxc_goods g where t.gl_djh=a.gl_djh and a.g_sn=g.g_sn and t.pos_note='gd' and ")
         + PeriodCondition(QStringLiteral("t.pos_xsrq"), tdate1->date(), tdate2->date())
         + QStringLiteral(" and (t.hyname like :k or t.hybh like :k) order by t.id,a.id"));
-    lines.SetParam(QStringLiteral("k"), QStringLiteral("%") + SafeSqlText(tkey->text().trimmed()) + QStringLiteral("%"));
+    lines.SetParam(
+        QStringLiteral("k"), QStringLiteral("%") + SafeSqlText(tkey->text().trimmed()) + QStringLiteral("%"));
     lines.Open();
     PrintSearchedList(QStringLiteral("posjgmxb"), lines, tdate1->date(), tdate2->date());
 }

@@ -19,7 +19,7 @@ struct PosHold {
     QString memberNo; // the member panel's card number
     QString salesman;
     QString warehouse;
-    QString total;    // the till's total
+    QString total; // the till's total
 };
 // Parks the operator's cart under its number as a held POS document (note "gd")
 // with its lines and colour-by-size rows, and empties the cart. One transaction.

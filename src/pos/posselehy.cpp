@@ -110,7 +110,8 @@ void RepriceCart(const QString& number, const QString& op, const PosMember* m)
     key.insert(QStringLiteral("zp"), kGift);
     Query lines(&F_DataModule->ADOConn);
     OpenWithParams(lines,
-        QStringLiteral("select distinct g_sn from jxc_lsxssp where coalesce(t_zp,'')<>:zp and gl_djh=:n and a_name=:op"),
+        QStringLiteral(
+            "select distinct g_sn from jxc_lsxssp where coalesce(t_zp,'')<>:zp and gl_djh=:n and a_name=:op"),
         key);
     Query goods(&F_DataModule->ADOConn);
     for (lines.First(); !lines.Eof(); lines.Next()) {
@@ -124,10 +125,12 @@ void RepriceCart(const QString& number, const QString& op, const PosMember* m)
         line.insert(QStringLiteral("g"), sn);
         line.insert(QStringLiteral("p"), price.price);
         line.insert(QStringLiteral("r"), price.rate);
+        line.insert(QStringLiteral("dh"), price.price * price.rate);
         // Every line of the goods at once (all its colours); lines in a larger unit
         // keep their unit price and take only the rate.
-        ExecBound(QStringLiteral("update jxc_lsxssp set ls_dj=:p,ls_dzl=:r,ls_dhdj=:p*:r,ls_zje=ls_sl*:p*:r where "
-                                 "coalesce(g_zhxs,1)=1 and g_sn=:g and coalesce(t_zp,'')<>:zp and gl_djh=:n and a_name=:op"),
+        ExecBound(
+            QStringLiteral("update jxc_lsxssp set ls_dj=:p,ls_dzl=:r,ls_dhdj=:dh,ls_zje=ls_sl*:dh where "
+                           "coalesce(g_zhxs,1)=1 and g_sn=:g and coalesce(t_zp,'')<>:zp and gl_djh=:n and a_name=:op"),
             line);
         ExecBound(QStringLiteral("update jxc_lsxssp set ls_dzl=:r,ls_dhdj=ls_dj*:r,ls_zje=ls_sl*ls_dj*:r where "
                                  "g_zhxs>1 and g_sn=:g and coalesce(t_zp,'')<>:zp and gl_djh=:n and a_name=:op"),

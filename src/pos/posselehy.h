@@ -10,7 +10,7 @@ class TF_PosMainForm;
 // A member put on the till: what its member panel shows.
 struct PosMember {
     QString sn;
-    QString no;      // hy_bh
+    QString no; // hy_bh
     QString name;
     QString points;  // hy_jf
     QString level;   // hl_name

@@ -112,10 +112,11 @@ QString TakeSaleForReturn(QString* returnNo, const QString& saleNo, const QStrin
             { QStringLiteral("s"), s.number }, { QStringLiteral("line"), lines.AsInteger(QStringLiteral("id")) },
             { QStringLiteral("q"), rest }, { QStringLiteral("f"), rest / sold } };
         const qint64 id = returnDb().Insert(
-            QStringLiteral("insert into jxc_xsthsp (gl_djh,th_dj,th_sl,th_zje,th_dzl,th_zhje,g_sn,a_name,tid,th_je,"
-                           "th_tax,th_taxdj,th_taxje,th_lsj,th_cbj,th_zcb,gl_djh2,id2) select :n,ls_dj,:q,ls_zje*:f,"
-                           "ls_dzl,ls_sl,g_sn,:op,tid,ls_je*:f,ls_tax,ls_taxdj,ls_taxje,ls_lsj,ls_cbj,ls_zcb*:f,:s,:line "
-                           "from jxc_lsxssp where id=:line"),
+            QStringLiteral(
+                "insert into jxc_xsthsp (gl_djh,th_dj,th_sl,th_zje,th_dzl,th_zhje,g_sn,a_name,tid,th_je,"
+                "th_tax,th_taxdj,th_taxje,th_lsj,th_cbj,th_zcb,gl_djh2,id2) select :n,ls_dj,:q,ls_zje*:f,"
+                "ls_dzl,ls_sl,g_sn,:op,tid,ls_je*:f,ls_tax,ls_taxdj,ls_taxje,ls_lsj,ls_cbj,ls_zcb*:f,:s,:line "
+                "from jxc_lsxssp where id=:line"),
             p);
         p.insert(QStringLiteral("id"), id);
         p.insert(QStringLiteral("tid"), lines.AsInteger(QStringLiteral("tid")));
@@ -125,9 +126,10 @@ QString TakeSaleForReturn(QString* returnNo, const QString& saleNo, const QStrin
         ExecBound(QStringLiteral("update jxc_xsthsp set tid=id where id=:id"), p);
         ++copied;
     }
-    if (copied == 0 && !ScalarBound(QStringLiteral("select 1 from jxc_lsxssp where gl_djh=:s limit 1"),
-                            { { QStringLiteral("s"), s.number } })
-                            .isEmpty()) {
+    if (copied == 0
+        && !ScalarBound(
+            QStringLiteral("select 1 from jxc_lsxssp where gl_djh=:s limit 1"), { { QStringLiteral("s"), s.number } })
+                .isEmpty()) {
         t.Rollback();
         return QStringLiteral("该销售单已全部退货，不能再次退货！");
     }
@@ -137,7 +139,8 @@ QString TakeSaleForReturn(QString* returnNo, const QString& saleNo, const QStrin
 
 QString SetReturnQty(qint64 lineId, double qty, const QString& op)
 {
-    const SqlParams key { { QStringLiteral("id"), lineId }, { QStringLiteral("op"), op }, { QStringLiteral("q"), qty } };
+    const SqlParams key { { QStringLiteral("id"), lineId }, { QStringLiteral("op"), op },
+        { QStringLiteral("q"), qty } };
     const double current
         = ScalarBound(QStringLiteral("select th_sl from jxc_xsthsp where id=:id and a_name=:op"), key).toDouble();
     if (qty <= 0)
@@ -169,9 +172,10 @@ void StorePosReturn(const PosReturn& r)
     Transaction t(returnDb());
     const QString n = r.number;
     const SqlParams key { { QStringLiteral("n"), n }, { QStringLiteral("op"), r.op } };
-    ExecBound(QStringLiteral("insert into jxc_posxssp (gl_djh,g_sn,pos_dj,pos_sl,pos_zje,pos_dzl,pos_zhje,a_name,tid,t_zp,"
-                             "pos_cbj,pos_zcb) select gl_djh,g_sn,th_dj,-1*th_sl,-1*th_zje,th_dzl,-1*th_zje,a_name,tid,'',"
-                             "th_cbj,-1*th_zcb from jxc_xsthsp where gl_djh=:n and a_name=:op order by id"),
+    ExecBound(
+        QStringLiteral("insert into jxc_posxssp (gl_djh,g_sn,pos_dj,pos_sl,pos_zje,pos_dzl,pos_zhje,a_name,tid,t_zp,"
+                       "pos_cbj,pos_zcb) select gl_djh,g_sn,th_dj,-1*th_sl,-1*th_zje,th_dzl,-1*th_zje,a_name,tid,'',"
+                       "th_cbj,-1*th_zcb from jxc_xsthsp where gl_djh=:n and a_name=:op order by id"),
         key);
     Query q(&returnDb());
     OpenWithParams(q,
@@ -182,8 +186,9 @@ void StorePosReturn(const PosReturn& r)
         SqlParams line = key;
         line.insert(QStringLiteral("id"), q.AsInteger(QStringLiteral("id")));
         line.insert(QStringLiteral("tid"), q.AsInteger(QStringLiteral("tid")));
-        ExecBound(QStringLiteral("insert into jxc_posxsspmx (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,tid) select :n,g_sn,"
-                                 "cm_sn,color_sn,t_sl,a_name,:id from jxc_xsthspmx where tid=:tid and gl_djh=:n"),
+        ExecBound(
+            QStringLiteral("insert into jxc_posxsspmx (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,tid) select :n,g_sn,"
+                           "cm_sn,color_sn,t_sl,a_name,:id from jxc_xsthspmx where tid=:tid and gl_djh=:n"),
             line);
         ExecBound(QStringLiteral("update jxc_posxssp set tid=id where id=:id"), line);
     }
@@ -192,23 +197,26 @@ void StorePosReturn(const PosReturn& r)
         key)
                                  .toDouble();
     const QString now = Clock::Now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    ExecBound(QStringLiteral("insert into jxc_posxsd (gl_djh,hy_sn,kh_sn,ck_sn,u_sn,pos_xsrq,pos_yfje,pos_sfje,pos_mlje,"
-                             "pos_yhje,pos_yhzkje,a_name,pos_note,pos_zffs,pos_xj,pos_czk,pos_yhk,pos_djq,pos_wxje,"
-                             "pos_zfbje,pos_zlje,pos_zjf,pos_bcjf,pos_jfye) values (:n,:hy,:kh,:ck,:u,:rq,:r,:r,0,0,:yh,"
-                             ":op,:note,1,:xj,:czk,:yhk,:djq,:wx,:zfb,:zl,0,0,0)"),
-        { { QStringLiteral("n"), n }, { QStringLiteral("hy"), r.sale.memberSn }, { QStringLiteral("kh"), r.sale.customer },
-            { QStringLiteral("ck"), r.sale.warehouse }, { QStringLiteral("u"), r.sale.salesman },
-            { QStringLiteral("rq"), now }, { QStringLiteral("r"), -r.refund }, { QStringLiteral("yh"), discount },
-            { QStringLiteral("op"), r.op }, { QStringLiteral("note"), r.note.trimmed() },
-            { QStringLiteral("xj"), -r.tenders.cash }, { QStringLiteral("czk"), -r.tenders.storedValue },
-            { QStringLiteral("yhk"), -r.tenders.bankCard }, { QStringLiteral("djq"), -r.tenders.voucher },
-            { QStringLiteral("wx"), -r.tenders.wechat }, { QStringLiteral("zfb"), -r.tenders.alipay },
-            { QStringLiteral("zl"), thNumber(r.change) } });
-    ExecBound(QStringLiteral("insert into jxc_xsthd (gl_djh,hy_sn,kh_sn,ck_sn,u_sn,th_xsrq,th_yfje,th_sfje,th_fpje,th_note,"
-                             "th_fpno,a_name,th_jsfs,th_hkje,th_kmmc,th_qk,th_status,th_checker,th_chkrq) values (:n,:hy,"
-                             ":kh,:ck,:u,:rq,:r,:r,:r,'','',:op,1,0,:km,1,1,:op,:today)"),
-        { { QStringLiteral("n"), n }, { QStringLiteral("hy"), r.sale.memberSn }, { QStringLiteral("kh"), r.sale.customer },
-            { QStringLiteral("ck"), r.sale.warehouse }, { QStringLiteral("u"), r.sale.salesman },
+    ExecBound(
+        QStringLiteral("insert into jxc_posxsd (gl_djh,hy_sn,kh_sn,ck_sn,u_sn,pos_xsrq,pos_yfje,pos_sfje,pos_mlje,"
+                       "pos_yhje,pos_yhzkje,a_name,pos_note,pos_zffs,pos_xj,pos_czk,pos_yhk,pos_djq,pos_wxje,"
+                       "pos_zfbje,pos_zlje,pos_zjf,pos_bcjf,pos_jfye) values (:n,:hy,:kh,:ck,:u,:rq,:r,:r,0,0,:yh,"
+                       ":op,:note,1,:xj,:czk,:yhk,:djq,:wx,:zfb,:zl,0,0,0)"),
+        { { QStringLiteral("n"), n }, { QStringLiteral("hy"), r.sale.memberSn },
+            { QStringLiteral("kh"), r.sale.customer }, { QStringLiteral("ck"), r.sale.warehouse },
+            { QStringLiteral("u"), r.sale.salesman }, { QStringLiteral("rq"), now }, { QStringLiteral("r"), -r.refund },
+            { QStringLiteral("yh"), discount }, { QStringLiteral("op"), r.op },
+            { QStringLiteral("note"), r.note.trimmed() }, { QStringLiteral("xj"), -r.tenders.cash },
+            { QStringLiteral("czk"), -r.tenders.storedValue }, { QStringLiteral("yhk"), -r.tenders.bankCard },
+            { QStringLiteral("djq"), -r.tenders.voucher }, { QStringLiteral("wx"), -r.tenders.wechat },
+            { QStringLiteral("zfb"), -r.tenders.alipay }, { QStringLiteral("zl"), thNumber(r.change) } });
+    ExecBound(
+        QStringLiteral("insert into jxc_xsthd (gl_djh,hy_sn,kh_sn,ck_sn,u_sn,th_xsrq,th_yfje,th_sfje,th_fpje,th_note,"
+                       "th_fpno,a_name,th_jsfs,th_hkje,th_kmmc,th_qk,th_status,th_checker,th_chkrq) values (:n,:hy,"
+                       ":kh,:ck,:u,:rq,:r,:r,:r,'','',:op,1,0,:km,1,1,:op,:today)"),
+        { { QStringLiteral("n"), n }, { QStringLiteral("hy"), r.sale.memberSn },
+            { QStringLiteral("kh"), r.sale.customer }, { QStringLiteral("ck"), r.sale.warehouse },
+            { QStringLiteral("u"), r.sale.salesman },
             { QStringLiteral("rq"), Clock::Now().toString(QStringLiteral("yyyy-MM-dd HH:mm")) },
             { QStringLiteral("r"), -r.refund }, { QStringLiteral("op"), r.op },
             { QStringLiteral("km"), QStringLiteral("现金") },
@@ -432,7 +440,8 @@ void TF_Posxs_ThImport::btnSearchClick()
     QString sql = QStringLiteral("select e.*,f.hy_bh,f.hy_name from (select a.*,b.u_name,c.ck_name from jxc_posxsd a "
                                  "left outer join jxc_user b on a.u_sn=b.u_sn,jxc_ckxx c where a.ck_sn=c.ck_sn and ")
         + PeriodCondition(QStringLiteral("a.pos_xsrq"), tdate1->date(), tdate2->date())
-        + QStringLiteral(" and (a.pos_note<>'gd' or a.pos_note is null)") + WarehouseBindingCondition(QStringLiteral("c"))
+        + QStringLiteral(" and (a.pos_note<>'gd' or a.pos_note is null)")
+        + WarehouseBindingCondition(QStringLiteral("c"))
         + QStringLiteral(") e left outer join (select hy_sn,hy_bh,hy_name from jxc_hyxx) f on e.hy_sn=f.hy_sn ");
     if (!k.isEmpty()) {
         sql += QStringLiteral(" where (e.gl_djh like :k or f.hy_name like :k or f.hy_bh like :k or f.hy_sn like :k) ");
@@ -709,7 +718,8 @@ void TF_Posxs_Th::btnDeleteClick()
         return;
     if (Prompt::YesNo(QStringLiteral("您确定要删除该商品信息吗！")) != Prompt::Answer::Yes)
         return;
-    const SqlParams key { { QStringLiteral("id"), F_DataModule->Q(QStringLiteral("Q_PosTh")).AsInteger(QStringLiteral("id")) },
+    const SqlParams key { { QStringLiteral("id"),
+                              F_DataModule->Q(QStringLiteral("Q_PosTh")).AsInteger(QStringLiteral("id")) },
         { QStringLiteral("op"), CurrentAdminName } };
     Transaction t(returnDb());
     ExecBound(QStringLiteral("delete from jxc_xsthsp where id=:id and a_name=:op"), key);

@@ -1,8 +1,8 @@
 #include "posfixture.h"
 
 #include "foundation/housekeeping.h"
-#include "platform/report/printlog.h"
 #include "platform/grid/datagrid.h"
+#include "platform/report/printlog.h"
 #include "pos/posfk.h"
 #include "pos/posjg.h"
 

@@ -202,7 +202,8 @@ TEST_F(PaymentTest, MemberSaleIsStoredApprovedSettledAndTold)
         fk.tmlje->setText(QStringLiteral("0.5"));
         fk.tmljeChange();
     });
-    EXPECT_EQ(prompt.Questions().value(0), "该会员卡余额不足，请收取现金，\r\n\r\n或使用联合结账完成结算。\r\n\r\n确认结账吗？");
+    EXPECT_EQ(prompt.Questions().value(0),
+        "该会员卡余额不足，请收取现金，\r\n\r\n或使用联合结账完成结算。\r\n\r\n确认结账吗？");
 
     EXPECT_EQ(Rows(QStringLiteral("select hy_sn,kh_sn,ck_sn,pos_yfje,pos_sfje,pos_mlje,pos_yhje,pos_yhzkje,pos_zffs,"
                                   "pos_xj,pos_czk,pos_zlje,a_name from jxc_posxsd where gl_djh='%1'")
@@ -213,8 +214,9 @@ TEST_F(PaymentTest, MemberSaleIsStoredApprovedSettledAndTold)
     EXPECT_EQ(Count("jxc_posxssp", QStringLiteral("gl_djh='%1'").arg(number)), 2);
     EXPECT_EQ(Count("jxc_lsxssp", QStringLiteral("gl_djh='%1' and ls_sl=0 and g_sn='G1'").arg(number)), 0);
     EXPECT_EQ(Count("jxc_posxssp", "tid<>id"), 0);
-    EXPECT_EQ(Rows(QStringLiteral("select b.color_sn,b.cm_sn,b.t_sl from jxc_posxssp a,jxc_posxsspmx b where a.id=b.tid "
-                                  "order by a.id")),
+    EXPECT_EQ(
+        Rows(QStringLiteral("select b.color_sn,b.cm_sn,b.t_sl from jxc_posxssp a,jxc_posxsspmx b where a.id=b.tid "
+                            "order by a.id")),
         (QStringList { "01 01 1", "01 02 1" }));
     EXPECT_EQ(Rows(QStringLiteral("select ls_status,ls_zt,ls_yfje,ls_sfje,ls_yhje,ls_jsfs,ls_kmmc,hy_sn from jxc_lsxsd "
                                   "where gl_djh='%1'")
@@ -279,8 +281,10 @@ TEST_F(PaymentTest, NumberTakenMeanwhileIsRedrawn)
     ExecSQL(QStringLiteral("insert into jxc_lsxsd (gl_djh,a_name,ls_status) values ('%1','小王',1)").arg(number));
     ExecSQL(QStringLiteral("insert into jxc_posxsd (gl_djh,a_name,pos_sfje) values ('%1','小王',77)").arg(number));
     Pay();
-    EXPECT_EQ(Rows(QStringLiteral("select a_name from jxc_lsxsd where gl_djh='%1'").arg(number)), QStringList { "小王" });
-    EXPECT_EQ(Rows(QStringLiteral("select pos_sfje from jxc_posxsd where gl_djh='%1'").arg(number)), QStringList { "77" });
+    EXPECT_EQ(
+        Rows(QStringLiteral("select a_name from jxc_lsxsd where gl_djh='%1'").arg(number)), QStringList { "小王" });
+    EXPECT_EQ(
+        Rows(QStringLiteral("select pos_sfje from jxc_posxsd where gl_djh='%1'").arg(number)), QStringList { "77" });
     EXPECT_EQ(Count("jxc_lsxsd", QStringLiteral("a_name='admin' and gl_djh<>'%1' and ls_status=1").arg(number)), 1);
     EXPECT_EQ(Count("jxc_posxssp", QStringLiteral("gl_djh='%1'").arg(number)), 0);
 }

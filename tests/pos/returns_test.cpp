@@ -75,8 +75,9 @@ TEST_F(ReturnsTest, RefundIsRoundedUpToThePaymentDecimals)
         const char* decimals;
         double refund;
     };
-    for (const Case& c : { Case { 99.95, "1", 100.0 }, Case { 99.95, "0", 100 }, Case { 99.9951, "3", 99.996 },
-             Case { 99.9, "1", 99.9 }, Case { 100, "0", 100 }, Case { 99.951, "2", 99.96 }, Case { 0.1 + 0.2, "1", 0.3 } })
+    for (const Case& c :
+        { Case { 99.95, "1", 100.0 }, Case { 99.95, "0", 100 }, Case { 99.9951, "3", 99.996 }, Case { 99.9, "1", 99.9 },
+            Case { 100, "0", 100 }, Case { 99.951, "2", 99.96 }, Case { 0.1 + 0.2, "1", 0.3 } })
         EXPECT_NEAR(PosRefund(c.total, QLatin1String(c.decimals)), c.refund, 1e-9) << c.total << " " << c.decimals;
 }
 
@@ -98,7 +99,8 @@ TEST_F(ReturnsTest, QuantityPanel)
     ASSERT_TRUE(window->HasLines());
     EXPECT_EQ(window->lhybh->text(), "VIP001");
     EXPECT_EQ(ReturnQty(), "3");
-    for (const auto& [typed, message] : { std::pair { "0", "数量必须大于0！" }, std::pair { "4", "退货数量不能大于销售数量！" } }) {
+    for (const auto& [typed, message] :
+        { std::pair { "0", "数量必须大于0！" }, std::pair { "4", "退货数量不能大于销售数量！" } }) {
         window->btnQtyClick();
         window->eNewSl->setText(QLatin1String(typed));
         window->btnQtyOKClick();
@@ -150,8 +152,8 @@ TEST_F(ReturnsTest, ConfirmingStoresPostsRefundsAndRemembersTheSale)
         QStringList { sale + " 2" });
     EXPECT_GT(Count("jxc_goodslist", QStringLiteral("gl_djh='%1'").arg(first)), 0);
     EXPECT_EQ(Count("jxc_goodslist", QStringLiteral("gl_djh='%1' and gl_fdmc<>'99'").arg(first)), 0);
-    EXPECT_NEAR(Scalar(QStringLiteral("select hy_zhje from jxc_hyxx where hy_sn='H1'")).toDouble(), balanceBefore + 100,
-        0.001);
+    EXPECT_NEAR(
+        Scalar(QStringLiteral("select hy_zhje from jxc_hyxx where hy_sn='H1'")).toDouble(), balanceBefore + 100, 0.001);
     EXPECT_LT(Scalar(QStringLiteral("select hy_jf from jxc_hyxx where hy_sn='H1'")).toDouble(), pointsBefore);
     // A fresh return starts.
     EXPECT_NE(window->ReturnNumber(), first);

@@ -24,15 +24,17 @@ void prepareCheckout()
     done = true;
     PrepareTillShop();
     DeclarePosDatasets();
-    ExecSQL(QStringLiteral("insert into jxc_hyfl (hl_sn,hl_name,hl_zk,hl_jfxx,hl_jfsx) values ('PS','金卡会员',0.9,0,0)"));
+    ExecSQL(
+        QStringLiteral("insert into jxc_hyfl (hl_sn,hl_name,hl_zk,hl_jfxx,hl_jfsx) values ('PS','金卡会员',0.9,0,0)"));
     ExecSQL(QStringLiteral("insert into jxc_hyxx (hy_sn,hy_bh,hy_name,hy_jm,hy_status,hl_sn,hy_mm,hy_jf,hy_zjf,hy_zhje,"
                            "hy_ye,hy_zje,hy_mobile) values ('PS0001','VIP8801','陈静','CJ',1,'PS','',120,120,200,0,0,"
                            "'13912345678')"));
     const QString now = Clock::Now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     // A held sale of the member.
-    ExecSQL(QStringLiteral("insert into jxc_posxsd (gl_djh,hy_sn,pos_xsrq,pos_yfje,pos_sfje,pos_note,a_name,u_sn,ck_sn) "
-                           "values ('XS00000000901','PS0001','%1',248,0,'gd','admin','100001','100001')")
-                .arg(now));
+    ExecSQL(
+        QStringLiteral("insert into jxc_posxsd (gl_djh,hy_sn,pos_xsrq,pos_yfje,pos_sfje,pos_note,a_name,u_sn,ck_sn) "
+                       "values ('XS00000000901','PS0001','%1',248,0,'gd','admin','100001','100001')")
+            .arg(now));
     ExecSQL(QStringLiteral("insert into jxc_posxssp (gl_djh,g_sn,pos_dj,pos_sl,pos_zje,pos_dzl,pos_zhje,a_name,t_zp) "
                            "values ('XS00000000901','20010001',89,1,80.1,0.9,80.1,'admin',''),"
                            "('XS00000000901','20010003',139,1,125.1,0.9,125.1,'admin','')"));
@@ -41,9 +43,10 @@ void prepareCheckout()
     const QString number = QStringLiteral("XS00000000902");
     for (const auto& l : lines) {
         const qint64 id = F_DataModule->ADOConn.Insert(
-            QStringLiteral("insert into jxc_lsxssp (gl_djh,g_sn,ls_dj,ls_dzl,ls_dhdj,ls_zje,ls_je,ls_zhje,ls_sl,ls_cksl,"
-                           "a_name,t_zp,ls_cbj,ls_zcb) select :n,g_sn,g_sj,1,g_sj,2*g_sj,2*g_sj,2*g_sj,2,2,'admin','',"
-                           "g_pjjj,2*g_pjjj from jxc_goods where g_sn=:g"),
+            QStringLiteral(
+                "insert into jxc_lsxssp (gl_djh,g_sn,ls_dj,ls_dzl,ls_dhdj,ls_zje,ls_je,ls_zhje,ls_sl,ls_cksl,"
+                "a_name,t_zp,ls_cbj,ls_zcb) select :n,g_sn,g_sj,1,g_sj,2*g_sj,2*g_sj,2*g_sj,2,2,'admin','',"
+                "g_pjjj,2*g_pjjj from jxc_goods where g_sn=:g"),
             { { QStringLiteral("n"), number }, { QStringLiteral("g"), QLatin1String(l[0]) } });
         ExecSQL(QStringLiteral("update jxc_lsxssp set tid=id where id=%1").arg(id));
         ExecSQL(QStringLiteral("insert into jxc_lsxsspmx (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,tid) values "
@@ -51,9 +54,10 @@ void prepareCheckout()
                     .arg(number, QLatin1String(l[0]), QLatin1String(l[2]), QLatin1String(l[1]))
                     .arg(id));
     }
-    ExecSQL(QStringLiteral("insert into jxc_posxsd (gl_djh,hy_sn,pos_xsrq,kh_sn,ck_sn,u_sn,a_name,pos_yfje,pos_sfje,"
-                           "pos_xj,pos_zffs) values ('%1','PS0001','%2','100001','100001','100001','admin',774,774,774,5)")
-                .arg(number, now));
+    ExecSQL(
+        QStringLiteral("insert into jxc_posxsd (gl_djh,hy_sn,pos_xsrq,kh_sn,ck_sn,u_sn,a_name,pos_yfje,pos_sfje,"
+                       "pos_xj,pos_zffs) values ('%1','PS0001','%2','100001','100001','100001','admin',774,774,774,5)")
+            .arg(number, now));
     paidSale = number;
 }
 
