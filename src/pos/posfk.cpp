@@ -19,6 +19,7 @@
 #include "platform/ui/keyedcombo.h"
 #include "platform/ui/prompt.h"
 #include "pos/poscart.h"
+#include "pos/posdialogparts.h"
 #include "pos/posmainform.h"
 #include "posting/colorsizestock.h"
 #include "posting/memberposting.h"
@@ -251,49 +252,26 @@ TF_Posxs_Fk::TF_Posxs_Fk(QWidget* parent) : Form(parent), report(std::make_uniqu
     setWindowTitle(QStringLiteral("付款"));
     resize(460, 520);
     auto* box = new QVBoxLayout(this);
-    auto* grid = new QGridLayout;
-    int row = 0;
-    auto addRow = [&](const QString& caption, QWidget* w) {
-        grid->addWidget(new QLabel(caption, this), row, 0);
-        grid->addWidget(w, row++, 1);
-    };
-    yfje = new QLabel(this);
-    QFont big = yfje->font();
-    big.setPointSize(18);
-    big.setBold(true);
-    yfje->setFont(big);
+    PosFieldGrid fields(this, box);
+    yfje = fields.AddAmount(QStringLiteral("应付金额："), 18);
     yfje->setStyleSheet(QStringLiteral("color: red;"));
-    addRow(QStringLiteral("应付金额："), yfje);
-    auto edit = [this](const char* name) {
-        auto* e = new QLineEdit(this);
-        e->setObjectName(QLatin1String(name));
-        e->setAlignment(Qt::AlignRight);
-        return e;
-    };
-    tfkje = edit("tfkje");
-    tczk = edit("tczk");
-    tyhk = edit("tyhk");
-    tdjq = edit("tdjq");
-    twxje = edit("twxje");
-    tzfbje = edit("tzfbje");
-    tmlje = edit("tmlje");
-    tmlje2 = edit("tmlje2");
+    fields.AddTenders(tenders_);
+    tfkje = tenders_[0];
+    tczk = tenders_[1];
+    tyhk = tenders_[2];
+    tdjq = tenders_[3];
+    twxje = tenders_[4];
+    tzfbje = tenders_[5];
+    tmlje = new QLineEdit(this);
+    tmlje->setAlignment(Qt::AlignRight);
+    fields.Add(QStringLiteral("抹零金额："), tmlje);
+    tmlje2 = new QLineEdit(this);
     tmlje2->hide();
-    addRow(QStringLiteral("现金金额："), tfkje);
-    addRow(QStringLiteral("储值卡："), tczk);
-    addRow(QStringLiteral("银行卡："), tyhk);
-    addRow(QStringLiteral("代金券："), tdjq);
-    addRow(QStringLiteral("微信："), twxje);
-    addRow(QStringLiteral("支付宝："), tzfbje);
-    addRow(QStringLiteral("抹零金额："), tmlje);
     zhje = new QLabel(this);
-    addRow(QStringLiteral("账户余额："), zhje);
-    zlje = new QLabel(this);
-    zlje->setFont(big);
-    addRow(QStringLiteral("找零金额："), zlje);
+    fields.Add(QStringLiteral("账户余额："), zhje);
+    zlje = fields.AddAmount(QStringLiteral("找零金额："), 18);
     tnote = new QLineEdit(this);
-    addRow(QStringLiteral("单据备注："), tnote);
-    box->addLayout(grid);
+    fields.Add(QStringLiteral("单据备注："), tnote);
     auto* options = new QHBoxLayout;
     chkXp = new QCheckBox(QStringLiteral("打印小票(F4)"), this);
     txp = new QLineEdit(this);
@@ -305,19 +283,10 @@ TF_Posxs_Fk::TF_Posxs_Fk(QWidget* parent) : Form(parent), report(std::make_uniqu
     options->addStretch(1);
     options->addWidget(chkLh);
     box->addLayout(options);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    btnOK = new QPushButton(QStringLiteral("确定(F5)"), this);
-    btnCancel = new QPushButton(QStringLiteral("取消(Esc)"), this);
-    btnOK->setAutoDefault(false);
-    btnCancel->setAutoDefault(false);
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
-    box->addLayout(buttons);
+    box->addLayout(
+        PosButtonRow(this, { &btnOK, &btnCancel }, { QStringLiteral("确定(F5)"), QStringLiteral("取消(Esc)") }));
 
-    QLineEdit* const all[6] = { tfkje, tczk, tyhk, tdjq, twxje, tzfbje };
     for (int i = 0; i < 6; ++i) {
-        tenders_[i] = all[i];
         connect(tenders_[i], &QLineEdit::textEdited, this, [this, i] { tenderChange(tenders_[i]); });
     }
     for (QLineEdit* e : { tfkje, tczk, tyhk, tdjq, twxje, tzfbje, tmlje, txp })

@@ -16,6 +16,7 @@
 #include "platform/ui/keyedcombo.h"
 #include "platform/ui/prompt.h"
 #include "pos/poscart.h"
+#include "pos/posdialogparts.h"
 #include "pos/posmainform.h"
 
 #include <QDateEdit>
@@ -133,20 +134,14 @@ TF_Posxs_Jg::TF_Posxs_Jg(QWidget* parent) : Form(parent)
     setWindowTitle(QStringLiteral("解挂"));
     resize(900, 620);
     auto* box = new QVBoxLayout(this);
-    auto* bar = new QHBoxLayout;
-    bar->addWidget(new QLabel(QStringLiteral("查询时间："), this));
-    tdate1 = MakeDateEdit(this, "tdate1");
-    tdate2 = MakeDateEdit(this, "tdate2");
-    bar->addWidget(tdate1);
-    bar->addWidget(new QLabel(QStringLiteral("至"), this));
-    bar->addWidget(tdate2);
-    btnDate = MakePresetButton(this, tdate1, tdate2, [this] { btnSearchClick(); });
-    bar->addWidget(btnDate);
-    bar->addWidget(new QLabel(QStringLiteral("按会员编号或姓名查询："), this));
-    tkey = new QLineEdit(this);
+    const PosPeriodBar period = MakePosPeriodBar(
+        this, QStringLiteral("查询时间："), QStringLiteral("按会员编号或姓名查询："), [this] { btnSearchClick(); });
+    QHBoxLayout* bar = period.layout;
+    tdate1 = period.from;
+    tdate2 = period.to;
+    btnDate = period.presets;
+    tkey = period.key;
     tkey->setPlaceholderText(QStringLiteral("回车键开始查询"));
-    InstallGoodsTextFilter(tkey);
-    bar->addWidget(tkey);
     btnSearch = new QPushButton(QStringLiteral("查询(F2)"), this);
     btnJg = new QPushButton(QStringLiteral("解挂F5"), this);
     btnDelete = new QPushButton(QStringLiteral("删除F3"), this);
@@ -194,7 +189,6 @@ TF_Posxs_Jg::TF_Posxs_Jg(QWidget* parent) : Form(parent)
     connect(btnJg, &QPushButton::clicked, this, &TF_Posxs_Jg::btnJgClick);
     connect(btnDelete, &QPushButton::clicked, this, &TF_Posxs_Jg::btnDeleteClick);
     connect(btnExit, &QPushButton::clicked, this, &QDialog::reject);
-    connect(tkey, &QLineEdit::returnPressed, this, &TF_Posxs_Jg::btnSearchClick);
     connect(cxGrid1, &DataGrid::currentRowChanged, this, [this](int) { cxGrid1Click(); });
     KeyPreview::Install(this, [this](QKeyEvent* e) {
         switch (e->key()) {

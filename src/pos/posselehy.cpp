@@ -11,6 +11,7 @@
 #include "platform/db/transaction.h"
 #include "platform/db/valuetext.h"
 #include "platform/ui/prompt.h"
+#include "pos/posdialogparts.h"
 #include "pos/posmainform.h"
 #include "pos/pospricing.h"
 
@@ -155,15 +156,8 @@ TF_Posxs_SeleHy::TF_Posxs_SeleHy(QWidget* parent) : Form(parent)
     auto* hint = new QLabel(QStringLiteral("若会员编号为空，则删除已选会员"), this);
     hint->setStyleSheet(QStringLiteral("color: blue;"));
     box->addWidget(hint);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    btnOK = new QPushButton(QStringLiteral("确定(F5)"), this);
-    btnCancel = new QPushButton(QStringLiteral("取消(Esc)"), this);
-    btnOK->setAutoDefault(false);
-    btnCancel->setAutoDefault(false);
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
-    box->addLayout(buttons);
+    box->addLayout(
+        PosButtonRow(this, { &btnOK, &btnCancel }, { QStringLiteral("确定(F5)"), QStringLiteral("取消(Esc)") }));
     connect(btnOK, &QPushButton::clicked, this, &TF_Posxs_SeleHy::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &TF_Posxs_SeleHy::btnCancelClick);
     KeyPreview::Install(this, [this](QKeyEvent* e) {

@@ -18,6 +18,7 @@
 #include "platform/grid/gridfilter.h"
 #include "platform/report/report.h"
 #include "platform/ui/prompt.h"
+#include "pos/posdialogparts.h"
 #include "posting/memberposting.h"
 #include "posting/posprint.h"
 #include "posting/salesposting.h"
@@ -240,31 +241,22 @@ TF_Posxs_Thje::TF_Posxs_Thje(QWidget* parent) : Form(parent)
     setWindowTitle(QStringLiteral("退货金额"));
     resize(400, 420);
     auto* box = new QVBoxLayout(this);
-    auto* grid = new QGridLayout;
-    int row = 0;
-    auto addRow = [&](const QString& caption, QWidget* w) {
-        grid->addWidget(new QLabel(caption, this), row, 0);
-        grid->addWidget(w, row++, 1);
-    };
-    tspje = new QLabel(this);
-    QFont big = tspje->font();
-    big.setPointSize(16);
-    big.setBold(true);
-    tspje->setFont(big);
-    addRow(QStringLiteral("商品总额："), tspje);
-    QLineEdit** edits[6] = { &tfkje, &tczk, &tyhk, &tdjq, &twxje, &tzfbje };
-    const char* captions[6] = { "现金金额：", "储值卡：", "银行卡：", "代金券：", "微信：", "支付宝：" };
-    for (int i = 0; i < 6; ++i) {
-        *edits[i] = new QLineEdit(this);
-        (*edits[i])->setAlignment(Qt::AlignRight);
-        addRow(QString::fromUtf8(captions[i]), *edits[i]);
-        connect(*edits[i], &QLineEdit::textEdited, this, &TF_Posxs_Thje::tenderChange);
-    }
+    PosFieldGrid fields(this, box);
+    tspje = fields.AddAmount(QStringLiteral("商品总额："), 16);
+    QLineEdit* edits[6] = {};
+    fields.AddTenders(edits);
+    tfkje = edits[0];
+    tczk = edits[1];
+    tyhk = edits[2];
+    tdjq = edits[3];
+    twxje = edits[4];
+    tzfbje = edits[5];
+    for (QLineEdit* e : edits)
+        connect(e, &QLineEdit::textEdited, this, &TF_Posxs_Thje::tenderChange);
     zlje = new QLabel(this);
-    addRow(QStringLiteral("找零金额："), zlje);
+    fields.Add(QStringLiteral("找零金额："), zlje);
     tnote = new QLineEdit(this);
-    addRow(QStringLiteral("单据备注："), tnote);
-    box->addLayout(grid);
+    fields.Add(QStringLiteral("单据备注："), tnote);
     auto* buttons = new QHBoxLayout;
     chkXp = new QCheckBox(QStringLiteral("打印小票(F4)"), this);
     buttons->addWidget(chkXp);
@@ -347,19 +339,13 @@ TF_Posxs_ThImport::TF_Posxs_ThImport(QWidget* parent) : Form(parent)
     setWindowTitle(QStringLiteral("POS销售信息"));
     resize(1000, 640);
     auto* box = new QVBoxLayout(this);
-    auto* bar = new QHBoxLayout;
-    bar->addWidget(new QLabel(QStringLiteral("查询时间"), this));
-    tdate1 = MakeDateEdit(this, "tdate1");
-    tdate2 = MakeDateEdit(this, "tdate2");
-    bar->addWidget(tdate1);
-    bar->addWidget(new QLabel(QStringLiteral("至"), this));
-    bar->addWidget(tdate2);
-    btnDate = MakePresetButton(this, tdate1, tdate2, [this] { btnSearchClick(); });
-    bar->addWidget(btnDate);
-    bar->addWidget(new QLabel(QStringLiteral("请输入单据号/会员编号或姓名查询："), this));
-    tkey = new QLineEdit(this);
-    InstallGoodsTextFilter(tkey);
-    bar->addWidget(tkey);
+    const PosPeriodBar period = MakePosPeriodBar(this, QStringLiteral("查询时间"),
+        QStringLiteral("请输入单据号/会员编号或姓名查询："), [this] { btnSearchClick(); });
+    QHBoxLayout* bar = period.layout;
+    tdate1 = period.from;
+    tdate2 = period.to;
+    btnDate = period.presets;
+    tkey = period.key;
     btnSearch = thButton(this, QStringLiteral("查询(F2)"));
     btnOK = thButton(this, QStringLiteral("确定(F5)"));
     btnExport = thButton(this, QStringLiteral("导出"));
@@ -392,7 +378,6 @@ TF_Posxs_ThImport::TF_Posxs_ThImport(QWidget* parent) : Form(parent)
     connect(btnOK, &QPushButton::clicked, this, &TF_Posxs_ThImport::btnOKClick);
     connect(btnExport, &QPushButton::clicked, this, &TF_Posxs_ThImport::btnExportClick);
     connect(btnExit, &QPushButton::clicked, this, &QDialog::reject);
-    connect(tkey, &QLineEdit::returnPressed, this, &TF_Posxs_ThImport::btnSearchClick);
     connect(cxGrid1, &DataGrid::currentRowChanged, this, [this](int) { cxGrid1Click(); });
     connect(cxGrid1, &DataGrid::rowDoubleClicked, this, [this](int) { btnOKClick(); });
     KeyPreview::Install(this, [this](QKeyEvent* e) {
