@@ -289,4 +289,21 @@ TEST_F(PaymentTest, NumberTakenMeanwhileIsRedrawn)
     EXPECT_EQ(Count("jxc_posxssp", QStringLiteral("gl_djh='%1'").arg(number)), 0);
 }
 
+TEST_F(PaymentTest, ClosingWithLinesPaysOnYes)
+{
+    Open();
+    Scan(QStringLiteral("G10101"));
+    const QString number = till->SaleNumber();
+    prompt.Answer(Prompt::Answer::Yes); // save the lines
+    prompt.Answer(Prompt::Answer::No);  // but stay in the till
+    prompt.OnModal(QStringLiteral("TF_Posxs_Fk"), [](QDialog* d) {
+        auto* fk = static_cast<TF_Posxs_Fk*>(d);
+        fk->btnOKClick();
+        return fk->result();
+    });
+    EXPECT_FALSE(till->FormCloseQuery());
+    EXPECT_EQ(Count("jxc_lsxsd", QStringLiteral("gl_djh='%1' and ls_status=1").arg(number)), 1);
+    EXPECT_EQ(Count("jxc_lsxssp", QStringLiteral("gl_djh='%1'").arg(number)), 1);
+}
+
 }
