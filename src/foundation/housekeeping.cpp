@@ -31,8 +31,9 @@ void DeleteOldHeldPosSales()
         QStringLiteral("select gl_djh from jxc_posxsd where pos_note='gd' and pos_xsrq<")
             + SqlQuoted(Clock::Today().toString(QStringLiteral("yyyy-MM-dd"))));
     for (const QString& number : held) {
-        ExecSQL(QStringLiteral("delete from jxc_posxssp where gl_djh=") + SqlQuoted(number));
-        ExecSQL(QStringLiteral("delete from jxc_posxsd where gl_djh=") + SqlQuoted(number));
+        for (const char* table : { "jxc_posxsspmx", "jxc_posxssp", "jxc_posxsd" })
+            ExecSQL(QStringLiteral("delete from ") + QLatin1String(table) + QStringLiteral(" where gl_djh=")
+                + SqlQuoted(number));
     }
     work.Commit();
 }

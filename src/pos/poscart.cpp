@@ -59,11 +59,27 @@ int LineCount(const QString& number, const QString& op)
         .toInt();
 }
 
+QString FreeSaleNumber()
+{
+    // Held sales keep their number outside the cart and the retail documents, so the
+    // next free number is the largest of the three.
+    QString fresh;
+    for (const char* table : { "jxc_lsxssp", "jxc_lsxsd", "jxc_posxsd" }) {
+        const QString n = NextDocNoToday(QLatin1String(table), QStringLiteral("gl_djh"), QStringLiteral("XS"));
+        if (n > fresh)
+            fresh = n;
+    }
+    return fresh;
+}
+
 QString EnsureOwnNumber(const QString& number, const QString& op)
 {
-    if (!DocNoExists(QStringLiteral("jxc_lsxssp"), QStringLiteral("gl_djh"), number))
+    const SqlParams key { { QStringLiteral("n"), number } };
+    const bool stored = !ScalarBound(QStringLiteral("select 1 from jxc_lsxsd where gl_djh=:n limit 1"), key).isEmpty()
+        || !ScalarBound(QStringLiteral("select 1 from jxc_posxsd where gl_djh=:n limit 1"), key).isEmpty();
+    if (!stored && !DocNoExists(QStringLiteral("jxc_lsxssp"), QStringLiteral("gl_djh"), number))
         return number;
-    const QString fresh = NextDocNoToday(QStringLiteral("jxc_lsxssp"), QStringLiteral("gl_djh"), QStringLiteral("XS"));
+    const QString fresh = FreeSaleNumber();
     SqlParams p = cartKey(number, op);
     p.insert(QStringLiteral("fresh"), fresh);
     Transaction t(cartDb());

@@ -31,9 +31,10 @@ QString Total(const QString& number, const QString& op);
 QString LinesTotal(const QString& number, const QString& op);
 int LineCount(const QString& number, const QString& op);
 
-// When another operator holds the number, draws a new one and moves the operator's
-// lines to it, so that lines scanned before stay in the sale; answers the number the
-// sale goes on under.
+// A sale number that no cart, retail document or POS document (held sales too) holds.
+QString FreeSaleNumber();
+// When another operator's cart or a stored sale (paid or held) holds the number, draws a new one and moves the
+// operator's lines to it, so that lines scanned before stay in the sale; answers the number the sale goes on under.
 QString EnsureOwnNumber(const QString& number, const QString& op);
 // One more of the goods: an equal line (goods, colour and size, gift lines too) grows
 // by one at its own price; otherwise a new line. Answers the line's id. One transaction.

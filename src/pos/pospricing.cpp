@@ -55,12 +55,12 @@ bool InSpecialPeriod(const Query& goods, const QDateTime& now)
     return now >= start && (dateOnlyEnd ? now < end : now <= end);
 }
 
-PosPrice PricePosGoods(const Query& goods, const PosBuyer& buyer, const QDateTime& now)
+PosPrice PricePosGoods(const Query& goods, const PosBuyer& buyer, const QDateTime& now, bool repricing)
 {
     const QString sn = goods.AsString(QStringLiteral("g_sn"));
     PosPrice r;
     r.price = goods.AsFloat(QStringLiteral("g_sj"));
-    if (SalePriceDefault == QLatin1String("1")) {
+    if (!repricing && SalePriceDefault == QLatin1String("1")) {
         const QString customer = GetCustomerPrice(QStringLiteral("100001"), sn);
         if (!customer.isEmpty())
             r.price = customer.toDouble();
@@ -72,7 +72,9 @@ PosPrice PricePosGoods(const Query& goods, const PosBuyer& buyer, const QDateTim
         const bool inPeriod = InSpecialPeriod(goods, now);
         const double special = goods.AsFloat(QStringLiteral("g_tj"));
         const double memberPrice = goods.AsFloat(QStringLiteral("g_hyj"));
-        const QString levelGoods = buyer.IsMember()
+        const bool levelGoodsApply = !repricing || IsTrue(goods.AsString(QStringLiteral("g_dxdz")));
+        const QString levelGoods = !levelGoodsApply ? QString()
+            : buyer.IsMember()
             ? ScalarBound(QStringLiteral("select a.hl_dxzk from jxc_dxdz a,jxc_hyxx b where a.hl_sn=b.hl_sn and "
                                          "b.hy_bh=:m and a.g_sn=:g"),
                 { { QStringLiteral("m"), buyer.memberNo }, { QStringLiteral("g"), sn } })

@@ -30,7 +30,10 @@ PosBuyer CurrentPosBuyer(const QString& memberNo, const QString& levelDiscount);
 // member; otherwise a rate per member level and goods overrides everything, then the
 // member's level rate or else the goods' own discount, and in a special-price period
 // the member price for a member or the special price for other buyers.
-PosPrice PricePosGoods(const Query& goods, const PosBuyer& buyer, const QDateTime& now);
+// Re-pricing the cart for a member differs in two ways: the price is the sale price
+// itself, and the rate per member level and goods counts only for goods flagged for it
+// (g_dxdz).
+PosPrice PricePosGoods(const Query& goods, const PosBuyer& buyer, const QDateTime& now, bool repricing = false);
 // Whether the goods of the row are in their special-price period at that moment; a
 // period end without a time of day includes that whole day.
 bool InSpecialPeriod(const Query& goods, const QDateTime& now);

@@ -2,17 +2,39 @@
 
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
+#include "pos/posfk.h"
+#include "pos/posjg.h"
 #include "pos/poskey.h"
 #include "pos/posmainform.h"
+#include "pos/posselehy.h"
+#include "pos/posth.h"
 
 void DeclarePosDatasets()
 {
-    DeclareDatasets({ QStringLiteral("Q_Posxs"), QStringLiteral("Q_PosGoods") });
+    DeclareDatasets({ QStringLiteral("Q_Posxs"), QStringLiteral("Q_PosGoods"), QStringLiteral("Q_PosJg"),
+        QStringLiteral("Q_PosJg2"), QStringLiteral("Q_PosJgMx"), QStringLiteral("Q_PosTh"),
+        QStringLiteral("Q_PosThImport"), QStringLiteral("Q_PosThImport2") });
+}
+
+void InstallPosTillHooks()
+{
+    TF_PosMainForm::Hooks& hooks = TF_PosMainForm::TillHooks();
+    hooks.posFk = posFk;
+    hooks.posGD = posGD;
+    hooks.posJG = posJG;
+    hooks.posHy = posHy;
 }
 
 void RegisterPosWindows()
 {
     DeclarePosDatasets();
+    InstallPosTillHooks();
     FunctionWindows::Register<TF_PosMainForm>(QStringLiteral("TF_PosMainForm"), F_PosMainForm);
     FunctionWindows::Register<TF_PosKey>(QStringLiteral("TF_PosKey"));
+    FunctionWindows::Register<TF_Posxs_Fk>(QStringLiteral("TF_Posxs_Fk"));
+    FunctionWindows::Register<TF_Posxs_SeleHy>(QStringLiteral("TF_Posxs_SeleHy"));
+    FunctionWindows::Register<TF_Posxs_Jg>(QStringLiteral("TF_Posxs_Jg"));
+    FunctionWindows::Register<TF_Posxs_Th>(QStringLiteral("TF_Posxs_Th"));
+    FunctionWindows::Register<TF_Posxs_Thje>(QStringLiteral("TF_Posxs_Thje"));
+    FunctionWindows::Register<TF_Posxs_ThImport>(QStringLiteral("TF_Posxs_ThImport"));
 }

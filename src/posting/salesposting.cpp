@@ -34,10 +34,11 @@ MoneyEntry SalesEntryOf(
         note };
 }
 
+// A till sale (and its return) may have no salesman; customer and warehouse are required.
 Fields ReadSalesHeader(const QString& table, const QString& docNo)
 {
-    return ReadHeader(QStringLiteral("select a.*,b.u_name,c.kh_name,d.ck_name from ") + table
-            + QStringLiteral(" a inner join jxc_user b on a.u_sn=b.u_sn inner join jxc_khxx c on a.kh_sn=c.kh_sn "
+    return ReadHeader(QStringLiteral("select a.*,coalesce(b.u_name,'') as u_name,c.kh_name,d.ck_name from ") + table
+            + QStringLiteral(" a left outer join jxc_user b on a.u_sn=b.u_sn inner join jxc_khxx c on a.kh_sn=c.kh_sn "
                              "inner join jxc_ckxx d on a.ck_sn=d.ck_sn where a.gl_djh=:djh order by a.id limit 1"),
         docNo);
 }
@@ -121,11 +122,12 @@ void ApproveSalesDoc(const QString& docNo)
             "gl_kc,gl_pjjj,gl_kczje,gl_checker,gl_chkrq,gl_sqsl,gl_sqje,gl_bz,gl_note,gl_tax,gl_taxdj,gl_taxje,gl_je,"
             "gl_lsj,gl_cbj,gl_zcb,id2,gl_djh2,gl_qxsl) "
             "select 'xs',b.gl_djh,c.ls_xsrq,b.g_sn,coalesce(d.g_name,'')||coalesce(b.t_zp,''),d.g_jm,d.dw_name,b.ls_dj,"
-            "b.ls_sl,b.ls_zje,b.ls_je-b.ls_zcb,b.ls_dzl,e.u_name,b.a_name,c.ck_sn,f.ck_name,c.kh_sn,g.kh_name,"
+            "b.ls_sl,b.ls_zje,b.ls_je-b.ls_zcb,b.ls_dzl,coalesce(e.u_name,''),b.a_name,c.ck_sn,f.ck_name,c.kh_sn,g.kh_"
+            "name,"
             "d.gg_name,d.color_name,b.ls_sl,'',0,b.g_xlh,b.id,0,d.g_pjjj,b.ls_je,:chk,:today,0,0,b.ls_bz,c.ls_note,"
             "b.ls_tax,b.ls_taxdj,b.ls_taxje,b.ls_je,b.ls_lsj,b.ls_cbj,b.ls_zcb,b.id2,b.gl_djh2,b.ls_qxsl "
             "from jxc_lsxssp b inner join jxc_lsxsd c on c.gl_djh=b.gl_djh and c.id=:hid "
-            "inner join jxc_goods d on d.g_sn=b.g_sn inner join jxc_user e on e.u_sn=c.u_sn "
+            "inner join jxc_goods d on d.g_sn=b.g_sn left outer join jxc_user e on e.u_sn=c.u_sn "
             "inner join jxc_ckxx f on f.ck_sn=c.ck_sn inner join jxc_khxx g on g.kh_sn=c.kh_sn "
             "where b.gl_djh=:djh order by b.id"),
         { { QStringLiteral("djh"), docNo }, { QStringLiteral("hid"), h.Number(QStringLiteral("id")) },
@@ -253,11 +255,12 @@ void ApproveSalesReturn(const QString& docNo)
             "gl_kc,gl_pjjj,gl_kczje,gl_checker,gl_chkrq,gl_sqsl,gl_sqje,gl_bz,gl_note,gl_tax,gl_taxdj,gl_taxje,gl_je,"
             "gl_lsj,gl_cbj,gl_zcb) "
             "select 'xt',b.gl_djh,c.th_xsrq,b.g_sn,d.g_name,d.g_jm,d.dw_name,b.th_dj,-1*b.th_sl,-1*b.th_zje,"
-            "b.th_zcb-b.th_je,b.th_dzl,e.u_name,b.a_name,c.ck_sn,f.ck_name,c.kh_sn,g.kh_name,d.gg_name,d.color_name,"
+            "b.th_zcb-b.th_je,b.th_dzl,coalesce(e.u_name,''),b.a_name,c.ck_sn,f.ck_name,c.kh_sn,g.kh_name,d.gg_name,d."
+            "color_name,"
             "b.th_sl,'',0,b.g_xlh,b.tid,0,d.g_pjjj,0,:chk,:today,0,0,b.th_bz,c.th_note,b.th_tax,b.th_taxdj,"
             "-1*b.th_taxje,-1*b.th_je,b.th_lsj,b.th_cbj,-1*b.th_zcb "
             "from jxc_xsthsp b inner join jxc_xsthd c on c.gl_djh=b.gl_djh and c.id=:hid "
-            "inner join jxc_goods d on d.g_sn=b.g_sn inner join jxc_user e on e.u_sn=c.u_sn "
+            "inner join jxc_goods d on d.g_sn=b.g_sn left outer join jxc_user e on e.u_sn=c.u_sn "
             "inner join jxc_ckxx f on f.ck_sn=c.ck_sn inner join jxc_khxx g on g.kh_sn=c.kh_sn "
             "where b.gl_djh=:djh order by b.id"),
         { { QStringLiteral("djh"), docNo }, { QStringLiteral("hid"), h.Number(QStringLiteral("id")) },

@@ -13,6 +13,8 @@
 #include "pos/posmainform.h"
 #include "pos/poswindows.h"
 
+#include <QLabel>
+
 #include <cmath>
 #include <memory>
 
@@ -85,6 +87,36 @@ protected:
             out << f.join(QLatin1Char('|'));
         }
         return out;
+    }
+    // A member of a level with rate `rate` (level "L1"), his balance and password.
+    struct Member {
+        QString sn = QStringLiteral("H1");
+        QString card = QStringLiteral("VIP001");
+        QString name = QStringLiteral("李四");
+        double rate = 0.9;
+        double balance = 0;
+        QString mobile = QStringLiteral("13800000000");
+        QString password;
+        QString expiry;
+    };
+    void AddMember(const Member& m)
+    {
+        dm->ADOConn.Exec(QStringLiteral("insert into jxc_hyfl (hl_sn,hl_name,hl_zk,hl_jfxx,hl_jfsx) values "
+                                        "(:hl,'金卡',:zk,0,0)"),
+            { { "hl", m.sn + "L" }, { "zk", m.rate } });
+        dm->ADOConn.Exec(
+            QStringLiteral("insert into jxc_hyxx (hy_sn,hy_bh,hy_name,hy_jm,hy_status,hl_sn,hy_mm,hy_jf,hy_zjf,"
+                           "hy_zhje,hy_ye,hy_zje,hy_mobile,hy_tele,hy_dqrq,hy_sr) values (:sn,:bh,:n,'',1,:hl,:mm,"
+                           "0,0,:zh,0,0,:m,'',:dq,'1990-06-15')"),
+            { { "sn", m.sn }, { "bh", m.card }, { "n", m.name }, { "hl", m.sn + "L" }, { "mm", m.password },
+                { "zh", m.balance }, { "m", m.mobile }, { "dq", m.expiry } });
+    }
+    // The member on the till's panel, as the member choice leaves it.
+    void PutMember(const Member& m)
+    {
+        till->hy_bh->setText(m.card);
+        till->hl_zk->setText(NumberText(m.rate));
+        till->hy_zhye->setText(NumberText(m.balance));
     }
     std::unique_ptr<TF_PosMainForm> till;
 };

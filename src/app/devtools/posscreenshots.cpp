@@ -9,9 +9,7 @@
 #include "pos/poswindows.h"
 #include "pos/posxssele.h"
 
-namespace {
-
-void prepareTillShop()
+void PrepareTillShop()
 {
     static bool done = false;
     if (done)
@@ -55,11 +53,13 @@ void prepareTillShop()
     LoadSystemSettings();
 }
 
+namespace {
+
 // The till after three scans: the window is shown here, since its showing starts a
 // fresh sale, and the cart is filled afterwards.
 QWidget* buildTill()
 {
-    prepareTillShop();
+    PrepareTillShop();
     F_PosMainForm = new TF_PosMainForm();
     F_PosMainForm->resize(1100, 720);
     F_PosMainForm->show();
@@ -70,7 +70,7 @@ QWidget* buildTill()
 
 QWidget* buildSele()
 {
-    prepareTillShop();
+    PrepareTillShop();
     SelectedSn = QStringLiteral("20010002");
     OpenMode = QStringLiteral("100001");
     return new TF_Posxs_Sele();

@@ -18,6 +18,9 @@ void PreparePurchasingSamples();
 void RegisterAdminScreenshots();
 void RegisterMembersScreenshots();
 void RegisterPosScreenshots();
+void RegisterPosCheckoutScreenshots();
+// The till's sample shop (goods in colours and sizes with stock), made once.
+void PrepareTillShop();
 void RegisterAccountsScreenshots();
 void RegisterWarehouseScreenshots();
 void RegisterStockReportsScreenshots();

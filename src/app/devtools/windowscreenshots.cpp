@@ -105,6 +105,7 @@ void RegisterSampleScreenshots()
     RegisterAdminScreenshots();
     RegisterMembersScreenshots();
     RegisterPosScreenshots();
+    RegisterPosCheckoutScreenshots();
     RegisterAccountsScreenshots();
     RegisterWarehouseScreenshots();
     RegisterStockReportsScreenshots();
