@@ -84,4 +84,4 @@ BENCHMARK(BM_GoodsOutOfAMonth)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 
-BENCHMARK_MAIN();
+// The program's main routine is the report benchmarks' (reportsbench.cpp).

@@ -63,6 +63,9 @@ struct DocHost {
     std::function<void()> reloadDraft;
     // The pending document's lines reloaded and its header amounts brought up to date.
     std::function<void()> reloadPending;
+    // The pending tab's lines reloaded for its current document, amounts untouched
+    // (after the date-change dialog moved the document).
+    std::function<void()> reloadPendingLines;
     // What the stock documents' dialogs read besides: a column of the pending header
     // selected on the pending tab (empty when none), the ids of the draft line and
     // of the pending line selected (0 when none) and the document type of a window
@@ -71,9 +74,6 @@ struct DocHost {
     std::function<qint64()> draftLine;
     std::function<qint64()> pendingLine;
     std::function<QString()> docType;
-    // The pending tab's lines reloaded for its current document, amounts untouched
-    // (after the date-change dialog moved the document).
-    std::function<void()> reloadPendingLines;
 };
 // The host of the window of a kind ("CJ"), nullptr when none is open.
 DocHost* FindDocHost(const QString& prefix);

@@ -120,8 +120,8 @@ template <size_t N> bool outputFrom(const DocumentPrint (&table)[N], const QStri
         // Read after the choice, which may change the setting.
         const QString file = !how.templateFile.isEmpty() ? how.templateFile
             : p.templateSetting                          ? *p.templateSetting
-            : (p.withoutCost && !ShowCostPrice) ? QString::fromLatin1(p.withoutCost)
-                                                : QString::fromLatin1(p.templateFile);
+            : (p.withoutCost && !ShowCostPrice)          ? QString::fromLatin1(p.withoutCost)
+                                                         : QString::fromLatin1(p.templateFile);
         outputDocument(
             file, number, QString::fromLatin1(p.dataPrefix), QString::fromLatin1(p.varsKind), p.dataFirst, how.print);
         return true;

@@ -10,7 +10,7 @@ namespace {
 
 // One member of the movement view: the ledger rows of a kind and how they show.
 // Sides are price, quantity and amount; an empty side shows zeros.
-struct MovementKind {
+struct LedgerMovementKind {
     const char* label;
     const char* rows;
     const char* in;
@@ -23,7 +23,7 @@ struct MovementKind {
 // Sales and their returns show at cost, goods-in, purchase returns and gift
 // exchanges at the document amount, the rest at the stock value. Kinds that leave
 // stock (xs, ly, jh, dh) carry a positive quantity, their returns a negative one.
-const MovementKind kKinds[] = {
+const LedgerMovementKind kKinds[] = {
     { "期初数", "x.gl_flag='qc' and x.gl_sl<>0", POS_ZJE, nullptr },
     { "采购入库单", "x.gl_flag='cj'", "x.gl_dj,x.gl_sl,x.gl_je", nullptr },
     { "采购退货单", "x.gl_flag='ct'", nullptr, "x.gl_dj,-x.gl_sl,-x.gl_je" },
@@ -99,7 +99,7 @@ QString MovementStatement(const DetailFilter& f)
     const QString columns = ledgerColumns(QStringLiteral("y"));
     // Every row carries its own id, so the members never repeat one another.
     QStringList members;
-    for (const MovementKind& k : kKinds)
+    for (const LedgerMovementKind& k : kKinds)
         members << QStringLiteral("select ") + columns + QStringLiteral(",'") + QString::fromUtf8(k.label)
                 + QStringLiteral("' as dnote,") + sideColumns(k.in, "rk") + QLatin1Char(',') + sideColumns(k.out, "ck")
                 + kJoins + QStringLiteral(" and (") + QString::fromLatin1(k.rows) + QLatin1Char(')') + conditions;

@@ -8,12 +8,8 @@
 #include "platform/db/valuetext.h"
 #include "platform/report/printlog.h"
 #include "support/accountset.h"
+#include "support/text.h"
 #include "support/tradefixtures.h"
-
-inline QString S(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 // An account set with the settings loaded, customer K1 and supplier G1, and the
 // clock at 2024-03-05 10:20:30.

@@ -5,14 +5,10 @@
 #include "platform/db/query.h"
 #include "platform/db/valuetext.h"
 #include "support/accountset.h"
+#include "support/text.h"
 #include "support/tradefixtures.h"
 
 // A UTF-8 literal as text.
-inline QString S(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 // An account set with the settings loaded, the clock at 2024-05-10 10:20:30 and
 // two warehouses, goods "G1" in red and blue, sizes S and M.
 class PostingTest : public AccountSetTest {

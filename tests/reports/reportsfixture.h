@@ -7,14 +7,10 @@
 #include "platform/db/valuetext.h"
 #include "reports/reportswindows.h"
 #include "support/accountset.h"
+#include "support/text.h"
 #include "support/tradefixtures.h"
 
 #include <map>
-
-inline QString S(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 // An account set with the settings loaded, the report datasets declared, a second
 // warehouse W2 and the clock at 2024-03-15 10:00.

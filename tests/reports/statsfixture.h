@@ -7,14 +7,10 @@
 #include "platform/report/printlog.h"
 #include "reports/reportswindows.h"
 #include "support/accountset.h"
+#include "support/text.h"
 #include "support/tradefixtures.h"
 
 #include <QDate>
-
-inline QString S(const char* text)
-{
-    return QString::fromUtf8(text);
-}
 
 // An account set with two categories (20 女装 and below it 2001 裙子), goods T1 in
 // 20 and Q1 in 2001, customers K1 and K2, supplier G1, department 01, and the clock
