@@ -126,7 +126,8 @@ void ColorSizeEntry::setGoodsSLValue(const QString& cksn, const QString& goodssn
     Query q(&Db());
     if (flag == QLatin1String("1")) {
         OpenWithParams(q,
-            QStringLiteral("select cm_sn,color_sn,t_sl from jxc_tkc where g_sn=:g and ck_sn=:ck order by id"),
+            QStringLiteral("select cm_sn,color_sn,sum(t_sl) as t_sl from jxc_tkc where g_sn=:g and ck_sn=:ck "
+                           "group by cm_sn,color_sn"),
             { { QStringLiteral("g"), goodssn }, { QStringLiteral("ck"), cksn } });
     } else {
         const QString table = flag == QLatin1String("2") ? QStringLiteral("jxc_tempspxfmx") : detailTable;
@@ -178,8 +179,9 @@ QList<ColorSizeEntry::Cell> ColorSizeEntry::EnteredCells() const
     return cells;
 }
 
-QString ColorSizeEntry::checkGridNum(const QString& zeroStock, const QString& overStock)
+QString ColorSizeEntry::checkGridNum(const QString& zeroStock, const QString& overStock, Offending report)
 {
+    QString found;
     for (int r = 1; r <= inAxes_.colors.size(); ++r)
         for (int c = 1; c <= inAxes_.sizes.size(); ++c) {
             const QString t = StringGridIn->Cell(c, r);
@@ -193,10 +195,13 @@ QString ColorSizeEntry::checkGridNum(const QString& zeroStock, const QString& ov
                 message = overStock;
             if (!message.isEmpty()) {
                 StringGridIn->setCurrentCell(r, c);
-                return message;
+                if (report == Offending::First)
+                    return message;
+                found = message;
+                break; // on with the next row
             }
         }
-    return QString();
+    return found;
 }
 
 void saveGridValueMx(const QString& lineTable, const QString& detailTable, const QString& docNo, const QString& goodsSn,
@@ -244,10 +249,11 @@ qint64 InsertEntryLine(const EntryLineColumns& columns, const LineValues& v, con
     return InsertRow(columns.table, row);
 }
 
-void UpdateEntryLine(
-    const EntryLineColumns& columns, qint64 id, const LineValues& v, const QString& remark, bool setOperator)
+void UpdateEntryLine(const EntryLineColumns& columns, qint64 id, const LineValues& v, const QString& remark,
+    bool setOperator, const QList<QPair<QString, QVariant>>& extra)
 {
     Row row = LineRow(columns, v, remark);
+    row.append(extra);
     if (setOperator)
         row.append({ QStringLiteral("a_name"), CurrentAdminName });
     QString sql = QStringLiteral("update ") + columns.table + QStringLiteral(" set ");

@@ -42,7 +42,8 @@ public:
     // built-in size "100001" (均码) or colour "100001" (统一), so a goods can always
     // be entered. Empties every quantity and total of a previous opening.
     void setGoodsSL(const QString& cmz, const QString& colorz, MatrixGrid* myGrid);
-    // Fills a grid's cells. flag "1": stock of the goods in warehouse cksn; "2":
+    // Fills a grid's cells. flag "1": stock of the goods in warehouse cksn (several
+    // stock rows of one colour and size add up); "2":
     // scratch rows (jxc_tempspxfmx) with tid = rid; "3": the rows of the document
     // kind's colour-by-size table (detailTable) with tid = rid. Rows of a colour or
     // size outside the goods' groups are skipped.
@@ -60,10 +61,14 @@ public:
 
     // The entered cells (neither empty nor "0").
     QList<Cell> EnteredCells() const;
-    // The stock check of a return: the first entered cell whose stock cell is empty or
-    // "0" answers zeroStock, the first one above its stock overStock; the entry grid's
-    // current cell moves to it. Empty when every cell is covered.
-    QString checkGridNum(const QString& zeroStock, const QString& overStock);
+    // Which offending cell the stock check reports: the first of the grid (purchase
+    // returns), or the first of the last row that holds one (sales and stock
+    // documents, whose scan goes on after a refusal).
+    enum class Offending { First, LastRow };
+    // The stock check: an entered cell whose stock cell is empty or "0" answers
+    // zeroStock, one above its stock overStock; the entry grid's current cell moves to
+    // the reported cell. Empty when every cell is covered.
+    QString checkGridNum(const QString& zeroStock, const QString& overStock, Offending report = Offending::First);
 
     // Whether the stock grid's current cell keeps the selection look (set while the
     // operator works in the entry grid).
@@ -95,6 +100,7 @@ const EntryLineColumns& ScratchLineColumns();
 // Inserts a line with the values (and the extra columns given) and answers its id.
 qint64 InsertEntryLine(const EntryLineColumns& columns, const LineValues& v, const QString& remark,
     const QList<QPair<QString, QVariant>>& extra);
-// Rewrites the values of a line in place; setOperator also sets a_name.
-void UpdateEntryLine(
-    const EntryLineColumns& columns, qint64 id, const LineValues& v, const QString& remark, bool setOperator);
+// Rewrites the values of a line in place (and the extra columns given); setOperator
+// also sets a_name.
+void UpdateEntryLine(const EntryLineColumns& columns, qint64 id, const LineValues& v, const QString& remark,
+    bool setOperator, const QList<QPair<QString, QVariant>>& extra = {});

@@ -36,9 +36,10 @@ class QWidget;
 //   - approval of one document or of a whole pending list (Approve, ApproveAll):
 //     each document in its own transaction, with the approval hook and a progress
 //     display for the list;
-//   - the supplier panels: the chooser beside the supplier field (SupplierPanel,
-//     RzPanelGhs) and the picker of the list tabs (SupplierPicker, RzPanel_Ghs2),
-//     both on the data module's supplier list Q_Ghsxx and filtered by GhsFilter.
+//   - the partner panels: the chooser beside the supplier or customer field
+//     (PartnerChooser configured by SupplierSide or CustomerSide: RzPanelGhs on the
+//     data module's Q_Ghsxx, RzPanelKh on Q_Khxx) and the supplier picker of the
+//     list tabs (SupplierPicker, RzPanel_Ghs2).
 //
 // The windows' text fields drop search punctuation as it is typed through
 // DiscardSearchPunctuation of the master data (masterdata/keyfilter.h), which the
@@ -63,6 +64,8 @@ struct DocHost {
     std::function<void()> reloadDraft;
     // The pending document's lines reloaded and its header amounts brought up to date.
     std::function<void()> reloadPending;
+    // The whole-document discount rate of the document under entry; not set: none (1).
+    std::function<double()> discount;
 };
 // The host of the window of a kind ("CJ"), nullptr when none is open.
 DocHost* FindDocHost(const QString& prefix);
@@ -108,29 +111,74 @@ private:
 // The supplier list's OR filter on name, short code, code, telephone and address;
 // an empty text shows every supplier.
 void GhsFilter(DataGrid& grid, const QString& text);
+// The customer list's OR filter on name, short code, code, telephone, contact and address.
+void KhFilter(DataGrid& grid, const QString& text);
 // The grid of the supplier panels: 编号, 供货商名称, 联系人, 联系电话, 联系地址, 供货商类型.
 DataGrid* NewSupplierGrid(QWidget* parent, const QString& objectName);
 
-// "查找供货商(F2)：" beside a document's supplier field: search text, supplier list,
-// order combo and the add, modify, choose and leave buttons. Choosing hands the
-// current supplier to `chosen` and hides the panel.
-class SupplierPanel : public QFrame {
+// What a partner panel shows: its list (a data-module dataset), columns, filter, key
+// and name fields, how the list is reopened in an order ("0" code order, "1"
+// reversed) and the object names of its controls.
+struct ChooserSide {
+    const char* objectName;
+    const char* searchCaption;
+    const char* dataset;
+    const char* gridName;
+    const char* snField;
+    const char* nameField;
+    std::function<void(DataGrid&, const QString&)> filter;
+    std::function<void(const QString& orderFlag)> reopen;
+    std::function<void(DataGrid&)> columns;
+    const char* addName;
+    const char* modiName;
+    const char* okName;
+    const char* exitName;
+};
+const ChooserSide& SupplierSide();
+// The customers of the sales windows (Q_Khxx): 编号, 客户名称, 联系人, 联系电话, 联系地址,
+// 客户类型, 所属地区.
+const ChooserSide& CustomerSide();
+
+// The chooser beside a document's partner field: search text, partner list, order
+// combo and the add, modify, choose and leave buttons. Choosing hands the current
+// partner to `chosen` and hides the panel.
+class PartnerChooser : public QFrame {
     Q_OBJECT
 public:
-    explicit SupplierPanel(QWidget* parent);
+    PartnerChooser(QWidget* parent, const ChooserSide& side);
 
     // Shows the panel with the list filtered by the text (all when empty).
     void ShowFiltered(const QString& text);
-    void ghsFilter(const QString& text);
+    void Filter(const QString& text);
     void comSxChange();
-    void btnGhsOKClick();
-    void btnGhsExitClick();
+    void Choose();
+    void Leave();
 
     std::function<void(const QString& sn, const QString& name)> chosen;
 
     QLineEdit* tkey = nullptr;
-    DataGrid* cxGridGhsView = nullptr;
+    DataGrid* grid = nullptr;
     QComboBox* comSx = nullptr;
+    QPushButton* btnAdd = nullptr;
+    QPushButton* btnModi = nullptr;
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnExit = nullptr;
+
+private:
+    const ChooserSide& side_;
+};
+
+// "查找供货商(F2)：" beside a document's supplier field.
+class SupplierPanel : public PartnerChooser {
+    Q_OBJECT
+public:
+    explicit SupplierPanel(QWidget* parent);
+
+    void ghsFilter(const QString& text) { Filter(text); }
+    void btnGhsOKClick() { Choose(); }
+    void btnGhsExitClick() { Leave(); }
+
+    DataGrid* cxGridGhsView = nullptr;
     QPushButton* btnGhsAdd = nullptr;
     QPushButton* btnGhsModi = nullptr;
     QPushButton* btnGhsOK = nullptr;

@@ -31,16 +31,6 @@ const DocumentPrint kPrints[] = {
     { "LT", &DeptReturnTemplate, "LY", nullptr, nullptr },
 };
 
-void chooseTemplate(const char* kind)
-{
-    PrintTemplateKind = QString::fromLatin1(kind);
-    F_PrinSele = new TF_PrinSele();
-    F_PrinSele->ShowModal();
-    delete F_PrinSele;
-    F_PrinSele = nullptr;
-    PrintTemplateKind.clear();
-}
-
 } // namespace
 
 bool ViewDocument(const QString& number)
@@ -50,7 +40,7 @@ bool ViewDocument(const QString& number)
         if (prefix != QLatin1String(p.prefix))
             continue;
         if (p.choiceKind && IsTrue(*p.chooseSetting))
-            chooseTemplate(p.choiceKind);
+            ChoosePrintTemplate(QString::fromLatin1(p.choiceKind));
         Report report;
         report.LoadFromFile(ProgramFolder::File(QStringLiteral("report/") + *p.templateFile));
         // Detail rows before the variables, as the stored forms expect.

@@ -12,6 +12,7 @@ void RegisterReportScreenshots();
 void RegisterMasterDataScreenshots();
 void RegisterDocumentsScreenshots();
 void RegisterPurchasingScreenshots();
+void RegisterSalesScreenshots();
 void RegisterAdminScreenshots();
 void RegisterMembersScreenshots();
 void RegisterPosScreenshots();

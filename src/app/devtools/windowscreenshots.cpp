@@ -101,6 +101,7 @@ void RegisterSampleScreenshots()
     RegisterMasterDataScreenshots();
     RegisterDocumentsScreenshots();
     RegisterPurchasingScreenshots();
+    RegisterSalesScreenshots();
     RegisterAdminScreenshots();
     RegisterMembersScreenshots();
     RegisterPosScreenshots();
