@@ -3,7 +3,9 @@
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
 
-void DeclareReportsDatasets() { }
+void DeclareReportsDatasets()
+{
+}
 
 void RegisterReportsWindows()
 {
