@@ -62,14 +62,14 @@ QString DraftOf200(Connection& c, int n)
     Transaction t(c);
     for (int k = 0; k < 200; ++k) {
         const QString goods = QStringLiteral("G%1").arg(100000 + (n * 200 + k) % 20000);
-        const qint64 id = InsertRow(QStringLiteral("jxc_lsxssp"),
+        const qint64 id = posting::InsertRow(QStringLiteral("jxc_lsxssp"),
             { { QStringLiteral("gl_djh"), number }, { QStringLiteral("g_sn"), goods }, { QStringLiteral("ls_sl"), 1 },
                 { QStringLiteral("ls_dj"), 30 }, { QStringLiteral("ls_taxdj"), 30 }, { QStringLiteral("ls_dzl"), 1 },
                 { QStringLiteral("ls_je"), 30 }, { QStringLiteral("ls_zje"), 30 }, { QStringLiteral("ls_cksl"), 1 },
                 { QStringLiteral("ls_cbj"), 20 }, { QStringLiteral("ls_zcb"), 20 },
                 { QStringLiteral("a_name"), CurrentAdminName }, { QStringLiteral("t_zp"), QString() } });
         posting::Run(QStringLiteral("update jxc_lsxssp set tid=id where id=:id"), { { QStringLiteral("id"), id } });
-        InsertRow(QStringLiteral("jxc_lsxsspmx"),
+        posting::InsertRow(QStringLiteral("jxc_lsxsspmx"),
             { { QStringLiteral("gl_djh"), number }, { QStringLiteral("g_sn"), goods }, { QStringLiteral("t_sl"), 1 },
                 { QStringLiteral("cm_sn"), QStringLiteral("Z2") }, { QStringLiteral("color_sn"), QStringLiteral("C1") },
                 { QStringLiteral("a_name"), CurrentAdminName }, { QStringLiteral("tid"), id } });
@@ -87,7 +87,7 @@ void BM_SaveAndApprove200Lines(benchmark::State& state)
         const QString number = DraftOf200(c, n++);
         state.ResumeTiming();
         Transaction t(c);
-        InsertRow(QStringLiteral("jxc_lsxsd"),
+        posting::InsertRow(QStringLiteral("jxc_lsxsd"),
             { { QStringLiteral("gl_djh"), number }, { QStringLiteral("kh_sn"), QStringLiteral("K1") },
                 { QStringLiteral("ck_sn"), QStringLiteral("100001") },
                 { QStringLiteral("ls_xsrq"), QStringLiteral("2024-03-06 10:00") }, { QStringLiteral("ls_yfje"), 6000 },

@@ -1,5 +1,11 @@
 #include "documents/colorsizeentry.h"
 
+#include "documents/docwindow.h"
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
 #include "foundation/globals.h"
 #include "platform/db/query.h"
 #include "platform/db/valuetext.h"
@@ -202,6 +208,48 @@ QString ColorSizeEntry::checkGridNum(const QString& zeroStock, const QString& ov
             }
         }
     return found;
+}
+
+GoodsInfo BuildGoodsInfo(QWidget* tab)
+{
+    GoodsInfo g;
+    auto* info = new QGridLayout(tab);
+    int r = 0;
+    auto infoRow = [&](const char* caption, QLabel*& field, const char* name) {
+        info->addWidget(NamedLabel(tab, caption), r / 2, (r % 2) * 2);
+        field = NamedLabel(tab, "", name);
+        info->addWidget(field, r / 2, (r % 2) * 2 + 1);
+        ++r;
+    };
+    infoRow("商品编号：", g.gsn, "gsn");
+    infoRow("商品名称：", g.gname, "gname");
+    infoRow("款型说明：", g.ggname, "ggname");
+    infoRow("单        位：", g.dwname, "dwname");
+    infoRow("品牌厂商：", g.gsccs, "gsccs");
+    infoRow("当前库存：", g.gkc, "gkc");
+    infoRow("备        注：", g.gbz, "gbz");
+    return g;
+}
+
+void ShowGoodsInfo(const GoodsInfo& labels, Query& goods)
+{
+    labels.gsn->setText(goods.AsString(QStringLiteral("g_sn")));
+    labels.gname->setText(goods.AsString(QStringLiteral("g_name")));
+    labels.ggname->setText(goods.AsString(QStringLiteral("gg_name")));
+    labels.dwname->setText(goods.AsString(QStringLiteral("dw_name")));
+    labels.gsccs->setText(goods.AsString(QStringLiteral("g_sccs")));
+    labels.gbz->setText(goods.AsString(QStringLiteral("g_bz")));
+}
+
+QCheckBox* BuildStockTab(QWidget* tab, ColorSizeEntry& entry)
+{
+    auto* stock = new QVBoxLayout(tab);
+    entry.StringGridKc->setParent(tab);
+    stock->addWidget(entry.StringGridKc, 1);
+    auto* chkHide = new QCheckBox(QStringLiteral("隐藏0库存的颜色尺码"), tab);
+    chkHide->setObjectName(QStringLiteral("chkHide"));
+    stock->addWidget(chkHide);
+    return chkHide;
 }
 
 void saveGridValueMx(const QString& lineTable, const QString& detailTable, const QString& docNo, const QString& goodsSn,

@@ -7,7 +7,9 @@
 
 class MatrixGrid;
 class QCheckBox;
+class QLabel;
 class QWidget;
+class Query;
 
 // The colour-by-size entry of one goods line, shared by the purchase, sales,
 // warehouse and department dialogs: an entry grid (sizes across, colours down) and
@@ -81,6 +83,24 @@ private:
     Axes inAxes_;
     Axes kcAxes_;
 };
+
+// The goods labels of a colour-by-size dialog's "商品信息" tab.
+struct GoodsInfo {
+    QLabel* gsn = nullptr;
+    QLabel* gname = nullptr;
+    QLabel* ggname = nullptr;
+    QLabel* dwname = nullptr;
+    QLabel* gsccs = nullptr;
+    QLabel* gkc = nullptr;
+    QLabel* gbz = nullptr;
+};
+// Lays the labels out on the tab, two to a row: 商品编号, 商品名称, 款型说明, 单位,
+// 品牌厂商, 当前库存, 备注.
+GoodsInfo BuildGoodsInfo(QWidget* tab);
+// Shows the goods row's code, name, style, unit, brand and remark.
+void ShowGoodsInfo(const GoodsInfo& labels, Query& goods);
+// The "库存详细信息" tab: the entry's stock grid and "隐藏0库存的颜色尺码" below it.
+QCheckBox* BuildStockTab(QWidget* tab, ColorSizeEntry& entry);
 
 // Replaces the colour-by-size rows of a line: its old rows (tid = lineId) go, the
 // line's own tid becomes its id, and one row per cell is written with bound values.

@@ -3,6 +3,7 @@
 #include "foundation/approvalhooks.h"
 #include "foundation/datamodule.h"
 #include "foundation/lookups.h"
+#include "platform/base/clock.h"
 #include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
 #include "platform/ui/prompt.h"
@@ -73,6 +74,52 @@ bool DocWindow::CloseQuery(bool hasLines, const QString& number, const std::func
 bool DocWindow::Approve(const QString& number, const QString& approvingOperator) const
 {
     return ApproveDocument(kind_, number, approvingOperator);
+}
+
+QString DocWindow::SaveRefusal(bool hasLines, const QString& partnerText, const QString& noPartner,
+    const QComboBox& handler, const QComboBox& warehouse)
+{
+    if (!hasLines)
+        return QStringLiteral("单据中没有业务发生，不能保存！");
+    if (partnerText.trimmed().isEmpty())
+        return noPartner;
+    if (handler.currentText().isEmpty() || handler.currentIndex() < 0)
+        return QStringLiteral("请选择经办人！");
+    if (warehouse.currentText().isEmpty() || warehouse.currentIndex() < 0)
+        return QStringLiteral("请选择仓库！");
+    return QString();
+}
+
+bool DocWindow::DateChange(const QString& date, QString& lastDate, QString& number) const
+{
+    const QString today = Clock::Today().toString(QStringLiteral("yyyy-MM-dd"));
+    if (date > today
+        && Prompt::YesNo(QStringLiteral("您选择的日期：") + date + QStringLiteral("，") + QStringLiteral("\r\n\r\n")
+               + QStringLiteral("大于计算机的当前日期：") + today + QStringLiteral("，") + QStringLiteral("\r\n\r\n")
+               + QStringLiteral("确认继续吗？"))
+            == Prompt::Answer::No)
+        return false;
+    if (date == lastDate)
+        return true;
+    lastDate = date;
+    // The date stays changed even when the number cannot be redrawn.
+    try {
+        number = RedrawForDate(kind_, number, date);
+    } catch (const std::exception&) {
+    }
+    return true;
+}
+
+SaveButtonGuard::SaveButtonGuard(QPushButton* button) : button_(button)
+{
+    button_->setEnabled(false);
+    QApplication::processEvents();
+}
+
+SaveButtonGuard::~SaveButtonGuard()
+{
+    if (!done_)
+        button_->setEnabled(true);
 }
 
 QList<DocWindow::PendingDoc> DocWindow::PendingRows(Query& list, const QString& dateColumn)

@@ -89,6 +89,17 @@ public:
     // Approves one document; the approving operator's draft keeps the number.
     bool Approve(const QString& number, const QString& approvingOperator) const;
 
+    // The first refusal of a save, in the windows' order: no lines, no partner (the
+    // kind's own message), no handler, no warehouse. Empty when the save may go on.
+    static QString SaveRefusal(bool hasLines, const QString& partnerText, const QString& noPartner,
+        const QComboBox& handler, const QComboBox& warehouse);
+
+    // A change of the document date ("yyyy-MM-dd"): a date after today asks first, and
+    // No answers false (the window puts lastDate back). A date other than lastDate
+    // becomes lastDate and redraws `number`, moving the operator's lines along; a
+    // failing redraw leaves the number as it was and the date changed.
+    bool DateChange(const QString& date, QString& lastDate, QString& number) const;
+
     // One row of a pending list to approve.
     struct PendingDoc {
         QString number;
@@ -106,6 +117,21 @@ private:
     const DocKind& kind_;
     DocHost host_;
     bool hosting_ = false;
+};
+
+// Keeps a window's save button disabled from the point of no return of a save; a
+// save that fails before it is done gives the button back.
+class SaveButtonGuard {
+public:
+    explicit SaveButtonGuard(QPushButton* button);
+    ~SaveButtonGuard();
+    SaveButtonGuard(const SaveButtonGuard&) = delete;
+    SaveButtonGuard& operator=(const SaveButtonGuard&) = delete;
+    void Done() { done_ = true; }
+
+private:
+    QPushButton* button_;
+    bool done_ = false;
 };
 
 // The supplier list's OR filter on name, short code, code, telephone and address;

@@ -80,30 +80,18 @@ void TF_Cgjh_Sele::Build()
     cxPage->addTab(cxTab2, QStringLiteral("库存详细信息"));
     box->addWidget(cxPage, 2);
 
-    auto* info = new QGridLayout(cxTab1);
-    int r = 0;
-    auto infoRow = [&](const char* caption, QLabel*& field, const char* name) {
-        info->addWidget(NamedLabel(cxTab1, caption), r / 2, (r % 2) * 2);
-        field = NamedLabel(cxTab1, "", name);
-        info->addWidget(field, r / 2, (r % 2) * 2 + 1);
-        ++r;
-    };
-    infoRow("商品编号：", gsn, "gsn");
-    infoRow("商品名称：", gname, "gname");
-    infoRow("款型说明：", ggname, "ggname");
-    infoRow("单        位：", dwname, "dwname");
-    infoRow("品牌厂商：", gsccs, "gsccs");
-    infoRow("当前库存：", gkc, "gkc");
-    infoRow("备        注：", gbz, "gbz");
+    const GoodsInfo info = BuildGoodsInfo(cxTab1);
+    gsn = info.gsn;
+    gname = info.gname;
+    ggname = info.ggname;
+    dwname = info.dwname;
+    gsccs = info.gsccs;
+    gkc = info.gkc;
+    gbz = info.gbz;
 
     StringGridIn = grid.StringGridIn;
     StringGridKc = grid.StringGridKc;
-    auto* stock = new QVBoxLayout(cxTab2);
-    StringGridKc->setParent(cxTab2);
-    stock->addWidget(StringGridKc, 1);
-    chkHide = new QCheckBox(QStringLiteral("隐藏0库存的颜色尺码"), cxTab2);
-    chkHide->setObjectName(QStringLiteral("chkHide"));
-    stock->addWidget(chkHide);
+    chkHide = BuildStockTab(cxTab2, grid);
 
     auto* group = new QGroupBox(variant_.ret ? QStringLiteral("商品退货信息") : QStringLiteral("商品进货信息"), this);
     auto* fields = new QGridLayout(group);
@@ -218,12 +206,7 @@ void TF_Cgjh_Sele::FormActivate()
     Query goods(&posting::Db());
     OpenWithParams(
         goods, QStringLiteral("select * from jxc_goods where g_sn=:g"), { { QStringLiteral("g"), goodsSn_ } });
-    gsn->setText(goods.AsString(QStringLiteral("g_sn")));
-    gname->setText(goods.AsString(QStringLiteral("g_name")));
-    ggname->setText(goods.AsString(QStringLiteral("gg_name")));
-    dwname->setText(goods.AsString(QStringLiteral("dw_name")));
-    gsccs->setText(goods.AsString(QStringLiteral("g_sccs")));
-    gbz->setText(goods.AsString(QStringLiteral("g_bz")));
+    ShowGoodsInfo({ gsn, gname, ggname, dwname, gsccs, gkc, gbz }, goods);
     gscjj->setText(CurrencySign + goods.AsString(QStringLiteral("g_scjj")) + QStringLiteral("元"));
     double price = goods.AsFloat(QStringLiteral("g_pjjj"));
     if (PurchasePriceDefault == QLatin1String("1"))

@@ -89,14 +89,14 @@ TF_Spxs::TF_Spxs(QWidget* parent)
     BuildEntryTab();
     PickerCallers::RegisterHandlerCombo(kXs, comUser);
     PickerCallers::RegisterRemarkEdit(kXs, tnote);
-    doc.SetHost({ [this] { return DocNumber(); }, [this](const QString& n) { gldjh->setText(n); },
-        [this] { return DocDate(); },
-        [this] { return comCk->currentIndex() >= 0 ? comCk->Code(comCk->currentIndex()) : QString(); },
-        [this] {
-            openGridViewData(DocNumber());
-            updateBottomJe();
-        },
-        [] {}, [this] { return tdzl->text().trimmed().toDouble(); } });
+    doc.SetHost(
+        { [this] { return DocNumber(); }, [this](const QString& n) { gldjh->setText(n); }, [this] { return DocDate(); },
+            [this] { return comCk->currentIndex() >= 0 ? comCk->Code(comCk->currentIndex()) : QString(); },
+            [this] {
+                openGridViewData(DocNumber());
+                updateBottomJe();
+            },
+            [] {}, [this] { return tdzl->text().trimmed().toDouble(); } });
 }
 
 TF_Spxs::~TF_Spxs()
@@ -196,17 +196,7 @@ void TF_Spxs::BuildEntryTab()
     chkYf->setChecked(true);
     chkYf->hide();
 
-    RzPanel_Yhzh = new QFrame(cxTab1);
-    RzPanel_Yhzh->setObjectName(QStringLiteral("RzPanel_Yhzh"));
-    RzPanel_Yhzh->setFrameShape(QFrame::Box);
-    auto* yh = new QHBoxLayout(RzPanel_Yhzh);
-    yh->addWidget(NamedLabel(RzPanel_Yhzh, "同时选择收款账户："));
-    comYhzh = new KeyedCombo(RzPanel_Yhzh);
-    comYhzh->setObjectName(QStringLiteral("comYhzh"));
-    yh->addWidget(comYhzh, 1);
-    btnYhzhClose = NamedButton(RzPanel_Yhzh, "btnYhzhClose", "X");
-    yh->addWidget(btnYhzhClose);
-    RzPanel_Yhzh->hide();
+    RzPanel_Yhzh = NewAccountPanel(cxTab1, "同时选择收款账户：", comYhzh, btnYhzhClose);
     box->addWidget(RzPanel_Yhzh);
 
     RzGroupBox_Btns = new QGroupBox(cxTab1);
@@ -240,50 +230,15 @@ void TF_Spxs::BuildEntryTab()
         cxGridView->SetFooterSum(cxGridView->ColumnByField(QLatin1String(f)));
     box->addWidget(cxGridView, 1);
 
-    barPopupMenu = new QMenu(this);
-    btnRAdd = barPopupMenu->addAction(QStringLiteral("增加商品(&V)"), this, &TF_Spxs::btnAddOldClick);
-    btnRModi = barPopupMenu->addAction(QStringLiteral("修改商品(&W)"), this, &TF_Spxs::btnModiClick);
-    btnRDel = barPopupMenu->addAction(QStringLiteral("删除商品(&X)"), this, &TF_Spxs::btnDelClick);
-    btnPrinSub = barPopupMenu->addMenu(QStringLiteral("打印单据(&Y)"));
-    btnPrinSub->addAction(QStringLiteral("打印单据(&X)"), this, &TF_Spxs::btnPrin_WClick);
-    btnPrinSub->addAction(QStringLiteral("预览单据(&Z)"), this, &TF_Spxs::btnPrin_XClick);
-    btnRTm = barPopupMenu->addAction(QStringLiteral("隐藏条码输入面板(&Z)"), this, &TF_Spxs::btnRTmClick);
-    connect(cxGridView, &DataGrid::rightClicked, this, [this](const QPoint& at) {
-        const bool rows = EntryHasRows();
-        btnRModi->setEnabled(rows);
-        btnRDel->setEnabled(rows);
-        btnPrinSub->setEnabled(rows && !IsTrue(NoPrintBeforeSave));
-        btnRTm->setText(
-            RzPanel_Tm->isVisible() ? QStringLiteral("隐藏条码输入面板(&Z)") : QStringLiteral("显示条码输入面板(&Z)"));
-        barPopupMenu->popup(at);
-    });
-
-    // The floating barcode panel, placed by FormResize and dragged by its images.
-    RzPanel_Tm = new QFrame(cxTab1);
-    RzPanel_Tm->setObjectName(QStringLiteral("RzPanel_Tm"));
-    RzPanel_Tm->setFrameShape(QFrame::Box);
-    RzPanel_Tm->setAutoFillBackground(true);
-    auto* tm = new QHBoxLayout(RzPanel_Tm);
-    img_Tm = NamedLabel(RzPanel_Tm, "▤", "img_Tm");
-    img_Move = NamedLabel(RzPanel_Tm, "✥", "img_Move");
-    tSptm = NamedEdit(RzPanel_Tm, "tSptm", 32);
-    btnPanelMenu = NamedButton(RzPanel_Tm, "btnPanelMenu", "▾");
-    btnPanelClose = NamedButton(RzPanel_Tm, "btnPanelClose", "X");
-    tm->addWidget(img_Move);
-    tm->addWidget(img_Tm);
-    tm->addWidget(NamedLabel(RzPanel_Tm, "条码："));
-    tm->addWidget(tSptm);
-    tm->addWidget(btnPanelMenu);
-    tm->addWidget(btnPanelClose);
-    RzPanel_Tm->resize(360, 40);
-    img_Tm->installEventFilter(this);
-    img_Move->installEventFilter(this);
-    PopupMenu_Tm = new QMenu(this);
-    PopupMenu_Tm->addAction(QStringLiteral("隐藏条码输入面板(&X)"), this, &TF_Spxs::btnPanelCloseClick);
-    btnPanelAdd = PopupMenu_Tm->addAction(QStringLiteral("同一条码不能重复添加商品(&Y)"));
-    btnPanelAdd->setCheckable(true);
-    btnPanelModi = PopupMenu_Tm->addAction(QStringLiteral("添加完商品后打开修改窗口(&Z)"));
-    btnPanelModi->setCheckable(true);
+    // The floating barcode panel, placed by FormResize.
+    RzPanel_Tm = new BarcodePanel(cxTab1);
+    tSptm = RzPanel_Tm->tSptm;
+    btnPanelAdd = RzPanel_Tm->btnPanelAdd;
+    btnPanelModi = RzPanel_Tm->btnPanelModi;
+    barPopupMenu = NewEntryGridMenu(this, cxGridView, RzPanel_Tm,
+        { QStringLiteral("增加商品(&V)"), QStringLiteral("打印单据(&X)"), QStringLiteral("预览单据(&Z)"),
+            [this] { btnAddOldClick(); }, [this] { btnModiClick(); }, [this] { btnDelClick(); },
+            [this] { btnPrin_WClick(); }, [this] { btnPrin_XClick(); }, [this] { return EntryHasRows(); } });
 
     RzPanelKh = new PartnerChooser(cxTab1, CustomerSide());
     RzPanelKh->setGeometry(80, 40, 700, 300);
@@ -314,9 +269,6 @@ void TF_Spxs::BuildEntryTab()
     connect(cxGridView, &DataGrid::rowDoubleClicked, this, [this] { btnModiClick(); });
     connect(btnUser, &QPushButton::clicked, this, &TF_Spxs::btnUserClick);
     connect(btnDjbz, &QPushButton::clicked, this, &TF_Spxs::btnDjbzClick);
-    connect(btnPanelMenu, &QPushButton::clicked, this, &TF_Spxs::btnPanelMenuClick);
-    connect(btnPanelClose, &QPushButton::clicked, this, &TF_Spxs::btnPanelCloseClick);
-    connect(btnYhzhClose, &QPushButton::clicked, this, &TF_Spxs::btnYhzhCloseClick);
     connect(btnOK, &QPushButton::clicked, this, &TF_Spxs::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, [this] { close(); });
     for (QLineEdit* e : { tkh, RzPanelKh->tkey, tnote, tsn2, tfpno })
@@ -329,13 +281,6 @@ void TF_Spxs::BuildEntryTab()
 
 bool TF_Spxs::eventFilter(QObject* watched, QEvent* e)
 {
-    if ((watched == img_Tm || watched == img_Move) && RzPanel_Tm) {
-        auto* m = static_cast<QMouseEvent*>(e);
-        if (e->type() == QEvent::MouseButtonPress)
-            dragStart_ = m->globalPosition().toPoint() - RzPanel_Tm->pos();
-        else if (e->type() == QEvent::MouseMove && (m->buttons() & Qt::LeftButton))
-            RzPanel_Tm->move(m->globalPosition().toPoint() - dragStart_);
-    }
     if (e->type() == QEvent::FocusIn) {
         if (watched == tssje || watched == tyfje)
             tssjeEnter();
@@ -378,7 +323,8 @@ void TF_Spxs::FormActivate()
     LSN2->setVisible(originalNo);
     tsn2->setVisible(originalNo);
     btnCgdImport->setVisible(IsTrue(UseSalesOrders));
-    dateCg->setDisplayFormat(IsTrue(PrintDocTime) ? QStringLiteral("yyyy-MM-dd HH:mm:ss") : QStringLiteral("yyyy-MM-dd"));
+    dateCg->setDisplayFormat(
+        IsTrue(PrintDocTime) ? QStringLiteral("yyyy-MM-dd HH:mm:ss") : QStringLiteral("yyyy-MM-dd"));
     SetDocDate(Clock::Now());
     CurrentCustomerSn = DefaultCustomerSn();
 
@@ -400,7 +346,7 @@ void TF_Spxs::FormActivate()
     FillCombo(
         *comYhzh, QStringLiteral("jxc_yhzh"), QStringLiteral("yh_name"), QStringLiteral("yh_sn"), QStringLiteral("id"));
     OpenCustomerList(QString::number(RzPanelKh->comSx->currentIndex()));
-    btnPrinSub->setEnabled(!IsTrue(NoPrintBeforeSave));
+    barPopupMenu.btnPrinSub->setEnabled(!IsTrue(NoPrintBeforeSave));
 
     initTab();
     ResultText.clear();
@@ -412,7 +358,8 @@ void TF_Spxs::ApplyRightsAndVisibility()
     const QString xs = QStringLiteral("xsgl");
     lineRights_ = HasRight(xs, 1);
     RzGroupBox_Btns->setEnabled(lineRights_);
-    btnRAdd->setEnabled(lineRights_);
+    barPopupMenu.btnRAdd->setEnabled(lineRights_);
+    barPopupMenu.btnRTm->setEnabled(lineRights_);
     const bool khRights = HasRight(QStringLiteral("qtcz"), 3);
     btnKhAdd->setVisible(khRights);
     btnKhModi->setVisible(khRights);
@@ -653,25 +600,13 @@ void TF_Spxs::tdzlKeyUp()
 
 void TF_Spxs::dateCgChange()
 {
-    const QString d = DocDate();
-    const QString today = Clock::Today().toString(QStringLiteral("yyyy-MM-dd"));
-    if (d > today
-        && Prompt::YesNo(QStringLiteral("您选择的日期：") + d + QStringLiteral("，") + QStringLiteral("\r\n\r\n")
-               + QStringLiteral("大于计算机的当前日期：") + today + QStringLiteral("，") + QStringLiteral("\r\n\r\n")
-               + QStringLiteral("确认继续吗？"))
-            == Prompt::Answer::No) {
+    QString number = DocNumber();
+    if (!doc.DateChange(DocDate(), LastDocDate, number)) {
         SetDocDate(QDateTime(QDate::fromString(LastDocDate, QStringLiteral("yyyy-MM-dd")), dateCg->time()));
         return;
     }
-    if (d == LastDocDate)
-        return;
-    LastDocDate = d;
-    // The date stays changed even when the number cannot be redrawn.
-    try {
-        gldjh->setText(RedrawForDate(doc.Kind(), DocNumber(), d));
-        openGridViewData(DocNumber());
-    } catch (const std::exception&) {
-    }
+    gldjh->setText(number);
+    openGridViewData(number);
 }
 
 void TF_Spxs::tkhKeyUp()
@@ -711,13 +646,8 @@ void TF_Spxs::btnKhModiClick()
 
 void TF_Spxs::tssjeEnter()
 {
-    if (UseCashBank != QLatin1String("0") && UseCashBank != QLatin1String("False"))
+    if (AccountPanelOffered())
         RzPanel_Yhzh->show();
-}
-
-void TF_Spxs::btnYhzhCloseClick()
-{
-    RzPanel_Yhzh->hide();
 }
 
 void TF_Spxs::btnUserClick()
@@ -731,21 +661,6 @@ void TF_Spxs::btnDjbzClick()
 {
     PickerCaller = kXs;
     OpenRegistered(QStringLiteral("TF_Djbz"));
-}
-
-void TF_Spxs::btnPanelMenuClick()
-{
-    PopupMenu_Tm->popup(btnPanelMenu->mapToGlobal(QPoint(-40, 13)));
-}
-
-void TF_Spxs::btnPanelCloseClick()
-{
-    RzPanel_Tm->hide();
-}
-
-void TF_Spxs::btnRTmClick()
-{
-    RzPanel_Tm->setVisible(!RzPanel_Tm->isVisible());
 }
 
 bool TF_Spxs::FormCloseQuery()
@@ -823,10 +738,7 @@ void TF_Spxs::keyPressEvent(QKeyEvent* e)
 
 void TF_Spxs::FormResize()
 {
-    if (height() <= 650)
-        RzPanel_Tm->move(16, 388);
-    else
-        RzPanel_Tm->move(16, cxTab1->height() - 150);
+    RzPanel_Tm->Place(height(), cxTab1->height());
 }
 
 void TF_Spxs::resizeEvent(QResizeEvent* e)

@@ -1,8 +1,8 @@
 #pragma once
 #include "documents/docwindow.h"
+#include "documents/entryparts.h"
 #include "platform/ui/form.h"
 
-#include <QPoint>
 #include <QString>
 
 class DataGrid;
@@ -55,12 +55,8 @@ public:
     void btnKhAddClick();
     void btnKhModiClick();
     void tssjeEnter();
-    void btnYhzhCloseClick();
     void btnUserClick();
     void btnDjbzClick();
-    void btnPanelMenuClick();
-    void btnPanelCloseClick();
-    void btnRTmClick();
 
     // ---- saving and approval ----
     void btnOKClick();
@@ -149,19 +145,9 @@ public:
     QAction* btnPrin_W = nullptr;
     QAction* btnPrin_X = nullptr;
     DataGrid* cxGridView = nullptr;
-    QMenu* barPopupMenu = nullptr;
-    QAction* btnRAdd = nullptr;
-    QAction* btnRModi = nullptr;
-    QAction* btnRDel = nullptr;
-    QMenu* btnPrinSub = nullptr;
-    QAction* btnRTm = nullptr;
-    QFrame* RzPanel_Tm = nullptr;
+    EntryGridMenu barPopupMenu;
+    BarcodePanel* RzPanel_Tm = nullptr;
     QLineEdit* tSptm = nullptr;
-    QLabel* img_Tm = nullptr;
-    QLabel* img_Move = nullptr;
-    QPushButton* btnPanelMenu = nullptr;
-    QPushButton* btnPanelClose = nullptr;
-    QMenu* PopupMenu_Tm = nullptr;
     QAction* btnPanelAdd = nullptr;
     QAction* btnPanelModi = nullptr;
     PartnerChooser* RzPanelKh = nullptr;
@@ -184,7 +170,6 @@ private:
     // Whether ("xsgl", 1) lets the operator change lines: the button row, the barcode
     // panel and F2 follow it.
     bool lineRights_ = false;
-    QPoint dragStart_;
 };
 
 extern TF_Spxs* F_Spxs;

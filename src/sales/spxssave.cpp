@@ -39,7 +39,8 @@ double FieldNumber(const QLineEdit* e)
 // receivable) does not cover what stays unpaid. True to go on.
 bool PrepaymentCovers(const QString& customer, double unpaid)
 {
-    QString balance = GetLedgerBalanceAt(customer, QStringLiteral("kh"), QStringLiteral("0"), QStringLiteral("9999-12-31"));
+    QString balance
+        = GetLedgerBalanceAt(customer, QStringLiteral("kh"), QStringLiteral("0"), QStringLiteral("9999-12-31"));
     if (balance.isEmpty())
         balance = QStringLiteral("0");
     const double prepaid = -balance.toDouble();
@@ -61,20 +62,10 @@ bool ApprovesOnSave()
 void TF_Spxs::btnOKClick()
 {
     using namespace posting;
-    if (!EntryHasRows()) {
-        Prompt::Info(QStringLiteral("单据中没有业务发生，不能保存！"));
-        return;
-    }
-    if (tkh->text().trimmed().isEmpty()) {
-        Prompt::Info(QStringLiteral("请选择客户！"));
-        return;
-    }
-    if (comUser->currentText().isEmpty() || comUser->currentIndex() < 0) {
-        Prompt::Info(QStringLiteral("请选择经办人！"));
-        return;
-    }
-    if (comCk->currentText().isEmpty() || comCk->currentIndex() < 0) {
-        Prompt::Info(QStringLiteral("请选择仓库！"));
+    const QString refusal
+        = DocWindow::SaveRefusal(EntryHasRows(), tkh->text(), QStringLiteral("请选择客户！"), *comUser, *comCk);
+    if (!refusal.isEmpty()) {
+        Prompt::Info(refusal);
         return;
     }
     const QString warehouse = GetComboCode(*comCk, comCk->currentIndex());
@@ -103,25 +94,16 @@ void TF_Spxs::btnOKClick()
         return;
     const bool approve = ApprovesOnSave();
     const QString question = approve
-        ? QStringLiteral("单据保存后将直接审核，是否确认保存？\r\n\r\n保存后如果有问题可以在“销售退货查询”功能中取消审核！")
+        ? QStringLiteral(
+            "单据保存后将直接审核，是否确认保存？\r\n\r\n保存后如果有问题可以在“销售退货查询”功能中取消审核！")
         : QStringLiteral("单据保存后处于“未审核”状态，是否确认保存？\r\n\r\n处于“未审核”状态的销售单，可以在“待审核销"
                          "\r\n\r\n售单”面板中，进行修改及审核操作！");
     if (Prompt::YesNo(question) == Prompt::Answer::No)
         return;
 
     const QString handler = GetComboCode(*comUser, comUser->currentIndex());
-    btnOK->setEnabled(false);
-    QApplication::processEvents();
     // A failed save leaves the draft as it was and the button usable again.
-    struct Reenable {
-        QPushButton* button;
-        bool done = false;
-        ~Reenable()
-        {
-            if (!done)
-                button->setEnabled(true);
-        }
-    } reenable { btnOK };
+    SaveButtonGuard reenable(btnOK);
 
     if (IsTrue(RoundTotals))
         tssje->setText(NumberText(RoundUp(FieldNumber(tssje), TotalDecimals.toInt())));
@@ -148,9 +130,9 @@ void TF_Spxs::btnOKClick()
             { QStringLiteral("ls_yf"), freight }, { QStringLiteral("ls_bzf"), packing },
             { QStringLiteral("ls_status"), 0 }, { QStringLiteral("ls_checker"), QString() },
             { QStringLiteral("ls_chkrq"), QString() }, { QStringLiteral("ls_crk"), 1 },
-            { QStringLiteral("ls_jsfs"), comJsfs->currentIndex() }, { QStringLiteral("ls_kmmc"), comYhzh->currentText() },
-            { QStringLiteral("ls_th"), 0 }, { QStringLiteral("ls_hkje"), 0 }, { QStringLiteral("ls_dhbz"), 0 },
-            { QStringLiteral("ls_qk"), 1 },
+            { QStringLiteral("ls_jsfs"), comJsfs->currentIndex() },
+            { QStringLiteral("ls_kmmc"), comYhzh->currentText() }, { QStringLiteral("ls_th"), 0 },
+            { QStringLiteral("ls_hkje"), 0 }, { QStringLiteral("ls_dhbz"), 0 }, { QStringLiteral("ls_qk"), 1 },
             { QStringLiteral("ls_yffs"),
                 freight > 0 || packing > 0
                     ? (chkYf->isChecked() ? QStringLiteral("我方付运费") : QStringLiteral("对方付运费"))
@@ -166,7 +148,7 @@ void TF_Spxs::btnOKClick()
         WriteLog(QStringLiteral("增加未审核销售单") + number + QStringLiteral("，共") + QString::number(rows)
             + QStringLiteral("种商品"));
     t.Commit();
-    reenable.done = true;
+    reenable.Done();
 
     if (approve) {
         const QString answer = CheckApproveAllowed(number, date);

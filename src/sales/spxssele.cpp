@@ -97,30 +97,18 @@ void TF_Spxs_Sele::Build()
     cxPage->addTab(cxTab2, QStringLiteral("库存详细信息"));
     box->addWidget(cxPage, 2);
 
-    auto* info = new QGridLayout(cxTab1);
-    int r = 0;
-    auto infoRow = [&](const char* caption, QLabel*& field, const char* name) {
-        info->addWidget(NamedLabel(cxTab1, caption), r / 2, (r % 2) * 2);
-        field = NamedLabel(cxTab1, "", name);
-        info->addWidget(field, r / 2, (r % 2) * 2 + 1);
-        ++r;
-    };
-    infoRow("商品编号：", gsn, "gsn");
-    infoRow("商品名称：", gname, "gname");
-    infoRow("款型说明：", ggname, "ggname");
-    infoRow("单        位：", dwname, "dwname");
-    infoRow("品牌厂商：", gsccs, "gsccs");
-    infoRow("当前库存：", gkc, "gkc");
-    infoRow("备        注：", gbz, "gbz");
+    const GoodsInfo info = BuildGoodsInfo(cxTab1);
+    gsn = info.gsn;
+    gname = info.gname;
+    ggname = info.ggname;
+    dwname = info.dwname;
+    gsccs = info.gsccs;
+    gkc = info.gkc;
+    gbz = info.gbz;
 
     StringGridIn = grid.StringGridIn;
     StringGridKc = grid.StringGridKc;
-    auto* stock = new QVBoxLayout(cxTab2);
-    StringGridKc->setParent(cxTab2);
-    stock->addWidget(StringGridKc, 1);
-    chkHide = new QCheckBox(QStringLiteral("隐藏0库存的颜色尺码"), cxTab2);
-    chkHide->setObjectName(QStringLiteral("chkHide"));
-    stock->addWidget(chkHide);
+    chkHide = BuildStockTab(cxTab2, grid);
 
     auto* group = new QGroupBox(QStringLiteral("商品销售信息"), this);
     auto* fields = new QGridLayout(group);
@@ -242,12 +230,7 @@ void TF_Spxs_Sele::FormActivate()
     Query goods(&posting::Db());
     OpenWithParams(
         goods, QStringLiteral("select * from jxc_goods where g_sn=:g"), { { QStringLiteral("g"), goodsSn_ } });
-    gsn->setText(goods.AsString(QStringLiteral("g_sn")));
-    gname->setText(goods.AsString(QStringLiteral("g_name")));
-    ggname->setText(goods.AsString(QStringLiteral("gg_name")));
-    dwname->setText(goods.AsString(QStringLiteral("dw_name")));
-    gsccs->setText(goods.AsString(QStringLiteral("g_sccs")));
-    gbz->setText(goods.AsString(QStringLiteral("g_bz")));
+    ShowGoodsInfo({ gsn, gname, ggname, dwname, gsccs, gkc, gbz }, goods);
     SetNumber(tdzl, 1);
     SetNumber(tgsj, LevelSalePrice(customer_, goodsSn_));
     SetNumber(tlsj, goods.AsFloat(QStringLiteral("g_lsj")));
@@ -468,8 +451,7 @@ void TF_Spxs_Sele::btnOKClick()
         RecalcMode = QStringLiteral("0");
     }
     if (Number(tsl) > stock
-        && Prompt::YesNo(QStringLiteral("库存数量小于销售数量，销售后将产生负库存，继续销售吗?"))
-            == Prompt::Answer::No)
+        && Prompt::YesNo(QStringLiteral("库存数量小于销售数量，销售后将产生负库存，继续销售吗?")) == Prompt::Answer::No)
         return;
     if (WriteLine(cost)) {
         FormClose();
@@ -541,8 +523,7 @@ bool TF_Spxs_Sele::WriteLine(double cost)
             return false;
         const qint64 id = pendingLines.AsInteger(QStringLiteral("id"));
         UpdateEntryLine(lines, id, v, remark, true, costs);
-        saveGridValueMx(
-            kind.lines, kind.detail, pendingLines.AsString(QStringLiteral("gl_djh")), goodsSn_, id, cells);
+        saveGridValueMx(kind.lines, kind.detail, pendingLines.AsString(QStringLiteral("gl_djh")), goodsSn_, id, cells);
         after = [host, &pendingLines, id] {
             if (host && host->reloadPending)
                 host->reloadPending();
