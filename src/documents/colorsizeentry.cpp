@@ -1,6 +1,8 @@
 #include "documents/colorsizeentry.h"
 
 #include "documents/docwindow.h"
+#include "foundation/functionwindows.h"
+#include "foundation/globals.h"
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -173,6 +175,13 @@ void ColorSizeEntry::HideEmptyStock(bool hide)
     StringGridKc->HideEmpty(hide, StringGridIn);
 }
 
+void ColorSizeEntry::RestoreHidden()
+{
+    if (chkHide)
+        chkHide->setChecked(false);
+    HideEmptyStock(false);
+}
+
 QList<ColorSizeEntry::Cell> ColorSizeEntry::EnteredCells() const
 {
     QList<Cell> cells;
@@ -249,7 +258,16 @@ QCheckBox* BuildStockTab(QWidget* tab, ColorSizeEntry& entry)
     auto* chkHide = new QCheckBox(QStringLiteral("隐藏0库存的颜色尺码"), tab);
     chkHide->setObjectName(QStringLiteral("chkHide"));
     stock->addWidget(chkHide);
+    entry.chkHide = chkHide;
+    QObject::connect(chkHide, &QCheckBox::clicked, chkHide, [&entry](bool on) { entry.HideEmptyStock(on); });
     return chkHide;
+}
+
+void ShowGoodsPicture(const QString& goodsSn)
+{
+    PictureName = goodsSn + QStringLiteral(".jpg");
+    FunctionWindows::Open(QStringLiteral("TF_Spxxgl_Pic2"), FunctionWindows::Lifetime::Freed);
+    PictureName.clear();
 }
 
 void saveGridValueMx(const QString& lineTable, const QString& detailTable, const QString& docNo, const QString& goodsSn,

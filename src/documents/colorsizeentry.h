@@ -60,6 +60,10 @@ public:
 
     // Hides (true) or shows again the colours and sizes without stock in both grids.
     void HideEmptyStock(bool hide);
+    // Closing a dialog: "隐藏0库存的颜色尺码" (built by BuildStockTab) is unticked and
+    // every hidden colour and size shown again.
+    void RestoreHidden();
+    QCheckBox* chkHide = nullptr;
 
     // The entered cells (neither empty nor "0").
     QList<Cell> EnteredCells() const;
@@ -99,8 +103,11 @@ struct GoodsInfo {
 GoodsInfo BuildGoodsInfo(QWidget* tab);
 // Shows the goods row's code, name, style, unit, brand and remark.
 void ShowGoodsInfo(const GoodsInfo& labels, Query& goods);
-// The "库存详细信息" tab: the entry's stock grid and "隐藏0库存的颜色尺码" below it.
+// The "库存详细信息" tab: the entry's stock grid and "隐藏0库存的颜色尺码" below it, whose
+// ticking hides and shows the colours and sizes without stock.
 QCheckBox* BuildStockTab(QWidget* tab, ColorSizeEntry& entry);
+// "查看图片(F4)": the goods' picture (goods code + ".jpg") in the picture window.
+void ShowGoodsPicture(const QString& goodsSn);
 
 // Replaces the colour-by-size rows of a line: its old rows (tid = lineId) go, the
 // line's own tid becomes its id, and one row per cell is written with bound values.

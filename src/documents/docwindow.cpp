@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
@@ -321,6 +322,45 @@ void PartnerChooser::Choose()
 void PartnerChooser::Leave()
 {
     hide();
+}
+
+void PartnerChooser::KeyDown(int key, const std::function<void()>& add, const std::function<void()>& modify)
+{
+    switch (key) {
+    case Qt::Key_F8:
+        add();
+        return;
+    case Qt::Key_F9:
+        modify();
+        return;
+    case Qt::Key_F5:
+        Choose();
+        return;
+    case Qt::Key_F2:
+        tkey->setFocus();
+        return;
+    case Qt::Key_Escape:
+        Leave();
+        return;
+    default:
+        return;
+    }
+}
+
+bool DocWindowKey(QKeyEvent* e, const std::function<void(int)>& formKeyDown)
+{
+    switch (e->key()) {
+    case Qt::Key_F2:
+    case Qt::Key_F5:
+    case Qt::Key_F8:
+    case Qt::Key_F9:
+    case Qt::Key_Escape:
+        formKeyDown(e->key());
+        e->accept();
+        return true;
+    default:
+        return false;
+    }
 }
 
 SupplierPanel::SupplierPanel(QWidget* parent)

@@ -13,6 +13,7 @@ class DataGrid;
 class QBoxLayout;
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -119,6 +120,10 @@ private:
     bool hosting_ = false;
 };
 
+// The keys that a document window handles itself before its controls (F2, F5, F8,
+// F9 and Esc), handed to its FormKeyDown.
+bool DocWindowKey(QKeyEvent* e, const std::function<void(int)>& formKeyDown);
+
 // Keeps a window's save button disabled from the point of no return of a save; a
 // save that fails before it is done gives the button back.
 class SaveButtonGuard {
@@ -179,6 +184,9 @@ public:
     void comSxChange();
     void Choose();
     void Leave();
+    // The keys of the window while the chooser is shown: F8 add, F9 modify, F5 choose,
+    // F2 to the search field, Esc leave; every other key is swallowed too.
+    void KeyDown(int key, const std::function<void()>& add, const std::function<void()>& modify);
 
     std::function<void(const QString& sn, const QString& name)> chosen;
 

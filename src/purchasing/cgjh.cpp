@@ -633,25 +633,9 @@ void TF_Cgjh::hideEvent(QHideEvent* e)
 void TF_Cgjh::FormKeyDown(int key)
 {
     if (!RzPanelGhs->isHidden()) {
-        switch (key) {
-        case Qt::Key_F8:
-            btnGhsAddClick();
-            return;
-        case Qt::Key_F9:
-            btnGhsModiClick();
-            return;
-        case Qt::Key_F5:
-            RzPanelGhs->btnGhsOKClick();
-            return;
-        case Qt::Key_Escape:
-            RzPanelGhs->btnGhsExitClick();
-            return;
-        case Qt::Key_F2:
-            RzPanelGhs->tkey->setFocus();
-            return;
-        default:
-            return;
-        }
+        RzPanelGhs->KeyDown(
+            key, [this] { btnGhsAddClick(); }, [this] { btnGhsModiClick(); });
+        return;
     }
     if (!RzPanel_Ghs2->isHidden()) {
         if (key == Qt::Key_F5)
@@ -685,18 +669,8 @@ void TF_Cgjh::FormKeyDown(int key)
 
 void TF_Cgjh::keyPressEvent(QKeyEvent* e)
 {
-    switch (e->key()) {
-    case Qt::Key_F2:
-    case Qt::Key_F5:
-    case Qt::Key_F8:
-    case Qt::Key_F9:
-    case Qt::Key_Escape:
-        FormKeyDown(e->key());
-        e->accept();
-        return;
-    default:
+    if (!DocWindowKey(e, [this](int key) { FormKeyDown(key); }))
         Form::keyPressEvent(e);
-    }
 }
 
 void TF_Cgjh::FormResize()

@@ -684,25 +684,9 @@ void TF_Spxs::hideEvent(QHideEvent* e)
 void TF_Spxs::FormKeyDown(int key)
 {
     if (!RzPanelKh->isHidden()) {
-        switch (key) {
-        case Qt::Key_F9:
-            btnKhModiClick();
-            return;
-        case Qt::Key_F8:
-            btnKhAddClick();
-            return;
-        case Qt::Key_F5:
-            RzPanelKh->Choose();
-            return;
-        case Qt::Key_F2:
-            RzPanelKh->tkey->setFocus();
-            return;
-        case Qt::Key_Escape:
-            RzPanelKh->Leave();
-            return;
-        default:
-            return;
-        }
+        RzPanelKh->KeyDown(
+            key, [this] { btnKhAddClick(); }, [this] { btnKhModiClick(); });
+        return;
     }
     switch (key) {
     case Qt::Key_F2:
@@ -722,18 +706,8 @@ void TF_Spxs::FormKeyDown(int key)
 
 void TF_Spxs::keyPressEvent(QKeyEvent* e)
 {
-    switch (e->key()) {
-    case Qt::Key_F2:
-    case Qt::Key_F5:
-    case Qt::Key_F8:
-    case Qt::Key_F9:
-    case Qt::Key_Escape:
-        FormKeyDown(e->key());
-        e->accept();
-        return;
-    default:
+    if (!DocWindowKey(e, [this](int key) { FormKeyDown(key); }))
         Form::keyPressEvent(e);
-    }
 }
 
 void TF_Spxs::FormResize()

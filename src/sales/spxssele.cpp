@@ -174,7 +174,6 @@ void TF_Spxs_Sele::Build()
     connect(btnCancel, &QPushButton::clicked, this, &TF_Spxs_Sele::btnCancelClick);
     connect(btnPic, &QPushButton::clicked, this, &TF_Spxs_Sele::btnPicClick);
     connect(btnSpsj, &QPushButton::clicked, this, &TF_Spxs_Sele::btnSpsjClick);
-    connect(chkHide, &QCheckBox::clicked, this, &TF_Spxs_Sele::chkHideClick);
     connect(tgsj, &QLineEdit::textEdited, this, &TF_Spxs_Sele::tgsjPropertiesChange);
     connect(tdzl, &QLineEdit::textEdited, this, &TF_Spxs_Sele::tdzlPropertiesChange);
     connect(ttax, &QLineEdit::textEdited, this, &TF_Spxs_Sele::ttaxPropertiesChange);
@@ -571,9 +570,7 @@ void TF_Spxs_Sele::btnPicClick()
 {
     if (variant_.order)
         return;
-    PictureName = goodsSn_ + QStringLiteral(".jpg");
-    FunctionWindows::Open(QStringLiteral("TF_Spxxgl_Pic2"), FunctionWindows::Lifetime::Freed);
-    PictureName.clear();
+    ShowGoodsPicture(goodsSn_);
 }
 
 void TF_Spxs_Sele::btnSpsjClick()
@@ -591,8 +588,7 @@ void TF_Spxs_Sele::chkHideClick()
 
 void TF_Spxs_Sele::FormClose()
 {
-    chkHide->setChecked(false);
-    chkHideClick();
+    grid.RestoreHidden();
 }
 
 void TF_Spxs_Sele::keyPressEvent(QKeyEvent* e)
