@@ -103,8 +103,8 @@ void TF_Price::FormActivate()
         QLineEdit* e = tspsj[i];
         e->setText(NumberText(prices_[i]));
         const double v = prices_[i];
-        SetAmountEditFormat({ [e, v](const QString& format) { e->setText(FormatFloat(format, v)); }, nullptr,
-            nullptr });
+        SetAmountEditFormat(
+            { [e, v](const QString& format) { e->setText(FormatFloat(format, v)); }, nullptr, nullptr });
     }
 }
 

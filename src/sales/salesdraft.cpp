@@ -37,12 +37,13 @@ Params LineAmounts(double price, double taxPrice, double discount, double qty, d
 double LevelSalePrice(const QString& customerSn, const QString& goodsSn)
 {
     const QString type = GetCustomerType(customerSn);
-    double price = FirstNumber(
-        QStringLiteral("select g_sj from jxc_goods where g_sn=:g"), { { QStringLiteral("g"), goodsSn } });
+    double price
+        = FirstNumber(QStringLiteral("select g_sj from jxc_goods where g_sn=:g"), { { QStringLiteral("g"), goodsSn } });
     const QChar level = type.size() >= 4 ? type.at(3) : QChar();
     if (type != QLatin1String("1000") && level >= QLatin1Char('1') && level <= QLatin1Char('5')) {
-        const double levelPrice = FirstNumber(QStringLiteral("select g_sj") + level + QStringLiteral(" from jxc_goods where g_sn=:g"),
-            { { QStringLiteral("g"), goodsSn } });
+        const double levelPrice
+            = FirstNumber(QStringLiteral("select g_sj") + level + QStringLiteral(" from jxc_goods where g_sn=:g"),
+                { { QStringLiteral("g"), goodsSn } });
         if (levelPrice != 0)
             price = levelPrice;
     }
@@ -141,10 +142,10 @@ SalesScanResult ScanSalesBarcode(const SalesScan& scan)
                 { QStringLiteral("ls_zhje"), price }, { QStringLiteral("g_sn"), goods },
                 { QStringLiteral("a_name"), CurrentAdminName }, { QStringLiteral("t_zp"), QString() },
                 { QStringLiteral("ls_je"), a.value(QStringLiteral("je")) }, { QStringLiteral("ls_tax"), rate * 100 },
-                { QStringLiteral("ls_taxdj"), taxPrice }, { QStringLiteral("ls_taxje"), a.value(QStringLiteral("taxje")) },
-                { QStringLiteral("ls_lsj"), retail }, { QStringLiteral("ls_cksl"), stockOutLater ? 0 : 1 },
-                { QStringLiteral("ls_cbj"), cost }, { QStringLiteral("ls_zcb"), a.value(QStringLiteral("zcb")) },
-                { QStringLiteral("ls_cbj2"), cost } });
+                { QStringLiteral("ls_taxdj"), taxPrice },
+                { QStringLiteral("ls_taxje"), a.value(QStringLiteral("taxje")) }, { QStringLiteral("ls_lsj"), retail },
+                { QStringLiteral("ls_cksl"), stockOutLater ? 0 : 1 }, { QStringLiteral("ls_cbj"), cost },
+                { QStringLiteral("ls_zcb"), a.value(QStringLiteral("zcb")) }, { QStringLiteral("ls_cbj2"), cost } });
         Run(QStringLiteral("update jxc_lsxssp set tid=id where id=:id"), { { QStringLiteral("id"), lineId } });
     }
     InsertRow(QStringLiteral("jxc_lsxsspmx"),

@@ -75,8 +75,8 @@ void TF_Spxs::setPrinPara(const QString& number, const QString& flag)
         { "ckName", comCk->currentText() },
         { "khqk", balance },
         { "jhDate",
-            dateCg->dateTime().toString(IsTrue(PrintDocTime) ? QStringLiteral("yyyy-MM-dd HH:mm:ss")
-                                                             : QStringLiteral("yyyy-MM-dd")) },
+            dateCg->dateTime().toString(
+                IsTrue(PrintDocTime) ? QStringLiteral("yyyy-MM-dd HH:mm:ss") : QStringLiteral("yyyy-MM-dd")) },
         { "Note", tnote->text() },
         { "aName", CurrentAdminName },
         { "gldjh2", tsn2->text().trimmed() },
@@ -141,8 +141,7 @@ bool TF_Spxs::PrintContinuously(const QStringList& numbers)
 {
     if (numbers.isEmpty())
         return false;
-    if (Prompt::YesNo(QStringLiteral(
-            "您的操作将打印当前查询中的所有单据，\r\n\r\n将直接打印不做预览，确认打印吗？"))
+    if (Prompt::YesNo(QStringLiteral("您的操作将打印当前查询中的所有单据，\r\n\r\n将直接打印不做预览，确认打印吗？"))
         == Prompt::Answer::No)
         return false;
     const QuietWhilePrinting quiet(ContinuousPrinting);

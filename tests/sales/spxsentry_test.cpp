@@ -67,8 +67,7 @@ TEST_F(EntryTest, RefusedScansWriteNothing)
         const char* message;
     };
     const Case cases[] = { { "NOSUCH", "没有找到与该条码匹配的商品，请检查！" },
-        { "G1' or '1'='1", "没有找到与该条码匹配的商品，请检查！" },
-        { "G1BM", "库存数量出现负数，不能销售！" } };
+        { "G1' or '1'='1", "没有找到与该条码匹配的商品，请检查！" }, { "G1BM", "库存数量出现负数，不能销售！" } };
     for (const Case& c : cases) {
         Scan(QString::fromUtf8(c.code));
         EXPECT_EQ(prompt.LastMessage(), U8(c.message)) << c.code;
@@ -101,9 +100,10 @@ TEST_F(EntryTest, AScanUnderANumberAnotherOperatorHoldsRedrawsIt)
 TEST_F(EntryTest, DeletingARowRecomputesTheLineThroughItsDiscountAndTax)
 {
     // A line of 2 + 1 pieces at 10 / 11.7 (17 %) with the discount 0.9, cost 6.
-    Sql(QStringLiteral("insert into jxc_lsxssp (gl_djh,g_sn,a_name,ls_sl,ls_dj,ls_tax,ls_taxdj,ls_dzl,ls_je,ls_taxje,"
-                       "ls_zje,ls_cksl,ls_cbj,ls_zcb,t_zp) values ('%1','G1','admin',3,10,17,11.7,0.9,27,4.59,31.59,3,6,"
-                       "18,'')")
+    Sql(QStringLiteral(
+        "insert into jxc_lsxssp (gl_djh,g_sn,a_name,ls_sl,ls_dj,ls_tax,ls_taxdj,ls_dzl,ls_je,ls_taxje,"
+        "ls_zje,ls_cksl,ls_cbj,ls_zcb,t_zp) values ('%1','G1','admin',3,10,17,11.7,0.9,27,4.59,31.59,3,6,"
+        "18,'')")
             .arg(No()));
     Sql(QStringLiteral("update jxc_lsxssp set tid=id"));
     Sql(QStringLiteral("insert into jxc_lsxsspmx (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,tid) select gl_djh,g_sn,'S',"

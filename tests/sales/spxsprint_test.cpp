@@ -25,7 +25,8 @@ protected:
             QFile::copy(SourceResource(QStringLiteral("report/") + QLatin1String(form)),
                 ProgramFolder::File(QStringLiteral("report/") + QLatin1String(form)));
         // The customer owes 50 already.
-        Sql(QStringLiteral("insert into jxc_ysyfk (k_type,k_ghskh,k_rq,k_ljje) values ('kh','K1','2024-05-01 09:00',50)"));
+        Sql(QStringLiteral(
+            "insert into jxc_ysyfk (k_type,k_ghskh,k_rq,k_ljje) values ('kh','K1','2024-05-01 09:00',50)"));
     }
     // Saves the two pieces pending, paid 100 of the due 180.
     QString SavePending()

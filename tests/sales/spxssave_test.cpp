@@ -128,8 +128,8 @@ TEST_F(SaveTest, AShortPrepaymentIsAskedAtSavingAndAtApproval)
     EXPECT_EQ(q[0], U8("该客户当前的预付款余额为：0，\r\n\r\n不足以支付本单的金额。\r\n\r\n继续保存吗？"));
     EXPECT_TRUE(q[1].startsWith(U8("单据保存后将直接审核")));
     EXPECT_EQ(q[2], q[0]);
-    EXPECT_EQ(Scalar(QStringLiteral("select ls_status from jxc_lsxsd where gl_djh='%1'").arg(number)),
-        QStringLiteral("0"))
+    EXPECT_EQ(
+        Scalar(QStringLiteral("select ls_status from jxc_lsxsd where gl_djh='%1'").arg(number)), QStringLiteral("0"))
         << "saved, left pending";
 }
 

@@ -116,9 +116,9 @@ TEST_F(SeleTest, StockRefusalsPointAtTheLastOffendingRow)
 {
     Sql(QStringLiteral("delete from jxc_tkc where color_sn='B' and cm_sn='S'"));
     auto& s = Open(QStringLiteral("spxs_new"));
-    Type(1, 1, QStringLiteral("5"));  // red S: above its stock
-    Type(1, 2, QStringLiteral("1"));  // blue S: no stock
-    Type(2, 2, QStringLiteral("3"));  // blue M: above its stock
+    Type(1, 1, QStringLiteral("5")); // red S: above its stock
+    Type(1, 2, QStringLiteral("1")); // blue S: no stock
+    Type(2, 2, QStringLiteral("3")); // blue M: above its stock
     s.btnOKClick();
     EXPECT_EQ(prompt.LastMessage(), U8("库存为0不允许销售，重新输入！"));
     EXPECT_EQ(s.StringGridIn->currentRow(), 2);
@@ -212,19 +212,20 @@ TEST_F(SeleTest, EachWriteRoadGivesItsLineAndRowsLinkedById)
         s.btnOKClick();
         const QString where = QLatin1String(r.where);
         const QString table = QLatin1String(r.table);
-        EXPECT_EQ(Count(table, where + QStringLiteral(" and tid=id and ") + QStringLiteral("g_sn='G1'")),
-            Count(table, where))
+        EXPECT_EQ(
+            Count(table, where + QStringLiteral(" and tid=id and ") + QStringLiteral("g_sn='G1'")), Count(table, where))
             << r.mode;
         // The line's rows: its typed cell besides what it had (4 blue M).
-        EXPECT_EQ(Number(QStringLiteral("select sum(b.t_sl) from %1 a,%2 b where b.tid=a.id and a.%3 and b.color_sn='B' "
-                                        "and b.cm_sn='M'")
-                             .arg(table, QLatin1String(r.detail), where)),
+        EXPECT_EQ(
+            Number(QStringLiteral("select sum(b.t_sl) from %1 a,%2 b where b.tid=a.id and a.%3 and b.color_sn='B' "
+                                  "and b.cm_sn='M'")
+                       .arg(table, QLatin1String(r.detail), where)),
             4 * Count(table, where))
             << r.mode;
     }
     EXPECT_EQ(Count(QStringLiteral("jxc_lsxssp"), QStringLiteral("a_name='admin' and gl_djh='%1'").arg(No())), 2);
-    EXPECT_EQ(Scalar(QStringLiteral("select a_name from jxc_lsxssp where gl_djh='XS24050110001'")),
-        QStringLiteral("admin"))
+    EXPECT_EQ(
+        Scalar(QStringLiteral("select a_name from jxc_lsxssp where gl_djh='XS24050110001'")), QStringLiteral("admin"))
         << "a changed pending line carries who changed it";
     EXPECT_EQ(Count(QStringLiteral("jxc_tempspxf")), 1);
 }
@@ -244,7 +245,8 @@ TEST_F(SeleTest, TheOrderDialogWritesOrderLines)
     Type(1, 2, QStringLiteral("2"));
     prompt.Answer(Prompt::Answer::Yes); // no order window yet: no warehouse, no stock
     s.btnOKClick();
-    EXPECT_EQ(Rows(QStringLiteral("select ls_sl,ls_je,ls_zje from jxc_xssp")), QStringList { QStringLiteral("2 160 160") });
+    EXPECT_EQ(
+        Rows(QStringLiteral("select ls_sl,ls_je,ls_zje from jxc_xssp")), QStringList { QStringLiteral("2 160 160") });
     EXPECT_EQ(Rows(QStringLiteral("select gl_djh,color_sn,cm_sn,t_sl from jxc_xsspmx")),
         QStringList { QStringLiteral("XD24051010001 B S 2") });
     EXPECT_EQ(Count(QStringLiteral("jxc_lsxssp")), 0);
