@@ -1,6 +1,12 @@
 #include "documents/colorsizeentry.h"
 
 #include "documents/docwindow.h"
+#include "foundation/functionwindows.h"
+#include "foundation/globals.h"
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
 
 #include "foundation/globals.h"
 #include "platform/db/query.h"
@@ -175,6 +181,13 @@ void ColorSizeEntry::HideEmptyStock(bool hide)
     StringGridKc->HideEmpty(hide, StringGridIn);
 }
 
+void ColorSizeEntry::RestoreHidden()
+{
+    if (chkHide)
+        chkHide->setChecked(false);
+    HideEmptyStock(false);
+}
+
 QList<ColorSizeEntry::Cell> ColorSizeEntry::EnteredCells() const
 {
     QList<Cell> cells;
@@ -223,41 +236,73 @@ void ColorSizeDialogParts::BuildEntryTabs(QWidget* dialog, QBoxLayout* box)
     cxPage->addTab(cxTab1, QStringLiteral("商品信息"));
     cxPage->addTab(cxTab2, QStringLiteral("库存详细信息"));
     box->addWidget(cxPage, 2);
-
-    auto* info = new QGridLayout(cxTab1);
-    int r = 0;
-    auto infoRow = [&](const char* caption, QLabel*& field, const char* name) {
-        info->addWidget(NamedLabel(cxTab1, caption), r / 2, (r % 2) * 2);
-        field = NamedLabel(cxTab1, "", name);
-        info->addWidget(field, r / 2, (r % 2) * 2 + 1);
-        ++r;
-    };
-    infoRow("商品编号：", gsn, "gsn");
-    infoRow("商品名称：", gname, "gname");
-    infoRow("款型说明：", ggname, "ggname");
-    infoRow("单        位：", dwname, "dwname");
-    infoRow("品牌厂商：", gsccs, "gsccs");
-    infoRow("当前库存：", gkc, "gkc");
-    infoRow("备        注：", gbz, "gbz");
-
+    const GoodsInfo info = BuildGoodsInfo(cxTab1);
+    gsn = info.gsn;
+    gname = info.gname;
+    ggname = info.ggname;
+    dwname = info.dwname;
+    gsccs = info.gsccs;
+    gkc = info.gkc;
+    gbz = info.gbz;
     StringGridIn = grid.StringGridIn;
     StringGridKc = grid.StringGridKc;
-    auto* stock = new QVBoxLayout(cxTab2);
-    StringGridKc->setParent(cxTab2);
-    stock->addWidget(StringGridKc, 1);
-    chkHide = new QCheckBox(QStringLiteral("隐藏0库存的颜色尺码"), cxTab2);
-    chkHide->setObjectName(QStringLiteral("chkHide"));
-    stock->addWidget(chkHide);
+    chkHide = BuildStockTab(cxTab2, grid);
 }
 
 void ColorSizeDialogParts::ShowGoods(const Query& goods)
 {
-    gsn->setText(goods.AsString(QStringLiteral("g_sn")));
-    gname->setText(goods.AsString(QStringLiteral("g_name")));
-    ggname->setText(goods.AsString(QStringLiteral("gg_name")));
-    dwname->setText(goods.AsString(QStringLiteral("dw_name")));
-    gsccs->setText(goods.AsString(QStringLiteral("g_sccs")));
-    gbz->setText(goods.AsString(QStringLiteral("g_bz")));
+    ShowGoodsInfo({ gsn, gname, ggname, dwname, gsccs, gkc, gbz }, goods);
+}
+
+GoodsInfo BuildGoodsInfo(QWidget* tab)
+{
+    GoodsInfo g;
+    auto* info = new QGridLayout(tab);
+    int r = 0;
+    auto infoRow = [&](const char* caption, QLabel*& field, const char* name) {
+        info->addWidget(NamedLabel(tab, caption), r / 2, (r % 2) * 2);
+        field = NamedLabel(tab, "", name);
+        info->addWidget(field, r / 2, (r % 2) * 2 + 1);
+        ++r;
+    };
+    infoRow("商品编号：", g.gsn, "gsn");
+    infoRow("商品名称：", g.gname, "gname");
+    infoRow("款型说明：", g.ggname, "ggname");
+    infoRow("单        位：", g.dwname, "dwname");
+    infoRow("品牌厂商：", g.gsccs, "gsccs");
+    infoRow("当前库存：", g.gkc, "gkc");
+    infoRow("备        注：", g.gbz, "gbz");
+    return g;
+}
+
+void ShowGoodsInfo(const GoodsInfo& labels, const Query& goods)
+{
+    labels.gsn->setText(goods.AsString(QStringLiteral("g_sn")));
+    labels.gname->setText(goods.AsString(QStringLiteral("g_name")));
+    labels.ggname->setText(goods.AsString(QStringLiteral("gg_name")));
+    labels.dwname->setText(goods.AsString(QStringLiteral("dw_name")));
+    labels.gsccs->setText(goods.AsString(QStringLiteral("g_sccs")));
+    labels.gbz->setText(goods.AsString(QStringLiteral("g_bz")));
+}
+
+QCheckBox* BuildStockTab(QWidget* tab, ColorSizeEntry& entry)
+{
+    auto* stock = new QVBoxLayout(tab);
+    entry.StringGridKc->setParent(tab);
+    stock->addWidget(entry.StringGridKc, 1);
+    auto* chkHide = new QCheckBox(QStringLiteral("隐藏0库存的颜色尺码"), tab);
+    chkHide->setObjectName(QStringLiteral("chkHide"));
+    stock->addWidget(chkHide);
+    entry.chkHide = chkHide;
+    QObject::connect(chkHide, &QCheckBox::clicked, chkHide, [&entry](bool on) { entry.HideEmptyStock(on); });
+    return chkHide;
+}
+
+void ShowGoodsPicture(const QString& goodsSn)
+{
+    PictureName = goodsSn + QStringLiteral(".jpg");
+    FunctionWindows::Open(QStringLiteral("TF_Spxxgl_Pic2"), FunctionWindows::Lifetime::Freed);
+    PictureName.clear();
 }
 
 void saveGridValueMx(const QString& lineTable, const QString& detailTable, const QString& docNo, const QString& goodsSn,
@@ -305,10 +350,11 @@ qint64 InsertEntryLine(const EntryLineColumns& columns, const LineValues& v, con
     return InsertRow(columns.table, row);
 }
 
-void UpdateEntryLine(
-    const EntryLineColumns& columns, qint64 id, const LineValues& v, const QString& remark, bool setOperator)
+void UpdateEntryLine(const EntryLineColumns& columns, qint64 id, const LineValues& v, const QString& remark,
+    bool setOperator, const QList<QPair<QString, QVariant>>& extra)
 {
     Row row = LineRow(columns, v, remark);
+    row.append(extra);
     if (setOperator)
         row.append({ QStringLiteral("a_name"), CurrentAdminName });
     QString sql = QStringLiteral("update ") + columns.table + QStringLiteral(" set ");

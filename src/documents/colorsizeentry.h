@@ -62,6 +62,10 @@ public:
 
     // Hides (true) or shows again the colours and sizes without stock in both grids.
     void HideEmptyStock(bool hide);
+    // Closing a dialog: "隐藏0库存的颜色尺码" (built by BuildStockTab) is unticked and
+    // every hidden colour and size shown again.
+    void RestoreHidden();
+    QCheckBox* chkHide = nullptr;
 
     // The entered cells (neither empty nor "0").
     QList<Cell> EnteredCells() const;
@@ -116,6 +120,27 @@ protected:
     void ShowGoods(const Query& goods);
 };
 
+// The goods labels of a colour-by-size dialog's "商品信息" tab.
+struct GoodsInfo {
+    QLabel* gsn = nullptr;
+    QLabel* gname = nullptr;
+    QLabel* ggname = nullptr;
+    QLabel* dwname = nullptr;
+    QLabel* gsccs = nullptr;
+    QLabel* gkc = nullptr;
+    QLabel* gbz = nullptr;
+};
+// Lays the labels out on the tab, two to a row: 商品编号, 商品名称, 款型说明, 单位,
+// 品牌厂商, 当前库存, 备注.
+GoodsInfo BuildGoodsInfo(QWidget* tab);
+// Shows the goods row's code, name, style, unit, brand and remark.
+void ShowGoodsInfo(const GoodsInfo& labels, const Query& goods);
+// The "库存详细信息" tab: the entry's stock grid and "隐藏0库存的颜色尺码" below it, whose
+// ticking hides and shows the colours and sizes without stock.
+QCheckBox* BuildStockTab(QWidget* tab, ColorSizeEntry& entry);
+// "查看图片(F4)": the goods' picture (goods code + ".jpg") in the picture window.
+void ShowGoodsPicture(const QString& goodsSn);
+
 // Replaces the colour-by-size rows of a line: its old rows (tid = lineId) go, the
 // line's own tid becomes its id, and one row per cell is written with bound values.
 // docNo is empty for the scratch table, which has no number.
@@ -134,6 +159,7 @@ const EntryLineColumns& ScratchLineColumns();
 // Inserts a line with the values (and the extra columns given) and answers its id.
 qint64 InsertEntryLine(const EntryLineColumns& columns, const LineValues& v, const QString& remark,
     const QList<QPair<QString, QVariant>>& extra);
-// Rewrites the values of a line in place; setOperator also sets a_name.
-void UpdateEntryLine(
-    const EntryLineColumns& columns, qint64 id, const LineValues& v, const QString& remark, bool setOperator);
+// Rewrites the values of a line in place (and the extra columns given); setOperator
+// also sets a_name.
+void UpdateEntryLine(const EntryLineColumns& columns, qint64 id, const LineValues& v, const QString& remark,
+    bool setOperator, const QList<QPair<QString, QVariant>>& extra = {});

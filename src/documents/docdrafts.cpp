@@ -57,17 +57,20 @@ QString RedrawForDate(const DocKind& kind, const QString& number, const QString&
     return next;
 }
 
+QString RedrawIfSaved(const DocKind& kind, const QString& number, const QString& date)
+{
+    if (FirstNumber(QStringLiteral("select count(*) from ") + kind.header + QStringLiteral(" where gl_djh=:n"),
+            { { QStringLiteral("n"), number } })
+        == 0)
+        return number;
+    const QString next = NextDocNo(kind.header, QStringLiteral("gl_djh"), kind.prefix, date);
+    MoveDraft(kind, number, next);
+    return next;
+}
+
 QString RedrawForSave(const DocKind& kind, const QString& number, const QString& date)
 {
-    QString current = number;
-    if (FirstNumber(QStringLiteral("select count(*) from ") + kind.header + QStringLiteral(" where gl_djh=:n"),
-            { { QStringLiteral("n"), current } })
-        > 0) {
-        const QString next = NextDocNo(kind.header, QStringLiteral("gl_djh"), kind.prefix, date);
-        MoveDraft(kind, current, next);
-        current = next;
-    }
-    return RedrawIfHeld(kind, current, date);
+    return RedrawIfHeld(kind, RedrawIfSaved(kind, number, date), date);
 }
 
 void DiscardDraft(const DocKind& kind, const QString& number)
@@ -110,7 +113,7 @@ LineValues LineArithmetic(const LineEntry& e)
         v.amount = RoundUp(v.amount, TotalPlaces());
         v.taxAmount = RoundUp(v.taxAmount, TotalPlaces());
     }
-    v.stockQty = IsTrue(UseStockIn) ? 0 : v.qty;
+    v.stockQty = IsTrue(e.outgoing ? UseStockOut : UseStockIn) ? 0 : v.qty;
     return v;
 }
 
@@ -131,8 +134,9 @@ bool DeleteDetailRow(const DocKind& kind, qint64 detailId, qint64 lineId)
     Query line(&Db());
     OpenWithParams(line,
         QStringLiteral("select ") + kind.Col("dj") + QStringLiteral(",") + kind.Col("taxdj") + QStringLiteral(",")
-            + kind.Col("tax") + QStringLiteral(",") + kind.Col("dzl") + QStringLiteral(" from ") + kind.lines
-            + QStringLiteral(" where id=:id"),
+            + kind.Col("tax") + QStringLiteral(",") + kind.Col("dzl")
+            + (kind.costColumn.isEmpty() ? QString() : QStringLiteral(",") + kind.costColumn) + QStringLiteral(" from ")
+            + kind.lines + QStringLiteral(" where id=:id"),
         id);
     if (line.IsEmpty()) {
         t.Commit();
@@ -144,6 +148,7 @@ bool DeleteDetailRow(const DocKind& kind, qint64 detailId, qint64 lineId)
     e.tax = line.AsFloat(kind.Col("tax"));
     e.discount = line.AsFloat(kind.Col("dzl"));
     e.qty = rest;
+    e.outgoing = kind.outgoing;
     e.total = LineTotal(e.taxPrice, e.discount, e.qty);
     const LineValues v = LineArithmetic(e);
     QString sql = QStringLiteral("update ") + kind.lines + QStringLiteral(" set ") + kind.Col("sl")
@@ -159,6 +164,11 @@ bool DeleteDetailRow(const DocKind& kind, qint64 detailId, qint64 lineId)
     if (!kind.stockQtyColumn.isEmpty()) {
         sql += QStringLiteral(",") + kind.stockQtyColumn + QStringLiteral("=:rk");
         p.insert(QStringLiteral("rk"), v.stockQty);
+    }
+    if (!kind.totalCostColumn.isEmpty()) {
+        const double cost = Round8(rest * line.AsFloat(kind.costColumn));
+        sql += QStringLiteral(",") + kind.totalCostColumn + QStringLiteral("=:cb");
+        p.insert(QStringLiteral("cb"), IsTrue(RoundTotals) ? RoundUp(cost, TotalPlaces()) : cost);
     }
     Run(sql + QStringLiteral(" where id=:id"), p);
     t.Commit();

@@ -31,13 +31,17 @@ QString RedrawForDate(const DocKind& kind, const QString& number, const QString&
 // Saving: away from a number that a saved header of anyone carries, then away from
 // one under which another operator holds lines.
 QString RedrawForSave(const DocKind& kind, const QString& number, const QString& date);
+// Only away from a number that a saved header carries (kinds whose approval repairs
+// other operators' drafts under the number).
+QString RedrawIfSaved(const DocKind& kind, const QString& number, const QString& date);
 
 // ---- draft lines ----
 // Deletes the operator's lines and colour-by-size rows under the number (closing
 // without saving).
 void DiscardDraft(const DocKind& kind, const QString& number);
 // Deletes one colour-by-size row of a line. The line goes with its last row;
-// otherwise it is recomputed for the remaining quantity with LineArithmetic.
+// otherwise it is recomputed for the remaining quantity with LineArithmetic (its
+// total cost too, where the kind keeps one).
 // Answers true when the line went too.
 bool DeleteDetailRow(const DocKind& kind, qint64 detailId, qint64 lineId);
 
@@ -52,6 +56,8 @@ struct LineEntry {
     double discount = 1;
     double qty = 0;
     double total = 0;
+    // Goods leaving stock: the stock quantity follows UseStockOut instead of UseStockIn.
+    bool outgoing = false;
 };
 // The values written to the line.
 struct LineValues {
@@ -63,7 +69,7 @@ struct LineValues {
     double amount = 0;    // D × N × p
     double taxAmount = 0; // D × N × (q − p)
     double total = 0;     // Z
-    double stockQty = 0;  // 0 while goods are taken into stock separately, else N
+    double stockQty = 0;  // 0 while goods are taken into or out of stock separately, else N
 };
 // The total shown for a line: round(Q) × D × N, rounded to TotalDecimals when
 // totals are rounded.

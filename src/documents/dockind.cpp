@@ -1,6 +1,7 @@
 #include "documents/dockind.h"
 
 #include "posting/purchaseposting.h"
+#include "posting/salesposting.h"
 
 const DocKind& GoodsInKind()
 {
@@ -76,6 +77,59 @@ const DocKind& PurchaseOrderKind()
         k.stockQtyColumn = QStringLiteral("jh_rksl");
         k.logName = QStringLiteral("采购订单");
         k.rightModule = QStringLiteral("cggl");
+        k.post = [](const QString&) {};
+        return k;
+    }();
+    return kind;
+}
+
+namespace {
+
+// The sales kinds share their column names; only the tables, prefix and posting differ.
+DocKind SalesKind(const char* header, const char* lines, const char* detail, const char* prefix, const char* logName)
+{
+    DocKind k;
+    k.header = QLatin1String(header);
+    k.lines = QLatin1String(lines);
+    k.detail = QLatin1String(detail);
+    k.prefix = QLatin1String(prefix);
+    k.linePrefix = QStringLiteral("ls");
+    k.dateColumn = QStringLiteral("ls_xsrq");
+    k.statusColumn = QStringLiteral("ls_status");
+    k.checkerColumn = QStringLiteral("ls_checker");
+    k.checkDateColumn = QStringLiteral("ls_chkrq");
+    k.payableColumn = QStringLiteral("ls_yfje");
+    k.paidColumn = QStringLiteral("ls_sfje");
+    k.discountColumn = QStringLiteral("ls_yhje");
+    k.settleColumn = QStringLiteral("ls_jsfs");
+    k.stockQtyColumn = QStringLiteral("ls_cksl");
+    k.outgoing = true;
+    k.costColumn = QStringLiteral("ls_cbj");
+    k.totalCostColumn = QStringLiteral("ls_zcb");
+    k.logName = QString::fromUtf8(logName);
+    k.rightModule = QStringLiteral("xsgl");
+    return k;
+}
+
+} // namespace
+
+const DocKind& SalesDeliveryKind()
+{
+    static const DocKind kind = [] {
+        DocKind k = SalesKind("jxc_lsxsd", "jxc_lsxssp", "jxc_lsxsspmx", "XS", "销售单");
+        k.approveRight = 2;
+        k.post = [](const QString& no) { ApproveSalesDoc(no); };
+        return k;
+    }();
+    return kind;
+}
+
+const DocKind& SalesOrderKind()
+{
+    // Orders move no stock and no money; the order window brings its own approval.
+    static const DocKind kind = [] {
+        DocKind k = SalesKind("jxc_xsd", "jxc_xssp", "jxc_xsspmx", "XD", "销售订单");
+        k.approveRight = 19;
         k.post = [](const QString&) {};
         return k;
     }();

@@ -28,6 +28,12 @@ struct DocKind {
     QString settleColumn;
     // Line column of the quantity taken into or out of stock; empty when none.
     QString stockQtyColumn;
+    // Whether the kind's goods leave stock: the stock quantity then stays 0 while
+    // stock-out is a separate step (UseStockOut) rather than stock-in (UseStockIn).
+    bool outgoing = false;
+    // Line columns of the cost price and the total cost; empty when the kind keeps none.
+    QString costColumn;
+    QString totalCostColumn;
     // The document's name in log lines ("采购进货单").
     QString logName;
     // Rights: the module column and the position of the approval right.
@@ -45,3 +51,6 @@ const DocKind& GoodsInKind();
 const DocKind& PurchaseReturnKind();
 // Purchase order (jxc_cgd, "CD").
 const DocKind& PurchaseOrderKind();
+// Sales delivery (jxc_lsxsd, "XS") and sales order (jxc_xsd, "XD").
+const DocKind& SalesDeliveryKind();
+const DocKind& SalesOrderKind();

@@ -4,6 +4,7 @@
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "foundation/lookups.h"
+#include "platform/base/clock.h"
 #include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
 #include "platform/ui/prompt.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
@@ -75,6 +77,52 @@ bool DocWindow::CloseQuery(bool hasLines, const QString& number, const std::func
 bool DocWindow::Approve(const QString& number, const QString& approvingOperator) const
 {
     return ApproveDocument(kind_, number, approvingOperator);
+}
+
+QString DocWindow::SaveRefusal(bool hasLines, const QString& partnerText, const QString& noPartner,
+    const QComboBox& handler, const QComboBox& warehouse)
+{
+    if (!hasLines)
+        return QStringLiteral("单据中没有业务发生，不能保存！");
+    if (partnerText.trimmed().isEmpty())
+        return noPartner;
+    if (handler.currentText().isEmpty() || handler.currentIndex() < 0)
+        return QStringLiteral("请选择经办人！");
+    if (warehouse.currentText().isEmpty() || warehouse.currentIndex() < 0)
+        return QStringLiteral("请选择仓库！");
+    return QString();
+}
+
+bool DocWindow::DateChange(const QString& date, QString& lastDate, QString& number) const
+{
+    const QString today = Clock::Today().toString(QStringLiteral("yyyy-MM-dd"));
+    if (date > today
+        && Prompt::YesNo(QStringLiteral("您选择的日期：") + date + QStringLiteral("，") + QStringLiteral("\r\n\r\n")
+               + QStringLiteral("大于计算机的当前日期：") + today + QStringLiteral("，") + QStringLiteral("\r\n\r\n")
+               + QStringLiteral("确认继续吗？"))
+            == Prompt::Answer::No)
+        return false;
+    if (date == lastDate)
+        return true;
+    lastDate = date;
+    // The date stays changed even when the number cannot be redrawn.
+    try {
+        number = RedrawForDate(kind_, number, date);
+    } catch (const std::exception&) {
+    }
+    return true;
+}
+
+SaveButtonGuard::SaveButtonGuard(QPushButton* button) : button_(button)
+{
+    button_->setEnabled(false);
+    QApplication::processEvents();
+}
+
+SaveButtonGuard::~SaveButtonGuard()
+{
+    if (!done_)
+        button_->setEnabled(true);
 }
 
 QList<DocWindow::PendingDoc> DocWindow::PendingRows(Query& list, const QString& dateColumn)
@@ -154,7 +202,9 @@ bool DocWindow::UnapproveAll(const QStringList& numbers, QWidget* parent)
     return true;
 }
 
-void GhsFilter(DataGrid& grid, const QString& text)
+namespace {
+
+void OrFilter(DataGrid& grid, std::initializer_list<const char*> fields, const QString& text)
 {
     grid.ClearFilter();
     if (text.isEmpty()) {
@@ -163,9 +213,21 @@ void GhsFilter(DataGrid& grid, const QString& text)
     }
     grid.SetFilterJoin(GridFilter::Join::Or);
     const QString pattern = QLatin1Char('%') + text + QLatin1Char('%');
-    for (const char* field : { "ghs_name", "ghs_jm", "ghs_sn", "ghs_tele", "ghs_address" })
+    for (const char* field : fields)
         grid.AddFilter(QLatin1String(field), pattern);
     grid.SetFilterActive(true);
+}
+
+} // namespace
+
+void GhsFilter(DataGrid& grid, const QString& text)
+{
+    OrFilter(grid, { "ghs_name", "ghs_jm", "ghs_sn", "ghs_tele", "ghs_address" }, text);
+}
+
+void KhFilter(DataGrid& grid, const QString& text)
+{
+    OrFilter(grid, { "kh_name", "kh_jm", "kh_sn", "kh_tele", "kh_lxr", "kh_address" }, text);
 }
 
 DataGrid* NewSupplierGrid(QWidget* parent, const QString& objectName)
@@ -173,10 +235,7 @@ DataGrid* NewSupplierGrid(QWidget* parent, const QString& objectName)
     auto* grid = new DataGrid(parent);
     grid->setObjectName(objectName);
     grid->SetDataSource(&F_DataModule->D(QStringLiteral("D_Ghsxx")));
-    AddGridColumns(*grid,
-        { { "ghs_sn", "编号", "70" }, { "ghs_name", "供货商名称", "180" }, { "ghs_lxr", "联系人", "80" },
-            { "ghs_tele", "联系电话", "100" }, { "ghs_address", "联系地址", "160" },
-            { "gt_name", "供货商类型", "90" } });
+    SupplierSide().columns(*grid);
     return grid;
 }
 
@@ -203,14 +262,42 @@ void AddGridColumns(DataGrid& grid, std::initializer_list<std::array<const char*
         grid.AddColumn(QString::fromLatin1(c[0]), QString::fromUtf8(c[1]), QString::fromLatin1(c[2]).toInt());
 }
 
-SupplierPanel::SupplierPanel(QWidget* parent) : QFrame(parent)
+const ChooserSide& SupplierSide()
 {
-    setObjectName(QStringLiteral("RzPanelGhs"));
+    static const ChooserSide side { "RzPanelGhs", "查找供货商(F2)：", "D_Ghsxx", "cxGridGhsView", "ghs_sn", "ghs_name",
+        GhsFilter, OpenSupplierList,
+        [](DataGrid& g) {
+            AddGridColumns(g,
+                { { "ghs_sn", "编号", "70" }, { "ghs_name", "供货商名称", "180" }, { "ghs_lxr", "联系人", "80" },
+                    { "ghs_tele", "联系电话", "100" }, { "ghs_address", "联系地址", "160" },
+                    { "gt_name", "供货商类型", "90" } });
+        },
+        "btnGhsAdd", "btnGhsModi", "btnGhsOK", "btnGhsExit" };
+    return side;
+}
+
+const ChooserSide& CustomerSide()
+{
+    static const ChooserSide side { "RzPanelKh", "查找客户(F2)：", "D_Khxx", "cxGridKhView", "kh_sn", "kh_name",
+        KhFilter, OpenCustomerList,
+        [](DataGrid& g) {
+            AddGridColumns(g,
+                { { "kh_sn", "编号", "70" }, { "kh_name", "客户名称", "180" }, { "kh_lxr", "联系人", "80" },
+                    { "kh_tele", "联系电话", "100" }, { "kh_address", "联系地址", "160" },
+                    { "ktname", "客户类型", "90" }, { "z_name", "所属地区", "90" } });
+        },
+        "btnKhAdd", "btnKhModi", "btnKhOK", "btnKhExit" };
+    return side;
+}
+
+PartnerChooser::PartnerChooser(QWidget* parent, const ChooserSide& side) : QFrame(parent), side_(side)
+{
+    setObjectName(QLatin1String(side.objectName));
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
     auto* box = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("查找供货商(F2)："), this));
+    top->addWidget(new QLabel(QString::fromUtf8(side.searchCaption), this));
     tkey = new QLineEdit(this);
     tkey->setObjectName(QStringLiteral("tkey"));
     top->addWidget(tkey, 1);
@@ -219,59 +306,107 @@ SupplierPanel::SupplierPanel(QWidget* parent) : QFrame(parent)
     comSx->addItems({ QStringLiteral("编号顺序"), QStringLiteral("编号倒序") });
     top->addWidget(comSx);
     box->addLayout(top);
-    cxGridGhsView = NewSupplierGrid(this, QStringLiteral("cxGridGhsView"));
-    box->addWidget(cxGridGhsView, 1);
+    grid = new DataGrid(this);
+    grid->setObjectName(QLatin1String(side.gridName));
+    grid->SetDataSource(&F_DataModule->D(QLatin1String(side.dataset)));
+    side.columns(*grid);
+    box->addWidget(grid, 1);
     auto* bar = new QHBoxLayout;
-    btnGhsAdd = NamedButton(this, "btnGhsAdd", "添加(F8)", bar);
-    btnGhsModi = NamedButton(this, "btnGhsModi", "修改(F9)", bar);
+    btnAdd = NamedButton(this, side.addName, "添加(F8)", bar);
+    btnModi = NamedButton(this, side.modiName, "修改(F9)", bar);
     bar->addStretch(1);
-    btnGhsOK = NamedButton(this, "btnGhsOK", "确定(F5)", bar);
-    btnGhsExit = NamedButton(this, "btnGhsExit", "退出(Esc)", bar);
+    btnOK = NamedButton(this, side.okName, "确定(F5)", bar);
+    btnExit = NamedButton(this, side.exitName, "退出(Esc)", bar);
     box->addLayout(bar);
 
-    connect(tkey, &QLineEdit::textChanged, this, [this] { ghsFilter(tkey->text().trimmed()); });
+    connect(tkey, &QLineEdit::textChanged, this, [this] { Filter(tkey->text().trimmed()); });
     connect(comSx, &QComboBox::currentIndexChanged, this, [this] { comSxChange(); });
-    connect(btnGhsOK, &QPushButton::clicked, this, [this] { btnGhsOKClick(); });
-    connect(btnGhsExit, &QPushButton::clicked, this, [this] { btnGhsExitClick(); });
-    connect(cxGridGhsView, &DataGrid::rowDoubleClicked, this, [this] { btnGhsOKClick(); });
+    connect(btnOK, &QPushButton::clicked, this, [this] { Choose(); });
+    connect(btnExit, &QPushButton::clicked, this, [this] { Leave(); });
+    connect(grid, &DataGrid::rowDoubleClicked, this, [this] { Choose(); });
     hide();
 }
 
-void SupplierPanel::ShowFiltered(const QString& text)
+void PartnerChooser::ShowFiltered(const QString& text)
 {
-    ghsFilter(text);
+    Filter(text);
     show();
     raise();
 }
 
-void SupplierPanel::ghsFilter(const QString& text)
+void PartnerChooser::Filter(const QString& text)
 {
-    GhsFilter(*cxGridGhsView, text);
+    side_.filter(*grid, text);
 }
 
-void SupplierPanel::comSxChange()
+void PartnerChooser::comSxChange()
 {
-    OpenSupplierList(QString::number(comSx->currentIndex()));
+    side_.reopen(QString::number(comSx->currentIndex()));
 }
 
-void SupplierPanel::btnGhsOKClick()
+void PartnerChooser::Choose()
 {
-    // A list filtered to nothing chooses nobody: the document then has no supplier.
+    // A list filtered to nothing chooses nobody: the document then has no partner.
     QString sn;
     QString name;
-    const int row = cxGridGhsView->CurrentRow();
-    if (cxGridGhsView->RowCount() > 0 && row >= 0) {
-        sn = cxGridGhsView->Value(row, QStringLiteral("ghs_sn")).toString();
-        name = cxGridGhsView->Value(row, QStringLiteral("ghs_name")).toString();
+    const int row = grid->CurrentRow();
+    if (grid->RowCount() > 0 && row >= 0) {
+        sn = grid->Value(row, QLatin1String(side_.snField)).toString();
+        name = grid->Value(row, QLatin1String(side_.nameField)).toString();
     }
     if (chosen)
         chosen(sn, name);
     hide();
 }
 
-void SupplierPanel::btnGhsExitClick()
+void PartnerChooser::Leave()
 {
     hide();
+}
+
+void PartnerChooser::KeyDown(int key, const std::function<void()>& add, const std::function<void()>& modify)
+{
+    switch (key) {
+    case Qt::Key_F8:
+        add();
+        return;
+    case Qt::Key_F9:
+        modify();
+        return;
+    case Qt::Key_F5:
+        Choose();
+        return;
+    case Qt::Key_F2:
+        tkey->setFocus();
+        return;
+    case Qt::Key_Escape:
+        Leave();
+        return;
+    default:
+        return;
+    }
+}
+
+bool DocWindowKey(QKeyEvent* e, const std::function<void(int)>& formKeyDown)
+{
+    switch (e->key()) {
+    case Qt::Key_F2:
+    case Qt::Key_F5:
+    case Qt::Key_F8:
+    case Qt::Key_F9:
+    case Qt::Key_Escape:
+        formKeyDown(e->key());
+        e->accept();
+        return true;
+    default:
+        return false;
+    }
+}
+
+SupplierPanel::SupplierPanel(QWidget* parent)
+    : PartnerChooser(parent, SupplierSide()), cxGridGhsView(grid), btnGhsAdd(btnAdd), btnGhsModi(btnModi),
+      btnGhsOK(btnOK), btnGhsExit(btnExit)
+{
 }
 
 SupplierPicker::SupplierPicker(QWidget* parent) : QFrame(parent)

@@ -13,6 +13,7 @@ class DataGrid;
 class QBoxLayout;
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -36,9 +37,10 @@ class QWidget;
 //   - approval of one document or of a whole pending list (Approve, ApproveAll):
 //     each document in its own transaction, with the approval hook and a progress
 //     display for the list;
-//   - the supplier panels: the chooser beside the supplier field (SupplierPanel,
-//     RzPanelGhs) and the picker of the list tabs (SupplierPicker, RzPanel_Ghs2),
-//     both on the data module's supplier list Q_Ghsxx and filtered by GhsFilter.
+//   - the partner panels: the chooser beside the supplier or customer field
+//     (PartnerChooser configured by SupplierSide or CustomerSide: RzPanelGhs on the
+//     data module's Q_Ghsxx, RzPanelKh on Q_Khxx) and the supplier picker of the
+//     list tabs (SupplierPicker, RzPanel_Ghs2).
 //
 // The windows' text fields drop search punctuation as it is typed through
 // DiscardSearchPunctuation of the master data (masterdata/keyfilter.h), which the
@@ -74,6 +76,8 @@ struct DocHost {
     std::function<qint64()> draftLine;
     std::function<qint64()> pendingLine;
     std::function<QString()> docType;
+    // The whole-document discount rate of the document under entry; not set: none (1).
+    std::function<double()> discount;
 };
 // The host of the window of a kind ("CJ"), nullptr when none is open.
 DocHost* FindDocHost(const QString& prefix);
@@ -96,6 +100,17 @@ public:
 
     // Approves one document; the approving operator's draft keeps the number.
     bool Approve(const QString& number, const QString& approvingOperator) const;
+
+    // The first refusal of a save, in the windows' order: no lines, no partner (the
+    // kind's own message), no handler, no warehouse. Empty when the save may go on.
+    static QString SaveRefusal(bool hasLines, const QString& partnerText, const QString& noPartner,
+        const QComboBox& handler, const QComboBox& warehouse);
+
+    // A change of the document date ("yyyy-MM-dd"): a date after today asks first, and
+    // No answers false (the window puts lastDate back). A date other than lastDate
+    // becomes lastDate and redraws `number`, moving the operator's lines along; a
+    // failing redraw leaves the number as it was and the date changed.
+    bool DateChange(const QString& date, QString& lastDate, QString& number) const;
 
     // One row of a pending list to approve.
     struct PendingDoc {
@@ -123,32 +138,99 @@ private:
     bool hosting_ = false;
 };
 
+// The keys that a document window handles itself before its controls (F2, F5, F8,
+// F9 and Esc), handed to its FormKeyDown.
+bool DocWindowKey(QKeyEvent* e, const std::function<void(int)>& formKeyDown);
+
+// Keeps a window's save button disabled from the point of no return of a save; a
+// save that fails before it is done gives the button back.
+class SaveButtonGuard {
+public:
+    explicit SaveButtonGuard(QPushButton* button);
+    ~SaveButtonGuard();
+    SaveButtonGuard(const SaveButtonGuard&) = delete;
+    SaveButtonGuard& operator=(const SaveButtonGuard&) = delete;
+    void Done() { done_ = true; }
+
+private:
+    QPushButton* button_;
+    bool done_ = false;
+};
+
 // The supplier list's OR filter on name, short code, code, telephone and address;
 // an empty text shows every supplier.
 void GhsFilter(DataGrid& grid, const QString& text);
+// The customer list's OR filter on name, short code, code, telephone, contact and address.
+void KhFilter(DataGrid& grid, const QString& text);
 // The grid of the supplier panels: 编号, 供货商名称, 联系人, 联系电话, 联系地址, 供货商类型.
 DataGrid* NewSupplierGrid(QWidget* parent, const QString& objectName);
 
-// "查找供货商(F2)：" beside a document's supplier field: search text, supplier list,
-// order combo and the add, modify, choose and leave buttons. Choosing hands the
-// current supplier to `chosen` and hides the panel.
-class SupplierPanel : public QFrame {
+// What a partner panel shows: its list (a data-module dataset), columns, filter, key
+// and name fields, how the list is reopened in an order ("0" code order, "1"
+// reversed) and the object names of its controls.
+struct ChooserSide {
+    const char* objectName;
+    const char* searchCaption;
+    const char* dataset;
+    const char* gridName;
+    const char* snField;
+    const char* nameField;
+    std::function<void(DataGrid&, const QString&)> filter;
+    std::function<void(const QString& orderFlag)> reopen;
+    std::function<void(DataGrid&)> columns;
+    const char* addName;
+    const char* modiName;
+    const char* okName;
+    const char* exitName;
+};
+const ChooserSide& SupplierSide();
+// The customers of the sales windows (Q_Khxx): 编号, 客户名称, 联系人, 联系电话, 联系地址,
+// 客户类型, 所属地区.
+const ChooserSide& CustomerSide();
+
+// The chooser beside a document's partner field: search text, partner list, order
+// combo and the add, modify, choose and leave buttons. Choosing hands the current
+// partner to `chosen` and hides the panel.
+class PartnerChooser : public QFrame {
     Q_OBJECT
 public:
-    explicit SupplierPanel(QWidget* parent);
+    PartnerChooser(QWidget* parent, const ChooserSide& side);
 
     // Shows the panel with the list filtered by the text (all when empty).
     void ShowFiltered(const QString& text);
-    void ghsFilter(const QString& text);
+    void Filter(const QString& text);
     void comSxChange();
-    void btnGhsOKClick();
-    void btnGhsExitClick();
+    void Choose();
+    void Leave();
+    // The keys of the window while the chooser is shown: F8 add, F9 modify, F5 choose,
+    // F2 to the search field, Esc leave; every other key is swallowed too.
+    void KeyDown(int key, const std::function<void()>& add, const std::function<void()>& modify);
 
     std::function<void(const QString& sn, const QString& name)> chosen;
 
     QLineEdit* tkey = nullptr;
-    DataGrid* cxGridGhsView = nullptr;
+    DataGrid* grid = nullptr;
     QComboBox* comSx = nullptr;
+    QPushButton* btnAdd = nullptr;
+    QPushButton* btnModi = nullptr;
+    QPushButton* btnOK = nullptr;
+    QPushButton* btnExit = nullptr;
+
+private:
+    const ChooserSide& side_;
+};
+
+// "查找供货商(F2)：" beside a document's supplier field.
+class SupplierPanel : public PartnerChooser {
+    Q_OBJECT
+public:
+    explicit SupplierPanel(QWidget* parent);
+
+    void ghsFilter(const QString& text) { Filter(text); }
+    void btnGhsOKClick() { Choose(); }
+    void btnGhsExitClick() { Leave(); }
+
+    DataGrid* cxGridGhsView = nullptr;
     QPushButton* btnGhsAdd = nullptr;
     QPushButton* btnGhsModi = nullptr;
     QPushButton* btnGhsOK = nullptr;

@@ -156,3 +156,13 @@ bool TF_PrinSele::FormKeyDown(int key)
     }
     return false;
 }
+
+void ChoosePrintTemplate(const QString& kind)
+{
+    PrintTemplateKind = kind;
+    F_PrinSele = new TF_PrinSele();
+    F_PrinSele->ShowModal();
+    delete F_PrinSele;
+    F_PrinSele = nullptr;
+    PrintTemplateKind.clear();
+}

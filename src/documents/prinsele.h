@@ -35,3 +35,7 @@ private:
 };
 
 extern TF_PrinSele* F_PrinSele;
+
+// Shows the dialog for one choice of the kind ("spxs", "cgjh") and clears
+// PrintTemplateKind afterwards.
+void ChoosePrintTemplate(const QString& kind);

@@ -62,20 +62,6 @@ const DocumentPrint kLedgerPrints[] = {
     { "LF", nullptr, "bmbfd.fr3", "bmbfd2.fr3", "LY", "LY", true, nullptr, nullptr },
 };
 
-} // namespace
-
-void ChoosePrintTemplate(const QString& kind)
-{
-    PrintTemplateKind = kind;
-    F_PrinSele = new TF_PrinSele();
-    F_PrinSele->ShowModal();
-    delete F_PrinSele;
-    F_PrinSele = nullptr;
-    PrintTemplateKind.clear();
-}
-
-namespace {
-
 // The output itself: the template, the detail rows on the print query and the
 // header variables; dataFirst opens the rows before the variables are set. Printed
 // straight to the printer (continuous printing) or previewed.

@@ -12,10 +12,6 @@ bool ViewDocument(const QString& number, const QString& templateFile = QString()
 // does; offerChoice false skips the template choice.
 bool PrintDocument(const QString& number, bool offerChoice);
 
-// The template choice TF_PrinSele for a family ("cgjh", "spxs"), shown modally; the
-// choice lands in the family's template setting.
-void ChoosePrintTemplate(const QString& kind);
-
 // The same for the purchase-sales-stock detail, by its own table of kinds: more
 // prefixes (stock, loan, production and department documents), templates without
 // costs for operators who may not see costs, and the header variables set before

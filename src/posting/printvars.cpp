@@ -334,6 +334,21 @@ void Department(Report& r, const QString& number)
 
 } // namespace
 
+void SetCompanyPrintVars(Report& report)
+{
+    SetCompany(report);
+}
+
+void SetCustomerPrintVars(Report& report, const QString& customerSn)
+{
+    SetCustomer(report, customerSn, true);
+}
+
+QString PrintAmountWords(double amount)
+{
+    return Words(HashDotZeroZero(amount));
+}
+
 QHash<QString, QString> FirstRowTexts(const QString& sql, const QString& value)
 {
     Query q(&posting::Db());

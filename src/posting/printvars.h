@@ -11,6 +11,14 @@ class Report;
 // variable list, the others add to the template's own variables.
 void SetDocPrintVars(Report& report, const QString& number, const QString& kind);
 
+// The pieces of a document's variables that a window sets itself for a document
+// still under entry: the company ("comName", "comTele", "comLxr", "comNote",
+// "comAddress"), the customer ("khName", "khLxr", "khTele", "khAddress", "khNote")
+// and an amount in words after the "#.00" format.
+void SetCompanyPrintVars(Report& report);
+void SetCustomerPrintVars(Report& report, const QString& customerSn);
+QString PrintAmountWords(double amount);
+
 // Computed numbers on printed forms: general format, 15 significant digits.
 QString PrintNumber(double value);
 

@@ -194,17 +194,7 @@ void TF_Cgjh::BuildEntryTab()
     noteRow->addWidget(btnDjbz);
     head->addLayout(noteRow, 3, 1, 1, 7);
 
-    RzPanel_Yhzh = new QFrame(cxTab1);
-    RzPanel_Yhzh->setObjectName(QStringLiteral("RzPanel_Yhzh"));
-    RzPanel_Yhzh->setFrameShape(QFrame::Box);
-    auto* yh = new QHBoxLayout(RzPanel_Yhzh);
-    yh->addWidget(NamedLabel(RzPanel_Yhzh, "同时选择付款账户："));
-    comYhzh = new KeyedCombo(RzPanel_Yhzh);
-    comYhzh->setObjectName(QStringLiteral("comYhzh"));
-    yh->addWidget(comYhzh, 1);
-    btnYhzhClose = NamedButton(RzPanel_Yhzh, "btnYhzhClose", "X");
-    yh->addWidget(btnYhzhClose);
-    RzPanel_Yhzh->hide();
+    RzPanel_Yhzh = NewAccountPanel(cxTab1, "同时选择付款账户：", comYhzh, btnYhzhClose);
     box->addWidget(RzPanel_Yhzh);
 
     RzGroupBox_Btns = new QGroupBox(cxTab1);
@@ -246,50 +236,14 @@ void TF_Cgjh::BuildEntryTab()
         cxGridView->SetFooterSum(cxGridView->ColumnByField(QLatin1String(f)));
     box->addWidget(cxGridView, 1);
 
-    barPopupMenu = new QMenu(this);
-    btnRAdd = barPopupMenu->addAction(QStringLiteral("新增商品(&V)"), this, &TF_Cgjh::btnAddOldClick);
-    btnRModi = barPopupMenu->addAction(QStringLiteral("修改商品(&W)"), this, &TF_Cgjh::btnModiClick);
-    btnRDel = barPopupMenu->addAction(QStringLiteral("删除商品(&X)"), this, &TF_Cgjh::btnDelClick);
-    btnPrinSub = barPopupMenu->addMenu(QStringLiteral("打印单据(&Y)"));
-    btnPrinSub->addAction(QStringLiteral("打印单据(&Y)"), this, &TF_Cgjh::btnPrin_WClick);
-    btnPrinSub->addAction(QStringLiteral("预览单据(&Z)"), this, &TF_Cgjh::btnPrin_XClick);
-    btnRTm = barPopupMenu->addAction(QStringLiteral("隐藏条码输入面板(&Z)"), this, &TF_Cgjh::btnRTmClick);
-    connect(cxGridView, &DataGrid::rightClicked, this, [this](const QPoint& at) {
-        const bool rows = EntryHasRows();
-        btnRModi->setEnabled(rows);
-        btnRDel->setEnabled(rows);
-        btnPrinSub->setEnabled(rows && !IsTrue(NoPrintBeforeSave));
-        btnRTm->setText(
-            RzPanel_Tm->isVisible() ? QStringLiteral("隐藏条码输入面板(&Z)") : QStringLiteral("显示条码输入面板(&Z)"));
-        barPopupMenu->popup(at);
-    });
-
-    // The floating barcode panel, placed by FormResize and dragged by its images.
-    RzPanel_Tm = new QFrame(cxTab1);
-    RzPanel_Tm->setObjectName(QStringLiteral("RzPanel_Tm"));
-    RzPanel_Tm->setFrameShape(QFrame::Box);
-    RzPanel_Tm->setAutoFillBackground(true);
-    auto* tm = new QHBoxLayout(RzPanel_Tm);
-    img_Tm = NamedLabel(RzPanel_Tm, "▤", "img_Tm");
-    img_Move = NamedLabel(RzPanel_Tm, "✥", "img_Move");
-    tSptm = NamedEdit(RzPanel_Tm, "tSptm", 32);
-    btnPanelMenu = NamedButton(RzPanel_Tm, "btnPanelMenu", "▾");
-    btnPanelClose = NamedButton(RzPanel_Tm, "btnPanelClose", "X");
-    tm->addWidget(img_Move);
-    tm->addWidget(img_Tm);
-    tm->addWidget(NamedLabel(RzPanel_Tm, "条码："));
-    tm->addWidget(tSptm);
-    tm->addWidget(btnPanelMenu);
-    tm->addWidget(btnPanelClose);
-    RzPanel_Tm->resize(360, 40);
-    img_Tm->installEventFilter(this);
-    img_Move->installEventFilter(this);
-    PopupMenu_Tm = new QMenu(this);
-    PopupMenu_Tm->addAction(QStringLiteral("隐藏条码输入面板(&X)"), this, &TF_Cgjh::btnPanelCloseClick);
-    btnPanelAdd = PopupMenu_Tm->addAction(QStringLiteral("同一条码不能重复添加商品(&Y)"));
-    btnPanelAdd->setCheckable(true);
-    btnPanelModi = PopupMenu_Tm->addAction(QStringLiteral("添加完商品后打开修改窗口(&Z)"));
-    btnPanelModi->setCheckable(true);
+    // The floating barcode panel, placed by FormResize.
+    RzPanel_Tm = new BarcodePanel(cxTab1);
+    tSptm = RzPanel_Tm->tSptm;
+    btnPanelAdd = RzPanel_Tm->btnPanelAdd;
+    barPopupMenu = NewEntryGridMenu(this, cxGridView, RzPanel_Tm,
+        { QStringLiteral("新增商品(&V)"), QStringLiteral("打印单据(&Y)"), QStringLiteral("预览单据(&Z)"),
+            [this] { btnAddOldClick(); }, [this] { btnModiClick(); }, [this] { btnDelClick(); }, {}, {},
+            [this] { return EntryHasRows(); } });
 
     RzPanelGhs = new SupplierPanel(cxTab1);
     RzPanelGhs->setGeometry(80, 40, 640, 300);
@@ -311,8 +265,6 @@ void TF_Cgjh::BuildEntryTab()
     connect(cxGridView, &DataGrid::rowDoubleClicked, this, [this] { btnModiClick(); });
     connect(btnUser, &QPushButton::clicked, this, &TF_Cgjh::btnUserClick);
     connect(btnDjbz, &QPushButton::clicked, this, &TF_Cgjh::btnDjbzClick);
-    connect(btnPanelMenu, &QPushButton::clicked, this, &TF_Cgjh::btnPanelMenuClick);
-    connect(btnPanelClose, &QPushButton::clicked, this, &TF_Cgjh::btnPanelCloseClick);
     connect(btnYhzhClose, &QPushButton::clicked, this, &TF_Cgjh::btnYhzhCloseClick);
     connect(btnOK, &QPushButton::clicked, this, &TF_Cgjh::btnOKClick);
     for (QLineEdit* e : { tghs, RzPanelGhs->tkey, tnote, tsn2, tfpno })
@@ -325,13 +277,6 @@ void TF_Cgjh::BuildEntryTab()
 
 bool TF_Cgjh::eventFilter(QObject* watched, QEvent* e)
 {
-    if ((watched == img_Tm || watched == img_Move) && RzPanel_Tm) {
-        auto* m = static_cast<QMouseEvent*>(e);
-        if (e->type() == QEvent::MouseButtonPress)
-            dragStart_ = m->globalPosition().toPoint() - RzPanel_Tm->pos();
-        else if (e->type() == QEvent::MouseMove && (m->buttons() & Qt::LeftButton))
-            RzPanel_Tm->move(m->globalPosition().toPoint() - dragStart_);
-    }
     if (e->type() == QEvent::FocusIn) {
         if (watched == tsfje)
             tsfjeEnter();
@@ -395,8 +340,8 @@ void TF_Cgjh::ApplyRightsAndVisibility()
     const QString cg = QStringLiteral("cggl");
     lineRights_ = HasRight(cg, 1);
     RzGroupBox_Btns->setEnabled(lineRights_);
-    btnRAdd->setEnabled(lineRights_);
-    btnRTm->setEnabled(lineRights_);
+    barPopupMenu.btnRAdd->setEnabled(lineRights_);
+    barPopupMenu.btnRTm->setEnabled(lineRights_);
     btnAddNew->setVisible(lineRights_ && HasRight(cg, 17));
     const bool ghsRights = HasRight(QStringLiteral("qtcz"), 2);
     RzPanelGhs->btnGhsAdd->setVisible(ghsRights);
@@ -409,7 +354,7 @@ void TF_Cgjh::ApplyRightsAndVisibility()
     btn_Date->setEnabled(CanChangeDocDate);
     btnRDate->setEnabled(CanChangeDocDate);
     ApplyQueryRights();
-    btnPrinSub->setEnabled(!IsTrue(NoPrintBeforeSave));
+    barPopupMenu.btnPrinSub->setEnabled(!IsTrue(NoPrintBeforeSave));
     RzPanel_Tm->setVisible(lineRights_);
     if (lineRights_)
         tSptm->setFocus();
@@ -553,25 +498,13 @@ void TF_Cgjh::updateBottomJe()
 
 void TF_Cgjh::dateCgChange()
 {
-    const QString d = DocDate();
-    const QString today = Clock::Today().toString(QStringLiteral("yyyy-MM-dd"));
-    if (d > today
-        && Prompt::YesNo(QStringLiteral("您选择的日期：") + d + QStringLiteral("，") + QStringLiteral("\r\n\r\n")
-               + QStringLiteral("大于计算机的当前日期：") + today + QStringLiteral("，") + QStringLiteral("\r\n\r\n")
-               + QStringLiteral("确认继续吗？"))
-            == Prompt::Answer::No) {
+    QString number = jsn->text();
+    if (!doc.DateChange(DocDate(), LastDocDate, number)) {
         SetDocDate(QDate::fromString(LastDocDate, QStringLiteral("yyyy-MM-dd")));
         return;
     }
-    if (d == LastDocDate)
-        return;
-    LastDocDate = d;
-    // The date stays changed even when the number cannot be redrawn.
-    try {
-        jsn->setText(RedrawForDate(doc.Kind(), jsn->text(), d));
-        openGridViewData(jsn->text());
-    } catch (const std::exception&) {
-    }
+    jsn->setText(number);
+    openGridViewData(number);
 }
 
 void TF_Cgjh::tSptmKeyDown()
@@ -684,24 +617,9 @@ void TF_Cgjh::btnGhsModiClick()
     OpenSupplierList(QString::number(RzPanelGhs->comSx->currentIndex()));
 }
 
-void TF_Cgjh::btnPanelMenuClick()
-{
-    PopupMenu_Tm->popup(btnPanelMenu->mapToGlobal(QPoint(-40, 13)));
-}
-
-void TF_Cgjh::btnPanelCloseClick()
-{
-    RzPanel_Tm->hide();
-}
-
-void TF_Cgjh::btnRTmClick()
-{
-    RzPanel_Tm->setVisible(!RzPanel_Tm->isVisible());
-}
-
 void TF_Cgjh::tsfjeEnter()
 {
-    if (UseCashBank != QLatin1String("0") && UseCashBank != QLatin1String("False"))
+    if (AccountPanelOffered())
         RzPanel_Yhzh->show();
 }
 
@@ -731,25 +649,9 @@ void TF_Cgjh::hideEvent(QHideEvent* e)
 void TF_Cgjh::FormKeyDown(int key)
 {
     if (!RzPanelGhs->isHidden()) {
-        switch (key) {
-        case Qt::Key_F8:
-            btnGhsAddClick();
-            return;
-        case Qt::Key_F9:
-            btnGhsModiClick();
-            return;
-        case Qt::Key_F5:
-            RzPanelGhs->btnGhsOKClick();
-            return;
-        case Qt::Key_Escape:
-            RzPanelGhs->btnGhsExitClick();
-            return;
-        case Qt::Key_F2:
-            RzPanelGhs->tkey->setFocus();
-            return;
-        default:
-            return;
-        }
+        RzPanelGhs->KeyDown(
+            key, [this] { btnGhsAddClick(); }, [this] { btnGhsModiClick(); });
+        return;
     }
     if (!RzPanel_Ghs2->isHidden()) {
         if (key == Qt::Key_F5)
@@ -783,30 +685,17 @@ void TF_Cgjh::FormKeyDown(int key)
 
 void TF_Cgjh::keyPressEvent(QKeyEvent* e)
 {
-    switch (e->key()) {
-    case Qt::Key_F2:
-    case Qt::Key_F5:
-    case Qt::Key_F8:
-    case Qt::Key_F9:
-    case Qt::Key_Escape:
-        FormKeyDown(e->key());
-        e->accept();
-        return;
-    default:
+    if (!DocWindowKey(e, [this](int key) { FormKeyDown(key); }))
         Form::keyPressEvent(e);
-    }
 }
 
 void TF_Cgjh::FormResize()
 {
     const int h = height();
     int panelHeight = 245;
-    if (h <= 650)
-        RzPanel_Tm->move(16, 388);
-    else {
-        RzPanel_Tm->move(16, cxTab1->height() - 150);
+    RzPanel_Tm->Place(h, cxTab1->height());
+    if (h > 650)
         panelHeight = (h - 260) / 2;
-    }
     RzPanel_Shsp->setFixedHeight(panelHeight);
     cxGrid3View->setFixedHeight(std::max(0, panelHeight - 36));
 }

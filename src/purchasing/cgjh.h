@@ -1,5 +1,6 @@
 #pragma once
 #include "documents/docwindow.h"
+#include "documents/entryparts.h"
 #include "platform/ui/form.h"
 
 #include <QString>
@@ -57,9 +58,6 @@ public:
     void tghsKeyUp();
     void btnGhsAddClick();
     void btnGhsModiClick();
-    void btnPanelMenuClick();
-    void btnPanelCloseClick();
-    void btnRTmClick();
     void tsfjeEnter();
     void btnYhzhCloseClick();
     void btnOKClick();
@@ -171,21 +169,10 @@ public:
     QPushButton* btnImportMenu = nullptr;
     QPushButton* btnOK = nullptr;
     DataGrid* cxGridView = nullptr;
-    QMenu* barPopupMenu = nullptr;
-    QAction* btnRAdd = nullptr;
-    QAction* btnRModi = nullptr;
-    QAction* btnRDel = nullptr;
-    QMenu* btnPrinSub = nullptr;
-    QAction* btnRTm = nullptr;
-    QFrame* RzPanel_Tm = nullptr;
+    BarcodePanel* RzPanel_Tm = nullptr;
     QLineEdit* tSptm = nullptr;
-    QLabel* img_Tm = nullptr;
-    QLabel* img_Move = nullptr;
-    QPushButton* btnPanelMenu = nullptr;
-    QPushButton* btnPanelClose = nullptr;
-    QMenu* PopupMenu_Tm = nullptr;
     QAction* btnPanelAdd = nullptr;
-    QAction* btnPanelModi = nullptr;
+    EntryGridMenu barPopupMenu;
     SupplierPanel* RzPanelGhs = nullptr;
 
     // pending tab
@@ -287,7 +274,6 @@ private:
     QString SelectedPendingNo() const;
     void ReopenPending(const QString& number);
     bool lineRights_ = false;
-    QPoint dragStart_;
 };
 
 extern TF_Cgjh* F_Cgjh;

@@ -2,6 +2,7 @@
 #include "purchasing/cgjh.h"
 #include "purchasing/querygrids.h"
 
+#include "documents/prinsele.h"
 #include "documents/viewdocument.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"

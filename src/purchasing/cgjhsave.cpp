@@ -41,20 +41,10 @@ bool CentsDiffer(double a, double b)
 void TF_Cgjh::btnOKClick()
 {
     using namespace posting;
-    if (!EntryHasRows()) {
-        Prompt::Info(QStringLiteral("单据中没有业务发生，不能保存！"));
-        return;
-    }
-    if (tghs->text().trimmed().isEmpty()) {
-        Prompt::Info(QStringLiteral("请选择供货商！"));
-        return;
-    }
-    if (comUser->currentText().isEmpty() || comUser->currentIndex() < 0) {
-        Prompt::Info(QStringLiteral("请选择经办人！"));
-        return;
-    }
-    if (comCk->currentText().isEmpty() || comCk->currentIndex() < 0) {
-        Prompt::Info(QStringLiteral("请选择仓库！"));
+    const QString refusal
+        = DocWindow::SaveRefusal(EntryHasRows(), tghs->text(), QStringLiteral("请选择供货商！"), *comUser, *comCk);
+    if (!refusal.isEmpty()) {
+        Prompt::Info(refusal);
         return;
     }
     const bool pendingOnly = ApproveOnSave == QLatin1String("0") || ApproveOnSave == QLatin1String("False");
@@ -68,18 +58,8 @@ void TF_Cgjh::btnOKClick()
 
     const QString warehouse = GetComboCode(*comCk, comCk->currentIndex());
     const QString handler = GetComboCode(*comUser, comUser->currentIndex());
-    btnOK->setEnabled(false);
-    QApplication::processEvents();
     // A failed save leaves the draft as it was and the button usable again.
-    struct Reenable {
-        QPushButton* button;
-        bool done = false;
-        ~Reenable()
-        {
-            if (!done)
-                button->setEnabled(true);
-        }
-    } reenable { btnOK };
+    SaveButtonGuard reenable(btnOK);
 
     if (IsTrue(RoundTotals))
         tsfje->setText(QString::number(RoundUp(SaveEditNumber(tsfje), TotalDecimals.toInt()), 'g', 15));
@@ -131,7 +111,7 @@ void TF_Cgjh::btnOKClick()
     }
     t.Commit();
     jsn->setText(number);
-    reenable.done = true;
+    reenable.Done();
     if (IsTrue(AutoPrintPurchaseDoc)) {
         setPrinPara(number, QStringLiteral("2"));
         frxReport1->Print();

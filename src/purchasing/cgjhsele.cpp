@@ -139,7 +139,6 @@ void TF_Cgjh_Sele::Build()
     connect(btnOK, &QPushButton::clicked, this, &TF_Cgjh_Sele::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &TF_Cgjh_Sele::btnCancelClick);
     connect(btnPic, &QPushButton::clicked, this, &TF_Cgjh_Sele::btnPicClick);
-    connect(chkHide, &QCheckBox::clicked, this, &TF_Cgjh_Sele::chkHideClick);
     connect(tgpjjj, &QLineEdit::textEdited, this, &TF_Cgjh_Sele::tgpjjjChange);
     connect(ttax, &QLineEdit::textEdited, this, &TF_Cgjh_Sele::ttaxPropertiesChange);
     connect(tdzl, &QLineEdit::textEdited, this, &TF_Cgjh_Sele::tdzlPropertiesChange);
@@ -497,9 +496,7 @@ void TF_Cgjh_Sele::btnPicClick()
 {
     if (variant_.order || variant_.ret)
         return;
-    PictureName = goodsSn_ + QStringLiteral(".jpg");
-    FunctionWindows::Open(QStringLiteral("TF_Spxxgl_Pic2"), FunctionWindows::Lifetime::Freed);
-    PictureName.clear();
+    ShowGoodsPicture(goodsSn_);
 }
 
 void TF_Cgjh_Sele::chkHideClick()
@@ -509,8 +506,7 @@ void TF_Cgjh_Sele::chkHideClick()
 
 void TF_Cgjh_Sele::FormClose()
 {
-    chkHide->setChecked(false);
-    chkHideClick();
+    grid.RestoreHidden();
 }
 
 void TF_Cgjh_Sele::keyPressEvent(QKeyEvent* e)

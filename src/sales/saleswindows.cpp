@@ -2,10 +2,21 @@
 
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
+#include "sales/price.h"
+#include "sales/spxs.h"
+#include "sales/spxssele.h"
 
-void DeclareSalesDatasets() { }
+void DeclareSalesDatasets()
+{
+    DeclareDatasets({ QStringLiteral("Q_Lsxssp"), QStringLiteral("Q_Shdj"), QStringLiteral("Q_Shsp"),
+        QStringLiteral("Q_Tempspxf") });
+}
 
 void RegisterSalesWindows()
 {
     DeclareSalesDatasets();
+    FunctionWindows::Register<TF_Spxs>(QStringLiteral("TF_Spxs"), F_Spxs);
+    FunctionWindows::Register<TF_Spxs_Sele>(QStringLiteral("TF_Spxs_Sele"));
+    FunctionWindows::Register<TF_Spdd_Sele>(QStringLiteral("TF_Spdd_Sele"));
+    FunctionWindows::Register<TF_Price>(QStringLiteral("TF_Price"));
 }

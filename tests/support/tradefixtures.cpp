@@ -84,16 +84,32 @@ void AddGoods(const GoodsSpec& g)
     for (const QString& s : sizes)
         Run(QStringLiteral("insert into jxc_cmz2 (cmz_sn,cm_sn) values (:z,:c)"),
             { { QStringLiteral("z"), group }, { QStringLiteral("c"), s } });
-    Run(QStringLiteral("insert into jxc_goods (g_sn,g_name,g_jm,g_jj,g_pjjj,g_gdcbj,g_kc,colorz_sn,cmz_sn,dw_name) "
-                       "values (:g,:n,:g,:jj,:pj,:fixed,0,:z,:z,'件')"),
+    Run(QStringLiteral("insert into jxc_goods (g_sn,g_name,g_jm,g_jj,g_pjjj,g_gdcbj,g_kc,colorz_sn,cmz_sn,dw_name,"
+                       "g_sj,g_dzll,g_sptm) values (:g,:n,:g,:jj,:pj,:fixed,0,:z,:z,'件',:sj,:dzl,:tm)"),
         { { QStringLiteral("g"), g.sn }, { QStringLiteral("n"), g.name }, { QStringLiteral("jj"), g.purchasePrice },
             { QStringLiteral("pj"), g.average }, { QStringLiteral("fixed"), g.fixedCost ? 1 : 0 },
-            { QStringLiteral("z"), group } });
+            { QStringLiteral("z"), group }, { QStringLiteral("sj"), g.salePrice },
+            { QStringLiteral("dzl"), g.discount },
+            { QStringLiteral("tm"), g.barcode.isEmpty() ? QVariant() : QVariant(g.barcode) } });
+    if (!g.barcode.isEmpty())
+        Run(QStringLiteral("insert into jxc_tm (g_sn,cm_sn,color_sn,tm_tm,g_sptm) values (:g,:s,:c,:tm,:g)"),
+            { { QStringLiteral("g"), g.sn },
+                { QStringLiteral("s"), sizes.isEmpty() ? QStringLiteral("100001") : sizes.first() },
+                { QStringLiteral("c"), colors.isEmpty() ? QStringLiteral("100001") : colors.first() },
+                { QStringLiteral("tm"), g.barcode } });
     for (const QString& c : colors)
         for (const QString& s : sizes)
             Run(QStringLiteral("insert into jxc_tm (g_sn,cm_sn,color_sn,tm_tm,g_sptm) values (:g,:s,:c,:tm,:g)"),
                 { { QStringLiteral("g"), g.sn }, { QStringLiteral("s"), s }, { QStringLiteral("c"), c },
                     { QStringLiteral("tm"), g.sn + c + s } });
+}
+
+void AddColorSizeStock(
+    const QString& goods, const QString& warehouse, const QString& color, const QString& size, double qty)
+{
+    Run(QStringLiteral("insert into jxc_tkc (g_sn,ck_sn,cm_sn,color_sn,t_sl) values (:g,:ck,:s,:c,:q)"),
+        { { QStringLiteral("g"), goods }, { QStringLiteral("ck"), warehouse }, { QStringLiteral("s"), size },
+            { QStringLiteral("c"), color }, { QStringLiteral("q"), qty } });
 }
 
 void AddWarehouse(const QString& sn, const QString& name)

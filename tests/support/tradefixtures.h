@@ -19,10 +19,16 @@ struct GoodsSpec {
     double purchasePrice = 0; // g_jj
     double average = 0;       // g_pjjj
     bool fixedCost = false;   // g_gdcbj
+    double salePrice = 0;     // g_sj
+    double discount = 1;      // g_dzll, the default discount of a sale
+    QString barcode;          // g_sptm, also a barcode of the first colour and size
 };
 // The goods with a colour group and a size group of its own and one barcode per
 // colour and size (goods code + colour code + size code).
 void AddGoods(const GoodsSpec& goods);
+// Colour-by-size stock (jxc_tkc) of a goods in a warehouse: a row added each call.
+void AddColorSizeStock(
+    const QString& goods, const QString& warehouse, const QString& color, const QString& size, double qty);
 
 void AddWarehouse(const QString& sn, const QString& name);
 void AddSupplier(const QString& sn, const QString& name);

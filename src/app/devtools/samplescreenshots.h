@@ -15,6 +15,7 @@ void RegisterPurchasingScreenshots();
 void RegisterPurchaseQueryScreenshots();
 // The purchasing samples' supplier, goods, colours, sizes and barcodes (once).
 void PreparePurchasingSamples();
+void RegisterSalesScreenshots();
 void RegisterAdminScreenshots();
 void RegisterMembersScreenshots();
 void RegisterPosScreenshots();

@@ -1,0 +1,94 @@
+// Screenshots of the sales delivery windows: a shop's goods with colours, sizes,
+// stock and barcodes, a delivery being entered and its colour-by-size picker.
+#include "app/devtools/samplescreenshots.h"
+#include "foundation/datamodule.h"
+#include "foundation/globals.h"
+#include "foundation/settings.h"
+#include "platform/grid/matrixgrid.h"
+#include "platform/ui/screenshots.h"
+#include "sales/spxs.h"
+#include "sales/spxssele.h"
+
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+void prepareSalesSamples()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    Screenshots::Prepare();
+    ExecSQL(QStringLiteral("insert into jxc_color (color_sn,color_name) values ('300001','黑色'),('300002','米白'),"
+                           "('300003','酒红')"));
+    ExecSQL(QStringLiteral("insert into jxc_cm (cm_sn,cm_name) values ('300001','S'),('300002','M'),('300003','L')"));
+    ExecSQL(QStringLiteral("insert into jxc_colorz (colorz_sn,colorz_name) values ('300001','秋冬色')"));
+    ExecSQL(QStringLiteral("insert into jxc_cmz (cmz_sn,cmz_name) values ('300001','女装码')"));
+    ExecSQL(QStringLiteral("insert into jxc_colorz2 (colorz_sn,color_sn) values ('300001','300001'),"
+                           "('300001','300002'),('300001','300003')"));
+    ExecSQL(QStringLiteral("insert into jxc_cmz2 (cmz_sn,cm_sn) values ('300001','300001'),('300001','300002'),"
+                           "('300001','300003')"));
+    ExecSQL(QStringLiteral("insert into jxc_goods (g_sn,g_name,g_jm,dw_name,gg_name,g_jj,g_pjjj,g_sj,g_lsj,g_dzll,"
+                           "g_kc,colorz_sn,cmz_sn,g_sccs,g_sptm) values "
+                           "('30010001','羊毛针织开衫','YMZZKS','件','宽松款',120,120,239,299,1,0,'300001','300001',"
+                           "'暖阳','6930010001'),"
+                           "('30010002','高腰阔腿裤','GYKTK','条','垂感',80,80,169,199,0.9,0,'300001','300001','暖阳',"
+                           "'6930010002')"));
+    ExecSQL(QStringLiteral("insert into jxc_tm (tm_tm,g_sn,cm_sn,color_sn) values "
+                           "('6930010001','30010001','300002','300001'),('K1RM','30010001','300002','300003'),"
+                           "('6930010002','30010002','300001','300002'),('K2BL','30010002','300003','300001')"));
+    ExecSQL(QStringLiteral("insert into jxc_tkc (g_sn,ck_sn,cm_sn,color_sn,t_sl) values "
+                           "('30010001','100001','300001','300001',6),('30010001','100001','300002','300001',9),"
+                           "('30010001','100001','300002','300003',4),('30010001','100001','300003','300002',2),"
+                           "('30010002','100001','300001','300002',7),('30010002','100001','300003','300001',5)"));
+    ExecSQL(QStringLiteral("insert into jxc_kcsp (g_sn,ck_sn,kc_sl) values ('30010001','100001',21),"
+                           "('30010002','100001',12)"));
+    LoadSystemSettings();
+    DefaultTaxRate = QStringLiteral("0");
+}
+
+QWidget* buildSpxs()
+{
+    prepareSalesSamples();
+    auto* w = new TF_Spxs();
+    F_Spxs = w;
+    w->Activate();
+    for (const char* code : { "6930010001", "6930010001", "K1RM", "6930010002", "K2BL" }) {
+        w->tSptm->setText(QLatin1String(code));
+        w->tSptmKeyDown();
+    }
+    w->tnote->setText(QStringLiteral("老客户秋装补货"));
+    return w;
+}
+
+// The picker over a delivery being entered, quantities typed in three cells.
+QWidget* buildSpxsSele()
+{
+    prepareSalesSamples();
+    if (!F_Spxs) {
+        F_Spxs = new TF_Spxs();
+        F_Spxs->Activate();
+    }
+    OpenMode = QStringLiteral("spxs_new");
+    ActiveDocKind = QStringLiteral("spxs");
+    SelectedSn = QStringLiteral("30010001");
+    auto* d = new TF_Spxs_Sele();
+    QTimer::singleShot(0, d, [d] {
+        d->StringGridIn->CommitEdit(1, 1, QStringLiteral("2"));
+        d->StringGridIn->CommitEdit(2, 1, QStringLiteral("3"));
+        d->StringGridIn->CommitEdit(2, 3, QStringLiteral("1"));
+        d->cxPage->setCurrentWidget(d->cxTab2);
+    });
+    return d;
+}
+
+} // namespace
+
+void RegisterSalesScreenshots()
+{
+    Screenshots::Register(QStringLiteral("TF_Spxs"), buildSpxs);
+    Screenshots::Register(QStringLiteral("TF_Spxs_Sele"), buildSpxsSele);
+}
