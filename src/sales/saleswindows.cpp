@@ -3,9 +3,7 @@
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
 
-void DeclareSalesDatasets()
-{
-}
+void DeclareSalesDatasets() { }
 
 void RegisterSalesWindows()
 {

@@ -3,9 +3,7 @@
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
 
-void DeclareWarehouseDatasets()
-{
-}
+void DeclareWarehouseDatasets() { }
 
 void RegisterWarehouseWindows()
 {
