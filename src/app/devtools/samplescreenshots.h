@@ -14,5 +14,6 @@ void RegisterDocumentsScreenshots();
 void RegisterPurchasingScreenshots();
 void RegisterAdminScreenshots();
 void RegisterMembersScreenshots();
+void RegisterMemberCardScreenshots();
 void RegisterPosScreenshots();
 void RegisterAccountsScreenshots();

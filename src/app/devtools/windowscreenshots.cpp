@@ -103,6 +103,7 @@ void RegisterSampleScreenshots()
     RegisterPurchasingScreenshots();
     RegisterAdminScreenshots();
     RegisterMembersScreenshots();
+    RegisterMemberCardScreenshots();
     RegisterPosScreenshots();
     RegisterAccountsScreenshots();
 }

@@ -11,14 +11,14 @@ namespace SmsGateway {
 
 namespace {
 
-constexpr int kDefaultTimeoutMs = 10000;
-int timeoutMs = kDefaultTimeoutMs;
+    constexpr int kDefaultTimeoutMs = 10000;
+    int timeoutMs = kDefaultTimeoutMs;
 
-bool KeptAsIs(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '*' || c == '-'
-        || c == '.' || c == '_';
-}
+    bool KeptAsIs(char c)
+    {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '*' || c == '-'
+            || c == '.' || c == '_';
+    }
 
 } // namespace
 

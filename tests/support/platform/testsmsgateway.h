@@ -13,10 +13,10 @@ class TestSmsGateway : public QObject {
     Q_OBJECT
 public:
     enum class Mode {
-        Accept,    // 200 OK
-        Refuse,    // nothing listens on the port
+        Accept,      // 200 OK
+        Refuse,      // nothing listens on the port
         ServerError, // 500
-        Late,      // never answers (the client's time-out ends the wait)
+        Late,        // never answers (the client's time-out ends the wait)
     };
     explicit TestSmsGateway(Mode mode = Mode::Accept);
     ~TestSmsGateway() override;
