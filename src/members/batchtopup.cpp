@@ -126,13 +126,15 @@ QString RecordTransfer(const TransferEntry& e)
             { { QStringLiteral("djh"), number }, { QStringLiteral("rq"), now }, { QStringLiteral("je"), -e.amount },
                 { QStringLiteral("xj"), -e.amount }, { QStringLiteral("who"), CurrentAdminName },
                 { QStringLiteral("note"),
-                    now + QStringLiteral(":向会员") + e.targetCard + QStringLiteral("转出") + a + QStringLiteral("元") },
+                    now + QStringLiteral(":向会员") + e.targetCard + QStringLiteral("转出") + a
+                        + QStringLiteral("元") },
                 { QStringLiteral("bh"), e.sourceCard } });
         ExecBound(insert,
             { { QStringLiteral("djh"), number }, { QStringLiteral("rq"), now }, { QStringLiteral("je"), e.amount },
                 { QStringLiteral("xj"), e.amount }, { QStringLiteral("who"), CurrentAdminName },
                 { QStringLiteral("note"),
-                    now + QStringLiteral(":由会员") + e.sourceCard + QStringLiteral("转入") + a + QStringLiteral("元") },
+                    now + QStringLiteral(":由会员") + e.sourceCard + QStringLiteral("转入") + a
+                        + QStringLiteral("元") },
                 { QStringLiteral("bh"), e.targetCard } });
         ExecBound(QStringLiteral("update jxc_hyxx set hy_zhje=hy_zhje-:a where hy_bh=:bh"),
             { { QStringLiteral("a"), e.amount }, { QStringLiteral("bh"), e.sourceCard } });
@@ -158,8 +160,8 @@ QString RecordTransfer(const TransferEntry& e)
         source.name + QStringLiteral(" 您好：您的会员卡：") + e.sourceCard + QStringLiteral(" 转出金额：") + a
             + QStringLiteral("元到其他会员卡。特此提醒！"));
     inform(e.targetCard, target,
-        target.name + QStringLiteral(" 您好：您的会员卡：") + e.targetCard + QStringLiteral(" 收到从其他会员卡转入的金额：")
-            + a + QStringLiteral("元。特此提醒！"));
+        target.name + QStringLiteral(" 您好：您的会员卡：") + e.targetCard
+            + QStringLiteral(" 收到从其他会员卡转入的金额：") + a + QStringLiteral("元。特此提醒！"));
     action.Report();
     return number;
 }

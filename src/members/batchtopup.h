@@ -1,7 +1,7 @@
 #pragma once
 #include <QList>
-#include <functional>
 #include <QString>
+#include <functional>
 
 // The batch top-up and the transfer between members, without widgets.
 

@@ -192,10 +192,10 @@ void MemberRecordDialog::FormActivate()
     if (FontSize > 0)
         ApplyFontSize(FontSize);
     activating_ = true;
-    FillCombo(*comHyyh, QStringLiteral("jxc_hyyh"), QStringLiteral("hh_name"), QStringLiteral("hh_sn"),
-        QStringLiteral("id"));
-    FillCombo(*comHyfl, QStringLiteral("jxc_hyfl"), QStringLiteral("hl_name"), QStringLiteral("hl_sn"),
-        QStringLiteral("id"));
+    FillCombo(
+        *comHyyh, QStringLiteral("jxc_hyyh"), QStringLiteral("hh_name"), QStringLiteral("hh_sn"), QStringLiteral("id"));
+    FillCombo(
+        *comHyfl, QStringLiteral("jxc_hyfl"), QStringLiteral("hl_name"), QStringLiteral("hl_sn"), QStringLiteral("id"));
     const QDate today = Clock::Today();
     hy_mm->clear();
     hy_mm1->clear();
@@ -446,8 +446,8 @@ void MemberRecordDialog::miCameraClick()
 
 void MemberRecordDialog::miClearClick()
 {
-    const QString file = adding_ ? (cameraPhoto_.isEmpty() ? QString() : PictureFilePath(cameraPhoto_))
-                                 : MemberPhotoFile(memberSn_);
+    const QString file
+        = adding_ ? (cameraPhoto_.isEmpty() ? QString() : PictureFilePath(cameraPhoto_)) : MemberPhotoFile(memberSn_);
     if (!file.isEmpty() && QFile::exists(file)) {
         if (Prompt::YesNo(QStringLiteral("您确定要删除当前会员的照片吗？")) != Prompt::Answer::Yes)
             return;

@@ -73,8 +73,9 @@ const QString kGoodsList = QStringLiteral("select * from jxc_goods where g_jy=0 
 } // namespace
 
 TF_Hyksz::TF_Hyksz(QWidget* parent)
-    : Form(parent), Q_Hyyh(F_DataModule->Q(QStringLiteral("Q_Hyyh"))), Q_Hyfl(F_DataModule->Q(QStringLiteral("Q_Hyfl"))),
-      Q_Goods1(F_DataModule->Q(QStringLiteral("Q_Goods1"))), Q_Tssp(F_DataModule->Q(QStringLiteral("Q_Tssp")))
+    : Form(parent), Q_Hyyh(F_DataModule->Q(QStringLiteral("Q_Hyyh"))),
+      Q_Hyfl(F_DataModule->Q(QStringLiteral("Q_Hyfl"))), Q_Goods1(F_DataModule->Q(QStringLiteral("Q_Goods1"))),
+      Q_Tssp(F_DataModule->Q(QStringLiteral("Q_Tssp")))
 {
     setObjectName(QStringLiteral("TF_Hyksz"));
     setWindowTitle(QStringLiteral("会员卡设置"));
@@ -156,7 +157,8 @@ TF_Hyksz::TF_Hyksz(QWidget* parent)
     p->addRow(QStringLiteral("会员生日"), birthday);
     p->addRow(new QLabel(QStringLiteral("与会员多倍积分日期重复时，将采用会员生日多倍积分"), points));
     comHyr = new QComboBox(points);
-    comHyr->addItems({ QStringLiteral("无会员日"), QStringLiteral("启用每月会员日"), QStringLiteral("启用单次会员日") });
+    comHyr->addItems(
+        { QStringLiteral("无会员日"), QStringLiteral("启用每月会员日"), QStringLiteral("启用单次会员日") });
     p->addRow(QStringLiteral("会员日选项"), comHyr);
     auto* monthly = new QHBoxLayout;
     comMy1 = new QComboBox(points);
@@ -182,8 +184,8 @@ TF_Hyksz::TF_Hyksz(QWidget* parent)
     p->addRow(QStringLiteral("会员日所有商品折扣："), tzk);
     p->addRow(new QLabel(QStringLiteral("1为不打折,0.8为打8折，0表示无折扣"), points));
     comZpdh = new QComboBox(points);
-    comZpdh->addItems({ QStringLiteral("无限制"), QStringLiteral("每天只能兑换一次"), QStringLiteral("每周只能兑换一次"),
-        QStringLiteral("每月只能兑换一次") });
+    comZpdh->addItems({ QStringLiteral("无限制"), QStringLiteral("每天只能兑换一次"),
+        QStringLiteral("每周只能兑换一次"), QStringLiteral("每月只能兑换一次") });
     p->addRow(QStringLiteral("赠品兑换规则"), comZpdh);
     auto* sb = new QHBoxLayout;
     sb->addStretch(1);
@@ -413,9 +415,11 @@ void TF_Hyksz::OpenGoodsLists()
 {
     const int i = tname->currentIndex();
     const QString category = i > 0 && tname->KeyObject(i) ? tname->Code(i) : QString();
-    OpenWithParams(Q_Goods1, kGoodsList, { { QStringLiteral("c"), QStringLiteral("%") + category + QStringLiteral("%") } });
-    OpenQuery(Q_Tssp, QStringLiteral("select * from jxc_goods where g_jy=0 and g_sn<>'00000000' and g_tssp<>0 "
-                                     "order by g_sn"));
+    OpenWithParams(
+        Q_Goods1, kGoodsList, { { QStringLiteral("c"), QStringLiteral("%") + category + QStringLiteral("%") } });
+    OpenQuery(Q_Tssp,
+        QStringLiteral("select * from jxc_goods where g_jy=0 and g_sn<>'00000000' and g_tssp<>0 "
+                       "order by g_sn"));
     tKeyChange();
 }
 
@@ -548,6 +552,4 @@ void SpecialPointsDialog::btnOKClick()
 
 TF_Hyksz_Add::TF_Hyksz_Add(QWidget* parent) : SpecialPointsDialog(QStringLiteral("TF_Hyksz_Add"), true, parent) { }
 
-TF_Hyksz_Modi::TF_Hyksz_Modi(QWidget* parent) : SpecialPointsDialog(QStringLiteral("TF_Hyksz_Modi"), false, parent)
-{
-}
+TF_Hyksz_Modi::TF_Hyksz_Modi(QWidget* parent) : SpecialPointsDialog(QStringLiteral("TF_Hyksz_Modi"), false, parent) { }

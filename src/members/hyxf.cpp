@@ -135,7 +135,8 @@ void TF_Hygl_Sf::TenderChanged()
 {
     if (guard_ || yfje->text().isEmpty())
         return;
-    const double change = EditNumber(tfkje) + EditNumber(tyhk) + EditNumber(tzfb) + EditNumber(twx) - yfje->text().toDouble();
+    const double change
+        = EditNumber(tfkje) + EditNumber(tyhk) + EditNumber(tzfb) + EditNumber(twx) - yfje->text().toDouble();
     zlje->setText(QString::number(std::round(change * 100) / 100, 'f', 2));
 }
 
@@ -266,7 +267,8 @@ void TF_Hyxf::btnSaveClick()
         return;
     }
     // Money taken for a member who was deleted meanwhile would be credited to no one.
-    if (ScalarBound(QStringLiteral("select hy_sn from jxc_hyxx where hy_sn=:sn"), { { QStringLiteral("sn"), memberSn_ } })
+    if (ScalarBound(
+            QStringLiteral("select hy_sn from jxc_hyxx where hy_sn=:sn"), { { QStringLiteral("sn"), memberSn_ } })
             .isEmpty()) {
         Prompt::Info(QStringLiteral("会员不存在！"));
         return;

@@ -43,9 +43,9 @@ TF_Hyxf_pl::TF_Hyxf_pl(QWidget* parent) : Form(parent)
     const int tick = cxGrid1View->AddColumn(QStringLiteral("xz"), QStringLiteral("选择"), 40);
     cxGrid1View->SetCheckColumn(tick, false);
     cxGrid1View->SetColumnEditable(tick, true);
-    for (const auto& [field, caption] : { std::pair { "hy_bh", "会员卡号" }, { "hy_name", "会员姓名" },
-             { "hh_name", "优惠方式" }, { "hl_name", "会员等级" }, { "hy_jf", "会员积分" }, { "hy_zje", "累计消费" },
-             { "hy_zhje", "卡内余额" } })
+    for (const auto& [field, caption] :
+        { std::pair { "hy_bh", "会员卡号" }, { "hy_name", "会员姓名" }, { "hh_name", "优惠方式" },
+            { "hl_name", "会员等级" }, { "hy_jf", "会员积分" }, { "hy_zje", "累计消费" }, { "hy_zhje", "卡内余额" } })
         cxGrid1View->AddColumn(QLatin1String(field), QString::fromUtf8(caption), 90);
     cxGrid1View->SetFooterCount(1, QStringLiteral("记录数："));
     cxGrid1View->SetFooterCount(2);

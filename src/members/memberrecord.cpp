@@ -35,8 +35,8 @@ SqlParams CommonValues(const MemberEntry& e, const QString& level)
         { QStringLiteral("mobile"), ToFullWidthText(e.mobile) }, { QStringLiteral("email"), ToFullWidthText(e.email) },
         { QStringLiteral("zjlx"), ToFullWidthText(e.idType) }, { QStringLiteral("zjhm"), ToFullWidthText(e.idNumber) },
         { QStringLiteral("dwzy"), ToFullWidthText(e.employer) },
-        { QStringLiteral("address"), ToFullWidthText(e.address) },
-        { QStringLiteral("qtxx"), ToFullWidthText(e.other) }, { QStringLiteral("note"), ToFullWidthText(e.note.trimmed()) } };
+        { QStringLiteral("address"), ToFullWidthText(e.address) }, { QStringLiteral("qtxx"), ToFullWidthText(e.other) },
+        { QStringLiteral("note"), ToFullWidthText(e.note.trimmed()) } };
 }
 
 } // namespace

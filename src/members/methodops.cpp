@@ -72,7 +72,8 @@ QString SaveMethod(const MethodEntry& e, qint64 ownId)
         ExecBound(QStringLiteral("update jxc_hyyh set hh_name=:n,hh_zl=:k,hh_yh1=:f,hh_yh2=:s,hh_yh3=:c,hh_zlname=:zl,"
                                  "hh_note=:note where id=:id"),
             p);
-        sn = ScalarBound(QStringLiteral("select hh_sn from jxc_hyyh where id=:id"), { { QStringLiteral("id"), ownId } });
+        sn = ScalarBound(
+            QStringLiteral("select hh_sn from jxc_hyyh where id=:id"), { { QStringLiteral("id"), ownId } });
     }
     t.Commit();
     return sn;

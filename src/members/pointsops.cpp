@@ -67,7 +67,8 @@ void SavePointsSettings(const PointsSettings& s)
     const bool memberDay = s.discount > 0 && s.discount <= 1 && s.memberDay != 0;
     const SqlParams p { { QStringLiteral("yelj"), s.carry ? 1 : 0 }, { QStringLiteral("jfgz"), s.rule },
         { QStringLiteral("ick"), s.exchange }, { QStringLiteral("mfje"), s.perPoint },
-        { QStringLiteral("dbjf"), s.multiple }, { QStringLiteral("db1"), multiple ? SettingsDay(s.multipleFrom) : QString() },
+        { QStringLiteral("dbjf"), s.multiple },
+        { QStringLiteral("db1"), multiple ? SettingsDay(s.multipleFrom) : QString() },
         { QStringLiteral("db2"), multiple ? SettingsDay(s.multipleTo) : QString() },
         { QStringLiteral("srlx"), s.birthdayType }, { QStringLiteral("srbs"), s.birthdayFactor },
         { QStringLiteral("srts"), s.birthdayDays }, { QStringLiteral("hyr"), memberDay ? s.memberDay : 0 },
@@ -77,9 +78,10 @@ void SavePointsSettings(const PointsSettings& s)
         { QStringLiteral("r1"), memberDay && s.memberDay == 2 ? SettingsDay(s.dayFrom) : QString() },
         { QStringLiteral("r2"), memberDay && s.memberDay == 2 ? SettingsDay(s.dayTo) : QString() } };
     Transaction t(F_DataModule->ADOConn);
-    ExecBound(QStringLiteral("update jxc_jfsz set jf_yelj=:yelj,jf_jfgz=:jfgz,jf_icktype=:ick,jf_mfje=:mfje,"
-                             "jf_dbjf=:dbjf,jf_dbrq1=:db1,jf_dbrq2=:db2,jf_srjflx=:srlx,jf_srjfbs=:srbs,jf_srjfts=:srts,"
-                             "jf_hyr=:hyr,jf_hyrzk=:zk,jf_hyrmy1=:my1,jf_hyrmy2=:my2,jf_hyr1=:r1,jf_hyr2=:r2"),
+    ExecBound(
+        QStringLiteral("update jxc_jfsz set jf_yelj=:yelj,jf_jfgz=:jfgz,jf_icktype=:ick,jf_mfje=:mfje,"
+                       "jf_dbjf=:dbjf,jf_dbrq1=:db1,jf_dbrq2=:db2,jf_srjflx=:srlx,jf_srjfbs=:srbs,jf_srjfts=:srts,"
+                       "jf_hyr=:hyr,jf_hyrzk=:zk,jf_hyrmy1=:my1,jf_hyrmy2=:my2,jf_hyr1=:r1,jf_hyr2=:r2"),
         p);
     t.Commit();
     LoadSystemSettings();
@@ -110,5 +112,6 @@ void SetSpecialPoints(const QString& goodsSn, qint64 points, bool wholeCategory)
 
 void ClearSpecialPoints(const QString& goodsSn)
 {
-    ExecBound(QStringLiteral("update jxc_goods set g_tsjf=0,g_tssp=0 where g_sn=:g"), { { QStringLiteral("g"), goodsSn } });
+    ExecBound(
+        QStringLiteral("update jxc_goods set g_tsjf=0,g_tssp=0 where g_sn=:g"), { { QStringLiteral("g"), goodsSn } });
 }

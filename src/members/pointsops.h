@@ -6,19 +6,19 @@
 // the special-points goods, without widgets.
 
 struct PointsSettings {
-    int rule = 1;          // jf_jfgz: 0 on top-ups, 1 on purchases
-    double perPoint = 0;   // jf_mfje
-    int multiple = 0;      // jf_dbjf
+    int rule = 1;        // jf_jfgz: 0 on top-ups, 1 on purchases
+    double perPoint = 0; // jf_mfje
+    int multiple = 0;    // jf_dbjf
     QDate multipleFrom, multipleTo;
-    bool carry = false;    // jf_yelj
-    int birthdayType = 0;  // jf_srjflx
-    int birthdayDays = 0;  // jf_srjfts
-    int birthdayFactor = 0; // jf_srjfbs
-    int memberDay = 0;     // jf_hyr: 0 none, 1 monthly, 2 once
+    bool carry = false;                                                       // jf_yelj
+    int birthdayType = 0;                                                     // jf_srjflx
+    int birthdayDays = 0;                                                     // jf_srjfts
+    int birthdayFactor = 0;                                                   // jf_srjfbs
+    int memberDay = 0;                                                        // jf_hyr: 0 none, 1 monthly, 2 once
     QString monthFrom = QStringLiteral("15"), monthTo = QStringLiteral("15"); // "01".."31"
     QDate dayFrom, dayTo;
-    double discount = 0;   // jf_hyrzk
-    int exchange = 0;      // jf_icktype
+    double discount = 0; // jf_hyrzk
+    int exchange = 0;    // jf_icktype
 };
 
 PointsSettings ReadPointsSettings();

@@ -51,7 +51,8 @@ QDateEdit* SmsDate(QWidget* parent, const char* name)
 
 TF_Sms::TF_Sms(QWidget* parent)
     : Form(parent), Q_Sms(F_DataModule->Q(QStringLiteral("Q_Sms"))),
-      Q_GoodsThxs(F_DataModule->Q(QStringLiteral("Q_GoodsThxs"))), Q_SmsList(F_DataModule->Q(QStringLiteral("Q_SmsList")))
+      Q_GoodsThxs(F_DataModule->Q(QStringLiteral("Q_GoodsThxs"))),
+      Q_SmsList(F_DataModule->Q(QStringLiteral("Q_SmsList")))
 {
     setObjectName(QStringLiteral("TF_Sms"));
     setWindowTitle(QStringLiteral("发送短信"));
@@ -163,8 +164,9 @@ TF_Sms::TF_Sms(QWidget* parent)
 void TF_Sms::openGridViewData(const QString& number)
 {
     OpenWithParams(Q_Sms,
-        QStringLiteral("select a.*,b.hy_bh,b.hy_name,b.hy_sr,b.hy_address,b.hy_zhje,b.hy_jf from jxc_smshy a,jxc_hyxx b "
-                       "where a.hy_sn=b.hy_sn and a.gl_djh=:djh and a.a_name=:who order by a.id"),
+        QStringLiteral(
+            "select a.*,b.hy_bh,b.hy_name,b.hy_sr,b.hy_address,b.hy_zhje,b.hy_jf from jxc_smshy a,jxc_hyxx b "
+            "where a.hy_sn=b.hy_sn and a.gl_djh=:djh and a.a_name=:who order by a.id"),
         { { QStringLiteral("djh"), number }, { QStringLiteral("who"), CurrentAdminName } });
 }
 
@@ -182,8 +184,9 @@ void TF_Sms::FormActivate()
     tdate12->setDate(today);
     tkey1->clear();
     jsn->setText(NextSmsNumber());
-    OpenQuery(Q_GoodsThxs, QStringLiteral("select hy_sn,hy_bh,hy_name,hy_mobile,hy_sr,hy_address,hy_jm from jxc_hyxx "
-                                          "where hy_status<>0 and hy_sn<>'100001' and hy_mobile<>'' order by hy_sn"));
+    OpenQuery(Q_GoodsThxs,
+        QStringLiteral("select hy_sn,hy_bh,hy_name,hy_mobile,hy_sr,hy_address,hy_jm from jxc_hyxx "
+                       "where hy_status<>0 and hy_sn<>'100001' and hy_mobile<>'' order by hy_sn"));
     openGridViewData(jsn->text());
     if (ScalarBound(QStringLiteral("select id from jxc_smscs where sms_user<>'' and sms_pwd<>''"), {}).isEmpty()) {
         Prompt::Info(QStringLiteral("您还没有定义短信参数，\r\n\r\n要在发送短信之前定义短信参数！"));

@@ -20,8 +20,9 @@ void AddSmsRecipients(const QString& number, const QStringList& memberSns)
 {
     Transaction t(F_DataModule->ADOConn);
     for (const QString& sn : memberSns)
-        ExecBound(QStringLiteral("insert into jxc_smshy (gl_djh,hy_sn,hy_mobile,a_name) select :djh,hy_sn,hy_mobile,:who "
-                                 "from jxc_hyxx where hy_sn=:sn"),
+        ExecBound(
+            QStringLiteral("insert into jxc_smshy (gl_djh,hy_sn,hy_mobile,a_name) select :djh,hy_sn,hy_mobile,:who "
+                           "from jxc_hyxx where hy_sn=:sn"),
             { { QStringLiteral("djh"), number }, { QStringLiteral("who"), CurrentAdminName },
                 { QStringLiteral("sn"), sn } });
     t.Commit();
@@ -29,8 +30,8 @@ void AddSmsRecipients(const QString& number, const QStringList& memberSns)
 
 QString RenumberSmsBatch(const QString& number, const QDate& date)
 {
-    const QString renumbered = NextDocNo(
-        QStringLiteral("jxc_smshy"), QStringLiteral("gl_djh"), QStringLiteral("SM"), date.toString(QStringLiteral("yyyy-MM-dd")));
+    const QString renumbered = NextDocNo(QStringLiteral("jxc_smshy"), QStringLiteral("gl_djh"), QStringLiteral("SM"),
+        date.toString(QStringLiteral("yyyy-MM-dd")));
     Transaction t(F_DataModule->ADOConn);
     // Only this operator's prepared rows: another operator may share the number.
     ExecBound(QStringLiteral("update jxc_smshy set gl_djh=:new where gl_djh=:old and a_name=:who and "

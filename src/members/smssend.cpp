@@ -87,8 +87,8 @@ QString SmsTimeNow()
     return Clock::Now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
 }
 
-void LogMemberSms(const QString& number, const QString& memberSn, const QString& mobile, const QString& sentAt,
-    const QString& text)
+void LogMemberSms(
+    const QString& number, const QString& memberSn, const QString& mobile, const QString& sentAt, const QString& text)
 {
     ExecBound(QStringLiteral("insert into jxc_smshy (gl_djh,hy_sn,hy_mobile,sms_rq,sms_note,a_name) "
                              "values (:djh,:hy,:mobile,:rq,:note,:who)"),
@@ -104,12 +104,14 @@ QString NextSmsNumber()
 
 QString DefaultTopUpSms()
 {
-    return QStringLiteral("尊敬的{hyname} 您好：您已成功充值{czje}，您的储值卡当前余额为{czkje}。感谢您的支持，祝您生活愉快！");
+    return QStringLiteral(
+        "尊敬的{hyname} 您好：您已成功充值{czje}，您的储值卡当前余额为{czkje}。感谢您的支持，祝您生活愉快！");
 }
 
 QString DefaultSaleSms()
 {
-    return QStringLiteral("尊敬的{hyname} "
-                          "您好：您的会员卡{hybh}，消费{xfje}元，本次消费积分{bcjf}，当前总积分{zjf}，您的储值卡当前余额为"
-                          "{czkje}。感谢您的支持，祝您生活愉快！");
+    return QStringLiteral(
+        "尊敬的{hyname} "
+        "您好：您的会员卡{hybh}，消费{xfje}元，本次消费积分{bcjf}，当前总积分{zjf}，您的储值卡当前余额为"
+        "{czkje}。感谢您的支持，祝您生活愉快！");
 }

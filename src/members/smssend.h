@@ -53,8 +53,8 @@ QString SignedSms(const QString& text);
 // "yyyy-MM-dd hh:mm:ss" of now, as the SMS log keeps it.
 QString SmsTimeNow();
 // One row of the SMS log, values bound.
-void LogMemberSms(const QString& number, const QString& memberSn, const QString& mobile, const QString& sentAt,
-    const QString& text);
+void LogMemberSms(
+    const QString& number, const QString& memberSn, const QString& mobile, const QString& sentAt, const QString& text);
 
 // A new SM number of today.
 QString NextSmsNumber();

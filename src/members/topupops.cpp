@@ -104,7 +104,8 @@ TopUpResult RecordTopUp(const TopUpEntry& e)
             { QStringLiteral("xf_rq"), SmsTimeNow() }, { QStringLiteral("xf_je"), Round8(a) },
             { QStringLiteral("xf_yhje"), deferred ? 0.0 : Round8(bonus) }, { QStringLiteral("xf_djq"), 0 },
             { QStringLiteral("xf_czk"), 0 }, { QStringLiteral("xf_xj"), Round8(e.tenders.cash) },
-            { QStringLiteral("xf_xyk"), Round8(e.tenders.card) }, { QStringLiteral("xf_wxje"), Round8(e.tenders.wechat) },
+            { QStringLiteral("xf_xyk"), Round8(e.tenders.card) },
+            { QStringLiteral("xf_wxje"), Round8(e.tenders.wechat) },
             { QStringLiteral("xf_zfbje"), Round8(e.tenders.alipay) },
             { QStringLiteral("xf_zlje"), Round8(e.tenders.change) }, { QStringLiteral("a_name"), CurrentAdminName },
             { QStringLiteral("xf_note"), note }, { QStringLiteral("xf_zt"), QStringLiteral("储值卡续费") },
@@ -121,8 +122,7 @@ TopUpResult RecordTopUp(const TopUpEntry& e)
     cash.account = kCash;
     cash.note = opening ? QString() : e.note;
     posting::InsertRow(QStringLiteral("jxc_xjyh"),
-        posting::trade::CashRow(
-            cash, opening ? QStringLiteral("会员开户时充值") : QStringLiteral("储值卡续费"), a));
+        posting::trade::CashRow(cash, opening ? QStringLiteral("会员开户时充值") : QStringLiteral("储值卡续费"), a));
     RecalcCashBalance(kCash, today);
 
     result.balanceChange = deferred ? a : a + bonus;

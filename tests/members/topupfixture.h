@@ -46,7 +46,8 @@ protected:
         m.stored = stored;
         m.mobile = mobile;
         AddMember(m);
-        dm->ADOConn.Exec(QStringLiteral("update jxc_hyxx set hh_sn=:h where hy_sn=:s"), { { "h", method }, { "s", sn } });
+        dm->ADOConn.Exec(
+            QStringLiteral("update jxc_hyxx set hh_sn=:h where hy_sn=:s"), { { "h", method }, { "s", sn } });
     }
     double Balance(const QString& sn)
     {

@@ -19,10 +19,9 @@ void sampleMemberCards()
 {
     Screenshots::Prepare();
     DeclareMembersDatasets();
-    ExecSQL(QStringLiteral(
-        "insert into jxc_hyyh (hh_sn,hh_name,hh_zl,hh_yh1,hh_yh2,hh_yh3,hh_zlname,hh_note) values "
-        "('100002','金卡九五',0,1.05,0,0,'存款优惠','实际款=所付存款*1.05'),"
-        "('100003','充值有礼',2,1,0,0,'充值赠送','充值赠送金额')"));
+    ExecSQL(QStringLiteral("insert into jxc_hyyh (hh_sn,hh_name,hh_zl,hh_yh1,hh_yh2,hh_yh3,hh_zlname,hh_note) values "
+                           "('100002','金卡九五',0,1.05,0,0,'存款优惠','实际款=所付存款*1.05'),"
+                           "('100003','充值有礼',2,1,0,0,'充值赠送','充值赠送金额')"));
     ExecSQL(QStringLiteral(
         "insert into jxc_hyczzs (hs_sn,hs_czje,hs_zsje,hs_zsfs,hs_txt,hs_myje,hs_note) values "
         "('100001',500,100,0,'充值后立即全额赠送',0,'充值500元赠送100元'),"
