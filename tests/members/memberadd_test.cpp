@@ -153,7 +153,8 @@ TEST_F(MemberAddTest, ModifyKeepsPointsCardAndBalance)
     m.hy_name->setText(QStringLiteral("改名"));
     m.chkSj->setChecked(false);
     m.btnSaveClick();
-    EXPECT_EQ(Rows(QStringLiteral("select hy_bh,hy_name,hy_jf,hy_zjf,hy_zhje,hy_mm from jxc_hyxx where hy_sn='300001'")),
+    EXPECT_EQ(
+        Rows(QStringLiteral("select hy_bh,hy_name,hy_jf,hy_zjf,hy_zhje,hy_mm from jxc_hyxx where hy_sn='300001'")),
         QStringList { QStringLiteral("C300001 改名 5 80 40 x") });
     EXPECT_EQ(LogNotes().last(), QStringLiteral("更新会员信息：C300001"));
     EXPECT_EQ(window->Q_Hyxx.AsString(QStringLiteral("hy_name")), QStringLiteral("改名"));

@@ -27,8 +27,8 @@ TEST_F(SmsTest, NothingIsSentWithoutSwitchAccountOrMobile)
 {
     struct Case {
         const char *use, *user, *password, *mobile;
-    } cases[] = { { "0", "u", "p", "1380" }, { "1", "", "p", "1380" }, { "1", "u", "", "1380" },
-        { "1", "u", "p", "" } };
+    } cases[]
+        = { { "0", "u", "p", "1380" }, { "1", "", "p", "1380" }, { "1", "u", "", "1380" }, { "1", "u", "p", "" } };
     UseGateway();
     for (const Case& c : cases) {
         UseSms = QLatin1String(c.use);
@@ -51,7 +51,8 @@ TEST_F(SmsTest, TemplatesReplaceKnownPlaceholdersInAnyCase)
 
 TEST_F(SmsTest, SettingsRefuseAndReplaceTheRow)
 {
-    EXPECT_EQ(SaveSmsSettings({ QString(), QStringLiteral("  "), QStringLiteral("p") }), QStringLiteral("用户名必须填写！"));
+    EXPECT_EQ(
+        SaveSmsSettings({ QString(), QStringLiteral("  "), QStringLiteral("p") }), QStringLiteral("用户名必须填写！"));
     EXPECT_EQ(SaveSmsSettings({ QString(), QStringLiteral("u"), QString() }), QStringLiteral("密码必须填写！"));
     EXPECT_EQ(Count(QStringLiteral("jxc_smscs")), 0);
     for (int i = 0; i < 2; ++i)
@@ -107,8 +108,8 @@ TEST_F(BulkSmsTest, LogListsSentRowsAndDeletingTheLastRowDropsTheHeader)
     AddSmsRecipients(NextSmsNumber(), { QStringLiteral("300002") }); // prepared only
     const auto logged = [this] {
         Query q(&dm->ADOConn);
-        OpenWithParams(q, SmsLogSql(),
-            { { "d1", "2024-03-01" }, { "d2", "2024-03-06" }, { "k", "" }, { "pat", "%%" } });
+        OpenWithParams(
+            q, SmsLogSql(), { { "d1", "2024-03-01" }, { "d2", "2024-03-06" }, { "k", "" }, { "pat", "%%" } });
         return q.RecordCount();
     };
     EXPECT_EQ(logged(), 1);
