@@ -9,9 +9,9 @@
 #include "platform/grid/datagrid.h"
 
 #include <QComboBox>
-#include <QTest>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 

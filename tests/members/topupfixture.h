@@ -4,6 +4,7 @@
 #include "foundation/settings.h"
 #include "members/smssend.h"
 #include "platform/device/smsgateway.h"
+#include "platform/grid/datagrid.h"
 #include "support/platform/testsmsgateway.h"
 
 // Members with discount methods and bonus rules, points settings and the SMS
