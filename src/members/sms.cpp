@@ -222,7 +222,7 @@ void TF_Sms::btnPickOkClick()
         return;
     }
     AddSmsRecipients(jsn->text(), chosen);
-    Q_Sms.Requery();
+    openGridViewData(jsn->text());
     RzPanelGhs->hide();
 }
 
@@ -234,7 +234,7 @@ void TF_Sms::btnDeleClick()
         return;
     ExecBound(QStringLiteral("delete from jxc_smshy where id=:id"),
         { { QStringLiteral("id"), Q_Sms.AsInteger(QStringLiteral("id")) } });
-    Q_Sms.Requery();
+    openGridViewData(jsn->text());
 }
 
 void TF_Sms::dateCgChange()

@@ -6,7 +6,6 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTableView>
 
 namespace {
 
@@ -147,7 +146,9 @@ TEST_F(BulkSmsTest, WindowSendsThePickedMembersAndStartsAnewBatch)
     w.btnAddHyClick();
     w.btnPickOkClick();
     EXPECT_EQ(prompt.LastMessage(), QStringLiteral("请选择会员！"));
-    w.cxGridHy->findChild<QTableView*>()->selectRow(1);
+    ASSERT_EQ(w.cxGridHy->RowCount(), 2);
+    w.cxGridHy->selectionModel()->select(
+        w.cxGridHy->model()->index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     w.btnPickOkClick();
     EXPECT_EQ(w.Q_Sms.RecordCount(), 1);
     w.btnSendClick();
