@@ -12,6 +12,7 @@
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
 #include "platform/db/valuetext.h"
+#include "posting/balances.h"
 
 #include <cmath>
 
@@ -62,6 +63,7 @@ int RunBatchTopUp(
             e.amount = amount;
             e.tenders.cash = amount;
             e.note = note.trimmed();
+            e.recalcCash = false;
             const TopUpResult r = RecordTopUp(e);
             ++count;
             if (progress)
@@ -69,6 +71,8 @@ int RunBatchTopUp(
             if (!m.mobile.isEmpty())
                 toInform.push_back({ m.sn, m.mobile, r.points });
         }
+        if (count > 0)
+            RecalcCashBalance(QStringLiteral("现金"), Clock::Today().toString(QStringLiteral("yyyy-MM-dd")));
         t.Commit();
     }
     if (!IsTrue(UseSms) || toInform.isEmpty())

@@ -123,7 +123,8 @@ TopUpResult RecordTopUp(const TopUpEntry& e)
     cash.note = opening ? QString() : e.note;
     posting::InsertRow(QStringLiteral("jxc_xjyh"),
         posting::trade::CashRow(cash, opening ? QStringLiteral("会员开户时充值") : QStringLiteral("储值卡续费"), a));
-    RecalcCashBalance(kCash, today);
+    if (e.recalcCash)
+        RecalcCashBalance(kCash, today);
 
     result.balanceChange = deferred ? a : a + bonus;
     if (opening) {

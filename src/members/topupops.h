@@ -44,6 +44,8 @@ struct TopUpEntry {
     double credited = -1;
     Tenders tenders;
     QString note;
+    // A batch recomputes the cash balance once, after its last member.
+    bool recalcCash = true;
 };
 
 struct TopUpResult {

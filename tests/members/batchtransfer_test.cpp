@@ -99,8 +99,8 @@ protected:
         TopUpTest::SetUp();
         AddMemberOn(QStringLiteral("300001"), QStringLiteral("100001"), 80, QStringLiteral("13800000001"));
         AddMemberOn(QStringLiteral("300002"), QStringLiteral("100001"), 5);
-        dm->ADOConn.Exec(QStringLiteral("update jxc_hyxx set hy_mm=:p where hy_sn='300001'"),
-            { { "p", QStringLiteral("a‘1") } });
+        dm->ADOConn.Exec(
+            QStringLiteral("update jxc_hyxx set hy_mm=:p where hy_sn='300001'"), { { "p", QStringLiteral("a‘1") } });
         OpenRegister();
         window->Q_Hyxx.Locate(QStringLiteral("hy_sn"), QStringLiteral("300001"));
     }
@@ -147,7 +147,8 @@ TEST_F(TransferTest, Refusals)
         { "C300002", "C300002", 80, "" },
     };
     for (const Case& c : cases)
-        EXPECT_EQ(TransferRefusal(QLatin1String(c.chosen), QLatin1String(c.typed), QStringLiteral("C300001"), c.amount, 80),
+        EXPECT_EQ(
+            TransferRefusal(QLatin1String(c.chosen), QLatin1String(c.typed), QStringLiteral("C300001"), c.amount, 80),
             QString::fromUtf8(c.message))
             << c.message;
 }
@@ -160,7 +161,8 @@ TEST_F(TransferTest, WholeAmountEmptiesTheSourceAndOnlyMembersWithMobileAreInfor
     EXPECT_TRUE(w->rAll->isChecked());
     w->btnSaveClick();
     EXPECT_EQ(prompt.LastMessage(), QStringLiteral("转账成功"));
-    EXPECT_EQ(Rows(QStringLiteral("select hy_sn,hy_zhje from jxc_hyxx where hy_sn in ('300001','300002') order by hy_sn")),
+    EXPECT_EQ(
+        Rows(QStringLiteral("select hy_sn,hy_zhje from jxc_hyxx where hy_sn in ('300001','300002') order by hy_sn")),
         (QStringList { "300001 0", "300002 85" }));
     EXPECT_EQ(Scalar(QStringLiteral("select count(distinct gl_djh) from jxc_hyxf")), QStringLiteral("1"));
     EXPECT_EQ(Scalar(QStringLiteral("select sum(xf_je) from jxc_hyxf")).toDouble(), 0);
@@ -180,7 +182,8 @@ TEST_F(TransferTest, BothMembersInformedUnderOneNumber)
     w->rBfjeClick();
     w->tje->setText(QStringLiteral("30"));
     w->btnSaveClick();
-    EXPECT_EQ(Rows(QStringLiteral("select hy_sn,hy_zhje from jxc_hyxx where hy_sn in ('300001','300002') order by hy_sn")),
+    EXPECT_EQ(
+        Rows(QStringLiteral("select hy_sn,hy_zhje from jxc_hyxx where hy_sn in ('300001','300002') order by hy_sn")),
         (QStringList { "300001 50", "300002 35" }));
     EXPECT_EQ(Count(QStringLiteral("jxc_smshy")), 2);
     EXPECT_EQ(Scalar(QStringLiteral("select count(distinct gl_djh) from jxc_smshy")), QStringLiteral("1"));
