@@ -12,6 +12,7 @@
 #include "platform/report/report.h"
 #include "platform/ui/prompt.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDoubleValidator>
 #include <QFormLayout>
@@ -35,6 +36,15 @@ QLineEdit* TenderEdit(QWidget* parent, const char* name, int maxLength)
     edit->setValidator(v);
     edit->setAlignment(Qt::AlignRight);
     return edit;
+}
+
+// F4 ticks the receipt box.
+void AddF4(QWidget* window, std::function<void()> handler)
+{
+    auto* f4 = new QAction(window);
+    f4->setShortcut(Qt::Key_F4);
+    QObject::connect(f4, &QAction::triggered, window, std::move(handler));
+    window->addAction(f4);
 }
 
 double EditNumber(const QLineEdit* edit)
@@ -106,6 +116,12 @@ TF_Hygl_Sf::TF_Hygl_Sf(QWidget* parent) : Form(parent)
     AddDialogButtons(box, this, QStringLiteral("确定(F5)"), QStringLiteral("取消(Esc)"), [this] { btnSaveClick(); });
     for (QLineEdit* e : { tfkje, tyhk, twx, tzfb })
         connect(e, &QLineEdit::textChanged, this, [this] { TenderChanged(); });
+    AddF4(this, [this] {
+        if (!chkXp->isVisible())
+            return;
+        chkXp->setChecked(true);
+        txp->setFocus();
+    });
 }
 
 void TF_Hygl_Sf::Prepare(double due, bool offerReceipt)
@@ -227,6 +243,7 @@ TF_Hyxf::TF_Hyxf(QWidget* parent) : Form(parent)
     box->addLayout(form);
     AddDialogButtons(box, this, QStringLiteral("保存(F5)"), QStringLiteral("退出(Esc)"), [this] { btnSaveClick(); });
     connect(tje, &QLineEdit::textEdited, this, [this] { tjeChange(); });
+    AddF4(this, [this] { chkXp->setChecked(true); });
 }
 
 void TF_Hyxf::FormActivate()

@@ -12,6 +12,7 @@
 #include "platform/ui/screenshots.h"
 
 #include <QLineEdit>
+#include <QTimer>
 
 namespace {
 
@@ -38,12 +39,14 @@ QWidget* buildMemberAdd()
 {
     sampleMemberCards();
     auto* w = new TF_Hygl_Add();
-    w->Activate();
-    w->hy_bh->setText(QStringLiteral("8002"));
-    w->hy_name->setText(QStringLiteral("刘建国"));
-    w->hy_zhje->setText(QStringLiteral("500"));
-    w->hy_mobile->setText(QStringLiteral("13666668888"));
-    w->hy_address->setText(QStringLiteral("杭州市拱墅区莫干山路12号"));
+    // Entries typed once the window shows (its activation empties them).
+    QTimer::singleShot(0, w, [w] {
+        w->hy_bh->setText(QStringLiteral("8002"));
+        w->hy_name->setText(QStringLiteral("刘建国"));
+        w->hy_zhje->setText(QStringLiteral("500"));
+        w->hy_mobile->setText(QStringLiteral("13666668888"));
+        w->hy_address->setText(QStringLiteral("杭州市拱墅区莫干山路12号"));
+    });
     return w;
 }
 
@@ -52,9 +55,10 @@ QWidget* buildMemberTopUp()
     sampleMemberCards();
     OpenMode = QStringLiteral("100002");
     auto* w = new TF_Hyxf();
-    w->Activate();
-    w->tje->setText(QStringLiteral("200"));
-    w->tjeChange();
+    QTimer::singleShot(0, w, [w] {
+        w->tje->setText(QStringLiteral("200"));
+        w->tjeChange();
+    });
     return w;
 }
 
