@@ -112,6 +112,8 @@ QString SmsUser;
 QString SmsPassword;
 QString SmsTopUpText;
 QString SmsSaleText;
+QString SmsHost;
+QString SmsPort;
 
 bool ShowCostPrice = false;
 bool CanChangeDocDate = false;
@@ -396,6 +398,11 @@ void LoadSmsSettings()
     SmsPassword = Text(q, QStringLiteral("sms_pwd"));
     SmsTopUpText = Text(q, QStringLiteral("sms_cznote"));
     SmsSaleText = Text(q, QStringLiteral("sms_xfnote"));
+    // Sets made before the gateway columns existed lack them.
+    SmsHost = q.HasField(QStringLiteral("sms_host")) ? Text(q, QStringLiteral("sms_host")) : QString();
+    SmsPort = q.HasField(QStringLiteral("sms_port")) ? Text(q, QStringLiteral("sms_port")) : QString();
+    if (SmsPort.trimmed().isEmpty())
+        SmsPort = QStringLiteral("8500");
     q.Close();
 }
 
@@ -457,7 +464,7 @@ void ClearSystemSettings()
              &PointsRule, &AmountPerPoint, &PointsJsrjl, &MultiPoints, &MultiPointsFrom, &MultiPointsTo,
              &CarryPointRemainder, &IcCardType, &BirthdayPointsType, &BirthdayPointsFactor, &BirthdayPointsDays,
              &MemberDayDiscount, &IsMemberDay, &EmailDue, &SmsSign, &SmsUser, &SmsPassword, &SmsTopUpText, &SmsSaleText,
-             &SalesDocTemplate, &SalesReturnTemplate, &TransferDocTemplate, &PurchaseDocTemplate,
+             &SmsHost, &SmsPort, &SalesDocTemplate, &SalesReturnTemplate, &TransferDocTemplate, &PurchaseDocTemplate,
              &PurchaseReturnTemplate, &DeptIssueTemplate, &DeptReturnTemplate, &ProductionInTemplate,
              &ProductionReturnTemplate, &displaySpeedSetting })
         v->clear();

@@ -135,6 +135,9 @@ extern QString SmsUser;
 extern QString SmsPassword;
 extern QString SmsTopUpText;
 extern QString SmsSaleText;
+// The gateway's host and port ("8500" unless set).
+extern QString SmsHost;
+extern QString SmsPort;
 
 // The logged-in operator's price and date rights.
 extern bool ShowCostPrice;    // qtcz 16

@@ -18,6 +18,7 @@ void PreparePurchasingSamples();
 void RegisterSalesScreenshots();
 void RegisterAdminScreenshots();
 void RegisterMembersScreenshots();
+void RegisterMemberCardScreenshots();
 void RegisterPosScreenshots();
 void RegisterPosCheckoutScreenshots();
 // The till's sample shop (goods in colours and sizes with stock), made once.

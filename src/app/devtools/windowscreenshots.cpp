@@ -105,6 +105,7 @@ void RegisterSampleScreenshots()
     RegisterSalesScreenshots();
     RegisterAdminScreenshots();
     RegisterMembersScreenshots();
+    RegisterMemberCardScreenshots();
     RegisterPosScreenshots();
     RegisterPosCheckoutScreenshots();
     RegisterAccountsScreenshots();

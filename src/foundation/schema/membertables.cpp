@@ -330,6 +330,8 @@ const ColumnDef cols_smscs[] = {
     { "sms_pwd", "varchar (32)" },
     { "sms_cznote", "nvarchar (250)" },
     { "sms_xfnote", "nvarchar (250)" },
+    { "sms_host", "varchar (64)" },
+    { "sms_port", "varchar (8)" },
 };
 
 const ColumnDef cols_smshy[] = {

@@ -37,6 +37,8 @@ const char* const kAddedColumns[][3] = {
     { "jxc_posxssp", "g_zhxs", "real" },
     { "jxc_posxssp", "gl_djh3", "nvarchar" },
     { "jxc_posxssp", "idck", "int" },
+    { "jxc_smscs", "sms_host", "varchar" },
+    { "jxc_smscs", "sms_port", "varchar" },
 };
 
 struct ColumnInfo {
