@@ -2,6 +2,7 @@
 
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
+#include "members/smssend.h"
 #include "pos/posfk.h"
 #include "pos/posjg.h"
 #include "pos/poskey.h"
@@ -29,6 +30,13 @@ void RegisterPosWindows()
 {
     DeclarePosDatasets();
     InstallPosTillHooks();
+    // A paid member sale's message goes through the members' SMS sender.
+    PosSmsSend() = [](const QString& text, const QString& mobile) {
+        const SmsGateway::Outcome outcome = SmsSender().sendSms(text, mobile);
+        if (outcome.sent)
+            return QString();
+        return outcome.reason.isEmpty() ? QStringLiteral("短信未发送") : outcome.reason;
+    };
     FunctionWindows::Register<TF_PosMainForm>(QStringLiteral("TF_PosMainForm"), F_PosMainForm);
     FunctionWindows::Register<TF_PosKey>(QStringLiteral("TF_PosKey"));
     FunctionWindows::Register<TF_Posxs_Fk>(QStringLiteral("TF_Posxs_Fk"));
