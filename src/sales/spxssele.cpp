@@ -63,7 +63,8 @@ TF_Spdd_Sele::TF_Spdd_Sele(QWidget* parent)
     F_Spdd_Sele = this;
 }
 
-TF_Spxs_Sele::TF_Spxs_Sele(const Variant& variant, QWidget* parent) : Form(parent), grid(this), variant_(variant)
+TF_Spxs_Sele::TF_Spxs_Sele(const Variant& variant, QWidget* parent)
+    : Form(parent), ColorSizeDialogParts(this), variant_(variant)
 {
     setObjectName(QLatin1String(variant.objectName));
     setWindowTitle(QStringLiteral("商品信息(商品销售)"));
@@ -88,27 +89,7 @@ TF_Spxs_Sele::~TF_Spxs_Sele()
 void TF_Spxs_Sele::Build()
 {
     auto* box = new QVBoxLayout(this);
-    cxPage = new QTabWidget(this);
-    cxTab1 = new QWidget;
-    cxTab1->setObjectName(QStringLiteral("cxTab1"));
-    cxTab2 = new QWidget;
-    cxTab2->setObjectName(QStringLiteral("cxTab2"));
-    cxPage->addTab(cxTab1, QStringLiteral("商品信息"));
-    cxPage->addTab(cxTab2, QStringLiteral("库存详细信息"));
-    box->addWidget(cxPage, 2);
-
-    const GoodsInfo info = BuildGoodsInfo(cxTab1);
-    gsn = info.gsn;
-    gname = info.gname;
-    ggname = info.ggname;
-    dwname = info.dwname;
-    gsccs = info.gsccs;
-    gkc = info.gkc;
-    gbz = info.gbz;
-
-    StringGridIn = grid.StringGridIn;
-    StringGridKc = grid.StringGridKc;
-    chkHide = BuildStockTab(cxTab2, grid);
+    BuildEntryTabs(this, box);
 
     auto* group = new QGroupBox(QStringLiteral("商品销售信息"), this);
     auto* fields = new QGridLayout(group);
@@ -229,7 +210,7 @@ void TF_Spxs_Sele::FormActivate()
     Query goods(&posting::Db());
     OpenWithParams(
         goods, QStringLiteral("select * from jxc_goods where g_sn=:g"), { { QStringLiteral("g"), goodsSn_ } });
-    ShowGoodsInfo({ gsn, gname, ggname, dwname, gsccs, gkc, gbz }, goods);
+    ShowGoods(goods);
     SetNumber(tdzl, 1);
     SetNumber(tgsj, LevelSalePrice(customer_, goodsSn_));
     SetNumber(tlsj, goods.AsFloat(QStringLiteral("g_lsj")));

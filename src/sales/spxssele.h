@@ -19,7 +19,7 @@ class QTabWidget;
 // or changes a picked line of the goods browser ("spxs_add", "spxs_modi"). It reaches
 // its document window (number, date, warehouse, document discount, reloads) through
 // the kind's DocHost, so it works before that window exists.
-class TF_Spxs_Sele : public Form {
+class TF_Spxs_Sele : public Form, public ColorSizeDialogParts {
     Q_OBJECT
 public:
     explicit TF_Spxs_Sele(QWidget* parent = nullptr);
@@ -53,21 +53,6 @@ public:
     QString PickWarehouseSn;
     double DocDiscountRate = 1;
 
-    ColorSizeEntry grid;
-    MatrixGrid* StringGridIn = nullptr;
-    MatrixGrid* StringGridKc = nullptr;
-
-    QTabWidget* cxPage = nullptr;
-    QWidget* cxTab1 = nullptr;
-    QWidget* cxTab2 = nullptr;
-    QLabel* gsn = nullptr;
-    QLabel* gname = nullptr;
-    QLabel* ggname = nullptr;
-    QLabel* dwname = nullptr;
-    QLabel* gsccs = nullptr;
-    QLabel* gkc = nullptr;
-    QLabel* gbz = nullptr;
-    QCheckBox* chkHide = nullptr;
     QLineEdit* tgsj = nullptr;
     QPushButton* btnSpsj = nullptr;
     QLabel* Ldzl = nullptr;
