@@ -1,5 +1,7 @@
 #include "purchasing/cgjhsele.h"
 
+#include "foundation/fieldformats.h"
+
 #include "documents/docwindow.h"
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
@@ -69,6 +71,26 @@ TF_Cgth_Sele::TF_Cgth_Sele(QWidget* parent)
 {
 }
 
+namespace {
+
+// Price, quantity and amounts keep their value and show the settings' format when
+// they are not being edited.
+NumberEdit* NumberField(QWidget* parent, const char* name, int maxLength, bool quantity)
+{
+    auto* e = new NumberEdit(parent);
+    e->setObjectName(QLatin1String(name));
+    e->setMaxLength(maxLength);
+    const NumberEditTarget target { [e](const QString& format) { e->SetDisplayFormat(format); },
+        [e](int decimals) { e->SetDecimals(decimals); }, {} };
+    if (quantity)
+        SetQtyEditFormat(target);
+    else
+        SetAmountEditFormat(target);
+    return e;
+}
+
+} // namespace
+
 void TF_Cgjh_Sele::Build()
 {
     auto* box = new QVBoxLayout(this);
@@ -80,15 +102,15 @@ void TF_Cgjh_Sele::Build()
     gscjj = NamedLabel(group, "", "gscjj");
     fields->addWidget(gscjj, 0, 1);
     fields->addWidget(NamedLabel(group, variant_.ret ? "退货价格：" : "参考进价："), 0, 2);
-    tgpjjj = NamedEdit(group, "tgpjjj", variant_.ret ? 9 : 32767);
+    tgpjjj = NumberField(group, "tgpjjj", variant_.ret ? 9 : 32767, false);
     fields->addWidget(tgpjjj, 0, 3);
     fields->addWidget(NamedLabel(group, "总数量："), 0, 4);
-    tsl = NamedEdit(group, "tsl", 32767);
+    tsl = NumberField(group, "tsl", 32767, true);
     tsl->setReadOnly(true);
     fields->addWidget(tsl, 0, 5);
     lZje = NamedLabel(group, "总金额：", "lZje");
     fields->addWidget(lZje, 1, 0);
-    tzje = NamedEdit(group, "tzje", 32767);
+    tzje = NumberField(group, "tzje", 32767, false);
     tzje->setReadOnly(true);
     fields->addWidget(tzje, 1, 1);
     LDzl = NamedLabel(group, "打折率：", "LDzl");
@@ -103,7 +125,7 @@ void TF_Cgjh_Sele::Build()
     fields->addWidget(LPercent, 1, 6);
     LTaxPrice = NamedLabel(group, "含税单价：", "LTaxPrice");
     fields->addWidget(LTaxPrice, 2, 0);
-    ttaxdj = NamedEdit(group, "ttaxdj", 32767);
+    ttaxdj = NumberField(group, "ttaxdj", 32767, false);
     fields->addWidget(ttaxdj, 2, 1);
     fields->addWidget(NamedLabel(group, "备注："), 2, 2);
     tnote = NamedEdit(group, "tnote", variant_.ret ? 60 : 64);
@@ -148,12 +170,17 @@ void TF_Cgjh_Sele::Build()
 
 double TF_Cgjh_Sele::Number(const QLineEdit* e)
 {
+    if (const auto* n = qobject_cast<const NumberEdit*>(e))
+        return n->Value();
     return e->text().trimmed().toDouble();
 }
 
 void TF_Cgjh_Sele::SetNumber(QLineEdit* e, double v)
 {
-    e->setText(NumberText(v));
+    if (auto* n = qobject_cast<NumberEdit*>(e))
+        n->SetValue(v);
+    else
+        e->setText(NumberText(v));
 }
 
 EntryLineColumns TF_Cgjh_Sele::DocColumns() const

@@ -2,6 +2,7 @@
 #include "documents/colorsizeentry.h"
 #include "documents/dockind.h"
 #include "platform/ui/form.h"
+#include "platform/ui/numberedit.h"
 
 #include <QString>
 
@@ -42,17 +43,17 @@ public:
     void ttaxdjPropertiesChange();
 
     QLabel* gscjj = nullptr;
-    QLineEdit* tgpjjj = nullptr;
-    QLineEdit* tsl = nullptr;
+    NumberEdit* tgpjjj = nullptr;
+    NumberEdit* tsl = nullptr;
     QLabel* lZje = nullptr;
-    QLineEdit* tzje = nullptr;
+    NumberEdit* tzje = nullptr;
     QLabel* LDzl = nullptr;
     QLineEdit* tdzl = nullptr;
     QLabel* LTax = nullptr;
     QLineEdit* ttax = nullptr;
     QLabel* LPercent = nullptr;
     QLabel* LTaxPrice = nullptr;
-    QLineEdit* ttaxdj = nullptr;
+    NumberEdit* ttaxdj = nullptr;
     QLineEdit* tnote = nullptr;
     QLabel* ldazhe = nullptr;
     QPushButton* btnPic = nullptr;

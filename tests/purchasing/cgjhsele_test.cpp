@@ -55,11 +55,11 @@ TEST_F(SeleTest, TheGridFollowsTheGoodsGroupsAndTotalsEachKeystroke)
 
     Type(1, 1, QStringLiteral("5"));
     Type(2, 2, QStringLiteral("3"));
-    EXPECT_EQ(s.tsl->text(), QStringLiteral("8"));
+    EXPECT_DOUBLE_EQ(s.tsl->Value(), 8);
     EXPECT_EQ(g.Cell(3, 3), QStringLiteral("8"));
     EXPECT_EQ(g.Cell(2, 3), QStringLiteral("3"));
     Type(2, 2, QString());
-    EXPECT_EQ(s.tsl->text(), QStringLiteral("5"));
+    EXPECT_DOUBLE_EQ(s.tsl->Value(), 5);
 
     Type(2, 1, QStringLiteral("123456789"));
     EXPECT_EQ(g.Cell(2, 1), QStringLiteral("1234567"));
@@ -119,16 +119,18 @@ TEST_F(SeleTest, TaxPriceAndTotalFollowThePriceAndATypedTaxPriceRepricesTheLine)
     s.tgpjjj->setText(QStringLiteral("10"));
     s.tgpjjjChange();
     Type(1, 1, QStringLiteral("2"));
-    EXPECT_EQ(s.ttaxdj->text(), QStringLiteral("11.7"));
-    EXPECT_DOUBLE_EQ(s.tzje->text().toDouble(), 23.4);
+    EXPECT_DOUBLE_EQ(s.ttaxdj->Value(), 11.7);
+    EXPECT_DOUBLE_EQ(s.tzje->Value(), 23.4);
+    // Amounts show the settings' format while they are not being edited.
+    EXPECT_EQ(s.ttaxdj->text(), QStringLiteral("￥11.70"));
     s.tdzl->setText(QStringLiteral("0.5"));
     s.tdzlPropertiesChange();
-    EXPECT_DOUBLE_EQ(s.tzje->text().toDouble(), 11.7);
+    EXPECT_DOUBLE_EQ(s.tzje->Value(), 11.7);
 
     s.ttaxdj->setText(QStringLiteral("11.7"));
     s.ttaxdjKeyUp();
-    EXPECT_DOUBLE_EQ(s.tgpjjj->text().toDouble(), 10);
-    EXPECT_EQ(s.ttaxdj->text(), QStringLiteral("11.7"));
+    EXPECT_DOUBLE_EQ(s.tgpjjj->Value(), 10);
+    EXPECT_DOUBLE_EQ(s.ttaxdj->Value(), 11.7);
     s.btnOKClick();
     EXPECT_DOUBLE_EQ(Number(QStringLiteral("select jh_dj from jxc_jhsp")), 10);
     EXPECT_DOUBLE_EQ(Number(QStringLiteral("select jh_taxdj from jxc_jhsp")), 11.7);
@@ -150,7 +152,7 @@ TEST_F(SeleTest, RoundedTotals)
         s.tgpjjj->setText(QStringLiteral("3.33"));
         s.tgpjjjChange();
         Type(1, 1, QStringLiteral("3"));
-        EXPECT_DOUBLE_EQ(s.tzje->text().toDouble(), c.total) << c.round;
+        EXPECT_DOUBLE_EQ(s.tzje->Value(), c.total) << c.round;
         s.btnOKClick();
         EXPECT_NEAR(Number(QStringLiteral("select jh_je from jxc_jhsp")), c.total, 1e-9) << c.round;
         EXPECT_NEAR(Number(QStringLiteral("select jh_zje from jxc_jhsp")), c.total, 1e-9) << c.round;
@@ -163,7 +165,7 @@ TEST_F(SeleTest, TheProposedPriceFollowsThePurchasePriceSetting)
     for (const auto& [setting, price] : std::initializer_list<std::pair<const char*, double>> {
              { "1", 8 }, { "2", 12.345 }, { "", 10 }, { "0", 10 } }) {
         PurchasePriceDefault = QLatin1String(setting);
-        EXPECT_DOUBLE_EQ(Open(QStringLiteral("cgjh_new")).tgpjjj->text().toDouble(), price) << setting;
+        EXPECT_DOUBLE_EQ(Open(QStringLiteral("cgjh_new")).tgpjjj->Value(), price) << setting;
     }
 }
 
@@ -174,7 +176,7 @@ TEST_F(SeleTest, ModifyingADraftLineShowsItsRowsAndRewritesThemInPlace)
     Sql(QStringLiteral("update jxc_jhsp set jh_sl=5 where id=%1").arg(id));
     w->openGridViewData(No());
     auto& s = Open(QStringLiteral("cgjh"));
-    EXPECT_EQ(s.tsl->text(), QStringLiteral("2"));
+    EXPECT_DOUBLE_EQ(s.tsl->Value(), 2);
     EXPECT_EQ(s.StringGridIn->Cell(1, 1), QStringLiteral("1"));
     Type(2, 2, QStringLiteral("4"));
     s.btnOKClick();
@@ -198,7 +200,7 @@ TEST_F(SeleTest, ModifyingAPendingLineWithoutRowsKeepsItsQuantity)
     d = std::make_unique<TF_Cgjh_Sele>();
     d->Activate();
     EXPECT_EQ(d->StringGridIn->GrandTotal(), QString());
-    EXPECT_EQ(d->tsl->text(), QStringLiteral("7"));
+    EXPECT_DOUBLE_EQ(d->tsl->Value(), 7);
     d->btnOKClick();
     EXPECT_EQ(Number(QStringLiteral("select jh_sl from jxc_jhsp")), 7);
     EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_jhspmx")), 0);

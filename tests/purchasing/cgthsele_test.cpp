@@ -113,7 +113,7 @@ TEST_F(ReturnSeleTest, TotalsOfADraftLineAndOfAPickedLine)
             s.tgpjjj->setText(QStringLiteral("9.99"));
             s.tgpjjjChange();
             s.StringGridIn->CommitEdit(1, 1, QStringLiteral("2"));
-            EXPECT_NEAR(s.ttaxdj->text().toDouble(), 11.2887, 1e-9);
+            EXPECT_NEAR(s.ttaxdj->Value(), 11.2887, 1e-9);
             s.btnOKClick();
         }
         const double draft = Number(QStringLiteral("select th_zje from jxc_thsp"));
@@ -126,7 +126,7 @@ TEST_F(ReturnSeleTest, TotalsOfADraftLineAndOfAPickedLine)
     auto& s = Open(QStringLiteral("cgth_add"));
     s.ttaxdj->setText(QStringLiteral("11.3"));
     s.ttaxdjPropertiesChange();
-    EXPECT_DOUBLE_EQ(s.tgpjjj->text().toDouble(), 10);
+    EXPECT_DOUBLE_EQ(s.tgpjjj->Value(), 10);
 }
 
 } // namespace

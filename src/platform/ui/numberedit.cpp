@@ -7,13 +7,15 @@
 NumberEdit::NumberEdit(QWidget* parent) : QLineEdit(parent)
 {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (showing_)
+            return;
         bool ok = false;
         const double v = text.trimmed().toDouble(&ok);
         // A text that is not (yet) a number, such as "-" or "", counts as 0.
         value_ = ok ? v : 0;
-        emit valueEdited(value_);
     });
+    connect(this, &QLineEdit::textEdited, this, [this] { emit valueEdited(value_); });
     ShowValue();
 }
 
@@ -51,8 +53,11 @@ QString NumberEdit::PlainText() const
 void NumberEdit::ShowValue()
 {
     const QString text = editing_ || format_.isEmpty() ? PlainText() : FormatFloat(format_, value_);
-    if (text != this->text())
+    if (text != this->text()) {
+        showing_ = true;
         setText(text);
+        showing_ = false;
+    }
 }
 
 void NumberEdit::focusInEvent(QFocusEvent* e)

@@ -4,7 +4,8 @@
 // A number field that keeps its value apart from its text: with the focus it shows
 // the plain number for editing; without it, the number in its display format
 // ("¥,0.00;-¥,0.00", "#0.00;-#.00"...). Arithmetic reads Value(), never the text, so
-// a currency sign or thousands separator in the format cannot break it.
+// a currency sign or thousands separator in the format cannot break it. A text put
+// in from outside (typing, setText) becomes the value when it reads as a number.
 class NumberEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -33,4 +34,5 @@ private:
     QString format_;
     int decimals_ = 2;
     bool editing_ = false;
+    bool showing_ = false;
 };
