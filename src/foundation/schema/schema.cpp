@@ -276,6 +276,24 @@ void ClearBusinessDataAndStock(Connection& c)
 void UpgradeSchema(Connection& c)
 {
     Transaction t(c);
+    // Columns added after the stamp last moved: a set of any stamp may lack them, so
+    // they are looked for at every login (one catalogue read).
+    static const struct {
+        const char* table;
+        const char* column;
+        const char* type;
+    } kLateColumns[] = { { "jxc_smscs", "sms_host", "varchar (64)" }, { "jxc_smscs", "sms_port", "varchar (8)" } };
+    QHash<QString, QStringList> present;
+    for (const auto& late : kLateColumns) {
+        const QString table = QLatin1String(late.table);
+        if (!c.TableExists(table))
+            continue;
+        if (!present.contains(table))
+            present.insert(table, c.ColumnNames(table));
+        if (!present[table].contains(QLatin1String(late.column), Qt::CaseInsensitive))
+            c.Exec(QStringLiteral("alter table ") + table + QStringLiteral(" add column ") + QLatin1String(late.column)
+                + QLatin1Char(' ') + ColumnDeclaration(QLatin1String(late.type)));
+    }
     // Text order is date order for "yyyy-MM-dd"; an empty or missing stamp is older.
     if (SelectScalar(c, QStringLiteral("select cs_employdate from jxc_xtcs")) >= SchemaStamp()) {
         t.Commit();

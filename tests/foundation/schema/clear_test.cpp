@@ -163,4 +163,19 @@ TEST_F(UpgradeTest, CompanyNoteIsAddedOnlyWhenTheStampIsOld)
     EXPECT_EQ(Scalar("select cs_employdate from jxc_xtcs"), "2023-04-30");
 }
 
+TEST_F(UpgradeTest, SmsGatewayColumnsAreAddedWhateverTheStamp)
+{
+    CreateAllTables(c);
+    c.Exec("drop table jxc_smscs; create table jxc_smscs (id integer primary key autoincrement, "
+           "sms_sign varchar(32), sms_user varchar(32))");
+    c.Exec("insert into jxc_smscs (sms_sign,sms_user) values ('店','u1')");
+    UpgradeSchema(c);
+    const QStringList columns = c.ColumnNames("jxc_smscs");
+    EXPECT_TRUE(columns.contains("sms_host") && columns.contains("sms_port"));
+    EXPECT_EQ(Scalar("select sms_user||'/'||coalesce(sms_host,'-') from jxc_smscs"), "u1/-");
+    // Found at the next login, nothing is added twice.
+    UpgradeSchema(c);
+    EXPECT_EQ(c.ColumnNames("jxc_smscs").size(), columns.size());
+}
+
 }
