@@ -533,8 +533,8 @@ void TF_Spxs::btnRCheckClick()
     const QString number = SelectedPendingNo();
     if (number.isEmpty() || !btnRCheck->isEnabled())
         return;
-    btnRCheckClick(DocWindow::PendingDoc { number, Q_Shdj.AsString(QStringLiteral("ls_xsrq")),
-        Q_Shdj.AsString(QStringLiteral("a_name")) });
+    btnRCheckClick(DocWindow::PendingDoc {
+        number, Q_Shdj.AsString(QStringLiteral("ls_xsrq")), Q_Shdj.AsString(QStringLiteral("a_name")) });
     ReopenPending(QString());
 }
 

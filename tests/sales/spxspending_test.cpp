@@ -28,7 +28,8 @@ protected:
         Sql(QStringLiteral("update jxc_tkc set t_sl=10 where color_sn='R' and cm_sn='S'"));
         fixture::SetWarehouseStock(QStringLiteral("G1"), Warehouse(), 13, 40, 13);
         QDir().mkpath(ProgramFolder::File(QStringLiteral("report")));
-        QFile::copy(SourceResource(QStringLiteral("report/spxs.fr3")), ProgramFolder::File(QStringLiteral("report/spxs.fr3")));
+        QFile::copy(
+            SourceResource(QStringLiteral("report/spxs.fr3")), ProgramFolder::File(QStringLiteral("report/spxs.fr3")));
     }
     // A pending delivery of one or more red S lines at 100 a piece, paid in full.
     void Pending(const QString& number, const QString& customer, QList<double> quantities,
@@ -37,12 +38,14 @@ protected:
         DocSpec d { Trade::Sale, number, date, customer, Warehouse(), w->comUser->Code(0), 0, {} };
         double total = 0;
         for (double q : quantities) {
-            d.lines.append(LineSpec { QStringLiteral("G1"), q, 100, { { QStringLiteral("R"), QStringLiteral("S"), q } } });
+            d.lines.append(
+                LineSpec { QStringLiteral("G1"), q, 100, { { QStringLiteral("R"), QStringLiteral("S"), q } } });
             total += q * 100;
         }
         fixture::AddDocument(d);
-        Sql(QStringLiteral("update jxc_lsxsd set ls_sfje=") + QString::number(total) + QStringLiteral(",ls_jsfs=0,ls_dhbz=0")
-            + QStringLiteral(" where gl_djh='") + number + QStringLiteral("'"));
+        Sql(QStringLiteral("update jxc_lsxsd set ls_sfje=") + QString::number(total)
+            + QStringLiteral(",ls_jsfs=0,ls_dhbz=0") + QStringLiteral(" where gl_djh='") + number
+            + QStringLiteral("'"));
         Sql(QStringLiteral("update jxc_lsxssp set ls_zje=ls_sl*ls_dj,ls_taxdj=ls_dj where gl_djh='") + number
             + QStringLiteral("'"));
     }
@@ -112,8 +115,8 @@ TEST_F(PendingTest, DeletingALineRecomputesTheHeaderAndTheLastLineTakesTheDocume
     for (const Case& c : cases) {
         const QString number = QStringLiteral("XS") + QString::number(++n);
         Pending(number, QStringLiteral("K1"), { 1, 2 });
-        Sql(QStringLiteral("update jxc_lsxsd set ls_jsfs=") + QString::number(c.mode) + QStringLiteral(" where gl_djh='")
-            + number + QStringLiteral("'"));
+        Sql(QStringLiteral("update jxc_lsxsd set ls_jsfs=") + QString::number(c.mode)
+            + QStringLiteral(" where gl_djh='") + number + QStringLiteral("'"));
         SalesCollectDefault = QLatin1String(c.collectDefault);
         ShowPending();
         ASSERT_TRUE(F_DataModule->Q(QStringLiteral("Q_Shdj")).Locate(QStringLiteral("gl_djh"), number));
@@ -158,7 +161,8 @@ TEST_F(PendingTest, DeletingADocumentTakesItsRowsAndContract)
     EXPECT_EQ(Count(QStringLiteral("jxc_lsxssp"), QStringLiteral("gl_djh='XS1'")), 0);
     EXPECT_EQ(Count(QStringLiteral("jxc_lsxsspmx"), QStringLiteral("gl_djh='XS1'")), 0);
     EXPECT_EQ(Count(QStringLiteral("jxc_htgl")), 0);
-    EXPECT_EQ(Count(QStringLiteral("jxc_log"), QStringLiteral("log_note='") + U8("删除商品销售单：XS1") + QStringLiteral("'")),
+    EXPECT_EQ(Count(QStringLiteral("jxc_log"),
+                  QStringLiteral("log_note='") + U8("删除商品销售单：XS1") + QStringLiteral("'")),
         1);
 }
 
