@@ -33,21 +33,6 @@
 
 namespace {
 
-void SumPendingColumns(DataGrid* grid, std::initializer_list<const char*> fields, bool amounts)
-{
-    for (const char* f : fields) {
-        const int col = grid->ColumnByField(QLatin1String(f));
-        if (amounts) {
-            SetAmountColumnFormat(GridColumnFormat(*grid, col));
-            SetAmountSummaryFormat(GridFooterFormat(*grid, col));
-        } else {
-            SetQtyColumnFormat(GridColumnFormat(*grid, col));
-            SetQtySummaryFormat(GridFooterFormat(*grid, col));
-        }
-        grid->SetFooterSum(col, grid->ColumnFormat(col));
-    }
-}
-
 // The customer texts of the search fields that stand for no customer.
 QString CustomerSearchText(const QString& typed)
 {
@@ -125,7 +110,7 @@ void TF_Spxs::BuildPendingTab()
             { "a_name", "操作员", "70" }, { "gl_djh2", "原始单号", "110" }, { "ls_note", "备注", "120" } });
     cxGrid2View->SetFooterVisible(true);
     cxGrid2View->SetFooterCount(0, QStringLiteral("记录数："));
-    SumPendingColumns(cxGrid2View, { "ls_yfje", "ls_sfje", "ls_yhje", "wfje", "ls_yf", "ls_bzf" }, true);
+    SumGridColumns(*cxGrid2View, { "ls_yfje", "ls_sfje", "ls_yhje", "wfje", "ls_yf", "ls_bzf" }, true);
     box->addWidget(cxGrid2View, 1);
 
     cxGridSpMx0View = new DataGrid(cxTab2);
@@ -139,8 +124,8 @@ void TF_Spxs::BuildPendingTab()
             { "g_sccs", "品牌厂家", "90" }, { "a_name", "操作员", "70" } });
     cxGridSpMx0View->SetFooterVisible(true);
     cxGridSpMx0View->SetFooterCount(0, QStringLiteral("记录数："));
-    SumPendingColumns(cxGridSpMx0View, { "t_sl" }, false);
-    SumPendingColumns(cxGridSpMx0View, { "zje" }, true);
+    SumGridColumns(*cxGridSpMx0View, { "t_sl" }, false);
+    SumGridColumns(*cxGridSpMx0View, { "zje" }, true);
     cxGridSpMx0View->hide();
     box->addWidget(cxGridSpMx0View, 1);
 
@@ -174,8 +159,8 @@ void TF_Spxs::BuildPendingTab()
             { "a_name", "操作员", "70" } });
     cxGrid3View->SetFooterVisible(true);
     cxGrid3View->SetFooterCount(0, QStringLiteral("记录数："));
-    SumPendingColumns(cxGrid3View, { "ls_sl" }, false);
-    SumPendingColumns(cxGrid3View, { "ls_zcb", "ls_je", "ls_taxje", "ls_zje" }, true);
+    SumGridColumns(*cxGrid3View, { "ls_sl" }, false);
+    SumGridColumns(*cxGrid3View, { "ls_zcb", "ls_je", "ls_taxje", "ls_zje" }, true);
     lines->addWidget(cxGrid3View);
     box->addWidget(RzPanel_Shsp);
     auto* note = new QLabel(QStringLiteral("说明：“待审核”的销售单不会使库存减少，不影响帐务，且允许修改。"
