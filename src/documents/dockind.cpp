@@ -116,7 +116,7 @@ DocKind SalesKind(const char* header, const char* lines, const char* detail, con
 const DocKind& SalesDeliveryKind()
 {
     static const DocKind kind = [] {
-        DocKind k = SalesKind("jxc_lsxsd", "jxc_lsxssp", "jxc_lsxsspmx", "XS", "销售单");
+        DocKind k = SalesKind("jxc_lsxsd", "jxc_lsxssp", "jxc_lsxsspmx", "XS", "商品销售单");
         k.approveRight = 2;
         k.post = [](const QString& no) { ApproveSalesDoc(no); };
         return k;

@@ -1,8 +1,13 @@
 #pragma once
 #include "foundation/fieldformats.h"
 
+#include <initializer_list>
+
 class DataGrid;
 
 // The display-format setters of the foundation aimed at a DataGrid column and its footer.
 GridColumnTarget GridColumnFormat(DataGrid& grid, int col);
 FooterFormatTarget GridFooterFormat(DataGrid& grid, int col);
+// Footer sums of the given columns in the operator's amount (or quantity) format,
+// the columns themselves shown in it too.
+void SumGridColumns(DataGrid& grid, std::initializer_list<const char*> fields, bool amounts);

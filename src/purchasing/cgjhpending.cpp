@@ -27,25 +27,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-void SumColumns(DataGrid* grid, std::initializer_list<const char*> fields, bool amounts)
-{
-    for (const char* f : fields) {
-        const int col = grid->ColumnByField(QLatin1String(f));
-        if (amounts) {
-            SetAmountColumnFormat(GridColumnFormat(*grid, col));
-            SetAmountSummaryFormat(GridFooterFormat(*grid, col));
-        } else {
-            SetQtyColumnFormat(GridColumnFormat(*grid, col));
-            SetQtySummaryFormat(GridFooterFormat(*grid, col));
-        }
-        grid->SetFooterSum(col, grid->ColumnFormat(col));
-    }
-}
-
-} // namespace
-
 void TF_Cgjh::BuildPendingTab()
 {
     auto* box = new QVBoxLayout(cxTab2);
@@ -105,7 +86,7 @@ void TF_Cgjh::BuildPendingTab()
     cxGrid2View->SetColumnVisible(cxGrid2View->ColumnByField(QStringLiteral("j_yffs")), false);
     cxGrid2View->SetFooterVisible(true);
     cxGrid2View->SetFooterCount(0, QStringLiteral("记录数："));
-    SumColumns(cxGrid2View, { "j_yfje", "j_sfje", "wfje", "j_yhje", "j_yf", "j_bzf" }, true);
+    SumGridColumns(*cxGrid2View, { "j_yfje", "j_sfje", "wfje", "j_yhje", "j_yf", "j_bzf" }, true);
     box->addWidget(cxGrid2View, 1);
 
     cxGridSpMx0View = new DataGrid(cxTab2);
@@ -119,8 +100,8 @@ void TF_Cgjh::BuildPendingTab()
             { "g_sccs", "品牌厂家", "90" }, { "a_name", "操作员", "70" } });
     cxGridSpMx0View->SetFooterVisible(true);
     cxGridSpMx0View->SetFooterCount(0, QStringLiteral("记录数："));
-    SumColumns(cxGridSpMx0View, { "t_sl" }, false);
-    SumColumns(cxGridSpMx0View, { "zje" }, true);
+    SumGridColumns(*cxGridSpMx0View, { "t_sl" }, false);
+    SumGridColumns(*cxGridSpMx0View, { "zje" }, true);
     cxGridSpMx0View->hide();
     box->addWidget(cxGridSpMx0View, 1);
 
@@ -152,8 +133,8 @@ void TF_Cgjh::BuildPendingTab()
             { "a_name", "操作员", "70" }, { "jh_bz", "备注", "120" } });
     cxGrid3View->SetFooterVisible(true);
     cxGrid3View->SetFooterCount(0, QStringLiteral("记录数："));
-    SumColumns(cxGrid3View, { "jh_sl" }, false);
-    SumColumns(cxGrid3View, { "jh_je", "jh_taxje", "jh_zje" }, true);
+    SumGridColumns(*cxGrid3View, { "jh_sl" }, false);
+    SumGridColumns(*cxGrid3View, { "jh_je", "jh_taxje", "jh_zje" }, true);
     lines->addWidget(cxGrid3View);
     box->addWidget(RzPanel_Shsp);
     auto* note

@@ -64,7 +64,9 @@ void ShowColumn(DataGrid* g, const char* field, bool on)
 } // namespace
 
 TF_Spxs::TF_Spxs(QWidget* parent)
-    : Form(parent), doc(SalesDeliveryKind()), Q_Lsxssp(F_DataModule->Q(QStringLiteral("Q_Lsxssp")))
+    : Form(parent), doc(SalesDeliveryKind()), Q_Lsxssp(F_DataModule->Q(QStringLiteral("Q_Lsxssp"))),
+      Q_Shdj(F_DataModule->Q(QStringLiteral("Q_Shdj"))), Q_Shsp(F_DataModule->Q(QStringLiteral("Q_Shsp"))),
+      Q_Shspmx(F_DataModule->Q(QStringLiteral("Q_Shspmx")))
 {
     setObjectName(QStringLiteral("TF_Spxs"));
     setWindowTitle(QStringLiteral("商品销售"));
@@ -87,6 +89,7 @@ TF_Spxs::TF_Spxs(QWidget* parent)
     box->addWidget(cxPage);
     frxReport1 = new Report(this);
     BuildEntryTab();
+    BuildPendingTab();
     PickerCallers::RegisterHandlerCombo(kXs, comUser);
     PickerCallers::RegisterRemarkEdit(kXs, tnote);
     DocHost host { [this] { return DocNumber(); }, [this](const QString& n) { gldjh->setText(n); },
@@ -96,7 +99,12 @@ TF_Spxs::TF_Spxs(QWidget* parent)
             openGridViewData(DocNumber());
             updateBottomJe();
         },
-        [] {} };
+        [this] {
+            if (Q_Shsp.Active())
+                Q_Shsp.Requery();
+            updateCheckShdjYfje();
+        },
+        [this] { setShspList(); } };
     host.discount = [this] { return tdzl->text().trimmed().toDouble(); };
     doc.SetHost(std::move(host));
 }
@@ -673,6 +681,9 @@ bool TF_Spxs::FormCloseQuery()
 void TF_Spxs::hideEvent(QHideEvent* e)
 {
     Q_Lsxssp.Close();
+    Q_Shdj.Close();
+    Q_Shsp.Close();
+    Q_Shspmx.Close();
     F_DataModule->Q(QStringLiteral("Q_Khxx")).Close();
     F_DataModule->Q_GoodsPrin.Close();
     // A contract attached to a document that was never saved goes with it.
@@ -688,6 +699,20 @@ void TF_Spxs::FormKeyDown(int key)
     if (!RzPanelKh->isHidden()) {
         RzPanelKh->KeyDown(
             key, [this] { btnKhAddClick(); }, [this] { btnKhModiClick(); });
+        return;
+    }
+    if (RzPanel_Kh2->isVisible()) {
+        if (key == Qt::Key_F5)
+            btnOK2Click();
+        else if (key == Qt::Key_Escape)
+            btnExit2Click();
+        return;
+    }
+    if (cxPage->currentWidget() == cxTab2) {
+        if (key == Qt::Key_F2)
+            btnSearch2Click();
+        else if (key == Qt::Key_Escape)
+            close();
         return;
     }
     switch (key) {

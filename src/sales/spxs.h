@@ -14,8 +14,10 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QComboBox;
 class QMenu;
 class QPushButton;
+class QRadioButton;
 class QTabWidget;
 class QWidget;
 class Query;
@@ -68,6 +70,37 @@ public:
     void btnRCheckClick(const DocWindow::PendingDoc& selected);
     void btn_CheckClick(const QList<DocWindow::PendingDoc>& listed);
 
+    // ---- pending tab ----
+    void cxPageChange();
+    void btnSearch2Click();
+    void rDjb0Click();
+    void rYscm0Click();
+    void setShspList();
+    void updateCheckShdjYfje();
+    void btnAddClick();
+    void btnTab2ModiClick();
+    void btnDeleClick();
+    void btnZpAdd2Click();
+    void linkMxClick();
+    void btn_DeleClick();
+    void btn_DateClick();
+    void btn_ExportClick();
+    void btn_ChaKanClick();
+    void btn_PrinClick();
+    void btn_LxdyClick();
+    // "审核全部" over the listed documents and "单据审核(&W)" on the selected one.
+    void btn_CheckClick();
+    void btnRCheckClick();
+    void btn_ExitClick();
+    // The customer list panel shared by the pending and query tabs.
+    void tGhsNameChange();
+    void btnSearchGhsClick();
+    void btnOK2Click();
+    void btnExit2Click();
+    void chkKhAllClick();
+    // The number selected in the pending list, empty when the list is empty.
+    QString SelectedPendingNo() const;
+
     // ---- printing ----
     // Prepares the document report: flag "1" from the window's fields (a document
     // under entry), "2" from the stored document.
@@ -97,6 +130,9 @@ public:
 
     DocWindow doc;
     Query& Q_Lsxssp;
+    Query& Q_Shdj;
+    Query& Q_Shsp;
+    Query& Q_Shspmx;
     Report* frxReport1 = nullptr;
 
     QTabWidget* cxPage = nullptr;
@@ -154,6 +190,48 @@ public:
     QPushButton* btnKhAdd = nullptr;
     QPushButton* btnKhModi = nullptr;
 
+    // pending tab
+    QLineEdit* tGhsName = nullptr;
+    QPushButton* btnSearchGhs = nullptr;
+    QLineEdit* tchkKey = nullptr;
+    QComboBox* comSort = nullptr;
+    QRadioButton* rDjb0 = nullptr;
+    QRadioButton* rYscm0 = nullptr;
+    QLabel* lgname = nullptr;
+    QLineEdit* tgname = nullptr;
+    QPushButton* btnSearch2 = nullptr;
+    QPushButton* btn_Check = nullptr;
+    QPushButton* btn_Dele = nullptr;
+    QPushButton* btn_Date = nullptr;
+    QPushButton* btn_Export = nullptr;
+    QPushButton* btn_ChaKan = nullptr;
+    QPushButton* btn_Prin = nullptr;
+    QPushButton* btn_Lxdy = nullptr;
+    QPushButton* btn_Exit = nullptr;
+    DataGrid* cxGrid2View = nullptr;
+    DataGrid* cxGridSpMx0View = nullptr;
+    QWidget* RzPanel_Shsp = nullptr;
+    QLabel* ghsname = nullptr;
+    QPushButton* btnAdd = nullptr;
+    QPushButton* btnTab2Modi = nullptr;
+    QPushButton* btnDele = nullptr;
+    QPushButton* btnZpAdd2 = nullptr;
+    QPushButton* linkMx = nullptr;
+    DataGrid* cxGrid3View = nullptr;
+    QMenu* barPopupMenu2 = nullptr;
+    QAction* btnRCheck = nullptr;
+    QAction* btnRDel2 = nullptr;
+    QAction* btnRDate = nullptr;
+    QMenu* barPopupMenu3 = nullptr;
+    QAction* btnRAdd2 = nullptr;
+    QAction* btnRModi2 = nullptr;
+    QAction* btnRDele2 = nullptr;
+    QFrame* RzPanel_Kh2 = nullptr;
+    DataGrid* cxGrid4View = nullptr;
+    QCheckBox* chkKhAll = nullptr;
+    QPushButton* btnOK2 = nullptr;
+    QPushButton* btnExit2 = nullptr;
+
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
@@ -162,6 +240,10 @@ protected:
 
 private:
     void BuildEntryTab();
+    void BuildPendingTab();
+    void ApplyPendingRights();
+    // Reloads the pending list positioned on the number (the first row when gone).
+    void ReopenPending(const QString& number);
     void ApplyRightsAndVisibility();
     void SetDocDate(const QDateTime& when);
     // Opens a picker or browser by name while it is registered (the gift and order

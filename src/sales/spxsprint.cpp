@@ -2,6 +2,8 @@
 // documents, continuous printing and the list prints.
 #include "sales/spxs.h"
 
+#include "listing/longrun.h"
+
 #include "documents/prinsele.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
@@ -147,14 +149,18 @@ bool TF_Spxs::PrintContinuously(const QStringList& numbers)
     const QuietWhilePrinting quiet(ContinuousPrinting);
     Query& rows = F_DataModule->Q_GoodsPrin;
     frxReport1->LoadFromFile(ProgramFolder::File(QStringLiteral("report/") + SalesDocTemplate));
-    for (const QString& number : numbers) {
-        const QString sql = BuildColorSizePrintData(number, QStringLiteral("XS"));
-        if (!sql.isEmpty())
-            OpenQuery(rows, sql);
-        frxReport1->SetDataset(QStringLiteral("frxDBDataset1"), &rows);
-        SetDocPrintVars(*frxReport1, number, QStringLiteral("spxs"));
-        frxReport1->Print();
-    }
+    RunWithProgress(this, QStringLiteral("连续打印"), int(numbers.size()), [&](const std::function<void(int)>& step) {
+        int done = 0;
+        for (const QString& number : numbers) {
+            const QString sql = BuildColorSizePrintData(number, QStringLiteral("XS"));
+            if (!sql.isEmpty())
+                OpenQuery(rows, sql);
+            frxReport1->SetDataset(QStringLiteral("frxDBDataset1"), &rows);
+            SetDocPrintVars(*frxReport1, number, QStringLiteral("spxs"));
+            frxReport1->Print();
+            step(++done);
+        }
+    });
     rows.Close();
     return true;
 }

@@ -1,6 +1,8 @@
 // Saving the sales delivery being entered, and approving saved deliveries.
 #include "sales/spxs.h"
 
+#include "listing/longrun.h"
+
 #include "foundation/approvalhooks.h"
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
@@ -199,12 +201,15 @@ void TF_Spxs::btn_CheckClick(const QList<DocWindow::PendingDoc>& listed)
                                      "按右键！）"))
         == Prompt::Answer::No)
         return;
-    for (const DocWindow::PendingDoc& d : listed) {
-        const QString answer = CheckApproveAllowed(d.number, d.date);
-        if (answer != QLatin1String("ok")) {
-            Prompt::Info(answer);
-            continue;
+    RunWithProgress(this, QStringLiteral("审核全部"), int(listed.size()), [&](const std::function<void(int)>& step) {
+        int done = 0;
+        for (const DocWindow::PendingDoc& d : listed) {
+            const QString answer = CheckApproveAllowed(d.number, d.date);
+            if (answer != QLatin1String("ok"))
+                Prompt::Info(answer);
+            else
+                checkDj(d.number, d.operatorName);
+            step(++done);
         }
-        checkDj(d.number, d.operatorName);
-    }
+    });
 }

@@ -183,7 +183,7 @@ TEST_F(SeleTest, EachWriteRoadGivesItsLineAndRowsLinkedById)
                        "('XS24050110001','G1','other',1,100,100,1)"));
     Sql(QStringLiteral("update jxc_lsxssp set tid=id where gl_djh='XS24050110001'"));
     Query& shdj = dm->Q(QStringLiteral("Q_Shdj"));
-    OpenQuery(shdj, QStringLiteral("select * from jxc_lsxsd"));
+    OpenQuery(shdj, QStringLiteral("select a.*,b.kh_name from jxc_lsxsd a left join jxc_khxx b on a.kh_sn=b.kh_sn"));
     Query& shsp = dm->Q(QStringLiteral("Q_Shsp"));
     OpenQuery(shsp, QStringLiteral("select * from jxc_lsxssp where gl_djh='XS24050110001'"));
     Query& picked = dm->Q(QStringLiteral("Q_Tempspxf"));

@@ -85,10 +85,35 @@ QWidget* buildSpxsSele()
     return d;
 }
 
+// Two deliveries waiting for approval, the first one's lines below the list.
+QWidget* buildSpxsPending()
+{
+    prepareSalesSamples();
+    ExecSQL(QStringLiteral("insert into jxc_khxx (kh_sn,kh_name,kh_jm) values ('300001','锦绣服饰','JXFS')"));
+    ExecSQL(QStringLiteral(
+        "insert into jxc_lsxsd (gl_djh,kh_sn,ck_sn,u_sn,a_name,ls_xsrq,ls_status,ls_dhbz,ls_jsfs,ls_yfje,ls_sfje,"
+        "ls_yhje,ls_dzl,ls_note) select 'XS2024051000001','300001','100001',min(u_sn),'admin','2024-05-10 09:12',0,0,0,"
+        "647,647,0,1,'秋装补货' from jxc_user union all select 'XS2024051000002','300001','100001',min(u_sn),'admin',"
+        "'2024-05-10 14:40',0,0,1,338,0,0,1,'' from jxc_user"));
+    ExecSQL(QStringLiteral("insert into jxc_lsxssp "
+                           "(gl_djh,g_sn,a_name,ls_sl,ls_dj,ls_taxdj,ls_dzl,ls_je,ls_zje,ls_cbj,ls_zcb,t_zp) values "
+                           "('XS2024051000001','30010001','admin',2,239,239,1,478,478,120,240,''),"
+                           "('XS2024051000001','30010002','admin',1,169,169,1,169,169,80,80,''),"
+                           "('XS2024051000002','30010002','admin',2,169,169,1,338,338,80,160,'')"));
+    ExecSQL(QStringLiteral("update jxc_lsxssp set tid=id"));
+    auto* w = new TF_Spxs();
+    F_Spxs = w;
+    w->Activate();
+    // Showing prepares the entry tab; the pending tab is turned to afterwards.
+    QTimer::singleShot(0, w, [w] { w->cxPage->setCurrentWidget(w->cxTab2); });
+    return w;
+}
+
 } // namespace
 
 void RegisterSalesScreenshots()
 {
     Screenshots::Register(QStringLiteral("TF_Spxs"), buildSpxs);
     Screenshots::Register(QStringLiteral("TF_Spxs_Sele"), buildSpxsSele);
+    Screenshots::Register(QStringLiteral("TF_Spxs-pending"), buildSpxsPending);
 }
