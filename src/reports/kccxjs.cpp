@@ -41,12 +41,7 @@ TF_Kccx_Js::TF_Kccx_Js(QWidget* parent) : Form(parent)
 
     auto* form = new QVBoxLayout(this);
     form->addWidget(notes);
-    const auto row = [&](const QString& label, QWidget* field) {
-        auto* line = new QHBoxLayout;
-        line->addWidget(new QLabel(label, this));
-        line->addWidget(field, 1);
-        form->addLayout(line);
-    };
+    const auto row = [&](const QString& label, QWidget* field) { AddLabelledRow(*form, this, label, field); };
     row(QStringLiteral("开始计算日期："), tdate1);
     row(QStringLiteral("当前仓库："), comCk);
     auto* buttons = new QHBoxLayout;

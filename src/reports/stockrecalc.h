@@ -12,5 +12,4 @@
 // carry-forward removal and the last two repairs always cover every warehouse;
 // kc_sl is never changed. One transaction; `step` hears each of the five stages
 // done (1..5).
-void RecalcStockBalances(
-    const QDate& from, const QString& warehouse, const std::function<void(int)>& step = {});
+void RecalcStockBalances(const QDate& from, const QString& warehouse, const std::function<void(int)>& step = {});

@@ -54,9 +54,9 @@ TEST_F(StockRecalcTest, OverwrittenRunningFieldsComeBackAsThePostingsWroteThem)
     };
     goodsIn(QStringLiteral("CJ1"), QStringLiteral("2024-02-20 09:00"), 10, 10);
     goodsIn(QStringLiteral("CJ2"), QStringLiteral("2024-03-01 09:00"), 10, 22);
-    fixture::AddDocument({ fixture::Trade::Sale, QStringLiteral("XS1"), QStringLiteral("2024-03-02 09:00"),
-        QStringLiteral("K1"), QStringLiteral("100001"), QStringLiteral("100001"), 0,
-        { { QStringLiteral("A"), 5, 30 } } });
+    fixture::AddDocument(
+        { fixture::Trade::Sale, QStringLiteral("XS1"), QStringLiteral("2024-03-02 09:00"), QStringLiteral("K1"),
+            QStringLiteral("100001"), QStringLiteral("100001"), 0, { { QStringLiteral("A"), 5, 30 } } });
     Sql(QStringLiteral("update jxc_lsxssp set ls_cksl=ls_sl,t_zp=''"));
     ApproveSalesDoc(QStringLiteral("XS1"));
     goodsIn(QStringLiteral("CJ3"), QStringLiteral("2024-03-03 09:00"), 5, 40);
@@ -99,8 +99,8 @@ TEST_F(StockRecalcTest, CarryForwardRowsDuplicatesTotalsAndSoldQuantities)
     RecalcStockBalances(QDate(2024, 3, 1), QStringLiteral("-1"));
 
     EXPECT_EQ(Count(QStringLiteral("select count(*) from jxc_goodslist where gl_flag='qc'")), 2);
-    EXPECT_EQ(Count(QStringLiteral("select count(*) from jxc_goodslist where gl_flag='qc' and (ghs_name='")
-                  + S("同步") + QStringLiteral("' or ghs_name='") + S("数据结算结转") + QStringLiteral("')")),
+    EXPECT_EQ(Count(QStringLiteral("select count(*) from jxc_goodslist where gl_flag='qc' and (ghs_name='") + S("同步")
+                  + QStringLiteral("' or ghs_name='") + S("数据结算结转") + QStringLiteral("')")),
         2);
     EXPECT_EQ(Count(QStringLiteral("select count(*) from jxc_kcsp where g_sn='A' and ck_sn='100001'")), 1);
     EXPECT_EQ(Count(QStringLiteral("select id from jxc_kcsp where g_sn='A' and ck_sn='100001'")), kept);
@@ -154,7 +154,8 @@ TEST_F(StockRecalcTest, DialogRunsOnYesAndChangesNothingOnNo)
     prompt.Answer(Prompt::Answer::No);
     no->btnSaveClick();
     EXPECT_EQ(Count(QStringLiteral("select count(*) from jxc_kcsp")), 2);
-    EXPECT_TRUE(before == fixture::TakeSnapshot()) << fixture::Difference(before, fixture::TakeSnapshot()).toStdString();
+    EXPECT_TRUE(before == fixture::TakeSnapshot())
+        << fixture::Difference(before, fixture::TakeSnapshot()).toStdString();
     EXPECT_TRUE(prompt.Messages().isEmpty());
 
     auto yes = std::make_unique<TF_Kccx_Js>();
