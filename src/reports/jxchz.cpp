@@ -205,12 +205,7 @@ TF_Jxctj_Cehd::TF_Jxctj_Cehd(TF_Jxchz* summary) : Form(summary), summary_(summar
         noteBox->addWidget(new QLabel(QString::fromUtf8(line), notes));
     auto* form = new QVBoxLayout(this);
     form->addWidget(tmsg);
-    const auto row = [&](const QString& label, QWidget* field) {
-        auto* line = new QHBoxLayout;
-        line->addWidget(new QLabel(label, this));
-        line->addWidget(field, 1);
-        form->addLayout(line);
-    };
+    const auto row = [&](const QString& label, QWidget* field) { AddLabelledRow(*form, this, label, field); };
     row(QStringLiteral("开始核对日期："), tdate1);
     row(QStringLiteral("核对范围："), comFw);
     row(QStringLiteral("当前仓库："), comCk);

@@ -179,3 +179,11 @@ bool SearchOrCloseKey(QDialog& window, int key, const std::function<void()>& sea
     }
     return false;
 }
+
+void AddLabelledRow(QBoxLayout& form, QWidget* parent, const QString& label, QWidget* field)
+{
+    auto* line = new QHBoxLayout;
+    line->addWidget(new QLabel(label, parent));
+    line->addWidget(field, 1);
+    form.addLayout(line);
+}

@@ -7,6 +7,7 @@
 class DataGrid;
 class KeyedCombo;
 class QCheckBox;
+class QBoxLayout;
 class QPushButton;
 class QWidget;
 
@@ -14,6 +15,8 @@ class QWidget;
 
 QPushButton* ReportButton(QWidget* parent, const char* name, const QString& caption);
 QCheckBox* ReportCheck(QWidget* parent, const char* name, const QString& caption);
+// A line of the dialog's form: the label, then the field taking the rest.
+void AddLabelledRow(QBoxLayout& form, QWidget* parent, const QString& label, QWidget* field);
 
 // Every warehouse after "所有仓库" (-1); a bound operator who is no administrator
 // sees only his warehouses, still after "所有仓库". The first item selected.

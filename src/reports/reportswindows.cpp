@@ -7,6 +7,7 @@
 #include "reports/jxchz.h"
 #include "reports/jxcmx.h"
 #include "reports/kccx.h"
+#include "reports/kccxjs.h"
 #include "reports/rktj.h"
 #include "reports/xsmltj.h"
 #include "reports/ywyxstj.h"
@@ -21,6 +22,8 @@ void DeclareReportsDatasets()
         QStringLiteral("Q_GClassA"), QStringLiteral("Q_GClass7"), QStringLiteral("Q_Mltj"), QStringLiteral("Q_Fhtj"),
         QStringLiteral("Q_Xstj"), QStringLiteral("Q_Xstj1"), QStringLiteral("Q_Xstj2"), QStringLiteral("Q_Xstj3"),
         QStringLiteral("Q_Xstj4"), QStringLiteral("Q_Xstj5"), QStringLiteral("Q_Ckjth1") });
+    // The stock check list, reopened after a recalculation.
+    DeclareDatasets({ QStringLiteral("Q_GhsDjFk") });
 }
 
 void RegisterReportsWindows()
@@ -38,4 +41,5 @@ void RegisterReportsWindows()
     FunctionWindows::Register<TF_Ywyxstj>(QStringLiteral("TF_Ywyxstj"), F_Ywyxstj);
     FunctionWindows::Register<TF_Xsmltj>(QStringLiteral("TF_Xsmltj"), F_Xsmltj);
     FunctionWindows::Register<TF_Fhcb>(QStringLiteral("TF_Fhcb"), F_Fhcb);
+    FunctionWindows::Register<TF_Kccx_Js>(QStringLiteral("TF_Kccx_Js"));
 }
