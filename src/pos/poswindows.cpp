@@ -3,6 +3,7 @@
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
 #include "members/smssend.h"
+#include "pos/poscrk.h"
 #include "pos/posfk.h"
 #include "pos/posjg.h"
 #include "pos/poskey.h"
@@ -14,7 +15,7 @@ void DeclarePosDatasets()
 {
     DeclareDatasets({ QStringLiteral("Q_Posxs"), QStringLiteral("Q_PosGoods"), QStringLiteral("Q_PosJg"),
         QStringLiteral("Q_PosJg2"), QStringLiteral("Q_PosJgMx"), QStringLiteral("Q_PosTh"),
-        QStringLiteral("Q_PosThImport"), QStringLiteral("Q_PosThImport2") });
+        QStringLiteral("Q_PosThImport"), QStringLiteral("Q_PosThImport2"), QStringLiteral("Q_Poscrk") });
 }
 
 void InstallPosTillHooks()
@@ -45,4 +46,8 @@ void RegisterPosWindows()
     FunctionWindows::Register<TF_Posxs_Th>(QStringLiteral("TF_Posxs_Th"));
     FunctionWindows::Register<TF_Posxs_Thje>(QStringLiteral("TF_Posxs_Thje"));
     FunctionWindows::Register<TF_Posxs_ThImport>(QStringLiteral("TF_Posxs_ThImport"));
+    FunctionWindows::Register<TF_Posxs_Rk>(QStringLiteral("TF_Posxs_Rk"));
+    FunctionWindows::Register<TF_Posxs_Ck>(QStringLiteral("TF_Posxs_Ck"));
+    FunctionWindows::Register<TF_Posxs_Crk>(QStringLiteral("TF_Posxs_Crk"));
+    FunctionWindows::Register<TF_Posxs_Crk_Add>(QStringLiteral("TF_Posxs_Crk_Add"));
 }

@@ -21,6 +21,7 @@ void RegisterMembersScreenshots();
 void RegisterMemberCardScreenshots();
 void RegisterPosScreenshots();
 void RegisterPosCheckoutScreenshots();
+void RegisterPosCashScreenshots();
 // The till's sample shop (goods in colours and sizes with stock), made once.
 void PrepareTillShop();
 void RegisterAccountsScreenshots();

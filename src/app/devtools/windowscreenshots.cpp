@@ -108,6 +108,7 @@ void RegisterSampleScreenshots()
     RegisterMemberCardScreenshots();
     RegisterPosScreenshots();
     RegisterPosCheckoutScreenshots();
+    RegisterPosCashScreenshots();
     RegisterAccountsScreenshots();
     RegisterWarehouseScreenshots();
     RegisterStockReportsScreenshots();
