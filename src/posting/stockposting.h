@@ -11,3 +11,10 @@ void ApproveTransfer(const QString& docNo);  // DB
 void ApproveLoss(const QString& docNo);      // BS
 void ApproveOverflow(const QString& docNo);  // BY
 void ApproveStockTake(const QString& docNo); // PD
+
+// Department requisition (LY): takes the lines out of the header's warehouse at
+// their cost, writes "ly" ledger rows naming the department, and books the cost as
+// the department's expense. Answers the stock check's refusal text ("" when it
+// posted or had nothing to do); a refusal writes nothing. A number without lines
+// or an approved header is left as it is. One transaction.
+QString ApproveDeptIssue(const QString& docNo);

@@ -74,7 +74,8 @@ QList<qint64> PostStockDoc(const StockDoc& doc)
     using Approval = void (*)(const QString&);
     const QHash<QString, Approval> approvals { { QStringLiteral("DB"), &ApproveTransfer },
         { QStringLiteral("BS"), &ApproveLoss }, { QStringLiteral("BY"), &ApproveOverflow },
-        { QStringLiteral("PD"), &ApproveStockTake } };
+        { QStringLiteral("PD"), &ApproveStockTake },
+        { QStringLiteral("LY"), [](const QString& no) { ApproveDeptIssue(no); } } };
     const Approval approve = approvals.value(QLatin1String(k.prefix));
 
     posting::Params head { { QStringLiteral("djh"), doc.number }, { QStringLiteral("d"), doc.date },
