@@ -129,4 +129,55 @@ TEST_F(DeptIssueTest, ApprovingAgainKeepsWhatStandingReturnsTookBack)
         QStringList { QStringLiteral("2 0") });
 }
 
+TEST_F(DeptIssueTest, ReturnPutsStockBackAndRaisesTheRequisitionsReturnedCount)
+{
+    const QList<qint64> ids = Pending(
+        QStringLiteral("LY240510001"), QStringLiteral("100001"), { { QStringLiteral("G1"), 5, 10, { RS(5) } } }, 50);
+    ApproveDeptIssue(QStringLiteral("LY240510001"));
+    const double goodsStock = Number(QStringLiteral("select g_kc from jxc_goods where g_sn='G1'"));
+    // A pending return of `qty` at 10 against the requisition line.
+    const auto pendingReturn = [&](const QString& no, double qty) {
+        Sql(QStringLiteral("insert into jxc_bmlyd (gl_djh,ck_sn,de_sn,u_sn,ly_rq,ly_zje,ly_status,ly_note,ly_flag,"
+                           "a_name) values ('%1','100001','D1','100001','2024-05-11 09:00',%2,0,'',-1,'admin')")
+                .arg(no)
+                .arg(-10 * qty));
+        Sql(QStringLiteral("insert into jxc_bmlysp (gl_djh,g_sn,ly_sl,ly_dj,ly_zje,ly_hhsl,ly_qxsl,id2,ly_flag,"
+                           "a_name) values ('%1','G1',%2,10,%3,0,0,%4,-1,'admin')")
+                .arg(no)
+                .arg(qty)
+                .arg(10 * qty)
+                .arg(ids[0]));
+        Sql(QStringLiteral("update jxc_bmlysp set tid=id where gl_djh='%1'").arg(no));
+        Sql(QStringLiteral("insert into jxc_bmlyspmx (gl_djh,g_sn,color_sn,cm_sn,t_sl,tid,a_name) select gl_djh,"
+                           "g_sn,'R','S',ly_sl,id,'admin' from jxc_bmlysp where gl_djh='%1'")
+                .arg(no));
+    };
+
+    pendingReturn(QStringLiteral("LT240511001"), 2);
+    EXPECT_EQ(ApproveDeptReturn(QStringLiteral("LT240511001")), QString());
+    EXPECT_EQ(Rows(QStringLiteral("select gl_flag,gl_sl,gl_zje,gl_zcb,gl_sysl,id2,ghs_name from jxc_goodslist where "
+                                  "gl_djh='LT240511001'")),
+        QStringList { S("lt -2 -20 -20 2 %1 行政部").arg(ids[0]) });
+    EXPECT_EQ(Number(QStringLiteral("select g_kc from jxc_goods where g_sn='G1'")), goodsStock + 2);
+    EXPECT_EQ(Number(QStringLiteral("select t_sl from jxc_tkc where g_sn='G1' and ck_sn='100001' and color_sn='R' "
+                                    "and cm_sn='S'")),
+        9);
+    EXPECT_EQ(Number(QStringLiteral("select ly_hhsl from jxc_bmlysp where id=%1").arg(ids[0])), 2);
+    EXPECT_EQ(Rows(QStringLiteral("select fy_lx,fy_je,fy_flag,fy_note,de_sn from jxc_yyfy where gl_djh='LT240511001'")),
+        QStringList { S("收入 20 2 退回单LT240511001成本收入 D1") });
+    EXPECT_EQ(Text(QStringLiteral("select log_note from jxc_log order by id desc limit 1")),
+        S("增加已审核部门退回单LT240511001，共1种商品"));
+
+    // 3 of the 5 are still out: 4 is refused and writes nothing, 3 posts.
+    pendingReturn(QStringLiteral("LT240511002"), 4);
+    const Snapshot before = TakeSnapshot();
+    EXPECT_EQ(ApproveDeptReturn(QStringLiteral("LT240511002")), S("退回数量不能大于剩余数量！"));
+    EXPECT_EQ(before, TakeSnapshot());
+    EXPECT_EQ(Number(QStringLiteral("select ly_status from jxc_bmlyd where gl_djh='LT240511002'")), 0);
+    Sql(QStringLiteral("update jxc_bmlysp set ly_sl=3,ly_zje=30 where gl_djh='LT240511002'"));
+    Sql(QStringLiteral("update jxc_bmlyspmx set t_sl=3 where gl_djh='LT240511002'"));
+    EXPECT_EQ(ApproveDeptReturn(QStringLiteral("LT240511002")), QString());
+    EXPECT_EQ(Number(QStringLiteral("select ly_hhsl from jxc_bmlysp where id=%1").arg(ids[0])), 5);
+}
+
 } // namespace
