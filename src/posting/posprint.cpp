@@ -19,7 +19,7 @@ namespace {
 
 const QString kDataset = QStringLiteral("frxDBDataset1");
 
-void Set(Report& r, const char* name, const QString& value)
+void PosPrintSet(Report& r, const char* name, const QString& value)
 {
     r.SetVariable(QLatin1String(name), value);
 }
@@ -69,7 +69,7 @@ void SetMember(Report& r, const QString& member, std::initializer_list<std::pair
     if (!member.isEmpty())
         m = FirstRowTexts(QStringLiteral("select * from jxc_hyxx where hy_sn=:n"), member);
     for (const auto& [variable, column] : pairs)
-        Set(r, variable, m.value(QLatin1String(column)));
+        PosPrintSet(r, variable, m.value(QLatin1String(column)));
 }
 
 } // namespace
@@ -89,10 +89,10 @@ void PrintPosReceipt(Report& report, const QString& number, int copies)
 
     report.LoadFromFile(ProgramFolder::File(
         pp[4] == QLatin1String("0") ? QStringLiteral("report/posxp58.fr3") : QStringLiteral("report/posxp.fr3")));
-    Set(report, "bt1", pp[0]);
-    Set(report, "bt2", pp[1]);
-    Set(report, "jz1", pp[2]);
-    Set(report, "jz2", pp[3]);
+    PosPrintSet(report, "bt1", pp[0]);
+    PosPrintSet(report, "bt2", pp[1]);
+    PosPrintSet(report, "jz1", pp[2]);
+    PosPrintSet(report, "jz2", pp[3]);
 
     const auto h = FirstRowTexts(
         QStringLiteral("select a.*,a.pos_bcjf+a.pos_zjf as zjf,a.pos_xj+a.pos_czk+a.pos_yhk+a.pos_djq+a.pos_wxje+"
@@ -100,26 +100,26 @@ void PrintPosReceipt(Report& report, const QString& number, int copies)
                        "a.kh_sn=b.kh_sn and a.u_sn=c.u_sn and a.gl_djh=:n"),
         number);
     const double change = ValueNumber(h.value(QStringLiteral("pos_zlje")));
-    Set(report, "jhDate", h.value(QStringLiteral("pos_xsrq")));
-    Set(report, "khName", h.value(QStringLiteral("kh_name")));
-    Set(report, "yfje", h.value(QStringLiteral("pos_yfje")));
+    PosPrintSet(report, "jhDate", h.value(QStringLiteral("pos_xsrq")));
+    PosPrintSet(report, "khName", h.value(QStringLiteral("kh_name")));
+    PosPrintSet(report, "yfje", h.value(QStringLiteral("pos_yfje")));
     // Tendered = paid + change; a return pays back exactly what it shows.
-    Set(report, "sfje",
+    PosPrintSet(report, "sfje",
         number.left(2) == QLatin1String("XT") ? h.value(QStringLiteral("pos_sfje"))
                                               : PrintNumber(ValueNumber(h.value(QStringLiteral("pos_sfje"))) + change));
-    Set(report, "mlje", h.value(QStringLiteral("pos_mlje")));
-    Set(report, "fkje", h.value(QStringLiteral("fkje")));
-    Set(report, "zlje", change > 0 ? h.value(QStringLiteral("pos_zlje")) : QString());
-    Set(report, "zffs", TenderText(h));
-    Set(report, "uName", h.value(QStringLiteral("u_name")));
-    Set(report, "bcjf", h.value(QStringLiteral("pos_bcjf")));
-    Set(report, "zjf", h.value(QStringLiteral("zjf")));
-    Set(report, "Note", h.value(QStringLiteral("pos_note")));
+    PosPrintSet(report, "mlje", h.value(QStringLiteral("pos_mlje")));
+    PosPrintSet(report, "fkje", h.value(QStringLiteral("fkje")));
+    PosPrintSet(report, "zlje", change > 0 ? h.value(QStringLiteral("pos_zlje")) : QString());
+    PosPrintSet(report, "zffs", TenderText(h));
+    PosPrintSet(report, "uName", h.value(QStringLiteral("u_name")));
+    PosPrintSet(report, "bcjf", h.value(QStringLiteral("pos_bcjf")));
+    PosPrintSet(report, "zjf", h.value(QStringLiteral("zjf")));
+    PosPrintSet(report, "Note", h.value(QStringLiteral("pos_note")));
 
     const QString member = h.value(QStringLiteral("hy_sn"));
     if (member.isEmpty()) {
-        Set(report, "bcjf", QString());
-        Set(report, "zjf", QString());
+        PosPrintSet(report, "bcjf", QString());
+        PosPrintSet(report, "zjf", QString());
     }
     SetMember(report, member,
         { { "hybh", "hy_bh" }, { "hyye", "hy_zhje" }, { "hyjf", "hy_jf" }, { "hytele", "hy_tele" },
@@ -162,9 +162,9 @@ void PrintPosDocument(Report& report, const QString& number)
                        "from jxc_posxssp a,jxc_goods b,jxc_posxsd c where a.g_sn=b.g_sn and a.gl_djh=c.gl_djh and "
                        "a.gl_djh=:n order by a.id"),
         number);
-    Set(report, "sTitle", title);
-    Set(report, "yf", due);
-    Set(report, "sf", paid);
+    PosPrintSet(report, "sTitle", title);
+    PosPrintSet(report, "yf", due);
+    PosPrintSet(report, "sf", paid);
     report.ShowReport();
     CloseLines(report);
 }

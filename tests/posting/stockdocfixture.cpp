@@ -74,7 +74,9 @@ QList<qint64> PostStockDoc(const StockDoc& doc)
     using Approval = void (*)(const QString&);
     const QHash<QString, Approval> approvals { { QStringLiteral("DB"), &ApproveTransfer },
         { QStringLiteral("BS"), &ApproveLoss }, { QStringLiteral("BY"), &ApproveOverflow },
-        { QStringLiteral("PD"), &ApproveStockTake } };
+        { QStringLiteral("PD"), &ApproveStockTake },
+        { QStringLiteral("LY"), [](const QString& no) { ApproveDeptIssue(no); } },
+        { QStringLiteral("LT"), [](const QString& no) { ApproveDeptReturn(no); } } };
     const Approval approve = approvals.value(QLatin1String(k.prefix));
 
     posting::Params head { { QStringLiteral("djh"), doc.number }, { QStringLiteral("d"), doc.date },
@@ -115,6 +117,9 @@ QList<qint64> PostStockDoc(const StockDoc& doc)
             && QLatin1String(k.lines) != QLatin1String("jxc_khjhsp");
         if (lineTid)
             posting::Run(QStringLiteral("update ") + L(k.lines) + QStringLiteral(" set tid=id where id=:id"), line);
+        if (l.sourceLine && QLatin1String(k.lines) == QLatin1String("jxc_bmlysp"))
+            posting::Run(QStringLiteral("update jxc_bmlysp set id2=:s where id=:id"),
+                { { QStringLiteral("id"), id }, { QStringLiteral("s"), l.sourceLine } });
         if (take)
             posting::Run(QStringLiteral("update jxc_kcpdsp set id2=id,kc_sl=:b,kc_zsl=:bz where id=:id"),
                 { { QStringLiteral("id"), id }, { QStringLiteral("b"), book }, { QStringLiteral("bz"), bookTotal } });
