@@ -25,6 +25,7 @@ void RegisterPosCheckoutScreenshots();
 void PrepareTillShop();
 void RegisterAccountsScreenshots();
 void RegisterWarehouseScreenshots();
+void RegisterLossOverflowScreenshots();
 void RegisterStockReportsScreenshots();
 void RegisterStatisticsScreenshots();
 void RegisterExpenseScreenshots();

@@ -110,6 +110,7 @@ void RegisterSampleScreenshots()
     RegisterPosCheckoutScreenshots();
     RegisterAccountsScreenshots();
     RegisterWarehouseScreenshots();
+    RegisterLossOverflowScreenshots();
     RegisterStockReportsScreenshots();
     RegisterStatisticsScreenshots();
     RegisterExpenseScreenshots();
