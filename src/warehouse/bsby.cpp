@@ -17,6 +17,7 @@
 #include "platform/ui/keyedcombo.h"
 #include "platform/ui/prompt.h"
 #include "warehouse/bsbylists.h"
+#include "warehouse/kcdbgrids.h"
 #include "warehouse/stockdocs.h"
 
 #include <QCheckBox>
@@ -35,34 +36,9 @@
 
 TF_Bsby* F_Bsby = nullptr;
 
+using namespace kcdb_detail;
+
 namespace {
-
-DataGrid* BsbyGrid(
-    QWidget* parent, const char* name, const QString& source, std::initializer_list<std::array<const char*, 3>> columns)
-{
-    auto* g = new DataGrid(parent);
-    g->setObjectName(QLatin1String(name));
-    g->SetDataSource(&F_DataModule->D(source));
-    AddGridColumns(*g, columns);
-    g->SetFooterVisible(true);
-    g->SetFooterCount(0, QStringLiteral("记录数："));
-    for (const char* f : { "bs_sl", "bs_zje", "by_sl", "by_zje", "sl", "zje" }) {
-        const int c = g->ColumnByField(QLatin1String(f));
-        if (c >= 0)
-            g->SetFooterSum(c);
-    }
-    return g;
-}
-
-void BsbyOpen(Query& q, const QString& sql, const posting::Params& params = {})
-{
-    q.Close();
-    q.ClearParams();
-    q.SetSQL(sql);
-    for (auto it = params.begin(); it != params.end(); ++it)
-        q.SetParam(it.key(), it.value());
-    q.Open();
-}
 
 QDateEdit* BsbyDateEdit(QWidget* parent, const char* name)
 {
@@ -168,7 +144,7 @@ void TF_Bsby::BuildEntryTab()
     btnAdd = NamedButton(cxTab1, "btnAdd", "添加商品(F2)", head);
     btnDel = NamedButton(cxTab1, "btnDel", "删除", head);
     v->addLayout(head);
-    cxGridView = BsbyGrid(cxTab1, "cxGridView", QStringLiteral("D_Bsby"),
+    cxGridView = KcdbGrid(cxTab1, "cxGridView", QStringLiteral("D_Bsby"),
         { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "dw_name", "单位", "50" },
             { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "60" }, { "dj", "单价", "70" },
             { "sl", "数量", "60" }, { "zje", "总金额", "90" }, { "dnote", "备注", "120" } });
@@ -215,7 +191,7 @@ void TF_Bsby::BuildPendingTab()
                                            "才能使库存量、账务等信息发生变化。“已审核”状态的单据不允许再修改，"
                                            "“待审核”的允许修改。"),
         cxTab2));
-    cxGrid2View = BsbyGrid(cxTab2, "cxGrid2View", QStringLiteral("D_Bsbysh"),
+    cxGrid2View = KcdbGrid(cxTab2, "cxGrid2View", QStringLiteral("D_Bsbysh"),
         { { "gl_djh", "单据号", "120" }, { "rq", "开单日期", "120" }, { "djlx", "单据类型", "80" },
             { "ck_name", "仓库名称", "90" }, { "u_name", "经办人", "70" }, { "a_name", "操作员", "70" },
             { "dnote", "备注", "160" } });
@@ -226,7 +202,7 @@ void TF_Bsby::BuildPendingTab()
     mid->addWidget(ldjh);
     mid->addStretch(1);
     v->addLayout(mid);
-    cxGrid3View = BsbyGrid(cxTab2, "cxGrid3View", QStringLiteral("D_Bsbysh2"),
+    cxGrid3View = KcdbGrid(cxTab2, "cxGrid3View", QStringLiteral("D_Bsbysh2"),
         { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "gc_name", "商品类别", "80" },
             { "dj", "单价", "70" }, { "sl", "数量", "60" }, { "zje", "总金额", "90" }, { "dw_name", "单位", "50" },
             { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "60" }, { "dnote", "备注", "120" } });
@@ -271,17 +247,17 @@ void TF_Bsby::BuildQueryTab()
     queryViews = new QStackedWidget(cxTab3);
     auto* djb = new QWidget;
     auto* dv = new QVBoxLayout(djb);
-    cxGridDjbView = BsbyGrid(djb, "cxGridDjbView", QStringLiteral("D_Bsby1"),
+    cxGridDjbView = KcdbGrid(djb, "cxGridDjbView", QStringLiteral("D_Bsby1"),
         { { "gl_djh", "报损单号", "120" }, { "rq", "报损日期", "120" }, { "ck_name", "仓库名称", "90" },
             { "u_name", "经办人", "70" }, { "a_name", "操作员", "70" }, { "checker", "审核人", "70" },
             { "chkrq", "审核日期", "90" }, { "dnote", "备注", "160" } });
     dv->addWidget(cxGridDjbView, 1);
-    cxGridDjb1View = BsbyGrid(djb, "cxGridDjb1View", QStringLiteral("D_BsbyList"),
-        { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "dj", "单价", "70" },
-            { "sl", "数量", "60" }, { "zje", "总金额", "90" }, { "dnote", "备注", "120" } });
+    cxGridDjb1View = KcdbGrid(djb, "cxGridDjb1View", QStringLiteral("D_BsbyList"),
+        { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "dj", "单价", "70" }, { "sl", "数量", "60" },
+            { "zje", "总金额", "90" }, { "dnote", "备注", "120" } });
     dv->addWidget(cxGridDjb1View, 1);
     queryViews->addWidget(djb);
-    cxGridHzbView = BsbyGrid(queryViews, "cxGridHzbView", QStringLiteral("D_BsbyHzb"),
+    cxGridHzbView = KcdbGrid(queryViews, "cxGridHzbView", QStringLiteral("D_BsbyHzb"),
         { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "dw_name", "单位", "50" },
             { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "60" }, { "sl", "报损数量", "80" } });
     queryViews->addWidget(cxGridHzbView);
@@ -304,7 +280,7 @@ QString TF_Bsby::Day() const
 QString TF_Bsby::BoundOperator() const
 {
     return BindOperatorWarehouse == QLatin1String("1") && CurrentRoleSn != QLatin1String("100001") ? CurrentAdminSn
-                                                                                                     : QString();
+                                                                                                   : QString();
 }
 
 void TF_Bsby::FormActivate()
@@ -396,12 +372,13 @@ void TF_Bsby::openGridViewData(const QString& number)
 {
     const StockKind& k = EntryKind();
     const QString x = k.doc.linePrefix;
-    BsbyOpen(Q_Bsby,
+    KcdbOpen(Q_Bsby,
         QStringLiteral("select b.id,b.gl_djh,b.g_sn,b.") + x + QStringLiteral("_sl as sl,b.") + x
             + QStringLiteral("_dj as dj,b.") + x + QStringLiteral("_zje as zje,b.") + x
             + QStringLiteral("_note as dnote,b.a_name,b.tid,a.g_name,a.dw_name,a.gg_name,a.color_name from ")
             + k.doc.lines
-            + QStringLiteral(" b left join jxc_goods a on a.g_sn=b.g_sn where b.gl_djh=:n and b.a_name=:a order by b.id"),
+            + QStringLiteral(
+                " b left join jxc_goods a on a.g_sn=b.g_sn where b.gl_djh=:n and b.a_name=:a order by b.id"),
         { { QStringLiteral("n"), number }, { QStringLiteral("a"), CurrentAdminName } });
     if (EntryHasRows())
         comCk->setEnabled(false);
@@ -479,7 +456,7 @@ void TF_Bsby::btnSearchClick()
     f.boundOperator = BoundOperator();
     posting::Params p;
     const QString sql = BsbyPendingSql(f, p);
-    BsbyOpen(Q_Bsbysh, sql, p);
+    KcdbOpen(Q_Bsbysh, sql, p);
     setBsbyshList();
 }
 
@@ -502,7 +479,7 @@ void TF_Bsby::setBsbyshList()
     const int row = cxGrid2View->CurrentRow();
     if (row >= 0)
         Q_Bsbysh.SetRecNo(row);
-    BsbyOpen(Q_Bsbysh2, BsbyLinesSql(LossOverflowKindOf(number)), { { QStringLiteral("n"), number } });
+    KcdbOpen(Q_Bsbysh2, BsbyLinesSql(LossOverflowKindOf(number)), { { QStringLiteral("n"), number } });
 }
 
 void TF_Bsby::btnDeleClick()
@@ -601,7 +578,7 @@ void TF_Bsby::btnSearch1Click()
     if (rDjb2->isChecked()) {
         queryViews->setCurrentIndex(0);
         const QString sql = BsbyDocListSql(k, f, p);
-        BsbyOpen(Q_Bsby1,
+        KcdbOpen(Q_Bsby1,
             QStringLiteral("select d.*,d.") + k.doc.dateColumn + QStringLiteral(" as rq,d.") + k.noteColumn
                 + QStringLiteral(" as dnote,d.") + k.doc.checkerColumn + QStringLiteral(" as checker,d.")
                 + k.doc.checkDateColumn + QStringLiteral(" as chkrq from (") + sql + QStringLiteral(") d"),
@@ -612,7 +589,7 @@ void TF_Bsby::btnSearch1Click()
         return;
     }
     queryViews->setCurrentIndex(1);
-    BsbyOpen(Q_BsbyHzb, BsbySummarySql(k, f, p), p);
+    KcdbOpen(Q_BsbyHzb, BsbySummarySql(k, f, p), p);
     cxGridHzbView->SetColumnCaption(5, loss ? QStringLiteral("报损数量") : QStringLiteral("报溢数量"));
 }
 
@@ -625,7 +602,8 @@ void TF_Bsby::setBsbyDjb()
     const int row = cxGridDjbView->CurrentRow();
     if (row >= 0)
         Q_Bsby1.SetRecNo(row);
-    BsbyOpen(Q_BsbyList, BsbyLinesSql(QueryKind()), { { QStringLiteral("n"), Q_Bsby1.AsString(QStringLiteral("gl_djh")) } });
+    KcdbOpen(
+        Q_BsbyList, BsbyLinesSql(QueryKind()), { { QStringLiteral("n"), Q_Bsby1.AsString(QStringLiteral("gl_djh")) } });
 }
 
 void TF_Bsby::btn_DeleClick()

@@ -29,13 +29,13 @@ QString BsbyBinding(const QString& boundOperator, const QString& alias, Params& 
 }
 
 // Dates, advanced filters and binding on the header alias `h` and warehouse alias `w`.
-QString BsbyQueryConditions(const StockKind& k, const BsbyQueryFilter& f, const QString& h, const QString& w,
-    Params& params)
+QString BsbyQueryConditions(
+    const StockKind& k, const BsbyQueryFilter& f, const QString& h, const QString& w, Params& params)
 {
     QString sql = BsbyBinding(f.boundOperator, w, params);
     params.insert(QStringLiteral("d1"), f.from);
-    params.insert(QStringLiteral("d2"), QDate::fromString(f.to, QStringLiteral("yyyy-MM-dd")).addDays(1).toString(
-                                            QStringLiteral("yyyy-MM-dd")));
+    params.insert(QStringLiteral("d2"),
+        QDate::fromString(f.to, QStringLiteral("yyyy-MM-dd")).addDays(1).toString(QStringLiteral("yyyy-MM-dd")));
     sql += QStringLiteral(" and ") + h + QLatin1Char('.') + k.doc.dateColumn + QStringLiteral(">=:d1 and ") + h
         + QLatin1Char('.') + k.doc.dateColumn + QStringLiteral("<:d2");
     if (!f.warehouse.isEmpty()) {
@@ -108,8 +108,8 @@ QString BsbySummarySql(const StockKind& k, const BsbyQueryFilter& f, Params& par
 QString BsbyLinesSql(const StockKind& k)
 {
     const QString x = k.doc.linePrefix;
-    return QStringLiteral("select a.id,a.") + x + QStringLiteral("_sl as sl,a.") + x + QStringLiteral("_dj as dj,a.") + x
-        + QStringLiteral("_zje as zje,a.") + x
+    return QStringLiteral("select a.id,a.") + x + QStringLiteral("_sl as sl,a.") + x + QStringLiteral("_dj as dj,a.")
+        + x + QStringLiteral("_zje as zje,a.") + x
         + QStringLiteral("_note as dnote,a.gl_djh,b.g_name,b.dw_name,b.gg_name,b.color_name,a.g_sn,c.gc_name,a.tid "
                          "from ")
         + k.doc.lines

@@ -119,8 +119,8 @@ TEST_F(BsbyTest, PendingListShowsLossesFirstAndActsOnTheNumbersKind)
     prompt.Answer(Prompt::Answer::Yes);
     w->btnRChkClick();
     EXPECT_EQ(Number(QStringLiteral("select by_status from jxc_byd where gl_djh='BY240510001'")), 1);
-    EXPECT_EQ(Scalar(QStringLiteral("select gl_flag from jxc_goodslist where gl_djh='BY240510001'")),
-        QStringLiteral("by"));
+    EXPECT_EQ(
+        Scalar(QStringLiteral("select gl_flag from jxc_goodslist where gl_djh='BY240510001'")), QStringLiteral("by"));
     EXPECT_EQ(Number(QStringLiteral("select gl_sl from jxc_goodslist where gl_djh='BY240510001'")), 2);
     EXPECT_EQ(Number(QStringLiteral("select g_kc from jxc_goods where g_sn='G2'")), 12);
     EXPECT_EQ(Number(QStringLiteral("select bs_status from jxc_bsd where gl_djh='BS240510002'")), 0);

@@ -8,7 +8,6 @@
 #include "warehouse/bsby.h"
 
 #include <QLabel>
-#include <QLineEdit>
 
 namespace {
 
@@ -30,7 +29,6 @@ QWidget* buildBsby()
                            "('%1','30010001',2,84,168,'鞋底磨损','%2'),('%1','30010002',1,148,148,'鞋面开胶','%2')")
                 .arg(number, CurrentAdminName));
     w->openGridViewData(number);
-    w->tnote->setText(QStringLiteral("月末检查"));
     return w;
 }
 
