@@ -522,19 +522,8 @@ void TF_Bsby::btnCheckAllClick()
 {
     if (!Q_Bsbysh.Active() || Q_Bsbysh.IsEmpty())
         return;
-    if (Prompt::YesNo(QStringLiteral("您的操作将审核当前列表中所有未审核的单据，确认吗？\r\n\r\n（如需审核某个单据，"
-                                     "请按右键！）"))
-        != Prompt::Answer::Yes)
-        return;
-    for (const DocWindow::PendingDoc& d : DocWindow::PendingRows(Q_Bsbysh, QStringLiteral("rq"))) {
-        const QString answer = CheckApproveAllowed(d.number, d.date.left(10));
-        if (answer != QLatin1String("ok")) {
-            Prompt::Info(answer);
-            continue;
-        }
-        ApproveLossOrOverflow(d.number);
-    }
-    btnSearchClick();
+    if (ApproveStockPendingList(Q_Bsbysh, QStringLiteral("rq"), [](const QString& n) { ApproveLossOrOverflow(n); }))
+        btnSearchClick();
 }
 
 // ---------------------------------------------------------------- query tab
