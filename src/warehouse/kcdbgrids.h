@@ -9,7 +9,7 @@ class DataGrid;
 class Query;
 class QWidget;
 
-// The transfer window's own grid and list helpers, shared by its tab files.
+// The stock-document windows' grid and list helpers (transfer, loss and overflow).
 namespace kcdb_detail {
 // A grid on a dataset with its columns, the record count and the quantity and amount sums.
 DataGrid* KcdbGrid(QWidget* parent, const char* name, const QString& source,

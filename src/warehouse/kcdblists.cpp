@@ -431,19 +431,8 @@ void TF_Kcdb::btnCheckAllClick()
     }
     if (!Q_Kcdbsh.Active() || Q_Kcdbsh.IsEmpty())
         return;
-    if (Prompt::YesNo(QStringLiteral("您的操作将审核当前列表中所有未审核的单据，确认吗？\r\n\r\n（如需审核某个单据，"
-                                     "请按右键！）"))
-        != Prompt::Answer::Yes)
-        return;
-    for (const DocWindow::PendingDoc& d : DocWindow::PendingRows(Q_Kcdbsh, kind.doc.dateColumn)) {
-        const QString answer = CheckApproveAllowed(d.number, d.date.left(10));
-        if (answer != QLatin1String("ok")) {
-            Prompt::Info(answer);
-            continue;
-        }
-        checkDj(d.number);
-    }
-    ReopenPending(QString());
+    if (ApproveStockPendingList(Q_Kcdbsh, kind.doc.dateColumn, [this](const QString& n) { checkDj(n); }))
+        ReopenPending(QString());
 }
 
 void TF_Kcdb::btnExportClick()

@@ -1,6 +1,7 @@
 #include "warehouse/stockdocs.h"
 
 #include "documents/docdrafts.h"
+#include "documents/docwindow.h"
 #include "foundation/approvalhooks.h"
 #include "foundation/globals.h"
 #include "foundation/numbering.h"
@@ -10,6 +11,7 @@
 #include "platform/base/clock.h"
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
+#include "platform/ui/prompt.h"
 #include "posting/costprice.h"
 #include "posting/postingdb.h"
 #include "posting/rowinsert.h"
@@ -227,4 +229,22 @@ int CopyPicksToTransfer(const QString& number)
         Run(QStringLiteral("update jxc_dbsp set tid=id where id=:id"), { { QStringLiteral("id"), lineId } });
     }
     return copied;
+}
+
+bool ApproveStockPendingList(
+    Query& list, const QString& dateColumn, const std::function<void(const QString& number)>& approve)
+{
+    if (Prompt::YesNo(QStringLiteral("您的操作将审核当前列表中所有未审核的单据，确认吗？\r\n\r\n（如需审核某个单据，"
+                                     "请按右键！）"))
+        != Prompt::Answer::Yes)
+        return false;
+    for (const DocWindow::PendingDoc& d : DocWindow::PendingRows(list, dateColumn)) {
+        const QString answer = CheckApproveAllowed(d.number, d.date.left(10));
+        if (answer != QLatin1String("ok")) {
+            Prompt::Info(answer);
+            continue;
+        }
+        approve(d.number);
+    }
+    return true;
 }

@@ -5,6 +5,9 @@
 #include <QPair>
 #include <QString>
 #include <QVariant>
+#include <functional>
+
+class Query;
 
 // The plain routines behind the stock-document windows (no widgets): saving a
 // draft, approving, the transfer's barcode entry, a pending document's date
@@ -32,6 +35,12 @@ StockSaveResult SaveStockDocument(const StockKind& kind, const QString& number, 
 // Approves a pending document with the kind's posting in one transaction; an
 // approved number is left as it is. Answers true when it approved.
 bool ApproveStockDocument(const StockKind& kind, const QString& number);
+
+// "审核全部" of a stock document's pending list: asks first (No stops, false), then
+// takes the listed documents in their order, each through CheckApproveAllowed (a
+// refusal is shown and the document skipped) and then `approve`.
+bool ApproveStockPendingList(
+    Query& list, const QString& dateColumn, const std::function<void(const QString& number)>& approve);
 
 // Deletes a draft line with its colour-by-size rows.
 void DeleteDraftLine(const StockKind& kind, qint64 lineId);

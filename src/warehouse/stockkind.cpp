@@ -52,6 +52,74 @@ const StockKind& TransferKind()
     return kind;
 }
 
+namespace {
+
+// Loss and overflow differ only in their tables, texts and postings.
+StockKind LossOverflowKind(bool loss)
+{
+    const QString x = loss ? QStringLiteral("bs") : QStringLiteral("by");
+    const QString name = loss ? QStringLiteral("商品报损") : QStringLiteral("商品报溢");
+    StockKind k;
+    k.doc.header = QStringLiteral("jxc_") + x + QLatin1Char('d');
+    k.doc.lines = QStringLiteral("jxc_") + x + QStringLiteral("sp");
+    k.doc.detail = QStringLiteral("jxc_") + x + QStringLiteral("spmx");
+    k.doc.prefix = x.toUpper();
+    k.doc.linePrefix = x;
+    k.doc.dateColumn = loss ? QStringLiteral("bs_bsrq") : QStringLiteral("by_byrq");
+    k.doc.statusColumn = x + QStringLiteral("_status");
+    k.doc.checkerColumn = x + QStringLiteral("_checker");
+    k.doc.checkDateColumn = x + QStringLiteral("_chkrq");
+    k.doc.logName = name + QStringLiteral("单");
+    k.doc.rightModule = QStringLiteral("kcgl");
+    k.doc.approveRight = 10;
+    if (loss)
+        k.doc.post = [](const QString& no) { ApproveLoss(no); };
+    else
+        k.doc.post = [](const QString& no) { ApproveOverflow(no); };
+    k.tag = QStringLiteral("bsby");
+    k.pendingTag = QStringLiteral("bsby_sh");
+    k.printTag = loss ? QStringLiteral("spbs") : QStringLiteral("spby");
+    k.title = name;
+    k.warehouseColumns = { QStringLiteral("ck_sn") };
+    k.noteColumn = x + QStringLiteral("_note");
+    k.staffFlag = QStringLiteral("u_kc");
+    k.entryRight = 3;
+    k.unapproveRight = 14;
+    k.noLinesText = QStringLiteral("请选择商品！");
+    k.approveOnSaveQuestion = QStringLiteral("单据保存后将直接审核，是否确认保存？");
+    k.pendingQuestion = QStringLiteral("单据保存后处于“未审核”状态，是否确认保存？");
+    k.pendingSaveLog = QStringLiteral("增加未审核") + name + QStringLiteral("单");
+    k.docTemplate = [] { return ShowCostPrice ? QStringLiteral("bsby.fr3") : QStringLiteral("bsby2.fr3"); };
+    k.pendingTemplate = QStringLiteral("bsbydsh.fr3");
+    k.pendingDataset = QStringLiteral("bsbydsh");
+    k.listTemplates = { QStringLiteral("bsbydjb.fr3"), QStringLiteral("bsbyhzb.fr3"), QStringLiteral("bsbymxb.fr3") };
+    k.listDatasets = { QStringLiteral("bsbydjb"), QStringLiteral("bsbyhzb"), QStringLiteral("bsbymxb") };
+    if (loss)
+        k.unapprove = [](const QString& no) { UnapproveLoss(no); };
+    else
+        k.unapprove = [](const QString& no) { UnapproveOverflow(no); };
+    return k;
+}
+
+} // namespace
+
+const StockKind& LossKind()
+{
+    static const StockKind kind = LossOverflowKind(true);
+    return kind;
+}
+
+const StockKind& OverflowKind()
+{
+    static const StockKind kind = LossOverflowKind(false);
+    return kind;
+}
+
+const StockKind& LossOverflowKindOf(const QString& number)
+{
+    return number.left(2).compare(QLatin1String("BY"), Qt::CaseInsensitive) == 0 ? OverflowKind() : LossKind();
+}
+
 bool ApproveOnSaveSet()
 {
     return !(ApproveOnSave == QLatin1String("0") || ApproveOnSave == QLatin1String("False"));

@@ -56,5 +56,12 @@ struct StockKind {
 // "库存调拨": jxc_kcdbd / jxc_dbsp / jxc_dbspmx, prefix "DB".
 const StockKind& TransferKind();
 
+// "商品报损" (jxc_bsd / jxc_bssp / jxc_bsspmx, prefix "BS") and "商品报溢" (jxc_byd /
+// jxc_bysp / jxc_byspmx, prefix "BY"): one window enters both.
+const StockKind& LossKind();
+const StockKind& OverflowKind();
+// The kind of a loss or overflow number: "BY" numbers are overflows, all others losses.
+const StockKind& LossOverflowKindOf(const QString& number);
+
 // Whether saving approves at once: only "0" and "False" switch it off.
 bool ApproveOnSaveSet();

@@ -3,6 +3,7 @@
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
 #include "platform/ui/form.h"
+#include "warehouse/bsby.h"
 #include "warehouse/kcdb.h"
 #include "warehouse/modidate.h"
 #include "warehouse/stockadd.h"
@@ -16,7 +17,9 @@ void DeclareWarehouseDatasets()
     DeclareDatasets({ QStringLiteral("Q_Dbsp"), QStringLiteral("Q_Kcdbsh"), QStringLiteral("Q_Kcdbsh2"),
         QStringLiteral("Q_PdStep2"), QStringLiteral("Q_Dbdjb"), QStringLiteral("Q_Dbdjb1"), QStringLiteral("Q_Dbhzb"),
         QStringLiteral("Q_Dbhzb1"), QStringLiteral("Q_Dbmxb"), QStringLiteral("Q_PdStep1"), QStringLiteral("Q_Spxf"),
-        QStringLiteral("Q_StockGoods"), QStringLiteral("Q_StockGoods2"), QStringLiteral("Q_StockGoodsClass") });
+        QStringLiteral("Q_StockGoods"), QStringLiteral("Q_StockGoods2"), QStringLiteral("Q_StockGoodsClass"),
+        QStringLiteral("Q_Bsby"), QStringLiteral("Q_Bsbysh"), QStringLiteral("Q_Bsbysh2"), QStringLiteral("Q_Bsby1"),
+        QStringLiteral("Q_BsbyList"), QStringLiteral("Q_BsbyHzb") });
 }
 
 void RegisterWarehouseWindows()
@@ -29,6 +32,8 @@ void RegisterWarehouseWindows()
         QTimer::singleShot(0, w, [w] { w->cxPage->setCurrentWidget(w->cxTab2); });
     });
     FunctionWindows::Register<TF_Kcdb_Cx>(QStringLiteral("TF_Kcdb_Cx"));
+    FunctionWindows::Register<TF_Bsby>(QStringLiteral("TF_Bsby"), F_Bsby);
+    FunctionWindows::Register<TF_Bsby_Cx>(QStringLiteral("TF_Bsby_Cx"));
     FunctionWindows::Register<TF_ModiDate>(QStringLiteral("TF_ModiDate"));
     FunctionWindows::Register<TF_Kcdb_Sele>(QStringLiteral("TF_Kcdb_Sele"));
     FunctionWindows::Register<TF_Bsby_Sele>(QStringLiteral("TF_Bsby_Sele"));

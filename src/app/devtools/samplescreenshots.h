@@ -26,6 +26,7 @@ void RegisterPosCashScreenshots();
 void PrepareTillShop();
 void RegisterAccountsScreenshots();
 void RegisterWarehouseScreenshots();
+void RegisterLossOverflowScreenshots();
 void RegisterStockReportsScreenshots();
 void RegisterStatisticsScreenshots();
 void RegisterExpenseScreenshots();

@@ -111,6 +111,7 @@ void RegisterSampleScreenshots()
     RegisterPosCashScreenshots();
     RegisterAccountsScreenshots();
     RegisterWarehouseScreenshots();
+    RegisterLossOverflowScreenshots();
     RegisterStockReportsScreenshots();
     RegisterStatisticsScreenshots();
     RegisterExpenseScreenshots();
