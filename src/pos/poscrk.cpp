@@ -62,8 +62,7 @@ QString StoreTillCashMovement(const QString& kind, double amount, const QString&
     Transaction t(F_DataModule->ADOConn);
     const QString number
         = NextDocNoToday(QStringLiteral("jxc_crk"), QStringLiteral("gl_djh"), CashMovementPrefix(kind));
-    insertCashMovement(
-        number, Clock::Now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), kind, amount, cashier);
+    insertCashMovement(number, Clock::Now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), kind, amount, cashier);
     t.Commit();
     return number;
 }
@@ -123,7 +122,8 @@ TF_Posxs_RkCk::TF_Posxs_RkCk(const QString& kind, QWidget* parent) : Form(parent
     tje = cashAmountEdit(this, in ? 8 : 9);
     row->addWidget(tje, 1);
     box->addLayout(row);
-    box->addLayout(PosButtonRow(this, { &btnOK, &btnExit }, { QStringLiteral("确定(F5)"), QStringLiteral("取消(Esc)") }));
+    box->addLayout(
+        PosButtonRow(this, { &btnOK, &btnExit }, { QStringLiteral("确定(F5)"), QStringLiteral("取消(Esc)") }));
     connect(btnOK, &QPushButton::clicked, this, &TF_Posxs_RkCk::btnOKClick);
     connect(btnExit, &QPushButton::clicked, this, &QDialog::reject);
     KeyPreview::Install(this, [this](QKeyEvent* e) {
@@ -248,8 +248,7 @@ void TF_Posxs_Crk::FormActivate()
 void TF_Posxs_Crk::btnSearchClick()
 {
     const QString cashier = comAdmin->currentText();
-    QueryCashMovements(
-        tdate1->date(), tdate2->date(), cashier == QStringLiteral("所有收银员") ? QString() : cashier);
+    QueryCashMovements(tdate1->date(), tdate2->date(), cashier == QStringLiteral("所有收银员") ? QString() : cashier);
 }
 
 void TF_Posxs_Crk::addMovement(const QString& kind)
@@ -300,7 +299,8 @@ TF_Posxs_Crk_Add::TF_Posxs_Crk_Add(QWidget* parent) : Form(parent)
     grid->addWidget(new QLabel(QStringLiteral("金额："), this), 2, 0);
     grid->addWidget(tje, 2, 1);
     box->addLayout(grid);
-    box->addLayout(PosButtonRow(this, { &btnOK, &btnExit }, { QStringLiteral("确定(F5)"), QStringLiteral("取消(Esc)") }));
+    box->addLayout(
+        PosButtonRow(this, { &btnOK, &btnExit }, { QStringLiteral("确定(F5)"), QStringLiteral("取消(Esc)") }));
     connect(btnOK, &QPushButton::clicked, this, &TF_Posxs_Crk_Add::btnOKClick);
     connect(btnExit, &QPushButton::clicked, this, &QDialog::reject);
     KeyPreview::Install(this, [this](QKeyEvent* e) {

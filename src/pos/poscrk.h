@@ -85,8 +85,8 @@ public:
     QDateEdit* tdate2 = nullptr;
     QToolButton* btnDate = nullptr;
     KeyedCombo* comAdmin = nullptr;
-    QPushButton *btnSearch = nullptr, *btnRk = nullptr, *btnCk = nullptr, *btnPrint = nullptr,
-                *btnExport = nullptr, *btnExit = nullptr;
+    QPushButton *btnSearch = nullptr, *btnRk = nullptr, *btnCk = nullptr, *btnPrint = nullptr, *btnExport = nullptr,
+                *btnExit = nullptr;
     DataGrid* cxGrid = nullptr;
 
 private:

@@ -1,11 +1,11 @@
 #include "posfixture.h"
 
 #include "platform/base/clock.h"
+#include "platform/grid/datagrid.h"
 #include "platform/report/printlog.h"
 #include "platform/ui/keyedcombo.h"
 #include "platform/ui/numberedit.h"
 #include "pos/poscrk.h"
-#include "platform/grid/datagrid.h"
 
 #include <QDateEdit>
 #include <QDir>
@@ -39,7 +39,7 @@ protected:
         QStringList out;
         for (q.First(); !q.Eof(); q.Next())
             out << QStringList { q.AsString("gl_djh"), q.AsString("crk_rq"), NumberText(q.AsFloat("crk_je")),
-                       q.AsString("crk_flag"), q.AsString("a_name") }
+                q.AsString("crk_flag"), q.AsString("a_name") }
                        .join('|');
         return out;
     }

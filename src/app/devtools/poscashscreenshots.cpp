@@ -18,8 +18,8 @@ QWidget* buildCrk()
         DeclarePosDatasets();
         StoreTillCashMovement(QStringLiteral("r"), 500, QStringLiteral("admin"));
         StoreTillCashMovement(QStringLiteral("c"), 120, QStringLiteral("admin"));
-        StoreCashMovement(QStringLiteral("RK") + Clock::Today().toString(QStringLiteral("yyMMdd"))
-                + QStringLiteral("10002"),
+        StoreCashMovement(
+            QStringLiteral("RK") + Clock::Today().toString(QStringLiteral("yyMMdd")) + QStringLiteral("10002"),
             QStringLiteral("r"), 200, QStringLiteral("admin"));
     }
     return new TF_Posxs_Crk();
