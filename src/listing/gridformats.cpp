@@ -13,3 +13,15 @@ FooterFormatTarget GridFooterFormat(DataGrid& grid, int col)
 {
     return [&grid, col](const QString& f) { grid.SetFooterFormat(col, f); };
 }
+
+void SetLineGridFormats(DataGrid& grid, std::initializer_list<const char*> amountFields, const char* qtyField)
+{
+    for (const char* f : amountFields) {
+        const int col = grid.ColumnByField(QLatin1String(f));
+        SetAmountColumnFormat(GridColumnFormat(grid, col));
+        SetAmountSummaryFormat(GridFooterFormat(grid, col));
+    }
+    const int qty = grid.ColumnByField(QLatin1String(qtyField));
+    SetQtyColumnFormat(GridColumnFormat(grid, qty));
+    SetQtySummaryFormat(GridFooterFormat(grid, qty));
+}

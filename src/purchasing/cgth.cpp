@@ -247,13 +247,7 @@ void TF_Cgth::FormActivate()
     FillStaffCombo(*comUser, QStringLiteral("u_cg"));
     if (comUser->count() > 0)
         comUser->setCurrentIndex(0);
-    if (BindOperatorWarehouse == QLatin1String("1") && CurrentRoleSn != QLatin1String("100001"))
-        FillComboWhere(*comCk, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"),
-            QStringLiteral("id"),
-            QStringLiteral("where ck_asn like '%") + SafeSqlText(CurrentAdminSn) + QStringLiteral("%'"));
-    else
-        FillCombo(*comCk, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"),
-            QStringLiteral("id"));
+    FillOperatorWarehouses(*comCk);
     FillCombo(
         *comYhzh, QStringLiteral("jxc_yhzh"), QStringLiteral("yh_name"), QStringLiteral("yh_sn"), QStringLiteral("id"));
     if (comYhzh->count() > 0)
@@ -293,14 +287,7 @@ void TF_Cgth::ApplyRightsAndVisibility()
     show("th_taxdj", tax);
     show("th_dzl", IsTrue(UseDiscount) && ShowCostPrice);
     show("color_name", IsTrue(UseColors));
-    for (const char* f : { "th_dj", "th_taxdj", "je", "taxje", "zje" }) {
-        const int col = cxGridView->ColumnByField(QLatin1String(f));
-        SetAmountColumnFormat(GridColumnFormat(*cxGridView, col));
-        SetAmountSummaryFormat(GridFooterFormat(*cxGridView, col));
-    }
-    const int qty = cxGridView->ColumnByField(QStringLiteral("t_sl"));
-    SetQtyColumnFormat(GridColumnFormat(*cxGridView, qty));
-    SetQtySummaryFormat(GridFooterFormat(*cxGridView, qty));
+    SetLineGridFormats(*cxGridView, { "th_dj", "th_taxdj", "je", "taxje", "zje" }, "t_sl");
 }
 
 void TF_Cgth::SetDocDate(const QDate& date)
