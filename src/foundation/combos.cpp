@@ -181,3 +181,14 @@ QString GetComboCode(const KeyedCombo& combo, int index)
 {
     return combo.Code(index);
 }
+
+void FillOperatorWarehouses(KeyedCombo& combo)
+{
+    if (BindOperatorWarehouse == QLatin1String("1") && CurrentRoleSn != QLatin1String("100001"))
+        FillComboWhere(combo, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"),
+            QStringLiteral("id"),
+            QStringLiteral("where ck_asn like '%") + SafeSqlText(CurrentAdminSn) + QStringLiteral("%'"));
+    else
+        FillCombo(combo, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"),
+            QStringLiteral("id"));
+}

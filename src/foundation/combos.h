@@ -25,6 +25,9 @@ void FillComboWhere2(KeyedCombo& combo, const QString& table, const QString& nam
 // As FillComboWhere; the first item only when it is "所有仓库".
 void FillWarehouseCombo(KeyedCombo& combo, const QString& table, const QString& nameColumn, const QString& keyColumn,
     const QString& order, const QString& condition, const QString& firstItem = QString());
+// The warehouses of a document entry: only the operator's own when operators are
+// bound to warehouses (the administrator role excepted), else all, by id.
+void FillOperatorWarehouses(KeyedCombo& combo);
 // The account sets of the catalogue that are not disabled, the default first.
 void FillAccountSetCombo(KeyedCombo& combo, const QString& table, const QString& nameColumn, const QString& keyColumn,
     const QString& orderTail);

@@ -14,17 +14,34 @@ FooterFormatTarget GridFooterFormat(DataGrid& grid, int col)
     return [&grid, col](const QString& f) { grid.SetFooterFormat(col, f); };
 }
 
+namespace {
+
+// The settings' amount or quantity format on a column and its footer.
+void FormatColumn(DataGrid& grid, int col, bool amounts)
+{
+    if (amounts) {
+        SetAmountColumnFormat(GridColumnFormat(grid, col));
+        SetAmountSummaryFormat(GridFooterFormat(grid, col));
+    } else {
+        SetQtyColumnFormat(GridColumnFormat(grid, col));
+        SetQtySummaryFormat(GridFooterFormat(grid, col));
+    }
+}
+
+} // namespace
+
 void SumGridColumns(DataGrid& grid, std::initializer_list<const char*> fields, bool amounts)
 {
     for (const char* f : fields) {
         const int col = grid.ColumnByField(QLatin1String(f));
-        if (amounts) {
-            SetAmountColumnFormat(GridColumnFormat(grid, col));
-            SetAmountSummaryFormat(GridFooterFormat(grid, col));
-        } else {
-            SetQtyColumnFormat(GridColumnFormat(grid, col));
-            SetQtySummaryFormat(GridFooterFormat(grid, col));
-        }
+        FormatColumn(grid, col, amounts);
         grid.SetFooterSum(col, grid.ColumnFormat(col));
     }
+}
+
+void SetLineGridFormats(DataGrid& grid, std::initializer_list<const char*> amountFields, const char* qtyField)
+{
+    for (const char* f : amountFields)
+        FormatColumn(grid, grid.ColumnByField(QLatin1String(f)), true);
+    FormatColumn(grid, grid.ColumnByField(QLatin1String(qtyField)), false);
 }

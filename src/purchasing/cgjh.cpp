@@ -318,13 +318,7 @@ void TF_Cgjh::FormActivate()
     if (comUser->count() > 0)
         comUser->setCurrentIndex(0);
     FillSettleModes(*comJsfs, QStringLiteral("cg"));
-    if (BindOperatorWarehouse == QLatin1String("1") && CurrentRoleSn != QLatin1String("100001"))
-        FillComboWhere(*comCk, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"),
-            QStringLiteral("id"),
-            QStringLiteral("where ck_asn like '%") + SafeSqlText(CurrentAdminSn) + QStringLiteral("%'"));
-    else
-        FillCombo(*comCk, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"),
-            QStringLiteral("id"));
+    FillOperatorWarehouses(*comCk);
     FillCombo(
         *comYhzh, QStringLiteral("jxc_yhzh"), QStringLiteral("yh_name"), QStringLiteral("yh_sn"), QStringLiteral("id"));
     if (comYhzh->count() > 0)
@@ -396,14 +390,7 @@ void TF_Cgjh::ApplyRightsAndVisibility()
     show(cxGridSpMx0View, "jh_taxdj", ShowCostPrice);
     show(cxGridSpMx0View, "zje", ShowCostPrice);
 
-    for (const char* f : { "jh_dj", "jh_taxdj", "dj", "je", "jh_je", "taxje", "jh_taxje", "zje" }) {
-        const int col = cxGridView->ColumnByField(QLatin1String(f));
-        SetAmountColumnFormat(GridColumnFormat(*cxGridView, col));
-        SetAmountSummaryFormat(GridFooterFormat(*cxGridView, col));
-    }
-    const int qty = cxGridView->ColumnByField(QStringLiteral("t_sl"));
-    SetQtyColumnFormat(GridColumnFormat(*cxGridView, qty));
-    SetQtySummaryFormat(GridFooterFormat(*cxGridView, qty));
+    SetLineGridFormats(*cxGridView, { "jh_dj", "jh_taxdj", "dj", "je", "jh_je", "taxje", "jh_taxje", "zje" }, "t_sl");
 }
 
 void TF_Cgjh::SetDocDate(const QDate& date)

@@ -6,6 +6,7 @@
 #include "purchasing/cgjh.h"
 #include "purchasing/cgjhadd.h"
 #include "purchasing/cgjhsele.h"
+#include "purchasing/cgth.h"
 #include "purchasing/jthcx.h"
 #include "purchasing/modidate.h"
 #include "purchasing/yfkglfk.h"
@@ -27,6 +28,7 @@ void RegisterPurchasingWindows()
 {
     DeclarePurchasingDatasets();
     FunctionWindows::Register<TF_Cgjh>(QStringLiteral("TF_Cgjh"), F_Cgjh);
+    FunctionWindows::Register<TF_Cgth>(QStringLiteral("TF_Cgth"), F_Cgth);
     FunctionWindows::Register<TF_Cgjh_Sele>(QStringLiteral("TF_Cgjh_Sele"));
     FunctionWindows::Register<TF_Cgjh_Add>(QStringLiteral("TF_Cgjh_Add"));
     FunctionWindows::Register<TF_Cgd_Add>(QStringLiteral("TF_Cgd_Add"));

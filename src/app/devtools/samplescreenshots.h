@@ -13,6 +13,7 @@ void RegisterMasterDataScreenshots();
 void RegisterDocumentsScreenshots();
 void RegisterPurchasingScreenshots();
 void RegisterPurchaseQueryScreenshots();
+void RegisterReturnScreenshots();
 // The purchasing samples' supplier, goods, colours, sizes and barcodes (once).
 void PreparePurchasingSamples();
 void RegisterSalesScreenshots();

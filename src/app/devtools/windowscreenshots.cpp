@@ -102,6 +102,7 @@ void RegisterSampleScreenshots()
     RegisterDocumentsScreenshots();
     RegisterPurchasingScreenshots();
     RegisterPurchaseQueryScreenshots();
+    RegisterReturnScreenshots();
     RegisterSalesScreenshots();
     RegisterAdminScreenshots();
     RegisterMembersScreenshots();

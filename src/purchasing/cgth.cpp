@@ -1,0 +1,663 @@
+#include "purchasing/cgth.h"
+
+#include "documents/entryparts.h"
+#include "foundation/approvalhooks.h"
+#include "foundation/combos.h"
+#include "foundation/datamodule.h"
+#include "foundation/functionwindows.h"
+#include "foundation/globals.h"
+#include "foundation/lookups.h"
+#include "foundation/numbering.h"
+#include "foundation/rights.h"
+#include "foundation/settings.h"
+#include "foundation/sqltext.h"
+#include "listing/gridformats.h"
+#include "masterdata/keyfilter.h"
+#include "masterdata/pickerscallers.h"
+#include "masterdata/pickersform.h"
+#include "platform/base/clock.h"
+#include "platform/db/query.h"
+#include "platform/db/transaction.h"
+#include "platform/db/valuetext.h"
+#include "platform/grid/datagrid.h"
+#include "platform/ui/keyedcombo.h"
+#include "platform/ui/prompt.h"
+#include "posting/colorsizestock.h"
+#include "posting/postingdb.h"
+#include "posting/rowinsert.h"
+#include "purchasing/wholereturn.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+TF_Cgth* F_Cgth = nullptr;
+QString TF_Cgth::SkipNextInit = QStringLiteral("0");
+
+namespace {
+
+const QString kTh = QStringLiteral("th");
+
+const char* const kReturnColumns[][3] = { { "g_sn", "商品编号", "80" }, { "g_name", "商品名称", "140" },
+    { "dw_name", "单位", "50" }, { "gg_name", "款型说明", "80" }, { "color_name", "颜色", "50" },
+    { "cm_name", "尺码", "50" }, { "t_sl", "数量", "56" }, { "th_dj", "单价", "64" }, { "th_dzl", "打折率", "56" },
+    { "je", "金额", "72" }, { "th_tax", "税率", "48" }, { "th_taxdj", "含税单价", "64" }, { "taxje", "税额", "64" },
+    { "zje", "总金额", "80" }, { "th_bz", "备注", "120" } };
+
+double ReturnEditNumber(const QLineEdit* e)
+{
+    return e->text().trimmed().toDouble();
+}
+
+} // namespace
+
+TF_Cgth::TF_Cgth(QWidget* parent)
+    : Form(parent), doc(PurchaseReturnKind()), Q_Thsp(F_DataModule->Q(QStringLiteral("Q_Thsp")))
+{
+    setObjectName(QStringLiteral("TF_Cgth"));
+    setWindowTitle(QStringLiteral("采购退货"));
+    resize(1024, 680);
+    auto* box = new QVBoxLayout(this);
+    cxPage = new QTabWidget(this);
+    cxPage->setObjectName(QStringLiteral("cxPage"));
+    cxTab1 = new QWidget;
+    cxTab1->setObjectName(QStringLiteral("cxTab1"));
+    cxPage->addTab(cxTab1, QStringLiteral("采购退货"));
+    box->addWidget(cxPage);
+    BuildEntryTab();
+    FormCreate();
+    PickerCallers::RegisterHandlerCombo(kTh, comUser);
+    PickerCallers::RegisterRemarkEdit(kTh, tnote);
+    doc.SetHost(
+        { [this] { return jsn->text(); }, [this](const QString& n) { jsn->setText(n); }, [this] { return DocDate(); },
+            [this] { return comCk->currentIndex() >= 0 ? comCk->Code(comCk->currentIndex()) : QString(); },
+            [this] {
+                openGridViewData(jsn->text());
+                updateBottomJe();
+            },
+            [] {}, [] {} });
+}
+
+TF_Cgth::~TF_Cgth()
+{
+    if (F_Cgth == this)
+        F_Cgth = nullptr;
+}
+
+void TF_Cgth::FormCreate()
+{
+    if (FontSize > 0)
+        ApplyFontSize(FontSize);
+}
+
+void TF_Cgth::BuildEntryTab()
+{
+    auto* box = new QVBoxLayout(cxTab1);
+    auto* head = new QGridLayout;
+    box->addLayout(head);
+    head->addWidget(NamedLabel(cxTab1, "供货商："), 0, 0);
+    auto* ghsRow = new QHBoxLayout;
+    tghs = NamedEdit(cxTab1, "tghs", 32);
+    tghs->setToolTip(QStringLiteral("输入编号,名称,拼音简码,联系电话,联系地址进行查询"));
+    btnSeleGhs = NamedButton(cxTab1, "btnSeleGhs", "…");
+    btnSeleGhs->setMaximumWidth(28);
+    ghsRow->addWidget(tghs, 1);
+    ghsRow->addWidget(btnSeleGhs);
+    head->addLayout(ghsRow, 0, 1);
+    head->addWidget(NamedLabel(cxTab1, "出货仓库："), 0, 2);
+    comCk = new KeyedCombo(cxTab1);
+    comCk->setObjectName(QStringLiteral("comCk"));
+    head->addWidget(comCk, 0, 3);
+    head->addWidget(NamedLabel(cxTab1, "退货日期："), 0, 4);
+    dateCg = new QDateEdit(cxTab1);
+    dateCg->setObjectName(QStringLiteral("dateCg"));
+    dateCg->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    dateCg->setCalendarPopup(true);
+    head->addWidget(dateCg, 0, 5);
+    head->addWidget(NamedLabel(cxTab1, "单号"), 0, 6);
+    jsn = NamedLabel(cxTab1, "", "jsn");
+    jsn->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    head->addWidget(jsn, 0, 7);
+
+    RzGroupBox_Btns = new QGroupBox(cxTab1);
+    RzGroupBox_Btns->setObjectName(QStringLiteral("RzGroupBox_Btns"));
+    auto* bar = new QHBoxLayout(RzGroupBox_Btns);
+    btnAddOld = NamedButton(RzGroupBox_Btns, "btnAddOld", "添加商品(F2)", bar);
+    btnZdth = NamedButton(RzGroupBox_Btns, "btnZdth", "整单退货", bar);
+    btnModi = NamedButton(RzGroupBox_Btns, "btnModi", "修改", bar);
+    btnDel = NamedButton(RzGroupBox_Btns, "btnDel", "删除", bar);
+    btnPrin = NamedButton(RzGroupBox_Btns, "btnPrin", "打印", bar);
+    auto* prinMenu = new QMenu(btnPrin);
+    prinMenu->addAction(QStringLiteral("打印单据(&W)"));
+    prinMenu->addAction(QStringLiteral("预览单据(&X)"));
+    btnPrin->setMenu(prinMenu);
+    bar->addStretch(1);
+    box->addWidget(RzGroupBox_Btns);
+
+    cxGridView = new DataGrid(cxTab1);
+    cxGridView->setObjectName(QStringLiteral("cxGridView"));
+    cxGridView->SetDataSource(&F_DataModule->D(QStringLiteral("D_Thsp")));
+    for (const auto& c : kReturnColumns)
+        cxGridView->AddColumn(QString::fromLatin1(c[0]), QString::fromUtf8(c[1]), QString::fromLatin1(c[2]).toInt());
+    cxGridView->SetFooterVisible(true);
+    for (const char* f : { "t_sl", "je", "taxje", "zje" })
+        cxGridView->SetFooterSum(cxGridView->ColumnByField(QLatin1String(f)));
+    box->addWidget(cxGridView, 1);
+
+    auto* bottom = new QGridLayout;
+    box->addLayout(bottom);
+    bottom->addWidget(NamedLabel(cxTab1, "应收金额："), 0, 0);
+    tyfje = NamedEdit(cxTab1, "tyfje", 32767);
+    tyfje->setReadOnly(true);
+    bottom->addWidget(tyfje, 0, 1);
+    bottom->addWidget(NamedLabel(cxTab1, "实收金额："), 0, 2);
+    tsfje = NamedEdit(cxTab1, "tsfje", 32767);
+    bottom->addWidget(tsfje, 0, 3);
+    bottom->addWidget(NamedLabel(cxTab1, "余款记入应付帐款"), 0, 4);
+    bottom->addWidget(NamedLabel(cxTab1, "经办人："), 1, 0);
+    auto* userRow = new QHBoxLayout;
+    comUser = new KeyedCombo(cxTab1);
+    comUser->setObjectName(QStringLiteral("comUser"));
+    btnUser = NamedButton(cxTab1, "btnUser", "…");
+    btnUser->setMaximumWidth(28);
+    btnUser->hide();
+    userRow->addWidget(comUser, 1);
+    userRow->addWidget(btnUser);
+    bottom->addLayout(userRow, 1, 1);
+    bottom->addWidget(NamedLabel(cxTab1, "备         注："), 1, 2);
+    auto* noteRow = new QHBoxLayout;
+    tnote = NamedEdit(cxTab1, "tnote", 200);
+    btnDjbz = NamedButton(cxTab1, "btnDjbz", "…");
+    btnDjbz->setMaximumWidth(28);
+    btnDjbz->hide();
+    noteRow->addWidget(tnote, 1);
+    noteRow->addWidget(btnDjbz);
+    bottom->addLayout(noteRow, 1, 3, 1, 2);
+    lfpno = NamedLabel(cxTab1, "发票号：", "lfpno");
+    bottom->addWidget(lfpno, 2, 0);
+    tfpno = NamedEdit(cxTab1, "tfpno", 32);
+    bottom->addWidget(tfpno, 2, 1);
+    tfpje = NamedEdit(cxTab1, "tfpje", 32767);
+    bottom->addWidget(tfpje, 2, 2);
+    btnOK = NamedButton(cxTab1, "btnOK", "保存(F5)");
+    btnCancel = NamedButton(cxTab1, "btnCancel", "退出(Esc)");
+    bottom->addWidget(btnOK, 2, 3);
+    bottom->addWidget(btnCancel, 2, 4);
+    RzPanel_Yhzh = NewAccountPanel(cxTab1, "同时选择收款账户：", comYhzh, btnYhzhClose);
+    box->addWidget(RzPanel_Yhzh);
+
+    RzPanelGhs = new SupplierPanel(cxTab1);
+    RzPanelGhs->setGeometry(80, 40, 640, 300);
+    RzPanelGhs->btnGhsAdd->hide();
+    RzPanelGhs->chosen = [this](const QString& sn, const QString& name) {
+        tghs->setText(name);
+        CurrentSupplierSn = sn;
+    };
+
+    connect(btnSeleGhs, &QPushButton::clicked, this, &TF_Cgth::btnSeleGhsClick);
+    connect(tghs, &QLineEdit::textEdited, this, &TF_Cgth::tghsKeyUp);
+    connect(RzPanelGhs->btnGhsModi, &QPushButton::clicked, this, &TF_Cgth::btnGhsModiClick);
+    connect(dateCg, &QDateEdit::dateChanged, this, &TF_Cgth::dateCgChange);
+    connect(btnAddOld, &QPushButton::clicked, this, &TF_Cgth::btnAddOldClick);
+    connect(btnZdth, &QPushButton::clicked, this, &TF_Cgth::btnZdthClick);
+    connect(btnModi, &QPushButton::clicked, this, &TF_Cgth::btnModiClick);
+    connect(btnDel, &QPushButton::clicked, this, &TF_Cgth::btnDelClick);
+    connect(cxGridView, &DataGrid::rowDoubleClicked, this, [this] { btnModiClick(); });
+    connect(btnUser, &QPushButton::clicked, this, &TF_Cgth::btnUserClick);
+    connect(btnDjbz, &QPushButton::clicked, this, &TF_Cgth::btnDjbzClick);
+    connect(btnYhzhClose, &QPushButton::clicked, RzPanel_Yhzh, &QWidget::hide);
+    connect(btnOK, &QPushButton::clicked, this, &TF_Cgth::btnOKClick);
+    connect(btnCancel, &QPushButton::clicked, this, &QWidget::close);
+    for (QLineEdit* e : { tghs, RzPanelGhs->tkey, tnote, tfpno })
+        DiscardSearchPunctuation(e);
+    for (QWidget* w : std::initializer_list<QWidget*> { tsfje, comCk, comUser, tnote })
+        w->installEventFilter(this);
+}
+
+bool TF_Cgth::eventFilter(QObject* watched, QEvent* e)
+{
+    if (e->type() == QEvent::FocusIn) {
+        if (watched == tsfje)
+            tsfjeEnter();
+        else
+            RzPanel_Yhzh->hide();
+        btnUser->setVisible(watched == comUser);
+        btnDjbz->setVisible(watched == tnote);
+    }
+    return Form::eventFilter(watched, e);
+}
+
+void TF_Cgth::FormActivate()
+{
+    btnOK->setEnabled(true);
+    if (SkipNextInit == QLatin1String("1")) {
+        SkipNextInit = QStringLiteral("0");
+        return;
+    }
+    OpenSupplierList(QString());
+    FillStaffCombo(*comUser, QStringLiteral("u_cg"));
+    if (comUser->count() > 0)
+        comUser->setCurrentIndex(0);
+    FillOperatorWarehouses(*comCk);
+    FillCombo(
+        *comYhzh, QStringLiteral("jxc_yhzh"), QStringLiteral("yh_name"), QStringLiteral("yh_sn"), QStringLiteral("id"));
+    if (comYhzh->count() > 0)
+        comYhzh->setCurrentIndex(0);
+    ActiveDocKind = QStringLiteral("cgth");
+    const QString handedOver = WholeReturnDocNo;
+    WholeReturnDocNo.clear();
+    initTab();
+    if (!handedOver.isEmpty()) {
+        // The goods-in window handed a document over: a fresh number takes its lines.
+        jsn->setText(NextDocNoToday(QStringLiteral("jxc_thd"), QStringLiteral("gl_djh"), QStringLiteral("CT")));
+        TakeOverWholeReturn(handedOver);
+    }
+    SkipNextInit = QStringLiteral("0");
+    ApplyRightsAndVisibility();
+}
+
+void TF_Cgth::ApplyRightsAndVisibility()
+{
+    const QString cg = QStringLiteral("cggl");
+    RzPanelGhs->btnGhsModi->setVisible(HasRight(QStringLiteral("qtcz"), 2));
+    lineRights_ = HasRight(cg, 4);
+    RzGroupBox_Btns->setEnabled(lineRights_);
+    tyfje->setVisible(ShowCostPrice);
+    tsfje->setVisible(ShowCostPrice);
+    for (QWidget* w : std::initializer_list<QWidget*> { lfpno, tfpno, tfpje })
+        w->setVisible(IsTrue(UseInvoices));
+    const bool tax = IsTrueFor(UseTaxPrice, QStringLiteral("cj"));
+    auto show = [this](const char* field, bool on) {
+        const int col = cxGridView->ColumnByField(QLatin1String(field));
+        if (col >= 0)
+            cxGridView->SetColumnVisible(col, on);
+    };
+    show("th_dj", tax || ShowCostPrice);
+    show("zje", tax || ShowCostPrice);
+    show("th_tax", tax);
+    show("th_taxdj", tax);
+    show("th_dzl", IsTrue(UseDiscount) && ShowCostPrice);
+    show("color_name", IsTrue(UseColors));
+    SetLineGridFormats(*cxGridView, { "th_dj", "th_taxdj", "je", "taxje", "zje" }, "t_sl");
+}
+
+void TF_Cgth::SetDocDate(const QDate& date)
+{
+    const QSignalBlocker quiet(dateCg);
+    dateCg->setDate(date);
+}
+
+QString TF_Cgth::DocDate() const
+{
+    return dateCg->date().toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+void TF_Cgth::initTab()
+{
+    btnOK->setEnabled(true);
+    if (SkipNextInit == QLatin1String("1")) {
+        SkipNextInit = QStringLiteral("0");
+        return;
+    }
+    RzPanelGhs->hide();
+    tghs->setText(DefaultSupplierName());
+    CurrentSupplierSn = DefaultSupplierSn();
+    for (QLineEdit* e : { tyfje, tsfje, tfpje })
+        e->setText(QStringLiteral("0"));
+    tfpno->clear();
+    jsn->setText(NextDocNoToday(QStringLiteral("jxc_thd"), QStringLiteral("gl_djh"), QStringLiteral("CT")));
+    const int ck = comCk->findText(DefaultWarehouseName());
+    comCk->setCurrentIndex(ck >= 0 ? ck : (comCk->count() > 0 ? 0 : -1));
+    if (comYhzh->count() > 0)
+        comYhzh->setCurrentIndex(0);
+    tnote->clear();
+    ActiveDocKind = QStringLiteral("cgth");
+    cxPage->setCurrentWidget(cxTab1);
+    openGridViewData(jsn->text());
+    // A goods-in taken over stays with its draft until that is saved or discarded.
+    if (!EntryHasRows())
+        wholeReturnOf.clear();
+    updateBottomJe();
+    SetDocDate(Clock::Today());
+    LastDocDate = DocDate();
+}
+
+bool TF_Cgth::EntryHasRows() const
+{
+    return Q_Thsp.Active() && Q_Thsp.RecordCount() > 0;
+}
+
+void TF_Cgth::openGridViewData(const QString& number)
+{
+    Q_Thsp.SetSQL(QStringLiteral(
+        "select a.g_name,a.g_jm,a.dw_name,a.gg_name,d.color_name,a.g_sccs,a.g_kc,a.g_bz,c.cm_name,b.*,e.t_sl,"
+        "e.t_sl*b.th_dj*b.th_dzl as je,e.t_sl*b.th_dj*b.th_tax/100.00*b.th_dzl as taxje,"
+        "e.t_sl*b.th_taxdj*b.th_dzl as zje,e.id as eid "
+        "from jxc_goods a,jxc_thsp b,jxc_cm c,jxc_color d,jxc_thspmx e where a.g_sn=b.g_sn and "
+        "b.id=e.tid and a.g_sn=e.g_sn and c.cm_sn=e.cm_sn and d.color_sn=e.color_sn "
+        "and b.gl_djh=:djh and b.a_name=:aname order by b.id,e.id"));
+    Q_Thsp.SetBaseTable(QStringLiteral("jxc_thsp"));
+    Q_Thsp.SetParam(QStringLiteral("djh"), number);
+    Q_Thsp.SetParam(QStringLiteral("aname"), CurrentAdminName);
+    Q_Thsp.Open();
+}
+
+void TF_Cgth::setButtons()
+{
+    const bool rows = EntryHasRows();
+    btnModi->setVisible(rows);
+    btnDel->setVisible(rows);
+    btnPrin->setVisible(rows && !IsTrue(NoPrintBeforeSave));
+    comCk->setEnabled(!rows);
+    tghs->setEnabled(!rows);
+    btnSeleGhs->setVisible(!rows);
+}
+
+void TF_Cgth::updateBottomJe()
+{
+    setButtons();
+    // Every line of the number counts here, the discount goods and other operators' included.
+    double sum = posting::FirstNumber(
+        QStringLiteral("select sum(th_zje) from jxc_thsp where gl_djh=:n"), { { QStringLiteral("n"), jsn->text() } });
+    if (IsTrue(RoundTotals))
+        sum = posting::RoundUp(sum, TotalDecimals.toInt());
+    tyfje->setText(NumberText(sum));
+    if (PurchasePayDefault == QLatin1String("0"))
+        tsfje->setText(tyfje->text());
+}
+
+void TF_Cgth::dateCgChange()
+{
+    QString number = jsn->text();
+    if (!doc.DateChange(DocDate(), LastDocDate, number)) {
+        SetDocDate(QDate::fromString(LastDocDate, QStringLiteral("yyyy-MM-dd")));
+        return;
+    }
+    jsn->setText(number);
+    openGridViewData(number);
+}
+
+void TF_Cgth::btnAddOldClick()
+{
+    if (tghs->text().trimmed().isEmpty()) {
+        Prompt::Info(QStringLiteral("请选择供货商！"));
+        return;
+    }
+    FunctionWindows::Open(QStringLiteral("TF_Cgth_Add"), FunctionWindows::Lifetime::Freed);
+    openGridViewData(jsn->text());
+    updateBottomJe();
+}
+
+void TF_Cgth::btnModiClick()
+{
+    if (!EntryHasRows())
+        return;
+    OpenMode = QStringLiteral("cgth");
+    SelectedSn = Q_Thsp.AsString(QStringLiteral("g_sn"));
+    FunctionWindows::Open(QStringLiteral("TF_Cgth_Sele"), FunctionWindows::Lifetime::Freed);
+    SelectedSn.clear();
+    OpenMode.clear();
+    updateBottomJe();
+}
+
+void TF_Cgth::btnDelClick()
+{
+    if (!EntryHasRows())
+        return;
+    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) == Prompt::Answer::No)
+        return;
+    DeleteDetailRow(doc.Kind(), Q_Thsp.AsInteger(QStringLiteral("eid")), Q_Thsp.AsInteger(QStringLiteral("id")));
+    openGridViewData(jsn->text());
+    if (!EntryHasRows())
+        wholeReturnOf.clear();
+    updateBottomJe();
+}
+
+void TF_Cgth::btnOKClick()
+{
+    using namespace posting;
+    const QString refusal
+        = DocWindow::SaveRefusal(EntryHasRows(), tghs->text(), QStringLiteral("请选择供货商！"), *comUser, *comCk);
+    if (!refusal.isEmpty()) {
+        Prompt::Info(refusal);
+        return;
+    }
+    const QString warehouse = GetComboCode(*comCk, comCk->currentIndex());
+    const QString missing = GoodsWithoutStockRow(warehouse, jsn->text());
+    Q_Thsp.First();
+    if (!missing.isEmpty()) {
+        if (IsTrue(AllowZeroStockOut)) {
+            if (Prompt::YesNo(QStringLiteral("当前仓库中商品‘") + missing
+                    + QStringLiteral("’不存在，\r\n\r\n退货将会出现负库存，是否继续？"))
+                == Prompt::Answer::No)
+                return;
+        } else {
+            Prompt::Info(QStringLiteral("当前仓库中商品‘") + missing + QStringLiteral("’库存不足，\r\n\r\n不能退货。"));
+            return;
+        }
+    }
+    // Quantities too: a return never drives a combination below zero unless allowed.
+    const QString shortage
+        = CheckNegativeSizeColorStock(QStringLiteral("jxc_thspmx"), warehouse, jsn->text(), QStringLiteral("出库"));
+    if (!shortage.isEmpty()) {
+        Prompt::Info(shortage);
+        return;
+    }
+    const bool pendingOnly = ApproveOnSave == QLatin1String("0") || ApproveOnSave == QLatin1String("False");
+    const QString question = pendingOnly
+        ? QStringLiteral("单据保存后处于“未审核”状态，是否确认保存？\r\n\r\n处于“未审核”状态的退货单，可以在“待审核"
+                         "\r\n\r\n退货单”面板中，进行修改及审核操作！")
+        : QStringLiteral(
+            "单据保存后将直接审核，是否确认保存？\r\n\r\n保存后如果有问题可以在“进退货查询”功能中取消审核！");
+    if (Prompt::YesNo(question) == Prompt::Answer::No)
+        return;
+    const QString handler = GetComboCode(*comUser, comUser->currentIndex());
+    SaveButtonGuard reenable(btnOK);
+    QApplication::processEvents();
+    if (IsTrue(RoundTotals))
+        tsfje->setText(QString::number(RoundUp(ReturnEditNumber(tsfje), TotalDecimals.toInt()), 'g', 15));
+    const int rows = Q_Thsp.RecordCount();
+    const QString date = DocDate();
+
+    Transaction t(Db());
+    const QString number = RedrawForSave(doc.Kind(), jsn->text(), date);
+    InsertRow(QStringLiteral("jxc_thd"),
+        { { QStringLiteral("gl_djh"), number }, { QStringLiteral("ghs_sn"), CurrentSupplierSn },
+            { QStringLiteral("ck_sn"), warehouse },
+            { QStringLiteral("th_thrq"), date + QLatin1Char(' ') + Clock::Now().toString(QStringLiteral("HH:mm")) },
+            { QStringLiteral("th_yfje"), -ReturnEditNumber(tyfje) },
+            { QStringLiteral("th_sfje"), -ReturnEditNumber(tsfje) }, { QStringLiteral("th_hkje"), 0 },
+            { QStringLiteral("u_sn"), handler }, { QStringLiteral("th_note"), tnote->text().trimmed() },
+            { QStringLiteral("th_status"), 0 }, { QStringLiteral("th_checker"), QString() },
+            { QStringLiteral("th_chkrq"), QString() }, { QStringLiteral("th_jsfs"), 1 },
+            { QStringLiteral("th_kmmc"), comYhzh->currentText() },
+            { QStringLiteral("th_fpno"), tfpno->text().trimmed() },
+            { QStringLiteral("th_fpje"), -ReturnEditNumber(tfpje) }, { QStringLiteral("a_name"), CurrentAdminName },
+            { QStringLiteral("th_qk"), 0 } });
+    jsn->setText(number);
+    if (pendingOnly) {
+        WriteLog(QStringLiteral("增加未审核采购退货单") + number + QStringLiteral("，共") + QString::number(rows)
+            + QStringLiteral("种商品"));
+    } else {
+        const QString answer = CheckApproveAllowed(number, date);
+        if (answer != QLatin1String("ok"))
+            Prompt::Info(answer);
+        else
+            checkDj(number);
+    }
+    if (!wholeReturnOf.isEmpty())
+        MarkWholeReturned(wholeReturnOf, number);
+    t.Commit();
+    wholeReturnOf.clear();
+    WholeReturnDocNo.clear();
+    reenable.Done();
+    initTab();
+}
+
+bool TF_Cgth::checkDj(const QString& number)
+{
+    const QString warehouse = posting::First(QStringLiteral("select ck_sn from jxc_thd where gl_djh=:n"),
+        { { QStringLiteral("n"),
+            number } }).toString();
+    const QString shortage
+        = CheckNegativeSizeColorStock(QStringLiteral("jxc_thspmx"), warehouse, number, QStringLiteral("出库"));
+    if (!shortage.isEmpty()) {
+        Prompt::Info(shortage);
+        return false;
+    }
+    return doc.Approve(number, CurrentAdminName);
+}
+
+bool TF_Cgth::TakeOverWholeReturn(const QString& goodsInNo)
+{
+    const auto header = CopyWholeReturn(goodsInNo, jsn->text());
+    if (!header)
+        return false;
+    wholeReturnOf = goodsInNo;
+    tghs->setText(header->supplierName);
+    CurrentSupplierSn = header->supplierSn;
+    const int ck = comCk->findText(header->warehouseName);
+    if (ck >= 0)
+        comCk->setCurrentIndex(ck);
+    const int user = comUser->findText(header->handlerName);
+    if (user >= 0)
+        comUser->setCurrentIndex(user);
+    tnote->setText(header->note);
+    cxPage->setCurrentWidget(cxTab1);
+    openGridViewData(jsn->text());
+    setButtons();
+    tyfje->setText(NumberText(header->payable));
+    tsfje->setText(NumberText(header->paid));
+    return true;
+}
+
+void TF_Cgth::btnZdthClick()
+{
+    if (EntryHasRows()) {
+        Prompt::Info(QStringLiteral("请先保存本次的退货单据！"));
+        return;
+    }
+    if (tghs->text().trimmed().isEmpty()) {
+        Prompt::Info(QStringLiteral("请选择供货商！"));
+        return;
+    }
+    if (comCk->count() == 0) {
+        Prompt::Info(QStringLiteral("请选择仓库！"));
+        return;
+    }
+    if (comUser->count() == 0) {
+        Prompt::Info(QStringLiteral("请选择经办人！"));
+        return;
+    }
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("TF_Jthcx") && w->isVisible()) {
+            Prompt::Info(QStringLiteral("“进退货查询”已经打开，请先关闭“采购退货”窗口再选择退货单据！"));
+            return;
+        }
+    OpenMode = QStringLiteral("cgth");
+    WholeReturnDocNo.clear();
+    FunctionWindows::Open(QStringLiteral("TF_Jthcx"), FunctionWindows::Lifetime::Freed);
+    OpenMode.clear();
+    // The query hands the chosen goods-in over; its lines come under this number.
+    const QString chosen = WholeReturnDocNo;
+    WholeReturnDocNo.clear();
+    if (!chosen.isEmpty())
+        TakeOverWholeReturn(chosen);
+}
+
+void TF_Cgth::btnSeleGhsClick()
+{
+    RzPanel_Yhzh->hide();
+    RzPanelGhs->ShowFiltered(QString());
+}
+
+void TF_Cgth::tghsKeyUp()
+{
+    RzPanelGhs->ShowFiltered(tghs->text().trimmed());
+}
+
+void TF_Cgth::btnGhsModiClick()
+{
+    if (RzPanelGhs->btnGhsModi->isHidden() || RzPanelGhs->cxGridGhsView->RowCount() == 0)
+        return;
+    FunctionWindows::Open(QStringLiteral("TF_Ghsgl_Modi"), FunctionWindows::Lifetime::Freed);
+    OpenSupplierList(QString());
+}
+
+void TF_Cgth::btnUserClick()
+{
+    PickerCaller = kTh;
+    FunctionWindows::Open(QStringLiteral("TF_User2"), FunctionWindows::Lifetime::Freed);
+    PickerCaller.clear();
+}
+
+void TF_Cgth::btnDjbzClick()
+{
+    PickerCaller = kTh;
+    FunctionWindows::Open(QStringLiteral("TF_Djbz"), FunctionWindows::Lifetime::Freed);
+    PickerCaller.clear();
+}
+
+void TF_Cgth::tsfjeEnter()
+{
+    if (AccountPanelOffered())
+        RzPanel_Yhzh->show();
+}
+
+bool TF_Cgth::FormCloseQuery()
+{
+    WholeReturnDocNo.clear();
+    const bool closing = doc.CloseQuery(EntryHasRows(), jsn->text(), [this] { btnOKClick(); });
+    if (closing) {
+        openGridViewData(jsn->text());
+        if (!EntryHasRows())
+            wholeReturnOf.clear();
+    }
+    return closing;
+}
+
+void TF_Cgth::hideEvent(QHideEvent* e)
+{
+    for (Query* q : { &Q_Thsp, &F_DataModule->Q(QStringLiteral("Q_Ghsxx")) })
+        q->Close();
+    F_DataModule->Q_GoodsPrin.Close();
+    Form::hideEvent(e);
+}
+
+void TF_Cgth::FormKeyDown(int key)
+{
+    if (!RzPanelGhs->isHidden()) {
+        RzPanelGhs->KeyDown(
+            key, [] {}, [this] { btnGhsModiClick(); });
+        return;
+    }
+    switch (key) {
+    case Qt::Key_F2:
+        if (cxPage->currentWidget() == cxTab1 && lineRights_ && btnAddOld->isEnabled())
+            btnAddOldClick();
+        return;
+    case Qt::Key_F5:
+        btnOKClick();
+        return;
+    case Qt::Key_Escape:
+        close();
+        return;
+    default:
+        return;
+    }
+}
+
+void TF_Cgth::keyPressEvent(QKeyEvent* e)
+{
+    if (!DocWindowKey(e, [this](int key) { FormKeyDown(key); }))
+        Form::keyPressEvent(e);
+}
