@@ -32,16 +32,14 @@ bool MemberExists(const QString& column, const QString& value)
 
 } // namespace
 
-QString NextMemberCode(const QString& code)
+QString NextMemberCode(const QString& code, int steps)
 {
-    return QString::number(code.toLongLong() + 1).rightJustified(code.size(), QLatin1Char('0'));
+    return QString::number(code.toLongLong() + steps).rightJustified(code.size(), QLatin1Char('0'));
 }
 
 QString MemberPreviewText(const ImportRow& row, int sheetRow, bool autoNumber, const QString& firstCard)
 {
-    const QString card = autoNumber
-        ? QString::number(firstCard.toLongLong() + sheetRow).rightJustified(firstCard.size(), QLatin1Char('0'))
-        : row.Trimmed(QStringLiteral("hy_bh"));
+    const QString card = autoNumber ? NextMemberCode(firstCard, sheetRow) : row.Trimmed(QStringLiteral("hy_bh"));
     return QLatin1Char('[') + card + QLatin1Char(']') + row.Trimmed(QStringLiteral("hy_name"));
 }
 

@@ -21,8 +21,8 @@ struct MemberNumbers {
     QString nextCard;
 };
 
-// The code after this one, keeping its width ("0099" -> "0100").
-QString NextMemberCode(const QString& code);
+// The code steps after this one, keeping its width ("0099" -> "0100").
+QString NextMemberCode(const QString& code, int steps = 1);
 
 // The staged row's text: "[card]name", the card being the one the member would get.
 // firstCard is the first automatic card number, given to the first sheet row.
