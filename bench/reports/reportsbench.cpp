@@ -3,17 +3,20 @@
 // summary of one month in either mode under 1 s; the current stock over all
 // warehouses under 300 ms; the ledger's stock at a cut-off in one warehouse under
 // 1 s; the detail of one month under 1 s; the recalculation of the running
-// balances of all warehouses from the first date under 10 s.
+// balances of all warehouses from the first date under 10 s; the stock check list
+// under 2 s; the document query of one month under 500 ms.
 #include "shopdata.h"
 #include "widgetbench.h"
 
 #include "foundation/datamodule.h"
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
+#include "reports/djcxrules.h"
 #include "reports/jxchzrules.h"
 #include "reports/jxcmxrules.h"
 #include "reports/kccxrules.h"
 #include "reports/reportswindows.h"
+#include "reports/stockcheck.h"
 #include "reports/stockrecalc.h"
 
 #include <benchmark/benchmark.h>
@@ -91,6 +94,24 @@ void BM_RecalcAllWarehousesFromTheFirstDate(benchmark::State& state)
     }
 }
 BENCHMARK(BM_RecalcAllWarehousesFromTheFirstDate)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_StockCheckList(benchmark::State& state)
+{
+    Query& list = Module().Q(QStringLiteral("Q_GhsDjFk"));
+    for (auto _ : state) {
+        OpenStockCheckList(list, QStringLiteral("-1"), QString());
+        state.counters["rows"] = list.RecordCount();
+    }
+}
+BENCHMARK(BM_StockCheckList)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_DocumentQueryOfOneMonth(benchmark::State& state)
+{
+    Module();
+    for (auto _ : state)
+        Open(state, "Q_Djcx1", DocumentQueryStatement(QDate(2015, 5, 1), QDate(2015, 5, 31), QString()));
+}
+BENCHMARK(BM_DocumentQueryOfOneMonth)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

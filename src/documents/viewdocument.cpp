@@ -9,6 +9,8 @@
 #include "posting/printdata.h"
 #include "posting/printvars.h"
 
+#include <QStringList>
+
 namespace {
 
 // How the documents of a number prefix print: the settings' template or a named
@@ -60,6 +62,12 @@ const DocumentPrint kLedgerPrints[] = {
     { "LY", nullptr, "bmlyd.fr3", "bmlyd2.fr3", "LY", "LY", true, nullptr, nullptr },
     { "LT", nullptr, "bmthd.fr3", "bmthd2.fr3", "LY", "LY", true, nullptr, nullptr },
     { "LF", nullptr, "bmbfd.fr3", "bmbfd2.fr3", "LY", "LY", true, nullptr, nullptr },
+};
+
+// The document query lists processing and outsourcing documents as well.
+const DocumentPrint kQueryOnlyPrints[] = {
+    { "JG", nullptr, "cpjgd.fr3", "cpjgd2.fr3", "JG", "JG", false, nullptr, nullptr },
+    { "WF", nullptr, "wfjgd.fr3", "wfjgd2.fr3", "WF", "WF", true, nullptr, nullptr },
 };
 
 // The output itself: the template, the detail rows on the print query and the
@@ -130,4 +138,14 @@ bool PrintDocument(const QString& number, bool offerChoice)
 bool ViewLedgerDocument(const QString& number)
 {
     return outputFrom(kLedgerPrints, number, {});
+}
+
+bool ViewQueriedStockDocument(const QString& number)
+{
+    // Stock-takes and loans are never listed there.
+    static const QStringList kNotListed
+        = { QStringLiteral("PD"), QStringLiteral("JH"), QStringLiteral("HH"), QStringLiteral("XH") };
+    if (kNotListed.contains(number.left(2).toUpper()))
+        return false;
+    return outputFrom(kLedgerPrints, number, {}) || outputFrom(kQueryOnlyPrints, number, {});
 }

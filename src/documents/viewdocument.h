@@ -17,3 +17,6 @@ bool PrintDocument(const QString& number, bool offerChoice);
 // costs for operators who may not see costs, and the header variables set before
 // the detail rows except for stock-takes, loans and department documents.
 bool ViewLedgerDocument(const QString& number);
+// The same for the document query: the stock-moving kinds it lists, processing and
+// outsourcing documents included.
+bool ViewQueriedStockDocument(const QString& number);

@@ -2,6 +2,7 @@
 
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
+#include "reports/djcx.h"
 #include "reports/fhcb.h"
 #include "reports/fhdzd.h"
 #include "reports/jxchz.h"
@@ -9,6 +10,7 @@
 #include "reports/kccx.h"
 #include "reports/kccxjs.h"
 #include "reports/rktj.h"
+#include "reports/stockcheckwindows.h"
 #include "reports/xsmltj.h"
 #include "reports/ywyxstj.h"
 
@@ -24,6 +26,7 @@ void DeclareReportsDatasets()
         QStringLiteral("Q_Xstj4"), QStringLiteral("Q_Xstj5"), QStringLiteral("Q_Ckjth1") });
     // The stock check list, reopened after a recalculation.
     DeclareDatasets({ QStringLiteral("Q_GhsDjFk") });
+    DeclareDatasets({ QStringLiteral("Q_Djcx1"), QStringLiteral("Q_Djcx2") });
 }
 
 void RegisterReportsWindows()
@@ -42,4 +45,8 @@ void RegisterReportsWindows()
     FunctionWindows::Register<TF_Xsmltj>(QStringLiteral("TF_Xsmltj"), F_Xsmltj);
     FunctionWindows::Register<TF_Fhcb>(QStringLiteral("TF_Fhcb"), F_Fhcb);
     FunctionWindows::Register<TF_Kccx_Js>(QStringLiteral("TF_Kccx_Js"));
+    FunctionWindows::Register<TF_kccx_Hd>(QStringLiteral("TF_kccx_Hd"));
+    FunctionWindows::Register<TF_Kccx_Tb>(QStringLiteral("TF_Kccx_Tb"));
+    FunctionWindows::Register<TF_Kccx_Dphd>(QStringLiteral("TF_Kccx_Dphd"));
+    FunctionWindows::Register<TF_Djcx>(QStringLiteral("TF_Djcx"), F_Djcx);
 }

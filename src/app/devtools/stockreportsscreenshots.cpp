@@ -7,9 +7,11 @@
 #include "platform/base/clock.h"
 #include "platform/db/sqltext.h"
 #include "platform/ui/screenshots.h"
+#include "reports/djcx.h"
 #include "reports/jxchz.h"
 #include "reports/jxcmx.h"
 #include "reports/kccx.h"
+#include "reports/stockcheckwindows.h"
 
 #include <QMap>
 #include <QPair>
@@ -149,6 +151,59 @@ QWidget* buildDetail()
     return new TF_Jxcmx();
 }
 
+// Every pair with one colour and size row of its whole stock; two pairs' stock
+// then drifted from their ledger balance.
+void sampleStockDrift()
+{
+    ExecSQL(QStringLiteral("insert into jxc_tkc (g_sn,ck_sn,color_sn,cm_sn,t_sl) select g_sn,ck_sn,'100001','100001',"
+                           "kc_sl from jxc_kcsp"));
+    ExecSQL(QStringLiteral("update jxc_kcsp set kc_sl=kc_sl+2,kc_zsl=kc_zsl+2 where g_sn in ('10010002','10020003') "
+                           "and ck_sn='100001'"));
+    ExecSQL(QStringLiteral("update jxc_tkc set t_sl=t_sl+2 where g_sn in ('10010002','10020003') and ck_sn='100001'"));
+}
+
+// Approved goods-in, sales and transfers behind the ledger rows of the month.
+void sampleDocuments()
+{
+    ExecSQL(QStringLiteral("insert into jxc_jhd (gl_djh,ghs_sn,ck_sn,j_jhrq,j_yfje,j_sfje,u_sn,j_note,a_name,gl_djh2,"
+                           "j_status) select gl_djh,(select min(ghs_sn) from jxc_ghsxx),ck_sn,gl_kdrq,gl_zje,gl_zje,"
+                           "'100001','','admin','',1 from jxc_goodslist where gl_flag='cj'"));
+    ExecSQL(QStringLiteral("insert into jxc_jhsp (gl_djh,g_sn,jh_sl,jh_dj,jh_zje,dw_name) select gl_djh,g_sn,gl_sl,"
+                           "gl_dj,gl_zje,'' from jxc_goodslist where gl_flag='cj'"));
+    ExecSQL(QStringLiteral("insert into jxc_lsxsd (gl_djh,kh_sn,ck_sn,ls_xsrq,ls_yfje,ls_sfje,u_sn,ls_note,a_name,"
+                           "gl_djh2,ls_status) select gl_djh,(select min(kh_sn) from jxc_khxx),ck_sn,gl_kdrq,gl_zje,"
+                           "gl_zje,'100001','','admin','',1 from jxc_goodslist where gl_flag='xs'"));
+    ExecSQL(QStringLiteral("insert into jxc_lsxssp (gl_djh,g_sn,ls_sl,ls_dj,ls_zje,dw_name) select gl_djh,g_sn,gl_sl,"
+                           "gl_dj,gl_zje,'' from jxc_goodslist where gl_flag='xs'"));
+    ExecSQL(QStringLiteral("insert into jxc_kcdbd (gl_djh,ck_out,ck_in,db_dbrq,db_status,u_sn,db_note,a_name) select "
+                           "gl_djh,ck_sn,'100002',gl_kdrq,1,'100001','','admin' from jxc_goodslist where "
+                           "gl_flag='db' and gl_sl<0"));
+    ExecSQL(QStringLiteral("insert into jxc_dbsp (gl_djh,g_sn,db_sl,dw_name) select gl_djh,g_sn,gl_sl,'' from "
+                           "jxc_goodslist where gl_flag='db' and gl_sl>0"));
+}
+
+QWidget* buildCheckList()
+{
+    Screenshots::Prepare();
+    sampleStock();
+    sampleStockDrift();
+    return new TF_kccx_Hd();
+}
+
+QWidget* buildStockSync()
+{
+    Screenshots::Prepare();
+    return new TF_Kccx_Tb();
+}
+
+QWidget* buildDocumentQuery()
+{
+    Screenshots::Prepare();
+    sampleStock();
+    sampleDocuments();
+    return new TF_Djcx();
+}
+
 } // namespace
 
 void RegisterStockReportsScreenshots()
@@ -156,4 +211,7 @@ void RegisterStockReportsScreenshots()
     Screenshots::Register(QStringLiteral("TF_Kccx"), buildStockQuery);
     Screenshots::Register(QStringLiteral("TF_Jxchz"), buildSummary);
     Screenshots::Register(QStringLiteral("TF_Jxcmx"), buildDetail);
+    Screenshots::Register(QStringLiteral("TF_kccx_Hd"), buildCheckList);
+    Screenshots::Register(QStringLiteral("TF_Kccx_Tb"), buildStockSync);
+    Screenshots::Register(QStringLiteral("TF_Djcx"), buildDocumentQuery);
 }
