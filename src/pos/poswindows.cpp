@@ -7,6 +7,7 @@
 #include "pos/posfk.h"
 #include "pos/posjg.h"
 #include "pos/poskey.h"
+#include "pos/poslsz.h"
 #include "pos/posmainform.h"
 #include "pos/posselehy.h"
 #include "pos/posth.h"
@@ -15,7 +16,8 @@ void DeclarePosDatasets()
 {
     DeclareDatasets({ QStringLiteral("Q_Posxs"), QStringLiteral("Q_PosGoods"), QStringLiteral("Q_PosJg"),
         QStringLiteral("Q_PosJg2"), QStringLiteral("Q_PosJgMx"), QStringLiteral("Q_PosTh"),
-        QStringLiteral("Q_PosThImport"), QStringLiteral("Q_PosThImport2"), QStringLiteral("Q_Poscrk") });
+        QStringLiteral("Q_PosThImport"), QStringLiteral("Q_PosThImport2"), QStringLiteral("Q_Poscrk"),
+        QStringLiteral("Q_Poslsz"), QStringLiteral("Q_Poslsz2") });
 }
 
 void InstallPosTillHooks()
@@ -50,4 +52,5 @@ void RegisterPosWindows()
     FunctionWindows::Register<TF_Posxs_Ck>(QStringLiteral("TF_Posxs_Ck"));
     FunctionWindows::Register<TF_Posxs_Crk>(QStringLiteral("TF_Posxs_Crk"));
     FunctionWindows::Register<TF_Posxs_Crk_Add>(QStringLiteral("TF_Posxs_Crk_Add"));
+    FunctionWindows::Register<TF_Posxs_Lsz>(QStringLiteral("TF_Posxs_Lsz"), F_Posxs_Lsz);
 }

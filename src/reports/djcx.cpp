@@ -52,8 +52,9 @@ TF_Djcx::TF_Djcx(QWidget* parent) : Form(parent)
     setObjectName(QStringLiteral("TF_Djcx"));
     setWindowTitle(QStringLiteral("单据查询"));
     ApplyFontSize(FontSize);
-    auto* note = new QLabel(QStringLiteral("说明：\n单据查询可以查询系统中的所有有关库存操作的单据，包括：\n"
-                                           "采购进货单、采购退货单、销售单、销售退货单、库存调拨单、库存报损单、库存报溢单等。"),
+    auto* note = new QLabel(
+        QStringLiteral("说明：\n单据查询可以查询系统中的所有有关库存操作的单据，包括：\n"
+                       "采购进货单、采购退货单、销售单、销售退货单、库存调拨单、库存报损单、库存报溢单等。"),
         this);
     note->setWordWrap(true);
     tname = new QLineEdit(this);
@@ -84,8 +85,9 @@ TF_Djcx::TF_Djcx(QWidget* parent) : Form(parent)
     cxGrid2View->setObjectName(QStringLiteral("cxGrid2View"));
     cxGrid2View->SetDataSource(&F_DataModule->D(QStringLiteral("D_Djcx2")));
     cxGrid2View->SetFooterVisible(true);
-    addDocColumns(*cxGrid2View, { { "g_sn", "商品编号" }, { "g_name", "商品名称" }, { "dw_name", "单位" },
-                                    { "gg_name", "款型说明" }, { "color_name", "颜色" }, { "sl", "数量" } });
+    addDocColumns(*cxGrid2View,
+        { { "g_sn", "商品编号" }, { "g_name", "商品名称" }, { "dw_name", "单位" }, { "gg_name", "款型说明" },
+            { "color_name", "颜色" }, { "sl", "数量" } });
     SetRecordCount(*cxGrid2View, cxGrid2View->ColumnByField(QStringLiteral("g_sn")));
     auto* bottom = new QVBoxLayout(RzPanel_Bott);
     bottom->setContentsMargins(0, 0, 0, 0);

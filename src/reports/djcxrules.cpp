@@ -19,7 +19,7 @@ struct DocumentKind {
     const char* label;
     const char* table;
     const char* date;
-    const char* due;  // nullptr: no money
+    const char* due; // nullptr: no money
     const char* paid;
     Partner partner;
     const char* warehouse; // nullptr: none
@@ -27,19 +27,19 @@ struct DocumentKind {
     int sort;
     const char* condition;
     const char* note;
-    bool bound;     // follows the operator's warehouse binding
-    bool handler;   // has a handler (u_sn)
+    bool bound;   // follows the operator's warehouse binding
+    bool handler; // has a handler (u_sn)
 };
 
 const DocumentKind kKinds[] = {
     { "采购进货单", "jxc_jhd", "j_jhrq", "j_yfje", "j_sfje", Partner::Supplier, "ck_sn", true, 1, "a.j_status=1",
         "j_note", true, true },
-    { "采购退货单", "jxc_thd", "th_thrq", "th_yfje", "th_sfje", Partner::Supplier, "ck_sn", false, 2,
-        "a.th_status=1", "th_note", true, true },
-    { "商品销售单", "jxc_lsxsd", "ls_xsrq", "ls_yfje", "ls_sfje", Partner::Customer, "ck_sn", true, 4,
-        "a.ls_status=1", "ls_note", true, true },
-    { "销售退货单", "jxc_xsthd", "th_xsrq", "th_yfje", "th_sfje", Partner::Customer, "ck_sn", false, 5,
-        "a.th_status=1", "th_note", true, true },
+    { "采购退货单", "jxc_thd", "th_thrq", "th_yfje", "th_sfje", Partner::Supplier, "ck_sn", false, 2, "a.th_status=1",
+        "th_note", true, true },
+    { "商品销售单", "jxc_lsxsd", "ls_xsrq", "ls_yfje", "ls_sfje", Partner::Customer, "ck_sn", true, 4, "a.ls_status=1",
+        "ls_note", true, true },
+    { "销售退货单", "jxc_xsthd", "th_xsrq", "th_yfje", "th_sfje", Partner::Customer, "ck_sn", false, 5, "a.th_status=1",
+        "th_note", true, true },
     { "库存调拨单", "jxc_kcdbd", "db_dbrq", nullptr, nullptr, Partner::None, "ck_out", false, 7, "a.db_status=1",
         "db_note", true, true },
     { "赠品兑换单", "jxc_dhd", "dh_dhrq", nullptr, nullptr, Partner::None, "ck_sn", false, 12, "1=1", "dh_note", true,
@@ -54,8 +54,8 @@ const DocumentKind kKinds[] = {
         "kb_note", true, true },
     { "生产加工单", "jxc_scjgd", "jg_scrq", nullptr, nullptr, Partner::None, "ck_sn", false, 12, "a.jg_status=1",
         "jg_note", false, true },
-    { "外发加工单", "jxc_wfjgd", "wf_fdrq", nullptr, nullptr, Partner::Supplier, nullptr, false, 13,
-        "a.wf_status=1", "wf_note", false, true },
+    { "外发加工单", "jxc_wfjgd", "wf_fdrq", nullptr, nullptr, Partner::Supplier, nullptr, false, 13, "a.wf_status=1",
+        "wf_note", false, true },
     { "生产入库单", "jxc_scrkd", "sc_rq", nullptr, nullptr, Partner::Department, "ck_sn", false, 14,
         "a.sc_flag=1 and a.sc_status=1", "sc_note", false, true },
     { "生产退库单", "jxc_scrkd", "sc_rq", nullptr, nullptr, Partner::Department, "ck_sn", false, 14,
@@ -94,9 +94,8 @@ QString kindSelect(const DocumentKind& k, const QString& from, const QString& to
     case Partner::None:
         break;
     }
-    const QString warehouseJoin = k.warehouse
-        ? QStringLiteral(" left join jxc_ckxx d on d.ck_sn=a.") + latin(k.warehouse)
-        : QString();
+    const QString warehouseJoin
+        = k.warehouse ? QStringLiteral(" left join jxc_ckxx d on d.ck_sn=a.") + latin(k.warehouse) : QString();
     const QString handlerJoin = k.handler ? QStringLiteral(" left join jxc_user u on u.u_sn=a.u_sn") : QString();
     const QString money = k.due ? QStringLiteral("a.") + latin(k.due) + QStringLiteral(" as yfje,a.") + latin(k.paid)
             + QStringLiteral(" as sfje")
@@ -104,8 +103,8 @@ QString kindSelect(const DocumentKind& k, const QString& from, const QString& to
     const QString reference = k.reference ? QStringLiteral("a.gl_djh2")
         : (k.sort <= 5)                   ? QStringLiteral("''")
                                           : QStringLiteral("'------'");
-    QString sql = QStringLiteral("select a.gl_djh as djh,") + date + QStringLiteral(" as rq,'") + QString::fromUtf8(k.label)
-        + QStringLiteral("' as zflx,") + partnerName + QStringLiteral(" as ghskh,")
+    QString sql = QStringLiteral("select a.gl_djh as djh,") + date + QStringLiteral(" as rq,'")
+        + QString::fromUtf8(k.label) + QStringLiteral("' as zflx,") + partnerName + QStringLiteral(" as ghskh,")
         + (k.warehouse ? QStringLiteral("d.ck_name") : QStringLiteral("'------'")) + QStringLiteral(" as ck_name,")
         + money + QStringLiteral(",") + (k.handler ? QStringLiteral("u.u_name") : QStringLiteral("''"))
         + QStringLiteral(" as u_name,") + reference + QStringLiteral(" as djh2,a.") + latin(k.note)
@@ -173,8 +172,8 @@ QString DocumentLinesStatement(const QString& number)
     for (const LineSource& s : kLines) {
         if (prefix != QLatin1String(s.prefix))
             continue;
-        const QString unit = s.ownUnit ? QStringLiteral("coalesce(nullif(a.dw_name,''),b.dw_name)")
-                                       : QStringLiteral("b.dw_name");
+        const QString unit
+            = s.ownUnit ? QStringLiteral("coalesce(nullif(a.dw_name,''),b.dw_name)") : QStringLiteral("b.dw_name");
         return QStringLiteral("select a.") + latin(s.quantity) + QStringLiteral(" as sl,b.g_sn,b.g_name,") + unit
             + QStringLiteral(" as dw_name,b.gg_name,b.color_name from ") + latin(s.table)
             + QStringLiteral(" a,jxc_goods b where a.g_sn=b.g_sn and a.gl_djh=") + SqlQuoted(number)

@@ -56,9 +56,9 @@ bool appendCarryForward(const StockCheckRow& p, double newBalance, const QString
     if (std::round(c * scale) == 0)
         return false;
     const double price = GetCostPrice(p.goods, p.warehouse, stamp);
-    const ResultSet goods = checkDb().Fetch(
-        QStringLiteral("select g_name,g_jm,dw_name,gg_name,color_name from jxc_goods where g_sn=:g"),
-        { { QStringLiteral("g"), p.goods } });
+    const ResultSet goods
+        = checkDb().Fetch(QStringLiteral("select g_name,g_jm,dw_name,gg_name,color_name from jxc_goods where g_sn=:g"),
+            { { QStringLiteral("g"), p.goods } });
     if (goods.rows.empty())
         return false;
     const auto& g = goods.rows.front();
@@ -134,11 +134,11 @@ void OpenStockCheckList(Query& list, const QString& warehouse, const QString& ke
         last += keyCondition(QStringLiteral("x."), k, QStringLiteral("x.ck_name"));
     ExecSQL(last + QStringLiteral(" group by x.g_sn,x.ck_sn"));
 
-    QString sql = QStringLiteral(
-                      "select distinct a.g_sn,a.g_name,a.g_jm,a.dw_name,a.g_pjjj,b.kc_sl,b.kc_zsl,b.ck_sn,e.ck_name,"
-                      "a.gg_name,c.color_name,a.g_sccs,e.gl_kc,e.gl_kczje,d.cm_name,f.t_sl,f.color_sn,f.cm_sn,f.id "
-                      "from jxc_goods a,jxc_kcsp b,jxc_color c,jxc_cm d,(select g_sn,ck_sn,gl_kc,gl_kczje,ck_name "
-                      "from jxc_goodslist where id in (select id2 from jxc_jxchz where a_name=")
+    QString sql
+        = QStringLiteral("select distinct a.g_sn,a.g_name,a.g_jm,a.dw_name,a.g_pjjj,b.kc_sl,b.kc_zsl,b.ck_sn,e.ck_name,"
+                         "a.gg_name,c.color_name,a.g_sccs,e.gl_kc,e.gl_kczje,d.cm_name,f.t_sl,f.color_sn,f.cm_sn,f.id "
+                         "from jxc_goods a,jxc_kcsp b,jxc_color c,jxc_cm d,(select g_sn,ck_sn,gl_kc,gl_kczje,ck_name "
+                         "from jxc_goodslist where id in (select id2 from jxc_jxchz where a_name=")
         + me
         + QStringLiteral(")) e,jxc_tkc f where a.g_sn=b.g_sn and b.g_sn=e.g_sn and b.ck_sn=e.ck_sn and a.g_sn=f.g_sn "
                          "and b.ck_sn=f.ck_sn and c.color_sn=f.color_sn and d.cm_sn=f.cm_sn ")

@@ -36,8 +36,8 @@ QStringList StockSyncItems(bool stepOption);
 // Copies one figure onto another for every pair by the chosen way (an index of
 // StockSyncItems), appending a carry-forward ledger row where the ledger balance
 // is replaced and differs. One transaction; answers the ledger rows written.
-int SyncStock(const std::vector<StockCheckRow>& pairs, int item, bool stepOption,
-    const std::function<void(int)>& progress = {});
+int SyncStock(
+    const std::vector<StockCheckRow>& pairs, int item, bool stepOption, const std::function<void(int)>& progress = {});
 
 // Sets one colour and size row's quantity, then the warehouse's kc_sl to the sum of
 // its colour and size rows and the goods' g_kc to the sum of its warehouses. kc_zsl

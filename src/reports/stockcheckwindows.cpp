@@ -71,10 +71,11 @@ TF_kccx_Hd::TF_kccx_Hd(QWidget* parent) : Form(parent)
 {
     setObjectName(QStringLiteral("TF_kccx_Hd"));
     setWindowTitle(QStringLiteral("库存核对"));
-    auto* note = new QLabel(QStringLiteral("说明：\n下表中列出的是库存数量与进销存统计表中的结存数量不符的信息。\n"
-                                           "出现库存数量不符的信息时，可以通过重新计算功能，重新计算进销存统计表的结存数量。\n"
-                                           "重新计算后库存数量仍然不符时，可以使用库存同步功能进行库存调整。"),
-        this);
+    auto* note
+        = new QLabel(QStringLiteral("说明：\n下表中列出的是库存数量与进销存统计表中的结存数量不符的信息。\n"
+                                    "出现库存数量不符的信息时，可以通过重新计算功能，重新计算进销存统计表的结存数量。\n"
+                                    "重新计算后库存数量仍然不符时，可以使用库存同步功能进行库存调整。"),
+            this);
     note->setWordWrap(true);
     tKey = new QLineEdit(this);
     tKey->setObjectName(QStringLiteral("tKey"));
@@ -97,14 +98,14 @@ TF_kccx_Hd::TF_kccx_Hd(QWidget* parent) : Form(parent)
         int width;
         bool visible;
     };
-    for (const Column& c : std::initializer_list<Column> { { "g_sn", "商品编号", 90, true },
-             { "g_name", "商品名称", 140, true }, { "dw_name", "单位", 50, true }, { "gg_name", "款型说明", 100, true },
-             { "g_jm", "", 60, false }, { "g_pjjj", "", 60, false }, { "ck_sn", "", 60, false },
-             { "ck_name", "所在仓库", 90, true }, { "kc_sl", "当前库存", 80, true },
-             { "kc_zsl", "帐面库存(含未入库)", 110, true }, { "gl_kc", "结存数量", 80, true },
-             { "gl_kczje", "", 60, false }, { "color_name", "颜色", 70, true }, { "cm_name", "尺码", 60, true },
-             { "t_sl", "数量", 70, true }, { "g_sccs", "", 60, false }, { "color_sn", "", 60, false },
-             { "cm_sn", "", 60, false } }) {
+    for (const Column& c :
+        std::initializer_list<Column> { { "g_sn", "商品编号", 90, true }, { "g_name", "商品名称", 140, true },
+            { "dw_name", "单位", 50, true }, { "gg_name", "款型说明", 100, true }, { "g_jm", "", 60, false },
+            { "g_pjjj", "", 60, false }, { "ck_sn", "", 60, false }, { "ck_name", "所在仓库", 90, true },
+            { "kc_sl", "当前库存", 80, true }, { "kc_zsl", "帐面库存(含未入库)", 110, true },
+            { "gl_kc", "结存数量", 80, true }, { "gl_kczje", "", 60, false }, { "color_name", "颜色", 70, true },
+            { "cm_name", "尺码", 60, true }, { "t_sl", "数量", 70, true }, { "g_sccs", "", 60, false },
+            { "color_sn", "", 60, false }, { "cm_sn", "", 60, false } }) {
         const bool number = QByteArray(c.field) == "kc_sl" || QByteArray(c.field) == "kc_zsl"
             || QByteArray(c.field) == "gl_kc" || QByteArray(c.field) == "t_sl";
         const int col = cxGrid1View->AddColumn(QString::fromLatin1(c.field), QString::fromUtf8(c.caption), c.width,
@@ -304,7 +305,8 @@ void TF_Kccx_Dphd::FormActivate()
     tSize->setText(q.AsString(QStringLiteral("cm_name")));
     // The warehouse's stock from the check list, the colour and size stock from the
     // stock query.
-    tStock->setText(QString::number(q.AsFloat(fromCheckList ? QStringLiteral("kc_sl") : QStringLiteral("t_sl")), 'f', 2));
+    tStock->setText(
+        QString::number(q.AsFloat(fromCheckList ? QStringLiteral("kc_sl") : QStringLiteral("t_sl")), 'f', 2));
     tsl->setValue(q.AsFloat(QStringLiteral("t_sl")));
     warehouse_ = q.AsString(QStringLiteral("ck_sn"));
     rowId_ = q.AsInteger(QStringLiteral("id"));

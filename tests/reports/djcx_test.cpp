@@ -61,8 +61,9 @@ TEST_F(DocumentQueryTest, ListsApprovedDocumentsOfThePeriodAndGiftExchangesAlway
     Sql(QStringLiteral("insert into jxc_dhd (gl_djh,hy_sn,dh_dhrq,dh_sl,dh_jf,dh_note,a_name,ck_sn) "
                        "values ('DH1','','2024-03-04 10:00',1,10,'','admin','100001')"));
 
-    EXPECT_EQ(March(), (QStringList { QStringLiteral("CJ1"), QStringLiteral("XS1"), QStringLiteral("XT1"),
-                           QStringLiteral("DB1"), QStringLiteral("DH1"), QStringLiteral("LT1"), QStringLiteral("LY1") }));
+    EXPECT_EQ(March(),
+        (QStringList { QStringLiteral("CJ1"), QStringLiteral("XS1"), QStringLiteral("XT1"), QStringLiteral("DB1"),
+            QStringLiteral("DH1"), QStringLiteral("LT1"), QStringLiteral("LY1") }));
 
     const auto rows = Keyed(QStringLiteral("select * from (")
             + DocumentQueryStatement(QDate(2024, 3, 1), QDate(2024, 3, 15), QString()) + QStringLiteral(") t"),
@@ -99,8 +100,9 @@ TEST_F(DocumentQueryTest, TextAndWarehouseBinding)
     Sql(QStringLiteral("update jxc_ckxx set ck_asn='' where ck_sn='W2'"));
     BindOperatorWarehouse = QStringLiteral("1");
     CurrentRoleSn = QStringLiteral("100002");
-    EXPECT_EQ(March(), (QStringList { QStringLiteral("CJ1"), QStringLiteral("CT1"), QStringLiteral("XS1"),
-                           QStringLiteral("DB1"), QStringLiteral("LY1") }));
+    EXPECT_EQ(March(),
+        (QStringList { QStringLiteral("CJ1"), QStringLiteral("CT1"), QStringLiteral("XS1"), QStringLiteral("DB1"),
+            QStringLiteral("LY1") }));
 }
 
 TEST_F(DocumentQueryTest, LinesTakeTheLineUnitOrTheGoodsUnit)
@@ -114,8 +116,8 @@ TEST_F(DocumentQueryTest, LinesTakeTheLineUnitOrTheGoodsUnit)
     Sql(QStringLiteral("update jxc_jhsp set dw_name='box'"));
     EXPECT_EQ(units(QStringLiteral("CJ1")), QStringList { QStringLiteral("box") });
     Sql(QStringLiteral("insert into jxc_dhzp (gl_djh,g_sn,dh_zpjf,dh_sl,dh_jf,a_name) values ('DH1','A',5,3,15,'a')"));
-    EXPECT_DOUBLE_EQ(ValueNumber(QueryScalar(
-                         QStringLiteral("select sl from (") + DocumentLinesStatement(QStringLiteral("DH1")) + QStringLiteral(") t"))),
+    EXPECT_DOUBLE_EQ(ValueNumber(QueryScalar(QStringLiteral("select sl from (")
+                         + DocumentLinesStatement(QStringLiteral("DH1")) + QStringLiteral(") t"))),
         3);
     EXPECT_TRUE(DocumentLinesStatement(QStringLiteral("PD1")).isEmpty());
     EXPECT_FALSE(ViewQueriedDocument(QStringLiteral("DH1")));

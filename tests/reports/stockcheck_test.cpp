@@ -27,16 +27,17 @@ protected:
     void Pair(const QString& goods, const QString& warehouse, double stock, double book, double balance,
         const QList<double>& sizes)
     {
-        Ledger(QStringLiteral("cj"), QStringLiteral("2024-03-01 09:00"), goods, 1, 10, balance - 1,
-            (balance - 1) * 10, warehouse, 10);
-        Ledger(QStringLiteral("cj"), QStringLiteral("2024-03-02 09:00"), goods, 1, 10, balance, balance * 10,
+        Ledger(QStringLiteral("cj"), QStringLiteral("2024-03-01 09:00"), goods, 1, 10, balance - 1, (balance - 1) * 10,
             warehouse, 10);
+        Ledger(QStringLiteral("cj"), QStringLiteral("2024-03-02 09:00"), goods, 1, 10, balance, balance * 10, warehouse,
+            10);
         fixture::SetWarehouseStock(goods, warehouse, stock, 10, book);
         int size = 0;
         for (double q : sizes) {
             const QString cm = goods + QString::number(++size) + warehouse.right(1);
             Sql(QStringLiteral("insert into jxc_cm (cm_sn,cm_name) values ('%1','%1')").arg(cm));
-            Sql(QStringLiteral("insert into jxc_tkc (g_sn,ck_sn,color_sn,cm_sn,t_sl) values ('%1','%2','100001','%3',%4)")
+            Sql(QStringLiteral(
+                "insert into jxc_tkc (g_sn,ck_sn,color_sn,cm_sn,t_sl) values ('%1','%2','100001','%3',%4)")
                     .arg(goods, warehouse, cm)
                     .arg(q));
         }

@@ -23,6 +23,7 @@ void RegisterMemberCardScreenshots();
 void RegisterPosScreenshots();
 void RegisterPosCheckoutScreenshots();
 void RegisterPosCashScreenshots();
+void RegisterPosStatsScreenshots();
 // The till's sample shop (goods in colours and sizes with stock), made once.
 void PrepareTillShop();
 void RegisterAccountsScreenshots();

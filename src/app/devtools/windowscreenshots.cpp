@@ -110,6 +110,7 @@ void RegisterSampleScreenshots()
     RegisterPosScreenshots();
     RegisterPosCheckoutScreenshots();
     RegisterPosCashScreenshots();
+    RegisterPosStatsScreenshots();
     RegisterAccountsScreenshots();
     RegisterWarehouseScreenshots();
     RegisterLossOverflowScreenshots();

@@ -1,0 +1,71 @@
+// The till's back-office day book for the developers' screenshot command: a few
+// tickets of this month, a member sale, a return and a held sale among them.
+#include "app/devtools/samplescreenshots.h"
+#include "foundation/datamodule.h"
+#include "platform/base/clock.h"
+#include "platform/ui/screenshots.h"
+#include "pos/poslsz.h"
+#include "pos/poswindows.h"
+
+namespace {
+
+void sampleTickets()
+{
+    const QDate today = Clock::Today();
+    const QString prefix = QStringLiteral("XS") + today.toString(QStringLiteral("yyMMdd"));
+    struct Ticket {
+        int n;
+        int hour;
+        double paid;
+        double cash;
+        double card;
+        const char* goods;
+        const char* note;
+    };
+    const Ticket tickets[] = {
+        { 1, 9, 256, 256, 0, "20010001", "" },
+        { 2, 10, 399, 0, 399, "20010002", "" },
+        { 3, 11, -128, -128, 0, "20010001", "退货" },
+        { 4, 14, 0, 0, 0, "20010003", "gd" },
+        { 5, 16, 512, 300, 212, "20010003", "" },
+    };
+    ExecSQL(QStringLiteral("insert into jxc_hyxx (hy_sn,hy_bh,hy_name,hl_sn,hh_sn) values "
+                           "('S1','VIP0008','陈晓','100001','100001')"));
+    for (const Ticket& t : tickets) {
+        const QString number = prefix + QStringLiteral("1%1").arg(t.n, 4, 10, QLatin1Char('0'));
+        const QString time = today.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" %1:12:05").arg(t.hour, 2, 10,
+                                                                                  QLatin1Char('0'));
+        const double due = t.paid == 0 ? 168 : t.paid;
+        F_DataModule->ADOConn.Exec(QStringLiteral("insert into jxc_posxsd (gl_djh,hy_sn,pos_xsrq,ck_sn,pos_yfje,pos_sfje,"
+                                                  "pos_xj,pos_yhk,a_name,u_sn,pos_note) values (:n,:h,:t,'100001',:d,"
+                                                  ":p,:c,:b,'admin','100001',:note)"),
+            { { QStringLiteral("n"), number }, { QStringLiteral("h"), t.n == 5 ? QStringLiteral("S1") : QString() },
+                { QStringLiteral("t"), time }, { QStringLiteral("d"), due }, { QStringLiteral("p"), t.paid },
+                { QStringLiteral("c"), t.cash }, { QStringLiteral("b"), t.card },
+                { QStringLiteral("note"), QString::fromUtf8(t.note) } });
+        F_DataModule->ADOConn.Exec(QStringLiteral("insert into jxc_posxssp (gl_djh,g_sn,pos_dj,pos_sl,pos_zje,t_zp,"
+                                                  "a_name,pos_dzl,pos_zhje) values (:n,:g,:p,:q,:z,'','admin',1,:z)"),
+            { { QStringLiteral("n"), number }, { QStringLiteral("g"), QString::fromLatin1(t.goods) },
+                { QStringLiteral("p"), due < 0 ? -due : due }, { QStringLiteral("q"), due < 0 ? -1.0 : 1.0 },
+                { QStringLiteral("z"), due } });
+    }
+}
+
+QWidget* buildDayBook()
+{
+    static bool done = false;
+    if (!done) {
+        done = true;
+        PrepareTillShop();
+        DeclarePosDatasets();
+        sampleTickets();
+    }
+    return new TF_Posxs_Lsz();
+}
+
+} // namespace
+
+void RegisterPosStatsScreenshots()
+{
+    Screenshots::Register(QStringLiteral("TF_Posxs_Lsz"), buildDayBook);
+}
