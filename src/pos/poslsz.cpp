@@ -106,11 +106,11 @@ QString DayBookTicketsSql(const DayBookFilter& f)
 
 QString DayBookLinesSql(const QDate& from, const QDate& to, const QString& key)
 {
-    QString sql = QStringLiteral(
-                      "select e.*,c.hy_bh,c.hy_name from (select a.gl_djh,a.g_sn,a.pos_dj,a.pos_sl,a.pos_zje,"
-                      "a.a_name,a.pos_dzl,a.pos_zhje,coalesce(b.g_name,'')||coalesce(a.t_zp,'') as g_name,b.dw_name,"
-                      "b.gg_name,b.color_name,d.pos_xsrq,d.hy_sn,a.id as line_id from jxc_posxssp a,jxc_goods b,"
-                      "jxc_posxsd d,jxc_ckxx k where a.g_sn=b.g_sn and a.gl_djh=d.gl_djh and d.ck_sn=k.ck_sn ")
+    QString sql
+        = QStringLiteral("select e.*,c.hy_bh,c.hy_name from (select a.gl_djh,a.g_sn,a.pos_dj,a.pos_sl,a.pos_zje,"
+                         "a.a_name,a.pos_dzl,a.pos_zhje,coalesce(b.g_name,'')||coalesce(a.t_zp,'') as g_name,b.dw_name,"
+                         "b.gg_name,b.color_name,d.pos_xsrq,d.hy_sn,a.id as line_id from jxc_posxssp a,jxc_goods b,"
+                         "jxc_posxsd d,jxc_ckxx k where a.g_sn=b.g_sn and a.gl_djh=d.gl_djh and d.ck_sn=k.ck_sn ")
         + bindingCondition(QStringLiteral("k"))
         + QStringLiteral(") e left outer join (select hy_sn,hy_bh,hy_name from jxc_hyxx) c on e.hy_sn=c.hy_sn where ")
         + PeriodCondition(QStringLiteral("e.pos_xsrq"), from, to);
@@ -281,7 +281,7 @@ void TF_Posxs_Lsz::FormActivate()
 void TF_Posxs_Lsz::btnSearch1Click()
 {
     DayBookFilter f { tdate1->date(), tdate2->date(), QString(), QString() };
-    if (comUser->currentIndex() > 0 && comUser->currentText() != kAllStaff)
+    if (comUser->currentIndex() >= 0 && comUser->currentText() != kAllStaff)
         f.staff = comUser->Code(comUser->currentIndex());
     if (comAdmin->currentIndex() >= 0 && comAdmin->currentText() != kAllCashiers)
         f.cashier = comAdmin->currentText();

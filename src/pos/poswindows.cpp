@@ -10,6 +10,7 @@
 #include "pos/poslsz.h"
 #include "pos/posmainform.h"
 #include "pos/posselehy.h"
+#include "pos/postc.h"
 #include "pos/posth.h"
 
 void DeclarePosDatasets()
@@ -17,7 +18,7 @@ void DeclarePosDatasets()
     DeclareDatasets({ QStringLiteral("Q_Posxs"), QStringLiteral("Q_PosGoods"), QStringLiteral("Q_PosJg"),
         QStringLiteral("Q_PosJg2"), QStringLiteral("Q_PosJgMx"), QStringLiteral("Q_PosTh"),
         QStringLiteral("Q_PosThImport"), QStringLiteral("Q_PosThImport2"), QStringLiteral("Q_Poscrk"),
-        QStringLiteral("Q_Poslsz"), QStringLiteral("Q_Poslsz2") });
+        QStringLiteral("Q_Poslsz"), QStringLiteral("Q_Poslsz2"), QStringLiteral("Q_Xstj5") });
 }
 
 void InstallPosTillHooks()
@@ -53,4 +54,5 @@ void RegisterPosWindows()
     FunctionWindows::Register<TF_Posxs_Crk>(QStringLiteral("TF_Posxs_Crk"));
     FunctionWindows::Register<TF_Posxs_Crk_Add>(QStringLiteral("TF_Posxs_Crk_Add"));
     FunctionWindows::Register<TF_Posxs_Lsz>(QStringLiteral("TF_Posxs_Lsz"), F_Posxs_Lsz);
+    FunctionWindows::Register<TF_Posxs_Tc>(QStringLiteral("TF_Posxs_Tc"), F_Posxs_Tc);
 }

@@ -49,6 +49,9 @@ const QString kCollectionStaff = QStringLiteral(" and u.u_tcfs=0 and u.u_tc>0");
 const QString kProfitLines = QStringLiteral(
     " and u.u_tcfs=1 and u.u_tc>0 and coalesce(g.g_tclb,0)=0 and (u.u_zdlr=0 or round(x.gl_dj-x.gl_cbj,8)>u.u_zdlr)");
 const QString kProfitOfLine = QStringLiteral("(x.gl_dj*x.gl_dzl-x.gl_cbj-u.u_zdlr)*x.gl_sl");
+const QString kTillProfitOfLine = QStringLiteral("(x.gl_dj-x.gl_cbj-u.u_zdlr)*x.gl_sl");
+// The document-discount line and gift lines of the till's sales.
+const QString kDiscountOrGift = QStringLiteral("(x.g_sn='00000000' or x.g_name like '%(赠品)')");
 
 // Sales and returns of the ledger with their goods, warehouse and the salesman
 // named on the row (by name, as posted).
@@ -145,10 +148,23 @@ void ComputeCommissionSummary(const CommissionChoice& c, const QString& operator
             QStringLiteral("0,t.qk,0,0,0,t.qk*t.rate*0.01,0,t.rate"), QStringLiteral("101"));
     }
     if (covers(c, CommissionCategory::Profit)) {
-        w.Insert(QStringLiteral("201"), QStringLiteral("业务员按利润提成"),
-            QStringLiteral("0,0,t.lr,t.klr,0,0,u.u_zdlr,u.u_tc"),
-            QStringLiteral("select u.u_sn,sum(x.gl_lr) as lr,sum(") + kProfitOfLine + QStringLiteral(") as klr")
-                + ledgerRows(c) + kProfitLines + giftCondition(c) + QStringLiteral(" group by u.u_sn"));
+        const QString profitValues = QStringLiteral("0,0,t.lr,t.klr,0,0,u.u_zdlr,u.u_tc");
+        if (!c.tillProfit) {
+            w.Insert(QStringLiteral("201"), QStringLiteral("业务员按利润提成"), profitValues,
+                QStringLiteral("select u.u_sn,sum(x.gl_lr) as lr,sum(") + kProfitOfLine + QStringLiteral(") as klr")
+                    + ledgerRows(c) + kProfitLines + giftCondition(c) + QStringLiteral(" group by u.u_sn"));
+        } else {
+            // Ordinary lines by their margin; the discount and gift lines once, whatever
+            // the salesman's minimum margin.
+            w.Insert(QStringLiteral("201"), QStringLiteral("业务员按利润提成"), profitValues,
+                QStringLiteral("select u.u_sn,sum(x.gl_lr) as lr,sum(") + kTillProfitOfLine + QStringLiteral(") as klr")
+                    + ledgerRows(c) + kProfitLines + QStringLiteral(" and not ") + kDiscountOrGift
+                    + QStringLiteral(" group by u.u_sn"));
+            w.Insert(QStringLiteral("201"), QStringLiteral("业务员按利润提成"), profitValues,
+                QStringLiteral("select u.u_sn,sum(x.gl_lr) as lr,sum(x.gl_lr) as klr") + ledgerRows(c)
+                    + QStringLiteral(" and x.gl_flag='xs' and u.u_tcfs=1 and u.u_tc>0 and coalesce(g.g_tclb,0)=0 and ")
+                    + kDiscountOrGift + QStringLiteral(" group by u.u_sn"));
+        }
         w.Total(QStringLiteral("2001"), QStringLiteral("业务员按利润提成"),
             QStringLiteral("0,0,t.rksl,t.rkzje,0,t.rkzje*t.rate*0.01,u.u_zdlr,t.rate"), QStringLiteral("201"));
     }

@@ -21,6 +21,10 @@ struct CommissionChoice {
     QString staff; // u_sn; empty or "-1" for every salesman
     CommissionCategory category = CommissionCategory::All;
     bool giftsOut = false; // 赠品不参与提成
+    // The till's rule for profit-method salesmen: the unit profit is taken without
+    // the line discount, and the document-discount and gift lines count once, with
+    // their own profit, for every such salesman.
+    bool tillProfit = false;
 };
 
 // Replaces the operator's summary rows (a_name = operator) with the result of the

@@ -23,7 +23,8 @@ protected:
         RegisterPosWindows();
         ExecSQL("insert into jxc_admin (a_sn,a_name,r_sn,a_pwd,a_pos,a_jy,a_jyt) values "
                 "('100002','admin2','100002','',0,0,0)");
-        ExecSQL("insert into jxc_hyxx (hy_sn,hy_bh,hy_name,hl_sn,hh_sn) values ('H1','VIP01','王芳','100001','100001')");
+        ExecSQL(
+            "insert into jxc_hyxx (hy_sn,hy_bh,hy_name,hl_sn,hh_sn) values ('H1','VIP01','王芳','100001','100001')");
     }
     void TearDown() override
     {

@@ -96,6 +96,23 @@ TEST_F(CommissionTest, ProfitMethodCountsLinesAboveTheMinimum)
     EXPECT_EQ(Detail(QStringLiteral("gl_djh")), (QStringList { "U3 2001 XS2", "U3 2001 XS3", "U3 2001 XT1" }));
 }
 
+TEST_F(CommissionTest, TillProfitTakesTheUndiscountedMarginAndCountsDiscountAndGiftLinesOnce)
+{
+    Salesman(QStringLiteral("U3"), "业务丙", 1, 10);
+    Salesman(QStringLiteral("U4"), "业务丁", 1, 10, 5);
+    for (const char* handler : { "业务丙", "业务丁" }) {
+        Ledger({ "xs", "XS1", "2024-03-05 10:00", "T1", "K1", 2, 20, handler, 10, nullptr, 0.9 });
+        Ledger({ "xs", "XS2", "2024-03-05 10:00", "T1", "K1", 1, 20, handler, 10, "赠品(赠品)" });
+        Ledger({ "xs", "XS3", "2024-03-05 10:00", "00000000", "K1", 1, -4, handler, 0 });
+    }
+    choice.tillProfit = true;
+    ComputeCommissionSummary(choice, QStringLiteral("admin"));
+    // Profit 16 + 10 - 4; commissionable (20-10-m)×2 on the ordinary line, then the
+    // gift and discount lines' own profit once, whatever the minimum margin.
+    EXPECT_EQ(Summary(QStringLiteral("round(hz_rksl,4),round(hz_rkzje,4),round(hz_ckzje,4)")),
+        (QStringList { "U3 2001 22 26 2.6", "U4 2001 22 16 1.6" }));
+}
+
 TEST_F(CommissionTest, GoodsWithTheirOwnCommissionLeaveTheCollectedBase)
 {
     Salesman(QStringLiteral("U1"), "业务甲", 0, 5);

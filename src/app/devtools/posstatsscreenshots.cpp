@@ -5,6 +5,7 @@
 #include "platform/base/clock.h"
 #include "platform/ui/screenshots.h"
 #include "pos/poslsz.h"
+#include "pos/postc.h"
 #include "pos/poswindows.h"
 
 namespace {
@@ -33,12 +34,13 @@ void sampleTickets()
                            "('S1','VIP0008','陈晓','100001','100001')"));
     for (const Ticket& t : tickets) {
         const QString number = prefix + QStringLiteral("1%1").arg(t.n, 4, 10, QLatin1Char('0'));
-        const QString time = today.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" %1:12:05").arg(t.hour, 2, 10,
-                                                                                  QLatin1Char('0'));
+        const QString time = today.toString(QStringLiteral("yyyy-MM-dd"))
+            + QStringLiteral(" %1:12:05").arg(t.hour, 2, 10, QLatin1Char('0'));
         const double due = t.paid == 0 ? 168 : t.paid;
-        F_DataModule->ADOConn.Exec(QStringLiteral("insert into jxc_posxsd (gl_djh,hy_sn,pos_xsrq,ck_sn,pos_yfje,pos_sfje,"
-                                                  "pos_xj,pos_yhk,a_name,u_sn,pos_note) values (:n,:h,:t,'100001',:d,"
-                                                  ":p,:c,:b,'admin','100001',:note)"),
+        F_DataModule->ADOConn.Exec(
+            QStringLiteral("insert into jxc_posxsd (gl_djh,hy_sn,pos_xsrq,ck_sn,pos_yfje,pos_sfje,"
+                           "pos_xj,pos_yhk,a_name,u_sn,pos_note) values (:n,:h,:t,'100001',:d,"
+                           ":p,:c,:b,'admin','100001',:note)"),
             { { QStringLiteral("n"), number }, { QStringLiteral("h"), t.n == 5 ? QStringLiteral("S1") : QString() },
                 { QStringLiteral("t"), time }, { QStringLiteral("d"), due }, { QStringLiteral("p"), t.paid },
                 { QStringLiteral("c"), t.cash }, { QStringLiteral("b"), t.card },
@@ -63,9 +65,62 @@ QWidget* buildDayBook()
     return new TF_Posxs_Lsz();
 }
 
+// Two salesmen: one paid on what was collected, one on the margin, and a goods
+// with a commission per piece.
+void sampleCommission()
+{
+    const QString day = Clock::Today().toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 10:30");
+    ExecSQL(QStringLiteral("insert into jxc_user (u_sn,u_name,u_jy,u_xs,u_tcfs,u_tc,u_zdlr) values "
+                           "('S01','李娜',0,1,0,3,0),('S02','周航',0,1,1,8,0)"));
+    ExecSQL(QStringLiteral("update jxc_goods set g_tclb=1,g_tc=5 where g_sn='20010003'"));
+    const struct {
+        const char* number;
+        double due;
+        double paid;
+    } sales[] = { { "XS9001", 2680, 2680 }, { "XS9002", 1560, 900 } };
+    for (const auto& sale : sales) {
+        F_DataModule->ADOConn.Exec(QStringLiteral("insert into jxc_lsxsd (gl_djh,kh_sn,ck_sn,ls_xsrq,ls_yfje,ls_sfje,"
+                                                  "u_sn,ls_status) values (:n,'100001','100001',:d,:y,:s,'S01',1)"),
+            { { QStringLiteral("n"), QString::fromLatin1(sale.number) }, { QStringLiteral("d"), day },
+                { QStringLiteral("y"), sale.due }, { QStringLiteral("s"), sale.paid } });
+        F_DataModule->ADOConn.Exec(QStringLiteral("insert into jxc_ysyfk (gl_djh,k_rq,k_yfje,k_sfje,k_type,k_djlx,"
+                                                  "u_sn,k_ghskh) values (:n,:d,:y,:s,'kh','XS','S01','100001')"),
+            { { QStringLiteral("n"), QString::fromLatin1(sale.number) }, { QStringLiteral("d"), day },
+                { QStringLiteral("y"), sale.due }, { QStringLiteral("s"), sale.paid } });
+    }
+    const struct {
+        const char* goods;
+        double qty;
+        double price;
+        double cost;
+    } lines[] = { { "20010001", 6, 199, 88 }, { "20010002", 4, 259, 120 }, { "20010003", 12, 69, 30 } };
+    for (const auto& l : lines)
+        F_DataModule->ADOConn.Exec(QStringLiteral("insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,g_name,gl_dj,"
+                                                  "gl_cbj,gl_dzl,gl_sl,gl_zje,gl_lr,u_name,ck_sn) select 'xs','XS9003',"
+                                                  ":d,g_sn,g_name,:p,:c,1,:q,:z,:l,'周航','100001' from jxc_goods "
+                                                  "where g_sn=:g"),
+            { { QStringLiteral("d"), day }, { QStringLiteral("p"), l.price }, { QStringLiteral("c"), l.cost },
+                { QStringLiteral("q"), l.qty }, { QStringLiteral("z"), l.qty * l.price },
+                { QStringLiteral("l"), l.qty * (l.price - l.cost) },
+                { QStringLiteral("g"), QString::fromLatin1(l.goods) } });
+}
+
+QWidget* buildCommission()
+{
+    static bool done = false;
+    if (!done) {
+        done = true;
+        PrepareTillShop();
+        DeclarePosDatasets();
+        sampleCommission();
+    }
+    return new TF_Posxs_Tc();
+}
+
 } // namespace
 
 void RegisterPosStatsScreenshots()
 {
     Screenshots::Register(QStringLiteral("TF_Posxs_Lsz"), buildDayBook);
+    Screenshots::Register(QStringLiteral("TF_Posxs_Tc"), buildCommission);
 }
