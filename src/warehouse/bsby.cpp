@@ -177,6 +177,7 @@ void TF_Bsby::BuildEntryTab()
     comUser->setObjectName(QStringLiteral("comUser"));
     bottom->addWidget(comUser);
     btnUser = NamedButton(cxTab1, "btnUser", "...", bottom);
+    btnUser->setMaximumWidth(28);
     bottom->addWidget(NamedLabel(cxTab1, "备         注："));
     tnote = new QLineEdit(cxTab1);
     tnote->setObjectName(QStringLiteral("tnote"));

@@ -40,11 +40,11 @@ using namespace kcdb_detail;
 namespace {
 
 // Columns of the colour-by-size views of both tabs.
-const std::initializer_list<std::array<const char*, 3>> kBsbySizeColumns = { { "bs_bsrq", "开单日期", "110" },
-    { "gl_djh", "单据号", "120" }, { "ck_name", "仓库名称", "80" }, { "g_sn", "商品编号", "90" },
-    { "g_name", "商品名称", "140" }, { "gg_name", "款型说明", "80" }, { "color_name", "颜色", "60" },
-    { "cm_name", "尺码", "60" }, { "t_sl", "数量", "60" }, { "dw_name", "单位", "50" },
-    { "g_sccs", "品牌厂家", "90" }, { "a_name", "操作员", "70" } };
+const std::initializer_list<std::array<const char*, 3>> kBsbySizeColumns
+    = { { "bs_bsrq", "开单日期", "110" }, { "gl_djh", "单据号", "120" }, { "ck_name", "仓库名称", "80" },
+          { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "140" }, { "gg_name", "款型说明", "80" },
+          { "color_name", "颜色", "60" }, { "cm_name", "尺码", "60" }, { "t_sl", "数量", "60" },
+          { "dw_name", "单位", "50" }, { "g_sccs", "品牌厂家", "90" }, { "a_name", "操作员", "70" } };
 
 // Positions the query on the grid's current row; false when it has none.
 bool BsbyAtCurrent(Query& q, const DataGrid* g)
@@ -278,8 +278,7 @@ void TF_Bsby::BuildQueryTab()
 
 void TF_Bsby::btnSearchClick()
 {
-    const QString warehouse
-        = comCk2->currentIndex() < 0 ? QStringLiteral("-1") : comCk2->Code(comCk2->currentIndex());
+    const QString warehouse = comCk2->currentIndex() < 0 ? QStringLiteral("-1") : comCk2->Code(comCk2->currentIndex());
     posting::Params p;
     if (rDjb->isChecked()) {
         BsbyPendingFilter f;
@@ -391,7 +390,8 @@ void TF_Bsby::btnDateClick()
     BsbyAtCurrent(Q_Bsbysh, cxGrid2View);
     DateEditDocNo.clear();
     TF_ModiDate dialog(this);
-    dialog.Fill(number, QDate::fromString(Q_Bsbysh.AsString(QStringLiteral("rq")).left(10), QStringLiteral("yyyy-MM-dd")),
+    dialog.Fill(number,
+        QDate::fromString(Q_Bsbysh.AsString(QStringLiteral("rq")).left(10), QStringLiteral("yyyy-MM-dd")),
         Q_Bsbysh.AsString(QStringLiteral("dnote")));
     dialog.ShowModal();
     if (!DateEditDocNo.isEmpty()) {

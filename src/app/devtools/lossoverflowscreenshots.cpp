@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace {
 
@@ -59,8 +60,8 @@ QWidget* buildBsbyPending()
                 .arg(CurrentAdminName));
     auto* w = new TF_Bsby();
     F_Bsby = w;
-    w->Activate();
-    w->cxPage->setCurrentWidget(w->cxTab2);
+    // Showing starts on the entry tab; the pending tab is turned to afterwards.
+    QTimer::singleShot(0, w, [w] { w->cxPage->setCurrentWidget(w->cxTab2); });
     return w;
 }
 
