@@ -24,6 +24,7 @@
 #include "warehouse/bsbylists.h"
 #include "warehouse/kcdbgrids.h"
 #include "warehouse/stockdocs.h"
+#include "warehouse/stockviews.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -442,29 +443,15 @@ void TF_Bsby::setPrinPara(Report& report, const QString& number, const QString& 
 
 void TF_Bsby::ShowStored(const QString& number)
 {
-    Report report;
-    setPrinPara(report, number, QStringLiteral("2"));
-    report.ShowReport();
-    F_DataModule->Q_GoodsPrin.Close();
+    QString unused;
+    RunDocumentPrint(true, unused, [&](Report& r) { setPrinPara(r, number, QStringLiteral("2")); });
 }
 
 void TF_Bsby::PrintEntry(bool preview)
 {
-    if (!EntryHasRows())
-        return;
-    Report report;
-    if (preview) {
-        setPrinPara(report, gldjh->text(), QStringLiteral("1"));
-        report.ShowReport();
-    } else {
-        ReturningFromPrint = QStringLiteral("1");
-        PrintOptions options;
-        if (!ChoosePrinter(options))
-            return;
-        setPrinPara(report, gldjh->text(), QStringLiteral("1"));
-        report.Print(options);
-    }
-    F_DataModule->Q_GoodsPrin.Close();
+    if (EntryHasRows())
+        RunDocumentPrint(
+            preview, ReturningFromPrint, [this](Report& r) { setPrinPara(r, gldjh->text(), QStringLiteral("1")); });
 }
 
 void TF_Bsby::btnPrintClick()

@@ -204,7 +204,6 @@ private:
     void ApplyPriceColumns();
     void PrintEntry(bool preview);
     void ShowStored(const QString& number);
-    void ShowDetail(Query& lines, DataGrid* grid);
     int lastKind_ = 0;
 };
 

@@ -1,7 +1,6 @@
 // The loss and overflow window's pending and query tabs.
 #include "warehouse/bsby.h"
 
-#include "documents/docdrafts.h"
 #include "foundation/approvalhooks.h"
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
@@ -16,8 +15,8 @@
 #include "platform/ui/prompt.h"
 #include "warehouse/bsbylists.h"
 #include "warehouse/kcdbgrids.h"
-#include "warehouse/modidate.h"
 #include "warehouse/stockdocs.h"
+#include "warehouse/stockviews.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -27,7 +26,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -45,17 +43,6 @@ const std::initializer_list<std::array<const char*, 3>> kBsbySizeColumns
           { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "140" }, { "gg_name", "款型说明", "80" },
           { "color_name", "颜色", "60" }, { "cm_name", "尺码", "60" }, { "t_sl", "数量", "60" },
           { "dw_name", "单位", "50" }, { "g_sccs", "品牌厂家", "90" }, { "a_name", "操作员", "70" } };
-
-// Positions the query on the grid's current row; false when it has none.
-bool BsbyAtCurrent(Query& q, const DataGrid* g)
-{
-    if (!q.Active() || q.IsEmpty())
-        return false;
-    const int row = g->CurrentRow();
-    if (row >= 0)
-        q.SetRecNo(row);
-    return true;
-}
 
 } // namespace
 
@@ -327,7 +314,7 @@ void TF_Bsby::setBsbyshList()
         Q_Bsbysh2.Close();
         return;
     }
-    BsbyAtCurrent(Q_Bsbysh, cxGrid2View);
+    AtGridRow(Q_Bsbysh, cxGrid2View);
     KcdbOpen(Q_Bsbysh2, BsbyLinesSql(LossOverflowKindOf(number)), { { QStringLiteral("n"), number } });
 }
 
@@ -387,20 +374,12 @@ void TF_Bsby::btnDateClick()
     const QString number = SelectedPendingNo();
     if (number.isEmpty() || !btnDate->isEnabled() || !BsbyOnDocList(rDjb))
         return;
-    BsbyAtCurrent(Q_Bsbysh, cxGrid2View);
-    DateEditDocNo.clear();
-    TF_ModiDate dialog(this);
-    dialog.Fill(number,
-        QDate::fromString(Q_Bsbysh.AsString(QStringLiteral("rq")).left(10), QStringLiteral("yyyy-MM-dd")),
-        Q_Bsbysh.AsString(QStringLiteral("dnote")));
-    dialog.ShowModal();
-    if (!DateEditDocNo.isEmpty()) {
-        // The entry tab's draft number stays: only the pending document moves.
-        const QString moved = ChangeStockDocDate(LossOverflowKindOf(number), number, dialog.gldjh->text(),
-            dialog.dateCg->date().toString(QStringLiteral("yyyy-MM-dd")), dialog.tnote->toPlainText());
+    AtGridRow(Q_Bsbysh, cxGrid2View);
+    // The entry tab's draft number stays: only the pending document moves.
+    const QString moved = ChangePendingStockDate(this, LossOverflowKindOf(number), number,
+        Q_Bsbysh.AsString(QStringLiteral("rq")), Q_Bsbysh.AsString(QStringLiteral("dnote")));
+    if (!moved.isEmpty())
         ReopenPending(moved);
-    }
-    DateEditDocNo.clear();
 }
 
 void TF_Bsby::checkDJ(const QString& number)
@@ -420,7 +399,7 @@ void TF_Bsby::btnRChkClick()
         return;
     if (Prompt::YesNo(QStringLiteral("您确定要审核当前选中的单据吗！")) != Prompt::Answer::Yes)
         return;
-    BsbyAtCurrent(Q_Bsbysh, cxGrid2View);
+    AtGridRow(Q_Bsbysh, cxGrid2View);
     const QString answer = CheckApproveAllowed(number, Q_Bsbysh.AsString(QStringLiteral("rq")).left(10));
     if (answer != QLatin1String("ok"))
         Prompt::Info(answer);
@@ -452,51 +431,21 @@ void TF_Bsby::btnAdd2Click()
 
 void TF_Bsby::btnModi2Click()
 {
-    if (!BsbyAtCurrent(Q_Bsbysh2, cxGrid3View))
-        return;
-    const qint64 id = Q_Bsbysh2.AsInteger(QStringLiteral("id"));
-    OpenMode = QStringLiteral("bsby_sh");
-    ActiveDocKind = QStringLiteral("bsby_sh");
-    SelectedSn = Q_Bsbysh2.AsString(QStringLiteral("g_sn"));
-    FunctionWindows::Open(QStringLiteral("TF_Bsby_Sele"), FunctionWindows::Lifetime::Freed);
-    ActiveDocKind = QStringLiteral("bsby");
-    SelectedSn.clear();
-    OpenMode.clear();
-    Q_Bsbysh2.Requery();
-    if (Q_Bsbysh2.LocateId(id))
-        cxGrid3View->SetCurrentRow(Q_Bsbysh2.RecNo());
+    ModifyPendingStockLine(Q_Bsbysh2, cxGrid3View, QStringLiteral("TF_Bsby_Sele"), QStringLiteral("bsby_sh"),
+        QStringLiteral("bsby_sh"), QStringLiteral("bsby"));
 }
 
 void TF_Bsby::btnDel2Click()
 {
-    if (!BsbyAtCurrent(Q_Bsbysh2, cxGrid3View))
-        return;
-    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) != Prompt::Answer::Yes)
-        return;
     const QString number = SelectedPendingNo();
     // The last line takes its document with it.
-    if (DeletePendingLine(LossOverflowKindOf(number).doc, number, Q_Bsbysh2.AsInteger(QStringLiteral("id"))))
+    if (DeletePendingStockLine(Q_Bsbysh2, cxGrid3View, LossOverflowKindOf(number).doc, number))
         ReopenPending(QString());
-    else
-        Q_Bsbysh2.Requery();
-}
-
-void TF_Bsby::ShowDetail(Query& lines, DataGrid* grid)
-{
-    if (!BsbyAtCurrent(lines, grid) || lines.AsString(QStringLiteral("tid")).isEmpty())
-        return;
-    AuxTag = LossOverflowKindOf(lines.AsString(QStringLiteral("gl_djh"))).doc.detail;
-    SelectedSn = lines.AsString(QStringLiteral("g_sn"));
-    SelectedLineId = lines.AsString(QStringLiteral("tid"));
-    FunctionWindows::Open(QStringLiteral("TF_Detail"), FunctionWindows::Lifetime::Freed);
-    AuxTag.clear();
-    SelectedSn.clear();
-    SelectedLineId.clear();
 }
 
 void TF_Bsby::linkMxClick()
 {
-    ShowDetail(Q_Bsbysh2, cxGrid3View);
+    ShowStockLineDetail(Q_Bsbysh2, cxGrid3View, LossOverflowKindOf(SelectedPendingNo()).doc.detail);
 }
 
 // ---------------------------------------------------------------- query tab
@@ -601,7 +550,7 @@ void TF_Bsby::btnSearch1Click()
 
 void TF_Bsby::setBsbyDjb()
 {
-    if (!BsbyAtCurrent(Q_Bsby1, cxGridDjbView)) {
+    if (!AtGridRow(Q_Bsby1, cxGridDjbView)) {
         Q_BsbyList.Close();
         ldjh2->clear();
         return;
@@ -613,7 +562,7 @@ void TF_Bsby::setBsbyDjb()
 
 void TF_Bsby::setBsbyHzb()
 {
-    if (!BsbyAtCurrent(Q_BsbyHzb, cxGridHzbView)) {
+    if (!AtGridRow(Q_BsbyHzb, cxGridHzbView)) {
         Q_BsbyList2.Close();
         lgname3->clear();
         return;
@@ -637,15 +586,15 @@ void TF_Bsby::btnView2Click()
     QString number;
     switch (QueryView()) {
     case 0:
-        if (BsbyAtCurrent(Q_Bsby1, cxGridDjbView))
+        if (AtGridRow(Q_Bsby1, cxGridDjbView))
             number = Q_Bsby1.AsString(QStringLiteral("gl_djh"));
         break;
     case 1:
-        if (BsbyAtCurrent(Q_BsbyList2, cxGridHzb1View))
+        if (AtGridRow(Q_BsbyList2, cxGridHzb1View))
             number = Q_BsbyList2.AsString(QStringLiteral("gl_djh"));
         break;
     case 2:
-        if (BsbyAtCurrent(Q_BsbyList3, cxGridMxbView))
+        if (AtGridRow(Q_BsbyList3, cxGridMxbView))
             number = Q_BsbyList3.AsString(QStringLiteral("gl_djh"));
         break;
     default:
@@ -681,7 +630,7 @@ void TF_Bsby::btnUnapproveClick()
         Prompt::Info(QStringLiteral("取消审核操作只能在“单据表”进行。"));
         return;
     }
-    if (!BsbyAtCurrent(Q_Bsby1, cxGridDjbView))
+    if (!AtGridRow(Q_Bsby1, cxGridDjbView))
         return;
     const QString number = Q_Bsby1.AsString(QStringLiteral("gl_djh"));
     UnapproveResult.clear();
@@ -715,5 +664,5 @@ void TF_Bsby::btnExport2Click()
 
 void TF_Bsby::linkMx2Click()
 {
-    ShowDetail(Q_BsbyList, cxGridDjb1View);
+    ShowStockLineDetail(Q_BsbyList, cxGridDjb1View, QueryKind().doc.detail);
 }

@@ -47,21 +47,22 @@ QString getPdMsg(const QString& number, const QString& savedAt, const QString& w
     const QString found = First(QStringLiteral("select gl_djh from jxc_goodslist where gl_djh<>'' and ck_sn=:ck and "
                                                "gl_kdrq>:rq and g_sn in (select distinct g_sn from jxc_kcpdsp where "
                                                "gl_djh=:n) order by id limit 1"),
-        { { QStringLiteral("ck"), warehouse }, { QStringLiteral("rq"), savedAt }, { QStringLiteral("n"), number } })
-                              .toString();
+        { { QStringLiteral("ck"), warehouse }, { QStringLiteral("rq"), savedAt },
+            { QStringLiteral("n"),
+                number } }).toString();
     if (found.isEmpty())
         return QString();
-    return QStringLiteral("在【") + savedAt + QStringLiteral("】日期之后盘点的商品已发生业务，，") + QStringLiteral("\r\n\r\n")
-        + QStringLiteral("单号为：【") + found + QStringLiteral("】，") + QStringLiteral("\r\n\r\n")
-        + QStringLiteral("不能盘点，该盘点单 ") + number + QStringLiteral(" 已作废！");
+    return QStringLiteral("在【") + savedAt + QStringLiteral("】日期之后盘点的商品已发生业务，，")
+        + QStringLiteral("\r\n\r\n") + QStringLiteral("单号为：【") + found + QStringLiteral("】，")
+        + QStringLiteral("\r\n\r\n") + QStringLiteral("不能盘点，该盘点单 ") + number + QStringLiteral(" 已作废！");
 }
 
 StockTakeMark LatestApprovedStockTake()
 {
     StockTakeMark m;
     const Params none;
-    m.number = First(QStringLiteral("select gl_djh from jxc_kcpd where pd_status=1 order by pd_rq desc,id desc limit 1"),
-        none)
+    m.number = First(
+        QStringLiteral("select gl_djh from jxc_kcpd where pd_status=1 order by pd_rq desc,id desc limit 1"), none)
                    .toString();
     if (!m.number.isEmpty())
         m.date = First(QStringLiteral("select pd_rq from jxc_kcpd where gl_djh=:n and pd_status=1"),

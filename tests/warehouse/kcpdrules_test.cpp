@@ -9,8 +9,8 @@ namespace {
 // warehouse 100001 on 2024-05-01.
 class KcpdRulesTest : public WarehouseTest {
 protected:
-    void StockTake(const QString& number, const QString& warehouse, const QString& date, int status,
-        const QStringList& goods)
+    void StockTake(
+        const QString& number, const QString& warehouse, const QString& date, int status, const QStringList& goods)
     {
         Sql(QStringLiteral("insert into jxc_kcpd (gl_djh,ck_sn,pd_rq,pd_sl,kc_sl,pd_note,pd_status,pd_checker,pd_chkrq,"
                            "u_sn,a_name) values ('%1','%2','%3',0,0,'',%4,'','','100001','admin')")
