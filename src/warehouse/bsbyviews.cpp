@@ -2,6 +2,7 @@
 #include "warehouse/bsby.h"
 
 #include "foundation/approvalhooks.h"
+#include "foundation/combos.h"
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
 #include "foundation/globals.h"
@@ -614,12 +615,8 @@ void TF_Bsby::btn_DeleClick()
     if (SelectedLineId.isEmpty())
         return;
     SelectedLineId.clear();
-    auto code = [](KeyedCombo* c) {
-        const QString k = c->currentIndex() < 0 ? QString() : c->Code(c->currentIndex());
-        return k == QLatin1String("-1") ? QString() : k;
-    };
-    QueryWarehouseSn = code(dialog.comCk);
-    QueryHandlerSn = code(dialog.comUser);
+    QueryWarehouseSn = ChosenFilterCode(*dialog.comCk);
+    QueryHandlerSn = ChosenFilterCode(*dialog.comUser);
     QueryStockTakeOnly = dialog.chkPd->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
     btnSearch1Click();
 }

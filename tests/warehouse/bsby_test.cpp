@@ -2,9 +2,7 @@
 
 #include "platform/grid/datagrid.h"
 #include "platform/report/printlog.h"
-#include "platform/report/report.h"
 #include "platform/ui/keyedcombo.h"
-#include "support/platform/testtext.h"
 #include "warehouse/bsby.h"
 #include "warehouse/bsbylists.h"
 #include "warehouse/modidate.h"
@@ -341,21 +339,6 @@ TEST_F(BsbyTest, EntryPrintCarriesTheDraftAndTheKind)
         EXPECT_EQ(r->variables.value(QStringLiteral("dNote")), QStringLiteral("found"));
         EXPECT_EQ(
             r->datasets.value(QStringLiteral("frxDBDataset1")).Text(0, QStringLiteral("sl")), QStringLiteral("2"));
-    }
-}
-
-TEST(BsbyTemplates, AreDeliveredWithTheirDatasets)
-{
-    const std::pair<const char*, const char*> cases[] = { { "bsby", "frxDBDataset1" }, { "bsby2", "frxDBDataset1" },
-        { "bsbydsh", "bsbydsh" }, { "bsbydjb", "bsbydjb" }, { "bsbyhzb", "bsbyhzb" }, { "bsbymxb", "bsbymxb" } };
-    for (const auto& [file, dataset] : cases) {
-        Report r;
-        ASSERT_TRUE(r.LoadFromFile(SourceResource(QStringLiteral("report/%1.fr3").arg(QLatin1String(file)))))
-            << file << " " << r.LastError().toStdString();
-        bool bound = false;
-        for (const ReportBand& band : r.Template().page.bands)
-            bound = bound || band.dataset == QLatin1String(dataset);
-        EXPECT_TRUE(bound) << file;
     }
 }
 
