@@ -1,5 +1,6 @@
 #include "warehouse/bsby.h"
 
+#include "documents/docdrafts.h"
 #include "foundation/approvalhooks.h"
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
@@ -208,6 +209,8 @@ void TF_Bsby::BuildEntryTab()
         btnRPrin->setEnabled(rows && !IsTrue(NoPrintBeforeSave));
         barPopupMenu->popup(cxGridView->mapToGlobal(at));
     });
+    connect(dateCg, &QDateEdit::dateChanged, this, [this] { dateCgChange(); });
+    connect(dateCg, &QDateEdit::editingFinished, this, [this] { dateCgExit(); });
     connect(btnOK, &QPushButton::clicked, this, &TF_Bsby::btnOKClick);
     connect(btnExit, &QPushButton::clicked, this, &QWidget::close);
 }
@@ -329,6 +332,34 @@ void TF_Bsby::comDjlxChange()
     gldjh->setText(CurrentDraftNo);
     openGridViewData(CurrentDraftNo);
     setButtons();
+}
+
+void TF_Bsby::dateCgChange()
+{
+    if (FutureDateAnswer == QLatin1String("1") || FutureDateAnswer == QLatin1String("2"))
+        return;
+    if (ConfirmEntryDay(Day())) {
+        if (dateCg->date() > Clock::Today())
+            FutureDateAnswer = QStringLiteral("2");
+        return;
+    }
+    const QSignalBlocker block(dateCg);
+    dateCg->setDate(Clock::Today());
+    FutureDateAnswer = QStringLiteral("1");
+}
+
+void TF_Bsby::dateCgExit()
+{
+    FutureDateAnswer = QStringLiteral("0");
+    // The draft moves to a number of the new day in the kind's tables.
+    try {
+        const QString number = RedrawForDate(EntryKind().doc, gldjh->text(), Day());
+        gldjh->setText(number);
+        CurrentDraftNo = number;
+        openGridViewData(number);
+    } catch (const std::exception&) {
+        // A failed renumbering leaves the draft under its number.
+    }
 }
 
 void TF_Bsby::openGridViewData(const QString& number)

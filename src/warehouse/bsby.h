@@ -51,6 +51,8 @@ public:
     void btnUserClick();
     void btnPrintClick();
     void btnPreviewClick();
+    void dateCgChange();
+    void dateCgExit();
     void btnOKClick();
     // Loads the kind's document template with the print data of the number: the
     // entry tab's values for the draft (flag "1"), a stored document's (flag "2").

@@ -4,6 +4,7 @@
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
 #include "foundation/globals.h"
+#include "platform/base/clock.h"
 #include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
 #include "platform/report/report.h"
@@ -99,4 +100,14 @@ void RunDocumentPrint(bool preview, QString& returningFromPrint, const std::func
         report.Print(options);
     }
     F_DataModule->Q_GoodsPrin.Close();
+}
+
+bool ConfirmEntryDay(const QString& day)
+{
+    const QString today = Clock::Today().toString(QStringLiteral("yyyy-MM-dd"));
+    if (day <= today)
+        return true;
+    return Prompt::YesNo(QStringLiteral("您选择的日期：") + day + QStringLiteral("，\r\n\r\n大于计算机的当前日期：")
+               + today + QStringLiteral("，\r\n\r\n确认继续吗？"))
+        != Prompt::Answer::No;
 }

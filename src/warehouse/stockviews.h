@@ -39,3 +39,7 @@ QString ChangePendingStockDate(
 // "1" first, as the window's activation expects) and the print; `fill` loads the
 // template and binds the print data, which is closed afterwards.
 void RunDocumentPrint(bool preview, QString& returningFromPrint, const std::function<void(Report&)>& fill);
+
+// The entry date changed to `day` ("yyyy-MM-dd"): a day after today is confirmed
+// first. Answers false when the operator declined it (the window puts today back).
+bool ConfirmEntryDay(const QString& day);

@@ -204,6 +204,27 @@ TEST_F(BsbyTest, CancellingFromTheQueryTabUsesTheKindsReversal)
     EXPECT_EQ(w->Q_Bsby1.RecordCount(), 0);
 }
 
+TEST_F(BsbyTest, EntryDateMovesTheDraftInItsKindsTables)
+{
+    w->comDjlx->setCurrentIndex(1);
+    const QString number = w->gldjh->text();
+    Line(OverflowKind(), number, QStringLiteral("G2"), 2, 30);
+    w->openGridViewData(number);
+    w->dateCg->setDate(QDate(2024, 5, 8));
+    w->dateCgExit();
+    const QString moved = w->gldjh->text();
+    EXPECT_TRUE(moved.startsWith(QLatin1String("BY240508"))) << moved.toStdString();
+    EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_bysp where gl_djh='") + moved + QStringLiteral("'")), 1);
+    EXPECT_EQ(w->Q_Bsby.RecordCount(), 1);
+
+    // A day after today is asked for; No puts today back.
+    prompt.Answer(Prompt::Answer::No);
+    w->dateCg->setDate(QDate(2024, 5, 12));
+    EXPECT_EQ(w->dateCg->date(), QDate(2024, 5, 10));
+    w->dateCgExit();
+    EXPECT_TRUE(w->gldjh->text().startsWith(QLatin1String("BY240510")));
+}
+
 TEST_F(BsbyTest, ColourSizeDetailAndSummaryViewsTakeTheirKinds)
 {
     Pending(LossKind(), QStringLiteral("BS240510001"), U8("破损"));

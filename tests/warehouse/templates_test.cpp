@@ -12,8 +12,8 @@ namespace {
 TEST(StockTemplates, AreDeliveredWithTheirDatasets)
 {
     const std::pair<const char*, const char*> cases[] = { { "bsby", "frxDBDataset1" }, { "bsby2", "frxDBDataset1" },
-        { "bsbydsh", "bsbydsh" }, { "bsbydjb", "bsbydjb" }, { "bsbyhzb", "bsbyhzb" }, { "bsbymxb", "bsbymxb" }, { "kcpdd", "frxDBDataset1" },
-        { "kcpddsh", "kcpddsh" }, { "kcpddjb", "kcpddjb" }, { "kcpdmxb", "kcpdmxb" } };
+        { "bsbydsh", "bsbydsh" }, { "bsbydjb", "bsbydjb" }, { "bsbyhzb", "bsbyhzb" }, { "bsbymxb", "bsbymxb" },
+        { "kcpdd", "frxDBDataset1" }, { "kcpddsh", "kcpddsh" }, { "kcpddjb", "kcpddjb" }, { "kcpdmxb", "kcpdmxb" } };
     for (const auto& [file, dataset] : cases) {
         Report r;
         ASSERT_TRUE(r.LoadFromFile(SourceResource(QStringLiteral("report/%1.fr3").arg(QLatin1String(file)))))
