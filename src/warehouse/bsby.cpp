@@ -33,6 +33,7 @@
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -518,6 +519,31 @@ void TF_Bsby::btnOKClick()
     if (!saved.refusal.isEmpty())
         Prompt::Info(saved.refusal);
     initTab();
+}
+
+void TF_Bsby::FormKeyDown(int key)
+{
+    if (key == Qt::Key_F5) {
+        btnOKClick();
+        return;
+    }
+    if (key != Qt::Key_F2)
+        return;
+    if (cxPage->currentWidget() == cxTab2)
+        btnSearchClick();
+    else if (cxPage->currentWidget() == cxTab3)
+        btnSearch1Click();
+    else
+        btnAddClick();
+}
+
+void TF_Bsby::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_F2 || e->key() == Qt::Key_F5) {
+        FormKeyDown(e->key());
+        return;
+    }
+    Form::keyPressEvent(e);
 }
 
 bool TF_Bsby::FormCloseQuery()

@@ -10,6 +10,7 @@ class KeyedCombo;
 class QAction;
 class QComboBox;
 class QDateEdit;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -40,6 +41,8 @@ public:
     // ---- entry tab ----
     void FormActivate() override;
     bool FormCloseQuery() override;
+    // F2 adds goods on the entry tab and searches on the others; F5 saves.
+    void FormKeyDown(int key);
     void initTab();
     void comDjlxChange();
     void openGridViewData(const QString& number);
@@ -193,6 +196,9 @@ public:
     DataGrid* cxGridHzb1View = nullptr;
     DataGrid* cxGridMxbView = nullptr;
     DataGrid* cxGridPdStep1View = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void BuildEntryTab();

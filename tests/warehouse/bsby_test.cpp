@@ -8,7 +8,9 @@
 #include "warehouse/modidate.h"
 #include "warehouse/stockdocs.h"
 
+#include <QApplication>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -216,6 +218,12 @@ TEST_F(BsbyTest, EntryDateMovesTheDraftInItsKindsTables)
     EXPECT_TRUE(moved.startsWith(QLatin1String("BY240508"))) << moved.toStdString();
     EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_bysp where gl_djh='") + moved + QStringLiteral("'")), 1);
     EXPECT_EQ(w->Q_Bsby.RecordCount(), 1);
+
+    // F5 saves from the keyboard (here refused for want of a handler).
+    w->comUser->setCurrentIndex(-1);
+    QKeyEvent f5(QEvent::KeyPress, Qt::Key_F5, Qt::NoModifier);
+    QApplication::sendEvent(w.get(), &f5);
+    EXPECT_EQ(prompt.LastMessage(), U8("请选择经办人！"));
 
     // A day after today is asked for; No puts today back.
     prompt.Answer(Prompt::Answer::No);
