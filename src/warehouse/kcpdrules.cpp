@@ -4,6 +4,7 @@
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
 #include "posting/postingdb.h"
+#include "posting/stockposting.h"
 #include "posting/tradereversal.h"
 
 #include <QApplication>
@@ -55,6 +56,30 @@ QString getPdMsg(const QString& number, const QString& savedAt, const QString& w
     return QStringLiteral("在【") + savedAt + QStringLiteral("】日期之后盘点的商品已发生业务，，")
         + QStringLiteral("\r\n\r\n") + QStringLiteral("单号为：【") + found + QStringLiteral("】，")
         + QStringLiteral("\r\n\r\n") + QStringLiteral("不能盘点，该盘点单 ") + number + QStringLiteral(" 已作废！");
+}
+
+QString ApproveStockTakes(const QList<PendingStockTake>& docs)
+{
+    QString refusals;
+    for (const PendingStockTake& d : docs) {
+        const QString refusal = getPdMsg(d.number, d.savedAt, d.warehouse);
+        if (!refusal.isEmpty()) {
+            refusals += refusal;
+            continue;
+        }
+        Transaction t(posting::Db());
+        ApproveStockTake(d.number);
+        t.Commit();
+    }
+    return refusals;
+}
+
+void UpdateStockTakeTotals(const QString& number)
+{
+    posting::Run(QStringLiteral("update jxc_kcpd set pd_sl=coalesce((select sum(pd_sl) from jxc_kcpdsp where "
+                                "gl_djh=:n),0),kc_sl=coalesce((select sum(kc_sl) from jxc_kcpdsp where gl_djh=:n),0) "
+                                "where gl_djh=:n"),
+        { { QStringLiteral("n"), number } });
 }
 
 StockTakeMark LatestApprovedStockTake()

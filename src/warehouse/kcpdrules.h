@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +19,20 @@ QString StockTakeSaveRefusal(const QString& number, const QString& warehouse, co
 // a ledger row of one of its goods in its warehouse dated after that moment, also
 // on the same day. Empty when it may be approved.
 QString getPdMsg(const QString& number, const QString& savedAt, const QString& warehouse);
+
+// A pending stock-take to approve: its number, saved date and time (pd_rq) and warehouse.
+struct PendingStockTake {
+    QString number;
+    QString savedAt;
+    QString warehouse;
+};
+// Approves the stock-takes in their order, each in its own transaction, unless
+// getPdMsg refuses it; the refusals' texts are collected in order and answered
+// (empty when every one was approved).
+QString ApproveStockTakes(const QList<PendingStockTake>& docs);
+
+// updatePdsl: the header's counted and book totals become the sums of its lines.
+void UpdateStockTakeTotals(const QString& number);
 
 // The latest approved stock-take of all warehouses (number and pd_rq), empty when none.
 struct StockTakeMark {

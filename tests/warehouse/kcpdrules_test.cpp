@@ -74,6 +74,37 @@ TEST_F(KcpdRulesTest, ApprovalIsRefusedBySameDayBusinessAfterTheSavedTime)
            "不能盘点，该盘点单 PD1 已作废！"));
 }
 
+TEST_F(KcpdRulesTest, ApprovingAllSetsStockToTheCountAndCollectsRefusals)
+{
+    StockTake(QStringLiteral("PD1"), QStringLiteral("100001"), QStringLiteral("2024-05-10 10:00"), 0,
+        { QStringLiteral("G2") });
+    StockTake(QStringLiteral("PD2"), QStringLiteral("100001"), QStringLiteral("2024-05-10 10:00"), 0,
+        { QStringLiteral("G1") });
+    UpdateStockTakeTotals(QStringLiteral("PD1"));
+    EXPECT_EQ(Rows(QStringLiteral("select pd_sl,kc_sl from jxc_kcpd where gl_djh='PD1'")),
+        QStringList { QStringLiteral("7 10") });
+    Moved(QStringLiteral("XS2"), QStringLiteral("G1"), QStringLiteral("100001"), QStringLiteral("2024-05-10 11:00"));
+
+    const QString refusals
+        = ApproveStockTakes({ { QStringLiteral("PD1"), QStringLiteral("2024-05-10 10:00"), QStringLiteral("100001") },
+            { QStringLiteral("PD2"), QStringLiteral("2024-05-10 10:00"), QStringLiteral("100001") } });
+    EXPECT_EQ(refusals, getPdMsg(QStringLiteral("PD2"), QStringLiteral("2024-05-10 10:00"), QStringLiteral("100001")));
+    EXPECT_TRUE(refusals.contains(QLatin1String("XS2")));
+    EXPECT_EQ(Number(QStringLiteral("select pd_status from jxc_kcpd where gl_djh='PD2'")), 0);
+
+    // Book 10, count 7 at 5: a ledger row of -3 and -15, the stock set to the count.
+    EXPECT_EQ(Rows(QStringLiteral("select gl_flag,gl_sl,gl_zje,ghs_name from jxc_goodslist where gl_djh='PD1'")),
+        QStringList { U8("pd -3 -15 库存盘点") });
+    EXPECT_EQ(Rows(QStringLiteral("select kc_sl,kc_zsl from jxc_kcsp where g_sn='G2' and ck_sn='100001'")),
+        QStringList { QStringLiteral("7 7") });
+    EXPECT_EQ(Number(QStringLiteral("select g_kc from jxc_goods where g_sn='G2'")), 7);
+    EXPECT_EQ(Rows(QStringLiteral("select fy_je,fy_lx,fy_flag,fy_note from jxc_yyfy where gl_djh='PD1'")),
+        QStringList { U8("-15 费用 1 商品盘点单PD1成本差额") });
+    EXPECT_EQ(Number(QStringLiteral("select count(*) from jxc_log where log_note='")
+                  + U8("库存盘点单通过PD1审核，共1个商品") + QStringLiteral("'")),
+        1);
+}
+
 TEST_F(KcpdRulesTest, BulkCancelReversesListedPrefixesAfterTheLatestStockTake)
 {
     StockTake(QStringLiteral("PD1"), QStringLiteral("100001"), QStringLiteral("2024-05-08 10:00"), 1, {});
