@@ -182,6 +182,14 @@ QString GetComboCode(const KeyedCombo& combo, int index)
     return combo.Code(index);
 }
 
+QString ChosenFilterCode(const KeyedCombo& combo)
+{
+    if (combo.currentIndex() < 0)
+        return QString();
+    const QString code = combo.Code(combo.currentIndex());
+    return code == QLatin1String("-1") ? QString() : code;
+}
+
 void FillOperatorWarehouses(KeyedCombo& combo)
 {
     if (BindOperatorWarehouse == QLatin1String("1") && CurrentRoleSn != QLatin1String("100001"))

@@ -51,3 +51,6 @@ void FillComboNamesWhere(QComboBox& combo, const QString& table, const QString& 
 // The code behind an item; an index outside the list or an item without a key
 // throws std::out_of_range.
 QString GetComboCode(const KeyedCombo& combo, int index);
+// The chosen item's code as a filter: empty when nothing is chosen or the "all"
+// item ("-1") is.
+QString ChosenFilterCode(const KeyedCombo& combo);

@@ -1,5 +1,6 @@
 #include "warehouse/bsby.h"
 
+#include "documents/docdrafts.h"
 #include "foundation/approvalhooks.h"
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
@@ -11,14 +12,20 @@
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
 #include "listing/queryframe.h"
+#include "masterdata/pickerscallers.h"
 #include "platform/base/clock.h"
+#include "platform/base/programfolder.h"
 #include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
+#include "platform/report/report.h"
 #include "platform/ui/keyedcombo.h"
 #include "platform/ui/prompt.h"
+#include "posting/printdata.h"
+#include "posting/printvars.h"
 #include "warehouse/bsbylists.h"
 #include "warehouse/kcdbgrids.h"
 #include "warehouse/stockdocs.h"
+#include "warehouse/stockviews.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,8 +33,10 @@
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -55,7 +64,10 @@ TF_Bsby::TF_Bsby(QWidget* parent)
     : Form(parent), doc(LossKind().doc), Q_Bsby(F_DataModule->Q(QStringLiteral("Q_Bsby"))),
       Q_Bsbysh(F_DataModule->Q(QStringLiteral("Q_Bsbysh"))), Q_Bsbysh2(F_DataModule->Q(QStringLiteral("Q_Bsbysh2"))),
       Q_Bsby1(F_DataModule->Q(QStringLiteral("Q_Bsby1"))), Q_BsbyList(F_DataModule->Q(QStringLiteral("Q_BsbyList"))),
-      Q_BsbyHzb(F_DataModule->Q(QStringLiteral("Q_BsbyHzb")))
+      Q_BsbyHzb(F_DataModule->Q(QStringLiteral("Q_BsbyHzb"))),
+      Q_BsbyList2(F_DataModule->Q(QStringLiteral("Q_BsbyList2"))),
+      Q_BsbyList3(F_DataModule->Q(QStringLiteral("Q_BsbyList3"))),
+      Q_PdStep2(F_DataModule->Q(QStringLiteral("Q_PdStep2"))), Q_PdStep1(F_DataModule->Q(QStringLiteral("Q_PdStep1")))
 {
     setObjectName(QStringLiteral("TF_Bsby"));
     setWindowTitle(QStringLiteral("商品报损/报溢"));
@@ -95,12 +107,18 @@ TF_Bsby::TF_Bsby(QWidget* parent)
     host.pendingLine = [this] {
         return Q_Bsbysh2.Active() && !Q_Bsbysh2.IsEmpty() ? Q_Bsbysh2.AsInteger(QStringLiteral("id")) : qint64(0);
     };
-    host.docType = [this] { return EntryKind().doc.prefix; };
+    host.docType = [this] {
+        // The pending tab's dialogs work on the selected document's kind.
+        return ActiveDocKind == QLatin1String("bsby_sh") ? LossOverflowKindOf(SelectedPendingNo()).doc.prefix
+                                                         : EntryKind().doc.prefix;
+    };
     doc.SetHost(std::move(host));
+    PickerCallers::RegisterHandlerCombo(LossKind().tag, comUser);
 }
 
 TF_Bsby::~TF_Bsby()
 {
+    PickerCallers::Unregister(LossKind().tag);
     if (F_Bsby == this)
         F_Bsby = nullptr;
 }
@@ -142,18 +160,27 @@ void TF_Bsby::BuildEntryTab()
     head->addWidget(gldjh);
     head->addStretch(1);
     btnAdd = NamedButton(cxTab1, "btnAdd", "添加商品(F2)", head);
+    btnModi = NamedButton(cxTab1, "btnModi", "修改", head);
     btnDel = NamedButton(cxTab1, "btnDel", "删除", head);
+    btnPrin = NamedButton(cxTab1, "btnPrin", "打印", head);
+    PopupMenu_Prin = new QMenu(this);
+    PopupMenu_Prin->addAction(QStringLiteral("打印单据(&W)"), this, &TF_Bsby::btnPrintClick);
+    PopupMenu_Prin->addAction(QStringLiteral("预览单据(&X)"), this, &TF_Bsby::btnPreviewClick);
+    btnPrin->setMenu(PopupMenu_Prin);
     v->addLayout(head);
     cxGridView = KcdbGrid(cxTab1, "cxGridView", QStringLiteral("D_Bsby"),
         { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "dw_name", "单位", "50" },
             { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "60" }, { "dj", "单价", "70" },
             { "sl", "数量", "60" }, { "zje", "总金额", "90" }, { "dnote", "备注", "120" } });
+    cxGridView->setContextMenuPolicy(Qt::CustomContextMenu);
     v->addWidget(cxGridView, 1);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(NamedLabel(cxTab1, "经办人："));
     comUser = new KeyedCombo(cxTab1);
     comUser->setObjectName(QStringLiteral("comUser"));
     bottom->addWidget(comUser);
+    btnUser = NamedButton(cxTab1, "btnUser", "...", bottom);
+    btnUser->setMaximumWidth(28);
     bottom->addWidget(NamedLabel(cxTab1, "备         注："));
     tnote = new QLineEdit(cxTab1);
     tnote->setObjectName(QStringLiteral("tnote"));
@@ -164,110 +191,29 @@ void TF_Bsby::BuildEntryTab()
     v->addLayout(bottom);
     connect(comDjlx, &QComboBox::currentIndexChanged, this, [this] { comDjlxChange(); });
     connect(btnAdd, &QPushButton::clicked, this, &TF_Bsby::btnAddClick);
+    connect(btnModi, &QPushButton::clicked, this, &TF_Bsby::btnModiClick);
     connect(btnDel, &QPushButton::clicked, this, &TF_Bsby::btnDelClick);
+    connect(btnUser, &QPushButton::clicked, this, &TF_Bsby::btnUserClick);
+    connect(cxGridView, &DataGrid::rowDoubleClicked, this, [this] { btnModiClick(); });
+    barPopupMenu = new QMenu(this);
+    btnRAdd = barPopupMenu->addAction(QStringLiteral("增加商品(&W)"), this, &TF_Bsby::btnAddClick);
+    btnRModi = barPopupMenu->addAction(QStringLiteral("修改商品(&X)"), this, &TF_Bsby::btnModiClick);
+    btnRDel = barPopupMenu->addAction(QStringLiteral("删除商品(&Y)"), this, &TF_Bsby::btnDelClick);
+    QMenu* prin = barPopupMenu->addMenu(QStringLiteral("打印单据(&Z)"));
+    prin->addAction(QStringLiteral("打印单据(&Y)"), this, &TF_Bsby::btnPrintClick);
+    prin->addAction(QStringLiteral("预览单据(&Z)"), this, &TF_Bsby::btnPreviewClick);
+    btnRPrin = prin->menuAction();
+    connect(cxGridView, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        const bool rows = EntryHasRows();
+        btnRModi->setEnabled(rows);
+        btnRDel->setEnabled(rows);
+        btnRPrin->setEnabled(rows && !IsTrue(NoPrintBeforeSave));
+        barPopupMenu->popup(cxGridView->mapToGlobal(at));
+    });
+    connect(dateCg, &QDateEdit::dateChanged, this, [this] { dateCgChange(); });
+    connect(dateCg, &QDateEdit::editingFinished, this, [this] { dateCgExit(); });
     connect(btnOK, &QPushButton::clicked, this, &TF_Bsby::btnOKClick);
     connect(btnExit, &QPushButton::clicked, this, &QWidget::close);
-}
-
-void TF_Bsby::BuildPendingTab()
-{
-    auto* v = new QVBoxLayout(cxTab2);
-    auto* head = new QHBoxLayout;
-    head->addWidget(NamedLabel(cxTab2, "单据号或备注信息："));
-    tkey = new QLineEdit(cxTab2);
-    tkey->setObjectName(QStringLiteral("tkey"));
-    head->addWidget(tkey);
-    head->addWidget(NamedLabel(cxTab2, "仓库名称："));
-    comCk2 = new KeyedCombo(cxTab2);
-    comCk2->setObjectName(QStringLiteral("comCk2"));
-    head->addWidget(comCk2);
-    btnSearch = NamedButton(cxTab2, "btnSearch", "查询(F2)", head);
-    head->addStretch(1);
-    btnDele = NamedButton(cxTab2, "btnDele", "删除单据", head);
-    btnRChk = NamedButton(cxTab2, "btnRChk", "审核单据", head);
-    btnCheckAll = NamedButton(cxTab2, "btnCheckAll", "审核全部", head);
-    v->addLayout(head);
-    v->addWidget(new QLabel(QStringLiteral("说明：“待审核”的报损报溢单只有变成“已审核”状态后，"
-                                           "才能使库存量、账务等信息发生变化。“已审核”状态的单据不允许再修改，"
-                                           "“待审核”的允许修改。"),
-        cxTab2));
-    cxGrid2View = KcdbGrid(cxTab2, "cxGrid2View", QStringLiteral("D_Bsbysh"),
-        { { "gl_djh", "单据号", "120" }, { "rq", "开单日期", "120" }, { "djlx", "单据类型", "80" },
-            { "ck_name", "仓库名称", "90" }, { "u_name", "经办人", "70" }, { "a_name", "操作员", "70" },
-            { "dnote", "备注", "160" } });
-    v->addWidget(cxGrid2View, 1);
-    auto* mid = new QHBoxLayout;
-    mid->addWidget(NamedLabel(cxTab2, "单据编号："));
-    ldjh = NamedLabel(cxTab2, "", "ldjh");
-    mid->addWidget(ldjh);
-    mid->addStretch(1);
-    v->addLayout(mid);
-    cxGrid3View = KcdbGrid(cxTab2, "cxGrid3View", QStringLiteral("D_Bsbysh2"),
-        { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "gc_name", "商品类别", "80" },
-            { "dj", "单价", "70" }, { "sl", "数量", "60" }, { "zje", "总金额", "90" }, { "dw_name", "单位", "50" },
-            { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "60" }, { "dnote", "备注", "120" } });
-    v->addWidget(cxGrid3View, 1);
-    connect(btnSearch, &QPushButton::clicked, this, &TF_Bsby::btnSearchClick);
-    connect(btnDele, &QPushButton::clicked, this, &TF_Bsby::btnDeleClick);
-    connect(btnRChk, &QPushButton::clicked, this, &TF_Bsby::btnRChkClick);
-    connect(btnCheckAll, &QPushButton::clicked, this, &TF_Bsby::btnCheckAllClick);
-    connect(cxGrid2View, &DataGrid::currentRowChanged, this, [this] { setBsbyshList(); });
-}
-
-void TF_Bsby::BuildQueryTab()
-{
-    auto* v = new QVBoxLayout(cxTab3);
-    auto* head = new QHBoxLayout;
-    head->addWidget(NamedLabel(cxTab3, "单据类型："));
-    comType = new QComboBox(cxTab3);
-    comType->setObjectName(QStringLiteral("comType"));
-    comType->addItems({ QStringLiteral("商品报损"), QStringLiteral("商品报溢") });
-    head->addWidget(comType);
-    date1 = BsbyDateEdit(cxTab3, "date1");
-    date2 = BsbyDateEdit(cxTab3, "date2");
-    head->addWidget(date1);
-    head->addWidget(NamedLabel(cxTab3, "至"));
-    head->addWidget(date2);
-    head->addWidget(NamedLabel(cxTab3, "单号或单据备注：", "lkey2"));
-    tkey2 = new QLineEdit(cxTab3);
-    tkey2->setObjectName(QStringLiteral("tkey2"));
-    head->addWidget(tkey2);
-    btnSearch1 = NamedButton(cxTab3, "btnSearch1", "查询(F2)", head);
-    rDjb2 = new QRadioButton(QStringLiteral("单据表"), cxTab3);
-    rDjb2->setObjectName(QStringLiteral("rDjb2"));
-    rDjb2->setChecked(true);
-    rHzb2 = new QRadioButton(QStringLiteral("汇总表"), cxTab3);
-    rHzb2->setObjectName(QStringLiteral("rHzb2"));
-    head->addWidget(rDjb2);
-    head->addWidget(rHzb2);
-    head->addStretch(1);
-    btn_Dele = NamedButton(cxTab3, "btn_Dele", "高级查询", head);
-    btnUnapprove = NamedButton(cxTab3, "btnUnapprove", "取消审核", head);
-    v->addLayout(head);
-    queryViews = new QStackedWidget(cxTab3);
-    auto* djb = new QWidget;
-    auto* dv = new QVBoxLayout(djb);
-    cxGridDjbView = KcdbGrid(djb, "cxGridDjbView", QStringLiteral("D_Bsby1"),
-        { { "gl_djh", "报损单号", "120" }, { "rq", "报损日期", "120" }, { "ck_name", "仓库名称", "90" },
-            { "u_name", "经办人", "70" }, { "a_name", "操作员", "70" }, { "checker", "审核人", "70" },
-            { "chkrq", "审核日期", "90" }, { "dnote", "备注", "160" } });
-    dv->addWidget(cxGridDjbView, 1);
-    cxGridDjb1View = KcdbGrid(djb, "cxGridDjb1View", QStringLiteral("D_BsbyList"),
-        { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "dj", "单价", "70" }, { "sl", "数量", "60" },
-            { "zje", "总金额", "90" }, { "dnote", "备注", "120" } });
-    dv->addWidget(cxGridDjb1View, 1);
-    queryViews->addWidget(djb);
-    cxGridHzbView = KcdbGrid(queryViews, "cxGridHzbView", QStringLiteral("D_BsbyHzb"),
-        { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "dw_name", "单位", "50" },
-            { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "60" }, { "sl", "报损数量", "80" } });
-    queryViews->addWidget(cxGridHzbView);
-    v->addWidget(queryViews, 1);
-    connect(comType, &QComboBox::currentIndexChanged, this, [this] { btnSearch1Click(); });
-    connect(rDjb2, &QRadioButton::toggled, this, [this] { btnSearch1Click(); });
-    connect(btnSearch1, &QPushButton::clicked, this, &TF_Bsby::btnSearch1Click);
-    connect(btn_Dele, &QPushButton::clicked, this, &TF_Bsby::btn_DeleClick);
-    connect(btnUnapprove, &QPushButton::clicked, this, &TF_Bsby::btnUnapproveClick);
-    connect(cxGridDjbView, &DataGrid::currentRowChanged, this, [this] { setBsbyDjb(); });
 }
 
 // ---------------------------------------------------------------- entry tab
@@ -291,6 +237,11 @@ void TF_Bsby::FormActivate()
         const QSignalBlocker block(cxPage);
         cxPage->setCurrentWidget(cxTab1);
     }
+    rDjb->setChecked(true);
+    pendingViews->setCurrentIndex(0);
+    lgname->hide();
+    tgname->hide();
+    tkey2->clear();
     ActiveDocKind = QStringLiteral("bsby");
     FillStaffCombo(*comUser, QStringLiteral("u_kc"));
     comUser->setCurrentIndex(comUser->count() > 0 ? 0 : -1);
@@ -306,20 +257,28 @@ void TF_Bsby::FormActivate()
     }
     comCk2->setCurrentIndex(comCk2->count() > 0 ? 0 : -1);
     const bool entry = HasRight(QStringLiteral("kcgl"), 3);
-    btnAdd->setEnabled(entry);
-    btnDel->setEnabled(entry);
+    for (QWidget* b : std::initializer_list<QWidget*> { btnAdd, btnModi, btnDel, btnPrin })
+        b->setEnabled(entry);
+    btnRAdd->setEnabled(entry);
     const bool approve = HasRight(QStringLiteral("kcgl"), 10);
     btnCheckAll->setEnabled(approve);
     btnRChk->setEnabled(approve);
     btnUnapprove->setEnabled(HasRight(QStringLiteral("kcgl"), 14));
-    for (DataGrid* g : { cxGridView, cxGrid3View, cxGridDjb1View }) {
+    btnDate->setEnabled(CanChangeDocDate);
+    btnPrin3->setEnabled(ShowCostPrice);
+    ApplyPriceColumns();
+    initTab();
+}
+
+void TF_Bsby::ApplyPriceColumns()
+{
+    for (DataGrid* g : { cxGridView, cxGrid3View, cxGridDjb1View, cxGridHzb1View, cxGridMxbView }) {
         for (const char* f : { "dj", "zje" }) {
             const int c = g->ColumnByField(QLatin1String(f));
             if (c >= 0)
                 g->SetColumnVisible(c, ShowCostPrice);
         }
     }
-    initTab();
 }
 
 void TF_Bsby::ApplyKindTexts()
@@ -331,6 +290,13 @@ void TF_Bsby::ApplyKindTexts()
 
 void TF_Bsby::initTab()
 {
+    if (ReturningFromPrint == QLatin1String("1")) {
+        ReturningFromPrint = QStringLiteral("0");
+        return;
+    }
+    FutureDateAnswer = QStringLiteral("0");
+    ActiveDocKind = QStringLiteral("bsby");
+    PickerCaller.clear();
     btnOK->setEnabled(true);
     {
         // Every new draft starts as a loss.
@@ -349,7 +315,7 @@ void TF_Bsby::initTab()
     openGridViewData(CurrentDraftNo);
     const int at = comCk->findText(DefaultWarehouseName());
     comCk->setCurrentIndex(at >= 0 ? at : (comCk->count() > 0 ? 0 : -1));
-    comCk->setEnabled(true);
+    setButtons();
 }
 
 void TF_Bsby::comDjlxChange()
@@ -366,6 +332,35 @@ void TF_Bsby::comDjlxChange()
     CurrentDraftNo = NextDocNo(k.doc.header, QStringLiteral("gl_djh"), k.doc.prefix, Day());
     gldjh->setText(CurrentDraftNo);
     openGridViewData(CurrentDraftNo);
+    setButtons();
+}
+
+void TF_Bsby::dateCgChange()
+{
+    if (FutureDateAnswer == QLatin1String("1") || FutureDateAnswer == QLatin1String("2"))
+        return;
+    if (ConfirmEntryDay(Day())) {
+        if (dateCg->date() > Clock::Today())
+            FutureDateAnswer = QStringLiteral("2");
+        return;
+    }
+    const QSignalBlocker block(dateCg);
+    dateCg->setDate(Clock::Today());
+    FutureDateAnswer = QStringLiteral("1");
+}
+
+void TF_Bsby::dateCgExit()
+{
+    FutureDateAnswer = QStringLiteral("0");
+    // The draft moves to a number of the new day in the kind's tables.
+    try {
+        const QString number = RedrawForDate(EntryKind().doc, gldjh->text(), Day());
+        gldjh->setText(number);
+        CurrentDraftNo = number;
+        openGridViewData(number);
+    } catch (const std::exception&) {
+        // A failed renumbering leaves the draft under its number.
+    }
 }
 
 void TF_Bsby::openGridViewData(const QString& number)
@@ -380,8 +375,18 @@ void TF_Bsby::openGridViewData(const QString& number)
             + QStringLiteral(
                 " b left join jxc_goods a on a.g_sn=b.g_sn where b.gl_djh=:n and b.a_name=:a order by b.id"),
         { { QStringLiteral("n"), number }, { QStringLiteral("a"), CurrentAdminName } });
-    if (EntryHasRows())
-        comCk->setEnabled(false);
+}
+
+void TF_Bsby::setButtons()
+{
+    // Kind and warehouse are fixed while the draft has lines: they live in the
+    // kind's tables and took the warehouse's cost.
+    const bool rows = EntryHasRows();
+    btnModi->setVisible(rows);
+    btnDel->setVisible(rows);
+    btnPrin->setVisible(rows && !IsTrue(NoPrintBeforeSave));
+    comDjlx->setEnabled(!rows);
+    comCk->setEnabled(!rows);
 }
 
 bool TF_Bsby::EntryHasRows() const
@@ -404,16 +409,91 @@ void TF_Bsby::btnAddClick()
     }
     FunctionWindows::Open(QStringLiteral("TF_Bsby_Add"), FunctionWindows::Lifetime::Freed);
     openGridViewData(gldjh->text());
+    setButtons();
+}
+
+void TF_Bsby::btnModiClick()
+{
+    if (!EntryHasRows())
+        return;
+    const int row = cxGridView->CurrentRow();
+    if (row >= 0)
+        Q_Bsby.SetRecNo(row);
+    OpenMode = QStringLiteral("bsby");
+    SelectedSn = Q_Bsby.AsString(QStringLiteral("g_sn"));
+    FunctionWindows::Open(QStringLiteral("TF_Bsby_Sele"), FunctionWindows::Lifetime::Freed);
+    OpenMode.clear();
+    SelectedSn.clear();
+    openGridViewData(gldjh->text());
+    setButtons();
 }
 
 void TF_Bsby::btnDelClick()
 {
     if (!EntryHasRows())
         return;
+    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) != Prompt::Answer::Yes)
+        return;
+    const int row = cxGridView->CurrentRow();
+    if (row >= 0)
+        Q_Bsby.SetRecNo(row);
     DeleteDraftLine(EntryKind(), Q_Bsby.AsInteger(QStringLiteral("id")));
     openGridViewData(gldjh->text());
-    if (!EntryHasRows())
-        comCk->setEnabled(true);
+    setButtons();
+}
+
+void TF_Bsby::btnUserClick()
+{
+    PickerCaller = LossKind().tag;
+    FunctionWindows::Open(QStringLiteral("TF_User2"), FunctionWindows::Lifetime::Freed);
+    PickerCaller.clear();
+}
+
+void TF_Bsby::setPrinPara(Report& report, const QString& number, const QString& flag)
+{
+    const StockKind& k = flag == QLatin1String("2") ? LossOverflowKindOf(number) : EntryKind();
+    report.LoadFromFile(ProgramFolder::File(QStringLiteral("report/") + k.docTemplate()));
+    Query& rows = F_DataModule->Q_GoodsPrin;
+    const QString sql = BuildColorSizePrintData(number, k.doc.prefix);
+    if (!sql.isEmpty())
+        OpenQuery(rows, sql);
+    report.SetDataset(QStringLiteral("frxDBDataset1"), &rows);
+    if (flag == QLatin1String("2")) {
+        SetDocPrintVars(report, number, k.printTag);
+        return;
+    }
+    report.SetVariable(QStringLiteral("title"), k.doc.logName);
+    report.SetVariable(QStringLiteral("jhDate"), Day());
+    report.SetVariable(QStringLiteral("aName"), CurrentAdminName);
+    report.SetVariable(QStringLiteral("ckName"), comCk->currentText().trimmed());
+    report.SetVariable(QStringLiteral("uName"), comUser->currentText().trimmed());
+    report.SetVariable(QStringLiteral("dNote"), tnote->text().trimmed());
+    report.SetVariable(QStringLiteral("comName"), CompanyName);
+    report.SetVariable(QStringLiteral("comTele"), CompanyTele);
+    report.SetVariable(QStringLiteral("comAddress"), CompanyAddress);
+}
+
+void TF_Bsby::ShowStored(const QString& number)
+{
+    QString unused;
+    RunDocumentPrint(true, unused, [&](Report& r) { setPrinPara(r, number, QStringLiteral("2")); });
+}
+
+void TF_Bsby::PrintEntry(bool preview)
+{
+    if (EntryHasRows())
+        RunDocumentPrint(
+            preview, ReturningFromPrint, [this](Report& r) { setPrinPara(r, gldjh->text(), QStringLiteral("1")); });
+}
+
+void TF_Bsby::btnPrintClick()
+{
+    PrintEntry(false);
+}
+
+void TF_Bsby::btnPreviewClick()
+{
+    PrintEntry(true);
 }
 
 void TF_Bsby::btnOKClick()
@@ -441,191 +521,34 @@ void TF_Bsby::btnOKClick()
     initTab();
 }
 
+void TF_Bsby::FormKeyDown(int key)
+{
+    if (key == Qt::Key_F5) {
+        btnOKClick();
+        return;
+    }
+    if (key != Qt::Key_F2)
+        return;
+    if (cxPage->currentWidget() == cxTab2)
+        btnSearchClick();
+    else if (cxPage->currentWidget() == cxTab3)
+        btnSearch1Click();
+    else
+        btnAddClick();
+}
+
+void TF_Bsby::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_F2 || e->key() == Qt::Key_F5) {
+        FormKeyDown(e->key());
+        return;
+    }
+    Form::keyPressEvent(e);
+}
+
 bool TF_Bsby::FormCloseQuery()
 {
     return doc.CloseQuery(EntryHasRows(), gldjh->text(), [this] { btnOKClick(); });
-}
-
-// ---------------------------------------------------------------- pending tab
-
-void TF_Bsby::btnSearchClick()
-{
-    BsbyPendingFilter f;
-    f.keyword = tkey->text().trimmed();
-    f.warehouse = comCk2->currentIndex() < 0 ? QStringLiteral("-1") : comCk2->Code(comCk2->currentIndex());
-    f.boundOperator = BoundOperator();
-    posting::Params p;
-    const QString sql = BsbyPendingSql(f, p);
-    KcdbOpen(Q_Bsbysh, sql, p);
-    setBsbyshList();
-}
-
-QString TF_Bsby::SelectedPendingNo() const
-{
-    if (!Q_Bsbysh.Active() || Q_Bsbysh.IsEmpty())
-        return QString();
-    const int row = cxGrid2View->CurrentRow();
-    return Q_Bsbysh.TextAt(row >= 0 ? row : 0, Q_Bsbysh.FieldIndex(QStringLiteral("gl_djh")));
-}
-
-void TF_Bsby::setBsbyshList()
-{
-    const QString number = SelectedPendingNo();
-    ldjh->setText(number);
-    if (number.isEmpty()) {
-        Q_Bsbysh2.Close();
-        return;
-    }
-    const int row = cxGrid2View->CurrentRow();
-    if (row >= 0)
-        Q_Bsbysh.SetRecNo(row);
-    KcdbOpen(Q_Bsbysh2, BsbyLinesSql(LossOverflowKindOf(number)), { { QStringLiteral("n"), number } });
-}
-
-void TF_Bsby::btnDeleClick()
-{
-    const QString number = SelectedPendingNo();
-    if (number.isEmpty())
-        return;
-    if (Prompt::YesNo(QStringLiteral("您确定要删除“待审核”单据吗！")) != Prompt::Answer::Yes)
-        return;
-    DeletePendingDocument(LossOverflowKindOf(number).doc, number);
-    btnSearchClick();
-}
-
-void TF_Bsby::checkDJ(const QString& number)
-{
-    ApproveStockDocument(LossKind(), number);
-}
-
-void TF_Bsby::checkDJBy(const QString& number)
-{
-    ApproveStockDocument(OverflowKind(), number);
-}
-
-void TF_Bsby::btnRChkClick()
-{
-    const QString number = SelectedPendingNo();
-    if (number.isEmpty() || !btnRChk->isEnabled())
-        return;
-    if (Prompt::YesNo(QStringLiteral("您确定要审核当前选中的单据吗！")) != Prompt::Answer::Yes)
-        return;
-    const QString answer = CheckApproveAllowed(number, Q_Bsbysh.AsString(QStringLiteral("rq")).left(10));
-    if (answer != QLatin1String("ok"))
-        Prompt::Info(answer);
-    else
-        ApproveLossOrOverflow(number);
-    btnSearchClick();
-}
-
-void TF_Bsby::btnCheckAllClick()
-{
-    if (!Q_Bsbysh.Active() || Q_Bsbysh.IsEmpty())
-        return;
-    if (ApproveStockPendingList(Q_Bsbysh, QStringLiteral("rq"), [](const QString& n) { ApproveLossOrOverflow(n); }))
-        btnSearchClick();
-}
-
-// ---------------------------------------------------------------- query tab
-
-void TF_Bsby::cxPageChange()
-{
-    if (cxPage->currentWidget() == cxTab2) {
-        ActiveDocKind = QStringLiteral("bsby_sh");
-        tkey->clear();
-        btnSearchClick();
-        return;
-    }
-    ActiveDocKind = QStringLiteral("bsby");
-    if (cxPage->currentWidget() != cxTab3)
-        return;
-    const QSignalBlocker b1(comType);
-    const QSignalBlocker b2(rDjb2);
-    date1->setDate(QDate(Clock::Today().year(), Clock::Today().month(), 1));
-    date2->setDate(Clock::Today());
-    comType->setCurrentIndex(0);
-    rDjb2->setChecked(true);
-    QueryWarehouseSn.clear();
-    QueryHandlerSn.clear();
-    QueryStockTakeOnly = QStringLiteral("0");
-    btnSearch1Click();
-}
-
-void TF_Bsby::btnSearch1Click()
-{
-    const StockKind& k = QueryKind();
-    BsbyQueryFilter f;
-    f.from = date1->date().toString(QStringLiteral("yyyy-MM-dd"));
-    f.to = date2->date().toString(QStringLiteral("yyyy-MM-dd"));
-    f.keyword = tkey2->text().trimmed();
-    f.warehouse = QueryWarehouseSn;
-    f.handler = QueryHandlerSn;
-    f.stockTakeOnly = QueryStockTakeOnly;
-    f.boundOperator = BoundOperator();
-    posting::Params p;
-    const bool loss = &k == &LossKind();
-    if (rDjb2->isChecked()) {
-        queryViews->setCurrentIndex(0);
-        const QString sql = BsbyDocListSql(k, f, p);
-        KcdbOpen(Q_Bsby1,
-            QStringLiteral("select d.*,d.") + k.doc.dateColumn + QStringLiteral(" as rq,d.") + k.noteColumn
-                + QStringLiteral(" as dnote,d.") + k.doc.checkerColumn + QStringLiteral(" as checker,d.")
-                + k.doc.checkDateColumn + QStringLiteral(" as chkrq from (") + sql + QStringLiteral(") d"),
-            p);
-        cxGridDjbView->SetColumnCaption(0, loss ? QStringLiteral("报损单号") : QStringLiteral("报溢单号"));
-        cxGridDjbView->SetColumnCaption(1, loss ? QStringLiteral("报损日期") : QStringLiteral("报溢日期"));
-        setBsbyDjb();
-        return;
-    }
-    queryViews->setCurrentIndex(1);
-    KcdbOpen(Q_BsbyHzb, BsbySummarySql(k, f, p), p);
-    cxGridHzbView->SetColumnCaption(5, loss ? QStringLiteral("报损数量") : QStringLiteral("报溢数量"));
-}
-
-void TF_Bsby::setBsbyDjb()
-{
-    if (!Q_Bsby1.Active() || Q_Bsby1.IsEmpty()) {
-        Q_BsbyList.Close();
-        return;
-    }
-    const int row = cxGridDjbView->CurrentRow();
-    if (row >= 0)
-        Q_Bsby1.SetRecNo(row);
-    KcdbOpen(
-        Q_BsbyList, BsbyLinesSql(QueryKind()), { { QStringLiteral("n"), Q_Bsby1.AsString(QStringLiteral("gl_djh")) } });
-}
-
-void TF_Bsby::btn_DeleClick()
-{
-    SelectedLineId.clear();
-    TF_Bsby_Cx dialog(this);
-    dialog.ShowModal();
-    if (SelectedLineId.isEmpty())
-        return;
-    SelectedLineId.clear();
-    auto code = [](KeyedCombo* c) {
-        const QString k = c->currentIndex() < 0 ? QString() : c->Code(c->currentIndex());
-        return k == QLatin1String("-1") ? QString() : k;
-    };
-    QueryWarehouseSn = code(dialog.comCk);
-    QueryHandlerSn = code(dialog.comUser);
-    QueryStockTakeOnly = dialog.chkPd->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-    btnSearch1Click();
-}
-
-void TF_Bsby::btnUnapproveClick()
-{
-    if (!rDjb2->isChecked()) {
-        Prompt::Info(QStringLiteral("取消审核操作只能在“单据表”进行。"));
-        return;
-    }
-    if (!Q_Bsby1.Active() || Q_Bsby1.IsEmpty())
-        return;
-    const QString number = Q_Bsby1.AsString(QStringLiteral("gl_djh"));
-    UnapproveResult.clear();
-    LossOverflowKindOf(number).unapprove(number);
-    if (UnapproveResult == QLatin1String("ok"))
-        btnSearch1Click();
 }
 
 // ---------------------------------------------------------------- advanced query

@@ -7,16 +7,20 @@
 
 class DataGrid;
 class KeyedCombo;
+class QAction;
 class QComboBox;
 class QDateEdit;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 class QTabWidget;
 class QWidget;
 class Query;
+class Report;
 
 // "商品报损/报溢": goods found damaged or missing written out of a warehouse (loss,
 // "BS") and goods found in excess booked in (overflow, "BY"). The entry tab's kind
@@ -37,18 +41,39 @@ public:
     // ---- entry tab ----
     void FormActivate() override;
     bool FormCloseQuery() override;
+    // F2 adds goods on the entry tab and searches on the others; F5 saves.
+    void FormKeyDown(int key);
     void initTab();
     void comDjlxChange();
     void openGridViewData(const QString& number);
     bool EntryHasRows() const;
+    void setButtons();
     void btnAddClick();
+    void btnModiClick();
     void btnDelClick();
+    void btnUserClick();
+    void btnPrintClick();
+    void btnPreviewClick();
+    void dateCgChange();
+    void dateCgExit();
     void btnOKClick();
+    // Loads the kind's document template with the print data of the number: the
+    // entry tab's values for the draft (flag "1"), a stored document's (flag "2").
+    void setPrinPara(Report& report, const QString& number, const QString& flag);
 
     // ---- pending tab ----
     void btnSearchClick();
+    void rDjbClick();
     void setBsbyshList();
+    void btnViewClick();
     void btnDeleClick();
+    void btnPrin2Click();
+    void btnExportClick();
+    void btnDateClick();
+    void btnAdd2Click();
+    void btnModi2Click();
+    void btnDel2Click();
+    void linkMxClick();
     void btnRChkClick();
     void btnCheckAllClick();
     void checkDJ(const QString& number);
@@ -57,9 +82,16 @@ public:
     // ---- query tab ----
     void cxPageChange();
     void btnSearch1Click();
+    void setQueryView(int view);
+    int QueryView() const;
     void setBsbyDjb();
+    void setBsbyHzb();
+    void btnView2Click();
     void btn_DeleClick();
     void btnUnapproveClick();
+    void btnPrin3Click();
+    void btnExport2Click();
+    void linkMx2Click();
 
     QString CurrentDraftNo;
     QString ReturningFromPrint;
@@ -75,6 +107,10 @@ public:
     Query& Q_Bsby1;
     Query& Q_BsbyList;
     Query& Q_BsbyHzb;
+    Query& Q_BsbyList2;
+    Query& Q_BsbyList3;
+    Query& Q_PdStep2;
+    Query& Q_PdStep1;
 
     QTabWidget* cxPage = nullptr;
     QWidget* cxTab1 = nullptr;
@@ -89,9 +125,18 @@ public:
     QDateEdit* dateCg = nullptr;
     QLabel* gldjh = nullptr;
     QPushButton* btnAdd = nullptr;
+    QPushButton* btnModi = nullptr;
     QPushButton* btnDel = nullptr;
+    QPushButton* btnPrin = nullptr;
+    QMenu* PopupMenu_Prin = nullptr;
     DataGrid* cxGridView = nullptr;
+    QMenu* barPopupMenu = nullptr;
+    QAction* btnRAdd = nullptr;
+    QAction* btnRModi = nullptr;
+    QAction* btnRDel = nullptr;
+    QAction* btnRPrin = nullptr;
     KeyedCombo* comUser = nullptr;
+    QPushButton* btnUser = nullptr;
     QLineEdit* tnote = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnExit = nullptr;
@@ -100,27 +145,60 @@ public:
     QLineEdit* tkey = nullptr;
     KeyedCombo* comCk2 = nullptr;
     QPushButton* btnSearch = nullptr;
+    QRadioButton* rDjb = nullptr;
+    QRadioButton* rYscm = nullptr;
+    QLabel* lgname = nullptr;
+    QLineEdit* tgname = nullptr;
+    QPushButton* btnView = nullptr;
     QPushButton* btnDele = nullptr;
+    QPushButton* btnPrin2 = nullptr;
     QPushButton* btnCheckAll = nullptr;
-    QPushButton* btnRChk = nullptr; // 审核单据
+    QPushButton* btnExport = nullptr;
+    QPushButton* btnDate = nullptr;
+    QStackedWidget* pendingViews = nullptr;
     DataGrid* cxGrid2View = nullptr;
     QLabel* ldjh = nullptr;
+    QPushButton* linkMx = nullptr;
+    QPushButton* btnAdd2 = nullptr;
+    QPushButton* btnModi2 = nullptr;
+    QPushButton* btnDel2 = nullptr;
     DataGrid* cxGrid3View = nullptr;
+    DataGrid* cxGridPdStep2View = nullptr;
+    QMenu* barPopupMenu2 = nullptr;
+    QAction* btnRChk = nullptr; // 审核单据(&Y)
+    QAction* btnRDel2 = nullptr;
 
     // query tab
     QComboBox* comType = nullptr;
     QDateEdit* date1 = nullptr;
     QDateEdit* date2 = nullptr;
+    QLabel* lkey2 = nullptr;
     QLineEdit* tkey2 = nullptr;
     QRadioButton* rDjb2 = nullptr;
     QRadioButton* rHzb2 = nullptr;
+    QRadioButton* rMxb2 = nullptr;
+    QRadioButton* rYscm2 = nullptr;
+    QLabel* lgname2 = nullptr;
+    QLineEdit* tgname2 = nullptr;
     QPushButton* btnSearch1 = nullptr;
+    QPushButton* btnView2 = nullptr;
     QPushButton* btn_Dele = nullptr; // 高级查询
     QPushButton* btnUnapprove = nullptr;
+    QPushButton* btnExport2 = nullptr;
+    QPushButton* btnPrin3 = nullptr;
     QStackedWidget* queryViews = nullptr;
     DataGrid* cxGridDjbView = nullptr;
+    QLabel* ldjh2 = nullptr;
+    QPushButton* linkMx2 = nullptr;
     DataGrid* cxGridDjb1View = nullptr;
     DataGrid* cxGridHzbView = nullptr;
+    QLabel* lgname3 = nullptr;
+    DataGrid* cxGridHzb1View = nullptr;
+    DataGrid* cxGridMxbView = nullptr;
+    DataGrid* cxGridPdStep1View = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void BuildEntryTab();
@@ -128,8 +206,12 @@ private:
     void BuildQueryTab();
     QString Day() const;
     QString SelectedPendingNo() const;
+    void ReopenPending(const QString& number);
     QString BoundOperator() const;
     void ApplyKindTexts();
+    void ApplyPriceColumns();
+    void PrintEntry(bool preview);
+    void ShowStored(const QString& number);
     int lastKind_ = 0;
 };
 

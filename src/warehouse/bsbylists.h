@@ -3,6 +3,7 @@
 #include "warehouse/stockkind.h"
 
 #include <QString>
+#include <initializer_list>
 
 // The statements behind the loss and overflow window's lists (no widgets). Every
 // operator text reaches them as a bound value.
@@ -39,6 +40,27 @@ QString BsbyDocListSql(const StockKind& kind, const BsbyQueryFilter& f, posting:
 QString BsbySummarySql(const StockKind& kind, const BsbyQueryFilter& f, posting::Params& params);
 // The lines of one document (":n") of the kind with goods and class names.
 QString BsbyLinesSql(const StockKind& kind);
+
+// The documents of one approved goods of the summary (":g"), newest first, with
+// the query tab's dates, filters and keyword (number or line remark).
+QString BsbySummaryDocsSql(const StockKind& kind, const BsbyQueryFilter& f, posting::Params& params);
+// One row per approved line, newest number first; keyword on number, line remark,
+// warehouse code or name.
+QString BsbyDetailSql(const StockKind& kind, const BsbyQueryFilter& f, posting::Params& params);
+
+// The colour-by-size rows of pending (status 0) or approved (1) documents of the
+// kinds, ordered by number, goods, size, colour. The pending view filters its
+// keyword on the number and by warehouse ("-1" all); the query view on the
+// number, warehouse code or name. `goods` matches code, name or short code.
+struct BsbySizeFilter {
+    int status = 0;
+    QString keyword;
+    bool keywordOnWarehouse = false;
+    QString goods;
+    QString warehouse = QStringLiteral("-1");
+    QString boundOperator;
+};
+QString BsbySizeSql(std::initializer_list<const StockKind*> kinds, const BsbySizeFilter& f, posting::Params& params);
 
 // Approves a pending loss ("BS") or overflow ("BY") by its number's kind; an
 // approved number is left as it is. Answers true when it approved.

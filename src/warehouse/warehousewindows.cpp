@@ -19,7 +19,8 @@ void DeclareWarehouseDatasets()
         QStringLiteral("Q_Dbhzb1"), QStringLiteral("Q_Dbmxb"), QStringLiteral("Q_PdStep1"), QStringLiteral("Q_Spxf"),
         QStringLiteral("Q_StockGoods"), QStringLiteral("Q_StockGoods2"), QStringLiteral("Q_StockGoodsClass"),
         QStringLiteral("Q_Bsby"), QStringLiteral("Q_Bsbysh"), QStringLiteral("Q_Bsbysh2"), QStringLiteral("Q_Bsby1"),
-        QStringLiteral("Q_BsbyList"), QStringLiteral("Q_BsbyHzb") });
+        QStringLiteral("Q_BsbyList"), QStringLiteral("Q_BsbyHzb"), QStringLiteral("Q_BsbyList2"),
+        QStringLiteral("Q_BsbyList3") });
 }
 
 void RegisterWarehouseWindows()
@@ -33,6 +34,10 @@ void RegisterWarehouseWindows()
     });
     FunctionWindows::Register<TF_Kcdb_Cx>(QStringLiteral("TF_Kcdb_Cx"));
     FunctionWindows::Register<TF_Bsby>(QStringLiteral("TF_Bsby"), F_Bsby);
+    FunctionWindows::RegisterView(QStringLiteral("TF_Bsby"), QStringLiteral("pending"), [](Form& f) {
+        auto* w = static_cast<TF_Bsby*>(&f);
+        QTimer::singleShot(0, w, [w] { w->cxPage->setCurrentWidget(w->cxTab2); });
+    });
     FunctionWindows::Register<TF_Bsby_Cx>(QStringLiteral("TF_Bsby_Cx"));
     FunctionWindows::Register<TF_ModiDate>(QStringLiteral("TF_ModiDate"));
     FunctionWindows::Register<TF_Kcdb_Sele>(QStringLiteral("TF_Kcdb_Sele"));

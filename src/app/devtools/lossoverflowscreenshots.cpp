@@ -8,10 +8,12 @@
 #include "warehouse/bsby.h"
 
 #include <QLabel>
+#include <QTabWidget>
+#include <QTimer>
 
 namespace {
 
-QWidget* buildBsby()
+void prepareBsbySamples()
 {
     Screenshots::Prepare();
     ExecSQL(QStringLiteral(
@@ -21,6 +23,11 @@ QWidget* buildBsby()
     ExecSQL(QStringLiteral("insert into jxc_kcsp (g_sn,ck_sn,kc_sl,kc_zsl,kc_cbj,kc_xssl) values "
                            "('30010001','100001',24,24,84,0),('30010002','100001',12,12,148,0)"));
     LoadSystemSettings();
+}
+
+QWidget* buildBsby()
+{
+    prepareBsbySamples();
     auto* w = new TF_Bsby();
     F_Bsby = w;
     w->Activate();
@@ -32,9 +39,36 @@ QWidget* buildBsby()
     return w;
 }
 
+// The pending tab with a loss and an overflow found at the spring stock count.
+QWidget* buildBsbyPending()
+{
+    prepareBsbySamples();
+    ExecSQL(
+        QStringLiteral("insert into jxc_bsd (gl_djh,ck_sn,bs_bsrq,bs_status,bs_checker,bs_chkrq,u_sn,bs_note,a_name) "
+                       "values ('BS240510001','100001','2024-05-10 09:12',0,'','','100001','鞋底磨损','%1')")
+            .arg(CurrentAdminName));
+    ExecSQL(
+        QStringLiteral("insert into jxc_byd (gl_djh,ck_sn,by_byrq,by_status,by_checker,by_chkrq,u_sn,by_note,a_name) "
+                       "values ('BY240510001','100001','2024-05-10 16:40',0,'','','100001','仓库角落找到','%1')")
+            .arg(CurrentAdminName));
+    ExecSQL(QStringLiteral("insert into jxc_bssp (gl_djh,g_sn,bs_sl,bs_dj,bs_zje,bs_note,a_name) values "
+                           "('BS240510001','30010001',2,84,168,'鞋底磨损','%1'),"
+                           "('BS240510001','30010002',1,148,148,'鞋面开胶','%1')")
+                .arg(CurrentAdminName));
+    ExecSQL(QStringLiteral("insert into jxc_bysp (gl_djh,g_sn,by_sl,by_dj,by_zje,by_note,a_name) values "
+                           "('BY240510001','30010002',1,148,148,'','%1')")
+                .arg(CurrentAdminName));
+    auto* w = new TF_Bsby();
+    F_Bsby = w;
+    // Showing starts on the entry tab; the pending tab is turned to afterwards.
+    QTimer::singleShot(0, w, [w] { w->cxPage->setCurrentWidget(w->cxTab2); });
+    return w;
+}
+
 } // namespace
 
 void RegisterLossOverflowScreenshots()
 {
     Screenshots::Register(QStringLiteral("TF_Bsby"), buildBsby);
+    Screenshots::Register(QStringLiteral("TF_Bsby-pending"), buildBsbyPending);
 }

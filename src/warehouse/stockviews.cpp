@@ -1,0 +1,113 @@
+#include "warehouse/stockviews.h"
+
+#include "documents/docdrafts.h"
+#include "foundation/datamodule.h"
+#include "foundation/functionwindows.h"
+#include "foundation/globals.h"
+#include "platform/base/clock.h"
+#include "platform/db/query.h"
+#include "platform/grid/datagrid.h"
+#include "platform/report/report.h"
+#include "platform/ui/prompt.h"
+#include "warehouse/modidate.h"
+#include "warehouse/stockdocs.h"
+
+#include <QDate>
+#include <QDateEdit>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+bool AtGridRow(Query& q, const DataGrid* grid)
+{
+    if (!q.Active() || q.IsEmpty())
+        return false;
+    const int row = grid->CurrentRow();
+    if (row >= 0)
+        q.SetRecNo(row);
+    return true;
+}
+
+void ShowStockLineDetail(Query& lines, const DataGrid* grid, const QString& detailTable)
+{
+    if (!AtGridRow(lines, grid) || lines.AsString(QStringLiteral("tid")).isEmpty())
+        return;
+    AuxTag = detailTable;
+    SelectedSn = lines.AsString(QStringLiteral("g_sn"));
+    SelectedLineId = lines.AsString(QStringLiteral("tid"));
+    FunctionWindows::Open(QStringLiteral("TF_Detail"), FunctionWindows::Lifetime::Freed);
+    AuxTag.clear();
+    SelectedSn.clear();
+    SelectedLineId.clear();
+}
+
+void ModifyPendingStockLine(Query& lines, DataGrid* grid, const QString& dialog, const QString& openMode,
+    const QString& pendingTag, const QString& tag)
+{
+    if (!AtGridRow(lines, grid))
+        return;
+    const qint64 id = lines.AsInteger(QStringLiteral("id"));
+    OpenMode = openMode;
+    ActiveDocKind = pendingTag;
+    SelectedSn = lines.AsString(QStringLiteral("g_sn"));
+    FunctionWindows::Open(dialog, FunctionWindows::Lifetime::Freed);
+    ActiveDocKind = tag;
+    SelectedSn.clear();
+    OpenMode.clear();
+    lines.Requery();
+    if (lines.LocateId(id))
+        grid->SetCurrentRow(lines.RecNo());
+}
+
+bool DeletePendingStockLine(Query& lines, const DataGrid* grid, const DocKind& kind, const QString& number)
+{
+    if (!AtGridRow(lines, grid))
+        return false;
+    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) != Prompt::Answer::Yes)
+        return false;
+    if (DeletePendingLine(kind, number, lines.AsInteger(QStringLiteral("id"))))
+        return true;
+    lines.Requery();
+    return false;
+}
+
+QString ChangePendingStockDate(
+    QWidget* parent, const StockKind& kind, const QString& number, const QString& dateText, const QString& note)
+{
+    DateEditDocNo.clear();
+    TF_ModiDate dialog(parent);
+    dialog.Fill(number, QDate::fromString(dateText.left(10), QStringLiteral("yyyy-MM-dd")), note);
+    dialog.ShowModal();
+    QString moved;
+    if (!DateEditDocNo.isEmpty())
+        moved = ChangeStockDocDate(kind, number, dialog.gldjh->text(),
+            dialog.dateCg->date().toString(QStringLiteral("yyyy-MM-dd")), dialog.tnote->toPlainText());
+    DateEditDocNo.clear();
+    return moved;
+}
+
+void RunDocumentPrint(bool preview, QString& returningFromPrint, const std::function<void(Report&)>& fill)
+{
+    Report report;
+    if (preview) {
+        fill(report);
+        report.ShowReport();
+    } else {
+        returningFromPrint = QStringLiteral("1");
+        PrintOptions options;
+        if (!ChoosePrinter(options))
+            return;
+        fill(report);
+        report.Print(options);
+    }
+    F_DataModule->Q_GoodsPrin.Close();
+}
+
+bool ConfirmEntryDay(const QString& day)
+{
+    const QString today = Clock::Today().toString(QStringLiteral("yyyy-MM-dd"));
+    if (day <= today)
+        return true;
+    return Prompt::YesNo(QStringLiteral("您选择的日期：") + day + QStringLiteral("，\r\n\r\n大于计算机的当前日期：")
+               + today + QStringLiteral("，\r\n\r\n确认继续吗？"))
+        != Prompt::Answer::No;
+}

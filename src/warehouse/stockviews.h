@@ -1,0 +1,45 @@
+#pragma once
+#include "warehouse/stockkind.h"
+
+#include <QString>
+#include <functional>
+
+class DataGrid;
+class Query;
+class QWidget;
+class Report;
+
+// What the stock-document windows' tabs do alike around a grid and its query:
+// positioning, the colour-by-size detail of a line, changing and deleting a
+// pending line, the pending date change and the document print. Each window's
+// handlers call these with their own controls and kind.
+
+// Positions the query on the grid's current row; false when the query has no row.
+bool AtGridRow(Query& q, const DataGrid* grid);
+
+// "查看详细数量": the colour-by-size rows of the current line (TF_Detail) in the
+// kind's detail table; nothing for a line without tid.
+void ShowStockLineDetail(Query& lines, const DataGrid* grid, const QString& detailTable);
+
+// 修改商品 of a pending line: the kind's colour-by-size dialog in `openMode` with
+// the pending tag active, then the lines requeried on the same line.
+void ModifyPendingStockLine(Query& lines, DataGrid* grid, const QString& dialog, const QString& openMode,
+    const QString& pendingTag, const QString& tag);
+
+// 删除商品 of a pending line after the question; answers true when the line was the
+// document's last and the document went with it.
+bool DeletePendingStockLine(Query& lines, const DataGrid* grid, const DocKind& kind, const QString& number);
+
+// 更改日期 of a pending document: the date dialog filled with the document's day and
+// note, then the move. Answers the number in force afterwards (empty: unchanged).
+QString ChangePendingStockDate(
+    QWidget* parent, const StockKind& kind, const QString& number, const QString& dateText, const QString& note);
+
+// The document print: a preview, or the printer dialog (`returningFromPrint` set to
+// "1" first, as the window's activation expects) and the print; `fill` loads the
+// template and binds the print data, which is closed afterwards.
+void RunDocumentPrint(bool preview, QString& returningFromPrint, const std::function<void(Report&)>& fill);
+
+// The entry date changed to `day` ("yyyy-MM-dd"): a day after today is confirmed
+// first. Answers false when the operator declined it (the window puts today back).
+bool ConfirmEntryDay(const QString& day);
