@@ -25,6 +25,7 @@
 #include "posting/draftrepair.h"
 #include "posting/postingdb.h"
 #include "posting/rowinsert.h"
+#include "purchasing/scanline.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -261,6 +262,7 @@ void TF_Cgjh::BuildEntryTab()
     connect(btnDel, &QPushButton::clicked, this, &TF_Cgjh::btnDelClick);
     connect(btnAddOld, &QPushButton::clicked, this, &TF_Cgjh::btnAddOldClick);
     connect(btnAddNew, &QPushButton::clicked, this, &TF_Cgjh::btnAddNewClick);
+    connect(btnCgdImport, &QPushButton::clicked, this, &TF_Cgjh::btnCgdImportClick);
     connect(btnModi, &QPushButton::clicked, this, &TF_Cgjh::btnModiClick);
     connect(cxGridView, &DataGrid::rowDoubleClicked, this, [this] { btnModiClick(); });
     connect(btnUser, &QPushButton::clicked, this, &TF_Cgjh::btnUserClick);
@@ -496,54 +498,21 @@ void TF_Cgjh::dateCgChange()
 
 void TF_Cgjh::tSptmKeyDown()
 {
-    using namespace posting;
     const QString code = tSptm->text().trimmed();
     if (code.isEmpty())
         return;
-    Query tm(&Db());
-    OpenWithParams(
-        tm, QStringLiteral("select g_sn,cm_sn,color_sn from jxc_tm where tm_tm=:b"), { { QStringLiteral("b"), code } });
-    if (tm.IsEmpty()) {
+    const ScannedLine scan = ScanPurchaseLine(doc.Kind(), jsn->text(), DocDate(), code, btnPanelAdd->isChecked());
+    if (scan.outcome == ScannedLine::UnknownCode) {
         Prompt::Info(QStringLiteral("没有找到与该条码匹配的商品，请检查！"));
         return;
     }
-    const QString goods = tm.AsString(QStringLiteral("g_sn"));
-    if (btnPanelAdd->isChecked()
-        && First(QStringLiteral("select id from jxc_jhsp where g_sn=:g and gl_djh=:n and a_name=:a limit 1"),
-            { { QStringLiteral("g"), goods }, { QStringLiteral("n"), jsn->text() },
-                { QStringLiteral("a"), CurrentAdminName } })
-               .isValid()) {
+    if (scan.outcome == ScannedLine::Repeated) {
         Prompt::Info(QStringLiteral("该商品已添加，不能重复添加，\r\n\r\n可以修改已添加商品的数量！"));
         tSptm->clear();
         return;
     }
-    const QString priceColumn = PurchasePriceDefault == QLatin1String("1") ? QStringLiteral("g_scjj")
-        : PurchasePriceDefault == QLatin1String("2")                       ? QStringLiteral("g_jj")
-                                                                           : QStringLiteral("g_pjjj");
-    const double price
-        = RoundUp(FirstNumber(QStringLiteral("select ") + priceColumn + QStringLiteral(" from jxc_goods where g_sn=:g"),
-                      { { QStringLiteral("g"), goods } }),
-            AmountDecimals);
-    const double amount = IsTrue(RoundTotals) ? RoundUp(price, TotalDecimals.toInt()) : price;
-
-    Transaction t(Db());
-    const QString number = RedrawIfHeld(doc.Kind(), jsn->text(), DocDate());
-    const qint64 id = InsertRow(QStringLiteral("jxc_jhsp"),
-        { { QStringLiteral("gl_djh"), number }, { QStringLiteral("jh_dj"), price }, { QStringLiteral("jh_sl"), 1 },
-            { QStringLiteral("jh_zje"), amount }, { QStringLiteral("g_sn"), goods },
-            { QStringLiteral("a_name"), CurrentAdminName }, { QStringLiteral("jh_je"), amount },
-            { QStringLiteral("jh_tax"), 0 }, { QStringLiteral("jh_taxdj"), price }, { QStringLiteral("jh_taxje"), 0 },
-            { QStringLiteral("jh_rksl"), IsTrue(UseStockIn) ? 0 : 1 }, { QStringLiteral("jh_dzl"), 1 } });
-    Run(QStringLiteral("update jxc_jhsp set tid=id where id=:id"), { { QStringLiteral("id"), id } });
-    InsertRow(QStringLiteral("jxc_jhspmx"),
-        { { QStringLiteral("gl_djh"), number }, { QStringLiteral("g_sn"), goods }, { QStringLiteral("t_sl"), 1 },
-            { QStringLiteral("cm_sn"), tm.AsString(QStringLiteral("cm_sn")) },
-            { QStringLiteral("color_sn"), tm.AsString(QStringLiteral("color_sn")) },
-            { QStringLiteral("a_name"), CurrentAdminName }, { QStringLiteral("tid"), id } });
-    t.Commit();
-
-    jsn->setText(number);
-    openGridViewData(number);
+    jsn->setText(scan.number);
+    openGridViewData(scan.number);
     Q_Jhsp.Last();
     ShowLineButtons(true);
     updateBottomJe();
@@ -725,6 +694,20 @@ void TF_Cgjh::btnModiClick()
 void TF_Cgjh::btnAddOldClick()
 {
     FunctionWindows::Open(QStringLiteral("TF_Cgjh_Add"), FunctionWindows::Lifetime::Kept);
+    if (EntryHasRows())
+        ShowLineButtons(true);
+    updateBottomJe();
+}
+
+void TF_Cgjh::btnCgdImportClick()
+{
+    if (btnCgdImport->isHidden())
+        return;
+    SourceDocNo.clear();
+    FunctionWindows::Open(QStringLiteral("TF_Cgjh_ImportDD"), FunctionWindows::Lifetime::Freed);
+    SourceDocNo.clear();
+    WholeReturnDocNo.clear();
+    openGridViewData(jsn->text());
     if (EntryHasRows())
         ShowLineButtons(true);
     updateBottomJe();
