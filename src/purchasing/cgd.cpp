@@ -29,6 +29,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -38,6 +39,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -132,7 +135,7 @@ void TF_Cgd::BuildEntryTab()
     btnDjbz->hide();
     for (QPushButton* b : { btnSeleGhs, btnUser, btnDjbz })
         b->setMaximumWidth(28);
-    auto pair = [this](QWidget* a, QWidget* b) {
+    auto pair = [](QWidget* a, QWidget* b) {
         auto* row = new QHBoxLayout;
         row->addWidget(a, 1);
         row->addWidget(b);

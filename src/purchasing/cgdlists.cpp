@@ -36,6 +36,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <array>
 
 namespace {
 

@@ -206,11 +206,12 @@ void TF_Cgjh_ImportDD::btnSearchClick()
     // Void orders are never offered, finished ones only on request.
     const QString open = chkWc->isChecked() ? QString() : QStringLiteral(" and a.jh_sl>a.jh_rksl ");
     if (rMxb->isChecked()) {
-        QString sql = QStringLiteral(
-            "select a.*,a.jh_sl-a.jh_rksl as dsl,f.j_jhrq,b.ghs_name,c.ck_name,e.g_name,e.dw_name,e.gg_name "
-            "from jxc_cgsp a,jxc_cgd f,jxc_ghsxx b,jxc_ckxx c,jxc_user d,jxc_goods e where a.gl_djh=f.gl_djh "
-            "and f.ghs_sn=b.ghs_sn and f.ck_sn=c.ck_sn and f.u_sn=d.u_sn and a.g_sn=e.g_sn and f.j_status=1 "
-            "and f.j_qk=0 and f.j_jhrq>='")
+        QString sql
+            = QStringLiteral(
+                  "select a.*,a.jh_sl-a.jh_rksl as dsl,f.j_jhrq,b.ghs_name,c.ck_name,e.g_name,e.dw_name,e.gg_name "
+                  "from jxc_cgsp a,jxc_cgd f,jxc_ghsxx b,jxc_ckxx c,jxc_user d,jxc_goods e where a.gl_djh=f.gl_djh "
+                  "and f.ghs_sn=b.ghs_sn and f.ck_sn=c.ck_sn and f.u_sn=d.u_sn and a.g_sn=e.g_sn and f.j_status=1 "
+                  "and f.j_qk=0 and f.j_jhrq>='")
             + from + QStringLiteral("' and f.j_jhrq<'") + to + QStringLiteral("' ")
             + WarehouseChoiceCondition(*comCk, QStringLiteral("f")) + open;
         if (!k.isEmpty())
@@ -221,9 +222,9 @@ void TF_Cgjh_ImportDD::btnSearchClick()
         OpenQuery(Q_Zjjh, sql + QStringLiteral(" order by a.gl_djh desc,a.id desc"));
         return;
     }
-    QString sql = QStringLiteral(
-        "select a.*,b.ghs_name,c.ck_name,d.u_name from jxc_cgd a,jxc_ghsxx b,jxc_ckxx c,jxc_user d "
-        "where a.ghs_sn=b.ghs_sn and a.ck_sn=c.ck_sn and a.u_sn=d.u_sn and a.j_status=1 and a.j_qk=0 ")
+    QString sql
+        = QStringLiteral("select a.*,b.ghs_name,c.ck_name,d.u_name from jxc_cgd a,jxc_ghsxx b,jxc_ckxx c,jxc_user d "
+                         "where a.ghs_sn=b.ghs_sn and a.ck_sn=c.ck_sn and a.u_sn=d.u_sn and a.j_status=1 and a.j_qk=0 ")
         + period;
     if (!chkWc->isChecked())
         sql += QStringLiteral(" and exists (select 1 from jxc_cgsp s where s.gl_djh=a.gl_djh and s.jh_sl>s.jh_rksl) ");

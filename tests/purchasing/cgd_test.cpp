@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
+#include <array>
 
 namespace {
 
@@ -230,8 +231,7 @@ TEST_F(CgdTest, QueryVoidsCancelsAndFindsTheWholeEndDay)
     o->rDjb->setChecked(true);
     prompt.Answer(Prompt::Answer::Yes);
     o->btn_UnChkClick();
-    EXPECT_EQ(
-        Scalar("select j_status||'/'||j_checker from jxc_cgd where gl_djh='" + number + "'"), QStringLiteral("0/"));
+    EXPECT_EQ(Count(QStringLiteral("jxc_cgd"), "gl_djh='" + number + "' and j_status=0 and j_checker=''"), 1);
     EXPECT_EQ(o->Q_Cgd.RecordCount(), 0);
     EXPECT_EQ(Count(QStringLiteral("jxc_cgsp"), "gl_djh='" + number + "' and jh_rksl=0"), 2);
 }
@@ -279,11 +279,15 @@ TEST_F(CgdTest, WholeOrderReplacesTheOperatorsLinesAndLinesAreAdded)
         ASSERT_EQ(d.Q_Cgd3.RecordCount(), 1);
         d.btnOKClick();
     }
-    // The operator's own line gave way; the other operator's stays.
-    EXPECT_EQ(Count(QStringLiteral("jxc_jhsp"), "gl_djh='" + number + "' and a_name='admin' and jh_dj=5"), 0);
+    // Another operator held the number: the draft moved to a new one, where the order
+    // replaced the operator's own line; the other operator's line stays where it was.
+    const QString taken = No();
+    EXPECT_NE(taken, number);
+    EXPECT_EQ(Count(QStringLiteral("jxc_jhsp"), QStringLiteral("a_name='admin' and jh_dj=5")), 0);
     EXPECT_EQ(Count(QStringLiteral("jxc_jhsp"), "gl_djh='" + number + "' and a_name='op2'"), 1);
+    EXPECT_EQ(Count(QStringLiteral("jxc_jhspmx"), "gl_djh='" + taken + "'"), 3);
     const QStringList copied { C("CD2405090001 3 3 R S 1"), C("CD2405090001 3 3 B M 2"), C("CD2405090001 4 4 R M 4") };
-    EXPECT_EQ(CopiedRows(number), copied);
+    EXPECT_EQ(CopiedRows(taken), copied);
     EXPECT_EQ(w->tghs->text(), C("供应一"));
     EXPECT_EQ(w->tsn2->text(), order);
     EXPECT_EQ(w->tnote->text(), C("整批"));
@@ -298,8 +302,9 @@ TEST_F(CgdTest, WholeOrderReplacesTheOperatorsLinesAndLinesAreAdded)
     ASSERT_EQ(d.Q_Zjjh.RecordCount(), 2);
     d.cxGrid3View->selectRow(0);
     d.btnAddSelectedClick();
-    EXPECT_EQ(Count(QStringLiteral("jxc_jhsp"), "gl_djh='" + number + "' and a_name='admin'"), 3);
-    EXPECT_EQ(Count(QStringLiteral("jxc_jhsp"), "gl_djh='" + number + "' and a_name='admin' and jh_rksl=0"), 1);
+    EXPECT_EQ(No(), taken);
+    EXPECT_EQ(Count(QStringLiteral("jxc_jhsp"), "gl_djh='" + taken + "' and a_name='admin'"), 3);
+    EXPECT_EQ(Count(QStringLiteral("jxc_jhsp"), "gl_djh='" + taken + "' and jh_rksl=0"), 1);
     // The order itself is untouched and still on offer.
     EXPECT_EQ(Count(QStringLiteral("jxc_cgsp"), "gl_djh='" + order + "' and jh_rksl=0"), 2);
 }
