@@ -218,7 +218,6 @@ private:
     QString SelectedPendingNo() const;
     QString SelectedOrderNo() const;
     void ReopenPending(const QString& number);
-    void ShowDetail(Query& lines);
     void Preview(const QString& number);
     bool lineRights_ = false;
 };

@@ -1,6 +1,7 @@
 // The pending and query tabs of the purchase order window, and its printing.
 #include "purchasing/cgd.h"
 #include "purchasing/orders.h"
+#include "purchasing/pendinglines.h"
 #include "purchasing/querygrids.h"
 
 #include "foundation/datamodule.h"
@@ -394,17 +395,7 @@ void TF_Cgd::btnAddClick()
 
 void TF_Cgd::btnTab2ModiClick()
 {
-    if (!Q_Shsp.Active() || Q_Shsp.IsEmpty())
-        return;
-    const qint64 id = Q_Shsp.AsInteger(QStringLiteral("id"));
-    OpenMode = QStringLiteral("cgjh_modish");
-    ActiveDocKind = QStringLiteral("cgjhsh");
-    SelectedSn = Q_Shsp.AsString(QStringLiteral("g_sn"));
-    FunctionWindows::Open(QStringLiteral("TF_Cgd_Sele"), FunctionWindows::Lifetime::Freed);
-    Q_Shsp.LocateId(id);
-    ActiveDocKind = QStringLiteral("cgjh");
-    OpenMode.clear();
-    SelectedSn.clear();
+    ModifyPendingLine(Q_Shsp, QStringLiteral("TF_Cgd_Sele"));
 }
 
 void TF_Cgd::btnDeleClick()
@@ -438,27 +429,14 @@ void TF_Cgd::btn_DateClick()
     FunctionWindows::Open(QStringLiteral("TF_Cgd_Modi"), FunctionWindows::Lifetime::Freed);
 }
 
-void TF_Cgd::ShowDetail(Query& lines)
-{
-    if (!lines.Active() || lines.IsEmpty() || lines.AsString(QStringLiteral("tid")).isEmpty())
-        return;
-    AuxTag = QStringLiteral("jxc_cgspmx");
-    SelectedSn = lines.AsString(QStringLiteral("g_sn"));
-    SelectedLineId = lines.AsString(QStringLiteral("tid"));
-    FunctionWindows::Open(QStringLiteral("TF_Detail"), FunctionWindows::Lifetime::Freed);
-    AuxTag.clear();
-    SelectedSn.clear();
-    SelectedLineId.clear();
-}
-
 void TF_Cgd::linkMxClick()
 {
-    ShowDetail(Q_Shsp);
+    ShowLineDetail(Q_Shsp, QStringLiteral("jxc_cgspmx"));
 }
 
 void TF_Cgd::linkMx3Click()
 {
-    ShowDetail(Q_Cgsp);
+    ShowLineDetail(Q_Cgsp, QStringLiteral("jxc_cgspmx"));
 }
 
 void TF_Cgd::btnSearchGhsClick()

@@ -1,6 +1,7 @@
 // The pending tab of the goods-in window: saved documents waiting for approval.
 #include "purchasing/cgjh.h"
 #include "purchasing/modidate.h"
+#include "purchasing/pendinglines.h"
 
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
@@ -378,15 +379,7 @@ void TF_Cgjh::btn_DeleClick()
 
 void TF_Cgjh::linkMxClick()
 {
-    if (!Q_Shsp.Active() || Q_Shsp.RecordCount() == 0 || Q_Shsp.AsString(QStringLiteral("tid")).isEmpty())
-        return;
-    AuxTag = QStringLiteral("jxc_jhspmx");
-    SelectedSn = Q_Shsp.AsString(QStringLiteral("g_sn"));
-    SelectedLineId = Q_Shsp.AsString(QStringLiteral("tid"));
-    FunctionWindows::Open(QStringLiteral("TF_Detail"), FunctionWindows::Lifetime::Freed);
-    AuxTag.clear();
-    SelectedSn.clear();
-    SelectedLineId.clear();
+    ShowLineDetail(Q_Shsp, QStringLiteral("jxc_jhspmx"));
 }
 
 void TF_Cgjh::btnSearchGhsClick()
@@ -420,17 +413,7 @@ void TF_Cgjh::btnGhs2ExitClick()
 
 void TF_Cgjh::btnTab2ModiClick()
 {
-    if (!Q_Shsp.Active() || Q_Shsp.IsEmpty())
-        return;
-    const qint64 id = Q_Shsp.AsInteger(QStringLiteral("id"));
-    OpenMode = QStringLiteral("cgjh_modish");
-    ActiveDocKind = QStringLiteral("cgjhsh");
-    SelectedSn = Q_Shsp.AsString(QStringLiteral("g_sn"));
-    FunctionWindows::Open(QStringLiteral("TF_Cgjh_Sele"), FunctionWindows::Lifetime::Freed);
-    Q_Shsp.LocateId(id);
-    ActiveDocKind = QStringLiteral("cgjh");
-    OpenMode.clear();
-    SelectedSn.clear();
+    ModifyPendingLine(Q_Shsp, QStringLiteral("TF_Cgjh_Sele"));
 }
 
 void TF_Cgjh::btnAddClick()
