@@ -1,4 +1,5 @@
 #include "purchasing/cgd.h"
+#include "purchasing/linedialogs.h"
 #include "purchasing/orders.h"
 #include "purchasing/scanline.h"
 
@@ -465,14 +466,7 @@ void TF_Cgd::btnAddNewClick()
 {
     if (btnAddNew->isHidden())
         return;
-    SelectedSn.clear();
-    FunctionWindows::Open(QStringLiteral("TF_Spxxgl_Add"), FunctionWindows::Lifetime::Freed);
-    if (!SelectedSn.isEmpty()) {
-        OpenMode = QStringLiteral("cgjh_new");
-        FunctionWindows::Open(QStringLiteral("TF_Cgd_Sele"), FunctionWindows::Lifetime::Freed);
-    }
-    OpenMode.clear();
-    SelectedSn.clear();
+    AddNewGoodsLine(QStringLiteral("TF_Cgd_Sele"));
     if (EntryHasRows())
         ShowLineButtons(true);
     updateBottomJe();
@@ -480,23 +474,14 @@ void TF_Cgd::btnAddNewClick()
 
 void TF_Cgd::btnModiClick()
 {
-    if (!EntryHasRows())
-        return;
-    OpenMode = QStringLiteral("cgjh");
-    SelectedSn = Q_Jhsp.AsString(QStringLiteral("g_sn"));
-    FunctionWindows::Open(QStringLiteral("TF_Cgd_Sele"), FunctionWindows::Lifetime::Freed);
-    OpenMode.clear();
-    SelectedSn.clear();
+    ModifyDraftLine(Q_Jhsp, QStringLiteral("cgjh"), QStringLiteral("TF_Cgd_Sele"));
     updateBottomJe();
 }
 
 void TF_Cgd::btnDelClick()
 {
-    if (!EntryHasRows())
+    if (!DeleteDraftRow(doc.Kind(), Q_Jhsp))
         return;
-    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) == Prompt::Answer::No)
-        return;
-    DeleteDetailRow(doc.Kind(), Q_Jhsp.AsInteger(QStringLiteral("eid")), Q_Jhsp.AsInteger(QStringLiteral("id")));
     openGridViewData(jsn->text());
     if (!EntryHasRows())
         ShowLineButtons(false);

@@ -1,7 +1,7 @@
 // The pending and query tabs of the purchase order window, and its printing.
 #include "purchasing/cgd.h"
+#include "purchasing/linedialogs.h"
 #include "purchasing/orders.h"
-#include "purchasing/pendinglines.h"
 #include "purchasing/querygrids.h"
 
 #include "foundation/datamodule.h"

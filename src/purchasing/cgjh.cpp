@@ -25,6 +25,7 @@
 #include "posting/draftrepair.h"
 #include "posting/postingdb.h"
 #include "posting/rowinsert.h"
+#include "purchasing/linedialogs.h"
 #include "purchasing/scanline.h"
 
 #include <QAction>
@@ -521,11 +522,8 @@ void TF_Cgjh::tSptmKeyDown()
 
 void TF_Cgjh::btnDelClick()
 {
-    if (!EntryHasRows())
+    if (!DeleteDraftRow(doc.Kind(), Q_Jhsp))
         return;
-    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) == Prompt::Answer::No)
-        return;
-    DeleteDetailRow(doc.Kind(), Q_Jhsp.AsInteger(QStringLiteral("eid")), Q_Jhsp.AsInteger(QStringLiteral("id")));
     openGridViewData(jsn->text());
     if (!EntryHasRows())
         ShowLineButtons(false);
@@ -666,14 +664,7 @@ void TF_Cgjh::btnAddNewClick()
 {
     if (btnAddNew->isHidden())
         return;
-    SelectedSn.clear();
-    FunctionWindows::Open(QStringLiteral("TF_Spxxgl_Add"), FunctionWindows::Lifetime::Freed);
-    if (!SelectedSn.isEmpty()) {
-        OpenMode = QStringLiteral("cgjh_new");
-        FunctionWindows::Open(QStringLiteral("TF_Cgjh_Sele"), FunctionWindows::Lifetime::Freed);
-    }
-    OpenMode.clear();
-    SelectedSn.clear();
+    AddNewGoodsLine(QStringLiteral("TF_Cgjh_Sele"));
     if (EntryHasRows())
         ShowLineButtons(true);
     updateBottomJe();
@@ -681,13 +672,7 @@ void TF_Cgjh::btnAddNewClick()
 
 void TF_Cgjh::btnModiClick()
 {
-    if (!EntryHasRows())
-        return;
-    OpenMode = QStringLiteral("cgjh");
-    SelectedSn = Q_Jhsp.AsString(QStringLiteral("g_sn"));
-    FunctionWindows::Open(QStringLiteral("TF_Cgjh_Sele"), FunctionWindows::Lifetime::Freed);
-    OpenMode.clear();
-    SelectedSn.clear();
+    ModifyDraftLine(Q_Jhsp, QStringLiteral("cgjh"), QStringLiteral("TF_Cgjh_Sele"));
     updateBottomJe();
 }
 

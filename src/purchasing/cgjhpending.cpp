@@ -1,7 +1,7 @@
 // The pending tab of the goods-in window: saved documents waiting for approval.
 #include "purchasing/cgjh.h"
+#include "purchasing/linedialogs.h"
 #include "purchasing/modidate.h"
-#include "purchasing/pendinglines.h"
 
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"

@@ -1,7 +1,7 @@
 // The query tab of the goods-in window: approved documents of a period in four views,
 // cancelling approvals and handing a whole document over to another window.
 #include "purchasing/cgjh.h"
-#include "purchasing/pendinglines.h"
+#include "purchasing/linedialogs.h"
 #include "purchasing/querygrids.h"
 
 #include "documents/viewdocument.h"
