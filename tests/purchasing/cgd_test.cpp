@@ -1,5 +1,6 @@
 #include "cgjhtest.h"
 
+#include "platform/grid/datagrid.h"
 #include "platform/report/printlog.h"
 #include "platform/report/report.h"
 #include "platform/ui/keyedcombo.h"
@@ -118,7 +119,7 @@ TEST_F(CgdTest, SavingWithApprovalOpensEveryLineAndListsTheOrderInTheQuery)
 
     EXPECT_EQ(Scalar("select j_status from jxc_cgd where gl_djh='" + number + "'"), QStringLiteral("1"));
     EXPECT_EQ(Scalar("select j_yfje from jxc_cgd where gl_djh='" + number + "'"), QStringLiteral("18"));
-    EXPECT_EQ(Scalar("select j_qk from jxc_cgd where gl_djh='" + number + "'"), QStringLiteral("0"));
+    EXPECT_EQ(Scalar("select j_qk from jxc_cgd where gl_djh='" + number + "'"), QStringLiteral("False"));
     EXPECT_EQ(Count(QStringLiteral("jxc_cgsp"), "gl_djh='" + number + "' and jh_rksl=0 and jh_qxsl=0 and id2=id"), 2);
     EXPECT_EQ(Count(QStringLiteral("jxc_log"), QStringLiteral("log_note like '%采购订单%'")), 0);
     EXPECT_NE(o->jsn->text(), number);
@@ -212,7 +213,7 @@ TEST_F(CgdTest, QueryVoidsCancelsAndFindsTheWholeEndDay)
     prompt.Answer(Prompt::Answer::Yes);
     o->btnRZfClick();
     EXPECT_EQ(prompt.Questions().last(), C("单据作废后不能继续导入到采购进货，确认吗？"));
-    EXPECT_EQ(Scalar("select j_qk from jxc_cgd where gl_djh='" + number + "'"), QStringLiteral("1"));
+    EXPECT_EQ(Scalar("select j_qk from jxc_cgd where gl_djh='" + number + "'"), QStringLiteral("True"));
     EXPECT_EQ(o->Q_Cgd.RecordCount(), 0);
     o->chkZf->setChecked(true);
     o->btnSearch3Click();
@@ -220,7 +221,7 @@ TEST_F(CgdTest, QueryVoidsCancelsAndFindsTheWholeEndDay)
     prompt.Answer(Prompt::Answer::Yes);
     o->btnRZfClick();
     EXPECT_EQ(prompt.Questions().last(), C("您的操作将取消该单据的作废状态，确认吗？"));
-    EXPECT_EQ(Scalar("select j_qk from jxc_cgd where gl_djh='" + number + "'"), QStringLiteral("0"));
+    EXPECT_EQ(Scalar("select j_qk from jxc_cgd where gl_djh='" + number + "'"), QStringLiteral("False"));
 
     o->rMxb->setChecked(true);
     EXPECT_EQ(o->Q_Cgsp2.RecordCount(), 2);
