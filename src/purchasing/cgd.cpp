@@ -401,17 +401,7 @@ bool TF_Cgd::EntryHasRows() const
 
 void TF_Cgd::openGridViewData(const QString& number)
 {
-    Q_Jhsp.SetSQL(QStringLiteral(
-        "select a.g_name,a.g_jm,a.dw_name,a.gg_name,d.color_name,a.g_sccs,a.g_kc,a.g_bz,c.cm_name,b.*,"
-        "b.jh_dj*b.jh_dzl as dj,e.t_sl,e.t_sl*b.jh_dj*b.jh_dzl as je,"
-        "e.t_sl*b.jh_dj*b.jh_tax/100.00*b.jh_dzl as taxje,e.t_sl*b.jh_taxdj*b.jh_dzl as zje,"
-        "e.id as eid from jxc_goods a,jxc_cgsp b,jxc_cm c,jxc_color d,jxc_cgspmx e "
-        "where a.g_sn=b.g_sn and b.id=e.tid and a.g_sn=e.g_sn and c.cm_sn=e.cm_sn and d.color_sn=e.color_sn "
-        "and b.gl_djh=:djh and b.a_name=:aname order by b.id,e.id"));
-    Q_Jhsp.SetBaseTable(QStringLiteral("jxc_cgsp"));
-    Q_Jhsp.SetParam(QStringLiteral("djh"), number);
-    Q_Jhsp.SetParam(QStringLiteral("aname"), CurrentAdminName);
-    Q_Jhsp.Open();
+    OpenPurchaseDraftLines(Q_Jhsp, doc.Kind(), number);
 }
 
 void TF_Cgd::updateBottomJe()

@@ -194,6 +194,7 @@ void TF_Cgd::BuildQueryTab()
     search->addWidget(comCk3);
     search->addWidget(new QLabel(QStringLiteral("单据号/供货商/备注："), cxTab3));
     tKey3 = NamedEdit(cxTab3, "tKey3", 50);
+    tKey3->setMinimumWidth(120);
     search->addWidget(tKey3);
     chkZf = new QCheckBox(QStringLiteral("显示作废单据"), cxTab3);
     chkZf->setObjectName(QStringLiteral("chkZf"));
@@ -300,20 +301,9 @@ void TF_Cgd::cxPageChange()
 
 void TF_Cgd::btnSearch2Click()
 {
-    const QString s = SafeSqlText(SupplierSearchText(tGhsName->text()));
-    const QString k = SafeSqlText(tchkKey->text().trimmed());
-    QString sql = QStringLiteral(
-        "select a.*,a.j_yfje-a.j_sfje-a.j_yhje as wfje,b.ghs_name,c.ck_name,d.u_name from jxc_cgd a,jxc_ghsxx b,"
-        "jxc_ckxx c,jxc_user d where a.ghs_sn=b.ghs_sn and a.ck_sn=c.ck_sn and a.u_sn=d.u_sn and a.j_status=0 ");
-    sql += WarehouseBindingCondition(QStringLiteral("c"));
-    sql += QStringLiteral(" and (b.ghs_name like '%") + s + QStringLiteral("%' or b.ghs_jm like '%") + s
-        + QStringLiteral("%' or b.ghs_sn like '%") + s + QStringLiteral("%')");
-    sql += QStringLiteral(" and (a.gl_djh like '%") + k + QStringLiteral("%' or c.ck_name like '%") + k
-        + QStringLiteral("%' or c.ck_sn like '%") + k + QStringLiteral("%' or a.j_note like '%") + k
-        + QStringLiteral("%')");
-    sql += comSort->currentIndex() == 1 ? QStringLiteral(" order by a.j_jhrq desc,a.gl_djh desc,a.id desc")
-                                        : QStringLiteral(" order by a.j_jhrq,a.gl_djh,a.id");
-    OpenQuery(Q_Shdj, sql);
+    OpenQuery(Q_Shdj,
+        PendingPurchaseListSql(QStringLiteral("jxc_cgd"), SupplierSearchText(tGhsName->text()),
+            tchkKey->text().trimmed(), comSort->currentIndex() == 1));
     setShspList();
     if (cxPage->currentWidget() == cxTab2)
         cxGrid2View->setFocus();

@@ -82,6 +82,7 @@ TF_Cgjh_ImportDD::TF_Cgjh_ImportDD(QWidget* parent)
     search->addWidget(new QLabel(QStringLiteral("供货商/单据号："), this));
     tKey = new QLineEdit(this);
     tKey->setObjectName(QStringLiteral("tKey"));
+    tKey->setMinimumWidth(120);
     search->addWidget(tKey);
     search->addWidget(new QLabel(QStringLiteral("查询时间："), this));
     tdate1 = MakeDateEdit(this, "tdate1");

@@ -22,3 +22,13 @@ void ModifyPendingLine(Query& lines, const QString& dialog);
 // Shows the colour-by-size quantities of the current line ("查看详细数量") from the
 // detail table; nothing on an empty list or a line without its link.
 void ShowLineDetail(Query& lines, const QString& detailTable);
+
+// The entry grid of a goods-in or an order: the operator's lines under the number,
+// one row per colour-by-size row, with the goods' own columns first (the line's unit
+// column is empty for entered lines and would hide the goods' unit).
+void OpenPurchaseDraftLines(Query& lines, const DocKind& kind, const QString& number);
+// The pending documents of a goods-in or order header table: the supplier text and
+// the key (both made safe here) as their search fields take them; dates ascending or
+// descending.
+QString PendingPurchaseListSql(
+    const QString& headerTable, const QString& supplier, const QString& key, bool descending);
