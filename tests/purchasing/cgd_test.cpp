@@ -8,6 +8,7 @@
 #include "purchasing/cgjhimportdd.h"
 #include "purchasing/orders.h"
 #include "purchasing/ordertakeover.h"
+#include "purchasing/purchasingwindows.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -29,6 +30,7 @@ protected:
     void SetUp() override
     {
         CgjhTest::SetUp();
+        RegisterPurchasingWindows();
         PrepareForQueries();
         AutoPrintSalesDoc = QStringLiteral("0");
         ShowCostPrice = true;
@@ -271,15 +273,22 @@ TEST_F(CgdTest, OrdersPrintWithEitherTemplate)
 TEST_F(CgdTest, WholeOrderReplacesTheOperatorsLinesAndLinesAreAdded)
 {
     const QString order = ApprovedOrder(QStringLiteral("CD2405090001"));
+    UsePurchaseOrders = QStringLiteral("1");
+    w->Activate();
     const QString number = No();
     Line(number, QStringLiteral("admin"), 5, 0, 1, { 2 });
     Line(number, QStringLiteral("op2"), 5, 0, 1, { 1 });
-    {
-        TF_Cgjh_ImportDD d;
-        d.Activate();
-        ASSERT_EQ(d.Q_Cgd3.RecordCount(), 1);
-        d.btnOKClick();
-    }
+    // "导入订单" opens the take-over by name; its OK takes the listed order over.
+    int listed = -1;
+    prompt.OnModal(QStringLiteral("TF_Cgjh_ImportDD"), [&listed](QDialog* d) {
+        auto* dd = static_cast<TF_Cgjh_ImportDD*>(d);
+        listed = dd->Q_Cgd3.RecordCount();
+        dd->btnOKClick();
+        return 0;
+    });
+    w->btnCgdImportClick();
+    EXPECT_EQ(listed, 1);
+    EXPECT_TRUE(w->EntryHasRows());
     // Another operator held the number: the draft moved to a new one, where the order
     // replaced the operator's own line; the other operator's line stays where it was.
     const QString taken = No();
