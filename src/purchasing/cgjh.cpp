@@ -25,6 +25,8 @@
 #include "posting/draftrepair.h"
 #include "posting/postingdb.h"
 #include "posting/rowinsert.h"
+#include "purchasing/linedialogs.h"
+#include "purchasing/scanline.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -261,6 +263,7 @@ void TF_Cgjh::BuildEntryTab()
     connect(btnDel, &QPushButton::clicked, this, &TF_Cgjh::btnDelClick);
     connect(btnAddOld, &QPushButton::clicked, this, &TF_Cgjh::btnAddOldClick);
     connect(btnAddNew, &QPushButton::clicked, this, &TF_Cgjh::btnAddNewClick);
+    connect(btnCgdImport, &QPushButton::clicked, this, &TF_Cgjh::btnCgdImportClick);
     connect(btnModi, &QPushButton::clicked, this, &TF_Cgjh::btnModiClick);
     connect(cxGridView, &DataGrid::rowDoubleClicked, this, [this] { btnModiClick(); });
     connect(btnUser, &QPushButton::clicked, this, &TF_Cgjh::btnUserClick);
@@ -460,19 +463,7 @@ bool TF_Cgjh::EntryHasRows() const
 
 void TF_Cgjh::openGridViewData(const QString& number)
 {
-    // The goods' own columns come first: the line table has a unit column of its own
-    // (empty for entered lines) that would otherwise hide the goods' unit.
-    Q_Jhsp.SetSQL(QStringLiteral(
-        "select a.g_name,a.g_jm,a.dw_name,a.gg_name,d.color_name,a.g_sccs,a.g_kc,a.g_bz,c.cm_name,b.*,"
-        "b.jh_dj*b.jh_dzl as dj,e.t_sl,e.t_sl*b.jh_dj*b.jh_dzl as je,"
-        "e.t_sl*b.jh_dj*b.jh_tax/100.00*b.jh_dzl as taxje,e.t_sl*b.jh_taxdj*b.jh_dzl as zje,"
-        "e.id as eid from jxc_goods a,jxc_jhsp b,jxc_cm c,jxc_color d,jxc_jhspmx e "
-        "where a.g_sn=b.g_sn and b.id=e.tid and a.g_sn=e.g_sn and c.cm_sn=e.cm_sn and d.color_sn=e.color_sn "
-        "and b.gl_djh=:djh and b.a_name=:aname order by b.id,e.id"));
-    Q_Jhsp.SetBaseTable(QStringLiteral("jxc_jhsp"));
-    Q_Jhsp.SetParam(QStringLiteral("djh"), number);
-    Q_Jhsp.SetParam(QStringLiteral("aname"), CurrentAdminName);
-    Q_Jhsp.Open();
+    OpenPurchaseDraftLines(Q_Jhsp, doc.Kind(), number);
 }
 
 void TF_Cgjh::updateBottomJe()
@@ -496,54 +487,21 @@ void TF_Cgjh::dateCgChange()
 
 void TF_Cgjh::tSptmKeyDown()
 {
-    using namespace posting;
     const QString code = tSptm->text().trimmed();
     if (code.isEmpty())
         return;
-    Query tm(&Db());
-    OpenWithParams(
-        tm, QStringLiteral("select g_sn,cm_sn,color_sn from jxc_tm where tm_tm=:b"), { { QStringLiteral("b"), code } });
-    if (tm.IsEmpty()) {
+    const ScannedLine scan = ScanPurchaseLine(doc.Kind(), jsn->text(), DocDate(), code, btnPanelAdd->isChecked());
+    if (scan.outcome == ScannedLine::UnknownCode) {
         Prompt::Info(QStringLiteral("没有找到与该条码匹配的商品，请检查！"));
         return;
     }
-    const QString goods = tm.AsString(QStringLiteral("g_sn"));
-    if (btnPanelAdd->isChecked()
-        && First(QStringLiteral("select id from jxc_jhsp where g_sn=:g and gl_djh=:n and a_name=:a limit 1"),
-            { { QStringLiteral("g"), goods }, { QStringLiteral("n"), jsn->text() },
-                { QStringLiteral("a"), CurrentAdminName } })
-               .isValid()) {
+    if (scan.outcome == ScannedLine::Repeated) {
         Prompt::Info(QStringLiteral("该商品已添加，不能重复添加，\r\n\r\n可以修改已添加商品的数量！"));
         tSptm->clear();
         return;
     }
-    const QString priceColumn = PurchasePriceDefault == QLatin1String("1") ? QStringLiteral("g_scjj")
-        : PurchasePriceDefault == QLatin1String("2")                       ? QStringLiteral("g_jj")
-                                                                           : QStringLiteral("g_pjjj");
-    const double price
-        = RoundUp(FirstNumber(QStringLiteral("select ") + priceColumn + QStringLiteral(" from jxc_goods where g_sn=:g"),
-                      { { QStringLiteral("g"), goods } }),
-            AmountDecimals);
-    const double amount = IsTrue(RoundTotals) ? RoundUp(price, TotalDecimals.toInt()) : price;
-
-    Transaction t(Db());
-    const QString number = RedrawIfHeld(doc.Kind(), jsn->text(), DocDate());
-    const qint64 id = InsertRow(QStringLiteral("jxc_jhsp"),
-        { { QStringLiteral("gl_djh"), number }, { QStringLiteral("jh_dj"), price }, { QStringLiteral("jh_sl"), 1 },
-            { QStringLiteral("jh_zje"), amount }, { QStringLiteral("g_sn"), goods },
-            { QStringLiteral("a_name"), CurrentAdminName }, { QStringLiteral("jh_je"), amount },
-            { QStringLiteral("jh_tax"), 0 }, { QStringLiteral("jh_taxdj"), price }, { QStringLiteral("jh_taxje"), 0 },
-            { QStringLiteral("jh_rksl"), IsTrue(UseStockIn) ? 0 : 1 }, { QStringLiteral("jh_dzl"), 1 } });
-    Run(QStringLiteral("update jxc_jhsp set tid=id where id=:id"), { { QStringLiteral("id"), id } });
-    InsertRow(QStringLiteral("jxc_jhspmx"),
-        { { QStringLiteral("gl_djh"), number }, { QStringLiteral("g_sn"), goods }, { QStringLiteral("t_sl"), 1 },
-            { QStringLiteral("cm_sn"), tm.AsString(QStringLiteral("cm_sn")) },
-            { QStringLiteral("color_sn"), tm.AsString(QStringLiteral("color_sn")) },
-            { QStringLiteral("a_name"), CurrentAdminName }, { QStringLiteral("tid"), id } });
-    t.Commit();
-
-    jsn->setText(number);
-    openGridViewData(number);
+    jsn->setText(scan.number);
+    openGridViewData(scan.number);
     Q_Jhsp.Last();
     ShowLineButtons(true);
     updateBottomJe();
@@ -552,11 +510,8 @@ void TF_Cgjh::tSptmKeyDown()
 
 void TF_Cgjh::btnDelClick()
 {
-    if (!EntryHasRows())
+    if (!DeleteDraftRow(doc.Kind(), Q_Jhsp))
         return;
-    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) == Prompt::Answer::No)
-        return;
-    DeleteDetailRow(doc.Kind(), Q_Jhsp.AsInteger(QStringLiteral("eid")), Q_Jhsp.AsInteger(QStringLiteral("id")));
     openGridViewData(jsn->text());
     if (!EntryHasRows())
         ShowLineButtons(false);
@@ -697,14 +652,7 @@ void TF_Cgjh::btnAddNewClick()
 {
     if (btnAddNew->isHidden())
         return;
-    SelectedSn.clear();
-    FunctionWindows::Open(QStringLiteral("TF_Spxxgl_Add"), FunctionWindows::Lifetime::Freed);
-    if (!SelectedSn.isEmpty()) {
-        OpenMode = QStringLiteral("cgjh_new");
-        FunctionWindows::Open(QStringLiteral("TF_Cgjh_Sele"), FunctionWindows::Lifetime::Freed);
-    }
-    OpenMode.clear();
-    SelectedSn.clear();
+    AddNewGoodsLine(QStringLiteral("TF_Cgjh_Sele"));
     if (EntryHasRows())
         ShowLineButtons(true);
     updateBottomJe();
@@ -712,19 +660,27 @@ void TF_Cgjh::btnAddNewClick()
 
 void TF_Cgjh::btnModiClick()
 {
-    if (!EntryHasRows())
-        return;
-    OpenMode = QStringLiteral("cgjh");
-    SelectedSn = Q_Jhsp.AsString(QStringLiteral("g_sn"));
-    FunctionWindows::Open(QStringLiteral("TF_Cgjh_Sele"), FunctionWindows::Lifetime::Freed);
-    OpenMode.clear();
-    SelectedSn.clear();
+    ModifyDraftLine(Q_Jhsp, QStringLiteral("cgjh"), QStringLiteral("TF_Cgjh_Sele"));
     updateBottomJe();
 }
 
 void TF_Cgjh::btnAddOldClick()
 {
     FunctionWindows::Open(QStringLiteral("TF_Cgjh_Add"), FunctionWindows::Lifetime::Kept);
+    if (EntryHasRows())
+        ShowLineButtons(true);
+    updateBottomJe();
+}
+
+void TF_Cgjh::btnCgdImportClick()
+{
+    if (btnCgdImport->isHidden())
+        return;
+    SourceDocNo.clear();
+    FunctionWindows::Open(QStringLiteral("TF_Cgjh_ImportDD"), FunctionWindows::Lifetime::Freed);
+    SourceDocNo.clear();
+    WholeReturnDocNo.clear();
+    openGridViewData(jsn->text());
     if (EntryHasRows())
         ShowLineButtons(true);
     updateBottomJe();

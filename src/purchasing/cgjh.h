@@ -51,6 +51,8 @@ public:
     void btnDelClick();
     void btnAddOldClick();
     void btnAddNewClick();
+    // "导入订单": the take-over of approved purchase orders.
+    void btnCgdImportClick();
     void btnModiClick();
     void btnUserClick();
     void btnDjbzClick();

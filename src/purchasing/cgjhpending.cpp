@@ -1,5 +1,6 @@
 // The pending tab of the goods-in window: saved documents waiting for approval.
 #include "purchasing/cgjh.h"
+#include "purchasing/linedialogs.h"
 #include "purchasing/modidate.h"
 
 #include "foundation/datamodule.h"
@@ -228,7 +229,6 @@ void TF_Cgjh::cxPageChange()
 
 void TF_Cgjh::btnSearch2Click()
 {
-    const QString s = SafeSqlText(SupplierSearchText(tGhsName->text()));
     const QString k = SafeSqlText(tchkKey->text().trimmed());
     const QString g = SafeSqlText(tgname->text().trimmed());
     const bool bound = BindOperatorWarehouse == QLatin1String("1") && CurrentRoleSn != QLatin1String("100001");
@@ -249,19 +249,9 @@ void TF_Cgjh::btnSearch2Click()
         OpenQuery(Q_PdStep2, sql + QStringLiteral(" order by a.gl_djh,a.g_sn,a.cm_sn,a.color_sn,a.t_sl,a.id"));
         return;
     }
-    QString sql = QStringLiteral(
-        "select a.*,a.j_yfje-a.j_sfje-a.j_yhje as wfje,b.ghs_name,c.ck_name,d.u_name from jxc_jhd a,jxc_ghsxx b,"
-        "jxc_ckxx c,jxc_user d where a.ghs_sn=b.ghs_sn and a.ck_sn=c.ck_sn and a.u_sn=d.u_sn and a.j_status=0 ");
-    if (bound)
-        sql += QStringLiteral(" and c.ck_asn like '%") + SafeSqlText(CurrentAdminSn) + QStringLiteral("%' ");
-    sql += QStringLiteral("and (b.ghs_name like '%") + s + QStringLiteral("%' or b.ghs_jm like '%") + s
-        + QStringLiteral("%' or b.ghs_sn like '%") + s + QStringLiteral("%')");
-    sql += QStringLiteral(" and (a.gl_djh like '%") + k + QStringLiteral("%' or c.ck_name like '%") + k
-        + QStringLiteral("%' or c.ck_sn like '%") + k + QStringLiteral("%' or a.j_note like '%") + k
-        + QStringLiteral("%')");
-    sql += comSort->currentIndex() == 1 ? QStringLiteral(" order by a.j_jhrq desc,a.gl_djh desc,a.id desc")
-                                        : QStringLiteral(" order by a.j_jhrq,a.gl_djh,a.id");
-    OpenQuery(Q_Shdj, sql);
+    OpenQuery(Q_Shdj,
+        PendingPurchaseListSql(QStringLiteral("jxc_jhd"), SupplierSearchText(tGhsName->text()),
+            tchkKey->text().trimmed(), comSort->currentIndex() == 1));
     setShspList();
     if (cxPage->currentWidget() == cxTab2)
         cxGrid2View->setFocus();
@@ -378,15 +368,7 @@ void TF_Cgjh::btn_DeleClick()
 
 void TF_Cgjh::linkMxClick()
 {
-    if (!Q_Shsp.Active() || Q_Shsp.RecordCount() == 0 || Q_Shsp.AsString(QStringLiteral("tid")).isEmpty())
-        return;
-    AuxTag = QStringLiteral("jxc_jhspmx");
-    SelectedSn = Q_Shsp.AsString(QStringLiteral("g_sn"));
-    SelectedLineId = Q_Shsp.AsString(QStringLiteral("tid"));
-    FunctionWindows::Open(QStringLiteral("TF_Detail"), FunctionWindows::Lifetime::Freed);
-    AuxTag.clear();
-    SelectedSn.clear();
-    SelectedLineId.clear();
+    ShowLineDetail(Q_Shsp, QStringLiteral("jxc_jhspmx"));
 }
 
 void TF_Cgjh::btnSearchGhsClick()
@@ -420,17 +402,7 @@ void TF_Cgjh::btnGhs2ExitClick()
 
 void TF_Cgjh::btnTab2ModiClick()
 {
-    if (!Q_Shsp.Active() || Q_Shsp.IsEmpty())
-        return;
-    const qint64 id = Q_Shsp.AsInteger(QStringLiteral("id"));
-    OpenMode = QStringLiteral("cgjh_modish");
-    ActiveDocKind = QStringLiteral("cgjhsh");
-    SelectedSn = Q_Shsp.AsString(QStringLiteral("g_sn"));
-    FunctionWindows::Open(QStringLiteral("TF_Cgjh_Sele"), FunctionWindows::Lifetime::Freed);
-    Q_Shsp.LocateId(id);
-    ActiveDocKind = QStringLiteral("cgjh");
-    OpenMode.clear();
-    SelectedSn.clear();
+    ModifyPendingLine(Q_Shsp, QStringLiteral("TF_Cgjh_Sele"));
 }
 
 void TF_Cgjh::btnAddClick()

@@ -1,6 +1,7 @@
 // The query tab of the goods-in window: approved documents of a period in four views,
 // cancelling approvals and handing a whole document over to another window.
 #include "purchasing/cgjh.h"
+#include "purchasing/linedialogs.h"
 #include "purchasing/querygrids.h"
 
 #include "documents/viewdocument.h"
@@ -324,15 +325,7 @@ void TF_Cgjh::setGoodsList()
 
 void TF_Cgjh::linkMx3Click()
 {
-    if (!Q_Jhsp2.Active() || Q_Jhsp2.IsEmpty() || Q_Jhsp2.AsString(QStringLiteral("tid")).isEmpty())
-        return;
-    AuxTag = QStringLiteral("jxc_jhspmx");
-    SelectedSn = Q_Jhsp2.AsString(QStringLiteral("g_sn"));
-    SelectedLineId = Q_Jhsp2.AsString(QStringLiteral("tid"));
-    FunctionWindows::Open(QStringLiteral("TF_Detail"), FunctionWindows::Lifetime::Freed);
-    AuxTag.clear();
-    SelectedSn.clear();
-    SelectedLineId.clear();
+    ShowLineDetail(Q_Jhsp2, QStringLiteral("jxc_jhspmx"));
 }
 
 QString TF_Cgjh::QueryDocNo() const

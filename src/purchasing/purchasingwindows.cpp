@@ -3,8 +3,10 @@
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
 #include "platform/ui/form.h"
+#include "purchasing/cgd.h"
 #include "purchasing/cgjh.h"
 #include "purchasing/cgjhadd.h"
+#include "purchasing/cgjhimportdd.h"
 #include "purchasing/cgjhsele.h"
 #include "purchasing/cgth.h"
 #include "purchasing/jthcx.h"
@@ -14,14 +16,30 @@
 #include <QTabWidget>
 #include <QTimer>
 
+namespace {
+
+// The pending and query views of a document window: showing prepares the entry tab;
+// the other tab is turned to afterwards.
+template <class W> void RegisterTabViews(const QString& name)
+{
+    for (const auto& view : { std::pair { QStringLiteral("pending"), 1 }, std::pair { QStringLiteral("query"), 2 } })
+        FunctionWindows::RegisterView(name, view.first, [tab = view.second](Form& f) {
+            auto* w = static_cast<W*>(&f);
+            QTimer::singleShot(0, w, [w, tab] { w->cxPage->setCurrentIndex(tab); });
+        });
+}
+
+} // namespace
+
 void DeclarePurchasingDatasets()
 {
-    DeclareDatasets(
-        { QStringLiteral("Q_Jhsp"), QStringLiteral("Q_Shdj"), QStringLiteral("Q_Shsp"), QStringLiteral("Q_PdStep2"),
-            QStringLiteral("Q_Tempspxf"), QStringLiteral("Q_Thsp"), QStringLiteral("Q_GoodsJh"),
-            QStringLiteral("Q_Goods2"), QStringLiteral("ADOQueryGoodsClass2"), QStringLiteral("Q_GhsDJ"),
-            QStringLiteral("Q_Jhsp2"), QStringLiteral("Q_GoodsHZ"), QStringLiteral("Q_GoodsList"),
-            QStringLiteral("Q_Sppc"), QStringLiteral("Q_Jhd"), QStringLiteral("Q_GClass5") });
+    DeclareDatasets({ QStringLiteral("Q_Jhsp"), QStringLiteral("Q_Shdj"), QStringLiteral("Q_Shsp"),
+        QStringLiteral("Q_PdStep2"), QStringLiteral("Q_Tempspxf"), QStringLiteral("Q_Thsp"),
+        QStringLiteral("Q_GoodsJh"), QStringLiteral("Q_Goods2"), QStringLiteral("ADOQueryGoodsClass2"),
+        QStringLiteral("Q_GhsDJ"), QStringLiteral("Q_Jhsp2"), QStringLiteral("Q_GoodsHZ"),
+        QStringLiteral("Q_GoodsList"), QStringLiteral("Q_Sppc"), QStringLiteral("Q_Jhd"), QStringLiteral("Q_GClass5"),
+        QStringLiteral("Q_Cgd"), QStringLiteral("Q_Cgsp"), QStringLiteral("Q_Cgsp2"), QStringLiteral("Q_Cgd3"),
+        QStringLiteral("Q_Cgsp3"), QStringLiteral("Q_Zjjh") });
 }
 
 void RegisterPurchasingWindows()
@@ -29,6 +47,7 @@ void RegisterPurchasingWindows()
     DeclarePurchasingDatasets();
     FunctionWindows::Register<TF_Cgjh>(QStringLiteral("TF_Cgjh"), F_Cgjh);
     FunctionWindows::Register<TF_Cgth>(QStringLiteral("TF_Cgth"), F_Cgth);
+    FunctionWindows::Register<TF_Cgd>(QStringLiteral("TF_Cgd"), F_Cgd);
     FunctionWindows::Register<TF_Cgjh_Sele>(QStringLiteral("TF_Cgjh_Sele"));
     FunctionWindows::Register<TF_Cgjh_Add>(QStringLiteral("TF_Cgjh_Add"));
     FunctionWindows::Register<TF_Cgd_Add>(QStringLiteral("TF_Cgd_Add"));
@@ -40,10 +59,7 @@ void RegisterPurchasingWindows()
     FunctionWindows::Register<TF_Yfkgl_Fk>(QStringLiteral("TF_Yfkgl_Fk"));
     FunctionWindows::Register<TF_ModiDateJh>(QStringLiteral("TF_ModiDateJh"));
     FunctionWindows::Register<TF_Cgd_Modi>(QStringLiteral("TF_Cgd_Modi"));
-    // Showing prepares the entry tab; the other tab is turned to afterwards.
-    for (const auto& view : { std::pair { QStringLiteral("pending"), 1 }, std::pair { QStringLiteral("query"), 2 } })
-        FunctionWindows::RegisterView(QStringLiteral("TF_Cgjh"), view.first, [tab = view.second](Form& f) {
-            auto* w = static_cast<TF_Cgjh*>(&f);
-            QTimer::singleShot(0, w, [w, tab] { w->cxPage->setCurrentIndex(tab); });
-        });
+    FunctionWindows::Register<TF_Cgjh_ImportDD>(QStringLiteral("TF_Cgjh_ImportDD"));
+    RegisterTabViews<TF_Cgjh>(QStringLiteral("TF_Cgjh"));
+    RegisterTabViews<TF_Cgd>(QStringLiteral("TF_Cgd"));
 }

@@ -14,6 +14,7 @@ void RegisterDocumentsScreenshots();
 void RegisterPurchasingScreenshots();
 void RegisterPurchaseQueryScreenshots();
 void RegisterReturnScreenshots();
+void RegisterOrderScreenshots();
 // The purchasing samples' supplier, goods, colours, sizes and barcodes (once).
 void PreparePurchasingSamples();
 void RegisterSalesScreenshots();

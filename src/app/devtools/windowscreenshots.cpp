@@ -103,6 +103,7 @@ void RegisterSampleScreenshots()
     RegisterPurchasingScreenshots();
     RegisterPurchaseQueryScreenshots();
     RegisterReturnScreenshots();
+    RegisterOrderScreenshots();
     RegisterSalesScreenshots();
     RegisterAdminScreenshots();
     RegisterMembersScreenshots();
