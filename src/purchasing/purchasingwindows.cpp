@@ -16,12 +16,12 @@
 
 void DeclarePurchasingDatasets()
 {
-    DeclareDatasets(
-        { QStringLiteral("Q_Jhsp"), QStringLiteral("Q_Shdj"), QStringLiteral("Q_Shsp"), QStringLiteral("Q_PdStep2"),
-            QStringLiteral("Q_Tempspxf"), QStringLiteral("Q_Thsp"), QStringLiteral("Q_GoodsJh"),
-            QStringLiteral("Q_Goods2"), QStringLiteral("ADOQueryGoodsClass2"), QStringLiteral("Q_GhsDJ"),
-            QStringLiteral("Q_Jhsp2"), QStringLiteral("Q_GoodsHZ"), QStringLiteral("Q_GoodsList"),
-            QStringLiteral("Q_Sppc"), QStringLiteral("Q_Jhd"), QStringLiteral("Q_GClass5") });
+    DeclareDatasets({ QStringLiteral("Q_Jhsp"), QStringLiteral("Q_Shdj"), QStringLiteral("Q_Shsp"),
+        QStringLiteral("Q_PdStep2"), QStringLiteral("Q_Tempspxf"), QStringLiteral("Q_Thsp"),
+        QStringLiteral("Q_GoodsJh"), QStringLiteral("Q_Goods2"), QStringLiteral("ADOQueryGoodsClass2"),
+        QStringLiteral("Q_GhsDJ"), QStringLiteral("Q_Jhsp2"), QStringLiteral("Q_GoodsHZ"),
+        QStringLiteral("Q_GoodsList"), QStringLiteral("Q_Sppc"), QStringLiteral("Q_Jhd"), QStringLiteral("Q_GClass5"),
+        QStringLiteral("Q_Thd"), QStringLiteral("Q_Thsp2"), QStringLiteral("Q_GoodsListTh") });
 }
 
 void RegisterPurchasingWindows()
@@ -44,6 +44,11 @@ void RegisterPurchasingWindows()
     for (const auto& view : { std::pair { QStringLiteral("pending"), 1 }, std::pair { QStringLiteral("query"), 2 } })
         FunctionWindows::RegisterView(QStringLiteral("TF_Cgjh"), view.first, [tab = view.second](Form& f) {
             auto* w = static_cast<TF_Cgjh*>(&f);
+            QTimer::singleShot(0, w, [w, tab] { w->cxPage->setCurrentIndex(tab); });
+        });
+    for (const auto& view : { std::pair { QStringLiteral("pending"), 1 }, std::pair { QStringLiteral("query"), 2 } })
+        FunctionWindows::RegisterView(QStringLiteral("TF_Cgth"), view.first, [tab = view.second](Form& f) {
+            auto* w = static_cast<TF_Cgth*>(&f);
             QTimer::singleShot(0, w, [w, tab] { w->cxPage->setCurrentIndex(tab); });
         });
 }
