@@ -160,9 +160,9 @@ void TF_Cgth::btnSearchChkClick()
     RzPanel_Ghs2->hide();
     const QString s = SafeSqlText(SupplierSearchText(tGhsName->text()));
     const QString k = SafeSqlText(tchkkey2->text().trimmed());
-    QString sql = QStringLiteral(
-        "select a.*,b.ghs_name,c.ck_name,d.u_name from jxc_thd a,jxc_ghsxx b,jxc_ckxx c,jxc_user d "
-        "where a.ghs_sn=b.ghs_sn and a.ck_sn=c.ck_sn and a.u_sn=d.u_sn and a.th_status=0 ");
+    QString sql
+        = QStringLiteral("select a.*,b.ghs_name,c.ck_name,d.u_name from jxc_thd a,jxc_ghsxx b,jxc_ckxx c,jxc_user d "
+                         "where a.ghs_sn=b.ghs_sn and a.ck_sn=c.ck_sn and a.u_sn=d.u_sn and a.th_status=0 ");
     sql += WarehouseBindingCondition(QStringLiteral("c"));
     sql += QStringLiteral(" and (b.ghs_name like '%") + s + QStringLiteral("%' or b.ghs_jm like '%") + s
         + QStringLiteral("%' or b.ghs_sn like '%") + s + QStringLiteral("%')");

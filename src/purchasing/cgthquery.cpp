@@ -329,6 +329,8 @@ void TF_Cgth::btn_Prin3Click()
 
 void TF_Cgth::btn_Export3Click()
 {
-    ExportList(rDjb->isChecked() ? *cxGrid21View : rHzb->isChecked() ? *cxGrid23View : *cxGrid5View,
+    ExportList(rDjb->isChecked() ? *cxGrid21View
+            : rHzb->isChecked()  ? *cxGrid23View
+                                 : *cxGrid5View,
         ExportRows::OnlyWithRows);
 }

@@ -5,6 +5,7 @@
 #include "platform/ui/form.h"
 #include "purchasing/cgjh.h"
 #include "purchasing/cgjhadd.h"
+#include "purchasing/cgjhimport.h"
 #include "purchasing/cgjhsele.h"
 #include "purchasing/cgth.h"
 #include "purchasing/jthcx.h"
@@ -16,12 +17,13 @@
 
 void DeclarePurchasingDatasets()
 {
-    DeclareDatasets({ QStringLiteral("Q_Jhsp"), QStringLiteral("Q_Shdj"), QStringLiteral("Q_Shsp"),
-        QStringLiteral("Q_PdStep2"), QStringLiteral("Q_Tempspxf"), QStringLiteral("Q_Thsp"),
-        QStringLiteral("Q_GoodsJh"), QStringLiteral("Q_Goods2"), QStringLiteral("ADOQueryGoodsClass2"),
-        QStringLiteral("Q_GhsDJ"), QStringLiteral("Q_Jhsp2"), QStringLiteral("Q_GoodsHZ"),
-        QStringLiteral("Q_GoodsList"), QStringLiteral("Q_Sppc"), QStringLiteral("Q_Jhd"), QStringLiteral("Q_GClass5"),
-        QStringLiteral("Q_Thd"), QStringLiteral("Q_Thsp2"), QStringLiteral("Q_GoodsListTh") });
+    DeclareDatasets(
+        { QStringLiteral("Q_Jhsp"), QStringLiteral("Q_Shdj"), QStringLiteral("Q_Shsp"), QStringLiteral("Q_PdStep2"),
+            QStringLiteral("Q_Tempspxf"), QStringLiteral("Q_Thsp"), QStringLiteral("Q_GoodsJh"),
+            QStringLiteral("Q_Goods2"), QStringLiteral("ADOQueryGoodsClass2"), QStringLiteral("Q_GhsDJ"),
+            QStringLiteral("Q_Jhsp2"), QStringLiteral("Q_GoodsHZ"), QStringLiteral("Q_GoodsList"),
+            QStringLiteral("Q_Sppc"), QStringLiteral("Q_Jhd"), QStringLiteral("Q_GClass5"), QStringLiteral("Q_Thd"),
+            QStringLiteral("Q_Thsp2"), QStringLiteral("Q_GoodsListTh"), QStringLiteral("Q_JhImport") });
 }
 
 void RegisterPurchasingWindows()
@@ -40,6 +42,8 @@ void RegisterPurchasingWindows()
     FunctionWindows::Register<TF_Yfkgl_Fk>(QStringLiteral("TF_Yfkgl_Fk"));
     FunctionWindows::Register<TF_ModiDateJh>(QStringLiteral("TF_ModiDateJh"));
     FunctionWindows::Register<TF_Cgd_Modi>(QStringLiteral("TF_Cgd_Modi"));
+    FunctionWindows::Register<TF_Cgjh_Import>(QStringLiteral("TF_Cgjh_Import"));
+    FunctionWindows::Register<TF_Cgd_Import>(QStringLiteral("TF_Cgd_Import"));
     // Showing prepares the entry tab; the other tab is turned to afterwards.
     for (const auto& view : { std::pair { QStringLiteral("pending"), 1 }, std::pair { QStringLiteral("query"), 2 } })
         FunctionWindows::RegisterView(QStringLiteral("TF_Cgjh"), view.first, [tab = view.second](Form& f) {

@@ -240,8 +240,7 @@ TEST_F(CgthListsTest, EveryListTemplatePrintsItsRowsAndADocumentItsHeader)
         Report r;
         ASSERT_TRUE(r.LoadFromFile(ProgramFolder::File(QStringLiteral("report/%1.fr3").arg(QLatin1String(name)))));
         r.SetDataset(QLatin1String(name), &w->Q_GoodsList);
-        EXPECT_EQ(r.ExportPng(ProgramFolder::File(QLatin1String(name) + QStringLiteral(".png")), 72).size(), 1)
-            << name;
+        EXPECT_EQ(r.ExportPng(ProgramFolder::File(QLatin1String(name) + QStringLiteral(".png")), 72).size(), 1) << name;
     }
 
     // The approved return previews with its stored approver; a draft with none.

@@ -67,5 +67,9 @@ int main(int argc, char** argv)
     ok = Write(folder, QStringLiteral("商品库位信息模板.xlsx"), { "商品编号", "商品名称", "库位名称" },
              { { "10000001", "纯棉圆领T恤", "A-01" }, { "10000002", "直筒牛仔裤", "A-02" } })
         && ok;
+    // Read by position: the quantity first, then the barcode.
+    ok = Write(folder, QStringLiteral("采购进货单模板.xlsx"), { "数量", "商品条码" },
+             { { "10", "6901234500017" }, { "5", "6901234500024" } })
+        && ok;
     return ok ? 0 : 1;
 }

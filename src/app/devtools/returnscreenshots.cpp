@@ -6,6 +6,7 @@
 #include "listing/queryframe.h"
 #include "platform/ui/screenshots.h"
 #include "purchasing/cgjh.h"
+#include "purchasing/cgjhimport.h"
 #include "purchasing/cgth.h"
 
 #include <QDateEdit>
@@ -87,11 +88,32 @@ QWidget* buildCgthList(int tab)
     return w;
 }
 
+// The import's review step over a sheet of sample barcodes, two rows refused.
+QWidget* buildCgjhImport()
+{
+    PreparePurchasingSamples();
+    auto* in = F_Cgjh ? F_Cgjh : new TF_Cgjh();
+    F_Cgjh = in;
+    in->Activate();
+    const PositionalRows rows { { QStringLiteral("12"), QStringLiteral("T1WM") },
+        { QStringLiteral("6"), QStringLiteral("T1WL") }, { QStringLiteral("0"), QStringLiteral("T1NX") },
+        { QStringLiteral("4"), QStringLiteral("C2WL") }, { QStringLiteral("2"), QStringLiteral("690000000000") } };
+    auto* w = new TF_Cgjh_Import();
+    QTimer::singleShot(0, w, [w, rows] {
+        w->rowCount = int(rows.size());
+        w->failedCount = StagePurchaseImportRows(rows);
+        w->btnNext->setEnabled(true);
+        w->btnNextClick();
+    });
+    return w;
+}
+
 } // namespace
 
 void RegisterReturnScreenshots()
 {
     Screenshots::Register(QStringLiteral("TF_Cgth"), buildCgth);
+    Screenshots::Register(QStringLiteral("TF_Cgjh_Import"), buildCgjhImport);
     Screenshots::Register(QStringLiteral("TF_Cgth-pending"), [] { return buildCgthList(1); });
     Screenshots::Register(QStringLiteral("TF_Cgth-query"), [] { return buildCgthList(2); });
 }
