@@ -1,8 +1,8 @@
 #include "purchasing/cgjhimport.h"
 
 #include "documents/docdrafts.h"
-#include "documents/docwindow.h"
 #include "documents/dockind.h"
+#include "documents/docwindow.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "foundation/housekeeping.h"
@@ -103,8 +103,7 @@ QString ImportStagedPurchaseLines(const DocKind& kind, const QString& number, co
     Transaction t(posting::Db());
     const QString n = RedrawIfHeld(kind, number, date);
     const posting::Params p { { QStringLiteral("n"), n }, { QStringLiteral("a"), CurrentAdminName } };
-    const qint64 before
-        = posting::First(QStringLiteral("select coalesce(max(id),0) from ") + kind.lines).toLongLong();
+    const qint64 before = posting::First(QStringLiteral("select coalesce(max(id),0) from ") + kind.lines).toLongLong();
     const QString received = IsTrue(UseStockIn) ? QStringLiteral("0") : QStringLiteral("ts_sl");
     posting::Run(QStringLiteral("insert into ") + kind.lines
             + QStringLiteral(" (gl_djh,jh_dj,jh_sl,jh_zje,g_sn,a_name,t_ph,jh_je,jh_tax,jh_taxdj,jh_taxje,jh_rksl,"
@@ -144,9 +143,9 @@ TF_Cgjh_Import::TF_Cgjh_Import(const DocKind& kind, QWidget* parent)
 
     gbFirst = new QGroupBox(QStringLiteral("第一步：准备导入数据"));
     auto* first = new QVBoxLayout(gbFirst);
-    auto* usage = new QLabel(QStringLiteral(
-        "1、Excel表格的第一行为标题信息，从第二行起每行一种商品：第一列为数量，第二列为商品条码。\n"
-        "2、点击“打开文件(F2)”选择Excel文件，读取后点击“下一步(&N)”检查数据，再点击“导入(F5)”。"));
+    auto* usage = new QLabel(
+        QStringLiteral("1、Excel表格的第一行为标题信息，从第二行起每行一种商品：第一列为数量，第二列为商品条码。\n"
+                       "2、点击“打开文件(F2)”选择Excel文件，读取后点击“下一步(&N)”检查数据，再点击“导入(F5)”。"));
     usage->setWordWrap(true);
     first->addWidget(usage);
     auto* link = new QLabel(QStringLiteral("<a href=\"#\">软件提供的Excel模板</a>"));
@@ -256,8 +255,8 @@ bool TF_Cgjh_Import::ReadFile(const QString& path)
     CloseExcel();
     rowCount = int(rows.size());
     failedCount = 0;
-    const bool done = RunImportPass(
-        this, 1, [&](const std::function<void()>&) { failedCount = StagePurchaseImportRows(rows); });
+    const bool done
+        = RunImportPass(this, 1, [&](const std::function<void()>&) { failedCount = StagePurchaseImportRows(rows); });
     if (!done) {
         rowCount = failedCount = 0;
         return false;
@@ -289,9 +288,8 @@ void TF_Cgjh_Import::btnImportClick()
         return;
     const QString shown = host->number();
     QString number = shown;
-    if (!RunImportPass(this, 1, [&](const std::function<void()>&) {
-            number = ImportStagedPurchaseLines(kind_, shown, host->date());
-        }))
+    if (!RunImportPass(this, 1,
+            [&](const std::function<void()>&) { number = ImportStagedPurchaseLines(kind_, shown, host->date()); }))
         return;
     if (number != shown)
         host->showNumber(number);

@@ -12,6 +12,7 @@
 #include "foundation/sqltext.h"
 #include "listing/gridformats.h"
 #include "listing/queryframe.h"
+#include "masterdata/detail.h"
 #include "masterdata/keyfilter.h"
 #include "platform/base/clock.h"
 #include "platform/db/query.h"
@@ -292,15 +293,7 @@ void TF_Cgjh::btnSearch3Click()
 
 void TF_Cgjh::setDjDetailList()
 {
-    Q_Jhsp2.Close();
-    ldjmsg->clear();
-    if (!Q_GhsDJ.Active() || Q_GhsDJ.IsEmpty())
-        return;
-    const QString number = Q_GhsDJ.AsString(QStringLiteral("djh"));
-    ldjmsg->setText(number + QLatin1Char(' ') + Q_GhsDJ.AsString(QStringLiteral("ghs_name")));
-    Q_Jhsp2.SetSQL(QStringLiteral("select * from jxc_goodslist where gl_djh=:djh order by id"));
-    Q_Jhsp2.SetParam(QStringLiteral("djh"), number);
-    Q_Jhsp2.Open();
+    OpenDocumentLedger(Q_GhsDJ, Q_Jhsp2, ldjmsg, QStringLiteral(" "));
 }
 
 void TF_Cgjh::setGoodsList()
@@ -324,15 +317,7 @@ void TF_Cgjh::setGoodsList()
 
 void TF_Cgjh::linkMx3Click()
 {
-    if (!Q_Jhsp2.Active() || Q_Jhsp2.IsEmpty() || Q_Jhsp2.AsString(QStringLiteral("tid")).isEmpty())
-        return;
-    AuxTag = QStringLiteral("jxc_jhspmx");
-    SelectedSn = Q_Jhsp2.AsString(QStringLiteral("g_sn"));
-    SelectedLineId = Q_Jhsp2.AsString(QStringLiteral("tid"));
-    FunctionWindows::Open(QStringLiteral("TF_Detail"), FunctionWindows::Lifetime::Freed);
-    AuxTag.clear();
-    SelectedSn.clear();
-    SelectedLineId.clear();
+    ShowLineDetail(Q_Jhsp2, QStringLiteral("jxc_jhspmx"));
 }
 
 QString TF_Cgjh::QueryDocNo() const

@@ -1,6 +1,7 @@
 // The pending tab of the purchase return window and the printing of a return.
 #include "purchasing/cgth.h"
 #include "purchasing/modidate.h"
+#include "purchasing/querygrids.h"
 #include "purchasing/wholereturn.h"
 
 #include "foundation/approvalhooks.h"
@@ -14,6 +15,7 @@
 #include "listing/gridformats.h"
 #include "listing/listoutput.h"
 #include "listing/queryframe.h"
+#include "masterdata/detail.h"
 #include "masterdata/keyfilter.h"
 #include "platform/base/programfolder.h"
 #include "platform/db/query.h"
@@ -39,21 +41,11 @@ void TF_Cgth::BuildPendingTab()
 {
     auto* box = new QVBoxLayout(cxTab2);
     auto* search = new QHBoxLayout;
-    search->addWidget(new QLabel(QStringLiteral("供货商名称："), cxTab2));
-    tGhsName = new QLineEdit(cxTab2);
-    tGhsName->setObjectName(QStringLiteral("tGhsName"));
-    search->addWidget(tGhsName);
+    tGhsName = AddSearchEdit(cxTab2, search, "供货商名称：", "tGhsName");
     btnSearchGhs = NamedButton(cxTab2, "btnSearchGhs", "…", search);
     btnSearchGhs->setMaximumWidth(28);
-    search->addWidget(new QLabel(QStringLiteral("单据信息："), cxTab2));
-    tchkkey2 = new QLineEdit(cxTab2);
-    tchkkey2->setObjectName(QStringLiteral("tchkkey2"));
-    search->addWidget(tchkkey2);
-    search->addWidget(new QLabel(QStringLiteral("日期排列："), cxTab2));
-    comSort = new QComboBox(cxTab2);
-    comSort->setObjectName(QStringLiteral("comSort"));
-    comSort->addItems({ QStringLiteral("顺序"), QStringLiteral("倒序") });
-    search->addWidget(comSort);
+    tchkkey2 = AddSearchEdit(cxTab2, search, "单据信息：", "tchkkey2");
+    comSort = AddSortCombo(cxTab2, search);
     btnSearchChk = NamedButton(cxTab2, "btnSearchChk", "查询(F2)", search);
     search->addStretch(1);
     box->addLayout(search);
@@ -68,9 +60,7 @@ void TF_Cgth::BuildPendingTab()
     bar->addStretch(1);
     box->addLayout(bar);
 
-    cxGrid6View = new DataGrid(cxTab2);
-    cxGrid6View->setObjectName(QStringLiteral("cxGrid6View"));
-    cxGrid6View->SetDataSource(&F_DataModule->D(QStringLiteral("D_Shdj")));
+    cxGrid6View = NewQueryGrid(cxTab2, "cxGrid6View", "D_Shdj");
     AddGridColumns(*cxGrid6View,
         { { "gl_djh", "单据号", "124" }, { "th_thrq", "开单日期", "138" }, { "ghs_name", "供货商", "180" },
             { "ck_name", "仓库名称", "90" }, { "th_yfje", "应收金额", "80" }, { "th_sfje", "实收金额", "80" },
@@ -92,9 +82,7 @@ void TF_Cgth::BuildPendingTab()
     linkMx = NamedButton(cxTab2, "linkMx", "查看详细数量", lineBar);
     linkMx->setFlat(true);
     box->addLayout(lineBar);
-    cxGrid7View = new DataGrid(cxTab2);
-    cxGrid7View->setObjectName(QStringLiteral("cxGrid7View"));
-    cxGrid7View->SetDataSource(&F_DataModule->D(QStringLiteral("D_Shsp")));
+    cxGrid7View = NewQueryGrid(cxTab2, "cxGrid7View", "D_Shsp");
     AddGridColumns(*cxGrid7View,
         { { "gl_djh", "单据号", "124" }, { "g_sn", "商品编号", "80" }, { "g_name", "商品名称", "140" },
             { "gg_name", "款型说明", "80" }, { "dw_name", "单位", "50" }, { "th_dj", "单价", "64" },
@@ -301,15 +289,7 @@ void TF_Cgth::updateCheckShdjYfje()
 
 void TF_Cgth::linkMxClick()
 {
-    if (!Q_Shsp.Active() || Q_Shsp.IsEmpty() || Q_Shsp.AsString(QStringLiteral("tid")).isEmpty())
-        return;
-    AuxTag = QStringLiteral("jxc_thspmx");
-    SelectedSn = Q_Shsp.AsString(QStringLiteral("g_sn"));
-    SelectedLineId = Q_Shsp.AsString(QStringLiteral("tid"));
-    FunctionWindows::Open(QStringLiteral("TF_Detail"), FunctionWindows::Lifetime::Freed);
-    AuxTag.clear();
-    SelectedSn.clear();
-    SelectedLineId.clear();
+    ShowLineDetail(Q_Shsp, QStringLiteral("jxc_thspmx"));
 }
 
 void TF_Cgth::btn_DateClick()

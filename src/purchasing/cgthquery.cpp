@@ -10,6 +10,7 @@
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
 #include "listing/queryframe.h"
+#include "masterdata/detail.h"
 #include "masterdata/keyfilter.h"
 #include "platform/base/clock.h"
 #include "platform/db/query.h"
@@ -239,15 +240,7 @@ void TF_Cgth::btnSearch2Click()
 
 void TF_Cgth::setThspList()
 {
-    Q_Thsp2.Close();
-    gname->clear();
-    if (!Q_Thd.Active() || Q_Thd.IsEmpty())
-        return;
-    const QString number = Q_Thd.AsString(QStringLiteral("djh"));
-    gname->setText(number + QStringLiteral("  ") + Q_Thd.AsString(QStringLiteral("ghs_name")));
-    Q_Thsp2.SetSQL(QStringLiteral("select * from jxc_goodslist where gl_djh=:djh order by id"));
-    Q_Thsp2.SetParam(QStringLiteral("djh"), number);
-    Q_Thsp2.Open();
+    OpenDocumentLedger(Q_Thd, Q_Thsp2, gname, QStringLiteral("  "));
 }
 
 void TF_Cgth::setThspList2()
@@ -271,15 +264,7 @@ void TF_Cgth::setThspList2()
 
 void TF_Cgth::linkMx3Click()
 {
-    if (!Q_Thsp2.Active() || Q_Thsp2.IsEmpty() || Q_Thsp2.AsString(QStringLiteral("tid")).isEmpty())
-        return;
-    AuxTag = QStringLiteral("jxc_thspmx");
-    SelectedSn = Q_Thsp2.AsString(QStringLiteral("g_sn"));
-    SelectedLineId = Q_Thsp2.AsString(QStringLiteral("tid"));
-    FunctionWindows::Open(QStringLiteral("TF_Detail"), FunctionWindows::Lifetime::Freed);
-    AuxTag.clear();
-    SelectedSn.clear();
-    SelectedLineId.clear();
+    ShowLineDetail(Q_Thsp2, QStringLiteral("jxc_thspmx"));
 }
 
 void TF_Cgth::btn_UnChkClick()

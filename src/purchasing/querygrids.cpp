@@ -6,6 +6,10 @@
 #include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
 
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QStringList>
 
 // Footer of a query grid: the record count under the first column, sums of the
@@ -84,4 +88,36 @@ QStringList ColumnTexts(Query& query, const QString& field)
     for (int r = 0; r < query.RecordCount(); ++r)
         texts << query.TextAt(r, col);
     return texts;
+}
+
+QLineEdit* AddSearchEdit(QWidget* tab, QBoxLayout* row, const char* caption, const char* name)
+{
+    row->addWidget(new QLabel(QString::fromUtf8(caption), tab));
+    auto* edit = new QLineEdit(tab);
+    edit->setObjectName(QLatin1String(name));
+    row->addWidget(edit);
+    return edit;
+}
+
+QComboBox* AddSortCombo(QWidget* tab, QBoxLayout* row)
+{
+    row->addWidget(new QLabel(QStringLiteral("日期排列："), tab));
+    auto* combo = new QComboBox(tab);
+    combo->setObjectName(QStringLiteral("comSort"));
+    combo->addItems({ QStringLiteral("顺序"), QStringLiteral("倒序") });
+    row->addWidget(combo);
+    return combo;
+}
+
+void OpenDocumentLedger(Query& documents, Query& rows, QLabel* label, const QString& separator)
+{
+    rows.Close();
+    label->clear();
+    if (!documents.Active() || documents.IsEmpty())
+        return;
+    const QString number = documents.AsString(QStringLiteral("djh"));
+    label->setText(number + separator + documents.AsString(QStringLiteral("ghs_name")));
+    rows.SetSQL(QStringLiteral("select * from jxc_goodslist where gl_djh=:djh order by id"));
+    rows.SetParam(QStringLiteral("djh"), number);
+    rows.Open();
 }

@@ -3,6 +3,10 @@
 #include <initializer_list>
 
 class DataGrid;
+class QBoxLayout;
+class QComboBox;
+class QLabel;
+class QLineEdit;
 class Query;
 class QWidget;
 
@@ -23,3 +27,12 @@ void AddDocumentColumns(DataGrid* grid, bool withPayer);
 void AddGoodsSummaryColumns(DataGrid* grid);
 // One field of every row of a query, in the query's order.
 QStringList ColumnTexts(Query& query, const QString& field);
+
+// The search row of the pending tabs: a caption and its text field, and "日期排列："
+// with its order combo ("顺序", "倒序").
+QLineEdit* AddSearchEdit(QWidget* tab, QBoxLayout* row, const char* caption, const char* name);
+QComboBox* AddSortCombo(QWidget* tab, QBoxLayout* row);
+// The stock-ledger rows of the document selected in a document view (its "djh"),
+// with the label showing the number, the separator and the supplier; closed and
+// cleared when the view is empty.
+void OpenDocumentLedger(Query& documents, Query& rows, QLabel* label, const QString& separator);

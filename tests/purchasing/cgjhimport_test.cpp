@@ -75,10 +75,11 @@ TEST_F(CgjhImportTest, TenRowsThreeRefusedAreStagedImportedAndSummed)
     prompt.Clear();
     import.btnImportClick();
     EXPECT_EQ(prompt.Messages(), QStringList { U8("导入完毕\r\n\r\n共10条记录\r\n\r\n成功导入7条\r\n\r\n失败3条") });
-    EXPECT_EQ(Rows(QStringLiteral("select t_ph,jh_sl,jh_dj,jh_taxdj,jh_tax,jh_dzl,jh_rksl,round(jh_zje,4) from jxc_jhsp "
-                                  "where gl_djh='%1' and id<>%2 order by id")
-                       .arg(No())
-                       .arg(kept)),
+    EXPECT_EQ(
+        Rows(QStringLiteral("select t_ph,jh_sl,jh_dj,jh_taxdj,jh_tax,jh_dzl,jh_rksl,round(jh_zje,4) from jxc_jhsp "
+                            "where gl_djh='%1' and id<>%2 order by id")
+                 .arg(No())
+                 .arg(kept)),
         (QStringList { "G1RS 2 12.345 12.345 0 1 2 24.69", "G1BM 1.5 12.345 12.345 0 1 1.5 18.5175",
             "6901234567890 3 12.345 12.345 0 1 3 37.035", "G1RM 1 12.345 12.345 0 1 1 12.345",
             "G1BS 1 12.345 12.345 0 1 1 12.345", "G1RS 1 12.345 12.345 0 1 1 12.345",
@@ -112,8 +113,8 @@ TEST_F(CgjhImportTest, NothingReadNothingImportedAndRoundingOfTheStagedAmount)
     for (const Case c : { Case { "1", "1.01" }, Case { "0", "1.005" } }) {
         RoundTotals = QLatin1String(c.round);
         Read(import, Sheet(QStringLiteral("one.xlsx"), { { QStringLiteral("1"), QStringLiteral("G1RS") } }));
-        EXPECT_EQ(Scalar(QStringLiteral("select ts_zje from jxc_tempspxf where a_name='admin'")),
-            QLatin1String(c.total))
+        EXPECT_EQ(
+            Scalar(QStringLiteral("select ts_zje from jxc_tempspxf where a_name='admin'")), QLatin1String(c.total))
             << c.round;
     }
 }
@@ -141,13 +142,14 @@ TEST_F(CgjhImportTest, OrderImportRedrawsAHeldNumberAndReceivesNothingUnderStock
     SetDocHost(QStringLiteral("CD"), nullptr);
     EXPECT_NE(number, QStringLiteral("CD24051010001"));
     EXPECT_EQ(reloads, 1);
-    EXPECT_EQ(Rows(QStringLiteral("select a_name,jh_sl,jh_rksl from jxc_cgsp where gl_djh='%1' order by id").arg(number)),
+    EXPECT_EQ(
+        Rows(QStringLiteral("select a_name,jh_sl,jh_rksl from jxc_cgsp where gl_djh='%1' order by id").arg(number)),
         (QStringList { "admin 2 ", "admin 5 0" }))
         << "the operator's line moved along; the new one received nothing";
-    EXPECT_EQ(Scalar(QStringLiteral("select count(*) from jxc_cgspmx where gl_djh='%1'").arg(number)),
-        QStringLiteral("1"));
-    EXPECT_EQ(Scalar(QStringLiteral("select a_name from jxc_cgsp where gl_djh='CD24051010001'")),
-        QStringLiteral("other"));
+    EXPECT_EQ(
+        Scalar(QStringLiteral("select count(*) from jxc_cgspmx where gl_djh='%1'").arg(number)), QStringLiteral("1"));
+    EXPECT_EQ(
+        Scalar(QStringLiteral("select a_name from jxc_cgsp where gl_djh='CD24051010001'")), QStringLiteral("other"));
 }
 
 } // namespace

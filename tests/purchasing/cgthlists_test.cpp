@@ -1,18 +1,10 @@
-#include "foundation/datamodule.h"
-#include "foundation/globals.h"
-#include "foundation/settings.h"
+#include "cgthtest.h"
 #include "listing/queryframe.h"
-#include "platform/base/clock.h"
 #include "platform/base/programfolder.h"
-#include "platform/db/connection.h"
 #include "platform/grid/datagrid.h"
 #include "platform/report/printlog.h"
 #include "platform/report/report.h"
-#include "purchasing/cgth.h"
-#include "purchasing/purchasingwindows.h"
-#include "support/accountset.h"
 #include "support/platform/testtext.h"
-#include "support/tradefixtures.h"
 
 #include <QDateEdit>
 #include <QDir>
@@ -20,49 +12,28 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <memory>
 
 namespace {
 
-QString U(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
-// The return window over pending returns of supplier S1 (goods G1 at 10 a piece) in
-// the default warehouse, which holds 20 of G1 red/small; the clock on 2024-05-10.
-class CgthListsTest : public AccountSetTest {
+// Pending returns of G1 (10 a piece) for supplier S1; the default warehouse holds 20
+// of G1 red/small.
+class CgthListsTest : public CgthTest {
 protected:
     void SetUp() override
     {
-        AccountSetTest::SetUp();
-        RegisterPurchasingWindows();
-        LoadSystemSettings();
-        Clock::SetFixed(QDateTime(QDate(2024, 5, 10), QTime(10, 20)));
-        fixture::AddSupplier(QStringLiteral("S1"), U("供应一"));
-        fixture::AddGoods({ QStringLiteral("G1"), U("衬衫"), { U("R:红") }, { U("S:小码") }, 10, 10 });
+        CgthTest::SetUp();
         Sql(QStringLiteral("update jxc_goods set gc_sn=(select min(gc_sn) from jxc_goodsclass)"));
         fixture::SetWarehouseStock(QStringLiteral("G1"), QStringLiteral("100001"), 20, 10, 200);
         fixture::AddColorSizeStock(
             QStringLiteral("G1"), QStringLiteral("100001"), QStringLiteral("R"), QStringLiteral("S"), 20);
         ShowCostPrice = true;
-        AllowZeroStockOut = QStringLiteral("0");
         QDir().mkpath(ProgramFolder::File(QStringLiteral("report")));
         for (const char* f : { "cgth.fr3", "cgth2.fr3", "cgthdsh.fr3", "cgthdjb.fr3", "cgthhzb.fr3", "cgthmxb.fr3" })
             QFile::copy(SourceResource(QStringLiteral("report/") + QLatin1String(f)),
                 ProgramFolder::File(QStringLiteral("report/") + QLatin1String(f)));
         PrintLog::Clear();
-        w = std::make_unique<TF_Cgth>();
-        F_Cgth = w.get();
-        w->Activate();
+        Open();
     }
-    void TearDown() override
-    {
-        w.reset();
-        Clock::Release();
-        AccountSetTest::TearDown();
-    }
-    void Sql(const QString& statement) { dm->ADOConn.Exec(statement); }
     QString Scalar(const QString& statement) { return QueryScalar(statement); }
     // A pending return of G1 lines (quantity each, price 10), paid back in full, that
     // took goods-in CJ-<number> over as a whole.
@@ -106,8 +77,6 @@ protected:
         return Scalar(QStringLiteral("select count(*) from jxc_log where log_note='") + text + QStringLiteral("'"))
             .toInt();
     }
-
-    std::unique_ptr<TF_Cgth> w;
 };
 
 TEST_F(CgthListsTest, DeletingLinesFollowsTheSettingAndFreesTheGoodsIn)
@@ -145,7 +114,7 @@ TEST_F(CgthListsTest, DeletingLinesFollowsTheSettingAndFreesTheGoodsIn)
     ShowPending(QStringLiteral("CT02"));
     prompt.Answer(Prompt::Answer::Yes);
     w->btn_DeleClick();
-    EXPECT_EQ(Logged(U("删除采购退货单：CT02")), 1);
+    EXPECT_EQ(Logged(T("删除采购退货单：CT02")), 1);
     EXPECT_EQ(Flag(QStringLiteral("CT02")), QStringLiteral("0/"));
     EXPECT_EQ(w->Q_Shdj.RecordCount(), 0);
     EXPECT_FALSE(w->btnDele->isEnabled());
@@ -156,9 +125,9 @@ TEST_F(CgthListsTest, ApproveAllSkipsAnEmptiedReturnAndTheSupplierFilterTakesAll
     Pending(QStringLiteral("CT01"), { 2 });
     Pending(QStringLiteral("CT02"), { 1 });
     Sql(QStringLiteral("delete from jxc_thsp where gl_djh='CT02'"));
-    w->tGhsName->setText(U("全部供货商"));
+    w->tGhsName->setText(T("全部供货商"));
     w->cxPage->setCurrentWidget(w->cxTab2);
-    ASSERT_EQ(w->Q_Shdj.RecordCount(), 2) << U("“全部供货商” is no supplier text").toStdString();
+    ASSERT_EQ(w->Q_Shdj.RecordCount(), 2) << T("“全部供货商” is no supplier text").toStdString();
     prompt.Answer(Prompt::Answer::Yes);
     w->btn_CheckClick();
     EXPECT_EQ(Scalar(QStringLiteral("select th_status from jxc_thd where gl_djh='CT01'")), QStringLiteral("1"));
@@ -186,7 +155,7 @@ TEST_F(CgthListsTest, QueryViewsCancelAndRights)
     EXPECT_EQ(w->Q_GoodsListTh.RecordCount(), 1);
     prompt.Clear();
     w->btn_UnChkClick();
-    EXPECT_EQ(prompt.LastMessage(), U("批量取消只能在单据表进行！\r\n\r\n（如需取消审核某个单据，请按右键！）"));
+    EXPECT_EQ(prompt.LastMessage(), T("批量取消只能在单据表进行！\r\n\r\n（如需取消审核某个单据，请按右键！）"));
 
     ShowQuery(w->rMxb);
     ASSERT_EQ(w->Q_GoodsList.RecordCount(), 1);
