@@ -346,15 +346,8 @@ void TF_Cgjh::btn_UnChkClick()
 {
     if (!btn_UnChk->isEnabled())
         return;
-    if (!rDjb->isChecked()) {
-        Prompt::Info(QStringLiteral("批量取消只能在单据表进行！"));
-        return;
-    }
-    if (!Q_GhsDJ.Active() || Q_GhsDJ.IsEmpty())
-        return;
-    UnapproveResult.clear();
-    UnapprovePurchaseDoc(Q_GhsDJ.AsString(QStringLiteral("djh")));
-    if (UnapproveResult == QLatin1String("ok")) {
+    if (CancelSelectedApproval(
+            rDjb->isChecked(), QStringLiteral("批量取消只能在单据表进行！"), Q_GhsDJ, &UnapprovePurchaseDoc)) {
         Q_GhsDJ.Requery();
         setDjDetailList();
     }

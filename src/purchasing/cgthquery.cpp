@@ -271,15 +271,9 @@ void TF_Cgth::btn_UnChkClick()
 {
     if (!btn_UnChk->isEnabled())
         return;
-    if (!rDjb->isChecked()) {
-        Prompt::Info(QStringLiteral("批量取消只能在单据表进行！\r\n\r\n（如需取消审核某个单据，请按右键！）"));
-        return;
-    }
-    if (!Q_Thd.Active() || Q_Thd.IsEmpty())
-        return;
-    UnapproveResult.clear();
-    UnapprovePurchaseReturn(Q_Thd.AsString(QStringLiteral("djh")));
-    if (UnapproveResult == QLatin1String("ok")) {
+    if (CancelSelectedApproval(rDjb->isChecked(),
+            QStringLiteral("批量取消只能在单据表进行！\r\n\r\n（如需取消审核某个单据，请按右键！）"), Q_Thd,
+            &UnapprovePurchaseReturn)) {
         Q_Thd.Requery();
         setThspList();
     }

@@ -2,9 +2,11 @@
 
 #include "documents/docwindow.h"
 #include "foundation/datamodule.h"
+#include "foundation/globals.h"
 #include "listing/gridformats.h"
 #include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
+#include "platform/ui/prompt.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -120,4 +122,18 @@ void OpenDocumentLedger(Query& documents, Query& rows, QLabel* label, const QStr
     rows.SetSQL(QStringLiteral("select * from jxc_goodslist where gl_djh=:djh order by id"));
     rows.SetParam(QStringLiteral("djh"), number);
     rows.Open();
+}
+
+bool CancelSelectedApproval(
+    bool documentView, const QString& refusal, Query& documents, void (*cancel)(const QString& number))
+{
+    if (!documentView) {
+        Prompt::Info(refusal);
+        return false;
+    }
+    if (!documents.Active() || documents.IsEmpty())
+        return false;
+    UnapproveResult.clear();
+    cancel(documents.AsString(QStringLiteral("djh")));
+    return UnapproveResult == QLatin1String("ok");
 }

@@ -36,3 +36,8 @@ QComboBox* AddSortCombo(QWidget* tab, QBoxLayout* row);
 // with the label showing the number, the separator and the supplier; closed and
 // cleared when the view is empty.
 void OpenDocumentLedger(Query& documents, Query& rows, QLabel* label, const QString& separator);
+// "取消审核" of a query tab: outside the document view the refusal is shown; otherwise
+// the cancel routine runs on the selected document ("djh"). True when it cancelled
+// (UnapproveResult "ok").
+bool CancelSelectedApproval(
+    bool documentView, const QString& refusal, Query& documents, void (*cancel)(const QString& number));
