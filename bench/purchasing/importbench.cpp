@@ -46,8 +46,9 @@ struct ImportSetup {
         SheetTable table;
         table.captions = { QStringLiteral("数量"), QStringLiteral("商品条码") };
         for (int i = 0; i < kRows; ++i) {
-            const QString barcode = i % 50 == 49 ? QStringLiteral("NONE%1").arg(i)
-                                                 : QStringLiteral("G%1C%2Z%3").arg(100000 + (i * 7) % 20000).arg(1 + i % 3).arg(1 + i % 4);
+            const QString barcode = i % 50 == 49
+                ? QStringLiteral("NONE%1").arg(i)
+                : QStringLiteral("G%1C%2Z%3").arg(100000 + (i * 7) % 20000).arg(1 + i % 3).arg(1 + i % 4);
             table.rows.append({ QString::number(1 + i % 5), barcode });
         }
         sheet = dir.filePath(QStringLiteral("import.xlsx"));

@@ -378,9 +378,13 @@ void TF_Cgth::btnPrin_WClick()
 {
     if (!EntryHasRows())
         return;
+    // The flag keeps a showing that the printer dialog might cause from preparing a
+    // new document; it must not outlive the dialog, or the next showing would skip it.
     SkipNextInit = QStringLiteral("1");
     PrintOptions options;
-    if (!ChoosePrinter(options))
+    const bool chosen = ChoosePrinter(options);
+    SkipNextInit = QStringLiteral("0");
+    if (!chosen)
         return;
     setPrinPara(jsn->text(), QStringLiteral("1"));
     frxReport1->Print(options);

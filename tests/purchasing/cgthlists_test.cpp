@@ -7,6 +7,7 @@
 #include "support/platform/testtext.h"
 
 #include <QDateEdit>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -234,6 +235,15 @@ TEST_F(CgthListsTest, EveryListTemplatePrintsItsRowsAndADocumentItsHeader)
     ASSERT_NE(PrintLog::Last(), nullptr);
     EXPECT_TRUE(PrintLog::Last()->variables.value(QStringLiteral("checker")).isEmpty());
     EXPECT_EQ(PrintLog::Last()->variables.value(QStringLiteral("ghsName")), w->tghs->text());
+
+    // Printing through the printer dialog, chosen or cancelled, leaves no skipped activation behind.
+    for (const int answer : { int(QDialog::Accepted), int(QDialog::Rejected) }) {
+        PrintLog::Clear();
+        prompt.OnModal(QString(), [answer](QDialog*) { return answer; });
+        w->btnPrin_WClick();
+        EXPECT_EQ(PrintLog::Count(QStringLiteral("print")), answer == QDialog::Accepted ? 1 : 0);
+        EXPECT_EQ(TF_Cgth::SkipNextInit, QStringLiteral("0"));
+    }
 }
 
 } // namespace
