@@ -243,9 +243,12 @@ void TF_Cgth::btnAddClick()
 {
     if (SelectedPendingNo().isEmpty())
         return;
+    // The browser takes the pending return's supplier; the entry tab keeps its own.
+    const QString entrySupplier = CurrentSupplierSn;
     ActiveDocKind = QStringLiteral("cgthsh");
     FunctionWindows::Open(QStringLiteral("TF_Cgth_Add"), FunctionWindows::Lifetime::Freed);
     ActiveDocKind = QStringLiteral("cgth");
+    CurrentSupplierSn = entrySupplier;
 }
 
 void TF_Cgth::btnTab2ModiClick()
@@ -315,10 +318,13 @@ void TF_Cgth::btn_Chakan2Click()
     const QString number = SelectedPendingNo();
     if (number.isEmpty())
         return;
+    // The preview takes the pending return's supplier; the entry tab keeps its own.
+    const QString entrySupplier = CurrentSupplierSn;
     CurrentSupplierSn = Q_Shdj.AsString(QStringLiteral("ghs_sn"));
     setPrinPara(number, QStringLiteral("2"));
     frxReport1->ShowReport();
     F_DataModule->Q_GoodsPrin.Close();
+    CurrentSupplierSn = entrySupplier;
 }
 
 void TF_Cgth::btn_PrinClick()

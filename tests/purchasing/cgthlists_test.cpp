@@ -187,6 +187,10 @@ TEST_F(CgthListsTest, EveryListTemplatePrintsItsRowsAndADocumentItsHeader)
     Pending(QStringLiteral("CT02"), { 1 });
     ASSERT_TRUE(w->checkDj(QStringLiteral("CT01")));
     ShowPending();
+    const QString entrySupplier = CurrentSupplierSn;
+    w->btn_Chakan2Click();
+    EXPECT_EQ(PrintLog::Last()->variables.value(QStringLiteral("ghsName")), T("供应一"));
+    EXPECT_EQ(CurrentSupplierSn, entrySupplier) << "the entry tab keeps its supplier";
     w->btn_PrinClick();
     ASSERT_NE(PrintLog::Last(), nullptr);
     EXPECT_EQ(PrintLog::Last()->datasets.value(QStringLiteral("cgthdsh")).rows.size(), 1);
