@@ -37,15 +37,7 @@ void TF_Cgjh::BuildQueryTab()
 {
     auto* box = new QVBoxLayout(cxTab3);
     auto* search = new QHBoxLayout;
-    search->addWidget(new QLabel(QStringLiteral("查询时间："), cxTab3));
-    tdate1 = MakeDateEdit(cxTab3, "tdate1");
-    tdate2 = MakeDateEdit(cxTab3, "tdate2");
-    search->addWidget(tdate1);
-    search->addWidget(new QLabel(QStringLiteral("至"), cxTab3));
-    search->addWidget(tdate2);
-    btnMenu = MakePresetButton(cxTab3, tdate1, tdate2, [this] { btnSearch3Click(); });
-    btnMenu->setObjectName(QStringLiteral("btnMenu"));
-    search->addWidget(btnMenu);
+    btnMenu = AddPeriodPickers(cxTab3, search, tdate1, tdate2, [this] { btnSearch3Click(); });
     search->addWidget(new QLabel(QStringLiteral("供货商名称："), cxTab3));
     tGhsname3 = new QLineEdit(cxTab3);
     tGhsname3->setObjectName(QStringLiteral("tGhsname3"));

@@ -49,19 +49,8 @@ void TF_Cgth::BuildQueryTab()
 {
     auto* box = new QVBoxLayout(cxTab3);
     auto* search = new QHBoxLayout;
-    search->addWidget(new QLabel(QStringLiteral("查询时间："), cxTab3));
-    tdate1 = MakeDateEdit(cxTab3, "tdate1");
-    tdate2 = MakeDateEdit(cxTab3, "tdate2");
-    search->addWidget(tdate1);
-    search->addWidget(new QLabel(QStringLiteral("至"), cxTab3));
-    search->addWidget(tdate2);
-    btnMenu = MakePresetButton(cxTab3, tdate1, tdate2, [this] { btnSearch2Click(); });
-    btnMenu->setObjectName(QStringLiteral("btnMenu"));
-    search->addWidget(btnMenu);
-    search->addWidget(new QLabel(QStringLiteral("单据号或供货商："), cxTab3));
-    tchkKey = new QLineEdit(cxTab3);
-    tchkKey->setObjectName(QStringLiteral("tchkKey"));
-    search->addWidget(tchkKey);
+    btnMenu = AddPeriodPickers(cxTab3, search, tdate1, tdate2, [this] { btnSearch2Click(); });
+    tchkKey = AddSearchEdit(cxTab3, search, "单据号或供货商：", "tchkKey");
     btnSearch2 = NamedButton(cxTab3, "btnSearch2", "查询(F2)", search);
     rDjb = new QRadioButton(QStringLiteral("单据表"), cxTab3);
     rHzb = new QRadioButton(QStringLiteral("汇总表"), cxTab3);

@@ -4,15 +4,18 @@
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "listing/gridformats.h"
+#include "listing/queryframe.h"
 #include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
 #include "platform/ui/prompt.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
+#include <QToolButton>
 
 // Footer of a query grid: the record count under the first column, sums of the
 // quantity and amount columns in their formats.
@@ -136,4 +139,19 @@ bool CancelSelectedApproval(
     UnapproveResult.clear();
     cancel(documents.AsString(QStringLiteral("djh")));
     return UnapproveResult == QLatin1String("ok");
+}
+
+QToolButton* AddPeriodPickers(
+    QWidget* tab, QBoxLayout* row, QDateEdit*& from, QDateEdit*& to, const std::function<void()>& search)
+{
+    row->addWidget(new QLabel(QStringLiteral("查询时间："), tab));
+    from = MakeDateEdit(tab, "tdate1");
+    to = MakeDateEdit(tab, "tdate2");
+    row->addWidget(from);
+    row->addWidget(new QLabel(QStringLiteral("至"), tab));
+    row->addWidget(to);
+    QToolButton* presets = MakePresetButton(tab, from, to, search);
+    presets->setObjectName(QStringLiteral("btnMenu"));
+    row->addWidget(presets);
+    return presets;
 }

@@ -1,10 +1,13 @@
 #pragma once
 #include <QStringList>
+#include <functional>
 #include <initializer_list>
 
 class DataGrid;
 class QBoxLayout;
 class QComboBox;
+class QDateEdit;
+class QToolButton;
 class QLabel;
 class QLineEdit;
 class Query;
@@ -41,3 +44,7 @@ void OpenDocumentLedger(Query& documents, Query& rows, QLabel* label, const QStr
 // (UnapproveResult "ok").
 bool CancelSelectedApproval(
     bool documentView, const QString& refusal, Query& documents, void (*cancel)(const QString& number));
+// "查询时间：" with the query tabs' date pickers (tdate1 至 tdate2) and their preset
+// button (btnMenu), whose items run `search`.
+QToolButton* AddPeriodPickers(
+    QWidget* tab, QBoxLayout* row, QDateEdit*& from, QDateEdit*& to, const std::function<void()>& search);
