@@ -188,11 +188,15 @@ void UpdatePendingAmounts(const DocKind& kind, const QString& number, bool paidD
     const Params n { { QStringLiteral("n"), number } };
     const QString sum = QStringLiteral("select sum(") + kind.Col("zje") + QStringLiteral(") from ") + kind.lines
         + QStringLiteral(" where gl_djh=:n");
-    double goods = FirstNumber(sum + QStringLiteral(" and g_sn<>'00000000'"), n);
     double all = FirstNumber(sum, n);
+    double goods = kind.negativeAmounts ? all : FirstNumber(sum + QStringLiteral(" and g_sn<>'00000000'"), n);
     if (IsTrue(RoundTotals)) {
         goods = RoundUp(goods, TotalPlaces());
         all = RoundUp(all, TotalPlaces());
+    }
+    if (kind.negativeAmounts) {
+        goods = -goods;
+        all = -all;
     }
     const bool onAccount = FirstNumber(QStringLiteral("select ") + kind.settleColumn + QStringLiteral(" from ")
                                    + kind.header + QStringLiteral(" where gl_djh=:n order by id limit 1"),
@@ -268,7 +272,8 @@ bool DeletePendingLine(const DocKind& kind, const QString& number, qint64 lineId
     if (last) {
         Run(QStringLiteral("delete from ") + kind.header + QStringLiteral(" where gl_djh=:n"), n);
         Run(QStringLiteral("delete from ") + kind.detail + QStringLiteral(" where gl_djh=:n"), n);
-        WriteLog(QStringLiteral("因删除单据的所有商品而删除") + kind.logName + QStringLiteral("：") + number);
+        if (kind.logEmptied)
+            WriteLog(QStringLiteral("因删除单据的所有商品而删除") + kind.logName + QStringLiteral("：") + number);
     }
     t.Commit();
     return last;

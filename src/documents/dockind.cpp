@@ -50,6 +50,8 @@ const DocKind& PurchaseReturnKind()
         k.rightModule = QStringLiteral("cggl");
         k.approveRight = 5;
         k.post = [](const QString& no) { ApprovePurchaseReturn(no); };
+        k.negativeAmounts = true;
+        k.logEmptied = false;
         return k;
     }();
     return kind;

@@ -41,6 +41,11 @@ struct DocKind {
     int approveRight = 0;
     // Posts an approved document (the header is already marked approved).
     std::function<void(const QString& docNo)> post;
+    // Header amounts stored with the sign turned (returns): a pending document's
+    // totals follow its lines negated, discount goods included.
+    bool negativeAmounts = false;
+    // Whether a pending document that loses its last line is logged as deleted.
+    bool logEmptied = true;
 
     // Line column names from their stems ("sl" -> "jh_sl").
     QString Col(const char* stem) const { return linePrefix + QLatin1Char('_') + QLatin1String(stem); }

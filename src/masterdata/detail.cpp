@@ -1,6 +1,7 @@
 #include "masterdata/detail.h"
 
 #include "foundation/datamodule.h"
+#include "foundation/functionwindows.h"
 #include "foundation/globals.h"
 #include "foundation/settings.h"
 #include "platform/db/query.h"
@@ -204,4 +205,17 @@ void TF_Detail::StringGridInDrawCell(int col, int row, CellStyle& style)
     }
     if (lastCol && lastRow)
         style.text = QColor(0xFF, 0x00, 0x00);
+}
+
+void ShowLineDetail(Query& lines, const QString& detailTable)
+{
+    if (!lines.Active() || lines.IsEmpty() || lines.AsString(QStringLiteral("tid")).isEmpty())
+        return;
+    AuxTag = detailTable;
+    SelectedSn = lines.AsString(QStringLiteral("g_sn"));
+    SelectedLineId = lines.AsString(QStringLiteral("tid"));
+    FunctionWindows::Open(QStringLiteral("TF_Detail"), FunctionWindows::Lifetime::Freed);
+    AuxTag.clear();
+    SelectedSn.clear();
+    SelectedLineId.clear();
 }

@@ -26,3 +26,9 @@ public:
     QLabel *lsn = nullptr, *lname = nullptr, *lgg = nullptr, *ldw = nullptr, *lsccs = nullptr, *lkc = nullptr;
     MatrixGrid* StringGridIn = nullptr;
 };
+
+class Query;
+// Shows the colour-by-size quantities of the current line of a lines query (its
+// g_sn and tid) from the named table; nothing when the query has no current line
+// or the line no tid.
+void ShowLineDetail(Query& lines, const QString& detailTable);

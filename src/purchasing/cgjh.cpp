@@ -220,6 +220,7 @@ void TF_Cgjh::BuildEntryTab()
     btnImportMenu = NamedButton(cxTab1, "btnImportMenu", "导入、导出");
     btnImportMenu->setToolTip(QStringLiteral("模板中标题为红色的列,要求必须输入！"));
     importMenu = new QMenu(btnImportMenu);
+    btnImport = importMenu->addAction(QStringLiteral("从Excel导入采购进货单(&E)"), this, &TF_Cgjh::btnImportClick);
     btnExport = importMenu->addAction(QStringLiteral("导出采购进货单到Excel(&X)"), this, &TF_Cgjh::btnExportClick);
     btnImportMenu->setMenu(importMenu);
     btnOK = NamedButton(cxTab1, "btnOK", "保存(F5)");

@@ -110,6 +110,7 @@ public:
     void btn_PrinClick();
     void btn_ExportClick();
     void btnExportClick();
+    void btnImportClick();
     // "1" while continuous printing runs: activations then do nothing.
     static QString BatchPrinting;
 
@@ -212,6 +213,7 @@ public:
     QAction* btnPrin_X = nullptr;
     QMenu* importMenu = nullptr;
     QAction* btnExport = nullptr;
+    QAction* btnImport = nullptr;
 
     // query tab
     QDateEdit* tdate1 = nullptr;

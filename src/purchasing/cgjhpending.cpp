@@ -2,6 +2,7 @@
 #include "purchasing/cgjh.h"
 #include "purchasing/linedialogs.h"
 #include "purchasing/modidate.h"
+#include "purchasing/querygrids.h"
 
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
@@ -11,6 +12,7 @@
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
 #include "listing/gridformats.h"
+#include "masterdata/detail.h"
 #include "masterdata/keyfilter.h"
 #include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
@@ -32,21 +34,11 @@ void TF_Cgjh::BuildPendingTab()
 {
     auto* box = new QVBoxLayout(cxTab2);
     auto* search = new QHBoxLayout;
-    search->addWidget(new QLabel(QStringLiteral("供货商名称："), cxTab2));
-    tGhsName = new QLineEdit(cxTab2);
-    tGhsName->setObjectName(QStringLiteral("tGhsName"));
-    search->addWidget(tGhsName);
+    tGhsName = AddSearchEdit(cxTab2, search, "供货商名称：", "tGhsName");
     btnSearchGhs = NamedButton(cxTab2, "btnSearchGhs", "…", search);
     btnSearchGhs->setMaximumWidth(28);
-    search->addWidget(new QLabel(QStringLiteral("单据信息："), cxTab2));
-    tchkKey = new QLineEdit(cxTab2);
-    tchkKey->setObjectName(QStringLiteral("tchkKey"));
-    search->addWidget(tchkKey);
-    search->addWidget(new QLabel(QStringLiteral("日期排列："), cxTab2));
-    comSort = new QComboBox(cxTab2);
-    comSort->setObjectName(QStringLiteral("comSort"));
-    comSort->addItems({ QStringLiteral("顺序"), QStringLiteral("倒序") });
-    search->addWidget(comSort);
+    tchkKey = AddSearchEdit(cxTab2, search, "单据信息：", "tchkKey");
+    comSort = AddSortCombo(cxTab2, search);
     rDjb0 = new QRadioButton(QStringLiteral("单据表"), cxTab2);
     rDjb0->setObjectName(QStringLiteral("rDjb0"));
     rYscm0 = new QRadioButton(QStringLiteral("颜色尺码"), cxTab2);
@@ -74,9 +66,7 @@ void TF_Cgjh::BuildPendingTab()
     bar->addStretch(1);
     box->addLayout(bar);
 
-    cxGrid2View = new DataGrid(cxTab2);
-    cxGrid2View->setObjectName(QStringLiteral("cxGrid2View"));
-    cxGrid2View->SetDataSource(&F_DataModule->D(QStringLiteral("D_Shdj")));
+    cxGrid2View = NewQueryGrid(cxTab2, "cxGrid2View", "D_Shdj");
     AddGridColumns(*cxGrid2View,
         { { "gl_djh", "单据号", "124" }, { "j_jhrq", "开单日期", "138" }, { "ghs_name", "供货商", "180" },
             { "ck_name", "仓库名称", "90" }, { "j_yfje", "应付金额", "80" }, { "j_sfje", "实付金额", "80" },

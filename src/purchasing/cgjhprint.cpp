@@ -5,6 +5,7 @@
 #include "documents/prinsele.h"
 #include "documents/viewdocument.h"
 #include "foundation/datamodule.h"
+#include "foundation/functionwindows.h"
 #include "foundation/globals.h"
 #include "foundation/moneywords.h"
 #include "foundation/settings.h"
@@ -169,4 +170,13 @@ void TF_Cgjh::btn_ExportClick()
 void TF_Cgjh::btnExportClick()
 {
     ExportList(*cxGridView, ExportRows::Always, ExportTypes::XlsOnly);
+}
+
+void TF_Cgjh::btnImportClick()
+{
+    FunctionWindows::Open(QStringLiteral("TF_Cgjh_Import"), FunctionWindows::Lifetime::Freed);
+    openGridViewData(jsn->text());
+    if (EntryHasRows())
+        ShowLineButtons(true);
+    updateBottomJe();
 }

@@ -13,6 +13,7 @@
 #include "foundation/sqltext.h"
 #include "listing/gridformats.h"
 #include "listing/queryframe.h"
+#include "masterdata/detail.h"
 #include "masterdata/keyfilter.h"
 #include "platform/base/clock.h"
 #include "platform/db/query.h"
@@ -37,15 +38,7 @@ void TF_Cgjh::BuildQueryTab()
 {
     auto* box = new QVBoxLayout(cxTab3);
     auto* search = new QHBoxLayout;
-    search->addWidget(new QLabel(QStringLiteral("查询时间："), cxTab3));
-    tdate1 = MakeDateEdit(cxTab3, "tdate1");
-    tdate2 = MakeDateEdit(cxTab3, "tdate2");
-    search->addWidget(tdate1);
-    search->addWidget(new QLabel(QStringLiteral("至"), cxTab3));
-    search->addWidget(tdate2);
-    btnMenu = MakePresetButton(cxTab3, tdate1, tdate2, [this] { btnSearch3Click(); });
-    btnMenu->setObjectName(QStringLiteral("btnMenu"));
-    search->addWidget(btnMenu);
+    btnMenu = AddPeriodPickers(cxTab3, search, tdate1, tdate2, [this] { btnSearch3Click(); });
     search->addWidget(new QLabel(QStringLiteral("供货商名称："), cxTab3));
     tGhsname3 = new QLineEdit(cxTab3);
     tGhsname3->setObjectName(QStringLiteral("tGhsname3"));
@@ -293,15 +286,7 @@ void TF_Cgjh::btnSearch3Click()
 
 void TF_Cgjh::setDjDetailList()
 {
-    Q_Jhsp2.Close();
-    ldjmsg->clear();
-    if (!Q_GhsDJ.Active() || Q_GhsDJ.IsEmpty())
-        return;
-    const QString number = Q_GhsDJ.AsString(QStringLiteral("djh"));
-    ldjmsg->setText(number + QLatin1Char(' ') + Q_GhsDJ.AsString(QStringLiteral("ghs_name")));
-    Q_Jhsp2.SetSQL(QStringLiteral("select * from jxc_goodslist where gl_djh=:djh order by id"));
-    Q_Jhsp2.SetParam(QStringLiteral("djh"), number);
-    Q_Jhsp2.Open();
+    OpenDocumentLedger(Q_GhsDJ, Q_Jhsp2, ldjmsg, QStringLiteral(" "));
 }
 
 void TF_Cgjh::setGoodsList()
@@ -354,15 +339,8 @@ void TF_Cgjh::btn_UnChkClick()
 {
     if (!btn_UnChk->isEnabled())
         return;
-    if (!rDjb->isChecked()) {
-        Prompt::Info(QStringLiteral("批量取消只能在单据表进行！"));
-        return;
-    }
-    if (!Q_GhsDJ.Active() || Q_GhsDJ.IsEmpty())
-        return;
-    UnapproveResult.clear();
-    UnapprovePurchaseDoc(Q_GhsDJ.AsString(QStringLiteral("djh")));
-    if (UnapproveResult == QLatin1String("ok")) {
+    if (CancelSelectedApproval(
+            rDjb->isChecked(), QStringLiteral("批量取消只能在单据表进行！"), Q_GhsDJ, &UnapprovePurchaseDoc)) {
         Q_GhsDJ.Requery();
         setDjDetailList();
     }

@@ -20,6 +20,7 @@
 #include "platform/db/transaction.h"
 #include "platform/db/valuetext.h"
 #include "platform/grid/datagrid.h"
+#include "platform/report/report.h"
 #include "platform/ui/keyedcombo.h"
 #include "platform/ui/prompt.h"
 #include "posting/colorsizestock.h"
@@ -61,7 +62,12 @@ double ReturnEditNumber(const QLineEdit* e)
 } // namespace
 
 TF_Cgth::TF_Cgth(QWidget* parent)
-    : Form(parent), doc(PurchaseReturnKind()), Q_Thsp(F_DataModule->Q(QStringLiteral("Q_Thsp")))
+    : Form(parent), doc(PurchaseReturnKind()), Q_Thsp(F_DataModule->Q(QStringLiteral("Q_Thsp"))),
+      Q_Shdj(F_DataModule->Q(QStringLiteral("Q_Shdj"))), Q_Shsp(F_DataModule->Q(QStringLiteral("Q_Shsp"))),
+      Q_Thd(F_DataModule->Q(QStringLiteral("Q_Thd"))), Q_Thsp2(F_DataModule->Q(QStringLiteral("Q_Thsp2"))),
+      Q_GoodsHZ(F_DataModule->Q(QStringLiteral("Q_GoodsHZ"))),
+      Q_GoodsListTh(F_DataModule->Q(QStringLiteral("Q_GoodsListTh"))),
+      Q_GoodsList(F_DataModule->Q(QStringLiteral("Q_GoodsList"))), frxReport1(std::make_unique<Report>())
 {
     setObjectName(QStringLiteral("TF_Cgth"));
     setWindowTitle(QStringLiteral("采购退货"));
@@ -72,8 +78,17 @@ TF_Cgth::TF_Cgth(QWidget* parent)
     cxTab1 = new QWidget;
     cxTab1->setObjectName(QStringLiteral("cxTab1"));
     cxPage->addTab(cxTab1, QStringLiteral("采购退货"));
+    cxTab2 = new QWidget;
+    cxTab2->setObjectName(QStringLiteral("cxTab2"));
+    cxPage->addTab(cxTab2, QStringLiteral("待审核退货单"));
+    cxTab3 = new QWidget;
+    cxTab3->setObjectName(QStringLiteral("cxTab3"));
+    cxPage->addTab(cxTab3, QStringLiteral("退货查询"));
     box->addWidget(cxPage);
     BuildEntryTab();
+    BuildPendingTab();
+    BuildQueryTab();
+    connect(cxPage, &QTabWidget::currentChanged, this, &TF_Cgth::cxPageChange);
     FormCreate();
     PickerCallers::RegisterHandlerCombo(kTh, comUser);
     PickerCallers::RegisterRemarkEdit(kTh, tnote);
@@ -84,7 +99,11 @@ TF_Cgth::TF_Cgth(QWidget* parent)
                 openGridViewData(jsn->text());
                 updateBottomJe();
             },
-            [] {}, [] {} });
+            [this] {
+                setShspList();
+                updateCheckShdjYfje();
+            },
+            [this] { setShspList(); } });
 }
 
 TF_Cgth::~TF_Cgth()
@@ -137,8 +156,8 @@ void TF_Cgth::BuildEntryTab()
     btnDel = NamedButton(RzGroupBox_Btns, "btnDel", "删除", bar);
     btnPrin = NamedButton(RzGroupBox_Btns, "btnPrin", "打印", bar);
     auto* prinMenu = new QMenu(btnPrin);
-    prinMenu->addAction(QStringLiteral("打印单据(&W)"));
-    prinMenu->addAction(QStringLiteral("预览单据(&X)"));
+    btnPrin_W = prinMenu->addAction(QStringLiteral("打印单据(&W)"), this, &TF_Cgth::btnPrin_WClick);
+    btnPrin_X = prinMenu->addAction(QStringLiteral("预览单据(&X)"), this, &TF_Cgth::btnPrin_XClick);
     btnPrin->setMenu(prinMenu);
     bar->addStretch(1);
     box->addWidget(RzGroupBox_Btns);
@@ -263,6 +282,7 @@ void TF_Cgth::FormActivate()
     }
     SkipNextInit = QStringLiteral("0");
     ApplyRightsAndVisibility();
+    ApplyListVisibility();
 }
 
 void TF_Cgth::ApplyRightsAndVisibility()
@@ -627,7 +647,8 @@ bool TF_Cgth::FormCloseQuery()
 
 void TF_Cgth::hideEvent(QHideEvent* e)
 {
-    for (Query* q : { &Q_Thsp, &F_DataModule->Q(QStringLiteral("Q_Ghsxx")) })
+    for (Query* q : { &Q_Thsp, &Q_Shdj, &Q_Shsp, &Q_Thd, &Q_Thsp2, &Q_GoodsHZ, &Q_GoodsListTh, &Q_GoodsList,
+             &F_DataModule->Q(QStringLiteral("Q_Ghsxx")) })
         q->Close();
     F_DataModule->Q_GoodsPrin.Close();
     Form::hideEvent(e);
@@ -642,14 +663,24 @@ void TF_Cgth::FormKeyDown(int key)
     }
     switch (key) {
     case Qt::Key_F2:
-        if (cxPage->currentWidget() == cxTab1 && lineRights_ && btnAddOld->isEnabled())
+        if (cxPage->currentWidget() == cxTab2)
+            btnSearchChkClick();
+        else if (cxPage->currentWidget() == cxTab3)
+            btnSearch2Click();
+        else if (lineRights_ && btnAddOld->isEnabled())
             btnAddOldClick();
         return;
     case Qt::Key_F5:
-        btnOKClick();
+        if (!RzPanel_Ghs2->isHidden())
+            RzPanel_Ghs2->btnGhs2OKClick();
+        else if (cxPage->currentWidget() == cxTab1)
+            btnOKClick();
         return;
     case Qt::Key_Escape:
-        close();
+        if (!RzPanel_Ghs2->isHidden())
+            RzPanel_Ghs2->btnGhs2ExitClick();
+        else
+            close();
         return;
     default:
         return;

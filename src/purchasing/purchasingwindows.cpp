@@ -6,6 +6,7 @@
 #include "purchasing/cgd.h"
 #include "purchasing/cgjh.h"
 #include "purchasing/cgjhadd.h"
+#include "purchasing/cgjhimport.h"
 #include "purchasing/cgjhimportdd.h"
 #include "purchasing/cgjhsele.h"
 #include "purchasing/cgth.h"
@@ -39,7 +40,8 @@ void DeclarePurchasingDatasets()
         QStringLiteral("Q_GhsDJ"), QStringLiteral("Q_Jhsp2"), QStringLiteral("Q_GoodsHZ"),
         QStringLiteral("Q_GoodsList"), QStringLiteral("Q_Sppc"), QStringLiteral("Q_Jhd"), QStringLiteral("Q_GClass5"),
         QStringLiteral("Q_Cgd"), QStringLiteral("Q_Cgsp"), QStringLiteral("Q_Cgsp2"), QStringLiteral("Q_Cgd3"),
-        QStringLiteral("Q_Cgsp3"), QStringLiteral("Q_Zjjh") });
+        QStringLiteral("Q_Cgsp3"), QStringLiteral("Q_Zjjh"), QStringLiteral("Q_Thd"), QStringLiteral("Q_Thsp2"),
+        QStringLiteral("Q_GoodsListTh"), QStringLiteral("Q_JhImport") });
 }
 
 void RegisterPurchasingWindows()
@@ -60,6 +62,9 @@ void RegisterPurchasingWindows()
     FunctionWindows::Register<TF_ModiDateJh>(QStringLiteral("TF_ModiDateJh"));
     FunctionWindows::Register<TF_Cgd_Modi>(QStringLiteral("TF_Cgd_Modi"));
     FunctionWindows::Register<TF_Cgjh_ImportDD>(QStringLiteral("TF_Cgjh_ImportDD"));
+    FunctionWindows::Register<TF_Cgjh_Import>(QStringLiteral("TF_Cgjh_Import"));
+    FunctionWindows::Register<TF_Cgd_Import>(QStringLiteral("TF_Cgd_Import"));
     RegisterTabViews<TF_Cgjh>(QStringLiteral("TF_Cgjh"));
     RegisterTabViews<TF_Cgd>(QStringLiteral("TF_Cgd"));
+    RegisterTabViews<TF_Cgth>(QStringLiteral("TF_Cgth"));
 }

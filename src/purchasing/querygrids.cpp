@@ -2,11 +2,20 @@
 
 #include "documents/docwindow.h"
 #include "foundation/datamodule.h"
+#include "foundation/globals.h"
 #include "listing/gridformats.h"
+#include "listing/queryframe.h"
 #include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
+#include "platform/ui/prompt.h"
 
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
 #include <QStringList>
+#include <QToolButton>
 
 // Footer of a query grid: the record count under the first column, sums of the
 // quantity and amount columns in their formats.
@@ -84,4 +93,65 @@ QStringList ColumnTexts(Query& query, const QString& field)
     for (int r = 0; r < query.RecordCount(); ++r)
         texts << query.TextAt(r, col);
     return texts;
+}
+
+QLineEdit* AddSearchEdit(QWidget* tab, QBoxLayout* row, const char* caption, const char* name)
+{
+    row->addWidget(new QLabel(QString::fromUtf8(caption), tab));
+    auto* edit = new QLineEdit(tab);
+    edit->setObjectName(QLatin1String(name));
+    row->addWidget(edit);
+    return edit;
+}
+
+QComboBox* AddSortCombo(QWidget* tab, QBoxLayout* row)
+{
+    row->addWidget(new QLabel(QStringLiteral("日期排列："), tab));
+    auto* combo = new QComboBox(tab);
+    combo->setObjectName(QStringLiteral("comSort"));
+    combo->addItems({ QStringLiteral("顺序"), QStringLiteral("倒序") });
+    row->addWidget(combo);
+    return combo;
+}
+
+void OpenDocumentLedger(Query& documents, Query& rows, QLabel* label, const QString& separator)
+{
+    rows.Close();
+    label->clear();
+    if (!documents.Active() || documents.IsEmpty())
+        return;
+    const QString number = documents.AsString(QStringLiteral("djh"));
+    label->setText(number + separator + documents.AsString(QStringLiteral("ghs_name")));
+    rows.SetSQL(QStringLiteral("select * from jxc_goodslist where gl_djh=:djh order by id"));
+    rows.SetParam(QStringLiteral("djh"), number);
+    rows.Open();
+}
+
+bool CancelSelectedApproval(
+    bool documentView, const QString& refusal, Query& documents, void (*cancel)(const QString& number))
+{
+    if (!documentView) {
+        Prompt::Info(refusal);
+        return false;
+    }
+    if (!documents.Active() || documents.IsEmpty())
+        return false;
+    UnapproveResult.clear();
+    cancel(documents.AsString(QStringLiteral("djh")));
+    return UnapproveResult == QLatin1String("ok");
+}
+
+QToolButton* AddPeriodPickers(
+    QWidget* tab, QBoxLayout* row, QDateEdit*& from, QDateEdit*& to, const std::function<void()>& search)
+{
+    row->addWidget(new QLabel(QStringLiteral("查询时间："), tab));
+    from = MakeDateEdit(tab, "tdate1");
+    to = MakeDateEdit(tab, "tdate2");
+    row->addWidget(from);
+    row->addWidget(new QLabel(QStringLiteral("至"), tab));
+    row->addWidget(to);
+    QToolButton* presets = MakePresetButton(tab, from, to, search);
+    presets->setObjectName(QStringLiteral("btnMenu"));
+    row->addWidget(presets);
+    return presets;
 }

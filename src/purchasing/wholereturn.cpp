@@ -1,5 +1,7 @@
 #include "purchasing/wholereturn.h"
 
+#include "documents/docdrafts.h"
+
 #include "foundation/globals.h"
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
@@ -88,4 +90,32 @@ void MarkWholeReturned(const QString& goodsInNo, const QString& returnNo)
 {
     posting::Run(QStringLiteral("update jxc_jhd set j_th=1,j_dhdid=:r where gl_djh=:n"),
         { { QStringLiteral("r"), returnNo }, { QStringLiteral("n"), goodsInNo } });
+}
+
+namespace {
+
+void ReleaseWholeReturned(const QString& returnNo)
+{
+    posting::Run(
+        QStringLiteral("update jxc_jhd set j_th=0,j_dhdid='' where j_dhdid=:r"), { { QStringLiteral("r"), returnNo } });
+}
+
+} // namespace
+
+bool DeletePendingReturnLine(const QString& returnNo, qint64 lineId)
+{
+    Transaction t(posting::Db());
+    const bool gone = DeletePendingLine(PurchaseReturnKind(), returnNo, lineId);
+    if (gone)
+        ReleaseWholeReturned(returnNo);
+    t.Commit();
+    return gone;
+}
+
+void DeletePendingReturn(const QString& returnNo)
+{
+    Transaction t(posting::Db());
+    DeletePendingDocument(PurchaseReturnKind(), returnNo);
+    ReleaseWholeReturned(returnNo);
+    t.Commit();
 }

@@ -28,3 +28,10 @@ std::optional<WholeReturnHeader> CopyWholeReturn(const QString& goodsInNo, const
 
 // A saved return that took a goods-in over as a whole marks it returned by it.
 void MarkWholeReturned(const QString& goodsInNo, const QString& returnNo);
+
+// A pending return that goes frees the goods-in it took over (j_th 0, j_dhdid empty).
+// Deletes one line of a pending return with its colour-by-size rows; with the last
+// line the return goes too. Answers true when the return went.
+bool DeletePendingReturnLine(const QString& returnNo, qint64 lineId);
+// Deletes a pending return (logged "删除采购退货单：" + number).
+void DeletePendingReturn(const QString& returnNo);

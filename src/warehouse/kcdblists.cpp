@@ -14,6 +14,7 @@
 #include "foundation/sqltext.h"
 #include "listing/listoutput.h"
 #include "listing/queryframe.h"
+#include "masterdata/detail.h"
 #include "masterdata/keyfilter.h"
 #include "masterdata/pickerscallers.h"
 #include "platform/base/clock.h"
@@ -514,15 +515,7 @@ void TF_Kcdb::btnDel2Click()
 
 void TF_Kcdb::ShowDetail(Query& lines)
 {
-    if (!lines.Active() || lines.IsEmpty() || lines.AsString(QStringLiteral("tid")).isEmpty())
-        return;
-    AuxTag = kind.doc.detail;
-    SelectedSn = lines.AsString(QStringLiteral("g_sn"));
-    SelectedLineId = lines.AsString(QStringLiteral("tid"));
-    FunctionWindows::Open(QStringLiteral("TF_Detail"), FunctionWindows::Lifetime::Freed);
-    AuxTag.clear();
-    SelectedSn.clear();
-    SelectedLineId.clear();
+    ShowLineDetail(lines, kind.doc.detail);
 }
 
 void TF_Kcdb::linkMxClick()

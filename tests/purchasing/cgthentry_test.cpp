@@ -1,15 +1,7 @@
-#include "foundation/datamodule.h"
-#include "foundation/globals.h"
-#include "foundation/settings.h"
-#include "platform/base/clock.h"
-#include "platform/db/connection.h"
+#include "cgthtest.h"
 #include "platform/db/valuetext.h"
 #include "platform/ui/keyedcombo.h"
-#include "purchasing/cgth.h"
 #include "purchasing/jthcx.h"
-#include "purchasing/purchasingwindows.h"
-#include "support/accountset.h"
-#include "support/tradefixtures.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,42 +10,13 @@
 
 namespace {
 
-QString T(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
-// The return window on goods G1 (colours R, B; sizes S, M) in the default
-// warehouse, supplier S1, the clock on 2024-05-10 10:20 and returns left pending.
-class CgthEntryTest : public AccountSetTest {
+class CgthEntryTest : public CgthTest {
 protected:
     void SetUp() override
     {
-        AccountSetTest::SetUp();
-        RegisterPurchasingWindows();
-        LoadSystemSettings();
-        Clock::SetFixed(QDateTime(QDate(2024, 5, 10), QTime(10, 20)));
-        fixture::AddSupplier(QStringLiteral("S1"), T("供应一"));
-        fixture::AddGoods(
-            { QStringLiteral("G1"), T("衬衫"), { T("R:红"), T("B:蓝") }, { T("S:小码"), T("M:中码") }, 10, 10 });
-        ApproveOnSave = QStringLiteral("0");
-        PurchasePayDefault = QStringLiteral("0");
-        RoundTotals = QStringLiteral("0");
-        AllowZeroStockOut = QStringLiteral("0");
-        UseCashBank = QStringLiteral("0");
-        w = std::make_unique<TF_Cgth>();
-        F_Cgth = w.get();
-        w->Activate();
+        CgthTest::SetUp();
+        Open();
     }
-    void TearDown() override
-    {
-        w.reset();
-        WholeReturnDocNo.clear();
-        OpenMode.clear();
-        Clock::Release();
-        AccountSetTest::TearDown();
-    }
-    void Sql(const QString& statement) { dm->ADOConn.Exec(statement); }
     // A draft line of G1 under the window's number, one colour-by-size row per quantity.
     void Line(double price, const QList<double>& rows)
     {
@@ -99,8 +62,6 @@ protected:
         fixture::AddColorSizeStock(
             QStringLiteral("G1"), QStringLiteral("100001"), QStringLiteral("R"), QStringLiteral("S"), qty);
     }
-
-    std::unique_ptr<TF_Cgth> w;
 };
 
 TEST_F(CgthEntryTest, GoodsWithoutAStockRowAsksOrRefusesBySetting)

@@ -71,5 +71,9 @@ int main(int argc, char** argv)
     ok = Write(folder, QStringLiteral("库存盘点模板.xlsx"), { "盘点数量", "商品条形码" },
              { { "12", "6901234500017" }, { "8", "6901234500024" } })
         && ok;
+    // The purchase import likewise: the quantity first, then the barcode.
+    ok = Write(folder, QStringLiteral("采购进货单模板.xlsx"), { "数量", "商品条码" },
+             { { "10", "6901234500017" }, { "5", "6901234500024" } })
+        && ok;
     return ok ? 0 : 1;
 }
