@@ -59,9 +59,9 @@ TF_Posxs_Tc::TF_Posxs_Tc(QWidget* parent) : Form(parent)
     comUser->setMinimumWidth(120);
     comTcfs = new QComboBox(this);
     comTcfs->setObjectName(QStringLiteral("comTcfs"));
-    comTcfs->addItems({ QStringLiteral("全部类别"), QStringLiteral("业务员按销售额提成"),
-        QStringLiteral("业务员按毛利提成"), QStringLiteral("商品按件数提成"), QStringLiteral("商品按销售额提成"),
-        QStringLiteral("商品按毛利提成") });
+    comTcfs->addItems(
+        { QStringLiteral("全部类别"), QStringLiteral("业务员按销售额提成"), QStringLiteral("业务员按毛利提成"),
+            QStringLiteral("商品按件数提成"), QStringLiteral("商品按销售额提成"), QStringLiteral("商品按毛利提成") });
     btnSearch = new QPushButton(QStringLiteral("统计(F2)"), this);
     btnExport = new QPushButton(QStringLiteral("导出"), this);
     btnExit = new QPushButton(QStringLiteral("退出"), this);
@@ -69,10 +69,9 @@ TF_Posxs_Tc::TF_Posxs_Tc(QWidget* parent) : Form(parent)
     cxGrid->setObjectName(QStringLiteral("cxGrid"));
     cxGrid->SetDataSource(&F_DataModule->D(QStringLiteral("D_Xstj5")));
     cxGrid->SetFooterVisible(true);
-    const char* const columns[][2] = { { "g_sn", "业务员编号" }, { "hz_txt1", "业务员姓名" },
-        { "hz_txt2", "统计类别" }, { "hz_kc", "销售金额" }, { "hz_kczje", "可提成金额" }, { "hz_rksl", "销售毛利" },
-        { "hz_rkzje", "可提成毛利" }, { "hz_cksl", "提成数量" }, { "hz_glkczje", "提成比例" },
-        { "hz_ckzje", "提成金额" } };
+    const char* const columns[][2] = { { "g_sn", "业务员编号" }, { "hz_txt1", "业务员姓名" }, { "hz_txt2", "统计类别" },
+        { "hz_kc", "销售金额" }, { "hz_kczje", "可提成金额" }, { "hz_rksl", "销售毛利" }, { "hz_rkzje", "可提成毛利" },
+        { "hz_cksl", "提成数量" }, { "hz_glkczje", "提成比例" }, { "hz_ckzje", "提成金额" } };
     for (const auto& c : columns)
         cxGrid->AddColumn(QLatin1String(c[0]), QString::fromUtf8(c[1]), qstrcmp(c[0], "hz_txt2") == 0 ? 160 : 90);
     for (const char* hidden : { "hz_rksl", "hz_rkzje" })

@@ -10,6 +10,7 @@
 #include "pos/poslsz.h"
 #include "pos/posmainform.h"
 #include "pos/posselehy.h"
+#include "pos/possytj.h"
 #include "pos/postc.h"
 #include "pos/posth.h"
 
@@ -19,6 +20,8 @@ void DeclarePosDatasets()
         QStringLiteral("Q_PosJg2"), QStringLiteral("Q_PosJgMx"), QStringLiteral("Q_PosTh"),
         QStringLiteral("Q_PosThImport"), QStringLiteral("Q_PosThImport2"), QStringLiteral("Q_Poscrk"),
         QStringLiteral("Q_Poslsz"), QStringLiteral("Q_Poslsz2"), QStringLiteral("Q_Xstj5") });
+    DeclareDatasets({ QStringLiteral("Q_Nzjs"), QStringLiteral("Q_Possytj"), QStringLiteral("Q_Possytj1"),
+        QStringLiteral("Q_Hyxftj"), QStringLiteral("Q_Hyxftj1"), QStringLiteral("Q_Hyxftj2") });
 }
 
 void InstallPosTillHooks()
@@ -55,4 +58,6 @@ void RegisterPosWindows()
     FunctionWindows::Register<TF_Posxs_Crk_Add>(QStringLiteral("TF_Posxs_Crk_Add"));
     FunctionWindows::Register<TF_Posxs_Lsz>(QStringLiteral("TF_Posxs_Lsz"), F_Posxs_Lsz);
     FunctionWindows::Register<TF_Posxs_Tc>(QStringLiteral("TF_Posxs_Tc"), F_Posxs_Tc);
+    FunctionWindows::Register<TF_Posxs_Sytj>(QStringLiteral("TF_Posxs_Sytj"), F_Posxs_Sytj);
+    FunctionWindows::Register<TF_Posxs_Hy>(QStringLiteral("TF_Posxs_Hy"), F_Posxs_Hy);
 }

@@ -5,6 +5,7 @@
 #include "platform/base/clock.h"
 #include "platform/ui/screenshots.h"
 #include "pos/poslsz.h"
+#include "pos/possytj.h"
 #include "pos/postc.h"
 #include "pos/poswindows.h"
 
@@ -45,15 +46,16 @@ void sampleTickets()
                 { QStringLiteral("t"), time }, { QStringLiteral("d"), due }, { QStringLiteral("p"), t.paid },
                 { QStringLiteral("c"), t.cash }, { QStringLiteral("b"), t.card },
                 { QStringLiteral("note"), QString::fromUtf8(t.note) } });
-        F_DataModule->ADOConn.Exec(QStringLiteral("insert into jxc_posxssp (gl_djh,g_sn,pos_dj,pos_sl,pos_zje,t_zp,"
-                                                  "a_name,pos_dzl,pos_zhje) values (:n,:g,:p,:q,:z,'','admin',1,:z)"),
+        F_DataModule->ADOConn.Exec(
+            QStringLiteral("insert into jxc_posxssp (gl_djh,g_sn,pos_dj,pos_sl,pos_zje,t_zp,"
+                           "a_name,pos_dzl,pos_zhje,pos_cbj,pos_zcb) values (:n,:g,:p,:q,:z,'','admin',1,:z,60,60*:q)"),
             { { QStringLiteral("n"), number }, { QStringLiteral("g"), QString::fromLatin1(t.goods) },
                 { QStringLiteral("p"), due < 0 ? -due : due }, { QStringLiteral("q"), due < 0 ? -1.0 : 1.0 },
                 { QStringLiteral("z"), due } });
     }
 }
 
-QWidget* buildDayBook()
+void prepareTickets()
 {
     static bool done = false;
     if (!done) {
@@ -62,7 +64,24 @@ QWidget* buildDayBook()
         DeclarePosDatasets();
         sampleTickets();
     }
+}
+
+QWidget* buildDayBook()
+{
+    prepareTickets();
     return new TF_Posxs_Lsz();
+}
+
+QWidget* buildTakings()
+{
+    prepareTickets();
+    return new TF_Posxs_Sytj();
+}
+
+QWidget* buildMemberSales()
+{
+    prepareTickets();
+    return new TF_Posxs_Hy();
 }
 
 // Two salesmen: one paid on what was collected, one on the margin, and a goods
@@ -123,4 +142,6 @@ void RegisterPosStatsScreenshots()
 {
     Screenshots::Register(QStringLiteral("TF_Posxs_Lsz"), buildDayBook);
     Screenshots::Register(QStringLiteral("TF_Posxs_Tc"), buildCommission);
+    Screenshots::Register(QStringLiteral("TF_Posxs_Sytj"), buildTakings);
+    Screenshots::Register(QStringLiteral("TF_Posxs_Hy"), buildMemberSales);
 }
