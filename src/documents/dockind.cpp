@@ -135,3 +135,30 @@ const DocKind& SalesOrderKind()
     }();
     return kind;
 }
+
+const DocKind& SalesReturnKind()
+{
+    static const DocKind kind = [] {
+        DocKind k;
+        k.header = QStringLiteral("jxc_xsthd");
+        k.lines = QStringLiteral("jxc_xsthsp");
+        k.detail = QStringLiteral("jxc_xsthspmx");
+        k.prefix = QStringLiteral("XT");
+        k.linePrefix = QStringLiteral("th");
+        k.dateColumn = QStringLiteral("th_xsrq");
+        k.statusColumn = QStringLiteral("th_status");
+        k.checkerColumn = QStringLiteral("th_checker");
+        k.checkDateColumn = QStringLiteral("th_chkrq");
+        k.payableColumn = QStringLiteral("th_yfje");
+        k.paidColumn = QStringLiteral("th_sfje");
+        k.settleColumn = QStringLiteral("th_jsfs");
+        k.costColumn = QStringLiteral("th_cbj");
+        k.totalCostColumn = QStringLiteral("th_zcb");
+        k.logName = QStringLiteral("销售退货单");
+        k.rightModule = QStringLiteral("xsgl");
+        k.approveRight = 5;
+        k.post = [](const QString& no) { ApproveSalesReturn(no); };
+        return k;
+    }();
+    return kind;
+}

@@ -104,6 +104,7 @@ void RegisterSampleScreenshots()
     RegisterPurchaseQueryScreenshots();
     RegisterReturnScreenshots();
     RegisterSalesScreenshots();
+    RegisterXsthScreenshots();
     RegisterAdminScreenshots();
     RegisterMembersScreenshots();
     RegisterMemberCardScreenshots();
