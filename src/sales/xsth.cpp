@@ -562,8 +562,7 @@ void TF_Xsth::checkDj(const QString& number, const QString& headerOperator)
 
 bool TF_Xsth::TakeOverWholeReturn(const QString& deliveryNo)
 {
-    const QString number
-        = NextDocNoToday(QStringLiteral("jxc_xsthd"), QStringLiteral("gl_djh"), QStringLiteral("XT"));
+    const QString number = NextDocNoToday(QStringLiteral("jxc_xsthd"), QStringLiteral("gl_djh"), QStringLiteral("XT"));
     const auto header = CopyDeliveryForReturn(deliveryNo, number);
     if (!header)
         return false;

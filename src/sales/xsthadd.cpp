@@ -295,7 +295,8 @@ void TF_Xsth_Add::btnOKClick()
     if (!Pending() && host)
         number = RedrawIfHeld(kind, number, host->date());
     CopyPickedLines(kind, number, false,
-        { { QStringLiteral("th_zhje"), QStringLiteral("ts_zje") }, { QStringLiteral("th_lsj"), QStringLiteral("ts_lsj") },
+        { { QStringLiteral("th_zhje"), QStringLiteral("ts_zje") },
+            { QStringLiteral("th_lsj"), QStringLiteral("ts_lsj") },
             { QStringLiteral("th_cbj"), QStringLiteral("ts_cbj") },
             { QStringLiteral("th_zcb"), QStringLiteral("ts_zcb") } });
     if (Pending())

@@ -141,11 +141,11 @@ void TF_Xsth::BuildQueryTab()
     cxGrid35View = XsthQueryGrid(cxTab3, "cxGrid35View", "D_GoodsList",
         { { "gl_kdrq", "销售日期", "130" }, { "gl_djh", "单据号", "124" }, { "g_sn", "商品编号", "80" },
             { "g_name", "商品名称", "140" }, { "dw_name", "单位", "50" }, { "gl_dj", "单价", "64" },
-            { "gl_taxdj", "含税单价", "64" }, { "sl", "数量", "56" }, { "je", "金额", "72" }, { "gl_tax", "税率", "48" },
-            { "taxje", "税额", "64" }, { "zje", "总金额", "80" }, { "gg_name", "款型说明", "80" },
-            { "color_name", "颜色", "50" }, { "ghs_name", "客户名称", "140" }, { "ck_name", "仓库名称", "90" },
-            { "u_name", "经办人", "70" }, { "gl_checker", "审核人", "70" }, { "gl_chkrq", "审核日期", "90" },
-            { "gl_bz", "备注", "120" } },
+            { "gl_taxdj", "含税单价", "64" }, { "sl", "数量", "56" }, { "je", "金额", "72" },
+            { "gl_tax", "税率", "48" }, { "taxje", "税额", "64" }, { "zje", "总金额", "80" },
+            { "gg_name", "款型说明", "80" }, { "color_name", "颜色", "50" }, { "ghs_name", "客户名称", "140" },
+            { "ck_name", "仓库名称", "90" }, { "u_name", "经办人", "70" }, { "gl_checker", "审核人", "70" },
+            { "gl_chkrq", "审核日期", "90" }, { "gl_bz", "备注", "120" } },
         { "sl" }, { "je", "taxje", "zje" });
     views->addWidget(cxGrid35View);
     box->addWidget(views, 1);
@@ -353,6 +353,8 @@ void TF_Xsth::btn_Prin3Click()
 
 void TF_Xsth::btn_Export3Click()
 {
-    ExportList(rHzb->isChecked() ? *cxGrid33View : rMxb->isChecked() ? *cxGrid35View : *cxGrid31View,
+    ExportList(rHzb->isChecked() ? *cxGrid33View
+            : rMxb->isChecked()  ? *cxGrid35View
+                                 : *cxGrid31View,
         ExportRows::OnlyWithRows);
 }

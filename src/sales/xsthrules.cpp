@@ -106,7 +106,8 @@ void MarkDeliveryReturned(const QString& deliveryNo, const QString& returnNo)
 
 void ClearDeliveryReturned(const QString& returnNo)
 {
-    Run(QStringLiteral("update jxc_lsxsd set ls_th=0,ls_fdmc='' where ls_fdmc=:r"), { { QStringLiteral("r"), returnNo } });
+    Run(QStringLiteral("update jxc_lsxsd set ls_th=0,ls_fdmc='' where ls_fdmc=:r"),
+        { { QStringLiteral("r"), returnNo } });
 }
 
 SalesReturnSaved SaveSalesReturn(const SalesReturnSave& s)
@@ -117,14 +118,14 @@ SalesReturnSaved SaveSalesReturn(const SalesReturnSave& s)
     result.number = RedrawForSave(kind, s.number, s.date);
     InsertRow(kind.header,
         { { QStringLiteral("gl_djh"), result.number }, { QStringLiteral("kh_sn"), s.customer },
-            { QStringLiteral("ck_sn"), s.warehouse },
-            { QStringLiteral("th_xsrq"), s.date + QLatin1Char(' ') + s.time }, { QStringLiteral("th_yfje"), -s.due },
-            { QStringLiteral("th_sfje"), -s.paid }, { QStringLiteral("u_sn"), s.handler },
-            { QStringLiteral("th_note"), s.note.trimmed() }, { QStringLiteral("a_name"), CurrentAdminName },
-            { QStringLiteral("th_status"), 0 }, { QStringLiteral("th_checker"), QString() },
-            { QStringLiteral("th_chkrq"), QString() }, { QStringLiteral("th_fpno"), s.invoiceNo.trimmed() },
-            { QStringLiteral("th_fpje"), -s.invoice }, { QStringLiteral("th_jsfs"), 1 },
-            { QStringLiteral("th_hkje"), 0 }, { QStringLiteral("th_kmmc"), s.account }, { QStringLiteral("th_qk"), 0 } });
+            { QStringLiteral("ck_sn"), s.warehouse }, { QStringLiteral("th_xsrq"), s.date + QLatin1Char(' ') + s.time },
+            { QStringLiteral("th_yfje"), -s.due }, { QStringLiteral("th_sfje"), -s.paid },
+            { QStringLiteral("u_sn"), s.handler }, { QStringLiteral("th_note"), s.note.trimmed() },
+            { QStringLiteral("a_name"), CurrentAdminName }, { QStringLiteral("th_status"), 0 },
+            { QStringLiteral("th_checker"), QString() }, { QStringLiteral("th_chkrq"), QString() },
+            { QStringLiteral("th_fpno"), s.invoiceNo.trimmed() }, { QStringLiteral("th_fpje"), -s.invoice },
+            { QStringLiteral("th_jsfs"), 1 }, { QStringLiteral("th_hkje"), 0 },
+            { QStringLiteral("th_kmmc"), s.account }, { QStringLiteral("th_qk"), 0 } });
     if (s.approve) {
         const QString answer = CheckApproveAllowed(result.number, s.date);
         if (answer != QLatin1String("ok"))
@@ -132,8 +133,8 @@ SalesReturnSaved SaveSalesReturn(const SalesReturnSave& s)
         else
             result.approved = ApproveDocument(kind, result.number, CurrentAdminName);
     } else {
-        WriteLog(QStringLiteral("增加未审核销售退货单") + result.number + QStringLiteral("，共") + QString::number(s.rows)
-            + QStringLiteral("种商品"));
+        WriteLog(QStringLiteral("增加未审核销售退货单") + result.number + QStringLiteral("，共")
+            + QString::number(s.rows) + QStringLiteral("种商品"));
     }
     if (!s.wholeReturnOf.isEmpty())
         MarkDeliveryReturned(s.wholeReturnOf, result.number);

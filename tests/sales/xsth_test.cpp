@@ -44,7 +44,8 @@ TEST_F(XsthTest, RoundedTotalsRoundTheDueAndThePaidAmount)
     EXPECT_EQ(w->tyfje->text(), QStringLiteral("100"));
     w->tssje->setText(QStringLiteral("12.5"));
     Save();
-    EXPECT_EQ(Rows(QStringLiteral("select th_yfje,th_sfje from jxc_xsthd")), QStringList { QStringLiteral("-100 -13") });
+    EXPECT_EQ(
+        Rows(QStringLiteral("select th_yfje,th_sfje from jxc_xsthd")), QStringList { QStringLiteral("-100 -13") });
 }
 
 TEST_F(XsthTest, PaidFollowsDueOnlyWhenCollectingByDefault)
@@ -118,15 +119,16 @@ TEST_F(XsthTest, ApprovingOnSavePostsTheReturnAndCancellingRestoresEverything)
     DraftLine(3, 50);
     const QString number = No();
     Save();
-    EXPECT_EQ(Number(QStringLiteral("select th_status from jxc_xsthd where gl_djh='") + number + QStringLiteral("'")), 1);
+    EXPECT_EQ(
+        Number(QStringLiteral("select th_status from jxc_xsthd where gl_djh='") + number + QStringLiteral("'")), 1);
     EXPECT_EQ(Number(QStringLiteral("select kc_sl from jxc_kcsp where g_sn='G1'")), 4);
     EXPECT_EQ(Number(QStringLiteral("select g_kc from jxc_goods where g_sn='G1'")), 4);
     EXPECT_EQ(Rows(QStringLiteral("select gl_sl,gl_zje from jxc_goodslist where gl_flag='xt' and gl_djh='") + number
                   + QStringLiteral("'")),
         QStringList { QStringLiteral("-3 -150") });
     EXPECT_EQ(Count(QStringLiteral("jxc_log"), QStringLiteral("log_note like '增加未审核销售退货单%'")), 0);
-    EXPECT_LT(Number(QStringLiteral("select sum(k_yfje) from jxc_ysyfk where gl_djh='") + number + QStringLiteral("'")),
-        0);
+    EXPECT_LT(
+        Number(QStringLiteral("select sum(k_yfje) from jxc_ysyfk where gl_djh='") + number + QStringLiteral("'")), 0);
 
     prompt.Answer(Prompt::Answer::Yes);
     UnapproveSalesReturn(number);
@@ -143,7 +145,8 @@ TEST_F(XsthTest, ApprovingAnApprovedReturnOnlyDropsStrayPendingHeaders)
     Save();
     w->checkDj(number);
     const double stock = Number(QStringLiteral("select kc_sl from jxc_kcsp where g_sn='G1'"));
-    Sql(QStringLiteral("insert into jxc_xsthd (gl_djh,kh_sn,th_status,a_name) values ('%1','K1',0,'admin')").arg(number));
+    Sql(QStringLiteral("insert into jxc_xsthd (gl_djh,kh_sn,th_status,a_name) values ('%1','K1',0,'admin')")
+            .arg(number));
     Sql(QStringLiteral("update jxc_xsthd set th_xsrq='2024-05-10 10:20' where th_status=0"));
     w->checkDj(number);
     EXPECT_EQ(Count(QStringLiteral("jxc_xsthd")), 1);

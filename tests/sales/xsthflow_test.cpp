@@ -28,9 +28,11 @@ protected:
         d.partner = QStringLiteral("K1");
         d.warehouse = Warehouse();
         d.status = 1;
-        d.lines = { { QStringLiteral("G1"), 3, 20, { { QStringLiteral("R"), QStringLiteral("S"), 2 },
-                                                          { QStringLiteral("B"), QStringLiteral("M"), 1 } } },
-            { QStringLiteral("G2"), 1, 30, {} }, { QStringLiteral("G3"), 1, 40, {} } };
+        d.lines = {
+            { QStringLiteral("G1"), 3, 20,
+                { { QStringLiteral("R"), QStringLiteral("S"), 2 }, { QStringLiteral("B"), QStringLiteral("M"), 1 } } },
+            { QStringLiteral("G2"), 1, 30, {} }, { QStringLiteral("G3"), 1, 40, {} }
+        };
         fixture::AddDocument(d);
         Sql(QStringLiteral("insert into jxc_lsxssp (gl_djh,g_sn,ls_dj,ls_sl,ls_zje,ls_dzl,a_name) values "
                            "('XS1','00000000',-10,1,-10,1,'admin')"));

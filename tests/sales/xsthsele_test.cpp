@@ -80,7 +80,8 @@ TEST_F(XsthSeleTest, ChangingADraftLineRewritesItAndItsRows)
     Type(1, 1, QStringLiteral("1"));
     Type(2, 2, QStringLiteral("4"));
     d->btnOKClick();
-    EXPECT_EQ(Rows(QStringLiteral("select th_sl,th_zje,th_cbj from jxc_xsthsp")), QStringList { QStringLiteral("5 250 40") });
+    EXPECT_EQ(
+        Rows(QStringLiteral("select th_sl,th_zje,th_cbj from jxc_xsthsp")), QStringList { QStringLiteral("5 250 40") });
     EXPECT_EQ(Count(QStringLiteral("jxc_xsthspmx")), 2);
     EXPECT_EQ(w->tyfje->text(), QStringLiteral("250"));
 }
@@ -96,7 +97,8 @@ TEST_F(XsthSeleTest, ChangingAPendingLineUpdatesTheStoredAmounts)
     Open(QStringLiteral("xsth_modish"), QStringLiteral("xsthsh"));
     Type(1, 1, QStringLiteral("3"));
     d->btnOKClick();
-    EXPECT_EQ(Rows(QStringLiteral("select th_yfje,th_sfje from jxc_xsthd")), QStringList { QStringLiteral("-150 -150") });
+    EXPECT_EQ(
+        Rows(QStringLiteral("select th_yfje,th_sfje from jxc_xsthd")), QStringList { QStringLiteral("-150 -150") });
 }
 
 } // namespace

@@ -27,10 +27,11 @@ void prepareReturnSamples()
     ExecSQL(QStringLiteral("insert into jxc_colorz2 (colorz_sn,color_sn) values ('340001','340001'),"
                            "('340001','340002')"));
     ExecSQL(QStringLiteral("insert into jxc_cmz2 (cmz_sn,cm_sn) values ('340001','340001'),('340001','340002')"));
-    ExecSQL(QStringLiteral("insert into jxc_goods (g_sn,g_name,g_jm,dw_name,gg_name,g_jj,g_pjjj,g_sj,g_lsj,g_dzll,"
-                           "g_kc,colorz_sn,cmz_sn,g_sccs,g_jy) values "
-                           "('34010001','双排扣风衣','SPKFY','件','修身款',260,260,499,599,1,8,'340001','340001','北岸',0),"
-                           "('34010002','休闲西裤','XXXK','条','直筒',90,90,189,219,1,5,'340001','340001','北岸',0)"));
+    ExecSQL(
+        QStringLiteral("insert into jxc_goods (g_sn,g_name,g_jm,dw_name,gg_name,g_jj,g_pjjj,g_sj,g_lsj,g_dzll,"
+                       "g_kc,colorz_sn,cmz_sn,g_sccs,g_jy) values "
+                       "('34010001','双排扣风衣','SPKFY','件','修身款',260,260,499,599,1,8,'340001','340001','北岸',0),"
+                       "('34010002','休闲西裤','XXXK','条','直筒',90,90,189,219,1,5,'340001','340001','北岸',0)"));
     ExecSQL(QStringLiteral("insert into jxc_kcsp (g_sn,ck_sn,kc_sl) values ('34010001','100001',8),"
                            "('34010002','100001',5)"));
     LoadSystemSettings();
@@ -63,8 +64,8 @@ QWidget* buildXsth()
     returnLine(number, QStringLiteral("34010001"), 499,
         { { QStringLiteral("340001"), QStringLiteral("340001"), QStringLiteral("1") },
             { QStringLiteral("340002"), QStringLiteral("340002"), QStringLiteral("1") } });
-    returnLine(
-        number, QStringLiteral("34010002"), 189, { { QStringLiteral("340001"), QStringLiteral("340002"), QStringLiteral("2") } });
+    returnLine(number, QStringLiteral("34010002"), 189,
+        { { QStringLiteral("340001"), QStringLiteral("340002"), QStringLiteral("2") } });
     w->openGridViewData(number);
     w->updateBottomJe();
     w->tnote->setText(QStringLiteral("尺码不合退回"));
