@@ -169,7 +169,7 @@ void TF_Xsth::BuildEntryTab()
     AddGridColumns(*cxGridView,
         { { "g_sn", "商品编号", "80" }, { "g_name", "商品名称", "140" }, { "dw_name", "单位", "50" },
             { "gg_name", "款型说明", "80" }, { "color_name", "颜色", "50" }, { "cm_name", "尺码", "50" },
-            { "th_lsj", "零售价", "64" }, { "th_dj", "单价", "64" }, { "th_dzl", "打折率", "56" },
+            { "th_lsj", "零售价", "64" }, { "th_dj", "单价", "80" }, { "th_dzl", "打折率", "56" },
             { "t_sl", "数量", "56" }, { "je", "金额", "72" }, { "th_tax", "税率", "48" },
             { "th_taxdj", "含税单价", "64" }, { "taxje", "税额", "64" }, { "zje", "总金额", "80" },
             { "th_bz", "备注", "120" } });
@@ -420,7 +420,8 @@ bool TF_Xsth::EntryHasRows() const
 void TF_Xsth::openGridViewData(const QString& number)
 {
     Q_Xsth.SetSQL(QStringLiteral(
-        "select b.*,a.g_name,a.g_jm,a.dw_name,a.gg_name,a.g_sccs,a.g_kc,a.g_bz,a.g_bzq,c.cm_name,d.color_name,e.t_sl,"
+        // The goods' own unit comes first: a return line's dw_name column is empty.
+        "select a.g_name,a.g_jm,a.dw_name,a.gg_name,a.g_sccs,a.g_kc,a.g_bz,a.g_bzq,c.cm_name,d.color_name,b.*,e.t_sl,"
         "e.t_sl*b.th_dj*b.th_dzl as je,e.t_sl*b.th_dj*b.th_tax/100.00*b.th_dzl as taxje,"
         "e.t_sl*b.th_taxdj*b.th_dzl as zje,e.id as eid from jxc_goods a,jxc_xsthsp b,jxc_cm c,jxc_color d,"
         "jxc_xsthspmx e where a.g_sn=b.g_sn and b.id=e.tid and a.g_sn=e.g_sn and c.cm_sn=e.cm_sn and "

@@ -87,7 +87,7 @@ TF_Xsth_Add::TF_Xsth_Add(QWidget* parent)
     cxGrid3View->setFixedWidth(498);
     cxGrid3View->SetDataSource(&F_DataModule->D(QStringLiteral("D_Tempspxf")));
     AddGridColumns(*cxGrid3View,
-        { { "g_name", "商品名称", "120" }, { "dw_name", "单位", "40" }, { "ts_dj", "价格", "60" },
+        { { "g_name", "商品名称", "120" }, { "dw_name", "单位", "40" }, { "ts_dj", "价格", "72" },
             { "ts_dzl", "打折率", "50" }, { "ts_taxdj", "含税单价", "60" }, { "ts_sl", "数量", "50" },
             { "ts_zje", "总金额", "70" } });
     cxGrid3View->SetFooterVisible(true);

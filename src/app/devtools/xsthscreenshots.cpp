@@ -10,6 +10,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace {
 
@@ -68,7 +69,7 @@ QWidget* buildXsth()
         { { QStringLiteral("340001"), QStringLiteral("340002"), QStringLiteral("2") } });
     w->openGridViewData(number);
     w->updateBottomJe();
-    w->tnote->setText(QStringLiteral("尺码不合退回"));
+    QTimer::singleShot(0, w, [w] { w->tnote->setText(QStringLiteral("尺码不合退回")); });
     return w;
 }
 
@@ -81,11 +82,13 @@ QWidget* buildXsthAdd()
     }
     ActiveDocKind = QStringLiteral("xsth");
     auto* b = new TF_Xsth_Add();
-    b->Activate();
-    ExecSQL(QStringLiteral("insert into jxc_tempspxf (g_sn,ts_dj,ts_sl,ts_zje,ts_dzl,ts_je,ts_tax,ts_taxdj,ts_taxje,"
-                           "a_name) values ('34010001',499,1,499,1,499,0,499,0,'%1')")
-                .arg(CurrentAdminName));
-    b->Q_Tempspxf.Requery();
+    // Showing the browser empties the picks: the sample pick comes after.
+    QTimer::singleShot(0, b, [b] {
+        ExecSQL(QStringLiteral("insert into jxc_tempspxf (g_sn,ts_dj,ts_sl,ts_zje,ts_dzl,ts_je,ts_tax,ts_taxdj,"
+                               "ts_taxje,a_name) values ('34010001',499,1,499,1,499,0,499,0,'%1')")
+                    .arg(CurrentAdminName));
+        b->Q_Tempspxf.Requery();
+    });
     return b;
 }
 
