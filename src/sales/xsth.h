@@ -220,6 +220,8 @@ private:
     void ApplyRightsAndVisibility();
     void SetDocDate(const QDate& date);
     void ReopenPending(const QString& number);
+    // "查看详细数量" of a line or ledger row (nothing when it has no line link).
+    void ShowDetailQuantities(Query& rows);
     // The query tab's period and key as its statements use them.
     QString QueryBound(const char* alias) const;
     bool lineRights_ = false;

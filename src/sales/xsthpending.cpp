@@ -301,11 +301,16 @@ void TF_Xsth::btnDeleClick()
 
 void TF_Xsth::linkMxClick()
 {
-    if (!Q_Shsp.Active() || Q_Shsp.RecordCount() == 0 || Q_Shsp.AsString(QStringLiteral("tid")).isEmpty())
+    ShowDetailQuantities(Q_Shsp);
+}
+
+void TF_Xsth::ShowDetailQuantities(Query& rows)
+{
+    if (!rows.Active() || rows.RecordCount() == 0 || rows.AsString(QStringLiteral("tid")).isEmpty())
         return;
     AuxTag = QStringLiteral("jxc_xsthspmx");
-    SelectedSn = Q_Shsp.AsString(QStringLiteral("g_sn"));
-    SelectedLineId = Q_Shsp.AsString(QStringLiteral("tid"));
+    SelectedSn = rows.AsString(QStringLiteral("g_sn"));
+    SelectedLineId = rows.AsString(QStringLiteral("tid"));
     FunctionWindows::Open(QStringLiteral("TF_Detail"), FunctionWindows::Lifetime::Freed);
     AuxTag.clear();
     SelectedSn.clear();

@@ -281,15 +281,7 @@ void TF_Xsth::setGoodsList()
 
 void TF_Xsth::linkMx3Click()
 {
-    if (!Q_Xsth2.Active() || Q_Xsth2.RecordCount() == 0 || Q_Xsth2.AsString(QStringLiteral("tid")).isEmpty())
-        return;
-    AuxTag = QStringLiteral("jxc_xsthspmx");
-    SelectedSn = Q_Xsth2.AsString(QStringLiteral("g_sn"));
-    SelectedLineId = Q_Xsth2.AsString(QStringLiteral("tid"));
-    FunctionWindows::Open(QStringLiteral("TF_Detail"), FunctionWindows::Lifetime::Freed);
-    AuxTag.clear();
-    SelectedSn.clear();
-    SelectedLineId.clear();
+    ShowDetailQuantities(Q_Xsth2);
 }
 
 void TF_Xsth::btn_ChaKan3Click()
