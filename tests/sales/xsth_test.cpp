@@ -168,4 +168,22 @@ TEST_F(XsthTest, ClosingWithLinesAndNoDeletesOnlyTheOperatorsRows)
     EXPECT_EQ(Column(QStringLiteral("select a_name from jxc_xsthspmx")), QStringList { QStringLiteral("other") });
 }
 
+TEST_F(XsthTest, WholeReturnKeyChecksComeInTheirOrder)
+{
+    ChooseK1();
+    DraftLine(1, 10);
+    w->tkh->setText(QString());
+    w->btnZdthClick();
+    EXPECT_EQ(prompt.LastMessage(), QStringLiteral("请先保存本次的退货单据！"));
+    prompt.Answer(Prompt::Answer::Yes);
+    w->btnDelClick();
+    w->tkh->setText(QStringLiteral("  "));
+    w->btnZdthClick();
+    EXPECT_EQ(prompt.LastMessage(), QStringLiteral("请选择客户！"));
+    w->comCk->clear();
+    w->btnZdthClick();
+    EXPECT_EQ(prompt.LastMessage(), QStringLiteral("请添加仓库信息！"));
+    EXPECT_TRUE(WholeReturnDocNo.isEmpty());
+}
+
 } // namespace
