@@ -30,25 +30,38 @@ const DocKind& GoodsInKind()
     return kind;
 }
 
+namespace {
+
+// The return kinds share their line prefix and header columns but the date; their
+// amounts are stored negative and settle on account.
+DocKind ReturnKind(const char* header, const char* lines, const char* detail, const char* prefix,
+    const char* dateColumn, const char* logName, const char* module)
+{
+    DocKind k;
+    k.header = QLatin1String(header);
+    k.lines = QLatin1String(lines);
+    k.detail = QLatin1String(detail);
+    k.prefix = QLatin1String(prefix);
+    k.linePrefix = QStringLiteral("th");
+    k.dateColumn = QLatin1String(dateColumn);
+    k.statusColumn = QStringLiteral("th_status");
+    k.checkerColumn = QStringLiteral("th_checker");
+    k.checkDateColumn = QStringLiteral("th_chkrq");
+    k.payableColumn = QStringLiteral("th_yfje");
+    k.paidColumn = QStringLiteral("th_sfje");
+    k.settleColumn = QStringLiteral("th_jsfs");
+    k.logName = QString::fromUtf8(logName);
+    k.rightModule = QLatin1String(module);
+    k.approveRight = 5;
+    return k;
+}
+
+} // namespace
+
 const DocKind& PurchaseReturnKind()
 {
     static const DocKind kind = [] {
-        DocKind k;
-        k.header = QStringLiteral("jxc_thd");
-        k.lines = QStringLiteral("jxc_thsp");
-        k.detail = QStringLiteral("jxc_thspmx");
-        k.prefix = QStringLiteral("CT");
-        k.linePrefix = QStringLiteral("th");
-        k.dateColumn = QStringLiteral("th_thrq");
-        k.statusColumn = QStringLiteral("th_status");
-        k.checkerColumn = QStringLiteral("th_checker");
-        k.checkDateColumn = QStringLiteral("th_chkrq");
-        k.payableColumn = QStringLiteral("th_yfje");
-        k.paidColumn = QStringLiteral("th_sfje");
-        k.settleColumn = QStringLiteral("th_jsfs");
-        k.logName = QStringLiteral("采购退货单");
-        k.rightModule = QStringLiteral("cggl");
-        k.approveRight = 5;
+        DocKind k = ReturnKind("jxc_thd", "jxc_thsp", "jxc_thspmx", "CT", "th_thrq", "采购退货单", "cggl");
         k.post = [](const QString& no) { ApprovePurchaseReturn(no); };
         k.negativeAmounts = true;
         k.logEmptied = false;
@@ -133,6 +146,18 @@ const DocKind& SalesOrderKind()
         DocKind k = SalesKind("jxc_xsd", "jxc_xssp", "jxc_xsspmx", "XD", "销售订单");
         k.approveRight = 19;
         k.post = [](const QString&) {};
+        return k;
+    }();
+    return kind;
+}
+
+const DocKind& SalesReturnKind()
+{
+    static const DocKind kind = [] {
+        DocKind k = ReturnKind("jxc_xsthd", "jxc_xsthsp", "jxc_xsthspmx", "XT", "th_xsrq", "销售退货单", "xsgl");
+        k.costColumn = QStringLiteral("th_cbj");
+        k.totalCostColumn = QStringLiteral("th_zcb");
+        k.post = [](const QString& no) { ApproveSalesReturn(no); };
         return k;
     }();
     return kind;

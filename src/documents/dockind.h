@@ -59,3 +59,6 @@ const DocKind& PurchaseOrderKind();
 // Sales delivery (jxc_lsxsd, "XS") and sales order (jxc_xsd, "XD").
 const DocKind& SalesDeliveryKind();
 const DocKind& SalesOrderKind();
+// Sales return (jxc_xsthd, "XT"): amounts stored negative in the header, the rest
+// always on account.
+const DocKind& SalesReturnKind();

@@ -81,7 +81,8 @@ bool GoodsAlreadyAdded(const DocKind& kind, const QString& number, const QString
                .isValid();
 }
 
-int CopyPickedLines(const DocKind& kind, const QString& number, bool stockQtyZero)
+int CopyPickedLines(
+    const DocKind& kind, const QString& number, bool stockQtyZero, const QList<QPair<QString, QString>>& alsoCopy)
 {
     Query picked(&Db());
     OpenWithParams(picked, QStringLiteral("select * from jxc_tempspxf where a_name=:a order by id"),
@@ -98,6 +99,8 @@ int CopyPickedLines(const DocKind& kind, const QString& number, bool stockQtyZer
             { col("taxje"), ts("taxje") }, { col("dzl"), ts("dzl") }, { col("bz"), ts("note") } };
         if (!kind.stockQtyColumn.isEmpty())
             row.append({ kind.stockQtyColumn, stockQtyZero ? QVariant(0) : ts("sl") });
+        for (const auto& [lineColumn, scratchColumn] : alsoCopy)
+            row.append({ lineColumn, picked.Value(scratchColumn) });
         const qint64 lineId = InsertRow(kind.lines, row);
         ++copied;
         // The new line is paired with its picked line here, so only it is relinked.

@@ -2,6 +2,8 @@
 #include "documents/dockind.h"
 
 #include <QHash>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QVariant>
 
@@ -43,5 +45,7 @@ bool GoodsAlreadyAdded(const DocKind& kind, const QString& number, const QString
 // document under the number, each with the colour-by-size rows of its own picked
 // line and tid = its id; the received quantity is the quantity, or 0 when
 // stockQtyZero. Lines already on the document are left alone. The caller owns the
-// transaction. Answers how many lines were copied.
-int CopyPickedLines(const DocKind& kind, const QString& number, bool stockQtyZero);
+// transaction. Answers how many lines were copied. `alsoCopy` names further line
+// columns and the scratch columns they take (a kind's cost columns).
+int CopyPickedLines(
+    const DocKind& kind, const QString& number, bool stockQtyZero, const QList<QPair<QString, QString>>& alsoCopy = {});

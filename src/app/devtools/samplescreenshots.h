@@ -18,6 +18,7 @@ void RegisterOrderScreenshots();
 // The purchasing samples' supplier, goods, colours, sizes and barcodes (once).
 void PreparePurchasingSamples();
 void RegisterSalesScreenshots();
+void RegisterXsthScreenshots();
 void RegisterAdminScreenshots();
 void RegisterMembersScreenshots();
 void RegisterMemberCardScreenshots();

@@ -105,6 +105,7 @@ void RegisterSampleScreenshots()
     RegisterReturnScreenshots();
     RegisterOrderScreenshots();
     RegisterSalesScreenshots();
+    RegisterXsthScreenshots();
     RegisterAdminScreenshots();
     RegisterMembersScreenshots();
     RegisterMemberCardScreenshots();
