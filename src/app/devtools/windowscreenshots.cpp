@@ -113,6 +113,7 @@ void RegisterSampleScreenshots()
     RegisterAccountsScreenshots();
     RegisterWarehouseScreenshots();
     RegisterLossOverflowScreenshots();
+    RegisterProductionScreenshots();
     RegisterStockReportsScreenshots();
     RegisterStatisticsScreenshots();
     RegisterExpenseScreenshots();
