@@ -28,12 +28,14 @@ void RelinkCopiedLines(const QString& lines, const QString& detail, const QStrin
         QStringLiteral("select id,tid from ") + lines + QStringLiteral(" where gl_djh=:n and a_name=:a order by id"),
         { { QStringLiteral("n"), number }, { QStringLiteral("a"), who } });
     for (int r = 0; r < pairs.RecordCount(); ++r) {
-        const Params p { { QStringLiteral("id"), pairs.ValueAt(r, 0) }, { QStringLiteral("old"), pairs.ValueAt(r, 1) },
+        const qint64 id = pairs.ValueAt(r, 0).toLongLong();
+        const Params p { { QStringLiteral("neg"), -id }, { QStringLiteral("old"), pairs.ValueAt(r, 1) },
             { QStringLiteral("n"), number }, { QStringLiteral("a"), who } };
         Run(QStringLiteral("update ") + detail
-                + QStringLiteral(" set tid=-:id where gl_djh=:n and a_name=:a and tid=:old and tid>0"),
+                + QStringLiteral(" set tid=:neg where gl_djh=:n and a_name=:a and tid=:old and tid>0"),
             p);
-        Run(QStringLiteral("update ") + lines + QStringLiteral(" set tid=id where id=:id"), p);
+        Run(QStringLiteral("update ") + lines + QStringLiteral(" set tid=id where id=:id"),
+            { { QStringLiteral("id"), id } });
     }
     Run(QStringLiteral("update ") + detail + QStringLiteral(" set tid=-tid where gl_djh=:n and a_name=:a and tid<0"),
         { { QStringLiteral("n"), number }, { QStringLiteral("a"), who } });

@@ -237,8 +237,10 @@ void ProdDocWindow::BuildEntryTab()
     tBmmc->setObjectName(QStringLiteral("tBmmc"));
     tBmmc->setReadOnly(true);
     tBmmc->setMaxLength(16);
+    tBmmc->setMinimumWidth(110);
     head->addWidget(tBmmc);
     btnBm = NamedButton(cxTab1, "btnBm", "…", head);
+    btnBm->setFixedWidth(30);
     head->addStretch(1);
     btnAdd = NamedButton(
         cxTab1, "btnAdd", kind.dept ? (kind.sign > 0 ? "领用商品添加(F2)" : "商品添加(F2)") : "产品添加(F2)", head);
@@ -427,6 +429,7 @@ void ProdDocWindow::BuildQueryTab()
     tDept2->setObjectName(QStringLiteral("tDept2"));
     row->addWidget(tDept2);
     QPushButton* pick = NamedButton(cxTab3, "btnBm2", "…", row);
+    pick->setFixedWidth(30);
     lkey2 = NamedLabel(cxTab3, "单号信息：", "lkey2");
     row->addWidget(lkey2);
     tkey2 = new QLineEdit(cxTab3);
@@ -543,6 +546,9 @@ void ProdDocWindow::BuildFourthTab()
     tDept4->setObjectName(QStringLiteral("tDept4"));
     row->addWidget(tDept4);
     QPushButton* pick = NamedButton(cxTab4, "btnBm4", "…", row);
+    pick->setFixedWidth(30);
+    tkey4->setMinimumWidth(120);
+    tDept4->setMinimumWidth(100);
     QPushButton* search = NamedButton(cxTab4, "btnSearch4", "查询(F2)", row);
     row->addStretch(1);
     if (issue) {

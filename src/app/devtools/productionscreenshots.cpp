@@ -10,6 +10,7 @@
 
 #include <QDateEdit>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace {
 
@@ -68,9 +69,12 @@ QWidget* buildBmth()
     auto* w = new TF_Bmth();
     F_Bmth = w;
     w->Activate();
-    w->date3->setDate(QDate(2026, 1, 1));
-    w->date4->setDate(QDate(2026, 12, 31));
-    w->cxPage->setCurrentWidget(w->cxTab4);
+    // Showing prepares the entry tab; the list of requisitions to return is turned to afterwards.
+    QTimer::singleShot(0, w, [w] {
+        w->date3->setDate(QDate(2026, 1, 1));
+        w->date4->setDate(QDate(2026, 12, 31));
+        w->cxPage->setCurrentWidget(w->cxTab4);
+    });
     return w;
 }
 
