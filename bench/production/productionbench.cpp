@@ -51,15 +51,17 @@ struct ProductionBench {
         db.Exec(QStringLiteral("insert into %1 (gl_djh,ck_sn,de_sn,%2_rq,%2_status,%2_flag,u_sn,a_name) values "
                                "('%3','100001','B1','2024-03-05 10:00',0,1,'100001','admin')")
                     .arg(header, c, n));
-        db.Exec(QStringLiteral("insert into %1 (gl_djh,g_sn,%2_sl,%2_dj,%2_zje,%2_flag,a_name) select '%3',g_sn,4,10,40,"
-                               "1,'admin' from jxc_goods where g_sn like 'G%' order by g_sn limit 200")
-                    .arg(lines, c, n));
+        db.Exec(
+            QStringLiteral("insert into %1 (gl_djh,g_sn,%2_sl,%2_dj,%2_zje,%2_flag,a_name) select '%3',g_sn,4,10,40,"
+                           "1,'admin' from jxc_goods where g_sn like 'G%' order by g_sn limit 200")
+                .arg(lines, c, n));
         db.Exec(QStringLiteral("update %1 set tid=id where gl_djh='%2'").arg(lines, n));
-        db.Exec(QStringLiteral("insert into %1 (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,tid) select '%2',k.g_sn,"
-                               "k.cm_sn,k.color_sn,1,'admin',b.id from %3 b,jxc_tkc k where b.gl_djh='%2' and "
-                               "k.g_sn=b.g_sn and k.ck_sn='100001' and k.color_sn=(select min(t.color_sn) from jxc_tkc t "
-                               "where t.g_sn=b.g_sn and t.ck_sn='100001')")
-                    .arg(detail, n, lines));
+        db.Exec(
+            QStringLiteral("insert into %1 (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,tid) select '%2',k.g_sn,"
+                           "k.cm_sn,k.color_sn,1,'admin',b.id from %3 b,jxc_tkc k where b.gl_djh='%2' and "
+                           "k.g_sn=b.g_sn and k.ck_sn='100001' and k.color_sn=(select min(t.color_sn) from jxc_tkc t "
+                           "where t.g_sn=b.g_sn and t.ck_sn='100001')")
+                .arg(detail, n, lines));
         return n;
     }
     int LedgerRows(const QString& n)

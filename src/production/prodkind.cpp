@@ -50,13 +50,6 @@ ProdKind MakeProdKind(bool dept, int sign)
         s.pendingQuestion
             = QStringLiteral("单据保存后处于“未审核”状态，是否确认保存？\r\n\r\n处于“未审核”状态的领用单，"
                              "可以在“待审核领\r\n\r\n用单”面板中，进行修改及审核操作！");
-        const QString x = back ? QStringLiteral("bmth") : QStringLiteral("bmly");
-        s.docTemplate = [x] { return x + (ShowCostPrice ? QStringLiteral("d.fr3") : QStringLiteral("d2.fr3")); };
-        s.pendingTemplate = x + QStringLiteral("dsh.fr3");
-        s.pendingDataset = x + QStringLiteral("dsh");
-        s.listTemplates
-            = { x + QStringLiteral("djb.fr3"), x + QStringLiteral("hzb.fr3"), x + QStringLiteral("mxb.fr3") };
-        s.listDatasets = { x + QStringLiteral("djb"), x + QStringLiteral("hzb"), x + QStringLiteral("mxb") };
         if (back) {
             k.approve = [](const QString& no) { return ApproveDeptReturn(no); };
             s.unapprove = [](const QString& no) { UnapproveDeptReturn(no); };
@@ -102,13 +95,6 @@ ProdKind MakeProdKind(bool dept, int sign)
             : QStringLiteral(
                 "单据保存后处于“未审核”状态，是否确认保存？\r\n\r\n处于“未审核”状态的入库单，可以在“待审核入"
                 "\r\n\r\n库单”面板中，进行修改及审核操作！");
-        const QString x = back ? QStringLiteral("sctk") : QStringLiteral("scrk");
-        s.docTemplate = [x] { return x + (ShowCostPrice ? QStringLiteral("d.fr3") : QStringLiteral("d2.fr3")); };
-        s.pendingTemplate = x + QStringLiteral("dsh.fr3");
-        s.pendingDataset = x + QStringLiteral("dsh");
-        s.listTemplates
-            = { x + QStringLiteral("djb.fr3"), x + QStringLiteral("hzb.fr3"), x + QStringLiteral("mxb.fr3") };
-        s.listDatasets = { x + QStringLiteral("djb"), x + QStringLiteral("hzb"), x + QStringLiteral("mxb") };
         if (back) {
             k.approve = [](const QString& no) { return ApproveProductionReturn(no); };
             s.unapprove = [](const QString& no) { UnapproveProductionReturn(no); };
@@ -117,6 +103,13 @@ ProdKind MakeProdKind(bool dept, int sign)
             s.unapprove = [](const QString& no) { UnapproveProductionIn(no); };
         }
     }
+    // Templates are named by the window's tag: "bmlyd.fr3", "bmlydsh.fr3", "bmlydjb.fr3", ...
+    const QString x = s.tag;
+    s.docTemplate = [x] { return x + (ShowCostPrice ? QStringLiteral("d.fr3") : QStringLiteral("d2.fr3")); };
+    s.pendingTemplate = x + QStringLiteral("dsh.fr3");
+    s.pendingDataset = x + QStringLiteral("dsh");
+    s.listTemplates = { x + QStringLiteral("djb.fr3"), x + QStringLiteral("hzb.fr3"), x + QStringLiteral("mxb.fr3") };
+    s.listDatasets = { x + QStringLiteral("djb"), x + QStringLiteral("hzb"), x + QStringLiteral("mxb") };
     const QString c = d.linePrefix;
     d.dateColumn = c + QStringLiteral("_rq");
     d.statusColumn = c + QStringLiteral("_status");

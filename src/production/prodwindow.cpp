@@ -1,6 +1,7 @@
 #include "production/prodwindow.h"
 
 #include "documents/docdrafts.h"
+#include "documents/entryparts.h"
 #include "foundation/approvalhooks.h"
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
@@ -279,22 +280,10 @@ void ProdDocWindow::BuildEntryTab()
     QPushButton* exit = NamedButton(cxTab1, "btnExit", "退出(Esc)", bottom);
     v->addLayout(bottom);
 
-    RzPanel_Tm = new QFrame(cxTab1);
-    RzPanel_Tm->setObjectName(QStringLiteral("RzPanel_Tm"));
-    auto* tm = new QHBoxLayout(RzPanel_Tm);
-    tm->addWidget(NamedLabel(RzPanel_Tm, "条码："));
-    tSptm = new QLineEdit(RzPanel_Tm);
-    tSptm->setObjectName(QStringLiteral("tSptm"));
-    tm->addWidget(tSptm);
-    auto* tmMenu = new QMenu(this);
-    tmMenu->addAction(QStringLiteral("隐藏条码输入面板(&X)"), RzPanel_Tm, &QWidget::hide);
-    btnNoRepeat = tmMenu->addAction(QStringLiteral("同一条码不能重复添加商品(&Y)"));
-    btnNoRepeat->setCheckable(true);
-    btnOpenModi = tmMenu->addAction(QStringLiteral("添加完商品后打开修改窗口(&Z)"));
-    btnOpenModi->setCheckable(true);
-    RzPanel_Tm->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(RzPanel_Tm, &QWidget::customContextMenuRequested, this,
-        [this, tmMenu](const QPoint& at) { tmMenu->popup(RzPanel_Tm->mapToGlobal(at)); });
+    RzPanel_Tm = new BarcodePanel(cxTab1);
+    tSptm = RzPanel_Tm->tSptm;
+    btnNoRepeat = RzPanel_Tm->btnPanelAdd;
+    btnOpenModi = RzPanel_Tm->btnPanelModi;
     v->insertWidget(2, RzPanel_Tm);
     RzPanel_Tm->setVisible(kind.barcode);
 

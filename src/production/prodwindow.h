@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class BarcodePanel;
 class DataGrid;
 class KeyedCombo;
 class QAction;
@@ -131,7 +132,7 @@ public:
     QLineEdit* tsfje = nullptr;
     QLineEdit* tnote = nullptr;
     QPushButton* btnOK = nullptr;
-    QWidget* RzPanel_Tm = nullptr;
+    BarcodePanel* RzPanel_Tm = nullptr;
     QLineEdit* tSptm = nullptr;
     QAction* btnNoRepeat = nullptr;
     QAction* btnOpenModi = nullptr;

@@ -11,26 +11,7 @@
 
 namespace {
 
-class BmlyTest : public ProductionTest {
-protected:
-    void SetUp() override
-    {
-        ProductionTest::SetUp();
-        w = OpenWindow(F_Bmly);
-    }
-    void TearDown() override
-    {
-        w.reset();
-        ProductionTest::TearDown();
-    }
-    void Scan(const QString& code)
-    {
-        w->tSptm->setText(code);
-        w->tSptmKeyDown();
-    }
-    QString No() const { return w->gldjh->text(); }
-    std::unique_ptr<TF_Bmly> w;
-};
+using BmlyTest = ProdWindowTest<TF_Bmly, F_Bmly>;
 
 TEST_F(BmlyTest, ScannedRequisitionSavesPendingAndApprovesFromThePendingList)
 {
@@ -167,20 +148,7 @@ TEST_F(BmlyTest, CancellingFollowsTheReversalsRightPosition)
     CurrentRoleSn = QStringLiteral("100001");
 }
 
-class BmthTest : public ProductionTest {
-protected:
-    void SetUp() override
-    {
-        ProductionTest::SetUp();
-        w = OpenWindow(F_Bmth);
-    }
-    void TearDown() override
-    {
-        w.reset();
-        ProductionTest::TearDown();
-    }
-    std::unique_ptr<TF_Bmth> w;
-};
+using BmthTest = ProdWindowTest<TF_Bmth, F_Bmth>;
 
 TEST_F(BmthTest, WholeReturnCopiesOpenLinesAndWritingOffClosesTheRequisition)
 {

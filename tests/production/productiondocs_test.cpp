@@ -9,25 +9,7 @@
 
 namespace {
 
-class ScrkTest : public ProductionTest {
-protected:
-    void SetUp() override
-    {
-        ProductionTest::SetUp();
-        w = OpenWindow(F_Scrk);
-    }
-    void TearDown() override
-    {
-        w.reset();
-        ProductionTest::TearDown();
-    }
-    void Scan(const QString& code)
-    {
-        w->tSptm->setText(code);
-        w->tSptmKeyDown();
-    }
-    std::unique_ptr<TF_Scrk> w;
-};
+using ScrkTest = ProdWindowTest<TF_Scrk, F_Scrk>;
 
 TEST_F(ScrkTest, ScansAddLinesAndARedrawTakesTheOperatorsRowsAlong)
 {

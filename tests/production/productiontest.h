@@ -71,3 +71,25 @@ protected:
         return w;
     }
 };
+
+// One of the windows opened on the fixture, kept in its global while the test runs.
+template <class W, W*& Global> class ProdWindowTest : public ProductionTest {
+protected:
+    void SetUp() override
+    {
+        ProductionTest::SetUp();
+        w = OpenWindow(Global);
+    }
+    void TearDown() override
+    {
+        w.reset();
+        ProductionTest::TearDown();
+    }
+    void Scan(const QString& code)
+    {
+        w->tSptm->setText(code);
+        w->tSptmKeyDown();
+    }
+    QString No() const { return w->gldjh->text(); }
+    std::unique_ptr<W> w;
+};
