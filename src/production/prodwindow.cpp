@@ -890,19 +890,8 @@ void ProdDocWindow::PrintEntry(bool preview)
 {
     if (!EntryHasRows())
         return;
-    Report report;
-    if (preview) {
-        setPrinPara(report, gldjh->text(), QStringLiteral("1"));
-        report.ShowReport();
-    } else {
-        ReturningFromPrint = QStringLiteral("1");
-        PrintOptions options;
-        if (!ChoosePrinter(options))
-            return;
-        setPrinPara(report, gldjh->text(), QStringLiteral("1"));
-        report.Print(options);
-    }
-    F_DataModule->Q_GoodsPrin.Close();
+    kcdb_detail::PrintStockDraft(preview, ReturningFromPrint,
+        [this](Report& report) { setPrinPara(report, gldjh->text(), QStringLiteral("1")); });
     setButtons();
 }
 
