@@ -286,6 +286,19 @@ void ProdDocWindow::BuildEntryTab()
     btnOpenModi = RzPanel_Tm->btnPanelModi;
     v->insertWidget(2, RzPanel_Tm);
     RzPanel_Tm->setVisible(kind.barcode);
+    if (kind.barcode) {
+        // The entry grid's menu of the windows with a barcode panel; it prints nothing.
+        EntryGridActions actions;
+        actions.addCaption = kind.dept ? QStringLiteral("添加商品(&W)") : QStringLiteral("添加产品(&W)");
+        actions.add = [this] { btnAddClick(); };
+        actions.modify = [this] { btnModiClick(); };
+        actions.remove = [this] { btnDelClick(); };
+        actions.hasLines = [this] { return EntryHasRows(); };
+        const EntryGridMenu menu = NewEntryGridMenu(this, cxGridView, RzPanel_Tm, actions);
+        menu.btnRModi->setText(QStringLiteral("修改商品(&X)"));
+        menu.btnRDel->setText(QStringLiteral("删除商品(&Y)"));
+        menu.btnPrinSub->menuAction()->setVisible(false);
+    }
 
     connect(tSptm, &QLineEdit::returnPressed, this, &ProdDocWindow::tSptmKeyDown);
     connect(btnAdd, &QPushButton::clicked, this, &ProdDocWindow::btnAddClick);
