@@ -15,8 +15,8 @@ void DeclareProductionDatasets()
         QStringLiteral("Q_BmlyHzb2"), QStringLiteral("Q_BmlyMxb"), QStringLiteral("Q_GhsDjFk"),
         QStringLiteral("Q_Bmlycx1"), QStringLiteral("Q_Bmlycx2"), QStringLiteral("Q_Dept2"), QStringLiteral("Q_Scrksp"),
         QStringLiteral("Q_Scrkdwsh"), QStringLiteral("Q_Scrkspwsh"), QStringLiteral("Q_Scrk11"),
-        QStringLiteral("Q_Scrk12"), QStringLiteral("Q_Scrk21"), QStringLiteral("Q_Scrk22"),
-        QStringLiteral("Q_Scrk3") });
+        QStringLiteral("Q_Scrk12"), QStringLiteral("Q_Scrk21"), QStringLiteral("Q_Scrk22"), QStringLiteral("Q_Scrk3"),
+        QStringLiteral("Q_Sppc") });
 }
 
 void RegisterProductionWindows()

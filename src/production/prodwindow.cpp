@@ -443,6 +443,8 @@ void ProdDocWindow::BuildQueryTab()
     QStringList names { QStringLiteral("单据表"), QStringLiteral("汇总表"), QStringLiteral("明细表") };
     if (kind.dept && kind.sign > 0)
         names << QStringLiteral("部门表");
+    if (kind.sign > 0)
+        names << QStringLiteral("颜色尺码");
     for (int i = 0; i < names.size(); ++i) {
         auto* r = new QRadioButton(names[i], cxTab3);
         r->setObjectName(QStringLiteral("rView%1").arg(i));
@@ -510,6 +512,17 @@ void ProdDocWindow::BuildQueryTab()
         cxGridBmbView = ProdGrid(queryViews, "cxGridBmbView", QStringLiteral("D_GhsDjFk"),
             { { "de_name", "领用单位", 120 }, { "zsl", "总数量", 80 }, { "zje", "总成本", 90 } });
         queryViews->addWidget(cxGridBmbView);
+    }
+    if (kind.sign > 0) {
+        cxGridSppcView = ProdGrid(queryViews, "cxGridSppcView", QStringLiteral("D_Sppc"),
+            { { "rq", "开单日期", 120 }, { "gl_djh", "单据号", 120 }, { "g_sn", "商品编号", 90 },
+                { "g_name", "商品名称", 140 }, { "gg_name", "款型说明", 90 }, { "color_name", "颜色", 60 },
+                { "cm_name", "尺码", 60 }, { "glsl", "数量", 70 }, { "gl_dj", "单价", 70 }, { "zje", "总金额", 80 },
+                { "dw_name", "单位", 50 }, { "gc_name", "商品类别", 80 }, { "ck_name", "仓库", 90 },
+                { "u_name", "经办人", 70 }, { "ghs_name", "供货商名称", 90 }, { "gl_bz", "商品备注", 100 },
+                { "gl_note", "单据备注", 100 } });
+        cxGridSppcView->SetFooterSum(cxGridSppcView->ColumnByField(QStringLiteral("glsl")));
+        queryViews->addWidget(cxGridSppcView);
     }
     v->addWidget(queryViews, 1);
     auto* menu = new QMenu(this);
@@ -1235,6 +1248,29 @@ void ProdDocWindow::btnSearch3Click()
         p.insert(QStringLiteral("de"), QStringLiteral("%") + dept + QStringLiteral("%"));
     const QString goodsLike = QStringLiteral(" and (%1.g_sn like :k or %1.g_name like :k or %1.g_jm like :k or "
                                              "%1.gg_name like :k)");
+    const QString view = views[QueryView()]->text();
+    if (view == QStringLiteral("颜色尺码")) {
+        p.remove(QStringLiteral("f"));
+        if (tkey2->text().trimmed().isEmpty())
+            p.remove(QStringLiteral("k"));
+        p.insert(QStringLiteral("gf"), kind.dept ? QStringLiteral("ly") : QStringLiteral("sc"));
+        const QString binding = ProdBinding(QStringLiteral("d"), p);
+        KcdbOpen(F_DataModule->Q(QStringLiteral("Q_Sppc")),
+            QStringLiteral("select a.*,c.gc_name,e.g_name,e.gg_name,e.gl_taxdj,e.gl_cbj,e.dw_name,e.gl_note,e.gl_bz,"
+                           "e.ghs_name,e.ck_name,e.gl_kdrq as rq,f.cm_name,g.color_name,a.gl_sl as glsl,"
+                           "a.gl_sl*a.gl_dj*e.gl_dzl as zje from jxc_goodslistmx a inner join jxc_goodslist e on "
+                           "a.gl_djh=e.gl_djh and a.g_sn=e.g_sn and a.tid=e.tid left join jxc_goods b on "
+                           "a.g_sn=b.g_sn left join jxc_goodsclass c on b.gc_sn=c.gc_sn left join jxc_ckxx d on "
+                           "a.ck_sn=d.ck_sn left join jxc_cm f on a.cm_sn=f.cm_sn left join jxc_color g on "
+                           "a.color_sn=g.color_sn where a.gl_flag=:gf and a.gl_kdrq>=:d1 and a.gl_kdrq<:d2")
+                + binding + (dept.isEmpty() ? QString() : QStringLiteral(" and e.ghs_name like :de"))
+                + (p.contains(QStringLiteral("k"))
+                        ? QStringLiteral(" and (b.g_sn like :k or b.g_name like :k or b.g_jm like :k)")
+                        : QString())
+                + QStringLiteral(" order by a.gl_djh,a.id"),
+            p);
+        return;
+    }
     switch (QueryView()) {
     case 0: {
         const QString binding = ProdBinding(QStringLiteral("e"), p);
@@ -1393,7 +1429,8 @@ void ProdDocWindow::btnPrin3Click()
 {
     const int view = QueryView();
     DataGrid* grids[] = { cxGridDjbView, cxGridHzbView, cxGridMxbView, cxGridBmbView };
-    if (view > 3 || !grids[view] || grids[view]->RowCount() == 0)
+    // The colour-by-size view has no template.
+    if (view > 3 || !grids[view] || grids[view]->RowCount() == 0 || views[view]->text() == QStringLiteral("颜色尺码"))
         return;
     const ReportVariables vars { { QStringLiteral("date1"), date1->date().toString(QStringLiteral("yyyy-MM-dd")) },
         { QStringLiteral("date2"), date2->date().toString(QStringLiteral("yyyy-MM-dd")) } };
@@ -1406,7 +1443,8 @@ void ProdDocWindow::btnExport3Click()
 {
     const int view = QueryView();
     DataGrid* grids[] = { cxGridDjbView, cxGridHzbView, cxGridMxbView, cxGridBmbView };
-    if (view > 3 || !grids[view] || grids[view]->RowCount() == 0)
+    // The colour-by-size view is not written.
+    if (view > 3 || !grids[view] || grids[view]->RowCount() == 0 || views[view]->text() == QStringLiteral("颜色尺码"))
         return;
     // The requisition's query writes the older format only.
     ExportGridList(*grids[view], kind.dept && kind.sign > 0);

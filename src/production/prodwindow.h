@@ -168,6 +168,7 @@ public:
     DataGrid* cxGridHzb2View = nullptr;
     DataGrid* cxGridMxbView = nullptr;
     DataGrid* cxGridBmbView = nullptr;
+    DataGrid* cxGridSppcView = nullptr;
     QPushButton* btnUnapprove = nullptr;
     QPushButton* btnPrin3 = nullptr;
     QAction* btnRUnapprove = nullptr;

@@ -1,6 +1,7 @@
 #include "productiontest.h"
 
 #include "platform/ui/keyedcombo.h"
+#include "posting/stockposting.h"
 #include "production/modidately.h"
 
 #include <QDateEdit>
@@ -129,6 +130,73 @@ TEST_F(ProductionTest, DateDialogRefusesAHandlerNoLongerListedAndRefreshesTheOwn
     EXPECT_TRUE(no.startsWith(QStringLiteral("LY240509")));
     EXPECT_EQ(owner->Q_Pending.AsString(QStringLiteral("gl_djh")), no);
     EXPECT_EQ(owner->gldjh->text(), draft);
+}
+
+} // namespace
+
+namespace {
+
+using SctkTest = ProdWindowTest<TF_Sctk, F_Sctk>;
+
+TEST_F(SctkTest, ReturnQueryShowsPositiveQuantitiesNegativeCostAndNegativeLedgerRows)
+{
+    Sql(QStringLiteral(
+        "insert into jxc_scrkd (gl_djh,ghs_sn,de_sn,ck_sn,sc_rq,sc_flag,sc_yfje,sc_sfje,sc_status,u_sn,"
+        "a_name) values ('ST240509001','','D2','100001','2024-05-09 10:00',-1,-20,-20,0,'100001','admin')"));
+    Sql(QStringLiteral("insert into jxc_scrksp (gl_djh,g_sn,sc_sl,sc_dj,sc_zje,sc_flag,a_name) values "
+                       "('ST240509001','G1',2,10,20,1,'admin')"));
+    Sql(QStringLiteral("update jxc_scrksp set tid=id"));
+    Sql(QStringLiteral("insert into jxc_scrkspmx (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,tid) select gl_djh,g_sn,'S',"
+                       "'R',2,'admin',id from jxc_scrksp"));
+    // Approved from the pending list.
+    w->cxPage->setCurrentWidget(w->cxTab2);
+    ASSERT_EQ(w->Q_Pending.RecordCount(), 1);
+    prompt.Answer(Prompt::Answer::Yes);
+    w->btnRChkClick();
+    EXPECT_EQ(w->Q_Pending.RecordCount(), 0);
+
+    w->cxPage->setCurrentWidget(w->cxTab3);
+    w->date1->setDate(QDate(2024, 5, 1));
+    w->btnSearch3Click();
+    ASSERT_EQ(w->Q_Djb.RecordCount(), 1);
+    EXPECT_EQ(w->Q_Djb.AsFloat(QStringLiteral("zsl")), 2);
+    EXPECT_EQ(w->Q_Djb.AsFloat(QStringLiteral("zje")), -20);
+    EXPECT_EQ(w->Q_Djb2.AsFloat(QStringLiteral("sl")), 2);
+    w->views[2]->setChecked(true);
+    w->setQueryView(2);
+    ASSERT_EQ(w->Q_Mxb.RecordCount(), 1);
+    EXPECT_EQ(w->Q_Mxb.AsFloat(QStringLiteral("gl_sl")), -2);
+    EXPECT_EQ(w->Q_Mxb.AsFloat(QStringLiteral("gl_zje")), -20);
+    EXPECT_EQ(w->views.size(), 3); // no colour-by-size view for returns
+}
+
+TEST_F(ScrkTest, ColourSizeViewListsTheLedgersSizeRowsOfTheMonth)
+{
+    Sql(QStringLiteral("insert into jxc_scrkd (gl_djh,ghs_sn,de_sn,ck_sn,sc_rq,sc_flag,sc_status,u_sn,a_name) values "
+                       "('SC240509001','','D2','100001','2024-05-09 10:00',1,0,'100001','admin')"));
+    Sql(QStringLiteral("insert into jxc_scrksp (gl_djh,g_sn,sc_sl,sc_dj,sc_zje,sc_flag,a_name) values "
+                       "('SC240509001','G1',3,10,30,1,'admin')"));
+    Sql(QStringLiteral("update jxc_scrksp set tid=id"));
+    Sql(QStringLiteral("insert into jxc_scrkspmx (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,tid) select gl_djh,g_sn,'S',"
+                       "'R',1,'admin',id from jxc_scrksp union all select gl_djh,g_sn,'M','B',2,'admin',id from "
+                       "jxc_scrksp"));
+    ASSERT_EQ(ApproveProductionIn(QStringLiteral("SC240509001")), QString());
+    w->cxPage->setCurrentWidget(w->cxTab3);
+    w->date1->setDate(QDate(2024, 5, 1));
+    w->tDept2->setText(U8("车间"));
+    w->views[3]->setChecked(true);
+    w->setQueryView(3);
+    Query& rows = F_DataModule->Q(QStringLiteral("Q_Sppc"));
+    ASSERT_EQ(rows.RecordCount(), 2);
+    double total = 0;
+    for (int r = 0; r < rows.RecordCount(); ++r) {
+        rows.SetRecNo(r);
+        total += rows.AsFloat(QStringLiteral("zje"));
+    }
+    EXPECT_EQ(total, 30);
+    w->tDept2->setText(U8("行政部"));
+    w->btnSearch3Click();
+    EXPECT_EQ(rows.RecordCount(), 0);
 }
 
 } // namespace
