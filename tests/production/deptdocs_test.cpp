@@ -136,6 +136,52 @@ TEST_F(BmlyTest, QueryViewsSummariseAndOnlyTheDocumentTableCancels)
         Scalar(QStringLiteral("select ly_status from jxc_bmlyd where gl_djh='LY240508001'")), QStringLiteral("1"));
 }
 
+TEST_F(BmlyTest, PendingSearchMatchesTheNumberOrTheRemark)
+{
+    Requisition(QStringLiteral("LY240508001"), { { QStringLiteral("G1"), 1, 0 } });
+    Requisition(QStringLiteral("LY240508002"), { { QStringLiteral("G1"), 1, 0 } });
+    Sql(QStringLiteral("update jxc_bmlyd set ly_status=0"));
+    Sql(QStringLiteral("update jxc_bmlyd set ly_note='%1' where gl_djh='LY240508002'").arg(U8("橱窗")));
+    w->cxPage->setCurrentWidget(w->cxTab2);
+    const std::pair<const char*, QStringList> cases[] = {
+        { "8001", { QStringLiteral("LY240508001") } },
+        { "橱窗", { QStringLiteral("LY240508002") } },
+        { "", { QStringLiteral("LY240508001"), QStringLiteral("LY240508002") } },
+    };
+    for (const auto& [key, expected] : cases) {
+        w->tkey->setText(U8(key));
+        w->btnSearch2Click();
+        QStringList found;
+        for (int r = 0; r < w->Q_Pending.RecordCount(); ++r) {
+            w->Q_Pending.SetRecNo(r);
+            found << w->Q_Pending.AsString(QStringLiteral("gl_djh"));
+        }
+        EXPECT_EQ(found, expected) << key;
+    }
+}
+
+TEST_F(BmlyTest, ABoundOperatorSeesOnlyHisWarehousesDocuments)
+{
+    Requisition(QStringLiteral("LY240508001"), { { QStringLiteral("G1"), 1, 0 } });
+    Requisition(QStringLiteral("LY240508002"), { { QStringLiteral("G1"), 1, 0 } });
+    Sql(QStringLiteral("update jxc_bmlyd set ck_sn='W2' where gl_djh='LY240508002'"));
+    Sql(QStringLiteral("update jxc_ckxx set ck_asn='100002,' where ck_sn='W2'"));
+    Sql(QStringLiteral("insert into jxc_role (r_sn,r_name,xsgl) values ('100002','clerk','111111111111')"));
+    BindOperatorWarehouse = QStringLiteral("1");
+    CurrentRoleSn = QStringLiteral("100002");
+    CurrentAdminSn = QStringLiteral("100002");
+    w->cxPage->setCurrentWidget(w->cxTab3);
+    w->date1->setDate(QDate(2024, 5, 1));
+    w->btnSearch3Click();
+    const int listed = w->Q_Djb.RecordCount();
+    const QString number = w->Q_Djb.AsString(QStringLiteral("gl_djh"));
+    BindOperatorWarehouse.clear();
+    CurrentRoleSn = QStringLiteral("100001");
+    CurrentAdminSn = QStringLiteral("100001");
+    EXPECT_EQ(listed, 1);
+    EXPECT_EQ(number, QStringLiteral("LY240508002"));
+}
+
 TEST_F(BmlyTest, CancellingFollowsTheReversalsRightPosition)
 {
     Sql(QStringLiteral("insert into jxc_role (r_sn,r_name,xsgl) values ('100002','clerk','000000001000')"));
