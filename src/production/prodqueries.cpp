@@ -1,5 +1,5 @@
-#include "production/prodwindow.h"
 #include "production/prodparts.h"
+#include "production/prodwindow.h"
 
 #include "documents/docdrafts.h"
 #include "documents/entryparts.h"
@@ -590,4 +590,3 @@ void ProdDocWindow::btnExport4Click()
     if (cxGrid4View->RowCount() > 0)
         ExportGridList(*cxGrid4View);
 }
-

@@ -1,4 +1,5 @@
 #include "production/prodrules.h"
+#include "warehouse/stockdocs.h"
 
 #include "documents/docdrafts.h"
 #include "foundation/globals.h"
@@ -50,22 +51,13 @@ ProdScanResult ScanProdBarcode(const ProdKind& kind, const ProdScanInput& in)
     const QString code = in.code.trimmed();
     if (code.isEmpty())
         return r;
-    Query tm(&Db());
-    OpenWithParams(tm, QStringLiteral("select g_sn,cm_sn,color_sn from jxc_tm where tm_tm=:c order by id limit 1"),
-        { { QStringLiteral("c"), code } });
-    if (tm.IsEmpty()) {
-        r.message = QStringLiteral("没有找到与该条码匹配的商品，请检查！");
-        return r;
-    }
-    const QString goods = tm.AsString(QStringLiteral("g_sn"));
     const DocKind& d = kind.Doc();
-    if (in.noRepeat
-        && First(QStringLiteral("select g_sn from ") + d.lines + QStringLiteral(" where g_sn=:g and gl_djh=:n limit 1"),
-            { { QStringLiteral("g"), goods }, { QStringLiteral("n"), r.number } })
-               .isValid()) {
-        r.message = QStringLiteral("该商品已添加，不能重复添加，\r\n\r\n可以修改已添加商品的数量！");
+    const ScannedBarcode scanned = LookUpBarcode(code, in.noRepeat ? d.lines : QString(), r.number);
+    if (!scanned.refusal.isEmpty()) {
+        r.message = scanned.refusal;
         return r;
     }
+    const QString& goods = scanned.goods;
     double price = 0;
     if (kind.dept) {
         price = GetCostPrice(goods, in.warehouse, in.day);
@@ -89,9 +81,9 @@ ProdScanResult ScanProdBarcode(const ProdKind& kind, const ProdScanInput& in)
         { { QStringLiteral("id"), r.lineId } });
     InsertRow(d.detail,
         { { QStringLiteral("gl_djh"), r.number }, { QStringLiteral("g_sn"), goods },
-            { QStringLiteral("cm_sn"), tm.AsString(QStringLiteral("cm_sn")) },
-            { QStringLiteral("color_sn"), tm.AsString(QStringLiteral("color_sn")) }, { QStringLiteral("t_sl"), 1 },
-            { QStringLiteral("a_name"), CurrentAdminName }, { QStringLiteral("tid"), r.lineId } });
+            { QStringLiteral("cm_sn"), scanned.size }, { QStringLiteral("color_sn"), scanned.color },
+            { QStringLiteral("t_sl"), 1 }, { QStringLiteral("a_name"), CurrentAdminName },
+            { QStringLiteral("tid"), r.lineId } });
     t.Commit();
     return r;
 }
