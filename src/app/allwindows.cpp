@@ -5,6 +5,7 @@
 #include "masterdata/registration.h"
 #include "members/memberswindows.h"
 #include "pos/poswindows.h"
+#include "production/productionwindows.h"
 #include "purchasing/purchasingwindows.h"
 #include "reports/reportswindows.h"
 #include "sales/saleswindows.h"
@@ -22,6 +23,7 @@ void RegisterAllWindows()
     RegisterMembersWindows();
     RegisterPosWindows();
     RegisterWarehouseWindows();
+    RegisterProductionWindows();
     RegisterAccountsWindows();
     RegisterReportsWindows();
     RegisterAdminWindows();

@@ -25,3 +25,11 @@ QString ApproveDeptIssue(const QString& docNo);
 // the department's income. Lines above the open rest of their requisition line are
 // refused with "退回数量不能大于剩余数量！" and nothing posts. One transaction.
 QString ApproveDeptReturn(const QString& docNo);
+
+// Production goods-in (SC): brings the lines into the header's warehouse at their
+// unit cost, writes "sc" ledger rows naming the department and sets the goods'
+// average over every warehouse. Production return (ST): takes them out again with
+// negative "st" rows after the colour-by-size stock check, whose refusal text it
+// answers (nothing written). An approved header is left as it is. One transaction.
+QString ApproveProductionIn(const QString& docNo);
+QString ApproveProductionReturn(const QString& docNo);

@@ -94,6 +94,23 @@ void KcdbOpen(Query& q, const QString& sql, const posting::Params& params)
     q.Open();
 }
 
+void PrintStockDraft(bool preview, QString& returningFromPrint, const std::function<void(Report&)>& fill)
+{
+    Report report;
+    if (preview) {
+        fill(report);
+        report.ShowReport();
+    } else {
+        returningFromPrint = QStringLiteral("1");
+        PrintOptions options;
+        if (!ChoosePrinter(options))
+            return;
+        fill(report);
+        report.Print(options);
+    }
+    F_DataModule->Q_GoodsPrin.Close();
+}
+
 // The line columns without the line table's own (unused) unit, which the goods' unit stands for.
 const QString kKcdbLineColumns
     = QStringLiteral("b.id,b.gl_djh,b.g_sn,b.db_sl,b.db_dj,b.db_sj,b.db_zje,b.a_name,b.t_ph,b.t_scrq,b.tid");
@@ -622,21 +639,10 @@ void TF_Kcdb::PrintEntry(bool preview)
 {
     if (SameWarehouses())
         return;
-    Report report;
-    if (preview) {
-        if (!EntryHasRows())
-            return;
-        setPrinPara(report, gldjh->text(), QStringLiteral("1"));
-        report.ShowReport();
-    } else {
-        ReturningFromPrint = QStringLiteral("1");
-        PrintOptions options;
-        if (!ChoosePrinter(options))
-            return;
-        setPrinPara(report, gldjh->text(), QStringLiteral("1"));
-        report.Print(options);
-    }
-    F_DataModule->Q_GoodsPrin.Close();
+    if (preview && !EntryHasRows())
+        return;
+    PrintStockDraft(preview, ReturningFromPrint,
+        [this](Report& report) { setPrinPara(report, gldjh->text(), QStringLiteral("1")); });
 }
 
 void TF_Kcdb::btnPrintClick()

@@ -93,6 +93,29 @@ StockSaveResult SaveStockDocument(const StockKind& kind, const QString& number, 
     return result;
 }
 
+ScannedBarcode LookUpBarcode(const QString& code, const QString& noRepeatLines, const QString& number)
+{
+    ScannedBarcode r;
+    Query tm(&Db());
+    OpenWithParams(tm, QStringLiteral("select g_sn,cm_sn,color_sn from jxc_tm where tm_tm=:c order by id limit 1"),
+        { { QStringLiteral("c"), code } });
+    if (tm.IsEmpty()) {
+        r.refusal = QStringLiteral("没有找到与该条码匹配的商品，请检查！");
+        return r;
+    }
+    r.found = true;
+    r.goods = tm.AsString(QStringLiteral("g_sn"));
+    r.size = tm.AsString(QStringLiteral("cm_sn"));
+    r.color = tm.AsString(QStringLiteral("color_sn"));
+    if (!noRepeatLines.isEmpty()
+        && First(QStringLiteral("select g_sn from ") + noRepeatLines
+                + QStringLiteral(" where g_sn=:g and gl_djh=:n limit 1"),
+            { { QStringLiteral("g"), r.goods }, { QStringLiteral("n"), number } })
+               .isValid())
+        r.refusal = QStringLiteral("该商品已添加，不能重复添加，\r\n\r\n可以修改已添加商品的数量！");
+    return r;
+}
+
 TransferScanResult ScanTransferBarcode(const TransferScanInput& in)
 {
     const StockKind& kind = TransferKind();
@@ -106,24 +129,16 @@ TransferScanResult ScanTransferBarcode(const TransferScanInput& in)
     if (code.isEmpty())
         return r;
 
-    Query tm(&Db());
-    OpenWithParams(tm, QStringLiteral("select g_sn,cm_sn,color_sn from jxc_tm where tm_tm=:c order by id limit 1"),
-        { { QStringLiteral("c"), code } });
-    if (tm.IsEmpty()) {
-        r.message = QStringLiteral("没有找到与该条码匹配的商品，请检查！");
+    const ScannedBarcode scanned = LookUpBarcode(code, in.noRepeat ? QStringLiteral("jxc_dbsp") : QString(), r.number);
+    if (!scanned.refusal.isEmpty()) {
+        r.message = scanned.refusal;
+        if (scanned.found)
+            r.code.clear();
         return r;
     }
-    const QString goods = tm.AsString(QStringLiteral("g_sn"));
-    const QString size = tm.AsString(QStringLiteral("cm_sn"));
-    const QString color = tm.AsString(QStringLiteral("color_sn"));
-    if (in.noRepeat
-        && First(QStringLiteral("select g_sn from jxc_dbsp where g_sn=:g and gl_djh=:n limit 1"),
-            { { QStringLiteral("g"), goods }, { QStringLiteral("n"), r.number } })
-               .isValid()) {
-        r.message = QStringLiteral("该商品已添加，不能重复添加，\r\n\r\n可以修改已添加商品的数量！");
-        r.code.clear();
-        return r;
-    }
+    const QString& goods = scanned.goods;
+    const QString& size = scanned.size;
+    const QString& color = scanned.color;
     if (!IsTrue(AllowZeroStockOut)
         && !First(QStringLiteral("select t_sl from jxc_tkc where g_sn=:g and cm_sn=:s and color_sn=:c and ck_sn=:ck "
                                  "and t_sl>0 limit 1"),

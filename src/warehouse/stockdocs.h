@@ -48,6 +48,17 @@ void DeleteDraftLine(const StockKind& kind, qint64 lineId);
 // The operator's draft lines under the number.
 int DraftLineCount(const StockKind& kind, const QString& number);
 
+// ---- barcode entry ----
+// The goods, size and colour of a barcode. A barcode of no goods is refused ("没有找到
+// 与该条码匹配的商品，请检查！", found false); with `noRepeatLines` named, a goods that
+// already has a line of anyone's under the number in that table is refused too.
+struct ScannedBarcode {
+    bool found = false;
+    QString goods, size, color;
+    QString refusal;
+};
+ScannedBarcode LookUpBarcode(const QString& code, const QString& noRepeatLines, const QString& number);
+
 // ---- barcode entry of a transfer ----
 struct TransferScanInput {
     QString code;         // as typed; the part before a full-width comma counts

@@ -76,7 +76,9 @@ QList<qint64> PostStockDoc(const StockDoc& doc)
         { QStringLiteral("BS"), &ApproveLoss }, { QStringLiteral("BY"), &ApproveOverflow },
         { QStringLiteral("PD"), &ApproveStockTake },
         { QStringLiteral("LY"), [](const QString& no) { ApproveDeptIssue(no); } },
-        { QStringLiteral("LT"), [](const QString& no) { ApproveDeptReturn(no); } } };
+        { QStringLiteral("LT"), [](const QString& no) { ApproveDeptReturn(no); } },
+        { QStringLiteral("SC"), [](const QString& no) { ApproveProductionIn(no); } },
+        { QStringLiteral("ST"), [](const QString& no) { ApproveProductionReturn(no); } } };
     const Approval approve = approvals.value(QLatin1String(k.prefix));
 
     posting::Params head { { QStringLiteral("djh"), doc.number }, { QStringLiteral("d"), doc.date },

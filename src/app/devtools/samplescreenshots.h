@@ -31,6 +31,7 @@ void PrepareTillShop();
 void RegisterAccountsScreenshots();
 void RegisterWarehouseScreenshots();
 void RegisterLossOverflowScreenshots();
+void RegisterProductionScreenshots();
 void RegisterStockReportsScreenshots();
 void RegisterStatisticsScreenshots();
 void RegisterExpenseScreenshots();

@@ -116,6 +116,7 @@ void RegisterSampleScreenshots()
     RegisterAccountsScreenshots();
     RegisterWarehouseScreenshots();
     RegisterLossOverflowScreenshots();
+    RegisterProductionScreenshots();
     RegisterStockReportsScreenshots();
     RegisterStatisticsScreenshots();
     RegisterExpenseScreenshots();
