@@ -3,7 +3,10 @@
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
 #include "sales/price.h"
+#include "sales/spdd.h"
+#include "sales/spddmodi.h"
 #include "sales/spxs.h"
+#include "sales/spxsimportdd.h"
 #include "sales/spxssele.h"
 
 #include <QTabWidget>
@@ -13,6 +16,10 @@ void DeclareSalesDatasets()
 {
     DeclareDatasets({ QStringLiteral("Q_Lsxssp"), QStringLiteral("Q_Shdj"), QStringLiteral("Q_Shsp"),
         QStringLiteral("Q_Shspmx"), QStringLiteral("Q_Tempspxf") });
+    // The order window's query tab and the order take-over share these with the
+    // purchase order window, each setting its own statement.
+    DeclareDatasets(
+        { QStringLiteral("Q_Cgd"), QStringLiteral("Q_Cgsp"), QStringLiteral("Q_Cgsp2"), QStringLiteral("Q_Zjjh") });
 }
 
 void RegisterSalesWindows()
@@ -22,6 +29,13 @@ void RegisterSalesWindows()
     FunctionWindows::Register<TF_Spxs_Sele>(QStringLiteral("TF_Spxs_Sele"));
     FunctionWindows::Register<TF_Spdd_Sele>(QStringLiteral("TF_Spdd_Sele"));
     FunctionWindows::Register<TF_Price>(QStringLiteral("TF_Price"));
+    FunctionWindows::Register<TF_Spdd>(QStringLiteral("TF_Spdd"), F_Spdd);
+    FunctionWindows::Register<TF_Spdd_Modi>(QStringLiteral("TF_Spdd_Modi"));
+    FunctionWindows::Register<TF_Spxs_ImportDD>(QStringLiteral("TF_Spxs_ImportDD"));
+    FunctionWindows::RegisterView(QStringLiteral("TF_Spdd"), QStringLiteral("query"), [](Form& f) {
+        auto* w = static_cast<TF_Spdd*>(&f);
+        QTimer::singleShot(0, w, [w] { w->cxPage->setCurrentWidget(w->cxTab3); });
+    });
     // Showing prepares the entry tab; the pending tab is turned to afterwards.
     FunctionWindows::RegisterView(QStringLiteral("TF_Spxs"), QStringLiteral("pending"), [](Form& f) {
         auto* w = static_cast<TF_Spxs*>(&f);
