@@ -770,3 +770,9 @@ void TF_Spdd::keyPressEvent(QKeyEvent* e)
     if (!DocWindowKey(e, [this](int key) { FormKeyDown(key); }))
         Form::keyPressEvent(e);
 }
+
+void TF_Spdd::resizeEvent(QResizeEvent* e)
+{
+    Form::resizeEvent(e);
+    RzPanel_Tm->Place(height(), cxTab1->height());
+}

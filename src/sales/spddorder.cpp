@@ -275,7 +275,7 @@ QString ApprovedOrdersSql(const OrderListFilter& f, SqlParams& p)
 QString ApprovedOrderLinesSql(const OrderListFilter& f, SqlParams& p)
 {
     QString sql = QStringLiteral(
-        "select a.*,b.kh_name,c.ck_name,d.u_name,f.ls_xsrq,f.ls_kmmc,f.ls_checker,f.ls_chkrq,e.g_name,e.dw_name,"
+        "select e.dw_name,a.*,b.kh_name,c.ck_name,d.u_name,f.ls_xsrq,f.ls_kmmc,f.ls_checker,f.ls_chkrq,e.g_name,"
         "e.gg_name,e.color_name,e.g_sccs,f.ls_note,a.ls_sl-a.ls_cksl as dsl,f.ls_qk from jxc_xssp a,jxc_khxx b,"
         "jxc_ckxx c,jxc_user d,jxc_goods e,jxc_xsd f where a.gl_djh=f.gl_djh and f.kh_sn=b.kh_sn and "
         "f.ck_sn=c.ck_sn and f.u_sn=d.u_sn and a.g_sn=e.g_sn and f.ls_status=1 and f.ls_xsrq>=:d1 "

@@ -16,6 +16,7 @@
 #include "platform/grid/datagrid.h"
 #include "platform/ui/keyedcombo.h"
 #include "platform/ui/prompt.h"
+#include "sales/spddgrids.h"
 #include "sales/spddorder.h"
 
 #include <QAction>
@@ -33,7 +34,14 @@
 
 namespace {
 
-DataGrid* OrderGrid(QWidget* parent, const char* name, const char* dataSource, const char* countField,
+void OpenBound(Query& q, const QString& sql, const SqlParams& p)
+{
+    OpenWithParams(q, sql, p);
+}
+
+} // namespace
+
+DataGrid* NewOrderListGrid(QWidget* parent, const char* name, const char* dataSource, const char* countField,
     std::initializer_list<std::array<const char*, 3>> columns)
 {
     auto* g = new DataGrid(parent);
@@ -45,17 +53,19 @@ DataGrid* OrderGrid(QWidget* parent, const char* name, const char* dataSource, c
     return g;
 }
 
-bool HasRows(const Query& q)
+bool HasOrderRows(const Query& q)
 {
     return q.Active() && q.RecordCount() > 0;
 }
 
-void OpenBound(Query& q, const QString& sql, const SqlParams& p)
+void OpenOrderLines(Query& q, const QString& number)
 {
-    OpenWithParams(q, sql, p);
+    OpenWithParams(q,
+        QStringLiteral("select b.dw_name,a.*,a.ls_dj*a.ls_dzl as dj,b.g_name,b.gg_name,b.color_name,b.g_sccs,b.g_kc,"
+                       "b.g_bz,a.ls_sl-a.ls_cksl as dsl from jxc_xssp a,jxc_goods b where a.g_sn=b.g_sn and "
+                       "a.gl_djh=:n order by a.id"),
+        { { QStringLiteral("n"), number } });
 }
-
-} // namespace
 
 void TF_Spdd::BuildPendingTab()
 {
@@ -76,7 +86,7 @@ void TF_Spdd::BuildPendingTab()
     sele->addStretch(1);
     box->addLayout(sele);
 
-    cxGrid2View = OrderGrid(cxTab2, "cxGrid2View", "D_Shdj", "gl_djh",
+    cxGrid2View = NewOrderListGrid(cxTab2, "cxGrid2View", "D_Shdj", "gl_djh",
         { { "gl_djh", "单据号", "110" }, { "ls_xsrq", "开单日期", "110" }, { "kh_name", "客户名称", "120" },
             { "ck_name", "仓库名称", "90" }, { "ls_yfje", "应收金额", "80" }, { "ls_sfje", "实收金额", "80" },
             { "ls_kmmc", "结算方式", "80" }, { "gl_djh2", "原始单号", "90" }, { "u_name", "经办人", "70" },
@@ -94,7 +104,7 @@ void TF_Spdd::BuildPendingTab()
     btnTab2Modi = NamedButton(cxTab2, "btnTab2Modi", "修改商品", lineBar);
     btnDele = NamedButton(cxTab2, "btnDele", "删除商品", lineBar);
     box->addLayout(lineBar);
-    cxGrid3View = OrderGrid(cxTab2, "cxGrid3View", "D_Shsp", "g_sn",
+    cxGrid3View = NewOrderListGrid(cxTab2, "cxGrid3View", "D_Shsp", "g_sn",
         { { "g_sn", "商品编号", "80" }, { "g_name", "商品名称", "130" }, { "gg_name", "款型说明", "80" },
             { "color_name", "颜色", "50" }, { "dw_name", "单位", "50" }, { "ls_cbj", "成本价", "64" },
             { "ls_lsj", "零售价", "64" }, { "ls_dj", "单价", "64" }, { "ls_dzl", "打折率", "56" },
@@ -120,7 +130,7 @@ void TF_Spdd::BuildPendingTab()
     menu->addAction(QStringLiteral("更改日期(&Z)"), this, &TF_Spdd::btn_DateClick);
     menu->addAction(QStringLiteral("导出Excel表(&E)"), this, &TF_Spdd::btn_ExportClick);
     connect(cxGrid2View, &DataGrid::rightClicked, this, [this, menu](const QPoint& at) {
-        if (HasRows(Q_Shdj))
+        if (HasOrderRows(Q_Shdj))
             menu->popup(at);
     });
     auto* lineMenu = new QMenu(this);
@@ -187,7 +197,7 @@ void TF_Spdd::BuildQueryTab()
     RzPanel_Djb = new QWidget(cxTab3);
     auto* djb = new QVBoxLayout(RzPanel_Djb);
     djb->setContentsMargins(0, 0, 0, 0);
-    cxGrid31View = OrderGrid(RzPanel_Djb, "cxGrid31View", "D_Cgd", "gl_djh",
+    cxGrid31View = NewOrderListGrid(RzPanel_Djb, "cxGrid31View", "D_Cgd", "gl_djh",
         { { "gl_djh", "单据号", "110" }, { "ls_xsrq", "开单日期", "110" }, { "kh_name", "客户名称", "120" },
             { "ck_name", "仓库名称", "90" }, { "ls_yfje", "应收金额", "80" }, { "ls_sfje", "实收金额", "80" },
             { "ls_qk", "作废", "40" }, { "ls_checker", "审核人", "70" }, { "ls_chkrq", "审核日期", "80" },
@@ -202,7 +212,7 @@ void TF_Spdd::BuildQueryTab()
     linkMx3->setFlat(true);
     info->addStretch(1);
     djb->addLayout(info);
-    cxGrid32View = OrderGrid(RzPanel_Djb, "cxGrid32View", "D_Cgsp", "gl_djh",
+    cxGrid32View = NewOrderListGrid(RzPanel_Djb, "cxGrid32View", "D_Cgsp", "gl_djh",
         { { "gl_djh", "单据号", "110" }, { "g_sn", "商品编号", "80" }, { "g_name", "商品名称", "130" },
             { "gg_name", "款型说明", "80" }, { "color_name", "颜色", "50" }, { "dw_name", "单位", "50" },
             { "ls_dj", "单价", "64" }, { "ls_dzl", "折扣", "48" }, { "dj", "折后价", "64" },
@@ -216,7 +226,7 @@ void TF_Spdd::BuildQueryTab()
     RzPanel_Mxb = new QWidget(cxTab3);
     auto* mxb = new QVBoxLayout(RzPanel_Mxb);
     mxb->setContentsMargins(0, 0, 0, 0);
-    cxGrid33View = OrderGrid(RzPanel_Mxb, "cxGrid33View", "D_Cgsp2", "ls_xsrq",
+    cxGrid33View = NewOrderListGrid(RzPanel_Mxb, "cxGrid33View", "D_Cgsp2", "ls_xsrq",
         { { "ls_xsrq", "开单日期", "110" }, { "gl_djh", "单据号", "110" }, { "g_sn", "商品编号", "80" },
             { "g_name", "商品名称", "130" }, { "ls_dj", "单价", "64" }, { "ls_dzl", "折扣", "48" },
             { "ls_tax", "税率", "48" }, { "ls_taxdj", "含税单价", "64" }, { "ls_je", "金额", "72" },
@@ -241,7 +251,7 @@ void TF_Spdd::BuildQueryTab()
     barPopupMenu31 = new QMenu(this);
     btnRZf = barPopupMenu31->addAction(QStringLiteral("单据作废(&Z)"), this, &TF_Spdd::btnRZfClick);
     connect(cxGrid31View, &DataGrid::rightClicked, this, [this](const QPoint& at) {
-        if (!HasRows(Q_Cgd))
+        if (!HasOrderRows(Q_Cgd))
             return;
         btnRZf->setText(VoidCaption());
         barPopupMenu31->popup(at);
@@ -277,7 +287,7 @@ void TF_Spdd::cxPageChange()
 
 QString TF_Spdd::SelectedPendingNo() const
 {
-    return HasRows(Q_Shdj) ? Q_Shdj.AsString(QStringLiteral("gl_djh")) : QString();
+    return HasOrderRows(Q_Shdj) ? Q_Shdj.AsString(QStringLiteral("gl_djh")) : QString();
 }
 
 void TF_Spdd::btnSearch2Click()
@@ -304,17 +314,14 @@ void TF_Spdd::ReopenPending(const QString& number)
 void TF_Spdd::setShspList()
 {
     ghsname->clear();
-    if (!HasRows(Q_Shdj)) {
+    if (!HasOrderRows(Q_Shdj)) {
         for (QPushButton* b : { btnAdd, btnTab2Modi, btnDele })
             b->setEnabled(false);
         Q_Shsp.Close();
         return;
     }
     ghsname->setText(Q_Shdj.AsString(QStringLiteral("kh_name")));
-    OpenBound(Q_Shsp,
-        QStringLiteral("select a.*,b.g_name,b.dw_name,b.gg_name,b.color_name,b.g_sccs,b.g_kc,b.g_bz from jxc_xssp a,"
-                       "jxc_goods b where a.g_sn=b.g_sn and a.gl_djh=:n order by a.id"),
-        { { QStringLiteral("n"), SelectedPendingNo() } });
+    OpenOrderLines(Q_Shsp, SelectedPendingNo());
     const bool lines = Q_Shsp.RecordCount() > 0;
     btnTab2Modi->setEnabled(lines);
     btnDele->setEnabled(lines);
@@ -333,7 +340,7 @@ void TF_Spdd::updateCheckShdjYfje()
 
 void TF_Spdd::btnAddClick()
 {
-    if (!HasRows(Q_Shdj) || !FunctionWindows::Available(QStringLiteral("TF_Spdd_Add")))
+    if (!HasOrderRows(Q_Shdj) || !FunctionWindows::Available(QStringLiteral("TF_Spdd_Add")))
         return;
     ActiveDocKind = QStringLiteral("spxssh");
     FunctionWindows::Open(QStringLiteral("TF_Spdd_Add"), FunctionWindows::Lifetime::Freed);
@@ -342,7 +349,7 @@ void TF_Spdd::btnAddClick()
 
 void TF_Spdd::btnTab2ModiClick()
 {
-    if (!HasRows(Q_Shsp))
+    if (!HasOrderRows(Q_Shsp))
         return;
     const qint64 id = Q_Shsp.AsInteger(QStringLiteral("id"));
     OpenMode = QStringLiteral("spxs_modish");
@@ -358,7 +365,7 @@ void TF_Spdd::btnTab2ModiClick()
 
 void TF_Spdd::btnDeleClick()
 {
-    if (!HasRows(Q_Shsp))
+    if (!HasOrderRows(Q_Shsp))
         return;
     if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) == Prompt::Answer::No)
         return;
@@ -373,7 +380,7 @@ void TF_Spdd::btnDeleClick()
 
 void TF_Spdd::linkMxClick()
 {
-    if (!HasRows(Q_Shsp) || Q_Shsp.AsString(QStringLiteral("tid")).isEmpty())
+    if (!HasOrderRows(Q_Shsp) || Q_Shsp.AsString(QStringLiteral("tid")).isEmpty())
         return;
     AuxTag = QStringLiteral("jxc_xsspmx");
     SelectedSn = Q_Shsp.AsString(QStringLiteral("g_sn"));
@@ -383,7 +390,7 @@ void TF_Spdd::linkMxClick()
 
 void TF_Spdd::btn_DeleClick()
 {
-    if (!HasRows(Q_Shdj) || Prompt::YesNo(QStringLiteral("您确定要删除“待审核”单据吗！")) == Prompt::Answer::No)
+    if (!HasOrderRows(Q_Shdj) || Prompt::YesNo(QStringLiteral("您确定要删除“待审核”单据吗！")) == Prompt::Answer::No)
         return;
     DeletePendingDocument(doc.Kind(), SelectedPendingNo());
     ReopenPending(QString());
@@ -391,7 +398,7 @@ void TF_Spdd::btn_DeleClick()
 
 void TF_Spdd::btn_CheckClick()
 {
-    if (!HasRows(Q_Shdj) || !btn_Check->isEnabled())
+    if (!HasOrderRows(Q_Shdj) || !btn_Check->isEnabled())
         return;
     if (Prompt::YesNo(QStringLiteral(
             "您的操作将审核当前列表中所有未审核的单据，确认吗？\r\n\r\n（如需审核某个单据，请按右键！）"))
@@ -407,7 +414,7 @@ void TF_Spdd::btn_CheckClick()
 
 void TF_Spdd::btnRCheckClick()
 {
-    if (!HasRows(Q_Shdj) || !btnRCheck->isEnabled())
+    if (!HasOrderRows(Q_Shdj) || !btnRCheck->isEnabled())
         return;
     if (Prompt::YesNo(QStringLiteral("您确定审核选中的单据吗？")) == Prompt::Answer::No)
         return;
@@ -422,13 +429,13 @@ void TF_Spdd::btn_ChaKanClick()
 
 void TF_Spdd::btn_ExportClick()
 {
-    if (HasRows(Q_Shdj))
+    if (HasOrderRows(Q_Shdj))
         ExportGridList(*cxGrid2View);
 }
 
 void TF_Spdd::btn_DateClick()
 {
-    if (!HasRows(Q_Shdj) || !btn_Date->isEnabled())
+    if (!HasOrderRows(Q_Shdj) || !btn_Date->isEnabled())
         return;
     FunctionWindows::Open(QStringLiteral("TF_Spdd_Modi"), FunctionWindows::Lifetime::Freed);
 }
@@ -454,28 +461,24 @@ void TF_Spdd::btnSearch3Click()
 
 void TF_Spdd::setCgsp()
 {
-    if (!HasRows(Q_Cgd)) {
+    if (!HasOrderRows(Q_Cgd)) {
         Q_Cgsp.Close();
         LMsg->clear();
         return;
     }
     LMsg->setText(Q_Cgd.AsString(QStringLiteral("kh_name")));
-    OpenBound(Q_Cgsp,
-        QStringLiteral("select a.*,a.ls_dj*a.ls_dzl as dj,b.g_name,b.dw_name,b.gg_name,b.color_name,b.g_sccs,b.g_kc,"
-                       "b.g_bz,a.ls_sl-a.ls_cksl as dsl from jxc_xssp a,jxc_goods b where a.g_sn=b.g_sn and "
-                       "a.gl_djh=:n order by a.id"),
-        { { QStringLiteral("n"), Q_Cgd.AsString(QStringLiteral("gl_djh")) } });
+    OpenOrderLines(Q_Cgsp, Q_Cgd.AsString(QStringLiteral("gl_djh")));
 }
 
 QString TF_Spdd::VoidCaption() const
 {
-    return HasRows(Q_Cgd) && IsTrue(Q_Cgd.AsString(QStringLiteral("ls_qk"))) ? QStringLiteral("取消作废(&Z)")
-                                                                             : QStringLiteral("单据作废(&Z)");
+    return HasOrderRows(Q_Cgd) && IsTrue(Q_Cgd.AsString(QStringLiteral("ls_qk"))) ? QStringLiteral("取消作废(&Z)")
+                                                                                  : QStringLiteral("单据作废(&Z)");
 }
 
 void TF_Spdd::btnRZfClick()
 {
-    if (!HasRows(Q_Cgd))
+    if (!HasOrderRows(Q_Cgd))
         return;
     const bool isVoid = IsTrue(Q_Cgd.AsString(QStringLiteral("ls_qk")));
     const QString question = isVoid ? QStringLiteral("您的操作将取消该单据的作废状态，确认吗？")
@@ -494,7 +497,7 @@ void TF_Spdd::btn_UnChkClick()
         Prompt::Info(QStringLiteral("取消审核操作只能在“单据表”进行。"));
         return;
     }
-    if (!HasRows(Q_Cgd)
+    if (!HasOrderRows(Q_Cgd)
         || Prompt::YesNo(QStringLiteral("您的操作将取消审核当前的单据，确认吗？")) == Prompt::Answer::No)
         return;
     CancelOrderApproval(Q_Cgd.AsString(QStringLiteral("gl_djh")));
@@ -505,23 +508,23 @@ void TF_Spdd::btn_UnChkClick()
 void TF_Spdd::btn_Chakan3Click()
 {
     Query& q = rMxb->isChecked() ? Q_Cgsp2 : Q_Cgd;
-    if (HasRows(q))
+    if (HasOrderRows(q))
         ViewStored(q.AsString(QStringLiteral("gl_djh")));
 }
 
 void TF_Spdd::btn_Export3Click()
 {
     if (rMxb->isChecked()) {
-        if (HasRows(Q_Cgsp2))
+        if (HasOrderRows(Q_Cgsp2))
             ExportGridList(*cxGrid33View);
-    } else if (HasRows(Q_Cgd)) {
+    } else if (HasOrderRows(Q_Cgd)) {
         ExportGridList(*cxGrid31View);
     }
 }
 
 void TF_Spdd::linkMx3Click()
 {
-    if (!HasRows(Q_Cgsp) || Q_Cgsp.AsString(QStringLiteral("tid")).isEmpty())
+    if (!HasOrderRows(Q_Cgsp) || Q_Cgsp.AsString(QStringLiteral("tid")).isEmpty())
         return;
     AuxTag = QStringLiteral("jxc_xsspmx");
     SelectedSn = Q_Cgsp.AsString(QStringLiteral("g_sn"));

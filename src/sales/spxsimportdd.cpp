@@ -15,6 +15,7 @@
 #include "platform/grid/datagrid.h"
 #include "platform/ui/keyedcombo.h"
 #include "posting/printvars.h"
+#include "sales/spddgrids.h"
 #include "sales/spddorder.h"
 #include "sales/spxs.h"
 
@@ -32,23 +33,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-DataGrid* TakeOverGrid(QWidget* parent, const char* name, const char* dataSource,
-    std::initializer_list<std::array<const char*, 3>> columns)
-{
-    auto* g = new DataGrid(parent);
-    g->setObjectName(QLatin1String(name));
-    g->SetDataSource(&F_DataModule->D(QLatin1String(dataSource)));
-    AddGridColumns(*g, columns);
-    g->SetFooterVisible(true);
-    g->SetFooterCount(0, QStringLiteral("记录数："));
-    return g;
-}
-
-bool Listed(const Query& q)
-{
-    return q.Active() && q.RecordCount() > 0;
-}
 
 TakeOverTarget DeliveryTarget()
 {
@@ -89,7 +73,7 @@ TF_Spxs_ImportDD::TF_Spxs_ImportDD(QWidget* parent)
     RzPanel_Djb = new QWidget(this);
     auto* djb = new QVBoxLayout(RzPanel_Djb);
     djb->setContentsMargins(0, 0, 0, 0);
-    cxGrid1View = TakeOverGrid(RzPanel_Djb, "cxGrid1View", "D_Cgd",
+    cxGrid1View = NewOrderListGrid(RzPanel_Djb, "cxGrid1View", "D_Cgd", "gl_djh",
         { { "gl_djh", "单据号", "110" }, { "ls_xsrq", "开单日期", "110" }, { "kh_name", "客户名称", "120" },
             { "ck_name", "仓库名称", "90" }, { "ls_yfje", "应收金额", "80" }, { "ls_qk", "已导入", "50" },
             { "u_name", "经办人", "70" }, { "a_name", "操作员", "70" }, { "gl_djh2", "原始单号", "90" },
@@ -101,7 +85,7 @@ TF_Spxs_ImportDD::TF_Spxs_ImportDD(QWidget* parent)
     info->addWidget(ghsname);
     info->addStretch(1);
     djb->addLayout(info);
-    cxGrid11View = TakeOverGrid(RzPanel_Djb, "cxGrid11View", "D_Cgsp2",
+    cxGrid11View = NewOrderListGrid(RzPanel_Djb, "cxGrid11View", "D_Cgsp2", "g_sn",
         { { "g_sn", "商品编号", "80" }, { "g_name", "商品名称", "130" }, { "gg_name", "款型说明", "80" },
             { "dw_name", "单位", "50" }, { "ls_dj", "单价", "64" }, { "ls_dzl", "打折率", "56" },
             { "ls_cksl", "销售数量", "64" }, { "ls_sl", "订单数量", "64" }, { "dsl", "剩余数量", "64" },
@@ -112,7 +96,7 @@ TF_Spxs_ImportDD::TF_Spxs_ImportDD(QWidget* parent)
     RzPanel_Mxb = new QWidget(this);
     auto* mxb = new QVBoxLayout(RzPanel_Mxb);
     mxb->setContentsMargins(0, 0, 0, 0);
-    cxGrid21View = TakeOverGrid(RzPanel_Mxb, "cxGrid21View", "D_Zjjh",
+    cxGrid21View = NewOrderListGrid(RzPanel_Mxb, "cxGrid21View", "D_Zjjh", "gl_djh",
         { { "gl_djh", "单据号", "110" }, { "ls_xsrq", "日期", "110" }, { "g_sn", "商品编号", "80" },
             { "g_name", "商品名称", "130" }, { "g_dw", "单位", "50" }, { "gg_name", "产品规格", "80" },
             { "ls_cksl", "销售数量", "64" }, { "ls_sl", "订单数量", "64" }, { "dsl", "剩余数量", "64" },
@@ -203,17 +187,14 @@ void TF_Spxs_ImportDD::btnSearch1Click()
 
 void TF_Spxs_ImportDD::LoadOrderLines()
 {
-    if (!Listed(Q_Cgd)) {
+    if (!HasOrderRows(Q_Cgd)) {
         Q_Cgsp2.Close();
         ghsname->clear();
         return;
     }
     const QString number = Q_Cgd.AsString(QStringLiteral("gl_djh"));
     ghsname->setText(number + QLatin1Char(' ') + Q_Cgd.AsString(QStringLiteral("kh_name")));
-    OpenWithParams(Q_Cgsp2,
-        QStringLiteral("select a.*,b.g_name,b.gg_name,b.color_name,b.dw_name,a.ls_sl-a.ls_cksl as dsl from jxc_xssp a,"
-                       "jxc_goods b where a.g_sn=b.g_sn and a.gl_djh=:n order by a.id"),
-        { { QStringLiteral("n"), number } });
+    OpenOrderLines(Q_Cgsp2, number);
 }
 
 void TF_Spxs_ImportDD::rDjbClick()
@@ -257,7 +238,7 @@ void TF_Spxs_ImportDD::btn_OK3Click()
         AddSelectedLines();
         return;
     }
-    if (!Listed(Q_Cgd) || !F_Spxs)
+    if (!HasOrderRows(Q_Cgd) || !F_Spxs)
         return;
     const QString orderNo = Q_Cgd.AsString(QStringLiteral("gl_djh"));
     const QString number = TakeOverWholeOrder(orderNo, DeliveryTarget());
@@ -276,7 +257,7 @@ void TF_Spxs_ImportDD::btn_OK3Click()
 
 void TF_Spxs_ImportDD::AddSelectedLines()
 {
-    if (!Listed(Q_Zjjh) || !F_Spxs)
+    if (!HasOrderRows(Q_Zjjh) || !F_Spxs)
         return;
     const QList<int> rows = cxGrid21View->SelectedRows();
     if (rows.isEmpty())
@@ -284,10 +265,11 @@ void TF_Spxs_ImportDD::AddSelectedLines()
     QList<qint64> ids;
     const int idCol = Q_Zjjh.FieldIndex(QStringLiteral("id"));
     for (int r : rows)
-        ids << Q_Zjjh.TextAt(r, idCol).toLongLong();
+        ids << Q_Zjjh.TextAt(cxGrid21View->SourceRow(r), idCol).toLongLong();
     const QString number = TakeOverOrderLines(ids, DeliveryTarget());
     F_Spxs->gldjh->setText(number);
-    const QString lastOrder = Q_Zjjh.TextAt(rows.last(), Q_Zjjh.FieldIndex(QStringLiteral("gl_djh")));
+    const QString lastOrder
+        = Q_Zjjh.TextAt(cxGrid21View->SourceRow(rows.last()), Q_Zjjh.FieldIndex(QStringLiteral("gl_djh")));
     TakeHeader(lastOrder);
     F_Spxs->openGridViewData(number);
     F_Spxs->updateBottomJe();
@@ -296,7 +278,7 @@ void TF_Spxs_ImportDD::AddSelectedLines()
 
 void TF_Spxs_ImportDD::btn_ExportClick()
 {
-    if (Listed(Q_Cgd))
+    if (HasOrderRows(Q_Cgd))
         ExportGridList(*cxGrid1View, true);
 }
 

@@ -1,6 +1,12 @@
 #include "spddtest.h"
 
+#include "platform/grid/datagrid.h"
 #include "posting/salesposting.h"
+#include "sales/spxs.h"
+#include "sales/spxsimportdd.h"
+
+#include <QItemSelectionModel>
+#include <QRadioButton>
 
 namespace {
 
@@ -130,6 +136,42 @@ TEST_F(SpddTakeOver, ApprovingTheDeliveryTakesOnlyTheOrdersRowsFromStock)
             .arg(number, Warehouse()));
     ApproveSalesDoc(number);
     EXPECT_EQ(before - Number(QStringLiteral("select sum(t_sl) from jxc_tkc")), 12);
+}
+
+TEST_F(SpddTakeOver, TheWindowFillsTheDeliveryHeaderOrAddsTheLinesChosen)
+{
+    auto delivery = std::make_unique<TF_Spxs>();
+    F_Spxs = delivery.get();
+    delivery->Activate();
+    Sql(QStringLiteral("update jxc_lsxssp set gl_djh='%1'").arg(delivery->DocNumber()));
+    Sql(QStringLiteral("update jxc_lsxsspmx set gl_djh='%1'").arg(delivery->DocNumber()));
+    {
+        TF_Spxs_ImportDD d;
+        d.Activate();
+        ASSERT_EQ(d.Q_Cgd.RecordCount(), 1);
+        d.btn_OK3Click();
+    }
+    EXPECT_EQ(delivery->tnote->text(), QStringLiteral("ORDER NOTE"));
+    EXPECT_EQ(delivery->tsn2->text(), QStringLiteral("XD2405090001"));
+    EXPECT_EQ(SourceDocNo, QStringLiteral("XD2405090001"));
+    EXPECT_EQ(delivery->comJsfs->currentIndex(), 1);
+    EXPECT_EQ(CurrentCustomerSn, QStringLiteral("K1"));
+    EXPECT_EQ(Count(QStringLiteral("jxc_lsxssp"), QStringLiteral("gl_djh='%1'").arg(delivery->DocNumber())), 2);
+
+    TF_Spxs_ImportDD d;
+    d.Activate();
+    d.rMxb->setChecked(true);
+    ASSERT_EQ(d.Q_Zjjh.RecordCount(), 2);
+    // The view lists the newest line first: choose the first line, then the gift.
+    auto* model = d.cxGrid21View->selectionModel();
+    for (int row : { 1, 0 })
+        model->select(d.cxGrid21View->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    d.btn_OK3Click();
+    EXPECT_EQ(
+        Column(QStringLiteral("select ls_sl from jxc_lsxssp where gl_djh='%1' order by id").arg(delivery->DocNumber())),
+        (QStringList { QStringLiteral("10"), QStringLiteral("2"), QStringLiteral("10"), QStringLiteral("2") }));
+    F_Spxs = nullptr;
+    SourceDocNo.clear();
 }
 
 } // namespace

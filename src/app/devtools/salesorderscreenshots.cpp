@@ -4,6 +4,7 @@
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "foundation/settings.h"
+#include "platform/base/clock.h"
 #include "platform/ui/screenshots.h"
 #include "sales/spdd.h"
 #include "sales/spxs.h"
@@ -32,10 +33,13 @@ void prepareOrderSamples()
                            "('6935010001','35010001','350001','350001'),('D1YL','35010001','350002','350002'),"
                            "('6935010002','35010002','350001','350002')"));
     ExecSQL(QStringLiteral("insert into jxc_khxx (kh_sn,kh_name,kh_jm) values ('350001','云裳服饰','YSFS')"));
+    // Dated today, so that the lists' default period shows it.
+    const QString today = Clock::Today().toString(QStringLiteral("yyyy-MM-dd"));
     ExecSQL(QStringLiteral(
         "insert into jxc_xsd (gl_djh,kh_sn,ck_sn,u_sn,a_name,ls_xsrq,ls_status,ls_qk,ls_dhbz,ls_jsfs,ls_yfje,"
         "ls_sfje,ls_checker,ls_chkrq,ls_note) select 'XD2024051000001','350001','100001',min(u_sn),'admin',"
-        "'2024-05-10 09:30',1,0,0,1,2594,0,'admin','2024-05-10','冬装首单' from jxc_user"));
+        "'%1 09:30',1,0,0,1,2495,0,'admin','%1','冬装首单' from jxc_user")
+                .arg(today));
     ExecSQL(QStringLiteral("insert into jxc_xssp (gl_djh,g_sn,a_name,ls_sl,ls_cksl,ls_dj,ls_taxdj,ls_dzl,ls_je,ls_zje,"
                            "ls_cbj,ls_zcb,t_zp) values "
                            "('XD2024051000001','35010001','admin',3,0,699,699,1,2097,2097,360,1080,''),"
