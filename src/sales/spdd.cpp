@@ -426,6 +426,7 @@ void TF_Spdd::initTab()
     btnSeleGhs->setEnabled(true);
     tkh->setEnabled(true);
     RzPanel_Yhzh->hide();
+    RzPanel_Kh2->hide();
     tkh->setText(DefaultCustomerName());
     CurrentCustomerSn = DefaultCustomerSn();
     tyfje->setText(QStringLiteral("0"));
@@ -745,6 +746,8 @@ void TF_Spdd::FormKeyDown(int key)
             key, [this] { btnKhAddClick(); }, [this] { btnKhModiClick(); });
         return;
     }
+    if (RzPanel_Kh2->HandleKey(key) != PartnerPanel::KeyUse::PanelHidden)
+        return;
     switch (key) {
     case Qt::Key_F2:
         if (cxPage->currentWidget() == cxTab1 && lineRights_)

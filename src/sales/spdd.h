@@ -7,6 +7,7 @@
 
 class DataGrid;
 class KeyedCombo;
+class PartnerPanel;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -146,6 +147,9 @@ public:
 
     // pending tab
     QLineEdit* tGhsName = nullptr;
+    QPushButton* btnSearchGhs = nullptr;
+    // The customer list of the pending tab's customer field.
+    PartnerPanel* RzPanel_Kh2 = nullptr;
     QLineEdit* tchkKey = nullptr;
     QComboBox* comSort = nullptr;
     QPushButton* btnSearch2 = nullptr;
@@ -201,6 +205,8 @@ private:
     void SetDocDate(const QDateTime& when);
     void ReopenPending(const QString& number);
     bool lineRights_ = false;
+    // The customer the pending tab's panel took; the list filters by the field's text.
+    QString pendingCustomer_;
 };
 
 extern TF_Spdd* F_Spdd;

@@ -74,6 +74,8 @@ void TF_Spdd::BuildPendingTab()
     sele->addWidget(NamedLabel(cxTab2, "客户名称："));
     tGhsName = NamedEdit(cxTab2, "tGhsName", 64);
     sele->addWidget(tGhsName);
+    btnSearchGhs = NamedButton(cxTab2, "btnSearchGhs", "…", sele);
+    btnSearchGhs->setMaximumWidth(28);
     sele->addWidget(NamedLabel(cxTab2, "请输入单据相关信息进行查询："));
     tchkKey = NamedEdit(cxTab2, "tchkKey", 64);
     sele->addWidget(tchkKey);
@@ -145,6 +147,11 @@ void TF_Spdd::BuildPendingTab()
 
     for (QLineEdit* e : { tGhsName, tchkKey })
         DiscardSearchPunctuation(e);
+    RzPanel_Kh2 = new PartnerPanel(
+        cxTab2, PartnerPanel::Side::Customers, tGhsName, pendingCustomer_, [this] { btnSearch2Click(); });
+    RzPanel_Kh2->setObjectName(QStringLiteral("RzPanel_Kh2"));
+    RzPanel_Kh2->setGeometry(80, 40, 640, 280);
+    connect(btnSearchGhs, &QPushButton::clicked, RzPanel_Kh2, &PartnerPanel::Open);
     connect(btnSearch2, &QPushButton::clicked, this, &TF_Spdd::btnSearch2Click);
     connect(comSort, &QComboBox::currentIndexChanged, this, &TF_Spdd::btnSearch2Click);
     connect(cxGrid2View, &DataGrid::currentRowChanged, this, &TF_Spdd::setShspList);
