@@ -27,6 +27,7 @@ const DraftTables kKinds[] = {
     { "XS", "jxc_lsxsd", "ls_status", "ls_xsrq", "jxc_lsxssp", "jxc_lsxsspmx" },
     { "XT", "jxc_xsthd", "th_status", "th_xsrq", "jxc_xsthsp", "jxc_xsthspmx" },
     { "CD", "jxc_cgd", "j_status", "j_jhrq", "jxc_cgsp", "jxc_cgspmx" },
+    { "XD", "jxc_xsd", "ls_status", "ls_xsrq", "jxc_xssp", "jxc_xsspmx" },
 };
 
 } // namespace

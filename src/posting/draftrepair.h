@@ -8,7 +8,7 @@
 // (header, lines, colour-by-size rows) a fresh number of its own date. The draft of
 // `approvingOperator` keeps the number; without one, the draft with the smallest
 // header id does. When the number is already approved, every remaining draft moves
-// and the approver's own pending copies go. Kinds: "CJ", "CT", "XS", "XT", "CD";
+// and the approver's own pending copies go. Kinds: "CJ", "CT", "XS", "XT", "CD", "XD";
 // others change nothing.
 void FixDuplicateDocNo(const QString& docNo, const QString& prefix, const QString& approvingOperator);
 

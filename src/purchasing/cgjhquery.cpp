@@ -18,6 +18,7 @@
 #include "platform/base/clock.h"
 #include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
+#include "platform/report/report.h"
 #include "platform/ui/prompt.h"
 #include "posting/tradereversal.h"
 

@@ -63,6 +63,7 @@ SalesScanResult ScanSalesBarcode(const SalesScan& scan)
 {
     SalesScanResult result;
     result.number = scan.number;
+    const DocKind& kind = scan.kind ? *scan.kind : SalesDeliveryKind();
     const QString code = scan.code.trimmed();
     if (code.isEmpty())
         return result;
@@ -77,7 +78,8 @@ SalesScanResult ScanSalesBarcode(const SalesScan& scan)
     const QString size = tm.AsString(QStringLiteral("cm_sn"));
     const QString color = tm.AsString(QStringLiteral("color_sn"));
     if (scan.refuseRepeat
-        && First(QStringLiteral("select id from jxc_lsxssp where g_sn=:g and gl_djh=:n and a_name=:a limit 1"),
+        && First(QStringLiteral("select id from ") + kind.lines
+                + QStringLiteral(" where g_sn=:g and gl_djh=:n and a_name=:a limit 1"),
             { { QStringLiteral("g"), goods }, { QStringLiteral("n"), scan.number },
                 { QStringLiteral("a"), CurrentAdminName } })
                .isValid()) {
@@ -109,15 +111,15 @@ SalesScanResult ScanSalesBarcode(const SalesScan& scan)
     const double rate = DefaultTaxRate.toDouble() / 100;
     const bool stockOutLater = IsTrue(UseStockOut);
 
-    const DocKind& kind = SalesDeliveryKind();
     Transaction t(Db());
     const QString number = RedrawIfHeld(kind, scan.number, scan.date);
     qint64 lineId = 0;
     if (IsTrue(ScanAccumulates) && ownBarcode) {
         Query line(&Db());
         OpenWithParams(line,
-            QStringLiteral("select id,ls_sl,ls_dj,ls_taxdj,ls_dzl,ls_cbj,ls_cksl from jxc_lsxssp where gl_djh=:n "
-                           "and g_sn=:g and a_name=:a and coalesce(t_zp,'')='' order by id limit 1"),
+            QStringLiteral("select id,ls_sl,ls_dj,ls_taxdj,ls_dzl,ls_cbj,ls_cksl from ") + kind.lines
+                + QStringLiteral(" where gl_djh=:n "
+                                 "and g_sn=:g and a_name=:a and coalesce(t_zp,'')='' order by id limit 1"),
             { { QStringLiteral("n"), number }, { QStringLiteral("g"), goods },
                 { QStringLiteral("a"), CurrentAdminName } });
         if (!line.IsEmpty()) {
@@ -128,15 +130,16 @@ SalesScanResult ScanSalesBarcode(const SalesScan& scan)
             p.insert(QStringLiteral("sl"), qty);
             p.insert(QStringLiteral("ck"), line.AsFloat(QStringLiteral("ls_cksl")) + (stockOutLater ? 0 : 1));
             p.insert(QStringLiteral("id"), lineId);
-            Run(QStringLiteral("update jxc_lsxssp set ls_sl=:sl,ls_je=:je,ls_taxje=:taxje,ls_zje=:zje,ls_zcb=:zcb,"
-                               "ls_cksl=:ck where id=:id"),
+            Run(QStringLiteral("update ") + kind.lines
+                    + QStringLiteral(" set ls_sl=:sl,ls_je=:je,ls_taxje=:taxje,ls_zje=:zje,ls_zcb=:zcb,"
+                                     "ls_cksl=:ck where id=:id"),
                 p);
         }
     }
     if (lineId == 0) {
         const double taxPrice = RoundUp(price * (1 + rate), AmountDecimals);
         const Params a = LineAmounts(price, taxPrice, discount, 1, cost);
-        lineId = InsertRow(QStringLiteral("jxc_lsxssp"),
+        lineId = InsertRow(kind.lines,
             { { QStringLiteral("gl_djh"), number }, { QStringLiteral("ls_dj"), price }, { QStringLiteral("ls_sl"), 1 },
                 { QStringLiteral("ls_zje"), a.value(QStringLiteral("zje")) }, { QStringLiteral("ls_dzl"), discount },
                 { QStringLiteral("ls_zhje"), price }, { QStringLiteral("g_sn"), goods },
@@ -146,9 +149,10 @@ SalesScanResult ScanSalesBarcode(const SalesScan& scan)
                 { QStringLiteral("ls_taxje"), a.value(QStringLiteral("taxje")) }, { QStringLiteral("ls_lsj"), retail },
                 { QStringLiteral("ls_cksl"), stockOutLater ? 0 : 1 }, { QStringLiteral("ls_cbj"), cost },
                 { QStringLiteral("ls_zcb"), a.value(QStringLiteral("zcb")) }, { QStringLiteral("ls_cbj2"), cost } });
-        Run(QStringLiteral("update jxc_lsxssp set tid=id where id=:id"), { { QStringLiteral("id"), lineId } });
+        Run(QStringLiteral("update ") + kind.lines + QStringLiteral(" set tid=id where id=:id"),
+            { { QStringLiteral("id"), lineId } });
     }
-    InsertRow(QStringLiteral("jxc_lsxsspmx"),
+    InsertRow(kind.detail,
         { { QStringLiteral("gl_djh"), number }, { QStringLiteral("g_sn"), goods }, { QStringLiteral("t_sl"), 1 },
             { QStringLiteral("cm_sn"), size }, { QStringLiteral("color_sn"), color },
             { QStringLiteral("a_name"), CurrentAdminName }, { QStringLiteral("tid"), lineId } });

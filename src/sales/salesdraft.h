@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+struct DocKind;
+
 // The plain rules of a sales delivery under entry (no widgets): barcode entry, the
 // whole-document discount and the scanned line's price. The delivery window gathers
 // its fields and calls them; the benchmark and tests call them directly. Every
@@ -15,6 +17,8 @@ struct SalesScan {
     QString customer;  // kh_sn
     // "同一条码不能重复添加商品": a goods already on the operator's draft is refused.
     bool refuseRepeat = false;
+    // The kind whose draft the scan writes to; none: the sales delivery.
+    const DocKind* kind = nullptr;
 };
 struct SalesScanResult {
     // The refusal to show; empty when the scan wrote a line.

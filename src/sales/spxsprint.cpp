@@ -5,6 +5,7 @@
 #include "listing/longrun.h"
 
 #include "documents/prinsele.h"
+#include "foundation/combos.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "foundation/settings.h"

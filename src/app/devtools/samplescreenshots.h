@@ -19,6 +19,7 @@ void RegisterOrderScreenshots();
 void PreparePurchasingSamples();
 void RegisterSalesScreenshots();
 void RegisterXsthScreenshots();
+void RegisterSalesOrderScreenshots();
 void RegisterAdminScreenshots();
 void RegisterMembersScreenshots();
 void RegisterMemberCardScreenshots();

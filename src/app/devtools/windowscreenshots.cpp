@@ -106,6 +106,7 @@ void RegisterSampleScreenshots()
     RegisterOrderScreenshots();
     RegisterSalesScreenshots();
     RegisterXsthScreenshots();
+    RegisterSalesOrderScreenshots();
     RegisterAdminScreenshots();
     RegisterMembersScreenshots();
     RegisterMemberCardScreenshots();
