@@ -135,3 +135,27 @@ const DocKind& SalesOrderKind()
     }();
     return kind;
 }
+
+const DocKind& SalesReturnKind()
+{
+    static const DocKind kind = [] {
+        DocKind k = SalesKind("jxc_xsthd", "jxc_xsthsp", "jxc_xsthspmx", "XT", "销售退货单");
+        k.linePrefix = QStringLiteral("th");
+        k.dateColumn = QStringLiteral("th_xsrq");
+        k.statusColumn = QStringLiteral("th_status");
+        k.checkerColumn = QStringLiteral("th_checker");
+        k.checkDateColumn = QStringLiteral("th_chkrq");
+        k.payableColumn = QStringLiteral("th_yfje");
+        k.paidColumn = QStringLiteral("th_sfje");
+        k.discountColumn.clear();
+        k.settleColumn = QStringLiteral("th_jsfs");
+        k.stockQtyColumn.clear();
+        k.outgoing = false;
+        k.costColumn = QStringLiteral("th_cbj");
+        k.totalCostColumn = QStringLiteral("th_zcb");
+        k.approveRight = 4;
+        k.post = [](const QString& no) { ApproveSalesReturn(no); };
+        return k;
+    }();
+    return kind;
+}

@@ -54,3 +54,5 @@ const DocKind& PurchaseOrderKind();
 // Sales delivery (jxc_lsxsd, "XS") and sales order (jxc_xsd, "XD").
 const DocKind& SalesDeliveryKind();
 const DocKind& SalesOrderKind();
+// Sales return (jxc_xsthd, "XT").
+const DocKind& SalesReturnKind();

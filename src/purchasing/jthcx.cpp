@@ -1,5 +1,6 @@
 #include "purchasing/jthcx.h"
 
+#include "documents/docpayment.h"
 #include "documents/docwindow.h"
 #include "documents/viewdocument.h"
 #include "foundation/combos.h"
@@ -21,7 +22,6 @@
 #include "platform/ui/prompt.h"
 #include "posting/postingdb.h"
 #include "posting/tradereversal.h"
-#include "purchasing/docpayment.h"
 #include "purchasing/modidate.h"
 #include "purchasing/querygrids.h"
 
