@@ -1,7 +1,7 @@
 #include "documents/datechangeform.h"
 
-#include "documents/docwindow.h"
 #include "documents/dockind.h"
+#include "documents/docwindow.h"
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
@@ -186,8 +186,8 @@ void DateChangeForm::FormActivate()
         oldNo_);
     const double sign = ret ? -1 : 1;
     gldjh->setText(oldNo_);
-    const DocKind& kind = texts_.sales ? (ret ? SalesReturnKind() : SalesDeliveryKind())
-                                       : (ret ? PurchaseReturnKind() : GoodsInKind());
+    const DocKind& kind
+        = texts_.sales ? (ret ? SalesReturnKind() : SalesDeliveryKind()) : (ret ? PurchaseReturnKind() : GoodsInKind());
     storedDate_ = h.value(kind.dateColumn);
     oldDate_ = storedDate_.left(10);
     SetDocDate(QDate::fromString(oldDate_, QStringLiteral("yyyy-MM-dd")));
@@ -308,8 +308,7 @@ void DateChangeForm::RefreshPending(const QString& number) const
         host->reloadPendingLines();
     // The entry tab's number is drawn again only while it holds no lines of its own.
     const DocKind& kind = RedateKindOf(number);
-    if (First(QStringLiteral("select id from ") + kind.lines
-                + QStringLiteral(" where gl_djh=:n and a_name=:a limit 1"),
+    if (First(QStringLiteral("select id from ") + kind.lines + QStringLiteral(" where gl_djh=:n and a_name=:a limit 1"),
             { { QStringLiteral("n"), host->number() }, { QStringLiteral("a"), CurrentAdminName } })
             .isValid())
         return;

@@ -17,15 +17,15 @@ public:
     struct Texts {
         const char* objectName;
         const char* caption;
-        const char* partner;       // label of the partner's name
-        const char* balance;       // label of the partner's balance
-        const char* labels[4];     // payable, paid, settled later, amount now
-        const char* account;       // label of the account
-        const char* date;          // label of the date
-        const char* notice;        // the notice under the fields
-        const char* zeroMessage;   // refusal of a zero amount
-        const char* ledgerSide;    // "ghs" or "kh"
-        bool accountFallsBack;     // an account missing from the list selects the first one
+        const char* partner;     // label of the partner's name
+        const char* balance;     // label of the partner's balance
+        const char* labels[4];   // payable, paid, settled later, amount now
+        const char* account;     // label of the account
+        const char* date;        // label of the date
+        const char* notice;      // the notice under the fields
+        const char* zeroMessage; // refusal of a zero amount
+        const char* ledgerSide;  // "ghs" or "kh"
+        bool accountFallsBack;   // an account missing from the list selects the first one
     };
     DocMoneyForm(const Texts& texts, QWidget* parent);
 

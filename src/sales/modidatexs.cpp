@@ -20,8 +20,8 @@ bool IsExchange(const QString& number)
 } // namespace
 
 TF_ModiDateXs::TF_ModiDateXs(QWidget* parent)
-    : DateChangeForm({ "TF_ModiDateXs", "客户名称：", "出货仓库：", "应收金额：", "实收金额：", "收款账户：", true },
-        parent)
+    : DateChangeForm(
+        { "TF_ModiDateXs", "客户名称：", "出货仓库：", "应收金额：", "实收金额：", "收款账户：", true }, parent)
 {
 }
 

@@ -45,8 +45,8 @@ bool XsdjcxHasRows(const Query& q)
     return q.Active() && q.RecordCount() > 0;
 }
 
-DataGrid* XsdjcxGrid(QWidget* parent, const char* name, const char* dataset,
-    std::initializer_list<std::array<const char*, 3>> columns)
+DataGrid* XsdjcxGrid(
+    QWidget* parent, const char* name, const char* dataset, std::initializer_list<std::array<const char*, 3>> columns)
 {
     auto* grid = new DataGrid(parent);
     grid->setObjectName(QLatin1String(name));
@@ -124,7 +124,8 @@ TF_Xsdjcx::TF_Xsdjcx(QWidget* parent)
         PopupMenu_Filter->addAction(
             QString::fromUtf8(f.first), this, [this, k = QString::fromLatin1(f.second)] { SetKindFilter(k); });
     PopupMenu_Filter->addSeparator();
-    PopupMenu_Filter->addAction(QStringLiteral("欠款单据查询(&Z)"), this, [this] { SetKindFilter(QStringLiteral("qk")); });
+    PopupMenu_Filter->addAction(
+        QStringLiteral("欠款单据查询(&Z)"), this, [this] { SetKindFilter(QStringLiteral("qk")); });
     btn_GuoLv->setMenu(PopupMenu_Filter);
     btn_UnChk = NamedButton(this, "btn_UnChk", "取消审核", bar);
     btn_UnChkAll = NamedButton(this, "btn_UnChkAll", "全部取消", bar);
@@ -162,8 +163,7 @@ TF_Xsdjcx::TF_Xsdjcx(QWidget* parent)
     cxGrid2View->SetCellStyler([this](int row, int column, CellStyle& style) {
         const QString field = cxGrid2View->ColumnField(column);
         const int source = cxGrid2View->SourceRow(row);
-        const auto value
-            = [&](const char* f) { return Q_Lsxsd.TextAt(source, Q_Lsxsd.FieldIndex(QLatin1String(f))); };
+        const auto value = [&](const char* f) { return Q_Lsxsd.TextAt(source, Q_Lsxsd.FieldIndex(QLatin1String(f))); };
         if (field == QLatin1String("gtype") && value("ls_th") == QLatin1String("1")
             && value("gtype") == QStringLiteral("商品销售"))
             style.text = Qt::red;
@@ -528,8 +528,7 @@ void TF_Xsdjcx::btnSearch2Click()
             "sum(c.gl_je) as je,sum(c.gl_taxje) as taxje from jxc_goodslist c,jxc_khxx d,jxc_ckxx e "
             "where c.ghs_sn=d.kh_sn and c.ck_sn=e.ck_sn ");
         sql += WarehouseBindingCondition(QStringLiteral("e")) + KindCondition(QStringLiteral("c."))
-            + QStringLiteral(" and ") + PeriodCondition(QStringLiteral("c.") + date, from, to)
-            + QStringLiteral(" and ")
+            + QStringLiteral(" and ") + PeriodCondition(QStringLiteral("c.") + date, from, to) + QStringLiteral(" and ")
             + KeyCondition({ QStringLiteral("c.gl_djh"), QStringLiteral("d.kh_name"), QStringLiteral("d.kh_jm"),
                 QStringLiteral("d.kh_tele"), QStringLiteral("d.kh_sn"), QStringLiteral("c.gl_note") })
             + AdvancedConditions(QStringLiteral("c."), QString())
@@ -579,8 +578,8 @@ void TF_Xsdjcx::setGoodsMx()
                                  "jxc_ckxx e where a.ghs_sn=b.kh_sn and a.g_sn=c.g_sn and c.gc_sn=d.gc_sn "
                                  "and a.ck_sn=e.ck_sn ");
     sql += WarehouseBindingCondition(QStringLiteral("e")) + KindCondition(QStringLiteral("a."))
-        + QStringLiteral(" and a.g_sn=:g and ") + PeriodCondition(QStringLiteral("a.") + date, tdate1->date(), tdate2->date())
-        + QStringLiteral(" and ")
+        + QStringLiteral(" and a.g_sn=:g and ")
+        + PeriodCondition(QStringLiteral("a.") + date, tdate1->date(), tdate2->date()) + QStringLiteral(" and ")
         + KeyCondition({ QStringLiteral("a.gl_djh"), QStringLiteral("b.kh_name"), QStringLiteral("b.kh_jm"),
             QStringLiteral("b.kh_tele"), QStringLiteral("b.kh_sn"), QStringLiteral("a.gl_note") })
         + AdvancedConditions(QStringLiteral("a."), QStringLiteral("c.")) + LedgerOrder();

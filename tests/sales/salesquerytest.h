@@ -9,7 +9,6 @@
 #include "support/text.h"
 #include "support/tradefixtures.h"
 
-
 // Approved sales documents of customer K1 ("客户一") in the default warehouse: goods
 // G1 in stock (purchase price 50), the clock on 2024-05-10 10:20, documents
 // approved on saving.

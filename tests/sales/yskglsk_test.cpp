@@ -55,7 +55,8 @@ TEST_F(YskglSkTest, ApprovedReceiptLowersTheBalanceAndNotesTheDocument)
     d->tnote->setText(S("尾款 '结清'"));
     d->btnSaveClick();
     EXPECT_EQ(ResultText, QStringLiteral("50"));
-    EXPECT_EQ(Rows(QStringLiteral("select gl_djh,gl_djh2,k_ghskh,k_sfje,k_type,k_djlx,k_check,k_fkfs from jxc_ysyfk_dj")),
+    EXPECT_EQ(
+        Rows(QStringLiteral("select gl_djh,gl_djh2,k_ghskh,k_sfje,k_type,k_djlx,k_check,k_fkfs from jxc_ysyfk_dj")),
         QStringList { S("SK24051010001 XS24051010001 K1 50 kh SK 1 现金") });
     EXPECT_NEAR(GetLedgerBalance(QStringLiteral("K1"), QStringLiteral("kh")).toDouble(), before - 50, 0.005);
     EXPECT_EQ(Count(QStringLiteral("jxc_xjyh"), QStringLiteral("gl_djh='SK24051010001'")), 1);
