@@ -115,8 +115,8 @@ QString RecordDocPayment(const DocPayment& payment)
         + QStringLiteral("金额:") + amount + QStringLiteral("，") + verb + QStringLiteral("日期：") + date
         + QLatin1Char(' ') + note)
                                 .left(200);
-    Run(QStringLiteral("update ") + header + QStringLiteral(" set ") + Col(s, "hkje") + QLatin1Char('=')
-            + Col(s, "hkje") + QStringLiteral("+:a,") + Col(s, "note") + QStringLiteral("=:note where gl_djh=:n"),
+    Run(QStringLiteral("update ") + header + QStringLiteral(" set ") + Col(s, "hkje") + QStringLiteral("=coalesce(")
+            + Col(s, "hkje") + QStringLiteral(",0)+:a,") + Col(s, "note") + QStringLiteral("=:note where gl_djh=:n"),
         { { QStringLiteral("a"), payment.amount }, { QStringLiteral("note"), docNote },
             { QStringLiteral("n"), payment.docNo } });
     t.Commit();

@@ -48,7 +48,8 @@ protected:
         fixture::AddDocument({ ret ? fixture::Trade::SalesReturn : fixture::Trade::Sale, number, date,
             QStringLiteral("K1"), warehouse, QStringLiteral("100001"), 0, { { QStringLiteral("G1"), qty, 100 } } });
         const QString p = ret ? QStringLiteral("th_") : QStringLiteral("ls_");
-        Sql(QStringLiteral("update %1 set %2status=1,%2checker='admin',%2chkrq='%3' where gl_djh='%4'")
+        // Settled by what was paid, in full.
+        Sql(QStringLiteral("update %1 set %2status=1,%2checker='admin',%2chkrq='%3',%2sfje=%2yfje where gl_djh='%4'")
                 .arg(ret ? QStringLiteral("jxc_xsthd") : QStringLiteral("jxc_lsxsd"), p, date.left(10), number));
         if (ret)
             ApproveSalesReturn(number);
