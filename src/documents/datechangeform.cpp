@@ -57,7 +57,7 @@ struct RedateHeader {
     bool isReturn;
 };
 
-RedateHeader HeaderOf(const QString& number)
+RedateHeader HeaderOf(const QString& number, bool sales)
 {
     const QString prefix = number.left(2).toUpper();
     if (prefix == QLatin1String("CT"))
@@ -66,6 +66,8 @@ RedateHeader HeaderOf(const QString& number)
         return { QStringLiteral("jxc_lsxsd"), QStringLiteral("ls_"), false };
     if (prefix == QLatin1String("XT"))
         return { QStringLiteral("jxc_xsthd"), QStringLiteral("th_"), true };
+    if (sales)
+        return { QStringLiteral("jxc_lsxsd"), QStringLiteral("ls_"), false };
     return { QStringLiteral("jxc_jhd"), QStringLiteral("j_"), false };
 }
 
@@ -175,7 +177,7 @@ void DateChangeForm::FormActivate()
 {
     FillChoices();
     oldNo_ = DateEditDocNo;
-    const RedateHeader hd = HeaderOf(oldNo_);
+    const RedateHeader hd = HeaderOf(oldNo_, texts_.sales);
     const bool ret = hd.isReturn;
     const QString& p = hd.column;
     const QString partner = texts_.sales ? QStringLiteral("kh") : QStringLiteral("ghs");

@@ -27,10 +27,10 @@ protected:
     }
     void Pending(const QString& number, const QString& date)
     {
-        fixture::AddDocument({ number.startsWith(QLatin1String("XT")) ? fixture::Trade::SalesReturn
-                                                                       : fixture::Trade::Sale,
-            number, date, QStringLiteral("K1"), QStringLiteral("100001"), QStringLiteral("100001"), 0,
-            { { QStringLiteral("G1"), 1, 100 } } });
+        fixture::AddDocument(
+            { number.startsWith(QLatin1String("XT")) ? fixture::Trade::SalesReturn : fixture::Trade::Sale, number, date,
+                QStringLiteral("K1"), QStringLiteral("100001"), QStringLiteral("100001"), 0,
+                { { QStringLiteral("G1"), 1, 100 } } });
         // Settled by what was paid, in full.
         Sql(QStringLiteral("update jxc_lsxsd set ls_sfje=ls_yfje"));
         Sql(QStringLiteral("update jxc_xsthd set th_sfje=th_yfje"));
@@ -122,10 +122,12 @@ TEST_F(ModiDateXsTest, ApprovedDeliveryIsPostedOnceUnderTheNewNumberWithItsRecei
         QStringList { moved + QStringLiteral(" 1 50 2024-05-07 09:00") });
     EXPECT_EQ(Count(QStringLiteral("jxc_goodslist")), ledgerRows) << "posted once";
     EXPECT_EQ(Count(QStringLiteral("jxc_goodslist"), QStringLiteral("gl_djh='%1'").arg(old)), 0);
-    EXPECT_EQ(Count(QStringLiteral("jxc_goodslist"), QStringLiteral("gl_djh='%1' and gl_kdrq like '2024-05-07%'").arg(moved)), 1);
+    EXPECT_EQ(
+        Count(QStringLiteral("jxc_goodslist"), QStringLiteral("gl_djh='%1' and gl_kdrq like '2024-05-07%'").arg(moved)),
+        1);
     EXPECT_EQ(Scalar(QStringLiteral("select g_kc from jxc_goods where g_sn='G1'")), stock);
-    EXPECT_EQ(Rows(QStringLiteral("select gl_djh,gl_djh2 from jxc_ysyfk_dj")),
-        QStringList { sk + QLatin1Char(' ') + moved });
+    EXPECT_EQ(
+        Rows(QStringLiteral("select gl_djh,gl_djh2 from jxc_ysyfk_dj")), QStringList { sk + QLatin1Char(' ') + moved });
     EXPECT_EQ(GetLedgerBalance(QStringLiteral("K1"), QStringLiteral("kh")), balance);
 }
 

@@ -17,6 +17,7 @@ void RegisterReturnScreenshots();
 // The purchasing samples' supplier, goods, colours, sizes and barcodes (once).
 void PreparePurchasingSamples();
 void RegisterSalesScreenshots();
+void RegisterSalesQueryScreenshots();
 void RegisterAdminScreenshots();
 void RegisterMembersScreenshots();
 void RegisterMemberCardScreenshots();

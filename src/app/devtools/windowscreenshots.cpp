@@ -104,6 +104,7 @@ void RegisterSampleScreenshots()
     RegisterPurchaseQueryScreenshots();
     RegisterReturnScreenshots();
     RegisterSalesScreenshots();
+    RegisterSalesQueryScreenshots();
     RegisterAdminScreenshots();
     RegisterMembersScreenshots();
     RegisterMemberCardScreenshots();
