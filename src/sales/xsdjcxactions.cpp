@@ -1,6 +1,7 @@
 // The actions of the sales and returns query on the documents it lists.
 #include "documents/docpayment.h"
 #include "documents/docwindow.h"
+#include "documents/tradequery.h"
 #include "documents/viewdocument.h"
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
@@ -125,20 +126,9 @@ void TF_Xsdjcx::btn_FukuanClick()
     const QString number = Q_Lsxsd.AsString(QStringLiteral("gl_djh"));
     if (number.startsWith(QLatin1String("XH"), Qt::CaseInsensitive))
         return;
-    if (!DocNeedsPayment(number, Q_Lsxsd.AsFloat(QStringLiteral("yfje")), Q_Lsxsd.AsFloat(QStringLiteral("sfje")),
-            Q_Lsxsd.AsFloat(QStringLiteral("yhje")), Q_Lsxsd.AsFloat(QStringLiteral("hkje")))) {
-        Prompt::Info(QStringLiteral("该单据不需要收款！"));
-        return;
-    }
-    SelectedSn = number;
-    ResultText.clear();
-    FunctionWindows::Open(QStringLiteral("TF_Yskgl_Sk"), FunctionWindows::Lifetime::Freed);
-    SelectedSn.clear();
-    if (!ResultText.isEmpty()) {
-        Q_Lsxsd.Requery();
-        Q_Lsxsd.Locate(QStringLiteral("gl_djh"), number);
+    if (SettleCurrentDocument(
+            Q_Lsxsd, QStringLiteral("gl_djh"), QStringLiteral("TF_Yskgl_Sk"), QStringLiteral("该单据不需要收款！")))
         setLsxsspList();
-    }
 }
 
 void TF_Xsdjcx::btn_DateClick()
@@ -235,16 +225,7 @@ void TF_Xsdjcx::btn_ZdthClick()
     const QString number = CurrentDocNo();
     if (number.isEmpty())
         return;
-    if (!number.startsWith(QLatin1String("XS"), Qt::CaseInsensitive)) {
-        Prompt::Info(QStringLiteral("单据") + number + QStringLiteral("不能退货，只有“XS”开头的单据才能退货！"));
-        return;
-    }
-    const posting::Params n { { QStringLiteral("n"), number } };
-    if (posting::First(QStringLiteral("select gl_djh from jxc_lsxsd where gl_djh=:n and ls_th=1"), n).isValid()) {
-        Prompt::Info(QStringLiteral("该单据已经进行过整单退货，不能重复退货！"));
-        return;
-    }
-    if (!posting::First(QStringLiteral("select gl_djh from jxc_lsxsd where gl_djh=:n"), n).isValid())
+    if (!WholeReturnAllowed(number, { "XS", "jxc_lsxsd", "ls_th" }))
         return;
     // The return window takes the delivery over once, lines and flag included.
     WholeReturnDocNo = number;

@@ -47,8 +47,7 @@ void PrepareSalesQuerySamples()
         { "1003", "SQ0001", 1, 2, 4, 1154 } };
     for (const Doc& d : docs) {
         const QDate day = today.addDays(-d.daysAgo);
-        const QString number
-            = QStringLiteral("XS") + day.toString(QStringLiteral("yyMMdd")) + QLatin1String(d.number);
+        const QString number = QStringLiteral("XS") + day.toString(QStringLiteral("yyMMdd")) + QLatin1String(d.number);
         const double total = d.qty1 * 239 + d.qty2 * 169;
         ExecSQL(QStringLiteral("insert into jxc_lsxsd (gl_djh,kh_sn,ck_sn,u_sn,a_name,ls_xsrq,ls_status,ls_jsfs,"
                                "ls_yfje,ls_sfje,ls_yhje,ls_hkje,ls_dzl,ls_note,ls_checker,ls_chkrq) select '%1','%2',"
@@ -96,8 +95,8 @@ QWidget* buildXsdjcxChart()
 QWidget* buildYskglSk()
 {
     PrepareSalesQuerySamples();
-    SelectedSn = QStringLiteral("XS") + Clock::Today().addDays(-4).toString(QStringLiteral("yyMMdd"))
-        + QStringLiteral("1002");
+    SelectedSn
+        = QStringLiteral("XS") + Clock::Today().addDays(-4).toString(QStringLiteral("yyMMdd")) + QStringLiteral("1002");
     return new TF_Yskgl_Sk();
 }
 
