@@ -18,7 +18,7 @@ bool WholeReturnAllowed(const QString& number, const WholeReturnSource& source)
     const posting::Params n { { QStringLiteral("n"), number } };
     const QString header = QLatin1String(source.header);
     if (posting::First(QStringLiteral("select gl_djh from ") + header + QStringLiteral(" where gl_djh=:n and ")
-            + QLatin1String(source.flagColumn) + QStringLiteral("=1"),
+                + QLatin1String(source.flagColumn) + QStringLiteral("=1"),
             n)
             .isValid()) {
         Prompt::Info(QStringLiteral("该单据已经进行过整单退货，不能重复退货！"));

@@ -247,6 +247,10 @@ TEST_F(XsdjcxTest, ReceiptOpensOnlyWhereMoneyIsOwed)
     ASSERT_TRUE(q->Q_Lsxsd.Locate(QStringLiteral("gl_djh"), QStringLiteral("XS24050210001")));
     q->btn_FukuanClick();
     EXPECT_EQ(prompt.LastMessage(), S("该单据不需要收款！"));
+    q->show();
+    q->tdate1->setDate(QDate(2024, 5, 3));
+    q->btnSearch2Click();
+    const int activations = q->ActivationCount();
     ASSERT_TRUE(q->Q_Lsxsd.Locate(QStringLiteral("gl_djh"), QStringLiteral("XS24050310001")));
     prompt.OnModal(QStringLiteral("TF_Yskgl_Sk"), [](QDialog* d) {
         d->close();
@@ -254,6 +258,8 @@ TEST_F(XsdjcxTest, ReceiptOpensOnlyWhereMoneyIsOwed)
     });
     q->btn_FukuanClick();
     EXPECT_EQ(prompt.ModalNames(), QStringList { QStringLiteral("TF_Yskgl_Sk") });
+    EXPECT_EQ(q->ActivationCount(), activations) << "closing the dialog does not reset the window";
+    EXPECT_EQ(q->tdate1->date(), QDate(2024, 5, 3));
 }
 
 TEST_F(XsdjcxTest, PrintsAndExports)
