@@ -5,6 +5,7 @@
 #include "sales/modidatexs.h"
 #include "sales/price.h"
 #include "sales/spxs.h"
+#include "sales/spxsimport.h"
 #include "sales/spxssele.h"
 #include "sales/xsdjcx.h"
 #include "sales/xsthsearch.h"
@@ -18,9 +19,10 @@ void DeclareSalesDatasets()
     DeclareDatasets({ QStringLiteral("Q_Lsxssp"), QStringLiteral("Q_Shdj"), QStringLiteral("Q_Shsp"),
         QStringLiteral("Q_Shspmx"), QStringLiteral("Q_Tempspxf") });
     // The sales and returns query, its advanced search and the return window's lines.
-    DeclareDatasets({ QStringLiteral("Q_Lsxsd"), QStringLiteral("Q_Lsxssp2"), QStringLiteral("Q_GXsHZ"),
-        QStringLiteral("Q_GList"), QStringLiteral("Q_GList2"), QStringLiteral("Q_ChartXsdjcs"),
-        QStringLiteral("Q_GoodsCX"), QStringLiteral("Q_GClass5"), QStringLiteral("Q_Xsth") });
+    DeclareDatasets(
+        { QStringLiteral("Q_Lsxsd"), QStringLiteral("Q_Lsxssp2"), QStringLiteral("Q_GXsHZ"), QStringLiteral("Q_GList"),
+            QStringLiteral("Q_GList2"), QStringLiteral("Q_ChartXsdjcs"), QStringLiteral("Q_GoodsCX"),
+            QStringLiteral("Q_GClass5"), QStringLiteral("Q_Xsth"), QStringLiteral("Q_JhImport") });
 }
 
 void RegisterSalesWindows()
@@ -34,6 +36,7 @@ void RegisterSalesWindows()
     FunctionWindows::Register<TF_ModiDateXs>(QStringLiteral("TF_ModiDateXs"));
     FunctionWindows::Register<TF_Xsdjcx>(QStringLiteral("TF_Xsdjcx"));
     FunctionWindows::Register<TF_Xsth_Search>(QStringLiteral("TF_Xsth_Search"));
+    FunctionWindows::Register<TF_Spxs_Import>(QStringLiteral("TF_Spxs_Import"));
     // Showing prepares the entry tab; the pending tab is turned to afterwards.
     FunctionWindows::RegisterView(QStringLiteral("TF_Spxs"), QStringLiteral("pending"), [](Form& f) {
         auto* w = static_cast<TF_Spxs*>(&f);
