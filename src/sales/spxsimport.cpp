@@ -43,7 +43,8 @@ ImportRow ReadImportRow(const QStringList& cells)
 // The goods of the row that the warehouse stocks: by code, else the first by name.
 QHash<QString, QString> FindImportGoods(const ImportRow& row, const QString& warehouse)
 {
-    const QString sql = QStringLiteral("select a.* from jxc_goods a,jxc_kcsp b where a.g_sn=b.g_sn and b.ck_sn=:w and ");
+    const QString sql
+        = QStringLiteral("select a.* from jxc_goods a,jxc_kcsp b where a.g_sn=b.g_sn and b.ck_sn=:w and ");
     Query q(&Db());
     q.SetSQL(sql + QStringLiteral("a.g_sn=:v order by a.id limit 1"));
     q.SetParam(QStringLiteral("w"), warehouse);
@@ -113,15 +114,19 @@ int StageSalesImportRows(const std::vector<QStringList>& rows, const SalesImport
             discount = 1;
         const double q = qtyNumber ? qty : 0;
         const double p = priceNumber ? price : 0;
-        const double cost = sn.isEmpty() || (target.order && refused) ? 0 : GetCostPrice(sn, target.warehouse, target.date);
+        const double cost
+            = sn.isEmpty() || (target.order && refused) ? 0 : GetCostPrice(sn, target.warehouse, target.date);
         if (refused)
             ++failed;
-        Row values { { QStringLiteral("g_sn"), sn }, { QStringLiteral("ts_dj"), p },
-            { QStringLiteral("ts_sl"), q }, { QStringLiteral("ts_dzl"), discount },
-            { QStringLiteral("ts_note"), note }, { QStringLiteral("ghs_sn"), refused ? QStringLiteral("2") : QStringLiteral("0") },
-            { QStringLiteral("a_name"), CurrentAdminName }, { QStringLiteral("dw_name"), goods.value(QStringLiteral("dw_name")) },
+        Row values { { QStringLiteral("g_sn"), sn }, { QStringLiteral("ts_dj"), p }, { QStringLiteral("ts_sl"), q },
+            { QStringLiteral("ts_dzl"), discount }, { QStringLiteral("ts_note"), note },
+            { QStringLiteral("ghs_sn"), refused ? QStringLiteral("2") : QStringLiteral("0") },
+            { QStringLiteral("a_name"), CurrentAdminName },
+            { QStringLiteral("dw_name"), goods.value(QStringLiteral("dw_name")) },
             { QStringLiteral("g_sptm"), goods.value(QStringLiteral("g_sptm")) },
-            { QStringLiteral("ts_lsj"), goods.value(QStringLiteral("g_lsj")).isEmpty() ? QStringLiteral("0") : goods.value(QStringLiteral("g_lsj")) },
+            { QStringLiteral("ts_lsj"),
+                goods.value(QStringLiteral("g_lsj")).isEmpty() ? QStringLiteral("0")
+                                                               : goods.value(QStringLiteral("g_lsj")) },
             { QStringLiteral("ts_cbj"), cost }, { QStringLiteral("t_ph"), row.batch },
             { QStringLiteral("ts_zje"), ImportTotal((1 + tax) * p * q * discount) } };
         if (!target.order) {
@@ -149,24 +154,27 @@ QString ImportStagedSalesLines(const SalesImportTarget& target)
     Transaction t(Db());
     QString number = target.number;
     if (DocNoExists(lines, QStringLiteral("gl_djh"), number))
-        number = NextDocNo(lines, QStringLiteral("gl_djh"), target.order ? QStringLiteral("XD") : QStringLiteral("XS"),
-            target.date);
-    const QString from = QStringLiteral(" from jxc_tempspxf2 where (ghs_sn='0' or ghs_sn='1') and a_name=:a order by id");
+        number = NextDocNo(
+            lines, QStringLiteral("gl_djh"), target.order ? QStringLiteral("XD") : QStringLiteral("XS"), target.date);
+    const QString from
+        = QStringLiteral(" from jxc_tempspxf2 where (ghs_sn='0' or ghs_sn='1') and a_name=:a order by id");
     if (target.order) {
-        const QString cost = IsTrue(RoundTotals)
-            ? QStringLiteral("round(ts_cbj*ts_sl+0.000000001,") + QString::number(TotalDecimals.toInt()) + QLatin1Char(')')
-            : QStringLiteral("ts_cbj*ts_sl");
-        Run(QStringLiteral("insert into jxc_xssp (gl_djh,ls_dj,ls_sl,ls_zje,ls_dzl,ls_zhje,g_sn,a_name,t_zp,ls_je,ls_tax,"
-                           "ls_taxdj,ls_taxje,ls_lsj,ls_cksl,ls_zsl,dw_name,g_sptm,ls_cbj,ls_zcb,g_zhxs,ls_bz) select "
-                           ":n,ts_dj,ts_sl,ts_zje,ts_dzl,ts_zje,g_sn,a_name,'',ts_zje,0,ts_dj,0,ts_lsj,ts_sl,ts_sl,dw_name,"
-                           "g_sptm,ts_cbj,")
+        const QString cost = IsTrue(RoundTotals) ? QStringLiteral("round(ts_cbj*ts_sl+0.000000001,")
+                + QString::number(TotalDecimals.toInt()) + QLatin1Char(')')
+                                                 : QStringLiteral("ts_cbj*ts_sl");
+        Run(QStringLiteral(
+                "insert into jxc_xssp (gl_djh,ls_dj,ls_sl,ls_zje,ls_dzl,ls_zhje,g_sn,a_name,t_zp,ls_je,ls_tax,"
+                "ls_taxdj,ls_taxje,ls_lsj,ls_cksl,ls_zsl,dw_name,g_sptm,ls_cbj,ls_zcb,g_zhxs,ls_bz) select "
+                ":n,ts_dj,ts_sl,ts_zje,ts_dzl,ts_zje,g_sn,a_name,'',ts_zje,0,ts_dj,0,ts_lsj,ts_sl,ts_sl,dw_name,"
+                "g_sptm,ts_cbj,")
                 + cost + QStringLiteral(",1,t_ph") + from,
             { { QStringLiteral("n"), number }, { QStringLiteral("a"), CurrentAdminName } });
     } else {
-        Run(QStringLiteral("insert into jxc_lsxssp (gl_djh,ls_dj,ls_sl,ls_zje,g_sn,a_name,ls_dzl,ls_zhje,t_zp,ls_je,"
-                           "ls_tax,ls_taxdj,ls_taxje,ls_lsj,ls_cksl,ls_zsl,dw_name,g_sptm,ls_cbj,ls_zcb,ls_cbj2,g_zhxs,"
-                           "ls_bz,gl_djh3,idck) select :n,ts_dj,ts_sl,ts_zje,g_sn,a_name,ts_dzl,ts_zje,t_zp,ts_je,ts_tax,"
-                           "ts_taxdj,ts_taxje,ts_lsj,")
+        Run(QStringLiteral(
+                "insert into jxc_lsxssp (gl_djh,ls_dj,ls_sl,ls_zje,g_sn,a_name,ls_dzl,ls_zhje,t_zp,ls_je,"
+                "ls_tax,ls_taxdj,ls_taxje,ls_lsj,ls_cksl,ls_zsl,dw_name,g_sptm,ls_cbj,ls_zcb,ls_cbj2,g_zhxs,"
+                "ls_bz,gl_djh3,idck) select :n,ts_dj,ts_sl,ts_zje,g_sn,a_name,ts_dzl,ts_zje,t_zp,ts_je,ts_tax,"
+                "ts_taxdj,ts_taxje,ts_lsj,")
                 + (IsTrue(UseStockOut) ? QStringLiteral("0") : QStringLiteral("ts_sl"))
                 + QStringLiteral(",ts_zsl,dw_name,g_sptm,ts_cbj,ts_zcb,ts_cbj2,ts_zhdj,t_ph,gl_djh2,idck") + from,
             { { QStringLiteral("n"), number }, { QStringLiteral("a"), CurrentAdminName } });
@@ -198,10 +206,12 @@ SalesImportForm::SalesImportForm(bool order, QWidget* parent) : Form(parent), or
     line1->addWidget(new QLabel(QStringLiteral("中的数据格式一致。否则，会导致导入操作失败。"), first));
     line1->addStretch(1);
     firstBox->addLayout(line1);
-    for (const char* text : { "2、点击“打开文件”按钮，浏览打开整理好的Excel数据文件，点击“下一步”按钮，进入下个操作步骤的面板。",
-             "3、在该面板上，每行数据第一列的符号，将标示出哪些数据记录可以导入，哪些是有问题的。此时，用户可以点击“上一步”"
-             "按钮，返回本面板重新编辑数据文件，或者点击“导入”按钮导入正确的数据记录。",
-             "4、导入操作完成。点击“完成”按钮，结束当前导入操作。" }) {
+    for (const char* text :
+        { "2、点击“打开文件”按钮，浏览打开整理好的Excel数据文件，点击“下一步”按钮，进入下个操作步骤的面板。",
+            "3、在该面板上，每行数据第一列的符号，将标示出哪些数据记录可以导入，哪些是有问题的。此时，用户可以点击“上一"
+            "步”"
+            "按钮，返回本面板重新编辑数据文件，或者点击“导入”按钮导入正确的数据记录。",
+            "4、导入操作完成。点击“完成”按钮，结束当前导入操作。" }) {
         auto* l = new QLabel(QString::fromUtf8(text), first);
         l->setWordWrap(true);
         firstBox->addWidget(l);
@@ -218,9 +228,10 @@ SalesImportForm::SalesImportForm(bool order, QWidget* parent) : Form(parent), or
     auto* second = new QGroupBox(QStringLiteral("选择要导入的商品"));
     second->setObjectName(QStringLiteral("RzPanel4"));
     auto* secondBox = new QVBoxLayout(second);
-    secondBox->addWidget(new QLabel(QStringLiteral("符号：0 表示数据正确　1 表示数据存在问题，但可导入　2 表示不可导入　"
-                                                   "“提示信息”列有详细说明"),
-        second));
+    secondBox->addWidget(
+        new QLabel(QStringLiteral("符号：0 表示数据正确　1 表示数据存在问题，但可导入　2 表示不可导入　"
+                                  "“提示信息”列有详细说明"),
+            second));
     cxGrid4View = new DataGrid(second);
     cxGrid4View->setObjectName(QStringLiteral("cxGrid4View"));
     cxGrid4View->SetDataSource(&F_DataModule->D(QStringLiteral("D_JhImport")));
@@ -269,8 +280,8 @@ SalesImportTarget SalesImportForm::Target() const
 void SalesImportForm::btnOpenClick()
 {
     ClearTempLines();
-    const QString file = Prompt::Current().OpenFileName(
-        QStringLiteral("打开"), QStringLiteral("(*.xlsx);;(*.xls)"), QString());
+    const QString file
+        = Prompt::Current().OpenFileName(QStringLiteral("打开"), QStringLiteral("(*.xlsx);;(*.xls)"), QString());
     if (file.isEmpty())
         return;
     SheetData sheet;

@@ -28,10 +28,7 @@ protected:
         return { order, order ? QStringLiteral("XD24051010001") : QStringLiteral("XS24051010001"),
             QStringLiteral("2024-05-10"), QStringLiteral("100001"), QStringLiteral("K1") };
     }
-    QStringList Staged()
-    {
-        return Rows(QStringLiteral("select g_sn,ghs_sn,ts_note from jxc_tempspxf2 order by id"));
-    }
+    QStringList Staged() { return Rows(QStringLiteral("select g_sn,ghs_sn,ts_note from jxc_tempspxf2 order by id")); }
 };
 
 TEST_F(SpxsImportTest, RowsAreCheckedInOrderAndTheLastFailingCheckNamesThem)
@@ -100,8 +97,8 @@ TEST_F(SpxsImportTest, TheWizardReadsXlsxAndXlsAndCountsTheLastFile)
         table.rows = rows;
         QString error;
         const QString path = Folder() + name;
-        const bool ok = name.endsWith(QLatin1String(".xls")) ? WriteXls(path, table, &error)
-                                                              : WriteXlsx(path, table, &error);
+        const bool ok
+            = name.endsWith(QLatin1String(".xls")) ? WriteXls(path, table, &error) : WriteXlsx(path, table, &error);
         EXPECT_TRUE(ok) << error.toStdString();
         return path;
     };
