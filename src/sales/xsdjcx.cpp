@@ -441,6 +441,9 @@ QString TF_Xsdjcx::KindCondition(const QString& alias) const
 
 QString TF_Xsdjcx::KeyCondition(const QStringList& columns) const
 {
+    // An empty key matches every row (the number is never empty): no pattern to test.
+    if (tchkKey->text().trimmed().isEmpty())
+        return QStringLiteral(" 1=1 ");
     const QString like = QStringLiteral(" like '%") + SafeSqlText(tchkKey->text().trimmed()) + QStringLiteral("%'");
     return QStringLiteral(" (") + columns.join(like + QStringLiteral(" or ")) + like + QStringLiteral(") ");
 }

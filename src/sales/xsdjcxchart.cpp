@@ -1,7 +1,6 @@
 // The charts of the sales and returns query: sales by day of the period, of all
 // goods or of one goods, as bars (each its own colour, its value shown) or a line.
 #include "foundation/datamodule.h"
-#include "foundation/sqltext.h"
 #include "listing/queryframe.h"
 #include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
@@ -35,17 +34,15 @@ void TF_Xsdjcx::OpenGoodsList(const QString& order)
 
 void TF_Xsdjcx::DailyChart()
 {
-    const QString like = QStringLiteral(" like '%") + SafeSqlText(tchkKey->text().trimmed()) + QStringLiteral("%'");
     OpenQuery(Q_ChartXsdjcs,
-        QStringLiteral("select sum(a.gl_sl) as xssl,sum(a.gl_zje) as xsje,left(a.gl_kdrq,10) as ls_xsrq,"
+        QStringLiteral("select sum(a.gl_sl) as xssl,sum(a.gl_zje) as xsje,substr(a.gl_kdrq,1,10) as ls_xsrq,"
                        "max(a.g_sn) as gsn,sum(a.gl_lr) as xslr from jxc_goodslist a,jxc_khxx b,jxc_ckxx c "
                        "where a.ghs_sn=b.kh_sn and a.ck_sn=c.ck_sn and (a.gl_flag='xs' or a.gl_flag='xt') ")
             + WarehouseBindingCondition(QStringLiteral("c")) + QStringLiteral(" and ")
-            + PeriodCondition(QStringLiteral("a.gl_kdrq"), tdate1->date(), tdate2->date())
-            + QStringLiteral(" and (a.gl_djh") + like + QStringLiteral(" or b.kh_sn") + like
-            + QStringLiteral(" or b.kh_jm") + like + QStringLiteral(" or b.kh_name") + like
-            + QStringLiteral(" or b.kh_tele") + like
-            + QStringLiteral(") group by left(a.gl_kdrq,10) order by left(a.gl_kdrq,10)"));
+            + PeriodCondition(QStringLiteral("a.gl_kdrq"), tdate1->date(), tdate2->date()) + QStringLiteral(" and ")
+            + KeyCondition({ QStringLiteral("a.gl_djh"), QStringLiteral("b.kh_sn"), QStringLiteral("b.kh_jm"),
+                QStringLiteral("b.kh_name"), QStringLiteral("b.kh_tele") })
+            + QStringLiteral(" group by substr(a.gl_kdrq,1,10) order by substr(a.gl_kdrq,1,10)"));
     tTjtKey->clear();
     DrawChart();
     OpenGoodsList(QStringLiteral("order by a.id"));

@@ -119,6 +119,13 @@ TEST_F(XsdjcxTest, KindFilterAndDatesOverTheViews)
     q->tdate2->setDate(QDate(2024, 6, 1));
     q->btnSearch2Click();
     EXPECT_EQ(Docs().first(), QStringLiteral("XS24050210001")) << "the last day counts whole";
+
+    q->tchkKey->setText(QStringLiteral("0310"));
+    q->btnSearch2Click();
+    EXPECT_EQ(Docs(), QStringList { QStringLiteral("XS24050310001") }) << "the key narrows by number";
+    q->tchkKey->setText(S("客户一"));
+    q->btnSearch2Click();
+    EXPECT_EQ(Docs().size(), 3) << "and by customer name";
 }
 
 TEST_F(XsdjcxTest, BoundOperatorSeesOnlyHisWarehousesAndRowsAreColoured)
