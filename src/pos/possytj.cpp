@@ -140,11 +140,12 @@ QString memberConditions(const MemberSalesFilter& f, const QString& level)
 
 QString CashierDetailSql(const QDateTime& start, const QDateTime& end, const QString& cashier)
 {
-    QString sql = QStringLiteral(
-                      "select a.*,b.hy_bh,b.hy_name from (select m.*,n.pos_xsrq,p.g_name,p.gg_name,p.g_bz,p.g_sccs,"
-                      "q.u_name,m.pos_zje-m.pos_zcb as lr,n.hy_sn from jxc_posxssp m join jxc_posxsd n on "
-                      "m.gl_djh=n.gl_djh join jxc_goods p on m.g_sn=p.g_sn join jxc_ckxx r on n.ck_sn=r.ck_sn left join "
-                      "jxc_user q on n.u_sn=q.u_sn where n.pos_xsrq>=")
+    QString sql
+        = QStringLiteral(
+              "select a.*,b.hy_bh,b.hy_name from (select m.*,n.pos_xsrq,p.g_name,p.gg_name,p.g_bz,p.g_sccs,"
+              "q.u_name,m.pos_zje-m.pos_zcb as lr,n.hy_sn from jxc_posxssp m join jxc_posxsd n on "
+              "m.gl_djh=n.gl_djh join jxc_goods p on m.g_sn=p.g_sn join jxc_ckxx r on n.ck_sn=r.ck_sn left join "
+              "jxc_user q on n.u_sn=q.u_sn where n.pos_xsrq>=")
         + momentText(start) + QStringLiteral(" and n.pos_xsrq<=") + momentText(end) + kNotHeld.arg(QStringLiteral("n"))
         + statsBinding(QStringLiteral("r"));
     if (!cashier.isEmpty())
@@ -251,8 +252,8 @@ TF_Posxs_Sytj::TF_Posxs_Sytj(QWidget* parent) : Form(parent)
     lsyy->setObjectName(QStringLiteral("lsyy"));
     std::initializer_list<StatsCol> tickets = kTicketColumns;
     cxGrid3View = statsGrid(pnlSummary, "cxGrid3View", "D_Possytj1", tickets);
-    for (const StatsCol& c : std::initializer_list<StatsCol> { { "pos_note", "备注" }, { "hy_bh", "会员卡号" },
-             { "hy_name", "会员名称" } })
+    for (const StatsCol& c :
+        std::initializer_list<StatsCol> { { "pos_note", "备注" }, { "hy_bh", "会员卡号" }, { "hy_name", "会员名称" } })
         cxGrid3View->AddColumn(QString::fromLatin1(c.field), QString::fromUtf8(c.caption), c.width);
     SetRecordCount(*cxGrid3View, 0);
     auto* summary = new QVBoxLayout(pnlSummary);
@@ -367,8 +368,8 @@ void TF_Posxs_Sytj::setTickets()
     }
     const QString name = summary.AsString(QStringLiteral("a_name"));
     lsyy->setText(QStringLiteral("收银员收银明细：") + name);
-    OpenQuery(statsQuery("Q_Possytj1"), CashierTicketsSql(QDateTime(tdate1->date(), ttime1->time()),
-                                         QDateTime(tdate2->date(), ttime2->time()), name));
+    OpenQuery(statsQuery("Q_Possytj1"),
+        CashierTicketsSql(QDateTime(tdate1->date(), ttime1->time()), QDateTime(tdate2->date(), ttime2->time()), name));
 }
 
 void TF_Posxs_Sytj::btnViewClick()
@@ -427,9 +428,9 @@ TF_Posxs_Hy::TF_Posxs_Hy(QWidget* parent) : Form(parent)
 
     std::initializer_list<StatsCol> tickets = kTicketColumns;
     cxGrid1View = statsGrid(cxTab1, "cxGrid1View", "D_Hyxftj", tickets);
-    for (const StatsCol& c : std::initializer_list<StatsCol> { { "dlx", "单据类型" }, { "hy_bh", "会员编号" },
-             { "hy_name", "会员名称" }, { "hy_mobile", "手机" }, { "hl_name", "会员级别" }, { "pos_bcjf", "本次积分" },
-             { "a_name", "操作员" } })
+    for (const StatsCol& c :
+        std::initializer_list<StatsCol> { { "dlx", "单据类型" }, { "hy_bh", "会员编号" }, { "hy_name", "会员名称" },
+            { "hy_mobile", "手机" }, { "hl_name", "会员级别" }, { "pos_bcjf", "本次积分" }, { "a_name", "操作员" } })
         cxGrid1View->AddColumn(QString::fromLatin1(c.field), QString::fromUtf8(c.caption), c.width);
     cxGrid1View->SetFooterCount(0, QStringLiteral("单据数："));
     pnlLines = new QWidget(cxTab1);
@@ -564,7 +565,8 @@ void TF_Posxs_Hy::setLines()
         return;
     }
     const QString number = tickets.AsString(QStringLiteral("gl_djh"));
-    lxx->setText(QStringLiteral("单据的详细信息：") + number + QStringLiteral("  ") + tickets.AsString(QStringLiteral("dlx")));
+    lxx->setText(
+        QStringLiteral("单据的详细信息：") + number + QStringLiteral("  ") + tickets.AsString(QStringLiteral("dlx")));
     OpenQuery(statsQuery("Q_Hyxftj1"), MemberTicketLinesSql(number));
 }
 

@@ -365,11 +365,12 @@ void UnapprovePurchaseReturn(const QString& docNo)
     TradeRevUnapprove(TradeRevKind::PurchaseReturn, docNo);
 }
 
-void UnapprovePurchaseKeepingPayments(const QString& docNo)
+void UnapproveTradeKeepingPayments(const QString& docNo)
 {
-    TradeRevUnapprove(docNo.startsWith(QLatin1String("CT"), Qt::CaseInsensitive) ? TradeRevKind::PurchaseReturn
-                                                                                 : TradeRevKind::GoodsIn,
-        docNo, true);
+    static const QMap<QString, TradeRevKind> kinds { { QStringLiteral("CJ"), TradeRevKind::GoodsIn },
+        { QStringLiteral("CT"), TradeRevKind::PurchaseReturn }, { QStringLiteral("XS"), TradeRevKind::Sale },
+        { QStringLiteral("XT"), TradeRevKind::SalesReturn } };
+    TradeRevUnapprove(kinds.value(docNo.left(2).toUpper(), TradeRevKind::GoodsIn), docNo, true);
 }
 
 void UnapproveSalesDoc(const QString& docNo)

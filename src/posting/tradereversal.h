@@ -9,10 +9,11 @@
 // or a number with no approved header changes nothing, UnapproveResult included.
 void UnapprovePurchaseDoc(const QString& docNo);
 void UnapprovePurchaseReturn(const QString& docNo);
-// The same for a purchase goods-in ("CJ") or return ("CT") that is about to be
-// posted again under another number: the payment registrations against it stay,
-// with their ledger and cash rows, and so does the paid-later amount.
-void UnapprovePurchaseKeepingPayments(const QString& docNo);
+// The same for a purchase goods-in ("CJ") or return ("CT"), a sales delivery ("XS")
+// or return ("XT") that is about to be posted again under another number: the
+// payment and receipt registrations against it stay, with their ledger and cash
+// rows, and so does the amount settled later.
+void UnapproveTradeKeepingPayments(const QString& docNo);
 void UnapproveSalesDoc(const QString& docNo);
 void UnapproveSalesReturn(const QString& docNo);
 

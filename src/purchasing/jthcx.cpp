@@ -1,6 +1,8 @@
 #include "purchasing/jthcx.h"
 
+#include "documents/docpayment.h"
 #include "documents/docwindow.h"
+#include "documents/tradequery.h"
 #include "documents/viewdocument.h"
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
@@ -21,7 +23,6 @@
 #include "platform/ui/prompt.h"
 #include "posting/postingdb.h"
 #include "posting/tradereversal.h"
-#include "purchasing/docpayment.h"
 #include "purchasing/modidate.h"
 #include "purchasing/querygrids.h"
 
@@ -500,21 +501,9 @@ void TF_Jthcx::btnFkClick()
     }
     if (!HasRows(Q_Jhd))
         return;
-    const QString number = Q_Jhd.AsString(QStringLiteral("djh"));
-    if (!DocNeedsPayment(number, Q_Jhd.AsFloat(QStringLiteral("yfje")), Q_Jhd.AsFloat(QStringLiteral("sfje")),
-            Q_Jhd.AsFloat(QStringLiteral("yhje")), Q_Jhd.AsFloat(QStringLiteral("hkje")))) {
-        Prompt::Info(QStringLiteral("该单据不需要付款！"));
-        return;
-    }
-    SelectedSn = number;
-    ResultText.clear();
-    FunctionWindows::Open(QStringLiteral("TF_Yfkgl_Fk"), FunctionWindows::Lifetime::Freed);
-    SelectedSn.clear();
-    if (!ResultText.isEmpty()) {
-        Q_Jhd.Requery();
-        Q_Jhd.Locate(QStringLiteral("djh"), number);
+    if (SettleCurrentDocument(
+            Q_Jhd, QStringLiteral("djh"), QStringLiteral("TF_Yfkgl_Fk"), QStringLiteral("该单据不需要付款！")))
         setJhspList();
-    }
 }
 
 void TF_Jthcx::btnModiClick()
@@ -591,19 +580,7 @@ void TF_Jthcx::btnZdthClick()
     const QString number = CurrentDocNo();
     if (number.isEmpty())
         return;
-    if (number.startsWith(QLatin1String("CT"), Qt::CaseInsensitive)) {
-        Prompt::Info(QStringLiteral("单据") + number + QStringLiteral("不能退货，只有“CJ”开头的单据才能退货！"));
-        return;
-    }
-    if (posting::First(QStringLiteral("select gl_djh from jxc_jhd where gl_djh=:n and j_th=1"),
-            { { QStringLiteral("n"), number } })
-            .isValid()) {
-        Prompt::Info(QStringLiteral("该单据已经进行过整单退货，不能重复退货！"));
-        return;
-    }
-    if (!posting::First(
-            QStringLiteral("select gl_djh from jxc_jhd where gl_djh=:n"), { { QStringLiteral("n"), number } })
-             .isValid())
+    if (!WholeReturnAllowed(number, { "CJ", "jxc_jhd", "j_th" }))
         return;
     // The return window copies the lines and marks the goods-in returned.
     WholeReturnDocNo = number;

@@ -2,15 +2,20 @@
 
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
+#include "sales/modidatexs.h"
 #include "sales/price.h"
 #include "sales/spdd.h"
 #include "sales/spddmodi.h"
 #include "sales/spxs.h"
+#include "sales/spxsimport.h"
 #include "sales/spxsimportdd.h"
 #include "sales/spxssele.h"
+#include "sales/xsdjcx.h"
 #include "sales/xsth.h"
 #include "sales/xsthadd.h"
+#include "sales/xsthsearch.h"
 #include "sales/xsthsele.h"
+#include "sales/yskglsk.h"
 
 #include <QTabWidget>
 #include <QTimer>
@@ -27,6 +32,11 @@ void DeclareSalesDatasets()
     // purchase order window, each setting its own statement.
     DeclareDatasets(
         { QStringLiteral("Q_Cgd"), QStringLiteral("Q_Cgsp"), QStringLiteral("Q_Cgsp2"), QStringLiteral("Q_Zjjh") });
+    // The sales and returns query, its advanced search and the return window's lines.
+    DeclareDatasets(
+        { QStringLiteral("Q_Lsxsd"), QStringLiteral("Q_Lsxssp2"), QStringLiteral("Q_GXsHZ"), QStringLiteral("Q_GList"),
+            QStringLiteral("Q_GList2"), QStringLiteral("Q_ChartXsdjcs"), QStringLiteral("Q_GoodsCX"),
+            QStringLiteral("Q_GClass5"), QStringLiteral("Q_Xsth"), QStringLiteral("Q_JhImport") });
 }
 
 void RegisterSalesWindows()
@@ -46,6 +56,11 @@ void RegisterSalesWindows()
         auto* w = static_cast<TF_Spdd*>(&f);
         QTimer::singleShot(0, w, [w] { w->cxPage->setCurrentWidget(w->cxTab3); });
     });
+    FunctionWindows::Register<TF_Yskgl_Sk>(QStringLiteral("TF_Yskgl_Sk"));
+    FunctionWindows::Register<TF_ModiDateXs>(QStringLiteral("TF_ModiDateXs"));
+    FunctionWindows::Register<TF_Xsdjcx>(QStringLiteral("TF_Xsdjcx"));
+    FunctionWindows::Register<TF_Xsth_Search>(QStringLiteral("TF_Xsth_Search"));
+    FunctionWindows::Register<TF_Spxs_Import>(QStringLiteral("TF_Spxs_Import"));
     // Showing prepares the entry tab; the pending tab is turned to afterwards.
     FunctionWindows::RegisterView(QStringLiteral("TF_Spxs"), QStringLiteral("pending"), [](Form& f) {
         auto* w = static_cast<TF_Spxs*>(&f);

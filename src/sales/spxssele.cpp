@@ -1,6 +1,7 @@
 #include "sales/spxssele.h"
 
 #include "documents/docwindow.h"
+#include "foundation/combos.h"
 #include "foundation/customerprice.h"
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"

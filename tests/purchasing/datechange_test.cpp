@@ -1,8 +1,8 @@
 #include "cgjhtest.h"
 
+#include "documents/docpayment.h"
 #include "platform/ui/keyedcombo.h"
 #include "posting/balances.h"
-#include "purchasing/docpayment.h"
 #include "purchasing/modidate.h"
 
 #include <QDateEdit>

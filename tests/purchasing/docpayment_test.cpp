@@ -1,7 +1,7 @@
 #include "cgjhtest.h"
 
+#include "documents/docpayment.h"
 #include "platform/ui/keyedcombo.h"
-#include "purchasing/docpayment.h"
 #include "purchasing/yfkglfk.h"
 
 #include <QDateEdit>

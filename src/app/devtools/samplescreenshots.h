@@ -20,6 +20,7 @@ void PreparePurchasingSamples();
 void RegisterSalesScreenshots();
 void RegisterXsthScreenshots();
 void RegisterSalesOrderScreenshots();
+void RegisterSalesQueryScreenshots();
 void RegisterAdminScreenshots();
 void RegisterMembersScreenshots();
 void RegisterMemberCardScreenshots();

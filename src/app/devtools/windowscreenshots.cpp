@@ -107,6 +107,7 @@ void RegisterSampleScreenshots()
     RegisterSalesScreenshots();
     RegisterXsthScreenshots();
     RegisterSalesOrderScreenshots();
+    RegisterSalesQueryScreenshots();
     RegisterAdminScreenshots();
     RegisterMembersScreenshots();
     RegisterMemberCardScreenshots();

@@ -1,4 +1,4 @@
-#include "purchasing/redate.h"
+#include "documents/redate.h"
 
 #include "documents/docdrafts.h"
 #include "documents/dockind.h"
@@ -10,21 +10,26 @@
 #include "posting/draftrepair.h"
 #include "posting/postingdb.h"
 #include "posting/purchaseposting.h"
+#include "posting/salesposting.h"
 #include "posting/tradereversal.h"
 
 using namespace posting;
 
-namespace {
-
-const DocKind& RedateKind(const QString& docNo)
+const DocKind& RedateKindOf(const QString& docNo)
 {
     const QString prefix = docNo.left(2).toUpper();
     if (prefix == QLatin1String("CT"))
         return PurchaseReturnKind();
     if (prefix == QLatin1String("CD"))
         return PurchaseOrderKind();
+    if (prefix == QLatin1String("XS"))
+        return SalesDeliveryKind();
+    if (prefix == QLatin1String("XT"))
+        return SalesReturnKind();
     return GoodsInKind();
 }
+
+namespace {
 
 // The header's date text for the chosen date: the stored text on the same day,
 // otherwise the new day with the stored time of day.
@@ -37,20 +42,23 @@ QString RedateDateText(const RedateValues& v)
 
 void RewriteHeader(const DocKind& kind, const RedateValues& v, qint64 headerId)
 {
-    const bool goodsIn = kind.prefix == QLatin1String("CJ");
-    const bool ret = kind.prefix == QLatin1String("CT");
-    const QString p = ret ? QStringLiteral("th_") : QStringLiteral("j_");
+    const bool sales = kind.prefix.startsWith(QLatin1Char('X'));
+    // The kinds that carry freight and packing: goods-in and delivery.
+    const bool freighted = kind.prefix == QLatin1String("CJ") || kind.prefix == QLatin1String("XS");
+    const bool ret = kind.prefix == QLatin1String("CT") || kind.prefix == QLatin1String("XT");
+    const QString p = ret ? QStringLiteral("th_") : (sales ? QStringLiteral("ls_") : QStringLiteral("j_"));
     const double sign = ret ? -1 : 1;
-    Params params { { QStringLiteral("n"), v.newNo }, { QStringLiteral("ghs"), v.supplier },
+    Params params { { QStringLiteral("n"), v.newNo }, { QStringLiteral("ghs"), v.partner },
         { QStringLiteral("ck"), v.warehouse }, { QStringLiteral("u"), v.handler },
         { QStringLiteral("rq"), RedateDateText(v) }, { QStringLiteral("yf"), v.payable * sign },
         { QStringLiteral("sf"), v.paid * sign },
         { QStringLiteral("note"), ToFullWidthText(v.note.trimmed()).left(200) }, { QStringLiteral("js"), v.settle },
         { QStringLiteral("km"), v.account }, { QStringLiteral("id"), headerId } };
-    QString sql = QStringLiteral("update ") + kind.header
-        + QStringLiteral(" set gl_djh=:n,ghs_sn=:ghs,ck_sn=:ck,u_sn=:u,") + kind.dateColumn + QStringLiteral("=:rq,")
-        + kind.payableColumn + QStringLiteral("=:yf,") + kind.paidColumn + QStringLiteral("=:sf,") + p
-        + QStringLiteral("note=:note,") + p + QStringLiteral("jsfs=:js,") + p + QStringLiteral("kmmc=:km");
+    QString sql = QStringLiteral("update ") + kind.header + QStringLiteral(" set gl_djh=:n,")
+        + (sales ? QStringLiteral("kh_sn") : QStringLiteral("ghs_sn")) + QStringLiteral("=:ghs,ck_sn=:ck,u_sn=:u,")
+        + kind.dateColumn + QStringLiteral("=:rq,") + kind.payableColumn + QStringLiteral("=:yf,") + kind.paidColumn
+        + QStringLiteral("=:sf,") + p + QStringLiteral("note=:note,") + p + QStringLiteral("jsfs=:js,") + p
+        + QStringLiteral("kmmc=:km");
     if (!ret) {
         sql += QStringLiteral(",gl_djh2=:n2");
         params.insert(QStringLiteral("n2"), v.externalNo.trimmed());
@@ -60,11 +68,12 @@ void RewriteHeader(const DocKind& kind, const RedateValues& v, qint64 headerId)
         params.insert(QStringLiteral("fp"), v.invoiceNo.trimmed());
         params.insert(QStringLiteral("fj"), v.invoiceAmount);
     }
-    if (goodsIn) {
+    if (freighted) {
         QString payer;
         if (v.freight > 0 || v.packing > 0)
             payer = v.wePayFreight ? QStringLiteral("我方付运费") : QStringLiteral("对方付运费");
-        sql += QStringLiteral(",j_yf=:fr,j_bzf=:pk,j_yffs=:yffs");
+        sql += QStringLiteral(",") + p + QStringLiteral("yf=:fr,") + p + QStringLiteral("bzf=:pk,") + p
+            + QStringLiteral("yffs=:yffs");
         params.insert(QStringLiteral("fr"), v.freight);
         params.insert(QStringLiteral("pk"), v.packing);
         params.insert(QStringLiteral("yffs"), payer);
@@ -76,13 +85,14 @@ void RewriteHeader(const DocKind& kind, const RedateValues& v, qint64 headerId)
 
 QString RedateNumberFor(const QString& docNo, const QString& date)
 {
-    const DocKind& kind = RedateKind(docNo);
+    const DocKind& kind = RedateKindOf(docNo);
     return NextDocNo(kind.lines, QStringLiteral("gl_djh"), kind.prefix, date);
 }
 
 QString RedateDocument(RedateValues v, bool approved)
 {
-    const DocKind& kind = RedateKind(v.oldNo);
+    const DocKind& kind = RedateKindOf(v.oldNo);
+    const bool sales = kind.prefix.startsWith(QLatin1Char('X'));
     if (v.date == v.oldDate)
         v.newNo = v.oldNo;
     else if (v.newNo.isEmpty() || v.newNo == v.oldNo || DocNoExists(kind.lines, QStringLiteral("gl_djh"), v.newNo))
@@ -102,7 +112,7 @@ QString RedateDocument(RedateValues v, bool approved)
     const QString checkDate = header.AsString(kind.checkDateColumn);
     if (approved) {
         UnapproveResult.clear();
-        UnapprovePurchaseKeepingPayments(v.oldNo);
+        UnapproveTradeKeepingPayments(v.oldNo);
         if (UnapproveResult != QLatin1String("ok"))
             return QString(); // refused or declined: the transaction rolls back
     }
@@ -110,11 +120,18 @@ QString RedateDocument(RedateValues v, bool approved)
     const Params moved { { QStringLiteral("n"), v.newNo }, { QStringLiteral("o"), v.oldNo } };
     Run(QStringLiteral("update ") + kind.lines + QStringLiteral(" set gl_djh=:n where gl_djh=:o"), moved);
     Run(QStringLiteral("update ") + kind.detail + QStringLiteral(" set gl_djh=:n where gl_djh=:o"), moved);
-    if (kind.prefix == QLatin1String("CJ")) {
-        if (v.settle == 0 && RoundUp(v.paid, 2) != RoundUp(v.payable, 2))
-            ApplyPurchaseDiscount(v.newNo, v.paid, v.payable);
+    // A delivery returned as a whole names its return: the flag follows the new number.
+    if (kind.prefix == QLatin1String("XT"))
+        Run(QStringLiteral("update jxc_lsxsd set ls_fdmc=:n where ls_fdmc=:o"), moved);
+    if (kind.prefix == QLatin1String("CJ") || kind.prefix == QLatin1String("XS")) {
+        if (v.settle == 0 && RoundUp(v.paid, 2) != RoundUp(v.payable, 2)) {
+            if (sales)
+                ApplyDocDiscount(v.newNo, v.paid, v.payable);
+            else
+                ApplyPurchaseDiscount(v.newNo, v.paid, v.payable);
+        }
         if (!v.contract.isEmpty())
-            LinkContract(v.contract, v.supplier, v.newNo);
+            LinkContract(v.contract, v.partner, v.newNo);
     }
     if (approved) {
         // The registrations made against the document follow it to its new number.
