@@ -98,6 +98,13 @@ int CopyPickedLines(const DocKind& kind, const QString& number, bool stockQtyZer
             { col("taxje"), ts("taxje") }, { col("dzl"), ts("dzl") }, { col("bz"), ts("note") } };
         if (!kind.stockQtyColumn.isEmpty())
             row.append({ kind.stockQtyColumn, stockQtyZero ? QVariant(0) : ts("sl") });
+        if (!kind.costColumn.isEmpty())
+            row += Row { { kind.costColumn, ts("cbj") }, { kind.totalCostColumn, ts("zcb") } };
+        // Sales lines carry the gift flag, the retail price, the second cost and the
+        // amount after discount besides.
+        if (kind.linePrefix == QLatin1String("ls"))
+            row += Row { { col("zhje"), ts("zje") }, { QStringLiteral("t_zp"), picked.Value(QStringLiteral("t_zp")) },
+                { col("lsj"), ts("lsj") }, { col("cbj2"), ts("cbj2") } };
         const qint64 lineId = InsertRow(kind.lines, row);
         ++copied;
         // The new line is paired with its picked line here, so only it is relinked.

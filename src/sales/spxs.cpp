@@ -11,6 +11,7 @@
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
 #include "listing/gridformats.h"
+#include "listing/queryframe.h"
 #include "masterdata/keyfilter.h"
 #include "masterdata/pickerscallers.h"
 #include "masterdata/pickersform.h"
@@ -66,7 +67,10 @@ void ShowColumn(DataGrid* g, const char* field, bool on)
 TF_Spxs::TF_Spxs(QWidget* parent)
     : Form(parent), doc(SalesDeliveryKind()), Q_Lsxssp(F_DataModule->Q(QStringLiteral("Q_Lsxssp"))),
       Q_Shdj(F_DataModule->Q(QStringLiteral("Q_Shdj"))), Q_Shsp(F_DataModule->Q(QStringLiteral("Q_Shsp"))),
-      Q_Shspmx(F_DataModule->Q(QStringLiteral("Q_Shspmx")))
+      Q_Shspmx(F_DataModule->Q(QStringLiteral("Q_Shspmx"))), Q_KhDj(F_DataModule->Q(QStringLiteral("Q_KhDj"))),
+      Q_Xssp3(F_DataModule->Q(QStringLiteral("Q_Xssp3"))), Q_GXsHZ(F_DataModule->Q(QStringLiteral("Q_GXsHZ"))),
+      Q_GXsList(F_DataModule->Q(QStringLiteral("Q_GXsList"))), Q_GList2(F_DataModule->Q(QStringLiteral("Q_GList2"))),
+      Q_Sppc(F_DataModule->Q(QStringLiteral("Q_Sppc")))
 {
     setObjectName(QStringLiteral("TF_Spxs"));
     setWindowTitle(QStringLiteral("商品销售"));
@@ -90,6 +94,7 @@ TF_Spxs::TF_Spxs(QWidget* parent)
     frxReport1 = new Report(this);
     BuildEntryTab();
     BuildPendingTab();
+    BuildQueryTab();
     PickerCallers::RegisterHandlerCombo(kXs, comUser);
     PickerCallers::RegisterRemarkEdit(kXs, tnote);
     DocHost host { [this] { return DocNumber(); }, [this](const QString& n) { gldjh->setText(n); },
@@ -328,6 +333,7 @@ void TF_Spxs::FormActivate()
         return;
     }
     ActiveDocKind = QStringLiteral("spxs");
+    SetPeriod(tdate11, tdate12, CurrentMonth(Clock::Today()));
     tsn2->clear();
     const bool originalNo = IsTrue(UseOriginalDocNo);
     LSN2->setVisible(originalNo);
@@ -684,6 +690,8 @@ void TF_Spxs::hideEvent(QHideEvent* e)
     Q_Shdj.Close();
     Q_Shsp.Close();
     Q_Shspmx.Close();
+    for (Query* q : { &Q_KhDj, &Q_Xssp3, &Q_GXsHZ, &Q_GXsList, &Q_GList2, &Q_Sppc })
+        q->Close();
     F_DataModule->Q(QStringLiteral("Q_Khxx")).Close();
     F_DataModule->Q_GoodsPrin.Close();
     // A contract attached to a document that was never saved goes with it.
@@ -706,6 +714,11 @@ void TF_Spxs::FormKeyDown(int key)
             btnOK2Click();
         else if (key == Qt::Key_Escape)
             btnExit2Click();
+        return;
+    }
+    if (cxPage->currentWidget() == cxTab3) {
+        if (key == Qt::Key_Escape)
+            close();
         return;
     }
     if (cxPage->currentWidget() == cxTab2) {

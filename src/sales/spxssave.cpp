@@ -14,6 +14,7 @@
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
 #include "platform/db/valuetext.h"
+#include "platform/report/report.h"
 #include "platform/ui/keyedcombo.h"
 #include "platform/ui/prompt.h"
 #include "posting/balances.h"
