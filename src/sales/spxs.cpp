@@ -24,7 +24,9 @@
 #include "platform/ui/prompt.h"
 #include "posting/balances.h"
 #include "posting/draftrepair.h"
+#include "posting/postingdb.h"
 #include "sales/salesdraft.h"
+#include "sales/spxstakeover.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -365,8 +367,36 @@ void TF_Spxs::FormActivate()
     barPopupMenu.btnPrinSub->setEnabled(!IsTrue(NoPrintBeforeSave));
 
     initTab();
+    // A goods-in document handed over by the purchase window; consumed whatever its
+    // header yields, so it is never taken over twice.
+    const QString goodsIn = ResultText;
     ResultText.clear();
+    if (!goodsIn.isEmpty())
+        TakeOverGoodsInDoc(goodsIn);
     ApplyRightsAndVisibility();
+}
+
+void TF_Spxs::TakeOverGoodsInDoc(const QString& goodsInNo)
+{
+    cxPage->setCurrentWidget(cxTab1);
+    const QString number = NextDocNo(QStringLiteral("jxc_lsxsd"), QStringLiteral("gl_djh"), QStringLiteral("XS"),
+        dateCg->date().toString(QStringLiteral("yyyy-MM-dd")));
+    gldjh->setText(number);
+    const double total = TakeOverGoodsIn(goodsInNo, number);
+    const GoodsInHeader h = ReadGoodsInHeader(goodsInNo);
+    if (!h.found)
+        return;
+    tyfje->setText(NumberText(total));
+    tssje->setText(tyfje->text());
+    tnote->setText(h.note);
+    comCk->setCurrentIndex(comCk->findText(h.warehouse));
+    comUser->setCurrentIndex(comUser->findText(h.handler));
+    btnModi->setVisible(true);
+    btnDel->setVisible(true);
+    btnSeleGhs->setVisible(true);
+    btnPrin->setVisible(!IsTrue(NoPrintBeforeSave));
+    comCk->setEnabled(false);
+    openGridViewData(number);
 }
 
 void TF_Spxs::ApplyRightsAndVisibility()
@@ -565,8 +595,15 @@ void TF_Spxs::btnAddNewClick()
     if (btnAddNew->isHidden())
         return;
     SelectedSn.clear();
+    // The goods-add window also leaves a class code behind: only a goods it saved
+    // (a row newer than any before it opened) gets its quantities asked for.
+    const double lastGoods = posting::FirstNumber(QStringLiteral("select max(id) from jxc_goods"));
     OpenRegistered(QStringLiteral("TF_Spxxgl_Add"));
-    if (!SelectedSn.isEmpty()) {
+    const bool saved = !SelectedSn.isEmpty()
+        && posting::FirstNumber(
+               QStringLiteral("select max(id) from jxc_goods where g_sn=:g"), { { QStringLiteral("g"), SelectedSn } })
+            > lastGoods;
+    if (saved) {
         OpenMode = QStringLiteral("spxs_new");
         OpenRegistered(QStringLiteral("TF_Spxs_Sele"));
     }
@@ -577,8 +614,12 @@ void TF_Spxs::btnAddNewClick()
 
 void TF_Spxs::btnCgdImportClick()
 {
-    // The order take-over is its own window; the button waits for it.
-    OpenRegistered(QStringLiteral("TF_Spdd_Import"));
+    // The order take-over dialog comes with the sales orders.
+    SourceDocNo.clear();
+    OpenRegistered(QStringLiteral("TF_Spxs_ImportDD"));
+    SourceDocNo.clear();
+    WholeReturnDocNo.clear();
+    openGridViewData(DocNumber());
     updateBottomJe();
 }
 

@@ -316,6 +316,8 @@ private:
     void ReopenPending(const QString& number);
     void ApplyRightsAndVisibility();
     void SetDocDate(const QDateTime& when);
+    // The goods-in hand-over of the activation.
+    void TakeOverGoodsInDoc(const QString& goodsInNo);
     // Opens a picker or browser by name while it is registered (the gift and order
     // windows come with their own subsystems' work).
     void OpenRegistered(const QString& windowClass);

@@ -115,8 +115,9 @@ TF_Spxs_Add2::TF_Spxs_Add2(QWidget* parent)
 
 TF_Spxs_Add::TF_Spxs_Add(const Variant& variant, QWidget* parent)
     : Form(parent), Q_GoodsXs(F_DataModule->Q(variant.gift ? QStringLiteral("Q_Dhxsd") : QStringLiteral("Q_GoodsXs"))),
-      Q_Goods2(F_DataModule->Q(variant.gift ? QStringLiteral("Q_Dhxssp") : QStringLiteral("Q_Goods2"))), Q_GCSpxs(F_DataModule->Q(QStringLiteral("Q_GCSpxs"))),
-      Q_Tempspxf(F_DataModule->Q(QStringLiteral("Q_Tempspxf"))), variant_(variant)
+      Q_Goods2(F_DataModule->Q(variant.gift ? QStringLiteral("Q_Dhxssp") : QStringLiteral("Q_Goods2"))),
+      Q_GCSpxs(F_DataModule->Q(QStringLiteral("Q_GCSpxs"))), Q_Tempspxf(F_DataModule->Q(QStringLiteral("Q_Tempspxf"))),
+      variant_(variant)
 {
     setObjectName(QStringLiteral("TF_Spxs_Add"));
     setWindowTitle(QStringLiteral("增加商品(商品销售)"));
@@ -125,10 +126,10 @@ TF_Spxs_Add::TF_Spxs_Add(const Variant& variant, QWidget* parent)
     auto* browse = new QGroupBox(QStringLiteral("查询商品列表"), this);
     auto* left = new QVBoxLayout(browse);
     box->addWidget(browse, 1);
-    left->addWidget(new QLabel(variant.gift
-            ? QStringLiteral("请输入商品编号或名称查询商品,双击列表可以直接选择商品")
-            : QStringLiteral("请输入商品编号或名称查询商品,双击列表或按回车键可以直接选择商品"),
-        browse));
+    left->addWidget(
+        new QLabel(variant.gift ? QStringLiteral("请输入商品编号或名称查询商品,双击列表可以直接选择商品")
+                                : QStringLiteral("请输入商品编号或名称查询商品,双击列表或按回车键可以直接选择商品"),
+            browse));
     auto* search = new QHBoxLayout;
     search->addWidget(new QLabel(
         variant.gift ? QStringLiteral("输入商品编号或名称查询：") : QStringLiteral("输入商品编号或名称,回车查询："),
@@ -176,8 +177,10 @@ TF_Spxs_Add::TF_Spxs_Add(const Variant& variant, QWidget* parent)
         { { "g_name", "商品名称", "110" }, { "dw_name", "单位", "40" }, { "ts_dj", "单价", "60" },
             { "ts_taxdj", "含税单价", "60" }, { "ts_dzl", "打折率", "50" }, { "g_sj", "折后价", "60" },
             { "ts_sl", "数量", "50" }, { "ts_zje", "总金额", "70" } });
-    cxGrid1View->SetColumnFormat(cxGrid1View->ColumnByField(QStringLiteral("ts_dzl")), QStringLiteral("0.0000;-0.0000"));
-    cxGrid1View->SetColumnFormat(cxGrid1View->ColumnByField(QStringLiteral("g_sj")), QStringLiteral("￥,0.00;￥-,0.00"));
+    cxGrid1View->SetColumnFormat(
+        cxGrid1View->ColumnByField(QStringLiteral("ts_dzl")), QStringLiteral("0.0000;-0.0000"));
+    cxGrid1View->SetColumnFormat(
+        cxGrid1View->ColumnByField(QStringLiteral("g_sj")), QStringLiteral("￥,0.00;￥-,0.00"));
     cxGrid1View->SetFooterVisible(true);
     cxGrid1View->SetFooterCount(0, QStringLiteral("记录数："));
     right->addWidget(cxGrid1View, 1);
@@ -192,7 +195,8 @@ TF_Spxs_Add::TF_Spxs_Add(const Variant& variant, QWidget* parent)
     if (variant.gift)
         connect(tkey, &QLineEdit::textChanged, this, [this] { hcjSx(); });
     else
-        ConnectSearchKey(tkey, this, [this] { hcjSx(); }, [this] { tkeyKeyPress(); });
+        ConnectSearchKey(
+            tkey, this, [this] { hcjSx(); }, [this] { tkeyKeyPress(); });
     connect(cxPage, &QTabWidget::currentChanged, this, [this] { cxPageChange(); });
     connect(DBTreeView, &QTreeWidget::itemClicked, this, [this] { cxPageChange(); });
     for (DataGrid* g : { cxGridView, cxGridGoods2View })
@@ -216,8 +220,7 @@ TF_Spxs_Add::TF_Spxs_Add(const Variant& variant, QWidget* parent)
         pickedMenu->addAction(QStringLiteral("修改(&X)"), this, &TF_Spxs_Add::btnModiClick);
         pickedMenu->addAction(QStringLiteral("删除(&Y)"), this, &TF_Spxs_Add::btnDelClick);
         pickedMenu->addAction(QStringLiteral("删除全部(&Z)"), this, &TF_Spxs_Add::btnRDelAllClick);
-        connect(
-            cxGrid1View, &DataGrid::rightClicked, this, [pickedMenu](const QPoint& at) { pickedMenu->popup(at); });
+        connect(cxGrid1View, &DataGrid::rightClicked, this, [pickedMenu](const QPoint& at) { pickedMenu->popup(at); });
     }
     connect(btnSele, &QPushButton::clicked, this, &TF_Spxs_Add::btnSeleClick);
     connect(btnModi, &QPushButton::clicked, this, &TF_Spxs_Add::btnModiClick);
@@ -434,8 +437,8 @@ void TF_Spxs_Add::btnOKClick()
     const posting::Params n { { QStringLiteral("n"), number } };
     if (Pending()
         && posting::First(QStringLiteral("select ls_cksl from ") + kind.lines
-                   + QStringLiteral(" where ls_cksl=0 and gl_djh=:n limit 1"),
-               n)
+                + QStringLiteral(" where ls_cksl=0 and gl_djh=:n limit 1"),
+            n)
                .isValid())
         posting::Run(QStringLiteral("update ") + kind.lines + QStringLiteral(" set ls_cksl=0 where gl_djh=:n"), n);
     ClearTempLines();

@@ -39,8 +39,8 @@ namespace {
 QString CustomerLike(const QString& alias, const QString& s)
 {
     return QStringLiteral(" and (") + alias + QStringLiteral(".kh_name like '%") + s + QStringLiteral("%' or ") + alias
-        + QStringLiteral(".kh_jm like '%") + s + QStringLiteral("%' or ") + alias + QStringLiteral(".kh_sn like '%")
-        + s + QStringLiteral("%') ");
+        + QStringLiteral(".kh_jm like '%") + s + QStringLiteral("%' or ") + alias + QStringLiteral(".kh_sn like '%") + s
+        + QStringLiteral("%') ");
 }
 
 // The goods condition of the summary, detail and colour-by-size views.
@@ -313,8 +313,8 @@ void TF_Spxs::btnSearch1Click()
             sql += CustomerLike(QStringLiteral("d"), s);
         if (!k.isEmpty())
             sql += GoodsLike(QStringLiteral("c"), k, true);
-        OpenQuery(Q_GXsHZ,
-            sql + QStringLiteral(" group by c.g_sn) b where a.g_sn=b.g_sn and a.gc_sn=g.gc_sn order by a.id"));
+        OpenQuery(
+            Q_GXsHZ, sql + QStringLiteral(" group by c.g_sn) b where a.g_sn=b.g_sn and a.gc_sn=g.gc_sn order by a.id"));
         setGoodsList();
         return;
     }
@@ -370,11 +370,10 @@ void TF_Spxs::setGoodsList()
         return;
     gname->setText(Q_GXsHZ.AsString(QStringLiteral("g_name")));
     const QString s = SafeSqlText(tKhName1->text().trimmed());
-    const QString sql
-        = QStringLiteral("select a.* from jxc_goodslist a,jxc_khxx b,jxc_ckxx c where a.ghs_sn=b.kh_sn "
-                         "and a.ck_sn=c.ck_sn and a.gl_flag='xs' and a.g_sn=:g ")
-        + WarehouseBindingCondition(QStringLiteral("c")) + CustomerLike(QStringLiteral("b"), s) + QStringLiteral(" and ")
-        + PeriodCondition(QStringLiteral("a.gl_kdrq"), tdate11->date(), tdate12->date())
+    const QString sql = QStringLiteral("select a.* from jxc_goodslist a,jxc_khxx b,jxc_ckxx c where a.ghs_sn=b.kh_sn "
+                                       "and a.ck_sn=c.ck_sn and a.gl_flag='xs' and a.g_sn=:g ")
+        + WarehouseBindingCondition(QStringLiteral("c")) + CustomerLike(QStringLiteral("b"), s)
+        + QStringLiteral(" and ") + PeriodCondition(QStringLiteral("a.gl_kdrq"), tdate11->date(), tdate12->date())
         + QStringLiteral(" order by a.gl_djh,a.id");
     Q_GXsList.SetSQL(sql);
     Q_GXsList.SetParam(QStringLiteral("g"), Q_GXsHZ.AsString(QStringLiteral("g_sn")));
@@ -485,8 +484,8 @@ void TF_Spxs::btn_Prin3Click()
     const QString d2 = tdate12->date().toString(QStringLiteral("yyyy-MM-dd"));
     if (rDjb->isChecked()) {
         const QString customer = tKhName1->text().trimmed();
-        PrintList(QStringLiteral("spxsdjb.fr3"), QStringLiteral("spxsdjb"), &Q_KhDj, cxGrid31View->FilterText(), d1,
-            d2, (customer.isEmpty() ? QStringLiteral("所有客户") : customer) + QStringLiteral("销售单据"));
+        PrintList(QStringLiteral("spxsdjb.fr3"), QStringLiteral("spxsdjb"), &Q_KhDj, cxGrid31View->FilterText(), d1, d2,
+            (customer.isEmpty() ? QStringLiteral("所有客户") : customer) + QStringLiteral("销售单据"));
         cxGrid31View->SetFilterActive(false);
     } else if (rHzb->isChecked()) {
         PrintList(QStringLiteral("spxshzb.fr3"), QStringLiteral("spxshzb"), &Q_GXsHZ, QString(), d1, d2);

@@ -77,8 +77,8 @@ TEST_F(BrowserTest, TheListFollowsZeroStockSalesTheWarehouseBoxAndTheCustomerBox
         QStringList listed;
     };
     // A warehouse without stock rows.
-    const Case cases[] = { { "0", false, {} }, { "1", false, { QStringLiteral("G1"), QStringLiteral("G2") } },
-        { "1", true, {} } };
+    const Case cases[]
+        = { { "0", false, {} }, { "1", false, { QStringLiteral("G1"), QStringLiteral("G2") } }, { "1", true, {} } };
     for (const Case& c : cases) {
         AllowZeroStockOut = QLatin1String(c.zeroStock);
         b->Activate();
@@ -155,8 +155,9 @@ TEST_F(BrowserTest, PickingTwiceAsksAndConfirmingCopiesEveryScratchLineWithItsRo
     EXPECT_EQ(Count(QStringLiteral("jxc_lsxssp"), where), 3);
     EXPECT_EQ(Count(QStringLiteral("jxc_lsxssp"), where + QStringLiteral(" and tid=id and ls_cksl=ls_sl")), 3);
     EXPECT_EQ(Number(QStringLiteral("select sum(ls_zcb) from jxc_lsxssp where ") + where), 200);
-    EXPECT_EQ(Count(QStringLiteral("jxc_lsxsspmx"),
-                  where + QStringLiteral(" and tid in (select id from jxc_lsxssp where ") + where + QStringLiteral(")")),
+    EXPECT_EQ(
+        Count(QStringLiteral("jxc_lsxsspmx"),
+            where + QStringLiteral(" and tid in (select id from jxc_lsxssp where ") + where + QStringLiteral(")")),
         3);
     EXPECT_EQ(Count(QStringLiteral("jxc_tempspxf")), 0);
     EXPECT_TRUE(w->EntryHasRows());
@@ -183,8 +184,8 @@ TEST_F(BrowserTest, AddingToAPendingDocumentKeepsItsLinesAndShipsNothingOnceOneS
     ActiveDocKind = QStringLiteral("spxs");
     EXPECT_EQ(Count(QStringLiteral("jxc_lsxssp"), QStringLiteral("gl_djh='XS1'")), 2);
     EXPECT_EQ(Count(QStringLiteral("jxc_lsxssp"), QStringLiteral("ls_cksl<>0")), 0);
-    EXPECT_EQ(Rows(QStringLiteral("select tid,t_sl from jxc_lsxsspmx where tid=") + oldTid).join(QLatin1Char('|')),
-        oldRows);
+    EXPECT_EQ(
+        Rows(QStringLiteral("select tid,t_sl from jxc_lsxsspmx where tid=") + oldTid).join(QLatin1Char('|')), oldRows);
     EXPECT_EQ(Count(QStringLiteral("jxc_lsxsspmx"), QStringLiteral("gl_djh='XS1'")), 2);
 }
 
@@ -192,7 +193,8 @@ TEST_F(BrowserTest, TheOrderBrowserWritesOrderLines)
 {
     Sql(QStringLiteral("insert into jxc_xsd (gl_djh,kh_sn,ck_sn,ls_status) values ('XD1','K1','") + Warehouse()
         + QStringLiteral("',0)"));
-    OpenQuery(F_DataModule->Q(QStringLiteral("Q_Shdj")), QStringLiteral("select a.*,b.kh_name from jxc_xsd a,jxc_khxx b where a.kh_sn=b.kh_sn"));
+    OpenQuery(F_DataModule->Q(QStringLiteral("Q_Shdj")),
+        QStringLiteral("select a.*,b.kh_name from jxc_xsd a,jxc_khxx b where a.kh_sn=b.kh_sn"));
     ActiveDocKind = QStringLiteral("spxssh");
     TF_Spdd_Add order;
     order.Activate();

@@ -106,7 +106,8 @@ TEST_F(QueryTabTest, CancellingOneOrAllReturnsDocumentsToPending)
     prompt.Answer(Prompt::Answer::Yes);
     w->btn_UnChkAllClick();
     EXPECT_EQ(prompt.LastMessage(),
-        U8("取消审核完成，共 2 个单据，\r\n\r\n取消审核 1 个单据，\r\n\r\n如果有未取消审核的单据，\r\n\r\n请单独取消审核！"));
+        U8("取消审核完成，共 2 个单据，\r\n\r\n取消审核 1 "
+           "个单据，\r\n\r\n如果有未取消审核的单据，\r\n\r\n请单独取消审核！"));
     EXPECT_EQ(Listed(), QStringList { QStringLiteral("XS2") });
     EXPECT_EQ(Scalar(QStringLiteral("select ls_status from jxc_lsxsd where gl_djh='XS1'")), QStringLiteral("0"));
 
