@@ -1,7 +1,11 @@
 #include "documents/goodsbrowser.h"
 
+#include "documents/docdrafts.h"
+#include "documents/docwindow.h"
 #include "foundation/globals.h"
+#include "foundation/housekeeping.h"
 #include "platform/db/query.h"
+#include "platform/db/transaction.h"
 #include "posting/postingdb.h"
 #include "posting/rowinsert.h"
 
@@ -126,4 +130,47 @@ int CopyPickedLines(const DocKind& kind, const QString& number, bool stockQtyZer
             { { QStringLiteral("id"), lineId } });
     }
     return copied;
+}
+
+void OpenGoodsList(Query& list, const GoodsListQuery& statement)
+{
+    list.Close();
+    list.ClearParams();
+    list.SetSQL(statement.sql);
+    for (auto it = statement.params.begin(); it != statement.params.end(); ++it)
+        list.SetParam(it.key(), it.value());
+    list.Open();
+}
+
+QString ConfirmPicks(const DocKind& kind, const PickConfirmation& c)
+{
+    DocHost* host = FindDocHost(kind.prefix);
+    Transaction t(Db());
+    if (c.dropEmpty)
+        Run(QStringLiteral("delete from jxc_tempspxf where (g_sn='' or g_sn is null) and a_name=:a"),
+            { { QStringLiteral("a"), CurrentAdminName } });
+    QString number = c.number;
+    if (!c.pending && host)
+        number = RedrawIfHeld(kind, number, host->date());
+    CopyPickedLines(kind, number, c.stockQtyZero);
+    const Params n { { QStringLiteral("n"), number } };
+    if (c.pending && !c.zeroAllColumn.isEmpty()
+        && First(QStringLiteral("select ") + c.zeroAllColumn + QStringLiteral(" from ") + kind.lines
+                + QStringLiteral(" where ") + c.zeroAllColumn + QStringLiteral("=0 and gl_djh=:n limit 1"),
+            n)
+               .isValid())
+        Run(QStringLiteral("update ") + kind.lines + QStringLiteral(" set ") + c.zeroAllColumn
+                + QStringLiteral("=0 where gl_djh=:n"),
+            n);
+    ClearTempLines();
+    t.Commit();
+    if (host) {
+        if (number != c.number)
+            host->showNumber(number);
+        if (c.pending)
+            host->reloadPending();
+        else
+            host->reloadDraft();
+    }
+    return number;
 }

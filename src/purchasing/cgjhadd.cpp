@@ -246,13 +246,7 @@ void TF_Cgjh_Add::openGoodsList()
             IsTrue(AllowZeroStockOut), warehouse_, supplier_, category)
         : PurchaseGoodsList(
             kind_, mode, IsTrue(BindOperatorWarehouse), chkGhs->isChecked(), warehouse_, supplier_, category);
-    Query& q = ActiveQuery();
-    q.Close();
-    q.ClearParams();
-    q.SetSQL(list.sql);
-    for (auto it = list.params.begin(); it != list.params.end(); ++it)
-        q.SetParam(it.key(), it.value());
-    q.Open();
+    OpenGoodsList(ActiveQuery(), list);
     // The list's default order is no sort of the grid; the hook ignores this reset.
     loading_ = true;
     ActiveList()->ClearSort();
@@ -384,31 +378,14 @@ void TF_Cgjh_Add::ReopenPicked()
 
 void TF_Cgjh_Add::btnOKClick()
 {
-    DocHost* host = FindDocHost(kind_.prefix);
-    Transaction t(posting::Db());
-    if (!variant_.ret)
-        posting::Run(QStringLiteral("delete from jxc_tempspxf where (g_sn='' or g_sn is null) and a_name=:a"),
-            { { QStringLiteral("a"), CurrentAdminName } });
-    QString number = Number();
-    const QString shown = number;
-    if (!Pending() && host)
-        number = RedrawIfHeld(kind_, number, host->date());
-    CopyPickedLines(kind_, number, !variant_.order && IsTrue(UseStockIn));
-    const posting::Params n { { QStringLiteral("n"), number } };
-    if (Pending() && !variant_.order && !variant_.ret
-        && posting::First(QStringLiteral("select jh_rksl from jxc_jhsp where jh_rksl=0 and gl_djh=:n limit 1"), n)
-               .isValid())
-        posting::Run(QStringLiteral("update jxc_jhsp set jh_rksl=0 where gl_djh=:n"), n);
-    ClearTempLines();
-    t.Commit();
-    if (host) {
-        if (number != shown)
-            host->showNumber(number);
-        if (Pending())
-            host->reloadPending();
-        else
-            host->reloadDraft();
-    }
+    PickConfirmation c;
+    c.pending = Pending();
+    c.number = Number();
+    c.dropEmpty = !variant_.ret;
+    c.stockQtyZero = !variant_.order && IsTrue(UseStockIn);
+    if (!variant_.order && !variant_.ret)
+        c.zeroAllColumn = QStringLiteral("jh_rksl");
+    ConfirmPicks(kind_, c);
     ReopenPicked();
     Q_GoodsJh.Close();
     Q_Goods2.Close();

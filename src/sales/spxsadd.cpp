@@ -320,13 +320,7 @@ void TF_Spxs_Add::cxPageChange()
         ? GiftGoodsList(IsTrue(AllowZeroStockOut), BrowseWarehouseSn, category)
         : SalesGoodsList(chkKh->isChecked(), IsTrue(AllowZeroStockOut), !chkCk->isHidden() && chkCk->isChecked(),
             BrowseWarehouseSn, BrowseCustomerSn, category);
-    Query& q = ActiveQuery();
-    q.Close();
-    q.ClearParams();
-    q.SetSQL(list.sql);
-    for (auto it = list.params.begin(); it != list.params.end(); ++it)
-        q.SetParam(it.key(), it.value());
-    q.Open();
+    OpenGoodsList(ActiveQuery(), list);
     // The list's default order is no sort of the grid; the hook ignores this reset.
     loading_ = true;
     ActiveList()->ClearSort();
@@ -423,34 +417,13 @@ void TF_Spxs_Add::btnRDelAllClick()
 
 void TF_Spxs_Add::btnOKClick()
 {
-    const DocKind& kind = *variant_.kind;
-    DocHost* host = FindDocHost(kind.prefix);
-    Transaction t(posting::Db());
-    posting::Run(QStringLiteral("delete from jxc_tempspxf where (g_sn='' or g_sn is null) and a_name=:a"),
-        { { QStringLiteral("a"), CurrentAdminName } });
-    QString number = Number();
-    const QString shown = number;
-    if (!Pending() && host)
-        number = RedrawIfHeld(kind, number, host->date());
-    CopyPickedLines(kind, number, IsTrue(UseStockOut));
+    PickConfirmation c;
+    c.pending = Pending();
+    c.number = Number();
+    c.stockQtyZero = IsTrue(UseStockOut);
     // Once a line of a pending document ships nothing, none of its lines does.
-    const posting::Params n { { QStringLiteral("n"), number } };
-    if (Pending()
-        && posting::First(QStringLiteral("select ls_cksl from ") + kind.lines
-                + QStringLiteral(" where ls_cksl=0 and gl_djh=:n limit 1"),
-            n)
-               .isValid())
-        posting::Run(QStringLiteral("update ") + kind.lines + QStringLiteral(" set ls_cksl=0 where gl_djh=:n"), n);
-    ClearTempLines();
-    t.Commit();
-    if (host) {
-        if (number != shown)
-            host->showNumber(number);
-        if (Pending())
-            host->reloadPending();
-        else
-            host->reloadDraft();
-    }
+    c.zeroAllColumn = QStringLiteral("ls_cksl");
+    ConfirmPicks(*variant_.kind, c);
     Q_Tempspxf.Requery();
     Q_GoodsXs.Close();
     Q_Goods2.Close();
