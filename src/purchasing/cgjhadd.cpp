@@ -164,13 +164,7 @@ TF_Cgjh_Add::TF_Cgjh_Add(const Variant& variant, QWidget* parent)
 void TF_Cgjh_Add::FormActivate()
 {
     ApplyFontSize(FontSize);
-    {
-        const QSignalBlocker block(tkey);
-        tkey->clear();
-    }
-    tkey->setFocus();
-    cxGrid1View->ClearFilter();
-    cxGrid2View->ClearFilter();
+    ResetGoodsSearch(tkey, { cxGrid1View, cxGrid2View });
     lkey->setText(GoodsSearchHint());
     if (!variant_.ret)
         SelectedLineId = QStringLiteral("1");
@@ -197,11 +191,7 @@ void TF_Cgjh_Add::FormActivate()
     chkGhs->setVisible(!variant_.ret);
     openGoodsList();
     ClearTempLines();
-    Q_Tempspxf.SetSQL(QStringLiteral("select b.g_name,b.dw_name,b.gg_name,b.color_name,a.*,a.ts_dj*a.ts_dzl as g_sj "
-                                     "from jxc_tempspxf a,jxc_goods b where a.g_sn=b.g_sn and a.ts_dzl>0 and "
-                                     "a.a_name=:aname order by a.id"));
-    Q_Tempspxf.SetParam(QStringLiteral("aname"), CurrentAdminName);
-    Q_Tempspxf.Open();
+    OpenPickedLines(Q_Tempspxf);
     btnNew->setVisible(!variant_.ret && HasRight(QStringLiteral("qtcz"), 1));
     const bool cost = ShowCostPrice;
     for (DataGrid* g : { cxGrid1View, cxGrid2View })
@@ -338,11 +328,8 @@ void TF_Cgjh_Add::btnNewClick()
 
 void TF_Cgjh_Add::btnModiClick()
 {
-    if (!Q_Tempspxf.Active() || Q_Tempspxf.IsEmpty())
+    if (!ToCurrentPick(Q_Tempspxf, *cxGrid3View))
         return;
-    const int row = cxGrid3View->CurrentRow();
-    if (row >= 0)
-        Q_Tempspxf.SetRecNo(row);
     OpenMode = variant_.modePrefix + QStringLiteral("_modi");
     SelectedSn = Q_Tempspxf.AsString(QStringLiteral("g_sn"));
     FunctionWindows::Open(variant_.dialog, FunctionWindows::Lifetime::Freed);
@@ -352,15 +339,7 @@ void TF_Cgjh_Add::btnModiClick()
 
 void TF_Cgjh_Add::btnDelClick()
 {
-    if (!Q_Tempspxf.Active() || Q_Tempspxf.IsEmpty())
-        return;
-    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) == Prompt::Answer::No)
-        return;
-    const int row = cxGrid3View->CurrentRow();
-    if (row >= 0)
-        Q_Tempspxf.SetRecNo(row);
-    DeletePick(Q_Tempspxf.AsInteger(QStringLiteral("id")));
-    ReopenPicked();
+    DropCurrentPick(Q_Tempspxf, *cxGrid3View);
 }
 
 void TF_Cgjh_Add::btnDelAllClick()

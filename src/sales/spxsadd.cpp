@@ -232,13 +232,7 @@ TF_Spxs_Add::TF_Spxs_Add(const Variant& variant, QWidget* parent)
 void TF_Spxs_Add::FormActivate()
 {
     ApplyFontSize(FontSize);
-    {
-        const QSignalBlocker block(tkey);
-        tkey->clear();
-    }
-    tkey->setFocus();
-    cxGridView->ClearFilter();
-    cxGridGoods2View->ClearFilter();
+    ResetGoodsSearch(tkey, { cxGridView, cxGridGoods2View });
     Query& shdj = F_DataModule->Q(QStringLiteral("Q_Shdj"));
     if (Pending()) {
         const bool listed = shdj.Active() && !shdj.IsEmpty();
@@ -258,11 +252,7 @@ void TF_Spxs_Add::FormActivate()
     chkKh->setChecked(false);
     cxPageChange();
     ClearTempLines();
-    Q_Tempspxf.SetSQL(QStringLiteral("select b.g_name,b.dw_name,b.gg_name,b.color_name,a.*,a.ts_dj*a.ts_dzl as g_sj "
-                                     "from jxc_tempspxf a,jxc_goods b where a.g_sn=b.g_sn and a.ts_dzl>0 and "
-                                     "a.a_name=:aname order by a.id"));
-    Q_Tempspxf.SetParam(QStringLiteral("aname"), CurrentAdminName);
-    Q_Tempspxf.Open();
+    OpenPickedLines(Q_Tempspxf);
     for (DataGrid* g : { cxGridView, cxGridGoods2View }) {
         const int price = g->ColumnByField(QStringLiteral("g_sj"));
         SetAmountColumnFormat(GridColumnFormat(*g, price));
@@ -383,26 +373,15 @@ void TF_Spxs_Add::btnSeleClick()
 
 void TF_Spxs_Add::btnModiClick()
 {
-    if (!Q_Tempspxf.Active() || Q_Tempspxf.IsEmpty())
+    if (!ToCurrentPick(Q_Tempspxf, *cxGrid1View))
         return;
-    const int row = cxGrid1View->CurrentRow();
-    if (row >= 0)
-        Q_Tempspxf.SetRecNo(row);
     SelectedSn = Q_Tempspxf.AsString(QStringLiteral("g_sn"));
     RunPicker(QStringLiteral("spxs_modi"));
 }
 
 void TF_Spxs_Add::btnDelClick()
 {
-    if (!Q_Tempspxf.Active() || Q_Tempspxf.IsEmpty())
-        return;
-    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) == Prompt::Answer::No)
-        return;
-    const int row = cxGrid1View->CurrentRow();
-    if (row >= 0)
-        Q_Tempspxf.SetRecNo(row);
-    DeletePick(Q_Tempspxf.AsInteger(QStringLiteral("id")));
-    Q_Tempspxf.Requery();
+    DropCurrentPick(Q_Tempspxf, *cxGrid1View);
 }
 
 void TF_Spxs_Add::btnRDelAllClick()
