@@ -1,6 +1,7 @@
 #pragma once
 #include "documents/docwindow.h"
 #include "documents/entryparts.h"
+#include "listing/queryviewbar.h"
 #include "platform/ui/form.h"
 
 #include <QString>
@@ -324,6 +325,7 @@ private:
     // Whether ("xsgl", 1) lets the operator change lines: the button row, the barcode
     // panel and F2 follow it.
     bool lineRights_ = false;
+    QueryViewBar queryBar3_;
 };
 
 extern TF_Spxs* F_Spxs;

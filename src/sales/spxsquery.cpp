@@ -10,6 +10,7 @@
 #include "foundation/sqltext.h"
 #include "listing/gridformats.h"
 #include "listing/queryframe.h"
+#include "listing/queryviewbar.h"
 #include "masterdata/keyfilter.h"
 #include "platform/base/clock.h"
 #include "platform/db/query.h"
@@ -75,41 +76,20 @@ void AddSalesLedgerColumns(DataGrid* grid)
 void TF_Spxs::BuildQueryTab()
 {
     auto* box = new QVBoxLayout(cxTab3);
-    auto* search = new QHBoxLayout;
-    search->addWidget(new QLabel(QStringLiteral("查询时间："), cxTab3));
-    tdate11 = MakeDateEdit(cxTab3, "tdate11");
-    tdate12 = MakeDateEdit(cxTab3, "tdate12");
-    search->addWidget(tdate11);
-    search->addWidget(new QLabel(QStringLiteral("至"), cxTab3));
-    search->addWidget(tdate12);
-    btnMenu1 = MakePresetButton(cxTab3, tdate11, tdate12, [this] { btnSearch1Click(); });
-    btnMenu1->setObjectName(QStringLiteral("btnMenu1"));
-    search->addWidget(btnMenu1);
-    search->addWidget(new QLabel(QStringLiteral("客户名称："), cxTab3));
-    tKhName1 = new QLineEdit(cxTab3);
-    tKhName1->setObjectName(QStringLiteral("tKhName1"));
-    search->addWidget(tKhName1);
-    btnGhsSele = NamedButton(cxTab3, "btnGhsSele", "…", search);
-    btnGhsSele->setMaximumWidth(28);
-    lKey3 = NamedLabel(cxTab3, "单据编号或备注：", "lKey3");
-    search->addWidget(lKey3);
-    tKey3 = new QLineEdit(cxTab3);
-    tKey3->setObjectName(QStringLiteral("tKey3"));
-    search->addWidget(tKey3);
-    btnSearch1 = NamedButton(cxTab3, "btnSearch1", "查询(F2)", search);
-    rDjb = new QRadioButton(QStringLiteral("单据表"), cxTab3);
-    rHzb = new QRadioButton(QStringLiteral("汇总表"), cxTab3);
-    rMxb = new QRadioButton(QStringLiteral("明细表"), cxTab3);
-    rYscm = new QRadioButton(QStringLiteral("颜色尺码"), cxTab3);
-    rDjb->setObjectName(QStringLiteral("rDjb"));
-    rHzb->setObjectName(QStringLiteral("rHzb"));
-    rMxb->setObjectName(QStringLiteral("rMxb"));
-    rYscm->setObjectName(QStringLiteral("rYscm"));
-    rDjb->setChecked(true);
-    for (QRadioButton* r : { rDjb, rHzb, rMxb, rYscm })
-        search->addWidget(r);
-    search->addStretch(1);
-    box->addLayout(search);
+    queryBar3_ = BuildQueryViewBar(cxTab3, box,
+        { "tdate11", "tdate12", "btnMenu1", "客户名称：", "tKhName1", "btnSearch1", [this] { btnSearch1Click(); } });
+    tdate11 = queryBar3_.from;
+    tdate12 = queryBar3_.to;
+    btnMenu1 = queryBar3_.presets;
+    tKhName1 = queryBar3_.partner;
+    btnGhsSele = queryBar3_.partnerButton;
+    lKey3 = queryBar3_.keyLabel;
+    tKey3 = queryBar3_.key;
+    btnSearch1 = queryBar3_.search;
+    rDjb = queryBar3_.views[0];
+    rHzb = queryBar3_.views[1];
+    rMxb = queryBar3_.views[2];
+    rYscm = queryBar3_.views[3];
 
     auto* bar = new QHBoxLayout;
     btn_Chakan3 = NamedButton(cxTab3, "btn_Chakan3", "查看单据", bar);
@@ -197,8 +177,6 @@ void TF_Spxs::BuildQueryTab()
     connect(cxGrid31View, &DataGrid::rightClicked, this,
         [this](const QPoint& at) { PopupWhenRows(barPopupMenu4, *cxGrid31View, at); });
 
-    connect(btnSearch1, &QPushButton::clicked, this, &TF_Spxs::btnSearch1Click);
-    connect(tKey3, &QLineEdit::returnPressed, this, &TF_Spxs::btnSearch1Click);
     connect(btnGhsSele, &QPushButton::clicked, this, &TF_Spxs::btnGhsSeleClick);
     connect(rDjb, &QRadioButton::clicked, this, &TF_Spxs::rDjbClick);
     connect(rHzb, &QRadioButton::clicked, this, &TF_Spxs::rHzbClick);
@@ -217,11 +195,8 @@ void TF_Spxs::BuildQueryTab()
     connect(btn_UnChkAll, &QPushButton::clicked, this, &TF_Spxs::btn_UnChkAllClick);
     connect(btn_Zdth, &QPushButton::clicked, this, &TF_Spxs::btn_ZdthClick);
     connect(btn_Exit3, &QPushButton::clicked, this, &TF_Spxs::btn_ExitClick);
-    for (QLineEdit* e : { tKhName1, tKey3 }) {
+    for (QLineEdit* e : { tKhName1, tKey3 })
         DiscardSearchPunctuation(e);
-        e->setMinimumWidth(120);
-    }
-    SetPeriod(tdate11, tdate12, CurrentMonth(Clock::Today()));
 }
 
 void TF_Spxs::ApplyQueryRights()
@@ -238,33 +213,25 @@ void TF_Spxs::ApplyQueryRights()
 
 void TF_Spxs::rDjbClick()
 {
-    rDjb->setChecked(true);
-    views3->setCurrentIndex(0);
-    lKey3->setText(QStringLiteral("单据编号或备注："));
+    ShowQueryView(queryBar3_, views3, 0);
     btnSearch1Click();
 }
 
 void TF_Spxs::rHzbClick()
 {
-    rHzb->setChecked(true);
-    views3->setCurrentIndex(1);
-    lKey3->setText(QStringLiteral("商品名称或编码："));
+    ShowQueryView(queryBar3_, views3, 1);
     btnSearch1Click();
 }
 
 void TF_Spxs::rMxbClick()
 {
-    rMxb->setChecked(true);
-    views3->setCurrentIndex(2);
-    lKey3->setText(QStringLiteral("商品名称或编码："));
+    ShowQueryView(queryBar3_, views3, 2);
     btnSearch1Click();
 }
 
 void TF_Spxs::rYscmClick()
 {
-    rYscm->setChecked(true);
-    views3->setCurrentIndex(3);
-    lKey3->setText(QStringLiteral("商品名称或编码："));
+    ShowQueryView(queryBar3_, views3, 3);
     btnSearch1Click();
 }
 
