@@ -330,17 +330,8 @@ void TF_Cgjh::btn_Chakan3Click()
 
 void TF_Cgjh::btn_UnChkClick()
 {
-    if (!btn_UnChk->isEnabled())
-        return;
-    if (!rDjb->isChecked()) {
-        Prompt::Info(QStringLiteral("批量取消只能在单据表进行！"));
-        return;
-    }
-    if (!Q_GhsDJ.Active() || Q_GhsDJ.IsEmpty())
-        return;
-    UnapproveResult.clear();
-    UnapprovePurchaseDoc(Q_GhsDJ.AsString(QStringLiteral("djh")));
-    if (UnapproveResult == QLatin1String("ok")) {
+    if (btn_UnChk->isEnabled()
+        && DocWindow::UnapproveFromList(Q_GhsDJ, QStringLiteral("djh"), rDjb->isChecked(), false, this)) {
         Q_GhsDJ.Requery();
         setDjDetailList();
     }
@@ -348,18 +339,11 @@ void TF_Cgjh::btn_UnChkClick()
 
 void TF_Cgjh::btn_UnChkAllClick()
 {
-    if (!btn_UnChk->isEnabled())
-        return;
-    if (!rDjb->isChecked()) {
-        Prompt::Info(QStringLiteral("取消审核只能在单据表进行！"));
-        return;
+    if (btn_UnChk->isEnabled()
+        && DocWindow::UnapproveFromList(Q_GhsDJ, QStringLiteral("djh"), rDjb->isChecked(), true, this)) {
+        Q_GhsDJ.Requery();
+        setDjDetailList();
     }
-    if (!Q_GhsDJ.Active() || Q_GhsDJ.IsEmpty())
-        return;
-    if (!DocWindow::UnapproveAll(ColumnTexts(Q_GhsDJ, QStringLiteral("djh")), this))
-        return;
-    Q_GhsDJ.Requery();
-    setDjDetailList();
 }
 
 void TF_Cgjh::HandOver(QString& variable, const QString& refusal)

@@ -382,17 +382,8 @@ void TF_Spxs::btn_Chakan3Click()
 
 void TF_Spxs::btn_UnChkClick()
 {
-    if (!btn_UnChk->isEnabled())
-        return;
-    if (!rDjb->isChecked()) {
-        Prompt::Info(QStringLiteral("批量取消只能在单据表进行！"));
-        return;
-    }
-    if (!Q_KhDj.Active() || Q_KhDj.IsEmpty())
-        return;
-    UnapproveResult.clear();
-    UnapproveSalesDoc(Q_KhDj.AsString(QStringLiteral("gl_djh")));
-    if (UnapproveResult == QLatin1String("ok")) {
+    if (btn_UnChk->isEnabled()
+        && DocWindow::UnapproveFromList(Q_KhDj, QStringLiteral("gl_djh"), rDjb->isChecked(), false, this)) {
         Q_KhDj.Requery();
         setDjDetailList();
     }
@@ -400,18 +391,11 @@ void TF_Spxs::btn_UnChkClick()
 
 void TF_Spxs::btn_UnChkAllClick()
 {
-    if (!btn_UnChk->isEnabled())
-        return;
-    if (!rDjb->isChecked()) {
-        Prompt::Info(QStringLiteral("取消审核只能在单据表进行！"));
-        return;
+    if (btn_UnChk->isEnabled()
+        && DocWindow::UnapproveFromList(Q_KhDj, QStringLiteral("gl_djh"), rDjb->isChecked(), true, this)) {
+        Q_KhDj.Requery();
+        setDjDetailList();
     }
-    if (!Q_KhDj.Active() || Q_KhDj.IsEmpty())
-        return;
-    if (!DocWindow::UnapproveAll(ColumnTexts(Q_KhDj, QStringLiteral("gl_djh")), this))
-        return;
-    Q_KhDj.Requery();
-    setDjDetailList();
 }
 
 void TF_Spxs::btn_ZdthClick()
