@@ -29,6 +29,15 @@
 
 TF_Spxs_Add* F_Spxs_Add = nullptr;
 
+namespace {
+
+// The goods fields the lists show, search and sort by: a shop's catalogue is large,
+// and the lists hold every row.
+const char* const kListedGoods = "a.id,a.g_sn,a.g_name,a.g_jm,a.dw_name,a.gg_name,a.color_name,a.g_sj,a.g_jj,a.g_kc,"
+                                 "a.g_sptm,a.g_xspl,a.gc_sn,a.ghs_sn";
+
+} // namespace
+
 GoodsListQuery SalesGoodsList(bool byCustomer, bool zeroStockAllowed, bool onlyWarehouse, const QString& warehouse,
     const QString& customer, const QString& category)
 {
@@ -36,12 +45,14 @@ GoodsListQuery SalesGoodsList(bool byCustomer, bool zeroStockAllowed, bool onlyW
     q.params.insert(QStringLiteral("ck"), warehouse);
     QString sql;
     if (zeroStockAllowed)
-        sql = QStringLiteral("select a.*,coalesce(b.kc_sl,0) as kc_sl from jxc_goods a ")
+        sql = QStringLiteral("select ") + QLatin1String(kListedGoods)
+            + QStringLiteral(",coalesce(b.kc_sl,0) as kc_sl from jxc_goods a ")
             + (onlyWarehouse ? QStringLiteral("inner") : QStringLiteral("left outer"))
             + QStringLiteral(" join jxc_kcsp b on b.g_sn=a.g_sn and b.ck_sn=:ck where a.g_jy=0 "
                              "and a.g_sn<>'00000000'");
     else
-        sql = QStringLiteral("select a.*,b.kc_sl from jxc_goods a,jxc_kcsp b where b.g_sn=a.g_sn and b.ck_sn=:ck "
+        sql = QStringLiteral("select ") + QLatin1String(kListedGoods)
+            + QStringLiteral(",b.kc_sl from jxc_goods a,jxc_kcsp b where b.g_sn=a.g_sn and b.ck_sn=:ck "
                              "and b.kc_sl>0 and a.g_jy=0 and a.g_sn<>'00000000'");
     if (byCustomer) {
         q.params.insert(QStringLiteral("kh"), customer);
@@ -61,8 +72,9 @@ GoodsListQuery GiftGoodsList(bool zeroStockAllowed, const QString& warehouse, co
 {
     GoodsListQuery q;
     q.params.insert(QStringLiteral("ck"), warehouse);
-    QString sql = QStringLiteral("select a.*,b.kc_sl from jxc_goods a,jxc_kcsp b where a.g_sn=b.g_sn and a.g_jy=0 "
-                                 "and a.g_iszp<>0 and b.ck_sn=:ck");
+    QString sql = QStringLiteral("select ") + QLatin1String(kListedGoods)
+        + QStringLiteral(",b.kc_sl from jxc_goods a,jxc_kcsp b where a.g_sn=b.g_sn and a.g_jy=0 "
+                         "and a.g_iszp<>0 and b.ck_sn=:ck");
     if (!category.isEmpty()) {
         q.params.insert(QStringLiteral("gc"), category);
         sql += QStringLiteral(" and a.gc_sn=:gc");
