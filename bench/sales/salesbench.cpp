@@ -104,7 +104,9 @@ BENCHMARK(BM_SaveAndApprove200Lines)->Unit(benchmark::kMillisecond)->Iterations(
 
 } // namespace
 
+void ReleaseSalesBrowserBench();
+
 int main(int argc, char** argv)
 {
-    return RunWidgetBenchmarks(argc, argv);
+    return RunWidgetBenchmarks(argc, argv, [] { ReleaseSalesBrowserBench(); });
 }

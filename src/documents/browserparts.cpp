@@ -1,6 +1,7 @@
 #include "documents/browserparts.h"
 
 #include "foundation/datamodule.h"
+#include "foundation/globals.h"
 #include "foundation/settings.h"
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
@@ -121,4 +122,45 @@ bool ClosePicksQuery(const QString& question, const std::function<void()>& save,
     default:
         return false;
     }
+}
+
+void ResetGoodsSearch(QLineEdit* key, std::initializer_list<DataGrid*> lists)
+{
+    {
+        const QSignalBlocker block(key);
+        key->clear();
+    }
+    key->setFocus();
+    for (DataGrid* g : lists)
+        g->ClearFilter();
+}
+
+void OpenPickedLines(Query& picked)
+{
+    picked.SetSQL(QStringLiteral("select b.g_name,b.dw_name,b.gg_name,b.color_name,a.*,a.ts_dj*a.ts_dzl as g_sj "
+                                 "from jxc_tempspxf a,jxc_goods b where a.g_sn=b.g_sn and a.ts_dzl>0 and "
+                                 "a.a_name=:aname order by a.id"));
+    picked.SetParam(QStringLiteral("aname"), CurrentAdminName);
+    picked.Open();
+}
+
+bool ToCurrentPick(Query& picked, const DataGrid& grid)
+{
+    if (!picked.Active() || picked.IsEmpty())
+        return false;
+    const int row = grid.CurrentRow();
+    if (row >= 0)
+        picked.SetRecNo(row);
+    return true;
+}
+
+void DropCurrentPick(Query& picked, const DataGrid& grid)
+{
+    if (!picked.Active() || picked.IsEmpty())
+        return;
+    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) == Prompt::Answer::No)
+        return;
+    ToCurrentPick(picked, grid);
+    DeletePick(picked.AsInteger(QStringLiteral("id")));
+    picked.Requery();
 }

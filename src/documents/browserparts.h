@@ -59,3 +59,13 @@ void DeletePick(qint64 pickId);
 // Closing a browser that holds picks: Yes saves them, No drops them, Cancel keeps the
 // browser open (false).
 bool ClosePicksQuery(const QString& question, const std::function<void()>& save, const std::function<void()>& drop);
+
+// A browser's activation: the key emptied without searching and focused, the lists'
+// filters dropped.
+void ResetGoodsSearch(QLineEdit* key, std::initializer_list<DataGrid*> lists);
+// The operator's picks shown in the picked grid (rate above 0), in pick order.
+void OpenPickedLines(Query& picked);
+// "删除(Del)": asks, then drops the pick of the grid's current row; nothing without picks.
+void DropCurrentPick(Query& picked, const DataGrid& grid);
+// Moves the picks to the grid's current row; false without picks.
+bool ToCurrentPick(Query& picked, const DataGrid& grid);

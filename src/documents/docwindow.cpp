@@ -164,6 +164,26 @@ int DocWindow::ApproveAll(const QList<PendingDoc>& docs, QWidget* parent) const
     return approved;
 }
 
+bool DocWindow::UnapproveFromList(Query& list, const QString& numberField, bool documentView, bool all, QWidget* parent)
+{
+    if (!documentView) {
+        Prompt::Info(all ? QStringLiteral("取消审核只能在单据表进行！") : QStringLiteral("批量取消只能在单据表进行！"));
+        return false;
+    }
+    if (!list.Active() || list.IsEmpty())
+        return false;
+    if (all) {
+        QStringList numbers;
+        const int col = list.FieldIndex(numberField);
+        for (int r = 0; r < list.RecordCount(); ++r)
+            numbers << list.TextAt(r, col);
+        return UnapproveAll(numbers, parent);
+    }
+    UnapproveResult.clear();
+    UnapproveDocument(list.AsString(numberField));
+    return UnapproveResult == QLatin1String("ok");
+}
+
 bool DocWindow::UnapproveAll(const QStringList& numbers, QWidget* parent)
 {
     if (Prompt::YesNo(

@@ -131,6 +131,11 @@ public:
     // display, and reports how many of the listed ones were cancelled. A document
     // the routine refuses keeps its approval; the others stay cancelled.
     static bool UnapproveAll(const QStringList& numbers, QWidget* parent);
+    // "取消审核" (all: "全部取消") of a query tab over its document list: refused
+    // outside the document view; cancels the selected document, or every listed one.
+    // True when the list may have changed and wants reloading.
+    static bool UnapproveFromList(
+        Query& list, const QString& numberField, bool documentView, bool all, QWidget* parent);
 
 private:
     const DocKind& kind_;

@@ -1,7 +1,11 @@
 #include "documents/goodsbrowser.h"
 
+#include "documents/docdrafts.h"
+#include "documents/docwindow.h"
 #include "foundation/globals.h"
+#include "foundation/housekeeping.h"
 #include "platform/db/query.h"
+#include "platform/db/transaction.h"
 #include "posting/postingdb.h"
 #include "posting/rowinsert.h"
 
@@ -99,6 +103,13 @@ int CopyPickedLines(
             { col("taxje"), ts("taxje") }, { col("dzl"), ts("dzl") }, { col("bz"), ts("note") } };
         if (!kind.stockQtyColumn.isEmpty())
             row.append({ kind.stockQtyColumn, stockQtyZero ? QVariant(0) : ts("sl") });
+        if (!kind.costColumn.isEmpty())
+            row += Row { { kind.costColumn, ts("cbj") }, { kind.totalCostColumn, ts("zcb") } };
+        // Sales lines carry the gift flag, the retail price, the second cost and the
+        // amount after discount besides.
+        if (kind.linePrefix == QLatin1String("ls"))
+            row += Row { { col("zhje"), ts("zje") }, { QStringLiteral("t_zp"), picked.Value(QStringLiteral("t_zp")) },
+                { col("lsj"), ts("lsj") }, { col("cbj2"), ts("cbj2") } };
         for (const auto& [lineColumn, scratchColumn] : alsoCopy)
             row.append({ lineColumn, picked.Value(scratchColumn) });
         const qint64 lineId = InsertRow(kind.lines, row);
@@ -122,4 +133,47 @@ int CopyPickedLines(
             { { QStringLiteral("id"), lineId } });
     }
     return copied;
+}
+
+void OpenGoodsList(Query& list, const GoodsListQuery& statement)
+{
+    list.Close();
+    list.ClearParams();
+    list.SetSQL(statement.sql);
+    for (auto it = statement.params.begin(); it != statement.params.end(); ++it)
+        list.SetParam(it.key(), it.value());
+    list.Open();
+}
+
+QString ConfirmPicks(const DocKind& kind, const PickConfirmation& c)
+{
+    DocHost* host = FindDocHost(kind.prefix);
+    Transaction t(Db());
+    if (c.dropEmpty)
+        Run(QStringLiteral("delete from jxc_tempspxf where (g_sn='' or g_sn is null) and a_name=:a"),
+            { { QStringLiteral("a"), CurrentAdminName } });
+    QString number = c.number;
+    if (!c.pending && host)
+        number = RedrawIfHeld(kind, number, host->date());
+    CopyPickedLines(kind, number, c.stockQtyZero);
+    const Params n { { QStringLiteral("n"), number } };
+    if (c.pending && !c.zeroAllColumn.isEmpty()
+        && First(QStringLiteral("select ") + c.zeroAllColumn + QStringLiteral(" from ") + kind.lines
+                + QStringLiteral(" where ") + c.zeroAllColumn + QStringLiteral("=0 and gl_djh=:n limit 1"),
+            n)
+               .isValid())
+        Run(QStringLiteral("update ") + kind.lines + QStringLiteral(" set ") + c.zeroAllColumn
+                + QStringLiteral("=0 where gl_djh=:n"),
+            n);
+    ClearTempLines();
+    t.Commit();
+    if (host) {
+        if (number != c.number)
+            host->showNumber(number);
+        if (c.pending)
+            host->reloadPending();
+        else
+            host->reloadDraft();
+    }
+    return number;
 }

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVariant>
 
+class Query;
+
 // The plain routines of the goods browsers (goods-in, order, return and the sales,
 // warehouse and department browsers): the goods lists by mode, re-sorting, and the
 // confirmation that turns the operator's picked lines into document lines.
@@ -46,6 +48,23 @@ bool GoodsAlreadyAdded(const DocKind& kind, const QString& number, const QString
 // line and tid = its id; the received quantity is the quantity, or 0 when
 // stockQtyZero. Lines already on the document are left alone. The caller owns the
 // transaction. Answers how many lines were copied. `alsoCopy` names further line
-// columns and the scratch columns they take (a kind's cost columns).
+// columns and the scratch columns they take.
 int CopyPickedLines(
     const DocKind& kind, const QString& number, bool stockQtyZero, const QList<QPair<QString, QString>>& alsoCopy = {});
+
+// Opens a goods list on its statement and bound values.
+void OpenGoodsList(Query& list, const GoodsListQuery& statement);
+
+// A browser's confirmation: its picks into the selected pending document or into the
+// draft under the window's number.
+struct PickConfirmation {
+    bool pending = false;
+    QString number;        // the number the window shows
+    bool dropEmpty = true; // scratch lines without goods are dropped first
+    bool stockQtyZero = false;
+    QString zeroAllColumn; // pending only: once a line has 0 here, every line gets 0
+};
+// Copies the picks (CopyPickedLines) in one transaction, a draft number another
+// operator holds redrawn first, empties the scratch, and has the document window
+// show the number and reload its lines. Answers the number written.
+QString ConfirmPicks(const DocKind& kind, const PickConfirmation& c);

@@ -1,5 +1,7 @@
 #include "listing/gridformats.h"
 
+#include "foundation/datamodule.h"
+#include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
 
 GridColumnTarget GridColumnFormat(DataGrid& grid, int col)
@@ -44,4 +46,29 @@ void SetLineGridFormats(DataGrid& grid, std::initializer_list<const char*> amoun
     for (const char* f : amountFields)
         FormatColumn(grid, grid.ColumnByField(QLatin1String(f)), true);
     FormatColumn(grid, grid.ColumnByField(QLatin1String(qtyField)), false);
+}
+
+DataGrid* NewQueryGrid(QWidget* parent, const char* name, const char* dataset)
+{
+    auto* grid = new DataGrid(parent);
+    grid->setObjectName(QLatin1String(name));
+    grid->SetDataSource(&F_DataModule->D(QLatin1String(dataset)));
+    return grid;
+}
+
+void SetQueryFooter(DataGrid* grid, std::initializer_list<const char*> qty, std::initializer_list<const char*> amounts)
+{
+    grid->SetFooterVisible(true);
+    grid->SetFooterCount(0, QStringLiteral("记录数："));
+    SumGridColumns(*grid, qty, false);
+    SumGridColumns(*grid, amounts, true);
+}
+
+QStringList ColumnTexts(Query& query, const QString& field)
+{
+    QStringList texts;
+    const int col = query.FieldIndex(field);
+    for (int r = 0; r < query.RecordCount(); ++r)
+        texts << query.TextAt(r, col);
+    return texts;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "documents/docwindow.h"
 #include "documents/entryparts.h"
+#include "listing/queryviewbar.h"
 #include "platform/ui/form.h"
 
 #include <QString>
@@ -278,6 +279,7 @@ private:
     QString SelectedPendingNo() const;
     void ReopenPending(const QString& number);
     bool lineRights_ = false;
+    QueryViewBar queryBar3_;
 };
 
 extern TF_Cgjh* F_Cgjh;

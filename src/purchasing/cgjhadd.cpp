@@ -164,13 +164,7 @@ TF_Cgjh_Add::TF_Cgjh_Add(const Variant& variant, QWidget* parent)
 void TF_Cgjh_Add::FormActivate()
 {
     ApplyFontSize(FontSize);
-    {
-        const QSignalBlocker block(tkey);
-        tkey->clear();
-    }
-    tkey->setFocus();
-    cxGrid1View->ClearFilter();
-    cxGrid2View->ClearFilter();
+    ResetGoodsSearch(tkey, { cxGrid1View, cxGrid2View });
     lkey->setText(GoodsSearchHint());
     if (!variant_.ret)
         SelectedLineId = QStringLiteral("1");
@@ -197,11 +191,7 @@ void TF_Cgjh_Add::FormActivate()
     chkGhs->setVisible(!variant_.ret);
     openGoodsList();
     ClearTempLines();
-    Q_Tempspxf.SetSQL(QStringLiteral("select b.g_name,b.dw_name,b.gg_name,b.color_name,a.*,a.ts_dj*a.ts_dzl as g_sj "
-                                     "from jxc_tempspxf a,jxc_goods b where a.g_sn=b.g_sn and a.ts_dzl>0 and "
-                                     "a.a_name=:aname order by a.id"));
-    Q_Tempspxf.SetParam(QStringLiteral("aname"), CurrentAdminName);
-    Q_Tempspxf.Open();
+    OpenPickedLines(Q_Tempspxf);
     btnNew->setVisible(!variant_.ret && HasRight(QStringLiteral("qtcz"), 1));
     const bool cost = ShowCostPrice;
     for (DataGrid* g : { cxGrid1View, cxGrid2View })
@@ -246,13 +236,7 @@ void TF_Cgjh_Add::openGoodsList()
             IsTrue(AllowZeroStockOut), warehouse_, supplier_, category)
         : PurchaseGoodsList(
             kind_, mode, IsTrue(BindOperatorWarehouse), chkGhs->isChecked(), warehouse_, supplier_, category);
-    Query& q = ActiveQuery();
-    q.Close();
-    q.ClearParams();
-    q.SetSQL(list.sql);
-    for (auto it = list.params.begin(); it != list.params.end(); ++it)
-        q.SetParam(it.key(), it.value());
-    q.Open();
+    OpenGoodsList(ActiveQuery(), list);
     // The list's default order is no sort of the grid; the hook ignores this reset.
     loading_ = true;
     ActiveList()->ClearSort();
@@ -344,11 +328,8 @@ void TF_Cgjh_Add::btnNewClick()
 
 void TF_Cgjh_Add::btnModiClick()
 {
-    if (!Q_Tempspxf.Active() || Q_Tempspxf.IsEmpty())
+    if (!ToCurrentPick(Q_Tempspxf, *cxGrid3View))
         return;
-    const int row = cxGrid3View->CurrentRow();
-    if (row >= 0)
-        Q_Tempspxf.SetRecNo(row);
     OpenMode = variant_.modePrefix + QStringLiteral("_modi");
     SelectedSn = Q_Tempspxf.AsString(QStringLiteral("g_sn"));
     FunctionWindows::Open(variant_.dialog, FunctionWindows::Lifetime::Freed);
@@ -358,15 +339,7 @@ void TF_Cgjh_Add::btnModiClick()
 
 void TF_Cgjh_Add::btnDelClick()
 {
-    if (!Q_Tempspxf.Active() || Q_Tempspxf.IsEmpty())
-        return;
-    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) == Prompt::Answer::No)
-        return;
-    const int row = cxGrid3View->CurrentRow();
-    if (row >= 0)
-        Q_Tempspxf.SetRecNo(row);
-    DeletePick(Q_Tempspxf.AsInteger(QStringLiteral("id")));
-    ReopenPicked();
+    DropCurrentPick(Q_Tempspxf, *cxGrid3View);
 }
 
 void TF_Cgjh_Add::btnDelAllClick()
@@ -384,31 +357,14 @@ void TF_Cgjh_Add::ReopenPicked()
 
 void TF_Cgjh_Add::btnOKClick()
 {
-    DocHost* host = FindDocHost(kind_.prefix);
-    Transaction t(posting::Db());
-    if (!variant_.ret)
-        posting::Run(QStringLiteral("delete from jxc_tempspxf where (g_sn='' or g_sn is null) and a_name=:a"),
-            { { QStringLiteral("a"), CurrentAdminName } });
-    QString number = Number();
-    const QString shown = number;
-    if (!Pending() && host)
-        number = RedrawIfHeld(kind_, number, host->date());
-    CopyPickedLines(kind_, number, !variant_.order && IsTrue(UseStockIn));
-    const posting::Params n { { QStringLiteral("n"), number } };
-    if (Pending() && !variant_.order && !variant_.ret
-        && posting::First(QStringLiteral("select jh_rksl from jxc_jhsp where jh_rksl=0 and gl_djh=:n limit 1"), n)
-               .isValid())
-        posting::Run(QStringLiteral("update jxc_jhsp set jh_rksl=0 where gl_djh=:n"), n);
-    ClearTempLines();
-    t.Commit();
-    if (host) {
-        if (number != shown)
-            host->showNumber(number);
-        if (Pending())
-            host->reloadPending();
-        else
-            host->reloadDraft();
-    }
+    PickConfirmation c;
+    c.pending = Pending();
+    c.number = Number();
+    c.dropEmpty = !variant_.ret;
+    c.stockQtyZero = !variant_.order && IsTrue(UseStockIn);
+    if (!variant_.order && !variant_.ret)
+        c.zeroAllColumn = QStringLiteral("jh_rksl");
+    ConfirmPicks(kind_, c);
     ReopenPicked();
     Q_GoodsJh.Close();
     Q_Goods2.Close();

@@ -13,6 +13,7 @@
 #include "foundation/sqltext.h"
 #include "listing/gridformats.h"
 #include "listing/queryframe.h"
+#include "listing/queryviewbar.h"
 #include "masterdata/detail.h"
 #include "masterdata/keyfilter.h"
 #include "platform/base/clock.h"
@@ -38,33 +39,20 @@
 void TF_Cgjh::BuildQueryTab()
 {
     auto* box = new QVBoxLayout(cxTab3);
-    auto* search = new QHBoxLayout;
-    btnMenu = AddPeriodPickers(cxTab3, search, tdate1, tdate2, [this] { btnSearch3Click(); });
-    search->addWidget(new QLabel(QStringLiteral("供货商名称："), cxTab3));
-    tGhsname3 = new QLineEdit(cxTab3);
-    tGhsname3->setObjectName(QStringLiteral("tGhsname3"));
-    search->addWidget(tGhsname3);
-    btnGhsSele = NamedButton(cxTab3, "btnGhsSele", "…", search);
-    btnGhsSele->setMaximumWidth(28);
-    lKey3 = NamedLabel(cxTab3, "单据编号或备注：", "lKey3");
-    search->addWidget(lKey3);
-    tKey3 = new QLineEdit(cxTab3);
-    tKey3->setObjectName(QStringLiteral("tKey3"));
-    search->addWidget(tKey3);
-    btnSearch3 = NamedButton(cxTab3, "btnSearch3", "查询(F2)", search);
-    rDjb = new QRadioButton(QStringLiteral("单据表"), cxTab3);
-    rHzb = new QRadioButton(QStringLiteral("汇总表"), cxTab3);
-    rMxb = new QRadioButton(QStringLiteral("明细表"), cxTab3);
-    rYscm = new QRadioButton(QStringLiteral("颜色尺码"), cxTab3);
-    rDjb->setObjectName(QStringLiteral("rDjb"));
-    rHzb->setObjectName(QStringLiteral("rHzb"));
-    rMxb->setObjectName(QStringLiteral("rMxb"));
-    rYscm->setObjectName(QStringLiteral("rYscm"));
-    rDjb->setChecked(true);
-    for (QRadioButton* r : { rDjb, rHzb, rMxb, rYscm })
-        search->addWidget(r);
-    search->addStretch(1);
-    box->addLayout(search);
+    queryBar3_ = BuildQueryViewBar(cxTab3, box,
+        { "tdate1", "tdate2", "btnMenu", "供货商名称：", "tGhsname3", "btnSearch3", [this] { btnSearch3Click(); } });
+    tdate1 = queryBar3_.from;
+    tdate2 = queryBar3_.to;
+    btnMenu = queryBar3_.presets;
+    tGhsname3 = queryBar3_.partner;
+    btnGhsSele = queryBar3_.partnerButton;
+    lKey3 = queryBar3_.keyLabel;
+    tKey3 = queryBar3_.key;
+    btnSearch3 = queryBar3_.search;
+    rDjb = queryBar3_.views[0];
+    rHzb = queryBar3_.views[1];
+    rMxb = queryBar3_.views[2];
+    rYscm = queryBar3_.views[3];
 
     auto* bar = new QHBoxLayout;
     btn_Chakan3 = NamedButton(cxTab3, "btn_Chakan3", "查看单据", bar);
@@ -136,8 +124,6 @@ void TF_Cgjh::BuildQueryTab()
     connect(cxGrid1View, &DataGrid::rightClicked, this,
         [this](const QPoint& at) { PopupWhenRows(barPopupMenu4, *cxGrid1View, at); });
 
-    connect(btnSearch3, &QPushButton::clicked, this, &TF_Cgjh::btnSearch3Click);
-    connect(tKey3, &QLineEdit::returnPressed, this, &TF_Cgjh::btnSearch3Click);
     connect(btnGhsSele, &QPushButton::clicked, this, &TF_Cgjh::btnGhsSeleClick);
     for (QRadioButton* r : { rDjb, rHzb, rMxb, rYscm })
         connect(r, &QRadioButton::toggled, this, [this](bool on) {
@@ -158,11 +144,8 @@ void TF_Cgjh::BuildQueryTab()
     connect(btn_Zdly, &QPushButton::clicked, this, &TF_Cgjh::btn_ZdlyClick);
     connect(btn_Zdxs, &QPushButton::clicked, this, &TF_Cgjh::btn_ZdxsClick);
     connect(btn_Exit, &QPushButton::clicked, this, &QWidget::close);
-    for (QLineEdit* e : { tGhsname3, tKey3 }) {
+    for (QLineEdit* e : { tGhsname3, tKey3 })
         DiscardSearchPunctuation(e);
-        e->setMinimumWidth(120);
-    }
-    SetPeriod(tdate1, tdate2, CurrentMonth(Clock::Today()));
 }
 
 void TF_Cgjh::ApplyQueryRights()
@@ -187,11 +170,7 @@ void TF_Cgjh::ApplyQueryRights()
 
 void TF_Cgjh::QueryViewChanged()
 {
-    const QRadioButton* views[] = { rDjb, rHzb, rMxb, rYscm };
-    for (int i = 0; i < 4; ++i)
-        if (views[i]->isChecked())
-            views3->setCurrentIndex(i);
-    lKey3->setText(rDjb->isChecked() ? QStringLiteral("单据编号或备注：") : QStringLiteral("商品名称或编码："));
+    ShowQueryView(queryBar3_, views3, QueryViewIndex(queryBar3_));
     btnSearch3Click();
 }
 
@@ -338,10 +317,8 @@ void TF_Cgjh::btn_Chakan3Click()
 
 void TF_Cgjh::btn_UnChkClick()
 {
-    if (!btn_UnChk->isEnabled())
-        return;
-    if (CancelSelectedApproval(
-            rDjb->isChecked(), QStringLiteral("批量取消只能在单据表进行！"), Q_GhsDJ, &UnapprovePurchaseDoc)) {
+    if (btn_UnChk->isEnabled()
+        && DocWindow::UnapproveFromList(Q_GhsDJ, QStringLiteral("djh"), rDjb->isChecked(), false, this)) {
         Q_GhsDJ.Requery();
         setDjDetailList();
     }
@@ -349,18 +326,11 @@ void TF_Cgjh::btn_UnChkClick()
 
 void TF_Cgjh::btn_UnChkAllClick()
 {
-    if (!btn_UnChk->isEnabled())
-        return;
-    if (!rDjb->isChecked()) {
-        Prompt::Info(QStringLiteral("取消审核只能在单据表进行！"));
-        return;
+    if (btn_UnChk->isEnabled()
+        && DocWindow::UnapproveFromList(Q_GhsDJ, QStringLiteral("djh"), rDjb->isChecked(), true, this)) {
+        Q_GhsDJ.Requery();
+        setDjDetailList();
     }
-    if (!Q_GhsDJ.Active() || Q_GhsDJ.IsEmpty())
-        return;
-    if (!DocWindow::UnapproveAll(ColumnTexts(Q_GhsDJ, QStringLiteral("djh")), this))
-        return;
-    Q_GhsDJ.Requery();
-    setDjDetailList();
 }
 
 void TF_Cgjh::HandOver(QString& variable, const QString& refusal)

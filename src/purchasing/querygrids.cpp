@@ -17,34 +17,6 @@
 #include <QStringList>
 #include <QToolButton>
 
-// Footer of a query grid: the record count under the first column, sums of the
-// quantity and amount columns in their formats.
-void SetQueryFooter(DataGrid* grid, std::initializer_list<const char*> qty, std::initializer_list<const char*> amounts)
-{
-    grid->SetFooterVisible(true);
-    grid->SetFooterCount(0, QStringLiteral("记录数："));
-    for (const char* f : qty) {
-        const int col = grid->ColumnByField(QLatin1String(f));
-        SetQtyColumnFormat(GridColumnFormat(*grid, col));
-        SetQtySummaryFormat(GridFooterFormat(*grid, col));
-        grid->SetFooterSum(col, grid->ColumnFormat(col));
-    }
-    for (const char* f : amounts) {
-        const int col = grid->ColumnByField(QLatin1String(f));
-        SetAmountColumnFormat(GridColumnFormat(*grid, col));
-        SetAmountSummaryFormat(GridFooterFormat(*grid, col));
-        grid->SetFooterSum(col, grid->ColumnFormat(col));
-    }
-}
-
-DataGrid* NewQueryGrid(QWidget* parent, const char* name, const char* dataset)
-{
-    auto* grid = new DataGrid(parent);
-    grid->setObjectName(QLatin1String(name));
-    grid->SetDataSource(&F_DataModule->D(QLatin1String(dataset)));
-    return grid;
-}
-
 // The ledger-row columns of the lower grids and the detail view.
 void AddLedgerColumns(DataGrid* grid)
 {
@@ -84,15 +56,6 @@ void AddGoodsSummaryColumns(DataGrid* grid)
             { "g_kc", "库存数量", "64" }, { "gg_name", "款型说明", "80" }, { "color_name", "颜色", "60" },
             { "gc_name", "商品类别", "80" }, { "g_bz", "备注", "120" } });
     SetQueryFooter(grid, { "sl" }, { "je", "taxje", "zje" });
-}
-
-QStringList ColumnTexts(Query& query, const QString& field)
-{
-    QStringList texts;
-    const int col = query.FieldIndex(field);
-    for (int r = 0; r < query.RecordCount(); ++r)
-        texts << query.TextAt(r, col);
-    return texts;
 }
 
 QLineEdit* AddSearchEdit(QWidget* tab, QBoxLayout* row, const char* caption, const char* name)

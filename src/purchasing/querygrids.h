@@ -1,4 +1,6 @@
 #pragma once
+#include "listing/gridformats.h"
+
 #include <QStringList>
 #include <functional>
 #include <initializer_list>
@@ -16,11 +18,6 @@ class QWidget;
 // The grids of the purchase query views (the goods-in window's query tab and the
 // goods-in and return query), alike in their columns and footers.
 
-// A grid on a data module's dataset ("D_GoodsList").
-DataGrid* NewQueryGrid(QWidget* parent, const char* name, const char* dataset);
-// Footer: "记录数：" under the first column, sums of quantity and amount columns in
-// their formats.
-void SetQueryFooter(DataGrid* grid, std::initializer_list<const char*> qty, std::initializer_list<const char*> amounts);
 // The stock-ledger row columns of the line grids and detail views, with their footer.
 void AddLedgerColumns(DataGrid* grid);
 // The document-view columns (单据号 ... 备注 over djh, rq, yfje, wfje, hkje, ...), with
@@ -28,9 +25,6 @@ void AddLedgerColumns(DataGrid* grid);
 void AddDocumentColumns(DataGrid* grid, bool withPayer);
 // The goods-summary columns (商品编号 ... 备注 over g_sn, sl, je, taxje, zje, ...).
 void AddGoodsSummaryColumns(DataGrid* grid);
-// One field of every row of a query, in the query's order.
-QStringList ColumnTexts(Query& query, const QString& field);
-
 // The search row of the pending tabs: a caption and its text field, and "日期排列："
 // with its order combo ("顺序", "倒序").
 QLineEdit* AddSearchEdit(QWidget* tab, QBoxLayout* row, const char* caption, const char* name);

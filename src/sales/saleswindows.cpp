@@ -7,6 +7,7 @@
 #include "sales/spdd.h"
 #include "sales/spddmodi.h"
 #include "sales/spxs.h"
+#include "sales/spxsadd.h"
 #include "sales/spxsimport.h"
 #include "sales/spxsimportdd.h"
 #include "sales/spxssele.h"
@@ -23,7 +24,10 @@
 void DeclareSalesDatasets()
 {
     DeclareDatasets({ QStringLiteral("Q_Lsxssp"), QStringLiteral("Q_Shdj"), QStringLiteral("Q_Shsp"),
-        QStringLiteral("Q_Shspmx"), QStringLiteral("Q_Tempspxf") });
+        QStringLiteral("Q_Shspmx"), QStringLiteral("Q_Tempspxf"), QStringLiteral("Q_KhDj"), QStringLiteral("Q_Xssp3"),
+        QStringLiteral("Q_GXsHZ"), QStringLiteral("Q_GXsList"), QStringLiteral("Q_GList2"), QStringLiteral("Q_Sppc"),
+        QStringLiteral("Q_GoodsXs"), QStringLiteral("Q_Goods2"), QStringLiteral("Q_GCSpxs"), QStringLiteral("Q_Dhxsd"),
+        QStringLiteral("Q_Dhxssp") });
     // The sales return window, its browser and query views.
     DeclareDatasets({ QStringLiteral("Q_Xsth"), QStringLiteral("Q_Xsthd"), QStringLiteral("Q_Xsth2"),
         QStringLiteral("Q_GoodsKhHZ"), QStringLiteral("Q_GoodsXsth"), QStringLiteral("Q_GoodsList"),
@@ -45,6 +49,7 @@ void RegisterSalesWindows()
     FunctionWindows::Register<TF_Spxs>(QStringLiteral("TF_Spxs"), F_Spxs);
     FunctionWindows::Register<TF_Spxs_Sele>(QStringLiteral("TF_Spxs_Sele"));
     FunctionWindows::Register<TF_Spdd_Sele>(QStringLiteral("TF_Spdd_Sele"));
+    FunctionWindows::Register<TF_Spxs_Sele2>(QStringLiteral("TF_Spxs_Sele2"));
     FunctionWindows::Register<TF_Price>(QStringLiteral("TF_Price"));
     FunctionWindows::Register<TF_Xsth>(QStringLiteral("TF_Xsth"), F_Xsth);
     FunctionWindows::Register<TF_Xsth_Sele>(QStringLiteral("TF_Xsth_Sele"));
@@ -61,9 +66,13 @@ void RegisterSalesWindows()
     FunctionWindows::Register<TF_Xsdjcx>(QStringLiteral("TF_Xsdjcx"));
     FunctionWindows::Register<TF_Xsth_Search>(QStringLiteral("TF_Xsth_Search"));
     FunctionWindows::Register<TF_Spxs_Import>(QStringLiteral("TF_Spxs_Import"));
-    // Showing prepares the entry tab; the pending tab is turned to afterwards.
-    FunctionWindows::RegisterView(QStringLiteral("TF_Spxs"), QStringLiteral("pending"), [](Form& f) {
-        auto* w = static_cast<TF_Spxs*>(&f);
-        QTimer::singleShot(0, w, [w] { w->cxPage->setCurrentWidget(w->cxTab2); });
-    });
+    FunctionWindows::Register<TF_Spxs_Add>(QStringLiteral("TF_Spxs_Add"), F_Spxs_Add);
+    FunctionWindows::Register<TF_Spdd_Add>(QStringLiteral("TF_Spdd_Add"));
+    FunctionWindows::Register<TF_Spxs_Add2>(QStringLiteral("TF_Spxs_Add2"));
+    // Showing prepares the entry tab; the other tab is turned to afterwards.
+    for (const auto& view : { std::pair { QStringLiteral("pending"), 1 }, std::pair { QStringLiteral("query"), 2 } })
+        FunctionWindows::RegisterView(QStringLiteral("TF_Spxs"), view.first, [tab = view.second](Form& f) {
+            auto* w = static_cast<TF_Spxs*>(&f);
+            QTimer::singleShot(0, w, [w, tab] { w->cxPage->setCurrentIndex(tab); });
+        });
 }

@@ -11,6 +11,7 @@
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
 #include "listing/gridformats.h"
+#include "listing/queryframe.h"
 #include "masterdata/keyfilter.h"
 #include "masterdata/pickerscallers.h"
 #include "masterdata/pickersform.h"
@@ -23,7 +24,9 @@
 #include "platform/ui/prompt.h"
 #include "posting/balances.h"
 #include "posting/draftrepair.h"
+#include "posting/postingdb.h"
 #include "sales/salesdraft.h"
+#include "sales/spxstakeover.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -66,7 +69,10 @@ void ShowColumn(DataGrid* g, const char* field, bool on)
 TF_Spxs::TF_Spxs(QWidget* parent)
     : Form(parent), doc(SalesDeliveryKind()), Q_Lsxssp(F_DataModule->Q(QStringLiteral("Q_Lsxssp"))),
       Q_Shdj(F_DataModule->Q(QStringLiteral("Q_Shdj"))), Q_Shsp(F_DataModule->Q(QStringLiteral("Q_Shsp"))),
-      Q_Shspmx(F_DataModule->Q(QStringLiteral("Q_Shspmx")))
+      Q_Shspmx(F_DataModule->Q(QStringLiteral("Q_Shspmx"))), Q_KhDj(F_DataModule->Q(QStringLiteral("Q_KhDj"))),
+      Q_Xssp3(F_DataModule->Q(QStringLiteral("Q_Xssp3"))), Q_GXsHZ(F_DataModule->Q(QStringLiteral("Q_GXsHZ"))),
+      Q_GXsList(F_DataModule->Q(QStringLiteral("Q_GXsList"))), Q_GList2(F_DataModule->Q(QStringLiteral("Q_GList2"))),
+      Q_Sppc(F_DataModule->Q(QStringLiteral("Q_Sppc")))
 {
     setObjectName(QStringLiteral("TF_Spxs"));
     setWindowTitle(QStringLiteral("商品销售"));
@@ -90,6 +96,7 @@ TF_Spxs::TF_Spxs(QWidget* parent)
     frxReport1 = new Report(this);
     BuildEntryTab();
     BuildPendingTab();
+    BuildQueryTab();
     PickerCallers::RegisterHandlerCombo(kXs, comUser);
     PickerCallers::RegisterRemarkEdit(kXs, tnote);
     DocHost host { [this] { return DocNumber(); }, [this](const QString& n) { gldjh->setText(n); },
@@ -328,6 +335,7 @@ void TF_Spxs::FormActivate()
         return;
     }
     ActiveDocKind = QStringLiteral("spxs");
+    SetPeriod(tdate11, tdate12, CurrentMonth(Clock::Today()));
     tsn2->clear();
     const bool originalNo = IsTrue(UseOriginalDocNo);
     LSN2->setVisible(originalNo);
@@ -359,8 +367,36 @@ void TF_Spxs::FormActivate()
     barPopupMenu.btnPrinSub->setEnabled(!IsTrue(NoPrintBeforeSave));
 
     initTab();
+    // A goods-in document handed over by the purchase window; consumed whatever its
+    // header yields, so it is never taken over twice.
+    const QString goodsIn = ResultText;
     ResultText.clear();
+    if (!goodsIn.isEmpty())
+        TakeOverGoodsInDoc(goodsIn);
     ApplyRightsAndVisibility();
+}
+
+void TF_Spxs::TakeOverGoodsInDoc(const QString& goodsInNo)
+{
+    cxPage->setCurrentWidget(cxTab1);
+    const QString number = NextDocNo(QStringLiteral("jxc_lsxsd"), QStringLiteral("gl_djh"), QStringLiteral("XS"),
+        dateCg->date().toString(QStringLiteral("yyyy-MM-dd")));
+    gldjh->setText(number);
+    const double total = TakeOverGoodsIn(goodsInNo, number);
+    const GoodsInHeader h = ReadGoodsInHeader(goodsInNo);
+    if (!h.found)
+        return;
+    tyfje->setText(NumberText(total));
+    tssje->setText(tyfje->text());
+    tnote->setText(h.note);
+    comCk->setCurrentIndex(comCk->findText(h.warehouse));
+    comUser->setCurrentIndex(comUser->findText(h.handler));
+    btnModi->setVisible(true);
+    btnDel->setVisible(true);
+    btnSeleGhs->setVisible(true);
+    btnPrin->setVisible(!IsTrue(NoPrintBeforeSave));
+    comCk->setEnabled(false);
+    openGridViewData(number);
 }
 
 void TF_Spxs::ApplyRightsAndVisibility()
@@ -559,8 +595,15 @@ void TF_Spxs::btnAddNewClick()
     if (btnAddNew->isHidden())
         return;
     SelectedSn.clear();
+    // The goods-add window also leaves a class code behind: only a goods it saved
+    // (a row newer than any before it opened) gets its quantities asked for.
+    const double lastGoods = posting::FirstNumber(QStringLiteral("select max(id) from jxc_goods"));
     OpenRegistered(QStringLiteral("TF_Spxxgl_Add"));
-    if (!SelectedSn.isEmpty()) {
+    const bool saved = !SelectedSn.isEmpty()
+        && posting::FirstNumber(
+               QStringLiteral("select max(id) from jxc_goods where g_sn=:g"), { { QStringLiteral("g"), SelectedSn } })
+            > lastGoods;
+    if (saved) {
         OpenMode = QStringLiteral("spxs_new");
         OpenRegistered(QStringLiteral("TF_Spxs_Sele"));
     }
@@ -571,8 +614,12 @@ void TF_Spxs::btnAddNewClick()
 
 void TF_Spxs::btnCgdImportClick()
 {
-    // The order take-over is its own window; the button waits for it.
-    OpenRegistered(QStringLiteral("TF_Spdd_Import"));
+    // The order take-over dialog comes with the sales orders.
+    SourceDocNo.clear();
+    OpenRegistered(QStringLiteral("TF_Spxs_ImportDD"));
+    SourceDocNo.clear();
+    WholeReturnDocNo.clear();
+    openGridViewData(DocNumber());
     updateBottomJe();
 }
 
@@ -684,6 +731,8 @@ void TF_Spxs::hideEvent(QHideEvent* e)
     Q_Shdj.Close();
     Q_Shsp.Close();
     Q_Shspmx.Close();
+    for (Query* q : { &Q_KhDj, &Q_Xssp3, &Q_GXsHZ, &Q_GXsList, &Q_GList2, &Q_Sppc })
+        q->Close();
     F_DataModule->Q(QStringLiteral("Q_Khxx")).Close();
     F_DataModule->Q_GoodsPrin.Close();
     // A contract attached to a document that was never saved goes with it.
@@ -706,6 +755,11 @@ void TF_Spxs::FormKeyDown(int key)
             btnOK2Click();
         else if (key == Qt::Key_Escape)
             btnExit2Click();
+        return;
+    }
+    if (cxPage->currentWidget() == cxTab3) {
+        if (key == Qt::Key_Escape)
+            close();
         return;
     }
     if (cxPage->currentWidget() == cxTab2) {

@@ -1,6 +1,7 @@
 #pragma once
 #include "documents/docwindow.h"
 #include "documents/entryparts.h"
+#include "listing/queryviewbar.h"
 #include "platform/ui/form.h"
 
 #include <QString>
@@ -9,6 +10,7 @@ class DataGrid;
 class KeyedCombo;
 class QAction;
 class QCheckBox;
+class QDateEdit;
 class QDateTimeEdit;
 class QFrame;
 class QGroupBox;
@@ -18,7 +20,9 @@ class QComboBox;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QStackedWidget;
 class QTabWidget;
+class QToolButton;
 class QWidget;
 class Query;
 class Report;
@@ -101,14 +105,35 @@ public:
     // The number selected in the pending list, empty when the list is empty.
     QString SelectedPendingNo() const;
 
+    // ---- query tab ----
+    void btnSearch1Click();
+    void rDjbClick();
+    void rHzbClick();
+    void rMxbClick();
+    void rYscmClick();
+    void setDjDetailList();
+    void setGoodsList();
+    void btnGhsSeleClick();
+    void btn_Chakan3Click();
+    void btn_UnChkClick();
+    void btn_UnChkAllClick();
+    void btn_ZdthClick();
+    void btn_Export3Click();
+    void btn_Prin3Click();
+    void btn_Lxdy3Click();
+    void linkMx3Click();
+    // The document behind the current row of the query view, empty in "颜色尺码".
+    QString QueryDocNo() const;
+
     // ---- printing ----
     // Prepares the document report: flag "1" from the window's fields (a document
     // under entry), "2" from the stored document.
     void setPrinPara(const QString& number, const QString& flag);
     void btnPrin_WClick();
     void btnPrin_XClick();
-    // A stored document in the preview (the pending and query tabs' "查看单据").
-    void ViewStoredDocument(const QString& number);
+    // A stored document in the preview (the pending and query tabs' "查看单据");
+    // no number previews nothing unless `evenEmpty` asks for an empty document.
+    void ViewStoredDocument(const QString& number, bool evenEmpty = false);
     // "连续打印": every listed document printed without dialogs; false when declined.
     bool PrintContinuously(const QStringList& numbers);
     // The list prints of the pending and query tabs: the list's template over its
@@ -139,6 +164,14 @@ public:
     QWidget* cxTab1 = nullptr;
     QWidget* cxTab2 = nullptr;
     QWidget* cxTab3 = nullptr;
+
+    // query tab
+    Query& Q_KhDj;
+    Query& Q_Xssp3;
+    Query& Q_GXsHZ;
+    Query& Q_GXsList;
+    Query& Q_GList2;
+    Query& Q_Sppc;
 
     QLabel* gldjh = nullptr;
     QLineEdit* tkh = nullptr;
@@ -232,6 +265,40 @@ public:
     QPushButton* btnOK2 = nullptr;
     QPushButton* btnExit2 = nullptr;
 
+    // query tab
+    QDateEdit* tdate11 = nullptr;
+    QDateEdit* tdate12 = nullptr;
+    QToolButton* btnMenu1 = nullptr;
+    QLineEdit* tKhName1 = nullptr;
+    QPushButton* btnGhsSele = nullptr;
+    QLabel* lKey3 = nullptr;
+    QLineEdit* tKey3 = nullptr;
+    QPushButton* btnSearch1 = nullptr;
+    QRadioButton* rDjb = nullptr;
+    QRadioButton* rHzb = nullptr;
+    QRadioButton* rMxb = nullptr;
+    QRadioButton* rYscm = nullptr;
+    QStackedWidget* views3 = nullptr;
+    DataGrid* cxGrid31View = nullptr;
+    QLabel* khmsg = nullptr;
+    QPushButton* linkMx3 = nullptr;
+    DataGrid* cxGrid32View = nullptr;
+    DataGrid* cxGrid33View = nullptr;
+    QLabel* gname = nullptr;
+    DataGrid* cxGrid34View = nullptr;
+    DataGrid* cxGrid5View = nullptr;
+    DataGrid* cxGrid6View = nullptr;
+    QPushButton* btn_Chakan3 = nullptr;
+    QPushButton* btn_Prin3 = nullptr;
+    QPushButton* btn_Lxdy3 = nullptr;
+    QPushButton* btn_Export3 = nullptr;
+    QPushButton* btn_UnChk = nullptr;
+    QPushButton* btn_UnChkAll = nullptr;
+    QPushButton* btn_Zdth = nullptr;
+    QPushButton* btn_Exit3 = nullptr;
+    QMenu* barPopupMenu4 = nullptr;
+    QAction* btnRUnChk = nullptr;
+
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
@@ -242,16 +309,23 @@ private:
     void BuildEntryTab();
     void BuildPendingTab();
     void ApplyPendingRights();
+    void BuildQueryTab();
+    void ApplyQueryRights();
+    // Shows the shared customer panel on the tab being shown.
+    void ShowCustomerPanel(QWidget* tab);
     // Reloads the pending list positioned on the number (the first row when gone).
     void ReopenPending(const QString& number);
     void ApplyRightsAndVisibility();
     void SetDocDate(const QDateTime& when);
+    // The goods-in hand-over of the activation.
+    void TakeOverGoodsInDoc(const QString& goodsInNo);
     // Opens a picker or browser by name while it is registered (the gift and order
     // windows come with their own subsystems' work).
     void OpenRegistered(const QString& windowClass);
     // Whether ("xsgl", 1) lets the operator change lines: the button row, the barcode
     // panel and F2 follow it.
     bool lineRights_ = false;
+    QueryViewBar queryBar3_;
 };
 
 extern TF_Spxs* F_Spxs;

@@ -268,6 +268,10 @@ void TF_Spxs::cxPageChange()
     if (cxPage->currentWidget() == cxTab2) {
         ApplyPendingRights();
         btnSearch2Click();
+    } else if (cxPage->currentWidget() == cxTab3) {
+        ApplyQueryRights();
+        tKhName1->clear();
+        rDjbClick();
     }
 }
 
@@ -532,16 +536,14 @@ void TF_Spxs::tGhsNameChange()
 {
     chkKhAll->setChecked(false);
     KhFilter(*cxGrid4View, CustomerSearchText(tGhsName->text()));
-    RzPanel_Kh2->show();
-    RzPanel_Kh2->raise();
+    ShowCustomerPanel(cxTab2);
 }
 
 void TF_Spxs::btnSearchGhsClick()
 {
     chkKhAll->setChecked(false);
     KhFilter(*cxGrid4View, QString());
-    RzPanel_Kh2->show();
-    RzPanel_Kh2->raise();
+    ShowCustomerPanel(cxTab2);
 }
 
 void TF_Spxs::btnOK2Click()
@@ -551,9 +553,24 @@ void TF_Spxs::btnOK2Click()
         return;
     const QString name = cxGrid4View->Value(row, QStringLiteral("kh_name")).toString();
     RzPanel_Kh2->hide();
+    if (RzPanel_Kh2->parentWidget() == cxTab3) {
+        tKhName1->setText(name);
+        rDjbClick();
+        return;
+    }
     const QSignalBlocker quiet(tGhsName);
     tGhsName->setText(name);
     btnSearch2Click();
+}
+
+void TF_Spxs::ShowCustomerPanel(QWidget* tab)
+{
+    if (RzPanel_Kh2->parentWidget() != tab) {
+        RzPanel_Kh2->setParent(tab);
+        RzPanel_Kh2->setGeometry(60, 40, 640, 300);
+    }
+    RzPanel_Kh2->show();
+    RzPanel_Kh2->raise();
 }
 
 void TF_Spxs::btnExit2Click()

@@ -130,9 +130,9 @@ void TF_Spxs::btnPrin_XClick()
     F_DataModule->Q_GoodsPrin.Close();
 }
 
-void TF_Spxs::ViewStoredDocument(const QString& number)
+void TF_Spxs::ViewStoredDocument(const QString& number, bool evenEmpty)
 {
-    if (number.isEmpty())
+    if (number.isEmpty() && !evenEmpty)
         return;
     const QuietWhilePrinting quiet(SkipNextActivation);
     setPrinPara(number, QStringLiteral("2"));

@@ -58,6 +58,11 @@ TF_Spxs_Sele::TF_Spxs_Sele(QWidget* parent)
     F_Spxs_Sele = this;
 }
 
+TF_Spxs_Sele2::TF_Spxs_Sele2(QWidget* parent)
+    : TF_Spxs_Sele(Variant { &SalesDeliveryKind(), "TF_Spxs_Sele2", "spxs", false, true }, parent)
+{
+}
+
 TF_Spdd_Sele::TF_Spdd_Sele(QWidget* parent)
     : TF_Spxs_Sele(Variant { &SalesOrderKind(), "TF_Spdd_Sele", "spdd", true }, parent)
 {
@@ -270,6 +275,21 @@ void TF_Spxs_Sele::FormActivate()
     Ldzl->setVisible(discount);
     tzje->setVisible(ShowSalePrice && editPrice);
     lzje->setVisible(ShowSalePrice && editPrice);
+    if (variant_.gift) {
+        // A gift carries no price: only the quantities and the note are asked for.
+        RecalcMode = QStringLiteral("1");
+        SetNumber(tgsj, 0);
+        SetNumber(tdzl, 1);
+        SetNumber(ttax, 0);
+        SetNumber(tlsj, 0);
+        SetNumber(tcbj, GetCostPrice(goodsSn_, PickWarehouseSn, costDate));
+        RecalcMode = QStringLiteral("0");
+        tslPropertiesChange();
+        for (QWidget* w : std::initializer_list<QWidget*> { tgsj, btnSpsj, Ldzl, tdzl, lzje, tzje, LTax, ttax, LPercent,
+                 LTaxPrice, ttaxdj, LLsj, tlsj, lcbj, tcbj, btnPic })
+            w->setVisible(false);
+        tsl->setReadOnly(true);
+    }
 }
 
 void TF_Spxs_Sele::LoadLine()
@@ -390,6 +410,26 @@ QString TF_Spxs_Sele::checkGridNum()
 
 void TF_Spxs_Sele::btnOKClick()
 {
+    if (variant_.gift) {
+        if (Number(tsl) <= 0) {
+            Prompt::Info(QStringLiteral("数量不能为0或负数，重新输入！"));
+            return;
+        }
+        const QString refusal = IsTrue(AllowZeroStockOut) ? QString() : checkGridNum();
+        if (!refusal.isEmpty()) {
+            Prompt::Info(refusal);
+            return;
+        }
+        if (Number(tsl) > gkc->text().toDouble()
+            && Prompt::YesNo(QStringLiteral("库存数量小于销售数量，销售后将产生负库存，继续销售吗?"))
+                == Prompt::Answer::No)
+            return;
+        if (WriteLine(Number(tcbj))) {
+            FormClose();
+            accept();
+        }
+        return;
+    }
     const double rate = Number(tdzl);
     if (rate <= 0 || rate > 1) {
         Prompt::Info(QStringLiteral("打折率错误，重新输入！"));
@@ -440,6 +480,11 @@ void TF_Spxs_Sele::btnOKClick()
     }
 }
 
+QString TF_Spxs_Sele::GiftFlag() const
+{
+    return variant_.gift ? QStringLiteral("(赠品)") : QString();
+}
+
 bool TF_Spxs_Sele::WriteLine(double cost)
 {
     LineEntry e;
@@ -478,7 +523,7 @@ bool TF_Spxs_Sele::WriteLine(double cost)
         QList<QPair<QString, QVariant>> extra { { QStringLiteral("gl_djh"), number },
             { QStringLiteral("g_sn"), goodsSn_ }, { QStringLiteral("ls_zhje"), v.price },
             { QStringLiteral("ls_lsj"), Number(tlsj) }, { QStringLiteral("ls_zsl"), v.qty },
-            { QStringLiteral("a_name"), CurrentAdminName }, { QStringLiteral("t_zp"), QString() } };
+            { QStringLiteral("a_name"), CurrentAdminName }, { QStringLiteral("t_zp"), GiftFlag() } };
         extra.append(costs);
         const qint64 id = InsertEntryLine(lines, v, remark, extra);
         saveGridValueMx(kind.lines, kind.detail, number, goodsSn_, id, cells);
@@ -517,7 +562,7 @@ bool TF_Spxs_Sele::WriteLine(double cost)
         if (OpenMode == QLatin1String("spxs_add")) {
             QList<QPair<QString, QVariant>> extra { { QStringLiteral("g_sn"), goodsSn_ },
                 { QStringLiteral("ts_lsj"), Number(tlsj) }, { QStringLiteral("a_name"), CurrentAdminName },
-                { QStringLiteral("t_zp"), QString() } };
+                { QStringLiteral("t_zp"), GiftFlag() } };
             extra.append(scratchCosts);
             id = InsertEntryLine(scratch, v, remark, extra);
         } else {

@@ -81,6 +81,7 @@ protected:
         const char* objectName;
         const char* priceTag; // AuxTag of the price-level window
         bool order;
+        bool gift = false;
     };
     TF_Spxs_Sele(const Variant& variant, QWidget* parent);
     void keyPressEvent(QKeyEvent* e) override;
@@ -94,6 +95,8 @@ private:
     // Writes the line and its colour-by-size rows by OpenMode; false when the mode
     // has no line to work on.
     bool WriteLine(double cost);
+    // The t_zp of a new line: "(赠品)" in the gift dialog.
+    QString GiftFlag() const;
 
     Variant variant_;
     QString goodsSn_;
@@ -107,6 +110,15 @@ class TF_Spdd_Sele : public TF_Spxs_Sele {
     Q_OBJECT
 public:
     explicit TF_Spdd_Sele(QWidget* parent = nullptr);
+};
+
+// "商品信息(商品销售)" for gift lines ("(赠品)"): quantities and a note only; the line
+// gets price 0, rate 1, amounts 0 and the goods' cost. The quantity is the entry
+// grid's total and cannot be typed over, so the line and its rows always agree.
+class TF_Spxs_Sele2 : public TF_Spxs_Sele {
+    Q_OBJECT
+public:
+    explicit TF_Spxs_Sele2(QWidget* parent = nullptr);
 };
 
 extern TF_Spxs_Sele* F_Spxs_Sele;

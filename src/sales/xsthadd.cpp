@@ -296,9 +296,7 @@ void TF_Xsth_Add::btnOKClick()
         number = RedrawIfHeld(kind, number, host->date());
     CopyPickedLines(kind, number, false,
         { { QStringLiteral("th_zhje"), QStringLiteral("ts_zje") },
-            { QStringLiteral("th_lsj"), QStringLiteral("ts_lsj") },
-            { QStringLiteral("th_cbj"), QStringLiteral("ts_cbj") },
-            { QStringLiteral("th_zcb"), QStringLiteral("ts_zcb") } });
+            { QStringLiteral("th_lsj"), QStringLiteral("ts_lsj") } });
     if (Pending())
         UpdateReturnPendingAmounts(number);
     ClearTempLines();

@@ -1,9 +1,11 @@
 #include "spxstest.h"
 
+#include "foundation/functionwindows.h"
 #include "platform/grid/datagrid.h"
 
 #include <QAction>
 #include <QDateTimeEdit>
+#include <QDialog>
 #include <QGroupBox>
 #include <QPushButton>
 
@@ -224,6 +226,93 @@ TEST_F(EntryTest, TheBarcodePanelAndF2FollowTheLineRight)
     w->Activate();
     EXPECT_FALSE(w->RzPanel_Tm->isVisibleTo(w.get()));
     EXPECT_FALSE(w->RzGroupBox_Btns->isEnabled());
+}
+
+} // namespace
+
+namespace {
+
+// A goods-in document of G1 (lines 10 at rate 0.9, tax 17, and 2 of goods since
+// removed) handed over through ResultText.
+class TakeOverTest : public SpxsTest {
+protected:
+    void GoodsIn()
+    {
+        fixture::AddSupplier(QStringLiteral("S1"), U8("供应一"));
+        fixture::AddDocument({ fixture::Trade::GoodsIn, QStringLiteral("CJ1"), QStringLiteral("2024-05-09 09:00"),
+            QStringLiteral("S1"), Warehouse(), w->comUser->Code(0), 1,
+            { { QStringLiteral("G1"), 10, 50,
+                  { { QStringLiteral("R"), QStringLiteral("S"), 4 },
+                      { QStringLiteral("B"), QStringLiteral("M"), 6 } } },
+                { QStringLiteral("GX"), 2, 30, { { QStringLiteral("R"), QStringLiteral("S"), 2 } } } } });
+        Sql(QStringLiteral("update jxc_jhsp set jh_dzl=0.9,jh_tax=17,jh_zje=jh_sl*jh_dj*0.9"));
+        Sql(QStringLiteral("update jxc_jhd set j_note='CJ1 note'"));
+    }
+};
+
+TEST_F(TakeOverTest, AGoodsInDocumentBecomesDraftLinesAtSalePriceWithTheirOwnRows)
+{
+    GoodsIn();
+    // Line ids of the delivery may meet the goods-in links of other lines.
+    Sql(QStringLiteral("update jxc_jhsp set tid=tid+1"));
+    Sql(QStringLiteral("update jxc_jhspmx set tid=tid+1"));
+    UseStockOut = QStringLiteral("1");
+    ResultText = QStringLiteral("CJ1");
+    w->Activate();
+    EXPECT_TRUE(ResultText.isEmpty());
+    const QString where = QStringLiteral(" where gl_djh='") + No() + QStringLiteral("'");
+    EXPECT_EQ(Rows(QStringLiteral("select ls_dj,ls_taxdj,ls_je,ls_taxje,ls_zje,ls_cksl,ls_cbj,ls_zcb from jxc_lsxssp")
+                  + where),
+        QStringList { QStringLiteral("100 117 900 153 1053 10 50 450") });
+    EXPECT_EQ(Count(QStringLiteral("jxc_lsxsspmx"),
+                  QStringLiteral("tid in (select id from jxc_lsxssp where tid=id and g_sn='G1')")),
+        2);
+    EXPECT_EQ(Count(QStringLiteral("jxc_lsxsspmx"), where.mid(7)), 2);
+    EXPECT_EQ(w->tyfje->text().toDouble(), 1053);
+    EXPECT_EQ(w->tssje->text().toDouble(), 1053);
+    EXPECT_EQ(w->tnote->text(), QStringLiteral("CJ1 note"));
+    EXPECT_FALSE(w->comCk->isEnabled());
+}
+
+TEST_F(TakeOverTest, AGoodsInWithoutItsHeaderIsStillConsumed)
+{
+    GoodsIn();
+    Sql(QStringLiteral("delete from jxc_jhd"));
+    ResultText = QStringLiteral("CJ1");
+    w->Activate();
+    EXPECT_TRUE(ResultText.isEmpty());
+    EXPECT_EQ(Count(QStringLiteral("jxc_lsxssp")), 1);
+    EXPECT_TRUE(w->comCk->isEnabled());
+}
+
+TEST_F(TakeOverTest, NewGoodsAreAskedForOnlyWhenTheGoodsWindowSavedOne)
+{
+    // Both windows stand in: the goods window leaves a code, the picker records its mode.
+    FunctionWindows::Register<Form>(QStringLiteral("TF_Spxxgl_Add"));
+    FunctionWindows::Register<Form>(QStringLiteral("TF_Spxs_Sele"));
+    w->btnAddNew->setVisible(true);
+    prompt.OnModal(QString(), [](QDialog*) {
+        SelectedSn = QStringLiteral("GC1"); // the class picked in its tree, nothing saved
+        return int(QDialog::Rejected);
+    });
+    w->btnAddNewClick(); // an unscripted picker would fail the test
+    EXPECT_TRUE(SelectedSn.isEmpty());
+
+    QString pickerMode;
+    prompt.OnModal(QString(), [this](QDialog*) {
+        fixture::AddGoods({ QStringLiteral("G9"), U8("新品"), { U8("R:红") }, { U8("S:小码") }, 10, 10 });
+        SelectedSn = QStringLiteral("G9");
+        return int(QDialog::Accepted);
+    });
+    prompt.OnModal(QString(), [&pickerMode](QDialog*) {
+        pickerMode = OpenMode + QLatin1Char(' ') + SelectedSn;
+        return int(QDialog::Accepted);
+    });
+    w->btnAddNewClick();
+    EXPECT_EQ(pickerMode, QStringLiteral("spxs_new G9"));
+    EXPECT_TRUE(OpenMode.isEmpty());
+    FunctionWindows::Unregister(QStringLiteral("TF_Spxxgl_Add"));
+    FunctionWindows::Unregister(QStringLiteral("TF_Spxs_Sele"));
 }
 
 } // namespace

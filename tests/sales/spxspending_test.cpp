@@ -31,24 +31,6 @@ protected:
         QFile::copy(
             SourceResource(QStringLiteral("report/spxs.fr3")), ProgramFolder::File(QStringLiteral("report/spxs.fr3")));
     }
-    // A pending delivery of one or more red S lines at 100 a piece, paid in full.
-    void Pending(const QString& number, const QString& customer, QList<double> quantities,
-        const QString& date = QStringLiteral("2024-05-10 09:00"))
-    {
-        DocSpec d { Trade::Sale, number, date, customer, Warehouse(), w->comUser->Code(0), 0, {} };
-        double total = 0;
-        for (double q : quantities) {
-            d.lines.append(
-                LineSpec { QStringLiteral("G1"), q, 100, { { QStringLiteral("R"), QStringLiteral("S"), q } } });
-            total += q * 100;
-        }
-        fixture::AddDocument(d);
-        Sql(QStringLiteral("update jxc_lsxsd set ls_sfje=") + QString::number(total)
-            + QStringLiteral(",ls_jsfs=0,ls_dhbz=0") + QStringLiteral(" where gl_djh='") + number
-            + QStringLiteral("'"));
-        Sql(QStringLiteral("update jxc_lsxssp set ls_zje=ls_sl*ls_dj,ls_taxdj=ls_dj where gl_djh='") + number
-            + QStringLiteral("'"));
-    }
     QStringList Listed()
     {
         QStringList numbers;

@@ -281,3 +281,38 @@ TEST_F(SeleTest, ThePriceLevelWindowWritesIntoItsPicker)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SeleTest, AGiftLineTakesTheGridsQuantityAtCostAndNoPrice)
+{
+    StockRow();
+    Sql(QStringLiteral("update jxc_kcsp set kc_cbj=35.5"));
+    Sql(QStringLiteral("update jxc_goods set g_pjjj=35.5"));
+    auto& g = Open<TF_Spxs_Sele2>(QStringLiteral("spxs_add"));
+    EXPECT_TRUE(g.tsl->isReadOnly());
+    g.btnOKClick();
+    EXPECT_EQ(prompt.LastMessage(), U8("数量不能为0或负数，重新输入！"));
+    Type(1, 1, QStringLiteral("1"));
+    Type(2, 2, QStringLiteral("1"));
+    EXPECT_EQ(g.tsl->text().toDouble(), 2);
+    g.btnOKClick();
+    EXPECT_EQ(Rows(QStringLiteral("select t_zp,ts_dj,ts_zje,ts_dzl,ts_cbj,ts_zcb,ts_sl from jxc_tempspxf")),
+        QStringList { U8("(赠品) 0 0 1 35.5 71 2") });
+    EXPECT_EQ(Count(QStringLiteral("jxc_tempspxfmx")), 2);
+
+    // A gift on the delivery under entry, changed with stock-out as a separate step.
+    UseStockOut = QStringLiteral("1");
+    Sql(QStringLiteral("insert into jxc_lsxssp (gl_djh,g_sn,a_name,ls_sl,ls_dj,ls_dzl,ls_zje,ls_cksl,t_zp) values ('")
+        + No() + QStringLiteral("','G1','admin',1,0,1,0,1,'(赠品)')"));
+    Sql(QStringLiteral("update jxc_lsxssp set tid=id"));
+    OpenQuery(dm->Q(QStringLiteral("Q_Lsxssp")), QStringLiteral("select * from jxc_lsxssp"));
+    auto& changed = Open<TF_Spxs_Sele2>(QStringLiteral("spxs"));
+    Type(1, 1, QStringLiteral("1"));
+    Type(2, 1, QStringLiteral("1"));
+    changed.btnOKClick();
+    EXPECT_EQ(Rows(QStringLiteral("select t_zp,ls_dj,ls_zje,ls_dzl,ls_cbj,ls_zcb,ls_cksl from jxc_lsxssp")),
+        QStringList { U8("(赠品) 0 0 1 35.5 71 0") });
+}
+
+} // namespace

@@ -95,5 +95,24 @@ protected:
         CurrentCustomerSn = QStringLiteral("K1");
     }
 
+    // A pending delivery of one or more red S lines at 100 a piece, paid in full.
+    void Pending(const QString& number, const QString& customer, QList<double> quantities,
+        const QString& date = QStringLiteral("2024-05-10 09:00"))
+    {
+        fixture::DocSpec d { fixture::Trade::Sale, number, date, customer, Warehouse(), w->comUser->Code(0), 0, {} };
+        double total = 0;
+        for (double q : quantities) {
+            d.lines.append(fixture::LineSpec {
+                QStringLiteral("G1"), q, 100, { { QStringLiteral("R"), QStringLiteral("S"), q } } });
+            total += q * 100;
+        }
+        fixture::AddDocument(d);
+        Sql(QStringLiteral("update jxc_lsxsd set ls_sfje=") + QString::number(total)
+            + QStringLiteral(",ls_jsfs=0,ls_dhbz=0") + QStringLiteral(" where gl_djh='") + number
+            + QStringLiteral("'"));
+        Sql(QStringLiteral("update jxc_lsxssp set ls_zje=ls_sl*ls_dj,ls_taxdj=ls_dj where gl_djh='") + number
+            + QStringLiteral("'"));
+    }
+
     std::unique_ptr<TF_Spxs> w;
 };

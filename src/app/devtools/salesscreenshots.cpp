@@ -4,9 +4,11 @@
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "foundation/settings.h"
+#include "listing/queryframe.h"
 #include "platform/grid/matrixgrid.h"
 #include "platform/ui/screenshots.h"
 #include "sales/spxs.h"
+#include "sales/spxsadd.h"
 #include "sales/spxssele.h"
 
 #include <QLineEdit>
@@ -85,28 +87,81 @@ QWidget* buildSpxsSele()
     return d;
 }
 
-// Two deliveries waiting for approval, the first one's lines below the list.
-QWidget* buildSpxsPending()
+// Two deliveries of one customer with their lines, pending (status 0) or approved.
+void insertSampleDeliveries(int status)
 {
-    prepareSalesSamples();
     ExecSQL(QStringLiteral("insert into jxc_khxx (kh_sn,kh_name,kh_jm) values ('300001','锦绣服饰','JXFS')"));
     ExecSQL(QStringLiteral(
         "insert into jxc_lsxsd (gl_djh,kh_sn,ck_sn,u_sn,a_name,ls_xsrq,ls_status,ls_dhbz,ls_jsfs,ls_yfje,ls_sfje,"
-        "ls_yhje,ls_dzl,ls_note) select 'XS2024051000001','300001','100001',min(u_sn),'admin','2024-05-10 09:12',0,0,0,"
-        "647,647,0,1,'秋装补货' from jxc_user union all select 'XS2024051000002','300001','100001',min(u_sn),'admin',"
-        "'2024-05-10 14:40',0,0,1,338,0,0,1,'' from jxc_user"));
+        "ls_yhje,ls_hkje,ls_lr,ls_dzl,ls_note,ls_checker,ls_chkrq) select "
+        "'XS2024051000001','300001','100001',min(u_sn),"
+        "'admin','2024-05-10 09:12',%1,0,0,647,647,0,0,327,1,'秋装补货','%2','%3' from jxc_user union all "
+        "select 'XS2024051000002','300001','100001',min(u_sn),'admin','2024-05-10 14:40',%1,0,1,338,0,0,0,178,1,'',"
+        "'%2','%3' from jxc_user")
+                .arg(status)
+                .arg(status ? QStringLiteral("admin") : QString(), status ? QStringLiteral("2024-05-10") : QString()));
     ExecSQL(QStringLiteral("insert into jxc_lsxssp "
                            "(gl_djh,g_sn,a_name,ls_sl,ls_dj,ls_taxdj,ls_dzl,ls_je,ls_zje,ls_cbj,ls_zcb,t_zp) values "
                            "('XS2024051000001','30010001','admin',2,239,239,1,478,478,120,240,''),"
                            "('XS2024051000001','30010002','admin',1,169,169,1,169,169,80,80,''),"
                            "('XS2024051000002','30010002','admin',2,169,169,1,338,338,80,160,'')"));
     ExecSQL(QStringLiteral("update jxc_lsxssp set tid=id"));
+}
+
+// Two deliveries waiting for approval, the first one's lines below the list.
+QWidget* buildSpxsPending()
+{
+    prepareSalesSamples();
+    insertSampleDeliveries(0);
     auto* w = new TF_Spxs();
     F_Spxs = w;
     w->Activate();
     // Showing prepares the entry tab; the pending tab is turned to afterwards.
     QTimer::singleShot(0, w, [w] { w->cxPage->setCurrentWidget(w->cxTab2); });
     return w;
+}
+
+// Two approved deliveries with their ledger rows, the first one's rows below.
+QWidget* buildSpxsQuery()
+{
+    prepareSalesSamples();
+    insertSampleDeliveries(1);
+    ExecSQL(QStringLiteral(
+        "insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,g_name,g_jm,dw_name,gg_name,gl_dj,gl_cbj,gl_zcb,gl_dzl,"
+        "gl_sl,gl_je,gl_zje,gl_tax,gl_taxdj,gl_taxje,gl_lr,ck_sn,ck_name,ghs_sn,ghs_name,u_name,gl_checker,gl_chkrq,"
+        "tid) select 'xs',a.gl_djh,h.ls_xsrq,a.g_sn,g.g_name,g.g_jm,g.dw_name,g.gg_name,a.ls_dj,a.ls_cbj,a.ls_zcb,1,"
+        "a.ls_sl,a.ls_je,a.ls_zje,0,a.ls_dj,0,a.ls_zje-a.ls_zcb,'100001','总仓库','300001','锦绣服饰','','admin',"
+        "'2024-05-10',a.id from jxc_lsxssp a,jxc_lsxsd h,jxc_goods g where a.gl_djh=h.gl_djh and a.g_sn=g.g_sn"));
+    auto* w = new TF_Spxs();
+    F_Spxs = w;
+    w->Activate();
+    QTimer::singleShot(0, w, [w] {
+        w->cxPage->setCurrentWidget(w->cxTab3);
+        SetPeriod(w->tdate11, w->tdate12, { QDate(2024, 5, 1), QDate(2024, 5, 31) });
+        w->btnSearch1Click();
+    });
+    return w;
+}
+
+// The goods browser over the delivery being entered, two goods picked.
+QWidget* buildSpxsAdd()
+{
+    prepareSalesSamples();
+    if (!F_Spxs) {
+        F_Spxs = new TF_Spxs();
+        F_Spxs->Activate();
+    }
+    ActiveDocKind = QStringLiteral("spxs");
+    auto* b = new TF_Spxs_Add();
+    QTimer::singleShot(0, b, [b] {
+        ExecSQL(QStringLiteral("insert into jxc_tempspxf (g_sn,ts_dj,ts_sl,ts_zje,ts_je,ts_tax,ts_taxdj,ts_taxje,"
+                               "ts_dzl,ts_note,a_name,t_zp) values "
+                               "('30010001',239,3,717,717,0,239,0,1,'','%1',''),"
+                               "('30010002',169,2,338,338,0,169,0,1,'','%1','')")
+                    .arg(CurrentAdminName));
+        b->Q_Tempspxf.Requery();
+    });
+    return b;
 }
 
 } // namespace
@@ -116,4 +171,6 @@ void RegisterSalesScreenshots()
     Screenshots::Register(QStringLiteral("TF_Spxs"), buildSpxs);
     Screenshots::Register(QStringLiteral("TF_Spxs_Sele"), buildSpxsSele);
     Screenshots::Register(QStringLiteral("TF_Spxs-pending"), buildSpxsPending);
+    Screenshots::Register(QStringLiteral("TF_Spxs-query"), buildSpxsQuery);
+    Screenshots::Register(QStringLiteral("TF_Spxs_Add"), buildSpxsAdd);
 }
