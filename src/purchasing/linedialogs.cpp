@@ -24,19 +24,6 @@ void ModifyPendingLine(Query& lines, const QString& dialog)
     SelectedSn.clear();
 }
 
-void ShowLineDetail(Query& lines, const QString& detailTable)
-{
-    if (!lines.Active() || lines.IsEmpty() || lines.AsString(QStringLiteral("tid")).isEmpty())
-        return;
-    AuxTag = detailTable;
-    SelectedSn = lines.AsString(QStringLiteral("g_sn"));
-    SelectedLineId = lines.AsString(QStringLiteral("tid"));
-    FunctionWindows::Open(QStringLiteral("TF_Detail"), FunctionWindows::Lifetime::Freed);
-    AuxTag.clear();
-    SelectedSn.clear();
-    SelectedLineId.clear();
-}
-
 void ModifyDraftLine(Query& lines, const QString& openMode, const QString& dialog)
 {
     if (!lines.Active() || lines.IsEmpty())

@@ -1,5 +1,6 @@
 #pragma once
 #include "documents/dockind.h"
+#include "masterdata/detail.h"
 
 #include <QString>
 
@@ -19,9 +20,6 @@ bool DeleteDraftRow(const DocKind& kind, Query& lines);
 // Opens the colour-by-size dialog on the current pending line ("修改商品") and puts
 // the list back on it afterwards; nothing on an empty list.
 void ModifyPendingLine(Query& lines, const QString& dialog);
-// Shows the colour-by-size quantities of the current line ("查看详细数量") from the
-// detail table; nothing on an empty list or a line without its link.
-void ShowLineDetail(Query& lines, const QString& detailTable);
 
 // The entry grid of a goods-in or an order: the operator's lines under the number,
 // one row per colour-by-size row, with the goods' own columns first (the line's unit

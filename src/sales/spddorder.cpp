@@ -155,7 +155,7 @@ bool ApproveSalesOrder(const QString& number, const QString& approvingOperator)
     return true;
 }
 
-bool DeletePendingOrderLine(const QString& number, qint64 lineId)
+bool DeletePendingSalesOrderLine(const QString& number, qint64 lineId)
 {
     const Params n { { QStringLiteral("n"), number } };
     Transaction t(Db());
@@ -213,7 +213,7 @@ QString ChangeSalesOrder(SalesOrderChange c)
     return c.newNo;
 }
 
-void SetOrderVoid(const QString& number, bool isVoid)
+void SetSalesOrderVoid(const QString& number, bool isVoid)
 {
     Transaction t(Db());
     Run(QStringLiteral("update jxc_xsd set ls_qk=:q where gl_djh=:n"),
@@ -221,7 +221,7 @@ void SetOrderVoid(const QString& number, bool isVoid)
     t.Commit();
 }
 
-void CancelOrderApproval(const QString& number)
+void CancelSalesOrderApproval(const QString& number)
 {
     Transaction t(Db());
     Run(QStringLiteral("update jxc_xsd set ls_status=0,ls_chkrq='',ls_checker='' where gl_djh=:n"),

@@ -44,7 +44,7 @@ bool ApproveSalesOrder(const QString& number, const QString& approvingOperator);
 
 // Deletes one line of a pending order with its colour-by-size rows; with its last
 // line the order goes too, logged. Answers true when the order went.
-bool DeletePendingOrderLine(const QString& number, qint64 lineId);
+bool DeletePendingSalesOrderLine(const QString& number, qint64 lineId);
 
 // ---- header change of a pending order ----
 struct SalesOrderChange {
@@ -69,10 +69,10 @@ QString OrderChangeRefusal(const SalesOrderChange& c);
 QString ChangeSalesOrder(SalesOrderChange c);
 
 // ---- query tab ----
-void SetOrderVoid(const QString& number, bool isVoid);
+void SetSalesOrderVoid(const QString& number, bool isVoid);
 // Back to pending: status, approver and approval date cleared; lines and the void
 // flag stay.
-void CancelOrderApproval(const QString& number);
+void CancelSalesOrderApproval(const QString& number);
 
 // ---- list statements (bound values) ----
 // Ranges run from the start of d1 to the start of the day after d2.

@@ -377,7 +377,7 @@ void TF_Spdd::btnDeleClick()
     if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) == Prompt::Answer::No)
         return;
     const QString number = SelectedPendingNo();
-    if (DeletePendingOrderLine(number, Q_Shsp.AsInteger(QStringLiteral("id")))) {
+    if (DeletePendingSalesOrderLine(number, Q_Shsp.AsInteger(QStringLiteral("id")))) {
         ReopenPending(QString());
         return;
     }
@@ -492,7 +492,7 @@ void TF_Spdd::btnRZfClick()
                                     : QStringLiteral("单据作废后不能继续导入到商品销售单，确认吗？");
     if (Prompt::YesNo(question) == Prompt::Answer::No)
         return;
-    SetOrderVoid(Q_Cgd.AsString(QStringLiteral("gl_djh")), !isVoid);
+    SetSalesOrderVoid(Q_Cgd.AsString(QStringLiteral("gl_djh")), !isVoid);
     Q_Cgd.Requery();
 }
 
@@ -507,7 +507,7 @@ void TF_Spdd::btn_UnChkClick()
     if (!HasOrderRows(Q_Cgd)
         || Prompt::YesNo(QStringLiteral("您的操作将取消审核当前的单据，确认吗？")) == Prompt::Answer::No)
         return;
-    CancelOrderApproval(Q_Cgd.AsString(QStringLiteral("gl_djh")));
+    CancelSalesOrderApproval(Q_Cgd.AsString(QStringLiteral("gl_djh")));
     Q_Cgd.Requery();
     setCgsp();
 }

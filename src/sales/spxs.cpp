@@ -382,7 +382,7 @@ void TF_Spxs::TakeOverGoodsInDoc(const QString& goodsInNo)
     const QString number = NextDocNo(QStringLiteral("jxc_lsxsd"), QStringLiteral("gl_djh"), QStringLiteral("XS"),
         dateCg->date().toString(QStringLiteral("yyyy-MM-dd")));
     gldjh->setText(number);
-    const double total = TakeOverGoodsIn(goodsInNo, number);
+    const double total = TakeOverGoodsInToSale(goodsInNo, number);
     const GoodsInHeader h = ReadGoodsInHeader(goodsInNo);
     if (!h.found)
         return;

@@ -7,7 +7,7 @@
 
 using namespace posting;
 
-double TakeOverGoodsIn(const QString& goodsInNo, const QString& number)
+double TakeOverGoodsInToSale(const QString& goodsInNo, const QString& number)
 {
     const Params p { { QStringLiteral("n"), number }, { QStringLiteral("cj"), goodsInNo },
         { QStringLiteral("a"), CurrentAdminName } };

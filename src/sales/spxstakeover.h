@@ -7,7 +7,7 @@
 // its price as cost; the colour-by-size rows of the copied lines follow, linked to
 // the line made from their own goods-in line. One transaction. Answers the sum of
 // the copied line totals.
-double TakeOverGoodsIn(const QString& goodsInNo, const QString& number);
+double TakeOverGoodsInToSale(const QString& goodsInNo, const QString& number);
 
 // The goods-in header's note, warehouse name and handler name; empty when the
 // header or its warehouse or handler is gone.

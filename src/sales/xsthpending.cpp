@@ -324,7 +324,7 @@ void TF_Xsth::btn_DeleClick()
         return;
     if (Prompt::YesNo(QStringLiteral("您确定要删除“待审核”单据吗！")) == Prompt::Answer::No)
         return;
-    DeletePendingReturn(number);
+    DeletePendingSalesReturn(number);
     ReopenPending(QString());
 }
 

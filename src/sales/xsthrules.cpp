@@ -169,7 +169,7 @@ bool DeleteReturnPendingLine(const QString& number, qint64 lineId)
     return gone;
 }
 
-void DeletePendingReturn(const QString& number)
+void DeletePendingSalesReturn(const QString& number)
 {
     Transaction t(Db());
     DeletePendingDocument(SalesReturnKind(), number);

@@ -76,7 +76,7 @@ void UpdateReturnPendingAmounts(const QString& number);
 // the return went.
 bool DeleteReturnPendingLine(const QString& number, qint64 lineId);
 // Deletes a pending return with all its rows and clears its delivery's flag.
-void DeletePendingReturn(const QString& number);
+void DeletePendingSalesReturn(const QString& number);
 
 // The goods the return browser offers. With onlyCustomerGoods the enabled goods on
 // the customer's approved deliveries from the warehouse that have a stock row there,

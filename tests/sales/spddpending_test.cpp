@@ -168,7 +168,7 @@ TEST_F(SpddQuery, VoidingDropsTheOrderAndUnvoidingRestoresIt)
 
 TEST_F(SpddQuery, CancellingAVoidOrdersApprovalKeepsItVoidAndNotOffered)
 {
-    SetOrderVoid(number, true);
+    SetSalesOrderVoid(number, true);
     w->chkZf->setChecked(true);
     w->btnSearch3Click();
     prompt.Answer(Prompt::Answer::Yes);

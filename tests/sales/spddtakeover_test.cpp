@@ -116,7 +116,7 @@ TEST_F(SpddTakeOver, OnlyApprovedOpenNotVoidOrdersAreOffered)
     EXPECT_EQ(count(false), 1);
     Sql(QStringLiteral("update jxc_xssp set ls_cksl=0"));
     f.showFinished = false;
-    SetOrderVoid(QStringLiteral("XD2405090001"), true);
+    SetSalesOrderVoid(QStringLiteral("XD2405090001"), true);
     EXPECT_EQ(count(false), 0);
     EXPECT_EQ(count(true), 0);
 }
