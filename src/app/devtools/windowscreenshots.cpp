@@ -112,6 +112,7 @@ void RegisterSampleScreenshots()
     RegisterPosCheckoutScreenshots();
     RegisterPosCashScreenshots();
     RegisterPosStatsScreenshots();
+    RegisterPosReportScreenshots();
     RegisterAccountsScreenshots();
     RegisterWarehouseScreenshots();
     RegisterLossOverflowScreenshots();
