@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace {
 
 Query& cashierGoods()
@@ -71,6 +73,22 @@ void sumColumn(DataGrid& g, const char* field, bool amount)
 QString dayText(const QDate& d)
 {
     return d.toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+// F2 searches, `printKey` prints, Esc closes.
+void installListKeys(Form* w, int printKey, std::function<void()> search, std::function<void()> print)
+{
+    KeyPreview::Install(w, [w, printKey, search, print](QKeyEvent* e) {
+        if (e->key() == Qt::Key_F2)
+            search();
+        else if (e->key() == printKey)
+            print();
+        else if (e->key() == Qt::Key_Escape)
+            w->close();
+        else
+            return false;
+        return true;
+    });
 }
 
 } // namespace
@@ -132,21 +150,8 @@ TF_Posxs_Syymx::TF_Posxs_Syymx(QWidget* parent) : Form(parent)
     connect(btnPrint, &QPushButton::clicked, this, [this] { btnPrintClick(); });
     connect(btnExport, &QPushButton::clicked, this, [this] { btnExportClick(); });
     connect(btnExit, &QPushButton::clicked, this, [this] { close(); });
-    KeyPreview::Install(this, [this](QKeyEvent* e) {
-        switch (e->key()) {
-        case Qt::Key_F2:
-            btnSearchClick();
-            return true;
-        case Qt::Key_F3:
-            btnPrintClick();
-            return true;
-        case Qt::Key_Escape:
-            close();
-            return true;
-        default:
-            return false;
-        }
-    });
+    installListKeys(
+        this, Qt::Key_F3, [this] { btnSearchClick(); }, [this] { btnPrintClick(); });
 }
 
 TF_Posxs_Syymx::~TF_Posxs_Syymx()
@@ -227,21 +232,8 @@ TF_Posxs_Dyxp::TF_Posxs_Dyxp(QWidget* parent) : Form(parent)
     connect(btnExit, &QPushButton::clicked, this, [this] { close(); });
     connect(cxGrid1, &DataGrid::currentRowChanged, this, [this](int) { ticketChanged(); });
     connect(cxGrid1, &DataGrid::rowDoubleClicked, this, [this](int) { btnPrintClick(); });
-    KeyPreview::Install(this, [this](QKeyEvent* e) {
-        switch (e->key()) {
-        case Qt::Key_F2:
-            btnSearchClick();
-            return true;
-        case Qt::Key_F5:
-            btnPrintClick();
-            return true;
-        case Qt::Key_Escape:
-            close();
-            return true;
-        default:
-            return false;
-        }
-    });
+    installListKeys(
+        this, Qt::Key_F5, [this] { btnSearchClick(); }, [this] { btnPrintClick(); });
 }
 
 TF_Posxs_Dyxp::~TF_Posxs_Dyxp()
