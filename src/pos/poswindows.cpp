@@ -5,6 +5,7 @@
 #include "members/smssend.h"
 #include "pos/poscrk.h"
 #include "pos/posfk.h"
+#include "pos/poshb.h"
 #include "pos/posjg.h"
 #include "pos/poskey.h"
 #include "pos/poslsz.h"
@@ -19,7 +20,8 @@ void DeclarePosDatasets()
     DeclareDatasets({ QStringLiteral("Q_Posxs"), QStringLiteral("Q_PosGoods"), QStringLiteral("Q_PosJg"),
         QStringLiteral("Q_PosJg2"), QStringLiteral("Q_PosJgMx"), QStringLiteral("Q_PosTh"),
         QStringLiteral("Q_PosThImport"), QStringLiteral("Q_PosThImport2"), QStringLiteral("Q_Poscrk"),
-        QStringLiteral("Q_Poslsz"), QStringLiteral("Q_Poslsz2"), QStringLiteral("Q_Xstj5") });
+        QStringLiteral("Q_Poslsz"), QStringLiteral("Q_Poslsz2"), QStringLiteral("Q_Xstj5"), QStringLiteral("Q_Jbgl"),
+        QStringLiteral("Q_PosxsSyy"), QStringLiteral("Q_PosDyxp"), QStringLiteral("Q_PosDyxp2") });
     DeclareDatasets({ QStringLiteral("Q_Nzjs"), QStringLiteral("Q_Possytj"), QStringLiteral("Q_Possytj1"),
         QStringLiteral("Q_Hyxftj"), QStringLiteral("Q_Hyxftj1"), QStringLiteral("Q_Hyxftj2") });
 }
@@ -31,6 +33,9 @@ void InstallPosTillHooks()
     hooks.posGD = posGD;
     hooks.posJG = posJG;
     hooks.posHy = posHy;
+    hooks.posJb = [](TF_PosMainForm&) {
+        FunctionWindows::Open(QStringLiteral("TF_Posxs_Hb"), FunctionWindows::Lifetime::Freed);
+    };
 }
 
 void RegisterPosWindows()
@@ -57,6 +62,9 @@ void RegisterPosWindows()
     FunctionWindows::Register<TF_Posxs_Crk>(QStringLiteral("TF_Posxs_Crk"));
     FunctionWindows::Register<TF_Posxs_Crk_Add>(QStringLiteral("TF_Posxs_Crk_Add"));
     FunctionWindows::Register<TF_Posxs_Lsz>(QStringLiteral("TF_Posxs_Lsz"), F_Posxs_Lsz);
+    FunctionWindows::Register<TF_Posxs_Hb>(QStringLiteral("TF_Posxs_Hb"));
+    FunctionWindows::Register<TF_Posxs_Syymx>(QStringLiteral("TF_Posxs_Syymx"));
+    FunctionWindows::Register<TF_Posxs_Dyxp>(QStringLiteral("TF_Posxs_Dyxp"));
     FunctionWindows::Register<TF_Posxs_Tc>(QStringLiteral("TF_Posxs_Tc"), F_Posxs_Tc);
     FunctionWindows::Register<TF_Posxs_Sytj>(QStringLiteral("TF_Posxs_Sytj"), F_Posxs_Sytj);
     FunctionWindows::Register<TF_Posxs_Hy>(QStringLiteral("TF_Posxs_Hy"), F_Posxs_Hy);

@@ -28,6 +28,7 @@ void RegisterPosScreenshots();
 void RegisterPosCheckoutScreenshots();
 void RegisterPosCashScreenshots();
 void RegisterPosStatsScreenshots();
+void RegisterPosReportScreenshots();
 // The till's sample shop (goods in colours and sizes with stock), made once.
 void PrepareTillShop();
 void RegisterAccountsScreenshots();

@@ -97,7 +97,7 @@ template <class W> QWidget* buildStatistics()
     return new W();
 }
 
-QWidget* buildCommission()
+QWidget* buildSalesmanCommission()
 {
     Screenshots::Prepare();
     sampleStatistics();
@@ -114,5 +114,5 @@ void RegisterStatisticsScreenshots()
     Screenshots::Register(QStringLiteral("TF_Fhdzd"), buildStatistics<TF_Fhdzd>);
     Screenshots::Register(QStringLiteral("TF_Cktj"), buildStatistics<TF_Cktj>);
     Screenshots::Register(QStringLiteral("TF_Xsmltj"), buildStatistics<TF_Xsmltj>);
-    Screenshots::Register(QStringLiteral("TF_Ywyxstj"), buildCommission);
+    Screenshots::Register(QStringLiteral("TF_Ywyxstj"), buildSalesmanCommission);
 }

@@ -115,6 +115,7 @@ void RegisterSampleScreenshots()
     RegisterPosCheckoutScreenshots();
     RegisterPosCashScreenshots();
     RegisterPosStatsScreenshots();
+    RegisterPosReportScreenshots();
     RegisterAccountsScreenshots();
     RegisterWarehouseScreenshots();
     RegisterLossOverflowScreenshots();
