@@ -30,6 +30,7 @@ void PrepareTillShop();
 void RegisterAccountsScreenshots();
 void RegisterWarehouseScreenshots();
 void RegisterLossOverflowScreenshots();
+void RegisterStockTakeScreenshots();
 void RegisterStockReportsScreenshots();
 void RegisterStatisticsScreenshots();
 void RegisterExpenseScreenshots();

@@ -115,6 +115,7 @@ void RegisterSampleScreenshots()
     RegisterAccountsScreenshots();
     RegisterWarehouseScreenshots();
     RegisterLossOverflowScreenshots();
+    RegisterStockTakeScreenshots();
     RegisterStockReportsScreenshots();
     RegisterStatisticsScreenshots();
     RegisterExpenseScreenshots();
