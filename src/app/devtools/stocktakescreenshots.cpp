@@ -8,6 +8,7 @@
 #include "warehouse/kcpd.h"
 #include "warehouse/kcpdimportdlg.h"
 
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -57,6 +58,8 @@ QWidget* buildKcpd()
         w->cxPage->setCurrentWidget(w->cxTab2);
         w->rYscm->setChecked(true);
         w->rDjbClick();
+        w->chkCy->setChecked(true);
+        w->btnSearch2Click();
     });
     return w;
 }
