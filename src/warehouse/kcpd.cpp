@@ -433,8 +433,7 @@ QString TF_Kcpd::Day() const
 
 QString TF_Kcpd::BoundOperator() const
 {
-    return BindOperatorWarehouse == QLatin1String("1") && CurrentRoleSn != QLatin1String("100001") ? CurrentAdminSn
-                                                                                                   : QString();
+    return StockBoundOperator();
 }
 
 void TF_Kcpd::FormActivate()
@@ -453,19 +452,7 @@ void TF_Kcpd::FormActivate()
     chkCy->setChecked(false);
     FillStaffCombo(*comUser, QStringLiteral("u_kc"));
     comUser->setCurrentIndex(comUser->count() > 0 ? 0 : -1);
-    const QString table = QStringLiteral("jxc_ckxx");
-    if (!BoundOperator().isEmpty()) {
-        const QString own = QStringLiteral("where ck_asn like '%") + SafeSqlText(CurrentAdminSn) + QStringLiteral("%'");
-        for (KeyedCombo* c : { comCk, comCk2, comCk3 })
-            FillComboWhere(*c, table, QStringLiteral("ck_name"), QStringLiteral("ck_sn"), QStringLiteral("id"), own);
-    } else {
-        FillCombo(*comCk, table, QStringLiteral("ck_name"), QStringLiteral("ck_sn"), QStringLiteral("id"));
-        for (KeyedCombo* c : { comCk2, comCk3 })
-            FillCombo(*c, table, QStringLiteral("ck_name"), QStringLiteral("ck_sn"), QStringLiteral("id"),
-                QStringLiteral("所有仓库"));
-    }
-    for (KeyedCombo* c : { comCk2, comCk3 })
-        c->setCurrentIndex(c->count() > 0 ? 0 : -1);
+    FillStockWarehouseCombos(*comCk, { comCk2, comCk3 });
     initTab();
     const bool entry = HasRight(QStringLiteral("kcgl"), 2);
     for (QWidget* b : std::initializer_list<QWidget*> { btnAdd, btnModi, btnDel, btnPrin, btnImport })
