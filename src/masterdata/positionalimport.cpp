@@ -342,15 +342,15 @@ void PositionalImportForm::btnNextClick()
     OpenStatusGrid();
 }
 
-bool PositionalImportForm::ReadSheet(PositionalRows* rows)
+bool ReadPositionalSheet(const QString& windowClass, int columns, PositionalRows* rows)
 {
     QString sheet;
-    if (!ChooseWorkbook(QLatin1String(TextOf(kind).windowClass), &sheet))
+    if (!ChooseWorkbook(windowClass, &sheet))
         return false;
     Query& excel = F_DataModule->Q_Excel;
     OpenQuery(excel, QStringLiteral("select * from [") + sheet + QStringLiteral("] "));
-    const int columns = TextOf(kind).columns;
     rows->clear();
+    rows->reserve(size_t(excel.RecordCount()));
     for (int r = 0; r < excel.RecordCount(); ++r) {
         QStringList cells;
         for (int c = 0; c < columns; ++c)
@@ -359,6 +359,11 @@ bool PositionalImportForm::ReadSheet(PositionalRows* rows)
     }
     CloseExcel();
     return true;
+}
+
+bool PositionalImportForm::ReadSheet(PositionalRows* rows)
+{
+    return ReadPositionalSheet(QLatin1String(TextOf(kind).windowClass), TextOf(kind).columns, rows);
 }
 
 void PositionalImportForm::btnOpenClick()

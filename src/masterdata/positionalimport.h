@@ -25,6 +25,11 @@ struct PositionalCounts {
 // The sheet's data rows, each padded to `columns` cells (missing cells read as empty).
 using PositionalRows = std::vector<QStringList>;
 
+// Lets the operator choose a workbook (remembered for the window class) and reads
+// the first sheet's data rows by position; false when nothing was read (the
+// dialog cancelled, or the file refused with its message shown).
+bool ReadPositionalSheet(const QString& windowClass, int columns, PositionalRows* rows);
+
 // The second-unit check pass: status lines in jxc_tempspxf2, new unit names added to
 // the unit list. Returns the failed count.
 int CheckSecondUnitRows(const PositionalRows& rows);

@@ -225,8 +225,7 @@ QString TF_Bsby::Day() const
 
 QString TF_Bsby::BoundOperator() const
 {
-    return BindOperatorWarehouse == QLatin1String("1") && CurrentRoleSn != QLatin1String("100001") ? CurrentAdminSn
-                                                                                                   : QString();
+    return StockBoundOperator();
 }
 
 void TF_Bsby::FormActivate()
@@ -245,17 +244,7 @@ void TF_Bsby::FormActivate()
     ActiveDocKind = QStringLiteral("bsby");
     FillStaffCombo(*comUser, QStringLiteral("u_kc"));
     comUser->setCurrentIndex(comUser->count() > 0 ? 0 : -1);
-    const QString own = QStringLiteral("where ck_asn like '%") + SafeSqlText(CurrentAdminSn) + QStringLiteral("%'");
-    const QString table = QStringLiteral("jxc_ckxx");
-    if (!BoundOperator().isEmpty()) {
-        FillComboWhere(*comCk, table, QStringLiteral("ck_name"), QStringLiteral("ck_sn"), QStringLiteral("id"), own);
-        FillComboWhere(*comCk2, table, QStringLiteral("ck_name"), QStringLiteral("ck_sn"), QStringLiteral("id"), own);
-    } else {
-        FillCombo(*comCk, table, QStringLiteral("ck_name"), QStringLiteral("ck_sn"), QStringLiteral("id"));
-        FillCombo(*comCk2, table, QStringLiteral("ck_name"), QStringLiteral("ck_sn"), QStringLiteral("id"),
-            QStringLiteral("所有仓库"));
-    }
-    comCk2->setCurrentIndex(comCk2->count() > 0 ? 0 : -1);
+    FillStockWarehouseCombos(*comCk, { comCk2 });
     const bool entry = HasRight(QStringLiteral("kcgl"), 3);
     for (QWidget* b : std::initializer_list<QWidget*> { btnAdd, btnModi, btnDel, btnPrin })
         b->setEnabled(entry);

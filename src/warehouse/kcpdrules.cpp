@@ -1,11 +1,17 @@
 #include "warehouse/kcpdrules.h"
 
+#include "documents/docdrafts.h"
 #include "foundation/globals.h"
+#include "foundation/rights.h"
+#include "foundation/sqltext.h"
+#include "platform/base/clock.h"
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
 #include "posting/postingdb.h"
+#include "posting/rowinsert.h"
 #include "posting/stockposting.h"
 #include "posting/tradereversal.h"
+#include "warehouse/stockkind.h"
 
 #include <QApplication>
 #include <QDate>
@@ -41,6 +47,37 @@ QString StockTakeSaveRefusal(const QString& number, const QString& warehouse, co
              .isEmpty())
         return QStringLiteral("在【") + day + QStringLiteral("】日期之后盘点的商品已发生业务，不能盘点！");
     return QString();
+}
+
+QString SaveStockTake(
+    const QString& number, const QString& warehouse, const QString& day, const QString& handler, const QString& note)
+{
+    const StockKind& kind = StockTakeKind();
+    Transaction t(posting::Db());
+    const QString saved = RedrawForSave(kind.doc, number, day);
+    const Params n { { QStringLiteral("n"), saved } };
+    posting::InsertRow(QStringLiteral("jxc_kcpd"),
+        { { QStringLiteral("gl_djh"), saved },
+            { QStringLiteral("pd_sl"),
+                posting::FirstNumber(QStringLiteral("select sum(pd_sl) from jxc_kcpdsp where gl_djh=:n"), n) },
+            { QStringLiteral("kc_sl"),
+                posting::FirstNumber(QStringLiteral("select sum(kc_sl) from jxc_kcpdsp where gl_djh=:n"), n) },
+            { QStringLiteral("pd_status"), 0 },
+            { QStringLiteral("pd_rq"), day + QLatin1Char(' ') + Clock::Now().toString(QStringLiteral("HH:mm")) },
+            { QStringLiteral("pd_note"), SafeSqlText(note.trimmed()) }, { QStringLiteral("pd_checker"), QString() },
+            { QStringLiteral("pd_chkrq"), QString() }, { QStringLiteral("ck_sn"), warehouse },
+            { QStringLiteral("u_sn"), handler }, { QStringLiteral("a_name"), CurrentAdminName } });
+    if (ApproveOnSaveSet()) {
+        ApproveStockTake(saved);
+    } else {
+        const double lines
+            = posting::FirstNumber(QStringLiteral("select count(*) from jxc_kcpdsp where gl_djh=:n and a_name=:a"),
+                { { QStringLiteral("n"), saved }, { QStringLiteral("a"), CurrentAdminName } });
+        WriteLog(kind.pendingSaveLog + saved + QStringLiteral("，共") + QString::number(qint64(lines))
+            + QStringLiteral("种商品"));
+    }
+    t.Commit();
+    return saved;
 }
 
 QString getPdMsg(const QString& number, const QString& savedAt, const QString& warehouse)

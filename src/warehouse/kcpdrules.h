@@ -15,6 +15,14 @@ class QWidget;
 // warehouse on a later day. Later the same day blocks neither.
 QString StockTakeSaveRefusal(const QString& number, const QString& warehouse, const QString& day, bool hasLines);
 
+// Saves the operator's draft under the number in one transaction: away from a
+// number that is taken, the header appended pending with the totals of the lines
+// (date = day + the clock's "HH:mm") and approved at once when saving approves
+// (the save refusals stand in for the approval's movement check), else the
+// pending save logged. Answers the number the stock-take was saved under.
+QString SaveStockTake(
+    const QString& number, const QString& warehouse, const QString& day, const QString& handler, const QString& note);
+
 // The approval refusal of a pending stock-take saved at `savedAt` (its pd_rq):
 // a ledger row of one of its goods in its warehouse dated after that moment, also
 // on the same day. Empty when it may be approved.

@@ -120,6 +120,49 @@ const StockKind& LossOverflowKindOf(const QString& number)
     return number.left(2).compare(QLatin1String("BY"), Qt::CaseInsensitive) == 0 ? OverflowKind() : LossKind();
 }
 
+const StockKind& StockTakeKind()
+{
+    static const StockKind kind = [] {
+        StockKind k;
+        k.doc.header = QStringLiteral("jxc_kcpd");
+        k.doc.lines = QStringLiteral("jxc_kcpdsp");
+        k.doc.detail = QStringLiteral("jxc_kcpdspmx");
+        k.doc.prefix = QStringLiteral("PD");
+        k.doc.linePrefix = QStringLiteral("pd");
+        k.doc.dateColumn = QStringLiteral("pd_rq");
+        k.doc.statusColumn = QStringLiteral("pd_status");
+        k.doc.checkerColumn = QStringLiteral("pd_checker");
+        k.doc.checkDateColumn = QStringLiteral("pd_chkrq");
+        k.doc.logName = QStringLiteral("库存盘点单");
+        k.doc.rightModule = QStringLiteral("kcgl");
+        k.doc.approveRight = 9;
+        k.doc.post = [](const QString& no) { ApproveStockTake(no); };
+        k.tag = QStringLiteral("kcpd");
+        k.pendingTag = QStringLiteral("kcpd_wsh");
+        k.printTag = QStringLiteral("kcpd");
+        k.title = QStringLiteral("库存盘点");
+        k.warehouseColumns = { QStringLiteral("ck_sn") };
+        k.noteColumn = QStringLiteral("pd_note");
+        k.staffFlag = QStringLiteral("u_kc");
+        k.entryRight = 2;
+        k.unapproveRight = 13;
+        k.noLinesText = QStringLiteral("单据中没有业务发生，不能保存！");
+        k.approveOnSaveQuestion = QStringLiteral(
+            "单据保存后将直接审核，是否确认保存？\r\n\r\n保存后如果有问题可以在“库存盘点查询”功能中取消审核！");
+        k.pendingQuestion = QStringLiteral("单据保存后处于“未审核”状态，是否确认保存？\r\n\r\n处于“未审核”状态的单据，"
+                                           "可以在“待审核\r\n\r\n单据”面板中，进行修改及审核操作！");
+        k.pendingSaveLog = QStringLiteral("增加库存盘点单");
+        k.docTemplate = [] { return QStringLiteral("kcpdd.fr3"); };
+        k.pendingTemplate = QStringLiteral("kcpddsh.fr3");
+        k.pendingDataset = QStringLiteral("kcpddsh");
+        k.listTemplates = { QStringLiteral("kcpddjb.fr3"), QString(), QStringLiteral("kcpdmxb.fr3") };
+        k.listDatasets = { QStringLiteral("kcpddjb"), QString(), QStringLiteral("kcpdmxb") };
+        k.unapprove = [](const QString& no) { UnapproveStockTake(no); };
+        return k;
+    }();
+    return kind;
+}
+
 bool ApproveOnSaveSet()
 {
     return !(ApproveOnSave == QLatin1String("0") || ApproveOnSave == QLatin1String("False"));

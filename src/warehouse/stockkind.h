@@ -63,5 +63,8 @@ const StockKind& OverflowKind();
 // The kind of a loss or overflow number: "BY" numbers are overflows, all others losses.
 const StockKind& LossOverflowKindOf(const QString& number);
 
+// "库存盘点": jxc_kcpd / jxc_kcpdsp / jxc_kcpdspmx, prefix "PD".
+const StockKind& StockTakeKind();
+
 // Whether saving approves at once: only "0" and "False" switch it off.
 bool ApproveOnSaveSet();

@@ -1,13 +1,17 @@
 #include "warehouse/stockviews.h"
 
 #include "documents/docdrafts.h"
+#include "foundation/combos.h"
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
 #include "foundation/globals.h"
+#include "foundation/settings.h"
+#include "foundation/sqltext.h"
 #include "platform/base/clock.h"
 #include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
 #include "platform/report/report.h"
+#include "platform/ui/keyedcombo.h"
 #include "platform/ui/prompt.h"
 #include "warehouse/modidate.h"
 #include "warehouse/stockdocs.h"
@@ -110,4 +114,28 @@ bool ConfirmEntryDay(const QString& day)
     return Prompt::YesNo(QStringLiteral("您选择的日期：") + day + QStringLiteral("，\r\n\r\n大于计算机的当前日期：")
                + today + QStringLiteral("，\r\n\r\n确认继续吗？"))
         != Prompt::Answer::No;
+}
+
+QString StockBoundOperator()
+{
+    return BindOperatorWarehouse == QLatin1String("1") && CurrentRoleSn != QLatin1String("100001") ? CurrentAdminSn
+                                                                                                   : QString();
+}
+
+void FillStockWarehouseCombos(KeyedCombo& entry, std::initializer_list<KeyedCombo*> filters)
+{
+    const QString table = QStringLiteral("jxc_ckxx");
+    if (!StockBoundOperator().isEmpty()) {
+        const QString own = QStringLiteral("where ck_asn like '%") + SafeSqlText(CurrentAdminSn) + QStringLiteral("%'");
+        FillComboWhere(entry, table, QStringLiteral("ck_name"), QStringLiteral("ck_sn"), QStringLiteral("id"), own);
+        for (KeyedCombo* c : filters)
+            FillComboWhere(*c, table, QStringLiteral("ck_name"), QStringLiteral("ck_sn"), QStringLiteral("id"), own);
+    } else {
+        FillCombo(entry, table, QStringLiteral("ck_name"), QStringLiteral("ck_sn"), QStringLiteral("id"));
+        for (KeyedCombo* c : filters)
+            FillCombo(*c, table, QStringLiteral("ck_name"), QStringLiteral("ck_sn"), QStringLiteral("id"),
+                QStringLiteral("所有仓库"));
+    }
+    for (KeyedCombo* c : filters)
+        c->setCurrentIndex(c->count() > 0 ? 0 : -1);
 }

@@ -3,8 +3,10 @@
 
 #include <QString>
 #include <functional>
+#include <initializer_list>
 
 class DataGrid;
+class KeyedCombo;
 class Query;
 class QWidget;
 class Report;
@@ -43,3 +45,12 @@ void RunDocumentPrint(bool preview, QString& returningFromPrint, const std::func
 // The entry date changed to `day` ("yyyy-MM-dd"): a day after today is confirmed
 // first. Answers false when the operator declined it (the window puts today back).
 bool ConfirmEntryDay(const QString& day);
+
+// The operator whose warehouses bind the stock lists (empty when operators are not
+// bound to warehouses, or for the administrator role).
+QString StockBoundOperator();
+
+// The warehouse combos of a stock window: the entry combo without a first item, the
+// list filters with "所有仓库" first and at it; a bound operator gets only his own
+// warehouses and no first item.
+void FillStockWarehouseCombos(KeyedCombo& entry, std::initializer_list<KeyedCombo*> filters);

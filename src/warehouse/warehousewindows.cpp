@@ -5,6 +5,8 @@
 #include "platform/ui/form.h"
 #include "warehouse/bsby.h"
 #include "warehouse/kcdb.h"
+#include "warehouse/kcpd.h"
+#include "warehouse/kcpdimportdlg.h"
 #include "warehouse/modidate.h"
 #include "warehouse/stockadd.h"
 #include "warehouse/stocksele.h"
@@ -20,7 +22,9 @@ void DeclareWarehouseDatasets()
         QStringLiteral("Q_StockGoods"), QStringLiteral("Q_StockGoods2"), QStringLiteral("Q_StockGoodsClass"),
         QStringLiteral("Q_Bsby"), QStringLiteral("Q_Bsbysh"), QStringLiteral("Q_Bsbysh2"), QStringLiteral("Q_Bsby1"),
         QStringLiteral("Q_BsbyList"), QStringLiteral("Q_BsbyHzb"), QStringLiteral("Q_BsbyList2"),
-        QStringLiteral("Q_BsbyList3") });
+        QStringLiteral("Q_BsbyList3"), QStringLiteral("Q_Kcpdsp"), QStringLiteral("Q_Kcpd"),
+        QStringLiteral("Q_Kcpdsp2"), QStringLiteral("Q_Kcpdcx"), QStringLiteral("Q_Kcpdcx1"),
+        QStringLiteral("Q_Kcpdcx2"), QStringLiteral("Q_KcpdImport") });
 }
 
 void RegisterWarehouseWindows()
@@ -39,6 +43,12 @@ void RegisterWarehouseWindows()
         QTimer::singleShot(0, w, [w] { w->cxPage->setCurrentWidget(w->cxTab2); });
     });
     FunctionWindows::Register<TF_Bsby_Cx>(QStringLiteral("TF_Bsby_Cx"));
+    FunctionWindows::Register<TF_Kcpd>(QStringLiteral("TF_Kcpd"), F_Kcpd);
+    FunctionWindows::RegisterView(QStringLiteral("TF_Kcpd"), QStringLiteral("query"), [](Form& f) {
+        auto* w = static_cast<TF_Kcpd*>(&f);
+        QTimer::singleShot(0, w, [w] { w->cxPage->setCurrentWidget(w->cxTab3); });
+    });
+    FunctionWindows::Register<TF_Kcpd_Import>(QStringLiteral("TF_Kcpd_Import"));
     FunctionWindows::Register<TF_ModiDate>(QStringLiteral("TF_ModiDate"));
     FunctionWindows::Register<TF_Kcdb_Sele>(QStringLiteral("TF_Kcdb_Sele"));
     FunctionWindows::Register<TF_Bsby_Sele>(QStringLiteral("TF_Bsby_Sele"));

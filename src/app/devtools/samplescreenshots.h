@@ -35,6 +35,7 @@ void RegisterAccountsScreenshots();
 void RegisterWarehouseScreenshots();
 void RegisterLossOverflowScreenshots();
 void RegisterProductionScreenshots();
+void RegisterStockTakeScreenshots();
 void RegisterStockReportsScreenshots();
 void RegisterStatisticsScreenshots();
 void RegisterExpenseScreenshots();

@@ -120,6 +120,7 @@ void RegisterSampleScreenshots()
     RegisterWarehouseScreenshots();
     RegisterLossOverflowScreenshots();
     RegisterProductionScreenshots();
+    RegisterStockTakeScreenshots();
     RegisterStockReportsScreenshots();
     RegisterStatisticsScreenshots();
     RegisterExpenseScreenshots();
