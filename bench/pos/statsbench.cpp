@@ -22,7 +22,8 @@ ShopData& TicketShop()
         ShopData& s = TillShop();
         DeclarePosDatasets();
         Connection& c = s.Module().ADOConn;
-        const QString counter = QStringLiteral("with recursive n(i) as (select 0 union all select i+1 from n where i<%1) ");
+        const QString counter
+            = QStringLiteral("with recursive n(i) as (select 0 union all select i+1 from n where i<%1) ");
         c.Exec(QStringLiteral("begin"));
         c.Exec(counter.arg(499999)
             + QStringLiteral("insert into jxc_posxsd (gl_djh,hy_sn,pos_xsrq,ck_sn,pos_yfje,pos_sfje,pos_xj,a_name,u_sn,"

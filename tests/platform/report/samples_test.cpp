@@ -33,7 +33,7 @@ TEST_F(SamplesTest, DeliveredTemplatesDeclareWhatTheyUse)
         };
         for (const ReportBand& b : t.page.bands)
             collect(b);
-        ASSERT_FALSE(datasets.isEmpty());
+        // A receipt of variables only (the shift hand-over) runs over no dataset.
         std::function<void(const ReportBand&)> check = [&](const ReportBand& b) {
             for (const ReportObject& o : b.objects)
                 for (const ReportSegment& s : ParseReportText(o.text)) {
