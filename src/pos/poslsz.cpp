@@ -50,15 +50,6 @@ QString day(const QDate& d)
     return d.toString(QStringLiteral("yyyy-MM-dd"));
 }
 
-// The warehouses of a bound operator who is no administrator.
-QString bindingCondition(const QString& alias)
-{
-    if (BindOperatorWarehouse != QLatin1String("1") || CurrentRoleSn == QLatin1String("100001"))
-        return QString();
-    return QStringLiteral(" and ") + alias + QStringLiteral(".ck_asn like '%") + SafeSqlText(CurrentAdminSn)
-        + QStringLiteral("%' ");
-}
-
 DataGrid* dayBookGrid(QWidget* parent, const char* name, const QString& source,
     std::initializer_list<std::pair<const char*, const char*>> columns)
 {
@@ -94,7 +85,7 @@ QString DayBookTicketsSql(const DayBookFilter& f)
 {
     QString sql = QStringLiteral("select e.*,f.hy_bh,f.hy_name from (select a.*,b.u_name,c.ck_name from jxc_posxsd a "
                                  "left join jxc_user b on a.u_sn=b.u_sn,jxc_ckxx c where a.ck_sn=c.ck_sn and ")
-        + PeriodCondition(QStringLiteral("a.pos_xsrq"), f.from, f.to) + bindingCondition(QStringLiteral("c"));
+        + PeriodCondition(QStringLiteral("a.pos_xsrq"), f.from, f.to) + WarehouseBindingCondition(QStringLiteral("c"));
     if (!f.staff.isEmpty())
         sql += QStringLiteral(" and a.u_sn=") + SqlQuoted(f.staff);
     if (!f.cashier.isEmpty())
@@ -111,7 +102,7 @@ QString DayBookLinesSql(const QDate& from, const QDate& to, const QString& key)
                          "a.a_name,a.pos_dzl,a.pos_zhje,coalesce(b.g_name,'')||coalesce(a.t_zp,'') as g_name,b.dw_name,"
                          "b.gg_name,b.color_name,d.pos_xsrq,d.hy_sn,a.id as line_id from jxc_posxssp a,jxc_goods b,"
                          "jxc_posxsd d,jxc_ckxx k where a.g_sn=b.g_sn and a.gl_djh=d.gl_djh and d.ck_sn=k.ck_sn ")
-        + bindingCondition(QStringLiteral("k"))
+        + WarehouseBindingCondition(QStringLiteral("k"))
         + QStringLiteral(") e left outer join (select hy_sn,hy_bh,hy_name from jxc_hyxx) c on e.hy_sn=c.hy_sn where ")
         + PeriodCondition(QStringLiteral("e.pos_xsrq"), from, to);
     const QString k = SafeSqlText(key.trimmed());

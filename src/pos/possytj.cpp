@@ -52,14 +52,6 @@ QString momentText(const QDateTime& t)
     return SqlQuoted(t.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
 }
 
-QString statsBinding(const QString& alias)
-{
-    if (BindOperatorWarehouse != QLatin1String("1") || CurrentRoleSn == QLatin1String("100001"))
-        return QString();
-    return QStringLiteral(" and ") + alias + QStringLiteral(".ck_asn like '%") + SafeSqlText(CurrentAdminSn)
-        + QStringLiteral("%' ");
-}
-
 QString likeText(const QString& text)
 {
     return QStringLiteral(" like '%") + SafeSqlText(text) + QStringLiteral("%'");
@@ -147,7 +139,7 @@ QString CashierDetailSql(const QDateTime& start, const QDateTime& end, const QSt
               "m.gl_djh=n.gl_djh join jxc_goods p on m.g_sn=p.g_sn join jxc_ckxx r on n.ck_sn=r.ck_sn left join "
               "jxc_user q on n.u_sn=q.u_sn where n.pos_xsrq>=")
         + momentText(start) + QStringLiteral(" and n.pos_xsrq<=") + momentText(end) + kNotHeld.arg(QStringLiteral("n"))
-        + statsBinding(QStringLiteral("r"));
+        + WarehouseBindingCondition(QStringLiteral("r"));
     if (!cashier.isEmpty())
         sql += QStringLiteral(" and m.a_name=") + SqlQuoted(cashier);
     return sql + QStringLiteral(") a left outer join jxc_hyxx b on a.hy_sn=b.hy_sn order by a.gl_djh desc,a.id");
@@ -159,7 +151,7 @@ QString CashierSummarySql(const QDateTime& start, const QDateTime& end, const QS
                           "jxc_posxsd a,jxc_admin b,jxc_ckxx c where a.a_name=b.a_name and a.ck_sn=c.ck_sn and "
                           "a.pos_xsrq>=")
         + momentText(start) + QStringLiteral(" and a.pos_xsrq<=") + momentText(end) + QStringLiteral(" and a.a_name")
-        + likeText(cashier) + kNotHeld.arg(QStringLiteral("a")) + statsBinding(QStringLiteral("c"))
+        + likeText(cashier) + kNotHeld.arg(QStringLiteral("a")) + WarehouseBindingCondition(QStringLiteral("c"))
         + QStringLiteral(" group by a.a_name order by a.a_name");
 }
 
@@ -179,9 +171,10 @@ QString MemberTicketsSql(const MemberSalesFilter& f)
                           "a,jxc_hyxx b,jxc_hyfl c,jxc_ckxx d where a.hy_sn=b.hy_sn and b.hl_sn=c.hl_sn and "
                           "a.ck_sn=d.ck_sn and ")
         + PeriodCondition(QStringLiteral("a.pos_xsrq"), f.from, f.to) + kNotHeld.arg(QStringLiteral("a"))
-        + statsBinding(QStringLiteral("d")) + memberConditions(f, QStringLiteral("b")) + QStringLiteral(" and (b.hy_bh")
-        + likeText(k) + QStringLiteral(" or b.hy_name") + likeText(k) + QStringLiteral(" or b.hy_jm") + likeText(k)
-        + QStringLiteral(" or b.hy_mobile") + likeText(k) + QStringLiteral(") order by a.pos_xsrq desc");
+        + WarehouseBindingCondition(QStringLiteral("d")) + memberConditions(f, QStringLiteral("b"))
+        + QStringLiteral(" and (b.hy_bh") + likeText(k) + QStringLiteral(" or b.hy_name") + likeText(k)
+        + QStringLiteral(" or b.hy_jm") + likeText(k) + QStringLiteral(" or b.hy_mobile") + likeText(k)
+        + QStringLiteral(") order by a.pos_xsrq desc");
 }
 
 QString MemberTicketLinesSql(const QString& number)
@@ -198,7 +191,7 @@ QString MemberGoodsSql(const MemberSalesFilter& f)
                                  "jxc_hyxx b,jxc_hyfl c,jxc_ckxx f where a.gl_djh=d.gl_djh and d.hy_sn=b.hy_sn and "
                                  "b.hl_sn=c.hl_sn and d.ck_sn=f.ck_sn and ")
         + PeriodCondition(QStringLiteral("a.gl_kdrq"), f.from, f.to) + kNotHeld.arg(QStringLiteral("d"))
-        + statsBinding(QStringLiteral("f")) + memberConditions(f, QStringLiteral("c"));
+        + WarehouseBindingCondition(QStringLiteral("f")) + memberConditions(f, QStringLiteral("c"));
     const QString k = f.key.trimmed();
     if (!k.isEmpty())
         sql += QStringLiteral(" and (b.hy_bh") + likeText(k) + QStringLiteral(" or b.hy_name") + likeText(k)

@@ -5,6 +5,7 @@
 #include "foundation/globals.h"
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
+#include "listing/queryframe.h"
 #include "platform/db/sqltext.h"
 #include "platform/report/report.h"
 #include "posting/posprint.h"
@@ -73,7 +74,7 @@ QString latin(const char* s)
     return QString::fromLatin1(s);
 }
 
-QString kindSelect(const DocumentKind& k, const QString& from, const QString& to, const QString& text, bool bind)
+QString kindSelect(const DocumentKind& k, const QString& from, const QString& to, const QString& text)
 {
     const QString date = QStringLiteral("a.") + latin(k.date);
     QString partnerName = QStringLiteral("'---------'");
@@ -119,8 +120,8 @@ QString kindSelect(const DocumentKind& k, const QString& from, const QString& to
             sql += QStringLiteral(" or a.gl_djh2") + like;
         sql += QStringLiteral(" or a.") + latin(k.note) + like + QStringLiteral(")");
     }
-    if (bind && k.bound)
-        sql += QStringLiteral(" and d.ck_asn like '%") + SafeSqlText(CurrentAdminSn) + QStringLiteral("%'");
+    if (k.bound)
+        sql += WarehouseBindingCondition(QStringLiteral("d"));
     return sql;
 }
 
@@ -158,10 +159,9 @@ QString DocumentQueryStatement(const QDate& from, const QDate& to, const QString
     const QString start = from.toString(QStringLiteral("yyyy-MM-dd"));
     const QString end = to.addDays(1).toString(QStringLiteral("yyyy-MM-dd"));
     const QString t = SafeSqlText(text.trimmed());
-    const bool bind = BindOperatorWarehouse == QLatin1String("1") && CurrentRoleSn != QLatin1String("100001");
     QStringList selects;
     for (const DocumentKind& k : kKinds)
-        selects << kindSelect(k, start, end, t, bind);
+        selects << kindSelect(k, start, end, t);
     return QStringLiteral("select * from (") + selects.join(QStringLiteral(" union all "))
         + QStringLiteral(") derivedtbl order by dsort,djh");
 }
