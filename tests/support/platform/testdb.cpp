@@ -56,8 +56,12 @@ QString NewServerDatabase(const QString& templateName)
     const QString address = ServerAddressWithDatabase(serverAddress(), name);
     Connection c;
     c.Open(serverAddress());
+    // A copy of a template's files is about twice as fast as the default, which
+    // writes the whole template through the log; every server test makes one.
     c.Exec(QStringLiteral("create database ") + name
-        + (templateName.isEmpty() ? QString() : QStringLiteral(" template ") + templateName));
+        + (templateName.isEmpty()
+                ? QString()
+                : QStringLiteral(" template ") + templateName + QStringLiteral(" strategy file_copy")));
     return address;
 }
 
