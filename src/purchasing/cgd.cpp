@@ -3,6 +3,8 @@
 #include "purchasing/orders.h"
 #include "purchasing/scanline.h"
 
+#include "documents/entrytab.h"
+
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
@@ -69,33 +71,17 @@ TF_Cgd::TF_Cgd(QWidget* parent)
     setObjectName(QStringLiteral("TF_Cgd"));
     setWindowTitle(QStringLiteral("采购订单"));
     resize(1024, 680);
-    auto* box = new QVBoxLayout(this);
-    cxPage = new QTabWidget(this);
-    cxPage->setObjectName(QStringLiteral("cxPage"));
-    cxTab1 = new QWidget;
-    cxTab2 = new QWidget;
-    cxTab3 = new QWidget;
-    cxPage->addTab(cxTab1, QStringLiteral("采购订单"));
-    cxPage->addTab(cxTab2, QStringLiteral("待审核采购订单"));
-    cxPage->addTab(cxTab3, QStringLiteral("采购订单查询"));
-    box->addWidget(cxPage);
+    const DocPages pages = NewDocPages(this, "采购订单", "待审核采购订单", "采购订单查询");
+    cxPage = pages.page;
+    cxTab1 = pages.entry;
+    cxTab2 = pages.pending;
+    cxTab3 = pages.query;
     BuildEntryTab();
     BuildPendingTab();
     BuildQueryTab();
     connect(cxPage, &QTabWidget::currentChanged, this, [this] { cxPageChange(); });
     PickerCallers::RegisterHandlerCombo(kCgd, comUser);
-    doc.SetHost(
-        { [this] { return jsn->text(); }, [this](const QString& n) { jsn->setText(n); }, [this] { return DocDate(); },
-            [this] { return comCk->currentIndex() >= 0 ? comCk->Code(comCk->currentIndex()) : QString(); },
-            [this] {
-                openGridViewData(jsn->text());
-                updateBottomJe();
-            },
-            [this] {
-                setShspList();
-                updateCheckShdjYfje();
-            },
-            [this] { setShspList(); } });
+    doc.SetHost(EntryDocHost(this));
 }
 
 TF_Cgd::~TF_Cgd()
@@ -109,16 +95,12 @@ void TF_Cgd::BuildEntryTab()
     auto* box = new QVBoxLayout(cxTab1);
     auto* head = new QGridLayout;
     box->addLayout(head);
-    jsn = NamedLabel(cxTab1, "", "jsn");
-    jsn->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    jsn = NewDocNumberLabel(cxTab1, "jsn");
     tghs = NamedEdit(cxTab1, "tghs", 32);
     btnSeleGhs = NamedButton(cxTab1, "btnSeleGhs", "…");
     comCk = new KeyedCombo(cxTab1);
     comCk->setObjectName(QStringLiteral("comCk"));
-    dateCg = new QDateEdit(cxTab1);
-    dateCg->setObjectName(QStringLiteral("dateCg"));
-    dateCg->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    dateCg->setCalendarPopup(true);
+    dateCg = MakeDateEdit(cxTab1, "dateCg");
     comUser = new KeyedCombo(cxTab1);
     comUser->setObjectName(QStringLiteral("comUser"));
     btnUser = NamedButton(cxTab1, "btnUser", "…");
@@ -134,24 +116,16 @@ void TF_Cgd::BuildEntryTab()
     // The order keeps no remark picker; the button stays hidden.
     btnDjbz = NamedButton(cxTab1, "btnDjbz", "…");
     btnDjbz->hide();
-    for (QPushButton* b : { btnSeleGhs, btnUser, btnDjbz })
-        b->setMaximumWidth(28);
-    auto pair = [](QWidget* a, QWidget* b) {
-        auto* row = new QHBoxLayout;
-        row->addWidget(a, 1);
-        row->addWidget(b);
-        return row;
-    };
     head->addWidget(NamedLabel(cxTab1, "单号"), 0, 0);
     head->addWidget(jsn, 0, 1);
     head->addWidget(NamedLabel(cxTab1, "供货商："), 0, 2);
-    head->addLayout(pair(tghs, btnSeleGhs), 0, 3);
+    head->addLayout(FieldWithButton(tghs, btnSeleGhs), 0, 3);
     head->addWidget(NamedLabel(cxTab1, "收货仓库："), 0, 4);
     head->addWidget(comCk, 0, 5);
     head->addWidget(NamedLabel(cxTab1, "订购日期："), 0, 6);
     head->addWidget(dateCg, 0, 7);
     head->addWidget(NamedLabel(cxTab1, "经办人："), 1, 0);
-    head->addLayout(pair(comUser, btnUser), 1, 1);
+    head->addLayout(FieldWithButton(comUser, btnUser), 1, 1);
     head->addWidget(NamedLabel(cxTab1, "结算方式："), 1, 2);
     head->addWidget(comJsfs, 1, 3);
     head->addWidget(NamedLabel(cxTab1, "应付金额："), 1, 4);
@@ -161,7 +135,7 @@ void TF_Cgd::BuildEntryTab()
     head->addWidget(lsn2, 2, 0);
     head->addWidget(tsn2, 2, 1);
     head->addWidget(NamedLabel(cxTab1, "备注："), 2, 2);
-    head->addLayout(pair(tnote, btnDjbz), 2, 3, 1, 5);
+    head->addLayout(FieldWithButton(tnote, btnDjbz), 2, 3, 1, 5);
 
     RzPanel_Yhzh = NewAccountPanel(cxTab1, "同时选择付款账户：", comYhzh, btnYhzhClose);
     box->addWidget(RzPanel_Yhzh);
@@ -288,10 +262,7 @@ void TF_Cgd::FormActivate()
         comUser->setCurrentIndex(0);
     FillSettleModes(*comJsfs, QStringLiteral("cg"));
     FillOperatorWarehouses(*comCk);
-    FillCombo(
-        *comYhzh, QStringLiteral("jxc_yhzh"), QStringLiteral("yh_name"), QStringLiteral("yh_sn"), QStringLiteral("id"));
-    if (comYhzh->count() > 0)
-        comYhzh->setCurrentIndex(0);
+    FillCashAccounts(*comYhzh);
     FillWarehouseChoice(*comCk3);
     OpenSupplierList(QString());
 
@@ -346,13 +317,12 @@ void TF_Cgd::ApplyRightsAndVisibility()
 
 void TF_Cgd::SetDocDate(const QDate& date)
 {
-    const QSignalBlocker quiet(dateCg);
-    dateCg->setDate(date);
+    SetDocDateQuietly(dateCg, date);
 }
 
 QString TF_Cgd::DocDate() const
 {
-    return dateCg->date().toString(QStringLiteral("yyyy-MM-dd"));
+    return DocDateText(dateCg);
 }
 
 void TF_Cgd::initTab()
@@ -381,10 +351,7 @@ void TF_Cgd::initTab()
         updateBottomJe();
     }
     comJsfs->setCurrentIndex(DefaultSettleMode.toInt() == 1 && comJsfs->count() > 1 ? 1 : 0);
-    const int ck = comCk->findText(DefaultWarehouseName());
-    comCk->setCurrentIndex(ck >= 0 ? ck : (comCk->count() > 0 ? 0 : -1));
-    if (comYhzh->count() > 0)
-        comYhzh->setCurrentIndex(0);
+    ChooseDefaultWarehouse(*comCk, *comYhzh);
 }
 
 void TF_Cgd::ShowLineButtons(bool on)
@@ -401,7 +368,7 @@ bool TF_Cgd::EntryHasRows() const
 
 void TF_Cgd::openGridViewData(const QString& number)
 {
-    OpenPurchaseDraftLines(Q_Jhsp, doc.Kind(), number);
+    OpenDraftLines(Q_Jhsp, doc.Kind(), number);
 }
 
 void TF_Cgd::updateBottomJe()
@@ -413,32 +380,15 @@ void TF_Cgd::updateBottomJe()
 
 void TF_Cgd::dateCgChange()
 {
-    QString number = jsn->text();
-    if (!doc.DateChange(DocDate(), LastDocDate, number)) {
-        SetDocDate(QDate::fromString(LastDocDate, QStringLiteral("yyyy-MM-dd")));
-        return;
-    }
-    jsn->setText(number);
-    openGridViewData(number);
+    if (EntryDateChanged(doc, dateCg, jsn, LastDocDate))
+        openGridViewData(jsn->text());
 }
 
 void TF_Cgd::tSptmKeyDown()
 {
-    const QString code = tSptm->text().trimmed();
-    if (code.isEmpty())
+    if (!ScanIntoDraft(doc.Kind(), tSptm, jsn, DocDate(), btnPanelAdd->isChecked()))
         return;
-    const ScannedLine scan = ScanPurchaseLine(doc.Kind(), jsn->text(), DocDate(), code, btnPanelAdd->isChecked());
-    if (scan.outcome == ScannedLine::UnknownCode) {
-        Prompt::Info(QStringLiteral("没有找到与该条码匹配的商品，请检查！"));
-        return;
-    }
-    tSptm->clear();
-    if (scan.outcome == ScannedLine::Repeated) {
-        Prompt::Info(QStringLiteral("该商品已添加，不能重复添加，\r\n\r\n可以修改已添加商品的数量！"));
-        return;
-    }
-    jsn->setText(scan.number);
-    openGridViewData(scan.number);
+    openGridViewData(jsn->text());
     Q_Jhsp.Last();
     ShowLineButtons(true);
     updateBottomJe();
@@ -492,9 +442,7 @@ void TF_Cgd::btnImportClick()
 
 void TF_Cgd::btnUserClick()
 {
-    PickerCaller = kCgd;
-    FunctionWindows::Open(QStringLiteral("TF_User2"), FunctionWindows::Lifetime::Freed);
-    PickerCaller.clear();
+    OpenPickerFor(kCgd, QStringLiteral("TF_User2"));
 }
 
 void TF_Cgd::btnSeleGhsClick()
@@ -539,15 +487,15 @@ void TF_Cgd::btnOKClick()
         Prompt::Info(refusal);
         return;
     }
-    const bool pendingOnly = ApproveOnSave == QLatin1String("0") || ApproveOnSave == QLatin1String("False");
-    const QString question = pendingOnly
-        ? QStringLiteral(
+    const std::optional<bool> mode = AskSaveMode(
+        QStringLiteral(
             "单据保存后处于“未审核”状态，是否确认保存？\r\n\r\n处于“未审核”状态的采购订单，可以在“待审核\r\n\r\n"
-            "采购订单”面板中，进行修改及审核操作！")
-        : QStringLiteral(
-            "单据保存后将直接审核，是否确认保存？\r\n\r\n保存后如果有问题可以在“采购订单查询”功能中取消审核！");
-    if (Prompt::YesNo(question) == Prompt::Answer::No)
+            "采购订单”面板中，进行修改及审核操作！"),
+        QStringLiteral(
+            "单据保存后将直接审核，是否确认保存？\r\n\r\n保存后如果有问题可以在“采购订单查询”功能中取消审核！"));
+    if (!mode)
         return;
+    const bool pendingOnly = *mode;
     const QString warehouse = GetComboCode(*comCk, comCk->currentIndex());
     const QString handler = GetComboCode(*comUser, comUser->currentIndex());
     SaveButtonGuard reenable(btnOK);
@@ -611,40 +559,13 @@ void TF_Cgd::hideEvent(QHideEvent* e)
 
 void TF_Cgd::FormKeyDown(int key)
 {
-    if (!RzPanelGhs->isHidden()) {
-        RzPanelGhs->KeyDown(
-            key, [this] { btnGhsAddClick(); }, [this] { btnGhsModiClick(); });
+    if (SupplierPanelsKey(
+            key, RzPanelGhs, RzPanel_Ghs2, [this] { btnGhsAddClick(); }, [this] { btnGhsModiClick(); }))
         return;
-    }
-    if (!RzPanel_Ghs2->isHidden()) {
-        if (key == Qt::Key_F5)
-            RzPanel_Ghs2->btnGhs2OKClick();
-        else if (key == Qt::Key_Escape)
-            RzPanel_Ghs2->btnGhs2ExitClick();
-        return;
-    }
-    switch (key) {
-    case Qt::Key_F2:
-        if (cxPage->currentWidget() == cxTab2)
-            btnSearch2Click();
-        else if (cxPage->currentWidget() == cxTab3)
-            btnSearch3Click();
-        else if (lineRights_)
-            btnAddOldClick();
-        return;
-    case Qt::Key_F9:
-        if (lineRights_)
-            btnAddNewClick();
-        return;
-    case Qt::Key_F5:
-        btnOKClick();
-        return;
-    case Qt::Key_Escape:
-        close();
-        return;
-    default:
-        return;
-    }
+    EntryPagesKey(key,
+        { cxPage, lineRights_, [this] { btnSearch2Click(); }, [this] { btnSearch3Click(); },
+            [this] { btnAddOldClick(); }, [this] { btnAddNewClick(); }, [this] { btnOKClick(); },
+            [this] { close(); } });
 }
 
 void TF_Cgd::keyPressEvent(QKeyEvent* e)

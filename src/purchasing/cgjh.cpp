@@ -1,5 +1,6 @@
 #include "purchasing/cgjh.h"
 
+#include "documents/entrytab.h"
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
@@ -10,6 +11,7 @@
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
 #include "listing/gridformats.h"
+#include "listing/queryframe.h"
 #include "masterdata/keyfilter.h"
 #include "masterdata/pickerscallers.h"
 #include "masterdata/pickersform.h"
@@ -75,36 +77,17 @@ TF_Cgjh::TF_Cgjh(QWidget* parent)
     setObjectName(QStringLiteral("TF_Cgjh"));
     setWindowTitle(QStringLiteral("采购进货"));
     resize(1024, 680);
-    auto* box = new QVBoxLayout(this);
-    cxPage = new QTabWidget(this);
-    cxPage->setObjectName(QStringLiteral("cxPage"));
-    cxTab1 = new QWidget;
-    cxTab1->setObjectName(QStringLiteral("cxTab1"));
-    cxTab2 = new QWidget;
-    cxTab2->setObjectName(QStringLiteral("cxTab2"));
-    cxTab3 = new QWidget;
-    cxTab3->setObjectName(QStringLiteral("cxTab3"));
-    cxPage->addTab(cxTab1, QStringLiteral("采购进货"));
-    cxPage->addTab(cxTab2, QStringLiteral("待审核采购单"));
-    cxPage->addTab(cxTab3, QStringLiteral("采购进货查询"));
-    box->addWidget(cxPage);
+    const DocPages pages = NewDocPages(this, "采购进货", "待审核采购单", "采购进货查询");
+    cxPage = pages.page;
+    cxTab1 = pages.entry;
+    cxTab2 = pages.pending;
+    cxTab3 = pages.query;
     BuildEntryTab();
     BuildPendingTab();
     BuildQueryTab();
     connect(cxPage, &QTabWidget::currentChanged, this, [this] { cxPageChange(); });
     PickerCallers::RegisterHandlerCombo(kJh, comUser);
-    doc.SetHost(
-        { [this] { return jsn->text(); }, [this](const QString& n) { jsn->setText(n); }, [this] { return DocDate(); },
-            [this] { return comCk->currentIndex() >= 0 ? comCk->Code(comCk->currentIndex()) : QString(); },
-            [this] {
-                openGridViewData(jsn->text());
-                updateBottomJe();
-            },
-            [this] {
-                setShspList();
-                updateCheckShdjYfje();
-            },
-            [this] { setShspList(); } });
+    doc.SetHost(EntryDocHost(this));
     PickerCallers::RegisterRemarkEdit(kJh, tnote);
 }
 
@@ -121,38 +104,26 @@ void TF_Cgjh::BuildEntryTab()
     box->addLayout(head);
 
     head->addWidget(NamedLabel(cxTab1, "单号"), 0, 0);
-    jsn = NamedLabel(cxTab1, "", "jsn");
-    jsn->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    jsn = NewDocNumberLabel(cxTab1, "jsn");
     head->addWidget(jsn, 0, 1);
     head->addWidget(NamedLabel(cxTab1, "供货商："), 0, 2);
-    auto* ghsRow = new QHBoxLayout;
     tghs = NamedEdit(cxTab1, "tghs", 32);
     btnSeleGhs = NamedButton(cxTab1, "btnSeleGhs", "…");
-    btnSeleGhs->setMaximumWidth(28);
-    ghsRow->addWidget(tghs, 1);
-    ghsRow->addWidget(btnSeleGhs);
-    head->addLayout(ghsRow, 0, 3);
+    head->addLayout(FieldWithButton(tghs, btnSeleGhs), 0, 3);
     head->addWidget(NamedLabel(cxTab1, "仓库："), 0, 4);
     comCk = new KeyedCombo(cxTab1);
     comCk->setObjectName(QStringLiteral("comCk"));
     head->addWidget(comCk, 0, 5);
     head->addWidget(NamedLabel(cxTab1, "进货日期："), 0, 6);
-    dateCg = new QDateEdit(cxTab1);
-    dateCg->setObjectName(QStringLiteral("dateCg"));
-    dateCg->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    dateCg->setCalendarPopup(true);
+    dateCg = MakeDateEdit(cxTab1, "dateCg");
     head->addWidget(dateCg, 0, 7);
 
     head->addWidget(NamedLabel(cxTab1, "经办人："), 1, 0);
-    auto* userRow = new QHBoxLayout;
     comUser = new KeyedCombo(cxTab1);
     comUser->setObjectName(QStringLiteral("comUser"));
     btnUser = NamedButton(cxTab1, "btnUser", "…");
-    btnUser->setMaximumWidth(28);
     btnUser->hide();
-    userRow->addWidget(comUser, 1);
-    userRow->addWidget(btnUser);
-    head->addLayout(userRow, 1, 1);
+    head->addLayout(FieldWithButton(comUser, btnUser), 1, 1);
     head->addWidget(NamedLabel(cxTab1, "结算方式："), 1, 2);
     comJsfs = new KeyedCombo(cxTab1);
     comJsfs->setObjectName(QStringLiteral("comJsfs"));
@@ -187,14 +158,10 @@ void TF_Cgjh::BuildEntryTab()
     head->addWidget(tbzf, 2, 7);
 
     head->addWidget(NamedLabel(cxTab1, "备注："), 3, 0);
-    auto* noteRow = new QHBoxLayout;
     tnote = NamedEdit(cxTab1, "tnote", 200);
     btnDjbz = NamedButton(cxTab1, "btnDjbz", "…");
-    btnDjbz->setMaximumWidth(28);
     btnDjbz->hide();
-    noteRow->addWidget(tnote, 1);
-    noteRow->addWidget(btnDjbz);
-    head->addLayout(noteRow, 3, 1, 1, 7);
+    head->addLayout(FieldWithButton(tnote, btnDjbz), 3, 1, 1, 7);
 
     RzPanel_Yhzh = NewAccountPanel(cxTab1, "同时选择付款账户：", comYhzh, btnYhzhClose);
     box->addWidget(RzPanel_Yhzh);
@@ -323,10 +290,7 @@ void TF_Cgjh::FormActivate()
         comUser->setCurrentIndex(0);
     FillSettleModes(*comJsfs, QStringLiteral("cg"));
     FillOperatorWarehouses(*comCk);
-    FillCombo(
-        *comYhzh, QStringLiteral("jxc_yhzh"), QStringLiteral("yh_name"), QStringLiteral("yh_sn"), QStringLiteral("id"));
-    if (comYhzh->count() > 0)
-        comYhzh->setCurrentIndex(0);
+    FillCashAccounts(*comYhzh);
     OpenSupplierList(QString::number(RzPanelGhs->comSx->currentIndex()));
 
     initTab();
@@ -399,13 +363,12 @@ void TF_Cgjh::ApplyRightsAndVisibility()
 
 void TF_Cgjh::SetDocDate(const QDate& date)
 {
-    const QSignalBlocker quiet(dateCg);
-    dateCg->setDate(date);
+    SetDocDateQuietly(dateCg, date);
 }
 
 QString TF_Cgjh::DocDate() const
 {
-    return dateCg->date().toString(QStringLiteral("yyyy-MM-dd"));
+    return DocDateText(dateCg);
 }
 
 void TF_Cgjh::initTab()
@@ -443,11 +406,8 @@ void TF_Cgjh::initTab()
         updateBottomJe();
     }
     comJsfs->setCurrentIndex(DefaultSettleMode.toInt() == 1 && comJsfs->count() > 1 ? 1 : 0);
-    const int ck = comCk->findText(DefaultWarehouseName());
-    comCk->setCurrentIndex(ck >= 0 ? ck : (comCk->count() > 0 ? 0 : -1));
+    ChooseDefaultWarehouse(*comCk, *comYhzh);
     comCk->setEnabled(true);
-    if (comYhzh->count() > 0)
-        comYhzh->setCurrentIndex(0);
 }
 
 void TF_Cgjh::ShowLineButtons(bool on)
@@ -464,7 +424,7 @@ bool TF_Cgjh::EntryHasRows() const
 
 void TF_Cgjh::openGridViewData(const QString& number)
 {
-    OpenPurchaseDraftLines(Q_Jhsp, doc.Kind(), number);
+    OpenDraftLines(Q_Jhsp, doc.Kind(), number);
 }
 
 void TF_Cgjh::updateBottomJe()
@@ -477,36 +437,18 @@ void TF_Cgjh::updateBottomJe()
 
 void TF_Cgjh::dateCgChange()
 {
-    QString number = jsn->text();
-    if (!doc.DateChange(DocDate(), LastDocDate, number)) {
-        SetDocDate(QDate::fromString(LastDocDate, QStringLiteral("yyyy-MM-dd")));
-        return;
-    }
-    jsn->setText(number);
-    openGridViewData(number);
+    if (EntryDateChanged(doc, dateCg, jsn, LastDocDate))
+        openGridViewData(jsn->text());
 }
 
 void TF_Cgjh::tSptmKeyDown()
 {
-    const QString code = tSptm->text().trimmed();
-    if (code.isEmpty())
+    if (!ScanIntoDraft(doc.Kind(), tSptm, jsn, DocDate(), btnPanelAdd->isChecked()))
         return;
-    const ScannedLine scan = ScanPurchaseLine(doc.Kind(), jsn->text(), DocDate(), code, btnPanelAdd->isChecked());
-    if (scan.outcome == ScannedLine::UnknownCode) {
-        Prompt::Info(QStringLiteral("没有找到与该条码匹配的商品，请检查！"));
-        return;
-    }
-    if (scan.outcome == ScannedLine::Repeated) {
-        Prompt::Info(QStringLiteral("该商品已添加，不能重复添加，\r\n\r\n可以修改已添加商品的数量！"));
-        tSptm->clear();
-        return;
-    }
-    jsn->setText(scan.number);
-    openGridViewData(scan.number);
+    openGridViewData(jsn->text());
     Q_Jhsp.Last();
     ShowLineButtons(true);
     updateBottomJe();
-    tSptm->clear();
 }
 
 void TF_Cgjh::btnDelClick()
@@ -521,9 +463,7 @@ void TF_Cgjh::btnDelClick()
 
 void TF_Cgjh::btnUserClick()
 {
-    PickerCaller = kJh;
-    FunctionWindows::Open(QStringLiteral("TF_User2"), FunctionWindows::Lifetime::Freed);
-    PickerCaller.clear();
+    OpenPickerFor(kJh, QStringLiteral("TF_User2"));
 }
 
 void TF_Cgjh::btnDjbzClick()
@@ -591,39 +531,12 @@ void TF_Cgjh::hideEvent(QHideEvent* e)
 
 void TF_Cgjh::FormKeyDown(int key)
 {
-    if (!RzPanelGhs->isHidden()) {
-        RzPanelGhs->KeyDown(
-            key, [this] { btnGhsAddClick(); }, [this] { btnGhsModiClick(); });
+    if (SupplierPanelsKey(
+            key, RzPanelGhs, RzPanel_Ghs2, [this] { btnGhsAddClick(); }, [this] { btnGhsModiClick(); }))
         return;
-    }
-    if (!RzPanel_Ghs2->isHidden()) {
-        if (key == Qt::Key_F5)
-            btnGhs2OKClick();
-        else if (key == Qt::Key_Escape)
-            btnGhs2ExitClick();
-        return;
-    }
-    switch (key) {
-    case Qt::Key_F2:
-        // The goods browser comes with its own dialog; on the pending tab F2 searches.
-        if (cxPage->currentWidget() == cxTab2)
-            btnSearch2Click();
-        else if (cxPage->currentWidget() == cxTab1 && lineRights_)
-            btnAddOldClick();
-        return;
-    case Qt::Key_F9:
-        if (lineRights_)
-            btnAddNewClick();
-        return;
-    case Qt::Key_F5:
-        btnOKClick();
-        return;
-    case Qt::Key_Escape:
-        close();
-        return;
-    default:
-        return;
-    }
+    EntryPagesKey(key,
+        { cxPage, lineRights_, [this] { btnSearch2Click(); }, {}, [this] { btnAddOldClick(); },
+            [this] { btnAddNewClick(); }, [this] { btnOKClick(); }, [this] { close(); } });
 }
 
 void TF_Cgjh::keyPressEvent(QKeyEvent* e)
