@@ -10,10 +10,14 @@
 #include "platform/ui/keyedcombo.h"
 #include "platform/ui/prompt.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -40,6 +44,43 @@ QLabel* NewDocNumberLabel(QWidget* parent, const char* name)
     QLabel* label = NamedLabel(parent, "", name);
     label->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
     return label;
+}
+
+QDateEdit* NewDocDateEdit(QWidget* parent, const char* name)
+{
+    auto* edit = new QDateEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    edit->setCalendarPopup(true);
+    return edit;
+}
+
+QGroupBox* NewEntryButtonGroup(QWidget* tab, std::initializer_list<EntryButton> buttons, QPushButton*& btnPrin,
+    QAction*& btnPrin_W, QAction*& btnPrin_X, const std::function<void()>& print, const std::function<void()>& preview)
+{
+    auto* group = new QGroupBox(tab);
+    group->setObjectName(QStringLiteral("RzGroupBox_Btns"));
+    auto* bar = new QHBoxLayout(group);
+    for (const EntryButton& b : buttons)
+        *b.button = NamedButton(group, b.name, b.caption, bar);
+    btnPrin = NamedButton(group, "btnPrin", "打印", bar);
+    auto* menu = new QMenu(btnPrin);
+    btnPrin_W = menu->addAction(QStringLiteral("打印单据(&W)"), group, print);
+    btnPrin_X = menu->addAction(QStringLiteral("预览单据(&X)"), group, preview);
+    btnPrin->setMenu(menu);
+    bar->addStretch(1);
+    return group;
+}
+
+SupplierPanel* NewSupplierChooser(QWidget* tab, QLineEdit* field)
+{
+    auto* panel = new SupplierPanel(tab);
+    panel->setGeometry(80, 40, 640, 300);
+    panel->chosen = [field](const QString& sn, const QString& name) {
+        field->setText(name);
+        CurrentSupplierSn = sn;
+    };
+    return panel;
 }
 
 QHBoxLayout* FieldWithButton(QWidget* field, QPushButton* button)

@@ -4,9 +4,13 @@
 #include <QLabel>
 #include <QString>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 
 class KeyedCombo;
+class QAction;
+class QGroupBox;
+class QLineEdit;
 class QDate;
 class QDateEdit;
 class QHBoxLayout;
@@ -30,6 +34,23 @@ DocPages NewDocPages(QWidget* window, const char* entry, const char* pending, co
 
 // The document number in red bold beside its caption.
 QLabel* NewDocNumberLabel(QWidget* parent, const char* name);
+
+// The document date of the entry tab, shown "yyyy-MM-dd" with a calendar.
+QDateEdit* NewDocDateEdit(QWidget* parent, const char* name);
+
+// The entry tab's button group ("RzGroupBox_Btns"): the buttons given, in order, then
+// "打印" (btnPrin) with "打印单据(&W)" and "预览单据(&X)" in its menu, then a stretch.
+struct EntryButton {
+    QPushButton** button;
+    const char* name;
+    const char* caption;
+};
+QGroupBox* NewEntryButtonGroup(QWidget* tab, std::initializer_list<EntryButton> buttons, QPushButton*& btnPrin,
+    QAction*& btnPrin_W, QAction*& btnPrin_X, const std::function<void()>& print, const std::function<void()>& preview);
+
+// The supplier chooser over the entry tab: choosing puts the supplier's name into
+// the field and its code into CurrentSupplierSn.
+SupplierPanel* NewSupplierChooser(QWidget* tab, QLineEdit* field);
 
 // A field with its side button ("…") to its right.
 QHBoxLayout* FieldWithButton(QWidget* field, QPushButton* button);

@@ -10,6 +10,7 @@
 #include "platform/ui/keyedcombo.h"
 
 #include <QBoxLayout>
+#include <QDateEdit>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -18,7 +19,7 @@
 
 namespace {
 
-QLineEdit* ReturnBottomEdit(QWidget* parent, const char* name, int maxLength)
+QLineEdit* ReturnEdit(QWidget* parent, const char* name, int maxLength)
 {
     auto* e = new QLineEdit(parent);
     e->setObjectName(QString::fromLatin1(name));
@@ -28,17 +29,16 @@ QLineEdit* ReturnBottomEdit(QWidget* parent, const char* name, int maxLength)
 
 } // namespace
 
-ReturnBottom NewReturnBottom(QWidget* tab, QBoxLayout* box, const ReturnBottomText& text)
+void NewReturnBottom(QWidget* tab, QBoxLayout* box, const ReturnBottomText& text, const ReturnBottom& b)
 {
-    ReturnBottom b;
     auto* grid = new QGridLayout;
     box->addLayout(grid);
     grid->addWidget(NamedLabel(tab, text.payable), 0, 0);
-    b.payable = ReturnBottomEdit(tab, "tyfje", 32767);
+    b.payable = ReturnEdit(tab, "tyfje", 32767);
     b.payable->setReadOnly(true);
     grid->addWidget(b.payable, 0, 1);
     grid->addWidget(NamedLabel(tab, text.paid), 0, 2);
-    b.paid = ReturnBottomEdit(tab, text.paidName, 32767);
+    b.paid = ReturnEdit(tab, text.paidName, 32767);
     grid->addWidget(b.paid, 0, 3);
     grid->addWidget(NamedLabel(tab, text.rest), 0, 4);
     grid->addWidget(NamedLabel(tab, "经办人："), 1, 0);
@@ -48,7 +48,7 @@ ReturnBottom NewReturnBottom(QWidget* tab, QBoxLayout* box, const ReturnBottomTe
     b.handlerButton->hide();
     grid->addLayout(FieldWithButton(b.handler, b.handlerButton), 1, 1);
     grid->addWidget(NamedLabel(tab, "备         注："), 1, 2);
-    b.note = ReturnBottomEdit(tab, "tnote", 200);
+    b.note = ReturnEdit(tab, "tnote", 200);
     if (text.notePicker) {
         b.noteButton = NamedButton(tab, "btnDjbz", "…");
         b.noteButton->hide();
@@ -58,9 +58,9 @@ ReturnBottom NewReturnBottom(QWidget* tab, QBoxLayout* box, const ReturnBottomTe
     }
     b.invoiceLabel = NamedLabel(tab, "发票号：", text.invoiceLabel);
     grid->addWidget(b.invoiceLabel, 2, 0);
-    b.invoiceNo = ReturnBottomEdit(tab, "tfpno", 32);
+    b.invoiceNo = ReturnEdit(tab, "tfpno", 32);
     grid->addWidget(b.invoiceNo, 2, 1);
-    b.invoiceAmount = ReturnBottomEdit(tab, "tfpje", 32767);
+    b.invoiceAmount = ReturnEdit(tab, "tfpje", 32767);
     grid->addWidget(b.invoiceAmount, 2, 2);
     b.save = NamedButton(tab, "btnOK", "保存(F5)");
     b.leave = NamedButton(tab, "btnCancel", "退出(Esc)");
@@ -68,7 +68,26 @@ ReturnBottom NewReturnBottom(QWidget* tab, QBoxLayout* box, const ReturnBottomTe
     grid->addWidget(b.leave, 2, 4);
     b.accountPanel = NewAccountPanel(tab, text.accountPanel, b.account, b.accountClose);
     box->addWidget(b.accountPanel);
-    return b;
+}
+
+QGridLayout* NewReturnHead(QWidget* tab, QBoxLayout* box, const ReturnHeadText& text, QLineEdit*& partner,
+    QPushButton*& choose, KeyedCombo*& warehouse, QDateEdit*& date)
+{
+    auto* head = new QGridLayout;
+    box->addLayout(head);
+    head->addWidget(NamedLabel(tab, text.partner), 0, 0);
+    partner = ReturnEdit(tab, text.partnerName, 32);
+    partner->setToolTip(QStringLiteral("输入编号,名称,拼音简码,联系电话,联系地址进行查询"));
+    choose = NamedButton(tab, "btnSeleGhs", "…");
+    head->addLayout(FieldWithButton(partner, choose), 0, 1);
+    head->addWidget(NamedLabel(tab, text.warehouse), 0, 2);
+    warehouse = new KeyedCombo(tab);
+    warehouse->setObjectName(QStringLiteral("comCk"));
+    head->addWidget(warehouse, 0, 3);
+    head->addWidget(NamedLabel(tab, text.date), 0, 4);
+    date = NewDocDateEdit(tab, "dateCg");
+    head->addWidget(date, 0, 5);
+    return head;
 }
 
 void ShowReturnLineButtons(

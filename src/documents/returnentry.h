@@ -6,7 +6,9 @@
 
 class KeyedCombo;
 class QBoxLayout;
+class QDateEdit;
 class QFrame;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -25,25 +27,38 @@ struct ReturnBottomText {
     const char* accountPanel; // "同时选择收款账户："
     bool notePicker = false;  // a hidden "…" beside the remark for the remark picker
 };
-// The amounts, handler, remark, invoice, save and leave buttons and the cash-account
-// panel, laid out in that order under the lines.
+// The window's controls that the bottom fills: the amounts, handler, remark, invoice,
+// save and leave buttons and the cash-account panel, laid out in that order under
+// the lines. noteButton stays nullptr without notePicker.
 struct ReturnBottom {
-    QLineEdit* payable = nullptr;
-    QLineEdit* paid = nullptr;
-    KeyedCombo* handler = nullptr;
-    QPushButton* handlerButton = nullptr;
-    QLineEdit* note = nullptr;
-    QPushButton* noteButton = nullptr; // nullptr without notePicker
-    QLabel* invoiceLabel = nullptr;
-    QLineEdit* invoiceNo = nullptr;
-    QLineEdit* invoiceAmount = nullptr;
-    QPushButton* save = nullptr;
-    QPushButton* leave = nullptr;
-    QFrame* accountPanel = nullptr;
-    KeyedCombo* account = nullptr;
-    QPushButton* accountClose = nullptr;
+    QLineEdit*& payable;
+    QLineEdit*& paid;
+    KeyedCombo*& handler;
+    QPushButton*& handlerButton;
+    QLineEdit*& note;
+    QPushButton*& noteButton;
+    QLabel*& invoiceLabel;
+    QLineEdit*& invoiceNo;
+    QLineEdit*& invoiceAmount;
+    QPushButton*& save;
+    QPushButton*& leave;
+    QFrame*& accountPanel;
+    KeyedCombo*& account;
+    QPushButton*& accountClose;
 };
-ReturnBottom NewReturnBottom(QWidget* tab, QBoxLayout* box, const ReturnBottomText& text);
+void NewReturnBottom(QWidget* tab, QBoxLayout* box, const ReturnBottomText& text, const ReturnBottom& b);
+
+// The header row of a return: the partner field with its chooser button
+// ("btnSeleGhs"), the warehouse ("comCk") and the date ("dateCg"), each after its
+// caption; answers the row's grid, whose next column is free.
+struct ReturnHeadText {
+    const char* partner;     // "供货商："
+    const char* partnerName; // the object name of the partner field ("tghs")
+    const char* warehouse;   // "出货仓库："
+    const char* date;        // "退货日期："
+};
+QGridLayout* NewReturnHead(QWidget* tab, QBoxLayout* box, const ReturnHeadText& text, QLineEdit*& partner,
+    QPushButton*& choose, KeyedCombo*& warehouse, QDateEdit*& date);
 
 // While the return has lines the line buttons show and its warehouse and partner
 // stay as they are.

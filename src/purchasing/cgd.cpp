@@ -100,7 +100,7 @@ void TF_Cgd::BuildEntryTab()
     btnSeleGhs = NamedButton(cxTab1, "btnSeleGhs", "…");
     comCk = new KeyedCombo(cxTab1);
     comCk->setObjectName(QStringLiteral("comCk"));
-    dateCg = MakeDateEdit(cxTab1, "dateCg");
+    dateCg = NewDocDateEdit(cxTab1, "dateCg");
     comUser = new KeyedCombo(cxTab1);
     comUser->setObjectName(QStringLiteral("comUser"));
     btnUser = NamedButton(cxTab1, "btnUser", "…");
@@ -140,19 +140,11 @@ void TF_Cgd::BuildEntryTab()
     RzPanel_Yhzh = NewAccountPanel(cxTab1, "同时选择付款账户：", comYhzh, btnYhzhClose);
     box->addWidget(RzPanel_Yhzh);
 
-    RzGroupBox_Btns = new QGroupBox(cxTab1);
-    RzGroupBox_Btns->setObjectName(QStringLiteral("RzGroupBox_Btns"));
-    auto* bar = new QHBoxLayout(RzGroupBox_Btns);
-    btnAddOld = NamedButton(RzGroupBox_Btns, "btnAddOld", "老商品添加(F2)", bar);
-    btnAddNew = NamedButton(RzGroupBox_Btns, "btnAddNew", "新商品添加(F9)", bar);
-    btnModi = NamedButton(RzGroupBox_Btns, "btnModi", "修改", bar);
-    btnDel = NamedButton(RzGroupBox_Btns, "btnDel", "删除", bar);
-    btnPrin = NamedButton(RzGroupBox_Btns, "btnPrin", "打印", bar);
-    auto* prinMenu = new QMenu(btnPrin);
-    btnPrin_W = prinMenu->addAction(QStringLiteral("打印单据(&W)"), this, &TF_Cgd::btnPrin_WClick);
-    btnPrin_X = prinMenu->addAction(QStringLiteral("预览单据(&X)"), this, &TF_Cgd::btnPrin_XClick);
-    btnPrin->setMenu(prinMenu);
-    bar->addStretch(1);
+    RzGroupBox_Btns = NewEntryButtonGroup(
+        cxTab1,
+        { { &btnAddOld, "btnAddOld", "老商品添加(F2)" }, { &btnAddNew, "btnAddNew", "新商品添加(F9)" },
+            { &btnModi, "btnModi", "修改" }, { &btnDel, "btnDel", "删除" } },
+        btnPrin, btnPrin_W, btnPrin_X, [this] { btnPrin_WClick(); }, [this] { btnPrin_XClick(); });
     auto* actions = new QHBoxLayout;
     actions->addWidget(RzGroupBox_Btns, 1);
     btnInOut = NamedButton(cxTab1, "btnInOut", "导入、导出", actions);
@@ -186,12 +178,7 @@ void TF_Cgd::BuildEntryTab()
             [this] { btnAddOldClick(); }, [this] { btnModiClick(); }, [this] { btnDelClick(); },
             [this] { btnPrin_WClick(); }, [this] { btnPrin_XClick(); }, [this] { return EntryHasRows(); } });
 
-    RzPanelGhs = new SupplierPanel(cxTab1);
-    RzPanelGhs->setGeometry(80, 40, 640, 300);
-    RzPanelGhs->chosen = [this](const QString& sn, const QString& name) {
-        tghs->setText(name);
-        CurrentSupplierSn = sn;
-    };
+    RzPanelGhs = NewSupplierChooser(cxTab1, tghs);
 
     connect(btnSeleGhs, &QPushButton::clicked, this, &TF_Cgd::btnSeleGhsClick);
     connect(tghs, &QLineEdit::textEdited, this, &TF_Cgd::tghsKeyUp);
@@ -295,21 +282,14 @@ void TF_Cgd::ApplyRightsAndVisibility()
 
     const bool tax = IsTrueFor(UseTaxPrice, QStringLiteral("cj"));
     const bool discount = IsTrue(UseDiscount) && ShowCostPrice;
-    auto show = [](DataGrid* g, std::initializer_list<const char*> fields, bool on) {
-        for (const char* f : fields) {
-            const int col = g->ColumnByField(QLatin1String(f));
-            if (col >= 0)
-                g->SetColumnVisible(col, on);
-        }
-    };
     for (DataGrid* g : { cxGridView, cxGrid3View, cxGrid32View, cxGrid33View }) {
-        show(g, { "jh_dj", "zje", "jh_zje", "dj" }, ShowCostPrice);
-        show(g, { "jh_je", "je", "jh_tax", "jh_taxdj", "jh_taxje", "taxje" }, tax);
-        show(g, { "jh_dzl", "dj" }, discount);
-        show(g, { "color_name" }, IsTrue(UseColors));
+        ShowGridColumns(g, { "jh_dj", "zje", "jh_zje", "dj" }, ShowCostPrice);
+        ShowGridColumns(g, { "jh_je", "je", "jh_tax", "jh_taxdj", "jh_taxje", "taxje" }, tax);
+        ShowGridColumns(g, { "jh_dzl", "dj" }, discount);
+        ShowGridColumns(g, { "color_name" }, IsTrue(UseColors));
     }
     for (DataGrid* g : { cxGrid2View, cxGrid31View })
-        show(g, { "j_yfje", "j_sfje" }, ShowCostPrice);
+        ShowGridColumns(g, { "j_yfje", "j_sfje" }, ShowCostPrice);
     tyfje->setVisible(ShowCostPrice);
     tsfje->setVisible(ShowCostPrice);
     SetLineGridFormats(*cxGridView, { "jh_dj", "jh_taxdj", "dj", "je", "taxje", "zje" }, "t_sl");

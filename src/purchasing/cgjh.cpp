@@ -11,7 +11,6 @@
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
 #include "listing/gridformats.h"
-#include "listing/queryframe.h"
 #include "masterdata/keyfilter.h"
 #include "masterdata/pickerscallers.h"
 #include "masterdata/pickersform.h"
@@ -115,7 +114,7 @@ void TF_Cgjh::BuildEntryTab()
     comCk->setObjectName(QStringLiteral("comCk"));
     head->addWidget(comCk, 0, 5);
     head->addWidget(NamedLabel(cxTab1, "进货日期："), 0, 6);
-    dateCg = MakeDateEdit(cxTab1, "dateCg");
+    dateCg = NewDocDateEdit(cxTab1, "dateCg");
     head->addWidget(dateCg, 0, 7);
 
     head->addWidget(NamedLabel(cxTab1, "经办人："), 1, 0);
@@ -166,21 +165,11 @@ void TF_Cgjh::BuildEntryTab()
     RzPanel_Yhzh = NewAccountPanel(cxTab1, "同时选择付款账户：", comYhzh, btnYhzhClose);
     box->addWidget(RzPanel_Yhzh);
 
-    RzGroupBox_Btns = new QGroupBox(cxTab1);
-    RzGroupBox_Btns->setObjectName(QStringLiteral("RzGroupBox_Btns"));
-    auto* bar = new QHBoxLayout(RzGroupBox_Btns);
-    btnAddOld = NamedButton(RzGroupBox_Btns, "btnAddOld", "老商品添加(F2)");
-    btnAddNew = NamedButton(RzGroupBox_Btns, "btnAddNew", "新商品添加(F9)");
-    btnModi = NamedButton(RzGroupBox_Btns, "btnModi", "修改");
-    btnDel = NamedButton(RzGroupBox_Btns, "btnDel", "删除");
-    btnPrin = NamedButton(RzGroupBox_Btns, "btnPrin", "打印");
-    for (QPushButton* b : { btnAddOld, btnAddNew, btnModi, btnDel, btnPrin })
-        bar->addWidget(b);
-    auto* prinMenu = new QMenu(btnPrin);
-    btnPrin_W = prinMenu->addAction(QStringLiteral("打印单据(&W)"), this, &TF_Cgjh::btnPrin_WClick);
-    btnPrin_X = prinMenu->addAction(QStringLiteral("预览单据(&X)"), this, &TF_Cgjh::btnPrin_XClick);
-    btnPrin->setMenu(prinMenu);
-    bar->addStretch(1);
+    RzGroupBox_Btns = NewEntryButtonGroup(
+        cxTab1,
+        { { &btnAddOld, "btnAddOld", "老商品添加(F2)" }, { &btnAddNew, "btnAddNew", "新商品添加(F9)" },
+            { &btnModi, "btnModi", "修改" }, { &btnDel, "btnDel", "删除" } },
+        btnPrin, btnPrin_W, btnPrin_X, [this] { btnPrin_WClick(); }, [this] { btnPrin_XClick(); });
     auto* actions = new QHBoxLayout;
     actions->addWidget(RzGroupBox_Btns, 1);
     btnCgdImport = NamedButton(cxTab1, "btnCgdImport", "导入订单");
@@ -215,12 +204,7 @@ void TF_Cgjh::BuildEntryTab()
             [this] { btnAddOldClick(); }, [this] { btnModiClick(); }, [this] { btnDelClick(); }, {}, {},
             [this] { return EntryHasRows(); } });
 
-    RzPanelGhs = new SupplierPanel(cxTab1);
-    RzPanelGhs->setGeometry(80, 40, 640, 300);
-    RzPanelGhs->chosen = [this](const QString& sn, const QString& name) {
-        tghs->setText(name);
-        CurrentSupplierSn = sn;
-    };
+    RzPanelGhs = NewSupplierChooser(cxTab1, tghs);
 
     connect(btnSeleGhs, &QPushButton::clicked, this, &TF_Cgjh::btnSeleGhsClick);
     connect(tghs, &QLineEdit::textEdited, this, &TF_Cgjh::tghsKeyUp);
@@ -324,18 +308,12 @@ void TF_Cgjh::ApplyRightsAndVisibility()
     // Columns by settings and the cost-price right.
     const bool tax = IsTrueFor(UseTaxPrice, QStringLiteral("cj"));
     const bool discount = IsTrue(UseDiscount) && ShowCostPrice;
-    auto show = [](DataGrid* g, const char* field, bool on) {
-        const int col = g->ColumnByField(QLatin1String(field));
-        if (col >= 0)
-            g->SetColumnVisible(col, on);
-    };
-    show(cxGridView, "jh_dj", ShowCostPrice);
-    show(cxGridView, "zje", ShowCostPrice);
-    for (const char* f : { "jh_tax", "jh_taxdj", "jh_je", "je", "jh_taxje", "taxje" })
-        show(cxGridView, f, tax);
-    show(cxGridView, "jh_dzl", discount);
-    show(cxGridView, "dj", discount);
-    show(cxGridView, "gl_djh2", IsTrue(UsePurchaseOrders));
+    ShowGridColumns(cxGridView, { "jh_dj" }, ShowCostPrice);
+    ShowGridColumns(cxGridView, { "zje" }, ShowCostPrice);
+    ShowGridColumns(cxGridView, { "jh_tax", "jh_taxdj", "jh_je", "je", "jh_taxje", "taxje" }, tax);
+    ShowGridColumns(cxGridView, { "jh_dzl" }, discount);
+    ShowGridColumns(cxGridView, { "dj" }, discount);
+    ShowGridColumns(cxGridView, { "gl_djh2" }, IsTrue(UsePurchaseOrders));
     tyfje->setVisible(ShowCostPrice);
     tsfje->setVisible(ShowCostPrice);
     const bool freight = IsTrue(UseFreightFees);
@@ -344,19 +322,16 @@ void TF_Cgjh::ApplyRightsAndVisibility()
     const bool invoices = IsTrue(UseInvoices);
     for (QWidget* w : std::initializer_list<QWidget*> { tfpno, tfpje, lfpno })
         w->setVisible(invoices);
-    for (const char* f : { "j_yfje", "j_sfje", "wfje", "j_yhje" })
-        show(cxGrid2View, f, ShowCostPrice);
-    for (const char* f : { "jh_dj", "dj", "jh_je", "jh_zje" })
-        show(cxGrid3View, f, ShowCostPrice);
-    for (const char* f : { "jh_tax", "jh_taxdj", "jh_taxje" })
-        show(cxGrid3View, f, tax);
-    show(cxGrid3View, "jh_dzl", discount);
-    show(cxGrid3View, "gl_djh2", IsTrue(UsePurchaseOrders));
-    show(cxGrid2View, "j_yf", freight);
-    show(cxGrid2View, "j_bzf", freight);
-    show(cxGrid2View, "gl_djh2", IsTrue(UseOriginalDocNo));
-    show(cxGridSpMx0View, "jh_taxdj", ShowCostPrice);
-    show(cxGridSpMx0View, "zje", ShowCostPrice);
+    ShowGridColumns(cxGrid2View, { "j_yfje", "j_sfje", "wfje", "j_yhje" }, ShowCostPrice);
+    ShowGridColumns(cxGrid3View, { "jh_dj", "dj", "jh_je", "jh_zje" }, ShowCostPrice);
+    ShowGridColumns(cxGrid3View, { "jh_tax", "jh_taxdj", "jh_taxje" }, tax);
+    ShowGridColumns(cxGrid3View, { "jh_dzl" }, discount);
+    ShowGridColumns(cxGrid3View, { "gl_djh2" }, IsTrue(UsePurchaseOrders));
+    ShowGridColumns(cxGrid2View, { "j_yf" }, freight);
+    ShowGridColumns(cxGrid2View, { "j_bzf" }, freight);
+    ShowGridColumns(cxGrid2View, { "gl_djh2" }, IsTrue(UseOriginalDocNo));
+    ShowGridColumns(cxGridSpMx0View, { "jh_taxdj" }, ShowCostPrice);
+    ShowGridColumns(cxGridSpMx0View, { "zje" }, ShowCostPrice);
 
     SetLineGridFormats(*cxGridView, { "jh_dj", "jh_taxdj", "dj", "je", "jh_je", "taxje", "jh_taxje", "zje" }, "t_sl");
 }

@@ -14,7 +14,6 @@
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
 #include "listing/gridformats.h"
-#include "listing/queryframe.h"
 #include "masterdata/keyfilter.h"
 #include "masterdata/pickerscallers.h"
 #include "masterdata/pickersform.h"
@@ -106,37 +105,17 @@ void TF_Cgth::FormCreate()
 void TF_Cgth::BuildEntryTab()
 {
     auto* box = new QVBoxLayout(cxTab1);
-    auto* head = new QGridLayout;
-    box->addLayout(head);
-    head->addWidget(NamedLabel(cxTab1, "供货商："), 0, 0);
-    tghs = NamedEdit(cxTab1, "tghs", 32);
-    tghs->setToolTip(QStringLiteral("输入编号,名称,拼音简码,联系电话,联系地址进行查询"));
-    btnSeleGhs = NamedButton(cxTab1, "btnSeleGhs", "…");
-    head->addLayout(FieldWithButton(tghs, btnSeleGhs), 0, 1);
-    head->addWidget(NamedLabel(cxTab1, "出货仓库："), 0, 2);
-    comCk = new KeyedCombo(cxTab1);
-    comCk->setObjectName(QStringLiteral("comCk"));
-    head->addWidget(comCk, 0, 3);
-    head->addWidget(NamedLabel(cxTab1, "退货日期："), 0, 4);
-    dateCg = MakeDateEdit(cxTab1, "dateCg");
-    head->addWidget(dateCg, 0, 5);
+    QGridLayout* head = NewReturnHead(
+        cxTab1, box, { "供货商：", "tghs", "出货仓库：", "退货日期：" }, tghs, btnSeleGhs, comCk, dateCg);
     head->addWidget(NamedLabel(cxTab1, "单号"), 0, 6);
     jsn = NewDocNumberLabel(cxTab1, "jsn");
     head->addWidget(jsn, 0, 7);
 
-    RzGroupBox_Btns = new QGroupBox(cxTab1);
-    RzGroupBox_Btns->setObjectName(QStringLiteral("RzGroupBox_Btns"));
-    auto* bar = new QHBoxLayout(RzGroupBox_Btns);
-    btnAddOld = NamedButton(RzGroupBox_Btns, "btnAddOld", "添加商品(F2)", bar);
-    btnZdth = NamedButton(RzGroupBox_Btns, "btnZdth", "整单退货", bar);
-    btnModi = NamedButton(RzGroupBox_Btns, "btnModi", "修改", bar);
-    btnDel = NamedButton(RzGroupBox_Btns, "btnDel", "删除", bar);
-    btnPrin = NamedButton(RzGroupBox_Btns, "btnPrin", "打印", bar);
-    auto* prinMenu = new QMenu(btnPrin);
-    btnPrin_W = prinMenu->addAction(QStringLiteral("打印单据(&W)"), this, &TF_Cgth::btnPrin_WClick);
-    btnPrin_X = prinMenu->addAction(QStringLiteral("预览单据(&X)"), this, &TF_Cgth::btnPrin_XClick);
-    btnPrin->setMenu(prinMenu);
-    bar->addStretch(1);
+    RzGroupBox_Btns = NewEntryButtonGroup(
+        cxTab1,
+        { { &btnAddOld, "btnAddOld", "添加商品(F2)" }, { &btnZdth, "btnZdth", "整单退货" },
+            { &btnModi, "btnModi", "修改" }, { &btnDel, "btnDel", "删除" } },
+        btnPrin, btnPrin_W, btnPrin_X, [this] { btnPrin_WClick(); }, [this] { btnPrin_XClick(); });
     box->addWidget(RzGroupBox_Btns);
 
     cxGridView = new DataGrid(cxTab1);
@@ -149,30 +128,13 @@ void TF_Cgth::BuildEntryTab()
         cxGridView->SetFooterSum(cxGridView->ColumnByField(QLatin1String(f)));
     box->addWidget(cxGridView, 1);
 
-    const ReturnBottom bottom = NewReturnBottom(
-        cxTab1, box, { "应收金额：", "实收金额：", "tsfje", "余款记入应付帐款", "lfpno", "同时选择收款账户：", true });
-    tyfje = bottom.payable;
-    tsfje = bottom.paid;
-    comUser = bottom.handler;
-    btnUser = bottom.handlerButton;
-    tnote = bottom.note;
-    btnDjbz = bottom.noteButton;
-    lfpno = bottom.invoiceLabel;
-    tfpno = bottom.invoiceNo;
-    tfpje = bottom.invoiceAmount;
-    btnOK = bottom.save;
-    btnCancel = bottom.leave;
-    RzPanel_Yhzh = bottom.accountPanel;
-    comYhzh = bottom.account;
-    btnYhzhClose = bottom.accountClose;
+    NewReturnBottom(cxTab1, box,
+        { "应收金额：", "实收金额：", "tsfje", "余款记入应付帐款", "lfpno", "同时选择收款账户：", true },
+        { tyfje, tsfje, comUser, btnUser, tnote, btnDjbz, lfpno, tfpno, tfpje, btnOK, btnCancel, RzPanel_Yhzh, comYhzh,
+            btnYhzhClose });
 
-    RzPanelGhs = new SupplierPanel(cxTab1);
-    RzPanelGhs->setGeometry(80, 40, 640, 300);
+    RzPanelGhs = NewSupplierChooser(cxTab1, tghs);
     RzPanelGhs->btnGhsAdd->hide();
-    RzPanelGhs->chosen = [this](const QString& sn, const QString& name) {
-        tghs->setText(name);
-        CurrentSupplierSn = sn;
-    };
 
     connect(btnSeleGhs, &QPushButton::clicked, this, &TF_Cgth::btnSeleGhsClick);
     connect(tghs, &QLineEdit::textEdited, this, &TF_Cgth::tghsKeyUp);
@@ -245,17 +207,12 @@ void TF_Cgth::ApplyRightsAndVisibility()
     for (QWidget* w : std::initializer_list<QWidget*> { lfpno, tfpno, tfpje })
         w->setVisible(IsTrue(UseInvoices));
     const bool tax = IsTrueFor(UseTaxPrice, QStringLiteral("cj"));
-    auto show = [this](const char* field, bool on) {
-        const int col = cxGridView->ColumnByField(QLatin1String(field));
-        if (col >= 0)
-            cxGridView->SetColumnVisible(col, on);
-    };
-    show("th_dj", tax || ShowCostPrice);
-    show("zje", tax || ShowCostPrice);
-    show("th_tax", tax);
-    show("th_taxdj", tax);
-    show("th_dzl", IsTrue(UseDiscount) && ShowCostPrice);
-    show("color_name", IsTrue(UseColors));
+    ShowGridColumns(cxGridView, { "th_dj" }, tax || ShowCostPrice);
+    ShowGridColumns(cxGridView, { "zje" }, tax || ShowCostPrice);
+    ShowGridColumns(cxGridView, { "th_tax" }, tax);
+    ShowGridColumns(cxGridView, { "th_taxdj" }, tax);
+    ShowGridColumns(cxGridView, { "th_dzl" }, IsTrue(UseDiscount) && ShowCostPrice);
+    ShowGridColumns(cxGridView, { "color_name" }, IsTrue(UseColors));
     SetLineGridFormats(*cxGridView, { "th_dj", "th_taxdj", "je", "taxje", "zje" }, "t_sl");
 }
 

@@ -112,37 +112,16 @@ void TF_Xsth::BuildEntryTab()
     gldjh = NewDocNumberLabel(cxTab1, "gldjh");
     top->addWidget(gldjh);
     box->addLayout(top);
-    auto* head = new QGridLayout;
-    box->addLayout(head);
-    head->addWidget(NamedLabel(cxTab1, "客户名称："), 0, 0);
-    tkh = NamedEdit(cxTab1, "tkh", 32);
-    tkh->setToolTip(QStringLiteral("输入编号,名称,拼音简码,联系电话,联系地址进行查询"));
-    btnSeleGhs = NamedButton(cxTab1, "btnSeleGhs", "…");
-    head->addLayout(FieldWithButton(tkh, btnSeleGhs), 0, 1);
-    head->addWidget(NamedLabel(cxTab1, "收货仓库："), 0, 2);
-    comCk = new KeyedCombo(cxTab1);
-    comCk->setObjectName(QStringLiteral("comCk"));
-    head->addWidget(comCk, 0, 3);
-    head->addWidget(NamedLabel(cxTab1, "收货日期："), 0, 4);
-    dateCg = MakeDateEdit(cxTab1, "dateCg");
-    head->addWidget(dateCg, 0, 5);
+    NewReturnHead(cxTab1, box, { "客户名称：", "tkh", "收货仓库：", "收货日期：" }, tkh, btnSeleGhs, comCk, dateCg);
 
-    RzGroupBox_Btns = new QGroupBox(cxTab1);
-    RzGroupBox_Btns->setObjectName(QStringLiteral("RzGroupBox_Btns"));
-    auto* bar = new QHBoxLayout(RzGroupBox_Btns);
-    btnAddOld = NamedButton(RzGroupBox_Btns, "btnAddOld", "添加商品(F2)", bar);
-    btnZdth = NamedButton(RzGroupBox_Btns, "btnZdth", "整单退货(F7)", bar);
+    RzGroupBox_Btns = NewEntryButtonGroup(
+        cxTab1,
+        { { &btnAddOld, "btnAddOld", "添加商品(F2)" }, { &btnZdth, "btnZdth", "整单退货(F7)" },
+            { &btnModi, "btnModi", "修改" }, { &btnDel, "btnDel", "删除" } },
+        btnPrin, btnPrin_W, btnPrin_X, [this] { btnPrin_WClick(); }, [this] { btnPrin_XClick(); });
     btnZdth->hide();
-    btnModi = NamedButton(RzGroupBox_Btns, "btnModi", "修改", bar);
-    btnDel = NamedButton(RzGroupBox_Btns, "btnDel", "删除", bar);
-    btnPrin = NamedButton(RzGroupBox_Btns, "btnPrin", "打印", bar);
-    auto* prinMenu = new QMenu(btnPrin);
-    btnPrin_W = prinMenu->addAction(QStringLiteral("打印单据(&W)"), this, &TF_Xsth::btnPrin_WClick);
-    btnPrin_X = prinMenu->addAction(QStringLiteral("预览单据(&X)"), this, &TF_Xsth::btnPrin_XClick);
-    btnPrin->setMenu(prinMenu);
     for (QPushButton* b : { btnModi, btnDel, btnPrin })
         b->hide();
-    bar->addStretch(1);
     box->addWidget(RzGroupBox_Btns);
 
     cxGridView = new DataGrid(cxTab1);
@@ -172,21 +151,11 @@ void TF_Xsth::BuildEntryTab()
         barPopupMenu->popup(at);
     });
 
-    const ReturnBottom bottom = NewReturnBottom(
-        cxTab1, box, { "应付金额：", "实付金额：", "tssje", "余款记入应收帐款", "lFp", "同时选择付款账户：" });
-    tyfje = bottom.payable;
-    tssje = bottom.paid;
-    comUser = bottom.handler;
-    btnUser = bottom.handlerButton;
-    tnote = bottom.note;
-    lFp = bottom.invoiceLabel;
-    tfpno = bottom.invoiceNo;
-    tfpje = bottom.invoiceAmount;
-    btnOK = bottom.save;
-    btnCancel = bottom.leave;
-    RzPanel_Yhzh = bottom.accountPanel;
-    comYhzh = bottom.account;
-    btnYhzhClose = bottom.accountClose;
+    QPushButton* noNotePicker = nullptr;
+    NewReturnBottom(cxTab1, box,
+        { "应付金额：", "实付金额：", "tssje", "余款记入应收帐款", "lFp", "同时选择付款账户：" },
+        { tyfje, tssje, comUser, btnUser, tnote, noNotePicker, lFp, tfpno, tfpje, btnOK, btnCancel, RzPanel_Yhzh,
+            comYhzh, btnYhzhClose });
 
     RzPanelKh = new PartnerChooser(cxTab1, CustomerSide());
     RzPanelKh->setGeometry(80, 40, 700, 300);
@@ -276,42 +245,35 @@ void TF_Xsth::ApplyRightsAndVisibility()
     tssje->setVisible(ShowSalePrice);
     for (QWidget* w : std::initializer_list<QWidget*> { lFp, tfpno, tfpje })
         w->setVisible(IsTrue(UseInvoices));
-    auto show = [](DataGrid* g, std::initializer_list<const char*> fields, bool on) {
-        for (const char* f : fields) {
-            const int col = g->ColumnByField(QLatin1String(f));
-            if (col >= 0)
-                g->SetColumnVisible(col, on);
-        }
-    };
     const bool sale = ShowSalePrice;
-    show(cxGridView, { "th_dj", "th_tax", "th_taxdj", "zje", "je", "taxje" }, sale);
-    show(cxGrid2View, { "th_yfje", "th_sfje", "wfje" }, sale);
-    show(cxGrid3View, { "th_dj", "th_je", "th_tax", "th_taxdj", "th_taxje", "th_zje" }, sale);
-    show(cxGrid3View, { "th_cbj", "th_zcb" }, ShowCostPrice);
-    show(cxGrid31View, { "yfje", "sfje", "wfje", "yhje", "ls_lr" }, sale);
-    show(cxGrid31View, { "ls_yf", "ls_bzf" }, IsTrue(UseFreightFees));
-    show(cxGrid32View, { "gl_dj", "gl_je", "gl_tax", "gl_taxdj", "gl_taxje", "gl_zje" }, sale);
-    show(cxGrid32View, { "gl_cbj", "gl_zcb" }, ShowCostPrice);
-    show(cxGrid32View, { "gl_lsj" }, false);
-    show(cxGrid33View, { "je", "taxje", "zje" }, sale);
-    show(cxGrid34View, { "gl_dj", "gl_je", "gl_tax", "gl_taxdj", "gl_taxje", "gl_zje" }, sale);
-    show(cxGrid35View, { "gl_dj", "gl_taxdj", "je", "taxje", "zje" }, sale);
+    ShowGridColumns(cxGridView, { "th_dj", "th_tax", "th_taxdj", "zje", "je", "taxje" }, sale);
+    ShowGridColumns(cxGrid2View, { "th_yfje", "th_sfje", "wfje" }, sale);
+    ShowGridColumns(cxGrid3View, { "th_dj", "th_je", "th_tax", "th_taxdj", "th_taxje", "th_zje" }, sale);
+    ShowGridColumns(cxGrid3View, { "th_cbj", "th_zcb" }, ShowCostPrice);
+    ShowGridColumns(cxGrid31View, { "yfje", "sfje", "wfje", "yhje", "ls_lr" }, sale);
+    ShowGridColumns(cxGrid31View, { "ls_yf", "ls_bzf" }, IsTrue(UseFreightFees));
+    ShowGridColumns(cxGrid32View, { "gl_dj", "gl_je", "gl_tax", "gl_taxdj", "gl_taxje", "gl_zje" }, sale);
+    ShowGridColumns(cxGrid32View, { "gl_cbj", "gl_zcb" }, ShowCostPrice);
+    ShowGridColumns(cxGrid32View, { "gl_lsj" }, false);
+    ShowGridColumns(cxGrid33View, { "je", "taxje", "zje" }, sale);
+    ShowGridColumns(cxGrid34View, { "gl_dj", "gl_je", "gl_tax", "gl_taxdj", "gl_taxje", "gl_zje" }, sale);
+    ShowGridColumns(cxGrid35View, { "gl_dj", "gl_taxdj", "je", "taxje", "zje" }, sale);
     const bool retail = IsTrue(UseRetailPrice);
-    show(cxGridView, { "th_lsj" }, retail);
-    show(cxGrid3View, { "th_lsj" }, retail);
+    ShowGridColumns(cxGridView, { "th_lsj" }, retail);
+    ShowGridColumns(cxGrid3View, { "th_lsj" }, retail);
     const bool tax = IsTrueFor(UseTaxPrice, QStringLiteral("xs"));
-    show(cxGridView, { "th_tax", "th_taxdj", "taxje" }, sale && tax);
-    show(cxGrid3View, { "th_tax", "th_taxdj", "th_taxje" }, sale && tax);
+    ShowGridColumns(cxGridView, { "th_tax", "th_taxdj", "taxje" }, sale && tax);
+    ShowGridColumns(cxGrid3View, { "th_tax", "th_taxdj", "th_taxje" }, sale && tax);
     for (DataGrid* g : { cxGrid32View, cxGrid34View })
-        show(g, { "gl_tax", "gl_taxdj", "gl_taxje" }, sale && tax);
-    show(cxGrid35View, { "gl_tax", "gl_taxdj", "taxje" }, sale && tax);
+        ShowGridColumns(g, { "gl_tax", "gl_taxdj", "gl_taxje" }, sale && tax);
+    ShowGridColumns(cxGrid35View, { "gl_tax", "gl_taxdj", "taxje" }, sale && tax);
     const bool discount = IsTrueFor(UseDiscount, QStringLiteral("xs"));
-    show(cxGridView, { "th_dzl", "je", "taxje" }, discount && sale);
-    show(cxGrid3View, { "th_dzl" }, discount);
-    show(cxGrid32View, { "gl_dzl" }, discount);
+    ShowGridColumns(cxGridView, { "th_dzl", "je", "taxje" }, discount && sale);
+    ShowGridColumns(cxGrid3View, { "th_dzl" }, discount);
+    ShowGridColumns(cxGrid32View, { "gl_dzl" }, discount);
     const bool colors = IsTrue(UseColors);
     for (DataGrid* g : { cxGridView, cxGrid3View, cxGrid32View, cxGrid33View, cxGrid34View, cxGrid35View })
-        show(g, { "color_name" }, colors);
+        ShowGridColumns(g, { "color_name" }, colors);
     SetLineGridFormats(*cxGridView, { "th_lsj", "th_dj", "th_taxdj", "je", "taxje", "zje" }, "t_sl");
     // Pending and query rights.
     const bool approve = HasRight(xs, 5);
