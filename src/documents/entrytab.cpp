@@ -184,6 +184,25 @@ bool DeleteDraftRow(const DocKind& kind, Query& lines)
     return true;
 }
 
+void FillEntryCombos(KeyedCombo& handler, const QString& staffFlag, KeyedCombo& warehouse, KeyedCombo& account)
+{
+    FillStaffCombo(handler, staffFlag);
+    if (handler.count() > 0)
+        handler.setCurrentIndex(0);
+    FillOperatorWarehouses(warehouse);
+    FillCashAccounts(account);
+}
+
+void ApplyEntryLineRights(bool allowed, QGroupBox* buttons, const EntryGridMenu& menu, BarcodePanel* panel)
+{
+    buttons->setEnabled(allowed);
+    menu.btnRAdd->setEnabled(allowed);
+    menu.btnRTm->setEnabled(allowed);
+    panel->setVisible(allowed);
+    if (allowed)
+        panel->tSptm->setFocus();
+}
+
 void OpenPickerFor(const QString& caller, const QString& window)
 {
     PickerCaller = caller;

@@ -1,5 +1,6 @@
 #pragma once
 #include "documents/docwindow.h"
+#include "documents/entryparts.h"
 
 #include <QLabel>
 #include <QString>
@@ -104,6 +105,13 @@ bool ModifyDraftLine(Query& lines, const QString& openMode, const QString& dialo
 // "删除": asks, then deletes the current colour-by-size row of a draft line (the
 // line with its last row). False when the list is empty or the answer is No.
 bool DeleteDraftRow(const DocKind& kind, Query& lines);
+
+// The entry tab's combos at activation: the staff with that flag as handlers, the
+// operator's warehouses and the cash accounts, each with its first entry chosen.
+void FillEntryCombos(KeyedCombo& handler, const QString& staffFlag, KeyedCombo& warehouse, KeyedCombo& account);
+// The line rights on the entry tab: its button group, the grid menu's add and
+// barcode items and the barcode panel, whose field takes the focus when allowed.
+void ApplyEntryLineRights(bool allowed, QGroupBox* buttons, const EntryGridMenu& menu, BarcodePanel* panel);
 
 // Opens a picker window for the caller named (PickerCaller), which goes again after.
 void OpenPickerFor(const QString& caller, const QString& window);

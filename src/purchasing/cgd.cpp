@@ -244,12 +244,8 @@ void TF_Cgd::FormActivate()
     SetDocDate(today);
     LastDocDate = DocDate();
 
-    FillStaffCombo(*comUser, QStringLiteral("u_cg"));
-    if (comUser->count() > 0)
-        comUser->setCurrentIndex(0);
+    FillEntryCombos(*comUser, QStringLiteral("u_cg"), *comCk, *comYhzh);
     FillSettleModes(*comJsfs, QStringLiteral("cg"));
-    FillOperatorWarehouses(*comCk);
-    FillCashAccounts(*comYhzh);
     FillWarehouseChoice(*comCk3);
     OpenSupplierList(QString());
 
@@ -262,9 +258,7 @@ void TF_Cgd::ApplyRightsAndVisibility()
 {
     const QString cg = QStringLiteral("cggl");
     lineRights_ = HasRight(cg, 18);
-    RzGroupBox_Btns->setEnabled(lineRights_);
-    barPopupMenu.btnRAdd->setEnabled(lineRights_);
-    barPopupMenu.btnRTm->setEnabled(lineRights_);
+    ApplyEntryLineRights(lineRights_, RzGroupBox_Btns, barPopupMenu, RzPanel_Tm);
     btnAddNew->setVisible(lineRights_ && HasRight(QStringLiteral("qtcz"), 1));
     const bool ghsRights = HasRight(QStringLiteral("qtcz"), 2);
     RzPanelGhs->btnGhsAdd->setVisible(ghsRights);
@@ -273,9 +267,6 @@ void TF_Cgd::ApplyRightsAndVisibility()
     btnRChk->setEnabled(HasRight(cg, 19));
     btn_UnChk->setEnabled(HasRight(cg, 20));
     chkZf->setChecked(false);
-    RzPanel_Tm->setVisible(lineRights_);
-    if (lineRights_)
-        tSptm->setFocus();
     btn_Date->setEnabled(CanChangeDocDate);
     btnRDate->setEnabled(CanChangeDocDate);
     barPopupMenu.btnPrinSub->setEnabled(!IsTrue(NoPrintBeforeSave));

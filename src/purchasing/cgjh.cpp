@@ -269,12 +269,8 @@ void TF_Cgjh::FormActivate()
     SetDocDate(Clock::Today());
     LastDocDate = DocDate();
 
-    FillStaffCombo(*comUser, QStringLiteral("u_cg"));
-    if (comUser->count() > 0)
-        comUser->setCurrentIndex(0);
+    FillEntryCombos(*comUser, QStringLiteral("u_cg"), *comCk, *comYhzh);
     FillSettleModes(*comJsfs, QStringLiteral("cg"));
-    FillOperatorWarehouses(*comCk);
-    FillCashAccounts(*comYhzh);
     OpenSupplierList(QString::number(RzPanelGhs->comSx->currentIndex()));
 
     initTab();
@@ -285,9 +281,7 @@ void TF_Cgjh::ApplyRightsAndVisibility()
 {
     const QString cg = QStringLiteral("cggl");
     lineRights_ = HasRight(cg, 1);
-    RzGroupBox_Btns->setEnabled(lineRights_);
-    barPopupMenu.btnRAdd->setEnabled(lineRights_);
-    barPopupMenu.btnRTm->setEnabled(lineRights_);
+    ApplyEntryLineRights(lineRights_, RzGroupBox_Btns, barPopupMenu, RzPanel_Tm);
     btnAddNew->setVisible(lineRights_ && HasRight(cg, 17));
     const bool ghsRights = HasRight(QStringLiteral("qtcz"), 2);
     RzPanelGhs->btnGhsAdd->setVisible(ghsRights);
@@ -301,9 +295,6 @@ void TF_Cgjh::ApplyRightsAndVisibility()
     btnRDate->setEnabled(CanChangeDocDate);
     ApplyQueryRights();
     barPopupMenu.btnPrinSub->setEnabled(!IsTrue(NoPrintBeforeSave));
-    RzPanel_Tm->setVisible(lineRights_);
-    if (lineRights_)
-        tSptm->setFocus();
 
     // Columns by settings and the cost-price right.
     const bool tax = IsTrueFor(UseTaxPrice, QStringLiteral("cj"));

@@ -177,11 +177,7 @@ void TF_Cgth::FormActivate()
         return;
     }
     OpenSupplierList(QString());
-    FillStaffCombo(*comUser, QStringLiteral("u_cg"));
-    if (comUser->count() > 0)
-        comUser->setCurrentIndex(0);
-    FillOperatorWarehouses(*comCk);
-    FillCashAccounts(*comYhzh);
+    FillEntryCombos(*comUser, QStringLiteral("u_cg"), *comCk, *comYhzh);
     ActiveDocKind = QStringLiteral("cgth");
     const QString handedOver = WholeReturnDocNo;
     WholeReturnDocNo.clear();
