@@ -210,6 +210,16 @@ void OpenPickerFor(const QString& caller, const QString& window)
     PickerCaller.clear();
 }
 
+bool SaveRefused(bool hasLines, const QString& partnerText, const QString& noPartner, const QComboBox& handler,
+    const QComboBox& warehouse)
+{
+    const QString refusal = DocWindow::SaveRefusal(hasLines, partnerText, noPartner, handler, warehouse);
+    if (refusal.isEmpty())
+        return false;
+    Prompt::Info(refusal);
+    return true;
+}
+
 std::optional<bool> AskSaveMode(const QString& pendingQuestion, const QString& directQuestion)
 {
     const bool pendingOnly = ApproveOnSave == QLatin1String("0") || ApproveOnSave == QLatin1String("False");

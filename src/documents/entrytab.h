@@ -10,6 +10,7 @@
 
 class KeyedCombo;
 class QAction;
+class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QDate;
@@ -115,6 +116,11 @@ void ApplyEntryLineRights(bool allowed, QGroupBox* buttons, const EntryGridMenu&
 
 // Opens a picker window for the caller named (PickerCaller), which goes again after.
 void OpenPickerFor(const QString& caller, const QString& window);
+
+// Shows the first refusal of a save (DocWindow::SaveRefusal) and answers true; false
+// when the save may go on.
+bool SaveRefused(bool hasLines, const QString& partnerText, const QString& noPartner, const QComboBox& handler,
+    const QComboBox& warehouse);
 
 // The question before a save: `pendingQuestion` when saving leaves the document
 // waiting for approval (ApproveOnSave off), `directQuestion` when it approves at

@@ -452,12 +452,8 @@ void TF_Cgd::tsfjeEnter()
 void TF_Cgd::btnOKClick()
 {
     using namespace posting;
-    const QString refusal
-        = DocWindow::SaveRefusal(EntryHasRows(), tghs->text(), QStringLiteral("请选择供货商！"), *comUser, *comCk);
-    if (!refusal.isEmpty()) {
-        Prompt::Info(refusal);
+    if (SaveRefused(EntryHasRows(), tghs->text(), QStringLiteral("请选择供货商！"), *comUser, *comCk))
         return;
-    }
     const std::optional<bool> mode = AskSaveMode(
         QStringLiteral(
             "单据保存后处于“未审核”状态，是否确认保存？\r\n\r\n处于“未审核”状态的采购订单，可以在“待审核\r\n\r\n"

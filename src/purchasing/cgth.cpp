@@ -315,12 +315,8 @@ void TF_Cgth::btnDelClick()
 void TF_Cgth::btnOKClick()
 {
     using namespace posting;
-    const QString refusal
-        = DocWindow::SaveRefusal(EntryHasRows(), tghs->text(), QStringLiteral("请选择供货商！"), *comUser, *comCk);
-    if (!refusal.isEmpty()) {
-        Prompt::Info(refusal);
+    if (SaveRefused(EntryHasRows(), tghs->text(), QStringLiteral("请选择供货商！"), *comUser, *comCk))
         return;
-    }
     const QString warehouse = GetComboCode(*comCk, comCk->currentIndex());
     const QString missing = GoodsWithoutStockRow(warehouse, jsn->text());
     Q_Thsp.First();

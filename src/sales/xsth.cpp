@@ -405,12 +405,8 @@ void TF_Xsth::btnDelClick()
 
 void TF_Xsth::btnOKClick()
 {
-    const QString refusal
-        = DocWindow::SaveRefusal(EntryHasRows(), tkh->text(), QStringLiteral("请选择客户！"), *comUser, *comCk);
-    if (!refusal.isEmpty()) {
-        Prompt::Info(refusal);
+    if (SaveRefused(EntryHasRows(), tkh->text(), QStringLiteral("请选择客户！"), *comUser, *comCk))
         return;
-    }
     const std::optional<bool> mode = AskSaveMode(ReturnPendingQuestion(),
         QStringLiteral(
             "单据保存后将直接审核，是否确认保存？\r\n\r\n保存后如果有问题可以在“销售退货查询”功能中取消审核！"));
