@@ -301,18 +301,9 @@ void TF_Cgd::initTab()
     btnOK->setEnabled(true);
     ActiveDocKind = QStringLiteral("cgjh");
     SelectedLineId.clear();
-    tsfje->setText(QStringLiteral("0"));
     cxPage->setCurrentWidget(cxTab1);
-    RzPanelGhs->hide();
-    RzPanel_Ghs2->hide();
     ShowLineButtons(false);
-    tghs->setText(DefaultSupplierName());
-    CurrentSupplierSn = DefaultSupplierSn();
-    tyfje->setText(QStringLiteral("0"));
-    tnote->clear();
-    if (DocDateMode == QLatin1String("0"))
-        SetDocDate(Clock::Today());
-    jsn->setText(NextDocNo(QStringLiteral("jxc_cgd"), QStringLiteral("gl_djh"), QStringLiteral("CD"), DocDate()));
+    ResetPurchaseEntry(doc.Kind(), { tghs, tyfje, tsfje, tnote, RzPanelGhs, RzPanel_Ghs2, dateCg, jsn });
     tsn2->clear();
     OpenMode.clear();
     LastDocDate = DocDate();

@@ -343,15 +343,9 @@ void TF_Cgjh::initTab()
     tsn2->clear();
     ActiveDocKind = QStringLiteral("cgjh");
     SelectedLineId.clear();
-    tsfje->setText(QStringLiteral("0"));
     cxPage->setCurrentWidget(cxTab1);
-    RzPanelGhs->hide();
-    RzPanel_Ghs2->hide();
     ShowLineButtons(false);
-    tghs->setText(DefaultSupplierName());
-    CurrentSupplierSn = DefaultSupplierSn();
-    tyfje->setText(QStringLiteral("0"));
-    tnote->clear();
+    ResetPurchaseEntry(doc.Kind(), { tghs, tyfje, tsfje, tnote, RzPanelGhs, RzPanel_Ghs2, dateCg, jsn });
     tfpno->clear();
     for (QLineEdit* e : { tfpje, tyf, tbzf })
         e->setText(QStringLiteral("0"));
@@ -360,9 +354,6 @@ void TF_Cgjh::initTab()
     tgname->hide();
     lgname->hide();
     contractSn.clear();
-    if (DocDateMode == QLatin1String("0"))
-        SetDocDate(Clock::Today());
-    jsn->setText(NextDocNo(QStringLiteral("jxc_jhd"), QStringLiteral("gl_djh"), QStringLiteral("CJ"), DocDate()));
     AuxTag.clear();
     OpenMode.clear();
     LastDocDate = DocDate();

@@ -4,8 +4,12 @@
 
 #include "foundation/functionwindows.h"
 #include "foundation/globals.h"
+#include "foundation/lookups.h"
+#include "foundation/numbering.h"
+#include "foundation/settings.h"
 #include "foundation/sqltext.h"
 #include "listing/queryframe.h"
+#include "platform/base/clock.h"
 #include "platform/db/query.h"
 #include "platform/ui/prompt.h"
 #include "purchasing/scanline.h"
@@ -30,6 +34,20 @@ bool ScanIntoDraft(const DocKind& kind, QLineEdit* field, QLabel* number, const 
     }
     number->setText(scan.number);
     return true;
+}
+
+void ResetPurchaseEntry(const DocKind& kind, const PurchaseEntryFields& fields)
+{
+    fields.paid->setText(QStringLiteral("0"));
+    fields.chooser->hide();
+    fields.picker->hide();
+    fields.supplier->setText(DefaultSupplierName());
+    CurrentSupplierSn = DefaultSupplierSn();
+    fields.payable->setText(QStringLiteral("0"));
+    fields.note->clear();
+    if (DocDateMode == QLatin1String("0"))
+        SetDocDateQuietly(fields.date, Clock::Today());
+    fields.number->setText(NextDocNo(kind.header, QStringLiteral("gl_djh"), kind.prefix, DocDateText(fields.date)));
 }
 
 void ModifyPendingLine(Query& lines, const QString& dialog)

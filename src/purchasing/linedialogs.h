@@ -5,7 +5,9 @@
 
 #include <QString>
 
+class QDateEdit;
 class QLabel;
+class QWidget;
 class QLineEdit;
 class Query;
 
@@ -19,6 +21,21 @@ void AddNewGoodsLine(const QString& dialog);
 // line under the number shown (redrawn when another operator holds it). True when a
 // line was added; an unknown code keeps the field, a refused repeat empties it.
 bool ScanIntoDraft(const DocKind& kind, QLineEdit* field, QLabel* number, const QString& date, bool refuseRepeat);
+
+// A fresh goods-in or order on the entry tab: the default supplier, both amounts 0,
+// no remark and the supplier panels hidden; the date today unless the settings keep
+// the last one, and the kind's next number for that date.
+struct PurchaseEntryFields {
+    QLineEdit* supplier;
+    QLineEdit* payable;
+    QLineEdit* paid;
+    QLineEdit* note;
+    QWidget* chooser;
+    QWidget* picker;
+    QDateEdit* date;
+    QLabel* number;
+};
+void ResetPurchaseEntry(const DocKind& kind, const PurchaseEntryFields& fields);
 
 // Opens the colour-by-size dialog on the current pending line ("修改商品") and puts
 // the list back on it afterwards; nothing on an empty list.
