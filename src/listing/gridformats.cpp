@@ -72,3 +72,12 @@ QStringList ColumnTexts(Query& query, const QString& field)
         texts << query.TextAt(r, col);
     return texts;
 }
+
+void ShowGridColumns(DataGrid* grid, std::initializer_list<const char*> fields, bool on)
+{
+    for (const char* f : fields) {
+        const int col = grid->ColumnByField(QLatin1String(f));
+        if (col >= 0)
+            grid->SetColumnVisible(col, on);
+    }
+}

@@ -18,6 +18,9 @@ void SumGridColumns(DataGrid& grid, std::initializer_list<const char*> fields, b
 // format on the quantity column, each with its footer.
 void SetLineGridFormats(DataGrid& grid, std::initializer_list<const char*> amountFields, const char* qtyField);
 
+// Shows or hides the grid's columns of those fields; a field the grid lacks is passed over.
+void ShowGridColumns(DataGrid* grid, std::initializer_list<const char*> fields, bool on);
+
 // A query window's grid on a data module's dataset ("D_GoodsList").
 DataGrid* NewQueryGrid(QWidget* parent, const char* name, const char* dataset);
 // Footer: "记录数：" under the first column, sums of quantity and amount columns in

@@ -3,6 +3,8 @@
 #include "purchasing/orders.h"
 #include "purchasing/scanline.h"
 
+#include "documents/entrytab.h"
+
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
@@ -69,33 +71,17 @@ TF_Cgd::TF_Cgd(QWidget* parent)
     setObjectName(QStringLiteral("TF_Cgd"));
     setWindowTitle(QStringLiteral("采购订单"));
     resize(1024, 680);
-    auto* box = new QVBoxLayout(this);
-    cxPage = new QTabWidget(this);
-    cxPage->setObjectName(QStringLiteral("cxPage"));
-    cxTab1 = new QWidget;
-    cxTab2 = new QWidget;
-    cxTab3 = new QWidget;
-    cxPage->addTab(cxTab1, QStringLiteral("采购订单"));
-    cxPage->addTab(cxTab2, QStringLiteral("待审核采购订单"));
-    cxPage->addTab(cxTab3, QStringLiteral("采购订单查询"));
-    box->addWidget(cxPage);
+    const DocPages pages = NewDocPages(this, "采购订单", "待审核采购订单", "采购订单查询");
+    cxPage = pages.page;
+    cxTab1 = pages.entry;
+    cxTab2 = pages.pending;
+    cxTab3 = pages.query;
     BuildEntryTab();
     BuildPendingTab();
     BuildQueryTab();
     connect(cxPage, &QTabWidget::currentChanged, this, [this] { cxPageChange(); });
     PickerCallers::RegisterHandlerCombo(kCgd, comUser);
-    doc.SetHost(
-        { [this] { return jsn->text(); }, [this](const QString& n) { jsn->setText(n); }, [this] { return DocDate(); },
-            [this] { return comCk->currentIndex() >= 0 ? comCk->Code(comCk->currentIndex()) : QString(); },
-            [this] {
-                openGridViewData(jsn->text());
-                updateBottomJe();
-            },
-            [this] {
-                setShspList();
-                updateCheckShdjYfje();
-            },
-            [this] { setShspList(); } });
+    doc.SetHost(EntryDocHost(this));
 }
 
 TF_Cgd::~TF_Cgd()
@@ -109,16 +95,12 @@ void TF_Cgd::BuildEntryTab()
     auto* box = new QVBoxLayout(cxTab1);
     auto* head = new QGridLayout;
     box->addLayout(head);
-    jsn = NamedLabel(cxTab1, "", "jsn");
-    jsn->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    jsn = NewDocNumberLabel(cxTab1, "jsn");
     tghs = NamedEdit(cxTab1, "tghs", 32);
     btnSeleGhs = NamedButton(cxTab1, "btnSeleGhs", "…");
     comCk = new KeyedCombo(cxTab1);
     comCk->setObjectName(QStringLiteral("comCk"));
-    dateCg = new QDateEdit(cxTab1);
-    dateCg->setObjectName(QStringLiteral("dateCg"));
-    dateCg->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    dateCg->setCalendarPopup(true);
+    dateCg = NewDocDateEdit(cxTab1, "dateCg");
     comUser = new KeyedCombo(cxTab1);
     comUser->setObjectName(QStringLiteral("comUser"));
     btnUser = NamedButton(cxTab1, "btnUser", "…");
@@ -134,24 +116,16 @@ void TF_Cgd::BuildEntryTab()
     // The order keeps no remark picker; the button stays hidden.
     btnDjbz = NamedButton(cxTab1, "btnDjbz", "…");
     btnDjbz->hide();
-    for (QPushButton* b : { btnSeleGhs, btnUser, btnDjbz })
-        b->setMaximumWidth(28);
-    auto pair = [](QWidget* a, QWidget* b) {
-        auto* row = new QHBoxLayout;
-        row->addWidget(a, 1);
-        row->addWidget(b);
-        return row;
-    };
     head->addWidget(NamedLabel(cxTab1, "单号"), 0, 0);
     head->addWidget(jsn, 0, 1);
     head->addWidget(NamedLabel(cxTab1, "供货商："), 0, 2);
-    head->addLayout(pair(tghs, btnSeleGhs), 0, 3);
+    head->addLayout(FieldWithButton(tghs, btnSeleGhs), 0, 3);
     head->addWidget(NamedLabel(cxTab1, "收货仓库："), 0, 4);
     head->addWidget(comCk, 0, 5);
     head->addWidget(NamedLabel(cxTab1, "订购日期："), 0, 6);
     head->addWidget(dateCg, 0, 7);
     head->addWidget(NamedLabel(cxTab1, "经办人："), 1, 0);
-    head->addLayout(pair(comUser, btnUser), 1, 1);
+    head->addLayout(FieldWithButton(comUser, btnUser), 1, 1);
     head->addWidget(NamedLabel(cxTab1, "结算方式："), 1, 2);
     head->addWidget(comJsfs, 1, 3);
     head->addWidget(NamedLabel(cxTab1, "应付金额："), 1, 4);
@@ -161,24 +135,16 @@ void TF_Cgd::BuildEntryTab()
     head->addWidget(lsn2, 2, 0);
     head->addWidget(tsn2, 2, 1);
     head->addWidget(NamedLabel(cxTab1, "备注："), 2, 2);
-    head->addLayout(pair(tnote, btnDjbz), 2, 3, 1, 5);
+    head->addLayout(FieldWithButton(tnote, btnDjbz), 2, 3, 1, 5);
 
     RzPanel_Yhzh = NewAccountPanel(cxTab1, "同时选择付款账户：", comYhzh, btnYhzhClose);
     box->addWidget(RzPanel_Yhzh);
 
-    RzGroupBox_Btns = new QGroupBox(cxTab1);
-    RzGroupBox_Btns->setObjectName(QStringLiteral("RzGroupBox_Btns"));
-    auto* bar = new QHBoxLayout(RzGroupBox_Btns);
-    btnAddOld = NamedButton(RzGroupBox_Btns, "btnAddOld", "老商品添加(F2)", bar);
-    btnAddNew = NamedButton(RzGroupBox_Btns, "btnAddNew", "新商品添加(F9)", bar);
-    btnModi = NamedButton(RzGroupBox_Btns, "btnModi", "修改", bar);
-    btnDel = NamedButton(RzGroupBox_Btns, "btnDel", "删除", bar);
-    btnPrin = NamedButton(RzGroupBox_Btns, "btnPrin", "打印", bar);
-    auto* prinMenu = new QMenu(btnPrin);
-    btnPrin_W = prinMenu->addAction(QStringLiteral("打印单据(&W)"), this, &TF_Cgd::btnPrin_WClick);
-    btnPrin_X = prinMenu->addAction(QStringLiteral("预览单据(&X)"), this, &TF_Cgd::btnPrin_XClick);
-    btnPrin->setMenu(prinMenu);
-    bar->addStretch(1);
+    RzGroupBox_Btns = NewEntryButtonGroup(
+        cxTab1,
+        { { &btnAddOld, "btnAddOld", "老商品添加(F2)" }, { &btnAddNew, "btnAddNew", "新商品添加(F9)" },
+            { &btnModi, "btnModi", "修改" }, { &btnDel, "btnDel", "删除" } },
+        btnPrin, btnPrin_W, btnPrin_X, [this] { btnPrin_WClick(); }, [this] { btnPrin_XClick(); });
     auto* actions = new QHBoxLayout;
     actions->addWidget(RzGroupBox_Btns, 1);
     btnInOut = NamedButton(cxTab1, "btnInOut", "导入、导出", actions);
@@ -212,12 +178,7 @@ void TF_Cgd::BuildEntryTab()
             [this] { btnAddOldClick(); }, [this] { btnModiClick(); }, [this] { btnDelClick(); },
             [this] { btnPrin_WClick(); }, [this] { btnPrin_XClick(); }, [this] { return EntryHasRows(); } });
 
-    RzPanelGhs = new SupplierPanel(cxTab1);
-    RzPanelGhs->setGeometry(80, 40, 640, 300);
-    RzPanelGhs->chosen = [this](const QString& sn, const QString& name) {
-        tghs->setText(name);
-        CurrentSupplierSn = sn;
-    };
+    RzPanelGhs = NewSupplierChooser(cxTab1, tghs);
 
     connect(btnSeleGhs, &QPushButton::clicked, this, &TF_Cgd::btnSeleGhsClick);
     connect(tghs, &QLineEdit::textEdited, this, &TF_Cgd::tghsKeyUp);
@@ -283,15 +244,8 @@ void TF_Cgd::FormActivate()
     SetDocDate(today);
     LastDocDate = DocDate();
 
-    FillStaffCombo(*comUser, QStringLiteral("u_cg"));
-    if (comUser->count() > 0)
-        comUser->setCurrentIndex(0);
+    FillEntryCombos(*comUser, QStringLiteral("u_cg"), *comCk, *comYhzh);
     FillSettleModes(*comJsfs, QStringLiteral("cg"));
-    FillOperatorWarehouses(*comCk);
-    FillCombo(
-        *comYhzh, QStringLiteral("jxc_yhzh"), QStringLiteral("yh_name"), QStringLiteral("yh_sn"), QStringLiteral("id"));
-    if (comYhzh->count() > 0)
-        comYhzh->setCurrentIndex(0);
     FillWarehouseChoice(*comCk3);
     OpenSupplierList(QString());
 
@@ -304,9 +258,7 @@ void TF_Cgd::ApplyRightsAndVisibility()
 {
     const QString cg = QStringLiteral("cggl");
     lineRights_ = HasRight(cg, 18);
-    RzGroupBox_Btns->setEnabled(lineRights_);
-    barPopupMenu.btnRAdd->setEnabled(lineRights_);
-    barPopupMenu.btnRTm->setEnabled(lineRights_);
+    ApplyEntryLineRights(lineRights_, RzGroupBox_Btns, barPopupMenu, RzPanel_Tm);
     btnAddNew->setVisible(lineRights_ && HasRight(QStringLiteral("qtcz"), 1));
     const bool ghsRights = HasRight(QStringLiteral("qtcz"), 2);
     RzPanelGhs->btnGhsAdd->setVisible(ghsRights);
@@ -315,30 +267,20 @@ void TF_Cgd::ApplyRightsAndVisibility()
     btnRChk->setEnabled(HasRight(cg, 19));
     btn_UnChk->setEnabled(HasRight(cg, 20));
     chkZf->setChecked(false);
-    RzPanel_Tm->setVisible(lineRights_);
-    if (lineRights_)
-        tSptm->setFocus();
     btn_Date->setEnabled(CanChangeDocDate);
     btnRDate->setEnabled(CanChangeDocDate);
     barPopupMenu.btnPrinSub->setEnabled(!IsTrue(NoPrintBeforeSave));
 
     const bool tax = IsTrueFor(UseTaxPrice, QStringLiteral("cj"));
     const bool discount = IsTrue(UseDiscount) && ShowCostPrice;
-    auto show = [](DataGrid* g, std::initializer_list<const char*> fields, bool on) {
-        for (const char* f : fields) {
-            const int col = g->ColumnByField(QLatin1String(f));
-            if (col >= 0)
-                g->SetColumnVisible(col, on);
-        }
-    };
     for (DataGrid* g : { cxGridView, cxGrid3View, cxGrid32View, cxGrid33View }) {
-        show(g, { "jh_dj", "zje", "jh_zje", "dj" }, ShowCostPrice);
-        show(g, { "jh_je", "je", "jh_tax", "jh_taxdj", "jh_taxje", "taxje" }, tax);
-        show(g, { "jh_dzl", "dj" }, discount);
-        show(g, { "color_name" }, IsTrue(UseColors));
+        ShowGridColumns(g, { "jh_dj", "zje", "jh_zje", "dj" }, ShowCostPrice);
+        ShowGridColumns(g, { "jh_je", "je", "jh_tax", "jh_taxdj", "jh_taxje", "taxje" }, tax);
+        ShowGridColumns(g, { "jh_dzl", "dj" }, discount);
+        ShowGridColumns(g, { "color_name" }, IsTrue(UseColors));
     }
     for (DataGrid* g : { cxGrid2View, cxGrid31View })
-        show(g, { "j_yfje", "j_sfje" }, ShowCostPrice);
+        ShowGridColumns(g, { "j_yfje", "j_sfje" }, ShowCostPrice);
     tyfje->setVisible(ShowCostPrice);
     tsfje->setVisible(ShowCostPrice);
     SetLineGridFormats(*cxGridView, { "jh_dj", "jh_taxdj", "dj", "je", "taxje", "zje" }, "t_sl");
@@ -346,13 +288,12 @@ void TF_Cgd::ApplyRightsAndVisibility()
 
 void TF_Cgd::SetDocDate(const QDate& date)
 {
-    const QSignalBlocker quiet(dateCg);
-    dateCg->setDate(date);
+    SetDocDateQuietly(dateCg, date);
 }
 
 QString TF_Cgd::DocDate() const
 {
-    return dateCg->date().toString(QStringLiteral("yyyy-MM-dd"));
+    return DocDateText(dateCg);
 }
 
 void TF_Cgd::initTab()
@@ -360,18 +301,9 @@ void TF_Cgd::initTab()
     btnOK->setEnabled(true);
     ActiveDocKind = QStringLiteral("cgjh");
     SelectedLineId.clear();
-    tsfje->setText(QStringLiteral("0"));
     cxPage->setCurrentWidget(cxTab1);
-    RzPanelGhs->hide();
-    RzPanel_Ghs2->hide();
     ShowLineButtons(false);
-    tghs->setText(DefaultSupplierName());
-    CurrentSupplierSn = DefaultSupplierSn();
-    tyfje->setText(QStringLiteral("0"));
-    tnote->clear();
-    if (DocDateMode == QLatin1String("0"))
-        SetDocDate(Clock::Today());
-    jsn->setText(NextDocNo(QStringLiteral("jxc_cgd"), QStringLiteral("gl_djh"), QStringLiteral("CD"), DocDate()));
+    ResetPurchaseEntry(doc.Kind(), { tghs, tyfje, tsfje, tnote, RzPanelGhs, RzPanel_Ghs2, dateCg, jsn });
     tsn2->clear();
     OpenMode.clear();
     LastDocDate = DocDate();
@@ -381,10 +313,7 @@ void TF_Cgd::initTab()
         updateBottomJe();
     }
     comJsfs->setCurrentIndex(DefaultSettleMode.toInt() == 1 && comJsfs->count() > 1 ? 1 : 0);
-    const int ck = comCk->findText(DefaultWarehouseName());
-    comCk->setCurrentIndex(ck >= 0 ? ck : (comCk->count() > 0 ? 0 : -1));
-    if (comYhzh->count() > 0)
-        comYhzh->setCurrentIndex(0);
+    ChooseDefaultWarehouse(*comCk, *comYhzh);
 }
 
 void TF_Cgd::ShowLineButtons(bool on)
@@ -401,7 +330,7 @@ bool TF_Cgd::EntryHasRows() const
 
 void TF_Cgd::openGridViewData(const QString& number)
 {
-    OpenPurchaseDraftLines(Q_Jhsp, doc.Kind(), number);
+    OpenDraftLines(Q_Jhsp, doc.Kind(), number);
 }
 
 void TF_Cgd::updateBottomJe()
@@ -413,32 +342,15 @@ void TF_Cgd::updateBottomJe()
 
 void TF_Cgd::dateCgChange()
 {
-    QString number = jsn->text();
-    if (!doc.DateChange(DocDate(), LastDocDate, number)) {
-        SetDocDate(QDate::fromString(LastDocDate, QStringLiteral("yyyy-MM-dd")));
-        return;
-    }
-    jsn->setText(number);
-    openGridViewData(number);
+    if (EntryDateChanged(doc, dateCg, jsn, LastDocDate))
+        openGridViewData(jsn->text());
 }
 
 void TF_Cgd::tSptmKeyDown()
 {
-    const QString code = tSptm->text().trimmed();
-    if (code.isEmpty())
+    if (!ScanIntoDraft(doc.Kind(), tSptm, jsn, DocDate(), btnPanelAdd->isChecked()))
         return;
-    const ScannedLine scan = ScanPurchaseLine(doc.Kind(), jsn->text(), DocDate(), code, btnPanelAdd->isChecked());
-    if (scan.outcome == ScannedLine::UnknownCode) {
-        Prompt::Info(QStringLiteral("没有找到与该条码匹配的商品，请检查！"));
-        return;
-    }
-    tSptm->clear();
-    if (scan.outcome == ScannedLine::Repeated) {
-        Prompt::Info(QStringLiteral("该商品已添加，不能重复添加，\r\n\r\n可以修改已添加商品的数量！"));
-        return;
-    }
-    jsn->setText(scan.number);
-    openGridViewData(scan.number);
+    openGridViewData(jsn->text());
     Q_Jhsp.Last();
     ShowLineButtons(true);
     updateBottomJe();
@@ -492,9 +404,7 @@ void TF_Cgd::btnImportClick()
 
 void TF_Cgd::btnUserClick()
 {
-    PickerCaller = kCgd;
-    FunctionWindows::Open(QStringLiteral("TF_User2"), FunctionWindows::Lifetime::Freed);
-    PickerCaller.clear();
+    OpenPickerFor(kCgd, QStringLiteral("TF_User2"));
 }
 
 void TF_Cgd::btnSeleGhsClick()
@@ -533,21 +443,17 @@ void TF_Cgd::tsfjeEnter()
 void TF_Cgd::btnOKClick()
 {
     using namespace posting;
-    const QString refusal
-        = DocWindow::SaveRefusal(EntryHasRows(), tghs->text(), QStringLiteral("请选择供货商！"), *comUser, *comCk);
-    if (!refusal.isEmpty()) {
-        Prompt::Info(refusal);
+    if (SaveRefused(EntryHasRows(), tghs->text(), QStringLiteral("请选择供货商！"), *comUser, *comCk))
         return;
-    }
-    const bool pendingOnly = ApproveOnSave == QLatin1String("0") || ApproveOnSave == QLatin1String("False");
-    const QString question = pendingOnly
-        ? QStringLiteral(
+    const std::optional<bool> mode = AskSaveMode(
+        QStringLiteral(
             "单据保存后处于“未审核”状态，是否确认保存？\r\n\r\n处于“未审核”状态的采购订单，可以在“待审核\r\n\r\n"
-            "采购订单”面板中，进行修改及审核操作！")
-        : QStringLiteral(
-            "单据保存后将直接审核，是否确认保存？\r\n\r\n保存后如果有问题可以在“采购订单查询”功能中取消审核！");
-    if (Prompt::YesNo(question) == Prompt::Answer::No)
+            "采购订单”面板中，进行修改及审核操作！"),
+        QStringLiteral(
+            "单据保存后将直接审核，是否确认保存？\r\n\r\n保存后如果有问题可以在“采购订单查询”功能中取消审核！"));
+    if (!mode)
         return;
+    const bool pendingOnly = *mode;
     const QString warehouse = GetComboCode(*comCk, comCk->currentIndex());
     const QString handler = GetComboCode(*comUser, comUser->currentIndex());
     SaveButtonGuard reenable(btnOK);
@@ -611,40 +517,13 @@ void TF_Cgd::hideEvent(QHideEvent* e)
 
 void TF_Cgd::FormKeyDown(int key)
 {
-    if (!RzPanelGhs->isHidden()) {
-        RzPanelGhs->KeyDown(
-            key, [this] { btnGhsAddClick(); }, [this] { btnGhsModiClick(); });
+    if (SupplierPanelsKey(
+            key, RzPanelGhs, RzPanel_Ghs2, [this] { btnGhsAddClick(); }, [this] { btnGhsModiClick(); }))
         return;
-    }
-    if (!RzPanel_Ghs2->isHidden()) {
-        if (key == Qt::Key_F5)
-            RzPanel_Ghs2->btnGhs2OKClick();
-        else if (key == Qt::Key_Escape)
-            RzPanel_Ghs2->btnGhs2ExitClick();
-        return;
-    }
-    switch (key) {
-    case Qt::Key_F2:
-        if (cxPage->currentWidget() == cxTab2)
-            btnSearch2Click();
-        else if (cxPage->currentWidget() == cxTab3)
-            btnSearch3Click();
-        else if (lineRights_)
-            btnAddOldClick();
-        return;
-    case Qt::Key_F9:
-        if (lineRights_)
-            btnAddNewClick();
-        return;
-    case Qt::Key_F5:
-        btnOKClick();
-        return;
-    case Qt::Key_Escape:
-        close();
-        return;
-    default:
-        return;
-    }
+    EntryPagesKey(key,
+        { cxPage, lineRights_, [this] { btnSearch2Click(); }, [this] { btnSearch3Click(); },
+            [this] { btnAddOldClick(); }, [this] { btnAddNewClick(); }, [this] { btnOKClick(); },
+            [this] { close(); } });
 }
 
 void TF_Cgd::keyPressEvent(QKeyEvent* e)

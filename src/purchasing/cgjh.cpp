@@ -1,5 +1,6 @@
 #include "purchasing/cgjh.h"
 
+#include "documents/entrytab.h"
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
@@ -75,36 +76,17 @@ TF_Cgjh::TF_Cgjh(QWidget* parent)
     setObjectName(QStringLiteral("TF_Cgjh"));
     setWindowTitle(QStringLiteral("采购进货"));
     resize(1024, 680);
-    auto* box = new QVBoxLayout(this);
-    cxPage = new QTabWidget(this);
-    cxPage->setObjectName(QStringLiteral("cxPage"));
-    cxTab1 = new QWidget;
-    cxTab1->setObjectName(QStringLiteral("cxTab1"));
-    cxTab2 = new QWidget;
-    cxTab2->setObjectName(QStringLiteral("cxTab2"));
-    cxTab3 = new QWidget;
-    cxTab3->setObjectName(QStringLiteral("cxTab3"));
-    cxPage->addTab(cxTab1, QStringLiteral("采购进货"));
-    cxPage->addTab(cxTab2, QStringLiteral("待审核采购单"));
-    cxPage->addTab(cxTab3, QStringLiteral("采购进货查询"));
-    box->addWidget(cxPage);
+    const DocPages pages = NewDocPages(this, "采购进货", "待审核采购单", "采购进货查询");
+    cxPage = pages.page;
+    cxTab1 = pages.entry;
+    cxTab2 = pages.pending;
+    cxTab3 = pages.query;
     BuildEntryTab();
     BuildPendingTab();
     BuildQueryTab();
     connect(cxPage, &QTabWidget::currentChanged, this, [this] { cxPageChange(); });
     PickerCallers::RegisterHandlerCombo(kJh, comUser);
-    doc.SetHost(
-        { [this] { return jsn->text(); }, [this](const QString& n) { jsn->setText(n); }, [this] { return DocDate(); },
-            [this] { return comCk->currentIndex() >= 0 ? comCk->Code(comCk->currentIndex()) : QString(); },
-            [this] {
-                openGridViewData(jsn->text());
-                updateBottomJe();
-            },
-            [this] {
-                setShspList();
-                updateCheckShdjYfje();
-            },
-            [this] { setShspList(); } });
+    doc.SetHost(EntryDocHost(this));
     PickerCallers::RegisterRemarkEdit(kJh, tnote);
 }
 
@@ -121,38 +103,26 @@ void TF_Cgjh::BuildEntryTab()
     box->addLayout(head);
 
     head->addWidget(NamedLabel(cxTab1, "单号"), 0, 0);
-    jsn = NamedLabel(cxTab1, "", "jsn");
-    jsn->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    jsn = NewDocNumberLabel(cxTab1, "jsn");
     head->addWidget(jsn, 0, 1);
     head->addWidget(NamedLabel(cxTab1, "供货商："), 0, 2);
-    auto* ghsRow = new QHBoxLayout;
     tghs = NamedEdit(cxTab1, "tghs", 32);
     btnSeleGhs = NamedButton(cxTab1, "btnSeleGhs", "…");
-    btnSeleGhs->setMaximumWidth(28);
-    ghsRow->addWidget(tghs, 1);
-    ghsRow->addWidget(btnSeleGhs);
-    head->addLayout(ghsRow, 0, 3);
+    head->addLayout(FieldWithButton(tghs, btnSeleGhs), 0, 3);
     head->addWidget(NamedLabel(cxTab1, "仓库："), 0, 4);
     comCk = new KeyedCombo(cxTab1);
     comCk->setObjectName(QStringLiteral("comCk"));
     head->addWidget(comCk, 0, 5);
     head->addWidget(NamedLabel(cxTab1, "进货日期："), 0, 6);
-    dateCg = new QDateEdit(cxTab1);
-    dateCg->setObjectName(QStringLiteral("dateCg"));
-    dateCg->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    dateCg->setCalendarPopup(true);
+    dateCg = NewDocDateEdit(cxTab1, "dateCg");
     head->addWidget(dateCg, 0, 7);
 
     head->addWidget(NamedLabel(cxTab1, "经办人："), 1, 0);
-    auto* userRow = new QHBoxLayout;
     comUser = new KeyedCombo(cxTab1);
     comUser->setObjectName(QStringLiteral("comUser"));
     btnUser = NamedButton(cxTab1, "btnUser", "…");
-    btnUser->setMaximumWidth(28);
     btnUser->hide();
-    userRow->addWidget(comUser, 1);
-    userRow->addWidget(btnUser);
-    head->addLayout(userRow, 1, 1);
+    head->addLayout(FieldWithButton(comUser, btnUser), 1, 1);
     head->addWidget(NamedLabel(cxTab1, "结算方式："), 1, 2);
     comJsfs = new KeyedCombo(cxTab1);
     comJsfs->setObjectName(QStringLiteral("comJsfs"));
@@ -187,33 +157,19 @@ void TF_Cgjh::BuildEntryTab()
     head->addWidget(tbzf, 2, 7);
 
     head->addWidget(NamedLabel(cxTab1, "备注："), 3, 0);
-    auto* noteRow = new QHBoxLayout;
     tnote = NamedEdit(cxTab1, "tnote", 200);
     btnDjbz = NamedButton(cxTab1, "btnDjbz", "…");
-    btnDjbz->setMaximumWidth(28);
     btnDjbz->hide();
-    noteRow->addWidget(tnote, 1);
-    noteRow->addWidget(btnDjbz);
-    head->addLayout(noteRow, 3, 1, 1, 7);
+    head->addLayout(FieldWithButton(tnote, btnDjbz), 3, 1, 1, 7);
 
     RzPanel_Yhzh = NewAccountPanel(cxTab1, "同时选择付款账户：", comYhzh, btnYhzhClose);
     box->addWidget(RzPanel_Yhzh);
 
-    RzGroupBox_Btns = new QGroupBox(cxTab1);
-    RzGroupBox_Btns->setObjectName(QStringLiteral("RzGroupBox_Btns"));
-    auto* bar = new QHBoxLayout(RzGroupBox_Btns);
-    btnAddOld = NamedButton(RzGroupBox_Btns, "btnAddOld", "老商品添加(F2)");
-    btnAddNew = NamedButton(RzGroupBox_Btns, "btnAddNew", "新商品添加(F9)");
-    btnModi = NamedButton(RzGroupBox_Btns, "btnModi", "修改");
-    btnDel = NamedButton(RzGroupBox_Btns, "btnDel", "删除");
-    btnPrin = NamedButton(RzGroupBox_Btns, "btnPrin", "打印");
-    for (QPushButton* b : { btnAddOld, btnAddNew, btnModi, btnDel, btnPrin })
-        bar->addWidget(b);
-    auto* prinMenu = new QMenu(btnPrin);
-    btnPrin_W = prinMenu->addAction(QStringLiteral("打印单据(&W)"), this, &TF_Cgjh::btnPrin_WClick);
-    btnPrin_X = prinMenu->addAction(QStringLiteral("预览单据(&X)"), this, &TF_Cgjh::btnPrin_XClick);
-    btnPrin->setMenu(prinMenu);
-    bar->addStretch(1);
+    RzGroupBox_Btns = NewEntryButtonGroup(
+        cxTab1,
+        { { &btnAddOld, "btnAddOld", "老商品添加(F2)" }, { &btnAddNew, "btnAddNew", "新商品添加(F9)" },
+            { &btnModi, "btnModi", "修改" }, { &btnDel, "btnDel", "删除" } },
+        btnPrin, btnPrin_W, btnPrin_X, [this] { btnPrin_WClick(); }, [this] { btnPrin_XClick(); });
     auto* actions = new QHBoxLayout;
     actions->addWidget(RzGroupBox_Btns, 1);
     btnCgdImport = NamedButton(cxTab1, "btnCgdImport", "导入订单");
@@ -248,12 +204,7 @@ void TF_Cgjh::BuildEntryTab()
             [this] { btnAddOldClick(); }, [this] { btnModiClick(); }, [this] { btnDelClick(); }, {}, {},
             [this] { return EntryHasRows(); } });
 
-    RzPanelGhs = new SupplierPanel(cxTab1);
-    RzPanelGhs->setGeometry(80, 40, 640, 300);
-    RzPanelGhs->chosen = [this](const QString& sn, const QString& name) {
-        tghs->setText(name);
-        CurrentSupplierSn = sn;
-    };
+    RzPanelGhs = NewSupplierChooser(cxTab1, tghs);
 
     connect(btnSeleGhs, &QPushButton::clicked, this, &TF_Cgjh::btnSeleGhsClick);
     connect(tghs, &QLineEdit::textEdited, this, &TF_Cgjh::tghsKeyUp);
@@ -318,15 +269,8 @@ void TF_Cgjh::FormActivate()
     SetDocDate(Clock::Today());
     LastDocDate = DocDate();
 
-    FillStaffCombo(*comUser, QStringLiteral("u_cg"));
-    if (comUser->count() > 0)
-        comUser->setCurrentIndex(0);
+    FillEntryCombos(*comUser, QStringLiteral("u_cg"), *comCk, *comYhzh);
     FillSettleModes(*comJsfs, QStringLiteral("cg"));
-    FillOperatorWarehouses(*comCk);
-    FillCombo(
-        *comYhzh, QStringLiteral("jxc_yhzh"), QStringLiteral("yh_name"), QStringLiteral("yh_sn"), QStringLiteral("id"));
-    if (comYhzh->count() > 0)
-        comYhzh->setCurrentIndex(0);
     OpenSupplierList(QString::number(RzPanelGhs->comSx->currentIndex()));
 
     initTab();
@@ -337,9 +281,7 @@ void TF_Cgjh::ApplyRightsAndVisibility()
 {
     const QString cg = QStringLiteral("cggl");
     lineRights_ = HasRight(cg, 1);
-    RzGroupBox_Btns->setEnabled(lineRights_);
-    barPopupMenu.btnRAdd->setEnabled(lineRights_);
-    barPopupMenu.btnRTm->setEnabled(lineRights_);
+    ApplyEntryLineRights(lineRights_, RzGroupBox_Btns, barPopupMenu, RzPanel_Tm);
     btnAddNew->setVisible(lineRights_ && HasRight(cg, 17));
     const bool ghsRights = HasRight(QStringLiteral("qtcz"), 2);
     RzPanelGhs->btnGhsAdd->setVisible(ghsRights);
@@ -353,25 +295,16 @@ void TF_Cgjh::ApplyRightsAndVisibility()
     btnRDate->setEnabled(CanChangeDocDate);
     ApplyQueryRights();
     barPopupMenu.btnPrinSub->setEnabled(!IsTrue(NoPrintBeforeSave));
-    RzPanel_Tm->setVisible(lineRights_);
-    if (lineRights_)
-        tSptm->setFocus();
 
     // Columns by settings and the cost-price right.
     const bool tax = IsTrueFor(UseTaxPrice, QStringLiteral("cj"));
     const bool discount = IsTrue(UseDiscount) && ShowCostPrice;
-    auto show = [](DataGrid* g, const char* field, bool on) {
-        const int col = g->ColumnByField(QLatin1String(field));
-        if (col >= 0)
-            g->SetColumnVisible(col, on);
-    };
-    show(cxGridView, "jh_dj", ShowCostPrice);
-    show(cxGridView, "zje", ShowCostPrice);
-    for (const char* f : { "jh_tax", "jh_taxdj", "jh_je", "je", "jh_taxje", "taxje" })
-        show(cxGridView, f, tax);
-    show(cxGridView, "jh_dzl", discount);
-    show(cxGridView, "dj", discount);
-    show(cxGridView, "gl_djh2", IsTrue(UsePurchaseOrders));
+    ShowGridColumns(cxGridView, { "jh_dj" }, ShowCostPrice);
+    ShowGridColumns(cxGridView, { "zje" }, ShowCostPrice);
+    ShowGridColumns(cxGridView, { "jh_tax", "jh_taxdj", "jh_je", "je", "jh_taxje", "taxje" }, tax);
+    ShowGridColumns(cxGridView, { "jh_dzl" }, discount);
+    ShowGridColumns(cxGridView, { "dj" }, discount);
+    ShowGridColumns(cxGridView, { "gl_djh2" }, IsTrue(UsePurchaseOrders));
     tyfje->setVisible(ShowCostPrice);
     tsfje->setVisible(ShowCostPrice);
     const bool freight = IsTrue(UseFreightFees);
@@ -380,32 +313,28 @@ void TF_Cgjh::ApplyRightsAndVisibility()
     const bool invoices = IsTrue(UseInvoices);
     for (QWidget* w : std::initializer_list<QWidget*> { tfpno, tfpje, lfpno })
         w->setVisible(invoices);
-    for (const char* f : { "j_yfje", "j_sfje", "wfje", "j_yhje" })
-        show(cxGrid2View, f, ShowCostPrice);
-    for (const char* f : { "jh_dj", "dj", "jh_je", "jh_zje" })
-        show(cxGrid3View, f, ShowCostPrice);
-    for (const char* f : { "jh_tax", "jh_taxdj", "jh_taxje" })
-        show(cxGrid3View, f, tax);
-    show(cxGrid3View, "jh_dzl", discount);
-    show(cxGrid3View, "gl_djh2", IsTrue(UsePurchaseOrders));
-    show(cxGrid2View, "j_yf", freight);
-    show(cxGrid2View, "j_bzf", freight);
-    show(cxGrid2View, "gl_djh2", IsTrue(UseOriginalDocNo));
-    show(cxGridSpMx0View, "jh_taxdj", ShowCostPrice);
-    show(cxGridSpMx0View, "zje", ShowCostPrice);
+    ShowGridColumns(cxGrid2View, { "j_yfje", "j_sfje", "wfje", "j_yhje" }, ShowCostPrice);
+    ShowGridColumns(cxGrid3View, { "jh_dj", "dj", "jh_je", "jh_zje" }, ShowCostPrice);
+    ShowGridColumns(cxGrid3View, { "jh_tax", "jh_taxdj", "jh_taxje" }, tax);
+    ShowGridColumns(cxGrid3View, { "jh_dzl" }, discount);
+    ShowGridColumns(cxGrid3View, { "gl_djh2" }, IsTrue(UsePurchaseOrders));
+    ShowGridColumns(cxGrid2View, { "j_yf" }, freight);
+    ShowGridColumns(cxGrid2View, { "j_bzf" }, freight);
+    ShowGridColumns(cxGrid2View, { "gl_djh2" }, IsTrue(UseOriginalDocNo));
+    ShowGridColumns(cxGridSpMx0View, { "jh_taxdj" }, ShowCostPrice);
+    ShowGridColumns(cxGridSpMx0View, { "zje" }, ShowCostPrice);
 
     SetLineGridFormats(*cxGridView, { "jh_dj", "jh_taxdj", "dj", "je", "jh_je", "taxje", "jh_taxje", "zje" }, "t_sl");
 }
 
 void TF_Cgjh::SetDocDate(const QDate& date)
 {
-    const QSignalBlocker quiet(dateCg);
-    dateCg->setDate(date);
+    SetDocDateQuietly(dateCg, date);
 }
 
 QString TF_Cgjh::DocDate() const
 {
-    return dateCg->date().toString(QStringLiteral("yyyy-MM-dd"));
+    return DocDateText(dateCg);
 }
 
 void TF_Cgjh::initTab()
@@ -414,15 +343,9 @@ void TF_Cgjh::initTab()
     tsn2->clear();
     ActiveDocKind = QStringLiteral("cgjh");
     SelectedLineId.clear();
-    tsfje->setText(QStringLiteral("0"));
     cxPage->setCurrentWidget(cxTab1);
-    RzPanelGhs->hide();
-    RzPanel_Ghs2->hide();
     ShowLineButtons(false);
-    tghs->setText(DefaultSupplierName());
-    CurrentSupplierSn = DefaultSupplierSn();
-    tyfje->setText(QStringLiteral("0"));
-    tnote->clear();
+    ResetPurchaseEntry(doc.Kind(), { tghs, tyfje, tsfje, tnote, RzPanelGhs, RzPanel_Ghs2, dateCg, jsn });
     tfpno->clear();
     for (QLineEdit* e : { tfpje, tyf, tbzf })
         e->setText(QStringLiteral("0"));
@@ -431,9 +354,6 @@ void TF_Cgjh::initTab()
     tgname->hide();
     lgname->hide();
     contractSn.clear();
-    if (DocDateMode == QLatin1String("0"))
-        SetDocDate(Clock::Today());
-    jsn->setText(NextDocNo(QStringLiteral("jxc_jhd"), QStringLiteral("gl_djh"), QStringLiteral("CJ"), DocDate()));
     AuxTag.clear();
     OpenMode.clear();
     LastDocDate = DocDate();
@@ -443,11 +363,8 @@ void TF_Cgjh::initTab()
         updateBottomJe();
     }
     comJsfs->setCurrentIndex(DefaultSettleMode.toInt() == 1 && comJsfs->count() > 1 ? 1 : 0);
-    const int ck = comCk->findText(DefaultWarehouseName());
-    comCk->setCurrentIndex(ck >= 0 ? ck : (comCk->count() > 0 ? 0 : -1));
+    ChooseDefaultWarehouse(*comCk, *comYhzh);
     comCk->setEnabled(true);
-    if (comYhzh->count() > 0)
-        comYhzh->setCurrentIndex(0);
 }
 
 void TF_Cgjh::ShowLineButtons(bool on)
@@ -464,7 +381,7 @@ bool TF_Cgjh::EntryHasRows() const
 
 void TF_Cgjh::openGridViewData(const QString& number)
 {
-    OpenPurchaseDraftLines(Q_Jhsp, doc.Kind(), number);
+    OpenDraftLines(Q_Jhsp, doc.Kind(), number);
 }
 
 void TF_Cgjh::updateBottomJe()
@@ -477,36 +394,18 @@ void TF_Cgjh::updateBottomJe()
 
 void TF_Cgjh::dateCgChange()
 {
-    QString number = jsn->text();
-    if (!doc.DateChange(DocDate(), LastDocDate, number)) {
-        SetDocDate(QDate::fromString(LastDocDate, QStringLiteral("yyyy-MM-dd")));
-        return;
-    }
-    jsn->setText(number);
-    openGridViewData(number);
+    if (EntryDateChanged(doc, dateCg, jsn, LastDocDate))
+        openGridViewData(jsn->text());
 }
 
 void TF_Cgjh::tSptmKeyDown()
 {
-    const QString code = tSptm->text().trimmed();
-    if (code.isEmpty())
+    if (!ScanIntoDraft(doc.Kind(), tSptm, jsn, DocDate(), btnPanelAdd->isChecked()))
         return;
-    const ScannedLine scan = ScanPurchaseLine(doc.Kind(), jsn->text(), DocDate(), code, btnPanelAdd->isChecked());
-    if (scan.outcome == ScannedLine::UnknownCode) {
-        Prompt::Info(QStringLiteral("没有找到与该条码匹配的商品，请检查！"));
-        return;
-    }
-    if (scan.outcome == ScannedLine::Repeated) {
-        Prompt::Info(QStringLiteral("该商品已添加，不能重复添加，\r\n\r\n可以修改已添加商品的数量！"));
-        tSptm->clear();
-        return;
-    }
-    jsn->setText(scan.number);
-    openGridViewData(scan.number);
+    openGridViewData(jsn->text());
     Q_Jhsp.Last();
     ShowLineButtons(true);
     updateBottomJe();
-    tSptm->clear();
 }
 
 void TF_Cgjh::btnDelClick()
@@ -521,9 +420,7 @@ void TF_Cgjh::btnDelClick()
 
 void TF_Cgjh::btnUserClick()
 {
-    PickerCaller = kJh;
-    FunctionWindows::Open(QStringLiteral("TF_User2"), FunctionWindows::Lifetime::Freed);
-    PickerCaller.clear();
+    OpenPickerFor(kJh, QStringLiteral("TF_User2"));
 }
 
 void TF_Cgjh::btnDjbzClick()
@@ -591,39 +488,12 @@ void TF_Cgjh::hideEvent(QHideEvent* e)
 
 void TF_Cgjh::FormKeyDown(int key)
 {
-    if (!RzPanelGhs->isHidden()) {
-        RzPanelGhs->KeyDown(
-            key, [this] { btnGhsAddClick(); }, [this] { btnGhsModiClick(); });
+    if (SupplierPanelsKey(
+            key, RzPanelGhs, RzPanel_Ghs2, [this] { btnGhsAddClick(); }, [this] { btnGhsModiClick(); }))
         return;
-    }
-    if (!RzPanel_Ghs2->isHidden()) {
-        if (key == Qt::Key_F5)
-            btnGhs2OKClick();
-        else if (key == Qt::Key_Escape)
-            btnGhs2ExitClick();
-        return;
-    }
-    switch (key) {
-    case Qt::Key_F2:
-        // The goods browser comes with its own dialog; on the pending tab F2 searches.
-        if (cxPage->currentWidget() == cxTab2)
-            btnSearch2Click();
-        else if (cxPage->currentWidget() == cxTab1 && lineRights_)
-            btnAddOldClick();
-        return;
-    case Qt::Key_F9:
-        if (lineRights_)
-            btnAddNewClick();
-        return;
-    case Qt::Key_F5:
-        btnOKClick();
-        return;
-    case Qt::Key_Escape:
-        close();
-        return;
-    default:
-        return;
-    }
+    EntryPagesKey(key,
+        { cxPage, lineRights_, [this] { btnSearch2Click(); }, {}, [this] { btnAddOldClick(); },
+            [this] { btnAddNewClick(); }, [this] { btnOKClick(); }, [this] { close(); } });
 }
 
 void TF_Cgjh::keyPressEvent(QKeyEvent* e)

@@ -1,6 +1,8 @@
 // Saving the goods-in document being entered.
 #include "purchasing/cgjh.h"
 
+#include "documents/entrytab.h"
+
 #include "foundation/approvalhooks.h"
 #include "foundation/combos.h"
 #include "foundation/globals.h"
@@ -41,20 +43,16 @@ bool CentsDiffer(double a, double b)
 void TF_Cgjh::btnOKClick()
 {
     using namespace posting;
-    const QString refusal
-        = DocWindow::SaveRefusal(EntryHasRows(), tghs->text(), QStringLiteral("请选择供货商！"), *comUser, *comCk);
-    if (!refusal.isEmpty()) {
-        Prompt::Info(refusal);
+    if (SaveRefused(EntryHasRows(), tghs->text(), QStringLiteral("请选择供货商！"), *comUser, *comCk))
         return;
-    }
-    const bool pendingOnly = ApproveOnSave == QLatin1String("0") || ApproveOnSave == QLatin1String("False");
-    const QString question = pendingOnly
-        ? QStringLiteral("单据保存后处于“未审核”状态，是否确认保存？\r\n\r\n处于“未审核”状态的采购单，可以在“待审核采"
-                         "\r\n\r\n购单”面板中，进行修改及审核操作！")
-        : QStringLiteral(
-            "单据保存后将直接审核，是否确认保存？\r\n\r\n保存后如果有问题可以在“进退货查询”功能中取消审核！");
-    if (Prompt::YesNo(question) == Prompt::Answer::No)
+    const std::optional<bool> mode
+        = AskSaveMode(QStringLiteral("单据保存后处于“未审核”状态，是否确认保存？\r\n\r\n处于“未审核”状态的采购单，"
+                                     "可以在“待审核采\r\n\r\n购单”面板中，进行修改及审核操作！"),
+            QStringLiteral(
+                "单据保存后将直接审核，是否确认保存？\r\n\r\n保存后如果有问题可以在“进退货查询”功能中取消审核！"));
+    if (!mode)
         return;
+    const bool pendingOnly = *mode;
 
     const QString warehouse = GetComboCode(*comCk, comCk->currentIndex());
     const QString handler = GetComboCode(*comUser, comUser->currentIndex());

@@ -1,6 +1,8 @@
 #include "purchasing/cgth.h"
 
 #include "documents/entryparts.h"
+#include "documents/entrytab.h"
+#include "documents/returnentry.h"
 #include "foundation/approvalhooks.h"
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
@@ -26,6 +28,7 @@
 #include "posting/colorsizestock.h"
 #include "posting/postingdb.h"
 #include "posting/rowinsert.h"
+#include "purchasing/linedialogs.h"
 #include "purchasing/wholereturn.h"
 
 #include <QApplication>
@@ -72,19 +75,11 @@ TF_Cgth::TF_Cgth(QWidget* parent)
     setObjectName(QStringLiteral("TF_Cgth"));
     setWindowTitle(QStringLiteral("采购退货"));
     resize(1024, 680);
-    auto* box = new QVBoxLayout(this);
-    cxPage = new QTabWidget(this);
-    cxPage->setObjectName(QStringLiteral("cxPage"));
-    cxTab1 = new QWidget;
-    cxTab1->setObjectName(QStringLiteral("cxTab1"));
-    cxPage->addTab(cxTab1, QStringLiteral("采购退货"));
-    cxTab2 = new QWidget;
-    cxTab2->setObjectName(QStringLiteral("cxTab2"));
-    cxPage->addTab(cxTab2, QStringLiteral("待审核退货单"));
-    cxTab3 = new QWidget;
-    cxTab3->setObjectName(QStringLiteral("cxTab3"));
-    cxPage->addTab(cxTab3, QStringLiteral("退货查询"));
-    box->addWidget(cxPage);
+    const DocPages pages = NewDocPages(this, "采购退货", "待审核退货单", "退货查询");
+    cxPage = pages.page;
+    cxTab1 = pages.entry;
+    cxTab2 = pages.pending;
+    cxTab3 = pages.query;
     BuildEntryTab();
     BuildPendingTab();
     BuildQueryTab();
@@ -92,18 +87,7 @@ TF_Cgth::TF_Cgth(QWidget* parent)
     FormCreate();
     PickerCallers::RegisterHandlerCombo(kTh, comUser);
     PickerCallers::RegisterRemarkEdit(kTh, tnote);
-    doc.SetHost(
-        { [this] { return jsn->text(); }, [this](const QString& n) { jsn->setText(n); }, [this] { return DocDate(); },
-            [this] { return comCk->currentIndex() >= 0 ? comCk->Code(comCk->currentIndex()) : QString(); },
-            [this] {
-                openGridViewData(jsn->text());
-                updateBottomJe();
-            },
-            [this] {
-                setShspList();
-                updateCheckShdjYfje();
-            },
-            [this] { setShspList(); } });
+    doc.SetHost(EntryDocHost(this));
 }
 
 TF_Cgth::~TF_Cgth()
@@ -121,45 +105,17 @@ void TF_Cgth::FormCreate()
 void TF_Cgth::BuildEntryTab()
 {
     auto* box = new QVBoxLayout(cxTab1);
-    auto* head = new QGridLayout;
-    box->addLayout(head);
-    head->addWidget(NamedLabel(cxTab1, "供货商："), 0, 0);
-    auto* ghsRow = new QHBoxLayout;
-    tghs = NamedEdit(cxTab1, "tghs", 32);
-    tghs->setToolTip(QStringLiteral("输入编号,名称,拼音简码,联系电话,联系地址进行查询"));
-    btnSeleGhs = NamedButton(cxTab1, "btnSeleGhs", "…");
-    btnSeleGhs->setMaximumWidth(28);
-    ghsRow->addWidget(tghs, 1);
-    ghsRow->addWidget(btnSeleGhs);
-    head->addLayout(ghsRow, 0, 1);
-    head->addWidget(NamedLabel(cxTab1, "出货仓库："), 0, 2);
-    comCk = new KeyedCombo(cxTab1);
-    comCk->setObjectName(QStringLiteral("comCk"));
-    head->addWidget(comCk, 0, 3);
-    head->addWidget(NamedLabel(cxTab1, "退货日期："), 0, 4);
-    dateCg = new QDateEdit(cxTab1);
-    dateCg->setObjectName(QStringLiteral("dateCg"));
-    dateCg->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    dateCg->setCalendarPopup(true);
-    head->addWidget(dateCg, 0, 5);
+    QGridLayout* head = NewReturnHead(
+        cxTab1, box, { "供货商：", "tghs", "出货仓库：", "退货日期：" }, tghs, btnSeleGhs, comCk, dateCg);
     head->addWidget(NamedLabel(cxTab1, "单号"), 0, 6);
-    jsn = NamedLabel(cxTab1, "", "jsn");
-    jsn->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    jsn = NewDocNumberLabel(cxTab1, "jsn");
     head->addWidget(jsn, 0, 7);
 
-    RzGroupBox_Btns = new QGroupBox(cxTab1);
-    RzGroupBox_Btns->setObjectName(QStringLiteral("RzGroupBox_Btns"));
-    auto* bar = new QHBoxLayout(RzGroupBox_Btns);
-    btnAddOld = NamedButton(RzGroupBox_Btns, "btnAddOld", "添加商品(F2)", bar);
-    btnZdth = NamedButton(RzGroupBox_Btns, "btnZdth", "整单退货", bar);
-    btnModi = NamedButton(RzGroupBox_Btns, "btnModi", "修改", bar);
-    btnDel = NamedButton(RzGroupBox_Btns, "btnDel", "删除", bar);
-    btnPrin = NamedButton(RzGroupBox_Btns, "btnPrin", "打印", bar);
-    auto* prinMenu = new QMenu(btnPrin);
-    btnPrin_W = prinMenu->addAction(QStringLiteral("打印单据(&W)"), this, &TF_Cgth::btnPrin_WClick);
-    btnPrin_X = prinMenu->addAction(QStringLiteral("预览单据(&X)"), this, &TF_Cgth::btnPrin_XClick);
-    btnPrin->setMenu(prinMenu);
-    bar->addStretch(1);
+    RzGroupBox_Btns = NewEntryButtonGroup(
+        cxTab1,
+        { { &btnAddOld, "btnAddOld", "添加商品(F2)" }, { &btnZdth, "btnZdth", "整单退货" },
+            { &btnModi, "btnModi", "修改" }, { &btnDel, "btnDel", "删除" } },
+        btnPrin, btnPrin_W, btnPrin_X, [this] { btnPrin_WClick(); }, [this] { btnPrin_XClick(); });
     box->addWidget(RzGroupBox_Btns);
 
     cxGridView = new DataGrid(cxTab1);
@@ -172,55 +128,13 @@ void TF_Cgth::BuildEntryTab()
         cxGridView->SetFooterSum(cxGridView->ColumnByField(QLatin1String(f)));
     box->addWidget(cxGridView, 1);
 
-    auto* bottom = new QGridLayout;
-    box->addLayout(bottom);
-    bottom->addWidget(NamedLabel(cxTab1, "应收金额："), 0, 0);
-    tyfje = NamedEdit(cxTab1, "tyfje", 32767);
-    tyfje->setReadOnly(true);
-    bottom->addWidget(tyfje, 0, 1);
-    bottom->addWidget(NamedLabel(cxTab1, "实收金额："), 0, 2);
-    tsfje = NamedEdit(cxTab1, "tsfje", 32767);
-    bottom->addWidget(tsfje, 0, 3);
-    bottom->addWidget(NamedLabel(cxTab1, "余款记入应付帐款"), 0, 4);
-    bottom->addWidget(NamedLabel(cxTab1, "经办人："), 1, 0);
-    auto* userRow = new QHBoxLayout;
-    comUser = new KeyedCombo(cxTab1);
-    comUser->setObjectName(QStringLiteral("comUser"));
-    btnUser = NamedButton(cxTab1, "btnUser", "…");
-    btnUser->setMaximumWidth(28);
-    btnUser->hide();
-    userRow->addWidget(comUser, 1);
-    userRow->addWidget(btnUser);
-    bottom->addLayout(userRow, 1, 1);
-    bottom->addWidget(NamedLabel(cxTab1, "备         注："), 1, 2);
-    auto* noteRow = new QHBoxLayout;
-    tnote = NamedEdit(cxTab1, "tnote", 200);
-    btnDjbz = NamedButton(cxTab1, "btnDjbz", "…");
-    btnDjbz->setMaximumWidth(28);
-    btnDjbz->hide();
-    noteRow->addWidget(tnote, 1);
-    noteRow->addWidget(btnDjbz);
-    bottom->addLayout(noteRow, 1, 3, 1, 2);
-    lfpno = NamedLabel(cxTab1, "发票号：", "lfpno");
-    bottom->addWidget(lfpno, 2, 0);
-    tfpno = NamedEdit(cxTab1, "tfpno", 32);
-    bottom->addWidget(tfpno, 2, 1);
-    tfpje = NamedEdit(cxTab1, "tfpje", 32767);
-    bottom->addWidget(tfpje, 2, 2);
-    btnOK = NamedButton(cxTab1, "btnOK", "保存(F5)");
-    btnCancel = NamedButton(cxTab1, "btnCancel", "退出(Esc)");
-    bottom->addWidget(btnOK, 2, 3);
-    bottom->addWidget(btnCancel, 2, 4);
-    RzPanel_Yhzh = NewAccountPanel(cxTab1, "同时选择收款账户：", comYhzh, btnYhzhClose);
-    box->addWidget(RzPanel_Yhzh);
+    NewReturnBottom(cxTab1, box,
+        { "应收金额：", "实收金额：", "tsfje", "余款记入应付帐款", "lfpno", "同时选择收款账户：", true },
+        { tyfje, tsfje, comUser, btnUser, tnote, btnDjbz, lfpno, tfpno, tfpje, btnOK, btnCancel, RzPanel_Yhzh, comYhzh,
+            btnYhzhClose });
 
-    RzPanelGhs = new SupplierPanel(cxTab1);
-    RzPanelGhs->setGeometry(80, 40, 640, 300);
+    RzPanelGhs = NewSupplierChooser(cxTab1, tghs);
     RzPanelGhs->btnGhsAdd->hide();
-    RzPanelGhs->chosen = [this](const QString& sn, const QString& name) {
-        tghs->setText(name);
-        CurrentSupplierSn = sn;
-    };
 
     connect(btnSeleGhs, &QPushButton::clicked, this, &TF_Cgth::btnSeleGhsClick);
     connect(tghs, &QLineEdit::textEdited, this, &TF_Cgth::tghsKeyUp);
@@ -263,14 +177,7 @@ void TF_Cgth::FormActivate()
         return;
     }
     OpenSupplierList(QString());
-    FillStaffCombo(*comUser, QStringLiteral("u_cg"));
-    if (comUser->count() > 0)
-        comUser->setCurrentIndex(0);
-    FillOperatorWarehouses(*comCk);
-    FillCombo(
-        *comYhzh, QStringLiteral("jxc_yhzh"), QStringLiteral("yh_name"), QStringLiteral("yh_sn"), QStringLiteral("id"));
-    if (comYhzh->count() > 0)
-        comYhzh->setCurrentIndex(0);
+    FillEntryCombos(*comUser, QStringLiteral("u_cg"), *comCk, *comYhzh);
     ActiveDocKind = QStringLiteral("cgth");
     const QString handedOver = WholeReturnDocNo;
     WholeReturnDocNo.clear();
@@ -296,29 +203,23 @@ void TF_Cgth::ApplyRightsAndVisibility()
     for (QWidget* w : std::initializer_list<QWidget*> { lfpno, tfpno, tfpje })
         w->setVisible(IsTrue(UseInvoices));
     const bool tax = IsTrueFor(UseTaxPrice, QStringLiteral("cj"));
-    auto show = [this](const char* field, bool on) {
-        const int col = cxGridView->ColumnByField(QLatin1String(field));
-        if (col >= 0)
-            cxGridView->SetColumnVisible(col, on);
-    };
-    show("th_dj", tax || ShowCostPrice);
-    show("zje", tax || ShowCostPrice);
-    show("th_tax", tax);
-    show("th_taxdj", tax);
-    show("th_dzl", IsTrue(UseDiscount) && ShowCostPrice);
-    show("color_name", IsTrue(UseColors));
+    ShowGridColumns(cxGridView, { "th_dj" }, tax || ShowCostPrice);
+    ShowGridColumns(cxGridView, { "zje" }, tax || ShowCostPrice);
+    ShowGridColumns(cxGridView, { "th_tax" }, tax);
+    ShowGridColumns(cxGridView, { "th_taxdj" }, tax);
+    ShowGridColumns(cxGridView, { "th_dzl" }, IsTrue(UseDiscount) && ShowCostPrice);
+    ShowGridColumns(cxGridView, { "color_name" }, IsTrue(UseColors));
     SetLineGridFormats(*cxGridView, { "th_dj", "th_taxdj", "je", "taxje", "zje" }, "t_sl");
 }
 
 void TF_Cgth::SetDocDate(const QDate& date)
 {
-    const QSignalBlocker quiet(dateCg);
-    dateCg->setDate(date);
+    SetDocDateQuietly(dateCg, date);
 }
 
 QString TF_Cgth::DocDate() const
 {
-    return dateCg->date().toString(QStringLiteral("yyyy-MM-dd"));
+    return DocDateText(dateCg);
 }
 
 void TF_Cgth::initTab()
@@ -335,10 +236,7 @@ void TF_Cgth::initTab()
         e->setText(QStringLiteral("0"));
     tfpno->clear();
     jsn->setText(NextDocNoToday(QStringLiteral("jxc_thd"), QStringLiteral("gl_djh"), QStringLiteral("CT")));
-    const int ck = comCk->findText(DefaultWarehouseName());
-    comCk->setCurrentIndex(ck >= 0 ? ck : (comCk->count() > 0 ? 0 : -1));
-    if (comYhzh->count() > 0)
-        comYhzh->setCurrentIndex(0);
+    ChooseDefaultWarehouse(*comCk, *comYhzh);
     tnote->clear();
     ActiveDocKind = QStringLiteral("cgth");
     cxPage->setCurrentWidget(cxTab1);
@@ -358,27 +256,13 @@ bool TF_Cgth::EntryHasRows() const
 
 void TF_Cgth::openGridViewData(const QString& number)
 {
-    Q_Thsp.SetSQL(QStringLiteral(
-        "select a.g_name,a.g_jm,a.dw_name,a.gg_name,d.color_name,a.g_sccs,a.g_kc,a.g_bz,c.cm_name,b.*,e.t_sl,"
-        "e.t_sl*b.th_dj*b.th_dzl as je,e.t_sl*b.th_dj*b.th_tax/100.00*b.th_dzl as taxje,"
-        "e.t_sl*b.th_taxdj*b.th_dzl as zje,e.id as eid "
-        "from jxc_goods a,jxc_thsp b,jxc_cm c,jxc_color d,jxc_thspmx e where a.g_sn=b.g_sn and "
-        "b.id=e.tid and a.g_sn=e.g_sn and c.cm_sn=e.cm_sn and d.color_sn=e.color_sn "
-        "and b.gl_djh=:djh and b.a_name=:aname order by b.id,e.id"));
-    Q_Thsp.SetBaseTable(QStringLiteral("jxc_thsp"));
-    Q_Thsp.SetParam(QStringLiteral("djh"), number);
-    Q_Thsp.SetParam(QStringLiteral("aname"), CurrentAdminName);
-    Q_Thsp.Open();
+    OpenDraftLines(Q_Thsp, doc.Kind(), number);
 }
 
 void TF_Cgth::setButtons()
 {
     const bool rows = EntryHasRows();
-    btnModi->setVisible(rows);
-    btnDel->setVisible(rows);
-    btnPrin->setVisible(rows && !IsTrue(NoPrintBeforeSave));
-    comCk->setEnabled(!rows);
-    tghs->setEnabled(!rows);
+    ShowReturnLineButtons(rows, btnModi, btnDel, btnPrin, tghs, comCk);
     btnSeleGhs->setVisible(!rows);
 }
 
@@ -397,13 +281,8 @@ void TF_Cgth::updateBottomJe()
 
 void TF_Cgth::dateCgChange()
 {
-    QString number = jsn->text();
-    if (!doc.DateChange(DocDate(), LastDocDate, number)) {
-        SetDocDate(QDate::fromString(LastDocDate, QStringLiteral("yyyy-MM-dd")));
-        return;
-    }
-    jsn->setText(number);
-    openGridViewData(number);
+    if (EntryDateChanged(doc, dateCg, jsn, LastDocDate))
+        openGridViewData(jsn->text());
 }
 
 void TF_Cgth::btnAddOldClick()
@@ -419,23 +298,14 @@ void TF_Cgth::btnAddOldClick()
 
 void TF_Cgth::btnModiClick()
 {
-    if (!EntryHasRows())
-        return;
-    OpenMode = QStringLiteral("cgth");
-    SelectedSn = Q_Thsp.AsString(QStringLiteral("g_sn"));
-    FunctionWindows::Open(QStringLiteral("TF_Cgth_Sele"), FunctionWindows::Lifetime::Freed);
-    SelectedSn.clear();
-    OpenMode.clear();
-    updateBottomJe();
+    if (ModifyDraftLine(Q_Thsp, QStringLiteral("cgth"), QStringLiteral("TF_Cgth_Sele")))
+        updateBottomJe();
 }
 
 void TF_Cgth::btnDelClick()
 {
-    if (!EntryHasRows())
+    if (!DeleteDraftRow(doc.Kind(), Q_Thsp))
         return;
-    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) == Prompt::Answer::No)
-        return;
-    DeleteDetailRow(doc.Kind(), Q_Thsp.AsInteger(QStringLiteral("eid")), Q_Thsp.AsInteger(QStringLiteral("id")));
     openGridViewData(jsn->text());
     if (!EntryHasRows())
         wholeReturnOf.clear();
@@ -445,12 +315,8 @@ void TF_Cgth::btnDelClick()
 void TF_Cgth::btnOKClick()
 {
     using namespace posting;
-    const QString refusal
-        = DocWindow::SaveRefusal(EntryHasRows(), tghs->text(), QStringLiteral("请选择供货商！"), *comUser, *comCk);
-    if (!refusal.isEmpty()) {
-        Prompt::Info(refusal);
+    if (SaveRefused(EntryHasRows(), tghs->text(), QStringLiteral("请选择供货商！"), *comUser, *comCk))
         return;
-    }
     const QString warehouse = GetComboCode(*comCk, comCk->currentIndex());
     const QString missing = GoodsWithoutStockRow(warehouse, jsn->text());
     Q_Thsp.First();
@@ -472,14 +338,12 @@ void TF_Cgth::btnOKClick()
         Prompt::Info(shortage);
         return;
     }
-    const bool pendingOnly = ApproveOnSave == QLatin1String("0") || ApproveOnSave == QLatin1String("False");
-    const QString question = pendingOnly
-        ? QStringLiteral("单据保存后处于“未审核”状态，是否确认保存？\r\n\r\n处于“未审核”状态的退货单，可以在“待审核"
-                         "\r\n\r\n退货单”面板中，进行修改及审核操作！")
-        : QStringLiteral(
-            "单据保存后将直接审核，是否确认保存？\r\n\r\n保存后如果有问题可以在“进退货查询”功能中取消审核！");
-    if (Prompt::YesNo(question) == Prompt::Answer::No)
+    const std::optional<bool> mode = AskSaveMode(ReturnPendingQuestion(),
+        QStringLiteral(
+            "单据保存后将直接审核，是否确认保存？\r\n\r\n保存后如果有问题可以在“进退货查询”功能中取消审核！"));
+    if (!mode)
         return;
+    const bool pendingOnly = *mode;
     const QString handler = GetComboCode(*comUser, comUser->currentIndex());
     SaveButtonGuard reenable(btnOK);
     QApplication::processEvents();
@@ -578,18 +442,12 @@ void TF_Cgth::btnZdthClick()
         Prompt::Info(QStringLiteral("请选择经办人！"));
         return;
     }
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("TF_Jthcx") && w->isVisible()) {
-            Prompt::Info(QStringLiteral("“进退货查询”已经打开，请先关闭“采购退货”窗口再选择退货单据！"));
-            return;
-        }
-    OpenMode = QStringLiteral("cgth");
-    WholeReturnDocNo.clear();
-    FunctionWindows::Open(QStringLiteral("TF_Jthcx"), FunctionWindows::Lifetime::Freed);
-    OpenMode.clear();
+    if (TopWindowShown(QStringLiteral("TF_Jthcx"))) {
+        Prompt::Info(QStringLiteral("“进退货查询”已经打开，请先关闭“采购退货”窗口再选择退货单据！"));
+        return;
+    }
     // The query hands the chosen goods-in over; its lines come under this number.
-    const QString chosen = WholeReturnDocNo;
-    WholeReturnDocNo.clear();
+    const QString chosen = ChooseWholeReturn(QStringLiteral("cgth"), QStringLiteral("TF_Jthcx"));
     if (!chosen.isEmpty())
         TakeOverWholeReturn(chosen);
 }
@@ -615,16 +473,12 @@ void TF_Cgth::btnGhsModiClick()
 
 void TF_Cgth::btnUserClick()
 {
-    PickerCaller = kTh;
-    FunctionWindows::Open(QStringLiteral("TF_User2"), FunctionWindows::Lifetime::Freed);
-    PickerCaller.clear();
+    OpenPickerFor(kTh, QStringLiteral("TF_User2"));
 }
 
 void TF_Cgth::btnDjbzClick()
 {
-    PickerCaller = kTh;
-    FunctionWindows::Open(QStringLiteral("TF_Djbz"), FunctionWindows::Lifetime::Freed);
-    PickerCaller.clear();
+    OpenPickerFor(kTh, QStringLiteral("TF_Djbz"));
 }
 
 void TF_Cgth::tsfjeEnter()
@@ -636,13 +490,9 @@ void TF_Cgth::tsfjeEnter()
 bool TF_Cgth::FormCloseQuery()
 {
     WholeReturnDocNo.clear();
-    const bool closing = doc.CloseQuery(EntryHasRows(), jsn->text(), [this] { btnOKClick(); });
-    if (closing) {
-        openGridViewData(jsn->text());
-        if (!EntryHasRows())
-            wholeReturnOf.clear();
-    }
-    return closing;
+    return CloseReturnEntry(
+        doc, jsn->text(), [this] { return EntryHasRows(); }, [this] { btnOKClick(); },
+        [this] { openGridViewData(jsn->text()); }, wholeReturnOf);
 }
 
 void TF_Cgth::hideEvent(QHideEvent* e)

@@ -9,6 +9,7 @@
 #include "foundation/rights.h"
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
+#include "listing/gridformats.h"
 #include "listing/queryframe.h"
 #include "masterdata/detail.h"
 #include "masterdata/keyfilter.h"
@@ -155,29 +156,22 @@ void TF_Cgth::ApplyListVisibility()
     btn_Prin->setEnabled(ShowCostPrice);
     btn_Prin3->setEnabled(ShowCostPrice);
     const bool tax = IsTrueFor(UseTaxPrice, QStringLiteral("cj"));
-    const auto show = [](DataGrid* grid, std::initializer_list<const char*> fields, bool on) {
-        for (const char* f : fields) {
-            const int col = grid->ColumnByField(QLatin1String(f));
-            if (col >= 0)
-                grid->SetColumnVisible(col, on);
-        }
-    };
-    show(cxGrid6View, { "th_yfje", "th_sfje" }, ShowCostPrice);
-    show(cxGrid7View, { "th_dj", "th_zje" }, ShowCostPrice);
-    show(cxGrid7View, { "th_je", "th_tax", "th_taxdj", "th_taxje" }, tax);
-    show(cxGrid7View, { "th_dzl" }, IsTrue(UseDiscount) && ShowCostPrice);
-    show(cxGrid21View, { "yfje", "sfje", "wfje", "yhje" }, ShowCostPrice);
+    ShowGridColumns(cxGrid6View, { "th_yfje", "th_sfje" }, ShowCostPrice);
+    ShowGridColumns(cxGrid7View, { "th_dj", "th_zje" }, ShowCostPrice);
+    ShowGridColumns(cxGrid7View, { "th_je", "th_tax", "th_taxdj", "th_taxje" }, tax);
+    ShowGridColumns(cxGrid7View, { "th_dzl" }, IsTrue(UseDiscount) && ShowCostPrice);
+    ShowGridColumns(cxGrid21View, { "yfje", "sfje", "wfje", "yhje" }, ShowCostPrice);
     for (DataGrid* g : { cxGrid22View, cxGrid24View, cxGrid5View }) {
-        show(g, { "gl_dj", "gl_zje" }, ShowCostPrice);
-        show(g, { "gl_je", "gl_tax", "gl_taxdj", "gl_taxje" }, tax);
-        show(g, { "color_name" }, IsTrue(UseColors));
+        ShowGridColumns(g, { "gl_dj", "gl_zje" }, ShowCostPrice);
+        ShowGridColumns(g, { "gl_je", "gl_tax", "gl_taxdj", "gl_taxje" }, tax);
+        ShowGridColumns(g, { "color_name" }, IsTrue(UseColors));
     }
-    show(cxGrid22View, { "gl_djh2" }, false);
-    show(cxGrid24View, { "gl_djh2" }, false);
-    show(cxGrid5View, { "gl_djh2" }, IsTrue(UseOriginalDocNo));
-    show(cxGrid23View, { "zje" }, ShowCostPrice);
-    show(cxGrid23View, { "je", "taxje" }, tax);
-    show(cxGrid23View, { "color_name" }, IsTrue(UseColors));
+    ShowGridColumns(cxGrid22View, { "gl_djh2" }, false);
+    ShowGridColumns(cxGrid24View, { "gl_djh2" }, false);
+    ShowGridColumns(cxGrid5View, { "gl_djh2" }, IsTrue(UseOriginalDocNo));
+    ShowGridColumns(cxGrid23View, { "zje" }, ShowCostPrice);
+    ShowGridColumns(cxGrid23View, { "je", "taxje" }, tax);
+    ShowGridColumns(cxGrid23View, { "color_name" }, IsTrue(UseColors));
 }
 
 void TF_Cgth::btnSearch2Click()

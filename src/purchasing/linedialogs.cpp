@@ -4,10 +4,51 @@
 
 #include "foundation/functionwindows.h"
 #include "foundation/globals.h"
+#include "foundation/lookups.h"
+#include "foundation/numbering.h"
+#include "foundation/settings.h"
 #include "foundation/sqltext.h"
 #include "listing/queryframe.h"
+#include "platform/base/clock.h"
 #include "platform/db/query.h"
 #include "platform/ui/prompt.h"
+#include "purchasing/scanline.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+bool ScanIntoDraft(const DocKind& kind, QLineEdit* field, QLabel* number, const QString& date, bool refuseRepeat)
+{
+    const QString code = field->text().trimmed();
+    if (code.isEmpty())
+        return false;
+    const ScannedLine scan = ScanPurchaseLine(kind, number->text(), date, code, refuseRepeat);
+    if (scan.outcome == ScannedLine::UnknownCode) {
+        Prompt::Info(QStringLiteral("没有找到与该条码匹配的商品，请检查！"));
+        return false;
+    }
+    field->clear();
+    if (scan.outcome == ScannedLine::Repeated) {
+        Prompt::Info(QStringLiteral("该商品已添加，不能重复添加，\r\n\r\n可以修改已添加商品的数量！"));
+        return false;
+    }
+    number->setText(scan.number);
+    return true;
+}
+
+void ResetPurchaseEntry(const DocKind& kind, const PurchaseEntryFields& fields)
+{
+    fields.paid->setText(QStringLiteral("0"));
+    fields.chooser->hide();
+    fields.picker->hide();
+    fields.supplier->setText(DefaultSupplierName());
+    CurrentSupplierSn = DefaultSupplierSn();
+    fields.payable->setText(QStringLiteral("0"));
+    fields.note->clear();
+    if (DocDateMode == QLatin1String("0"))
+        SetDocDateQuietly(fields.date, Clock::Today());
+    fields.number->setText(NextDocNo(kind.header, QStringLiteral("gl_djh"), kind.prefix, DocDateText(fields.date)));
+}
 
 void ModifyPendingLine(Query& lines, const QString& dialog)
 {
@@ -24,17 +65,6 @@ void ModifyPendingLine(Query& lines, const QString& dialog)
     SelectedSn.clear();
 }
 
-void ModifyDraftLine(Query& lines, const QString& openMode, const QString& dialog)
-{
-    if (!lines.Active() || lines.IsEmpty())
-        return;
-    OpenMode = openMode;
-    SelectedSn = lines.AsString(QStringLiteral("g_sn"));
-    FunctionWindows::Open(dialog, FunctionWindows::Lifetime::Freed);
-    OpenMode.clear();
-    SelectedSn.clear();
-}
-
 void AddNewGoodsLine(const QString& dialog)
 {
     SelectedSn.clear();
@@ -45,32 +75,6 @@ void AddNewGoodsLine(const QString& dialog)
     }
     OpenMode.clear();
     SelectedSn.clear();
-}
-
-bool DeleteDraftRow(const DocKind& kind, Query& lines)
-{
-    if (!lines.Active() || lines.IsEmpty())
-        return false;
-    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) == Prompt::Answer::No)
-        return false;
-    DeleteDetailRow(kind, lines.AsInteger(QStringLiteral("eid")), lines.AsInteger(QStringLiteral("id")));
-    return true;
-}
-
-void OpenPurchaseDraftLines(Query& lines, const DocKind& kind, const QString& number)
-{
-    lines.SetSQL(QStringLiteral(
-        "select a.g_name,a.g_jm,a.dw_name,a.gg_name,d.color_name,a.g_sccs,a.g_kc,a.g_bz,c.cm_name,b.*,"
-        "b.jh_dj*b.jh_dzl as dj,e.t_sl,e.t_sl*b.jh_dj*b.jh_dzl as je,"
-        "e.t_sl*b.jh_dj*b.jh_tax/100.00*b.jh_dzl as taxje,e.t_sl*b.jh_taxdj*b.jh_dzl as zje,"
-        "e.id as eid from jxc_goods a,%1 b,jxc_cm c,jxc_color d,%2 e "
-        "where a.g_sn=b.g_sn and b.id=e.tid and a.g_sn=e.g_sn and c.cm_sn=e.cm_sn and d.color_sn=e.color_sn "
-        "and b.gl_djh=:djh and b.a_name=:aname order by b.id,e.id")
-                     .arg(kind.lines, kind.detail));
-    lines.SetBaseTable(kind.lines);
-    lines.SetParam(QStringLiteral("djh"), number);
-    lines.SetParam(QStringLiteral("aname"), CurrentAdminName);
-    lines.Open();
 }
 
 QString PendingPurchaseListSql(const QString& headerTable, const QString& supplier, const QString& key, bool descending)

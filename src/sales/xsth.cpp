@@ -1,6 +1,8 @@
 #include "sales/xsth.h"
 
 #include "documents/entryparts.h"
+#include "documents/entrytab.h"
+#include "documents/returnentry.h"
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
@@ -66,40 +68,28 @@ TF_Xsth::TF_Xsth(QWidget* parent)
     if (FontSize > 0)
         ApplyFontSize(FontSize);
     frxReport1 = new Report;
-    auto* box = new QVBoxLayout(this);
-    cxPage = new QTabWidget(this);
-    cxPage->setObjectName(QStringLiteral("cxPage"));
-    cxTab1 = new QWidget;
-    cxTab1->setObjectName(QStringLiteral("cxTab1"));
-    cxTab2 = new QWidget;
-    cxTab2->setObjectName(QStringLiteral("cxTab2"));
-    cxTab3 = new QWidget;
-    cxTab3->setObjectName(QStringLiteral("cxTab3"));
-    cxPage->addTab(cxTab1, QStringLiteral("销售退货"));
-    cxPage->addTab(cxTab2, QStringLiteral("待审核退货单"));
-    cxPage->addTab(cxTab3, QStringLiteral("退货查询"));
-    box->addWidget(cxPage);
+    const DocPages pages = NewDocPages(this, "销售退货", "待审核退货单", "退货查询");
+    cxPage = pages.page;
+    cxTab1 = pages.entry;
+    cxTab2 = pages.pending;
+    cxTab3 = pages.query;
     BuildEntryTab();
     BuildPendingTab();
     BuildQueryTab();
     PickerCallers::RegisterHandlerCombo(kXt, comUser);
-    DocHost host;
-    host.number = [this] { return gldjh->text(); };
-    host.showNumber = [this](const QString& n) { gldjh->setText(n); };
-    host.date = [this] { return DocDate(); };
-    host.warehouse = [this] { return comCk->currentIndex() >= 0 ? comCk->Code(comCk->currentIndex()) : QString(); };
-    host.reloadDraft = [this] {
-        openGridViewData(gldjh->text());
-        updateBottomJe();
-    };
-    host.reloadPending = [this] {
-        const QString number = SelectedPendingNo();
-        Q_Shsp.Requery();
-        Q_Shdj.Requery();
-        Q_Shdj.Locate(QStringLiteral("gl_djh"), number);
-    };
-    host.reloadPendingLines = [this] { setShspList(); };
-    doc.SetHost(host);
+    doc.SetHost(EntryDocHost(
+        gldjh, dateCg, comCk,
+        [this] {
+            openGridViewData(gldjh->text());
+            updateBottomJe();
+        },
+        [this] {
+            const QString number = SelectedPendingNo();
+            Q_Shsp.Requery();
+            Q_Shdj.Requery();
+            Q_Shdj.Locate(QStringLiteral("gl_djh"), number);
+        },
+        [this] { setShspList(); }));
     F_Xsth = this;
 }
 
@@ -119,48 +109,19 @@ void TF_Xsth::BuildEntryTab()
     top->addWidget(title);
     top->addStretch(1);
     top->addWidget(NamedLabel(cxTab1, "单号"));
-    gldjh = NamedLabel(cxTab1, "", "gldjh");
-    gldjh->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    gldjh = NewDocNumberLabel(cxTab1, "gldjh");
     top->addWidget(gldjh);
     box->addLayout(top);
-    auto* head = new QGridLayout;
-    box->addLayout(head);
-    head->addWidget(NamedLabel(cxTab1, "客户名称："), 0, 0);
-    auto* khRow = new QHBoxLayout;
-    tkh = NamedEdit(cxTab1, "tkh", 32);
-    tkh->setToolTip(QStringLiteral("输入编号,名称,拼音简码,联系电话,联系地址进行查询"));
-    btnSeleGhs = NamedButton(cxTab1, "btnSeleGhs", "…");
-    btnSeleGhs->setMaximumWidth(28);
-    khRow->addWidget(tkh, 1);
-    khRow->addWidget(btnSeleGhs);
-    head->addLayout(khRow, 0, 1);
-    head->addWidget(NamedLabel(cxTab1, "收货仓库："), 0, 2);
-    comCk = new KeyedCombo(cxTab1);
-    comCk->setObjectName(QStringLiteral("comCk"));
-    head->addWidget(comCk, 0, 3);
-    head->addWidget(NamedLabel(cxTab1, "收货日期："), 0, 4);
-    dateCg = new QDateEdit(cxTab1);
-    dateCg->setObjectName(QStringLiteral("dateCg"));
-    dateCg->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    dateCg->setCalendarPopup(true);
-    head->addWidget(dateCg, 0, 5);
+    NewReturnHead(cxTab1, box, { "客户名称：", "tkh", "收货仓库：", "收货日期：" }, tkh, btnSeleGhs, comCk, dateCg);
 
-    RzGroupBox_Btns = new QGroupBox(cxTab1);
-    RzGroupBox_Btns->setObjectName(QStringLiteral("RzGroupBox_Btns"));
-    auto* bar = new QHBoxLayout(RzGroupBox_Btns);
-    btnAddOld = NamedButton(RzGroupBox_Btns, "btnAddOld", "添加商品(F2)", bar);
-    btnZdth = NamedButton(RzGroupBox_Btns, "btnZdth", "整单退货(F7)", bar);
+    RzGroupBox_Btns = NewEntryButtonGroup(
+        cxTab1,
+        { { &btnAddOld, "btnAddOld", "添加商品(F2)" }, { &btnZdth, "btnZdth", "整单退货(F7)" },
+            { &btnModi, "btnModi", "修改" }, { &btnDel, "btnDel", "删除" } },
+        btnPrin, btnPrin_W, btnPrin_X, [this] { btnPrin_WClick(); }, [this] { btnPrin_XClick(); });
     btnZdth->hide();
-    btnModi = NamedButton(RzGroupBox_Btns, "btnModi", "修改", bar);
-    btnDel = NamedButton(RzGroupBox_Btns, "btnDel", "删除", bar);
-    btnPrin = NamedButton(RzGroupBox_Btns, "btnPrin", "打印", bar);
-    auto* prinMenu = new QMenu(btnPrin);
-    btnPrin_W = prinMenu->addAction(QStringLiteral("打印单据(&W)"), this, &TF_Xsth::btnPrin_WClick);
-    btnPrin_X = prinMenu->addAction(QStringLiteral("预览单据(&X)"), this, &TF_Xsth::btnPrin_XClick);
-    btnPrin->setMenu(prinMenu);
     for (QPushButton* b : { btnModi, btnDel, btnPrin })
         b->hide();
-    bar->addStretch(1);
     box->addWidget(RzGroupBox_Btns);
 
     cxGridView = new DataGrid(cxTab1);
@@ -190,41 +151,11 @@ void TF_Xsth::BuildEntryTab()
         barPopupMenu->popup(at);
     });
 
-    auto* bottom = new QGridLayout;
-    box->addLayout(bottom);
-    bottom->addWidget(NamedLabel(cxTab1, "应付金额："), 0, 0);
-    tyfje = NamedEdit(cxTab1, "tyfje", 32767);
-    tyfje->setReadOnly(true);
-    bottom->addWidget(tyfje, 0, 1);
-    bottom->addWidget(NamedLabel(cxTab1, "实付金额："), 0, 2);
-    tssje = NamedEdit(cxTab1, "tssje", 32767);
-    bottom->addWidget(tssje, 0, 3);
-    bottom->addWidget(NamedLabel(cxTab1, "余款记入应收帐款"), 0, 4);
-    bottom->addWidget(NamedLabel(cxTab1, "经办人："), 1, 0);
-    auto* userRow = new QHBoxLayout;
-    comUser = new KeyedCombo(cxTab1);
-    comUser->setObjectName(QStringLiteral("comUser"));
-    btnUser = NamedButton(cxTab1, "btnUser", "…");
-    btnUser->setMaximumWidth(28);
-    btnUser->hide();
-    userRow->addWidget(comUser, 1);
-    userRow->addWidget(btnUser);
-    bottom->addLayout(userRow, 1, 1);
-    bottom->addWidget(NamedLabel(cxTab1, "备         注："), 1, 2);
-    tnote = NamedEdit(cxTab1, "tnote", 200);
-    bottom->addWidget(tnote, 1, 3, 1, 2);
-    lFp = NamedLabel(cxTab1, "发票号：", "lFp");
-    bottom->addWidget(lFp, 2, 0);
-    tfpno = NamedEdit(cxTab1, "tfpno", 32);
-    bottom->addWidget(tfpno, 2, 1);
-    tfpje = NamedEdit(cxTab1, "tfpje", 32767);
-    bottom->addWidget(tfpje, 2, 2);
-    btnOK = NamedButton(cxTab1, "btnOK", "保存(F5)");
-    btnCancel = NamedButton(cxTab1, "btnCancel", "退出(Esc)");
-    bottom->addWidget(btnOK, 2, 3);
-    bottom->addWidget(btnCancel, 2, 4);
-    RzPanel_Yhzh = NewAccountPanel(cxTab1, "同时选择付款账户：", comYhzh, btnYhzhClose);
-    box->addWidget(RzPanel_Yhzh);
+    QPushButton* noNotePicker = nullptr;
+    NewReturnBottom(cxTab1, box,
+        { "应付金额：", "实付金额：", "tssje", "余款记入应收帐款", "lFp", "同时选择付款账户：" },
+        { tyfje, tssje, comUser, btnUser, tnote, noNotePicker, lFp, tfpno, tfpje, btnOK, btnCancel, RzPanel_Yhzh,
+            comYhzh, btnYhzhClose });
 
     RzPanelKh = new PartnerChooser(cxTab1, CustomerSide());
     RzPanelKh->setGeometry(80, 40, 700, 300);
@@ -314,42 +245,35 @@ void TF_Xsth::ApplyRightsAndVisibility()
     tssje->setVisible(ShowSalePrice);
     for (QWidget* w : std::initializer_list<QWidget*> { lFp, tfpno, tfpje })
         w->setVisible(IsTrue(UseInvoices));
-    auto show = [](DataGrid* g, std::initializer_list<const char*> fields, bool on) {
-        for (const char* f : fields) {
-            const int col = g->ColumnByField(QLatin1String(f));
-            if (col >= 0)
-                g->SetColumnVisible(col, on);
-        }
-    };
     const bool sale = ShowSalePrice;
-    show(cxGridView, { "th_dj", "th_tax", "th_taxdj", "zje", "je", "taxje" }, sale);
-    show(cxGrid2View, { "th_yfje", "th_sfje", "wfje" }, sale);
-    show(cxGrid3View, { "th_dj", "th_je", "th_tax", "th_taxdj", "th_taxje", "th_zje" }, sale);
-    show(cxGrid3View, { "th_cbj", "th_zcb" }, ShowCostPrice);
-    show(cxGrid31View, { "yfje", "sfje", "wfje", "yhje", "ls_lr" }, sale);
-    show(cxGrid31View, { "ls_yf", "ls_bzf" }, IsTrue(UseFreightFees));
-    show(cxGrid32View, { "gl_dj", "gl_je", "gl_tax", "gl_taxdj", "gl_taxje", "gl_zje" }, sale);
-    show(cxGrid32View, { "gl_cbj", "gl_zcb" }, ShowCostPrice);
-    show(cxGrid32View, { "gl_lsj" }, false);
-    show(cxGrid33View, { "je", "taxje", "zje" }, sale);
-    show(cxGrid34View, { "gl_dj", "gl_je", "gl_tax", "gl_taxdj", "gl_taxje", "gl_zje" }, sale);
-    show(cxGrid35View, { "gl_dj", "gl_taxdj", "je", "taxje", "zje" }, sale);
+    ShowGridColumns(cxGridView, { "th_dj", "th_tax", "th_taxdj", "zje", "je", "taxje" }, sale);
+    ShowGridColumns(cxGrid2View, { "th_yfje", "th_sfje", "wfje" }, sale);
+    ShowGridColumns(cxGrid3View, { "th_dj", "th_je", "th_tax", "th_taxdj", "th_taxje", "th_zje" }, sale);
+    ShowGridColumns(cxGrid3View, { "th_cbj", "th_zcb" }, ShowCostPrice);
+    ShowGridColumns(cxGrid31View, { "yfje", "sfje", "wfje", "yhje", "ls_lr" }, sale);
+    ShowGridColumns(cxGrid31View, { "ls_yf", "ls_bzf" }, IsTrue(UseFreightFees));
+    ShowGridColumns(cxGrid32View, { "gl_dj", "gl_je", "gl_tax", "gl_taxdj", "gl_taxje", "gl_zje" }, sale);
+    ShowGridColumns(cxGrid32View, { "gl_cbj", "gl_zcb" }, ShowCostPrice);
+    ShowGridColumns(cxGrid32View, { "gl_lsj" }, false);
+    ShowGridColumns(cxGrid33View, { "je", "taxje", "zje" }, sale);
+    ShowGridColumns(cxGrid34View, { "gl_dj", "gl_je", "gl_tax", "gl_taxdj", "gl_taxje", "gl_zje" }, sale);
+    ShowGridColumns(cxGrid35View, { "gl_dj", "gl_taxdj", "je", "taxje", "zje" }, sale);
     const bool retail = IsTrue(UseRetailPrice);
-    show(cxGridView, { "th_lsj" }, retail);
-    show(cxGrid3View, { "th_lsj" }, retail);
+    ShowGridColumns(cxGridView, { "th_lsj" }, retail);
+    ShowGridColumns(cxGrid3View, { "th_lsj" }, retail);
     const bool tax = IsTrueFor(UseTaxPrice, QStringLiteral("xs"));
-    show(cxGridView, { "th_tax", "th_taxdj", "taxje" }, sale && tax);
-    show(cxGrid3View, { "th_tax", "th_taxdj", "th_taxje" }, sale && tax);
+    ShowGridColumns(cxGridView, { "th_tax", "th_taxdj", "taxje" }, sale && tax);
+    ShowGridColumns(cxGrid3View, { "th_tax", "th_taxdj", "th_taxje" }, sale && tax);
     for (DataGrid* g : { cxGrid32View, cxGrid34View })
-        show(g, { "gl_tax", "gl_taxdj", "gl_taxje" }, sale && tax);
-    show(cxGrid35View, { "gl_tax", "gl_taxdj", "taxje" }, sale && tax);
+        ShowGridColumns(g, { "gl_tax", "gl_taxdj", "gl_taxje" }, sale && tax);
+    ShowGridColumns(cxGrid35View, { "gl_tax", "gl_taxdj", "taxje" }, sale && tax);
     const bool discount = IsTrueFor(UseDiscount, QStringLiteral("xs"));
-    show(cxGridView, { "th_dzl", "je", "taxje" }, discount && sale);
-    show(cxGrid3View, { "th_dzl" }, discount);
-    show(cxGrid32View, { "gl_dzl" }, discount);
+    ShowGridColumns(cxGridView, { "th_dzl", "je", "taxje" }, discount && sale);
+    ShowGridColumns(cxGrid3View, { "th_dzl" }, discount);
+    ShowGridColumns(cxGrid32View, { "gl_dzl" }, discount);
     const bool colors = IsTrue(UseColors);
     for (DataGrid* g : { cxGridView, cxGrid3View, cxGrid32View, cxGrid33View, cxGrid34View, cxGrid35View })
-        show(g, { "color_name" }, colors);
+        ShowGridColumns(g, { "color_name" }, colors);
     SetLineGridFormats(*cxGridView, { "th_lsj", "th_dj", "th_taxdj", "je", "taxje", "zje" }, "t_sl");
     // Pending and query rights.
     const bool approve = HasRight(xs, 5);
@@ -368,13 +292,12 @@ void TF_Xsth::ApplyRightsAndVisibility()
 
 void TF_Xsth::SetDocDate(const QDate& date)
 {
-    const QSignalBlocker quiet(dateCg);
-    dateCg->setDate(date);
+    SetDocDateQuietly(dateCg, date);
 }
 
 QString TF_Xsth::DocDate() const
 {
-    return dateCg->date().toString(QStringLiteral("yyyy-MM-dd"));
+    return DocDateText(dateCg);
 }
 
 QString TF_Xsth::DocNumber() const
@@ -397,10 +320,7 @@ void TF_Xsth::initTab()
     tfpno->clear();
     tnote->clear();
     gldjh->setText(NextDocNoToday(QStringLiteral("jxc_xsthd"), QStringLiteral("gl_djh"), QStringLiteral("XT")));
-    const int ck = comCk->findText(DefaultWarehouseName());
-    comCk->setCurrentIndex(ck >= 0 ? ck : (comCk->count() > 0 ? 0 : -1));
-    if (comYhzh->count() > 0)
-        comYhzh->setCurrentIndex(0);
+    ChooseDefaultWarehouse(*comCk, *comYhzh);
     ActiveDocKind = kXt;
     cxPage->setCurrentWidget(cxTab1);
     openGridViewData(gldjh->text());
@@ -419,27 +339,13 @@ bool TF_Xsth::EntryHasRows() const
 
 void TF_Xsth::openGridViewData(const QString& number)
 {
-    Q_Xsth.SetSQL(QStringLiteral(
-        // The goods' own unit comes first: a return line's dw_name column is empty.
-        "select a.g_name,a.g_jm,a.dw_name,a.gg_name,a.g_sccs,a.g_kc,a.g_bz,a.g_bzq,c.cm_name,d.color_name,b.*,e.t_sl,"
-        "e.t_sl*b.th_dj*b.th_dzl as je,e.t_sl*b.th_dj*b.th_tax/100.00*b.th_dzl as taxje,"
-        "e.t_sl*b.th_taxdj*b.th_dzl as zje,e.id as eid from jxc_goods a,jxc_xsthsp b,jxc_cm c,jxc_color d,"
-        "jxc_xsthspmx e where a.g_sn=b.g_sn and b.id=e.tid and a.g_sn=e.g_sn and c.cm_sn=e.cm_sn and "
-        "d.color_sn=e.color_sn and b.gl_djh=:djh and b.a_name=:aname order by b.id,e.id"));
-    Q_Xsth.SetBaseTable(QStringLiteral("jxc_xsthsp"));
-    Q_Xsth.SetParam(QStringLiteral("djh"), number);
-    Q_Xsth.SetParam(QStringLiteral("aname"), CurrentAdminName);
-    Q_Xsth.Open();
+    OpenDraftLines(Q_Xsth, doc.Kind(), number);
 }
 
 void TF_Xsth::setButtons()
 {
     const bool rows = EntryHasRows();
-    btnModi->setVisible(rows);
-    btnDel->setVisible(rows);
-    btnPrin->setVisible(rows && !IsTrue(NoPrintBeforeSave));
-    tkh->setEnabled(!rows);
-    comCk->setEnabled(!rows);
+    ShowReturnLineButtons(rows, btnModi, btnDel, btnPrin, tkh, comCk);
     btnSeleGhs->setEnabled(!rows);
 }
 
@@ -453,13 +359,8 @@ void TF_Xsth::updateBottomJe()
 
 void TF_Xsth::dateCgChange()
 {
-    QString number = gldjh->text();
-    if (!doc.DateChange(DocDate(), LastDocDate, number)) {
-        SetDocDate(QDate::fromString(LastDocDate, QStringLiteral("yyyy-MM-dd")));
-        return;
-    }
-    gldjh->setText(number);
-    openGridViewData(number);
+    if (EntryDateChanged(doc, dateCg, gldjh, LastDocDate))
+        openGridViewData(gldjh->text());
 }
 
 void TF_Xsth::btnAddOldClick()
@@ -480,30 +381,22 @@ void TF_Xsth::btnAddOldClick()
 
 void TF_Xsth::btnModiClick()
 {
-    if (!EntryHasRows())
-        return;
     const int row = cxGridView->CurrentRow();
     if (row >= 0)
         Q_Xsth.SetRecNo(row);
-    OpenMode = kXt;
-    SelectedSn = Q_Xsth.AsString(QStringLiteral("g_sn"));
-    FunctionWindows::Open(QStringLiteral("TF_Xsth_Sele"), FunctionWindows::Lifetime::Freed);
-    SelectedSn.clear();
-    OpenMode.clear();
+    if (!ModifyDraftLine(Q_Xsth, kXt, QStringLiteral("TF_Xsth_Sele")))
+        return;
     openGridViewData(gldjh->text());
     updateBottomJe();
 }
 
 void TF_Xsth::btnDelClick()
 {
-    if (!EntryHasRows())
-        return;
-    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) == Prompt::Answer::No)
-        return;
     const int row = cxGridView->CurrentRow();
     if (row >= 0)
         Q_Xsth.SetRecNo(row);
-    DeleteDetailRow(doc.Kind(), Q_Xsth.AsInteger(QStringLiteral("eid")), Q_Xsth.AsInteger(QStringLiteral("id")));
+    if (!DeleteDraftRow(doc.Kind(), Q_Xsth))
+        return;
     openGridViewData(gldjh->text());
     if (!EntryHasRows())
         wholeReturnOf.clear();
@@ -512,20 +405,14 @@ void TF_Xsth::btnDelClick()
 
 void TF_Xsth::btnOKClick()
 {
-    const QString refusal
-        = DocWindow::SaveRefusal(EntryHasRows(), tkh->text(), QStringLiteral("请选择客户！"), *comUser, *comCk);
-    if (!refusal.isEmpty()) {
-        Prompt::Info(refusal);
+    if (SaveRefused(EntryHasRows(), tkh->text(), QStringLiteral("请选择客户！"), *comUser, *comCk))
         return;
-    }
-    const bool pendingOnly = ApproveOnSave == QLatin1String("0") || ApproveOnSave == QLatin1String("False");
-    const QString question = pendingOnly
-        ? QStringLiteral("单据保存后处于“未审核”状态，是否确认保存？\r\n\r\n处于“未审核”状态的退货单，可以在“待审核"
-                         "\r\n\r\n退货单”面板中，进行修改及审核操作！")
-        : QStringLiteral(
-            "单据保存后将直接审核，是否确认保存？\r\n\r\n保存后如果有问题可以在“销售退货查询”功能中取消审核！");
-    if (Prompt::YesNo(question) == Prompt::Answer::No)
+    const std::optional<bool> mode = AskSaveMode(ReturnPendingQuestion(),
+        QStringLiteral(
+            "单据保存后将直接审核，是否确认保存？\r\n\r\n保存后如果有问题可以在“销售退货查询”功能中取消审核！"));
+    if (!mode)
         return;
+    const bool pendingOnly = *mode;
     SalesReturnSave s;
     s.warehouse = GetComboCode(*comCk, comCk->currentIndex());
     s.handler = GetComboCode(*comUser, comUser->currentIndex());
@@ -602,20 +489,14 @@ void TF_Xsth::btnZdthClick()
         Prompt::Info(QStringLiteral("请选择客户！"));
         return;
     }
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("TF_Xsdjcx") && w->isVisible()) {
-            Prompt::Info(QStringLiteral("“销售单据查询”已经打开，请先关闭“顾客退货”窗口再选择退货单据！"));
-            return;
-        }
+    if (TopWindowShown(QStringLiteral("TF_Xsdjcx"))) {
+        Prompt::Info(QStringLiteral("“销售单据查询”已经打开，请先关闭“顾客退货”窗口再选择退货单据！"));
+        return;
+    }
     // The sales query comes with its own work; until it is there F7 has nothing to open.
     if (!FunctionWindows::Available(QStringLiteral("TF_Xsdjcx")))
         return;
-    OpenMode = kXt;
-    WholeReturnDocNo.clear();
-    FunctionWindows::Open(QStringLiteral("TF_Xsdjcx"), FunctionWindows::Lifetime::Freed);
-    OpenMode.clear();
-    const QString chosen = WholeReturnDocNo;
-    WholeReturnDocNo.clear();
+    const QString chosen = ChooseWholeReturn(kXt, QStringLiteral("TF_Xsdjcx"));
     if (!chosen.isEmpty())
         TakeOverWholeReturn(chosen);
 }
@@ -641,9 +522,7 @@ void TF_Xsth::btnKhModiClick()
 
 void TF_Xsth::btnUserClick()
 {
-    PickerCaller = kXt;
-    FunctionWindows::Open(QStringLiteral("TF_User2"), FunctionWindows::Lifetime::Freed);
-    PickerCaller.clear();
+    OpenPickerFor(kXt, QStringLiteral("TF_User2"));
 }
 
 void TF_Xsth::tssjeEnter()
@@ -655,13 +534,11 @@ void TF_Xsth::tssjeEnter()
 bool TF_Xsth::FormCloseQuery()
 {
     // A delivery handed over stays with the draft until it is saved or discarded.
-    const bool closing = doc.CloseQuery(EntryHasRows(), gldjh->text(), [this] { btnOKClick(); });
-    if (closing) {
+    const bool closing = CloseReturnEntry(
+        doc, gldjh->text(), [this] { return EntryHasRows(); }, [this] { btnOKClick(); },
+        [this] { openGridViewData(gldjh->text()); }, wholeReturnOf);
+    if (closing)
         WholeReturnDocNo.clear();
-        openGridViewData(gldjh->text());
-        if (!EntryHasRows())
-            wholeReturnOf.clear();
-    }
     return closing;
 }
 
