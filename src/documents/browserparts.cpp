@@ -12,6 +12,7 @@
 
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -163,4 +164,20 @@ void DropCurrentPick(Query& picked, const DataGrid& grid)
     ToCurrentPick(picked, grid);
     DeletePick(picked.AsInteger(QStringLiteral("id")));
     picked.Requery();
+}
+
+QMenu* AddGridMenu(
+    QWidget* owner, std::initializer_list<DataGrid*> grids, const QList<QPair<QString, std::function<void()>>>& items)
+{
+    auto* menu = new QMenu(owner);
+    for (const auto& item : items)
+        menu->addAction(item.first, owner, item.second);
+    for (DataGrid* g : grids)
+        QObject::connect(g, &DataGrid::rightClicked, menu, [menu](const QPoint& at) { menu->popup(at); });
+    return menu;
+}
+
+int PickedPanelWidth(int windowWidth, int narrow)
+{
+    return windowWidth <= 1300 ? narrow : windowWidth / 2 - 100;
 }

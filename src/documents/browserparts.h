@@ -1,4 +1,6 @@
 #pragma once
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <functional>
 #include <initializer_list>
@@ -7,6 +9,7 @@ class DataGrid;
 class DbTree;
 class QBoxLayout;
 class QLineEdit;
+class QMenu;
 class QTabWidget;
 class QWidget;
 class Query;
@@ -69,3 +72,11 @@ void OpenPickedLines(Query& picked);
 void DropCurrentPick(Query& picked, const DataGrid& grid);
 // Moves the picks to the grid's current row; false without picks.
 bool ToCurrentPick(Query& picked, const DataGrid& grid);
+
+// A right-click menu shared by the grids: one item per caption, each running its
+// routine (the right click has already made the row under the mouse current).
+QMenu* AddGridMenu(
+    QWidget* owner, std::initializer_list<DataGrid*> grids, const QList<QPair<QString, std::function<void()>>>& items);
+// The width of the picked-lines panel: `narrow` while the window is at most 1300
+// pixels wide, else half the window width less 100.
+int PickedPanelWidth(int windowWidth, int narrow);

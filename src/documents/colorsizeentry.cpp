@@ -3,12 +3,6 @@
 #include "documents/docwindow.h"
 #include "foundation/functionwindows.h"
 #include "foundation/globals.h"
-#include <QCheckBox>
-#include <QGridLayout>
-#include <QLabel>
-#include <QVBoxLayout>
-
-#include "foundation/globals.h"
 #include "platform/db/query.h"
 #include "platform/db/valuetext.h"
 #include "platform/grid/matrixgrid.h"
@@ -97,11 +91,20 @@ ColorSizeEntry::ColorSizeEntry(QWidget* parent)
         }
     });
     MatrixGrid* kc = StringGridKc;
-    kc->SetCellStyler([kc](int col, int row, CellStyle& s) {
+    StockCursorFollows.grid_ = kc;
+    kc->SetStyledCursor(true);
+    const CursorFlag* follows = &StockCursorFollows;
+    kc->SetCellStyler([kc, follows](int col, int row, CellStyle& s) {
         if (col == 0 || row == 0)
             return;
         if (!kc->IsDataCell(col, row)) {
             StyleTotals(kc, col, row, s);
+            return;
+        }
+        if (*follows && kc->IsCurrent(col, row)) {
+            // The cell under the entry grid's cursor keeps the plain selection look.
+            s.background = kc->palette().color(QPalette::Highlight);
+            s.text = kc->palette().color(QPalette::HighlightedText);
             return;
         }
         if (Entered(kc->Cell(col, row))) {
@@ -118,6 +121,16 @@ ColorSizeEntry::ColorSizeEntry(QWidget* parent)
         if (StringGridIn->IsDataCell(col, row))
             StockCursorFollows = true;
     });
+}
+
+ColorSizeEntry::CursorFlag& ColorSizeEntry::CursorFlag::operator=(bool on)
+{
+    if (on != on_) {
+        on_ = on;
+        if (grid_)
+            grid_->RefreshStyles();
+    }
+    return *this;
 }
 
 void ColorSizeEntry::setGoodsSL(const QString& cmz, const QString& colorz, MatrixGrid* myGrid)

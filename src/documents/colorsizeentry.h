@@ -79,8 +79,21 @@ public:
     QString checkGridNum(const QString& zeroStock, const QString& overStock, Offender reported = Offender::First);
 
     // Whether the stock grid's current cell keeps the selection look (set while the
-    // operator works in the entry grid).
-    bool StockCursorFollows = false;
+    // operator works in the entry grid). Assigning it redraws that cell.
+    class CursorFlag {
+    public:
+        CursorFlag() = default;
+        CursorFlag(const CursorFlag&) = delete;
+        CursorFlag& operator=(const CursorFlag&) = delete;
+        CursorFlag& operator=(bool on);
+        operator bool() const { return on_; }
+
+    private:
+        friend class ColorSizeEntry;
+        bool on_ = false;
+        MatrixGrid* grid_ = nullptr;
+    };
+    CursorFlag StockCursorFollows;
 
     const Axes& InAxes() const { return inAxes_; }
 

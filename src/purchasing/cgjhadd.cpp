@@ -10,6 +10,7 @@
 #include "foundation/housekeeping.h"
 #include "foundation/rights.h"
 #include "foundation/settings.h"
+#include "masterdata/keyfilter.h"
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
 #include "platform/grid/datagrid.h"
@@ -22,6 +23,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
@@ -36,7 +38,8 @@ DataGrid* AddGoodsGrid(QWidget* parent, const char* name, const QString& source)
     g->SetDataSource(&F_DataModule->D(source));
     AddGridColumns(*g,
         { { "g_sn", "商品编号", "80" }, { "g_name", "商品名称", "160" }, { "dw_name", "单位", "50" },
-            { "gg_name", "款型说明", "90" }, { "g_jj", "参考进价", "70" }, { "kc_sl", "库存数", "60" } });
+            { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "60" }, { "g_jj", "参考进价", "70" },
+            { "kc_sl", "库存数", "60" } });
     g->SetFooterVisible(true);
     g->SetFooterCount(0, QStringLiteral("记录数："));
     return g;
@@ -118,16 +121,19 @@ TF_Cgjh_Add::TF_Cgjh_Add(const Variant& variant, QWidget* parent)
     right->addWidget(new QLabel(QStringLiteral("所选商品"), this));
     cxGrid3View = new DataGrid(this);
     cxGrid3View->setObjectName(QStringLiteral("cxGrid3View"));
-    cxGrid3View->setFixedWidth(457);
+    cxGrid3View->setFixedWidth(PickedPanelWidth(width(), variant.order ? 509 : 457));
     cxGrid3View->SetDataSource(&F_DataModule->D(QStringLiteral("D_Tempspxf")));
     AddGridColumns(*cxGrid3View,
-        { { "g_name", "商品名称", "110" }, { "dw_name", "单位", "40" }, { "ts_dj", "进价", "60" },
-            { "ts_tax", "税率", "40" }, { "ts_taxdj", "含税单价", "60" }, { "ts_dzl", "折扣", "40" },
-            { "g_sj", "折后价", "60" }, { "ts_sl", "数量", "50" }, { "ts_zje", "总金额", "70" } });
+        { { "g_name", "商品名称", "110" }, { "dw_name", "单位", "40" }, { "color_name", "颜色", "50" },
+            { "ts_dj", "进价", "60" }, { "ts_tax", "税率", "40" }, { "ts_taxdj", "含税单价", "60" },
+            { "ts_dzl", "折扣", "40" }, { "g_sj", "折后价", "60" }, { "ts_sl", "数量", "50" },
+            { "ts_zje", "总金额", "70" } });
     cxGrid3View->SetFooterVisible(true);
     cxGrid3View->SetFooterCount(0, QStringLiteral("记录数："));
     cxGrid3View->SetFooterSum(cxGrid3View->ColumnByField(QStringLiteral("ts_sl")));
     cxGrid3View->SetFooterSum(cxGrid3View->ColumnByField(QStringLiteral("ts_zje")));
+    if (variant_.ret)
+        cxGrid3View->SetColumnCaption(cxGrid3View->ColumnByField(QStringLiteral("ts_dzl")), QStringLiteral("打折率"));
     right->addWidget(cxGrid3View, 1);
     auto* bar2 = new QHBoxLayout;
     btnModi = AddButton(this, bar2, "btnModi", "修改(F9)");
@@ -136,6 +142,14 @@ TF_Cgjh_Add::TF_Cgjh_Add(const Variant& variant, QWidget* parent)
     btnCancel = AddButton(this, bar2, "btnCancel", "取消(Esc)");
     right->addLayout(bar2);
 
+    PopupMenu1 = AddGridMenu(
+        this, { cxGrid1View, cxGrid2View }, { { QStringLiteral("加入选中商品(&Z)"), [this] { btnAddClick(); } } });
+    PopupMenu2 = AddGridMenu(this, { cxGrid3View },
+        { { QStringLiteral("修改(&X)"), [this] { btnModiClick(); } },
+            { QStringLiteral("删除(&Y)"), [this] { btnDelClick(); } },
+            { QStringLiteral("删除全部(&Z)"), [this] { btnDelAllClick(); } } });
+
+    DiscardSearchPunctuation(tkey);
     ConnectSearchKey(
         tkey, this, [this] { hcjSx(); },
         [this] {
@@ -202,8 +216,12 @@ void TF_Cgjh_Add::FormActivate()
     for (const char* f : { "ts_tax", "ts_taxdj" })
         cxGrid3View->SetColumnVisible(cxGrid3View->ColumnByField(QLatin1String(f)), tax);
     const bool discount = IsTrueFor(UseDiscount, QStringLiteral("cj"));
-    for (const char* f : { "ts_dzl", "g_sj" })
-        cxGrid3View->SetColumnVisible(cxGrid3View->ColumnByField(QLatin1String(f)), discount);
+    cxGrid3View->SetColumnVisible(cxGrid3View->ColumnByField(QStringLiteral("ts_dzl")), discount);
+    // Returns show the rate alone, without the discounted price.
+    cxGrid3View->SetColumnVisible(cxGrid3View->ColumnByField(QStringLiteral("g_sj")), discount && !variant_.ret);
+    const bool colors = variant_.order && IsTrue(UseColors);
+    for (DataGrid* g : { cxGrid1View, cxGrid2View, cxGrid3View })
+        g->SetColumnVisible(g->ColumnByField(QStringLiteral("color_name")), colors);
 }
 
 DataGrid* TF_Cgjh_Add::ActiveList() const
@@ -393,6 +411,12 @@ bool TF_Cgjh_Add::FormCloseQuery()
 void TF_Cgjh_Add::btnCancelClick()
 {
     close();
+}
+
+void TF_Cgjh_Add::resizeEvent(QResizeEvent* e)
+{
+    Form::resizeEvent(e);
+    cxGrid3View->setFixedWidth(PickedPanelWidth(width(), variant_.order ? 509 : 457));
 }
 
 void TF_Cgjh_Add::keyPressEvent(QKeyEvent* e)

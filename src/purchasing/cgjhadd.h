@@ -9,6 +9,7 @@ class DbTree;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QTabWidget;
 class Query;
@@ -59,6 +60,10 @@ public:
     QPushButton* btnDel = nullptr;
     QPushButton* btnOK = nullptr;
     QPushButton* btnCancel = nullptr;
+    // Right-click menus: the goods lists' "加入选中商品(&Z)"; the picked lines'
+    // "修改(&X)", "删除(&Y)", "删除全部(&Z)".
+    QMenu* PopupMenu1 = nullptr;
+    QMenu* PopupMenu2 = nullptr;
 
 protected:
     // The order and return browsers' differences.
@@ -73,6 +78,7 @@ protected:
     };
     TF_Cgjh_Add(const Variant& variant, QWidget* parent);
     void keyPressEvent(QKeyEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     DataGrid* ActiveList() const;

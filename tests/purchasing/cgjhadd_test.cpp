@@ -8,7 +8,11 @@
 #include "purchasing/cgjhadd.h"
 #include "purchasing/cgjhsele.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
 
 namespace {
 
@@ -147,9 +151,75 @@ TEST_F(BrowserTest, TheWarehouseBoxFollowsTheOperatorBinding)
     EXPECT_EQ(Listed(b->cxGrid1View), QStringList { QStringLiteral("G1=5") });
 }
 
+TEST_F(BrowserTest, RightClickMenusPickChangeAndDrop)
+{
+    auto captions = [](QMenu* m) {
+        QStringList texts;
+        for (const QAction* a : m->actions())
+            texts << a->text();
+        return texts;
+    };
+    EXPECT_EQ(captions(b->PopupMenu1), QStringList { U8("加入选中商品(&Z)") });
+    EXPECT_EQ(captions(b->PopupMenu2), (QStringList { U8("修改(&X)"), U8("删除(&Y)"), U8("删除全部(&Z)") }));
+    b->show();
+    for (auto [grid, menu] :
+        { std::pair { b->cxGrid1View, b->PopupMenu1 }, std::pair { b->cxGrid3View, b->PopupMenu2 } }) {
+        QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        EXPECT_TRUE(menu->isVisible()) << grid->objectName().toStdString();
+        menu->hide();
+    }
+
+    Focus(b->cxGrid1View, QStringLiteral("G2"));
+    ExpectDialog(QStringLiteral("2"));
+    b->PopupMenu1->actions().at(0)->trigger();
+    ASSERT_EQ(b->Q_Tempspxf.RecordCount(), 1);
+    ExpectDialog(QStringLiteral("5"));
+    b->PopupMenu2->actions().at(0)->trigger();
+    EXPECT_EQ(prompt.ModalNames().size(), 2);
+    EXPECT_EQ(Number(QStringLiteral("select ts_sl from jxc_tempspxf")), 5) << "the picked line changed in place";
+    prompt.Answer(Prompt::Answer::Yes);
+    b->PopupMenu2->actions().at(2)->trigger();
+    EXPECT_EQ(prompt.Questions().value(0), U8("您确定要删除当前全部商品吗！"));
+    EXPECT_EQ(b->Q_Tempspxf.RecordCount(), 0);
+}
+
+TEST_F(BrowserTest, ColoursShowInTheOrderBrowserAndReturnsShowTheRateAlone)
+{
+    UseColors = QStringLiteral("1");
+    UseDiscount = QStringLiteral("1");
+    b->Activate();
+    auto shown
+        = [](DataGrid* g, const char* field) { return !g->isColumnHidden(g->ColumnByField(QLatin1String(field))); };
+    EXPECT_FALSE(shown(b->cxGrid1View, "color_name"));
+    EXPECT_TRUE(shown(b->cxGrid3View, "g_sj"));
+    TF_Cgd_Add o;
+    o.Activate();
+    for (DataGrid* g : { o.cxGrid1View, o.cxGrid2View, o.cxGrid3View })
+        EXPECT_TRUE(shown(g, "color_name")) << g->objectName().toStdString();
+    UseColors = QStringLiteral("0");
+    o.Activate();
+    EXPECT_FALSE(shown(o.cxGrid1View, "color_name"));
+
+    ActiveDocKind = QStringLiteral("cgth");
+    TF_Cgth_Add r;
+    r.Activate();
+    const int rate = r.cxGrid3View->ColumnByField(QStringLiteral("ts_dzl"));
+    EXPECT_EQ(r.cxGrid3View->ColumnCaption(rate), U8("打折率"));
+    EXPECT_TRUE(shown(r.cxGrid3View, "ts_dzl"));
+    EXPECT_FALSE(shown(r.cxGrid3View, "g_sj"));
+
+    // The picked lines take half the width of a wide window, less 100.
+    for (auto [width, panel] : { std::pair { 1200, 509 }, std::pair { 1600, 700 } }) {
+        o.resize(width, 600);
+        o.show();
+        EXPECT_EQ(o.cxGrid3View->width(), panel) << width;
+    }
+}
+
 TEST_F(BrowserTest, SearchingSortingAndClearingTheSort)
 {
-    b->tkey->setText(QStringLiteral("g2"));
+    QTest::keyClicks(b->tkey, QStringLiteral("g!'2"));
+    EXPECT_EQ(b->tkey->text(), QStringLiteral("g2")) << "punctuation is dropped as it is typed";
     EXPECT_EQ(b->cxGrid1View->RowCount(), 1);
     b->tkey->clear();
     EXPECT_EQ(b->cxGrid1View->RowCount(), 2);

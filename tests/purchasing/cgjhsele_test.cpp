@@ -230,6 +230,23 @@ TEST_F(SeleTest, StockOutsideTheGroupsIsNotShownAndHidingLeavesOnlyStockedColour
     EXPECT_FALSE(s.chkHide->isChecked());
 }
 
+TEST_F(SeleTest, TheStockCursorFollowsTheEntryGridInTheSelectionColours)
+{
+    Stock(QStringLiteral("R"), QStringLiteral("S"), 4);
+    Stock(QStringLiteral("B"), QStringLiteral("M"), 2);
+    auto& s = Open(QStringLiteral("cgjh_new"));
+    MatrixGrid& kc = *s.StringGridKc;
+    const QColor selection = kc.palette().color(QPalette::Highlight);
+    auto background = [&](int col, int row) { return kc.item(row, col)->background().color(); };
+    EXPECT_EQ(background(1, 1), selection) << "from the opening, on the first cell";
+    s.StringGridIn->setCurrentCell(2, 2);
+    EXPECT_EQ(background(2, 2), selection);
+    EXPECT_EQ(kc.item(2, 2)->foreground().color(), kc.palette().color(QPalette::HighlightedText));
+    EXPECT_EQ(background(1, 1), QColor(248, 182, 81)) << "a stocked cell off the cursor";
+    EXPECT_EQ(kc.item(1, 1)->foreground().color(), QColor(Qt::red));
+    EXPECT_NE(background(2, 1), selection);
+}
+
 TEST_F(SeleTest, ANewLineUnderANumberAnotherOperatorHoldsMovesToAFreshNumber)
 {
     const QString held = No();

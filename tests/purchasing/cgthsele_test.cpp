@@ -88,6 +88,18 @@ TEST_F(ReturnSeleTest, TheFirstFailingCellIsReportedAndSelected)
     EXPECT_EQ(Picked(), 1);
 }
 
+TEST_F(ReturnSeleTest, TheStockCursorShowsOnlyOnceAnEntryCellIsSelected)
+{
+    Stock(QStringLiteral("G1"), QStringLiteral("R"), QStringLiteral("S"), 2);
+    auto& s = Open(QStringLiteral("cgth_add"));
+    MatrixGrid& kc = *s.StringGridKc;
+    const QColor selection = kc.palette().color(QPalette::Highlight);
+    ASSERT_TRUE(kc.IsCurrent(1, 1));
+    EXPECT_EQ(kc.item(1, 1)->background().color(), QColor(248, 182, 81)) << "drawn like every stocked cell";
+    s.StringGridIn->setCurrentCell(1, 1);
+    EXPECT_EQ(kc.item(1, 1)->background().color(), selection);
+}
+
 TEST_F(ReturnSeleTest, NoQuantity)
 {
     Open(QStringLiteral("cgth_add")).btnOKClick();

@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QSet>
 
 namespace {
@@ -18,6 +19,14 @@ DbTree::DbTree(QWidget* parent) : QTreeWidget(parent)
     setHeaderHidden(true);
     setColumnCount(1);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The current node stands out by its bold red text alone: the selection adds no
+    // fill that would turn the text into the highlight colour.
+    QPalette p = palette();
+    for (const auto group : { QPalette::Active, QPalette::Inactive }) {
+        p.setColor(group, QPalette::Highlight, p.color(group, QPalette::Base));
+        p.setColor(group, QPalette::HighlightedText, Qt::red);
+    }
+    setPalette(p);
     connect(this, &QTreeWidget::currentItemChanged, this, &DbTree::OnCurrentItemChanged);
     connect(this, &QTreeWidget::itemChanged, this, &DbTree::OnItemChanged);
 }

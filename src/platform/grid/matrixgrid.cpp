@@ -67,13 +67,26 @@ MatrixGrid::MatrixGrid(QWidget* parent) : QTableWidget(parent)
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
         | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     setItemDelegate(new MatrixDelegate(this));
-    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
+    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col, int prevRow, int prevCol) {
+        if (styledCursor_) {
+            if (prevRow >= 0 && prevCol >= 0 && prevRow < RowCount() && prevCol < ColCount())
+                Restyle(prevCol, prevRow);
+            if (row >= 0 && col >= 0)
+                Restyle(col, row);
+        }
         if (row < 0 || col < 0)
             return;
         emit cellSelected(col, row);
         if (follower_ && IsDataCell(col, row))
             follower_->setCurrentCell(row, col);
     });
+}
+
+void MatrixGrid::SetStyledCursor(bool on)
+{
+    styledCursor_ = on;
+    setSelectionMode(on ? QAbstractItemView::NoSelection : QAbstractItemView::SingleSelection);
+    RestyleAll();
 }
 
 void MatrixGrid::SetSize(int cols, int rows)
@@ -158,6 +171,8 @@ void MatrixGrid::Build(
     for (int i = 0; i < rowHeads.size(); ++i)
         SetCell(0, i + 1, rowHeads[i]);
     SetCell(0, RowCount() - 1, total);
+    if (styledCursor_ && IsDataCell(fixedCols_, fixedRows_))
+        setCurrentCell(fixedRows_, fixedCols_);
     RestyleAll();
 }
 

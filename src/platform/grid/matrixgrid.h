@@ -54,6 +54,12 @@ public:
     void HideEmpty(bool hide, MatrixGrid* alsoIn = nullptr);
     // Another grid whose current cell follows this one's data cells.
     void SetFollower(MatrixGrid* other) { follower_ = other; }
+    // A grid that shows no selection of its own: its current cell is drawn by the
+    // cell styler (IsCurrent), and a build puts it on the first data cell.
+    void SetStyledCursor(bool on);
+    bool IsCurrent(int col, int row) const { return col == currentColumn() && row == currentRow(); }
+    // Runs the cell styler again over every cell (after a change it reads).
+    void RefreshStyles() { RestyleAll(); }
 
     // Used by the cell editor.
     bool QuantityEditor() const { return quantity_; }
@@ -78,6 +84,7 @@ private:
     int maxLength_ = 7;
     bool readOnly_ = false;
     bool building_ = false;
+    bool styledCursor_ = false;
     CellStyler styler_;
     QPointer<MatrixGrid> follower_;
 };

@@ -126,6 +126,27 @@ TEST_F(MatrixGridTest, EmptyRowsAndColumnsHideInBothGrids)
     EXPECT_FALSE(stock.isColumnHidden(3));
 }
 
+TEST_F(MatrixGridTest, AStyledCursorIsDrawnByTheStylerAndFollowsTheEntryGrid)
+{
+    stock.SetCellStyler([this](int col, int row, CellStyle& s) {
+        if (stock.IsDataCell(col, row) && stock.IsCurrent(col, row))
+            s.background = Qt::cyan;
+    });
+    stock.SetStyledCursor(true);
+    auto background = [this](int col, int row) { return stock.item(row, col)->background().color(); };
+    // A build puts the cursor on the first data cell.
+    stock.Build("颜色/尺码", { "S", "M", "L" }, { "红", "蓝" }, "合计");
+    EXPECT_TRUE(stock.IsCurrent(1, 1));
+    EXPECT_EQ(background(1, 1), QColor(Qt::cyan));
+
+    in.setCurrentCell(2, 3);
+    EXPECT_EQ(background(3, 2), QColor(Qt::cyan));
+    EXPECT_NE(background(1, 1), QColor(Qt::cyan)) << "the cell left behind is drawn plain again";
+    EXPECT_TRUE(stock.selectedItems().isEmpty()) << "no selection of its own";
+    in.setCurrentCell(2, 4); // the totals column: the stock cursor stays
+    EXPECT_TRUE(stock.IsCurrent(3, 2));
+}
+
 TEST_F(MatrixGridTest, PlainTwoRowGridTakesFreeTextAndColoursCells)
 {
     MatrixGrid g;

@@ -6,6 +6,8 @@
 #include "support/platform/testdb.h"
 #include "support/platform/uitest.h"
 
+#include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -69,6 +71,27 @@ TEST_F(DbTreeTest, NodesHangUnderTheirParentsAndTheCurrentNodeIsTheCurrentRow)
     ASSERT_TRUE(q.Locate("gc_sn", "1000"));
     EXPECT_EQ(tree.currentItem()->text(0), "默认类别");
     EXPECT_FALSE(shirts->font(0).bold());
+
+    // Drawn, the current node shows red text and no highlight fill.
+    tree.resize(300, 200);
+    tree.show();
+    tree.expandAll();
+    QCoreApplication::processEvents();
+    tree.SelectNode(shirts);
+    const QRect rect = tree.visualItemRect(shirts);
+    const QImage drawn = tree.viewport()->grab().toImage();
+    int red = 0;
+    int highlight = 0;
+    const QColor fill = QApplication::palette().color(QPalette::Highlight);
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            const QColor px = drawn.pixelColor(x, y);
+            red += px.red() > 200 && px.green() < 90 && px.blue() < 90;
+            highlight += px == fill;
+        }
+    EXPECT_GT(red, 5);
+    EXPECT_EQ(highlight, 0);
+    ASSERT_TRUE(q.Locate("gc_sn", "1000"));
 
     // New rows show after a requery; the current node and open branches stay.
     tree.FindCaption("上衣")->setExpanded(true);
