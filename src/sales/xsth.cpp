@@ -383,7 +383,7 @@ void TF_Xsth::btnModiClick()
 {
     const int row = cxGridView->CurrentRow();
     if (row >= 0)
-        Q_Xsth.SetRecNo(row);
+        Q_Xsth.SetRecNo(cxGridView->SourceRow(row));
     if (!ModifyDraftLine(Q_Xsth, kXt, QStringLiteral("TF_Xsth_Sele")))
         return;
     openGridViewData(gldjh->text());
@@ -394,7 +394,7 @@ void TF_Xsth::btnDelClick()
 {
     const int row = cxGridView->CurrentRow();
     if (row >= 0)
-        Q_Xsth.SetRecNo(row);
+        Q_Xsth.SetRecNo(cxGridView->SourceRow(row));
     if (!DeleteDraftRow(doc.Kind(), Q_Xsth))
         return;
     openGridViewData(gldjh->text());

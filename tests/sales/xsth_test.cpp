@@ -89,6 +89,23 @@ TEST_F(XsthTest, CustomerAndWarehouseAreLockedWhileTheReturnHasLines)
     EXPECT_TRUE(w->comCk->isEnabled());
 }
 
+TEST_F(XsthTest, DeletingOnASortedGridRemovesTheLineShown)
+{
+    ChooseK1();
+    DraftLine(1, 10);
+    DraftLine(1, 70);
+    w->openGridViewData(No());
+    ASSERT_EQ(w->cxGridView->RowCount(), 2);
+    const int amount = w->cxGridView->ColumnByField(QStringLiteral("je"));
+    ASSERT_GE(amount, 0);
+    w->cxGridView->SortByColumn(amount, Qt::DescendingOrder);
+    w->cxGridView->SetCurrentRow(0);
+    ASSERT_EQ(w->cxGridView->Value(0, QStringLiteral("je")).toDouble(), 70.0);
+    prompt.Answer(Prompt::Answer::Yes);
+    w->btnDelClick();
+    EXPECT_EQ(Rows(QStringLiteral("select th_je from jxc_xsthsp")), QStringList { QStringLiteral("10") });
+}
+
 TEST_F(XsthTest, RemovingOneColourRecomputesTheLine)
 {
     ChooseK1();
