@@ -4,6 +4,7 @@
 #include "listing/queryframe.h"
 #include "platform/db/sqltext.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 QString GoodsTextMatch(const QString& alias, const QString& text, bool exact)
@@ -30,4 +31,29 @@ QString LedgerWarehouseScope(const QString& warehouse, const QString& ledger)
         return QString();
     return QStringLiteral(" and ") + ledger + QStringLiteral(".ck_sn in (select m.ck_sn from jxc_ckxx m where 1=1")
         + binding + QStringLiteral(") ");
+}
+
+QString LastLedgerRowOf(const QString& pair, const QString& rows)
+{
+    return QStringLiteral("(select x.id from jxc_goodslist x where x.g_sn=%1.g_sn and x.ck_sn=%1.ck_sn and ").arg(pair)
+        + rows + QStringLiteral(" order by x.gl_kdrq desc,x.id desc limit 1)");
+}
+
+QString LedgerKindsNamed(const QStringList& conditions, const QString& alias)
+{
+    static const QRegularExpression named(QStringLiteral("gl_flag\\s*(?:=\\s*'(\\w+)'|in\\s*\\(([^)]*)\\))"));
+    static const QRegularExpression quoted(QStringLiteral("'(\\w+)'"));
+    QStringList kinds;
+    const auto add = [&kinds](const QString& kind) {
+        if (!kinds.contains(kind))
+            kinds << kind;
+    };
+    for (const QString& condition : conditions)
+        for (const auto& m : named.globalMatch(condition)) {
+            if (!m.captured(1).isEmpty())
+                add(m.captured(1));
+            for (const auto& q : quoted.globalMatch(m.captured(2)))
+                add(q.captured(1));
+        }
+    return alias + QStringLiteral(".gl_flag in ('") + kinds.join(QStringLiteral("','")) + QStringLiteral("')");
 }

@@ -32,78 +32,95 @@ public:
         return QStringLiteral(" where 1=1 ") + GoodsTextMatch(QStringLiteral("a"), f_.key, f_.exact)
             + LedgerWarehouseScope(f_.warehouse, QStringLiteral("a"));
     }
-    QString InPeriod() const
-    {
-        return QStringLiteral(" and ") + PeriodCondition(QStringLiteral("a.gl_kdrq"), f_.from, f_.to);
-    }
 
-    // One scratch row per goods and warehouse of the rows that match `where`.
-    void InsertSums(const Figures& sums, const QString& where) const
-    {
-        QStringList values;
-        for (const QString& s : sums)
-            values << (s.isEmpty() ? QStringLiteral("0") : s);
-        ExecSQL(QStringLiteral("insert into jxc_jxchz (g_sn,ck_sn,hz_kc,hz_kczje,hz_rksl,hz_rkzje,hz_cksl,hz_ckzje,"
-                               "hz_glkc,hz_glkczje,a_name) select a.g_sn,a.ck_sn,")
-            + values.join(QLatin1Char(',')) + QLatin1Char(',') + me_ + QStringLiteral(" from jxc_goodslist a") + Scope()
-            + InPeriod() + QStringLiteral(" and (") + where + QStringLiteral(") group by a.g_sn,a.ck_sn"));
-    }
+    // Adds the period's rows that match `where` to the figures given (values per row,
+    // summed per goods and warehouse).
+    void AddSums(const Figures& values, const QString& where) { parts_.push_back({ where, values }); }
 
-    void InsertMovement(bool in, const QString& kinds, const QString& valueColumn, bool withoutDiscountGoods) const
+    void AddMovement(bool in, const QString& kinds, const QString& valueColumn, bool withoutDiscountGoods)
     {
-        Figures sums;
-        sums[in ? In : Out] = QStringLiteral("sum(abs(a.gl_sl))");
-        sums[in ? InValue : OutValue] = QStringLiteral("sum(abs(a.") + valueColumn + QStringLiteral("))");
+        Figures values;
+        values[in ? In : Out] = QStringLiteral("abs(a.gl_sl)");
+        values[in ? InValue : OutValue] = QStringLiteral("abs(a.") + valueColumn + QLatin1Char(')');
         QString where = kinds;
         if (withoutDiscountGoods)
             where = QStringLiteral("(") + kinds + QStringLiteral(") and a.g_sn<>'00000000'");
-        InsertSums(sums, where);
+        AddSums(values, where);
     }
 
-    // The balance after the last ledger row of each goods and warehouse among the
-    // rows that `range` admits (the latest date, then the greatest id), through the
-    // operator's id list.
-    void InsertBalances(const QString& range, Figure qty, Figure value, const QString& pairs = QString()) const
+    // The movements in one pass over the period's rows: one scratch row per goods and
+    // warehouse, each figure the sum of what every matching part adds to it.
+    void InsertMovements() const
     {
-        ClearTempLines();
-        ExecSQL(QStringLiteral("insert into jxc_tempspxf (rid,a_name) select max(x.id),") + me_
-            + QStringLiteral(" from jxc_goodslist x,(select a.g_sn,a.ck_sn,max(a.gl_kdrq) as kdrq from jxc_goodslist a")
-            + Scope() + QStringLiteral(" and a.g_sn<>'00000000' and ") + range + pairs
-            + QStringLiteral(" group by a.g_sn,a.ck_sn) y where x.g_sn=y.g_sn and x.ck_sn=y.ck_sn and x.gl_kdrq=y.kdrq "
-                             "group by x.g_sn,x.ck_sn"));
-        Figures f { QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"),
-            QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0") };
-        f[qty] = QStringLiteral("gl_kc");
-        f[value] = QStringLiteral("gl_kczje");
-        QStringList values(f.begin(), f.end());
+        QStringList sums;
+        QStringList conditions;
+        for (const Part& part : parts_)
+            conditions << QStringLiteral("(") + part.where + QLatin1Char(')');
+        for (int figure = 0; figure < int(Figures().size()); ++figure) {
+            QStringList terms;
+            for (const Part& part : parts_)
+                if (!part.values[figure].isEmpty())
+                    terms << QStringLiteral("case when (") + part.where + QStringLiteral(") then ")
+                            + part.values[figure] + QStringLiteral(" else 0 end");
+            sums << (terms.isEmpty() ? QStringLiteral("0")
+                                     : QStringLiteral("sum(") + terms.join(QLatin1Char('+')) + QLatin1Char(')'));
+        }
         ExecSQL(QStringLiteral("insert into jxc_jxchz (g_sn,ck_sn,hz_kc,hz_kczje,hz_rksl,hz_rkzje,hz_cksl,hz_ckzje,"
-                               "hz_glkc,hz_glkczje,a_name) select g_sn,ck_sn,")
-            + values.join(QLatin1Char(',')) + QLatin1Char(',') + me_
-            + QStringLiteral(" from jxc_goodslist where id in (select rid from jxc_tempspxf where a_name=") + me_
-            + QStringLiteral(")"));
+                               "hz_glkc,hz_glkczje,a_name) select a.g_sn,a.ck_sn,")
+            + sums.join(QLatin1Char(',')) + QLatin1Char(',') + me_ + QStringLiteral(" from jxc_goodslist a") + Scope()
+            + QStringLiteral(" and ") + LedgerKindsNamed(conditions, QStringLiteral("a")) + QStringLiteral(" and ")
+            + PeriodCondition(QStringLiteral("a.gl_kdrq"), f_.from, f_.to) + QStringLiteral(" and (")
+            + conditions.join(QStringLiteral(" or ")) + QStringLiteral(") group by a.g_sn,a.ck_sn"));
     }
 
+    // The balances of each goods and warehouse with a row in the closing range: after
+    // its last row there (the latest date, then the greatest id) and after its last
+    // row before the period, which a pair without one shows as 0.
+    void InsertBalances(const std::function<QString(const QString&)>& closingRange) const
+    {
+        const QString text = GoodsTextMatch(QStringLiteral("x"), f_.key, f_.exact);
+        const QString pairs = QStringLiteral("select a.g_sn,a.ck_sn from jxc_goodslist a") + Scope()
+            + QStringLiteral(" and a.g_sn<>'00000000' and ") + closingRange(QStringLiteral("a.gl_kdrq"))
+            + QStringLiteral(" group by a.g_sn,a.ck_sn");
+        const QString start = SqlQuoted(f_.from.toString(QStringLiteral("yyyy-MM-dd")));
+        ExecSQL(QStringLiteral("insert into jxc_jxchz (g_sn,ck_sn,hz_kc,hz_kczje,hz_rksl,hz_rkzje,hz_cksl,hz_ckzje,"
+                               "hz_glkc,hz_glkczje,a_name) select c.g_sn,c.ck_sn,"
+                               "case when o.id is null then 0 else o.gl_kc end,"
+                               "case when o.id is null then 0 else o.gl_kczje end,0,0,0,0,c.gl_kc,c.gl_kczje,")
+            + me_ + QStringLiteral(" from (select ")
+            + LastLedgerRowOf(QStringLiteral("p"), closingRange(QStringLiteral("x.gl_kdrq")) + text)
+            + QStringLiteral(" as cid,")
+            + LastLedgerRowOf(QStringLiteral("p"), QStringLiteral("x.gl_kdrq<") + start + text)
+            + QStringLiteral(" as oid from (") + pairs
+            + QStringLiteral(") p) q join jxc_goodslist c on c.id=q.cid left join jxc_goodslist o on o.id=q.oid"));
+    }
+
+    struct Part {
+        QString where;
+        Figures values;
+    };
     const SummaryFilter& f_;
     QString me_;
+    std::vector<Part> parts_;
 };
 
 } // namespace
 
 QString BuildStockSummary(const SummaryFilter& f)
 {
-    const SummaryBuilder b(f);
+    SummaryBuilder b(f);
     const QString me = b.me_;
     ExecSQL(QStringLiteral("delete from jxc_jxchz where a_name=") + me);
 
     // The discount goods carries the document-level discounts only.
     Figures discountIn;
-    discountIn[InValue] = QStringLiteral("sum(a.gl_je)");
-    discountIn[ClosingValue] = QStringLiteral("sum(a.gl_je)");
-    b.InsertSums(discountIn, QStringLiteral("a.g_sn='00000000' and a.gl_flag='cj'"));
+    discountIn[InValue] = QStringLiteral("a.gl_je");
+    discountIn[ClosingValue] = QStringLiteral("a.gl_je");
+    b.AddSums(discountIn, QStringLiteral("a.g_sn='00000000' and a.gl_flag='cj'"));
     Figures discountOut;
-    discountOut[OutValue] = QStringLiteral("sum(a.gl_je)");
-    discountOut[ClosingValue] = QStringLiteral("sum(abs(a.gl_je))");
-    b.InsertSums(discountOut, QStringLiteral("a.g_sn='00000000' and a.gl_flag='xs'"));
+    discountOut[OutValue] = QStringLiteral("a.gl_je");
+    discountOut[ClosingValue] = QStringLiteral("abs(a.gl_je)");
+    b.AddSums(discountOut, QStringLiteral("a.g_sn='00000000' and a.gl_flag='xs'"));
 
     const QString inKinds = QStringLiteral(
         "a.gl_flag in ('cj','lt','sc','jg','ws','by','hh') or (a.gl_flag in ('db','cf','kb') and a.gl_sl>0)");
@@ -114,33 +131,27 @@ QString BuildStockSummary(const SummaryFilter& f)
     const QString amount = QStringLiteral("gl_je");
     if (f.costMode) {
         // Sales and their returns move at cost, the rest at the document amount.
-        b.InsertMovement(true, inKinds, amount, true);
-        b.InsertMovement(true, salesBack, QStringLiteral("gl_zcb"), false);
+        b.AddMovement(true, inKinds, amount, true);
+        b.AddMovement(true, salesBack, QStringLiteral("gl_zcb"), false);
     } else {
-        b.InsertMovement(true, inKinds + QStringLiteral(" or ") + salesBack, amount, true);
+        b.AddMovement(true, inKinds + QStringLiteral(" or ") + salesBack, amount, true);
     }
     // Stock-takes and opening entries count signed: a shortage lowers what came in.
     Figures counted;
-    counted[In] = QStringLiteral("sum(a.gl_sl)");
-    counted[InValue] = QStringLiteral("sum(a.gl_je)");
-    b.InsertSums(counted, QStringLiteral("a.gl_flag in ('pd','qc')"));
+    counted[In] = QStringLiteral("a.gl_sl");
+    counted[InValue] = QStringLiteral("a.gl_je");
+    b.AddSums(counted, QStringLiteral("a.gl_flag in ('pd','qc')"));
     if (f.costMode) {
-        b.InsertMovement(false, outKinds, amount, false);
-        b.InsertMovement(false, salesOut, QStringLiteral("gl_zcb"), false);
+        b.AddMovement(false, outKinds, amount, false);
+        b.AddMovement(false, salesOut, QStringLiteral("gl_zcb"), false);
     } else {
-        b.InsertMovement(false, outKinds + QStringLiteral(" or ") + salesOut, amount, false);
+        b.AddMovement(false, outKinds + QStringLiteral(" or ") + salesOut, amount, false);
     }
 
-    const QString closingRange = f.periodOnly ? PeriodCondition(QStringLiteral("a.gl_kdrq"), f.from, f.to)
-                                              : PeriodEndCondition(QStringLiteral("a.gl_kdrq"), f.to);
-    b.InsertBalances(closingRange, Closing, ClosingValue);
-    const QString openingRange
-        = QStringLiteral("a.gl_kdrq<") + SqlQuoted(f.from.toString(QStringLiteral("yyyy-MM-dd")));
-    const QString movedPairs = f.periodOnly
-        ? QStringLiteral(" and (a.g_sn,a.ck_sn) in (select distinct g_sn,ck_sn from jxc_jxchz where a_name=") + me
-            + QStringLiteral(")")
-        : QString();
-    b.InsertBalances(openingRange, Opening, OpeningValue, movedPairs);
+    b.InsertMovements();
+    b.InsertBalances([&f](const QString& date) {
+        return f.periodOnly ? PeriodCondition(date, f.from, f.to) : PeriodEndCondition(date, f.to);
+    });
 
     QString sql = QStringLiteral("select s.g_sn,s.gl_kc,s.gl_kczje,s.rksl,s.rkzje,s.cksl,s.ckzje,s.glkc,s.glkczje,");
     if (f.costMode)

@@ -5,6 +5,7 @@
 #include "reports/jxcfilters.h"
 
 #include <QStringList>
+#include <iterator>
 
 namespace {
 
@@ -94,16 +95,32 @@ QString commonConditions(const DetailFilter& f, const QString& textAlias)
 
 QString MovementStatement(const DetailFilter& f)
 {
-    const QString conditions = QStringLiteral(" and ") + PeriodCondition(QStringLiteral("x.gl_kdrq"), f.from, f.to)
-        + commonConditions(f, QStringLiteral("y"));
-    const QString columns = ledgerColumns(QStringLiteral("y"));
-    // Every row carries its own id, so the members never repeat one another.
-    QStringList members;
+    // One pass over the period's rows: the kinds exclude one another, so each row
+    // takes the label and sides of the one kind that admits it.
+    QStringList admitted;
     for (const LedgerMovementKind& k : kKinds)
-        members << QStringLiteral("select ") + columns + QStringLiteral(",'") + QString::fromUtf8(k.label)
-                + QStringLiteral("' as dnote,") + sideColumns(k.in, "rk") + QLatin1Char(',') + sideColumns(k.out, "ck")
-                + kJoins + QStringLiteral(" and (") + QString::fromLatin1(k.rows) + QLatin1Char(')') + conditions;
-    return members.join(QStringLiteral(" union all ")) + QStringLiteral(" order by ck_name,g_sn,gl_kdrq,id");
+        admitted << QStringLiteral("(") + QString::fromLatin1(k.rows) + QLatin1Char(')');
+    const int kinds = int(std::size(kKinds));
+    QString sql = QStringLiteral("select ") + ledgerColumns(QStringLiteral("y")) + QStringLiteral(",case");
+    for (int n = 0; n < kinds; ++n)
+        sql += QStringLiteral(" when ") + admitted[n] + QStringLiteral(" then '") + QString::fromUtf8(kKinds[n].label)
+            + QLatin1Char('\'');
+    sql += QStringLiteral(" end as dnote");
+    static const char* const kValues[] = { "dj", "sl", "je" };
+    for (const char* prefix : { "rk", "ck" })
+        for (int i = 0; i < 3; ++i) {
+            sql += QStringLiteral(",case");
+            for (int n = 0; n < kinds; ++n)
+                if (const char* side = qstrcmp(prefix, "rk") == 0 ? kKinds[n].in : kKinds[n].out)
+                    sql += QStringLiteral(" when ") + admitted[n] + QStringLiteral(" then ")
+                        + QString::fromLatin1(side).split(QLatin1Char(','))[i];
+            sql += QStringLiteral(" else 0 end as ") + QLatin1String(prefix) + QLatin1String(kValues[i]);
+        }
+    // The kinds first, so that the period is read down the ledger's kind index.
+    return sql + kJoins + QStringLiteral(" and ") + LedgerKindsNamed(admitted, QStringLiteral("x"))
+        + QStringLiteral(" and (") + admitted.join(QStringLiteral(" or ")) + QStringLiteral(") and ")
+        + PeriodCondition(QStringLiteral("x.gl_kdrq"), f.from, f.to) + commonConditions(f, QStringLiteral("y"))
+        + QStringLiteral(" order by ck_name,g_sn,gl_kdrq,id");
 }
 
 QString OpeningEntriesStatement(const DetailFilter& f, bool hideZero)

@@ -6,6 +6,7 @@
 #include "foundation/sqltext.h"
 #include "listing/queryframe.h"
 #include "platform/db/sqltext.h"
+#include "reports/jxcfilters.h"
 
 namespace {
 
@@ -88,12 +89,11 @@ QString HistoryStockStatement(
     const QString me = SqlQuoted(CurrentAdminName);
     const QString w = SqlQuoted(warehouse);
     ExecSQL(QStringLiteral("delete from jxc_jxchz where a_name=") + me);
-    ExecSQL(QStringLiteral("insert into jxc_jxchz (id2,a_name) select max(x.id),") + me
-        + QStringLiteral(
-            " from jxc_goodslist x,(select g_sn,ck_sn,max(gl_kdrq) as kdrq from jxc_goodslist where ck_sn=")
-        + w + QStringLiteral(" and ") + PeriodEndCondition(QStringLiteral("gl_kdrq"), cutOff)
-        + QStringLiteral(" group by g_sn,ck_sn) y where x.g_sn=y.g_sn and x.ck_sn=y.ck_sn and x.gl_kdrq=y.kdrq "
-                         "group by x.g_sn,x.ck_sn"));
+    // The list joins the warehouse's stock rows, so only their goods are looked up.
+    ExecSQL(QStringLiteral("insert into jxc_jxchz (id2,a_name) select l.id,") + me + QStringLiteral(" from (select ")
+        + LastLedgerRowOf(QStringLiteral("p"), PeriodEndCondition(QStringLiteral("x.gl_kdrq"), cutOff))
+        + QStringLiteral(" as id from (select distinct g_sn,ck_sn from jxc_kcsp where ck_sn=") + w
+        + QStringLiteral(") p) l where l.id is not null"));
     QString sql
         = QStringLiteral(
               "select a.g_sn,a.g_name,a.dw_name,a.g_pjjj,b.kc_sl,b.kc_zsl,b.ck_sn,d.ck_name,a.gg_name,"
