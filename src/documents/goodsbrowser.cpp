@@ -135,14 +135,22 @@ int CopyPickedLines(
     return copied;
 }
 
-void OpenGoodsList(Query& list, const GoodsListQuery& statement)
+void OpenGoodsList(Query& list, const GoodsListQuery& statement, int pageRows)
 {
     list.Close();
     list.ClearParams();
     list.SetSQL(statement.sql);
     for (auto it = statement.params.begin(); it != statement.params.end(); ++it)
         list.SetParam(it.key(), it.value());
-    list.Open();
+    // The datasets are shared with other browsers: paging holds for this opening only.
+    list.SetPageRows(pageRows);
+    try {
+        list.Open();
+    } catch (...) {
+        list.SetPageRows(0);
+        throw;
+    }
+    list.SetPageRows(0);
 }
 
 QString ConfirmPicks(const DocKind& kind, const PickConfirmation& c)

@@ -52,8 +52,9 @@ bool GoodsAlreadyAdded(const DocKind& kind, const QString& number, const QString
 int CopyPickedLines(
     const DocKind& kind, const QString& number, bool stockQtyZero, const QList<QPair<QString, QString>>& alsoCopy = {});
 
-// Opens a goods list on its statement and bound values.
-void OpenGoodsList(Query& list, const GoodsListQuery& statement);
+// Opens a goods list on its statement and bound values; with pageRows above 0 only
+// that many rows are fetched at first (the statement's order must have no ties).
+void OpenGoodsList(Query& list, const GoodsListQuery& statement, int pageRows = 0);
 
 // A browser's confirmation: its picks into the selected pending document or into the
 // draft under the window's number.

@@ -352,6 +352,9 @@ void TF_Hygl::btnSearch2Click()
     if (OpenMode == QLatin1String("1"))
         f.extra = AdvancedConditions(advanced_);
     listed_ = f;
+    // A shop has many members: the list opens with one page, the rest follow as read
+    // (the order by id has no ties).
+    Q_Hyxx.SetPageRows(200);
     OpenQuery(Q_Hyxx, MemberSearchSql(f));
 }
 

@@ -33,6 +33,9 @@ namespace {
 
 // The goods fields the lists show, search and sort by: a shop's catalogue is large,
 // and the lists hold every row.
+// Rows fetched when a list opens; the rest follow as the list is scrolled or searched.
+constexpr int kGoodsPage = 200;
+
 const char* const kListedGoods = "a.id,a.g_sn,a.g_name,a.g_jm,a.dw_name,a.gg_name,a.color_name,a.g_sj,a.g_jj,a.g_kc,"
                                  "a.g_sptm,a.g_xspl,a.gc_sn,a.ghs_sn";
 
@@ -322,7 +325,8 @@ void TF_Spxs_Add::cxPageChange()
         ? GiftGoodsList(IsTrue(AllowZeroStockOut), BrowseWarehouseSn, category)
         : SalesGoodsList(chkKh->isChecked(), IsTrue(AllowZeroStockOut), !chkCk->isHidden() && chkCk->isChecked(),
             BrowseWarehouseSn, BrowseCustomerSn, category);
-    OpenGoodsList(ActiveQuery(), list);
+    // The gift list's order has ties, so it is fetched whole.
+    OpenGoodsList(ActiveQuery(), list, variant_.gift ? 0 : kGoodsPage);
     // The list's default order is no sort of the grid; the hook ignores this reset.
     loading_ = true;
     ActiveList()->ClearSort();

@@ -78,6 +78,27 @@ TEST_F(HyglTest, MemberSearchFilters)
     }
 }
 
+TEST_F(HyglTest, ALongMemberListOpensWithOnePageYetCountsAndSumsEveryMember)
+{
+    dm->ADOConn.Exec(QStringLiteral(
+        "with recursive n(i) as (select 1 union all select i+1 from n where i<300) "
+        "insert into jxc_hyxx (hy_sn,hy_bh,hy_name,hy_jm,hy_status,hl_sn,hh_sn,hy_jf,hy_zjf,hy_zhje,hy_zje,hy_tele,"
+        "hy_mobile,hy_sj,hy_qx) select cast(200000+i as varchar(10)),cast(300000+i as varchar(10)),"
+        "'会员'||cast(i as varchar(10)),'',1,'100002','100001',0,0,1,2,'','',0,0 from n"));
+    window->btnSearch2Click();
+    Query& q = window->Q_Hyxx;
+    EXPECT_EQ(q.RecordCount(), 303);
+    EXPECT_FALSE(q.Complete());
+    DataGrid* g = window->cxGrid1View;
+    EXPECT_EQ(g->FooterText(g->ColumnByField(QStringLiteral("hy_zje"))), QStringLiteral("1080"));
+    EXPECT_EQ(g->FooterText(g->ColumnByField(QStringLiteral("hy_zhje"))), QStringLiteral("300"));
+    EXPECT_FALSE(q.Complete());
+    // The oldest member is last, and the dialogs read the row the grid points at.
+    g->SetCurrentRow(302);
+    EXPECT_EQ(q.AsString(QStringLiteral("hy_name")), QStringLiteral("张三"));
+    EXPECT_FALSE(q.AsString(QStringLiteral("hh_name")).isEmpty());
+}
+
 TEST_F(HyglTest, ConsumptionAndTopUpSearchesIncludeTheWholeLastDay)
 {
     AddTicket("XS1", "100002", "2024-03-05 23:59:30");

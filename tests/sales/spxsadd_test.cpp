@@ -128,6 +128,29 @@ TEST_F(BrowserTest, TheSearchMatchesUpperCasedAndWaitsForEnterWhenAsked)
     EXPECT_TRUE(b->Q_GoodsXs.SQL().endsWith(QStringLiteral("order by a.g_xspl desc,a.g_sn")));
 }
 
+TEST_F(BrowserTest, ALongListOpensWithOnePageYetCountsSearchesAndSortsEveryGoods)
+{
+    Sql(QStringLiteral("with recursive n(i) as (select 1 union all select i+1 from n where i<250) "
+                       "insert into jxc_goods (g_sn,g_name,g_jm) select 'L'||cast(1000+i as varchar(10)),"
+                       "'长款'||cast(i as varchar(10)),'CK' from n"));
+    AllowZeroStockOut = QStringLiteral("1");
+    b->Activate();
+    EXPECT_EQ(b->Q_GoodsXs.RecordCount(), 252);
+    EXPECT_FALSE(b->Q_GoodsXs.Complete());
+    EXPECT_EQ(b->cxGridView->FooterText(1), QStringLiteral("252"));
+    EXPECT_EQ(b->cxGridView->Value(251, QStringLiteral("g_sn")).toString(), QStringLiteral("L1250"));
+
+    b->tkey->setText(QStringLiteral("l1249"));
+    EXPECT_EQ(Shown(b->cxGridView), QStringList { QStringLiteral("L1249") });
+    b->tkey->clear();
+    EXPECT_EQ(b->cxGridView->RowCount(), 252);
+
+    b->cxGridSortChange(b->cxGridView, b->cxGridView->ColumnByField(QStringLiteral("g_sn")), Qt::DescendingOrder);
+    EXPECT_EQ(b->Q_GoodsXs.RecordCount(), 252);
+    EXPECT_EQ(b->cxGridView->Value(0, QStringLiteral("g_sn")).toString(), QStringLiteral("L1250"));
+    EXPECT_EQ(b->cxGridView->Value(251, QStringLiteral("g_sn")).toString(), QStringLiteral("G1"));
+}
+
 TEST_F(BrowserTest, PickingTwiceAsksAndConfirmingCopiesEveryScratchLineWithItsRows)
 {
     // The picker, standing in: one scratch line per confirmed pick.

@@ -42,6 +42,8 @@ void CreateLookupIndexes(Connection& c, const TableDef& t)
         { "jxc_tm", "ix_jxc_tm_g_sn", "g_sn" },
         // The ledger rows of one kind in a period, which the stock reports read kind by kind.
         { "jxc_goodslist", "ix_jxc_goodslist_kind", "gl_flag,gl_kdrq" },
+        // A customer's deliveries, whose goods the sales browsers list.
+        { "jxc_lsxsd", "ix_jxc_lsxsd_kh_sn", "kh_sn" },
         // The till's cart lines of the sale number.
         { "jxc_lsxssp", "ix_jxc_lsxssp_gl_djh", "gl_djh" },
     };

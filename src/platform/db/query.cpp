@@ -8,6 +8,56 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
+#include <numeric>
+
+namespace {
+
+// One page of a statement: the same text with its rows limited, valid on both backends.
+QString PagedSql(const QString& sql, int limit, int offset)
+{
+    QString text = sql.trimmed();
+    while (text.endsWith(QLatin1Char(';')))
+        text.chop(1);
+    return text + QStringLiteral(" limit %1 offset %2").arg(limit).arg(offset);
+}
+
+// The statement without its closing order (outside brackets and quotes), for counts
+// and sums over it, which need no order and run faster without one.
+QString WithoutOrder(const QString& sql)
+{
+    int depth = 0;
+    int cut = -1;
+    QChar quote;
+    for (int i = 0; i < sql.size(); ++i) {
+        const QChar c = sql[i];
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+        } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+            quote = c;
+        } else if (c == QLatin1Char('(')) {
+            ++depth;
+        } else if (c == QLatin1Char(')')) {
+            --depth;
+        } else if (depth == 0 && (c == QLatin1Char('o') || c == QLatin1Char('O')) && (i == 0 || sql[i - 1].isSpace())
+            && sql.mid(i, 5).compare(QLatin1String("order"), Qt::CaseInsensitive) == 0) {
+            int j = i + 5;
+            while (j < sql.size() && sql[j].isSpace())
+                ++j;
+            if (j > i + 5 && sql.mid(j, 2).compare(QLatin1String("by"), Qt::CaseInsensitive) == 0)
+                cut = i;
+        }
+    }
+    return cut < 0 ? sql : sql.left(cut);
+}
+
+bool StoredNumber(const QVariant& v)
+{
+    const int t = v.typeId();
+    return t == QMetaType::Double || t == QMetaType::LongLong || t == QMetaType::Int;
+}
+
+} // namespace
 
 QStringList SelectColumn(Connection& c, const QString& sql, const QHash<QString, QVariant>& params)
 {
@@ -139,7 +189,18 @@ void Query::Open()
     if (!conn_)
         throw DbError(QStringLiteral("the query has no connection"));
     Close();
-    ResultSet r = conn_->Fetch(sql_, params_);
+    complete_ = true;
+    total_ = 0;
+    pageParams_.clear();
+    ResultSet r = pageRows_ > 0 ? conn_->Fetch(PagedSql(sql_, pageRows_, 0), params_) : conn_->Fetch(sql_, params_);
+    if (pageRows_ > 0 && int(r.rows.size()) >= pageRows_) {
+        // A full first page: the rest waits until it is read.
+        total_ = SelectScalar(*conn_,
+            QStringLiteral("select count(*) from (") + WithoutOrder(sql_) + QStringLiteral(") as paged_rows"), params_)
+                     .toInt();
+        complete_ = total_ <= int(r.rows.size());
+        pageParams_ = params_;
+    }
     names_ = r.names;
     bit_ = r.bit;
     originTable_ = r.originTable;
@@ -158,6 +219,63 @@ void Query::Open()
     SetCursor(view_.empty() ? -1 : 0);
 }
 
+void Query::FetchRows(int limit) const
+{
+    if (complete_)
+        return;
+    const int have = int(rows_.size());
+    ResultSet r = conn_->Fetch(PagedSql(sql_, limit, have), pageParams_);
+    for (auto& row : r.rows) {
+        if (int(rows_.size()) >= total_)
+            break;
+        rows_.push_back(std::move(row));
+    }
+    // Rows deleted by others since the count leave empty rows until the next opening.
+    if (int(r.rows.size()) < limit)
+        while (int(rows_.size()) < total_)
+            rows_.push_back(Row(names_.size()));
+    if (int(rows_.size()) >= total_) {
+        complete_ = true;
+        pageParams_.clear();
+    }
+}
+
+void Query::FetchUpTo(int index) const
+{
+    if (complete_ || index < int(rows_.size()))
+        return;
+    // Growing pages keep reading a whole list in a handful of statements.
+    const int have = int(rows_.size());
+    const int want = std::max(index + 1 - have, std::max(pageRows_, have));
+    FetchRows(std::min(want, total_ - have));
+}
+
+void Query::FetchAll() const
+{
+    if (!complete_)
+        FetchRows(total_ - int(rows_.size()));
+}
+
+double Query::FieldSum(int col) const
+{
+    bool numbers = col >= 0 && col < names_.size() && names_.count(names_[col]) == 1;
+    for (const Row& row : rows_)
+        if (!numbers || !(row.value(col).isNull() || StoredNumber(row.value(col)))) {
+            numbers = false;
+            break;
+        }
+    if (!complete_ && numbers && !(filtered_ && filter_))
+        return ValueNumber(SelectScalar(*conn_,
+            QStringLiteral("select sum(\"") + QString(names_[col]).replace(QLatin1Char('"'), QStringLiteral("\"\""))
+                + QStringLiteral("\") from (") + WithoutOrder(sql_) + QStringLiteral(") as paged_rows"),
+            pageParams_));
+    FetchAll();
+    double total = 0;
+    for (int r : view_)
+        total += ValueNumber(rows_[r].value(col));
+    return total;
+}
+
 void Query::ResolveWritableColumns()
 {
     writable_ = QVector<bool>(names_.size(), false);
@@ -173,6 +291,9 @@ void Query::Close()
     if (state_ == State::Inactive)
         return;
     state_ = State::Inactive;
+    complete_ = true;
+    total_ = 0;
+    pageParams_.clear();
     rows_.clear();
     view_.clear();
     names_.clear();
@@ -201,6 +322,13 @@ void Query::ExecSQL()
 void Query::RebuildView()
 {
     view_.clear();
+    if ((filtered_ && filter_) || (sortCol_ >= 0 && sortCol_ < names_.size()))
+        FetchAll();
+    if (!complete_) {
+        view_.resize(total_);
+        std::iota(view_.begin(), view_.end(), 0);
+        return;
+    }
     view_.reserve(rows_.size());
     for (int i = 0; i < int(rows_.size()); ++i) {
         if (filtered_ && filter_) {
@@ -289,6 +417,7 @@ bool Query::Locate(const QString& field, const QVariant& value, bool partial)
     const bool textual = value.typeId() == QMetaType::QString;
     const QString want = ValueText(value);
     for (int i = 0; i < int(view_.size()); ++i) {
+        FetchUpTo(view_[i]);
         const QVariant& v = rows_[view_[i]][c];
         bool hit;
         if (textual || v.typeId() == QMetaType::QString) {
@@ -312,11 +441,13 @@ bool Query::LocateId(qint64 id)
     const int c = IdColumn();
     if (c < 0)
         return false;
-    for (int i = 0; i < int(view_.size()); ++i)
+    for (int i = 0; i < int(view_.size()); ++i) {
+        FetchUpTo(view_[i]);
         if (rows_[view_[i]][c].toLongLong() == id) {
             SetRecNo(i);
             return true;
         }
+    }
     return false;
 }
 
@@ -354,6 +485,7 @@ const Query::Row* Query::CurrentRow() const
 {
     if (cur_ < 0 || cur_ >= int(view_.size()))
         return nullptr;
+    FetchUpTo(view_[cur_]);
     return &rows_[view_[cur_]];
 }
 
@@ -388,6 +520,7 @@ QVariant Query::ValueAt(int row, int col) const
 {
     if (row < 0 || row >= int(view_.size()))
         return QVariant();
+    FetchUpTo(view_[row]);
     return rows_[view_[row]].value(col);
 }
 
@@ -452,6 +585,7 @@ void Query::SetValue(const QString& field, const QVariant& value)
 void Query::Append()
 {
     CheckWritable();
+    FetchAll();
     if (state_ == State::Edit || state_ == State::Insert)
         Post();
     rows_.push_back(Row(names_.size()));
@@ -466,6 +600,7 @@ void Query::Append()
 void Query::Edit()
 {
     CheckWritable();
+    FetchAll();
     if (state_ == State::Edit || state_ == State::Insert)
         return;
     if (cur_ < 0)
@@ -555,6 +690,7 @@ void Query::Delete()
         Cancel();
     if (cur_ < 0)
         throw DbError(QStringLiteral("there is no row to delete"));
+    FetchAll();
     const int idCol = IdColumn();
     if (idCol < 0)
         throw DbError(QStringLiteral("the row has no id to be deleted by"));

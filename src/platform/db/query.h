@@ -65,6 +65,19 @@ public:
     QString BaseTable() const;
     void SetReadOnly(bool ro) { readOnly_ = ro; }
     bool ReadOnly() const { return readOnly_; }
+    // Long lists: with a page size above 0, Open() fetches the first page and counts
+    // the rows (RecordCount stays exact); the others are fetched as they are read, and
+    // all of them before a filter, a sort or an edit. The statement needs an order
+    // without ties (pages are fetched by offset) and no limit of its own. Applies
+    // from the next Open().
+    void SetPageRows(int rows) { pageRows_ = rows; }
+    int PageRows() const { return pageRows_; }
+    // Whether every row of the statement has been fetched.
+    bool Complete() const { return complete_; }
+    void FetchAll() const;
+    // The sum of a field over the rows in view; counted by the database while rows
+    // are still to be fetched, so that a footer does not fetch them all.
+    double FieldSum(int col) const;
 
     void Open();
     void Close();
@@ -147,6 +160,8 @@ private:
     void ResolveWritableColumns();
     void CheckWritable() const;
     const Row* CurrentRow() const;
+    void FetchUpTo(int index) const;
+    void FetchRows(int limit) const;
 
     Connection* conn_ = nullptr;
     QString sql_;
@@ -160,8 +175,14 @@ private:
     QVector<QString> originTable_;
     QVector<QString> originColumn_;
     QVector<bool> writable_;
-    std::vector<Row> rows_;
+    // Fetched rows; while !complete_ the statement has total_ rows, of which the
+    // first rows_.size() are here.
+    mutable std::vector<Row> rows_;
     std::vector<int> view_;
+    int pageRows_ = 0;
+    int total_ = 0;
+    mutable bool complete_ = true;
+    mutable QHash<QString, QVariant> pageParams_;
     int cur_ = -1;
     bool eof_ = true;
     bool bof_ = true;

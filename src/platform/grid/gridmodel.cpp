@@ -140,6 +140,7 @@ void GridModel::Rebuild()
     const int n = q ? q->RecordCount() : 0;
     map_.reserve(n);
     if (filterActive_ && !filter_.IsEmpty()) {
+        q->FetchAll();
         filter_.Bind(q->FieldNames());
         for (int i = 0; i < n; ++i)
             if (filter_.Matches(*q, i))
@@ -187,6 +188,7 @@ void GridModel::SortRows()
         double d = 0;
         QString s;
     };
+    q->FetchAll();
     const int n = q->RecordCount();
     std::vector<Key> keys(n);
     for (int r : map_) {
@@ -327,7 +329,10 @@ double GridModel::FooterSum(int col) const
         double total = 0;
         Query* q = GetQuery();
         const int fc = FieldIndex(col);
-        if (q && fc >= 0)
+        // A long list still being fetched is summed whole without fetching it.
+        if (q && fc >= 0 && !q->Complete() && identity_ && int(map_.size()) == q->RecordCount())
+            total = q->FieldSum(fc);
+        else if (q && fc >= 0)
             for (int r : map_)
                 total += ValueNumber(q->ValueAt(r, fc));
         sums_[col] = total;

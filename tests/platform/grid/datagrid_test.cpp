@@ -120,6 +120,30 @@ TEST_F(DataGridTest, FooterSumsAndCountsFollowTheFilter)
     EXPECT_FALSE(grid.FilterActive());
 }
 
+TEST_F(DataGridTest, APagedDatasetShowsEveryRowAndSumsWithoutFetchingThem)
+{
+    grid.SetFooterVisible(true);
+    grid.SetFooterCount(colSn, "记录数：");
+    grid.SetFooterSum(colSj);
+    q.SetPageRows(2);
+    q.Open();
+    EXPECT_EQ(grid.FooterText(colSn), "记录数：5");
+    EXPECT_EQ(grid.FooterText(colSj), "433.75");
+    EXPECT_FALSE(q.Complete());
+    EXPECT_EQ(grid.Text(4, colSn), "E05");
+
+    q.Open();
+    grid.AddFilter("g_name", "%shirt%");
+    grid.SetFilterActive(true);
+    EXPECT_EQ(Shown(colSn), QStringList({ "A01", "C03", "E05" }));
+    EXPECT_EQ(grid.FooterText(colSj), "34.75");
+    grid.ClearFilter();
+
+    q.Open();
+    grid.SortByColumn(colSj, Qt::DescendingOrder);
+    EXPECT_EQ(Shown(colSn), QStringList({ "D04", "B02", "E05", "A01", "C03" }));
+}
+
 TEST_F(DataGridTest, FilterAndFooterFollowTheDatasetWhenItChanges)
 {
     grid.SetFooterCount(colSn);
