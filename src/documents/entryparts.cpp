@@ -107,6 +107,20 @@ EntryGridMenu NewEntryGridMenu(QWidget* owner, DataGrid* grid, BarcodePanel* pan
     return m;
 }
 
+InOutButton NewInOutButton(QWidget* parent, const QString& importCaption, const QString& exportCaption,
+    const std::function<void()>& onImport, const std::function<void()>& onExport)
+{
+    InOutButton b;
+    b.button = new QPushButton(QStringLiteral("导入导出"), parent);
+    b.button->setObjectName(QStringLiteral("btnInOut"));
+    b.button->setToolTip(QStringLiteral("模板中标题为红色的列,要求必须输入！"));
+    auto* menu = new QMenu(b.button);
+    b.importItem = menu->addAction(importCaption, b.button, onImport);
+    b.exportItem = menu->addAction(exportCaption, b.button, onExport);
+    b.button->setMenu(menu);
+    return b;
+}
+
 QFrame* NewAccountPanel(QWidget* parent, const char* caption, KeyedCombo*& comYhzh, QPushButton*& btnYhzhClose)
 {
     auto* panel = new QFrame(parent);

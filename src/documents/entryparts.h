@@ -67,6 +67,16 @@ struct EntryGridActions {
 };
 EntryGridMenu NewEntryGridMenu(QWidget* owner, DataGrid* grid, BarcodePanel* panel, const EntryGridActions& actions);
 
+// "导入导出" (hint "模板中标题为红色的列,要求必须输入！") with its menu: the spreadsheet import
+// of lines and the export of the entry grid to a file.
+struct InOutButton {
+    QPushButton* button = nullptr;
+    QAction* importItem = nullptr;
+    QAction* exportItem = nullptr;
+};
+InOutButton NewInOutButton(QWidget* parent, const QString& importCaption, const QString& exportCaption,
+    const std::function<void()>& onImport, const std::function<void()>& onExport);
+
 // "同时选择收款账户：" / "同时选择付款账户：" with the account combo and its "X".
 QFrame* NewAccountPanel(QWidget* parent, const char* caption, KeyedCombo*& comYhzh, QPushButton*& btnYhzhClose);
 // Whether the cash-account panel is offered at all (UseCashBank).
