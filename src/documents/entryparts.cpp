@@ -107,18 +107,19 @@ EntryGridMenu NewEntryGridMenu(QWidget* owner, DataGrid* grid, BarcodePanel* pan
     return m;
 }
 
-InOutButton NewInOutButton(QWidget* parent, const QString& importCaption, const QString& exportCaption,
-    const std::function<void()>& onImport, const std::function<void()>& onExport)
+QPushButton* NewInOutButton(QWidget* parent, QBoxLayout* row, const QString& importCaption,
+    const QString& exportCaption, QAction*& importItem, QAction*& exportItem, const std::function<void()>& onImport,
+    const std::function<void()>& onExport)
 {
-    InOutButton b;
-    b.button = new QPushButton(QStringLiteral("导入导出"), parent);
-    b.button->setObjectName(QStringLiteral("btnInOut"));
-    b.button->setToolTip(QStringLiteral("模板中标题为红色的列,要求必须输入！"));
-    auto* menu = new QMenu(b.button);
-    b.importItem = menu->addAction(importCaption, b.button, onImport);
-    b.exportItem = menu->addAction(exportCaption, b.button, onExport);
-    b.button->setMenu(menu);
-    return b;
+    auto* button = new QPushButton(QStringLiteral("导入导出"), parent);
+    button->setObjectName(QStringLiteral("btnInOut"));
+    button->setToolTip(QStringLiteral("模板中标题为红色的列,要求必须输入！"));
+    auto* menu = new QMenu(button);
+    importItem = menu->addAction(importCaption, button, onImport);
+    exportItem = menu->addAction(exportCaption, button, onExport);
+    button->setMenu(menu);
+    row->addWidget(button);
+    return button;
 }
 
 QFrame* NewAccountPanel(QWidget* parent, const char* caption, KeyedCombo*& comYhzh, QPushButton*& btnYhzhClose)

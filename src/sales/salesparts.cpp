@@ -3,6 +3,7 @@
 #include "documents/docdrafts.h"
 #include "documents/dockind.h"
 #include "documents/docwindow.h"
+#include "documents/entryparts.h"
 #include "foundation/combos.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
@@ -134,4 +135,11 @@ QFrame* NewCustomerListPanel(
     khBox->addLayout(khBar);
     panel->hide();
     return panel;
+}
+
+QPushButton* NewSalesInOutButton(QWidget* parent, QBoxLayout* row, QAction*& btnImport, QAction*& btnExport,
+    const std::function<void()>& onImport, const std::function<void()>& onExport)
+{
+    return NewInOutButton(parent, row, QStringLiteral("从Excel导入商品销售单(&E)"),
+        QStringLiteral("导出商品销售单到Excel(&X)"), btnImport, btnExport, onImport, onExport);
 }

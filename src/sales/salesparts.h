@@ -3,6 +3,7 @@
 #include "sales/salesdraft.h"
 
 #include <QString>
+#include <functional>
 
 struct DocKind;
 class KeyedCombo;
@@ -12,6 +13,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class DataGrid;
+class QAction;
+class QBoxLayout;
 class QCheckBox;
 class QFrame;
 class QWidget;
@@ -62,3 +65,8 @@ SalesScanResult ScanAtEntry(const DocKind& kind, QLineEdit* tSptm, const QString
 // hidden at first. The builder fills the window's own members.
 QFrame* NewCustomerListPanel(
     QWidget* tab, DataGrid*& cxGrid4View, QCheckBox*& chkKhAll, QPushButton*& btnOK2, QPushButton*& btnExit2);
+
+// "导入导出" of the sales delivery and order entry tabs: "从Excel导入商品销售单(&E)" and
+// "导出商品销售单到Excel(&X)".
+QPushButton* NewSalesInOutButton(QWidget* parent, QBoxLayout* row, QAction*& btnImport, QAction*& btnExport,
+    const std::function<void()>& onImport, const std::function<void()>& onExport);

@@ -166,13 +166,8 @@ void TF_Spdd::BuildEntryTab()
     RzGroupBox_Btns->setObjectName(QStringLiteral("RzGroupBox_Btns"));
     auto* bar = new QHBoxLayout(RzGroupBox_Btns);
     btnAddOld = NamedButton(RzGroupBox_Btns, "btnAddOld", "商品添加(F2)", bar);
-    const InOutButton inOut = NewInOutButton(
-        RzGroupBox_Btns, QStringLiteral("从Excel导入商品销售单(&E)"), QStringLiteral("导出商品销售单到Excel(&X)"),
-        [this] { btnImportClick(); }, [this] { btnExportClick(); });
-    btnInOut = inOut.button;
-    btnImport = inOut.importItem;
-    btnExport = inOut.exportItem;
-    bar->addWidget(btnInOut);
+    btnInOut = NewSalesInOutButton(
+        RzGroupBox_Btns, bar, btnImport, btnExport, [this] { btnImportClick(); }, [this] { btnExportClick(); });
     btnModi = NamedButton(RzGroupBox_Btns, "btnModi", "修改", bar);
     btnDel = NamedButton(RzGroupBox_Btns, "btnDel", "删除", bar);
     btnPrin = NamedButton(RzGroupBox_Btns, "btnPrin", "打印", bar);
