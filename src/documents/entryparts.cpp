@@ -107,6 +107,21 @@ EntryGridMenu NewEntryGridMenu(QWidget* owner, DataGrid* grid, BarcodePanel* pan
     return m;
 }
 
+QPushButton* NewInOutButton(QWidget* parent, QBoxLayout* row, const QString& importCaption,
+    const QString& exportCaption, QAction*& importItem, QAction*& exportItem, const std::function<void()>& onImport,
+    const std::function<void()>& onExport)
+{
+    auto* button = new QPushButton(QStringLiteral("导入导出"), parent);
+    button->setObjectName(QStringLiteral("btnInOut"));
+    button->setToolTip(QStringLiteral("模板中标题为红色的列,要求必须输入！"));
+    auto* menu = new QMenu(button);
+    importItem = menu->addAction(importCaption, button, onImport);
+    exportItem = menu->addAction(exportCaption, button, onExport);
+    button->setMenu(menu);
+    row->addWidget(button);
+    return button;
+}
+
 QFrame* NewAccountPanel(QWidget* parent, const char* caption, KeyedCombo*& comYhzh, QPushButton*& btnYhzhClose)
 {
     auto* panel = new QFrame(parent);

@@ -5,6 +5,7 @@
 #include <functional>
 
 class DataGrid;
+class QBoxLayout;
 class KeyedCombo;
 class QAction;
 class QLabel;
@@ -66,6 +67,12 @@ struct EntryGridActions {
     std::function<bool()> hasLines;
 };
 EntryGridMenu NewEntryGridMenu(QWidget* owner, DataGrid* grid, BarcodePanel* panel, const EntryGridActions& actions);
+
+// "导入导出" (hint "模板中标题为红色的列,要求必须输入！") added to the row, with its menu:
+// the spreadsheet import of lines and the export of the entry grid to a file.
+QPushButton* NewInOutButton(QWidget* parent, QBoxLayout* row, const QString& importCaption,
+    const QString& exportCaption, QAction*& importItem, QAction*& exportItem, const std::function<void()>& onImport,
+    const std::function<void()>& onExport);
 
 // "同时选择收款账户：" / "同时选择付款账户：" with the account combo and its "X".
 QFrame* NewAccountPanel(QWidget* parent, const char* caption, KeyedCombo*& comYhzh, QPushButton*& btnYhzhClose);

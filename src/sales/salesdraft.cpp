@@ -183,3 +183,21 @@ bool ApplyWholeDiscount(const QString& number, double rate)
     t.Commit();
     return true;
 }
+
+void OpenSalesEntryLines(Query& q, const DocKind& kind, const QString& number)
+{
+    // The goods' own columns come first: the line table has a unit column of its own
+    // (empty for entered lines) that would otherwise hide the goods' unit.
+    q.SetSQL(
+        QStringLiteral(
+            "select a.dw_name,a.gg_name,d.color_name,c.cm_name,b.*,coalesce(a.g_name,'')||coalesce(b.t_zp,'') "
+            "as g_name,b.ls_dj*b.ls_dzl as sj,e.t_sl,e.t_sl*b.ls_dj*b.ls_dzl as je,"
+            "e.t_sl*b.ls_tax*b.ls_dj/100.00 as taxje,e.t_sl*b.ls_taxdj*b.ls_dzl as zje,e.id as eid from jxc_goods a,")
+        + kind.lines + QStringLiteral(" b,jxc_cm c,jxc_color d,") + kind.detail
+        + QStringLiteral(" e where a.g_sn=b.g_sn and b.id=e.tid and c.cm_sn=e.cm_sn and d.color_sn=e.color_sn "
+                         "and b.gl_djh=:djh and b.a_name=:aname order by b.id,e.id"));
+    q.SetBaseTable(kind.lines);
+    q.SetParam(QStringLiteral("djh"), number);
+    q.SetParam(QStringLiteral("aname"), CurrentAdminName);
+    q.Open();
+}

@@ -2,6 +2,7 @@
 #include <QString>
 
 struct DocKind;
+class Query;
 
 // The plain rules of a sales delivery under entry (no widgets): barcode entry, the
 // whole-document discount and the scanned line's price. The delivery window gathers
@@ -47,3 +48,9 @@ double SalePriceFor(const QString& customerSn, const QString& goodsSn);
 // draft and recomputes its amounts; anything else changes nothing. Answers whether
 // it changed the lines.
 bool ApplyWholeDiscount(const QString& number, double rate);
+
+// Opens the entry grid's rows of the operator's draft under the number: one row per
+// colour-by-size row of a line (eid its id), with the goods' unit, style and name
+// (a gift line's name marked by its t_zp), colour and size names and the row's
+// amounts; the line table is the query's base table.
+void OpenSalesEntryLines(Query& q, const DocKind& kind, const QString& number);

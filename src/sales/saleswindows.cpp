@@ -66,6 +66,7 @@ void RegisterSalesWindows()
     FunctionWindows::Register<TF_Xsdjcx>(QStringLiteral("TF_Xsdjcx"));
     FunctionWindows::Register<TF_Xsth_Search>(QStringLiteral("TF_Xsth_Search"));
     FunctionWindows::Register<TF_Spxs_Import>(QStringLiteral("TF_Spxs_Import"));
+    FunctionWindows::Register<TF_Spdd_Import>(QStringLiteral("TF_Spdd_Import"));
     FunctionWindows::Register<TF_Spxs_Add>(QStringLiteral("TF_Spxs_Add"), F_Spxs_Add);
     FunctionWindows::Register<TF_Spdd_Add>(QStringLiteral("TF_Spdd_Add"));
     FunctionWindows::Register<TF_Spxs_Add2>(QStringLiteral("TF_Spxs_Add2"));

@@ -44,6 +44,9 @@ public:
     void setButtons();
     void tSptmKeyDown();
     void btnAddOldClick();
+    // "导入导出": lines read from a spreadsheet; the entry grid written to an .xls file.
+    void btnImportClick();
+    void btnExportClick();
     void btnModiClick();
     void btnDelClick();
     void dateCgChange();
@@ -132,6 +135,9 @@ public:
     QPushButton* btnCancel = nullptr;
     QGroupBox* RzGroupBox_Btns = nullptr;
     QPushButton* btnAddOld = nullptr;
+    QPushButton* btnInOut = nullptr;
+    QAction* btnImport = nullptr;
+    QAction* btnExport = nullptr;
     QPushButton* btnModi = nullptr;
     QPushButton* btnDel = nullptr;
     QPushButton* btnPrin = nullptr;

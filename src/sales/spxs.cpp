@@ -26,6 +26,7 @@
 #include "posting/draftrepair.h"
 #include "posting/postingdb.h"
 #include "sales/salesdraft.h"
+#include "sales/salesparts.h"
 #include "sales/spxstakeover.h"
 
 #include <QAction>
@@ -128,50 +129,8 @@ void TF_Spxs::BuildEntryTab()
     auto* head = new QGridLayout;
     box->addLayout(head);
 
-    head->addWidget(NamedLabel(cxTab1, "客户名称："), 0, 0);
-    auto* khRow = new QHBoxLayout;
-    tkh = NamedEdit(cxTab1, "tkh", 32);
-    tkh->setToolTip(QStringLiteral("输入编号,名称,拼音简码,联系电话,联系地址进行查询"));
-    btnSeleGhs = NamedButton(cxTab1, "btnSeleGhs", "…");
-    btnSeleGhs->setMaximumWidth(28);
-    khRow->addWidget(tkh, 1);
-    khRow->addWidget(btnSeleGhs);
-    head->addLayout(khRow, 0, 1);
-    head->addWidget(NamedLabel(cxTab1, "出货仓库："), 0, 2);
-    comCk = new KeyedCombo(cxTab1);
-    comCk->setObjectName(QStringLiteral("comCk"));
-    head->addWidget(comCk, 0, 3);
-    head->addWidget(NamedLabel(cxTab1, "出货日期："), 0, 4);
-    dateCg = new QDateTimeEdit(cxTab1);
-    dateCg->setObjectName(QStringLiteral("dateCg"));
-    dateCg->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    dateCg->setCalendarPopup(true);
-    head->addWidget(dateCg, 0, 5);
-    head->addWidget(NamedLabel(cxTab1, "单号"), 0, 6);
-    gldjh = NamedLabel(cxTab1, "", "gldjh");
-    gldjh->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
-    head->addWidget(gldjh, 0, 7);
-
-    head->addWidget(NamedLabel(cxTab1, "应收金额："), 1, 0);
-    tyfje = NamedEdit(cxTab1, "tyfje", 32767);
-    tyfje->setReadOnly(true);
-    head->addWidget(tyfje, 1, 1);
-    head->addWidget(NamedLabel(cxTab1, "实收金额："), 1, 2);
-    tssje = NamedEdit(cxTab1, "tssje", 32767);
-    head->addWidget(tssje, 1, 3);
-    comJsfs = new KeyedCombo(cxTab1);
-    comJsfs->setObjectName(QStringLiteral("comJsfs"));
-    head->addWidget(comJsfs, 1, 4, 1, 2);
-    head->addWidget(NamedLabel(cxTab1, "经办人："), 1, 6);
-    auto* userRow = new QHBoxLayout;
-    comUser = new KeyedCombo(cxTab1);
-    comUser->setObjectName(QStringLiteral("comUser"));
-    btnUser = NamedButton(cxTab1, "btnUser", "…");
-    btnUser->setMaximumWidth(28);
-    btnUser->hide();
-    userRow->addWidget(comUser, 1);
-    userRow->addWidget(btnUser);
-    head->addLayout(userRow, 1, 7);
+    BuildSalesEntryHead(
+        cxTab1, head, "出货日期：", { tkh, btnSeleGhs, comCk, dateCg, gldjh, tyfje, tssje, comJsfs, comUser, btnUser });
 
     LSN2 = NamedLabel(cxTab1, "原始单号：", "LSN2");
     head->addWidget(LSN2, 2, 0);
@@ -223,6 +182,8 @@ void TF_Spxs::BuildEntryTab()
     btnZpAdd = NamedButton(RzGroupBox_Btns, "btnZpAdd", "添加赠品", bar);
     btnAddNew = NamedButton(RzGroupBox_Btns, "btnAddNew", "新商品添加", bar);
     btnCgdImport = NamedButton(RzGroupBox_Btns, "btnCgdImport", "导入订单", bar);
+    btnInOut = NewSalesInOutButton(
+        RzGroupBox_Btns, bar, btnImport, btnExport, [this] { btnImportClick(); }, [this] { btnExportClick(); });
     btnModi = NamedButton(RzGroupBox_Btns, "btnModi", "修改", bar);
     btnDel = NamedButton(RzGroupBox_Btns, "btnDel", "删除", bar);
     btnPrin = NamedButton(RzGroupBox_Btns, "btnPrin", "打印", bar);
@@ -502,58 +463,23 @@ bool TF_Spxs::EntryHasRows() const
 
 void TF_Spxs::openGridViewData(const QString& number)
 {
-    // The goods' own columns come first: the line table has a unit column of its own
-    // (empty for entered lines) that would otherwise hide the goods' unit.
-    Q_Lsxssp.SetSQL(QStringLiteral(
-        "select a.dw_name,a.gg_name,d.color_name,c.cm_name,b.*,coalesce(a.g_name,'')||coalesce(b.t_zp,'') as g_name,"
-        "b.ls_dj*b.ls_dzl as sj,e.t_sl,e.t_sl*b.ls_dj*b.ls_dzl as je,e.t_sl*b.ls_tax*b.ls_dj/100.00 as taxje,"
-        "e.t_sl*b.ls_taxdj*b.ls_dzl as zje,e.id as eid from jxc_goods a,jxc_lsxssp b,jxc_cm c,jxc_color d,"
-        "jxc_lsxsspmx e where a.g_sn=b.g_sn and b.id=e.tid and c.cm_sn=e.cm_sn and d.color_sn=e.color_sn "
-        "and b.gl_djh=:djh and b.a_name=:aname order by b.id,e.id"));
-    Q_Lsxssp.SetBaseTable(QStringLiteral("jxc_lsxssp"));
-    Q_Lsxssp.SetParam(QStringLiteral("djh"), number);
-    Q_Lsxssp.SetParam(QStringLiteral("aname"), CurrentAdminName);
-    Q_Lsxssp.Open();
+    OpenSalesEntryLines(Q_Lsxssp, doc.Kind(), number);
 }
 
 void TF_Spxs::setButtons()
 {
-    const bool rows = EntryHasRows();
-    btnModi->setVisible(rows);
-    btnDel->setVisible(rows);
-    btnPrin->setVisible(rows && !IsTrue(NoPrintBeforeSave));
-    // The warehouse is fixed while the document has lines.
-    comCk->setEnabled(!rows);
-    if (!rows) {
-        btnSeleGhs->setEnabled(true);
-        tkh->setEnabled(true);
-    }
+    ShowSalesLineButtons({ btnModi, btnDel, btnPrin, comCk, btnSeleGhs, tkh }, EntryHasRows());
 }
 
 void TF_Spxs::updateBottomJe()
 {
     setButtons();
-    tyfje->setText(NumberText(DraftPayable(doc.Kind(), DocNumber())));
-    if (SalesCollectDefault == QLatin1String("0"))
-        tssje->setText(tyfje->text());
+    ShowSalesDraftDue(doc.Kind(), DocNumber(), tyfje, tssje);
 }
 
 void TF_Spxs::tSptmKeyDown()
 {
-    SalesScan scan;
-    scan.code = tSptm->text();
-    scan.number = DocNumber();
-    scan.date = DocDate();
-    scan.warehouse = comCk->currentIndex() >= 0 ? comCk->Code(comCk->currentIndex()) : QString();
-    scan.customer = CurrentCustomerSn;
-    scan.refuseRepeat = btnPanelAdd->isChecked();
-    const SalesScanResult r = ScanSalesBarcode(scan);
-    if (!r.message.isEmpty()) {
-        Prompt::Info(r.message);
-        if (r.clearCode)
-            tSptm->clear();
-        return;
-    }
+    const SalesScanResult r = ScanAtEntry(doc.Kind(), tSptm, DocNumber(), DocDate(), comCk, btnPanelAdd->isChecked());
     if (r.lineId == 0)
         return;
     gldjh->setText(r.number);
@@ -621,6 +547,18 @@ void TF_Spxs::btnCgdImportClick()
     WholeReturnDocNo.clear();
     openGridViewData(DocNumber());
     updateBottomJe();
+}
+
+void TF_Spxs::btnImportClick()
+{
+    OpenRegistered(QStringLiteral("TF_Spxs_Import"));
+    openGridViewData(DocNumber());
+    updateBottomJe();
+}
+
+void TF_Spxs::btnExportClick()
+{
+    ExportList(*cxGridView, ExportRows::Always, ExportTypes::XlsOnly);
 }
 
 void TF_Spxs::btnModiClick()

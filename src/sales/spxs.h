@@ -52,6 +52,9 @@ public:
     void btnZpAddClick();
     void btnAddNewClick();
     void btnCgdImportClick();
+    // "导入导出": lines read from a spreadsheet; the entry grid written to an .xls file.
+    void btnImportClick();
+    void btnExportClick();
     void btnModiClick();
     void btnDelClick();
     void tdzlKeyUp();
@@ -207,6 +210,9 @@ public:
     QPushButton* btnZpAdd = nullptr;
     QPushButton* btnAddNew = nullptr;
     QPushButton* btnCgdImport = nullptr;
+    QPushButton* btnInOut = nullptr;
+    QAction* btnImport = nullptr;
+    QAction* btnExport = nullptr;
     QPushButton* btnModi = nullptr;
     QPushButton* btnDel = nullptr;
     QPushButton* btnPrin = nullptr;

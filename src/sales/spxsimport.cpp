@@ -1,11 +1,12 @@
 #include "sales/spxsimport.h"
 
+#include "documents/docdrafts.h"
+#include "documents/dockind.h"
 #include "documents/docwindow.h"
 #include "foundation/customerprice.h"
 #include "foundation/datamodule.h"
 #include "foundation/globals.h"
 #include "foundation/housekeeping.h"
-#include "foundation/numbering.h"
 #include "foundation/settings.h"
 #include "platform/base/programfolder.h"
 #include "platform/db/query.h"
@@ -61,6 +62,26 @@ QHash<QString, QString> FindImportGoods(const ImportRow& row, const QString& war
         for (const char* f : { "g_sn", "dw_name", "g_sptm", "g_lsj" })
             goods.insert(QLatin1String(f), q.AsString(QLatin1String(f)));
     return goods;
+}
+
+// The sheet names no colour or size: each new line gets one colour-by-size row of
+// its whole quantity in the first colour and size that the goods' colour-by-size
+// dialog lays out (the built-in "100001" of a group without members), so that it
+// shows, changes, deletes and moves stock like a line entered through that dialog.
+void AddFirstColorSizeRows(const DocKind& kind, const QString& number, qint64 afterId)
+{
+    Run(QStringLiteral("insert into ") + kind.detail
+            + QStringLiteral(
+                " (gl_djh,g_sn,cm_sn,color_sn,t_sl,a_name,tid) select a.gl_djh,a.g_sn,"
+                "coalesce((select s.cm_sn from jxc_cm s,jxc_cmz2 z where s.cm_sn=z.cm_sn and z.cmz_sn=g.cmz_sn "
+                "order by s.id limit 1),'100001'),coalesce((select c.color_sn from jxc_color c,jxc_colorz2 z "
+                "where c.color_sn=z.color_sn and z.colorz_sn=g.colorz_sn order by c.id limit 1),'100001'),"
+                "a.ls_sl,a.a_name,a.id from ")
+            + kind.lines
+            + QStringLiteral(" a,jxc_goods g where a.g_sn=g.g_sn and a.gl_djh=:n and a.a_name=:a and a.id>:b "
+                             "order by a.id"),
+        { { QStringLiteral("n"), number }, { QStringLiteral("a"), CurrentAdminName },
+            { QStringLiteral("b"), afterId } });
 }
 
 double ImportTotal(double x)
@@ -150,12 +171,11 @@ int StageSalesImportRows(const std::vector<QStringList>& rows, const SalesImport
 
 QString ImportStagedSalesLines(const SalesImportTarget& target)
 {
-    const QString lines = target.order ? QStringLiteral("jxc_xssp") : QStringLiteral("jxc_lsxssp");
+    const DocKind& kind = target.order ? SalesOrderKind() : SalesDeliveryKind();
     Transaction t(Db());
-    QString number = target.number;
-    if (DocNoExists(lines, QStringLiteral("gl_djh"), number))
-        number = NextDocNo(
-            lines, QStringLiteral("gl_djh"), target.order ? QStringLiteral("XD") : QStringLiteral("XS"), target.date);
+    // Another operator's lines under the number: the operator's own go along to the new one.
+    const QString number = RedrawIfHeld(kind, target.number, target.date);
+    const qint64 before = First(QStringLiteral("select coalesce(max(id),0) from ") + kind.lines).toLongLong();
     const QString from
         = QStringLiteral(" from jxc_tempspxf2 where (ghs_sn='0' or ghs_sn='1') and a_name=:a order by id");
     if (target.order) {
@@ -179,8 +199,9 @@ QString ImportStagedSalesLines(const SalesImportTarget& target)
                 + QStringLiteral(",ts_zsl,dw_name,g_sptm,ts_cbj,ts_zcb,ts_cbj2,ts_zhdj,t_ph,gl_djh2,idck") + from,
             { { QStringLiteral("n"), number }, { QStringLiteral("a"), CurrentAdminName } });
     }
-    Run(QStringLiteral("update ") + lines + QStringLiteral(" set tid=id where gl_djh=:n and tid is null"),
+    Run(QStringLiteral("update ") + kind.lines + QStringLiteral(" set tid=id where gl_djh=:n and tid is null"),
         { { QStringLiteral("n"), number } });
+    AddFirstColorSizeRows(kind, number, before);
     ClearTempLines();
     t.Commit();
     return number;

@@ -12,8 +12,8 @@ class QStackedWidget;
 // Goods lines of a delivery ("XS") or an order ("XD") read from the first sheet of a
 // spreadsheet by position: code, name, price, discount, quantity, batch. Each row is
 // staged in the operator's jxc_tempspxf2 with status "0" (importable) or "2" (not)
-// and a note; the importable ones become lines of the document, without
-// colour-by-size rows.
+// and a note; the importable ones become lines of the document, each with one
+// colour-by-size row in the goods' first colour and size.
 struct SalesImportTarget {
     bool order = false;
     QString number;
@@ -27,7 +27,8 @@ struct SalesImportTarget {
 int StageSalesImportRows(const std::vector<QStringList>& rows, const SalesImportTarget& target);
 // Writes the operator's importable staged rows as lines of the document, in one
 // transaction, drawing a new number first when another operator holds the target's
-// one; clears the staging. Answers the number written under.
+// one (the operator's earlier lines move along); clears the staging. Answers the
+// number written under.
 QString ImportStagedSalesLines(const SalesImportTarget& target);
 
 class SalesImportForm : public Form {

@@ -19,11 +19,15 @@
 #include <QRadioButton>
 #include <QStackedBarSeries>
 #include <QValueAxis>
+#include <algorithm>
 
 namespace {
 
 const char* const kChartGoods = "select a.g_sn,a.g_name,a.g_jm,a.g_sccs,a.g_bz,a.dw_name,a.color_name,a.gg_name,"
                                 "b.gc_name from jxc_goods a,jxc_goodsclass b where a.gc_sn=b.gc_sn and a.g_jy=0 ";
+
+// Bars side by side never share a colour while a period has more days than this.
+constexpr int kBarColours = 8;
 
 } // namespace
 
@@ -88,12 +92,15 @@ void TF_Xsdjcx::DrawChart()
     chart->addAxis(categories, Qt::AlignBottom);
     chart->addAxis(valueAxis, Qt::AlignLeft);
     if (rZxt->isChecked()) {
-        // One set per day, each at its own place, so that every bar takes its own colour.
+        // Every bar its own colour from a palette of sets, bar i in set i % size, the
+        // others of its place 0: one set per day would lay out days × days bars (a
+        // year's chart took seconds), this lays out days × size.
         auto* bars = new QStackedBarSeries;
-        for (int i = 0; i < points.size(); ++i) {
-            auto* set = new QBarSet(labels[i]);
-            for (int j = 0; j < points.size(); ++j)
-                *set << (i == j ? points[i] : 0);
+        const int sets = std::min<int>(points.size(), kBarColours);
+        for (int s = 0; s < sets; ++s) {
+            auto* set = new QBarSet(QString());
+            for (int i = 0; i < points.size(); ++i)
+                *set << (i % sets == s ? points[i] : 0);
             bars->append(set);
         }
         bars->setLabelsVisible(true);

@@ -1,6 +1,8 @@
 // The pending tab of the sales return window and the printing of a return.
+#include "sales/salesparts.h"
 #include "sales/xsth.h"
 
+#include "foundation/combos.h"
 #include "foundation/datamodule.h"
 #include "foundation/functionwindows.h"
 #include "foundation/globals.h"
@@ -120,26 +122,7 @@ void TF_Xsth::BuildPendingTab()
     note->setWordWrap(true);
     box->addWidget(note);
 
-    RzPanel_Kh2 = new QFrame(cxTab2);
-    RzPanel_Kh2->setObjectName(QStringLiteral("RzPanel_Kh2"));
-    RzPanel_Kh2->setFrameShape(QFrame::Box);
-    RzPanel_Kh2->setAutoFillBackground(true);
-    RzPanel_Kh2->setGeometry(60, 40, 640, 300);
-    auto* khBox = new QVBoxLayout(RzPanel_Kh2);
-    cxGrid4View = new DataGrid(RzPanel_Kh2);
-    cxGrid4View->setObjectName(QStringLiteral("cxGrid4View"));
-    cxGrid4View->SetDataSource(&F_DataModule->D(QStringLiteral("D_Khxx")));
-    CustomerSide().columns(*cxGrid4View);
-    khBox->addWidget(cxGrid4View, 1);
-    auto* khBar = new QHBoxLayout;
-    chkKhAll = new QCheckBox(QStringLiteral("查询全部客户"), RzPanel_Kh2);
-    chkKhAll->setObjectName(QStringLiteral("chkKhAll"));
-    khBar->addWidget(chkKhAll);
-    khBar->addStretch(1);
-    btnOK2 = NamedButton(RzPanel_Kh2, "btnOK2", "确定(F5)", khBar);
-    btnExit2 = NamedButton(RzPanel_Kh2, "btnExit2", "退出(Esc)", khBar);
-    khBox->addLayout(khBar);
-    RzPanel_Kh2->hide();
+    RzPanel_Kh2 = NewCustomerListPanel(cxTab2, cxGrid4View, chkKhAll, btnOK2, btnExit2);
 
     barPopupMenu2 = new QMenu(this);
     btnRCheck = barPopupMenu2->addAction(QStringLiteral("审核单据(&W)"), this, &TF_Xsth::btnRCheckClick);

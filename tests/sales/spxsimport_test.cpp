@@ -1,8 +1,8 @@
 #include "salesquerytest.h"
+#include "salessheet.h"
 
 #include "documents/docwindow.h"
 #include "foundation/customerprice.h"
-#include "platform/sheet/sheetwriter.h"
 #include "sales/saleswindows.h"
 #include "sales/spxsimport.h"
 
@@ -80,31 +80,27 @@ TEST_F(SpxsImportTest, ImportedLinesCarryTaxAndSkipRefusedRows)
         QStringList { QStringLiteral("XS24051010001 G1 2 20 B01 admin") });
     EXPECT_NEAR(Number(QStringLiteral("select ls_taxje from jxc_lsxssp")), 3.4, 1e-9);
     EXPECT_NEAR(Number(QStringLiteral("select ls_zje from jxc_lsxssp")), 23.4, 1e-9);
-    EXPECT_EQ(Count(QStringLiteral("jxc_lsxsspmx")), 0) << "no colour-by-size rows";
+    EXPECT_EQ(Rows(QStringLiteral("select a.g_sn,a.cm_sn,a.color_sn,a.t_sl from jxc_lsxsspmx a,jxc_lsxssp b "
+                                  "where a.tid=b.id")),
+        QStringList { QStringLiteral("G1 100001 100001 2") })
+        << "one colour-by-size row, the built-in colour and size of a goods without groups";
     EXPECT_EQ(Count(QStringLiteral("jxc_tempspxf2")), 0);
 
-    // A number another operator already holds: the import draws the next one.
+    // A number another operator already holds: the import draws the next one and the
+    // operator's own earlier line goes along.
     Sql(QStringLiteral("update jxc_lsxssp set a_name='other'"));
+    Sql(QStringLiteral("insert into jxc_lsxssp (gl_djh,g_sn,ls_sl,a_name) values ('XS24051010001','G1',5,'admin')"));
     StageSalesImportRows({ { "G1", "", "10", "1", "1" } }, Target());
     EXPECT_EQ(ImportStagedSalesLines(Target()), QStringLiteral("XS24051010002"));
+    EXPECT_EQ(Rows(QStringLiteral("select gl_djh,ls_sl from jxc_lsxssp where a_name='admin' order by id")),
+        (QStringList { QStringLiteral("XS24051010002 5"), QStringLiteral("XS24051010002 1") }));
 }
 
 TEST_F(SpxsImportTest, TheWizardReadsXlsxAndXlsAndCountsTheLastFile)
 {
-    const auto write = [this](const QString& name, const QVector<QVector<QVariant>>& rows) {
-        SheetTable table;
-        table.captions = { S("商品编号"), S("商品名称"), S("单价"), S("折扣"), S("数量"), S("批号") };
-        table.rows = rows;
-        QString error;
-        const QString path = Folder() + name;
-        const bool ok
-            = name.endsWith(QLatin1String(".xls")) ? WriteXls(path, table, &error) : WriteXlsx(path, table, &error);
-        EXPECT_TRUE(ok) << error.toStdString();
-        return path;
-    };
-    const QString first = write(QStringLiteral("a.xlsx"), { { "G1", "", "10", "1", "2", "" } });
-    const QString second
-        = write(QStringLiteral("b.xls"), { { "G1", "", "10", "1", "1", "" }, { "X", "", "10", "1", "1", "" } });
+    const QString first = WriteSalesSheet(Folder() + QStringLiteral("a.xlsx"), { { "G1", "", "10", "1", "2", "" } });
+    const QString second = WriteSalesSheet(
+        Folder() + QStringLiteral("b.xls"), { { "G1", "", "10", "1", "1", "" }, { "X", "", "10", "1", "1", "" } });
     DocHost host;
     host.number = [] { return QStringLiteral("XS24051010001"); };
     host.date = [] { return QStringLiteral("2024-05-10"); };

@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QStackedBarSeries>
 
 namespace {
@@ -161,26 +162,25 @@ TEST_F(XsdjcxTest, BoundOperatorSeesOnlyHisWarehousesAndRowsAreColoured)
 TEST_F(XsdjcxTest, DailyChartHoldsTheDaysAndTheChosenValues)
 {
     q->rTjt->setChecked(true);
+    // The days on the axis and each day's value: its bar, whichever set holds it.
     const auto bars = [this] {
-        QStringList days;
-        QList<double> values;
+        auto* axis = static_cast<QBarCategoryAxis*>(q->DBChart_Tjh->chart()->axes(Qt::Horizontal).value(0));
         auto* series = static_cast<QStackedBarSeries*>(q->DBChart_Tjh->chart()->series().value(0));
+        QList<double> values(axis->count(), 0);
+        QSet<QRgb> colours;
         for (QBarSet* set : series->barSets()) {
-            days << set->label();
-            double sum = 0;
-            for (int i = 0; i < set->count(); ++i)
-                sum += set->at(i);
-            values << sum;
+            colours.insert(set->color().rgb());
+            for (int i = 0; i < set->count() && i < values.size(); ++i)
+                values[i] += set->at(i);
         }
-        return std::make_pair(days, values);
+        EXPECT_EQ(colours.size(), std::min<qsizetype>(axis->count(), 8)) << "a colour for each bar";
+        return std::make_pair(axis->categories(), values);
     };
     const QStringList days { "2024-05-02", "2024-05-03", "2024-05-04" };
     EXPECT_EQ(bars().first, days);
     EXPECT_EQ(bars().second, (QList<double> { 1, 2, -1 })) << "quantity, the default";
     q->comNr->setCurrentIndex(0);
     EXPECT_EQ(bars().second, (QList<double> { 100, 200, -100 }));
-    auto* axis = static_cast<QBarCategoryAxis*>(q->DBChart_Tjh->chart()->axes(Qt::Horizontal).value(0));
-    EXPECT_EQ(axis->categories(), days);
     q->rQxt->setChecked(true);
     EXPECT_EQ(q->DBChart_Tjh->chart()->series().value(0)->type(), QAbstractSeries::SeriesTypeLine);
 

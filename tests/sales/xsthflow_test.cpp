@@ -1,6 +1,7 @@
 #include "xsthtest.h"
 
 #include "listing/queryframe.h"
+#include "platform/grid/datagrid.h"
 #include "platform/report/printlog.h"
 #include "sales/xsthadd.h"
 #include "sales/xsthrules.h"
