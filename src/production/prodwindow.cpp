@@ -172,11 +172,7 @@ ProdDocWindow::ProdDocWindow(const ProdKind& k, QWidget* parent)
         }
     });
 
-    DocHost host;
-    host.number = [this] { return gldjh->text(); };
-    host.showNumber = [this](const QString& n) { gldjh->setText(n); };
-    host.date = [this] { return Day(); };
-    host.warehouse = [this] { return comCk->currentIndex() < 0 ? QString() : comCk->Code(comCk->currentIndex()); };
+    DocHost host = StockDocHost(*this);
     host.reloadDraft = [this] {
         openGridViewData(gldjh->text());
         setButtons();

@@ -69,14 +69,7 @@ TF_Bsby::TF_Bsby(QWidget* parent)
 
     // The colour-by-size dialog and the browser find the window under "BS" and ask
     // it which kind the draft or the pending document is.
-    DocHost host;
-    host.number = [this] { return gldjh->text(); };
-    host.showNumber = [this](const QString& n) {
-        gldjh->setText(n);
-        CurrentDraftNo = n;
-    };
-    host.date = [this] { return Day(); };
-    host.warehouse = [this] { return comCk->currentIndex() < 0 ? QString() : comCk->Code(comCk->currentIndex()); };
+    DocHost host = StockDocHost(*this);
     host.reloadDraft = [this] { openGridViewData(gldjh->text()); };
     host.reloadPending = [this] { setBsbyshList(); };
     host.reloadPendingLines = [this] { setBsbyshList(); };
@@ -334,14 +327,8 @@ void TF_Bsby::btnModiClick()
 
 void TF_Bsby::btnDelClick()
 {
-    if (!EntryHasRows())
+    if (!DeleteStockDraftLine(Q_Bsby, cxGridView, EntryKind()))
         return;
-    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) != Prompt::Answer::Yes)
-        return;
-    const int row = cxGridView->CurrentRow();
-    if (row >= 0)
-        Q_Bsby.SetRecNo(row);
-    DeleteDraftLine(EntryKind(), Q_Bsby.AsInteger(QStringLiteral("id")));
     openGridViewData(gldjh->text());
     setButtons();
 }

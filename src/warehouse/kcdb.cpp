@@ -123,14 +123,7 @@ TF_Kcdb::TF_Kcdb(QWidget* parent)
     connect(cxPage, &QTabWidget::currentChanged, this, [this] { cxPageChange(); });
     PickerCallers::RegisterHandlerCombo(kind.tag, comUser);
 
-    DocHost host;
-    host.number = [this] { return gldjh->text(); };
-    host.showNumber = [this](const QString& n) {
-        gldjh->setText(n);
-        CurrentDraftNo = n;
-    };
-    host.date = [this] { return Day(); };
-    host.warehouse = [this] { return comCk->currentIndex() < 0 ? QString() : comCk->Code(comCk->currentIndex()); };
+    DocHost host = StockDocHost(*this);
     host.reloadDraft = [this] {
         openGridViewData(gldjh->text());
         ShowLineButtons();
@@ -413,14 +406,8 @@ void TF_Kcdb::btnModiClick()
 
 void TF_Kcdb::btnDelClick()
 {
-    if (!EntryHasRows())
+    if (!DeleteStockDraftLine(Q_Dbsp, cxGridView, kind))
         return;
-    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) != Prompt::Answer::Yes)
-        return;
-    const int row = cxGridView->CurrentRow();
-    if (row >= 0)
-        Q_Dbsp.SetRecNo(row);
-    DeleteDraftLine(kind, Q_Dbsp.AsInteger(QStringLiteral("id")));
     openGridViewData(gldjh->text());
     setButtons();
 }

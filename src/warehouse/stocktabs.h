@@ -4,6 +4,7 @@
 #include "platform/ui/keyedcombo.h"
 
 #include <QBoxLayout>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,6 +22,23 @@
 
 // The entry tab's title ("ltitle") above its rows, in large bold type.
 QLabel* AddStockTitle(QWidget* tab, QVBoxLayout* v, const QString& text);
+
+// The document-window helper's view of the entry tab: the number in gldjh (also
+// the window's CurrentDraftNo where it keeps one), the day of dateCg and the
+// warehouse of comCk. The window adds what reloads its lists.
+template <class W> DocHost StockDocHost(W& w)
+{
+    DocHost host;
+    host.number = [&w] { return w.gldjh->text(); };
+    host.showNumber = [&w](const QString& n) {
+        w.gldjh->setText(n);
+        if constexpr (requires { w.CurrentDraftNo; })
+            w.CurrentDraftNo = n;
+    };
+    host.date = [&w] { return w.dateCg->date().toString(QStringLiteral("yyyy-MM-dd")); };
+    host.warehouse = [&w] { return w.comCk->currentIndex() < 0 ? QString() : w.comCk->Code(w.comCk->currentIndex()); };
+    return host;
+}
 
 // The tab widget with the entry, pending and query tabs under the window's titles.
 template <class W> void BuildStockTabs(W& w, const QString& entry, const QString& pending, const QString& query)

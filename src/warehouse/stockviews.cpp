@@ -100,6 +100,17 @@ void ShowStockLineDetail(Query& lines, const DataGrid* grid, const QString& deta
         ShowLineDetail(lines, detailTable);
 }
 
+bool DeleteStockDraftLine(Query& lines, const DataGrid* grid, const StockKind& kind)
+{
+    if (!lines.Active() || lines.IsEmpty())
+        return false;
+    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) != Prompt::Answer::Yes)
+        return false;
+    AtGridRow(lines, grid);
+    DeleteDraftLine(kind, lines.AsInteger(QStringLiteral("id")));
+    return true;
+}
+
 void OpenStockLineDialog(const QString& dialog, const QString& openMode, const QString& goods)
 {
     OpenMode = openMode;

@@ -51,6 +51,10 @@ void ConfirmEntryDateChange(QDateEdit* date, QString& answer);
 // kind's detail table; nothing for a line without tid.
 void ShowStockLineDetail(Query& lines, const DataGrid* grid, const QString& detailTable);
 
+// 删除 of a draft line: after the question, the line under the grid's current row
+// goes with its colour-by-size rows. Answers whether it went.
+bool DeleteStockDraftLine(Query& lines, const DataGrid* grid, const StockKind& kind);
+
 // A line dialog opened on one goods: OpenMode and SelectedSn hand the line over
 // and are cleared when the dialog closes.
 void OpenStockLineDialog(const QString& dialog, const QString& openMode, const QString& goods);
