@@ -67,8 +67,6 @@ void TF_Bsby::BuildPendingTab()
           "的单据不允许再修改，“待审核”的允许修改。",
             "单据号或备注信息：", "仓库名称：", "单据编号：" },
         &TF_Bsby::btnSearch, &TF_Bsby::btnSearchClick, "btnSearch");
-    btnRChk = barPopupMenu2->addAction(QStringLiteral("审核单据(&Y)"), this, &TF_Bsby::btnRChkClick);
-    btnRDel2 = barPopupMenu2->addAction(QStringLiteral("删除单据(&Z)"), this, &TF_Bsby::btnDeleClick);
     connect(cxGrid2View, &DataGrid::currentRowChanged, this, [this] { setBsbyshList(); });
 }
 

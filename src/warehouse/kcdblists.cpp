@@ -84,8 +84,6 @@ void TF_Kcdb::BuildPendingTab()
             "单据相关信息：", "调出仓库：", "单据编号：" },
         &TF_Kcdb::btnSearch, &TF_Kcdb::btnSearchClick, "btnSearch");
     DiscardSearchPunctuation(tkey);
-    btnRChk = barPopupMenu2->addAction(QStringLiteral("审核单据(&Y)"), this, &TF_Kcdb::btnRChkClick);
-    btnRDel2 = barPopupMenu2->addAction(QStringLiteral("删除单据(&Z)"), this, &TF_Kcdb::btnDeleClick);
     connect(cxGrid2View, &DataGrid::currentRowChanged, this, [this] { setShspList(); });
     connect(cxGrid2View, &DataGrid::rowDoubleClicked, this, [this] { btnViewClick(); });
 }

@@ -68,8 +68,9 @@ struct StockPendingTexts {
 // lines of the selected document and the colour-by-size rows): the buttons 查看单据 …
 // 更改日期, the filter row (keyword, warehouse, the search button, 单据表 / 颜色尺码
 // and the goods box, hidden until the colour-by-size view), the lines row with
-// 查看详细数量 and 新增/修改/删除商品, and the grids' right-click menu (barPopupMenu2,
-// whose actions the window adds). Answers the filter row for the window's extras.
+// 查看详细数量 and 新增/修改/删除商品, and the grids' right-click menu (barPopupMenu2:
+// 审核单据 and 删除单据 for a window with btnRDel2, the others add their own actions).
+// Answers the filter row for the window's extras.
 template <class W>
 QHBoxLayout* BuildStockPendingTab(
     W& w, const StockPendingTexts& texts, QPushButton* W::*search, void (W::*searchClick)(), const char* searchName)
@@ -138,6 +139,10 @@ QHBoxLayout* BuildStockPendingTab(
     v->addWidget(w.pendingViews, 1);
 
     w.barPopupMenu2 = new QMenu(&w);
+    if constexpr (requires { w.btnRDel2; }) {
+        w.btnRChk = w.barPopupMenu2->addAction(QStringLiteral("审核单据(&Y)"), &w, &W::btnRChkClick);
+        w.btnRDel2 = w.barPopupMenu2->addAction(QStringLiteral("删除单据(&Z)"), &w, &W::btnDeleClick);
+    }
     QObject::connect(w.cxGrid2View, &QWidget::customContextMenuRequested, &w,
         [&w](const QPoint& at) { w.barPopupMenu2->popup(w.cxGrid2View->mapToGlobal(at)); });
     QObject::connect(w.*search, &QPushButton::clicked, &w, searchClick);
