@@ -110,11 +110,7 @@ ProdKind MakeProdKind(bool dept, int sign)
     s.pendingDataset = x + QStringLiteral("dsh");
     s.listTemplates = { x + QStringLiteral("djb.fr3"), x + QStringLiteral("hzb.fr3"), x + QStringLiteral("mxb.fr3") };
     s.listDatasets = { x + QStringLiteral("djb"), x + QStringLiteral("hzb"), x + QStringLiteral("mxb") };
-    const QString c = d.linePrefix;
-    d.dateColumn = c + QStringLiteral("_rq");
-    d.statusColumn = c + QStringLiteral("_status");
-    d.checkerColumn = c + QStringLiteral("_checker");
-    d.checkDateColumn = c + QStringLiteral("_chkrq");
+    FillStockDocColumns(d, d.linePrefix, d.linePrefix + QStringLiteral("_rq"));
     s.warehouseColumns = { QStringLiteral("ck_sn") };
     s.staffFlag = QStringLiteral("u_cg");
     s.noLinesText = QStringLiteral("单据中没有业务发生，不能保存！");

@@ -20,7 +20,6 @@ struct ProdCol {
 };
 // A grid on a dataset: columns, the record count and the sums of quantities and amounts.
 DataGrid* ProdGrid(QWidget* parent, const char* name, const QString& source, std::initializer_list<ProdCol> columns);
-QDateEdit* ProdDateEdit(QWidget* parent, const char* name);
 // Whether the operator sees only the warehouses bound to him.
 bool ProdBound();
 // The operator's warehouses only, on the warehouse table of the alias.

@@ -14,6 +14,7 @@
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
 #include "listing/listoutput.h"
+#include "listing/queryframe.h"
 #include "platform/base/clock.h"
 #include "platform/base/programfolder.h"
 #include "platform/db/query.h"
@@ -53,10 +54,10 @@ void ProdDocWindow::BuildQueryTab()
     auto* v = new QVBoxLayout(cxTab3);
     auto* row = new QHBoxLayout;
     row->addWidget(NamedLabel(cxTab3, "查询日期："));
-    date1 = ProdDateEdit(cxTab3, "date1");
+    date1 = MakeDateEdit(cxTab3, "date1");
     row->addWidget(date1);
     row->addWidget(NamedLabel(cxTab3, "至"));
-    date2 = ProdDateEdit(cxTab3, "date2");
+    date2 = MakeDateEdit(cxTab3, "date2");
     row->addWidget(date2);
     row->addWidget(new QLabel(kind.deptLabel, cxTab3));
     tDept2 = new QLineEdit(cxTab3);
@@ -178,10 +179,10 @@ void ProdDocWindow::BuildFourthTab()
     auto* v = new QVBoxLayout(cxTab4);
     auto* row = new QHBoxLayout;
     row->addWidget(NamedLabel(cxTab4, "开单日期："));
-    date3 = ProdDateEdit(cxTab4, "date3");
+    date3 = MakeDateEdit(cxTab4, "date3");
     row->addWidget(date3);
     row->addWidget(NamedLabel(cxTab4, "至"));
-    date4 = ProdDateEdit(cxTab4, "date4");
+    date4 = MakeDateEdit(cxTab4, "date4");
     row->addWidget(date4);
     const bool issue = kind.sign > 0;
     row->addWidget(NamedLabel(cxTab4, issue ? "单据号/商品信息/备注：" : "单据号/单据备注查询："));

@@ -14,6 +14,7 @@
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
 #include "listing/listoutput.h"
+#include "listing/queryframe.h"
 #include "platform/base/clock.h"
 #include "platform/base/programfolder.h"
 #include "platform/db/query.h"
@@ -28,6 +29,8 @@
 #include "production/prodrules.h"
 #include "warehouse/kcdbgrids.h"
 #include "warehouse/stockdocs.h"
+#include "warehouse/stocktabs.h"
+#include "warehouse/stockviews.h"
 
 #include <QAction>
 #include <QDate>
@@ -71,15 +74,6 @@ DataGrid* ProdGrid(QWidget* parent, const char* name, const QString& source, std
             g->SetFooterSum(c);
     }
     return g;
-}
-
-QDateEdit* ProdDateEdit(QWidget* parent, const char* name)
-{
-    auto* d = new QDateEdit(parent);
-    d->setObjectName(QLatin1String(name));
-    d->setCalendarPopup(true);
-    d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    return d;
 }
 
 bool ProdBound()
@@ -153,20 +147,11 @@ ProdDocWindow::ProdDocWindow(const ProdKind& k, QWidget* parent)
     setObjectName(k.windowName);
     setWindowTitle(k.stock.title);
     resize(1024, 680);
-    auto* box = new QVBoxLayout(this);
-    cxPage = new QTabWidget(this);
-    cxPage->setObjectName(QStringLiteral("cxPage"));
-    cxTab1 = new QWidget;
-    cxTab2 = new QWidget;
-    cxTab3 = new QWidget;
-    cxPage->addTab(cxTab1, k.entryTab);
-    cxPage->addTab(cxTab2, k.pendingTab);
-    cxPage->addTab(cxTab3, k.queryTab);
+    BuildStockTabs(*this, k.entryTab, k.pendingTab, k.queryTab);
     if (k.dept) {
         cxTab4 = new QWidget;
         cxPage->addTab(cxTab4, k.sign > 0 ? QStringLiteral("综合查询") : QStringLiteral("待退回单据查询"));
     }
-    box->addWidget(cxPage);
     BuildEntryTab();
     BuildPendingTab();
     BuildQueryTab();
@@ -187,11 +172,7 @@ ProdDocWindow::ProdDocWindow(const ProdKind& k, QWidget* parent)
         }
     });
 
-    DocHost host;
-    host.number = [this] { return gldjh->text(); };
-    host.showNumber = [this](const QString& n) { gldjh->setText(n); };
-    host.date = [this] { return Day(); };
-    host.warehouse = [this] { return comCk->currentIndex() < 0 ? QString() : comCk->Code(comCk->currentIndex()); };
+    DocHost host = StockDocHost(*this);
     host.reloadDraft = [this] {
         openGridViewData(gldjh->text());
         setButtons();
@@ -213,10 +194,7 @@ ProdDocWindow::~ProdDocWindow() = default;
 void ProdDocWindow::BuildEntryTab()
 {
     auto* v = new QVBoxLayout(cxTab1);
-    auto* title = new QLabel(kind.stock.title, cxTab1);
-    title->setAlignment(Qt::AlignCenter);
-    title->setStyleSheet(QStringLiteral("font-size: 16pt; font-weight: bold"));
-    v->addWidget(title);
+    AddStockTitle(cxTab1, v, kind.stock.title);
     auto* head = new QHBoxLayout;
     const char* ckCaption
         = kind.dept ? (kind.sign > 0 ? "领用仓库：" : "退回仓库：") : (kind.sign > 0 ? "收货仓库：" : "退货仓库：");
@@ -225,7 +203,7 @@ void ProdDocWindow::BuildEntryTab()
     comCk->setObjectName(QStringLiteral("comCk"));
     head->addWidget(comCk);
     head->addWidget(NamedLabel(cxTab1, "开单日期："));
-    dateCg = ProdDateEdit(cxTab1, "dateCg");
+    dateCg = MakeDateEdit(cxTab1, "dateCg");
     head->addWidget(dateCg);
     head->addWidget(NamedLabel(cxTab1, "单号："));
     gldjh = NamedLabel(cxTab1, "", "gldjh");
@@ -603,13 +581,10 @@ void ProdDocWindow::btnModiClick()
 {
     if (!ProdAt(cxGridView, Q_Entry))
         return;
-    OpenMode = kind.dept ? QStringLiteral("bmly") : QStringLiteral("scrk");
     // A return line is opened by the requisition line it returns.
-    SelectedSn = &kind == &DeptReturnKind() ? Q_Entry.AsString(QStringLiteral("id2"))
-                                            : Q_Entry.AsString(QStringLiteral("g_sn"));
-    FunctionWindows::Open(kind.seleDialog, FunctionWindows::Lifetime::Freed);
-    OpenMode.clear();
-    SelectedSn.clear();
+    OpenStockLineDialog(kind.seleDialog, kind.dept ? QStringLiteral("bmly") : QStringLiteral("scrk"),
+        &kind == &DeptReturnKind() ? Q_Entry.AsString(QStringLiteral("id2"))
+                                   : Q_Entry.AsString(QStringLiteral("g_sn")));
     openGridViewData(gldjh->text());
     setButtons();
 }
@@ -688,21 +663,9 @@ void ProdDocWindow::checkDj(const QString& number)
 
 void ProdDocWindow::setPrinPara(Report& report, const QString& number, const QString& flag)
 {
-    report.LoadFromFile(ProgramFolder::File(QStringLiteral("report/") + kind.stock.docTemplate()));
-    Query& rows = F_DataModule->Q_GoodsPrin;
-    const QString sql = BuildColorSizePrintData(number, kind.Doc().prefix);
-    if (!sql.isEmpty())
-        OpenQuery(rows, sql);
-    report.SetDataset(QStringLiteral("frxDBDataset1"), &rows);
-    if (flag != QLatin1String("1")) {
-        SetDocPrintVars(report, number, kind.stock.printTag);
+    if (!LoadStockDocPrint(report, kind.stock, number, flag != QLatin1String("1")))
         return;
-    }
-    report.SetVariable(QStringLiteral("comName"), CompanyName);
-    report.SetVariable(QStringLiteral("comTele"), CompanyTele);
-    report.SetVariable(QStringLiteral("comLxr"), CompanyContact);
-    report.SetVariable(QStringLiteral("comNote"), CompanyNote);
-    report.SetVariable(QStringLiteral("comAddress"), CompanyAddress);
+    SetCompanyPrintVars(report);
     report.SetVariable(QStringLiteral("ckName"), comCk->currentText());
     report.SetVariable(QStringLiteral("uName"), comUser->currentText());
     report.SetVariable(QStringLiteral("jhDate"), Day());
@@ -716,7 +679,7 @@ void ProdDocWindow::PrintEntry(bool preview)
 {
     if (!EntryHasRows())
         return;
-    kcdb_detail::PrintStockDraft(preview, ReturningFromPrint,
+    RunDocumentPrint(preview, ReturningFromPrint,
         [this](Report& report) { setPrinPara(report, gldjh->text(), QStringLiteral("1")); });
     setButtons();
 }

@@ -25,6 +25,7 @@
 #include "warehouse/bsbylists.h"
 #include "warehouse/kcdbgrids.h"
 #include "warehouse/stockdocs.h"
+#include "warehouse/stocktabs.h"
 #include "warehouse/stockviews.h"
 
 #include <QCheckBox>
@@ -47,19 +48,6 @@ TF_Bsby* F_Bsby = nullptr;
 
 using namespace kcdb_detail;
 
-namespace {
-
-QDateEdit* BsbyDateEdit(QWidget* parent, const char* name)
-{
-    auto* d = new QDateEdit(parent);
-    d->setObjectName(QLatin1String(name));
-    d->setCalendarPopup(true);
-    d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    return d;
-}
-
-} // namespace
-
 TF_Bsby::TF_Bsby(QWidget* parent)
     : Form(parent), doc(LossKind().doc), Q_Bsby(F_DataModule->Q(QStringLiteral("Q_Bsby"))),
       Q_Bsbysh(F_DataModule->Q(QStringLiteral("Q_Bsbysh"))), Q_Bsbysh2(F_DataModule->Q(QStringLiteral("Q_Bsbysh2"))),
@@ -72,16 +60,8 @@ TF_Bsby::TF_Bsby(QWidget* parent)
     setObjectName(QStringLiteral("TF_Bsby"));
     setWindowTitle(QStringLiteral("商品报损/报溢"));
     resize(1024, 680);
-    auto* box = new QVBoxLayout(this);
-    cxPage = new QTabWidget(this);
-    cxPage->setObjectName(QStringLiteral("cxPage"));
-    cxTab1 = new QWidget;
-    cxTab2 = new QWidget;
-    cxTab3 = new QWidget;
-    cxPage->addTab(cxTab1, QStringLiteral("报损/报溢"));
-    cxPage->addTab(cxTab2, QStringLiteral("报损/报溢审核"));
-    cxPage->addTab(cxTab3, QStringLiteral("报损/报溢查询"));
-    box->addWidget(cxPage);
+    BuildStockTabs(
+        *this, QStringLiteral("报损/报溢"), QStringLiteral("报损/报溢审核"), QStringLiteral("报损/报溢查询"));
     BuildEntryTab();
     BuildPendingTab();
     BuildQueryTab();
@@ -89,14 +69,7 @@ TF_Bsby::TF_Bsby(QWidget* parent)
 
     // The colour-by-size dialog and the browser find the window under "BS" and ask
     // it which kind the draft or the pending document is.
-    DocHost host;
-    host.number = [this] { return gldjh->text(); };
-    host.showNumber = [this](const QString& n) {
-        gldjh->setText(n);
-        CurrentDraftNo = n;
-    };
-    host.date = [this] { return Day(); };
-    host.warehouse = [this] { return comCk->currentIndex() < 0 ? QString() : comCk->Code(comCk->currentIndex()); };
+    DocHost host = StockDocHost(*this);
     host.reloadDraft = [this] { openGridViewData(gldjh->text()); };
     host.reloadPending = [this] { setBsbyshList(); };
     host.reloadPendingLines = [this] { setBsbyshList(); };
@@ -136,11 +109,11 @@ const StockKind& TF_Bsby::QueryKind() const
 void TF_Bsby::BuildEntryTab()
 {
     auto* v = new QVBoxLayout(cxTab1);
-    ltitle = new QLabel(cxTab1);
-    ltitle->setObjectName(QStringLiteral("ltitle"));
-    ltitle->setAlignment(Qt::AlignCenter);
-    ltitle->setStyleSheet(QStringLiteral("font-size: 16pt; font-weight: bold"));
-    v->addWidget(ltitle);
+    ltitle = AddStockTitle(cxTab1, v, QString());
+    cxGridView = KcdbGrid(cxTab1, "cxGridView", QStringLiteral("D_Bsby"),
+        { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "dw_name", "单位", "50" },
+            { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "60" }, { "dj", "单价", "70" },
+            { "sl", "数量", "60" }, { "zje", "总金额", "90" }, { "dnote", "备注", "120" } });
     auto* head = new QHBoxLayout;
     head->addWidget(NamedLabel(cxTab1, "单据类型："));
     comDjlx = new QComboBox(cxTab1);
@@ -153,56 +126,21 @@ void TF_Bsby::BuildEntryTab()
     head->addWidget(comCk);
     ldate = NamedLabel(cxTab1, "报损日期：", "ldate");
     head->addWidget(ldate);
-    dateCg = BsbyDateEdit(cxTab1, "dateCg");
+    dateCg = MakeDateEdit(cxTab1, "dateCg");
     head->addWidget(dateCg);
     head->addWidget(NamedLabel(cxTab1, "单号："));
     gldjh = NamedLabel(cxTab1, "", "gldjh");
     head->addWidget(gldjh);
     head->addStretch(1);
-    btnAdd = NamedButton(cxTab1, "btnAdd", "添加商品(F2)", head);
-    btnModi = NamedButton(cxTab1, "btnModi", "修改", head);
-    btnDel = NamedButton(cxTab1, "btnDel", "删除", head);
-    btnPrin = NamedButton(cxTab1, "btnPrin", "打印", head);
-    PopupMenu_Prin = new QMenu(this);
-    PopupMenu_Prin->addAction(QStringLiteral("打印单据(&W)"), this, &TF_Bsby::btnPrintClick);
-    PopupMenu_Prin->addAction(QStringLiteral("预览单据(&X)"), this, &TF_Bsby::btnPreviewClick);
-    btnPrin->setMenu(PopupMenu_Prin);
+    AddStockEntryButtons(*this, head, "添加商品(F2)");
     v->addLayout(head);
-    cxGridView = KcdbGrid(cxTab1, "cxGridView", QStringLiteral("D_Bsby"),
-        { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "dw_name", "单位", "50" },
-            { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "60" }, { "dj", "单价", "70" },
-            { "sl", "数量", "60" }, { "zje", "总金额", "90" }, { "dnote", "备注", "120" } });
-    cxGridView->setContextMenuPolicy(Qt::CustomContextMenu);
     v->addWidget(cxGridView, 1);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(NamedLabel(cxTab1, "经办人："));
-    comUser = new KeyedCombo(cxTab1);
-    comUser->setObjectName(QStringLiteral("comUser"));
-    bottom->addWidget(comUser);
-    btnUser = NamedButton(cxTab1, "btnUser", "...", bottom);
+    AddStockEntryFooter(*this, bottom);
     btnUser->setMaximumWidth(28);
-    bottom->addWidget(NamedLabel(cxTab1, "备         注："));
-    tnote = new QLineEdit(cxTab1);
-    tnote->setObjectName(QStringLiteral("tnote"));
-    tnote->setMaxLength(200);
-    bottom->addWidget(tnote, 1);
-    btnOK = NamedButton(cxTab1, "btnOK", "保存(F5)", bottom);
-    btnExit = NamedButton(cxTab1, "btnExit", "退出(Esc)", bottom);
     v->addLayout(bottom);
     connect(comDjlx, &QComboBox::currentIndexChanged, this, [this] { comDjlxChange(); });
-    connect(btnAdd, &QPushButton::clicked, this, &TF_Bsby::btnAddClick);
-    connect(btnModi, &QPushButton::clicked, this, &TF_Bsby::btnModiClick);
-    connect(btnDel, &QPushButton::clicked, this, &TF_Bsby::btnDelClick);
-    connect(btnUser, &QPushButton::clicked, this, &TF_Bsby::btnUserClick);
-    connect(cxGridView, &DataGrid::rowDoubleClicked, this, [this] { btnModiClick(); });
-    barPopupMenu = new QMenu(this);
-    btnRAdd = barPopupMenu->addAction(QStringLiteral("增加商品(&W)"), this, &TF_Bsby::btnAddClick);
-    btnRModi = barPopupMenu->addAction(QStringLiteral("修改商品(&X)"), this, &TF_Bsby::btnModiClick);
-    btnRDel = barPopupMenu->addAction(QStringLiteral("删除商品(&Y)"), this, &TF_Bsby::btnDelClick);
-    QMenu* prin = barPopupMenu->addMenu(QStringLiteral("打印单据(&Z)"));
-    prin->addAction(QStringLiteral("打印单据(&Y)"), this, &TF_Bsby::btnPrintClick);
-    prin->addAction(QStringLiteral("预览单据(&Z)"), this, &TF_Bsby::btnPreviewClick);
-    btnRPrin = prin->menuAction();
+    BuildStockEntryMenu(*this);
     connect(cxGridView, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         const bool rows = EntryHasRows();
         btnRModi->setEnabled(rows);
@@ -212,8 +150,6 @@ void TF_Bsby::BuildEntryTab()
     });
     connect(dateCg, &QDateEdit::dateChanged, this, [this] { dateCgChange(); });
     connect(dateCg, &QDateEdit::editingFinished, this, [this] { dateCgExit(); });
-    connect(btnOK, &QPushButton::clicked, this, &TF_Bsby::btnOKClick);
-    connect(btnExit, &QPushButton::clicked, this, &QWidget::close);
 }
 
 // ---------------------------------------------------------------- entry tab
@@ -223,23 +159,11 @@ QString TF_Bsby::Day() const
     return dateCg->date().toString(QStringLiteral("yyyy-MM-dd"));
 }
 
-QString TF_Bsby::BoundOperator() const
-{
-    return StockBoundOperator();
-}
-
 void TF_Bsby::FormActivate()
 {
     if (FontSize > 0)
         ApplyFontSize(FontSize);
-    {
-        const QSignalBlocker block(cxPage);
-        cxPage->setCurrentWidget(cxTab1);
-    }
-    rDjb->setChecked(true);
-    pendingViews->setCurrentIndex(0);
-    lgname->hide();
-    tgname->hide();
+    ShowStockEntryTab(*this);
     tkey2->clear();
     ActiveDocKind = QStringLiteral("bsby");
     FillStaffCombo(*comUser, QStringLiteral("u_kc"));
@@ -326,16 +250,7 @@ void TF_Bsby::comDjlxChange()
 
 void TF_Bsby::dateCgChange()
 {
-    if (FutureDateAnswer == QLatin1String("1") || FutureDateAnswer == QLatin1String("2"))
-        return;
-    if (ConfirmEntryDay(Day())) {
-        if (dateCg->date() > Clock::Today())
-            FutureDateAnswer = QStringLiteral("2");
-        return;
-    }
-    const QSignalBlocker block(dateCg);
-    dateCg->setDate(Clock::Today());
-    FutureDateAnswer = QStringLiteral("1");
+    ConfirmEntryDateChange(dateCg, FutureDateAnswer);
 }
 
 void TF_Bsby::dateCgExit()
@@ -403,54 +318,31 @@ void TF_Bsby::btnAddClick()
 
 void TF_Bsby::btnModiClick()
 {
-    if (!EntryHasRows())
+    if (!AtGridRow(Q_Bsby, cxGridView))
         return;
-    const int row = cxGridView->CurrentRow();
-    if (row >= 0)
-        Q_Bsby.SetRecNo(row);
-    OpenMode = QStringLiteral("bsby");
-    SelectedSn = Q_Bsby.AsString(QStringLiteral("g_sn"));
-    FunctionWindows::Open(QStringLiteral("TF_Bsby_Sele"), FunctionWindows::Lifetime::Freed);
-    OpenMode.clear();
-    SelectedSn.clear();
+    OpenStockLineDialog(QStringLiteral("TF_Bsby_Sele"), LossKind().tag, Q_Bsby.AsString(QStringLiteral("g_sn")));
     openGridViewData(gldjh->text());
     setButtons();
 }
 
 void TF_Bsby::btnDelClick()
 {
-    if (!EntryHasRows())
+    if (!DeleteStockDraftLine(Q_Bsby, cxGridView, EntryKind()))
         return;
-    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) != Prompt::Answer::Yes)
-        return;
-    const int row = cxGridView->CurrentRow();
-    if (row >= 0)
-        Q_Bsby.SetRecNo(row);
-    DeleteDraftLine(EntryKind(), Q_Bsby.AsInteger(QStringLiteral("id")));
     openGridViewData(gldjh->text());
     setButtons();
 }
 
 void TF_Bsby::btnUserClick()
 {
-    PickerCaller = LossKind().tag;
-    FunctionWindows::Open(QStringLiteral("TF_User2"), FunctionWindows::Lifetime::Freed);
-    PickerCaller.clear();
+    PickStockHandler(LossKind().tag);
 }
 
 void TF_Bsby::setPrinPara(Report& report, const QString& number, const QString& flag)
 {
     const StockKind& k = flag == QLatin1String("2") ? LossOverflowKindOf(number) : EntryKind();
-    report.LoadFromFile(ProgramFolder::File(QStringLiteral("report/") + k.docTemplate()));
-    Query& rows = F_DataModule->Q_GoodsPrin;
-    const QString sql = BuildColorSizePrintData(number, k.doc.prefix);
-    if (!sql.isEmpty())
-        OpenQuery(rows, sql);
-    report.SetDataset(QStringLiteral("frxDBDataset1"), &rows);
-    if (flag == QLatin1String("2")) {
-        SetDocPrintVars(report, number, k.printTag);
+    if (!LoadStockDocPrint(report, k, number, flag == QLatin1String("2")))
         return;
-    }
     report.SetVariable(QStringLiteral("title"), k.doc.logName);
     report.SetVariable(QStringLiteral("jhDate"), Day());
     report.SetVariable(QStringLiteral("aName"), CurrentAdminName);

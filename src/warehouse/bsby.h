@@ -207,7 +207,6 @@ private:
     QString Day() const;
     QString SelectedPendingNo() const;
     void ReopenPending(const QString& number);
-    QString BoundOperator() const;
     void ApplyKindTexts();
     void ApplyPriceColumns();
     void PrintEntry(bool preview);

@@ -17,6 +17,7 @@
 #include "warehouse/bsbylists.h"
 #include "warehouse/kcdbgrids.h"
 #include "warehouse/stockdocs.h"
+#include "warehouse/stocktabs.h"
 #include "warehouse/stockviews.h"
 
 #include <QAction>
@@ -45,129 +46,42 @@ const std::initializer_list<std::array<const char*, 3>> kBsbySizeColumns
           { "color_name", "颜色", "60" }, { "cm_name", "尺码", "60" }, { "t_sl", "数量", "60" },
           { "dw_name", "单位", "50" }, { "g_sccs", "品牌厂家", "90" }, { "a_name", "操作员", "70" } };
 
+// Columns of the lines of a pending or approved document.
+const std::initializer_list<std::array<const char*, 3>> kBsbyLineColumns
+    = { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "gc_name", "商品类别", "80" },
+          { "dj", "单价", "70" }, { "sl", "数量", "60" }, { "zje", "总金额", "90" }, { "dw_name", "单位", "50" },
+          { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "60" }, { "dnote", "备注", "120" } };
+
 } // namespace
 
 void TF_Bsby::BuildPendingTab()
 {
-    auto* v = new QVBoxLayout(cxTab2);
-    v->addWidget(NamedLabel(cxTab2,
-        "说明：\n“待审核”的报损报溢单只有变成“已审核”状态后，\n才能使库存量、账务等信息发生变化。“已审核”状态\n"
-        "的单据不允许再修改，“待审核”的允许修改。"));
-    auto* buttons = new QHBoxLayout;
-    btnView = NamedButton(cxTab2, "btnView", "查看单据", buttons);
-    btnDele = NamedButton(cxTab2, "btnDele", "删除单据", buttons);
-    auto* exit2 = NamedButton(cxTab2, "btnExit2", "退出", buttons);
-    btnPrin2 = NamedButton(cxTab2, "btnPrin2", "打印", buttons);
-    btnCheckAll = NamedButton(cxTab2, "btnCheckAll", "审核全部", buttons);
-    btnExport = NamedButton(cxTab2, "btnExport", "导出", buttons);
-    btnDate = NamedButton(cxTab2, "btnDate", "更改日期", buttons);
-    buttons->addStretch(1);
-    v->addLayout(buttons);
-    auto* head = new QHBoxLayout;
-    head->addWidget(NamedLabel(cxTab2, "单据号或备注信息："));
-    tkey = new QLineEdit(cxTab2);
-    tkey->setObjectName(QStringLiteral("tkey"));
-    head->addWidget(tkey);
-    head->addWidget(NamedLabel(cxTab2, "仓库名称："));
-    comCk2 = new KeyedCombo(cxTab2);
-    comCk2->setObjectName(QStringLiteral("comCk2"));
-    head->addWidget(comCk2);
-    btnSearch = NamedButton(cxTab2, "btnSearch", "查询(F2)", head);
-    rDjb = new QRadioButton(QStringLiteral("单据表"), cxTab2);
-    rDjb->setObjectName(QStringLiteral("rDjb"));
-    rDjb->setChecked(true);
-    rYscm = new QRadioButton(QStringLiteral("颜色尺码"), cxTab2);
-    rYscm->setObjectName(QStringLiteral("rYscm"));
-    head->addWidget(rDjb);
-    head->addWidget(rYscm);
-    lgname = NamedLabel(cxTab2, "商品名称编号：", "lgname");
-    head->addWidget(lgname);
-    tgname = new QLineEdit(cxTab2);
-    tgname->setObjectName(QStringLiteral("tgname"));
-    head->addWidget(tgname);
-    lgname->hide();
-    tgname->hide();
-    head->addStretch(1);
-    v->addLayout(head);
-
-    pendingViews = new QStackedWidget(cxTab2);
-    auto* list = new QWidget;
-    auto* lv = new QVBoxLayout(list);
-    cxGrid2View = KcdbGrid(list, "cxGrid2View", QStringLiteral("D_Bsbysh"),
+    cxGrid2View = KcdbGrid(cxTab2, "cxGrid2View", QStringLiteral("D_Bsbysh"),
         { { "gl_djh", "单据号", "120" }, { "rq", "开单日期", "120" }, { "djlx", "单据类型", "80" },
             { "ck_name", "仓库名称", "90" }, { "u_name", "经办人", "70" }, { "a_name", "操作员", "70" },
             { "dnote", "备注", "160" } });
-    cxGrid2View->setContextMenuPolicy(Qt::CustomContextMenu);
-    lv->addWidget(cxGrid2View, 1);
-    auto* mid = new QHBoxLayout;
-    mid->addWidget(NamedLabel(list, "单据编号："));
-    ldjh = NamedLabel(list, "", "ldjh");
-    mid->addWidget(ldjh);
-    linkMx = NamedButton(list, "linkMx", "查看详细数量", mid);
-    mid->addStretch(1);
-    btnAdd2 = NamedButton(list, "btnAdd2", "新增商品", mid);
-    btnModi2 = NamedButton(list, "btnModi2", "修改商品", mid);
-    btnDel2 = NamedButton(list, "btnDel2", "删除商品", mid);
-    lv->addLayout(mid);
-    cxGrid3View = KcdbGrid(list, "cxGrid3View", QStringLiteral("D_Bsbysh2"),
-        { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "gc_name", "商品类别", "80" },
-            { "dj", "单价", "70" }, { "sl", "数量", "60" }, { "zje", "总金额", "90" }, { "dw_name", "单位", "50" },
-            { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "60" }, { "dnote", "备注", "120" } });
-    lv->addWidget(cxGrid3View, 1);
-    pendingViews->addWidget(list);
+    cxGrid3View = KcdbGrid(cxTab2, "cxGrid3View", QStringLiteral("D_Bsbysh2"), kBsbyLineColumns);
     cxGridPdStep2View = KcdbGrid(cxTab2, "cxGridPdStep2View", QStringLiteral("D_PdStep2"), kBsbySizeColumns);
-    pendingViews->addWidget(cxGridPdStep2View);
-    v->addWidget(pendingViews, 1);
-
-    barPopupMenu2 = new QMenu(this);
-    btnRChk = barPopupMenu2->addAction(QStringLiteral("审核单据(&Y)"), this, &TF_Bsby::btnRChkClick);
-    btnRDel2 = barPopupMenu2->addAction(QStringLiteral("删除单据(&Z)"), this, &TF_Bsby::btnDeleClick);
-    connect(cxGrid2View, &QWidget::customContextMenuRequested, this,
-        [this](const QPoint& at) { barPopupMenu2->popup(cxGrid2View->mapToGlobal(at)); });
-    connect(btnSearch, &QPushButton::clicked, this, &TF_Bsby::btnSearchClick);
-    connect(rDjb, &QRadioButton::clicked, this, &TF_Bsby::rDjbClick);
-    connect(rYscm, &QRadioButton::clicked, this, &TF_Bsby::rDjbClick);
-    connect(btnView, &QPushButton::clicked, this, &TF_Bsby::btnViewClick);
-    connect(btnDele, &QPushButton::clicked, this, &TF_Bsby::btnDeleClick);
-    connect(exit2, &QPushButton::clicked, this, &QWidget::close);
-    connect(btnPrin2, &QPushButton::clicked, this, &TF_Bsby::btnPrin2Click);
-    connect(btnCheckAll, &QPushButton::clicked, this, &TF_Bsby::btnCheckAllClick);
-    connect(btnExport, &QPushButton::clicked, this, &TF_Bsby::btnExportClick);
-    connect(btnDate, &QPushButton::clicked, this, &TF_Bsby::btnDateClick);
-    connect(linkMx, &QPushButton::clicked, this, &TF_Bsby::linkMxClick);
-    connect(btnAdd2, &QPushButton::clicked, this, &TF_Bsby::btnAdd2Click);
-    connect(btnModi2, &QPushButton::clicked, this, &TF_Bsby::btnModi2Click);
-    connect(btnDel2, &QPushButton::clicked, this, &TF_Bsby::btnDel2Click);
-    connect(cxGrid3View, &DataGrid::rowDoubleClicked, this, [this] { btnModi2Click(); });
+    BuildStockPendingTab(*this,
+        { "说明：\n“待审核”的报损报溢单只有变成“已审核”状态后，\n才能使库存量、账务等信息发生变化。“已审核”状态\n"
+          "的单据不允许再修改，“待审核”的允许修改。",
+            "单据号或备注信息：", "仓库名称：", "单据编号：" },
+        &TF_Bsby::btnSearch, &TF_Bsby::btnSearchClick, "btnSearch");
     connect(cxGrid2View, &DataGrid::currentRowChanged, this, [this] { setBsbyshList(); });
 }
 
 void TF_Bsby::BuildQueryTab()
 {
     auto* v = new QVBoxLayout(cxTab3);
-    auto* buttons = new QHBoxLayout;
-    btnView2 = NamedButton(cxTab3, "btnView2", "查看单据", buttons);
-    btn_Dele = NamedButton(cxTab3, "btn_Dele", "高级查询", buttons);
-    auto* exit3 = NamedButton(cxTab3, "btnExit3", "退出", buttons);
-    btnExport2 = NamedButton(cxTab3, "btnExport2", "导出", buttons);
-    btnUnapprove = NamedButton(cxTab3, "btnUnapprove", "取消审核", buttons);
-    btnPrin3 = NamedButton(cxTab3, "btnPrin3", "打印", buttons);
-    buttons->addStretch(1);
-    v->addLayout(buttons);
+    v->addLayout(BuildStockQueryButtons(*this, &TF_Bsby::btn_Dele, &TF_Bsby::btn_DeleClick, "btn_Dele"));
     auto* head = new QHBoxLayout;
     head->addWidget(NamedLabel(cxTab3, "单据类型："));
     comType = new QComboBox(cxTab3);
     comType->setObjectName(QStringLiteral("comType"));
     comType->addItems({ QStringLiteral("商品报损"), QStringLiteral("商品报溢") });
     head->addWidget(comType);
-    date1 = new QDateEdit(cxTab3);
-    date2 = new QDateEdit(cxTab3);
-    for (QDateEdit* d : { date1, date2 }) {
-        d->setCalendarPopup(true);
-        d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    }
-    date1->setObjectName(QStringLiteral("date1"));
-    date2->setObjectName(QStringLiteral("date2"));
+    date1 = MakeDateEdit(cxTab3, "date1");
+    date2 = MakeDateEdit(cxTab3, "date2");
     head->addWidget(date1);
     head->addWidget(NamedLabel(cxTab3, "至"));
     head->addWidget(date2);
@@ -177,87 +91,34 @@ void TF_Bsby::BuildQueryTab()
     tkey2->setObjectName(QStringLiteral("tkey2"));
     head->addWidget(tkey2);
     btnSearch1 = NamedButton(cxTab3, "btnSearch1", "查询(F2)", head);
-    rDjb2 = new QRadioButton(QStringLiteral("单据表"), cxTab3);
-    rHzb2 = new QRadioButton(QStringLiteral("汇总表"), cxTab3);
-    rMxb2 = new QRadioButton(QStringLiteral("明细表"), cxTab3);
-    rYscm2 = new QRadioButton(QStringLiteral("颜色尺码"), cxTab3);
-    int view = 0;
-    for (QRadioButton* r : { rDjb2, rHzb2, rMxb2, rYscm2 }) {
-        r->setObjectName(QStringLiteral("rView%1").arg(view));
-        head->addWidget(r);
-        connect(r, &QRadioButton::clicked, this, [this, view] { setQueryView(view); });
-        ++view;
-    }
-    rDjb2->setChecked(true);
-    lgname2 = NamedLabel(cxTab3, "商品名称编号：", "lgname2");
-    head->addWidget(lgname2);
-    tgname2 = new QLineEdit(cxTab3);
-    tgname2->setObjectName(QStringLiteral("tgname2"));
-    head->addWidget(tgname2);
-    lgname2->hide();
-    tgname2->hide();
-    head->addStretch(1);
+    AddStockQueryViewChoice(*this, head);
     v->addLayout(head);
 
-    queryViews = new QStackedWidget(cxTab3);
-    auto* djb = new QWidget;
-    auto* dv = new QVBoxLayout(djb);
-    cxGridDjbView = KcdbGrid(djb, "cxGridDjbView", QStringLiteral("D_Bsby1"),
+    cxGridDjbView = KcdbGrid(cxTab3, "cxGridDjbView", QStringLiteral("D_Bsby1"),
         { { "gl_djh", "报损单号", "120" }, { "rq", "报损日期", "120" }, { "ck_name", "仓库名称", "90" },
             { "u_name", "经办人", "70" }, { "a_name", "操作员", "70" }, { "checker", "审核人", "70" },
             { "chkrq", "审核日期", "90" }, { "dnote", "备注", "160" } });
-    dv->addWidget(cxGridDjbView, 1);
-    auto* mid = new QHBoxLayout;
-    mid->addWidget(NamedLabel(djb, "单据编号："));
-    ldjh2 = NamedLabel(djb, "", "ldjh2");
-    mid->addWidget(ldjh2);
-    linkMx2 = NamedButton(djb, "linkMx2", "查看详细数量", mid);
-    mid->addStretch(1);
-    dv->addLayout(mid);
-    cxGridDjb1View = KcdbGrid(djb, "cxGridDjb1View", QStringLiteral("D_BsbyList"),
-        { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "gc_name", "商品类别", "80" },
-            { "dj", "单价", "70" }, { "sl", "数量", "60" }, { "zje", "总金额", "90" }, { "dw_name", "单位", "50" },
-            { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "60" }, { "dnote", "备注", "120" } });
-    dv->addWidget(cxGridDjb1View, 1);
-    queryViews->addWidget(djb);
-
-    auto* hzb = new QWidget;
-    auto* hv = new QVBoxLayout(hzb);
-    cxGridHzbView = KcdbGrid(hzb, "cxGridHzbView", QStringLiteral("D_BsbyHzb"),
+    cxGridDjb1View = KcdbGrid(cxTab3, "cxGridDjb1View", QStringLiteral("D_BsbyList"), kBsbyLineColumns);
+    cxGridHzbView = KcdbGrid(cxTab3, "cxGridHzbView", QStringLiteral("D_BsbyHzb"),
         { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "sl", "报损数量", "80" },
             { "dw_name", "单位", "50" }, { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "60" },
             { "g_sccs", "品牌厂家", "90" }, { "g_bz", "备注", "120" } });
-    hv->addWidget(cxGridHzbView, 1);
-    lgname3 = NamedLabel(hzb, "", "lgname3");
-    hv->addWidget(lgname3);
-    cxGridHzb1View = KcdbGrid(hzb, "cxGridHzb1View", QStringLiteral("D_BsbyList2"),
+    cxGridHzb1View = KcdbGrid(cxTab3, "cxGridHzb1View", QStringLiteral("D_BsbyList2"),
         { { "rq", "报损日期", "120" }, { "gl_djh", "报损单号", "120" }, { "sl", "报损数量", "70" },
             { "dj", "单价", "70" }, { "zje", "总金额", "90" }, { "dnote", "备注", "120" }, { "a_name", "操作员", "70" },
             { "ck_name", "仓库名称", "90" }, { "u_name", "经办人", "70" }, { "checker", "审核人", "70" },
             { "chkrq", "审核日期", "90" } });
-    hv->addWidget(cxGridHzb1View, 1);
-    queryViews->addWidget(hzb);
-
-    cxGridMxbView = KcdbGrid(queryViews, "cxGridMxbView", QStringLiteral("D_BsbyList3"),
+    cxGridMxbView = KcdbGrid(cxTab3, "cxGridMxbView", QStringLiteral("D_BsbyList3"),
         { { "rq", "报损日期", "120" }, { "gl_djh", "报损单号", "120" }, { "a_name", "操作员", "70" },
             { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "140" }, { "gg_name", "款型说明", "80" },
             { "sl", "报损数量", "70" }, { "dnote", "备注", "120" }, { "ck_name", "仓库名称", "90" },
             { "u_name", "经办人", "70" }, { "checker", "审核人", "70" }, { "chkrq", "审核日期", "90" },
             { "dj", "单价", "70" }, { "zje", "总金额", "90" } });
-    queryViews->addWidget(cxGridMxbView);
-    cxGridPdStep1View = KcdbGrid(queryViews, "cxGridPdStep1View", QStringLiteral("D_PdStep1"), kBsbySizeColumns);
-    queryViews->addWidget(cxGridPdStep1View);
-    v->addWidget(queryViews, 1);
+    cxGridPdStep1View = KcdbGrid(cxTab3, "cxGridPdStep1View", QStringLiteral("D_PdStep1"), kBsbySizeColumns);
+    BuildStockQueryViews(*this, v, "单据编号：");
 
     connect(comType, &QComboBox::currentIndexChanged, this, [this] { btnSearch1Click(); });
     connect(btnSearch1, &QPushButton::clicked, this, &TF_Bsby::btnSearch1Click);
-    connect(btnView2, &QPushButton::clicked, this, &TF_Bsby::btnView2Click);
-    connect(btn_Dele, &QPushButton::clicked, this, &TF_Bsby::btn_DeleClick);
-    connect(exit3, &QPushButton::clicked, this, &QWidget::close);
-    connect(btnExport2, &QPushButton::clicked, this, &TF_Bsby::btnExport2Click);
-    connect(btnUnapprove, &QPushButton::clicked, this, &TF_Bsby::btnUnapproveClick);
-    connect(btnPrin3, &QPushButton::clicked, this, &TF_Bsby::btnPrin3Click);
-    connect(linkMx2, &QPushButton::clicked, this, &TF_Bsby::linkMx2Click);
     connect(cxGridDjbView, &DataGrid::currentRowChanged, this, [this] { setBsbyDjb(); });
     connect(cxGridHzbView, &DataGrid::currentRowChanged, this, [this] { setBsbyHzb(); });
 }
@@ -272,7 +133,7 @@ void TF_Bsby::btnSearchClick()
         BsbyPendingFilter f;
         f.keyword = tkey->text().trimmed();
         f.warehouse = warehouse;
-        f.boundOperator = BoundOperator();
+        f.boundOperator = StockBoundOperator();
         const QString sql = BsbyPendingSql(f, p);
         KcdbOpen(Q_Bsbysh, sql, p);
         setBsbyshList();
@@ -283,7 +144,7 @@ void TF_Bsby::btnSearchClick()
     f.keyword = tkey->text().trimmed();
     f.goods = tgname->text().trimmed();
     f.warehouse = warehouse;
-    f.boundOperator = BoundOperator();
+    f.boundOperator = StockBoundOperator();
     const QString sql = BsbySizeSql({ &LossKind(), &OverflowKind() }, f, p);
     KcdbOpen(Q_PdStep2, sql, p);
 }
@@ -299,10 +160,7 @@ void TF_Bsby::rDjbClick()
 
 QString TF_Bsby::SelectedPendingNo() const
 {
-    if (!Q_Bsbysh.Active() || Q_Bsbysh.IsEmpty())
-        return QString();
-    const int row = cxGrid2View->CurrentRow();
-    return Q_Bsbysh.TextAt(row >= 0 ? row : 0, Q_Bsbysh.FieldIndex(QStringLiteral("gl_djh")));
+    return GridRowNumber(Q_Bsbysh, cxGrid2View);
 }
 
 void TF_Bsby::setBsbyshList()
@@ -321,24 +179,13 @@ void TF_Bsby::setBsbyshList()
 
 void TF_Bsby::ReopenPending(const QString& number)
 {
-    Q_Bsbysh.Requery();
-    if (!number.isEmpty() && Q_Bsbysh.Locate(QStringLiteral("gl_djh"), number))
-        cxGrid2View->SetCurrentRow(Q_Bsbysh.RecNo());
+    RequeryOnNumber(Q_Bsbysh, cxGrid2View, number);
     setBsbyshList();
-}
-
-// The pending tab's document actions work on the list of documents only.
-static bool BsbyOnDocList(const QRadioButton* rDjb)
-{
-    if (rDjb->isChecked())
-        return true;
-    Prompt::Info(QStringLiteral("该操作只能在“单据表”进行。"));
-    return false;
 }
 
 void TF_Bsby::btnViewClick()
 {
-    if (!BsbyOnDocList(rDjb))
+    if (!OnStockDocList(rDjb))
         return;
     const QString number = SelectedPendingNo();
     if (!number.isEmpty())
@@ -348,7 +195,7 @@ void TF_Bsby::btnViewClick()
 void TF_Bsby::btnDeleClick()
 {
     const QString number = SelectedPendingNo();
-    if (number.isEmpty() || !BsbyOnDocList(rDjb))
+    if (number.isEmpty() || !OnStockDocList(rDjb))
         return;
     if (Prompt::YesNo(QStringLiteral("您确定要删除“待审核”单据吗！")) != Prompt::Answer::Yes)
         return;
@@ -358,22 +205,20 @@ void TF_Bsby::btnDeleClick()
 
 void TF_Bsby::btnPrin2Click()
 {
-    if (SelectedPendingNo().isEmpty() || !BsbyOnDocList(rDjb))
+    if (SelectedPendingNo().isEmpty() || !OnStockDocList(rDjb))
         return;
     PrintGridList(LossKind().pendingTemplate, LossKind().pendingDataset, *cxGrid2View);
 }
 
 void TF_Bsby::btnExportClick()
 {
-    DataGrid* g = rDjb->isChecked() ? cxGrid2View : cxGridPdStep2View;
-    if (g->RowCount() > 0)
-        ExportGridList(*g, true);
+    ExportShownGrid(rDjb->isChecked() ? cxGrid2View : cxGridPdStep2View);
 }
 
 void TF_Bsby::btnDateClick()
 {
     const QString number = SelectedPendingNo();
-    if (number.isEmpty() || !btnDate->isEnabled() || !BsbyOnDocList(rDjb))
+    if (number.isEmpty() || !btnDate->isEnabled() || !OnStockDocList(rDjb))
         return;
     AtGridRow(Q_Bsbysh, cxGrid2View);
     // The entry tab's draft number stays: only the pending document moves.
@@ -413,7 +258,7 @@ void TF_Bsby::btnRChkClick()
 
 void TF_Bsby::btnCheckAllClick()
 {
-    if (!BsbyOnDocList(rDjb) || !Q_Bsbysh.Active() || Q_Bsbysh.IsEmpty())
+    if (!OnStockDocList(rDjb) || !Q_Bsbysh.Active() || Q_Bsbysh.IsEmpty())
         return;
     if (ApproveStockPendingList(Q_Bsbysh, QStringLiteral("rq"), [](const QString& n) { ApproveLossOrOverflow(n); }))
         ReopenPending(QString());
@@ -424,16 +269,14 @@ void TF_Bsby::btnAdd2Click()
     const QString number = SelectedPendingNo();
     if (number.isEmpty())
         return;
-    ActiveDocKind = QStringLiteral("bsby_sh");
-    FunctionWindows::Open(QStringLiteral("TF_Bsby_Add"), FunctionWindows::Lifetime::Freed);
-    ActiveDocKind = QStringLiteral("bsby");
+    AddPendingStockLines(QStringLiteral("TF_Bsby_Add"), LossKind());
     ReopenPending(number);
 }
 
 void TF_Bsby::btnModi2Click()
 {
-    ModifyPendingStockLine(Q_Bsbysh2, cxGrid3View, QStringLiteral("TF_Bsby_Sele"), QStringLiteral("bsby_sh"),
-        QStringLiteral("bsby_sh"), QStringLiteral("bsby"));
+    ModifyPendingStockLine(Q_Bsbysh2, cxGrid3View, QStringLiteral("TF_Bsby_Sele"), LossKind().pendingTag,
+        LossKind().pendingTag, LossKind().tag);
 }
 
 void TF_Bsby::btnDel2Click()
@@ -500,7 +343,7 @@ void TF_Bsby::btnSearch1Click()
         f.keyword = tkey2->text().trimmed();
         f.keywordOnWarehouse = true;
         f.goods = tgname2->text().trimmed();
-        f.boundOperator = BoundOperator();
+        f.boundOperator = StockBoundOperator();
         const QString sql = BsbySizeSql({ &k }, f, p);
         KcdbOpen(Q_PdStep1, sql, p);
         return;
@@ -512,7 +355,7 @@ void TF_Bsby::btnSearch1Click()
     f.warehouse = QueryWarehouseSn;
     f.handler = QueryHandlerSn;
     f.stockTakeOnly = QueryStockTakeOnly;
-    f.boundOperator = BoundOperator();
+    f.boundOperator = StockBoundOperator();
     const QString number = loss ? QStringLiteral("报损单号") : QStringLiteral("报溢单号");
     const QString date = loss ? QStringLiteral("报损日期") : QStringLiteral("报溢日期");
     const QString quantity = loss ? QStringLiteral("报损数量") : QStringLiteral("报溢数量");
@@ -575,7 +418,7 @@ void TF_Bsby::setBsbyHzb()
     f.keyword = tkey2->text().trimmed();
     f.warehouse = QueryWarehouseSn;
     f.handler = QueryHandlerSn;
-    f.boundOperator = BoundOperator();
+    f.boundOperator = StockBoundOperator();
     posting::Params p;
     p.insert(QStringLiteral("g"), Q_BsbyHzb.AsString(QStringLiteral("g_sn")));
     const QString sql = BsbySummaryDocsSql(QueryKind(), f, p);
@@ -654,9 +497,7 @@ void TF_Bsby::btnPrin3Click()
 void TF_Bsby::btnExport2Click()
 {
     const DataGrid* grids[] = { cxGridDjbView, cxGridHzbView, cxGridMxbView, cxGridPdStep1View };
-    const DataGrid* g = grids[QueryView()];
-    if (g->RowCount() > 0)
-        ExportGridList(*g, true);
+    ExportShownGrid(grids[QueryView()]);
 }
 
 void TF_Bsby::linkMx2Click()

@@ -28,6 +28,8 @@
 #include "posting/printvars.h"
 #include "warehouse/modidate.h"
 #include "warehouse/stockdocs.h"
+#include "warehouse/stocktabs.h"
+#include "warehouse/stockviews.h"
 
 #include <QAction>
 #include <QDate>
@@ -94,23 +96,6 @@ void KcdbOpen(Query& q, const QString& sql, const posting::Params& params)
     q.Open();
 }
 
-void PrintStockDraft(bool preview, QString& returningFromPrint, const std::function<void(Report&)>& fill)
-{
-    Report report;
-    if (preview) {
-        fill(report);
-        report.ShowReport();
-    } else {
-        returningFromPrint = QStringLiteral("1");
-        PrintOptions options;
-        if (!ChoosePrinter(options))
-            return;
-        fill(report);
-        report.Print(options);
-    }
-    F_DataModule->Q_GoodsPrin.Close();
-}
-
 // The line columns without the line table's own (unused) unit, which the goods' unit stands for.
 const QString kKcdbLineColumns
     = QStringLiteral("b.id,b.gl_djh,b.g_sn,b.db_sl,b.db_dj,b.db_sj,b.db_zje,b.a_name,b.t_ph,b.t_scrq,b.tid");
@@ -131,30 +116,14 @@ TF_Kcdb::TF_Kcdb(QWidget* parent)
     setObjectName(QStringLiteral("TF_Kcdb"));
     setWindowTitle(kind.title);
     resize(1024, 680);
-    auto* box = new QVBoxLayout(this);
-    cxPage = new QTabWidget(this);
-    cxPage->setObjectName(QStringLiteral("cxPage"));
-    cxTab1 = new QWidget;
-    cxTab2 = new QWidget;
-    cxTab3 = new QWidget;
-    cxPage->addTab(cxTab1, QStringLiteral("库存调拨单"));
-    cxPage->addTab(cxTab2, QStringLiteral("待审核调拨单"));
-    cxPage->addTab(cxTab3, QStringLiteral("库存调拨查询"));
-    box->addWidget(cxPage);
+    BuildStockTabs(*this, QStringLiteral("库存调拨单"), QStringLiteral("待审核调拨单"), QStringLiteral("库存调拨查询"));
     BuildEntryTab();
     BuildPendingTab();
     BuildQueryTab();
     connect(cxPage, &QTabWidget::currentChanged, this, [this] { cxPageChange(); });
     PickerCallers::RegisterHandlerCombo(kind.tag, comUser);
 
-    DocHost host;
-    host.number = [this] { return gldjh->text(); };
-    host.showNumber = [this](const QString& n) {
-        gldjh->setText(n);
-        CurrentDraftNo = n;
-    };
-    host.date = [this] { return Day(); };
-    host.warehouse = [this] { return comCk->currentIndex() < 0 ? QString() : comCk->Code(comCk->currentIndex()); };
+    DocHost host = StockDocHost(*this);
     host.reloadDraft = [this] {
         openGridViewData(gldjh->text());
         ShowLineButtons();
@@ -185,10 +154,11 @@ TF_Kcdb::~TF_Kcdb()
 void TF_Kcdb::BuildEntryTab()
 {
     auto* v = new QVBoxLayout(cxTab1);
-    auto* title = new QLabel(kind.title, cxTab1);
-    title->setAlignment(Qt::AlignCenter);
-    title->setStyleSheet(QStringLiteral("font-size: 16pt; font-weight: bold"));
-    v->addWidget(title);
+    AddStockTitle(cxTab1, v, kind.title);
+    cxGridView = KcdbGrid(cxTab1, "cxGridView", QStringLiteral("D_Dbsp"),
+        { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "dw_name", "单位", "50" },
+            { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "60" }, { "db_dj", "单价", "70" },
+            { "db_sj", "售价", "70" }, { "db_sl", "数量", "60" }, { "db_zje", "总金额", "90" } });
     auto* head = new QHBoxLayout;
     head->addWidget(NamedLabel(cxTab1, "调出仓库："));
     comCk = new KeyedCombo(cxTab1);
@@ -209,21 +179,8 @@ void TF_Kcdb::BuildEntryTab()
     gldjh = NamedLabel(cxTab1, "", "gldjh");
     head->addWidget(gldjh);
     head->addStretch(1);
-    btnAdd = NamedButton(cxTab1, "btnAdd", "添加商品(F2)", head);
-    btnModi = NamedButton(cxTab1, "btnModi", "修改", head);
-    btnDel = NamedButton(cxTab1, "btnDel", "删除", head);
-    btnPrin = NamedButton(cxTab1, "btnPrin", "打印", head);
-    PopupMenu_Prin = new QMenu(this);
-    PopupMenu_Prin->addAction(QStringLiteral("打印单据(&W)"), this, &TF_Kcdb::btnPrintClick);
-    PopupMenu_Prin->addAction(QStringLiteral("预览单据(&X)"), this, &TF_Kcdb::btnPreviewClick);
-    btnPrin->setMenu(PopupMenu_Prin);
+    AddStockEntryButtons(*this, head, "添加商品(F2)");
     v->addLayout(head);
-
-    cxGridView = KcdbGrid(cxTab1, "cxGridView", QStringLiteral("D_Dbsp"),
-        { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "dw_name", "单位", "50" },
-            { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "60" }, { "db_dj", "单价", "70" },
-            { "db_sj", "售价", "70" }, { "db_sl", "数量", "60" }, { "db_zje", "总金额", "90" } });
-    cxGridView->setContextMenuPolicy(Qt::CustomContextMenu);
     v->addWidget(cxGridView, 1);
 
     RzPanel_Tm = new QWidget(cxTab1);
@@ -247,31 +204,14 @@ void TF_Kcdb::BuildEntryTab()
     v->addWidget(RzPanel_Tm);
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(NamedLabel(cxTab1, "经办人："));
-    comUser = new KeyedCombo(cxTab1);
-    comUser->setObjectName(QStringLiteral("comUser"));
+    AddStockEntryFooter(*this, bottom);
+    // The picker button shows only while the handler combo has the focus.
     comUser->installEventFilter(this);
-    bottom->addWidget(comUser);
-    btnUser = NamedButton(cxTab1, "btnUser", "...", bottom);
     btnUser->hide();
-    bottom->addWidget(NamedLabel(cxTab1, "备         注："));
-    tnote = new QLineEdit(cxTab1);
-    tnote->setObjectName(QStringLiteral("tnote"));
-    tnote->setMaxLength(200);
     DiscardSearchPunctuation(tnote);
-    bottom->addWidget(tnote, 1);
-    btnOK = NamedButton(cxTab1, "btnOK", "保存(F5)", bottom);
-    btnExit = NamedButton(cxTab1, "btnExit", "退出(Esc)", bottom);
     v->addLayout(bottom);
 
-    barPopupMenu = new QMenu(this);
-    btnRAdd = barPopupMenu->addAction(QStringLiteral("增加商品(&W)"), this, &TF_Kcdb::btnAddClick);
-    btnRModi = barPopupMenu->addAction(QStringLiteral("修改商品(&X)"), this, &TF_Kcdb::btnModiClick);
-    btnRDel = barPopupMenu->addAction(QStringLiteral("删除商品(&Y)"), this, &TF_Kcdb::btnDelClick);
-    QMenu* prin = barPopupMenu->addMenu(QStringLiteral("打印单据(&Z)"));
-    prin->addAction(QStringLiteral("打印单据(&Y)"), this, &TF_Kcdb::btnPrintClick);
-    prin->addAction(QStringLiteral("预览单据(&Z)"), this, &TF_Kcdb::btnPreviewClick);
-    btnRPrin = prin->menuAction();
+    BuildStockEntryMenu(*this);
     barPopupMenu->addSeparator();
     btnRTm = barPopupMenu->addAction(QString(), this, [this] { RzPanel_Tm->setVisible(RzPanel_Tm->isHidden()); });
     connect(cxGridView, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
@@ -284,13 +224,6 @@ void TF_Kcdb::BuildEntryTab()
     });
 
     connect(tSptm, &QLineEdit::returnPressed, this, &TF_Kcdb::tSptmKeyUp);
-    connect(btnAdd, &QPushButton::clicked, this, &TF_Kcdb::btnAddClick);
-    connect(btnModi, &QPushButton::clicked, this, &TF_Kcdb::btnModiClick);
-    connect(btnDel, &QPushButton::clicked, this, &TF_Kcdb::btnDelClick);
-    connect(btnUser, &QPushButton::clicked, this, &TF_Kcdb::btnUserClick);
-    connect(btnOK, &QPushButton::clicked, this, &TF_Kcdb::btnOKClick);
-    connect(btnExit, &QPushButton::clicked, this, &QWidget::close);
-    connect(cxGridView, &DataGrid::rowDoubleClicked, this, [this] { btnModiClick(); });
     connect(dateCg, &QDateEdit::dateChanged, this, [this] { dateCgChange(); });
 }
 
@@ -317,14 +250,9 @@ void TF_Kcdb::FormActivate()
         return;
     }
     FutureDateAnswer = QStringLiteral("0");
-    {
-        const QSignalBlocker block(cxPage);
-        cxPage->setCurrentWidget(cxTab1);
-    }
-    rDjb->setChecked(true);
-    pendingViews->setCurrentIndex(0);
-    for (QWidget* w : std::initializer_list<QWidget*> { lgname, tgname, lgname2, tgname2 })
-        w->hide();
+    ShowStockEntryTab(*this);
+    lgname2->hide();
+    tgname2->hide();
     tgname->clear();
     tgname2->clear();
     ActiveDocKind = kind.tag;
@@ -340,23 +268,10 @@ void TF_Kcdb::FillCombos()
     FillStaffCombo(*comUser, kind.staffFlag);
     if (comUser->count() > 0)
         comUser->setCurrentIndex(0);
-    const bool bound = BindOperatorWarehouse == QLatin1String("1") && CurrentRoleSn != QLatin1String("100001");
-    const QString own = QStringLiteral("where ck_asn like '%") + SafeSqlText(CurrentAdminSn) + QStringLiteral("%'");
-    const QString table = QStringLiteral("jxc_ckxx");
-    const QString name = QStringLiteral("ck_name");
-    const QString key = QStringLiteral("ck_sn");
-    const QString order = QStringLiteral("id");
-    if (bound) {
-        FillComboWhere(*comCk, table, name, key, order, own);
-        FillComboWhere(*comCk2, table, name, key, order, own);
-    } else {
-        FillCombo(*comCk, table, name, key, order);
-        FillCombo(*comCk2, table, name, key, order, QStringLiteral("所有仓库"));
-    }
-    if (comCk2->count() > 0)
-        comCk2->setCurrentIndex(0);
+    FillStockWarehouseCombos(*comCk, { comCk2 });
     // The in-warehouse starts at the second warehouse: with one warehouse it is empty.
-    FillCombo(*comCkIn, table, name, key, order);
+    FillCombo(
+        *comCkIn, QStringLiteral("jxc_ckxx"), QStringLiteral("ck_name"), QStringLiteral("ck_sn"), QStringLiteral("id"));
     comCkIn->setCurrentIndex(comCkIn->count() > 1 ? 1 : -1);
 }
 
@@ -485,55 +400,26 @@ void TF_Kcdb::btnAddClick()
 
 void TF_Kcdb::btnModiClick()
 {
-    if (!EntryHasRows())
-        return;
-    const int row = cxGridView->CurrentRow();
-    if (row >= 0)
-        Q_Dbsp.SetRecNo(row);
-    OpenMode = kind.tag;
-    SelectedSn = Q_Dbsp.AsString(QStringLiteral("g_sn"));
-    FunctionWindows::Open(QStringLiteral("TF_Kcdb_Sele"), FunctionWindows::Lifetime::Freed);
-    OpenMode.clear();
-    SelectedSn.clear();
+    if (AtGridRow(Q_Dbsp, cxGridView))
+        OpenStockLineDialog(QStringLiteral("TF_Kcdb_Sele"), kind.tag, Q_Dbsp.AsString(QStringLiteral("g_sn")));
 }
 
 void TF_Kcdb::btnDelClick()
 {
-    if (!EntryHasRows())
+    if (!DeleteStockDraftLine(Q_Dbsp, cxGridView, kind))
         return;
-    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) != Prompt::Answer::Yes)
-        return;
-    const int row = cxGridView->CurrentRow();
-    if (row >= 0)
-        Q_Dbsp.SetRecNo(row);
-    DeleteDraftLine(kind, Q_Dbsp.AsInteger(QStringLiteral("id")));
     openGridViewData(gldjh->text());
     setButtons();
 }
 
 void TF_Kcdb::btnUserClick()
 {
-    PickerCaller = kind.tag;
-    FunctionWindows::Open(QStringLiteral("TF_User2"), FunctionWindows::Lifetime::Freed);
-    PickerCaller.clear();
+    PickStockHandler(kind.tag);
 }
 
 void TF_Kcdb::dateCgChange()
 {
-    if (FutureDateAnswer == QLatin1String("1") || FutureDateAnswer == QLatin1String("2"))
-        return;
-    const QString day = Day();
-    const QString today = Clock::Today().toString(QStringLiteral("yyyy-MM-dd"));
-    if (day <= today)
-        return;
-    if (Prompt::YesNo(QStringLiteral("您选择的日期：") + day + QStringLiteral("，\r\n\r\n大于计算机的当前日期：")
-            + today + QStringLiteral("，\r\n\r\n确认继续吗？"))
-        == Prompt::Answer::No) {
-        SetDay(Clock::Today());
-        FutureDateAnswer = QStringLiteral("1");
-    } else {
-        FutureDateAnswer = QStringLiteral("2");
-    }
+    ConfirmEntryDateChange(dateCg, FutureDateAnswer);
 }
 
 void TF_Kcdb::dateCgCloseUp()
@@ -605,34 +491,20 @@ void TF_Kcdb::btnOKClick()
 
 void TF_Kcdb::setPrinPara(Report& report, const QString& number, const QString& flag)
 {
-    report.LoadFromFile(ProgramFolder::File(QStringLiteral("report/") + kind.docTemplate()));
-    Query& rows = F_DataModule->Q_GoodsPrin;
-    const QString sql = BuildColorSizePrintData(number, kind.doc.prefix);
-    if (!sql.isEmpty())
-        OpenQuery(rows, sql);
-    report.SetDataset(QStringLiteral("frxDBDataset1"), &rows);
-    if (flag == QLatin1String("2")) {
-        SetDocPrintVars(report, number, kind.printTag);
+    if (!LoadStockDocPrint(report, kind, number, flag == QLatin1String("2")))
         return;
-    }
     report.SetVariable(QStringLiteral("jhDate"), Day());
     report.SetVariable(QStringLiteral("uName"), comUser->currentText().trimmed());
     report.SetVariable(QStringLiteral("ckOut"), comCk->currentText().trimmed());
     report.SetVariable(QStringLiteral("ckIn"), comCkIn->currentText().trimmed());
     report.SetVariable(QStringLiteral("Note"), tnote->text().trimmed());
-    report.SetVariable(QStringLiteral("comName"), CompanyName);
-    report.SetVariable(QStringLiteral("comTele"), CompanyTele);
-    report.SetVariable(QStringLiteral("comLxr"), CompanyContact);
-    report.SetVariable(QStringLiteral("comNote"), CompanyNote);
-    report.SetVariable(QStringLiteral("comAddress"), CompanyAddress);
+    SetCompanyPrintVars(report);
 }
 
 void TF_Kcdb::ShowStored(const QString& number)
 {
-    Report report;
-    setPrinPara(report, number, QStringLiteral("2"));
-    report.ShowReport();
-    F_DataModule->Q_GoodsPrin.Close();
+    QString unused;
+    RunDocumentPrint(true, unused, [&](Report& r) { setPrinPara(r, number, QStringLiteral("2")); });
 }
 
 void TF_Kcdb::PrintEntry(bool preview)
@@ -641,7 +513,7 @@ void TF_Kcdb::PrintEntry(bool preview)
         return;
     if (preview && !EntryHasRows())
         return;
-    PrintStockDraft(preview, ReturningFromPrint,
+    RunDocumentPrint(preview, ReturningFromPrint,
         [this](Report& report) { setPrinPara(report, gldjh->text(), QStringLiteral("1")); });
 }
 

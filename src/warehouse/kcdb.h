@@ -215,7 +215,6 @@ private:
     int QueryView() const;
     QString QueryConditions(bool dates) const;
     QString BindingCondition(const QString& outAlias, const QString& inAlias) const;
-    void ShowDetail(Query& lines);
     void PrintEntry(bool preview);
     void ShowStored(const QString& number);
     bool lineRights_ = false;

@@ -20,10 +20,6 @@ DataGrid* KcdbGrid(QWidget* parent, const char* name, const QString& source,
 void KcdbPriceColumns(DataGrid* g);
 // Opens the list on the statement with its bound values.
 void KcdbOpen(Query& q, const QString& sql, const posting::Params& params = {});
-// Prints the draft of a stock-document window, or previews it: printing marks the
-// window as returning from the print dialog first, and a cancelled dialog prints
-// nothing. `fill` loads the template with the draft's data; the print data close after.
-void PrintStockDraft(bool preview, QString& returningFromPrint, const std::function<void(Report&)>& fill);
 // The lines of one document (":n") with the goods' names.
 extern const QString kKcdbLines;
 extern const QString kKcdbLineColumns;

@@ -30,6 +30,8 @@
 #include "warehouse/kcdbgrids.h"
 #include "warehouse/modidate.h"
 #include "warehouse/stockdocs.h"
+#include "warehouse/stocktabs.h"
+#include "warehouse/stockviews.h"
 #include <QAction>
 #include <QDate>
 #include <QDateEdit>
@@ -51,102 +53,39 @@
 
 using namespace kcdb_detail;
 
+namespace {
+
+// Columns of the lines of a pending or approved transfer.
+const std::initializer_list<std::array<const char*, 3>> kKcdbLineGridColumns
+    = { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "db_dj", "单价", "70" },
+          { "db_sj", "售价", "70" }, { "db_sl", "数量", "60" }, { "db_zje", "总金额", "90" },
+          { "dw_name", "单位", "50" }, { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "60" } };
+
+// Columns of the colour-by-size views of both tabs.
+const std::initializer_list<std::array<const char*, 3>> kKcdbSizeColumns = { { "db_dbrq", "开单日期", "110" },
+    { "gl_djh", "单据号", "120" }, { "ck_name", "调出仓库", "80" }, { "ck_name2", "调入仓库", "80" },
+    { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "140" }, { "gg_name", "款型说明", "80" },
+    { "color_name", "颜色", "60" }, { "cm_name", "尺码", "60" }, { "t_sl", "数量", "60" }, { "dw_name", "单位", "50" },
+    { "g_sccs", "品牌厂家", "90" }, { "a_name", "操作员", "70" } };
+
+} // namespace
+
 void TF_Kcdb::BuildPendingTab()
 {
-    auto* v = new QVBoxLayout(cxTab2);
-    v->addWidget(NamedLabel(cxTab2,
-        "“待审核”的库存调拨单只有变成“已审核”状态后，\n才能使库存量、账务等信息发生变化。“已审核”状态\n"
-        "的单据不允许再修改，“待审核”的允许修改。"));
-    auto* buttons = new QHBoxLayout;
-    btnView = NamedButton(cxTab2, "btnView", "查看单据", buttons);
-    btnDele = NamedButton(cxTab2, "btnDele", "删除单据", buttons);
-    auto* exit2 = NamedButton(cxTab2, "btnExit2", "退出", buttons);
-    btnPrin2 = NamedButton(cxTab2, "btnPrin2", "打印", buttons);
-    btnCheckAll = NamedButton(cxTab2, "btnCheckAll", "审核全部", buttons);
-    btnExport = NamedButton(cxTab2, "btnExport", "导出", buttons);
-    btnDate = NamedButton(cxTab2, "btnDate", "更改日期", buttons);
-    buttons->addStretch(1);
-    v->addLayout(buttons);
-    auto* filters = new QHBoxLayout;
-    filters->addWidget(NamedLabel(cxTab2, "单据相关信息："));
-    tkey = new QLineEdit(cxTab2);
-    tkey->setObjectName(QStringLiteral("tkey"));
-    DiscardSearchPunctuation(tkey);
-    filters->addWidget(tkey);
-    filters->addWidget(NamedLabel(cxTab2, "调出仓库："));
-    comCk2 = new KeyedCombo(cxTab2);
-    comCk2->setObjectName(QStringLiteral("comCk2"));
-    filters->addWidget(comCk2);
-    btnSearch = NamedButton(cxTab2, "btnSearch", "查询(F2)", filters);
-    rDjb = new QRadioButton(QStringLiteral("单据表"), cxTab2);
-    rDjb->setChecked(true);
-    rYscm = new QRadioButton(QStringLiteral("颜色尺码"), cxTab2);
-    filters->addWidget(rDjb);
-    filters->addWidget(rYscm);
-    lgname = NamedLabel(cxTab2, "商品名称编号：", "lgname");
-    filters->addWidget(lgname);
-    tgname = new QLineEdit(cxTab2);
-    tgname->setObjectName(QStringLiteral("tgname"));
-    filters->addWidget(tgname);
-    filters->addStretch(1);
-    v->addLayout(filters);
-
-    pendingViews = new QStackedWidget(cxTab2);
-    auto* list = new QWidget;
-    auto* lv = new QVBoxLayout(list);
-    cxGrid2View = KcdbGrid(list, "cxGrid2View", QStringLiteral("D_Kcdbsh"),
+    cxGrid2View = KcdbGrid(cxTab2, "cxGrid2View", QStringLiteral("D_Kcdbsh"),
         { { "gl_djh", "单据号", "120" }, { "dcck", "调出仓库", "90" }, { "drck", "调入仓库", "90" },
             { "db_dbrq", "调拨日期", "120" }, { "u_name", "经办人", "70" }, { "a_name", "操作员", "70" },
             { "db_note", "备注", "160" } });
-    cxGrid2View->setContextMenuPolicy(Qt::CustomContextMenu);
-    lv->addWidget(cxGrid2View, 1);
-    auto* row = new QHBoxLayout;
-    row->addWidget(NamedLabel(list, "单据编号："));
-    ldjh = NamedLabel(list, "", "ldjh");
-    row->addWidget(ldjh);
-    linkMx = NamedButton(list, "linkMx", "查看详细数量", row);
-    row->addStretch(1);
-    btnAdd2 = NamedButton(list, "btnAdd2", "新增商品", row);
-    btnModi2 = NamedButton(list, "btnModi2", "修改商品", row);
-    btnDel2 = NamedButton(list, "btnDel2", "删除商品", row);
-    lv->addLayout(row);
-    cxGrid3View = KcdbGrid(list, "cxGrid3View", QStringLiteral("D_Kcdbsh2"),
-        { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "db_dj", "单价", "70" },
-            { "db_sj", "售价", "70" }, { "db_sl", "数量", "60" }, { "db_zje", "总金额", "90" },
-            { "dw_name", "单位", "50" }, { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "60" } });
-    lv->addWidget(cxGrid3View, 1);
-    pendingViews->addWidget(list);
-    std::initializer_list<std::array<const char*, 3>> sizeColumns = { { "db_dbrq", "开单日期", "110" },
-        { "gl_djh", "单据号", "120" }, { "ck_name", "调出仓库", "80" }, { "ck_name2", "调入仓库", "80" },
-        { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "140" }, { "gg_name", "款型说明", "80" },
-        { "color_name", "颜色", "60" }, { "cm_name", "尺码", "60" }, { "t_sl", "数量", "60" },
-        { "dw_name", "单位", "50" }, { "g_sccs", "品牌厂家", "90" }, { "a_name", "操作员", "70" } };
-    cxGridPdStep2View = KcdbGrid(cxTab2, "cxGridPdStep2View", QStringLiteral("D_PdStep2"), sizeColumns);
-    pendingViews->addWidget(cxGridPdStep2View);
-    v->addWidget(pendingViews, 1);
-
-    barPopupMenu2 = new QMenu(this);
-    btnRChk = barPopupMenu2->addAction(QStringLiteral("审核单据(&Y)"), this, &TF_Kcdb::btnRChkClick);
-    btnRDel2 = barPopupMenu2->addAction(QStringLiteral("删除单据(&Z)"), this, &TF_Kcdb::btnDeleClick);
-    connect(cxGrid2View, &QWidget::customContextMenuRequested, this,
-        [this](const QPoint& at) { barPopupMenu2->popup(cxGrid2View->mapToGlobal(at)); });
-    connect(btnSearch, &QPushButton::clicked, this, &TF_Kcdb::btnSearchClick);
-    connect(rDjb, &QRadioButton::clicked, this, &TF_Kcdb::rDjbClick);
-    connect(rYscm, &QRadioButton::clicked, this, &TF_Kcdb::rDjbClick);
-    connect(btnView, &QPushButton::clicked, this, &TF_Kcdb::btnViewClick);
-    connect(btnDele, &QPushButton::clicked, this, &TF_Kcdb::btnDeleClick);
-    connect(exit2, &QPushButton::clicked, this, &QWidget::close);
-    connect(btnPrin2, &QPushButton::clicked, this, &TF_Kcdb::btnPrin2Click);
-    connect(btnCheckAll, &QPushButton::clicked, this, &TF_Kcdb::btnCheckAllClick);
-    connect(btnExport, &QPushButton::clicked, this, &TF_Kcdb::btnExportClick);
-    connect(btnDate, &QPushButton::clicked, this, &TF_Kcdb::btnDateClick);
-    connect(btnAdd2, &QPushButton::clicked, this, &TF_Kcdb::btnAdd2Click);
-    connect(btnModi2, &QPushButton::clicked, this, &TF_Kcdb::btnModi2Click);
-    connect(btnDel2, &QPushButton::clicked, this, &TF_Kcdb::btnDel2Click);
-    connect(linkMx, &QPushButton::clicked, this, &TF_Kcdb::linkMxClick);
+    cxGrid3View = KcdbGrid(cxTab2, "cxGrid3View", QStringLiteral("D_Kcdbsh2"), kKcdbLineGridColumns);
+    cxGridPdStep2View = KcdbGrid(cxTab2, "cxGridPdStep2View", QStringLiteral("D_PdStep2"), kKcdbSizeColumns);
+    BuildStockPendingTab(*this,
+        { "“待审核”的库存调拨单只有变成“已审核”状态后，\n才能使库存量、账务等信息发生变化。“已审核”状态\n"
+          "的单据不允许再修改，“待审核”的允许修改。",
+            "单据相关信息：", "调出仓库：", "单据编号：" },
+        &TF_Kcdb::btnSearch, &TF_Kcdb::btnSearchClick, "btnSearch");
+    DiscardSearchPunctuation(tkey);
     connect(cxGrid2View, &DataGrid::currentRowChanged, this, [this] { setShspList(); });
     connect(cxGrid2View, &DataGrid::rowDoubleClicked, this, [this] { btnViewClick(); });
-    connect(cxGrid3View, &DataGrid::rowDoubleClicked, this, [this] { btnModi2Click(); });
 }
 
 void TF_Kcdb::BuildQueryTab()
@@ -166,74 +105,25 @@ void TF_Kcdb::BuildQueryTab()
     DiscardSearchPunctuation(tkey2);
     filters->addWidget(tkey2);
     btnSearch2 = NamedButton(cxTab3, "btnSearch2", "查询(F2)", filters);
-    rDjb2 = new QRadioButton(QStringLiteral("单据表"), cxTab3);
-    rDjb2->setChecked(true);
-    rHzb2 = new QRadioButton(QStringLiteral("汇总表"), cxTab3);
-    rMxb2 = new QRadioButton(QStringLiteral("明细表"), cxTab3);
-    rYscm2 = new QRadioButton(QStringLiteral("颜色尺码"), cxTab3);
-    for (QRadioButton* r : { rDjb2, rHzb2, rMxb2, rYscm2 })
-        filters->addWidget(r);
-    lgname2 = NamedLabel(cxTab3, "商品名称编号：", "lgname2");
-    filters->addWidget(lgname2);
-    tgname2 = new QLineEdit(cxTab3);
-    tgname2->setObjectName(QStringLiteral("tgname2"));
-    filters->addWidget(tgname2);
-    filters->addStretch(1);
+    AddStockQueryViewChoice(*this, filters);
     v->addLayout(filters);
-    auto* buttons = new QHBoxLayout;
-    btnView2 = NamedButton(cxTab3, "btnView2", "查看单据", buttons);
-    btnAdvanced = NamedButton(cxTab3, "btnAdvanced", "高级查询", buttons);
-    auto* exit3 = NamedButton(cxTab3, "btnExit3", "退出", buttons);
-    btnExport2 = NamedButton(cxTab3, "btnExport2", "导出", buttons);
-    btnUnapprove = NamedButton(cxTab3, "btnUnapprove", "取消审核", buttons);
-    btnPrin3 = NamedButton(cxTab3, "btnPrin3", "打印", buttons);
-    buttons->addStretch(1);
-    v->addLayout(buttons);
+    v->addLayout(BuildStockQueryButtons(*this, &TF_Kcdb::btnAdvanced, &TF_Kcdb::btnAdvancedClick, "btnAdvanced"));
 
-    queryViews = new QStackedWidget(cxTab3);
-    auto* djb = new QWidget;
-    auto* dv = new QVBoxLayout(djb);
-    cxGridDjbView = KcdbGrid(djb, "cxGridDjbView", QStringLiteral("D_Dbdjb"),
+    cxGridDjbView = KcdbGrid(cxTab3, "cxGridDjbView", QStringLiteral("D_Dbdjb"),
         { { "gl_djh", "单据号", "120" }, { "dcck", "调出仓库", "90" }, { "drck", "调入仓库", "90" },
             { "db_dbrq", "调拨日期", "120" }, { "db_checker", "审核人", "70" }, { "db_chkrq", "审核日期", "90" },
             { "u_name", "经办人", "70" }, { "a_name", "操作员", "70" }, { "db_note", "备注", "160" } });
-    dv->addWidget(cxGridDjbView, 1);
-    auto* row = new QHBoxLayout;
-    row->addWidget(NamedLabel(djb, "单据详细信息："));
-    ldjh2 = NamedLabel(djb, "", "ldjh2");
-    row->addWidget(ldjh2);
-    linkMx2 = NamedButton(djb, "linkMx2", "查看详细数量", row);
-    row->addStretch(1);
-    dv->addLayout(row);
-    cxGridDjb1View = KcdbGrid(djb, "cxGridDjb1View", QStringLiteral("D_Dbdjb1"),
-        { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "db_dj", "单价", "70" },
-            { "db_sj", "售价", "70" }, { "db_sl", "数量", "60" }, { "db_zje", "总金额", "90" },
-            { "dw_name", "单位", "50" }, { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "60" } });
-    dv->addWidget(cxGridDjb1View, 1);
-    queryViews->addWidget(djb);
-
-    auto* hzb = new QWidget;
-    auto* hv = new QVBoxLayout(hzb);
-    cxGridHzbView = KcdbGrid(hzb, "cxGridHzbView", QStringLiteral("D_Dbhzb"),
+    cxGridDjb1View = KcdbGrid(cxTab3, "cxGridDjb1View", QStringLiteral("D_Dbdjb1"), kKcdbLineGridColumns);
+    cxGridHzbView = KcdbGrid(cxTab3, "cxGridHzbView", QStringLiteral("D_Dbhzb"),
         { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "sl", "调拨数量", "70" },
             { "zje", "总金额", "90" }, { "dw_name", "单位", "50" }, { "gg_name", "款型说明", "90" },
             { "color_name", "颜色", "60" }, { "g_bz", "备注", "120" } });
-    hv->addWidget(cxGridHzbView, 1);
-    auto* hrow = new QHBoxLayout;
-    hrow->addWidget(NamedLabel(hzb, "单据详细信息："));
-    lgname3 = NamedLabel(hzb, "", "lgname3");
-    hrow->addWidget(lgname3);
-    hrow->addStretch(1);
-    hv->addLayout(hrow);
-    cxGridHzb1View = KcdbGrid(hzb, "cxGridHzb1View", QStringLiteral("D_Dbhzb1"),
+    cxGridHzb1View = KcdbGrid(cxTab3, "cxGridHzb1View", QStringLiteral("D_Dbhzb1"),
         { { "gl_djh", "调拨单号", "120" }, { "g_sn", "商品编号", "90" }, { "db_dj", "单价", "70" },
             { "db_sj", "售价", "70" }, { "db_sl", "调拨数量", "70" }, { "db_zje", "总金额", "90" },
             { "dcck", "调出仓库", "80" }, { "drck", "调入仓库", "80" }, { "db_dbrq", "调拨日期", "110" },
             { "db_checker", "审核人", "70" }, { "db_chkrq", "审核日期", "90" }, { "u_name", "经办人", "70" },
             { "a_name", "操作员", "70" }, { "db_note", "备注", "120" } });
-    hv->addWidget(cxGridHzb1View, 1);
-    queryViews->addWidget(hzb);
-
     cxGridMxbView = KcdbGrid(cxTab3, "cxGridMxbView", QStringLiteral("D_Dbmxb"),
         { { "gl_djh", "调拨单号", "120" }, { "db_dbrq", "调拨日期", "110" }, { "g_sn", "商品编号", "90" },
             { "g_name", "商品名称", "140" }, { "gg_name", "款型说明", "80" }, { "dcck", "调出仓库", "80" },
@@ -241,29 +131,10 @@ void TF_Kcdb::BuildQueryTab()
             { "db_sl", "调拨数量", "70" }, { "db_zje", "总金额", "90" }, { "db_checker", "审核人", "70" },
             { "db_chkrq", "审核日期", "90" }, { "u_name", "经办人", "70" }, { "a_name", "操作员", "70" },
             { "db_note", "备注", "120" } });
-    queryViews->addWidget(cxGridMxbView);
-    cxGridPdStep1View = KcdbGrid(cxTab3, "cxGridPdStep1View", QStringLiteral("D_PdStep1"),
-        { { "db_dbrq", "开单日期", "110" }, { "gl_djh", "单据号", "120" }, { "ck_name", "调出仓库", "80" },
-            { "ck_name2", "调入仓库", "80" }, { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "140" },
-            { "gg_name", "款型说明", "80" }, { "color_name", "颜色", "60" }, { "cm_name", "尺码", "60" },
-            { "t_sl", "数量", "60" }, { "dw_name", "单位", "50" }, { "g_sccs", "品牌厂家", "90" },
-            { "a_name", "操作员", "70" } });
-    queryViews->addWidget(cxGridPdStep1View);
-    v->addWidget(queryViews, 1);
+    cxGridPdStep1View = KcdbGrid(cxTab3, "cxGridPdStep1View", QStringLiteral("D_PdStep1"), kKcdbSizeColumns);
+    BuildStockQueryViews(*this, v, "单据详细信息：", "单据详细信息：");
 
     connect(btnSearch2, &QPushButton::clicked, this, &TF_Kcdb::btnSearch2Click);
-    int view = 0;
-    for (QRadioButton* r : { rDjb2, rHzb2, rMxb2, rYscm2 }) {
-        connect(r, &QRadioButton::clicked, this, [this, view] { setQueryView(view); });
-        ++view;
-    }
-    connect(btnView2, &QPushButton::clicked, this, &TF_Kcdb::btnView2Click);
-    connect(btnAdvanced, &QPushButton::clicked, this, &TF_Kcdb::btnAdvancedClick);
-    connect(exit3, &QPushButton::clicked, this, &QWidget::close);
-    connect(btnExport2, &QPushButton::clicked, this, &TF_Kcdb::btnExport2Click);
-    connect(btnUnapprove, &QPushButton::clicked, this, &TF_Kcdb::btnUnapproveClick);
-    connect(btnPrin3, &QPushButton::clicked, this, &TF_Kcdb::btnPrin3Click);
-    connect(linkMx2, &QPushButton::clicked, this, &TF_Kcdb::linkMx2Click);
     connect(cxGridDjbView, &DataGrid::currentRowChanged, this, [this] { setDbdjb2(); });
     connect(cxGridHzbView, &DataGrid::currentRowChanged, this, [this] { setDbhzb2(); });
     for (DataGrid* g : { cxGridDjbView, cxGridHzbView, cxGridMxbView })
@@ -274,11 +145,10 @@ void TF_Kcdb::BuildQueryTab()
 
 QString TF_Kcdb::BindingCondition(const QString& outAlias, const QString& inAlias) const
 {
-    if (!(BindOperatorWarehouse == QLatin1String("1") && CurrentRoleSn != QLatin1String("100001")))
+    // A bound operator sees the transfers out of or into his warehouses.
+    if (StockBoundOperator().isEmpty())
         return QString();
     const QString code = SafeSqlText(CurrentAdminSn);
-    if (inAlias.isEmpty())
-        return QStringLiteral(" and ") + outAlias + QStringLiteral(".ck_asn like '%") + code + QStringLiteral("%' ");
     return QStringLiteral(" and (") + outAlias + QStringLiteral(".ck_asn like '%") + code + QStringLiteral("%' or ")
         + inAlias + QStringLiteral(".ck_asn like '%") + code + QStringLiteral("%') ");
 }
@@ -314,7 +184,7 @@ void TF_Kcdb::btnSearchClick()
                       "left join jxc_ckxx e on c.ck_out=e.ck_sn left join jxc_ckxx f on c.ck_in=f.ck_sn "
                       "left join jxc_cm g on a.cm_sn=g.cm_sn left join jxc_color h on a.color_sn=h.color_sn where "
                       "c.db_status=0 ")
-        + BindingCondition(QStringLiteral("e"), QString());
+        + WarehouseBindingCondition(QStringLiteral("e"));
     if (warehouse != QLatin1String("-1"))
         sql += QStringLiteral(" and c.ck_out='") + SafeSqlText(warehouse) + QStringLiteral("' ");
     if (!key.isEmpty())
@@ -336,10 +206,7 @@ void TF_Kcdb::rDjbClick()
 
 QString TF_Kcdb::SelectedPendingNo() const
 {
-    if (!Q_Kcdbsh.Active() || Q_Kcdbsh.IsEmpty())
-        return QString();
-    const int row = cxGrid2View->CurrentRow();
-    return Q_Kcdbsh.TextAt(row >= 0 ? row : 0, Q_Kcdbsh.FieldIndex(QStringLiteral("gl_djh")));
+    return GridRowNumber(Q_Kcdbsh, cxGrid2View);
 }
 
 void TF_Kcdb::setShspList()
@@ -353,26 +220,20 @@ void TF_Kcdb::setShspList()
         Q_Kcdbsh2.Close();
         return;
     }
-    const int row = cxGrid2View->CurrentRow();
-    if (row >= 0)
-        Q_Kcdbsh.SetRecNo(row);
+    AtGridRow(Q_Kcdbsh, cxGrid2View);
     KcdbOpen(Q_Kcdbsh2, kKcdbLines, { { QStringLiteral("n"), number } });
 }
 
 void TF_Kcdb::ReopenPending(const QString& number)
 {
-    Q_Kcdbsh.Requery();
-    if (!number.isEmpty() && Q_Kcdbsh.Locate(QStringLiteral("gl_djh"), number))
-        cxGrid2View->SetCurrentRow(Q_Kcdbsh.RecNo());
+    RequeryOnNumber(Q_Kcdbsh, cxGrid2View, number);
     setShspList();
 }
 
 void TF_Kcdb::btnViewClick()
 {
-    if (!rDjb->isChecked()) {
-        Prompt::Info(QStringLiteral("该操作只能在“单据表”进行。"));
+    if (!OnStockDocList(rDjb))
         return;
-    }
     const QString number = SelectedPendingNo();
     if (!number.isEmpty())
         ShowStored(number);
@@ -381,12 +242,8 @@ void TF_Kcdb::btnViewClick()
 void TF_Kcdb::btnDeleClick()
 {
     const QString number = SelectedPendingNo();
-    if (number.isEmpty())
+    if (number.isEmpty() || !OnStockDocList(rDjb))
         return;
-    if (!rDjb->isChecked()) {
-        Prompt::Info(QStringLiteral("该操作只能在“单据表”进行。"));
-        return;
-    }
     if (Prompt::YesNo(QStringLiteral("您确定要删除“待审核”单据吗！")) != Prompt::Answer::Yes)
         return;
     DeletePendingDocument(kind.doc, number);
@@ -395,12 +252,8 @@ void TF_Kcdb::btnDeleClick()
 
 void TF_Kcdb::btnPrin2Click()
 {
-    if (SelectedPendingNo().isEmpty())
+    if (SelectedPendingNo().isEmpty() || !OnStockDocList(rDjb))
         return;
-    if (!rDjb->isChecked()) {
-        Prompt::Info(QStringLiteral("该操作只能在“单据表”进行。"));
-        return;
-    }
     PrintGridList(kind.pendingTemplate, kind.pendingDataset, *cxGrid2View);
 }
 
@@ -426,11 +279,7 @@ void TF_Kcdb::btnRChkClick()
 
 void TF_Kcdb::btnCheckAllClick()
 {
-    if (!rDjb->isChecked()) {
-        Prompt::Info(QStringLiteral("该操作只能在“单据表”进行。"));
-        return;
-    }
-    if (!Q_Kcdbsh.Active() || Q_Kcdbsh.IsEmpty())
+    if (!OnStockDocList(rDjb) || !Q_Kcdbsh.Active() || Q_Kcdbsh.IsEmpty())
         return;
     if (ApproveStockPendingList(Q_Kcdbsh, kind.doc.dateColumn, [this](const QString& n) { checkDj(n); }))
         ReopenPending(QString());
@@ -438,32 +287,19 @@ void TF_Kcdb::btnCheckAllClick()
 
 void TF_Kcdb::btnExportClick()
 {
-    DataGrid* g = rDjb->isChecked() ? cxGrid2View : cxGridPdStep2View;
-    if (g->RowCount() > 0)
-        ExportGridList(*g, true);
+    ExportShownGrid(rDjb->isChecked() ? cxGrid2View : cxGridPdStep2View);
 }
 
 void TF_Kcdb::btnDateClick()
 {
     const QString number = SelectedPendingNo();
-    if (number.isEmpty() || !btnDate->isEnabled())
+    if (number.isEmpty() || !btnDate->isEnabled() || !OnStockDocList(rDjb))
         return;
-    if (!rDjb->isChecked()) {
-        Prompt::Info(QStringLiteral("该操作只能在“单据表”进行。"));
-        return;
-    }
-    DateEditDocNo.clear();
-    TF_ModiDate dialog(this);
-    dialog.Fill(number,
-        QDate::fromString(Q_Kcdbsh.AsString(kind.doc.dateColumn).left(10), QStringLiteral("yyyy-MM-dd")),
-        Q_Kcdbsh.AsString(kind.noteColumn));
-    dialog.ShowModal();
-    if (!DateEditDocNo.isEmpty()) {
-        const QString moved = ChangeStockDocDate(kind, number, dialog.gldjh->text(),
-            dialog.dateCg->date().toString(QStringLiteral("yyyy-MM-dd")), dialog.tnote->toPlainText());
+    AtGridRow(Q_Kcdbsh, cxGrid2View);
+    const QString moved = ChangePendingStockDate(
+        this, kind, number, Q_Kcdbsh.AsString(kind.doc.dateColumn), Q_Kcdbsh.AsString(kind.noteColumn));
+    if (!moved.isEmpty())
         ReopenPending(moved);
-    }
-    DateEditDocNo.clear();
 }
 
 void TF_Kcdb::btnAdd2Click()
@@ -471,59 +307,26 @@ void TF_Kcdb::btnAdd2Click()
     if (SelectedPendingNo().isEmpty())
         return;
     const QString lineNo = SelectedPendingNo();
-    ActiveDocKind = kind.pendingTag;
-    FunctionWindows::Open(QStringLiteral("TF_Kcdb_Add"), FunctionWindows::Lifetime::Freed);
-    ActiveDocKind = kind.tag;
+    AddPendingStockLines(QStringLiteral("TF_Kcdb_Add"), kind);
     ReopenPending(lineNo);
 }
 
 void TF_Kcdb::btnModi2Click()
 {
-    if (!Q_Kcdbsh2.Active() || Q_Kcdbsh2.IsEmpty())
-        return;
-    const int row = cxGrid3View->CurrentRow();
-    if (row >= 0)
-        Q_Kcdbsh2.SetRecNo(row);
-    const qint64 id = Q_Kcdbsh2.AsInteger(QStringLiteral("id"));
-    OpenMode = QStringLiteral("modish");
-    ActiveDocKind = kind.pendingTag;
-    SelectedSn = Q_Kcdbsh2.AsString(QStringLiteral("g_sn"));
-    FunctionWindows::Open(QStringLiteral("TF_Kcdb_Sele"), FunctionWindows::Lifetime::Freed);
-    OpenMode.clear();
-    SelectedSn.clear();
-    ActiveDocKind = kind.tag;
-    Q_Kcdbsh2.Requery();
-    if (Q_Kcdbsh2.LocateId(id))
-        cxGrid3View->SetCurrentRow(Q_Kcdbsh2.RecNo());
+    ModifyPendingStockLine(
+        Q_Kcdbsh2, cxGrid3View, QStringLiteral("TF_Kcdb_Sele"), QStringLiteral("modish"), kind.pendingTag, kind.tag);
 }
 
 void TF_Kcdb::btnDel2Click()
 {
-    if (!Q_Kcdbsh2.Active() || Q_Kcdbsh2.IsEmpty())
-        return;
-    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) != Prompt::Answer::Yes)
-        return;
-    const int row = cxGrid3View->CurrentRow();
-    if (row >= 0)
-        Q_Kcdbsh2.SetRecNo(row);
-    const QString number = SelectedPendingNo();
-    if (DeletePendingLine(kind.doc, number, Q_Kcdbsh2.AsInteger(QStringLiteral("id"))))
+    // The last line takes its document with it.
+    if (DeletePendingStockLine(Q_Kcdbsh2, cxGrid3View, kind.doc, SelectedPendingNo()))
         ReopenPending(QString());
-    else
-        Q_Kcdbsh2.Requery();
-}
-
-void TF_Kcdb::ShowDetail(Query& lines)
-{
-    ShowLineDetail(lines, kind.doc.detail);
 }
 
 void TF_Kcdb::linkMxClick()
 {
-    const int row = cxGrid3View->CurrentRow();
-    if (row >= 0 && Q_Kcdbsh2.Active())
-        Q_Kcdbsh2.SetRecNo(row);
-    ShowDetail(Q_Kcdbsh2);
+    ShowStockLineDetail(Q_Kcdbsh2, cxGrid3View, kind.doc.detail);
 }
 
 // ---------------------------------------------------------------- query tab
@@ -620,7 +423,7 @@ void TF_Kcdb::btnSearch2Click()
                            "a.gl_djh=c.gl_djh left join jxc_goods d on a.g_sn=d.g_sn left join jxc_ckxx e on "
                            "c.ck_out=e.ck_sn left join jxc_ckxx f on c.ck_in=f.ck_sn left join jxc_cm g on "
                            "a.cm_sn=g.cm_sn left join jxc_color h on a.color_sn=h.color_sn where c.db_status=1 ")
-                + BindingCondition(QStringLiteral("e"), QString()) + QStringLiteral(" and (a.gl_djh like '%") + key
+                + WarehouseBindingCondition(QStringLiteral("e")) + QStringLiteral(" and (a.gl_djh like '%") + key
                 + QStringLiteral("%' or c.ck_out like '%") + key + QStringLiteral("%' or e.ck_name like '%") + key
                 + QStringLiteral("%') and (d.g_sn like '%") + goods + QStringLiteral("%' or d.g_name like '%") + goods
                 + QStringLiteral("%' or d.g_jm like '%") + goods
@@ -632,14 +435,11 @@ void TF_Kcdb::btnSearch2Click()
 
 void TF_Kcdb::setDbdjb2()
 {
-    if (!Q_Dbdjb.Active() || Q_Dbdjb.IsEmpty()) {
+    if (!AtGridRow(Q_Dbdjb, cxGridDjbView)) {
         Q_Dbdjb1.Close();
         ldjh2->clear();
         return;
     }
-    const int row = cxGridDjbView->CurrentRow();
-    if (row >= 0)
-        Q_Dbdjb.SetRecNo(row);
     const QString number = Q_Dbdjb.AsString(QStringLiteral("gl_djh"));
     ldjh2->setText(number);
     KcdbOpen(Q_Dbdjb1, kKcdbLines, { { QStringLiteral("n"), number } });
@@ -647,14 +447,11 @@ void TF_Kcdb::setDbdjb2()
 
 void TF_Kcdb::setDbhzb2()
 {
-    if (!Q_Dbhzb.Active() || Q_Dbhzb.IsEmpty()) {
+    if (!AtGridRow(Q_Dbhzb, cxGridHzbView)) {
         Q_Dbhzb1.Close();
         lgname3->clear();
         return;
     }
-    const int row = cxGridHzbView->CurrentRow();
-    if (row >= 0)
-        Q_Dbhzb.SetRecNo(row);
     lgname3->setText(Q_Dbhzb.AsString(QStringLiteral("g_name")));
     KcdbOpen(Q_Dbhzb1,
         QStringLiteral("select a.*,x.g_sn,x.db_sl,x.db_dj,x.db_zje,x.db_sj,b.ck_name as drck,c.ck_name as dcck,"
@@ -670,24 +467,16 @@ void TF_Kcdb::btnView2Click()
     QString number;
     switch (QueryView()) {
     case 0:
-        if (Q_Dbdjb.Active() && !Q_Dbdjb.IsEmpty())
+        if (AtGridRow(Q_Dbdjb, cxGridDjbView))
             number = Q_Dbdjb.AsString(QStringLiteral("gl_djh"));
         break;
     case 1:
-        if (Q_Dbhzb1.Active() && !Q_Dbhzb1.IsEmpty()) {
-            const int row = cxGridHzb1View->CurrentRow();
-            if (row >= 0)
-                Q_Dbhzb1.SetRecNo(row);
+        if (AtGridRow(Q_Dbhzb1, cxGridHzb1View))
             number = Q_Dbhzb1.AsString(QStringLiteral("gl_djh"));
-        }
         break;
     case 2:
-        if (Q_Dbmxb.Active() && !Q_Dbmxb.IsEmpty()) {
-            const int row = cxGridMxbView->CurrentRow();
-            if (row >= 0)
-                Q_Dbmxb.SetRecNo(row);
+        if (AtGridRow(Q_Dbmxb, cxGridMxbView))
             number = Q_Dbmxb.AsString(QStringLiteral("gl_djh"));
-        }
         break;
     default:
         break;
@@ -706,13 +495,9 @@ void TF_Kcdb::btnAdvancedClick()
     if (SelectedLineId.isEmpty())
         return;
     SelectedLineId.clear();
-    auto code = [](KeyedCombo* c) {
-        const QString k = c->currentIndex() < 0 ? QString() : c->Code(c->currentIndex());
-        return k == QLatin1String("-1") ? QString() : k;
-    };
-    QueryOutWarehouseSn = code(dialog.comCkOut);
-    QueryInWarehouseSn = code(dialog.comCkIn);
-    QueryHandlerSn = code(dialog.comUser);
+    QueryOutWarehouseSn = ChosenFilterCode(*dialog.comCkOut);
+    QueryInWarehouseSn = ChosenFilterCode(*dialog.comCkIn);
+    QueryHandlerSn = ChosenFilterCode(*dialog.comUser);
     btnSearch2Click();
 }
 
@@ -746,17 +531,12 @@ void TF_Kcdb::btnPrin3Click()
 void TF_Kcdb::btnExport2Click()
 {
     const DataGrid* grids[] = { cxGridDjbView, cxGridHzbView, cxGridMxbView, cxGridPdStep1View };
-    const DataGrid* g = grids[QueryView()];
-    if (g->RowCount() > 0)
-        ExportGridList(*g, true);
+    ExportShownGrid(grids[QueryView()]);
 }
 
 void TF_Kcdb::linkMx2Click()
 {
-    const int row = cxGridDjb1View->CurrentRow();
-    if (row >= 0 && Q_Dbdjb1.Active())
-        Q_Dbdjb1.SetRecNo(row);
-    ShowDetail(Q_Dbdjb1);
+    ShowStockLineDetail(Q_Dbdjb1, cxGridDjb1View, kind.doc.detail);
 }
 
 // ---------------------------------------------------------------- advanced query

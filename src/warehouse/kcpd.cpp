@@ -11,6 +11,7 @@
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
 #include "listing/listoutput.h"
+#include "listing/queryframe.h"
 #include "masterdata/pickerscallers.h"
 #include "platform/base/clock.h"
 #include "platform/base/programfolder.h"
@@ -26,6 +27,7 @@
 #include "warehouse/kcpdlists.h"
 #include "warehouse/kcpdrules.h"
 #include "warehouse/stockkind.h"
+#include "warehouse/stocktabs.h"
 #include "warehouse/stockviews.h"
 
 #include <QAction>
@@ -49,15 +51,6 @@ TF_Kcpd* F_Kcpd = nullptr;
 using namespace kcdb_detail;
 
 namespace {
-
-QDateEdit* KcpdDateEdit(QWidget* parent, const char* name)
-{
-    auto* d = new QDateEdit(parent);
-    d->setObjectName(QLatin1String(name));
-    d->setCalendarPopup(true);
-    d->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-    return d;
-}
 
 // The pending 数量 cell: the edited text goes to the window's rule instead of the
 // grid's own write-back, so that only numbers are stored.
@@ -97,26 +90,13 @@ TF_Kcpd::TF_Kcpd(QWidget* parent)
     setObjectName(QStringLiteral("TF_Kcpd"));
     setWindowTitle(QStringLiteral("库存盘点"));
     resize(1024, 680);
-    auto* box = new QVBoxLayout(this);
-    cxPage = new QTabWidget(this);
-    cxPage->setObjectName(QStringLiteral("cxPage"));
-    cxTab1 = new QWidget;
-    cxTab2 = new QWidget;
-    cxTab3 = new QWidget;
-    cxPage->addTab(cxTab1, QStringLiteral("库存盘点单"));
-    cxPage->addTab(cxTab2, QStringLiteral("待审核盘点单"));
-    cxPage->addTab(cxTab3, QStringLiteral("库存盘点查询"));
-    box->addWidget(cxPage);
+    BuildStockTabs(*this, QStringLiteral("库存盘点单"), QStringLiteral("待审核盘点单"), QStringLiteral("库存盘点查询"));
     BuildEntryTab();
     BuildPendingTab();
     BuildQueryTab();
     connect(cxPage, &QTabWidget::currentChanged, this, [this] { cxPageChange(); });
 
-    DocHost host;
-    host.number = [this] { return gldjh->text(); };
-    host.showNumber = [this](const QString& n) { gldjh->setText(n); };
-    host.date = [this] { return Day(); };
-    host.warehouse = [this] { return comCk->currentIndex() < 0 ? QString() : comCk->Code(comCk->currentIndex()); };
+    DocHost host = StockDocHost(*this);
     host.reloadDraft = [this] {
         openGridViewData(gldjh->text());
         updateBottomJe();
@@ -144,13 +124,14 @@ TF_Kcpd::~TF_Kcpd()
 void TF_Kcpd::BuildEntryTab()
 {
     auto* v = new QVBoxLayout(cxTab1);
-    auto* title = NamedLabel(cxTab1, "库存盘点", "ltitle");
-    title->setAlignment(Qt::AlignCenter);
-    title->setStyleSheet(QStringLiteral("font-size: 16pt; font-weight: bold"));
-    v->addWidget(title);
+    AddStockTitle(cxTab1, v, QStringLiteral("库存盘点"));
+    cxGridView = KcdbGrid(cxTab1, "cxGridView", QStringLiteral("D_Kcpdsp"),
+        { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "dw_name", "单位", "50" },
+            { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "60" }, { "pd_sl", "盘点数量", "70" },
+            { "kc_sl", "库存数量", "70" } });
     auto* head = new QHBoxLayout;
     head->addWidget(NamedLabel(cxTab1, "开单日期："));
-    dateCg = KcpdDateEdit(cxTab1, "dateCg");
+    dateCg = MakeDateEdit(cxTab1, "dateCg");
     head->addWidget(dateCg);
     head->addWidget(NamedLabel(cxTab1, "单号："));
     gldjh = NamedLabel(cxTab1, "", "gldjh");
@@ -160,17 +141,10 @@ void TF_Kcpd::BuildEntryTab()
     comCk->setObjectName(QStringLiteral("comCk"));
     head->addWidget(comCk);
     head->addStretch(1);
-    btnAdd = NamedButton(cxTab1, "btnAdd", "产品添加(F2)", head);
-    btnModi = NamedButton(cxTab1, "btnModi", "修改", head);
-    btnDel = NamedButton(cxTab1, "btnDel", "删除", head);
-    btnPrin = NamedButton(cxTab1, "btnPrin", "打印", head);
+    AddStockEntryButtons(*this, head, "产品添加(F2)");
     btnImport = NamedButton(cxTab1, "btnImport", "盘点数据导入", head);
     btnImport->setToolTip(QStringLiteral("模板中标题为红色的列,要求必须输入！"));
     v->addLayout(head);
-    cxGridView = KcdbGrid(cxTab1, "cxGridView", QStringLiteral("D_Kcpdsp"),
-        { { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "160" }, { "dw_name", "单位", "50" },
-            { "gg_name", "款型说明", "90" }, { "color_name", "颜色", "60" }, { "pd_sl", "盘点数量", "70" },
-            { "kc_sl", "库存数量", "70" } });
     v->addWidget(cxGridView, 1);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(NamedLabel(cxTab1, "库存数量："));
@@ -185,97 +159,22 @@ void TF_Kcpd::BuildEntryTab()
     }
     bottom->insertWidget(1, tkcsl);
     bottom->addWidget(tpdsl);
-    bottom->addWidget(NamedLabel(cxTab1, "经办人："));
-    comUser = new KeyedCombo(cxTab1);
-    comUser->setObjectName(QStringLiteral("comUser"));
-    bottom->addWidget(comUser);
-    btnUser = NamedButton(cxTab1, "btnUser", "...", bottom);
+    AddStockEntryFooter(*this, bottom);
     btnUser->setMaximumWidth(28);
-    bottom->addWidget(NamedLabel(cxTab1, "备         注："));
-    tnote = new QLineEdit(cxTab1);
-    tnote->setObjectName(QStringLiteral("tnote"));
-    tnote->setMaxLength(200);
-    bottom->addWidget(tnote, 1);
-    btnOK = NamedButton(cxTab1, "btnOK", "保存(F5)", bottom);
-    btnExit = NamedButton(cxTab1, "btnExit", "退出(Esc)", bottom);
     v->addLayout(bottom);
-    connect(btnAdd, &QPushButton::clicked, this, &TF_Kcpd::btnAddClick);
-    connect(btnModi, &QPushButton::clicked, this, &TF_Kcpd::btnModiClick);
-    connect(btnDel, &QPushButton::clicked, this, &TF_Kcpd::btnDelClick);
     connect(btnPrin, &QPushButton::clicked, this, &TF_Kcpd::btnPrinClick);
     connect(btnImport, &QPushButton::clicked, this, &TF_Kcpd::btnImportClick);
-    connect(btnUser, &QPushButton::clicked, this, &TF_Kcpd::btnUserClick);
-    connect(cxGridView, &DataGrid::rowDoubleClicked, this, [this] { btnModiClick(); });
     connect(dateCg, &QDateEdit::dateChanged, this, [this] { dateCgChange(); });
     connect(dateCg, &QDateEdit::editingFinished, this, [this] { dateCgExit(); });
-    connect(btnOK, &QPushButton::clicked, this, &TF_Kcpd::btnOKClick);
-    connect(btnExit, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void TF_Kcpd::BuildPendingTab()
 {
-    auto* v = new QVBoxLayout(cxTab2);
-    v->addWidget(NamedLabel(cxTab2, "说明：“待审核”的盘点单只有变成“已审核”状态后，才会使库存量发生变化。"));
-    auto* buttons = new QHBoxLayout;
-    btnView = NamedButton(cxTab2, "btnView", "查看单据", buttons);
-    btnDele = NamedButton(cxTab2, "btnDele", "删除单据", buttons);
-    auto* exit2 = NamedButton(cxTab2, "btnExit2", "退出", buttons);
-    btnPrin2 = NamedButton(cxTab2, "btnPrin2", "打印", buttons);
-    btnCheckAll = NamedButton(cxTab2, "btnCheckAll", "审核全部", buttons);
-    btnExport = NamedButton(cxTab2, "btnExport", "导出", buttons);
-    btnDate = NamedButton(cxTab2, "btnDate", "更改日期", buttons);
-    buttons->addStretch(1);
-    v->addLayout(buttons);
-    auto* head = new QHBoxLayout;
-    head->addWidget(NamedLabel(cxTab2, "单据编号信息："));
-    tkey = new QLineEdit(cxTab2);
-    tkey->setObjectName(QStringLiteral("tkey"));
-    head->addWidget(tkey);
-    head->addWidget(NamedLabel(cxTab2, "仓库名称："));
-    comCk2 = new KeyedCombo(cxTab2);
-    comCk2->setObjectName(QStringLiteral("comCk2"));
-    head->addWidget(comCk2);
-    btnSearch2 = NamedButton(cxTab2, "btnSearch2", "查询(F2)", head);
-    rDjb = new QRadioButton(QStringLiteral("单据表"), cxTab2);
-    rDjb->setObjectName(QStringLiteral("rDjb"));
-    rDjb->setChecked(true);
-    rYscm = new QRadioButton(QStringLiteral("颜色尺码"), cxTab2);
-    rYscm->setObjectName(QStringLiteral("rYscm"));
-    head->addWidget(rDjb);
-    head->addWidget(rYscm);
-    lgname = NamedLabel(cxTab2, "商品名称编号：", "lgname");
-    head->addWidget(lgname);
-    tgname = new QLineEdit(cxTab2);
-    tgname->setObjectName(QStringLiteral("tgname"));
-    head->addWidget(tgname);
-    chkCy = new QCheckBox(QStringLiteral("显示盘点明细和总数不一致的商品"), cxTab2);
-    chkCy->setObjectName(QStringLiteral("chkCy"));
-    head->addWidget(chkCy);
-    head->addStretch(1);
-    v->addLayout(head);
-    lhint = NamedLabel(cxTab2, "可以按住[CTRL]或[Shift]键,用鼠标点击列表中的商品实现多选,鼠标右键删除", "lhint");
-    v->addWidget(lhint);
-
-    pendingViews = new QStackedWidget(cxTab2);
-    auto* list = new QWidget;
-    auto* lv = new QVBoxLayout(list);
-    cxGrid2View = KcdbGrid(list, "cxGrid2View", QStringLiteral("D_Kcpd"),
+    cxGrid2View = KcdbGrid(cxTab2, "cxGrid2View", QStringLiteral("D_Kcpd"),
         { { "gl_djh", "单据号", "120" }, { "pd_rq", "盘点日期", "120" }, { "pd_sl", "盘点数量", "70" },
             { "kc_sl", "库存数量", "70" }, { "cysl", "差异数量", "70" }, { "ck_name", "仓库名称", "90" },
             { "a_name", "操作员", "70" }, { "pd_note", "备注", "160" } });
-    cxGrid2View->setContextMenuPolicy(Qt::CustomContextMenu);
-    lv->addWidget(cxGrid2View, 1);
-    auto* mid = new QHBoxLayout;
-    mid->addWidget(NamedLabel(list, "单据详细信息："));
-    linkMx = NamedButton(list, "linkMx", "查看详细数量", mid);
-    mid->addStretch(1);
-    btnAdd2 = NamedButton(list, "btnAdd2", "新增商品", mid);
-    btnModi2 = NamedButton(list, "btnModi2", "修改商品", mid);
-    btnDel2 = NamedButton(list, "btnDel2", "删除商品", mid);
-    lv->addLayout(mid);
-    cxGrid3View = KcdbGrid(list, "cxGrid3View", QStringLiteral("D_Kcpdsp2"), kKcpdLineColumns);
-    lv->addWidget(cxGrid3View, 1);
-    pendingViews->addWidget(list);
+    cxGrid3View = KcdbGrid(cxTab2, "cxGrid3View", QStringLiteral("D_Kcpdsp2"), kKcpdLineColumns);
     cxGridPdStep2View = KcdbGrid(cxTab2, "cxGridPdStep2View", QStringLiteral("D_PdStep2"),
         { { "pd_rq", "开单日期", "110" }, { "gl_djh", "单据号", "120" }, { "ck_name", "仓库", "80" },
             { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "140" }, { "color_name", "颜色", "60" },
@@ -287,37 +186,26 @@ void TF_Kcpd::BuildPendingTab()
     cxGridPdStep2View->SetColumnEditable(countCol, true);
     cxGridPdStep2View->setItemDelegateForColumn(countCol, new KcpdCountDelegate(this, cxGridPdStep2View));
     cxGridPdStep2View->setContextMenuPolicy(Qt::CustomContextMenu);
-    pendingViews->addWidget(cxGridPdStep2View);
-    v->addWidget(pendingViews, 1);
-
-    barPopupMenu2 = new QMenu(this);
+    QHBoxLayout* head = BuildStockPendingTab(*this,
+        { "说明：“待审核”的盘点单只有变成“已审核”状态后，才会使库存量发生变化。", "单据编号信息：", "仓库名称：",
+            "单据详细信息：" },
+        &TF_Kcpd::btnSearch2, &TF_Kcpd::btnSearch2Click, "btnSearch2");
+    chkCy = new QCheckBox(QStringLiteral("显示盘点明细和总数不一致的商品"), cxTab2);
+    chkCy->setObjectName(QStringLiteral("chkCy"));
+    head->insertWidget(head->count() - 1, chkCy);
+    // The hint stands between the filters and the views.
+    lhint = NamedLabel(cxTab2, "可以按住[CTRL]或[Shift]键,用鼠标点击列表中的商品实现多选,鼠标右键删除", "lhint");
+    static_cast<QVBoxLayout*>(cxTab2->layout())->insertWidget(3, lhint);
     barPopupMenu2->addAction(QStringLiteral("查看单据(&X)"), this, &TF_Kcpd::btnViewClick);
     barPopupMenu2->addAction(QStringLiteral("删除单据(&Y)"), this, &TF_Kcpd::btnDeleClick);
     btnRChk = barPopupMenu2->addAction(QStringLiteral("审核单据(&Z)"), this, &TF_Kcpd::btnRChkClick);
     barPopupMenu3 = new QMenu(this);
     barPopupMenu3->addAction(QStringLiteral("删除(&D)"), this, &TF_Kcpd::btnRDelMxClick);
-    connect(cxGrid2View, &QWidget::customContextMenuRequested, this,
-        [this](const QPoint& at) { barPopupMenu2->popup(cxGrid2View->mapToGlobal(at)); });
     connect(cxGridPdStep2View, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         if (cxGridPdStep2View->RowCount() > 0)
             barPopupMenu3->popup(cxGridPdStep2View->mapToGlobal(at));
     });
-    connect(btnSearch2, &QPushButton::clicked, this, &TF_Kcpd::btnSearch2Click);
-    connect(rDjb, &QRadioButton::clicked, this, &TF_Kcpd::rDjbClick);
-    connect(rYscm, &QRadioButton::clicked, this, &TF_Kcpd::rDjbClick);
     connect(chkCy, &QCheckBox::clicked, this, &TF_Kcpd::btnSearch2Click);
-    connect(btnView, &QPushButton::clicked, this, &TF_Kcpd::btnViewClick);
-    connect(btnDele, &QPushButton::clicked, this, &TF_Kcpd::btnDeleClick);
-    connect(exit2, &QPushButton::clicked, this, &QWidget::close);
-    connect(btnPrin2, &QPushButton::clicked, this, &TF_Kcpd::btnPrin2Click);
-    connect(btnCheckAll, &QPushButton::clicked, this, &TF_Kcpd::btnCheckAllClick);
-    connect(btnExport, &QPushButton::clicked, this, &TF_Kcpd::btnExportClick);
-    connect(btnDate, &QPushButton::clicked, this, &TF_Kcpd::btnDateClick);
-    connect(linkMx, &QPushButton::clicked, this, &TF_Kcpd::linkMxClick);
-    connect(btnAdd2, &QPushButton::clicked, this, &TF_Kcpd::btnAdd2Click);
-    connect(btnModi2, &QPushButton::clicked, this, &TF_Kcpd::btnModi2Click);
-    connect(btnDel2, &QPushButton::clicked, this, &TF_Kcpd::btnDel2Click);
-    connect(cxGrid3View, &DataGrid::rowDoubleClicked, this, [this] { btnModi2Click(); });
     connect(cxGrid2View, &DataGrid::currentRowChanged, this, [this] { setKcpdList(); });
 }
 
@@ -335,8 +223,8 @@ void TF_Kcpd::BuildQueryTab()
     v->addLayout(buttons);
     auto* head = new QHBoxLayout;
     head->addWidget(NamedLabel(cxTab3, "查询日期："));
-    date1 = KcpdDateEdit(cxTab3, "date1");
-    date2 = KcpdDateEdit(cxTab3, "date2");
+    date1 = MakeDateEdit(cxTab3, "date1");
+    date2 = MakeDateEdit(cxTab3, "date2");
     head->addWidget(date1);
     head->addWidget(NamedLabel(cxTab3, "至"));
     head->addWidget(date2);
@@ -371,34 +259,22 @@ void TF_Kcpd::BuildQueryTab()
     head->addStretch(1);
     v->addLayout(head);
 
-    queryViews = new QStackedWidget(cxTab3);
-    auto* djb = new QWidget;
-    auto* dv = new QVBoxLayout(djb);
-    cxGridDjbView = KcdbGrid(djb, "cxGridDjbView", QStringLiteral("D_Kcpdcx"), kKcpdDocColumns);
-    dv->addWidget(cxGridDjbView, 1);
-    auto* mid = new QHBoxLayout;
-    linkMx2 = NamedButton(djb, "linkMx2", "查看详细数量", mid);
-    mid->addStretch(1);
-    dv->addLayout(mid);
-    cxGridDjb1View = KcdbGrid(djb, "cxGridDjb1View", QStringLiteral("D_Kcpdcx1"), kKcpdLineColumns);
-    dv->addWidget(cxGridDjb1View, 1);
-    queryViews->addWidget(djb);
-    cxGridMxbView = KcdbGrid(queryViews, "cxGridMxbView", QStringLiteral("D_Kcpdcx2"),
+    cxGridDjbView = KcdbGrid(cxTab3, "cxGridDjbView", QStringLiteral("D_Kcpdcx"), kKcpdDocColumns);
+    cxGridDjb1View = KcdbGrid(cxTab3, "cxGridDjb1View", QStringLiteral("D_Kcpdcx1"), kKcpdLineColumns);
+    cxGridMxbView = KcdbGrid(cxTab3, "cxGridMxbView", QStringLiteral("D_Kcpdcx2"),
         { { "gl_djh", "单据号", "120" }, { "pd_rq", "盘点日期", "120" }, { "g_sn", "商品编号", "90" },
             { "g_name", "商品名称", "140" }, { "gg_name", "款型说明", "80" }, { "color_name", "颜色", "60" },
             { "dw_name", "单位", "50" }, { "pd_sl", "盘点数量", "70" }, { "kc_sl", "库存数量", "70" },
             { "cysl", "差异数量", "70" }, { "dj", "核算单价", "70" }, { "zje", "盈亏金额", "80" },
             { "ck_name", "仓库名称", "90" }, { "a_name", "操作员", "70" }, { "pd_checker", "审核人", "70" },
             { "pd_chkrq", "审核日期", "90" } });
-    queryViews->addWidget(cxGridMxbView);
-    cxGridPdStep1View = KcdbGrid(queryViews, "cxGridPdStep1View", QStringLiteral("D_PdStep1"),
+    cxGridPdStep1View = KcdbGrid(cxTab3, "cxGridPdStep1View", QStringLiteral("D_PdStep1"),
         { { "pd_rq", "开单日期", "110" }, { "gl_djh", "单据号", "120" }, { "ck_name", "仓库", "80" },
             { "g_sn", "商品编号", "90" }, { "g_name", "商品名称", "140" }, { "color_name", "颜色", "60" },
             { "cm_name", "尺码", "60" }, { "t_sl", "数量", "60" }, { "pd_dj", "单价", "70" },
             { "t_oldsl", "库存数量", "70" }, { "dw_name", "单位", "50" }, { "g_sccs", "品牌厂家", "90" },
             { "a_name", "操作员", "70" } });
-    queryViews->addWidget(cxGridPdStep1View);
-    v->addWidget(queryViews, 1);
+    BuildStockQueryViews(*this, v, nullptr);
 
     auto* queryMenu = new QMenu(this);
     queryMenu->addAction(QStringLiteral("查看单据(&Y)"), this, &TF_Kcpd::btnView2Click);
@@ -420,7 +296,6 @@ void TF_Kcpd::BuildQueryTab()
     connect(btnView2, &QPushButton::clicked, this, &TF_Kcpd::btnView2Click);
     connect(btnUnCheck, &QPushButton::clicked, this, &TF_Kcpd::btnUnCheckClick);
     connect(btnUnChkAll, &QPushButton::clicked, this, &TF_Kcpd::btnUnChkAllClick);
-    connect(linkMx2, &QPushButton::clicked, this, &TF_Kcpd::linkMx2Click);
     connect(cxGridDjbView, &DataGrid::currentRowChanged, this, [this] { setDjbList(); });
 }
 
@@ -431,24 +306,14 @@ QString TF_Kcpd::Day() const
     return dateCg->date().toString(QStringLiteral("yyyy-MM-dd"));
 }
 
-QString TF_Kcpd::BoundOperator() const
-{
-    return StockBoundOperator();
-}
-
 void TF_Kcpd::FormActivate()
 {
     if (FontSize > 0)
         ApplyFontSize(FontSize);
-    {
-        const QSignalBlocker block(cxPage);
-        cxPage->setCurrentWidget(cxTab1);
-    }
+    ShowStockEntryTab(*this);
     btnOK->setEnabled(true);
-    rDjb->setChecked(true);
-    pendingViews->setCurrentIndex(0);
-    for (QWidget* w : std::initializer_list<QWidget*> { lgname, tgname, lhint, chkCy })
-        w->hide();
+    lhint->hide();
+    chkCy->hide();
     chkCy->setChecked(false);
     FillStaffCombo(*comUser, QStringLiteral("u_kc"));
     comUser->setCurrentIndex(comUser->count() > 0 ? 0 : -1);
@@ -542,11 +407,7 @@ void TF_Kcpd::btnModiClick()
 {
     if (!AtGridRow(Q_Kcpdsp, cxGridView))
         return;
-    OpenMode = StockTakeKind().tag;
-    SelectedSn = Q_Kcpdsp.AsString(QStringLiteral("g_sn"));
-    FunctionWindows::Open(QStringLiteral("TF_Kcpd_Sele"), FunctionWindows::Lifetime::Freed);
-    OpenMode.clear();
-    SelectedSn.clear();
+    OpenStockLineDialog(QStringLiteral("TF_Kcpd_Sele"), StockTakeKind().tag, Q_Kcpdsp.AsString(QStringLiteral("g_sn")));
     openGridViewData(gldjh->text());
     updateBottomJe();
 }
@@ -582,23 +443,12 @@ void TF_Kcpd::btnImportClick()
 
 void TF_Kcpd::btnUserClick()
 {
-    PickerCaller = StockTakeKind().tag;
-    FunctionWindows::Open(QStringLiteral("TF_User2"), FunctionWindows::Lifetime::Freed);
-    PickerCaller.clear();
+    PickStockHandler(StockTakeKind().tag);
 }
 
 void TF_Kcpd::dateCgChange()
 {
-    if (FutureDateAnswer == QLatin1String("1") || FutureDateAnswer == QLatin1String("2"))
-        return;
-    if (ConfirmEntryDay(Day())) {
-        if (dateCg->date() > Clock::Today())
-            FutureDateAnswer = QStringLiteral("2");
-        return;
-    }
-    const QSignalBlocker block(dateCg);
-    dateCg->setDate(Clock::Today());
-    FutureDateAnswer = QStringLiteral("1");
+    ConfirmEntryDateChange(dateCg, FutureDateAnswer);
 }
 
 void TF_Kcpd::dateCgExit()
@@ -629,24 +479,12 @@ void TF_Kcpd::btnOKClick()
 
 void TF_Kcpd::setPrinPara(Report& report, const QString& number, const QString& flag)
 {
-    report.LoadFromFile(ProgramFolder::File(QStringLiteral("report/kcpdd.fr3")));
-    Query& rows = F_DataModule->Q_GoodsPrin;
-    const QString sql = BuildColorSizePrintData(number, QStringLiteral("PD"));
-    if (!sql.isEmpty())
-        OpenQuery(rows, sql);
-    report.SetDataset(QStringLiteral("frxDBDataset1"), &rows);
-    if (flag == QLatin1String("2")) {
-        SetDocPrintVars(report, number, StockTakeKind().printTag);
+    if (!LoadStockDocPrint(report, StockTakeKind(), number, flag == QLatin1String("2")))
         return;
-    }
     report.SetVariable(QStringLiteral("ckName"), comCk->currentText().trimmed());
     report.SetVariable(QStringLiteral("jhDate"), Day());
     report.SetVariable(QStringLiteral("Note"), tnote->text().trimmed());
-    report.SetVariable(QStringLiteral("comName"), CompanyName);
-    report.SetVariable(QStringLiteral("comTele"), CompanyTele);
-    report.SetVariable(QStringLiteral("comLxr"), CompanyContact);
-    report.SetVariable(QStringLiteral("comNote"), CompanyNote);
-    report.SetVariable(QStringLiteral("comAddress"), CompanyAddress);
+    SetCompanyPrintVars(report);
 }
 
 void TF_Kcpd::ShowStored(const QString& number)

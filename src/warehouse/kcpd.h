@@ -181,7 +181,6 @@ private:
     void BuildQueryTab();
     void cxPageChange();
     QString Day() const;
-    QString BoundOperator() const;
     QString SelectedPendingNo() const;
     QString SelectedQueryNo() const;
     void ShowStored(const QString& number);

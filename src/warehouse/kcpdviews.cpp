@@ -40,15 +40,6 @@ QString KcpdRowNo(Query& q, const DataGrid* grid)
     return AtGridRow(q, grid) ? q.AsString(QStringLiteral("gl_djh")) : QString();
 }
 
-// The document actions work on the list of documents only.
-bool KcpdOnList(const QRadioButton* r, const char* text = "该操作只能在“单据表”进行。")
-{
-    if (r->isChecked())
-        return true;
-    Prompt::Info(QString::fromUtf8(text));
-    return false;
-}
-
 } // namespace
 
 // ---------------------------------------------------------------- pending tab
@@ -58,7 +49,7 @@ void TF_Kcpd::btnSearch2Click()
     KcpdFilter f;
     f.keyword = tkey->text().trimmed();
     f.warehouse = KcpdComboCode(comCk2);
-    f.boundOperator = BoundOperator();
+    f.boundOperator = StockBoundOperator();
     posting::Params p;
     if (rDjb->isChecked()) {
         const QString sql = KcpdDocListSql(0, f, p);
@@ -84,10 +75,7 @@ void TF_Kcpd::rDjbClick()
 
 QString TF_Kcpd::SelectedPendingNo() const
 {
-    if (!Q_Kcpd.Active() || Q_Kcpd.IsEmpty())
-        return QString();
-    const int row = cxGrid2View->CurrentRow();
-    return Q_Kcpd.TextAt(row >= 0 ? row : 0, Q_Kcpd.FieldIndex(QStringLiteral("gl_djh")));
+    return GridRowNumber(Q_Kcpd, cxGrid2View);
 }
 
 void TF_Kcpd::setKcpdList()
@@ -106,15 +94,13 @@ void TF_Kcpd::updatePdsl()
     if (number.isEmpty() || !Q_Kcpdsp2.Active())
         return;
     UpdateStockTakeTotals(number);
-    Q_Kcpd.Requery();
-    if (Q_Kcpd.Locate(QStringLiteral("gl_djh"), number))
-        cxGrid2View->SetCurrentRow(Q_Kcpd.RecNo());
+    RequeryOnNumber(Q_Kcpd, cxGrid2View, number);
     setKcpdList();
 }
 
 void TF_Kcpd::btnViewClick()
 {
-    if (!KcpdOnList(rDjb))
+    if (!OnStockDocList(rDjb))
         return;
     const QString number = SelectedPendingNo();
     if (!number.isEmpty() && Q_Kcpdsp2.Active() && !Q_Kcpdsp2.IsEmpty())
@@ -124,7 +110,7 @@ void TF_Kcpd::btnViewClick()
 void TF_Kcpd::btnDeleClick()
 {
     const QString number = SelectedPendingNo();
-    if (number.isEmpty() || !KcpdOnList(rDjb))
+    if (number.isEmpty() || !OnStockDocList(rDjb))
         return;
     if (Prompt::YesNo(QStringLiteral("您确定要删除“待审核”单据吗！")) != Prompt::Answer::Yes)
         return;
@@ -134,31 +120,27 @@ void TF_Kcpd::btnDeleClick()
 
 void TF_Kcpd::btnPrin2Click()
 {
-    if (!KcpdOnList(rDjb))
+    if (!OnStockDocList(rDjb))
         return;
     PrintGridList(StockTakeKind().pendingTemplate, StockTakeKind().pendingDataset, *cxGrid2View);
 }
 
 void TF_Kcpd::btnExportClick()
 {
-    DataGrid* g = rDjb->isChecked() ? cxGrid2View : cxGridPdStep2View;
-    if (g->RowCount() > 0)
-        ExportGridList(*g, true);
+    ExportShownGrid(rDjb->isChecked() ? cxGrid2View : cxGridPdStep2View);
 }
 
 void TF_Kcpd::btnDateClick()
 {
     const QString number = SelectedPendingNo();
-    if (number.isEmpty() || !btnDate->isEnabled() || !KcpdOnList(rDjb))
+    if (number.isEmpty() || !btnDate->isEnabled() || !OnStockDocList(rDjb))
         return;
     AtGridRow(Q_Kcpd, cxGrid2View);
     const QString moved = ChangePendingStockDate(this, StockTakeKind(), number,
         Q_Kcpd.AsString(QStringLiteral("pd_rq")), Q_Kcpd.AsString(QStringLiteral("pd_note")));
     if (moved.isEmpty())
         return;
-    Q_Kcpd.Requery();
-    if (Q_Kcpd.Locate(QStringLiteral("gl_djh"), moved))
-        cxGrid2View->SetCurrentRow(Q_Kcpd.RecNo());
+    RequeryOnNumber(Q_Kcpd, cxGrid2View, moved);
     setKcpdList();
     // The entry tab's draft takes a number of its own day again.
     const QString draft = RedrawForDate(doc.Kind(), gldjh->text(), Day());
@@ -191,7 +173,7 @@ void TF_Kcpd::btnRChkClick()
 
 void TF_Kcpd::btnCheckAllClick()
 {
-    if (!Q_Kcpd.Active() || Q_Kcpd.IsEmpty() || !KcpdOnList(rDjb))
+    if (!Q_Kcpd.Active() || Q_Kcpd.IsEmpty() || !OnStockDocList(rDjb))
         return;
     if (Prompt::YesNo(
             QStringLiteral("您的操作将审核当前所有未审核的单据，确认吗？\r\n\r\n（如需审核某个单据，请按右键！）"))
@@ -212,9 +194,7 @@ void TF_Kcpd::btnAdd2Click()
 {
     if (SelectedPendingNo().isEmpty())
         return;
-    ActiveDocKind = StockTakeKind().pendingTag;
-    FunctionWindows::Open(QStringLiteral("TF_Kcpd_Add"), FunctionWindows::Lifetime::Freed);
-    ActiveDocKind = StockTakeKind().tag;
+    AddPendingStockLines(QStringLiteral("TF_Kcpd_Add"), StockTakeKind());
     setKcpdList();
     updatePdsl();
 }
@@ -290,7 +270,7 @@ void TF_Kcpd::btnSearch3Click()
     KcpdFilter f;
     f.keyword = tkey3->text().trimmed();
     f.warehouse = KcpdComboCode(comCk3);
-    f.boundOperator = BoundOperator();
+    f.boundOperator = StockBoundOperator();
     f.from = date1->date().toString(QStringLiteral("yyyy-MM-dd"));
     f.to = date2->date().toString(QStringLiteral("yyyy-MM-dd"));
     posting::Params p;
@@ -319,11 +299,7 @@ QString TF_Kcpd::SelectedQueryNo() const
     const int view = QueryView();
     if (view == 2)
         return QString();
-    Query& q = view == 0 ? Q_Kcpdcx : Q_Kcpdcx2;
-    if (!q.Active() || q.IsEmpty())
-        return QString();
-    const int row = (view == 0 ? cxGridDjbView : cxGridMxbView)->CurrentRow();
-    return q.TextAt(row >= 0 ? row : 0, q.FieldIndex(QStringLiteral("gl_djh")));
+    return view == 0 ? GridRowNumber(Q_Kcpdcx, cxGridDjbView) : GridRowNumber(Q_Kcpdcx2, cxGridMxbView);
 }
 
 void TF_Kcpd::setDjbList()
@@ -363,7 +339,7 @@ void TF_Kcpd::btnExport2Click()
 
 void TF_Kcpd::btnUnCheckClick()
 {
-    if (!btnUnCheck->isEnabled() || !KcpdOnList(rDjb3, "取消审核操作只能在“单据表”进行。"))
+    if (!btnUnCheck->isEnabled() || !OnStockDocList(rDjb3, QStringLiteral("取消审核操作只能在“单据表”进行。")))
         return;
     const QString number = KcpdRowNo(Q_Kcpdcx, cxGridDjbView);
     if (number.isEmpty())
@@ -376,7 +352,7 @@ void TF_Kcpd::btnUnCheckClick()
 
 void TF_Kcpd::btnUnChkAllClick()
 {
-    if (!btnUnCheck->isEnabled() || !KcpdOnList(rDjb3, "取消审核操作只能在“单据表”进行。"))
+    if (!btnUnCheck->isEnabled() || !OnStockDocList(rDjb3, QStringLiteral("取消审核操作只能在“单据表”进行。")))
         return;
     if (!Q_Kcpdcx.Active() || Q_Kcpdcx.IsEmpty())
         return;

@@ -4,6 +4,15 @@
 #include "posting/stockposting.h"
 #include "posting/stockreversal.h"
 
+void FillStockDocColumns(DocKind& d, const QString& stem, const QString& dateColumn)
+{
+    d.linePrefix = stem;
+    d.dateColumn = dateColumn;
+    d.statusColumn = stem + QStringLiteral("_status");
+    d.checkerColumn = stem + QStringLiteral("_checker");
+    d.checkDateColumn = stem + QStringLiteral("_chkrq");
+}
+
 const StockKind& TransferKind()
 {
     static const StockKind kind = [] {
@@ -12,11 +21,7 @@ const StockKind& TransferKind()
         k.doc.lines = QStringLiteral("jxc_dbsp");
         k.doc.detail = QStringLiteral("jxc_dbspmx");
         k.doc.prefix = QStringLiteral("DB");
-        k.doc.linePrefix = QStringLiteral("db");
-        k.doc.dateColumn = QStringLiteral("db_dbrq");
-        k.doc.statusColumn = QStringLiteral("db_status");
-        k.doc.checkerColumn = QStringLiteral("db_checker");
-        k.doc.checkDateColumn = QStringLiteral("db_chkrq");
+        FillStockDocColumns(k.doc, QStringLiteral("db"), QStringLiteral("db_dbrq"));
         k.doc.logName = QStringLiteral("库存调拨单");
         k.doc.rightModule = QStringLiteral("kcgl");
         k.doc.approveRight = 8;
@@ -64,11 +69,7 @@ StockKind LossOverflowKind(bool loss)
     k.doc.lines = QStringLiteral("jxc_") + x + QStringLiteral("sp");
     k.doc.detail = QStringLiteral("jxc_") + x + QStringLiteral("spmx");
     k.doc.prefix = x.toUpper();
-    k.doc.linePrefix = x;
-    k.doc.dateColumn = loss ? QStringLiteral("bs_bsrq") : QStringLiteral("by_byrq");
-    k.doc.statusColumn = x + QStringLiteral("_status");
-    k.doc.checkerColumn = x + QStringLiteral("_checker");
-    k.doc.checkDateColumn = x + QStringLiteral("_chkrq");
+    FillStockDocColumns(k.doc, x, loss ? QStringLiteral("bs_bsrq") : QStringLiteral("by_byrq"));
     k.doc.logName = name + QStringLiteral("单");
     k.doc.rightModule = QStringLiteral("kcgl");
     k.doc.approveRight = 10;
@@ -128,11 +129,7 @@ const StockKind& StockTakeKind()
         k.doc.lines = QStringLiteral("jxc_kcpdsp");
         k.doc.detail = QStringLiteral("jxc_kcpdspmx");
         k.doc.prefix = QStringLiteral("PD");
-        k.doc.linePrefix = QStringLiteral("pd");
-        k.doc.dateColumn = QStringLiteral("pd_rq");
-        k.doc.statusColumn = QStringLiteral("pd_status");
-        k.doc.checkerColumn = QStringLiteral("pd_checker");
-        k.doc.checkDateColumn = QStringLiteral("pd_chkrq");
+        FillStockDocColumns(k.doc, QStringLiteral("pd"), QStringLiteral("pd_rq"));
         k.doc.logName = QStringLiteral("库存盘点单");
         k.doc.rightModule = QStringLiteral("kcgl");
         k.doc.approveRight = 9;

@@ -53,6 +53,10 @@ struct StockKind {
     QString Col(const char* stem) const { return doc.Col(stem); }
 };
 
+// The header columns of a stock document named by its column stem ("db": db_status,
+// db_checker, db_chkrq), which also starts its line columns, and its date column.
+void FillStockDocColumns(DocKind& d, const QString& stem, const QString& dateColumn);
+
 // "库存调拨": jxc_kcdbd / jxc_dbsp / jxc_dbspmx, prefix "DB".
 const StockKind& TransferKind();
 

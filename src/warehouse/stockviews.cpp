@@ -7,12 +7,17 @@
 #include "foundation/globals.h"
 #include "foundation/settings.h"
 #include "foundation/sqltext.h"
+#include "listing/listoutput.h"
+#include "masterdata/detail.h"
 #include "platform/base/clock.h"
+#include "platform/base/programfolder.h"
 #include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
 #include "platform/report/report.h"
 #include "platform/ui/keyedcombo.h"
 #include "platform/ui/prompt.h"
+#include "posting/printdata.h"
+#include "posting/printvars.h"
 #include "warehouse/modidate.h"
 #include "warehouse/stockdocs.h"
 
@@ -20,6 +25,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 
 bool AtGridRow(Query& q, const DataGrid* grid)
 {
@@ -31,17 +37,87 @@ bool AtGridRow(Query& q, const DataGrid* grid)
     return true;
 }
 
+QString GridRowNumber(const Query& q, const DataGrid* grid)
+{
+    if (!q.Active() || q.IsEmpty())
+        return QString();
+    const int row = grid->CurrentRow();
+    return q.TextAt(row >= 0 ? row : 0, q.FieldIndex(QStringLiteral("gl_djh")));
+}
+
+void RequeryOnNumber(Query& q, DataGrid* grid, const QString& number)
+{
+    q.Requery();
+    if (!number.isEmpty() && q.Locate(QStringLiteral("gl_djh"), number))
+        grid->SetCurrentRow(q.RecNo());
+}
+
+bool OnStockDocList(const QRadioButton* docList, const QString& refusal)
+{
+    if (docList->isChecked())
+        return true;
+    Prompt::Info(refusal);
+    return false;
+}
+
+void ExportShownGrid(const DataGrid* grid)
+{
+    if (grid->RowCount() > 0)
+        ExportGridList(*grid, true);
+}
+
+void AddPendingStockLines(const QString& browser, const StockKind& kind)
+{
+    ActiveDocKind = kind.pendingTag;
+    FunctionWindows::Open(browser, FunctionWindows::Lifetime::Freed);
+    ActiveDocKind = kind.tag;
+}
+
+void PickStockHandler(const QString& tag)
+{
+    PickerCaller = tag;
+    FunctionWindows::Open(QStringLiteral("TF_User2"), FunctionWindows::Lifetime::Freed);
+    PickerCaller.clear();
+}
+
+void ConfirmEntryDateChange(QDateEdit* date, QString& answer)
+{
+    if (answer == QLatin1String("1") || answer == QLatin1String("2"))
+        return;
+    if (ConfirmEntryDay(date->date().toString(QStringLiteral("yyyy-MM-dd")))) {
+        if (date->date() > Clock::Today())
+            answer = QStringLiteral("2");
+        return;
+    }
+    const QSignalBlocker block(date);
+    date->setDate(Clock::Today());
+    answer = QStringLiteral("1");
+}
+
 void ShowStockLineDetail(Query& lines, const DataGrid* grid, const QString& detailTable)
 {
-    if (!AtGridRow(lines, grid) || lines.AsString(QStringLiteral("tid")).isEmpty())
-        return;
-    AuxTag = detailTable;
-    SelectedSn = lines.AsString(QStringLiteral("g_sn"));
-    SelectedLineId = lines.AsString(QStringLiteral("tid"));
-    FunctionWindows::Open(QStringLiteral("TF_Detail"), FunctionWindows::Lifetime::Freed);
-    AuxTag.clear();
+    if (AtGridRow(lines, grid))
+        ShowLineDetail(lines, detailTable);
+}
+
+bool DeleteStockDraftLine(Query& lines, const DataGrid* grid, const StockKind& kind)
+{
+    if (!lines.Active() || lines.IsEmpty())
+        return false;
+    if (Prompt::YesNo(QStringLiteral("您确定要删除当前选中的商品吗！")) != Prompt::Answer::Yes)
+        return false;
+    AtGridRow(lines, grid);
+    DeleteDraftLine(kind, lines.AsInteger(QStringLiteral("id")));
+    return true;
+}
+
+void OpenStockLineDialog(const QString& dialog, const QString& openMode, const QString& goods)
+{
+    OpenMode = openMode;
+    SelectedSn = goods;
+    FunctionWindows::Open(dialog, FunctionWindows::Lifetime::Freed);
+    OpenMode.clear();
     SelectedSn.clear();
-    SelectedLineId.clear();
 }
 
 void ModifyPendingStockLine(Query& lines, DataGrid* grid, const QString& dialog, const QString& openMode,
@@ -50,13 +126,9 @@ void ModifyPendingStockLine(Query& lines, DataGrid* grid, const QString& dialog,
     if (!AtGridRow(lines, grid))
         return;
     const qint64 id = lines.AsInteger(QStringLiteral("id"));
-    OpenMode = openMode;
     ActiveDocKind = pendingTag;
-    SelectedSn = lines.AsString(QStringLiteral("g_sn"));
-    FunctionWindows::Open(dialog, FunctionWindows::Lifetime::Freed);
+    OpenStockLineDialog(dialog, openMode, lines.AsString(QStringLiteral("g_sn")));
     ActiveDocKind = tag;
-    SelectedSn.clear();
-    OpenMode.clear();
     lines.Requery();
     if (lines.LocateId(id))
         grid->SetCurrentRow(lines.RecNo());
@@ -87,6 +159,20 @@ QString ChangePendingStockDate(
             dialog.dateCg->date().toString(QStringLiteral("yyyy-MM-dd")), dialog.tnote->toPlainText());
     DateEditDocNo.clear();
     return moved;
+}
+
+bool LoadStockDocPrint(Report& report, const StockKind& kind, const QString& number, bool stored)
+{
+    report.LoadFromFile(ProgramFolder::File(QStringLiteral("report/") + kind.docTemplate()));
+    Query& rows = F_DataModule->Q_GoodsPrin;
+    const QString sql = BuildColorSizePrintData(number, kind.doc.prefix);
+    if (!sql.isEmpty())
+        OpenQuery(rows, sql);
+    report.SetDataset(QStringLiteral("frxDBDataset1"), &rows);
+    if (!stored)
+        return true;
+    SetDocPrintVars(report, number, kind.printTag);
+    return false;
 }
 
 void RunDocumentPrint(bool preview, QString& returningFromPrint, const std::function<void(Report&)>& fill)
