@@ -16,6 +16,7 @@
 #include "platform/grid/datagrid.h"
 #include "platform/report/report.h"
 #include "platform/ui/keyedcombo.h"
+#include "pos/posstats.h"
 #include "posting/posprint.h"
 
 #include <QDateEdit>
@@ -69,14 +70,6 @@ DataGrid* dayBookGrid(QWidget* parent, const char* name, const QString& source,
 QPushButton* button(QWidget* parent, const QString& caption)
 {
     return new QPushButton(caption, parent);
-}
-
-void viewTicket(Query& q)
-{
-    if (!q.Active() || q.IsEmpty())
-        return;
-    Report report;
-    PrintPosDocument(report, q.AsString(QStringLiteral("gl_djh")));
 }
 
 } // namespace
@@ -286,12 +279,12 @@ void TF_Posxs_Lsz::btnSearch2Click()
 
 void TF_Posxs_Lsz::btnView1Click()
 {
-    viewTicket(tickets());
+    ViewPosTicket(tickets());
 }
 
 void TF_Posxs_Lsz::btnView2Click()
 {
-    viewTicket(ticketLines());
+    ViewPosTicket(ticketLines());
 }
 
 void TF_Posxs_Lsz::btnPrin1Click()

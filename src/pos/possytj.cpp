@@ -16,6 +16,7 @@
 #include "platform/grid/datagrid.h"
 #include "platform/report/report.h"
 #include "platform/ui/keyedcombo.h"
+#include "pos/posstats.h"
 #include "posting/posprint.h"
 
 #include <QDateEdit>
@@ -37,7 +38,6 @@ TF_Posxs_Hy* F_Posxs_Hy = nullptr;
 namespace {
 
 const QString kEveryCashier = QStringLiteral("所有收银员");
-const QString kNotHeld = QStringLiteral(" and coalesce(%1.pos_note,'')<>'gd' ");
 
 // The kind chosen in the member statistics, kept across openings.
 QString g_memberKind;
@@ -100,14 +100,6 @@ void showColumns(DataGrid& g, std::initializer_list<const char*> fields, bool on
         g.SetColumnVisible(g.ColumnByField(QString::fromLatin1(f)), on);
 }
 
-void viewTicketOf(Query& q)
-{
-    if (!q.Active() || q.IsEmpty())
-        return;
-    Report report;
-    PrintPosDocument(report, q.AsString(QStringLiteral("gl_djh")));
-}
-
 const std::initializer_list<StatsCol> kTicketColumns = { { "gl_djh", "单据号", 130 }, { "pos_xsrq", "开单日期", 135 },
     { "pos_yfje", "应收金额" }, { "pos_sfje", "实收金额" }, { "pos_mlje", "抹零金额" }, { "pos_xj", "现金" },
     { "pos_czk", "储值卡" }, { "pos_yhk", "银行卡" }, { "pos_djq", "代金券" }, { "pos_wxje", "微信" },
@@ -138,8 +130,8 @@ QString CashierDetailSql(const QDateTime& start, const QDateTime& end, const QSt
               "q.u_name,m.pos_zje-m.pos_zcb as lr,n.hy_sn from jxc_posxssp m join jxc_posxsd n on "
               "m.gl_djh=n.gl_djh join jxc_goods p on m.g_sn=p.g_sn join jxc_ckxx r on n.ck_sn=r.ck_sn left join "
               "jxc_user q on n.u_sn=q.u_sn where n.pos_xsrq>=")
-        + momentText(start) + QStringLiteral(" and n.pos_xsrq<=") + momentText(end) + kNotHeld.arg(QStringLiteral("n"))
-        + WarehouseBindingCondition(QStringLiteral("r"));
+        + momentText(start) + QStringLiteral(" and n.pos_xsrq<=") + momentText(end)
+        + NotHeldCondition(QStringLiteral("n")) + WarehouseBindingCondition(QStringLiteral("r"));
     if (!cashier.isEmpty())
         sql += QStringLiteral(" and m.a_name=") + SqlQuoted(cashier);
     return sql + QStringLiteral(") a left outer join jxc_hyxx b on a.hy_sn=b.hy_sn order by a.gl_djh desc,a.id");
@@ -151,7 +143,7 @@ QString CashierSummarySql(const QDateTime& start, const QDateTime& end, const QS
                           "jxc_posxsd a,jxc_admin b,jxc_ckxx c where a.a_name=b.a_name and a.ck_sn=c.ck_sn and "
                           "a.pos_xsrq>=")
         + momentText(start) + QStringLiteral(" and a.pos_xsrq<=") + momentText(end) + QStringLiteral(" and a.a_name")
-        + likeText(cashier) + kNotHeld.arg(QStringLiteral("a")) + WarehouseBindingCondition(QStringLiteral("c"))
+        + likeText(cashier) + NotHeldCondition(QStringLiteral("a")) + WarehouseBindingCondition(QStringLiteral("c"))
         + QStringLiteral(" group by a.a_name order by a.a_name");
 }
 
@@ -160,7 +152,7 @@ QString CashierTicketsSql(const QDateTime& start, const QDateTime& end, const QS
     return QStringLiteral("select a.*,b.hy_bh,b.hy_name from jxc_posxsd a left outer join jxc_hyxx b on "
                           "a.hy_sn=b.hy_sn where a.pos_xsrq>=")
         + momentText(start) + QStringLiteral(" and a.pos_xsrq<=") + momentText(end) + QStringLiteral(" and a.a_name")
-        + likeText(name) + kNotHeld.arg(QStringLiteral("a")) + QStringLiteral(" order by a.pos_xsrq desc");
+        + likeText(name) + NotHeldCondition(QStringLiteral("a")) + QStringLiteral(" order by a.pos_xsrq desc");
 }
 
 QString MemberTicketsSql(const MemberSalesFilter& f)
@@ -170,7 +162,7 @@ QString MemberTicketsSql(const MemberSalesFilter& f)
                           "substr(a.gl_djh,1,2)='XT' then '销售退货单' else '商品销售单' end as dlx from jxc_posxsd "
                           "a,jxc_hyxx b,jxc_hyfl c,jxc_ckxx d where a.hy_sn=b.hy_sn and b.hl_sn=c.hl_sn and "
                           "a.ck_sn=d.ck_sn and ")
-        + PeriodCondition(QStringLiteral("a.pos_xsrq"), f.from, f.to) + kNotHeld.arg(QStringLiteral("a"))
+        + PeriodCondition(QStringLiteral("a.pos_xsrq"), f.from, f.to) + NotHeldCondition(QStringLiteral("a"))
         + WarehouseBindingCondition(QStringLiteral("d")) + memberConditions(f, QStringLiteral("b"))
         + QStringLiteral(" and (b.hy_bh") + likeText(k) + QStringLiteral(" or b.hy_name") + likeText(k)
         + QStringLiteral(" or b.hy_jm") + likeText(k) + QStringLiteral(" or b.hy_mobile") + likeText(k)
@@ -190,7 +182,7 @@ QString MemberGoodsSql(const MemberSalesFilter& f)
                                  "lrl,b.hy_bh,b.hy_name,c.hl_name,b.hy_mobile from jxc_goodslist a,jxc_posxsd d,"
                                  "jxc_hyxx b,jxc_hyfl c,jxc_ckxx f where a.gl_djh=d.gl_djh and d.hy_sn=b.hy_sn and "
                                  "b.hl_sn=c.hl_sn and d.ck_sn=f.ck_sn and ")
-        + PeriodCondition(QStringLiteral("a.gl_kdrq"), f.from, f.to) + kNotHeld.arg(QStringLiteral("d"))
+        + PeriodCondition(QStringLiteral("a.gl_kdrq"), f.from, f.to) + NotHeldCondition(QStringLiteral("d"))
         + WarehouseBindingCondition(QStringLiteral("f")) + memberConditions(f, QStringLiteral("c"));
     const QString k = f.key.trimmed();
     if (!k.isEmpty())
@@ -289,8 +281,8 @@ TF_Posxs_Sytj::TF_Posxs_Sytj(QWidget* parent) : Form(parent)
         btnSearchClick();
     });
     connect(cxGrid2View, &DataGrid::currentRowChanged, this, [this](int) { setTickets(); });
-    connect(cxGrid1View, &DataGrid::rowDoubleClicked, this, [this](int) { viewTicketOf(statsQuery("Q_Nzjs")); });
-    connect(cxGrid3View, &DataGrid::rowDoubleClicked, this, [this](int) { viewTicketOf(statsQuery("Q_Possytj1")); });
+    connect(cxGrid1View, &DataGrid::rowDoubleClicked, this, [this](int) { ViewPosTicket(statsQuery("Q_Nzjs")); });
+    connect(cxGrid3View, &DataGrid::rowDoubleClicked, this, [this](int) { ViewPosTicket(statsQuery("Q_Possytj1")); });
     KeyPreview::Install(this, [this](QKeyEvent* e) {
         if (e->key() != Qt::Key_F2)
             return false;
@@ -367,7 +359,7 @@ void TF_Posxs_Sytj::setTickets()
 
 void TF_Posxs_Sytj::btnViewClick()
 {
-    viewTicketOf(summaryMode() ? statsQuery("Q_Possytj1") : statsQuery("Q_Nzjs"));
+    ViewPosTicket(summaryMode() ? statsQuery("Q_Possytj1") : statsQuery("Q_Nzjs"));
 }
 
 void TF_Posxs_Sytj::btnPrinClick()
@@ -567,7 +559,7 @@ void TF_Posxs_Hy::btnViewClick()
 {
     if (!btnView->isEnabled())
         return;
-    viewTicketOf(cxPage->currentWidget() == cxTab2 ? statsQuery("Q_Hyxftj2") : statsQuery("Q_Hyxftj"));
+    ViewPosTicket(cxPage->currentWidget() == cxTab2 ? statsQuery("Q_Hyxftj2") : statsQuery("Q_Hyxftj"));
 }
 
 void TF_Posxs_Hy::btnExportClick()

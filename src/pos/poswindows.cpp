@@ -14,6 +14,8 @@
 #include "pos/possytj.h"
 #include "pos/postc.h"
 #include "pos/posth.h"
+#include "pos/posxsph.h"
+#include "pos/posxstj.h"
 
 void DeclarePosDatasets()
 {
@@ -24,6 +26,8 @@ void DeclarePosDatasets()
         QStringLiteral("Q_PosxsSyy"), QStringLiteral("Q_PosDyxp"), QStringLiteral("Q_PosDyxp2") });
     DeclareDatasets({ QStringLiteral("Q_Nzjs"), QStringLiteral("Q_Possytj"), QStringLiteral("Q_Possytj1"),
         QStringLiteral("Q_Hyxftj"), QStringLiteral("Q_Hyxftj1"), QStringLiteral("Q_Hyxftj2") });
+    DeclareDatasets({ QStringLiteral("Q_Postj"), QStringLiteral("Q_Postjmx"), QStringLiteral("Q_Posxsph1"),
+        QStringLiteral("Q_Posxsph2"), QStringLiteral("Q_Posxsph3"), QStringLiteral("Q_GClass5") });
 }
 
 void InstallPosTillHooks()
@@ -68,4 +72,7 @@ void RegisterPosWindows()
     FunctionWindows::Register<TF_Posxs_Tc>(QStringLiteral("TF_Posxs_Tc"), F_Posxs_Tc);
     FunctionWindows::Register<TF_Posxs_Sytj>(QStringLiteral("TF_Posxs_Sytj"), F_Posxs_Sytj);
     FunctionWindows::Register<TF_Posxs_Hy>(QStringLiteral("TF_Posxs_Hy"), F_Posxs_Hy);
+    FunctionWindows::Register<TF_Posxs_Tj>(QStringLiteral("TF_Posxs_Tj"), F_Posxs_Tj);
+    FunctionWindows::Register<TF_Posxs_Tjmx>(QStringLiteral("TF_Posxs_Tjmx"));
+    FunctionWindows::Register<TF_Posxs_Ph>(QStringLiteral("TF_Posxs_Ph"), F_Posxs_Ph);
 }

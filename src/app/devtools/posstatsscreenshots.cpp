@@ -2,12 +2,20 @@
 // tickets of this month, a member sale, a return and a held sale among them.
 #include "app/devtools/samplescreenshots.h"
 #include "foundation/datamodule.h"
+#include "foundation/globals.h"
 #include "platform/base/clock.h"
 #include "platform/ui/screenshots.h"
 #include "pos/poslsz.h"
 #include "pos/possytj.h"
 #include "pos/postc.h"
 #include "pos/poswindows.h"
+#include "pos/posxsph.h"
+#include "pos/posxstj.h"
+
+#include <QDateEdit>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTimer>
 
 namespace {
 
@@ -78,6 +86,77 @@ QWidget* buildTakings()
     return new TF_Posxs_Sytj();
 }
 
+// The ledger rows the sample tickets posted, and a morning of sales by a second
+// cashier, with the goods in two categories.
+void prepareRankings()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    prepareTickets();
+    ExecSQL(QStringLiteral("insert into jxc_goodsclass (gc_name,gc_pid,gc_cid,gc_sn,gc_jm,gc_key) values "
+                           "('裤装',1,30,'1003','KZ',30)"));
+    ExecSQL(QStringLiteral("update jxc_goods set gc_sn='1000' where g_sn in ('20010001','20010002')"));
+    ExecSQL(QStringLiteral("update jxc_goods set gc_sn='1003' where g_sn='20010003'"));
+    ExecSQL(QStringLiteral("insert into jxc_admin (a_sn,a_name,r_sn,a_pwd,a_pos,a_jy,a_jyt) values "
+                           "('100009','lina','100001','',0,0,0)"));
+    ExecSQL(QStringLiteral(
+        "insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,g_name,g_jm,gl_sl,gl_zje,gl_lr,a_name,ck_sn,"
+        "gl_fdmc) select case when a.pos_sl<0 then 'xt' else 'xs' end,a.gl_djh,b.pos_xsrq,a.g_sn,c.g_name,c.g_jm,"
+        "a.pos_sl,a.pos_zje,a.pos_zje-a.pos_zcb,b.a_name,b.ck_sn,'99' from jxc_posxssp a,jxc_posxsd b,jxc_goods c "
+        "where a.gl_djh=b.gl_djh and a.g_sn=c.g_sn and coalesce(b.pos_note,'')<>'gd'"));
+    const QString day = Clock::Today().toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 08:40:00");
+    const struct {
+        const char* goods;
+        double qty;
+        double amount;
+        double profit;
+    } sales[] = { { "20010001", 6, 594, 324 }, { "20010002", 3, 507, 273 }, { "20010003", 2, 298, 162 } };
+    for (const auto& sale : sales)
+        F_DataModule->ADOConn.Exec(QStringLiteral("insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,g_name,g_jm,"
+                                                  "gl_sl,gl_zje,gl_lr,a_name,ck_sn,gl_fdmc) select 'xs','LS1',:d,g_sn,"
+                                                  "g_name,g_jm,:q,:z,:l,'lina','100001','99' from jxc_goods where "
+                                                  "g_sn=:g"),
+            { { QStringLiteral("d"), day }, { QStringLiteral("q"), sale.qty }, { QStringLiteral("z"), sale.amount },
+                { QStringLiteral("l"), sale.profit }, { QStringLiteral("g"), QString::fromLatin1(sale.goods) } });
+}
+
+QWidget* buildGoodsSales()
+{
+    prepareTickets();
+    return new TF_Posxs_Tj();
+}
+
+QWidget* buildGoodsLines()
+{
+    prepareTickets();
+    SelectedSn = QStringLiteral("20010001");
+    auto* w = new TF_Posxs_Tjmx();
+    const QDate today = Clock::Today();
+    w->tdate1->setDate(QDate(today.year(), today.month(), 1));
+    w->tdate2->setDate(today);
+    w->lgname->setText(QStringLiteral("纯棉圆领T恤"));
+    return w;
+}
+
+QWidget* buildRanking()
+{
+    prepareRankings();
+    return new TF_Posxs_Ph();
+}
+
+QWidget* buildRankingChart()
+{
+    prepareRankings();
+    auto* w = new TF_Posxs_Ph();
+    QTimer::singleShot(0, w, [w] {
+        TF_Posxs_Ph::Page& p = w->pages[TF_Posxs_Ph::Goods];
+        p.cxView->setCurrentWidget(p.chartTab);
+    });
+    return w;
+}
+
 QWidget* buildMemberSales()
 {
     prepareTickets();
@@ -144,4 +223,8 @@ void RegisterPosStatsScreenshots()
     Screenshots::Register(QStringLiteral("TF_Posxs_Tc"), buildCommission);
     Screenshots::Register(QStringLiteral("TF_Posxs_Sytj"), buildTakings);
     Screenshots::Register(QStringLiteral("TF_Posxs_Hy"), buildMemberSales);
+    Screenshots::Register(QStringLiteral("TF_Posxs_Tj"), buildGoodsSales);
+    Screenshots::Register(QStringLiteral("TF_Posxs_Tjmx"), buildGoodsLines);
+    Screenshots::Register(QStringLiteral("TF_Posxs_Ph"), buildRanking);
+    Screenshots::Register(QStringLiteral("TF_Posxs_Ph-chart"), buildRankingChart);
 }

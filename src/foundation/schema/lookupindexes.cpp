@@ -46,6 +46,8 @@ void CreateLookupIndexes(Connection& c, const TableDef& t)
         { "jxc_lsxsd", "ix_jxc_lsxsd_kh_sn", "kh_sn" },
         // The till's cart lines of the sale number.
         { "jxc_lsxssp", "ix_jxc_lsxssp_gl_djh", "gl_djh" },
+        // The tickets of a period or a shift, which the day book and the hand-over read.
+        { "jxc_posxsd", "ix_jxc_posxsd_xsrq", "pos_xsrq" },
     };
     for (const auto& ix : kIndexes)
         if (qstrcmp(ix.table, t.name) == 0)
