@@ -151,7 +151,7 @@ bool ToCurrentPick(Query& picked, const DataGrid& grid)
         return false;
     const int row = grid.CurrentRow();
     if (row >= 0)
-        picked.SetRecNo(row);
+        picked.SetRecNo(grid.SourceRow(row));
     return true;
 }
 

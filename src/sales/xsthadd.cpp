@@ -256,7 +256,7 @@ void TF_Xsth_Add::btnModiClick()
         return;
     const int row = cxGrid3View->CurrentRow();
     if (row >= 0)
-        Q_Tempspxf.SetRecNo(row);
+        Q_Tempspxf.SetRecNo(cxGrid3View->SourceRow(row));
     OpenMode = QStringLiteral("xsth_modi");
     SelectedSn = Q_Tempspxf.AsString(QStringLiteral("g_sn"));
     FunctionWindows::Open(QStringLiteral("TF_Xsth_Sele"), FunctionWindows::Lifetime::Freed);
@@ -273,7 +273,7 @@ void TF_Xsth_Add::btnDelClick()
         return;
     const int row = cxGrid3View->CurrentRow();
     if (row >= 0)
-        Q_Tempspxf.SetRecNo(row);
+        Q_Tempspxf.SetRecNo(cxGrid3View->SourceRow(row));
     DeletePick(Q_Tempspxf.AsInteger(QStringLiteral("id")));
     Q_Tempspxf.Requery();
 }

@@ -255,7 +255,7 @@ void TF_Xsth::btnTab2ModiClick()
         return;
     const int row = cxGrid3View->CurrentRow();
     if (row >= 0)
-        Q_Shsp.SetRecNo(row);
+        Q_Shsp.SetRecNo(cxGrid3View->SourceRow(row));
     const qint64 id = Q_Shsp.AsInteger(QStringLiteral("id"));
     OpenMode = QStringLiteral("xsth_modish");
     ActiveDocKind = QStringLiteral("xsthsh");
@@ -276,7 +276,7 @@ void TF_Xsth::btnDeleClick()
         return;
     const int row = cxGrid3View->CurrentRow();
     if (row >= 0)
-        Q_Shsp.SetRecNo(row);
+        Q_Shsp.SetRecNo(cxGrid3View->SourceRow(row));
     const QString number = SelectedPendingNo();
     const bool gone = DeleteReturnPendingLine(number, Q_Shsp.AsInteger(QStringLiteral("id")));
     ReopenPending(gone ? QString() : number);

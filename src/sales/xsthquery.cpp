@@ -310,7 +310,7 @@ void TF_Xsth::btn_UnChkClick()
         return;
     const int row = cxGrid31View->CurrentRow();
     if (row >= 0)
-        Q_Xsthd.SetRecNo(row);
+        Q_Xsthd.SetRecNo(cxGrid31View->SourceRow(row));
     UnapproveResult.clear();
     UnapproveSalesReturn(Q_Xsthd.AsString(QStringLiteral("gl_djh")));
     if (UnapproveResult == QLatin1String("ok")) {

@@ -420,7 +420,7 @@ void StockAdd::btnModiClick()
         return;
     const int row = cxGrid1View->CurrentRow();
     if (row >= 0)
-        Q_Spxf.SetRecNo(row);
+        Q_Spxf.SetRecNo(cxGrid1View->SourceRow(row));
     Pick(Q_Spxf.AsString(member_ == Member::DeptReturn ? QStringLiteral("ghs_sn") : QStringLiteral("g_sn")),
         AU(AddSpecOf(member_).modeBase) + QStringLiteral("_modi"));
 }
@@ -433,7 +433,7 @@ void StockAdd::btnDelClick()
         return;
     const int row = cxGrid1View->CurrentRow();
     if (row >= 0)
-        Q_Spxf.SetRecNo(row);
+        Q_Spxf.SetRecNo(cxGrid1View->SourceRow(row));
     DeletePick(Q_Spxf.AsInteger(QStringLiteral("id")));
     ReopenPicks();
 }

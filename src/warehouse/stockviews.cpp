@@ -33,7 +33,7 @@ bool AtGridRow(Query& q, const DataGrid* grid)
         return false;
     const int row = grid->CurrentRow();
     if (row >= 0)
-        q.SetRecNo(row);
+        q.SetRecNo(grid->SourceRow(row));
     return true;
 }
 
@@ -42,7 +42,8 @@ QString GridRowNumber(const Query& q, const DataGrid* grid)
     if (!q.Active() || q.IsEmpty())
         return QString();
     const int row = grid->CurrentRow();
-    return q.TextAt(row >= 0 ? row : 0, q.FieldIndex(QStringLiteral("gl_djh")));
+    const int source = row >= 0 ? grid->SourceRow(row) : 0;
+    return q.TextAt(source >= 0 ? source : 0, q.FieldIndex(QStringLiteral("gl_djh")));
 }
 
 void RequeryOnNumber(Query& q, DataGrid* grid, const QString& number)
