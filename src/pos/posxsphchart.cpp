@@ -1,6 +1,7 @@
 // The ranking charts: one value per goods, cashier or category.
 #include "pos/posxsph.h"
 
+#include "listing/barchart.h"
 #include "platform/db/valuetext.h"
 
 #include <QBarCategoryAxis>
@@ -54,20 +55,8 @@ QChart* MakeRankingChart(
         chart->legend()->show();
         return chart;
     }
-    // One set per point, each at its own place, so that every bar takes its own colour.
-    auto* bars = new QStackedBarSeries;
-    for (int i = 0; i < n; ++i) {
-        auto* set = new QBarSet(names[i]);
-        for (int j = 0; j < n; ++j)
-            *set << (i == j ? values[i] : 0);
-        set->setColor(rankColour(i));
-        bars->append(set);
-    }
-    bars->setLabelsVisible(true);
-    // The axis drops repeated names, which would shift the bars after them.
-    QStringList places;
-    for (int i = 0; i < n; ++i)
-        places << (places.contains(names[i]) ? names[i] + QStringLiteral(" (%1)").arg(i + 1) : names[i]);
+    auto* bars = NewColouredBars(values.mid(0, n));
+    const QStringList places = UniqueCategoryNames(names.mid(0, n));
     auto* categories = new QBarCategoryAxis;
     categories->append(places);
     auto* valueAxis = new QValueAxis;

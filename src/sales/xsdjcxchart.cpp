@@ -1,6 +1,7 @@
 // The charts of the sales and returns query: sales by day of the period, of all
 // goods or of one goods, as bars (each its own colour, its value shown) or a line.
 #include "foundation/datamodule.h"
+#include "listing/barchart.h"
 #include "listing/queryframe.h"
 #include "platform/db/query.h"
 #include "platform/grid/datagrid.h"
@@ -25,9 +26,6 @@ namespace {
 
 const char* const kChartGoods = "select a.g_sn,a.g_name,a.g_jm,a.g_sccs,a.g_bz,a.dw_name,a.color_name,a.gg_name,"
                                 "b.gc_name from jxc_goods a,jxc_goodsclass b where a.gc_sn=b.gc_sn and a.g_jy=0 ";
-
-// Bars side by side never share a colour while a period has more days than this.
-constexpr int kBarColours = 8;
 
 } // namespace
 
@@ -92,18 +90,7 @@ void TF_Xsdjcx::DrawChart()
     chart->addAxis(categories, Qt::AlignBottom);
     chart->addAxis(valueAxis, Qt::AlignLeft);
     if (rZxt->isChecked()) {
-        // Every bar its own colour from a palette of sets, bar i in set i % size, the
-        // others of its place 0: one set per day would lay out days × days bars (a
-        // year's chart took seconds), this lays out days × size.
-        auto* bars = new QStackedBarSeries;
-        const int sets = std::min<int>(points.size(), kBarColours);
-        for (int s = 0; s < sets; ++s) {
-            auto* set = new QBarSet(QString());
-            for (int i = 0; i < points.size(); ++i)
-                *set << (i % sets == s ? points[i] : 0);
-            bars->append(set);
-        }
-        bars->setLabelsVisible(true);
+        auto* bars = NewColouredBars(points);
         chart->addSeries(bars);
         bars->attachAxis(categories);
         bars->attachAxis(valueAxis);
