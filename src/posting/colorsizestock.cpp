@@ -196,34 +196,15 @@ void CopyDetailToGoodsListMx(const QString& table, const QString& docNo)
     t.Commit();
 }
 
-namespace {
-
-QString AverageOfBook(double qty, double value)
-{
-    if (std::abs(qty) < 0.000000005)
-        return QStringLiteral("-1");
-    return NumberText(std::abs(RoundUp(value / qty, AmountDecimals)));
-}
-
-} // namespace
-
 QString GoodsAverageCost(const QString& goodsSn)
 {
     Query q(&Db());
     q.SetSQL(QStringLiteral("select sum(kc_zsl),sum(kc_cbj*kc_zsl) from jxc_kcsp where g_sn=:g"));
     q.SetParam(QStringLiteral("g"), goodsSn);
     q.Open();
-    return AverageOfBook(ValueNumber(q.ValueAt(0, 0)), ValueNumber(q.ValueAt(0, 1)));
-}
-
-QHash<QString, QString> GoodsAverageCosts(const QString& goodsSelect, const QHash<QString, QVariant>& params)
-{
-    const ResultSet r = Db().Fetch(QStringLiteral("select g_sn,sum(kc_zsl),sum(kc_cbj*kc_zsl) from jxc_kcsp "
-                                                  "where g_sn in (")
-            + goodsSelect + QStringLiteral(") group by g_sn"),
-        params);
-    QHash<QString, QString> out;
-    for (const auto& row : r.rows)
-        out.insert(ValueText(row[0]).toCaseFolded(), AverageOfBook(ValueNumber(row[1]), ValueNumber(row[2])));
-    return out;
+    const double qty = ValueNumber(q.ValueAt(0, 0));
+    const double value = ValueNumber(q.ValueAt(0, 1));
+    if (std::abs(qty) < 0.000000005)
+        return QStringLiteral("-1");
+    return NumberText(std::abs(RoundUp(value / qty, AmountDecimals)));
 }

@@ -1,7 +1,5 @@
 #pragma once
-#include <QHash>
 #include <QString>
-#include <QVariant>
 
 // The stock per colour and size (jxc_tkc) and the totals derived from it: the
 // warehouse stock kc_sl (jxc_kcsp) and the goods stock g_kc (jxc_goods). The
@@ -45,6 +43,3 @@ void CopyDetailToGoodsListMx(const QString& table, const QString& docNo);
 // warehouse costs, made absolute and rounded to AmountDecimals; "-1" when the book
 // quantities sum to 0.
 QString GoodsAverageCost(const QString& goodsSn);
-// The same for every goods that `goodsSelect` (one column of codes, bound `params`)
-// names, in one read; keyed by the case-folded code ("-1" for a goods not listed).
-QHash<QString, QString> GoodsAverageCosts(const QString& goodsSelect, const QHash<QString, QVariant>& params);

@@ -333,12 +333,14 @@ void RecalcMovingAverageCostOfDoc(const QString& docNo, const QString& flag, boo
     const ResultSet starts = Db().Fetch(pairs + QStringLiteral(" order by g_sn,ck_sn"), doc);
     if (starts.rows.empty())
         return;
-    const ResultSet rows
-        = Db().Fetch(QStringLiteral("select ") + kWalkColumns + QStringLiteral(" from jxc_goodslist a inner join (")
-                + pairs + QStringLiteral(") d on a.g_sn=d.g_sn and a.ck_sn=d.ck_sn and a.gl_kdrq>=d.t")
-                + (flag == QLatin1String("1") ? QStringLiteral(" and a.gl_djh<>:djh") : QString())
-                + QStringLiteral(" order by a.g_sn,a.ck_sn,a.gl_kdrq,a.id"),
-            doc);
+    const ResultSet rows = Db().Fetch(QStringLiteral("select ") + kWalkColumns + QStringLiteral(" from (")
+            + pairs
+            // The document's pairs lead: one seek each into the ledger's walk index.
+            + QStringLiteral(") d cross join jxc_goodslist a where a.g_sn=d.g_sn and a.ck_sn=d.ck_sn "
+                             "and a.gl_kdrq>=d.t")
+            + (flag == QLatin1String("1") ? QStringLiteral(" and a.gl_djh<>:djh") : QString())
+            + QStringLiteral(" order by a.g_sn,a.ck_sn,a.gl_kdrq,a.id"),
+        doc);
     const QHash<QString, PairRange> ranges = PairRanges(rows.rows);
     RunningWriter running;
     WarehouseCostWriter cost;

@@ -103,51 +103,36 @@ void ApprovePurchaseDoc(const QString& docNo)
     if (CostMethod == QLatin1String("1"))
         CreateGoodsInBatches(docNo);
 
-    // The posted lines per goods: one grouped change of the warehouse stock rows, one
-    // insert of the missing ones (at the price of the goods' first line).
-    const QString posted = QStringLiteral(
-        "select a.g_sn,sum(b.jh_rksl) as q,sum(a.gl_sl) as b,count(*) as n,min(a.id) as f,max(a.id) as l,"
-        "max(b.jh_rksl) as m "
-        "from jxc_goodslist a inner join jxc_jhsp b on a.gl_djh=b.gl_djh and a.id2=b.id2 and a.g_sn=b.g_sn "
-        "where a.gl_flag='cj' and a.g_sn<>'00000000' and a.gl_djh=:djh group by a.g_sn");
-    const Params stock { { QStringLiteral("djh"), docNo }, { QStringLiteral("ck"), warehouse } };
-    Run(QStringLiteral(
-            "update jxc_kcsp set kc_sl=coalesce(jxc_kcsp.kc_sl,0)+x.q,kc_zsl=coalesce(jxc_kcsp.kc_zsl,0)+x.b,"
-            "kc_xssl=coalesce(jxc_kcsp.kc_xssl,0) from (")
-            + posted + QStringLiteral(") x where x.g_sn=jxc_kcsp.g_sn and jxc_kcsp.ck_sn=:ck"),
-        stock);
-    Run(QStringLiteral("insert into jxc_kcsp (kc_sl,kc_cbj,kc_xssl,g_sn,ck_sn,kc_zsl) "
-                       "select x.q,(select f.gl_dj from jxc_goodslist f where f.id=x.f),0,x.g_sn,:ck,x.b from (")
-            + posted
-            + QStringLiteral(") x where not exists (select 1 from jxc_kcsp k where k.ck_sn=:ck and k.g_sn=x.g_sn) "
-                             "order by x.f"),
-        stock);
-    const ResultSet goods = Db().Fetch(QStringLiteral("select x.g_sn,x.q,x.n,p.gl_dj,x.m from (") + posted
-            + QStringLiteral(") x inner join jxc_goodslist p on p.id=x.l order by x.g_sn"),
-        doc);
-    WalkGoodsOfDoc(docNo, false);
-    const QHash<QString, QString> averages
-        = GoodsAverageCosts(QStringLiteral("select g_sn from jxc_goodslist where gl_djh=:djh and gl_flag='cj'"), doc);
-    Statement goodsUpdate = Db().Prepare(QStringLiteral(
-        "update jxc_goods set g_kc=coalesce(g_kc,0)+?,g_cgpl=coalesce(g_cgpl,0)+?,g_scjj=?,ghs_sn=?,g_pjjj=? "
-        "where g_sn=?"));
+    Query rows(&Db());
+    rows.SetSQL(QStringLiteral("select a.g_sn,a.gl_sl,a.gl_dj,b.jh_rksl from jxc_goodslist a "
+                               "inner join jxc_jhsp b on a.gl_djh=b.gl_djh and a.id2=b.id2 and a.g_sn=b.g_sn "
+                               "where a.gl_flag='cj' and a.g_sn<>'00000000' and a.gl_djh=:djh order by a.id"));
+    rows.SetParam(QStringLiteral("djh"), docNo);
+    rows.Open();
+    QMap<QString, PostedGoods> goods;
     bool received = false;
-    int lines = 0;
-    for (const auto& row : goods.rows) {
-        const QString g = ValueText(row[0]);
-        const double in = ValueNumber(row[1]);
-        const double lastPrice = ValueNumber(row[3]);
-        goodsUpdate.Bind(1, Round8(in));
-        goodsUpdate.Bind(2, row[2].toInt());
-        goodsUpdate.Bind(3, lastPrice);
-        goodsUpdate.Bind(4, supplier);
-        goodsUpdate.Bind(5, AverageOrPrice(averages.value(g.toCaseFolded(), QStringLiteral("-1")), lastPrice));
-        goodsUpdate.Bind(6, g);
-        goodsUpdate.Run();
-        lines += row[2].toInt();
-        received = received || ValueNumber(row[4]) > 0;
+    for (int r = 0; r < rows.RecordCount(); ++r) {
+        const QString g = rows.TextAt(r, 0);
+        const double qty = ValueNumber(rows.ValueAt(r, 1));
+        const double price = ValueNumber(rows.ValueAt(r, 2));
+        const double in = ValueNumber(rows.ValueAt(r, 3));
+        AddWarehouseStock(g, warehouse, in, qty, 0, price);
+        PostedGoods& pg = goods[g];
+        pg.received += in;
+        pg.rows += 1;
+        pg.lastPrice = price;
+        received = received || in > 0;
     }
-    WriteLog(QStringLiteral("审核采购进货单") + docNo + QStringLiteral("，共") + QString::number(lines)
+    WalkGoodsOfDoc(docNo, false);
+    for (auto it = goods.begin(); it != goods.end(); ++it) {
+        Run(QStringLiteral("update jxc_goods set g_kc=coalesce(g_kc,0)+:q,g_cgpl=coalesce(g_cgpl,0)+:n,g_scjj=:p,"
+                           "ghs_sn=:s where g_sn=:g"),
+            { { QStringLiteral("q"), Round8(it->received) }, { QStringLiteral("n"), it->rows },
+                { QStringLiteral("p"), it->lastPrice }, { QStringLiteral("s"), supplier },
+                { QStringLiteral("g"), it.key() } });
+        SetGoodsAverage(it.key(), it->lastPrice);
+    }
+    WriteLog(QStringLiteral("审核采购进货单") + docNo + QStringLiteral("，共") + QString::number(rows.RecordCount())
         + QStringLiteral("种商品"));
     if (received)
         MoveColorSizeStockOfLines(

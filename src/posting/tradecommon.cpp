@@ -131,15 +131,12 @@ void AddWarehouseStock(
         ins);
 }
 
-double AverageOrPrice(const QString& average, double price)
-{
-    const double value = average == QLatin1String("-1") ? price : ValueNumber(average);
-    return value < 0 ? price : value;
-}
-
 void SetGoodsAverage(const QString& goods, double price)
 {
-    const double value = AverageOrPrice(GoodsAverageCost(goods), price);
+    const QString average = GoodsAverageCost(goods);
+    double value = average == QLatin1String("-1") ? price : ValueNumber(average);
+    if (value < 0)
+        value = price;
     Run(QStringLiteral("update jxc_goods set g_pjjj=:a where g_sn=:g"),
         { { QStringLiteral("a"), value }, { QStringLiteral("g"), goods } });
 }
@@ -147,26 +144,22 @@ void SetGoodsAverage(const QString& goods, double price)
 void MoveColorSizeStockOfLines(const QString& detailTable, const QString& lineTable, const QString& qtyColumn,
     const QString& docNo, const QString& warehouse, int sign)
 {
-    // The moved quantity of each combination of the document, summed over its rows
-    // ("+0" turns a negative zero into zero): one grouped update of the combinations
-    // in stock, one insert of the others.
-    const QString moved
-        = QStringLiteral("select m.g_sn,m.cm_sn,m.color_sn,round(:sign*coalesce(sum(m.t_sl),0),8)+0 as q from ")
-        + detailTable + QStringLiteral(" m inner join ") + lineTable
-        + QStringLiteral(" l on l.id=m.tid where m.gl_djh=:djh and l.") + qtyColumn
-        + QStringLiteral(">0 group by m.g_sn,m.cm_sn,m.color_sn");
-    const Params p { { QStringLiteral("djh"), docNo }, { QStringLiteral("ck"), warehouse },
-        { QStringLiteral("sign"), double(sign) } };
-    Run(QStringLiteral("update jxc_tkc set t_sl=coalesce(jxc_tkc.t_sl,0)+x.q from (") + moved
-            + QStringLiteral(") x where x.g_sn=jxc_tkc.g_sn and x.cm_sn=jxc_tkc.cm_sn and x.color_sn=jxc_tkc.color_sn "
-                             "and jxc_tkc.ck_sn=:ck"),
-        p);
-    Run(QStringLiteral("insert into jxc_tkc (g_sn,cm_sn,color_sn,ck_sn,t_sl) select x.g_sn,x.cm_sn,x.color_sn,:ck,x.q "
-                       "from (")
-            + moved
-            + QStringLiteral(") x where not exists (select 1 from jxc_tkc k where k.g_sn=x.g_sn and k.cm_sn=x.cm_sn "
-                             "and k.color_sn=x.color_sn and k.ck_sn=:ck) order by x.g_sn,x.cm_sn,x.color_sn"),
-        p);
+    Query q(&Db());
+    q.SetSQL(QStringLiteral("select m.g_sn,m.cm_sn,m.color_sn,sum(m.t_sl) from ") + detailTable
+        + QStringLiteral(" m inner join ") + lineTable + QStringLiteral(" l on l.id=m.tid where m.gl_djh=:djh and l.")
+        + qtyColumn + QStringLiteral(">0 group by m.g_sn,m.cm_sn,m.color_sn order by m.g_sn,m.cm_sn,m.color_sn"));
+    q.SetParam(QStringLiteral("djh"), docNo);
+    q.Open();
+    for (int r = 0; r < q.RecordCount(); ++r) {
+        const Params p { { QStringLiteral("g"), q.TextAt(r, 0) }, { QStringLiteral("cm"), q.TextAt(r, 1) },
+            { QStringLiteral("co"), q.TextAt(r, 2) }, { QStringLiteral("ck"), warehouse },
+            { QStringLiteral("q"), Round8(sign * ValueNumber(q.ValueAt(r, 3))) } };
+        Run(QStringLiteral("update jxc_tkc set t_sl=coalesce(t_sl,0)+:q "
+                           "where g_sn=:g and cm_sn=:cm and color_sn=:co and ck_sn=:ck"),
+            p);
+        if (Db().Changes() == 0)
+            Run(QStringLiteral("insert into jxc_tkc (g_sn,cm_sn,color_sn,ck_sn,t_sl) values (:g,:cm,:co,:ck,:q)"), p);
+    }
     RefreshGoodsStockTotals(detailTable, docNo, warehouse);
 }
 

@@ -64,9 +64,6 @@ void AddWarehouseStock(
 // The goods' average after a purchase-side posting: the goods-wide average of its
 // warehouses, or `price` when the book quantities sum to 0 or the average is negative.
 void SetGoodsAverage(const QString& goods, double price);
-// The average SetGoodsAverage writes for a goods-wide average as GoodsAverageCost
-// answers it.
-double AverageOrPrice(const QString& average, double price);
 
 // Moves the colour-by-size stock by the rows of the document's lines whose
 // `qtyColumn` is above 0 (sign +1 in, -1 out), then sets the goods and warehouse
