@@ -1,7 +1,8 @@
 // Database layer speed: a single value (target under 20 µs) and the opening of a
 // 10,000-row dataset (target under 20 ms), on an SQLite file and, when
 // VESTORA_BENCH_SERVER names a server's "postgres" database
-// ("postgresql:///postgres?host=/run/postgresql"), on that server over its socket.
+// ("postgresql:///postgres?host=/run/postgresql"), on that server over its socket,
+// beside the bare libpq round trip of the same single value.
 #include "platform/db/connection.h"
 #include "platform/db/jetfunctions.h"
 #include "platform/db/query.h"
@@ -10,6 +11,7 @@
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <libpq-fe.h>
 
 namespace {
 
@@ -59,6 +61,27 @@ void queryScalar(benchmark::State& state, Connection& c)
         benchmark::DoNotOptimize(SelectScalar(c, "select g_name from jxc_goods where id=5000"));
 }
 
+// The floor under the server's figure: the same statement, prepared once, run
+// through libpq alone (one round trip over the socket, the value read as text).
+void bareRoundTrip(benchmark::State& state)
+{
+    serverSet();
+    const QString address = ServerAddressWithDatabase(qEnvironmentVariable("VESTORA_BENCH_SERVER"), "vestora_bench_db");
+    PGconn* conn = PQconnectdb(address.toUtf8().constData());
+    if (PQstatus(conn) != CONNECTION_OK) {
+        state.SkipWithError(PQerrorMessage(conn));
+        PQfinish(conn);
+        return;
+    }
+    PQclear(PQprepare(conn, "one", "select g_name from jxc_goods where id=5000", 0, nullptr));
+    for (auto _ : state) {
+        PGresult* r = PQexecPrepared(conn, "one", 0, nullptr, nullptr, nullptr, 0);
+        benchmark::DoNotOptimize(QString::fromUtf8(PQgetvalue(r, 0, 0)));
+        PQclear(r);
+    }
+    PQfinish(conn);
+}
+
 void open10000(benchmark::State& state, Connection& c)
 {
     Query q(&c);
@@ -81,6 +104,7 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariable("VESTORA_BENCH_SERVER").isEmpty()) {
         benchmark::RegisterBenchmark(
             "BM_QueryScalarOneRow/server", [](benchmark::State& s) { queryScalar(s, serverSet()); });
+        benchmark::RegisterBenchmark("BM_QueryScalarOneRow/server-libpq-alone", bareRoundTrip);
         benchmark::RegisterBenchmark("BM_Open10000Rows/server", [](benchmark::State& s) {
             open10000(s, serverSet());
         })->Unit(benchmark::kMillisecond);

@@ -1,13 +1,20 @@
 #include "posting/movingaverage.h"
 
 #include "foundation/settings.h"
+#include "platform/db/connection.h"
 #include "platform/db/query.h"
 #include "platform/db/transaction.h"
 #include "platform/db/valuetext.h"
 #include "posting/postingdb.h"
 
+#include <QHash>
+#include <QSet>
+#include <QStringList>
+
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <vector>
 
 using namespace posting;
 
@@ -92,8 +99,11 @@ Balance Opening(const StartRow& s)
         q.Reset();
     } else {
         q.Reset();
-        b.average = FirstNumber(
-            QStringLiteral("select g_pjjj from jxc_goods where g_sn=:g"), { { QStringLiteral("g"), s.goods } });
+        Statement g = Db().Prepare(QStringLiteral("select g_pjjj from jxc_goods where g_sn=?"));
+        g.Bind(1, s.goods);
+        if (g.Next())
+            b.average = ValueNumber(g.Value(0));
+        g.Reset();
     }
     return b;
 }
@@ -148,34 +158,47 @@ private:
     Statement st_;
 };
 
-void WriteWarehouseCost(const StartRow& s, double average, double value)
-{
-    Run(QStringLiteral("update jxc_kcsp set kc_cbj=:a,kc_zcb=:v where ck_sn=:ck and g_sn=:g"),
-        { { QStringLiteral("a"), Round8(average) }, { QStringLiteral("v"), Round8(value) },
-            { QStringLiteral("ck"), s.warehouse }, { QStringLiteral("g"), s.goods } });
-}
+// The final average and value of a walk, into the warehouse stock row.
+class WarehouseCostWriter {
+public:
+    WarehouseCostWriter()
+        : st_(Db().Prepare(QStringLiteral("update jxc_kcsp set kc_cbj=?,kc_zcb=? where ck_sn=? and g_sn=?")))
+    {
+    }
+    void Write(const QString& goods, const QString& warehouse, double average, double value)
+    {
+        st_.Bind(1, Round8(average));
+        st_.Bind(2, Round8(value));
+        st_.Bind(3, warehouse);
+        st_.Bind(4, goods);
+        st_.Run();
+    }
 
-} // namespace
+private:
+    Statement st_;
+};
 
-void RecalcMovingAverageCost(const QString& rowId, const QString& flag)
-{
-    Walk w;
-    if (!BeginWalk(rowId, w))
-        return;
-    const StartRow& start = w.start;
-    const int qd = QtyDecimals, ad = AmountDecimals, vd = ValueDecimals();
-    Transaction t(Db());
-    double Q = w.opening.qty, V = w.opening.value, A = w.opening.average;
-    RunningWriter running;
-    Query rows(&Db());
-    OpenRowsFrom(rows, start, QStringLiteral("id,gl_flag,gl_sl,gl_je,gl_dj,gl_zcb"), flag == QLatin1String("1"));
-    for (int r = 0; r < rows.RecordCount(); ++r) {
-        const qint64 id = rows.IdAt(r);
-        const QString k = rows.TextAt(r, 1);
-        const double s = ValueNumber(rows.ValueAt(r, 2));
-        const double je = ValueNumber(rows.ValueAt(r, 3));
-        const double dj = ValueNumber(rows.ValueAt(r, 4));
-        const double zcb = ValueNumber(rows.ValueAt(r, 5));
+// One ledger row as the walk reads it.
+struct WalkedRow {
+    qint64 id = 0;
+    QString kind;
+    double qty = 0, amount = 0, price = 0, cost = 0;
+};
+
+// The running quantity, value and average of one (goods, warehouse), carried row
+// by row in (gl_kdrq, id) order.
+class AverageWalk {
+public:
+    explicit AverageWalk(const Balance& opening)
+        : Q(opening.qty), V(opening.value), A(opening.average), qd_(QtyDecimals), ad_(AmountDecimals),
+          vd_(ValueDecimals())
+    {
+    }
+
+    void Step(const WalkedRow& row, RunningWriter& out)
+    {
+        const QString& k = row.kind;
+        const double s = row.qty, je = row.amount, dj = row.price, zcb = row.cost;
         const double beforeQ = Q, beforeV = V;
 
         double Qb = Q, s1 = s, Vb = V, je1 = je;
@@ -193,14 +216,14 @@ void RecalcMovingAverageCost(const QString& rowId, const QString& flag)
             Q -= s;
         }
         if (ReaveragingKind(k, s) && Q != 0 && Qb != 0) {
-            Q = RoundUp(Q, qd);
+            Q = RoundUp(Q, qd_);
             if (Q != 0)
                 A = std::abs(Vb / Qb);
         }
         if (ResetKind(k, s) && Q == 0 && Qb != 0)
             A = std::abs(dj);
-        A = RoundUp(A, ad);
-        Q = RoundUp(Q, qd);
+        A = RoundUp(A, ad_);
+        Q = RoundUp(Q, qd_);
         if (CostReducedKind(k))
             V -= zcb;
         else if (CarriedCostKind(k))
@@ -219,24 +242,170 @@ void RecalcMovingAverageCost(const QString& rowId, const QString& flag)
         }
         if (Q == 0)
             V = 0;
-        V = RoundUp(V, vd);
-        running.Write(id, beforeQ, beforeV, A, Q, V);
+        V = RoundUp(V, vd_);
+        out.Write(row.id, beforeQ, beforeV, A, Q, V);
     }
-    WriteWarehouseCost(start, A, V);
+
+    double Q, V, A;
+
+private:
+    int qd_, ad_, vd_;
+};
+
+using Rows = std::vector<QVector<QVariant>>;
+
+// The walked columns, in the order every read of the walks gives them.
+const QString kWalkColumns = QStringLiteral("a.id,a.gl_flag,a.gl_sl,a.gl_je,a.gl_dj,a.gl_zcb,a.g_sn,a.ck_sn");
+
+// Walks rows [begin, end) of one (goods, warehouse), read in (gl_kdrq, id) order,
+// from the balance before `start.date`, and stores the final cost of the pair.
+void WalkPair(const StartRow& start, const Rows& rows, size_t begin, size_t end, RunningWriter& running,
+    WarehouseCostWriter& cost)
+{
+    AverageWalk walk(Opening(start));
+    for (size_t i = begin; i < end; ++i) {
+        const QVector<QVariant>& r = rows[i];
+        walk.Step({ r[0].toLongLong(), ValueText(r[1]), ValueNumber(r[2]), ValueNumber(r[3]), ValueNumber(r[4]),
+                      ValueNumber(r[5]) },
+            running);
+    }
+    cost.Write(start.goods, start.warehouse, walk.A, walk.V);
+}
+
+QString PairKey(const QString& goods, const QString& warehouse)
+{
+    return goods.toCaseFolded() + QChar(0x1f) + warehouse.toCaseFolded();
+}
+
+// Where each pair's rows lie in rows read in (g_sn, ck_sn, gl_kdrq, id) order.
+struct PairRange {
+    size_t begin = 0, end = 0;
+};
+QHash<QString, PairRange> PairRanges(const Rows& rows)
+{
+    QHash<QString, PairRange> out;
+    for (size_t r = 0; r < rows.size();) {
+        const QString key = PairKey(ValueText(rows[r][6]), ValueText(rows[r][7]));
+        size_t end = r + 1;
+        while (end < rows.size() && PairKey(ValueText(rows[end][6]), ValueText(rows[end][7])) == key)
+            ++end;
+        out.insert(key, { r, end });
+        r = end;
+    }
+    return out;
+}
+
+} // namespace
+
+void RecalcMovingAverageCost(const QString& rowId, const QString& flag)
+{
+    StartRow start;
+    if (!ReadStart(rowId, start))
+        return;
+    // Inside a caller's unit a failed walk fails that whole unit, so no savepoint
+    // per walk: a recalculation runs thousands of them.
+    Transaction t(Db(), Transaction::Nesting::Join);
+    const bool leaveOutDoc = flag == QLatin1String("1");
+    SqlParams p { { QStringLiteral("g"), start.goods }, { QStringLiteral("ck"), start.warehouse },
+        { QStringLiteral("t"), start.date } };
+    if (leaveOutDoc)
+        p.insert(QStringLiteral("djh"), start.docNo);
+    const ResultSet rows = Db().Fetch(QStringLiteral("select ") + kWalkColumns
+            + QStringLiteral(" from jxc_goodslist a where a.g_sn=:g and a.ck_sn=:ck and a.gl_kdrq>=:t")
+            + (leaveOutDoc ? QStringLiteral(" and a.gl_djh<>:djh") : QString())
+            + QStringLiteral(" order by a.gl_kdrq,a.id"),
+        p);
+    RunningWriter running;
+    WarehouseCostWriter cost;
+    WalkPair(start, rows.rows, 0, rows.rows.size(), running, cost);
     t.Commit();
 }
 
-void RecalcMovingAverageCostOfDoc(const QString& docNo, const QString& flag)
+void RecalcMovingAverageCostOfDoc(const QString& docNo, const QString& flag, bool withDiscountGoods)
+{
+    Transaction t(Db(), Transaction::Nesting::Join);
+    const Params doc { { QStringLiteral("djh"), docNo } };
+    // Each (goods, warehouse) of the document from its earliest row: a walk from
+    // there covers every later row. One read gives the rows of every pair.
+    const QString pairs = QStringLiteral("select g_sn,ck_sn,min(gl_kdrq) as t from jxc_goodslist where gl_djh=:djh")
+        + (withDiscountGoods ? QString() : QStringLiteral(" and g_sn<>'00000000'"))
+        + QStringLiteral(" group by g_sn,ck_sn");
+    const ResultSet starts = Db().Fetch(pairs + QStringLiteral(" order by g_sn,ck_sn"), doc);
+    if (starts.rows.empty())
+        return;
+    const ResultSet rows = Db().Fetch(QStringLiteral("select ") + kWalkColumns + QStringLiteral(" from (")
+            + pairs
+            // The document's pairs lead: one seek each into the ledger's walk index.
+            + QStringLiteral(") d cross join jxc_goodslist a where a.g_sn=d.g_sn and a.ck_sn=d.ck_sn "
+                             "and a.gl_kdrq>=d.t")
+            + (flag == QLatin1String("1") ? QStringLiteral(" and a.gl_djh<>:djh") : QString())
+            + QStringLiteral(" order by a.g_sn,a.ck_sn,a.gl_kdrq,a.id"),
+        doc);
+    const QHash<QString, PairRange> ranges = PairRanges(rows.rows);
+    RunningWriter running;
+    WarehouseCostWriter cost;
+    for (const auto& s : starts.rows) {
+        const StartRow start { docNo, ValueText(s[0]), ValueText(s[1]), ValueText(s[2]) };
+        const PairRange range = ranges.value(PairKey(start.goods, start.warehouse));
+        WalkPair(start, rows.rows, range.begin, range.end, running, cost);
+    }
+    t.Commit();
+}
+
+namespace {
+
+// Walks the ledger rows of a run of goods, read whole before anything is written
+// (a table changed under an open read is read in no defined order), pair by pair.
+void WalkChunk(const QString& first, const QString& last, const QString& date, const QString& warehouse,
+    const QSet<QString>& pairs, RunningWriter& running, WarehouseCostWriter& cost)
+{
+    SqlParams p { { QStringLiteral("a"), first }, { QStringLiteral("b"), last }, { QStringLiteral("d"), date } };
+    QString sql = QStringLiteral("select ") + kWalkColumns
+        + QStringLiteral(",a.gl_kdrq from jxc_goodslist a where a.g_sn>=:a and a.g_sn<=:b and a.gl_kdrq>=:d");
+    if (!warehouse.isEmpty()) {
+        sql += QStringLiteral(" and a.ck_sn=:ck");
+        p.insert(QStringLiteral("ck"), warehouse);
+    }
+    const ResultSet rows = Db().Fetch(sql + QStringLiteral(" order by a.g_sn,a.ck_sn,a.gl_kdrq,a.id"), p);
+    for (size_t r = 0; r < rows.rows.size();) {
+        const QVector<QVariant>& head = rows.rows[r];
+        const StartRow start { QString(), ValueText(head[6]), ValueText(head[7]), ValueText(head[8]) };
+        const QString key = PairKey(start.goods, start.warehouse);
+        size_t end = r + 1;
+        while (end < rows.rows.size() && PairKey(ValueText(rows.rows[end][6]), ValueText(rows.rows[end][7])) == key)
+            ++end;
+        if (pairs.contains(key))
+            WalkPair(start, rows.rows, r, end, running, cost);
+        r = end;
+    }
+}
+
+} // namespace
+
+void RecalcMovingAverageCostFrom(const QString& date, const QString& warehouse)
 {
     Transaction t(Db());
-    // The earliest row of each (goods, warehouse): a walk from it covers every later one.
-    Query q(&Db());
-    q.SetSQL(QStringLiteral("select id from (select id,row_number() over (partition by g_sn,ck_sn "
-                            "order by gl_kdrq,id) as n from jxc_goodslist where gl_djh=:djh) x where n=1 order by id"));
-    q.SetParam(QStringLiteral("djh"), docNo);
-    q.Open();
-    for (int r = 0; r < q.RecordCount(); ++r)
-        RecalcMovingAverageCost(q.TextAt(r, 0), flag);
+    SqlParams p;
+    QString sql = QStringLiteral("select g_sn,ck_sn from jxc_kcsp where g_sn<>'00000000'");
+    if (!warehouse.isEmpty()) {
+        sql += QStringLiteral(" and ck_sn=:ck");
+        p.insert(QStringLiteral("ck"), warehouse);
+    }
+    const ResultSet stock = Db().Fetch(sql + QStringLiteral(" order by g_sn,ck_sn"), p);
+    QSet<QString> pairs;
+    QStringList goods; // in the database's order, once each
+    for (const auto& row : stock.rows) {
+        const QString g = ValueText(row[0]);
+        pairs.insert(PairKey(g, ValueText(row[1])));
+        if (goods.isEmpty() || goods.last().compare(g, Qt::CaseInsensitive) != 0)
+            goods << g;
+    }
+    RunningWriter running;
+    WarehouseCostWriter cost;
+    // A few hundred goods a read: a few thousand rows held at a time.
+    constexpr int kChunk = 256;
+    for (int i = 0; i < goods.size(); i += kChunk)
+        WalkChunk(goods[i], goods[std::min<int>(i + kChunk, goods.size()) - 1], date, warehouse, pairs, running, cost);
     t.Commit();
 }
 
@@ -283,7 +452,7 @@ void RecalcMovingAverageCostAll(const QString& rowId, const QString& flag)
         return;
     const StartRow& start = w.start;
     const int qd = QtyDecimals, ad = AmountDecimals, vd = ValueDecimals();
-    Transaction t(Db());
+    Transaction t(Db(), Transaction::Nesting::Join);
     const bool fixedCost = FirstNumber(QStringLiteral("select g_gdcbj from jxc_goods where g_sn=:g"),
                                { { QStringLiteral("g"), start.goods } })
         != 0;
@@ -349,6 +518,6 @@ void RecalcMovingAverageCostAll(const QString& rowId, const QString& flag)
             RepriceSourceLines(k, fixedCost, docNo, start.goods, A0, je);
         A0 = A;
     }
-    WriteWarehouseCost(start, A, V);
+    WarehouseCostWriter().Write(start.goods, start.warehouse, A, V);
     t.Commit();
 }

@@ -12,8 +12,14 @@
 void RecalcMovingAverageCost(const QString& rowId, const QString& flag);
 
 // Once per (goods, warehouse) of the document's ledger rows, from that pair's
-// earliest row: the same result as a walk per row, with fewer walks.
-void RecalcMovingAverageCostOfDoc(const QString& docNo, const QString& flag);
+// earliest row, over one read of all their rows: the same result as a walk per
+// row. Without `withDiscountGoods` the pairs of goods "00000000" are not walked.
+void RecalcMovingAverageCostOfDoc(const QString& docNo, const QString& flag, bool withDiscountGoods = true);
+
+// Every (goods, warehouse) of the stock table other than the discount goods (of one
+// warehouse, or all for an empty one), each walked from its first row on or after
+// the date, in one ordered pass over the ledger: the result of a walk per pair.
+void RecalcMovingAverageCostFrom(const QString& date, const QString& warehouse);
 
 // The repair walk: also re-prices the outgoing rows; flag "1" carries the new cost
 // into the lines and headers of their documents.

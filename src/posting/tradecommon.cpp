@@ -165,15 +165,7 @@ void MoveColorSizeStockOfLines(const QString& detailTable, const QString& lineTa
 
 void WalkGoodsOfDoc(const QString& docNo, bool withDiscountGoods)
 {
-    // All rows of one document share its date, so the smallest id is the earliest row.
-    Query q(&Db());
-    q.SetSQL(QStringLiteral("select min(id) from jxc_goodslist where gl_djh=:djh")
-        + (withDiscountGoods ? QString() : QStringLiteral(" and g_sn<>'00000000'"))
-        + QStringLiteral(" group by g_sn,ck_sn order by min(id)"));
-    q.SetParam(QStringLiteral("djh"), docNo);
-    q.Open();
-    for (int r = 0; r < q.RecordCount(); ++r)
-        RecalcMovingAverageCost(q.TextAt(r, 0), QStringLiteral("0"));
+    RecalcMovingAverageCostOfDoc(docNo, QStringLiteral("0"), withDiscountGoods);
 }
 
 void UpdateMonth(const QString& warehouse, const QString& date)

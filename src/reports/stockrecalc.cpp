@@ -28,19 +28,8 @@ void walkLedgers(const QDate& from, const QString& warehouse)
 {
     // The day as text: every ledger row of the start day ("yyyy-MM-dd HH:mm") is not
     // less than it.
-    SqlParams p { { QStringLiteral("d"), from.toString(QStringLiteral("yyyy-MM-dd")) } };
-    QString sql = QStringLiteral("select (select g.id from jxc_goodslist g where g.ck_sn=k.ck_sn and g.g_sn=k.g_sn "
-                                 "and g.gl_kdrq>=:d order by g.gl_kdrq,g.id limit 1) as first_id "
-                                 "from jxc_kcsp k where k.g_sn<>'00000000'");
-    if (warehouse != QLatin1String("-1")) {
-        sql += QStringLiteral(" and k.ck_sn=:ck");
-        p.insert(QStringLiteral("ck"), warehouse);
-    }
-    sql += QStringLiteral(" order by k.ck_sn,k.g_sn");
-    const ResultSet rows = recalcDb().Fetch(sql, p);
-    for (const auto& row : rows.rows)
-        if (!row[0].isNull())
-            RecalcMovingAverageCost(row[0].toString(), QStringLiteral("0"));
+    RecalcMovingAverageCostFrom(
+        from.toString(QStringLiteral("yyyy-MM-dd")), warehouse == QLatin1String("-1") ? QString() : warehouse);
 }
 
 }

@@ -1,9 +1,11 @@
 #include "postingtest.h"
 
 #include "foundation/globals.h"
+#include "foundation/stockservices.h"
 #include "platform/ui/scriptedprompt.h"
 #include "posting/memberposting.h"
 #include "posting/moneyposting.h"
+#include "posting/movingaverage.h"
 #include "posting/purchaseposting.h"
 #include "posting/salesposting.h"
 #include "posting/tradereversal.h"
@@ -334,3 +336,38 @@ TEST_F(TradeReversalTest, UnknownPrefixIsNotDispatched)
 }
 
 } // namespace
+
+// A fresh account set as the program runs it: the start-up has prepared the month's
+// balance rows and the discount goods' stock rows, and the goods was stocked before.
+// Approving a sale and cancelling it gives every table back as it was.
+TEST_F(PostingTest, ApproveThenCancelOnAFreshSetAfterStartUpRestoresEveryTable)
+{
+    AddCustomer(QStringLiteral("K1"), U("顾客一"));
+    SetWarehouseStock(QStringLiteral("G1"), QStringLiteral("100001"), 5, 10, 5);
+    Sql(QStringLiteral("insert into jxc_tkc (g_sn,ck_sn,color_sn,cm_sn,t_sl) values ('G1','100001','R','S',5)"));
+    Sql(QStringLiteral("update jxc_goods set g_kc=5,g_pjjj=10 where g_sn='G1'"));
+    RecalcMovingAverageCost(
+        QString::number(AddLedgerRow({ QStringLiteral("qc"), QStringLiteral("QC1"), QStringLiteral("2024-05-01 08:00"),
+            QStringLiteral("G1"), QStringLiteral("100001"), 5, 50, 10 })),
+        QStringLiteral("0"));
+    PrepareStockRows(QStringLiteral("2024-05"));
+    AddDocument({ Trade::Sale, QStringLiteral("XS1"), QStringLiteral("2024-05-10 11:00"), QStringLiteral("K1"),
+        QStringLiteral("100001"), QStringLiteral("100001"), 1,
+        { { QStringLiteral("G1"), 2, 30, { { QStringLiteral("R"), QStringLiteral("S"), 2 } } } } });
+    Sql(QStringLiteral("update jxc_lsxssp set ls_cksl=ls_sl where gl_djh='XS1'"));
+    Sql(QStringLiteral("update jxc_lsxsd set ls_sfje=60,ls_kmmc='现金',ls_jsfs='1' where gl_djh='XS1'"));
+    const Snapshot before = TakeSnapshot();
+    ASSERT_EQ(before.tables.at(QStringLiteral("jxc_kcjs")).size(), 2);
+    ApproveSalesDoc(QStringLiteral("XS1"));
+    ASSERT_NE(before, TakeSnapshot());
+
+    ScriptedPrompt prompt;
+    Prompt::Install(&prompt);
+    prompt.Answer(Prompt::Answer::Yes);
+    UnapproveResult.clear();
+    UnapproveDocument(QStringLiteral("XS1"));
+    Prompt::Install(nullptr);
+    EXPECT_EQ(UnapproveResult, QStringLiteral("ok"));
+    const Snapshot after = TakeSnapshot();
+    EXPECT_EQ(before, after) << Difference(before, after).toStdString();
+}

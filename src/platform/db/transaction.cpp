@@ -2,8 +2,11 @@
 
 #include "platform/db/backend.h"
 
-Transaction::Transaction(Connection& c) : c_(c), level_(c.Depth())
+Transaction::Transaction(Connection& c, Nesting nesting)
+    : c_(c), level_(c.Depth()), joined_(nesting == Nesting::Join && level_ > 0)
 {
+    if (joined_)
+        return;
     if (level_ == 0)
         c_.Exec(c_.Require().BeginText());
     else
@@ -27,6 +30,8 @@ void Transaction::Commit()
     if (!active_)
         return;
     active_ = false;
+    if (joined_)
+        return;
     --c_.depth_;
     if (level_ == 0)
         c_.Exec(QStringLiteral("commit"));
@@ -39,6 +44,8 @@ void Transaction::Rollback()
     if (!active_)
         return;
     active_ = false;
+    if (joined_)
+        return;
     --c_.depth_;
     if (!c_.Connected())
         return;

@@ -8,7 +8,11 @@ class Connection;
 // savepoints, so an inner failure can be undone without losing the outer work.
 class Transaction {
 public:
-    explicit Transaction(Connection& c);
+    // Join: inside a caller's unit, no savepoint of its own; its Commit and Rollback
+    // leave the work to the caller, so a failure fails the caller's whole unit. For
+    // small steps that a long run repeats thousands of times. Alone, it is a unit.
+    enum class Nesting { Savepoint, Join };
+    explicit Transaction(Connection& c, Nesting nesting = Nesting::Savepoint);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
@@ -20,5 +24,6 @@ public:
 private:
     Connection& c_;
     int level_;
+    bool joined_;
     bool active_ = true;
 };
