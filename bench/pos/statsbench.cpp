@@ -57,11 +57,12 @@ void BM_DayBookOfOneMonth(benchmark::State& state)
 }
 BENCHMARK(BM_DayBookOfOneMonth)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// April, as for the goods ranking: the shop data's ledger has no sales in odd months.
 void BM_CommissionOfOneMonth(benchmark::State& state)
 {
     TicketShop();
     for (auto _ : state) {
-        ComputeTillCommission(QDate(2015, 5, 1), QDate(2015, 5, 31), QStringLiteral("-1"), 0);
+        ComputeTillCommission(QDate(2015, 4, 1), QDate(2015, 4, 30), QStringLiteral("-1"), 0);
         state.counters["rows"] = F_DataModule->Q(QStringLiteral("Q_Xstj5")).RecordCount();
     }
 }

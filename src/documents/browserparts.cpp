@@ -32,6 +32,7 @@ CatalogueTabs BuildCatalogueTabs(QWidget* parent, QBoxLayout* into, const Catalo
     auto* second = new QHBoxLayout(t.tab2);
     t.tree = new DbTree(t.tab2);
     t.tree->setObjectName(QLatin1String(names.tree));
+    t.tree->UseFolderImages();
     t.tree->SetDataSource(&F_DataModule->D(names.treeSource), QStringLiteral("gc_key"), QStringLiteral("gc_pid"),
         QStringLiteral("gc_name"));
     second->addWidget(t.tree, 1);

@@ -13,37 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-// A folder for a category with sub-categories, a sheet for one without.
-QIcon NodeImage(bool branch)
-{
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (branch) {
-        p.setBrush(QColor(0xE8, 0xB8, 0x4A));
-        p.setPen(QColor(0x9A, 0x6E, 0x12));
-        p.drawRect(1, 4, 14, 10);
-        p.drawRect(1, 2, 6, 3);
-    } else {
-        p.setBrush(QColor(0xF4, 0xF4, 0xF4));
-        p.setPen(QColor(0x5A, 0x7A, 0xA8));
-        p.drawRect(3, 1, 10, 14);
-        p.drawLine(5, 5, 11, 5);
-        p.drawLine(5, 8, 11, 8);
-        p.drawLine(5, 11, 9, 11);
-    }
-    return QIcon(pm);
-}
-
-}
 
 void ExpandBranch(QTreeWidgetItem* node)
 {
@@ -69,7 +40,7 @@ GoodsClassTree::GoodsClassTree(QWidget* parent) : QWidget(parent)
     box->addLayout(search);
     tree = new DbTree(this);
     tree->setObjectName(QStringLiteral("cxDBTreeList1"));
-    tree->SetImages(NodeImage(true), NodeImage(false));
+    tree->UseFolderImages();
     box->addWidget(tree, 1);
     for (const char* line : { "单击右键,在弹出菜单中选择不同", "菜单项进行类别的添加,删除,修改", "等操作" })
         box->addWidget(new QLabel(QString::fromUtf8(line), this));

@@ -3,6 +3,7 @@
 #include "documents/docwindow.h"
 #include "foundation/functionwindows.h"
 #include "platform/grid/datagrid.h"
+#include "platform/grid/dbtree.h"
 #include "platform/grid/matrixgrid.h"
 #include "platform/ui/keyedcombo.h"
 #include "purchasing/cgjhadd.h"
@@ -12,7 +13,9 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSet>
 #include <QTest>
+#include <QTreeWidgetItem>
 
 namespace {
 
@@ -291,3 +294,34 @@ TEST_F(BrowserTest, TheReturnBrowserRefusesGoodsWithoutStock)
 }
 
 } // namespace
+
+namespace {
+
+void CollectNodes(QTreeWidgetItem* node, QList<QTreeWidgetItem*>& into)
+{
+    into << node;
+    for (int i = 0; i < node->childCount(); ++i)
+        CollectNodes(node->child(i), into);
+}
+
+}
+
+TEST_F(BrowserTest, TheCategoryTreeShowsAFolderForBranchesAndASheetForLeaves)
+{
+    Sql(QStringLiteral("insert into jxc_goodsclass (gc_name,gc_pid,gc_cid,gc_sn,gc_jm,gc_key) values "
+                       "('上衣',2,3,'1000001','SY',3)"));
+    b = std::make_unique<TF_Cgjh_Add>();
+    b->Activate();
+    QList<QTreeWidgetItem*> nodes;
+    for (int i = 0; i < b->TreeView->topLevelItemCount(); ++i)
+        CollectNodes(b->TreeView->topLevelItem(i), nodes);
+    QSet<qint64> branchImages;
+    QSet<qint64> leafImages;
+    for (QTreeWidgetItem* n : nodes) {
+        ASSERT_FALSE(n->icon(0).isNull()) << n->text(0).toStdString();
+        (n->childCount() > 0 ? branchImages : leafImages) << n->icon(0).cacheKey();
+    }
+    ASSERT_EQ(branchImages.size(), 1);
+    ASSERT_EQ(leafImages.size(), 1);
+    EXPECT_NE(*branchImages.begin(), *leafImages.begin());
+}

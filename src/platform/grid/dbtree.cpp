@@ -4,14 +4,39 @@
 #include "platform/db/query.h"
 #include "platform/db/valuetext.h"
 
+#include <QColor>
 #include <QHash>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
+#include <QPixmap>
 #include <QSet>
 
 namespace {
 constexpr int KeyRole = Qt::UserRole;
 constexpr int CaptionRole = Qt::UserRole + 1;
+
+QIcon folderImage(bool branch)
+{
+    QPixmap pm(16, 16);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (branch) {
+        p.setBrush(QColor(0xE8, 0xB8, 0x4A));
+        p.setPen(QColor(0x9A, 0x6E, 0x12));
+        p.drawRect(1, 4, 14, 10);
+        p.drawRect(1, 2, 6, 3);
+    } else {
+        p.setBrush(QColor(0xF4, 0xF4, 0xF4));
+        p.setPen(QColor(0x5A, 0x7A, 0xA8));
+        p.drawRect(3, 1, 10, 14);
+        p.drawLine(5, 5, 11, 5);
+        p.drawLine(5, 8, 11, 8);
+        p.drawLine(5, 11, 9, 11);
+    }
+    return QIcon(pm);
+}
 }
 
 DbTree::DbTree(QWidget* parent) : QTreeWidget(parent)
@@ -63,6 +88,13 @@ void DbTree::SetImages(const QIcon& branch, const QIcon& leaf)
     leaf_ = leaf;
     for (int i = 0; i < topLevelItemCount(); ++i)
         ApplyImages(topLevelItem(i));
+}
+
+void DbTree::UseFolderImages()
+{
+    static const QIcon branch = folderImage(true);
+    static const QIcon leaf = folderImage(false);
+    SetImages(branch, leaf);
 }
 
 void DbTree::ApplyImages(QTreeWidgetItem* item)

@@ -21,6 +21,8 @@ public:
         DataSource* ds, const QString& keyField, const QString& parentField, const QString& captionField);
     Query* GetQuery() const { return query_; }
     void SetImages(const QIcon& branch, const QIcon& leaf);
+    // The category images: a folder for a node with children, a sheet for one without.
+    void UseFolderImages();
 
     QTreeWidgetItem* NodeByKey(const QVariant& key) const;
     QVariant KeyOf(const QTreeWidgetItem* node) const;
