@@ -6,6 +6,16 @@
 
 KeyPreview::KeyPreview(QWidget* window, Handler handler) : QObject(window), handler_(std::move(handler)) { }
 
+KeyPreview* KeyPreview::InstallKey(QWidget* window, int key, std::function<void()> action)
+{
+    return Install(window, [key, action = std::move(action)](QKeyEvent* e) {
+        if (e->key() != key)
+            return false;
+        action();
+        return true;
+    });
+}
+
 KeyPreview* KeyPreview::Install(QWidget* window, Handler handler)
 {
     auto* k = new KeyPreview(window, std::move(handler));

@@ -13,6 +13,8 @@ public:
     using Handler = std::function<bool(QKeyEvent*)>;
     // Watches the window and every control it holds now; owned by the window.
     static KeyPreview* Install(QWidget* window, Handler handler);
+    // A window's one shortcut, such as F2 for its search.
+    static KeyPreview* InstallKey(QWidget* window, int key, std::function<void()> action);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -217,12 +217,7 @@ TF_Posxs_Crk::TF_Posxs_Crk(QWidget* parent) : Form(parent)
     connect(btnPrint, &QPushButton::clicked, this, &TF_Posxs_Crk::btnPrintClick);
     connect(btnExport, &QPushButton::clicked, this, &TF_Posxs_Crk::btnExportClick);
     connect(btnExit, &QPushButton::clicked, this, &QDialog::reject);
-    KeyPreview::Install(this, [this](QKeyEvent* e) {
-        if (e->key() != Qt::Key_F2)
-            return false;
-        btnSearchClick();
-        return true;
-    });
+    KeyPreview::InstallKey(this, Qt::Key_F2, [this] { btnSearchClick(); });
 }
 
 TF_Posxs_Crk::~TF_Posxs_Crk()
@@ -303,12 +298,7 @@ TF_Posxs_Crk_Add::TF_Posxs_Crk_Add(QWidget* parent) : Form(parent)
         PosButtonRow(this, { &btnOK, &btnExit }, { QStringLiteral("确定(F5)"), QStringLiteral("取消(Esc)") }));
     connect(btnOK, &QPushButton::clicked, this, &TF_Posxs_Crk_Add::btnOKClick);
     connect(btnExit, &QPushButton::clicked, this, &QDialog::reject);
-    KeyPreview::Install(this, [this](QKeyEvent* e) {
-        if (e->key() != Qt::Key_F5)
-            return false;
-        btnOKClick();
-        return true;
-    });
+    KeyPreview::InstallKey(this, Qt::Key_F5, [this] { btnOKClick(); });
 }
 
 void TF_Posxs_Crk_Add::FormActivate()

@@ -283,12 +283,7 @@ TF_Posxs_Sytj::TF_Posxs_Sytj(QWidget* parent) : Form(parent)
     connect(cxGrid2View, &DataGrid::currentRowChanged, this, [this](int) { setTickets(); });
     connect(cxGrid1View, &DataGrid::rowDoubleClicked, this, [this](int) { ViewPosTicket(statsQuery("Q_Nzjs")); });
     connect(cxGrid3View, &DataGrid::rowDoubleClicked, this, [this](int) { ViewPosTicket(statsQuery("Q_Possytj1")); });
-    KeyPreview::Install(this, [this](QKeyEvent* e) {
-        if (e->key() != Qt::Key_F2)
-            return false;
-        btnSearchClick();
-        return true;
-    });
+    KeyPreview::InstallKey(this, Qt::Key_F2, [this] { btnSearchClick(); });
 }
 
 TF_Posxs_Sytj::~TF_Posxs_Sytj()
@@ -470,12 +465,7 @@ TF_Posxs_Hy::TF_Posxs_Hy(QWidget* parent) : Form(parent)
     connect(btnExit, &QPushButton::clicked, this, [this] { close(); });
     connect(cxPage, &QTabWidget::currentChanged, this, [this](int) { btnSearchClick(); });
     connect(cxGrid1View, &DataGrid::currentRowChanged, this, [this](int) { setLines(); });
-    KeyPreview::Install(this, [this](QKeyEvent* e) {
-        if (e->key() != Qt::Key_F2)
-            return false;
-        btnSearchClick();
-        return true;
-    });
+    KeyPreview::InstallKey(this, Qt::Key_F2, [this] { btnSearchClick(); });
 }
 
 TF_Posxs_Hy::~TF_Posxs_Hy()

@@ -99,12 +99,7 @@ TF_Posxs_Tc::TF_Posxs_Tc(QWidget* parent) : Form(parent)
     connect(btnSearch, &QPushButton::clicked, this, [this] { btnSearchClick(); });
     connect(btnExport, &QPushButton::clicked, this, [this] { btnExportClick(); });
     connect(btnExit, &QPushButton::clicked, this, [this] { close(); });
-    KeyPreview::Install(this, [this](QKeyEvent* e) {
-        if (e->key() != Qt::Key_F2)
-            return false;
-        btnSearchClick();
-        return true;
-    });
+    KeyPreview::InstallKey(this, Qt::Key_F2, [this] { btnSearchClick(); });
 }
 
 TF_Posxs_Tc::~TF_Posxs_Tc()

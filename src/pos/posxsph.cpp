@@ -153,12 +153,7 @@ TF_Posxs_Ph::TF_Posxs_Ph(QWidget* parent) : Form(parent)
         pages[Categories].tab, QStringLiteral("Q_GClass5"), tsplb, [this] { btnSearchClick(Categories); });
 
     connect(cxPage, &QTabWidget::currentChanged, this, [this](int) { cxPageChange(); });
-    KeyPreview::Install(this, [this](QKeyEvent* e) {
-        if (e->key() != Qt::Key_F2)
-            return false;
-        btnSearchClick(ActiveTab());
-        return true;
-    });
+    KeyPreview::InstallKey(this, Qt::Key_F2, [this] { btnSearchClick(ActiveTab()); });
 }
 
 void TF_Posxs_Ph::buildPage(int t, const QString& caption, QWidget* filter, const QString& filterCaption,

@@ -117,12 +117,7 @@ TF_Posxs_Tj::TF_Posxs_Tj(QWidget* parent) : Form(parent)
     connect(btnExport, &QPushButton::clicked, this, [this] { btnExportClick(); });
     connect(btnExit, &QPushButton::clicked, this, [this] { close(); });
     connect(cxGrid1View, &DataGrid::rowDoubleClicked, this, [this](int) { btnViewClick(); });
-    KeyPreview::Install(this, [this](QKeyEvent* e) {
-        if (e->key() != Qt::Key_F2)
-            return false;
-        btnSearchClick();
-        return true;
-    });
+    KeyPreview::InstallKey(this, Qt::Key_F2, [this] { btnSearchClick(); });
 }
 
 TF_Posxs_Tj::~TF_Posxs_Tj()
@@ -232,12 +227,7 @@ TF_Posxs_Tjmx::TF_Posxs_Tjmx(QWidget* parent) : Form(parent)
     connect(btnExport, &QPushButton::clicked, this, [this] { btnExportClick(); });
     connect(btnExit, &QPushButton::clicked, this, [this] { close(); });
     connect(cxGrid1View, &DataGrid::rowDoubleClicked, this, [this](int) { btnViewClick(); });
-    KeyPreview::Install(this, [this](QKeyEvent* e) {
-        if (e->key() != Qt::Key_F2)
-            return false;
-        btnSearchClick();
-        return true;
-    });
+    KeyPreview::InstallKey(this, Qt::Key_F2, [this] { btnSearchClick(); });
 }
 
 TF_Posxs_Tjmx::~TF_Posxs_Tjmx()

@@ -117,13 +117,7 @@ TF_Djcx::TF_Djcx(QWidget* parent) : Form(parent)
     connect(cxGrid1View, &DataGrid::rowDoubleClicked, this, [this](int) { btnChakan2Click(); });
     // A click or a move with the arrow and page keys shows that document's lines.
     connect(cxGrid1View, &DataGrid::currentRowChanged, this, [this](int) { setDjDetail(); });
-    KeyPreview::Install(this, [this](QKeyEvent* e) {
-        if (e->key() == Qt::Key_F2) {
-            btnSearch3Click();
-            return true;
-        }
-        return false;
-    });
+    KeyPreview::InstallKey(this, Qt::Key_F2, [this] { btnSearch3Click(); });
 }
 
 void TF_Djcx::FormActivate()

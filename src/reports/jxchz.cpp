@@ -219,12 +219,7 @@ TF_Jxctj_Cehd::TF_Jxctj_Cehd(TF_Jxchz* summary) : Form(summary), summary_(summar
     form->addLayout(buttons);
     connect(btnSave, &QPushButton::clicked, this, [this] { btnSaveClick(); });
     connect(btnExit, &QPushButton::clicked, this, [this] { btnExitClick(); });
-    KeyPreview::Install(this, [this](QKeyEvent* e) {
-        if (e->key() != Qt::Key_F5)
-            return false;
-        btnSaveClick();
-        return true;
-    });
+    KeyPreview::InstallKey(this, Qt::Key_F5, [this] { btnSaveClick(); });
 }
 
 void TF_Jxctj_Cehd::FormActivate()

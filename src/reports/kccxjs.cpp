@@ -53,13 +53,7 @@ TF_Kccx_Js::TF_Kccx_Js(QWidget* parent) : Form(parent)
 
     connect(btnSave, &QPushButton::clicked, this, [this] { btnSaveClick(); });
     connect(btnExit, &QPushButton::clicked, this, [this] { close(); });
-    KeyPreview::Install(this, [this](QKeyEvent* e) {
-        if (e->key() == Qt::Key_F5) {
-            btnSaveClick();
-            return true;
-        }
-        return false;
-    });
+    KeyPreview::InstallKey(this, Qt::Key_F5, [this] { btnSaveClick(); });
 }
 
 void TF_Kccx_Js::FormActivate()
