@@ -108,17 +108,28 @@ Balance Opening(const StartRow& s)
     return b;
 }
 
+// The ledger rows of the start row's (goods, warehouse) from its date, in walk
+// order, without those of the start row's document when asked.
+QString PairRowsSql(const QString& columns, bool leaveOutDoc)
+{
+    return QStringLiteral("select ") + columns
+        + QStringLiteral(" from jxc_goodslist a where a.g_sn=:g and a.ck_sn=:ck and a.gl_kdrq>=:t")
+        + (leaveOutDoc ? QStringLiteral(" and a.gl_djh<>:djh") : QString())
+        + QStringLiteral(" order by a.gl_kdrq,a.id");
+}
+
+Params PairRowsParams(const StartRow& s, bool leaveOutDoc)
+{
+    Params p { { QStringLiteral("g"), s.goods }, { QStringLiteral("ck"), s.warehouse },
+        { QStringLiteral("t"), s.date } };
+    if (leaveOutDoc)
+        p.insert(QStringLiteral("djh"), s.docNo);
+    return p;
+}
+
 void OpenRowsFrom(Query& q, const StartRow& s, const QString& columns, bool leaveOutDoc)
 {
-    q.SetSQL(QStringLiteral("select ") + columns
-        + QStringLiteral(" from jxc_goodslist where g_sn=:g and ck_sn=:ck and gl_kdrq>=:t")
-        + (leaveOutDoc ? QStringLiteral(" and gl_djh<>:djh") : QString()) + QStringLiteral(" order by gl_kdrq,id"));
-    q.SetParam(QStringLiteral("g"), s.goods);
-    q.SetParam(QStringLiteral("ck"), s.warehouse);
-    q.SetParam(QStringLiteral("t"), s.date);
-    if (leaveOutDoc)
-        q.SetParam(QStringLiteral("djh"), s.docNo);
-    q.Open();
+    OpenWithParams(q, PairRowsSql(columns, leaveOutDoc), PairRowsParams(s, leaveOutDoc));
 }
 
 struct Walk {
@@ -281,15 +292,27 @@ QString PairKey(const QString& goods, const QString& warehouse)
 struct PairRange {
     size_t begin = 0, end = 0;
 };
+QString RowPairKey(const QVector<QVariant>& row)
+{
+    return PairKey(ValueText(row[6]), ValueText(row[7]));
+}
+
+// The end of the run of rows of the pair whose first row is `begin`.
+size_t PairRunEnd(const Rows& rows, size_t begin)
+{
+    const QString key = RowPairKey(rows[begin]);
+    size_t end = begin + 1;
+    while (end < rows.size() && RowPairKey(rows[end]) == key)
+        ++end;
+    return end;
+}
+
 QHash<QString, PairRange> PairRanges(const Rows& rows)
 {
     QHash<QString, PairRange> out;
     for (size_t r = 0; r < rows.size();) {
-        const QString key = PairKey(ValueText(rows[r][6]), ValueText(rows[r][7]));
-        size_t end = r + 1;
-        while (end < rows.size() && PairKey(ValueText(rows[end][6]), ValueText(rows[end][7])) == key)
-            ++end;
-        out.insert(key, { r, end });
+        const size_t end = PairRunEnd(rows, r);
+        out.insert(RowPairKey(rows[r]), { r, end });
         r = end;
     }
     return out;
@@ -306,15 +329,7 @@ void RecalcMovingAverageCost(const QString& rowId, const QString& flag)
     // per walk: a recalculation runs thousands of them.
     Transaction t(Db(), Transaction::Nesting::Join);
     const bool leaveOutDoc = flag == QLatin1String("1");
-    SqlParams p { { QStringLiteral("g"), start.goods }, { QStringLiteral("ck"), start.warehouse },
-        { QStringLiteral("t"), start.date } };
-    if (leaveOutDoc)
-        p.insert(QStringLiteral("djh"), start.docNo);
-    const ResultSet rows = Db().Fetch(QStringLiteral("select ") + kWalkColumns
-            + QStringLiteral(" from jxc_goodslist a where a.g_sn=:g and a.ck_sn=:ck and a.gl_kdrq>=:t")
-            + (leaveOutDoc ? QStringLiteral(" and a.gl_djh<>:djh") : QString())
-            + QStringLiteral(" order by a.gl_kdrq,a.id"),
-        p);
+    const ResultSet rows = Db().Fetch(PairRowsSql(kWalkColumns, leaveOutDoc), PairRowsParams(start, leaveOutDoc));
     RunningWriter running;
     WarehouseCostWriter cost;
     WalkPair(start, rows.rows, 0, rows.rows.size(), running, cost);
@@ -370,11 +385,8 @@ void WalkChunk(const QString& first, const QString& last, const QString& date, c
     for (size_t r = 0; r < rows.rows.size();) {
         const QVector<QVariant>& head = rows.rows[r];
         const StartRow start { QString(), ValueText(head[6]), ValueText(head[7]), ValueText(head[8]) };
-        const QString key = PairKey(start.goods, start.warehouse);
-        size_t end = r + 1;
-        while (end < rows.rows.size() && PairKey(ValueText(rows.rows[end][6]), ValueText(rows.rows[end][7])) == key)
-            ++end;
-        if (pairs.contains(key))
+        const size_t end = PairRunEnd(rows.rows, r);
+        if (pairs.contains(RowPairKey(head)))
             WalkPair(start, rows.rows, r, end, running, cost);
         r = end;
     }
