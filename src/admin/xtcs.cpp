@@ -4,6 +4,7 @@
 #include "foundation/datamodule.h"
 #include "foundation/keypreview.h"
 #include "foundation/settings.h"
+#include "platform/ui/form.h"
 #include "platform/ui/prompt.h"
 
 #include <QCheckBox>
@@ -26,9 +27,7 @@ namespace {
 
 QLineEdit* companyEdit(QWidget* parent, const char* name, int maxLength)
 {
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QString::fromLatin1(name));
-    e->setMaxLength(maxLength);
+    QLineEdit* e = NamedEdit(parent, name, maxLength);
     e->setMaximumWidth(480);
     return e;
 }

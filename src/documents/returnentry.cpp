@@ -7,6 +7,7 @@
 #include "foundation/globals.h"
 #include "foundation/settings.h"
 #include "platform/db/query.h"
+#include "platform/ui/form.h"
 #include "platform/ui/keyedcombo.h"
 
 #include <QBoxLayout>
@@ -17,28 +18,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-QLineEdit* ReturnEdit(QWidget* parent, const char* name, int maxLength)
-{
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QString::fromLatin1(name));
-    e->setMaxLength(maxLength);
-    return e;
-}
-
-} // namespace
-
 void NewReturnBottom(QWidget* tab, QBoxLayout* box, const ReturnBottomText& text, const ReturnBottom& b)
 {
     auto* grid = new QGridLayout;
     box->addLayout(grid);
     grid->addWidget(NamedLabel(tab, text.payable), 0, 0);
-    b.payable = ReturnEdit(tab, "tyfje", 32767);
+    b.payable = NamedEdit(tab, "tyfje", 32767);
     b.payable->setReadOnly(true);
     grid->addWidget(b.payable, 0, 1);
     grid->addWidget(NamedLabel(tab, text.paid), 0, 2);
-    b.paid = ReturnEdit(tab, text.paidName, 32767);
+    b.paid = NamedEdit(tab, text.paidName, 32767);
     grid->addWidget(b.paid, 0, 3);
     grid->addWidget(NamedLabel(tab, text.rest), 0, 4);
     grid->addWidget(NamedLabel(tab, "经办人："), 1, 0);
@@ -48,7 +37,7 @@ void NewReturnBottom(QWidget* tab, QBoxLayout* box, const ReturnBottomText& text
     b.handlerButton->hide();
     grid->addLayout(FieldWithButton(b.handler, b.handlerButton), 1, 1);
     grid->addWidget(NamedLabel(tab, "备         注："), 1, 2);
-    b.note = ReturnEdit(tab, "tnote", 200);
+    b.note = NamedEdit(tab, "tnote", 200);
     if (text.notePicker) {
         b.noteButton = NamedButton(tab, "btnDjbz", "…");
         b.noteButton->hide();
@@ -58,9 +47,9 @@ void NewReturnBottom(QWidget* tab, QBoxLayout* box, const ReturnBottomText& text
     }
     b.invoiceLabel = NamedLabel(tab, "发票号：", text.invoiceLabel);
     grid->addWidget(b.invoiceLabel, 2, 0);
-    b.invoiceNo = ReturnEdit(tab, "tfpno", 32);
+    b.invoiceNo = NamedEdit(tab, "tfpno", 32);
     grid->addWidget(b.invoiceNo, 2, 1);
-    b.invoiceAmount = ReturnEdit(tab, "tfpje", 32767);
+    b.invoiceAmount = NamedEdit(tab, "tfpje", 32767);
     grid->addWidget(b.invoiceAmount, 2, 2);
     b.save = NamedButton(tab, "btnOK", "保存(F5)");
     b.leave = NamedButton(tab, "btnCancel", "退出(Esc)");
@@ -76,7 +65,7 @@ QGridLayout* NewReturnHead(QWidget* tab, QBoxLayout* box, const ReturnHeadText& 
     auto* head = new QGridLayout;
     box->addLayout(head);
     head->addWidget(NamedLabel(tab, text.partner), 0, 0);
-    partner = ReturnEdit(tab, text.partnerName, 32);
+    partner = NamedEdit(tab, text.partnerName, 32);
     partner->setToolTip(QStringLiteral("输入编号,名称,拼音简码,联系电话,联系地址进行查询"));
     choose = NamedButton(tab, "btnSeleGhs", "…");
     head->addLayout(FieldWithButton(partner, choose), 0, 1);

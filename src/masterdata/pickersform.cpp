@@ -43,14 +43,6 @@ QPushButton* AddButton(QBoxLayout* row, QWidget* parent, const QString& caption,
     return b;
 }
 
-QLineEdit* NamedEdit(QWidget* parent, const char* name, int maxLength)
-{
-    auto* e = new QLineEdit(parent);
-    e->setObjectName(QString::fromLatin1(name));
-    e->setMaxLength(maxLength);
-    return e;
-}
-
 void InformRefusal(const QString& text)
 {
     Prompt::Info(text, Prompt::kInfoCaption, Prompt::Icon::Information);

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/ui/form.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -19,8 +21,6 @@ QPushButton* AddButton(QBoxLayout* row, QWidget* parent, const QString& caption,
 // The closing row of a dialog: the confirm button (also F5) and the one that closes it.
 void AddDialogButtons(
     QBoxLayout* box, Form* form, const QString& confirm, const QString& close, std::function<void()> onConfirm);
-// A line edit with its object name and length limit.
-QLineEdit* NamedEdit(QWidget* parent, const char* name, int maxLength);
 // A refusal in the box captioned "系统提示".
 void InformRefusal(const QString& text);
 // The search line of a list: label, the edit tkey (typed punctuation discarded) and

@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QShowEvent>
 #include <vector>
 
@@ -95,4 +96,12 @@ void Form::reject()
     if (!closeApproved_ && !FormCloseQuery())
         return;
     QDialog::reject();
+}
+
+QLineEdit* NamedEdit(QWidget* parent, const char* name, int maxLength)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setMaxLength(maxLength);
+    return e;
 }

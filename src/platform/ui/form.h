@@ -1,6 +1,8 @@
 #pragma once
 #include <QDialog>
 
+class QLineEdit;
+
 // The base of every window: a dialog whose activation step runs each time it is
 // shown, that may close on Esc, asks before closing, and takes the operator's font size.
 class Form : public QDialog {
@@ -49,3 +51,6 @@ private:
     bool closeApproved_ = false;
     int activations_ = 0;
 };
+
+// A line edit with its object name and length limit.
+QLineEdit* NamedEdit(QWidget* parent, const char* name, int maxLength);
