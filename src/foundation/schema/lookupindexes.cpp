@@ -1,14 +1,43 @@
 #include "foundation/schema/tabledef.h"
 
 #include "platform/db/connection.h"
+#include "platform/db/dberror.h"
+#include "platform/db/query.h"
+#include "platform/db/transaction.h"
 
+#include <QSet>
 #include <QStringList>
 
 // Indexes for the lookups the postings repeat: the ledger walk of one goods in one
 // warehouse, the running balances of one partner or account, the colour-by-size
 // stock of one combination and the rows of one document line.
-void CreateLookupIndexes(Connection& c, const TableDef& t)
+void CreateLookupIndexes(Connection& c, const TableDef& t, const QSet<QString>* present)
 {
+    const auto create = [&](const QString& index, const QString& columns) {
+        const QString sql
+            = QStringLiteral("create index if not exists %1 on %2 (%3)").arg(index, QLatin1String(t.name), columns);
+        if (!present) {
+            c.Exec(sql);
+            return;
+        }
+        if (present->contains(index))
+            return;
+        // On an existing set another operator logging in at the same moment may build
+        // the same index; his copy serves as well, so a refusal here stops no login.
+        Transaction step(c);
+        try {
+            c.Exec(sql);
+            step.Commit();
+        } catch (const DbError&) {
+            step.Rollback();
+        }
+    };
+    const QLatin1String name(t.name);
+    // Drawing the next document number looks up the day's largest number.
+    for (const ColumnDef& col : t.columns)
+        if (qstrcmp(col.name, "gl_djh") == 0)
+            create(QStringLiteral("ix_%1_gl_djh").arg(name), QStringLiteral("gl_djh"));
+
     static const struct {
         const char* table;
         const char* name;
@@ -51,13 +80,24 @@ void CreateLookupIndexes(Connection& c, const TableDef& t)
     };
     for (const auto& ix : kIndexes)
         if (qstrcmp(ix.table, t.name) == 0)
-            c.Exec(QStringLiteral("create index if not exists %1 on %2 (%3)")
-                       .arg(QLatin1String(ix.name), QLatin1String(ix.table), QLatin1String(ix.columns)));
+            create(QLatin1String(ix.name), QLatin1String(ix.columns));
     // Colour-by-size rows are found by the line they belong to.
-    const QLatin1String name(t.name);
     if (!name.endsWith(QLatin1String("mx")))
         return;
     for (const ColumnDef& col : t.columns)
         if (qstrcmp(col.name, "tid") == 0)
-            c.Exec(QStringLiteral("create index if not exists ix_%1_tid on %1 (tid)").arg(name));
+            create(QStringLiteral("ix_%1_tid").arg(name), QStringLiteral("tid"));
+}
+
+void CreateMissingLookupIndexes(Connection& c)
+{
+    const QString sql = c.IsServer()
+        ? QStringLiteral("select indexname from pg_indexes where schemaname=current_schema()")
+        : QStringLiteral("select name from sqlite_master where type='index'");
+    QSet<QString> present;
+    for (const QString& name : SelectColumn(c, sql))
+        present.insert(name.toLower());
+    for (const QString& table : c.TableNames())
+        if (const TableDef* t = FindTableDef(table))
+            CreateLookupIndexes(c, *t, &present);
 }

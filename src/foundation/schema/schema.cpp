@@ -100,10 +100,6 @@ void Build(Connection& c, const TableDef& t)
 {
     c.Exec(QStringLiteral("drop table if exists ") + QLatin1String(t.name));
     c.Exec(CreateTableText(t));
-    // Drawing the next document number looks up the day's largest number.
-    for (const ColumnDef& col : t.columns)
-        if (qstrcmp(col.name, "gl_djh") == 0)
-            c.Exec(QStringLiteral("create index ix_%1_gl_djh on %1 (gl_djh)").arg(QLatin1String(t.name)));
     CreateLookupIndexes(c, t);
     if (t.seed)
         t.seed(c);
@@ -294,6 +290,9 @@ void UpgradeSchema(Connection& c)
             c.Exec(QStringLiteral("alter table ") + table + QStringLiteral(" add column ") + QLatin1String(late.column)
                 + QLatin1Char(' ') + ColumnDeclaration(QLatin1String(late.type)));
     }
+    // Indexes added after a set was made speed up its lookups as well; only missing
+    // ones are built (one catalogue read otherwise).
+    CreateMissingLookupIndexes(c);
     // Text order is date order for "yyyy-MM-dd"; an empty or missing stamp is older.
     if (SelectScalar(c, QStringLiteral("select cs_employdate from jxc_xtcs")) >= SchemaStamp()) {
         t.Commit();

@@ -27,6 +27,7 @@ void ClearBusinessData(Connection& c);
 void ClearBusinessDataAndStock(Connection& c);
 
 // The login-time stamp: brings an older account set up to the current schema date.
+// Whatever the stamp, columns and lookup indexes added since a set was made are added.
 void UpgradeSchema(Connection& c);
 
 // The tables CreateAllTables builds, in build order.

@@ -1,4 +1,5 @@
 #pragma once
+#include <QSet>
 #include <QString>
 #include <QVariant>
 #include <span>
@@ -62,8 +63,11 @@ std::span<const TableDef> MemberTables();
 std::span<const TableDef> SettingsTables();
 std::span<const TableDef> WorkTables();
 
-// The indexes of the postings' lookups on a table just created (lookupindexes.cpp).
-void CreateLookupIndexes(Connection& c, const TableDef& t);
+// The indexes of the postings' lookups on a table (lookupindexes.cpp); those named in
+// `present` (lower case) are taken to exist already.
+void CreateLookupIndexes(Connection& c, const TableDef& t, const QSet<QString>* present = nullptr);
+// Builds the lookup indexes an existing set lacks (it was made before they were added).
+void CreateMissingLookupIndexes(Connection& c);
 
 // The definition of a table by name, or nullptr.
 const TableDef* FindTableDef(const QString& table);

@@ -178,4 +178,23 @@ TEST_F(UpgradeTest, SmsGatewayColumnsAreAddedWhateverTheStamp)
     EXPECT_EQ(c.ColumnNames("jxc_smscs").size(), columns.size());
 }
 
+TEST_F(UpgradeTest, LookupIndexesMissingFromAnOlderSetAreBuiltWhateverTheStamp)
+{
+    CreateAllTables(c);
+    const QString indexes = c.IsServer() ? "select count(*) from pg_indexes where schemaname=current_schema()"
+                                         : "select count(*) from sqlite_master where type='index'";
+    const QString all = Scalar(indexes);
+    c.Exec("drop index ix_jxc_posxsd_xsrq; drop index ix_jxc_goodslist_walk; drop index ix_jxc_jhspmx_tid; "
+           "drop index ix_jxc_jhd_gl_djh");
+    c.Exec("update jxc_xtcs set cs_employdate='2023-04-30'");
+    UpgradeSchema(c);
+    EXPECT_EQ(Scalar(indexes), all);
+    const QString walk = c.IsServer() ? "select indexdef from pg_indexes where indexname='ix_jxc_goodslist_walk'"
+                                      : "select sql from sqlite_master where name='ix_jxc_goodslist_walk'";
+    EXPECT_TRUE(Scalar(walk).contains("g_sn")) << Scalar(walk).toStdString();
+    // Found at the next login, nothing is built twice.
+    UpgradeSchema(c);
+    EXPECT_EQ(Scalar(indexes), all);
+}
+
 }
