@@ -135,6 +135,12 @@ int CopyPickedLines(
     return copied;
 }
 
+QString ListedGoodsColumns()
+{
+    return QStringLiteral("a.id,a.g_sn,a.g_name,a.g_jm,a.dw_name,a.gg_name,a.color_name,a.g_sj,a.g_jj,a.g_kc,a.g_sptm,"
+                          "a.g_xspl,a.gc_sn,a.ghs_sn");
+}
+
 void OpenGoodsList(Query& list, const GoodsListQuery& statement, int pageRows)
 {
     list.Close();

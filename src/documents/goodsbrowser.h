@@ -19,6 +19,12 @@ struct GoodsListQuery {
     QHash<QString, QVariant> params;
 };
 
+// The goods fields (alias "a") the sales browsers show, search and sort by: a shop's
+// catalogue is large and the lists hold every row, so they read no more than these.
+QString ListedGoodsColumns();
+// Rows fetched when a long goods list opens; the rest follow as it is scrolled or searched.
+constexpr int kGoodsListPage = 200;
+
 // List modes of the purchase browsers: "1" all goods, "2" the warehouse's goods,
 // "3" goods bought from the supplier. With bindOperatorWarehouse mode "2" lists all
 // goods with the warehouse stock, empty where there is none; without it only goods

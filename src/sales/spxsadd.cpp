@@ -31,14 +31,6 @@ TF_Spxs_Add* F_Spxs_Add = nullptr;
 
 namespace {
 
-// The goods fields the lists show, search and sort by: a shop's catalogue is large,
-// and the lists hold every row.
-// Rows fetched when a list opens; the rest follow as the list is scrolled or searched.
-constexpr int kGoodsPage = 200;
-
-const char* const kListedGoods = "a.id,a.g_sn,a.g_name,a.g_jm,a.dw_name,a.gg_name,a.color_name,a.g_sj,a.g_jj,a.g_kc,"
-                                 "a.g_sptm,a.g_xspl,a.gc_sn,a.ghs_sn";
-
 } // namespace
 
 GoodsListQuery SalesGoodsList(bool byCustomer, bool zeroStockAllowed, bool onlyWarehouse, const QString& warehouse,
@@ -48,13 +40,13 @@ GoodsListQuery SalesGoodsList(bool byCustomer, bool zeroStockAllowed, bool onlyW
     q.params.insert(QStringLiteral("ck"), warehouse);
     QString sql;
     if (zeroStockAllowed)
-        sql = QStringLiteral("select ") + QLatin1String(kListedGoods)
+        sql = QStringLiteral("select ") + ListedGoodsColumns()
             + QStringLiteral(",coalesce(b.kc_sl,0) as kc_sl from jxc_goods a ")
             + (onlyWarehouse ? QStringLiteral("inner") : QStringLiteral("left outer"))
             + QStringLiteral(" join jxc_kcsp b on b.g_sn=a.g_sn and b.ck_sn=:ck where a.g_jy=0 "
                              "and a.g_sn<>'00000000'");
     else
-        sql = QStringLiteral("select ") + QLatin1String(kListedGoods)
+        sql = QStringLiteral("select ") + ListedGoodsColumns()
             + QStringLiteral(",b.kc_sl from jxc_goods a,jxc_kcsp b where b.g_sn=a.g_sn and b.ck_sn=:ck "
                              "and b.kc_sl>0 and a.g_jy=0 and a.g_sn<>'00000000'");
     if (byCustomer) {
@@ -75,7 +67,7 @@ GoodsListQuery GiftGoodsList(bool zeroStockAllowed, const QString& warehouse, co
 {
     GoodsListQuery q;
     q.params.insert(QStringLiteral("ck"), warehouse);
-    QString sql = QStringLiteral("select ") + QLatin1String(kListedGoods)
+    QString sql = QStringLiteral("select ") + ListedGoodsColumns()
         + QStringLiteral(",b.kc_sl from jxc_goods a,jxc_kcsp b where a.g_sn=b.g_sn and a.g_jy=0 "
                          "and a.g_iszp<>0 and b.ck_sn=:ck");
     if (!category.isEmpty()) {
@@ -326,7 +318,7 @@ void TF_Spxs_Add::cxPageChange()
         : SalesGoodsList(chkKh->isChecked(), IsTrue(AllowZeroStockOut), !chkCk->isHidden() && chkCk->isChecked(),
             BrowseWarehouseSn, BrowseCustomerSn, category);
     // The gift list's order has ties, so it is fetched whole.
-    OpenGoodsList(ActiveQuery(), list, variant_.gift ? 0 : kGoodsPage);
+    OpenGoodsList(ActiveQuery(), list, variant_.gift ? 0 : kGoodsListPage);
     // The list's default order is no sort of the grid; the hook ignores this reset.
     loading_ = true;
     ActiveList()->ClearSort();

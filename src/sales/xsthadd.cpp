@@ -202,13 +202,7 @@ void TF_Xsth_Add::cxPageChange()
     }
     const GoodsListQuery list
         = CustomerReturnGoodsList(OnlyCustomerGoods(), BrowseWarehouseSn, BrowseCustomerSn, category);
-    Query& q = ActiveQuery();
-    q.Close();
-    q.ClearParams();
-    q.SetSQL(list.sql);
-    for (auto it = list.params.begin(); it != list.params.end(); ++it)
-        q.SetParam(it.key(), it.value());
-    q.Open();
+    OpenGoodsList(ActiveQuery(), list, kGoodsListPage);
     loading_ = true;
     ActiveList()->ClearSort();
     loading_ = false;

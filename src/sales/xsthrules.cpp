@@ -185,11 +185,13 @@ GoodsListQuery CustomerReturnGoodsList(
     if (onlyCustomerGoods) {
         q.params.insert(QStringLiteral("ck"), warehouse);
         q.params.insert(QStringLiteral("kh"), customer);
-        sql = QStringLiteral("select a.*,b.kc_sl from jxc_goods a,jxc_kcsp b where a.g_sn=b.g_sn and b.ck_sn=:ck and "
+        sql = QStringLiteral("select ") + ListedGoodsColumns()
+            + QStringLiteral(",b.kc_sl from jxc_goods a,jxc_kcsp b where a.g_sn=b.g_sn and b.ck_sn=:ck and "
                              "a.g_jy=0 and a.g_sn<>'00000000' and a.g_sn in (select x.g_sn from jxc_lsxssp x,"
                              "jxc_lsxsd y where x.gl_djh=y.gl_djh and y.ls_status=1 and y.ck_sn=:ck and y.kh_sn=:kh)");
     } else {
-        sql = QStringLiteral("select a.*,a.g_kc as kc_sl from jxc_goods a where a.g_jy=0 and a.g_sn<>'00000000'");
+        sql = QStringLiteral("select ") + ListedGoodsColumns()
+            + QStringLiteral(",a.g_kc as kc_sl from jxc_goods a where a.g_jy=0 and a.g_sn<>'00000000'");
     }
     if (!category.isEmpty()) {
         q.params.insert(QStringLiteral("gc"), category);
