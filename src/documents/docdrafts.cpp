@@ -213,6 +213,15 @@ void UpdatePendingAmounts(const DocKind& kind, const QString& number, bool paidD
             p);
 }
 
+void RefreshPendingAmounts(const DocKind& kind, const QString& number, bool paidDefaultsToZero, Query& headers)
+{
+    if (number.isEmpty())
+        return;
+    UpdatePendingAmounts(kind, number, paidDefaultsToZero);
+    headers.Requery();
+    headers.Locate(QStringLiteral("gl_djh"), number);
+}
+
 bool ApproveDocument(const DocKind& kind, const QString& number, const QString& approvingOperator)
 {
     const Params n { { QStringLiteral("n"), number } };

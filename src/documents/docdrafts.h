@@ -3,6 +3,8 @@
 
 #include <QString>
 
+class Query;
+
 // The plain routines behind every document window (no widgets): the operator's
 // draft lines, number redraws, the line arithmetic, the totals of a draft and of a
 // pending document, approval, and the deletion of pending lines and documents.
@@ -86,6 +88,9 @@ double DraftPayable(const DocKind& kind, const QString& number);
 // rest on account (settle mode 1) and the paid amount defaulting to zero only the
 // payable follows.
 void UpdatePendingAmounts(const DocKind& kind, const QString& number, bool paidDefaultsToZero);
+// The same after a pending document's lines changed, then its pending list read again
+// with the document current; nothing when no document is chosen.
+void RefreshPendingAmounts(const DocKind& kind, const QString& number, bool paidDefaultsToZero, Query& headers);
 
 // ---- approval ----
 // Approves and posts one document in one transaction: duplicate drafts under the

@@ -404,12 +404,7 @@ void TF_Cgd::btnDeleClick()
 
 void TF_Cgd::updateCheckShdjYfje()
 {
-    const QString number = SelectedPendingNo();
-    if (number.isEmpty())
-        return;
-    UpdatePendingAmounts(doc.Kind(), number, IsTrue(PurchasePayDefault));
-    Q_Shdj.Requery();
-    Q_Shdj.Locate(QStringLiteral("gl_djh"), number);
+    RefreshPendingAmounts(doc.Kind(), SelectedPendingNo(), IsTrue(PurchasePayDefault), Q_Shdj);
 }
 
 void TF_Cgd::btn_DateClick()

@@ -318,12 +318,7 @@ void TF_Cgjh::checkDj(const QString& number)
 
 void TF_Cgjh::updateCheckShdjYfje()
 {
-    const QString number = SelectedPendingNo();
-    if (number.isEmpty())
-        return;
-    UpdatePendingAmounts(doc.Kind(), number, IsTrue(PurchasePayDefault));
-    Q_Shdj.Requery();
-    Q_Shdj.Locate(QStringLiteral("gl_djh"), number);
+    RefreshPendingAmounts(doc.Kind(), SelectedPendingNo(), IsTrue(PurchasePayDefault), Q_Shdj);
 }
 
 void TF_Cgjh::btnDeleClick()

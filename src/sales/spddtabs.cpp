@@ -337,12 +337,7 @@ void TF_Spdd::setShspList()
 
 void TF_Spdd::updateCheckShdjYfje()
 {
-    const QString number = SelectedPendingNo();
-    if (number.isEmpty())
-        return;
-    UpdatePendingAmounts(doc.Kind(), number, IsTrue(SalesCollectDefault));
-    Q_Shdj.Requery();
-    Q_Shdj.Locate(QStringLiteral("gl_djh"), number);
+    RefreshPendingAmounts(doc.Kind(), SelectedPendingNo(), IsTrue(SalesCollectDefault), Q_Shdj);
 }
 
 void TF_Spdd::btnAddClick()

@@ -363,12 +363,7 @@ void TF_Spxs::ReopenPending(const QString& number)
 
 void TF_Spxs::updateCheckShdjYfje()
 {
-    const QString number = SelectedPendingNo();
-    if (number.isEmpty())
-        return;
-    UpdatePendingAmounts(doc.Kind(), number, IsTrue(SalesCollectDefault));
-    Q_Shdj.Requery();
-    Q_Shdj.Locate(QStringLiteral("gl_djh"), number);
+    RefreshPendingAmounts(doc.Kind(), SelectedPendingNo(), IsTrue(SalesCollectDefault), Q_Shdj);
 }
 
 void TF_Spxs::btnDeleClick()
