@@ -17,17 +17,17 @@ namespace {
 
 // The shared set leaves the ledger's running balances to a walk, so no pair has a
 // balance to compare and the check lists nothing. Give each pair's last ledger row
-// the balance a walk would leave when the ledger and the stock agree, and for one
+// its stock as the balance, as where the ledger and the stock agree, and for one
 // pair in twenty (5,000 pairs, 10,000 colour and size rows) a balance one to three
 // pieces below the stock: a share of sales that reached the ledger but not the
 // stock, as after an interrupted posting. In the generated ledger a pair's rows are
 // numbered in date order, so its last row has its highest id.
 void giveLedgerBalances(Connection& c)
 {
-    c.Exec(QStringLiteral(
-        "update jxc_goodslist set gl_kc=(select k.kc_sl from jxc_kcsp k where k.g_sn=jxc_goodslist.g_sn "
-        "and k.ck_sn=jxc_goodslist.ck_sn)-case when id%20=0 then 1+id%3 else 0 end "
-        "where id in (select max(id) from jxc_goodslist group by g_sn,ck_sn)"));
+    c.Exec(
+        QStringLiteral("update jxc_goodslist set gl_kc=(select k.kc_sl from jxc_kcsp k where k.g_sn=jxc_goodslist.g_sn "
+                       "and k.ck_sn=jxc_goodslist.ck_sn)-case when id%20=0 then 1+id%3 else 0 end "
+                       "where id in (select max(id) from jxc_goodslist group by g_sn,ck_sn)"));
     c.Exec(QStringLiteral("update jxc_goodslist set gl_kczje=gl_kc*gl_dj where gl_kc is not null"));
 }
 
@@ -60,6 +60,7 @@ const HeaderKind kHeaderKinds[] = {
 // 50,000 documents: 2,000 a month from 2014-01 to 2015-12 (48,000), three in five
 // of them sales, the rest goods-in, returns, transfers, losses and overflows, one
 // in fifty not approved. Partners, warehouses and the handler are those of the set.
+// The query reads the headers alone, so their lines are not generated.
 void giveDocumentHeaders(Connection& c)
 {
     const int perMonth = 2000;
@@ -69,7 +70,8 @@ void giveDocumentHeaders(Connection& c)
                               .arg(QLatin1String(k.date), QLatin1String(k.status), QLatin1String(k.note),
                                   QLatin1String(k.warehouse));
         QString values = QStringLiteral(
-            "'$PREFIX'||printf('%02d%02d%02d%04d',y%100,m,d,i%$PER),printf('%04d-%02d-%02d %02d:%02d',y,m,d,8+i%10,i%60),"
+            "'$PREFIX'||printf('%02d%02d%02d%04d',y%100,m,d,i%$PER),printf('%04d-%02d-%02d "
+            "%02d:%02d',y,m,d,8+i%10,i%60),"
             "case when i%50=49 then 0 else 1 end,'',case i%5 when 0 then '100001' else 'W'||(1+i%5) end,"
             "'100001','admin'");
         if (k.partner) {
