@@ -69,11 +69,10 @@ void giveDocumentHeaders(Connection& c)
         QString columns = QStringLiteral("gl_djh,%1,%2,%3,%4,u_sn,a_name")
                               .arg(QLatin1String(k.date), QLatin1String(k.status), QLatin1String(k.note),
                                   QLatin1String(k.warehouse));
-        QString values = QStringLiteral(
-            "'$PREFIX'||printf('%02d%02d%02d%04d',y%100,m,d,i%$PER),printf('%04d-%02d-%02d "
-            "%02d:%02d',y,m,d,8+i%10,i%60),"
-            "case when i%50=49 then 0 else 1 end,'',case i%5 when 0 then '100001' else 'W'||(1+i%5) end,"
-            "'100001','admin'");
+        QString values = QStringLiteral("'$PREFIX'||printf('%02d%02d%02d%04d',y%100,m,d,i%$PER),"
+                                        "printf('%04d-%02d-%02d %02d:%02d',y,m,d,8+i%10,i%60),"
+                                        "case when i%50=49 then 0 else 1 end,'',"
+                                        "case i%5 when 0 then '100001' else 'W'||(1+i%5) end,'100001','admin'");
         if (k.partner) {
             columns += QLatin1Char(',') + QLatin1String(k.partner);
             // Customers are K1000.., suppliers S1000.., a thousand of each.
