@@ -3,8 +3,7 @@
 // summary of one month in either mode under 1 s; the current stock over all
 // warehouses under 300 ms; the ledger's stock at a cut-off in one warehouse under
 // 1 s; the detail of one month under 1 s; the recalculation of the running
-// balances of all warehouses from the first date under 10 s; the stock check list
-// under 2 s; the document query of one month under 500 ms.
+// balances of all warehouses from the first date under 10 s.
 #include "shopdata.h"
 #include "widgetbench.h"
 
@@ -94,24 +93,6 @@ void BM_RecalcAllWarehousesFromTheFirstDate(benchmark::State& state)
     }
 }
 BENCHMARK(BM_RecalcAllWarehousesFromTheFirstDate)->Unit(benchmark::kMillisecond)->Iterations(1);
-
-void BM_StockCheckList(benchmark::State& state)
-{
-    Query& list = Module().Q(QStringLiteral("Q_GhsDjFk"));
-    for (auto _ : state) {
-        OpenStockCheckList(list, QStringLiteral("-1"), QString());
-        state.counters["rows"] = list.RecordCount();
-    }
-}
-BENCHMARK(BM_StockCheckList)->Unit(benchmark::kMillisecond)->Iterations(1);
-
-void BM_DocumentQueryOfOneMonth(benchmark::State& state)
-{
-    Module();
-    for (auto _ : state)
-        Open(state, "Q_Djcx1", DocumentQueryStatement(QDate(2015, 5, 1), QDate(2015, 5, 31), QString()));
-}
-BENCHMARK(BM_DocumentQueryOfOneMonth)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 
