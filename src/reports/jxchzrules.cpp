@@ -67,9 +67,17 @@ public:
                 if (!part.values[figure].isEmpty())
                     terms << QStringLiteral("case when (") + part.where + QStringLiteral(") then ")
                             + part.values[figure] + QStringLiteral(" else 0 end");
-            sums << (terms.isEmpty() ? QStringLiteral("0")
-                                     : QStringLiteral("sum(case when ") + period + QStringLiteral(" then ")
-                        + terms.join(QLatin1Char('+')) + QStringLiteral(" else 0 end) as f") + QString::number(figure));
+            if (terms.isEmpty()) {
+                sums << QStringLiteral("0");
+                continue;
+            }
+            // The rows read end with the period: those before it (when the closing
+            // range starts earlier) count towards the balances only.
+            QString counted = terms.join(QLatin1Char('+'));
+            if (!f_.periodOnly)
+                counted = QStringLiteral("case when a.gl_kdrq>='") + f_.from.toString(QStringLiteral("yyyy-MM-dd"))
+                    + QStringLiteral("' then ") + counted + QStringLiteral(" else 0 end");
+            sums << QStringLiteral("sum(") + counted + QStringLiteral(") as f") + QString::number(figure);
         }
         const auto figure = [&sums](int n) {
             return sums[n] == QLatin1String("0") ? QStringLiteral("0") : QStringLiteral("p.f") + QString::number(n);
