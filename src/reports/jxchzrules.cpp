@@ -48,51 +48,66 @@ public:
         AddSums(values, where);
     }
 
-    // The movements in one pass over the period's rows: one scratch row per goods and
-    // warehouse, each figure the sum of what every matching part adds to it.
-    void InsertMovements() const
+    // One scratch row per goods, in one pass down the ledger's walk index: the rows of
+    // each goods and warehouse up to the end of the closing range, whose movements
+    // count only inside the period (rows before it are read from the index alone),
+    // then the balances after its last row there (the latest date, then the greatest
+    // id) and after its last row before the period, which a pair without one shows
+    // as 0. The discount goods has no balances, only the figures of its parts.
+    void InsertGoodsRows(const std::function<QString(const QString&)>& closingRange) const
     {
-        QStringList sums;
+        const QString period = PeriodCondition(QStringLiteral("a.gl_kdrq"), f_.from, f_.to);
         QStringList conditions;
         for (const Part& part : parts_)
             conditions << QStringLiteral("(") + part.where + QLatin1Char(')');
+        QStringList sums;
         for (int figure = 0; figure < int(Figures().size()); ++figure) {
             QStringList terms;
             for (const Part& part : parts_)
                 if (!part.values[figure].isEmpty())
                     terms << QStringLiteral("case when (") + part.where + QStringLiteral(") then ")
                             + part.values[figure] + QStringLiteral(" else 0 end");
-            sums << (terms.isEmpty() ? QStringLiteral("0")
-                                     : QStringLiteral("sum(") + terms.join(QLatin1Char('+')) + QLatin1Char(')'));
+            if (terms.isEmpty()) {
+                sums << QStringLiteral("0");
+                continue;
+            }
+            // The rows read end with the period: those before it (when the closing
+            // range starts earlier) count towards the balances only.
+            QString counted = terms.join(QLatin1Char('+'));
+            if (!f_.periodOnly)
+                counted = QStringLiteral("case when a.gl_kdrq>='") + f_.from.toString(QStringLiteral("yyyy-MM-dd"))
+                    + QStringLiteral("' then ") + counted + QStringLiteral(" else 0 end");
+            sums << QStringLiteral("sum(") + counted + QStringLiteral(") as f") + QString::number(figure);
         }
-        ExecSQL(QStringLiteral("insert into jxc_jxchz (g_sn,ck_sn,hz_kc,hz_kczje,hz_rksl,hz_rkzje,hz_cksl,hz_ckzje,"
-                               "hz_glkc,hz_glkczje,a_name) select a.g_sn,a.ck_sn,")
-            + sums.join(QLatin1Char(',')) + QLatin1Char(',') + me_ + QStringLiteral(" from jxc_goodslist a") + Scope()
-            + QStringLiteral(" and ") + LedgerKindsNamed(conditions, QStringLiteral("a")) + QStringLiteral(" and ")
-            + PeriodCondition(QStringLiteral("a.gl_kdrq"), f_.from, f_.to) + QStringLiteral(" and (")
-            + conditions.join(QStringLiteral(" or ")) + QStringLiteral(") group by a.g_sn,a.ck_sn"));
-    }
-
-    // The balances of each goods and warehouse with a row in the closing range: after
-    // its last row there (the latest date, then the greatest id) and after its last
-    // row before the period, which a pair without one shows as 0.
-    void InsertBalances(const std::function<QString(const QString&)>& closingRange) const
-    {
+        const auto figure = [&sums](int n) {
+            return sums[n] == QLatin1String("0") ? QStringLiteral("0") : QStringLiteral("p.f") + QString::number(n);
+        };
         const QString text = GoodsTextMatch(QStringLiteral("x"), f_.key, f_.exact);
-        const QString pairs = QStringLiteral("select a.g_sn,a.ck_sn from jxc_goodslist a") + Scope()
-            + QStringLiteral(" and a.g_sn<>'00000000' and ") + closingRange(QStringLiteral("a.gl_kdrq"))
+        const QString noDiscount = QStringLiteral(" and x.g_sn<>'00000000'");
+        QStringList summed;
+        for (const QString& sum : sums)
+            if (sum != QLatin1String("0"))
+                summed << sum;
+        const QString pairs = QStringLiteral("select a.g_sn,a.ck_sn,") + summed.join(QLatin1Char(','))
+            + QStringLiteral(" from jxc_goodslist a") + Scope() + QStringLiteral(" and ")
+            + closingRange(QStringLiteral("a.gl_kdrq")) + QStringLiteral(" and (a.g_sn<>'00000000' or (") + period
+            + QStringLiteral(" and (") + conditions.join(QStringLiteral(" or ")) + QStringLiteral(")))")
             + QStringLiteral(" group by a.g_sn,a.ck_sn");
-        const QString start = SqlQuoted(f_.from.toString(QStringLiteral("yyyy-MM-dd")));
-        ExecSQL(QStringLiteral("insert into jxc_jxchz (g_sn,ck_sn,hz_kc,hz_kczje,hz_rksl,hz_rkzje,hz_cksl,hz_ckzje,"
-                               "hz_glkc,hz_glkczje,a_name) select c.g_sn,c.ck_sn,"
-                               "case when o.id is null then 0 else o.gl_kc end,"
-                               "case when o.id is null then 0 else o.gl_kczje end,0,0,0,0,c.gl_kc,c.gl_kczje,")
-            + me_ + QStringLiteral(" from (select ")
-            + LastLedgerRowOf(QStringLiteral("p"), closingRange(QStringLiteral("x.gl_kdrq")) + text)
+        const QString rows = QStringLiteral("select q.*,")
+            + LastLedgerRowOf(QStringLiteral("q"), closingRange(QStringLiteral("x.gl_kdrq")) + noDiscount + text)
             + QStringLiteral(" as cid,")
-            + LastLedgerRowOf(QStringLiteral("p"), QStringLiteral("x.gl_kdrq<") + start + text)
-            + QStringLiteral(" as oid from (") + pairs
-            + QStringLiteral(") p) q join jxc_goodslist c on c.id=q.cid left join jxc_goodslist o on o.id=q.oid"));
+            + LastLedgerRowOf(QStringLiteral("q"),
+                PeriodEndCondition(QStringLiteral("x.gl_kdrq"), f_.from.addDays(-1)) + noDiscount + text)
+            + QStringLiteral(" as oid from (") + pairs + QStringLiteral(") q");
+        ExecSQL(QStringLiteral("insert into jxc_jxchz (g_sn,hz_kc,hz_kczje,hz_rksl,hz_rkzje,hz_cksl,hz_ckzje,"
+                               "hz_glkc,hz_glkczje,a_name) select p.g_sn,sum(coalesce(o.gl_kc,0)),"
+                               "sum(coalesce(o.gl_kczje,0)),sum(")
+            + figure(In) + QStringLiteral("),sum(") + figure(InValue) + QStringLiteral("),sum(") + figure(Out)
+            + QStringLiteral("),sum(") + figure(OutValue) + QStringLiteral("),sum(coalesce(c.gl_kc,0)),sum(")
+            + figure(ClosingValue) + QStringLiteral("+coalesce(c.gl_kczje,0)),") + me_ + QStringLiteral(" from (")
+            + rows + QStringLiteral(") p")
+            + QStringLiteral(" left join jxc_goodslist c on c.id=p.cid left join jxc_goodslist o on o.id=p.oid"
+                             " group by p.g_sn"));
     }
 
     struct Part {
@@ -148,19 +163,19 @@ QString BuildStockSummary(const SummaryFilter& f)
         b.AddMovement(false, outKinds + QStringLiteral(" or ") + salesOut, amount, false);
     }
 
-    b.InsertMovements();
-    b.InsertBalances([&f](const QString& date) {
+    b.InsertGoodsRows([&f](const QString& date) {
         return f.periodOnly ? PeriodCondition(date, f.from, f.to) : PeriodEndCondition(date, f.to);
     });
 
-    QString sql = QStringLiteral("select s.g_sn,s.gl_kc,s.gl_kczje,s.rksl,s.rkzje,s.cksl,s.ckzje,s.glkc,s.glkczje,");
+    QString sql = QStringLiteral("select s.g_sn,s.hz_kc as gl_kc,s.hz_kczje as gl_kczje,s.hz_rksl as rksl,"
+                                 "s.hz_rkzje as rkzje,s.hz_cksl as cksl,s.hz_ckzje as ckzje,s.hz_glkc as glkc,"
+                                 "s.hz_glkczje as glkczje,");
     if (f.costMode)
-        sql += QStringLiteral("s.gl_kc+s.rksl-s.cksl-s.glkc as cesl,s.gl_kczje+s.rkzje-s.ckzje-s.glkczje as ceje,");
-    sql += QStringLiteral("c.gc_name,b.g_name,b.dw_name,b.gg_name,b.color_name,b.g_sccs from (select g_sn,"
-                          "sum(hz_kc) as gl_kc,sum(hz_kczje) as gl_kczje,sum(hz_rksl) as rksl,sum(hz_rkzje) as rkzje,"
-                          "sum(hz_cksl) as cksl,sum(hz_ckzje) as ckzje,sum(hz_glkc) as glkc,sum(hz_glkczje) as glkczje "
-                          "from jxc_jxchz where a_name=")
-        + me + QStringLiteral(" group by g_sn) s,jxc_goods b,jxc_goodsclass c where s.g_sn=b.g_sn and b.gc_sn=c.gc_sn ")
+        sql += QStringLiteral("s.hz_kc+s.hz_rksl-s.hz_cksl-s.hz_glkc as cesl,"
+                              "s.hz_kczje+s.hz_rkzje-s.hz_ckzje-s.hz_glkczje as ceje,");
+    sql += QStringLiteral("c.gc_name,b.g_name,b.dw_name,b.gg_name,b.color_name,b.g_sccs from jxc_jxchz s,"
+                          "jxc_goods b,jxc_goodsclass c where s.a_name=")
+        + me + QStringLiteral(" and s.g_sn=b.g_sn and b.gc_sn=c.gc_sn ")
         + GoodsTextMatch(QStringLiteral("b"), f.key, f.exact);
     if (!f.category.isEmpty())
         sql += QStringLiteral(" and b.gc_sn like '") + SafeSqlText(f.category) + QStringLiteral("%' ");

@@ -14,8 +14,8 @@ struct SummaryFilter : LedgerFilter {
     bool costMode = false;   // 按成本价统计
 };
 
-// Rewrites the operator's rows of jxc_jxchz (and his id list in jxc_tempspxf) and
-// answers the statement of the per-goods result: g_sn, gl_kc, gl_kczje, rksl,
+// Rewrites the operator's rows of jxc_jxchz (one per goods) and answers the statement
+// of the per-goods result: g_sn, gl_kc, gl_kczje, rksl,
 // rkzje, cksl, ckzje, glkc, glkczje, in the cost mode cesl and ceje, and the goods'
 // descriptive columns.
 QString BuildStockSummary(const SummaryFilter& f);

@@ -171,7 +171,7 @@ void TF_Jxcmx::btnSearch1Click()
     DetailFilter f;
     ReadFilters(f);
     lastStatement_ = chkQcjz->isChecked() ? OpeningEntriesStatement(f, chkZero->isChecked()) : MovementStatement(f);
-    OpenQuery(Rows(), lastStatement_);
+    OpenLedgerRows(Rows(), lastStatement_);
 }
 
 void TF_Jxcmx::chkQcjzClick()
@@ -196,7 +196,7 @@ void TF_Jxcmx::btn_UnChkClick()
     UnapproveResult.clear();
     UnapproveDocument(q.AsString(QStringLiteral("gl_djh")));
     if (UnapproveResult == QLatin1String("ok"))
-        OpenQuery(q, lastStatement_);
+        OpenLedgerRows(q, lastStatement_);
 }
 
 void TF_Jxcmx::btn_PrinClick()

@@ -1,7 +1,9 @@
 #include "reports/jxcmxrules.h"
 
+#include "foundation/datamodule.h"
 #include "foundation/sqltext.h"
 #include "listing/queryframe.h"
+#include "platform/db/query.h"
 #include "reports/jxcfilters.h"
 
 #include <QStringList>
@@ -131,4 +133,17 @@ QString OpeningEntriesStatement(const DetailFilter& f, bool hideZero)
     if (hideZero)
         sql += QStringLiteral(" and x.gl_sl<>0 ");
     return sql + commonConditions(f, QStringLiteral("x")) + QStringLiteral(" order by x.g_sn,x.gl_kdrq,x.id");
+}
+
+void OpenLedgerRows(Query& rows, const QString& statement)
+{
+    // The dataset is the window's own, but paging holds for this opening only.
+    rows.SetPageRows(200);
+    try {
+        OpenQuery(rows, statement);
+    } catch (...) {
+        rows.SetPageRows(0);
+        throw;
+    }
+    rows.SetPageRows(0);
 }

@@ -79,6 +79,9 @@ TEST_F(SummaryTest, BalancesComeFromTheLastRowBeforeAndUpToThePeriod)
     Goods(QStringLiteral("MOV"));
     Goods(QStringLiteral("LATE"));
     Ledger(QStringLiteral("cj"), QStringLiteral("2024-02-10 10:00"), QStringLiteral("OLD"), 4, 40, 4, 40);
+    // Each warehouse's own last row adds to the goods' balances.
+    Ledger(QStringLiteral("cj"), QStringLiteral("2024-02-11 10:00"), QStringLiteral("OLD"), 3, 30, 3, 30,
+        QStringLiteral("W2"));
     Ledger(QStringLiteral("cj"), QStringLiteral("2024-02-10 10:00"), QStringLiteral("MOV"), 2, 20, 2, 20);
     Ledger(QStringLiteral("cj"), QStringLiteral("2024-03-31 18:00"), QStringLiteral("MOV"), 5, 50, 7, 70);
     // Same latest date: the greater id gives the balance.
@@ -88,8 +91,9 @@ TEST_F(SummaryTest, BalancesComeFromTheLastRowBeforeAndUpToThePeriod)
 
     auto rows = Summary(true);
     const Row& old = rows[QStringLiteral("OLD")];
-    EXPECT_DOUBLE_EQ(N(old, "gl_kc"), 4);
-    EXPECT_DOUBLE_EQ(N(old, "glkc"), 4);
+    EXPECT_DOUBLE_EQ(N(old, "gl_kc"), 7);
+    EXPECT_DOUBLE_EQ(N(old, "glkc"), 7);
+    EXPECT_DOUBLE_EQ(N(old, "glkczje"), 70);
     EXPECT_DOUBLE_EQ(N(old, "rksl") + N(old, "cksl"), 0);
     const Row& mov = rows[QStringLiteral("MOV")];
     EXPECT_DOUBLE_EQ(N(mov, "gl_kc"), 2);
@@ -108,6 +112,9 @@ TEST_F(SummaryTest, DiscountGoodsCarriesOnlyTheDocumentDiscounts)
 {
     Ledger(QStringLiteral("cj"), QStringLiteral("2024-03-05 10:00"), QStringLiteral("00000000"), 0, -5, 9, 90);
     Ledger(QStringLiteral("xs"), QStringLiteral("2024-03-06 10:00"), QStringLiteral("00000000"), 0, -3, 9, 90);
+    // Neither a discount before the period nor another kind of row adds anything.
+    Ledger(QStringLiteral("cj"), QStringLiteral("2024-02-05 10:00"), QStringLiteral("00000000"), 0, -7, 9, 90);
+    Ledger(QStringLiteral("bh"), QStringLiteral("2024-03-07 10:00"), QStringLiteral("00000000"), 0, -11, 9, 90);
     const Row r = Summary(false)[QStringLiteral("00000000")];
     EXPECT_DOUBLE_EQ(N(r, "rkzje"), -5);
     EXPECT_DOUBLE_EQ(N(r, "ckzje"), -3);

@@ -147,6 +147,25 @@ TEST_F(DetailWindowTest, CancelRemovesTheDocumentsRowsAndKeepsTheFilters)
     EXPECT_EQ(Count(QStringLiteral("jxc_goodslist"), QStringLiteral("gl_djh='CJ1'")), 0);
 }
 
+TEST_F(DetailWindowTest, LongListOpensAPageAndTheFooterSumsEveryRow)
+{
+    Ledger(QStringLiteral("cj"), QStringLiteral("2024-03-10 11:00"), QStringLiteral("G1"), 1, 10, 0, 0,
+        QStringLiteral("100001"), 0, QStringLiteral("LONG"));
+    for (int i = 0; i < 8; ++i)
+        Sql(QStringLiteral("insert into jxc_goodslist (gl_flag,gl_djh,gl_kdrq,g_sn,g_name,ck_sn,ck_name,gl_sl,gl_dj,"
+                           "gl_je,gl_zje,a_name) select gl_flag,gl_djh,gl_kdrq,g_sn,g_name,ck_sn,ck_name,gl_sl,gl_dj,"
+                           "gl_je,gl_zje,a_name from jxc_goodslist where gl_djh='LONG'"));
+    TF_Jxcmx w;
+    w.Activate();
+    // 256 rows of the long document, the goods-in CJ1 of 4 and the opening entry of 1.
+    EXPECT_EQ(w.cxGrid1View->RowCount(), 258);
+    EXPECT_FALSE(TF_Jxcmx::Rows().Complete());
+    DataGrid* g = w.cxGrid1View;
+    EXPECT_DOUBLE_EQ(g->FooterSum(g->ColumnByField(QStringLiteral("rksl"))), 256 + 4 + 1);
+    EXPECT_DOUBLE_EQ(g->FooterSum(g->ColumnByField(QStringLiteral("rkje"))), 2560 + 40 + 10);
+    EXPECT_DOUBLE_EQ(g->FooterSum(g->ColumnByField(QStringLiteral("cksl"))), 0);
+}
+
 TEST_F(DetailWindowTest, WithoutCostRightNoInOrBalanceValuesAndNoPrint)
 {
     ShowCostPrice = false;

@@ -73,6 +73,10 @@ void CreateLookupIndexes(Connection& c, const TableDef& t, const QSet<QString>* 
         { "jxc_goodslist", "ix_jxc_goodslist_kind", "gl_flag,gl_kdrq" },
         // A customer's deliveries, whose goods the sales browsers list.
         { "jxc_lsxsd", "ix_jxc_lsxsd_kh_sn", "kh_sn" },
+        // The goods' texts and category that the stock reports show on every ledger
+        // row, read from the index alone; and the category's name.
+        { "jxc_goods", "ix_jxc_goods_texts", "g_sn,gc_sn,g_name,dw_name,gg_name,color_name,g_sccs" },
+        { "jxc_goodsclass", "ix_jxc_goodsclass_gc_sn", "gc_sn,gc_name" },
         // The till's cart lines of the sale number.
         { "jxc_lsxssp", "ix_jxc_lsxssp_gl_djh", "gl_djh" },
         // The tickets of a period or a shift, which the day book and the hand-over read.

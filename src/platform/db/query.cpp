@@ -192,6 +192,7 @@ void Query::Open()
     complete_ = true;
     total_ = 0;
     pageParams_.clear();
+    pageSums_.clear();
     ResultSet r = pageRows_ > 0 ? conn_->Fetch(PagedSql(sql_, pageRows_, 0), params_) : conn_->Fetch(sql_, params_);
     if (pageRows_ > 0 && int(r.rows.size()) >= pageRows_) {
         // A full first page: the rest waits until it is read.
@@ -237,6 +238,7 @@ void Query::FetchRows(int limit) const
     if (int(rows_.size()) >= total_) {
         complete_ = true;
         pageParams_.clear();
+        pageSums_.clear();
     }
 }
 
@@ -258,17 +260,37 @@ void Query::FetchAll() const
 
 double Query::FieldSum(int col) const
 {
-    bool numbers = col >= 0 && col < names_.size() && names_.count(names_[col]) == 1;
-    for (const Row& row : rows_)
-        if (!numbers || !(row.value(col).isNull() || StoredNumber(row.value(col)))) {
-            numbers = false;
-            break;
+    const auto numeric = [this](int c) {
+        if (c < 0 || c >= names_.size() || names_.count(names_[c]) != 1)
+            return false;
+        for (const Row& row : rows_)
+            if (!(row.value(c).isNull() || StoredNumber(row.value(c))))
+                return false;
+        return true;
+    };
+    if (!complete_ && numeric(col) && !(filtered_ && filter_)) {
+        if (!pageSums_.contains(col)) {
+            // The first sum counts the footer's others in the same pass; a field empty
+            // on every fetched row is left to a pass of its own, since it may hold text.
+            QList<int> columns { col };
+            if (pageSums_.isEmpty())
+                for (int c = 0; c < names_.size(); ++c)
+                    if (c != col && numeric(c) && std::any_of(rows_.begin(), rows_.end(), [c](const Row& row) {
+                            return !row.value(c).isNull();
+                        }))
+                        columns << c;
+            QStringList sums;
+            for (int c : columns)
+                sums << QStringLiteral("sum(\"") + QString(names_[c]).replace(QLatin1Char('"'), QStringLiteral("\"\""))
+                        + QStringLiteral("\")");
+            const ResultSet r = conn_->Fetch(QStringLiteral("select ") + sums.join(QLatin1Char(','))
+                    + QStringLiteral(" from (") + WithoutOrder(sql_) + QStringLiteral(") as paged_rows"),
+                pageParams_);
+            for (int i = 0; i < columns.size(); ++i)
+                pageSums_.insert(columns[i], r.rows.empty() ? 0.0 : ValueNumber(r.rows.front().value(i)));
         }
-    if (!complete_ && numbers && !(filtered_ && filter_))
-        return ValueNumber(SelectScalar(*conn_,
-            QStringLiteral("select sum(\"") + QString(names_[col]).replace(QLatin1Char('"'), QStringLiteral("\"\""))
-                + QStringLiteral("\") from (") + WithoutOrder(sql_) + QStringLiteral(") as paged_rows"),
-            pageParams_));
+        return pageSums_.value(col);
+    }
     FetchAll();
     double total = 0;
     for (int r : view_)
@@ -294,6 +316,7 @@ void Query::Close()
     complete_ = true;
     total_ = 0;
     pageParams_.clear();
+    pageSums_.clear();
     rows_.clear();
     view_.clear();
     names_.clear();

@@ -76,7 +76,8 @@ public:
     bool Complete() const { return complete_; }
     void FetchAll() const;
     // The sum of a field over the rows in view; counted by the database while rows
-    // are still to be fetched, so that a footer does not fetch them all.
+    // are still to be fetched, so that a footer does not fetch them all (the first
+    // such sum counts every numeric field in the same pass, for the footer's others).
     double FieldSum(int col) const;
 
     void Open();
@@ -183,6 +184,8 @@ private:
     int total_ = 0;
     mutable bool complete_ = true;
     mutable QHash<QString, QVariant> pageParams_;
+    // The database's sums of the numeric fields while rows are still to be fetched.
+    mutable QHash<int, double> pageSums_;
     int cur_ = -1;
     bool eof_ = true;
     bool bof_ = true;
