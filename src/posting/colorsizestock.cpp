@@ -185,12 +185,16 @@ QString CheckNegativeSizeColorStock(
 void CopyDetailToGoodsListMx(const QString& table, const QString& docNo)
 {
     Transaction t(Db());
+    // The document's ledger rows are set apart first: joined to the ledger itself, each
+    // colour-by-size row would be matched by number against every line of the document.
     Run(QStringLiteral("insert into jxc_goodslistmx "
                        "(gl_flag,gl_djh,gl_kdrq,g_sn,gl_dj,ck_sn,ghs_sn,u_name,a_name,gl_sl,cm_sn,color_sn,tid) "
+                       "with l as materialized (select id,gl_flag,gl_djh,gl_kdrq,g_sn,gl_dj,ck_sn,ghs_sn,u_name,"
+                       "a_name,tid from jxc_goodslist where gl_djh=:djh) "
                        "select l.gl_flag,l.gl_djh,l.gl_kdrq,l.g_sn,l.gl_dj,l.ck_sn,l.ghs_sn,l.u_name,l.a_name,"
                        "m.t_sl,m.cm_sn,m.color_sn,m.tid from ")
             + table
-            + QStringLiteral(" m inner join jxc_goodslist l on l.gl_djh=m.gl_djh and l.g_sn=m.g_sn and l.tid=m.tid "
+            + QStringLiteral(" m inner join l on l.gl_djh=m.gl_djh and l.g_sn=m.g_sn and l.tid=m.tid "
                              "where m.gl_djh=:djh order by m.id,l.id"),
         { { QStringLiteral("djh"), docNo } });
     t.Commit();

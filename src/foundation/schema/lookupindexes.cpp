@@ -55,6 +55,9 @@ void CreateLookupIndexes(Connection& c, const TableDef& t, const QSet<QString>* 
         { "jxc_fpdjb", "ix_jxc_fpdjb_balance", "fp_type,fp_ghskh,fp_rq,id" },
         { "jxc_tkc", "ix_jxc_tkc_combination", "g_sn,ck_sn,cm_sn,color_sn" },
         { "jxc_kcsp", "ix_jxc_kcsp_goods", "g_sn,ck_sn" },
+        // The month totals sum a warehouse's quantity and value at every posting:
+        // read from this index alone, without the rows or a sort.
+        { "jxc_kcsp", "ix_jxc_kcsp_warehouse", "ck_sn,kc_sl,kc_cbj" },
         { "jxc_rklist", "ix_jxc_rklist_goods", "g_sn,ck_sn" },
         // The walk's starting average, the goods totals and the partners' mirrored balances.
         { "jxc_goods", "ix_jxc_goods_g_sn", "g_sn" },
