@@ -73,7 +73,7 @@ TEST_F(SpxsImportEntryTest, ImportedLinesShowSaveAndApproveLikePickedOnes)
     w->checkDj(number);
     EXPECT_EQ(
         Scalar(QStringLiteral("select ls_status from jxc_lsxsd where gl_djh='%1'").arg(number)), QStringLiteral("1"));
-    EXPECT_EQ(Number(QStringLiteral("select kc_sl from jxc_kcsp")), 11);
+    EXPECT_EQ(Number(QStringLiteral("select kc_sl from jxc_kcsp where g_sn='G1'")), 11);
     EXPECT_EQ(Number(QStringLiteral("select sum(t_sl) from jxc_tkc where color_sn='R' and cm_sn='S'")), 8);
     EXPECT_EQ(Count(QStringLiteral("jxc_goodslistmx")), 1);
 }

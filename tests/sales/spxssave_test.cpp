@@ -147,7 +147,7 @@ TEST_F(SaveTest, SavingWithApprovalPostsTheSale)
     EXPECT_EQ(Count(QStringLiteral("jxc_ysyfk")), receivables + 1);
     EXPECT_EQ(Count(QStringLiteral("jxc_goodslist"), QStringLiteral("gl_flag='xs' and gl_djh='%1'").arg(number)), 1);
     EXPECT_EQ(Count(QStringLiteral("jxc_goodslistmx")), 1);
-    EXPECT_EQ(Number(QStringLiteral("select kc_sl from jxc_kcsp")), 12);
+    EXPECT_EQ(Number(QStringLiteral("select kc_sl from jxc_kcsp where g_sn='G1'")), 12);
     EXPECT_EQ(Number(QStringLiteral("select sum(t_sl) from jxc_tkc where color_sn='R' and cm_sn='S'")), 9);
 }
 
@@ -163,7 +163,7 @@ TEST_F(SaveTest, AFailedPostingLeavesTheDocumentPending)
     EXPECT_EQ(Scalar(QStringLiteral("select ls_status from jxc_lsxsd")), QStringLiteral("0"));
     EXPECT_EQ(Count(QStringLiteral("jxc_xjyh")), cash);
     EXPECT_EQ(Count(QStringLiteral("jxc_ysyfk")), receivables);
-    EXPECT_EQ(Number(QStringLiteral("select kc_sl from jxc_kcsp")), 13);
+    EXPECT_EQ(Number(QStringLiteral("select kc_sl from jxc_kcsp where g_sn='G1'")), 13);
 }
 
 TEST_F(SaveTest, ApprovingAnApprovedNumberOnlyRemovesPendingDuplicates)
