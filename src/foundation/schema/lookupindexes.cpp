@@ -45,11 +45,9 @@ void CreateLookupIndexes(Connection& c, const TableDef& t, const QSet<QString>* 
     } kIndexes[] = {
         { "jxc_goodslist", "ix_jxc_goodslist_walk", "g_sn,ck_sn,gl_kdrq,id" },
         { "jxc_ysyfk", "ix_jxc_ysyfk_balance", "k_type,k_ghskh,k_rq,id" },
-        // A document's own ledger rows and those registered against it, which every
-        // approval and cancel reads and deletes by number.
-        { "jxc_goodslist", "ix_jxc_goodslist_djh", "gl_djh" },
+        // The rows registered against a document, which every approval and cancel reads
+        // and deletes by number (its own rows are found by the number index above).
         { "jxc_goodslist", "ix_jxc_goodslist_djh2", "gl_djh2" },
-        { "jxc_ysyfk", "ix_jxc_ysyfk_djh", "gl_djh" },
         { "jxc_ysyfk", "ix_jxc_ysyfk_djh2", "gl_djh2" },
         { "jxc_xjyh", "ix_jxc_xjyh_balance", "xj_kmmc,xj_rq,id" },
         { "jxc_fpdjb", "ix_jxc_fpdjb_balance", "fp_type,fp_ghskh,fp_rq,id" },
@@ -72,8 +70,11 @@ void CreateLookupIndexes(Connection& c, const TableDef& t, const QSet<QString>* 
         // own barcode rows when they are rebuilt.
         { "jxc_tm", "ix_jxc_tm_tm_tm", "tm_tm" },
         { "jxc_tm", "ix_jxc_tm_g_sn", "g_sn" },
-        // The ledger rows of one kind in a period, which the stock reports read kind by kind.
-        { "jxc_goodslist", "ix_jxc_goodslist_kind", "gl_flag,gl_kdrq" },
+        // The ledger rows of a period, by kind (the reports of a month). The date comes
+        // first: an index led by the kind, with no statistics to tell SQLite how few kinds
+        // there are, was taken over the number index for "this document's rows of a kind"
+        // and read every row of the kind.
+        { "jxc_goodslist", "ix_jxc_goodslist_period", "gl_kdrq,gl_flag" },
         // A customer's deliveries, whose goods the sales browsers list.
         { "jxc_lsxsd", "ix_jxc_lsxsd_kh_sn", "kh_sn" },
         // The goods' texts and category that the stock reports show on every ledger
@@ -98,12 +99,19 @@ void CreateLookupIndexes(Connection& c, const TableDef& t, const QSet<QString>* 
 
 void CreateMissingLookupIndexes(Connection& c)
 {
+    // Indexes older sets may carry that are no longer wanted: the ledger's kind index
+    // (see its replacement above) and two copies of the number indexes every table with
+    // a document number gets.
+    static const char* const kRetired[] = { "ix_jxc_goodslist_kind", "ix_jxc_goodslist_djh", "ix_jxc_ysyfk_djh" };
     const QString sql = c.IsServer()
         ? QStringLiteral("select indexname from pg_indexes where schemaname=current_schema()")
         : QStringLiteral("select name from sqlite_master where type='index'");
     QSet<QString> present;
     for (const QString& name : SelectColumn(c, sql))
         present.insert(name.toLower());
+    for (const char* retired : kRetired)
+        if (present.contains(QLatin1String(retired)))
+            c.Exec(QStringLiteral("drop index if exists ") + QLatin1String(retired));
     for (const QString& table : c.TableNames())
         if (const TableDef* t = FindTableDef(table))
             CreateLookupIndexes(c, *t, &present);

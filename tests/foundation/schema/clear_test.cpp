@@ -195,6 +195,10 @@ TEST_F(UpgradeTest, LookupIndexesMissingFromAnOlderSetAreBuiltWhateverTheStamp)
     // Found at the next login, nothing is built twice.
     UpgradeSchema(c);
     EXPECT_EQ(Scalar(indexes), all);
+    // An index no longer wanted is dropped from an older set.
+    c.Exec("create index ix_jxc_goodslist_kind on jxc_goodslist (gl_flag,gl_kdrq)");
+    UpgradeSchema(c);
+    EXPECT_EQ(Scalar(indexes), all);
 }
 
 }
