@@ -228,9 +228,12 @@ QString TF_Qcjz::WarehouseName() const
 
 void TF_Qcjz::OpenGoodsList()
 {
+    // The fields the list shows, searches and sorts by and the entry dialog takes: a
+    // shop's catalogue is large and the goods have some ninety fields.
     const QString w = SafeSqlText(WarehouseSn());
     OpenQuery(goodsList(),
-        QStringLiteral("select a.*,b.g_sn as gsn from (select * from jxc_goods where g_jy=0 and g_sn<>'00000000') a "
+        QStringLiteral("select a.*,b.g_sn as gsn from (select id,g_sn,g_name,g_jm,dw_name,gg_name,g_sccs,g_sptm,"
+                       "cmz_sn,colorz_sn,g_jj from jxc_goods where g_jy=0 and g_sn<>'00000000') a "
                        "left outer join (select g_sn from jxc_kcsp where ck_sn='")
             + w + QStringLiteral("') b on a.g_sn=b.g_sn ") + goodsOrder_);
 }
