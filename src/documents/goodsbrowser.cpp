@@ -149,14 +149,7 @@ void OpenGoodsList(Query& list, const GoodsListQuery& statement, int pageRows)
     for (auto it = statement.params.begin(); it != statement.params.end(); ++it)
         list.SetParam(it.key(), it.value());
     // The datasets are shared with other browsers: paging holds for this opening only.
-    list.SetPageRows(pageRows);
-    try {
-        list.Open();
-    } catch (...) {
-        list.SetPageRows(0);
-        throw;
-    }
-    list.SetPageRows(0);
+    list.OpenPaged(pageRows);
 }
 
 QString ConfirmPicks(const DocKind& kind, const PickConfirmation& c)

@@ -137,13 +137,6 @@ QString OpeningEntriesStatement(const DetailFilter& f, bool hideZero)
 
 void OpenLedgerRows(Query& rows, const QString& statement)
 {
-    // The dataset is the window's own, but paging holds for this opening only.
-    rows.SetPageRows(200);
-    try {
-        OpenQuery(rows, statement);
-    } catch (...) {
-        rows.SetPageRows(0);
-        throw;
-    }
-    rows.SetPageRows(0);
+    SetQuerySQL(rows, statement);
+    rows.OpenPaged(200);
 }

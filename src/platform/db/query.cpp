@@ -184,6 +184,19 @@ QString Query::BaseTable() const
     return m.hasMatch() ? m.captured(1) : QString();
 }
 
+void Query::OpenPaged(int rows)
+{
+    const int kept = pageRows_;
+    pageRows_ = rows;
+    try {
+        Open();
+    } catch (...) {
+        pageRows_ = kept;
+        throw;
+    }
+    pageRows_ = kept;
+}
+
 void Query::Open()
 {
     if (!conn_)

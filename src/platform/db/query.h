@@ -71,6 +71,9 @@ public:
     // without ties (pages are fetched by offset) and no limit of its own. Applies
     // from the next Open().
     void SetPageRows(int rows) { pageRows_ = rows; }
+    // Open() a page at a time for this opening only: a dataset that several lists share
+    // keeps its own page size.
+    void OpenPaged(int rows);
     int PageRows() const { return pageRows_; }
     // Whether every row of the statement has been fetched.
     bool Complete() const { return complete_; }
