@@ -8,6 +8,7 @@
 #include "foundation/globals.h"
 #include "platform/base/programfolder.h"
 #include "platform/db/connection.h"
+#include "platform/db/transaction.h"
 #include "reports/commission.h"
 #include "reports/ledgerstatistics.h"
 #include "reports/reportswindows.h"
@@ -44,7 +45,7 @@ BenchAccountSet& statisticsSet()
     static const bool prepared = [] {
         Connection& c = set.Module().ADOConn;
         DeclareReportsDatasets();
-        c.Exec(QStringLiteral("begin"));
+        Transaction t(c);
         c.Exec(QStringLiteral("insert into jxc_user (u_sn,u_name,u_jy,u_xs,u_tcfs,u_tc,u_zdlr) values "
                               "('900001','业务甲',0,1,0,5,0),('900002','业务乙',0,1,1,5,2)"));
         c.Exec(QStringLiteral(
@@ -57,7 +58,7 @@ BenchAccountSet& statisticsSet()
         c.Exec(QStringLiteral("update jxc_goodslist set u_name=case when id%2=0 then '业务甲' else '业务乙' "
                               "end,ghs_sn='K'||(1000+id%100) where gl_flag='xs'"));
         c.Exec(QStringLiteral("update jxc_goods set g_tclb=id%4,g_tc=2"));
-        c.Exec(QStringLiteral("commit"));
+        t.Commit();
         return true;
     }();
     (void)prepared;
